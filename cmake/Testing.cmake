@@ -1,0 +1,46 @@
+# Helpers for tests, fuzz targets and benchmarks.
+#
+#   pv_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [TIMEOUT s] [GUI])
+#     one test program (GoogleTest with its main), one CTest entry: under Wine each
+#     process costs a start-up, so a program holds many cases.
+#   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only
+#   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
+
+function(pv_add_test name)
+  cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
+  if(PV_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${T_SOURCES})
+  target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
+  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}")
+  if(T_GUI AND WIN32)
+    set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
+  endif()
+  if(NOT T_TIMEOUT)
+    set(T_TIMEOUT 300)
+  endif()
+  add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+  set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
+                       ENVIRONMENT "PV_TEST_DATA_DIR=${PV_TEST_DATA_DIR}")
+endfunction()
+
+function(pv_add_fuzzer name)
+  cmake_parse_arguments(F "" "CORPUS" "SOURCES;LIBS" ${ARGN})
+  if(NOT PV_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${F_SOURCES})
+  target_link_libraries(${name} PRIVATE ${F_LIBS})
+  target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  set_property(GLOBAL APPEND PROPERTY PV_FUZZERS "${name}|${F_CORPUS}")
+endfunction()
+
+function(pv_add_benchmark name)
+  cmake_parse_arguments(B "" "" "SOURCES;LIBS" ${ARGN})
+  if(NOT PV_BENCH OR CMAKE_CROSSCOMPILING OR PV_FUZZ)
+    return()
+  endif()
+  add_executable(${name} ${B_SOURCES})
+  target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+endfunction()

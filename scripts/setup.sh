@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Installs what a fresh Debian 12 machine lacks to build and test Palvermontine,
+# and creates the Wine prefix the Windows tests run in. Does nothing where all is present.
+set -euo pipefail
+
+PACKAGES=(
+  cmake make g++ pkg-config
+  googletest libgtest-dev libbenchmark-dev zlib1g-dev libtnt-dev
+  g++-mingw-w64-i686-posix mingw-w64-i686-dev libz-mingw-w64-dev
+  wine wine32:i386 wine64 fonts-wine
+  xvfb xauth
+  clang libclang-rt-14-dev
+  libxml2-utils qpdf poppler-utils
+)
+
+missing=()
+have_i386=$(dpkg --print-foreign-architectures | grep -qx i386 && echo yes || echo no)
+for p in "${PACKAGES[@]}"; do
+  if [ "$have_i386" = no ] && [[ $p == *:i386 ]]; then missing+=("$p"); continue; fi
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [ "$status" = "install ok installed" ] || missing+=("$p")
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+  SUDO=""; [ "$(id -u)" -eq 0 ] || SUDO=sudo
+  echo "setup: installing ${missing[*]}"
+  if [ "$have_i386" = no ]; then $SUDO dpkg --add-architecture i386; fi
+  export DEBIAN_FRONTEND=noninteractive
+  $SUDO apt-get update -qq
+  $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+# The Wine prefix the Windows tests run in (created once).
+"$(dirname "$0")/wine-prefix.sh"

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds every configuration and runs all tests:
+#   native (Release)          portable libraries, unit tests, benchmarks built
+#   native-sanitize (Debug)   the same tests under AddressSanitizer and UBSan
+#   windows (i686, mingw-w64) everything, tests under Wine
+#   fuzz (clang, libFuzzer)   each fuzz target for PV_FUZZ_SECONDS on its seed corpus
+set -uo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${PV_BUILD_DIR:-$root/build}
+jobs=${PV_JOBS:-$(nproc)}
+fuzz_seconds=${PV_FUZZ_SECONDS:-45}
+
+"$root/scripts/setup.sh" || { echo "setup failed"; exit 1; }
+. "$root/scripts/wine-session.sh"
+
+failed=()
+step() {  # step NAME COMMAND...: runs a step and remembers a failure
+  local name=$1; shift
+  echo "=== $name"
+  if ! "$@"; then failed+=("$name"); fi
+}
+configure_build_test() {  # DIR CMAKE-ARGS...
+  local dir=$1; shift
+  cmake -S "$root" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || { grep -E -A5 'error|Error' "$dir.build.log" | head -80; return 1; }
+  (cd "$dir" && ctest -j "$jobs" --output-on-failure --timeout 600)
+}
+run_fuzzers() {
+  local dir=$build/fuzz
+  CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPV_FUZZ=ON \
+    -DBUILD_TESTING=OFF >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
+  cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || { grep -E -A5 'error|Error' "$dir.build.log" | head -80; return 1; }
+  local ok=0 bad=0 line name corpus work
+  while IFS='|' read -r name corpus; do
+    [ -n "$name" ] || continue
+    work=$(mktemp -d)
+    [ -n "$corpus" ] && cp -r "$corpus"/. "$work"/ 2>/dev/null
+    if "$dir/bin/$name" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+         -print_final_stats=0 "$work" >"$dir/$name.log" 2>&1; then
+      echo "fuzz $name: $(grep -E '^#[0-9]+.*DONE' "$dir/$name.log" | tail -1)"; ok=$((ok + 1))
+    else
+      echo "fuzz $name FAILED:"; tail -40 "$dir/$name.log"; bad=$((bad + 1))
+    fi
+    rm -rf "$work"
+  done <"$dir/fuzzers.txt"
+  echo "fuzz: $ok passed, $bad failed"
+  [ "$bad" -eq 0 ]
+}
+
+mkdir -p "$build"
+step native configure_build_test "$build/native" -DCMAKE_BUILD_TYPE=Release
+step native-sanitize configure_build_test "$build/native-sanitize" -DCMAKE_BUILD_TYPE=Debug -DPV_SANITIZE=ON -DPV_BENCH=OFF
+step windows configure_build_test "$build/windows" -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
+step fuzz run_fuzzers
+
+if [ ${#failed[@]} -gt 0 ]; then
+  echo "FAILED: ${failed[*]}"
+  exit 1
+fi
+echo "all configurations passed"
