@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cctype>
 #include <climits>
+#include <cstddef>
 #include <cstdlib>
 #include <cstring>
 #include <cwchar>
@@ -14,7 +15,7 @@
 #include "foundation/Assert.h"
 
 // The header that lies immediately before the characters of every representation.
-struct FLCString::Rep {
+struct FLCStringRep {
   uint32_t refs;      // sharers minus one
   uint32_t capacity;  // characters that fit, the terminating NUL not counted
   uint32_t length;
@@ -26,10 +27,16 @@ uint32_t gInitialCapacity = 15;
 uint32_t gResizeIncrement = 16;
 uint32_t gMaxWaste = 15;
 
-constexpr size_t kHeader = sizeof(uint32_t) * 3;
+constexpr size_t kHeader = sizeof(FLCStringRep);
+static_assert(kHeader == 12, "three 32-bit fields lie before the characters");
 
 // The null representation: capacity 0, length 0, a single NUL. Never freed.
-alignas(alignof(uint32_t)) unsigned char gNullBlock[kHeader + sizeof(uint32_t)] = {};
+struct NullBlock {
+  FLCStringRep header;
+  char characters[4];
+};
+NullBlock gNull = {{0, 0, 0}, {0, 0, 0, 0}};
+static_assert(offsetof(NullBlock, characters) == kHeader, "characters follow the header");
 
 uint32_t checkedSum(uint32_t a, uint64_t b) {
   const uint64_t sum = a + b;
@@ -62,28 +69,28 @@ bool pointsInto(const char* p, const char* begin, const char* end) {
 
 // ---- representation management ----
 
-FLCString::Rep* FLCString::rep() const { return reinterpret_cast<Rep*>(data_ - kHeader); }
+FLCStringRep* FLCString::rep() const {
+  return reinterpret_cast<FLCStringRep*>(data_ - kHeader);
+}
 
-char* FLCString::nullData() { return reinterpret_cast<char*>(gNullBlock + kHeader); }
+char* FLCString::nullData() { return gNull.characters; }
 
 char* FLCString::getRep(uint32_t capacity, uint32_t length) {
   if (capacity == 0 && length == 0) {
-    char* d = nullData();
-    ++reinterpret_cast<Rep*>(gNullBlock)->refs;
-    return d;
+    ++gNull.header.refs;
+    return nullData();
   }
   PV_ASSERT(length <= capacity);
   if (capacity >= FL_NPOS - kHeader - 1) throw std::length_error("FLCString too long");
   auto* block = static_cast<unsigned char*>(::operator new(kHeader + capacity + 1));
-  Rep* r = new (block) Rep{0, capacity, length};
-  (void)r;
+  new (block) FLCStringRep{0, capacity, length};
   char* d = reinterpret_cast<char*>(block + kHeader);
   d[length] = '\0';
   return d;
 }
 
 void FLCString::release() {
-  Rep* r = rep();
+  FLCStringRep* r = rep();
   if (data_ == nullData()) {
     --r->refs;
     return;
@@ -215,7 +222,7 @@ FLCString& FLCString::replace(uint32_t pos, uint32_t count, const char* text, ui
   if (!text) textLen = 0;
   const uint32_t newLen = checkedSum(len - count, textLen);
   const uint32_t remnant = len - count - pos;
-  Rep* r = rep();
+  FLCStringRep* r = rep();
   const bool shrinksTooFar = newLen < len && r->capacity - newLen > gMaxWaste;
   const bool textInside = pointsInto(text, data_, data_ + r->capacity);
   if (!isShared() && newLen <= r->capacity && !shrinksTooFar && !textInside) {
@@ -239,6 +246,7 @@ FLCString& FLCString::replace(uint32_t pos, uint32_t count, const char* text) {
 }
 
 FLCString& FLCString::append(char c, uint32_t count) {
+  if (count == 0) return *this;
   const uint32_t len = length();
   const uint32_t newLen = checkedSum(len, count);
   if (isShared() || rep()->capacity < newLen) clone(newLen);
@@ -258,6 +266,7 @@ FLCString& FLCString::append(const FLCString& s) {
 }
 
 FLCString& FLCString::prepend(char c, uint32_t count) {
+  if (count == 0) return *this;
   const uint32_t len = length();
   const uint32_t newLen = checkedSum(len, count);
   if (!isShared() && newLen <= rep()->capacity) {

@@ -9,6 +9,8 @@
 #include "foundation/FLErrors.h"
 
 class FLCString;
+// The shared representation's header (reference count, capacity, length).
+struct FLCStringRep;
 
 // A view of a stretch of one string; it owns nothing and must not outlive its string.
 // A start of FL_NPOS marks the null substring (nothing matched).
@@ -144,8 +146,7 @@ class FLCString {
   void assertElement(uint32_t i) const;
 
  private:
-  struct Rep;
-  Rep* rep() const;
+  FLCStringRep* rep() const;
   static char* getRep(uint32_t capacity, uint32_t length);
   static char* nullData();
   void release();

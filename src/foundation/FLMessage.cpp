@@ -49,22 +49,21 @@ const FLMessageRecord* FLallMessages(uint32_t& count) {
 
 FLMessage::FLMessage(const char* text) : text_(copyText(text ? text : "")) {}
 
-FLMessage::FLMessage(const FLMessageRecord& record, ...) : text_(nullptr) {
+char* FLMessage::format(const char* pattern, ...) {
   va_list args;
-  va_start(args, record);
+  va_start(args, pattern);
   va_list again;
   va_copy(again, args);
-  const int needed = std::vsnprintf(nullptr, 0, record.text, args);
+  const int needed = std::vsnprintf(nullptr, 0, pattern, args);
   va_end(args);
   if (needed < 0) {
     va_end(again);
-    text_ = copyText(record.text);
-    return;
+    return copyText(pattern);
   }
   std::vector<char> buffer(static_cast<size_t>(needed) + 1);
-  std::vsnprintf(buffer.data(), buffer.size(), record.text, again);
+  std::vsnprintf(buffer.data(), buffer.size(), pattern, again);
   va_end(again);
-  text_ = copyText(buffer.data());
+  return copyText(buffer.data());
 }
 
 FLMessage::FLMessage(const FLMessage& other) : text_(copyText(other.text_)) {}

@@ -68,7 +68,9 @@ class FLMessage {
  public:
   explicit FLMessage(const char* text);
   // Formats the record's default text with the arguments, by printf rules.
-  explicit FLMessage(const FLMessageRecord& record, ...);
+  template <class... Args>
+  explicit FLMessage(const FLMessageRecord& record, Args... args)
+      : text_(format(record.text, args...)) {}
   FLMessage(const FLMessage& other);
   FLMessage& operator=(const FLMessage& other);
   ~FLMessage();
@@ -76,5 +78,7 @@ class FLMessage {
   const char* text() const { return text_; }
 
  private:
+  static char* format(const char* pattern, ...);
+
   char* text_;
 };
