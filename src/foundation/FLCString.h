@@ -77,7 +77,8 @@ class FLCString {
   FLCString& append(const FLCString& s);
   FLCString& operator+=(const FLCString& s) { return append(s); }
   FLCString& operator+=(const char* s) { return append(s); }
-  FLCString& operator+=(char c) { return append(c); }
+  // Through replace, so repeated appends grow in steps rather than one byte at a time.
+  FLCString& operator+=(char c) { return append(&c, 1); }
   FLCString& prepend(char c, uint32_t count = 1);
   FLCString& prepend(const char* s);
   FLCString& insert(uint32_t pos, const char* s);

@@ -136,6 +136,14 @@ TEST(FLCString, IndexErrorsCarryTheirMessagesAndChangeNothing) {
             }),
             "[INDEXERR] Illegal Index (3) for collection or string with 3 elements");
 
+  // The unchecked access still refuses to write past the end.
+  EXPECT_DEATH(
+      {
+        FLCString s("ab");
+        s[5u] = 'x';
+      },
+      "Assertion failed: i < length\\(\\)");
+
   FLCString s("abc");
   const FLCString copy(s);
   EXPECT_THROW(s(3), FLBoundsErr);
@@ -180,6 +188,11 @@ TEST(FLCString, ShrinkingKeepsAtMostTheMaximumWaste) {
   s.replace(5, 30, nullptr, 0);  // 10 characters: 37 spare would be too many
   EXPECT_EQ(str(s), "aaaaabbbbb");
   EXPECT_EQ(s.capacity(), 15u);
+
+  FLCString appended;
+  for (int i = 0; i < 20; ++i) appended += 'x';
+  EXPECT_EQ(appended.length(), 20u);
+  EXPECT_EQ(appended.capacity(), 31u);
 
   FLCString growing("abc");
   growing.resize(6);
