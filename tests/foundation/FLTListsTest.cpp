@@ -7,6 +7,17 @@
 
 #include "foundation/FLCString.h"
 
+// Every member is built for the element types the framework uses.
+template class FLTPtrSlist<FLCString>;
+template class FLTPtrSlist<int>;
+template class FLTValSlist<FLCString>;
+template class FLTValSlist<int>;
+template class FLTPtrDlist<FLCString>;
+template class FLTPtrSlistIterator<FLCString>;
+template class FLTPtrSlistIterator<int>;
+template class FLTValSlistIterator<FLCString>;
+template class FLTPtrDlistIterator<FLCString>;
+
 namespace {
 
 // An element that counts its live instances, to see who deletes what.
