@@ -185,19 +185,17 @@ double pd_noncentral_t_cdf(uint32_t df, double t, double delta) {
   const double sB = std::sqrt(B);
   const double phi = [](double v) { return std::exp(-0.5 * v * v) / kSqrt2Pi; }(delta * sB);
   if (df == 1) return pd_normal_cdf(-delta * sB) + 2.0 * pd_owen_t(delta * sB, A);
-  double mPrev = 0.0;                                       // M(k-2)
-  double m = A * sB * phi * pd_normal_cdf(delta * A * sB);  // M(0)
-  double mNext = B * (delta * A * m + A * std::exp(-0.5 * delta * delta) / (2.0 * kPi));  // M(1)
-  double sumEven = m;
-  double sumOdd = 0.0;
-  if (df > 2) sumOdd = mNext;  // odd terms run to M(n-2)
-  double ak = 1.0;             // a(1)
-  mPrev = m;
-  m = mNext;
-  for (uint32_t k = 2; k <= df - 2; ++k) {
-    ak = 1.0 / ((k - 2.0) * ak);
-    if (k == 2) ak = 1.0;  // a(2) = 1/(0 * a(1)) is taken as 1
-    mNext = (k - 1.0) / k * (ak * delta * A * m + mPrev) * B;
+  // Owen's M(k): M(0), M(1), then M(k) = (k - 1) / k * (a(k) * delta * A * M(k - 1) + M(k - 2)) * B
+  // with a(2) = 1 and a(k) = 1 / ((k - 2) * a(k - 1)); the even terms sum for even df,
+  // the odd ones for odd df, up to M(df - 2).
+  double mPrev = A * sB * phi * pd_normal_cdf(delta * A * sB);                          // M(0)
+  double m = B * (delta * A * mPrev + A * std::exp(-0.5 * delta * delta) / (2.0 * kPi));  // M(1)
+  double sumEven = mPrev;
+  double sumOdd = df > 2 ? m : 0.0;
+  double ak = 1.0;
+  for (uint32_t k = 2; k + 2 <= df; ++k) {
+    ak = k == 2 ? 1.0 : 1.0 / ((k - 2.0) * ak);
+    const double mNext = (k - 1.0) / k * (ak * delta * A * m + mPrev) * B;
     mPrev = m;
     m = mNext;
     if (k % 2 == 0) sumEven += m; else sumOdd += m;

@@ -67,3 +67,39 @@ TEST(ProbabilityFunctions, ErrorFunctionAgreesWithTheLibrary) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(ProbabilityFunctions, Companions) {
+  // Non-central t against numerical integration, and its central case against the
+  // closed form of the central t distribution.
+  EXPECT_NEAR(pd_noncentral_t_cdf(2, 0.5, 2.0), 0.0648630367882, 1e-10);
+  EXPECT_NEAR(pd_noncentral_t_cdf(3, 1.5, 0.5), 0.7756949735869, 1e-10);
+  EXPECT_NEAR(pd_noncentral_t_cdf(4, -1.0, 0.7), 0.0599255950557, 1e-10);
+  EXPECT_NEAR(pd_noncentral_t_cdf(10, 2.0, 1.0), 0.8076115625303, 1e-10);
+  EXPECT_NEAR(pd_noncentral_t_cdf(200, 2.0, 1.0), 0.8395371037164, 1e-6);
+  for (uint32_t df : {1u, 2u, 5u, 30u, 99u})
+    for (double t : {-3.0, -0.5, 0.0, 1.0, 4.0}) EXPECT_NEAR(pd_noncentral_t_cdf(df, t, 0.0), pd_t_cdf(df, t), 1e-12);
+  EXPECT_NEAR(pd_t_cdf(9, 2.262157), 0.975, 1e-7);
+  EXPECT_NEAR(pd_t_cdf(1, 12.706205), 0.975, 1e-7);
+
+  EXPECT_NEAR(pd_owen_t(1.0, 1.0), pd_normal_cdf(1.0) * (1.0 - pd_normal_cdf(1.0)) / 2.0, 1e-14);
+  EXPECT_NEAR(pd_owen_t(0.0, 2.0), std::atan(2.0) / (2.0 * 3.14159265358979323846), 1e-14);
+  EXPECT_NEAR(pd_log_gamma(10.5), std::lgamma(10.5), 1e-12);
+  EXPECT_NEAR(pd_log_gamma(0.3), std::lgamma(0.3), 1e-12);
+  EXPECT_NEAR(pd_normal_cdf_series(1.3), pd_normal_cdf(1.3), 1e-14);
+  EXPECT_EQ(pd_factorial(10), 3628800.0);
+  EXPECT_EQ(pd_machine_epsilon(), 2.220446049250313e-16);
+  EXPECT_EQ(pd_huge(), 1.7976931348623157e+308);
+
+  // The sample's own confidence and interval agree with the settings it came from.
+  EXPECT_GE(pd_sample_confidence(5.0, 10, 41, 50.0), 95.0);
+  EXPECT_LE(pd_sample_interval(95.0, 10, 41, 50.0), 5.0);
+  EXPECT_GE(pd_sample_confidence(5.0, 254, 380, 50.0), 95.0);
+  EXPECT_LE(pd_sample_interval(95.0, 254, 380, 50.0), 5.0);
+  EXPECT_EQ(pd_sample_confidence(5.0, 10, 45, 50.0), 100.0);
+  EXPECT_EQ(pd_sample_confidence(5.0, 10, 0, 50.0), 0.0);
+  EXPECT_EQ(pd_sample_interval(100.0, 10, 20, 50.0), 0.0);
+}
+
+}  // namespace
