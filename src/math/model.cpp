@@ -84,13 +84,13 @@ void model_make_pair_data(pair_data* pd, uint8_t nch, uint16_t npr, uint32_t see
   PV_ASSERT(drawn == 1);
 }
 
-void model_alloc_ranking(model_solution* solution, uint8_t choice_count) {
+void model_alloc_ranking(model_solution* solution, unsigned choice_count) {
   PV_ASSERT(choice_count < (unsigned short)~0x00);
   PV_ASSERT(solution->ranking == 0);
   solution->ranking = static_cast<ranking_row*>(std::calloc(choice_count, sizeof(ranking_row)));
   PV_ASSERT(solution->ranking != NULL);
   for (unsigned k = 0; k < choice_count; ++k) solution->ranking[k].pctrank = 50.0;
-  solution->count = choice_count;
+  solution->count = static_cast<uint16_t>(choice_count);
 }
 
 void model_init(model* model) {
@@ -169,17 +169,4 @@ int model_run(model* model, model_solver function, alg_callback acf) {
   if (allZero(model->dmwt, model->ndm) || allZero(model->crwt, model->ncr)) return MODEL_ERROR;
   model->solution.iterations = 0;
   return function(model, acf);
-}
-
-uint8_t model_get_packed_score(const uint8_t* scores, uint32_t k) {
-  const uint8_t byte = scores[k / 2];
-  return k % 2 == 0 ? static_cast<uint8_t>(byte >> 4) : static_cast<uint8_t>(byte & 0x0F);
-}
-
-void model_set_packed_score(uint8_t* scores, uint32_t k, uint8_t K) {
-  uint8_t& byte = scores[k / 2];
-  if (k % 2 == 0)
-    byte = static_cast<uint8_t>((byte & 0x0F) | ((K & 0x0F) << 4));
-  else
-    byte = static_cast<uint8_t>((byte & 0xF0) | (K & 0x0F));
 }

@@ -104,13 +104,24 @@ void model_pick_seed(uint32_t* seedvar, model* model, uint8_t icr);
 void model_init(model* model);
 pair_data* model_alloc_pair_data(uint8_t ncr);
 void model_make_pair_data(pair_data* pd, uint8_t nch, uint16_t npr, uint32_t seed);
-void model_alloc_ranking(model_solution* solution, uint8_t choice_count);
+void model_alloc_ranking(model_solution* solution, unsigned choice_count);
 void model_free(model* model);
 
 // Completeness test and run.
 int model_is_complete(const model* m);
 int model_run(model* model, model_solver function, alg_callback acf);
 
-// Packed score access: value number k = dm * npr + pair of one criterion.
-uint8_t model_get_packed_score(const uint8_t* scores, uint32_t k);
-void model_set_packed_score(uint8_t* scores, uint32_t k, uint8_t K);
+// Packed score access: value number k = dm * npr + pair of one criterion, in byte k / 2,
+// the high nibble when k is even.
+inline uint8_t model_get_packed_score(const uint8_t* scores, uint32_t k) {
+  const uint8_t byte = scores[k / 2];
+  return k % 2 == 0 ? static_cast<uint8_t>(byte >> 4) : static_cast<uint8_t>(byte & 0x0F);
+}
+
+inline void model_set_packed_score(uint8_t* scores, uint32_t k, uint8_t K) {
+  uint8_t& byte = scores[k / 2];
+  if (k % 2 == 0)
+    byte = static_cast<uint8_t>((byte & 0x0F) | ((K & 0x0F) << 4));
+  else
+    byte = static_cast<uint8_t>((byte & 0xF0) | (K & 0x0F));
+}
