@@ -37,5 +37,12 @@ std::string shortestText(double value) {
   return std::string(buffer, r.ptr);
 }
 
+std::string shortestText(float value) {
+  char buffer[64];
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  PV_ASSERT(r.ec == std::errc());
+  return std::string(buffer, r.ptr);
+}
+
 }  // namespace Report
 }  // namespace PV

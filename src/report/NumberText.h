@@ -14,6 +14,7 @@ std::string decimalText(int64_t value);
 std::string fixedText(double value, int decimals, int minWidth = 0);
 // Shortest text that reads back as the same double (for trace lines).
 std::string shortestText(double value);
+std::string shortestText(float value);
 
 }  // namespace Report
 }  // namespace PV

@@ -25,11 +25,12 @@ std::string traceArg(const char* text) {
   return text ? "\"" + std::string(text) + "\"" : std::string("NULL");
 }
 std::string traceArg(const std::string& text) { return "\"" + text + "\""; }
+// Numbers as the writer receives them: every coordinate and colour is a float.
 template <typename T>
 std::string traceArg(T value) {
   static_assert(std::is_arithmetic<T>::value, "numbers only");
   if constexpr (std::is_floating_point<T>::value) {
-    return shortestText(static_cast<double>(value));
+    return shortestText(static_cast<float>(value));
   } else {
     return decimalText(static_cast<int64_t>(value));
   }
@@ -67,7 +68,6 @@ void deviceErrorHandler(CpdfDocument* /*doc*/, int level, const char* label,
 }  // namespace
 
 namespace {
-std::string joinArgs() { return std::string(); }
 template <typename A, typename... Rest>
 std::string joinArgs(const A& first, const Rest&... rest) {
   std::string s = traceArg(first);
@@ -446,8 +446,8 @@ void ReportDevice::beginText() {
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   drawingText_ = true;
   applyTextAttributes();
-  cpdf_beginText(pdf_, 0);
-  PV_TRACE("cpdf_beginText", 0);
+  cpdf_beginText(pdf_);
+  PV_TRACE("cpdf_beginText");
 }
 
 void ReportDevice::drawText(const std::string& text) {
@@ -476,7 +476,7 @@ double ReportDevice::stringWidth(const std::string& text) {
   applyTextAttributes();
   const double width = cpdf_stringWidth(pdf_, text.c_str());
   if (trace_) {
-    *trace_ << "stringWidth = " << shortestText(width) << " = "
+    *trace_ << "stringWidth = " << shortestText(static_cast<float>(width)) << " = "
             << traceCall("cpdf_stringWidth", traceDoc(), text) << '\n';
   }
   return width;

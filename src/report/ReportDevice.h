@@ -156,10 +156,11 @@ class ReportDevice {
   void failWith(const std::string& message);
   std::string traceDoc() const;
 
-  const std::string& modelName_;
-  const std::string& modelPath_;
-  const std::string& reportPath_;
-  const std::string& reportTime_;
+  // Copies: the device never depends on the lifetime of its caller's texts.
+  std::string modelName_;
+  std::string modelPath_;
+  std::string reportPath_;
+  std::string reportTime_;
   bool forceSave_;
   AboutTexts aboutInfo_;
   ReportViewer* viewerOptions_;
