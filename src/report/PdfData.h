@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <iosfwd>
 #include <optional>
 #include <string>
 
@@ -30,6 +31,9 @@ class PdfData {
   const ReportLogo* getLogo() const { return logo_; }
   void setClock(Clock clock) { clock_ = std::move(clock); }
   const Clock& getClock() const { return clock_; }
+  // A stream that receives one line per PDF writer call of the report (none: off).
+  void setTrace(std::ostream* trace) { trace_ = trace; }
+  std::ostream* getTrace() const { return trace_; }
 
  private:
   const PV::Data::DecisionModel& model_;
@@ -37,6 +41,7 @@ class PdfData {
   std::optional<std::string> modelDirectory_;
   const ReportLogo* logo_;
   Clock clock_;
+  std::ostream* trace_ = nullptr;
 };
 
 class PdfReportOptions {

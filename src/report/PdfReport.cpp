@@ -119,6 +119,7 @@ int PdfReport::generate() {
   ReportDevice device(modelName, modelPath_, pdfReportPathFile_, reportTime,
                       data_.getAboutInfo(), viewerOptions_, true);
   CurrentDevice current(device);
+  device.setTrace(data_.getTrace());
 
   const double left = device.pageLeft() + device.margin();
   const double right = device.pageRight() - device.margin();

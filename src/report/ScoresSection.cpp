@@ -343,14 +343,20 @@ void ScoresSection::drawScoreCell(int score, double x, double width, double base
   const std::string digit = decimalText(strength);
   const double digitBox = digitWidths_[widestDigit_];
   const double boxX = x + (width - digitBox) / 2.0;
-  drawTextAt(d, digit, boxX + (digitBox - digitWidths_[strength]) / 2.0, baseline);
-  d.setFontStyleIndex(SYMBOL);
+  const double digitX = boxX + (digitBox - digitWidths_[strength]) / 2.0;
+  // Drawn in reading order: the arrow to the first choice before the digit, the
+  // arrow to the second choice after it.
   if (score < 0) {
+    d.setFontStyleIndex(SYMBOL);
     drawTextAt(d, LEFT_ARROW, boxX - leftArrowWidth_, baseline);
+    d.setFontStyleIndex(BOOKMAN_LIGHT);
+    drawTextAt(d, digit, digitX, baseline);
   } else {
+    drawTextAt(d, digit, digitX, baseline);
+    d.setFontStyleIndex(SYMBOL);
     drawTextAt(d, RIGHT_ARROW, boxX + digitBox, baseline);
+    d.setFontStyleIndex(BOOKMAN_LIGHT);
   }
-  d.setFontStyleIndex(BOOKMAN_LIGHT);
 }
 
 void ScoresSection::drawScoreRow(const ScoreRow& row, double rowBottom) {

@@ -93,12 +93,16 @@ SolutionSection::SolutionSection(ReportDevice& reportDevice, PageManager& pageMa
     const PV::Data::Solution& solution = solutions[i];
     const double pct = solution.get_pctrank();
     // A stale ranking may name a choice that was deleted or renumbered since: every
-    // choice is searched, and a choice not found leaves its name and note empty.
+    // choice is searched, and a choice not found leaves its name and note empty and
+    // shows the ranking's own choice number.
     const auto found = std::find_if(choices.begin(), choices.end(), [&](const auto& ch) {
       return ch.get_uid() == solution.get_ch();
     });
+    // The ID is the choice's row number, as in the choices table.
+    const std::string id = found != choices.end() ? decimalText(found->get_row())
+                                                  : decimalText(solution.get_ch());
     solutionData_.emplace_back(decimalText(static_cast<int64_t>(i) + 1), fixedText(pct, 1, 5),
-                               decimalText(solution.get_ch()),
+                               id,
                                found != choices.end() ? found->get_nm() : std::string(),
                                found != choices.end() ? found->get_note() : std::string());
     percentages_.push_back(pct);
