@@ -99,6 +99,46 @@ bool Functor::setValueChecked(void* obj, const std::string& s, const std::string
   return false;
 }
 
+bool Functor::setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Moderator* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Score* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Nod* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Nudge* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Wink* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Solution* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
 bool Functor::setValueChecked(Item* obj, const std::string& s, const std::string& field,
                               std::string& error) {
   return setValueChecked(served(obj), s, field, error);

@@ -138,6 +138,26 @@ class Functor {
   // object, an element-only accessor, a record of another class) still assert.
   bool setValueChecked(void* obj, const std::string& s, const std::string& field,
                        std::string& error);
+  bool setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Moderator* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Score* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Nod* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Nudge* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Wink* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Solution* obj, const std::string& s, const std::string& field,
+                       std::string& error);
   bool setValueChecked(Item* obj, const std::string& s, const std::string& field,
                        std::string& error);
   bool setValueChecked(WtItem* obj, const std::string& s, const std::string& field,
