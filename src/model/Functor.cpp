@@ -55,11 +55,6 @@ std::string Functor::getValue(const void* obj) const {
   return text;
 }
 
-void Functor::getValue(const void* obj, std::string& s) const {
-  PV_ASSERT(obj != 0);
-  s = getValue(obj);
-}
-
 std::string Functor::getValue(const Palvermontine* obj) const {
   return getValue(servedConst(obj));
 }

@@ -9,6 +9,8 @@
 // names the field, and leaves the record unchanged.
 #pragma once
 
+#include "foundation/Assert.h"
+
 #include <cstdint>
 #include <string>
 
@@ -115,7 +117,12 @@ class Functor {
 
   // The text of a field.
   std::string getValue(const void* obj) const;
-  void getValue(const void* obj, std::string& s) const;
+  // The same, assigned to the given text.
+  template <class R>
+  void getValue(const R* obj, std::string& s) const {
+    PV_ASSERT(obj != 0);
+    s = getValue(obj);
+  }
   std::string getValue(const Palvermontine* obj) const;
   std::string getValue(const DecisionModel* obj) const;
   std::string getValue(const Item* obj) const;
