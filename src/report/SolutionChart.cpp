@@ -212,12 +212,12 @@ ChartLayout layoutChart(ReportDevice& device, double sectionWidth,
   if (l.horizontalLength < leastVertical && l.horizontalLength < leastVertical / GOLDEN_RATIO) {
     l.horizontalLength = leastVertical / GOLDEN_RATIO;
   }
-  // Room for at least ten bars; more bars share the same length.
+  // Room for at least ten bars; more bars share the same length, so that every bar
+  // stays inside the chart. Bars too narrow for their value labels go without them.
   const double slots = static_cast<double>(
       std::max<size_t>(MIN_BAR_SLOTS, percentages.size()));
-  l.barWidth = std::max(l.horizontalLength / (slots + slots * BAR_GAP + BAR_GAP), smallestBarWidth);
-  // Bars that are wider than their share lengthen the axis so that all of them fit.
-  l.horizontalLength = std::max(l.horizontalLength, l.barWidth * (slots + slots * BAR_GAP + BAR_GAP));
+  l.barWidth = l.horizontalLength / (slots + slots * BAR_GAP + BAR_GAP);
+  l.valueLabels = l.barWidth >= smallestBarWidth;
   l.verticalLength = l.horizontalLength / GOLDEN_RATIO >= leastVertical
                          ? l.horizontalLength / GOLDEN_RATIO
                          : l.horizontalLength * GOLDEN_RATIO;
@@ -284,7 +284,7 @@ void drawSolutionChart(ReportDevice& device, const ChartLayout& l, double left, 
                                 ? height - (VALUE_LABEL_BEFORE + VALUE_LABEL_PTS * 0.75) * s
                                 : height + VALUE_LABEL_AFTER * s;
     valueText.setPosition(Position(x - valueWidth * s / 2.0, baseline, 1));
-    const bool labelled = pct != previous;
+    const bool labelled = l.valueLabels && pct != previous;
     previous = pct;
     bars.emplace_back(static_cast<float>(x), static_cast<float>(barWidth),
                       static_cast<float>(height), black,

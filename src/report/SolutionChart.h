@@ -102,6 +102,7 @@ struct ChartLayout {
   double horizontalLength = 0;
   double verticalLength = 0;
   double barWidth = 0;
+  bool valueLabels = true;  // the bars are wide enough for their value labels
   double worldScale = 0;  // world units per point
   double plotWidth = 0;
   double plotHeight = 0;

@@ -120,11 +120,13 @@ void SolutionSection::draw() {
   const double tableHeight = rowHeight * static_cast<double>(solutionData_.size() + 1);
   const double bodyHeight = pageManager_.getBodyTop() - pageManager_.getBodyBottom();
   // Title, table and chart stand on one page when they fit one; otherwise the chart
-  // follows on a page of its own.
+  // follows on a page of its own, and a table taller than a page breaks between rows
+  // and repeats its heading row.
+  const bool breakRows = titleHeight + tableHeight > bodyHeight;
   if (titleHeight + tableHeight + plotAreaHeightDC_ <= bodyHeight) {
     pageManager_.newPageIfNeeded(titleHeight + tableHeight + plotAreaHeightDC_);
   } else {
-    pageManager_.newPageIfNeeded(titleHeight + tableHeight);
+    pageManager_.newPageIfNeeded(titleHeight + (breakRows ? 2.0 * rowHeight : tableHeight));
   }
   const double bodyLeft = pageManager_.getBodyLeft();
   double y = d.getY();
@@ -149,19 +151,31 @@ void SolutionSection::draw() {
   }
   widths[NUM_SOLUTION_COLUMNS - 1] = width_ - used;
 
+  auto drawHeadingRow = [&](double rowBottom) {
+    selectTableFont(d);
+    d.setColor(COLOR_TEXT_FILL | COLOR_TEXT_STROKE, black);
+    double x = bodyLeft;
+    for (size_t c = 0; c < NUM_SOLUTION_COLUMNS; ++c) {
+      fillCell(d, lightGrey, x, rowBottom, widths[c], rowHeight, true);
+      const std::string heading = SOLUTION_COLUMNS[c].heading;
+      drawTextAt(d, heading, x + (widths[c] - d.stringWidth(heading)) / 2.0,
+                 rowBottom + TEXT_AFTER_PTS);
+      x += widths[c];
+    }
+  };
   double rowBottom = y - rowHeight;
-  double x = bodyLeft;
-  for (size_t c = 0; c < NUM_SOLUTION_COLUMNS; ++c) {
-    fillCell(d, lightGrey, x, rowBottom, widths[c], rowHeight, true);
-    const std::string heading = SOLUTION_COLUMNS[c].heading;
-    drawTextAt(d, heading, x + (widths[c] - d.stringWidth(heading)) / 2.0,
-               rowBottom + TEXT_AFTER_PTS);
-    x += widths[c];
-  }
+  drawHeadingRow(rowBottom);
   for (const SolutionRow& row : solutionData_) {
+    if (breakRows) {
+      d.setPosition(bodyLeft, rowBottom);
+      if (pageManager_.newPageIfNeeded(rowHeight)) {
+        rowBottom = d.getY() - rowHeight;
+        drawHeadingRow(rowBottom);
+      }
+    }
     rowBottom -= rowHeight;
     const double baseline = rowBottom + TEXT_AFTER_PTS;
-    x = left_;
+    double x = left_;
     const std::string texts[NUM_SOLUTION_COLUMNS] = {row.getRank(), row.getPctRank(),
                                                      row.getChoiceNum(), row.getChoiceName(),
                                                      row.getChoiceNote()};

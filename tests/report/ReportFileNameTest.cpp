@@ -24,6 +24,7 @@ TEST(ReportFileNameTest, RootedPathsStayAndOthersGetTheCurrentFolder) {
       {"m.pdf", "D:\\work\\m.pdf"},
       {"ab\\m.pdf", "ab\\m.pdf"},  // a backslash third marks a rooted path
       {"", "D:\\work\\Q1_report__cars_vans.pdf"},
+      {"/home/user/m.pdf", "/home/user/m.pdf"},  // a native absolute path
   };
   for (const auto& c : cases) {
     EXPECT_EQ(reportPathFile(c.requested, "Q1 report: cars/vans", "D:\\work", '\\'), c.expected)

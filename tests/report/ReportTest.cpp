@@ -265,6 +265,29 @@ TEST(ChartTest, BarsMatchTheirScale) {
   ReportDevice::setInstance(nullptr);
 }
 
+// Lists taller than a page break between rows and repeat their heading row; a ranking
+// of more choices than the chart's ten places narrows its bars and still draws them all.
+TEST(ReportTest, LongListsAndRankingsBreakAcrossPages) {
+  PV::Data::DecisionModel model = Support::smallModel(50, 1, 1);
+  for (int i = 0; i < 50; ++i) {
+    PV::Data::Solution solution;
+    solution.set_ch(100 + static_cast<uint32_t>(i));
+    solution.set_pctrank(100.0 - 2.0 * i);
+    model.get_slns().push_back(solution);
+  }
+  const ReportRun run = report(model, false, Support::scratchFile("report_long.pdf"));
+  ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
+  // The list's title and headings, and the ranking's headings, each repeated on the
+  // page the table continues on.
+  EXPECT_GE(timesDrawn(run.trace, "Choices"), 1u + 2u + 2u);
+  EXPECT_EQ(timesDrawn(run.trace, "Rank"), 2u);
+  EXPECT_EQ(timesDrawn(run.trace, "Choice 50"), 2u);     // its row and its ranking row
+  EXPECT_EQ(timesDrawn(run.trace, "ID #"), 1u);
+  const size_t chartStart = run.trace.find(drawn("Choice % Rank"));
+  ASSERT_NE(chartStart, std::string::npos);
+  EXPECT_EQ(countOf(run.trace.substr(chartStart), "cpdf_fillAndStroke"), 50u);  // the bars
+}
+
 TEST(ReportTest, StatusTexts) {
   PV::Data::DecisionModel model = Support::demoShapedModel();
   EXPECT_EQ(SolutionSection::statusText(model),
