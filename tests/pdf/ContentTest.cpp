@@ -207,3 +207,22 @@ TEST(Faults, AllocationFailureIsAFailedStateNotAnExit) {
   cpdf_close(doc);
   cpdf_detail::injectAllocationFailure(0);
 }
+
+TEST(CjkFonts, TypeZeroWithDescendantAndCMap) {
+  // The checkers here lack the CJK language packs, so the objects are checked directly.
+  CpdfDocument* doc = openDocument();
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  cpdf_setFont(doc, "HeiseiMin-W3", nullptr, 12);
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  EXPECT_EQ(pdf.substr(0, 9), "%PDF-1.2\n");
+  EXPECT_NE(pdf.find("/Subtype /Type0\n/Name /Fcpdf0\n/BaseFont /HeiseiMin-W3\n/Encoding /Identity-H\n"
+                     "/DescendantFonts [ 9 0 R ]\n"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("9 0 obj\n<<\n/Type /Font\n/Subtype /CIDFontType2\n/BaseFont /HeiseiMin-W3\n"
+                     "/FontDescriptor 8 0 R\n/CIDSystemInfo << /Registry (Adobe) /Ordering (Japan1) "
+                     "/Supplement 2 >>\n/DW 1000\n/W [ 1 95 500 231 632 500 ]\n"),
+            std::string::npos);
+  EXPECT_NE(pdf.find("/Style << /Panose <010502020400000000000000> >>\n"), std::string::npos);
+  EXPECT_TRUE(xrefConsistent(pdf));
+}
