@@ -226,3 +226,30 @@ TEST(CjkFonts, TypeZeroWithDescendantAndCMap) {
   EXPECT_NE(pdf.find("/Style << /Panose <010502020400000000000000> >>\n"), std::string::npos);
   EXPECT_TRUE(xrefConsistent(pdf));
 }
+
+TEST(Faults, DefaultHandlerReportsWithoutEndingTheProcess) {
+  CpdfDocument* doc = cpdf_open(0, nullptr);
+  cpdf_globalHookSet(cpdf_defaultGlobalHook);
+  ::testing::internal::CaptureStderr();
+  cpdf_init(doc);
+  cpdf_init(doc);  // a second init is a fatal usage error: reported, document failed
+  std::string err = ::testing::internal::GetCapturedStderr();
+  EXPECT_EQ(err, "pdf_init(): pdf_open() has not been called..\n");
+  EXPECT_TRUE(cpdf_failed(doc));
+  EXPECT_EQ(cpdf_finalizeAll(doc), CPDF_FAILED);
+  cpdf_close(doc);
+  cpdf_globalHookSet(recordingHook);
+}
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <stdlib.h>
+TEST(Faults, NoProcessWideFileModeChange) {
+  int before = _fmode;
+  CpdfDocument* doc = openDocument();
+  int after = _fmode;
+  cpdf_close(doc);
+  EXPECT_EQ(before, after);
+  EXPECT_NE(after, _O_BINARY);
+}
+#endif
