@@ -323,6 +323,10 @@ CpdfOutlineEntry* cpdf_outlineEntryWithAction(CpdfDocument* doc, CpdfOutlineEntr
 CpdfPlotDomain* cpdf_newPlotDomain(float x, float y, float width, float height, float xMin,
                                    float xMax, float yMin, float yMax, int xType, int yType,
                                    int timeFlag);
+CpdfPlotDomain* cpdf_newTimePlotDomain(float x, float y, float width, float height,
+                                       const struct tm* startTime, const struct tm* endTime,
+                                       float yMin, float yMax, int xType, int yType,
+                                       int timeFlag);
 void cpdf_plotDomainFree(CpdfPlotDomain* domain);
 CpdfPlotDomain* pdf_setPlotDomain(CpdfDocument* doc, CpdfPlotDomain* domain);
 float x_Domain2Points(CpdfDocument* doc, float x);
@@ -340,7 +344,12 @@ void cpdf_tickRangeRound(float min, float max, float* low, float* high, float* m
                          float* majorStep, float* minorStart, float* minorStep);
 
 CpdfAxis* cpdf_newAxis(float angle, float length, int type, float min, float max);
+CpdfAxis* cpdf_newTimeAxis(float angle, float length, int type, const struct tm* startTime,
+                           const struct tm* endTime);
 void cpdf_axisFree(CpdfAxis* axis);
+// Time axes: month names instead of numbers, two-digit years, the label font.
+void cpdf_axisLabelFont(CpdfAxis* axis, int monthNames, int shortYears, const char* fontName,
+                        float size, const char* encoding);
 void cpdf_bindAxisDomain(CpdfAxis* axis, CpdfPlotDomain* domain, float xOffset, float yOffset);
 void cpdf_paintAxis(CpdfAxis* axis);
 void cpdf_axisLineWidths(CpdfAxis* axis, float lineWidth, float majorTickLength,

@@ -31,7 +31,9 @@ struct CpdfPlotDomain {
   std::string majorDash = "[2 3] 0", minorDash = "[2 3] 0";
   float majorWidth = 0.15f, minorWidth = 0.15f;
   float majorColor[3] = {0, 0, 0}, minorColor[3] = {0, 0, 0};
-  float mesh[2][4] = {{0, 1, 0, 0.5f}, {0, 1, 0, 0.5f}};  // [axis][majorStart, majorStep, minorStart, minorStep]
+  float mesh[2][4] = {{0, 1, 0, 0.5f}, {0, 1, 0, 0.5f}};
+  bool timeDomain = false;  // x runs in days from startTime
+  struct tm startTime {}, endTime {};  // [axis][majorStart, majorStep, minorStart, minorStep]
 };
 
 struct CpdfFontDescriptor {

@@ -110,6 +110,23 @@ TEST(Samples, ImagesOutlinesAxesAndCjk) {
   cpdf_plotDomainFree(dom);
   pdf_rawSetLinkGoToPage(doc, 72, 72, 200, 90, 1, "/Fit", nullptr);
 
+  ASSERT_EQ(cpdf_pageInit(doc, 3, 2, "0 0 612 792", "0 0 612 792"), 0);  // turned 90
+  struct tm start {}, end {};
+  start.tm_year = end.tm_year = 126;
+  start.tm_mday = 1;
+  end.tm_mon = 5;
+  end.tm_mday = 1;
+  CpdfPlotDomain* timeDom = cpdf_newTimePlotDomain(100, 300, 400, 200, &start, &end, 0, 50, 0, 0, 0);
+  pageDomain = pdf_setPlotDomain(doc, timeDom);
+  cpdf_paintDomainMesh(timeDom);
+  CpdfAxis* t = cpdf_newTimeAxis(0, 400, 2, &start, &end);
+  cpdf_bindAxisDomain(t, timeDom, 0, 0);
+  cpdf_axisTitleText(t, "Months of 2026", "Times-Roman", nullptr, 12);
+  cpdf_paintAxis(t);
+  pdf_setPlotDomain(doc, pageDomain);
+  cpdf_axisFree(t);
+  cpdf_plotDomainFree(timeDom);
+
   CpdfOutlineEntry* top = pdf_addOutlineEntry(doc, nullptr, 0, 1, 1, "Images", 2, 0, 0, 0, 0);
   pdf_addOutlineEntry(doc, top, 1, 0, 1, "JPEG", 1, 72, 720, 0, 0);
   pdf_addOutlineEntry(doc, top, 1, 0, 2, "Axes (chart)", 2, 0, 0, 0, 0);
@@ -118,6 +135,6 @@ TEST(Samples, ImagesOutlinesAxesAndCjk) {
   cpdf_close(doc);
   EXPECT_EQ(pdf.substr(0, 9), "%PDF-1.3\n");
   save("images-outlines-axes", pdf,
-       "pages 2\ntext Images and outlines\ntext Time of day\ntext Count\ntext 1000\n"
+       "pages 3\ntext Months of 2026\ntext Feb\ntext Images and outlines\ntext Time of day\ntext Count\ntext 1000\n"
        "font Palatino-Roman\nfont Helvetica\n");
 }

@@ -135,3 +135,72 @@ TEST(Domain, NiceTickRanges) {
     EXPECT_FLOAT_EQ(ms, lo);
   }
 }
+
+namespace {
+
+std::vector<std::string> shownTexts(const std::string& content) {
+  std::vector<std::string> texts;
+  for (size_t p = content.find(") Tj\n"); p != std::string::npos; p = content.find(") Tj\n", p + 1)) {
+    size_t open = content.rfind("\n(", p);
+    texts.push_back(content.substr(open + 2, p - open - 2));
+  }
+  return texts;
+}
+
+}  // namespace
+
+TEST(Axes, TimeAxisLabelsNameTheLargerUnitWhenItChanges) {
+  CpdfDocument* doc = openDocument();
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  CpdfPlotDomain* page = pdf_setPlotDomain(doc, nullptr);
+  struct tm start {}, end {};
+  start.tm_year = end.tm_year = 126;
+  start.tm_mday = 1;
+  end.tm_mday = 41;  // 40 days: ticks every day, labels every 10 days
+  CpdfAxis* axis = cpdf_newTimeAxis(0, 400, 2, &start, &end);
+  cpdf_bindAxisDomain(axis, page, 72, 72);
+  for (int pass = 0; pass < 2; ++pass) {  // drawn twice: the same labels both times
+    cpdf_memStreamReset(doc->currentContent);
+    cpdf_paintAxis(axis);
+    EXPECT_EQ(shownTexts(pageContent(doc, 1)),
+              (std::vector<std::string>{"Jan 1", "10", "20", "", "Feb 1", "10"}));
+  }
+  cpdf_axisLabelFont(axis, 0, 1, "Helvetica", 10, nullptr);
+  cpdf_memStreamReset(doc->currentContent);
+  cpdf_paintAxis(axis);
+  EXPECT_EQ(shownTexts(pageContent(doc, 1)).front(), "1/1");
+  cpdf_axisFree(axis);
+
+  end = start;
+  end.tm_year += 3;  // about 1096 days: labels every year, two-digit
+  axis = cpdf_newTimeAxis(0, 400, 2, &start, &end);
+  cpdf_bindAxisDomain(axis, page, 72, 72);
+  cpdf_memStreamReset(doc->currentContent);
+  cpdf_paintAxis(axis);
+  EXPECT_EQ(shownTexts(pageContent(doc, 1)), (std::vector<std::string>{"26", "27", "28", "29"}));
+  cpdf_axisFree(axis);
+  cpdf_close(doc);
+}
+
+TEST(Axes, LogMeshStartsBelowTheMinimumAndUnattachedAxisDrawsNothing) {
+  CpdfDocument* doc = openDocument();
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  CpdfPlotDomain* dom = cpdf_newPlotDomain(0, 0, 100, 100, 2.5f, 300, 0, 1, 1, 0, 0);
+  CpdfPlotDomain* page = pdf_setPlotDomain(doc, dom);
+  cpdf_memStreamReset(doc->currentContent);
+  cpdf_paintDomainMesh(dom);
+  std::string mesh = pageContent(doc, 1);
+  // The first vertical line stands at 2, left of the domain (x < 0).
+  size_t first = mesh.find(" m\n");
+  ASSERT_NE(first, std::string::npos);
+  EXPECT_EQ(mesh[mesh.rfind('\n', first) + 1], '-');
+  CpdfAxis* axis = cpdf_newAxis(0, 100, 0, 0, 1);
+  cpdf_memStreamReset(doc->currentContent);
+  cpdf_paintAxis(axis);
+  EXPECT_TRUE(reported("Axis is not attached to a plot domain"));
+  EXPECT_EQ(pageContent(doc, 1), "");
+  cpdf_axisFree(axis);
+  pdf_setPlotDomain(doc, page);
+  cpdf_plotDomainFree(dom);
+  cpdf_close(doc);
+}
