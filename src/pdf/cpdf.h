@@ -6,7 +6,9 @@
 //
 // The raw operations take points in the page's default user space; the others take the
 // units of the current plot domain (inches by default). Numbers are written locale-free;
-// a NaN or an infinity given to an operator is refused (reported, nothing written).
+// a NaN, an infinity or a magnitude above 1e15 given to an operator is refused (reported
+// at level 1, nothing written). Operators while no page is open (before the first page,
+// after a refused cpdf_pageInit or after the current page was finalized) do nothing.
 //
 // Failures are reported through the document's error handler (level, label, message).
 // A failure of a negative level (allocation, compression, object table) puts the

@@ -143,6 +143,7 @@ struct CpdfDocument {
   int major = 1, minor = 1;
   int state = 0;
   bool failed = false;
+  bool finalized = false;  // cpdf_finalizeAll has written the file
   float pointsPerUnit = 72.0f;
   int currentRotation = 0;
   int toStdout = 0;
