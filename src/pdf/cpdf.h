@@ -129,6 +129,7 @@ void cpdf_contentOut(CpdfDocument* doc, const char* text);
 
 // ---- Document lifecycle --------------------------------------------------------------
 
+// Null when memory is exhausted.
 CpdfDocument* cpdf_open(int32_t mode, const CpdfLimits* limits);
 void cpdf_defaultLimitsSet(int32_t pages, int32_t fonts, int32_t images, int32_t annotations,
                            int32_t objects);

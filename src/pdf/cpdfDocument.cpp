@@ -47,6 +47,7 @@ int parseNumbers(const char* text, float* values, int maxCount) {
         scale *= 0.1;
       }
     }
+    if (v > 1e9) v = 1e9;  // far beyond any page; keeps later integer conversions defined
     values[n++] = static_cast<float>(neg ? -v : v);
   }
   return n;

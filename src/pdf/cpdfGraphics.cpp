@@ -242,8 +242,12 @@ void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, f
   }
   float sweep = std::fabs(end - start);
   if (sweep == 0.0f) return;
+  if (sweep > 36000.0f) {  // a hundred turns: certainly a unit mistake, not a drawing
+    cpdf_docError(doc, 1, "cpdf_arc()", "Arc of %d degrees refused", static_cast<int>(sweep));
+    return;
+  }
   int n = 1;
-  while (sweep / static_cast<float>(n) > 90.0f && n < 1000000) ++n;
+  while (sweep / static_cast<float>(n) > 90.0f) ++n;
   float step = (end - start) / static_cast<float>(n);
   float half = step / 2.0f;
   float sign = end >= start ? 1.0f : -1.0f;
