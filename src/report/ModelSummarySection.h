@@ -24,6 +24,8 @@ class ModelSummarySection {
                       const ScoresSection& scoresSection, float left, float right);
   void draw();
   const std::vector<ModelSummaryEntry>& entries() const { return entries_; }
+  double getLeft() const { return left_; }
+  double getRight() const { return right_; }
 
   using DataFunc = ModelSummaryEntry (ModelSummarySection::*)() const;
   static const DataFunc MODEL_SUMMARY_DATA_FUNCS[16];

@@ -86,7 +86,7 @@ int ScoreRow::getChoiceBRowNum() const {
 // ScoreTable
 
 ScoreTable::ScoreTable(const PV::Data::DecisionModel& model)
-    : model_(&model), decisionMakers_(&model.get_dms()), criteria_(&model.get_crs()) {}
+    : decisionMakers_(&model.get_dms()), criteria_(&model.get_crs()) {}
 
 void ScoreTable::setDecisionMakerIndex(int decisionMakerIndex) {
   PV_ASSERT(decisionMakers_ && decisionMakerIndex >= 0 &&

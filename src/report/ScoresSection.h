@@ -64,7 +64,6 @@ class ScoreTable {
   uint32_t getCriterionWeight() const;
 
  private:
-  const PV::Data::DecisionModel* model_;
   const PV::Data::DecisionModel::DecisionMakers* decisionMakers_;
   const PV::Data::DecisionModel::Criteria* criteria_;
   int decisionMakerIndex_ = -1;
@@ -90,6 +89,8 @@ class ScoresSection {
   // Why no tables were made from stored scores that do not fit the model (empty
   // when they fit or there are none).
   const std::string& refusal() const { return refusal_; }
+  double getLeft() const { return left_; }
+  double getRight() const { return right_; }
 
  private:
   void build();

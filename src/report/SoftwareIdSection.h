@@ -21,6 +21,8 @@ class SoftwareIdSection {
                     const AboutTexts& aboutInfo, float left, float right);
   void draw();
   const std::vector<Row>& rows() const { return softwareIdData_; }
+  double getLeft() const { return left_; }
+  double getRight() const { return right_; }
 
  private:
   ReportDevice& reportDevice_;

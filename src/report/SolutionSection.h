@@ -46,6 +46,9 @@ class SolutionSection {
   const std::vector<SolutionRow>& rows() const { return solutionData_; }
   const ChartLayout& chartLayout() const { return chart_; }
   double plotAreaHeight() const { return plotAreaHeightDC_; }
+  const PV::Data::DecisionModel& getModel() const { return model_; }
+  double getLeft() const { return left_; }
+  double getRight() const { return right_; }
 
  private:
   ReportDevice& reportDevice_;

@@ -8,6 +8,10 @@ expected="$2"
 fail=0
 [ -s "$pdf" ] || { echo "no report at $pdf"; exit 1; }
 qpdf --check "$pdf" >/dev/null 2>&1 || { echo "qpdf --check failed:"; qpdf --check "$pdf"; fail=1; }
+fonts=$(pdffonts "$pdf" | awk 'NR > 2 { print $1 }' | sort | tr '\n' ' ')
+[ "$fonts" = "Bookman-Light Symbol " ] || { echo "fonts: $fonts"; fail=1; }
+pdfinfo -url "$pdf" 2>/dev/null | grep -q "https://" || { echo "no web link"; fail=1; }
+pdfinfo "$pdf" | grep -q "612 x 792 pts (letter)" || { echo "not a letter page"; fail=1; }
 out=$(mktemp -d "${TMPDIR:-/tmp}/pv-report.XXXXXX")
 pdftoppm -r 20 -png "$pdf" "$out/page" || { echo "pdftoppm failed"; fail=1; }
 pages=$(ls "$out"/page*.png 2>/dev/null | wc -l)
