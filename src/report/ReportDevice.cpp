@@ -563,12 +563,16 @@ int32_t ReportDevice::save() {
     errorMessage_ = "Nothing was drawn, so no report was written";
     return REPORT_NOTHING_DRAWN;
   }
+  // Failures reported only through the process-wide channel (which stays cleared)
+  // still leave the document in its failed state.
+  if (cpdf_failed(pdf_)) failWith("The PDF writer failed while making the report");
   if (failed_) return REPORT_WRITER_FAILED;
   if (!finalized_) {
     cpdf_finalizeAll(pdf_);
     PV_TRACE("cpdf_finalizeAll");
     finalized_ = true;
   }
+  if (cpdf_failed(pdf_)) failWith("The PDF writer failed while finishing the report");
   if (failed_) return REPORT_WRITER_FAILED;
   const int pdfSaveStatus = cpdf_savePDFmemoryStreamToFile(pdf_, reportPath_.c_str());
   if (trace_) {
