@@ -1,3 +1,4 @@
+#include "model/AboutInfo.h"
 #include "report/PdfReport.h"
 #include "report/ReportDevice.h"
 #include "report/ReportFileName.h"
@@ -286,6 +287,18 @@ TEST(ReportTest, LongListsAndRankingsBreakAcrossPages) {
   const size_t chartStart = run.trace.find(drawn("Choice % Rank"));
   ASSERT_NE(chartStart, std::string::npos);
   EXPECT_EQ(countOf(run.trace.substr(chartStart), "cpdf_fillAndStroke"), 50u);  // the bars
+}
+
+TEST(ReportTest, AboutTextsComeFromTheAboutInformation) {
+  PV::Util::PalvermontineAboutInfo* info = PV::Util::PalvermontineAboutInfo::instance();
+  info->set_userName("Report Reader");
+  const AboutTexts texts = aboutTextsFrom(*info);
+  EXPECT_EQ(texts.userName, "Report Reader");
+  EXPECT_EQ(texts.version, "4.1");
+  EXPECT_EQ(texts.buildDate, "Jan 10 2010");
+  EXPECT_EQ(texts.copyright, info->get_rights());
+  EXPECT_EQ(texts.webAddress, info->get_webAddress());
+  PV::Util::PalvermontineAboutInfo::destroy();
 }
 
 TEST(ReportTest, StatusTexts) {
