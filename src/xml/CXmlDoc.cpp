@@ -1,6 +1,7 @@
 // CXmlDoc: construction, the node scanner and the one-pass parser.
 #include "xml/CXmlDoc.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "xml/XmlText.h"
@@ -165,7 +166,11 @@ bool CXmlDoc::DoParseDocument() {
 
 namespace {
 bool IsNameStart(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || ch == '_' || ch == ':' || ch >= 0x61; }
-bool IsNameEnd(char ch) { return IsSpace(ch) || ch == '/' || ch == '>'; }
+// A tag's name ends where a token of the tag ends, so that the name recorded by the
+// parser, matched against end tags and read back by GetTagName is always the same.
+bool IsNameEnd(char ch) {
+  return IsSpace(ch) || ch == '/' || ch == '>' || ch == '<' || ch == '=' || ch == '\\' || ch == '?' || ch == '!';
+}
 }  // namespace
 
 int CXmlDoc::DoParseNode(TokenCursor& c, NodePos& node) const {
@@ -253,7 +258,7 @@ int CXmlDoc::DoParseNode(TokenCursor& c, NodePos& node) const {
       }
     } else if (c1 == '?') {
       int j = i + 2;
-      while (j < n && !IsSpace(s[j]) && s[j] != '?' && s[j] != '>') ++j;
+      while (j < n && !IsNameEnd(s[j])) ++j;
       node.text.assign(s + i + 2, static_cast<size_t>(j - i - 2));
       const int k = findTerminator(i + 2, "?");
       if (k >= n) {

@@ -243,6 +243,7 @@ class CXmlDoc {
   bool DoAddElement(const char* name, const char* text, uint32_t flags);
   bool DoInsertNode(int type, const char* text, uint32_t flags);
   bool DoSetAttribute(uint32_t index, const char* name, const char* value);
+  int DoAttributeLimit(uint32_t index, bool pi) const;
   bool DoRemoveElement(uint32_t index);
   void DoUnlinkElement(uint32_t index);
   void DoReleaseElement(uint32_t index);

@@ -1,4 +1,5 @@
 // CXmlDoc: editing. Every change of the text keeps the element records exact.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -413,6 +414,15 @@ bool CXmlDoc::DoInsertNode(int type, const char* text, uint32_t flags) {
 
 bool CXmlDoc::InsertNode(int type, const char* text, uint32_t flags) { return DoInsertNode(type, text, flags); }
 
+// Where attribute text may change in a tag: from after its name up to the closing
+// "/>", ">" or "?>", which no edit may touch.
+int CXmlDoc::DoAttributeLimit(uint32_t index, bool pi) const {
+  if (pi) return nodeOffset_ + nodeLength_ - 2;
+  const ElementPos& e = pos_[index];
+  const bool selfClosing = e.IsEmptyElement() && !(e.flags & ELEM_NOT_ENDED);
+  return static_cast<int>(e.start + e.startTagLen) - (selfClosing ? 2 : 1);
+}
+
 bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value) {
   int tagOffset;
   bool pi = false;
@@ -425,6 +435,7 @@ bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value
     return false;
   }
   if (!IsWritableName(name)) return false;
+  const int limit = DoAttributeLimit(index, pi);
   const std::string v = "\"" + EscapeText(value ? value : "", INS_ESCAPE_QUOTES) + "\"";
   TokenCursor c = DoCursorAt(tagOffset);
   int at, len;
@@ -433,12 +444,14 @@ bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value
     const bool quoted = (c.flags & CURSOR_QUOTED) != 0;
     at = c.start - (quoted ? 1 : 0);
     len = c.TokenLength() + (quoted ? 2 : 0);
-    if (quoted && c.end + 1 >= c.textLen) len -= 1;  // value quote never closed
+    if (at + len > limit) return false;  // a value that runs into the tag's end
     text = v;
   } else {
+    // The scan must have stopped at the tag's own closing mark; in a tag that holds
+    // a stray '/' or '?' an added attribute could change what the tag means.
     int k = c.next;
     while (k < c.textLen && IsSpace(c.text[k])) ++k;
-    if (k >= c.textLen || (c.text[k] != '>' && c.text[k] != '/' && c.text[k] != '?')) return false;
+    if (k != limit) return false;
     at = c.next;
     len = 0;
     text = " " + std::string(name) + "=" + v;
@@ -471,7 +484,8 @@ bool CXmlDoc::RemoveAttribute(const char* name) {
   TokenCursor c = DoCursorAt(static_cast<int>(pos_[element_].start) + 1);
   if (!DoFindAttribute(c, name, 0)) return false;
   const bool quoted = (c.flags & CURSOR_QUOTED) != 0;
-  const int valueEnd = std::min(c.end + 1 + (quoted ? 1 : 0), c.textLen);
+  const int valueEnd = c.end + 1 + (quoted ? 1 : 0);
+  if (valueEnd > DoAttributeLimit(element_, false)) return false;
   const int at = c.attrWsStart;
   const int len = valueEnd - at;
   if (!DoDocumentChange(at, len, std::string())) return false;

@@ -246,3 +246,28 @@ TEST(XmlDocEdit, TextGrowthKeepsRecordZeroExact) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tags holding stray characters: edits either keep the index exact or are refused.
+TEST(XmlDocEdit, OddTagsAreNeverCorruptedByEdits) {
+  const char* const texts[] = {"<a<b/>></a>", "<e a='1' x= />", "<r><?pi x=?></r>", "<r a='1'/>"};
+  for (const char* text : texts) {
+    CXmlDoc doc(text);
+    ASSERT_TRUE(doc.IsWellFormed()) << text << ": " << doc.GetError();
+    ASSERT_TRUE(doc.FindElement("//*"));
+    doc.SetAttribute("pv", "1");
+    doc.SetAttribute("x", "2");
+    doc.RemoveAttribute("a");
+    doc.AddElement("c", "t", CXmlDoc::INS_AS_CHILD);
+    EXPECT_INDEX_EXACT(doc);
+    EXPECT_TRUE(CXmlDoc(doc.GetDocument()).IsWellFormed()) << doc.GetDocument();
+  }
+  // The name read back is the name the parser matched end tags against.
+  CXmlDoc doc("<u<x></u>");
+  ASSERT_TRUE(doc.IsWellFormed()) << doc.GetError();
+  ASSERT_TRUE(doc.FindElement("/u"));
+  EXPECT_EQ(doc.GetTagName(), "u");
+}
+
+}  // namespace
