@@ -45,12 +45,12 @@ const std::map<std::string, const char*> kDifferences = {
     {"diff-name-character.xml", "a name may start with any byte from 'a' (0x61) up"},
 };
 
+#ifndef _WIN32
 std::string ReadFile(const fs::path& p) {
   std::ifstream in(p, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-#ifndef _WIN32
 int RunQuiet(const std::string& command) {
   const int status = std::system((command + " >/dev/null 2>&1").c_str());
   return (status != -1 && WIFEXITED(status)) ? WEXITSTATUS(status) : -1;
