@@ -93,6 +93,14 @@ std::string CXmlDoc::EscapeText(const char* text, uint32_t flags) {
   out.reserve(len + len / 10 + 7);
   const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
   for (size_t i = 0; i < len; ++i) {
+    // Copy a run of plain characters at once.
+    size_t j = i;
+    while (j < len && s[j] < 0x80 && s[j] != '<' && s[j] != '>' && s[j] != '&' && s[j] != '\'' && s[j] != '"') ++j;
+    if (j > i) {
+      out.append(text + i, j - i);
+      i = j - 1;
+      continue;
+    }
     const char ch = text[i];
     switch (ch) {
       case '<': out += "&lt;"; continue;
