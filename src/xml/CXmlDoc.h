@@ -167,6 +167,8 @@ class CXmlDoc {
   bool RemoveElement();
   bool RemoveChildElement();
   bool RemoveNode();
+  bool SetElementContent(const char* markup);
+  bool AddSubDocument(const char* markup, uint32_t flags = 0);
   static std::string EscapeText(const char* text, uint32_t flags = 0);
   static std::string EncodeCData(const char* text);
 
@@ -216,7 +218,7 @@ class CXmlDoc {
   bool DoParseDocument();
   uint32_t DoParseElement(uint32_t parent, TokenCursor& cursor);
   int DoParseNode(TokenCursor& cursor, NodePos& node) const;
-  void DoCloseTo(uint32_t parent, std::vector<OpenElement>& open, size_t keep, const TokenCursor* endTag,
+  void DoCloseTo(const char* text, uint32_t parent, std::vector<OpenElement>& open, size_t keep, const TokenCursor* endTag,
                  int endTagSlash);
   void DoAllocPositionArray(uint32_t n);
   uint32_t DoGetFreePosition();
@@ -248,6 +250,8 @@ class CXmlDoc {
   void DoUnlinkElement(uint32_t index);
   void DoReleaseElement(uint32_t index);
   void DoCleanSavedPositions();
+  uint32_t DoParseMarkup(const std::string& markup, bool& wellFormed);
+  void DoMoveParsed(uint32_t temp, int shift);
   static std::string DoCreateNodeText(int type, const char* text, bool& ok);
 
   std::string doc_;

@@ -645,3 +645,116 @@ bool CXmlDoc::RemoveNode() {
   }
   return true;
 }
+
+// Parses markup as an element list under a temporary record whose offsets are those
+// of the markup. The document's error text is left as it was.
+uint32_t CXmlDoc::DoParseMarkup(const std::string& markup, bool& wellFormed) {
+  const uint32_t t = DoGetFreePosition();
+  pos_[t] = ElementPos();
+  pos_[t].length = static_cast<uint32_t>(markup.size());
+  const std::string kept = error_;
+  TokenCursor c;
+  c.text = markup.data();
+  c.textLen = static_cast<int>(markup.size());
+  c.flags = docFlags_ & DOC_IGNORE_CASE;
+  DoParseElement(t, c);
+  wellFormed = (pos_[t].flags & ELEM_ILL_FORMED) == 0;
+  error_ = kept;
+  return t;
+}
+
+// Moves the records parsed under a temporary record by `shift` and releases the
+// temporary record itself.
+void CXmlDoc::DoMoveParsed(uint32_t temp, int shift) {
+  for (uint32_t x = pos_[temp].firstChild; x; x = DoNextInDocumentOrder(x, false))
+    pos_[x].start += static_cast<uint32_t>(shift);
+  ElementPos& t = pos_[temp];
+  t.flags |= ELEM_RELEASED;
+  t.firstChild = 0;
+  t.nextSibling = freeHead_;
+  freeHead_ = temp;
+}
+
+bool CXmlDoc::SetElementContent(const char* markup) {
+  if (!markup || !element_ || nodeType_ != NODE_ELEMENT || nodeLength_ > 0) return false;
+  const std::string m(markup);
+  if (m.size() + doc_.size() > 0x7FFFFF00u) return false;
+  const uint32_t e = element_;
+  for (uint32_t c = pos_[e].firstChild; c;) {
+    const uint32_t next = pos_[c].nextSibling;
+    DoReleaseElement(c);
+    c = next;
+  }
+  pos_[e].firstChild = 0;
+  bool wellFormed = false;
+  const uint32_t t = DoParseMarkup(m, wellFormed);
+  pos_[t].parent = 0;
+  pos_[t].nextSibling = 0;
+  NodePos node;
+  node.flags = INS_REPLACE_CONTENT | INS_NO_LINE_BREAK;
+  uint32_t none = 0;
+  const int d = DoInsertNew(e, none, node, m, false, 0, 0);
+  pos_[e].length += static_cast<uint32_t>(d);
+  DoAdjustPositions(e, d, false);
+  const uint32_t first = pos_[t].firstChild;
+  DoMoveParsed(t, node.start);
+  for (uint32_t c = first; c; c = pos_[c].nextSibling) pos_[c].parent = e;
+  pos_[e].firstChild = first;
+  DoCleanSavedPositions();
+  DoSetPos(parent_, e, 0);
+  return wellFormed;
+}
+
+bool CXmlDoc::AddSubDocument(const char* markup, uint32_t flags) {
+  if (!markup) return false;
+  uint32_t parent, element;
+  bool withNode = false;
+  if (flags & INS_AS_CHILD) {
+    if (!element_ || nodeType_ != NODE_ELEMENT) return false;
+    parent = element_;
+    element = child_;
+  } else {
+    parent = parent_;
+    element = element_;
+    withNode = nodeLength_ > 0;
+  }
+  if (parent && (pos_[parent].flags & ELEM_RELEASED)) return false;
+  const std::string m(markup);
+  if (m.size() + doc_.size() + 2 > 0x7FFFFF00u) return false;
+  bool wellFormed = false;
+  const uint32_t t = DoParseMarkup(m, wellFormed);
+  pos_[t].parent = 0;
+  pos_[t].nextSibling = 0;
+  const uint32_t first = pos_[t].firstChild;
+  const bool single = wellFormed && first && pos_[first].nextSibling == 0;
+  std::string text;
+  int spanStart = 0;
+  NodePos node;
+  node.flags = flags & ~static_cast<uint32_t>(INS_REPLACE_CONTENT);
+  if (wellFormed && first) {
+    // The elements with what lies between them; text around them is left out.
+    const uint32_t last = pos_[first].prevSibling;
+    spanStart = static_cast<int>(pos_[first].start);
+    text = m.substr(pos_[first].start, pos_[last].End() - pos_[first].start);
+  } else {
+    text = m;
+    node.flags |= INS_NO_LINE_BREAK;
+  }
+  const int d = DoInsertNew(parent, element, node, text, withNode, nodeOffset_, nodeLength_);
+  DoAdjustForNode(parent, element, d);
+  DoMoveParsed(t, node.start - spanStart);
+  uint32_t after = element;
+  for (uint32_t c = first; c;) {
+    const uint32_t next = pos_[c].nextSibling;
+    DoLinkElement(parent, after, c);
+    after = c;
+    c = next;
+  }
+  if (flags & INS_AS_CHILD)
+    DoSetPos(parent_, parent, first);
+  else if (first)
+    DoSetPos(parent, first, 0);
+  else
+    DoSetPos(parent, element, 0);
+  return single;
+}

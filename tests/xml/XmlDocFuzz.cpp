@@ -176,5 +176,27 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!diff.empty()) Fail(diff.c_str(), text + "\n----\n" + edit.GetDocument());
     }
   }
+
+  // Content set again from its own markup leaves text and index as they were;
+  // markup of an element added again as a child keeps the index exact.
+  CXmlDoc again(text);
+  if (wellFormed && again.FindElement("/*")) {
+    const uint32_t root = again.GetCurrentElement();
+    const std::string content = again.GetElementContent(root);
+    // (An empty element gets an end tag, so its text changes.)
+    if (content.find('\0') == std::string::npos && !again.GetElementPos(root).IsEmptyElement()) {
+      again.SetElementContent(content.c_str());
+      if (again.GetDocument() != text) Fail("content set again changed the text", text);
+      diff = PV::XmlCheck::IndexDifference(again);
+      if (!diff.empty()) Fail(diff.c_str(), text);
+      const uint32_t first = again.GetElementPos(root).firstChild;
+      const std::string markup = first ? again.GetElementMarkup(first) : std::string("<n/>");
+      if (markup.find('\0') == std::string::npos &&
+          again.AddSubDocument(markup.c_str(), CXmlDoc::INS_AS_CHILD)) {
+        diff = PV::XmlCheck::IndexDifference(again);
+        if (!diff.empty()) Fail(diff.c_str(), text + "\n----\n" + again.GetDocument());
+      }
+    }
+  }
   return 0;
 }
