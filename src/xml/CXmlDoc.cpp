@@ -52,6 +52,7 @@ bool CXmlDoc::IsWellFormed() const {
 
 uint32_t CXmlDoc::GetElementLevel(uint32_t index) const {
   uint32_t level = 0;
+  if (index >= nextNew_) return 0;
   while (index != 0 && pos_[index].parent != 0) {
     index = pos_[index].parent;
     ++level;

@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/Assert.h"
+
 class CXmlDoc {
  public:
   // Node types (FindNode, InsertNode, GetNodeType).
@@ -121,7 +123,10 @@ class CXmlDoc {
   int GetNodeLength() const { return nodeLength_; }
   // Read access to the element index (for checks; index 0 is the document).
   uint32_t GetElementCount() const { return nextNew_; }
-  const ElementPos& GetElementPos(uint32_t index) const { return pos_[index]; }
+  const ElementPos& GetElementPos(uint32_t index) const {
+    PV_ASSERT(index < nextNew_);
+    return pos_[index];
+  }
   uint32_t GetElementLevel(uint32_t index) const;
 
   // Navigation and reading.
