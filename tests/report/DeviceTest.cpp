@@ -1,3 +1,4 @@
+#include "report/ItemListSections.h"
 #include "report/PageManager.h"
 #include "report/ReportDevice.h"
 #include "report/ReportText.h"
@@ -213,6 +214,43 @@ TEST_F(DeviceTest, FittingKeepsAnExactFitAndCutsALongText) {
   EXPECT_GT(ellipsis, 0.0);
   EXPECT_EQ(longer.back(), '\xBC');
   EXPECT_LE(device.stringWidth(longer) + 4.0, width);
+  EXPECT_EQ(device.close(), REPORT_WRITTEN);
+}
+
+// The last fill colour set before the line that draws the given text.
+std::string fillBefore(const std::string& trace, const std::string& text) {
+  const size_t at = trace.find(", \"" + text + "\" )\ncpdf_endText");
+  if (at == std::string::npos) return "not drawn";
+  const size_t fill = trace.rfind("cpdf_setrgbcolorfill(", at);
+  if (fill == std::string::npos) return "no fill";
+  const size_t args = trace.find(", ", fill);
+  return trace.substr(args + 2, trace.find(" )", args) - args - 2);
+}
+
+TEST_F(DeviceTest, ItemListsDrawWeightsInDarkRedAndSkipEmptyLists) {
+  std::ostringstream trace;
+  const std::string path = Support::scratchFile("device_lists.pdf");
+  const PV::Data::DecisionModel model = Support::smallModel(0, 2, 3);
+  ReportDevice device(modelName_, modelPath_, path, reportTime_, about_, nullptr, true);
+  PageManager pm(device, 72, 540, 72, 720, modelName_, "device.xpv", reportTime_);
+  device.setTrace(&trace);
+  device.setPosition(72, 720);
+  ChoicesSection choices(device, pm, &model.get_chs(), 72, 540);
+  CriteriaSection criteria(device, pm, &model.get_crs(), 72, 540);
+  DecisionMakersSection decisionMakers(device, pm, &model.get_dms(), 72, 540);
+  choices.draw();
+  EXPECT_TRUE(trace.str().empty());
+  criteria.draw();
+  decisionMakers.draw();
+  const std::string t = trace.str();
+  EXPECT_EQ(fillBefore(t, "Criterion 1"), "0, 0, 0");
+  EXPECT_EQ(fillBefore(t, "30"), "0.5, 0, 0");  // the third criterion's weight
+  EXPECT_EQ(fillBefore(t, "200"), "0.5, 0, 0");  // the second decision maker's
+  EXPECT_EQ(fillBefore(t, "Criterion note"), "0, 0, 0");
+  EXPECT_EQ(fillBefore(t, "Decision Maker 2"), "0, 0, 0");
+  // Heading cells are filled light grey, whatever colour the text before them had.
+  EXPECT_GE(countOf(t, ", 0.9, 0.9, 0.9 )"), 2u);
+  EXPECT_EQ(pm.getY(), 720 - 32 - 16 * 4 - 32 - 16 * 3);
   EXPECT_EQ(device.close(), REPORT_WRITTEN);
 }
 

@@ -1,5 +1,8 @@
 #include "model/AboutInfo.h"
+#include "report/ModelSummarySection.h"
+#include "report/PageManager.h"
 #include "report/PdfReport.h"
+#include "report/ScoresSection.h"
 #include "report/ReportDevice.h"
 #include "report/ReportFileName.h"
 #include "report/SolutionChart.h"
@@ -299,6 +302,30 @@ TEST(ReportTest, AboutTextsComeFromTheAboutInformation) {
   EXPECT_EQ(texts.copyright, info->get_rights());
   EXPECT_EQ(texts.webAddress, info->get_webAddress());
   PV::Util::PalvermontineAboutInfo::destroy();
+}
+
+TEST(ReportTest, SummaryOfAModelWithoutPairsToScore) {
+  const PV::Data::DecisionModel model = Support::smallModel(1, 1, 1);
+  const std::string path = Support::scratchFile("summary.pdf");
+  ReportDevice device("m", "m", path, "t", Support::fixedAboutTexts(), nullptr, true);
+  PageManager pm(device, 72, 540, 72, 720, "m", "m", "t");
+  const PdfReportOptions options(false, false);
+  ScoresSection scores(device, pm, options, model, 72, 540);
+  EXPECT_TRUE(scores.tables().empty());
+  ModelSummarySection summary(device, pm, options, model, scores, 72, 540);
+  const auto& e = summary.entries();
+  ASSERT_EQ(e.size(), 16u);
+  EXPECT_EQ(e[2].second, "95.0%");
+  EXPECT_EQ(e[3].second, "+/-5.0%");
+  EXPECT_EQ(e[4].second, "-3 to +3, inclusive");
+  EXPECT_EQ(e[8].second, "");  // nothing to leave out
+  EXPECT_EQ(e[10].second, "0");
+  EXPECT_EQ(e[11].second, "0 (E/A = % completion ratio)");
+  EXPECT_EQ(e[12].second, "0");
+  EXPECT_EQ(e[13], (ModelSummaryEntry{"File Name:  ", "small.xpv"}));
+  EXPECT_EQ(e[14], (ModelSummaryEntry{"Directory Path:  ", "C:\\models"}));
+  EXPECT_EQ(e[15].first, "Notes:\n");
+  EXPECT_EQ(device.close(), REPORT_WRITTEN);
 }
 
 TEST(ReportTest, StatusTexts) {
