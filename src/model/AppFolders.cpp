@@ -1,0 +1,53 @@
+#include "model/AppFolders.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <system_error>
+
+namespace PV {
+namespace App {
+
+namespace {
+
+std::string environment(const char* name) {
+  const char* value = std::getenv(name);
+  return value != nullptr ? std::string(value) : std::string();
+}
+
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+#else
+constexpr char kSeparator = '/';
+#endif
+
+std::string defaultConfigDir() {
+#ifdef _WIN32
+  const std::string appData = environment("APPDATA");
+  if (!appData.empty()) return appData + "\\Palvermontine";
+  return "Palvermontine";
+#else
+  const std::string xdg = environment("XDG_CONFIG_HOME");
+  if (!xdg.empty()) return xdg + "/palvermontine";
+  const std::string home = environment("HOME");
+  if (!home.empty()) return home + "/.config/palvermontine";
+  return "palvermontine";
+#endif
+}
+
+}  // namespace
+
+std::string getConfigDirPath() {
+  std::string path = environment(CONFIG_DIR_ENV);
+  if (path.empty()) path = defaultConfigDir();
+  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+  std::error_code ignored;
+  std::filesystem::create_directories(std::filesystem::path(path), ignored);
+  return path;
+}
+
+std::string configFilePath(const std::string& fileName) {
+  return getConfigDirPath() + kSeparator + fileName;
+}
+
+}  // namespace App
+}  // namespace PV

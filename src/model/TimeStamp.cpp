@@ -1,0 +1,80 @@
+#include "model/TimeStamp.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace PV {
+namespace Util {
+
+namespace {
+
+void appendPadded(std::string& text, int value, int width) {
+  std::string digits = std::to_string(value < 0 ? -value : value);
+  if (static_cast<int>(digits.size()) < width) digits.insert(0, width - digits.size(), '0');
+  if (value < 0) text += '-';
+  text += digits;
+}
+
+std::tm localNow(std::time_t now) {
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &now);
+#else
+  localtime_r(&now, &local);
+#endif
+  return local;
+}
+
+// The zone's bias in minutes (UTC minus local standard time) and the daylight flag.
+void currentZone(const std::tm& local, int& biasMinutes, bool& daylight) {
+#ifdef _WIN32
+  (void)local;
+  TIME_ZONE_INFORMATION tzi;
+  const DWORD state = ::GetTimeZoneInformation(&tzi);
+  biasMinutes = static_cast<int>(tzi.Bias);
+  daylight = (state == TIME_ZONE_ID_DAYLIGHT);
+#else
+  daylight = local.tm_isdst > 0;
+  biasMinutes = static_cast<int>(-local.tm_gmtoff / 60) + (daylight ? 60 : 0);
+#endif
+}
+
+}  // namespace
+
+std::string formatTimeStamp(const std::tm& t) {
+  std::string text;
+  appendPadded(text, t.tm_year + 1900, 4);
+  text += '-';
+  appendPadded(text, t.tm_mon + 1, 2);
+  text += '-';
+  appendPadded(text, t.tm_mday, 2);
+  text += 'T';
+  appendPadded(text, t.tm_hour, 2);
+  text += ':';
+  appendPadded(text, t.tm_min, 2);
+  text += ':';
+  appendPadded(text, t.tm_sec, 2);
+  return text;
+}
+
+std::string timeZoneText(int biasMinutes, bool daylight) {
+  const int z = biasMinutes / 60 - (daylight ? 1 : 0);
+  if (z == 0) return "Z";
+  if (z >= 1) return "-" + std::to_string(z);
+  return "+" + std::to_string(-z);
+}
+
+void timeStamp(std::string& text, bool withZone) {
+  const std::tm local = localNow(std::time(nullptr));
+  text = formatTimeStamp(local);
+  if (withZone) {
+    int bias = 0;
+    bool daylight = false;
+    currentZone(local, bias, daylight);
+    text += timeZoneText(bias, daylight);
+  }
+}
+
+}  // namespace Util
+}  // namespace PV

@@ -1,0 +1,24 @@
+// The system's time text: local time as "%Y-%m-%dT%H:%M:%S" (19 characters),
+// optionally followed by the time zone: "Z" in UTC, else "-" and the hours the local
+// time lies behind UTC, or "+" and the hours it lies ahead ("...T14:03:05-5",
+// "...T14:03:05+1").
+#pragma once
+
+#include <ctime>
+#include <string>
+
+namespace PV {
+namespace Util {
+
+// The current local time; with withZone the time-zone text follows.
+void timeStamp(std::string& text, bool withZone = false);
+
+// The 19-character text of a broken-down time.
+std::string formatTimeStamp(const std::tm& time);
+
+// The time-zone text from the zone's bias in minutes (UTC minus local time, as the
+// system reports it) and whether daylight saving time is in force.
+std::string timeZoneText(int biasMinutes, bool daylight);
+
+}  // namespace Util
+}  // namespace PV

@@ -1,0 +1,264 @@
+// The PDF writer's records and internal helpers (shared by its source files only).
+#pragma once
+
+#include "foundation/Assert.h"
+#include "pdf/cpdf.h"
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <string>
+#include <vector>
+
+struct CpdfMemoryStream {
+  uint32_t magic = 0xA5B5CAFE;
+  char* buffer = nullptr;
+  int32_t count = 0;
+  int32_t size = 0;
+};
+
+struct MemStreamDeleter {
+  void operator()(CpdfMemoryStream* stream) const { cpdf_memStreamFree(stream); }
+};
+using MemStreamPtr = std::unique_ptr<CpdfMemoryStream, MemStreamDeleter>;
+
+struct CpdfPlotDomain {
+  uint32_t magic = 0xDADA3333;
+  CpdfDocument* doc = nullptr;
+  float x = 0, y = 0, width = 0, height = 0;
+  float xMin = 0, xMax = 1, yMin = 0, yMax = 1;
+  int xType = 0, yType = 0, timeFlag = 0;
+  std::string majorDash = "[2 3] 0", minorDash = "[2 3] 0";
+  float majorWidth = 0.15f, minorWidth = 0.15f;
+  float majorColor[3] = {0, 0, 0}, minorColor[3] = {0, 0, 0};
+  float mesh[2][4] = {{0, 1, 0, 0.5f}, {0, 1, 0, 0.5f}};  // [axis][majorStart, majorStep, minorStart, minorStep]
+};
+
+struct CpdfFontDescriptor {
+  int32_t objectNumber = 0;
+  int written = 0;
+  int ascent = 0, capHeight = 0, descent = 0;
+  int32_t flags = 0;
+  int fontBBox[4] = {0, 0, 0, 0};
+  std::string fontName;
+  double italicAngle = 0;
+  int stemV = 0, stemH = 0, xHeight = 0, missingWidth = 0, leading = 0, maxWidth = 0,
+      avgWidth = 0;
+  std::string style;
+  struct FontFile* fontFile = nullptr;  // not owned (owned by the external font)
+};
+
+// The three sections of a PFB file, one after another.
+struct FontFile {
+  int32_t objectNumber = 0;
+  std::string data;
+  int32_t length1 = 0, length2 = 0, length3 = 0;
+};
+
+struct CpdfExternalFont {
+  std::string name;
+  std::shared_ptr<CpdfFontDescriptor> descriptor;
+  std::vector<uint16_t> widths;  // 268 entries
+  int firstChar = 32, lastChar = 255;
+  std::unique_ptr<FontFile> fontFile;
+};
+
+struct CpdfFont {
+  int32_t objectNumber = 0;
+  std::string resourceName;
+  std::string baseFont;
+  std::string nameAsked;
+  bool hasEncoding = false;
+  std::string encoding;
+  int fontNumber = 0;
+  int encodingIndex = 3;
+  int kind = 0;
+  int firstChar = 32, lastChar = 255;
+  const uint16_t* widths = nullptr;  // built-in or the external font's
+  std::shared_ptr<CpdfFontDescriptor> descriptor;
+  int32_t cidObjectNumber = 0;
+  bool numbersDescriptor = false;  // this entry writes the (shared) descriptor
+  bool numbersFontFile = false;
+};
+
+struct CpdfImage {
+  int32_t objectNumber = 0;
+  std::string resourceName;
+  int kind = 0;
+  int invert = 0, mask = 0;
+  int selector = 0;
+  int width = 0, height = 0;
+  int colorSpace = 1, bitsPerComponent = 8, components = 1, marker = 0;
+  std::string fileName;
+};
+
+struct CpdfAnnotation {
+  int32_t objectNumber = 0;
+  int type = 0;
+  int page = 0;
+  int32_t flags = 0;
+  float rect[4] = {0, 0, 0, 0};
+  float color[3] = {0, 0, 0};
+  std::string borderArray, borderStyle;
+  bool hasBorderArray = false, hasBorderStyle = false;
+  std::string content;
+  std::string title;
+};
+
+struct CpdfOutlineEntry {
+  int32_t objectNumber = 0;
+  int count = 0;
+  int page = -1;
+  int open = 0;
+  std::string dest;
+  std::string title;
+  CpdfOutlineEntry* parent = nullptr;
+  CpdfOutlineEntry* prev = nullptr;
+  CpdfOutlineEntry* next = nullptr;
+  CpdfOutlineEntry* first = nullptr;
+  CpdfOutlineEntry* last = nullptr;
+};
+
+struct CpdfPage {
+  int pageNumber = -1;
+  int32_t objectNumber = 0;
+  int32_t parent = 0;
+  int32_t contentObject = 0;
+  int flags = 0;  // bit 0 finalized, bit 1 compressed
+  std::string compressed;
+  MemStreamPtr content;
+  std::unique_ptr<CpdfPlotDomain> defaultDomain;
+  int rotation = 0;
+  std::vector<int> fonts, images, annots;
+  std::string mediaBox, cropBox;
+  float duration = -1.0f;
+  std::string transition;
+};
+
+struct CpdfDocument {
+  int32_t serial = -1;
+  int32_t mode = 0;
+  int major = 1, minor = 1;
+  int state = 0;
+  bool failed = false;
+  float pointsPerUnit = 72.0f;
+  int currentRotation = 0;
+  int toStdout = 0;
+  int compression = 0;
+  std::string compressCommand = "\\Bin\\zlibcomp";
+  std::string filterName = "/FlateDecode";
+  bool outputFileSet = false;
+  std::string outputFile;
+  CpdfViewerSettings viewer{};
+  CpdfErrorHandler errorHandler = nullptr;
+  CpdfPlotDomain* currentDomain = nullptr;
+  float xScale = 1, yScale = 1, logXMin = 0, logXMax = 1, logYMin = 0, logYMax = 1;
+  float curX = 0, curY = 0;
+  // text state
+  float textMatrix[6] = {1, 0, 0, 1, 0, 0};
+  float wordSpacing = 0, charSpacing = 0, horizScale = 100.0f, leading = 0, rise = 0;
+  float fontSize = 12.0f;
+  int inText = 0;
+  int hexText = 0;
+  int currentFont = -1;
+  // resources
+  CpdfLimits limits{};
+  std::vector<CpdfFont> fonts;
+  std::vector<std::unique_ptr<CpdfExternalFont>> externalFonts;
+  std::string fontMapFile = "fontmap.lst";
+  std::string pfmFolder = "\\usr\\local\\font\\pfm";
+  std::string pfbFolder = "\\usr\\local\\font\\pfb";
+  std::vector<CpdfImage> images;
+  int imageKinds = 0;
+  int inlineImages = 0;
+  int imageSelector = 0;
+  std::vector<CpdfAnnotation> annotations;
+  std::vector<std::unique_ptr<CpdfOutlineEntry>> outlineStore;
+  int outlineCount = 0;
+  CpdfOutlineEntry* firstOutline = nullptr;
+  CpdfOutlineEntry* lastOutline = nullptr;
+  std::string monthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  // output
+  int wholeFileInMemory = 1;
+  int pageContentInMemory = 1;
+  MemStreamPtr file;
+  MemStreamPtr scratch;
+  CpdfMemoryStream* currentContent = nullptr;  // null: no page open for drawing
+  bool noPageReported = false;
+  std::string mediaBox, cropBox;
+  std::vector<CpdfPage> pages;
+  int highestPage = 0;
+  int currentPage = 1;
+  std::vector<int32_t> pageObjects;
+  std::vector<int32_t> offsets;  // entry k: byte offset of object k, -1 unset
+  int32_t nextObject = 1;
+  int32_t byteCount = 0;
+  int32_t xrefOffset = 0;
+  bool haveCreationTime = false;
+  struct tm creationTime {};
+  // information
+  std::string creator = "No creator", title = "No title", author = "No author",
+              subject = "No subject", keywords = "No keywords";
+  std::string producer[4];
+};
+
+namespace cpdf_detail {
+
+// Locale-free formatting of one content or dictionary line.
+class Line {
+ public:
+  Line& text(const char* s);
+  Line& text(const std::string& s) { return text(s.c_str()); }
+  Line& integer(long long v);
+  Line& fixed(double v, int decimals);  // refuses NaN and infinity
+  Line& general(double v);              // "%g" without an exponent for ordinary values
+  bool ok() const { return ok_; }
+  const std::string& str() const { return s_; }
+
+ private:
+  std::string s_;
+  bool ok_ = true;
+};
+
+// Appends an operator line to the current page; refused lines and a missing page are
+// reported and nothing is written.
+void contentLine(CpdfDocument* doc, const Line& line, const char* op);
+bool contentAvailable(CpdfDocument* doc, const char* op);
+void contentBytes(CpdfDocument* doc, const char* data, int32_t n);
+
+void failAllocation(CpdfDocument* doc);
+// Tests only: the n-th following allocation of a memory stream or of compression fails.
+void injectAllocationFailure(int n);
+bool allocationShouldFail();
+
+void domainInit(CpdfDocument* doc, CpdfPage& page, float llx, float lly, float urx, float ury);
+float fontCapHeight(CpdfDocument* doc);
+void writeFonts(CpdfDocument* doc);
+void numberFonts(CpdfDocument* doc);
+void writeImages(CpdfDocument* doc);
+void numberImages(CpdfDocument* doc);
+void writeAnnotations(CpdfDocument* doc);
+void numberAnnotations(CpdfDocument* doc);
+void writeOutlines(CpdfDocument* doc);
+void numberOutlines(CpdfDocument* doc);
+int32_t newObject(CpdfDocument* doc);
+void beginObject(CpdfDocument* doc, int32_t number);
+void out(CpdfDocument* doc, const std::string& text);
+void outBytes(CpdfDocument* doc, const char* data, int32_t n);
+void pageUse(std::vector<int>& list, int index);
+
+// Byte readers over untrusted font and image files (offsets checked against the size).
+struct JpegInfo {
+  int width = 0, height = 0, bitsPerComponent = 0, components = 0, marker = 0;
+};
+int readJpegHeaderBytes(const uint8_t* data, size_t size, JpegInfo& info);
+int readPfbBytes(const uint8_t* data, size_t size, const char* path, FontFile& out);
+int readPfmBytes(const uint8_t* data, size_t size, const char* path, CpdfExternalFont& out);
+bool readWholeFile(const char* path, std::string& out);
+
+}  // namespace cpdf_detail
+
+// Reads the frame of a JPEG file: the last marker read (218 or 217), -1 when the file
+// cannot be opened, -2 when it is not a JPEG file.
+int read_JPEG_header(const char* fileName, CpdfImage* image);

@@ -1,0 +1,149 @@
+#include "model/AboutInfo.h"
+#include "model/AppFolders.h"
+#include "model/AppOptions.h"
+#include "model/RankSolutionData.h"
+#include "model/SystemInfo.h"
+#include "model/TimeStamp.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+using namespace PV::Data;
+
+TEST(TimeStampText, FormatAndZone) {
+  std::tm t{};
+  t.tm_year = 110;
+  t.tm_mon = 0;
+  t.tm_mday = 10;
+  t.tm_hour = 14;
+  t.tm_min = 3;
+  t.tm_sec = 5;
+  EXPECT_EQ(PV::Util::formatTimeStamp(t), "2010-01-10T14:03:05");
+  EXPECT_EQ(PV::Util::timeZoneText(0, false), "Z");
+  EXPECT_EQ(PV::Util::timeZoneText(300, false), "-5");
+  EXPECT_EQ(PV::Util::timeZoneText(300, true), "-4");
+  EXPECT_EQ(PV::Util::timeZoneText(-60, false), "+1");
+  EXPECT_EQ(PV::Util::timeZoneText(-60, true), "+2");
+  EXPECT_EQ(PV::Util::timeZoneText(60, true), "Z");
+
+  std::string now;
+  PV::Util::timeStamp(now, false);
+  ASSERT_EQ(now.size(), 19u);
+  EXPECT_EQ(now[4], '-');
+  EXPECT_EQ(now[10], 'T');
+  EXPECT_EQ(now[16], ':');
+  std::string zoned;
+  PV::Util::timeStamp(zoned, true);
+  EXPECT_GT(zoned.size(), 19u);
+}
+
+void setEnv(const char* name, const std::string& value) {
+#ifdef _WIN32
+  _putenv_s(name, value.c_str());
+#else
+  setenv(name, value.c_str(), 1);
+#endif
+}
+
+TEST(ConfigFolder, EnvironmentOverrideIsCreated) {
+  const std::filesystem::path dir =
+      std::filesystem::current_path() / "pv_model_config_test" / "a" / "b";
+  std::filesystem::remove_all(std::filesystem::current_path() / "pv_model_config_test");
+  setEnv(PV::App::CONFIG_DIR_ENV, dir.string());
+  EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());
+  EXPECT_TRUE(std::filesystem::is_directory(dir));
+  const std::string file = PV::App::configFilePath("palvermontineappoptions.xml");
+  EXPECT_EQ(std::filesystem::path(file).parent_path(), dir);
+  EXPECT_EQ(std::filesystem::path(file).filename().string(), "palvermontineappoptions.xml");
+  std::filesystem::remove_all(std::filesystem::current_path() / "pv_model_config_test");
+  setEnv(PV::App::CONFIG_DIR_ENV, "");
+}
+
+TEST(About, IdentityAndUserName) {
+  PV::Util::PalvermontineAboutInfo* about = PV::Util::PalvermontineAboutInfo::instance();
+  EXPECT_EQ(about->get_version(), "4.1");
+  EXPECT_EQ(about->get_buildDate(), "Jan 10 2010");
+  EXPECT_EQ(about->get_buildTime(), "01:54:57");
+  EXPECT_EQ(about->get_buildYear(), "2010");
+  EXPECT_FALSE(about->get_userName().empty());
+  about->set_userName("ann");
+  EXPECT_EQ(PV::Util::PalvermontineAboutInfo::instance()->get_userName(), "ann");
+  PV::Util::PalvermontineAboutInfo::destroy();
+  EXPECT_EQ(PV::Util::PalvermontineAboutInfo::count(), 0);
+}
+
+TEST(About, OsNameTable) {
+  EXPECT_EQ(PV::Util::osNameFor(2, 6, 1), "Windows 7");
+  EXPECT_EQ(PV::Util::osNameFor(2, 5, 1), "Microsoft Windows XP");
+  EXPECT_EQ(PV::Util::osNameFor(2, 4, 0), "Microsoft Windows NT");
+  EXPECT_EQ(PV::Util::osNameFor(2, 10, 0), "Unknown");
+  EXPECT_EQ(PV::Util::osNameFor(1, 4, 90), "Microsoft Windows Millennium Edition");
+  EXPECT_EQ(PV::Util::osNameFor(1, 5, 0), "");
+  EXPECT_EQ(PV::Util::osNameFor(0, 3, 1), "Microsoft Win32s");
+}
+
+TEST(AppOptionsSingleton, CellInputAdvanceReachesTheHandler) {
+  PV::GUI::AppOptions* options = PV::GUI::AppOptions::instance();
+  EXPECT_EQ(options->get_cellInputAdvance(), 0u);
+  uint32_t seen = 99;
+  options->setChangeHandler([&](uint32_t v) { seen = v; });
+  options->set_cellInputAdvance(3);
+  EXPECT_EQ(seen, 3u);
+  EXPECT_EQ(options->get_cellInputAdvance(), 3u);
+  PV::GUI::AppOptions::destroy();
+}
+
+DecisionModel::Choices threeChoices() {
+  DecisionModel::Choices chs(3);
+  const char* names[] = {"A", "B", "C"};
+  for (int i = 0; i < 3; ++i) {
+    chs[i].set_row(static_cast<uint8_t>(i + 1));
+    chs[i].set_uid(0xA0000000u + i);
+    chs[i].set_nm(names[i]);
+    chs[i].set_note(std::string("note ") + names[i]);
+  }
+  return chs;
+}
+
+TEST(RankSolution, RowsFollowTheRankingByUniqueId) {
+  const DecisionModel::Choices chs = threeChoices();
+  SolutionsVec slns;
+  const double ranks[] = {100.0, 62.5, 12.25};
+  const uint32_t order[] = {2, 0, 1};
+  for (int i = 0; i < 3; ++i) {
+    Solution s;
+    s.set_ch(chs[order[i]].get_uid());
+    s.set_pctrank(ranks[i]);
+    slns.push_back(s);
+  }
+  RankSolutionData data;
+  data.build(slns, chs);
+  data.set_name("Plan");
+  EXPECT_EQ(data.numSolutions, 3u);
+  ASSERT_EQ(data.rows.size(), 3u);
+  EXPECT_EQ(data.rows[0].row, 3);
+  EXPECT_EQ(data.rows[0].name, "C");
+  EXPECT_EQ(data.rows[0].note, "note C");
+  EXPECT_EQ(data.rows[0].pctRank, 100.0);
+  EXPECT_EQ(data.rows[2].name, "B");
+  EXPECT_EQ(data.rows[2].pctRank, 12.25);
+  EXPECT_EQ(data.get_name(), "Plan");
+}
+
+TEST(RankSolutionDeathTest, EveryRowMustNameAChoice) {
+  const DecisionModel::Choices chs = threeChoices();
+  SolutionsVec none;
+  EXPECT_DEATH(RankSolutionData(none, chs), "theSolutions.size\\(\\) > 0");
+  SolutionsVec stranger;
+  Solution s;
+  s.set_ch(12345);
+  stranger.push_back(s);
+  EXPECT_DEATH(RankSolutionData(stranger, chs), "chi < theChoices.size\\(\\)");
+}
+
+}  // namespace

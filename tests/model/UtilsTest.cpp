@@ -1,0 +1,112 @@
+#include "model/AsciiHex.h"
+#include "model/FileUtils.h"
+#include "model/Singleton.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <fstream>
+#include <string>
+
+namespace {
+
+class Counted : public PV::Data::Singleton<Counted> {
+ public:
+  int value = 0;
+};
+
+TEST(Singleton, OneInstanceUntilDestroyed) {
+  Counted::destroy();  // nothing to destroy: no effect
+  EXPECT_EQ(Counted::count(), 0);
+  Counted* first = Counted::instance();
+  first->value = 5;
+  EXPECT_EQ(Counted::instance(), first);
+  EXPECT_EQ(Counted::count(), 1);
+  Counted::destroy();
+  EXPECT_EQ(Counted::count(), 0);
+  Counted* second = Counted::instance();
+  EXPECT_EQ(second->value, 0);
+  EXPECT_EQ(Counted::count(), 1);
+  Counted::destroy();
+}
+
+TEST(TrimChar, Modes) {
+  struct Case {
+    const char* text;
+    int mode;
+    const char* result;
+  } cases[] = {
+      {"  ab  ", 0, "ab  "}, {"  ab  ", 1, "  ab"}, {"  ab  ", 2, "ab"}, {"  ab  ", 7, "  ab  "},
+      {"   ", 0, ""},        {"   ", 1, ""},        {"   ", 2, ""},     {"", 2, ""},
+  };
+  for (const Case& c : cases) {
+    std::string text = c.text;
+    PV::Util::trimChar(text, c.mode, ' ');
+    EXPECT_EQ(text, c.result) << "\"" << c.text << "\" mode " << c.mode;
+  }
+}
+
+TEST(Hex, DigitsAndWords) {
+  EXPECT_EQ(hex_digit_value('7'), 7);
+  EXPECT_EQ(hex_digit_value('b'), 11);
+  EXPECT_EQ(hex_digit_value('F'), 15);
+  EXPECT_EQ(hex_to_uint("ffffffff"), 4294967295u);
+  EXPECT_EQ(hex_to_uint("FFFFFFFF"), 4294967295u);
+  EXPECT_EQ(hex_to_uint(""), 0u);
+  EXPECT_EQ(hex_to_uint("1A2b"), 6699u);
+  unsigned char bytes[3] = {0, 0, 0};
+  hex_to_bytes(bytes, "0aFf10", 3);
+  EXPECT_EQ(bytes[0], 0x0a);
+  EXPECT_EQ(bytes[1], 0xff);
+  EXPECT_EQ(bytes[2], 0x10);
+  EXPECT_EQ(swap_bytes16(255), 65280);
+  EXPECT_EQ(swap_bytes16(0x1122), 0x2211);
+  EXPECT_EQ(swap_bytes32(255), 0xFF000000u);
+  EXPECT_EQ(swap_bytes32(0x11223344u), 0x44332211u);
+}
+
+// Bytes from 0x80 up are taken unsigned: at most two digits in hexadecimal.
+TEST(Hex, ByteToHex) {
+  struct Case {
+    unsigned char byte;
+    int radix;
+    const char* text;
+  } cases[] = {{0, 16, "0"},   {10, 16, "a"},  {127, 16, "7f"},    {0x80, 16, "80"},
+               {0xFF, 16, "ff"}, {255, 10, "255"}, {5, 2, "101"}, {0xFF, 2, "11111111"}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(byte_to_hex(c.byte, c.radix), c.text) << int(c.byte);
+  }
+  const unsigned char bytes[] = {0x01, 0x80, 0xab};
+  EXPECT_EQ(bytes_to_hex(bytes, 3), "180ab");
+  EXPECT_EQ(bytes_to_hex(bytes, 0), "");
+}
+
+TEST(HexDeathTest, BadDigits) {
+  EXPECT_DEATH(hex_digit_value('g'), "Assertion failed: \\('0' <= c");
+  EXPECT_DEATH(hex_to_uint("123456789"), "strlen\\(str\\) <= ");
+  EXPECT_DEATH(hex_to_uint("12g"), "!err");
+}
+
+TEST(Files, ReplaceAndSize) {
+  const std::string source = "pv_model_replace_source.tmp";
+  const std::string target = "pv_model_replace_target.tmp";
+  std::remove(source.c_str());
+  std::remove(target.c_str());
+  { std::ofstream(source, std::ios::binary) << "new text"; }
+  // A missing target fails at once and leaves the source in place.
+  EXPECT_EQ(PV::Util::replaceFile(source.c_str(), target.c_str()), -1);
+  EXPECT_TRUE(std::ifstream(source).good());
+  { std::ofstream(target, std::ios::binary) << "old"; }
+  EXPECT_EQ(PV::Util::replaceFile(source.c_str(), target.c_str()), 0);
+  EXPECT_FALSE(std::ifstream(source).good());
+
+  FILE* file = std::fopen(target.c_str(), "rb");
+  ASSERT_NE(file, nullptr);
+  std::fseek(file, 3, SEEK_SET);
+  EXPECT_EQ(PV::Util::fileSize(file), 8);
+  EXPECT_EQ(std::ftell(file), 3);
+  std::fclose(file);
+  std::remove(target.c_str());
+}
+
+}  // namespace

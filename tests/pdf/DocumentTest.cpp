@@ -1,0 +1,127 @@
+#include "PdfTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using namespace pdftest;
+
+TEST(Document, EmptyDocumentBytes) {
+  CpdfDocument* doc = openDocument();
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  std::string expected = std::string("%PDF-1.1\n") +
+      "%\xE2\xE3\xCF\xD3\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAB\xAC\xAD\xAE\xAF\xB0\xB1\n"
+      "1 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n/Outlines 2 0 R\n>>\nendobj\n"
+      "2 0 obj\n<<\n/Type /Outlines\n/Count 0\n>>\nendobj\n"
+      "3 0 obj\n<<\n/Type /Pages\n/Count 0\n/Kids [ ]\n>>\nendobj\n"
+      "4 0 obj\n[/PDF /Text]\nendobj\n"
+      "5 0 obj\n<<\n/Creator (No creator)\n/CreationDate (D:20070303140500)\n"
+      "/Producer (  on  )\n/Author (Windows User)\n/Title (No title)\n/Subject (No subject)\n"
+      "/Keywords (No keywords)\n>>\nendobj\n";
+  ASSERT_EQ(pdf.substr(0, expected.size()), expected);
+  std::string rest = pdf.substr(expected.size());
+  EXPECT_EQ(rest.substr(0, 34), "xref\n0 6\n0000000000 65535 f \n00000");
+  EXPECT_NE(rest.find("trailer\n<<\n/Size 6\n/Root 1 0 R\n/Info 5 0 R\n>>\nstartxref\n"),
+            std::string::npos);
+  EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n");
+  EXPECT_TRUE(xrefConsistent(pdf));
+}
+
+TEST(Document, PageLimitAndMessage) {
+  CpdfDocument* doc = openDocument();
+  EXPECT_EQ(cpdf_pageInit(doc, 99, 0, "0 0 612 792", "0 0 612 792"), 0);
+  EXPECT_EQ(cpdf_pageInit(doc, 100, 0, "0 0 612 792", "0 0 612 792"), -1);
+  EXPECT_TRUE(reported("Too many pages: 100. Increase limit by pdf_open()"));
+  EXPECT_EQ(cpdf_pageInit(doc, 0, 0, "0 0 612 792", "0 0 612 792"), -1);
+  EXPECT_TRUE(reported("Page number must be 1 or greater"));
+  cpdf_close(doc);
+}
+
+TEST(Document, PagesWrittenInNumberOrder) {
+  CpdfDocument* doc = openDocument();
+  ASSERT_EQ(cpdf_pageInit(doc, 2, 0, "0 0 612 792", "0 0 612 792"), 0);
+  cpdf_rawMoveto(doc, 1, 2);
+  ASSERT_EQ(cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792"), 0);
+  cpdf_rawLineto(doc, 3, 4);
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  // Page 1: objects 5 (page) and 6 (content); page 2: 7 and 8.
+  size_t p5 = pdf.find("5 0 obj\n<<\n/Type /Page\n");
+  size_t c6 = pdf.find("6 0 obj\n<</Length 14>>\nstream\n3.000 4.000 l\n\nendstream");
+  size_t p7 = pdf.find("7 0 obj\n<<\n/Type /Page\n");
+  size_t c8 = pdf.find("8 0 obj\n<</Length 14>>\nstream\n1.000 2.000 m\n");
+  EXPECT_NE(p5, std::string::npos);
+  EXPECT_NE(c6, std::string::npos);
+  EXPECT_NE(p7, std::string::npos);
+  EXPECT_NE(c8, std::string::npos);
+  EXPECT_LT(p5, c6);
+  EXPECT_LT(c6, p7);
+  EXPECT_NE(pdf.find("/Kids [ 5 0 R 7 0 R ]"), std::string::npos);
+  EXPECT_NE(pdf.find("/Info 9 0 R"), std::string::npos);
+  EXPECT_TRUE(xrefConsistent(pdf));
+}
+
+TEST(Document, PageInitTwiceSwitchesBack) {
+  CpdfDocument* doc = openDocument();
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  cpdf_pageInit(doc, 2, 0, "0 0 612 792", "0 0 612 792");
+  EXPECT_EQ(cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792"), 0);
+  EXPECT_TRUE(reported("Page 1 is already initialized"));
+  cpdf_newpath(doc);
+  EXPECT_EQ(pageContent(doc, 1), "n\n");
+  cpdf_finalizePage(doc, 2);
+  EXPECT_EQ(cpdf_switchPage(doc, 2), -2);
+  EXPECT_EQ(cpdf_switchPage(doc, 5), -1);
+  cpdf_close(doc);
+}
+
+TEST(Document, VersionFollowsCompression) {
+  CpdfDocument* plain = openDocument(false);
+  CpdfDocument* packed = openDocument(true);
+  EXPECT_EQ(finish(plain).substr(0, 9), "%PDF-1.1\n");
+  EXPECT_EQ(finish(packed).substr(0, 9), "%PDF-1.2\n");
+  cpdf_versionAtLeast(packed, 1, 1);
+  int major, minor;
+  cpdf_getVersion(packed, &major, &minor);
+  EXPECT_EQ(minor, 2);
+  // A higher major with a lower minor is still a raise, and never lowers the document.
+  cpdf_versionAtLeast(packed, 2, 0);
+  cpdf_getVersion(packed, &major, &minor);
+  EXPECT_EQ(major, 2);
+  EXPECT_EQ(minor, 0);
+  cpdf_versionAtLeast(packed, 1, 2);
+  cpdf_getVersion(packed, &major, &minor);
+  EXPECT_EQ(major * 10 + minor, 20);
+  cpdf_close(plain);
+  cpdf_close(packed);
+}
+
+TEST(Document, EmptyPageIsUncompressedAndNoDuration) {
+  CpdfDocument* doc = openDocument(true);
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  cpdf_pageDurationSet(doc, -1);
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  EXPECT_NE(pdf.find("6 0 obj\n<</Length 0>>\nstream\n\nendstream\nendobj\n"), std::string::npos);
+  EXPECT_EQ(pdf.find("/Dur"), std::string::npos);
+  EXPECT_TRUE(xrefConsistent(pdf));
+}
+
+TEST(Document, ObjectTableIsBoundsChecked) {
+  CpdfLimits limits = {0, 0, 0, 0, 8};  // room for objects 1..7 only
+  CpdfDocument* doc = openDocument(false, &limits);
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  cpdf_pageInit(doc, 2, 0, "0 0 612 792", "0 0 612 792");  // needs 5..8 and the info 9
+  EXPECT_EQ(cpdf_finalizeAll(doc), CPDF_FAILED);
+  EXPECT_TRUE(reported("Too many objects in this PDF: 8. Increase limit by pdf_open()"));
+  EXPECT_EQ(cpdf_savePDFmemoryStreamToFile(doc, "never-written.pdf"), CPDF_FAILED);
+  cpdf_close(doc);
+  EXPECT_EQ(std::fopen("never-written.pdf", "rb"), nullptr);
+}
+
+TEST(Document, SaveToUnwritablePath) {
+  CpdfDocument* doc = openDocument();
+  finish(doc);
+  EXPECT_EQ(cpdf_savePDFmemoryStreamToFile(doc, "no-such-folder/x/y.pdf"), CPDF_SAVE_OPEN_FAILED);
+  EXPECT_TRUE(reported("Cannot open output file: no-such-folder/x/y.pdf"));
+  cpdf_close(doc);
+}
