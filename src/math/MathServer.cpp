@@ -256,6 +256,9 @@ void Server<T>::computeSolutions(PV::Data::RankSolutionData* rankData) {
   if (alg_ == nullptr) return;
   alg_->readSolutions();
   if (rankData != nullptr && !model_->get_slns().empty()) {
+    const std::string name = rankData->get_name();
+    *rankData = PV::Data::RankSolutionData();
+    rankData->set_name(name);
     rankData->build(model_->get_slns(), model_->get_chs());
   }
 }

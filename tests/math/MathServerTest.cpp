@@ -69,7 +69,9 @@ TEST(MathServer, ModelGoesTheWholeWay) {
   ASSERT_EQ(m.get_slns().size(), 10u);
   for (uint32_t k = 0; k < 10; ++k) EXPECT_EQ(m.get_slns()[k].get_ch(), 310u - k) << k;
   EXPECT_DOUBLE_EQ(m.get_slns()[0].get_pctrank(), 100.0);
-  EXPECT_EQ(ranking.get_numSolutions(), 10u);
+  EXPECT_EQ(ranking.numSolutions, 10u);
+  ASSERT_EQ(ranking.rows.size(), 10u);
+  EXPECT_EQ(ranking.rows[0].row, 10);
 
   // The stored blocks, read back by a new server, give the same pairs and
   // characters and the same ranking.
