@@ -2,6 +2,7 @@
 
 #include "foundation/Assert.h"
 #include "math/ModelCheck.h"
+#include "math/Reconciler.h"
 #include "math/ScoreChars.h"
 #include "math/alg.h"
 #include "math/mcdm_bc3.h"
@@ -182,9 +183,19 @@ void Algorithm::readSolutions() { mcdm_->readSolutions(model_->get_slns(), nch_)
 
 uint32_t Algorithm::getIterationCount() const { return mcdm_->getIterationCount(); }
 
+Reconciler* Algorithm::getReconciler() {
+  if (reconciler_ == nullptr) reconciler_ = std::make_unique<Reconciler>(*model_, *this);
+  return reconciler_.get();
+}
+
+void Algorithm::reconcile(PV::Data::DecisionModel& newModel) {
+  if (reconciler_ != nullptr) reconciler_->reconcile(newModel);
+}
+
 void Algorithm::rebuildMcdm(PV::Data::DecisionModel& model, csd* csds) {
   mcdm_.reset();
   mcdm_ = std::make_unique<Mcdm>(model, csds);
+  model_ = &model;
 }
 
 }  // namespace Math

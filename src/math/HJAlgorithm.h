@@ -86,6 +86,10 @@ class Algorithm {
   // by up to two sweeps.
   uint32_t getIterationCount() const;
 
+  // The reconciler of this algorithm, made on first use over the model it serves.
+  Reconciler* getReconciler();
+  // Has the reconciler (when one exists) fit the pair sets to newModel.
+  void reconcile(PV::Data::DecisionModel& newModel);
   void rebuildMcdm(PV::Data::DecisionModel& model, csd* csds);
 
   bool isReconciled() const { return reconciled_; }
@@ -103,6 +107,7 @@ class Algorithm {
   uint8_t sil_ = 0;
   uint32_t status_ = 0;
   std::vector<std::unique_ptr<RandomPairSet>> rpsVec_;
+  std::unique_ptr<Reconciler> reconciler_;
   bool reconciled_ = false;
   bool scoresTransferred_ = false;
 };

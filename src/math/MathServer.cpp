@@ -2,6 +2,7 @@
 
 #include "foundation/Assert.h"
 #include "math/ModelCheck.h"
+#include "math/Reconciler.h"
 #include "model/DecisionModel.h"
 #include "model/RankSolutionData.h"
 
@@ -92,6 +93,82 @@ bool Server<T>::modelHasBlocks() const {
   return !model_->get_ss().empty();
 }
 
+// The reconciler is made with the algorithm, so that it holds the lists the pair
+// sets were made for before any edit reaches the model.
+template <typename T>
+void Server<T>::makeAlgorithm() {
+  alg_ = std::make_unique<T>(*model_);
+  alg_->getReconciler();
+}
+
+// The model stopped being scoreable: its pair sets go, and so do stored blocks that
+// no longer fit it (a saved model must open again).
+template <typename T>
+void Server<T>::dropAlgorithm() {
+  alg_.reset();
+  hasAlgorithm_ = false;
+  hasPairSets_ = false;
+  complete_ = false;
+  std::string why;
+  if (!checkScoreBlocks(*model_, why)) model_->get_ss().clear();
+  dropStaleSolutions(false);
+}
+
+// Solutions naming a choice the model no longer has are removed; a ranking that the
+// edit made out of date is flagged so.
+template <typename T>
+void Server<T>::dropStaleSolutions(bool outOfDate) {
+  auto& slns = model_->get_slns();
+  const auto& chs = model_->get_chs();
+  const auto before = slns.size();
+  for (std::size_t k = slns.size(); k-- > 0;) {
+    bool known = false;
+    for (const auto& c : chs) known = known || c.get_uid() == slns[k].get_ch();
+    if (!known) slns.erase(slns.begin() + static_cast<std::ptrdiff_t>(k));
+  }
+  if (!slns.empty() && (outOfDate || slns.size() != before)) slns.set_flag(true);
+}
+
+template <typename T>
+bool Server<T>::pairSetsFitModel() const {
+  return alg_ == nullptr || !alg_->getReconciler()->isReconcileNeeded(*model_);
+}
+
+template <typename T>
+bool Server<T>::reconcile() {
+  if (alg_ == nullptr) return false;
+  if (alg_->getReconciler()->isReconcileNeeded(*model_)) {
+    alg_->reconcile(*model_);
+    alg_->writeScoreBlocks();
+    dropStaleSolutions(true);
+  }
+  update();
+  inStep_ = true;
+  return true;
+}
+
+// After a setter changed the model: pair sets that no longer fit it are reconciled
+// with it (surviving scores kept), or dropped when the model cannot be scored.
+template <typename T>
+void Server<T>::afterEdit() {
+  if (alg_ != nullptr && !pairSetsFitModel()) {
+    countModel();
+    const auto& p = model_->get_params();
+    const ModelState& st = modelState_;
+    const bool reconcilable = st.numdms_ >= 1 && st.numcrs_ >= 1 &&
+                              st.numchs_ >= MIN_NUM_CHOICES && st.numpairs_ >= 1 &&
+                              isValidConfidence(p.get_cfl(), p.get_cfi()) &&
+                              st.numdms_ <= MAX_MODEL_DECISION_MAKERS &&
+                              st.numcrs_ <= MAX_MODEL_CRITERIA && st.numchs_ <= MAX_MODEL_CHOICES;
+    if (reconcilable) {
+      reconcile();
+      return;
+    }
+    dropAlgorithm();
+  }
+  update();
+}
+
 template <typename T>
 bool Server<T>::hasAlgorithm(bool* flag) const {
   if (flag != nullptr && alg_ != nullptr) {
@@ -165,12 +242,11 @@ void Server<T>::update() {
   checkComplete();
   if (scoreable_ && modelHasBlocks() && alg_ == nullptr) {
     PV_ASSERT(alg_ == nullptr);
-    alg_ = std::make_unique<T>(*model_);
+    makeAlgorithm();
     hasAlgorithm_ = true;
     inStep_ = true;
   } else if (!scoreable_ && alg_ != nullptr) {
-    alg_.reset();
-    hasAlgorithm_ = false;
+    dropAlgorithm();
   }
   checkScoreable();
   checkComplete();
@@ -188,7 +264,7 @@ bool Server<T>::createAlgorithm() {
   update();
   if (alg_ != nullptr) return true;  // the stored blocks have made it already
   if (!scoreable_) return false;
-  alg_ = std::make_unique<T>(*model_);
+  makeAlgorithm();
   countModel();
   hasAlgorithm_ = true;
   hasPairSets_ = true;
@@ -231,14 +307,23 @@ void Server<T>::releaseRps(RandomPairSet* rps) {
   rps->unlock();
 }
 
+// Pair sets that no longer fit the model (it was changed without a setter) are not
+// written: blocks of another shape could not be read back.
 template <typename T>
 void Server<T>::transferScores() {
-  if (alg_ != nullptr) alg_->writeScoreBlocks();
+  if (alg_ == nullptr) return;
+  if (!pairSetsFitModel()) {
+    inStep_ = false;
+    return;
+  }
+  alg_->writeScoreBlocks();
 }
 
 template <typename T>
 uint32_t Server<T>::solve(PV::Data::RankSolutionData* rankData, alg_callback acf) {
   if (!complete_) return MODEL_SCORES_INCOMPLETE;
+  // A model changed in place, without a setter, is out of step until reconciled.
+  if (!pairSetsFitModel()) inStep_ = false;
   if (alg_ != nullptr && (solveOutOfStep_ || inStep_)) {
     const uint32_t status = alg_->compute(acf);
     if (status == MODEL_COMPLETED || status == MODEL_EXCEEDED_MAX_ITERATIONS ||
@@ -267,9 +352,8 @@ template <typename T>
 bool Server<T>::setChoices(const std::vector<PV::Data::Choice>& choices) {
   std::string msg;
   if (adviseChoices(choices, msg) == ADVICE_INVALID) return false;
-  if (hasPairSets_ && listDiffers(model_->get_chs(), choices)) inStep_ = false;
   model_->set_chs(choices);
-  update();
+  afterEdit();
   return true;
 }
 
@@ -277,9 +361,8 @@ template <typename T>
 bool Server<T>::setCriteria(const std::vector<PV::Data::Criterion>& criteria) {
   std::string msg;
   if (adviseCriteria(criteria, msg) == ADVICE_INVALID) return false;
-  if (hasPairSets_ && listDiffers(model_->get_crs(), criteria)) inStep_ = false;
   model_->set_crs(criteria);
-  update();
+  afterEdit();
   if (inStep_ && hasAlgorithm_ && alg_ != nullptr) {
     alg_->getMcdm()->setCriteriaWeights(model_->get_crs());
   }
@@ -290,9 +373,8 @@ template <typename T>
 bool Server<T>::setDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dms) {
   std::string msg;
   if (adviseDecisionMakers(dms, msg) == ADVICE_INVALID) return false;
-  if (hasPairSets_ && listDiffers(model_->get_dms(), dms)) inStep_ = false;
   model_->set_dms(dms);
-  update();
+  afterEdit();
   if (inStep_ && hasAlgorithm_ && alg_ != nullptr) {
     PV_ASSERT(alg_ != 0);
     alg_->getMcdm()->setDecisionMakerWeights(model_->get_dms());
@@ -307,13 +389,8 @@ bool Server<T>::setParams(const PV::Data::ModelParameters& params) {
   PV::Data::ModelParameters p = params;
   p.set_cfl(toFileDecimal(params.get_cfl()));
   p.set_cfi(toFileDecimal(params.get_cfi()));
-  const auto& old = model_->get_params();
-  if (hasPairSets_ && (p.get_cfl() != old.get_cfl() || p.get_cfi() != old.get_cfi() ||
-                       p.get_sil() < old.get_sil())) {
-    inStep_ = false;
-  }
   model_->set_params(p);
-  update();
+  afterEdit();
   return true;
 }
 

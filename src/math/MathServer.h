@@ -79,6 +79,11 @@ class Server : public PV::Subject {
   // with nothing created, when the model is not scoreable.
   bool createAlgorithm();
   void deleteAlgorithm();
+  // Fits the pair sets to the model as it stands (keeping the surviving scores,
+  // writing the blocks and the report) and marks the server in step; false when
+  // there is no algorithm. The setters do this for every edit that changes the
+  // pairs.
+  bool reconcile();
 
   RandomPairSet* acquireRps(uint32_t crIndex, uint32_t dmIndex);
   void releaseRps(RandomPairSet* rps);
@@ -108,6 +113,11 @@ class Server : public PV::Subject {
   PV::Data::DecisionModel* getModel() const { return model_; }
 
  private:
+  void makeAlgorithm();
+  void dropAlgorithm();
+  void dropStaleSolutions(bool outOfDate);
+  bool pairSetsFitModel() const;
+  void afterEdit();
   void countModel();
   void checkScoreable();
   void checkComplete();

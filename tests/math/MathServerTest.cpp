@@ -130,7 +130,7 @@ TEST(MathServer, ACompletelyScoredStoredModelIsCompleteAtOnce) {
   EXPECT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
 }
 
-TEST(MathServer, EditsThatChangeThePairsPutTheModelOutOfStep) {
+TEST(MathServer, AModelChangedBehindTheServersBackIsOutOfStep) {
   ModelShape shape;
   shape.nch = 4;
   shape.cfl = 100.0;
@@ -149,12 +149,15 @@ TEST(MathServer, EditsThatChangeThePairsPutTheModelOutOfStep) {
   EXPECT_DOUBLE_EQ(server.getAlgorithm()->getMcdm()->getFrame().crwt[0], 75.0);
   EXPECT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
 
-  auto chs = m.get_chs();
-  chs.erase(chs.begin() + 1);
-  std::string msg;
-  EXPECT_EQ(server.adviseChoices(chs, msg), 1);
-  EXPECT_TRUE(server.setChoices(chs));
+  // A choice removed from the model's list in place, with no setter told: the pair
+  // sets no longer fit, so the model is not solved and no blocks of the old shape
+  // are written over the stored ones.
+  const auto blocks = m.get_ss();
+  m.get_chs().erase(m.get_chs().begin() + 1);
+  EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
   EXPECT_FALSE(server.isInStep());
+  server.transferScores();
+  EXPECT_EQ(m.get_ss(), blocks);
   EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
 }
 
