@@ -152,6 +152,7 @@ int model_is_complete(const model* m) {
   PV_ASSERT(m->npr != 0);
   PV_ASSERT(m->dmwt != NULL);
   PV_ASSERT(m->crwt != NULL);
+  PV_ASSERT(m->pd != NULL);  // a frame that was never set up
   PV_ASSERT(m->pd[0].pairs != NULL);
   PV_ASSERT(m->pd[0].scores != NULL);
   PV_ASSERT(m->pd[m->ncr - 1].pairs != NULL);
