@@ -187,6 +187,7 @@ bool Server<T>::hasAlgorithmOnly(bool* pairSets) const {
 template <typename T>
 uint32_t Server<T>::numScoresNeeded() {
   countModel();
+  checkScoreable();
   if (!scoreable_ || modelState_.numchs_ < MIN_NUM_CHOICES || modelState_.numpairs_ < 1) return 0;
   return modelState_.numpairs_ * modelState_.numdms_ * modelState_.numcrs_;
 }

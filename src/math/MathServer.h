@@ -5,10 +5,14 @@
 // sets to the scoring windows and takes them back, writes the scores into the
 // model's score blocks, solves, and applies (and advises on) the editors' changes.
 //
+// An edit through a setter that changes the pairs while pair sets exist is
+// reconciled at once (Reconciler): the surviving scores are kept, the new pairs are
+// unscored, the blocks are rewritten and the report goes to the model's .log file.
+//
 // Expected conditions come back as values: solve returns 9 when scores are missing
-// and 10 when the model changed and is not in step; the advice operations return
-// 1 (a consequence to confirm) or 2 (not valid) with a message; a setter refuses an
-// edit the advice calls not valid. Bad stored data (score blocks that do not fit,
+// and 10 when the model was changed without a setter and is not in step; the advice
+// operations return 1 (a consequence to confirm) or 2 (not valid) with a message; a
+// setter refuses an edit the advice calls not valid. Bad stored data (score blocks that do not fit,
 // confidence settings the pair drawing cannot take) makes the model not scoreable,
 // with the reason in getDataError, and never reaches a contract check.
 #pragma once
