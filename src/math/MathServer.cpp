@@ -437,11 +437,14 @@ int Server<T>::adviseParams(const PV::Data::ModelParameters& params, std::string
 template <typename T>
 int Server<T>::adviseParams(double cfl, double cfi, int sil, std::string& msg) const {
   msg.clear();
+  // Judged as the model will hold them.
+  cfl = toFileDecimal(cfl);
+  cfi = toFileDecimal(cfi);
   if (sil > MAX_SIL) return advise(ADVICE_INVALID, kScaleTooLarge, msg);
   if (sil < 1) return advise(ADVICE_INVALID, kScaleTooSmall, msg);
   if (!isValidConfidence(cfl, cfi)) return advise(ADVICE_INVALID, kConfidenceInvalid, msg);
   const auto& old = model_->get_params();
-  if (toFileDecimal(cfl) != old.get_cfl() || toFileDecimal(cfi) != old.get_cfi()) {
+  if (cfl != old.get_cfl() || cfi != old.get_cfi()) {
     return advise(ADVICE_CONFIRM, kConfidenceChanged, msg);
   }
   if (sil < old.get_sil()) return advise(ADVICE_CONFIRM, kScaleLowered, msg);

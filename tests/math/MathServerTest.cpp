@@ -224,6 +224,8 @@ TEST(MathServer, AdviceTextsAndResults) {
   EXPECT_EQ(server.adviseParams(95.0, 5.0, 6, msg), 2);
   EXPECT_EQ(msg, "Scale size is illegal, too large, please decrease it");
   EXPECT_EQ(server.adviseParams(95.0, 5.0, 5, msg), 0);
+  EXPECT_EQ(server.adviseParams(95.04, 4.96, 3, msg), 0);  // what a file keeps: 95.0, 5.0
+  EXPECT_EQ(server.adviseParams(50.04, 5.0, 3, msg), 2);   // kept as 50.0
   EXPECT_EQ(server.adviseParams(m.get_params(), msg), 0);
   EXPECT_EQ(msg, "");
 }
