@@ -41,6 +41,8 @@ const char* const kScaleLowered =
     "invalid?";
 const char* const kScaleTooLarge = "Scale size is illegal, too large, please decrease it";
 const char* const kScaleTooSmall = "Scale size is illegal, too small, please increase it";
+const char* const kDuplicateIds =
+    "Two entries of the list have the same unique id.\n   Every entry needs an id of its own.";
 const char* const kConfidenceInvalid =
     "The confidence level must lie above 50% and at most 100%,\n   the confidence interval "
     "between 0% and 50%.";
@@ -402,6 +404,7 @@ int Server<T>::adviseChoices(const std::vector<PV::Data::Choice>& choices, std::
   msg.clear();
   if (choices.empty()) return advise(ADVICE_INVALID, kChoicesZero, msg);
   if (choices.size() > MAX_MODEL_CHOICES) return advise(ADVICE_INVALID, kChoicesTooMany, msg);
+  if (!hasUniqueIds(choices)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
   if (listDiffers(model_->get_chs(), choices)) return advise(ADVICE_CONFIRM, kChoicesChanged, msg);
   if (choices.size() == 1) return advise(ADVICE_CONFIRM, kChoicesOne, msg);
   return ADVICE_NONE;
@@ -412,6 +415,7 @@ int Server<T>::adviseCriteria(const std::vector<PV::Data::Criterion>& criteria,
                               std::string& msg) const {
   msg.clear();
   if (criteria.size() > MAX_MODEL_CRITERIA) return advise(ADVICE_INVALID, kCriteriaTooMany, msg);
+  if (!hasUniqueIds(criteria)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
   if (criteria.empty()) return advise(ADVICE_CONFIRM, kCriteriaZero, msg);
   if (listDiffers(model_->get_crs(), criteria)) {
     return advise(ADVICE_CONFIRM, kCriteriaChanged, msg);
@@ -424,6 +428,7 @@ int Server<T>::adviseDecisionMakers(const std::vector<PV::Data::DecisionMaker>& 
                                     std::string& msg) const {
   msg.clear();
   if (dms.size() > MAX_MODEL_DECISION_MAKERS) return advise(ADVICE_INVALID, kDmsTooMany, msg);
+  if (!hasUniqueIds(dms)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
   if (dms.empty()) return advise(ADVICE_CONFIRM, kDmsZero, msg);
   if (listDiffers(model_->get_dms(), dms)) return advise(ADVICE_CONFIRM, kDmsChanged, msg);
   return ADVICE_NONE;

@@ -23,7 +23,21 @@ int hexDigit(char c) {
 
 std::string num(uint64_t n) { return std::to_string(n); }
 
+template <typename Item>
+bool uniqueIds(const std::vector<Item>& list) {
+  for (std::size_t a = 0; a < list.size(); ++a) {
+    for (std::size_t b = a + 1; b < list.size(); ++b) {
+      if (list[a].get_uid() == list[b].get_uid()) return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace
+
+bool hasUniqueIds(const std::vector<PV::Data::Choice>& list) { return uniqueIds(list); }
+bool hasUniqueIds(const std::vector<PV::Data::Criterion>& list) { return uniqueIds(list); }
+bool hasUniqueIds(const std::vector<PV::Data::DecisionMaker>& list) { return uniqueIds(list); }
 
 bool isValidConfidence(double cfl, double cfi) {
   // Written as positive tests so that a NaN fails them.
@@ -115,6 +129,12 @@ bool checkModelData(const PV::Data::DecisionModel& model, std::string& why) {
   }
   if (model.get_chs().size() > MAX_MODEL_CHOICES) {
     why = "The model has more than " + num(MAX_MODEL_CHOICES) + " choices.";
+    return false;
+  }
+  // Scores follow their criteria, decision makers and choices by id.
+  if (!hasUniqueIds(model.get_dms()) || !hasUniqueIds(model.get_crs()) ||
+      !hasUniqueIds(model.get_chs())) {
+    why = "Two entries of one list of the model have the same unique id.";
     return false;
   }
   return checkScoreBlocks(model, why);

@@ -5,11 +5,15 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace PV {
 namespace Data {
 class DecisionModel;
-}
+class Choice;
+class Criterion;
+class DecisionMaker;
+}  // namespace Data
 
 namespace Math {
 
@@ -43,8 +47,13 @@ bool readBlockSeed(const std::string& block, uint32_t& seed);
 // `why` tells what is wrong.
 bool checkScoreBlocks(const PV::Data::DecisionModel& model, std::string& why);
 
+// No two entries of the list share a unique id.
+bool hasUniqueIds(const std::vector<PV::Data::Choice>& list);
+bool hasUniqueIds(const std::vector<PV::Data::Criterion>& list);
+bool hasUniqueIds(const std::vector<PV::Data::DecisionMaker>& list);
+
 // The model's data can be scored as far as it goes: valid confidence settings,
-// lists within the model's limits, and fitting score blocks. A model with too few
+// lists within the model's limits with unique ids, and fitting score blocks. A model with too few
 // entries passes (it is merely not scoreable yet).
 bool checkModelData(const PV::Data::DecisionModel& model, std::string& why);
 

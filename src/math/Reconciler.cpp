@@ -37,10 +37,16 @@ std::string twoDigits(int v) {
   return s;
 }
 
+// The former entry whose pair sets an entry of the new list takes over: the first
+// one with its id not taken yet (ids are unique in a valid model; a repeated id gets
+// new, empty pair sets rather than sets already given away).
 template <typename T>
-int indexOfUid(const std::vector<T>& list, uint32_t uid) {
-  for (std::size_t k = 0; k < list.size(); ++k) {
-    if (list[k].get_uid() == uid) return static_cast<int>(k);
+int takeFormer(const std::vector<T>& former, uint32_t uid, std::vector<bool>& taken) {
+  for (std::size_t k = 0; k < former.size(); ++k) {
+    if (!taken[k] && former[k].get_uid() == uid) {
+      taken[k] = true;
+      return static_cast<int>(k);
+    }
   }
   return -1;
 }
@@ -247,8 +253,9 @@ void Reconciler::reconcileCriteria() {
   // criterion takes its own pair sets wherever it now stands.
   std::vector<std::unique_ptr<RandomPairSet>> sets;
   std::vector<uidseedpairs> records;
+  std::vector<bool> taken(criteria_.size(), false);
   for (uint32_t r = 0; r < ncr; ++r) {
-    const int f = indexOfUid(criteria_, newCrs[r].get_uid());
+    const int f = takeFormer(criteria_, newCrs[r].get_uid(), taken);
     if (f >= 0) {
       for (uint32_t d = 0; d < m; ++d) sets.push_back(std::move((*rpsVec_)[f * m + d]));
       records.push_back(std::move(uidSeedPairs_[f]));
@@ -305,9 +312,12 @@ void Reconciler::reconcileDecisionMakers() {
   const uint32_t addedScores = static_cast<uint32_t>(A.size()) * q * npr;
 
   std::vector<std::unique_ptr<RandomPairSet>> sets;
+  std::vector<int> formerOf(ndm);
+  std::vector<bool> taken(decisionMakers_.size(), false);
+  for (uint32_t d = 0; d < ndm; ++d) formerOf[d] = takeFormer(decisionMakers_, newDms[d].get_uid(), taken);
   for (uint32_t r = 0; r < q; ++r) {
     for (uint32_t d = 0; d < ndm; ++d) {
-      const int f = indexOfUid(decisionMakers_, newDms[d].get_uid());
+      const int f = formerOf[d];
       if (f >= 0) {
         sets.push_back(std::move((*rpsVec_)[r * mOld + f]));
       } else {
@@ -350,7 +360,8 @@ void Reconciler::reconcileChoices() {
 
   // Former choice index -> new index, by id; -1 for a removed choice.
   std::vector<int> renumber(o);
-  for (uint32_t i = 0; i < o; ++i) renumber[i] = indexOfUid(newChs, choices_[i].get_uid());
+  std::vector<bool> taken(h, false);
+  for (uint32_t i = 0; i < o; ++i) renumber[i] = takeFormer(newChs, choices_[i].get_uid(), taken);
 
   // One slot per unordered pair {x, y}, x > y, of the new choices: the score in the
   // orientation (x, y).

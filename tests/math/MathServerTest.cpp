@@ -263,6 +263,20 @@ TEST(MathServer, EditsBeyondTheModelLimitsAreRefused) {
   EXPECT_FALSE(server.setDecisionMakers(dms));
   EXPECT_EQ(m.get_dms().size(), 5u);
 
+  // Scores follow the entries by id: two entries with one id are not valid.
+  auto twins = m.get_crs();
+  twins[1].set_uid(twins[0].get_uid());
+  EXPECT_EQ(server.adviseCriteria(twins, msg), 2);
+  EXPECT_FALSE(server.setCriteria(twins));
+  auto twinChoices = m.get_chs();
+  twinChoices[9].set_uid(twinChoices[2].get_uid());
+  EXPECT_EQ(server.adviseChoices(twinChoices, msg), 2);
+  m.set_chs(twinChoices);
+  std::string why;
+  EXPECT_FALSE(PV::Math::checkModelData(m, why));
+  m.set_chs(chs);
+  m.get_chs().pop_back();
+
   // A confidence level the pair drawing cannot take.
   PV::Data::ModelParameters p = m.get_params();
   p.set_cfl(50.0);

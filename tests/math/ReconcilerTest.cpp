@@ -229,6 +229,26 @@ TEST_F(Reconciliation, ReorderedCriteriaKeepTheirScores) {
   EXPECT_EQ(alg.getMcdm()->getSeed(1), seed0);
 }
 
+// Ids are unique in any model the server takes; should a list repeat one anyway,
+// the second entry gets empty pair sets of its own.
+TEST_F(Reconciliation, ARepeatedIdNeverSharesPairSets) {
+  ModelShape shape;
+  shape.ndm = 2;
+  shape.ncr = 2;
+  auto m = model(shape, "Repeated Id");
+  Algorithm alg(m);
+  alg.getReconciler();
+  scoreByChoices(alg, m);
+  m.get_crs().push_back(m.get_crs()[0]);
+  m.get_dms().push_back(m.get_dms()[1]);
+  alg.reconcile(m);
+  ASSERT_EQ(alg.getRpsVec().size(), 9u);
+  for (const auto& rps : alg.getRpsVec()) ASSERT_NE(rps, nullptr);
+  EXPECT_EQ(alg.getRps(2, 0)->getScores(), std::string(alg.getNumPairs(), '0'));
+  EXPECT_EQ(alg.getRps(0, 2)->getScores(), std::string(alg.getNumPairs(), '0'));
+  EXPECT_EQ(checkScoresFollowChoices(alg, m), 5u * alg.getNumPairs());
+}
+
 TEST_F(Reconciliation, LoweringTheScaleMarksStrongerScoresOnce) {
   ModelShape shape;
   shape.ndm = 1;
