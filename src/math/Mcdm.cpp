@@ -76,6 +76,8 @@ Mcdm::Mcdm(PV::Data::DecisionModel& dm, csd* csds) : model_(&dm), mF() {
   mF.csds = csds;
 
   model_init(&mF);
+  // The list is the caller's and is read only by the set-up.
+  mF.csds = nullptr;
 
   for (uint32_t c = 0; c < mF.ncr; ++c) {
     const MCDM_BC3_Pair* first = mF.pd[c].pairs;

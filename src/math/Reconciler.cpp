@@ -177,8 +177,8 @@ void Reconciler::reconcile(PV::Data::DecisionModel& newDM) {
     }
     newcsds.push_back(csd{c.get_uid(), seed});
   }
+  alg_->rebuildMcdm(newDM, newcsds.data());
   csds_ = std::move(newcsds);
-  alg_->rebuildMcdm(newDM, csds_.data());
   mcdm_ = alg_->getMcdm();
 
   isReconcileNeeded(newDM);
