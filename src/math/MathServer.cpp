@@ -405,8 +405,8 @@ int Server<T>::adviseChoices(const std::vector<PV::Data::Choice>& choices, std::
   if (choices.empty()) return advise(ADVICE_INVALID, kChoicesZero, msg);
   if (choices.size() > MAX_MODEL_CHOICES) return advise(ADVICE_INVALID, kChoicesTooMany, msg);
   if (!hasUniqueIds(choices)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
-  if (listDiffers(model_->get_chs(), choices)) return advise(ADVICE_CONFIRM, kChoicesChanged, msg);
   if (choices.size() == 1) return advise(ADVICE_CONFIRM, kChoicesOne, msg);
+  if (listDiffers(model_->get_chs(), choices)) return advise(ADVICE_CONFIRM, kChoicesChanged, msg);
   return ADVICE_NONE;
 }
 

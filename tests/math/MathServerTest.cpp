@@ -191,7 +191,9 @@ TEST(MathServer, AdviceTextsAndResults) {
   EXPECT_EQ(msg, "A change in choices has occurred which will require a model reconcilation.");
   chs.resize(1);
   EXPECT_EQ(server.adviseChoices(chs, msg), 1);
-  EXPECT_EQ(msg, "A change in choices has occurred which will require a model reconcilation.");
+  EXPECT_EQ(msg,
+            "Number of choices less than two choices.\n   You need at least two choices to run "
+            "comparisons.");
   // An empty list is refused outright, not advised as a mere change.
   chs.clear();
   EXPECT_EQ(server.adviseChoices(chs, msg), 2);
