@@ -152,7 +152,9 @@ void File<T>::readText(const std::string& bytes, T& object) {
   try {
     readObject(object);
   } catch (const FormatError& e) {
-    refuse(" is not a proper Palvermontine XML file. " + std::string(e.what()));
+    std::string why = e.what();
+    if (!why.empty() && why[0] >= 'a' && why[0] <= 'z') why[0] = static_cast<char>(why[0] - 'a' + 'A');
+    refuse(" is not a proper Palvermontine XML file. " + why);
   }
 }
 

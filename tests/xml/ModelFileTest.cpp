@@ -1,5 +1,6 @@
 // The decision-model file: the exact text of a full model, its round trip, and the
 // parts that are left out when empty.
+#include "DamagedFiles.h"
 #include "ModelFixture.h"
 
 #include "xml/PalvermontineFile.h"
@@ -142,6 +143,24 @@ TEST(ModelFile, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsRefused) {
     FAIL() << "a file over the limit was read";
   } catch (const std::string& message) {
     EXPECT_NE(message.find("longer than 65535 bytes"), std::string::npos) << message;
+  }
+}
+
+TEST(ModelFile, EveryDamagedFileIsRefusedWithAMessageNamingTheFileAndTheFault) {
+  for (const Fixture::Damage& d : Fixture::kDamage) {
+    if (!d.byReader) continue;
+    const std::string path = Fixture::kDamagedFolder + d.file;
+    ASSERT_TRUE(std::filesystem::exists(path)) << path;
+    PalvermontineFile f(path, true);
+    ASSERT_TRUE(f.isOkay()) << d.file;
+    Palvermontine root;
+    try {
+      f.read(root);
+      ADD_FAILURE() << d.file << " was read";
+    } catch (const std::string& message) {
+      EXPECT_EQ(message.rfind(path, 0), 0u) << d.file << ": " << message;
+      EXPECT_NE(message.find(d.says), std::string::npos) << d.file << ": " << message;
+    }
   }
 }
 
