@@ -54,8 +54,9 @@ bool readBytes(const std::string& name, std::string& bytes, uint32_t limit, std:
 }
 
 bool isSevenBit(const std::string& bytes) {
+  // A zero byte ends a text wherever it stands: it is no more text than 0x80 is.
   for (char c : bytes)
-    if (static_cast<unsigned char>(c) >= 0x80) return false;
+    if (c == '\0' || static_cast<unsigned char>(c) >= 0x80) return false;
   return true;
 }
 

@@ -39,7 +39,7 @@ namespace FileIo {
 // Reads at most limit + 1 bytes of the file into bytes; false when it cannot be opened
 // or read (err then holds the reason).
 bool readBytes(const std::string& name, std::string& bytes, uint32_t limit, std::string& err);
-// True when every byte is below 0x80.
+// True when every byte is text of 7 bits: none is 0 or 0x80 and above.
 bool isSevenBit(const std::string& bytes);
 // Writes text to "<name>.tmp" and renames it over name; on any failure the temporary
 // file is removed, the target is untouched, and err holds the reason.

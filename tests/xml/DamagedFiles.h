@@ -24,6 +24,7 @@ inline const Damage kDamage[] = {
     {"truncated.xpv", "is not a proper Palvermontine XML file.", true},
     {"not_7bit.xpv", "It is a Binary File", true},
     {"utf8_bom.xpv", "It is a Binary File", true},
+    {"nul_byte.xpv", "It is a Binary File", true},
     {"too_long.xpv", "longer than 65535 bytes", true},
     {"wrong_root.xpv", "root element <palvermontine> is missing", true},
     {"unknown_version.xpv", "newer version of the program (appver 5.0)", true},

@@ -38,6 +38,7 @@ cases = {
     'truncated.xpv': golden[:golden.index('<crs>')],
     'not_7bit.xpv': sub('nm="Site A"', 'nm="Site \u00c5"'),
     'utf8_bom.xpv': '\ufeff' + golden,
+    'nul_byte.xpv': sub('file="C:', 'file="\0C:'),
     'too_long.xpv': sub('<palvermontine ', padding + '<palvermontine '),
     'wrong_root.xpv': sub('</palvermontine>', '</palvermontineModel>',
                           text=sub('<palvermontine ', '<palvermontineModel ')),
