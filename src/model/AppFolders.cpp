@@ -39,14 +39,20 @@ std::string defaultConfigDir() {
 std::string getConfigDirPath() {
   std::string path = environment(CONFIG_DIR_ENV);
   if (path.empty()) path = defaultConfigDir();
-  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\')) path.pop_back();
+  // No final separator, except the one of a root ("/", "C:\\").
+  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\') &&
+         !(path.size() == 3 && path[1] == ':')) {
+    path.pop_back();
+  }
   std::error_code ignored;
   std::filesystem::create_directories(std::filesystem::path(path), ignored);
   return path;
 }
 
 std::string configFilePath(const std::string& fileName) {
-  return getConfigDirPath() + kSeparator + fileName;
+  const std::string dir = getConfigDirPath();
+  if (!dir.empty() && (dir.back() == '/' || dir.back() == '\\')) return dir + fileName;
+  return dir + kSeparator + fileName;
 }
 
 }  // namespace App

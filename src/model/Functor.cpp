@@ -55,11 +55,6 @@ std::string Functor::getValue(const void* obj) const {
   return text;
 }
 
-void Functor::getValue(const void* obj, std::string& s) const {
-  PV_ASSERT(obj != 0);
-  s = getValue(obj);
-}
-
 std::string Functor::getValue(const Palvermontine* obj) const {
   return getValue(servedConst(obj));
 }
@@ -99,6 +94,46 @@ bool Functor::setValueChecked(void* obj, const std::string& s, const std::string
   return false;
 }
 
+bool Functor::setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Moderator* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Score* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Nod* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Nudge* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Wink* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
+bool Functor::setValueChecked(Solution* obj, const std::string& s, const std::string& field,
+                              std::string& error) {
+  return setValueChecked(served(obj), s, field, error);
+}
 bool Functor::setValueChecked(Item* obj, const std::string& s, const std::string& field,
                               std::string& error) {
   return setValueChecked(served(obj), s, field, error);

@@ -9,6 +9,8 @@
 // names the field, and leaves the record unchanged.
 #pragma once
 
+#include "foundation/Assert.h"
+
 #include <cstdint>
 #include <string>
 
@@ -115,7 +117,12 @@ class Functor {
 
   // The text of a field.
   std::string getValue(const void* obj) const;
-  void getValue(const void* obj, std::string& s) const;
+  // The same, assigned to the given text.
+  template <class R>
+  void getValue(const R* obj, std::string& s) const {
+    PV_ASSERT(obj != 0);
+    s = getValue(obj);
+  }
   std::string getValue(const Palvermontine* obj) const;
   std::string getValue(const DecisionModel* obj) const;
   std::string getValue(const Item* obj) const;
@@ -137,6 +144,26 @@ class Functor {
   // the text, and the record is unchanged. The accessor's own contracts (a null
   // object, an element-only accessor, a record of another class) still assert.
   bool setValueChecked(void* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Moderator* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Score* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Nod* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Nudge* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Wink* obj, const std::string& s, const std::string& field,
+                       std::string& error);
+  bool setValueChecked(Solution* obj, const std::string& s, const std::string& field,
                        std::string& error);
   bool setValueChecked(Item* obj, const std::string& s, const std::string& field,
                        std::string& error);

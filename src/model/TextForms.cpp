@@ -101,6 +101,8 @@ std::string formatDouble1(double value) {
   return text;
 }
 
+double roundedToOneDecimal(double value) { return readDouble(formatDouble1(value)); }
+
 bool parseDecimal32(const std::string& text, uint32_t& value, std::string& reason) {
   std::size_t i, end;
   trimSpace(text, i, end);

@@ -31,6 +31,11 @@ std::string formatDecimal32(uint32_t value);
 std::string formatHex32(uint32_t value, bool upper, std::size_t width);
 // Fixed notation with one decimal, rounded to nearest: "90.0", "4.1", "0.0".
 std::string formatDouble1(double value);
+// The value that its one-decimal text reads back as: what a saved and reopened
+// model holds. Editors that take confidence settings from the user can store this,
+// so that the model in memory and the model in its file agree (the number of pairs
+// depends on them).
+double roundedToOneDecimal(double value);
 
 // Checked readers: true and the value, or false and the reason.
 bool parseDecimal32(const std::string& text, uint32_t& value, std::string& reason);

@@ -1,6 +1,6 @@
 #include "LimitProbe.h"
 #include "model/AppOpts.h"
-#include "model/DecisionModel.h"
+#include "model/Palvermontine.h"
 #include "model/Limits.h"
 #include "model/MdlOpts.h"
 

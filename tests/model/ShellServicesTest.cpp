@@ -60,6 +60,9 @@ TEST(ConfigFolder, EnvironmentOverrideIsCreated) {
   const std::string file = PV::App::configFilePath("palvermontineappoptions.xml");
   EXPECT_EQ(std::filesystem::path(file).parent_path(), dir);
   EXPECT_EQ(std::filesystem::path(file).filename().string(), "palvermontineappoptions.xml");
+  // A final separator is dropped.
+  setEnv(PV::App::CONFIG_DIR_ENV, dir.string() + "/");
+  EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());
   std::filesystem::remove_all(std::filesystem::current_path() / "pv_model_config_test");
   setEnv(PV::App::CONFIG_DIR_ENV, "");
 }

@@ -138,6 +138,12 @@ TEST(Converters, HexWordsAndIds) {
   }
 }
 
+TEST(Converters, RoundedToOneDecimal) {
+  EXPECT_EQ(TextForms::roundedToOneDecimal(94.06), 94.1);
+  EXPECT_EQ(TextForms::roundedToOneDecimal(0.04), 0.0);
+  EXPECT_EQ(TextForms::roundedToOneDecimal(90.0), 90.0);
+}
+
 TEST(ConvertersDeathTest, ContractViolations) {
   uint16_t us = 0;
   uint32_t ul = 0;

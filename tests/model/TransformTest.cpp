@@ -271,6 +271,9 @@ TEST(TransformTyped, BaseAccessorsServeDerivedRecords) {
   EXPECT_EQ(dm.get_nm(), "d");
   EXPECT_EQ(cr.get_wt(), 25);
   EXPECT_EQ(weight.getValue(&dm), "75");
+  std::string text = "old";
+  weight.getValue(&cr, text);
+  EXPECT_EQ(text, "25");
 }
 
 // Text from a file that does not convert, or gives a value outside the record's

@@ -30,6 +30,16 @@ TEST(Singleton, OneInstanceUntilDestroyed) {
   Counted::destroy();
 }
 
+// A second T destroyed while the instance lives breaks the one-instance rule.
+TEST(SingletonDeathTest, SecondObjectEndsTheProgram) {
+  EXPECT_DEATH(
+      {
+        Counted::instance();
+        { Counted extra; }
+      },
+      "Assertion failed: count_ == 0");
+}
+
 TEST(TrimChar, Modes) {
   struct Case {
     const char* text;
