@@ -146,6 +146,44 @@ TEST(ModelFile, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsRefused) {
   }
 }
 
+TEST(ModelFile, TextBeyondSevenBitsIsWrittenAsReferencesAndReadsBack) {
+  Palvermontine root = Fixture::fullModel();
+  root.get_model().get_dms()[0].set_nm("Ren\xC3\xA9" "e \xE2\x82\xAC");  // "Renée €" in UTF-8
+  root.get_model().set_note("caf\xC3\xA9 \xF0\x9F\x99\x82");
+  const std::string text = textOf(root);
+  for (char c : text) ASSERT_LT(static_cast<unsigned char>(c), 0x80u);
+  const std::string dir = Fixture::freshFolder("nonascii");
+  Fixture::writeBytes(dir + "/m.xpv", text);
+  Palvermontine back = readFile(dir + "/m.xpv");
+  EXPECT_EQ(back.get_model().get_dms()[0].get_nm(), "Ren\xC3\xA9" "e \xE2\x82\xAC");
+  EXPECT_EQ(back.get_model().get_note(), "caf\xC3\xA9 \xF0\x9F\x99\x82");
+  EXPECT_TRUE(back == root);
+}
+
+TEST(ModelFile, AModelWhoseTextWouldPassTheFileLimitIsNotWritten) {
+  // Every text at its limit and made of characters that escaping lengthens, and a
+  // long file path.
+  Palvermontine root = Fixture::fullModel();
+  Data::DecisionModel& m = root.get_model();
+  const std::string note(240, '<');
+  m.set_note(note);
+  m.set_filepath(std::string(4000, '"'));
+  for (auto& dm : m.get_dms()) {
+    dm.set_note(note);
+    dm.set_email(std::string(320, '"'));
+  }
+  for (auto& cr : m.get_crs()) cr.set_note(note);
+  for (auto& ch : m.get_chs()) ch.set_note(note);
+  for (auto& sln : m.get_slns()) sln.set_note(note);
+  ASSERT_GT(textOf(root).size(), XML::MAX_XML_BUF);
+
+  const std::string dir = Fixture::freshFolder("overlimit");
+  PalvermontineFile f(dir + "/big.xpv", false);
+  EXPECT_FALSE(f.write(root));
+  EXPECT_NE(f.errorText().find("longer than 65535"), std::string::npos) << f.errorText();
+  EXPECT_FALSE(std::filesystem::exists(dir + "/big.xpv"));
+}
+
 TEST(ModelFile, EveryDamagedFileIsRefusedWithAMessageNamingTheFileAndTheFault) {
   for (const Fixture::Damage& d : Fixture::kDamage) {
     if (!d.byReader) continue;
