@@ -6,7 +6,9 @@
 //
 // The raw operations take points in the page's default user space; the others take the
 // units of the current plot domain (inches by default). Numbers are written locale-free;
-// a NaN or an infinity given to an operator is refused (reported, nothing written).
+// a NaN, an infinity or a magnitude above 1e15 given to an operator is refused (reported
+// at level 1, nothing written). Operators while no page is open (before the first page,
+// after a refused cpdf_pageInit or after the current page was finalized) do nothing.
 //
 // Failures are reported through the document's error handler (level, label, message).
 // A failure of a negative level (allocation, compression, object table) puts the
@@ -127,6 +129,7 @@ void cpdf_contentOut(CpdfDocument* doc, const char* text);
 
 // ---- Document lifecycle --------------------------------------------------------------
 
+// Null when memory is exhausted.
 CpdfDocument* cpdf_open(int32_t mode, const CpdfLimits* limits);
 void cpdf_defaultLimitsSet(int32_t pages, int32_t fonts, int32_t images, int32_t annotations,
                            int32_t objects);
@@ -323,6 +326,10 @@ CpdfOutlineEntry* cpdf_outlineEntryWithAction(CpdfDocument* doc, CpdfOutlineEntr
 CpdfPlotDomain* cpdf_newPlotDomain(float x, float y, float width, float height, float xMin,
                                    float xMax, float yMin, float yMax, int xType, int yType,
                                    int timeFlag);
+CpdfPlotDomain* cpdf_newTimePlotDomain(float x, float y, float width, float height,
+                                       const struct tm* startTime, const struct tm* endTime,
+                                       float yMin, float yMax, int xType, int yType,
+                                       int timeFlag);
 void cpdf_plotDomainFree(CpdfPlotDomain* domain);
 CpdfPlotDomain* pdf_setPlotDomain(CpdfDocument* doc, CpdfPlotDomain* domain);
 float x_Domain2Points(CpdfDocument* doc, float x);
@@ -340,7 +347,12 @@ void cpdf_tickRangeRound(float min, float max, float* low, float* high, float* m
                          float* majorStep, float* minorStart, float* minorStep);
 
 CpdfAxis* cpdf_newAxis(float angle, float length, int type, float min, float max);
+CpdfAxis* cpdf_newTimeAxis(float angle, float length, int type, const struct tm* startTime,
+                           const struct tm* endTime);
 void cpdf_axisFree(CpdfAxis* axis);
+// Time axes: month names instead of numbers, two-digit years, the label font.
+void cpdf_axisLabelFont(CpdfAxis* axis, int monthNames, int shortYears, const char* fontName,
+                        float size, const char* encoding);
 void cpdf_bindAxisDomain(CpdfAxis* axis, CpdfPlotDomain* domain, float xOffset, float yOffset);
 void cpdf_paintAxis(CpdfAxis* axis);
 void cpdf_axisLineWidths(CpdfAxis* axis, float lineWidth, float majorTickLength,

@@ -47,6 +47,7 @@ int parseNumbers(const char* text, float* values, int maxCount) {
         scale *= 0.1;
       }
     }
+    if (v > 1e9) v = 1e9;  // far beyond any page; keeps later integer conversions defined
     values[n++] = static_cast<float>(neg ? -v : v);
   }
   return n;
@@ -261,8 +262,9 @@ int cpdf_pageInit(CpdfDocument* doc, int n, int rotation, const char* mediaBox,
     cpdf_switchPage(doc, n);
     return 0;
   }
-  if (doc->state != 2 || doc->failed) {
+  if (doc->state != 2 || doc->failed || doc->finalized) {
     doc->currentContent = nullptr;
+    cpdf_docError(doc, 1, label, "Page %d cannot be started: the document is not open for pages", n);
     return -1;
   }
   try {
@@ -443,7 +445,6 @@ void writePage(CpdfDocument* doc, CpdfPage& page) {
 
 void writeInfo(CpdfDocument* doc, int32_t number) {
   beginObject(doc, number);
-  struct tm t {};
   std::string stamp;
   if (doc->haveCreationTime) {
     stamp = cpdf_timeStampTextOf(0, doc->creationTime);
@@ -455,7 +456,6 @@ void writeInfo(CpdfDocument* doc, int32_t number) {
        " " + doc->producer[3] + ")\n";
   s += "/Author (" + doc->author + ")\n/Title (" + doc->title + ")\n/Subject (" + doc->subject +
        ")\n/Keywords (" + doc->keywords + ")\n>>\nendobj\n";
-  (void)t;
   out(doc, s);
 }
 
@@ -467,6 +467,8 @@ int cpdf_finalizeAll(CpdfDocument* doc) {
     return -1;
   }
   if (doc->failed) return CPDF_FAILED;
+  // The page contents were handed over to the file: a second pass has nothing to write.
+  if (doc->finalized) return 0;
   try {
     cpdf_memStreamReset(doc->file.get());
     doc->byteCount = 0;
@@ -533,6 +535,7 @@ int cpdf_finalizeAll(CpdfDocument* doc) {
     cpdf_detail::failAllocation(doc);
   }
   if (doc->failed) return CPDF_FAILED;
+  doc->finalized = true;
   if (!doc->wholeFileInMemory && doc->outputFileSet) {
     int rc = cpdf_memStreamToFile(doc->file.get(), doc->outputFile.c_str());
     if (rc != 0) {

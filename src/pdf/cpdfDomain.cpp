@@ -93,6 +93,25 @@ CpdfPlotDomain* cpdf_newPlotDomain(float x, float y, float width, float height, 
   return d;
 }
 
+CpdfPlotDomain* cpdf_newTimePlotDomain(float x, float y, float width, float height,
+                                       const struct tm* startTime, const struct tm* endTime,
+                                       float yMin, float yMax, int xType, int yType,
+                                       int timeFlag) {
+  float days = cpdf_dayCount(startTime, endTime);
+  CpdfPlotDomain* d =
+      cpdf_newPlotDomain(x, y, width, height, 0, days, yMin, yMax, 0, yType, timeFlag);
+  if (!d) return nullptr;
+  (void)xType;
+  d->timeDomain = true;
+  d->startTime = *startTime;
+  d->endTime = *endTime;
+  cpdf_normalizeTime(&d->startTime);
+  cpdf_normalizeTime(&d->endTime);
+  d->majorWidth = 0.16f;
+  d->minorWidth = 0.1f;
+  return d;
+}
+
 void cpdf_plotDomainFree(CpdfPlotDomain* domain) {
   if (!domain) return;
   domain->magic = 0;
@@ -216,6 +235,79 @@ void cpdf_domainClipRect(CpdfPlotDomain* domain) {
 
 namespace {
 
+// ---- calendar steps of time axes and time meshes ----
+
+struct CalendarStep {
+  int unit;  // 0 second, 1 minute, 2 hour, 3 day, 4 month, 5 year
+  int count;
+};
+
+struct CalendarRow {
+  double limit;
+  CalendarStep minor, major;
+};
+
+const CalendarRow kCalendar[] = {
+    {0.042, {1, 1}, {1, 10}}, {0.084, {1, 10}, {2, 1}}, {0.51, {1, 30}, {2, 1}},
+    {1.1, {2, 1}, {2, 6}},    {8, {2, 6}, {3, 1}},      {12.5, {2, 12}, {3, 1}},
+    {21.5, {2, 12}, {3, 5}},  {42, {3, 1}, {3, 10}},    {190, {3, 10}, {4, 1}},
+    {367, {4, 1}, {4, 3}},    {735, {4, 1}, {4, 6}},    {2193, {4, 6}, {5, 1}},
+    {7306, {5, 1}, {5, 5}},   {21916, {5, 1}, {5, 10}}, {54788, {5, 5}, {5, 10}},
+    {99999, {5, 10}, {5, 100}},
+};
+
+const CalendarRow& calendarRow(float days) {
+  for (const CalendarRow& row : kCalendar)
+    if (row.limit >= days) return row;
+  return kCalendar[15];
+}
+
+int monthLength(int tmYear, int tmMon) {
+  static const int lengths[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  if (tmMon == 1 && cpdf_leapYear(tmYear + 1900)) return 29;
+  return lengths[tmMon];
+}
+
+void calendarAdvance(struct tm& t, const CalendarStep& step) {
+  switch (step.unit) {
+    case 0: t.tm_sec += step.count; break;
+    case 1: t.tm_min += step.count; break;
+    case 2: t.tm_hour += step.count; break;
+    case 3:
+      t.tm_mday += step.count;
+      if (t.tm_mday > monthLength(t.tm_year, t.tm_mon)) {
+        t.tm_mday = 1;
+        t.tm_mon += 1;
+      } else if (step.count == 5 && t.tm_mday > 5 && t.tm_mday % 5 == 1) {
+        t.tm_mday -= 1;
+      } else if (step.count == 10 && t.tm_mday > 10 && t.tm_mday % 10 == 1) {
+        t.tm_mday -= 1;
+      }
+      break;
+    case 4: t.tm_mon += step.count; break;
+    default: t.tm_year += step.count; break;
+  }
+  cpdf_normalizeTime(&t);
+}
+
+// Calls f(position in days, time record) for each calendar step from the start while
+// the position is not above the range.
+template <typename F>
+void eachCalendarStep(const struct tm& start, float range, const CalendarStep& step, F f) {
+  struct tm t = start;
+  cpdf_normalizeTime(&t);
+  for (int n = 0; n < kMaxSteps; ++n) {
+    float pos = cpdf_dayCount(&start, &t);
+    if (pos > range * 1.0001f) break;
+    f(pos, t);
+    calendarAdvance(t, step);
+  }
+}
+
+}  // namespace
+
+namespace {
+
 // Position in points of a domain value along one axis of the domain.
 float meshPos(const CpdfPlotDomain* d, int axis, float v) {
   float origin = axis ? d->y : d->x, size = axis ? d->height : d->width;
@@ -250,6 +342,16 @@ void meshStyle(CpdfDocument* doc, const CpdfPlotDomain* d, bool major) {
 void meshAxis(CpdfDocument* doc, const CpdfPlotDomain* d, int axis) {
   int type = axis ? d->yType : d->xType;
   float hi = axis ? d->yMax : d->xMax, lo = axis ? d->yMin : d->xMin;
+  if (axis == 0 && d->timeDomain) {
+    const CalendarRow& row = calendarRow(hi);
+    meshStyle(doc, d, false);
+    eachCalendarStep(d->startTime, hi, row.minor,
+                     [&](float pos, const struct tm&) { meshLine(doc, d, 0, pos); });
+    meshStyle(doc, d, true);
+    eachCalendarStep(d->startTime, hi, row.major,
+                     [&](float pos, const struct tm&) { meshLine(doc, d, 0, pos); });
+    return;
+  }
   if (type == 1) {
     if (lo <= 0 || hi <= 0) return;
     int e = 0;
@@ -315,6 +417,9 @@ struct CpdfAxis {
   float fontSize = 12;
   std::vector<std::string> labelTexts;
   std::string title, titleFont = "Helvetica", titleEncoding = "MacRomanEncoding";
+  struct tm startTime {}, endTime {};
+  int monthNames = 1, shortYears = 1;
+  int lastMinute = 99, lastHour = 99, lastDay = 99, lastMonth = 99, lastYear = 0;
 };
 
 CpdfAxis* cpdf_newAxis(float angle, float length, int type, float min, float max) {
@@ -335,6 +440,26 @@ CpdfAxis* cpdf_newAxis(float angle, float length, int type, float min, float max
                         &a->minorStep);
   }
   return a;
+}
+
+CpdfAxis* cpdf_newTimeAxis(float angle, float length, int, const struct tm* startTime,
+                           const struct tm* endTime) {
+  CpdfAxis* a = cpdf_newAxis(angle, length, 2, 0, cpdf_dayCount(startTime, endTime));
+  if (!a) return nullptr;
+  a->startTime = *startTime;
+  a->endTime = *endTime;
+  cpdf_normalizeTime(&a->startTime);
+  cpdf_normalizeTime(&a->endTime);
+  return a;
+}
+
+void cpdf_axisLabelFont(CpdfAxis* axis, int monthNames, int shortYears, const char* fontName,
+                        float size, const char* encoding) {
+  axis->monthNames = monthNames;
+  axis->shortYears = shortYears;
+  if (fontName) axis->fontName = fontName;
+  axis->fontSize = size;
+  axis->encoding = encoding ? encoding : "MacRomanEncoding";
 }
 
 void cpdf_axisFree(CpdfAxis* axis) {
@@ -489,6 +614,64 @@ void eachLogValue(const CpdfAxis* a, F f) {
   }
 }
 
+std::string yearLabel(const CpdfAxis* a, int tmYear) {
+  Line l;
+  int year = tmYear + 1900;
+  if (a->shortYears) {
+    int y = ((year % 100) + 100) % 100;
+    if (y < 10) l.text("0");
+    l.integer(y);
+  } else {
+    l.integer(year);
+  }
+  return l.str();
+}
+
+// The label of one major calendar step; names the larger unit only when it changed.
+std::string timeLabel(CpdfAxis* a, const std::string* months, int unit, const struct tm& t) {
+  Line l;
+  switch (unit) {
+    case 0:
+      if (t.tm_min != a->lastMinute) l.integer(t.tm_min).text(":");
+      l.integer(t.tm_sec);
+      break;
+    case 1:
+      if (t.tm_hour != a->lastHour) l.integer(t.tm_hour).text(":");
+      l.integer(t.tm_min);
+      break;
+    case 2:
+      l.integer(t.tm_hour);
+      if (t.tm_mday != a->lastDay) l.text(" [").integer(t.tm_mday).text("]");
+      break;
+    case 3:
+      if (t.tm_mon != a->lastMonth) {
+        if (a->monthNames)
+          l.text(months[t.tm_mon]).text(" ").integer(t.tm_mday);
+        else
+          l.integer(t.tm_mon + 1).text("/").integer(t.tm_mday);
+      } else if (t.tm_mday < 30) {
+        l.integer(t.tm_mday);
+      }
+      break;
+    case 4:
+      if (a->monthNames)
+        l.text(months[t.tm_mon]);
+      else
+        l.integer(t.tm_mon + 1);
+      if (t.tm_year != a->lastYear) l.text(a->monthNames ? " " : "/").text(yearLabel(a, t.tm_year));
+      break;
+    default:
+      l.text(yearLabel(a, t.tm_year));
+      break;
+  }
+  a->lastMinute = t.tm_min;
+  a->lastHour = t.tm_hour;
+  a->lastDay = t.tm_mday;
+  a->lastMonth = t.tm_mon;
+  a->lastYear = t.tm_year;
+  return l.str();
+}
+
 }  // namespace
 
 void cpdf_paintAxis(CpdfAxis* axis) {
@@ -511,7 +694,21 @@ void cpdf_paintAxis(CpdfAxis* axis) {
     cpdf_stroke(doc);
   }
   // Ticks.
-  if (a->type == 1) {
+  const CalendarRow& row = calendarRow(a->max);
+  if (a->type == 2) {
+    if (a->minorTicks) {
+      cpdf_lineWidthW(doc, a->minorWidth);
+      eachCalendarStep(a->startTime, a->max, row.minor,
+                       [&](float pos, const struct tm&) { tick(doc, a, axisPos(a, pos), a->minorLength); });
+      cpdf_stroke(doc);
+    }
+    if (a->majorTicks) {
+      cpdf_lineWidthW(doc, a->majorWidth);
+      eachCalendarStep(a->startTime, a->max, row.major,
+                       [&](float pos, const struct tm&) { tick(doc, a, axisPos(a, pos), a->majorLength); });
+      cpdf_stroke(doc);
+    }
+  } else if (a->type == 1) {
     eachLogValue(a, [&](float v, int k) {
       if (!(a->tickMask & (1 << k))) return;
       cpdf_lineWidthW(doc, k == 1 ? a->majorWidth : a->minorWidth);
@@ -537,10 +734,11 @@ void cpdf_paintAxis(CpdfAxis* axis) {
   tickEnds(a, a->majorLength, low, high);
   float edge = a->labelSide ? high : low;
   auto place = [&](float p, const std::string& text, float size, float dist, int upright,
-                   float& edgeOut) {
+                   float& edgeOut, bool timeLabelPlace = false) {
     float w = cpdf_stringWidth(doc, text.c_str());
     float across = a->labelSide ? edge + dist + (upright ? w : 0) : edge - dist - 0.6f * size;
     float along = upright ? p - (c * w / 2 + s * 0.3f * size) : p - w / 2;
+    if (timeLabelPlace) along = upright ? p - (s * 0.3f * size + 0.25f * size) : p - 0.25f * size;
     if (a->labelSide)
       edgeOut = upright ? across + 4.0f : across + size;
     else
@@ -551,7 +749,15 @@ void cpdf_paintAxis(CpdfAxis* axis) {
   if (a->labels) {
     cpdf_beginText(doc);
     cpdf_setFont(doc, a->fontName.c_str(), a->encoding.c_str(), a->fontSize);
-    if (a->type == 1) {
+    if (a->type == 2) {
+      axis->lastMinute = axis->lastHour = axis->lastDay = axis->lastMonth = 99;
+      axis->lastYear = 0;
+      eachCalendarStep(a->startTime, a->max, row.major, [&](float pos, const struct tm& t) {
+        std::string text = timeLabel(axis, doc->monthNames, row.major.unit, t);
+        place(axisPos(a, pos), text, a->fontSize, a->labelDistance, a->labelsUpright, labelEdge,
+              true);
+      });
+    } else if (a->type == 1) {
       eachLogValue(a, [&](float v, int k) {
         if (a->labelMask & (1 << k))
           place(axisPos(a, v), numberLabel(a, v), a->fontSize, a->labelDistance, a->labelsUpright,

@@ -11,7 +11,7 @@ namespace {
 
 constexpr float kDegToRad = 0.017453292522222223f;
 
-void numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals,
+bool numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals,
                  const char* op, const char* label) {
   Line l;
   bool first = true;
@@ -22,6 +22,7 @@ void numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int dec
   }
   l.text(" ").text(op).text("\n");
   contentLine(doc, l, label);
+  return l.ok();
 }
 
 void plain(CpdfDocument* doc, const char* text, const char* label) {
@@ -38,11 +39,7 @@ bool finite(std::initializer_list<float> values) {
 
 // Path points move the current point only when the operator was written.
 void pathPoint(CpdfDocument* doc, float x, float y, const char* op, const char* label) {
-  if (!finite({x, y})) {
-    numbersLine(doc, {x, y}, 3, op, label);  // reports the refusal
-    return;
-  }
-  numbersLine(doc, {x, y}, 3, op, label);
+  if (!numbersLine(doc, {x, y}, 3, op, label)) return;
   doc->curX = x;
   doc->curY = y;
 }
@@ -162,16 +159,14 @@ void cpdf_lineto(CpdfDocument* doc, float x, float y) {
 
 void cpdf_pointsCurve(CpdfDocument* doc, float x1, float y1, float x2, float y2, float x3,
                       float y3) {
-  numbersLine(doc, {x1, y1, x2, y2, x3, y3}, 3, "c", "cpdf_curveto()");
-  if (finite({x1, y1, x2, y2, x3, y3})) {
+  if (numbersLine(doc, {x1, y1, x2, y2, x3, y3}, 3, "c", "cpdf_curveto()")) {
     doc->curX = x3;
     doc->curY = y3;
   }
 }
 
 void cpdf_rawRect(CpdfDocument* doc, float x, float y, float w, float h) {
-  numbersLine(doc, {x, y, w, h}, 3, "re", "cpdf_rect()");
-  if (finite({x, y, w, h})) {
+  if (numbersLine(doc, {x, y, w, h}, 3, "re", "cpdf_rect()")) {
     doc->curX = x;
     doc->curY = y;
   }
@@ -247,8 +242,12 @@ void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, f
   }
   float sweep = std::fabs(end - start);
   if (sweep == 0.0f) return;
+  if (sweep > 36000.0f) {  // a hundred turns: certainly a unit mistake, not a drawing
+    cpdf_docError(doc, 1, "cpdf_arc()", "Arc of %d degrees refused", static_cast<int>(sweep));
+    return;
+  }
   int n = 1;
-  while (sweep / static_cast<float>(n) > 90.0f && n < 1000000) ++n;
+  while (sweep / static_cast<float>(n) > 90.0f) ++n;
   float step = (end - start) / static_cast<float>(n);
   float half = step / 2.0f;
   float sign = end >= start ? 1.0f : -1.0f;

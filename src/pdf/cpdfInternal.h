@@ -31,7 +31,9 @@ struct CpdfPlotDomain {
   std::string majorDash = "[2 3] 0", minorDash = "[2 3] 0";
   float majorWidth = 0.15f, minorWidth = 0.15f;
   float majorColor[3] = {0, 0, 0}, minorColor[3] = {0, 0, 0};
-  float mesh[2][4] = {{0, 1, 0, 0.5f}, {0, 1, 0, 0.5f}};  // [axis][majorStart, majorStep, minorStart, minorStep]
+  float mesh[2][4] = {{0, 1, 0, 0.5f}, {0, 1, 0, 0.5f}};
+  bool timeDomain = false;  // x runs in days from startTime
+  struct tm startTime {}, endTime {};  // [axis][majorStart, majorStep, minorStart, minorStep]
 };
 
 struct CpdfFontDescriptor {
@@ -141,6 +143,7 @@ struct CpdfDocument {
   int major = 1, minor = 1;
   int state = 0;
   bool failed = false;
+  bool finalized = false;  // cpdf_finalizeAll has written the file
   float pointsPerUnit = 72.0f;
   int currentRotation = 0;
   int toStdout = 0;

@@ -125,3 +125,23 @@ TEST(Document, SaveToUnwritablePath) {
   EXPECT_TRUE(reported("Cannot open output file: no-such-folder/x/y.pdf"));
   cpdf_close(doc);
 }
+
+TEST(Document, OutputFileModeWritesAtFinalize) {
+  CpdfDocument* doc = openDocument(true);
+  std::string path = sampleDir() + "/output-file-mode.pdf";
+  cpdf_outputFileSet(doc, path.c_str());
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  cpdf_beginText(doc);
+  cpdf_setFont(doc, "Courier", nullptr, 12);
+  cpdf_rawText(doc, 72, 700, 0, "Written at finalize");
+  cpdf_endText(doc);
+  ASSERT_EQ(cpdf_finalizeAll(doc), 0);
+  EXPECT_EQ(cpdf_finalizeAll(doc), 0);  // a second call writes nothing more
+  EXPECT_EQ(cpdf_pageInit(doc, 2, 0, "0 0 612 792", "0 0 612 792"), -1);
+  EXPECT_EQ(cpdf_savePDFmemoryStreamToFile(doc, "unused.pdf"), -1);  // not in memory mode
+  cpdf_close(doc);
+  std::string pdf;
+  ASSERT_TRUE(cpdf_detail::readWholeFile(path.c_str(), pdf));
+  EXPECT_TRUE(xrefConsistent(pdf));
+  writeSample("output-file-mode.expect", "text Written at finalize\nfont Courier\n");
+}

@@ -65,3 +65,76 @@ TEST(Samples, TextPathsImageAndLink) {
        "text Bold heading\ntext Centred\nfont Bookman-Light\nfont Helvetica-Bold\nfont Symbol\n"
        "font Times-Roman\nurl https://example.org/a(b)\n");
 }
+
+TEST(Samples, ImagesOutlinesAxesAndCjk) {
+  CpdfDocument* doc = openDocument(true);
+  CpdfViewerSettings viewer = {1, 0, 0, 0, 1, 0, 1, 0};
+  cpdf_viewerPrefsSet(doc, &viewer);
+  std::string jpegs[2] = {std::string(PV_TEST_DATA_DIR) + "/pdf/baseline.jpg",
+                          std::string(PV_TEST_DATA_DIR) + "/pdf/progressive.jpg"};
+  ASSERT_EQ(cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792"), 0);
+  float w = 190, h = 0, sx = 0, sy = 0;
+  ASSERT_EQ(pdf_rawImportImage(doc, jpegs[0].c_str(), 0, 72, 500, 0, &w, &h, &sx, &sy, 1), 0);
+  w = h = sx = sy = 0;
+  sx = 5;
+  ASSERT_EQ(pdf_rawImportImage(doc, jpegs[1].c_str(), 0, 300, 500, 15, &w, &h, &sx, &sy, 1), 0);
+  cpdf_beginText(doc);
+  cpdf_setFont(doc, "Palatino-Roman", "WinAnsiEncoding", 16);
+  cpdf_rawText(doc, 72, 720, 0, "Images and outlines");
+  cpdf_endText(doc);
+  const unsigned char mask[2] = {0xA5, 0x5A};
+  ASSERT_EQ(cpdf_rawPlaceInLineImage(doc, mask, 2, 72, 400, 0, 32, 32, 8, 2, 1, IMAGE_MASK, 1), 0);
+  pdf_rawSetAnnotation(doc, 400, 700, 420, 720, "Note", "A note (with\nlines)", nullptr);
+
+  ASSERT_EQ(cpdf_pageInit(doc, 2, 0, "0 0 612 792", "0 0 612 792"), 0);
+  CpdfPlotDomain* dom = cpdf_newPlotDomain(100, 400, 400, 250, 0, 10, 1, 1000, 0, 1, 0);
+  CpdfPlotDomain* pageDomain = pdf_setPlotDomain(doc, dom);
+  cpdf_domainGrayBackground(dom, 0.95f);
+  cpdf_paintDomainMesh(dom);
+  CpdfAxis* x = cpdf_newAxis(0, 400, 0, 0, 10);
+  cpdf_bindAxisDomain(x, dom, 0, 0);
+  cpdf_axisTitleText(x, "Time of day", "Helvetica", nullptr, 12);
+  cpdf_paintAxis(x);
+  CpdfAxis* y = cpdf_newAxis(90, 250, 1, 1, 1000);
+  cpdf_bindAxisDomain(y, dom, 0, 0);
+  cpdf_axisNumberFormat(y, "%.0f", "Helvetica", 10, "WinAnsiEncoding");
+  cpdf_axisTitleText(y, "Count", "Helvetica", nullptr, 12);
+  cpdf_paintAxis(y);
+  cpdf_setrgbcolorStroke(doc, 1, 0, 0);
+  cpdf_moveto(doc, 0, 1);
+  cpdf_lineto(doc, 10, 1000);
+  cpdf_stroke(doc);
+  pdf_setPlotDomain(doc, pageDomain);
+  cpdf_axisFree(x);
+  cpdf_axisFree(y);
+  cpdf_plotDomainFree(dom);
+  pdf_rawSetLinkGoToPage(doc, 72, 72, 200, 90, 1, "/Fit", nullptr);
+
+  ASSERT_EQ(cpdf_pageInit(doc, 3, 2, "0 0 612 792", "0 0 612 792"), 0);  // turned 90
+  struct tm start {}, end {};
+  start.tm_year = end.tm_year = 126;
+  start.tm_mday = 1;
+  end.tm_mon = 5;
+  end.tm_mday = 1;
+  CpdfPlotDomain* timeDom = cpdf_newTimePlotDomain(100, 300, 400, 200, &start, &end, 0, 50, 0, 0, 0);
+  pageDomain = pdf_setPlotDomain(doc, timeDom);
+  cpdf_paintDomainMesh(timeDom);
+  CpdfAxis* t = cpdf_newTimeAxis(0, 400, 2, &start, &end);
+  cpdf_bindAxisDomain(t, timeDom, 0, 0);
+  cpdf_axisTitleText(t, "Months of 2026", "Times-Roman", nullptr, 12);
+  cpdf_paintAxis(t);
+  pdf_setPlotDomain(doc, pageDomain);
+  cpdf_axisFree(t);
+  cpdf_plotDomainFree(timeDom);
+
+  CpdfOutlineEntry* top = pdf_addOutlineEntry(doc, nullptr, 0, 1, 1, "Images", 2, 0, 0, 0, 0);
+  pdf_addOutlineEntry(doc, top, 1, 0, 1, "JPEG", 1, 72, 720, 0, 0);
+  pdf_addOutlineEntry(doc, top, 1, 0, 2, "Axes (chart)", 2, 0, 0, 0, 0);
+  cpdf_outlineEntryWithAction(doc, top, 0, 1, "/S /URI /URI (https://example.org/)", "Web");
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  EXPECT_EQ(pdf.substr(0, 9), "%PDF-1.3\n");
+  save("images-outlines-axes", pdf,
+       "pages 3\ntext Months of 2026\ntext Feb\ntext Images and outlines\ntext Time of day\ntext Count\ntext 1000\n"
+       "font Palatino-Roman\nfont Helvetica\n");
+}
