@@ -1,6 +1,9 @@
-// Loading a model file from any bytes: never a crash, never a contract failure. A
-// file that is accepted (as the model factory accepts it) is written again, and the
-// written text must read back and reproduce itself.
+// Loading a model file from any bytes, the way the model factory loads one: never a
+// crash, never a contract failure. A file that is accepted (read, checked and given
+// its math server) is written again, and the written text must read back and
+// reproduce itself.
+#include "math/MathServer.h"
+#include "math/ModelCheck.h"
 #include "model/DecisionModel.h"
 #include "xml/PalvermontineFile.h"
 
@@ -31,9 +34,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   PV::Data::Palvermontine root;
   if (!readModel(bytes, root)) return 0;
-  // The factory takes no model whose confidence level is 50% or less (a level that
-  // small could be written as "0.0", which no reader takes).
-  if (!(root.get_model().get_params().get_cfl() > 50.0)) return 0;
+  std::string why;
+  if (!PV::Math::checkModelData(root.get_model(), why)) return 0;
+  PV::Math::MathServer server(&root.get_model(), false);
+  if (!server.getDataError().empty()) return 0;
 
   std::string text;
   try {
