@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 
 namespace {
@@ -43,6 +44,19 @@ TEST(Factory, ANewModelIsStampedAndUnmodified) {
   EXPECT_TRUE(f.isUnmodified());
   EXPECT_NE(f.getMathServer(0), nullptr);
   EXPECT_EQ(f.getMathServer(0)->getModel(), m);
+}
+
+TEST(Factory, ModelIdsComeFromTheTimeInSeconds) {
+  Factory f;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const std::time_t t0 = std::time(nullptr);
+    const uint32_t first = f.newModel(params(), false)->get_id()[1];
+    const uint32_t second = f.newModel(params(), false)->get_id()[1];
+    if (std::time(nullptr) != t0) continue;  // the second changed in between: try again
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(f.currDataModel(0)->get_id()[0], 0xF0E1D2C3u);
+    return;
+  }
 }
 
 TEST(Factory, EachKindOfEditMarksTheModelChangedAndASaveClearsTheMark) {
