@@ -63,7 +63,8 @@ class File {
   const std::string& filename() const { return filename_; }
   uint32_t fileLength() const { return filelen_; }
 
-  // Fills the object from the file taken at construction. Throws a message string.
+  // Fills the object from the file (first from the bytes taken at construction).
+  // Throws a message string when the file is not a valid file of its type.
   void read(T& object);
   // Fills the object from the given bytes, with every check of read. Throws a message
   // string naming this file.
@@ -101,6 +102,7 @@ class File {
   std::string xsdFilename_;
   std::string path_;
   std::string buffer_;
+  bool haveBuffer_ = false;
   std::string xmlBuffer_;
   uint32_t filelen_ = 0;
   bool readMode_ = false;
@@ -119,17 +121,30 @@ File<T>::File(const std::string& filename, bool readFlag) : filename_(filename),
       return;
     }
     filelen_ = static_cast<uint32_t>(buffer_.size());
+    haveBuffer_ = true;
   }
 }
 
 template <class T>
 void File<T>::read(T& object) {
-  if (!readMode_ || errorCode_ == OPEN_FAILED_FILE) {
+  if (!readMode_) {
     fail(EMPTY_FILE, "nothing to read");
     return;
   }
+  // The first read takes the bytes read at construction, a later one the file as
+  // it is on disk now.
   std::string bytes;
-  bytes.swap(buffer_);
+  if (haveBuffer_) {
+    bytes.swap(buffer_);
+    haveBuffer_ = false;
+  } else {
+    std::string err;
+    if (!FileIo::readBytes(filename_, bytes, MAX_XML_BUF, err)) {
+      fail(EMPTY_FILE, err);
+      return;
+    }
+    filelen_ = static_cast<uint32_t>(bytes.size());
+  }
   readText(bytes, object);
 }
 

@@ -27,8 +27,9 @@ class OptsFile : public File<T> {
   T& options() { return record_; }
   const T& options() const { return record_; }
 
-  // Whether the record was read from the file. Throws a message string when the
-  // file exists but is not a valid options file.
+  // Reads the record from the file again; false, with the record unchanged, when
+  // there is nothing to read. Throws a message string (the record unchanged) when
+  // the file is not a valid options file.
   bool load();
   // Writes the record to the file (through a temporary file beside it); false when
   // it could not be written, the previous file then being unchanged.
@@ -53,10 +54,18 @@ class OptsFile : public File<T> {
 template <class T>
 bool OptsFile<T>::load() {
   if (!this->isOkay()) return false;
-  // Fields the file does not hold keep their defaults.
+  // Fields the file does not hold take their defaults. A failed read leaves the
+  // record as it was.
+  const T kept = record_;
   record_ = T();
   setDefaults();
-  this->read(record_);
+  try {
+    this->read(record_);
+  } catch (...) {
+    record_ = kept;
+    throw;
+  }
+  if (!this->isOkay()) record_ = kept;
   return this->isOkay();
 }
 

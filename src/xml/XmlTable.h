@@ -151,10 +151,11 @@ class Table {
   // Index of the first element entry from start whose accessor serves T, or 0.
   template <class T>
   uint32_t search(uint32_t start) const;
-  // Hands a text read from the document to an accessor; a text that does not
-  // convert, or a value the record refuses, becomes a FormatError naming where.
+  // Whether the accessor may be applied to a record of class T.
   template <class T>
   static bool serves(const Data::Functor* fun);
+  // Hands a text read from the document to an accessor; a text that does not
+  // convert, or a value the record refuses, becomes a FormatError naming where.
   template <class T>
   static void apply(Data::Functor* fun, T& record, const std::string& text, const std::string& where);
 

@@ -86,6 +86,13 @@ TEST(ModelOptionsFile, ChangesReachTheFileOnlyThroughSave) {
     EXPECT_EQ(Fixture::fileBytes(path), before);
     f.options().get_parmMdlOpts().set_note("for <all> & more");
     ASSERT_TRUE(f.save());
+    f.options().get_parmMdlOpts().set_cfl(60.0);
+    EXPECT_TRUE(f.load());
+    EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 95.0);
+    Fixture::writeBytes(path, "damaged");
+    EXPECT_THROW(f.load(), std::string);
+    EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 95.0);
+    ASSERT_TRUE(f.save());
   }
   PalvermontineMdlOptsFile again;
   EXPECT_EQ(again.options().get_parmMdlOpts().get_cfl(), 95.0);
