@@ -145,19 +145,28 @@ TEST(Factory, AFileNameWithoutTheModelExtensionIsRefused) {
   EXPECT_FALSE(Factory::hasModelExtension("plan.xpvx"));
 }
 
-TEST(Factory, AModelBeyondTheFileLimitsIsNotSaved) {
+TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
   const std::string dir = Fixture::freshFolder("limits");
-  Factory f;
-  ASSERT_NE(f.load(kGolden, false), nullptr);
-  DecisionModel* m = f.currDataModel(0);
-  Data::Choice extra = m->get_chs()[0];
-  extra.set_uid(0x4242u);
-  m->get_chs().push_back(extra);
-  const std::string path = dir + "/eleven.xpv";
-  EXPECT_FALSE(f.save(path.c_str()));
-  EXPECT_NE(f.lastError().find("more than 10"), std::string::npos) << f.lastError();
-  EXPECT_FALSE(fs::exists(path));
-  EXPECT_FALSE(f.isUnmodified());
+  using Edit = void (*)(DecisionModel&);
+  const std::pair<const char*, Edit> edits[] = {
+      {"more than 10", [](DecisionModel& m) {
+         Data::Choice extra = m.get_chs()[0];
+         extra.set_uid(0x4242u);
+         m.get_chs().push_back(extra);
+       }},
+      {"\"nm\" of element /palvermontine/model/dms/dm has no value",
+       [](DecisionModel& m) { m.get_dms()[0].set_nm(""); }},
+  };
+  for (const auto& edit : edits) {
+    Factory f;
+    ASSERT_NE(f.load(kGolden, false), nullptr);
+    edit.second(*f.currDataModel(0));
+    const std::string path = dir + "/m.xpv";
+    EXPECT_FALSE(f.save(path.c_str()));
+    EXPECT_NE(f.lastError().find(edit.first), std::string::npos) << f.lastError();
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(f.isUnmodified());
+  }
 }
 
 // Failures that hold for any user (root ignores permission bits): the target is a
