@@ -88,6 +88,10 @@ class DemoModel : public ::testing::Test {
     setenv(PV::App::CONFIG_DIR_ENV, dir.c_str(), 1);
 #endif
   }
+  static void TearDownTestSuite() {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::current_path() / "demo_config", ignored);
+  }
 };
 
 TEST_F(DemoModel, IsScoredSolvedAndCurrent) {
