@@ -168,6 +168,8 @@ void Server<T>::afterEdit() {
     }
     dropAlgorithm();
   }
+  // Without pair sets nothing else removes the entries of a choice that went.
+  dropStaleSolutions(false);
   update();
 }
 

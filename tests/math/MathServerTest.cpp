@@ -176,6 +176,31 @@ TEST(MathServer, AllZeroWeightsAreRefusedWithAMessage) {
   EXPECT_TRUE(m.get_slns().empty());
 }
 
+// Once the model stops being scoreable the server holds no algorithm; a choice
+// removed after that must still take its ranking entry with it, or the saved file
+// would name a choice it does not hold and be refused when opened.
+TEST(MathServer, ARemovedChoiceLeavesTheRankingWithoutAnAlgorithm) {
+  ModelShape shape;
+  shape.nch = 4;
+  shape.cfl = 100.0;
+  auto m = makeModel(shape);
+  MathServer server(&m, false);
+  ASSERT_TRUE(server.createAlgorithm());
+  scoreThroughServer(server, m, shape.sil);
+  ASSERT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
+  ASSERT_EQ(m.get_slns().size(), 4u);
+
+  ASSERT_TRUE(server.setDecisionMakers({}));
+  ASSERT_FALSE(server.hasAlgorithm());
+  auto chs = m.get_chs();
+  const uint32_t removed = chs.back().get_uid();
+  chs.pop_back();
+  ASSERT_TRUE(server.setChoices(chs));
+  EXPECT_EQ(m.get_slns().size(), 3u);
+  for (const auto& s : m.get_slns()) EXPECT_NE(s.get_ch(), removed);
+  EXPECT_TRUE(m.get_slns().get_flag());
+}
+
 TEST(MathServer, AdviceTextsAndResults) {
   ModelShape shape;
   shape.sil = 3;
