@@ -171,6 +171,35 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
 
 // Failures that hold for any user (root ignores permission bits): the target is a
 // folder, the folder does not exist, the temporary file cannot be created.
+// A file may give the confidence settings with more decimals than the program
+// writes. The model must hold what its own file will give back, or the pairs drawn
+// after opening (44 at 99.99%) no longer fit the blocks once saved (45 at 100.0%)
+// and the saved file is refused.
+TEST(Factory, ConfidenceSettingsReadWithMoreDecimalsSaveAndOpenAgain) {
+  const std::string dir = Fixture::freshFolder("decimals");
+  std::string text = Fixture::fileBytes(kGolden);
+  const auto ss = text.find("<ss>");
+  const auto ssEnd = text.find("</ss>", ss);
+  ASSERT_NE(ssEnd, std::string::npos);
+  text.erase(ss, text.find('<', ssEnd + 1) - ss);
+  text.replace(text.find("cfl=\"90.0\""), 10, "cfl=\"99.99\"");
+  const std::string opened = dir + "/opened.xpv";
+  Fixture::writeBytes(opened, text);
+  const std::string saved = dir + "/saved.xpv";
+  {
+    Factory f;
+    DecisionModel* m = f.load(opened, false);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->get_params().get_cfl(), 100.0);
+    auto* server = f.getMathServer(0);
+    ASSERT_TRUE(server->createAlgorithm());
+    server->transferScores();
+    ASSERT_TRUE(f.save(saved.c_str())) << f.lastError();
+  }
+  Factory g;
+  EXPECT_NE(g.load(saved, false), nullptr);
+}
+
 TEST(Factory, AFailedSaveKeepsTheOldFileTheModelAndItsChangedMark) {
   const std::string dir = Fixture::freshFolder("failsave");
   const std::string good = dir + "/plan.xpv";
