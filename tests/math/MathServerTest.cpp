@@ -253,6 +253,9 @@ TEST(MathServer, AdviceTextsAndResults) {
   EXPECT_EQ(server.adviseParams(95.0, 5.0, 5, msg), 0);
   EXPECT_EQ(server.adviseParams(95.04, 4.96, 3, msg), 0);  // what a file keeps: 95.0, 5.0
   EXPECT_EQ(server.adviseParams(50.04, 5.0, 3, msg), 2);   // kept as 50.0
+  // Values no file text holds at one decimal are refused, not read past a buffer.
+  EXPECT_EQ(server.adviseParams(1e300, 5.0, 3, msg), 2);
+  EXPECT_EQ(server.adviseParams(95.0, std::numeric_limits<double>::quiet_NaN(), 3, msg), 2);
   EXPECT_EQ(server.adviseParams(m.get_params(), msg), 0);
   EXPECT_EQ(msg, "");
 }
