@@ -4,6 +4,7 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
 #include "math/rng.h"
+#include "model/TextForms.h"
 #include "model/TimeStamp.h"
 #include "xml/PalvermontineFile.h"
 
@@ -76,7 +77,13 @@ DecisionModel* Factory::newModel(const ModelParameters& parameters, bool solveOu
   DecisionModel& mdl = root->get_model();
   seedModelIds();
   mdl.set_id(nextModelId());
-  mdl.set_params(parameters);
+  // The model holds the confidence settings as its file keeps them (one decimal),
+  // so that the pairs drawn now are the pairs drawn when the saved file is opened.
+  ModelParameters params = parameters;
+  const double cfl = PV::Data::TextForms::roundedToOneDecimal(params.get_cfl());
+  if (cfl > 0.0) params.set_cfl(cfl);
+  params.set_cfi(PV::Data::TextForms::roundedToOneDecimal(params.get_cfi()));
+  mdl.set_params(params);
   mdl.set_dataver(1);
   std::string now;
   PV::Util::timeStamp(now, false);

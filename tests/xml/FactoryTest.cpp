@@ -200,6 +200,50 @@ TEST(Factory, ConfidenceSettingsReadWithMoreDecimalsSaveAndOpenAgain) {
   EXPECT_NE(g.load(saved, false), nullptr);
 }
 
+// The same for a new model made with settings of more decimals than the file keeps.
+TEST(Factory, ANewModelHoldsItsConfidenceSettingsAsItsFileWill) {
+  const std::string dir = Fixture::freshFolder("newdecimals");
+  const std::string saved = dir + "/new.xpv";
+  {
+    Factory f;
+    Data::ModelParameters p = params();
+    p.set_cfl(99.99);
+    p.set_cfi(4.96);
+    DecisionModel* m = f.newModel(p, false);
+    EXPECT_EQ(m->get_params().get_cfl(), 100.0);
+    EXPECT_EQ(m->get_params().get_cfi(), 5.0);
+    m->set_nm("Decimals");
+    auto* server = f.getMathServer(0);
+    std::vector<Data::Choice> chs;
+    for (uint32_t k = 0; k < 10; ++k) {
+      Data::Choice c;
+      c.set_nm(std::string(1, static_cast<char>('A' + k)));
+      c.set_row(static_cast<uint8_t>(k + 1));
+      c.set_uid(0x100 + k);
+      chs.push_back(c);
+    }
+    Data::Criterion cr;
+    cr.set_nm("Cost");
+    cr.set_row(1);
+    cr.set_uid(0x200);
+    cr.set_wt(1);
+    Data::DecisionMaker dm;
+    dm.set_nm("Ann");
+    dm.set_row(1);
+    dm.set_uid(0x300);
+    dm.set_wt(1);
+    ASSERT_TRUE(server->setChoices(chs));
+    ASSERT_TRUE(server->setCriteria({cr}));
+    ASSERT_TRUE(server->setDecisionMakers({dm}));
+    ASSERT_TRUE(server->createAlgorithm());
+    server->transferScores();
+    ASSERT_FALSE(m->get_ss().empty());
+    ASSERT_TRUE(f.save(saved.c_str())) << f.lastError();
+  }
+  Factory g;
+  EXPECT_NE(g.load(saved, false), nullptr);
+}
+
 TEST(Factory, AFailedSaveKeepsTheOldFileTheModelAndItsChangedMark) {
   const std::string dir = Fixture::freshFolder("failsave");
   const std::string good = dir + "/plan.xpv";
