@@ -161,6 +161,25 @@ TEST(MathServer, AModelChangedBehindTheServersBackIsOutOfStep) {
   EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
 }
 
+// The weights an edit gives the frame are those the frame took from the model when
+// it was made: an unchanged list solves exactly as before it was set.
+TEST(MathServer, SettingUnchangedWeightsLeavesTheFrameAsItWas) {
+  ModelShape shape;
+  shape.ndm = 5;
+  shape.ncr = 7;
+  auto m = makeModel(shape);
+  MathServer server(&m, false);
+  ASSERT_TRUE(server.createAlgorithm());
+  const auto& frame = server.getAlgorithm()->getMcdm()->getFrame();
+  const std::vector<double> crwt(frame.crwt, frame.crwt + shape.ncr);
+  const std::vector<double> dmwt(frame.dmwt, frame.dmwt + shape.ndm);
+  ASSERT_TRUE(server.setCriteria(m.get_crs()));
+  ASSERT_TRUE(server.setDecisionMakers(m.get_dms()));
+  const auto& after = server.getAlgorithm()->getMcdm()->getFrame();
+  EXPECT_EQ(std::vector<double>(after.crwt, after.crwt + shape.ncr), crwt);
+  EXPECT_EQ(std::vector<double>(after.dmwt, after.dmwt + shape.ndm), dmwt);
+}
+
 TEST(MathServer, AllZeroWeightsAreRefusedWithAMessage) {
   ModelShape shape;
   shape.nch = 3;
