@@ -171,6 +171,25 @@ bool Factory::save(const char* filename_path) {
   Palvermontine written(*currPalvermontine_);
   written.get_model().set_filepath(target);
   written.get_model().get_params().set_crc(1);
+  // A model changed in place, past the math server, can be one that opening would
+  // refuse (a ranking entry of a removed choice, blocks of another shape): its text
+  // is read back with every check of opening before it may replace the old file.
+  try {
+    XML::PalvermontineFile check(target, false);
+    Palvermontine back;
+    check.readText(check.writeText(written), back);
+    std::string why;
+    if (!Math::checkModelData(back.get_model(), why)) {
+      lastError_ = target + ": " + why;
+      return false;
+    }
+  } catch (const XML::FormatError& e) {
+    lastError_ = target + ": " + e.what();
+    return false;
+  } catch (const std::string& message) {
+    lastError_ = message;
+    return false;
+  }
   XML::PalvermontineFile file(target, false);
   if (!file.write(written)) {
     lastError_ = target + ": " + file.errorText();

@@ -69,11 +69,15 @@ TEST(Factory, EachKindOfEditMarksTheModelChangedAndASaveClearsTheMark) {
   const std::pair<const char*, Edit> edits[] = {
       {"model name", [](DecisionModel& m) { m.set_nm("Other"); }},
       {"model note", [](DecisionModel& m) { m.set_note(""); }},
-      {"parameters only", [](DecisionModel& m) { m.get_params().set_cfi(5.0); }},
+      {"parameters only", [](DecisionModel& m) { m.get_params().set_sil(4); }},
       {"decision maker name", [](DecisionModel& m) { m.get_dms()[2].set_nm("Carl"); }},
       {"criterion weight", [](DecisionModel& m) { m.get_crs()[0].set_wt(1); }},
-      {"choice removed", [](DecisionModel& m) { m.get_chs().pop_back(); }},
-      {"score block", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
+      {"choice renamed", [](DecisionModel& m) { m.get_chs().back().set_nm("Site Z"); }},
+      {"score", [](DecisionModel& m) {
+         std::string block = m.get_ss()[0].get_value();
+         block[16] = '8';
+         m.get_ss()[0].set_value(block);
+       }},
       {"ranking", [](DecisionModel& m) { m.get_slns()[0].set_pctrank(50.0); }},
       {"modification time", [](DecisionModel& m) { m.set_modtime("2027-01-01T00:00:00"); }},
   };
@@ -156,6 +160,9 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
        }},
       {"\"nm\" of element /palvermontine/model/dms/dm has no value",
        [](DecisionModel& m) { m.get_dms()[0].set_nm(""); }},
+      // Changed in place, without the math server: a file opening would refuse.
+      {"names no choice of the model", [](DecisionModel& m) { m.get_chs().pop_back(); }},
+      {"the model needs", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
   };
   for (const auto& edit : edits) {
     Factory f;
