@@ -1,5 +1,6 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
+#include "math/model.h"
 #include "model/AppFolders.h"
 #include "model/DemoModel.h"
 #include "model/DemoScores.h"
@@ -114,6 +115,9 @@ TEST_F(DemoModel, IsScoredSolvedAndCurrent) {
   auto* server = PV::Data::Factory::instance()->getMathServer(0);
   EXPECT_TRUE(server->isScoreable());
   EXPECT_TRUE(server->isComplete());
+  // Making it leaves new seeds drawn from the clock as before, not fixed for every
+  // model made after it.
+  EXPECT_NE(model_new_seed(), model_new_seed());
 
   // A pair drawn one way round gets the table's score turned round.
   const auto* rps = alg->getRps(0, 0);
