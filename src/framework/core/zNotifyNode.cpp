@@ -1,5 +1,7 @@
 #include "framework/core/zNotifyNode.h"
 
+#include <new>
+
 zNotifyNode::zNotifyNode(const zEventHandler& handler, UINT message, HWND window)
     : lowId_(0), highId_(65535), message_(message), windowFilter_(window), handler_(handler) {}
 
@@ -38,15 +40,30 @@ bool zCtrlNotifyNode::matches(const zEvent* event) const {
 }
 
 zNotifyNodeDlist::~zNotifyNodeDlist() {
+  for (Dispatch* d = dispatches_; d; d = d->outer) d->listAlive = false;
   while (void* node = zPlist::removeFirst()) delete static_cast<zNotifyNode*>(node);
 }
 
 int zNotifyNodeDlist::dispatch(zEvent* event) {
-  zNotifyNodeDlistIter it(this);
-  while (zNotifyNode* node = it.next()) {
-    if (node->matches(event) && node->call(event) != 0) return 1;
+  Dispatch self{true, dispatches_};
+  dispatches_ = &self;
+  // The iterator stands on a link of the list while a handler runs; when the list is
+  // freed meanwhile, the iterator is abandoned without being destroyed (it owns nothing).
+  alignas(zNotifyNodeDlistIter) unsigned char storage[sizeof(zNotifyNodeDlistIter)];
+  zNotifyNodeDlistIter* it = new (storage) zNotifyNodeDlistIter(this);
+  int answer = 0;
+  while (zNotifyNode* node = it->next()) {
+    if (!node->matches(event)) continue;
+    const int handled = node->call(event);
+    if (!self.listAlive) return handled != 0 ? 1 : 0;
+    if (handled != 0) {
+      answer = 1;
+      break;
+    }
   }
-  return 0;
+  it->~zNotifyNodeDlistIter();
+  dispatches_ = self.outer;
+  return answer;
 }
 
 bool zNotifyNodeDlist::removeFirst(const zEvent& event, const zEventHandler& handler) {

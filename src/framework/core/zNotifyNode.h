@@ -58,7 +58,7 @@ class zCtrlNotifyNode : public zNotifyNode {
 // The handler nodes of one owner, in order of registration; the list owns its nodes.
 class zNotifyNodeDlist : public zPlist {
  public:
-  zNotifyNodeDlist() = default;
+  zNotifyNodeDlist() : dispatches_(nullptr) {}
   ~zNotifyNodeDlist() override;
 
   void append(zNotifyNode* node) { zPlist::append(node); }
@@ -69,6 +69,16 @@ class zNotifyNodeDlist : public zPlist {
   bool removeFirst(const zEvent& event, const zEventHandler& handler);
   // Unlinks and frees every node for the message that is the handler; the number removed.
   uint32_t removeAll(UINT message, const zEventHandler& handler);
+
+ private:
+  // The dispatches running over the list, innermost first: a handler may delete the
+  // list's owner (a window closing itself), and a dispatch must then leave the freed list
+  // alone.
+  struct Dispatch {
+    bool listAlive;
+    Dispatch* outer;
+  };
+  Dispatch* dispatches_;
 };
 
 class zNotifyNodeDlistIter : public zPListIter {

@@ -58,6 +58,8 @@ zWindow::zWindow() { initDefaults(0); }
 zWindow::~zWindow() {
   // The WM_NCDESTROY caused below must not delete the object a second time.
   clearFlags(zWinSelfDeleting);
+  // The messages of the DestroyWindow below reach an object whose derived parts are gone.
+  setFlags(zWinDestroying);
   if (parent_) parent_->removeChild(this);
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && handle_ && IsWindow(handle_)) DestroyWindow(handle_);

@@ -24,6 +24,7 @@ class zWindow;
 constexpr uint16_t zWinSelfDeleting = 0x0001;  // deletes itself at WM_NCDESTROY
 constexpr uint16_t zWinGone = 0x0002;          // the native window is gone
 constexpr uint16_t zWinShown = 0x0004;         // shown once
+constexpr uint16_t zWinDestroying = 0x8000;    // the object's destructor is running
 
 // Handler-flag bits: the window (or its menu) has registered handlers for the group, and
 // the window procedure searches the lists before the virtual handler.

@@ -14,7 +14,9 @@
 namespace {
 
 zMenu* frameMenu(zWindow* window) {
-  return window->hasTypeBit(zTypeFrameWin) ? static_cast<zFrameWin*>(window)->menu() : nullptr;
+  // A frame whose destructor runs has deleted its menu already.
+  if (!window->hasTypeBit(zTypeFrameWin) || (window->flags() & zWinDestroying)) return nullptr;
+  return static_cast<zFrameWin*>(window)->menu();
 }
 
 // Steps shared by WM_COMMAND, WM_INITMENU and WM_MENUSELECT: the popup menu being tracked,
