@@ -16,12 +16,16 @@ zNotifyNode::zNotifyNode(uint32_t id, const zEventHandler& handler, UINT message
 zNotifyNode::~zNotifyNode() = default;
 
 // A command's id is the low word of wParam: the high word is 1 for accelerators and the
-// notification code for controls, and a command must reach its handler either way.
+// notification code for controls, and a command must reach its handler either way. The
+// whole range 0-65535 stands for any id: for other messages wParam is often no id at all
+// but a window handle (WM_SETFOCUS, WM_KILLFOCUS, WM_SETCURSOR) or flags in both words
+// (WM_ACTIVATE of a minimized window), and their handlers must hear them all the same.
 bool zNotifyNode::matches(const zEvent* event) const {
   if (event->message_ != message_) return false;
   uint32_t w = static_cast<uint32_t>(event->wParam_);
   if (message_ == WM_COMMAND) w &= 0xFFFFu;
-  if (w < lowId_ || w > highId_) return false;
+  const bool anyId = lowId_ == 0 && highId_ == 0xFFFFu;
+  if (!anyId && (w < lowId_ || w > highId_)) return false;
   return windowFilter_ == nullptr || windowFilter_ == event->window_;
 }
 

@@ -151,7 +151,8 @@ LRESULT ziRouteEvent(zWindow* window, zEvent* event) {
     case WM_SYSCOLORCHANGE: {
       zWindowDlistIter it(&window->children());
       while (zWindow* child = it.next())
-        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
+        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, LOWORD(event->lParam_),
+                     HIWORD(event->lParam_));
       InvalidateRect(window->handle(), nullptr, TRUE);
       result = window->onEraseBackground(nullptr);
       break;

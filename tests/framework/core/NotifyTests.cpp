@@ -39,7 +39,8 @@ TEST(NotifyNode, IdRangeAndWindowFilter) {
   EXPECT_EQ(onWindow.lowId(), 0u);
   EXPECT_EQ(onWindow.highId(), 65535u);
   EXPECT_TRUE(onWindow.matches(at({0, 65535, WM_USER, fakeWindow(0x20)})));
-  EXPECT_FALSE(onWindow.matches(at({0, 65536, WM_USER, fakeWindow(0x20)})));
+  // Any id means any wParam: a window handle or flags in the high word included.
+  EXPECT_TRUE(onWindow.matches(at({0, 0x00020048, WM_USER, fakeWindow(0x20)})));
   EXPECT_FALSE(onWindow.matches(at({0, 1, WM_USER, fakeWindow(0x21)})));
   const zNotifyNode anyWindow(zEventHandler(&l, &Listener::a), WM_USER, nullptr);
   EXPECT_TRUE(anyWindow.matches(at({0, 1, WM_USER, fakeWindow(0x21)})));
@@ -193,8 +194,10 @@ TEST_F(WindowHandlers, HandlerForAMessageRoutedStraightToASlotIsNeverCalled) {
 TEST_F(WindowHandlers, MenuHandlerBitFollowsTheOwner) {
   Listener l;
   LoggingFrame frame;
-  zMenu withoutOwner;
-  withoutOwner.addNotifyNode(&frame, new zNotifyNode(3, zEventHandler(&l, &Listener::b), WM_COMMAND));
+  zMenu menu;
+  menu.addNotifyNode(nullptr, new zNotifyNode(3, zEventHandler(&l, &Listener::b), WM_COMMAND));
+  EXPECT_EQ(frame.handlerFlags(), 0u);
+  menu.addNotifyNode(&frame, new zNotifyNode(3, zEventHandler(&l, &Listener::b), WM_COMMAND));
   EXPECT_EQ(frame.handlerFlags(), zMenuHandlerBit);
   LoggingFrame other;
   zDevice plain;

@@ -235,6 +235,37 @@ TEST_F(Routing, ScrollFromAControlThatIsNoScrollBarGoesToTheHandlerLists) {
   EXPECT_EQ(frame.log, (Log{"handler0", "default"}));
 }
 
+TEST_F(Routing, CursorAndHitTestHandlersAnswerOnceRegistered) {
+  LoggingFrame frame;
+  frame.logged = WM_SETCURSOR;
+  const LPARAM inClient = MAKELPARAM(HTCLIENT, WM_MOUSEMOVE);
+  SendMessageA(frame.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(frame.handle()), inClient);
+  EXPECT_EQ(frame.log, (Log{"default"}));
+  frame.addMessageHandler(&frame, &LoggingFrame::handlerAnswering1, WM_SETCURSOR);
+  frame.log.clear();
+  EXPECT_EQ(SendMessageA(frame.handle(), WM_SETCURSOR, reinterpret_cast<WPARAM>(frame.handle()), inClient), 1);
+  EXPECT_EQ(frame.log, (Log{"handler1"}));
+  frame.logged = WM_NCHITTEST;
+  frame.addMessageHandler(&frame, &LoggingFrame::handlerAnswering1, WM_NCHITTEST);
+  frame.log.clear();
+  EXPECT_EQ(SendMessageA(frame.handle(), WM_NCHITTEST, 0, 0), 1);
+  EXPECT_EQ(frame.log, (Log{"handler1"}));
+}
+
+TEST_F(Routing, FocusAndActivationHandlersHearWindowHandlesAndFlags) {
+  LoggingFrame frame;
+  LoggingFrame other;
+  frame.addMessageHandler(&frame, &LoggingFrame::handlerAnswering1, WM_SETFOCUS);
+  frame.addMessageHandler(&frame, &LoggingFrame::handlerAnswering1, WM_KILLFOCUS);
+  frame.addMessageHandler(&frame, &LoggingFrame::handlerAnswering1, WM_ACTIVATE);
+  const WPARAM otherWindow = reinterpret_cast<WPARAM>(other.handle());
+  ASSERT_GT(otherWindow, 0xFFFFu);
+  EXPECT_EQ(SendMessageA(frame.handle(), WM_SETFOCUS, otherWindow, 0), 1);
+  EXPECT_EQ(SendMessageA(frame.handle(), WM_KILLFOCUS, otherWindow, 0), 1);
+  EXPECT_EQ(SendMessageA(frame.handle(), WM_ACTIVATE, MAKEWPARAM(WA_ACTIVE, 1), 0), 1);
+  EXPECT_EQ(frame.log, (Log{"handler1", "handler1", "handler1"}));
+}
+
 TEST_F(Routing, MoveAndSizeReachTheSizer) {
   LoggingFrame frame;
   SendMessageA(frame.handle(), WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-20), 30));

@@ -166,6 +166,21 @@ TEST_F(Windows, AChildDeletedAloneLeavesItsParentsList) {
   EXPECT_EQ(frame.children().count(), 0u);
 }
 
+TEST_F(Windows, ChildMadeWithItsParentOnlyNestsItsSizer) {
+  struct PlainChild : zChildWin {
+    explicit PlainChild(zWindow* parent) : zChildWin(parent) {}
+  };
+  LoggingFrame frame;
+  PlainChild child(&frame);
+  ASSERT_NE(child.sizer(), nullptr);
+  EXPECT_EQ(child.sizer()->parent(), frame.sizer());
+  EXPECT_EQ(child.sizer()->window(), &child);
+  EXPECT_EQ(frame.sizer()->childCount(), 1u);
+  EXPECT_EQ(child.parent(), &frame);
+  EXPECT_EQ(child.id(), 0);
+  EXPECT_EQ(frame.children().count(), 1u);
+}
+
 TEST_F(Windows, ChildShowLaysOutAndWritesTheStyle) {
   LoggingFrame frame;
   frame.show(SW_SHOWNORMAL);
