@@ -29,6 +29,9 @@ class zTaskDev {
   // After the main frame's WM_DESTROY no idle pass runs.
   void switchOff() { enabled_ = 0; }
   bool isEnabled() const { return enabled_ != 0; }
+  // A pass is running: a message loop entered from a task (a modal dialog) blocks instead
+  // of polling, since passes do not nest.
+  bool isPassRunning() const { return current_ != nullptr; }
 
  private:
   zPlist* tasks_;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -223,6 +224,59 @@ TEST_F(Program, AcceleratorsOnlyWhileTheMainFrameIsEnabled) {
   EXPECT_EQ(runLoopWithDeadline(), 6);
   EXPECT_EQ(counter.commands.size(), 1u);
   frame.enable();
+}
+
+// Ctrl+F4 closes the active MDI child through TranslateMDISysAccel, except while a modal
+// dialog runs its loop.
+TEST_F(Program, MdiSystemKeysOnlyOutsideModalLoops) {
+  LoggingFrame frame;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefMDIChildProcA;
+  wc.hInstance = app_->instance();
+  wc.lpszClassName = "TestMdiChildCL";
+  RegisterClassA(&wc);
+  CLIENTCREATESTRUCT ccs = {nullptr, 100};
+  const HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
+                                      0, 0, 400, 300, frame.handle(), nullptr, app_->instance(), &ccs);
+  ASSERT_TRUE(client);
+  ziMDIClientWindow = client;
+  auto makeChild = [client]() {
+    MDICREATESTRUCTA mcs = {};
+    mcs.szClass = "TestMdiChildCL";
+    mcs.szTitle = "Child";
+    mcs.hOwner = GetModuleHandleA(nullptr);
+    mcs.x = mcs.y = mcs.cx = mcs.cy = CW_USEDEFAULT;
+    return reinterpret_cast<HWND>(SendMessageA(client, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  };
+  const HWND child = makeChild();
+  ASSERT_TRUE(IsWindow(child));
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  BYTE withControl[256];
+  std::copy(keys, keys + 256, withControl);
+  withControl[VK_CONTROL] = 0x80;
+  SetKeyboardState(withControl);
+  CommandCounter counter;
+  frame.addNotifyHandler(&counter, &CommandCounter::onDone, WM_USER + 4);
+
+  app_->setModalLoop(1);
+  PostMessageA(child, WM_KEYDOWN, VK_F4, 0);
+  PostMessageA(frame.handle(), WM_USER + 4, 0, 0);
+  EXPECT_EQ(runLoopWithDeadline(), 6);
+  EXPECT_TRUE(IsWindow(child)) << "a modal loop leaves MDI keys alone";
+
+  app_->setModalLoop(0);
+  PostMessageA(child, WM_KEYDOWN, VK_F4, 0);
+  PostMessageA(frame.handle(), WM_USER + 4, 0, 0);
+  EXPECT_EQ(runLoopWithDeadline(), 6);
+  EXPECT_FALSE(IsWindow(child)) << "outside modal loops Ctrl+F4 closes the child";
+
+  SetKeyboardState(keys);
+  ziMDIClientWindow = nullptr;
+  // Children go before the client does.
+  SendMessageA(client, WM_MDIDESTROY, reinterpret_cast<WPARAM>(makeChild()), 0);
+  DestroyWindow(client);
+  UnregisterClassA("TestMdiChildCL", app_->instance());
 }
 
 }  // namespace
