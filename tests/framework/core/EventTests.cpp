@@ -2,6 +2,7 @@
 
 #include "framework/core/zBoundMember.h"
 #include "framework/core/zEvH.h"
+#include "framework/core/zRectOps.h"
 
 namespace {
 
@@ -71,6 +72,37 @@ TEST(BoundMember, CallsAndComparesObjectAndMember) {
   zBoundMember<int(int)> df(&d, &Target::second);
   EXPECT_EQ(df(1), 3);
   EXPECT_FALSE(zBoundMember<int(int)>().isSet());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(RectOps, IntersectionAndUnion) {
+  struct Case {
+    zRect a, b;
+    bool meet;
+    zRect common;
+    zRect both;
+  };
+  const Case cases[] = {
+      {{0, 0, 10, 10}, {5, 5, 20, 20}, true, {5, 5, 10, 10}, {0, 0, 20, 20}},
+      {{0, 0, 10, 10}, {10, 0, 20, 10}, false, {0, 0, 0, 0}, {0, 0, 20, 10}},  // edges touch
+      {{0, 0, 10, 10}, {2, 3, 4, 5}, true, {2, 3, 4, 5}, {0, 0, 10, 10}},      // inside
+      {{-5, -5, 0, 0}, {1, 1, 2, 2}, false, {0, 0, 0, 0}, {-5, -5, 2, 2}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(zRectOps::intersects(c.a, c.b), c.meet);
+    EXPECT_EQ(zRectOps::intersects(c.b, c.a), c.meet);
+    EXPECT_TRUE(zRectOps::intersection(c.a, c.b) == c.common);
+    EXPECT_TRUE(zRectOps::unionOf(c.a, c.b) == c.both);
+  }
+  const zRect r(1, 2, 30, 40);
+  EXPECT_EQ(zRectOps::rightValue(r), 30);
+  EXPECT_EQ(zRectOps::bottomValue(r), 40);
+  EXPECT_EQ(zRectOps::subtract(zPoint(10, 10), 3, -4), zPoint(7, 14));
+  EXPECT_EQ(zRectOps::maxOf(zPoint(1, 9), zPoint(5, 2)), zPoint(5, 9));
+  EXPECT_EQ(zRectOps::minOf(zPoint(1, 9), zPoint(5, 2)), zPoint(1, 2));
 }
 
 }  // namespace
