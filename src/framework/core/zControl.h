@@ -36,8 +36,15 @@ class zControl : public zChildWin {
   uint32_t setBackgroundColor(const zColor& color) override;
   // The scroll information of a scroll-bar control; null for other controls.
   virtual zScrollInfo* scrollInfo() { return nullptr; }
+  // The window procedure of the control's class, which the control procedure calls.
+  WNDPROC classProcedure() const { return classProc_; }
 
  private:
   zColor textColor_;
   HBRUSH brush_;
+  WNDPROC classProc_;
 };
+
+// The procedure that controls are subclassed with: the control's class does the work; the
+// framework follows the window's end (WM_NCDESTROY) as for its own windows.
+LRESULT CALLBACK ziControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

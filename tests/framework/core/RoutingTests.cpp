@@ -266,6 +266,33 @@ TEST_F(Routing, FocusAndActivationHandlersHearWindowHandlesAndFlags) {
   EXPECT_EQ(frame.log, (Log{"handler1", "handler1", "handler1"}));
 }
 
+TEST_F(Routing, ControlsFollowTheEndOfTheirWindows) {
+  LoggingFrame frame;
+  auto makeLabel = [&frame](int id) {
+    zControl* c = new zControl(&frame, new zSizer(zPoint(0, 0), zDimension(60, 20), nullptr),
+                               WS_VISIBLE, "label", id, "static");
+    c->create();
+    return c;
+  };
+  zControl* stays = makeLabel(301);
+  char text[16] = {};
+  GetWindowTextA(stays->handle(), text, sizeof text);
+  EXPECT_STREQ(text, "label");  // the class's own procedure still does the work
+  EXPECT_EQ(GetDlgCtrlID(stays->handle()), 301);
+  const HWND staysHandle = stays->handle();
+  DestroyWindow(staysHandle);
+  EXPECT_TRUE(stays->flags() & zWinGone);
+  EXPECT_EQ(app_->windowMap()->find(staysHandle), nullptr);
+  EXPECT_EQ(frame.children().count(), 1u);
+
+  zControl* goes = makeLabel(302);
+  goes->setSelfDeleting();
+  const HWND goesHandle = goes->handle();
+  DestroyWindow(goesHandle);
+  EXPECT_EQ(frame.children().count(), 1u);  // deleted, and out of its parent's list
+  EXPECT_EQ(app_->windowMap()->find(goesHandle), nullptr);
+}
+
 TEST_F(Routing, MoveAndSizeReachTheSizer) {
   LoggingFrame frame;
   SendMessageA(frame.handle(), WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-20), 30));
