@@ -106,7 +106,7 @@ zProgram::~zProgram() {
 }
 
 void zProgram::runMessageLoop() {
-  MSG msg;
+  MSG msg = {};
   for (;;) {
     if (taskDev_ && taskDev_->count() > 0 && !taskDev_->isPassRunning()) {
       if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
