@@ -293,6 +293,19 @@ TEST_F(Routing, ControlsFollowTheEndOfTheirWindows) {
   EXPECT_EQ(app_->windowMap()->find(goesHandle), nullptr);
 }
 
+TEST_F(Routing, ScrollFromAWindowWithoutObjectStillReachesTheSlot) {
+  LoggingFrame frame;
+  frame.logged = WM_VSCROLL;
+  frame.setVertScroll(new zScrollInfoVert(&frame));
+  const HWND bare = CreateWindowExA(0, "static", "bare", WS_CHILD, 0, 0, 10, 10, frame.handle(),
+                                    nullptr, app_->instance(), nullptr);
+  ASSERT_TRUE(bare);
+  SendMessageA(frame.handle(), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(bare));
+  EXPECT_EQ(frame.vertScroll()->pos(), 0);
+  EXPECT_EQ(frame.log, (Log{"scroll", "default"}));
+  DestroyWindow(bare);
+}
+
 TEST_F(Routing, MoveAndSizeReachTheSizer) {
   LoggingFrame frame;
   SendMessageA(frame.handle(), WM_MOVE, 0, MAKELPARAM(static_cast<WORD>(-20), 30));
