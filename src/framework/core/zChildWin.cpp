@@ -1,0 +1,59 @@
+#include "framework/core/zChildWin.h"
+
+#include "framework/core/zSizer.h"
+
+void zChildWin::initChild(int32_t id) {
+  setTypeBit(zTypeChildWin);
+  style_ |= WS_CHILD;
+  backColor_ = GetSysColor(COLOR_WINDOW);
+  if (parent_) parent_->children().append(this);
+  id_ = id;
+}
+
+zChildWin::zChildWin(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
+    : zWindow(parent, sizer, style) {
+  initChild(id);
+}
+
+zChildWin::zChildWin(zWindow* parent) : zWindow(parent) { initChild(0); }
+
+zChildWin::~zChildWin() = default;
+
+void zChildWin::create() {
+  registerWindowClass(true);
+  createNative(parent_ ? parent_->handle() : nullptr, nullptr, nullptr);
+  inheritParentFont();
+}
+
+void zChildWin::show(int cmd) {
+  if (flags_ & zWinShown) {
+    showWindow(cmd);
+    return;
+  }
+  setFlags(zWinShown);
+  if (parent_) {
+    RECT client = {0, 0, 0, 0};
+    if (IsWindow(parent_->handle())) GetClientRect(parent_->handle(), &client);
+    const zDimension size(client.right - client.left, client.bottom - client.top);
+    if (parent_->sizer()) parent_->sizer()->setExtent(size);
+    if (sizer_) {
+      const uint32_t packed = (static_cast<uint32_t>(size.width()) & 0xFFFFu) |
+                              (static_cast<uint32_t>(size.height()) & 0xFFFFu) << 16;
+      sizer_->sizeChanged(this, packed);
+    }
+    if (parent_->sizer() && (parent_->flags() & zWinShown))
+      parent_->sizer()->layout(nullptr);
+    else if (sizer_)
+      sizer_->layout(nullptr);
+  } else if (sizer_) {
+    sizer_->layout(nullptr);
+  }
+  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+  ShowWindow(handle_, cmd);
+  UpdateWindow(handle_);
+  if (cmd) style_ |= WS_VISIBLE;
+}
+
+int zChildWin::onChar(zEvent*) { return 0; }
+
+int zChildWin::loadData() { return 1; }

@@ -1,0 +1,50 @@
+#include "framework/core/zControlType.h"
+
+#include <cctype>
+
+#include "foundation/zLists.h"
+
+namespace {
+
+zPlist*& typeList() {
+  static zPlist* list = nullptr;
+  return list;
+}
+
+bool equalIgnoringCase(const char* a, const char* b) {
+  for (; *a && *b; ++a, ++b) {
+    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
+      return false;
+  }
+  return *a == *b;
+}
+
+}  // namespace
+
+zControlType::zControlType(const char* name, zControlCreator creator)
+    : name_(name), creator_(creator) {
+  if (!typeList()) typeList() = new zPlist;
+  typeList()->append(this);
+}
+
+zControlType::~zControlType() {
+  zPlist* list = typeList();
+  if (!list) return;
+  list->remove(this);
+  if (list->isEmpty()) {
+    delete list;
+    typeList() = nullptr;
+  }
+}
+
+zControlType* zControlType::find(const char* name) {
+  if (!typeList() || !name) return nullptr;
+  zPListIter it(typeList());
+  while (void* item = it.next()) {
+    zControlType* type = static_cast<zControlType*>(item);
+    if (equalIgnoringCase(type->name_, name)) return type;
+  }
+  return nullptr;
+}
+
+uint32_t zControlType::count() { return typeList() ? typeList()->count() : 0; }

@@ -1,0 +1,34 @@
+// Control types: a window class name and the creator of the framework control that a dialog
+// template names by it. Each record enters the global list of control types when it is
+// constructed and leaves it when it is destroyed; the dialog template reader looks names up
+// there (ignoring case: the resource compiler upper-cases custom class names).
+#pragma once
+
+#include <cstdint>
+
+class zWindow;
+class zSizer;
+
+// parent, sizer (owned by the new control), style, title characters, identifier.
+using zControlCreator = zWindow* (*)(zWindow* parent, zSizer* sizer, uint32_t style,
+                                     const char* title, int32_t id);
+
+class zControlType {
+ public:
+  // The name is not copied: it must outlive the record.
+  zControlType(const char* name, zControlCreator creator);
+  zControlType(const zControlType&) = delete;
+  zControlType& operator=(const zControlType&) = delete;
+  ~zControlType();
+
+  const char* name() const { return name_; }
+  zControlCreator creator() const { return creator_; }
+
+  // The first record whose name equals the given one ignoring case; null when none.
+  static zControlType* find(const char* name);
+  static uint32_t count();
+
+ private:
+  const char* name_;
+  zControlCreator creator_;
+};

@@ -1,0 +1,219 @@
+#include "framework/core/zProgram.h"
+
+#include <cstring>
+
+#include <commctrl.h>
+#include <ole2.h>
+
+#include "framework/core/zControl.h"
+#include "framework/core/zControlType.h"
+#include "framework/core/zControlTypeCreators.h"
+#include "framework/core/zResId.h"
+#include "framework/core/zSuperClass.h"
+#include "framework/core/zTaskDev.h"
+#include "framework/core/zTimerDev.h"
+#include "framework/core/ziWindowMap.h"
+
+zProgram* zApp = nullptr;
+HWND ziMDIClientWindow = nullptr;
+HWND ziCurrentModelessDialog = nullptr;
+int32_t ziScreenHeight = 0;
+int32_t ziScreenWidth = 0;
+int32_t ziPixelsPerInchX = 0;
+int32_t ziPixelsPerInchY = 0;
+int32_t ziScreenWidthMm = 0;
+int32_t ziScreenHeightMm = 0;
+
+void readScreenMetrics(zScreenMetrics* metrics) {
+  const HWND desktop = GetDesktopWindow();
+  const HDC dc = GetDC(desktop);
+  metrics->width = GetDeviceCaps(dc, HORZRES);
+  if (metrics->width == 0) metrics->width = 640;
+  metrics->height = GetDeviceCaps(dc, VERTRES);
+  if (metrics->height == 0) metrics->height = 480;
+  metrics->pixelsX = GetDeviceCaps(dc, LOGPIXELSX);
+  metrics->pixelsY = GetDeviceCaps(dc, LOGPIXELSY);
+  metrics->heightMm = GetDeviceCaps(dc, VERTSIZE);
+  metrics->widthMm = GetDeviceCaps(dc, HORZSIZE);
+  ReleaseDC(desktop, dc);
+}
+
+zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
+                   int showCommand)
+    : mail_(), windowMap_(new ziWindowMap(&ziWindowMap::handleHash, 97)),
+      registeredClasses_(new zSlist) {
+  OleInitialize(nullptr);
+  instance_ = instance;
+  prevInstance_ = prevInstance;
+  showCommand_ = showCommand;
+  commandLine_ = commandLine;
+  accelerators_ = nullptr;
+  mainFrame_ = nullptr;
+  ziMDIClientWindow = nullptr;
+  ziCurrentModelessDialog = nullptr;
+  taskDev_ = new zTaskDev;
+  timerDev_ = nullptr;
+  notifyList_ = nullptr;
+  exitCode_ = 0;
+
+  zScreenMetrics screen;
+  readScreenMetrics(&screen);
+  ziScreenHeight = screen.height;
+  ziScreenWidth = screen.width;
+  ziPixelsPerInchX = screen.pixelsX;
+  ziPixelsPerInchY = screen.pixelsY;
+  ziScreenWidthMm = screen.widthMm;
+  ziScreenHeightMm = screen.heightMm;
+
+  resourceModuleName_ = nullptr;
+  modalLoop_ = 0;
+  resourceModule_ = nullptr;
+
+  controlTypes_[0] = new zControlType("zTextPane", &zCreateTextPane);
+  controlTypes_[1] = new zControlType("zPaneControl", &zCreatePaneControl);
+  controlTypes_[2] = new zControlType("zBitmapPane", &zCreateBitmapPane);
+  controlTypes_[3] = new zControlType("zTabCtrl", &zCreateTabCtrl);
+  InitCommonControls();
+  controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
+  controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
+
+  setDialogFontWeight(-1);
+}
+
+zProgram::~zProgram() {
+  OleUninitialize();
+  if (resourceModule_) FreeLibrary(resourceModule_);
+  while (void* name = registeredClasses_->get()) {
+    FLCString* className = static_cast<FLCString*>(name);
+    UnregisterClassA(*className, instance_);
+    delete className;
+  }
+  delete registeredClasses_;
+  if (ziControlBackgroundBrush) {
+    DeleteObject(ziControlBackgroundBrush);
+    ziControlBackgroundBrush = nullptr;
+  }
+  zSuperClassSlist::deleteAll();
+  delete windowMap_;
+  windowMap_ = nullptr;
+  // The control types registered here leave the global list with the application.
+  for (zControlType* type : controlTypes_) delete type;
+  delete notifyList_;
+  delete taskDev_;
+  delete timerDev_;
+  delete[] resourceModuleName_;
+  if (zApp == this) zApp = nullptr;
+}
+
+void zProgram::runMessageLoop() {
+  MSG msg = {};
+  for (;;) {
+    if (taskDev_ && taskDev_->count() > 0 && !taskDev_->isPassRunning()) {
+      if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
+        taskDev_->idle();
+        continue;
+      }
+      GetMessageA(&msg, nullptr, 0, 0);
+      if (msg.message == WM_QUIT) break;
+    } else {
+      const BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+      if (got == 0 || got == -1 || msg.message == WM_QUIT) break;
+    }
+    if (accelerators_ && mainFrame_ && IsWindowEnabled(mainFrame_->handle()) &&
+        TranslateAcceleratorA(mainFrame_->handle(), accelerators_, &msg))
+      continue;
+    if (modalLoop_ == 0 && ziMDIClientWindow && TranslateMDISysAccel(ziMDIClientWindow, &msg))
+      continue;
+    if (ziCurrentModelessDialog && IsWindow(ziCurrentModelessDialog) &&
+        IsDialogMessageA(ziCurrentModelessDialog, &msg))
+      continue;
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  exitCode_ = static_cast<int32_t>(msg.wParam);
+}
+
+void zProgram::quit() { PostQuitMessage(0); }
+
+namespace {
+void loadAcceleratorTable(HMODULE module, LPCSTR name, void* out) {
+  *static_cast<HACCEL*>(out) = LoadAcceleratorsA(module, name);
+}
+}  // namespace
+
+bool zProgram::loadAccelerators(const zResId& id) {
+  HACCEL table = nullptr;
+  if (!zLoadFromResourceModule(id, &loadAcceleratorTable, &table)) return false;
+  accelerators_ = table;
+  return accelerators_ != nullptr;
+}
+
+void zProgram::setResourceModule(const char* name) {
+  if (name == reinterpret_cast<const char*>(-1)) {
+    delete[] resourceModuleName_;
+    resourceModuleName_ = nullptr;
+    return;
+  }
+  delete[] resourceModuleName_;
+  resourceModuleName_ = nullptr;
+  if (name) {
+    const size_t n = std::strlen(name) + 1;
+    resourceModuleName_ = new char[n];
+    std::memcpy(resourceModuleName_, name, n);
+  }
+  if (resourceModule_) {
+    FreeLibrary(resourceModule_);
+    resourceModule_ = nullptr;
+  }
+  if (name) resourceModule_ = LoadLibraryA(name);
+}
+
+zTimerDev* zProgram::makeTimerDev() {
+  if (!timerDev_) timerDev_ = new zTimerDev;
+  return timerDev_;
+}
+
+void zProgram::addRegisteredClass(const FLCString& name) {
+  registeredClasses_->append(new FLCString(name.copy()));
+}
+
+bool zProgram::isRegisteredClass(const char* name) const {
+  zSlistIter it(*registeredClasses_);
+  while (void* item = it.next()) {
+    if (static_cast<FLCString*>(item)->compareTo(name) == 0) return true;
+  }
+  return false;
+}
+
+void zProgram::addNotifyHandler(const zEventHandler& handler, UINT message) {
+  if (!notifyList_) notifyList_ = new zNotifyNodeDlist;
+  notifyList_->append(new zNotifyNode(handler, message, nullptr));
+}
+
+void zProgram::removeNotifyHandler(const zEventHandler& handler, UINT message) {
+  if (!notifyList_) return;
+  notifyList_->removeFirst(zEvent(0, 0, message, nullptr), handler);
+}
+
+void zProgram::registerSuperClass(const char* name, WNDPROC procedure, const char* moduleFile) {
+  HMODULE module = nullptr;
+  if (moduleFile) {
+    module = LoadLibraryA(moduleFile);
+    if (reinterpret_cast<uintptr_t>(module) <= 32) module = nullptr;
+  }
+  zSuperClass* record = new zSuperClass(name, procedure, module);
+  if (record->procedure())
+    CallWindowProcA(record->procedure(), nullptr, 0, 0,
+                    reinterpret_cast<LPARAM>(record->classProcedure()));
+}
+
+int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
+                  int showCommand, void (*mainRoutine)(zProgram*)) {
+  zProgram* app = new zProgram(instance, prevInstance, commandLine, showCommand);
+  zApp = app;
+  mainRoutine(app);
+  const int exitCode = app->exitCode();
+  delete app;
+  zApp = nullptr;
+  return exitCode;
+}

@@ -1,0 +1,140 @@
+// The one application object of the process: the window map, the idle-task and timer
+// devices, the accelerator table, the names of the window classes that the framework
+// registered, the mail service, and the message loop that the main routine enters once and
+// modal dialog frames enter again, nested.
+#pragma once
+
+#include <cstdint>
+
+#include "foundation/FLCString.h"
+#include "foundation/zLists.h"
+#include "framework/core/zMail.h"
+#include "framework/core/zNotifyNode.h"
+
+class zControlType;
+class zResId;
+class zTaskDev;
+class zTimerDev;
+class zWindow;
+class ziWindowMap;
+
+class zProgram {
+ public:
+  zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand);
+  zProgram(const zProgram&) = delete;
+  zProgram& operator=(const zProgram&) = delete;
+  ~zProgram();
+
+  // Runs until WM_QUIT and keeps its wParam as the exit code.
+  void runMessageLoop();
+  // PostQuitMessage(0).
+  void quit();
+  // Loads the accelerator table; true when a table was loaded.
+  bool loadAccelerators(const zResId& id);
+  // -1 (as a pointer) clears the module name; otherwise loads the named module.
+  void setResourceModule(const char* name);
+  const char* resourceModuleName() const { return resourceModuleName_; }
+  HMODULE resourceModule() const { return resourceModule_; }
+  // -1 stores 400.
+  void setDialogFontWeight(int32_t weight) { dialogFontWeight_ = weight == -1 ? 400 : weight; }
+  int32_t dialogFontWeight() const { return dialogFontWeight_; }
+
+  HINSTANCE instance() const { return instance_; }
+  HINSTANCE prevInstance() const { return prevInstance_; }
+  int showCommand() const { return showCommand_; }
+  const char* commandLine() const { return commandLine_; }
+  zWindow* mainFrame() const { return mainFrame_; }
+  void setMainFrame(zWindow* frame) { mainFrame_ = frame; }
+  ziWindowMap* windowMap() const { return windowMap_; }
+  zTaskDev* taskDev() const { return taskDev_; }
+  zTimerDev* timerDev() const { return timerDev_; }
+  // Creates the timer device on first use.
+  zTimerDev* makeTimerDev();
+  HACCEL accelerators() const { return accelerators_; }
+  int32_t exitCode() const { return exitCode_; }
+  int modalLoop() const { return modalLoop_; }
+  void setModalLoop(int on) { modalLoop_ = on; }
+
+  // Names of the window classes the framework registered, in order; each is unregistered
+  // when the application ends (a name may occur more than once).
+  const zSlist* registeredClasses() const { return registeredClasses_; }
+  void addRegisteredClass(const FLCString& name);
+  bool isRegisteredClass(const char* name) const;
+
+  // The application's handler list, consulted after a window's own general list.
+  void addNotifyHandler(const zEventHandler& handler, UINT message);
+  template <class T, class C>
+  void addNotifyHandler(T* object, int (C::*member)(zEvent*), UINT message) {
+    addNotifyHandler(zEventHandler(object, member), message);
+  }
+  void removeNotifyHandler(const zEventHandler& handler, UINT message);
+  template <class T, class C>
+  void removeNotifyHandler(T* object, int (C::*member)(zEvent*), UINT message) {
+    removeNotifyHandler(zEventHandler(object, member), message);
+  }
+  zNotifyNodeDlist* notifyList() const { return notifyList_; }
+
+  uint32_t mailSend(const char* noteText, const char* attachmentPath) {
+    return mail_.send(noteText, attachmentPath);
+  }
+  uint32_t mailSendTo(const char* noteText, const char* attachmentPath) {
+    return mail_.sendTo(noteText, attachmentPath);
+  }
+  uint32_t mailAvailable() const { return mail_.isAvailable(); }
+
+  // Loads moduleFile when given (a failed load leaves the module 0), records the superclass
+  // and tells its procedure the class's own procedure: procedure(0, 0, 0, classProcedure).
+  void registerSuperClass(const char* name, WNDPROC procedure, const char* moduleFile);
+
+ private:
+  zMail mail_;
+  int showCommand_;
+  char* commandLine_;
+  zWindow* mainFrame_;
+  zTaskDev* taskDev_;
+  zTimerDev* timerDev_;
+  zNotifyNodeDlist* notifyList_;
+  int32_t dialogFontWeight_;
+  ziWindowMap* windowMap_;
+  HMODULE resourceModule_;
+  HINSTANCE instance_;
+  HINSTANCE prevInstance_;
+  zSlist* registeredClasses_;
+  HACCEL accelerators_;
+  char* resourceModuleName_;
+  int32_t exitCode_;
+  int modalLoop_;
+  zControlType* controlTypes_[6];
+};
+
+// The one application object; set by the entry right after construction.
+extern zProgram* zApp;
+// The MDI client window; 0 when there is none.
+extern HWND ziMDIClientWindow;
+// The modeless dialog whose messages go through IsDialogMessage; 0 for none.
+extern HWND ziCurrentModelessDialog;
+// The screen as read when the application object was made.
+extern int32_t ziScreenHeight;
+extern int32_t ziScreenWidth;
+extern int32_t ziPixelsPerInchX;
+extern int32_t ziPixelsPerInchY;
+extern int32_t ziScreenWidthMm;
+extern int32_t ziScreenHeightMm;
+
+struct zScreenMetrics {
+  int32_t width;     // HORZRES, 640 when 0
+  int32_t height;    // VERTRES, 480 when 0
+  int32_t pixelsX;   // LOGPIXELSX
+  int32_t pixelsY;   // LOGPIXELSY
+  int32_t heightMm;  // VERTSIZE
+  int32_t widthMm;   // HORZSIZE
+};
+void readScreenMetrics(zScreenMetrics* metrics);
+
+// The program's main routine, which the program provides: it creates the main window, runs
+// the message loop and destroys the main window.
+void zProgramMain(zProgram* app);
+// The entry's work: makes the application object, runs the main routine, and returns the
+// exit code of the outermost message loop. WinMain calls it with zProgramMain.
+int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
+                  int showCommand, void (*mainRoutine)(zProgram* app));

@@ -1,0 +1,41 @@
+#include "framework/core/zProgramFrame.h"
+
+#include "framework/core/zProgram.h"
+#include "framework/core/zWindowProc.h"
+#include "framework/core/ziWindowMap.h"
+
+LRESULT CALLBACK zProgramFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  zWindow* window = zApp && zApp->windowMap() ? zApp->windowMap()->find(handle) : nullptr;
+  if (!window) return DefWindowProcA(handle, message, wParam, lParam);
+  zEvent event(lParam, wParam, message, handle);
+  return ziRouteEvent(window, &event);
+}
+
+zProgramFrame::zProgramFrame(zWindow*, zSizer* sizer, uint32_t style, const char* title)
+    : zFrameWin(sizer, style, title) {
+  setTypeBit(zTypeProgramFrame);
+  className_ = "AppFrameCL";
+  create();
+}
+
+zProgramFrame::~zProgramFrame() = default;
+
+WNDCLASSA* zProgramFrame::classInfo() {
+  WNDCLASSA* wc = zFrameWin::classInfo();
+  wc->lpfnWndProc = zProgramFrameProc;
+  return wc;
+}
+
+void zProgramFrame::show(int cmd) {
+  if (flags_ & zWinShown) {
+    showWindow(cmd);
+    return;
+  }
+  setFlags(zWinShown);
+  setTitle(text_);
+  ShowWindow(handle_, cmd);
+  UpdateWindow(handle_);
+  if (cmd) style_ |= WS_VISIBLE;
+}
+
+bool zProgramFrame::exec(const char* commandLine) { return WinExec(commandLine, SW_SHOW) >= 32; }

@@ -1,0 +1,355 @@
+#include "framework/core/zWindow.h"
+
+#include <string>
+
+#include "framework/core/zProgram.h"
+#include "framework/core/zScrollInfo.h"
+#include "framework/core/zScrollerBase.h"
+#include "framework/core/zSizer.h"
+#include "framework/core/ziWindowMap.h"
+
+zWindowDlist::~zWindowDlist() {
+  while (zPlist::removeFirst()) {
+  }
+}
+
+// ---------------------------------------------------------------- construction
+
+void zWindow::initDefaults(uint32_t style) {
+  setTypeBit(zTypeWindow);
+  flags_ = 0;
+  id_ = 0;
+  handlerFlags_ = 0;
+  sizer_ = nullptr;
+  style_ = style | WS_CLIPSIBLINGS | WS_CLIPCHILDREN;
+  exStyle_ = 0;
+  className_ = "WindowCL";
+  backColor_ = 0;
+  classStyle_ = 0;
+  vertScroll_ = nullptr;
+  horzScroll_ = nullptr;
+  notifyList_ = nullptr;
+  commandList_ = nullptr;
+  parent_ = nullptr;
+  scroller_ = nullptr;
+  handle_ = nullptr;
+}
+
+zWindow::zWindow(zSizer* sizer, uint32_t style) {
+  initDefaults(style);
+  sizer_ = sizer ? sizer : new zSizer(nullptr);
+  sizer_->setWindow(this);
+}
+
+zWindow::zWindow(zWindow* parent, zSizer* sizer, uint32_t style) : zWindow(sizer, style) {
+  parent_ = parent;
+}
+
+zWindow::zWindow(zWindow* parent) {
+  initDefaults(0);
+  parent_ = parent;
+  sizer_ = new zSizer(nullptr);
+  if (parent && parent->sizer_ && !sizer_->parent()) parent->sizer_->addChild(sizer_);
+  sizer_->setWindow(this);
+}
+
+zWindow::zWindow() { initDefaults(0); }
+
+zWindow::~zWindow() {
+  // The WM_NCDESTROY caused below must not delete the object a second time.
+  clearFlags(zWinSelfDeleting);
+  // The messages of the DestroyWindow below reach an object whose derived parts are gone.
+  setFlags(zWinDestroying);
+  if (parent_) parent_->removeChild(this);
+  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
+  if (!(flags_ & zWinGone) && handle_ && IsWindow(handle_)) DestroyWindow(handle_);
+  if (zApp) {
+    // The handle may already belong to a newer window when this one's went earlier.
+    if (handle_ && zApp->windowMap() && zApp->windowMap()->find(handle_) == this)
+      zApp->windowMap()->remove(handle_);
+    if (zApp->mainFrame() == this) zApp->setMainFrame(nullptr);
+  }
+  delete vertScroll_;
+  delete horzScroll_;
+  if (sizer_) {
+    sizer_->setWindow(nullptr);
+    delete sizer_;
+  }
+  delete notifyList_;
+  delete commandList_;
+}
+
+// ---------------------------------------------------------------- window classes
+
+WNDCLASSA* zWindow::classInfo() {
+  WNDCLASSA* wc = new WNDCLASSA();
+  wc->style = CS_DBLCLKS;
+  wc->lpfnWndProc = DefWindowProcA;
+  wc->cbClsExtra = 0;
+  wc->cbWndExtra = 12;
+  wc->hInstance = zApp ? zApp->instance() : GetModuleHandleA(nullptr);
+  wc->hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc->hCursor = nullptr;
+  wc->hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_APPWORKSPACE + 1));
+  wc->lpszMenuName = nullptr;
+  wc->lpszClassName = nullptr;
+  return wc;
+}
+
+namespace {
+// The visual controls share one class, registered once per process.
+bool visualCtrlRegistered = false;
+}  // namespace
+
+void zWindow::registerWindowClass(bool visualCtrlOnce) {
+  WNDCLASSA* wc = classInfo();
+  if (!wc) return;
+  if (classStyle_ != 0) {
+    // A class of the window's own, named by the object's address.
+    wc->style = classStyle_;
+    className_ = std::to_string(reinterpret_cast<uintptr_t>(this)).c_str();
+  }
+  wc->lpszClassName = className_;
+  bool skip = false;
+  if (visualCtrlOnce && className_.compareTo("VisualCtrl") == 0) {
+    skip = visualCtrlRegistered;
+    visualCtrlRegistered = true;
+  }
+  if (!skip) {
+    // A class that is already registered keeps its first registration; its name is
+    // recorded all the same and unregistered at the end.
+    RegisterClassA(wc);
+    if (zApp) zApp->addRegisteredClass(className_);
+  }
+  delete wc;
+}
+
+void zWindow::createNative(HWND parentHandle, HMENU menuOrId, const char* title) {
+  const int32_t x = sizer_ ? sizer_->x_ : CW_USEDEFAULT;
+  const int32_t y = sizer_ ? sizer_->y_ : CW_USEDEFAULT;
+  const int32_t w = sizer_ ? sizer_->width_ : CW_USEDEFAULT;
+  const int32_t h = sizer_ ? sizer_->height_ : CW_USEDEFAULT;
+  handle_ = CreateWindowExA(exStyle_, className_, title, style_, x, y, w, h, parentHandle,
+                            menuOrId, zApp ? zApp->instance() : GetModuleHandleA(nullptr),
+                            nullptr);
+  // Messages sent during CreateWindowEx found no object and got default processing.
+  if (handle_ && zApp && zApp->windowMap()) zApp->windowMap()->add(handle_, this);
+}
+
+void zWindow::inheritParentFont() {
+  if (!font_.isValid() && parent_ && parent_->font_.isValid()) setFont(parent_->font_, 0);
+}
+
+// ---------------------------------------------------------------- virtual defaults
+
+void zWindow::layoutChildren(zEvent* event) {
+  const zDimension size = event->size();
+  if (sizer_) sizer_->setExtent(size);
+  if (event->wParam_ == SIZE_MINIMIZED) return;
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) {
+    if (child->sizer_) child->sizer_->sizeChanged(child, static_cast<uint32_t>(event->lParam_));
+  }
+  if (sizer_) {
+    const zRect rect(0, 0, size.width(), size.height());
+    sizer_->layout(&rect);
+  }
+}
+
+int zWindow::onActivate(zEvent*) { return 0; }
+
+int zWindow::onSize(zEvent* event) {
+  if (sizer_) sizer_->setExtent(event->size());
+  return 0;
+}
+
+int zWindow::onMove(zEvent*) { return 0; }
+int zWindow::onClose(zEvent*) { return 0; }
+int zWindow::onCommand(zEvent*) { return 0; }
+
+int zWindow::onScroll(zEvent* event) {
+  // The wheel's lParam is the pointer's position, never a window.
+  const HWND sender =
+      event->message_ == WM_MOUSEWHEEL ? nullptr : reinterpret_cast<HWND>(event->lParam_);
+  if (!sender || !IsWindow(sender)) return scroller_ ? scroller_->scroll(event) : 0;
+  // A sender without an object has no scroller to ask.
+  zWindow* object = zApp && zApp->windowMap() ? zApp->windowMap()->find(sender) : nullptr;
+  return object && object->scroller_ ? object->scroller_->scroll(event) : 0;
+}
+
+int zWindow::onMouseMove(zEvent*) { return 0; }
+int zWindow::onMouseButtonUp(zEvent*) { return 0; }
+int zWindow::onMouseButtonDown(zEvent*) { return 0; }
+int zWindow::onFocus(zEvent*) { return 0; }
+
+int zWindow::onEraseBackground(zEvent* event) {
+  if (backColor_ == zBackDefault) return 0;
+  uint32_t color = backColor_;
+  if (color == zBackParent) color = parent_ ? parent_->backColor_ : GetSysColor(COLOR_WINDOW);
+  if (color == zBackDefault || color == zBackParent) color = GetSysColor(COLOR_WINDOW);
+  const HBRUSH brush = CreateSolidBrush(color);
+  HDC dc = event ? reinterpret_cast<HDC>(event->wParam_) : nullptr;
+  const bool ownDc = dc == nullptr;
+  if (ownDc) dc = GetDC(handle_);
+  RECT client;
+  GetClientRect(handle_, &client);
+  const HGDIOBJ old = SelectObject(dc, brush);
+  PatBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top,
+         PATCOPY);
+  SelectObject(dc, old);
+  DeleteObject(brush);
+  if (ownDc) ReleaseDC(handle_, dc);
+  return 1;
+}
+
+void zWindow::showWindow(int cmd) {
+  if (IsWindow(handle_)) ShowWindow(handle_, cmd);
+}
+
+int zWindow::preferredSize(zDimension*) { return 0; }
+
+uint32_t zWindow::setBackgroundColor(const zColor& color) {
+  backColor_ = color.colorRef();
+  return backColor_;
+}
+
+void zWindow::show(int cmd) {
+  if (flags_ & zWinShown) {
+    showWindow(cmd);
+    return;
+  }
+  setFlags(zWinShown);
+  ShowWindow(handle_, cmd);
+  UpdateWindow(handle_);
+  if (cmd) style_ |= WS_VISIBLE;
+}
+
+int zWindow::validate() { return 1; }
+int zWindow::storeData() { return 1; }
+int zWindow::focusInvalid(zWindow*) { return 0; }
+void zWindow::childFocusChanged(zWindow*, zWindow*) {}
+
+void zWindow::setFont(const zRCFont& font, int redraw) {
+  font_ = font;
+  if (handle_ && IsWindow(handle_))
+    SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), redraw);
+}
+
+void zWindow::setGeometry(int32_t x, int32_t y, int32_t width, int32_t height) {
+  if (exStyle_ & (WS_EX_WINDOWEDGE | WS_EX_CLIENTEDGE)) {
+    width += 6;
+    height += 6;
+  }
+  MoveWindow(handle_, x, y, width, height, TRUE);
+}
+
+// ---------------------------------------------------------------- plain operations
+
+void zWindow::setVertScroll(zScrollInfo* info) {
+  if (info == vertScroll_) return;
+  delete vertScroll_;
+  vertScroll_ = info;
+}
+
+void zWindow::setHorzScroll(zScrollInfo* info) {
+  if (info == horzScroll_) return;
+  delete horzScroll_;
+  horzScroll_ = info;
+}
+
+void zWindow::windowRect(zRect& rect) const {
+  if (!IsWindow(handle_)) return;
+  RECT r;
+  GetWindowRect(handle_, &r);
+  rect.assign(r);
+}
+
+void zWindow::clientToScreenRect(int flag, zRect& rect) const {
+  if (flag != 0) return;
+  POINT a = rect.topLeft().toPOINT();
+  POINT b = rect.bottomRight().toPOINT();
+  ClientToScreen(handle_, &a);
+  ClientToScreen(handle_, &b);
+  rect = zRect(a.x, a.y, b.x, b.y);
+}
+
+zWindow* zWindow::childById(int32_t id) {
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) {
+    if (child->id_ == id) return child;
+  }
+  return nullptr;
+}
+
+int zWindow::removeChild(zWindow* child) { return children_.remove(child) ? 1 : 0; }
+
+bool zWindow::sizerIsUnset() const {
+  if (!sizer_) return true;
+  const int32_t v[4] = {sizer_->x_, sizer_->y_, sizer_->width_, sizer_->height_};
+  bool allZero = true;
+  bool allUnset = true;
+  for (int32_t value : v) {
+    allZero = allZero && value == 0;
+    allUnset = allUnset && value == zSizer::unset;
+  }
+  return allZero || allUnset;
+}
+
+void zWindow::moveToRect(const zRect& rect) {
+  setGeometry(rect.left(), rect.top(), rect.width(), rect.height());
+}
+
+zWindow* zWindow::nextSibling() {
+  if (!parent_) return this;
+  zWindowDlistIter it(&parent_->children_);
+  while (zWindow* w = it.next()) {
+    if (w == this) {
+      zWindow* next = it.next();
+      return next ? next : this;
+    }
+  }
+  return this;
+}
+
+zWindow* zWindow::prevSibling() {
+  if (!parent_) return this;
+  zWindow* previous = nullptr;
+  zWindowDlistIter it(&parent_->children_);
+  while (zWindow* w = it.next()) {
+    if (w == this) return previous ? previous : this;
+    previous = w;
+  }
+  return this;
+}
+
+// ---------------------------------------------------------------- handler lists
+
+void zWindow::appendNotifyNode(zNotifyNode* node) {
+  if (!notifyList_) notifyList_ = new zNotifyNodeDlist;
+  notifyList_->append(node);
+}
+
+void zWindow::appendCommandNode(zNotifyNode* node) {
+  if (!commandList_) commandList_ = new zNotifyNodeDlist;
+  commandList_->append(node);
+}
+
+void zWindow::addNotifyHandler(const zEventHandler& handler, UINT message) {
+  appendNotifyNode(new zNotifyNode(handler, message, handle_));
+}
+
+void zWindow::removeNotifyHandler(const zEventHandler& handler, UINT message) {
+  if (!notifyList_) return;
+  notifyList_->removeFirst(zEvent(0, 0, message, handle_), handler);
+}
+
+int zWindow::dispatchNotify(zEvent* event) {
+  if (notifyList_ && notifyList_->dispatch(event)) return 1;
+  if (zApp && zApp->notifyList() && zApp->notifyList()->dispatch(event)) return 1;
+  return 0;
+}
+
+int zWindow::dispatchNotify2(zEvent* event) {
+  if (commandList_ && commandList_->dispatch(event)) return 1;
+  return dispatchNotify(event);
+}

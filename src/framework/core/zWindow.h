@@ -1,0 +1,220 @@
+// The base of every framework window: frames, MDI windows, dialogs, panes and controls.
+// The object exists before its native window: constructors only fill fields, the
+// frame and child classes' create() makes the window, which enters the window map after
+// CreateWindowEx returns. Events reach the virtual handlers below through the window
+// procedures, after the handlers registered at run time.
+#pragma once
+
+#include <cstdint>
+
+#include "foundation/FLCString.h"
+#include "foundation/zGeometry.h"
+#include "foundation/zLists.h"
+#include "framework/core/zCursor.h"
+#include "framework/core/zEvH.h"
+#include "framework/core/zNotifyNode.h"
+#include "framework/core/zRCFont.h"
+
+class zSizer;
+class zScrollInfo;
+class zScrollerBase;
+class zWindow;
+
+// Window flags.
+constexpr uint16_t zWinSelfDeleting = 0x0001;  // deletes itself at WM_NCDESTROY
+constexpr uint16_t zWinGone = 0x0002;          // the native window is gone
+constexpr uint16_t zWinShown = 0x0004;         // shown once
+constexpr uint16_t zWinDestroying = 0x8000;    // the object's destructor is running
+
+// Handler-flag bits: the window (or its menu) has registered handlers for the group, and
+// the window procedure searches the lists before the virtual handler.
+constexpr uint32_t zHandlesCursor = 0x0002;       // WM_SETCURSOR
+constexpr uint32_t zHandlesHitTest = 0x0004;      // WM_NCHITTEST
+constexpr uint32_t zHandlesMenu = 0x0008;         // WM_COMMAND, WM_INITMENU, WM_MENUSELECT
+constexpr uint32_t zHandlesButtonUp = 0x0010;     // WM_LBUTTONUP, WM_RBUTTONUP
+constexpr uint32_t zHandlesMouseMove = 0x0020;    // WM_MOUSEMOVE
+constexpr uint32_t zHandlesActivate = 0x0040;     // WM_ACTIVATE
+constexpr uint32_t zHandlesClose = 0x0080;        // WM_CLOSE
+constexpr uint32_t zHandlesButtonDown = 0x0100;   // WM_[LR]BUTTONDOWN, WM_[LR]BUTTONDBLCLK
+constexpr uint32_t zHandlesFocus = 0x0200;        // WM_SETFOCUS, WM_KILLFOCUS
+
+// Background colours with a meaning of their own.
+constexpr uint32_t zBackDefault = 0xFFFFFFFEu;  // -2: default processing erases
+constexpr uint32_t zBackParent = 0xFFFFFFFDu;   // -3: the parent's colour applies
+
+// The child windows of a window in order of construction; the list does not own them.
+class zWindowDlist : public zPlist {
+ public:
+  zWindowDlist() = default;
+  ~zWindowDlist() override;
+  void append(zWindow* window) { zPlist::append(window); }
+};
+
+class zWindowDlistIter : public zPListIter {
+ public:
+  explicit zWindowDlistIter(zWindowDlist* list) : zPListIter(list) {}
+  zWindow* next() { return static_cast<zWindow*>(zPListIter::next()); }
+};
+
+class zWindow : public zEvH {
+ public:
+  // Without a parent; a null sizer gets one of the window's own.
+  zWindow(zSizer* sizer, uint32_t style);
+  zWindow(zWindow* parent, zSizer* sizer, uint32_t style);
+  // With a sizer of its own, placed under the parent window's sizer.
+  explicit zWindow(zWindow* parent);
+  zWindow();
+  zWindow(const zWindow&) = delete;
+  zWindow& operator=(const zWindow&) = delete;
+  ~zWindow() override;
+
+  // ---- virtual operations
+  // 1 defProc is zEvH's.
+  // A new window-class description; the caller frees it. Null: no class to register.
+  virtual WNDCLASSA* classInfo();
+  virtual void layoutChildren(zEvent* event);
+  virtual int onActivate(zEvent* event);
+  virtual int onSize(zEvent* event);
+  virtual int onMove(zEvent* event);
+  virtual int onClose(zEvent* event);
+  virtual int onCommand(zEvent* event);
+  virtual int onScroll(zEvent* event);
+  virtual int onMouseMove(zEvent* event);
+  virtual int onMouseButtonUp(zEvent* event);
+  virtual int onMouseButtonDown(zEvent* event);
+  virtual int onFocus(zEvent* event);
+  virtual int onEraseBackground(zEvent* event);
+  virtual void showWindow(int cmd);
+  virtual int preferredSize(zDimension* size);
+  virtual uint32_t setBackgroundColor(const zColor& color);
+  virtual void show(int cmd);
+  // Data exchange over the window's children; the dialog classes give them their meaning.
+  virtual int validate();
+  virtual int storeData();
+  virtual int focusInvalid(zWindow* window);
+  virtual void childFocusChanged(zWindow* previous, zWindow* current);
+  virtual void setFont(const zRCFont& font, int redraw = 0);
+  virtual void setGeometry(int32_t x, int32_t y, int32_t width, int32_t height);
+
+  // ---- plain operations
+  HWND handle() const { return handle_; }
+  zWindow* parent() const { return parent_; }
+  zSizer* sizer() const { return sizer_; }
+  uint16_t flags() const { return flags_; }
+  void setFlags(uint16_t bits) { flags_ = static_cast<uint16_t>(flags_ | bits); }
+  void clearFlags(uint16_t bits) { flags_ = static_cast<uint16_t>(flags_ & ~bits); }
+  // The object deletes itself when its window receives WM_NCDESTROY.
+  void setSelfDeleting() { setFlags(zWinSelfDeleting); }
+  uint32_t handlerFlags() const { return handlerFlags_; }
+  void addHandlerFlags(uint32_t bits) { handlerFlags_ |= bits; }
+  uint32_t backColor() const { return backColor_; }
+  // Stores a native colour value as it stands, the special values -2 and -3 included.
+  void setBackColor(uint32_t value) { backColor_ = value; }
+  const zRCFont& font() const { return font_; }
+  const FLCString& text() const { return text_; }
+  const FLCString& className() const { return className_; }
+  zCursor& cursor() { return cursor_; }
+  zWindowDlist& children() { return children_; }
+  zScrollInfo* vertScroll() const { return vertScroll_; }
+  zScrollInfo* horzScroll() const { return horzScroll_; }
+  // Takes ownership of the scroll information (the previous one is freed).
+  void setVertScroll(zScrollInfo* info);
+  void setHorzScroll(zScrollInfo* info);
+
+  void enable() { EnableWindow(handle_, TRUE); }
+  void disable() { EnableWindow(handle_, FALSE); }
+  int isEnabled() const { return IsWindowEnabled(handle_) ? 1 : 0; }
+  int isIconic() const { return IsIconic(handle_) ? 1 : 0; }
+  int isZoomed() const { return IsZoomed(handle_) ? 1 : 0; }
+  int isVisible() const { return IsWindowVisible(handle_) ? 1 : 0; }
+  void windowRect(zRect& rect) const;
+  void clientToScreenRect(int flag, zRect& rect) const;
+  zWindow* childById(int32_t id);
+  int removeChild(zWindow* child);
+  void setScroller(zScrollerBase* scroller) { scroller_ = scroller; }
+  zScrollerBase* scroller() const { return scroller_; }
+  int32_t id() const { return id_; }
+  uint32_t style() const { return style_; }
+  void setStyleBits(uint32_t bits) { style_ |= bits; }
+  uint32_t exStyle() const { return exStyle_; }
+  void setExStyle(uint32_t exStyle) { exStyle_ = exStyle; }
+  void setClassStyle(uint16_t classStyle) { classStyle_ = classStyle; }
+  bool sizerIsUnset() const;
+  void moveToRect(const zRect& rect);
+  // The window after (before) this one among its parent's children; the window itself
+  // without a parent, when it is not listed, or at the end (start) of the list.
+  zWindow* nextSibling();
+  zWindow* prevSibling();
+
+  // ---- handlers registered at run time
+  // The general list (ids 0-65535, this window's handle as filter).
+  void addNotifyHandler(const zEventHandler& handler, UINT message);
+  template <class T, class C>
+  void addNotifyHandler(T* object, int (C::*member)(zEvent*), UINT message) {
+    addNotifyHandler(zEventHandler(object, member), message);
+  }
+  // Removes the first node that matches {message, wParam 0, this window} and is the handler.
+  void removeNotifyHandler(const zEventHandler& handler, UINT message);
+  template <class T, class C>
+  void removeNotifyHandler(T* object, int (C::*member)(zEvent*), UINT message) {
+    removeNotifyHandler(zEventHandler(object, member), message);
+  }
+  // As addNotifyHandler, and sets the handler-flag bit of the message's group.
+  void addMessageHandler(const zEventHandler& handler, UINT message);
+  template <class T, class C>
+  void addMessageHandler(T* object, int (C::*member)(zEvent*), UINT message) {
+    addMessageHandler(zEventHandler(object, member), message);
+  }
+  // Removes the first node that accepts {message, wParam 0, this window} and is the
+  // handler; the handler-flag bits stay.
+  void removeMessageHandler(const zEventHandler& handler, UINT message);
+  template <class T, class C>
+  void removeMessageHandler(T* object, int (C::*member)(zEvent*), UINT message) {
+    removeMessageHandler(zEventHandler(object, member), message);
+  }
+  // Append a node (the window owns it) to the general or the command list.
+  void appendNotifyNode(zNotifyNode* node);
+  void appendCommandNode(zNotifyNode* node);
+  zNotifyNodeDlist* notifyList() const { return notifyList_; }
+  zNotifyNodeDlist* commandList() const { return commandList_; }
+
+  // The general list, then the application's list: 1 when a node answered nonzero.
+  int dispatchNotify(zEvent* event);
+  // The command list, then dispatchNotify.
+  int dispatchNotify2(zEvent* event);
+
+ protected:
+  // Registers the description (when there is one) and records its name with the
+  // application; frees the description. Returns the class name to create the window with.
+  void registerWindowClass(bool onceOnly);
+  // Creates the native window with CreateWindowEx and enters it in the window map.
+  void createNative(HWND parentHandle, HMENU menuOrId, const char* title);
+  // A child created after its parent takes the parent's font when it has none.
+  void inheritParentFont();
+
+  uint16_t flags_;
+  zRCFont font_;
+  FLCString text_;
+  int32_t id_;
+  uint32_t handlerFlags_;
+  zSizer* sizer_;
+  uint32_t style_;
+  uint32_t exStyle_;
+  FLCString className_;
+  zCursor cursor_;
+  uint32_t backColor_;
+  uint16_t classStyle_;
+  zScrollInfo* vertScroll_;
+  zScrollInfo* horzScroll_;
+  zNotifyNodeDlist* notifyList_;
+  zNotifyNodeDlist* commandList_;
+  zWindowDlist children_;
+  zWindow* parent_;
+  zScrollerBase* scroller_;
+  HWND handle_;
+
+ private:
+  void initDefaults(uint32_t style);
+  friend LRESULT ziRouteEvent(zWindow* window, zEvent* event);
+  friend LRESULT ziNcDestroy(zWindow* window);
+};
