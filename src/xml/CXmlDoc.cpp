@@ -1,6 +1,7 @@
 // CXmlDoc: construction, the node scanner and the one-pass parser.
 #include "xml/CXmlDoc.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "xml/XmlText.h"
@@ -51,6 +52,7 @@ bool CXmlDoc::IsWellFormed() const {
 
 uint32_t CXmlDoc::GetElementLevel(uint32_t index) const {
   uint32_t level = 0;
+  if (index >= nextNew_) return 0;
   while (index != 0 && pos_[index].parent != 0) {
     index = pos_[index].parent;
     ++level;
@@ -165,7 +167,11 @@ bool CXmlDoc::DoParseDocument() {
 
 namespace {
 bool IsNameStart(unsigned char ch) { return (ch >= 'A' && ch <= 'Z') || ch == '_' || ch == ':' || ch >= 0x61; }
-bool IsNameEnd(char ch) { return IsSpace(ch) || ch == '/' || ch == '>'; }
+// A tag's name ends where a token of the tag ends, so that the name recorded by the
+// parser, matched against end tags and read back by GetTagName is always the same.
+bool IsNameEnd(char ch) {
+  return IsSpace(ch) || ch == '/' || ch == '>' || ch == '<' || ch == '=' || ch == '\\' || ch == '?' || ch == '!';
+}
 }  // namespace
 
 int CXmlDoc::DoParseNode(TokenCursor& c, NodePos& node) const {
@@ -253,7 +259,7 @@ int CXmlDoc::DoParseNode(TokenCursor& c, NodePos& node) const {
       }
     } else if (c1 == '?') {
       int j = i + 2;
-      while (j < n && !IsSpace(s[j]) && s[j] != '?' && s[j] != '>') ++j;
+      while (j < n && !IsNameEnd(s[j])) ++j;
       node.text.assign(s + i + 2, static_cast<size_t>(j - i - 2));
       const int k = findTerminator(i + 2, "?");
       if (k >= n) {
@@ -412,12 +418,12 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
         const int len = cursor.TokenLength();
         bool match = len <= o.nameLen;
         for (int t = 0; match && t < len; ++t) {
-          const char a = doc_[static_cast<size_t>(o.nameStart + t)];
-          const char b = doc_[static_cast<size_t>(cursor.start + t)];
+          const char a = cursor.text[o.nameStart + t];
+          const char b = cursor.text[cursor.start + t];
           match = (docFlags_ & DOC_IGNORE_CASE) ? ToLower(a) == ToLower(b) : a == b;
         }
         if (match && len < o.nameLen) {
-          const char after = doc_[static_cast<size_t>(o.nameStart + len)];
+          const char after = cursor.text[o.nameStart + len];
           match = after == '=' || after == '[' || after == ']';
         }
         if (match) break;
@@ -431,14 +437,14 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
         ElementPos& e = pos_[open[k - 1].index];
         e.length = static_cast<uint32_t>(node.start + node.length) - e.start;
         e.endTagLen = static_cast<uint32_t>(node.length);
-        DoCloseTo(parent, open, k, &cursor, node.start + 1);
+        DoCloseTo(cursor.text, parent, open, k, &cursor, node.start + 1);
         open.pop_back();
       }
     } else if (type == -1) {
       pos_[parent].flags |= ELEM_ILL_FORMED;
       if (error_.empty()) error_ = node.text;
     } else if (type == -2) {
-      DoCloseTo(parent, open, 0, nullptr, 0);
+      DoCloseTo(cursor.text, parent, open, 0, nullptr, 0);
       return result;
     }
   }
@@ -447,13 +453,13 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
 // Leaves `keep` open elements. The ones closed here have no end tag: each becomes a
 // not-ended element and its children follow it as siblings, with their subtrees.
 // Working from the outermost inwards moves every child once.
-void CXmlDoc::DoCloseTo(uint32_t parent, std::vector<OpenElement>& open, size_t keep,
+void CXmlDoc::DoCloseTo(const char* text, uint32_t parent, std::vector<OpenElement>& open, size_t keep,
                         const TokenCursor* endTag, int endTagSlash) {
   if (open.size() <= keep) return;
   pos_[parent].flags |= ELEM_ILL_FORMED;
   if (error_.empty()) {
     const OpenElement& u = open.back();
-    const std::string uname = doc_.substr(static_cast<size_t>(u.nameStart), static_cast<size_t>(u.nameLen));
+    const std::string uname(text + u.nameStart, static_cast<size_t>(u.nameLen));
     if (endTag)
       error_ = Format("End tag '%s' at offset %d does not match start tag '%s' at offset %d",
                       endTag->Token().c_str(), endTagSlash, uname.c_str(), u.nameStart - 1);

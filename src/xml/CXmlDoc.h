@@ -16,6 +16,8 @@
 #include <string>
 #include <vector>
 
+#include "foundation/Assert.h"
+
 class CXmlDoc {
  public:
   // Node types (FindNode, InsertNode, GetNodeType).
@@ -121,7 +123,10 @@ class CXmlDoc {
   int GetNodeLength() const { return nodeLength_; }
   // Read access to the element index (for checks; index 0 is the document).
   uint32_t GetElementCount() const { return nextNew_; }
-  const ElementPos& GetElementPos(uint32_t index) const { return pos_[index]; }
+  const ElementPos& GetElementPos(uint32_t index) const {
+    PV_ASSERT(index < nextNew_);
+    return pos_[index];
+  }
   uint32_t GetElementLevel(uint32_t index) const;
 
   // Navigation and reading.
@@ -167,6 +172,8 @@ class CXmlDoc {
   bool RemoveElement();
   bool RemoveChildElement();
   bool RemoveNode();
+  bool SetElementContent(const char* markup);
+  bool AddSubDocument(const char* markup, uint32_t flags = 0);
   static std::string EscapeText(const char* text, uint32_t flags = 0);
   static std::string EncodeCData(const char* text);
 
@@ -216,7 +223,7 @@ class CXmlDoc {
   bool DoParseDocument();
   uint32_t DoParseElement(uint32_t parent, TokenCursor& cursor);
   int DoParseNode(TokenCursor& cursor, NodePos& node) const;
-  void DoCloseTo(uint32_t parent, std::vector<OpenElement>& open, size_t keep, const TokenCursor* endTag,
+  void DoCloseTo(const char* text, uint32_t parent, std::vector<OpenElement>& open, size_t keep, const TokenCursor* endTag,
                  int endTagSlash);
   void DoAllocPositionArray(uint32_t n);
   uint32_t DoGetFreePosition();
@@ -243,10 +250,13 @@ class CXmlDoc {
   bool DoAddElement(const char* name, const char* text, uint32_t flags);
   bool DoInsertNode(int type, const char* text, uint32_t flags);
   bool DoSetAttribute(uint32_t index, const char* name, const char* value);
+  int DoAttributeLimit(uint32_t index, bool pi) const;
   bool DoRemoveElement(uint32_t index);
   void DoUnlinkElement(uint32_t index);
   void DoReleaseElement(uint32_t index);
   void DoCleanSavedPositions();
+  uint32_t DoParseMarkup(const std::string& markup, bool& wellFormed);
+  void DoMoveParsed(uint32_t temp, int shift);
   static std::string DoCreateNodeText(int type, const char* text, bool& ok);
 
   std::string doc_;

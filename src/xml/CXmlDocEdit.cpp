@@ -1,4 +1,5 @@
 // CXmlDoc: editing. Every change of the text keeps the element records exact.
+#include <algorithm>
 #include <cstring>
 #include <vector>
 
@@ -92,6 +93,14 @@ std::string CXmlDoc::EscapeText(const char* text, uint32_t flags) {
   out.reserve(len + len / 10 + 7);
   const unsigned char* s = reinterpret_cast<const unsigned char*>(text);
   for (size_t i = 0; i < len; ++i) {
+    // Copy a run of plain characters at once.
+    size_t j = i;
+    while (j < len && s[j] < 0x80 && s[j] != '<' && s[j] != '>' && s[j] != '&' && s[j] != '\'' && s[j] != '"') ++j;
+    if (j > i) {
+      out.append(text + i, j - i);
+      i = j - 1;
+      continue;
+    }
     const char ch = text[i];
     switch (ch) {
       case '<': out += "&lt;"; continue;
@@ -413,6 +422,15 @@ bool CXmlDoc::DoInsertNode(int type, const char* text, uint32_t flags) {
 
 bool CXmlDoc::InsertNode(int type, const char* text, uint32_t flags) { return DoInsertNode(type, text, flags); }
 
+// Where attribute text may change in a tag: from after its name up to the closing
+// "/>", ">" or "?>", which no edit may touch.
+int CXmlDoc::DoAttributeLimit(uint32_t index, bool pi) const {
+  if (pi) return nodeOffset_ + nodeLength_ - 2;
+  const ElementPos& e = pos_[index];
+  const bool selfClosing = e.IsEmptyElement() && !(e.flags & ELEM_NOT_ENDED);
+  return static_cast<int>(e.start + e.startTagLen) - (selfClosing ? 2 : 1);
+}
+
 bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value) {
   int tagOffset;
   bool pi = false;
@@ -425,6 +443,7 @@ bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value
     return false;
   }
   if (!IsWritableName(name)) return false;
+  const int limit = DoAttributeLimit(index, pi);
   const std::string v = "\"" + EscapeText(value ? value : "", INS_ESCAPE_QUOTES) + "\"";
   TokenCursor c = DoCursorAt(tagOffset);
   int at, len;
@@ -433,12 +452,14 @@ bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value
     const bool quoted = (c.flags & CURSOR_QUOTED) != 0;
     at = c.start - (quoted ? 1 : 0);
     len = c.TokenLength() + (quoted ? 2 : 0);
-    if (quoted && c.end + 1 >= c.textLen) len -= 1;  // value quote never closed
+    if (at + len > limit) return false;  // a value that runs into the tag's end
     text = v;
   } else {
+    // The scan must have stopped at the tag's own closing mark; in a tag that holds
+    // a stray '/' or '?' an added attribute could change what the tag means.
     int k = c.next;
     while (k < c.textLen && IsSpace(c.text[k])) ++k;
-    if (k >= c.textLen || (c.text[k] != '>' && c.text[k] != '/' && c.text[k] != '?')) return false;
+    if (k != limit) return false;
     at = c.next;
     len = 0;
     text = " " + std::string(name) + "=" + v;
@@ -471,7 +492,8 @@ bool CXmlDoc::RemoveAttribute(const char* name) {
   TokenCursor c = DoCursorAt(static_cast<int>(pos_[element_].start) + 1);
   if (!DoFindAttribute(c, name, 0)) return false;
   const bool quoted = (c.flags & CURSOR_QUOTED) != 0;
-  const int valueEnd = std::min(c.end + 1 + (quoted ? 1 : 0), c.textLen);
+  const int valueEnd = c.end + 1 + (quoted ? 1 : 0);
+  if (valueEnd > DoAttributeLimit(element_, false)) return false;
   const int at = c.attrWsStart;
   const int len = valueEnd - at;
   if (!DoDocumentChange(at, len, std::string())) return false;
@@ -622,4 +644,117 @@ bool CXmlDoc::RemoveNode() {
     nodeLength_ = lastLength;
   }
   return true;
+}
+
+// Parses markup as an element list under a temporary record whose offsets are those
+// of the markup. The document's error text is left as it was.
+uint32_t CXmlDoc::DoParseMarkup(const std::string& markup, bool& wellFormed) {
+  const uint32_t t = DoGetFreePosition();
+  pos_[t] = ElementPos();
+  pos_[t].length = static_cast<uint32_t>(markup.size());
+  const std::string kept = error_;
+  TokenCursor c;
+  c.text = markup.data();
+  c.textLen = static_cast<int>(markup.size());
+  c.flags = docFlags_ & DOC_IGNORE_CASE;
+  DoParseElement(t, c);
+  wellFormed = (pos_[t].flags & ELEM_ILL_FORMED) == 0;
+  error_ = kept;
+  return t;
+}
+
+// Moves the records parsed under a temporary record by `shift` and releases the
+// temporary record itself.
+void CXmlDoc::DoMoveParsed(uint32_t temp, int shift) {
+  for (uint32_t x = pos_[temp].firstChild; x; x = DoNextInDocumentOrder(x, false))
+    pos_[x].start += static_cast<uint32_t>(shift);
+  ElementPos& t = pos_[temp];
+  t.flags |= ELEM_RELEASED;
+  t.firstChild = 0;
+  t.nextSibling = freeHead_;
+  freeHead_ = temp;
+}
+
+bool CXmlDoc::SetElementContent(const char* markup) {
+  if (!markup || !element_ || nodeType_ != NODE_ELEMENT || nodeLength_ > 0) return false;
+  const std::string m(markup);
+  if (m.size() + doc_.size() > 0x7FFFFF00u) return false;
+  const uint32_t e = element_;
+  for (uint32_t c = pos_[e].firstChild; c;) {
+    const uint32_t next = pos_[c].nextSibling;
+    DoReleaseElement(c);
+    c = next;
+  }
+  pos_[e].firstChild = 0;
+  bool wellFormed = false;
+  const uint32_t t = DoParseMarkup(m, wellFormed);
+  pos_[t].parent = 0;
+  pos_[t].nextSibling = 0;
+  NodePos node;
+  node.flags = INS_REPLACE_CONTENT | INS_NO_LINE_BREAK;
+  uint32_t none = 0;
+  const int d = DoInsertNew(e, none, node, m, false, 0, 0);
+  pos_[e].length += static_cast<uint32_t>(d);
+  DoAdjustPositions(e, d, false);
+  const uint32_t first = pos_[t].firstChild;
+  DoMoveParsed(t, node.start);
+  for (uint32_t c = first; c; c = pos_[c].nextSibling) pos_[c].parent = e;
+  pos_[e].firstChild = first;
+  DoCleanSavedPositions();
+  DoSetPos(parent_, e, 0);
+  return wellFormed;
+}
+
+bool CXmlDoc::AddSubDocument(const char* markup, uint32_t flags) {
+  if (!markup) return false;
+  uint32_t parent, element;
+  bool withNode = false;
+  if (flags & INS_AS_CHILD) {
+    if (!element_ || nodeType_ != NODE_ELEMENT) return false;
+    parent = element_;
+    element = child_;
+  } else {
+    parent = parent_;
+    element = element_;
+    withNode = nodeLength_ > 0;
+  }
+  if (parent && (pos_[parent].flags & ELEM_RELEASED)) return false;
+  const std::string m(markup);
+  if (m.size() + doc_.size() + 2 > 0x7FFFFF00u) return false;
+  bool wellFormed = false;
+  const uint32_t t = DoParseMarkup(m, wellFormed);
+  pos_[t].parent = 0;
+  pos_[t].nextSibling = 0;
+  const uint32_t first = pos_[t].firstChild;
+  const bool single = wellFormed && first && pos_[first].nextSibling == 0;
+  std::string text;
+  int spanStart = 0;
+  NodePos node;
+  node.flags = flags & ~static_cast<uint32_t>(INS_REPLACE_CONTENT);
+  if (wellFormed && first) {
+    // The elements with what lies between them; text around them is left out.
+    const uint32_t last = pos_[first].prevSibling;
+    spanStart = static_cast<int>(pos_[first].start);
+    text = m.substr(pos_[first].start, pos_[last].End() - pos_[first].start);
+  } else {
+    text = m;
+    node.flags |= INS_NO_LINE_BREAK;
+  }
+  const int d = DoInsertNew(parent, element, node, text, withNode, nodeOffset_, nodeLength_);
+  DoAdjustForNode(parent, element, d);
+  DoMoveParsed(t, node.start - spanStart);
+  uint32_t after = element;
+  for (uint32_t c = first; c;) {
+    const uint32_t next = pos_[c].nextSibling;
+    DoLinkElement(parent, after, c);
+    after = c;
+    c = next;
+  }
+  if (flags & INS_AS_CHILD)
+    DoSetPos(parent_, parent, first);
+  else if (first)
+    DoSetPos(parent, first, 0);
+  else
+    DoSetPos(parent, element, 0);
+  return single;
 }

@@ -1,6 +1,7 @@
 // CXmlDoc: file text with byte-order marks, UTF-8/UTF-16 conversion and base64.
 #include <cerrno>
 #include <cstdio>
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>

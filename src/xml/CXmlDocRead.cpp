@@ -1,4 +1,5 @@
 // CXmlDoc: navigation and reading. Nothing here changes the text.
+#include <algorithm>
 #include <cstring>
 
 #include "xml/CXmlDoc.h"

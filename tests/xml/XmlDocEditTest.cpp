@@ -246,3 +246,68 @@ TEST(XmlDocEdit, TextGrowthKeepsRecordZeroExact) {
 }
 
 }  // namespace
+
+namespace {
+
+// Tags holding stray characters: edits either keep the index exact or are refused.
+TEST(XmlDocEdit, OddTagsAreNeverCorruptedByEdits) {
+  const char* const texts[] = {"<a<b/>></a>", "<e a='1' x= />", "<r><?pi x=?></r>", "<r a='1'/>"};
+  for (const char* text : texts) {
+    CXmlDoc doc(text);
+    ASSERT_TRUE(doc.IsWellFormed()) << text << ": " << doc.GetError();
+    ASSERT_TRUE(doc.FindElement("//*"));
+    doc.SetAttribute("pv", "1");
+    doc.SetAttribute("x", "2");
+    doc.RemoveAttribute("a");
+    doc.AddElement("c", "t", CXmlDoc::INS_AS_CHILD);
+    EXPECT_INDEX_EXACT(doc);
+    EXPECT_TRUE(CXmlDoc(doc.GetDocument()).IsWellFormed()) << doc.GetDocument();
+  }
+  // The name read back is the name the parser matched end tags against.
+  CXmlDoc doc("<u<x></u>");
+  ASSERT_TRUE(doc.IsWellFormed()) << doc.GetError();
+  ASSERT_TRUE(doc.FindElement("/u"));
+  EXPECT_EQ(doc.GetTagName(), "u");
+}
+
+}  // namespace
+
+namespace {
+
+TEST(XmlDocEdit, SetElementContentIndexesTheNewMarkup) {
+  CXmlDoc doc("<r><a><old/><old/></a><z/></r>");
+  ASSERT_TRUE(doc.FindElement("/r/a"));
+  ASSERT_TRUE(doc.SetElementContent("<b x='1'><c/></b>text<b/>"));
+  EXPECT_EQ(doc.GetDocument(), "<r><a><b x='1'><c/></b>text<b/></a><z/></r>");
+  EXPECT_INDEX_EXACT(doc);
+  EXPECT_EQ(doc.GetTagName(), "a");
+  ASSERT_TRUE(doc.FindElement("/r/a/b[2]"));
+  ASSERT_TRUE(doc.FindElement("/r/z"));
+  ASSERT_TRUE(doc.SetElementContent("<y/>"));  // into an empty element
+  EXPECT_EQ(doc.GetDocument(), "<r><a><b x='1'><c/></b>text<b/></a><z><y/></z></r>");
+  EXPECT_INDEX_EXACT(doc);
+  ASSERT_TRUE(doc.FindElement("/r/a"));
+  EXPECT_FALSE(doc.SetElementContent("<b><c></b>"));  // kept, but reported
+  EXPECT_EQ(doc.GetError(), "");                      // editing leaves the error text alone
+  EXPECT_EQ(doc.GetDocument(), "<r><a><b><c></b></a><z><y/></z></r>");
+}
+
+TEST(XmlDocEdit, AddSubDocument) {
+  CXmlDoc doc("<r>\r\n<a/>\r\n</r>");
+  ASSERT_TRUE(doc.FindElement("/r/a"));
+  ASSERT_TRUE(doc.AddSubDocument("  <s k='v'><t>1</t></s>  "));
+  EXPECT_EQ(doc.GetTagName(), "s");
+  EXPECT_EQ(doc.GetDocument(), "<r>\r\n<a/>\r\n<s k='v'><t>1</t></s>\r\n</r>");
+  EXPECT_INDEX_EXACT(doc);
+  ASSERT_TRUE(doc.AddSubDocument("<u/>", CXmlDoc::INS_AS_CHILD));
+  EXPECT_EQ(doc.GetElementPath(doc.GetCurrentChild()), "/r/s/u");
+  EXPECT_INDEX_EXACT(doc);
+  ASSERT_TRUE(doc.FindElement("/r/a"));
+  EXPECT_FALSE(doc.AddSubDocument("<p/><q/>"));  // several elements: added, but not one
+  EXPECT_EQ(doc.FindElementAndGetText("/r/s/t"), "1");
+  ASSERT_TRUE(doc.FindElement("/r/q"));
+  EXPECT_INDEX_EXACT(doc);
+  EXPECT_TRUE(CXmlDoc(doc.GetDocument()).IsWellFormed()) << doc.GetDocument();
+}
+
+}  // namespace
