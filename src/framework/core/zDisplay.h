@@ -7,7 +7,7 @@
 #include "foundation/zGeometry.h"
 #include "foundation/zLists.h"
 #include "framework/core/zDrawObj.h"
-#include "framework/core/zFont.h"
+#include "framework/core/zRCFont.h"
 
 #include <windows.h>
 

@@ -1,4 +1,5 @@
 #include "framework/core/zFont.h"
+#include "framework/core/zRCFont.h"
 
 #include "framework/core/zDisplay.h"
 
@@ -53,7 +54,7 @@ zFont::zFont(const zFontSpec& spec, zDisplay* display) : spec_(spec) {
   handle_ = CreateFontIndirectA(&spec_.logFont_);
 }
 
-zFont::zFont(HFONT font) : zDrawObj(font, borrowed) {}
+zFont::zFont(HFONT font, bool owned) : zDrawObj(font, owned ? 0u : uint32_t{borrowed}) {}
 
 zFont::zFont(int stockId) : zDrawObj(GetStockObject(stockId), borrowed) {}
 
@@ -80,6 +81,7 @@ zRCFont::zRCFont(const char* face, const zPrPoint& size, int weight, int pitch, 
     : imp_(make(new zFont(face, size, weight, pitch, family, flags, escapement, orientation,
                           charSet, outPrecision, clipPrecision, quality))) {}
 zRCFont::zRCFont(HFONT font) : imp_(make(new zFont(font))) {}
+zRCFont::zRCFont(HFONT font, bool owned) : imp_(make(new zFont(font, owned))) {}
 
 zRCFont::zRCFont(ziRCFontImp* imp) : imp_(imp) { ++imp_->count_; }
 

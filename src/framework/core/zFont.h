@@ -1,5 +1,4 @@
-// Fonts made from a font specification, and the reference-counted shared font that
-// windows, displays and controls hold.
+// Fonts made from a font specification.
 #pragma once
 
 #include "framework/core/zDrawObj.h"
@@ -39,7 +38,8 @@ class zFont : public zDrawObj {
         int outPrecision = 0, int clipPrecision = 0, int quality = 0);
   // With a display and a point size, the height is that size on the display.
   zFont(const zFontSpec& spec, zDisplay* display);
-  explicit zFont(HFONT font);  // wraps an existing font, never deleted
+  explicit zFont(HFONT font) : zFont(font, false) {}  // wraps a font, never deleted
+  zFont(HFONT font, bool owned);  // takes the font when owned
   explicit zFont(int stockId);  // a stock font, never deleted
   zFont(const zFont&) = delete;
 
@@ -53,50 +53,4 @@ class zFont : public zDrawObj {
 
   zFontSpec spec_;
   zFontSpec spare_;
-};
-
-// The shared implementation: the count holds the number of references minus one.
-class ziRCFontImp {
- public:
-  explicit ziRCFontImp(zFont* font) : count_(-1), font_(font) {}
-  ziRCFontImp(const ziRCFontImp&) = delete;
-  ziRCFontImp& operator=(const ziRCFontImp&) = delete;
-  virtual ~ziRCFontImp() { delete font_; }
-
-  int32_t count_;
-  zFont* font_;  // owned; null for an empty font
-};
-
-class zRCFont {
- public:
-  zRCFont();  // empty
-  explicit zRCFont(int stockId);
-  zRCFont(const zFontSpec& spec, zDisplay* display);
-  zRCFont(const char* face, zDimension size, int weight = 0, int pitch = 0, int family = 0,
-          uint32_t flags = 0, int escapement = 0, int orientation = 0, int charSet = 0,
-          int outPrecision = 0, int clipPrecision = 0, int quality = 0);
-  zRCFont(const char* face, const zPrPoint& size, int weight = 0, int pitch = 0, int family = 0,
-          uint32_t flags = 0, int escapement = 0, int orientation = 0, int charSet = 0,
-          int outPrecision = 0, int clipPrecision = 0, int quality = 0);
-  explicit zRCFont(HFONT font);
-  explicit zRCFont(ziRCFontImp* imp);  // adds a reference to it
-  zRCFont(const zRCFont& other);
-  zRCFont& operator=(const zRCFont& other);
-  virtual ~zRCFont();
-
-  bool isNull() const { return imp_->font_ == nullptr; }
-  bool isValid() const { return imp_->font_ != nullptr; }
-  zFont* font() const { return imp_->font_; }
-  HFONT hfont() const { return imp_->font_ ? imp_->font_->hfont() : nullptr; }
-  HGDIOBJ handle() const { return imp_->font_ ? imp_->font_->handle() : nullptr; }
-  // The font's specification; an empty font has a default-constructed one.
-  const zFontSpec& spec() const;
-  bool operator==(const zRCFont& other) const { return imp_ == other.imp_; }
-  bool operator!=(const zRCFont& other) const { return imp_ != other.imp_; }
-
- private:
-  static ziRCFontImp* make(zFont* font);
-  void release();
-
-  ziRCFontImp* imp_;
 };

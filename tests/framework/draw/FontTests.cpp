@@ -1,5 +1,5 @@
 #include "TestDisplays.h"
-#include "framework/core/zFont.h"
+#include "framework/core/zRCFont.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,12 @@ TEST(Font, StockAndWrappedFontsAreBorrowed) {
   HFONT mine = CreateFontIndirectA(&lf);
   { zRCFont wrapped(mine); EXPECT_TRUE(wrapped.font()->isBorrowed()); }
   EXPECT_EQ(GetObjectType(mine), static_cast<DWORD>(OBJ_FONT));
-  DeleteObject(mine);
+  {
+    zRCFont taken(mine, true);
+    zRCFont copy(taken);
+    EXPECT_EQ(copy.handle(), mine);
+  }
+  EXPECT_EQ(GetObjectType(mine), 0u) << "an owned font goes with its last reference";
 }
 
 TEST(SharedFont, CopiesShareOneFontDeletedOnce) {
