@@ -1,0 +1,183 @@
+#include "model/Factory.h"
+
+#include "foundation/Assert.h"
+#include "math/MathServer.h"
+#include "math/ModelCheck.h"
+#include "math/rng.h"
+#include "model/TimeStamp.h"
+#include "xml/PalvermontineFile.h"
+
+#include <ctime>
+
+namespace PV {
+namespace Data {
+
+namespace {
+// The version of the program that new models are stamped with.
+constexpr double MODEL_APPVER = 4.1;
+}  // namespace
+
+Factory::Factory() = default;
+
+Factory::~Factory() {
+  // A server refers to its model: servers go first.
+  currServer_ = nullptr;
+  mathServers_.clear();
+  currPalvermontine_ = nullptr;
+  palvermontineModels_.clear();
+  prevPalvermontine_.reset();
+}
+
+bool Factory::hasModelExtension(const std::string& path) {
+  static const char ext[] = ".xpv";
+  const std::size_t n = sizeof(ext) - 1;
+  if (path.size() < n) return false;
+  for (std::size_t i = 0; i < n; ++i) {
+    char c = path[path.size() - n + i];
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    if (c != ext[i]) return false;
+  }
+  return true;
+}
+
+void Factory::seedModelIds() {
+  rng_next(0);
+  rng_next(MODEL_ID_WORD0);
+  std::time_t currentTime = std::time(nullptr);
+  PV_ASSERT(currentTime != -1);
+  uint32_t x = rng_next(static_cast<uint32_t>(currentTime));
+  for (int i = 0; i < 5; ++i) x = rng_next(x);
+  idWords_[0] = MODEL_ID_WORD0;
+  idWords_[1] = x;
+}
+
+const uint32_t* Factory::nextModelId() {
+  idWords_[1] = rng_next(idWords_[1]);
+  return idWords_;
+}
+
+void Factory::install(std::unique_ptr<Palvermontine> root, std::unique_ptr<MathServer> server) {
+  // The old server refers to the old model, so it goes before the model.
+  currServer_ = nullptr;
+  mathServers_.clear();
+  currPalvermontine_ = nullptr;
+  palvermontineModels_.clear();
+
+  prevPalvermontine_ = std::make_unique<Palvermontine>(*root);
+  currPalvermontine_ = root.get();
+  palvermontineModels_.push_back(std::move(root));
+  currServer_ = server.get();
+  mathServers_.push_back(std::move(server));
+}
+
+DecisionModel* Factory::newModel(const ModelParameters& parameters, bool solveOutOfStep) {
+  auto root = std::make_unique<Palvermontine>();
+  root->set_appver(MODEL_APPVER);
+  DecisionModel& mdl = root->get_model();
+  seedModelIds();
+  mdl.set_id(nextModelId());
+  mdl.set_params(parameters);
+  mdl.set_dataver(1);
+  std::string now;
+  PV::Util::timeStamp(now, false);
+  mdl.set_crtime(now);
+  mdl.set_modtime(now);
+
+  auto server = std::make_unique<MathServer>(&mdl, solveOutOfStep);
+  install(std::move(root), std::move(server));
+  // A new model has no file yet: a save without a name must not overwrite the file
+  // of the model it replaced.
+  filepath_.clear();
+  lastError_.clear();
+  return &currPalvermontine_->get_model();
+}
+
+DecisionModel* Factory::currDataModel(uint16_t modelIndex) {
+  PV_ASSERT(!palvermontineModels_.empty());
+  PV_ASSERT(modelIndex < (unsigned short)palvermontineModels_.size());
+  return &palvermontineModels_[modelIndex]->get_model();
+}
+
+DecisionModel* Factory::getPrevModel() {
+  PV_ASSERT(prevPalvermontine_ != 0);
+  return &prevPalvermontine_->get_model();
+}
+
+bool Factory::isUnmodified() const {
+  if (!currPalvermontine_ || !prevPalvermontine_) return true;
+  return *currPalvermontine_ == *prevPalvermontine_;
+}
+
+Factory::MathServer* Factory::getMathServer(uint16_t index) {
+  PV_ASSERT(!mathServers_.empty());
+  PV_ASSERT(index < mathServers_.size());
+  return mathServers_[index].get();
+}
+
+DecisionModel* Factory::load(const std::string& filename_path, bool solveOutOfStep) {
+  lastError_.clear();
+  if (filename_path.empty()) {
+    lastError_ = "no file name";
+    return nullptr;
+  }
+  XML::PalvermontineFile file(filename_path, true);
+  if (!file.isOkay()) {
+    lastError_ = file.errorText();
+    return nullptr;
+  }
+  // Everything is read and checked, and the new server built, before anything of
+  // the current model is touched: a failure anywhere leaves it as it was.
+  auto root = std::make_unique<Palvermontine>();
+  file.read(*root);
+  std::string why;
+  if (!Math::checkModelData(root->get_model(), why))
+    throw filename_path + " is not a proper Palvermontine XML file. " + why;
+  auto server = std::make_unique<MathServer>(&root->get_model(), solveOutOfStep);
+  if (!server->getDataError().empty())
+    throw filename_path + " is not a proper Palvermontine XML file. " + server->getDataError();
+
+  install(std::move(root), std::move(server));
+  filepath_ = filename_path;
+  return &currPalvermontine_->get_model();
+}
+
+bool Factory::save(const char* filename_path) {
+  PV_ASSERT(currPalvermontine_ != 0);
+  PV_ASSERT(prevPalvermontine_ != 0);
+  lastError_.clear();
+  const std::string target = filename_path ? std::string(filename_path) : filepath_;
+  if (target.empty()) {
+    lastError_ = "the model has no file name";
+    return false;
+  }
+  if (!hasModelExtension(target)) {
+    lastError_ = target + ": a model file name must end in .xpv";
+    return false;
+  }
+  if (currPalvermontine_->get_model().get_nm().empty()) {
+    lastError_ = "the model has no name";
+    return false;
+  }
+
+  // The model takes its file path and crc word only once the file is written, so
+  // that a failed save leaves it (and its changed mark) exactly as it was.
+  Palvermontine written(*currPalvermontine_);
+  written.get_model().set_filepath(target);
+  written.get_model().get_params().set_crc(1);
+  XML::PalvermontineFile file(target, false);
+  if (!file.write(written)) {
+    lastError_ = target + ": " + file.errorText();
+    return false;
+  }
+
+  DecisionModel& mdl = currPalvermontine_->get_model();
+  mdl.set_filepath(target);
+  mdl.get_params().set_crc(1);
+  filepath_ = target;
+  *prevPalvermontine_ = *currPalvermontine_;
+  PV_ASSERT(*prevPalvermontine_ == *currPalvermontine_);
+  return true;
+}
+
+}  // namespace Data
+}  // namespace PV

@@ -1,0 +1,93 @@
+#include "xml/PalvermontineMdlOptsFile.h"
+
+#include "model/AppFolders.h"
+#include "model/TimeStamp.h"
+#include "model/Transform.h"
+#include "xml/TableBuilder.h"
+
+namespace PV {
+namespace XML {
+
+namespace {
+
+using namespace PV::Data;
+
+class MdlOptsTable : public TableBuilder {
+ public:
+  MdlOptsTable() {
+    using R = PalvermontineMdlOpts;
+    using P = ParmMdlOpts;
+    add(processingInstruction());
+    add(element("palvermontineMdlOpts", 0, "/palvermontineMdlOpts", "Palvermontine Model Opts", 1, 0, true, 0, 0,
+                own(new Transform<R>()),
+                {fixed("xmlns:xsi", XSI_NAMESPACE), fixed("xsi:noNamespaceSchemaLocation", "palvermontineMdlOpts.xsd"),
+                 attrib("crtime", "L", own(new Transform<R>(&R::set_crtime, &R::get_crtime)), false),
+                 attrib("modtime", "L", own(new Transform<R>(&R::set_modtime, &R::get_modtime)), false),
+                 attrib("appver", "L", own(new Transform<R>(&R::set_appver, &R::get_appver)), true)}));
+    add(element("parmMdlOpts", 0, "/palvermontineMdlOpts/parmMdlOpts", "L", 1, 0, true, 0, 1,
+                own(new Transform<P>()),
+                {attrib("owner", "L", own(new Transform<P>(&P::set_owner, &P::get_owner)), false),
+                 attrib("sil", "L", own(new Transform<P>(&P::set_sil, &P::get_sil, Functor::DECIMAL)), false),
+                 attrib("cfl", "L", own(new Transform<P>(&P::set_cfl, &P::get_cfl)), false),
+                 attrib("cfi", "L", own(new Transform<P>(&P::set_cfi, &P::get_cfi)), true)}));
+    add(element("note", 0, "/palvermontineMdlOpts/parmMdlOpts/note", "L", 0, 1, false, 0, 2,
+                own(new Transform<P>(&P::set_note, &P::get_note))));
+  }
+};
+
+const MdlOptsTable& mdlOptsTable() {
+  static const MdlOptsTable table;
+  return table;
+}
+
+}  // namespace
+
+const TableEntry* PalvermontineMdlOptsFile::tableEntries() { return mdlOptsTable().entries(); }
+uint32_t PalvermontineMdlOptsFile::tableLength() { return mdlOptsTable().size(); }
+
+std::string PalvermontineMdlOptsFile::configFilePath() { return PV::App::configFilePath("palvermontinemdloptions.xml"); }
+
+PalvermontineMdlOptsFile::PalvermontineMdlOptsFile() : PalvermontineMdlOptsFile(configFilePath()) {}
+
+PalvermontineMdlOptsFile::PalvermontineMdlOptsFile(const std::string& path) : OptsFile(path) {
+  init(tableEntries(), tableLength());
+}
+
+PalvermontineMdlOptsFile::~PalvermontineMdlOptsFile() = default;
+
+void PalvermontineMdlOptsFile::setDefaults() {
+  PalvermontineMdlOpts& o = options();
+  o.set_appver(1.0);
+  std::string now;
+  PV::Util::timeStamp(now, false);
+  o.set_modtime(now);
+  o.set_crtime(now);
+  ParmMdlOpts& p = o.get_parmMdlOpts();
+  p.set_cfi(10.0);
+  p.set_cfl(90.0);
+  p.set_owner("Unknown");
+  p.set_sil(3);
+}
+
+void PalvermontineMdlOptsFile::writeObject(PalvermontineMdlOpts& tdm) {
+  Table::OutputIterator& iter = table().output();
+  iter.reset();
+  table().writeTableHeader(doc(), tdm, iter);
+  table().writeElem(doc(), tdm.get_parmMdlOpts(), iter, 0);
+  table().writeText(doc(), tdm.get_parmMdlOpts(), iter, 1);
+}
+
+void PalvermontineMdlOptsFile::readObject(PalvermontineMdlOpts& tdm) {
+  PV_ASSERT(doc().IsWellFormed());
+  Table::InputIterator& iter = table().input();
+  iter.reset();
+  table().readRoot(doc(), tdm, iter);
+  double appver = tdm.get_appver();
+  if (!(appver >= MIN_APPVER && appver <= MAX_APPVER))
+    throw FormatError("it was written by a newer version of the program (appver " + doc().GetAttribute("appver") +
+                      "); this version reads options files up to 1.0");
+  if (table().readElem(doc(), tdm.get_parmMdlOpts(), iter)) table().readText(doc(), tdm.get_parmMdlOpts(), iter, 1);
+}
+
+}  // namespace XML
+}  // namespace PV

@@ -1,0 +1,210 @@
+// The base of every XML file of the system: one named file and one XML document.
+//
+// Reading takes the whole file (at most MAX_XML_BUF bytes of 7-bit text), parses it
+// and hands the document to the derived class, which fills the object. A file that
+// cannot be opened is recorded (isOkay answers false); a file that is empty, too
+// long, not 7-bit, not well formed or not a valid file of its type throws a message
+// string: the file name followed by what is wrong. Nothing read from a file ends the
+// program.
+//
+// Writing builds the document from the object, writes its text to a temporary file
+// beside the target and renames that over the target only once the whole text is on
+// disk: a failed save leaves the previous file as it was.
+#pragma once
+
+#include "foundation/Assert.h"
+#include "xml/CXmlDoc.h"
+#include "xml/XmlTable.h"
+
+#include <cstdint>
+#include <string>
+
+namespace PV {
+namespace XML {
+
+// The largest file length, in bytes, that a file of the system may have.
+inline constexpr uint32_t MAX_XML_BUF = 65535;
+
+enum FileErrorCode : int32_t {
+  OKAY_FILE = 0,
+  OPEN_FAILED_FILE = 1,
+  EMPTY_FILE = 3,
+  WRITE_FAILED_FILE = 5,
+  BINARY_FILE = 6,
+  TOO_LONG_FILE = 7,
+};
+
+// Non-template helpers shared by every File<T>.
+namespace FileIo {
+// Reads at most limit + 1 bytes of the file into bytes; false when it cannot be opened
+// or read (err then holds the reason).
+bool readBytes(const std::string& name, std::string& bytes, uint32_t limit, std::string& err);
+// True when every byte is text of 7 bits: none is 0 or 0x80 and above.
+bool isSevenBit(const std::string& bytes);
+// Writes text to "<name>.tmp" and renames it over name; on any failure the temporary
+// file is removed, the target is untouched, and err holds the reason.
+bool replaceWithText(const std::string& name, const std::string& text, std::string& err);
+}  // namespace FileIo
+
+template <class T>
+class File {
+ public:
+  // With the read flag the file is taken into memory at once (a missing or unreadable
+  // file records OPEN_FAILED_FILE); without it nothing on disk is touched until write.
+  File(const std::string& filename, bool readFlag);
+  virtual ~File() = default;
+  File(const File&) = delete;
+  File& operator=(const File&) = delete;
+
+  bool isOkay() const { return !error_; }
+  int32_t errorCode() const { return errorCode_; }
+  // The reason of the last failure of the file system (open, read or write).
+  const std::string& errorText() const { return errorText_; }
+  const std::string& filename() const { return filename_; }
+  uint32_t fileLength() const { return filelen_; }
+
+  // Fills the object from the file (first from the bytes taken at construction).
+  // Throws a message string when the file is not a valid file of its type.
+  void read(T& object);
+  // Fills the object from the given bytes, with every check of read. Throws a message
+  // string naming this file.
+  void readText(const std::string& bytes, T& object);
+  // The document text of the object. Throws FormatError when the object cannot be
+  // written as a valid file (a mandatory text missing, a list too long).
+  std::string writeText(T& object);
+  // Writes the object to the file; false (with errorText) when nothing was written.
+  bool write(T& object);
+
+  void setPath(const std::string& path) {
+    PV_ASSERT(!path.empty());
+    path_ = path;
+  }
+  void setXsdFilename(const std::string& xsdFilename) {
+    PV_ASSERT(!xsdFilename.empty());
+    xsdFilename_ = xsdFilename;
+  }
+
+ protected:
+  virtual void writeObject(T& object) = 0;
+  virtual void readObject(T& object) = 0;
+  CXmlDoc& doc() { return doc_; }
+
+ private:
+  void fail(int32_t code, const std::string& text) {
+    error_ = true;
+    errorCode_ = code;
+    errorText_ = text;
+  }
+  [[noreturn]] void refuse(const std::string& message) const { throw filename_ + message; }
+
+  CXmlDoc doc_;
+  std::string filename_;
+  std::string xsdFilename_;
+  std::string path_;
+  std::string buffer_;
+  bool haveBuffer_ = false;
+  std::string xmlBuffer_;
+  uint32_t filelen_ = 0;
+  bool readMode_ = false;
+  bool error_ = false;
+  int32_t errorCode_ = OKAY_FILE;
+  std::string errorText_;
+};
+
+template <class T>
+File<T>::File(const std::string& filename, bool readFlag) : filename_(filename), readMode_(readFlag) {
+  PV_ASSERT(!filename.empty());
+  if (readFlag) {
+    std::string err;
+    if (!FileIo::readBytes(filename_, buffer_, MAX_XML_BUF, err)) {
+      fail(OPEN_FAILED_FILE, err);
+      return;
+    }
+    filelen_ = static_cast<uint32_t>(buffer_.size());
+    haveBuffer_ = true;
+  }
+}
+
+template <class T>
+void File<T>::read(T& object) {
+  if (!readMode_) {
+    fail(EMPTY_FILE, "nothing to read");
+    return;
+  }
+  // The first read takes the bytes read at construction, a later one the file as
+  // it is on disk now.
+  std::string bytes;
+  if (haveBuffer_) {
+    bytes.swap(buffer_);
+    haveBuffer_ = false;
+  } else {
+    std::string err;
+    if (!FileIo::readBytes(filename_, bytes, MAX_XML_BUF, err)) {
+      fail(EMPTY_FILE, err);
+      return;
+    }
+    filelen_ = static_cast<uint32_t>(bytes.size());
+  }
+  readText(bytes, object);
+}
+
+template <class T>
+void File<T>::readText(const std::string& bytes, T& object) {
+  if (bytes.empty()) refuse(" is not a proper Palvermontine XML file, possibly 0 length.");
+  if (bytes.size() > MAX_XML_BUF) {
+    fail(TOO_LONG_FILE, "too long");
+    refuse(" is not a proper Palvermontine XML file. It is longer than " + std::to_string(MAX_XML_BUF) +
+           " bytes.");
+  }
+  if (!FileIo::isSevenBit(bytes)) {
+    fail(BINARY_FILE, "not 7-bit text");
+    refuse(" is not a Palvermontine XML file. It is a Binary File");
+  }
+  if (!doc_.SetDocument(bytes)) {
+    std::string why = doc_.GetError();
+    refuse(" is not a proper Palvermontine XML file." + (why.empty() ? std::string() : " " + why));
+  }
+  try {
+    readObject(object);
+  } catch (const FormatError& e) {
+    std::string why = e.what();
+    if (!why.empty() && why[0] >= 'a' && why[0] <= 'z') why[0] = static_cast<char>(why[0] - 'a' + 'A');
+    refuse(" is not a proper Palvermontine XML file. " + why);
+  }
+}
+
+template <class T>
+std::string File<T>::writeText(T& object) {
+  writeObject(object);
+  xmlBuffer_ = doc_.GetDocument();
+  PV_ASSERT(!xmlBuffer_.empty());
+  return xmlBuffer_;
+}
+
+template <class T>
+bool File<T>::write(T& object) {
+  error_ = false;
+  errorCode_ = OKAY_FILE;
+  errorText_.clear();
+  std::string text;
+  try {
+    text = writeText(object);
+  } catch (const FormatError& e) {
+    fail(WRITE_FAILED_FILE, e.what());
+    return false;
+  }
+  // A file longer than the readers take could not be opened again.
+  if (text.size() > MAX_XML_BUF) {
+    fail(WRITE_FAILED_FILE, "the text would be longer than " + std::to_string(MAX_XML_BUF) + " bytes");
+    return false;
+  }
+  std::string err;
+  if (!FileIo::replaceWithText(filename_, text, err)) {
+    fail(WRITE_FAILED_FILE, err);
+    return false;
+  }
+  return true;
+}
+
+}  // namespace XML
+}  // namespace PV

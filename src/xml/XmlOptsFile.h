@@ -1,0 +1,103 @@
+// An XML file that owns one options record and keeps it in step with its file.
+//
+// At creation the record is read from the file; a missing file is created with the
+// defaults. A file that cannot be read as options (empty, not 7-bit, not XML, values
+// out of range, a newer version) never stops the program: it is set aside as
+// "<name>.bad", the defaults take its place and are written, and problem() tells
+// what happened so that the shell can show it. Fields absent from a good file keep
+// their defaults.
+#pragma once
+
+#include "xml/XmlFile.h"
+#include "xml/XmlTable.h"
+
+#include <cstdio>
+#include <memory>
+#include <string>
+
+namespace PV {
+namespace XML {
+
+template <class T>
+class OptsFile : public File<T> {
+ public:
+  explicit OptsFile(const std::string& path) : File<T>(path, true), filename_(path) {}
+
+  // The options; callers change them and then call save.
+  T& options() { return record_; }
+  const T& options() const { return record_; }
+
+  // Reads the record from the file again; false, with the record unchanged, when
+  // there is nothing to read. Throws a message string (the record unchanged) when
+  // the file is not a valid options file.
+  bool load();
+  // Writes the record to the file (through a temporary file beside it); false when
+  // it could not be written, the previous file then being unchanged.
+  bool save();
+
+  // What went wrong with the file at creation, empty when nothing did.
+  const std::string& problem() const { return problem_; }
+
+ protected:
+  // Builds the table, then reads the file or falls back to the defaults.
+  void init(const TableEntry* entries, uint32_t n);
+  virtual void setDefaults() = 0;
+  Table& table() { return *table_; }
+
+ private:
+  T record_;
+  std::unique_ptr<Table> table_;
+  std::string filename_;
+  std::string problem_;
+};
+
+template <class T>
+bool OptsFile<T>::load() {
+  if (!this->isOkay()) return false;
+  // Fields the file does not hold take their defaults. A failed read leaves the
+  // record as it was.
+  const T kept = record_;
+  record_ = T();
+  setDefaults();
+  try {
+    this->read(record_);
+  } catch (...) {
+    record_ = kept;
+    throw;
+  }
+  if (!this->isOkay()) record_ = kept;
+  return this->isOkay();
+}
+
+template <class T>
+bool OptsFile<T>::save() {
+  PV_ASSERT(!filename_.empty());
+  return this->write(record_);
+}
+
+template <class T>
+void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
+  table_ = std::make_unique<Table>(entries, n);
+  bool loaded = false;
+  try {
+    loaded = load();
+  } catch (const std::string& message) {
+    const std::string aside = filename_ + ".bad";
+    std::remove(aside.c_str());
+    if (std::rename(filename_.c_str(), aside.c_str()) == 0)
+      problem_ = message + " It was set aside as " + aside + " and replaced by the default options.";
+    else
+      problem_ = message + " It was replaced by the default options.";
+  }
+  if (!loaded) {
+    record_ = T();
+    setDefaults();
+    if (!save()) {
+      if (!problem_.empty()) problem_ += " ";
+      problem_ += "The options file " + filename_ + " could not be written: " + this->errorText();
+    }
+  }
+}
+
+}  // namespace XML
+}  // namespace PV

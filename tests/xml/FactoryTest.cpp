@@ -1,0 +1,241 @@
+// The model factory: new models, the changed mark after each kind of edit, saving
+// that never loses data, and opening files that are damaged in every way a model
+// file can be wrong, each refused with a message while the current model stays.
+#include "DamagedFiles.h"
+#include "ModelFixture.h"
+
+#include "math/MathServer.h"
+#include "model/Factory.h"
+#include "xml/PalvermontineFile.h"
+
+#include <gtest/gtest.h>
+
+#include <ctime>
+#include <filesystem>
+
+namespace {
+
+using namespace PV;
+using PV::Data::DecisionModel;
+using PV::Data::Factory;
+
+namespace fs = std::filesystem;
+
+const std::string kGolden = std::string(PV_TEST_DATA_DIR) + "/xml/golden_full.xpv";
+
+Data::ModelParameters params() {
+  Data::ModelParameters p;
+  p.set_sil(3);
+  p.set_cfl(90.0);
+  p.set_cfi(10.0);
+  return p;
+}
+
+TEST(Factory, ANewModelIsStampedAndUnmodified) {
+  Factory f;
+  DecisionModel* m = f.newModel(params(), false);
+  ASSERT_NE(m, nullptr);
+  EXPECT_EQ(m, f.currDataModel(0));
+  EXPECT_EQ(m->get_id()[0], 0xF0E1D2C3u);
+  EXPECT_EQ(m->get_dataver(), 1u);
+  EXPECT_EQ(m->get_mode(), "std");
+  EXPECT_EQ(m->get_crtime().size(), 19u);
+  EXPECT_EQ(m->get_crtime(), m->get_modtime());
+  EXPECT_TRUE(f.isUnmodified());
+  EXPECT_NE(f.getMathServer(0), nullptr);
+  EXPECT_EQ(f.getMathServer(0)->getModel(), m);
+}
+
+TEST(Factory, ModelIdsComeFromTheTimeInSeconds) {
+  Factory f;
+  for (int attempt = 0; attempt < 5; ++attempt) {
+    const std::time_t t0 = std::time(nullptr);
+    const uint32_t first = f.newModel(params(), false)->get_id()[1];
+    const uint32_t second = f.newModel(params(), false)->get_id()[1];
+    if (std::time(nullptr) != t0) continue;  // the second changed in between: try again
+    EXPECT_EQ(first, second);
+    EXPECT_EQ(f.currDataModel(0)->get_id()[0], 0xF0E1D2C3u);
+    return;
+  }
+}
+
+TEST(Factory, EachKindOfEditMarksTheModelChangedAndASaveClearsTheMark) {
+  const std::string dir = Fixture::freshFolder("edits");
+  Factory f;
+  ASSERT_NE(f.load(kGolden, false), nullptr);
+  ASSERT_TRUE(f.isUnmodified());
+
+  using Edit = void (*)(DecisionModel&);
+  const std::pair<const char*, Edit> edits[] = {
+      {"model name", [](DecisionModel& m) { m.set_nm("Other"); }},
+      {"model note", [](DecisionModel& m) { m.set_note(""); }},
+      {"parameters only", [](DecisionModel& m) { m.get_params().set_cfi(5.0); }},
+      {"decision maker name", [](DecisionModel& m) { m.get_dms()[2].set_nm("Carl"); }},
+      {"criterion weight", [](DecisionModel& m) { m.get_crs()[0].set_wt(1); }},
+      {"choice removed", [](DecisionModel& m) { m.get_chs().pop_back(); }},
+      {"score block", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
+      {"ranking", [](DecisionModel& m) { m.get_slns()[0].set_pctrank(50.0); }},
+      {"modification time", [](DecisionModel& m) { m.set_modtime("2027-01-01T00:00:00"); }},
+  };
+  int n = 0;
+  for (const auto& edit : edits) {
+    ASSERT_NE(f.load(kGolden, false), nullptr);
+    edit.second(*f.currDataModel(0));
+    EXPECT_FALSE(f.isUnmodified()) << edit.first;
+    const std::string path = dir + "/m" + std::to_string(n++) + ".xpv";
+    ASSERT_TRUE(f.save(path.c_str())) << edit.first << ": " << f.lastError();
+    EXPECT_TRUE(f.isUnmodified()) << edit.first;
+    EXPECT_EQ(f.currDataModel(0)->get_filepath(), path);
+  }
+  // The file path alone is no change.
+  f.currDataModel(0)->set_filepath("elsewhere.xpv");
+  EXPECT_TRUE(f.isUnmodified());
+}
+
+TEST(Factory, SavingWritesTheCrcWordAndTheFilePathAndReadsBackEqual) {
+  const std::string dir = Fixture::freshFolder("saveback");
+  const std::string path = dir + "/fresh.XPV";  // the extension in any case
+  Data::DecisionModel saved;
+  {
+    Factory f;
+    DecisionModel* m = f.newModel(params(), false);
+    m->set_nm("Fresh");
+    ASSERT_TRUE(f.save(path.c_str())) << f.lastError();
+    EXPECT_EQ(f.filepath(), path);
+    EXPECT_EQ(m->get_params().get_crc(), 1u);
+    saved = *m;
+  }
+  const std::string text = Fixture::fileBytes(path);
+  EXPECT_NE(text.find("crc=\"1\""), std::string::npos);
+  EXPECT_NE(text.find("file=\"" + path + "\""), std::string::npos);
+
+  Factory g;
+  ASSERT_NE(g.load(path, false), nullptr);
+  EXPECT_TRUE(*g.currDataModel(0) == saved);
+  // A save without a name goes to the same file.
+  g.currDataModel(0)->set_note("second");
+  ASSERT_TRUE(g.save(nullptr)) << g.lastError();
+  EXPECT_NE(Fixture::fileBytes(path).find("second"), std::string::npos);
+}
+
+TEST(Factory, ANewModelForgetsThePreviousFile) {
+  const std::string dir = Fixture::freshFolder("forget");
+  const std::string path = dir + "/kept.xpv";
+  fs::copy_file(kGolden, path);
+  Factory f;
+  ASSERT_NE(f.load(path, false), nullptr);
+  EXPECT_EQ(f.filepath(), path);
+  f.newModel(params(), false)->set_nm("Scratch");
+  EXPECT_TRUE(f.filepath().empty());
+  EXPECT_FALSE(f.save(nullptr));
+  EXPECT_EQ(Fixture::fileBytes(path), Fixture::fileBytes(kGolden));
+}
+
+TEST(Factory, AFileNameWithoutTheModelExtensionIsRefused) {
+  const std::string dir = Fixture::freshFolder("ext");
+  Factory f;
+  f.newModel(params(), false)->set_nm("X");
+  for (const char* name : {"/plan.xml", "/plan.xpv.bak", "/xpv", "/plan."}) {
+    const std::string path = dir + name;
+    EXPECT_FALSE(f.save(path.c_str())) << name;
+    EXPECT_FALSE(fs::exists(path)) << name;
+  }
+  EXPECT_TRUE(Factory::hasModelExtension("C:\\M\\PLAN.XPV"));
+  EXPECT_TRUE(Factory::hasModelExtension("plan.Xpv"));
+  EXPECT_FALSE(Factory::hasModelExtension("plan.xpvx"));
+}
+
+TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
+  const std::string dir = Fixture::freshFolder("limits");
+  using Edit = void (*)(DecisionModel&);
+  const std::pair<const char*, Edit> edits[] = {
+      {"more than 10", [](DecisionModel& m) {
+         Data::Choice extra = m.get_chs()[0];
+         extra.set_uid(0x4242u);
+         m.get_chs().push_back(extra);
+       }},
+      {"\"nm\" of element /palvermontine/model/dms/dm has no value",
+       [](DecisionModel& m) { m.get_dms()[0].set_nm(""); }},
+  };
+  for (const auto& edit : edits) {
+    Factory f;
+    ASSERT_NE(f.load(kGolden, false), nullptr);
+    edit.second(*f.currDataModel(0));
+    const std::string path = dir + "/m.xpv";
+    EXPECT_FALSE(f.save(path.c_str()));
+    EXPECT_NE(f.lastError().find(edit.first), std::string::npos) << f.lastError();
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_FALSE(f.isUnmodified());
+  }
+}
+
+// Failures that hold for any user (root ignores permission bits): the target is a
+// folder, the folder does not exist, the temporary file cannot be created.
+TEST(Factory, AFailedSaveKeepsTheOldFileTheModelAndItsChangedMark) {
+  const std::string dir = Fixture::freshFolder("failsave");
+  const std::string good = dir + "/plan.xpv";
+  fs::copy_file(kGolden, good);
+  Factory f;
+  ASSERT_NE(f.load(good, false), nullptr);
+  f.currDataModel(0)->get_dms()[0].set_nm("Changed");
+  const Data::DecisionModel before = *f.currDataModel(0);
+
+  fs::create_directory(dir + "/folder.xpv");
+  fs::create_directory(good + ".tmp");  // the temporary file of plan.xpv cannot be made
+  const std::string targets[] = {dir + "/folder.xpv", dir + "/no/such/folder/m.xpv", good};
+  for (const std::string& target : targets) {
+    EXPECT_FALSE(f.save(target.c_str())) << target;
+    EXPECT_FALSE(f.lastError().empty());
+    EXPECT_FALSE(f.isUnmodified()) << target;
+    EXPECT_EQ(f.filepath(), good);
+    EXPECT_TRUE(*f.currDataModel(0) == before);
+    EXPECT_EQ(f.currDataModel(0)->get_filepath(), before.get_filepath());
+  }
+  EXPECT_FALSE(f.save(nullptr));
+  EXPECT_EQ(Fixture::fileBytes(good), Fixture::fileBytes(kGolden));
+  EXPECT_TRUE(fs::is_directory(dir + "/folder.xpv"));
+
+  fs::remove(good + ".tmp");
+  EXPECT_TRUE(f.save(nullptr)) << f.lastError();
+  EXPECT_TRUE(f.isUnmodified());
+  EXPECT_NE(Fixture::fileBytes(good).find("Changed"), std::string::npos);
+}
+
+TEST(Factory, OpeningAMissingFileGivesNullAndChangesNothing) {
+  const std::string dir = Fixture::freshFolder("missingopen");
+  Factory f;
+  ASSERT_NE(f.load(kGolden, false), nullptr);
+  DecisionModel* m = f.currDataModel(0);
+  EXPECT_EQ(f.load(dir + "/none.xpv", false), nullptr);
+  EXPECT_EQ(f.currDataModel(0), m);
+  EXPECT_EQ(f.filepath(), kGolden);
+  EXPECT_TRUE(f.isUnmodified());
+}
+
+TEST(Factory, EveryDamagedFileIsRefusedWithItsReasonAndTheCurrentModelStays) {
+  Factory f;
+  ASSERT_NE(f.load(kGolden, false), nullptr);
+  DecisionModel* m = f.currDataModel(0);
+  auto* server = f.getMathServer(0);
+  f.currDataModel(0)->set_note("unsaved edit");
+  const Data::DecisionModel before = *m;
+
+  for (const Fixture::Damage& d : Fixture::kDamage) {
+    const std::string path = Fixture::kDamagedFolder + d.file;
+    ASSERT_TRUE(fs::exists(path)) << path;
+    try {
+      f.load(path, false);
+      ADD_FAILURE() << d.file << " was read";
+    } catch (const std::string& message) {
+      EXPECT_EQ(message.rfind(path, 0), 0u) << d.file << ": " << message;
+      EXPECT_NE(message.find(d.says), std::string::npos) << d.file << ": " << message;
+    }
+    EXPECT_EQ(f.currDataModel(0), m) << d.file;
+    EXPECT_EQ(f.getMathServer(0), server) << d.file;
+    EXPECT_EQ(f.filepath(), kGolden) << d.file;
+    EXPECT_TRUE(*m == before) << d.file;
+    EXPECT_FALSE(f.isUnmodified()) << d.file;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,216 @@
+// The two options files: created with their defaults when missing, read back at
+// the next start, and a damaged file set aside and replaced by the defaults without
+// stopping the program. Each test points the configuration folder at a folder of
+// its own.
+#include "ModelFixture.h"
+
+#include "model/AboutInfo.h"
+#include "model/AppFolders.h"
+#include "xml/PalvermontineAppOptsFile.h"
+#include "xml/PalvermontineMdlOptsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace {
+
+using namespace PV;
+using PV::XML::PalvermontineAppOptsFile;
+using PV::XML::PalvermontineMdlOptsFile;
+namespace fs = std::filesystem;
+
+void setConfigDir(const std::string& dir) {
+#ifdef _WIN32
+  _putenv_s(App::CONFIG_DIR_ENV, dir.c_str());
+#else
+  setenv(App::CONFIG_DIR_ENV, dir.c_str(), 1);
+#endif
+}
+
+std::string configFolder(const std::string& name) {
+  const std::string dir = Fixture::freshFolder("config_" + name);
+  setConfigDir(dir);
+  return dir;
+}
+
+std::string attr(const std::string& text, const std::string& name) {
+  const std::string key = " " + name + "=\"";
+  std::size_t at = text.find(key);
+  if (at == std::string::npos) return "<absent>";
+  at += key.size();
+  return text.substr(at, text.find('"', at) - at);
+}
+
+TEST(ModelOptionsFile, AMissingFileIsCreatedWithTheDefaultsAndReadAtTheNextStart) {
+  configFolder("mdl_missing");
+  const std::string path = PalvermontineMdlOptsFile::configFilePath();
+  ASSERT_FALSE(fs::exists(path));
+  Data::PalvermontineMdlOpts first;
+  {
+    PalvermontineMdlOptsFile f;
+    EXPECT_TRUE(f.problem().empty()) << f.problem();
+    first = f.options();
+  }
+  const std::string text = Fixture::fileBytes(path);
+  EXPECT_EQ(attr(text, "appver"), "1.0");
+  EXPECT_EQ(attr(text, "owner"), "Unknown");
+  EXPECT_EQ(attr(text, "sil"), "3");
+  EXPECT_EQ(attr(text, "cfl"), "90.0");
+  EXPECT_EQ(attr(text, "cfi"), "10.0");
+  EXPECT_EQ(attr(text, "crtime").size(), 19u);
+  EXPECT_EQ(attr(text, "crtime"), attr(text, "modtime"));
+  EXPECT_NE(text.find("<palvermontineMdlOpts xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                      "xsi:noNamespaceSchemaLocation=\"palvermontineMdlOpts.xsd\" crtime="),
+            std::string::npos)
+      << text;
+
+  PalvermontineMdlOptsFile again;
+  EXPECT_TRUE(again.problem().empty());
+  EXPECT_EQ(again.options().get_crtime(), first.get_crtime());
+  EXPECT_EQ(again.options().get_parmMdlOpts().get_sil(), 3);
+  EXPECT_EQ(again.options().get_parmMdlOpts().get_cfl(), 90.0);
+  EXPECT_EQ(again.options().get_parmMdlOpts().get_owner(), "Unknown");
+  EXPECT_EQ(again.options().get_parmMdlOpts().get_mode(), "std");
+  EXPECT_EQ(Fixture::fileBytes(path), text);
+}
+
+TEST(ModelOptionsFile, ChangesReachTheFileOnlyThroughSave) {
+  configFolder("mdl_save");
+  const std::string path = PalvermontineMdlOptsFile::configFilePath();
+  {
+    PalvermontineMdlOptsFile f;
+    const std::string before = Fixture::fileBytes(path);
+    f.options().get_parmMdlOpts().set_cfl(95.0);
+    EXPECT_EQ(Fixture::fileBytes(path), before);
+    f.options().get_parmMdlOpts().set_note("for <all> & more");
+    ASSERT_TRUE(f.save());
+    f.options().get_parmMdlOpts().set_cfl(60.0);
+    EXPECT_TRUE(f.load());
+    EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 95.0);
+    Fixture::writeBytes(path, "damaged");
+    EXPECT_THROW(f.load(), std::string);
+    EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 95.0);
+    ASSERT_TRUE(f.save());
+  }
+  PalvermontineMdlOptsFile again;
+  EXPECT_EQ(again.options().get_parmMdlOpts().get_cfl(), 95.0);
+  EXPECT_EQ(again.options().get_parmMdlOpts().get_note(), "for <all> & more");
+}
+
+TEST(ModelOptionsFile, FieldsAbsentFromTheFileTakeTheirDefaults) {
+  const std::string dir = configFolder("mdl_absent");
+  Fixture::writeBytes(PalvermontineMdlOptsFile::configFilePath(),
+                      "<?xml version=\"1.0\"?>\r\n<palvermontineMdlOpts appver=\"1.0\">\r\n"
+                      "<parmMdlOpts cfi=\"5.0\"/>\r\n</palvermontineMdlOpts>\r\n");
+  PalvermontineMdlOptsFile f;
+  EXPECT_TRUE(f.problem().empty()) << f.problem();
+  EXPECT_EQ(f.options().get_parmMdlOpts().get_cfi(), 5.0);
+  EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 90.0);
+  EXPECT_EQ(f.options().get_parmMdlOpts().get_sil(), 3);
+  EXPECT_FALSE(fs::exists(PalvermontineMdlOptsFile::configFilePath() + ".bad"));
+}
+
+struct Damage {
+  const char* name;
+  const char* text;
+  const char* says;
+};
+
+const Damage kMdlDamage[] = {
+    {"empty", "", "possibly 0 length"},
+    {"not xml", "sil=3 cfl=90", "is not a proper Palvermontine XML file"},
+    {"binary", "<palvermontineMdlOpts appver=\"1.0\">\xE9</palvermontineMdlOpts>", "Binary File"},
+    {"newer", "<palvermontineMdlOpts appver=\"1.1\"><parmMdlOpts cfi=\"10.0\"/></palvermontineMdlOpts>",
+     "appver 1.1"},
+    {"no version", "<palvermontineMdlOpts><parmMdlOpts cfi=\"10.0\"/></palvermontineMdlOpts>", "\"appver\""},
+    {"sil", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts sil=\"9\" cfi=\"10.0\"/></palvermontineMdlOpts>",
+     "\"sil\""},
+    {"cfi", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfi=\"x\"/></palvermontineMdlOpts>", "\"cfi\""},
+    {"root", "<palvermontineAppOpts appver=\"1.0\"/>", "root element <palvermontineMdlOpts> is missing"},
+};
+
+TEST(ModelOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
+  for (const Damage& d : kMdlDamage) {
+    configFolder("mdl_damaged");
+    const std::string path = PalvermontineMdlOptsFile::configFilePath();
+    Fixture::writeBytes(path, d.text);
+    PalvermontineMdlOptsFile f;
+    EXPECT_NE(f.problem().find(d.says), std::string::npos) << d.name << ": " << f.problem();
+    EXPECT_NE(f.problem().find("set aside"), std::string::npos) << d.name << ": " << f.problem();
+    EXPECT_EQ(Fixture::fileBytes(path + ".bad"), d.text) << d.name;
+    EXPECT_EQ(f.options().get_parmMdlOpts().get_cfi(), 10.0) << d.name;
+    EXPECT_EQ(f.options().get_parmMdlOpts().get_sil(), 3) << d.name;
+    EXPECT_EQ(attr(Fixture::fileBytes(path), "owner"), "Unknown") << d.name;
+  }
+}
+
+TEST(ModelOptionsFile, AFolderThatCannotBeWrittenIsReportedAndTheDefaultsServe) {
+  const std::string dir = configFolder("mdl_unwritable");
+  Fixture::writeBytes(dir + "/plainfile", "x");
+  setConfigDir(dir + "/plainfile/below");
+  PalvermontineMdlOptsFile f;
+  EXPECT_NE(f.problem().find("could not be written"), std::string::npos) << f.problem();
+  EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 90.0);
+}
+
+TEST(ApplicationOptionsFile, AMissingFileIsCreatedWithTheDefaults) {
+  configFolder("app_missing");
+  Util::PalvermontineAboutInfo::instance()->set_userName("Pat");
+  {
+    PalvermontineAppOptsFile f;
+    EXPECT_TRUE(f.problem().empty()) << f.problem();
+  }
+  const std::string text = Fixture::fileBytes(PalvermontineAppOptsFile::configFilePath());
+  EXPECT_EQ(attr(text, "appver"), "1.0");
+  EXPECT_EQ(attr(text, "owner"), "Pat");
+  EXPECT_EQ(attr(text, "username"), "Pat");
+  EXPECT_EQ(attr(text, "rgbFilledBgHighlightChoicePairs"), "8454016");
+  EXPECT_EQ(attr(text, "autoSave"), "true");
+  EXPECT_EQ(attr(text, "useCrc"), "false");
+  EXPECT_EQ(attr(text, "cellInputAdvance"), "leftRightDown");
+  EXPECT_EQ(attr(text, "solutionWindowOrientation"), "portrait");
+  EXPECT_EQ(attr(text, "defaultDirectory"), "<absent>");
+  EXPECT_EQ(text.find("modelPathFilenameMostRecent"), std::string::npos);
+  EXPECT_EQ(attr(text, "crtime"), attr(text, "modtime"));
+}
+
+TEST(ApplicationOptionsFile, TheFilesOwnerBecomesTheUsersNameAndAbsentFieldsTakeDefaults) {
+  configFolder("app_owner");
+  Fixture::writeBytes(PalvermontineAppOptsFile::configFilePath(),
+                      "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<palvermontineAppOpts appver=\"1.0\">\r\n"
+                      "<idAppOpts owner=\"Zed\"/>\r\n<defaultValuesAppOpts autoSave=\"false\">\r\n"
+                      "<modelPathFilenameMostRecent>C:\\m\\a.xpv</modelPathFilenameMostRecent>\r\n"
+                      "</defaultValuesAppOpts>\r\n<guiAppOpts exitIcon=\"exit1\"/>\r\n</palvermontineAppOpts>\r\n");
+  PalvermontineAppOptsFile f;
+  EXPECT_TRUE(f.problem().empty()) << f.problem();
+  EXPECT_EQ(Util::PalvermontineAboutInfo::instance()->get_userName(), "Zed");
+  EXPECT_FALSE(f.options().get_defaultValuesAppOpts().get_autoSave());
+  EXPECT_EQ(f.options().get_defaultValuesAppOpts().get_modelPathFilenameMostRecent(), "C:\\m\\a.xpv");
+  EXPECT_EQ(f.options().get_guiAppOpts().get_cellInputAdvance(), "leftRightDown");
+  EXPECT_EQ(f.options().get_calcAppOpts().get_solutionWindowOrientation(), "portrait");
+}
+
+TEST(ApplicationOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
+  const Damage damage[] = {
+      {"newer", "<palvermontineAppOpts appver=\"1.1\"/>", "appver 1.1"},
+      {"enumerated text", "<palvermontineAppOpts appver=\"1.0\"><guiAppOpts cellInputAdvance=\"sideways\"/>"
+                          "</palvermontineAppOpts>", "\"cellInputAdvance\""},
+      {"boolean", "<palvermontineAppOpts appver=\"1.0\"><rptAppOpts displayReport=\"yes\"/></palvermontineAppOpts>",
+       "\"displayReport\""},
+      {"not well formed", "<palvermontineAppOpts appver=\"1.0\">", "is not a proper Palvermontine XML file"},
+  };
+  for (const Damage& d : damage) {
+    configFolder("app_damaged");
+    const std::string path = PalvermontineAppOptsFile::configFilePath();
+    Fixture::writeBytes(path, d.text);
+    PalvermontineAppOptsFile f;
+    EXPECT_NE(f.problem().find(d.says), std::string::npos) << d.name << ": " << f.problem();
+    EXPECT_EQ(Fixture::fileBytes(path + ".bad"), d.text) << d.name;
+    EXPECT_EQ(f.options().get_guiAppOpts().get_cellInputAdvance(), "leftRightDown") << d.name;
+    EXPECT_EQ(attr(Fixture::fileBytes(path), "appver"), "1.0") << d.name;
+  }
+}
+
+}  // namespace
