@@ -5,8 +5,8 @@
 #include "math/Reconciler.h"
 #include "model/DecisionModel.h"
 #include "model/RankSolutionData.h"
+#include "model/TextForms.h"
 
-#include <charconv>
 
 namespace PV {
 namespace Math {
@@ -59,17 +59,6 @@ bool listDiffers(const std::vector<Item>& former, const std::vector<Item>& updat
 int advise(int result, const char* text, std::string& msg) {
   msg = text;
   return result;
-}
-
-// The model file keeps confidence settings to one decimal; the pairs are counted
-// from the value the file will give back, so a saved model draws the same pairs
-// when it is opened again.
-double toFileDecimal(double v) {
-  char buf[64];
-  const auto out = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 1);
-  double r = v;
-  std::from_chars(buf, out.ptr, r);
-  return r;
 }
 
 }  // namespace
@@ -168,6 +157,8 @@ void Server<T>::afterEdit() {
     }
     dropAlgorithm();
   }
+  // Without pair sets nothing else removes the entries of a choice that went.
+  dropStaleSolutions(false);
   update();
 }
 
@@ -390,8 +381,8 @@ bool Server<T>::setParams(const PV::Data::ModelParameters& params) {
   std::string msg;
   if (adviseParams(params, msg) == ADVICE_INVALID) return false;
   PV::Data::ModelParameters p = params;
-  p.set_cfl(toFileDecimal(params.get_cfl()));
-  p.set_cfi(toFileDecimal(params.get_cfi()));
+  p.set_cfl(PV::Data::TextForms::roundedToOneDecimal(params.get_cfl()));
+  p.set_cfi(PV::Data::TextForms::roundedToOneDecimal(params.get_cfi()));
   model_->set_params(p);
   afterEdit();
   return true;
@@ -443,8 +434,8 @@ template <typename T>
 int Server<T>::adviseParams(double cfl, double cfi, int sil, std::string& msg) const {
   msg.clear();
   // Judged as the model will hold them.
-  cfl = toFileDecimal(cfl);
-  cfi = toFileDecimal(cfi);
+  cfl = PV::Data::TextForms::roundedToOneDecimal(cfl);
+  cfi = PV::Data::TextForms::roundedToOneDecimal(cfi);
   if (sil > MAX_SIL) return advise(ADVICE_INVALID, kScaleTooLarge, msg);
   if (sil < 1) return advise(ADVICE_INVALID, kScaleTooSmall, msg);
   if (!isValidConfidence(cfl, cfi)) return advise(ADVICE_INVALID, kConfidenceInvalid, msg);

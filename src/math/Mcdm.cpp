@@ -19,14 +19,11 @@ char* copyText(const std::string& text) {
   return p;
 }
 
+// Exactly as the set-up scales them, so that unchanged weights solve as before.
 template <typename Item>
 void fillPercentages(double* weights, const std::vector<Item>& items) {
-  double sum = 0.0;
-  for (const auto& item : items) sum += static_cast<double>(item.get_wt());
-  if (sum == 0.0) sum = 100.0;
-  for (std::size_t k = 0; k < items.size(); ++k) {
-    weights[k] = static_cast<double>(items[k].get_wt()) * 100.0 / sum;
-  }
+  for (std::size_t k = 0; k < items.size(); ++k) weights[k] = static_cast<double>(items[k].get_wt());
+  model_normalise_weights(weights, static_cast<unsigned>(items.size()));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 #include "math/ScoreChars.h"
 #include "math/sample_size.h"
 #include "model/DecisionModel.h"
+#include "model/TextForms.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -13,13 +14,6 @@ namespace Math {
 namespace {
 
 constexpr double PERCENT_AGREE = 50.0;
-
-int hexDigit(char c) {
-  if ('0' <= c && c <= '9') return c - '0';
-  if ('a' <= c && c <= 'f') return c - 'a' + 10;
-  if ('A' <= c && c <= 'F') return c - 'A' + 10;
-  return -1;
-}
 
 std::string num(uint64_t n) { return std::to_string(n); }
 
@@ -53,7 +47,7 @@ bool readBlockSeed(const std::string& block, uint32_t& seed) {
   if (block.size() < SCORE_BLOCK_HEADER_LEN) return false;
   uint32_t v = 0;
   for (uint32_t k = ID_LEN; k < SCORE_BLOCK_HEADER_LEN; ++k) {
-    const int d = hexDigit(block[k]);
+    const int d = PV::Data::TextForms::hexDigitValue(block[k]);
     if (d < 0) return false;
     v = (v << 4) | static_cast<uint32_t>(d);
   }

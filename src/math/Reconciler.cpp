@@ -159,7 +159,8 @@ void Reconciler::reconcile(PV::Data::DecisionModel& newDM) {
   // below); a count taken when the reconciler was made would be stale.
   scoreCounts_ = alg_->countScores(alg_->getNumCriteria(), alg_->getNumDecisionMakers());
   const uint32_t formerVersion = dataModel_->get_dataver();
-  newDM.set_dataver(formerVersion + 1);
+  // The largest version stays: one more would wrap to 0, which no model holds.
+  newDM.set_dataver(formerVersion == UINT32_MAX ? formerVersion : formerVersion + 1);
   logFileName_ = reportFileName(dataModel_->get_nm());
   writeReport(0);
 

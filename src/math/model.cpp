@@ -15,14 +15,6 @@ uint32_t fixedSeed = 0;
 bool useFixedSeed = false;
 uint32_t lastClockSeed = 0;
 
-// Scales the weights to a sum of 100; all-zero weights stay 0.
-void normaliseWeights(double* wt, unsigned count) {
-  double sum = 0.0;
-  for (unsigned k = 0; k < count; ++k) sum += wt[k];
-  if (sum == 0.0) sum = 100.0;
-  for (unsigned k = 0; k < count; ++k) wt[k] = (100.0 / sum) * wt[k];
-}
-
 bool allZero(const double* wt, unsigned count) {
   for (unsigned k = 0; k < count; ++k)
     if (wt[k] != 0.0) return false;
@@ -93,6 +85,13 @@ void model_alloc_ranking(model_solution* solution, unsigned choice_count) {
   solution->count = static_cast<uint16_t>(choice_count);
 }
 
+void model_normalise_weights(double* wt, unsigned count) {
+  double sum = 0.0;
+  for (unsigned k = 0; k < count; ++k) sum += wt[k];
+  if (sum == 0.0) sum = 100.0;
+  for (unsigned k = 0; k < count; ++k) wt[k] = (100.0 / sum) * wt[k];
+}
+
 void model_init(model* model) {
   PV_ASSERT(model != 0);
   PV_ASSERT(model->ndm > 0 && model->ndm <= MAX_DECISION_MAKERS);
@@ -105,8 +104,8 @@ void model_init(model* model) {
   PV_ASSERT(model->dmwt != 0);
   PV_ASSERT(model->crwt != 0);
 
-  normaliseWeights(model->dmwt, model->ndm);
-  normaliseWeights(model->crwt, model->ncr);
+  model_normalise_weights(model->dmwt, model->ndm);
+  model_normalise_weights(model->crwt, model->ncr);
 
   model->pd = model_alloc_pair_data(model->ncr);
   if (model->seed == 0) model->seed = model_new_seed();

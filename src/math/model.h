@@ -100,6 +100,10 @@ uint32_t model_new_seed();
 int model_seed_is_new(const model* model, uint32_t seed);
 void model_pick_seed(uint32_t* seedvar, model* model, uint8_t icr);
 
+// Scales the weights to a sum of 100; all-zero weights stay 0. The set-up scales
+// the frame's weights so, and so does every later change of them.
+void model_normalise_weights(double* wt, unsigned count);
+
 // Set-up and lifetime.
 void model_init(model* model);
 pair_data* model_alloc_pair_data(uint8_t ncr);

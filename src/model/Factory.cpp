@@ -4,6 +4,7 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
 #include "math/rng.h"
+#include "model/TextForms.h"
 #include "model/TimeStamp.h"
 #include "xml/PalvermontineFile.h"
 
@@ -76,7 +77,13 @@ DecisionModel* Factory::newModel(const ModelParameters& parameters, bool solveOu
   DecisionModel& mdl = root->get_model();
   seedModelIds();
   mdl.set_id(nextModelId());
-  mdl.set_params(parameters);
+  // The model holds the confidence settings as its file keeps them (one decimal),
+  // so that the pairs drawn now are the pairs drawn when the saved file is opened.
+  ModelParameters params = parameters;
+  const double cfl = PV::Data::TextForms::roundedToOneDecimal(params.get_cfl());
+  if (cfl > 0.0) params.set_cfl(cfl);
+  params.set_cfi(PV::Data::TextForms::roundedToOneDecimal(params.get_cfi()));
+  mdl.set_params(params);
   mdl.set_dataver(1);
   std::string now;
   PV::Util::timeStamp(now, false);
@@ -164,6 +171,25 @@ bool Factory::save(const char* filename_path) {
   Palvermontine written(*currPalvermontine_);
   written.get_model().set_filepath(target);
   written.get_model().get_params().set_crc(1);
+  // A model changed in place, past the math server, can be one that opening would
+  // refuse (a ranking entry of a removed choice, blocks of another shape): its text
+  // is read back with every check of opening before it may replace the old file.
+  try {
+    XML::PalvermontineFile check(target, false);
+    Palvermontine back;
+    check.readText(check.writeText(written), back);
+    std::string why;
+    if (!Math::checkModelData(back.get_model(), why)) {
+      lastError_ = target + ": " + why;
+      return false;
+    }
+  } catch (const XML::FormatError& e) {
+    lastError_ = target + ": " + e.what();
+    return false;
+  } catch (const std::string& message) {
+    lastError_ = message;
+    return false;
+  }
   XML::PalvermontineFile file(target, false);
   if (!file.write(written)) {
     lastError_ = target + ": " + file.errorText();

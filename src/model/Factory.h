@@ -8,8 +8,9 @@
 // anything is replaced: a file that cannot be opened gives null, a damaged one throws
 // a message string naming the file and what is wrong, and in both cases the current
 // model, snapshot, server and file path stay as they were. Saving writes through a
-// temporary file that replaces the target only when complete: a failed save returns
-// false, leaves the previous file, and leaves the model marked as changed.
+// temporary file that replaces the target only when complete, and never writes a
+// model that opening would refuse: a failed save returns false, leaves the previous
+// file, and leaves the model marked as changed.
 #pragma once
 
 #include "model/DecisionModel.h"

@@ -3,6 +3,14 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+
+// The most entries of each list a decision model holds: what its file carries and
+// what the mathematics takes. The model file, the model check and the editors'
+// advice all use these.
+inline constexpr uint32_t PV_DATA_MAX_DMS = 5;
+inline constexpr uint32_t PV_DATA_MAX_CRS = 7;
+inline constexpr uint32_t PV_DATA_MAX_CHS = 10;
 
 inline constexpr std::size_t PV_DATA_NOTES_MAX_BYTES = 240;
 inline constexpr std::size_t PV_DATA_NM_MAX_BYTES = 40;
@@ -14,8 +22,8 @@ inline constexpr std::size_t PV_DATA_TIMESTAMP_MAX_BYTES = 22;
 // pair of 10 choices) for 5 decision makers: 16 + 225 = 241 characters.
 inline constexpr std::size_t PV_DATA_CR_ID_NUM_BYTES = 4;
 inline constexpr std::size_t PV_DATA_CR_SEED_NUM_BYTES = 4;
-inline constexpr std::size_t PV_DATA_CH_MAX_PAIRS_PER_CRITERIA = 45;
-inline constexpr std::size_t PV_DATA_DM_MAX_ROWS = 5;
+inline constexpr std::size_t PV_DATA_CH_MAX_PAIRS_PER_CRITERIA = PV_DATA_MAX_CHS * (PV_DATA_MAX_CHS - 1) / 2;
+inline constexpr std::size_t PV_DATA_DM_MAX_ROWS = PV_DATA_MAX_DMS;
 inline constexpr std::size_t PV_DATA_SCORE_MAX_BYTES =
     (2 * PV_DATA_CR_ID_NUM_BYTES) + (2 * PV_DATA_CR_SEED_NUM_BYTES) +
     (PV_DATA_CH_MAX_PAIRS_PER_CRITERIA * PV_DATA_DM_MAX_ROWS);

@@ -348,7 +348,9 @@ bool Transform<T>::fromStringChecked(void* obj, const std::string& s, std::strin
     } else if (dblsf_) {
       double d = 0.0;
       if (!TextForms::parseDouble(s, d, reason)) return false;
-      (object->*dblsf_)(d);
+      // Files keep one decimal: the record holds what its own file will give back
+      // (the confidence settings decide the number of pairs).
+      (object->*dblsf_)(TextForms::roundedToOneDecimal(d));
     } else if (cstrsf_) {
       if (s.empty()) {
         reason = "empty text";

@@ -1,5 +1,6 @@
 #include "xml/PalvermontineFile.h"
 
+#include "model/TextForms.h"
 #include "model/Transform.h"
 #include "xml/TableBuilder.h"
 
@@ -141,11 +142,10 @@ const ModelTable& modelTable() {
   return table;
 }
 
-bool isHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
-
+// The value of hexadecimal digits already checked as such.
 uint32_t hexValue(const std::string& s) {
   uint32_t v = 0;
-  for (char c : s) v = v * 16 + static_cast<uint32_t>(c <= '9' ? c - '0' : (c | 0x20) - 'a' + 10);
+  for (char c : s) v = v * 16 + static_cast<uint32_t>(TextForms::hexDigitValue(c));
   return v;
 }
 
@@ -258,7 +258,8 @@ void PalvermontineFile::checkModel(const DecisionModel& mdl) {
     std::string where = itemPath("ss", "s", i);
     if (v.size() < 16) throw FormatError(where + ": the score block is shorter than its 16-digit header");
     for (std::size_t k = 0; k < 16; ++k)
-      if (!isHexDigit(v[k])) throw FormatError(where + ": the score block's header is not hexadecimal");
+      if (TextForms::hexDigitValue(v[k]) < 0)
+        throw FormatError(where + ": the score block's header is not hexadecimal");
     if (hexValue(v.substr(0, 8)) != i + 1)
       throw FormatError(where + ": the score block is numbered " + std::to_string(hexValue(v.substr(0, 8))) +
                         " in place of " + std::to_string(i + 1));

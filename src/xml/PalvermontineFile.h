@@ -9,6 +9,7 @@
 #pragma once
 
 #include "model/DecisionModel.h"
+#include "model/Limits.h"
 #include "xml/XmlFile.h"
 #include "xml/XmlTable.h"
 
@@ -20,10 +21,10 @@ namespace PV {
 namespace XML {
 
 // The largest number of items per list of a model file.
-inline constexpr uint32_t MODEL_MAX_DMS = 5;
-inline constexpr uint32_t MODEL_MAX_CRS = 7;
-inline constexpr uint32_t MODEL_MAX_CHS = 10;
-inline constexpr uint32_t MODEL_MAX_SS = 7;
+inline constexpr uint32_t MODEL_MAX_DMS = PV_DATA_MAX_DMS;
+inline constexpr uint32_t MODEL_MAX_CRS = PV_DATA_MAX_CRS;
+inline constexpr uint32_t MODEL_MAX_CHS = PV_DATA_MAX_CHS;
+inline constexpr uint32_t MODEL_MAX_SS = PV_DATA_MAX_CRS;  // a score block per criterion
 inline constexpr uint32_t MODEL_MAX_SLNS = 10;
 
 // The newest program version whose files this program reads.

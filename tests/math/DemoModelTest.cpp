@@ -1,5 +1,6 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
+#include "math/model.h"
 #include "model/AppFolders.h"
 #include "model/DemoModel.h"
 #include "model/DemoScores.h"
@@ -88,6 +89,10 @@ class DemoModel : public ::testing::Test {
     setenv(PV::App::CONFIG_DIR_ENV, dir.c_str(), 1);
 #endif
   }
+  static void TearDownTestSuite() {
+    std::error_code ignored;
+    std::filesystem::remove_all(std::filesystem::current_path() / "demo_config", ignored);
+  }
 };
 
 TEST_F(DemoModel, IsScoredSolvedAndCurrent) {
@@ -110,6 +115,9 @@ TEST_F(DemoModel, IsScoredSolvedAndCurrent) {
   auto* server = PV::Data::Factory::instance()->getMathServer(0);
   EXPECT_TRUE(server->isScoreable());
   EXPECT_TRUE(server->isComplete());
+  // Making it leaves new seeds drawn from the clock as before, not fixed for every
+  // model made after it.
+  EXPECT_NE(model_new_seed(), model_new_seed());
 
   // A pair drawn one way round gets the table's score turned round.
   const auto* rps = alg->getRps(0, 0);

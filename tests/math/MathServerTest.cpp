@@ -161,6 +161,25 @@ TEST(MathServer, AModelChangedBehindTheServersBackIsOutOfStep) {
   EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
 }
 
+// The weights an edit gives the frame are those the frame took from the model when
+// it was made: an unchanged list solves exactly as before it was set.
+TEST(MathServer, SettingUnchangedWeightsLeavesTheFrameAsItWas) {
+  ModelShape shape;
+  shape.ndm = 5;
+  shape.ncr = 7;
+  auto m = makeModel(shape);
+  MathServer server(&m, false);
+  ASSERT_TRUE(server.createAlgorithm());
+  const auto& frame = server.getAlgorithm()->getMcdm()->getFrame();
+  const std::vector<double> crwt(frame.crwt, frame.crwt + shape.ncr);
+  const std::vector<double> dmwt(frame.dmwt, frame.dmwt + shape.ndm);
+  ASSERT_TRUE(server.setCriteria(m.get_crs()));
+  ASSERT_TRUE(server.setDecisionMakers(m.get_dms()));
+  const auto& after = server.getAlgorithm()->getMcdm()->getFrame();
+  EXPECT_EQ(std::vector<double>(after.crwt, after.crwt + shape.ncr), crwt);
+  EXPECT_EQ(std::vector<double>(after.dmwt, after.dmwt + shape.ndm), dmwt);
+}
+
 TEST(MathServer, AllZeroWeightsAreRefusedWithAMessage) {
   ModelShape shape;
   shape.nch = 3;
@@ -174,6 +193,31 @@ TEST(MathServer, AllZeroWeightsAreRefusedWithAMessage) {
   ASSERT_TRUE(server.setDecisionMakers(dms));
   EXPECT_EQ(server.solve(), PV::Math::MODEL_ZERO_WEIGHTS);
   EXPECT_TRUE(m.get_slns().empty());
+}
+
+// Once the model stops being scoreable the server holds no algorithm; a choice
+// removed after that must still take its ranking entry with it, or the saved file
+// would name a choice it does not hold and be refused when opened.
+TEST(MathServer, ARemovedChoiceLeavesTheRankingWithoutAnAlgorithm) {
+  ModelShape shape;
+  shape.nch = 4;
+  shape.cfl = 100.0;
+  auto m = makeModel(shape);
+  MathServer server(&m, false);
+  ASSERT_TRUE(server.createAlgorithm());
+  scoreThroughServer(server, m, shape.sil);
+  ASSERT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
+  ASSERT_EQ(m.get_slns().size(), 4u);
+
+  ASSERT_TRUE(server.setDecisionMakers({}));
+  ASSERT_FALSE(server.hasAlgorithm());
+  auto chs = m.get_chs();
+  const uint32_t removed = chs.back().get_uid();
+  chs.pop_back();
+  ASSERT_TRUE(server.setChoices(chs));
+  EXPECT_EQ(m.get_slns().size(), 3u);
+  for (const auto& s : m.get_slns()) EXPECT_NE(s.get_ch(), removed);
+  EXPECT_TRUE(m.get_slns().get_flag());
 }
 
 TEST(MathServer, AdviceTextsAndResults) {
@@ -228,6 +272,9 @@ TEST(MathServer, AdviceTextsAndResults) {
   EXPECT_EQ(server.adviseParams(95.0, 5.0, 5, msg), 0);
   EXPECT_EQ(server.adviseParams(95.04, 4.96, 3, msg), 0);  // what a file keeps: 95.0, 5.0
   EXPECT_EQ(server.adviseParams(50.04, 5.0, 3, msg), 2);   // kept as 50.0
+  // Values no file text holds at one decimal are refused, not read past a buffer.
+  EXPECT_EQ(server.adviseParams(1e300, 5.0, 3, msg), 2);
+  EXPECT_EQ(server.adviseParams(95.0, std::numeric_limits<double>::quiet_NaN(), 3, msg), 2);
   EXPECT_EQ(server.adviseParams(m.get_params(), msg), 0);
   EXPECT_EQ(msg, "");
 }

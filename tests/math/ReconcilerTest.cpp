@@ -366,6 +366,22 @@ TEST_F(Reconciliation, AnUnchangedModelOnlyRaisesItsVersion) {
   EXPECT_EQ(report("Unchanged"), golden("reconcile_unchanged.log"));
 }
 
+// A file may hold the largest version ("-1" in its text); reconciling it must not
+// wrap to 0, which no model holds.
+TEST_F(Reconciliation, TheLargestVersionIsKeptWhenRaised) {
+  ModelShape shape;
+  shape.ndm = 1;
+  shape.ncr = 1;
+  shape.nch = 3;
+  shape.cfl = 100.0;
+  auto m = model(shape, "Largest");
+  m.set_dataver(0xFFFFFFFFu);
+  Algorithm alg(m);
+  alg.getReconciler();
+  alg.reconcile(m);
+  EXPECT_EQ(m.get_dataver(), 0xFFFFFFFFu);
+}
+
 void scoreOpenPairs(PV::Math::MathServer& server, const PV::Data::DecisionModel& m) {
   const int sil = m.get_params().get_sil();
   for (uint32_t c = 0; c < m.get_crs().size(); ++c) {

@@ -69,11 +69,15 @@ TEST(Factory, EachKindOfEditMarksTheModelChangedAndASaveClearsTheMark) {
   const std::pair<const char*, Edit> edits[] = {
       {"model name", [](DecisionModel& m) { m.set_nm("Other"); }},
       {"model note", [](DecisionModel& m) { m.set_note(""); }},
-      {"parameters only", [](DecisionModel& m) { m.get_params().set_cfi(5.0); }},
+      {"parameters only", [](DecisionModel& m) { m.get_params().set_sil(4); }},
       {"decision maker name", [](DecisionModel& m) { m.get_dms()[2].set_nm("Carl"); }},
       {"criterion weight", [](DecisionModel& m) { m.get_crs()[0].set_wt(1); }},
-      {"choice removed", [](DecisionModel& m) { m.get_chs().pop_back(); }},
-      {"score block", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
+      {"choice renamed", [](DecisionModel& m) { m.get_chs().back().set_nm("Site Z"); }},
+      {"score", [](DecisionModel& m) {
+         std::string block = m.get_ss()[0].get_value();
+         block[16] = '8';
+         m.get_ss()[0].set_value(block);
+       }},
       {"ranking", [](DecisionModel& m) { m.get_slns()[0].set_pctrank(50.0); }},
       {"modification time", [](DecisionModel& m) { m.set_modtime("2027-01-01T00:00:00"); }},
   };
@@ -156,6 +160,12 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
        }},
       {"\"nm\" of element /palvermontine/model/dms/dm has no value",
        [](DecisionModel& m) { m.get_dms()[0].set_nm(""); }},
+      // Changed in place, without the math server: a file opening would refuse.
+      {"names no choice of the model", [](DecisionModel& m) { m.get_chs().pop_back(); }},
+      {"the model needs", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
+      // Bytes that are no UTF-8 are written as references to single characters,
+      // which read back as two bytes each: 40 of them no longer fit a name.
+      {"nm.length() <= PV_DATA_NM_MAX_BYTES", [](DecisionModel& m) { m.get_dms()[0].set_nm(std::string(40, '\xE9')); }},
   };
   for (const auto& edit : edits) {
     Factory f;
@@ -171,6 +181,79 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
 
 // Failures that hold for any user (root ignores permission bits): the target is a
 // folder, the folder does not exist, the temporary file cannot be created.
+// A file may give the confidence settings with more decimals than the program
+// writes. The model must hold what its own file will give back, or the pairs drawn
+// after opening (44 at 99.99%) no longer fit the blocks once saved (45 at 100.0%)
+// and the saved file is refused.
+TEST(Factory, ConfidenceSettingsReadWithMoreDecimalsSaveAndOpenAgain) {
+  const std::string dir = Fixture::freshFolder("decimals");
+  std::string text = Fixture::fileBytes(kGolden);
+  const auto ss = text.find("<ss>");
+  const auto ssEnd = text.find("</ss>", ss);
+  ASSERT_NE(ssEnd, std::string::npos);
+  text.erase(ss, text.find('<', ssEnd + 1) - ss);
+  text.replace(text.find("cfl=\"90.0\""), 10, "cfl=\"99.99\"");
+  const std::string opened = dir + "/opened.xpv";
+  Fixture::writeBytes(opened, text);
+  const std::string saved = dir + "/saved.xpv";
+  {
+    Factory f;
+    DecisionModel* m = f.load(opened, false);
+    ASSERT_NE(m, nullptr);
+    EXPECT_EQ(m->get_params().get_cfl(), 100.0);
+    auto* server = f.getMathServer(0);
+    ASSERT_TRUE(server->createAlgorithm());
+    server->transferScores();
+    ASSERT_TRUE(f.save(saved.c_str())) << f.lastError();
+  }
+  Factory g;
+  EXPECT_NE(g.load(saved, false), nullptr);
+}
+
+// The same for a new model made with settings of more decimals than the file keeps.
+TEST(Factory, ANewModelHoldsItsConfidenceSettingsAsItsFileWill) {
+  const std::string dir = Fixture::freshFolder("newdecimals");
+  const std::string saved = dir + "/new.xpv";
+  {
+    Factory f;
+    Data::ModelParameters p = params();
+    p.set_cfl(99.99);
+    p.set_cfi(4.96);
+    DecisionModel* m = f.newModel(p, false);
+    EXPECT_EQ(m->get_params().get_cfl(), 100.0);
+    EXPECT_EQ(m->get_params().get_cfi(), 5.0);
+    m->set_nm("Decimals");
+    auto* server = f.getMathServer(0);
+    std::vector<Data::Choice> chs;
+    for (uint32_t k = 0; k < 10; ++k) {
+      Data::Choice c;
+      c.set_nm(std::string(1, static_cast<char>('A' + k)));
+      c.set_row(static_cast<uint8_t>(k + 1));
+      c.set_uid(0x100 + k);
+      chs.push_back(c);
+    }
+    Data::Criterion cr;
+    cr.set_nm("Cost");
+    cr.set_row(1);
+    cr.set_uid(0x200);
+    cr.set_wt(1);
+    Data::DecisionMaker dm;
+    dm.set_nm("Ann");
+    dm.set_row(1);
+    dm.set_uid(0x300);
+    dm.set_wt(1);
+    ASSERT_TRUE(server->setChoices(chs));
+    ASSERT_TRUE(server->setCriteria({cr}));
+    ASSERT_TRUE(server->setDecisionMakers({dm}));
+    ASSERT_TRUE(server->createAlgorithm());
+    server->transferScores();
+    ASSERT_FALSE(m->get_ss().empty());
+    ASSERT_TRUE(f.save(saved.c_str())) << f.lastError();
+  }
+  Factory g;
+  EXPECT_NE(g.load(saved, false), nullptr);
+}
+
 TEST(Factory, AFailedSaveKeepsTheOldFileTheModelAndItsChangedMark) {
   const std::string dir = Fixture::freshFolder("failsave");
   const std::string good = dir + "/plan.xpv";

@@ -1,0 +1,48 @@
+#include "report/NumberText.h"
+
+#include <charconv>
+#include <system_error>
+
+#include "foundation/Assert.h"
+
+namespace PV {
+namespace Report {
+
+std::string decimalText(int64_t value) {
+  char buffer[32];
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  PV_ASSERT(r.ec == std::errc());
+  return std::string(buffer, r.ptr);
+}
+
+std::string fixedText(double value, int decimals, int minWidth) {
+  std::string text(64, '\0');
+  std::to_chars_result r;
+  while ((r = std::to_chars(&text[0], &text[0] + text.size(), value, std::chars_format::fixed,
+                            decimals))
+             .ec != std::errc()) {
+    text.resize(text.size() * 2);
+  }
+  text.resize(static_cast<size_t>(r.ptr - text.data()));
+  if (static_cast<int>(text.size()) < minWidth) {
+    text.insert(0, static_cast<size_t>(minWidth) - text.size(), ' ');
+  }
+  return text;
+}
+
+std::string shortestText(double value) {
+  char buffer[64];
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  PV_ASSERT(r.ec == std::errc());
+  return std::string(buffer, r.ptr);
+}
+
+std::string shortestText(float value) {
+  char buffer[64];
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
+  PV_ASSERT(r.ec == std::errc());
+  return std::string(buffer, r.ptr);
+}
+
+}  // namespace Report
+}  // namespace PV

@@ -1,0 +1,57 @@
+// The one entry into the report generator: turns one decision model into one PDF
+// report file, title page first, then the sections in a fixed order.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "model/DecisionModel.h"
+#include "report/Color.h"
+#include "report/PdfData.h"
+#include "report/ReportInputs.h"
+
+namespace PV {
+namespace Util {
+class PalvermontineAboutInfo;
+}
+namespace Report {
+
+class PageManager;
+
+// The about texts the report prints, from the program's about information.
+AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo);
+
+// Writes the report; 0 when the file was written, else a close status of the report
+// device (1 writer failure, 2, 4, 5, 6 save failures). When errorMessage is given
+// it receives the reason of a failure. The viewer, when given, gets the written file.
+int createPdfReport(const PdfData& data, const PdfReportOptions& options,
+                    ReportViewer* viewerOptions, std::string* errorMessage = nullptr);
+
+class PdfReport {
+ public:
+  PdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions);
+
+  int generate();
+  const std::string& getReportPath() const { return pdfReportPathFile_; }
+  const std::string& getModelFile() const { return modelFile_; }
+  const std::string& getModelPath() const { return modelPath_; }
+  const std::string& errorMessage() const { return errorMessage_; }
+  static const std::vector<Color>& histogramColors();
+
+ private:
+  void drawTitleBlock(const std::string& reportTime, PageManager& pageManager);
+
+  const PdfData& data_;
+  const PdfReportOptions& options_;
+  ReportViewer* viewerOptions_;
+  const PV::Data::DecisionModel& model_;
+  std::string modelDirectory_;
+  std::string modelFile_;
+  std::string modelPath_;
+  std::string pdfReportPathFile_;
+  std::string errorMessage_;
+};
+
+}  // namespace Report
+}  // namespace PV

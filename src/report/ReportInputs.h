@@ -1,0 +1,52 @@
+// What a report is made from besides the model: the texts that identify the program
+// and its user, the logo, and the hand-off of the finished file to a PDF viewer.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace PV {
+namespace Report {
+
+// The about information as the report prints it. The application fills it from its
+// about information (aboutTextsFromAboutInfo); tests fill it with fixed texts.
+struct AboutTexts {
+  std::string programName = "Palvermontine";  // heads the document title and producer
+  std::string creator = "Palvermontine Decision Model Report";
+  std::string userName;
+  std::string version;
+  std::string buildDate;
+  std::string buildTime;
+  std::string osName;
+  std::string osVersion;
+  std::string description;
+  std::string webAddress;
+  std::string publisher;
+  std::string copyright;
+};
+
+// The report logo: 24-bit RGB pixels, rows from top to bottom, three bytes a pixel
+// and no padding (the layout an inline PDF image states).
+struct ReportLogo {
+  std::vector<uint8_t> rgb;
+  int32_t width = 0;
+  int32_t height = 0;
+
+  // A logo is drawn only when its pixel count matches its bytes exactly.
+  bool usable() const {
+    return width > 0 && height > 0 &&
+           rgb.size() == static_cast<size_t>(width) * static_cast<size_t>(height) * 3u;
+  }
+};
+
+// Hands a finished report file to the PDF viewer (open, print, or nothing); the
+// application shell provides it. The result is ignored by the report.
+class ReportViewer {
+ public:
+  virtual ~ReportViewer() = default;
+  virtual int run(const std::string& reportPath) = 0;
+};
+
+}  // namespace Report
+}  // namespace PV

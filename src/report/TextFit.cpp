@@ -1,0 +1,31 @@
+#include "report/TextFit.h"
+
+#include "foundation/Assert.h"
+#include "report/FontAttributes.h"
+#include "report/ReportDevice.h"
+
+namespace PV {
+namespace Report {
+
+const char ELLIPSIS[] = "\xBC";
+
+void fitText(ReportDevice& reportDevice, std::string& text, double columnWidth, double indent,
+             double& ellipsisWidthDC) {
+  const double indentWidthBoth = 2.0 * indent;
+  double textWidth = reportDevice.stringWidth(text);
+  if (indentWidthBoth + textWidth <= columnWidth) return;
+  PV_ASSERT(BOOKMAN_LIGHT == reportDevice.getFontStyleIndex());
+  if (ellipsisWidthDC == 0.0) {
+    PV_ASSERT(!reportDevice.getFontEncoding());
+    ellipsisWidthDC = reportDevice.stringWidth(ELLIPSIS);
+  }
+  PV_ASSERT(indentWidthBoth + ellipsisWidthDC <= columnWidth);
+  while (!text.empty() && textWidth + indentWidthBoth + ellipsisWidthDC > columnWidth) {
+    text.pop_back();
+    textWidth = reportDevice.stringWidth(text);
+  }
+  text += ELLIPSIS;
+}
+
+}  // namespace Report
+}  // namespace PV
