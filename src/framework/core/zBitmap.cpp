@@ -2,6 +2,8 @@
 
 #include "foundation/Assert.h"
 #include "framework/core/zDisplay.h"
+#include "framework/core/zProgram.h"
+#include "framework/core/zResId.h"
 
 #include <algorithm>
 #include <cstring>
@@ -9,6 +11,21 @@
 zBitmap::zBitmap(int width, int height, int bitsPerPixel, int planes) {
   handle_ = CreateBitmap(width, height, static_cast<UINT>(planes),
                          static_cast<UINT>(bitsPerPixel), nullptr);
+}
+
+zBitmap::zBitmap(const zResId& id) {
+  HMODULE module = nullptr;
+  HMODULE loaded = nullptr;
+  if (id.moduleName()) {
+    loaded = LoadLibraryA(id.moduleName());
+    if (reinterpret_cast<uintptr_t>(loaded) < 33) loaded = nullptr;
+    module = loaded;
+  } else {
+    module = id.module();
+  }
+  if (!module) module = zApp ? zApp->instance() : GetModuleHandleA(nullptr);
+  handle_ = LoadBitmapA(module, id.resourceName());
+  if (loaded) FreeLibrary(loaded);
 }
 
 zDimension zBitmap::size() const {

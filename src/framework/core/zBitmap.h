@@ -12,10 +12,14 @@
 #include <vector>
 
 class zDisplay;
+class zResId;
 
 class zBitmap : public zDrawObj {
  public:
   zBitmap(int width, int height, int bitsPerPixel, int planes);
+  // From the resources: of the named module when the id names one (the application
+  // when it cannot be loaded), else of the id's module, else of the application.
+  explicit zBitmap(const zResId& id);
   zBitmap(const zBitmap&) = delete;
 
   HBITMAP hbitmap() const { return static_cast<HBITMAP>(handle_); }

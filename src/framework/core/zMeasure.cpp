@@ -1,6 +1,7 @@
 #include "framework/core/zMeasure.h"
 
 #include "framework/core/zDisplay.h"
+#include "framework/core/zProgram.h"
 
 #include <windows.h>
 
@@ -20,7 +21,12 @@ int32_t perInch(int32_t v, int32_t dpi, int32_t offset, int32_t div) {
 
 }  // namespace
 
-const ziDeviceMetrics& ziDeviceMetrics::screen() {
+// The screen as the application object read it; before there is one (or without one,
+// as in tools and tests) the screen is read here, once, by the same rules.
+ziDeviceMetrics ziDeviceMetrics::screen() {
+  if (zApp)
+    return ziDeviceMetrics{ziScreenWidth,    ziScreenHeight,  ziPixelsPerInchX,
+                           ziPixelsPerInchY, ziScreenWidthMm, ziScreenHeightMm};
   static const ziDeviceMetrics metrics = [] {
     ziDeviceMetrics m{};
     HDC dc = GetDC(nullptr);

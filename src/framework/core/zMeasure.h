@@ -40,7 +40,7 @@ class zLogMeasure : public zPair {
 struct ziDeviceMetrics {
   int32_t horzRes, vertRes, pixelsPerInchX, pixelsPerInchY, horzSizeMM, vertSizeMM;
   static ziDeviceMetrics of(zDisplay* display);
-  static const ziDeviceMetrics& screen();
+  static ziDeviceMetrics screen();
 };
 
 #define PV_DECLARE_MEASURE(Name)                                               \
