@@ -8,7 +8,7 @@ set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PV_BUILD_DIR:-$root/build}
 jobs=${PV_JOBS:-$(nproc)}
-fuzz_seconds=${PV_FUZZ_SECONDS:-45}
+fuzz_seconds=${PV_FUZZ_SECONDS:-30}
 
 "$root/scripts/setup.sh" || { echo "setup failed"; exit 1; }
 . "$root/scripts/wine-session.sh"
