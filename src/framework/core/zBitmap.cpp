@@ -23,7 +23,7 @@ zBitmap::zBitmap(const zResId& id) {
   } else {
     module = id.module();
   }
-  if (!module) module = zApp ? zApp->instance() : GetModuleHandleA(nullptr);
+  if (!module) module = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
   handle_ = LoadBitmapA(module, id.resourceName());
   if (loaded) FreeLibrary(loaded);
 }

@@ -7,7 +7,7 @@
 HBRUSH ziControlBackgroundBrush = nullptr;
 
 LRESULT CALLBACK ziControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  zWindow* window = zApp && zApp->windowMap() ? zApp->windowMap()->find(handle) : nullptr;
+  zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypeControl))
     return DefWindowProcA(handle, message, wParam, lParam);
   zControl* control = static_cast<zControl*>(window);

@@ -10,7 +10,7 @@ void zFrameWin::initFrame(const char* title) {
   id_ = 0;
   menu_ = nullptr;
   if (title) text_ = title;
-  if (zApp && !zApp->mainFrame()) zApp->setMainFrame(this);
+  if (zTheProgram && !zTheProgram->mainFrame()) zTheProgram->setMainFrame(this);
 }
 
 zFrameWin::zFrameWin(zWindow* parent, zSizer* sizer, uint32_t style, const char* title)

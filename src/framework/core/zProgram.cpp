@@ -14,7 +14,7 @@
 #include "framework/core/zTimerDev.h"
 #include "framework/core/ziWindowMap.h"
 
-zProgram* zApp = nullptr;
+zProgram* zTheProgram = nullptr;
 HWND ziMDIClientWindow = nullptr;
 HWND ziCurrentModelessDialog = nullptr;
 int32_t ziScreenHeight = 0;
@@ -102,7 +102,7 @@ zProgram::~zProgram() {
   delete taskDev_;
   delete timerDev_;
   delete[] resourceModuleName_;
-  if (zApp == this) zApp = nullptr;
+  if (zTheProgram == this) zTheProgram = nullptr;
 }
 
 void zProgram::runMessageLoop() {
@@ -210,10 +210,10 @@ void zProgram::registerSuperClass(const char* name, WNDPROC procedure, const cha
 int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
                   int showCommand, void (*mainRoutine)(zProgram*)) {
   zProgram* app = new zProgram(instance, prevInstance, commandLine, showCommand);
-  zApp = app;
+  zTheProgram = app;
   mainRoutine(app);
   const int exitCode = app->exitCode();
   delete app;
-  zApp = nullptr;
+  zTheProgram = nullptr;
   return exitCode;
 }

@@ -108,7 +108,7 @@ class zProgram {
 };
 
 // The one application object; set by the entry right after construction.
-extern zProgram* zApp;
+extern zProgram* zTheProgram;
 // The MDI client window; 0 when there is none.
 extern HWND ziMDIClientWindow;
 // The modeless dialog whose messages go through IsDialogMessage; 0 for none.

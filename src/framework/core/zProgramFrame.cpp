@@ -5,7 +5,7 @@
 #include "framework/core/ziWindowMap.h"
 
 LRESULT CALLBACK zProgramFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  zWindow* window = zApp && zApp->windowMap() ? zApp->windowMap()->find(handle) : nullptr;
+  zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window) return DefWindowProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return ziRouteEvent(window, &event);

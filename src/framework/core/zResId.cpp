@@ -16,12 +16,12 @@ char* copyText(const char* s) {
 
 zResId::zResId(uint32_t id)
     : name_(nullptr), id_(id), moduleName_(nullptr), ownsName_(0), module_(nullptr) {
-  if (zApp) moduleName_ = copyText(zApp->resourceModuleName());
+  if (zTheProgram) moduleName_ = copyText(zTheProgram->resourceModuleName());
 }
 
 zResId::zResId(const char* name)
     : name_(copyText(name)), id_(0), moduleName_(nullptr), ownsName_(1), module_(nullptr) {
-  if (zApp) moduleName_ = copyText(zApp->resourceModuleName());
+  if (zTheProgram) moduleName_ = copyText(zTheProgram->resourceModuleName());
 }
 
 zResId::zResId(uint32_t id, const char* moduleName)
@@ -50,7 +50,7 @@ bool zLoadFromResourceModule(const zResId& id, void (*load)(HMODULE, LPCSTR, voi
     return true;
   }
   HMODULE module = id.module();
-  if (!module && zApp) module = zApp->instance();
+  if (!module && zTheProgram) module = zTheProgram->instance();
   load(module, id.resourceName(), out);
   return true;
 }

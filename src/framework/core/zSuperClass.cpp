@@ -13,7 +13,7 @@ zSuperClassSlist& storage() {
 
 zSuperClass::zSuperClass(const char* name, WNDPROC procedure, HMODULE module)
     : name_(name ? name : ""), classProc_(nullptr), superProc_(procedure),
-      superProcCopy_(procedure), instance_(zApp ? zApp->instance() : GetModuleHandleA(nullptr)),
+      superProcCopy_(procedure), instance_(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr)),
       module_(module) {
   WNDCLASSA wc;
   if (GetClassInfoA(nullptr, name_, &wc)) classProc_ = wc.lpfnWndProc;

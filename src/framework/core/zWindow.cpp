@@ -63,11 +63,11 @@ zWindow::~zWindow() {
   if (parent_) parent_->removeChild(this);
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && handle_ && IsWindow(handle_)) DestroyWindow(handle_);
-  if (zApp) {
+  if (zTheProgram) {
     // The handle may already belong to a newer window when this one's went earlier.
-    if (handle_ && zApp->windowMap() && zApp->windowMap()->find(handle_) == this)
-      zApp->windowMap()->remove(handle_);
-    if (zApp->mainFrame() == this) zApp->setMainFrame(nullptr);
+    if (handle_ && zTheProgram->windowMap() && zTheProgram->windowMap()->find(handle_) == this)
+      zTheProgram->windowMap()->remove(handle_);
+    if (zTheProgram->mainFrame() == this) zTheProgram->setMainFrame(nullptr);
   }
   delete vertScroll_;
   delete horzScroll_;
@@ -87,7 +87,7 @@ WNDCLASSA* zWindow::classInfo() {
   wc->lpfnWndProc = DefWindowProcA;
   wc->cbClsExtra = 0;
   wc->cbWndExtra = 12;
-  wc->hInstance = zApp ? zApp->instance() : GetModuleHandleA(nullptr);
+  wc->hInstance = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
   wc->hIcon = LoadIcon(nullptr, IDI_APPLICATION);
   wc->hCursor = nullptr;
   wc->hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_APPWORKSPACE + 1));
@@ -119,7 +119,7 @@ void zWindow::registerWindowClass(bool visualCtrlOnce) {
     // A class that is already registered keeps its first registration; its name is
     // recorded all the same and unregistered at the end.
     RegisterClassA(wc);
-    if (zApp) zApp->addRegisteredClass(className_);
+    if (zTheProgram) zTheProgram->addRegisteredClass(className_);
   }
   delete wc;
 }
@@ -130,10 +130,10 @@ void zWindow::createNative(HWND parentHandle, HMENU menuOrId, const char* title)
   const int32_t w = sizer_ ? sizer_->width_ : CW_USEDEFAULT;
   const int32_t h = sizer_ ? sizer_->height_ : CW_USEDEFAULT;
   handle_ = CreateWindowExA(exStyle_, className_, title, style_, x, y, w, h, parentHandle,
-                            menuOrId, zApp ? zApp->instance() : GetModuleHandleA(nullptr),
+                            menuOrId, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr),
                             nullptr);
   // Messages sent during CreateWindowEx found no object and got default processing.
-  if (handle_ && zApp && zApp->windowMap()) zApp->windowMap()->add(handle_, this);
+  if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
 }
 
 void zWindow::inheritParentFont() {
@@ -173,7 +173,7 @@ int zWindow::onScroll(zEvent* event) {
       event->message_ == WM_MOUSEWHEEL ? nullptr : reinterpret_cast<HWND>(event->lParam_);
   if (!sender || !IsWindow(sender)) return scroller_ ? scroller_->scroll(event) : 0;
   // A sender without an object has no scroller to ask.
-  zWindow* object = zApp && zApp->windowMap() ? zApp->windowMap()->find(sender) : nullptr;
+  zWindow* object = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(sender) : nullptr;
   return object && object->scroller_ ? object->scroller_->scroll(event) : 0;
 }
 
@@ -345,7 +345,7 @@ void zWindow::removeNotifyHandler(const zEventHandler& handler, UINT message) {
 
 int zWindow::dispatchNotify(zEvent* event) {
   if (notifyList_ && notifyList_->dispatch(event)) return 1;
-  if (zApp && zApp->notifyList() && zApp->notifyList()->dispatch(event)) return 1;
+  if (zTheProgram && zTheProgram->notifyList() && zTheProgram->notifyList()->dispatch(event)) return 1;
   return 0;
 }
 

@@ -36,7 +36,7 @@ LRESULT offerToMenus(zWindow* window, zEvent* event) {
 LRESULT ziNcDestroy(zWindow* window) {
   if (zMenu* menu = frameMenu(window)) menu->clearHandle();
   window->setFlags(zWinGone);
-  if (zApp && zApp->windowMap()) zApp->windowMap()->remove(window->handle());
+  if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(window->handle());
   if (window->flags() & zWinSelfDeleting) delete window;
   return 0;
 }
@@ -58,7 +58,7 @@ bool ziApplyScroll(zWindow* window, zEvent* event) {
   if (!sender || !IsWindow(sender)) {
     info = event->message_ == WM_VSCROLL ? window->vertScroll() : window->horzScroll();
   } else {
-    zWindow* control = zApp && zApp->windowMap() ? zApp->windowMap()->find(sender) : nullptr;
+    zWindow* control = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(sender) : nullptr;
     if (!control) return true;  // no object: no scroll information, the slot still runs
     if (!control->hasTypeBit(zTypeScrollBarBase)) return false;
     info = static_cast<zControl*>(control)->scrollInfo();
@@ -115,14 +115,14 @@ LRESULT ziRouteEvent(zWindow* window, zEvent* event) {
   const uint32_t bits = window->handlerFlags();
   switch (event->message_) {
     case WM_TIMER:
-      if (zApp && zApp->timerDev()) zApp->timerDev()->tick();
+      if (zTheProgram && zTheProgram->timerDev()) zTheProgram->timerDev()->tick();
       break;
     case WM_ERASEBKGND:
       result = window->onEraseBackground(event);
       break;
     case WM_DESTROY:
-      if (zApp && zApp->mainFrame() == window) {
-        if (zApp->taskDev()) zApp->taskDev()->switchOff();
+      if (zTheProgram && zTheProgram->mainFrame() == window) {
+        if (zTheProgram->taskDev()) zTheProgram->taskDev()->switchOff();
         PostQuitMessage(0);
       }
       return 0;

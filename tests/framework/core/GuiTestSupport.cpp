@@ -11,14 +11,14 @@ void FrameworkTest::SetUp() {
   takeQuit();
   static char commandLine[] = "-test";
   app_ = new zProgram(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL);
-  zApp = app_;
+  zTheProgram = app_;
   LoggingFrame::destroyed = 0;
 }
 
 void FrameworkTest::TearDown() {
   delete app_;
   app_ = nullptr;
-  EXPECT_EQ(zApp, nullptr);
+  EXPECT_EQ(zTheProgram, nullptr);
   pump();
   takeQuit();
 }

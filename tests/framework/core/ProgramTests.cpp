@@ -20,7 +20,7 @@ void CALLBACK entryDeadline(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(kDead
 }  // namespace
 
 void zProgramMain(zProgram* app) {
-  mainRoutineSawApplication = app == zApp && app->commandLine() &&
+  mainRoutineSawApplication = app == zTheProgram && app->commandLine() &&
                               std::string(app->commandLine()) == "-entry";
   LoggingFrame* frame = new LoggingFrame("Main");
   const UINT_PTR timer = SetTimer(nullptr, 0, 10000, &entryDeadline);
@@ -36,7 +36,7 @@ TEST(Entry, PostedQuitWithCodeThreeMakesTheEntryReturnThree) {
   static char commandLine[] = "-entry";
   EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL), 3);
   EXPECT_TRUE(mainRoutineSawApplication);
-  EXPECT_EQ(zApp, nullptr);
+  EXPECT_EQ(zTheProgram, nullptr);
   // The main frame's destruction asked for a loop end that nobody runs any more.
   MSG msg;
   PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);

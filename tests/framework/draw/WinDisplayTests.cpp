@@ -17,11 +17,11 @@ class WinDisplays : public ::testing::Test {
   void SetUp() override {
     static char commandLine[] = "-test";
     app_ = new zProgram(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL);
-    zApp = app_;
+    zTheProgram = app_;
   }
   void TearDown() override {
     delete app_;
-    zApp = nullptr;
+    zTheProgram = nullptr;
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&msg);
   }
