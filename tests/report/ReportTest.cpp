@@ -231,6 +231,19 @@ TEST(ReportTest, ALogoThatDoesNotMatchItsSizeIsLeftOut) {
   EXPECT_EQ(run.trace.find("cpdf_rawPlaceInLineImage"), std::string::npos);
 }
 
+// Pixel counts whose byte count wraps a 32-bit size are no match for a short buffer.
+TEST(ReportTest, ALogoWhoseByteCountWrapsIsLeftOut) {
+  ReportLogo logo;
+  logo.width = 65536;
+  logo.height = 21846;  // 3 * 65536 * 21846 bytes is 131072 more than 2^32
+  logo.rgb.assign(131072, 0);
+  EXPECT_FALSE(logo.usable());
+  const ReportRun run = report(Support::demoShapedModel(), false,
+                               Support::scratchFile("report_widelogo.pdf"), &logo);
+  ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
+  EXPECT_EQ(run.trace.find("cpdf_rawPlaceInLineImage"), std::string::npos);
+}
+
 TEST(ReportTest, TheTitlePageHoldsOnlyTheTitleBlock) {
   const ReportRun run = report(Support::demoShapedModel(), false,
                          Support::scratchFile("report_title.pdf"));
