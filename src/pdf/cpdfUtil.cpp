@@ -1,6 +1,7 @@
 // Document information, errors, time stamps, string utilities and number formatting.
 #include "pdf/cpdfInternal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -118,9 +119,19 @@ Line& Line::general(double v) {
     ok_ = false;
     return *this;
   }
-  // At most six significant digits, as "%g", but never with an exponent.
+  // Six significant digits, as "%g", but never with an exponent: the decimals follow
+  // from the decimal exponent of the value rounded to six digits (at most 15, so
+  // smaller values read 0).
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 6);
+  int decimals = 0;
+  if (v != 0) {
+    auto e = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 5);
+    const char* x = std::find(buf, e.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(x + (x[1] == '+' ? 2 : 1), e.ptr, exponent);
+    decimals = std::min(15, std::max(0, 5 - exponent));
+  }
+  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
   std::string t(buf, r.ptr);
   if (t.find('.') != std::string::npos) {
     while (!t.empty() && t.back() == '0') t.pop_back();

@@ -74,6 +74,23 @@ TEST(Strings, HexAndNumbers) {
   EXPECT_EQ(cpdf_serialNext(&id), first);
 }
 
+// Axis labels and the italic angle: six significant digits as "%g" gives them, so
+// a float's binary noise does not show, and never an exponent.
+TEST(Strings, GeneralNumbers) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {{1000.1f, "1000.1"},      {0.3f, "0.3"},   {123456.7f, "123457"},
+               {-12.5, "-12.5"},         {-0.0, "0"},     {1e-7, "0.0000001"},
+               {100, "100"},             {0, "0"},        {-0.00001, "-0.00001"},
+               {1e15, "1000000000000000"}, {999999.5, "1000000"}, {1e-300, "0"}};
+  for (const auto& c : cases) {
+    cpdf_detail::Line l;
+    l.general(c.value);
+    EXPECT_EQ(l.str(), c.text) << c.value;
+  }
+}
+
 TEST(MemStream, GrowthSteps) {
   CpdfMemoryStream* s = cpdf_memStreamCreate();
   char* buf;
