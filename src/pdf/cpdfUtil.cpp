@@ -228,7 +228,7 @@ bool localNow(struct tm& out) {
 #endif
 }
 
-void append2(std::string& s, int v, int width) {
+void append2(std::string& s, long long v, int width) {
   cpdf_detail::Line l;
   l.integer(v);
   std::string t = l.str();
@@ -268,9 +268,9 @@ long long floorDiv(long long a, long long b) { return a / b - ((a % b != 0) && (
 
 std::string cpdf_timeStampTextOf(int withSeparators, const struct tm& t) {
   std::string s;
-  append2(s, t.tm_year + 1900, 4);
+  append2(s, t.tm_year + 1900LL, 4);
   if (withSeparators) s += '-';
-  append2(s, t.tm_mon + 1, 2);
+  append2(s, t.tm_mon + 1LL, 2);
   if (withSeparators) s += '-';
   append2(s, t.tm_mday, 2);
   if (withSeparators) s += ' ';
@@ -326,8 +326,9 @@ float cpdf_dayCount(const struct tm* t1, const struct tm* t2) {
   auto fraction = [](const struct tm& t) {
     return t.tm_hour / 24.0 + t.tm_min / 1440.0 + t.tm_sec / 86400.0 + t.tm_yday;
   };
-  double sum = 0;
-  for (int y = a.tm_year + 1900; y < b.tm_year + 1900; ++y) sum += cpdf_leapYear(y) ? 366 : 365;
+  // Whole years between the two first days of January, counted by the calendar.
+  const double sum = static_cast<double>(daysFromCivil(b.tm_year + 1900LL, 1, 1) -
+                                         daysFromCivil(a.tm_year + 1900LL, 1, 1));
   return static_cast<float>(sum + fraction(b) - fraction(a));
 }
 

@@ -1,6 +1,7 @@
 // Document information, time and string utilities, memory streams, plot domains.
 #include "PdfTestSupport.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace pdftest;
@@ -56,6 +57,23 @@ TEST(Time, StampsAndDayCounts) {
   cpdf_normalizeTime(&n);
   EXPECT_EQ(n.tm_mon, 2);
   EXPECT_EQ(n.tm_mday, 1);
+}
+
+// Years near the end of the int range: counted and written without overflow.
+TEST(Time, FarYears) {
+  struct tm a {}, b {};
+  a.tm_year = INT_MAX - 100;
+  a.tm_mday = 1;
+  b = a;
+  b.tm_mday = 2;
+  EXPECT_FLOAT_EQ(cpdf_dayCount(&a, &b), 1.0f);
+  EXPECT_EQ(cpdf_timeStampTextOf(0, a), std::to_string(INT_MAX - 100 + 1900LL) + "0101000000");
+  struct tm first {};
+  first.tm_year = -1899;  // 1 Jan of year 1
+  first.tm_mday = 1;
+  struct tm later = first;
+  later.tm_year += 400;  // 400 Gregorian years hold 146097 days
+  EXPECT_FLOAT_EQ(cpdf_dayCount(&first, &later), 146097.0f);
 }
 
 TEST(Strings, HexAndNumbers) {
