@@ -301,7 +301,7 @@ void cpdf_normalizeTime(struct tm* t) {
   long long months = static_cast<long long>(t->tm_year) * 12 + t->tm_mon;
   long long year = floorDiv(months, 12);
   unsigned mon = static_cast<unsigned>(months - year * 12);
-  long long days = daysFromCivil(year + 1900, mon + 1, 1) + (t->tm_mday - 1) + dayCarry;
+  long long days = daysFromCivil(year + 1900, mon + 1, 1) + (t->tm_mday - 1LL) + dayCarry;
   long long y;
   unsigned m, d;
   civilFromDays(days, y, m, d);

@@ -74,6 +74,12 @@ TEST(Time, FarYears) {
   struct tm later = first;
   later.tm_year += 400;  // 400 Gregorian years hold 146097 days
   EXPECT_FLOAT_EQ(cpdf_dayCount(&first, &later), 146097.0f);
+  struct tm early {};
+  early.tm_year = 100;
+  early.tm_mday = INT_MIN;  // normalised into a year long before
+  cpdf_normalizeTime(&early);
+  EXPECT_GE(early.tm_mday, 1);
+  EXPECT_LT(early.tm_year, -5000000);
 }
 
 TEST(Strings, HexAndNumbers) {
