@@ -550,7 +550,6 @@ int cpdf_finalizeAll(CpdfDocument* doc) {
 int cpdf_savePDFmemoryStreamToFile(CpdfDocument* doc, const char* fileName) {
   if (doc->failed) return CPDF_FAILED;
   doc->outputFile = fileName ? fileName : "";
-  if (doc->outputFile.size() > 1022) doc->outputFile.resize(1022);
   if (!doc->wholeFileInMemory || !doc->file || doc->byteCount == 0) return -1;
   return cpdf_memStreamToFile(doc->file.get(), fileName);
 }
@@ -594,8 +593,8 @@ void cpdf_cropBoxSet(CpdfDocument* doc, int llx, int lly, int urx, int ury) {
 }
 
 void cpdf_outputFileSet(CpdfDocument* doc, const char* fileName) {
+  // Kept whole: a cut name would write a different file and report success.
   doc->outputFile = fileName ? fileName : "";
-  if (doc->outputFile.size() > 1022) doc->outputFile.resize(1022);
   doc->outputFileSet = true;
   doc->toStdout = doc->outputFile == "-";
   doc->wholeFileInMemory = 0;

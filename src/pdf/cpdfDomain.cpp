@@ -539,12 +539,10 @@ std::string numberLabel(const CpdfAxis* a, float v) {
     while (i < f.size() && std::strchr("-+ #0123456789.", f[i])) ++i;
     safe = i < f.size() && std::strchr("fFeEgG", f[i]) && f.size() - pct < 20;
   }
+  // The default "%g" and any format that is not safe to hand to snprintf are written
+  // locale-free; other formats go through snprintf with the decimal comma undone.
   std::string text;
-  if (safe && f == "%g") {
-    Line l;
-    l.general(v);
-    text = l.str();
-  } else if (safe) {
+  if (safe && f != "%g") {
     char buf[128];
     std::snprintf(buf, sizeof buf, f.c_str(), static_cast<double>(v));
     text = buf;

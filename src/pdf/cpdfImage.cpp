@@ -306,7 +306,11 @@ void writeImages(CpdfDocument* doc) {
     l.text("<<\n/Type /XObject\n/Subtype /Image\n/Name /").text(im.resourceName);
     l.text("\n/Width ").integer(im.width).text("\n/Height ").integer(im.height);
     l.text("\n/Filter /DCTDecode\n");
-    if (im.invert) l.text("/Decode ").text(im.components == 1 ? "[1 0]" : "[1 0 1 0 1 0]").text("\n");
+    if (im.invert) {
+      l.text("/Decode [");
+      for (int k = 0; k < im.components; ++k) l.text(k ? " 1 0" : "1 0");
+      l.text("]\n");
+    }
     l.text("/BitsPerComponent ").integer(im.bitsPerComponent).text("\n");
     if (im.bitsPerComponent == 1 && im.components == 1 && im.mask)
       l.text("/ImageMask true\n");

@@ -1,6 +1,7 @@
 // Document information, errors, time stamps, string utilities and number formatting.
 #include "pdf/cpdfInternal.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -118,9 +119,19 @@ Line& Line::general(double v) {
     ok_ = false;
     return *this;
   }
-  // At most six significant digits, as "%g", but never with an exponent.
+  // Six significant digits, as "%g", but never with an exponent: the decimals follow
+  // from the decimal exponent of the value rounded to six digits (at most 15, so
+  // smaller values read 0).
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, 6);
+  int decimals = 0;
+  if (v != 0) {
+    auto e = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::scientific, 5);
+    const char* x = std::find(buf, e.ptr, 'e');
+    int exponent = 0;
+    std::from_chars(x + (x[1] == '+' ? 2 : 1), e.ptr, exponent);
+    decimals = std::min(15, std::max(0, 5 - exponent));
+  }
+  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
   std::string t(buf, r.ptr);
   if (t.find('.') != std::string::npos) {
     while (!t.empty() && t.back() == '0') t.pop_back();
@@ -217,7 +228,7 @@ bool localNow(struct tm& out) {
 #endif
 }
 
-void append2(std::string& s, int v, int width) {
+void append2(std::string& s, long long v, int width) {
   cpdf_detail::Line l;
   l.integer(v);
   std::string t = l.str();
@@ -257,9 +268,9 @@ long long floorDiv(long long a, long long b) { return a / b - ((a % b != 0) && (
 
 std::string cpdf_timeStampTextOf(int withSeparators, const struct tm& t) {
   std::string s;
-  append2(s, t.tm_year + 1900, 4);
+  append2(s, t.tm_year + 1900LL, 4);
   if (withSeparators) s += '-';
-  append2(s, t.tm_mon + 1, 2);
+  append2(s, t.tm_mon + 1LL, 2);
   if (withSeparators) s += '-';
   append2(s, t.tm_mday, 2);
   if (withSeparators) s += ' ';
@@ -290,7 +301,7 @@ void cpdf_normalizeTime(struct tm* t) {
   long long months = static_cast<long long>(t->tm_year) * 12 + t->tm_mon;
   long long year = floorDiv(months, 12);
   unsigned mon = static_cast<unsigned>(months - year * 12);
-  long long days = daysFromCivil(year + 1900, mon + 1, 1) + (t->tm_mday - 1) + dayCarry;
+  long long days = daysFromCivil(year + 1900, mon + 1, 1) + (t->tm_mday - 1LL) + dayCarry;
   long long y;
   unsigned m, d;
   civilFromDays(days, y, m, d);
@@ -315,8 +326,9 @@ float cpdf_dayCount(const struct tm* t1, const struct tm* t2) {
   auto fraction = [](const struct tm& t) {
     return t.tm_hour / 24.0 + t.tm_min / 1440.0 + t.tm_sec / 86400.0 + t.tm_yday;
   };
-  double sum = 0;
-  for (int y = a.tm_year + 1900; y < b.tm_year + 1900; ++y) sum += cpdf_leapYear(y) ? 366 : 365;
+  // Whole years between the two first days of January, counted by the calendar.
+  const double sum = static_cast<double>(daysFromCivil(b.tm_year + 1900LL, 1, 1) -
+                                         daysFromCivil(a.tm_year + 1900LL, 1, 1));
   return static_cast<float>(sum + fraction(b) - fraction(a));
 }
 

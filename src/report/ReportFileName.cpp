@@ -13,6 +13,11 @@ namespace PV {
 namespace Report {
 
 namespace {
+bool isControl(char c) {
+  const unsigned char u = static_cast<unsigned char>(c);
+  return u < 0x20 || u == 0x7F;
+}
+
 bool isAsciiPunctuation(char c) {
   return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
          (c >= 0x7B && c <= 0x7E);
@@ -26,7 +31,8 @@ std::string::size_type lastSeparator(const std::string& path) {
 std::string defaultReportFileName(const std::string& modelName) {
   std::string name = modelName;
   for (char& c : name) {
-    if (c == ' ' || (isAsciiPunctuation(c) && c != '-' && c != '.' && c != '_')) c = '_';
+    if (c == ' ' || isControl(c) || (isAsciiPunctuation(c) && c != '-' && c != '.' && c != '_'))
+      c = '_';
   }
   return name + ".pdf";
 }

@@ -33,10 +33,12 @@ struct ReportLogo {
   int32_t width = 0;
   int32_t height = 0;
 
-  // A logo is drawn only when its pixel count matches its bytes exactly.
+  // A logo is drawn only when its pixel count matches its bytes exactly. The count is
+  // taken in 64 bits (a 32-bit size would wrap) and must fit the writer's byte count.
   bool usable() const {
-    return width > 0 && height > 0 &&
-           rgb.size() == static_cast<size_t>(width) * static_cast<size_t>(height) * 3u;
+    if (width <= 0 || height <= 0) return false;
+    const uint64_t bytes = static_cast<uint64_t>(width) * static_cast<uint64_t>(height) * 3u;
+    return bytes <= static_cast<uint64_t>(INT32_MAX) && rgb.size() == bytes;
   }
 };
 

@@ -1,5 +1,6 @@
 #include "PdfTestSupport.h"
 
+#include <cstdio>
 #include <gtest/gtest.h>
 
 using namespace pdftest;
@@ -124,6 +125,27 @@ TEST(Document, SaveToUnwritablePath) {
   EXPECT_EQ(cpdf_savePDFmemoryStreamToFile(doc, "no-such-folder/x/y.pdf"), CPDF_SAVE_OPEN_FAILED);
   EXPECT_TRUE(reported("Cannot open output file: no-such-folder/x/y.pdf"));
   cpdf_close(doc);
+}
+
+// A long output file name is written as given, never cut to another file's name.
+TEST(Document, OutputFileNameIsNotCut) {
+  std::string path;
+  for (int i = 0; i < 500; ++i) path += "./";
+  const std::string cut = path + std::string(22, 'x');
+  path += std::string(30, 'x');
+  std::remove(cut.c_str());
+  std::remove(path.c_str());
+  CpdfDocument* doc = openDocument(true);
+  cpdf_outputFileSet(doc, path.c_str());
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  const int rc = cpdf_finalizeAll(doc);
+  cpdf_close(doc);
+  std::string pdf;
+  // A system that refuses so long a name reports it; any other writes that very file.
+  EXPECT_EQ(rc == 0, cpdf_detail::readWholeFile(path.c_str(), pdf));
+  EXPECT_FALSE(cpdf_detail::readWholeFile(cut.c_str(), pdf));
+  std::remove(cut.c_str());
+  std::remove(path.c_str());
 }
 
 TEST(Document, OutputFileModeWritesAtFinalize) {

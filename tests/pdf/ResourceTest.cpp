@@ -85,6 +85,39 @@ TEST_F(Images, ProgressiveJpegRaisesTheVersion) {
   EXPECT_EQ(finish(doc).substr(0, 9), "%PDF-1.3\n");
 }
 
+// The invert flag flips every colour component: one range per component.
+TEST_F(Images, InvertedJpegDecodesEveryComponent) {
+  struct Case {
+    int components;
+    const char* decode;
+  } cases[] = {{1, "/Decode [1 0]\n"}, {3, "/Decode [1 0 1 0 1 0]\n"},
+               {4, "/Decode [1 0 1 0 1 0 1 0]\n"}};
+  for (const Case& c : cases) {
+    // A JPEG header only: start, one frame of 2 x 2 pixels, start of scan, end.
+    std::string jpeg = "\xFF\xD8\xFF\xC0";
+    const int length = 8 + 3 * c.components;
+    jpeg += static_cast<char>(0);
+    jpeg += static_cast<char>(length);
+    jpeg += std::string("\x08\x00\x02\x00\x02", 5);
+    jpeg += static_cast<char>(c.components);
+    for (int k = 0; k < c.components; ++k) jpeg += std::string("\x01\x11\x00", 3);
+    jpeg += std::string("\xFF\xDA\x00\x02\xFF\xD9", 6);
+    const std::string name = "inverted" + std::to_string(c.components) + ".jpg";
+    FILE* f = std::fopen(name.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fwrite(jpeg.data(), 1, jpeg.size(), f);
+    std::fclose(f);
+    CpdfDocument* d = openDocument();
+    ASSERT_EQ(cpdf_pageInit(d, 1, 0, "0 0 612 792", "0 0 612 792"), 0);
+    float w = 0, h = 0, sx = 0, sy = 0;
+    ASSERT_EQ(pdf_rawImportImage(d, name.c_str(), 0, 0, 0, 0, &w, &h, &sx, &sy, 4), 0);
+    const std::string pdf = finish(d);
+    cpdf_close(d);
+    std::remove(name.c_str());
+    EXPECT_NE(pdf.find(c.decode), std::string::npos) << c.components << " components";
+  }
+}
+
 TEST_F(Images, RefusedImports) {
   float w = 0, h = 0, sx = 0, sy = 0;
   EXPECT_EQ(pdf_rawImportImage(doc, "missing.jpg", 0, 0, 0, 0, &w, &h, &sx, &sy, 0), -1);

@@ -1,6 +1,7 @@
 // Document information, time and string utilities, memory streams, plot domains.
 #include "PdfTestSupport.h"
 
+#include <climits>
 #include <gtest/gtest.h>
 
 using namespace pdftest;
@@ -58,6 +59,29 @@ TEST(Time, StampsAndDayCounts) {
   EXPECT_EQ(n.tm_mday, 1);
 }
 
+// Years near the end of the int range: counted and written without overflow.
+TEST(Time, FarYears) {
+  struct tm a {}, b {};
+  a.tm_year = INT_MAX - 100;
+  a.tm_mday = 1;
+  b = a;
+  b.tm_mday = 2;
+  EXPECT_FLOAT_EQ(cpdf_dayCount(&a, &b), 1.0f);
+  EXPECT_EQ(cpdf_timeStampTextOf(0, a), std::to_string(INT_MAX - 100 + 1900LL) + "0101000000");
+  struct tm first {};
+  first.tm_year = -1899;  // 1 Jan of year 1
+  first.tm_mday = 1;
+  struct tm later = first;
+  later.tm_year += 400;  // 400 Gregorian years hold 146097 days
+  EXPECT_FLOAT_EQ(cpdf_dayCount(&first, &later), 146097.0f);
+  struct tm early {};
+  early.tm_year = 100;
+  early.tm_mday = INT_MIN;  // normalised into a year long before
+  cpdf_normalizeTime(&early);
+  EXPECT_GE(early.tm_mday, 1);
+  EXPECT_LT(early.tm_year, -5000000);
+}
+
 TEST(Strings, HexAndNumbers) {
   EXPECT_EQ(cpdf_hexDigitValue('b'), 11);
   EXPECT_EQ(cpdf_hexDigitValue('g'), 255);
@@ -72,6 +96,23 @@ TEST(Strings, HexAndNumbers) {
   int32_t first = cpdf_serialNext(&id);
   EXPECT_GT(first, 0);
   EXPECT_EQ(cpdf_serialNext(&id), first);
+}
+
+// Axis labels and the italic angle: six significant digits as "%g" gives them, so
+// a float's binary noise does not show, and never an exponent.
+TEST(Strings, GeneralNumbers) {
+  const struct {
+    double value;
+    const char* text;
+  } cases[] = {{1000.1f, "1000.1"},      {0.3f, "0.3"},   {123456.7f, "123457"},
+               {-12.5, "-12.5"},         {-0.0, "0"},     {1e-7, "0.0000001"},
+               {100, "100"},             {0, "0"},        {-0.00001, "-0.00001"},
+               {1e15, "1000000000000000"}, {999999.5, "1000000"}, {1e-300, "0"}};
+  for (const auto& c : cases) {
+    cpdf_detail::Line l;
+    l.general(c.value);
+    EXPECT_EQ(l.str(), c.text) << c.value;
+  }
 }
 
 TEST(MemStream, GrowthSteps) {

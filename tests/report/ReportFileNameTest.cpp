@@ -10,6 +10,8 @@ TEST(ReportFileNameTest, DefaultNameReplacesBlanksAndPunctuation) {
   EXPECT_EQ(defaultReportFileName("Q1 report: cars/vans"), "Q1_report__cars_vans.pdf");
   EXPECT_EQ(defaultReportFileName("a-b.c_d (e)!"), "a-b.c_d__e__.pdf");
   EXPECT_EQ(defaultReportFileName("2ex 7cr 10ch 45pr"), "2ex_7cr_10ch_45pr.pdf");
+  // Control characters cannot stand in a Windows file name either.
+  EXPECT_EQ(defaultReportFileName("tab\there\r\n\x7f"), "tab_here___.pdf");
 }
 
 TEST(ReportFileNameTest, RootedPathsStayAndOthersGetTheCurrentFolder) {

@@ -2,6 +2,7 @@
 #include "model/AppFolders.h"
 #include "model/DemoModel.h"
 #include "model/Factory.h"
+#include "model/Limits.h"
 #include "report/ModelSummarySection.h"
 #include "report/PageManager.h"
 #include "report/PdfReport.h"
@@ -133,6 +134,25 @@ TEST(ReportTest, SolvedModelOfTheDemonstrationShapeBecomesAReport) {
   EXPECT_GE(timesDrawn(t, "DM:"), 14u);
 }
 
+// A model at the file limits (5 decision makers, 7 criteria, 10 choices, all 1575
+// scores) whose names and notes are as long as a file holds, in wide letters: the
+// table cells cut them with an ellipsis and the report stays within the page limit.
+TEST(ReportTest, ModelAtTheFileLimitsBecomesAReport) {
+  PV::Data::DecisionModel model = Support::limitModel();
+  const std::string name(PV_DATA_NM_MAX_BYTES, 'W'), note(PV_DATA_NOTES_MAX_BYTES, 'W');
+  for (auto& item : model.get_chs()) {
+    item.set_nm(name);
+    item.set_note(note);
+  }
+  for (auto& item : model.get_dms()) item.set_nm(name);
+  for (auto& item : model.get_crs()) item.set_nm(name);
+  const ReportRun run = report(model, true, Support::scratchFile("report_limits.pdf"));
+  ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
+  EXPECT_GE(timesDrawn(run.trace, "DM:"), 35u);
+  EXPECT_EQ(timesDrawn(run.trace, name), 0u);  // no full-length name fits a cell
+  EXPECT_GT(countOf(run.trace, "W\xBC\" )\n"), 0u);  // but its cut form does
+}
+
 TEST(ReportTest, ModelWithoutSolutionsHasNoSolutionSection) {
   PV::Data::DecisionModel model = Support::demoShapedModel();
   model.get_slns().clear();
@@ -227,6 +247,19 @@ TEST(ReportTest, ALogoThatDoesNotMatchItsSizeIsLeftOut) {
   logo.rgb.pop_back();
   const ReportRun run = report(Support::demoShapedModel(), false,
                          Support::scratchFile("report_badlogo.pdf"), &logo);
+  ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
+  EXPECT_EQ(run.trace.find("cpdf_rawPlaceInLineImage"), std::string::npos);
+}
+
+// Pixel counts whose byte count wraps a 32-bit size are no match for a short buffer.
+TEST(ReportTest, ALogoWhoseByteCountWrapsIsLeftOut) {
+  ReportLogo logo;
+  logo.width = 65536;
+  logo.height = 21846;  // 3 * 65536 * 21846 bytes is 131072 more than 2^32
+  logo.rgb.assign(131072, 0);
+  EXPECT_FALSE(logo.usable());
+  const ReportRun run = report(Support::demoShapedModel(), false,
+                               Support::scratchFile("report_widelogo.pdf"), &logo);
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   EXPECT_EQ(run.trace.find("cpdf_rawPlaceInLineImage"), std::string::npos);
 }
