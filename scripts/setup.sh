@@ -4,7 +4,7 @@
 set -euo pipefail
 
 PACKAGES=(
-  cmake make g++ pkg-config
+  cmake make g++ pkg-config python3
   googletest libgtest-dev libbenchmark-dev zlib1g-dev libtnt-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev libz-mingw-w64-dev
   wine wine32:i386 wine64 fonts-wine

@@ -3,6 +3,7 @@
 # Wine's helper processes (services, winedevice, plugplay, rpcss) would inherit CTest's
 # pipes and keep it waiting, so every descriptor above 2 is closed and Wine writes
 # into a temporary file that is printed afterwards.
+export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}

@@ -3,6 +3,7 @@
 # unmanaged X11 windows (no 2 s wait at every show without a window manager),
 # Wine's own fonts, and no prompts for runtime add-ons.
 set -euo pipefail
+export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
 export WINEARCH=win32
 export WINEDEBUG=-all

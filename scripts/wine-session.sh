@@ -1,5 +1,6 @@
 # Sourced by the scripts that run Windows programs: starts an X server when no display
 # is set and a persistent wineserver, and stops both when the calling script exits.
+export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
 export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
 export WINEARCH=win32
 export WINEDEBUG=${WINEDEBUG:--all}
