@@ -1,5 +1,11 @@
 #include "framework/core/zTaskDev.h"
 
+#include <windows.h>
+
+#include <cstdarg>
+#include <string>
+#include <vector>
+
 namespace {
 struct TaskNode {
   zTaskHandler handler;
@@ -58,5 +64,63 @@ void zTaskDev::remove(const zTaskHandler& task) {
       it.removeCurrent();
       delete node;
     }
+  }
+}
+
+// ---------------------------------------------------------------- debug trace
+
+namespace {
+bool traceOn = false;
+bool traceConsoleOpened = false;
+FILE* traceStream = nullptr;
+
+// A process that has no console (a program without one) gets its own, and standard output
+// is pointed at it. One that has a console already keeps its standard output as it is:
+// it may have been sent to a file or a pipe on purpose.
+void openTraceConsole() {
+  if (AllocConsole()) {
+    if (!std::freopen("CONOUT$", "w", stdout)) return;
+  }
+  std::setvbuf(stdout, nullptr, _IONBF, 0);
+}
+
+// The line in a buffer of its own length, however long it is.
+std::string formatLine(const char* format, va_list args) {
+  va_list measure;
+  va_copy(measure, args);
+  const int length = std::vsnprintf(nullptr, 0, format, measure);
+  va_end(measure);
+  if (length <= 0) return std::string();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1);
+  std::vsnprintf(buffer.data(), buffer.size(), format, args);
+  return std::string(buffer.data(), static_cast<size_t>(length));
+}
+}  // namespace
+
+void setDebugSwitch(bool on) { traceOn = on; }
+bool debugSwitch() { return traceOn; }
+
+int setDebugStream(FILE* stream) {
+  traceStream = stream;
+  return 1;
+}
+
+void debugTrace(const char* format, ...) {
+  if (!traceOn) return;
+  if (!traceConsoleOpened) {
+    traceConsoleOpened = true;
+    openTraceConsole();
+  }
+  va_list args;
+  va_start(args, format);
+  const std::string line = formatLine(format, args);
+  va_end(args);
+  std::printf("%s\n", line.c_str());
+  if (traceStream) {
+    std::fputs(line.c_str(), traceStream);
+    std::fputs("\n", traceStream);
+  } else {
+    OutputDebugStringA(line.c_str());
+    OutputDebugStringA("\r\n");
   }
 }

@@ -1,9 +1,11 @@
 // Work that runs while the message queue is empty: each task is an object and a member
 // function, called once per idle pass until it answers nonzero (finished). The message
-// loop polls instead of blocking while tasks are queued.
+// loop polls instead of blocking while tasks are queued. Also the debug trace: formatted
+// diagnostic lines to a console and to the debugger or a chosen stream.
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 
 #include "foundation/zLists.h"
 #include "framework/core/zBoundMember.h"
@@ -24,8 +26,10 @@ class zTaskDev {
   void add(T* object, int (C::*member)()) { add(zTaskHandler(object, member)); }
   // One idle pass: each task runs once; finished tasks leave the queue.
   void idle();
-  // Unlinks every task that is this handler.
+  // Unlinks every task that is this handler (object and member function).
   void remove(const zTaskHandler& task);
+  template <class T, class C>
+  void remove(T* object, int (C::*member)()) { remove(zTaskHandler(object, member)); }
   // After the main frame's WM_DESTROY no idle pass runs.
   void switchOff() { enabled_ = 0; }
   bool isEnabled() const { return enabled_ != 0; }
@@ -39,3 +43,18 @@ class zTaskDev {
   int32_t count_;
   zPListIter* current_;
 };
+
+// The debug switch: off at start; while it is off the trace does nothing.
+void setDebugSwitch(bool on);
+bool debugSwitch();
+// The stream that trace lines go to instead of the debugger; null for the debugger.
+// Returns 1.
+int setDebugStream(FILE* stream);
+// While the debug switch is on: formats a line as printf does and prints it with a newline
+// to standard output, which the first trace points at a console of its own when the
+// process has none; then writes it with "\n" to the debug stream, or without a stream to
+// the debugger (OutputDebugString, line ends "\r\n").
+#ifdef __MINGW_PRINTF_FORMAT
+__attribute__((format(__MINGW_PRINTF_FORMAT, 1, 2)))
+#endif
+void debugTrace(const char* format, ...);
