@@ -180,6 +180,15 @@ void zDisplay::viewportExtent(int cx, int cy) {
 // When a stack runs empty while locked, the stock object is selected so that the
 // object going back to the caller is no longer selected when it is deleted.
 
+namespace {
+
+void selectTopOrStock(HDC hdc, const zDrawObj* top, int stockObject) {
+  if (!hdc) return;
+  SelectObject(hdc, top && top->handle() ? top->handle() : GetStockObject(stockObject));
+}
+
+}  // namespace
+
 void zDisplay::pushBrush(zBrush* brush) {
   PV_ASSERT(brush != nullptr);
   brushStack_.insert(brush);
@@ -190,12 +199,7 @@ void zDisplay::pushBrush(zBrush* brush) {
 zBrush* zDisplay::popBrush() {
   auto* popped = static_cast<zBrush*>(brushStack_.get());
   currentBrush_ = static_cast<zBrush*>(brushStack_.peek());
-  if (hdc_) {
-    if (currentBrush_ && currentBrush_->handle())
-      SelectObject(hdc_, currentBrush_->handle());
-    else
-      SelectObject(hdc_, GetStockObject(WHITE_BRUSH));
-  }
+  selectTopOrStock(hdc_, currentBrush_, WHITE_BRUSH);
   return popped;
 }
 
@@ -215,12 +219,7 @@ void zDisplay::pushPen(zPen* pen) {
 zPen* zDisplay::popPen() {
   auto* popped = static_cast<zPen*>(penStack_.get());
   currentPen_ = static_cast<zPen*>(penStack_.peek());
-  if (hdc_) {
-    if (currentPen_ && currentPen_->handle())
-      SelectObject(hdc_, currentPen_->handle());
-    else
-      SelectObject(hdc_, GetStockObject(BLACK_PEN));
-  }
+  selectTopOrStock(hdc_, currentPen_, BLACK_PEN);
   return popped;
 }
 
