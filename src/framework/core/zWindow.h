@@ -13,7 +13,7 @@
 #include "framework/core/zCursor.h"
 #include "framework/core/zEvH.h"
 #include "framework/core/zNotifyNode.h"
-#include "framework/core/zRCFont.h"
+#include "framework/draw/zRCFont.h"
 
 class zSizer;
 class zScrollInfo;

@@ -1,5 +1,5 @@
 #include "TestDisplays.h"
-#include "framework/core/zAspect.h"
+#include "framework/draw/zAspect.h"
 
 #include <gtest/gtest.h>
 

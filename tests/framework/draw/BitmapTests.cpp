@@ -1,7 +1,7 @@
 #define OEMRESOURCE  // the system bitmaps
 
 #include "TestDisplays.h"
-#include "framework/core/zBitmap.h"
+#include "framework/draw/zBitmap.h"
 
 #include <gtest/gtest.h>
 

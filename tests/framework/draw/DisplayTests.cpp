@@ -1,5 +1,5 @@
 #include "TestDisplays.h"
-#include "framework/core/zRegion.h"
+#include "framework/draw/zRegion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "framework/core/zBitmap.h"
-#include "framework/core/zDrawObj.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/draw/zDrawObj.h"
 
 #include <gtest/gtest.h>
 

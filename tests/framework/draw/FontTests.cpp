@@ -1,5 +1,5 @@
 #include "TestDisplays.h"
-#include "framework/core/zRCFont.h"
+#include "framework/draw/zRCFont.h"
 
 #include <gtest/gtest.h>
 

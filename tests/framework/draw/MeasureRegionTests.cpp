@@ -1,6 +1,6 @@
 #include "TestDisplays.h"
-#include "framework/core/zMeasure.h"
-#include "framework/core/zRegion.h"
+#include "framework/draw/zMeasure.h"
+#include "framework/draw/zRegion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "TestDisplays.h"
-#include "framework/core/zMetafileDisplay.h"
+#include "framework/draw/zMetafileDisplay.h"
 
 #include <gtest/gtest.h>
 

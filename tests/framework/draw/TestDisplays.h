@@ -1,8 +1,8 @@
 // Helpers shared by the drawing tests.
 #pragma once
 
-#include "framework/core/zBitmapDisplay.h"
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zBitmapDisplay.h"
+#include "framework/draw/zDisplay.h"
 
 // A display with chosen device metrics and no device context.
 class MetricsDisplay : public zDisplay {

@@ -3,9 +3,9 @@
 #include "framework/core/zProgram.h"
 #include "framework/core/zProgramFrame.h"
 #include "framework/core/zResId.h"
-#include "framework/core/zRegion.h"
+#include "framework/draw/zRegion.h"
 #include "framework/core/zSizer.h"
-#include "framework/core/zWinDisplay.h"
+#include "framework/draw/zWinDisplay.h"
 
 #include <gtest/gtest.h>
 

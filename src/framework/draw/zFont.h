@@ -1,8 +1,8 @@
 // Fonts made from a font specification.
 #pragma once
 
-#include "framework/core/zDrawObj.h"
-#include "framework/core/zMeasure.h"
+#include "framework/draw/zDrawObj.h"
+#include "framework/draw/zMeasure.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "framework/core/zMeasure.h"
+#include "framework/draw/zMeasure.h"
 
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zDisplay.h"
 #include "framework/core/zProgram.h"
 
 #include <windows.h>

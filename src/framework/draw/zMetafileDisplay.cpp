@@ -1,4 +1,4 @@
-#include "framework/core/zMetafileDisplay.h"
+#include "framework/draw/zMetafileDisplay.h"
 
 #include <cstring>
 

@@ -1,6 +1,6 @@
-#include "framework/core/zWinDisplay.h"
+#include "framework/draw/zWinDisplay.h"
 
-#include "framework/core/zRegion.h"
+#include "framework/draw/zRegion.h"
 #include "framework/core/zWindow.h"
 
 #include <cstring>

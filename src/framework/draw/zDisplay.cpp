@@ -1,9 +1,9 @@
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zDisplay.h"
 
 #include "foundation/Assert.h"
 
-#include "framework/core/zBitmap.h"
-#include "framework/core/zRegion.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/draw/zRegion.h"
 
 #include <cstring>
 

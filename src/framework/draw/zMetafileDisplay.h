@@ -2,7 +2,7 @@
 // rectangle of another display or handed to the clipboard.
 #pragma once
 
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zDisplay.h"
 
 class zMetafileDisplay : public zReadableDisplay {
  public:

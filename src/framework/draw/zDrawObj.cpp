@@ -1,6 +1,6 @@
-#include "framework/core/zDrawObj.h"
+#include "framework/draw/zDrawObj.h"
 
-#include "framework/core/zBitmap.h"
+#include "framework/draw/zBitmap.h"
 
 zDrawObj::~zDrawObj() {
   if (handle_ && !isBorrowed()) DeleteObject(handle_);

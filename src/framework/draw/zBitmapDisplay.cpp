@@ -1,4 +1,4 @@
-#include "framework/core/zBitmapDisplay.h"
+#include "framework/draw/zBitmapDisplay.h"
 
 #include "foundation/Assert.h"
 

@@ -1,7 +1,7 @@
-#include "framework/core/zFont.h"
-#include "framework/core/zRCFont.h"
+#include "framework/draw/zFont.h"
+#include "framework/draw/zRCFont.h"
 
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zDisplay.h"
 
 #include <cstring>
 

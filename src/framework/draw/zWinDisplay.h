@@ -2,7 +2,7 @@
 // the window paints and GetDC otherwise.
 #pragma once
 
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zDisplay.h"
 
 class zWindow;
 

@@ -6,8 +6,8 @@
 #include "foundation/FLTLists.h"
 #include "foundation/zGeometry.h"
 #include "foundation/zLists.h"
-#include "framework/core/zDrawObj.h"
-#include "framework/core/zRCFont.h"
+#include "framework/draw/zDrawObj.h"
+#include "framework/draw/zRCFont.h"
 
 #include <windows.h>
 

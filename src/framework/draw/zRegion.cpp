@@ -1,4 +1,4 @@
-#include "framework/core/zRegion.h"
+#include "framework/draw/zRegion.h"
 
 zRegion::zRegion() : handle_(CreateRectRgn(0, 0, 0, 0)) {}
 zRegion::zRegion(HRGN handle) : handle_(handle) {}

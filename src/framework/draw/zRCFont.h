@@ -2,7 +2,7 @@
 // copies share one zFont, deleted with the last reference.
 #pragma once
 
-#include "framework/core/zFont.h"
+#include "framework/draw/zFont.h"
 
 #include <cstdint>
 

@@ -5,7 +5,7 @@
 
 #include "foundation/zGeometry.h"
 #include "foundation/zLists.h"
-#include "framework/core/zRCFont.h"
+#include "framework/draw/zRCFont.h"
 
 #include <cstdint>
 

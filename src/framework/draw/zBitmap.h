@@ -2,7 +2,7 @@
 // device-independent bitmaps.
 #pragma once
 
-#include "framework/core/zDrawObj.h"
+#include "framework/draw/zDrawObj.h"
 
 #include <windows.h>
 

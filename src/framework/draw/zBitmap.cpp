@@ -1,7 +1,7 @@
-#include "framework/core/zBitmap.h"
+#include "framework/draw/zBitmap.h"
 
 #include "foundation/Assert.h"
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zDisplay.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zResId.h"
 

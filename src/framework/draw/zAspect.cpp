@@ -1,7 +1,7 @@
-#include "framework/core/zAspect.h"
+#include "framework/draw/zAspect.h"
 
-#include "framework/core/zDisplay.h"
-#include "framework/core/zDrawObj.h"
+#include "framework/draw/zDisplay.h"
+#include "framework/draw/zDrawObj.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // display. It holds its memory context, locked, from construction to destruction.
 #pragma once
 
-#include "framework/core/zBitmap.h"
-#include "framework/core/zDisplay.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/draw/zDisplay.h"
 
 class zBitmapDisplay : public zReadableDisplay {
  public:

@@ -1,0 +1,28 @@
+# Application object, message loop, window map, events and routing, windows, resources,
+# timers and idle tasks; and the least forms of neighbouring parts, replaced where those
+# parts are built.
+set(PART_SOURCES
+  zProgram.cpp
+  zControlType.cpp
+  zControlTypeCreators.cpp
+  zSuperClass.cpp
+  ziWindowMap.cpp
+  zEvH.cpp
+  zNotifyNode.cpp
+  zMessageHandler.cpp
+  zWindow.cpp
+  zFrameWin.cpp
+  zChildWin.cpp
+  zProgramFrame.cpp
+  zWindowProc.cpp
+  zSizer.cpp
+  zControl.cpp
+  zPopupMenu.cpp
+  zDevice.cpp
+  zMenu.cpp
+  zResId.cpp
+  zScrollInfo.cpp
+  zTaskDev.cpp
+  zTimerDev.cpp
+  zMail.cpp
+)
