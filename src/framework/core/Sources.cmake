@@ -24,5 +24,4 @@ set(PART_SOURCES
   zScrollInfo.cpp
   zTaskDev.cpp
   zTimerDev.cpp
-  zMail.cpp
 )

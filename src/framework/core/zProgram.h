@@ -8,7 +8,7 @@
 
 #include "foundation/FLCString.h"
 #include "foundation/zLists.h"
-#include "framework/core/zMail.h"
+#include "framework/periphery/zMail.h"
 #include "framework/core/zNotifyNode.h"
 
 class zControlType;
@@ -77,8 +77,9 @@ class zProgram {
   uint32_t mailSend(const char* noteText, const char* attachmentPath) {
     return mail_.send(noteText, attachmentPath);
   }
-  uint32_t mailSendTo(const char* noteText, const char* attachmentPath) {
-    return mail_.sendTo(noteText, attachmentPath);
+  uint32_t mailSendTo(const char* noteText, const char* attachmentPath,
+                      const char* const* addresses = nullptr, uint32_t count = 0) {
+    return mail_.sendTo(noteText, attachmentPath, addresses, count);
   }
   uint32_t mailAvailable() const { return mail_.isAvailable(); }
 

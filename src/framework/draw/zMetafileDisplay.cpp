@@ -38,6 +38,11 @@ void zMetafileDisplay::releaseDC() {
   metafile_ = recorded;
 }
 
+void zMetafileDisplay::adoptMetafile(HMETAFILE metafile) {
+  if (metafile_ && metafile_ != metafile) DeleteMetaFile(metafile_);
+  metafile_ = metafile;
+}
+
 void zMetafileDisplay::size(zRect& r) {
   if (bounds_.width() != 0 && bounds_.height() != 0) {
     r = bounds_;

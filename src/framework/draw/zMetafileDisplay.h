@@ -23,6 +23,9 @@ class zMetafileDisplay : public zReadableDisplay {
   // The recorded metafile (null until recorded), still owned by the display.
   HMETAFILE metafile() const { return metafile_; }
   zDisplay* reference() const { return reference_; }
+  // Takes over a metafile received from elsewhere (the clipboard) in place of the
+  // recording; the one held before is deleted, so replacing never leaks it.
+  void adoptMetafile(HMETAFILE metafile);
 
  protected:
   // Each recording starts a new metafile; the previous one is deleted.
