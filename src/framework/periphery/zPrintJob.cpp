@@ -108,6 +108,9 @@ zPrintJob::zPrintJob(zPrinterDisplay* display, zPrJobDlg* dialog)
 zPrintJob::~zPrintJob() {
   if (queued_ && zTheProgram && zTheProgram->taskDev())
     zTheProgram->taskDev()->remove(this, &zPrintJob::step);
+  // A job deleted by its maker while it runs leaves no document open in the spooler.
+  if (docOpen_ && display_) display_->abortDoc();
+  docOpen_ = false;
   if (display_ || dialog_) finish(true);
   if (current_ == this) current_ = nullptr;
 }

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "PeripheryTestSupport.h"
+#include "framework/core/zProgramFrame.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zTaskDev.h"
 #include "framework/draw/zBitmap.h"
@@ -83,6 +84,22 @@ class Document {
   int pages_;
   int next_ = 1;
 };
+
+// Answers every dialog that the thread shows with Cancel, as a user would; counts what it
+// answered.
+int dialogsCancelled = 0;
+BOOL CALLBACK cancelDialog(HWND window, LPARAM) {
+  char name[16] = "";
+  GetClassNameA(window, name, sizeof name);
+  if (IsWindowVisible(window) && std::string(name) == "#32770") {
+    PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    ++dialogsCancelled;
+  }
+  return TRUE;
+}
+void CALLBACK cancelDialogs(HWND, UINT, UINT_PTR, DWORD) {
+  EnumThreadWindows(GetCurrentThreadId(), &cancelDialog, 0);
+}
 
 class CountedDialog : public zDefPrJobDlg {
  public:
@@ -294,15 +311,50 @@ TEST_F(Printing, MemberFunctionTargetsAndAJobNeverStarted) {
   EXPECT_EQ(journal, (std::vector<std::string>{"abortProc", "begin", "startDoc Members",
                                                "startPage", "page 1", "endPage", "endDoc",
                                                "end"}));
+  // With modal, the main frame takes no input while the job runs.
+  journal.clear();
+  zProgramFrame frame(nullptr, nullptr, WS_OVERLAPPEDWINDOW, "Main");
+  app_->setMainFrame(&frame);
+  zPrintJob* modal = new zPrintJob(&document, new JournalPrinter, new CountedDialog);
+  ASSERT_TRUE(modal->print(true));
+  EXPECT_FALSE(IsWindowEnabled(frame.handle()));
+  runIdle();
+  EXPECT_TRUE(IsWindowEnabled(frame.handle()));
+  EXPECT_EQ(journal.back(), "end");
+  app_->setMainFrame(nullptr);
+
   // Made and dropped without printing: no end call, the display goes.
   journal.clear();
-  displaysDeleted = 0;
+  displaysDeleted = dialogsDeleted = 0;
   zPrintJob* unused = new zPrintJob(&document, new JournalPrinter, new CountedDialog);
   delete unused;
   EXPECT_TRUE(journal.empty());
   EXPECT_EQ(displaysDeleted, 1);
   EXPECT_EQ(dialogsDeleted, 1);
   EXPECT_EQ(zPrintJob::current(), nullptr);
+
+  // Deleted by its maker while it runs: the document is aborted and the idle queue
+  // forgets the job.
+  Document longer(4);
+  zPrintJob* running = new zPrintJob(&longer, new JournalPrinter, nullptr);
+  ASSERT_TRUE(running->print(false));
+  journal.clear();
+  delete running;
+  EXPECT_EQ(journal, (std::vector<std::string>{"abortDoc", "end"}));
+  EXPECT_EQ(app_->taskDev()->count(), 0);
+  runIdle();
+}
+
+TEST_F(Printing, ACancelledPrintDialogChangesNothing) {
+  zPrinterDisplay display;
+  dialogsCancelled = 0;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, &cancelDialogs);
+  const bool confirmed = display.setup();
+  KillTimer(nullptr, timer);
+  EXPECT_FALSE(confirmed);
+  EXPECT_EQ(display.hdc(), nullptr);
+  EXPECT_EQ(display.copies(), 1);
+  EXPECT_EQ(display.collate(), 0);
 }
 
 }  // namespace
