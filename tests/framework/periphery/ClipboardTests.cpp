@@ -133,7 +133,10 @@ TEST_F(Clipboard, BitmapAndMetafileRoundTrip) {
   zMetafileDisplay target(nullptr);
   ASSERT_EQ(board.getMetafile(target), 1);
   ASSERT_NE(target.metafile(), nullptr);
+  const HMETAFILE first = target.metafile();
   ASSERT_EQ(board.getMetafile(target), 1) << "a second paste replaces the first";
+  EXPECT_NE(target.metafile(), first);
+  EXPECT_EQ(GetObjectType(first), 0u) << "and the first is deleted, not leaked";
   std::unique_ptr<zBitmapDisplay> canvas(newWhiteCanvas(20, 20));
   target.play(*canvas, 0, 0, 20, 20);
   canvas->mapMode(MM_TEXT);
