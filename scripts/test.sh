@@ -61,7 +61,7 @@ if pv_wine32_runs; then
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
 else
   echo "this machine runs 64-bit code only: the i686 build is built, its tests run in the x86-64 build"
-  step windows configure_build "$build/windows" -DCMAKE_BUILD_TYPE=Release \
+  step windows configure_build "$build/windows" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
   step windows64 configure_build_test "$build/windows64" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake"
