@@ -2,7 +2,7 @@
 // display, a display on a printer's device context with the page state of a print job and
 // the spooler calls.
 //
-// Failure: without a default printer (or with a spec that names no driver) the printer
+// Failure: without a default printer (or with a zPrinterSpec that names no driver) the printer
 // display has no context, its metrics are 0 and drawing does nothing; every spooler call
 // then fails (startDoc answers false), so a print job ends through its failure path.
 #pragma once
@@ -39,12 +39,12 @@ using zPrinterList = FLTPtrSlist<zPrinterSpec>;
 // Every installed printer (the profile's "devices" section), in profile order; a new list
 // that freePrinterList gives back.
 zPrinterList* printerList();
-// Deletes every spec and the list; null is ignored.
+// Deletes every printer record and the list; null is ignored.
 void freePrinterList(zPrinterList* list);
 
 class zPrinterDisplay : public zDisplay {
  public:
-  // Without a spec, the default printer. The display holds the context it made, locked,
+  // Without a printer record, the default printer. The display holds the context it made, locked,
   // until it is deleted.
   explicit zPrinterDisplay(const zPrinterSpec* spec = nullptr);
   ~zPrinterDisplay() override;
