@@ -2,9 +2,9 @@
 // display, a display on a printer's device context with the page state of a print job and
 // the spooler calls.
 //
-// Failure: without a default printer (or with a zPrinterSpec that names no driver) the printer
-// display has no context, its metrics are 0 and drawing does nothing; every spooler call
-// then fails (startDoc answers false), so a print job ends through its failure path.
+// Failure: without a default printer (or with a zPrinterSpec that names no driver) the
+// printer display has no context, its metrics are 0 and drawing does nothing; every spooler
+// call then fails (startDoc answers false), so a print job ends through its failure path.
 #pragma once
 
 #include <cstdint>
@@ -44,8 +44,8 @@ void freePrinterList(zPrinterList* list);
 
 class zPrinterDisplay : public zDisplay {
  public:
-  // Without a printer record, the default printer. The display holds the context it made, locked,
-  // until it is deleted.
+  // Without a printer record, the default printer. The display holds the context it made,
+  // locked, until it is deleted.
   explicit zPrinterDisplay(const zPrinterSpec* spec = nullptr);
   ~zPrinterDisplay() override;
 
