@@ -25,7 +25,8 @@ zPrinterSpec::zPrinterSpec(const char* source) : driver(nullptr), device(nullptr
   parse();
 }
 
-zPrinterSpec::zPrinterSpec(const zPrinterSpec& other) : driver(nullptr), device(nullptr), port(nullptr) {
+zPrinterSpec::zPrinterSpec(const zPrinterSpec& other)
+    : driver(nullptr), device(nullptr), port(nullptr) {
   *this = other;
 }
 
