@@ -140,7 +140,9 @@ void zExpandLayout::arrange(zRect& rect, zSizerDlist* children, int32_t) {
       child->querySize(info);
       const zDimension p = info.prefSize;
       if (info.gravity == gravBottom) {
-        r = zRect(info.origin.x(), add(rect.bottom(), -known(p.height())),
+        // An unset origin starts at the left edge.
+        const int32_t left = info.origin.x() == sizerUnset ? rect.left() : info.origin.x();
+        r = zRect(left, add(rect.bottom(), -known(p.height())),
                   p.width() == 0 ? width : p.width(), rect.bottom());
       } else {
         r = zRect(rect.left(), rect.top(), p.width() == 0 ? rect.right() : add(rect.left(), p.width()),

@@ -1,5 +1,6 @@
 #include "framework/layout/zTiler.h"
 
+#include <cstddef>
 #include <vector>
 
 #include "framework/layout/zSizerMath.h"
@@ -94,7 +95,7 @@ void zTiler::arrange(zRect& rect, zSizerDlist* children, int32_t) {
       rects.push_back(zRect(rect.left(), pos, add(rect.left(), c), add(pos, a)));
     pos = add(pos, a);
   }
-  for (size_t i = 0; i < tiles.size(); ++i) {
+  for (std::size_t i = 0; i < tiles.size(); ++i) {
     zRect& r = rects[i];
     if (row && r.height() == 0 && r.width() != 0) r.bottom() = add(r.top(), tallest);
     if (!row && r.width() == 0 && r.height() != 0) r.right() = add(r.left(), tallest);
