@@ -2,12 +2,15 @@
 // the clipboard, with the key states set on the test's own thread.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "../core/GuiTestSupport.h"
 #include "framework/format/zFormattedEdit.h"
 #include "framework/format/zIntlContext.h"
 #include "framework/format/zNumFormatter.h"
+
+inline void PrintTo(const zRange& r, std::ostream* os) { *os << r.low() << ".." << r.high(); }
 
 namespace {
 

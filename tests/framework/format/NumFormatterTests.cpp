@@ -3,10 +3,13 @@
 // machine.
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 #include "framework/format/zIntlContext.h"
 #include "framework/format/zNumFormatter.h"
+
+inline void PrintTo(const zRange& r, std::ostream* os) { *os << r.low() << ".." << r.high(); }
 
 namespace {
 
@@ -131,7 +134,9 @@ TEST(NumFormatter, ValidateMarksTheFault) {
     zNumFormatter f(c.flags, c.pattern, makeLocale(usual));
     zRange sel(0, 0x7FFF);
     EXPECT_EQ(f.validate(FLCString(c.text), sel), c.valid) << c.pattern << " " << c.text;
-    if (!c.valid) EXPECT_EQ(sel, zRange(c.at, c.at)) << c.pattern << " " << c.text;
+    if (!c.valid) {
+      EXPECT_EQ(sel, zRange(c.at, c.at)) << c.pattern << " " << c.text;
+    }
   }
 }
 
