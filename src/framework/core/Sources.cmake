@@ -15,7 +15,6 @@ set(PART_SOURCES
   zChildWin.cpp
   zProgramFrame.cpp
   zWindowProc.cpp
-  zSizer.cpp
   zControl.cpp
   zPopupMenu.cpp
   zDevice.cpp

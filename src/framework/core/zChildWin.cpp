@@ -1,6 +1,6 @@
 #include "framework/core/zChildWin.h"
 
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 
 void zChildWin::initChild(int32_t id) {
   setTypeBit(zTypeChildWin);
@@ -39,14 +39,14 @@ void zChildWin::show(int cmd) {
     if (sizer_) {
       const uint32_t packed = (static_cast<uint32_t>(size.width()) & 0xFFFFu) |
                               (static_cast<uint32_t>(size.height()) & 0xFFFFu) << 16;
-      sizer_->sizeChanged(this, packed);
+      sizer_->parentSized(this, packed);
     }
     if (parent_->sizer() && (parent_->flags() & zWinShown))
-      parent_->sizer()->layout(nullptr);
+      parent_->sizer()->update();
     else if (sizer_)
-      sizer_->layout(nullptr);
+      sizer_->update();
   } else if (sizer_) {
-    sizer_->layout(nullptr);
+    sizer_->update();
   }
   if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
   ShowWindow(handle_, cmd);

@@ -1,6 +1,6 @@
 #include "framework/core/zControlTypeCreators.h"
 
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 
 namespace {
 // No control to give the sizer to: it is freed here rather than leaked.

@@ -2,7 +2,7 @@
 
 #include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 
 void zFrameWin::initFrame(const char* title) {
   setTypeBit(zTypeFrameWin);

@@ -5,7 +5,7 @@
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zScrollerBase.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/core/ziWindowMap.h"
 
 zWindowDlist::~zWindowDlist() {
@@ -43,6 +43,9 @@ zWindow::zWindow(zSizer* sizer, uint32_t style) {
 
 zWindow::zWindow(zWindow* parent, zSizer* sizer, uint32_t style) : zWindow(sizer, style) {
   parent_ = parent;
+  // A sizer made here goes under the parent window's sizer; a given one was constructed
+  // under the parent sizer its caller chose.
+  if (!sizer && parent && parent->sizer_ && !sizer_->parent()) parent->sizer_->addChild(sizer_);
 }
 
 zWindow::zWindow(zWindow* parent) {
@@ -125,10 +128,10 @@ void zWindow::registerWindowClass(bool visualCtrlOnce) {
 }
 
 void zWindow::createNative(HWND parentHandle, HMENU menuOrId, const char* title) {
-  const int32_t x = sizer_ ? sizer_->x_ : CW_USEDEFAULT;
-  const int32_t y = sizer_ ? sizer_->y_ : CW_USEDEFAULT;
-  const int32_t w = sizer_ ? sizer_->width_ : CW_USEDEFAULT;
-  const int32_t h = sizer_ ? sizer_->height_ : CW_USEDEFAULT;
+  const int32_t x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
+  const int32_t y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
+  const int32_t w = sizer_ ? sizer_->width() : CW_USEDEFAULT;
+  const int32_t h = sizer_ ? sizer_->height() : CW_USEDEFAULT;
   handle_ = CreateWindowExA(exStyle_, className_, title, style_, x, y, w, h, parentHandle,
                             menuOrId, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr),
                             nullptr);
@@ -148,11 +151,12 @@ void zWindow::layoutChildren(zEvent* event) {
   if (event->wParam_ == SIZE_MINIMIZED) return;
   zWindowDlistIter it(&children_);
   while (zWindow* child = it.next()) {
-    if (child->sizer_) child->sizer_->sizeChanged(child, static_cast<uint32_t>(event->lParam_));
+    if (child->sizer_) child->sizer_->parentSized(child, static_cast<uint32_t>(event->lParam_));
   }
   if (sizer_) {
-    const zRect rect(0, 0, size.width(), size.height());
-    sizer_->layout(&rect);
+    const zPoint at = sizer_->origin();
+    const zRect rect(at.x(), at.y(), at.x() + size.width(), at.y() + size.height());
+    sizer_->update(&rect);
   }
 }
 
@@ -243,6 +247,28 @@ void zWindow::setGeometry(int32_t x, int32_t y, int32_t width, int32_t height) {
   MoveWindow(handle_, x, y, width, height, TRUE);
 }
 
+// ---------------------------------------------------------------- sizer hook-up
+
+bool zWindow::sizerWindowLive() const { return handle_ && IsWindow(handle_); }
+
+zDimension zWindow::sizerClientSize() const {
+  RECT client = {0, 0, 0, 0};
+  if (handle_) GetClientRect(handle_, &client);
+  return zDimension(client.right - client.left, client.bottom - client.top);
+}
+
+void zWindow::sizerMoveSize(int32_t x, int32_t y, int32_t width, int32_t height) {
+  setGeometry(x, y, width, height);
+}
+
+bool zWindow::sizerIsComboBox() const { return hasTypeBit(zTypeComboBoxStatic) != 0; }
+
+zSizer* zWindow::sizerOfParentWindow() const { return parent_ ? parent_->sizer_ : nullptr; }
+
+void zWindow::sizerReplaced(zSizer* from, zSizer* to) {
+  if (sizer_ == from) sizer_ = to;
+}
+
 // ---------------------------------------------------------------- plain operations
 
 void zWindow::setVertScroll(zScrollInfo* info) {
@@ -285,7 +311,7 @@ int zWindow::removeChild(zWindow* child) { return children_.remove(child) ? 1 : 
 
 bool zWindow::sizerIsUnset() const {
   if (!sizer_) return true;
-  const int32_t v[4] = {sizer_->x_, sizer_->y_, sizer_->width_, sizer_->height_};
+  const int32_t v[4] = {sizer_->origin().x(), sizer_->origin().y(), sizer_->width(), sizer_->height()};
   bool allZero = true;
   bool allUnset = true;
   for (int32_t value : v) {

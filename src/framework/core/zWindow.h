@@ -14,8 +14,8 @@
 #include "framework/core/zEvH.h"
 #include "framework/core/zNotifyNode.h"
 #include "framework/draw/zRCFont.h"
+#include "framework/layout/zSizer.h"
 
-class zSizer;
 class zScrollInfo;
 class zScrollerBase;
 class zWindow;
@@ -56,7 +56,8 @@ class zWindowDlistIter : public zPListIter {
   zWindow* next() { return static_cast<zWindow*>(zPListIter::next()); }
 };
 
-class zWindow : public zEvH {
+// zSizerWindow second, so that a zWindow pointer and its zEvH base share one address.
+class zWindow : public zEvH, public zSizerWindow {
  public:
   // Without a parent; a null sizer gets one of the window's own.
   zWindow(zSizer* sizer, uint32_t style);
@@ -95,6 +96,15 @@ class zWindow : public zEvH {
   virtual void childFocusChanged(zWindow* previous, zWindow* current);
   virtual void setFont(const zRCFont& font, int redraw = 0);
   virtual void setGeometry(int32_t x, int32_t y, int32_t width, int32_t height);
+
+  // ---- what the sizer needs of its window
+  bool sizerWindowLive() const override;
+  zDimension sizerClientSize() const override;
+  // Through the virtual setGeometry.
+  void sizerMoveSize(int32_t x, int32_t y, int32_t width, int32_t height) override;
+  bool sizerIsComboBox() const override;
+  zSizer* sizerOfParentWindow() const override;
+  void sizerReplaced(zSizer* from, zSizer* to) override;
 
   // ---- plain operations
   HWND handle() const { return handle_; }

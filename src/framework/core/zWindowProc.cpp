@@ -6,7 +6,7 @@
 #include "framework/core/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zTimerDev.h"
 #include "framework/core/ziWindowMap.h"

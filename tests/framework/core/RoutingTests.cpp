@@ -8,7 +8,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zPopupMenu.h"
 #include "framework/core/zScrollInfo.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/core/zTaskDev.h"
 #include "framework/core/ziWindowMap.h"
 

@@ -5,7 +5,7 @@
 #include "GuiTestSupport.h"
 #include "framework/core/zChildWin.h"
 #include "framework/core/zControl.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/core/ziWindowMap.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include "framework/core/zProgramFrame.h"
 #include "framework/core/zResId.h"
 #include "framework/draw/zRegion.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/draw/zWinDisplay.h"
 
 #include <gtest/gtest.h>

@@ -1,0 +1,7 @@
+# The layout engine: sizers and layouts, window-free, built and tested in both builds.
+set(PART_SOURCES
+  zSizer.cpp
+  zGravSizer.cpp
+  zTiler.cpp
+  zExpandSizer.cpp
+)
