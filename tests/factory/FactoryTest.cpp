@@ -5,7 +5,7 @@
 #include "ModelFixture.h"
 
 #include "math/MathServer.h"
-#include "model/Factory.h"
+#include "factory/Factory.h"
 #include "xml/PalvermontineFile.h"
 
 #include <gtest/gtest.h>

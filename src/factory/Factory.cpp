@@ -1,4 +1,4 @@
-#include "model/Factory.h"
+#include "factory/Factory.h"
 
 #include "foundation/Assert.h"
 #include "math/MathServer.h"
