@@ -4,6 +4,7 @@
 #   native-sanitize (Debug)   the same tests under AddressSanitizer and UBSan
 #   windows (i686, mingw-w64) everything, tests under Wine
 #   fuzz (clang, libFuzzer)   each fuzz target for PV_FUZZ_SECONDS on its seed corpus
+# Before the builds, scripts/check-layers.py refuses an include that runs up a layer.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PV_BUILD_DIR:-$root/build}
@@ -48,6 +49,7 @@ run_fuzzers() {
 }
 
 mkdir -p "$build"
+step layering python3 "$root/scripts/check-layers.py" "$root"
 step native configure_build_test "$build/native" -DCMAKE_BUILD_TYPE=Release
 step native-sanitize configure_build_test "$build/native-sanitize" -DCMAKE_BUILD_TYPE=Debug -DPV_SANITIZE=ON -DPV_BENCH=OFF
 step windows configure_build_test "$build/windows" -DCMAKE_BUILD_TYPE=Release \
