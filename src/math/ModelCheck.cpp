@@ -113,16 +113,16 @@ bool checkModelData(const PV::Data::DecisionModel& model, std::string& why) {
           "between 0% and 50%.";
     return false;
   }
-  if (model.get_dms().size() > MAX_MODEL_DECISION_MAKERS) {
-    why = "The model has more than " + num(MAX_MODEL_DECISION_MAKERS) + " decision makers.";
+  if (model.get_dms().size() > PV_DATA_MAX_DMS) {
+    why = "The model has more than " + num(PV_DATA_MAX_DMS) + " decision makers.";
     return false;
   }
-  if (model.get_crs().size() > MAX_MODEL_CRITERIA) {
-    why = "The model has more than " + num(MAX_MODEL_CRITERIA) + " criteria.";
+  if (model.get_crs().size() > PV_DATA_MAX_CRS) {
+    why = "The model has more than " + num(PV_DATA_MAX_CRS) + " criteria.";
     return false;
   }
-  if (model.get_chs().size() > MAX_MODEL_CHOICES) {
-    why = "The model has more than " + num(MAX_MODEL_CHOICES) + " choices.";
+  if (model.get_chs().size() > PV_DATA_MAX_CHS) {
+    why = "The model has more than " + num(PV_DATA_MAX_CHS) + " choices.";
     return false;
   }
   // Scores follow their criteria, decision makers and choices by id.

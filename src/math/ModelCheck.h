@@ -21,9 +21,6 @@ namespace Math {
 
 // The model's limits: what a model file can hold (and what a score block of at
 // most 241 characters can carry: 5 decision makers x 45 pairs).
-inline constexpr uint32_t MAX_MODEL_DECISION_MAKERS = PV_DATA_MAX_DMS;
-inline constexpr uint32_t MAX_MODEL_CRITERIA = PV_DATA_MAX_CRS;
-inline constexpr uint32_t MAX_MODEL_CHOICES = PV_DATA_MAX_CHS;
 inline constexpr uint32_t MIN_NUM_CHOICES = 2;
 
 // Header of a score block: criterion number and seed, 8 hexadecimal digits each.

@@ -216,13 +216,13 @@ void PalvermontineFile::readModel(Palvermontine& tdm) {
   table_->readText(doc(), mdl.get_params(), iter, 1);
 
   DecisionMaker dm;
-  table_->readVector(doc(), mdl.get_dms(), dm, iter, MODEL_MAX_DMS);
+  table_->readVector(doc(), mdl.get_dms(), dm, iter, PV_DATA_MAX_DMS);
   Criterion cr;
-  table_->readVector(doc(), mdl.get_crs(), cr, iter, MODEL_MAX_CRS);
+  table_->readVector(doc(), mdl.get_crs(), cr, iter, PV_DATA_MAX_CRS);
   Choice ch;
-  table_->readVector(doc(), mdl.get_chs(), ch, iter, MODEL_MAX_CHS);
+  table_->readVector(doc(), mdl.get_chs(), ch, iter, PV_DATA_MAX_CHS);
   Score s;
-  table_->readVector(doc(), mdl.get_ss(), s, iter, MODEL_MAX_SS);
+  table_->readVector(doc(), mdl.get_ss(), s, iter, PV_DATA_MAX_CRS);
   Solution sln;
   table_->readVector(doc(), mdl.get_slns(), sln, iter, MODEL_MAX_SLNS);
 
@@ -285,10 +285,10 @@ void PalvermontineFile::writeModel(Palvermontine& tdm) {
   table_->writeText(doc(), mdl, iter, 1);
   table_->writeElem(doc(), mdl.get_params(), iter, 0);
   table_->writeText(doc(), mdl.get_params(), iter, 1);
-  table_->writeVector(doc(), mdl.get_dms(), iter, MODEL_MAX_DMS);
-  table_->writeVector(doc(), mdl.get_crs(), iter, MODEL_MAX_CRS);
-  table_->writeVector(doc(), mdl.get_chs(), iter, MODEL_MAX_CHS);
-  table_->writeVector(doc(), mdl.get_ss(), iter, MODEL_MAX_SS);
+  table_->writeVector(doc(), mdl.get_dms(), iter, PV_DATA_MAX_DMS);
+  table_->writeVector(doc(), mdl.get_crs(), iter, PV_DATA_MAX_CRS);
+  table_->writeVector(doc(), mdl.get_chs(), iter, PV_DATA_MAX_CHS);
+  table_->writeVector(doc(), mdl.get_ss(), iter, PV_DATA_MAX_CRS);
   table_->writeVector(doc(), mdl.get_slns(), iter, MODEL_MAX_SLNS);
   bool wellFormed = doc().IsWellFormed();
   PV_ASSERT(wellFormed == true);
