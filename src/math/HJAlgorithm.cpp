@@ -3,7 +3,7 @@
 #include "foundation/Assert.h"
 #include "math/ModelCheck.h"
 #include "math/Reconciler.h"
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "math/alg.h"
 #include "math/mcdm_bc3.h"
 #include "model/DecisionModel.h"

@@ -1,6 +1,6 @@
 #include "math/ModelCheck.h"
 
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "math/sample_size.h"
 #include "model/DecisionModel.h"
 #include "model/TextForms.h"

@@ -16,7 +16,7 @@
 // upper case.
 #pragma once
 
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "math/model.h"
 
 #include <cstdint>

@@ -3,7 +3,7 @@
 #include "foundation/Assert.h"
 #include "math/HJAlgorithm.h"
 #include "math/Mcdm.h"
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 
 #include <algorithm>
 #include <cstdlib>

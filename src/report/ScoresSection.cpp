@@ -6,7 +6,7 @@
 #include "foundation/Assert.h"
 #include "math/HJAlgorithm.h"
 #include "math/ModelCheck.h"
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "report/FontAttributes.h"
 #include "report/NumberText.h"
 #include "report/PageManager.h"
