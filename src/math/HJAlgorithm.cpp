@@ -126,10 +126,7 @@ void Algorithm::writeScoreBlocks() {
   scs.clear();
   PV_ASSERT(scs.empty());
   for (uint32_t c = 0; c < ncr_; ++c) {
-    char head[SCORE_BLOCK_HEADER_LEN + 1];
-    std::snprintf(head, sizeof head, "%08x%08x", static_cast<unsigned>(c + 1),
-                  static_cast<unsigned>(mcdm_->getSeed(c)));
-    std::string block(head, SCORE_BLOCK_HEADER_LEN);
+    std::string block = blockHeader(c + 1, mcdm_->getSeed(c));
     block.reserve(SCORE_BLOCK_HEADER_LEN + ndm_ * npr_);
     for (uint32_t d = 0; d < ndm_; ++d) {
       const std::string& s = rpsVec_[c * ndm_ + d]->getScores();

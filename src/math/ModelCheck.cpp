@@ -44,13 +44,8 @@ uint32_t pairsPerCriterion(double cfl, double cfi, uint32_t nch) {
 }
 
 bool readBlockSeed(const std::string& block, uint32_t& seed) {
-  if (block.size() < SCORE_BLOCK_HEADER_LEN) return false;
   uint32_t v = 0;
-  for (uint32_t k = ID_LEN; k < SCORE_BLOCK_HEADER_LEN; ++k) {
-    const int d = PV::Data::TextForms::hexDigitValue(block[k]);
-    if (d < 0) return false;
-    v = (v << 4) | static_cast<uint32_t>(d);
-  }
+  if (!readBlockField(block, BLOCK_SEED_AT, v)) return false;
   seed = v;
   // A seed of 0 would have the pairs drawn afresh, so the stored scores would
   // attach to other pairs than they were given for.

@@ -1,9 +1,14 @@
-// The alphabet of score characters, shared by the pair sets, the score blocks and
-// the checks of stored blocks. A score s (-5 .. +5) is the hexadecimal digit of
-// s + 8; '0' is an unscored pair, 'E' a score exceeded by a lowered scale.
+// The score-block format of the model file, shared by the pair sets, the model file
+// and the checks of stored blocks. A block is a 16-digit header (the criterion's
+// number and its seed, 8 lower-case hexadecimal digits each) followed by one score
+// character per pair and decision maker. A score s (-5 .. +5) is the hexadecimal
+// digit of s + 8; '0' is an unscored pair, 'E' a score exceeded by a lowered scale.
 #pragma once
 
+#include "foundation/TextCodes.h"
+
 #include <cstdint>
+#include <string>
 
 namespace PV {
 namespace Math {
@@ -41,6 +46,41 @@ inline constexpr char charOfScore(int s, bool upper) {
   if (s == UNSCORED) return '0';
   if (s <= 1) return static_cast<char>('8' + s);
   return static_cast<char>((upper ? 'A' : 'a') + (s - 2));
+}
+
+// Header of a score block: criterion number and seed, 8 hexadecimal digits each.
+inline constexpr uint32_t ID_LEN = 8;
+inline constexpr uint32_t SCORE_BLOCK_HEADER_LEN = ID_LEN + 8;
+
+// Where the two header fields start.
+inline constexpr uint32_t BLOCK_NUMBER_AT = 0;
+inline constexpr uint32_t BLOCK_SEED_AT = ID_LEN;
+
+// Reads the header field at `at` (BLOCK_NUMBER_AT or BLOCK_SEED_AT): false when the
+// block is shorter than the header or the field holds any other character than a
+// hexadecimal digit (either case).
+inline bool readBlockField(const std::string& block, uint32_t at, uint32_t& value) {
+  if (block.size() < SCORE_BLOCK_HEADER_LEN) return false;
+  uint32_t v = 0;
+  for (uint32_t k = at; k < at + ID_LEN; ++k) {
+    const int d = PV::Text::hexDigitValue(block[k]);
+    if (d < 0) return false;
+    v = (v << 4) | static_cast<uint32_t>(d);
+  }
+  value = v;
+  return true;
+}
+
+// The header the system writes: both fields in lower-case digits.
+inline std::string blockHeader(uint32_t number, uint32_t seed) {
+  static const char digits[] = "0123456789abcdef";
+  std::string head(SCORE_BLOCK_HEADER_LEN, '0');
+  for (uint32_t k = 0; k < ID_LEN; ++k) {
+    const uint32_t shift = 4 * (ID_LEN - 1 - k);
+    head[k] = digits[(number >> shift) & 0xF];
+    head[ID_LEN + k] = digits[(seed >> shift) & 0xF];
+  }
+  return head;
 }
 
 }  // namespace Math
