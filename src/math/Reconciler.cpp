@@ -3,6 +3,7 @@
 #include "foundation/Assert.h"
 #include "math/HJAlgorithm.h"
 #include "math/Mcdm.h"
+#include "model/FileUtils.h"
 #include "model/ScoreChars.h"
 
 #include <algorithm>
@@ -74,31 +75,7 @@ std::string reportDateText(const std::tm& t) {
   return s;
 }
 
-std::string reportFileName(const std::string& modelName) {
-  std::string base;
-  for (char c : modelName) {
-    const auto u = static_cast<unsigned char>(c);
-    const bool bad = u < 0x20 || u == 0x7F || c == '/' || c == '\\' || c == ':' || c == '*' ||
-                     c == '?' || c == '"' || c == '<' || c == '>' || c == '|';
-    base += bad ? '_' : c;
-  }
-  // Windows drops trailing dots and blanks from a name.
-  while (!base.empty() && (base.back() == '.' || base.back() == ' ')) base.back() = '_';
-  if (base.empty()) base = "model";
-  // Names of devices, in any case, would open the device instead of a file.
-  std::string upper;
-  for (char c : base) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const std::string stem = upper.substr(0, upper.find('.'));
-  static const char* const devices[] = {"CON", "PRN", "AUX", "NUL"};
-  bool device = false;
-  for (const char* d : devices) device = device || stem == d;
-  if (stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-      stem[3] >= '0' && stem[3] <= '9') {
-    device = true;
-  }
-  if (device) base = "_" + base;
-  return base + ".log";
-}
+std::string reportFileName(const std::string& modelName) { return PV::Util::safeFileName(modelName, ".log"); }
 
 Reconciler::Reconciler(PV::Data::DecisionModel& dataModel, Algorithm& alg)
     : dataModel_(&dataModel), alg_(&alg), mcdm_(alg.getMcdm()), rpsVec_(&alg.getRpsVec()) {
