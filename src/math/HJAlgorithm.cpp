@@ -39,6 +39,26 @@ const char* solveStatusText(uint32_t status) {
 
 int neverCancel(alg_state* /*record*/) { return 0; }
 
+std::vector<PairSetView> readPairSets(const PV::Data::DecisionModel& model) {
+  PV::Data::DecisionModel copy = model;
+  const Algorithm algorithm(copy);
+  std::vector<PairSetView> views;
+  views.reserve(algorithm.getRpsVec().size());
+  for (const auto& rps : algorithm.getRpsVec()) {
+    PairSetView view;
+    view.crIndex = rps->getCriterionIndex();
+    view.dmIndex = rps->getDmIndex();
+    view.pairs.reserve(rps->getNumPairs());
+    view.scores.reserve(rps->getNumPairs());
+    for (uint32_t k = 0; k < rps->getNumPairs(); ++k) {
+      view.pairs.push_back(rps->getPair(k));
+      view.scores.push_back(rps->getScore(k));
+    }
+    views.push_back(std::move(view));
+  }
+  return views;
+}
+
 Algorithm::Algorithm(PV::Data::DecisionModel& model) : model_(&model) {
   const auto dms_size = static_cast<uint32_t>(model.get_dms().size());
   const auto crs_size = static_cast<uint32_t>(model.get_crs().size());

@@ -42,6 +42,21 @@ const char* solveStatusText(uint32_t status);
 // user's request to stop is the only reason to pass another.
 int neverCancel(alg_state* record);
 
+// One pair set as a reader sees it: its pairs in drawing order and their scores
+// (getScore's values: -5 .. +5, UNSCORED, or 'E' / 'e' for a score exceeded by a
+// lowered scale).
+struct PairSetView {
+  uint32_t crIndex = 0;
+  uint32_t dmIndex = 0;
+  PairList pairs;
+  std::vector<int8_t> scores;
+};
+
+// The pair sets of a model that checkModelData accepts, with the scores of its
+// stored blocks, index criterion x decision makers + decision maker. The model is
+// only read: the pairs are drawn by an algorithm over a copy of it.
+std::vector<PairSetView> readPairSets(const PV::Data::DecisionModel& model);
+
 class Algorithm {
  public:
   // The model must be scoreable and its stored blocks must fit (checkModelData);
