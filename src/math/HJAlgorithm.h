@@ -108,11 +108,21 @@ class Algorithm {
   void rebuildMcdm(PV::Data::DecisionModel& model, csd* csds);
 
   bool isReconciled() const { return reconciled_; }
+  // The reconciler's refit: the counts of the model the pair sets now serve, and
+  // the mark that the choices were reconciled.
+  void setCounts(uint32_t ncr, uint32_t ndm, uint32_t nch, uint32_t npr, uint8_t sil) {
+    ncr_ = ncr;
+    ndm_ = ndm;
+    nch_ = nch;
+    npr_ = npr;
+    sil_ = sil;
+  }
+  void setNumCriteria(uint32_t ncr) { ncr_ = ncr; }
+  void setNumDecisionMakers(uint32_t ndm) { ndm_ = ndm; }
+  void markReconciled() { reconciled_ = true; }
   bool isScoresTransferred() const { return scoresTransferred_; }
 
  private:
-  friend class Reconciler;
-
   std::unique_ptr<Mcdm> mcdm_;
   PV::Data::DecisionModel* model_;
   uint32_t ndm_ = 0;
