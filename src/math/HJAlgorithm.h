@@ -28,7 +28,8 @@ namespace Math {
 
 class Reconciler;
 
-// Status of a solve beyond the numerical core's codes (3 to 7): the server's
+// Status of a solve beyond the numerical core's (MODEL_COMPLETED to MODEL_INCOMPLETE,
+// math/model.h), numbered on from them because callers keep them: the server's
 // refusals, and a model whose weights are all 0.
 inline constexpr uint32_t MODEL_SCORES_INCOMPLETE = 9;
 inline constexpr uint32_t MODEL_NOT_IN_STEP = 10;
@@ -38,7 +39,7 @@ inline constexpr uint32_t MODEL_ZERO_WEIGHTS = 11;
 const char* solveStatusText(uint32_t status);
 
 // The callback the system solves with: it never stops the search, so a long search
-// ends at the solver's evaluation limit with status 4 and a complete ranking. A
+// ends at the solver's evaluation limit with MODEL_EXCEEDED_MAX_ITERATIONS and a complete ranking. A
 // user's request to stop is the only reason to pass another.
 int neverCancel(alg_state* record);
 
@@ -90,9 +91,9 @@ class Algorithm {
   // Reads decision maker dmvi's part of a block into a pair set.
   void applyScoreBlock(RandomPairSet& rps, const std::string& scoreblock, uint32_t dmvi);
 
-  // Packs the scores and runs the solver: 7 when a pair is unscored, 11 when all
-  // weights are 0, else the core's status (3, 4, 5 or 6). A null callback means
-  // neverCancel.
+  // Packs the scores and runs the solver: MODEL_INCOMPLETE when a pair is unscored,
+  // MODEL_ZERO_WEIGHTS when all weights are 0, else the core's status
+  // (MODEL_COMPLETED to MODEL_CANCELED). A null callback means neverCancel.
   uint32_t solve(alg_callback acf);
   uint32_t compute(alg_callback acf) { return solve(acf); }
   // Copies the last ranking into the model's solutions.
