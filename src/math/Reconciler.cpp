@@ -5,6 +5,7 @@
 #include "math/Mcdm.h"
 #include "model/FileUtils.h"
 #include "model/ScoreChars.h"
+#include "model/TimeStamp.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -19,24 +20,6 @@ namespace {
 constexpr double PERCENT_AGREE = 50.0;
 
 ReportClock reportClock = nullptr;
-
-std::tm localNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm t{};
-#ifdef _WIN32
-  localtime_s(&t, &now);
-#else
-  localtime_r(&now, &t);
-#endif
-  return t;
-}
-
-std::string twoDigits(int v) {
-  std::string s;
-  s += static_cast<char>('0' + (v / 10) % 10);
-  s += static_cast<char>('0' + v % 10);
-  return s;
-}
 
 // The former entry whose pair sets an entry of the new list takes over: the first
 // one with its id not taken yet (ids are unique in a valid model; a repeated id gets
@@ -62,18 +45,6 @@ std::string plural(uint32_t n) { return n > 1 ? "s" : ""; }
 }  // namespace
 
 void setReportClock(ReportClock clock) { reportClock = clock; }
-
-std::string reportDateText(const std::tm& t) {
-  static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  std::string s = days[((t.tm_wday % 7) + 7) % 7];
-  s += ' ';
-  s += months[((t.tm_mon % 12) + 12) % 12];
-  s += ' ' + twoDigits(t.tm_mday) + ' ' + twoDigits(t.tm_hour) + ':' + twoDigits(t.tm_min) + ':' +
-       twoDigits(t.tm_sec) + ' ' + std::to_string(t.tm_year + 1900) + '\n';
-  return s;
-}
 
 std::string reportFileName(const std::string& modelName) { return PV::Util::safeFileName(modelName, ".log"); }
 
@@ -479,7 +450,9 @@ std::string numText(double v) {
   return s.str();
 }
 
-std::string dateNow() { return reportDateText(reportClock != nullptr ? reportClock() : localNow()); }
+std::string dateNow() {
+  return PV::Util::dateLineText(reportClock != nullptr ? reportClock() : PV::Util::localTime(std::time(nullptr)));
+}
 
 }  // namespace
 
