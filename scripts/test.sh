@@ -6,6 +6,7 @@
 #   windows64 (x86-64)        everything, tests under wine64: only where this machine cannot
 #                             run 32-bit code (then the i686 build is built but not run)
 #   fuzz (clang, libFuzzer)   each fuzz target for PV_FUZZ_SECONDS on its seed corpus
+# Before the builds, scripts/check-layers.py refuses an include that runs up a layer.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${PV_BUILD_DIR:-$root/build}
@@ -54,6 +55,7 @@ run_fuzzers() {
 }
 
 mkdir -p "$build"
+step layering python3 "$root/scripts/check-layers.py" "$root"
 step native configure_build_test "$build/native" -DCMAKE_BUILD_TYPE=Release
 step native-sanitize configure_build_test "$build/native-sanitize" -DCMAKE_BUILD_TYPE=Debug -DPV_SANITIZE=ON -DPV_BENCH=OFF
 if pv_wine32_runs; then

@@ -3,7 +3,7 @@
 #include "foundation/Assert.h"
 #include "math/ModelCheck.h"
 #include "math/Reconciler.h"
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "math/alg.h"
 #include "math/mcdm_bc3.h"
 #include "model/DecisionModel.h"
@@ -38,6 +38,26 @@ const char* solveStatusText(uint32_t status) {
 }
 
 int neverCancel(alg_state* /*record*/) { return 0; }
+
+std::vector<PairSetView> readPairSets(const PV::Data::DecisionModel& model) {
+  PV::Data::DecisionModel copy = model;
+  const Algorithm algorithm(copy);
+  std::vector<PairSetView> views;
+  views.reserve(algorithm.getRpsVec().size());
+  for (const auto& rps : algorithm.getRpsVec()) {
+    PairSetView view;
+    view.crIndex = rps->getCriterionIndex();
+    view.dmIndex = rps->getDmIndex();
+    view.pairs.reserve(rps->getNumPairs());
+    view.scores.reserve(rps->getNumPairs());
+    for (uint32_t k = 0; k < rps->getNumPairs(); ++k) {
+      view.pairs.push_back(rps->getPair(k));
+      view.scores.push_back(rps->getScore(k));
+    }
+    views.push_back(std::move(view));
+  }
+  return views;
+}
 
 Algorithm::Algorithm(PV::Data::DecisionModel& model) : model_(&model) {
   const auto dms_size = static_cast<uint32_t>(model.get_dms().size());
@@ -126,10 +146,7 @@ void Algorithm::writeScoreBlocks() {
   scs.clear();
   PV_ASSERT(scs.empty());
   for (uint32_t c = 0; c < ncr_; ++c) {
-    char head[SCORE_BLOCK_HEADER_LEN + 1];
-    std::snprintf(head, sizeof head, "%08x%08x", static_cast<unsigned>(c + 1),
-                  static_cast<unsigned>(mcdm_->getSeed(c)));
-    std::string block(head, SCORE_BLOCK_HEADER_LEN);
+    std::string block = blockHeader(c + 1, mcdm_->getSeed(c));
     block.reserve(SCORE_BLOCK_HEADER_LEN + ndm_ * npr_);
     for (uint32_t d = 0; d < ndm_; ++d) {
       const std::string& s = rpsVec_[c * ndm_ + d]->getScores();

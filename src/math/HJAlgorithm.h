@@ -28,7 +28,8 @@ namespace Math {
 
 class Reconciler;
 
-// Status of a solve beyond the numerical core's codes (3 to 7): the server's
+// Status of a solve beyond the numerical core's (MODEL_COMPLETED to MODEL_INCOMPLETE,
+// math/model.h), numbered on from them because callers keep them: the server's
 // refusals, and a model whose weights are all 0.
 inline constexpr uint32_t MODEL_SCORES_INCOMPLETE = 9;
 inline constexpr uint32_t MODEL_NOT_IN_STEP = 10;
@@ -38,9 +39,24 @@ inline constexpr uint32_t MODEL_ZERO_WEIGHTS = 11;
 const char* solveStatusText(uint32_t status);
 
 // The callback the system solves with: it never stops the search, so a long search
-// ends at the solver's evaluation limit with status 4 and a complete ranking. A
+// ends at the solver's evaluation limit with MODEL_EXCEEDED_MAX_ITERATIONS and a complete ranking. A
 // user's request to stop is the only reason to pass another.
 int neverCancel(alg_state* record);
+
+// One pair set as a reader sees it: its pairs in drawing order and their scores
+// (getScore's values: -5 .. +5, UNSCORED, or 'E' / 'e' for a score exceeded by a
+// lowered scale).
+struct PairSetView {
+  uint32_t crIndex = 0;
+  uint32_t dmIndex = 0;
+  PairList pairs;
+  std::vector<int8_t> scores;
+};
+
+// The pair sets of a model that checkModelData accepts, with the scores of its
+// stored blocks, index criterion x decision makers + decision maker. The model is
+// only read: the pairs are drawn by an algorithm over a copy of it.
+std::vector<PairSetView> readPairSets(const PV::Data::DecisionModel& model);
 
 class Algorithm {
  public:
@@ -75,9 +91,9 @@ class Algorithm {
   // Reads decision maker dmvi's part of a block into a pair set.
   void applyScoreBlock(RandomPairSet& rps, const std::string& scoreblock, uint32_t dmvi);
 
-  // Packs the scores and runs the solver: 7 when a pair is unscored, 11 when all
-  // weights are 0, else the core's status (3, 4, 5 or 6). A null callback means
-  // neverCancel.
+  // Packs the scores and runs the solver: MODEL_INCOMPLETE when a pair is unscored,
+  // MODEL_ZERO_WEIGHTS when all weights are 0, else the core's status
+  // (MODEL_COMPLETED to MODEL_CANCELED). A null callback means neverCancel.
   uint32_t solve(alg_callback acf);
   uint32_t compute(alg_callback acf) { return solve(acf); }
   // Copies the last ranking into the model's solutions.
@@ -93,11 +109,21 @@ class Algorithm {
   void rebuildMcdm(PV::Data::DecisionModel& model, csd* csds);
 
   bool isReconciled() const { return reconciled_; }
+  // The reconciler's refit: the counts of the model the pair sets now serve, and
+  // the mark that the choices were reconciled.
+  void setCounts(uint32_t ncr, uint32_t ndm, uint32_t nch, uint32_t npr, uint8_t sil) {
+    ncr_ = ncr;
+    ndm_ = ndm;
+    nch_ = nch;
+    npr_ = npr;
+    sil_ = sil;
+  }
+  void setNumCriteria(uint32_t ncr) { ncr_ = ncr; }
+  void setNumDecisionMakers(uint32_t ndm) { ndm_ = ndm; }
+  void markReconciled() { reconciled_ = true; }
   bool isScoresTransferred() const { return scoresTransferred_; }
 
  private:
-  friend class Reconciler;
-
   std::unique_ptr<Mcdm> mcdm_;
   PV::Data::DecisionModel* model_;
   uint32_t ndm_ = 0;

@@ -149,8 +149,8 @@ void Server<T>::afterEdit() {
     const bool reconcilable = st.numdms_ >= 1 && st.numcrs_ >= 1 &&
                               st.numchs_ >= MIN_NUM_CHOICES && st.numpairs_ >= 1 &&
                               isValidConfidence(p.get_cfl(), p.get_cfi()) &&
-                              st.numdms_ <= MAX_MODEL_DECISION_MAKERS &&
-                              st.numcrs_ <= MAX_MODEL_CRITERIA && st.numchs_ <= MAX_MODEL_CHOICES;
+                              st.numdms_ <= PV_DATA_MAX_DMS &&
+                              st.numcrs_ <= PV_DATA_MAX_CRS && st.numchs_ <= PV_DATA_MAX_CHS;
     if (reconcilable) {
       reconcile();
       return;
@@ -208,8 +208,8 @@ void Server<T>::checkScoreable() {
     const bool onlyBlocks = alg_ != nullptr && [&] {
       const auto& p = model_->get_params();
       return isValidConfidence(p.get_cfl(), p.get_cfi()) &&
-             s.numdms_ <= MAX_MODEL_DECISION_MAKERS && s.numcrs_ <= MAX_MODEL_CRITERIA &&
-             s.numchs_ <= MAX_MODEL_CHOICES;
+             s.numdms_ <= PV_DATA_MAX_DMS && s.numcrs_ <= PV_DATA_MAX_CRS &&
+             s.numchs_ <= PV_DATA_MAX_CHS;
     }();
     if (!onlyBlocks) {
       dataError_ = why;
@@ -394,7 +394,7 @@ template <typename T>
 int Server<T>::adviseChoices(const std::vector<PV::Data::Choice>& choices, std::string& msg) const {
   msg.clear();
   if (choices.empty()) return advise(ADVICE_INVALID, kChoicesZero, msg);
-  if (choices.size() > MAX_MODEL_CHOICES) return advise(ADVICE_INVALID, kChoicesTooMany, msg);
+  if (choices.size() > PV_DATA_MAX_CHS) return advise(ADVICE_INVALID, kChoicesTooMany, msg);
   if (!hasUniqueIds(choices)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
   if (choices.size() == 1) return advise(ADVICE_CONFIRM, kChoicesOne, msg);
   if (listDiffers(model_->get_chs(), choices)) return advise(ADVICE_CONFIRM, kChoicesChanged, msg);
@@ -405,7 +405,7 @@ template <typename T>
 int Server<T>::adviseCriteria(const std::vector<PV::Data::Criterion>& criteria,
                               std::string& msg) const {
   msg.clear();
-  if (criteria.size() > MAX_MODEL_CRITERIA) return advise(ADVICE_INVALID, kCriteriaTooMany, msg);
+  if (criteria.size() > PV_DATA_MAX_CRS) return advise(ADVICE_INVALID, kCriteriaTooMany, msg);
   if (!hasUniqueIds(criteria)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
   if (criteria.empty()) return advise(ADVICE_CONFIRM, kCriteriaZero, msg);
   if (listDiffers(model_->get_crs(), criteria)) {
@@ -418,7 +418,7 @@ template <typename T>
 int Server<T>::adviseDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dms,
                                     std::string& msg) const {
   msg.clear();
-  if (dms.size() > MAX_MODEL_DECISION_MAKERS) return advise(ADVICE_INVALID, kDmsTooMany, msg);
+  if (dms.size() > PV_DATA_MAX_DMS) return advise(ADVICE_INVALID, kDmsTooMany, msg);
   if (!hasUniqueIds(dms)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
   if (dms.empty()) return advise(ADVICE_CONFIRM, kDmsZero, msg);
   if (listDiffers(model_->get_dms(), dms)) return advise(ADVICE_CONFIRM, kDmsChanged, msg);

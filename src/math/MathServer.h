@@ -93,9 +93,10 @@ class Server : public PV::Subject {
   void releaseRps(RandomPairSet* rps);
   void transferScores();
 
-  // 9 when not complete, 10 when out of step, else the algorithm's status (3 on
-  // success). A ranking that the solver finished (3), or stopped early with a
-  // complete ranking (4, 6), goes into the model's solutions and into rankData.
+  // MODEL_SCORES_INCOMPLETE when not complete, MODEL_NOT_IN_STEP when out of step,
+  // else the algorithm's status. A ranking that the solver finished, or stopped
+  // early with a complete ranking (MODEL_COMPLETED, MODEL_EXCEEDED_MAX_ITERATIONS,
+  // MODEL_CANCELED), goes into the model's solutions and into rankData.
   uint32_t solve(PV::Data::RankSolutionData* rankData = nullptr, alg_callback acf = nullptr);
   void computeSolutions(PV::Data::RankSolutionData* rankData);
 

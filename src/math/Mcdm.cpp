@@ -1,7 +1,7 @@
 #include "math/Mcdm.h"
 
 #include "foundation/Assert.h"
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "model/DecisionModel.h"
 #include "model/TimeStamp.h"
 

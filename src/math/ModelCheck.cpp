@@ -1,6 +1,6 @@
 #include "math/ModelCheck.h"
 
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "math/sample_size.h"
 #include "model/DecisionModel.h"
 #include "model/TextForms.h"
@@ -44,13 +44,8 @@ uint32_t pairsPerCriterion(double cfl, double cfi, uint32_t nch) {
 }
 
 bool readBlockSeed(const std::string& block, uint32_t& seed) {
-  if (block.size() < SCORE_BLOCK_HEADER_LEN) return false;
   uint32_t v = 0;
-  for (uint32_t k = ID_LEN; k < SCORE_BLOCK_HEADER_LEN; ++k) {
-    const int d = PV::Data::TextForms::hexDigitValue(block[k]);
-    if (d < 0) return false;
-    v = (v << 4) | static_cast<uint32_t>(d);
-  }
+  if (!readBlockField(block, BLOCK_SEED_AT, v)) return false;
   seed = v;
   // A seed of 0 would have the pairs drawn afresh, so the stored scores would
   // attach to other pairs than they were given for.
@@ -113,16 +108,16 @@ bool checkModelData(const PV::Data::DecisionModel& model, std::string& why) {
           "between 0% and 50%.";
     return false;
   }
-  if (model.get_dms().size() > MAX_MODEL_DECISION_MAKERS) {
-    why = "The model has more than " + num(MAX_MODEL_DECISION_MAKERS) + " decision makers.";
+  if (model.get_dms().size() > PV_DATA_MAX_DMS) {
+    why = "The model has more than " + num(PV_DATA_MAX_DMS) + " decision makers.";
     return false;
   }
-  if (model.get_crs().size() > MAX_MODEL_CRITERIA) {
-    why = "The model has more than " + num(MAX_MODEL_CRITERIA) + " criteria.";
+  if (model.get_crs().size() > PV_DATA_MAX_CRS) {
+    why = "The model has more than " + num(PV_DATA_MAX_CRS) + " criteria.";
     return false;
   }
-  if (model.get_chs().size() > MAX_MODEL_CHOICES) {
-    why = "The model has more than " + num(MAX_MODEL_CHOICES) + " choices.";
+  if (model.get_chs().size() > PV_DATA_MAX_CHS) {
+    why = "The model has more than " + num(PV_DATA_MAX_CHS) + " choices.";
     return false;
   }
   // Scores follow their criteria, decision makers and choices by id.

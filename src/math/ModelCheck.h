@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model/Limits.h"
+#include "model/ScoreChars.h"
 
 #include <cstdint>
 #include <string>
@@ -19,16 +20,9 @@ class DecisionMaker;
 
 namespace Math {
 
-// The model's limits: what a model file can hold (and what a score block of at
-// most 241 characters can carry: 5 decision makers x 45 pairs).
-inline constexpr uint32_t MAX_MODEL_DECISION_MAKERS = PV_DATA_MAX_DMS;
-inline constexpr uint32_t MAX_MODEL_CRITERIA = PV_DATA_MAX_CRS;
-inline constexpr uint32_t MAX_MODEL_CHOICES = PV_DATA_MAX_CHS;
+// The fewest choices a model can be scored with (the most of each list are the
+// model's limits, model/Limits.h).
 inline constexpr uint32_t MIN_NUM_CHOICES = 2;
-
-// Header of a score block: criterion number and seed, 8 hexadecimal digits each.
-inline constexpr uint32_t ID_LEN = 8;
-inline constexpr uint32_t SCORE_BLOCK_HEADER_LEN = ID_LEN + 8;
 
 // The confidence settings the pair drawing accepts: a level above 50 and at most
 // 100 percent, an interval of 0 to 50 percent.

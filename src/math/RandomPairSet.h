@@ -16,7 +16,7 @@
 // upper case.
 #pragma once
 
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "math/model.h"
 
 #include <cstdint>
@@ -28,8 +28,6 @@ namespace PV {
 namespace Math {
 
 using PairList = std::vector<MCDM_BC3_Pair>;
-
-class Reconciler;
 
 class RandomPairSet {
  public:
@@ -78,13 +76,29 @@ class RandomPairSet {
   void saveScores() { savedScores_ = currScores_; }
   void restoreScores() { currScores_ = savedScores_; }
 
+  // Refitting after the model changed (the reconciler): the set's place in the
+  // algorithm, its criterion's seed and pair list, its number of pairs (scores of
+  // pairs beyond it are dropped, new pairs come unscored) and the scale dimension.
+  void setPlace(uint32_t crIndex, uint32_t dmIndex) {
+    crIndex_ = crIndex;
+    dmIndex_ = dmIndex;
+  }
+  void setPairs(uint32_t seed, const PairList* pairs) {
+    seed_ = seed;
+    pairs_ = pairs;
+  }
+  void setPairList(const PairList* pairs) { pairs_ = pairs; }
+  void resizePairs(uint32_t npr) {
+    currScores_.resize(npr, '0');
+    numPairs_ = npr;
+  }
+  void setSil(uint8_t sil) { sil_ = sil; }
+
   void lock() { locked_ = true; }
   void unlock() { locked_ = false; }
   bool isLocked() const { return locked_; }
 
  private:
-  friend class Reconciler;
-
   uint32_t seed_;
   uint32_t numPairs_;
   const PairList* pairs_;

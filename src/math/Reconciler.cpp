@@ -3,7 +3,9 @@
 #include "foundation/Assert.h"
 #include "math/HJAlgorithm.h"
 #include "math/Mcdm.h"
-#include "math/ScoreChars.h"
+#include "model/FileUtils.h"
+#include "model/ScoreChars.h"
+#include "model/TimeStamp.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -18,24 +20,6 @@ namespace {
 constexpr double PERCENT_AGREE = 50.0;
 
 ReportClock reportClock = nullptr;
-
-std::tm localNow() {
-  const std::time_t now = std::time(nullptr);
-  std::tm t{};
-#ifdef _WIN32
-  localtime_s(&t, &now);
-#else
-  localtime_r(&now, &t);
-#endif
-  return t;
-}
-
-std::string twoDigits(int v) {
-  std::string s;
-  s += static_cast<char>('0' + (v / 10) % 10);
-  s += static_cast<char>('0' + v % 10);
-  return s;
-}
 
 // The former entry whose pair sets an entry of the new list takes over: the first
 // one with its id not taken yet (ids are unique in a valid model; a repeated id gets
@@ -62,43 +46,7 @@ std::string plural(uint32_t n) { return n > 1 ? "s" : ""; }
 
 void setReportClock(ReportClock clock) { reportClock = clock; }
 
-std::string reportDateText(const std::tm& t) {
-  static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  std::string s = days[((t.tm_wday % 7) + 7) % 7];
-  s += ' ';
-  s += months[((t.tm_mon % 12) + 12) % 12];
-  s += ' ' + twoDigits(t.tm_mday) + ' ' + twoDigits(t.tm_hour) + ':' + twoDigits(t.tm_min) + ':' +
-       twoDigits(t.tm_sec) + ' ' + std::to_string(t.tm_year + 1900) + '\n';
-  return s;
-}
-
-std::string reportFileName(const std::string& modelName) {
-  std::string base;
-  for (char c : modelName) {
-    const auto u = static_cast<unsigned char>(c);
-    const bool bad = u < 0x20 || u == 0x7F || c == '/' || c == '\\' || c == ':' || c == '*' ||
-                     c == '?' || c == '"' || c == '<' || c == '>' || c == '|';
-    base += bad ? '_' : c;
-  }
-  // Windows drops trailing dots and blanks from a name.
-  while (!base.empty() && (base.back() == '.' || base.back() == ' ')) base.back() = '_';
-  if (base.empty()) base = "model";
-  // Names of devices, in any case, would open the device instead of a file.
-  std::string upper;
-  for (char c : base) upper += static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
-  const std::string stem = upper.substr(0, upper.find('.'));
-  static const char* const devices[] = {"CON", "PRN", "AUX", "NUL"};
-  bool device = false;
-  for (const char* d : devices) device = device || stem == d;
-  if (stem.size() == 4 && (stem.compare(0, 3, "COM") == 0 || stem.compare(0, 3, "LPT") == 0) &&
-      stem[3] >= '0' && stem[3] <= '9') {
-    device = true;
-  }
-  if (device) base = "_" + base;
-  return base + ".log";
-}
+std::string reportFileName(const std::string& modelName) { return PV::Util::safeFileName(modelName, ".log"); }
 
 Reconciler::Reconciler(PV::Data::DecisionModel& dataModel, Algorithm& alg)
     : dataModel_(&dataModel), alg_(&alg), mcdm_(alg.getMcdm()), rpsVec_(&alg.getRpsVec()) {
@@ -186,7 +134,7 @@ void Reconciler::reconcile(PV::Data::DecisionModel& newDM) {
   for (int slot = 0; slot < NUM_SLOTS; ++slot) {
     const Handler handler = handlers_[slot];
     if (handler == nullptr) continue;
-    if (slot == CHOICES) alg_->reconciled_ = true;
+    if (slot == CHOICES) alg_->markReconciled();
     (this->*handler)();
   }
   refitPairSets();
@@ -212,20 +160,15 @@ void Reconciler::refitPairSets() {
   for (uint32_t v = 0; v < rpsVec_->size(); ++v) {
     RandomPairSet& p = *(*rpsVec_)[v];
     const uint32_t r = v / ndm;
-    p.crIndex_ = r;
-    p.dmIndex_ = v % ndm;
-    p.pairs_ = mcdm_->getPairs(r);
-    p.seed_ = mcdm_->getSeed(r);
-    PV_ASSERT(p.currScores_.size() == npr);
-    p.numPairs_ = npr;
+    p.setPlace(r, v % ndm);
+    p.setPairs(mcdm_->getSeed(r), mcdm_->getPairs(r));
+    PV_ASSERT(p.getScores().size() == npr);
+    p.resizePairs(npr);
   }
   for (uint32_t r = 0; r < ncr; ++r) uidSeedPairs_[r].seed = mcdm_->getSeed(r);
   rpsSize_ = static_cast<uint32_t>(rpsVec_->size());
-  alg_->ncr_ = ncr;
-  alg_->ndm_ = ndm;
-  alg_->nch_ = static_cast<uint32_t>(newDm_->get_chs().size());
-  alg_->npr_ = npr;
-  alg_->sil_ = static_cast<uint8_t>(newDm_->get_params().get_sil());
+  alg_->setCounts(ncr, ndm, static_cast<uint32_t>(newDm_->get_chs().size()), npr,
+                  static_cast<uint8_t>(newDm_->get_params().get_sil()));
 }
 
 void Reconciler::reconcileCriteria() {
@@ -275,15 +218,15 @@ void Reconciler::reconcileCriteria() {
   *rpsVec_ = std::move(sets);
   uidSeedPairs_ = std::move(records);
   for (uint32_t v = 0; v < rpsVec_->size(); ++v) {
-    (*rpsVec_)[v]->crIndex_ = v / m;
-    (*rpsVec_)[v]->pairs_ = mcdm_->getPairs(v / m);
+    (*rpsVec_)[v]->setPlace(v / m, (*rpsVec_)[v]->getDmIndex());
+    (*rpsVec_)[v]->setPairList(mcdm_->getPairs(v / m));
   }
   PV_ASSERT(rpsVec_->size() == static_cast<std::size_t>(ncr) * m);
 
   writeListPart("criteria:", "criteria:", "Criteria ", false, criteria_, newCrs, crDiff_,
                 removedScores, addedScores);
   criteria_ = newCrs;
-  alg_->ncr_ = ncr;
+  alg_->setNumCriteria(ncr);
   rpsSize_ = static_cast<uint32_t>(rpsVec_->size());
 }
 
@@ -329,14 +272,14 @@ void Reconciler::reconcileDecisionMakers() {
   }
   *rpsVec_ = std::move(sets);
   for (uint32_t v = 0; v < rpsVec_->size(); ++v) {
-    (*rpsVec_)[v]->dmIndex_ = v % ndm;
-    (*rpsVec_)[v]->pairs_ = mcdm_->getPairs(v / ndm);
+    (*rpsVec_)[v]->setPlace((*rpsVec_)[v]->getCriterionIndex(), v % ndm);
+    (*rpsVec_)[v]->setPairList(mcdm_->getPairs(v / ndm));
   }
 
   writeListPart("Decision Maker", "Decision Maker", "Decision Maker ", true, decisionMakers_,
                 newDms, dmDiff_, removedScores, addedScores);
   decisionMakers_ = newDms;
-  alg_->ndm_ = ndm;
+  alg_->setNumDecisionMakers(ndm);
   rpsSize_ = static_cast<uint32_t>(rpsVec_->size());
 }
 
@@ -377,7 +320,7 @@ void Reconciler::reconcileChoices() {
     for (uint32_t d = 0; d < p; ++d) {
       RandomPairSet& P = *(*rpsVec_)[r * p + d];
       std::fill(slots.begin(), slots.end(), SLOT_UNSCORED);
-      const std::size_t former = std::min(R.pairs.size(), P.currScores_.size());
+      const std::size_t former = std::min(R.pairs.size(), P.getScores().size());
       for (std::size_t k = 0; k < former; ++k) {
         const MCDM_BC3_Pair& pair = R.pairs[k];
         // Pairs of a criterion added by this reconciliation are already in the new
@@ -386,7 +329,7 @@ void Reconciler::reconcileChoices() {
         const int x = renumber[pair.i];
         const int y = renumber[pair.j];
         if (x < 0 || y < 0) continue;
-        const char c = P.currScores_[k];
+        const char c = P.getScores()[k];
         if (c == '0') continue;
         int v = SLOT_EXCEEDED;
         if (!isExceededChar(c)) v = kValueOfChar(c) - 8;
@@ -396,7 +339,7 @@ void Reconciler::reconcileChoices() {
           slots[slotOf(y, x)] = v == SLOT_EXCEEDED ? v : -v;
         }
       }
-      P.currScores_.resize(npr, '0');
+      P.resizePairs(npr);
       for (uint32_t k = 0; k < npr; ++k) {
         const MCDM_BC3_Pair& pair = L[k];
         const bool ordered = pair.i > pair.j;
@@ -411,9 +354,7 @@ void Reconciler::reconcileChoices() {
           P.setScore(k, ordered ? v : -v, true);
         }
       }
-      P.seed_ = mcdm_->getSeed(r);
-      P.pairs_ = &L;
-      P.numPairs_ = npr;
+      P.setPairs(mcdm_->getSeed(r), &L);
       P.saveScores();
     }
     R.pairs = L;
@@ -452,12 +393,11 @@ void Reconciler::reconcileConfidence() {
     }
     for (uint32_t d = 0; d < ndm; ++d) {
       RandomPairSet& P = *(*rpsVec_)[r * ndm + d];
-      const auto old = static_cast<uint32_t>(P.currScores_.size());
+      const auto old = static_cast<uint32_t>(P.getScores().size());
       if (old > npr) removed += old - npr;
       if (old < npr) added += npr - old;
-      P.currScores_.resize(npr, '0');
-      P.pairs_ = mcdm_->getPairs(r);
-      P.numPairs_ = npr;
+      P.resizePairs(npr);
+      P.setPairList(mcdm_->getPairs(r));
       P.saveScores();
     }
   }
@@ -476,11 +416,11 @@ void Reconciler::reconcileScale() {
   uint32_t obviated = 0;
   for (uint32_t v = 0; v < rpsVec_->size(); ++v) {
     RandomPairSet& P = *(*rpsVec_)[v];
-    P.pairs_ = mcdm_->getPairs(v / ndm);
-    P.sil_ = static_cast<uint8_t>(s);
-    for (uint32_t k = 0; k < P.currScores_.size(); ++k) {
+    P.setPairList(mcdm_->getPairs(v / ndm));
+    P.setSil(static_cast<uint8_t>(s));
+    for (uint32_t k = 0; k < P.getScores().size(); ++k) {
       // A pair marked already stays marked and is counted once.
-      const int kv = kValueOfChar(P.currScores_[k]);
+      const int kv = kValueOfChar(P.getScores()[k]);
       if (kv >= 0 && std::abs(kv - 8) > s) {
         P.markExceeded(k, true);
         ++obviated;
@@ -510,7 +450,9 @@ std::string numText(double v) {
   return s.str();
 }
 
-std::string dateNow() { return reportDateText(reportClock != nullptr ? reportClock() : localNow()); }
+std::string dateNow() {
+  return PV::Util::dateLineText(reportClock != nullptr ? reportClock() : PV::Util::localTime(std::time(nullptr)));
+}
 
 }  // namespace
 

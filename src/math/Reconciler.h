@@ -42,9 +42,6 @@ struct uidseedpairs {
 // Tests fix it so that reports compare with golden files.
 using ReportClock = std::tm (*)();
 void setReportClock(ReportClock clock);
-// "Tue Dec 08 05:43:14 2026" and a line feed, with English names whatever the
-// locale.
-std::string reportDateText(const std::tm& t);
 // The report file of a model: its name with ".log", made safe as a file name in the
 // current folder (no folder parts, no characters a file name cannot hold, no device
 // names).

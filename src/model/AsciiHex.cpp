@@ -1,14 +1,13 @@
 #include "model/AsciiHex.h"
 
 #include "foundation/Assert.h"
+#include "foundation/TextCodes.h"
 
 #include <cstring>
 
 int hex_digit_value(char c) {
   PV_ASSERT(('0' <= c && c <= '9') || ('a' <= c && c <= 'f') || ('A' <= c && c <= 'F'));
-  if (c <= '9') return c - '0';
-  if (c >= 'a') return c - 'a' + 10;
-  return c - 'A' + 10;
+  return PV::Text::hexDigitValue(c);
 }
 
 uint32_t hex_to_uint(const char* str) {

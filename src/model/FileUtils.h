@@ -11,10 +11,18 @@ namespace Util {
 // or both ends (mode 2). A text made only of ch becomes empty in every mode.
 void trimChar(std::string& text, int mode, char ch);
 
-// Replaces the target file by the source: deletes the target (failing at once when
-// that fails), then renames the source, trying up to 31 times. 0 on success, -1
-// on failure (errno set).
+// Replaces the target file by the source: fails at once when the target is missing
+// or cannot be written over, else renames the source over it, trying up to 31
+// times. The target stays as it was until the rename succeeds, so a failure never
+// loses both files. 0 on success, -1 on failure (errno set).
 int replaceFile(const char* source, const char* target);
+
+// A name that is safe as a file name in a folder on Windows and elsewhere, made of
+// stem and extension (for example ".log"): characters no file name may hold (control
+// characters and / \ : * ? " < > |) and trailing dots and blanks of the stem become
+// '_'; an empty stem becomes "model"; a stem whose part before its first dot names a
+// device (CON, PRN, AUX, NUL, COM0-9, LPT0-9, in any case) gets a '_' in front.
+std::string safeFileName(const std::string& stem, const std::string& extension);
 
 // The size in bytes of an open file; the file position is left where it was.
 long fileSize(FILE* file);

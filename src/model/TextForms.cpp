@@ -1,5 +1,7 @@
 #include "model/TextForms.h"
 
+#include "foundation/TextCodes.h"
+
 #include <charconv>
 #include <cmath>
 #include <system_error>
@@ -26,12 +28,7 @@ void trimSpace(const std::string& text, std::size_t& begin, std::size_t& end) {
 
 }  // namespace
 
-int hexDigitValue(char ch) {
-  if (ch >= '0' && ch <= '9') return ch - '0';
-  if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-  if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-  return -1;
-}
+int hexDigitValue(char ch) { return PV::Text::hexDigitValue(ch); }
 
 uint32_t readDecimal32(const std::string& text) {
   std::size_t i = 0;

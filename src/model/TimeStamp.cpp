@@ -16,16 +16,6 @@ void appendPadded(std::string& text, int value, int width) {
   text += digits;
 }
 
-std::tm localNow(std::time_t now) {
-  std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
-  return local;
-}
-
 // The zone's bias in minutes (UTC minus local standard time) and the daylight flag.
 void currentZone(const std::tm& local, int& biasMinutes, bool& daylight) {
 #ifdef _WIN32
@@ -41,6 +31,35 @@ void currentZone(const std::tm& local, int& biasMinutes, bool& daylight) {
 }
 
 }  // namespace
+
+std::tm localTime(std::time_t when) {
+  std::tm local{};
+#ifdef _WIN32
+  localtime_s(&local, &when);
+#else
+  localtime_r(&when, &local);
+#endif
+  return local;
+}
+
+std::string dateLineText(const std::tm& t) {
+  static const char* const days[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                       "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::string s = days[((t.tm_wday % 7) + 7) % 7];
+  s += ' ';
+  s += months[((t.tm_mon % 12) + 12) % 12];
+  s += ' ';
+  appendPadded(s, t.tm_mday % 100, 2);
+  s += ' ';
+  appendPadded(s, t.tm_hour % 100, 2);
+  s += ':';
+  appendPadded(s, t.tm_min % 100, 2);
+  s += ':';
+  appendPadded(s, t.tm_sec % 100, 2);
+  s += ' ' + std::to_string(t.tm_year + 1900) + '\n';
+  return s;
+}
 
 std::string formatTimeStamp(const std::tm& t) {
   std::string text;
@@ -66,7 +85,7 @@ std::string timeZoneText(int biasMinutes, bool daylight) {
 }
 
 void timeStamp(std::string& text, bool withZone) {
-  const std::tm local = localNow(std::time(nullptr));
+  const std::tm local = localTime(std::time(nullptr));
   text = formatTimeStamp(local);
   if (withZone) {
     int bias = 0;

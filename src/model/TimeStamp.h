@@ -13,6 +13,13 @@ namespace Util {
 // The current local time; with withZone the time-zone text follows.
 void timeStamp(std::string& text, bool withZone = false);
 
+// Local broken-down time of a moment.
+std::tm localTime(std::time_t when);
+
+// "Tue Dec 08 05:43:14 2026" and a line feed, with English names whatever the
+// locale (the date lines of the reconcile log).
+std::string dateLineText(const std::tm& time);
+
 // The 19-character text of a broken-down time.
 std::string formatTimeStamp(const std::tm& time);
 

@@ -1,6 +1,8 @@
 // Document information, errors, time stamps, string utilities and number formatting.
 #include "pdf/cpdfInternal.h"
 
+#include "foundation/TextCodes.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -342,10 +344,8 @@ int32_t cpdf_serialNext(int32_t* id) {
 // ---- hexadecimal and small helpers ---------------------------------------------------
 
 int cpdf_hexDigitValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-  return 255;
+  const int value = PV::Text::hexDigitValue(c);
+  return value < 0 ? 255 : value;
 }
 
 std::string cpdf_bytesFromHex(const char* text) {

@@ -8,13 +8,6 @@
 namespace PV {
 namespace Report {
 
-std::string decimalText(int64_t value) {
-  char buffer[32];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  PV_ASSERT(r.ec == std::errc());
-  return std::string(buffer, r.ptr);
-}
-
 std::string fixedText(double value, int decimals, int minWidth) {
   std::string text(64, '\0');
   std::to_chars_result r;
@@ -30,19 +23,21 @@ std::string fixedText(double value, int decimals, int minWidth) {
   return text;
 }
 
-std::string shortestText(double value) {
+namespace {
+// The shortest decimal text of a number, which std::to_chars gives for any
+// arithmetic type when no format is named.
+template <typename T>
+std::string shortest(T value) {
   char buffer[64];
   const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
   PV_ASSERT(r.ec == std::errc());
   return std::string(buffer, r.ptr);
 }
+}  // namespace
 
-std::string shortestText(float value) {
-  char buffer[64];
-  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value);
-  PV_ASSERT(r.ec == std::errc());
-  return std::string(buffer, r.ptr);
-}
+std::string decimalText(int64_t value) { return shortest(value); }
+std::string shortestText(double value) { return shortest(value); }
+std::string shortestText(float value) { return shortest(value); }
 
 }  // namespace Report
 }  // namespace PV

@@ -1,5 +1,7 @@
 #include "report/ReportFileName.h"
 
+#include "model/FileUtils.h"
+
 #include <cerrno>
 #include <vector>
 
@@ -34,7 +36,7 @@ std::string defaultReportFileName(const std::string& modelName) {
     if (c == ' ' || isControl(c) || (isAsciiPunctuation(c) && c != '-' && c != '.' && c != '_'))
       c = '_';
   }
-  return name + ".pdf";
+  return PV::Util::safeFileName(name, ".pdf");
 }
 
 bool isRootedReportPath(const std::string& path) {

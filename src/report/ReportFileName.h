@@ -9,7 +9,8 @@ namespace PV {
 namespace Report {
 
 // The model name with every blank and ASCII punctuation character other than '-',
-// '.' and '_' replaced by '_', then ".pdf".
+// '.' and '_' replaced by '_', then made safe as a file name (a trailing dot, an
+// empty name, a device name such as "CON": PV::Util::safeFileName), then ".pdf".
 std::string defaultReportFileName(const std::string& modelName);
 
 // True for "\x", "C:...", "\\server..." (a backslash third) and "/x": the path is

@@ -6,7 +6,7 @@
 #include "foundation/Assert.h"
 #include "math/HJAlgorithm.h"
 #include "math/ModelCheck.h"
-#include "math/ScoreChars.h"
+#include "model/ScoreChars.h"
 #include "report/FontAttributes.h"
 #include "report/NumberText.h"
 #include "report/PageManager.h"
@@ -195,24 +195,20 @@ void ScoresSection::build() {
     return;
   }
   refusal_.clear();
-  // The algorithm only reads the model: it draws the pairs and reads the stored
-  // score blocks into its pair sets.
-  PV::Math::Algorithm algorithm(const_cast<PV::Data::DecisionModel&>(model_));
+  const std::vector<PV::Math::PairSetView> pairSets = PV::Math::readPairSets(model_);
   const int numChoices = static_cast<int>(chs.size());
   const int maxPrefScore = model_.get_params().get_sil();
   for (uint32_t decisionMakerIndex = 0; decisionMakerIndex < dms.size(); ++decisionMakerIndex) {
     for (uint32_t criteriaIndex = 0; criteriaIndex < crs.size(); ++criteriaIndex) {
-      const PV::Math::RandomPairSet& randomPairSet =
-          *algorithm.getRps(criteriaIndex, decisionMakerIndex);
-      numScoresPerDmCr_ = randomPairSet.getNumPairs();
-      PV_ASSERT(randomPairSet.getDmIndex() == decisionMakerIndex &&
-                randomPairSet.getCriterionIndex() == criteriaIndex);
+      const PV::Math::PairSetView& pairSet = pairSets[criteriaIndex * dms.size() + decisionMakerIndex];
+      numScoresPerDmCr_ = static_cast<uint32_t>(pairSet.pairs.size());
+      PV_ASSERT(pairSet.dmIndex == decisionMakerIndex && pairSet.crIndex == criteriaIndex);
       std::vector<ScoreRow> rows;
       rows.reserve(numScoresPerDmCr_);
       for (uint32_t k = 0; k < numScoresPerDmCr_; ++k) {
         ScoreRow row(static_cast<int>(numScoresPerDmCr_), numChoices, maxPrefScore);
         const auto found =
-            mapScoreValueFromRandomPairSetToReport.find(randomPairSet.getScore(k));
+            mapScoreValueFromRandomPairSetToReport.find(pairSet.scores[k]);
         PV_ASSERT(found != mapScoreValueFromRandomPairSetToReport.end());
         const int score = found->second;
         if (score == UNSCORED) {
@@ -223,7 +219,7 @@ void ScoresSection::build() {
           ++numEntered_;
         }
         row.setScoreRowNum(static_cast<int>(k) + 1);
-        const auto pair = randomPairSet.getPair(k);
+        const auto& pair = pairSet.pairs[k];
         const PV::Data::Choice& a = chs[pair.i];
         const PV::Data::Choice& b = chs[pair.j];
         row.setChoiceARowNum(a.get_row());

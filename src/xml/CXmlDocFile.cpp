@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "xml/CXmlDoc.h"
+#include "foundation/TextCodes.h"
 #include "xml/XmlText.h"
 
 using namespace PV::XML::Text;
@@ -28,24 +29,6 @@ struct FileCloser {
 };
 using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
-
 const char kBase64[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
 
 }  // namespace
@@ -62,7 +45,7 @@ std::string CXmlDoc::Utf16ToUtf8(const char16_t* units, size_t count) {
     } else if (u >= 0xD800 && u <= 0xDFFF) {
       u = 0xFFFD;  // a surrogate without its partner
     }
-    AppendUtf8(out, u);
+    PV::Text::appendUtf8(out, u);
   }
   return out;
 }

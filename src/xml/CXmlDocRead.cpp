@@ -3,36 +3,14 @@
 #include <cstring>
 
 #include "xml/CXmlDoc.h"
+
+#include "foundation/TextCodes.h"
 #include "xml/XmlText.h"
 
 using namespace PV::XML::Text;
 
 namespace {
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-int HexValue(char ch) {
-  if (ch >= '0' && ch <= '9') return ch - '0';
-  if (ch >= 'a' && ch <= 'f') return ch - 'a' + 10;
-  if (ch >= 'A' && ch <= 'F') return ch - 'A' + 10;
-  return -1;
-}
-// Appends a code point in UTF-8. Code points of 0x10000 and above take four bytes.
-void AppendUtf8(std::string& out, uint32_t cp) {
-  if (cp < 0x80) {
-    out += static_cast<char>(cp);
-  } else if (cp < 0x800) {
-    out += static_cast<char>(0xC0 | (cp >> 6));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    out += static_cast<char>(0xE0 | (cp >> 12));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (cp >> 18));
-    out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (cp & 0x3F));
-  }
-}
 }  // namespace
 
 std::string CXmlDoc::UnescapeText(const char* text, int length) {
@@ -60,13 +38,13 @@ std::string CXmlDoc::UnescapeText(const char* text, int length) {
       if (semi >= 0) {
         uint32_t value = 0;
         for (int k = j; k < semi; ++k) {
-          const int d = hex ? HexValue(text[k]) : (IsDigit(text[k]) ? text[k] - '0' : -1);
+          const int d = hex ? PV::Text::hexDigitValue(text[k]) : (IsDigit(text[k]) ? text[k] - '0' : -1);
           if (d < 0) break;
           value = value * (hex ? 16 : 10) + static_cast<uint32_t>(d);
         }
         // Zero, surrogates and values beyond Unicode name no character: kept as written.
         if (value != 0 && value <= 0x10FFFF && !(value >= 0xD800 && value <= 0xDFFF)) {
-          AppendUtf8(out, value);
+          PV::Text::appendUtf8(out, value);
           i = semi;
           continue;
         }

@@ -1,5 +1,6 @@
 #include "xml/PalvermontineFile.h"
 
+#include "model/ScoreChars.h"
 #include "model/TextForms.h"
 #include "model/Transform.h"
 #include "xml/TableBuilder.h"
@@ -142,19 +143,6 @@ const ModelTable& modelTable() {
   return table;
 }
 
-// The value of hexadecimal digits already checked as such.
-uint32_t hexValue(const std::string& s) {
-  uint32_t v = 0;
-  for (char c : s) v = v * 16 + static_cast<uint32_t>(TextForms::hexDigitValue(c));
-  return v;
-}
-
-// Characters a score block may hold after its header: '0' (unscored), '3' to '9' and
-// 'A' to 'D' (a score), 'E' (above a lowered scale); letters in either case.
-bool isScoreChar(char c) {
-  return c == '0' || (c >= '3' && c <= '9') || (c >= 'A' && c <= 'E') || (c >= 'a' && c <= 'e');
-}
-
 std::string itemPath(const char* list, const char* item, std::size_t index) {
   return std::string("element /palvermontine/model/") + list + "/" + item + "[" + std::to_string(index + 1) + "]";
 }
@@ -216,13 +204,13 @@ void PalvermontineFile::readModel(Palvermontine& tdm) {
   table_->readText(doc(), mdl.get_params(), iter, 1);
 
   DecisionMaker dm;
-  table_->readVector(doc(), mdl.get_dms(), dm, iter, MODEL_MAX_DMS);
+  table_->readVector(doc(), mdl.get_dms(), dm, iter, PV_DATA_MAX_DMS);
   Criterion cr;
-  table_->readVector(doc(), mdl.get_crs(), cr, iter, MODEL_MAX_CRS);
+  table_->readVector(doc(), mdl.get_crs(), cr, iter, PV_DATA_MAX_CRS);
   Choice ch;
-  table_->readVector(doc(), mdl.get_chs(), ch, iter, MODEL_MAX_CHS);
+  table_->readVector(doc(), mdl.get_chs(), ch, iter, PV_DATA_MAX_CHS);
   Score s;
-  table_->readVector(doc(), mdl.get_ss(), s, iter, MODEL_MAX_SS);
+  table_->readVector(doc(), mdl.get_ss(), s, iter, PV_DATA_MAX_CRS);
   Solution sln;
   table_->readVector(doc(), mdl.get_slns(), sln, iter, MODEL_MAX_SLNS);
 
@@ -256,16 +244,18 @@ void PalvermontineFile::checkModel(const DecisionModel& mdl) {
   for (std::size_t i = 0; i < ss.size(); ++i) {
     const std::string& v = ss[i].get_value();
     std::string where = itemPath("ss", "s", i);
-    if (v.size() < 16) throw FormatError(where + ": the score block is shorter than its 16-digit header");
-    for (std::size_t k = 0; k < 16; ++k)
-      if (TextForms::hexDigitValue(v[k]) < 0)
-        throw FormatError(where + ": the score block's header is not hexadecimal");
-    if (hexValue(v.substr(0, 8)) != i + 1)
-      throw FormatError(where + ": the score block is numbered " + std::to_string(hexValue(v.substr(0, 8))) +
-                        " in place of " + std::to_string(i + 1));
-    if (hexValue(v.substr(8, 8)) == 0) throw FormatError(where + ": the score block's seed is 0");
-    for (std::size_t k = 16; k < v.size(); ++k)
-      if (!isScoreChar(v[k]))
+    if (v.size() < Math::SCORE_BLOCK_HEADER_LEN)
+      throw FormatError(where + ": the score block is shorter than its 16-digit header");
+    uint32_t number = 0;
+    uint32_t seed = 0;
+    if (!Math::readBlockField(v, Math::BLOCK_NUMBER_AT, number) || !Math::readBlockField(v, Math::BLOCK_SEED_AT, seed))
+      throw FormatError(where + ": the score block's header is not hexadecimal");
+    if (number != i + 1)
+      throw FormatError(where + ": the score block is numbered " + std::to_string(number) + " in place of " +
+                        std::to_string(i + 1));
+    if (seed == 0) throw FormatError(where + ": the score block's seed is 0");
+    for (std::size_t k = Math::SCORE_BLOCK_HEADER_LEN; k < v.size(); ++k)
+      if (!Math::isScoreChar(v[k]))
         throw FormatError(where + ": the score block holds the character " + quoteForMessage(std::string(1, v[k])) +
                           ", which is no score");
   }
@@ -285,10 +275,10 @@ void PalvermontineFile::writeModel(Palvermontine& tdm) {
   table_->writeText(doc(), mdl, iter, 1);
   table_->writeElem(doc(), mdl.get_params(), iter, 0);
   table_->writeText(doc(), mdl.get_params(), iter, 1);
-  table_->writeVector(doc(), mdl.get_dms(), iter, MODEL_MAX_DMS);
-  table_->writeVector(doc(), mdl.get_crs(), iter, MODEL_MAX_CRS);
-  table_->writeVector(doc(), mdl.get_chs(), iter, MODEL_MAX_CHS);
-  table_->writeVector(doc(), mdl.get_ss(), iter, MODEL_MAX_SS);
+  table_->writeVector(doc(), mdl.get_dms(), iter, PV_DATA_MAX_DMS);
+  table_->writeVector(doc(), mdl.get_crs(), iter, PV_DATA_MAX_CRS);
+  table_->writeVector(doc(), mdl.get_chs(), iter, PV_DATA_MAX_CHS);
+  table_->writeVector(doc(), mdl.get_ss(), iter, PV_DATA_MAX_CRS);
   table_->writeVector(doc(), mdl.get_slns(), iter, MODEL_MAX_SLNS);
   bool wellFormed = doc().IsWellFormed();
   PV_ASSERT(wellFormed == true);

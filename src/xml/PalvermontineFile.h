@@ -20,11 +20,7 @@
 namespace PV {
 namespace XML {
 
-// The largest number of items per list of a model file.
-inline constexpr uint32_t MODEL_MAX_DMS = PV_DATA_MAX_DMS;
-inline constexpr uint32_t MODEL_MAX_CRS = PV_DATA_MAX_CRS;
-inline constexpr uint32_t MODEL_MAX_CHS = PV_DATA_MAX_CHS;
-inline constexpr uint32_t MODEL_MAX_SS = PV_DATA_MAX_CRS;  // a score block per criterion
+// The most solutions a model file holds (the list limits are the model's, in model/Limits.h).
 inline constexpr uint32_t MODEL_MAX_SLNS = 10;
 
 // The newest program version whose files this program reads.

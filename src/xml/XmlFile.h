@@ -3,9 +3,9 @@
 // Reading takes the whole file (at most MAX_XML_BUF bytes of 7-bit text), parses it
 // and hands the document to the derived class, which fills the object. A file that
 // cannot be opened is recorded (isOkay answers false); a file that is empty, too
-// long, not 7-bit, not well formed or not a valid file of its type throws a message
-// string: the file name followed by what is wrong. Nothing read from a file ends the
-// program.
+// long, not 7-bit, not well formed or not a valid file of its type throws FileError,
+// whose text is the file name followed by what is wrong. Nothing read from a file
+// ends the program.
 //
 // Writing builds the document from the object, writes its text to a temporary file
 // beside the target and renames that over the target only once the whole text is on
@@ -17,6 +17,7 @@
 #include "xml/XmlTable.h"
 
 #include <cstdint>
+#include <stdexcept>
 #include <string>
 
 namespace PV {
@@ -24,6 +25,13 @@ namespace XML {
 
 // The largest file length, in bytes, that a file of the system may have.
 inline constexpr uint32_t MAX_XML_BUF = 65535;
+
+// A file refused on reading: what() is the file name followed by what is wrong with
+// it, the text the user is shown.
+class FileError : public std::runtime_error {
+ public:
+  explicit FileError(const std::string& what) : std::runtime_error(what) {}
+};
 
 enum FileErrorCode : int32_t {
   OKAY_FILE = 0,
@@ -95,7 +103,7 @@ class File {
     errorCode_ = code;
     errorText_ = text;
   }
-  [[noreturn]] void refuse(const std::string& message) const { throw filename_ + message; }
+  [[noreturn]] void refuse(const std::string& message) const { throw FileError(filename_ + message); }
 
   CXmlDoc doc_;
   std::string filename_;

@@ -81,7 +81,8 @@ void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
   bool loaded = false;
   try {
     loaded = load();
-  } catch (const std::string& message) {
+  } catch (const FileError& refused) {
+    const std::string message = refused.what();
     const std::string aside = filename_ + ".bad";
     std::remove(aside.c_str());
     if (std::rename(filename_.c_str(), aside.c_str()) == 0)

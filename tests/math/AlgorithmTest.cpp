@@ -108,6 +108,25 @@ TEST(Algorithm, BlocksReadBackGiveTheSamePairsAndCharacters) {
   // The 'E' and the '0' both count as unscored.
   EXPECT_EQ(second.countScores(2, 3).second - second.countScores(2, 3).first, 2u);
   EXPECT_EQ(second.solve(nullptr), static_cast<uint32_t>(MODEL_INCOMPLETE));
+
+  // The read-only query sees the same pairs and scores and leaves the model alone.
+  const PV::Data::DecisionModel before = m;
+  const auto views = PV::Math::readPairSets(m);
+  ASSERT_EQ(views.size(), first.getRpsVec().size());
+  for (std::size_t k = 0; k < views.size(); ++k) {
+    const auto& a = *first.getRpsVec()[k];
+    EXPECT_EQ(views[k].crIndex, a.getCriterionIndex());
+    EXPECT_EQ(views[k].dmIndex, a.getDmIndex());
+    ASSERT_EQ(views[k].pairs.size(), a.getNumPairs());
+    for (uint32_t n = 0; n < a.getNumPairs(); ++n) {
+      EXPECT_EQ(views[k].pairs[n].i, a.getPair(n).i);
+      EXPECT_EQ(views[k].pairs[n].j, a.getPair(n).j);
+      EXPECT_EQ(views[k].scores[n], a.getScore(n));
+    }
+  }
+  EXPECT_EQ(views[1 * shape.ndm + 2].scores[7], 'E');
+  ASSERT_EQ(m.get_ss().size(), before.get_ss().size());
+  for (std::size_t c = 0; c < m.get_ss().size(); ++c) EXPECT_EQ(m.get_ss()[c].get_value(), before.get_ss()[c].get_value());
 }
 
 // With 3 decision makers and 3 pairs, decision maker 1's pair 2 is value x = 5: the

@@ -2,6 +2,7 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
 #include "math/Reconciler.h"
+#include "model/TimeStamp.h"
 
 #include "ModelFixture.h"
 
@@ -519,7 +520,7 @@ TEST(ReconcileReport, FileNameAndDateText) {
   EXPECT_EQ(PV::Math::reportFileName("con"), "_con.log");
   EXPECT_EQ(PV::Math::reportFileName("LPT1.x"), "_LPT1.x.log");
   EXPECT_EQ(PV::Math::reportFileName("plan."), "plan_.log");
-  EXPECT_EQ(PV::Math::reportDateText(fixedClock()), "Tue Dec 08 05:43:14 2026\n");
+  EXPECT_EQ(PV::Util::dateLineText(fixedClock()), "Tue Dec 08 05:43:14 2026\n");
 }
 
 }  // namespace

@@ -107,6 +107,14 @@ TEST(Files, ReplaceAndSize) {
   EXPECT_EQ(PV::Util::replaceFile(source.c_str(), target.c_str()), -1);
   EXPECT_TRUE(std::ifstream(source).good());
   { std::ofstream(target, std::ios::binary) << "old"; }
+  // A source that cannot be moved leaves the target as it was.
+  EXPECT_EQ(PV::Util::replaceFile("pv_model_replace_missing.tmp", target.c_str()), -1);
+  {
+    std::ifstream kept(target, std::ios::binary);
+    std::string text;
+    std::getline(kept, text);
+    EXPECT_EQ(text, "old");
+  }
   EXPECT_EQ(PV::Util::replaceFile(source.c_str(), target.c_str()), 0);
   EXPECT_FALSE(std::ifstream(source).good());
 

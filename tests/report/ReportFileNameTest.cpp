@@ -14,6 +14,16 @@ TEST(ReportFileNameTest, DefaultNameReplacesBlanksAndPunctuation) {
   EXPECT_EQ(defaultReportFileName("tab\there\r\n\x7f"), "tab_here___.pdf");
 }
 
+TEST(ReportFileNameTest, DefaultNameNeverOpensADeviceOrLosesItsDot) {
+  // A model named after a device would have the report written to the device.
+  EXPECT_EQ(defaultReportFileName("con"), "_con.pdf");
+  EXPECT_EQ(defaultReportFileName("LPT1.plan"), "_LPT1.plan.pdf");
+  EXPECT_EQ(defaultReportFileName("Aux"), "_Aux.pdf");
+  EXPECT_EQ(defaultReportFileName("console"), "console.pdf");
+  EXPECT_EQ(defaultReportFileName(""), "model.pdf");
+  EXPECT_EQ(defaultReportFileName("plan."), "plan_.pdf");
+}
+
 TEST(ReportFileNameTest, RootedPathsStayAndOthersGetTheCurrentFolder) {
   const struct {
     const char* requested;

@@ -14,6 +14,7 @@ namespace {
 
 using namespace PV;
 using PV::Data::Palvermontine;
+using PV::XML::FileError;
 using PV::XML::PalvermontineFile;
 
 const std::string kGolden = std::string(PV_TEST_DATA_DIR) + "/xml/golden_full.xpv";
@@ -141,7 +142,8 @@ TEST(ModelFile, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsRefused) {
   try {
     f.read(root);
     FAIL() << "a file over the limit was read";
-  } catch (const std::string& message) {
+  } catch (const FileError& e) {
+    const std::string message = e.what();
     EXPECT_NE(message.find("longer than 65535 bytes"), std::string::npos) << message;
   }
 }
@@ -195,7 +197,8 @@ TEST(ModelFile, EveryDamagedFileIsRefusedWithAMessageNamingTheFileAndTheFault) {
     try {
       f.read(root);
       ADD_FAILURE() << d.file << " was read";
-    } catch (const std::string& message) {
+    } catch (const FileError& e) {
+      const std::string message = e.what();
       EXPECT_EQ(message.rfind(path, 0), 0u) << d.file << ": " << message;
       EXPECT_NE(message.find(d.says), std::string::npos) << d.file << ": " << message;
     }

@@ -90,7 +90,7 @@ TEST(ModelOptionsFile, ChangesReachTheFileOnlyThroughSave) {
     EXPECT_TRUE(f.load());
     EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 95.0);
     Fixture::writeBytes(path, "damaged");
-    EXPECT_THROW(f.load(), std::string);
+    EXPECT_THROW(f.load(), PV::XML::FileError);
     EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 95.0);
     ASSERT_TRUE(f.save());
   }

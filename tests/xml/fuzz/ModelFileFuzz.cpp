@@ -17,7 +17,7 @@ bool readModel(const std::string& bytes, PV::Data::Palvermontine& root) {
   PV::XML::PalvermontineFile file("fuzz.xpv", false);
   try {
     file.readText(bytes, root);
-  } catch (const std::string&) {
+  } catch (const PV::XML::FileError&) {
     return false;
   }
   return true;

@@ -4,7 +4,7 @@
 // both decision makers list a criterion's pairs in the same order and orientation,
 // and over all 630 entries K = 3 .. 13 occurs 4, 24, 50, 84, 99, 101, 107, 80, 54,
 // 25 and 2 times.
-#include "model/DemoScores.h"
+#include "factory/DemoScores.h"
 
 namespace PV {
 namespace Test {

@@ -1,12 +1,12 @@
-#include "model/DemoModel.h"
+#include "factory/DemoModel.h"
 
 #include "foundation/Assert.h"
 #include "math/MathServer.h"
 #include "math/alg.h"
 #include "math/model.h"
 #include "math/rng.h"
-#include "model/DemoScores.h"
-#include "model/Factory.h"
+#include "factory/DemoScores.h"
+#include "factory/Factory.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 

@@ -52,8 +52,9 @@ class Factory : public Singleton<Factory> {
   bool isUnmodified() const;
   MathServer* getMathServer(uint16_t index = 0);
 
-  // Opens a model file. Null when it cannot be opened; throws a message string when
-  // it is not a proper model file. Either way nothing changes unless it succeeds.
+  // Opens a model file. Null when it cannot be opened or is not a proper model file;
+  // lastError() then tells why (for a refused file: its name and what is wrong with
+  // it). Nothing changes unless it succeeds.
   DecisionModel* load(const std::string& filename_path, bool solveOutOfStep);
 
   // Writes the current model, to the given path or (null) to the current one. False

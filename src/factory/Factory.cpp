@@ -1,4 +1,4 @@
-#include "model/Factory.h"
+#include "factory/Factory.h"
 
 #include "foundation/Assert.h"
 #include "math/MathServer.h"
@@ -127,21 +127,30 @@ DecisionModel* Factory::load(const std::string& filename_path, bool solveOutOfSt
     lastError_ = "no file name";
     return nullptr;
   }
-  XML::PalvermontineFile file(filename_path, true);
-  if (!file.isOkay()) {
-    lastError_ = file.errorText();
-    return nullptr;
-  }
   // Everything is read and checked, and the new server built, before anything of
   // the current model is touched: a failure anywhere leaves it as it was.
   auto root = std::make_unique<Palvermontine>();
-  file.read(*root);
+  try {
+    XML::PalvermontineFile file(filename_path, true);
+    if (!file.isOkay()) {
+      lastError_ = file.errorText();
+      return nullptr;
+    }
+    file.read(*root);
+  } catch (const XML::FileError& e) {
+    lastError_ = e.what();
+    return nullptr;
+  }
   std::string why;
-  if (!Math::checkModelData(root->get_model(), why))
-    throw filename_path + " is not a proper Palvermontine XML file. " + why;
+  if (!Math::checkModelData(root->get_model(), why)) {
+    lastError_ = filename_path + " is not a proper Palvermontine XML file. " + why;
+    return nullptr;
+  }
   auto server = std::make_unique<MathServer>(&root->get_model(), solveOutOfStep);
-  if (!server->getDataError().empty())
-    throw filename_path + " is not a proper Palvermontine XML file. " + server->getDataError();
+  if (!server->getDataError().empty()) {
+    lastError_ = filename_path + " is not a proper Palvermontine XML file. " + server->getDataError();
+    return nullptr;
+  }
 
   install(std::move(root), std::move(server));
   filepath_ = filename_path;
@@ -186,8 +195,8 @@ bool Factory::save(const char* filename_path) {
   } catch (const XML::FormatError& e) {
     lastError_ = target + ": " + e.what();
     return false;
-  } catch (const std::string& message) {
-    lastError_ = message;
+  } catch (const XML::FileError& e) {
+    lastError_ = e.what();
     return false;
   }
   XML::PalvermontineFile file(target, false);

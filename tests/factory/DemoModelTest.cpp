@@ -2,9 +2,9 @@
 #include "math/ModelCheck.h"
 #include "math/model.h"
 #include "model/AppFolders.h"
-#include "model/DemoModel.h"
-#include "model/DemoScores.h"
-#include "model/Factory.h"
+#include "factory/DemoModel.h"
+#include "factory/DemoScores.h"
+#include "factory/Factory.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 

@@ -1,0 +1,2 @@
+// The framework may include the report.
+#include "report/Summary.h"

@@ -1,0 +1,3 @@
+// Mathematics that reaches across into the XML files.
+#include "xml/Reader.h"
+#include "math/Local.h"

@@ -1,0 +1,3 @@
+// A report that may use the model.
+#pragma once
+#include "model/Record.h"
