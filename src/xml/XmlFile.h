@@ -13,10 +13,12 @@
 #pragma once
 
 #include "foundation/Assert.h"
+#include "model/LimitCheck.h"
 #include "xml/CXmlDoc.h"
 #include "xml/XmlTable.h"
 
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 namespace PV {
@@ -161,10 +163,24 @@ void File<T>::readText(const std::string& bytes, T& object) {
     refuse(" is not a Palvermontine XML file. It is a Binary File");
   }
   if (!doc_.SetDocument(bytes)) {
+    // A file cut short (a full disk, a copy broken off) leaves its root element open;
+    // the parser's first complaint would be about what the cut left behind.
+    const uint32_t root = doc_.GetElementCount() > 1 ? doc_.GetElementPos(0).firstChild : 0;
+    if (root != 0 && (doc_.GetElementPos(root).flags & CXmlDoc::ELEM_NOT_ENDED) != 0) {
+      const std::string& text = doc_.GetDocument();
+      std::size_t end = doc_.GetElementPos(root).start + 1;
+      while (end < text.size() && std::strchr(" \t\r\n/>", text[end]) == nullptr) ++end;
+      const std::size_t begin = doc_.GetElementPos(root).start + 1;
+      refuse(" is not a proper Palvermontine XML file. The file ends early: its root element " +
+             quoteForMessage(text.substr(begin, end - begin)) + " is not closed.");
+    }
     std::string why = doc_.GetError();
     refuse(" is not a proper Palvermontine XML file." + (why.empty() ? std::string() : " " + why));
   }
   try {
+    // Texts are taken as the file holds them, control characters included: a file
+    // written before such characters were refused still opens.
+    Data::StoredTextScope stored;
     readObject(object);
   } catch (const FormatError& e) {
     std::string why = e.what();

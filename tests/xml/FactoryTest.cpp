@@ -163,9 +163,8 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
       // Changed in place, without the math server: a file opening would refuse.
       {"names no choice of the model", [](DecisionModel& m) { m.get_chs().pop_back(); }},
       {"the model needs", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
-      // Bytes that are no UTF-8 are written as references to single characters,
-      // which read back as two bytes each: 40 of them no longer fit a name.
-      {"nm.length() <= PV_DATA_NM_MAX_BYTES", [](DecisionModel& m) { m.get_dms()[0].set_nm(std::string(40, '\xE9')); }},
+      // (Bytes that are no UTF-8, which used to grow on the way through the file,
+      // can no longer enter a name: the setter refuses them.)
   };
   for (const auto& edit : edits) {
     Factory f;
