@@ -122,6 +122,18 @@ void SolutionsVec::set_timestamp(const std::string& timestamp) {
   timestamp_ = timestamp;
 }
 
+SolutionsVec& SolutionsVec::operator=(const SolutionsVec& rhs) {
+  if (this == &rhs) return *this;
+  note_ = rhs.note_;
+  timestamp_ = rhs.timestamp_;
+  flag_ = rhs.flag_;
+  if (empty() && rhs.empty()) return *this;
+  std::vector<Solution>::operator=(rhs);
+  PV_ASSERT(size() == rhs.size());
+  for (std::size_t k = 0; k < size(); ++k) PV_ASSERT((*this)[k] == rhs[k] && "This can't be -- just assigned it");
+  return *this;
+}
+
 bool SolutionsVec::operator==(const SolutionsVec& rhs) const {
   const std::vector<Solution>& lhsRows = *this;
   const std::vector<Solution>& rhsRows = rhs;

@@ -400,4 +400,34 @@ TEST(RecordCopy, OptionsCopyEverySection) {
   EXPECT_TRUE(empty2.empty());
 }
 
+// Copying a ranking copies its texts and flag and every entry, which the copy checks
+// against its source; a longer ranking copied over a shorter one and back.
+TEST(RecordCopy, ARankingCopiesItsEntriesAndChecksThem) {
+  SolutionsVec ranked;
+  ranked.set_note("ranked");
+  ranked.set_timestamp("2026-12-10T09:05:00");
+  ranked.set_flag(true);
+  for (uint32_t k = 1; k <= 3; ++k) {
+    Solution s;
+    s.set_ch(k);
+    s.set_pctrank(100.0 / k);
+    s.set_note("entry " + std::to_string(k));
+    ranked.push_back(s);
+  }
+  SolutionsVec copy;
+  copy = ranked;
+  EXPECT_TRUE(copy == ranked);
+  EXPECT_EQ(copy.size(), 3u);
+  EXPECT_EQ(copy[2].get_note(), "entry 3");
+  EXPECT_EQ(copy.get_timestamp(), "2026-12-10T09:05:00");
+  EXPECT_TRUE(copy.get_flag());
+
+  SolutionsVec none;
+  copy = none;  // an empty ranking over a full one empties it
+  EXPECT_TRUE(copy.empty());
+  EXPECT_TRUE(copy == none);
+  copy = copy;
+  EXPECT_TRUE(copy == none);
+}
+
 }  // namespace
