@@ -178,6 +178,15 @@ bool Factory::save(const char* filename_path) {
   // The model takes its file path and crc word only once the file is written, so
   // that a failed save leaves it (and its changed mark) exactly as it was.
   Palvermontine written(*currPalvermontine_);
+  // The file keeps the time and flag of a ranking only with its entries: an empty
+  // ranking is saved, and so held afterwards, without them, so that the model
+  // saved equals the model opened from its file.
+  auto dropEmptyRanking = [](DecisionModel& m) {
+    if (!m.get_slns().empty()) return;
+    m.get_slns().set_flag(false);
+    m.get_slns().set_timestamp(std::string());
+  };
+  dropEmptyRanking(written.get_model());
   written.get_model().set_filepath(target);
   written.get_model().get_params().set_crc(1);
   // A model changed in place, past the math server, can be one that opening would
@@ -206,6 +215,7 @@ bool Factory::save(const char* filename_path) {
   }
 
   DecisionModel& mdl = currPalvermontine_->get_model();
+  dropEmptyRanking(mdl);
   mdl.set_filepath(target);
   mdl.get_params().set_crc(1);
   filepath_ = target;

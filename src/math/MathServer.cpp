@@ -118,6 +118,12 @@ void Server<T>::dropStaleSolutions(bool outOfDate) {
     if (!known) slns.erase(slns.begin() + static_cast<std::ptrdiff_t>(k));
   }
   if (!slns.empty() && (outOfDate || slns.size() != before)) slns.set_flag(true);
+  // A ranking with no entries is no ranking: its file keeps neither a time nor a
+  // flag for it, so the model does not either.
+  if (slns.empty() && before != 0) {
+    slns.set_flag(false);
+    slns.set_timestamp(std::string());
+  }
 }
 
 template <typename T>
@@ -130,10 +136,14 @@ bool Server<T>::reconcile() {
   if (alg_ == nullptr) return false;
   if (alg_->getReconciler()->isReconcileNeeded(*model_)) {
     alg_->reconcile(*model_);
+    logError_ = alg_->getReconciler()->getLogError();
     alg_->writeScoreBlocks();
     dropStaleSolutions(true);
   }
   update();
+  // Weights edited in the lists past the setters are taken up here as well, so
+  // that a model in step is solved with the weights it holds.
+  if (alg_ != nullptr) alg_->getMcdm()->takeWeights(*model_);
   inStep_ = true;
   return true;
 }
@@ -316,8 +326,10 @@ void Server<T>::transferScores() {
 template <typename T>
 uint32_t Server<T>::solve(PV::Data::RankSolutionData* rankData, alg_callback acf) {
   if (!complete_) return MODEL_SCORES_INCOMPLETE;
-  // A model changed in place, without a setter, is out of step until reconciled.
+  // A model changed in place, without a setter, is out of step until reconciled:
+  // its lists, or only the weights in them, which the frame would not use.
   if (!pairSetsFitModel()) inStep_ = false;
+  if (alg_ != nullptr && !alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = false;
   if (alg_ != nullptr && (solveOutOfStep_ || inStep_)) {
     const uint32_t status = alg_->compute(acf);
     if (status == MODEL_COMPLETED || status == MODEL_EXCEEDED_MAX_ITERATIONS ||
@@ -357,8 +369,10 @@ bool Server<T>::setCriteria(const std::vector<PV::Data::Criterion>& criteria) {
   if (adviseCriteria(criteria, msg) == ADVICE_INVALID) return false;
   model_->set_crs(criteria);
   afterEdit();
-  if (inStep_ && hasAlgorithm_ && alg_ != nullptr) {
-    alg_->getMcdm()->setCriteriaWeights(model_->get_crs());
+  // The setter brings back in step a model whose weights alone were edited past it.
+  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
+    alg_->getMcdm()->takeWeights(*model_);
+    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
   }
   return true;
 }
@@ -369,9 +383,9 @@ bool Server<T>::setDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dm
   if (adviseDecisionMakers(dms, msg) == ADVICE_INVALID) return false;
   model_->set_dms(dms);
   afterEdit();
-  if (inStep_ && hasAlgorithm_ && alg_ != nullptr) {
-    PV_ASSERT(alg_ != 0);
-    alg_->getMcdm()->setDecisionMakerWeights(model_->get_dms());
+  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
+    alg_->getMcdm()->takeWeights(*model_);
+    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
   }
   return true;
 }

@@ -88,6 +88,9 @@ class Server : public PV::Subject {
   // there is no algorithm. The setters do this for every edit that changes the
   // pairs.
   bool reconcile();
+  // Why the report of the last reconcile could not be written, with the system's
+  // reason; empty when it was written (or no reconcile has run).
+  const std::string& getLogError() const { return logError_; }
 
   RandomPairSet* acquireRps(uint32_t crIndex, uint32_t dmIndex);
   void releaseRps(RandomPairSet* rps);
@@ -135,6 +138,7 @@ class Server : public PV::Subject {
   bool scoreable_ = false;
   bool complete_ = false;
   bool inStep_ = true;
+  std::string logError_;
   PosnDiffRec<PV::Data::Criterion> crDiff_;
   PosnDiffRec<PV::Data::DecisionMaker> dmDiff_;
   PosnDiffRec<PV::Data::Choice> chDiff_;

@@ -128,6 +128,26 @@ void Mcdm::setDecisionMakerWeights(const std::vector<PV::Data::DecisionMaker>& d
   fillPercentages(mF.dmwt, dms);
 }
 
+bool Mcdm::hasWeightsOf(const PV::Data::DecisionModel& dm) const {
+  const auto& crs = dm.get_crs();
+  const auto& dms = dm.get_dms();
+  if (crs.size() != mF.ncr || dms.size() != mF.ndm) return false;
+  std::vector<double> cr(crs.size() + 1, 0.0);
+  std::vector<double> dw(dms.size() + 1, 0.0);
+  fillPercentages(cr.data(), crs);
+  fillPercentages(dw.data(), dms);
+  for (uint32_t k = 0; k < mF.ncr; ++k)
+    if (cr[k] != mF.crwt[k]) return false;
+  for (uint32_t k = 0; k < mF.ndm; ++k)
+    if (dw[k] != mF.dmwt[k]) return false;
+  return true;
+}
+
+void Mcdm::takeWeights(const PV::Data::DecisionModel& dm) {
+  if (dm.get_crs().size() == mF.ncr) setCriteriaWeights(dm.get_crs());
+  if (dm.get_dms().size() == mF.ndm) setDecisionMakerWeights(dm.get_dms());
+}
+
 bool Mcdm::hasZeroWeights() const {
   double crs = 0.0;
   for (uint32_t k = 0; k < mF.ncr; ++k) crs += mF.crwt[k];

@@ -58,6 +58,11 @@ class Mcdm {
   // True when every criterion weight or every decision-maker weight is 0: every
   // term of the objective would vanish and any ranking would be meaningless.
   bool hasZeroWeights() const;
+  // Whether the frame holds the weights of the model's lists as they stand (the same
+  // counts, the same percentages); false for lists changed past the setters.
+  bool hasWeightsOf(const PV::Data::DecisionModel& dm) const;
+  // Takes the weights of the model's lists when their counts are the frame's.
+  void takeWeights(const PV::Data::DecisionModel& dm);
 
   // Resets the ranking and runs the frame with the solver and the callback.
   uint32_t solve(model_solver function, alg_callback acf);

@@ -8,6 +8,8 @@
 #include "model/TimeStamp.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <cstdlib>
 #include <locale>
 #include <sstream>
@@ -147,7 +149,16 @@ void Reconciler::reconcile(PV::Data::DecisionModel& newDM) {
 
   scoreCounts_ = alg_->countScores(alg_->getNumCriteria(), alg_->getNumDecisionMakers());
   writeReport(6);
+  errno = 0;
   logStream_.close();
+  if (logStream_.fail()) logFailed("written", errno);
+}
+
+void Reconciler::logFailed(const char* what, int err) {
+  if (!logError_.empty()) return;
+  const char* reason = err != 0 ? std::strerror(err) : nullptr;
+  logError_ = "The reconcile report " + logFileName_ + " could not be " + what +
+              (reason && *reason ? std::string(": ") + reason : std::string());
 }
 
 // Every pair set gets the new adapter's pair list and seed of its criterion, its
@@ -436,9 +447,11 @@ void Reconciler::reconcileScale() {
 // The report
 
 void Reconciler::line(const std::string& text) {
-  if (!logStream_.is_open()) return;
+  if (!logStream_.is_open() || !logError_.empty()) return;
+  errno = 0;
   logStream_ << text << '\n';
   logStream_.flush();
+  if (!logStream_) logFailed("written", errno);
 }
 
 namespace {
@@ -514,7 +527,10 @@ void Reconciler::writeReport(int part, uint32_t /*removed*/, uint32_t removedSco
   switch (part) {
     case 0: {
       totalChange_ = 0;
+      logError_.clear();
+      errno = 0;
       logStream_.open(logFileName_, std::ios::out | std::ios::app | std::ios::binary);
+      if (!logStream_.is_open()) logFailed("opened", errno);
       const uint32_t version = newDm_->get_dataver();
       line("Palvermontine Decision Model Difference and Reconcilation Report");
       line("");

@@ -63,6 +63,9 @@ class Reconciler {
   void reconcile(PV::Data::DecisionModel& newModel);
 
   const std::string& getLogFileName() const { return logFileName_; }
+  // Why the report of the last reconcile could not be written in full, with the
+  // system's reason; empty when it was.
+  const std::string& getLogError() const { return logError_; }
   const PosnDiffRec<PV::Data::Choice>& getChoiceDiff() const { return chDiff_; }
 
  private:
@@ -79,6 +82,7 @@ class Reconciler {
   void writeReport(int part, uint32_t removed = 0, uint32_t removedScores = 0, uint32_t added = 0,
                    uint32_t addedScores = 0, uint32_t uncompleted = 0);
   void line(const std::string& text);
+  void logFailed(const char* what, int err);
   template <typename T>
   void writeListPart(const char* removedHead, const char* addedHead, const char* entry, bool plural,
                      const std::vector<T>& former, const std::vector<T>& updated,
@@ -105,6 +109,7 @@ class Reconciler {
   Handler handlers_[NUM_SLOTS] = {};
   std::ofstream logStream_;
   std::string logFileName_;
+  std::string logError_;
   int32_t totalChange_ = 0;
 };
 

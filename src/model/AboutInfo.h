@@ -28,6 +28,8 @@ class PalvermontineAboutInfo : public PV::Data::Singleton<PalvermontineAboutInfo
   const std::string& get_company() const { return company_; }
   const std::string& get_companyLine() const { return companyLine_; }
   const std::string& get_rights() const { return rights_; }
+  // The copyright text the report prints: the rights line.
+  const std::string& get_copyright() const { return rights_; }
   const std::string& get_publisher() const { return publisher_; }
   const std::string& get_support() const { return support_; }
   const std::string& get_version() const { return version_; }

@@ -49,6 +49,26 @@ std::string bytes_to_hex(const unsigned char* bytes, int n, int radix) {
   return text;
 }
 
+namespace {
+int copyOut(const std::string& digits, char* text, std::size_t size) {
+  PV_ASSERT(text != nullptr || size == 0);
+  if (digits.size() + 1 > size) {
+    if (size > 0) text[0] = '\0';
+    return -1;
+  }
+  std::memcpy(text, digits.c_str(), digits.size() + 1);
+  return static_cast<int>(digits.size());
+}
+}  // namespace
+
+int byte_to_hex(unsigned char byte, char* text, std::size_t size, int radix) {
+  return copyOut(byte_to_hex(byte, radix), text, size);
+}
+
+int bytes_to_hex(char* text, std::size_t size, const unsigned char* bytes, int n, int radix) {
+  return copyOut(bytes_to_hex(bytes, n, radix), text, size);
+}
+
 uint32_t swap_bytes32(uint32_t v) {
   return ((v & 0xFFu) << 24) | ((v & 0xFF00u) << 8) | ((v >> 8) & 0xFF00u) | (v >> 24);
 }

@@ -1,6 +1,7 @@
 // Hexadecimal digits and values, as the accessors and the score blocks use them.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -22,6 +23,12 @@ std::string byte_to_hex(unsigned char byte, int radix = 16);
 
 // The bytes one after another through byte_to_hex, without separators.
 std::string bytes_to_hex(const unsigned char* bytes, int n, int radix = 16);
+
+// The same texts written into a caller's buffer of size bytes, with a terminating
+// zero: the number of characters written (the zero not counted), or -1 when the text
+// and its zero do not fit, the buffer then holding the empty text (when size > 0).
+int byte_to_hex(unsigned char byte, char* text, std::size_t size, int radix = 16);
+int bytes_to_hex(char* text, std::size_t size, const unsigned char* bytes, int n, int radix = 16);
 
 // The four bytes in reverse order (0x11223344 becomes 0x44332211).
 uint32_t swap_bytes32(uint32_t value);

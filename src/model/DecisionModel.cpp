@@ -8,6 +8,7 @@ namespace Data {
 
 void DecisionModel::set_note(const std::string& note) {
   PV_LIMIT_ASSERT(note.length() <= PV_DATA_NOTES_MAX_BYTES);
+  PV_TEXT_ASSERT(note);
   note_ = note;
 }
 
@@ -19,6 +20,7 @@ void DecisionModel::set_id(const uint32_t* id) {
 
 void DecisionModel::set_nm(const std::string& nm) {
   PV_LIMIT_ASSERT(nm.length() <= PV_DATA_NM_MAX_BYTES);
+  PV_TEXT_ASSERT(nm);
   nm_ = nm;
 }
 
@@ -36,11 +38,13 @@ const std::string& DecisionModel::get_mode() const {
 
 void DecisionModel::set_crtime(const std::string& crtime) {
   PV_LIMIT_ASSERT(crtime.length() <= PV_DATA_TIMESTAMP_MAX_BYTES);
+  PV_TEXT_ASSERT(crtime);
   crtime_ = crtime;
 }
 
 void DecisionModel::set_modtime(const std::string& modtime) {
   PV_LIMIT_ASSERT(modtime.length() <= PV_DATA_TIMESTAMP_MAX_BYTES);
+  PV_TEXT_ASSERT(modtime);
   modtime_ = modtime;
 }
 

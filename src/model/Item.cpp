@@ -8,11 +8,13 @@ namespace Data {
 
 void Item::set_note(const std::string& note) {
   PV_LIMIT_ASSERT(note.length() <= PV_DATA_NOTES_MAX_BYTES);
+  PV_TEXT_ASSERT(note);
   note_ = note;
 }
 
 void Item::set_nm(const std::string& nm) {
   PV_LIMIT_ASSERT(nm.length() <= PV_DATA_NM_MAX_BYTES);
+  PV_TEXT_ASSERT(nm);
   nm_ = nm;
 }
 
@@ -61,6 +63,7 @@ bool Criterion::operator==(const Criterion& rhs) const {
 
 void DecisionMaker::set_email(const std::string& email) {
   PV_LIMIT_ASSERT(email.length() <= PV_DATA_EMAIL_ADDR_MAX_BYTES);
+  PV_TEXT_ASSERT(email);
   email_ = email;
 }
 

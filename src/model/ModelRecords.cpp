@@ -9,6 +9,7 @@ namespace Data {
 
 void ModelParameters::set_note(const std::string& note) {
   PV_LIMIT_ASSERT(note.length() <= PV_DATA_NOTES_MAX_BYTES);
+  PV_TEXT_ASSERT(note);
   note_ = note;
 }
 
@@ -74,6 +75,7 @@ void Score::set_value(const std::string& value) {
 
 void Solution::set_note(const std::string& note) {
   PV_LIMIT_ASSERT(note.length() <= PV_DATA_NOTES_MAX_BYTES);
+  PV_TEXT_ASSERT(note);
   note_ = note;
 }
 
@@ -110,12 +112,26 @@ bool Solution::operator==(const Solution& rhs) const {
 
 void SolutionsVec::set_note(const std::string& note) {
   PV_LIMIT_ASSERT(note.length() <= PV_DATA_NOTES_MAX_BYTES);
+  PV_TEXT_ASSERT(note);
   note_ = note;
 }
 
 void SolutionsVec::set_timestamp(const std::string& timestamp) {
   PV_LIMIT_ASSERT(timestamp.length() <= PV_DATA_TIMESTAMP_MAX_BYTES);
+  PV_TEXT_ASSERT(timestamp);
   timestamp_ = timestamp;
+}
+
+SolutionsVec& SolutionsVec::operator=(const SolutionsVec& rhs) {
+  if (this == &rhs) return *this;
+  note_ = rhs.note_;
+  timestamp_ = rhs.timestamp_;
+  flag_ = rhs.flag_;
+  if (empty() && rhs.empty()) return *this;
+  std::vector<Solution>::operator=(rhs);
+  PV_ASSERT(size() == rhs.size());
+  for (std::size_t k = 0; k < size(); ++k) PV_ASSERT((*this)[k] == rhs[k] && "This can't be -- just assigned it");
+  return *this;
 }
 
 bool SolutionsVec::operator==(const SolutionsVec& rhs) const {
@@ -127,16 +143,19 @@ bool SolutionsVec::operator==(const SolutionsVec& rhs) const {
 
 void Moderator::set_note(const std::string& note) {
   PV_LIMIT_ASSERT(note.length() <= PV_DATA_NOTES_MAX_BYTES);
+  PV_TEXT_ASSERT(note);
   note_ = note;
 }
 
 void Moderator::set_nm(const std::string& nm) {
   PV_LIMIT_ASSERT(nm.length() <= PV_DATA_NM_MAX_BYTES);
+  PV_TEXT_ASSERT(nm);
   nm_ = nm;
 }
 
 void Moderator::set_email(const std::string& email) {
   PV_LIMIT_ASSERT(email.length() <= PV_DATA_EMAIL_ADDR_MAX_BYTES);
+  PV_TEXT_ASSERT(email);
   email_ = email;
 }
 

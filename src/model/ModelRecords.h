@@ -145,6 +145,12 @@ bool equalAtOneDecimal(double a, double b);
 // computed and the out-of-date flag (attribute "dirty" in the model file).
 class SolutionsVec : public std::vector<Solution> {
  public:
+  SolutionsVec() = default;
+  SolutionsVec(const SolutionsVec&) = default;
+  // Copies the note, time and flag, then the ranking, and checks that the copy
+  // equals its source entry by entry.
+  SolutionsVec& operator=(const SolutionsVec& rhs);
+
   void set_note(const std::string& note);
   const std::string& get_note() const { return note_; }
 

@@ -46,7 +46,7 @@ AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {
   texts.description = aboutInfo.get_description();
   texts.webAddress = aboutInfo.get_webAddress();
   texts.publisher = aboutInfo.get_publisher();
-  texts.copyright = aboutInfo.get_rights();
+  texts.copyright = aboutInfo.get_copyright();
   return texts;
 }
 

@@ -1,8 +1,10 @@
 #include "report/ReportDevice.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <ostream>
 #include <string>
@@ -13,12 +15,43 @@
 #include "pdf/cpdf.h"
 #include "report/NumberText.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace PV {
 namespace Report {
 
 ReportDevice* ReportDevice::instance_ = nullptr;
 
 namespace {
+
+// ": " and the system's text for an error number, or nothing when there is none.
+std::string systemReason(int err) {
+  if (err == 0) return std::string();
+  const char* text = std::strerror(err);
+  return std::string(": ") + (text && *text ? text : "error " + decimalText(err));
+}
+
+// Renames the finished file over the target (replacing it where it exists); false
+// with the system's reason otherwise.
+bool replaceWithFile(const std::string& from, const std::string& to, std::string& why) {
+#ifdef _WIN32
+  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  const DWORD code = GetLastError();
+  char text[512] = {0};
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           sizeof text, nullptr);
+  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ' || text[n - 1] == '.')) --n;
+  why = ": " + (n > 0 ? std::string(text, n) : "system error " + decimalText(static_cast<int64_t>(code)));
+  return false;
+#else
+  errno = 0;
+  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
+  why = systemReason(errno);
+  return false;
+#endif
+}
 
 // Trace arguments: texts in double quotes, numbers in decimal.
 std::string traceArg(const char* text) {
@@ -574,31 +607,49 @@ int32_t ReportDevice::save() {
   }
   if (cpdf_failed(pdf_)) failWith("The PDF writer failed while finishing the report");
   if (failed_) return REPORT_WRITER_FAILED;
-  const int pdfSaveStatus = cpdf_savePDFmemoryStreamToFile(pdf_, reportPath_.c_str());
+  // The document goes to a file beside the target and replaces it only once it is
+  // whole on disk: a full disk or any other failure leaves the previous report with
+  // this name as it was, and no partial file behind.
+  const std::string partial = reportPath_ + ".tmp";
+  errno = 0;
+  const int pdfSaveStatus = cpdf_savePDFmemoryStreamToFile(pdf_, partial.c_str());
+  const int saveErrno = errno;
   if (trace_) {
     *trace_ << "pdfSaveStatus = " << pdfSaveStatus << " = "
-            << traceCall("cpdf_savePDFmemoryStreamToFile", traceDoc(), reportPath_) << '\n';
+            << traceCall("cpdf_savePDFmemoryStreamToFile", traceDoc(), partial) << '\n';
   }
+  const std::string why = systemReason(saveErrno);
   switch (pdfSaveStatus) {
     case 0:
-      return REPORT_WRITTEN;
+      break;
     case -1:
       errorMessage_ = "The PDF document was not kept in memory and could not be saved";
       return REPORT_NOT_IN_MEMORY;
     case -1001:
-      errorMessage_ = "Cannot open " + reportPath_ + " for writing";
+      std::remove(partial.c_str());
+      errorMessage_ = "Cannot open " + partial + " for writing" + why;
       return REPORT_CANNOT_OPEN_FILE;
     case -1002:
-      errorMessage_ = "Could not write the whole of " + reportPath_;
+      std::remove(partial.c_str());
+      errorMessage_ = "Could not write the whole of " + partial + why;
       return REPORT_SHORT_WRITE;
     case -1003:
-      errorMessage_ = "Could not close " + reportPath_;
+      std::remove(partial.c_str());
+      errorMessage_ = "Could not close " + partial + why;
       return REPORT_CLOSE_FAILED;
     default:
+      std::remove(partial.c_str());
       errorMessage_ = "The PDF writer returned status " + decimalText(pdfSaveStatus) +
-                      " saving " + reportPath_;
+                      " saving " + partial;
       return REPORT_WRITER_FAILED;
   }
+  std::string renameWhy;
+  if (!replaceWithFile(partial, reportPath_, renameWhy)) {
+    std::remove(partial.c_str());
+    errorMessage_ = "Could not replace " + reportPath_ + renameWhy;
+    return REPORT_CLOSE_FAILED;
+  }
+  return REPORT_WRITTEN;
 }
 
 int32_t ReportDevice::close() {

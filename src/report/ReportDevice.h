@@ -61,7 +61,10 @@ class ReportDevice {
   static void setInstance(ReportDevice* device);
 
   // Finalises and saves the document, hands a written file to the viewer, closes
-  // the document. Returns one of the close statuses; errorMessage() tells why.
+  // the document. Returns one of the close statuses; errorMessage() tells why, with
+  // the system's reason. The file is written beside the report path and renamed
+  // over it only when whole: a failed save keeps the previous report of that name
+  // and leaves no partial file.
   int32_t close();
   bool isOpen() const { return pdf_ != nullptr; }
   const std::string& errorMessage() const { return errorMessage_; }

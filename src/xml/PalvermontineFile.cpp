@@ -157,6 +157,92 @@ void checkRows(const V& items, const char* list, const char* item, unsigned maxR
   }
 }
 
+// The names of the attributes of a start tag, in order ("<a x='1' y=\"2\">").
+std::vector<std::string> attributeNames(const std::string& tag) {
+  std::vector<std::string> names;
+  auto isSpace = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+  std::size_t i = 1;
+  while (i < tag.size() && !isSpace(tag[i]) && tag[i] != '>' && tag[i] != '/') ++i;
+  while (i < tag.size()) {
+    while (i < tag.size() && isSpace(tag[i])) ++i;
+    if (i >= tag.size() || tag[i] == '>' || tag[i] == '/') break;
+    const std::size_t start = i;
+    while (i < tag.size() && !isSpace(tag[i]) && tag[i] != '=' && tag[i] != '>' && tag[i] != '/') ++i;
+    names.push_back(tag.substr(start, i - start));
+    while (i < tag.size() && isSpace(tag[i])) ++i;
+    if (i < tag.size() && tag[i] == '=') {
+      ++i;
+      while (i < tag.size() && isSpace(tag[i])) ++i;
+      if (i < tag.size() && (tag[i] == '"' || tag[i] == '\'')) {
+        const char quote = tag[i++];
+        while (i < tag.size() && tag[i] != quote) ++i;
+        ++i;
+      }
+    }
+  }
+  return names;
+}
+
+// Reading takes the first of elements that the file holds once and the first of
+// attributes given twice: what would be dropped silently is refused instead. The
+// entries of a list may repeat; nothing else of the table may. Only elements of the
+// table are visited, so the walk goes no deeper than the table does.
+class GivenOnceCheck {
+ public:
+  GivenOnceCheck(const CXmlDoc& doc, const TableEntry* table, uint32_t n) : doc_(doc), table_(table), n_(n) {}
+
+  void run() {
+    const uint32_t root = doc_.GetElementCount() > 1 ? doc_.GetElementPos(0).firstChild : 0;
+    if (root == 0) return;
+    const std::string path = "/" + nameOf(root);
+    if (entryOf(path) != nullptr) visit(root, path, path);
+  }
+
+ private:
+  const TableEntry* entryOf(const std::string& path) const {
+    for (uint32_t i = 0; i < n_; ++i)
+      if (table_[i].path && path == table_[i].path) return &table_[i];
+    return nullptr;
+  }
+
+  std::string nameOf(uint32_t index) const {
+    const std::string& text = doc_.GetDocument();
+    std::size_t i = doc_.GetElementPos(index).start + 1;
+    const std::size_t start = i;
+    while (i < text.size() && std::strchr(" \t\r\n/><=\\?!", text[i]) == nullptr) ++i;
+    return text.substr(start, i - start);
+  }
+
+  void visit(uint32_t index, const std::string& bare, const std::string& shown) {
+    const CXmlDoc::ElementPos& pos = doc_.GetElementPos(index);
+    const std::vector<std::string> names =
+        attributeNames(doc_.GetDocument().substr(pos.start, pos.startTagLen));
+    for (std::size_t a = 0; a < names.size(); ++a)
+      for (std::size_t b = 0; b < a; ++b)
+        if (names[a] == names[b])
+          throw FormatError("attribute " + quoteForMessage(names[a]) + " of element " + shown + " is given twice");
+
+    const TableEntry* self = entryOf(bare);
+    const bool container = self != nullptr && self->collectionId != 0;
+    std::vector<std::pair<std::string, uint32_t>> seen;
+    for (uint32_t c = pos.firstChild; c != 0; c = doc_.GetElementPos(c).nextSibling) {
+      const std::string name = nameOf(c);
+      const std::string childBare = bare + "/" + name;
+      if (entryOf(childBare) == nullptr) continue;
+      uint32_t count = 1;
+      for (auto& s : seen)
+        if (s.first == name) count = ++s.second;
+      if (count == 1) seen.emplace_back(name, 1);
+      if (count >= 2 && !container) throw FormatError("the element " + childBare + " is given more than once");
+      visit(c, childBare, shown + "/" + name + (count >= 2 ? "[" + std::to_string(count) + "]" : ""));
+    }
+  }
+
+  const CXmlDoc& doc_;
+  const TableEntry* table_;
+  uint32_t n_;
+};
+
 }  // namespace
 
 const TableEntry* PalvermontineFile::tableEntries() { return modelTable().entries(); }
@@ -184,6 +270,8 @@ void PalvermontineFile::readModel(Palvermontine& tdm) {
   PV_ASSERT(tdm.get_model().get_ne().empty());
   bool wellFormed = doc().IsWellFormed();
   PV_ASSERT(wellFormed == true);
+
+  GivenOnceCheck(doc(), tableEntries(), tableLength()).run();
 
   Table::InputIterator& iter = table_->input();
   iter.reset();
@@ -229,6 +317,10 @@ void PalvermontineFile::checkModel(const DecisionModel& mdl) {
   const auto& slns = mdl.get_slns();
   for (std::size_t i = 0; i < slns.size(); ++i) {
     uint32_t id = slns[i].get_ch();
+    for (std::size_t k = 0; k < i; ++k)
+      if (slns[k].get_ch() == id)
+        throw FormatError("attribute \"ch\" of " + itemPath("slns", "sln", i) + " ranks the choice " +
+                          std::to_string(id) + " a second time");
     bool found = false;
     for (const auto& c : chs) found = found || c.get_uid() == id;
     if (!found)

@@ -87,6 +87,13 @@ void PalvermontineMdlOptsFile::readObject(PalvermontineMdlOpts& tdm) {
     throw FormatError("it was written by a newer version of the program (appver " + doc().GetAttribute("appver") +
                       "); this version reads options files up to 1.0");
   if (table().readElem(doc(), tdm.get_parmMdlOpts(), iter)) table().readText(doc(), tdm.get_parmMdlOpts(), iter, 1);
+  // New models take their confidence level from here, and a model's pairs are
+  // figured at 50 per cent agreement: a level of 50 or less would make a model that
+  // can be neither scored nor saved.
+  const double cfl = tdm.get_parmMdlOpts().get_cfl();
+  if (!(cfl > 50.0))
+    throw FormatError("attribute \"cfl\" of element /palvermontineMdlOpts/parmMdlOpts: the confidence level is not above 50, "
+                      "so no model made from these options could be scored");
 }
 
 }  // namespace XML

@@ -13,12 +13,16 @@
 #pragma once
 
 #include "foundation/Assert.h"
+#include "model/LimitCheck.h"
 #include "xml/CXmlDoc.h"
 #include "xml/XmlTable.h"
 
 #include <cstdint>
+#include <cstring>
+#include <ios>
 #include <stdexcept>
 #include <string>
+#include <vector>
 
 namespace PV {
 namespace XML {
@@ -59,7 +63,7 @@ class File {
  public:
   // With the read flag the file is taken into memory at once (a missing or unreadable
   // file records OPEN_FAILED_FILE); without it nothing on disk is touched until write.
-  File(const std::string& filename, bool readFlag);
+  File(const std::string& filename, bool readFlag, std::ios::openmode mode = std::ios::in);
   virtual ~File() = default;
   File(const File&) = delete;
   File& operator=(const File&) = delete;
@@ -82,6 +86,34 @@ class File {
   std::string writeText(T& object);
   // Writes the object to the file; false (with errorText) when nothing was written.
   bool write(T& object);
+
+  // Opens the object on a file again, for another mode: with the read flag the
+  // file is taken whole into memory for the next read (a missing or unreadable file
+  // records OPEN_FAILED_FILE with the system's reason); without it nothing on disk
+  // is touched until write. The stream's mode flags are accepted as callers pass
+  // them, but every write replaces the whole file through a temporary file, so out,
+  // trunc and app come to the same. A read never keeps the file open: a file held
+  // open could not be replaced by its own save on Windows.
+  void open(const std::string& name, bool readFlag, std::ios::openmode mode = std::ios::in);
+  // After reading: true when the file was no longer than MAX_XML_BUF (otherwise
+  // TOO_LONG_FILE is recorded); ends the use of the bytes read.
+  bool checkFileLength();
+  // Whether a name may name a file of the system: never the empty name.
+  bool checkFilename(const std::string& name) const { return !name.empty(); }
+
+  // Documents written by hand, in a derived writeObject. writeHeader empties the
+  // document and starts it with the XML declaration and the root element carrying
+  // the schema attributes (setXsdFilename first) and the given pairs, in order.
+  void writeHeader(const std::string& rootname, const std::vector<AttribPair>* attrs = nullptr);
+  // Sets an attribute of the current element, or of its current child.
+  bool setAttribute(const std::string& name, const std::string& value);
+  bool setAttribute(const std::string& name, const std::string& value, bool onChild);
+  // Adds an element after stepping from depth fromDepth to toDepth: into the current
+  // element once when going one deeper, out of it as many times as going up.
+  bool addElement(const std::string& name, uint32_t fromDepth, uint32_t toDepth,
+                  const std::string* text = nullptr);
+  // Adds a comment node; false for an empty text or one a comment cannot hold.
+  bool addComment(const std::string& text);
 
   void setPath(const std::string& path) {
     PV_ASSERT(!path.empty());
@@ -120,17 +152,89 @@ class File {
 };
 
 template <class T>
-File<T>::File(const std::string& filename, bool readFlag) : filename_(filename), readMode_(readFlag) {
+File<T>::File(const std::string& filename, bool readFlag, std::ios::openmode mode) : filename_(filename) {
   PV_ASSERT(!filename.empty());
-  if (readFlag) {
-    std::string err;
-    if (!FileIo::readBytes(filename_, buffer_, MAX_XML_BUF, err)) {
-      fail(OPEN_FAILED_FILE, err);
-      return;
-    }
-    filelen_ = static_cast<uint32_t>(buffer_.size());
-    haveBuffer_ = true;
+  open(filename, readFlag, mode);
+}
+
+template <class T>
+void File<T>::open(const std::string& name, bool readFlag, std::ios::openmode /*mode*/) {
+  // The state describes the file as last opened.
+  error_ = false;
+  errorCode_ = OKAY_FILE;
+  errorText_.clear();
+  buffer_.clear();
+  haveBuffer_ = false;
+  filelen_ = 0;
+  readMode_ = readFlag;
+  if (!checkFilename(name)) {
+    fail(OPEN_FAILED_FILE, "no file name");
+    return;
   }
+  filename_ = name;
+  if (!readFlag) return;
+  std::string err;
+  if (!FileIo::readBytes(filename_, buffer_, MAX_XML_BUF, err)) {
+    fail(OPEN_FAILED_FILE, err);
+    return;
+  }
+  filelen_ = static_cast<uint32_t>(buffer_.size());
+  haveBuffer_ = true;
+}
+
+template <class T>
+bool File<T>::checkFileLength() {
+  buffer_.clear();
+  haveBuffer_ = false;
+  if (filelen_ <= MAX_XML_BUF) return true;
+  fail(TOO_LONG_FILE, "longer than " + std::to_string(MAX_XML_BUF) + " bytes");
+  return false;
+}
+
+template <class T>
+void File<T>::writeHeader(const std::string& rootname, const std::vector<AttribPair>* attrs) {
+  PV_ASSERT(!xsdFilename_.empty());
+  PV_ASSERT(!rootname.empty());
+  doc_.SetDocument(static_cast<const char*>(nullptr));
+  doc_.ResetPosition();
+  doc_.InsertNode(CXmlDoc::NODE_PROCESSING_INSTRUCTION, "xml version=\"1.0\" encoding=\"UTF-8\"");
+  bool added = doc_.AddElement(rootname.c_str());
+  PV_ASSERT(added);
+  doc_.SetAttribute("xmlns:xsi", "http://www.w3.org/2001/XMLSchema-instance");
+  doc_.SetAttribute("xsi:noNamespaceSchemaLocation", xsdFilename_.c_str());
+  if (attrs == nullptr) return;
+  for (std::size_t i = 0; i < attrs->size(); ++i) {
+    PV_ASSERT(!(*attrs)[i].name.empty());
+    doc_.SetAttribute((*attrs)[i].name.c_str(), (*attrs)[i].value.c_str());
+  }
+}
+
+template <class T>
+bool File<T>::setAttribute(const std::string& name, const std::string& value) {
+  return doc_.SetAttribute(name.c_str(), value.c_str());
+}
+
+template <class T>
+bool File<T>::setAttribute(const std::string& name, const std::string& value, bool onChild) {
+  return onChild ? doc_.SetChildAttribute(name.c_str(), value.c_str()) : setAttribute(name, value);
+}
+
+template <class T>
+bool File<T>::addElement(const std::string& name, uint32_t fromDepth, uint32_t toDepth, const std::string* text) {
+  if (fromDepth < toDepth) {
+    if (!doc_.IntoElement()) return false;
+  } else {
+    for (uint32_t d = fromDepth; d > toDepth; --d)
+      if (!doc_.OutOfElement()) return false;
+  }
+  return doc_.AddElement(name.c_str(), text ? text->c_str() : nullptr);
+}
+
+template <class T>
+bool File<T>::addComment(const std::string& text) {
+  // A comment holds no "--" and does not end in "-", which would run into its "-->".
+  if (text.empty() || text.back() == '-') return false;
+  return doc_.InsertNode(CXmlDoc::NODE_COMMENT, text.c_str());
 }
 
 template <class T>
@@ -169,10 +273,24 @@ void File<T>::readText(const std::string& bytes, T& object) {
     refuse(" is not a Palvermontine XML file. It is a Binary File");
   }
   if (!doc_.SetDocument(bytes)) {
+    // A file cut short (a full disk, a copy broken off) leaves its root element open;
+    // the parser's first complaint would be about what the cut left behind.
+    const uint32_t root = doc_.GetElementCount() > 1 ? doc_.GetElementPos(0).firstChild : 0;
+    if (root != 0 && (doc_.GetElementPos(root).flags & CXmlDoc::ELEM_NOT_ENDED) != 0) {
+      const std::string& text = doc_.GetDocument();
+      std::size_t end = doc_.GetElementPos(root).start + 1;
+      while (end < text.size() && std::strchr(" \t\r\n/>", text[end]) == nullptr) ++end;
+      const std::size_t begin = doc_.GetElementPos(root).start + 1;
+      refuse(" is not a proper Palvermontine XML file. The file ends early: its root element " +
+             quoteForMessage(text.substr(begin, end - begin)) + " is not closed.");
+    }
     std::string why = doc_.GetError();
     refuse(" is not a proper Palvermontine XML file." + (why.empty() ? std::string() : " " + why));
   }
   try {
+    // Texts are taken as the file holds them, control characters included: a file
+    // written before such characters were refused still opens.
+    Data::StoredTextScope stored;
     readObject(object);
   } catch (const FormatError& e) {
     std::string why = e.what();

@@ -3,6 +3,7 @@
 // file can be wrong, each refused with a message while the current model stays.
 #include "DamagedFiles.h"
 #include "ModelFixture.h"
+#include "SmallDisk.h"
 
 #include "math/MathServer.h"
 #include "factory/Factory.h"
@@ -10,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
 #include <ctime>
 #include <filesystem>
 
@@ -163,9 +166,8 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
       // Changed in place, without the math server: a file opening would refuse.
       {"names no choice of the model", [](DecisionModel& m) { m.get_chs().pop_back(); }},
       {"the model needs", [](DecisionModel& m) { m.get_ss()[0].set_value(m.get_ss()[0].get_value() + "0"); }},
-      // Bytes that are no UTF-8 are written as references to single characters,
-      // which read back as two bytes each: 40 of them no longer fit a name.
-      {"nm.length() <= PV_DATA_NM_MAX_BYTES", [](DecisionModel& m) { m.get_dms()[0].set_nm(std::string(40, '\xE9')); }},
+      // (Bytes that are no UTF-8, which used to grow on the way through the file,
+      // can no longer enter a name: the setter refuses them.)
   };
   for (const auto& edit : edits) {
     Factory f;
@@ -282,6 +284,69 @@ TEST(Factory, AFailedSaveKeepsTheOldFileTheModelAndItsChangedMark) {
   EXPECT_TRUE(f.save(nullptr)) << f.lastError();
   EXPECT_TRUE(f.isUnmodified());
   EXPECT_NE(Fixture::fileBytes(good).find("Changed"), std::string::npos);
+}
+
+// A save into a full disk: the previous file stays whole, no temporary file is left,
+// and the reason is the system's, beside the file's name.
+TEST(Factory, ASaveIntoAFullDiskKeepsThePreviousFileAndSaysWhy) {
+  const std::string dir = Fixture::freshFolder("fulldisk");
+  PV::Test::SmallDisk disk(dir, 64);
+  if (!disk.usable()) GTEST_SKIP() << disk.reason();
+  const std::string good = dir + "/plan.xpv";
+  fs::copy_file(kGolden, good);
+  Factory f;
+  ASSERT_NE(f.load(good, false), nullptr);
+  f.currDataModel(0)->get_dms()[0].set_nm("Changed");
+  ASSERT_TRUE(disk.fill());
+  EXPECT_FALSE(f.save(nullptr));
+  EXPECT_NE(f.lastError().find(good + ".tmp: " + std::strerror(ENOSPC)), std::string::npos) << f.lastError();
+  EXPECT_EQ(Fixture::fileBytes(good), Fixture::fileBytes(kGolden));
+  EXPECT_FALSE(fs::exists(good + ".tmp"));
+  EXPECT_FALSE(f.isUnmodified());
+}
+
+// A ranking emptied by edits of the choices keeps no time or flag of its own, in the
+// model as in its file: the model saved is the model opened again.
+TEST(Factory, AnEmptiedRankingSavesAndOpensAsItIsHeld) {
+  const std::string dir = Fixture::freshFolder("emptyranking");
+  const std::string saved = dir + "/saved.xpv";
+  auto reopened = [&] {
+    Factory g;
+    EXPECT_NE(g.load(saved, false), nullptr);
+    return *g.currDataModel(0);
+  };
+  DecisionModel held;
+  {
+    Factory f;
+    DecisionModel* m = f.load(kGolden, false);
+    ASSERT_NE(m, nullptr);
+    ASSERT_FALSE(m->get_slns().empty());
+    ASSERT_FALSE(m->get_slns().get_timestamp().empty());
+    // Every ranked choice replaced through the server: the ranking empties.
+    auto chs = m->get_chs();
+    for (std::size_t k = 0; k < chs.size(); ++k) chs[k].set_uid(static_cast<uint32_t>(0x7000 + k));
+    ASSERT_TRUE(f.getMathServer(0)->setChoices(chs));
+    EXPECT_TRUE(m->get_slns().empty());
+    EXPECT_FALSE(m->get_slns().get_flag());
+    EXPECT_EQ(m->get_slns().get_timestamp(), "");
+    ASSERT_TRUE(f.save(saved.c_str())) << f.lastError();
+    held = *m;
+  }
+  EXPECT_TRUE(reopened() == held);
+
+  // Emptied in place, past the server: the save drops what the file cannot hold.
+  {
+    Factory f;
+    DecisionModel* m = f.load(kGolden, false);
+    ASSERT_NE(m, nullptr);
+    m->get_slns().clear();
+    m->get_slns().set_flag(true);
+    ASSERT_TRUE(f.save(saved.c_str())) << f.lastError();
+    EXPECT_TRUE(f.isUnmodified());
+    EXPECT_EQ(m->get_slns().get_timestamp(), "");
+    held = *m;
+  }
+  EXPECT_TRUE(reopened() == held);
 }
 
 TEST(Factory, OpeningAMissingFileGivesNullAndChangesNothing) {

@@ -161,6 +161,36 @@ TEST(MathServer, AModelChangedBehindTheServersBackIsOutOfStep) {
   EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
 }
 
+// Weights changed in the lists past the setters are weights the frame does not
+// hold: solve answers out of step instead of a ranking by the old weights, until a
+// setter or a reconcile takes them.
+TEST(MathServer, WeightsChangedBehindTheServersBackAreOutOfStep) {
+  ModelShape shape;
+  shape.nch = 4;
+  shape.cfl = 100.0;
+  auto m = makeModel(shape);
+  MathServer server(&m, false);
+  ASSERT_TRUE(server.createAlgorithm());
+  scoreThroughServer(server, m, shape.sil);
+  ASSERT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
+
+  m.get_crs()[0].set_wt(static_cast<uint16_t>(m.get_crs()[0].get_wt() + 7));
+  EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
+  EXPECT_FALSE(server.isInStep());
+  EXPECT_TRUE(server.setCriteria(m.get_crs()));
+  EXPECT_TRUE(server.isInStep());
+  EXPECT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
+
+  m.get_dms()[1].set_wt(static_cast<uint16_t>(m.get_dms()[1].get_wt() + 3));
+  EXPECT_EQ(server.solve(), PV::Math::MODEL_NOT_IN_STEP);
+  EXPECT_TRUE(server.reconcile());
+  EXPECT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
+
+  // Weights of the same proportions are the same percentages: nothing to refuse.
+  for (auto& d : m.get_dms()) d.set_wt(static_cast<uint16_t>(d.get_wt() * 2));
+  EXPECT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
+}
+
 // The weights an edit gives the frame are those the frame took from the model when
 // it was made: an unchanged list solves exactly as before it was set.
 TEST(MathServer, SettingUnchangedWeightsLeavesTheFrameAsItWas) {

@@ -5,10 +5,14 @@
 #include "model/TimeStamp.h"
 
 #include "ModelFixture.h"
+#include "../xml/SmallDisk.h"
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <set>
@@ -510,6 +514,51 @@ TEST_F(Reconciliation, AnEditThatLeavesNothingToScoreDropsTheScores) {
   std::string why;
   EXPECT_TRUE(PV::Math::checkModelData(m, why)) << why;
   for (const auto& s : m.get_slns()) EXPECT_EQ(s.get_ch(), m.get_chs()[0].get_uid());
+}
+
+// A report that cannot be written is reported with the file's name and the
+// system's reason: here its name is taken by a folder, or the disk is full.
+TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
+  ModelShape shape;
+  shape.nch = 4;
+  shape.cfl = 100.0;
+  auto removeChoice = [](PV::Math::MathServer& server, PV::Data::DecisionModel& m) {
+    auto chs = m.get_chs();
+    chs.pop_back();
+    EXPECT_TRUE(server.setChoices(chs));
+    EXPECT_TRUE(server.isInStep());
+  };
+  {
+    auto m = model(shape, "Report Taken By A Folder");
+    const std::string file = PV::Math::reportFileName(m.get_nm());
+    std::filesystem::create_directory(file);
+    PV::Math::MathServer server(&m, false);
+    ASSERT_TRUE(server.createAlgorithm());
+    scoreOpenPairs(server, m);
+    EXPECT_EQ(server.getLogError(), "");
+    removeChoice(server, m);
+    EXPECT_NE(server.getLogError().find("The reconcile report " + file + " could not be opened: "),
+              std::string::npos)
+        << server.getLogError();
+    std::filesystem::remove(file);
+  }
+  const std::filesystem::path here = std::filesystem::current_path();
+  const std::string dir = (here / "full_disk_for_reports").string();
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directory(dir);
+  PV::Test::SmallDisk disk(dir, 16);
+  if (!disk.usable()) GTEST_SKIP() << disk.reason();
+  ASSERT_TRUE(disk.fill());
+  std::filesystem::current_path(dir);
+  auto m = model(shape, "Report Into A Full Disk");
+  PV::Math::MathServer server(&m, false);
+  ASSERT_TRUE(server.createAlgorithm());
+  scoreOpenPairs(server, m);
+  removeChoice(server, m);
+  std::filesystem::current_path(here);
+  EXPECT_NE(server.getLogError().find("could not be written: " + std::string(std::strerror(ENOSPC))),
+            std::string::npos)
+      << server.getLogError();
 }
 
 TEST(ReconcileReport, FileNameAndDateText) {

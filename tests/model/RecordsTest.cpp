@@ -165,6 +165,68 @@ TEST(RecordLimits, ValuesStoredWholeAndRefusedValuesLeaveTheRecord) {
   EXPECT_EQ(mp.get_cfl(), 94.06);
 }
 
+// The texts of a model are UTF-8 and hold no control characters that XML files may
+// not hold: every text setter refuses the rest, and a refused text leaves the
+// record as it was. A stored file's control characters are taken as they are.
+TEST(RecordTexts, SettersTakeUtf8WithoutStrayControlCharacters) {
+  Item item;
+  DecisionMaker dm;
+  ModelParameters mp;
+  Solution sln;
+  SolutionsVec slns;
+  Moderator mod;
+  DecisionModel model;
+  const std::vector<std::pair<const char*, std::function<void(const std::string&)>>> setters = {
+      {"item name", [&](const std::string& t) { item.set_nm(t); }},
+      {"item note", [&](const std::string& t) { item.set_note(t); }},
+      {"e-mail", [&](const std::string& t) { dm.set_email(t); }},
+      {"parameters note", [&](const std::string& t) { mp.set_note(t); }},
+      {"solution note", [&](const std::string& t) { sln.set_note(t); }},
+      {"ranking note", [&](const std::string& t) { slns.set_note(t); }},
+      {"ranking time", [&](const std::string& t) { slns.set_timestamp(t); }},
+      {"moderator name", [&](const std::string& t) { mod.set_nm(t); }},
+      {"moderator note", [&](const std::string& t) { mod.set_note(t); }},
+      {"moderator e-mail", [&](const std::string& t) { mod.set_email(t); }},
+      {"model name", [&](const std::string& t) { model.set_nm(t); }},
+      {"model note", [&](const std::string& t) { model.set_note(t); }},
+      {"creation time", [&](const std::string& t) { model.set_crtime(t); }},
+      {"change time", [&](const std::string& t) { model.set_modtime(t); }},
+  };
+  struct TextCase {
+    const char* text;
+    bool taken;
+    bool takenFromFile;
+  };
+  const TextCase cases[] = {
+      {"Caf\xC3\xA9 \xE2\x82\xAC", true, true},  // "Café €" in UTF-8
+      {"\xF0\x9F\x99\x82", true, true},              // four bytes
+      {"a\tb\r\nc", true, true},
+      {"Caf\xE9", false, false},         // Windows-1252
+      {"\xC3", false, false},             // cut short
+      {"\xC0\xAF", false, false},         // overlong
+      {"\xED\xA0\x80", false, false},     // a surrogate
+      {"\xF4\x90\x80\x80", false, false}, // above U+10FFFF
+      {"a\x01z", false, true},
+      {"a\x1Bz", false, true},
+      {"a\x7Fz", false, true},
+  };
+  for (const auto& setter : setters) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(std::string(setter.first) + " <- " + ::testing::PrintToString(std::string(c.text)));
+      setter.second("kept");
+      const std::string check = failedCheck([&] { setter.second(c.text); });
+      EXPECT_EQ(check.empty(), c.taken) << check;
+      PV::Data::StoredTextScope stored;
+      setter.second("kept");
+      EXPECT_EQ(failedCheck([&] { setter.second(c.text); }).empty(), c.takenFromFile);
+    }
+  }
+  EXPECT_EQ(failedCheck([&] { item.set_nm("Caf\xE9"); }), "nm is UTF-8 text");
+  item.set_nm("kept");
+  EXPECT_NE(failedCheck([&] { item.set_nm("a\x01"); }), "");
+  EXPECT_EQ(item.get_nm(), "kept");
+}
+
 TEST(RecordDefaults, FreshRecords) {
   Item item;
   EXPECT_TRUE(item.get_active());
@@ -336,6 +398,36 @@ TEST(RecordCopy, OptionsCopyEverySection) {
   empty2 = empty1;
   EXPECT_EQ(empty2.get_note(), "n");
   EXPECT_TRUE(empty2.empty());
+}
+
+// Copying a ranking copies its texts and flag and every entry, which the copy checks
+// against its source; a longer ranking copied over a shorter one and back.
+TEST(RecordCopy, ARankingCopiesItsEntriesAndChecksThem) {
+  SolutionsVec ranked;
+  ranked.set_note("ranked");
+  ranked.set_timestamp("2026-12-10T09:05:00");
+  ranked.set_flag(true);
+  for (uint32_t k = 1; k <= 3; ++k) {
+    Solution s;
+    s.set_ch(k);
+    s.set_pctrank(100.0 / k);
+    s.set_note("entry " + std::to_string(k));
+    ranked.push_back(s);
+  }
+  SolutionsVec copy;
+  copy = ranked;
+  EXPECT_TRUE(copy == ranked);
+  EXPECT_EQ(copy.size(), 3u);
+  EXPECT_EQ(copy[2].get_note(), "entry 3");
+  EXPECT_EQ(copy.get_timestamp(), "2026-12-10T09:05:00");
+  EXPECT_TRUE(copy.get_flag());
+
+  SolutionsVec none;
+  copy = none;  // an empty ranking over a full one empties it
+  EXPECT_TRUE(copy.empty());
+  EXPECT_TRUE(copy == none);
+  copy = copy;
+  EXPECT_TRUE(copy == none);
 }
 
 }  // namespace

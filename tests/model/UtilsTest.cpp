@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 #include <cstdio>
 #include <fstream>
 #include <string>
@@ -89,6 +91,38 @@ TEST(Hex, ByteToHex) {
   const unsigned char bytes[] = {0x01, 0x80, 0xab};
   EXPECT_EQ(bytes_to_hex(bytes, 3), "180ab");
   EXPECT_EQ(bytes_to_hex(bytes, 0), "");
+}
+
+// The buffer forms write the same texts into a buffer of stated size, never past it:
+// a text and its zero that do not fit leave the empty text and answer -1.
+TEST(Hex, IntoACallersBuffer) {
+  struct Case {
+    unsigned char byte;
+    int radix;
+    std::size_t size;
+    int written;
+    const char* text;
+  } cases[] = {{0x7f, 16, 3, 2, "7f"}, {0x7f, 16, 2, -1, ""},       {0, 16, 2, 1, "0"},
+               {0xFF, 2, 9, 8, "11111111"}, {0xFF, 2, 8, -1, ""}, {255, 10, 15, 3, "255"}};
+  for (const Case& c : cases) {
+    char buffer[16];
+    std::memset(buffer, '#', sizeof buffer);
+    EXPECT_EQ(byte_to_hex(c.byte, buffer, c.size, c.radix), c.written) << int(c.byte) << " in " << c.size;
+    EXPECT_STREQ(buffer, c.text);
+    EXPECT_EQ(buffer[c.size], '#') << "written past the buffer";
+  }
+  const unsigned char bytes[] = {0x01, 0x80, 0xab};
+  char buffer[8];
+  std::memset(buffer, '#', sizeof buffer);
+  EXPECT_EQ(bytes_to_hex(buffer, 6, bytes, 3), 5);
+  EXPECT_STREQ(buffer, "180ab");
+  std::memset(buffer, '#', sizeof buffer);
+  EXPECT_EQ(bytes_to_hex(buffer, 5, bytes, 3), -1);
+  EXPECT_STREQ(buffer, "");
+  EXPECT_EQ(buffer[5], '#');
+  EXPECT_EQ(bytes_to_hex(buffer, 1, bytes, 0), 0);
+  EXPECT_STREQ(buffer, "");
+  EXPECT_EQ(bytes_to_hex(nullptr, 0, bytes, 0), -1);
 }
 
 TEST(HexDeathTest, BadDigits) {

@@ -6,9 +6,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "ReportTestSupport.h"
+#include "../xml/SmallDisk.h"
 
 namespace PV {
 namespace Report {
@@ -134,6 +139,44 @@ TEST_F(DeviceTest, WriterFailuresBecomeStatusesWithMessages) {
   ReportDevice device(modelName_, modelPath_, unwritable, reportTime_, about_, nullptr, true);
   EXPECT_EQ(device.close(), REPORT_CANNOT_OPEN_FILE);
   EXPECT_NE(device.errorMessage().find(unwritable), std::string::npos);
+}
+
+// A report that cannot be written whole leaves the previous report of that name as
+// it was and no partial file: into a full disk, and when the finished file cannot
+// take the report's name (a folder holds it).
+TEST_F(DeviceTest, AFailedSaveKeepsThePreviousReportAndLeavesNoPartialFile) {
+  const std::string previous = "%PDF-1.3 the previous report\n";
+  {
+    const std::string taken = "device_taken.pdf";
+    std::filesystem::remove_all(taken);
+    std::filesystem::create_directory(taken);
+    ReportDevice device(modelName_, modelPath_, taken, reportTime_, about_, nullptr, true);
+    EXPECT_EQ(device.close(), REPORT_CLOSE_FAILED);
+    EXPECT_NE(device.errorMessage().find("Could not replace " + taken + ": "), std::string::npos)
+        << device.errorMessage();
+    EXPECT_TRUE(std::filesystem::is_directory(taken));
+    EXPECT_FALSE(Support::fileExists(taken + ".tmp"));
+    std::filesystem::remove_all(taken);
+  }
+
+  const std::string dir = "device_full_disk";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directory(dir);
+  PV::Test::SmallDisk disk(dir, 16);
+  if (!disk.usable()) GTEST_SKIP() << disk.reason();
+  const std::string path = dir + "/report.pdf";
+  {
+    std::ofstream out(path, std::ios::binary);
+    out << previous;
+  }
+  ASSERT_TRUE(disk.fill());
+  ReportDevice device(modelName_, modelPath_, path, reportTime_, about_, nullptr, true);
+  const int32_t status = device.close();
+  EXPECT_TRUE(status == REPORT_SHORT_WRITE || status == REPORT_CLOSE_FAILED) << status;
+  EXPECT_NE(device.errorMessage().find(path + ".tmp: " + std::strerror(ENOSPC)), std::string::npos)
+      << device.errorMessage();
+  EXPECT_EQ(Support::readFile(path), previous);
+  EXPECT_FALSE(Support::fileExists(path + ".tmp"));
 }
 
 class CountingViewer : public ReportViewer {

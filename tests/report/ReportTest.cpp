@@ -366,7 +366,10 @@ TEST(ReportTest, AboutTextsComeFromTheAboutInformation) {
   EXPECT_EQ(texts.userName, "Report Reader");
   EXPECT_EQ(texts.version, "4.1");
   EXPECT_EQ(texts.buildDate, "Jan 10 2010");
-  EXPECT_EQ(texts.copyright, info->get_rights());
+  EXPECT_EQ(texts.copyright, info->get_copyright());
+  EXPECT_EQ(texts.copyright, "All rights reserved.");
+  EXPECT_EQ(texts.publisher, info->get_publisher());
+  EXPECT_EQ(texts.description, info->get_description());
   EXPECT_EQ(texts.webAddress, info->get_webAddress());
   PV::Util::PalvermontineAboutInfo::destroy();
 }

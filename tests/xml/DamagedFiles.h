@@ -21,7 +21,8 @@ struct Damage {
 inline const Damage kDamage[] = {
     {"empty.xpv", "possibly 0 length", true},
     {"not_xml.xpv", "is not a proper Palvermontine XML file", true},
-    {"truncated.xpv", "is not a proper Palvermontine XML file.", true},
+    {"truncated.xpv", "The file ends early: its root element \"palvermontine\" is not closed.", true},
+    {"truncated_in_tag.xpv", "The file ends early", true},
     {"not_7bit.xpv", "It is a Binary File", true},
     {"utf8_bom.xpv", "It is a Binary File", true},
     {"nul_byte.xpv", "It is a Binary File", true},
@@ -61,6 +62,12 @@ inline const Damage kDamage[] = {
     {"block_wrong_length.xpv", "characters; the model needs", false},
     {"blocks_fewer_than_criteria.xpv", "one block per criterion", false},
     {"sln_unknown_choice.xpv", "names no choice of the model", true},
+    // What reading would take only once is refused rather than dropped.
+    {"list_twice.xpv", "element /palvermontine/model/dms is given more than once", true},
+    {"params_twice.xpv", "element /palvermontine/model/params is given more than once", true},
+    {"note_twice.xpv", "element /palvermontine/model/dms/dm/note is given more than once", true},
+    {"attribute_twice.xpv", "ttribute \"nm\" of element /palvermontine/model/dms/dm[4] is given twice", true},
+    {"ranked_twice.xpv", "\"ch\" of element /palvermontine/model/slns/sln[3] ranks the choice 4103 a second time", true},
 };
 
 }  // namespace Fixture

@@ -162,6 +162,21 @@ TEST(ModelFile, TextBeyondSevenBitsIsWrittenAsReferencesAndReadsBack) {
   EXPECT_TRUE(back == root);
 }
 
+// Control characters can no longer enter a model through its setters, but a file
+// that already holds them opens, and its model is written and read back as before.
+TEST(ModelFile, AFileHoldingControlCharactersOpensAndWritesAsBefore) {
+  std::string text = Fixture::fileBytes(kGolden);
+  const std::string name = "nm=\"Dan\"";
+  ASSERT_NE(text.find(name), std::string::npos);
+  text.replace(text.find(name), name.size(), "nm=\"D\x01" "a\x1Bn\"");
+  const std::string dir = Fixture::freshFolder("controls");
+  Fixture::writeBytes(dir + "/m.xpv", text);
+  Palvermontine root = readFile(dir + "/m.xpv");
+  EXPECT_EQ(root.get_model().get_dms()[3].get_nm(), "D\x01" "a\x1Bn");
+  Fixture::writeBytes(dir + "/again.xpv", textOf(root));
+  EXPECT_TRUE(readFile(dir + "/again.xpv") == root);
+}
+
 TEST(ModelFile, AModelWhoseTextWouldPassTheFileLimitIsNotWritten) {
   // Every text at its limit and made of characters that escaping lengthens, and a
   // long file path.

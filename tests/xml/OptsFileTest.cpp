@@ -3,6 +3,7 @@
 // stopping the program. Each test points the configuration folder at a folder of
 // its own.
 #include "ModelFixture.h"
+#include "SmallDisk.h"
 
 #include "model/AboutInfo.h"
 #include "model/AppFolders.h"
@@ -11,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -129,6 +132,11 @@ const Damage kMdlDamage[] = {
      "\"sil\""},
     {"cfi", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfi=\"x\"/></palvermontineMdlOpts>", "\"cfi\""},
     {"root", "<palvermontineAppOpts appver=\"1.0\"/>", "root element <palvermontineMdlOpts> is missing"},
+    // New models take it: one the math server refuses could be neither scored nor saved.
+    {"cfl 50", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfl=\"50.0\" cfi=\"10.0\"/></palvermontineMdlOpts>",
+     "confidence level is not above 50"},
+    {"cfl 0.1", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfl=\"0.1\" cfi=\"10.0\"/></palvermontineMdlOpts>",
+     "confidence level is not above 50"},
 };
 
 TEST(ModelOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
@@ -144,6 +152,34 @@ TEST(ModelOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
     EXPECT_EQ(f.options().get_parmMdlOpts().get_sil(), 3) << d.name;
     EXPECT_EQ(attr(Fixture::fileBytes(path), "owner"), "Unknown") << d.name;
   }
+}
+
+TEST(ModelOptionsFile, AConfidenceLevelJustAbove50IsTaken) {
+  configFolder("mdl_cfl");
+  const std::string path = PalvermontineMdlOptsFile::configFilePath();
+  Fixture::writeBytes(path, "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfl=\"50.1\" cfi=\"10.0\"/></palvermontineMdlOpts>");
+  PalvermontineMdlOptsFile f;
+  EXPECT_EQ(f.problem(), "");
+  EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 50.1);
+}
+
+// A save into a full disk fails, says the system's reason beside the file name, and
+// leaves the previous file as it was.
+TEST(ModelOptionsFile, ASaveIntoAFullDiskKeepsThePreviousFile) {
+  const std::string dir = configFolder("mdl_full");
+  PV::Test::SmallDisk disk(dir, 64);
+  if (!disk.usable()) GTEST_SKIP() << disk.reason();
+  PalvermontineMdlOptsFile f;
+  ASSERT_EQ(f.problem(), "");
+  const std::string path = PalvermontineMdlOptsFile::configFilePath();
+  const std::string before = Fixture::fileBytes(path);
+  ASSERT_FALSE(before.empty());
+  ASSERT_TRUE(disk.fill());
+  f.options().get_parmMdlOpts().set_owner(std::string(3000, 'o'));
+  EXPECT_FALSE(f.save());
+  EXPECT_NE(f.errorText().find(path + ".tmp: " + std::strerror(ENOSPC)), std::string::npos) << f.errorText();
+  EXPECT_EQ(Fixture::fileBytes(path), before);
+  EXPECT_FALSE(fs::exists(path + ".tmp"));
 }
 
 TEST(ModelOptionsFile, AFolderThatCannotBeWrittenIsReportedAndTheDefaultsServe) {

@@ -76,6 +76,13 @@ cases = {
     'block_wrong_length.xpv': sub(b0, b0[:30] + b0[31:]),
     'blocks_fewer_than_criteria.xpv': sub(b6 + '\r\n', ''),
     'sln_unknown_choice.xpv': sub('ch="4104"', 'ch="4105"'),
+    'truncated_in_tag.xpv': golden[:golden.index('<crs>') + 9],
+    'list_twice.xpv': golden[:dms_end] + golden[dms_start:],
+    'params_twice.xpv': sub(lines_with('<params ')[0], lines_with('<params ')[0] + '\r\n' +
+                            lines_with('<params ')[0].replace('sil="3"', 'sil="4"')),
+    'note_twice.xpv': sub('<note>Chairs the board</note>', '<note>Chairs the board</note>\r\n<note>Leaves</note>'),
+    'attribute_twice.xpv': sub('nm="Dan"', 'nm="Dan" nm="Don"'),
+    'ranked_twice.xpv': sub('ch="4104"', 'ch="4103"'),
 }
 
 for name, text in cases.items():
