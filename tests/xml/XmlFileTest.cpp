@@ -102,8 +102,8 @@ TEST(XmlFile, ADocumentWrittenByHandReadsBackThroughTheSameObject) {
   List back;
   try {
     file.read(back);
-  } catch (const std::string& message) {
-    FAIL() << message;
+  } catch (const XML::FileError& error) {
+    FAIL() << error.what();
   }
   EXPECT_TRUE(file.checkFileLength());
   EXPECT_EQ(back.title, list.title);
@@ -138,7 +138,7 @@ TEST(XmlFile, OpeningRecordsWhatIsWrongWithoutEndingTheProgram) {
   file.open(longer, true);
   EXPECT_TRUE(file.isOkay());
   List list;
-  EXPECT_THROW(file.read(list), std::string);
+  EXPECT_THROW(file.read(list), XML::FileError);
   EXPECT_FALSE(file.checkFileLength());
   EXPECT_EQ(file.errorCode(), XML::TOO_LONG_FILE);
 
