@@ -209,6 +209,9 @@ void cpdf_compressionFilterSet(CpdfDocument* doc, const char* command, const cha
   }
   doc->compressCommand = command ? command : "";
   doc->filterName = filterName ? filterName : "";
+  // The writer compresses with zlib only: data labelled with another filter could not
+  // be decoded, so compression stays on only under the Flate filter.
+  if (doc->filterName != "/FlateDecode") doc->compression = 0;
 }
 
 void cpdf_enableCompression(CpdfDocument* doc, int flag) {
@@ -216,7 +219,7 @@ void cpdf_enableCompression(CpdfDocument* doc, int flag) {
     doc->compression = 0;
     return;
   }
-  if (doc->filterName.empty()) return;
+  if (doc->filterName != "/FlateDecode") return;
   doc->compression = 1;
   if (doc->filterName.find("FlateDecode") != std::string::npos) cpdf_versionAtLeast(doc, 1, 2);
 }
@@ -451,7 +454,8 @@ void writePage(CpdfDocument* doc, CpdfPage& page) {
   Line h;
   if (page.flags & 2) {
     h.text("<<\n/Length ").integer(static_cast<long long>(page.compressed.size()));
-    h.text("\n/Filter [").text(doc->filterName).text("]\n>>\nstream\n");
+    // Compressed content is always deflated, whatever filter was named since.
+    h.text("\n/Filter [/FlateDecode]\n>>\nstream\n");
     out(doc, h.str());
     out(doc, page.compressed);
     std::string().swap(page.compressed);

@@ -385,7 +385,7 @@ void meshAxis(CpdfDocument* doc, const CpdfPlotDomain* d, int axis) {
     return;
   }
   if (type == 1) {
-    if (lo <= 0 || hi <= 0) return;
+    if (!(lo > 0) || !(hi > 0) || !std::isfinite(lo) || !std::isfinite(hi)) return;
     int e = 0;
     float mant = cpdf_exponentSplit(lo * 1.0001f, &e);
     int k = static_cast<int>(mant);

@@ -258,7 +258,7 @@ void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, f
   float sweep = std::fabs(end - start);
   if (sweep == 0.0f) return;
   if (sweep > 36000.0f) {  // a hundred turns: certainly a unit mistake, not a drawing
-    cpdf_docError(doc, 1, "cpdf_arc()", "Arc of %d degrees refused", static_cast<int>(sweep));
+    cpdf_docError(doc, 1, "cpdf_arc()", "Arc of %.0f degrees refused", static_cast<double>(sweep));
     return;
   }
   int n = 1;

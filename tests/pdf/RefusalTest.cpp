@@ -176,6 +176,20 @@ TEST(Refusal, MalformedFilterNameKeepsTheFormerOne) {
   cpdf_close(doc);
 }
 
+TEST(Refusal, CompressionStaysUnderTheFlateFilterOnly) {
+  // The data are always deflated: under any other filter they could not be decoded.
+  CpdfDocument* doc = openDocument(true);
+  cpdf_compressionFilterSet(doc, "x", "/LZWDecode");
+  cpdf_enableCompression(doc, 1);
+  cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
+  cpdf_rawRect(doc, 1, 2, 3, 4);
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  EXPECT_EQ(pdf.find("/Filter"), std::string::npos);
+  EXPECT_NE(pdf.find("1.000 2.000 3.000 4.000 re"), std::string::npos);
+  writeSample("other-filter.pdf", pdf);
+}
+
 TEST(Refusal, InlineImageSizesAreCheckedBeforeArithmetic) {
   CpdfDocument* doc = pageOne();
   const unsigned char px[16] = {0};
