@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
 #include <exception>
 #include <ostream>
 #include <string>
@@ -12,6 +13,7 @@
 #include "foundation/Assert.h"
 #include "pdf/cpdf.h"
 #include "report/NumberText.h"
+#include "report/WinAnsiText.h"
 
 namespace PV {
 namespace Report {
@@ -302,7 +304,11 @@ void ReportDevice::applyTextAttributes() {
   PV_ASSERT(fontHeightPoints_ > 0.0);
   if (!writerFontKnown_ || writerFontStyle_ != fontStyleIndex_ ||
       writerFontEncoding_ != fontEncoding_ || writerFontHeight_ != fontHeightPoints_) {
-    const char* encoding = fontEncoding_ ? fontEncoding_->c_str() : nullptr;
+    // Text fonts take the Windows character set, which the texts are converted to as
+    // they are measured and drawn; the symbol fonts keep their own codes.
+    const char* encoding = usesTextEncoding() ? REPORT_TEXT_ENCODING
+                           : fontEncoding_    ? fontEncoding_->c_str()
+                                              : nullptr;
     if (cpdf_setFont(pdf_, fontStyleName(fontStyleIndex_), encoding,
                      static_cast<float>(fontHeightPoints_)) != 0) {
       failWith("the report uses more fonts than the PDF document can hold");
@@ -442,6 +448,10 @@ void ReportDevice::newPath() {
   currentPosition_.setY(0);
 }
 
+bool ReportDevice::usesTextEncoding() const {
+  return fontStyleIndex_ != SYMBOL && std::strcmp(fontStyleName(fontStyleIndex_), "ZapfDingbats") != 0;
+}
+
 void ReportDevice::beginText() {
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   drawingText_ = true;
@@ -457,10 +467,11 @@ void ReportDevice::drawText(const std::string& text) {
   // The fill colour is the text's own; bold text is outlined in the stroke colour.
   if (fontWeight_ == 2) setWriterStroke(textStrokeColor_);
   setWriterFill(textFillColor_);
+  const std::string shown = usesTextEncoding() ? winAnsiFromUtf8(text) : text;
   cpdf_rawText(pdf_, static_cast<float>(currentPosition_.getX()),
                static_cast<float>(currentPosition_.getY()), static_cast<float>(textAngle_),
-               text.c_str());
-  PV_TRACE("cpdf_rawText", currentPosition_.getX(), currentPosition_.getY(), textAngle_, text);
+               shown.c_str());
+  PV_TRACE("cpdf_rawText", currentPosition_.getX(), currentPosition_.getY(), textAngle_, shown);
 }
 
 void ReportDevice::endText() {
@@ -474,10 +485,11 @@ double ReportDevice::stringWidth(const std::string& text) {
   if (text.empty()) return 0.0;
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   applyTextAttributes();
-  const double width = cpdf_stringWidth(pdf_, text.c_str());
+  const std::string shown = usesTextEncoding() ? winAnsiFromUtf8(text) : text;
+  const double width = cpdf_stringWidth(pdf_, shown.c_str());
   if (trace_) {
     *trace_ << "stringWidth = " << shortestText(static_cast<float>(width)) << " = "
-            << traceCall("cpdf_stringWidth", traceDoc(), text) << '\n';
+            << traceCall("cpdf_stringWidth", traceDoc(), shown) << '\n';
   }
   return width;
 }
