@@ -127,6 +127,28 @@ void checkWithQpdf(const std::string& pdf, bool parseContent) {
   }
 }
 
+constexpr int kMaxSteps = 3000;
+
+// Counts the steps from start by step up to max as the writer takes them (in float, so
+// a step lost in the precision of a large start counts as often as it is taken).
+bool fewSteps(float max, float step, float start) {
+  if (!(step > 0) || !std::isfinite(start)) return true;
+  int n = 0;
+  for (float v = start; v <= max * 1.0001f; v = start + step * static_cast<float>(++n))
+    if (n >= kMaxSteps) return false;
+  return true;
+}
+
+bool meshSmall(const CpdfPlotDomain* d) {
+  for (int axis = 0; axis < 2; ++axis) {
+    if ((axis ? d->yType : d->xType) == 1) continue;  // logarithmic: nine lines a decade
+    const float hi = axis ? d->yMax : d->xMax;
+    const float* m = d->mesh[axis];
+    if (!fewSteps(hi, m[1], m[0]) || !fewSteps(hi, m[3], m[2])) return false;
+  }
+  return true;
+}
+
 CpdfAnnotationStyle styleFrom(Input& in, std::string& array, std::string& bs) {
   CpdfAnnotationStyle s{};
   s.flags = in.integer();
@@ -146,9 +168,11 @@ void run(CpdfDocument* doc, Input& in) {
   std::vector<CpdfAxis*> axes;
   std::vector<CpdfOutlineEntry*> outlines;
   int steps = 0;
-  // A mesh or an axis may draw up to a hundred thousand steps: one of them per input
-  // keeps an input within the time limit.
+  // A mesh or an axis may draw up to a hundred thousand steps, megabytes of content
+  // that take seconds to write, compress and parse under the sanitizers: inputs keep
+  // to meshes and ticks of a few thousand steps, one painting each.
   int paints = 0;
+  std::vector<float> axisMax;  // the maximum of each axis, parallel to `axes`
   while (in.more() && steps++ < 400) {
     uint8_t op = in.byte();
     switch (op % 48) {
@@ -365,7 +389,9 @@ void run(CpdfDocument* doc, Input& in) {
         if (!domains.empty() && paints++ < 1) {
           CpdfPlotDomain* d = domains[in.byte() % domains.size()];
           switch (in.byte() % 4) {
-            case 0: cpdf_paintDomainMesh(d); break;
+            case 0:
+              if (meshSmall(d)) cpdf_paintDomainMesh(d);
+              break;
             case 1: cpdf_domainGrayBackground(d, in.number()); break;
             case 2: cpdf_domainClipRect(d); break;
             default: {
@@ -380,7 +406,10 @@ void run(CpdfDocument* doc, Input& in) {
         if (axes.size() >= 4) break;
         float angle = in.number(), length = in.number(), lo = in.number(), hi = in.number();
         CpdfAxis* a = cpdf_newAxis(angle, length, in.byte() % 2, lo, hi);
-        if (a) axes.push_back(a);
+        if (a) {
+          axes.push_back(a);
+          axisMax.push_back(hi);
+        }
         break;
       }
       case 35:
@@ -392,7 +421,8 @@ void run(CpdfDocument* doc, Input& in) {
         break;
       case 36:
         if (!axes.empty()) {
-          CpdfAxis* a = axes[in.byte() % axes.size()];
+          const size_t axisIndex = in.byte() % axes.size();
+          CpdfAxis* a = axes[axisIndex];
           std::string format = in.text(), font = in.text(), enc = in.text(), title = in.text();
           float size = in.number();
           switch (in.byte() % 4) {
@@ -407,7 +437,8 @@ void run(CpdfDocument* doc, Input& in) {
             default: {
               float v[4];
               for (float& x : v) x = in.number();
-              cpdf_axisTicValues(a, v[0], v[1], v[2], v[3]);
+              if (fewSteps(axisMax[axisIndex], v[1], v[0]) && fewSteps(axisMax[axisIndex], v[3], v[2]))
+                cpdf_axisTicValues(a, v[0], v[1], v[2], v[3]);
               break;
             }
           }
