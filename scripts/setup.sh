@@ -7,6 +7,7 @@ PACKAGES=(
   cmake make g++ pkg-config python3
   googletest libgtest-dev libbenchmark-dev zlib1g-dev libtnt-dev
   g++-mingw-w64-i686-posix mingw-w64-i686-dev libz-mingw-w64-dev
+  g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth
   clang libclang-rt-14-dev
@@ -30,5 +31,11 @@ if [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
-# The Wine prefix the Windows tests run in (created once).
-"$(dirname "$0")/wine-prefix.sh"
+# The Wine prefix the Windows tests run in (created once): the 32-bit one where this
+# machine runs 32-bit code, else the 64-bit one for the 64-bit test build.
+. "$(dirname "$0")/wine-env.sh"
+if pv_wine32_runs; then
+  "$(dirname "$0")/wine-prefix.sh" 32
+else
+  "$(dirname "$0")/wine-prefix.sh" 64
+fi

@@ -3,6 +3,8 @@
 #   native (Release)          portable libraries, unit tests, benchmarks built
 #   native-sanitize (Debug)   the same tests under AddressSanitizer and UBSan
 #   windows (i686, mingw-w64) everything, tests under Wine
+#   windows64 (x86-64)        everything, tests under wine64: only where this machine cannot
+#                             run 32-bit code (then the i686 build is built but not run)
 #   fuzz (clang, libFuzzer)   each fuzz target for PV_FUZZ_SECONDS on its seed corpus
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,10 +21,14 @@ step() {  # step NAME COMMAND...: runs a step and remembers a failure
   echo "=== $name"
   if ! "$@"; then failed+=("$name"); fi
 }
-configure_build_test() {  # DIR CMAKE-ARGS...
+configure_build() {  # DIR CMAKE-ARGS...
   local dir=$1; shift
   cmake -S "$root" -B "$dir" "$@" >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
   cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || { grep -E -A5 'error|Error' "$dir.build.log" | head -80; return 1; }
+}
+configure_build_test() {  # DIR CMAKE-ARGS...
+  local dir=$1
+  configure_build "$@" || return 1
   (cd "$dir" && ctest -j "$jobs" --output-on-failure --timeout 600)
 }
 run_fuzzers() {
@@ -50,8 +56,16 @@ run_fuzzers() {
 mkdir -p "$build"
 step native configure_build_test "$build/native" -DCMAKE_BUILD_TYPE=Release
 step native-sanitize configure_build_test "$build/native-sanitize" -DCMAKE_BUILD_TYPE=Debug -DPV_SANITIZE=ON -DPV_BENCH=OFF
-step windows configure_build_test "$build/windows" -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
+if pv_wine32_runs; then
+  step windows configure_build_test "$build/windows" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
+else
+  echo "this machine runs 64-bit code only: the i686 build is built, its tests run in the x86-64 build"
+  step windows configure_build "$build/windows" -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw32.cmake"
+  step windows64 configure_build_test "$build/windows64" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchain-mingw64.cmake"
+fi
 step fuzz run_fuzzers
 
 if [ ${#failed[@]} -gt 0 ]; then

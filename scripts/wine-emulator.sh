@@ -3,16 +3,17 @@
 # Wine's helper processes (services, winedevice, plugplay, rpcss) would inherit CTest's
 # pipes and keep it waiting, so every descriptor above 2 is closed and Wine writes
 # into a temporary file that is printed afterwards.
-export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
-export WINEARCH=win32
-export WINEDEBUG=${WINEDEBUG:--all}
+# A 64-bit program (PE32+) runs under wine64 in the 64-bit prefix, a 32-bit one under
+# wine in the 32-bit prefix; a WINEPREFIX given by the caller is kept.
+root=$(cd "$(dirname "$0")" && pwd)
+. "$root/wine-env.sh"
+pv_wine_env_for "$1"
 for fd in /proc/$$/fd/*; do
   fd=${fd##*/}
   if [ "$fd" -gt 2 ] 2>/dev/null; then eval "exec $fd>&-" 2>/dev/null; fi
 done
 out=$(mktemp "${TMPDIR:-/tmp}/pv-wine.XXXXXX")
-wine "$@" >"$out" 2>&1 </dev/null
+"$PV_WINE" "$@" >"$out" 2>&1 </dev/null
 rc=$?
 cat "$out"
 rm -f "$out"

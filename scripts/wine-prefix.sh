@@ -1,19 +1,27 @@
 #!/usr/bin/env bash
-# Creates the 32-bit Wine prefix for the Windows build's tests once:
+# Creates a Wine prefix for the Windows build's tests once:
 # unmanaged X11 windows (no 2 s wait at every show without a window manager),
 # Wine's own fonts, and no prompts for runtime add-ons.
+#   wine-prefix.sh [32|64]   the 32-bit prefix (default) or the 64-bit one
 set -euo pipefail
+bits=${1:-32}
 export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
-export WINEARCH=win32
 export WINEDEBUG=-all
+if [ "$bits" = 64 ]; then
+  export WINEARCH=win64 WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine64}
+  wine=/usr/lib/wine/wine64
+else
+  export WINEARCH=win32 WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
+  wine=wine
+fi
 if [ -f "$WINEPREFIX/.palvermontine-ready" ]; then exit 0; fi
-command -v wine >/dev/null || { echo "wine-prefix: wine is not installed" >&2; exit 1; }
+[ -x /usr/lib/wine/wine64 ] || command -v wine >/dev/null || { echo "wine-prefix: wine is not installed" >&2; exit 1; }
 echo "setup: creating Wine prefix $WINEPREFIX"
-WINEDLLOVERRIDES="mscoree,mshtml=" wineboot -i >/dev/null 2>&1 || true
+WINEDLLOVERRIDES="mscoree,mshtml=" "$wine" wineboot -i >/dev/null 2>&1 || true
 wineserver -w || true
-wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
 mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
 cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 wineserver -w || true
+[ -f "$WINEPREFIX/system.reg" ] || { echo "wine-prefix: $WINEPREFIX was not created" >&2; exit 1; }
 touch "$WINEPREFIX/.palvermontine-ready"

@@ -1,9 +1,8 @@
 # Sourced by the scripts that run Windows programs: starts an X server when no display
-# is set and a persistent wineserver, and stops both when the calling script exits.
-export HOME=${HOME:-$(getent passwd "$(id -u)" | cut -d: -f6)}
-export WINEPREFIX=${WINEPREFIX:-$HOME/.wine-palvermontine}
-export WINEARCH=win32
-export WINEDEBUG=${WINEDEBUG:--all}
+# is set and a persistent wineserver for each Wine prefix there is, and stops them when
+# the calling script exits.
+root_session=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+. "$root_session/wine-env.sh"
 pv_xvfb_pid=""
 if [ -z "${DISPLAY:-}" ]; then
   for n in $(seq 90 120); do
@@ -15,9 +14,15 @@ if [ -z "${DISPLAY:-}" ]; then
     pv_xvfb_pid=""
   done
 fi
-wineserver -p >/dev/null 2>&1 </dev/null || true
+pv_wine_prefixes=()
+for p in "$HOME/.wine-palvermontine" "$HOME/.wine-palvermontine64"; do
+  [ -f "$p/.palvermontine-ready" ] || continue
+  pv_wine_prefixes+=("$p")
+  WINEPREFIX=$p wineserver -p >/dev/null 2>&1 </dev/null || true
+done
 pv_wine_session_end() {
-  wineserver -k >/dev/null 2>&1 || true
+  local p
+  for p in "${pv_wine_prefixes[@]}"; do WINEPREFIX=$p wineserver -k >/dev/null 2>&1 || true; done
   if [ -n "$pv_xvfb_pid" ]; then kill "$pv_xvfb_pid" 2>/dev/null || true; fi
 }
 trap pv_wine_session_end EXIT
