@@ -68,9 +68,27 @@ std::string winAnsiFromUtf8(const std::string& utf8) {
   return out;
 }
 
+#ifdef _WIN32
+namespace {
+
+bool validUtf8(const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    size_t used = 1;
+    if (decodeAt(text, i, used) == 0xFFFD && used == 1) return false;
+    i += used;
+  }
+  return true;
+}
+
+}  // namespace
+#endif
+
 std::string utf8FromSystemText(const std::string& text) {
 #ifdef _WIN32
-  if (text.empty()) return text;
+  // A text that reads as UTF-8 already is taken as such: the user's name, once saved in
+  // the options file, comes back from it in UTF-8. A text in the code page that happens
+  // to read as UTF-8 needs two or more letters of its upper half in an odd order.
+  if (text.empty() || validUtf8(text)) return text;
   const int n = static_cast<int>(text.size());
   const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0);
   if (wide <= 0) return text;

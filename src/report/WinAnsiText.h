@@ -17,7 +17,8 @@ extern const char* const REPORT_TEXT_ENCODING;
 std::string winAnsiFromUtf8(const std::string& utf8);
 
 // A text from the system (the user's name, a folder or file name) as UTF-8: on
-// Windows it comes in the system code page, elsewhere it is UTF-8 already.
+// Windows it comes in the system code page (unless it reads as UTF-8 already, as a
+// name kept in the options file does), elsewhere it is UTF-8 already.
 std::string utf8FromSystemText(const std::string& text);
 
 // Removes the last UTF-8 character of the text (a stray byte counts as one).

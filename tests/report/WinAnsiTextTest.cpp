@@ -52,6 +52,7 @@ TEST(WinAnsiText, SystemTextsBecomeUtf8) {
   if (GetACP() != 1252) GTEST_SKIP() << "the system code page is not 1252";
   EXPECT_EQ(utf8FromSystemText("J\xF6rg M\xFCller"), "J\xC3\xB6rg M\xC3\xBCller");
   EXPECT_EQ(utf8FromSystemText("C:\\Mod\xE8les\\\x80.xpv"), "C:\\Mod\xC3\xA8les\\\xE2\x82\xAC.xpv");
+  EXPECT_EQ(utf8FromSystemText("J\xC3\xB6rg"), "J\xC3\xB6rg");  // from the options file
 #else
   EXPECT_EQ(utf8FromSystemText("J\xC3\xB6rg"), "J\xC3\xB6rg");
 #endif
