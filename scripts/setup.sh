@@ -11,7 +11,7 @@ PACKAGES=(
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth
   clang libclang-rt-14-dev
-  libxml2-utils libxml2-dev qpdf poppler-utils
+  libxml2-utils libxml2-dev qpdf libqpdf-dev poppler-utils
 )
 
 missing=()

@@ -17,3 +17,15 @@ pv_add_fuzzer(pdf_reader_fuzzer
   SOURCES ${t}/pdf/ReaderFuzzer.cpp
   LIBS pv_pdf
   CORPUS ${t}/data/pdf/fuzz-corpus)
+
+# The writer's whole API; each finished document is read back by qpdf (Debian's
+# libqpdf-dev), so the target is built only where that library is.
+find_library(PV_QPDF_LIBRARY qpdf)
+if(PV_QPDF_LIBRARY)
+  pv_add_fuzzer(pdf_api_fuzzer
+    SOURCES ${t}/pdf/ApiFuzzer.cpp
+    LIBS pv_pdf ${PV_QPDF_LIBRARY}
+    CORPUS ${t}/data/pdf/api-fuzz-corpus)
+else()
+  message(WARNING "libqpdf not found: pdf_api_fuzzer is not built")
+endif()

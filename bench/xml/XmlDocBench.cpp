@@ -166,6 +166,23 @@ void BM_CXmlDoc_Write(benchmark::State& state) {
 }
 BENCHMARK(BM_CXmlDoc_Write);
 
+// Open elements followed by as many end tags that match none, in total size given by
+// the argument: the time per byte stays flat as the size grows when stray end tags are
+// found out without walking the open elements.
+void BM_CXmlDoc_StrayEndTags(benchmark::State& state) {
+  const size_t pairs = static_cast<size_t>(state.range(0)) / 7;
+  std::string text;
+  for (size_t i = 0; i < pairs; ++i) text += "<a>";
+  for (size_t i = 0; i < pairs; ++i) text += "</b>";
+  CXmlDoc doc;
+  for (auto _ : state) {
+    bool ok = doc.SetDocument(text);
+    benchmark::DoNotOptimize(ok);
+  }
+  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * text.size()));
+}
+BENCHMARK(BM_CXmlDoc_StrayEndTags)->Arg(64 << 10)->Arg(700 << 10);
+
 void BM_Libxml2_Parse(benchmark::State& state) {
   const std::string& text = ModelText();
   for (auto _ : state) {

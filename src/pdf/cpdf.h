@@ -10,6 +10,12 @@
 // at level 1, nothing written). Operators while no page is open (before the first page,
 // after a refused cpdf_pageInit or after the current page was finalized) do nothing.
 //
+// A call that writes several operators writes all of them or, when one is refused,
+// none. Texts that become PDF syntax rather than strings (page boxes, encoding and
+// filter names, dash patterns, link destinations and actions, outline actions, border
+// arrays and styles) are checked against the syntax they must have; a malformed one is
+// refused and reported, and the document stays as it was.
+//
 // Failures are reported through the document's error handler (level, label, message).
 // A failure of a negative level (allocation, compression, object table) puts the
 // document into a failed state: nothing more is written, cpdf_finalizeAll and
@@ -125,6 +131,9 @@ void cpdf_memStreamReset(CpdfMemoryStream* stream);
 void cpdf_memStreamFree(CpdfMemoryStream* stream);
 int cpdf_memStreamToFile(CpdfMemoryStream* stream, const char* fileName);
 void cpdf_memStreamCheck(const char* label, CpdfMemoryStream* stream);
+// Appends the text to the current page's content exactly as given: the one call that
+// is raw by design, for callers that write operators of their own. It is not checked;
+// a malformed text makes the page unreadable.
 void cpdf_contentOut(CpdfDocument* doc, const char* text);
 
 // ---- Document lifecycle --------------------------------------------------------------

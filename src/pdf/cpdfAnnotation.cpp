@@ -72,10 +72,20 @@ bool addAnnotation(CpdfDocument* doc, const char* label, int type, float x1, flo
       }
     }
     for (float c : a.color) {
-      if (!std::isfinite(c)) {
+      if (!cpdf_detail::usable(c)) {
         cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
         return false;
       }
+    }
+    // Border and action texts are written into the annotation's dictionary as they are.
+    using cpdf_detail::PdfSyntax;
+    using cpdf_detail::pdfSyntaxValid;
+    if ((a.hasBorderStyle && !pdfSyntaxValid(a.borderStyle.c_str(), PdfSyntax::DictionaryBody)) ||
+        (a.hasBorderArray && !pdfSyntaxValid(a.borderArray.c_str(), PdfSyntax::BorderArray)) ||
+        (type == 2 && !pdfSyntaxValid(a.content.c_str(), PdfSyntax::Destination)) ||
+        (type == 3 && !pdfSyntaxValid(a.content.c_str(), PdfSyntax::DictionaryBody))) {
+      cpdf_docError(doc, 1, label, "Malformed destination, action or border refused");
+      return false;
     }
     doc->annotations.push_back(std::move(a));
     cpdf_detail::pageUse(doc->pages[doc->currentPage].annots,
@@ -250,7 +260,7 @@ CpdfOutlineEntry* pdf_addOutlineEntry(CpdfDocument* doc, CpdfOutlineEntry* after
     return nullptr;
   }
   for (float v : {a, b, c, d}) {
-    if (!std::isfinite(v)) {
+    if (!cpdf_detail::usable(v)) {
       cpdf_docError(doc, 1, "pdf_addOutlineEntry()", "Number is not finite: operator refused");
       return nullptr;
     }
@@ -270,13 +280,22 @@ CpdfOutlineEntry* pdf_addOutlineEntry(CpdfDocument* doc, CpdfOutlineEntry* after
     case 9: l.text("/XYZ null ").fixed(a, 0).text(" null"); break;
     default: l.text("/XYZ null null null"); break;
   }
+  if (!l.ok()) {
+    cpdf_docError(doc, 1, "pdf_addOutlineEntry()", "Number is not finite: operator refused");
+    return nullptr;
+  }
   return addEntry(doc, after, sublevel, open, page, l.str(), title);
 }
 
 CpdfOutlineEntry* cpdf_outlineEntryWithAction(CpdfDocument* doc, CpdfOutlineEntry* after,
                                               int sublevel, int open, const char* action,
                                               const char* title) {
-  return addEntry(doc, after, sublevel, open, -1, action ? action : "", title);
+  // The action is written as the body of the entry's action dictionary.
+  if (!action || !cpdf_detail::pdfSyntaxValid(action, cpdf_detail::PdfSyntax::DictionaryBody)) {
+    cpdf_docError(doc, 1, "cpdf_outlineEntryWithAction()", "Malformed action refused");
+    return nullptr;
+  }
+  return addEntry(doc, after, sublevel, open, -1, action, title);
 }
 
 namespace cpdf_detail {

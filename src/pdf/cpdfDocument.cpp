@@ -200,8 +200,18 @@ CpdfDocument* cpdf_open(int32_t mode, const CpdfLimits* limits) {
 }
 
 void cpdf_compressionFilterSet(CpdfDocument* doc, const char* command, const char* filterName) {
+  // The filter names go into every compressed stream's dictionary as they are.
+  if (filterName && *filterName &&
+      !cpdf_detail::pdfSyntaxValid(filterName, cpdf_detail::PdfSyntax::FilterNames)) {
+    cpdf_docError(doc, 1, "cpdf_compressionFilterSet()", "Malformed filter name refused: %s",
+                  filterName);
+    return;
+  }
   doc->compressCommand = command ? command : "";
   doc->filterName = filterName ? filterName : "";
+  // The writer compresses with zlib only: data labelled with another filter could not
+  // be decoded, so compression stays on only under the Flate filter.
+  if (doc->filterName != "/FlateDecode") doc->compression = 0;
 }
 
 void cpdf_enableCompression(CpdfDocument* doc, int flag) {
@@ -209,7 +219,7 @@ void cpdf_enableCompression(CpdfDocument* doc, int flag) {
     doc->compression = 0;
     return;
   }
-  if (doc->filterName.empty()) return;
+  if (doc->filterName != "/FlateDecode") return;
   doc->compression = 1;
   if (doc->filterName.find("FlateDecode") != std::string::npos) cpdf_versionAtLeast(doc, 1, 2);
 }
@@ -266,6 +276,21 @@ int cpdf_pageInit(CpdfDocument* doc, int n, int rotation, const char* mediaBox,
     doc->currentContent = nullptr;
     cpdf_docError(doc, 1, label, "Page %d cannot be started: the document is not open for pages", n);
     return -1;
+  }
+  {
+    // The boxes are written into the page dictionary as they are: four numbers each.
+    std::string media = mediaBox ? mediaBox : "0 0 612 792";
+    std::string crop = cropBox ? cropBox : media;
+    if (media.size() > 62) media.resize(62);
+    if (crop.size() > 62) crop.resize(62);
+    using cpdf_detail::PdfSyntax;
+    if (!cpdf_detail::pdfSyntaxValid(media.c_str(), PdfSyntax::Box) ||
+        !cpdf_detail::pdfSyntaxValid(crop.c_str(), PdfSyntax::Box)) {
+      doc->currentContent = nullptr;
+      doc->noPageReported = false;
+      cpdf_docError(doc, 1, label, "Page %d refused: a page box must be four numbers", n);
+      return -1;
+    }
   }
   try {
     CpdfPage page;
@@ -429,7 +454,8 @@ void writePage(CpdfDocument* doc, CpdfPage& page) {
   Line h;
   if (page.flags & 2) {
     h.text("<<\n/Length ").integer(static_cast<long long>(page.compressed.size()));
-    h.text("\n/Filter [").text(doc->filterName).text("]\n>>\nstream\n");
+    // Compressed content is always deflated, whatever filter was named since.
+    h.text("\n/Filter [/FlateDecode]\n>>\nstream\n");
     out(doc, h.str());
     out(doc, page.compressed);
     std::string().swap(page.compressed);
@@ -557,6 +583,8 @@ int cpdf_savePDFmemoryStreamToFile(CpdfDocument* doc, const char* fileName) {
 void cpdf_close(CpdfDocument* doc) {
   if (!doc) return;
   doc->state = 0;
+  // Domains the caller still holds must not point at the freed document.
+  for (CpdfPlotDomain* d : doc->attachedDomains) d->doc = nullptr;
   delete doc;
 }
 
@@ -601,6 +629,12 @@ void cpdf_outputFileSet(CpdfDocument* doc, const char* fileName) {
 }
 
 void cpdf_pageDurationSet(CpdfDocument* doc, float seconds) {
+  // A duration is written into the page dictionary; one that cannot be written is
+  // refused here rather than leaving a key without its value there.
+  if (!cpdf_detail::usable(seconds)) {
+    cpdf_docError(doc, 1, "cpdf_pageDurationSet()", "Number is not finite: operator refused");
+    return;
+  }
   if (pageUsable(doc, doc->currentPage)) doc->pages[doc->currentPage].duration = seconds;
 }
 

@@ -1,6 +1,7 @@
 // Plot domains (a page rectangle mapped to coordinates of its own), meshes and axes.
 #include "pdf/cpdfInternal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -114,6 +115,19 @@ CpdfPlotDomain* cpdf_newTimePlotDomain(float x, float y, float width, float heig
 
 void cpdf_plotDomainFree(CpdfPlotDomain* domain) {
   if (!domain) return;
+  if (CpdfDocument* doc = domain->doc) {
+    auto& list = doc->attachedDomains;
+    list.erase(std::remove(list.begin(), list.end(), domain), list.end());
+    // The document must not go on mapping through freed memory: it falls back to the
+    // current page's own domain, or to none.
+    if (doc->currentDomain == domain) {
+      doc->currentDomain = nullptr;
+      int n = doc->currentPage;
+      if (n >= 1 && n < static_cast<int>(doc->pages.size()) && doc->pages[n].defaultDomain &&
+          doc->pages[n].defaultDomain.get() != domain)
+        pdf_setPlotDomain(doc, doc->pages[n].defaultDomain.get());
+    }
+  }
   domain->magic = 0;
   delete domain;
 }
@@ -121,6 +135,14 @@ void cpdf_plotDomainFree(CpdfPlotDomain* domain) {
 CpdfPlotDomain* pdf_setPlotDomain(CpdfDocument* doc, CpdfPlotDomain* domain) {
   CpdfPlotDomain* previous = doc ? doc->currentDomain : nullptr;
   if (!doc || !domainOk(domain)) return previous;
+  if (domain->doc != doc) {
+    try {
+      doc->attachedDomains.push_back(domain);
+    } catch (const std::bad_alloc&) {
+      cpdf_detail::failAllocation(doc);
+      return previous;
+    }
+  }
   domain->doc = doc;
   doc->currentDomain = domain;
   float dx = domain->xMax - domain->xMin, dy = domain->yMax - domain->yMin;
@@ -200,6 +222,13 @@ void cpdf_meshColorSet(CpdfPlotDomain* domain, float majorR, float majorG, float
 
 void cpdf_meshDashSet(CpdfPlotDomain* domain, const char* majorDash, const char* minorDash) {
   if (!domainOk(domain)) return;
+  using cpdf_detail::PdfSyntax;
+  if ((majorDash && !cpdf_detail::pdfSyntaxValid(majorDash, PdfSyntax::DashPattern)) ||
+      (minorDash && !cpdf_detail::pdfSyntaxValid(minorDash, PdfSyntax::DashPattern))) {
+    if (domain->doc)
+      cpdf_docError(domain->doc, 1, "cpdf_meshDashSet()", "Malformed dash pattern refused");
+    return;
+  }
   if (majorDash) domain->majorDash = majorDash;
   if (minorDash) domain->minorDash = minorDash;
 }
@@ -207,6 +236,7 @@ void cpdf_meshDashSet(CpdfPlotDomain* domain, const char* majorDash, const char*
 void cpdf_domainColorBackground(CpdfPlotDomain* domain, float r, float g, float b) {
   if (!domainOk(domain) || !domain->doc) return;
   CpdfDocument* doc = domain->doc;
+  cpdf_detail::ContentGroup group(doc);
   cpdf_gsave(doc);
   cpdf_setrgbcolorfill(doc, r, g, b);
   cpdf_rawRect(doc, domain->x, domain->y, domain->width, domain->height);
@@ -217,6 +247,7 @@ void cpdf_domainColorBackground(CpdfPlotDomain* domain, float r, float g, float 
 void cpdf_domainGrayBackground(CpdfPlotDomain* domain, float gray) {
   if (!domainOk(domain) || !domain->doc) return;
   CpdfDocument* doc = domain->doc;
+  cpdf_detail::ContentGroup group(doc);
   cpdf_gsave(doc);
   cpdf_grayFillG(doc, gray);
   cpdf_rawRect(doc, domain->x, domain->y, domain->width, domain->height);
@@ -227,6 +258,7 @@ void cpdf_domainGrayBackground(CpdfPlotDomain* domain, float gray) {
 void cpdf_domainClipRect(CpdfPlotDomain* domain) {
   if (!domainOk(domain) || !domain->doc) return;
   CpdfDocument* doc = domain->doc;
+  cpdf_detail::ContentGroup group(doc);
   cpdf_newpath(doc);
   cpdf_rawRect(doc, domain->x, domain->y, domain->width, domain->height);
   cpdf_clipNonZero(doc);
@@ -353,7 +385,7 @@ void meshAxis(CpdfDocument* doc, const CpdfPlotDomain* d, int axis) {
     return;
   }
   if (type == 1) {
-    if (lo <= 0 || hi <= 0) return;
+    if (!(lo > 0) || !(hi > 0) || !std::isfinite(lo) || !std::isfinite(hi)) return;
     int e = 0;
     float mant = cpdf_exponentSplit(lo * 1.0001f, &e);
     int k = static_cast<int>(mant);
@@ -386,6 +418,7 @@ void meshAxis(CpdfDocument* doc, const CpdfPlotDomain* d, int axis) {
 void cpdf_paintDomainMesh(CpdfPlotDomain* domain) {
   if (!domainOk(domain) || !domain->doc) return;
   CpdfDocument* doc = domain->doc;
+  cpdf_detail::ContentGroup group(doc);
   cpdf_strokeAdjust(doc, 1);
   cpdf_gsave(doc);
   meshAxis(doc, domain, 0);
@@ -442,6 +475,18 @@ CpdfAxis* cpdf_newAxis(float angle, float length, int type, float min, float max
   return a;
 }
 
+namespace {
+
+// An axis has no document to report to: an encoding that is no PDF name falls back to
+// the default, as a missing one does, rather than being refused at every drawing.
+const char* axisEncoding(const char* encoding) {
+  if (encoding && cpdf_detail::pdfSyntaxValid(encoding, cpdf_detail::PdfSyntax::EncodingName))
+    return encoding;
+  return "MacRomanEncoding";
+}
+
+}  // namespace
+
 CpdfAxis* cpdf_newTimeAxis(float angle, float length, int, const struct tm* startTime,
                            const struct tm* endTime) {
   CpdfAxis* a = cpdf_newAxis(angle, length, 2, 0, cpdf_dayCount(startTime, endTime));
@@ -459,7 +504,7 @@ void cpdf_axisLabelFont(CpdfAxis* axis, int monthNames, int shortYears, const ch
   axis->shortYears = shortYears;
   if (fontName) axis->fontName = fontName;
   axis->fontSize = size;
-  axis->encoding = encoding ? encoding : "MacRomanEncoding";
+  axis->encoding = axisEncoding(encoding);
 }
 
 void cpdf_axisFree(CpdfAxis* axis) {
@@ -501,7 +546,7 @@ void cpdf_axisNumberFormat(CpdfAxis* axis, const char* format, const char* fontN
   if (format) axis->format = format;
   if (fontName) axis->fontName = fontName;
   axis->fontSize = size;
-  axis->encoding = encoding ? encoding : "MacRomanEncoding";
+  axis->encoding = axisEncoding(encoding);
 }
 
 void cpdf_axisLabelTexts(CpdfAxis* axis, int count, const char* const* texts) {
@@ -519,7 +564,7 @@ void cpdf_axisTitleText(CpdfAxis* axis, const char* text, const char* fontName,
                         const char* encoding, float size) {
   axis->title = text ? text : "";
   if (fontName) axis->titleFont = fontName;
-  axis->titleEncoding = encoding ? encoding : "MacRomanEncoding";
+  axis->titleEncoding = axisEncoding(encoding);
   axis->titleSize = size;
 }
 
@@ -679,6 +724,7 @@ void cpdf_paintAxis(CpdfAxis* axis) {
     return;
   }
   CpdfDocument* doc = axis->domain->doc;
+  cpdf_detail::ContentGroup group(doc);
   const CpdfAxis* a = axis;
   cpdf_contentOut(doc, "\n% Axis starts here \n");
   cpdf_gsave(doc);

@@ -235,6 +235,15 @@ void cpdf_fontFoldersSet(CpdfDocument* doc, const char* pfmFolder, const char* p
 int cpdf_setFont(CpdfDocument* doc, const char* name, const char* encoding, float size) {
   static const char* label = "pdf_setFont()";
   if (!name) name = "Times-Roman";
+  // The encoding is written as a name into the font dictionary.
+  if (encoding && !cpdf_detail::pdfSyntaxValid(encoding, cpdf_detail::PdfSyntax::EncodingName)) {
+    cpdf_docError(doc, 1, label, "Malformed encoding name refused: %s", encoding);
+    return 1;
+  }
+  if (!cpdf_detail::usable(size)) {
+    cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
+    return 1;
+  }
   try {
     int number = builtinNumber(name);
     std::string asked = name;

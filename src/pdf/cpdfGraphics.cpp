@@ -5,6 +5,7 @@
 #include <initializer_list>
 
 using cpdf_detail::Line;
+using cpdf_detail::ContentGroup;
 using cpdf_detail::contentLine;
 
 namespace {
@@ -33,7 +34,7 @@ void plain(CpdfDocument* doc, const char* text, const char* label) {
 
 bool finite(std::initializer_list<float> values) {
   for (float v : values)
-    if (!std::isfinite(v)) return false;
+    if (!cpdf_detail::usable(v)) return false;
   return true;
 }
 
@@ -50,6 +51,13 @@ void cpdf_gsave(CpdfDocument* doc) { plain(doc, "\nq\n", "cpdf_gsave()"); }
 void cpdf_grestore(CpdfDocument* doc) { plain(doc, "Q\n", "cpdf_grestore()"); }
 
 void cpdf_dashPattern(CpdfDocument* doc, const char* dash) {
+  if (dash && !cpdf_detail::pdfSyntaxValid(dash, cpdf_detail::PdfSyntax::DashPattern)) {
+    if (cpdf_detail::contentAvailable(doc, "cpdf_dashPattern()")) {
+      cpdf_docError(doc, 1, "cpdf_dashPattern()", "Malformed dash pattern refused: %s", dash);
+      if (doc->groupDepth > 0) doc->groupRefused = true;
+    }
+    return;
+  }
   Line l;
   l.text(dash ? dash : "[] 0").text(" d\n");
   contentLine(doc, l, "cpdf_dashPattern()");
@@ -125,14 +133,17 @@ void cpdf_cmykStrokeK(CpdfDocument* doc, float c, float m, float y, float k) {
   numbersLine(doc, {c, m, y, k}, 4, "K", "cpdf_setcmykcolorStroke()");
 }
 void cpdf_grayBoth(CpdfDocument* doc, float g) {
+  ContentGroup group(doc);
   cpdf_grayFillG(doc, g);
   cpdf_grayStrokeG(doc, g);
 }
 void cpdf_rgbBoth(CpdfDocument* doc, float r, float g, float b) {
+  ContentGroup group(doc);
   cpdf_setrgbcolorfill(doc, r, g, b);
   cpdf_setrgbcolorStroke(doc, r, g, b);
 }
 void cpdf_cmykBoth(CpdfDocument* doc, float c, float m, float y, float k) {
+  ContentGroup group(doc);
   cpdf_cmykFillK(doc, c, m, y, k);
   cpdf_cmykStrokeK(doc, c, m, y, k);
 }
@@ -180,6 +191,7 @@ void cpdf_turnPoint(float x, float y, float angle, float* xOut, float* yOut) {
 }
 
 void cpdf_pointsTurnedRect(CpdfDocument* doc, float x, float y, float w, float h, float angle) {
+  ContentGroup group(doc);
   float px, py;
   cpdf_rawMoveto(doc, x, y);
   cpdf_turnPoint(w, 0, angle, &px, &py);
@@ -192,6 +204,7 @@ void cpdf_pointsTurnedRect(CpdfDocument* doc, float x, float y, float w, float h
 }
 
 void cpdf_pointsTwoCurveCircle(CpdfDocument* doc, float x, float y, float r) {
+  ContentGroup group(doc);
   float k = 1.3333333f * r;
   cpdf_rawMoveto(doc, x - r, y);
   cpdf_pointsCurve(doc, x - r, y + k, x + r, y + k, x + r, y);
@@ -202,6 +215,7 @@ void cpdf_pointsTwoCurveCircle(CpdfDocument* doc, float x, float y, float r) {
 }
 
 void cpdf_pointsCircle(CpdfDocument* doc, float x, float y, float r) {
+  ContentGroup group(doc);
   float q = 0.552f * r;
   cpdf_rawMoveto(doc, x + r, y);
   cpdf_pointsCurve(doc, x + r, y + q, x + q, y + r, x, y + r);
@@ -236,6 +250,7 @@ void arcSegment(CpdfDocument* doc, float x, float y, float r, float m, float h, 
 
 void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, float end,
                     int movetoFlag) {
+  ContentGroup group(doc);
   if (!finite({x, y, r, start, end})) {
     numbersLine(doc, {x, y, r, start, end}, 3, "c", "cpdf_arc()");
     return;
@@ -243,7 +258,7 @@ void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, f
   float sweep = std::fabs(end - start);
   if (sweep == 0.0f) return;
   if (sweep > 36000.0f) {  // a hundred turns: certainly a unit mistake, not a drawing
-    cpdf_docError(doc, 1, "cpdf_arc()", "Arc of %d degrees refused", static_cast<int>(sweep));
+    cpdf_docError(doc, 1, "cpdf_arc()", "Arc of %.0f degrees refused", static_cast<double>(sweep));
     return;
   }
   int n = 1;

@@ -1,6 +1,8 @@
 // Inline images and JPEG image XObjects.
 #include "pdf/cpdfInternal.h"
 
+#include <cstdint>
+
 #include <cmath>
 #include <cstring>
 
@@ -102,18 +104,25 @@ int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCo
   if (code == IMAGE_MASK) bpcOk = bitsPerComponent == 1;
   // A wrong byte count would make readers look for EI in the wrong place and garble
   // the rest of the page, so only the exact count is accepted.
-  int64_t rowBytes = (static_cast<int64_t>(pixelsWide) * bitsPerComponent * components + 7) / 8;
-  int64_t expected = rowBytes * pixelsHigh;
-  if (!data || pixelsWide < 1 || pixelsHigh < 1 || !bpcOk || expected != byteCount) {
+  // The sizes are checked before any arithmetic on them: the data are held in one
+  // block of at most 2^31 - 1 bytes, so a row longer than that, or more rows than it
+  // could hold, never matches; only then is the product formed.
+  int64_t rowBytes = 0, expected = -1;
+  if (bpcOk && pixelsWide >= 1 && pixelsHigh >= 1) {
+    rowBytes = (static_cast<int64_t>(pixelsWide) * bitsPerComponent * components + 7) / 8;
+    if (rowBytes <= INT32_MAX / pixelsHigh) expected = rowBytes * pixelsHigh;
+  }
+  if (!data || !bpcOk || expected < 0 || expected != byteCount) {
     cpdf_docError(doc, 1, label, "Inline image data do not match %dx%d pixels at %d bits",
                   pixelsWide, pixelsHigh, bitsPerComponent);
     return -1;
   }
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(angle) ||
-      !std::isfinite(width) || !std::isfinite(height)) {
+  using cpdf_detail::usable;
+  if (!usable(x) || !usable(y) || !usable(angle) || !usable(width) || !usable(height)) {
     cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
     return -1;
   }
+  cpdf_detail::ContentGroup group(doc);
   if (saveState == 1) cpdf_gsave(doc);
   cpdf_pointsMatrixConcat(doc, 1, 0, 0, 1, x, y);
   if (std::fabs(angle) > 0.001f) cpdf_turnAxes(doc, angle);
@@ -206,7 +215,7 @@ int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float 
   }
   if (kind != 0) return -4;
   if (!fileName || !cpdf_detail::contentAvailable(doc, label)) return -1;
-  if (!std::isfinite(x) || !std::isfinite(y) || !std::isfinite(angle)) {
+  if (!cpdf_detail::usable(x) || !cpdf_detail::usable(y) || !cpdf_detail::usable(angle)) {
     cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
     return -1;
   }
@@ -251,7 +260,8 @@ int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float 
   const CpdfImage& im = doc->images[static_cast<size_t>(index)];
   const float eps = 0.00001f;
   float w = *width, h = *height, sx = *xScale, sy = *yScale;
-  if (!std::isfinite(w) || !std::isfinite(h) || !std::isfinite(sx) || !std::isfinite(sy)) {
+  if (!cpdf_detail::usable(w) || !cpdf_detail::usable(h) || !cpdf_detail::usable(sx) ||
+      !cpdf_detail::usable(sy)) {
     cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
     return -1;
   }
@@ -259,10 +269,15 @@ int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float 
   float yLend = std::fabs(h) >= eps ? h / static_cast<float>(im.height) : sy;
   settle(w, sx, im.width, yLend, yGiven);
   settle(h, sy, im.height, sx, true);  // x is settled by now
+  if (!cpdf_detail::usable(w) || !cpdf_detail::usable(h)) {
+    cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
+    return -1;
+  }
   *width = w;
   *height = h;
   *xScale = sx;
   *yScale = sy;
+  cpdf_detail::ContentGroup group(doc);
   if (flags & 1) cpdf_gsave(doc);
   cpdf_pointsMatrixConcat(doc, 1, 0, 0, 1, x, y);
   if (std::fabs(angle) > 0.001f) cpdf_turnAxes(doc, angle);

@@ -189,6 +189,17 @@ struct CpdfDocument {
   MemStreamPtr scratch;
   CpdfMemoryStream* currentContent = nullptr;  // null: no page open for drawing
   bool noPageReported = false;
+  // One call that writes several operators (ContentGroup): where the group started, and
+  // whether one of its operators was refused.
+  int groupDepth = 0;
+  bool groupRefused = false;
+  CpdfMemoryStream* groupStream = nullptr;
+  int32_t groupStart = 0;
+  float groupX = 0, groupY = 0;
+  float groupTextMatrix[6] = {1, 0, 0, 1, 0, 0};
+  // Plot domains made current in this document: freeing one of them, or closing the
+  // document, must leave no pointer behind in the other.
+  std::vector<CpdfPlotDomain*> attachedDomains;
   std::string mediaBox, cropBox;
   std::vector<CpdfPage> pages;
   int highestPage = 0;
@@ -223,6 +234,37 @@ class Line {
   std::string s_;
   bool ok_ = true;
 };
+
+// The numbers the writer accepts: finite and of a magnitude up to 1e15, so that fixed
+// notation stays short and readers do not overflow.
+inline bool usable(double v) { return v == v && v <= 1e15 && v >= -1e15; }
+
+// The lines of one call that writes several operators are written all or not at all:
+// when one of them is refused, whatever the call wrote since the group opened is taken
+// back (with the current point and the text matrix) and the rest of the call writes
+// nothing. Groups nest; the outermost one decides.
+class ContentGroup {
+ public:
+  explicit ContentGroup(CpdfDocument* doc);
+  ~ContentGroup();
+  ContentGroup(const ContentGroup&) = delete;
+  ContentGroup& operator=(const ContentGroup&) = delete;
+
+ private:
+  CpdfDocument* doc_;
+};
+
+// Texts that the writer places into the file as PDF syntax rather than as strings.
+enum class PdfSyntax {
+  Box,             // four numbers: "0 0 612 792"
+  EncodingName,    // a name written after a slash: "WinAnsiEncoding"
+  FilterNames,     // one or more names: "/FlateDecode"
+  DashPattern,     // an array of numbers and a phase: "[2 3] 0"
+  Destination,     // a destination after its page: "/Fit", "/XYZ 0 792 0"
+  DictionaryBody,  // key and value pairs of a dictionary: "/S /URI /URI (x)"
+  BorderArray,     // an array of numbers, perhaps ending in a dash array: "[0 0 1 [3]]"
+};
+bool pdfSyntaxValid(const char* text, PdfSyntax kind);
 
 // Appends an operator line to the current page; refused lines and a missing page are
 // reported and nothing is written.

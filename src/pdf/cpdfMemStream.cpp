@@ -150,16 +150,43 @@ bool contentAvailable(CpdfDocument* doc, const char* op) {
 }
 
 void contentBytes(CpdfDocument* doc, const char* data, int32_t n) {
+  if (doc->groupDepth > 0 && doc->groupRefused) return;
   if (cpdf_memStreamWrite(doc->currentContent, data, n) != 0) failAllocation(doc);
 }
 
 void contentLine(CpdfDocument* doc, const Line& line, const char* op) {
   if (!contentAvailable(doc, op)) return;
+  if (doc->groupDepth > 0 && doc->groupRefused) return;
   if (!line.ok()) {
     cpdf_docError(doc, 1, op, "Number is not finite: operator refused");
+    if (doc->groupDepth > 0) doc->groupRefused = true;
     return;
   }
   contentBytes(doc, line.str().data(), static_cast<int32_t>(line.str().size()));
+}
+
+ContentGroup::ContentGroup(CpdfDocument* doc) : doc_(doc) {
+  if (doc_->groupDepth++ > 0) return;
+  doc_->groupRefused = false;
+  doc_->groupStream = doc_->currentContent;
+  doc_->groupStart = doc_->currentContent ? doc_->currentContent->count : 0;
+  doc_->groupX = doc_->curX;
+  doc_->groupY = doc_->curY;
+  std::memcpy(doc_->groupTextMatrix, doc_->textMatrix, sizeof doc_->textMatrix);
+}
+
+ContentGroup::~ContentGroup() {
+  if (--doc_->groupDepth > 0) return;
+  if (doc_->groupRefused) {
+    if (doc_->groupStream && doc_->groupStream == doc_->currentContent &&
+        doc_->groupStream->count >= doc_->groupStart)
+      doc_->groupStream->count = doc_->groupStart;
+    doc_->curX = doc_->groupX;
+    doc_->curY = doc_->groupY;
+    std::memcpy(doc_->textMatrix, doc_->groupTextMatrix, sizeof doc_->textMatrix);
+  }
+  doc_->groupRefused = false;
+  doc_->groupStream = nullptr;
 }
 
 }  // namespace cpdf_detail

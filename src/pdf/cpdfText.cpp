@@ -27,7 +27,7 @@ void numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int dec
 
 bool finite(std::initializer_list<float> values) {
   for (float v : values)
-    if (!std::isfinite(v)) return false;
+    if (!cpdf_detail::usable(v)) return false;
   return true;
 }
 
@@ -78,23 +78,23 @@ void cpdf_endText(CpdfDocument* doc) {
 
 void cpdf_wordSpacingTw(CpdfDocument* doc, float v) {
   numbersLine(doc, {v}, 3, "Tw", "cpdf_setWordSpacing()");
-  if (std::isfinite(v)) doc->wordSpacing = v;
+  if (cpdf_detail::usable(v)) doc->wordSpacing = v;
 }
 void cpdf_charSpacingTc(CpdfDocument* doc, float v) {
   numbersLine(doc, {v}, 3, "Tc", "cpdf_setCharacterSpacing()");
-  if (std::isfinite(v)) doc->charSpacing = v;
+  if (cpdf_detail::usable(v)) doc->charSpacing = v;
 }
 void cpdf_horizScaleTz(CpdfDocument* doc, float v) {
   numbersLine(doc, {v}, 2, "Tz", "cpdf_setHorizontalScaling()");
-  if (std::isfinite(v)) doc->horizScale = v;
+  if (cpdf_detail::usable(v)) doc->horizScale = v;
 }
 void cpdf_textLeadingTL(CpdfDocument* doc, float v) {
   numbersLine(doc, {v}, 2, "TL", "cpdf_setTextLeading()");
-  if (std::isfinite(v)) doc->leading = v;
+  if (cpdf_detail::usable(v)) doc->leading = v;
 }
 void cpdf_textRiseTs(CpdfDocument* doc, float v) {
   numbersLine(doc, {v}, 3, "Ts", "cpdf_setTextRise()");
-  if (std::isfinite(v)) doc->rise = v;
+  if (cpdf_detail::usable(v)) doc->rise = v;
 }
 void cpdf_setTextRenderingMode(CpdfDocument* doc, int mode) {
   Line l;
@@ -155,6 +155,7 @@ void cpdf_textShowTj(CpdfDocument* doc, const char* text) { show(doc, text, "Tj"
 void cpdf_textNextLineShow(CpdfDocument* doc, const char* text) { show(doc, text, "'"); }
 
 void cpdf_rawText(CpdfDocument* doc, float x, float y, float angle, const char* text) {
+  cpdf_detail::ContentGroup group(doc);
   float t = kPi * angle / 180.0f;
   float c = std::cos(t), s = std::sin(t);
   if (!finite({x, y, c, s})) {
@@ -171,6 +172,7 @@ void cpdf_domainText(CpdfDocument* doc, float x, float y, float angle, const cha
 
 void cpdf_pointsAlignedText(CpdfDocument* doc, float x, float y, float angle, int code,
                             const char* text) {
+  cpdf_detail::ContentGroup group(doc);
   int horizontal = code % 3, vertical = code / 3;
   float w = cpdf_stringWidth(doc, text);
   float h = cpdf_detail::fontCapHeight(doc) * doc->fontSize;

@@ -117,10 +117,16 @@ void PageManager::drawFooter() {
   d.setColor(COLOR_TEXT_FILL, hsv(0, 0, 0));
   const double statusBaseline = footerTop_ - LINE_GAP - LINE_HEIGHT;
   if (!solutionStatus_.empty()) {
+    // The status is one whole sentence: where it is wider than the body (the one of a
+    // model without a solution is, by a little), it is set a little smaller rather
+    // than cut or run past the margin.
+    const double width = d.stringWidth(solutionStatus_);
+    if (width > bodyWidthDC_) d.setFontHeightPoints(LINE_HEIGHT * bodyWidthDC_ / width * 0.999);
     d.setPosition(bodyMarginLeftDC_, statusBaseline);
     d.beginText();
     d.drawText(solutionStatus_);
     d.endText();
+    d.setFontHeightPoints(LINE_HEIGHT);
   }
   const double barBottom = statusBaseline - LINE_GAP - BAR_HEIGHT;
   d.setColor(COLOR_POLYGON_FILL, hsv(240, 0.62f, 1));

@@ -16,6 +16,7 @@
 #include "report/SectionTools.h"
 #include "report/SoftwareIdSection.h"
 #include "report/SolutionSection.h"
+#include "report/WinAnsiText.h"
 
 namespace PV {
 namespace Report {
@@ -37,7 +38,8 @@ class CurrentDevice {
 
 AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {
   AboutTexts texts;
-  texts.userName = aboutInfo.get_userName();
+  // The user's name comes from the system, in its code page on Windows.
+  texts.userName = utf8FromSystemText(aboutInfo.get_userName());
   texts.version = aboutInfo.get_version();
   texts.buildDate = aboutInfo.get_buildDate();
   texts.buildTime = aboutInfo.get_buildTime();
@@ -61,8 +63,10 @@ const std::vector<Color>& PdfReport::histogramColors() {
 PdfReport::PdfReport(const PdfData& data, const PdfReportOptions& options,
                      ReportViewer* viewerOptions)
     : data_(data), options_(options), viewerOptions_(viewerOptions), model_(data.getModel()) {
-  if (data.getModelDirectory()) modelDirectory_ = *data.getModelDirectory();
-  modelFile_ = fileNameOf(model_.get_filepath());
+  // Folder and file names come from the system; the report shows them as UTF-8 like
+  // every other text (the report's own path is made apart and stays as the system's).
+  if (data.getModelDirectory()) modelDirectory_ = utf8FromSystemText(*data.getModelDirectory());
+  modelFile_ = utf8FromSystemText(fileNameOf(model_.get_filepath()));
   modelPath_ = modelDirectory_.empty() ? modelFile_ : modelDirectory_ + "\\" + modelFile_;
   pdfReportPathFile_ = reportPathFile(options.getReportFileName(), model_.get_nm(),
                                       currentWorkingFolder(), folderSeparator());

@@ -14,6 +14,7 @@
 #include "foundation/Assert.h"
 #include "pdf/cpdf.h"
 #include "report/NumberText.h"
+#include "report/WinAnsiText.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -335,7 +336,11 @@ void ReportDevice::applyTextAttributes() {
   PV_ASSERT(fontHeightPoints_ > 0.0);
   if (!writerFontKnown_ || writerFontStyle_ != fontStyleIndex_ ||
       writerFontEncoding_ != fontEncoding_ || writerFontHeight_ != fontHeightPoints_) {
-    const char* encoding = fontEncoding_ ? fontEncoding_->c_str() : nullptr;
+    // Text fonts take the Windows character set, which the texts are converted to as
+    // they are measured and drawn; the symbol fonts keep their own codes.
+    const char* encoding = usesTextEncoding() ? REPORT_TEXT_ENCODING
+                           : fontEncoding_    ? fontEncoding_->c_str()
+                                              : nullptr;
     if (cpdf_setFont(pdf_, fontStyleName(fontStyleIndex_), encoding,
                      static_cast<float>(fontHeightPoints_)) != 0) {
       failWith("the report uses more fonts than the PDF document can hold");
@@ -475,6 +480,10 @@ void ReportDevice::newPath() {
   currentPosition_.setY(0);
 }
 
+bool ReportDevice::usesTextEncoding() const {
+  return fontStyleIndex_ != SYMBOL && std::strcmp(fontStyleName(fontStyleIndex_), "ZapfDingbats") != 0;
+}
+
 void ReportDevice::beginText() {
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   drawingText_ = true;
@@ -490,10 +499,11 @@ void ReportDevice::drawText(const std::string& text) {
   // The fill colour is the text's own; bold text is outlined in the stroke colour.
   if (fontWeight_ == 2) setWriterStroke(textStrokeColor_);
   setWriterFill(textFillColor_);
+  const std::string shown = usesTextEncoding() ? winAnsiFromUtf8(text) : text;
   cpdf_rawText(pdf_, static_cast<float>(currentPosition_.getX()),
                static_cast<float>(currentPosition_.getY()), static_cast<float>(textAngle_),
-               text.c_str());
-  PV_TRACE("cpdf_rawText", currentPosition_.getX(), currentPosition_.getY(), textAngle_, text);
+               shown.c_str());
+  PV_TRACE("cpdf_rawText", currentPosition_.getX(), currentPosition_.getY(), textAngle_, shown);
 }
 
 void ReportDevice::endText() {
@@ -507,10 +517,11 @@ double ReportDevice::stringWidth(const std::string& text) {
   if (text.empty()) return 0.0;
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   applyTextAttributes();
-  const double width = cpdf_stringWidth(pdf_, text.c_str());
+  const std::string shown = usesTextEncoding() ? winAnsiFromUtf8(text) : text;
+  const double width = cpdf_stringWidth(pdf_, shown.c_str());
   if (trace_) {
     *trace_ << "stringWidth = " << shortestText(static_cast<float>(width)) << " = "
-            << traceCall("cpdf_stringWidth", traceDoc(), text) << '\n';
+            << traceCall("cpdf_stringWidth", traceDoc(), shown) << '\n';
   }
   return width;
 }

@@ -152,6 +152,9 @@ class ReportDevice {
   void applyLineAttributes();
   void applyPolygonAttributes();
   void applyTextAttributes();
+  // The current font is a text font (not a symbol font): declared with the Windows
+  // character set encoding, its texts converted from UTF-8 to it.
+  bool usesTextEncoding() const;
   void setWriterFill(const Color& c);
   void setWriterStroke(const Color& c);
   void forgetWriterState();

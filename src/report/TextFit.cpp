@@ -3,11 +3,14 @@
 #include "foundation/Assert.h"
 #include "report/FontAttributes.h"
 #include "report/ReportDevice.h"
+#include "report/WinAnsiText.h"
 
 namespace PV {
 namespace Report {
 
-const char ELLIPSIS[] = "\xBC";
+// The ellipsis, U+2026 in UTF-8 like every report text (the device shows it as the
+// Windows character set's ellipsis).
+const char ELLIPSIS[] = "\xE2\x80\xA6";
 
 void fitText(ReportDevice& reportDevice, std::string& text, double columnWidth, double indent,
              double& ellipsisWidthDC) {
@@ -21,7 +24,7 @@ void fitText(ReportDevice& reportDevice, std::string& text, double columnWidth, 
   }
   PV_ASSERT(indentWidthBoth + ellipsisWidthDC <= columnWidth);
   while (!text.empty() && textWidth + indentWidthBoth + ellipsisWidthDC > columnWidth) {
-    text.pop_back();
+    popUtf8Character(text);  // whole characters, never half of one
     textWidth = reportDevice.stringWidth(text);
   }
   text += ELLIPSIS;

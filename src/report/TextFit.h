@@ -10,7 +10,7 @@ namespace Report {
 
 class ReportDevice;
 
-extern const char ELLIPSIS[];  // "\xBC"
+extern const char ELLIPSIS[];  // U+2026 in UTF-8
 
 void fitText(ReportDevice& reportDevice, std::string& text, double columnWidth, double indent,
              double& ellipsisWidthDC);

@@ -3,6 +3,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
+#include <unordered_map>
+#include <vector>
 
 #include "xml/XmlText.h"
 
@@ -312,6 +315,12 @@ int CXmlDoc::DoParseNode(TokenCursor& c, NodePos& node) const {
               done = true;
               break;
             }
+            // A quoted literal (the external identifier) may hold any markup characters.
+            if (ch == '"' || ch == '\'') {
+              const char* q = static_cast<const char*>(std::memchr(s + j + 1, ch, static_cast<size_t>(n - j - 1)));
+              j = q ? static_cast<int>(q - s) + 1 : n;
+              continue;
+            }
             if (ch == '<' && j + 1 < n && (s[j + 1] == '!' || s[j + 1] == '?')) {
               int k;
               if (s[j + 1] == '?')
@@ -385,6 +394,27 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
   std::vector<OpenElement> open;
   NodePos node;
   error_.clear();
+  // The open elements by the part of their name before any '=', '[' or ']': an end tag
+  // can only match an element with the same part, so an end tag that matches none is
+  // found out without walking the whole stack (the walk made a text of many unmatched
+  // end tags take quadratic time).
+  const bool ignoreCase = (docFlags_ & DOC_IGNORE_CASE) != 0;
+  auto baseOf = [ignoreCase](const char* name, int len) {
+    std::string b;
+    for (int t = 0; t < len && name[t] != '=' && name[t] != '[' && name[t] != ']'; ++t)
+      b += ignoreCase ? ToLower(name[t]) : name[t];
+    return b;
+  };
+  std::unordered_map<std::string, std::vector<size_t>> byBase;
+  std::vector<std::string> bases;  // parallel to `open`
+  auto trimTo = [&](size_t keep) {
+    while (bases.size() > keep) {
+      auto it = byBase.find(bases.back());
+      it->second.pop_back();
+      if (it->second.empty()) byBase.erase(it);
+      bases.pop_back();
+    }
+  };
   for (;;) {
     const int type = DoParseNode(cursor, node);
     if (type == NODE_ELEMENT) {
@@ -408,12 +438,18 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
         rec.prevSibling = z;
         f.prevSibling = r;
       }
-      if (!(node.flags & NODE_SELF_CLOSING))
+      if (!(node.flags & NODE_SELF_CLOSING)) {
         open.push_back({r, node.start + 1, static_cast<int>(node.text.size())});
+        bases.push_back(baseOf(cursor.text + node.start + 1, static_cast<int>(node.text.size())));
+        byBase[bases.back()].push_back(open.size() - 1);
+      }
     } else if (type == 0) {
       // End tag: the innermost open element whose name it matches.
-      size_t k = open.size();
-      while (k > 0) {
+      size_t k = 0;
+      const auto candidates = byBase.find(baseOf(cursor.text + cursor.start, cursor.TokenLength()));
+      const size_t count = candidates == byBase.end() ? 0 : candidates->second.size();
+      for (size_t c = count; c > 0; --c) {
+        k = candidates->second[c - 1] + 1;
         const OpenElement& o = open[k - 1];
         const int len = cursor.TokenLength();
         bool match = len <= o.nameLen;
@@ -427,7 +463,7 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
           match = after == '=' || after == '[' || after == ']';
         }
         if (match) break;
-        --k;
+        k = 0;
       }
       if (k == 0) {
         pos_[parent].flags |= ELEM_ILL_FORMED;
@@ -437,6 +473,7 @@ uint32_t CXmlDoc::DoParseElement(uint32_t parent, TokenCursor& cursor) {
         ElementPos& e = pos_[open[k - 1].index];
         e.length = static_cast<uint32_t>(node.start + node.length) - e.start;
         e.endTagLen = static_cast<uint32_t>(node.length);
+        trimTo(k - 1);
         DoCloseTo(cursor.text, parent, open, k, &cursor, node.start + 1);
         open.pop_back();
       }

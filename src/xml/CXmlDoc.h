@@ -49,6 +49,7 @@ class CXmlDoc {
   // Document flags.
   enum DocFlags : uint32_t {
     DOC_UTF16LE_BOM = 1,  // read from (and written back as) UTF-16LE with a byte-order mark
+    DOC_UTF16BE_BOM = 2,  // read from (and written back as) UTF-16BE with a byte-order mark
     DOC_UTF8_BOM = 4,     // read with (and written back with) a UTF-8 byte-order mark
     DOC_IGNORE_CASE = 8   // names match without regard to letter case
   };
@@ -241,7 +242,10 @@ class CXmlDoc {
   bool DoFindPrev(uint32_t parent, uint32_t element, const char* name, uint32_t& found) const;
 
   // Editing.
-  bool DoDocumentChange(int offset, int length, const std::string& text);
+  // Replaces text; in element content (inContent) a "]]>" that the change would form
+  // with the text after it gets its '>' written as "&gt;", and the lengthening is kept
+  // in contentExtra_ for the caller's position adjustment.
+  bool DoDocumentChange(int offset, int length, const std::string& text, bool inContent = false);
   void DoAdjustPositions(uint32_t element, int diff, bool skipSubtree);
   void DoAdjustForNode(uint32_t parent, uint32_t element, int diff);
   void DoLinkElement(uint32_t parent, uint32_t after, uint32_t index);
@@ -270,6 +274,7 @@ class CXmlDoc {
   int nodeOffset_ = 0;
   int nodeLength_ = 0;
   uint32_t docFlags_ = 0;
+  int contentExtra_ = 0;
   std::map<std::string, SavedPos> saved_;
   PosArray pos_;
 };

@@ -68,14 +68,35 @@ void AppendCharRef(std::string& out, uint32_t cp) {
   out += ';';
 }
 
-// Names written by the editor must keep the tag readable and 7-bit.
+// Names written by the editor: XML names in 7-bit characters (a letter, '_' or ':',
+// then letters, digits, '-', '.', '_' or ':'), so that this class and any other XML
+// reader read back the tag that was written.
 bool IsWritableName(const char* name) {
-  if (!name || !*name) return false;
-  for (const char* p = name; *p; ++p) {
-    const unsigned char ch = static_cast<unsigned char>(*p);
-    if (ch >= 0x80 || ch <= 0x20 || std::strchr("<>/=&'\"?!", ch)) return false;
+  if (!name || !(IsLetter(*name) || *name == '_' || *name == ':')) return false;
+  for (const char* p = name + 1; *p; ++p) {
+    if (!(IsLetter(*p) || IsDigit(*p) || std::strchr("-._:", *p))) return false;
   }
   return true;
+}
+
+// An attribute value as written: XML readers turn a literal carriage return, line feed
+// or tab in a value into a space, so these are written as character references.
+std::string AttributeValueText(const char* value) {
+  const std::string escaped = CXmlDoc::EscapeText(value ? value : "", CXmlDoc::INS_ESCAPE_QUOTES);
+  std::string out = "\"";
+  out.reserve(escaped.size() + 2);
+  for (char ch : escaped) {
+    if (ch == '\r')
+      out += "&#13;";
+    else if (ch == '\n')
+      out += "&#10;";
+    else if (ch == '\t')
+      out += "&#9;";
+    else
+      out += ch;
+  }
+  out += '"';
+  return out;
 }
 
 bool IsSevenBit(const char* text) {
@@ -203,11 +224,42 @@ std::string CXmlDoc::DoCreateNodeText(int type, const char* text, bool& ok) {
   }
 }
 
-bool CXmlDoc::DoDocumentChange(int offset, int length, const std::string& text) {
-  const size_t newLen = doc_.size() - static_cast<size_t>(length) + text.size();
+bool CXmlDoc::DoDocumentChange(int offset, int length, const std::string& text, bool inContent) {
+  contentExtra_ = 0;
+  // Character data may hold '>' as it is, except right after "]]". A change in content
+  // can join "]]" before it (or at the end of its text) with a '>' (or "]>") after it;
+  // that '>' is then written as a reference, so the document stays well-formed and
+  // reads the same. The '>' after a change always belongs to character data: changes
+  // in content lie between nodes, and markup after them starts with '<'.
+  std::string fixed;
+  const std::string* change = &text;
+  if (inContent) {
+    const size_t from = static_cast<size_t>(offset), after = from + static_cast<size_t>(length);
+    auto charBefore = [&](size_t back) -> char {  // back = 1: last char before the junction
+      if (back <= text.size()) return text[text.size() - back];
+      const size_t k = back - text.size();
+      return k <= from ? doc_[from - k] : '\0';
+    };
+    for (size_t ahead = 0; ahead < 2 && after + ahead < doc_.size(); ++ahead) {
+      // The '>' at after + ahead, with the "]]" before it reaching over the junction.
+      if (doc_[after + ahead] != '>') continue;
+      bool joined;
+      if (ahead == 0)
+        joined = charBefore(1) == ']' && charBefore(2) == ']';
+      else
+        joined = doc_[after] == ']' && charBefore(1) == ']';
+      if (!joined) break;
+      fixed = text + doc_.substr(after, ahead) + "&gt;";
+      length += static_cast<int>(ahead) + 1;
+      change = &fixed;
+      contentExtra_ = 3;
+      break;
+    }
+  }
+  const size_t newLen = doc_.size() - static_cast<size_t>(length) + change->size();
   if (newLen > 0x7FFFFF00u) return false;
   if (newLen > doc_.capacity()) doc_.reserve(newLen + newLen / 2 + 128);
-  doc_.replace(static_cast<size_t>(offset), static_cast<size_t>(length), text);
+  doc_.replace(static_cast<size_t>(offset), static_cast<size_t>(length), *change);
   return true;
 }
 
@@ -309,7 +361,7 @@ int CXmlDoc::DoInsertNew(uint32_t parent, uint32_t& element, NodePos& node, std:
       replacePos = static_cast<int>(p.End()) - 2;
       replaceLen = 1;
     }
-    if (!DoDocumentChange(replacePos, replaceLen, text)) return INT32_MIN;
+    if (!DoDocumentChange(replacePos, replaceLen, text, true)) return INT32_MIN;
     if (pNotEnded)
       p.flags &= ~ELEM_NOT_ENDED;
     else
@@ -323,10 +375,10 @@ int CXmlDoc::DoInsertNew(uint32_t parent, uint32_t& element, NodePos& node, std:
       if (!(f & INS_NO_LINE_BREAK)) text = "\r\n" + text;
       replacePos = static_cast<int>(pos_[parent].ContentStart());
     }
-    if (!DoDocumentChange(replacePos, replaceLen, text)) return INT32_MIN;
+    if (!DoDocumentChange(replacePos, replaceLen, text, true)) return INT32_MIN;
   }
   node.start = offset;
-  return static_cast<int>(text.size()) - replaceLen;
+  return static_cast<int>(text.size()) - replaceLen + contentExtra_;
 }
 
 bool CXmlDoc::DoAddElement(const char* name, const char* text, uint32_t flags) {
@@ -444,7 +496,7 @@ bool CXmlDoc::DoSetAttribute(uint32_t index, const char* name, const char* value
   }
   if (!IsWritableName(name)) return false;
   const int limit = DoAttributeLimit(index, pi);
-  const std::string v = "\"" + EscapeText(value ? value : "", INS_ESCAPE_QUOTES) + "\"";
+  const std::string v = AttributeValueText(value);
   TokenCursor c = DoCursorAt(tagOffset);
   int at, len;
   std::string text;
@@ -508,8 +560,8 @@ bool CXmlDoc::SetText(uint32_t index, const char* text, uint32_t flags) {
     bool ok = false;
     const std::string t = DoCreateNodeText(nodeType_, text, ok);
     if (!ok || t.empty() || nodeType_ == NODE_ELEMENT) return false;
-    if (!DoDocumentChange(nodeOffset_, nodeLength_, t)) return false;
-    const int d = static_cast<int>(t.size()) - nodeLength_;
+    if (!DoDocumentChange(nodeOffset_, nodeLength_, t, true)) return false;
+    const int d = static_cast<int>(t.size()) - nodeLength_ + contentExtra_;
     DoAdjustForNode(parent_, element_, d);
     nodeLength_ = static_cast<int>(t.size());
     return true;
@@ -580,8 +632,8 @@ bool CXmlDoc::DoRemoveElement(uint32_t index) {
   const uint32_t parent = e.parent;
   const uint32_t prev = (pos_[parent].firstChild == index) ? 0 : e.prevSibling;
   DoUnlinkElement(index);
-  DoDocumentChange(static_cast<int>(e.start), len, std::string());
-  DoAdjustForNode(parent, prev, -len);
+  DoDocumentChange(static_cast<int>(e.start), len, std::string(), true);
+  DoAdjustForNode(parent, prev, -len + contentExtra_);
   DoReleaseElement(index);
   DoCleanSavedPositions();
   return true;
@@ -611,8 +663,8 @@ bool CXmlDoc::RemoveNode() {
   if (nodeLength_ > 0) {
     removedAt = nodeOffset_;
     before = element_;
-    DoDocumentChange(nodeOffset_, nodeLength_, std::string());
-    DoAdjustForNode(parent_, element_, -nodeLength_);
+    DoDocumentChange(nodeOffset_, nodeLength_, std::string(), true);
+    DoAdjustForNode(parent_, element_, -nodeLength_ + contentExtra_);
   } else if (element_ && nodeType_ == NODE_ELEMENT) {
     removedAt = static_cast<int>(pos_[element_].start);
     before = (pos_[parent_].firstChild == element_) ? 0 : pos_[element_].prevSibling;

@@ -121,24 +121,30 @@ bool CXmlDoc::LoadFileText(const char* path, std::string& text, std::string& res
     result = SystemMessage();
     return false;
   }
-  if (bytes.size() >= 2 && static_cast<unsigned char>(bytes[0]) == 0xFF &&
-      static_cast<unsigned char>(bytes[1]) == 0xFE) {
-    flags |= DOC_UTF16LE_BOM;
+  const unsigned char b0 = bytes.size() >= 2 ? static_cast<unsigned char>(bytes[0]) : 0;
+  const unsigned char b1 = bytes.size() >= 2 ? static_cast<unsigned char>(bytes[1]) : 0;
+  if ((b0 == 0xFF && b1 == 0xFE) || (b0 == 0xFE && b1 == 0xFF)) {
+    // Either byte order, told by the mark; the file is written back in the same one.
+    const bool big = b0 == 0xFE;
+    flags &= ~static_cast<uint32_t>(DOC_UTF16LE_BOM | DOC_UTF16BE_BOM | DOC_UTF8_BOM);
+    flags |= big ? DOC_UTF16BE_BOM : DOC_UTF16LE_BOM;
     const size_t units = (bytes.size() - 2) / 2;
+    const size_t lo = big ? 3 : 2, hi = big ? 2 : 3;
     std::u16string wide(units, u'\0');
     for (size_t k = 0; k < units; ++k)
-      wide[k] = static_cast<char16_t>(static_cast<unsigned char>(bytes[2 + 2 * k]) |
-                                      (static_cast<unsigned char>(bytes[3 + 2 * k]) << 8));
+      wide[k] = static_cast<char16_t>(static_cast<unsigned char>(bytes[lo + 2 * k]) |
+                                      (static_cast<unsigned char>(bytes[hi + 2 * k]) << 8));
     text = Utf16ToUtf8(wide.data(), wide.size());
-    result = Format("%s%d wide chars to %d bytes", "UTF-16LE BOM + ", static_cast<int>(units),
-                    static_cast<int>(text.size()));
+    result = Format("%s%d wide chars to %d bytes", big ? "UTF-16BE BOM + " : "UTF-16LE BOM + ",
+                    static_cast<int>(units), static_cast<int>(text.size()));
   } else if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF &&
              static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF) {
+    flags &= ~static_cast<uint32_t>(DOC_UTF16LE_BOM | DOC_UTF16BE_BOM);
     flags |= DOC_UTF8_BOM;
     text = bytes.substr(3);
     result = Format("%s%d bytes", "UTF-8 BOM + ", static_cast<int>(text.size()));
   } else {
-    flags &= ~static_cast<uint32_t>(DOC_UTF16LE_BOM | DOC_UTF8_BOM);
+    flags &= ~static_cast<uint32_t>(DOC_UTF16LE_BOM | DOC_UTF16BE_BOM | DOC_UTF8_BOM);
     text.swap(bytes);
     result = Format("%s%d bytes", "", static_cast<int>(text.size()));
   }
@@ -151,19 +157,22 @@ bool CXmlDoc::SaveFileText(const char* path, const std::string& text, std::strin
     result = SystemMessage();
     return false;
   }
-  if (flags & DOC_UTF16LE_BOM) {
+  if (flags & (DOC_UTF16LE_BOM | DOC_UTF16BE_BOM)) {
+    const bool big = !(flags & DOC_UTF16LE_BOM);
     const std::u16string wide = Utf8ToUtf16(text.data(), text.size());
-    std::string bytes = "\xFF\xFE";
+    std::string bytes = big ? "\xFE\xFF" : "\xFF\xFE";
     bytes.reserve(2 + 2 * wide.size());
     for (char16_t u : wide) {
-      bytes += static_cast<char>(u & 0xFF);
-      bytes += static_cast<char>(u >> 8);
+      const char low = static_cast<char>(u & 0xFF), high = static_cast<char>(u >> 8);
+      bytes += big ? high : low;
+      bytes += big ? low : high;
     }
     if (std::fwrite(bytes.data(), 1, bytes.size(), f.get()) != bytes.size() || std::fclose(f.release()) != 0) {
       result = SystemMessage();
       return false;
     }
-    result = Format("%d bytes to %s%d wide chars", static_cast<int>(text.size()), "UTF-16LE BOM + ",
+    result = Format("%d bytes to %s%d wide chars", static_cast<int>(text.size()),
+                    big ? "UTF-16BE BOM + " : "UTF-16LE BOM + ",
                     static_cast<int>(wide.size()));
     return true;
   }

@@ -3,6 +3,7 @@
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "model/Limits.h"
+#include "pdf/cpdf.h"
 #include "report/ModelSummarySection.h"
 #include "report/PageManager.h"
 #include "report/PdfReport.h"
@@ -150,7 +151,7 @@ TEST(ReportTest, ModelAtTheFileLimitsBecomesAReport) {
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   EXPECT_GE(timesDrawn(run.trace, "DM:"), 35u);
   EXPECT_EQ(timesDrawn(run.trace, name), 0u);  // no full-length name fits a cell
-  EXPECT_GT(countOf(run.trace, "W\xBC\" )\n"), 0u);  // but its cut form does
+  EXPECT_GT(countOf(run.trace, "W\x85\" )\n"), 0u);  // but its cut form does
 }
 
 TEST(ReportTest, ModelWithoutSolutionsHasNoSolutionSection) {
@@ -162,6 +163,65 @@ TEST(ReportTest, ModelWithoutSolutionsHasNoSolutionSection) {
                                  "copy for management purposes only"), 0u);
   EXPECT_EQ(timesDrawn(run.trace, "Solution"), 0u);
   EXPECT_EQ(timesDrawn(run.trace, "Choice % Rank"), 0u);
+}
+
+// The status of a model without a solution is the longest: set at the line height it
+// runs past the right margin, so it is set a little smaller to fit.
+TEST(ReportTest, TheStatusLineFitsBetweenTheMargins) {
+  PV::Data::DecisionModel model = Support::demoShapedModel();
+  model.get_slns().clear();
+  const ReportRun run = report(model, false, Support::scratchFile("report_status.pdf"));
+  ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
+  // Trace lines: 'cpdf_setFont( doc, "name", "encoding", size )' and
+  // 'cpdf_rawText( doc, x, y, angle, "text" )'; the width is measured here anew.
+  const std::string status =
+      "Model definition not sufficient for decision solution - review copy for management "
+      "purposes only";
+  CpdfDocument* measure = cpdf_open(0, nullptr);
+  cpdf_init(measure);
+  auto numberAfter = [](const std::string& line, size_t at) { return std::strtod(line.c_str() + at, nullptr); };
+  std::istringstream lines(run.trace);
+  double size = 0;
+  size_t checked = 0;
+  for (std::string line; std::getline(lines, line);) {
+    if (line.rfind("cpdf_setFont(", 0) == 0) size = numberAfter(line, line.rfind(", ") + 2);
+    if (line.rfind("cpdf_rawText(", 0) == 0 && line.find(status) != std::string::npos) {
+      const double x = numberAfter(line, line.find(", ") + 2);
+      cpdf_setFont(measure, "Bookman-Light", "WinAnsiEncoding", static_cast<float>(size));
+      EXPECT_LE(x + cpdf_stringWidth(measure, status.c_str()), 540.0) << line;
+      EXPECT_GE(size, 9.9);  // set a little smaller, not shrunk out of sight
+      ++checked;
+    }
+  }
+  cpdf_close(measure);
+  EXPECT_GT(checked, 0u);
+}
+
+// Texts outside ASCII keep their letters: the text fonts take the Windows character
+// set and the UTF-8 texts are converted to it; a character it cannot hold shows "?".
+// The report is left for pdftotext (report_accents_check).
+TEST(ReportTest, TextsOutsideAsciiKeepTheirLetters) {
+  PV::Data::DecisionModel model = Support::demoShapedModel();
+  model.set_nm("\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9");           // "Übersicht été"
+  model.get_chs()[0].set_nm("Stra\xC3\x9F" "e \xE2\x82\xAC 5 \xE4\xB8\xAD");  // "Straße € 5 中"
+  AboutTexts about = Support::fixedAboutTexts();
+  about.userName = "J\xC3\xB6rg M\xC3\xBCller";                      // "Jörg Müller"
+  PdfData data(model, about, std::nullopt, nullptr);
+  data.setClock(Support::fixedClock);
+  std::ostringstream trace;
+  data.setTrace(&trace);
+  const std::string path = outputFolder() + "report_accents.pdf";
+  std::remove(path.c_str());
+  const PdfReportOptions options(true, false, path);
+  std::string message;
+  ASSERT_EQ(createPdfReport(data, options, nullptr, &message), REPORT_WRITTEN) << message;
+  const std::string t = trace.str();
+  EXPECT_EQ(countOf(t, "\"Bookman-Light\", null"), 0u) << "a text font without its encoding";
+  EXPECT_GT(countOf(t, "\"Bookman-Light\", \"WinAnsiEncoding\""), 0u);
+  EXPECT_EQ(timesDrawn(t, "Model Name:  \xDC" "bersicht \xE9t\xE9"), 1u);
+  EXPECT_EQ(timesDrawn(t, "Username:  J\xF6rg M\xFCller"), 1u);
+  EXPECT_GT(timesDrawn(t, "Model name:  \xDC" "bersicht \xE9t\xE9"), 0u);  // every page header
+  EXPECT_GT(countOf(t, "Stra\xDF" "e \x80 5 ?"), 0u);
 }
 
 TEST(ReportTest, OutOfDateSolutionIsSaidSoOnEveryPage) {

@@ -115,7 +115,9 @@ std::vector<std::string> Walk(CXmlDoc& doc, CXmlDoc* out, bool& exact) {
     const std::string path = doc.GetElementPath(e);
     if (out) {
       if (out->AddElement(name.c_str(), text.c_str())) {
-        for (const auto& a : attrs) out->SetAttribute(a.first.c_str(), a.second.c_str());
+        // Names other XML readers refuse are refused by the editing calls too.
+        for (const auto& a : attrs)
+          if (!out->SetAttribute(a.first.c_str(), a.second.c_str())) exact = false;
       } else {
         exact = false;
         out->AddElement("x");
