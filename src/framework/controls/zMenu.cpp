@@ -1,4 +1,4 @@
-#include "framework/core/zMenu.h"
+#include "framework/controls/zMenu.h"
 
 #include "framework/core/zWindow.h"
 

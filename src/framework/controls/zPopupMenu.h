@@ -2,7 +2,7 @@
 // tracked popup menu, and the window procedures offer WM_COMMAND to it first.
 #pragma once
 
-#include "framework/core/zMenu.h"
+#include "framework/controls/zMenu.h"
 
 class zPopupMenu;
 

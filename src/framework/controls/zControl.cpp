@@ -1,4 +1,4 @@
-#include "framework/core/zControl.h"
+#include "framework/controls/zControl.h"
 
 #include "framework/core/zProgram.h"
 #include "framework/core/zWindowProc.h"

@@ -1,0 +1,9 @@
+# Standard controls over the system's control classes, menus and popup menus, scroll-bar
+# controls, radio groups, scrollers; the creators of the control types that the
+# application object registers.
+set(PART_SOURCES
+  zControl.cpp
+  zControlTypeCreators.cpp
+  zMenu.cpp
+  zPopupMenu.cpp
+)
