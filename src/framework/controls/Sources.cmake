@@ -3,7 +3,15 @@
 # application object registers.
 set(PART_SOURCES
   zControl.cpp
+  zControlReport.cpp
   zControlTypeCreators.cpp
+  zButton.cpp
+  zEdit.cpp
+  zListBox.cpp
+  zScrollBar.cpp
+  zRadio.cpp
   zMenu.cpp
   zPopupMenu.cpp
+  zScroller.cpp
+  zPaneScroller.cpp
 )

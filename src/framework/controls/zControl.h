@@ -1,50 +1,129 @@
-// A child window of a standard Windows control class, made from the five values of a
-// dialog-template control (parent, sizer, style, title, identifier). This is the least the
-// window procedures need: the control's text colour and background brush for WM_CTLCOLOR,
-// its identifier as the window's, and the scroll information of scroll-bar controls. The
-// controls library derives the real controls from it.
+// The base of the standard controls: a child window of a system control class ("static",
+// "button", "edit", "listbox", "combobox", "scrollbar", or a registered superclass for
+// zGenericControl). The framework creates the native control and subclasses it with
+// zControlProc, which routes each message to the handlers registered on the control, then
+// to its virtual handlers, and passes what is left to the class's own procedure.
+//
+// A control can also take over a native control that already exists (a dialog template
+// item): the takeover constructor (parent, identifier) takes the place and state of the
+// placeholder object with that identifier, or, when the parent has none, of the parent's
+// native child with that identifier. When there is neither, the object stays empty (no
+// handle) and the fault is reported (zControlReport.h); an empty control answers every
+// operation harmlessly. A CreateWindowEx that fails is reported the same way.
 #pragma once
 
 #include "foundation/zGeometry.h"
 #include "framework/core/zChildWin.h"
+#include "framework/core/zNotifyNode.h"
 
 class zScrollInfo;
+class zSuperClass;
 
-// The background brush that the control window procedure keeps for painting controls;
-// the application deletes the last one at exit.
+// The brush that controls answer WM_CTLCOLOREDIT and WM_CTLCOLORLISTBOX of their own
+// children with (a combo box's edit and list); one for the program, replaced at every such
+// message; the application deletes the last one at exit.
 extern HBRUSH ziControlBackgroundBrush;
+
+// What kind of native control an object stands for.
+enum zControlKind : int32_t {
+  zKindButton = 0,
+  zKindListBox = 1,
+  zKindScrollBar = 2,
+  zKindStatic = 3,
+  zKindEdit = 4,
+  zKindComboBox = 5,
+  zKindPlain = 6,
+  zKindGeneric = 7,
+  zKindNoTakeover = 8,  // a template item that no control may take over
+};
 
 class zControl : public zChildWin {
  public:
-  // windowsClass: the Windows class of the native control ("button", "static", ...).
-  // A style of 0 means WS_TABSTOP alone; a null title gives an empty title.
-  zControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id,
-           const char* windowsClass);
+  // A new control; the concrete class (or the caller) calls create(). A style of 0 means
+  // WS_TABSTOP alone; a null text an empty one. windowsClass names the system class for
+  // controls made from this base directly (null: "CtrlWindowCL", for the concrete classes
+  // to replace).
+  zControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
+           const char* windowsClass = nullptr);
+  // Takes over the template item with the identifier (see above).
+  zControl(zWindow* parent, int32_t id);
   ~zControl() override;
 
-  // No class to register: the Windows class exists.
+  // No class to register: the system class exists.
   WNDCLASSA* classInfo() override;
-  // CreateWindowEx of the control's class with the title and the identifier, the window's
-  // font, and the window-map entry.
+  // CreateWindowEx of the stored class, style and text at the sizer's rectangle, then the
+  // window map and the subclassing; the parent's font. Without WS_CLIPSIBLINGS.
   void create() override;
+  // The first call lays the control out in its parent, then shows and updates it.
+  void show(int cmd) override;
+  // CallWindowProc to the class's own procedure (DefWindowProc without one).
+  LRESULT defProc(zEvent* event) override;
+  // Stores the colour and makes the control's background brush of it.
+  uint32_t setBackgroundColor(const zColor& color) override;
 
+  // The text of the native control; the stored text while there is none.
+  FLCString text() const;
+  void setText(const char* text);
+  void setText(const FLCString& text) { setText(static_cast<const char*>(text)); }
+
+  // The colour of the control's text, set at WM_CTLCOLOR time by whoever answers it.
   const zColor& textColor() const { return textColor_; }
   void setTextColor(const zColor& color) { textColor_ = color; }
-  // The control's own background brush; null when it has none.
   HBRUSH backgroundBrush() const { return brush_; }
-  // Replaces the control's brush with a solid one of the colour.
-  uint32_t setBackgroundColor(const zColor& color) override;
+  // Colour of the control's own children (a combo box's edit and list); -2 for none.
+  virtual uint32_t childColor() const { return 0xFFFFFFFEu; }
   // The scroll information of a scroll-bar control; null for other controls.
   virtual zScrollInfo* scrollInfo() { return nullptr; }
-  // The window procedure of the control's class, which the control procedure calls.
-  WNDPROC classProcedure() const { return classProc_; }
+  WNDPROC classProcedure() const { return savedProc_; }
+  int32_t kind() const { return kind_; }
+  // The template placeholder this control took over and keeps; null when none.
+  zWindow* adopted() const { return adopted_; }
+  // No native control: creation failed or the takeover found nothing.
+  bool isEmpty() const { return handle_ == nullptr; }
+
+  // Posts WM_COMMAND (id, code, the control's window) to the parent.
+  void notifyParent(uint32_t code);
+  // A handler for one notification code of this control on the parent's command list.
+  void addCtrlNotify(const zEventHandler& handler, uint32_t code);
+  // Removes the first such node; true when there was one.
+  bool removeCtrlNotify(const zEventHandler& handler, uint32_t code);
+
+ protected:
+  // Subclasses the native window and enters it in the window map.
+  void attachNative();
+
+  zColor textColor_;
+  zWindow* adopted_;
+  HBRUSH brush_;
+  WNDPROC savedProc_;
+  int32_t kind_;
 
  private:
-  zColor textColor_;
-  HBRUSH brush_;
-  WNDPROC classProc_;
+  void initControl();
+  void takeOver(int32_t id);
+  void takeOverPlaceholder(zWindow* placeholder);
+  void takeOverNative(HWND native);
 };
 
-// The procedure that controls are subclassed with: the control's class does the work; the
-// framework follows the window's end (WM_NCDESTROY) as for its own windows.
-LRESULT CALLBACK ziControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+// A control of a class that the program registered as a superclass (zProgram::
+// registerSuperClass). A class name without a record creates nothing (reported).
+class zGenericControl : public zControl {
+ public:
+  zGenericControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
+                  const char* className, HMODULE module = nullptr);
+  zGenericControl(zWindow* parent, int32_t id);
+  ~zGenericControl() override;
+
+  void create() override;
+  LRESULT defProc(zEvent* event) override;
+
+ private:
+  zSuperClass* superClass_;
+  HMODULE module_;
+};
+
+// The procedure that controls are subclassed with.
+LRESULT CALLBACK zControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+
+// The framework's private messages of controls.
+constexpr UINT zMsgEditEnter = 0x900;  // to an edit's parent: Enter in a single-line edit
