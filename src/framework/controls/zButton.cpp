@@ -128,7 +128,8 @@ void zCheckBox::bind(int* bound) {
 }
 
 int zCheckBox::storeData() {
-  if (bindKind_ != 1 || !bound_) return 0;
+  // An empty control (no native window) has nothing to store: the bound value stays.
+  if (bindKind_ != 1 || !bound_ || isEmpty()) return 0;
   *bound_ = checked();
   return 1;
 }

@@ -93,7 +93,7 @@ LRESULT CALLBACK zControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM l
     case WM_SYSCOLORCHANGE: {
       zWindowDlistIter it(&control->children());
       while (zWindow* child = it.next()) SendMessageA(child->handle(), WM_SYSCOLORCHANGE, wParam, lParam);
-      if (lstrcmpA(control->className(), "button") == 0 || lstrcmpA(control->className(), "static") == 0)
+      if (lstrcmpiA(control->className(), "button") == 0 || lstrcmpiA(control->className(), "static") == 0)
         control->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_BTNFACE)));
       InvalidateRect(handle, nullptr, TRUE);
       result = 0;

@@ -47,7 +47,8 @@ int zEditBase::validate() {
 }
 
 int zEditBase::storeData() {
-  if (!bound_) return 0;
+  // An empty control (no native window) has nothing to store: the bound value stays.
+  if (!bound_ || isEmpty()) return 0;
   *bound_ = windowText(handle_);
   return 1;
 }

@@ -178,7 +178,8 @@ int zListBoxBase::validate() {
 }
 
 int zListBoxBase::storeData() {
-  if (bindKind_ == 0 || !bound_) return 0;
+  // An empty control (no native window) has nothing to store: the bound value stays.
+  if (bindKind_ == 0 || !bound_ || isEmpty()) return 0;
   if (bindKind_ == 1) *static_cast<int32_t*>(bound_) = selection();
   if (bindKind_ == 2) selectedText(static_cast<FLCString*>(bound_));
   return 1;
@@ -327,7 +328,7 @@ int zComboBoxBase::validate() {
 }
 
 int zComboBoxBase::storeData() {
-  if (bindKind_ == 0 || !bound_) return 0;
+  if (bindKind_ == 0 || !bound_ || isEmpty()) return 0;
   if (bindKind_ == 1) *static_cast<int32_t*>(bound_) = selection();
   if (bindKind_ == 2) {
     FLCString* target = static_cast<FLCString*>(bound_);

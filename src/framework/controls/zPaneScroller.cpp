@@ -52,8 +52,8 @@ int zPaneScroller::applyMove(bool vertical, const zScrollMove& move) {
   if (!info) return 0;
   switch (move.kind) {
     case zScrollMoveNone: return 0;
-    case zScrollMoveToLow: return toEnd(vertical, false);
-    case zScrollMoveToHigh: return toEnd(vertical, true);
+    case zScrollMoveToLow: return vertical ? vertTop() : horzLeft();
+    case zScrollMoveToHigh: return vertical ? vertBottom() : horzRight();
     case zScrollMoveBy: break;
   }
   if (vertical)

@@ -25,15 +25,17 @@ void setTabStop(zWindow* button, bool on) {
   SetWindowLongPtrA(button->handle(), GWL_STYLE, style);
 }
 
-// The checked button moves from `current` to the child `id`; returns the new current
-// button (unchanged when the range has no child with that id).
-zWindow* moveCheck(zWindow* parent, zWindow* current, int32_t first, int32_t id) {
+// The checked button moves from `current` to the child `id`; the tab stop sits on the
+// checked button only. Returns the new current button (unchanged when the range has no
+// child with that id).
+zWindow* moveCheck(zWindow* parent, zWindow* current, int32_t first, int32_t last, int32_t id) {
   zWindow* next = childWithId(parent, id);
   if (!next) return current;
   zWindow* previous = current ? current : childWithId(parent, first);
-  if (previous && previous != next) {
-    setChecked(previous, 0);
-    setTabStop(previous, false);
+  if (previous && previous != next) setChecked(previous, 0);
+  zWindowDlistIter it(&parent->children());
+  while (zWindow* child = it.next()) {
+    if (child != next && child->id() >= first && child->id() <= last) setTabStop(child, false);
   }
   setChecked(next, 1);
   setTabStop(next, true);
@@ -73,7 +75,7 @@ zRadioGroup::~zRadioGroup() {
 
 int zRadioGroup::clicked(zEvent* event) {
   if (!isClick(event)) return 0;
-  current_ = moveCheck(parent_, current_, first_, LOWORD(event->wParam_));
+  current_ = moveCheck(parent_, current_, first_, last_, LOWORD(event->wParam_));
   if (notify_.isSet()) notify_(event);
   return 0;
 }
@@ -101,7 +103,7 @@ int zRadioGroup::storeData() {
 int zRadioGroup::loadData() {
   if (!bound_) return 0;
   if (*bound_ < first_ || *bound_ > last_) return 1;
-  current_ = moveCheck(parent_, current_, first_, *bound_);
+  current_ = moveCheck(parent_, current_, first_, last_, *bound_);
   return 1;
 }
 
@@ -147,7 +149,7 @@ zRadioController::~zRadioController() {
 
 int zRadioController::clicked(zEvent* event) {
   if (!isClick(event)) return 0;
-  current_ = moveCheck(parent_, current_, first_, LOWORD(event->wParam_));
+  current_ = moveCheck(parent_, current_, first_, last_, LOWORD(event->wParam_));
   if (notify_.isSet()) notify_(event);
   if (bound_ && current_) *bound_ = current_->id();
   return 0;
@@ -156,7 +158,7 @@ int zRadioController::clicked(zEvent* event) {
 int zRadioController::update() {
   if (!bound_) return 0;
   if (*bound_ < first_ || *bound_ > last_) return 1;
-  current_ = moveCheck(parent_, current_, first_, *bound_);
+  current_ = moveCheck(parent_, current_, first_, last_, *bound_);
   return 1;
 }
 
