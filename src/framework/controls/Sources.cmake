@@ -9,6 +9,7 @@ set(PART_SOURCES
   zEdit.cpp
   zListBox.cpp
   zScrollBar.cpp
+  zUserResource.cpp
   zRadio.cpp
   zMenu.cpp
   zPopupMenu.cpp

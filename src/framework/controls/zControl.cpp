@@ -470,6 +470,10 @@ void zGenericControl::create() {
     return;
   }
   if (windowMap()) windowMap()->add(handle_, this);
+  // The program's procedure for the class takes the window's messages first.
+  if (superClass_->procedure())
+    savedProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(superClass_->procedure())));
   inheritParentFont();
 }
 

@@ -286,4 +286,42 @@ TEST_F(ControlBase, APlaceholderIsReplacedInItsPlace) {
   EXPECT_EQ(app_->windowMap()->find(fixed->handle()), fixed);
 }
 
+// The program's procedure for a superclass, which hears the class's own procedure first.
+WNDPROC genericClassProc = nullptr;
+int genericMessages = 0;
+LRESULT CALLBACK genericSuperProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (!window) {
+    genericClassProc = reinterpret_cast<WNDPROC>(lParam);
+    return 0;
+  }
+  ++genericMessages;
+  return CallWindowProcA(genericClassProc, window, message, wParam, lParam);
+}
+
+TEST_F(ControlBase, GenericControlsOfRegisteredSuperclassesOnly) {
+  LoggingFrame frame;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = DefWindowProcA;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "ControlsTestGeneric";
+  wc.style = CS_GLOBALCLASS;  // the superclass record finds global classes only
+  RegisterClassA(&wc);
+  app_->registerSuperClass("ControlsTestGeneric", &genericSuperProc, nullptr);
+  EXPECT_EQ(genericClassProc, &DefWindowProcA);
+  zGenericControl* generic =
+      new zGenericControl(&frame, at(0, 0, 50, 20), WS_VISIBLE, "generic", 1, "ControlsTestGeneric");
+  ASSERT_TRUE(IsWindow(generic->handle()));
+  EXPECT_EQ(generic->kind(), zKindGeneric);
+  EXPECT_EQ(app_->windowMap()->find(generic->handle()), generic);
+  genericMessages = 0;
+  SendMessageA(generic->handle(), WM_USER, 0, 0);
+  EXPECT_EQ(genericMessages, 1);
+  const uint32_t before = zControlFaultCount();
+  zGenericControl* unknown = new zGenericControl(&frame, at(0, 0, 50, 20), 0, "x", 2, "NoSuperclassHere");
+  EXPECT_TRUE(unknown->isEmpty());
+  EXPECT_EQ(zControlFaultCount(), before + 1);
+  delete generic;
+  UnregisterClassA("ControlsTestGeneric", GetModuleHandleA(nullptr));
+}
+
 }  // namespace

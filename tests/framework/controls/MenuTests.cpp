@@ -7,6 +7,7 @@
 #include "ControlTestSupport.h"
 #include "framework/controls/zMenu.h"
 #include "framework/controls/zPopupMenu.h"
+#include "framework/controls/zUserResource.h"
 #include "framework/core/zResId.h"
 #include "framework/core/ziWindowMap.h"
 #include "test_resources.h"
@@ -169,18 +170,20 @@ TEST_F(Menus, APopupIsCurrentOnlyWhileItIsTracked) {
   EXPECT_TRUE(heard.ids.empty());
   EXPECT_EQ(frame.log, (std::vector<std::string>{"slot", "default"}));
 
-  // A command chosen in the menu goes to the popup's handlers.
+  // A command chosen in the menu goes to the popup's handlers, and to the owner when
+  // none of them takes it.
   t = Tracking();
   t.popup = &popup;
   t.choose = true;
+  heard.answer = 0;
+  frame.log.clear();
   const UINT_PTR chooser = SetTimer(nullptr, 0, 150, &actInMenu);
   const uint32_t chosen = popup.track();
   KillTimer(nullptr, chooser);
   tracking = nullptr;
-  if (chosen != 0) {
-    EXPECT_EQ(chosen, 501u);
-    EXPECT_EQ(heard.ids, (std::vector<uint32_t>{501}));
-  }
+  EXPECT_EQ(chosen, 501u);
+  EXPECT_EQ(heard.ids, (std::vector<uint32_t>{501}));
+  EXPECT_EQ(frame.log, (std::vector<std::string>{"slot", "default"}));
   EXPECT_EQ(ziTrackedPopupMenu, nullptr);
 }
 
@@ -260,6 +263,17 @@ TEST_F(Menus, TheSystemMenuOutlivesItsObject) {
     EXPECT_TRUE(menu.hasTypeBit(zTypeMenu));
   }
   EXPECT_EQ(GetMenuItemCount(GetSystemMenu(frame.handle(), FALSE)), items);
+}
+
+TEST_F(Menus, UserResourcesFoundOrNot) {
+  zUserResource data(zResId(kTestData), RT_RCDATA);
+  ASSERT_NE(data.data(), nullptr);
+  EXPECT_STREQ(static_cast<const char*>(data.data()), "resource data");
+  EXPECT_GE(data.size(), 14u);
+  zUserResource missing(zResId(kTestData + 1), RT_RCDATA);
+  EXPECT_EQ(missing.data(), nullptr);
+  zUserResource noModule(zResId(kTestData, "no_such_module_here.dll"), RT_RCDATA);
+  EXPECT_EQ(noModule.data(), nullptr);
 }
 
 }  // namespace

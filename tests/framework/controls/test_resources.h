@@ -14,3 +14,4 @@
 #define kTestMenu 400
 #define kMenuFirst 401
 #define kMenuSecond 402
+#define kTestData 500
