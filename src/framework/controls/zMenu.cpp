@@ -13,6 +13,19 @@ UINT_PTR idParam(uint32_t id) { return static_cast<UINT_PTR>(id); }
 // The answer of EnableMenuItem and CheckMenuItem: -1 (0xFFFFFFFF) when there is no item.
 int itemExists(DWORD previous) { return previous == 0xFFFFFFFFu ? 0 : 1; }
 
+// A menu selection carries the item's id in the low word of wParam and its flags (or
+// 0xFFFF when the menu closes) in the high word: a range of ids is matched on the low word.
+class ziMenuSelectNode : public zNotifyNode {
+ public:
+  ziMenuSelectNode(uint32_t first, uint32_t last, const zEventHandler& handler)
+      : zNotifyNode(first, last, handler, WM_MENUSELECT) {}
+  bool matches(const zEvent* event) const override {
+    if (event->message_ != WM_MENUSELECT) return false;
+    const uint32_t id = LOWORD(event->wParam_);
+    return lowId() <= id && id <= highId();
+  }
+};
+
 }  // namespace
 
 HMENU zMenu::load(const zResId& id) {
@@ -139,7 +152,7 @@ void zMenu::setCommandAny(const zEventHandler& handler) {
 void zMenu::removeCommandHandler(const zEventHandler& handler) { removeCommand(handler, WM_COMMAND); }
 
 void zMenu::setSelectHandler(const zEventHandler& handler, uint32_t first, uint32_t last) {
-  addNotifyNode(owner_, new zNotifyNode(first, last, handler, WM_MENUSELECT));
+  addNotifyNode(owner_, new ziMenuSelectNode(first, last, handler));
 }
 
 void zMenu::setInitHandler(const zEventHandler& handler) {

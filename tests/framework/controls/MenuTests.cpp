@@ -107,10 +107,17 @@ TEST_F(Menus, HandlerRangesIncludeBothEndsAndAnyIdTakesEveryId) {
   EXPECT_EQ(range.ids.back(), 101u);
   // Selection help hears menu selections whatever their flags.
   Heard select;
+  select.answer = 0;
   bar->setSelectHandler(zEventHandler(&select, &Heard::heard));
   SendMessageA(frame.handle(), WM_MENUSELECT, MAKEWPARAM(578, MF_HILITE), 0);
   SendMessageA(frame.handle(), WM_MENUSELECT, 0xFFFF0000u, 0);
   EXPECT_EQ(select.ids, (std::vector<uint32_t>{578, 0}));
+  // A range matches the id in the low word whatever the flags in the high word.
+  Heard help;
+  bar->setSelectHandler(zEventHandler(&help, &Heard::heard), 570, 580);
+  SendMessageA(frame.handle(), WM_MENUSELECT, MAKEWPARAM(578, MF_HILITE | MF_MOUSESELECT), 0);
+  SendMessageA(frame.handle(), WM_MENUSELECT, MAKEWPARAM(581, MF_HILITE), 0);
+  EXPECT_EQ(help.ids, (std::vector<uint32_t>{578}));
 }
 
 // Tracking: a thread timer acts inside the menu's own loop.
