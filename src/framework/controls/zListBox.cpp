@@ -380,3 +380,43 @@ zComboBoxStatic::zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style,
 zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) {
   setTypeBit(zTypeComboBoxStatic);
 }
+
+zListBox::zListBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zListBox(parent, id) {
+  bindString(bound, flags);
+}
+
+zListBox::zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zListBox(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zListBoxUnsorted(parent, id) {
+  bindString(bound, flags);
+}
+
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zListBoxUnsorted(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zComboBox::zComboBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBox(parent, id) {
+  bindString(bound, flags);
+}
+
+zComboBox::zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBox(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBoxFull(parent, id) {
+  bindString(bound, flags);
+}
+
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBoxFull(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBoxStatic(parent, id) {
+  bindString(bound, flags);
+}
+
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBoxStatic(parent, id) {
+  bindIndex(bound, flags);
+}

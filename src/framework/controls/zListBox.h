@@ -70,12 +70,18 @@ class zListBox : public zListBoxBase {
  public:
   zListBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
   zListBox(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zListBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
 };
 
 class zListBoxUnsorted : public zListBoxBase {
  public:
   zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
   zListBoxUnsorted(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
 };
 
 class zComboBoxBase : public zControl {
@@ -144,18 +150,27 @@ class zComboBox : public zComboBoxBase {
  public:
   zComboBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
   zComboBox(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zComboBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
 };
 
 class zComboBoxFull : public zComboBoxBase {
  public:
   zComboBoxFull(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
   zComboBoxFull(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
 };
 
 class zComboBoxStatic : public zComboBoxBase {
  public:
   zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
   zComboBoxStatic(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
 };
 
 // Invalidates a window (with erasing); 1. A callback for EnumChildWindows.

@@ -6,6 +6,7 @@
 #include "ControlTestSupport.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zSizer.h"
+#include "test_resources.h"
 
 namespace {
 
@@ -167,6 +168,32 @@ TEST_F(Lists, SelectionChangeNotificationsReachTheirHandlers) {
   EXPECT_TRUE(list->removeSelChangeNotify(handler));
   SendMessageA(frame.handle(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list->handle()));
   EXPECT_EQ(changes.count, 1);
+}
+
+TEST_F(Lists, TemplateListsTakenOverWithBindings) {
+  LoggingFrame frame;
+  DialogHost dialog(&frame, kTakeoverDialog);
+  int32_t index = 1;
+  zListBoxUnsorted* list = new zListBoxUnsorted(&dialog, kListId, &index);
+  FLCString chosen = "two";
+  zComboBoxStatic* combo = new zComboBoxStatic(&dialog, kComboId, &chosen, zBindEmptyValid);
+  ASSERT_FALSE(list->isEmpty());
+  ASSERT_FALSE(combo->isEmpty());
+  const char* const items[] = {"one", "two", "three", nullptr};
+  list->addStrings(items);
+  combo->addStrings(items);
+  EXPECT_EQ(list->loadData(), 1);
+  EXPECT_EQ(list->selection(), 1);
+  EXPECT_EQ(combo->loadData(), 1);
+  EXPECT_EQ(combo->selection(), 1);
+  list->setSelection(2);
+  combo->setSelection(2);
+  EXPECT_EQ(list->storeData(), 1);
+  EXPECT_EQ(combo->storeData(), 1);
+  EXPECT_EQ(index, 2);
+  EXPECT_STREQ(chosen, "three");
+  combo->setSelection(-1);
+  EXPECT_EQ(combo->validate(), 1);  // an empty selection is allowed by the flags
 }
 
 }  // namespace
