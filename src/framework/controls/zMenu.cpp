@@ -105,6 +105,24 @@ BOOL zMenu::appendPopup(zMenu* submenu, const char* text) {
   return AppendMenuA(handle_, MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->handle()), text);
 }
 
+BOOL zMenu::appendPopupBitmap(zMenu* submenu, HBITMAP bitmap) {
+  if (!handle_ || !submenu) return FALSE;
+  return AppendMenuA(handle_, MF_POPUP | MF_BITMAP, reinterpret_cast<UINT_PTR>(submenu->handle()),
+                     reinterpret_cast<LPCSTR>(bitmap));
+}
+
+BOOL zMenu::insertBitmap(uint32_t id, uint32_t position, HBITMAP bitmap) {
+  return handle_ ? InsertMenuA(handle_, position, MF_BYPOSITION | MF_BITMAP, idParam(id),
+                               reinterpret_cast<LPCSTR>(bitmap))
+                 : FALSE;
+}
+
+BOOL zMenu::insertPopupBitmap(zMenu* submenu, HBITMAP bitmap, uint32_t position) {
+  if (!handle_ || !submenu) return FALSE;
+  return InsertMenuA(handle_, position, MF_BYPOSITION | MF_POPUP | MF_BITMAP,
+                     reinterpret_cast<UINT_PTR>(submenu->handle()), reinterpret_cast<LPCSTR>(bitmap));
+}
+
 BOOL zMenu::insertItem(uint32_t id, uint32_t position, const char* text, uint32_t flags) {
   return handle_ ? InsertMenuA(handle_, position, flags | MF_BYPOSITION, idParam(id), text) : FALSE;
 }

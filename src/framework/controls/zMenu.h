@@ -47,6 +47,9 @@ class zMenu : public zDevice {
   BOOL appendAfterSeparator(uint32_t id, const char* text);
   BOOL appendBarBreak(uint32_t id, const char* text) { return appendItem(id, text, MF_MENUBARBREAK); }
   BOOL appendPopup(zMenu* submenu, const char* text);
+  BOOL appendPopupBitmap(zMenu* submenu, HBITMAP bitmap);
+  BOOL insertBitmap(uint32_t id, uint32_t position, HBITMAP bitmap);
+  BOOL insertPopupBitmap(zMenu* submenu, HBITMAP bitmap, uint32_t position);
   BOOL insertItem(uint32_t id, uint32_t position, const char* text, uint32_t flags);
   BOOL insertPopup(zMenu* submenu, const char* text, uint32_t position);
   BOOL deleteItem(uint32_t id);

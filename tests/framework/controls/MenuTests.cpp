@@ -54,9 +54,14 @@ TEST_F(Menus, ItemStatesReadBackAndUnknownIdsAnswerZero) {
   EXPECT_TRUE(file->deleteItem(11));
   EXPECT_TRUE(file->deleteAt(0));
   EXPECT_EQ(GetMenuItemCount(file->handle()), 2);
+  const HBITMAP bitmap = CreateBitmap(8, 8, 1, 1, nullptr);
+  EXPECT_TRUE(file->insertBitmap(12, 0, bitmap));
+  EXPECT_TRUE(GetMenuState(file->handle(), 12, MF_BYCOMMAND) & MF_BITMAP);
   // The submenu belongs to the bar now; its object lets go of the handle.
   file->clearHandle();
   delete file;
+  frame.setMenu(nullptr);  // the bar and its items go before the bitmap
+  DeleteObject(bitmap);
 }
 
 TEST_F(Menus, ResourceMenusAndPopups) {
