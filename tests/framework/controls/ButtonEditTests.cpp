@@ -145,6 +145,7 @@ TEST_F(ButtonsAndEdits, EditBindingSelectionAndValidation) {
   EXPECT_STREQ(edit->text(), "abc");
   // Empty text allowed by the flags.
   DialogHost dialog(&frame, 300);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   zEditLine* optional = new zEditLine(&dialog, 102, nullptr, zEditEmptyValid);
   EXPECT_EQ(optional->validate(), 1);
 }

@@ -237,6 +237,7 @@ TEST_F(ControlBase, TemplateItemsAreTakenOverWithTheirState) {
 TEST_F(ControlBase, ATakeoverWithAWrongIdGivesAnEmptyControlAndAReport) {
   LoggingFrame frame;
   DialogHost dialog(&frame, kTakeoverDialog);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   const uint32_t before = zControlFaultCount();
   int flag = 1;
   zCheckBox* check = new zCheckBox(&dialog, 999, &flag);

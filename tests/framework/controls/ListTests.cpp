@@ -173,6 +173,7 @@ TEST_F(Lists, SelectionChangeNotificationsReachTheirHandlers) {
 TEST_F(Lists, TemplateListsTakenOverWithBindings) {
   LoggingFrame frame;
   DialogHost dialog(&frame, kTakeoverDialog);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   int32_t index = 1;
   zListBoxUnsorted* list = new zListBoxUnsorted(&dialog, kListId, &index);
   FLCString chosen = "two";

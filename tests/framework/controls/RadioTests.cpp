@@ -27,6 +27,7 @@ bool tabStop(zRadioButton* b) { return (nativeStyle(b->handle()) & WS_TABSTOP) !
 TEST_F(Radios, AControllerMovesTheCheckAndTheTabStopAndStoresTheId) {
   LoggingFrame frame;
   DialogHost dialog(&frame, kTakeoverDialog);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   zRadioButton* one = new zRadioButton(&dialog, kRadioFirst);
   zRadioButton* two = new zRadioButton(&dialog, kRadioSecond);
   zRadioButton* three = new zRadioButton(&dialog, kRadioThird);
@@ -79,6 +80,7 @@ TEST_F(Radios, AControllerMovesTheCheckAndTheTabStopAndStoresTheId) {
 TEST_F(Radios, AControllerStartsAtTheCheckedButtonAndRemovesOnlyItsOwnNode) {
   LoggingFrame frame;
   DialogHost dialog(&frame, kTakeoverDialog);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   new zRadioButton(&dialog, kRadioFirst);
   zRadioButton* two = new zRadioButton(&dialog, kRadioSecond);
   new zRadioButton(&dialog, kRadioThird);
@@ -100,6 +102,7 @@ TEST_F(Radios, AControllerStartsAtTheCheckedButtonAndRemovesOnlyItsOwnNode) {
 TEST_F(Radios, ARadioGroupIsItsFirstButtonAndLeavesNoNodeBehind) {
   LoggingFrame frame;
   DialogHost dialog(&frame, kTakeoverDialog);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   zRadioButton* two = new zRadioButton(&dialog, kRadioSecond);
   zRadioButton* three = new zRadioButton(&dialog, kRadioThird);
   zRadioGroup* group = new zRadioGroup(&dialog, kRadioFirst, kRadioThird);
@@ -127,6 +130,7 @@ TEST_F(Radios, ARadioGroupIsItsFirstButtonAndLeavesNoNodeBehind) {
 TEST_F(Radios, ABoundGroupChecksTheBoundButton) {
   LoggingFrame frame;
   DialogHost dialog(&frame, kTakeoverDialog);
+  ASSERT_TRUE(IsWindow(dialog.handle()));
   zRadioButton* three = new zRadioButton(&dialog, kRadioThird);
   int32_t value = kRadioThird;
   zRadioGroup* group = new zRadioGroup(&dialog, kRadioFirst, kRadioThird, &value);
