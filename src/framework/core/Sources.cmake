@@ -4,7 +4,6 @@
 set(PART_SOURCES
   zProgram.cpp
   zControlType.cpp
-  zControlTypeCreators.cpp
   zSuperClass.cpp
   ziWindowMap.cpp
   zEvH.cpp
@@ -15,10 +14,7 @@ set(PART_SOURCES
   zChildWin.cpp
   zProgramFrame.cpp
   zWindowProc.cpp
-  zControl.cpp
-  zPopupMenu.cpp
   zDevice.cpp
-  zMenu.cpp
   zResId.cpp
   zScrollInfo.cpp
   zTaskDev.cpp

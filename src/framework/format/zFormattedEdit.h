@@ -7,7 +7,7 @@
 // from a window procedure of its own placed in front of the control procedure.
 #pragma once
 
-#include "framework/core/zControl.h"
+#include "framework/controls/zControl.h"
 #include "framework/format/zFormatter.h"
 
 class zFormattedEdit : public zControl {
