@@ -141,8 +141,12 @@ LRESULT ziRouteEvent(zWindow* window, zEvent* event) {
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if ((bits & zHandlesFocus) && window->dispatchNotify(event)) return 1;
+      if ((bits & zHandlesFocus) && window->dispatchNotify(event)) {
+        window->notifyFocusToParents(event->message_ == WM_SETFOCUS);
+        return 1;
+      }
       result = window->onFocus(event);
+      window->notifyFocusToParents(event->message_ == WM_SETFOCUS);
       break;
     case WM_CLOSE:
       if ((bits & zHandlesClose) && window->dispatchNotify(event)) return 1;
