@@ -94,12 +94,12 @@ void zDialogFrame::create() {
   int32_t width = sizer_->width_ == zSizer::unset ? 200 : sizer_->width_;
   int32_t height = sizer_->height_ == zSizer::unset ? 150 : sizer_->height_;
   const bool hasMenu = (reader_ && reader_->hasMenu()) || menu() != nullptr;
-  ziAddNonClientSize(style_, hasMenu, &width, &height);
+  if (style_ & DS_MODALFRAME) exStyle_ |= WS_EX_DLGMODALFRAME;
+  if (style_ & WS_CHILD) style_ = (style_ & ~static_cast<uint32_t>(WS_CHILD)) | WS_POPUP;
+  ziAddNonClientSize(style_, exStyle_, hasMenu, &width, &height);
   sizer_->setExtent(zDimension(width, height));
 
   if (WNDCLASSA* wc = classInfo()) ziRegisterOwnClass(this, wc, className_, true);
-  if (style_ & DS_MODALFRAME) exStyle_ |= WS_EX_DLGMODALFRAME;
-  if (style_ & WS_CHILD) style_ = (style_ & ~static_cast<uint32_t>(WS_CHILD)) | WS_POPUP;
   const int32_t x = sizer_->x_;
   const int32_t y = sizer_->y_;
   handle_ = CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, width, height,

@@ -75,14 +75,15 @@ void zMDIDialogFrame::create() {
     wc->style = classStyle_;
     ziRegisterOwnClass(this, wc, className_, false);
   }
+  style_ = (style_ & ~static_cast<uint32_t>(WS_POPUP)) | WS_CHILD;
+  if (style_ & WS_MINIMIZEBOX) style_ |= WS_SYSMENU;
   if (sizer_->width_ != zSizer::unset) {
     int32_t width = sizer_->width_;
     int32_t height = sizer_->height_;
-    ziAddNonClientSize(style_, reader_ && reader_->hasMenu(), &width, &height);
+    ziAddNonClientSize(style_, exStyle_ | WS_EX_MDICHILD, reader_ && reader_->hasMenu(), &width,
+                       &height);
     sizer_->setExtent(zDimension(width, height));
   }
-  style_ = (style_ & ~static_cast<uint32_t>(WS_POPUP)) | WS_CHILD;
-  if (style_ & WS_MINIMIZEBOX) style_ |= WS_SYSMENU;
   MDICREATESTRUCTA mcs;
   mcs.szClass = className_;
   mcs.szTitle = text_.length() > 1 ? static_cast<const char*>(text_) : nullptr;

@@ -19,7 +19,8 @@ LRESULT CALLBACK ziMDIMarginProc(HWND handle, UINT message, WPARAM wParam, LPARA
 }
 
 zMDIMarginFrame::zMDIMarginFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title)
-    : zFrameWin(parent, sizer, style, title), edge_(topEdge) {
+    : zFrameWin(parent, sizer, style, title), edge_(topEdge), thickness_(0) {
+  if (sizer && sizer->height_ != zSizer::unset && sizer->height_ > 0) thickness_ = sizer->height_;
   setTypeBit(zTypeMDIMarginFrame);
   if (sizer && parent && parent->sizer()) parent->sizer()->addChildFirst(sizer);
   style_ |= WS_CHILD;
@@ -37,11 +38,6 @@ WNDCLASSA* zMDIMarginFrame::classInfo() {
   WNDCLASSA* wc = zWindow::classInfo();
   wc->lpfnWndProc = ziMDIMarginProc;
   return wc;
-}
-
-int32_t zMDIMarginFrame::thickness() const {
-  const int32_t h = sizer_ ? sizer_->height_ : 0;
-  return h == zSizer::unset || h < 0 ? 0 : h;
 }
 
 void zMDIMarginFrame::createWindow() {

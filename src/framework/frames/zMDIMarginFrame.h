@@ -23,10 +23,13 @@ class zMDIMarginFrame : public zFrameWin {
   // The edge of the frame along which the band lies; the top unless set otherwise.
   Edge edge() const { return edge_; }
   void setEdge(Edge edge) { edge_ = edge; }
-  int32_t thickness() const;
+  // The band's breadth: the height of the sizer given at construction.
+  int32_t thickness() const { return thickness_; }
+  void setThickness(int32_t thickness) { thickness_ = thickness; }
 
   LRESULT route(zEvent* event);
 
  private:
   Edge edge_;
+  int32_t thickness_;
 };

@@ -156,22 +156,14 @@ bool ziDefaultButtonMessage(zWindow* frame, uint32_t& defaultId, zEvent* event, 
   }
 }
 
-void ziAddNonClientSize(uint32_t style, bool hasMenu, int32_t* width, int32_t* height) {
-  if ((style & WS_CAPTION) == WS_CAPTION) *height += GetSystemMetrics(SM_CYCAPTION);
-  if (style & DS_MODALFRAME) {
-    *height += 2 * GetSystemMetrics(SM_CYDLGFRAME) + GetSystemMetrics(SM_CYBORDER);
-    *width += 2 * GetSystemMetrics(SM_CXDLGFRAME) + 2 * GetSystemMetrics(SM_CXBORDER);
-  } else if (style & WS_DLGFRAME) {
-    *height += GetSystemMetrics(SM_CYDLGFRAME);
-    *width += GetSystemMetrics(SM_CXDLGFRAME);
-  } else if (style & WS_THICKFRAME) {
-    *height += GetSystemMetrics(SM_CYFRAME);
-    *width += GetSystemMetrics(SM_CXFRAME);
-  } else {
-    *height += GetSystemMetrics(SM_CYBORDER);
-    *width += GetSystemMetrics(SM_CXBORDER);
-  }
-  if (hasMenu) *height += GetSystemMetrics(SM_CYMENU);
+void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width,
+                        int32_t* height) {
+  // The system's own measure of the frame: a sum of metrics misses borders that a style
+  // has or counts ones it lacks, and the template's controls would then be cut off.
+  RECT r = {0, 0, *width, *height};
+  AdjustWindowRectEx(&r, style, hasMenu ? TRUE : FALSE, exStyle);
+  *width = r.right - r.left;
+  *height = r.bottom - r.top;
 }
 
 uint32_t ziDialogBackground() {

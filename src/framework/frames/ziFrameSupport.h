@@ -32,7 +32,9 @@ void ziCloseComboDropDown(zWindow* frame);
 bool ziDefaultButtonMessage(zWindow* frame, uint32_t& defaultId, zEvent* event, LRESULT* result);
 // The window is the frame or lies inside it.
 bool ziIsWithin(zWindow* frame, HWND window);
-// Sizes of the border, caption and menu bar that a client of the given size needs.
-void ziAddNonClientSize(uint32_t style, bool hasMenu, int32_t* width, int32_t* height);
+// Adds the border, caption and menu bar to a client size: the window size whose client
+// area is exactly the size given.
+void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width,
+                        int32_t* height);
 // The background of dialogs: the button face on systems of version 4 and later.
 uint32_t ziDialogBackground();
