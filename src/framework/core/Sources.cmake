@@ -21,6 +21,7 @@ set(PART_SOURCES
   zDevice.cpp
   zMenu.cpp
   zResId.cpp
+  zResources.cpp
   zScrollInfo.cpp
   zTaskDev.cpp
   zTimerDev.cpp

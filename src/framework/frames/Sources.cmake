@@ -12,4 +12,5 @@ set(PART_SOURCES
   zFormDialog.cpp
   zCommonForms.cpp
   zChildFrame.cpp
+  zPane.cpp
 )

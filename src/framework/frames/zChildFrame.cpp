@@ -6,12 +6,9 @@
 #include "framework/core/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/frames/ziFrameSupport.h"
 
 LRESULT CALLBACK zProgramFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
-
-namespace {
-bool childFrameClassGiven = false;
-}  // namespace
 
 LRESULT CALLBACK ziChildFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
@@ -47,8 +44,7 @@ zChildFrame::~zChildFrame() {
 }
 
 WNDCLASSA* zChildFrame::classInfo() {
-  if (childFrameClassGiven) return nullptr;
-  childFrameClassGiven = true;
+  if (ziClassRegistered("zChildFrameCL")) return nullptr;
   WNDCLASSA* wc = zWindow::classInfo();
   wc->hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
   wc->lpfnWndProc = ziChildFrameProc;

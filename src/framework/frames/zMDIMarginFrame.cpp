@@ -5,10 +5,7 @@
 #include "framework/core/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
-
-namespace {
-bool marginClassRegistered = false;
-}  // namespace
+#include "framework/frames/ziFrameSupport.h"
 
 LRESULT CALLBACK ziMDIMarginProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
@@ -43,9 +40,7 @@ WNDCLASSA* zMDIMarginFrame::classInfo() {
 void zMDIMarginFrame::createWindow() {
   if (WNDCLASSA* wc = classInfo()) {
     wc->lpszClassName = className_;
-    const bool isMargin = className_.compareTo("MDImarginCL") == 0;
-    if (!(isMargin && marginClassRegistered)) {
-      if (isMargin) marginClassRegistered = true;
+    if (!ziClassRegistered(className_)) {
       RegisterClassA(wc);
       if (zTheProgram) zTheProgram->addRegisteredClass(className_);
     }

@@ -17,6 +17,11 @@ void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& clas
   delete description;
 }
 
+bool ziClassRegistered(const char* name) {
+  WNDCLASSA wc;
+  return GetClassInfoA(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), name, &wc) != FALSE;
+}
+
 bool ziIsWithin(zWindow* frame, HWND window) {
   return window && (window == frame->handle() || IsChild(frame->handle(), window));
 }

@@ -20,6 +20,11 @@ constexpr uint32_t zNoDefaultId = 0xFFFF;
 void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className,
                         bool record);
 
+// Whether the program has a window class of that name now. Classes registered once per
+// process are looked up rather than remembered: the application unregisters its classes
+// when it ends, and a later application object in the same process registers them again.
+bool ziClassRegistered(const char* name);
+
 // WM_NEXTDLGCTL of a dialog whose controls are the window's children (in list order).
 void ziNextDialogControl(zWindow* frame, WPARAM wParam, LPARAM lParam);
 // Gives the focus to the first enabled tab stop (skipping radio buttons that are not

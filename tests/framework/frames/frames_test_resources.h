@@ -17,3 +17,8 @@
 #define kFlatDefaultId 116
 #define kFirstRequiredId 120
 #define kSecondRequiredId 121
+
+#define kGreetingString 300
+#define kMissingString 399
+#define kChoicesBlock 310
+#define kOpenBlock 311
