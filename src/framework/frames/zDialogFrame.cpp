@@ -78,6 +78,9 @@ zDialogFrame::~zDialogFrame() {
   clearFlags(zWinSelfDeleting);
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && IsWindow(handle_)) DestroyWindow(handle_);
+  // The class of this object's own goes with it; the application's list of classes to
+  // unregister at exit keeps the name, which then unregisters nothing.
+  if (handle_) UnregisterClassA(className_, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr));
 }
 
 size_t zDialogFrame::modalDepth() { return modalStack().size(); }
@@ -159,7 +162,12 @@ void zDialogFrame::create() {
     delete reader_;
     reader_ = nullptr;
   }
-  ziFocusFirstTabStop(this);
+  // A frame still hidden keeps the first tab stop for its activation: giving the focus
+  // now would activate the hidden window and take the activation from another.
+  if (IsWindowVisible(handle_))
+    ziFocusFirstTabStop(this);
+  else
+    savedFocus_ = ziFirstTabStop(this);
 
   if (IsWindow(handle_)) {
     RECT r;

@@ -118,7 +118,12 @@ void zMDIDialogFrame::create() {
     delete reader_;
     reader_ = nullptr;
   }
-  ziFocusFirstTabStop(this);
+  // A frame still hidden keeps the first tab stop for its activation: giving the focus
+  // now would activate the hidden window and take the activation from another.
+  if (IsWindowVisible(handle_))
+    ziFocusFirstTabStop(this);
+  else
+    savedFocus_ = ziFirstTabStop(this);
   placementFromWindow();
 }
 

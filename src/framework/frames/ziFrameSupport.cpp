@@ -58,18 +58,20 @@ zWindow* focusedChild(zWindow* frame) {
 
 }  // namespace
 
-bool ziFocusFirstTabStop(zWindow* frame) {
+HWND ziFirstTabStop(zWindow* frame) {
   zWindow* first = nullptr;
   zWindowDlistIter it(&frame->children());
   while (zWindow* child = it.next()) {
     if (!first) first = child;
-    if (isTabStop(child) && !isUncheckedRadio(child)) {
-      SetFocus(child->handle());
-      return true;
-    }
+    if (isTabStop(child) && !isUncheckedRadio(child)) return child->handle();
   }
-  if (!first) return false;
-  if (IsWindow(first->handle())) SetFocus(first->handle());
+  return first && IsWindow(first->handle()) ? first->handle() : nullptr;
+}
+
+bool ziFocusFirstTabStop(zWindow* frame) {
+  const HWND target = ziFirstTabStop(frame);
+  if (!target) return false;
+  SetFocus(target);
   return true;
 }
 

@@ -30,6 +30,8 @@ void ziNextDialogControl(zWindow* frame, WPARAM wParam, LPARAM lParam);
 // Gives the focus to the first enabled tab stop (skipping radio buttons that are not
 // checked), else to the first child; false when there is no child.
 bool ziFocusFirstTabStop(zWindow* frame);
+// The child that ziFocusFirstTabStop would give the focus to; null when there is none.
+HWND ziFirstTabStop(zWindow* frame);
 // A click in the dialog outside an open combo box's list closes the list.
 void ziCloseComboDropDown(zWindow* frame);
 // DM_GETDEFID, DM_SETDEFID and Enter in an edit (0x900). True when the message was one of
