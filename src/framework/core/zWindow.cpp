@@ -4,6 +4,7 @@
 
 #include "framework/core/zChildWin.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zResources.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zScrollerBase.h"
 #include "framework/core/zSizer.h"
@@ -411,6 +412,31 @@ zWindow* zWindow::prevSibling() {
     previous = w;
   }
   return this;
+}
+
+void zWindow::setCursor(const zCursor& cursor) {
+  cursor_ = cursor;
+  if (cursor_.handle()) SetCursor(cursor_.handle());
+}
+
+void zWindow::setIcon(zIcon* icon) {
+  if (!icon) return;
+  if (IsWindow(handle_))
+    SetClassLongPtrA(handle_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon->handle()));
+  icon->disown();
+  delete icon;
+}
+
+void zWindow::updateClassStyle() {
+  if (IsWindow(handle_)) SetClassLongPtrA(handle_, GCL_STYLE, static_cast<LONG_PTR>(classStyle_));
+}
+
+void zWindow::updateStyle() {
+  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+}
+
+void zWindow::updateExStyle() {
+  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_EXSTYLE, static_cast<LONG>(exStyle_));
 }
 
 // ---------------------------------------------------------------- handler lists

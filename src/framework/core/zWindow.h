@@ -15,6 +15,7 @@
 #include "framework/core/zNotifyNode.h"
 #include "framework/draw/zRCFont.h"
 
+class zIcon;
 class zSizer;
 class zScrollInfo;
 class zScrollerBase;
@@ -119,6 +120,14 @@ class zWindow : public zEvH {
   const FLCString& text() const { return text_; }
   const FLCString& className() const { return className_; }
   zCursor& cursor() { return cursor_; }
+  // The window's cursor, shown at once when it has one (and again at every mouse move).
+  void setCursor(const zCursor& cursor);
+  // The class takes the icon (the object is deleted); null sets none.
+  void setIcon(zIcon* icon);
+  // The stored class style, style and extended style applied to the live window.
+  void updateClassStyle();
+  void updateStyle();
+  void updateExStyle();
   zWindowDlist& children() { return children_; }
   zScrollInfo* vertScroll() const { return vertScroll_; }
   zScrollInfo* horzScroll() const { return horzScroll_; }

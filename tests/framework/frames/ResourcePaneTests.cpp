@@ -140,3 +140,20 @@ TEST_F(Panes, PaneControlsWantArrowsAndCharactersAndNotifyTheirParent) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Resources, WindowsTakeIconsCursorsAndStyles) {
+  zDialogFrame frame(nullptr, nullptr, WS_POPUP, "icons");
+  zIcon* icon = new zIcon(static_cast<uint16_t>(32516));  // IDI_INFORMATION
+  const HICON handle = icon->handle();
+  frame.setIcon(icon);
+  EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(frame.handle(), GCLP_HICON)), handle);
+  frame.setCursor(zCursor(LoadCursor(nullptr, IDC_CROSS)));
+  EXPECT_EQ(frame.cursor().handle(), LoadCursor(nullptr, IDC_CROSS));
+  frame.setStyleBits(WS_BORDER);
+  frame.updateStyle();
+  EXPECT_TRUE(GetWindowLongA(frame.handle(), GWL_STYLE) & WS_BORDER);
+}
+
+}  // namespace
