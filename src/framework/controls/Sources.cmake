@@ -9,7 +9,6 @@ set(PART_SOURCES
   zEdit.cpp
   zListBox.cpp
   zScrollBar.cpp
-  zUserResource.cpp
   zRadio.cpp
   zMenu.cpp
   zPopupMenu.cpp

@@ -16,6 +16,7 @@ set(PART_SOURCES
   zWindowProc.cpp
   zDevice.cpp
   zResId.cpp
+  zResources.cpp
   zScrollInfo.cpp
   zTaskDev.cpp
   zTimerDev.cpp

@@ -69,3 +69,27 @@ void zFrameWin::create() {
   }
   inheritParentFont();
 }
+
+LRESULT zFrameWin::defProc(zEvent* event) {
+  if (!event) return 0;
+  if (event->message_ == WM_SYSCOLORCHANGE) {
+    backColor_ = GetSysColor(COLOR_APPWORKSPACE);
+    invalidate(nullptr, 1);
+  } else if (event->message_ == WM_GETMINMAXINFO) {
+    applyMinimumSize(event);
+  }
+  return zWindow::defProc(event);
+}
+
+void zFrameWin::applyMinimumSize(zEvent* event) const {
+  MINMAXINFO* info = reinterpret_cast<MINMAXINFO*>(event->lParam_);
+  if (!info) return;
+  if (minSize_.width() != 0) info->ptMinTrackSize.x = minSize_.width();
+  if (minSize_.height() != 0) info->ptMinTrackSize.y = minSize_.height();
+}
+
+void zFrameWin::fixMinimumSize() {
+  RECT r;
+  if (IsWindow(handle_) && GetWindowRect(handle_, &r))
+    minSize_ = zDimension(r.right - r.left, r.bottom - r.top);
+}

@@ -19,6 +19,17 @@ class zFrameWin : public zWindow {
   // Registers the window class and creates the native window.
   virtual void create();
 
+  // WM_SYSCOLORCHANGE takes the application-workspace colour; WM_GETMINMAXINFO gets the
+  // minimum tracking size (each nonzero component); then DefWindowProc.
+  LRESULT defProc(zEvent* event) override;
+  // The smallest size the user may drag the frame to; 0 leaves a component free.
+  void setMinimumSize(const zDimension& size) { minSize_ = size; }
+  const zDimension& minimumSize() const { return minSize_; }
+  // The minimum size becomes the frame's present window size.
+  void fixMinimumSize();
+  // Writes the nonzero components of the minimum size into a WM_GETMINMAXINFO record.
+  void applyMinimumSize(zEvent* event) const;
+
   zMenu* menu() const { return menu_; }
   // Takes ownership of the menu (the previous one is deleted).
   void setMenu(zMenu* menu);
@@ -28,4 +39,5 @@ class zFrameWin : public zWindow {
 
   zMenu* menu_;
   zPoint position_;
+  zDimension minSize_;
 };

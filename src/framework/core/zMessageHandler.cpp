@@ -25,7 +25,7 @@ uint32_t handlerBitOf(UINT message) {
 }  // namespace
 
 void zWindow::addMessageHandler(const zEventHandler& handler, UINT message) {
-  appendNotifyNode(new zNotifyNode(handler, message, handle_));
+  appendOwnNotifyNode(new zNotifyNode(handler, message, handle_));
   handlerFlags_ |= handlerBitOf(message);
 }
 

@@ -57,3 +57,12 @@ void zScrollInfo::applyToBar(int32_t n) {
     }
   }
 }
+
+void zScrollInfo::set(const zRange* range, int32_t pos, int32_t lineStep, int32_t pageStep,
+                      int32_t prevPos) {
+  if (range) setRange(range->low, range->high);
+  if (lineStep >= 0) lineStep_ = lineStep;
+  if (pageStep >= 0) pageStep_ = pageStep;
+  if (prevPos >= 0) prevPos_ = prevPos;
+  if (pos >= 0) setPos(pos);
+}

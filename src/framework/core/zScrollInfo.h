@@ -12,6 +12,12 @@
 
 class zWindow;
 
+// A scroll range: low and high ends.
+struct zRange {
+  int32_t low;
+  int32_t high;
+};
+
 // Posted to the owner when a range changes; the owner's procedure applies it to the bar.
 constexpr UINT zMsgScrollRange = 0x90A;
 
@@ -33,6 +39,10 @@ class zScrollInfo {
   void setPrevPos(int32_t n) { prevPos_ = n; }
   void setOwner(zWindow* owner) { owner_ = owner; }
 
+  zRange range() const { return zRange{low_, high_}; }
+  // Applies each part that is given: the range when not null, each number when 0 or more;
+  // the position goes through setPos.
+  void set(const zRange* range, int32_t pos, int32_t lineStep, int32_t pageStep, int32_t prevPos);
   // Stores the range and posts it to the owner (16 bits each of low and high).
   void setRange(int32_t low, int32_t high);
   // Clamps to the range (against the high end first), remembers the old position.

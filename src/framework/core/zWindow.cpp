@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "framework/core/zChildWin.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zResources.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/controls/zScrollerBase.h"
 #include "framework/layout/zSizer.h"
@@ -33,7 +35,10 @@ void zWindow::initDefaults(uint32_t style) {
   parent_ = nullptr;
   scroller_ = nullptr;
   handle_ = nullptr;
+  fontObject_ = nullptr;
 }
+
+zWindow* zWindow::lastFocused_ = nullptr;
 
 zWindow::zWindow(zSizer* sizer, uint32_t style) {
   initDefaults(style);
@@ -80,6 +85,8 @@ zWindow::~zWindow() {
   }
   delete notifyList_;
   delete commandList_;
+  if (flags_ & zWinOwnsFontObject) delete fontObject_;
+  forgetLastFocused(this);
 }
 
 // ---------------------------------------------------------------- window classes
@@ -228,15 +235,100 @@ void zWindow::show(int cmd) {
   if (cmd) style_ |= WS_VISIBLE;
 }
 
-int zWindow::validate() { return 1; }
-int zWindow::storeData() { return 1; }
-int zWindow::focusInvalid(zWindow*) { return 0; }
+// ---------------------------------------------------------------- data exchange
+
+int zWindow::validate() {
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) {
+    if (!IsWindowEnabled(child->handle_)) continue;
+    if (child->validate()) continue;
+    // The control that failed may put the focus on itself; else its parent does.
+    if (!child->focusInvalid(child) && child->parent_) child->parent_->focusInvalid(child);
+    return 0;
+  }
+  return 1;
+}
+
+int zWindow::storeData() {
+  // Nothing is stored unless the whole tree is valid.
+  if (!validate()) return 0;
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) {
+    if (IsWindowEnabled(child->handle_)) child->storeData();
+  }
+  return 1;
+}
+
+int zWindow::focusInvalid(zWindow* window) {
+  if (window == this || !window) return 0;
+  if (IsWindow(window->handle_)) SetFocus(window->handle_);
+  return 1;
+}
+
 void zWindow::childFocusChanged(zWindow*, zWindow*) {}
+
+void zWindow::notifyFocusToParents(bool gained) {
+  if (gained) {
+    for (zWindow* w = parent_; w; w = w->parent_) w->childFocusChanged(lastFocused_, this);
+  }
+  lastFocused_ = this;
+}
 
 void zWindow::setFont(const zRCFont& font, int redraw) {
   font_ = font;
-  if (handle_ && IsWindow(handle_))
+  if (font_.isValid() && handle_ && IsWindow(handle_))
     SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), redraw);
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) child->setFont(font_, redraw);
+}
+
+void zWindow::setFont(zFont* font, int redraw) {
+  if (font == fontObject_) return;
+  zFont* previous = (flags_ & zWinOwnsFontObject) ? fontObject_ : nullptr;
+  fontObject_ = font;
+  clearFlags(zWinOwnsFontObject);
+  if (font) {
+    if (!parent_ || parent_->fontObject_ != font) setFlags(zWinOwnsFontObject);
+    if (handle_ && IsWindow(handle_))
+      SendMessageA(handle_, WM_SETFONT, reinterpret_cast<WPARAM>(font->hfont()), redraw);
+  }
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) child->setFont(font, redraw);
+  delete previous;
+}
+
+int zWindow::loadChildren() {
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) {
+    if (child->hasTypeBit(zTypeChildWin)) static_cast<zChildWin*>(child)->loadData();
+  }
+  return 1;
+}
+
+void zWindow::center(int overParent) {
+  RECT r;
+  if (!IsWindow(handle_) || !GetWindowRect(handle_, &r)) return;
+  const int32_t w = r.right - r.left;
+  const int32_t h = r.bottom - r.top;
+  int32_t screenW = GetSystemMetrics(SM_CXSCREEN);
+  int32_t screenH = GetSystemMetrics(SM_CYSCREEN);
+  if (screenW == 0) screenW = 640;
+  if (screenH == 0) screenH = 480;
+  int32_t x;
+  int32_t y;
+  RECT p;
+  if (overParent && parent_ && IsWindow(parent_->handle_) && GetWindowRect(parent_->handle_, &p)) {
+    x = p.left + ((p.right - p.left) - w) / 2;
+    y = p.top + ((p.bottom - p.top) - h) / 2;
+    if (x + w > screenW) x = screenW - w;
+    if (y + h > screenH) y = screenH - h;
+  } else {
+    x = (screenW - w) / 2;
+    y = (screenH - h) / 2;
+  }
+  if (x < 1) x = 0;
+  if (y < 1) y = 0;
+  setGeometry(x, y, w, h);
 }
 
 void zWindow::setGeometry(int32_t x, int32_t y, int32_t width, int32_t height) {
@@ -348,11 +440,82 @@ zWindow* zWindow::prevSibling() {
   return this;
 }
 
+void zWindow::setCursor(const zCursor& cursor) {
+  cursor_ = cursor;
+  if (cursor_.handle()) SetCursor(cursor_.handle());
+}
+
+void zWindow::setIcon(zIcon* icon) {
+  if (!icon) return;
+  if (IsWindow(handle_))
+    SetClassLongPtrA(handle_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon->handle()));
+  icon->disown();
+  delete icon;
+}
+
+void zWindow::updateClassStyle() {
+  if (IsWindow(handle_)) SetClassLongPtrA(handle_, GCL_STYLE, static_cast<LONG_PTR>(classStyle_));
+}
+
+void zWindow::updateStyle() {
+  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+}
+
+void zWindow::updateExStyle() {
+  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_EXSTYLE, static_cast<LONG>(exStyle_));
+}
+
 // ---------------------------------------------------------------- handler lists
 
-void zWindow::appendNotifyNode(zNotifyNode* node) {
+void zWindow::appendOwnNotifyNode(zNotifyNode* node) {
   if (!notifyList_) notifyList_ = new zNotifyNodeDlist;
   notifyList_->append(node);
+}
+
+void zWindow::appendNotifyNode(zNotifyNode* node) {
+  if (!node) return;
+  if (!parent_) {
+    delete node;
+    return;
+  }
+  parent_->appendOwnNotifyNode(node);
+}
+
+void zWindow::addCommandNotify(const zEventHandler& handler) {
+  const uint32_t id = static_cast<uint16_t>(id_);
+  appendNotifyNode(new zNotifyNode(id, handler, WM_COMMAND));
+}
+
+void zWindow::removeCommandNotify(const zNotifyNode& node) {
+  if (!parent_ || !parent_->notifyList_) return;
+  zNotifyNodeDlistIter it(parent_->notifyList_);
+  while (zNotifyNode* n = it.next()) {
+    if (n->equals(node)) {
+      parent_->notifyList_->remove(n);
+      delete n;
+      return;
+    }
+  }
+}
+
+void zWindow::removeCommandNotifyFor(const zEventHandler& handler) {
+  if (!parent_ || !parent_->notifyList_) return;
+  parent_->notifyList_->removeFirst(
+      zEvent(0, static_cast<WPARAM>(static_cast<uint16_t>(id_)), WM_COMMAND, parent_->handle_),
+      handler);
+}
+
+void zWindow::addCtrlNotify(const zEventHandler& handler, uint32_t code) {
+  if (!parent_) return;
+  parent_->appendCommandNode(
+      new zCtrlNotifyNode(static_cast<uint16_t>(id_), handle_, code, handler));
+}
+
+void zWindow::removeCtrlNotify(const zEventHandler& handler, uint32_t code) {
+  if (!parent_ || !parent_->commandList_) return;
+  const WPARAM wParam = MAKEWPARAM(static_cast<uint16_t>(id_), code);
+  parent_->commandList_->removeFirst(
+      zEvent(reinterpret_cast<LPARAM>(handle_), wParam, WM_COMMAND, parent_->handle_), handler);
 }
 
 void zWindow::appendCommandNode(zNotifyNode* node) {
@@ -361,7 +524,7 @@ void zWindow::appendCommandNode(zNotifyNode* node) {
 }
 
 void zWindow::addNotifyHandler(const zEventHandler& handler, UINT message) {
-  appendNotifyNode(new zNotifyNode(handler, message, handle_));
+  appendOwnNotifyNode(new zNotifyNode(handler, message, handle_));
 }
 
 void zWindow::removeNotifyHandler(const zEventHandler& handler, UINT message) {

@@ -16,6 +16,7 @@
 #include "framework/draw/zRCFont.h"
 #include "framework/layout/zSizer.h"
 
+class zIcon;
 class zScrollInfo;
 class zScrollerBase;
 class zWindow;
@@ -24,6 +25,7 @@ class zWindow;
 constexpr uint16_t zWinSelfDeleting = 0x0001;  // deletes itself at WM_NCDESTROY
 constexpr uint16_t zWinGone = 0x0002;          // the native window is gone
 constexpr uint16_t zWinShown = 0x0004;         // shown once
+constexpr uint16_t zWinOwnsFontObject = 0x0200;  // the font object is this window's to delete
 constexpr uint16_t zWinDestroying = 0x8000;    // the object's destructor is running
 
 // Handler-flag bits: the window (or its menu) has registered handlers for the group, and
@@ -94,7 +96,11 @@ class zWindow : public zEvH, public zSizerWindow {
   virtual int storeData();
   virtual int focusInvalid(zWindow* window);
   virtual void childFocusChanged(zWindow* previous, zWindow* current);
+  // Sets the shared font and hands it down the whole tree of children.
   virtual void setFont(const zRCFont& font, int redraw = 0);
+  // One font object for the whole tree: the window owns it unless its parent holds the same
+  // object; the previous object is deleted once, by its owner. Null clears the subtree.
+  virtual void setFont(zFont* font, int redraw = 0);
   virtual void setGeometry(int32_t x, int32_t y, int32_t width, int32_t height);
 
   // ---- what the sizer needs of its window
@@ -124,6 +130,14 @@ class zWindow : public zEvH, public zSizerWindow {
   const FLCString& text() const { return text_; }
   const FLCString& className() const { return className_; }
   zCursor& cursor() { return cursor_; }
+  // The window's cursor, shown at once when it has one (and again at every mouse move).
+  void setCursor(const zCursor& cursor);
+  // The class takes the icon (the object is deleted); null sets none.
+  void setIcon(zIcon* icon);
+  // The stored class style, style and extended style applied to the live window.
+  void updateClassStyle();
+  void updateStyle();
+  void updateExStyle();
   zWindowDlist& children() { return children_; }
   zScrollInfo* vertScroll() const { return vertScroll_; }
   zScrollInfo* horzScroll() const { return horzScroll_; }
@@ -183,9 +197,59 @@ class zWindow : public zEvH, public zSizerWindow {
   void removeMessageHandler(T* object, int (C::*member)(zEvent*), UINT message) {
     removeMessageHandler(zEventHandler(object, member), message);
   }
-  // Append a node (the window owns it) to the general or the command list.
-  void appendNotifyNode(zNotifyNode* node);
+  // A node for one of this window's own lists (the window owns it): general or command.
+  void appendOwnNotifyNode(zNotifyNode* node);
   void appendCommandNode(zNotifyNode* node);
+  // Control notifications arrive at the parent, so these put their nodes into the parent's
+  // lists. Without a parent the node is freed and nothing is registered.
+  void appendNotifyNode(zNotifyNode* node);
+  // WM_COMMAND with this control's identifier, in the parent's general list.
+  void addCommandNotify(const zEventHandler& handler);
+  template <class T, class C>
+  void addCommandNotify(T* object, int (C::*member)(zEvent*)) {
+    addCommandNotify(zEventHandler(object, member));
+  }
+  // Removes the first node of the parent's general list equal to the node in every field.
+  void removeCommandNotify(const zNotifyNode& node);
+  // Removes the first WM_COMMAND node of this control's identifier that is the handler.
+  void removeCommandNotifyFor(const zEventHandler& handler);
+  template <class T, class C>
+  void removeCommandNotifyFor(T* object, int (C::*member)(zEvent*)) {
+    removeCommandNotifyFor(zEventHandler(object, member));
+  }
+  // One notification code of this control, in the parent's command list.
+  void addCtrlNotify(const zEventHandler& handler, uint32_t code);
+  void removeCtrlNotify(const zEventHandler& handler, uint32_t code);
+
+  // Fills every child from its bound data (loadData of child windows); returns 1.
+  int loadChildren();
+  // Fills the window with the controls of a dialog template; the window's own style,
+  // caption and geometry stay.
+  void createControlsFromDialog(const class zResId& templateId);
+  // Centres the window over its parent (flag set and a parent present) or the screen.
+  void center(int overParent);
+  // WM_SETFOCUS and WM_KILLFOCUS: tells the ancestors (on a gain) and remembers the window.
+  void notifyFocusToParents(bool gained);
+  static zWindow* lastFocused() { return lastFocused_; }
+  static void forgetLastFocused(zWindow* window) {
+    if (lastFocused_ == window) lastFocused_ = nullptr;
+  }
+  zFont* fontObject() const { return fontObject_; }
+  void setText(const char* text) { text_ = text ? text : ""; }
+  void setId(int32_t id) { id_ = id; }
+  void setStyle(uint32_t style) { style_ = style; }
+  int isDestroyed() const { return (flags_ & zWinGone) ? 1 : 0; }
+  // Sets or clears the self-delete flag; returns the flag given.
+  int deleteOnClose(int on) {
+    if (on) setFlags(zWinSelfDeleting); else clearFlags(zWinSelfDeleting);
+    return on;
+  }
+  uint32_t backColorRef() const { return backColor_; }
+  void moveSize(int32_t x, int32_t y, int32_t w, int32_t h) { setGeometry(x, y, w, h); }
+  void setFocus() { if (IsWindow(handle_)) SetFocus(handle_); }
+  void invalidate(const RECT* rect = nullptr, int erase = 1) {
+    if (IsWindow(handle_)) InvalidateRect(handle_, rect, erase ? TRUE : FALSE);
+  }
   zNotifyNodeDlist* notifyList() const { return notifyList_; }
   zNotifyNodeDlist* commandList() const { return commandList_; }
 
@@ -223,8 +287,10 @@ class zWindow : public zEvH, public zSizerWindow {
   zWindow* parent_;
   zScrollerBase* scroller_;
   HWND handle_;
+  zFont* fontObject_;
 
  private:
+  static zWindow* lastFocused_;
   void initDefaults(uint32_t style);
   friend LRESULT ziRouteEvent(zWindow* window, zEvent* event);
   friend LRESULT ziNcDestroy(zWindow* window);

@@ -141,8 +141,12 @@ LRESULT ziRouteEvent(zWindow* window, zEvent* event) {
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
-      if ((bits & zHandlesFocus) && window->dispatchNotify(event)) return 1;
+      if ((bits & zHandlesFocus) && window->dispatchNotify(event)) {
+        window->notifyFocusToParents(event->message_ == WM_SETFOCUS);
+        return 1;
+      }
       result = window->onFocus(event);
+      window->notifyFocusToParents(event->message_ == WM_SETFOCUS);
       break;
     case WM_CLOSE:
       if ((bits & zHandlesClose) && window->dispatchNotify(event)) return 1;
@@ -162,6 +166,18 @@ LRESULT ziRouteEvent(zWindow* window, zEvent* event) {
       break;
     case WM_NCDESTROY:
       return ziNcDestroy(window);
+    case zMsgScrollRange: {
+      // A range that a scroll information posted: bar in wParam, low and high bounds in
+      // the two words of lParam; equal bounds hide the bar.
+      const int bar = static_cast<int>(event->wParam_);
+      const int low = static_cast<int16_t>(LOWORD(event->lParam_));
+      const int high = static_cast<int16_t>(HIWORD(event->lParam_));
+      if (low == high)
+        SetScrollRange(window->handle(), bar, 0, 0, TRUE);
+      else
+        SetScrollRange(window->handle(), bar, low, high, TRUE);
+      return 1;
+    }
     case WM_NCHITTEST:
       if (bits & zHandlesHitTest) result = window->dispatchNotify(event);
       break;

@@ -7,7 +7,7 @@
 #include "ControlTestSupport.h"
 #include "framework/controls/zMenu.h"
 #include "framework/controls/zPopupMenu.h"
-#include "framework/controls/zUserResource.h"
+#include "framework/core/zResources.h"
 #include "framework/core/zResId.h"
 #include "framework/core/ziWindowMap.h"
 #include "test_resources.h"

@@ -1,0 +1,16 @@
+# MDI frames and children, margin frames, dialog frames and the template reader, form
+# dialogs, the common dialogs and panes.
+set(PART_SOURCES
+  ziFrameSupport.cpp
+  zMDIAppFrame.cpp
+  zMDIMarginFrame.cpp
+  zDialogUnit.cpp
+  ziDialogReader.cpp
+  ziTemplateControls.cpp
+  zDialogFrame.cpp
+  zMDIDialogFrame.cpp
+  zFormDialog.cpp
+  zCommonForms.cpp
+  zChildFrame.cpp
+  zPane.cpp
+)

@@ -1,0 +1,158 @@
+#include "framework/frames/zCommonForms.h"
+
+#include <commdlg.h>
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/core/zWindow.h"
+
+namespace {
+
+// Copies as much of the text as fits, always terminated.
+void copyBounded(char* target, size_t capacity, const char* text) {
+  if (capacity == 0) return;
+  const size_t n = std::min(std::strlen(text), capacity - 1);
+  std::memcpy(target, text, n);
+  target[n] = 0;
+}
+
+HWND ownerHandle(zWindow* owner) { return owner ? owner->handle() : nullptr; }
+
+}  // namespace
+
+zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* const* filters,
+                               char* name, size_t capacity) {
+  zFileFormStart start;
+  if (capacity) name[0] = 0;
+  const char* firstPattern = filters && filters[0] ? filters[1] : nullptr;
+  if (!initial) {
+    if (!saveForm) {
+      start.defaultExtension = "*";
+      start.hasDefaultExtension = true;
+    }
+    return start;
+  }
+  if (initial[0] == '*') {
+    // A pattern such as "*.xpv" proposes its extension; the open form shows the pattern.
+    start.defaultExtension = std::strlen(initial) >= 2 ? initial + 2 : "";
+    start.hasDefaultExtension = true;
+    if (!saveForm) copyBounded(name, capacity, initial);
+  } else {
+    copyBounded(name, capacity, initial);
+    if (const char* dot = std::strchr(initial, '.')) {
+      start.defaultExtension = dot + 1;
+      start.hasDefaultExtension = true;
+    } else if (firstPattern) {
+      start.defaultExtension = firstPattern;
+      start.hasDefaultExtension = true;
+    } else if (!saveForm) {
+      start.defaultExtension = "*";
+      start.hasDefaultExtension = true;
+    }
+  }
+  if (saveForm && start.hasDefaultExtension && !start.defaultExtension.empty() &&
+      start.defaultExtension[0] == '*') {
+    start.defaultExtension.clear();
+    start.hasDefaultExtension = false;
+  }
+  return start;
+}
+
+std::string ziFileFormFilter(const char* const* filters) {
+  std::string text;
+  if (!filters) {
+    text.append("All Files (*.*)", 16);
+    text.append("*.*", 4);
+  } else {
+    for (const char* const* f = filters; *f; ++f) text.append(*f, std::strlen(*f) + 1);
+  }
+  text.append(2, '\0');
+  return text;
+}
+
+namespace {
+
+template <class Run>
+int32_t runFileDialog(zWindow* owner, const char* title, const char* initial,
+                      const char* const* filters, bool saveForm, char (&name)[256], Run run) {
+  const zFileFormStart start = ziFileFormStart(saveForm, initial, filters, name, sizeof name);
+  const std::string filter = ziFileFormFilter(filters);
+  OPENFILENAMEA ofn;
+  std::memset(&ofn, 0, sizeof ofn);
+  ofn.lStructSize = sizeof ofn;
+  ofn.hwndOwner = ownerHandle(owner);
+  ofn.lpstrFilter = filter.data();
+  ofn.nFilterIndex = 1;
+  ofn.lpstrFile = name;
+  ofn.nMaxFile = sizeof name;
+  ofn.nMaxFileTitle = 256;
+  ofn.lpstrTitle = title;
+  ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
+  ofn.lpstrDefExt = start.hasDefaultExtension ? start.defaultExtension.c_str() : nullptr;
+  return run(&ofn) ? 1 : 0;
+}
+
+}  // namespace
+
+zFileOpenForm::zFileOpenForm(zWindow* owner, const char* title, const char* initial,
+                             const char* const* filters)
+    : completed_(0) {
+  completed_ = runFileDialog(owner, title, initial, filters, false, name_,
+                             [](OPENFILENAMEA* ofn) { return GetOpenFileNameA(ofn); });
+}
+
+zFileSaveAsForm::zFileSaveAsForm(zWindow* owner, const char* title, const char* initial,
+                                 const char* const* filters)
+    : completed_(0) {
+  completed_ = runFileDialog(owner, title, initial, filters, true, name_,
+                             [](OPENFILENAMEA* ofn) { return GetSaveFileNameA(ofn); });
+}
+
+COLORREF* zColorSelForm::customColors() {
+  static COLORREF colors[16];
+  static bool initialised = false;
+  if (!initialised) {
+    for (COLORREF& c : colors) c = 0xFFFFFF;
+    initialised = true;
+  }
+  return colors;
+}
+
+zColorSelForm::zColorSelForm(zWindow* owner) : completed_(0) { run(owner, zColor(0, 0, 0, 0)); }
+
+zColorSelForm::zColorSelForm(zWindow* owner, const zColor& initial) : completed_(0) {
+  run(owner, initial);
+}
+
+void zColorSelForm::run(zWindow* owner, const zColor& initial) {
+  CHOOSECOLORA cc;
+  std::memset(&cc, 0, sizeof cc);
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = ownerHandle(owner);
+  cc.rgbResult = RGB(initial.red_, initial.green_, initial.blue_);
+  cc.lpCustColors = customColors();
+  cc.Flags = CC_RGBINIT;
+  if (ChooseColorA(&cc)) completed_ = 1;
+  color_ = zColor(GetRValue(cc.rgbResult), GetGValue(cc.rgbResult), GetBValue(cc.rgbResult), 0);
+}
+
+zFontSelForm::zFontSelForm(zWindow* owner, const zColor& color, zFontDescript* description)
+    : description_(description), color_(color), result_(0) {
+  CHOOSEFONTA cf;
+  std::memset(&cf, 0, sizeof cf);
+  cf.lStructSize = sizeof cf;
+  cf.hwndOwner = ownerHandle(owner);
+  cf.Flags = CF_SCREENFONTS | CF_EFFECTS;
+  if (description_) {
+    cf.Flags |= CF_INITTOLOGFONTSTRUCT;
+  } else {
+    description_ = new zFontDescript;
+    std::memset(description_, 0, sizeof *description_);
+  }
+  cf.lpLogFont = &description_->logFont;
+  cf.rgbColors = color.colorRef();
+  result_ = ChooseFontA(&cf) ? 1 : 0;
+  color_ = zColor::fromColorRef(cf.rgbColors);
+  description_->pointSize = static_cast<uint16_t>(cf.iPointSize);
+}

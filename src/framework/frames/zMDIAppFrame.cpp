@@ -1,0 +1,591 @@
+#include "framework/frames/zMDIAppFrame.h"
+
+#include <cstring>
+#include <vector>
+
+#include "framework/controls/zMenu.h"
+#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zProgram.h"
+#include "framework/layout/zSizer.h"
+#include "framework/core/zTaskDev.h"
+#include "framework/core/zWindowProc.h"
+#include "framework/core/ziWindowMap.h"
+#include "framework/frames/zMDIMarginFrame.h"
+
+namespace {
+
+int32_t menuMergeOffsetValue = 1;
+
+HINSTANCE appInstance() {
+  return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
+}
+
+zWindow* findObject(HWND handle) {
+  return zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
+}
+
+// The window object of the system's MDI client: not in the window map, placed by the
+// frame's layout.
+class ziMDIClientWin : public zFrameWin {
+ public:
+  ziMDIClientWin(zSizer* sizer, HWND handle) : zFrameWin(sizer, 0, nullptr) {
+    handle_ = handle;
+    id_ = zMDIClientId;
+  }
+};
+
+zMenu* menuOf(zWindow* window) {
+  if (!window || !window->hasTypeBit(zTypeFrameWin) || (window->flags() & zWinDestroying))
+    return nullptr;
+  return static_cast<zFrameWin*>(window)->menu();
+}
+
+// The tracked popup menu, then the window's own menu when its menu bit is set.
+bool offerToMenus(zWindow* window, zEvent* event) {
+  if (ziTrackedPopupMenu && ziTrackedPopupMenu->dispatch(event)) return true;
+  if (window->handlerFlags() & zHandlesMenu) {
+    if (zMenu* menu = menuOf(window)) {
+      if (menu->dispatch(event)) return true;
+    }
+  }
+  return false;
+}
+
+bool offerToOwnMenu(zWindow* window, zEvent* event) {
+  if (!(window->handlerFlags() & zHandlesMenu)) return false;
+  zMenu* menu = menuOf(window);
+  return menu && menu->dispatch(event);
+}
+
+void resendSysColorChange(zWindow* window, zEvent* event) {
+  zWindowDlistIter it(&window->children());
+  while (zWindow* child = it.next())
+    SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
+}
+
+void menuText(HMENU menu, int position, char (&text)[100]) {
+  std::memset(text, 0, sizeof text);
+  GetMenuStringA(menu, static_cast<UINT>(position), text, 99, MF_BYPOSITION);
+}
+
+}  // namespace
+
+zMDIAppFrame* ziMainMDIFrame() {
+  zWindow* main = zTheProgram ? zTheProgram->mainFrame() : nullptr;
+  if (!main || !main->hasTypeBit(zTypeMDIAppFrame) || (main->flags() & zWinDestroying))
+    return nullptr;
+  return static_cast<zMDIAppFrame*>(main);
+}
+
+// ---------------------------------------------------------------- window procedures
+
+LRESULT CALLBACK ziMDIFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  zWindow* window = findObject(handle);
+  if (!window || !window->hasTypeBit(zTypeMDIAppFrame) || (window->flags() & zWinDestroying))
+    return DefFrameProcA(handle, ziMDIClientWindow, message, wParam, lParam);
+  zEvent event(lParam, wParam, message, handle);
+  return static_cast<zMDIAppFrame*>(window)->route(&event);
+}
+
+LRESULT CALLBACK ziMDIChildProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  zWindow* window = findObject(handle);
+  if (!window || !window->hasTypeBit(zTypeMDIChildFrame) || (window->flags() & zWinDestroying))
+    return DefMDIChildProcA(handle, message, wParam, lParam);
+  zEvent event(lParam, wParam, message, handle);
+  return static_cast<zMDIChildFrame*>(window)->route(&event);
+}
+
+// ---------------------------------------------------------------- the MDI frame
+
+zMDIAppFrame::zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
+                           zMenu* windowMenu, uint32_t firstChildId)
+    : zFrameWin(parent, sizer, style, title),
+      windowMenu_(windowMenu ? windowMenu : new zMenu()),
+      firstChildId_(firstChildId),
+      client_(nullptr),
+      mergedChild_(nullptr) {
+  setTypeBit(zTypeMDIAppFrame);
+  className_ = "MDIframeCL";
+  create();
+}
+
+zMDIAppFrame::~zMDIAppFrame() {
+  // Children first, the active one last: its deactivation would otherwise activate and
+  // merge each of the others in turn.
+  zWindow* active = activeChild();
+  std::vector<zWindow*> children;
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) children.push_back(child);
+  for (zWindow* child : children) {
+    if (child != active) delete child;
+  }
+  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
+  mergedChild_ = nullptr;
+  if (windowMenu_) {
+    // A window menu that sits in the menu bar goes with the bar.
+    zMenu* bar = menu();
+    bool inBar = false;
+    if (bar && bar->handle()) {
+      const int n = GetMenuItemCount(bar->handle());
+      for (int i = 0; i < n; ++i) inBar = inBar || GetSubMenu(bar->handle(), i) == windowMenu_->handle();
+    }
+    if (inBar) windowMenu_->clearHandle();
+    delete windowMenu_;
+    windowMenu_ = nullptr;
+  }
+  if (client_) {
+    const HWND clientHandle = client_->handle();
+    delete client_;
+    client_ = nullptr;
+    if (ziMDIClientWindow == clientHandle) ziMDIClientWindow = nullptr;
+  }
+  // The window goes while the object is still a frame, so its last messages route here.
+  if (!(flags_ & zWinGone) && IsWindow(handle_)) DestroyWindow(handle_);
+}
+
+WNDCLASSA* zMDIAppFrame::classInfo() {
+  WNDCLASSA* wc = zFrameWin::classInfo();
+  wc->lpfnWndProc = ziMDIFrameProc;
+  return wc;
+}
+
+void zMDIAppFrame::create() {
+  style_ |= WS_OVERLAPPEDWINDOW;
+  if (WNDCLASSA* wc = classInfo()) {
+    wc->style = classStyle_;
+    ziRegisterOwnClass(this, wc, className_, true);
+  }
+  const int32_t x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
+  const int32_t y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
+  const int32_t w = sizer_ ? sizer_->width() : CW_USEDEFAULT;
+  const int32_t h = sizer_ ? sizer_->height() : CW_USEDEFAULT;
+  handle_ = CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, w, h, nullptr, nullptr,
+                            appInstance(), nullptr);
+  if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
+  if (zTheProgram && !zTheProgram->mainFrame()) zTheProgram->setMainFrame(this);
+
+  CLIENTCREATESTRUCT ccs;
+  ccs.hWindowMenu = windowMenu_ ? windowMenu_->handle() : nullptr;
+  ccs.idFirstChild = firstChildId_;
+  const HWND client = CreateWindowExA(
+      0, "MDICLIENT", nullptr,
+      WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0,
+      handle_, reinterpret_cast<HMENU>(static_cast<uintptr_t>(zMDIClientId)), appInstance(), &ccs);
+  ziMDIClientWindow = client;
+  client_ = new ziMDIClientWin(new zSizer(sizer_), client);
+  placementFromWindow();
+}
+
+void zMDIAppFrame::placementFromWindow() {
+  if (!IsWindow(handle_) || !sizer_) return;
+  RECT r;
+  GetWindowRect(handle_, &r);
+  zPoint origin(r.left, r.top);
+  if (parent_ && !(style_ & WS_POPUP) && IsWindow(parent_->handle())) {
+    RECT p;
+    GetWindowRect(parent_->handle(), &p);
+    origin = zPoint(r.left - p.left, r.top - p.top);
+  }
+  sizer_->setOrigin(origin);
+  sizer_->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
+  inheritParentFont();
+}
+
+void zMDIAppFrame::show(int cmd) {
+  if (flags_ & zWinShown) {
+    showWindow(cmd);
+    return;
+  }
+  setFlags(zWinShown);
+  setTitle(text_);
+  ShowWindow(handle_, cmd);
+  if (client_) ShowWindow(client_->handle(), SW_SHOW);
+  // The client is placed by the layout alone: lay out once at the size the window has.
+  if (cmd != SW_MINIMIZE && cmd != SW_SHOWMINIMIZED && cmd != SW_SHOWMINNOACTIVE) {
+    RECT rc;
+    GetClientRect(handle_, &rc);
+    zEvent size(MAKELPARAM(rc.right - rc.left, rc.bottom - rc.top), SIZE_RESTORED, WM_SIZE, handle_);
+    layoutChildren(&size);
+  }
+  UpdateWindow(handle_);
+  if (cmd) style_ |= WS_VISIBLE;
+}
+
+void zMDIAppFrame::layoutChildren(zEvent* event) {
+  zFrameWin::layoutChildren(event);
+  if (event->wParam_ == SIZE_MINIMIZED || !IsWindow(handle_)) return;
+  RECT rc;
+  GetClientRect(handle_, &rc);
+  const int32_t width = rc.right - rc.left;
+  int32_t top = 0;
+  int32_t bottom = rc.bottom - rc.top;
+  // The margins, in order of construction, each a band along its edge.
+  zWindowDlistIter it(&children_);
+  while (zWindow* child = it.next()) {
+    if (!child->hasTypeBit(zTypeMDIMarginFrame) || !child->sizer()) continue;
+    zMDIMarginFrame* margin = static_cast<zMDIMarginFrame*>(child);
+    int32_t thickness = margin->thickness();
+    if (thickness > bottom - top) thickness = bottom - top;
+    int32_t y;
+    if (margin->edge() == zMDIMarginFrame::bottomEdge) {
+      bottom -= thickness;
+      y = bottom;
+    } else {
+      y = top;
+      top += thickness;
+    }
+    MoveWindow(margin->handle(), 0, y, width, thickness, TRUE);
+  }
+  if (client_ && IsWindow(client_->handle())) {
+    MoveWindow(client_->handle(), 0, top, width, bottom - top, TRUE);
+    client_->sizer()->setOrigin(zPoint(0, top));
+    client_->sizer()->setExtent(zDimension(width, bottom - top));
+  }
+}
+
+LRESULT zMDIAppFrame::defProc(zEvent* event) {
+  if (!event) return 0;
+  if (event->message_ == WM_GETMINMAXINFO) applyMinimumSize(event);
+  return DefFrameProcA(event->window_, ziMDIClientWindow, event->message_, event->wParam_,
+                       event->lParam_);
+}
+
+void zMDIAppFrame::tile() { SendMessageA(ziMDIClientWindow, WM_MDITILE, 0, 0); }
+void zMDIAppFrame::cascade() { SendMessageA(ziMDIClientWindow, WM_MDICASCADE, 0, 0); }
+void zMDIAppFrame::arrangeIcons() { SendMessageA(ziMDIClientWindow, WM_MDIICONARRANGE, 0, 0); }
+
+zWindow* zMDIAppFrame::activeChild(bool* maximized) {
+  if (!IsWindow(ziMDIClientWindow)) return nullptr;
+  BOOL zoomed = FALSE;
+  const HWND active = reinterpret_cast<HWND>(
+      SendMessageA(ziMDIClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed)));
+  if (!IsWindow(active)) return nullptr;
+  if (maximized) *maximized = zoomed != FALSE;
+  return findObject(active);
+}
+
+void zMDIAppFrame::setMenuMergeOffset(int32_t offset) { menuMergeOffsetValue = offset; }
+int32_t zMDIAppFrame::menuMergeOffset() { return menuMergeOffsetValue; }
+
+// ---------------------------------------------------------------- menu merging
+
+void zMDIAppFrame::insertMenuItems(HMENU source, HMENU target, int32_t fromEnd) {
+  if (!source || !target) return;
+  const int n = GetMenuItemCount(source);
+  for (int i = 0; i < n; ++i) {
+    char text[100];
+    menuText(source, i, text);
+    int position = GetMenuItemCount(target) - fromEnd;
+    if (position < 0) position = 0;
+    const UINT id = GetMenuItemID(source, i);
+    if (id == static_cast<UINT>(-1)) {
+      // The submenu is shared with the child's menu, not copied.
+      InsertMenuA(target, static_cast<UINT>(position), MF_BYPOSITION | MF_POPUP,
+                  reinterpret_cast<UINT_PTR>(GetSubMenu(source, i)), text);
+    } else {
+      const UINT state = GetMenuState(source, static_cast<UINT>(i), MF_BYPOSITION) & 0xFFFFu;
+      InsertMenuA(target, static_cast<UINT>(position), state | MF_BYPOSITION, id, text);
+    }
+  }
+}
+
+void zMDIAppFrame::mergeChildMenu(zEvent* event) {
+  if (!zTheProgram || !zTheProgram->mainFrame()) return;
+  zWindow* child = reinterpret_cast<zWindow*>(event->lParam_);
+  zMenu* childMenu = menuOf(child);
+  zMenu* bar = menu();
+  if (!childMenu || !childMenu->handle() || !bar || !bar->handle()) return;
+  const HMENU source = childMenu->handle();
+  const HMENU target = bar->handle();
+  if (reinterpret_cast<HWND>(event->wParam_) == child->handle() || event->wParam_ == 1) {
+    mergedChild_ = child;
+    int32_t offset = 0;
+    if (IsZoomed(child->handle())) offset = LOBYTE(LOWORD(GetVersion())) < 4 ? 1 : 3;
+    offset += menuMergeOffsetValue;
+    insertMenuItems(source, target, offset);
+  } else {
+    if (mergedChild_ == child) mergedChild_ = nullptr;
+    const int n = GetMenuItemCount(source);
+    for (int i = 0; i < n; ++i) {
+      const UINT id = GetMenuItemID(source, i);
+      if (id != static_cast<UINT>(-1)) {
+        DeleteMenu(target, id, MF_BYCOMMAND);
+        continue;
+      }
+      char text[100];
+      menuText(source, i, text);
+      const int m = GetMenuItemCount(target);
+      for (int j = 0; j < m; ++j) {
+        char other[100];
+        menuText(target, j, other);
+        if (std::strcmp(text, other) == 0) {
+          RemoveMenu(target, static_cast<UINT>(j), MF_BYPOSITION);
+          break;
+        }
+      }
+    }
+  }
+  DrawMenuBar(handle_);
+}
+
+// ---------------------------------------------------------------- frame routing
+
+LRESULT zMDIAppFrame::route(zEvent* event) {
+  const uint32_t bits = handlerFlags_;
+  LRESULT result = 0;
+  switch (event->message_) {
+    case WM_MOVE:
+      result = onMove(event);
+      if (sizer_) sizer_->setOrigin(zPoint::fromLParam(static_cast<uint32_t>(event->lParam_)));
+      return result;
+    case WM_SIZE:
+      // Never to the default frame procedure, which would size the client over the margins.
+      onSize(event);
+      if (event->wParam_ != SIZE_MINIMIZED) layoutChildren(event);
+      return 0;
+    case WM_ERASEBKGND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+      result = dispatchNotify(event);
+      break;
+    case WM_CLOSE: {
+      if ((bits & zHandlesClose) && dispatchNotify(event)) return 1;
+      // Every child may keep the whole frame open.
+      std::vector<zWindow*> children;
+      zWindowDlistIter it(&children_);
+      while (zWindow* child = it.next()) children.push_back(child);
+      for (zWindow* child : children) {
+        if (const int refused = child->onClose(event)) return refused;
+      }
+      result = onClose(event);
+      if (result) return result;
+      break;
+    }
+    case WM_SYSCOLORCHANGE:
+      resendSysColorChange(this, event);
+      break;
+    case WM_COMMAND: {
+      if (offerToMenus(this, event)) return 0;
+      result = dispatchNotify2(event);
+      if (!result) result = onCommand(event);
+      if (!result) {
+        zWindow* active = activeChild();
+        if (active && offerToOwnMenu(active, event)) return 0;
+        if (active) result = active->onCommand(event);
+      }
+      if (result) return 0;
+      break;
+    }
+    case WM_SYSCOMMAND: {
+      if (offerToOwnMenu(this, event)) return 0;
+      result = dispatchNotify2(event);
+      if (!result) result = onCommand(event);
+      if (!result) {
+        zWindow* active = activeChild();
+        if (active && offerToOwnMenu(active, event)) return 0;
+      }
+      if (result) return 0;
+      break;
+    }
+    case WM_INITMENU:
+    case WM_MENUSELECT: {
+      if (ziTrackedPopupMenu && ziTrackedPopupMenu->dispatch(event)) return 1;
+      if (offerToOwnMenu(this, event)) return 1;
+      zWindow* active = activeChild();
+      if (active && offerToOwnMenu(active, event)) return 1;
+      result = dispatchNotify(event);
+      break;
+    }
+    case WM_DESTROY:
+      // The program has one MDI frame, its main window: its end ends the message loop.
+      if (zTheProgram && zTheProgram->taskDev()) zTheProgram->taskDev()->switchOff();
+      PostQuitMessage(0);
+      return 0;
+    case WM_NCDESTROY:
+      if (zTheProgram && zTheProgram->mainFrame() == this) zTheProgram->setMainFrame(nullptr);
+      return ziNcDestroy(this);
+    case zMsgMergeMenu:
+      mergeChildMenu(event);
+      return defProc(event);
+    case zMsgDeferredDelete:
+      delete reinterpret_cast<zWindow*>(event->lParam_);
+      return defProc(event);
+    default:
+      return ziRouteEvent(this, event);
+  }
+  if (result) return 0;
+  return defProc(event);
+}
+
+// ---------------------------------------------------------------- MDI children
+
+zMDIChildFrame::zMDIChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
+                               int deferCreation)
+    : zFrameWin(parent, sizer, style, title) {
+  setTypeBit(zTypeMDIChildFrame);
+  className_ = "MDIchildCL";
+  backColor_ = GetSysColor(COLOR_WINDOW);
+  style_ |= WS_CHILD;
+  if (parent_) parent_->children().append(this);
+  if (!deferCreation) create();
+}
+
+zMDIChildFrame::zMDIChildFrame(zWindow* parent) : zFrameWin(parent) {
+  setTypeBit(zTypeMDIChildFrame);
+  if (parent_) parent_->children().append(this);
+}
+
+zMDIChildFrame::~zMDIChildFrame() { releaseChildWindow(); }
+
+void zMDIChildFrame::releaseChildWindow() {
+  // Merges queued for the frame may name this object: they run now, not after it is gone.
+  if (zMDIAppFrame* main = ziMainMDIFrame()) {
+    const HWND mainHandle = main->handle();
+    MSG msg;
+    while (IsWindow(mainHandle) &&
+           PeekMessageA(&msg, mainHandle, zMsgMergeMenu, zMsgMergeMenu, PM_NOREMOVE | PM_NOYIELD)) {
+      GetMessageA(&msg, mainHandle, zMsgMergeMenu, zMsgMergeMenu);
+      zEvent queued(msg.lParam, msg.wParam, msg.message, msg.hwnd);
+      main->mergeChildMenu(&queued);
+    }
+    if (!(flags_ & zWinGone) && main->activeChild() == this) {
+      zEvent remove(reinterpret_cast<LPARAM>(this), 0, zMsgMergeMenu, mainHandle);
+      main->mergeChildMenu(&remove);
+    }
+  }
+  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
+  clearFlags(zWinSelfDeleting);
+  if (!(flags_ & zWinGone)) {
+    setFlags(zWinGone);
+    if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
+    if (handle_ && IsWindow(ziMDIClientWindow))
+      SendMessageA(ziMDIClientWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
+  }
+  UnregisterClassA(className_, appInstance());
+}
+
+WNDCLASSA* zMDIChildFrame::classInfo() {
+  WNDCLASSA* wc = zFrameWin::classInfo();
+  wc->lpfnWndProc = ziMDIChildProc;
+  return wc;
+}
+
+void zMDIChildFrame::create() {
+  if (WNDCLASSA* wc = classInfo()) {
+    wc->style = classStyle_;
+    // The destructor unregisters the class.
+    ziRegisterOwnClass(this, wc, className_, false);
+  }
+  MDICREATESTRUCTA mcs;
+  mcs.szClass = className_;
+  mcs.szTitle = "";
+  mcs.hOwner = appInstance();
+  mcs.x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
+  mcs.y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
+  mcs.cx = sizer_ ? sizer_->width() : CW_USEDEFAULT;
+  mcs.cy = sizer_ ? sizer_->height() : CW_USEDEFAULT;
+  mcs.style = style_;
+  mcs.lParam = 0;
+  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
+  handle_ = reinterpret_cast<HWND>(
+      SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  if (handle_) ShowWindow(handle_, SW_HIDE);
+  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
+  InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
+  UpdateWindow(ziMDIClientWindow);
+  if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
+  setTitle(text_);
+  placementFromWindow();
+}
+
+void zMDIChildFrame::placementFromWindow() {
+  if (!IsWindow(handle_) || !sizer_) return;
+  RECT r;
+  GetWindowRect(handle_, &r);
+  zPoint origin(r.left, r.top);
+  if (parent_ && !(style_ & WS_POPUP) && IsWindow(parent_->handle())) {
+    RECT p;
+    GetWindowRect(parent_->handle(), &p);
+    origin = zPoint(r.left - p.left, r.top - p.top);
+  }
+  sizer_->setOrigin(origin);
+  sizer_->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
+  inheritParentFont();
+}
+
+void zMDIChildFrame::show(int cmd) {
+  zMenu* parentMenu = menuOf(parent_);
+  if (flags_ & zWinShown) {
+    showWindow(cmd);
+    SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
+    if (parentMenu) parentMenu->redraw();
+    return;
+  }
+  if (sizer_) sizer_->update();
+  setFlags(zWinShown);
+  setTitle(text_);
+  ShowWindow(handle_, cmd);
+  if (cmd != SW_SHOWMINNOACTIVE && cmd != SW_SHOWNOACTIVATE) activate();
+  SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
+  if (parentMenu) parentMenu->redraw();
+  UpdateWindow(handle_);
+  if (cmd) style_ |= WS_VISIBLE;
+}
+
+LRESULT zMDIChildFrame::defProc(zEvent* event) {
+  if (!event) return 0;
+  if (event->message_ == WM_GETMINMAXINFO) applyMinimumSize(event);
+  return DefMDIChildProcA(event->window_, event->message_, event->wParam_, event->lParam_);
+}
+
+int zMDIChildFrame::onMDIActivate(zEvent*) { return 0; }
+
+void zMDIChildFrame::activate() {
+  SendMessageA(ziMDIClientWindow, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(handle_), 0);
+}
+
+void zMDIChildFrame::maximize(int on) {
+  SendMessageA(ziMDIClientWindow, on ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
+               reinterpret_cast<WPARAM>(handle_), 0);
+}
+
+void zMDIChildFrame::activateNext() { SendMessageA(ziMDIClientWindow, WM_MDINEXT, 0, 0); }
+
+LRESULT zMDIChildFrame::route(zEvent* event) {
+  switch (event->message_) {
+    case WM_MOVE:
+      onMove(event);
+      if (sizer_) sizer_->setOrigin(zPoint::fromLParam(static_cast<uint32_t>(event->lParam_)));
+      return defProc(event);
+    case WM_SIZE:
+      // The default child procedure must see every size change (maximising depends on it).
+      onSize(event);
+      layoutChildren(event);
+      return defProc(event);
+    case WM_SYSCOLORCHANGE:
+      resendSysColorChange(this, event);
+      return defProc(event);
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+    case WM_DESTROY:
+      if (dispatchNotify(event)) return 0;
+      return defProc(event);
+    case WM_NCDESTROY:
+      setFlags(zWinGone);
+      if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
+      // The object goes only once the frame has handled every message queued before.
+      if ((flags_ & zWinSelfDeleting) && zTheProgram && zTheProgram->mainFrame())
+        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0,
+                     reinterpret_cast<LPARAM>(this));
+      return 0;
+    case WM_MDIACTIVATE:
+      if (zTheProgram && zTheProgram->mainFrame())
+        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu,
+                     static_cast<WPARAM>(event->lParam_), reinterpret_cast<LPARAM>(this));
+      return onMDIActivate(event);
+    default:
+      return ziRouteEvent(this, event);
+  }
+}

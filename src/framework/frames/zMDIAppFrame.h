@@ -1,0 +1,98 @@
+// The multiple-document interface: the application's MDI frame, which owns the system's
+// MDI client window, and the MDI children that live inside that client. On top of the
+// system's MDI the frame lays the client out beside its margin frames, merges the menu of
+// the active child into its menu bar (posted 0x902), and deletes self-deleting children
+// only after their windows are gone (posted 0x903), so no message reaches a freed object.
+#pragma once
+
+#include <cstdint>
+
+#include "framework/core/zFrameWin.h"
+#include "framework/frames/ziFrameSupport.h"
+
+class zMenu;
+class zMDIChildFrame;
+
+// The identifier of the MDI client window among the frame's children.
+constexpr int32_t zMDIClientId = 3244;
+
+class zMDIAppFrame : public zFrameWin {
+ public:
+  // A null window menu gets an empty popup menu in which the client lists its children;
+  // the frame owns it. The window and its MDI client are created at once.
+  zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
+               zMenu* windowMenu, uint32_t firstChildId);
+  // Deletes every child (the active one last), then the client object and the frame.
+  ~zMDIAppFrame() override;
+
+  LRESULT defProc(zEvent* event) override;
+  WNDCLASSA* classInfo() override;
+  void show(int cmd) override;
+  void create() override;
+  // Lays the margin frames along the edges and gives the MDI client what is left.
+  void layoutChildren(zEvent* event) override;
+
+  void tile();
+  void cascade();
+  void arrangeIcons();
+  // The active MDI child's object, or null; *maximized tells whether it is maximised.
+  zWindow* activeChild(bool* maximized = nullptr);
+  zFrameWin* client() const { return client_; }
+  zMenu* windowMenu() const { return windowMenu_; }
+  uint32_t firstChildId() const { return firstChildId_; }
+  zWindow* mergedChild() const { return mergedChild_; }
+
+  // Merges (the child is being activated, or wParam is 1) or removes the menu of the child
+  // in lParam.
+  void mergeChildMenu(zEvent* event);
+  // Copies every entry of the source into the target, in front of its last `fromEnd` ones.
+  static void insertMenuItems(HMENU source, HMENU target, int32_t fromEnd);
+  // The number of menu-bar entries at the end in front of which child menus go.
+  static void setMenuMergeOffset(int32_t offset);
+  static int32_t menuMergeOffset();
+
+  // The frame procedure's own steps; public for the procedure.
+  LRESULT route(zEvent* event);
+
+ private:
+  void placementFromWindow();
+
+  zMenu* windowMenu_;
+  uint32_t firstChildId_;
+  zFrameWin* client_;
+  zWindow* mergedChild_;
+};
+
+class zMDIChildFrame : public zFrameWin {
+ public:
+  // Created hidden through the MDI client unless deferred (a deriving class then calls
+  // create itself); shown and activated by its first show.
+  zMDIChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
+                 int deferCreation = 0);
+  // The frame part only, for the MDI dialog frames.
+  explicit zMDIChildFrame(zWindow* parent);
+  ~zMDIChildFrame() override;
+
+  LRESULT defProc(zEvent* event) override;
+  WNDCLASSA* classInfo() override;
+  void show(int cmd) override;
+  void create() override;
+  // WM_MDIACTIVATE; the default answers 0.
+  virtual int onMDIActivate(zEvent* event);
+
+  void activate();
+  void maximize(int on);
+  void activateNext();
+
+  LRESULT route(zEvent* event);
+
+ protected:
+  // The steps of the destructor that must run while the derived object still exists:
+  // queued merges are handled, the menu is taken out of the frame's bar, the window goes.
+  void releaseChildWindow();
+  // After a window is made: sizer from the window rectangle and the parent's font.
+  void placementFromWindow();
+};
+
+// The frame's menu bar owner: the main MDI frame, or null.
+zMDIAppFrame* ziMainMDIFrame();

@@ -1,0 +1,109 @@
+#include "framework/frames/zMDIMarginFrame.h"
+
+#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zProgram.h"
+#include "framework/layout/zSizer.h"
+#include "framework/core/zWindowProc.h"
+#include "framework/core/ziWindowMap.h"
+#include "framework/frames/ziFrameSupport.h"
+
+LRESULT CALLBACK ziMDIMarginProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
+  if (!window || !window->hasTypeBit(zTypeMDIMarginFrame) || (window->flags() & zWinDestroying))
+    return DefWindowProcA(handle, message, wParam, lParam);
+  zEvent event(lParam, wParam, message, handle);
+  return static_cast<zMDIMarginFrame*>(window)->route(&event);
+}
+
+zMDIMarginFrame::zMDIMarginFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title)
+    : zFrameWin(parent, sizer, style, title), edge_(topEdge), thickness_(0) {
+  if (sizer && sizer->height() != zSizer::unset && sizer->height() > 0) thickness_ = sizer->height();
+  setTypeBit(zTypeMDIMarginFrame);
+  if (sizer && parent && parent->sizer()) parent->sizer()->addChildFirst(sizer);
+  style_ |= WS_CHILD;
+  backColor_ = GetSysColor(COLOR_WINDOW);
+  className_ = "MDImarginCL";
+  if (parent_) parent_->children().append(this);
+  create();
+}
+
+zMDIMarginFrame::~zMDIMarginFrame() = default;
+
+LRESULT zMDIMarginFrame::defProc(zEvent* event) { return zEvH::defProc(event); }
+
+WNDCLASSA* zMDIMarginFrame::classInfo() {
+  WNDCLASSA* wc = zWindow::classInfo();
+  wc->lpfnWndProc = ziMDIMarginProc;
+  return wc;
+}
+
+void zMDIMarginFrame::createWindow() {
+  if (WNDCLASSA* wc = classInfo()) {
+    wc->lpszClassName = className_;
+    if (!ziClassRegistered(className_)) {
+      RegisterClassA(wc);
+      if (zTheProgram) zTheProgram->addRegisteredClass(className_);
+    }
+    delete wc;
+  }
+  handle_ = CreateWindowExA(0, className_, nullptr, style_, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
+                            parent_ ? parent_->handle() : nullptr, nullptr,
+                            zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr),
+                            nullptr);
+  if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
+}
+
+void zMDIMarginFrame::create() {
+  createWindow();
+  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+  inheritParentFont();
+}
+
+void zMDIMarginFrame::show(int cmd) {
+  if (flags_ & zWinShown) {
+    showWindow(cmd);
+    return;
+  }
+  setFlags(zWinShown);
+  ShowWindow(handle_, cmd);
+  UpdateWindow(handle_);
+  if (cmd) style_ |= WS_VISIBLE;
+}
+
+LRESULT zMDIMarginFrame::route(zEvent* event) {
+  switch (event->message_) {
+    case WM_DESTROY:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_MOUSEWHEEL:
+      if (dispatchNotify(event)) return 0;
+      return defProc(event);
+    case WM_SYSCOLORCHANGE: {
+      zWindowDlistIter it(&children_);
+      while (zWindow* child = it.next())
+        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
+      return defProc(event);
+    }
+    case WM_INITMENU:
+    case WM_MENUSELECT:
+      if (ziTrackedPopupMenu && ziTrackedPopupMenu->dispatch(event)) return 1;
+      if (dispatchNotify(event)) return 0;
+      return defProc(event);
+    case WM_NCDESTROY:
+      setFlags(zWinGone);
+      if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
+      if (flags_ & zWinSelfDeleting) delete this;
+      return 0;
+    default: {
+      const LRESULT result = ziRouteEvent(this, event);
+      // Results of the handlers are not the window's answer to the system.
+      switch (event->message_) {
+        case WM_ACTIVATE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_CLOSE:
+        case WM_COMMAND: case WM_MOVE: case WM_SIZE:
+          return 0;
+        default:
+          return result;
+      }
+    }
+  }
+}

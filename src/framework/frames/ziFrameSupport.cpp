@@ -1,0 +1,178 @@
+#include "framework/frames/ziFrameSupport.h"
+
+#include <cstring>
+#include <string>
+
+#include "framework/core/zProgram.h"
+
+void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className,
+                        bool record) {
+  if (!description) return;
+  const std::string name =
+      std::string(static_cast<const char*>(className)) + std::to_string(reinterpret_cast<uintptr_t>(window));
+  className = name.c_str();
+  description->lpszClassName = className;
+  RegisterClassA(description);
+  if (record && zTheProgram) zTheProgram->addRegisteredClass(className);
+  delete description;
+}
+
+bool ziClassRegistered(const char* name) {
+  WNDCLASSA wc;
+  return GetClassInfoA(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), name, &wc) != FALSE;
+}
+
+bool ziIsWithin(zWindow* frame, HWND window) {
+  return window && (window == frame->handle() || IsChild(frame->handle(), window));
+}
+
+namespace {
+
+bool isTabStop(zWindow* child) {
+  const HWND h = child->handle();
+  return IsWindow(h) && IsWindowEnabled(h) && (GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP);
+}
+
+bool isUncheckedRadio(zWindow* child) {
+  if (child->hasTypeBit(zTypeRadioButton))
+    return SendMessageA(child->handle(), BM_GETCHECK, 0, 0) != BST_CHECKED;
+  char cls[16] = {0};
+  GetClassNameA(child->handle(), cls, sizeof cls);
+  if (lstrcmpiA(cls, "Button") != 0) return false;
+  const LONG kind = GetWindowLongA(child->handle(), GWL_STYLE) & 0xF;
+  if (kind != BS_RADIOBUTTON && kind != BS_AUTORADIOBUTTON) return false;
+  return SendMessageA(child->handle(), BM_GETCHECK, 0, 0) != BST_CHECKED;
+}
+
+// The child of the frame that holds the focus (the focus may be on a grandchild).
+zWindow* focusedChild(zWindow* frame) {
+  HWND focus = GetFocus();
+  while (focus && GetParent(focus) != frame->handle()) focus = GetParent(focus);
+  if (!focus) return nullptr;
+  zWindowDlistIter it(&frame->children());
+  while (zWindow* child = it.next()) {
+    if (child->handle() == focus) return child;
+  }
+  return nullptr;
+}
+
+}  // namespace
+
+HWND ziFirstTabStop(zWindow* frame) {
+  zWindow* first = nullptr;
+  zWindowDlistIter it(&frame->children());
+  while (zWindow* child = it.next()) {
+    if (!first) first = child;
+    if (isTabStop(child) && !isUncheckedRadio(child)) return child->handle();
+  }
+  return first && IsWindow(first->handle()) ? first->handle() : nullptr;
+}
+
+bool ziFocusFirstTabStop(zWindow* frame) {
+  const HWND target = ziFirstTabStop(frame);
+  if (!target) return false;
+  SetFocus(target);
+  return true;
+}
+
+void ziNextDialogControl(zWindow* frame, WPARAM wParam, LPARAM lParam) {
+  if (LOWORD(lParam)) {
+    SetFocus(reinterpret_cast<HWND>(wParam));
+    return;
+  }
+  zWindow* current = focusedChild(frame);
+  if (!current) return;
+  zWindow* target = nullptr;
+  zWindowDlistIter it(&frame->children());
+  if (wParam == 0) {
+    // The next tab stop after the focused child, wrapping to the first of the list.
+    bool passed = false;
+    zWindow* firstStop = nullptr;
+    while (zWindow* child = it.next()) {
+      if (child == current) {
+        passed = true;
+        continue;
+      }
+      if (!isTabStop(child)) continue;
+      if (!firstStop) firstStop = child;
+      if (passed) {
+        target = child;
+        break;
+      }
+    }
+    if (!target) target = firstStop;
+  } else {
+    // The last tab stop before it; from the first, the last tab stop of the whole list.
+    zWindow* before = nullptr;
+    zWindow* lastStop = nullptr;
+    bool passed = false;
+    while (zWindow* child = it.next()) {
+      if (child == current) {
+        passed = true;
+        continue;
+      }
+      if (!isTabStop(child)) continue;
+      if (!passed) before = child;
+      lastStop = child;
+    }
+    target = before ? before : lastStop;
+  }
+  if (target && IsWindow(target->handle())) SetFocus(target->handle());
+}
+
+void ziCloseComboDropDown(zWindow* frame) {
+  const HWND focus = GetFocus();
+  if (!focus || !IsChild(frame->handle(), focus)) return;
+  char cls[21];
+  std::memset(cls, 0, sizeof cls);
+  GetClassNameA(focus, cls, 20);
+  if (std::strcmp(cls, "ComboBox") == 0) {
+    SendMessageA(focus, CB_SHOWDROPDOWN, FALSE, 0);
+    return;
+  }
+  if (std::strcmp(cls, "Edit") != 0) return;
+  const HWND parent = GetParent(focus);
+  if (!parent || parent == frame->handle() || !IsChild(frame->handle(), parent)) return;
+  std::memset(cls, 0, sizeof cls);
+  GetClassNameA(parent, cls, 20);
+  if (std::strcmp(cls, "ComboBox") == 0) SendMessageA(parent, CB_SHOWDROPDOWN, FALSE, 0);
+}
+
+bool ziDefaultButtonMessage(zWindow* frame, uint32_t& defaultId, zEvent* event, LRESULT* result) {
+  switch (event->message_) {
+    case DM_GETDEFID:
+      *result = defaultId != zNoDefaultId ? static_cast<LRESULT>(defaultId | 0x534B0000u) : 0;
+      return true;
+    case DM_SETDEFID:
+      defaultId = static_cast<uint32_t>(event->wParam_);
+      *result = 1;
+      return true;
+    case zMsgEditEnter:
+      if (event->wParam_ != 0x1000 || event->lParam_ != 0x1000) return false;
+      if (defaultId == zNoDefaultId) {
+        SendMessageA(frame->handle(), WM_COMMAND, IDOK, 0);
+      } else {
+        zWindow* button = frame->childById(static_cast<int32_t>(defaultId));
+        SendMessageA(frame->handle(), WM_COMMAND, LOWORD(defaultId),
+                     reinterpret_cast<LPARAM>(button ? button->handle() : nullptr));
+      }
+      *result = frame->defProc(event);
+      return true;
+    default:
+      return false;
+  }
+}
+
+void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width,
+                        int32_t* height) {
+  // The system's own measure of the frame: a sum of metrics misses borders that a style
+  // has or counts ones it lacks, and the template's controls would then be cut off.
+  RECT r = {0, 0, *width, *height};
+  AdjustWindowRectEx(&r, style, hasMenu ? TRUE : FALSE, exStyle);
+  *width = r.right - r.left;
+  *height = r.bottom - r.top;
+}
+
+uint32_t ziDialogBackground() {
+  return LOBYTE(LOWORD(GetVersion())) < 4 ? GetSysColor(COLOR_WINDOW) : GetSysColor(COLOR_BTNFACE);
+}

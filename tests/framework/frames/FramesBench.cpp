@@ -1,0 +1,265 @@
+// Opens and closes an MDI child and a modal dialog from a template 200 times and prints
+// the time per round and the process's handle, window-object and GDI-object counts before
+// and after; run under Wine by hand:  wine64 framework_frames_bench.exe
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "frames_test_resources.h"
+#include "framework/core/zProgram.h"
+#include "framework/core/zResId.h"
+#include "framework/layout/zSizer.h"
+#include "framework/frames/zFormDialog.h"
+#include "framework/controls/zControl.h"
+#include "framework/draw/zDisplay.h"
+#include "framework/frames/ziDialogReader.h"
+#include "framework/controls/zMenu.h"
+#include "framework/frames/zMDIAppFrame.h"
+#include "framework/frames/zMDIMarginFrame.h"
+
+namespace {
+
+// The counts the system reports (Wine reports 0 for all three), and probes that work
+// everywhere: the handle a new kernel, window-manager or GDI object gets. Each table hands
+// out its lowest free slot, so a probe that stays put means the table did not grow.
+struct Counts {
+  DWORD handles;
+  DWORD user;
+  DWORD gdi;
+  uintptr_t kernelProbe;
+  uintptr_t userProbe;
+  uintptr_t gdiProbe;
+};
+
+Counts counts() {
+  Counts c;
+  GetProcessHandleCount(GetCurrentProcess(), &c.handles);
+  c.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+  c.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+  const HANDLE event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+  c.kernelProbe = reinterpret_cast<uintptr_t>(event);
+  CloseHandle(event);
+  const HMENU menu = CreateMenu();
+  c.userProbe = reinterpret_cast<uintptr_t>(menu) & 0xFFFF;
+  DestroyMenu(menu);
+  const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
+  c.gdiProbe = reinterpret_cast<uintptr_t>(brush) & 0xFFFF;
+  DeleteObject(brush);
+  return c;
+}
+
+void pump() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+double seconds() {
+  LARGE_INTEGER f, t;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&t);
+  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
+}
+
+double childTime = 0;
+double dialogTime = 0;
+
+void round(zMDIAppFrame* frame) {
+  const double t0 = seconds();
+  zMDIChildFrame* child = new zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, "child");
+  child->show(SW_SHOWNORMAL);
+  const double t1 = seconds();
+  zFormDialog* form = new zFormDialog(frame, zResId(kFormTemplate));
+  form->show(SW_SHOWNORMAL);
+  // The dialog is ended from inside its own modal loop, as a user's click would.
+  PostMessageA(form->handle(), WM_COMMAND, IDCANCEL, 0);
+  form->runModal();
+  delete form;
+  const double t2 = seconds();
+  delete child;
+  pump();
+  const double t3 = seconds();
+  childTime += (t1 - t0) + (t3 - t2);
+  dialogTime += t2 - t1;
+}
+
+// Writes the screen under the window as a 24-bit .bmp file.
+bool saveWindowImage(HWND window, const char* path) {
+  RECT r;
+  GetWindowRect(window, &r);
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  void* bits = nullptr;
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  const DWORD rowBytes = ((w * 3 + 3) / 4) * 4;
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
+  file.bfSize = file.bfOffBits + rowBytes * h;
+  FILE* out = std::fopen(path, "wb");
+  bool ok = out != nullptr;
+  if (out) {
+    std::fwrite(&file, sizeof file, 1, out);
+    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
+    std::fwrite(bits, rowBytes, h, out);
+    std::fclose(out);
+  }
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return ok;
+}
+
+void addLabel(zWindow* parent, const char* text, int x, int width) {
+  zControl* label = new zControl(parent, new zSizer(zPoint(x, 4), zDimension(width, 18), parent->sizer()),
+                                 SS_LEFT, text, 0, "static");
+  label->create();
+  label->show(SW_SHOW);
+}
+
+void pumpFor(DWORD ms) {
+  const DWORD start = GetTickCount();
+  while (GetTickCount() - start < ms) {
+    pump();
+    Sleep(10);
+  }
+}
+
+// An MDI frame with a toolbar and a status margin, two children and a modeless dialog.
+int screenshot(const char* path) {
+  zMDIAppFrame* frame = new zMDIAppFrame(
+      nullptr, new zSizer(zPoint(0, 0), zDimension(760, 540), nullptr), 0,
+      "Frames - two children and a modeless dialog", nullptr, 1000);
+  zMenu* bar = new zMenu(frame);
+  AppendMenuA(bar->handle(), MF_STRING, 40, "&File");
+  AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
+  frame->setMenu(bar);
+  zMDIMarginFrame* toolbar = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 26), nullptr), 0, "toolbar");
+  zMDIMarginFrame* status = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "status");
+  status->setEdge(zMDIMarginFrame::bottomEdge);
+  addLabel(toolbar, "Toolbar margin", 6, 200);
+  addLabel(status, "Status line margin", 6, 200);
+  frame->show(SW_SHOWNORMAL);
+  toolbar->show(SW_SHOW);
+  status->show(SW_SHOW);
+  zMDIChildFrame* one = new zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, "Choices");
+  zMDIChildFrame* two = new zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, "Criteria");
+  one->show(SW_SHOWNORMAL);
+  two->show(SW_SHOWNORMAL);
+  frame->tile();
+  zFormDialog* dialog = new zFormDialog(frame, zResId(kFormTemplate));
+  dialog->show(SW_SHOWNORMAL);
+  RECT fr;
+  GetWindowRect(frame->handle(), &fr);
+  SetWindowPos(dialog->handle(), HWND_TOP, fr.left + 330, fr.top + 200, 0, 0, SWP_NOSIZE);
+  pumpFor(1500);
+  const bool ok = saveWindowImage(frame->handle(), path);
+  std::printf("%s %s\n", ok ? "saved" : "could not save", path);
+  delete dialog;
+  delete frame;
+  return ok ? 0 : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  static char commandLine[] = "";
+  zProgram* app = new zProgram(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL);
+  zTheProgram = app;
+  if (argc == 3 && std::strcmp(argv[1], "--screenshot") == 0) {
+    const int rc = screenshot(argv[2]);
+    delete app;
+    return rc;
+  }
+  zMDIAppFrame* frame = new zMDIAppFrame(
+      nullptr, new zSizer(zPoint(0, 0), zDimension(800, 600), nullptr), 0, "bench", nullptr, 1000);
+  frame->show(SW_SHOWNORMAL);
+  if (argc == 2 && std::strcmp(argv[1], "--parts") == 0) {
+    double a = seconds();
+    for (int i = 0; i < 20; ++i) { ziInfoDisplay d; d.lock(); d.unlock(); }
+    double b = seconds();
+    std::printf("info display: %.3f ms\n", 1000 * (b - a) / 20);
+    a = seconds();
+    for (int i = 0; i < 20; ++i) { ziDialogReader r(nullptr, zResId(kFormTemplate)); }
+    b = seconds();
+    std::printf("reader header: %.3f ms\n", 1000 * (b - a) / 20);
+    a = seconds();
+    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x"); }
+    b = seconds();
+    std::printf("bare dialog frame: %.3f ms\n", 1000 * (b - a) / 20);
+    for (const char* cls : {"button", "edit", "static", "listbox", "combobox"}) {
+      zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x");
+      a = seconds();
+      for (int i = 0; i < 10; ++i) {
+        zControl* c = new zControl(&f, new zSizer(zPoint(0, 0), zDimension(40, 20), f.sizer()), WS_CHILD | WS_VISIBLE, "t", 100 + i, cls);
+        c->create();
+      }
+      b = seconds();
+      std::printf("%s created: %.3f ms\n", cls, 1000 * (b - a) / 10);
+      a = seconds();
+      zWindowDlistIter it(&f.children());
+      while (zWindow* w = it.next()) w->show(1);
+      b = seconds();
+      std::printf("%s shown: %.3f ms\n", cls, 1000 * (b - a) / 10);
+    }
+    a = seconds();
+    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, zResId(kPlainTemplate)); }
+    b = seconds();
+    std::printf("plain template: %.3f ms\n", 1000 * (b - a) / 20);
+    a = seconds();
+    for (int i = 0; i < 20; ++i) {
+      zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x");
+      zControl* c = new zControl(&f, new zSizer(zPoint(0, 0), zDimension(40, 20), f.sizer()), WS_CHILD | WS_VISIBLE | WS_TABSTOP, "t", 100, "edit");
+      c->create();
+      SetFocus(c->handle());
+    }
+    b = seconds();
+    std::printf("bare frame, focus on an edit: %.3f ms\n", 1000 * (b - a) / 20);
+    a = seconds();
+    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, zResId(kFormTemplate)); }
+    b = seconds();
+    std::printf("dialog frame made and deleted: %.3f ms\n", 1000 * (b - a) / 20);
+    a = seconds();
+    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, zResId(kFormTemplate)); f.show(SW_SHOWNORMAL); }
+    b = seconds();
+    std::printf("dialog frame made, shown and deleted: %.3f ms\n", 1000 * (b - a) / 20);
+  }
+  for (int i = 0; i < 5; ++i) round(frame);  // warm-up: classes, fonts, caches
+  const Counts before = counts();
+  const int rounds = argc == 3 && std::strcmp(argv[1], "--rounds") == 0 ? std::atoi(argv[2]) : 200;
+  LARGE_INTEGER f, t0, t1;
+  QueryPerformanceFrequency(&f);
+  QueryPerformanceCounter(&t0);
+  for (int i = 0; i < rounds; ++i) round(frame);
+  QueryPerformanceCounter(&t1);
+  const Counts after = counts();
+  const double ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart);
+  std::printf("rounds: %d, time per round (MDI child and modal dialog, open and close): %.3f ms\n",
+              rounds, ms / rounds);
+  std::printf("of which MDI child: %.3f ms, modal dialog: %.3f ms\n", 1000.0 * childTime / (rounds + 5),
+              1000.0 * dialogTime / (rounds + 5));
+  std::printf("handles: %lu -> %lu\nuser objects: %lu -> %lu\nGDI objects: %lu -> %lu\n",
+              static_cast<unsigned long>(before.handles), static_cast<unsigned long>(after.handles),
+              static_cast<unsigned long>(before.user), static_cast<unsigned long>(after.user),
+              static_cast<unsigned long>(before.gdi), static_cast<unsigned long>(after.gdi));
+  std::printf("next free slot: kernel handle %#lx -> %#lx, window-manager %#lx -> %#lx, GDI %#lx -> %#lx\n",
+              static_cast<unsigned long>(before.kernelProbe), static_cast<unsigned long>(after.kernelProbe),
+              static_cast<unsigned long>(before.userProbe), static_cast<unsigned long>(after.userProbe),
+              static_cast<unsigned long>(before.gdiProbe), static_cast<unsigned long>(after.gdiProbe));
+  delete frame;
+  delete app;
+  return 0;
+}

@@ -1,0 +1,200 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "MDITestSupport.h"
+#include "FramesTestSupport.h"
+#include "framework/core/ziWindowMap.h"
+#include "framework/frames/zMDIMarginFrame.h"
+
+int TestChild::destroyed = 0;
+
+namespace {
+
+using MDI = FrameworkTest;
+using Texts = std::vector<std::string>;
+
+// The rectangle of a child window in its parent's client coordinates.
+RECT placeOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
+}
+
+TEST_F(MDI, MarginsTakeTheirBandsAndTheClientGetsTheRest) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  zMDIMarginFrame* top = new zMDIMarginFrame(
+      frame, new zSizer(zPoint(0, 0), zDimension(0, 30), nullptr), 0, "toolbar");
+  zMDIMarginFrame* bottom = new zMDIMarginFrame(
+      frame, new zSizer(zPoint(0, 0), zDimension(0, 20), nullptr), 0, "status");
+  bottom->setEdge(zMDIMarginFrame::bottomEdge);
+  // Each margin's sizer stands first among the frame's, before the client's.
+  EXPECT_EQ(frame->sizer()->childCount(), 3u);
+  frame->show(SW_SHOWNORMAL);
+  top->show(SW_SHOW);
+  bottom->show(SW_SHOW);
+  pump();
+  for (int round = 0; round < 2; ++round) {
+    RECT client;
+    GetClientRect(frame->handle(), &client);
+    const RECT t = placeOf(top->handle());
+    const RECT b = placeOf(bottom->handle());
+    const RECT c = placeOf(frame->client()->handle());
+    EXPECT_EQ(t.top, 0);
+    EXPECT_EQ(t.bottom, 30);
+    EXPECT_EQ(t.right, client.right);
+    EXPECT_EQ(b.top, client.bottom - 20);
+    EXPECT_EQ(b.bottom, client.bottom);
+    EXPECT_EQ(c.top, 30);
+    EXPECT_EQ(c.bottom, client.bottom - 20);
+    EXPECT_EQ(c.left, 0);
+    EXPECT_EQ(c.right, client.right);
+    // Any resize but minimising lays the frame out again.
+    SetWindowPos(frame->handle(), nullptr, 0, 0, 500, 400, SWP_NOMOVE | SWP_NOZORDER);
+    pump();
+  }
+  const RECT before = placeOf(frame->client()->handle());
+  ShowWindow(frame->handle(), SW_MINIMIZE);
+  pump();
+  const RECT after = placeOf(frame->client()->handle());
+  EXPECT_EQ(before.bottom, after.bottom) << "minimising must not lay the children out";
+  delete frame;
+}
+
+TEST_F(MDI, EachFrameAndChildRegistersAClassOfItsOwn) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  EXPECT_NE(frame->windowMenu(), nullptr);
+  EXPECT_TRUE(IsMenu(frame->windowMenu()->handle()));
+  TestChild* a = new TestChild(frame, "A");
+  TestChild* b = new TestChild(frame, "B");
+  char name[64];
+  GetClassNameA(a->handle(), name, sizeof name);
+  EXPECT_EQ(std::string(name), std::string(a->className()));
+  EXPECT_EQ(std::string(name).rfind("MDIchildCL", 0), 0u);
+  EXPECT_NE(std::string(a->className()), std::string(b->className()));
+  GetClassNameA(frame->handle(), name, sizeof name);
+  EXPECT_EQ(std::string(name).rfind("MDIframeCL", 0), 0u);
+  EXPECT_EQ(app_->mainFrame(), frame);
+  EXPECT_FALSE(IsWindowVisible(a->handle())) << "children are created hidden";
+  delete frame;
+}
+
+TEST_F(MDI, ActiveChildMenuIsMergedAndRemovedOnDeactivation) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  frame->show(SW_SHOWNORMAL);
+  TestChild* plain = new TestChild(frame, "Plain");
+  plain->show(SW_SHOWNORMAL);
+  TestChild* doc = new TestChild(frame, "Doc");
+  zMenu* menu = new zMenu(doc);
+  const HMENU edit = CreatePopupMenu();
+  AppendMenuA(edit, MF_STRING, 50, "&Undo");
+  AppendMenuA(menu->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(edit), "&Edit");
+  AppendMenuA(menu->handle(), MF_STRING | MF_GRAYED, 51, "&Go");
+  doc->setMenu(menu);
+  doc->show(SW_SHOWNORMAL);
+  pump();
+  const HMENU bar = frame->menu()->handle();
+  EXPECT_EQ(menuTexts(bar), (Texts{"&File", "&Edit", "&Go", "&Window"}));
+  EXPECT_EQ(frame->mergedChild(), doc);
+  EXPECT_TRUE(GetMenuState(bar, 51, MF_BYCOMMAND) & MF_GRAYED) << "state flags are copied";
+  EXPECT_EQ(GetSubMenu(bar, 1), edit) << "a popup is shared, not copied";
+  plain->activate();
+  pump();
+  EXPECT_EQ(menuTexts(bar), (Texts{"&File", "&Window"}));
+  // Maximised, the child's menu goes in front of the last 1 + 3 entries (the frame's own
+  // last entry and the child's three caption buttons).
+  doc->maximize(1);
+  pump();
+  const Texts texts = menuTexts(bar);
+  ASSERT_GE(texts.size(), 6u);
+  EXPECT_EQ(texts[texts.size() - 6], "&Edit");
+  EXPECT_EQ(texts[texts.size() - 5], "&Go");
+  EXPECT_EQ(texts[texts.size() - 4], "&Window");
+  // Deleting the active child takes its entries out first.
+  delete doc;
+  pump();
+  for (const std::string& t : menuTexts(bar)) {
+    EXPECT_NE(t, "&Edit");
+    EXPECT_NE(t, "&Go");
+  }
+  delete frame;
+}
+
+TEST_F(MDI, CtrlF6SwitchesTheActiveChild) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  frame->show(SW_SHOWNORMAL);
+  TestChild* a = new TestChild(frame, "A");
+  a->show(SW_SHOWNORMAL);
+  TestChild* b = new TestChild(frame, "B");
+  b->show(SW_SHOWNORMAL);
+  pump();
+  ASSERT_EQ(frame->activeChild(), b);
+  BYTE keys[256];
+  GetKeyboardState(keys);
+  BYTE pressed[256];
+  memcpy(pressed, keys, sizeof keys);
+  pressed[VK_CONTROL] = 0x80;
+  SetKeyboardState(pressed);
+  PostMessageA(b->handle(), WM_KEYDOWN, VK_F6, 0x00400001);
+  PostQuitMessage(0);
+  EXPECT_EQ(runLoopWithDeadline(5000), 0);
+  SetKeyboardState(keys);
+  EXPECT_EQ(frame->activeChild(), a);
+  delete frame;
+}
+
+TEST_F(MDI, AChildRefusingToCloseKeepsTheFrameOpen) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  TestChild* a = new TestChild(frame, "A");
+  TestChild* b = new TestChild(frame, "B");
+  a->show(SW_SHOWNORMAL);
+  b->show(SW_SHOWNORMAL);
+  b->refuseClose = 1;
+  EXPECT_NE(SendMessageA(frame->handle(), WM_CLOSE, 0, 0), 0);
+  EXPECT_TRUE(IsWindow(frame->handle()));
+  EXPECT_TRUE(IsWindow(a->handle()));
+  delete frame;
+}
+
+TEST_F(MDI, SelfDeletingChildIsDeletedOnlyWhenTheFrameHandlesTheDeferredDelete) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  TestChild::destroyed = 0;
+  TestChild* child = new TestChild(frame, "Self");
+  child->setSelfDeleting();
+  child->show(SW_SHOWNORMAL);
+  pump();
+  const HWND handle = child->handle();
+  SendMessageA(handle, WM_CLOSE, 0, 0);
+  EXPECT_FALSE(IsWindow(handle));
+  EXPECT_EQ(TestChild::destroyed, 0) << "the object outlives its window until 0x903";
+  EXPECT_EQ(app_->windowMap()->find(handle), nullptr);
+  pump();
+  EXPECT_EQ(TestChild::destroyed, 1);
+  delete frame;
+}
+
+TEST_F(MDI, DestroyingTheFrameDeletesTheActiveChildLast) {
+  std::vector<std::string> log;
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  frame->show(SW_SHOWNORMAL);
+  std::vector<HWND> handles;
+  for (const char* name : {"one", "two", "three"}) {
+    TestChild* child = new TestChild(frame, name, &log);
+    child->show(SW_SHOWNORMAL);
+    handles.push_back(child->handle());
+  }
+  static_cast<zMDIChildFrame*>(app_->windowMap()->find(handles[1]))->activate();
+  pump();
+  const HWND frameHandle = frame->handle();
+  delete frame;
+  ASSERT_EQ(log.size(), 3u);
+  EXPECT_EQ(log.back(), "two");
+  for (HWND h : handles) EXPECT_FALSE(IsWindow(h));
+  EXPECT_FALSE(IsWindow(frameHandle));
+  EXPECT_EQ(ziMDIClientWindow, nullptr);
+  EXPECT_TRUE(takeQuit()) << "the MDI frame's end ends the message loop";
+}
+
+}  // namespace

@@ -1,0 +1,24 @@
+// Resource numbers of the framework frames tests.
+#pragma once
+
+#define kFormTemplate 100
+#define kPlainTemplate 101
+#define kExtendedTemplate 102
+#define kMDIFormTemplate 103
+#define kRequiredTemplate 104
+#define kMissingTemplate 199
+
+#define kEditId 110
+#define kComboId 111
+#define kListId 112
+#define kSecondDefaultId 113
+#define kPaneId 114
+#define kDefaultId 115
+#define kFlatDefaultId 116
+#define kFirstRequiredId 120
+#define kSecondRequiredId 121
+
+#define kGreetingString 300
+#define kMissingString 399
+#define kChoicesBlock 310
+#define kOpenBlock 311
