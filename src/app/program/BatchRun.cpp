@@ -79,7 +79,7 @@ void BatchRun::setCaptionFromFile() {
 bool BatchRun::loadModel(const std::string& name) {
   const std::string path = fullPath(name);
   if (path.empty() || !Data::Factory::hasModelExtension(path)) {
-    env_.ui->tell(BatchUi::WARNING, kLoadCaption, name + " not found or corrupt");
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, name + " not found or corrupt");
     return false;
   }
   auto* factory = Data::Factory::instance();
@@ -87,14 +87,14 @@ bool BatchRun::loadModel(const std::string& name) {
   try {
     model = factory->load(path, false);
   } catch (const std::string& why) {
-    env_.ui->tell(BatchUi::WARNING, kLoadCaption, why);
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, why);
     return false;
   } catch (const std::bad_alloc&) {
-    env_.ui->tell(BatchUi::WARNING, kLoadCaption, path + " is too large to open");
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, path + " is too large to open");
     return false;
   }
   if (!model) {
-    env_.ui->tell(BatchUi::WARNING, kLoadCaption, path + " not found or corrupt");
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, path + " not found or corrupt");
     return false;
   }
   fn_ = path;
@@ -136,7 +136,7 @@ bool BatchRun::loadStartupModel() {
 bool BatchRun::solve() {
   auto* server = Data::Factory::instance()->getMathServer(0);
   if (!server || !server->isComplete()) {
-    env_.ui->tell(BatchUi::INFO, "Palvermontine",
+    env_.ui->tell(BatchUi::TELL_INFO, "Palvermontine",
                   "The Model Is Not Solvable!\nPlease Score All Preference Pairs For Each "
                   "Decision Maker And Criteria And Try Again");
     return false;
@@ -144,7 +144,7 @@ bool BatchRun::solve() {
   Data::RankSolutionData ranking;
   const uint32_t status = server->solve(&ranking, nullptr);
   if (status != kSolved) {
-    env_.ui->tell(BatchUi::ERROR, "Palvermontine",
+    env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine",
                   "The Model Could Not Be Solved (status " + std::to_string(status) + ")");
     return false;
   }
@@ -159,7 +159,7 @@ bool BatchRun::saveAs(const std::string& name) {
         "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write "
         "and/or resolve storage error";
     if (!factory->lastError().empty()) text += "\n" + factory->lastError();
-    env_.ui->tell(BatchUi::ERROR, "ERROR: While Saving Loaded Model File, A Write Error Occurred",
+    env_.ui->tell(BatchUi::TELL_ERROR, "ERROR: While Saving Loaded Model File, A Write Error Occurred",
                   (path.empty() ? name : path) + ": " + text);
     return false;
   }
@@ -203,7 +203,7 @@ bool BatchRun::report(bool display) {
   if (env_.makeViewer) viewer = env_.makeViewer(display ? 1u : 0u);
   std::string viewerError;
   if (display && viewer && viewer->getError(viewerError)) {
-    env_.ui->tell(BatchUi::WARNING, env_.appName,
+    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
                   name + ": " + viewerError + "\n Creating but not displaying PDF Report");
     viewer.reset();
   }
@@ -231,7 +231,7 @@ bool BatchRun::report(bool display) {
                        " is Locked by another process, or read-only, use timestamp option or "
                        "resolve file problem";
     if (!message.empty()) text += "\n" + message;
-    env_.ui->tell(BatchUi::ERROR, env_.appName, text);
+    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, text);
     return false;
   }
   reportFile_ = fullPath(written);
@@ -240,7 +240,7 @@ bool BatchRun::report(bool display) {
   // The viewer's own failure comes after the file was written: tell it, the report
   // stands.
   if (viewer && viewer->getError(viewerError)) {
-    env_.ui->tell(BatchUi::WARNING, env_.appName, reportFile_ + ": " + viewerError);
+    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, reportFile_ + ": " + viewerError);
   }
   return true;
 }
@@ -266,7 +266,7 @@ int32_t BatchRun::run() {
   std::string output;
   if (options_.getOutput(output)) {
     if (output.empty()) {
-      env_.ui->tell(BatchUi::ERROR, env_.appName, "-output needs a file name");
+      env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, "-output needs a file name");
       if (console) return BATCH_SAVE_FAILED;
     } else if (!saveAs(output) && console) {
       return BATCH_SAVE_FAILED;

@@ -34,7 +34,7 @@ enum BatchExit : int32_t {
 // How the run talks to its user: console mode writes lines, GUI mode shows boxes.
 class BatchUi {
  public:
-  enum Kind { INFO, WARNING, ERROR };
+  enum Kind { TELL_INFO, TELL_WARNING, TELL_ERROR };
   virtual ~BatchUi() = default;
   virtual void tell(Kind kind, const std::string& caption, const std::string& text) = 0;
   // One line saying where a file went.
