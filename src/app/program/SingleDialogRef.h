@@ -21,9 +21,10 @@ void activateSingleWindow(void* handle);
 template <class T>
 class SingleDialogRef {
  public:
+  // The holder keeps its own address: the T around it is not built yet here.
   SingleDialogRef() {
     ++count_;
-    instance_ = static_cast<T*>(this);
+    instance_ = this;
   }
   SingleDialogRef(const SingleDialogRef&) = delete;
   SingleDialogRef& operator=(const SingleDialogRef&) = delete;
@@ -34,20 +35,21 @@ class SingleDialogRef {
     PV_ASSERT(count_ == 0);
   }
 
-  static T* instance() { return instance_; }
+  static T* instance() { return instance_ ? static_cast<T*>(instance_) : nullptr; }
   static int32_t count() { return count_; }
 
   // The open window, brought to the front; null when none is open (the caller then
   // makes one).
   static T* open() {
     PV_ASSERT(count_ == 0 || count_ == 1);
-    if (instance_) activateSingleWindow(instance_->handle());
-    return instance_;
+    T* open = instance();
+    if (open) activateSingleWindow(open->handle());
+    return open;
   }
 
  private:
   static inline int32_t count_ = 0;
-  static inline T* instance_ = nullptr;
+  static inline SingleDialogRef* instance_ = nullptr;
 };
 
 }  // namespace GUI
