@@ -74,28 +74,29 @@ TEST(GuiUtils, ReplaceBitmapColorTurnsOnlyTheReferenceColour) {
   DeleteObject(bitmap);
 }
 
+struct Find {
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK findCaption(HWND w, LPARAM p) {
+  auto* f = reinterpret_cast<Find*>(p);
+  char title[128] = {};
+  GetWindowTextA(w, title, sizeof title);
+  if (lstrcmpA(title, f->caption) == 0 && IsWindowVisible(w)) {
+    f->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
 // Presses the button of the first window of thread with this caption; false when
 // none came before the deadline. The box's text is kept.
 bool answerBox(DWORD thread, const char* caption, int button, std::string* text) {
-  struct Find {
-    const char* caption;
-    HWND found;
-  } find = {caption, nullptr};
+  Find find = {caption, nullptr};
   const DWORD until = GetTickCount() + 20000;
   while (GetTickCount() < until) {
-    EnumThreadWindows(
-        thread,
-        [](HWND w, LPARAM p) -> BOOL {
-          auto* f = reinterpret_cast<Find*>(p);
-          char title[128] = {};
-          GetWindowTextA(w, title, sizeof title);
-          if (lstrcmpA(title, f->caption) == 0 && IsWindowVisible(w)) {
-            f->found = w;
-            return FALSE;
-          }
-          return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&find));
+    EnumThreadWindows(thread, findCaption, reinterpret_cast<LPARAM>(&find));
     if (find.found) {
       char body[512] = {};
       GetDlgItemTextA(find.found, 0xFFFF, body, sizeof body);
