@@ -52,6 +52,8 @@ class zProgram {
   zTimerDev* makeTimerDev();
   HACCEL accelerators() const { return accelerators_; }
   int32_t exitCode() const { return exitCode_; }
+  // The exit code of a program that ends without entering its message loop.
+  void setExitCode(int32_t code) { exitCode_ = code; }
   int modalLoop() const { return modalLoop_; }
   void setModalLoop(int on) { modalLoop_ = on; }
 

@@ -1,0 +1,286 @@
+#include "app/program/BatchRun.h"
+
+#include "app/program/MRUPersistentList.h"
+#include "math/MathServer.h"
+#include "model/AboutInfo.h"
+#include "factory/DemoModel.h"
+#include "factory/Factory.h"
+#include "model/RankSolutionData.h"
+#include "report/PdfData.h"
+#include "report/PdfReport.h"
+#include "report/ReportDevice.h"
+#include "report/ReportFileName.h"
+
+#include <cctype>
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+#include <new>
+
+namespace PV {
+namespace App {
+
+namespace {
+
+constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
+constexpr uint32_t kSolved = 3;  // the solver's status of a finished ranking
+
+std::string lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+// The full path of a name; empty when the system cannot make one.
+std::string fullPath(const std::string& name) {
+  if (name.empty()) return std::string();
+  try {
+    return std::filesystem::absolute(std::filesystem::path(name)).string();
+  } catch (const std::exception&) {
+    return std::string();
+  }
+}
+
+}  // namespace
+
+BatchRun::BatchRun(Utils::PalvermontineOptions& options, const BatchEnvironment& environment)
+    : options_(options), env_(environment) {}
+
+BatchRun::~BatchRun() = default;
+
+bool BatchRun::writeHelpLog(const std::string& folder, std::string* path) {
+  const std::string file = folder.empty() ? std::string("PalvermontineHelp.log")
+                                          : folder + Report::folderSeparator() +
+                                                "PalvermontineHelp.log";
+  if (path) *path = file;
+  std::FILE* out = std::fopen(file.c_str(), "wb");
+  if (!out) return false;
+  const bool ok = std::fprintf(out, "%s\n%s\n", Utils::PalvermontineOptions::usageText(),
+                               "beta options exist, remove post beta") > 0;
+  return std::fclose(out) == 0 && ok;
+}
+
+std::string BatchRun::withModelExtension(const std::string& name) {
+  // The extension counts in any letter case; a name without it gets it, as an
+  // interactive Save As does.
+  return Data::Factory::hasModelExtension(name) ? name : name + ".xpv";
+}
+
+void BatchRun::makeDemoModel() {
+  Data::RankSolutionData ranking;
+  demoAlgorithm_ = Test::makeDataModel(ranking, false, false);
+  demoBuilt_ = true;
+}
+
+void BatchRun::setCaptionFromFile() {
+  const bool showPath = env_.appOpts && env_.appOpts->get_guiAppOpts().get_showDirPathInMainWndwTitle();
+  caption_ = (showPath || options_.isPath() ? fn_ : Report::fileNameOf(fn_)) + " - " + env_.appName;
+}
+
+bool BatchRun::loadModel(const std::string& name) {
+  const std::string path = fullPath(name);
+  if (path.empty() || !Data::Factory::hasModelExtension(path)) {
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, name + " not found or corrupt");
+    return false;
+  }
+  auto* factory = Data::Factory::instance();
+  Data::DecisionModel* model = nullptr;
+  try {
+    model = factory->load(path, false);
+  } catch (const std::bad_alloc&) {
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, path + " is too large to open");
+    return false;
+  }
+  if (!model) {
+    const std::string why = factory->lastError();
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, why.empty() ? path + " not found or corrupt" : why);
+    return false;
+  }
+  fn_ = path;
+  model->set_filepath(path);
+  setCaptionFromFile();
+  return true;
+}
+
+void BatchRun::makeNewDefaultModel() {
+  Data::ModelParameters params;
+  if (env_.mdlOpts) {
+    const auto& p = env_.mdlOpts->get_parmMdlOpts();
+    if (!p.get_note().empty()) params.set_note(p.get_note());
+    params.set_cfi(p.get_cfi());
+    params.set_cfl(p.get_cfl());
+    params.set_sil(static_cast<int8_t>(p.get_sil()));
+  }
+  Data::DecisionModel* model = Data::Factory::instance()->newModel(params, false);
+  model->set_nm("DecisionModel");
+  fn_.clear();
+  caption_ = "DecisionModel - " + env_.appName;
+}
+
+bool BatchRun::loadStartupModel() {
+  if (!env_.appOpts) return false;
+  const auto& defaults = env_.appOpts->get_defaultValuesAppOpts();
+  if (defaults.get_useCrc()) {
+    const std::string& path = defaults.get_defaultDirectory();
+    return !path.empty() && loadModel(path);
+  }
+  if (defaults.get_autoSave() && !env_.recentFilesPath.empty()) {
+    // Read from the list file itself: a batch run has no recent-files menu.
+    GUI::MRUPersistentList recent(env_.recentFilesPath, 4, false);
+    return !recent.isEmpty(0) && loadModel(recent.get(0));
+  }
+  return false;
+}
+
+bool BatchRun::solve() {
+  auto* server = Data::Factory::instance()->getMathServer(0);
+  if (!server || !server->isComplete()) {
+    env_.ui->tell(BatchUi::TELL_INFO, "Palvermontine",
+                  "The Model Is Not Solvable!\nPlease Score All Preference Pairs For Each "
+                  "Decision Maker And Criteria And Try Again");
+    return false;
+  }
+  Data::RankSolutionData ranking;
+  const uint32_t status = server->solve(&ranking, nullptr);
+  if (status != kSolved) {
+    env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine",
+                  "The Model Could Not Be Solved (status " + std::to_string(status) + ")");
+    return false;
+  }
+  return true;
+}
+
+bool BatchRun::saveAs(const std::string& name) {
+  const std::string path = fullPath(withModelExtension(name));
+  auto* factory = Data::Factory::instance();
+  if (path.empty() || !factory->save(path.c_str())) {
+    std::string text =
+        "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write "
+        "and/or resolve storage error";
+    if (!factory->lastError().empty()) text += "\n" + factory->lastError();
+    env_.ui->tell(BatchUi::TELL_ERROR, "ERROR: While Saving Loaded Model File, A Write Error Occurred",
+                  (path.empty() ? name : path) + ": " + text);
+    return false;
+  }
+  // The saved file is now the model's file: its report goes beside it.
+  fn_ = path;
+  factory->currDataModel(0)->set_filepath(path);
+  setCaptionFromFile();
+  env_.ui->where("Model: " + path);
+  return true;
+}
+
+std::string BatchRun::reportName(const std::string& requested) const {
+  if (!requested.empty()) return requested;
+  if (!fn_.empty()) {
+    const std::string::size_type at = lower(fn_).rfind(".xpv");
+    return at == std::string::npos ? fn_ + ".pdf" : fn_.substr(0, at) + ".pdf";
+  }
+  const std::string name =
+      Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
+  return env_.programFolder.empty() ? name
+                                    : env_.programFolder + Report::folderSeparator() + name;
+}
+
+bool BatchRun::report(bool display) {
+  auto* model = Data::Factory::instance()->currDataModel(0);
+  std::string requested;
+  const bool pdfGiven = options_.getPdf(requested) && !requested.empty();
+  const Data::RptAppOpts defaults;
+  const Data::RptAppOpts& rpt = env_.appOpts ? env_.appOpts->get_rptAppOpts() : defaults;
+
+  // A path given on the command line is the report's name as it stands; the time
+  // stamp goes into it only when the command line asks for one. The two marks of
+  // the command line override the options for this run.
+  const bool appendTimestamp =
+      options_.isPdfAppendTimestamp() || (!pdfGiven && rpt.get_appendTimestamp());
+  const bool includeScores = rpt.get_includeScores() && !options_.isPdfSuppressScores();
+  const std::string name = reportName(pdfGiven ? requested : std::string());
+  if (model->get_filepath().empty()) model->set_filepath(model->get_nm() + ".xpv");
+
+  std::unique_ptr<ReportLauncher> viewer;
+  if (env_.makeViewer) viewer = env_.makeViewer(display ? 1u : 0u);
+  std::string viewerError;
+  if (display && viewer && viewer->getError(viewerError)) {
+    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
+                  name + ": " + viewerError + "\n Creating but not displaying PDF Report");
+    viewer.reset();
+  }
+
+  Report::PdfData data(*model,
+                       Report::aboutTextsFrom(*Util::PalvermontineAboutInfo::instance()),
+                       fn_.empty() ? std::nullopt : std::optional<std::string>(Report::folderOf(fn_)),
+                       env_.logo);
+  Report::PdfReportOptions reportOptions(includeScores, appendTimestamp, name);
+  int status = Report::REPORT_WRITER_FAILED;
+  std::string message;
+  std::string written;
+  try {
+    Report::PdfReport pdf(data, reportOptions, viewer.get());
+    status = pdf.generate();
+    message = pdf.errorMessage();
+    written = pdf.getReportPath();
+  } catch (const std::bad_alloc&) {
+    message = "Not enough memory to make the report";
+  } catch (const std::exception& e) {
+    message = std::string("The report failed: ") + e.what();
+  }
+  if (status != Report::REPORT_WRITTEN) {
+    std::string text = (written.empty() ? name : written) +
+                       " is Locked by another process, or read-only, use timestamp option or "
+                       "resolve file problem";
+    if (!message.empty()) text += "\n" + message;
+    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, text);
+    return false;
+  }
+  reportFile_ = fullPath(written);
+  if (reportFile_.empty()) reportFile_ = written;
+  env_.ui->where("Report: " + reportFile_);
+  // The viewer's own failure comes after the file was written: tell it, the report
+  // stands.
+  if (viewer && viewer->getError(viewerError)) {
+    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, reportFile_ + ": " + viewerError);
+  }
+  return true;
+}
+
+int32_t BatchRun::run() {
+  const bool console = options_.isGuiMode() == 0;
+  std::string input;
+  if (!options_.getInput(input)) options_.getFileName(input);
+  if (input.empty()) {
+    if (options_.isMkdm() && demoBuilt_) {
+      // The demonstration model stands: the start-up rule does not replace it.
+      caption_ = "mkdm: Make Data Model Internal Demo - " + env_.appName;
+    } else if (!loadStartupModel()) {
+      makeNewDefaultModel();
+    }
+  } else if (!loadModel(withModelExtension(input))) {
+    if (console) return BATCH_LOAD_FAILED;
+    if (!Data::Factory::instance()->currDataModel(0)) makeNewDefaultModel();
+  }
+
+  if (options_.isSolve() && !solve() && console) return BATCH_SOLVE_FAILED;
+
+  std::string output;
+  if (options_.getOutput(output)) {
+    if (output.empty()) {
+      env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, "-output needs a file name");
+      if (console) return BATCH_SAVE_FAILED;
+    } else if (!saveAs(output) && console) {
+      return BATCH_SAVE_FAILED;
+    }
+  }
+
+  std::string pdf;
+  const bool pdfGiven = options_.getPdf(pdf);
+  if (options_.isLaunchPdf() || (pdfGiven && console)) {
+    // A console run shows the report only when asked to launch it.
+    const bool display = options_.isLaunchPdf() && env_.appOpts &&
+                         env_.appOpts->get_rptAppOpts().get_displayReport();
+    if (!report(display) && console) return BATCH_REPORT_FAILED;
+  }
+  return BATCH_OK;
+}
+
+}  // namespace App
+}  // namespace PV

@@ -1,0 +1,114 @@
+// The work the command line asks for once the option files are open: build the
+// demonstration model or load the input model (or the start-up model), solve it,
+// save it under the output name and write its PDF report.
+//
+// Console mode never waits for a person: every problem is told through the UI
+// object (standard error there) and ends the run with a non-zero exit code of its
+// own (BatchExit), so that a calling script sees what failed. Where the files went
+// is told as "Model: <path>" and "Report: <path>".
+#pragma once
+
+#include "app/program/pv_cmdlineopts.h"
+#include "math/HJAlgorithm.h"
+#include "model/AppOpts.h"
+#include "model/MdlOpts.h"
+#include "report/ReportInputs.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace PV {
+namespace App {
+
+enum BatchExit : int32_t {
+  BATCH_OK = 0,
+  BATCH_LOAD_FAILED = 2,
+  BATCH_SOLVE_FAILED = 3,
+  BATCH_SAVE_FAILED = 4,
+  BATCH_REPORT_FAILED = 5,
+  BATCH_HELP_FAILED = 6,
+};
+
+// How the run talks to its user: console mode writes lines, GUI mode shows boxes.
+class BatchUi {
+ public:
+  enum Kind { TELL_INFO, TELL_WARNING, TELL_ERROR };
+  virtual ~BatchUi() = default;
+  virtual void tell(Kind kind, const std::string& caption, const std::string& text) = 0;
+  // One line saying where a file went.
+  virtual void where(const std::string& line) = 0;
+};
+
+// A viewer that says afterwards why it could not show the file.
+class ReportLauncher : public Report::ReportViewer {
+ public:
+  // True, with the text, when the viewer could not be found or started.
+  virtual bool getError(std::string& text) const = 0;
+};
+
+struct BatchEnvironment {
+  const Data::PalvermontineAppOpts* appOpts = nullptr;
+  const Data::PalvermontineMdlOpts* mdlOpts = nullptr;
+  // The recent-files list file; read only, never created by a batch run.
+  std::string recentFilesPath;
+  // Where the report of a model that has no file goes; empty: the current folder.
+  std::string programFolder;
+  std::string appName = "Palvermontine";
+  BatchUi* ui = nullptr;
+  // The report logo, when the program has one.
+  const Report::ReportLogo* logo = nullptr;
+  // Makes the viewer for a report (mode 1 open); none: the report is not shown.
+  std::function<std::unique_ptr<ReportLauncher>(uint32_t mode)> makeViewer;
+};
+
+class BatchRun {
+ public:
+  BatchRun(Utils::PalvermontineOptions& options, const BatchEnvironment& environment);
+  ~BatchRun();
+
+  // "-help": writes "PalvermontineHelp.log" into the folder (current when empty);
+  // false when it could not be written.
+  static bool writeHelpLog(const std::string& folder, std::string* path = nullptr);
+
+  // "-mkdm": the demonstration model becomes the current model.
+  void makeDemoModel();
+  // The second command-line step, all of it; BATCH_OK or the first failure's code.
+  int32_t run();
+
+  // The model's full file path (empty for a model never saved), the caption the
+  // main window would show, and the report written (empty when none).
+  const std::string& modelFile() const { return fn_; }
+  const std::string& caption() const { return caption_; }
+  const std::string& reportFile() const { return reportFile_; }
+
+  // The load routine: true when the model was loaded. A name that is not a model
+  // file's is refused as not found.
+  bool loadModel(const std::string& name);
+  // The start-up model rule; true when it loaded a model.
+  bool loadStartupModel();
+  void makeNewDefaultModel();
+  bool solve();
+  bool saveAs(const std::string& name);
+  bool report(bool display);
+
+  // The report's file name: the path asked for, else the model file's name with
+  // ".pdf" in place of ".xpv", else the model's name in the program folder.
+  std::string reportName(const std::string& requested) const;
+  static std::string withModelExtension(const std::string& name);
+
+ private:
+  void setCaptionFromFile();
+
+  Utils::PalvermontineOptions& options_;
+  BatchEnvironment env_;
+  std::unique_ptr<Math::Algorithm> demoAlgorithm_;
+  bool demoBuilt_ = false;
+  std::string fn_;
+  std::string caption_;
+  std::string reportFile_;
+};
+
+}  // namespace App
+}  // namespace PV

@@ -1,0 +1,66 @@
+#include "app/program/MRUPersistentList.h"
+
+#include "foundation/Assert.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace PV {
+namespace GUI {
+
+namespace {
+const std::string kEmpty = RECENT_EMPTY;
+constexpr size_t kMaxLine = 260;
+}  // namespace
+
+MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntries,
+                                     bool createMissing)
+    : filename_(path), entries_(maxEntries, kEmpty) {
+  PV_ASSERT(maxEntries > 0);
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) {
+    if (createMissing) write();
+    return;
+  }
+  char line[kMaxLine + 2];
+  for (uint32_t i = 0; i < maxEntries; ++i) {
+    if (!std::fgets(line, sizeof line, in)) break;
+    std::string text(line);
+    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    const bool ascii = std::none_of(text.begin(), text.end(),
+                                    [](char c) { return static_cast<unsigned char>(c) > 127; });
+    if (!ascii || text.empty()) break;
+    entries_[i] = text;
+  }
+  std::fclose(in);
+}
+
+const std::string& MRUPersistentList::get(uint32_t index) const {
+  return index < entries_.size() ? entries_[index] : kEmpty;
+}
+
+bool MRUPersistentList::add(const std::string& path) {
+  if (path.empty() || entries_.front() == path) return false;
+  auto it = std::find(entries_.begin(), entries_.end(), path);
+  if (it != entries_.end()) {
+    entries_.erase(it);
+  } else {
+    entries_.pop_back();
+  }
+  entries_.insert(entries_.begin(), path);
+  write();
+  return true;
+}
+
+bool MRUPersistentList::write() const {
+  std::FILE* out = std::fopen(filename_.c_str(), "wb");
+  if (!out) return false;
+  bool ok = true;
+  for (const std::string& entry : entries_) {
+    ok = ok && std::fputs(entry.c_str(), out) >= 0 && std::fputc('\n', out) != EOF;
+  }
+  return std::fclose(out) == 0 && ok;
+}
+
+}  // namespace GUI
+}  // namespace PV

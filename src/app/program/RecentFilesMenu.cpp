@@ -1,0 +1,48 @@
+#include "app/program/RecentFilesMenu.h"
+
+#include "foundation/Assert.h"
+
+namespace PV {
+namespace GUI {
+
+namespace {
+constexpr uint32_t kEntries = 4;
+// Longer paths are cut in the menu text only; the list keeps them whole.
+constexpr size_t kMaxItemText = 259;
+}  // namespace
+
+RecentFilesMenu::RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint32_t lastId,
+                                 const std::string& listPath)
+    : menu_(menu), owner_(owner), firstId_(firstId), lastId_(lastId), list_(listPath, kEntries) {
+  PV_ASSERT(lastId_ - firstId_ + 1 == kEntries);
+  initMenu();
+}
+
+std::string RecentFilesMenu::itemText(uint32_t index, const std::string& entry) {
+  if (entry == RECENT_EMPTY) return entry;
+  std::string text = "&" + std::to_string(index + 1) + " " + entry;
+  if (text.size() > kMaxItemText) text.resize(kMaxItemText);
+  return text;
+}
+
+void RecentFilesMenu::initMenu() {
+  for (uint32_t i = 0; i < kEntries; ++i) {
+    std::string text = itemText(i, list_.get(i));
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_TYPE;
+    info.fType = MFT_STRING;
+    info.dwTypeData = &text[0];
+    info.cch = static_cast<UINT>(text.size());
+    SetMenuItemInfoA(menu_, firstId_ + i, FALSE, &info);
+  }
+  if (owner_) DrawMenuBar(owner_);
+}
+
+void RecentFilesMenu::addFile(const std::string& path) {
+  if (path.empty()) return;
+  if (list_.add(path)) initMenu();
+}
+
+}  // namespace GUI
+}  // namespace PV

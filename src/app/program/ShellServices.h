@@ -1,0 +1,46 @@
+// What the program's start-up asks of Windows: where its own file lies, the report
+// logo from its resources, and the two ways a run talks to its user (lines on the
+// standard streams in console mode, message boxes in GUI mode).
+#pragma once
+
+#include "app/program/BatchRun.h"
+#include "report/ReportInputs.h"
+
+#include <windows.h>
+
+#include <string>
+
+namespace PV {
+namespace App {
+
+// The folder of the program's file, without a final separator.
+std::string programFolder();
+
+// The logo bitmap of the resources (683) as the report reads it; empty when missing.
+Report::ReportLogo loadReportLogo(HINSTANCE module, int resourceId);
+
+// Console mode: "where" lines on standard output, problems as "caption: text" on
+// standard error; never a window.
+class ConsoleUi : public BatchUi {
+ public:
+  void tell(Kind kind, const std::string& caption, const std::string& text) override;
+  void where(const std::string& line) override;
+};
+
+// GUI mode: each problem in a message box; the "where" lines are collected.
+class MessageBoxUi : public BatchUi {
+ public:
+  void tell(Kind kind, const std::string& caption, const std::string& text) override;
+  void where(const std::string& line) override { lines_ += line + "\n"; }
+  const std::string& lines() const { return lines_; }
+
+ private:
+  std::string lines_;
+};
+
+// Writes text to a standard stream of the process (attaching to the parent's
+// console when the program has no stream of its own).
+void writeStd(DWORD which, const std::string& text);
+
+}  // namespace App
+}  // namespace PV

@@ -1,0 +1,280 @@
+#include "app/program/BatchRun.h"
+#include "app/program/MRUPersistentList.h"
+
+#include "math/MathServer.h"
+#include "factory/Factory.h"
+#include "model/RankSolutionData.h"
+#include "xml/PalvermontineAppOptsFile.h"
+#include "xml/PalvermontineMdlOptsFile.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace PV {
+namespace App {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct RecordingUi : BatchUi {
+  struct Told {
+    Kind kind;
+    std::string caption;
+    std::string text;
+  };
+  std::vector<Told> told;
+  std::vector<std::string> lines;
+  void tell(Kind kind, const std::string& caption, const std::string& text) override {
+    told.push_back({kind, caption, text});
+  }
+  void where(const std::string& line) override { lines.push_back(line); }
+  std::string all() const {
+    std::string s;
+    for (const auto& t : told) s += t.caption + ": " + t.text + "\n";
+    return s;
+  }
+};
+
+std::vector<std::pair<uint16_t, std::string>> rankingOf(Data::DecisionModel* model) {
+  Data::RankSolutionData ranking(model->get_slns(), model->get_chs());
+  std::vector<std::pair<uint16_t, std::string>> rows;
+  for (const auto& row : ranking.rows) {
+    char pct[16];
+    std::snprintf(pct, sizeof pct, "%.1f", row.pctRank);
+    rows.emplace_back(row.row, pct);
+  }
+  return rows;
+}
+
+class BatchRunTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    dir_ = fs::temp_directory_path() / (std::string("pv-batch-") + info->name());
+    fs::remove_all(dir_);
+    fs::create_directories(dir_);
+    previous_ = fs::current_path();
+    fs::current_path(dir_);
+    appOpts_ = std::make_unique<XML::PalvermontineAppOptsFile>((dir_ / "app.xml").string());
+    mdlOpts_ = std::make_unique<XML::PalvermontineMdlOptsFile>((dir_ / "mdl.xml").string());
+    env_.appOpts = &appOpts_->options();
+    env_.mdlOpts = &mdlOpts_->options();
+    env_.recentFilesPath = (dir_ / GUI::RECENT_FILES_FILE).string();
+    env_.programFolder = dir_.string();
+    env_.ui = &ui_;
+  }
+  void TearDown() override {
+    fs::current_path(previous_);
+    Data::Factory::destroy();
+    appOpts_.reset();
+    mdlOpts_.reset();
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  int32_t runBatch(const std::string& commandLine, BatchRun** keep = nullptr) {
+    options_ = std::make_unique<Utils::PalvermontineOptions>(commandLine.c_str());
+    run_ = std::make_unique<BatchRun>(*options_, env_);
+    if (options_->isMkdm()) run_->makeDemoModel();
+    const int32_t code = run_->run();
+    if (keep) *keep = run_.get();
+    return code;
+  }
+
+  void writeRecent(const std::string& first) {
+    std::ofstream out(env_.recentFilesPath, std::ios::binary);
+    out << first << "\n<Empty>\n<Empty>\n<Empty>\n";
+  }
+
+  // Saves the demonstration model (solved) as name and returns its ranking.
+  std::vector<std::pair<uint16_t, std::string>> saveDemo(const std::string& name) {
+    EXPECT_EQ(runBatch("-mkdm -console -output " + name), BATCH_OK) << ui_.all();
+    auto rows = rankingOf(Data::Factory::instance()->currDataModel(0));
+    Data::Factory::destroy();
+    ui_ = RecordingUi();
+    return rows;
+  }
+
+  fs::path dir_;
+  fs::path previous_;
+  std::unique_ptr<XML::PalvermontineAppOptsFile> appOpts_;
+  std::unique_ptr<XML::PalvermontineMdlOptsFile> mdlOpts_;
+  RecordingUi ui_;
+  BatchEnvironment env_;
+  std::unique_ptr<Utils::PalvermontineOptions> options_;
+  std::unique_ptr<BatchRun> run_;
+};
+
+// The README's job: the demonstration model solved, saved under a name without the
+// extension (which is appended) and reported under the -pdf name exactly.
+TEST_F(BatchRunTest, DemoModelSolvedSavedAndReported) {
+  ASSERT_EQ(runBatch("-mkdm -console -solve -output demo -pdf demo.pdf"), BATCH_OK) << ui_.all();
+  EXPECT_TRUE(ui_.told.empty()) << ui_.all();
+  const auto expected = rankingOf(Data::Factory::instance()->currDataModel(0));
+  ASSERT_FALSE(expected.empty());
+  EXPECT_EQ(expected.front().second, "100.0");
+  ASSERT_TRUE(fs::exists(dir_ / "demo.xpv"));
+  ASSERT_TRUE(fs::exists(dir_ / "demo.pdf"));  // no time stamp although the options ask one
+  ASSERT_EQ(ui_.lines.size(), 2u);
+  EXPECT_EQ(ui_.lines[0], "Model: " + (dir_ / "demo.xpv").string());
+  EXPECT_EQ(ui_.lines[1], "Report: " + (dir_ / "demo.pdf").string());
+
+  // The saved model reopens and solves to the same ranking.
+  Data::Factory::destroy();
+  auto* factory = Data::Factory::instance();
+  auto* model = factory->load((dir_ / "demo.xpv").string(), false);
+  ASSERT_NE(model, nullptr);
+  Data::RankSolutionData ranking;
+  ASSERT_EQ(factory->getMathServer(0)->solve(&ranking, nullptr), 3u);
+  EXPECT_EQ(rankingOf(model), expected);
+}
+
+TEST_F(BatchRunTest, ConsoleFailuresEndWithTheirOwnCode) {
+  {
+    std::ofstream bad(dir_ / "broken.xpv", std::ios::binary);
+    bad << "<?xml version=\"1.0\"?>\r\n<nothing/>\r\n";
+  }
+  const struct {
+    const char* commandLine;
+    int32_t code;
+    const char* told;  // a part of what the user is told
+  } cases[] = {
+      {"-console -input missing.xpv -solve", BATCH_LOAD_FAILED, "missing.xpv"},
+      {"-console -input broken -solve", BATCH_LOAD_FAILED, "broken.xpv"},
+      {"-console -solve", BATCH_SOLVE_FAILED, "The Model Is Not Solvable!"},
+      {"-mkdm -console -output no-such-folder/x.xpv", BATCH_SAVE_FAILED, "x.xpv"},
+      {"-mkdm -console -pdf no-such-folder/x.pdf", BATCH_REPORT_FAILED, "is Locked by another"},
+  };
+  for (const auto& c : cases) {
+    ui_ = RecordingUi();
+    EXPECT_EQ(runBatch(c.commandLine), c.code) << c.commandLine;
+    EXPECT_NE(ui_.all().find(c.told), std::string::npos) << c.commandLine << "\n" << ui_.all();
+    Data::Factory::destroy();
+  }
+}
+
+// With no input the start-up rule reads the recent-files list itself (a batch run
+// has no menu), refuses names that are not model files, and never replaces the
+// demonstration model.
+TEST_F(BatchRunTest, StartupRuleInConsoleMode) {
+  const auto saved = saveDemo("first.xpv");
+  const std::string first = (dir_ / "first.xpv").string();
+
+  writeRecent(first);
+  BatchRun* run = nullptr;
+  ASSERT_EQ(runBatch("-console -solve", &run), BATCH_OK) << ui_.all();
+  EXPECT_EQ(run->modelFile(), first);
+  EXPECT_EQ(rankingOf(Data::Factory::instance()->currDataModel(0)), saved);
+  Data::Factory::destroy();
+
+  // -mkdm keeps the demonstration model although the list names a model.
+  ASSERT_EQ(runBatch("-mkdm -console", &run), BATCH_OK);
+  EXPECT_TRUE(run->modelFile().empty());
+  EXPECT_EQ(run->caption(), "mkdm: Make Data Model Internal Demo - Palvermontine");
+  Data::Factory::destroy();
+
+  // A first entry that is not a model file loads nothing: a new default model.
+  writeRecent((dir_ / "notes.txt").string());
+  ui_ = RecordingUi();
+  ASSERT_EQ(runBatch("-console", &run), BATCH_OK);
+  EXPECT_EQ(Data::Factory::instance()->currDataModel(0)->get_nm(), "DecisionModel");
+  EXPECT_EQ(run->caption(), "DecisionModel - Palvermontine");
+  EXPECT_NE(ui_.all().find("not found or corrupt"), std::string::npos);
+  Data::Factory::destroy();
+
+  // The list file is only read: without one, none is created.
+  fs::remove(env_.recentFilesPath);
+  ASSERT_EQ(runBatch("-console", &run), BATCH_OK);
+  EXPECT_FALSE(fs::exists(env_.recentFilesPath));
+}
+
+TEST_F(BatchRunTest, InputNameInAnyCaseOrWithoutExtension) {
+  saveDemo("m.xpv");
+  fs::rename(dir_ / "m.xpv", dir_ / "Upper.XPV");
+  BatchRun* run = nullptr;
+  EXPECT_EQ(runBatch("-console -input Upper.XPV -solve", &run), BATCH_OK) << ui_.all();
+  EXPECT_EQ(run->modelFile(), (dir_ / "Upper.XPV").string());
+  Data::Factory::destroy();
+  saveDemo("plain.xpv");
+  EXPECT_EQ(runBatch("plain -console", &run), BATCH_OK) << ui_.all();
+  EXPECT_EQ(run->modelFile(), (dir_ / "plain.xpv").string());
+}
+
+// The report marks of the command line override the options for the run.
+TEST_F(BatchRunTest, ReportMarksAndNames) {
+  appOpts_->options().get_rptAppOpts().set_includeScores(true);
+  ASSERT_EQ(runBatch("-mkdm -console -pdf with.pdf"), BATCH_OK) << ui_.all();
+  Data::Factory::destroy();
+  ASSERT_EQ(runBatch("-mkdm -console -pdf_suppress_scores -pdf without.pdf"), BATCH_OK);
+  Data::Factory::destroy();
+  EXPECT_GT(fs::file_size(dir_ / "with.pdf"), fs::file_size(dir_ / "without.pdf"));
+
+  BatchRun* run = nullptr;
+  ASSERT_EQ(runBatch("-mkdm -console -pdf_append_timestamp -pdf stamped.pdf", &run), BATCH_OK);
+  const std::string stamped = fs::path(run->reportFile()).filename().string();
+  EXPECT_EQ(stamped.rfind("stamped_", 0), 0u) << stamped;
+  EXPECT_TRUE(fs::exists(run->reportFile()));
+  Data::Factory::destroy();
+
+  // Without -pdf the report goes beside the saved model, named after it, with the
+  // time stamp the options ask for.
+  ASSERT_EQ(runBatch("-mkdm -console -output named.xpv -launch_pdf", &run), BATCH_OK)
+      << ui_.all();
+  EXPECT_EQ(fs::path(run->reportFile()).parent_path(), dir_);
+  EXPECT_EQ(fs::path(run->reportFile()).filename().string().rfind("named_", 0), 0u);
+}
+
+TEST_F(BatchRunTest, HelpLogHoldsUsageAndNote) {
+  std::string path;
+  ASSERT_TRUE(BatchRun::writeHelpLog(dir_.string(), &path));
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  EXPECT_EQ(text.str(), std::string(Utils::PalvermontineOptions::usageText()) +
+                            "\nbeta options exist, remove post beta\n");
+  EXPECT_FALSE(BatchRun::writeHelpLog((dir_ / "no" / "such").string()));
+}
+
+TEST(RecentFiles, ListFileRules) {
+  const fs::path file = fs::temp_directory_path() / "pv-recent-test.txt";
+  fs::remove(file);
+  auto read = [&] {
+    std::ifstream in(file, std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  };
+  {
+    GUI::MRUPersistentList list(file.string(), 4);
+    EXPECT_EQ(read(), "<Empty>\n<Empty>\n<Empty>\n<Empty>\n");
+    EXPECT_TRUE(list.add("a.xpv"));
+    EXPECT_TRUE(list.add("b.xpv"));
+    EXPECT_TRUE(list.add("c.xpv"));
+    EXPECT_FALSE(list.add("c.xpv"));
+    EXPECT_TRUE(list.add("a.xpv"));  // third moves to the front, nothing dropped
+    EXPECT_EQ(read(), "a.xpv\nc.xpv\nb.xpv\n<Empty>\n");
+    EXPECT_TRUE(list.add("d.xpv"));
+    EXPECT_TRUE(list.add("e.xpv"));  // a full list drops its last entry
+    EXPECT_EQ(read(), "e.xpv\nd.xpv\na.xpv\nc.xpv\n");
+  }
+  {
+    std::ofstream out(file, std::ios::binary);
+    out << "one.xpv\nt\xe9o.xpv\nthree.xpv\nfour.xpv\n";
+  }
+  GUI::MRUPersistentList list(file.string(), 4);
+  EXPECT_EQ(list.get(0), "one.xpv");
+  EXPECT_TRUE(list.isEmpty(1));
+  EXPECT_TRUE(list.isEmpty(2));
+  EXPECT_TRUE(list.isEmpty(3));
+  fs::remove(file);
+}
+
+}  // namespace
+}  // namespace App
+}  // namespace PV

@@ -1,0 +1,315 @@
+// The real palvermontine.exe run as a whole process under Wine: its batch run, its
+// exit codes and its files, and the PDF viewer launcher against a fake viewer
+// registered in the test prefix. Every process is waited for with a deadline, so a
+// message box that would wait for a person fails the test instead of hanging it.
+#include "app/program/PdfViewerProxy.h"
+#include "math/MathServer.h"
+#include "factory/DemoModel.h"
+#include "factory/Factory.h"
+#include "model/RankSolutionData.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr DWORD kDeadlineMs = 60000;
+
+std::string binFolder() {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string p(path);
+  return p.substr(0, p.find_last_of('\\'));
+}
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+struct RunResult {
+  DWORD code = 0xFFFFFFFF;
+  bool timedOut = false;
+  std::string out;
+  std::string err;
+};
+
+// Runs the program in folder with the configuration folder config; standard output
+// and error go to files, read back afterwards.
+RunResult runProgram(const std::string& arguments, const fs::path& folder, const fs::path& config) {
+  RunResult result;
+  SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
+  const fs::path outPath = folder / "stdout.txt";
+  const fs::path errPath = folder / "stderr.txt";
+  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetEnvironmentVariableA("PALVERMONTINE_CONFIG_DIR", config.string().c_str());
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  si.dwFlags = STARTF_USESTDHANDLES;
+  si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+  si.hStdOutput = out;
+  si.hStdError = err;
+  PROCESS_INFORMATION pi = {};
+  std::string commandLine = "\"" + binFolder() + "\\palvermontine.exe\" " + arguments;
+  const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0,
+                                      nullptr, folder.string().c_str(), &si, &pi);
+  CloseHandle(out);
+  CloseHandle(err);
+  if (!started) {
+    ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
+    return result;
+  }
+  if (WaitForSingleObject(pi.hProcess, kDeadlineMs) != WAIT_OBJECT_0) {
+    result.timedOut = true;
+    TerminateProcess(pi.hProcess, 99);
+    WaitForSingleObject(pi.hProcess, 5000);
+  }
+  GetExitCodeProcess(pi.hProcess, &result.code);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  result.out = readFile(outPath);
+  result.err = readFile(errPath);
+  return result;
+}
+
+std::vector<std::string> rankingText(PV::Data::DecisionModel* model) {
+  PV::Data::RankSolutionData ranking(model->get_slns(), model->get_chs());
+  std::vector<std::string> rows;
+  for (const auto& row : ranking.rows) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%u %.1f", row.row, row.pctRank);
+    rows.push_back(text);
+  }
+  return rows;
+}
+
+// A registry value of HKEY_CLASSES_ROOT that a test sets and puts back afterwards.
+class ClassesValue {
+ public:
+  ClassesValue(const char* subkey, const std::string* value) : subkey_(subkey) {
+    had_ = PV::Util::readRegistryString(HKEY_CLASSES_ROOT, subkey, nullptr, old_);
+    set(value);
+  }
+  ~ClassesValue() { set(had_ ? &old_ : nullptr); }
+
+ private:
+  void set(const std::string* value) {
+    if (!value) {
+      RegDeleteKeyA(HKEY_CLASSES_ROOT, subkey_);
+      return;
+    }
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, subkey_, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS) {
+      RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
+                     static_cast<DWORD>(value->size() + 1));
+      RegCloseKey(key);
+    }
+  }
+  const char* subkey_;
+  bool had_ = false;
+  std::string old_;
+};
+
+class ProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, temp);
+    dir_ = fs::path(temp) / (std::string("pv-program-") + info->name());
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+    fs::create_directories(dir_ / "config");
+    config_ = dir_ / "config";
+  }
+  void TearDown() override {
+    PV::Data::Factory::destroy();
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+  RunResult run(const std::string& arguments) {
+    RunResult r = runProgram(arguments, dir_, config_);
+    EXPECT_FALSE(r.timedOut) << arguments << ": the program waited (a message box?)";
+    return r;
+  }
+
+  fs::path dir_;
+  fs::path config_;
+};
+
+// The README's job, as run.sh runs it: the demonstration model solved, saved and
+// reported, the option files written with their defaults, the files named on
+// standard output. The model reopens and solves to the same ranking.
+TEST_F(ProgramTest, BatchRunOnTheDemonstrationModel) {
+  const RunResult r = run("-mkdm -console -solve -output demo -pdf demo.pdf");
+  ASSERT_EQ(r.code, 0u) << r.err;
+  EXPECT_EQ(r.err, "");
+  const std::string model = (dir_ / "demo.xpv").string();
+  const std::string report = (dir_ / "demo.pdf").string();
+  EXPECT_NE(r.out.find("Model: " + model), std::string::npos) << r.out;
+  EXPECT_NE(r.out.find("Report: " + report), std::string::npos) << r.out;
+  ASSERT_TRUE(fs::exists(model));
+  ASSERT_TRUE(fs::exists(report));
+  EXPECT_NE(readFile(config_ / "palvermontineappoptions.xml").find("autoSave"), std::string::npos);
+  EXPECT_TRUE(fs::exists(config_ / "palvermontinemdloptions.xml"));
+  EXPECT_FALSE(fs::exists(config_ / "palvermontinerecentfiles_menu.txt"));
+
+  PV::Data::RankSolutionData demo;
+  auto algorithm = PV::Test::makeDataModel(demo, false, false);
+  const auto expected = rankingText(PV::Data::Factory::instance()->currDataModel(0));
+  PV::Data::Factory::destroy();
+  auto* factory = PV::Data::Factory::instance();
+  auto* loaded = factory->load(model, false);
+  ASSERT_NE(loaded, nullptr);
+  EXPECT_EQ(rankingText(loaded), expected);  // the stored solutions
+  PV::Data::RankSolutionData again;
+  ASSERT_EQ(factory->getMathServer(0)->solve(&again, nullptr), 3u);
+  EXPECT_EQ(rankingText(loaded), expected);  // and solved afresh
+
+  // The external checkers look at this copy after the suite.
+  if (const char* out = std::getenv("PV_PROGRAM_OUT_DIR")) {
+    fs::copy_file(report, fs::path(out) / "program_demo.pdf", fs::copy_options::overwrite_existing);
+  }
+}
+
+// Console failures end the process at once with their own code, the reason on
+// standard error and no window.
+TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
+  {
+    std::ofstream bad(dir_ / "bad.xpv", std::ios::binary);
+    bad << "not a model";
+  }
+  const struct {
+    const char* arguments;
+    DWORD code;
+    const char* err;
+  } cases[] = {
+      {"-console -input missing.xpv -solve -pdf x.pdf", 2, "missing.xpv"},
+      {"-console -input bad -solve", 2, "bad.xpv"},
+      {"-console -solve", 3, "The Model Is Not Solvable!"},
+      {"-mkdm -console -output nowhere\\x", 4, "x.xpv"},
+      {"-mkdm -console -pdf nowhere\\x.pdf", 5, "is Locked by another process"},
+  };
+  for (const auto& c : cases) {
+    const RunResult r = run(c.arguments);
+    EXPECT_EQ(r.code, c.code) << c.arguments << "\n" << r.err;
+    EXPECT_NE(r.err.find(c.err), std::string::npos) << c.arguments << "\n" << r.err;
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "x.pdf"));
+}
+
+// Without an input model a console run takes the first recent file (read from the
+// list file), and -help writes its log without asking.
+TEST_F(ProgramTest, StartupModelAndHelpInConsoleMode) {
+  ASSERT_EQ(run("-mkdm -console -output first.xpv").code, 0u);
+  {
+    std::ofstream list(config_ / "palvermontinerecentfiles_menu.txt", std::ios::binary);
+    list << (dir_ / "first.xpv").string() << "\n<Empty>\n<Empty>\n<Empty>\n";
+  }
+  RunResult r = run("-console -solve -pdf recent.pdf");
+  EXPECT_EQ(r.code, 0u) << r.err;
+  EXPECT_TRUE(fs::exists(dir_ / "recent.pdf"));
+
+  r = run("-console -help");
+  EXPECT_EQ(r.code, 0u) << r.err;
+  const std::string log = readFile(dir_ / "PalvermontineHelp.log");
+  EXPECT_EQ(log.rfind("Usage: Append Unary arguments", 0), 0u) << log;
+  EXPECT_NE(log.find("\nbeta options exist, remove post beta\n"), std::string::npos);
+}
+
+// The report handed to the fake viewer registered for ".pdf" files; with no reader
+// the report is still written and the user told why it is not shown.
+TEST_F(ProgramTest, ReportShownThroughTheRegisteredViewer) {
+  const std::string viewer = binFolder() + "\\fake_pdf_viewer.exe";
+  const std::string command = "\"" + viewer + "\" /open \"%1\"";
+  const std::string pdffile = "pdffile";
+  const fs::path log = dir_ / "viewer.log";
+  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", log.string().c_str());
+  {
+    ClassesValue association(".pdf", &pdffile);
+    ClassesValue open("pdffile\\shell\\open\\command", &command);
+    const RunResult r = run("-mkdm -console -output shown.xpv -pdf shown.pdf -launch_pdf");
+    ASSERT_EQ(r.code, 0u) << r.err;
+    EXPECT_EQ(r.err, "");
+    const DWORD until = GetTickCount() + kDeadlineMs;
+    while (!fs::exists(log) && GetTickCount() < until) Sleep(50);
+    const std::string logged = readFile(log);
+    EXPECT_NE(logged.find("/open"), std::string::npos) << logged;
+    EXPECT_NE(logged.find("shown.pdf"), std::string::npos) << logged;
+  }
+  {
+    const std::string empty;
+    ClassesValue association(".pdf", &empty);
+    ClassesValue acrobat("Software\\Adobe\\Acrobat\\Exe", nullptr);
+    const RunResult r = run("-mkdm -console -pdf hidden.pdf -launch_pdf");
+    EXPECT_EQ(r.code, 0u) << r.err;
+    EXPECT_TRUE(fs::exists(dir_ / "hidden.pdf"));
+    EXPECT_NE(r.err.find("Neither a default .pdf Reader or Acrobat Reader is installed"),
+              std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Creating but not displaying PDF Report"), std::string::npos);
+  }
+  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+}
+
+// The launcher in this process: an empty association is no reader, a proxy without a
+// reader refuses to print with its error, and Acrobat found through an unquoted path
+// prints hidden with its switches.
+TEST_F(ProgramTest, ViewerLauncherRegistryCases) {
+  const fs::path pdf = dir_ / "a.pdf";
+  { std::ofstream(pdf, std::ios::binary) << "%PDF-1.4\n"; }
+  const std::string empty;
+  {
+    ClassesValue association(".pdf", &empty);
+    ClassesValue acrobat("Software\\Adobe\\Acrobat\\Exe", nullptr);
+    PV::Util::PdfViewerProxy proxy(2);
+    std::string error;
+    EXPECT_FALSE(proxy.defaultReaderExists());
+    EXPECT_TRUE(proxy.getError(error));
+    EXPECT_EQ(error, "Neither a default .pdf Reader or Acrobat Reader is installed");
+    EXPECT_EQ(proxy.run(pdf.string()), 0);  // printing after a failed probe: refused
+    PV::Util::PdfViewerProxy nothing(0);
+    EXPECT_EQ(nothing.run(pdf.string()), 1);
+  }
+  {
+    const std::string acroDoc = "AcroExch.Document";
+    const std::string acroExe = binFolder() + "\\fake_pdf_viewer.exe";  // unquoted
+    const fs::path log = dir_ / "acrobat.log";
+    SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", log.string().c_str());
+    ClassesValue association(".pdf", &acroDoc);
+    ClassesValue acrobat("Software\\Adobe\\Acrobat\\Exe", &acroExe);
+    PV::Util::PdfViewerProxy proxy(3);
+    EXPECT_TRUE(proxy.acrobatIsDefault());
+    EXPECT_TRUE(proxy.useAcrobatReader());
+    EXPECT_EQ(proxy.run(pdf.string()), 1);
+    EXPECT_EQ(proxy.lastCall().directory, binFolder());
+    EXPECT_EQ(proxy.lastCall().parameters, "/p /h \"" + pdf.string() + "\"");
+    const DWORD until = GetTickCount() + kDeadlineMs;
+    while (readFile(log).empty() && GetTickCount() < until) Sleep(50);
+    EXPECT_NE(readFile(log).find("/p /h"), std::string::npos) << readFile(log);
+
+    PV::Util::PdfViewerProxy missingFile(1);
+    std::string error;
+    EXPECT_EQ(missingFile.run((dir_ / "none.pdf").string()), 0);
+    EXPECT_TRUE(missingFile.getError(error));
+    EXPECT_EQ(error, "pdf File: " + (dir_ / "none.pdf").string() + " does not exist, check directory");
+    SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,157 @@
+// The shell's Windows pieces in this process: the recent-files menu, the bitmap
+// recolouring, the shell call's error box (answered from a driver thread with a
+// deadline), the wait cursor and the one-instance holder with a real window.
+#include "app/program/GuiUtils.h"
+#include "app/program/RecentFilesMenu.h"
+#include "app/program/SingleDialogRef.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string menuText(HMENU menu, UINT id) {
+  char text[300] = {};
+  GetMenuStringA(menu, id, text, sizeof text, MF_BYCOMMAND);
+  return text;
+}
+
+TEST(RecentFilesMenu, ItemsFollowTheList) {
+  char temp[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const fs::path list = fs::path(temp) / "pv-recent-menu.txt";
+  fs::remove(list);
+  HMENU menu = CreatePopupMenu();
+  for (UINT id = 1043; id <= 1046; ++id) AppendMenuA(menu, MF_STRING, id, std::to_string(id - 1042).c_str());
+  {
+    PV::GUI::RecentFilesMenu recent(menu, nullptr, 1043, 1046, list.string());
+    for (UINT id = 1043; id <= 1046; ++id) EXPECT_EQ(menuText(menu, id), "<Empty>");
+    recent.addFile("C:\\models\\a.xpv");
+    recent.addFile("C:\\models\\b.xpv");
+    EXPECT_EQ(menuText(menu, 1043), "&1 C:\\models\\b.xpv");
+    EXPECT_EQ(menuText(menu, 1044), "&2 C:\\models\\a.xpv");
+    EXPECT_EQ(menuText(menu, 1045), "<Empty>");
+    EXPECT_EQ(recent.pathForId(1), "C:\\models\\a.xpv");
+    EXPECT_TRUE(recent.isEmpty(2));
+  }
+  std::stringstream s;
+  {
+    std::ifstream in(list, std::ios::binary);
+    s << in.rdbuf();
+  }
+  EXPECT_EQ(s.str(), "C:\\models\\b.xpv\nC:\\models\\a.xpv\n<Empty>\n<Empty>\n");
+  DestroyMenu(menu);
+  fs::remove(list);
+}
+
+TEST(GuiUtils, ReplaceBitmapColorTurnsOnlyTheReferenceColour) {
+  HDC screen = GetDC(nullptr);
+  HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 3);
+  ReleaseDC(nullptr, screen);
+  HDC dc = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const COLORREF grey = RGB(128, 128, 128), blue = RGB(0, 0, 255), red = RGB(255, 0, 0);
+  for (int x = 0; x < 4; ++x)
+    for (int y = 0; y < 3; ++y) SetPixel(dc, x, y, (x + y) % 2 ? blue : grey);
+  SelectObject(dc, old);
+  EXPECT_FALSE(PV::GUI::replaceBitmapColor(bitmap, red, 2, 0));  // not a corner reference
+  ASSERT_TRUE(PV::GUI::replaceBitmapColor(bitmap, red));
+  old = SelectObject(dc, bitmap);
+  for (int x = 0; x < 4; ++x)
+    for (int y = 0; y < 3; ++y)
+      EXPECT_EQ(GetPixel(dc, x, y), (x + y) % 2 ? blue : red) << x << "," << y;
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  DeleteObject(bitmap);
+}
+
+struct Find {
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK findCaption(HWND w, LPARAM p) {
+  auto* f = reinterpret_cast<Find*>(p);
+  char title[128] = {};
+  GetWindowTextA(w, title, sizeof title);
+  if (lstrcmpA(title, f->caption) == 0 && IsWindowVisible(w)) {
+    f->found = w;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// Presses the button of the first window of thread with this caption; false when
+// none came before the deadline. The box's text is kept.
+bool answerBox(DWORD thread, const char* caption, int button, std::string* text) {
+  Find find = {caption, nullptr};
+  const DWORD until = GetTickCount() + 20000;
+  while (GetTickCount() < until) {
+    EnumThreadWindows(thread, findCaption, reinterpret_cast<LPARAM>(&find));
+    if (find.found) {
+      char body[512] = {};
+      GetDlgItemTextA(find.found, 0xFFFF, body, sizeof body);
+      *text = body;
+      PostMessageA(find.found, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), 0);
+      return true;
+    }
+    Sleep(20);
+  }
+  return false;
+}
+
+TEST(GuiUtils, ShellCallFailureIsShownAndReported) {
+  char temp[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const fs::path file = fs::path(temp) / "pv-shell-test.pvnoassoc";
+  { std::ofstream(file) << "x"; }
+  std::string text;
+  bool answered = false;
+  const DWORD self = GetCurrentThreadId();
+  std::thread driver([&] { answered = answerBox(self, "ShellExecute Error", IDOK, &text); });
+  const bool ok = PV::GUI::shellExecute(file.string(), nullptr, "print");
+  driver.join();
+  fs::remove(file);
+  EXPECT_FALSE(ok);
+  ASSERT_TRUE(answered) << "no ShellExecute Error box";
+  EXPECT_EQ(text, "There is no application associated with the given filename extension.");
+}
+
+TEST(GuiUtils, WaitCursorRestoresThePreviousCursor) {
+  const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
+  SetCursor(arrow);
+  {
+    PV::GUI::WaitCursor wait;
+    EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_WAIT));
+  }
+  EXPECT_EQ(GetCursor(), arrow);
+}
+
+struct Viewer : PV::GUI::SingleDialogRef<Viewer> {
+  HWND window = nullptr;
+  HWND handle() const { return window; }
+};
+
+TEST(SingleDialogRefWindow, OpenShowsAndRestoresTheWindow) {
+  Viewer viewer;
+  viewer.window = CreateWindowA("STATIC", "viewer", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(viewer.window);
+  ShowWindow(viewer.window, SW_SHOWMINNOACTIVE);
+  ShowWindow(viewer.window, SW_HIDE);
+  EXPECT_EQ(PV::GUI::SingleDialogRef<Viewer>::open(), &viewer);
+  EXPECT_TRUE(IsWindowVisible(viewer.window));
+  EXPECT_FALSE(IsIconic(viewer.window));
+  DestroyWindow(viewer.window);
+}
+
+}  // namespace
