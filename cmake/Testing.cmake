@@ -2,7 +2,8 @@
 #
 #   pv_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [TIMEOUT s] [GUI])
 #     one test program (GoogleTest with its main), one CTest entry: under Wine each
-#     process costs a start-up, so a program holds many cases.
+#     process costs a start-up, so a program holds many cases. GUI programs run one at a
+#     time (they share the desktop's focus and foreground window).
 #   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only
 #   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
 
@@ -30,6 +31,12 @@ function(pv_add_test name)
   endif()
   set_tests_properties(${name} PROPERTIES TIMEOUT ${T_TIMEOUT}
                        ENVIRONMENT "${T_ENVIRONMENT}")
+  if(T_GUI AND WIN32)
+    # GUI programs share one desktop: keyboard focus, the foreground window and tracked
+    # menus are the desktop's, so two of them running at once take each other's keys and
+    # activations. They run one at a time; the other tests still run beside them.
+    set_tests_properties(${name} PROPERTIES RESOURCE_LOCK pv_desktop)
+  endif()
 endfunction()
 
 function(pv_add_fuzzer name)

@@ -1,5 +1,6 @@
 #include "framework/controls/zControlTypeCreators.h"
 
+#include "framework/frames/zPane.h"
 #include "framework/layout/zSizer.h"
 
 namespace {
@@ -13,8 +14,9 @@ zWindow* notYetBuilt(zSizer* sizer) {
 zWindow* zCreateTextPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) {
   return notYetBuilt(sizer);
 }
-zWindow* zCreatePaneControl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) {
-  return notYetBuilt(sizer);
+// The template's title is no class name: the pane keeps its own class.
+zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
+  return new zPaneControl(parent, sizer, style, nullptr, id);
 }
 zWindow* zCreateBitmapPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) {
   return notYetBuilt(sizer);

@@ -6,6 +6,7 @@
 #include "framework/controls/zMenu.h"
 #include "framework/controls/zPopupMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/layout/zGravSizer.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zWindowProc.h"
@@ -172,7 +173,7 @@ void zMDIAppFrame::create() {
       WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0,
       handle_, reinterpret_cast<HMENU>(static_cast<uintptr_t>(zMDIClientId)), appInstance(), &ccs);
   ziMDIClientWindow = client;
-  client_ = new ziMDIClientWin(new zSizer(sizer_), client);
+  client_ = new ziMDIClientWin(new zGravSizer(gravClient, 0, sizer_), client);
   placementFromWindow();
 }
 
@@ -212,35 +213,8 @@ void zMDIAppFrame::show(int cmd) {
 }
 
 void zMDIAppFrame::layoutChildren(zEvent* event) {
+  // The margins and the client are gravity sizers: the frame's layout places them all.
   zFrameWin::layoutChildren(event);
-  if (event->wParam_ == SIZE_MINIMIZED || !IsWindow(handle_)) return;
-  RECT rc;
-  GetClientRect(handle_, &rc);
-  const int32_t width = rc.right - rc.left;
-  int32_t top = 0;
-  int32_t bottom = rc.bottom - rc.top;
-  // The margins, in order of construction, each a band along its edge.
-  zWindowDlistIter it(&children_);
-  while (zWindow* child = it.next()) {
-    if (!child->hasTypeBit(zTypeMDIMarginFrame) || !child->sizer()) continue;
-    zMDIMarginFrame* margin = static_cast<zMDIMarginFrame*>(child);
-    int32_t thickness = margin->thickness();
-    if (thickness > bottom - top) thickness = bottom - top;
-    int32_t y;
-    if (margin->edge() == zMDIMarginFrame::bottomEdge) {
-      bottom -= thickness;
-      y = bottom;
-    } else {
-      y = top;
-      top += thickness;
-    }
-    MoveWindow(margin->handle(), 0, y, width, thickness, TRUE);
-  }
-  if (client_ && IsWindow(client_->handle())) {
-    MoveWindow(client_->handle(), 0, top, width, bottom - top, TRUE);
-    client_->sizer()->setOrigin(zPoint(0, top));
-    client_->sizer()->setExtent(zDimension(width, bottom - top));
-  }
 }
 
 LRESULT zMDIAppFrame::defProc(zEvent* event) {

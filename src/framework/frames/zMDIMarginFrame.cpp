@@ -2,6 +2,8 @@
 
 #include "framework/controls/zPopupMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/frames/zMDIAppFrame.h"
+#include "framework/layout/zGravSizer.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
@@ -19,7 +21,27 @@ zMDIMarginFrame::zMDIMarginFrame(zWindow* parent, zSizer* sizer, uint32_t style,
     : zFrameWin(parent, sizer, style, title), edge_(topEdge), thickness_(0) {
   if (sizer && sizer->height() != zSizer::unset && sizer->height() > 0) thickness_ = sizer->height();
   setTypeBit(zTypeMDIMarginFrame);
-  if (sizer && parent && parent->sizer()) parent->sizer()->addChildFirst(sizer);
+  // The given sizer only says the thickness: the band is a gravity sizer docked along its
+  // edge, which the frame's layout stretches across the whole width at every size.
+  zGravSizer* band = new zGravSizer(gravTop, thickness_, nullptr);
+  band->setWindow(this);
+  if (sizer_) {
+    sizer_->setWindow(nullptr);
+    delete sizer_;
+  }
+  sizer_ = band;
+  if (parent && parent->sizer()) {
+    // Margins are laid out in order of construction, before the MDI client, which takes
+    // what they leave.
+    parent->sizer()->addChild(band);
+    if (parent->hasTypeBit(zTypeMDIAppFrame)) {
+      zFrameWin* client = static_cast<zMDIAppFrame*>(parent)->client();
+      if (client && client->sizer() && client->sizer()->parent() == parent->sizer()) {
+        parent->sizer()->removeChild(client->sizer());
+        parent->sizer()->addChild(client->sizer());
+      }
+    }
+  }
   style_ |= WS_CHILD;
   backColor_ = GetSysColor(COLOR_WINDOW);
   className_ = "MDImarginCL";
@@ -106,4 +128,15 @@ LRESULT zMDIMarginFrame::route(zEvent* event) {
       }
     }
   }
+}
+
+void zMDIMarginFrame::setEdge(Edge edge) {
+  edge_ = edge;
+  if (sizer_) sizer_->setGravity(edge == bottomEdge ? gravBottom : gravTop);
+}
+
+void zMDIMarginFrame::setThickness(int32_t thickness) {
+  thickness_ = thickness;
+  if (zSizer* grav = sizer_ ? sizer_->asKind(zKindGrav) : nullptr)
+    static_cast<zGravSizer*>(grav)->setFixedExtent(zDimension(0, thickness));
 }

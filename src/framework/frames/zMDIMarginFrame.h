@@ -1,6 +1,7 @@
 // A band of an MDI frame's client area beside the MDI client: the main window keeps its
-// toolbar in one and its status line in another. Its sizer is put first among the frame's
-// sizers, so the margins are laid out before the client, which takes what is left.
+// toolbar in one and its status line in another. Its sizer is a gravity sizer docked along
+// its edge, put among the frame's sizers before the client's, so the margins are laid out
+// in order of construction before the client, which takes what is left.
 #pragma once
 
 #include "framework/core/zFrameWin.h"
@@ -22,10 +23,10 @@ class zMDIMarginFrame : public zFrameWin {
 
   // The edge of the frame along which the band lies; the top unless set otherwise.
   Edge edge() const { return edge_; }
-  void setEdge(Edge edge) { edge_ = edge; }
+  void setEdge(Edge edge);
   // The band's breadth: the height of the sizer given at construction.
   int32_t thickness() const { return thickness_; }
-  void setThickness(int32_t thickness) { thickness_ = thickness; }
+  void setThickness(int32_t thickness);
 
   LRESULT route(zEvent* event);
 

@@ -90,6 +90,9 @@ TEST_F(Dialogs, TemplateItemsArePlacedByTheDialogUnitsOfTheTemplateFont) {
     EXPECT_EQ(r.top, units.y(item.y)) << item.id;
     EXPECT_EQ(r.right - r.left, units.x(item.cx)) << item.id;
   }
+  // The template's pane is the framework's pane control, which wants arrows and characters.
+  EXPECT_EQ(SendMessageA(form.childById(kPaneId)->handle(), WM_GETDLGCODE, 0, 0),
+            DLGC_WANTARROWS | DLGC_WANTCHARS);
   // The combo box keeps its list height to itself; its place still follows the formula.
   const RECT combo = placeOf(form.childById(kComboId)->handle());
   EXPECT_EQ(combo.left, units.x(40));

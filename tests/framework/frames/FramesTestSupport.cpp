@@ -53,12 +53,6 @@ BOOL CALLBACK matchDialogBox(HWND window, LPARAM data) {
   return TRUE;
 }
 
-zWindow* makePane(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id) {
-  zControl* pane = new zControl(parent, sizer, style, title, id, "static");
-  pane->create();
-  return pane;
-}
-
 zWindow* makeRequired(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id) {
   RequiredEdit* edit = new RequiredEdit(parent, sizer, style, title, id);
   edit->create();
@@ -110,7 +104,6 @@ int RequiredEdit::storeData() {
 }
 
 void registerTestControlTypes() {
-  static zControlType pane("zTestPane", &makePane);
   static zControlType required("zTestEdit", &makeRequired);
 }
 

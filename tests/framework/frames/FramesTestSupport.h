@@ -38,5 +38,5 @@ class RequiredEdit : public zControl {
   static int storeCount;
 };
 
-// Registered as "zTestPane" and "zTestEdit" for the test templates.
+// Registered as "zTestEdit" for the test templates.
 void registerTestControlTypes();

@@ -30,11 +30,15 @@ TEST_F(MDI, MarginsTakeTheirBandsAndTheClientGetsTheRest) {
   zMDIMarginFrame* bottom = new zMDIMarginFrame(
       frame, new zSizer(zPoint(0, 0), zDimension(0, 20), nullptr), 0, "status");
   bottom->setEdge(zMDIMarginFrame::bottomEdge);
-  // Each margin's sizer stands first among the frame's, before the client's.
-  EXPECT_EQ(frame->sizer()->childCount(), 3u);
+  // A second top band goes inside the first: margins stack in order of construction.
+  zMDIMarginFrame* ruler = new zMDIMarginFrame(
+      frame, new zSizer(zPoint(0, 0), zDimension(0, 10), nullptr), 0, "ruler");
+  // Each margin's sizer stands among the frame's before the client's.
+  EXPECT_EQ(frame->sizer()->childCount(), 4u);
   frame->show(SW_SHOWNORMAL);
   top->show(SW_SHOW);
   bottom->show(SW_SHOW);
+  ruler->show(SW_SHOW);
   pump();
   for (int round = 0; round < 2; ++round) {
     RECT client;
@@ -47,7 +51,11 @@ TEST_F(MDI, MarginsTakeTheirBandsAndTheClientGetsTheRest) {
     EXPECT_EQ(t.right, client.right);
     EXPECT_EQ(b.top, client.bottom - 20);
     EXPECT_EQ(b.bottom, client.bottom);
-    EXPECT_EQ(c.top, 30);
+    const RECT r = placeOf(ruler->handle());
+    EXPECT_EQ(r.top, 30);
+    EXPECT_EQ(r.bottom, 40);
+    EXPECT_EQ(r.right, client.right);
+    EXPECT_EQ(c.top, 40);
     EXPECT_EQ(c.bottom, client.bottom - 20);
     EXPECT_EQ(c.left, 0);
     EXPECT_EQ(c.right, client.right);
