@@ -4,7 +4,6 @@
 set(PART_SOURCES
   zProgram.cpp
   zControlType.cpp
-  zControlTypeCreators.cpp
   zSuperClass.cpp
   ziWindowMap.cpp
   zEvH.cpp
@@ -16,10 +15,7 @@ set(PART_SOURCES
   zProgramFrame.cpp
   zWindowProc.cpp
   zSizer.cpp
-  zControl.cpp
-  zPopupMenu.cpp
   zDevice.cpp
-  zMenu.cpp
   zResId.cpp
   zScrollInfo.cpp
   zTaskDev.cpp

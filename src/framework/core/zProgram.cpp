@@ -5,9 +5,9 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "framework/core/zControl.h"
+#include "framework/controls/zControl.h"
 #include "framework/core/zControlType.h"
-#include "framework/core/zControlTypeCreators.h"
+#include "framework/controls/zControlTypeCreators.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSuperClass.h"
 #include "framework/core/zTaskDev.h"

@@ -4,7 +4,7 @@
 
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
-#include "framework/core/zScrollerBase.h"
+#include "framework/controls/zScrollerBase.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/ziWindowMap.h"
 

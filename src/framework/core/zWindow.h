@@ -136,6 +136,7 @@ class zWindow : public zEvH {
   int32_t id() const { return id_; }
   uint32_t style() const { return style_; }
   void setStyleBits(uint32_t bits) { style_ |= bits; }
+  void clearStyleBits(uint32_t bits) { style_ &= ~bits; }
   uint32_t exStyle() const { return exStyle_; }
   void setExStyle(uint32_t exStyle) { exStyle_ = exStyle; }
   void setClassStyle(uint16_t classStyle) { classStyle_ = classStyle; }

@@ -1,9 +1,9 @@
 #include "framework/core/zWindowProc.h"
 
-#include "framework/core/zControl.h"
+#include "framework/controls/zControl.h"
 #include "framework/core/zFrameWin.h"
-#include "framework/core/zMenu.h"
-#include "framework/core/zPopupMenu.h"
+#include "framework/controls/zMenu.h"
+#include "framework/controls/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"

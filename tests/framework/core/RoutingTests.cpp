@@ -4,9 +4,9 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
-#include "framework/core/zControl.h"
-#include "framework/core/zMenu.h"
-#include "framework/core/zPopupMenu.h"
+#include "framework/controls/zControl.h"
+#include "framework/controls/zMenu.h"
+#include "framework/controls/zPopupMenu.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/zTaskDev.h"

@@ -4,7 +4,7 @@
 
 #include "GuiTestSupport.h"
 #include "framework/core/zChildWin.h"
-#include "framework/core/zControl.h"
+#include "framework/controls/zControl.h"
 #include "framework/core/zSizer.h"
 #include "framework/core/ziWindowMap.h"
 

@@ -1,4 +1,4 @@
-#include "framework/core/zControlTypeCreators.h"
+#include "framework/controls/zControlTypeCreators.h"
 
 #include "framework/core/zSizer.h"
 

@@ -1,0 +1,18 @@
+# Standard controls over the system's control classes, menus and popup menus, scroll-bar
+# controls, radio groups, scrollers; the creators of the control types that the
+# application object registers.
+set(PART_SOURCES
+  zControl.cpp
+  zControlReport.cpp
+  zControlTypeCreators.cpp
+  zButton.cpp
+  zEdit.cpp
+  zListBox.cpp
+  zScrollBar.cpp
+  zUserResource.cpp
+  zRadio.cpp
+  zMenu.cpp
+  zPopupMenu.cpp
+  zScroller.cpp
+  zPaneScroller.cpp
+)

@@ -1,0 +1,422 @@
+#include "framework/controls/zListBox.h"
+
+#include <vector>
+
+namespace {
+
+LRESULT send(HWND handle, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
+  return handle ? SendMessageA(handle, message, wParam, lParam) : -1;
+}
+
+LPARAM textParam(const char* text) { return reinterpret_cast<LPARAM>(text ? text : ""); }
+
+// Redrawing is off while a batch of items goes in; the control is repainted once after.
+void beginBatch(HWND handle) {
+  if (handle) SendMessageA(handle, WM_SETREDRAW, 0, 0);
+}
+
+void endBatch(HWND handle) {
+  if (!handle) return;
+  SendMessageA(handle, WM_SETREDRAW, 1, 0);
+  InvalidateRect(handle, nullptr, TRUE);
+  UpdateWindow(handle);
+}
+
+}  // namespace
+
+BOOL CALLBACK zInvalidateWindowCallback(HWND window, LPARAM) {
+  InvalidateRect(window, nullptr, TRUE);
+  return TRUE;
+}
+
+// ---------------------------------------------------------------- list boxes
+
+zListBoxBase::zListBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+    : zControl(parent, sizer, style, text, id, "listbox"), bound_(nullptr), bindKind_(0),
+      bindFlags_(0), widest_(0) {
+  setTypeBit(zTypeListBoxBase);
+  kind_ = zKindListBox;
+  style_ |= WS_CHILD | WS_VISIBLE;
+}
+
+zListBoxBase::zListBoxBase(zWindow* parent, int32_t id)
+    : zControl(parent, id), bound_(nullptr), bindKind_(0), bindFlags_(0), widest_(0) {
+  setTypeBit(zTypeListBoxBase);
+  if (!isEmpty()) kind_ = zKindListBox;
+}
+
+zListBoxBase::~zListBoxBase() = default;
+
+bool zListBoxBase::keepsExtent() const {
+  return handle_ && (style_ & WS_HSCROLL) && !(style_ & (LBS_OWNERDRAWFIXED | LBS_OWNERDRAWVARIABLE));
+}
+
+int32_t zListBoxBase::itemWidth(const char* text) const {
+  if (!handle_ || !text) return 0;
+  const HDC dc = GetDC(handle_);
+  // The control's font, as the items are drawn in it.
+  const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(handle_, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  if (old) SelectObject(dc, old);
+  ReleaseDC(handle_, dc);
+  return static_cast<int32_t>(lstrlenA(text)) * tm.tmAveCharWidth;
+}
+
+void zListBoxBase::widenFor(const char* text) {
+  if (!keepsExtent()) return;
+  const int32_t width = itemWidth(text) + GetSystemMetrics(SM_CXVSCROLL);
+  if (width <= widest_) return;
+  widest_ = width;
+  SendMessageA(handle_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest_), 0);
+}
+
+int32_t zListBoxBase::add(const char* text) {
+  widenFor(text);
+  return static_cast<int32_t>(send(handle_, LB_ADDSTRING, 0, textParam(text)));
+}
+
+int32_t zListBoxBase::insert(const char* text, int32_t index) {
+  widenFor(text);
+  return static_cast<int32_t>(send(handle_, LB_INSERTSTRING, static_cast<WPARAM>(index), textParam(text)));
+}
+
+int32_t zListBoxBase::remove(int32_t index) {
+  const int32_t left = static_cast<int32_t>(send(handle_, LB_DELETESTRING, static_cast<WPARAM>(index)));
+  if (left != LB_ERR && keepsExtent()) {
+    widest_ = 0;
+    for (int32_t i = 0; i < left; ++i) {
+      const int32_t width = itemWidth(itemText(i));
+      if (width > widest_) widest_ = width;
+    }
+    SendMessageA(handle_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest_), 0);
+  }
+  return left;
+}
+
+void zListBoxBase::resetContent() {
+  if (keepsExtent()) {
+    widest_ = 0;
+    SendMessageA(handle_, LB_SETHORIZONTALEXTENT, 0, 0);
+  }
+  send(handle_, LB_RESETCONTENT);
+}
+
+int32_t zListBoxBase::addDirectory(uint32_t attributes, const char* spec) {
+  int32_t result = LB_ERR;
+  if (handle_) result = static_cast<int32_t>(SendMessageA(handle_, LB_DIR, attributes, textParam(spec)));
+  widenFor(spec);
+  return result;
+}
+
+int32_t zListBoxBase::count() const { return static_cast<int32_t>(send(handle_, LB_GETCOUNT)); }
+
+FLCString zListBoxBase::itemText(int32_t index) const {
+  const LRESULT length = send(handle_, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length <= 0) return FLCString();
+  std::vector<char> buffer(static_cast<size_t>(length) + 2, '\0');
+  SendMessageA(handle_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  return FLCString(buffer.data());
+}
+
+int32_t zListBoxBase::selection() const {
+  return handle_ ? static_cast<int32_t>(SendMessageA(handle_, LB_GETCURSEL, 0, 0)) : -1;
+}
+
+void zListBoxBase::setSelection(int32_t index) { send(handle_, LB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+void zListBoxBase::clearSelection() { send(handle_, LB_SETSEL, 0, -1); }
+
+int32_t zListBoxBase::selectString(const char* text) {
+  return static_cast<int32_t>(send(handle_, LB_SELECTSTRING, static_cast<WPARAM>(-1), textParam(text)));
+}
+
+int zListBoxBase::selectedText(FLCString* text, int32_t index) const {
+  if (index == -1) index = selection();
+  if (index == -1 || index == -2 || !text) return 0;
+  // An index without item has no text to give: the string stays as it was.
+  const LRESULT length = send(handle_, LB_GETTEXTLEN, static_cast<WPARAM>(index));
+  if (length < 0) return 0;
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  SendMessageA(handle_, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  *text = buffer.data();
+  return 1;
+}
+
+int zListBoxBase::addStrings(const char* const* strings) {
+  if (!strings) return 0;
+  beginBatch(handle_);
+  const bool extent = keepsExtent();
+  for (const char* const* s = strings; *s; ++s) {
+    send(handle_, LB_ADDSTRING, 0, textParam(*s));
+    if (extent) {
+      const int32_t width = itemWidth(*s);
+      if (width > widest_) widest_ = width;
+    }
+  }
+  if (extent) SendMessageA(handle_, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest_), 0);
+  endBatch(handle_);
+  return 0;
+}
+
+void zListBoxBase::bindIndex(int32_t* bound, uint32_t flags) {
+  bound_ = bound;
+  bindKind_ = 1;
+  bindFlags_ = flags;
+}
+
+void zListBoxBase::bindString(FLCString* bound, uint32_t flags) {
+  bound_ = bound;
+  bindKind_ = 2;
+  bindFlags_ = flags;
+}
+
+int zListBoxBase::validate() {
+  if (bindKind_ == 0 || !bound_) return 1;
+  return (selection() >= 0 || (bindFlags_ & zBindEmptyValid)) ? 1 : 0;
+}
+
+int zListBoxBase::storeData() {
+  // An empty control (no native window) has nothing to store: the bound value stays.
+  if (bindKind_ == 0 || !bound_ || isEmpty()) return 0;
+  if (bindKind_ == 1) *static_cast<int32_t*>(bound_) = selection();
+  if (bindKind_ == 2) selectedText(static_cast<FLCString*>(bound_));
+  return 1;
+}
+
+int zListBoxBase::loadData() {
+  if (!bound_) return 0;
+  if (bindKind_ == 1) setSelection(*static_cast<int32_t*>(bound_));
+  if (bindKind_ == 2) selectString(*static_cast<FLCString*>(bound_));
+  return 1;
+}
+
+zListBox::zListBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+    : zListBoxBase(parent, sizer, style != 0 ? style : LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER,
+                   text, id) {
+  setTypeBit(zTypeListBox);
+  create();
+}
+
+zListBox::zListBox(zWindow* parent, int32_t id) : zListBoxBase(parent, id) { setTypeBit(zTypeListBox); }
+
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
+                                   int32_t id)
+    : zListBoxBase(parent, sizer, (style != 0 ? style : WS_BORDER) | WS_VSCROLL | LBS_NOTIFY, text, id) {
+  setTypeBit(zTypeListBoxUnsorted);
+  create();
+}
+
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id) : zListBoxBase(parent, id) {
+  setTypeBit(zTypeListBoxUnsorted);
+}
+
+// ---------------------------------------------------------------- combo boxes
+
+zComboBoxBase::zComboBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+    : zControl(parent, sizer, style, text, id, "combobox"), bound_(nullptr), bindKind_(0),
+      bindFlags_(0), childColor_(zBackDefault) {
+  setTypeBit(zTypeComboBoxBase);
+  kind_ = zKindComboBox;
+  style_ |= WS_CHILD | WS_VISIBLE | WS_BORDER;
+}
+
+zComboBoxBase::zComboBoxBase(zWindow* parent, int32_t id)
+    : zControl(parent, id), bound_(nullptr), bindKind_(0), bindFlags_(0), childColor_(zBackDefault) {
+  setTypeBit(zTypeComboBoxBase);
+  if (!isEmpty()) kind_ = zKindComboBox;
+}
+
+void zComboBoxBase::createCombo() {
+  // The list of a combo box drops over its siblings: the parent must not clip it away.
+  if (parent_) {
+    const uint32_t parentStyle = parent_->style() & ~static_cast<uint32_t>(WS_CLIPCHILDREN);
+    parent_->clearStyleBits(WS_CLIPCHILDREN);
+    if (IsWindow(parent_->handle())) SetWindowLongPtrA(parent_->handle(), GWL_STYLE, static_cast<LONG_PTR>(parentStyle));
+  }
+  create();
+}
+
+int zComboBoxBase::onEraseBackground(zEvent* event) {
+  zControl::onEraseBackground(event);
+  return 0;
+}
+
+int32_t zComboBoxBase::add(const char* text) {
+  return static_cast<int32_t>(send(handle_, CB_ADDSTRING, 0, textParam(text)));
+}
+
+int32_t zComboBoxBase::insert(const char* text, int32_t index) {
+  return static_cast<int32_t>(send(handle_, CB_INSERTSTRING, static_cast<WPARAM>(index), textParam(text)));
+}
+
+int32_t zComboBoxBase::remove(int32_t index) {
+  return static_cast<int32_t>(send(handle_, CB_DELETESTRING, static_cast<WPARAM>(index)));
+}
+
+int32_t zComboBoxBase::count() const { return static_cast<int32_t>(send(handle_, CB_GETCOUNT)); }
+
+void zComboBoxBase::resetContent() { send(handle_, CB_RESETCONTENT); }
+
+int32_t zComboBoxBase::addDirectory(uint32_t attributes, const char* spec) {
+  return handle_ ? static_cast<int32_t>(SendMessageA(handle_, CB_DIR, attributes, textParam(spec))) : CB_ERR;
+}
+
+FLCString zComboBoxBase::itemText(int32_t index) const {
+  const LRESULT length = send(handle_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+  if (length < 0) return FLCString();
+  std::vector<char> buffer(static_cast<size_t>(length) + 1, '\0');
+  SendMessageA(handle_, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer.data()));
+  return FLCString(buffer.data());
+}
+
+void zComboBoxBase::showDropDown() { send(handle_, CB_SHOWDROPDOWN, 1); }
+void zComboBoxBase::hideDropDown() { send(handle_, CB_SHOWDROPDOWN, 0); }
+
+int32_t zComboBoxBase::selection() const {
+  return handle_ ? static_cast<int32_t>(SendMessageA(handle_, CB_GETCURSEL, 0, 0)) : -1;
+}
+
+void zComboBoxBase::setSelection(int32_t index) { send(handle_, CB_SETCURSEL, static_cast<WPARAM>(index)); }
+
+int32_t zComboBoxBase::selectString(const char* text) {
+  return static_cast<int32_t>(send(handle_, CB_SELECTSTRING, static_cast<WPARAM>(-1), textParam(text)));
+}
+
+int zComboBoxBase::selectedText(FLCString* text, int32_t index) const {
+  if (index == -1) index = selection();
+  if (index == -1 || index == -2 || !text) return 0;
+  const LRESULT length = send(handle_, CB_GETLBTEXTLEN, static_cast<WPARAM>(index));
+  if (length < 0) return 0;
+  *text = itemText(index);
+  return 1;
+}
+
+void zComboBoxBase::editText(FLCString* text) const {
+  if (!text) return;
+  char buffer[200] = "";
+  if (handle_) GetWindowTextA(handle_, buffer, sizeof buffer);
+  *text = buffer;
+}
+
+int zComboBoxBase::addStrings(const char* const* strings) {
+  if (!strings) return 0;
+  beginBatch(handle_);
+  for (const char* const* s = strings; *s; ++s) send(handle_, CB_ADDSTRING, 0, textParam(*s));
+  endBatch(handle_);
+  return 0;
+}
+
+void zComboBoxBase::bindIndex(int32_t* bound, uint32_t flags) {
+  bound_ = bound;
+  bindKind_ = 1;
+  bindFlags_ = flags;
+}
+
+void zComboBoxBase::bindString(FLCString* bound, uint32_t flags) {
+  bound_ = bound;
+  bindKind_ = 2;
+  bindFlags_ = flags;
+}
+
+int zComboBoxBase::validate() {
+  if (bindKind_ == 0 || !bound_) return 1;
+  if (bindFlags_ & zBindEmptyValid) return 1;
+  if (isDropDownList()) return selection() >= 0 ? 1 : 0;
+  return (handle_ && SendMessageA(handle_, WM_GETTEXTLENGTH, 0, 0) != 0) ? 1 : 0;
+}
+
+int zComboBoxBase::storeData() {
+  if (bindKind_ == 0 || !bound_ || isEmpty()) return 0;
+  if (bindKind_ == 1) *static_cast<int32_t*>(bound_) = selection();
+  if (bindKind_ == 2) {
+    FLCString* target = static_cast<FLCString*>(bound_);
+    if (isDropDownList()) {
+      selectedText(target);
+    } else {
+      const LRESULT length = send(handle_, WM_GETTEXTLENGTH);
+      std::vector<char> buffer(static_cast<size_t>(length > 0 ? length : 0) + 1, '\0');
+      if (handle_) GetWindowTextA(handle_, buffer.data(), static_cast<int>(buffer.size()));
+      *target = buffer.data();
+    }
+  }
+  return 1;
+}
+
+int zComboBoxBase::loadData() {
+  if (!bound_) return 0;
+  if (bindKind_ == 1) setSelection(*static_cast<int32_t*>(bound_));
+  if (bindKind_ == 2) selectString(*static_cast<FLCString*>(bound_));
+  return 1;
+}
+
+zComboBox::zComboBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+    : zComboBoxBase(parent, sizer, style != 0 ? (style | CBS_SIMPLE) : (CBS_SIMPLE | CBS_SORT), text, id) {
+  setTypeBit(zTypeComboBox);
+  createCombo();
+}
+
+zComboBox::zComboBox(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) { setTypeBit(zTypeComboBox); }
+
+zComboBoxFull::zComboBoxFull(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+    : zComboBoxBase(parent, sizer, style != 0 ? (style | CBS_DROPDOWN) : (CBS_DROPDOWN | CBS_SORT), text, id) {
+  setTypeBit(zTypeComboBoxFull);
+  createCombo();
+}
+
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) {
+  setTypeBit(zTypeComboBoxFull);
+}
+
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
+                                 int32_t id)
+    : zComboBoxBase(parent, sizer,
+                    style != 0 ? (style | CBS_DROPDOWNLIST) : (CBS_DROPDOWNLIST | CBS_SORT), text, id) {
+  setTypeBit(zTypeComboBoxStatic);
+  createCombo();
+}
+
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) {
+  setTypeBit(zTypeComboBoxStatic);
+}
+
+zListBox::zListBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zListBox(parent, id) {
+  bindString(bound, flags);
+}
+
+zListBox::zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zListBox(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zListBoxUnsorted(parent, id) {
+  bindString(bound, flags);
+}
+
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zListBoxUnsorted(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zComboBox::zComboBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBox(parent, id) {
+  bindString(bound, flags);
+}
+
+zComboBox::zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBox(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBoxFull(parent, id) {
+  bindString(bound, flags);
+}
+
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBoxFull(parent, id) {
+  bindIndex(bound, flags);
+}
+
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBoxStatic(parent, id) {
+  bindString(bound, flags);
+}
+
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBoxStatic(parent, id) {
+  bindIndex(bound, flags);
+}

@@ -1,0 +1,177 @@
+// The controls over the system classes "listbox" and "combobox": item operations, bulk
+// filling with redrawing switched off, one registration per notification code, and
+// binding to an integer (the selected index) or a string (the selected or typed text). A
+// list box with WS_HSCROLL keeps the width of its widest item as its horizontal extent.
+#pragma once
+
+#include "framework/controls/zControl.h"
+
+// Binding flag: an empty selection or text is valid.
+constexpr uint32_t zBindEmptyValid = 0x100;
+
+class zListBoxBase : public zControl {
+ public:
+  zListBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zListBoxBase(zWindow* parent, int32_t id);
+  ~zListBoxBase() override;
+
+  int validate() override;
+  int storeData() override;
+  int loadData() override;
+
+  int32_t add(const char* text);
+  int32_t insert(const char* text, int32_t index);
+  int32_t remove(int32_t index);
+  void resetContent();
+  int32_t addDirectory(uint32_t attributes, const char* spec);
+  int32_t count() const;
+  // The item's text; empty for an index without item.
+  FLCString itemText(int32_t index) const;
+  int32_t selection() const;
+  void setSelection(int32_t index);
+  void clearSelection();
+  int32_t selectString(const char* text);
+  // The text of the item (-1: the selected one) into *text and 1; 0 without such an item,
+  // *text unchanged.
+  int selectedText(FLCString* text, int32_t index = -1) const;
+  // Adds the strings of a null-terminated array with redrawing off; 0.
+  int addStrings(const char* const* strings);
+
+  void bindIndex(int32_t* bound, uint32_t flags = 0);
+  void bindString(FLCString* bound, uint32_t flags = 0);
+
+  // Notification handlers on the parent (LBN_ codes).
+  void setSelChangeNotify(const zEventHandler& h) { addCtrlNotify(h, LBN_SELCHANGE); }
+  bool removeSelChangeNotify(const zEventHandler& h) { return removeCtrlNotify(h, LBN_SELCHANGE); }
+  void setDblClickNotify(const zEventHandler& h) { addCtrlNotify(h, LBN_DBLCLK); }
+  bool removeDblClickNotify(const zEventHandler& h) { return removeCtrlNotify(h, LBN_DBLCLK); }
+  void setSetFocusNotify(const zEventHandler& h) { addCtrlNotify(h, LBN_SETFOCUS); }
+  bool removeSetFocusNotify(const zEventHandler& h) { return removeCtrlNotify(h, LBN_SETFOCUS); }
+  void setKillFocusNotify(const zEventHandler& h) { addCtrlNotify(h, LBN_KILLFOCUS); }
+  bool removeKillFocusNotify(const zEventHandler& h) { return removeCtrlNotify(h, LBN_KILLFOCUS); }
+  void setErrSpaceNotify(const zEventHandler& h) { addCtrlNotify(h, 0xFFFEu); }
+  bool removeErrSpaceNotify(const zEventHandler& h) { return removeCtrlNotify(h, 0xFFFEu); }
+
+  int32_t widestItem() const { return widest_; }
+
+ protected:
+  // Width of an item: its characters times the average character width of the control.
+  int32_t itemWidth(const char* text) const;
+  void widenFor(const char* text);
+  bool keepsExtent() const;
+
+  void* bound_;
+  int32_t bindKind_;
+  uint32_t bindFlags_;
+  int32_t widest_;
+};
+
+class zListBox : public zListBoxBase {
+ public:
+  zListBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zListBox(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zListBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+};
+
+class zListBoxUnsorted : public zListBoxBase {
+ public:
+  zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zListBoxUnsorted(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+};
+
+class zComboBoxBase : public zControl {
+ public:
+  zComboBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zComboBoxBase(zWindow* parent, int32_t id);
+
+  int validate() override;
+  int storeData() override;
+  int loadData() override;
+  int onEraseBackground(zEvent* event) override;
+  uint32_t childColor() const override { return childColor_; }
+  // -2: the system's colours; -3: the parent's background colour.
+  void setChildColor(uint32_t color) { childColor_ = color; }
+
+  int32_t add(const char* text);
+  int32_t insert(const char* text, int32_t index);
+  int32_t remove(int32_t index);
+  int32_t count() const;
+  void resetContent();
+  int32_t addDirectory(uint32_t attributes, const char* spec);
+  FLCString itemText(int32_t index) const;
+  void showDropDown();
+  void hideDropDown();
+  int32_t selection() const;
+  void setSelection(int32_t index);
+  int32_t selectString(const char* text);
+  int selectedText(FLCString* text, int32_t index = -1) const;
+  // The edit field's text, at most 199 characters.
+  void editText(FLCString* text) const;
+  int addStrings(const char* const* strings);
+  int addStringArray(const char* const* strings) { return addStrings(strings); }
+
+  void bindIndex(int32_t* bound, uint32_t flags = 0);
+  void bindString(FLCString* bound, uint32_t flags = 0);
+
+  void setSelChangeNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_SELCHANGE); }
+  bool removeSelChangeNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_SELCHANGE); }
+  void setDblClickNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_DBLCLK); }
+  bool removeDblClickNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_DBLCLK); }
+  void setSetFocusNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_SETFOCUS); }
+  bool removeSetFocusNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_SETFOCUS); }
+  void setKillFocusNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_KILLFOCUS); }
+  bool removeKillFocusNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_KILLFOCUS); }
+  void setEditChangeNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_EDITCHANGE); }
+  bool removeEditChangeNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_EDITCHANGE); }
+  void setEditUpdateNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_EDITUPDATE); }
+  bool removeEditUpdateNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_EDITUPDATE); }
+  void setDropDownNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_DROPDOWN); }
+  bool removeDropDownNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_DROPDOWN); }
+  void setErrSpaceNotify(const zEventHandler& h) { addCtrlNotify(h, 0xFFFFu); }
+  bool removeErrSpaceNotify(const zEventHandler& h) { return removeCtrlNotify(h, 0xFFFFu); }
+
+ protected:
+  // Called by the concrete constructors once the style is complete.
+  void createCombo();
+  bool isDropDownList() const { return (style_ & 3u) == CBS_DROPDOWNLIST; }
+
+  void* bound_;
+  int32_t bindKind_;
+  uint32_t bindFlags_;
+  uint32_t childColor_;
+};
+
+class zComboBox : public zComboBoxBase {
+ public:
+  zComboBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zComboBox(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zComboBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+};
+
+class zComboBoxFull : public zComboBoxBase {
+ public:
+  zComboBoxFull(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zComboBoxFull(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+};
+
+class zComboBoxStatic : public zComboBoxBase {
+ public:
+  zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
+  zComboBoxStatic(zWindow* parent, int32_t id);
+  // Takes over and binds (the dialog's load and store move the value).
+  zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
+  zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+};
+
+// Invalidates a window (with erasing); 1. A callback for EnumChildWindows.
+BOOL CALLBACK zInvalidateWindowCallback(HWND window, LPARAM unused);

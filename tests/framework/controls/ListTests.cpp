@@ -1,0 +1,199 @@
+// List and combo boxes: the horizontal extent, selected texts, bindings, the edit text.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ControlTestSupport.h"
+#include "framework/controls/zListBox.h"
+#include "framework/core/zSizer.h"
+#include "test_resources.h"
+
+namespace {
+
+using Lists = FrameworkTest;
+
+zSizer* at(int x, int y, int w, int h) { return new zSizer(zPoint(x, y), zDimension(w, h), nullptr); }
+
+int32_t averageCharWidth(HWND control) {
+  const HDC dc = GetDC(control);
+  const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));
+  const HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  if (old) SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  return tm.tmAveCharWidth;
+}
+
+int32_t extentOf(zListBoxBase* list) {
+  return static_cast<int32_t>(SendMessageA(list->handle(), LB_GETHORIZONTALEXTENT, 0, 0));
+}
+
+TEST_F(Lists, TheHorizontalExtentFollowsTheWidestItem) {
+  LoggingFrame frame;
+  zListBoxUnsorted* list = new zListBoxUnsorted(&frame, at(0, 0, 120, 100), WS_BORDER | WS_HSCROLL, nullptr, 1);
+  const int32_t ave = averageCharWidth(list->handle());
+  const int32_t bar = GetSystemMetrics(SM_CXVSCROLL);
+  list->add("12345");
+  EXPECT_EQ(extentOf(list), 5 * ave + bar);
+  list->add("1234567890");
+  EXPECT_EQ(extentOf(list), 10 * ave + bar);
+  list->insert("12", 0);
+  EXPECT_EQ(extentOf(list), 10 * ave + bar);
+  // Removing the widest shrinks to the widest left (plain widths).
+  EXPECT_EQ(list->remove(2), 2);
+  EXPECT_EQ(extentOf(list), 5 * ave);
+  list->remove(0);
+  list->remove(0);
+  EXPECT_EQ(extentOf(list), 0);
+  EXPECT_EQ(list->remove(0), LB_ERR);
+  const char* const items[] = {"abc", "abcdefgh", "a", nullptr};
+  EXPECT_EQ(list->addStrings(items), 0);
+  EXPECT_EQ(list->count(), 3);
+  EXPECT_EQ(extentOf(list), 8 * ave);
+  list->resetContent();
+  EXPECT_EQ(list->count(), 0);
+  EXPECT_EQ(extentOf(list), 0);
+  // Without WS_HSCROLL the extent is never set.
+  zListBox* plain = new zListBox(&frame, at(130, 0, 120, 100), 0, nullptr, 2);
+  plain->add("a rather long item of text");
+  EXPECT_EQ(extentOf(plain), 0);
+  EXPECT_EQ(plain->widestItem(), 0);
+}
+
+TEST_F(Lists, SelectedTextWithoutAnItemLeavesTheStringAlone) {
+  LoggingFrame frame;
+  zListBox* list = new zListBox(&frame, at(0, 0, 120, 100), 0, nullptr, 1);
+  list->add("beta");
+  list->add("alpha");  // sorted: alpha, beta
+  FLCString text = "unchanged";
+  EXPECT_EQ(list->selection(), -1);
+  EXPECT_EQ(list->selectedText(&text), 0);
+  EXPECT_STREQ(text, "unchanged");
+  EXPECT_EQ(list->selectedText(&text, 7), 0);  // an index without item
+  EXPECT_STREQ(text, "unchanged");
+  EXPECT_EQ(list->selectedText(&text, 1), 1);
+  EXPECT_STREQ(text, "beta");
+  EXPECT_STREQ(list->itemText(0), "alpha");
+  EXPECT_STREQ(list->itemText(5), "");
+  list->setSelection(0);
+  EXPECT_EQ(list->selectedText(&text), 1);
+  EXPECT_STREQ(text, "alpha");
+}
+
+TEST_F(Lists, ListBindingAndValidation) {
+  LoggingFrame frame;
+  zListBox* list = new zListBox(&frame, at(0, 0, 120, 100), 0, nullptr, 1);
+  const char* const items[] = {"one", "three", "two", nullptr};
+  list->addStrings(items);
+  EXPECT_EQ(list->validate(), 1);  // unbound
+  EXPECT_EQ(list->storeData(), 0);
+  int32_t index = 2;
+  list->bindIndex(&index);
+  EXPECT_EQ(list->loadData(), 1);
+  EXPECT_EQ(list->selection(), 2);
+  list->clearSelection();
+  list->setSelection(-1);
+  EXPECT_EQ(list->validate(), 0);
+  list->bindIndex(&index, zBindEmptyValid);
+  EXPECT_EQ(list->validate(), 1);
+  FLCString name = "three";
+  list->bindString(&name);
+  EXPECT_EQ(list->loadData(), 1);
+  EXPECT_EQ(list->selection(), 1);
+  list->setSelection(0);
+  EXPECT_EQ(list->storeData(), 1);
+  EXPECT_STREQ(name, "one");
+}
+
+TEST_F(Lists, ComboEditTextAndStringBindingByKind) {
+  LoggingFrame frame;
+  zComboBoxFull* dropDown = new zComboBoxFull(&frame, at(0, 0, 150, 100), 0, nullptr, 1);
+  zComboBoxStatic* dropList = new zComboBoxStatic(&frame, at(0, 30, 150, 100), 0, nullptr, 2);
+  EXPECT_FALSE(frame.style() & WS_CLIPCHILDREN);  // the lists drop over siblings
+  const char* const items[] = {"apple", "banana", "cherry", nullptr};
+  dropDown->addStrings(items);
+  dropList->addStrings(items);
+  EXPECT_EQ(dropDown->count(), 3);
+  // The edit text is cut to 199 characters.
+  const std::string longText(250, 'x');
+  SetWindowTextA(dropDown->handle(), longText.c_str());
+  FLCString edit;
+  dropDown->editText(&edit);
+  EXPECT_EQ(edit.length(), 199u);
+  // A drop-down combo box stores what is typed, a drop-down list the selected item.
+  FLCString typed;
+  dropDown->bindString(&typed);
+  SetWindowTextA(dropDown->handle(), "durian");
+  EXPECT_EQ(dropDown->storeData(), 1);
+  EXPECT_STREQ(typed, "durian");
+  FLCString chosen = "banana";
+  dropList->bindString(&chosen);
+  EXPECT_EQ(dropList->loadData(), 1);
+  EXPECT_EQ(dropList->selection(), 1);
+  dropList->setSelection(2);
+  EXPECT_EQ(dropList->storeData(), 1);
+  EXPECT_STREQ(chosen, "cherry");
+  // Validation: a drop-down list needs a selection; the other kinds need text.
+  dropList->setSelection(-1);
+  EXPECT_EQ(dropList->validate(), 0);
+  SetWindowTextA(dropDown->handle(), "");
+  EXPECT_EQ(dropDown->validate(), 0);
+  FLCString text = "kept";
+  EXPECT_EQ(dropList->selectedText(&text), 0);
+  EXPECT_STREQ(text, "kept");
+  EXPECT_EQ(dropList->selectedText(&text, 0), 1);
+  EXPECT_STREQ(text, "apple");
+  zComboBox* unbound = new zComboBox(&frame, at(0, 60, 150, 100), 0, nullptr, 3);
+  EXPECT_EQ(unbound->validate(), 1);
+}
+
+struct SelChanges {
+  int count = 0;
+  int changed(zEvent*) {
+    ++count;
+    return 1;
+  }
+};
+
+TEST_F(Lists, SelectionChangeNotificationsReachTheirHandlers) {
+  LoggingFrame frame;
+  zListBox* list = new zListBox(&frame, at(0, 0, 120, 100), 0, nullptr, 1);
+  SelChanges changes;
+  const zEventHandler handler(&changes, &SelChanges::changed);
+  list->setSelChangeNotify(handler);
+  SendMessageA(frame.handle(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list->handle()));
+  SendMessageA(frame.handle(), WM_COMMAND, MAKEWPARAM(1, LBN_DBLCLK), reinterpret_cast<LPARAM>(list->handle()));
+  EXPECT_EQ(changes.count, 1);
+  EXPECT_TRUE(list->removeSelChangeNotify(handler));
+  SendMessageA(frame.handle(), WM_COMMAND, MAKEWPARAM(1, LBN_SELCHANGE), reinterpret_cast<LPARAM>(list->handle()));
+  EXPECT_EQ(changes.count, 1);
+}
+
+TEST_F(Lists, TemplateListsTakenOverWithBindings) {
+  LoggingFrame frame;
+  DialogHost dialog(&frame, kTakeoverDialog);
+  int32_t index = 1;
+  zListBoxUnsorted* list = new zListBoxUnsorted(&dialog, kListId, &index);
+  FLCString chosen = "two";
+  zComboBoxStatic* combo = new zComboBoxStatic(&dialog, kComboId, &chosen, zBindEmptyValid);
+  ASSERT_FALSE(list->isEmpty());
+  ASSERT_FALSE(combo->isEmpty());
+  const char* const items[] = {"one", "two", "three", nullptr};
+  list->addStrings(items);
+  combo->addStrings(items);
+  EXPECT_EQ(list->loadData(), 1);
+  EXPECT_EQ(list->selection(), 1);
+  EXPECT_EQ(combo->loadData(), 1);
+  EXPECT_EQ(combo->selection(), 1);
+  list->setSelection(2);
+  combo->setSelection(2);
+  EXPECT_EQ(list->storeData(), 1);
+  EXPECT_EQ(combo->storeData(), 1);
+  EXPECT_EQ(index, 2);
+  EXPECT_STREQ(chosen, "three");
+  combo->setSelection(-1);
+  EXPECT_EQ(combo->validate(), 1);  // an empty selection is allowed by the flags
+}
+
+}  // namespace
