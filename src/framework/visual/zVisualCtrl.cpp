@@ -138,11 +138,15 @@ WNDCLASSA* ziCtrlPane::classInfo() {
 }
 
 void ziCtrlPane::create() {
-  registerWindowClass(true);
+  // Registered when the first drawn control of a program is made; the program unregisters
+  // its classes when it ends, so a later program registers it again.
+  WNDCLASSA known;
+  const HINSTANCE instance = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
+  if (!GetClassInfoA(instance, "VisualCtrl", &known)) registerWindowClass(false);
   createNative(parent_ ? parent_->handle() : nullptr,
                reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), text_);
   if (!handle_)
-    zReportControlFault("CreateWindowEx of a drawn control %d failed (error %lu)", static_cast<int>(id_),
+    zReportControlFault("CreateWindowEx of a drawn control %d under window %p failed (error %lu)", static_cast<int>(id_), static_cast<void*>(parent_ ? parent_->handle() : nullptr),
                         static_cast<unsigned long>(GetLastError()));
 }
 
