@@ -216,7 +216,12 @@ int ziCompound::onMouseDown(zEvent* e) {
 }
 
 int ziCompound::onMouseMove(zEvent* e) {
-  if (mouseTarget_) return mouseTarget_->onMouseMove(e);
+  if (mouseTarget_) {
+    const int r = mouseTarget_->onMouseMove(e);
+    // A target that let go (a hover that ended) leaves the move to the visual under the
+    // pointer, so the neighbour a pointer moved onto starts its own hover at once.
+    if (r || mouseTarget_) return r;
+  }
   if (!children_) return 0;
   const zPoint p = zPoint::fromLParam(static_cast<uint32_t>(e->lParam_));
   ziVisualDListIter it(*children_);
