@@ -6,4 +6,5 @@ set(PART_SOURCES
   zVisualCtrl.cpp
   zCtrl3d.cpp
   zCheck3d.cpp
+  zBitmapButton.cpp
 )

@@ -1,6 +1,7 @@
 // 3-D check box and radio button: the 13 x 13 pixel marks and the controls around them.
 #include "framework/core/zControlType.h"
 #include "framework/draw/zWinDisplay.h"
+#include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zCtrl3d.h"
 #include "framework/visual/zVisDraw.h"
 
@@ -405,5 +406,6 @@ void zRegisterVisualCtrlClasses() {
   new zControlType("zCheckBox3dClass", &zCreateCheckBox3d);
   new zControlType("zRadioBtn3dClass", &zCreateRadioButton3d);
   new zControlType("zGroupBox3dClass", &zCreateGroupBox3d);
+  new zControlType("zBmpBtnClass", &zCreateBitmapButton);
   new zControlType("zPanel3dClass", &zCreatePanel3d);
 }
