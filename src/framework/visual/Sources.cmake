@@ -7,4 +7,5 @@ set(PART_SOURCES
   zCtrl3d.cpp
   zCheck3d.cpp
   zBitmapButton.cpp
+  zImageStrip.cpp
 )

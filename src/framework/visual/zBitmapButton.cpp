@@ -232,6 +232,8 @@ void ziVisBmpButtonInternal::showReleased() {
   else if (state_ == ziStatePressedDown) showState0();
 }
 
+void ziVisBmpButtonInternal::draw(const zRect*) { redraw(); }
+
 void ziVisBmpButtonInternal::redraw() {
   if (state_ == ziStateDown) showState0();
   else if (state_ == ziStateUp) showState1();

@@ -17,6 +17,8 @@ class ziVisBmpButtonInternal : public ziVisButton {
   ziVisBmpButtonInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, zBitmap* strip, const zRect& cell);
   ~ziVisBmpButtonInternal() override;
 
+  // A repaint shows the look last chosen, pressed looks included.
+  void draw(const zRect* clip) override;
   void showState0() override;
   void showState1() override;
   void showState2() override;

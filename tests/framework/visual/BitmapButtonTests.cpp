@@ -4,7 +4,9 @@
 
 #include "VisualTestSupport.h"
 #include "framework/draw/zBitmap.h"
+#include "framework/draw/zWinDisplay.h"
 #include "framework/visual/zBitmapButton.h"
+#include "framework/visual/zImageStrip.h"
 
 namespace {
 
@@ -96,6 +98,29 @@ TEST_F(BitmapButtons, ADisabledToolButtonShowsACheckerboardMadeFromItsCurrentIma
   EXPECT_EQ(pixel(h, o.x() + 1, o.y()), blue[0]);
   EXPECT_EQ(pixel(h, o.x(), o.y()), kLightGrey);
   delete tool;
+}
+
+TEST_F(BitmapButtons, AnImageStripDrawsTheCellOfAnIndexAndRefusesImagesBeyondItsCapacity) {
+  RecordingFrame frame;
+  zWinDisplay display(&frame);
+  zImageStrip strip(&display, zDimension(8, 8), 3);
+  int32_t index = -2;
+  for (int i = 0; i < 3; ++i) {
+    zBitmap* b = frames(1, 8, 8, &kFrames[i]);
+    strip.add(b, &index);
+    EXPECT_EQ(index, i);
+    delete b;
+  }
+  zBitmap* extra = frames(1, 8, 8, &kFrames[3]);
+  strip.add(extra, &index);
+  EXPECT_EQ(index, -1);
+  delete extra;
+  strip.draw(&display, 5, 5, 1);
+  strip.draw(&display, zPoint(20, 5), 2);
+  HDC dc = GetDC(frame.handle());
+  EXPECT_EQ(GetPixel(dc, 9, 9), kFrames[1]);
+  EXPECT_EQ(GetPixel(dc, 27, 12), kFrames[2]);
+  ReleaseDC(frame.handle(), dc);
 }
 
 }  // namespace

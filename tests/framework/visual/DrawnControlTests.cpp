@@ -10,6 +10,8 @@
 #include "framework/core/zControlType.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/draw/zWinDisplay.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zCtrl3d.h"
 
 namespace {
@@ -221,7 +223,7 @@ TEST_F(DrawnControls, TemplateClassNamesFindTheirCreatorsIgnoringCase) {
 TEST_F(DrawnControls, PictureOfEveryControlInEveryState) {
   RecordingFrame frame;
   const uint32_t child = WS_CHILD | WS_VISIBLE;
-  new zPanel3d(&frame, at(0, 0, 500, 360), child | 0x4209 | 0x0010, "", 100);  // bevel 2
+  new zPanel3d(&frame, at(0, 0, 500, 395), child | 0x4209 | 0x0010, "", 100);  // bevel 2
   new zGroupBox3d(&frame, at(10, 10, 230, 170), child | 0x0800, "Check boxes", 101);
   new zGroupBox3d(&frame, at(260, 10, 230, 170), child | 0x0800 | 0x0200 | 0x0400, "Radio buttons", 102);
   const char* names[] = {"Normal", "Pressed", "Checked", "Disabled", "Focused"};
@@ -231,11 +233,38 @@ TEST_F(DrawnControls, PictureOfEveryControlInEveryState) {
     boxes[i] = new zCheckBox3d(&frame, at(20, 30 + 28 * i, 200, 22), child | BS_AUTOCHECKBOX, names[i], 110 + i);
     radios[i] = new zRadioButton3d(&frame, at(270, 30 + 28 * i, 200, 22), child | BS_AUTORADIOBUTTON, names[i], 120 + i);
   }
-  new zPanel3d(&frame, at(10, 200, 230, 60), child | 0x0209 | 0x0100, "Sunken panel", 130);
+  new zPanel3d(&frame, at(10, 200, 230, 60), child | 0x0009 | 0x0100, "Sunken panel", 130);
   new zPanel3d(&frame, at(260, 200, 230, 60), child | 0x4209 | 0x0140 | 0x0001, "Embossed caption", 131);
   new zGroupBox3d(&frame, at(10, 270, 480, 80), child | 0x1000, "Centred caption", 132);
   zCheckBox3d* flat = new zCheckBox3d(&frame, at(30, 300, 200, 22), child | BS_AUTOCHECKBOX | 0x200 | 0x400, "Flat with a tick", 133);
   zRadioButton3d* flatRadio = new zRadioButton3d(&frame, at(270, 300, 200, 22), child | BS_AUTORADIOBUTTON | 0x200, "Flat radio", 134);
+  // Bitmap buttons with a drawn arrow: normal, pressed, checked (a toggle), disabled, focused.
+  zBitmapButton* bitmaps[5];
+  for (int i = 0; i < 5; ++i) {
+    zBitmap* b = new zBitmap(96, 16, 32, 1);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    const HGDIOBJ old = SelectObject(mem, b->hbitmap());
+    const COLORREF tints[6] = {0x008000, 0x808080, 0x0000C0, 0x800000, 0x008080, 0xA0A0A0};
+    for (int f = 0; f < 6; ++f) {
+      RECT r = {f * 16, 0, f * 16 + 16, 16};
+      FillRect(mem, &r, static_cast<HBRUSH>(GetStockObject(LTGRAY_BRUSH)));
+      HBRUSH brush = CreateSolidBrush(tints[f]);
+      const HGDIOBJ oldBrush = SelectObject(mem, brush);
+      const POINT arrow[3] = {{f * 16 + 3, 2}, {f * 16 + 13, 8}, {f * 16 + 3, 14}};
+      Polygon(mem, arrow, 3);
+      SelectObject(mem, oldBrush);
+      DeleteObject(brush);
+    }
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    const uint32_t style = child | 0x1000 | 0x0020 | (i == 2 ? 0x0200u : 0u);
+    bitmaps[i] = new zBitmapButton(&frame, at(20 + 92 * i, 355, 84, 28), style | 0x400 * 0, names[i], 140 + i, b);
+  }
+  SendMessageA(bitmaps[1]->handle(), BM_SETSTATE, 1, 0);
+  bitmaps[2]->setCheck(1);
+  EnableWindow(bitmaps[3]->handle(), FALSE);
   flat->setCheck(1);
   flatRadio->setCheck(1);
   for (zWindow* w : {static_cast<zWindow*>(boxes[2]), static_cast<zWindow*>(radios[2]), static_cast<zWindow*>(boxes[3]), static_cast<zWindow*>(radios[3])})
@@ -247,6 +276,7 @@ TEST_F(DrawnControls, PictureOfEveryControlInEveryState) {
   SendMessageA(radios[1]->handle(), BM_SETSTATE, 1, 0);
   SetFocus(boxes[4]->handle());
   SendMessageA(radios[4]->handle(), WM_SETFOCUS, 0, 0);
+  SendMessageA(bitmaps[4]->handle(), WM_SETFOCUS, 0, 0);
   EXPECT_EQ(boxes[1]->check(), 2);
   EXPECT_EQ(boxes[2]->check(), 1);
   EXPECT_EQ(boxes[4]->textVisual()->focus(), 1);

@@ -3,7 +3,7 @@
 
 RecordingFrame::RecordingFrame() : LoggingFrame("Drawn controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN) {
   if (!handle()) std::printf("frame not created (error %lu)\n", static_cast<unsigned long>(GetLastError()));
-  SetWindowPos(handle(), nullptr, 0, 0, 520, 400, SWP_NOZORDER);
+  SetWindowPos(handle(), nullptr, 0, 0, 520, 440, SWP_NOZORDER);
   ShowWindow(handle(), SW_SHOWNORMAL);
   UpdateWindow(handle());
 }
