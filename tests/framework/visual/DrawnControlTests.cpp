@@ -211,7 +211,9 @@ TEST_F(DrawnControls, TemplateClassNamesFindTheirCreatorsIgnoringCase) {
     GetClassNameA(made->handle(), name, sizeof name);
     EXPECT_STREQ(name, "VisualCtrl") << c.name;
     EXPECT_EQ(GetDlgCtrlID(made->handle()), id);
-    if (c.check) EXPECT_EQ(SendMessageA(made->handle(), BM_GETCHECK, 0, 0), 0);
+    if (c.check) {
+      EXPECT_EQ(SendMessageA(made->handle(), BM_GETCHECK, 0, 0), 0);
+    }
     delete made;
     ++id;
   }
