@@ -98,18 +98,6 @@ int32_t ziCheckFromState(int32_t state) {
   return 2;
 }
 
-int32_t ziCheckStateAfterClick(uint32_t buttonStyle, int32_t stateBefore) {
-  switch (buttonStyle & 0x0Fu) {
-    case 3:  // BS_AUTOCHECKBOX
-    case 6:  // BS_AUTO3STATE
-      return stateBefore == ziStateDown ? ziStateUp : ziStateDown;
-    case 9:  // BS_AUTORADIOBUTTON: a click never unchecks
-      return ziStateDown;
-    default:
-      return stateBefore;
-  }
-}
-
 ziBitmapLook ziBitmapGoUp() { return {ziStateUp, 1}; }
 
 ziBitmapLook ziBitmapGoDown(uint32_t imageSet, bool toggle) {
@@ -133,12 +121,4 @@ int32_t ziBitmapFrame(int32_t imageIndex, bool disabled) {
     case 3: return 2;
     default: return disabled ? 1 : 0;
   }
-}
-
-int32_t ziWheelLines(int32_t delta, int32_t* remainder) {
-  int32_t total = delta + (remainder ? *remainder : 0);
-  // One notch (120) is one line; the wheel turned toward the user (negative) goes down.
-  const int32_t notches = total / 120;
-  if (remainder) *remainder = total - notches * 120;
-  return -notches;
 }

@@ -1,8 +1,7 @@
 // Window-free decisions of the drawn controls: hit tests of visuals, caption mnemonics,
 // the key-held flag of the control buttons, the press-drag-release machine of a visual
-// button, the checked state after a click of a 3-D check box or radio button, the frame a
-// bitmap button shows, and the wheel's line steps. The window classes call these, so both
-// builds test the same rules.
+// button, BM_GETCHECK of a look state, and the frame a bitmap button shows. The window
+// classes call these, so both builds test the same rules.
 #pragma once
 
 #include <cstdint>
@@ -80,12 +79,6 @@ class ziButtonTracker {
 // BM_GETCHECK of a control button from its look state.
 int32_t ziCheckFromState(int32_t state);
 
-// The state of a 3-D check box or radio button after a release on it, given the button
-// style (low four bits of the window style: BS_CHECKBOX 2, BS_AUTOCHECKBOX 3,
-// BS_RADIOBUTTON 4, BS_3STATE 5, BS_AUTO3STATE 6, BS_AUTORADIOBUTTON 9) and the state
-// before the press. Plain check boxes and radio buttons only notify: their state stays.
-int32_t ziCheckStateAfterClick(uint32_t buttonStyle, int32_t stateBefore);
-
 // Bitmap buttons: the image index each look shows and the frame of a six-frame bitmap
 // for an index. imageSet is style & 0x30; toggle is style bit 0x200.
 struct ziBitmapLook {
@@ -97,8 +90,3 @@ ziBitmapLook ziBitmapGoDown(uint32_t imageSet, bool toggle);
 ziBitmapLook ziBitmapPress(uint32_t imageSet, bool toggle, int32_t stateBefore);
 // Index 0 frame 4 (5 disabled), 1 frame 0 (1 disabled), 2 frame 3, 3 frame 2.
 int32_t ziBitmapFrame(int32_t imageIndex, bool disabled);
-
-// Vertical line steps for one WM_MOUSEWHEEL delta (a signed 16-bit value, 120 a notch):
-// negative (toward the user) scrolls down. Partial notches accumulate in the caller's
-// remainder; the result is the number of SB_LINEDOWN (positive) or SB_LINEUP (negative).
-int32_t ziWheelLines(int32_t delta, int32_t* remainder);

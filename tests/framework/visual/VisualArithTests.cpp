@@ -81,19 +81,10 @@ TEST(VisualButtonTracker, DragOutAndBackClicksOnceAndReleaseOutsideRestores) {
   EXPECT_EQ(t.move(ziStateUp, true, false), ziStateUp);
 }
 
-TEST(VisualButtonTracker, CheckStatesAndClickRules) {
+TEST(VisualButtonTracker, CheckFromTheLookState) {
   EXPECT_EQ(ziCheckFromState(ziStateUp), 0);
   EXPECT_EQ(ziCheckFromState(ziStateDown), 1);
   EXPECT_EQ(ziCheckFromState(ziStatePressed), 2);
-  struct Case { uint32_t style; int32_t before, after; } cases[] = {
-      {2, ziStateUp, ziStateUp},      // BS_CHECKBOX only notifies
-      {3, ziStateUp, ziStateDown},    // BS_AUTOCHECKBOX toggles
-      {3, ziStateDown, ziStateUp},
-      {4, ziStateUp, ziStateUp},      // BS_RADIOBUTTON only notifies
-      {9, ziStateUp, ziStateDown},    // BS_AUTORADIOBUTTON checks
-      {9, ziStateDown, ziStateDown},  // and stays checked
-  };
-  for (const Case& c : cases) EXPECT_EQ(ziCheckStateAfterClick(c.style, c.before), c.after) << c.style;
 }
 
 TEST(VisualBitmapButton, FlatToggleWithImageSet20CyclesFrames2403) {
@@ -116,13 +107,4 @@ TEST(VisualBitmapButton, FlatToggleWithImageSet20CyclesFrames2403) {
   EXPECT_EQ(ziBitmapFrame(look.imageIndex, false), 0);
   EXPECT_EQ(ziBitmapFrame(1, true), 1);
   EXPECT_EQ(ziBitmapFrame(0, true), 5);
-}
-
-TEST(VisualWheel, NotchesScrollVerticallyAndPartialTurnsAccumulate) {
-  int32_t rest = 0;
-  EXPECT_EQ(ziWheelLines(-120, &rest), 1);
-  EXPECT_EQ(ziWheelLines(240, &rest), -2);
-  EXPECT_EQ(ziWheelLines(-60, &rest), 0);
-  EXPECT_EQ(ziWheelLines(-60, &rest), 1);
-  EXPECT_EQ(rest, 0);
 }
