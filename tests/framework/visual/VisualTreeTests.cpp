@@ -9,6 +9,7 @@
 #include "VisualTestSupport.h"
 #include "framework/visual/ziVisButton.h"
 #include "framework/visual/ziVisual.h"
+#include "framework/draw/zAspect.h"
 #include "framework/draw/zWinDisplay.h"
 #include "framework/visual/zVisualCtrl.h"
 
@@ -123,6 +124,35 @@ TEST_F(VisualTree, DeletingACompoundDeletesItsChildrenWithoutCallingBack) {
   delete root;  // a sanitizer or a crash would show a call into a dying compound
   const std::vector<std::string> expected = {"~a", "~b"};
   EXPECT_EQ(trail, expected);
+}
+
+TEST_F(VisualTree, EqualAspectsAreSharedAndSetAspectReplacesTheOneOfItsKind) {
+  ziCompound root(nullptr, at(0, 0, 100, 100));
+  Probe* a = new Probe(&root, at(0, 0, 10, 10), "a");
+  Probe* b = new Probe(&root, at(0, 0, 10, 10), "b");
+  root.addChild(a);
+  root.addChild(b);
+  // The first becomes the process's shared pen of its kind and lives on; the second, equal
+  // to it, stays the test's.
+  ziPenAspect* first = new ziPenAspect(zColor::fromColorRef(0x123456), 1);
+  ziPenAspect second(zColor::fromColorRef(0x123456), 1);
+  a->addAspect(first);
+  b->addAspect(&second);
+  ASSERT_EQ(a->aspects()->count(), 1u);
+  EXPECT_EQ(a->aspects()->at(0), b->aspects()->at(0));  // one shared instance
+  // A brush joins the list; a new pen takes the old pen's place.
+  ziBrushAspect* brush = new ziBrushAspect(zColor::fromColorRef(0x00FF00));
+  b->setAspect(brush);
+  ziPenAspect* other = new ziPenAspect(zColor::fromColorRef(0x654321), 2);
+  b->setAspect(other);
+  ASSERT_EQ(b->aspects()->count(), 2u);
+  EXPECT_EQ(static_cast<ziAspect*>(b->aspects()->at(0))->kind(), ziAspect::brushKind);
+  EXPECT_EQ(b->aspects()->at(1), other);
+  delete a;
+  delete b;
+  // Kept by the visual's list, which never owns its aspects.
+  delete other;
+  delete brush;
 }
 
 // A pane of two visual buttons side by side, for the pointer's behaviour on a real window.
