@@ -8,4 +8,5 @@ set(PART_SOURCES
   zCheck3d.cpp
   zBitmapButton.cpp
   zImageStrip.cpp
+  ziVisualPane.cpp
 )

@@ -24,12 +24,6 @@ void ziFillSizer::layout(const zRect* rect) {
     y_ = windowSizer ? 0 : p->y_;
     width_ = p->width_ == unset ? 0 : p->width_;
     height_ = p->height_ == unset ? 0 : p->height_;
-    if (windowSizer && p->window()->handle() && IsWindow(p->window()->handle())) {
-      RECT client;
-      GetClientRect(p->window()->handle(), &client);
-      width_ = client.right;
-      height_ = client.bottom;
-    }
   }
   layoutChildren();
 }
