@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "framework/controls/zControl.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/visual/ziVisual.h"
 
 class zWinDisplay;

@@ -1,7 +1,7 @@
 #include "framework/visual/ziVisual.h"
 
 #include "framework/core/zProgram.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/core/zWindow.h"
 #include "framework/draw/zAspect.h"
 #include "framework/draw/zDisplay.h"

@@ -1,7 +1,7 @@
 #include "framework/visual/ziVisualPane.h"
 
 #include "framework/core/zProgram.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/draw/zWinDisplay.h"

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
-#include "framework/core/zSizer.h"
+#include "framework/layout/zSizer.h"
 
 struct Recorded {
   UINT message;
