@@ -309,8 +309,8 @@ zBitmapButton::zBitmapButton(zWindow* parent, int32_t id, zBitmap* bitmap) : ziV
 void zBitmapButton::build(zBitmap* bitmap, int32_t frames) {
   frames_ = frames;
   ziControlCompound* c = beginFace(ctrlStyle_);
-  endFace(new ziVisBmpButtonInternal(c, new ziFillSizer(c->sizer()), ctrlStyle_, id_, bitmap, frames),
-          new ziVisText3dBmp(c, new ziFillSizer(c->sizer()), ctrlStyle_, text_, bitmap ? 1 : 0));
+  endFace(new ziVisBmpButtonInternal(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, id_, bitmap, frames),
+          new ziVisText3dBmp(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, text_, bitmap ? 1 : 0));
   hasButtonVisual_ = 1;
 }
 
@@ -370,8 +370,8 @@ zToolButton::zToolButton(zWindow* parent, zSizer* sizer, uint32_t style, int32_t
     : zBitmapButton(parent, sizer, style | 0xA000, id) {
   frames_ = 1;
   ziControlCompound* c = beginFace(ctrlStyle_);
-  endFace(new ziVisBmpButtonInternal(c, new ziFillSizer(c->sizer()), ctrlStyle_, id_, strip, cell),
-          new ziVisText3dBmp(c, new ziFillSizer(c->sizer()), ctrlStyle_, text_, 1));
+  endFace(new ziVisBmpButtonInternal(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, id_, strip, cell),
+          new ziVisText3dBmp(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, text_, 1));
   hasButtonVisual_ = 1;
 }
 

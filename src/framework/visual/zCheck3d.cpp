@@ -294,8 +294,8 @@ void ziVisRadioBtnInternal::showReleased() {
 
 void zCheckBox3d::build() {
   ziControlCompound* c = beginFace(ctrlStyle_);
-  endFace(new ziVisCheckBoxInternal(c, new ziFillSizer(c->sizer()), ctrlStyle_, id_),
-          new ziVisText3d(c, new ziFillSizer(c->sizer()), ctrlStyle_, text_));
+  endFace(new ziVisCheckBoxInternal(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, id_),
+          new ziVisText3d(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, text_));
 }
 
 zCheckBox3d::zCheckBox3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
@@ -330,8 +330,8 @@ void zCheckBox3d::applyButtonStyle(uint32_t style) {
 
 void zRadioButton3d::build() {
   ziControlCompound* c = beginFace(ctrlStyle_);
-  endFace(new ziVisRadioBtnInternal(c, new ziFillSizer(c->sizer()), ctrlStyle_, id_),
-          new ziVisText3d(c, new ziFillSizer(c->sizer()), ctrlStyle_, text_));
+  endFace(new ziVisRadioBtnInternal(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, id_),
+          new ziVisText3d(c, new zGravSizer(gravClient, 0, c->sizer()), ctrlStyle_, text_));
 }
 
 zRadioButton3d::zRadioButton3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)

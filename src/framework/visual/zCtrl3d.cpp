@@ -65,7 +65,7 @@ void ziCtrlBase::attachCompound(ziCompound* root, ziControlCompound* compound, u
 }
 
 ziControlCompound* ziCtrlBase::beginFace(uint32_t style) {
-  ziControlCompound* c = new ziControlCompound(root_, new ziFillSizer(sizer_));
+  ziControlCompound* c = new ziControlCompound(root_, new zGravSizer(gravClient, 0, sizer_));
   attachCompound(root_, c, style);
   return c;
 }
@@ -354,8 +354,8 @@ void ziVisText3dGroup::draw(const zRect*) {
 zGroupBox3d::zGroupBox3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
     : ziCtrlBase(parent, sizer, style, text, id) {
   ziControlCompound* c = beginFace(style);
-  endFace(new ziVisGroupBoxInternal(c, new ziFillSizer(c->sizer()), style, id),
-          new ziVisText3dGroup(c, new ziFillSizer(c->sizer()), style, text_));
+  endFace(new ziVisGroupBoxInternal(c, new zGravSizer(gravClient, 0, c->sizer()), style, id),
+          new ziVisText3dGroup(c, new zGravSizer(gravClient, 0, c->sizer()), style, text_));
   style_ &= ~static_cast<uint32_t>(WS_CLIPSIBLINGS);
   if (parent_ && parent_->handle()) {
     parent_->clearStyleBits(WS_CLIPCHILDREN);
@@ -366,8 +366,8 @@ zGroupBox3d::zGroupBox3d(zWindow* parent, zSizer* sizer, uint32_t style, const c
 zGroupBox3d::zGroupBox3d(zWindow* parent, int32_t id) : ziCtrlBase(parent, id) {
   if (isEmpty()) return;
   ziControlCompound* c = beginFace(style_);
-  endFace(new ziVisGroupBoxInternal(c, new ziFillSizer(c->sizer()), style_, id),
-          new ziVisText3dGroup(c, new ziFillSizer(c->sizer()), style_, text_));
+  endFace(new ziVisGroupBoxInternal(c, new zGravSizer(gravClient, 0, c->sizer()), style_, id),
+          new ziVisText3dGroup(c, new zGravSizer(gravClient, 0, c->sizer()), style_, text_));
 }
 
 LRESULT zGroupBox3d::defProc(zEvent* e) {
@@ -443,8 +443,8 @@ zPanel3d::zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* t
     gap = static_cast<int32_t>((style & 0x3800) >> 11);
   }
   ziControlCompound* c = beginFace(style);
-  endFace(new ziVisPanelInternal(c, new ziFillSizer(c->sizer()), style, id, bevelWidth, gap, 1),
-          new ziVisText3dPanel(c, new ziFillSizer(c->sizer()), style, text_));
+  endFace(new ziVisPanelInternal(c, new zGravSizer(gravClient, 0, c->sizer()), style, id, bevelWidth, gap, 1),
+          new ziVisText3dPanel(c, new zGravSizer(gravClient, 0, c->sizer()), style, text_));
   style_ &= ~static_cast<uint32_t>(WS_CLIPSIBLINGS);
   if (parent_ && parent_->handle()) {
     parent_->clearStyleBits(WS_CLIPCHILDREN);
@@ -455,9 +455,9 @@ zPanel3d::zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* t
 zPanel3d::zPanel3d(zWindow* parent, int32_t id) : ziCtrlBase(parent, id) {
   if (isEmpty()) return;
   ziControlCompound* c = beginFace(style_);
-  endFace(new ziVisPanelInternal(c, new ziFillSizer(c->sizer()), style_, id, static_cast<int32_t>((style_ & 0x38) >> 3),
+  endFace(new ziVisPanelInternal(c, new zGravSizer(gravClient, 0, c->sizer()), style_, id, static_cast<int32_t>((style_ & 0x38) >> 3),
                                  static_cast<int32_t>((style_ & 0x3800) >> 11), 1),
-          new ziVisText3dPanel(c, new ziFillSizer(c->sizer()), style_, text_));
+          new ziVisText3dPanel(c, new zGravSizer(gravClient, 0, c->sizer()), style_, text_));
 }
 
 LRESULT zPanel3d::defProc(zEvent* e) {

@@ -8,26 +8,6 @@
 
 #include <string>
 
-// ---------------------------------------------------------------- ziFillSizer
-
-ziFillSizer::ziFillSizer(zSizer* parent) : zSizer(zPoint(0, 0), zDimension(0, 0), parent) {}
-
-void ziFillSizer::layout(const zRect* rect) {
-  if (rect) {
-    zSizer::layout(rect);
-    return;
-  }
-  zSizer* p = parent();
-  if (p) {
-    const bool windowSizer = p->window() != nullptr;
-    x_ = windowSizer ? 0 : p->x_;
-    y_ = windowSizer ? 0 : p->y_;
-    width_ = p->width_ == unset ? 0 : p->width_;
-    height_ = p->height_ == unset ? 0 : p->height_;
-  }
-  layoutChildren();
-}
-
 // ---------------------------------------------------------------- zVisualCtrlProc
 
 LRESULT CALLBACK zVisualCtrlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -168,7 +148,7 @@ ziVisualCtrlPane::~ziVisualCtrlPane() {
 }
 
 void ziVisualCtrlPane::relayout() {
-  if (sizer_) sizer_->layout(nullptr);
+  if (sizer_) sizer_->update();
 }
 
 void ziVisualCtrlPane::addVisual(ziVisual* visual) {

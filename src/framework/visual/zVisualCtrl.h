@@ -9,6 +9,7 @@
 #include <cstdint>
 
 #include "framework/controls/zControl.h"
+#include "framework/layout/zGravSizer.h"
 #include "framework/layout/zSizer.h"
 #include "framework/visual/ziVisual.h"
 
@@ -19,15 +20,6 @@ constexpr unsigned zTypeCtrlPane = 42;
 // Creation kinds of control panes: made by their constructor, or taken over from a template.
 constexpr int32_t zKindCtrlPaneCreated = 8;
 constexpr int32_t zKindCtrlPaneTakenOver = 9;
-
-// The sizer of a visual that fills its parent: the parent's rectangle, or (0, 0) and the
-// client extent when the parent is a window's own sizer. It stands in for the gravity
-// sizer's client gravity until the layout folder joins this branch.
-class ziFillSizer : public zSizer {
- public:
-  explicit ziFillSizer(zSizer* parent);
-  void layout(const zRect* rect) override;
-};
 
 LRESULT CALLBACK zVisualCtrlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 

@@ -26,10 +26,12 @@ ziVisual::~ziVisual() {
 
 zRect ziVisual::rect() const {
   if (!sizer_) return zRect();
-  const int32_t x = sizer_->x_ == zSizer::unset ? 0 : sizer_->x_;
-  const int32_t y = sizer_->y_ == zSizer::unset ? 0 : sizer_->y_;
-  const int32_t w = sizer_->width_ == zSizer::unset ? 0 : sizer_->width_;
-  const int32_t h = sizer_->height_ == zSizer::unset ? 0 : sizer_->height_;
+  const zPoint at = sizer_->origin();
+  const zDimension size = sizer_->extent();
+  const int32_t x = at.x() == zSizer::unset ? 0 : at.x();
+  const int32_t y = at.y() == zSizer::unset ? 0 : at.y();
+  const int32_t w = size.width() == zSizer::unset ? 0 : size.width();
+  const int32_t h = size.height() == zSizer::unset ? 0 : size.height();
   return zRect(x, y, x + w, y + h);
 }
 

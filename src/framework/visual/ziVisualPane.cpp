@@ -83,7 +83,7 @@ int ziVisualPane::draw() {
 }
 
 int ziVisualPane::onSize(zEvent*) {
-  if (sizer_) sizer_->layout(nullptr);
+  if (sizer_) sizer_->update();
   shell_->sizeChanged();
   if (own_) own_->invalidateRect(nullptr, true);
   return 1;
@@ -100,13 +100,13 @@ int ziVisualPane::printPage(zDisplay* page) {
   current_ = page;
   // The page's rectangle from (0, 0); the window keeps its place in its parent.
   const zRect pageRect(0, 0, extent.width(), extent.height());
-  sizer_->layout(&pageRect);
+  sizer_->update(&pageRect);
   shell_->draw(nullptr);
   current_ = screen;
   page->unlock();
   sizer_->setOrigin(origin);
   sizer_->setExtent(saved);
-  sizer_->layout(nullptr);
+  sizer_->update();
   return 1;
 }
 

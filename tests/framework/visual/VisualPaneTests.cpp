@@ -28,9 +28,9 @@ class Recorder : public ziVisual {
 TEST_F(VisualPane, EventsReachTheTreeOnlyWithInteractiveVisualsAndWithTheOriginAdded) {
   RecordingFrame frame;
   ziVisualPane* pane = new ziVisualPane(&frame, at(10, 10, 200, 100), WS_CHILD | WS_VISIBLE);
-  Recorder* r = new Recorder(pane->shell(), new ziFillSizer(pane->sizer()));
+  Recorder* r = new Recorder(pane->shell(), new zGravSizer(gravClient, 0, pane->sizer()));
   pane->addVisual(r);
-  pane->sizer()->layout(nullptr);
+  pane->sizer()->update();
   zEvent down(MAKELPARAM(5, 5), MK_LBUTTON, WM_LBUTTONDOWN, pane->handle());
   EXPECT_EQ(pane->onMouseButtonDown(&down), 0);  // nothing interactive yet
   r->makeInteractive();
@@ -44,9 +44,9 @@ TEST_F(VisualPane, EventsReachTheTreeOnlyWithInteractiveVisualsAndWithTheOriginA
 TEST_F(VisualPane, PrintingLaysTheTreeOutForThePageAndLeavesTheScreenLayoutAsItWas) {
   RecordingFrame frame;
   ziVisualPane* pane = new ziVisualPane(&frame, at(10, 10, 200, 100), WS_CHILD | WS_VISIBLE);
-  Recorder* r = new Recorder(pane->shell(), new ziFillSizer(pane->sizer()));
+  Recorder* r = new Recorder(pane->shell(), new zGravSizer(gravClient, 0, pane->sizer()));
   pane->addVisual(r);
-  pane->sizer()->layout(nullptr);
+  pane->sizer()->update();
   const zDimension before = r->sizer()->extent();
   EXPECT_EQ(before.width(), 200);
   zBitmapDisplaySized page(pane->display(), 300, 400);
