@@ -54,6 +54,24 @@ TEST_F(DrawnControls, Panel4209DrawsRaisedOuterAndInnerBevelsAndIsTransparentToT
   delete panel;
 }
 
+TEST_F(DrawnControls, TheFaceFollowsTheWindowWhenItIsResized) {
+  RecordingFrame frame;
+  zPanel3d* panel = new zPanel3d(&frame, at(10, 10, 100, 60), WS_CHILD | WS_VISIBLE | 0x4209, "", 7);
+  const HWND h = panel->handle();
+  struct Size { int w, h; } sizes[] = {{160, 90}, {40, 30}, {100, 60}};
+  for (const Size& size : sizes) {
+    MoveWindow(h, 10, 10, size.w, size.h, TRUE);
+    // The compound and the face fill the client area, wherever the window was before.
+    EXPECT_EQ(panel->compound()->rect(), zRect(0, 0, size.w, size.h)) << size.w;
+    EXPECT_EQ(panel->controlVisual()->rect(), zRect(0, 0, size.w, size.h)) << size.w;
+    InvalidateRect(h, nullptr, TRUE);
+    EXPECT_EQ(pixel(h, size.w - 1, 5), kGrey) << "outer right at " << size.w;
+    EXPECT_EQ(pixel(h, 5, size.h - 1), kGrey) << "outer bottom at " << size.h;
+    EXPECT_EQ(pixel(h, size.w - 2, 5), kGrey) << "inner right at " << size.w;
+  }
+  delete panel;
+}
+
 TEST_F(DrawnControls, GroupBoxEtchedFrameHasAGapForItsCaptionOnlyWhenOneIsPlaced) {
   RecordingFrame frame;
   zGroupBox3d* plain = new zGroupBox3d(&frame, at(10, 10, 120, 60), WS_CHILD | WS_VISIBLE, "Caption", 8);
