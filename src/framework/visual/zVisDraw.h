@@ -1,0 +1,47 @@
+// Small drawing helpers of the drawn controls: one-pixel lines and rectangles in a solid
+// colour on a device context, each selecting its own pen and restoring the old one.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <cstdint>
+
+namespace zvis {
+constexpr COLORREF white = 0xFFFFFF;
+constexpr COLORREF grey = 0x808080;
+constexpr COLORREF black = 0x000000;
+constexpr COLORREF lightGrey = 0xC0C0C0;
+
+class PenScope {
+ public:
+  PenScope(HDC dc, COLORREF color) : dc_(dc), pen_(CreatePen(PS_SOLID, 0, color)) {
+    old_ = SelectObject(dc_, pen_);
+  }
+  ~PenScope() {
+    SelectObject(dc_, old_);
+    DeleteObject(pen_);
+  }
+  PenScope(const PenScope&) = delete;
+  PenScope& operator=(const PenScope&) = delete;
+
+ private:
+  HDC dc_;
+  HPEN pen_;
+  HGDIOBJ old_;
+};
+
+inline void line(HDC dc, int x0, int y0, int x1, int y1) {
+  MoveToEx(dc, x0, y0, nullptr);
+  LineTo(dc, x1, y1);
+}
+// Fills [left, right) x [top, bottom) with a colour.
+inline void fill(HDC dc, int left, int top, int right, int bottom, COLORREF color) {
+  RECT r = {left, top, right, bottom};
+  HBRUSH b = CreateSolidBrush(color);
+  FillRect(dc, &r, b);
+  DeleteObject(b);
+}
+}  // namespace zvis
