@@ -75,25 +75,25 @@ TEST(GridSmallModel, CellDeletedFromOutsideLeavesNull) {
 TEST(GridLargeModel, SparseRowsAndColumnsMove) {
   int deaths = 0;
   zTableLargeModel m(600, 1000);
-  auto* far = new zTableTextCell(&m, "far", zTableCellPos(3, 600));
+  auto* deep = new zTableTextCell(&m, "far", zTableCellPos(3, 600));
   auto* wide = new zTableTextCell(&m, "wide", zTableCellPos(520, 5));
   new CountedCell(&m, "gone", zTableCellPos(4, 10), &deaths);
   m.removeRow(10);
   EXPECT_EQ(deaths, 1);
-  EXPECT_EQ(m.cell(zTableCellPos(3, 599)), far);
-  EXPECT_EQ(far->position(), zTableCellPos(3, 599));
+  EXPECT_EQ(m.cell(zTableCellPos(3, 599)), deep);
+  EXPECT_EQ(deep->position(), zTableCellPos(3, 599));
   EXPECT_EQ(m.cell(zTableCellPos(520, 5)), wide);
   EXPECT_EQ(m.rowCount(), 999u);
 
   m.addRow(1);
-  EXPECT_EQ(m.cell(zTableCellPos(3, 600)), far);
+  EXPECT_EQ(m.cell(zTableCellPos(3, 600)), deep);
   EXPECT_EQ(m.cell(zTableCellPos(520, 6)), wide);
   m.addColumn(1);
   EXPECT_EQ(m.cell(zTableCellPos(521, 6)), wide);
   EXPECT_EQ(wide->position(), zTableCellPos(521, 6));
   m.removeColumn(2);
   EXPECT_EQ(m.cell(zTableCellPos(520, 6)), wide);
-  EXPECT_EQ(m.cell(zTableCellPos(3, 600)), far);
+  EXPECT_EQ(m.cell(zTableCellPos(3, 600)), deep);
 }
 
 TEST(GridModelViews, PendingRangesAreUnitedPerView) {
