@@ -7,4 +7,5 @@ set(PART_SOURCES
   zTableModel.cpp
   zTableSizeTable.cpp
   zTableHeaderTexts.cpp
+  zTableLayout.cpp
 )

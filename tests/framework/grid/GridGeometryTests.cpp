@@ -64,3 +64,113 @@ TEST(GridHeaderTexts, FollowRowInsertAndRemoval) {
 }
 
 }  // namespace
+
+#include "framework/grid/zTableLayout.h"
+
+namespace {
+
+// Ten columns and rows measured from a 60 x 13 text extent, in a 300 x 100 client area:
+// cells of 65 x 18 behind headers of 55 x 23.
+void layOut(zTableLayout& l) {
+  l.measure(60, 13);
+  l.setClientSize(300, 100);
+  l.relayout();
+}
+
+TEST(GridLayout, MeasureSetsDefaultAndHeaderSize) {
+  zTableLayout l(10, 10);
+  EXPECT_FALSE(l.ready());
+  l.measure(60, 13);
+  EXPECT_TRUE(l.ready());
+  EXPECT_EQ(l.defaultCellSize(), zDimension(65, 18));
+  EXPECT_EQ(l.headerSize(), zDimension(55, 23));
+  EXPECT_EQ(l.columnWidth(7), 65u);
+  // A header size given before measuring is kept.
+  zTableLayout given(2, 2);
+  given.setHeaderSize(zDimension(30, 20));
+  given.measure(60, 13);
+  EXPECT_EQ(given.headerSize(), zDimension(30, 20));
+}
+
+TEST(GridLayout, PositionsRectsAndVisibleRange) {
+  zTableLayout l(10, 10);
+  layOut(l);
+  EXPECT_EQ(l.visibleColumns(), 4u);  // the fourth one partly shown
+  EXPECT_EQ(l.visibleRows(), 5u);
+  EXPECT_EQ(l.visibleRange(), zTableCellRange(1, 1, 4, 5));
+  zRect r = l.cellRect({2, 3});
+  EXPECT_EQ(r.left(), 120);
+  EXPECT_EQ(r.top(), 59);
+  EXPECT_EQ(r.right(), 185);
+  EXPECT_EQ(r.bottom(), 77);
+  EXPECT_EQ(l.columnLeft(50), 0);
+  EXPECT_EQ(l.cellRangeAt(zRect(130, 45, 190, 60)), zTableCellRange(2, 2, 3, 3));
+
+  l.columnWidths().setSize(1, 100);
+  l.relayout();
+  EXPECT_EQ(l.columnLeft(2), 155);
+
+  l.setHeadersShown(false);
+  l.relayout();
+  EXPECT_EQ(l.cellRect({1, 1}).left(), 0);
+  EXPECT_EQ(l.cellRect({1, 1}).top(), 0);
+}
+
+TEST(GridLayout, HeaderHitsAndResizeZone) {
+  zTableLayout l(10, 10);
+  layOut(l);
+  struct Case {
+    int x, y;
+    int hit;
+    uint32_t index, area;
+  };
+  const Case cases[] = {
+      {10, 10, zTableHitHeader, 0, zTableHeaderCorner},
+      {10, 30, zTableHitHeader, 1, zTableHeaderRows},
+      {10, 38, zTableHitResize, 1, zTableHeaderRows},  // 41 - 4 + 1 = 38: the zone
+      {10, 41, zTableHitHeader, 2, zTableHeaderRows},  // the next row's top
+      {130, 5, zTableHitHeader, 2, zTableHeaderColumns},
+      {183, 5, zTableHitResize, 2, zTableHeaderColumns},
+      {130, 30, zTableHitNone, 0, 0},
+  };
+  for (const Case& c : cases) {
+    uint32_t index = 0, area = 0;
+    EXPECT_EQ(l.headerHit(zPoint(c.x, c.y), index, area), c.hit) << c.x << "," << c.y;
+    if (c.hit != zTableHitNone) {
+      EXPECT_EQ(index, c.index) << c.x << "," << c.y;
+      EXPECT_EQ(area, c.area) << c.x << "," << c.y;
+    }
+  }
+  l.setHeadersShown(false);
+  uint32_t index = 0, area = 0;
+  EXPECT_EQ(l.headerHit(zPoint(10, 10), index, area), zTableHitNone);
+}
+
+TEST(GridLayout, FirstColumnNeverLeavesEmptySpace) {
+  zTableLayout l(10, 10);
+  layOut(l);
+  // 245 pixels beside the headers hold three whole columns of 65: fit = 2.
+  EXPECT_EQ(l.trailingColumnsFit(), 2u);
+  l.setFirst(9, 1);
+  EXPECT_TRUE(l.relayout());
+  EXPECT_EQ(l.firstColumn(), 8u);
+  l.setFirst(3, 2);
+  EXPECT_FALSE(l.relayout());
+  EXPECT_EQ(l.visibleRange().start, zTableCellPos(3, 2));
+}
+
+TEST(GridLayout, ScrollShiftForLargeTables) {
+  struct Case {
+    uint32_t count, fit, shift, max;
+  };
+  const Case cases[] = {
+      {5, 10, 0, 1},         {100, 10, 0, 90},          {32767, 0, 0, 32767},
+      {32768, 0, 1, 16384},  {40000, 10, 1, 19995 + 5}, {100000, 10, 2, 24997 + 2},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(zTableLayout::scrollShift(c.count), c.shift) << c.count;
+    EXPECT_EQ(zTableLayout::scrollRangeMax(c.count, c.fit), c.max) << c.count;
+  }
+}
+
+}  // namespace
