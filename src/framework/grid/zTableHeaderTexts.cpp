@@ -40,3 +40,29 @@ void zTableHeaderTexts::addLine(uint32_t index) {
   for (uint32_t u = last; u > index; --u) texts_.set(u, texts_.get(u - 1));
   texts_.set(index, nullptr);
 }
+
+FLCString zTableHeaderLabel(uint32_t mode, uint32_t index, const zTableHeaderTexts* texts) {
+  char buffer[16];
+  char* end = buffer + sizeof buffer;
+  char* p = end;
+  switch (mode) {
+    case zTableHeaderNumber:
+      do {
+        *--p = static_cast<char>('0' + index % 10);
+        index /= 10;
+      } while (index);
+      return FLCString(p, static_cast<uint32_t>(end - p));
+    case zTableHeaderStored:
+      return FLCString(texts ? texts->text(index) : "");
+    case zTableHeaderLetters: {
+      uint32_t n = index ? index - 1 : 0;
+      do {
+        *--p = static_cast<char>('A' + n % 26);
+        n /= 26;
+      } while (n);
+      return FLCString(p, static_cast<uint32_t>(end - p));
+    }
+    default:
+      return FLCString();
+  }
+}

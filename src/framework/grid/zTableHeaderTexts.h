@@ -8,6 +8,20 @@
 #include "foundation/FLCString.h"
 #include "framework/grid/zTableTypes.h"
 
+// What a header cell of index n shows, by the header part's text mode.
+enum zTableHeaderTextMode : uint32_t {
+  zTableHeaderNumber = 0,   // n in decimal
+  zTableHeaderNone = 1,     // nothing
+  zTableHeaderStored = 2,   // the text stored for that line
+  zTableHeaderLetters = 3,  // n - 1 in base 26 with the digits A to Z: 1 A, 26 Z, 27 BA
+};
+
+class zTableHeaderTexts;
+
+// The text of header cell index under mode; stored texts come from texts (may be null).
+// Any other mode shows nothing.
+FLCString zTableHeaderLabel(uint32_t mode, uint32_t index, const zTableHeaderTexts* texts);
+
 class zTableHeaderTexts {
  public:
   zTableHeaderTexts() = default;

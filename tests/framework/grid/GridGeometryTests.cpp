@@ -174,3 +174,28 @@ TEST(GridLayout, ScrollShiftForLargeTables) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(GridHeaderLabels, ModesAndLetters) {
+  zTableHeaderTexts columns;
+  columns.setText(0, "corner");
+  columns.setText(4, "Weight");
+  struct Case {
+    uint32_t mode, index;
+    const char* label;
+  };
+  const Case cases[] = {
+      {zTableHeaderNumber, 7, "7"},          {zTableHeaderNumber, 4294967295u, "4294967295"},
+      {zTableHeaderNone, 7, ""},             {zTableHeaderStored, 4, "Weight"},
+      {zTableHeaderStored, 0, "corner"},     {zTableHeaderStored, 5, ""},
+      {zTableHeaderLetters, 1, "A"},         {zTableHeaderLetters, 26, "Z"},
+      {zTableHeaderLetters, 27, "BA"},       {zTableHeaderLetters, 28, "BB"},
+      {zTableHeaderLetters, 52, "BZ"},       {4, 3, ""},
+  };
+  for (const Case& c : cases)
+    EXPECT_STREQ(zTableHeaderLabel(c.mode, c.index, &columns), c.label) << c.mode << "/" << c.index;
+  EXPECT_STREQ(zTableHeaderLabel(zTableHeaderStored, 4, nullptr), "");
+}
+
+}  // namespace
