@@ -4,3 +4,4 @@ set(PART_SOURCES
   zTableDrawAttr.cpp
   zTableCellDraw.cpp
 )
+list(APPEND PART_SOURCES zTable.cpp)
