@@ -5,8 +5,10 @@
 //
 // This is the view's first stage: painting (headers flat, raised or framed, empty cells,
 // the background beyond the table), the current cell moved by the arrow keys and the
-// mouse, and the model's change notifications. In-place editing, resizing by mouse,
-// scroll bars and printing are not part of it yet.
+// mouse, the model's change notifications, and editing in place: a printable key opens an
+// edit line over the current cell (its text bounded to kEditLimit characters), Enter
+// stores the text through the model and advances, Esc leaves the cell as it was.
+// Resizing by mouse, scroll bars and printing are not part of it yet.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +20,15 @@
 #include "framework/grid/zTableModel.h"
 
 class zDisplay;
+
+// Where the current cell goes after Enter commits an edit; other values stay put.
+enum zTableDirection : uint32_t {
+  ZTDIR_GOLEFT = 0,
+  ZTDIR_GORIGHT = 1,
+  ZTDIR_GOUP = 2,
+  ZTDIR_GODOWN = 3,
+  ZTDIR_NONE = 4,
+};
 
 enum zTableHeaderStyle : uint32_t {
   zTableHeaderFlat = 0,
@@ -56,6 +67,20 @@ class zTable : public zChildWin {
   zTableHeaderTexts& rowTexts() { return rowTexts_; }
   zTableHeaderTexts& columnTexts() { return columnTexts_; }
 
+  static constexpr int kEditLimit = 255;
+  uint32_t direction() const { return direction_; }
+  void setDirection(uint32_t d) { direction_ = d; }
+  // The edit line while an edit is in progress, else null.
+  HWND editHandle() const { return edit_; }
+  // Opens the edit line over the current cell with the given text; nothing when the cell
+  // is read-only.
+  void beginEdit(const char* text);
+  // Stores the edit line's text in the current cell and moves by the advance direction.
+  void commitEdit();
+  void cancelEdit();
+  // Stores the edit line's text in the current cell without moving.
+  void storeEdit();
+
   // Measures the font and lays the table out for the current client size.
   void calcLayout();
   void moveLeft();
@@ -91,4 +116,8 @@ class zTable : public zChildWin {
   zTableHeaderTexts columnTexts_;
   zColor face_, highlight_, shadow_, darkShadow_;
   zPen* gridPen_ = nullptr;
+  uint32_t direction_ = ZTDIR_GODOWN;
+  HWND edit_ = nullptr;
+  WNDPROC editProc_ = nullptr;
+  static LRESULT CALLBACK editLineProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };

@@ -3,7 +3,9 @@
 // current cell moved by keys and the mouse, and ownership of the model.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <memory>
+#include <string>
 
 #include "../core/GuiTestSupport.h"
 #include "../draw/TestDisplays.h"
@@ -127,6 +129,104 @@ TEST_F(GridView, KeysAndClicksMoveTheCurrentCell) {
   // A click on a header leaves the current cell.
   SendMessageA(t->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left() + 4, 3));
   EXPECT_EQ(t->currentCell(), zTableCellPos(4, 3));
+  delete t;
+}
+
+TEST_F(GridView, TypingEditsInPlaceEnterCommitsEscRestores) {
+  zTableSmallModel model(4, 4);
+  model.addAttribute(new zTableReadOnlyAttr(zTableCellRange(4, 1, 4, 4)));
+  zTable* t = makeTable(&model);
+  SendMessageA(t->handle(), WM_CHAR, '4', 0);
+  HWND edit = t->editHandle();
+  ASSERT_NE(edit, nullptr);
+  SendMessageA(edit, WM_CHAR, '2', 0);
+  SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
+  pump();
+  EXPECT_EQ(t->editHandle(), nullptr);
+  EXPECT_FALSE(IsWindow(edit));
+  ASSERT_NE(model.cell({1, 1}), nullptr);
+  EXPECT_STREQ(model.cell({1, 1})->text(), "42");
+  EXPECT_EQ(model.cell({1, 1})->kind(), 14u);  // a number cell from the factory
+  EXPECT_EQ(t->currentCell(), zTableCellPos(1, 2));  // advanced down
+
+  // Esc leaves the cell as it was.
+  t->setCurrentCell({1, 1});
+  SendMessageA(t->handle(), WM_CHAR, 'x', 0);
+  ASSERT_NE(t->editHandle(), nullptr);
+  SendMessageA(t->editHandle(), WM_KEYDOWN, VK_ESCAPE, 0);
+  pump();
+  EXPECT_EQ(t->editHandle(), nullptr);
+  EXPECT_STREQ(model.cell({1, 1})->text(), "42");
+  EXPECT_EQ(t->currentCell(), zTableCellPos(1, 1));
+
+  // Advance direction right; none stays.
+  t->setDirection(ZTDIR_GORIGHT);
+  SendMessageA(t->handle(), WM_CHAR, 'a', 0);
+  SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
+  pump();
+  EXPECT_EQ(t->currentCell(), zTableCellPos(2, 1));
+  t->setDirection(ZTDIR_NONE);
+  SendMessageA(t->handle(), WM_CHAR, 'b', 0);
+  SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
+  pump();
+  EXPECT_EQ(t->currentCell(), zTableCellPos(2, 1));
+  EXPECT_STREQ(model.cell({2, 1})->text(), "b");
+
+  // A read-only cell opens no edit line.
+  t->setCurrentCell({4, 2});
+  SendMessageA(t->handle(), WM_CHAR, 'z', 0);
+  EXPECT_EQ(t->editHandle(), nullptr);
+
+  // The edit line's text is bounded.
+  t->setCurrentCell({3, 3});
+  std::string longText(400, 'q');
+  t->beginEdit(longText.c_str());
+  ASSERT_NE(t->editHandle(), nullptr);
+  EXPECT_EQ(GetWindowTextLengthA(t->editHandle()), zTable::kEditLimit);
+  for (int i = 0; i < 10; ++i) SendMessageA(t->editHandle(), WM_CHAR, 'w', 0);
+  EXPECT_EQ(GetWindowTextLengthA(t->editHandle()), zTable::kEditLimit);
+  SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
+  pump();
+  EXPECT_EQ(std::string(model.cell({3, 3})->text()), std::string(zTable::kEditLimit, 'q'));
+  delete t;
+}
+
+// The scene of docs/grid-view.png: a selection, a pressed column header and an edit in
+// progress. PV_GRID_SHOW_MS keeps it on screen that long for a screenshot.
+TEST_F(GridView, SelectionPressedHeaderAndEditScene) {
+  zTableSmallModel model(5, 8);
+  const char* names[] = {"Price", "Range", "Comfort", "Safety"};
+  for (uint32_t r = 1; r <= 4; ++r) new zTableTextCell(&model, names[r - 1], {1, r});
+  for (uint32_t r = 1; r <= 4; ++r) new zTableFmtNumCell(&model, std::to_string(r * 25).c_str(), {2, r});
+  model.addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(2, 1, 2, 8)));
+  model.addAttribute(new zTableTextColorAttr(zColor(160, 0, 0), zTableCellRange(2, 1, 2, 8)));
+  zTable* t = makeTable(&model, 600, 400);
+  t->setHeaderTextMode(zTableHeaderColumns, zTableHeaderLetters);
+  t->setCurrentCell({2, 2});
+  t->setAnchor({3, 4});
+  t->setHighlight(2, 3, zTableHeaderColumns);
+  t->setCurrentCell({4, 6});
+  t->setAnchor({1, 1});
+  t->setCurrentCell({2, 2});
+  t->setAnchor({3, 4});
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 2, 3, 4));
+  InvalidateRect(t->handle(), nullptr, FALSE);
+  pump();
+  t->setCurrentCell({4, 6});
+  SendMessageA(t->handle(), WM_CHAR, 'N', 0);
+  SendMessageA(t->editHandle(), WM_CHAR, 'e', 0);
+  SendMessageA(t->editHandle(), WM_CHAR, 'w', 0);
+  ASSERT_NE(t->editHandle(), nullptr);
+  t->setAnchor({2, 6});  // a selection shown beside the edit
+  pump();
+  if (const char* ms = getenv("PV_GRID_SHOW_MS")) {
+    DWORD until = GetTickCount() + static_cast<DWORD>(atoi(ms));
+    while (GetTickCount() < until) {
+      pump();
+      Sleep(20);
+    }
+  }
+  t->cancelEdit();
   delete t;
 }
 
