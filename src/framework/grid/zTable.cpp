@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "framework/core/zControlType.h"
 #include "framework/core/zProgramFrame.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zWinDisplay.h"
@@ -46,6 +47,27 @@ zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* mode
 // Posted by the edit line to its table, so the edit line is not destroyed inside its own
 // window procedure: wParam 1 commit, 0 cancel.
 static constexpr UINT kEditDone = WM_APP + 0x120;
+
+zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, int, int32_t id)
+    : zChildWin(parent, sizer, style, id),
+      model_(new zTableSmallModel(100, 100)),
+      ownsModel_(true),
+      layout_(100, 100) {
+  zTableInstallCellPainter();
+  className_ = "zTableCL";
+  makeColours();
+  model_->attachView(this, &zTable::modelChanged);
+  create();
+}
+
+zWindow* zCreateTable(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
+  return new zTable(parent, sizer, style | WS_CHILD, 0, id);
+}
+
+void zRegisterGridControlTypes() {
+  static zControlType tableType("zTable", &zCreateTable);
+  (void)tableType;
+}
 
 zTable::~zTable() {
   if (edit_) DestroyWindow(edit_);

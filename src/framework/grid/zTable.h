@@ -41,6 +41,8 @@ class zTable : public zChildWin {
   // With a null model the table makes a 100 by 100 small model of its own and deletes it
   // with itself; a given model stays the caller's.
   zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* model);
+  // The form a dialog template's control uses: a 100 by 100 model of its own and an id.
+  zTable(zWindow* parent, zSizer* sizer, uint32_t style, int flag, int32_t id);
   ~zTable() override;
 
   zTableModel* model() const { return model_; }
@@ -121,3 +123,8 @@ class zTable : public zChildWin {
   WNDPROC editProc_ = nullptr;
   static LRESULT CALLBACK editLineProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 };
+
+// The control type "zTable" for dialog templates: a table with a model of its own.
+zWindow* zCreateTable(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id);
+// Enters the grid's control type in the registry of control types (once per process).
+void zRegisterGridControlTypes();

@@ -231,3 +231,23 @@ TEST_F(GridView, SelectionPressedHeaderAndEditScene) {
 }
 
 }  // namespace
+
+#include "framework/core/zControlType.h"
+
+namespace {
+
+TEST_F(GridView, TheGridJoinsTheControlTypes) {
+  zRegisterGridControlTypes();
+  zRegisterGridControlTypes();  // once only
+  zControlType* type = zControlType::find("ZTABLE");
+  ASSERT_NE(type, nullptr);
+  zWindow* w = type->creator()(frame.get(), new zSizer(zPoint(0, 0), zDimension(200, 100), nullptr),
+                               WS_VISIBLE, "", 77);
+  auto* t = dynamic_cast<zTable*>(w);
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->id(), 77);
+  EXPECT_EQ(t->model()->rowCount(), 100u);
+  delete t;
+}
+
+}  // namespace
