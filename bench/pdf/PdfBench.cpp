@@ -60,8 +60,8 @@ void BM_FiftyPageReport(benchmark::State& state) {
     bytes = writeDocument();
     benchmark::DoNotOptimize(bytes);
   }
-  state.counters["pages/s"] = benchmark::Counter(static_cast<double>(kPages) * state.iterations(),
-                                                 benchmark::Counter::kIsRate);
+  state.counters["pages/s"] =
+      benchmark::Counter(static_cast<double>(kPages) * state.iterations(), benchmark::Counter::kIsRate);
   state.counters["bytes/page"] = static_cast<double>(bytes) / kPages;
 }
 BENCHMARK(BM_FiftyPageReport)->Unit(benchmark::kMillisecond);

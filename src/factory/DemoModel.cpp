@@ -24,11 +24,10 @@ const char* const kModelName = "2ex 7cr 10ch 45pr";
 
 // The notes of the ten choices.
 const char* const kChoiceNotes[DEMO_CHOICES] = {
-    "Expand the northern warehouse", "Lease a second delivery fleet",
-    "Open a regional service centre", "Upgrade the order system",
-    "Partner with a local carrier",  "Outsource the returns handling",
-    "Build a rooftop solar array",   "Relocate the head office",
-    "Train staff in lean methods",   "Keep the current arrangements",
+    "Expand the northern warehouse", "Lease a second delivery fleet", "Open a regional service centre",
+    "Upgrade the order system",      "Partner with a local carrier",  "Outsource the returns handling",
+    "Build a rooftop solar array",   "Relocate the head office",      "Train staff in lean methods",
+    "Keep the current arrangements",
 };
 
 const uint16_t kDmWeights[DEMO_DMS] = {525, 437};
@@ -104,8 +103,8 @@ const char* const kRule41 = "-----------------------------------------";
 
 }  // namespace
 
-std::unique_ptr<PV::Math::Algorithm> makeDataModel(PV::Data::RankSolutionData& ranking,
-                                                   bool simulateLoadFromXML, bool /*reconcileTest*/) {
+std::unique_ptr<PV::Math::Algorithm> makeDataModel(PV::Data::RankSolutionData& ranking, bool simulateLoadFromXML,
+                                                   bool /*reconcileTest*/) {
   PV::Data::ModelParameters params;
   params.set_note("Model Parameters");
   params.set_cfi(0.0);
@@ -170,20 +169,16 @@ void dumpAppOpts() {
     out << "def.get_openMostRecentFile() = " << def.get_openMostRecentFile() << '\n';
     out << "def.get_defaultDirectory() = " << def.get_defaultDirectory() << '\n';
     out << "def.get_useCrc() = " << def.get_useCrc() << '\n';
-    out << "def.get_modelPathFilenameMostRecent() =" << def.get_modelPathFilenameMostRecent()
-        << '\n';
+    out << "def.get_modelPathFilenameMostRecent() =" << def.get_modelPathFilenameMostRecent() << '\n';
     out << kRule47 << '\n';
     out << "gui.get_cellInputAdvance() = " << gui.get_cellInputAdvance() << '\n';
     out << "gui.get_displayScoreScaleValue() = " << gui.get_displayScoreScaleValue() << '\n';
-    out << "gui.get_showDirPathInMainWndwTitle() = " << gui.get_showDirPathInMainWndwTitle()
-        << '\n';
-    out << "gui.get_useFilledBgHighlightChoicePairs() = "
-        << gui.get_useFilledBgHighlightChoicePairs() << '\n';
+    out << "gui.get_showDirPathInMainWndwTitle() = " << gui.get_showDirPathInMainWndwTitle() << '\n';
+    out << "gui.get_useFilledBgHighlightChoicePairs() = " << gui.get_useFilledBgHighlightChoicePairs() << '\n';
     out << kRule47 << '\n';
     out << "calc.get_displaySolutionWindow() = " << calc.get_displaySolutionWindow() << '\n';
     out << "calc.get_generateReportFile() = " << calc.get_generateReportFile() << '\n';
-    out << "calc.get_solutionWindowOrientation() = " << calc.get_solutionWindowOrientation()
-        << '\n';
+    out << "calc.get_solutionWindowOrientation() = " << calc.get_solutionWindowOrientation() << '\n';
     out << kRule47 << '\n';
     out << "rpt.get_appendTimestamp() = " << rpt.get_appendTimestamp() << '\n';
     out << "rpt.get_displayReport() = " << rpt.get_displayReport() << '\n';

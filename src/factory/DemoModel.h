@@ -16,8 +16,8 @@ namespace Test {
 // `ranking` (named after the model). With simulateLoadFromXML the blocks are read
 // back by a second algorithm before the solve. The scoring algorithm is handed to
 // the caller. reconcileTest is accepted and not acted upon.
-std::unique_ptr<PV::Math::Algorithm> makeDataModel(PV::Data::RankSolutionData& ranking,
-                                                   bool simulateLoadFromXML, bool reconcileTest);
+std::unique_ptr<PV::Math::Algorithm> makeDataModel(PV::Data::RankSolutionData& ranking, bool simulateLoadFromXML,
+                                                   bool reconcileTest);
 
 // The application options, field by field, to "appoptstestfile.log" in the current
 // folder; then the options take the version 0.2 and are saved.

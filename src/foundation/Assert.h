@@ -8,5 +8,4 @@ namespace PV {
 [[noreturn]] void assertionFailed(const char* expr, const char* file, int line) noexcept;
 }
 
-#define PV_ASSERT(expr) \
-  ((expr) ? static_cast<void>(0) : ::PV::assertionFailed(#expr, __FILE__, __LINE__))
+#define PV_ASSERT(expr) ((expr) ? static_cast<void>(0) : ::PV::assertionFailed(#expr, __FILE__, __LINE__))

@@ -50,12 +50,8 @@ uint32_t textLength(const char* s) {
   return static_cast<uint32_t>(n);
 }
 
-unsigned char lowerOf(char c) {
-  return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c)));
-}
-unsigned char upperOf(char c) {
-  return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c)));
-}
+unsigned char lowerOf(char c) { return static_cast<unsigned char>(std::tolower(static_cast<unsigned char>(c))); }
+unsigned char upperOf(char c) { return static_cast<unsigned char>(std::toupper(static_cast<unsigned char>(c))); }
 
 uint32_t rotl5(uint32_t h) { return (h << 5) | (h >> 27); }
 
@@ -69,9 +65,7 @@ bool pointsInto(const char* p, const char* begin, const char* end) {
 
 // ---- representation management ----
 
-FLCStringRep* FLCString::rep() const {
-  return reinterpret_cast<FLCStringRep*>(data_ - kHeader);
-}
+FLCStringRep* FLCString::rep() const { return reinterpret_cast<FLCStringRep*>(data_ - kHeader); }
 
 char* FLCString::nullData() { return gNull.characters; }
 
@@ -118,8 +112,7 @@ void FLCString::cow() {
 
 uint32_t FLCString::adjustCapacity(uint32_t n) {
   if (n <= gInitialCapacity) return gInitialCapacity;
-  const uint64_t steps = (static_cast<uint64_t>(n) - gInitialCapacity + gResizeIncrement - 1) /
-                         gResizeIncrement;
+  const uint64_t steps = (static_cast<uint64_t>(n) - gInitialCapacity + gResizeIncrement - 1) / gResizeIncrement;
   const uint64_t cap = gInitialCapacity + steps * gResizeIncrement;
   if (cap >= FL_NPOS) throw std::length_error("FLCString too long");
   return static_cast<uint32_t>(cap);
@@ -156,16 +149,13 @@ FLCString::FLCString(const char* buffer, uint32_t count) : data_(getRep(count, c
   if (count) std::memcpy(data_, buffer, count);
 }
 
-FLCString::FLCString(char c) : data_(getRep(gInitialCapacity < 1 ? 1 : gInitialCapacity, 1)) {
-  data_[0] = c;
-}
+FLCString::FLCString(char c) : data_(getRep(gInitialCapacity < 1 ? 1 : gInitialCapacity, 1)) { data_[0] = c; }
 
 FLCString::FLCString(char c, uint32_t count) : data_(getRep(count, count)) {
   if (count) std::memset(data_, static_cast<unsigned char>(c), count);
 }
 
-FLCString::FLCString(const FLCSubString& sub)
-    : data_(getRep(adjustCapacity(sub.length()), sub.length())) {
+FLCString::FLCString(const FLCSubString& sub) : data_(getRep(adjustCapacity(sub.length()), sub.length())) {
   if (sub.length()) std::memcpy(data_, sub.data(), sub.length());
 }
 
@@ -257,9 +247,7 @@ FLCString& FLCString::append(char c, uint32_t count) {
 }
 
 FLCString& FLCString::append(const char* s) { return append(s, textLength(s)); }
-FLCString& FLCString::append(const char* s, uint32_t count) {
-  return replace(length(), 0, s, count);
-}
+FLCString& FLCString::append(const char* s, uint32_t count) { return replace(length(), 0, s, count); }
 FLCString& FLCString::append(const FLCString& s) {
   // Appending a string to itself: the text lies inside, so replace builds a new buffer.
   return replace(length(), 0, s.data(), s.length());
@@ -284,12 +272,8 @@ FLCString& FLCString::prepend(char c, uint32_t count) {
 }
 
 FLCString& FLCString::prepend(const char* s) { return replace(0, 0, s, textLength(s)); }
-FLCString& FLCString::insert(uint32_t pos, const char* s) {
-  return replace(pos, 0, s, textLength(s));
-}
-FLCString& FLCString::remove(uint32_t pos, uint32_t count) {
-  return replace(pos, count, nullptr, 0);
-}
+FLCString& FLCString::insert(uint32_t pos, const char* s) { return replace(pos, 0, s, textLength(s)); }
+FLCString& FLCString::remove(uint32_t pos, uint32_t count) { return replace(pos, count, nullptr, 0); }
 
 void FLCString::resize(uint32_t n) {
   const uint32_t len = length();
@@ -444,8 +428,7 @@ bool operator==(const FLCString& a, const char* b) {
 
 // ---- search ----
 
-uint32_t FLCString::index(const char* pattern, uint32_t patLen, uint32_t start,
-                          CaseCompare mode) const {
+uint32_t FLCString::index(const char* pattern, uint32_t patLen, uint32_t start, CaseCompare mode) const {
   const uint32_t len = length();
   if (static_cast<uint64_t>(start) + patLen > len) return FL_NPOS;
   if (patLen == 0) return start;
@@ -517,8 +500,7 @@ uint32_t FLCString::hash(CaseCompare mode) const {
   uint32_t i = 0;
   for (; i + 4 <= n; i += 4) {
     const uint32_t w = static_cast<uint32_t>(b[i]) | static_cast<uint32_t>(b[i + 1]) << 8 |
-                       static_cast<uint32_t>(b[i + 2]) << 16 |
-                       static_cast<uint32_t>(b[i + 3]) << 24;
+                       static_cast<uint32_t>(b[i + 2]) << 16 | static_cast<uint32_t>(b[i + 3]) << 24;
     h = rotl5(h) ^ w;
   }
   if (i < n) {
@@ -571,12 +553,8 @@ FLCString concat(const char* a, uint32_t na, const char* b, uint32_t nb) {
 FLCString operator+(const FLCString& a, const FLCString& b) {
   return concat(a.data(), a.length(), b.data(), b.length());
 }
-FLCString operator+(const FLCString& a, const char* b) {
-  return concat(a.data(), a.length(), b, textLength(b));
-}
-FLCString operator+(const char* a, const FLCString& b) {
-  return concat(a, textLength(a), b.data(), b.length());
-}
+FLCString operator+(const FLCString& a, const char* b) { return concat(a.data(), a.length(), b, textLength(b)); }
+FLCString operator+(const char* a, const FLCString& b) { return concat(a, textLength(a), b.data(), b.length()); }
 
 FLCString toLower(const FLCString& s) {
   FLCString r = s.copy();

@@ -99,9 +99,9 @@ class FLCString {
   const char* data() const { return data_; }
   operator const char*() const { return data_; }
   bool isNull() const { return length() == 0; }
-  char& operator()(uint32_t i);          // checked: FLBoundsErr outside the string
-  char& operator[](uint32_t i);          // the program's own code keeps within bounds
-  char operator[](uint32_t i) const;     // reading; index length() gives the NUL
+  char& operator()(uint32_t i);       // checked: FLBoundsErr outside the string
+  char& operator[](uint32_t i);       // the program's own code keeps within bounds
+  char operator[](uint32_t i) const;  // reading; index length() gives the NUL
   // int overloads keep s[0] unambiguous against the built-in pointer subscript.
   char& operator[](int i) { return (*this)[static_cast<uint32_t>(i)]; }
   char operator[](int i) const { return (*this)[static_cast<uint32_t>(i)]; }
@@ -116,15 +116,14 @@ class FLCString {
   FLCString strXForm() const;
 
   // ---- search: an index, or FL_NPOS ----
-  uint32_t index(const char* pattern, uint32_t patternLength, uint32_t start,
-                 CaseCompare mode = exact) const;
+  uint32_t index(const char* pattern, uint32_t patternLength, uint32_t start, CaseCompare mode = exact) const;
   uint32_t index(const char* pattern, uint32_t start = 0, CaseCompare mode = exact) const;
-  uint32_t first(char c) const;                       // stops at the first NUL
-  uint32_t first(char c, uint32_t n) const;           // over the first n characters
-  uint32_t first(const char* set) const;              // stops at the first NUL
+  uint32_t first(char c) const;                               // stops at the first NUL
+  uint32_t first(char c, uint32_t n) const;                   // over the first n characters
+  uint32_t first(const char* set) const;                      // stops at the first NUL
   uint32_t first(const char* set, uint32_t setLength) const;  // over the whole length
-  uint32_t last(char c) const;                        // stops at the first NUL
-  uint32_t last(char c, uint32_t n) const;            // over the first n characters
+  uint32_t last(char c) const;                                // stops at the first NUL
+  uint32_t last(char c, uint32_t n) const;                    // over the first n characters
 
   // ---- other queries ----
   uint32_t hash(CaseCompare mode = exact) const;

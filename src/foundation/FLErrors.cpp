@@ -25,11 +25,9 @@ FLxmsg::FLxmsg(const char* text) : text_(copyText(text ? text : "")), owns_(1) {
 
 FLxmsg::FLxmsg(const FLMessage& message) : text_(copyText(message.text())), owns_(1) {}
 
-FLxmsg::FLxmsg(const char* text, bool copy)
-    : text_(copy ? copyText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
+FLxmsg::FLxmsg(const char* text, bool copy) : text_(copy ? copyText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
 
-FLxmsg::FLxmsg(const FLxmsg& other)
-    : text_(other.owns_ ? copyText(other.text_) : other.text_), owns_(other.owns_) {}
+FLxmsg::FLxmsg(const FLxmsg& other) : text_(other.owns_ ? copyText(other.text_) : other.text_), owns_(other.owns_) {}
 
 FLxmsg& FLxmsg::operator=(const FLxmsg& other) {
   if (this != &other) {
@@ -47,8 +45,7 @@ FLxmsg::~FLxmsg() {
 
 void FLxmsg::throwSelf() const { throw FLxmsg(*this); }
 
-FLxalloc::FLxalloc(uint32_t requestedSize)
-    : FLxmsg(FLcoreMsg_NOMEM().text, false), requestedSize_(requestedSize) {}
+FLxalloc::FLxalloc(uint32_t requestedSize) : FLxmsg(FLcoreMsg_NOMEM().text, false), requestedSize_(requestedSize) {}
 
 void throwError(const FLxmsg& error) { throw FLxmsg(error); }
 void throwError(const FLxalloc& error) { throw FLxalloc(error); }
@@ -60,13 +57,12 @@ void throwError(const FLBoundsErr& error) { throw FLBoundsErr(error); }
 
 void FLthrowIndexError(uint32_t index, uint32_t elements) {
   if (index == FL_NPOS) throwError(FLBoundsErr(FLMessage(FLtoolsMsg_NPOSINDEX())));
-  throwError(FLBoundsErr(FLMessage(FLtoolsMsg_INDEXERR(), static_cast<unsigned>(index),
-                                   static_cast<unsigned>(elements))));
+  throwError(
+      FLBoundsErr(FLMessage(FLtoolsMsg_INDEXERR(), static_cast<unsigned>(index), static_cast<unsigned>(elements))));
 }
 
 void FLthrowSubstringError(uint32_t start, uint32_t extent, uint32_t length) {
-  throwError(FLBoundsErr(FLMessage(FLtoolsMsg_SUBSTRING(), static_cast<int>(start),
-                                   static_cast<unsigned>(extent),
+  throwError(FLBoundsErr(FLMessage(FLtoolsMsg_SUBSTRING(), static_cast<int>(start), static_cast<unsigned>(extent),
                                    static_cast<unsigned>(length))));
 }
 

@@ -46,10 +46,8 @@ class FLExternalErr : public FLxmsg {
 
 class FLFileErr : public FLExternalErr {
  public:
-  FLFileErr(const char* text, int32_t file, int32_t kind)
-      : FLExternalErr(text), file_(file), kind_(kind) {}
-  FLFileErr(const FLMessage& message, int32_t file, int32_t kind)
-      : FLExternalErr(message), file_(file), kind_(kind) {}
+  FLFileErr(const char* text, int32_t file, int32_t kind) : FLExternalErr(text), file_(file), kind_(kind) {}
+  FLFileErr(const FLMessage& message, int32_t file, int32_t kind) : FLExternalErr(message), file_(file), kind_(kind) {}
   int32_t file() const { return file_; }
   int32_t kind() const { return kind_; }
 
@@ -61,8 +59,7 @@ class FLFileErr : public FLExternalErr {
 class FLStreamErr : public FLExternalErr {
  public:
   FLStreamErr(const char* text, int32_t stream) : FLExternalErr(text), stream_(stream) {}
-  FLStreamErr(const FLMessage& message, int32_t stream)
-      : FLExternalErr(message), stream_(stream) {}
+  FLStreamErr(const FLMessage& message, int32_t stream) : FLExternalErr(message), stream_(stream) {}
   int32_t stream() const { return stream_; }
 
  private:

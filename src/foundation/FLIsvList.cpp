@@ -110,9 +110,7 @@ FLIsvDlink* FLIsvDlist::at(uint32_t i) const {
   return p;
 }
 
-FLIsvDlink* FLIsvDlist::linkBefore(uint32_t i) const {
-  return i == 0 ? const_cast<FLIsvDlink*>(&head_) : at(i - 1);
-}
+FLIsvDlink* FLIsvDlist::linkBefore(uint32_t i) const { return i == 0 ? const_cast<FLIsvDlink*>(&head_) : at(i - 1); }
 
 void FLIsvDlist::insertAt(uint32_t i, FLIsvDlink* link) {
   if (i == FL_NPOS || i > count_) FLthrowIndexError(i, count_);
@@ -149,17 +147,11 @@ FLIsvSlink* FLIsvSlistIterator::operator+=(uint32_t n) {
   return key();
 }
 
-bool FLIsvSlistIterator::atFirst() const {
-  return !onSentinel() && current_ == list_->head()->next_;
-}
+bool FLIsvSlistIterator::atFirst() const { return !onSentinel() && current_ == list_->head()->next_; }
 
-bool FLIsvSlistIterator::atLast() const {
-  return !onSentinel() && current_ == list_->lastOrHead();
-}
+bool FLIsvSlistIterator::atLast() const { return !onSentinel() && current_ == list_->lastOrHead(); }
 
-void FLIsvSlistIterator::toLast() {
-  current_ = list_->isEmpty() ? list_->tail() : list_->lastOrHead();
-}
+void FLIsvSlistIterator::toLast() { current_ = list_->isEmpty() ? list_->tail() : list_->lastOrHead(); }
 
 void FLIsvSlistIterator::insertAfterPoint(FLIsvSlink* link) {
   list_->insertAfterLink(current_ == list_->tail() ? list_->lastOrHead() : current_, link);

@@ -27,9 +27,9 @@ class FLIsvSlist {
   void reset();
 
   bool containsReference(const FLIsvSlink* link) const;
-  FLIsvSlink* at(uint32_t i) const;              // i below the count, else FLBoundsErr
-  void insertAt(uint32_t i, FLIsvSlink* link);   // i up to the count, else FLBoundsErr
-  FLIsvSlink* removeAt(uint32_t i);              // i below the count, else FLBoundsErr
+  FLIsvSlink* at(uint32_t i) const;             // i below the count, else FLBoundsErr
+  void insertAt(uint32_t i, FLIsvSlink* link);  // i up to the count, else FLBoundsErr
+  FLIsvSlink* removeAt(uint32_t i);             // i below the count, else FLBoundsErr
   void insertAfterLink(FLIsvSlink* p, FLIsvSlink* link);
   // Unlinks the link after p; null when p is null or the last link.
   FLIsvSlink* removeRight(FLIsvSlink* p);

@@ -19,8 +19,7 @@ enum ToolsIndex : uint32_t { FL_TOOLS_MESSAGES(FL_TOOLS_ID) kToolsCount };
 
 #define FL_CORE_RECORD(tag, text) {"flcore7.0", kCoreFirst + kCore_##tag, text},
 #define FL_TOOLS_RECORD(tag, text) {"fltools7.0", kToolsFirst + kTools_##tag, text},
-const FLMessageRecord kAllMessages[] = {FL_CORE_MESSAGES(FL_CORE_RECORD)
-                                            FL_TOOLS_MESSAGES(FL_TOOLS_RECORD)};
+const FLMessageRecord kAllMessages[] = {FL_CORE_MESSAGES(FL_CORE_RECORD) FL_TOOLS_MESSAGES(FL_TOOLS_RECORD)};
 #undef FL_CORE_RECORD
 #undef FL_TOOLS_RECORD
 

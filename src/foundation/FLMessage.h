@@ -14,17 +14,17 @@ struct FLMessageRecord {
 
 // The accessors, one per message. Core catalogue "flcore7.0" numbers run from 4096,
 // tools catalogue "fltools7.0" from 8192, in the order listed here.
-#define FL_CORE_MESSAGES(X)                                                              \
-  X(EOF, "[EOF] EOF on input")                                                           \
-  X(GENERIC, "[GENERIC] Generic error number %d; %s")                                    \
-  X(INVADDR, "[INVADDR] Invalid address: %lx")                                           \
-  X(LOCK, "[LOCK] Unable to lock memory")                                                \
-  X(NOINIT, "[NOINIT] Memory allocated without being initialized")                       \
-  X(NOMEM, "[NOMEM] No memory")                                                          \
-  X(OPERR, "[OPERR] Could not open file %s")                                             \
-  X(OUTALLOC, "[OUTALLOC] Memory released with allocations still outstanding")           \
-  X(OVFLOW, "[OVFLOW] Overflow error -> \"%.*s\" <- (%u max characters)")                \
-  X(STREAM, "[STREAM] Bad input stream")                                                 \
+#define FL_CORE_MESSAGES(X)                                                    \
+  X(EOF, "[EOF] EOF on input")                                                 \
+  X(GENERIC, "[GENERIC] Generic error number %d; %s")                          \
+  X(INVADDR, "[INVADDR] Invalid address: %lx")                                 \
+  X(LOCK, "[LOCK] Unable to lock memory")                                      \
+  X(NOINIT, "[NOINIT] Memory allocated without being initialized")             \
+  X(NOMEM, "[NOMEM] No memory")                                                \
+  X(OPERR, "[OPERR] Could not open file %s")                                   \
+  X(OUTALLOC, "[OUTALLOC] Memory released with allocations still outstanding") \
+  X(OVFLOW, "[OVFLOW] Overflow error -> \"%.*s\" <- (%u max characters)")      \
+  X(STREAM, "[STREAM] Bad input stream")                                       \
   X(SYNSTREAM, "[SYNSTREAM] Syntax error in input stream: expected %s, got %s")
 
 #define FL_TOOLS_MESSAGES(X)                                                             \
@@ -38,7 +38,7 @@ struct FLMessageRecord {
   X(LONGINDEX, "[LONGINDEX] Long index (%lu) out of range [0->%lu]")                     \
   X(MAGIC, "[MAGIC] Bad magic number: %ld (should be %ld)")                              \
   X(NEVECL, "[NEVECL] Unequal vector lengths: %u versus %u")                             \
-  X(NOCREATE, "[NOCREATE] FLFactory: no create function for class with ID %hu (0x%hx)") \
+  X(NOCREATE, "[NOCREATE] FLFactory: no create function for class with ID %hu (0x%hx)")  \
   X(NOTALLOW, "[NOTALLOW] Function not allowed for derived class")                       \
   X(READERR, "[READERR] Read error")                                                     \
   X(REF, "[REF] Bad persistence reference")                                              \
@@ -69,8 +69,7 @@ class FLMessage {
   explicit FLMessage(const char* text);
   // Formats the record's default text with the arguments, by printf rules.
   template <class... Args>
-  explicit FLMessage(const FLMessageRecord& record, Args... args)
-      : text_(format(record.text, args...)) {}
+  explicit FLMessage(const FLMessageRecord& record, Args... args) : text_(format(record.text, args...)) {}
   FLMessage(const FLMessage& other);
   FLMessage& operator=(const FLMessage& other);
   ~FLMessage();

@@ -106,8 +106,14 @@ class FLTPtrSlist : public FLTIsvSlist<FLTPtrSlink<T>> {
     Base::clearAndDestroy();
   }
 
-  T* first() const { Link* l = Base::first(); return l ? l->item_ : nullptr; }
-  T* last() const { Link* l = Base::last(); return l ? l->item_ : nullptr; }
+  T* first() const {
+    Link* l = Base::first();
+    return l ? l->item_ : nullptr;
+  }
+  T* last() const {
+    Link* l = Base::last();
+    return l ? l->item_ : nullptr;
+  }
   T* at(uint32_t i) const { return Base::at(i)->item_; }
 
   bool contains(const T* a) const { return index(a) != FL_NPOS; }
@@ -166,9 +172,7 @@ class FLTPtrSlist : public FLTIsvSlist<FLTPtrSlink<T>> {
 
  private:
   Link* firstLink() const { return Base::first(); }
-  Link* next(Link* p) const {
-    return p->next_ == this->tail() ? nullptr : static_cast<Link*>(p->next_);
-  }
+  Link* next(Link* p) const { return p->next_ == this->tail() ? nullptr : static_cast<Link*>(p->next_); }
   void appendAll(const FLTPtrSlist& other) {
     for (Link* p = other.firstLink(); p; p = other.next(p)) append(p->item_);
   }
@@ -309,12 +313,18 @@ class FLTValSlist : public FLTIsvSlist<FLTValSlink<T>> {
   // Copies the first match into `out`; false when none matches.
   bool find(const T& a, T& out) const {
     for (Link* p = firstLink(); p; p = next(p))
-      if (p->value_ == a) { out = p->value_; return true; }
+      if (p->value_ == a) {
+        out = p->value_;
+        return true;
+      }
     return false;
   }
   bool find(Test test, void* datum, T& out) const {
     for (Link* p = firstLink(); p; p = next(p))
-      if (test(p->value_, datum)) { out = p->value_; return true; }
+      if (test(p->value_, datum)) {
+        out = p->value_;
+        return true;
+      }
     return false;
   }
   uint32_t index(const T& a) const {
@@ -359,9 +369,7 @@ class FLTValSlist : public FLTIsvSlist<FLTValSlink<T>> {
 
  private:
   Link* firstLink() const { return Base::first(); }
-  Link* next(Link* p) const {
-    return p->next_ == this->tail() ? nullptr : static_cast<Link*>(p->next_);
-  }
+  Link* next(Link* p) const { return p->next_ == this->tail() ? nullptr : static_cast<Link*>(p->next_); }
   void appendAll(const FLTValSlist& other) {
     for (Link* p = other.firstLink(); p; p = other.next(p)) append(p->value_);
   }
@@ -475,8 +483,7 @@ class FLTPtrDlist : public FLIsvDlist {
     FLIsvDlist::clear();
   }
   void clearAndDestroy() {
-    for (FLIsvDlink* p = head()->next_; p != tail(); p = p->next_)
-      delete static_cast<Link*>(p)->item_;
+    for (FLIsvDlink* p = head()->next_; p != tail(); p = p->next_) delete static_cast<Link*>(p)->item_;
     clear();
   }
 
@@ -562,8 +569,7 @@ class FLTPtrDlist : public FLIsvDlist {
     return nullptr;
   }
   void appendAll(const FLTPtrDlist& other) {
-    for (const FLIsvDlink* p = other.head()->next_; p != other.tail(); p = p->next_)
-      append(item(p));
+    for (const FLIsvDlink* p = other.head()->next_; p != other.tail(); p = p->next_) append(item(p));
   }
 };
 

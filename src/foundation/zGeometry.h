@@ -57,8 +57,7 @@ struct zDimension : public zPair {
 
 struct zRect {
   zRect() = default;
-  zRect(int32_t left, int32_t top, int32_t right, int32_t bottom)
-      : topLeft_(left, top), bottomRight_(right, bottom) {}
+  zRect(int32_t left, int32_t top, int32_t right, int32_t bottom) : topLeft_(left, top), bottomRight_(right, bottom) {}
 
   zPoint& topLeft() { return topLeft_; }
   zPoint& bottomRight() { return bottomRight_; }
@@ -79,9 +78,7 @@ struct zRect {
   bool contains(const zPoint& p) const {
     return left() <= p.x() && p.x() <= right() && top() <= p.y() && p.y() <= bottom();
   }
-  bool operator==(const zRect& o) const {
-    return topLeft_ == o.topLeft_ && bottomRight_ == o.bottomRight_;
-  }
+  bool operator==(const zRect& o) const { return topLeft_ == o.topLeft_ && bottomRight_ == o.bottomRight_; }
 
 #ifdef _WIN32
   explicit zRect(const RECT& r) : zRect(r.left, r.top, r.right, r.bottom) {}
@@ -107,14 +104,13 @@ struct zColor {
 
   // Splits a native colour value into its four bytes without interpreting them.
   static zColor fromColorRef(uint32_t value) {
-    return zColor(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                  static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24));
+    return zColor(static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
+                  static_cast<uint8_t>(value >> 24));
   }
   // The native colour value (a COLORREF on Windows).
   uint32_t colorRef() const {
     if (kind_ == paletteIndex) return 0x01000000u | red_ | static_cast<uint32_t>(green_) << 8;
-    const uint32_t value = red_ | static_cast<uint32_t>(green_) << 8 |
-                           static_cast<uint32_t>(blue_) << 16;
+    const uint32_t value = red_ | static_cast<uint32_t>(green_) << 8 | static_cast<uint32_t>(blue_) << 16;
     return kind_ == rgb ? value : value | 0x02000000u;
   }
   bool operator==(const zColor& o) const {

@@ -115,9 +115,7 @@ RandomPairSet* Algorithm::getRps(uint32_t crvi, uint32_t dmvi) const {
   return p;
 }
 
-bool Algorithm::isRpsLocked(uint32_t crvi, uint32_t dmvi) const {
-  return getRps(crvi, dmvi)->isLocked();
-}
+bool Algorithm::isRpsLocked(uint32_t crvi, uint32_t dmvi) const { return getRps(crvi, dmvi)->isLocked(); }
 
 std::pair<uint32_t, uint32_t> Algorithm::countScores(uint32_t crvi, uint32_t dmvi) const {
   if (ncr_ == 0 || ndm_ == 0 || npr_ == 0) return {0, 1};

@@ -7,35 +7,28 @@
 #include "model/RankSolutionData.h"
 #include "model/TextForms.h"
 
-
 namespace PV {
 namespace Math {
 
 namespace {
 
 // The advice texts, as the editors show them.
-const char* const kChoicesChanged =
-    "A change in choices has occurred which will require a model reconcilation.";
+const char* const kChoicesChanged = "A change in choices has occurred which will require a model reconcilation.";
 const char* const kChoicesZero =
     "The number of choices is zero.\n   At least two are needed to create a model and make "
     "comparisons";
 const char* const kChoicesOne =
     "Number of choices less than two choices.\n   You need at least two choices to run "
     "comparisons.";
-const char* const kChoicesTooMany =
-    "The number of choices is above ten.\n   A model holds at most ten choices.";
-const char* const kCriteriaChanged =
-    "A change in criteria has occurred which will require a model reconcilation.";
+const char* const kChoicesTooMany = "The number of choices is above ten.\n   A model holds at most ten choices.";
+const char* const kCriteriaChanged = "A change in criteria has occurred which will require a model reconcilation.";
 const char* const kCriteriaZero = "Number of criteria less than one.\n   At least one is needed.";
-const char* const kCriteriaTooMany =
-    "The number of criteria is above seven.\n   A model holds at most seven criteria.";
+const char* const kCriteriaTooMany = "The number of criteria is above seven.\n   A model holds at most seven criteria.";
 const char* const kDmsChanged = "Changes in the Decision Makers will require a model reconcilation.";
-const char* const kDmsZero =
-    "Number of decision makers less than one.\n   At least one is necessary.";
+const char* const kDmsZero = "Number of decision makers less than one.\n   At least one is necessary.";
 const char* const kDmsTooMany =
     "The number of decision makers is above five.\n   A model holds at most five decision makers.";
-const char* const kConfidenceChanged =
-    "The CFL/CFI has changed and mean that a model reconcilation will be required.";
+const char* const kConfidenceChanged = "The CFL/CFI has changed and mean that a model reconcilation will be required.";
 const char* const kScaleLowered =
     "Scores are about to be deleted due to a scale change.  Do you want to make some scores "
     "invalid?";
@@ -156,11 +149,10 @@ void Server<T>::afterEdit() {
     countModel();
     const auto& p = model_->get_params();
     const ModelState& st = modelState_;
-    const bool reconcilable = st.numdms_ >= 1 && st.numcrs_ >= 1 &&
-                              st.numchs_ >= MIN_NUM_CHOICES && st.numpairs_ >= 1 &&
-                              isValidConfidence(p.get_cfl(), p.get_cfi()) &&
-                              st.numdms_ <= PV_DATA_MAX_DMS &&
-                              st.numcrs_ <= PV_DATA_MAX_CRS && st.numchs_ <= PV_DATA_MAX_CHS;
+    const bool reconcilable = st.numdms_ >= 1 && st.numcrs_ >= 1 && st.numchs_ >= MIN_NUM_CHOICES &&
+                              st.numpairs_ >= 1 && isValidConfidence(p.get_cfl(), p.get_cfi()) &&
+                              st.numdms_ <= PV_DATA_MAX_DMS && st.numcrs_ <= PV_DATA_MAX_CRS &&
+                              st.numchs_ <= PV_DATA_MAX_CHS;
     if (reconcilable) {
       reconcile();
       return;
@@ -201,8 +193,7 @@ void Server<T>::countModel() {
   modelState_.numcrs_ = static_cast<uint32_t>(model_->get_crs().size());
   modelState_.numdms_ = static_cast<uint32_t>(model_->get_dms().size());
   const auto& params = model_->get_params();
-  modelState_.numpairs_ =
-      pairsPerCriterion(params.get_cfl(), params.get_cfi(), modelState_.numchs_) & 0xFFFFu;
+  modelState_.numpairs_ = pairsPerCriterion(params.get_cfl(), params.get_cfi(), modelState_.numchs_) & 0xFFFFu;
 }
 
 template <typename T>
@@ -217,9 +208,8 @@ void Server<T>::checkScoreable() {
     // its pair sets hold the scores.
     const bool onlyBlocks = alg_ != nullptr && [&] {
       const auto& p = model_->get_params();
-      return isValidConfidence(p.get_cfl(), p.get_cfi()) &&
-             s.numdms_ <= PV_DATA_MAX_DMS && s.numcrs_ <= PV_DATA_MAX_CRS &&
-             s.numchs_ <= PV_DATA_MAX_CHS;
+      return isValidConfidence(p.get_cfl(), p.get_cfi()) && s.numdms_ <= PV_DATA_MAX_DMS &&
+             s.numcrs_ <= PV_DATA_MAX_CRS && s.numchs_ <= PV_DATA_MAX_CHS;
     }();
     if (!onlyBlocks) {
       dataError_ = why;
@@ -295,8 +285,7 @@ RandomPairSet* Server<T>::acquireRps(uint32_t crIndex, uint32_t dmIndex) {
   PV_ASSERT(!"Rps Request CRS index > size of array" || crIndex <= modelState_.numcrs_);
   PV_ASSERT(!"Rps Request DMS index > size of array" || dmIndex <= modelState_.numdms_);
   PV_ASSERT(!"Rps Request, but no RPS objects found" || !alg_->getRpsVec().empty());
-  PV_ASSERT(!"Second attempt to acquire a locked RPS object" ||
-            !alg_->isRpsLocked(crIndex, dmIndex));
+  PV_ASSERT(!"Second attempt to acquire a locked RPS object" || !alg_->isRpsLocked(crIndex, dmIndex));
   RandomPairSet* rps = alg_->getRps(crIndex, dmIndex);
   rps->lock();
   return rps;
@@ -332,8 +321,7 @@ uint32_t Server<T>::solve(PV::Data::RankSolutionData* rankData, alg_callback acf
   if (alg_ != nullptr && !alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = false;
   if (alg_ != nullptr && (solveOutOfStep_ || inStep_)) {
     const uint32_t status = alg_->compute(acf);
-    if (status == MODEL_COMPLETED || status == MODEL_EXCEEDED_MAX_ITERATIONS ||
-        status == MODEL_CANCELED) {
+    if (status == MODEL_COMPLETED || status == MODEL_EXCEEDED_MAX_ITERATIONS || status == MODEL_CANCELED) {
       computeSolutions(rankData);
     }
     return status;
@@ -416,8 +404,7 @@ int Server<T>::adviseChoices(const std::vector<PV::Data::Choice>& choices, std::
 }
 
 template <typename T>
-int Server<T>::adviseCriteria(const std::vector<PV::Data::Criterion>& criteria,
-                              std::string& msg) const {
+int Server<T>::adviseCriteria(const std::vector<PV::Data::Criterion>& criteria, std::string& msg) const {
   msg.clear();
   if (criteria.size() > PV_DATA_MAX_CRS) return advise(ADVICE_INVALID, kCriteriaTooMany, msg);
   if (!hasUniqueIds(criteria)) return advise(ADVICE_INVALID, kDuplicateIds, msg);
@@ -429,8 +416,7 @@ int Server<T>::adviseCriteria(const std::vector<PV::Data::Criterion>& criteria,
 }
 
 template <typename T>
-int Server<T>::adviseDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dms,
-                                    std::string& msg) const {
+int Server<T>::adviseDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dms, std::string& msg) const {
   msg.clear();
   if (dms.size() > PV_DATA_MAX_DMS) return advise(ADVICE_INVALID, kDmsTooMany, msg);
   if (!hasUniqueIds(dms)) return advise(ADVICE_INVALID, kDuplicateIds, msg);

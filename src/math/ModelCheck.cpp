@@ -75,8 +75,8 @@ bool checkScoreBlocks(const PV::Data::DecisionModel& model, std::string& why) {
     const std::string& block = blocks[c].get_value();
     const std::string which = "Score block " + num(c + 1);
     if (block.size() != length) {
-      why = which + " has " + num(block.size()) + " characters; the model needs " + num(length) +
-            " (" + num(ndm) + " decision makers x " + num(npr) + " pairs).";
+      why = which + " has " + num(block.size()) + " characters; the model needs " + num(length) + " (" + num(ndm) +
+            " decision makers x " + num(npr) + " pairs).";
       return false;
     }
     uint32_t seed = 0;
@@ -104,8 +104,9 @@ bool checkScoreBlocks(const PV::Data::DecisionModel& model, std::string& why) {
 bool checkModelData(const PV::Data::DecisionModel& model, std::string& why) {
   const auto& params = model.get_params();
   if (!isValidConfidence(params.get_cfl(), params.get_cfi())) {
-    why = "The confidence level must lie above 50% and at most 100%, the confidence interval "
-          "between 0% and 50%.";
+    why =
+        "The confidence level must lie above 50% and at most 100%, the confidence interval "
+        "between 0% and 50%.";
     return false;
   }
   if (model.get_dms().size() > PV_DATA_MAX_DMS) {
@@ -121,8 +122,7 @@ bool checkModelData(const PV::Data::DecisionModel& model, std::string& why) {
     return false;
   }
   // Scores follow their criteria, decision makers and choices by id.
-  if (!hasUniqueIds(model.get_dms()) || !hasUniqueIds(model.get_crs()) ||
-      !hasUniqueIds(model.get_chs())) {
+  if (!hasUniqueIds(model.get_dms()) || !hasUniqueIds(model.get_crs()) || !hasUniqueIds(model.get_chs())) {
     why = "Two entries of one list of the model have the same unique id.";
     return false;
   }

@@ -7,8 +7,8 @@
 namespace PV {
 namespace Math {
 
-RandomPairSet::RandomPairSet(uint32_t crIndex, uint32_t dmIndex, uint32_t npr, uint8_t sil,
-                             uint32_t seed, const PairList* pairs)
+RandomPairSet::RandomPairSet(uint32_t crIndex, uint32_t dmIndex, uint32_t npr, uint8_t sil, uint32_t seed,
+                             const PairList* pairs)
     : seed_(seed),
       numPairs_(0),
       pairs_(pairs),
@@ -83,7 +83,10 @@ const std::string& RandomPairSet::getScores() const {
 void RandomPairSet::setScore(uint32_t n, int s, bool upper) {
   using std::abs;
   PV_ASSERT(n < (unsigned)currScores_.size());
+  // The assertion prints its text as written.
+  // clang-format off
   PV_ASSERT(abs( s ) <= sil_ || s == UNSCORED);
+  // clang-format on
   currScores_[n] = charOfScore(s, upper);
 }
 

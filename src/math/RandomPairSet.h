@@ -33,8 +33,7 @@ class RandomPairSet {
  public:
   // Both score strings start as npr '0' characters. The pair list belongs to the
   // model adapter (Mcdm); every pair set of the criterion points to the same list.
-  RandomPairSet(uint32_t crIndex, uint32_t dmIndex, uint32_t npr, uint8_t sil, uint32_t seed,
-                const PairList* pairs);
+  RandomPairSet(uint32_t crIndex, uint32_t dmIndex, uint32_t npr, uint8_t sil, uint32_t seed, const PairList* pairs);
 
   RandomPairSet(const RandomPairSet&) = delete;
   RandomPairSet& operator=(const RandomPairSet&) = delete;

@@ -221,8 +221,8 @@ void Reconciler::reconcileCriteria() {
       mcdm_->appendPairs(rec.pairs, r);
       records.push_back(std::move(rec));
       for (uint32_t d = 0; d < m; ++d) {
-        sets.push_back(std::make_unique<RandomPairSet>(r, d, npr, static_cast<uint8_t>(sil),
-                                                       mcdm_->getSeed(r), mcdm_->getPairs(r)));
+        sets.push_back(std::make_unique<RandomPairSet>(r, d, npr, static_cast<uint8_t>(sil), mcdm_->getSeed(r),
+                                                       mcdm_->getPairs(r)));
       }
     }
   }
@@ -234,8 +234,7 @@ void Reconciler::reconcileCriteria() {
   }
   PV_ASSERT(rpsVec_->size() == static_cast<std::size_t>(ncr) * m);
 
-  writeListPart("criteria:", "criteria:", "Criteria ", false, criteria_, newCrs, crDiff_,
-                removedScores, addedScores);
+  writeListPart("criteria:", "criteria:", "Criteria ", false, criteria_, newCrs, crDiff_, removedScores, addedScores);
   criteria_ = newCrs;
   alg_->setNumCriteria(ncr);
   rpsSize_ = static_cast<uint32_t>(rpsVec_->size());
@@ -276,8 +275,8 @@ void Reconciler::reconcileDecisionMakers() {
       if (f >= 0) {
         sets.push_back(std::move((*rpsVec_)[r * mOld + f]));
       } else {
-        sets.push_back(std::make_unique<RandomPairSet>(r, d, npr, static_cast<uint8_t>(sil),
-                                                       mcdm_->getSeed(r), mcdm_->getPairs(r)));
+        sets.push_back(std::make_unique<RandomPairSet>(r, d, npr, static_cast<uint8_t>(sil), mcdm_->getSeed(r),
+                                                       mcdm_->getPairs(r)));
       }
     }
   }
@@ -287,8 +286,8 @@ void Reconciler::reconcileDecisionMakers() {
     (*rpsVec_)[v]->setPairList(mcdm_->getPairs(v / ndm));
   }
 
-  writeListPart("Decision Maker", "Decision Maker", "Decision Maker ", true, decisionMakers_,
-                newDms, dmDiff_, removedScores, addedScores);
+  writeListPart("Decision Maker", "Decision Maker", "Decision Maker ", true, decisionMakers_, newDms, dmDiff_,
+                removedScores, addedScores);
   decisionMakers_ = newDms;
   alg_->setNumDecisionMakers(ndm);
   rpsSize_ = static_cast<uint32_t>(rpsVec_->size());
@@ -372,8 +371,7 @@ void Reconciler::reconcileChoices() {
     R.seed = mcdm_->getSeed(r);
   }
 
-  writeListPart("Choice", "Choice", "Choice ", true, choices_, newChs, chDiff_, removedScores,
-                addedScores);
+  writeListPart("Choice", "Choice", "Choice ", true, choices_, newChs, chDiff_, removedScores, addedScores);
   if (uncompleted != 0) line("Found " + std::to_string(uncompleted) + " uncompleted pair-scores");
   choices_ = newChs;
 }
@@ -469,8 +467,8 @@ std::string dateNow() {
 
 }  // namespace
 
-void Reconciler::writeStatistics(uint32_t nch, uint32_t ndm, uint32_t ncr,
-                                 const PV::Data::ModelParameters& params, bool former) {
+void Reconciler::writeStatistics(uint32_t nch, uint32_t ndm, uint32_t ncr, const PV::Data::ModelParameters& params,
+                                 bool former) {
   const int sil = params.get_sil();
   line(" " + std::to_string(nch) + " Choice" + plural(nch));
   line(" " + std::to_string(ndm) + " Decision Maker" + plural(ndm));
@@ -478,19 +476,16 @@ void Reconciler::writeStatistics(uint32_t nch, uint32_t ndm, uint32_t ncr,
   line(" Score Range -" + std::to_string(sil) + " to +" + std::to_string(sil));
   line(" Confidence Level: " + numText(params.get_cfl()) + "%");
   line(" Confidence Interval (Margin of error): " + numText(params.get_cfi()) + "%");
-  const std::string counts = "   or " + std::to_string(scoreCounts_.first) + "/" +
-                             std::to_string(scoreCounts_.second) +
+  const std::string counts = "   or " + std::to_string(scoreCounts_.first) + "/" + std::to_string(scoreCounts_.second) +
                              " completed scores for all criteria";
-  const std::string ratio =
-      numText(static_cast<double>(scoreCounts_.first) * 100.0 / scoreCounts_.second) + "%";
+  const std::string ratio = numText(static_cast<double>(scoreCounts_.first) * 100.0 / scoreCounts_.second) + "%";
   if (former) {
     line(" Completion Ratio of Scores: " + ratio);
     line(counts);
     line("");
   } else {
     line("");
-    line(std::string("Total Scores change: ") + (totalChange_ > 0 ? "+" : "") +
-         std::to_string(totalChange_));
+    line(std::string("Total Scores change: ") + (totalChange_ > 0 ? "+" : "") + std::to_string(totalChange_));
     line("Model Completion ratio " + ratio);
     line(counts);
     line("");
@@ -498,9 +493,8 @@ void Reconciler::writeStatistics(uint32_t nch, uint32_t ndm, uint32_t ncr,
 }
 
 template <typename T>
-void Reconciler::writeListPart(const char* removedHead, const char* addedHead, const char* entry,
-                               bool pluralHead, const std::vector<T>& former,
-                               const std::vector<T>& updated, const PosnDiffRec<T>& diff,
+void Reconciler::writeListPart(const char* removedHead, const char* addedHead, const char* entry, bool pluralHead,
+                               const std::vector<T>& former, const std::vector<T>& updated, const PosnDiffRec<T>& diff,
                                uint32_t removedScores, uint32_t addedScores) {
   const auto nd = static_cast<uint32_t>(diff.getDeleted().size());
   const auto na = static_cast<uint32_t>(diff.getAdded().size());
@@ -522,8 +516,8 @@ void Reconciler::writeListPart(const char* removedHead, const char* addedHead, c
   totalChange_ += static_cast<int32_t>(addedScores);
 }
 
-void Reconciler::writeReport(int part, uint32_t /*removed*/, uint32_t removedScores,
-                             uint32_t /*added*/, uint32_t addedScores, uint32_t /*uncompleted*/) {
+void Reconciler::writeReport(int part, uint32_t /*removed*/, uint32_t removedScores, uint32_t /*added*/,
+                             uint32_t addedScores, uint32_t /*uncompleted*/) {
   switch (part) {
     case 0: {
       totalChange_ = 0;
@@ -548,12 +542,10 @@ void Reconciler::writeReport(int part, uint32_t /*removed*/, uint32_t removedSco
       line("");
       line("Former Decision Model Statistics");
       line("----------------------------------");
-      writeStatistics(static_cast<uint32_t>(choices_.size()),
-                      static_cast<uint32_t>(decisionMakers_.size()),
+      writeStatistics(static_cast<uint32_t>(choices_.size()), static_cast<uint32_t>(decisionMakers_.size()),
                       static_cast<uint32_t>(criteria_.size()), params_, true);
       line("(Incremental Changes)");
-      line("Incremented Model version from " + std::to_string(version - 1) + " to " +
-           std::to_string(version));
+      line("Incremented Model version from " + std::to_string(version - 1) + " to " + std::to_string(version));
       break;
     }
     case 4:
@@ -578,8 +570,7 @@ void Reconciler::writeReport(int part, uint32_t /*removed*/, uint32_t removedSco
       line("");
       line("New Decision Model Statistics");
       line("-------------------------------");
-      writeStatistics(static_cast<uint32_t>(newDm_->get_chs().size()),
-                      static_cast<uint32_t>(newDm_->get_dms().size()),
+      writeStatistics(static_cast<uint32_t>(newDm_->get_chs().size()), static_cast<uint32_t>(newDm_->get_dms().size()),
                       static_cast<uint32_t>(newDm_->get_crs().size()), newDm_->get_params(), false);
       line("Finished reconcile at " + dateNow());
       break;

@@ -85,10 +85,9 @@ class Reconciler {
   void logFailed(const char* what, int err);
   template <typename T>
   void writeListPart(const char* removedHead, const char* addedHead, const char* entry, bool plural,
-                     const std::vector<T>& former, const std::vector<T>& updated,
-                     const PosnDiffRec<T>& diff, uint32_t removedScores, uint32_t addedScores);
-  void writeStatistics(uint32_t nch, uint32_t ndm, uint32_t ncr,
-                       const PV::Data::ModelParameters& params, bool former);
+                     const std::vector<T>& former, const std::vector<T>& updated, const PosnDiffRec<T>& diff,
+                     uint32_t removedScores, uint32_t addedScores);
+  void writeStatistics(uint32_t nch, uint32_t ndm, uint32_t ncr, const PV::Data::ModelParameters& params, bool former);
 
   PV::Data::DecisionModel* dataModel_;
   PV::Data::ModelParameters params_;

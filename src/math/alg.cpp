@@ -9,15 +9,14 @@
 
 struct alg_choice_index {
   unsigned nch = 0;
-  std::vector<uint32_t> offsets;     // (cr * nch + choice) -> first entry; one extra at the end
+  std::vector<uint32_t> offsets;    // (cr * nch + choice) -> first entry; one extra at the end
   std::vector<uint16_t> pairIndex;  // pair positions, ascending within each run
 };
 
 namespace {
 
-const double kPrefRatio[16] = {0.0,     0.0,    0.0,     10.486,  6.5535, 4.096,
-                               2.56,    1.6,    1.0,     0.625,   0.39063, 0.24414,
-                               0.15259, 0.095369, 0.0,   0.0};
+const double kPrefRatio[16] = {0.0, 0.0,   0.0,     10.486,  6.5535,  4.096,    2.56, 1.6,
+                               1.0, 0.625, 0.39063, 0.24414, 0.15259, 0.095369, 0.0,  0.0};
 
 constexpr double kStartValue = 50.0;
 constexpr double kLowerBound = 1.0;
@@ -55,13 +54,11 @@ inline double weightFactor(const model* model) {
 }
 
 // The change of one term between osvx and svx, weighted.
-inline double termChange(const model* model, const svs* svs, const Term& t, unsigned d, unsigned icr,
-                         double w) {
+inline double termChange(const model* model, const svs* svs, const Term& t, unsigned d, unsigned icr, double w) {
   const unsigned j = t.b;
   PV_ASSERT(svs->svx[j] != 0.0 && svs->osvx[j] != 0.0);
   const double r = kPrefRatio[t.K];
-  return (std::fabs(1.0 - svs->svx[t.a] / (r * svs->svx[j])) -
-          std::fabs(1.0 - svs->osvx[t.a] / (r * svs->osvx[j]))) *
+  return (std::fabs(1.0 - svs->svx[t.a] / (r * svs->svx[j])) - std::fabs(1.0 - svs->osvx[t.a] / (r * svs->osvx[j]))) *
          model->dmwt[d] * model->crwt[icr] * w;
 }
 
@@ -239,7 +236,10 @@ int solve(model* model, alg_callback acf, bool indexed) {
   alg_alloc_scale_vector(&s, nch);
   if (indexed) alg_index_choices(model, &s);
   alg_state state{&model->solution, 0, 0, 0};
-  auto report = [&](uint16_t choice) { state.choice = choice; return acf(&state) == 1; };
+  auto report = [&](uint16_t choice) {
+    state.choice = choice;
+    return acf(&state) == 1;
+  };
 
   enum class Label { Start, Move, Explore, Finish } label = Label::Start;
   while (label != Label::Finish) {

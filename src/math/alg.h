@@ -17,14 +17,14 @@ struct alg_choice_index;
 
 // The scale vectors of one solve.
 struct svs {
-  double* svx;   // the current point
-  double* svx0;  // the base point of the search
-  double* osvx;  // the point to which fbest belongs
-  double* ssz;   // the signed step per choice
-  double fval;   // objective value of the last evaluation
-  double fbase;  // objective value at the base point
-  double fbest;  // best objective value of the current exploration
-  double fprev;  // objective value at the previous base point
+  double* svx;              // the current point
+  double* svx0;             // the base point of the search
+  double* osvx;             // the point to which fbest belongs
+  double* ssz;              // the signed step per choice
+  double fval;              // objective value of the last evaluation
+  double fbase;             // objective value at the base point
+  double fbest;             // best objective value of the current exploration
+  double fprev;             // objective value at the previous base point
   alg_choice_index* index;  // null: the change of one choice scans every score
 };
 

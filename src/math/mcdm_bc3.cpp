@@ -114,8 +114,7 @@ int mcdm_bc3_make_random_pairs(pair_data* pd, uint32_t choices, uint32_t npr) {
         }
       }
       // Pass 3: near the end of the list, random pairs regardless of availability.
-      while (list.remaining() > 0 && 3 * list.remaining() <= 4 * static_cast<std::size_t>(nch) &&
-             count < npr) {
+      while (list.remaining() > 0 && 3 * list.remaining() <= 4 * static_cast<std::size_t>(nch) && count < npr) {
         const uint32_t r = rng_next(0) % static_cast<uint32_t>(list.remaining());
         output(list.at(r));
         drew = true;

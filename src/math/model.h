@@ -49,9 +49,9 @@ struct pair_data {
 
 // One row of the ranking.
 struct ranking_row {
-  uint8_t row;      // 1-based, non-zero and distinct
-  uint32_t ch_id;   // unique id of the choice, non-zero
-  double pctrank;   // percentage rank; 50.0 after set-up
+  uint8_t row;     // 1-based, non-zero and distinct
+  uint32_t ch_id;  // unique id of the choice, non-zero
+  double pctrank;  // percentage rank; 50.0 after set-up
 };
 
 struct model_solution {
@@ -61,19 +61,19 @@ struct model_solution {
 };
 
 struct model {
-  char* name;       // owned
-  char* descr;      // owned
-  uint8_t ndm;      // decision makers, 1 to 54
-  uint8_t ncr;      // criteria, 1 to 56
-  uint8_t nch;      // choices, 2 to 254
-  uint16_t npr;     // pairs per criterion, set by model_init
-  uint32_t seed;    // the model's seed; 0 lets model_init make one
-  double* dmwt;     // ndm decision-maker weights, owned; normalised to sum 100
-  double* crwt;     // ncr criterion weights, owned; normalised to sum 100
-  double cfl;       // confidence level, percent
-  double cfi;       // confidence interval, percent
-  csd* csds;        // ncr stored seeds by criterion position, not owned, may be null
-  pair_data* pd;    // ncr records, owned
+  char* name;     // owned
+  char* descr;    // owned
+  uint8_t ndm;    // decision makers, 1 to 54
+  uint8_t ncr;    // criteria, 1 to 56
+  uint8_t nch;    // choices, 2 to 254
+  uint16_t npr;   // pairs per criterion, set by model_init
+  uint32_t seed;  // the model's seed; 0 lets model_init make one
+  double* dmwt;   // ndm decision-maker weights, owned; normalised to sum 100
+  double* crwt;   // ncr criterion weights, owned; normalised to sum 100
+  double cfl;     // confidence level, percent
+  double cfi;     // confidence interval, percent
+  csd* csds;      // ncr stored seeds by criterion position, not owned, may be null
+  pair_data* pd;  // ncr records, owned
   model_solution solution;
 };
 

@@ -7,8 +7,9 @@ namespace Util {
 
 PalvermontineAboutInfo::PalvermontineAboutInfo()
     : notImplemented_("Not Implemented"),
-      description_("Multi-criteria decision modelling: paired preferences, weighted criteria, "
-                   "weighted decision makers, group ranking"),
+      description_(
+          "Multi-criteria decision modelling: paired preferences, weighted criteria, "
+          "weighted decision makers, group ranking"),
       webAddress_("https://palvermontine.example"),
       buildTime_("01:54:57"),
       buildDate_("Jan 10 2010"),

@@ -40,8 +40,7 @@ std::string getConfigDirPath() {
   std::string path = environment(CONFIG_DIR_ENV);
   if (path.empty()) path = defaultConfigDir();
   // No final separator, except the one of a root ("/", "C:\\").
-  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\') &&
-         !(path.size() == 3 && path[1] == ':')) {
+  while (path.size() > 1 && (path.back() == '/' || path.back() == '\\') && !(path.size() == 3 && path[1] == ':')) {
     path.pop_back();
   }
   std::error_code ignored;

@@ -6,16 +6,14 @@ namespace PV {
 namespace Data {
 
 void GuiAppOpts::set_cellInputAdvance(const std::string& cellInputAdvance) {
-  PV_LIMIT_ASSERT(cellInputAdvance == "leftRightDown" || cellInputAdvance == "left" ||
-                  cellInputAdvance == "right" || cellInputAdvance == "down" ||
-                  cellInputAdvance == "up" || cellInputAdvance == "none");
+  PV_LIMIT_ASSERT(cellInputAdvance == "leftRightDown" || cellInputAdvance == "left" || cellInputAdvance == "right" ||
+                  cellInputAdvance == "down" || cellInputAdvance == "up" || cellInputAdvance == "none");
   cellInputAdvance_ = cellInputAdvance;
 }
 
 const std::string& GuiAppOpts::get_cellInputAdvance() const {
-  PV_ASSERT(cellInputAdvance_ == "leftRightDown" || cellInputAdvance_ == "left" ||
-            cellInputAdvance_ == "right" || cellInputAdvance_ == "down" ||
-            cellInputAdvance_ == "up" || cellInputAdvance_ == "none");
+  PV_ASSERT(cellInputAdvance_ == "leftRightDown" || cellInputAdvance_ == "left" || cellInputAdvance_ == "right" ||
+            cellInputAdvance_ == "down" || cellInputAdvance_ == "up" || cellInputAdvance_ == "none");
   return cellInputAdvance_;
 }
 
@@ -40,8 +38,7 @@ const std::string& GuiAppOpts::get_exitIcon() const {
 }
 
 void CalcAppOpts::set_solutionWindowOrientation(const std::string& solutionWindowOrientation) {
-  PV_LIMIT_ASSERT(solutionWindowOrientation == "landscape" ||
-                  solutionWindowOrientation == "portrait");
+  PV_LIMIT_ASSERT(solutionWindowOrientation == "landscape" || solutionWindowOrientation == "portrait");
   solutionWindowOrientation_ = solutionWindowOrientation;
 }
 

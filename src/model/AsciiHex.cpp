@@ -73,6 +73,4 @@ uint32_t swap_bytes32(uint32_t v) {
   return ((v & 0xFFu) << 24) | ((v & 0xFF00u) << 8) | ((v >> 8) & 0xFF00u) | (v >> 24);
 }
 
-uint16_t swap_bytes16(uint16_t v) {
-  return static_cast<uint16_t>(((v & 0xFFu) << 8) | (v >> 8));
-}
+uint16_t swap_bytes16(uint16_t v) { return static_cast<uint16_t>(((v & 0xFFu) << 8) | (v >> 8)); }

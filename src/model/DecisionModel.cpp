@@ -25,14 +25,12 @@ void DecisionModel::set_nm(const std::string& nm) {
 }
 
 void DecisionModel::set_mode(const std::string& mode) {
-  PV_LIMIT_ASSERT(mode.compare("std") == 0 || mode.compare("collaborator") == 0 ||
-                  mode.compare("moderator") == 0);
+  PV_LIMIT_ASSERT(mode.compare("std") == 0 || mode.compare("collaborator") == 0 || mode.compare("moderator") == 0);
   mode_ = mode;
 }
 
 const std::string& DecisionModel::get_mode() const {
-  PV_ASSERT(mode_.compare("std") == 0 || mode_.compare("collaborator") == 0 ||
-            mode_.compare("moderator") == 0);
+  PV_ASSERT(mode_.compare("std") == 0 || mode_.compare("collaborator") == 0 || mode_.compare("moderator") == 0);
   return mode_;
 }
 
@@ -60,12 +58,11 @@ uint32_t DecisionModel::get_dataver() const {
 
 bool DecisionModel::operator==(const DecisionModel& rhs) const {
   // The file path takes no part: a model written to another file is unchanged.
-  return id_[0] == rhs.id_[0] && id_[1] == rhs.id_[1] && nm_ == rhs.nm_ &&
-         mode_ == rhs.mode_ && crtime_ == rhs.crtime_ && modtime_ == rhs.modtime_ &&
-         dataver_ == rhs.dataver_ && note_ == rhs.note_ && params_ == rhs.params_ &&
-         dms_ == rhs.dms_ && crs_ == rhs.crs_ && chs_ == rhs.chs_ && ss_ == rhs.ss_ &&
-         sfvs_ == rhs.sfvs_ && slns_ == rhs.slns_ && moderator_ == rhs.moderator_ &&
-         ne_ == rhs.ne_ && nd_ == rhs.nd_ && wk_ == rhs.wk_;
+  return id_[0] == rhs.id_[0] && id_[1] == rhs.id_[1] && nm_ == rhs.nm_ && mode_ == rhs.mode_ &&
+         crtime_ == rhs.crtime_ && modtime_ == rhs.modtime_ && dataver_ == rhs.dataver_ && note_ == rhs.note_ &&
+         params_ == rhs.params_ && dms_ == rhs.dms_ && crs_ == rhs.crs_ && chs_ == rhs.chs_ && ss_ == rhs.ss_ &&
+         sfvs_ == rhs.sfvs_ && slns_ == rhs.slns_ && moderator_ == rhs.moderator_ && ne_ == rhs.ne_ && nd_ == rhs.nd_ &&
+         wk_ == rhs.wk_;
 }
 
 void Palvermontine::set_appver(double appver) {

@@ -38,9 +38,7 @@ void Functor::setValue(Criterion* obj, const std::string& s) { setValue(served(o
 void Functor::setValue(Choice* obj, const std::string& s) { setValue(served(obj), s); }
 void Functor::setValue(ModelParameters* obj, const std::string& s) { setValue(served(obj), s); }
 void Functor::setValue(Moderator* obj, const std::string& s) { setValue(served(obj), s); }
-void Functor::setValue(ScaleFunctionValue* obj, const std::string& s) {
-  setValue(served(obj), s);
-}
+void Functor::setValue(ScaleFunctionValue* obj, const std::string& s) { setValue(served(obj), s); }
 void Functor::setValue(Score* obj, const std::string& s) { setValue(served(obj), s); }
 void Functor::setValue(Nod* obj, const std::string& s) { setValue(served(obj), s); }
 void Functor::setValue(Nudge* obj, const std::string& s) { setValue(served(obj), s); }
@@ -55,34 +53,23 @@ std::string Functor::getValue(const void* obj) const {
   return text;
 }
 
-std::string Functor::getValue(const Palvermontine* obj) const {
-  return getValue(servedConst(obj));
-}
-std::string Functor::getValue(const DecisionModel* obj) const {
-  return getValue(servedConst(obj));
-}
+std::string Functor::getValue(const Palvermontine* obj) const { return getValue(servedConst(obj)); }
+std::string Functor::getValue(const DecisionModel* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Item* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const WtItem* obj) const { return getValue(servedConst(obj)); }
-std::string Functor::getValue(const DecisionMaker* obj) const {
-  return getValue(servedConst(obj));
-}
+std::string Functor::getValue(const DecisionMaker* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Criterion* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Choice* obj) const { return getValue(servedConst(obj)); }
-std::string Functor::getValue(const ModelParameters* obj) const {
-  return getValue(servedConst(obj));
-}
+std::string Functor::getValue(const ModelParameters* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Moderator* obj) const { return getValue(servedConst(obj)); }
-std::string Functor::getValue(const ScaleFunctionValue* obj) const {
-  return getValue(servedConst(obj));
-}
+std::string Functor::getValue(const ScaleFunctionValue* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Score* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Nod* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Nudge* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Wink* obj) const { return getValue(servedConst(obj)); }
 std::string Functor::getValue(const Solution* obj) const { return getValue(servedConst(obj)); }
 
-bool Functor::setValueChecked(void* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(void* obj, const std::string& s, const std::string& field, std::string& error) {
   PV_ASSERT(obj != 0);
   PV_ASSERT(!isEmpty_);
   std::string reason;
@@ -94,64 +81,51 @@ bool Functor::setValueChecked(void* obj, const std::string& s, const std::string
   return false;
 }
 
-bool Functor::setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
 bool Functor::setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field,
                               std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Moderator* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Moderator* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
 bool Functor::setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field,
                               std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Score* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Score* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Nod* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Nod* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Nudge* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Nudge* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Wink* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Wink* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Solution* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Solution* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Item* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Item* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(WtItem* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(WtItem* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(DecisionMaker* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(DecisionMaker* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Criterion* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Criterion* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
-bool Functor::setValueChecked(Choice* obj, const std::string& s, const std::string& field,
-                              std::string& error) {
+bool Functor::setValueChecked(Choice* obj, const std::string& s, const std::string& field, std::string& error) {
   return setValueChecked(served(obj), s, field, error);
 }
 

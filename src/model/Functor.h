@@ -143,38 +143,22 @@ class Functor {
   // false and an error naming the field (e.g. the attribute or element name) and
   // the text, and the record is unchanged. The accessor's own contracts (a null
   // object, an element-only accessor, a record of another class) still assert.
-  bool setValueChecked(void* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Moderator* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Score* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Nod* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Nudge* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Wink* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Solution* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Item* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(WtItem* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(DecisionMaker* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Criterion* obj, const std::string& s, const std::string& field,
-                       std::string& error);
-  bool setValueChecked(Choice* obj, const std::string& s, const std::string& field,
-                       std::string& error);
+  bool setValueChecked(void* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Palvermontine* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(DecisionModel* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(ModelParameters* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Moderator* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(ScaleFunctionValue* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Score* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Nod* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Nudge* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Wink* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Solution* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Item* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(WtItem* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(DecisionMaker* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Criterion* obj, const std::string& s, const std::string& field, std::string& error);
+  bool setValueChecked(Choice* obj, const std::string& s, const std::string& field, std::string& error);
 
   // Value converters. Those that produce text replace the whole of the given text.
   void stringToUShort(const std::string& s, uint16_t& n) const;

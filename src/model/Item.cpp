@@ -39,8 +39,7 @@ uint32_t Item::get_uid() const {
 }
 
 bool Item::operator==(const Item& rhs) const {
-  return note_ == rhs.note_ && active_ == rhs.active_ && nm_ == rhs.nm_ && row_ == rhs.row_ &&
-         uid_ == rhs.uid_;
+  return note_ == rhs.note_ && active_ == rhs.active_ && nm_ == rhs.nm_ && row_ == rhs.row_ && uid_ == rhs.uid_;
 }
 
 void WtItem::set_wt(uint16_t wt) {
@@ -53,13 +52,9 @@ uint16_t WtItem::get_wt() const {
   return wt_;
 }
 
-bool WtItem::operator==(const WtItem& rhs) const {
-  return wt_ == rhs.wt_ && Item::operator==(rhs);
-}
+bool WtItem::operator==(const WtItem& rhs) const { return wt_ == rhs.wt_ && Item::operator==(rhs); }
 
-bool Criterion::operator==(const Criterion& rhs) const {
-  return meas_ == rhs.meas_ && WtItem::operator==(rhs);
-}
+bool Criterion::operator==(const Criterion& rhs) const { return meas_ == rhs.meas_ && WtItem::operator==(rhs); }
 
 void DecisionMaker::set_email(const std::string& email) {
   PV_LIMIT_ASSERT(email.length() <= PV_DATA_EMAIL_ADDR_MAX_BYTES);

@@ -18,8 +18,7 @@ namespace Data {
 
 class LimitError : public std::runtime_error {
  public:
-  explicit LimitError(const char* expression)
-      : std::runtime_error(expression), expression_(expression) {}
+  explicit LimitError(const char* expression) : std::runtime_error(expression), expression_(expression) {}
   const std::string& expression() const { return expression_; }
 
  private:
@@ -60,8 +59,7 @@ void checkModelText(const std::string& text, const char* name, const char* file,
 }  // namespace Data
 }  // namespace PV
 
-#define PV_LIMIT_ASSERT(expr) \
-  ((expr) ? static_cast<void>(0) : ::PV::Data::limitFailed(#expr, __FILE__, __LINE__))
+#define PV_LIMIT_ASSERT(expr) ((expr) ? static_cast<void>(0) : ::PV::Data::limitFailed(#expr, __FILE__, __LINE__))
 
 // The text limits of a setter's argument (see isUtf8Text).
 #define PV_TEXT_ASSERT(text) ::PV::Data::checkModelText((text), #text, __FILE__, __LINE__)

@@ -24,7 +24,6 @@ inline constexpr std::size_t PV_DATA_CR_ID_NUM_BYTES = 4;
 inline constexpr std::size_t PV_DATA_CR_SEED_NUM_BYTES = 4;
 inline constexpr std::size_t PV_DATA_CH_MAX_PAIRS_PER_CRITERIA = PV_DATA_MAX_CHS * (PV_DATA_MAX_CHS - 1) / 2;
 inline constexpr std::size_t PV_DATA_DM_MAX_ROWS = PV_DATA_MAX_DMS;
-inline constexpr std::size_t PV_DATA_SCORE_MAX_BYTES =
-    (2 * PV_DATA_CR_ID_NUM_BYTES) + (2 * PV_DATA_CR_SEED_NUM_BYTES) +
-    (PV_DATA_CH_MAX_PAIRS_PER_CRITERIA * PV_DATA_DM_MAX_ROWS);
+inline constexpr std::size_t PV_DATA_SCORE_MAX_BYTES = (2 * PV_DATA_CR_ID_NUM_BYTES) + (2 * PV_DATA_CR_SEED_NUM_BYTES) +
+                                                       (PV_DATA_CH_MAX_PAIRS_PER_CRITERIA * PV_DATA_DM_MAX_ROWS);
 static_assert(PV_DATA_SCORE_MAX_BYTES == 241, "score block limit");

@@ -64,8 +64,7 @@ double ModelParameters::get_dbt() const {
 }
 
 bool ModelParameters::operator==(const ModelParameters& rhs) const {
-  return note_ == rhs.note_ && crc_ == rhs.crc_ && sil_ == rhs.sil_ && cfl_ == rhs.cfl_ &&
-         cfi_ == rhs.cfi_;
+  return note_ == rhs.note_ && crc_ == rhs.crc_ && sil_ == rhs.sil_ && cfl_ == rhs.cfl_ && cfi_ == rhs.cfi_;
 }
 
 void Score::set_value(const std::string& value) {
@@ -102,8 +101,7 @@ double Solution::get_pctrank() const {
 bool equalAtOneDecimal(double a, double b) {
   // Both ranks are written with one decimal and read back; the values read back
   // compare exactly (so -0.0 and 0.0 are equal, as are 50.04 and 49.96).
-  return TextForms::readDouble(TextForms::formatDouble1(a)) ==
-         TextForms::readDouble(TextForms::formatDouble1(b));
+  return TextForms::readDouble(TextForms::formatDouble1(a)) == TextForms::readDouble(TextForms::formatDouble1(b));
 }
 
 bool Solution::operator==(const Solution& rhs) const {
@@ -137,8 +135,7 @@ SolutionsVec& SolutionsVec::operator=(const SolutionsVec& rhs) {
 bool SolutionsVec::operator==(const SolutionsVec& rhs) const {
   const std::vector<Solution>& lhsRows = *this;
   const std::vector<Solution>& rhsRows = rhs;
-  return note_ == rhs.note_ && timestamp_ == rhs.timestamp_ && flag_ == rhs.flag_ &&
-         lhsRows == rhsRows;
+  return note_ == rhs.note_ && timestamp_ == rhs.timestamp_ && flag_ == rhs.flag_ && lhsRows == rhsRows;
 }
 
 void Moderator::set_note(const std::string& note) {

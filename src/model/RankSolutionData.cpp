@@ -5,8 +5,7 @@
 namespace PV {
 namespace Data {
 
-void RankSolutionData::build(const SolutionsVec& theSolutions,
-                             const DecisionModel::Choices& theChoices) {
+void RankSolutionData::build(const SolutionsVec& theSolutions, const DecisionModel::Choices& theChoices) {
   PV_ASSERT(theSolutions.size() > 0);
   numSolutions = static_cast<uint32_t>(theSolutions.size());
   for (const Solution& solution : theSolutions) {

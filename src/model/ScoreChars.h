@@ -26,8 +26,7 @@ inline constexpr bool isExceededChar(char c) { return c == 'E' || c == 'e'; }
 
 // Any character a pair set may hold.
 inline constexpr bool isScoreChar(char c) {
-  return c == '0' || ('3' <= c && c <= '9') || ('A' <= c && c <= 'D') || ('a' <= c && c <= 'd') ||
-         isExceededChar(c);
+  return c == '0' || ('3' <= c && c <= '9') || ('A' <= c && c <= 'D') || ('a' <= c && c <= 'd') || isExceededChar(c);
 }
 
 // '0', 'E' and 'e' need scoring.

@@ -40,8 +40,7 @@ WindowsOSVersion::WindowsOSVersion() {
   const BOOL ok = ::GetVersionExA(&info);
   PV_ASSERT(ok && "GetVersionEx(LPOSVERSIONINFO) failed");
   name_ = osNameFor(info.dwPlatformId, info.dwMajorVersion, info.dwMinorVersion);
-  versionNumbers_ = std::to_string(info.dwMajorVersion) + "." +
-                    std::to_string(info.dwMinorVersion) + "." +
+  versionNumbers_ = std::to_string(info.dwMajorVersion) + "." + std::to_string(info.dwMinorVersion) + "." +
                     std::to_string(info.dwBuildNumber);
   servicePack_ = info.szCSDVersion;
 #else

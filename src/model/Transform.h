@@ -28,9 +28,9 @@ namespace Data {
 template <class T>
 struct FunctorTypeOf;
 
-#define PV_DATA_FUNCTOR_TYPE(Class, Code) \
-  template <>                             \
-  struct FunctorTypeOf<Class> {           \
+#define PV_DATA_FUNCTOR_TYPE(Class, Code)                 \
+  template <>                                             \
+  struct FunctorTypeOf<Class> {                           \
     static constexpr Functor::Type value = Functor::Code; \
   }
 PV_DATA_FUNCTOR_TYPE(Palvermontine, PALVERMONTINE);
@@ -337,8 +337,8 @@ bool Transform<T>::fromStringChecked(void* obj, const std::string& s, std::strin
     } else if (ulongsf_) {
       PV_ASSERT(mode() == DECIMAL || mode() == HEXADECIMAL);
       uint32_t n = 0;
-      const bool ok = (mode() == DECIMAL) ? TextForms::parseDecimal32(s, n, reason)
-                                          : TextForms::parseHex32(s, n, reason);
+      const bool ok =
+          (mode() == DECIMAL) ? TextForms::parseDecimal32(s, n, reason) : TextForms::parseHex32(s, n, reason);
       if (!ok) return false;
       if (n == 0 && s != "0") {
         reason = "zero is written \"0\"";

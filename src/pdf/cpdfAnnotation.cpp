@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstring>
 
-using cpdf_detail::Line;
 using cpdf_detail::beginObject;
+using cpdf_detail::Line;
 using cpdf_detail::newObject;
 using cpdf_detail::out;
 
@@ -28,8 +28,8 @@ std::string noteText(const char* text, size_t n) {
   return s;
 }
 
-bool addAnnotation(CpdfDocument* doc, const char* label, int type, float x1, float y1, float x2,
-                   float y2, const CpdfAnnotationStyle* style, CpdfAnnotation&& a) {
+bool addAnnotation(CpdfDocument* doc, const char* label, int type, float x1, float y1, float x2, float y2,
+                   const CpdfAnnotationStyle* style, CpdfAnnotation&& a) {
   if (!cpdf_detail::contentAvailable(doc, label)) return false;
   if (static_cast<int>(doc->annotations.size()) >= doc->limits.annotations) {
     cpdf_docError(doc, 1, label, "too many annotations in this PDF: %d", doc->limits.annotations);
@@ -88,8 +88,7 @@ bool addAnnotation(CpdfDocument* doc, const char* label, int type, float x1, flo
       return false;
     }
     doc->annotations.push_back(std::move(a));
-    cpdf_detail::pageUse(doc->pages[doc->currentPage].annots,
-                         static_cast<int>(doc->annotations.size()) - 1);
+    cpdf_detail::pageUse(doc->pages[doc->currentPage].annots, static_cast<int>(doc->annotations.size()) - 1);
   } catch (const std::bad_alloc&) {
     cpdf_detail::failAllocation(doc);
     return false;
@@ -105,9 +104,8 @@ std::string decoded(CpdfDocument* doc, const char* text) {
 
 }  // namespace
 
-void pdf_rawSetAnnotation(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                          const char* title, const char* contents,
-                          const CpdfAnnotationStyle* style) {
+void pdf_rawSetAnnotation(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* title,
+                          const char* contents, const CpdfAnnotationStyle* style) {
   CpdfAnnotation a;
   std::string c = decoded(doc, contents);
   std::string t = decoded(doc, title);
@@ -116,8 +114,8 @@ void pdf_rawSetAnnotation(CpdfDocument* doc, float x1, float y1, float x2, float
   addAnnotation(doc, "pdf_rawSetAnnotation()", 0, x1, y1, x2, y2, style, std::move(a));
 }
 
-void pdf_rawSetActionURL(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                         const char* url, const CpdfAnnotationStyle* style) {
+void pdf_rawSetActionURL(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* url,
+                         const CpdfAnnotationStyle* style) {
   CpdfAnnotation a;
   // The address goes into a PDF string: unescaped parentheses would end it early.
   a.content = cpdf_quoteTextCopy(url ? url : "");
@@ -128,8 +126,7 @@ void pdf_rawSetLinkGoToPage(CpdfDocument* doc, float x1, float y1, float x2, flo
                             const char* destination, const CpdfAnnotationStyle* style) {
   static const char* label = "pdf_rawSetLinkGoToPage()";
   // A link to a page that does not exist would point at no object.
-  if (page < 1 || page >= static_cast<int>(doc->pages.size()) ||
-      doc->pages[page].pageNumber != page) {
+  if (page < 1 || page >= static_cast<int>(doc->pages.size()) || doc->pages[page].pageNumber != page) {
     cpdf_docError(doc, 1, label, "Page %d has not yet been created for link.", page);
     return;
   }
@@ -139,65 +136,59 @@ void pdf_rawSetLinkGoToPage(CpdfDocument* doc, float x1, float y1, float x2, flo
   addAnnotation(doc, label, 2, x1, y1, x2, y2, style, std::move(a));
 }
 
-void pdf_rawSetLinkAction(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                          const char* action, const CpdfAnnotationStyle* style) {
+void pdf_rawSetLinkAction(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* action,
+                          const CpdfAnnotationStyle* style) {
   CpdfAnnotation a;
   a.content = action ? action : "";
   addAnnotation(doc, "pdf_rawSetLinkAction()", 3, x1, y1, x2, y2, style, std::move(a));
 }
 
-int pdf_rawIncludeTextFileAsAnnotation(CpdfDocument* doc, float x1, float y1, float x2,
-                                       float y2, const char* title, const char* fileName,
-                                       const CpdfAnnotationStyle* style) {
+int pdf_rawIncludeTextFileAsAnnotation(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* title,
+                                       const char* fileName, const CpdfAnnotationStyle* style) {
   std::string text;
   if (!fileName || !cpdf_detail::readWholeFile(fileName, text)) {
-    cpdf_docError(doc, 1, "pdf_rawIncludeTextFileAsAnnotation()",
-                  "cannot open annotation text file: %s", fileName ? fileName : "");
+    cpdf_docError(doc, 1, "pdf_rawIncludeTextFileAsAnnotation()", "cannot open annotation text file: %s",
+                  fileName ? fileName : "");
     return -1;
   }
   CpdfAnnotation a;
   a.content = cpdf_quoteBytes(text.data(), static_cast<int32_t>(text.size()));
   a.title = cpdf_quoteTextCopy(title ? title : "");
-  return addAnnotation(doc, "pdf_rawSetAnnotation()", 0, x1, y1, x2, y2, style, std::move(a))
-             ? 0
-             : -1;
+  return addAnnotation(doc, "pdf_rawSetAnnotation()", 0, x1, y1, x2, y2, style, std::move(a)) ? 0 : -1;
 }
 
-void cpdf_domainNote(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                     const char* title, const char* contents, const CpdfAnnotationStyle* style) {
-  pdf_rawSetAnnotation(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1),
-                       x_Domain2Points(doc, x2), y_Domain2Points(doc, y2), title, contents, style);
+void cpdf_domainNote(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* title, const char* contents,
+                     const CpdfAnnotationStyle* style) {
+  pdf_rawSetAnnotation(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1), x_Domain2Points(doc, x2),
+                       y_Domain2Points(doc, y2), title, contents, style);
 }
-void cpdf_domainUrlLink(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                        const char* url, const CpdfAnnotationStyle* style) {
-  pdf_rawSetActionURL(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1),
-                      x_Domain2Points(doc, x2), y_Domain2Points(doc, y2), url, style);
+void cpdf_domainUrlLink(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* url,
+                        const CpdfAnnotationStyle* style) {
+  pdf_rawSetActionURL(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1), x_Domain2Points(doc, x2),
+                      y_Domain2Points(doc, y2), url, style);
 }
-void cpdf_domainPageLink(CpdfDocument* doc, float x1, float y1, float x2, float y2, int page,
-                         const char* destination, const CpdfAnnotationStyle* style) {
-  pdf_rawSetLinkGoToPage(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1),
-                         x_Domain2Points(doc, x2), y_Domain2Points(doc, y2), page, destination,
-                         style);
+void cpdf_domainPageLink(CpdfDocument* doc, float x1, float y1, float x2, float y2, int page, const char* destination,
+                         const CpdfAnnotationStyle* style) {
+  pdf_rawSetLinkGoToPage(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1), x_Domain2Points(doc, x2),
+                         y_Domain2Points(doc, y2), page, destination, style);
 }
-void cpdf_domainActionLink(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                           const char* action, const CpdfAnnotationStyle* style) {
-  pdf_rawSetLinkAction(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1),
-                       x_Domain2Points(doc, x2), y_Domain2Points(doc, y2), action, style);
+void cpdf_domainActionLink(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* action,
+                           const CpdfAnnotationStyle* style) {
+  pdf_rawSetLinkAction(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1), x_Domain2Points(doc, x2),
+                       y_Domain2Points(doc, y2), action, style);
 }
-int cpdf_domainTextFileNote(CpdfDocument* doc, float x1, float y1, float x2, float y2,
-                            const char* title, const char* fileName,
-                            const CpdfAnnotationStyle* style) {
-  return pdf_rawIncludeTextFileAsAnnotation(doc, x_Domain2Points(doc, x1),
-                                            y_Domain2Points(doc, y1), x_Domain2Points(doc, x2),
-                                            y_Domain2Points(doc, y2), title, fileName, style);
+int cpdf_domainTextFileNote(CpdfDocument* doc, float x1, float y1, float x2, float y2, const char* title,
+                            const char* fileName, const CpdfAnnotationStyle* style) {
+  return pdf_rawIncludeTextFileAsAnnotation(doc, x_Domain2Points(doc, x1), y_Domain2Points(doc, y1),
+                                            x_Domain2Points(doc, x2), y_Domain2Points(doc, y2), title, fileName, style);
 }
 
 // ---- outlines --------------------------------------------------------------------------
 
 namespace {
 
-CpdfOutlineEntry* addEntry(CpdfDocument* doc, CpdfOutlineEntry* after, int sublevel, int open,
-                           int page, std::string dest, const char* title) {
+CpdfOutlineEntry* addEntry(CpdfDocument* doc, CpdfOutlineEntry* after, int sublevel, int open, int page,
+                           std::string dest, const char* title) {
   try {
     auto entry = std::make_unique<CpdfOutlineEntry>();
     CpdfOutlineEntry* e = entry.get();
@@ -251,12 +242,10 @@ CpdfOutlineEntry* addEntry(CpdfDocument* doc, CpdfOutlineEntry* after, int suble
 
 }  // namespace
 
-CpdfOutlineEntry* pdf_addOutlineEntry(CpdfDocument* doc, CpdfOutlineEntry* after, int sublevel,
-                                      int open, int page, const char* title, int destType,
-                                      float a, float b, float c, float d) {
+CpdfOutlineEntry* pdf_addOutlineEntry(CpdfDocument* doc, CpdfOutlineEntry* after, int sublevel, int open, int page,
+                                      const char* title, int destType, float a, float b, float c, float d) {
   if (page < 1 || page > doc->highestPage || doc->pages[page].pageNumber != page) {
-    cpdf_docError(doc, 1, "pdf_addOutlineEntry()",
-                  "Page %d has not yet been created for outline (book mark).", page);
+    cpdf_docError(doc, 1, "pdf_addOutlineEntry()", "Page %d has not yet been created for outline (book mark).", page);
     return nullptr;
   }
   for (float v : {a, b, c, d}) {
@@ -267,18 +256,36 @@ CpdfOutlineEntry* pdf_addOutlineEntry(CpdfDocument* doc, CpdfOutlineEntry* after
   }
   Line l;
   switch (destType) {
-    case 1: l.text("/XYZ ").fixed(a, 0).text(" ").fixed(b, 0).text(" ").fixed(c, 3); break;
-    case 2: l.text("/Fit"); break;
-    case 3: l.text("/FitH ").fixed(a, 0); break;
-    case 4: l.text("/FitV ").fixed(a, 0); break;
+    case 1:
+      l.text("/XYZ ").fixed(a, 0).text(" ").fixed(b, 0).text(" ").fixed(c, 3);
+      break;
+    case 2:
+      l.text("/Fit");
+      break;
+    case 3:
+      l.text("/FitH ").fixed(a, 0);
+      break;
+    case 4:
+      l.text("/FitV ").fixed(a, 0);
+      break;
     case 5:
       l.text("/FitR ").fixed(a, 0).text(" ").fixed(b, 0).text(" ").fixed(c, 0).text(" ").fixed(d, 0);
       break;
-    case 6: l.text("/FitB"); break;
-    case 7: l.text("/FitBH ").fixed(a, 0); break;
-    case 8: l.text("/FitBV ").fixed(a, 0); break;
-    case 9: l.text("/XYZ null ").fixed(a, 0).text(" null"); break;
-    default: l.text("/XYZ null null null"); break;
+    case 6:
+      l.text("/FitB");
+      break;
+    case 7:
+      l.text("/FitBH ").fixed(a, 0);
+      break;
+    case 8:
+      l.text("/FitBV ").fixed(a, 0);
+      break;
+    case 9:
+      l.text("/XYZ null ").fixed(a, 0).text(" null");
+      break;
+    default:
+      l.text("/XYZ null null null");
+      break;
   }
   if (!l.ok()) {
     cpdf_docError(doc, 1, "pdf_addOutlineEntry()", "Number is not finite: operator refused");
@@ -287,9 +294,8 @@ CpdfOutlineEntry* pdf_addOutlineEntry(CpdfDocument* doc, CpdfOutlineEntry* after
   return addEntry(doc, after, sublevel, open, page, l.str(), title);
 }
 
-CpdfOutlineEntry* cpdf_outlineEntryWithAction(CpdfDocument* doc, CpdfOutlineEntry* after,
-                                              int sublevel, int open, const char* action,
-                                              const char* title) {
+CpdfOutlineEntry* cpdf_outlineEntryWithAction(CpdfDocument* doc, CpdfOutlineEntry* after, int sublevel, int open,
+                                              const char* action, const char* title) {
   // The action is written as the body of the entry's action dictionary.
   if (!action || !cpdf_detail::pdfSyntaxValid(action, cpdf_detail::PdfSyntax::DictionaryBody)) {
     cpdf_docError(doc, 1, "cpdf_outlineEntryWithAction()", "Malformed action refused");

@@ -15,8 +15,7 @@ CpdfLimits g_defaults = {100, 100, 100, 100, 5000};
 
 // The second header line: a comment of high bytes, so that transfer programs treat the
 // file as binary and every reader still sees a comment.
-const char kBinaryLine[] =
-    "%\xE2\xE3\xCF\xD3\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAB\xAC\xAD\xAE\xAF\xB0\xB1";
+const char kBinaryLine[] = "%\xE2\xE3\xCF\xD3\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAB\xAC\xAD\xAE\xAF\xB0\xB1";
 static_assert(sizeof(kBinaryLine) == 24, "23 bytes and the terminator");
 
 std::string boxText(int llx, int lly, int urx, int ury) {
@@ -77,8 +76,7 @@ void compressPage(CpdfDocument* doc, CpdfPage& page) {
   if (!page.content) return;
   int32_t count = page.content->count;
   if (!doc->compression || count < 1) return;
-  uLong capacity = static_cast<uLong>(count) +
-                   static_cast<uLong>(static_cast<double>(count) * 0.001 + 16.0);
+  uLong capacity = static_cast<uLong>(count) + static_cast<uLong>(static_cast<double>(count) * 0.001 + 16.0);
   uLong bound = compressBound(static_cast<uLong>(count));
   if (bound > capacity) capacity = bound;
   std::string dest;
@@ -90,8 +88,7 @@ void compressPage(CpdfDocument* doc, CpdfPage& page) {
     return;
   }
   uLongf destLen = capacity;
-  int rc = compress(reinterpret_cast<Bytef*>(&dest[0]), &destLen,
-                    reinterpret_cast<const Bytef*>(page.content->buffer),
+  int rc = compress(reinterpret_cast<Bytef*>(&dest[0]), &destLen, reinterpret_cast<const Bytef*>(page.content->buffer),
                     static_cast<uLong>(count));
   if (rc != Z_OK) {
     cpdf_docError(doc, -1, "_pdf_closeContentMemStreamForPage()", "ZLIB compress code=%d", rc);
@@ -119,14 +116,11 @@ void outBytes(CpdfDocument* doc, const char* data, int32_t n) {
   doc->byteCount += n;
 }
 
-void out(CpdfDocument* doc, const std::string& text) {
-  outBytes(doc, text.data(), static_cast<int32_t>(text.size()));
-}
+void out(CpdfDocument* doc, const std::string& text) { outBytes(doc, text.data(), static_cast<int32_t>(text.size())); }
 
 int32_t newObject(CpdfDocument* doc) {
   if (doc->nextObject >= static_cast<int32_t>(doc->offsets.size())) {
-    cpdf_docError(doc, -1, "pdf_finalizeAll()",
-                  "Too many objects in this PDF: %d. Increase limit by pdf_open()",
+    cpdf_docError(doc, -1, "pdf_finalizeAll()", "Too many objects in this PDF: %d. Increase limit by pdf_open()",
                   static_cast<int>(doc->offsets.size()));
     return 0;
   }
@@ -160,8 +154,7 @@ using cpdf_detail::out;
 
 // ---- lifecycle ---------------------------------------------------------------------
 
-void cpdf_defaultLimitsSet(int32_t pages, int32_t fonts, int32_t images, int32_t annotations,
-                           int32_t objects) {
+void cpdf_defaultLimitsSet(int32_t pages, int32_t fonts, int32_t images, int32_t annotations, int32_t objects) {
   if (pages > 0) g_defaults.pages = pages;
   if (fonts > 0) g_defaults.fonts = fonts;
   if (images > 0) g_defaults.images = images;
@@ -201,10 +194,8 @@ CpdfDocument* cpdf_open(int32_t mode, const CpdfLimits* limits) {
 
 void cpdf_compressionFilterSet(CpdfDocument* doc, const char* command, const char* filterName) {
   // The filter names go into every compressed stream's dictionary as they are.
-  if (filterName && *filterName &&
-      !cpdf_detail::pdfSyntaxValid(filterName, cpdf_detail::PdfSyntax::FilterNames)) {
-    cpdf_docError(doc, 1, "cpdf_compressionFilterSet()", "Malformed filter name refused: %s",
-                  filterName);
+  if (filterName && *filterName && !cpdf_detail::pdfSyntaxValid(filterName, cpdf_detail::PdfSyntax::FilterNames)) {
+    cpdf_docError(doc, 1, "cpdf_compressionFilterSet()", "Malformed filter name refused: %s", filterName);
     return;
   }
   doc->compressCommand = command ? command : "";
@@ -252,8 +243,7 @@ void cpdf_viewerPrefsSet(CpdfDocument* doc, const CpdfViewerSettings* settings) 
   if (settings) doc->viewer = *settings;
 }
 
-int cpdf_pageInit(CpdfDocument* doc, int n, int rotation, const char* mediaBox,
-                  const char* cropBox) {
+int cpdf_pageInit(CpdfDocument* doc, int n, int rotation, const char* mediaBox, const char* cropBox) {
   static const char* label = "pdf_pageInit()";
   if (n < 1) {
     doc->currentContent = nullptr;
@@ -327,8 +317,7 @@ int cpdf_switchPage(CpdfDocument* doc, int n) {
     return -1;
   }
   if (doc->pages[n].flags & 1) {
-    cpdf_docError(doc, 2, label, "Cannot switch to page %d because it has already been finalized",
-                  n);
+    cpdf_docError(doc, 2, label, "Cannot switch to page %d because it has already been finalized", n);
     return -2;
   }
   makeCurrent(doc, n);
@@ -359,8 +348,7 @@ void writeCatalog(CpdfDocument* doc) {
   if (v.pageMode != 0) s += std::string("/PageMode /") + modes[v.pageMode & 3] + "\n";
   if (v.pageLayout != 0) s += std::string("/PageLayout /") + layouts[v.pageLayout & 3] + "\n";
   bool fullScreen = (v.pageMode & 3) == 3;
-  if (fullScreen || v.hideToolbar || v.hideMenubar || v.hideWindowUI || v.fitWindow ||
-      v.centerWindow) {
+  if (fullScreen || v.hideToolbar || v.hideMenubar || v.hideWindowUI || v.fitWindow || v.centerWindow) {
     s += "/ViewerPreferences <<\n";
     if (v.hideToolbar) s += "/HideToolbar true\n";
     if (v.hideMenubar) s += "/HideMenubar true\n";
@@ -441,8 +429,7 @@ void writePage(CpdfDocument* doc, CpdfPage& page) {
   l.integer(page.contentObject).text(" 0 R\n");
   if (!page.annots.empty()) {
     l.text("/Annots [ ");
-    for (int i : page.annots)
-      l.integer(doc->annotations[static_cast<size_t>(i)].objectNumber).text(" 0 R ");
+    for (int i : page.annots) l.integer(doc->annotations[static_cast<size_t>(i)].objectNumber).text(" 0 R ");
     l.text("]\n");
   }
   if (page.duration > 0) l.text("/Dur ").fixed(page.duration, 3).text("\n");
@@ -478,10 +465,10 @@ void writeInfo(CpdfDocument* doc, int32_t number) {
     stamp = cpdf_timeStampText(0);
   }
   std::string s = "<<\n/Creator (" + doc->creator + ")\n/CreationDate (D:" + stamp + ")\n";
-  s += "/Producer (" + doc->producer[0] + " " + doc->producer[1] + " on " + doc->producer[2] +
-       " " + doc->producer[3] + ")\n";
-  s += "/Author (" + doc->author + ")\n/Title (" + doc->title + ")\n/Subject (" + doc->subject +
-       ")\n/Keywords (" + doc->keywords + ")\n>>\nendobj\n";
+  s += "/Producer (" + doc->producer[0] + " " + doc->producer[1] + " on " + doc->producer[2] + " " + doc->producer[3] +
+       ")\n";
+  s += "/Author (" + doc->author + ")\n/Title (" + doc->title + ")\n/Subject (" + doc->subject + ")\n/Keywords (" +
+       doc->keywords + ")\n>>\nendobj\n";
   out(doc, s);
 }
 
@@ -565,8 +552,7 @@ int cpdf_finalizeAll(CpdfDocument* doc) {
   if (!doc->wholeFileInMemory && doc->outputFileSet) {
     int rc = cpdf_memStreamToFile(doc->file.get(), doc->outputFile.c_str());
     if (rc != 0) {
-      cpdf_docError(doc, 2, "_pdf_file_open()", "Cannot open %s for PDF output",
-                    doc->outputFile.c_str());
+      cpdf_docError(doc, 2, "_pdf_file_open()", "Cannot open %s for PDF output", doc->outputFile.c_str());
       return rc;
     }
   }
@@ -590,8 +576,7 @@ void cpdf_close(CpdfDocument* doc) {
 
 // ---- boxes and small setters -------------------------------------------------------
 
-void cpdf_getPageSize(CpdfDocument* doc, char* mediaBox, int mediaMax, char* cropBox,
-                      int cropMax) {
+void cpdf_getPageSize(CpdfDocument* doc, char* mediaBox, int mediaMax, char* cropBox, int cropMax) {
   auto copy = [](char* dst, int max, const std::string& src) {
     if (!dst || max <= 0) return;
     size_t n = std::min(src.size(), static_cast<size_t>(max - 1));

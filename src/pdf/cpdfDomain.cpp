@@ -22,12 +22,11 @@ float logOf(float v) { return v > 0 ? std::log10(v) : 0.0f; }
 
 // ---- domains -------------------------------------------------------------------------
 
-void cpdf_tickRangeRound(float min, float max, float* low, float* high, float* majorStart,
-                         float* majorStep, float* minorStart, float* minorStep) {
-  static const float rows[][3] = {{10, 1, 5},  {12, 1, 4},  {15, 1, 5},  {16, 1, 4},
-                                  {20, 1, 5},  {25, 1, 5},  {30, 2, 10}, {35, 5, 10},
-                                  {40, 5, 10}, {50, 5, 10}, {60, 10, 20}, {80, 10, 20},
-                                  {90, 10, 30}, {100, 10, 50}};
+void cpdf_tickRangeRound(float min, float max, float* low, float* high, float* majorStart, float* majorStep,
+                         float* minorStart, float* minorStep) {
+  static const float rows[][3] = {{10, 1, 5},   {12, 1, 4},   {15, 1, 5},   {16, 1, 4},   {20, 1, 5},
+                                  {25, 1, 5},   {30, 2, 10},  {35, 5, 10},  {40, 5, 10},  {50, 5, 10},
+                                  {60, 10, 20}, {80, 10, 20}, {90, 10, 30}, {100, 10, 50}};
   float m = std::max(std::fabs(min), std::fabs(max));
   int exponent = 0;
   float mantissa = cpdf_exponentSplit(m, &exponent);
@@ -68,9 +67,8 @@ void cpdf_tickRangeRound(float min, float max, float* low, float* high, float* m
   *minorStart = lo;
 }
 
-CpdfPlotDomain* cpdf_newPlotDomain(float x, float y, float width, float height, float xMin,
-                                   float xMax, float yMin, float yMax, int xType, int yType,
-                                   int timeFlag) {
+CpdfPlotDomain* cpdf_newPlotDomain(float x, float y, float width, float height, float xMin, float xMax, float yMin,
+                                   float yMax, int xType, int yType, int timeFlag) {
   auto* d = new (std::nothrow) CpdfPlotDomain;
   if (!cpdf_allocCheck(d)) return nullptr;
   d->x = x;
@@ -86,21 +84,17 @@ CpdfPlotDomain* cpdf_newPlotDomain(float x, float y, float width, float height, 
   d->timeFlag = timeFlag;
   float lo, hi;
   if (xType == 0)
-    cpdf_tickRangeRound(xMin, xMax, &lo, &hi, &d->mesh[0][0], &d->mesh[0][1], &d->mesh[0][2],
-                        &d->mesh[0][3]);
+    cpdf_tickRangeRound(xMin, xMax, &lo, &hi, &d->mesh[0][0], &d->mesh[0][1], &d->mesh[0][2], &d->mesh[0][3]);
   if (yType == 0)
-    cpdf_tickRangeRound(yMin, yMax, &lo, &hi, &d->mesh[1][0], &d->mesh[1][1], &d->mesh[1][2],
-                        &d->mesh[1][3]);
+    cpdf_tickRangeRound(yMin, yMax, &lo, &hi, &d->mesh[1][0], &d->mesh[1][1], &d->mesh[1][2], &d->mesh[1][3]);
   return d;
 }
 
-CpdfPlotDomain* cpdf_newTimePlotDomain(float x, float y, float width, float height,
-                                       const struct tm* startTime, const struct tm* endTime,
-                                       float yMin, float yMax, int xType, int yType,
+CpdfPlotDomain* cpdf_newTimePlotDomain(float x, float y, float width, float height, const struct tm* startTime,
+                                       const struct tm* endTime, float yMin, float yMax, int xType, int yType,
                                        int timeFlag) {
   float days = cpdf_dayCount(startTime, endTime);
-  CpdfPlotDomain* d =
-      cpdf_newPlotDomain(x, y, width, height, 0, days, yMin, yMax, 0, yType, timeFlag);
+  CpdfPlotDomain* d = cpdf_newPlotDomain(x, y, width, height, 0, days, yMin, yMax, 0, yType, timeFlag);
   if (!d) return nullptr;
   (void)xType;
   d->timeDomain = true;
@@ -202,8 +196,8 @@ void domainInit(CpdfDocument*, CpdfPage& page, float llx, float lly, float urx, 
 
 }  // namespace cpdf_detail
 
-void cpdf_meshStepsSet(CpdfPlotDomain* domain, int axis, float majorStart, float majorStep,
-                       float minorStart, float minorStep) {
+void cpdf_meshStepsSet(CpdfPlotDomain* domain, int axis, float majorStart, float majorStep, float minorStart,
+                       float minorStep) {
   if (!domainOk(domain)) return;
   float* m = domain->mesh[axis ? 1 : 0];
   m[0] = majorStart;
@@ -212,8 +206,8 @@ void cpdf_meshStepsSet(CpdfPlotDomain* domain, int axis, float majorStart, float
   m[3] = minorStep;
 }
 
-void cpdf_meshColorSet(CpdfPlotDomain* domain, float majorR, float majorG, float majorB,
-                       float minorR, float minorG, float minorB) {
+void cpdf_meshColorSet(CpdfPlotDomain* domain, float majorR, float majorG, float majorB, float minorR, float minorG,
+                       float minorB) {
   if (!domainOk(domain)) return;
   const float major[3] = {majorR, majorG, majorB}, minor[3] = {minorR, minorG, minorB};
   std::memcpy(domain->majorColor, major, sizeof major);
@@ -225,8 +219,7 @@ void cpdf_meshDashSet(CpdfPlotDomain* domain, const char* majorDash, const char*
   using cpdf_detail::PdfSyntax;
   if ((majorDash && !cpdf_detail::pdfSyntaxValid(majorDash, PdfSyntax::DashPattern)) ||
       (minorDash && !cpdf_detail::pdfSyntaxValid(minorDash, PdfSyntax::DashPattern))) {
-    if (domain->doc)
-      cpdf_docError(domain->doc, 1, "cpdf_meshDashSet()", "Malformed dash pattern refused");
+    if (domain->doc) cpdf_docError(domain->doc, 1, "cpdf_meshDashSet()", "Malformed dash pattern refused");
     return;
   }
   if (majorDash) domain->majorDash = majorDash;
@@ -280,12 +273,10 @@ struct CalendarRow {
 };
 
 const CalendarRow kCalendar[] = {
-    {0.042, {1, 1}, {1, 10}}, {0.084, {1, 10}, {2, 1}}, {0.51, {1, 30}, {2, 1}},
-    {1.1, {2, 1}, {2, 6}},    {8, {2, 6}, {3, 1}},      {12.5, {2, 12}, {3, 1}},
-    {21.5, {2, 12}, {3, 5}},  {42, {3, 1}, {3, 10}},    {190, {3, 10}, {4, 1}},
-    {367, {4, 1}, {4, 3}},    {735, {4, 1}, {4, 6}},    {2193, {4, 6}, {5, 1}},
-    {7306, {5, 1}, {5, 5}},   {21916, {5, 1}, {5, 10}}, {54788, {5, 5}, {5, 10}},
-    {99999, {5, 10}, {5, 100}},
+    {0.042, {1, 1}, {1, 10}}, {0.084, {1, 10}, {2, 1}}, {0.51, {1, 30}, {2, 1}},  {1.1, {2, 1}, {2, 6}},
+    {8, {2, 6}, {3, 1}},      {12.5, {2, 12}, {3, 1}},  {21.5, {2, 12}, {3, 5}},  {42, {3, 1}, {3, 10}},
+    {190, {3, 10}, {4, 1}},   {367, {4, 1}, {4, 3}},    {735, {4, 1}, {4, 6}},    {2193, {4, 6}, {5, 1}},
+    {7306, {5, 1}, {5, 5}},   {21916, {5, 1}, {5, 10}}, {54788, {5, 5}, {5, 10}}, {99999, {5, 10}, {5, 100}},
 };
 
 const CalendarRow& calendarRow(float days) {
@@ -302,9 +293,15 @@ int monthLength(int tmYear, int tmMon) {
 
 void calendarAdvance(struct tm& t, const CalendarStep& step) {
   switch (step.unit) {
-    case 0: t.tm_sec += step.count; break;
-    case 1: t.tm_min += step.count; break;
-    case 2: t.tm_hour += step.count; break;
+    case 0:
+      t.tm_sec += step.count;
+      break;
+    case 1:
+      t.tm_min += step.count;
+      break;
+    case 2:
+      t.tm_hour += step.count;
+      break;
     case 3:
       t.tm_mday += step.count;
       if (t.tm_mday > monthLength(t.tm_year, t.tm_mon)) {
@@ -316,8 +313,12 @@ void calendarAdvance(struct tm& t, const CalendarStep& step) {
         t.tm_mday -= 1;
       }
       break;
-    case 4: t.tm_mon += step.count; break;
-    default: t.tm_year += step.count; break;
+    case 4:
+      t.tm_mon += step.count;
+      break;
+    default:
+      t.tm_year += step.count;
+      break;
   }
   cpdf_normalizeTime(&t);
 }
@@ -377,11 +378,9 @@ void meshAxis(CpdfDocument* doc, const CpdfPlotDomain* d, int axis) {
   if (axis == 0 && d->timeDomain) {
     const CalendarRow& row = calendarRow(hi);
     meshStyle(doc, d, false);
-    eachCalendarStep(d->startTime, hi, row.minor,
-                     [&](float pos, const struct tm&) { meshLine(doc, d, 0, pos); });
+    eachCalendarStep(d->startTime, hi, row.minor, [&](float pos, const struct tm&) { meshLine(doc, d, 0, pos); });
     meshStyle(doc, d, true);
-    eachCalendarStep(d->startTime, hi, row.major,
-                     [&](float pos, const struct tm&) { meshLine(doc, d, 0, pos); });
+    eachCalendarStep(d->startTime, hi, row.major, [&](float pos, const struct tm&) { meshLine(doc, d, 0, pos); });
     return;
   }
   if (type == 1) {
@@ -408,8 +407,7 @@ void meshAxis(CpdfDocument* doc, const CpdfPlotDomain* d, int axis) {
     if (!(step > 0) || !std::isfinite(start)) continue;
     meshStyle(doc, d, major);
     int n = 0;
-    for (float v = start; v <= hi * 1.0001f && n < kMaxSteps; v = start + step * ++n)
-      meshLine(doc, d, axis, v);
+    for (float v = start; v <= hi * 1.0001f && n < kMaxSteps; v = start + step * ++n) meshLine(doc, d, axis, v);
   }
 }
 
@@ -450,7 +448,8 @@ struct CpdfAxis {
   float fontSize = 12;
   std::vector<std::string> labelTexts;
   std::string title, titleFont = "Helvetica", titleEncoding = "MacRomanEncoding";
-  struct tm startTime {}, endTime {};
+  struct tm startTime {
+  }, endTime{};
   int monthNames = 1, shortYears = 1;
   int lastMinute = 99, lastHour = 99, lastDay = 99, lastMonth = 99, lastYear = 0;
 };
@@ -469,8 +468,7 @@ CpdfAxis* cpdf_newAxis(float angle, float length, int type, float min, float max
   }
   if (type == 0) {
     float lo, hi;
-    cpdf_tickRangeRound(min, max, &lo, &hi, &a->majorStart, &a->majorStep, &a->minorStart,
-                        &a->minorStep);
+    cpdf_tickRangeRound(min, max, &lo, &hi, &a->majorStart, &a->majorStep, &a->minorStart, &a->minorStep);
   }
   return a;
 }
@@ -480,15 +478,13 @@ namespace {
 // An axis has no document to report to: an encoding that is no PDF name falls back to
 // the default, as a missing one does, rather than being refused at every drawing.
 const char* axisEncoding(const char* encoding) {
-  if (encoding && cpdf_detail::pdfSyntaxValid(encoding, cpdf_detail::PdfSyntax::EncodingName))
-    return encoding;
+  if (encoding && cpdf_detail::pdfSyntaxValid(encoding, cpdf_detail::PdfSyntax::EncodingName)) return encoding;
   return "MacRomanEncoding";
 }
 
 }  // namespace
 
-CpdfAxis* cpdf_newTimeAxis(float angle, float length, int, const struct tm* startTime,
-                           const struct tm* endTime) {
+CpdfAxis* cpdf_newTimeAxis(float angle, float length, int, const struct tm* startTime, const struct tm* endTime) {
   CpdfAxis* a = cpdf_newAxis(angle, length, 2, 0, cpdf_dayCount(startTime, endTime));
   if (!a) return nullptr;
   a->startTime = *startTime;
@@ -498,8 +494,8 @@ CpdfAxis* cpdf_newTimeAxis(float angle, float length, int, const struct tm* star
   return a;
 }
 
-void cpdf_axisLabelFont(CpdfAxis* axis, int monthNames, int shortYears, const char* fontName,
-                        float size, const char* encoding) {
+void cpdf_axisLabelFont(CpdfAxis* axis, int monthNames, int shortYears, const char* fontName, float size,
+                        const char* encoding) {
   axis->monthNames = monthNames;
   axis->shortYears = shortYears;
   if (fontName) axis->fontName = fontName;
@@ -519,8 +515,8 @@ void cpdf_bindAxisDomain(CpdfAxis* axis, CpdfPlotDomain* domain, float xOffset, 
   axis->yOffset = yOffset;
 }
 
-void cpdf_axisLineWidths(CpdfAxis* axis, float lineWidth, float majorTickLength,
-                         float minorTickLength, float majorTickWidth, float minorTickWidth) {
+void cpdf_axisLineWidths(CpdfAxis* axis, float lineWidth, float majorTickLength, float minorTickLength,
+                         float majorTickWidth, float minorTickWidth) {
   axis->lineWidth = lineWidth;
   axis->majorLength = majorTickLength;
   axis->minorLength = minorTickLength;
@@ -528,8 +524,7 @@ void cpdf_axisLineWidths(CpdfAxis* axis, float lineWidth, float majorTickLength,
   axis->minorWidth = minorTickWidth;
 }
 
-void cpdf_axisTicValues(CpdfAxis* axis, float majorStart, float majorStep, float minorStart,
-                        float minorStep) {
+void cpdf_axisTicValues(CpdfAxis* axis, float majorStart, float majorStep, float minorStart, float minorStep) {
   axis->majorStart = majorStart;
   axis->majorStep = majorStep;
   axis->minorStart = minorStart;
@@ -541,8 +536,7 @@ void cpdf_axisLogMasks(CpdfAxis* axis, int tickMask, int labelMask) {
   axis->labelMask = labelMask;
 }
 
-void cpdf_axisNumberFormat(CpdfAxis* axis, const char* format, const char* fontName, float size,
-                           const char* encoding) {
+void cpdf_axisNumberFormat(CpdfAxis* axis, const char* format, const char* fontName, float size, const char* encoding) {
   if (format) axis->format = format;
   if (fontName) axis->fontName = fontName;
   axis->fontSize = size;
@@ -560,8 +554,7 @@ void cpdf_axisLabelTexts(CpdfAxis* axis, int count, const char* const* texts) {
   }
 }
 
-void cpdf_axisTitleText(CpdfAxis* axis, const char* text, const char* fontName,
-                        const char* encoding, float size) {
+void cpdf_axisTitleText(CpdfAxis* axis, const char* text, const char* fontName, const char* encoding, float size) {
   axis->title = text ? text : "";
   if (fontName) axis->titleFont = fontName;
   axis->titleEncoding = axisEncoding(encoding);
@@ -607,8 +600,7 @@ std::string numberLabel(const CpdfAxis* a, float v) {
 float axisPos(const CpdfAxis* a, float v) {
   if (a->type == 1) {
     if (v <= 0 || a->min <= 0 || a->max <= a->min) return 0;
-    return a->length * (std::log10(v) - std::log10(a->min)) /
-           (std::log10(a->max) - std::log10(a->min));
+    return a->length * (std::log10(v) - std::log10(a->min)) / (std::log10(a->max) - std::log10(a->min));
   }
   return a->max != a->min ? (v - a->min) * a->length / (a->max - a->min) : 0;
 }
@@ -777,8 +769,8 @@ void cpdf_paintAxis(CpdfAxis* axis) {
   float low, high;
   tickEnds(a, a->majorLength, low, high);
   float edge = a->labelSide ? high : low;
-  auto place = [&](float p, const std::string& text, float size, float dist, int upright,
-                   float& edgeOut, bool timeLabelPlace = false) {
+  auto place = [&](float p, const std::string& text, float size, float dist, int upright, float& edgeOut,
+                   bool timeLabelPlace = false) {
     float w = cpdf_stringWidth(doc, text.c_str());
     float across = a->labelSide ? edge + dist + (upright ? w : 0) : edge - dist - 0.6f * size;
     float along = upright ? p - (c * w / 2 + s * 0.3f * size) : p - w / 2;
@@ -798,20 +790,17 @@ void cpdf_paintAxis(CpdfAxis* axis) {
       axis->lastYear = 0;
       eachCalendarStep(a->startTime, a->max, row.major, [&](float pos, const struct tm& t) {
         std::string text = timeLabel(axis, doc->monthNames, row.major.unit, t);
-        place(axisPos(a, pos), text, a->fontSize, a->labelDistance, a->labelsUpright, labelEdge,
-              true);
+        place(axisPos(a, pos), text, a->fontSize, a->labelDistance, a->labelsUpright, labelEdge, true);
       });
     } else if (a->type == 1) {
       eachLogValue(a, [&](float v, int k) {
         if (a->labelMask & (1 << k))
-          place(axisPos(a, v), numberLabel(a, v), a->fontSize, a->labelDistance, a->labelsUpright,
-                labelEdge);
+          place(axisPos(a, v), numberLabel(a, v), a->fontSize, a->labelDistance, a->labelsUpright, labelEdge);
       });
     } else {
       eachValue(a->majorStart, a->majorStep, a->max, [&](float v, int n) {
         if (!a->labelTexts.empty() && n >= static_cast<int>(a->labelTexts.size())) return;
-        std::string text = a->labelTexts.empty() ? numberLabel(a, v)
-                                                 : a->labelTexts[static_cast<size_t>(n)];
+        std::string text = a->labelTexts.empty() ? numberLabel(a, v) : a->labelTexts[static_cast<size_t>(n)];
         place(axisPos(a, v), text, a->fontSize, a->labelDistance, a->labelsUpright, labelEdge);
       });
     }

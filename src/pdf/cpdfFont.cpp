@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-using cpdf_detail::Line;
 using cpdf_detail::beginObject;
+using cpdf_detail::Line;
 using cpdf_detail::newObject;
 using cpdf_detail::out;
 namespace tables = cpdf_tables;
@@ -45,8 +45,7 @@ int kindOf(int number) {
 }
 
 bool remapped(const CpdfFont& f) {
-  return f.kind <= 1 && f.fontNumber != 12 && f.fontNumber != 13 && f.encodingIndex >= 1 &&
-         f.encodingIndex <= 3;
+  return f.kind <= 1 && f.fontNumber != 12 && f.fontNumber != 13 && f.encodingIndex >= 1 && f.encodingIndex <= 3;
 }
 
 int widthOf(const CpdfFont& f, unsigned char code) {
@@ -79,8 +78,7 @@ std::shared_ptr<CpdfFontDescriptor> builtinDescriptor(int number) {
 
 // Font map: "name (pfm path) (pfb path)" lines. 0 found, 1 no file, 2 syntax error,
 // -1 name not listed.
-int fontMapLookup(const std::string& mapFile, const std::string& name, std::string& pfm,
-                  std::string& pfb) {
+int fontMapLookup(const std::string& mapFile, const std::string& name, std::string& pfm, std::string& pfb) {
   std::string text;
   if (!cpdf_detail::readWholeFile(mapFile.c_str(), text)) return 1;
   std::string pfmDir, pfbDir;
@@ -136,8 +134,8 @@ int fontMapLookup(const std::string& mapFile, const std::string& name, std::stri
 bool loadPfm(const std::string& path, CpdfExternalFont& font) {
   std::string bytes;
   if (!cpdf_detail::readWholeFile(path.c_str(), bytes)) return false;
-  return cpdf_detail::readPfmBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
-                                   path.c_str(), font) == 0;
+  return cpdf_detail::readPfmBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), path.c_str(), font) ==
+         0;
 }
 
 int loadPfb(const std::string& path, FontFile& file) {
@@ -146,8 +144,7 @@ int loadPfb(const std::string& path, FontFile& file) {
     cpdf_hookError(1, "cpdf", "ReadPFB - Unable to open PFB file: %s", path.c_str());
     return 1;
   }
-  return cpdf_detail::readPfbBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(),
-                                   path.c_str(), file);
+  return cpdf_detail::readPfbBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), path.c_str(), file);
 }
 
 // Finds the PFM and PFB of a font that is not built in; -1 when it cannot be loaded.
@@ -178,8 +175,8 @@ int loadExternalFont(CpdfDocument* doc, const char* name) {
       return -1;
     }
     if (!loadPfm(pfmPath, *font)) {
-      cpdf_docError(doc, 1, label, "Fontmap file %s or PFM file %s for %s is invalid.",
-                    doc->fontMapFile.c_str(), pfmPath.c_str(), name);
+      cpdf_docError(doc, 1, label, "Fontmap file %s or PFM file %s for %s is invalid.", doc->fontMapFile.c_str(),
+                    pfmPath.c_str(), name);
       return -1;
     }
   }
@@ -191,8 +188,7 @@ int loadExternalFont(CpdfDocument* doc, const char* name) {
 }
 
 const CpdfFont* currentFont(const CpdfDocument* doc) {
-  if (doc->currentFont < 0 || doc->currentFont >= static_cast<int>(doc->fonts.size()))
-    return nullptr;
+  if (doc->currentFont < 0 || doc->currentFont >= static_cast<int>(doc->fonts.size())) return nullptr;
   return &doc->fonts[static_cast<size_t>(doc->currentFont)];
 }
 
@@ -201,8 +197,7 @@ float metricOf(CpdfDocument* doc, int which) {
   if (!f) return 0;
   int v = 0;
   if (f->descriptor) {
-    v = which == 0 ? f->descriptor->capHeight : which == 1 ? f->descriptor->ascent
-                                                           : f->descriptor->descent;
+    v = which == 0 ? f->descriptor->capHeight : which == 1 ? f->descriptor->ascent : f->descriptor->descent;
   } else {
     const tables::BuiltinFont& b = tables::kBuiltinFonts[f->fontNumber];
     v = which == 0 ? b.capHeight : which == 1 ? b.ascent : b.descent;
@@ -265,8 +260,7 @@ int cpdf_setFont(CpdfDocument* doc, const char* name, const char* encoding, floa
     }
     if (index < 0) {
       if (static_cast<int>(doc->fonts.size()) >= doc->limits.fonts) {
-        cpdf_docError(doc, 1, label, "Too many fonts in this PDF: %d. Increase limit by pdf_open()",
-                      doc->limits.fonts);
+        cpdf_docError(doc, 1, label, "Too many fonts in this PDF: %d. Increase limit by pdf_open()", doc->limits.fonts);
         return 1;
       }
       CpdfFont f;
@@ -304,8 +298,7 @@ int cpdf_setFont(CpdfDocument* doc, const char* name, const char* encoding, floa
     }
     doc->currentFont = index;
     doc->fontSize = size;
-    if (doc->currentContent && doc->currentPage >= 1 &&
-        doc->currentPage < static_cast<int>(doc->pages.size()))
+    if (doc->currentContent && doc->currentPage >= 1 && doc->currentPage < static_cast<int>(doc->pages.size()))
       cpdf_detail::pageUse(doc->pages[doc->currentPage].fonts, index);
     Line l;
     l.text("/").text(doc->fonts[static_cast<size_t>(index)].resourceName).text(" ");
@@ -376,8 +369,7 @@ void writeFonts(CpdfDocument* doc) {
     Line l;
     l.text("<<\n/Type /Font\n/Subtype /").text(f.kind == 3 ? "Type0" : "Type1").text("\n");
     l.text("/Name /").text(f.resourceName).text("\n/BaseFont /").text(f.baseFont).text("\n");
-    if (f.hasEncoding && f.fontNumber != 12 && f.fontNumber != 13)
-      l.text("/Encoding /").text(f.encoding).text("\n");
+    if (f.hasEncoding && f.fontNumber != 12 && f.fontNumber != 13) l.text("/Encoding /").text(f.encoding).text("\n");
     if (f.kind == 1 || f.kind == 2) {
       l.text("/FirstChar ").integer(f.firstChar).text("\n/LastChar ").integer(f.lastChar);
       l.text("\n/Widths [\n");

@@ -30,8 +30,8 @@ bool readWholeFile(const char* path, std::string& out) {
 namespace {
 
 uint32_t le32(const uint8_t* p) {
-  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
-         (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+  return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) | (static_cast<uint32_t>(p[2]) << 16) |
+         (static_cast<uint32_t>(p[3]) << 24);
 }
 int le16(const uint8_t* p) { return p[0] | (p[1] << 8); }
 int le16s(const uint8_t* p) { return static_cast<int16_t>(le16(p)); }
@@ -56,13 +56,13 @@ int readPfbBytes(const uint8_t* data, size_t size, const char* path, FontFile& o
   for (int s = 0; s < 3; ++s) {
     if (size - pos < 6) return sectionError(s, 0);
     if (data[pos] != 128) {
-      cpdf_hookError(1, "cpdf", "ReadPFB - Bad magic number: %d (128 expected) in section %d of file %s",
-                     data[pos], s + 1, path);
+      cpdf_hookError(1, "cpdf", "ReadPFB - Bad magic number: %d (128 expected) in section %d of file %s", data[pos],
+                     s + 1, path);
       return 2;
     }
     if (data[pos + 1] != expectedType[s]) {
-      cpdf_hookError(1, "cpdf", "ReadPFB - Unexpected type: %d (%d expected) in section %d of file %s",
-                     data[pos + 1], expectedType[s], s + 1, path);
+      cpdf_hookError(1, "cpdf", "ReadPFB - Unexpected type: %d (%d expected) in section %d of file %s", data[pos + 1],
+                     expectedType[s], s + 1, path);
       return 3;
     }
     uint32_t length = le32(data + pos + 2);
@@ -94,11 +94,9 @@ int readPfmBytes(const uint8_t* data, size_t size, const char* path, CpdfExterna
   uint32_t extMetrics = le32(data + 119);
   uint32_t extentTable = le32(data + 123);
   uint32_t driverInfo = le32(data + 139);
-  if (version != 0x100 || device >= size || size - device < 10 ||
-      std::memcmp(data + device, "PostScript", 10) != 0)
+  if (version != 0x100 || device >= size || size - device < 10 || std::memcmp(data + device, "PostScript", 10) != 0)
     return invalid();
-  if (extMetrics >= size || size - extMetrics < 2 + 12 + 22 || driverInfo >= size)
-    return invalid();
+  if (extMetrics >= size || size - extMetrics < 2 + 12 + 22 || driverInfo >= size) return invalid();
   int first = data[95], last = data[96];
   if (last < first) return invalid();
   size_t widthCount = static_cast<size_t>(last - first + 1);
@@ -112,12 +110,11 @@ int readPfmBytes(const uint8_t* data, size_t size, const char* path, CpdfExterna
   bool italic = data[80] != 0;
 
   std::string fontName;
-  for (size_t i = driverInfo; i < size && data[i] && fontName.size() < 64; ++i)
-    fontName += static_cast<char>(data[i]);
+  for (size_t i = driverInfo; i < size && data[i] && fontName.size() < 64; ++i) fontName += static_cast<char>(data[i]);
   if (fontName.empty()) return invalid();
   for (char c : fontName)
-    if (c <= ' ' || c == '/' || c == '(' || c == ')' || c == '<' || c == '>' || c == '[' ||
-        c == ']' || c == '{' || c == '}' || c == '%' || static_cast<unsigned char>(c) > 126)
+    if (c <= ' ' || c == '/' || c == '(' || c == ')' || c == '<' || c == '>' || c == '[' || c == ']' || c == '{' ||
+        c == '}' || c == '%' || static_cast<unsigned char>(c) > 126)
       return invalid();  // not a name the PDF syntax can carry
 
   auto d = std::make_shared<CpdfFontDescriptor>();

@@ -11,8 +11,7 @@ constexpr int kFirstCjkFont = 41;
 struct BuiltinFont {
   const char* name;
   const uint16_t* widths;  // kWidthCount entries, WinAnsi order then extras; null for CJK
-  int16_t ascent, capHeight, descent, stemV, xHeight, stemH, missingWidth, leading, maxWidth,
-      avgWidth;
+  int16_t ascent, capHeight, descent, stemV, xHeight, stemH, missingWidth, leading, maxWidth, avgWidth;
   int32_t flags;
   float italicAngle;
   int16_t fontBBox[4];

@@ -4,16 +4,16 @@
 #include <cmath>
 #include <initializer_list>
 
-using cpdf_detail::Line;
 using cpdf_detail::ContentGroup;
 using cpdf_detail::contentLine;
+using cpdf_detail::Line;
 
 namespace {
 
 constexpr float kDegToRad = 0.017453292522222223f;
 
-bool numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals,
-                 const char* op, const char* label) {
+bool numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals, const char* op,
+                 const char* label) {
   Line l;
   bool first = true;
   for (float v : values) {
@@ -65,13 +65,11 @@ void cpdf_dashPattern(CpdfDocument* doc, const char* dash) {
 
 void cpdf_solidLine(CpdfDocument* doc) { cpdf_dashPattern(doc, "[] 0"); }
 
-void cpdf_pointsMatrixConcat(CpdfDocument* doc, float a, float b, float c, float d, float e,
-                             float f) {
+void cpdf_pointsMatrixConcat(CpdfDocument* doc, float a, float b, float c, float d, float e, float f) {
   numbersLine(doc, {a, b, c, d, e, f}, 4, "cm", "cpdf_concat()");
 }
 
-void cpdf_domainMatrixConcat(CpdfDocument* doc, float a, float b, float c, float d, float e,
-                             float f) {
+void cpdf_domainMatrixConcat(CpdfDocument* doc, float a, float b, float c, float d, float e, float f) {
   cpdf_pointsMatrixConcat(doc, a, b, c, d, x_Domain2Points(doc, e), y_Domain2Points(doc, f));
 }
 
@@ -81,17 +79,13 @@ void cpdf_turnAxes(CpdfDocument* doc, float angle) {
   cpdf_pointsMatrixConcat(doc, c, s, -s, c, 0, 0);
 }
 
-void cpdf_pointsShift(CpdfDocument* doc, float x, float y) {
-  cpdf_pointsMatrixConcat(doc, 1, 0, 0, 1, x, y);
-}
+void cpdf_pointsShift(CpdfDocument* doc, float x, float y) { cpdf_pointsMatrixConcat(doc, 1, 0, 0, 1, x, y); }
 
 void cpdf_shiftAxes(CpdfDocument* doc, float x, float y) {
   cpdf_pointsShift(doc, x_Domain2Points(doc, x), y_Domain2Points(doc, y));
 }
 
-void cpdf_scaleAxes(CpdfDocument* doc, float sx, float sy) {
-  cpdf_pointsMatrixConcat(doc, sx, 0, 0, sy, 0, 0);
-}
+void cpdf_scaleAxes(CpdfDocument* doc, float sx, float sy) { cpdf_pointsMatrixConcat(doc, sx, 0, 0, sy, 0, 0); }
 
 void cpdf_flatnessI(CpdfDocument* doc, int v) {
   Line l;
@@ -108,18 +102,12 @@ void cpdf_lineCapJ(CpdfDocument* doc, int v) {
   l.integer(v).text(" J\n");
   contentLine(doc, l, "cpdf_setlinecap()");
 }
-void cpdf_miterLimitM(CpdfDocument* doc, float v) {
-  numbersLine(doc, {v}, 4, "M", "cpdf_setmiterlimit()");
-}
-void cpdf_lineWidthW(CpdfDocument* doc, float v) {
-  numbersLine(doc, {v}, 4, "w", "cpdf_setlinewidth()");
-}
+void cpdf_miterLimitM(CpdfDocument* doc, float v) { numbersLine(doc, {v}, 4, "M", "cpdf_setmiterlimit()"); }
+void cpdf_lineWidthW(CpdfDocument* doc, float v) { numbersLine(doc, {v}, 4, "w", "cpdf_setlinewidth()"); }
 void cpdf_strokeAdjust(CpdfDocument*, int) {}
 
 void cpdf_grayFillG(CpdfDocument* doc, float g) { numbersLine(doc, {g}, 4, "g", "cpdf_setgray()"); }
-void cpdf_grayStrokeG(CpdfDocument* doc, float g) {
-  numbersLine(doc, {g}, 4, "G", "cpdf_setgrayStroke()");
-}
+void cpdf_grayStrokeG(CpdfDocument* doc, float g) { numbersLine(doc, {g}, 4, "G", "cpdf_setgrayStroke()"); }
 void cpdf_setrgbcolorfill(CpdfDocument* doc, float r, float g, float b) {
   numbersLine(doc, {r, g, b}, 4, "rg", "cpdf_setrgbcolorFill()");
 }
@@ -155,12 +143,8 @@ void cpdf_rawGetPosition(CpdfDocument* doc, float* x, float* y) {
 
 void cpdf_rawMoveto(CpdfDocument* doc, float x, float y) { pathPoint(doc, x, y, "m", "cpdf_moveto()"); }
 void cpdf_rawLineto(CpdfDocument* doc, float x, float y) { pathPoint(doc, x, y, "l", "cpdf_lineto()"); }
-void cpdf_pointsRelMove(CpdfDocument* doc, float dx, float dy) {
-  cpdf_rawMoveto(doc, doc->curX + dx, doc->curY + dy);
-}
-void cpdf_pointsRelLine(CpdfDocument* doc, float dx, float dy) {
-  cpdf_rawLineto(doc, doc->curX + dx, doc->curY + dy);
-}
+void cpdf_pointsRelMove(CpdfDocument* doc, float dx, float dy) { cpdf_rawMoveto(doc, doc->curX + dx, doc->curY + dy); }
+void cpdf_pointsRelLine(CpdfDocument* doc, float dx, float dy) { cpdf_rawLineto(doc, doc->curX + dx, doc->curY + dy); }
 void cpdf_moveto(CpdfDocument* doc, float x, float y) {
   cpdf_rawMoveto(doc, x_Domain2Points(doc, x), y_Domain2Points(doc, y));
 }
@@ -168,8 +152,7 @@ void cpdf_lineto(CpdfDocument* doc, float x, float y) {
   cpdf_rawLineto(doc, x_Domain2Points(doc, x), y_Domain2Points(doc, y));
 }
 
-void cpdf_pointsCurve(CpdfDocument* doc, float x1, float y1, float x2, float y2, float x3,
-                      float y3) {
+void cpdf_pointsCurve(CpdfDocument* doc, float x1, float y1, float x2, float y2, float x3, float y3) {
   if (numbersLine(doc, {x1, y1, x2, y2, x3, y3}, 3, "c", "cpdf_curveto()")) {
     doc->curX = x3;
     doc->curY = y3;
@@ -228,8 +211,7 @@ void cpdf_pointsCircle(CpdfDocument* doc, float x, float y, float r) {
 namespace {
 
 // One Bezier segment of half-angle h around the middle angle m.
-void arcSegment(CpdfDocument* doc, float x, float y, float r, float m, float h, float sign,
-                int startMode) {
+void arcSegment(CpdfDocument* doc, float x, float y, float r, float m, float h, float sign, int startMode) {
   float a = std::fabs(h) * 3.141592654f / 180.0f;
   float u = std::cos(a), w = std::sin(a);
   float p0x = r * u, p0y = -sign * r * w;
@@ -248,8 +230,7 @@ void arcSegment(CpdfDocument* doc, float x, float y, float r, float m, float h, 
 
 }  // namespace
 
-void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, float end,
-                    int movetoFlag) {
+void cpdf_pointsArc(CpdfDocument* doc, float x, float y, float r, float start, float end, int movetoFlag) {
   ContentGroup group(doc);
   if (!finite({x, y, r, start, end})) {
     numbersLine(doc, {x, y, r, start, end}, 3, "c", "cpdf_arc()");
@@ -279,11 +260,9 @@ void cpdf_domainCircle(CpdfDocument* doc, float x, float y, float r) {
   cpdf_pointsCircle(doc, px, y_Domain2Points(doc, y), x_Domain2Points(doc, x + r) - px);
 }
 
-void cpdf_domainArc(CpdfDocument* doc, float x, float y, float r, float start, float end,
-                    int movetoFlag) {
+void cpdf_domainArc(CpdfDocument* doc, float x, float y, float r, float start, float end, int movetoFlag) {
   float px = x_Domain2Points(doc, x);
-  cpdf_pointsArc(doc, px, y_Domain2Points(doc, y), x_Domain2Points(doc, x + r) - px, start, end,
-                 movetoFlag);
+  cpdf_pointsArc(doc, px, y_Domain2Points(doc, y), x_Domain2Points(doc, x + r) - px, start, end, movetoFlag);
 }
 
 void cpdf_closepath(CpdfDocument* doc) { plain(doc, "h\n", "cpdf_closepath()"); }

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <cstring>
 
-using cpdf_detail::Line;
 using cpdf_detail::beginObject;
+using cpdf_detail::Line;
 using cpdf_detail::newObject;
 using cpdf_detail::out;
 
@@ -78,8 +78,7 @@ int read_JPEG_header(const char* fileName, CpdfImage* image) {
     return -1;
   }
   cpdf_detail::JpegInfo info;
-  int rc = cpdf_detail::readJpegHeaderBytes(reinterpret_cast<const uint8_t*>(bytes.data()),
-                                            bytes.size(), info);
+  int rc = cpdf_detail::readJpegHeaderBytes(reinterpret_cast<const uint8_t*>(bytes.data()), bytes.size(), info);
   if (rc < 0) return rc;
   image->width = info.width;
   image->height = info.height;
@@ -91,16 +90,15 @@ int read_JPEG_header(const char* fileName, CpdfImage* image) {
 
 // ---- inline images -------------------------------------------------------------------
 
-int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCount, float x,
-                             float y, float angle, float width, float height, int pixelsWide,
-                             int pixelsHigh, int bitsPerComponent, int colourSpaceCode,
-                             int saveState) {
+int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCount, float x, float y, float angle,
+                             float width, float height, int pixelsWide, int pixelsHigh, int bitsPerComponent,
+                             int colourSpaceCode, int saveState) {
   static const char* label = "cpdf_rawPlaceInLineImage()";
   if (!cpdf_detail::contentAvailable(doc, label)) return -1;
   int code = colourSpaceCode & 3;
   int components = code == CS_RGB ? 3 : code == CS_CMYK ? 4 : 1;
-  bool bpcOk = bitsPerComponent == 1 || bitsPerComponent == 2 || bitsPerComponent == 4 ||
-               bitsPerComponent == 8 || bitsPerComponent == 16;
+  bool bpcOk = bitsPerComponent == 1 || bitsPerComponent == 2 || bitsPerComponent == 4 || bitsPerComponent == 8 ||
+               bitsPerComponent == 16;
   if (code == IMAGE_MASK) bpcOk = bitsPerComponent == 1;
   // A wrong byte count would make readers look for EI in the wrong place and garble
   // the rest of the page, so only the exact count is accepted.
@@ -113,8 +111,8 @@ int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCo
     if (rowBytes <= INT32_MAX / pixelsHigh) expected = rowBytes * pixelsHigh;
   }
   if (!data || !bpcOk || expected < 0 || expected != byteCount) {
-    cpdf_docError(doc, 1, label, "Inline image data do not match %dx%d pixels at %d bits",
-                  pixelsWide, pixelsHigh, bitsPerComponent);
+    cpdf_docError(doc, 1, label, "Inline image data do not match %dx%d pixels at %d bits", pixelsWide, pixelsHigh,
+                  bitsPerComponent);
     return -1;
   }
   using cpdf_detail::usable;
@@ -153,8 +151,7 @@ int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCo
   CpdfMemoryStream* scratch = doc->scratch.get();
   cpdf_memStreamReset(scratch);
   if (cpdf_memStreamWrite(scratch, l.str().data(), static_cast<int32_t>(l.str().size())) != 0 ||
-      cpdf_memStreamWrite(scratch, data, byteCount) != 0 ||
-      cpdf_memStreamPutText("\nEI\n", scratch) < 0) {
+      cpdf_memStreamWrite(scratch, data, byteCount) != 0 || cpdf_memStreamPutText("\nEI\n", scratch) < 0) {
     cpdf_detail::failAllocation(doc);
     return -1;
   }
@@ -163,13 +160,11 @@ int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCo
   return 0;
 }
 
-int cpdf_domainInlineImage(CpdfDocument* doc, const void* data, int32_t byteCount, float x,
-                           float y, float angle, float width, float height, int pixelsWide,
-                           int pixelsHigh, int bitsPerComponent, int colourSpaceCode,
-                           int saveState) {
-  return cpdf_rawPlaceInLineImage(doc, data, byteCount, x_Domain2Points(doc, x),
-                                  y_Domain2Points(doc, y), angle, width, height, pixelsWide,
-                                  pixelsHigh, bitsPerComponent, colourSpaceCode, saveState);
+int cpdf_domainInlineImage(CpdfDocument* doc, const void* data, int32_t byteCount, float x, float y, float angle,
+                           float width, float height, int pixelsWide, int pixelsHigh, int bitsPerComponent,
+                           int colourSpaceCode, int saveState) {
+  return cpdf_rawPlaceInLineImage(doc, data, byteCount, x_Domain2Points(doc, x), y_Domain2Points(doc, y), angle, width,
+                                  height, pixelsWide, pixelsHigh, bitsPerComponent, colourSpaceCode, saveState);
 }
 
 // ---- imported JPEG images --------------------------------------------------------------
@@ -201,9 +196,8 @@ void settle(float& size, float& scale, int pixels, float otherScale, bool otherG
 
 }  // namespace
 
-int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float x, float y,
-                       float angle, float* width, float* height, float* xScale, float* yScale,
-                       int flags) {
+int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float x, float y, float angle, float* width,
+                       float* height, float* xScale, float* yScale, int flags) {
   static const char* label = "pdf_rawImportImage()";
   if (kind == 3) {
     cpdf_hookError(1, "cpdf", "LIBTIFF library support is not compiled in.");
@@ -260,8 +254,7 @@ int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float 
   const CpdfImage& im = doc->images[static_cast<size_t>(index)];
   const float eps = 0.00001f;
   float w = *width, h = *height, sx = *xScale, sy = *yScale;
-  if (!cpdf_detail::usable(w) || !cpdf_detail::usable(h) || !cpdf_detail::usable(sx) ||
-      !cpdf_detail::usable(sy)) {
+  if (!cpdf_detail::usable(w) || !cpdf_detail::usable(h) || !cpdf_detail::usable(sx) || !cpdf_detail::usable(sy)) {
     cpdf_docError(doc, 1, label, "Number is not finite: operator refused");
     return -1;
   }
@@ -289,11 +282,10 @@ int pdf_rawImportImage(CpdfDocument* doc, const char* fileName, int kind, float 
   return 0;
 }
 
-int cpdf_domainJpegImage(CpdfDocument* doc, const char* fileName, float x, float y,
-                         float angle, float* width, float* height, float* xScale,
-                         float* yScale, int flags) {
-  return pdf_rawImportImage(doc, fileName, 0, x_Domain2Points(doc, x), y_Domain2Points(doc, y),
-                            angle, width, height, xScale, yScale, flags);
+int cpdf_domainJpegImage(CpdfDocument* doc, const char* fileName, float x, float y, float angle, float* width,
+                         float* height, float* xScale, float* yScale, int flags) {
+  return pdf_rawImportImage(doc, fileName, 0, x_Domain2Points(doc, x), y_Domain2Points(doc, y), angle, width, height,
+                            xScale, yScale, flags);
 }
 
 namespace cpdf_detail {
@@ -309,11 +301,9 @@ void writeImages(CpdfDocument* doc) {
     std::string data;
     JpegInfo info;
     if (!readWholeFile(im.fileName.c_str(), data) ||
-        readJpegHeaderBytes(reinterpret_cast<const uint8_t*>(data.data()), data.size(), info) !=
-            218 ||
+        readJpegHeaderBytes(reinterpret_cast<const uint8_t*>(data.data()), data.size(), info) != 218 ||
         info.width != im.width || info.height != im.height || info.components != im.components) {
-      cpdf_docError(doc, -1, "pdf_finalizeAll()", "Image file changed or unreadable: %s",
-                    im.fileName.c_str());
+      cpdf_docError(doc, -1, "pdf_finalizeAll()", "Image file changed or unreadable: %s", im.fileName.c_str());
       return;
     }
     beginObject(doc, im.objectNumber);

@@ -33,7 +33,8 @@ struct CpdfPlotDomain {
   float majorColor[3] = {0, 0, 0}, minorColor[3] = {0, 0, 0};
   float mesh[2][4] = {{0, 1, 0, 0.5f}, {0, 1, 0, 0.5f}};
   bool timeDomain = false;  // x runs in days from startTime
-  struct tm startTime {}, endTime {};  // [axis][majorStart, majorStep, minorStart, minorStep]
+  struct tm startTime {
+  }, endTime{};  // [axis][majorStart, majorStep, minorStart, minorStep]
 };
 
 struct CpdfFontDescriptor {
@@ -44,8 +45,7 @@ struct CpdfFontDescriptor {
   int fontBBox[4] = {0, 0, 0, 0};
   std::string fontName;
   double italicAngle = 0;
-  int stemV = 0, stemH = 0, xHeight = 0, missingWidth = 0, leading = 0, maxWidth = 0,
-      avgWidth = 0;
+  int stemV = 0, stemH = 0, xHeight = 0, missingWidth = 0, leading = 0, maxWidth = 0, avgWidth = 0;
   std::string style;
   struct FontFile* fontFile = nullptr;  // not owned (owned by the external font)
 };
@@ -180,8 +180,7 @@ struct CpdfDocument {
   int outlineCount = 0;
   CpdfOutlineEntry* firstOutline = nullptr;
   CpdfOutlineEntry* lastOutline = nullptr;
-  std::string monthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  std::string monthNames[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
   // output
   int wholeFileInMemory = 1;
   int pageContentInMemory = 1;
@@ -212,8 +211,8 @@ struct CpdfDocument {
   bool haveCreationTime = false;
   struct tm creationTime {};
   // information
-  std::string creator = "No creator", title = "No title", author = "No author",
-              subject = "No subject", keywords = "No keywords";
+  std::string creator = "No creator", title = "No title", author = "No author", subject = "No subject",
+              keywords = "No keywords";
   std::string producer[4];
 };
 

@@ -74,8 +74,7 @@ int cpdf_memStreamPutText(const char* text, CpdfMemoryStream* stream) {
   return cpdf_memStreamWrite(stream, text, n) == 0 ? n : -1;
 }
 
-void cpdf_memStreamBuffer(CpdfMemoryStream* stream, char** buffer, int32_t* count,
-                          int32_t* size) {
+void cpdf_memStreamBuffer(CpdfMemoryStream* stream, char** buffer, int32_t* count, int32_t* size) {
   if (!checkMagic(stream)) {
     *buffer = nullptr;
     *count = 0;
@@ -178,8 +177,7 @@ ContentGroup::ContentGroup(CpdfDocument* doc) : doc_(doc) {
 ContentGroup::~ContentGroup() {
   if (--doc_->groupDepth > 0) return;
   if (doc_->groupRefused) {
-    if (doc_->groupStream && doc_->groupStream == doc_->currentContent &&
-        doc_->groupStream->count >= doc_->groupStart)
+    if (doc_->groupStream && doc_->groupStream == doc_->currentContent && doc_->groupStream->count >= doc_->groupStart)
       doc_->groupStream->count = doc_->groupStart;
     doc_->curX = doc_->groupX;
     doc_->curY = doc_->groupY;

@@ -19,14 +19,10 @@ enum class Kind { None, Number, Integer, Name, String, Array, Dictionary, Keywor
 
 constexpr int kMaxDepth = 32;
 
-bool isWhite(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\0';
-}
+bool isWhite(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\f' || c == '\0'; }
 bool isDelimiter(char c) { return std::strchr("()<>[]{}/%", c) != nullptr && c != '\0'; }
 bool isRegular(char c) { return !isWhite(c) && !isDelimiter(c); }
-bool isHex(char c) {
-  return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool isHex(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 class Reader {
  public:

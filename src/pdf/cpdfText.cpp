@@ -5,15 +5,15 @@
 #include <cstring>
 #include <initializer_list>
 
-using cpdf_detail::Line;
 using cpdf_detail::contentLine;
+using cpdf_detail::Line;
 
 namespace {
 
 constexpr float kPi = 3.141592654f;
 
-void numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals,
-                 const char* op, const char* label) {
+void numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals, const char* op,
+                 const char* label) {
   Line l;
   bool first = true;
   for (float v : values) {
@@ -106,8 +106,7 @@ void cpdf_textMatrixTm(CpdfDocument* doc, float a, float b, float c, float d, fl
   setMatrix(doc, a, b, c, d, e, f);
 }
 
-void cpdf_textMatrixProduct(CpdfDocument* doc, float a, float b, float c, float d, float e,
-                            float f) {
+void cpdf_textMatrixProduct(CpdfDocument* doc, float a, float b, float c, float d, float e, float f) {
   if (!finite({a, b, c, d, e, f})) {
     numbersLine(doc, {a, b, c, d, e, f}, 4, "Tm", "cpdf_concatTextMatrix()");
     return;
@@ -123,8 +122,7 @@ void cpdf_turnText(CpdfDocument* doc, float angle) {
 }
 
 void cpdf_slantText(CpdfDocument* doc, float alpha, float beta) {
-  cpdf_textMatrixProduct(doc, 1, std::tan(kPi * alpha / 180.0f), std::tan(kPi * beta / 180.0f),
-                         1, 0, 0);
+  cpdf_textMatrixProduct(doc, 1, std::tan(kPi * alpha / 180.0f), std::tan(kPi * beta / 180.0f), 1, 0, 0);
 }
 
 void cpdf_pointsTextPlace(CpdfDocument* doc, float x, float y) {
@@ -170,8 +168,7 @@ void cpdf_domainText(CpdfDocument* doc, float x, float y, float angle, const cha
   cpdf_rawText(doc, x_Domain2Points(doc, x), y_Domain2Points(doc, y), angle, text);
 }
 
-void cpdf_pointsAlignedText(CpdfDocument* doc, float x, float y, float angle, int code,
-                            const char* text) {
+void cpdf_pointsAlignedText(CpdfDocument* doc, float x, float y, float angle, int code, const char* text) {
   cpdf_detail::ContentGroup group(doc);
   int horizontal = code % 3, vertical = code / 3;
   float w = cpdf_stringWidth(doc, text);

@@ -56,8 +56,7 @@ void cpdf_hookError(int level, const char* module, const char* format, ...) {
   va_end(args);
 }
 
-void cpdf_defaultErrorHandler(CpdfDocument*, int, const char* label, const char* format,
-                              va_list args) {
+void cpdf_defaultErrorHandler(CpdfDocument*, int, const char* label, const char* format, va_list args) {
   printReport(label, format, args);
 }
 
@@ -191,23 +190,12 @@ void cpdf_infoFieldStore(std::string& field, const char* text, int32_t capacity)
   field = escaped;
 }
 
-void cpdf_infoCreator(CpdfDocument* doc, const char* text) {
-  cpdf_infoFieldStore(doc->creator, text, 256);
-}
-void cpdf_infoTitle(CpdfDocument* doc, const char* text) {
-  cpdf_infoFieldStore(doc->title, text, 1280);
-}
-void cpdf_infoAuthor(CpdfDocument* doc, const char* text) {
-  cpdf_infoFieldStore(doc->author, text, 256);
-}
-void cpdf_infoSubject(CpdfDocument* doc, const char* text) {
-  cpdf_infoFieldStore(doc->subject, text, 256);
-}
-void cpdf_infoKeywords(CpdfDocument* doc, const char* text) {
-  cpdf_infoFieldStore(doc->keywords, text, 256);
-}
-void cpdf_infoProducer(CpdfDocument* doc, const char* s1, const char* s2, const char* s3,
-                       const char* s4) {
+void cpdf_infoCreator(CpdfDocument* doc, const char* text) { cpdf_infoFieldStore(doc->creator, text, 256); }
+void cpdf_infoTitle(CpdfDocument* doc, const char* text) { cpdf_infoFieldStore(doc->title, text, 1280); }
+void cpdf_infoAuthor(CpdfDocument* doc, const char* text) { cpdf_infoFieldStore(doc->author, text, 256); }
+void cpdf_infoSubject(CpdfDocument* doc, const char* text) { cpdf_infoFieldStore(doc->subject, text, 256); }
+void cpdf_infoKeywords(CpdfDocument* doc, const char* text) { cpdf_infoFieldStore(doc->keywords, text, 256); }
+void cpdf_infoProducer(CpdfDocument* doc, const char* s1, const char* s2, const char* s3, const char* s4) {
   const char* parts[4] = {s1, s2, s3, s4};
   for (int i = 0; i < 4; ++i) cpdf_infoFieldStore(doc->producer[i], parts[i] ? parts[i] : "", 256);
 }
@@ -317,9 +305,7 @@ void cpdf_normalizeTime(struct tm* t) {
   t->tm_wday = static_cast<int>(((days % 7) + 11) % 7);
 }
 
-int cpdf_leapYear(int year) {
-  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
-}
+int cpdf_leapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
 
 float cpdf_dayCount(const struct tm* t1, const struct tm* t2) {
   struct tm a = *t1, b = *t2;
@@ -329,8 +315,8 @@ float cpdf_dayCount(const struct tm* t1, const struct tm* t2) {
     return t.tm_hour / 24.0 + t.tm_min / 1440.0 + t.tm_sec / 86400.0 + t.tm_yday;
   };
   // Whole years between the two first days of January, counted by the calendar.
-  const double sum = static_cast<double>(daysFromCivil(b.tm_year + 1900LL, 1, 1) -
-                                         daysFromCivil(a.tm_year + 1900LL, 1, 1));
+  const double sum =
+      static_cast<double>(daysFromCivil(b.tm_year + 1900LL, 1, 1) - daysFromCivil(a.tm_year + 1900LL, 1, 1));
   return static_cast<float>(sum + fraction(b) - fraction(a));
 }
 

@@ -8,8 +8,7 @@ namespace Report {
 namespace {
 enum { HUE = 0, SAT = 1, VAL = 2 };
 
-double scaleComponent(double colorComponentValue, double normalizeRangeLow,
-                      double normalizeRangeHigh) {
+double scaleComponent(double colorComponentValue, double normalizeRangeLow, double normalizeRangeHigh) {
   if (normalizeRangeLow == 0.0 && normalizeRangeHigh == 1.0) {
     PV_ASSERT(colorComponentValue >= 0.0 && colorComponentValue <= 1.0);
     return colorComponentValue;
@@ -51,8 +50,7 @@ void Color::get(int32_t& model, float& c1, float& c2, float& c3) const {
 
 // HSV to RGB in single precision, as the colours were always worked out.
 void Color::workOutRgb() const {
-  float hsvv[3] = {static_cast<float>(c_[0]), static_cast<float>(c_[1]),
-                   static_cast<float>(c_[2])};
+  float hsvv[3] = {static_cast<float>(c_[0]), static_cast<float>(c_[1]), static_cast<float>(c_[2])};
   PV_ASSERT(hsvv[HUE] >= 0.0 && hsvv[HUE] <= 360.0);
   PV_ASSERT(hsvv[SAT] >= 0.0 && hsvv[SAT] <= 1.0);
   PV_ASSERT(hsvv[VAL] >= 0.0 && hsvv[VAL] <= 1.0);
@@ -68,13 +66,39 @@ void Color::workOutRgb() const {
     const float q = value * (1.0f - hsvv[SAT] * f);
     const float t = value * (1.0f - hsvv[SAT] * (1.0f - f));
     switch (hueInt) {
-      case 0: r = value; g = t; b = p; break;
-      case 1: r = q; g = value; b = p; break;
-      case 2: r = p; g = value; b = t; break;
-      case 3: r = p; g = q; b = value; break;
-      case 4: r = t; g = p; b = value; break;
-      case 5: r = value; g = p; b = q; break;
-      default: PV_ASSERT(!"invalid hueInt"); r = g = b = 0.0f;
+      case 0:
+        r = value;
+        g = t;
+        b = p;
+        break;
+      case 1:
+        r = q;
+        g = value;
+        b = p;
+        break;
+      case 2:
+        r = p;
+        g = value;
+        b = t;
+        break;
+      case 3:
+        r = p;
+        g = q;
+        b = value;
+        break;
+      case 4:
+        r = t;
+        g = p;
+        b = value;
+        break;
+      case 5:
+        r = value;
+        g = p;
+        b = q;
+        break;
+      default:
+        PV_ASSERT(!"invalid hueInt");
+        r = g = b = 0.0f;
     }
   }
   rgb_[0] = r;
@@ -98,13 +122,11 @@ double Color::getGreen(double low, double high) const { return component(1, low,
 double Color::getBlue(double low, double high) const { return component(2, low, high); }
 
 bool Color::operator==(const Color& other) const {
-  return colorModelUser_ == other.colorModelUser_ && c_[0] == other.c_[0] &&
-         c_[1] == other.c_[1] && c_[2] == other.c_[2];
+  return colorModelUser_ == other.colorModelUser_ && c_[0] == other.c_[0] && c_[1] == other.c_[1] &&
+         c_[2] == other.c_[2];
 }
 
-Color hsv(float hue, float saturation, float value) {
-  return Color(COLOR_MODEL_HSV, hue, saturation, value);
-}
+Color hsv(float hue, float saturation, float value) { return Color(COLOR_MODEL_HSV, hue, saturation, value); }
 
 FontColor::FontColor() : foreground_(hsv(0, 0, 0)), background_(hsv(0, 0, 0)) {}
 

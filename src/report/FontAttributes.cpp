@@ -6,21 +6,48 @@ namespace PV {
 namespace Report {
 
 namespace {
-const char* const FONT_STYLE_NAMES[NUM_FONT_STYLES] = {
-    "no font style selected",
-    "AvantGarde-Book", "AvantGarde-BookOblique", "AvantGarde-Demi", "AvantGarde-DemiOblique",
-    "Bookman-Demi", "Bookman-DemiItalic", "Bookman-Light", "Bookman-LightItalic",
-    "Courier", "Courier-Bold", "Courier-BoldOblique", "Courier-Oblique",
-    "CPDF-Monospace", "CPDF-SmallCap",
-    "Helvetica", "Helvetica-Bold", "Helvetica-BoldOblique", "Helvetica-Condensed",
-    "Helvetica-Condensed-Bold", "Helvetica-Condensed-BoldObl", "Helvetica-Condensed-Oblique",
-    "Helvetica-Narrow", "Helvetica-Narrow-Bold", "Helvetica-Narrow-BoldOblique",
-    "Helvetica-Narrow-Oblique", "Helvetica-Oblique",
-    "NewCenturySchlbk-Bold", "NewCenturySchlbk-BoldItalic", "NewCenturySchlbk-Italic",
-    "NewCenturySchlbk-Roman",
-    "Palatino-Bold", "Palatino-BoldItalic", "Palatino-Italic", "Palatino-Roman",
-    "Symbol", "Times-Bold", "Times-BoldItalic", "Times-Italic", "Times-Roman",
-    "ZapfChancery-MediumItalic", "ZapfDingbats"};
+const char* const FONT_STYLE_NAMES[NUM_FONT_STYLES] = {"no font style selected",
+                                                       "AvantGarde-Book",
+                                                       "AvantGarde-BookOblique",
+                                                       "AvantGarde-Demi",
+                                                       "AvantGarde-DemiOblique",
+                                                       "Bookman-Demi",
+                                                       "Bookman-DemiItalic",
+                                                       "Bookman-Light",
+                                                       "Bookman-LightItalic",
+                                                       "Courier",
+                                                       "Courier-Bold",
+                                                       "Courier-BoldOblique",
+                                                       "Courier-Oblique",
+                                                       "CPDF-Monospace",
+                                                       "CPDF-SmallCap",
+                                                       "Helvetica",
+                                                       "Helvetica-Bold",
+                                                       "Helvetica-BoldOblique",
+                                                       "Helvetica-Condensed",
+                                                       "Helvetica-Condensed-Bold",
+                                                       "Helvetica-Condensed-BoldObl",
+                                                       "Helvetica-Condensed-Oblique",
+                                                       "Helvetica-Narrow",
+                                                       "Helvetica-Narrow-Bold",
+                                                       "Helvetica-Narrow-BoldOblique",
+                                                       "Helvetica-Narrow-Oblique",
+                                                       "Helvetica-Oblique",
+                                                       "NewCenturySchlbk-Bold",
+                                                       "NewCenturySchlbk-BoldItalic",
+                                                       "NewCenturySchlbk-Italic",
+                                                       "NewCenturySchlbk-Roman",
+                                                       "Palatino-Bold",
+                                                       "Palatino-BoldItalic",
+                                                       "Palatino-Italic",
+                                                       "Palatino-Roman",
+                                                       "Symbol",
+                                                       "Times-Bold",
+                                                       "Times-BoldItalic",
+                                                       "Times-Italic",
+                                                       "Times-Roman",
+                                                       "ZapfChancery-MediumItalic",
+                                                       "ZapfDingbats"};
 
 // Every construction of font attributes, copies included, takes the next number.
 uint32_t nextInstanceNumber() {
@@ -34,8 +61,8 @@ const char* fontStyleName(uint32_t styleIndex) {
   return FONT_STYLE_NAMES[styleIndex];
 }
 
-FontMetrics::FontMetrics(const Position& position, float beforePts, float textPts,
-                         float afterPts, float angle, int32_t justifyHorizPage)
+FontMetrics::FontMetrics(const Position& position, float beforePts, float textPts, float afterPts, float angle,
+                         int32_t justifyHorizPage)
     : position_(position), angle_(angle) {
   setBeforePts(beforePts);
   setTextPts(textPts);
@@ -82,14 +109,20 @@ FontAttributes::FontAttributes()
     : metrics_(Position(100.0, 100.0, 1.0), 0.0f, 10.0f, 0.0f, 0.0f, JUSTIFY_NONE),
       instanceNumber_(nextInstanceNumber()) {}
 
-FontAttributes::FontAttributes(const FontMetrics& metrics, const FontColor& color,
-                               uint32_t styleIndex, const FontEncoding& encoding)
-    : metrics_(metrics), color_(color), styleIndex_(styleIndex), encoding_(encoding),
+FontAttributes::FontAttributes(const FontMetrics& metrics, const FontColor& color, uint32_t styleIndex,
+                               const FontEncoding& encoding)
+    : metrics_(metrics),
+      color_(color),
+      styleIndex_(styleIndex),
+      encoding_(encoding),
       instanceNumber_(nextInstanceNumber()) {}
 
 FontAttributes::FontAttributes(const FontAttributes& other)
-    : metrics_(other.metrics_), color_(other.color_), styleIndex_(other.styleIndex_),
-      encoding_(other.encoding_), instanceNumber_(nextInstanceNumber()) {}
+    : metrics_(other.metrics_),
+      color_(other.color_),
+      styleIndex_(other.styleIndex_),
+      encoding_(other.encoding_),
+      instanceNumber_(nextInstanceNumber()) {}
 
 FontAttributes& FontAttributes::operator=(const FontAttributes& other) {
   metrics_ = other.metrics_;

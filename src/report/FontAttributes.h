@@ -13,12 +13,7 @@
 namespace PV {
 namespace Report {
 
-enum : uint32_t {
-  NO_FONT_STYLE_SELECTED = 0,
-  BOOKMAN_LIGHT = 7,
-  SYMBOL = 35,
-  NUM_FONT_STYLES = 42
-};
+enum : uint32_t { NO_FONT_STYLE_SELECTED = 0, BOOKMAN_LIGHT = 7, SYMBOL = 35, NUM_FONT_STYLES = 42 };
 
 // The writer's name of a font style (1 to 41); index 0 reads "no font style selected".
 const char* fontStyleName(uint32_t styleIndex);
@@ -31,8 +26,8 @@ using FontEncoding = std::optional<std::string>;
 class FontMetrics {
  public:
   FontMetrics() = default;
-  FontMetrics(const Position& position, float beforePts, float textPts, float afterPts,
-              float angle, int32_t justifyHorizPage);
+  FontMetrics(const Position& position, float beforePts, float textPts, float afterPts, float angle,
+              int32_t justifyHorizPage);
   virtual ~FontMetrics() = default;
   FontMetrics(const FontMetrics&) = default;
   FontMetrics& operator=(const FontMetrics&) = default;
@@ -62,8 +57,7 @@ class FontMetrics {
 class FontAttributes {
  public:
   FontAttributes();
-  FontAttributes(const FontMetrics& metrics, const FontColor& color, uint32_t styleIndex,
-                 const FontEncoding& encoding);
+  FontAttributes(const FontMetrics& metrics, const FontColor& color, uint32_t styleIndex, const FontEncoding& encoding);
   FontAttributes(const FontAttributes& other);
   FontAttributes& operator=(const FontAttributes& other);
   virtual ~FontAttributes() = default;

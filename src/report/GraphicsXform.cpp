@@ -22,21 +22,19 @@ TNT::Matrix<double> identity() {
 
 GraphicsXform::GraphicsXform() : GraphicsXform(72, 540, 72, 720, 0, 468, 0, 648, 0, 0) {}
 
-GraphicsXform::GraphicsXform(double xMinDevice, double xMaxDevice, double yMinDevice,
-                             double yMaxDevice, double xMinWorld, double xMaxWorld,
-                             double yMinWorld, double yMaxWorld, double zMinWorld,
+GraphicsXform::GraphicsXform(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice,
+                             double xMinWorld, double xMaxWorld, double yMinWorld, double yMaxWorld, double zMinWorld,
                              double zMaxWorld) {
   for (int i = 0; i < 2; ++i) {
     worldToNormalised_[i] = identity();
     normalisedToDevice_[i] = identity();
   }
-  setWindows(xMinDevice, xMaxDevice, yMinDevice, yMaxDevice, xMinWorld, xMaxWorld, yMinWorld,
-             yMaxWorld, zMinWorld, zMaxWorld);
+  setWindows(xMinDevice, xMaxDevice, yMinDevice, yMaxDevice, xMinWorld, xMaxWorld, yMinWorld, yMaxWorld, zMinWorld,
+             zMaxWorld);
 }
 
-void GraphicsXform::setWindows(double xMinDevice, double xMaxDevice, double yMinDevice,
-                               double yMaxDevice, double xMinWorld, double xMaxWorld,
-                               double yMinWorld, double yMaxWorld, double zMinWorld,
+void GraphicsXform::setWindows(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice,
+                               double xMinWorld, double xMaxWorld, double yMinWorld, double yMaxWorld, double zMinWorld,
                                double zMaxWorld) {
   PV_ASSERT(xMinDevice < xMaxDevice);
   PV_ASSERT(yMinDevice < yMaxDevice);

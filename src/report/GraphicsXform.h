@@ -16,13 +16,11 @@ class GraphicsXform {
   enum : int32_t { PUSH_COPY = 1, PUSH_INVERSE = 2 };
 
   GraphicsXform();
-  GraphicsXform(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice,
-                double xMinWorld, double xMaxWorld, double yMinWorld, double yMaxWorld,
-                double zMinWorld, double zMaxWorld);
+  GraphicsXform(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice, double xMinWorld,
+                double xMaxWorld, double yMinWorld, double yMaxWorld, double zMinWorld, double zMaxWorld);
 
-  void setWindows(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice,
-                  double xMinWorld, double xMaxWorld, double yMinWorld, double yMaxWorld,
-                  double zMinWorld, double zMaxWorld);
+  void setWindows(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice, double xMinWorld,
+                  double xMaxWorld, double yMinWorld, double yMaxWorld, double zMinWorld, double zMaxWorld);
 
   TNT::Vector<double> transform(const TNT::Vector<double>& v) const;
   TNT::Vector<double> toDevice(const TNT::Vector<double>& v) const;

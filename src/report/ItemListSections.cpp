@@ -79,8 +79,8 @@ template <class ItemT>
 double ItemListSection<ItemT>::ellipsisWidthDC_ = 0.0;
 
 template <class ItemT>
-ItemListSection<ItemT>::ItemListSection(ReportDevice& reportDevice, PageManager& pageManager,
-                                        const Items* items, float left, float right)
+ItemListSection<ItemT>::ItemListSection(ReportDevice& reportDevice, PageManager& pageManager, const Items* items,
+                                        float left, float right)
     : reportDevice_(reportDevice),
       pageManager_(pageManager),
       items_(items),
@@ -113,8 +113,7 @@ std::string ItemListSection<ItemT>::cellText(const ItemT& item, size_t column) c
 }
 
 template <class ItemT>
-void ItemListSection<ItemT>::drawHeadingRow(const std::vector<double>& widths,
-                                            double rowBottom) {
+void ItemListSection<ItemT>::drawHeadingRow(const std::vector<double>& widths, double rowBottom) {
   const ListLayout& layout = layoutOf<ItemT>();
   const Color lightGrey = hsv(0, 0, 0.9f);
   reportDevice_.setColor(COLOR_TEXT_FILL, hsv(0, 0, 0));
@@ -122,8 +121,7 @@ void ItemListSection<ItemT>::drawHeadingRow(const std::vector<double>& widths,
   for (size_t c = 0; c < widths.size(); ++c) {
     fillCell(reportDevice_, lightGrey, x, rowBottom, widths[c], TEXT_BOX_HEIGHT_DC, true);
     const std::string heading = layout.headings[c];
-    drawTextAt(reportDevice_, heading,
-               x + (widths[c] - reportDevice_.stringWidth(heading)) / 2.0,
+    drawTextAt(reportDevice_, heading, x + (widths[c] - reportDevice_.stringWidth(heading)) / 2.0,
                rowBottom + TEXT_AFTER_PTS);
     x += widths[c];
   }
@@ -157,8 +155,7 @@ void ItemListSection<ItemT>::draw() {
   std::vector<double> widths(numColumns, 0.0);
   double used = 0.0;
   for (size_t c = 0; c + 1 < numColumns; ++c) {
-    widths[c] = std::max(d.stringWidth(layout.headings[c]), d.stringWidth(layout.samples[c])) +
-                cellMargin;
+    widths[c] = std::max(d.stringWidth(layout.headings[c]), d.stringWidth(layout.samples[c])) + cellMargin;
     used += widths[c];
   }
   widths[numColumns - 1] = tableWidth_ - used;

@@ -19,8 +19,7 @@ class ItemListSection {
  public:
   using Items = std::vector<ItemT>;
 
-  ItemListSection(ReportDevice& reportDevice, PageManager& pageManager, const Items* items,
-                  float left, float right);
+  ItemListSection(ReportDevice& reportDevice, PageManager& pageManager, const Items* items, float left, float right);
 
   // Nothing at all for an empty list.
   void draw();

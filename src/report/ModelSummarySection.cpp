@@ -17,14 +17,22 @@ namespace Report {
 double ModelSummarySection::ellipsisWidthDC_ = 0.0;
 
 const ModelSummarySection::DataFunc ModelSummarySection::MODEL_SUMMARY_DATA_FUNCS[16] = {
-    &ModelSummarySection::descriptiveName,   &ModelSummarySection::creationTime,
-    &ModelSummarySection::confidenceLevel,   &ModelSummarySection::confidenceInterval,
-    &ModelSummarySection::scoreRange,        &ModelSummarySection::numChoices,
-    &ModelSummarySection::numDecisionMakers, &ModelSummarySection::numCriteria,
-    &ModelSummarySection::scoresHeading,     &ModelSummarySection::maxPerDmCr,
-    &ModelSummarySection::maxAll,            &ModelSummarySection::entered,
-    &ModelSummarySection::numSolutions,      &ModelSummarySection::fileName,
-    &ModelSummarySection::directoryPath,     &ModelSummarySection::notes,
+    &ModelSummarySection::descriptiveName,
+    &ModelSummarySection::creationTime,
+    &ModelSummarySection::confidenceLevel,
+    &ModelSummarySection::confidenceInterval,
+    &ModelSummarySection::scoreRange,
+    &ModelSummarySection::numChoices,
+    &ModelSummarySection::numDecisionMakers,
+    &ModelSummarySection::numCriteria,
+    &ModelSummarySection::scoresHeading,
+    &ModelSummarySection::maxPerDmCr,
+    &ModelSummarySection::maxAll,
+    &ModelSummarySection::entered,
+    &ModelSummarySection::numSolutions,
+    &ModelSummarySection::fileName,
+    &ModelSummarySection::directoryPath,
+    &ModelSummarySection::notes,
 };
 
 namespace {
@@ -32,10 +40,8 @@ const char* const LABEL_COLUMN_TEXT = "  Entered (E) for all DecisionMakers & Cr
 }
 
 ModelSummarySection::ModelSummarySection(ReportDevice& reportDevice, PageManager& pageManager,
-                                         const PdfReportOptions& options,
-                                         const PV::Data::DecisionModel& model,
-                                         const ScoresSection& scoresSection, float left,
-                                         float right)
+                                         const PdfReportOptions& options, const PV::Data::DecisionModel& model,
+                                         const ScoresSection& scoresSection, float left, float right)
     : reportDevice_(reportDevice),
       pageManager_(pageManager),
       options_(options),
@@ -50,12 +56,8 @@ ModelSummarySection::ModelSummarySection(ReportDevice& reportDevice, PageManager
   }
 }
 
-ModelSummaryEntry ModelSummarySection::descriptiveName() const {
-  return {"Descriptive Name:", model_.get_nm()};
-}
-ModelSummaryEntry ModelSummarySection::creationTime() const {
-  return {"Creation Date/Time:", model_.get_crtime()};
-}
+ModelSummaryEntry ModelSummarySection::descriptiveName() const { return {"Descriptive Name:", model_.get_nm()}; }
+ModelSummaryEntry ModelSummarySection::creationTime() const { return {"Creation Date/Time:", model_.get_crtime()}; }
 ModelSummaryEntry ModelSummarySection::confidenceLevel() const {
   return {"Confidence Level:", fixedText(model_.get_params().get_cfl(), 1) + "%"};
 }
@@ -77,23 +79,19 @@ ModelSummaryEntry ModelSummarySection::numCriteria() const {
 }
 ModelSummaryEntry ModelSummarySection::scoresHeading() const {
   const bool omitted = scoresSection_.getTotalScores() > 0 && !options_.getIncludeScores();
-  return {"Sums of Choice Pair Preference Scores:",
-          omitted ? "Scores section omitted at user option" : ""};
+  return {"Sums of Choice Pair Preference Scores:", omitted ? "Scores section omitted at user option" : ""};
 }
 ModelSummaryEntry ModelSummarySection::maxPerDmCr() const {
-  return {"  Maximum per DecisionMaker & Criterion:",
-          decimalText(scoresSection_.getNumScoresPerDmCr())};
+  return {"  Maximum per DecisionMaker & Criterion:", decimalText(scoresSection_.getNumScoresPerDmCr())};
 }
 ModelSummaryEntry ModelSummarySection::maxAll() const {
-  return {"  Maximum all (A) DecisionMakers & Criteria:",
-          decimalText(scoresSection_.getTotalScores())};
+  return {"  Maximum all (A) DecisionMakers & Criteria:", decimalText(scoresSection_.getTotalScores())};
 }
 ModelSummaryEntry ModelSummarySection::entered() const {
   const uint32_t e = scoresSection_.getEnteredScores();
   const uint32_t a = scoresSection_.getTotalScores();
   // No pairs to score (A = 0): the ratio is left out rather than divided by zero.
-  const std::string ratio =
-      a > 0 ? fixedText(static_cast<double>(e) * 100.0 / static_cast<double>(a), 2, 6) : "";
+  const std::string ratio = a > 0 ? fixedText(static_cast<double>(e) * 100.0 / static_cast<double>(a), 2, 6) : "";
   return {"  Entered (E) for all DecisionMakers & Criteria:",
           decimalText(e) + " (E/A = %" + ratio + " completion ratio)"};
 }
@@ -121,8 +119,7 @@ void ModelSummarySection::draw() {
                                    TEXT_BOX_HEIGHT_DC * static_cast<double>(entries_.size() + 1))) {
     pageManager_.setY(d.getY());
   }
-  const double titleBaseline =
-      pageManager_.getY() - SECTION_TITLE_FONT_HEIGHT_PTS - TEXT_FONT_HEIGHT_PTS;
+  const double titleBaseline = pageManager_.getY() - SECTION_TITLE_FONT_HEIGHT_PTS - TEXT_FONT_HEIGHT_PTS;
   drawSectionTitle(d, "Model Summary", pageManager_.getBodyLeft(), titleBaseline);
   double baseline = titleBaseline - SECTION_TITLE_FONT_AFTER_HEIGHT_PTS;
   pageManager_.setY(pageManager_.getY() - SECTION_TITLE_FONT_AFTER_HEIGHT_PTS);

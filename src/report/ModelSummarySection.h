@@ -19,9 +19,9 @@ using ModelSummaryEntry = std::pair<std::string, std::string>;  // label, value
 
 class ModelSummarySection {
  public:
-  ModelSummarySection(ReportDevice& reportDevice, PageManager& pageManager,
-                      const PdfReportOptions& options, const PV::Data::DecisionModel& model,
-                      const ScoresSection& scoresSection, float left, float right);
+  ModelSummarySection(ReportDevice& reportDevice, PageManager& pageManager, const PdfReportOptions& options,
+                      const PV::Data::DecisionModel& model, const ScoresSection& scoresSection, float left,
+                      float right);
   void draw();
   const std::vector<ModelSummaryEntry>& entries() const { return entries_; }
   double getLeft() const { return left_; }

@@ -17,9 +17,8 @@ const double LINE_GAP = 3.0;
 const double BAR_HEIGHT = 5.0;
 }  // namespace
 
-PageManager::PageManager(ReportDevice& device, double bodyMarginLeftDC,
-                         double bodyMarginRightDC, double bodyMarginBottomDC,
-                         double bodyMarginTopDC, const std::string& modelName,
+PageManager::PageManager(ReportDevice& device, double bodyMarginLeftDC, double bodyMarginRightDC,
+                         double bodyMarginBottomDC, double bodyMarginTopDC, const std::string& modelName,
                          const std::string& modelFile, const std::string& reportTime)
     : reportDevice_(device),
       bodyMarginLeftDC_(bodyMarginLeftDC),
@@ -30,10 +29,8 @@ PageManager::PageManager(ReportDevice& device, double bodyMarginLeftDC,
       modelName_(modelName),
       modelFile_(modelFile),
       reportTime_(reportTime) {
-  PV_ASSERT(bodyMarginLeftDC >= 0.0 && bodyMarginRightDC >= 0.0 &&
-            bodyMarginLeftDC < bodyMarginRightDC);
-  PV_ASSERT(bodyMarginBottomDC >= 0.0 && bodyMarginTopDC >= 0.0 &&
-            bodyMarginBottomDC < bodyMarginTopDC);
+  PV_ASSERT(bodyMarginLeftDC >= 0.0 && bodyMarginRightDC >= 0.0 && bodyMarginLeftDC < bodyMarginRightDC);
+  PV_ASSERT(bodyMarginBottomDC >= 0.0 && bodyMarginTopDC >= 0.0 && bodyMarginBottomDC < bodyMarginTopDC);
   headerLeft_ = footerLeft_ = bodyMarginLeftDC_;
   headerRight_ = footerRight_ = bodyMarginRightDC_;
   headerBottom_ = bodyMarginTopDC_;
@@ -49,8 +46,7 @@ PageManager::PageManager(ReportDevice& device, double bodyMarginLeftDC,
     headerBottom_ = headerTop_ - headerNeeds;
     if (bodyMarginTopDC_ > headerBottom_) bodyMarginTopDC_ = headerBottom_;
   }
-  const double footerNeeds =
-      LINE_GAP + LINE_HEIGHT + LINE_GAP + BAR_HEIGHT + LINE_GAP + LINE_HEIGHT;
+  const double footerNeeds = LINE_GAP + LINE_HEIGHT + LINE_GAP + BAR_HEIGHT + LINE_GAP + LINE_HEIGHT;
   if (footerTop_ - footerBottom_ < footerNeeds) {
     footerTop_ = footerBottom_ + footerNeeds;
     if (bodyMarginBottomDC_ < footerTop_) bodyMarginBottomDC_ = footerTop_;

@@ -13,9 +13,9 @@ class ReportDevice;
 
 class PageManager {
  public:
-  PageManager(ReportDevice& device, double bodyMarginLeftDC, double bodyMarginRightDC,
-              double bodyMarginBottomDC, double bodyMarginTopDC, const std::string& modelName,
-              const std::string& modelFile, const std::string& reportTime);
+  PageManager(ReportDevice& device, double bodyMarginLeftDC, double bodyMarginRightDC, double bodyMarginBottomDC,
+              double bodyMarginTopDC, const std::string& modelName, const std::string& modelFile,
+              const std::string& reportTime);
 
   ReportDevice& getDevice() { return reportDevice_; }
   double getBodyLeft() const { return bodyMarginLeftDC_; }

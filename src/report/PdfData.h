@@ -22,8 +22,7 @@ class PdfData {
   using Clock = std::function<std::string()>;
 
   PdfData(const PV::Data::DecisionModel& model, const AboutTexts& aboutInfo,
-          const std::optional<std::string>& modelDirectory = std::nullopt,
-          const ReportLogo* logo = nullptr);
+          const std::optional<std::string>& modelDirectory = std::nullopt, const ReportLogo* logo = nullptr);
 
   const PV::Data::DecisionModel& getModel() const { return model_; }
   const AboutTexts& getAboutInfo() const { return aboutInfo_; }

@@ -53,23 +53,21 @@ AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {
 }
 
 const std::vector<Color>& PdfReport::histogramColors() {
-  static const std::vector<Color> colors = {
-      hsv(0, 1, 1),      hsv(240, 0.62f, 1), hsv(120, 1, 1),      hsv(300, 1, 1),
-      hsv(60, 1, 1),     hsv(180, 1, 1),     hsv(300, 0.5f, 1),   hsv(60, 0.5f, 1),
-      hsv(120, 0.5f, 1), hsv(0, 0.5f, 1)};
+  static const std::vector<Color> colors = {hsv(0, 1, 1),      hsv(240, 0.62f, 1), hsv(120, 1, 1),    hsv(300, 1, 1),
+                                            hsv(60, 1, 1),     hsv(180, 1, 1),     hsv(300, 0.5f, 1), hsv(60, 0.5f, 1),
+                                            hsv(120, 0.5f, 1), hsv(0, 0.5f, 1)};
   return colors;
 }
 
-PdfReport::PdfReport(const PdfData& data, const PdfReportOptions& options,
-                     ReportViewer* viewerOptions)
+PdfReport::PdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions)
     : data_(data), options_(options), viewerOptions_(viewerOptions), model_(data.getModel()) {
   // Folder and file names come from the system; the report shows them as UTF-8 like
   // every other text (the report's own path is made apart and stays as the system's).
   if (data.getModelDirectory()) modelDirectory_ = utf8FromSystemText(*data.getModelDirectory());
   modelFile_ = utf8FromSystemText(fileNameOf(model_.get_filepath()));
   modelPath_ = modelDirectory_.empty() ? modelFile_ : modelDirectory_ + "\\" + modelFile_;
-  pdfReportPathFile_ = reportPathFile(options.getReportFileName(), model_.get_nm(),
-                                      currentWorkingFolder(), folderSeparator());
+  pdfReportPathFile_ =
+      reportPathFile(options.getReportFileName(), model_.get_nm(), currentWorkingFolder(), folderSeparator());
 }
 
 void PdfReport::drawTitleBlock(const std::string& reportTime, PageManager& pageManager) {
@@ -84,14 +82,13 @@ void PdfReport::drawTitleBlock(const std::string& reportTime, PageManager& pageM
   d.setFontWeight(2);
   d.setColor(COLOR_TEXT_FILL | COLOR_TEXT_STROKE, black);
   const double titleBaseline = pageManager.getY();
-  drawTextAt(d, REPORT_TITLE, left + (right - left) / 2.0 - d.stringWidth(REPORT_TITLE) / 2.0,
-             titleBaseline);
+  drawTextAt(d, REPORT_TITLE, left + (right - left) / 2.0 - d.stringWidth(REPORT_TITLE) / 2.0, titleBaseline);
   d.setFontWeight(1);
 
   const ReportLogo* logo = data_.getLogo();
   if (logo && logo->usable()) {
-    d.placeImage(logo->rgb.data(), static_cast<int32_t>(logo->rgb.size()), left, titleBaseline,
-                 0.0, logo->width, logo->height, logo->width, logo->height, 8, CS_RGB);
+    d.placeImage(logo->rgb.data(), static_cast<int32_t>(logo->rgb.size()), left, titleBaseline, 0.0, logo->width,
+                 logo->height, logo->width, logo->height, 8, CS_RGB);
   }
 
   double y = pageManager.getY() - TITLE_PTS;
@@ -120,8 +117,8 @@ int PdfReport::generate() {
   std::string reportTime = options_.getShowReportTime() ? stamp : std::string();
 
   const std::string& modelName = model_.get_nm();
-  ReportDevice device(modelName, modelPath_, pdfReportPathFile_, reportTime,
-                      data_.getAboutInfo(), viewerOptions_, true);
+  ReportDevice device(modelName, modelPath_, pdfReportPathFile_, reportTime, data_.getAboutInfo(), viewerOptions_,
+                      true);
   CurrentDevice current(device);
   device.setTrace(data_.getTrace());
 
@@ -158,8 +155,8 @@ int PdfReport::generate() {
   return status;
 }
 
-int createPdfReport(const PdfData& data, const PdfReportOptions& options,
-                    ReportViewer* viewerOptions, std::string* errorMessage) {
+int createPdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions,
+                    std::string* errorMessage) {
   int status = REPORT_WRITER_FAILED;
   std::string message;
   try {

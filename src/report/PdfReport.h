@@ -25,8 +25,8 @@ AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo);
 // Writes the report; 0 when the file was written, else a close status of the report
 // device (1 writer failure, 2, 4, 5, 6 save failures). When errorMessage is given
 // it receives the reason of a failure. The viewer, when given, gets the written file.
-int createPdfReport(const PdfData& data, const PdfReportOptions& options,
-                    ReportViewer* viewerOptions, std::string* errorMessage = nullptr);
+int createPdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions,
+                    std::string* errorMessage = nullptr);
 
 class PdfReport {
  public:

@@ -17,12 +17,18 @@ class Position {
   void setX(double x) { x_ = x; }
   void setY(double y) { y_ = y; }
   void setZ(double z) { z_ = z; }
-  void set(double x, double y, double z) { x_ = x; y_ = y; z_ = z; }
-  void get(double& x, double& y, double& z) const { x = x_; y = y_; z = z_; }
-
-  Position operator+(const Position& other) const {
-    return Position(x_ + other.x_, y_ + other.y_, z_ + other.z_);
+  void set(double x, double y, double z) {
+    x_ = x;
+    y_ = y;
+    z_ = z;
   }
+  void get(double& x, double& y, double& z) const {
+    x = x_;
+    y = y_;
+    z = z_;
+  }
+
+  Position operator+(const Position& other) const { return Position(x_ + other.x_, y_ + other.y_, z_ + other.z_); }
 
  private:
   double x_ = 100.0;

@@ -55,9 +55,7 @@ bool replaceWithFile(const std::string& from, const std::string& to, std::string
 }
 
 // Trace arguments: texts in double quotes, numbers in decimal.
-std::string traceArg(const char* text) {
-  return text ? "\"" + std::string(text) + "\"" : std::string("NULL");
-}
+std::string traceArg(const char* text) { return text ? "\"" + std::string(text) + "\"" : std::string("NULL"); }
 std::string traceArg(const std::string& text) { return "\"" + text + "\""; }
 // Numbers as the writer receives them: every coordinate and colour is a float.
 template <typename T>
@@ -72,16 +70,14 @@ std::string traceArg(T value) {
 
 std::string hexHandle(const void* p) {
   char buffer[32];
-  const std::to_chars_result r =
-      std::to_chars(buffer, buffer + sizeof buffer, reinterpret_cast<uintptr_t>(p), 16);
+  const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, reinterpret_cast<uintptr_t>(p), 16);
   return "0x" + std::string(buffer, r.ptr);
 }
 
 // The writer's error channel of a document opened by a report device: a failure is
 // recorded on the device (found through the instance registered for the report)
 // instead of printing and ending the process.
-void deviceErrorHandler(CpdfDocument* /*doc*/, int level, const char* label,
-                        const char* format, va_list args) {
+void deviceErrorHandler(CpdfDocument* /*doc*/, int level, const char* label, const char* format, va_list args) {
   std::string message;
   if (format) {
     va_list copy;
@@ -121,16 +117,15 @@ void emitTrace(std::ostream& out, const std::string& doc, const char* name, cons
 }  // namespace
 
 // One trace line after a writer call, built only when a trace stream is set.
-#define PV_TRACE(...)                                  \
-  do {                                                 \
+#define PV_TRACE(...)                                        \
+  do {                                                       \
     if (trace_) emitTrace(*trace_, traceDoc(), __VA_ARGS__); \
   } while (0)
 
 std::string ReportDevice::traceDoc() const { return hexHandle(pdf_); }
 
-ReportDevice::ReportDevice(const std::string& modelName, const std::string& modelPath,
-                           const std::string& reportPath, const std::string& reportTime,
-                           const AboutTexts& aboutInfo, ReportViewer* viewerOptions,
+ReportDevice::ReportDevice(const std::string& modelName, const std::string& modelPath, const std::string& reportPath,
+                           const std::string& reportTime, const AboutTexts& aboutInfo, ReportViewer* viewerOptions,
                            bool forceSave)
     : modelName_(modelName),
       modelPath_(modelPath),
@@ -140,8 +135,8 @@ ReportDevice::ReportDevice(const std::string& modelName, const std::string& mode
       aboutInfo_(aboutInfo),
       viewerOptions_(viewerOptions),
       uncaughtAtConstruction_(std::uncaught_exceptions()) {
-  mediaBox_ = decimalText(pageLeft_) + " " + decimalText(pageBottom_) + " " +
-              decimalText(pageRight_) + " " + decimalText(pageTop_);
+  mediaBox_ = decimalText(pageLeft_) + " " + decimalText(pageBottom_) + " " + decimalText(pageRight_) + " " +
+              decimalText(pageTop_);
   cropBox_ = mediaBox_;
 
   const Color black = hsv(0, 0, 0);
@@ -163,11 +158,11 @@ ReportDevice::ReportDevice(const std::string& modelName, const std::string& mode
 
   beginPage();
 
-  cpdf_infoProducer(pdf_, aboutInfo_.programName.c_str(), aboutInfo_.version.c_str(),
-                    aboutInfo_.osName.c_str(), aboutInfo_.osVersion.c_str());
+  cpdf_infoProducer(pdf_, aboutInfo_.programName.c_str(), aboutInfo_.version.c_str(), aboutInfo_.osName.c_str(),
+                    aboutInfo_.osVersion.c_str());
   cpdf_infoCreator(pdf_, aboutInfo_.creator.c_str());
-  const std::string title = aboutInfo_.programName + " report dated " + reportTime_ +
-                            " for decision model file " + modelPath_;
+  const std::string title =
+      aboutInfo_.programName + " report dated " + reportTime_ + " for decision model file " + modelPath_;
   cpdf_infoTitle(pdf_, title.c_str());
   cpdf_infoAuthor(pdf_, aboutInfo_.userName.c_str());
   const std::string subject = "Decision model name:  " + modelName_;
@@ -195,8 +190,7 @@ ReportDevice& ReportDevice::instance() {
 bool ReportDevice::hasInstance() { return instance_ != nullptr; }
 void ReportDevice::setInstance(ReportDevice* device) { instance_ = device; }
 
-void ReportDevice::recordWriterError(int level, const std::string& label,
-                                     const std::string& message) {
+void ReportDevice::recordWriterError(int level, const std::string& label, const std::string& message) {
   // Negative levels are failures the document cannot recover from; the others are
   // notes (a substituted font, say) after which the writer goes on soundly.
   if (level < 0) failWith((label.empty() ? "" : label + ": ") + message);
@@ -240,8 +234,7 @@ void ReportDevice::setColor(int32_t mask, const Color& color) {
 }
 
 void ReportDevice::setPolygonFillRule(int32_t polygonFillRule) {
-  PV_ASSERT(FILL_RULE_NON_ZERO_WINDING == polygonFillRule ||
-            FILL_RULE_EVEN_ODD == polygonFillRule);
+  PV_ASSERT(FILL_RULE_NON_ZERO_WINDING == polygonFillRule || FILL_RULE_EVEN_ODD == polygonFillRule);
   polygonFillRule_ = polygonFillRule;
   polygonAttributesChanged_ = true;
 }
@@ -295,19 +288,15 @@ void ReportDevice::setTextHighlight(bool on) {
 void ReportDevice::setWriterFill(const Color& c) {
   const double r = c.getRed(0, 1), g = c.getGreen(0, 1), b = c.getBlue(0, 1);
   if (writerFill_.known && writerFill_.r == r && writerFill_.g == g && writerFill_.b == b) return;
-  cpdf_setrgbcolorfill(pdf_, static_cast<float>(r), static_cast<float>(g),
-                       static_cast<float>(b));
+  cpdf_setrgbcolorfill(pdf_, static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
   PV_TRACE("cpdf_setrgbcolorfill", r, g, b);
   writerFill_ = WriterColor{true, r, g, b};
 }
 
 void ReportDevice::setWriterStroke(const Color& c) {
   const double r = c.getRed(0, 1), g = c.getGreen(0, 1), b = c.getBlue(0, 1);
-  if (writerStroke_.known && writerStroke_.r == r && writerStroke_.g == g &&
-      writerStroke_.b == b)
-    return;
-  cpdf_setrgbcolorStroke(pdf_, static_cast<float>(r), static_cast<float>(g),
-                         static_cast<float>(b));
+  if (writerStroke_.known && writerStroke_.r == r && writerStroke_.g == g && writerStroke_.b == b) return;
+  cpdf_setrgbcolorStroke(pdf_, static_cast<float>(r), static_cast<float>(g), static_cast<float>(b));
   PV_TRACE("cpdf_setrgbcolorStroke", r, g, b);
   writerStroke_ = WriterColor{true, r, g, b};
 }
@@ -334,15 +323,12 @@ void ReportDevice::applyTextAttributes() {
   PV_ASSERT(fontStyleIndex_ != NO_FONT_STYLE_SELECTED);
   PV_ASSERT(!fontEncoding_ || !fontEncoding_->empty());
   PV_ASSERT(fontHeightPoints_ > 0.0);
-  if (!writerFontKnown_ || writerFontStyle_ != fontStyleIndex_ ||
-      writerFontEncoding_ != fontEncoding_ || writerFontHeight_ != fontHeightPoints_) {
+  if (!writerFontKnown_ || writerFontStyle_ != fontStyleIndex_ || writerFontEncoding_ != fontEncoding_ ||
+      writerFontHeight_ != fontHeightPoints_) {
     // Text fonts take the Windows character set, which the texts are converted to as
     // they are measured and drawn; the symbol fonts keep their own codes.
-    const char* encoding = usesTextEncoding() ? REPORT_TEXT_ENCODING
-                           : fontEncoding_    ? fontEncoding_->c_str()
-                                              : nullptr;
-    if (cpdf_setFont(pdf_, fontStyleName(fontStyleIndex_), encoding,
-                     static_cast<float>(fontHeightPoints_)) != 0) {
+    const char* encoding = usesTextEncoding() ? REPORT_TEXT_ENCODING : fontEncoding_ ? fontEncoding_->c_str() : nullptr;
+    if (cpdf_setFont(pdf_, fontStyleName(fontStyleIndex_), encoding, static_cast<float>(fontHeightPoints_)) != 0) {
       failWith("the report uses more fonts than the PDF document can hold");
     }
     PV_TRACE("cpdf_setFont", fontStyleName(fontStyleIndex_), encoding, fontHeightPoints_);
@@ -398,8 +384,7 @@ void ReportDevice::lineToWorld(const Position& position) { lineTo(toDevice(posit
 void ReportDevice::beginLine() {
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   applyLineAttributes();
-  cpdf_rawMoveto(pdf_, static_cast<float>(currentPosition_.getX()),
-                 static_cast<float>(currentPosition_.getY()));
+  cpdf_rawMoveto(pdf_, static_cast<float>(currentPosition_.getX()), static_cast<float>(currentPosition_.getY()));
   PV_TRACE("cpdf_rawMoveto", currentPosition_.getX(), currentPosition_.getY());
   drawingLine_ = true;
 }
@@ -433,8 +418,7 @@ void ReportDevice::endLine() {
 void ReportDevice::beginPolygon() {
   PV_ASSERT(!drawingLine_ && !drawingPolygon_ && !drawingText_);
   applyPolygonAttributes();
-  cpdf_rawMoveto(pdf_, static_cast<float>(currentPosition_.getX()),
-                 static_cast<float>(currentPosition_.getY()));
+  cpdf_rawMoveto(pdf_, static_cast<float>(currentPosition_.getX()), static_cast<float>(currentPosition_.getY()));
   PV_TRACE("cpdf_rawMoveto", currentPosition_.getX(), currentPosition_.getY());
   drawingPolygon_ = true;
 }
@@ -500,9 +484,8 @@ void ReportDevice::drawText(const std::string& text) {
   if (fontWeight_ == 2) setWriterStroke(textStrokeColor_);
   setWriterFill(textFillColor_);
   const std::string shown = usesTextEncoding() ? winAnsiFromUtf8(text) : text;
-  cpdf_rawText(pdf_, static_cast<float>(currentPosition_.getX()),
-               static_cast<float>(currentPosition_.getY()), static_cast<float>(textAngle_),
-               shown.c_str());
+  cpdf_rawText(pdf_, static_cast<float>(currentPosition_.getX()), static_cast<float>(currentPosition_.getY()),
+               static_cast<float>(textAngle_), shown.c_str());
   PV_TRACE("cpdf_rawText", currentPosition_.getX(), currentPosition_.getY(), textAngle_, shown);
 }
 
@@ -540,11 +523,10 @@ void ReportDevice::popTransform() {
   forgetWriterState();
 }
 
-void ReportDevice::setWindows(double xMinDevice, double xMaxDevice, double yMinDevice,
-                              double yMaxDevice, double xMinWorld, double xMaxWorld,
-                              double yMinWorld, double yMaxWorld) {
-  xform_.setWindows(xMinDevice, xMaxDevice, yMinDevice, yMaxDevice, xMinWorld, xMaxWorld,
-                    yMinWorld, yMaxWorld, 0.0, 0.0);
+void ReportDevice::setWindows(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice,
+                              double xMinWorld, double xMaxWorld, double yMinWorld, double yMaxWorld) {
+  xform_.setWindows(xMinDevice, xMaxDevice, yMinDevice, yMaxDevice, xMinWorld, xMaxWorld, yMinWorld, yMaxWorld, 0.0,
+                    0.0);
 }
 
 void ReportDevice::drawLink(double x1, double y1, double x2, double y2, const std::string& url) {
@@ -552,16 +534,15 @@ void ReportDevice::drawLink(double x1, double y1, double x2, double y2, const st
     *trace_ << "device_rawSetActionURL( " << joinArgs(x1, y1, x2, y2, 0, 0) << ", "
             << (url.empty() ? std::string("NULL") : traceArg(url)) << " )\n";
   }
-  pdf_rawSetActionURL(pdf_, static_cast<float>(x1), static_cast<float>(y1),
-                      static_cast<float>(x2), static_cast<float>(y2), url.c_str(), nullptr);
+  pdf_rawSetActionURL(pdf_, static_cast<float>(x1), static_cast<float>(y1), static_cast<float>(x2),
+                      static_cast<float>(y2), url.c_str(), nullptr);
 }
 
-void ReportDevice::placeImage(const uint8_t* data, int32_t byteCount, double x, double y,
-                              double angle, double drawWidth, double drawHeight,
-                              int32_t pixelWidth, int32_t pixelHeight, int32_t bitsPerComponent,
-                              int32_t format) {
-  PV_ASSERT(pdf_ && data && byteCount > 0 && x > 0.0 && y > 0.0 && drawWidth > 0.0 &&
-            drawHeight > 0.0 && pixelWidth > 0 && pixelHeight > 0 && bitsPerComponent > 0);
+void ReportDevice::placeImage(const uint8_t* data, int32_t byteCount, double x, double y, double angle,
+                              double drawWidth, double drawHeight, int32_t pixelWidth, int32_t pixelHeight,
+                              int32_t bitsPerComponent, int32_t format) {
+  PV_ASSERT(pdf_ && data && byteCount > 0 && x > 0.0 && y > 0.0 && drawWidth > 0.0 && drawHeight > 0.0 &&
+            pixelWidth > 0 && pixelHeight > 0 && bitsPerComponent > 0);
   PV_ASSERT(IMAGE_MASK == format || CS_GRAY == format || CS_RGB == format || CS_CMYK == format);
   // The writer copies exactly the bytes the image dictionary promises; any other
   // count would make a reader lose its place in the page.
@@ -569,11 +550,10 @@ void ReportDevice::placeImage(const uint8_t* data, int32_t byteCount, double x, 
   const int64_t rowBytes = (int64_t{pixelWidth} * bitsPerComponent * components + 7) / 8;
   PV_ASSERT(int64_t{byteCount} == rowBytes * pixelHeight);
   cpdf_rawPlaceInLineImage(pdf_, data, byteCount, static_cast<float>(x), static_cast<float>(y),
-                           static_cast<float>(angle), static_cast<float>(drawWidth),
-                           static_cast<float>(drawHeight), pixelWidth, pixelHeight,
-                           bitsPerComponent, format, 1);
-  PV_TRACE("cpdf_rawPlaceInLineImage", byteCount, x, y, angle, drawWidth, drawHeight, pixelWidth,
-           pixelHeight, bitsPerComponent, format, 1);
+                           static_cast<float>(angle), static_cast<float>(drawWidth), static_cast<float>(drawHeight),
+                           pixelWidth, pixelHeight, bitsPerComponent, format, 1);
+  PV_TRACE("cpdf_rawPlaceInLineImage", byteCount, x, y, angle, drawWidth, drawHeight, pixelWidth, pixelHeight,
+           bitsPerComponent, format, 1);
   forgetWriterState();
 }
 
@@ -650,8 +630,7 @@ int32_t ReportDevice::save() {
       return REPORT_CLOSE_FAILED;
     default:
       std::remove(partial.c_str());
-      errorMessage_ = "The PDF writer returned status " + decimalText(pdfSaveStatus) +
-                      " saving " + partial;
+      errorMessage_ = "The PDF writer returned status " + decimalText(pdfSaveStatus) + " saving " + partial;
       return REPORT_WRITER_FAILED;
   }
   std::string renameWhy;

@@ -49,9 +49,8 @@ enum : int32_t {
 
 class ReportDevice {
  public:
-  ReportDevice(const std::string& modelName, const std::string& modelPath,
-               const std::string& reportPath, const std::string& reportTime,
-               const AboutTexts& aboutInfo, ReportViewer* viewerOptions, bool forceSave);
+  ReportDevice(const std::string& modelName, const std::string& modelPath, const std::string& reportPath,
+               const std::string& reportTime, const AboutTexts& aboutInfo, ReportViewer* viewerOptions, bool forceSave);
   ~ReportDevice();
   ReportDevice(const ReportDevice&) = delete;
   ReportDevice& operator=(const ReportDevice&) = delete;
@@ -126,14 +125,13 @@ class ReportDevice {
 
   void pushTransform(int32_t type);
   void popTransform();
-  void setWindows(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice,
-                  double xMinWorld, double xMaxWorld, double yMinWorld, double yMaxWorld);
+  void setWindows(double xMinDevice, double xMaxDevice, double yMinDevice, double yMaxDevice, double xMinWorld,
+                  double xMaxWorld, double yMinWorld, double yMaxWorld);
   GraphicsXform& transform() { return xform_; }
 
   void drawLink(double x1, double y1, double x2, double y2, const std::string& url);
-  void placeImage(const uint8_t* data, int32_t byteCount, double x, double y, double angle,
-                  double drawWidth, double drawHeight, int32_t pixelWidth, int32_t pixelHeight,
-                  int32_t bitsPerComponent, int32_t format);
+  void placeImage(const uint8_t* data, int32_t byteCount, double x, double y, double angle, double drawWidth,
+                  double drawHeight, int32_t pixelWidth, int32_t pixelHeight, int32_t bitsPerComponent, int32_t format);
 
   void beginPage();
   void finishPage();

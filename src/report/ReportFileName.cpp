@@ -21,20 +21,16 @@ bool isControl(char c) {
 }
 
 bool isAsciiPunctuation(char c) {
-  return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) ||
-         (c >= 0x7B && c <= 0x7E);
+  return (c >= 0x21 && c <= 0x2F) || (c >= 0x3A && c <= 0x40) || (c >= 0x5B && c <= 0x60) || (c >= 0x7B && c <= 0x7E);
 }
 
-std::string::size_type lastSeparator(const std::string& path) {
-  return path.find_last_of("\\/");
-}
+std::string::size_type lastSeparator(const std::string& path) { return path.find_last_of("\\/"); }
 }  // namespace
 
 std::string defaultReportFileName(const std::string& modelName) {
   std::string name = modelName;
   for (char& c : name) {
-    if (c == ' ' || isControl(c) || (isAsciiPunctuation(c) && c != '-' && c != '.' && c != '_'))
-      c = '_';
+    if (c == ' ' || isControl(c) || (isAsciiPunctuation(c) && c != '-' && c != '.' && c != '_')) c = '_';
   }
   return PV::Util::safeFileName(name, ".pdf");
 }
@@ -48,8 +44,7 @@ bool isRootedReportPath(const std::string& path) {
 
 std::string reportPathFile(const std::string& requestedName, const std::string& modelName,
                            const std::string& currentFolder, char separator) {
-  const std::string name =
-      requestedName.empty() ? defaultReportFileName(modelName) : requestedName;
+  const std::string name = requestedName.empty() ? defaultReportFileName(modelName) : requestedName;
   if (isRootedReportPath(name) || currentFolder.empty()) return name;
   return currentFolder + separator + name;
 }

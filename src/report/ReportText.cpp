@@ -8,8 +8,7 @@ namespace Report {
 
 ReportText::ReportText() = default;
 
-ReportText::ReportText(ReportDevice* reportDevice, const std::string& text,
-                       const FontAttributes& attributes)
+ReportText::ReportText(ReportDevice* reportDevice, const std::string& text, const FontAttributes& attributes)
     : reportDevice_(reportDevice), text_(text), attributes_(attributes) {
   PV_ASSERT(reportDevice != NULL);
 }

@@ -14,8 +14,7 @@ class ReportDevice;
 class ReportText {
  public:
   ReportText();
-  ReportText(ReportDevice* reportDevice, const std::string& text,
-             const FontAttributes& attributes);
+  ReportText(ReportDevice* reportDevice, const std::string& text, const FontAttributes& attributes);
   ReportText(const std::string& text, const FontAttributes& attributes);
 
   void setDevice(ReportDevice* device) { reportDevice_ = device; }

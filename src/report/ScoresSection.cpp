@@ -44,8 +44,8 @@ void ScoreRow::setChoiceAName(const std::string& choiceAName) {
   choiceAName_ = choiceAName;
 }
 void ScoreRow::setPrefScore(int prefScore) {
-  PV_ASSERT((prefScore >= -maxPrefScore_ && prefScore <= maxPrefScore_) ||
-            UNSCORED == prefScore || RANGE_CHANGED_AFTER_SCORING == prefScore);
+  PV_ASSERT((prefScore >= -maxPrefScore_ && prefScore <= maxPrefScore_) || UNSCORED == prefScore ||
+            RANGE_CHANGED_AFTER_SCORING == prefScore);
   prefScore_ = prefScore;
 }
 void ScoreRow::setChoiceBName(const std::string& choiceBName) {
@@ -69,8 +69,8 @@ const std::string& ScoreRow::getChoiceAName() const {
   return choiceAName_;
 }
 int ScoreRow::getPrefScore() const {
-  PV_ASSERT((prefScore_ >= -maxPrefScore_ && prefScore_ <= maxPrefScore_) ||
-            UNSCORED == prefScore_ || RANGE_CHANGED_AFTER_SCORING == prefScore_);
+  PV_ASSERT((prefScore_ >= -maxPrefScore_ && prefScore_ <= maxPrefScore_) || UNSCORED == prefScore_ ||
+            RANGE_CHANGED_AFTER_SCORING == prefScore_);
   return prefScore_;
 }
 const std::string& ScoreRow::getChoiceBName() const {
@@ -94,8 +94,7 @@ void ScoreTable::setDecisionMakerIndex(int decisionMakerIndex) {
   decisionMakerIndex_ = decisionMakerIndex;
 }
 void ScoreTable::setCriterionIndex(int criterionIndex) {
-  PV_ASSERT(criteria_ && criterionIndex >= 0 &&
-            static_cast<size_t>(criterionIndex) < criteria_->size());
+  PV_ASSERT(criteria_ && criterionIndex >= 0 && static_cast<size_t>(criterionIndex) < criteria_->size());
   criterionIndex_ = criterionIndex;
 }
 int ScoreTable::getDecisionMakerIndex() const {
@@ -104,8 +103,7 @@ int ScoreTable::getDecisionMakerIndex() const {
   return decisionMakerIndex_;
 }
 int ScoreTable::getCriterionIndex() const {
-  PV_ASSERT(criteria_ && criterionIndex_ >= 0 &&
-            static_cast<size_t>(criterionIndex_) < criteria_->size());
+  PV_ASSERT(criteria_ && criterionIndex_ >= 0 && static_cast<size_t>(criterionIndex_) < criteria_->size());
   return criterionIndex_;
 }
 void ScoreTable::setRows(const std::vector<ScoreRow>& scoreTablePerDmCr) {
@@ -150,9 +148,9 @@ const ColumnSpec SCORE_COLUMNS[NUM_COLUMNS] = {
     {"ID: B", "10", FIXED, JUSTIFY_RIGHT},
 };
 
-const char* const LEFT_ARROW = "\xDC ";    // Symbol: arrow to the first choice, a space
-const char* const RIGHT_ARROW = " \xDE";   // Symbol: a space, arrow to the second choice
-const char* const DOUBLE_ARROW = "\xDB";   // Symbol: no preference
+const char* const LEFT_ARROW = "\xDC ";   // Symbol: arrow to the first choice, a space
+const char* const RIGHT_ARROW = " \xDE";  // Symbol: a space, arrow to the second choice
+const char* const DOUBLE_ARROW = "\xDB";  // Symbol: no preference
 const int NUM_HEADING_ROWS = 3;
 
 std::string weightedName(const std::string& name, uint32_t weight) {
@@ -160,8 +158,7 @@ std::string weightedName(const std::string& name, uint32_t weight) {
 }
 }  // namespace
 
-ScoresSection::ScoresSection(ReportDevice& reportDevice, PageManager& pageManager,
-                             const PdfReportOptions& options,
+ScoresSection::ScoresSection(ReportDevice& reportDevice, PageManager& pageManager, const PdfReportOptions& options,
                              const PV::Data::DecisionModel& model, float left, float right)
     : reportDevice_(reportDevice),
       pageManager_(pageManager),
@@ -207,8 +204,7 @@ void ScoresSection::build() {
       rows.reserve(numScoresPerDmCr_);
       for (uint32_t k = 0; k < numScoresPerDmCr_; ++k) {
         ScoreRow row(static_cast<int>(numScoresPerDmCr_), numChoices, maxPrefScore);
-        const auto found =
-            mapScoreValueFromRandomPairSetToReport.find(pairSet.scores[k]);
+        const auto found = mapScoreValueFromRandomPairSetToReport.find(pairSet.scores[k]);
         PV_ASSERT(found != mapScoreValueFromRandomPairSetToReport.end());
         const int score = found->second;
         if (score == UNSCORED) {
@@ -260,11 +256,9 @@ void ScoresSection::layout() {
   for (int c = 0; c < NUM_COLUMNS; ++c) {
     const ColumnSpec& spec = SCORE_COLUMNS[c];
     if (spec.policy == FIXED) {
-      columnWidths_[c] = std::max(d.stringWidth(spec.heading) + margins,
-                                  d.stringWidth(spec.sample) + margins);
+      columnWidths_[c] = std::max(d.stringWidth(spec.heading) + margins, d.stringWidth(spec.sample) + margins);
       if (c == COL_ROW) {
-        columnWidths_[c] = std::max({columnWidths_[c], d.stringWidth("DM:") + margins,
-                                     d.stringWidth("Cr:") + margins});
+        columnWidths_[c] = std::max({columnWidths_[c], d.stringWidth("DM:") + margins, d.stringWidth("Cr:") + margins});
       }
       fixedSum += columnWidths_[c];
     } else {
@@ -275,8 +269,7 @@ void ScoresSection::layout() {
 
   const double bodyHeight = pageManager_.getBodyTop() - pageManager_.getBodyBottom();
   breakTables_ = bodyHeight < SECTION_TITLE_FONT_HEIGHT_PTS + SECTION_TITLE_FONT_AFTER_HEIGHT_PTS +
-                                  headingRowsHeight() +
-                                  TEXT_BOX_HEIGHT_DC * static_cast<double>(numScoresPerDmCr_);
+                                  headingRowsHeight() + TEXT_BOX_HEIGHT_DC * static_cast<double>(numScoresPerDmCr_);
 }
 
 double ScoresSection::headingRowsHeight() const { return NUM_HEADING_ROWS * TEXT_BOX_HEIGHT_DC; }
@@ -290,9 +283,8 @@ void ScoresSection::drawHeadingRows(const ScoreTable& table, double& y) {
   double spanWidth = 0.0;
   for (int c = 1; c < NUM_COLUMNS; ++c) spanWidth += columnWidths_[c];
   const std::string labels[2] = {"DM:", "Cr:"};
-  const std::string names[2] = {
-      weightedName(table.getDecisionMakerName(), table.getDecisionMakerWeight()),
-      weightedName(table.getCriterionName(), table.getCriterionWeight())};
+  const std::string names[2] = {weightedName(table.getDecisionMakerName(), table.getDecisionMakerWeight()),
+                                weightedName(table.getCriterionName(), table.getCriterionWeight())};
   for (int r = 0; r < 2; ++r) {
     const double rowBottom = y - TEXT_BOX_HEIGHT_DC;
     const double baseline = rowBottom + TEXT_AFTER_PTS;
@@ -310,8 +302,7 @@ void ScoresSection::drawHeadingRows(const ScoreTable& table, double& y) {
   for (int c = 0; c < NUM_COLUMNS; ++c) {
     fillCell(d, lightGrey, x, rowBottom, columnWidths_[c], TEXT_BOX_HEIGHT_DC, true);
     const std::string heading = SCORE_COLUMNS[c].heading;
-    drawTextAt(d, heading, x + (columnWidths_[c] - d.stringWidth(heading)) / 2.0,
-               rowBottom + TEXT_AFTER_PTS);
+    drawTextAt(d, heading, x + (columnWidths_[c] - d.stringWidth(heading)) / 2.0, rowBottom + TEXT_AFTER_PTS);
     x += columnWidths_[c];
   }
   y = rowBottom;
@@ -365,12 +356,23 @@ void ScoresSection::drawScoreRow(const ScoreRow& row, double rowBottom) {
     frameCell(d, x, rowBottom, w, TEXT_BOX_HEIGHT_DC);
     std::string text;
     switch (c) {
-      case COL_ROW: text = decimalText(row.getScoreRowNum()); break;
-      case COL_ID_A: text = decimalText(row.getChoiceARowNum()); break;
-      case COL_CHOICE_A: text = row.getChoiceAName(); break;
-      case COL_CHOICE_B: text = row.getChoiceBName(); break;
-      case COL_ID_B: text = decimalText(row.getChoiceBRowNum()); break;
-      default: break;
+      case COL_ROW:
+        text = decimalText(row.getScoreRowNum());
+        break;
+      case COL_ID_A:
+        text = decimalText(row.getChoiceARowNum());
+        break;
+      case COL_CHOICE_A:
+        text = row.getChoiceAName();
+        break;
+      case COL_CHOICE_B:
+        text = row.getChoiceBName();
+        break;
+      case COL_ID_B:
+        text = decimalText(row.getChoiceBRowNum());
+        break;
+      default:
+        break;
     }
     if (c == COL_SCORE) {
       drawScoreCell(row.getPrefScore(), x, w, baseline);

@@ -73,9 +73,8 @@ class ScoreTable {
 
 class ScoresSection {
  public:
-  ScoresSection(ReportDevice& reportDevice, PageManager& pageManager,
-                const PdfReportOptions& options, const PV::Data::DecisionModel& model,
-                float left, float right);
+  ScoresSection(ReportDevice& reportDevice, PageManager& pageManager, const PdfReportOptions& options,
+                const PV::Data::DecisionModel& model, float left, float right);
 
   void draw();
 

@@ -25,8 +25,7 @@ void drawTextAt(ReportDevice& device, const std::string& text, double x, double 
   device.endText();
 }
 
-void fillCell(ReportDevice& device, const Color& fill, double x, double y, double width,
-              double height, bool edge) {
+void fillCell(ReportDevice& device, const Color& fill, double x, double y, double width, double height, bool edge) {
   device.setColor(COLOR_POLYGON_FILL, fill);
   device.setColor(COLOR_POLYGON_EDGE, hsv(0, 0, 0));
   device.setPolygonEdge(edge);

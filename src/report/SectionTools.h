@@ -26,8 +26,7 @@ void drawSectionTitle(ReportDevice& device, const std::string& title, double x, 
 void drawTextAt(ReportDevice& device, const std::string& text, double x, double y);
 
 // A filled cell (outlined in black when edge is set) or a stroked cell frame.
-void fillCell(ReportDevice& device, const Color& fill, double x, double y, double width,
-              double height, bool edge);
+void fillCell(ReportDevice& device, const Color& fill, double x, double y, double width, double height, bool edge);
 void frameCell(ReportDevice& device, double x, double y, double width, double height);
 
 // The body font of the tables: Bookman-Light, built-in encoding, 11 points, normal.

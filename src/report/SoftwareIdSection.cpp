@@ -51,8 +51,8 @@ const RowSpec SOFTWARE_ID_ROWS[] = {
 };
 }  // namespace
 
-SoftwareIdSection::SoftwareIdSection(ReportDevice& reportDevice, PageManager& pageManager,
-                                     const AboutTexts& aboutInfo, float left, float right)
+SoftwareIdSection::SoftwareIdSection(ReportDevice& reportDevice, PageManager& pageManager, const AboutTexts& aboutInfo,
+                                     float left, float right)
     : reportDevice_(reportDevice),
       pageManager_(pageManager),
       aboutInfo_(aboutInfo),
@@ -70,10 +70,8 @@ void SoftwareIdSection::draw() {
   const Color black = hsv(0, 0, 0);
   const Color linkBlue = hsv(240, 1.0f, 1.0f);
   const double titleHeight = SECTION_TITLE_FONT_HEIGHT_PTS + SECTION_TITLE_FONT_AFTER_HEIGHT_PTS;
-  pageManager_.newPageIfNeeded(titleHeight +
-                               TEXT_BOX_HEIGHT_DC * static_cast<double>(softwareIdData_.size() + 1));
-  const double titleBaseline =
-      pageManager_.getY() - SECTION_TITLE_FONT_HEIGHT_PTS - TEXT_FONT_HEIGHT_PTS;
+  pageManager_.newPageIfNeeded(titleHeight + TEXT_BOX_HEIGHT_DC * static_cast<double>(softwareIdData_.size() + 1));
+  const double titleBaseline = pageManager_.getY() - SECTION_TITLE_FONT_HEIGHT_PTS - TEXT_FONT_HEIGHT_PTS;
   drawSectionTitle(d, "Software Identification", pageManager_.getBodyLeft(), titleBaseline);
   double baseline = titleBaseline - SECTION_TITLE_FONT_AFTER_HEIGHT_PTS;
   pageManager_.setY(pageManager_.getY() - SECTION_TITLE_FONT_AFTER_HEIGHT_PTS);
@@ -100,8 +98,7 @@ void SoftwareIdSection::draw() {
       drawTextAt(d, value, x, baseline);
       if (isLink) {
         d.setColor(COLOR_TEXT_FILL, black);
-        d.drawLink(x, baseline, x + d.stringWidth(value), baseline + TEXT_FONT_HEIGHT_PTS,
-                   aboutInfo_.webAddress);
+        d.drawLink(x, baseline, x + d.stringWidth(value), baseline + TEXT_FONT_HEIGHT_PTS, aboutInfo_.webAddress);
       }
     }
     baseline -= TEXT_BOX_HEIGHT_DC;

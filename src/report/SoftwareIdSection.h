@@ -17,8 +17,8 @@ class SoftwareIdSection {
  public:
   using Row = std::pair<std::string, std::string>;  // label, value
 
-  SoftwareIdSection(ReportDevice& reportDevice, PageManager& pageManager,
-                    const AboutTexts& aboutInfo, float left, float right);
+  SoftwareIdSection(ReportDevice& reportDevice, PageManager& pageManager, const AboutTexts& aboutInfo, float left,
+                    float right);
   void draw();
   const std::vector<Row>& rows() const { return softwareIdData_; }
   double getLeft() const { return left_; }

@@ -30,8 +30,7 @@ const int MIN_BAR_SLOTS = 10;
 const double TICK_LENGTH_PTS = 4.0;
 
 FontAttributes textLooks(double points, float angle) {
-  FontMetrics metrics(Position(0, 0, 1), 0.0f, static_cast<float>(points), 0.0f, angle,
-                      JUSTIFY_NONE);
+  FontMetrics metrics(Position(0, 0, 1), 0.0f, static_cast<float>(points), 0.0f, angle, JUSTIFY_NONE);
   FontColor color;
   color.setForeground(hsv(0, 0, 0));
   return FontAttributes(metrics, color, BOOKMAN_LIGHT, FontEncoding());
@@ -49,8 +48,8 @@ std::string wholePercent(double pct) { return decimalText(static_cast<int64_t>(s
 
 // ---------------------------------------------------------------------------------
 
-AxisElement::AxisElement(ReportDevice* reportDevice, const ReportText& text, bool drawTick,
-                         const Position& tickStart, float axisScaleLineLengthWC)
+AxisElement::AxisElement(ReportDevice* reportDevice, const ReportText& text, bool drawTick, const Position& tickStart,
+                         float axisScaleLineLengthWC)
     : reportDevice_(reportDevice),
       text_(text),
       drawTick_(drawTick),
@@ -70,9 +69,8 @@ void AxisElement::draw() {
   }
 }
 
-Axis::Axis(ReportDevice* reportDevice, const Position& origin, float axisLengthWC,
-           float zRotationDegrees, const ReportText& title,
-           const std::vector<AxisElement>& axisScaleLabels)
+Axis::Axis(ReportDevice* reportDevice, const Position& origin, float axisLengthWC, float zRotationDegrees,
+           const ReportText& title, const std::vector<AxisElement>& axisScaleLabels)
     : reportDevice_(reportDevice),
       origin_(origin),
       axisLengthWC_(axisLengthWC),
@@ -109,9 +107,8 @@ void Axis::draw() {
   d.setFontWeight(1);
 }
 
-HistogramElement::HistogramElement(float x, float histogramXwidthWC, float histogramYheightWC,
-                                   const Color& edgeColor, const Color& fillColor,
-                                   const ReportText& label, bool drawLabel)
+HistogramElement::HistogramElement(float x, float histogramXwidthWC, float histogramYheightWC, const Color& edgeColor,
+                                   const Color& fillColor, const ReportText& label, bool drawLabel)
     : reportDevice_(&ReportDevice::instance()),
       x_(x),
       width_(histogramXwidthWC),
@@ -140,9 +137,8 @@ void HistogramElement::draw() {
   if (drawLabel_) label_.draw();
 }
 
-PlotArea::PlotArea(ReportDevice* reportDevice, const ReportText& title, const Axis& firstAxis,
-                   const Axis& secondAxis, const std::vector<HistogramElement>& bars,
-                   const Position& lowerLeft, const Position& upperRight)
+PlotArea::PlotArea(ReportDevice* reportDevice, const ReportText& title, const Axis& firstAxis, const Axis& secondAxis,
+                   const std::vector<HistogramElement>& bars, const Position& lowerLeft, const Position& upperRight)
     : reportDevice_(reportDevice),
       title_(title),
       firstAxis_(firstAxis),
@@ -178,8 +174,7 @@ void PlotArea::draw() {
 
 // ---------------------------------------------------------------------------------
 
-ChartLayout layoutChart(ReportDevice& device, double sectionWidth,
-                        const std::vector<double>& percentages) {
+ChartLayout layoutChart(ReportDevice& device, double sectionWidth, const std::vector<double>& percentages) {
   ChartLayout l;
   double widestScale = 0.0;
   size_t widestScaleChars = 1;
@@ -204,8 +199,7 @@ ChartLayout layoutChart(ReportDevice& device, double sectionWidth,
       widestValueChars = label.size();
     }
   }
-  const double smallestBarWidth =
-      widestValue + widestValue / static_cast<double>(widestValueChars);
+  const double smallestBarWidth = widestValue + widestValue / static_cast<double>(widestValueChars);
 
   l.horizontalLength = sectionWidth - l.leftMargin;
   const double leastVertical = 2.0 * NUM_SCALE_LABELS * SCALE_LABEL_PTS;
@@ -214,13 +208,11 @@ ChartLayout layoutChart(ReportDevice& device, double sectionWidth,
   }
   // Room for at least ten bars; more bars share the same length, so that every bar
   // stays inside the chart. Bars too narrow for their value labels go without them.
-  const double slots = static_cast<double>(
-      std::max<size_t>(MIN_BAR_SLOTS, percentages.size()));
+  const double slots = static_cast<double>(std::max<size_t>(MIN_BAR_SLOTS, percentages.size()));
   l.barWidth = l.horizontalLength / (slots + slots * BAR_GAP + BAR_GAP);
   l.valueLabels = l.barWidth >= smallestBarWidth;
-  l.verticalLength = l.horizontalLength / GOLDEN_RATIO >= leastVertical
-                         ? l.horizontalLength / GOLDEN_RATIO
-                         : l.horizontalLength * GOLDEN_RATIO;
+  l.verticalLength = l.horizontalLength / GOLDEN_RATIO >= leastVertical ? l.horizontalLength / GOLDEN_RATIO
+                                                                        : l.horizontalLength * GOLDEN_RATIO;
   l.worldScale = CHART_AXIS_HEIGHT_WC / l.verticalLength;
   l.plotWidth = l.leftMargin + l.horizontalLength;
   l.plotHeight = CHART_TOP_BLOCK + l.verticalLength + CHART_BOTTOM_BLOCK;
@@ -228,15 +220,13 @@ ChartLayout layoutChart(ReportDevice& device, double sectionWidth,
 }
 
 void drawSolutionChart(ReportDevice& device, const ChartLayout& l, double left, double top,
-                       const std::vector<std::string>& choiceNumbers,
-                       const std::vector<double>& percentages,
+                       const std::vector<std::string>& choiceNumbers, const std::vector<double>& percentages,
                        const std::vector<Color>& histogramColors) {
   PV_ASSERT(!percentages.empty() && percentages.size() == choiceNumbers.size());
   PV_ASSERT(!histogramColors.empty());
   const double s = l.worldScale;
-  device.setWindows(left, left + l.plotWidth, top - l.plotHeight, top, -l.leftMargin * s,
-                    l.horizontalLength * s, -CHART_BOTTOM_BLOCK * s,
-                    (CHART_TOP_BLOCK + l.verticalLength) * s);
+  device.setWindows(left, left + l.plotWidth, top - l.plotHeight, top, -l.leftMargin * s, l.horizontalLength * s,
+                    -CHART_BOTTOM_BLOCK * s, (CHART_TOP_BLOCK + l.verticalLength) * s);
   ReportDevice* d = &device;
   const Color black = hsv(0, 0, 0);
 
@@ -250,15 +240,14 @@ void drawSolutionChart(ReportDevice& device, const ChartLayout& l, double left, 
     ReportText text(d, label, textLooks(SCALE_LABEL_PTS, 0.0f));
     const double y = k * labelStep;
     text.setPosition(Position(-(halfChar + w) * s, y - (SCALE_LABEL_PTS * 0.35) * s, 1));
-    verticalLabels.emplace_back(d, text, true, Position(0, y, 1),
-                                static_cast<float>(TICK_LENGTH_PTS * s));
+    verticalLabels.emplace_back(d, text, true, Position(0, y, 1), static_cast<float>(TICK_LENGTH_PTS * s));
   }
   const double verticalTitleWidth = widthAt(device, VERTICAL_AXIS_TITLE, TITLE_PTS);
   ReportText verticalTitle(d, VERTICAL_AXIS_TITLE, textLooks(TITLE_PTS, 90.0f));
-  verticalTitle.setPosition(Position(-(l.leftMargin - TITLE_PTS * 0.8) * s,
-                                     (CHART_AXIS_HEIGHT_WC - verticalTitleWidth * s) / 2.0, 1));
-  Axis verticalAxis(d, Position(0, 0, 1), static_cast<float>(CHART_AXIS_HEIGHT_WC), 90.0f,
-                    verticalTitle, verticalLabels);
+  verticalTitle.setPosition(
+      Position(-(l.leftMargin - TITLE_PTS * 0.8) * s, (CHART_AXIS_HEIGHT_WC - verticalTitleWidth * s) / 2.0, 1));
+  Axis verticalAxis(d, Position(0, 0, 1), static_cast<float>(CHART_AXIS_HEIGHT_WC), 90.0f, verticalTitle,
+                    verticalLabels);
 
   // Bars, and the horizontal axis with one label per bar.
   std::vector<AxisElement> horizontalLabels;
@@ -270,8 +259,7 @@ void drawSolutionChart(ReportDevice& device, const ChartLayout& l, double left, 
     const std::string& number = choiceNumbers[i];
     const double numberWidth = widthAt(device, number, SCALE_LABEL_PTS);
     ReportText numberText(d, number, textLooks(SCALE_LABEL_PTS, 0.0f));
-    numberText.setPosition(
-        Position(x - numberWidth * s / 2.0, -(SPACE_UNDER_LABELS + SCALE_LABEL_PTS * 0.75) * s, 1));
+    numberText.setPosition(Position(x - numberWidth * s / 2.0, -(SPACE_UNDER_LABELS + SCALE_LABEL_PTS * 0.75) * s, 1));
     horizontalLabels.emplace_back(d, numberText, false, Position(x, 0, 1), 1.0f);
 
     const double pct = percentages[i];
@@ -280,27 +268,25 @@ void drawSolutionChart(ReportDevice& device, const ChartLayout& l, double left, 
     const double valueWidth = widthAt(device, value, VALUE_LABEL_PTS);
     ReportText valueText(d, value, textLooks(VALUE_LABEL_PTS, 0.0f));
     const double labelBlock = (VALUE_LABEL_BEFORE + VALUE_LABEL_PTS + VALUE_LABEL_AFTER) * s;
-    const double baseline = height >= labelBlock
-                                ? height - (VALUE_LABEL_BEFORE + VALUE_LABEL_PTS * 0.75) * s
-                                : height + VALUE_LABEL_AFTER * s;
+    const double baseline = height >= labelBlock ? height - (VALUE_LABEL_BEFORE + VALUE_LABEL_PTS * 0.75) * s
+                                                 : height + VALUE_LABEL_AFTER * s;
     valueText.setPosition(Position(x - valueWidth * s / 2.0, baseline, 1));
     const bool labelled = l.valueLabels && pct != previous;
     previous = pct;
-    bars.emplace_back(static_cast<float>(x), static_cast<float>(barWidth),
-                      static_cast<float>(height), black,
+    bars.emplace_back(static_cast<float>(x), static_cast<float>(barWidth), static_cast<float>(height), black,
                       histogramColors[i % histogramColors.size()], valueText, labelled);
   }
   const double titleWidth = widthAt(device, HORIZONTAL_AXIS_TITLE, TITLE_PTS);
   ReportText horizontalTitle(d, HORIZONTAL_AXIS_TITLE, textLooks(TITLE_PTS, 0.0f));
-  horizontalTitle.setPosition(Position((l.horizontalLength - titleWidth) * s / 2.0,
-                                       -(CHART_BOTTOM_BLOCK - TITLE_GAP - 3.0) * s, 1));
-  Axis horizontalAxis(d, Position(0, 0, 1), static_cast<float>(l.horizontalLength * s), 0.0f,
-                      horizontalTitle, horizontalLabels);
+  horizontalTitle.setPosition(
+      Position((l.horizontalLength - titleWidth) * s / 2.0, -(CHART_BOTTOM_BLOCK - TITLE_GAP - 3.0) * s, 1));
+  Axis horizontalAxis(d, Position(0, 0, 1), static_cast<float>(l.horizontalLength * s), 0.0f, horizontalTitle,
+                      horizontalLabels);
 
   const double chartTitleWidth = widthAt(device, CHART_TITLE, TITLE_PTS);
   ReportText chartTitle(d, CHART_TITLE, textLooks(TITLE_PTS, 0.0f));
-  chartTitle.setPosition(Position((l.horizontalLength - chartTitleWidth) * s / 2.0,
-                                  (l.verticalLength + TITLE_GAP) * s, 1));
+  chartTitle.setPosition(
+      Position((l.horizontalLength - chartTitleWidth) * s / 2.0, (l.verticalLength + TITLE_GAP) * s, 1));
 
   device.setColor(COLOR_TEXT_STROKE, black);
   PlotArea plot(d, chartTitle, horizontalAxis, verticalAxis, bars, Position(0, 0, 1),

@@ -17,8 +17,8 @@ class ReportDevice;
 
 class AxisElement {
  public:
-  AxisElement(ReportDevice* reportDevice, const ReportText& text, bool drawTick,
-              const Position& tickStart, float axisScaleLineLengthWC);
+  AxisElement(ReportDevice* reportDevice, const ReportText& text, bool drawTick, const Position& tickStart,
+              float axisScaleLineLengthWC);
   void draw();
   ReportText& text() { return text_; }
 
@@ -32,9 +32,8 @@ class AxisElement {
 
 class Axis {
  public:
-  Axis(ReportDevice* reportDevice, const Position& origin, float axisLengthWC,
-       float zRotationDegrees, const ReportText& title,
-       const std::vector<AxisElement>& axisScaleLabels);
+  Axis(ReportDevice* reportDevice, const Position& origin, float axisLengthWC, float zRotationDegrees,
+       const ReportText& title, const std::vector<AxisElement>& axisScaleLabels);
   void draw();
   float getLength() const { return axisLengthWC_; }
   float getRotation() const { return zRotationDegrees_; }
@@ -53,9 +52,8 @@ class Axis {
 
 class HistogramElement {
  public:
-  HistogramElement(float x, float histogramXwidthWC, float histogramYheightWC,
-                   const Color& edgeColor, const Color& fillColor, const ReportText& label,
-                   bool drawLabel);
+  HistogramElement(float x, float histogramXwidthWC, float histogramYheightWC, const Color& edgeColor,
+                   const Color& fillColor, const ReportText& label, bool drawLabel);
   void draw();
   float getX() const { return x_; }
   float getWidth() const { return width_; }
@@ -77,9 +75,8 @@ class HistogramElement {
 
 class PlotArea {
  public:
-  PlotArea(ReportDevice* reportDevice, const ReportText& title, const Axis& firstAxis,
-           const Axis& secondAxis, const std::vector<HistogramElement>& bars,
-           const Position& lowerLeft, const Position& upperRight);
+  PlotArea(ReportDevice* reportDevice, const ReportText& title, const Axis& firstAxis, const Axis& secondAxis,
+           const std::vector<HistogramElement>& bars, const Position& lowerLeft, const Position& upperRight);
   void setBars(const std::vector<HistogramElement>& histogramTable);
   const std::vector<HistogramElement>& bars() const { return bars_; }
   // The second axis, the first, the title, the bars, then the frame on top.
@@ -103,7 +100,7 @@ struct ChartLayout {
   double verticalLength = 0;
   double barWidth = 0;
   bool valueLabels = true;  // the bars are wide enough for their value labels
-  double worldScale = 0;  // world units per point
+  double worldScale = 0;    // world units per point
   double plotWidth = 0;
   double plotHeight = 0;
 };
@@ -114,14 +111,12 @@ constexpr double CHART_AXIS_HEIGHT_WC = 120.0;
 constexpr double CHART_TOP_BLOCK = 21.0;
 constexpr double CHART_BOTTOM_BLOCK = 46.0;
 
-ChartLayout layoutChart(ReportDevice& device, double sectionWidth,
-                        const std::vector<double>& percentages);
+ChartLayout layoutChart(ReportDevice& device, double sectionWidth, const std::vector<double>& percentages);
 
 // Builds the chart of the given choice numbers and percentages with its bottom-left
 // corner at (left, top - plotHeight) and draws it.
 void drawSolutionChart(ReportDevice& device, const ChartLayout& layout, double left, double top,
-                       const std::vector<std::string>& choiceNumbers,
-                       const std::vector<double>& percentages,
+                       const std::vector<std::string>& choiceNumbers, const std::vector<double>& percentages,
                        const std::vector<Color>& histogramColors);
 
 }  // namespace Report

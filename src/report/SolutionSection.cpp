@@ -23,21 +23,17 @@ struct SolutionColumn {
   int32_t justify;
 };
 const SolutionColumn SOLUTION_COLUMNS[] = {
-    {"Rank", "10", JUSTIFY_CENTER},
-    {"% Rank", "100.0", JUSTIFY_RIGHT},
-    {"ID", "10", JUSTIFY_CENTER},
-    {"Choices", "Choice name number, th", JUSTIFY_LEFT},
+    {"Rank", "10", JUSTIFY_CENTER},   {"% Rank", "100.0", JUSTIFY_RIGHT},
+    {"ID", "10", JUSTIFY_CENTER},     {"Choices", "Choice name number, th", JUSTIFY_LEFT},
     {"Notes", nullptr, JUSTIFY_LEFT},
 };
 const size_t NUM_SOLUTION_COLUMNS = sizeof SOLUTION_COLUMNS / sizeof SOLUTION_COLUMNS[0];
 const char* const TOP_RANK_TEXT = "100.0";
 }  // namespace
 
-SolutionRow::SolutionRow(const std::string& rank, const std::string& pctRank,
-                         const std::string& choiceNum, const std::string& choiceName,
-                         const std::string& choiceNote)
-    : rank_(rank), pctRank_(pctRank), choiceNum_(choiceNum), choiceName_(choiceName),
-      choiceNote_(choiceNote) {}
+SolutionRow::SolutionRow(const std::string& rank, const std::string& pctRank, const std::string& choiceNum,
+                         const std::string& choiceName, const std::string& choiceNote)
+    : rank_(rank), pctRank_(pctRank), choiceNum_(choiceNum), choiceName_(choiceName), choiceNote_(choiceNote) {}
 
 int SolutionRow::getPctRankInt() const {
   if (!pctIntComputed_) {
@@ -69,15 +65,13 @@ std::string SolutionSection::statusText(const PV::Data::DecisionModel& model) {
     return "Model definition not sufficient for decision solution - review copy for "
            "management purposes only";
   }
-  return solutions.get_flag()
-             ? "Decision solution obsolete - model content changed, solution not recalculated"
-             : "Decision solution up to date with current model content";
+  return solutions.get_flag() ? "Decision solution obsolete - model content changed, solution not recalculated"
+                              : "Decision solution up to date with current model content";
 }
 
 SolutionSection::SolutionSection(ReportDevice& reportDevice, PageManager& pageManager,
-                                 const PV::Data::DecisionModel& model,
-                                 const std::vector<Color>& histogramColors, float left,
-                                 float right)
+                                 const PV::Data::DecisionModel& model, const std::vector<Color>& histogramColors,
+                                 float left, float right)
     : reportDevice_(reportDevice),
       pageManager_(pageManager),
       model_(model),
@@ -95,14 +89,11 @@ SolutionSection::SolutionSection(ReportDevice& reportDevice, PageManager& pageMa
     // A stale ranking may name a choice that was deleted or renumbered since: every
     // choice is searched, and a choice not found leaves its name and note empty and
     // shows the ranking's own choice number.
-    const auto found = std::find_if(choices.begin(), choices.end(), [&](const auto& ch) {
-      return ch.get_uid() == solution.get_ch();
-    });
+    const auto found =
+        std::find_if(choices.begin(), choices.end(), [&](const auto& ch) { return ch.get_uid() == solution.get_ch(); });
     // The ID is the choice's row number, as in the choices table.
-    const std::string id = found != choices.end() ? decimalText(found->get_row())
-                                                  : decimalText(solution.get_ch());
-    solutionData_.emplace_back(decimalText(static_cast<int64_t>(i) + 1), fixedText(pct, 1, 5),
-                               id,
+    const std::string id = found != choices.end() ? decimalText(found->get_row()) : decimalText(solution.get_ch());
+    solutionData_.emplace_back(decimalText(static_cast<int64_t>(i) + 1), fixedText(pct, 1, 5), id,
                                found != choices.end() ? found->get_nm() : std::string(),
                                found != choices.end() ? found->get_note() : std::string());
     percentages_.push_back(pct);
@@ -144,9 +135,7 @@ void SolutionSection::draw() {
   std::vector<double> widths(NUM_SOLUTION_COLUMNS, 0.0);
   double used = 0.0;
   for (size_t c = 0; c + 1 < NUM_SOLUTION_COLUMNS; ++c) {
-    widths[c] = std::max(d.stringWidth(SOLUTION_COLUMNS[c].heading),
-                         d.stringWidth(SOLUTION_COLUMNS[c].sample)) +
-                zero;
+    widths[c] = std::max(d.stringWidth(SOLUTION_COLUMNS[c].heading), d.stringWidth(SOLUTION_COLUMNS[c].sample)) + zero;
     used += widths[c];
   }
   widths[NUM_SOLUTION_COLUMNS - 1] = width_ - used;
@@ -158,8 +147,7 @@ void SolutionSection::draw() {
     for (size_t c = 0; c < NUM_SOLUTION_COLUMNS; ++c) {
       fillCell(d, lightGrey, x, rowBottom, widths[c], rowHeight, true);
       const std::string heading = SOLUTION_COLUMNS[c].heading;
-      drawTextAt(d, heading, x + (widths[c] - d.stringWidth(heading)) / 2.0,
-                 rowBottom + TEXT_AFTER_PTS);
+      drawTextAt(d, heading, x + (widths[c] - d.stringWidth(heading)) / 2.0, rowBottom + TEXT_AFTER_PTS);
       x += widths[c];
     }
   };
@@ -176,9 +164,8 @@ void SolutionSection::draw() {
     rowBottom -= rowHeight;
     const double baseline = rowBottom + TEXT_AFTER_PTS;
     double x = left_;
-    const std::string texts[NUM_SOLUTION_COLUMNS] = {row.getRank(), row.getPctRank(),
-                                                     row.getChoiceNum(), row.getChoiceName(),
-                                                     row.getChoiceNote()};
+    const std::string texts[NUM_SOLUTION_COLUMNS] = {row.getRank(), row.getPctRank(), row.getChoiceNum(),
+                                                     row.getChoiceName(), row.getChoiceNote()};
     for (size_t c = 0; c < NUM_SOLUTION_COLUMNS; ++c) {
       frameCell(d, x, rowBottom, widths[c], rowHeight);
       std::string text = texts[c];

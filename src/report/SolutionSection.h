@@ -37,9 +37,8 @@ class SolutionRow {
 
 class SolutionSection {
  public:
-  SolutionSection(ReportDevice& reportDevice, PageManager& pageManager,
-                  const PV::Data::DecisionModel& model, const std::vector<Color>& histogramColors,
-                  float left, float right);
+  SolutionSection(ReportDevice& reportDevice, PageManager& pageManager, const PV::Data::DecisionModel& model,
+                  const std::vector<Color>& histogramColors, float left, float right);
 
   static std::string statusText(const PV::Data::DecisionModel& model);
   void draw();

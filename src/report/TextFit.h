@@ -12,8 +12,7 @@ class ReportDevice;
 
 extern const char ELLIPSIS[];  // U+2026 in UTF-8
 
-void fitText(ReportDevice& reportDevice, std::string& text, double columnWidth, double indent,
-             double& ellipsisWidthDC);
+void fitText(ReportDevice& reportDevice, std::string& text, double columnWidth, double indent, double& ellipsisWidthDC);
 
 }  // namespace Report
 }  // namespace PV

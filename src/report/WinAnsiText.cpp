@@ -14,11 +14,10 @@ const char* const REPORT_TEXT_ENCODING = "WinAnsiEncoding";
 namespace {
 
 // Code page 1252 at 0x80 to 0x9F; 0 where it holds no character.
-const uint16_t CP1252_HIGH[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-    0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+const uint16_t CP1252_HIGH[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                  0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                  0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                  0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char winAnsiOf(uint32_t cp) {
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
@@ -108,9 +107,7 @@ void popUtf8Character(std::string& text) {
   if (text.empty()) return;
   // Find where the last character starts: its lead byte, at most three bytes back.
   size_t start = text.size() - 1;
-  while (start > 0 && text.size() - start < 4 &&
-         (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80)
-    --start;
+  while (start > 0 && text.size() - start < 4 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
   size_t used = 1;
   decodeAt(text, start, used);
   if (start + used == text.size()) {

@@ -111,8 +111,7 @@ bool CXmlDoc::TokenCursor::NextToken() {
     return false;
   }
   auto delim = [](char ch) {
-    return IsSpace(ch) || ch == '<' || ch == '>' || ch == '=' || ch == '\\' || ch == '/' || ch == '?' ||
-           ch == '!';
+    return IsSpace(ch) || ch == '<' || ch == '>' || ch == '=' || ch == '\\' || ch == '/' || ch == '?' || ch == '!';
   };
   if (delim(text[i])) {
     end = i;
@@ -243,8 +242,8 @@ int CXmlDoc::DoParseNode(TokenCursor& c, NodePos& node) const {
       } else {
         type = NODE_ELEMENT;
         end = k;
-        if (s[k - 1] == '/' && (k - 1 == j || (k - 2 > i && (IsSpace(s[k - 2]) || s[k - 2] == '\'' ||
-                                                              s[k - 2] == '"'))))
+        if (s[k - 1] == '/' &&
+            (k - 1 == j || (k - 2 > i && (IsSpace(s[k - 2]) || s[k - 2] == '\'' || s[k - 2] == '"'))))
           node.flags |= NODE_SELF_CLOSING;
       }
     } else if (c1 == '/') {
@@ -498,8 +497,8 @@ void CXmlDoc::DoCloseTo(const char* text, uint32_t parent, std::vector<OpenEleme
     const OpenElement& u = open.back();
     const std::string uname(text + u.nameStart, static_cast<size_t>(u.nameLen));
     if (endTag)
-      error_ = Format("End tag '%s' at offset %d does not match start tag '%s' at offset %d",
-                      endTag->Token().c_str(), endTagSlash, uname.c_str(), u.nameStart - 1);
+      error_ = Format("End tag '%s' at offset %d does not match start tag '%s' at offset %d", endTag->Token().c_str(),
+                      endTagSlash, uname.c_str(), u.nameStart - 1);
     else
       error_ = Format("Element '%s' at offset %d not ended", uname.c_str(), u.nameStart - 1);
   }

@@ -55,17 +55,13 @@ class CXmlDoc {
   };
 
   // Element record flags.
-  enum ElementFlags : uint32_t {
-    ELEM_RELEASED = 0x20000,
-    ELEM_NOT_ENDED = 0x100000,
-    ELEM_ILL_FORMED = 0x800000
-  };
+  enum ElementFlags : uint32_t { ELEM_RELEASED = 0x20000, ELEM_NOT_ENDED = 0x100000, ELEM_ILL_FORMED = 0x800000 };
 
   // One element of the index. The tag lengths have fields of their own, so a tag of
   // any length is recorded exactly.
   struct ElementPos {
-    uint32_t start = 0;        // offset of the '<' of the start tag
-    uint32_t length = 0;       // through the '>' of the end tag (the start tag alone when empty or not ended)
+    uint32_t start = 0;   // offset of the '<' of the start tag
+    uint32_t length = 0;  // through the '>' of the end tag (the start tag alone when empty or not ended)
     uint32_t startTagLen = 0;
     uint32_t endTagLen = 0;
     uint32_t flags = 0;
@@ -88,6 +84,7 @@ class CXmlDoc {
     void Grow(uint32_t n) {
       if (n > recs_.size()) recs_.resize(n);
     }
+
    private:
     std::vector<ElementPos> recs_;
   };
@@ -152,8 +149,7 @@ class CXmlDoc {
   std::string GetElementContent(uint32_t index) const;
   std::string GetElementMarkup(uint32_t index) const;
   bool GetNodePosition(int& offset, int& length, int& innerOffset, int& innerLength) const;
-  bool GetAttributePosition(const char* name, int& offset, int& length, int& valueOffset,
-                            int& valueLength) const;
+  bool GetAttributePosition(const char* name, int& offset, int& length, int& valueOffset, int& valueLength) const;
   static std::string GetDeclaredEncoding(const char* text);
   static std::string UnescapeText(const char* text, int length = -1);
 
@@ -182,8 +178,7 @@ class CXmlDoc {
   bool LoadFile(const char* path);
   bool SaveFile(const char* path);
   static bool LoadFileText(const char* path, std::string& text, std::string& result, uint32_t& flags);
-  static bool SaveFileText(const char* path, const std::string& text, std::string& result,
-                           uint32_t flags);
+  static bool SaveFileText(const char* path, const std::string& text, std::string& result, uint32_t flags);
   static std::string Utf16ToUtf8(const char16_t* units, size_t count);
   static std::u16string Utf8ToUtf16(const char* bytes, size_t count);
   static std::string EncodeBase64(const unsigned char* bytes, size_t count);
@@ -202,7 +197,11 @@ class CXmlDoc {
     int attrWsStart = 0;
     int attrWsLen = 0;
     int TokenLength() const { return end - start + 1; }
-    void Clear() { start = 0; end = -1; next = 0; }
+    void Clear() {
+      start = 0;
+      end = -1;
+      next = 0;
+    }
     bool NextToken();
     bool Match(const char* name) const;
     std::string Token() const { return std::string(text + start, static_cast<size_t>(TokenLength())); }
@@ -224,8 +223,8 @@ class CXmlDoc {
   bool DoParseDocument();
   uint32_t DoParseElement(uint32_t parent, TokenCursor& cursor);
   int DoParseNode(TokenCursor& cursor, NodePos& node) const;
-  void DoCloseTo(const char* text, uint32_t parent, std::vector<OpenElement>& open, size_t keep, const TokenCursor* endTag,
-                 int endTagSlash);
+  void DoCloseTo(const char* text, uint32_t parent, std::vector<OpenElement>& open, size_t keep,
+                 const TokenCursor* endTag, int endTagSlash);
   void DoAllocPositionArray(uint32_t n);
   uint32_t DoGetFreePosition();
   void DoSetPos(uint32_t parent, uint32_t element, uint32_t child);
@@ -249,8 +248,8 @@ class CXmlDoc {
   void DoAdjustPositions(uint32_t element, int diff, bool skipSubtree);
   void DoAdjustForNode(uint32_t parent, uint32_t element, int diff);
   void DoLinkElement(uint32_t parent, uint32_t after, uint32_t index);
-  int DoInsertNew(uint32_t parent, uint32_t& element, NodePos& node, std::string text, bool withNode,
-                  int nodeOffset, int nodeLength);
+  int DoInsertNew(uint32_t parent, uint32_t& element, NodePos& node, std::string text, bool withNode, int nodeOffset,
+                  int nodeLength);
   bool DoAddElement(const char* name, const char* text, uint32_t flags);
   bool DoInsertNode(int type, const char* text, uint32_t flags);
   bool DoSetAttribute(uint32_t index, const char* name, const char* value);

@@ -124,8 +124,12 @@ std::string CXmlDoc::EscapeText(const char* text, uint32_t flags) {
     }
     const char ch = text[i];
     switch (ch) {
-      case '<': out += "&lt;"; continue;
-      case '>': out += "&gt;"; continue;
+      case '<':
+        out += "&lt;";
+        continue;
+      case '>':
+        out += "&gt;";
+        continue;
       case '&': {
         if (flags & INS_KEEP_REFERENCES) {
           size_t j = i + 1;
@@ -156,7 +160,8 @@ std::string CXmlDoc::EscapeText(const char* text, uint32_t flags) {
           continue;
         }
         break;
-      default: break;
+      default:
+        break;
     }
     if (s[i] >= 0x80) {
       // The system's files are 7-bit: anything beyond ASCII becomes a reference.
@@ -436,9 +441,7 @@ bool CXmlDoc::DoAddElement(const char* name, const char* text, uint32_t flags) {
   return true;
 }
 
-bool CXmlDoc::AddElement(const char* name, const char* text, uint32_t flags) {
-  return DoAddElement(name, text, flags);
-}
+bool CXmlDoc::AddElement(const char* name, const char* text, uint32_t flags) { return DoAddElement(name, text, flags); }
 
 bool CXmlDoc::DoInsertNode(int type, const char* text, uint32_t flags) {
   if (type != NODE_PROCESSING_INSTRUCTION && type != NODE_COMMENT && type != NODE_DOCUMENT_TYPE)
@@ -535,9 +538,7 @@ bool CXmlDoc::SetChildAttribute(const char* name, const char* value) {
   return child_ ? DoSetAttribute(child_, name, value) : false;
 }
 
-bool CXmlDoc::SetAttributeInt(const char* name, int value) {
-  return SetAttribute(name, std::to_string(value).c_str());
-}
+bool CXmlDoc::SetAttributeInt(const char* name, int value) { return SetAttribute(name, std::to_string(value).c_str()); }
 
 bool CXmlDoc::RemoveAttribute(const char* name) {
   if (!name || !element_ || nodeType_ != NODE_ELEMENT) return false;
@@ -673,8 +674,8 @@ bool CXmlDoc::RemoveNode() {
     return false;
   }
   // The last node before the removed one within the parent becomes current.
-  const int from = before ? static_cast<int>(pos_[before].End())
-                          : (parent_ ? static_cast<int>(pos_[parent_].ContentStart()) : 0);
+  const int from =
+      before ? static_cast<int>(pos_[before].End()) : (parent_ ? static_cast<int>(pos_[parent_].ContentStart()) : 0);
   TokenCursor c = DoCursorAt(from);
   c.textLen = std::max(from, removedAt);
   NodePos node;

@@ -135,8 +135,8 @@ bool CXmlDoc::LoadFileText(const char* path, std::string& text, std::string& res
       wide[k] = static_cast<char16_t>(static_cast<unsigned char>(bytes[lo + 2 * k]) |
                                       (static_cast<unsigned char>(bytes[hi + 2 * k]) << 8));
     text = Utf16ToUtf8(wide.data(), wide.size());
-    result = Format("%s%d wide chars to %d bytes", big ? "UTF-16BE BOM + " : "UTF-16LE BOM + ",
-                    static_cast<int>(units), static_cast<int>(text.size()));
+    result = Format("%s%d wide chars to %d bytes", big ? "UTF-16BE BOM + " : "UTF-16LE BOM + ", static_cast<int>(units),
+                    static_cast<int>(text.size()));
   } else if (bytes.size() >= 3 && static_cast<unsigned char>(bytes[0]) == 0xEF &&
              static_cast<unsigned char>(bytes[1]) == 0xBB && static_cast<unsigned char>(bytes[2]) == 0xBF) {
     flags &= ~static_cast<uint32_t>(DOC_UTF16LE_BOM | DOC_UTF16BE_BOM);
@@ -172,8 +172,7 @@ bool CXmlDoc::SaveFileText(const char* path, const std::string& text, std::strin
       return false;
     }
     result = Format("%d bytes to %s%d wide chars", static_cast<int>(text.size()),
-                    big ? "UTF-16BE BOM + " : "UTF-16LE BOM + ",
-                    static_cast<int>(wide.size()));
+                    big ? "UTF-16BE BOM + " : "UTF-16LE BOM + ", static_cast<int>(wide.size()));
     return true;
   }
   const char* prefix = "";
@@ -209,7 +208,8 @@ std::string CXmlDoc::EncodeBase64(const unsigned char* bytes, size_t count) {
   size_t line = 0;
   for (size_t i = 0; i < count; i += 3) {
     const size_t n = std::min<size_t>(3, count - i);
-    const uint32_t v = (static_cast<uint32_t>(bytes[i]) << 16) | (n > 1 ? static_cast<uint32_t>(bytes[i + 1]) << 8 : 0) |
+    const uint32_t v = (static_cast<uint32_t>(bytes[i]) << 16) |
+                       (n > 1 ? static_cast<uint32_t>(bytes[i + 1]) << 8 : 0) |
                        (n > 2 ? static_cast<uint32_t>(bytes[i + 2]) : 0);
     out += kBase64[(v >> 18) & 63];
     out += kBase64[(v >> 12) & 63];

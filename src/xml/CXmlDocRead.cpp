@@ -444,12 +444,26 @@ std::string CXmlDoc::GetAttributeName(int n) const {
 std::string CXmlDoc::DoGetNodeText(int type, int offset, int length) const {
   int skip = 0, trim = 0;
   switch (type) {
-    case NODE_COMMENT: skip = 4; trim = 7; break;
-    case NODE_PROCESSING_INSTRUCTION: skip = 2; trim = 4; break;
-    case NODE_CDATA_SECTION: skip = 9; trim = 12; break;
-    case NODE_LONE_END_TAG: skip = 2; trim = 3; break;
-    case NODE_TEXT: return UnescapeText(doc_.data() + offset, length);
-    default: return doc_.substr(static_cast<size_t>(offset), static_cast<size_t>(length));
+    case NODE_COMMENT:
+      skip = 4;
+      trim = 7;
+      break;
+    case NODE_PROCESSING_INSTRUCTION:
+      skip = 2;
+      trim = 4;
+      break;
+    case NODE_CDATA_SECTION:
+      skip = 9;
+      trim = 12;
+      break;
+    case NODE_LONE_END_TAG:
+      skip = 2;
+      trim = 3;
+      break;
+    case NODE_TEXT:
+      return UnescapeText(doc_.data() + offset, length);
+    default:
+      return doc_.substr(static_cast<size_t>(offset), static_cast<size_t>(length));
   }
   if (length < trim) {
     // A short section such as "<![C]]>": nothing between its marks.
@@ -464,8 +478,7 @@ std::string CXmlDoc::DoGetElementText(uint32_t index) const {
   const int cs = static_cast<int>(e.ContentStart());
   const int cl = static_cast<int>(e.ContentLength());
   if (cl <= 0) return std::string();
-  if (std::memchr(doc_.data() + cs, '<', static_cast<size_t>(cl)) == nullptr)
-    return UnescapeText(doc_.data() + cs, cl);
+  if (std::memchr(doc_.data() + cs, '<', static_cast<size_t>(cl)) == nullptr) return UnescapeText(doc_.data() + cs, cl);
   std::string out;
   TokenCursor c = DoCursorAt(cs);
   c.textLen = cs + cl;
@@ -577,11 +590,24 @@ bool CXmlDoc::GetNodePosition(int& offset, int& length, int& innerOffset, int& i
     length = nodeLength_;
     int skip = 0, trim = 0;
     switch (nodeType_) {
-      case NODE_COMMENT: skip = 4; trim = 7; break;
-      case NODE_PROCESSING_INSTRUCTION: skip = 2; trim = 4; break;
-      case NODE_CDATA_SECTION: skip = 9; trim = 12; break;
-      case NODE_LONE_END_TAG: skip = 2; trim = 3; break;
-      default: break;
+      case NODE_COMMENT:
+        skip = 4;
+        trim = 7;
+        break;
+      case NODE_PROCESSING_INSTRUCTION:
+        skip = 2;
+        trim = 4;
+        break;
+      case NODE_CDATA_SECTION:
+        skip = 9;
+        trim = 12;
+        break;
+      case NODE_LONE_END_TAG:
+        skip = 2;
+        trim = 3;
+        break;
+      default:
+        break;
     }
     if (length < trim) skip = trim = 0;
     innerOffset = offset + skip;

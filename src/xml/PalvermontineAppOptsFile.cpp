@@ -63,25 +63,21 @@ class AppOptsTable : public TableBuilder {
          attrib("decisionMakerIcon", "L", own(new Transform<G>(&G::set_decisionMakerIcon, &G::get_decisionMakerIcon)),
                 false),
          attrib("exitIcon", "L", own(new Transform<G>(&G::set_exitIcon, &G::get_exitIcon)), false)}));
-    add(element("calcAppOpts", 0, "/palvermontineAppOpts/calcAppOpts", "L", 0, 1, true, 0, 1,
-                own(new Transform<C>()),
-                {attrib("displaySolutionWindow", "L",
-                        own(new Transform<C>(&C::set_displaySolutionWindow, &C::get_displaySolutionWindow)), false),
-                 attrib("solutionWindowOrientation", "L",
-                        own(new Transform<C>(&C::set_solutionWindowOrientation, &C::get_solutionWindowOrientation)),
-                        false),
-                 attrib("generateReportFile", "L",
-                        own(new Transform<C>(&C::set_generateReportFile, &C::get_generateReportFile)), false),
-                 attrib("autoUpdateSolutionWindow", "L",
-                        own(new Transform<C>(&C::set_autoUpdateSolutionWindow, &C::get_autoUpdateSolutionWindow)),
-                        false)}));
-    add(element("rptAppOpts", 0, "/palvermontineAppOpts/rptAppOpts", "L", 0, 1, true, 0, 1, own(new Transform<P>()),
-                {attrib("appendTimestamp", "L", own(new Transform<P>(&P::set_appendTimestamp, &P::get_appendTimestamp)),
-                        false),
-                 attrib("displayReport", "L", own(new Transform<P>(&P::set_displayReport, &P::get_displayReport)),
-                        false),
-                 attrib("includeScores", "L", own(new Transform<P>(&P::set_includeScores, &P::get_includeScores)),
-                        false)}));
+    add(element(
+        "calcAppOpts", 0, "/palvermontineAppOpts/calcAppOpts", "L", 0, 1, true, 0, 1, own(new Transform<C>()),
+        {attrib("displaySolutionWindow", "L",
+                own(new Transform<C>(&C::set_displaySolutionWindow, &C::get_displaySolutionWindow)), false),
+         attrib("solutionWindowOrientation", "L",
+                own(new Transform<C>(&C::set_solutionWindowOrientation, &C::get_solutionWindowOrientation)), false),
+         attrib("generateReportFile", "L",
+                own(new Transform<C>(&C::set_generateReportFile, &C::get_generateReportFile)), false),
+         attrib("autoUpdateSolutionWindow", "L",
+                own(new Transform<C>(&C::set_autoUpdateSolutionWindow, &C::get_autoUpdateSolutionWindow)), false)}));
+    add(element(
+        "rptAppOpts", 0, "/palvermontineAppOpts/rptAppOpts", "L", 0, 1, true, 0, 1, own(new Transform<P>()),
+        {attrib("appendTimestamp", "L", own(new Transform<P>(&P::set_appendTimestamp, &P::get_appendTimestamp)), false),
+         attrib("displayReport", "L", own(new Transform<P>(&P::set_displayReport, &P::get_displayReport)), false),
+         attrib("includeScores", "L", own(new Transform<P>(&P::set_includeScores, &P::get_includeScores)), false)}));
   }
 };
 
@@ -95,7 +91,9 @@ const AppOptsTable& appOptsTable() {
 const TableEntry* PalvermontineAppOptsFile::tableEntries() { return appOptsTable().entries(); }
 uint32_t PalvermontineAppOptsFile::tableLength() { return appOptsTable().size(); }
 
-std::string PalvermontineAppOptsFile::configFilePath() { return PV::App::configFilePath("palvermontineappoptions.xml"); }
+std::string PalvermontineAppOptsFile::configFilePath() {
+  return PV::App::configFilePath("palvermontineappoptions.xml");
+}
 
 PalvermontineAppOptsFile::PalvermontineAppOptsFile() : PalvermontineAppOptsFile(configFilePath()) {}
 

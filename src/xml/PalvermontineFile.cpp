@@ -25,21 +25,21 @@ class ModelTable : public TableBuilder {
     using MP = ModelParameters;
 
     add(processingInstruction());
-    add(element("palvermontine", 0, "/palvermontine", "Palvermontine Decision Model", 1, 0, true, 0, 0,
-                own(new Transform<Palvermontine>()),
-                {fixed("xmlns:xsi", XSI_NAMESPACE), fixed("xsi:noNamespaceSchemaLocation", "palvermontine.xsd"),
-                 attrib("appver", "Version", own(new Transform<Palvermontine>(&Palvermontine::set_appver,
-                                                                              &Palvermontine::get_appver)),
-                        true)}));
-    add(element("model", 0, "/palvermontine/model", "Decision Model", 1, 1, true, 0, 1, own(new Transform<DM>()),
-                {attrib("id", "ID", own(new Transform<DM>(&DM::set_id, &DM::get_id)), true),
-                 attrib("nm", "L", own(new Transform<DM>(&DM::set_nm, &DM::get_nm)), true),
-                 attrib("mode", "L", own(new Transform<DM>(&DM::set_mode, &DM::get_mode)), true),
-                 attrib("file", "L", own(new Transform<DM>(&DM::set_filepath, &DM::get_filepath)), true),
-                 attrib("dataver", "L",
-                        own(new Transform<DM>(&DM::set_dataver, &DM::get_dataver, Functor::DECIMAL)), false),
-                 attrib("crtime", "L", own(new Transform<DM>(&DM::set_crtime, &DM::get_crtime)), false),
-                 attrib("modtime", "L", own(new Transform<DM>(&DM::set_modtime, &DM::get_modtime)), false)}));
+    add(element(
+        "palvermontine", 0, "/palvermontine", "Palvermontine Decision Model", 1, 0, true, 0, 0,
+        own(new Transform<Palvermontine>()),
+        {fixed("xmlns:xsi", XSI_NAMESPACE), fixed("xsi:noNamespaceSchemaLocation", "palvermontine.xsd"),
+         attrib("appver", "Version",
+                own(new Transform<Palvermontine>(&Palvermontine::set_appver, &Palvermontine::get_appver)), true)}));
+    add(element(
+        "model", 0, "/palvermontine/model", "Decision Model", 1, 1, true, 0, 1, own(new Transform<DM>()),
+        {attrib("id", "ID", own(new Transform<DM>(&DM::set_id, &DM::get_id)), true),
+         attrib("nm", "L", own(new Transform<DM>(&DM::set_nm, &DM::get_nm)), true),
+         attrib("mode", "L", own(new Transform<DM>(&DM::set_mode, &DM::get_mode)), true),
+         attrib("file", "L", own(new Transform<DM>(&DM::set_filepath, &DM::get_filepath)), true),
+         attrib("dataver", "L", own(new Transform<DM>(&DM::set_dataver, &DM::get_dataver, Functor::DECIMAL)), false),
+         attrib("crtime", "L", own(new Transform<DM>(&DM::set_crtime, &DM::get_crtime)), false),
+         attrib("modtime", "L", own(new Transform<DM>(&DM::set_modtime, &DM::get_modtime)), false)}));
     add(element("note", 0, "/palvermontine/model/note", "Decision Model", 0, 1, false, 0, 2,
                 own(new Transform<DM>(&DM::set_note, &DM::get_note))));
     add(element("params", 0, "/palvermontine/model/params", "L", 0, 1, true, 0, 2, own(new Transform<MP>()),
@@ -49,13 +49,13 @@ class ModelTable : public TableBuilder {
                  attrib("cfi", "L", own(new Transform<MP>(&MP::set_cfi, &MP::get_cfi)), true)}));
     add(element("note", 0, "/palvermontine/model/params/note", "L", 0, 1, false, 0, 3,
                 own(new Transform<MP>(&MP::set_note, &MP::get_note))));
-    add(element("moderator", 0, "/palvermontine/model/moderator", "Moderator", 0, 1, false, 0, 2,
-                own(new Transform<Moderator>()),
-                {attrib("nm", "name", own(new Transform<Moderator>(&Moderator::set_nm, &Moderator::get_nm)), true),
-                 attrib("email", "email",
-                        own(new Transform<Moderator>(&Moderator::set_email, &Moderator::get_email)), true),
-                 attrib("note", "moderator note",
-                        own(new Transform<Moderator>(&Moderator::set_note, &Moderator::get_note)), false)}));
+    add(element(
+        "moderator", 0, "/palvermontine/model/moderator", "Moderator", 0, 1, false, 0, 2,
+        own(new Transform<Moderator>()),
+        {attrib("nm", "name", own(new Transform<Moderator>(&Moderator::set_nm, &Moderator::get_nm)), true),
+         attrib("email", "email", own(new Transform<Moderator>(&Moderator::set_email, &Moderator::get_email)), true),
+         attrib("note", "moderator note", own(new Transform<Moderator>(&Moderator::set_note, &Moderator::get_note)),
+                false)}));
     add(element("sfvs", 1, "/palvermontine/model/sfvs", "Scale Function Values", 1, 1, false, 0, 2,
                 own(new Transform<ScaleFunctionValue>())));
     add(element("sfv", 0, "/palvermontine/model/sfvs/sfv", "Scale Function Value", 0, 1, false, 0, 3,
@@ -65,45 +65,39 @@ class ModelTable : public TableBuilder {
                         true)}));
     add(element("dms", 4, "/palvermontine/model/dms", "DecisionMakers", 1, 1, false, 4, 2,
                 own(new Transform<DM::DecisionMakers>())));
-    add(element("dm", 0, "/palvermontine/model/dms/dm", "Decision Maker", 1, 1, false, 0, 3,
-                own(new Transform<DecisionMaker>()),
-                {attrib("active", "active", own(new Transform<Item>(&Item::set_active, &Item::get_active)), false),
-                 attrib("nm", "name", own(new Transform<Item>(&Item::set_nm, &Item::get_nm)), true),
-                 attrib("row", "row", own(new Transform<Item>(&Item::set_row, &Item::get_row, Functor::DECIMAL)),
-                        true),
-                 attrib("uid", "uid",
-                        own(new Transform<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL)), true),
-                 attrib("wt", "weight",
-                        own(new Transform<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL)), true),
-                 attrib("email", "e-mail",
-                        own(new Transform<DecisionMaker>(&DecisionMaker::set_email, &DecisionMaker::get_email)),
-                        false)}));
+    add(element(
+        "dm", 0, "/palvermontine/model/dms/dm", "Decision Maker", 1, 1, false, 0, 3,
+        own(new Transform<DecisionMaker>()),
+        {attrib("active", "active", own(new Transform<Item>(&Item::set_active, &Item::get_active)), false),
+         attrib("nm", "name", own(new Transform<Item>(&Item::set_nm, &Item::get_nm)), true),
+         attrib("row", "row", own(new Transform<Item>(&Item::set_row, &Item::get_row, Functor::DECIMAL)), true),
+         attrib("uid", "uid", own(new Transform<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL)), true),
+         attrib("wt", "weight", own(new Transform<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL)), true),
+         attrib("email", "e-mail",
+                own(new Transform<DecisionMaker>(&DecisionMaker::set_email, &DecisionMaker::get_email)), false)}));
     add(element("note", 0, "/palvermontine/model/dms/dm/note", "Decision Maker Note", 0, 1, false, 0, 4,
                 own(new Transform<Item>(&Item::set_note, &Item::get_note))));
     add(element("crs", 3, "/palvermontine/model/crs", "Criteria", 1, 1, true, 10, 2,
                 own(new Transform<DM::Criteria>())));
-    add(element("cr", 0, "/palvermontine/model/crs/cr", "Criterion", 1, 1, true, 0, 3, own(new Transform<Criterion>()),
-                {attrib("active", "active", own(new Transform<Item>(&Item::set_active, &Item::get_active)), false),
-                 attrib("meas", "commensurable",
-                        own(new Transform<Criterion>(&Criterion::set_meas, &Criterion::get_meas)), false),
-                 attrib("nm", "name", own(new Transform<Item>(&Item::set_nm, &Item::get_nm)), false),
-                 attrib("row", "row", own(new Transform<Item>(&Item::set_row, &Item::get_row, Functor::DECIMAL)),
-                        true),
-                 attrib("uid", "uid",
-                        own(new Transform<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL)), true),
-                 attrib("wt", "weight",
-                        own(new Transform<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL)), true)}));
+    add(element(
+        "cr", 0, "/palvermontine/model/crs/cr", "Criterion", 1, 1, true, 0, 3, own(new Transform<Criterion>()),
+        {attrib("active", "active", own(new Transform<Item>(&Item::set_active, &Item::get_active)), false),
+         attrib("meas", "commensurable", own(new Transform<Criterion>(&Criterion::set_meas, &Criterion::get_meas)),
+                false),
+         attrib("nm", "name", own(new Transform<Item>(&Item::set_nm, &Item::get_nm)), false),
+         attrib("row", "row", own(new Transform<Item>(&Item::set_row, &Item::get_row, Functor::DECIMAL)), true),
+         attrib("uid", "uid", own(new Transform<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL)), true),
+         attrib("wt", "weight", own(new Transform<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL)),
+                true)}));
     add(element("note", 0, "/palvermontine/model/crs/cr/note", "Criteria Note", 0, 1, false, 0, 4,
                 own(new Transform<Item>(&Item::set_note, &Item::get_note))));
-    add(element("chs", 2, "/palvermontine/model/chs", "Choices", 1, 1, true, 13, 2,
-                own(new Transform<DM::Choices>())));
-    add(element("ch", 0, "/palvermontine/model/chs/ch", "Choice", 1, 1, true, 0, 3, own(new Transform<Choice>()),
-                {attrib("active", "active", own(new Transform<Item>(&Item::set_active, &Item::get_active)), false),
-                 attrib("nm", "name", own(new Transform<Item>(&Item::set_nm, &Item::get_nm)), false),
-                 attrib("row", "row",
-                        own(new Transform<Item>(&Item::set_row, &Item::get_row, Functor::HEXADECIMAL)), true),
-                 attrib("uid", "uid",
-                        own(new Transform<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL)), true)}));
+    add(element("chs", 2, "/palvermontine/model/chs", "Choices", 1, 1, true, 13, 2, own(new Transform<DM::Choices>())));
+    add(element(
+        "ch", 0, "/palvermontine/model/chs/ch", "Choice", 1, 1, true, 0, 3, own(new Transform<Choice>()),
+        {attrib("active", "active", own(new Transform<Item>(&Item::set_active, &Item::get_active)), false),
+         attrib("nm", "name", own(new Transform<Item>(&Item::set_nm, &Item::get_nm)), false),
+         attrib("row", "row", own(new Transform<Item>(&Item::set_row, &Item::get_row, Functor::HEXADECIMAL)), true),
+         attrib("uid", "uid", own(new Transform<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL)), true)}));
     add(element("note", 0, "/palvermontine/model/chs/ch/note", "Choice Note", 0, 1, false, 0, 4,
                 own(new Transform<Item>(&Item::set_note, &Item::get_note))));
     add(element("ss", 5, "/palvermontine/model/ss", "Scored Preferences", 1, 1, true, 16, 2,
@@ -119,19 +113,17 @@ class ModelTable : public TableBuilder {
     add(element("wk", 8, "/palvermontine/model/wk", "Winks", 1, 1, false, 2, 2, own(new Transform<Wink>())));
     add(element("w", 0, "/palvermontine/model/wk/w", "Wink", 0, 1, false, 0, 3,
                 own(new Transform<Wink>(&Wink::set_value, &Wink::get_value))));
-    add(element("slns", 9, "/palvermontine/model/slns", "Solutions", 1, 1, true, 19, 2,
-                own(new Transform<SolutionsVec>()),
-                {attrib("timestamp", nullptr,
-                        own(new Transform<SolutionsVec>(&SolutionsVec::set_timestamp, &SolutionsVec::get_timestamp)),
-                        false),
-                 attrib("dirty", nullptr,
-                        own(new Transform<SolutionsVec>(&SolutionsVec::set_flag, &SolutionsVec::get_flag)), false)}));
-    add(element("sln", 0, "/palvermontine/model/slns/sln", "Solution", 1, 1, true, 0, 3,
-                own(new Transform<Solution>()),
+    add(element(
+        "slns", 9, "/palvermontine/model/slns", "Solutions", 1, 1, true, 19, 2, own(new Transform<SolutionsVec>()),
+        {attrib("timestamp", nullptr,
+                own(new Transform<SolutionsVec>(&SolutionsVec::set_timestamp, &SolutionsVec::get_timestamp)), false),
+         attrib("dirty", nullptr, own(new Transform<SolutionsVec>(&SolutionsVec::set_flag, &SolutionsVec::get_flag)),
+                false)}));
+    add(element("sln", 0, "/palvermontine/model/slns/sln", "Solution", 1, 1, true, 0, 3, own(new Transform<Solution>()),
                 {attrib("ch", "ch id",
                         own(new Transform<Solution>(&Solution::set_ch, &Solution::get_ch, Functor::DECIMAL)), true),
-                 attrib("rank", "ranking",
-                        own(new Transform<Solution>(&Solution::set_pctrank, &Solution::get_pctrank)), true)}));
+                 attrib("rank", "ranking", own(new Transform<Solution>(&Solution::set_pctrank, &Solution::get_pctrank)),
+                        true)}));
     add(element("note", 0, "/palvermontine/model/slns/sln/note", "Solution Note", 0, 1, false, 0, 4,
                 own(new Transform<Solution>(&Solution::set_note, &Solution::get_note))));
     PV_ASSERT(size() == 29);
@@ -215,8 +207,7 @@ class GivenOnceCheck {
 
   void visit(uint32_t index, const std::string& bare, const std::string& shown) {
     const CXmlDoc::ElementPos& pos = doc_.GetElementPos(index);
-    const std::vector<std::string> names =
-        attributeNames(doc_.GetDocument().substr(pos.start, pos.startTagLen));
+    const std::vector<std::string> names = attributeNames(doc_.GetDocument().substr(pos.start, pos.startTagLen));
     for (std::size_t a = 0; a < names.size(); ++a)
       for (std::size_t b = 0; b < a; ++b)
         if (names[a] == names[b])
@@ -279,8 +270,8 @@ void PalvermontineFile::readModel(Palvermontine& tdm) {
   // "appver" is mandatory, so the root record holds a value its setter took.
   double appver = tdm.get_appver();
   if (!(appver >= MIN_APPVER && appver <= MODEL_MAX_APPVER))
-    throw FormatError("it was written by a newer version of the program (appver " +
-                      doc().GetAttribute("appver") + "); this version reads files up to 4.9");
+    throw FormatError("it was written by a newer version of the program (appver " + doc().GetAttribute("appver") +
+                      "); this version reads files up to 4.9");
 
   if (!table_->readElem(doc(), mdl, iter)) throw FormatError("the element /palvermontine/model is missing");
   // A file without a data version is taken as the first version of its data.
@@ -331,8 +322,8 @@ void PalvermontineFile::checkModel(const DecisionModel& mdl) {
   // 8 of a seed that is never 0, then score characters.
   const auto& ss = mdl.get_ss();
   if (ss.size() > mdl.get_crs().size())
-    throw FormatError("the element /palvermontine/model/ss holds " + std::to_string(ss.size()) +
-                      " score blocks for " + std::to_string(mdl.get_crs().size()) + " criteria");
+    throw FormatError("the element /palvermontine/model/ss holds " + std::to_string(ss.size()) + " score blocks for " +
+                      std::to_string(mdl.get_crs().size()) + " criteria");
   for (std::size_t i = 0; i < ss.size(); ++i) {
     const std::string& v = ss[i].get_value();
     std::string where = itemPath("ss", "s", i);

@@ -39,7 +39,6 @@ class PalvermontineFile : public File<Data::Palvermontine> {
   static const TableEntry* tableEntries();
   static uint32_t tableLength();
 
-
  protected:
   void writeObject(Data::Palvermontine& tdm) override { writeModel(tdm); }
   void readObject(Data::Palvermontine& tdm) override { readModel(tdm); }

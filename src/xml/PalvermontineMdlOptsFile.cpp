@@ -24,8 +24,7 @@ class MdlOptsTable : public TableBuilder {
                  attrib("crtime", "L", own(new Transform<R>(&R::set_crtime, &R::get_crtime)), false),
                  attrib("modtime", "L", own(new Transform<R>(&R::set_modtime, &R::get_modtime)), false),
                  attrib("appver", "L", own(new Transform<R>(&R::set_appver, &R::get_appver)), true)}));
-    add(element("parmMdlOpts", 0, "/palvermontineMdlOpts/parmMdlOpts", "L", 1, 0, true, 0, 1,
-                own(new Transform<P>()),
+    add(element("parmMdlOpts", 0, "/palvermontineMdlOpts/parmMdlOpts", "L", 1, 0, true, 0, 1, own(new Transform<P>()),
                 {attrib("owner", "L", own(new Transform<P>(&P::set_owner, &P::get_owner)), false),
                  attrib("sil", "L", own(new Transform<P>(&P::set_sil, &P::get_sil, Functor::DECIMAL)), false),
                  attrib("cfl", "L", own(new Transform<P>(&P::set_cfl, &P::get_cfl)), false),
@@ -45,7 +44,9 @@ const MdlOptsTable& mdlOptsTable() {
 const TableEntry* PalvermontineMdlOptsFile::tableEntries() { return mdlOptsTable().entries(); }
 uint32_t PalvermontineMdlOptsFile::tableLength() { return mdlOptsTable().size(); }
 
-std::string PalvermontineMdlOptsFile::configFilePath() { return PV::App::configFilePath("palvermontinemdloptions.xml"); }
+std::string PalvermontineMdlOptsFile::configFilePath() {
+  return PV::App::configFilePath("palvermontinemdloptions.xml");
+}
 
 PalvermontineMdlOptsFile::PalvermontineMdlOptsFile() : PalvermontineMdlOptsFile(configFilePath()) {}
 
@@ -92,8 +93,9 @@ void PalvermontineMdlOptsFile::readObject(PalvermontineMdlOpts& tdm) {
   // can be neither scored nor saved.
   const double cfl = tdm.get_parmMdlOpts().get_cfl();
   if (!(cfl > 50.0))
-    throw FormatError("attribute \"cfl\" of element /palvermontineMdlOpts/parmMdlOpts: the confidence level is not above 50, "
-                      "so no model made from these options could be scored");
+    throw FormatError(
+        "attribute \"cfl\" of element /palvermontineMdlOpts/parmMdlOpts: the confidence level is not above 50, "
+        "so no model made from these options could be scored");
 }
 
 }  // namespace XML

@@ -41,12 +41,10 @@ class TableBuilder {
   static TableAttrib attrib(const char* name, const char* label, Data::Functor* fun, bool mandatory) {
     return TableAttrib{name, label, fun, nullptr, static_cast<uint8_t>(mandatory ? 1 : 0)};
   }
-  static TableAttrib fixed(const char* name, const char* value) {
-    return TableAttrib{name, "L", nullptr, value, 1};
-  }
-  static TableEntry element(const char* tag, uint32_t collectionId, const char* path, const char* label,
-                            uint8_t flag1, uint8_t flag2, bool mandatory, uint32_t prevEntry, uint32_t depth,
-                            Data::Functor* fun, std::initializer_list<TableAttrib> attribs = {}) {
+  static TableAttrib fixed(const char* name, const char* value) { return TableAttrib{name, "L", nullptr, value, 1}; }
+  static TableEntry element(const char* tag, uint32_t collectionId, const char* path, const char* label, uint8_t flag1,
+                            uint8_t flag2, bool mandatory, uint32_t prevEntry, uint32_t depth, Data::Functor* fun,
+                            std::initializer_list<TableAttrib> attribs = {}) {
     TableEntry e{};
     e.tag = tag;
     e.collectionId = collectionId;

@@ -110,8 +110,7 @@ class File {
   bool setAttribute(const std::string& name, const std::string& value, bool onChild);
   // Adds an element after stepping from depth fromDepth to toDepth: into the current
   // element once when going one deeper, out of it as many times as going up.
-  bool addElement(const std::string& name, uint32_t fromDepth, uint32_t toDepth,
-                  const std::string* text = nullptr);
+  bool addElement(const std::string& name, uint32_t fromDepth, uint32_t toDepth, const std::string* text = nullptr);
   // Adds a comment node; false for an empty text or one a comment cannot hold.
   bool addComment(const std::string& text);
 
@@ -265,8 +264,7 @@ void File<T>::readText(const std::string& bytes, T& object) {
   if (bytes.empty()) refuse(" is not a proper Palvermontine XML file, possibly 0 length.");
   if (bytes.size() > MAX_XML_BUF) {
     fail(TOO_LONG_FILE, "too long");
-    refuse(" is not a proper Palvermontine XML file. It is longer than " + std::to_string(MAX_XML_BUF) +
-           " bytes.");
+    refuse(" is not a proper Palvermontine XML file. It is longer than " + std::to_string(MAX_XML_BUF) + " bytes.");
   }
   if (!FileIo::isSevenBit(bytes)) {
     fail(BINARY_FILE, "not 7-bit text");

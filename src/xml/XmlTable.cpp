@@ -76,8 +76,7 @@ void Table::checkEntry(const TableEntry& data) {
             (data.cmt && !data.instr && !data.tag));
   PV_ASSERT(data.attrcount <= TABLE_MAX_ATTRIBS);
   for (uint32_t n = 0; n < data.attrcount; ++n) {
-    PV_ASSERT((!data.attribs[n].fun && data.attribs[n].optvalue) ||
-              (data.attribs[n].fun && !data.attribs[n].optvalue));
+    PV_ASSERT((!data.attribs[n].fun && data.attribs[n].optvalue) || (data.attribs[n].fun && !data.attribs[n].optvalue));
   }
 }
 

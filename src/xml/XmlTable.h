@@ -242,8 +242,7 @@ template <class T>
 void Table::simpleElem(CXmlDoc& xml, T& record, InputIterator& iter, const std::string& where) {
   PV_ASSERT(iter.currIndex() > 0);
   const TableEntry& data = tbl_[iter.currIndex()];
-  PV_ASSERT(serves<T>(data.fun) &&
-            "simpleElem InternalError: isA(obj, data.fun) returned false");
+  PV_ASSERT(serves<T>(data.fun) && "simpleElem InternalError: isA(obj, data.fun) returned false");
   std::string value = xml.GetText();
   if (value.empty()) throw FormatError(where + " has no text");
   PV_ASSERT(!data.fun->isEmpty());
@@ -382,8 +381,8 @@ void Table::writeVector(CXmlDoc& xml, const V& vec, OutputIterator& iter, uint32
   // More items than the file may hold would be cut on reading; refuse instead.
   if (vec.size() > maxCount) {
     uint32_t pos = search<V>(0);
-    throw FormatError(std::string("the list ") + (pos ? tbl_[pos].path : "?") + " holds " +
-                      std::to_string(vec.size()) + " items, more than " + std::to_string(maxCount));
+    throw FormatError(std::string("the list ") + (pos ? tbl_[pos].path : "?") + " holds " + std::to_string(vec.size()) +
+                      " items, more than " + std::to_string(maxCount));
   }
   writeElem(xml, vec, iter, 0);
   const uint32_t s = iter.currIndex() + 1;

@@ -64,9 +64,8 @@ TEST(DemoScoreTable, HoldsEveryPairWithTheGivenEntriesAndHistogram) {
     }
     EXPECT_EQ(seen.size(), 45u);
   }
-  const std::map<uint32_t, int> expected = {{3, 4},   {4, 24},  {5, 50}, {6, 84},
-                                            {7, 99},  {8, 101}, {9, 107}, {10, 80},
-                                            {11, 54}, {12, 25}, {13, 2}};
+  const std::map<uint32_t, int> expected = {{3, 4},   {4, 24},  {5, 50},  {6, 84},  {7, 99}, {8, 101},
+                                            {9, 107}, {10, 80}, {11, 54}, {12, 25}, {13, 2}};
   EXPECT_EQ(histogram, expected);
   const uint32_t first[2][4][3] = {{{2, 7, 8}, {9, 6, 7}, {3, 1, 5}, {8, 9, 10}},
                                    {{2, 7, 6}, {9, 6, 7}, {3, 1, 11}, {8, 9, 7}}};
@@ -250,20 +249,17 @@ TEST_F(DemoModel, DumpsTheOptionsRecords) {
   EXPECT_EQ(app.rfind("app ver = ", 0), 0u);
   EXPECT_NE(app.find("\ndef.get_openMostRecentFile() = 0\n"), std::string::npos);
   EXPECT_NE(app.find("\ndef.get_modelPathFilenameMostRecent() =\n"), std::string::npos);
-  EXPECT_NE(app.find("\n-----------------------------------------------\nid owner = "),
-            std::string::npos);
+  EXPECT_NE(app.find("\n-----------------------------------------------\nid owner = "), std::string::npos);
   EXPECT_NE(app.find("\nrpt.get_includeScores() = "), std::string::npos);
   EXPECT_EQ(std::count(app.begin(), app.end(), '\n'), 24);
   EXPECT_EQ(app.find('\r'), std::string::npos);
   EXPECT_EQ(mdl.rfind("appver = ", 0), 0u);
-  EXPECT_NE(mdl.find("\n-----------------------------------------\nStarting parms \ncfi = "),
-            std::string::npos);
+  EXPECT_NE(mdl.find("\n-----------------------------------------\nStarting parms \ncfi = "), std::string::npos);
   EXPECT_NE(mdl.find("\nsil = "), std::string::npos);
   EXPECT_EQ(std::count(mdl.begin(), mdl.end(), '\n'), 10);
   EXPECT_EQ(PV::XML::PalvermontineAppOptsFile::instance()->options().get_appver(), 0.2);
   EXPECT_EQ(PV::XML::PalvermontineMdlOptsFile::instance()->options().get_appver(), 0.3);
-  EXPECT_EQ(PV::XML::PalvermontineMdlOptsFile::instance()->options().get_parmMdlOpts().get_cfl(),
-            85.0);
+  EXPECT_EQ(PV::XML::PalvermontineMdlOptsFile::instance()->options().get_parmMdlOpts().get_cfl(), 85.0);
   std::remove("appoptstestfile.log");
   std::remove("mdloptstestfile.log");
 }

@@ -76,7 +76,8 @@ TEST(Factory, EachKindOfEditMarksTheModelChangedAndASaveClearsTheMark) {
       {"decision maker name", [](DecisionModel& m) { m.get_dms()[2].set_nm("Carl"); }},
       {"criterion weight", [](DecisionModel& m) { m.get_crs()[0].set_wt(1); }},
       {"choice renamed", [](DecisionModel& m) { m.get_chs().back().set_nm("Site Z"); }},
-      {"score", [](DecisionModel& m) {
+      {"score",
+       [](DecisionModel& m) {
          std::string block = m.get_ss()[0].get_value();
          block[16] = '8';
          m.get_ss()[0].set_value(block);
@@ -156,7 +157,8 @@ TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {
   const std::string dir = Fixture::freshFolder("limits");
   using Edit = void (*)(DecisionModel&);
   const std::pair<const char*, Edit> edits[] = {
-      {"more than 10", [](DecisionModel& m) {
+      {"more than 10",
+       [](DecisionModel& m) {
          Data::Choice extra = m.get_chs()[0];
          extra.set_uid(0x4242u);
          m.get_chs().push_back(extra);

@@ -12,8 +12,8 @@ int checkedHalf(int n) {
 
 TEST(AssertDeathTest, PrintsExactLineAndEnds) {
   EXPECT_EQ(checkedHalf(4), 2);
-  const std::string expected = "Assertion failed: n % 2 == 0, file .*AssertTest\\.cpp, line " +
-                               std::to_string(kAssertLine);
+  const std::string expected =
+      "Assertion failed: n % 2 == 0, file .*AssertTest\\.cpp, line " + std::to_string(kAssertLine);
   EXPECT_DEATH(checkedHalf(3), expected);
 }
 

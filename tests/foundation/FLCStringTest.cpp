@@ -50,8 +50,9 @@ TEST(FLCString, CapacitiesFollowTheConstructionAndGrowthRules) {
   EXPECT_EQ(reserved.capacity(), 40u);
   EXPECT_EQ(reserved.length(), 0u);
 
-  const struct { uint32_t length, capacity; } rule[] = {
-      {0, 15}, {1, 15}, {15, 15}, {16, 31}, {31, 31}, {32, 47}, {47, 47}, {48, 63}};
+  const struct {
+    uint32_t length, capacity;
+  } rule[] = {{0, 15}, {1, 15}, {15, 15}, {16, 31}, {31, 31}, {32, 47}, {47, 47}, {48, 63}};
   for (const auto& r : rule) EXPECT_EQ(FLCString::adjustCapacity(r.length), r.capacity) << r.length;
 
   // Appending characters clones into exactly the new length.
@@ -297,8 +298,7 @@ TEST(FLCString, Hashes) {
   EXPECT_EQ(FLCString("ef").hash(FLCString::exact), rotl5(2) ^ 0x6566u);
   EXPECT_EQ(FLCString("").hash(), 0u);
   EXPECT_EQ(FLCString("ab").hash(FLCString::ignoreCase), rotl5(rotl5(2) ^ 'A') ^ 'B');
-  EXPECT_EQ(FLCString("aB").hash(FLCString::ignoreCase),
-            FLCString("Ab").hash(FLCString::ignoreCase));
+  EXPECT_EQ(FLCString("aB").hash(FLCString::ignoreCase), FLCString("Ab").hash(FLCString::ignoreCase));
 
   EXPECT_TRUE(FLCString("plain").isAscii());
   EXPECT_FALSE(FLCString("caf\xe9").isAscii());

@@ -42,8 +42,9 @@ TEST(FLMemoryPool, ReusesFreedBlocksAndKeepsAtMostFivePerClass) {
 }
 
 TEST(FLMemoryPool, SizeClassesAndLargeBlocks) {
-  const struct { size_t size, cls, block; } table[] = {
-      {1, 0, 2}, {2, 0, 2}, {3, 1, 4}, {8, 3, 8}, {9, 4, 10}, {10, 4, 10}, {11, 5, 12}, {13, 6, 14}};
+  const struct {
+    size_t size, cls, block;
+  } table[] = {{1, 0, 2}, {2, 0, 2}, {3, 1, 4}, {8, 3, 8}, {9, 4, 10}, {10, 4, 10}, {11, 5, 12}, {13, 6, 14}};
   for (const auto& t : table) {
     EXPECT_EQ(FLMemoryPool::sizeClass(t.size), t.cls) << t.size;
     EXPECT_EQ(FLMemoryPool::blockSize(t.size), t.block) << t.size;

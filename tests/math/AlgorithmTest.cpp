@@ -126,7 +126,8 @@ TEST(Algorithm, BlocksReadBackGiveTheSamePairsAndCharacters) {
   }
   EXPECT_EQ(views[1 * shape.ndm + 2].scores[7], 'E');
   ASSERT_EQ(m.get_ss().size(), before.get_ss().size());
-  for (std::size_t c = 0; c < m.get_ss().size(); ++c) EXPECT_EQ(m.get_ss()[c].get_value(), before.get_ss()[c].get_value());
+  for (std::size_t c = 0; c < m.get_ss().size(); ++c)
+    EXPECT_EQ(m.get_ss()[c].get_value(), before.get_ss()[c].get_value());
 }
 
 // With 3 decision makers and 3 pairs, decision maker 1's pair 2 is value x = 5: the
@@ -239,8 +240,7 @@ TEST(Algorithm, AllZeroWeightsAreRefused) {
   for (auto& rps : alg.getRpsVec()) PV::Test::scoreAll(*rps, shape.sil);
   EXPECT_EQ(alg.solve(nullptr), PV::Math::MODEL_ZERO_WEIGHTS);
   EXPECT_EQ(alg.getStatus(), 0u);
-  EXPECT_NE(std::string(PV::Math::solveStatusText(PV::Math::MODEL_ZERO_WEIGHTS)).find("weights"),
-            std::string::npos);
+  EXPECT_NE(std::string(PV::Math::solveStatusText(PV::Math::MODEL_ZERO_WEIGHTS)).find("weights"), std::string::npos);
 }
 
 TEST(AlgorithmDeathTest, ABlockOfTheWrongLengthIsAContractViolationHere) {

@@ -72,8 +72,8 @@ void writeDraw(std::string& out, uint32_t seed, uint32_t nch, uint32_t npr) {
 }
 
 void writeDraws(std::string& out) {
-  const uint32_t small[][2] = {{2, 1}, {3, 3}, {4, 6}, {5, 10}, {6, 14}, {7, 12}, {7, 20}, {9, 33},
-                               {10, 31}, {10, 41}, {10, 45}, {17, 100}, {30, 270}};
+  const uint32_t small[][2] = {{2, 1},  {3, 3},   {4, 6},   {5, 10},  {6, 14},   {7, 12},  {7, 20},
+                               {9, 33}, {10, 31}, {10, 41}, {10, 45}, {17, 100}, {30, 270}};
   uint32_t seed = 0x3F1309AE;
   for (int s = 0; s < 20; ++s) {
     seed = rng_next(seed);
@@ -121,8 +121,8 @@ void writeSolve(std::string& out, const std::string& name, model* m) {
     EXPECT_EQ(m->solution.ranking[k].row, scanned[k].row) << name << " row " << k;
     EXPECT_EQ(hexFloat(m->solution.ranking[k].pctrank), hexFloat(scanned[k].pctrank)) << name << " row " << k;
   }
-  out += "solve " + name + ": npr " + std::to_string(m->npr) + " result " + std::to_string(result) +
-         " iterations " + std::to_string(m->solution.iterations) + "\n";
+  out += "solve " + name + ": npr " + std::to_string(m->npr) + " result " + std::to_string(result) + " iterations " +
+         std::to_string(m->solution.iterations) + "\n";
   for (unsigned k = 0; k < m->nch; ++k) {
     const ranking_row& r = m->solution.ranking[k];
     out += "  " + std::to_string(r.row) + " " + hex32(r.ch_id) + " " + hexFloat(r.pctrank) + "\n";

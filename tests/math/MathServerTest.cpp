@@ -435,10 +435,9 @@ TEST(ModelCheck, ConfidenceSettingsThePairDrawingTakes) {
     bool valid;
   };
   const double nan = std::numeric_limits<double>::quiet_NaN();
-  const Case cases[] = {{50.0, 5.0, false}, {50.5, 5.0, true},  {100.0, 5.0, true},
-                        {100.1, 5.0, false}, {95.0, 0.0, true},  {95.0, 50.0, true},
-                        {95.0, 50.5, false}, {95.0, -0.1, false}, {nan, 5.0, false},
-                        {95.0, nan, false},  {1e-300, 0.0, false}};
+  const Case cases[] = {{50.0, 5.0, false}, {50.5, 5.0, true},  {100.0, 5.0, true},  {100.1, 5.0, false},
+                        {95.0, 0.0, true},  {95.0, 50.0, true}, {95.0, 50.5, false}, {95.0, -0.1, false},
+                        {nan, 5.0, false},  {95.0, nan, false}, {1e-300, 0.0, false}};
   for (const Case& c : cases) {
     EXPECT_EQ(PV::Math::isValidConfidence(c.cfl, c.cfi), c.valid) << c.cfl << " " << c.cfi;
     EXPECT_EQ(PV::Math::pairsPerCriterion(c.cfl, c.cfi, 10) > 0, c.valid) << c.cfl << " " << c.cfi;

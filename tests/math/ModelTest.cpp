@@ -12,8 +12,7 @@ namespace {
 using namespace mathtest;
 
 bool samePairs(const model* a, unsigned icrA, const model* b, unsigned icrB) {
-  return a->npr == b->npr &&
-         std::memcmp(a->pd[icrA].pairs, b->pd[icrB].pairs, a->npr * sizeof(MCDM_BC3_Pair)) == 0;
+  return a->npr == b->npr && std::memcmp(a->pd[icrA].pairs, b->pd[icrB].pairs, a->npr * sizeof(MCDM_BC3_Pair)) == 0;
 }
 
 TEST(ModelFrame, SetUpNormalisesWeightsAndSizesTheArrays) {

@@ -39,9 +39,9 @@ TEST(RandomPairSet, EveryScoreHasItsCharacterAndText) {
     const char* text;
   };
   const Case cases[] = {
-      {-5, true, '3', "-5"}, {-4, true, '4', "-4"}, {-3, true, '5', "-3"}, {-2, true, '6', "-2"},
-      {-1, true, '7', "-1"}, {0, true, '8', "0"},   {1, true, '9', "1"},   {2, true, 'A', "2"},
-      {3, true, 'B', "3"},   {3, false, 'b', "3"},  {4, true, 'C', "4"},   {5, true, 'D', "5"},
+      {-5, true, '3', "-5"}, {-4, true, '4', "-4"},      {-3, true, '5', "-3"}, {-2, true, '6', "-2"},
+      {-1, true, '7', "-1"}, {0, true, '8', "0"},        {1, true, '9', "1"},   {2, true, 'A', "2"},
+      {3, true, 'B', "3"},   {3, false, 'b', "3"},       {4, true, 'C', "4"},   {5, true, 'D', "5"},
       {5, false, 'd', "5"},  {UNSCORED, true, '0', " "},
   };
   const PairList pairs = tenPairs();

@@ -82,9 +82,7 @@ std::string readFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-std::string golden(const std::string& name) {
-  return readFile(std::string(PV_TEST_DATA_DIR) + "/math/" + name);
-}
+std::string golden(const std::string& name) { return readFile(std::string(PV_TEST_DATA_DIR) + "/math/" + name); }
 
 class Reconciliation : public ::testing::Test {
  protected:
@@ -172,9 +170,12 @@ TEST_F(Reconciliation, ACarriedScoreKeepsItsPreferredChoice) {
   for (uint32_t n = 0; n < 3; ++n) {
     const auto p = rps->getPair(n);
     // +3 towards choice 0 on the pair {0, 2}; everything else no preference.
-    if (p.i == 2 && p.j == 0) rps->setScore(n, 3, true);
-    else if (p.i == 0 && p.j == 2) rps->setScore(n, -3, true);
-    else rps->setScore(n, 0, true);
+    if (p.i == 2 && p.j == 0)
+      rps->setScore(n, 3, true);
+    else if (p.i == 0 && p.j == 2)
+      rps->setScore(n, -3, true);
+    else
+      rps->setScore(n, 0, true);
   }
   m.get_chs().erase(m.get_chs().begin() + 1);
   alg.reconcile(m);
@@ -537,8 +538,7 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
     scoreOpenPairs(server, m);
     EXPECT_EQ(server.getLogError(), "");
     removeChoice(server, m);
-    EXPECT_NE(server.getLogError().find("The reconcile report " + file + " could not be opened: "),
-              std::string::npos)
+    EXPECT_NE(server.getLogError().find("The reconcile report " + file + " could not be opened: "), std::string::npos)
         << server.getLogError();
     std::filesystem::remove(file);
   }
@@ -556,8 +556,7 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
   scoreOpenPairs(server, m);
   removeChoice(server, m);
   std::filesystem::current_path(here);
-  EXPECT_NE(server.getLogError().find("could not be written: " + std::string(std::strerror(ENOSPC))),
-            std::string::npos)
+  EXPECT_NE(server.getLogError().find("could not be written: " + std::string(std::strerror(ENOSPC))), std::string::npos)
       << server.getLogError();
 }
 

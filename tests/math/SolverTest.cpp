@@ -26,8 +26,8 @@ void scoreRandomly(model* m, uint32_t seed) {
 
 TEST(Solver, PreferenceRatios) {
   const double* r = alg_pref_ratio_table();
-  const double expected[16] = {0, 0, 0, 10.486, 6.5535, 4.096, 2.56, 1.6, 1.0, 0.625, 0.39063,
-                               0.24414, 0.15259, 0.095369, 0, 0};
+  const double expected[16] = {0,   0,     0,       10.486,  6.5535,  4.096,    2.56, 1.6,
+                               1.0, 0.625, 0.39063, 0.24414, 0.15259, 0.095369, 0,    0};
   for (int K = 0; K < 16; ++K) EXPECT_EQ(r[K], expected[K]) << K;
 }
 
@@ -156,8 +156,7 @@ TEST(Solver, ConsistentScoresAreRecoveredApproximately) {
   for (unsigned d = 0; d < 2; ++d)
     for (unsigned k = 0; k < m->npr; ++k) {
       const MCDM_BC3_Pair& p = m->pd[0].pairs[k];
-      model_set_packed_score(m->pd[0].scores, d * m->npr + k,
-                             static_cast<uint8_t>(8 + position[p.j] - position[p.i]));
+      model_set_packed_score(m->pd[0].scores, d * m->npr + k, static_cast<uint8_t>(8 + position[p.j] - position[p.i]));
     }
   EXPECT_EQ(model_run(m.get(), alg_solve, keepGoing), MODEL_COMPLETED);
   for (unsigned k = 0; k < 6; ++k) {

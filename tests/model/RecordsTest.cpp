@@ -58,17 +58,12 @@ TEST(RecordLimits, AtLimitStoredOneBeyondRefused) {
        "note.length() <= PV_DATA_NOTES_MAX_BYTES"},
       {"sil 5", [&] { mp.set_sil(5); }, [&] { mp.set_sil(6); }, "sil >= 1 && sil <= 5"},
       {"sil 1", [&] { mp.set_sil(1); }, [&] { mp.set_sil(0); }, "sil >= 1 && sil <= 5"},
-      {"cfl 100", [&] { mp.set_cfl(100.0); }, [&] { mp.set_cfl(100.1); },
-       "cfl > 0.0 && cfl <= 100.0"},
-      {"cfl low", [&] { mp.set_cfl(1e-9); }, [&] { mp.set_cfl(0.0); },
-       "cfl > 0.0 && cfl <= 100.0"},
-      {"cfl nan", [&] { mp.set_cfl(50.0); }, [&] { mp.set_cfl(std::nan("")); },
-       "cfl > 0.0 && cfl <= 100.0"},
-      {"cfi 50", [&] { mp.set_cfi(50.0); }, [&] { mp.set_cfi(50.01); },
-       "cfi >= 0.0 && cfi <= 50.0"},
+      {"cfl 100", [&] { mp.set_cfl(100.0); }, [&] { mp.set_cfl(100.1); }, "cfl > 0.0 && cfl <= 100.0"},
+      {"cfl low", [&] { mp.set_cfl(1e-9); }, [&] { mp.set_cfl(0.0); }, "cfl > 0.0 && cfl <= 100.0"},
+      {"cfl nan", [&] { mp.set_cfl(50.0); }, [&] { mp.set_cfl(std::nan("")); }, "cfl > 0.0 && cfl <= 100.0"},
+      {"cfi 50", [&] { mp.set_cfi(50.0); }, [&] { mp.set_cfi(50.01); }, "cfi >= 0.0 && cfi <= 50.0"},
       {"cfi 0", [&] { mp.set_cfi(0.0); }, [&] { mp.set_cfi(-0.1); }, "cfi >= 0.0 && cfi <= 50.0"},
-      {"tqbww", [&] { mp.set_tqbww(11.0); }, [&] { mp.set_tqbww(11.1); },
-       "tqbww >= 0.0 && tqbww <= 11.0"},
+      {"tqbww", [&] { mp.set_tqbww(11.0); }, [&] { mp.set_tqbww(11.1); }, "tqbww >= 0.0 && tqbww <= 11.0"},
       {"dbt", [&] { mp.set_dbt(20.0); }, [&] { mp.set_dbt(20.1); }, "dbt >= 0.0 && dbt <= 20.0"},
       {"score", [&] { score.set_value(bytes(241)); }, [&] { score.set_value(bytes(242)); },
        "value.length() <= PV_DATA_SCORE_MAX_BYTES"},
@@ -81,8 +76,8 @@ TEST(RecordLimits, AtLimitStoredOneBeyondRefused) {
        "pctrank >= 0.0 && pctrank <= 100.0"},
       {"slns note", [&] { slns.set_note(bytes(240)); }, [&] { slns.set_note(bytes(241)); },
        "note.length() <= PV_DATA_NOTES_MAX_BYTES"},
-      {"slns timestamp", [&] { slns.set_timestamp(bytes(22)); },
-       [&] { slns.set_timestamp(bytes(23)); }, "timestamp.length() <= PV_DATA_TIMESTAMP_MAX_BYTES"},
+      {"slns timestamp", [&] { slns.set_timestamp(bytes(22)); }, [&] { slns.set_timestamp(bytes(23)); },
+       "timestamp.length() <= PV_DATA_TIMESTAMP_MAX_BYTES"},
       {"moderator note", [&] { mod.set_note(bytes(240)); }, [&] { mod.set_note(bytes(241)); },
        "note.length() <= PV_DATA_NOTES_MAX_BYTES"},
       {"moderator nm", [&] { mod.set_nm(bytes(40)); }, [&] { mod.set_nm(bytes(41)); },
@@ -95,47 +90,36 @@ TEST(RecordLimits, AtLimitStoredOneBeyondRefused) {
        "nm.length() <= PV_DATA_NM_MAX_BYTES"},
       {"model crtime", [&] { model.set_crtime(bytes(22)); }, [&] { model.set_crtime(bytes(23)); },
        "crtime.length() <= PV_DATA_TIMESTAMP_MAX_BYTES"},
-      {"model modtime", [&] { model.set_modtime(bytes(22)); },
-       [&] { model.set_modtime(bytes(23)); }, "modtime.length() <= PV_DATA_TIMESTAMP_MAX_BYTES"},
-      {"model dataver", [&] { model.set_dataver(1); }, [&] { model.set_dataver(0); },
-       "dataver > 0"},
+      {"model modtime", [&] { model.set_modtime(bytes(22)); }, [&] { model.set_modtime(bytes(23)); },
+       "modtime.length() <= PV_DATA_TIMESTAMP_MAX_BYTES"},
+      {"model dataver", [&] { model.set_dataver(1); }, [&] { model.set_dataver(0); }, "dataver > 0"},
       {"model mode", [&] { model.set_mode("moderator"); }, [&] { model.set_mode("Std"); },
        "mode.compare(\"std\") == 0 || mode.compare(\"collaborator\") == 0 || "
        "mode.compare(\"moderator\") == 0"},
       {"model mode empty", [&] { model.set_mode("collaborator"); }, [&] { model.set_mode(""); },
        "mode.compare(\"std\") == 0 || mode.compare(\"collaborator\") == 0 || "
        "mode.compare(\"moderator\") == 0"},
-      {"root appver", [&] { root.set_appver(20.0); }, [&] { root.set_appver(20.5); },
-       "appver > 0.0 && appver <= 20.0"},
-      {"root appver 0", [&] { root.set_appver(4.1); }, [&] { root.set_appver(0.0); },
-       "appver > 0.0 && appver <= 20.0"},
-      {"cellInputAdvance", [&] { gui.set_cellInputAdvance("up"); },
-       [&] { gui.set_cellInputAdvance("Up"); }, nullptr},
+      {"root appver", [&] { root.set_appver(20.0); }, [&] { root.set_appver(20.5); }, "appver > 0.0 && appver <= 20.0"},
+      {"root appver 0", [&] { root.set_appver(4.1); }, [&] { root.set_appver(0.0); }, "appver > 0.0 && appver <= 20.0"},
+      {"cellInputAdvance", [&] { gui.set_cellInputAdvance("up"); }, [&] { gui.set_cellInputAdvance("Up"); }, nullptr},
       {"cellInputAdvance empty", [&] { gui.set_cellInputAdvance("leftRightDown"); },
        [&] { gui.set_cellInputAdvance(""); }, nullptr},
-      {"decisionMakerIcon", [&] { gui.set_decisionMakerIcon("dm2"); },
-       [&] { gui.set_decisionMakerIcon("dm3"); },
+      {"decisionMakerIcon", [&] { gui.set_decisionMakerIcon("dm2"); }, [&] { gui.set_decisionMakerIcon("dm3"); },
        "decisionMakerIcon == \"dm1\" || decisionMakerIcon == \"dm2\""},
       {"exitIcon", [&] { gui.set_exitIcon("none"); }, [&] { gui.set_exitIcon("exit3"); },
        "exitIcon == \"exit1\" || exitIcon == \"exit2\" || exitIcon == \"none\""},
       {"orientation", [&] { calc.set_solutionWindowOrientation("portrait"); },
        [&] { calc.set_solutionWindowOrientation("Portrait"); }, nullptr},
-      {"app appver", [&] { app.set_appver(20.0); }, [&] { app.set_appver(20.1); },
-       "appver > 0.0 && appver <= 20.0"},
-      {"app appver 0", [&] { app.set_appver(0.1); }, [&] { app.set_appver(0.0); },
-       "appver > 0.0 && appver <= 20.0"},
-      {"parm cfl", [&] { parm.set_cfl(100.0); }, [&] { parm.set_cfl(0.0); },
-       "cfl > 0.0 && cfl <= 100.0"},
-      {"parm cfi", [&] { parm.set_cfi(50.0); }, [&] { parm.set_cfi(50.5); },
-       "cfi >= 0.0 && cfi <= 50.0"},
-      {"parm cfi 0", [&] { parm.set_cfi(0.0); }, [&] { parm.set_cfi(-0.5); },
-       "cfi >= 0.0 && cfi <= 50.0"},
+      {"app appver", [&] { app.set_appver(20.0); }, [&] { app.set_appver(20.1); }, "appver > 0.0 && appver <= 20.0"},
+      {"app appver 0", [&] { app.set_appver(0.1); }, [&] { app.set_appver(0.0); }, "appver > 0.0 && appver <= 20.0"},
+      {"parm cfl", [&] { parm.set_cfl(100.0); }, [&] { parm.set_cfl(0.0); }, "cfl > 0.0 && cfl <= 100.0"},
+      {"parm cfi", [&] { parm.set_cfi(50.0); }, [&] { parm.set_cfi(50.5); }, "cfi >= 0.0 && cfi <= 50.0"},
+      {"parm cfi 0", [&] { parm.set_cfi(0.0); }, [&] { parm.set_cfi(-0.5); }, "cfi >= 0.0 && cfi <= 50.0"},
       {"parm sil 5", [&] { parm.set_sil(5); }, [&] { parm.set_sil(6); }, "sil > 0 && sil <= 5"},
       {"parm sil 1", [&] { parm.set_sil(1); }, [&] { parm.set_sil(0); }, "sil > 0 && sil <= 5"},
       {"parm mode", [&] { parm.set_mode("collaborator"); }, [&] { parm.set_mode("Std"); },
        "mode == \"std\" || mode == \"collaborator\" || mode == \"moderator\""},
-      {"mdl appver", [&] { mdl.set_appver(1.0); }, [&] { mdl.set_appver(20.01); },
-       "appver > 0.0 && appver <= 20.0"},
+      {"mdl appver", [&] { mdl.set_appver(1.0); }, [&] { mdl.set_appver(20.01); }, "appver > 0.0 && appver <= 20.0"},
   };
   for (const LimitCase& c : cases) {
     SCOPED_TRACE(c.what);
@@ -199,13 +183,13 @@ TEST(RecordTexts, SettersTakeUtf8WithoutStrayControlCharacters) {
   };
   const TextCase cases[] = {
       {"Caf\xC3\xA9 \xE2\x82\xAC", true, true},  // "Café €" in UTF-8
-      {"\xF0\x9F\x99\x82", true, true},              // four bytes
+      {"\xF0\x9F\x99\x82", true, true},          // four bytes
       {"a\tb\r\nc", true, true},
-      {"Caf\xE9", false, false},         // Windows-1252
-      {"\xC3", false, false},             // cut short
-      {"\xC0\xAF", false, false},         // overlong
-      {"\xED\xA0\x80", false, false},     // a surrogate
-      {"\xF4\x90\x80\x80", false, false}, // above U+10FFFF
+      {"Caf\xE9", false, false},           // Windows-1252
+      {"\xC3", false, false},              // cut short
+      {"\xC0\xAF", false, false},          // overlong
+      {"\xED\xA0\x80", false, false},      // a surrogate
+      {"\xF4\x90\x80\x80", false, false},  // above U+10FFFF
       {"a\x01z", false, true},
       {"a\x1Bz", false, true},
       {"a\x7Fz", false, true},
@@ -260,8 +244,7 @@ TEST(RecordDefaultsDeathTest, CheckingGettersBeforeTheValueIsSet) {
 
 // Outside the file reader a failed limit is the always-on assertion.
 TEST(RecordLimitsDeathTest, SetterOutsideItsLimitEndsTheProgram) {
-  EXPECT_DEATH(Item().set_nm(bytes(41)),
-               "Assertion failed: nm.length\\(\\) <= PV_DATA_NM_MAX_BYTES, file .*Item");
+  EXPECT_DEATH(Item().set_nm(bytes(41)), "Assertion failed: nm.length\\(\\) <= PV_DATA_NM_MAX_BYTES, file .*Item");
   EXPECT_DEATH(WtItem().set_wt(10000), "Assertion failed: wt <= 9999");
 }
 
@@ -328,10 +311,8 @@ TEST(RecordEquality, ParameterEditsAloneChangeTheModel) {
   EXPECT_EQ(a, snapshot);
 
   const std::vector<std::function<void(ModelParameters&)>> edits = {
-      [](ModelParameters& p) { p.set_sil(4); },
-      [](ModelParameters& p) { p.set_cfl(95.0); },
-      [](ModelParameters& p) { p.set_cfi(5.0); },
-      [](ModelParameters& p) { p.set_note("n"); },
+      [](ModelParameters& p) { p.set_sil(4); },   [](ModelParameters& p) { p.set_cfl(95.0); },
+      [](ModelParameters& p) { p.set_cfi(5.0); }, [](ModelParameters& p) { p.set_note("n"); },
       [](ModelParameters& p) { p.set_crc(1); },
   };
   for (const auto& edit : edits) {

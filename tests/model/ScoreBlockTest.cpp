@@ -26,10 +26,10 @@ TEST(ScoreBlock, FieldsRefuseShortBlocksAndOtherCharacters) {
     bool ok;
     uint32_t value;
   } cases[] = {
-      {"00000001FFFFFFFF", BLOCK_SEED_AT, true, 0xFFFFFFFFu},   // upper case accepted
-      {"0000000x0000abcd", BLOCK_SEED_AT, true, 0xABCDu},       // the number field is not read
+      {"00000001FFFFFFFF", BLOCK_SEED_AT, true, 0xFFFFFFFFu},  // upper case accepted
+      {"0000000x0000abcd", BLOCK_SEED_AT, true, 0xABCDu},      // the number field is not read
       {"0000000x0000abcd", BLOCK_NUMBER_AT, false, 0},
-      {"000000010000abc", BLOCK_SEED_AT, false, 0},             // shorter than the header
+      {"000000010000abc", BLOCK_SEED_AT, false, 0},  // shorter than the header
       {"000000010000ab d", BLOCK_SEED_AT, false, 0},
       {"00000001-000abcd", BLOCK_SEED_AT, false, 0},
   };

@@ -51,8 +51,7 @@ void setEnv(const char* name, const std::string& value) {
 }
 
 TEST(ConfigFolder, EnvironmentOverrideIsCreated) {
-  const std::filesystem::path dir =
-      std::filesystem::current_path() / "pv_model_config_test" / "a" / "b";
+  const std::filesystem::path dir = std::filesystem::current_path() / "pv_model_config_test" / "a" / "b";
   std::filesystem::remove_all(std::filesystem::current_path() / "pv_model_config_test");
   setEnv(PV::App::CONFIG_DIR_ENV, dir.string());
   EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());

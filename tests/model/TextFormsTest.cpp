@@ -65,10 +65,14 @@ TEST(Converters, ULongWriting) {
     Functor::Mode mode;
     const char* text;
   } cases[] = {
-      {4294967295u, Functor::HEXADECIMAL, "ffffffff"}, {4294967295u, Functor::DECIMAL, "-1"},
-      {3000000000u, Functor::DECIMAL, "-1294967296"},  {2147483647u, Functor::DECIMAL, "2147483647"},
-      {2147483648u, Functor::DECIMAL, "-2147483648"},  {0xff00u, Functor::HEXADECIMAL, "ff00"},
-      {0, Functor::HEXADECIMAL, "0"},                  {0, Functor::DECIMAL, "0"},
+      {4294967295u, Functor::HEXADECIMAL, "ffffffff"},
+      {4294967295u, Functor::DECIMAL, "-1"},
+      {3000000000u, Functor::DECIMAL, "-1294967296"},
+      {2147483647u, Functor::DECIMAL, "2147483647"},
+      {2147483648u, Functor::DECIMAL, "-2147483648"},
+      {0xff00u, Functor::HEXADECIMAL, "ff00"},
+      {0, Functor::HEXADECIMAL, "0"},
+      {0, Functor::DECIMAL, "0"},
       {255, Functor::DECIMAL, "255"},
   };
   for (const Case& c : cases) {
@@ -86,9 +90,9 @@ TEST(Converters, Doubles) {
   struct Case {
     double value;
     const char* text;
-  } cases[] = {{90, "90.0"},   {4.14, "4.1"},    {4.16, "4.2"},     {0.0, "0.0"},
-               {100.0, "100.0"}, {33.35, "33.4"}, {-2.25, "-2.2"},   {0.05, "0.1"},
-               {123456789012.0, "123456789012.0"}};
+  } cases[] = {{90, "90.0"},    {4.14, "4.1"},    {4.16, "4.2"},
+               {0.0, "0.0"},    {100.0, "100.0"}, {33.35, "33.4"},
+               {-2.25, "-2.2"}, {0.05, "0.1"},    {123456789012.0, "123456789012.0"}};
   for (const Case& c : cases) {
     std::string s;
     converters().doubleToString(s, c.value, Functor::PRECISION_1);
@@ -97,7 +101,7 @@ TEST(Converters, Doubles) {
   struct ReadCase {
     const char* text;
     double value;
-  } reads[] = {{"90.0", 90.0}, {" 4.1", 4.1}, {"-2.5", -2.5}, {"1e2", 100.0},
+  } reads[] = {{"90.0", 90.0}, {" 4.1", 4.1},   {"-2.5", -2.5}, {"1e2", 100.0},
                {"+3.5", 3.5},  {"7.5abc", 7.5}, {"abc", 0.0}};
   for (const ReadCase& r : reads) {
     double d = -1.0;
@@ -127,9 +131,8 @@ TEST(Converters, HexWordsAndIds) {
   struct ReadCase {
     const char* text;
     uint32_t w0, w1;
-  } reads[] = {{"00000001zzzzzzzz", 1, 0},
-               {"F0E1D2C30000abcd", 0xF0E1D2C3u, 0xABCDu},
-               {"000000ab12z45678", 0xAB, 0x12}};
+  } reads[] = {
+      {"00000001zzzzzzzz", 1, 0}, {"F0E1D2C30000abcd", 0xF0E1D2C3u, 0xABCDu}, {"000000ab12z45678", 0xAB, 0x12}};
   for (const ReadCase& r : reads) {
     uint32_t out[2] = {9, 9};
     converters().hexStringToId(r.text, out);
@@ -152,11 +155,9 @@ TEST(ConvertersDeathTest, ContractViolations) {
   std::string s;
   EXPECT_DEATH(converters().stringToUShort("00", us), "Assertion failed: n != 0");
   EXPECT_DEATH(converters().stringToUShort("", us), "Assertion failed: !s.empty\\(\\)");
-  EXPECT_DEATH(converters().stringToULong("4294967296", ul, Functor::DECIMAL),
-               "Assertion failed: n != 0");
+  EXPECT_DEATH(converters().stringToULong("4294967296", ul, Functor::DECIMAL), "Assertion failed: n != 0");
   EXPECT_DEATH(converters().stringToDouble("", d), "!s.empty\\(\\)");
-  EXPECT_DEATH(converters().doubleToString(s, 1.0, Functor::PRECISION_2),
-               "m != Functor::PRECISION_2");
+  EXPECT_DEATH(converters().doubleToString(s, 1.0, Functor::PRECISION_2), "m != Functor::PRECISION_2");
   EXPECT_DEATH(Functor::ulongToHexString(1, false, 9), "length <= 8");
   EXPECT_DEATH(converters().hexStringToId("000000010000000", id), "s.length\\(\\) ==");
   EXPECT_DEATH(converters().hexStringToId("00000001000000000", id), "s.length\\(\\) ==");
@@ -169,17 +170,38 @@ TEST(CheckedReaders, Table) {
     int kind;  // 0 decimal, 1 hexadecimal, 2 ushort, 3 double, 4 bool, 5 id
     bool ok;
   } cases[] = {
-      {"-1", 0, true},          {"3000000000", 0, true},   {"-1294967296", 0, true},
-      {"4294967296", 0, false}, {"-2147483649", 0, false}, {"12abc", 0, false},
-      {"", 0, false},           {"-", 0, false},           {" 7 ", 0, true},
-      {"ff", 1, true},          {"0x10", 1, true},         {"FFFFFFFF", 1, true},
-      {"100000000", 1, false},  {"g", 1, false},           {"0x", 1, false},
-      {"9999", 2, true},        {"65536", 2, false},       {"-1", 2, false},
-      {"x", 2, false},          {"90.0", 3, true},         {"1e2", 3, true},
-      {"nan", 3, false},        {"inf", 3, false},         {"4.1.1", 3, false},
-      {"", 3, false},           {"true", 4, true},         {"TRUE", 4, false},
-      {"1", 4, false},          {"F0E1D2C3DEADbeef", 5, true}, {"F0E1D2C3DEADbee", 5, false},
-      {"F0E1D2C3DEADbeefa", 5, false}, {"00000001zzzzzzzz", 5, false},
+      {"-1", 0, true},
+      {"3000000000", 0, true},
+      {"-1294967296", 0, true},
+      {"4294967296", 0, false},
+      {"-2147483649", 0, false},
+      {"12abc", 0, false},
+      {"", 0, false},
+      {"-", 0, false},
+      {" 7 ", 0, true},
+      {"ff", 1, true},
+      {"0x10", 1, true},
+      {"FFFFFFFF", 1, true},
+      {"100000000", 1, false},
+      {"g", 1, false},
+      {"0x", 1, false},
+      {"9999", 2, true},
+      {"65536", 2, false},
+      {"-1", 2, false},
+      {"x", 2, false},
+      {"90.0", 3, true},
+      {"1e2", 3, true},
+      {"nan", 3, false},
+      {"inf", 3, false},
+      {"4.1.1", 3, false},
+      {"", 3, false},
+      {"true", 4, true},
+      {"TRUE", 4, false},
+      {"1", 4, false},
+      {"F0E1D2C3DEADbeef", 5, true},
+      {"F0E1D2C3DEADbee", 5, false},
+      {"F0E1D2C3DEADbeefa", 5, false},
+      {"00000001zzzzzzzz", 5, false},
   };
   for (const Case& c : cases) {
     std::string reason;

@@ -40,25 +40,17 @@ std::shared_ptr<Functor> acc(A... a) {
 }
 
 TEST(TransformRoundTrip, ModelRecords) {
-  roundTrip<Palvermontine>({{"appver", acc<Palvermontine>(&Palvermontine::set_appver,
-                                                           &Palvermontine::get_appver),
-                             "4.1"}});
+  roundTrip<Palvermontine>(
+      {{"appver", acc<Palvermontine>(&Palvermontine::set_appver, &Palvermontine::get_appver), "4.1"}});
   roundTrip<DecisionModel>({
       {"note", acc<DecisionModel>(&DecisionModel::set_note, &DecisionModel::get_note), "a note"},
-      {"id", acc<DecisionModel>(&DecisionModel::set_id, &DecisionModel::get_id),
-       "F0E1D2C30000ABCD"},
+      {"id", acc<DecisionModel>(&DecisionModel::set_id, &DecisionModel::get_id), "F0E1D2C30000ABCD"},
       {"nm", acc<DecisionModel>(&DecisionModel::set_nm, &DecisionModel::get_nm), "Plan"},
-      {"mode", acc<DecisionModel>(&DecisionModel::set_mode, &DecisionModel::get_mode),
-       "collaborator"},
-      {"file", acc<DecisionModel>(&DecisionModel::set_filepath, &DecisionModel::get_filepath),
-       "C:\\m.xpv"},
-      {"crtime", acc<DecisionModel>(&DecisionModel::set_crtime, &DecisionModel::get_crtime),
-       "2010-01-10T14:03:05"},
-      {"modtime", acc<DecisionModel>(&DecisionModel::set_modtime, &DecisionModel::get_modtime),
-       "2010-01-11T14:03:05"},
-      {"dataver",
-       acc<DecisionModel>(&DecisionModel::set_dataver, &DecisionModel::get_dataver,
-                          Functor::DECIMAL),
+      {"mode", acc<DecisionModel>(&DecisionModel::set_mode, &DecisionModel::get_mode), "collaborator"},
+      {"file", acc<DecisionModel>(&DecisionModel::set_filepath, &DecisionModel::get_filepath), "C:\\m.xpv"},
+      {"crtime", acc<DecisionModel>(&DecisionModel::set_crtime, &DecisionModel::get_crtime), "2010-01-10T14:03:05"},
+      {"modtime", acc<DecisionModel>(&DecisionModel::set_modtime, &DecisionModel::get_modtime), "2010-01-11T14:03:05"},
+      {"dataver", acc<DecisionModel>(&DecisionModel::set_dataver, &DecisionModel::get_dataver, Functor::DECIMAL),
        "-1294967296"},
   });
   roundTrip<Item>({
@@ -68,19 +60,15 @@ TEST(TransformRoundTrip, ModelRecords) {
       {"row", acc<Item>(&Item::set_row, &Item::get_row, Functor::DECIMAL), "7"},
       {"uid", acc<Item>(&Item::set_uid, &Item::get_uid, Functor::HEXADECIMAL), "ff"},
   });
-  roundTrip<WtItem>({{"wt", acc<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL),
-                      "9999"}});
+  roundTrip<WtItem>({{"wt", acc<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL), "9999"}});
   roundTrip<Criterion>({
       {"commensurable", acc<Criterion>(&Criterion::set_meas, &Criterion::get_meas), "false"},
       {"row", acc<Criterion>(&Criterion::set_row, &Criterion::get_row, Functor::DECIMAL), "9"},
       {"wt", acc<Criterion>(&Criterion::set_wt, &Criterion::get_wt, Functor::DECIMAL), "0"},
   });
   roundTrip<DecisionMaker>({
-      {"email", acc<DecisionMaker>(&DecisionMaker::set_email, &DecisionMaker::get_email),
-       "a@b.c"},
-      {"uid",
-       acc<DecisionMaker>(&DecisionMaker::set_uid, &DecisionMaker::get_uid, Functor::HEXADECIMAL),
-       "f0e1d2c3"},
+      {"email", acc<DecisionMaker>(&DecisionMaker::set_email, &DecisionMaker::get_email), "a@b.c"},
+      {"uid", acc<DecisionMaker>(&DecisionMaker::set_uid, &DecisionMaker::get_uid, Functor::HEXADECIMAL), "f0e1d2c3"},
   });
   roundTrip<Choice>({
       {"row", acc<Choice>(&Choice::set_row, &Choice::get_row, Functor::HEXADECIMAL), "a"},
@@ -88,18 +76,12 @@ TEST(TransformRoundTrip, ModelRecords) {
   });
   roundTrip<ModelParameters>({
       {"note", acc<ModelParameters>(&ModelParameters::set_note, &ModelParameters::get_note), "p"},
-      {"crc",
-       acc<ModelParameters>(&ModelParameters::set_crc, &ModelParameters::get_crc,
-                            Functor::HEXADECIMAL),
+      {"crc", acc<ModelParameters>(&ModelParameters::set_crc, &ModelParameters::get_crc, Functor::HEXADECIMAL),
        "afee1234"},
-      {"sil",
-       acc<ModelParameters>(&ModelParameters::set_sil, &ModelParameters::get_sil,
-                            Functor::DECIMAL),
-       "3"},
+      {"sil", acc<ModelParameters>(&ModelParameters::set_sil, &ModelParameters::get_sil, Functor::DECIMAL), "3"},
       {"cfl", acc<ModelParameters>(&ModelParameters::set_cfl, &ModelParameters::get_cfl), "90.0"},
       {"cfi", acc<ModelParameters>(&ModelParameters::set_cfi, &ModelParameters::get_cfi), "10.0"},
-      {"tqbww", acc<ModelParameters>(&ModelParameters::set_tqbww, &ModelParameters::get_tqbww),
-       "11.0"},
+      {"tqbww", acc<ModelParameters>(&ModelParameters::set_tqbww, &ModelParameters::get_tqbww), "11.0"},
       {"dbt", acc<ModelParameters>(&ModelParameters::set_dbt, &ModelParameters::get_dbt), "0.5"},
   });
   roundTrip<Moderator>({
@@ -107,25 +89,20 @@ TEST(TransformRoundTrip, ModelRecords) {
       {"nm", acc<Moderator>(&Moderator::set_nm, &Moderator::get_nm), "Mo"},
       {"email", acc<Moderator>(&Moderator::set_email, &Moderator::get_email), "mo@x"},
   });
-  roundTrip<Score>({{"s", acc<Score>(&Score::set_value, &Score::get_value),
-                     "0000000200c0ffee68D000"}});
+  roundTrip<Score>({{"s", acc<Score>(&Score::set_value, &Score::get_value), "0000000200c0ffee68D000"}});
   roundTrip<Solution>({
       {"note", acc<Solution>(&Solution::set_note, &Solution::get_note), "s"},
-      {"ch", acc<Solution>(&Solution::set_ch, &Solution::get_ch, Functor::DECIMAL),
-       "-1294967296"},
+      {"ch", acc<Solution>(&Solution::set_ch, &Solution::get_ch, Functor::DECIMAL), "-1294967296"},
       {"pctrank", acc<Solution>(&Solution::set_pctrank, &Solution::get_pctrank), "33.3"},
   });
   roundTrip<SolutionsVec>({
       {"note", acc<SolutionsVec>(&SolutionsVec::set_note, &SolutionsVec::get_note), "v"},
-      {"timestamp",
-       acc<SolutionsVec>(&SolutionsVec::set_timestamp, &SolutionsVec::get_timestamp),
+      {"timestamp", acc<SolutionsVec>(&SolutionsVec::set_timestamp, &SolutionsVec::get_timestamp),
        "2010-01-10T14:03:05"},
       {"dirty", acc<SolutionsVec>(&SolutionsVec::set_flag, &SolutionsVec::get_flag), "true"},
   });
-  roundTrip<ScaleFunctionValue>({{"y",
-                                  acc<ScaleFunctionValue>(&ScaleFunctionValue::set_y,
-                                                          &ScaleFunctionValue::get_y),
-                                  "-2.5"}});
+  roundTrip<ScaleFunctionValue>(
+      {{"y", acc<ScaleFunctionValue>(&ScaleFunctionValue::set_y, &ScaleFunctionValue::get_y), "-2.5"}});
   roundTrip<Nod>({{"d", acc<Nod>(&Nod::set_value, &Nod::get_value), "nod"}});
   roundTrip<Nudge>({{"e", acc<Nudge>(&Nudge::set_value, &Nudge::get_value), "nudge"}});
   roundTrip<Wink>({{"k", acc<Wink>(&Wink::set_value, &Wink::get_value), "wink"}});
@@ -153,50 +130,39 @@ TEST(TransformRoundTrip, OptionsRecords) {
       {"modtime", acc<A>(&A::set_modtime, &A::get_modtime), "2010-01-10T14:03:05"},
       {"appver", acc<A>(&A::set_appver, &A::get_appver), "1.0"},
   });
-  roundTrip<IdAppOpts>({{"owner", acc<IdAppOpts>(&IdAppOpts::set_owner, &IdAppOpts::get_owner),
-                         "ann"}});
+  roundTrip<IdAppOpts>({{"owner", acc<IdAppOpts>(&IdAppOpts::set_owner, &IdAppOpts::get_owner), "ann"}});
   using D = DefaultValuesAppOpts;
   roundTrip<D>({
-      {"modelPathFilenameMostRecent",
-       acc<D>(&D::set_modelPathFilenameMostRecent, &D::get_modelPathFilenameMostRecent),
+      {"modelPathFilenameMostRecent", acc<D>(&D::set_modelPathFilenameMostRecent, &D::get_modelPathFilenameMostRecent),
        "C:\\a.xpv"},
       {"autoSave", acc<D>(&D::set_autoSave, &D::get_autoSave), "true"},
       {"defaultDirectory", acc<D>(&D::set_defaultDirectory, &D::get_defaultDirectory), "C:\\"},
-      {"loadDefaultModelOnStart",
-       acc<D>(&D::set_loadDefaultModelOnStart, &D::get_loadDefaultModelOnStart), "true"},
-      {"openMostRecentFile", acc<D>(&D::set_openMostRecentFile, &D::get_openMostRecentFile),
-       "false"},
+      {"loadDefaultModelOnStart", acc<D>(&D::set_loadDefaultModelOnStart, &D::get_loadDefaultModelOnStart), "true"},
+      {"openMostRecentFile", acc<D>(&D::set_openMostRecentFile, &D::get_openMostRecentFile), "false"},
       {"useCrc", acc<D>(&D::set_useCrc, &D::get_useCrc), "true"},
       {"username", acc<D>(&D::set_username, &D::get_username), "ann"},
   });
   using G = GuiAppOpts;
   roundTrip<G>({
-      {"showDirPathInMainWndwTitle",
-       acc<G>(&G::set_showDirPathInMainWndwTitle, &G::get_showDirPathInMainWndwTitle), "true"},
-      {"useFilledBgHighlightChoicePairs",
-       acc<G>(&G::set_useFilledBgHighlightChoicePairs, &G::get_useFilledBgHighlightChoicePairs),
+      {"showDirPathInMainWndwTitle", acc<G>(&G::set_showDirPathInMainWndwTitle, &G::get_showDirPathInMainWndwTitle),
        "true"},
+      {"useFilledBgHighlightChoicePairs",
+       acc<G>(&G::set_useFilledBgHighlightChoicePairs, &G::get_useFilledBgHighlightChoicePairs), "true"},
       {"rgbFilledBgHighlightChoicePairs",
-       acc<G>(&G::set_rgbFilledBgHighlightChoicePairs, &G::get_rgbFilledBgHighlightChoicePairs,
-              Functor::DECIMAL),
+       acc<G>(&G::set_rgbFilledBgHighlightChoicePairs, &G::get_rgbFilledBgHighlightChoicePairs, Functor::DECIMAL),
        "8454016"},
-      {"displayScoreScaleValue",
-       acc<G>(&G::set_displayScoreScaleValue, &G::get_displayScoreScaleValue), "false"},
-      {"cellInputAdvance", acc<G>(&G::set_cellInputAdvance, &G::get_cellInputAdvance),
-       "leftRightDown"},
+      {"displayScoreScaleValue", acc<G>(&G::set_displayScoreScaleValue, &G::get_displayScoreScaleValue), "false"},
+      {"cellInputAdvance", acc<G>(&G::set_cellInputAdvance, &G::get_cellInputAdvance), "leftRightDown"},
       {"decisionMakerIcon", acc<G>(&G::set_decisionMakerIcon, &G::get_decisionMakerIcon), "dm2"},
       {"exitIcon", acc<G>(&G::set_exitIcon, &G::get_exitIcon), "exit2"},
   });
   using C = CalcAppOpts;
   roundTrip<C>({
-      {"displaySolutionWindow", acc<C>(&C::set_displaySolutionWindow, &C::get_displaySolutionWindow),
-       "true"},
-      {"solutionWindowOrientation",
-       acc<C>(&C::set_solutionWindowOrientation, &C::get_solutionWindowOrientation), "portrait"},
-      {"autoUpdateSolutionWindow",
-       acc<C>(&C::set_autoUpdateSolutionWindow, &C::get_autoUpdateSolutionWindow), "true"},
-      {"generateReportFile", acc<C>(&C::set_generateReportFile, &C::get_generateReportFile),
-       "false"},
+      {"displaySolutionWindow", acc<C>(&C::set_displaySolutionWindow, &C::get_displaySolutionWindow), "true"},
+      {"solutionWindowOrientation", acc<C>(&C::set_solutionWindowOrientation, &C::get_solutionWindowOrientation),
+       "portrait"},
+      {"autoUpdateSolutionWindow", acc<C>(&C::set_autoUpdateSolutionWindow, &C::get_autoUpdateSolutionWindow), "true"},
+      {"generateReportFile", acc<C>(&C::set_generateReportFile, &C::get_generateReportFile), "false"},
   });
   using R = RptAppOpts;
   roundTrip<R>({
@@ -228,8 +194,7 @@ TEST(TransformText, KindsAndModes) {
   EXPECT_EQ(id.getValue(&model), "F0E1D2C30000ABCD");
 
   ModelParameters mp;
-  Transform<ModelParameters> sil(&ModelParameters::set_sil, &ModelParameters::get_sil,
-                                 Functor::DECIMAL);
+  Transform<ModelParameters> sil(&ModelParameters::set_sil, &ModelParameters::get_sil, Functor::DECIMAL);
   sil.setValue(&mp, "3");
   EXPECT_EQ(mp.get_sil(), 3);
   EXPECT_EQ(sil.getValue(&mp), "3");
@@ -317,12 +282,8 @@ TEST(TransformChecked, RefusesWithTheFieldNamed) {
     const char* text;
   };
   const std::vector<Case2> params = {
-      {acc<ModelParameters>(&ModelParameters::set_sil, &ModelParameters::get_sil,
-                            Functor::DECIMAL),
-       "6"},
-      {acc<ModelParameters>(&ModelParameters::set_sil, &ModelParameters::get_sil,
-                            Functor::DECIMAL),
-       "3.0"},
+      {acc<ModelParameters>(&ModelParameters::set_sil, &ModelParameters::get_sil, Functor::DECIMAL), "6"},
+      {acc<ModelParameters>(&ModelParameters::set_sil, &ModelParameters::get_sil, Functor::DECIMAL), "3.0"},
       {acc<ModelParameters>(&ModelParameters::set_cfl, &ModelParameters::get_cfl), "nan"},
       {acc<ModelParameters>(&ModelParameters::set_cfl, &ModelParameters::get_cfl), "0.0"},
       {acc<ModelParameters>(&ModelParameters::set_cfl, &ModelParameters::get_cfl), "90,0"},
@@ -343,8 +304,7 @@ TEST(TransformChecked, RefusesWithTheFieldNamed) {
   Transform<DecisionModel> mode(&DecisionModel::set_mode, &DecisionModel::get_mode);
   EXPECT_FALSE(mode.setValueChecked(&model, "Std", "mode", error));
   EXPECT_EQ(model.get_mode(), "std");
-  Transform<DecisionModel> dataver(&DecisionModel::set_dataver, &DecisionModel::get_dataver,
-                                   Functor::DECIMAL);
+  Transform<DecisionModel> dataver(&DecisionModel::set_dataver, &DecisionModel::get_dataver, Functor::DECIMAL);
   EXPECT_FALSE(dataver.setValueChecked(&model, "4294967296", "dataver", error));
   WtItem wt;
   Transform<WtItem> weight(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL);

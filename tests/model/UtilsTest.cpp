@@ -49,7 +49,7 @@ TEST(TrimChar, Modes) {
     const char* result;
   } cases[] = {
       {"  ab  ", 0, "ab  "}, {"  ab  ", 1, "  ab"}, {"  ab  ", 2, "ab"}, {"  ab  ", 7, "  ab  "},
-      {"   ", 0, ""},        {"   ", 1, ""},        {"   ", 2, ""},     {"", 2, ""},
+      {"   ", 0, ""},        {"   ", 1, ""},        {"   ", 2, ""},      {"", 2, ""},
   };
   for (const Case& c : cases) {
     std::string text = c.text;
@@ -83,8 +83,8 @@ TEST(Hex, ByteToHex) {
     unsigned char byte;
     int radix;
     const char* text;
-  } cases[] = {{0, 16, "0"},   {10, 16, "a"},  {127, 16, "7f"},    {0x80, 16, "80"},
-               {0xFF, 16, "ff"}, {255, 10, "255"}, {5, 2, "101"}, {0xFF, 2, "11111111"}};
+  } cases[] = {{0, 16, "0"},     {10, 16, "a"},    {127, 16, "7f"}, {0x80, 16, "80"},
+               {0xFF, 16, "ff"}, {255, 10, "255"}, {5, 2, "101"},   {0xFF, 2, "11111111"}};
   for (const Case& c : cases) {
     EXPECT_EQ(byte_to_hex(c.byte, c.radix), c.text) << int(c.byte);
   }
@@ -102,8 +102,8 @@ TEST(Hex, IntoACallersBuffer) {
     std::size_t size;
     int written;
     const char* text;
-  } cases[] = {{0x7f, 16, 3, 2, "7f"}, {0x7f, 16, 2, -1, ""},       {0, 16, 2, 1, "0"},
-               {0xFF, 2, 9, 8, "11111111"}, {0xFF, 2, 8, -1, ""}, {255, 10, 15, 3, "255"}};
+  } cases[] = {{0x7f, 16, 3, 2, "7f"},      {0x7f, 16, 2, -1, ""}, {0, 16, 2, 1, "0"},
+               {0xFF, 2, 9, 8, "11111111"}, {0xFF, 2, 8, -1, ""},  {255, 10, 15, 3, "255"}};
   for (const Case& c : cases) {
     char buffer[16];
     std::memset(buffer, '#', sizeof buffer);

@@ -32,9 +32,24 @@ class Input {
   uint8_t byte() { return p_ < end_ ? *p_++ : 0; }
 
   int integer() {
-    static const int extremes[] = {0, 1, -1, 2, 3, 7, 8, 16, 99, 100, 255, 256, 65535, 65536,
+    static const int extremes[] = {0,
+                                   1,
+                                   -1,
+                                   2,
+                                   3,
+                                   7,
+                                   8,
+                                   16,
+                                   99,
+                                   100,
+                                   255,
+                                   256,
+                                   65535,
+                                   65536,
                                    std::numeric_limits<int>::max(),
-                                   std::numeric_limits<int>::min(), -2, 1000000};
+                                   std::numeric_limits<int>::min(),
+                                   -2,
+                                   1000000};
     uint8_t b = byte();
     if (b < 200) return extremes[b % (sizeof extremes / sizeof extremes[0])];
     int v = 0;
@@ -43,9 +58,23 @@ class Input {
   }
 
   float number() {
-    static const float extremes[] = {0.0f, 1.0f, -1.0f, 0.5f, 72.0f, 612.0f, 792.0f, 360.0f,
-                                     -90.0f, 1e-30f, 1e9f, -1e9f, 1e15f, -1e15f, 1.1e15f,
-                                     1e20f, 3.4e38f,
+    static const float extremes[] = {0.0f,
+                                     1.0f,
+                                     -1.0f,
+                                     0.5f,
+                                     72.0f,
+                                     612.0f,
+                                     792.0f,
+                                     360.0f,
+                                     -90.0f,
+                                     1e-30f,
+                                     1e9f,
+                                     -1e9f,
+                                     1e15f,
+                                     -1e15f,
+                                     1.1e15f,
+                                     1e20f,
+                                     3.4e38f,
                                      std::numeric_limits<float>::infinity(),
                                      -std::numeric_limits<float>::infinity(),
                                      std::numeric_limits<float>::quiet_NaN(),
@@ -62,16 +91,62 @@ class Input {
 
   // Texts: well and badly formed syntax of every kind the writer takes, or raw bytes.
   std::string text() {
-    static const char* samples[] = {
-        "", "0 0 612 792", "0 0 612", "0 0 612] /X [1", "-5 .5 +600 700.", "1e5 0 1 1",
-        "WinAnsiEncoding", "MacRomanEncoding", "Win Ansi", "/Bad", "A#20B", "A#2",
-        "/FlateDecode", "FlateDecode", "/A /B", "/A]>>", "[2 3] 0", "[] 0", "[2 3 0",
-        "[2 (x)] 0", "/Fit", "/XYZ 0 792 0", "/XYZ null null null", "12 13", "/Fit] >>",
-        "/S /URI /URI (http://x/)", "/S /URI /URI (x", "/S /Named /N /NextPage", "/S >>",
-        "/S % comment", "/W 1 /S /D /D [3 2]", "/W", "[0 0 1]", "[0 0 1 [3 2]]", "[0 0 (x)]",
-        "(unbalanced", "a) b ( c", "\\", "text\r\nwith\tends", "<</X 1>>", "<41 42>", "<4G>",
-        "1 0 R", "stream", "endobj", "%", "\xff\xfe\x80", "Helvetica", "Times-Roman",
-        "Symbol", "ZapfDingbats", "Courier-Bold", "%g", "%.2f", "%s%s%s%n", "%1000f"};
+    static const char* samples[] = {"",
+                                    "0 0 612 792",
+                                    "0 0 612",
+                                    "0 0 612] /X [1",
+                                    "-5 .5 +600 700.",
+                                    "1e5 0 1 1",
+                                    "WinAnsiEncoding",
+                                    "MacRomanEncoding",
+                                    "Win Ansi",
+                                    "/Bad",
+                                    "A#20B",
+                                    "A#2",
+                                    "/FlateDecode",
+                                    "FlateDecode",
+                                    "/A /B",
+                                    "/A]>>",
+                                    "[2 3] 0",
+                                    "[] 0",
+                                    "[2 3 0",
+                                    "[2 (x)] 0",
+                                    "/Fit",
+                                    "/XYZ 0 792 0",
+                                    "/XYZ null null null",
+                                    "12 13",
+                                    "/Fit] >>",
+                                    "/S /URI /URI (http://x/)",
+                                    "/S /URI /URI (x",
+                                    "/S /Named /N /NextPage",
+                                    "/S >>",
+                                    "/S % comment",
+                                    "/W 1 /S /D /D [3 2]",
+                                    "/W",
+                                    "[0 0 1]",
+                                    "[0 0 1 [3 2]]",
+                                    "[0 0 (x)]",
+                                    "(unbalanced",
+                                    "a) b ( c",
+                                    "\\",
+                                    "text\r\nwith\tends",
+                                    "<</X 1>>",
+                                    "<41 42>",
+                                    "<4G>",
+                                    "1 0 R",
+                                    "stream",
+                                    "endobj",
+                                    "%",
+                                    "\xff\xfe\x80",
+                                    "Helvetica",
+                                    "Times-Roman",
+                                    "Symbol",
+                                    "ZapfDingbats",
+                                    "Courier-Bold",
+                                    "%g",
+                                    "%.2f",
+                                    "%s%s%s%n",
+                                    "%1000f"};
     uint8_t b = byte();
     if (b < 200) return samples[b % (sizeof samples / sizeof samples[0])];
     size_t n = byte() % 64;
@@ -183,9 +258,15 @@ void run(CpdfDocument* doc, Input& in) {
                       in.byte() & 1 ? crop.c_str() : nullptr);
         break;
       }
-      case 1: cpdf_switchPage(doc, in.integer() % 8); break;
-      case 2: cpdf_finalizePage(doc, in.integer() % 8); break;
-      case 3: cpdf_pageDurationSet(doc, in.number()); break;
+      case 1:
+        cpdf_switchPage(doc, in.integer() % 8);
+        break;
+      case 2:
+        cpdf_finalizePage(doc, in.integer() % 8);
+        break;
+      case 3:
+        cpdf_pageDurationSet(doc, in.number());
+        break;
       case 4: {
         std::string s = in.text();
         cpdf_dashPattern(doc, s.c_str());
@@ -200,7 +281,9 @@ void run(CpdfDocument* doc, Input& in) {
           cpdf_textMatrixTm(doc, v[0], v[1], v[2], v[3], v[4], v[5]);
         break;
       }
-      case 6: cpdf_lineWidthW(doc, in.number()); break;
+      case 6:
+        cpdf_lineWidthW(doc, in.number());
+        break;
       case 7: {
         float r = in.number(), g = in.number(), b = in.number();
         cpdf_rgbBoth(doc, r, g, b);
@@ -213,7 +296,10 @@ void run(CpdfDocument* doc, Input& in) {
       }
       case 9: {
         float x = in.number(), y = in.number();
-        if (in.byte() & 1) cpdf_rawMoveto(doc, x, y); else cpdf_lineto(doc, x, y);
+        if (in.byte() & 1)
+          cpdf_rawMoveto(doc, x, y);
+        else
+          cpdf_lineto(doc, x, y);
         break;
       }
       case 10: {
@@ -224,15 +310,24 @@ void run(CpdfDocument* doc, Input& in) {
       }
       case 11: {
         float x = in.number(), y = in.number(), w = in.number(), h = in.number(), a = in.number();
-        if (in.byte() & 1) cpdf_rawRect(doc, x, y, w, h); else cpdf_pointsTurnedRect(doc, x, y, w, h, a);
+        if (in.byte() & 1)
+          cpdf_rawRect(doc, x, y, w, h);
+        else
+          cpdf_pointsTurnedRect(doc, x, y, w, h, a);
         break;
       }
       case 12: {
         float x = in.number(), y = in.number(), r = in.number();
         switch (in.byte() % 3) {
-          case 0: cpdf_pointsCircle(doc, x, y, r); break;
-          case 1: cpdf_pointsTwoCurveCircle(doc, x, y, r); break;
-          default: cpdf_domainCircle(doc, x, y, r); break;
+          case 0:
+            cpdf_pointsCircle(doc, x, y, r);
+            break;
+          case 1:
+            cpdf_pointsTwoCurveCircle(doc, x, y, r);
+            break;
+          default:
+            cpdf_domainCircle(doc, x, y, r);
+            break;
         }
         break;
       }
@@ -243,16 +338,32 @@ void run(CpdfDocument* doc, Input& in) {
       }
       case 14:
         switch (in.byte() % 6) {
-          case 0: cpdf_stroke(doc); break;
-          case 1: cpdf_fill(doc); break;
-          case 2: cpdf_closepath(doc); break;
-          case 3: cpdf_gsave(doc); break;
-          case 4: cpdf_grestore(doc); break;
-          default: cpdf_newpath(doc); break;
+          case 0:
+            cpdf_stroke(doc);
+            break;
+          case 1:
+            cpdf_fill(doc);
+            break;
+          case 2:
+            cpdf_closepath(doc);
+            break;
+          case 3:
+            cpdf_gsave(doc);
+            break;
+          case 4:
+            cpdf_grestore(doc);
+            break;
+          default:
+            cpdf_newpath(doc);
+            break;
         }
         break;
-      case 15: cpdf_beginText(doc); break;
-      case 16: cpdf_endText(doc); break;
+      case 15:
+        cpdf_beginText(doc);
+        break;
+      case 16:
+        cpdf_endText(doc);
+        break;
       case 17: {
         std::string name = in.text(), enc = in.text();
         cpdf_setFont(doc, name.c_str(), in.byte() & 1 ? enc.c_str() : nullptr, in.number());
@@ -262,9 +373,15 @@ void run(CpdfDocument* doc, Input& in) {
         float x = in.number(), y = in.number(), a = in.number();
         std::string t = in.text();
         switch (in.byte() % 3) {
-          case 0: cpdf_rawText(doc, x, y, a, t.c_str()); break;
-          case 1: cpdf_pointsAlignedText(doc, x, y, a, in.integer(), t.c_str()); break;
-          default: cpdf_domainText(doc, x, y, a, t.c_str()); break;
+          case 0:
+            cpdf_rawText(doc, x, y, a, t.c_str());
+            break;
+          case 1:
+            cpdf_pointsAlignedText(doc, x, y, a, in.integer(), t.c_str());
+            break;
+          default:
+            cpdf_domainText(doc, x, y, a, t.c_str());
+            break;
         }
         break;
       }
@@ -276,15 +393,27 @@ void run(CpdfDocument* doc, Input& in) {
       case 20: {
         float v = in.number();
         switch (in.byte() % 5) {
-          case 0: cpdf_wordSpacingTw(doc, v); break;
-          case 1: cpdf_charSpacingTc(doc, v); break;
-          case 2: cpdf_horizScaleTz(doc, v); break;
-          case 3: cpdf_textLeadingTL(doc, v); break;
-          default: cpdf_textRiseTs(doc, v); break;
+          case 0:
+            cpdf_wordSpacingTw(doc, v);
+            break;
+          case 1:
+            cpdf_charSpacingTc(doc, v);
+            break;
+          case 2:
+            cpdf_horizScaleTz(doc, v);
+            break;
+          case 3:
+            cpdf_textLeadingTL(doc, v);
+            break;
+          default:
+            cpdf_textRiseTs(doc, v);
+            break;
         }
         break;
       }
-      case 21: cpdf_hexTextSet(doc, in.byte() & 1); break;
+      case 21:
+        cpdf_hexTextSet(doc, in.byte() & 1);
+        break;
       case 22: {
         int w = in.integer(), h = in.integer(), bpc = in.integer(), cs = in.integer();
         int32_t count = in.byte() < 128 ? in.integer() : 0;
@@ -293,8 +422,7 @@ void run(CpdfDocument* doc, Input& in) {
         if (count == 0) count = static_cast<int32_t>(bytes.size());
         if (count > static_cast<int32_t>(bytes.size())) count = static_cast<int32_t>(bytes.size());
         float x = in.number(), y = in.number(), a = in.number(), ww = in.number(), hh = in.number();
-        cpdf_rawPlaceInLineImage(doc, bytes.data(), count, x, y, a, ww, hh, w, h, bpc, cs,
-                                 in.byte() & 1);
+        cpdf_rawPlaceInLineImage(doc, bytes.data(), count, x, y, a, ww, hh, w, h, bpc, cs, in.byte() & 1);
         break;
       }
       case 23: {
@@ -319,8 +447,8 @@ void run(CpdfDocument* doc, Input& in) {
         CpdfAnnotationStyle s = styleFrom(in, array, bs);
         float v[4];
         for (float& x : v) x = in.number();
-        pdf_rawSetLinkGoToPage(doc, v[0], v[1], v[2], v[3], in.integer() % 8,
-                               in.byte() & 1 ? dest.c_str() : nullptr, in.byte() & 1 ? &s : nullptr);
+        pdf_rawSetLinkGoToPage(doc, v[0], v[1], v[2], v[3], in.integer() % 8, in.byte() & 1 ? dest.c_str() : nullptr,
+                               in.byte() & 1 ? &s : nullptr);
         break;
       }
       case 26: {
@@ -332,24 +460,20 @@ void run(CpdfDocument* doc, Input& in) {
         break;
       }
       case 27: {
-        CpdfOutlineEntry* after = outlines.empty() || (in.byte() & 1) ? nullptr
-                                  : outlines[in.byte() % outlines.size()];
+        CpdfOutlineEntry* after = outlines.empty() || (in.byte() & 1) ? nullptr : outlines[in.byte() % outlines.size()];
         int sub = in.byte() & 1, open = in.byte() & 1, page = in.integer() % 8;
         std::string title = in.text();
         int type = in.integer() % 12;
         float a = in.number(), b = in.number(), c = in.number(), d = in.number();
-        CpdfOutlineEntry* e =
-            pdf_addOutlineEntry(doc, after, sub, open, page, title.c_str(), type, a, b, c, d);
+        CpdfOutlineEntry* e = pdf_addOutlineEntry(doc, after, sub, open, page, title.c_str(), type, a, b, c, d);
         if (e) outlines.push_back(e);
         break;
       }
       case 28: {
-        CpdfOutlineEntry* after = outlines.empty() || (in.byte() & 1) ? nullptr
-                                  : outlines[in.byte() % outlines.size()];
+        CpdfOutlineEntry* after = outlines.empty() || (in.byte() & 1) ? nullptr : outlines[in.byte() % outlines.size()];
         int sub = in.byte() & 1, open = in.byte() & 1;
         std::string action = in.text(), title = in.text();
-        CpdfOutlineEntry* e =
-            cpdf_outlineEntryWithAction(doc, after, sub, open, action.c_str(), title.c_str());
+        CpdfOutlineEntry* e = cpdf_outlineEntryWithAction(doc, after, sub, open, action.c_str(), title.c_str());
         if (e) outlines.push_back(e);
         break;
       }
@@ -358,8 +482,7 @@ void run(CpdfDocument* doc, Input& in) {
         float v[8];
         for (float& x : v) x = in.number();
         int xt = in.byte() % 2, yt = in.byte() % 2;
-        CpdfPlotDomain* d =
-            cpdf_newPlotDomain(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], xt, yt, 0);
+        CpdfPlotDomain* d = cpdf_newPlotDomain(v[0], v[1], v[2], v[3], v[4], v[5], v[6], v[7], xt, yt, 0);
         if (d) domains.push_back(d);
         break;
       }
@@ -392,8 +515,12 @@ void run(CpdfDocument* doc, Input& in) {
             case 0:
               if (meshSmall(d)) cpdf_paintDomainMesh(d);
               break;
-            case 1: cpdf_domainGrayBackground(d, in.number()); break;
-            case 2: cpdf_domainClipRect(d); break;
+            case 1:
+              cpdf_domainGrayBackground(d, in.number());
+              break;
+            case 2:
+              cpdf_domainClipRect(d);
+              break;
             default: {
               float r = in.number(), g = in.number(), b = in.number();
               cpdf_domainColorBackground(d, r, g, b);
@@ -426,8 +553,12 @@ void run(CpdfDocument* doc, Input& in) {
           std::string format = in.text(), font = in.text(), enc = in.text(), title = in.text();
           float size = in.number();
           switch (in.byte() % 4) {
-            case 0: cpdf_axisNumberFormat(a, format.c_str(), font.c_str(), size, enc.c_str()); break;
-            case 1: cpdf_axisTitleText(a, title.c_str(), font.c_str(), enc.c_str(), size); break;
+            case 0:
+              cpdf_axisNumberFormat(a, format.c_str(), font.c_str(), size, enc.c_str());
+              break;
+            case 1:
+              cpdf_axisTitleText(a, title.c_str(), font.c_str(), enc.c_str(), size);
+              break;
             case 2: {
               float v[5];
               for (float& x : v) x = in.number();
@@ -449,7 +580,10 @@ void run(CpdfDocument* doc, Input& in) {
         break;
       case 38: {
         float x = in.number(), y = in.number();
-        if (in.byte() & 1) cpdf_moveto(doc, x, y); else cpdf_domainTextPlace(doc, x, y);
+        if (in.byte() & 1)
+          cpdf_moveto(doc, x, y);
+        else
+          cpdf_domainTextPlace(doc, x, y);
         break;
       }
       case 39: {
@@ -461,11 +595,21 @@ void run(CpdfDocument* doc, Input& in) {
       case 40: {
         std::string t = in.text();
         switch (in.byte() % 5) {
-          case 0: cpdf_infoTitle(doc, t.c_str()); break;
-          case 1: cpdf_infoAuthor(doc, t.c_str()); break;
-          case 2: cpdf_infoSubject(doc, t.c_str()); break;
-          case 3: cpdf_infoKeywords(doc, t.c_str()); break;
-          default: cpdf_infoCreator(doc, t.c_str()); break;
+          case 0:
+            cpdf_infoTitle(doc, t.c_str());
+            break;
+          case 1:
+            cpdf_infoAuthor(doc, t.c_str());
+            break;
+          case 2:
+            cpdf_infoSubject(doc, t.c_str());
+            break;
+          case 3:
+            cpdf_infoKeywords(doc, t.c_str());
+            break;
+          default:
+            cpdf_infoCreator(doc, t.c_str());
+            break;
         }
         break;
       }
@@ -473,39 +617,68 @@ void run(CpdfDocument* doc, Input& in) {
         int v[4];
         for (int& x : v) x = in.integer();
         switch (in.byte() % 3) {
-          case 0: cpdf_pageBoxesSet(doc, v[0], v[1], v[2], v[3]); break;
-          case 1: cpdf_mediaBoxSet(doc, v[0], v[1], v[2], v[3]); break;
-          default: cpdf_cropBoxSet(doc, v[0], v[1], v[2], v[3]); break;
+          case 0:
+            cpdf_pageBoxesSet(doc, v[0], v[1], v[2], v[3]);
+            break;
+          case 1:
+            cpdf_mediaBoxSet(doc, v[0], v[1], v[2], v[3]);
+            break;
+          default:
+            cpdf_cropBoxSet(doc, v[0], v[1], v[2], v[3]);
+            break;
         }
         break;
       }
       case 42: {
         float a = in.number(), b = in.number();
         switch (in.byte() % 4) {
-          case 0: cpdf_turnAxes(doc, a); break;
-          case 1: cpdf_scaleAxes(doc, a, b); break;
-          case 2: cpdf_shiftAxes(doc, a, b); break;
-          default: cpdf_slantText(doc, a, b); break;
+          case 0:
+            cpdf_turnAxes(doc, a);
+            break;
+          case 1:
+            cpdf_scaleAxes(doc, a, b);
+            break;
+          case 2:
+            cpdf_shiftAxes(doc, a, b);
+            break;
+          default:
+            cpdf_slantText(doc, a, b);
+            break;
         }
         break;
       }
       case 43: {
         int v = in.integer();
         switch (in.byte() % 4) {
-          case 0: cpdf_flatnessI(doc, v); break;
-          case 1: cpdf_lineJoinJ(doc, v); break;
-          case 2: cpdf_lineCapJ(doc, v); break;
-          default: cpdf_setTextRenderingMode(doc, v); break;
+          case 0:
+            cpdf_flatnessI(doc, v);
+            break;
+          case 1:
+            cpdf_lineJoinJ(doc, v);
+            break;
+          case 2:
+            cpdf_lineCapJ(doc, v);
+            break;
+          default:
+            cpdf_setTextRenderingMode(doc, v);
+            break;
         }
         break;
       }
-      case 44: cpdf_miterLimitM(doc, in.number()); break;
+      case 44:
+        cpdf_miterLimitM(doc, in.number());
+        break;
       case 45: {
         float x = in.number(), y = in.number();
-        if (in.byte() & 1) cpdf_pointsTextShift(doc, x, y); else cpdf_domainTextShift(doc, x, y);
+        if (in.byte() & 1)
+          cpdf_pointsTextShift(doc, x, y);
+        else
+          cpdf_domainTextShift(doc, x, y);
         break;
       }
-      case 46: cpdf_textNextLine(doc); break;
+      case 46:
+        cpdf_textNextLine(doc);
+        break;
       default: {
         float v[6];
         for (float& x : v) x = in.number();
@@ -542,7 +715,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* buffer = nullptr;
     int32_t length = 0;
     cpdf_documentBuffer(doc, &buffer, &length);
-    if (buffer && length > 0) checkWithQpdf(std::string(buffer, static_cast<size_t>(length)), content <= kParseContentLimit);
+    if (buffer && length > 0)
+      checkWithQpdf(std::string(buffer, static_cast<size_t>(length)), content <= kParseContentLimit);
   }
   cpdf_close(doc);
   return 0;

@@ -93,8 +93,7 @@ TEST_F(Text, EscapingAndOperators) {
   cpdf_textLeadingTL(doc, 12);
   cpdf_setTextRenderingMode(doc, 2);
   cpdf_endText(doc);
-  EXPECT_EQ(content(),
-            "\nBT\n(a\\(b\\)c) Tj\n(x\\\\y\\rz\nw) Tj\n(q) '\n1.000 Tc\n90.00 Tz\n12.00 TL\n2 Tr\nET\n");
+  EXPECT_EQ(content(), "\nBT\n(a\\(b\\)c) Tj\n(x\\\\y\\rz\nw) Tj\n(q) '\n1.000 Tc\n90.00 Tz\n12.00 TL\n2 Tr\nET\n");
 }
 
 TEST_F(Text, RawTextMatrix) {

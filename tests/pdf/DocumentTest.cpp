@@ -10,19 +10,18 @@ TEST(Document, EmptyDocumentBytes) {
   std::string pdf = finish(doc);
   cpdf_close(doc);
   std::string expected = std::string("%PDF-1.1\n") +
-      "%\xE2\xE3\xCF\xD3\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAB\xAC\xAD\xAE\xAF\xB0\xB1\n"
-      "1 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n/Outlines 2 0 R\n>>\nendobj\n"
-      "2 0 obj\n<<\n/Type /Outlines\n/Count 0\n>>\nendobj\n"
-      "3 0 obj\n<<\n/Type /Pages\n/Count 0\n/Kids [ ]\n>>\nendobj\n"
-      "4 0 obj\n[/PDF /Text]\nendobj\n"
-      "5 0 obj\n<<\n/Creator (No creator)\n/CreationDate (D:20070303140500)\n"
-      "/Producer (  on  )\n/Author (Windows User)\n/Title (No title)\n/Subject (No subject)\n"
-      "/Keywords (No keywords)\n>>\nendobj\n";
+                         "%\xE2\xE3\xCF\xD3\xA0\xA1\xA2\xA3\xA4\xA5\xA6\xA7\xA8\xA9\xAA\xAB\xAC\xAD\xAE\xAF\xB0\xB1\n"
+                         "1 0 obj\n<<\n/Type /Catalog\n/Pages 3 0 R\n/Outlines 2 0 R\n>>\nendobj\n"
+                         "2 0 obj\n<<\n/Type /Outlines\n/Count 0\n>>\nendobj\n"
+                         "3 0 obj\n<<\n/Type /Pages\n/Count 0\n/Kids [ ]\n>>\nendobj\n"
+                         "4 0 obj\n[/PDF /Text]\nendobj\n"
+                         "5 0 obj\n<<\n/Creator (No creator)\n/CreationDate (D:20070303140500)\n"
+                         "/Producer (  on  )\n/Author (Windows User)\n/Title (No title)\n/Subject (No subject)\n"
+                         "/Keywords (No keywords)\n>>\nendobj\n";
   ASSERT_EQ(pdf.substr(0, expected.size()), expected);
   std::string rest = pdf.substr(expected.size());
   EXPECT_EQ(rest.substr(0, 34), "xref\n0 6\n0000000000 65535 f \n00000");
-  EXPECT_NE(rest.find("trailer\n<<\n/Size 6\n/Root 1 0 R\n/Info 5 0 R\n>>\nstartxref\n"),
-            std::string::npos);
+  EXPECT_NE(rest.find("trailer\n<<\n/Size 6\n/Root 1 0 R\n/Info 5 0 R\n>>\nstartxref\n"), std::string::npos);
   EXPECT_EQ(pdf.substr(pdf.size() - 6), "%%EOF\n");
   EXPECT_TRUE(xrefConsistent(pdf));
 }

@@ -93,10 +93,15 @@ TEST(FontFiles, PfbSectionsAreCheckedAgainstTheFile) {
     int code;
     const char* message;
   } cases[] = {
-      {std::string("\x81\x01\x03\0\0\0abc", 9), 2, "ReadPFB - Bad magic number: 129 (128 expected) in section 1 of file f"},
+      {std::string("\x81\x01\x03\0\0\0abc", 9), 2,
+       "ReadPFB - Bad magic number: 129 (128 expected) in section 1 of file f"},
       {std::string("\x80\x02\x03\0\0\0abc", 9), 3, "ReadPFB - Unexpected type: 2 (1 expected) in section 1 of file f"},
-      {std::string("\x80\x01\xFF\xFF\xFF\x7F" "abc", 9), 4, "ReadPFB - ASCII section-1 read error: f"},
-      {std::string("\x80\x01\x01\0\0\0a\x80\x02\x00\x00\x01\x00\x01", 13), 5, "ReadPFB - BINARY section-2 read error: f"},
+      {std::string("\x80\x01\xFF\xFF\xFF\x7F"
+                   "abc",
+                   9),
+       4, "ReadPFB - ASCII section-1 read error: f"},
+      {std::string("\x80\x01\x01\0\0\0a\x80\x02\x00\x00\x01\x00\x01", 13), 5,
+       "ReadPFB - BINARY section-2 read error: f"},
   };
   for (const Case& c : cases) {
     reports().clear();

@@ -21,8 +21,7 @@ static std::string format(const char* fmt, va_list args) {
   return buf;
 }
 
-void recordingHandler(CpdfDocument*, int level, const char* label, const char* fmt,
-                      va_list args) {
+void recordingHandler(CpdfDocument*, int level, const char* label, const char* fmt, va_list args) {
   reports().push_back({level, label ? label : "", format(fmt, args)});
 }
 
@@ -98,8 +97,7 @@ bool xrefConsistent(const std::string& pdf, std::string* why) {
     return fail("startxref does not point at xref");
   size_t pos = static_cast<size_t>(xref) + 5;
   int first = 0, count = 0;
-  if (std::sscanf(pdf.c_str() + pos, "%d %d", &first, &count) != 2 || first != 0)
-    return fail("bad subsection header");
+  if (std::sscanf(pdf.c_str() + pos, "%d %d", &first, &count) != 2 || first != 0) return fail("bad subsection header");
   pos = pdf.find('\n', pos) + 1;
   if (pdf.compare(pos, 20, "0000000000 65535 f \n") != 0) return fail("bad free entry");
   for (int k = 1; k < count; ++k) {

@@ -16,8 +16,7 @@ struct Report {
 
 // Reports of the documents (and of the global hook) since the last clear.
 std::vector<Report>& reports();
-void recordingHandler(CpdfDocument* doc, int level, const char* label, const char* format,
-                      va_list args);
+void recordingHandler(CpdfDocument* doc, int level, const char* label, const char* format, va_list args);
 void recordingHook(int level, const char* module, const char* format, va_list args);
 bool reported(const std::string& text);
 

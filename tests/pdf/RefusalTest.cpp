@@ -44,9 +44,9 @@ struct Snapshot {
     std::memcpy(matrix, doc->textMatrix, sizeof matrix);
   }
   bool operator==(const Snapshot& o) const {
-    return content == o.content && annotations == o.annotations && outlines == o.outlines &&
-           duration == o.duration && x == o.x && y == o.y && fontSize == o.fontSize &&
-           font == o.font && std::memcmp(matrix, o.matrix, sizeof matrix) == 0;
+    return content == o.content && annotations == o.annotations && outlines == o.outlines && duration == o.duration &&
+           x == o.x && y == o.y && fontSize == o.fontSize && font == o.font &&
+           std::memcmp(matrix, o.matrix, sizeof matrix) == 0;
   }
 };
 
@@ -84,8 +84,7 @@ TEST(Refusal, NumbersAreWrittenAllOrNone) {
       {
           {"page duration of infinity", [](CpdfDocument* d) { cpdf_pageDurationSet(d, kInf); }},
           {"huge page duration", [](CpdfDocument* d) { cpdf_pageDurationSet(d, kHuge); }},
-          {"annotation colour",
-           [&](CpdfDocument* d) { pdf_rawSetAnnotation(d, 0, 0, 10, 10, "t", "c", &hugeColour); }},
+          {"annotation colour", [&](CpdfDocument* d) { pdf_rawSetAnnotation(d, 0, 0, 10, 10, "t", "c", &hugeColour); }},
           {"outline destination",
            [](CpdfDocument* d) { pdf_addOutlineEntry(d, nullptr, 0, 1, 1, "o", 5, 0, 0, kHuge, 1); }},
           {"outline XYZ zoom",
@@ -110,9 +109,7 @@ TEST(Refusal, NumbersAreWrittenAllOrNone) {
 }
 
 TEST(Refusal, TextsThatBecomeSyntaxAreChecked) {
-  auto style = [](const char* array, const char* bs) {
-    return CpdfAnnotationStyle{0, array, bs, 0, 0, 1};
-  };
+  auto style = [](const char* array, const char* bs) { return CpdfAnnotationStyle{0, array, bs, 0, 0, 1}; };
   static const CpdfAnnotationStyle badArray = style("[0 0 1", nullptr);
   static const CpdfAnnotationStyle badArray2 = style("[0 0 (x)]", nullptr);
   static const CpdfAnnotationStyle badStyle = style(nullptr, "/W 1 >> /Evil <<");
@@ -129,18 +126,14 @@ TEST(Refusal, TextsThatBecomeSyntaxAreChecked) {
            [](CpdfDocument* d) { pdf_rawSetLinkGoToPage(d, 0, 0, 9, 9, 1, "/Fit] >> endobj", nullptr); }},
           {"link destination without a name",
            [](CpdfDocument* d) { pdf_rawSetLinkGoToPage(d, 0, 0, 9, 9, 1, "12 13", nullptr); }},
-          {"link action",
-           [](CpdfDocument* d) { pdf_rawSetLinkAction(d, 0, 0, 9, 9, "/S /URI /URI (x", nullptr); }},
+          {"link action", [](CpdfDocument* d) { pdf_rawSetLinkAction(d, 0, 0, 9, 9, "/S /URI /URI (x", nullptr); }},
           {"link action with a comment",
            [](CpdfDocument* d) { pdf_rawSetLinkAction(d, 0, 0, 9, 9, "/S /Named % x", nullptr); }},
-          {"outline action",
-           [](CpdfDocument* d) { cpdf_outlineEntryWithAction(d, nullptr, 0, 1, "/S >>", "o"); }},
+          {"outline action", [](CpdfDocument* d) { cpdf_outlineEntryWithAction(d, nullptr, 0, 1, "/S >>", "o"); }},
           {"border array", [](CpdfDocument* d) { pdf_rawSetActionURL(d, 0, 0, 9, 9, "u", &badArray); }},
-          {"border array of text",
-           [](CpdfDocument* d) { pdf_rawSetActionURL(d, 0, 0, 9, 9, "u", &badArray2); }},
+          {"border array of text", [](CpdfDocument* d) { pdf_rawSetActionURL(d, 0, 0, 9, 9, "u", &badArray2); }},
           {"border style", [](CpdfDocument* d) { pdf_rawSetActionURL(d, 0, 0, 9, 9, "u", &badStyle); }},
-          {"border style without value",
-           [](CpdfDocument* d) { pdf_rawSetActionURL(d, 0, 0, 9, 9, "u", &badStyle2); }},
+          {"border style without value", [](CpdfDocument* d) { pdf_rawSetActionURL(d, 0, 0, 9, 9, "u", &badStyle2); }},
       },
       "refused-syntax.pdf");
 }
@@ -197,11 +190,8 @@ TEST(Refusal, InlineImageSizesAreCheckedBeforeArithmetic) {
     int w, h, bpc, cs;
     int32_t count;
   } cases[] = {
-      {INT32_MAX, INT32_MAX, 16, CS_CMYK, 8},
-      {INT32_MAX, 2, 16, CS_CMYK, 16},
-      {2, INT32_MAX, 16, CS_RGB, 12},
-      {INT32_MIN, -1, 8, CS_GRAY, 1},
-      {65536, 65536, 8, CS_GRAY, 0},  // 2^32 bytes: wraps to 0 in 32 bits
+      {INT32_MAX, INT32_MAX, 16, CS_CMYK, 8}, {INT32_MAX, 2, 16, CS_CMYK, 16}, {2, INT32_MAX, 16, CS_RGB, 12},
+      {INT32_MIN, -1, 8, CS_GRAY, 1},         {65536, 65536, 8, CS_GRAY, 0},  // 2^32 bytes: wraps to 0 in 32 bits
   };
   std::string before = pageContent(doc, 1);
   for (const Case& c : cases) {

@@ -47,25 +47,22 @@ TEST_F(Images, InlineImageNeedsTheExactByteCount) {
     int32_t count;
     int w, h, bpc, cs;
     int result;
-  } cases[] = {{6, 2, 1, 8, CS_RGB, 0},  {5, 2, 1, 8, CS_RGB, -1}, {7, 2, 1, 8, CS_RGB, -1},
-               {4, 9, 2, 1, CS_GRAY, 0}, {1, 9, 2, 1, IMAGE_MASK, -1}, {8, 2, 1, 8, CS_CMYK, 0},
+  } cases[] = {{6, 2, 1, 8, CS_RGB, 0},   {5, 2, 1, 8, CS_RGB, -1},     {7, 2, 1, 8, CS_RGB, -1},
+               {4, 9, 2, 1, CS_GRAY, 0},  {1, 9, 2, 1, IMAGE_MASK, -1}, {8, 2, 1, 8, CS_CMYK, 0},
                {1, 1, 1, 3, CS_GRAY, -1}, {0, 0, 1, 8, CS_GRAY, -1}};
   for (const Case& c : cases)
-    EXPECT_EQ(cpdf_rawPlaceInLineImage(doc, bytes, c.count, 0, 0, 0, 1, 1, c.w, c.h, c.bpc, c.cs, 0),
-              c.result)
+    EXPECT_EQ(cpdf_rawPlaceInLineImage(doc, bytes, c.count, 0, 0, 0, 1, 1, c.w, c.h, c.bpc, c.cs, 0), c.result)
         << c.count << " bytes for " << c.w << "x" << c.h;
 }
 
 TEST_F(Images, JpegImportedOnceAndSized) {
   float w = 38, h = 0, sx = 0, sy = 0;  // 19 x 24 pixels
-  ASSERT_EQ(pdf_rawImportImage(doc, dataFile("baseline.jpg").c_str(), 0, 100, 100, 0, &w, &h, &sx,
-                               &sy, 1), 0);
+  ASSERT_EQ(pdf_rawImportImage(doc, dataFile("baseline.jpg").c_str(), 0, 100, 100, 0, &w, &h, &sx, &sy, 1), 0);
   EXPECT_FLOAT_EQ(sx, 2);
   EXPECT_FLOAT_EQ(sy, 2);
   EXPECT_FLOAT_EQ(h, 48);
   w = h = sx = sy = 0;
-  ASSERT_EQ(pdf_rawImportImage(doc, dataFile("baseline.jpg").c_str(), 0, 200, 100, 0, &w, &h, &sx,
-                               &sy, 0), 0);
+  ASSERT_EQ(pdf_rawImportImage(doc, dataFile("baseline.jpg").c_str(), 0, 200, 100, 0, &w, &h, &sx, &sy, 0), 0);
   EXPECT_FLOAT_EQ(w, 19);
   EXPECT_EQ(doc->images.size(), 1u);
   EXPECT_EQ(doc->pages[1].images.size(), 1u);
@@ -80,8 +77,7 @@ TEST_F(Images, JpegImportedOnceAndSized) {
 
 TEST_F(Images, ProgressiveJpegRaisesTheVersion) {
   float w = 0, h = 0, sx = 0, sy = 0;
-  ASSERT_EQ(pdf_rawImportImage(doc, dataFile("progressive.jpg").c_str(), 0, 0, 0, 0, &w, &h, &sx,
-                               &sy, 0), 0);
+  ASSERT_EQ(pdf_rawImportImage(doc, dataFile("progressive.jpg").c_str(), 0, 0, 0, 0, &w, &h, &sx, &sy, 0), 0);
   EXPECT_EQ(finish(doc).substr(0, 9), "%PDF-1.3\n");
 }
 
@@ -90,8 +86,7 @@ TEST_F(Images, InvertedJpegDecodesEveryComponent) {
   struct Case {
     int components;
     const char* decode;
-  } cases[] = {{1, "/Decode [1 0]\n"}, {3, "/Decode [1 0 1 0 1 0]\n"},
-               {4, "/Decode [1 0 1 0 1 0 1 0]\n"}};
+  } cases[] = {{1, "/Decode [1 0]\n"}, {3, "/Decode [1 0 1 0 1 0]\n"}, {4, "/Decode [1 0 1 0 1 0 1 0]\n"}};
   for (const Case& c : cases) {
     // A JPEG header only: start, one frame of 2 x 2 pixels, start of scan, end.
     std::string jpeg = "\xFF\xD8\xFF\xC0";
@@ -137,10 +132,10 @@ TEST(JpegHeader, LengthsAreCheckedAgainstTheData) {
     int result;
   } cases[] = {
       {{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x0B, 8, 0, 2, 0, 3, 1, 1, 0x11, 0, 0xFF, 0xDA}, 218},
-      {{0xFF, 0xD8, 0xFF, 0xC0, 0xFF, 0xFF}, -2},                  // length past the end
-      {{0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x01}, -2},                  // length below 2
+      {{0xFF, 0xD8, 0xFF, 0xC0, 0xFF, 0xFF}, -2},                                // length past the end
+      {{0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x01}, -2},                                // length below 2
       {{0xFF, 0xD8, 0xFF, 0xC0, 0x00, 0x0B, 8, 0, 2, 0, 3, 3, 1, 0x11, 0}, -2},  // bogus SOF length
-      {{0xFF, 0xD8, 0x00, 0x00, 0xFF, 0xD9}, 217},                 // garbage, then EOI
+      {{0xFF, 0xD8, 0x00, 0x00, 0xFF, 0xD9}, 217},                               // garbage, then EOI
       {{0xFF, 0xD8, 0xFF}, -2},
       {{0x89, 0x50}, -2},
   };

@@ -38,8 +38,7 @@ TEST(Samples, TextPathsImageAndLink) {
     cpdf_beginText(doc);
     cpdf_setFont(doc, "Bookman-Light", nullptr, 14);
     cpdf_setrgbcolorfill(doc, 0, 0, 0);
-    cpdf_rawText(doc, 80, 612, 0, page == 1 ? "Palvermontine (sample) page one"
-                                            : "Second page");
+    cpdf_rawText(doc, 80, 612, 0, page == 1 ? "Palvermontine (sample) page one" : "Second page");
     cpdf_setFont(doc, "Bookman-Light", "WinAnsiEncoding", 11);
     cpdf_rawText(doc, 80, 560, 0, "Caf\xE9 au lait");
     cpdf_setFont(doc, "Helvetica-Bold", "WinAnsiEncoding", 11);
@@ -53,8 +52,7 @@ TEST(Samples, TextPathsImageAndLink) {
     cpdf_rawText(doc, 500, 300, 90, "Turned");
     cpdf_endText(doc);
     const unsigned char rgb[2 * 2 * 3] = {255, 0, 0, 0, 255, 0, 0, 0, 255, 255, 255, 0};
-    ASSERT_EQ(cpdf_rawPlaceInLineImage(doc, rgb, sizeof rgb, 72, 700, 0, 40, 40, 2, 2, 8,
-                                       CS_RGB, 1), 0);
+    ASSERT_EQ(cpdf_rawPlaceInLineImage(doc, rgb, sizeof rgb, 72, 700, 0, 40, 40, 2, 2, 8, CS_RGB, 1), 0);
     if (page == 2) pdf_rawSetActionURL(doc, 80, 535, 200, 555, "https://example.org/a(b)", nullptr);
     cpdf_finalizePage(doc, page);
   }
@@ -111,7 +109,8 @@ TEST(Samples, ImagesOutlinesAxesAndCjk) {
   pdf_rawSetLinkGoToPage(doc, 72, 72, 200, 90, 1, "/Fit", nullptr);
 
   ASSERT_EQ(cpdf_pageInit(doc, 3, 2, "0 0 612 792", "0 0 612 792"), 0);  // turned 90
-  struct tm start {}, end {};
+  struct tm start {
+  }, end{};
   start.tm_year = end.tm_year = 126;
   start.tm_mday = 1;
   end.tm_mon = 5;

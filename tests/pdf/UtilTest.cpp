@@ -41,13 +41,14 @@ TEST(Time, StampsAndDayCounts) {
   EXPECT_FALSE(cpdf_leapYear(1900));
   EXPECT_TRUE(cpdf_leapYear(2000));
   EXPECT_TRUE(cpdf_leapYear(2024));
-  struct tm a {}, b {};
+  struct tm a {
+  }, b{};
   a.tm_year = b.tm_year = 99;
   a.tm_mday = 31;
   a.tm_mon = 11;  // 31 Dec 1999
   b.tm_year = 100;
   b.tm_mday = 1;
-  b.tm_mon = 2;   // 1 Mar 2000: 1 + 31 + 29 days later
+  b.tm_mon = 2;  // 1 Mar 2000: 1 + 31 + 29 days later
   b.tm_hour = 12;
   EXPECT_FLOAT_EQ(cpdf_dayCount(&a, &b), 61.5f);
   struct tm n {};
@@ -61,7 +62,8 @@ TEST(Time, StampsAndDayCounts) {
 
 // Years near the end of the int range: counted and written without overflow.
 TEST(Time, FarYears) {
-  struct tm a {}, b {};
+  struct tm a {
+  }, b{};
   a.tm_year = INT_MAX - 100;
   a.tm_mday = 1;
   b = a;
@@ -104,10 +106,18 @@ TEST(Strings, GeneralNumbers) {
   const struct {
     double value;
     const char* text;
-  } cases[] = {{1000.1f, "1000.1"},      {0.3f, "0.3"},   {123456.7f, "123457"},
-               {-12.5, "-12.5"},         {-0.0, "0"},     {1e-7, "0.0000001"},
-               {100, "100"},             {0, "0"},        {-0.00001, "-0.00001"},
-               {1e15, "1000000000000000"}, {999999.5, "1000000"}, {1e-300, "0"}};
+  } cases[] = {{1000.1f, "1000.1"},
+               {0.3f, "0.3"},
+               {123456.7f, "123457"},
+               {-12.5, "-12.5"},
+               {-0.0, "0"},
+               {1e-7, "0.0000001"},
+               {100, "100"},
+               {0, "0"},
+               {-0.00001, "-0.00001"},
+               {1e15, "1000000000000000"},
+               {999999.5, "1000000"},
+               {1e-300, "0"}};
   for (const auto& c : cases) {
     cpdf_detail::Line l;
     l.general(c.value);
@@ -163,7 +173,9 @@ TEST(Domain, NiceTickRanges) {
   struct Case {
     float min, max, low, high, major, minor;
   } cases[] = {
-      {0, 100, 0, 100, 50, 10}, {0, 7, 0, 8, 2, 1},  {-3, 47, -10, 50, 10, 5},
+      {0, 100, 0, 100, 50, 10},
+      {0, 7, 0, 8, 2, 1},
+      {-3, 47, -10, 50, 10, 5},
       {-20, -3, -20, -0, 5, 1},
   };
   for (const Case& c : cases) {
@@ -194,7 +206,8 @@ TEST(Axes, TimeAxisLabelsNameTheLargerUnitWhenItChanges) {
   CpdfDocument* doc = openDocument();
   cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792");
   CpdfPlotDomain* page = pdf_setPlotDomain(doc, nullptr);
-  struct tm start {}, end {};
+  struct tm start {
+  }, end{};
   start.tm_year = end.tm_year = 126;
   start.tm_mday = 1;
   end.tm_mday = 41;  // 40 days: ticks every day, labels every 10 days
@@ -203,8 +216,7 @@ TEST(Axes, TimeAxisLabelsNameTheLargerUnitWhenItChanges) {
   for (int pass = 0; pass < 2; ++pass) {  // drawn twice: the same labels both times
     cpdf_memStreamReset(doc->currentContent);
     cpdf_paintAxis(axis);
-    EXPECT_EQ(shownTexts(pageContent(doc, 1)),
-              (std::vector<std::string>{"Jan 1", "10", "20", "", "Feb 1", "10"}));
+    EXPECT_EQ(shownTexts(pageContent(doc, 1)), (std::vector<std::string>{"Jan 1", "10", "20", "", "Feb 1", "10"}));
   }
   cpdf_axisLabelFont(axis, 0, 1, "Helvetica", 10, nullptr);
   cpdf_memStreamReset(doc->currentContent);

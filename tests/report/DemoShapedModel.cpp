@@ -9,12 +9,11 @@ namespace Report {
 namespace Support {
 
 namespace {
-const char* const CHOICE_NOTES[10] = {
-    "Compact hatchback, city use",     "Family estate with roof rails",
-    "Electric saloon, long range",     "Small van for deliveries",
-    "Seven-seat people carrier",       "Pick-up truck, double cab",
-    "Sports coupe, two doors",         "Hybrid crossover, mid size",
-    "Minibus for the club",            "Second-hand runabout"};
+const char* const CHOICE_NOTES[10] = {"Compact hatchback, city use", "Family estate with roof rails",
+                                      "Electric saloon, long range", "Small van for deliveries",
+                                      "Seven-seat people carrier",   "Pick-up truck, double cab",
+                                      "Sports coupe, two doors",     "Hybrid crossover, mid size",
+                                      "Minibus for the club",        "Second-hand runabout"};
 
 std::string hex8(uint32_t value) {
   static const char digits[] = "0123456789abcdef";
@@ -37,21 +36,19 @@ PV::Data::DecisionModel scoredModel(int decisionMakers, const char* name) {
   model.set_params(params);
   const uint16_t dmWeights[5] = {525, 437, 300, 250, 100};
   for (int i = 0; i < decisionMakers; ++i) {
-    auto dm = makeItem<PV::Data::DecisionMaker>(i + 1, "Decision Maker " + std::to_string(i + 1),
-                                                "", 1000 + i);
+    auto dm = makeItem<PV::Data::DecisionMaker>(i + 1, "Decision Maker " + std::to_string(i + 1), "", 1000 + i);
     dm.set_wt(dmWeights[i]);
     model.get_dms().push_back(dm);
   }
   const uint16_t crWeights[7] = {270, 37, 386, 957, 520, 512, 957};
   for (int i = 0; i < 7; ++i) {
-    auto cr = makeItem<PV::Data::Criterion>(i + 1, "Criteria " + std::to_string(i + 1), "",
-                                            2000 + i);
+    auto cr = makeItem<PV::Data::Criterion>(i + 1, "Criteria " + std::to_string(i + 1), "", 2000 + i);
     cr.set_wt(crWeights[i]);
     model.get_crs().push_back(cr);
   }
   for (int i = 0; i < 10; ++i) {
-    model.get_chs().push_back(makeItem<PV::Data::Choice>(i + 1, "Choice " + std::to_string(i + 1),
-                                                         CHOICE_NOTES[i], 3000 + i));
+    model.get_chs().push_back(
+        makeItem<PV::Data::Choice>(i + 1, "Choice " + std::to_string(i + 1), CHOICE_NOTES[i], 3000 + i));
   }
   // Score blocks: criterion number, seed, then 45 score characters per decision maker.
   const char scoreChars[] = "3456789ABCD";

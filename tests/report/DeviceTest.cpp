@@ -38,7 +38,9 @@ TEST_F(DeviceTest, ForcedDeviceWritesAOnePageDocumentAndUnforcedWritesNothing) {
   const std::string pdf = Support::readFile(forced);
   EXPECT_EQ(pdf.compare(0, 5, "%PDF-"), 0);
   EXPECT_EQ(countOf(pdf, "/Type /Page\n"), 1u);
-  EXPECT_NE(pdf.find("/Title (Palvermontine report dated 2024-03-05T14:07:09Z for decision model file C:\\\\models\\\\device.xpv)"), std::string::npos);
+  EXPECT_NE(pdf.find("/Title (Palvermontine report dated 2024-03-05T14:07:09Z for decision model file "
+                     "C:\\\\models\\\\device.xpv)"),
+            std::string::npos);
   EXPECT_NE(pdf.find("/Subject (Decision model name:  Device model)"), std::string::npos);
 
   const std::string unforced = Support::scratchFile("device_unforced.pdf");
@@ -196,8 +198,7 @@ TEST_F(DeviceTest, TheViewerGetsOnlyAWrittenFile) {
   }  // destroyed unclosed: saved and closed
   ASSERT_EQ(viewer.paths.size(), 1u);
   EXPECT_EQ(viewer.paths[0], path);
-  ReportDevice device(modelName_, modelPath_, "no_such_folder_for_reports/v.pdf", reportTime_,
-                      about_, &viewer, true);
+  ReportDevice device(modelName_, modelPath_, "no_such_folder_for_reports/v.pdf", reportTime_, about_, &viewer, true);
   EXPECT_NE(device.close(), REPORT_WRITTEN);
   EXPECT_EQ(viewer.paths.size(), 1u);
 }
@@ -287,7 +288,7 @@ TEST_F(DeviceTest, ItemListsDrawWeightsInDarkRedAndSkipEmptyLists) {
   decisionMakers.draw();
   const std::string t = trace.str();
   EXPECT_EQ(fillBefore(t, "Criterion 1"), "0, 0, 0");
-  EXPECT_EQ(fillBefore(t, "30"), "0.5, 0, 0");  // the third criterion's weight
+  EXPECT_EQ(fillBefore(t, "30"), "0.5, 0, 0");   // the third criterion's weight
   EXPECT_EQ(fillBefore(t, "200"), "0.5, 0, 0");  // the second decision maker's
   EXPECT_EQ(fillBefore(t, "Criterion note"), "0, 0, 0");
   EXPECT_EQ(fillBefore(t, "Decision Maker 2"), "0, 0, 0");

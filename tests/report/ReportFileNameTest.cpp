@@ -39,8 +39,7 @@ TEST(ReportFileNameTest, RootedPathsStayAndOthersGetTheCurrentFolder) {
       {"/home/user/m.pdf", "/home/user/m.pdf"},  // a native absolute path
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(reportPathFile(c.requested, "Q1 report: cars/vans", "D:\\work", '\\'), c.expected)
-        << c.requested;
+    EXPECT_EQ(reportPathFile(c.requested, "Q1 report: cars/vans", "D:\\work", '\\'), c.expected) << c.requested;
   }
 }
 

@@ -43,7 +43,7 @@ struct ReportRun {
 };
 
 ReportRun report(const PV::Data::DecisionModel& model, bool includeScores, const std::string& path,
-           const ReportLogo* logo = nullptr) {
+                 const ReportLogo* logo = nullptr) {
   PdfData data(model, Support::fixedAboutTexts(), std::nullopt, logo);
   data.setClock(Support::fixedClock);
   std::ostringstream trace;
@@ -125,8 +125,7 @@ TEST(ReportTest, SolvedDemonstrationModelBecomesAReport) {
 // section.
 TEST(ReportTest, SolvedModelOfTheDemonstrationShapeBecomesAReport) {
   const ReportLogo logo = testLogo();
-  const ReportRun run = report(Support::demoShapedModel(), true,
-                               Support::scratchFile("report_shaped.pdf"), &logo);
+  const ReportRun run = report(Support::demoShapedModel(), true, Support::scratchFile("report_shaped.pdf"), &logo);
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   const std::string& t = run.trace;
   EXPECT_EQ(countOf(t, "cpdf_rawPlaceInLineImage"), 1u);
@@ -150,7 +149,7 @@ TEST(ReportTest, ModelAtTheFileLimitsBecomesAReport) {
   const ReportRun run = report(model, true, Support::scratchFile("report_limits.pdf"));
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   EXPECT_GE(timesDrawn(run.trace, "DM:"), 35u);
-  EXPECT_EQ(timesDrawn(run.trace, name), 0u);  // no full-length name fits a cell
+  EXPECT_EQ(timesDrawn(run.trace, name), 0u);        // no full-length name fits a cell
   EXPECT_GT(countOf(run.trace, "W\x85\" )\n"), 0u);  // but its cut form does
 }
 
@@ -159,8 +158,10 @@ TEST(ReportTest, ModelWithoutSolutionsHasNoSolutionSection) {
   model.get_slns().clear();
   const ReportRun run = report(model, true, Support::scratchFile("report_nosolutions.pdf"));
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
-  EXPECT_GT(timesDrawn(run.trace, "Model definition not sufficient for decision solution - review "
-                                 "copy for management purposes only"), 0u);
+  EXPECT_GT(timesDrawn(run.trace,
+                       "Model definition not sufficient for decision solution - review "
+                       "copy for management purposes only"),
+            0u);
   EXPECT_EQ(timesDrawn(run.trace, "Solution"), 0u);
   EXPECT_EQ(timesDrawn(run.trace, "Choice % Rank"), 0u);
 }
@@ -202,10 +203,14 @@ TEST(ReportTest, TheStatusLineFitsBetweenTheMargins) {
 // The report is left for pdftotext (report_accents_check).
 TEST(ReportTest, TextsOutsideAsciiKeepTheirLetters) {
   PV::Data::DecisionModel model = Support::demoShapedModel();
-  model.set_nm("\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9");           // "Übersicht été"
-  model.get_chs()[0].set_nm("Stra\xC3\x9F" "e \xE2\x82\xAC 5 \xE4\xB8\xAD");  // "Straße € 5 中"
+  model.set_nm(
+      "\xC3\x9C"
+      "bersicht \xC3\xA9t\xC3\xA9");  // "Übersicht été"
+  model.get_chs()[0].set_nm(
+      "Stra\xC3\x9F"
+      "e \xE2\x82\xAC 5 \xE4\xB8\xAD");  // "Straße € 5 中"
   AboutTexts about = Support::fixedAboutTexts();
-  about.userName = "J\xC3\xB6rg M\xC3\xBCller";                      // "Jörg Müller"
+  about.userName = "J\xC3\xB6rg M\xC3\xBCller";  // "Jörg Müller"
   PdfData data(model, about, std::nullopt, nullptr);
   data.setClock(Support::fixedClock);
   std::ostringstream trace;
@@ -218,10 +223,19 @@ TEST(ReportTest, TextsOutsideAsciiKeepTheirLetters) {
   const std::string t = trace.str();
   EXPECT_EQ(countOf(t, "\"Bookman-Light\", null"), 0u) << "a text font without its encoding";
   EXPECT_GT(countOf(t, "\"Bookman-Light\", \"WinAnsiEncoding\""), 0u);
-  EXPECT_EQ(timesDrawn(t, "Model Name:  \xDC" "bersicht \xE9t\xE9"), 1u);
+  EXPECT_EQ(timesDrawn(t,
+                       "Model Name:  \xDC"
+                       "bersicht \xE9t\xE9"),
+            1u);
   EXPECT_EQ(timesDrawn(t, "Username:  J\xF6rg M\xFCller"), 1u);
-  EXPECT_GT(timesDrawn(t, "Model name:  \xDC" "bersicht \xE9t\xE9"), 0u);  // every page header
-  EXPECT_GT(countOf(t, "Stra\xDF" "e \x80 5 ?"), 0u);
+  EXPECT_GT(timesDrawn(t,
+                       "Model name:  \xDC"
+                       "bersicht \xE9t\xE9"),
+            0u);  // every page header
+  EXPECT_GT(countOf(t,
+                    "Stra\xDF"
+                    "e \x80 5 ?"),
+            0u);
 }
 
 TEST(ReportTest, OutOfDateSolutionIsSaidSoOnEveryPage) {
@@ -229,16 +243,14 @@ TEST(ReportTest, OutOfDateSolutionIsSaidSoOnEveryPage) {
   model.get_slns().set_flag(true);
   const ReportRun run = report(model, false, Support::scratchFile("report_outofdate.pdf"));
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
-  const std::string status =
-      "Decision solution obsolete - model content changed, solution not recalculated";
+  const std::string status = "Decision solution obsolete - model content changed, solution not recalculated";
   // Every page but the title page; the trace starts after the first page was begun.
   EXPECT_EQ(timesDrawn(run.trace, status), countOf(run.trace, "cpdf_pageInit"));
   EXPECT_GT(timesDrawn(run.trace, "Solution"), 0u);
 }
 
 TEST(ReportTest, ScoresLeftOutAreSaidSoInTheSummary) {
-  const ReportRun run = report(Support::demoShapedModel(), false,
-                         Support::scratchFile("report_noscores.pdf"));
+  const ReportRun run = report(Support::demoShapedModel(), false, Support::scratchFile("report_noscores.pdf"));
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   EXPECT_EQ(timesDrawn(run.trace, "Scores"), 0u);
   EXPECT_EQ(timesDrawn(run.trace, "DM:"), 0u);
@@ -305,8 +317,7 @@ TEST(ReportTest, AnUnwritableFileIsAStatusWithAMessage) {
 TEST(ReportTest, ALogoThatDoesNotMatchItsSizeIsLeftOut) {
   ReportLogo logo = testLogo();
   logo.rgb.pop_back();
-  const ReportRun run = report(Support::demoShapedModel(), false,
-                         Support::scratchFile("report_badlogo.pdf"), &logo);
+  const ReportRun run = report(Support::demoShapedModel(), false, Support::scratchFile("report_badlogo.pdf"), &logo);
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   EXPECT_EQ(run.trace.find("cpdf_rawPlaceInLineImage"), std::string::npos);
 }
@@ -318,15 +329,13 @@ TEST(ReportTest, ALogoWhoseByteCountWrapsIsLeftOut) {
   logo.height = 21846;  // 3 * 65536 * 21846 bytes is 131072 more than 2^32
   logo.rgb.assign(131072, 0);
   EXPECT_FALSE(logo.usable());
-  const ReportRun run = report(Support::demoShapedModel(), false,
-                               Support::scratchFile("report_widelogo.pdf"), &logo);
+  const ReportRun run = report(Support::demoShapedModel(), false, Support::scratchFile("report_widelogo.pdf"), &logo);
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   EXPECT_EQ(run.trace.find("cpdf_rawPlaceInLineImage"), std::string::npos);
 }
 
 TEST(ReportTest, TheTitlePageHoldsOnlyTheTitleBlock) {
-  const ReportRun run = report(Support::demoShapedModel(), false,
-                         Support::scratchFile("report_title.pdf"));
+  const ReportRun run = report(Support::demoShapedModel(), false, Support::scratchFile("report_title.pdf"));
   ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
   const std::string& t = run.trace;
   const size_t firstBreak = t.find("cpdf_finalizePage");
@@ -346,8 +355,7 @@ TEST(ReportTest, FileNameComesFromTheModelAndTheTimeStamp) {
   EXPECT_EQ(fileNameOf(pdfReport.getReportPath()), "Q1_report__cars_vans.pdf");
   EXPECT_EQ(pdfReport.getModelFile(), "small.xpv");
   ASSERT_EQ(pdfReport.generate(), REPORT_WRITTEN) << pdfReport.errorMessage();
-  EXPECT_EQ(fileNameOf(pdfReport.getReportPath()),
-            "Q1_report__cars_vans_2024-03-05T14-07-09Z.pdf");
+  EXPECT_EQ(fileNameOf(pdfReport.getReportPath()), "Q1_report__cars_vans_2024-03-05T14-07-09Z.pdf");
   EXPECT_TRUE(Support::fileExists(pdfReport.getReportPath()));
   std::remove(pdfReport.getReportPath().c_str());
 }
@@ -373,11 +381,9 @@ TEST(ChartTest, BarsMatchTheirScale) {
   ReportDevice::setInstance(&device);
   const std::vector<double> pcts = {100.0, 50.0, 50.0};
   const ChartLayout layout = layoutChart(device, 468, pcts);
-  EXPECT_NEAR(layout.plotHeight, CHART_TOP_BLOCK + layout.verticalLength + CHART_BOTTOM_BLOCK,
-              1e-9);
+  EXPECT_NEAR(layout.plotHeight, CHART_TOP_BLOCK + layout.verticalLength + CHART_BOTTOM_BLOCK, 1e-9);
   device.setTrace(&trace);
-  drawSolutionChart(device, layout, 72, 700, {"4", "8", "2"}, pcts,
-                    PdfReport::histogramColors());
+  drawSolutionChart(device, layout, 72, 700, {"4", "8", "2"}, pcts, PdfReport::histogramColors());
   const std::vector<double> ys = linetoY(trace.str());
   ASSERT_FALSE(ys.empty());
   const double top = *std::max_element(ys.begin(), ys.end());
@@ -385,11 +391,8 @@ TEST(ChartTest, BarsMatchTheirScale) {
   EXPECT_NEAR(top, 700 - CHART_TOP_BLOCK, 0.01);
   EXPECT_NEAR(bottom, 700 - CHART_TOP_BLOCK - layout.verticalLength, 0.01);
   // The axis, the tick of the label 100, the frame's corners and the 100 % bar's.
-  EXPECT_EQ(std::count_if(ys.begin(), ys.end(), [&](double y) { return std::abs(y - top) < 0.01; }),
-            6);
-  EXPECT_EQ(std::count_if(ys.begin(), ys.end(),
-                          [&](double y) { return std::abs(y - (top + bottom) / 2) < 0.01; }),
-            4);
+  EXPECT_EQ(std::count_if(ys.begin(), ys.end(), [&](double y) { return std::abs(y - top) < 0.01; }), 6);
+  EXPECT_EQ(std::count_if(ys.begin(), ys.end(), [&](double y) { return std::abs(y - (top + bottom) / 2) < 0.01; }), 4);
   // Only the first of two equal neighbours carries a value label.
   EXPECT_EQ(timesDrawn(trace.str(), "50"), 1u);
   EXPECT_EQ(device.close(), REPORT_WRITTEN);
@@ -412,7 +415,7 @@ TEST(ReportTest, LongListsAndRankingsBreakAcrossPages) {
   // page the table continues on.
   EXPECT_GE(timesDrawn(run.trace, "Choices"), 1u + 2u + 2u);
   EXPECT_EQ(timesDrawn(run.trace, "Rank"), 2u);
-  EXPECT_EQ(timesDrawn(run.trace, "Choice 50"), 2u);     // its row and its ranking row
+  EXPECT_EQ(timesDrawn(run.trace, "Choice 50"), 2u);  // its row and its ranking row
   EXPECT_EQ(timesDrawn(run.trace, "ID #"), 1u);
   const size_t chartStart = run.trace.find(drawn("Choice % Rank"));
   ASSERT_NE(chartStart, std::string::npos);
@@ -460,8 +463,7 @@ TEST(ReportTest, SummaryOfAModelWithoutPairsToScore) {
 
 TEST(ReportTest, StatusTexts) {
   PV::Data::DecisionModel model = Support::demoShapedModel();
-  EXPECT_EQ(SolutionSection::statusText(model),
-            "Decision solution up to date with current model content");
+  EXPECT_EQ(SolutionSection::statusText(model), "Decision solution up to date with current model content");
   model.get_slns().set_flag(true);
   EXPECT_EQ(SolutionSection::statusText(model),
             "Decision solution obsolete - model content changed, solution not recalculated");

@@ -75,18 +75,16 @@ inline PV::Data::DecisionModel smallModel(int choices, int decisionMakers, int c
   params.set_cfi(5.0);
   model.set_params(params);
   for (int i = 0; i < choices; ++i) {
-    model.get_chs().push_back(makeItem<PV::Data::Choice>(
-        i + 1, "Choice " + std::to_string(i + 1), "Note " + std::to_string(i + 1), 100 + i));
+    model.get_chs().push_back(
+        makeItem<PV::Data::Choice>(i + 1, "Choice " + std::to_string(i + 1), "Note " + std::to_string(i + 1), 100 + i));
   }
   for (int i = 0; i < decisionMakers; ++i) {
-    auto dm = makeItem<PV::Data::DecisionMaker>(i + 1, "Decision Maker " + std::to_string(i + 1),
-                                                "", 200 + i);
+    auto dm = makeItem<PV::Data::DecisionMaker>(i + 1, "Decision Maker " + std::to_string(i + 1), "", 200 + i);
     dm.set_wt(static_cast<uint16_t>(100 * (i + 1)));
     model.get_dms().push_back(dm);
   }
   for (int i = 0; i < criteria; ++i) {
-    auto cr = makeItem<PV::Data::Criterion>(i + 1, "Criterion " + std::to_string(i + 1),
-                                            "Criterion note", 300 + i);
+    auto cr = makeItem<PV::Data::Criterion>(i + 1, "Criterion " + std::to_string(i + 1), "Criterion note", 300 + i);
     cr.set_wt(static_cast<uint16_t>(10 * (i + 1)));
     model.get_crs().push_back(cr);
   }

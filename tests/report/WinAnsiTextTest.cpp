@@ -20,13 +20,19 @@ TEST(WinAnsiText, ConvertsWhatTheSetHoldsAndShowsTheRestAsQuestionMarks) {
   } cases[] = {
       {"plain ASCII ~", "plain ASCII ~"},
       {"J\xC3\xB6rg M\xC3\xBCller", "J\xF6rg M\xFCller"},
-      {"\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9", "\xDC" "bersicht \xE9t\xE9"},
+      {"\xC3\x9C"
+       "bersicht \xC3\xA9t\xC3\xA9",
+       "\xDC"
+       "bersicht \xE9t\xE9"},
       {"\xE2\x82\xAC \xE2\x80\xA6 \xE2\x80\x9Cq\xE2\x80\x9D \xC5\x93 \xC5\xB8", "\x80 \x85 \x93q\x94 \x9C \x9F"},
       {"\xC2\xA0\xC3\xBF", "\xA0\xFF"},
-      {"\xE4\xB8\xAD\xF0\x9F\x98\x80", "??"},            // beyond the set: one "?" each
-      {"\xC2\x81", "?"},                                  // a C1 control the set leaves out
-      {"a\xFF" "b\xC3" "c\xE2\x82", "a?b?c??"},          // stray and cut bytes
-      {"\xED\xA0\x80", "???"},                            // an encoded surrogate is no character
+      {"\xE4\xB8\xAD\xF0\x9F\x98\x80", "??"},  // beyond the set: one "?" each
+      {"\xC2\x81", "?"},                       // a C1 control the set leaves out
+      {"a\xFF"
+       "b\xC3"
+       "c\xE2\x82",
+       "a?b?c??"},              // stray and cut bytes
+      {"\xED\xA0\x80", "???"},  // an encoded surrogate is no character
   };
   for (const auto& c : cases) EXPECT_EQ(winAnsiFromUtf8(c.utf8), c.winAnsi) << c.utf8;
 }

@@ -67,7 +67,8 @@ inline const Damage kDamage[] = {
     {"params_twice.xpv", "element /palvermontine/model/params is given more than once", true},
     {"note_twice.xpv", "element /palvermontine/model/dms/dm/note is given more than once", true},
     {"attribute_twice.xpv", "ttribute \"nm\" of element /palvermontine/model/dms/dm[4] is given twice", true},
-    {"ranked_twice.xpv", "\"ch\" of element /palvermontine/model/slns/sln[3] ranks the choice 4103 a second time", true},
+    {"ranked_twice.xpv", "\"ch\" of element /palvermontine/model/slns/sln[3] ranks the choice 4103 a second time",
+     true},
 };
 
 }  // namespace Fixture

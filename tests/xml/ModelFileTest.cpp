@@ -150,14 +150,18 @@ TEST(ModelFile, AFileOfExactlyTheLimitIsReadAndOneByteMoreIsRefused) {
 
 TEST(ModelFile, TextBeyondSevenBitsIsWrittenAsReferencesAndReadsBack) {
   Palvermontine root = Fixture::fullModel();
-  root.get_model().get_dms()[0].set_nm("Ren\xC3\xA9" "e \xE2\x82\xAC");  // "Renée €" in UTF-8
+  root.get_model().get_dms()[0].set_nm(
+      "Ren\xC3\xA9"
+      "e \xE2\x82\xAC");  // "Renée €" in UTF-8
   root.get_model().set_note("caf\xC3\xA9 \xF0\x9F\x99\x82");
   const std::string text = textOf(root);
   for (char c : text) ASSERT_LT(static_cast<unsigned char>(c), 0x80u);
   const std::string dir = Fixture::freshFolder("nonascii");
   Fixture::writeBytes(dir + "/m.xpv", text);
   Palvermontine back = readFile(dir + "/m.xpv");
-  EXPECT_EQ(back.get_model().get_dms()[0].get_nm(), "Ren\xC3\xA9" "e \xE2\x82\xAC");
+  EXPECT_EQ(back.get_model().get_dms()[0].get_nm(),
+            "Ren\xC3\xA9"
+            "e \xE2\x82\xAC");
   EXPECT_EQ(back.get_model().get_note(), "caf\xC3\xA9 \xF0\x9F\x99\x82");
   EXPECT_TRUE(back == root);
 }
@@ -168,11 +172,15 @@ TEST(ModelFile, AFileHoldingControlCharactersOpensAndWritesAsBefore) {
   std::string text = Fixture::fileBytes(kGolden);
   const std::string name = "nm=\"Dan\"";
   ASSERT_NE(text.find(name), std::string::npos);
-  text.replace(text.find(name), name.size(), "nm=\"D\x01" "a\x1Bn\"");
+  text.replace(text.find(name), name.size(),
+               "nm=\"D\x01"
+               "a\x1Bn\"");
   const std::string dir = Fixture::freshFolder("controls");
   Fixture::writeBytes(dir + "/m.xpv", text);
   Palvermontine root = readFile(dir + "/m.xpv");
-  EXPECT_EQ(root.get_model().get_dms()[3].get_nm(), "D\x01" "a\x1Bn");
+  EXPECT_EQ(root.get_model().get_dms()[3].get_nm(),
+            "D\x01"
+            "a\x1Bn");
   Fixture::writeBytes(dir + "/again.xpv", textOf(root));
   EXPECT_TRUE(readFile(dir + "/again.xpv") == root);
 }

@@ -125,8 +125,7 @@ const Damage kMdlDamage[] = {
     {"empty", "", "possibly 0 length"},
     {"not xml", "sil=3 cfl=90", "is not a proper Palvermontine XML file"},
     {"binary", "<palvermontineMdlOpts appver=\"1.0\">\xE9</palvermontineMdlOpts>", "Binary File"},
-    {"newer", "<palvermontineMdlOpts appver=\"1.1\"><parmMdlOpts cfi=\"10.0\"/></palvermontineMdlOpts>",
-     "appver 1.1"},
+    {"newer", "<palvermontineMdlOpts appver=\"1.1\"><parmMdlOpts cfi=\"10.0\"/></palvermontineMdlOpts>", "appver 1.1"},
     {"no version", "<palvermontineMdlOpts><parmMdlOpts cfi=\"10.0\"/></palvermontineMdlOpts>", "\"appver\""},
     {"sil", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts sil=\"9\" cfi=\"10.0\"/></palvermontineMdlOpts>",
      "\"sil\""},
@@ -157,7 +156,8 @@ TEST(ModelOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
 TEST(ModelOptionsFile, AConfidenceLevelJustAbove50IsTaken) {
   configFolder("mdl_cfl");
   const std::string path = PalvermontineMdlOptsFile::configFilePath();
-  Fixture::writeBytes(path, "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfl=\"50.1\" cfi=\"10.0\"/></palvermontineMdlOpts>");
+  Fixture::writeBytes(
+      path, "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfl=\"50.1\" cfi=\"10.0\"/></palvermontineMdlOpts>");
   PalvermontineMdlOptsFile f;
   EXPECT_EQ(f.problem(), "");
   EXPECT_EQ(f.options().get_parmMdlOpts().get_cfl(), 50.1);
@@ -231,8 +231,10 @@ TEST(ApplicationOptionsFile, TheFilesOwnerBecomesTheUsersNameAndAbsentFieldsTake
 TEST(ApplicationOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
   const Damage damage[] = {
       {"newer", "<palvermontineAppOpts appver=\"1.1\"/>", "appver 1.1"},
-      {"enumerated text", "<palvermontineAppOpts appver=\"1.0\"><guiAppOpts cellInputAdvance=\"sideways\"/>"
-                          "</palvermontineAppOpts>", "\"cellInputAdvance\""},
+      {"enumerated text",
+       "<palvermontineAppOpts appver=\"1.0\"><guiAppOpts cellInputAdvance=\"sideways\"/>"
+       "</palvermontineAppOpts>",
+       "\"cellInputAdvance\""},
       {"boolean", "<palvermontineAppOpts appver=\"1.0\"><rptAppOpts displayReport=\"yes\"/></palvermontineAppOpts>",
        "\"displayReport\""},
       {"not well formed", "<palvermontineAppOpts appver=\"1.0\">", "is not a proper Palvermontine XML file"},

@@ -61,8 +61,7 @@ class SmallDisk {
     f = std::fopen((folder_ + "/filler2").c_str(), "wb");
     if (f) {
       std::setvbuf(f, nullptr, _IONBF, 0);
-      while (std::fputc('x', f) != EOF) {
-      }
+      while (std::fputc('x', f) != EOF) {}
       std::fclose(f);
     }
     return full;

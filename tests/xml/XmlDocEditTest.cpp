@@ -76,16 +76,17 @@ struct EscapeCase {
 };
 class Escaping : public ::testing::TestWithParam<EscapeCase> {};
 TEST_P(Escaping, Text) { EXPECT_EQ(CXmlDoc::EscapeText(GetParam().in, GetParam().flags), GetParam().out); }
-INSTANTIATE_TEST_SUITE_P(
-    Table, Escaping,
-    ::testing::Values(EscapeCase{"a<b", 0, "a&lt;b"}, EscapeCase{"a&b>c", 0, "a&amp;b&gt;c"},
-                      EscapeCase{"'\"", 0, "'\""}, EscapeCase{"'\"", 0x100, "&apos;&quot;"},
-                      EscapeCase{"&amp;&#65;&x", 8, "&amp;&#65;&amp;x"}, EscapeCase{"&amp;", 0, "&amp;amp;"},
-                      EscapeCase{"&a b;", 8, "&amp;a b;"},
-                      // Beyond ASCII: references, so that written files stay 7-bit.
-                      EscapeCase{"\xC3\xA9t\xC3\xA9", 0, "&#xE9;t&#xE9;"}, EscapeCase{"\xE2\x82\xAC", 0, "&#x20AC;"},
-                      EscapeCase{"\xF0\x9F\x98\x80", 0, "&#x1F600;"}, EscapeCase{"\xE9", 0, "&#xE9;"},
-                      EscapeCase{"\xF0\x9F", 0, "&#xF0;&#x9F;"}, EscapeCase{"\xED\xA0\x80", 0, "&#xED;&#xA0;&#x80;"}));
+INSTANTIATE_TEST_SUITE_P(Table, Escaping,
+                         ::testing::Values(EscapeCase{"a<b", 0, "a&lt;b"}, EscapeCase{"a&b>c", 0, "a&amp;b&gt;c"},
+                                           EscapeCase{"'\"", 0, "'\""}, EscapeCase{"'\"", 0x100, "&apos;&quot;"},
+                                           EscapeCase{"&amp;&#65;&x", 8, "&amp;&#65;&amp;x"},
+                                           EscapeCase{"&amp;", 0, "&amp;amp;"}, EscapeCase{"&a b;", 8, "&amp;a b;"},
+                                           // Beyond ASCII: references, so that written files stay 7-bit.
+                                           EscapeCase{"\xC3\xA9t\xC3\xA9", 0, "&#xE9;t&#xE9;"},
+                                           EscapeCase{"\xE2\x82\xAC", 0, "&#x20AC;"},
+                                           EscapeCase{"\xF0\x9F\x98\x80", 0, "&#x1F600;"},
+                                           EscapeCase{"\xE9", 0, "&#xE9;"}, EscapeCase{"\xF0\x9F", 0, "&#xF0;&#x9F;"},
+                                           EscapeCase{"\xED\xA0\x80", 0, "&#xED;&#xA0;&#x80;"}));
 
 TEST(XmlDocEdit, NonAsciiTextIsWrittenAsReferencesAndReadsBack) {
   const char* text = "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x98\x80";
@@ -129,7 +130,7 @@ TEST(XmlDocEdit, SetText) {
   ASSERT_TRUE(doc.FindElementAndSetText("/r/y", "new & more"));
   ASSERT_TRUE(doc.FindElement("/r/z"));
   EXPECT_FALSE(doc.SetText(doc.GetCurrentElement(), "no"));  // has a child element
-  EXPECT_FALSE(doc.FindElementAndSetText("/r/w", "no"));       // has no end tag
+  EXPECT_FALSE(doc.FindElementAndSetText("/r/w", "no"));     // has no end tag
   EXPECT_EQ(doc.GetDocument(), "<r>\r\n<x>a&lt;b</x>\r\n<y>new &amp; more</y>\r\n<z><c/></z>\r\n<w a='1'>\r\n</r>");
   EXPECT_INDEX_EXACT(doc);
   ASSERT_TRUE(doc.FindElement("/r/y"));

@@ -26,9 +26,7 @@ class XmlDocFile : public ::testing::Test {
     fs::remove_all(dir_, ec);
   }
   std::string Path(const char* name) const { return (dir_ / name).string(); }
-  void Write(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-  }
+  void Write(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
   std::string Read(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
@@ -104,7 +102,9 @@ TEST(XmlDocConvert, Utf8AndUtf16) {
   EXPECT_EQ(wide, u"a\u00E9\u20AC\U0001F600");
   EXPECT_EQ(CXmlDoc::Utf16ToUtf8(wide.data(), wide.size()), utf8);
   // Broken forms: a short sequence, a stray continuation, an overlong form, a lone surrogate.
-  const std::string bad = "\xC3" "a\x80\xC0\xAF\xED\xA0\x80";
+  const std::string bad =
+      "\xC3"
+      "a\x80\xC0\xAF\xED\xA0\x80";
   EXPECT_EQ(CXmlDoc::Utf8ToUtf16(bad.data(), bad.size()), u"?a???\?");
   const char16_t lone[] = {0xD800, u'x', 0xDC00};
   EXPECT_EQ(CXmlDoc::Utf16ToUtf8(lone, 3), "\xEF\xBF\xBDx\xEF\xBF\xBD");
@@ -117,8 +117,7 @@ struct Base64Case {
 class Base64 : public ::testing::TestWithParam<Base64Case> {};
 TEST_P(Base64, RoundTrip) {
   const std::string raw = GetParam().bytes;
-  const std::string text =
-      CXmlDoc::EncodeBase64(reinterpret_cast<const unsigned char*>(raw.data()), raw.size());
+  const std::string text = CXmlDoc::EncodeBase64(reinterpret_cast<const unsigned char*>(raw.data()), raw.size());
   EXPECT_EQ(text, GetParam().text);
   std::vector<unsigned char> buf(CXmlDoc::DecodeBase64(text, nullptr, 0));
   const size_t n = CXmlDoc::DecodeBase64(text, buf.data(), buf.size());

@@ -193,8 +193,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       if (!diff.empty()) Fail(diff.c_str(), text);
       const uint32_t first = again.GetElementPos(root).firstChild;
       const std::string markup = first ? again.GetElementMarkup(first) : std::string("<n/>");
-      if (markup.find('\0') == std::string::npos &&
-          again.AddSubDocument(markup.c_str(), CXmlDoc::INS_AS_CHILD)) {
+      if (markup.find('\0') == std::string::npos && again.AddSubDocument(markup.c_str(), CXmlDoc::INS_AS_CHILD)) {
         diff = PV::XmlCheck::IndexDifference(again);
         if (!diff.empty()) Fail(diff.c_str(), text + "\n----\n" + again.GetDocument());
       }

@@ -27,16 +27,14 @@ TEST_P(ParseErrors, GiveTheFirstErrorText) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ParseErrors,
     ::testing::Values(
-        ParseCase{"", false, "Empty document"},
-        ParseCase{"abc", false, "No root element"},
+        ParseCase{"", false, "Empty document"}, ParseCase{"abc", false, "No root element"},
         ParseCase{"<a/><b/>", false, "Root element has sibling"},
         ParseCase{"<a><b></a>", false, "End tag 'a' at offset 7 does not match start tag 'b' at offset 3"},
         ParseCase{"<a></b></a>", false, "No start tag for end tag 'b' at offset 3"},
         ParseCase{"<a>", false, "Element 'a' at offset 0 not ended"},
         ParseCase{"<a><!-- x", false, "Comment at offset 3 unterminated"},
         ParseCase{"<r><1/></r>", false, "Incorrect tag name character at offset 3"},
-        ParseCase{"<1/>", false, "No root element"},
-        ParseCase{"<a x='1>2'/>", true, ""},
+        ParseCase{"<1/>", false, "No root element"}, ParseCase{"<a x='1>2'/>", true, ""},
         ParseCase{"<?xml version=\"1.0\"?>\r\n<!DOCTYPE r [<!ENTITY e 'a>b'><!-- > -->]>\r\n<!--c-->\r\n<r/>\r\n \t",
                   true, ""},
         ParseCase{"<r><!x></r>", false, "Incorrect ! tag at offset 3"},
@@ -49,8 +47,7 @@ INSTANTIATE_TEST_SUITE_P(
         ParseCase{"<r><!DOCTYPE r [<!-- ]></r>", false, "Doctype at offset 3 unterminated"},
         ParseCase{"<r/><", false, "tag at offset 4 unterminated"},
         ParseCase{"<r><a x=1/></r>", false, "End tag 'r' at offset 12 does not match start tag 'a' at offset 3"},
-        ParseCase{"<r><![CDATA[<x>]]></r>", true, ""},
-        ParseCase{"<r>a > b</r>", true, ""}));
+        ParseCase{"<r><![CDATA[<x>]]></r>", true, ""}, ParseCase{"<r>a > b</r>", true, ""}));
 
 TEST(XmlDocParse, ConstructedDocumentIsEmptyAndNotWellFormed) {
   CXmlDoc doc;

@@ -40,14 +40,13 @@ TEST_P(Paths, FindElement) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Paths,
-    ::testing::Values(PathCase{"/r/a/b", "/r/a/b"}, PathCase{"/r/a/b[2]", "/r/a/b[2]"},
-                      PathCase{"/r/a/b[3]", nullptr}, PathCase{"/r/a[2]/b", "/r/a[2]/b"},
-                      PathCase{"/r/a[@id=a2]", "/r/a[2]"}, PathCase{"/r/a[@id='a2']/b", "/r/a[2]/b"},
-                      PathCase{"/r/a[@k=\"x & y\"]", "/r/a[2]"}, PathCase{"/r/a[@k]", "/r/a[2]"},
-                      PathCase{"/r/a[@id=a3]", nullptr}, PathCase{"/r/*[e]", "/r/d"},
-                      PathCase{"/r/a[c]", "/r/a"}, PathCase{"//e", "/r/d/e"}, PathCase{"/r/*/e/b", nullptr}, PathCase{"/r/*[e]/e/b", "/r/d/e/b"},
-                      PathCase{"/x", nullptr}, PathCase{"/r/a/bb", nullptr}, PathCase{"/r/", "/r/a"},
-                      PathCase{"/", "/r"}));
+    ::testing::Values(PathCase{"/r/a/b", "/r/a/b"}, PathCase{"/r/a/b[2]", "/r/a/b[2]"}, PathCase{"/r/a/b[3]", nullptr},
+                      PathCase{"/r/a[2]/b", "/r/a[2]/b"}, PathCase{"/r/a[@id=a2]", "/r/a[2]"},
+                      PathCase{"/r/a[@id='a2']/b", "/r/a[2]/b"}, PathCase{"/r/a[@k=\"x & y\"]", "/r/a[2]"},
+                      PathCase{"/r/a[@k]", "/r/a[2]"}, PathCase{"/r/a[@id=a3]", nullptr}, PathCase{"/r/*[e]", "/r/d"},
+                      PathCase{"/r/a[c]", "/r/a"}, PathCase{"//e", "/r/d/e"}, PathCase{"/r/*/e/b", nullptr},
+                      PathCase{"/r/*[e]/e/b", "/r/d/e/b"}, PathCase{"/x", nullptr}, PathCase{"/r/a/bb", nullptr},
+                      PathCase{"/r/", "/r/a"}, PathCase{"/", "/r"}));
 
 TEST(XmlDocRead, RelativeNamesSearchFollowingSiblings) {
   CXmlDoc doc(kModel);
@@ -126,7 +125,8 @@ TEST(XmlDocRead, ElementText) {
   EXPECT_EQ(doc.FindElementAndGetText("/r/s"), "");
   EXPECT_EQ(doc.FindElementAndGetText("/r/m"), "a&<");
   EXPECT_EQ(doc.FindElementAndGetText("/r/none"), "");
-  EXPECT_EQ(doc.GetElementContent(1), "<t>one<!--c--> two </t><c><![CDATA[<x>]]></c><p><q/></p><s/><m>a<![CDATA[&]]>&lt;</m>");
+  EXPECT_EQ(doc.GetElementContent(1),
+            "<t>one<!--c--> two </t><c><![CDATA[<x>]]></c><p><q/></p><s/><m>a<![CDATA[&]]>&lt;</m>");
 }
 
 struct RefCase {
@@ -139,11 +139,10 @@ INSTANTIATE_TEST_SUITE_P(
     Table, References,
     ::testing::Values(RefCase{"&#65;", "A"}, RefCase{"&#x41;", "A"}, RefCase{"&lt;&gt;&amp;&apos;&quot;", "<>&'\""},
                       RefCase{"&#0;", "&#0;"}, RefCase{"&foo;", "&foo;"}, RefCase{"&#x20AC;", "\xE2\x82\xAC"},
-                      RefCase{"&#0000065;", "A"}, RefCase{"&#00000065;", "&#00000065;"},
-                      RefCase{"&#xE9;", "\xC3\xA9"}, RefCase{"&#x1F600;", "\xF0\x9F\x98\x80"},
-                      RefCase{"&#x10FFFF;", "\xF4\x8F\xBF\xBF"}, RefCase{"&#x110000;", "&#x110000;"},
-                      RefCase{"&#xD800;", "&#xD800;"}, RefCase{"&#X41;", "&#X41;"}, RefCase{"a&", "a&"},
-                      RefCase{"&lt", "&lt"}, RefCase{"&#;", "&#;"}, RefCase{"&&amp;", "&&"}));
+                      RefCase{"&#0000065;", "A"}, RefCase{"&#00000065;", "&#00000065;"}, RefCase{"&#xE9;", "\xC3\xA9"},
+                      RefCase{"&#x1F600;", "\xF0\x9F\x98\x80"}, RefCase{"&#x10FFFF;", "\xF4\x8F\xBF\xBF"},
+                      RefCase{"&#x110000;", "&#x110000;"}, RefCase{"&#xD800;", "&#xD800;"}, RefCase{"&#X41;", "&#X41;"},
+                      RefCase{"a&", "a&"}, RefCase{"&lt", "&lt"}, RefCase{"&#;", "&#;"}, RefCase{"&&amp;", "&&"}));
 
 TEST(XmlDocRead, NodeWalk) {
   CXmlDoc doc("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<!--c-->\r\n<r>t<![CDATA[x]]><a/></r>\r\n");

@@ -90,9 +90,9 @@ TEST(XmlDocStrict, EditsNeverJoinTextIntoTheCDataEnd) {
 }
 
 TEST(XmlDocStrict, QuotedLiteralsInADocumentTypeHoldAnyMarkup) {
-  for (const char* text : {"<!DOCTYPE r SYSTEM \"a<!--b\"><r><c/></r><!--x-->",
-                           "<!DOCTYPE r PUBLIC 'p<?q' \"s\"><r><c/></r>",
-                           "<!DOCTYPE r SYSTEM 'x>y' [<!ELEMENT r ANY>]><r><c/></r>"}) {
+  for (const char* text :
+       {"<!DOCTYPE r SYSTEM \"a<!--b\"><r><c/></r><!--x-->", "<!DOCTYPE r PUBLIC 'p<?q' \"s\"><r><c/></r>",
+        "<!DOCTYPE r SYSTEM 'x>y' [<!ELEMENT r ANY>]><r><c/></r>"}) {
     CXmlDoc doc(text);
     EXPECT_TRUE(doc.IsWellFormed()) << text << ": " << doc.GetError();
     EXPECT_TRUE(doc.FindElement("/r/c")) << text;

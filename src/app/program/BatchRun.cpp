@@ -49,8 +49,7 @@ BatchRun::~BatchRun() = default;
 
 bool BatchRun::writeHelpLog(const std::string& folder, std::string* path) {
   const std::string file = folder.empty() ? std::string("PalvermontineHelp.log")
-                                          : folder + Report::folderSeparator() +
-                                                "PalvermontineHelp.log";
+                                          : folder + Report::folderSeparator() + "PalvermontineHelp.log";
   if (path) *path = file;
   std::FILE* out = std::fopen(file.c_str(), "wb");
   if (!out) return false;
@@ -175,10 +174,8 @@ std::string BatchRun::reportName(const std::string& requested) const {
     const std::string::size_type at = lower(fn_).rfind(".xpv");
     return at == std::string::npos ? fn_ + ".pdf" : fn_.substr(0, at) + ".pdf";
   }
-  const std::string name =
-      Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
-  return env_.programFolder.empty() ? name
-                                    : env_.programFolder + Report::folderSeparator() + name;
+  const std::string name = Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
+  return env_.programFolder.empty() ? name : env_.programFolder + Report::folderSeparator() + name;
 }
 
 bool BatchRun::report(bool display) {
@@ -191,8 +188,7 @@ bool BatchRun::report(bool display) {
   // A path given on the command line is the report's name as it stands; the time
   // stamp goes into it only when the command line asks for one. The two marks of
   // the command line override the options for this run.
-  const bool appendTimestamp =
-      options_.isPdfAppendTimestamp() || (!pdfGiven && rpt.get_appendTimestamp());
+  const bool appendTimestamp = options_.isPdfAppendTimestamp() || (!pdfGiven && rpt.get_appendTimestamp());
   const bool includeScores = rpt.get_includeScores() && !options_.isPdfSuppressScores();
   const std::string name = reportName(pdfGiven ? requested : std::string());
   if (model->get_filepath().empty()) model->set_filepath(model->get_nm() + ".xpv");
@@ -206,10 +202,8 @@ bool BatchRun::report(bool display) {
     viewer.reset();
   }
 
-  Report::PdfData data(*model,
-                       Report::aboutTextsFrom(*Util::PalvermontineAboutInfo::instance()),
-                       fn_.empty() ? std::nullopt : std::optional<std::string>(Report::folderOf(fn_)),
-                       env_.logo);
+  Report::PdfData data(*model, Report::aboutTextsFrom(*Util::PalvermontineAboutInfo::instance()),
+                       fn_.empty() ? std::nullopt : std::optional<std::string>(Report::folderOf(fn_)), env_.logo);
   Report::PdfReportOptions reportOptions(includeScores, appendTimestamp, name);
   int status = Report::REPORT_WRITER_FAILED;
   std::string message;
@@ -275,8 +269,7 @@ int32_t BatchRun::run() {
   const bool pdfGiven = options_.getPdf(pdf);
   if (options_.isLaunchPdf() || (pdfGiven && console)) {
     // A console run shows the report only when asked to launch it.
-    const bool display = options_.isLaunchPdf() && env_.appOpts &&
-                         env_.appOpts->get_rptAppOpts().get_displayReport();
+    const bool display = options_.isLaunchPdf() && env_.appOpts && env_.appOpts->get_rptAppOpts().get_displayReport();
     if (!report(display) && console) return BATCH_REPORT_FAILED;
   }
   return BATCH_OK;

@@ -33,8 +33,7 @@ bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
 }
 
 bool shellExecute(const std::string& target, HWND owner, const char* verb) {
-  const HINSTANCE rc =
-      ShellExecuteA(nullptr, verb, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  const HINSTANCE rc = ShellExecuteA(nullptr, verb, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(rc));
   if (const char* text = Util::shellExecuteErrorText(code)) {
     MessageBoxA(owner, text, "ShellExecute Error", MB_OK | MB_ICONSTOP);

@@ -3,8 +3,7 @@
 namespace PV {
 namespace GUI {
 
-Report::ReportLogo logoFromDib24(const uint8_t* bits, int32_t width, int32_t height,
-                                 bool bottomUp) {
+Report::ReportLogo logoFromDib24(const uint8_t* bits, int32_t width, int32_t height, bool bottomUp) {
   Report::ReportLogo logo;
   if (!bits || width <= 0 || height <= 0) return logo;
   const size_t stride = (static_cast<size_t>(width) * 3u + 3u) & ~static_cast<size_t>(3);

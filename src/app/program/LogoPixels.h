@@ -14,8 +14,7 @@ namespace GUI {
 // bits: the bitmap's rows as the system stores them (blue, green, red; each row
 // padded to 4 bytes; the bottom row first when bottomUp). An empty logo when the
 // size is not positive.
-Report::ReportLogo logoFromDib24(const uint8_t* bits, int32_t width, int32_t height,
-                                 bool bottomUp);
+Report::ReportLogo logoFromDib24(const uint8_t* bits, int32_t width, int32_t height, bool bottomUp);
 
 }  // namespace GUI
 }  // namespace PV

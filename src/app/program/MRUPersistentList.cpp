@@ -13,8 +13,7 @@ const std::string kEmpty = RECENT_EMPTY;
 constexpr size_t kMaxLine = 260;
 }  // namespace
 
-MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntries,
-                                     bool createMissing)
+MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntries, bool createMissing)
     : filename_(path), entries_(maxEntries, kEmpty) {
   PV_ASSERT(maxEntries > 0);
   std::FILE* in = std::fopen(path.c_str(), "rb");
@@ -27,8 +26,8 @@ MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntrie
     if (!std::fgets(line, sizeof line, in)) break;
     std::string text(line);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    const bool ascii = std::none_of(text.begin(), text.end(),
-                                    [](char c) { return static_cast<unsigned char>(c) > 127; });
+    const bool ascii =
+        std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
     if (!ascii || text.empty()) break;
     entries_[i] = text;
   }

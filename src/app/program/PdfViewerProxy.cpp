@@ -17,8 +17,7 @@ bool readRegistryString(HKEY root, const char* subkey, const char* valueName, st
   char buffer[MAX_PATH + 1] = {};
   DWORD size = MAX_PATH;
   DWORD type = 0;
-  const LONG rc = RegQueryValueExA(key, valueName, nullptr, &type,
-                                   reinterpret_cast<BYTE*>(buffer), &size);
+  const LONG rc = RegQueryValueExA(key, valueName, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &size);
   RegCloseKey(key);
   if (rc != ERROR_SUCCESS || (type != REG_SZ && type != REG_EXPAND_SZ)) return false;
   buffer[size < MAX_PATH ? size : MAX_PATH] = '\0';
@@ -33,8 +32,7 @@ PdfReaderCommandOptions::PdfReaderCommandOptions() {
     defaultReaderExists_ = true;
     acrobatIsDefault_ = assocPdfReader_ == kAcrobatDocClass;
   }
-  if (readRegistryString(HKEY_CLASSES_ROOT, "Software\\Adobe\\Acrobat\\Exe", nullptr,
-                         acrobatExe_)) {
+  if (readRegistryString(HKEY_CLASSES_ROOT, "Software\\Adobe\\Acrobat\\Exe", nullptr, acrobatExe_)) {
     acrobatReaderExists_ = true;
     acrobatExePath_ = commandPathFolder(acrobatExe_);
     if (acrobatIsDefault_ || !defaultReaderExists_) useAcrobatReader_ = true;
@@ -69,12 +67,11 @@ int PdfReaderCommandOptions::launch(ViewerCommand command, const std::string& fi
   }
   std::fclose(f);
   lastCall_ = viewerShellCall(command, file, useAcrobatReader_, acrobatExe_);
-  const std::string target =
-      useAcrobatReader_ ? lastCall_.target : "\"" + lastCall_.target + "\"";
-  const HINSTANCE rc = ShellExecuteA(
-      nullptr, lastCall_.verb.c_str(), target.c_str(),
-      lastCall_.parameters.empty() ? nullptr : lastCall_.parameters.c_str(),
-      lastCall_.directory.empty() ? nullptr : lastCall_.directory.c_str(), SW_SHOWNORMAL);
+  const std::string target = useAcrobatReader_ ? lastCall_.target : "\"" + lastCall_.target + "\"";
+  const HINSTANCE rc =
+      ShellExecuteA(nullptr, lastCall_.verb.c_str(), target.c_str(),
+                    lastCall_.parameters.empty() ? nullptr : lastCall_.parameters.c_str(),
+                    lastCall_.directory.empty() ? nullptr : lastCall_.directory.c_str(), SW_SHOWNORMAL);
   const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(rc));
   if (const char* text = shellExecuteErrorText(code)) {
     fail(text);

@@ -68,9 +68,7 @@ class PdfViewerProxy : public PdfReaderCommandOptions, public App::ReportLaunche
   void setMode(uint32_t mode) { mode_ = mode; }
   uint32_t mode() const { return mode_; }
   int run(const std::string& file) override;
-  bool getError(std::string& text) const override {
-    return PdfReaderCommandOptions::getError(text);
-  }
+  bool getError(std::string& text) const override { return PdfReaderCommandOptions::getError(text); }
 
  private:
   uint32_t mode_;

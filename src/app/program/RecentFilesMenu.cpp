@@ -11,8 +11,7 @@ constexpr uint32_t kEntries = 4;
 constexpr size_t kMaxItemText = 259;
 }  // namespace
 
-RecentFilesMenu::RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint32_t lastId,
-                                 const std::string& listPath)
+RecentFilesMenu::RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint32_t lastId, const std::string& listPath)
     : menu_(menu), owner_(owner), firstId_(firstId), lastId_(lastId), list_(listPath, kEntries) {
   PV_ASSERT(lastId_ - firstId_ + 1 == kEntries);
   initMenu();

@@ -16,8 +16,7 @@ class RecentFilesMenu {
  public:
   // The items firstId..lastId (four of them) of menu; owner's menu bar is redrawn
   // after each change (none: no redraw).
-  RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint32_t lastId,
-                  const std::string& listPath);
+  RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint32_t lastId, const std::string& listPath);
 
   void initMenu();
   // The path of entry index (0 to 3); "<Empty>" for an empty one.

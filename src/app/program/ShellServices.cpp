@@ -14,13 +14,11 @@ std::string programFolder() {
 }
 
 Report::ReportLogo loadReportLogo(HINSTANCE module, int resourceId) {
-  HANDLE image = LoadImageA(module, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0,
-                            LR_CREATEDIBSECTION);
+  HANDLE image = LoadImageA(module, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
   if (!image) return Report::ReportLogo();
   DIBSECTION dib = {};
   Report::ReportLogo logo;
-  if (GetObjectA(image, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBitsPixel == 24 &&
-      dib.dsBm.bmBits) {
+  if (GetObjectA(image, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBitsPixel == 24 && dib.dsBm.bmBits) {
     const LONG height = dib.dsBmih.biHeight;
     logo = GUI::logoFromDib24(static_cast<const uint8_t*>(dib.dsBm.bmBits), dib.dsBm.bmWidth,
                               height < 0 ? -height : height, height > 0);
@@ -46,16 +44,13 @@ void ConsoleUi::tell(Kind kind, const std::string& caption, const std::string& t
   for (char& c : line) {
     if (c == '\n') c = ' ';
   }
-  writeStd(STD_ERROR_HANDLE, std::string("palvermontine: ") + level + ": " + caption + ": " +
-                                 line + "\n");
+  writeStd(STD_ERROR_HANDLE, std::string("palvermontine: ") + level + ": " + caption + ": " + line + "\n");
 }
 
 void ConsoleUi::where(const std::string& line) { writeStd(STD_OUTPUT_HANDLE, line + "\n"); }
 
 void MessageBoxUi::tell(Kind kind, const std::string& caption, const std::string& text) {
-  const UINT icon = kind == TELL_ERROR     ? MB_ICONERROR
-                    : kind == TELL_WARNING ? MB_ICONEXCLAMATION
-                                      : MB_ICONINFORMATION;
+  const UINT icon = kind == TELL_ERROR ? MB_ICONERROR : kind == TELL_WARNING ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
   MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | icon | MB_TASKMODAL);
 }
 

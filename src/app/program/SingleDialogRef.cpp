@@ -14,8 +14,7 @@ void activateSingleWindow(void* handle) {
   ShowWindow(window, IsIconic(window) ? SW_RESTORE : SW_SHOW);
   HWND parent = GetParent(window);
   char className[32] = {};
-  if (parent && GetClassNameA(parent, className, sizeof className) &&
-      lstrcmpiA(className, "MDIClient") == 0) {
+  if (parent && GetClassNameA(parent, className, sizeof className) && lstrcmpiA(className, "MDIClient") == 0) {
     SendMessageA(parent, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(window), 0);
   } else {
     SetActiveWindow(window);

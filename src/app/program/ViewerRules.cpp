@@ -52,10 +52,7 @@ ShellCall viewerShellCall(ViewerCommand command, const std::string& file, bool u
       call.target = call.target.substr(1, call.target.find('"', 1) - 1);
     }
     call.directory = commandPathFolder(acrobatExe);
-    call.parameters = (command == VIEW_PRINT          ? "/p "
-                       : command == VIEW_PRINT_HIDDEN ? "/p /h "
-                                                      : "") +
-                      quoted;
+    call.parameters = (command == VIEW_PRINT ? "/p " : command == VIEW_PRINT_HIDDEN ? "/p /h " : "") + quoted;
   } else {
     call.verb = command == VIEW_OPEN ? "open" : "print";
     call.target = file;

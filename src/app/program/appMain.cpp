@@ -97,8 +97,7 @@ int32_t runProgram(zProgram* app) {
   // The main window joins the program in its next stage; until then a GUI start
   // says what the command line did.
   const std::string text = (batch.caption().empty() ? appName : batch.caption()) + "\n\n" +
-                           (boxUi.lines().empty() ? std::string("Nothing was written.")
-                                                  : boxUi.lines());
+                           (boxUi.lines().empty() ? std::string("Nothing was written.") : boxUi.lines());
   MessageBoxA(nullptr, text.c_str(), appName.c_str(), MB_OK | MB_ICONINFORMATION | MB_TASKMODAL);
   return code;
 }

@@ -45,17 +45,14 @@ Options::Options(const std::vector<OptionsSpec>& specs, const char* commandLine)
   if (commandLine && *commandLine) parseText(commandLine);
 }
 
-Options::Options(const std::vector<OptionsSpec>& specs, int argc, const char* const* argv)
-    : opts_(specs) {
+Options::Options(const std::vector<OptionsSpec>& specs, int argc, const char* const* argv) : opts_(specs) {
   PV_ASSERT(!opts_.empty());
   std::vector<std::string> words;
   for (int i = 1; i < argc; ++i) words.emplace_back(argv[i] ? argv[i] : "");
   parseWords(words);
 }
 
-void Options::parseText(const std::string& text) {
-  parseWords(splitCommandLine(text, &unclosedQuote_));
-}
+void Options::parseText(const std::string& text) { parseWords(splitCommandLine(text, &unclosedQuote_)); }
 
 void Options::parseWords(const std::vector<std::string>& words) {
   int32_t pendingBinary = -1;

@@ -79,21 +79,16 @@ zPushButton::zPushButton(zWindow* parent, zSizer* sizer, uint32_t style, const c
   create();
 }
 
-zPushButton::zPushButton(zWindow* parent, int32_t id) : zButton(parent, id) {
-  setTypeBit(zTypePushButton);
-}
+zPushButton::zPushButton(zWindow* parent, int32_t id) : zButton(parent, id) { setTypeBit(zTypePushButton); }
 
-zDefPushButton::zDefPushButton(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
-                               int32_t id)
+zDefPushButton::zDefPushButton(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
     : zButton(parent, sizer, style, text, id) {
   setTypeBit(zTypeDefPushButton);
   style_ |= BS_DEFPUSHBUTTON;
   create();
 }
 
-zDefPushButton::zDefPushButton(zWindow* parent, int32_t id) : zButton(parent, id) {
-  setTypeBit(zTypeDefPushButton);
-}
+zDefPushButton::zDefPushButton(zWindow* parent, int32_t id) : zButton(parent, id) { setTypeBit(zTypeDefPushButton); }
 
 // ---------------------------------------------------------------- check box
 
@@ -104,8 +99,7 @@ zCheckBox::zCheckBox(zWindow* parent, zSizer* sizer, uint32_t style, const char*
   create();
 }
 
-zCheckBox::zCheckBox(zWindow* parent, int32_t id)
-    : zButton(parent, id), bound_(nullptr), bindKind_(0) {
+zCheckBox::zCheckBox(zWindow* parent, int32_t id) : zButton(parent, id), bound_(nullptr), bindKind_(0) {
   setTypeBit(zTypeCheckBox);
 }
 
@@ -114,9 +108,7 @@ zCheckBox::zCheckBox(zWindow* parent, int32_t id, int* bound) : zCheckBox(parent
   loadData();
 }
 
-int zCheckBox::checked() const {
-  return handle_ ? static_cast<int>(SendMessageA(handle_, BM_GETCHECK, 0, 0)) : 0;
-}
+int zCheckBox::checked() const { return handle_ ? static_cast<int>(SendMessageA(handle_, BM_GETCHECK, 0, 0)) : 0; }
 
 void zCheckBox::setCheck(int state) {
   if (handle_) SendMessageA(handle_, BM_SETCHECK, static_cast<WPARAM>(state), 0);
@@ -150,13 +142,9 @@ zRadioButton::zRadioButton(zWindow* parent, zSizer* sizer, uint32_t style, const
   create();
 }
 
-zRadioButton::zRadioButton(zWindow* parent, int32_t id) : zButton(parent, id) {
-  setTypeBit(zTypeRadioButton);
-}
+zRadioButton::zRadioButton(zWindow* parent, int32_t id) : zButton(parent, id) { setTypeBit(zTypeRadioButton); }
 
-int zRadioButton::checked() const {
-  return handle_ ? static_cast<int>(SendMessageA(handle_, BM_GETCHECK, 0, 0)) : 0;
-}
+int zRadioButton::checked() const { return handle_ ? static_cast<int>(SendMessageA(handle_, BM_GETCHECK, 0, 0)) : 0; }
 
 void zRadioButton::setCheck(int state) {
   if (handle_) SendMessageA(handle_, BM_SETCHECK, static_cast<WPARAM>(state), 0);
@@ -170,6 +158,4 @@ zGroupBox::zGroupBox(zWindow* parent, zSizer* sizer, uint32_t style, const char*
   create();
 }
 
-zGroupBox::zGroupBox(zWindow* parent, int32_t id) : zButton(parent, id) {
-  setTypeBit(zTypeGroupBox);
-}
+zGroupBox::zGroupBox(zWindow* parent, int32_t id) : zButton(parent, id) { setTypeBit(zTypeGroupBox); }

@@ -228,8 +228,7 @@ void zControl::takeOverPlaceholder(zWindow* placeholder) {
       if (child != this) order.push_back(child == placeholder ? this : child);
     }
   }
-  while (parent_->children().removeFirst()) {
-  }
+  while (parent_->children().removeFirst()) {}
   for (zWindow* child : order) parent_->children().append(child);
 
   handle_ = placeholder->handle();
@@ -299,8 +298,8 @@ void zControl::attachNative() {
   if (windowMap()) windowMap()->add(handle_, this);
   const LONG_PTR current = GetWindowLongPtrA(handle_, GWLP_WNDPROC);
   if (current == reinterpret_cast<LONG_PTR>(&zControlProc)) return;
-  savedProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&zControlProc)));
+  savedProc_ =
+      reinterpret_cast<WNDPROC>(SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&zControlProc)));
 }
 
 zControl::~zControl() {
@@ -334,8 +333,8 @@ void zControl::create() {
   createNative(parent_ ? parent_->handle() : nullptr,
                reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), text_);
   if (handle_) {
-    savedProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&zControlProc)));
+    savedProc_ =
+        reinterpret_cast<WNDPROC>(SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&zControlProc)));
   } else {
     zReportControlFault("CreateWindowEx of class \"%s\" for control %d failed (error %lu)",
                         static_cast<const char*>(className_), static_cast<int>(id_),
@@ -371,8 +370,7 @@ void zControl::show(int cmd) {
 
 LRESULT zControl::defProc(zEvent* event) {
   if (!event) return 0;
-  if (savedProc_)
-    return CallWindowProcA(savedProc_, event->window_, event->message_, event->wParam_, event->lParam_);
+  if (savedProc_) return CallWindowProcA(savedProc_, event->window_, event->message_, event->wParam_, event->lParam_);
   return DefWindowProcA(event->window_, event->message_, event->wParam_, event->lParam_);
 }
 
@@ -412,16 +410,15 @@ void zControl::addCtrlNotify(const zEventHandler& handler, uint32_t code) {
 
 bool zControl::removeCtrlNotify(const zEventHandler& handler, uint32_t code) {
   if (!parent_ || !parent_->commandList()) return false;
-  const zEvent event(reinterpret_cast<LPARAM>(handle_),
-                     MAKEWPARAM(static_cast<WORD>(id_), static_cast<WORD>(code)), WM_COMMAND,
-                     parent_->handle());
+  const zEvent event(reinterpret_cast<LPARAM>(handle_), MAKEWPARAM(static_cast<WORD>(id_), static_cast<WORD>(code)),
+                     WM_COMMAND, parent_->handle());
   return parent_->commandList()->removeFirst(event, handler);
 }
 
 // ---------------------------------------------------------------- generic controls
 
-zGenericControl::zGenericControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
-                                 int32_t id, const char* className, HMODULE module)
+zGenericControl::zGenericControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
+                                 const char* className, HMODULE module)
     : zControl(parent, sizer, style, text, id, className), superClass_(nullptr), module_(module) {
   kind_ = zKindGeneric;
   create();
@@ -448,8 +445,8 @@ zGenericControl::~zGenericControl() {
 void zGenericControl::create() {
   superClass_ = zSuperClassSlist::find(className_);
   if (!superClass_) {
-    zReportControlFault("no superclass \"%s\" registered for control %d",
-                        static_cast<const char*>(className_), static_cast<int>(id_));
+    zReportControlFault("no superclass \"%s\" registered for control %d", static_cast<const char*>(className_),
+                        static_cast<int>(id_));
     return;
   }
   className_ = superClass_->name();
@@ -459,10 +456,9 @@ void zGenericControl::create() {
   const int32_t w = sizer_ ? sizer_->width() : 0;
   const int32_t h = sizer_ ? sizer_->height() : 0;
   const HINSTANCE instance = module_ ? module_ : (zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr));
-  handle_ = CreateWindowExA(exStyle_, className_, text_, style_, x, y, w, h,
-                            parent_ ? parent_->handle() : nullptr,
-                            reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))),
-                            instance, nullptr);
+  handle_ =
+      CreateWindowExA(exStyle_, className_, text_, style_, x, y, w, h, parent_ ? parent_->handle() : nullptr,
+                      reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), instance, nullptr);
   if (!handle_) {
     zReportControlFault("CreateWindowEx of class \"%s\" for control %d failed (error %lu)",
                         static_cast<const char*>(className_), static_cast<int>(id_),
@@ -480,7 +476,7 @@ void zGenericControl::create() {
 LRESULT zGenericControl::defProc(zEvent* event) {
   if (!event) return 0;
   if (superClass_ && superClass_->classProcedure())
-    return CallWindowProcA(superClass_->classProcedure(), event->window_, event->message_,
-                           event->wParam_, event->lParam_);
+    return CallWindowProcA(superClass_->classProcedure(), event->window_, event->message_, event->wParam_,
+                           event->lParam_);
   return DefWindowProcA(event->window_, event->message_, event->wParam_, event->lParam_);
 }

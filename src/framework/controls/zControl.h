@@ -109,8 +109,8 @@ class zControl : public zChildWin {
 // registerSuperClass). A class name without a record creates nothing (reported).
 class zGenericControl : public zControl {
  public:
-  zGenericControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
-                  const char* className, HMODULE module = nullptr);
+  zGenericControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id, const char* className,
+                  HMODULE module = nullptr);
   zGenericControl(zWindow* parent, int32_t id);
   ~zGenericControl() override;
 

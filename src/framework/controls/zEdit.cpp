@@ -20,8 +20,7 @@ zEditBase::zEditBase(zWindow* parent, zSizer* sizer, uint32_t style, const char*
   setTypeBit(zTypeEditBase);
   kind_ = zKindEdit;
   cursor_.setHandle(LoadCursor(nullptr, IDC_IBEAM));
-  if ((style_ & WS_BORDER) && LOBYTE(LOWORD(GetVersion())) > 3)
-    exStyle_ = WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE;
+  if ((style_ & WS_BORDER) && LOBYTE(LOWORD(GetVersion())) > 3) exStyle_ = WS_EX_CLIENTEDGE | WS_EX_WINDOWEDGE;
 }
 
 zEditBase::zEditBase(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)

@@ -32,8 +32,7 @@ BOOL CALLBACK zInvalidateWindowCallback(HWND window, LPARAM) {
 // ---------------------------------------------------------------- list boxes
 
 zListBoxBase::zListBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zControl(parent, sizer, style, text, id, "listbox"), bound_(nullptr), bindKind_(0),
-      bindFlags_(0), widest_(0) {
+    : zControl(parent, sizer, style, text, id, "listbox"), bound_(nullptr), bindKind_(0), bindFlags_(0), widest_(0) {
   setTypeBit(zTypeListBoxBase);
   kind_ = zKindListBox;
   style_ |= WS_CHILD | WS_VISIBLE;
@@ -193,16 +192,14 @@ int zListBoxBase::loadData() {
 }
 
 zListBox::zListBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zListBoxBase(parent, sizer, style != 0 ? style : LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER,
-                   text, id) {
+    : zListBoxBase(parent, sizer, style != 0 ? style : LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER, text, id) {
   setTypeBit(zTypeListBox);
   create();
 }
 
 zListBox::zListBox(zWindow* parent, int32_t id) : zListBoxBase(parent, id) { setTypeBit(zTypeListBox); }
 
-zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
-                                   int32_t id)
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
     : zListBoxBase(parent, sizer, (style != 0 ? style : WS_BORDER) | WS_VSCROLL | LBS_NOTIFY, text, id) {
   setTypeBit(zTypeListBoxUnsorted);
   create();
@@ -215,8 +212,11 @@ zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id) : zListBoxBase(p
 // ---------------------------------------------------------------- combo boxes
 
 zComboBoxBase::zComboBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zControl(parent, sizer, style, text, id, "combobox"), bound_(nullptr), bindKind_(0),
-      bindFlags_(0), childColor_(zBackDefault) {
+    : zControl(parent, sizer, style, text, id, "combobox"),
+      bound_(nullptr),
+      bindKind_(0),
+      bindFlags_(0),
+      childColor_(zBackDefault) {
   setTypeBit(zTypeComboBoxBase);
   kind_ = zKindComboBox;
   style_ |= WS_CHILD | WS_VISIBLE | WS_BORDER;
@@ -233,7 +233,8 @@ void zComboBoxBase::createCombo() {
   if (parent_) {
     const uint32_t parentStyle = parent_->style() & ~static_cast<uint32_t>(WS_CLIPCHILDREN);
     parent_->clearStyleBits(WS_CLIPCHILDREN);
-    if (IsWindow(parent_->handle())) SetWindowLongPtrA(parent_->handle(), GWL_STYLE, static_cast<LONG_PTR>(parentStyle));
+    if (IsWindow(parent_->handle()))
+      SetWindowLongPtrA(parent_->handle(), GWL_STYLE, static_cast<LONG_PTR>(parentStyle));
   }
   create();
 }
@@ -365,14 +366,10 @@ zComboBoxFull::zComboBoxFull(zWindow* parent, zSizer* sizer, uint32_t style, con
   createCombo();
 }
 
-zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) {
-  setTypeBit(zTypeComboBoxFull);
-}
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) { setTypeBit(zTypeComboBoxFull); }
 
-zComboBoxStatic::zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
-                                 int32_t id)
-    : zComboBoxBase(parent, sizer,
-                    style != 0 ? (style | CBS_DROPDOWNLIST) : (CBS_DROPDOWNLIST | CBS_SORT), text, id) {
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+    : zComboBoxBase(parent, sizer, style != 0 ? (style | CBS_DROPDOWNLIST) : (CBS_DROPDOWNLIST | CBS_SORT), text, id) {
   setTypeBit(zTypeComboBoxStatic);
   createCombo();
 }
@@ -389,11 +386,13 @@ zListBox::zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) 
   bindIndex(bound, flags);
 }
 
-zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zListBoxUnsorted(parent, id) {
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)
+    : zListBoxUnsorted(parent, id) {
   bindString(bound, flags);
 }
 
-zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zListBoxUnsorted(parent, id) {
+zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags)
+    : zListBoxUnsorted(parent, id) {
   bindIndex(bound, flags);
 }
 
@@ -405,7 +404,8 @@ zComboBox::zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags
   bindIndex(bound, flags);
 }
 
-zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBoxFull(parent, id) {
+zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)
+    : zComboBoxFull(parent, id) {
   bindString(bound, flags);
 }
 
@@ -413,10 +413,12 @@ zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32
   bindIndex(bound, flags);
 }
 
-zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBoxStatic(parent, id) {
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)
+    : zComboBoxStatic(parent, id) {
   bindString(bound, flags);
 }
 
-zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBoxStatic(parent, id) {
+zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags)
+    : zComboBoxStatic(parent, id) {
   bindIndex(bound, flags);
 }

@@ -63,8 +63,7 @@ zMenu::zMenu(const zResId& id) : owner_(nullptr), handle_(load(id)) {
 
 zMenu::~zMenu() {
   if (!handle_) return;
-  if (owner_ && !(owner_->flags() & zWinGone) && IsWindow(owner_->handle()) &&
-      GetMenu(owner_->handle()) == handle_)
+  if (owner_ && !(owner_->flags() & zWinGone) && IsWindow(owner_->handle()) && GetMenu(owner_->handle()) == handle_)
     SetMenu(owner_->handle(), nullptr);
   DestroyMenu(handle_);
 }
@@ -112,9 +111,9 @@ BOOL zMenu::appendPopupBitmap(zMenu* submenu, HBITMAP bitmap) {
 }
 
 BOOL zMenu::insertBitmap(uint32_t id, uint32_t position, HBITMAP bitmap) {
-  return handle_ ? InsertMenuA(handle_, position, MF_BYPOSITION | MF_BITMAP, idParam(id),
-                               reinterpret_cast<LPCSTR>(bitmap))
-                 : FALSE;
+  return handle_
+             ? InsertMenuA(handle_, position, MF_BYPOSITION | MF_BITMAP, idParam(id), reinterpret_cast<LPCSTR>(bitmap))
+             : FALSE;
 }
 
 BOOL zMenu::insertPopupBitmap(zMenu* submenu, HBITMAP bitmap, uint32_t position) {
@@ -129,8 +128,7 @@ BOOL zMenu::insertItem(uint32_t id, uint32_t position, const char* text, uint32_
 
 BOOL zMenu::insertPopup(zMenu* submenu, const char* text, uint32_t position) {
   if (!handle_ || !submenu) return FALSE;
-  return InsertMenuA(handle_, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->handle()),
-                     text);
+  return InsertMenuA(handle_, position, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->handle()), text);
 }
 
 BOOL zMenu::deleteItem(uint32_t id) { return handle_ ? DeleteMenu(handle_, id, MF_BYCOMMAND) : FALSE; }

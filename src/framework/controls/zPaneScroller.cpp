@@ -47,14 +47,18 @@ int zPaneScroller::recalc() {
 }
 
 int zPaneScroller::applyMove(bool vertical, const zScrollMove& move) {
-  zScrollInfo* info = vertical ? (window_ ? window_->vertScroll() : nullptr)
-                               : (window_ ? window_->horzScroll() : nullptr);
+  zScrollInfo* info =
+      vertical ? (window_ ? window_->vertScroll() : nullptr) : (window_ ? window_->horzScroll() : nullptr);
   if (!info) return 0;
   switch (move.kind) {
-    case zScrollMoveNone: return 0;
-    case zScrollMoveToLow: return vertical ? vertTop() : horzLeft();
-    case zScrollMoveToHigh: return vertical ? vertBottom() : horzRight();
-    case zScrollMoveBy: break;
+    case zScrollMoveNone:
+      return 0;
+    case zScrollMoveToLow:
+      return vertical ? vertTop() : horzLeft();
+    case zScrollMoveToHigh:
+      return vertical ? vertBottom() : horzRight();
+    case zScrollMoveBy:
+      break;
   }
   if (vertical)
     scrollPane(0, move.pixels, vertRect_);
@@ -66,8 +70,8 @@ int zPaneScroller::applyMove(bool vertical, const zScrollMove& move) {
 }
 
 int zPaneScroller::toEnd(bool vertical, bool high) {
-  zScrollInfo* info = vertical ? (window_ ? window_->vertScroll() : nullptr)
-                               : (window_ ? window_->horzScroll() : nullptr);
+  zScrollInfo* info =
+      vertical ? (window_ ? window_->vertScroll() : nullptr) : (window_ ? window_->horzScroll() : nullptr);
   if (!info) return 0;
   const zScrollState s = stateOf(info);
   const int32_t line = vertical ? vertLine_ : horzLine_;
@@ -83,8 +87,8 @@ int zPaneScroller::toEnd(bool vertical, bool high) {
 }
 
 int zPaneScroller::thumb(bool vertical) {
-  zScrollInfo* info = vertical ? (window_ ? window_->vertScroll() : nullptr)
-                               : (window_ ? window_->horzScroll() : nullptr);
+  zScrollInfo* info =
+      vertical ? (window_ ? window_->vertScroll() : nullptr) : (window_ ? window_->horzScroll() : nullptr);
   if (!info) return 0;
   const zScrollState s = stateOf(info);
   if (s.pos == s.prevPos) return 0;
@@ -124,8 +128,7 @@ int zPaneScroller::horzThumbPos() { return thumb(false); }
 
 // ---------------------------------------------------------------- automatic ranges
 
-zPaneScrollerAuto::zPaneScrollerAuto(zWindow* pane)
-    : zPaneScroller(pane), moveOrigin_(1), update_(1) {
+zPaneScrollerAuto::zPaneScrollerAuto(zWindow* pane) : zPaneScroller(pane), moveOrigin_(1), update_(1) {
   if (window_) window_->preferredSize(&size_);
   recalc();
 }

@@ -13,8 +13,7 @@ zPopupMenu::zPopupMenu(const zPoint& point, zWindow* owner) : zMenu(), loaded_(n
   setClientPoint(point);
 }
 
-zPopupMenu::zPopupMenu(const zPoint& point, zWindow* owner, const zResId& id)
-    : zMenu(), loaded_(nullptr) {
+zPopupMenu::zPopupMenu(const zPoint& point, zWindow* owner, const zResId& id) : zMenu(), loaded_(nullptr) {
   setTypeBit(zTypePopupMenu);
   owner_ = owner;
   if (handle_) DestroyMenu(handle_);

@@ -49,15 +49,13 @@ bool isClick(const zEvent* event) { return HIWORD(event->wParam_) == BN_CLICKED;
 // ---------------------------------------------------------------- radio group
 
 zRadioGroup::zRadioGroup(zWindow* parent, int32_t first, int32_t last)
-    : zRadioButton(parent, first), bound_(nullptr), bindFlags_(0), first_(first), last_(last),
-      current_(this) {
+    : zRadioButton(parent, first), bound_(nullptr), bindFlags_(0), first_(first), last_(last), current_(this) {
   registerRange();
   setCheck(1);
 }
 
 zRadioGroup::zRadioGroup(zWindow* parent, int32_t first, int32_t last, int32_t* bound, uint32_t flags)
-    : zRadioButton(parent, first), bound_(bound), bindFlags_(flags), first_(first), last_(last),
-      current_(this) {
+    : zRadioButton(parent, first), bound_(bound), bindFlags_(flags), first_(first), last_(last), current_(this) {
   registerRange();
   loadData();
 }
@@ -110,7 +108,12 @@ int zRadioGroup::loadData() {
 // ---------------------------------------------------------------- radio controller
 
 zRadioController::zRadioController(zWindow* parent, int32_t first, int32_t last)
-    : bound_(nullptr), bindFlags_(0), first_(first), last_(last), current_(nullptr), parent_(parent),
+    : bound_(nullptr),
+      bindFlags_(0),
+      first_(first),
+      last_(last),
+      current_(nullptr),
+      parent_(parent),
       parentHandle_(parent ? parent->handle() : nullptr) {
   if (!parent_) return;
   parent_->appendCommandNode(new zNotifyNode(static_cast<uint32_t>(first), static_cast<uint32_t>(last),
@@ -125,9 +128,13 @@ zRadioController::zRadioController(zWindow* parent, int32_t first, int32_t last)
   }
 }
 
-zRadioController::zRadioController(zWindow* parent, int32_t first, int32_t last, int32_t* bound,
-                                   uint32_t flags)
-    : bound_(bound), bindFlags_(flags), first_(first), last_(last), current_(nullptr), parent_(parent),
+zRadioController::zRadioController(zWindow* parent, int32_t first, int32_t last, int32_t* bound, uint32_t flags)
+    : bound_(bound),
+      bindFlags_(flags),
+      first_(first),
+      last_(last),
+      current_(nullptr),
+      parent_(parent),
       parentHandle_(parent ? parent->handle() : nullptr) {
   if (!parent_) return;
   parent_->appendCommandNode(new zNotifyNode(static_cast<uint32_t>(first), static_cast<uint32_t>(last),

@@ -20,10 +20,9 @@ zKeyScroll act(zKeyScrollAction action, int32_t newPos) {
 
 }  // namespace
 
-zKeyScroll zDecideKeyScroll(uint32_t key, bool ctrl, const zScrollState* vert,
-                            const zScrollState* horz) {
-  const bool vertKey = (!ctrl && (key == zKeyPageUp || key == zKeyPageDown)) ||
-                       (ctrl && (key == zKeyHome || key == zKeyEnd));
+zKeyScroll zDecideKeyScroll(uint32_t key, bool ctrl, const zScrollState* vert, const zScrollState* horz) {
+  const bool vertKey =
+      (!ctrl && (key == zKeyPageUp || key == zKeyPageDown)) || (ctrl && (key == zKeyHome || key == zKeyEnd));
   const bool horzKey = ctrl && (key == zKeyPageUp || key == zKeyPageDown);
   if (vertKey) {
     if (!vert || vert->emptyRange()) return zKeyScroll();
@@ -99,17 +98,13 @@ zScrollMove zPageMove(const zScrollState& s, int32_t pageSize) {
   return m;
 }
 
-int32_t zToLowPixels(const zScrollState& s, int32_t lineSize) {
-  return atLeastOne(lineSize) * (s.prevPos - s.low);
-}
+int32_t zToLowPixels(const zScrollState& s, int32_t lineSize) { return atLeastOne(lineSize) * (s.prevPos - s.low); }
 
 int32_t zToHighPixels(const zScrollState& s, int32_t lineSize) {
   return -(atLeastOne(lineSize) * (s.high - s.prevPos));
 }
 
-int32_t zThumbPixels(const zScrollState& s, int32_t lineSize) {
-  return atLeastOne(lineSize) * (s.prevPos - s.pos);
-}
+int32_t zThumbPixels(const zScrollState& s, int32_t lineSize) { return atLeastOne(lineSize) * (s.prevPos - s.pos); }
 
 int32_t zOriginOfPos(int32_t pos, int32_t barLineStep, int32_t lineSize) {
   return (pos / atLeastOne(barLineStep)) * atLeastOne(lineSize);

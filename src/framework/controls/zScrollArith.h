@@ -49,8 +49,7 @@ struct zKeyScroll {
 // Ctrl+Page Up and Ctrl+Page Down horizontally. A null state stands for a window without
 // that bar. Each direction is decided on its own bar: an empty vertical range stops the
 // vertical keys only, never the horizontal ones.
-zKeyScroll zDecideKeyScroll(uint32_t key, bool ctrl, const zScrollState* vert,
-                            const zScrollState* horz);
+zKeyScroll zDecideKeyScroll(uint32_t key, bool ctrl, const zScrollState* vert, const zScrollState* horz);
 
 // What a line or page scroll of a pane does.
 enum zScrollMoveKind {

@@ -26,14 +26,21 @@ int zScrollerBase::dispatchCode(UINT message, int code) {
   const bool vert = message == WM_VSCROLL;
   switch (code) {
     case SB_LINEUP:
-    case SB_LINEDOWN: return vert ? vertLine() : horzLine();
+    case SB_LINEDOWN:
+      return vert ? vertLine() : horzLine();
     case SB_PAGEUP:
-    case SB_PAGEDOWN: return vert ? vertPage() : horzPage();
-    case SB_THUMBPOSITION: return vert ? vertThumbPos() : horzThumbPos();
-    case SB_THUMBTRACK: return vert ? vertThumbTrack() : horzThumbTrack();
-    case SB_TOP: return vert ? vertTop() : horzLeft();
-    case SB_BOTTOM: return vert ? vertBottom() : horzRight();
-    default: return 1;
+    case SB_PAGEDOWN:
+      return vert ? vertPage() : horzPage();
+    case SB_THUMBPOSITION:
+      return vert ? vertThumbPos() : horzThumbPos();
+    case SB_THUMBTRACK:
+      return vert ? vertThumbTrack() : horzThumbTrack();
+    case SB_TOP:
+      return vert ? vertTop() : horzLeft();
+    case SB_BOTTOM:
+      return vert ? vertBottom() : horzRight();
+    default:
+      return 1;
   }
 }
 
@@ -59,9 +66,7 @@ int zControlScroller::scroll(zEvent* event) {
 
 // ---------------------------------------------------------------- keyboard
 
-zScrollerWKeyboard::zScrollerWKeyboard(zWindow* window) : zScrollerBase(window), attached_(false) {
-  attachKeyboard();
-}
+zScrollerWKeyboard::zScrollerWKeyboard(zWindow* window) : zScrollerBase(window), attached_(false) { attachKeyboard(); }
 
 zScrollerWKeyboard::~zScrollerWKeyboard() { detachKeyboard(); }
 
@@ -101,12 +106,25 @@ int zScrollerWKeyboard::keyDown(zEvent* event) {
   if (k.action == zKeyScrollNone) return 0;
   beforeScroll();
   switch (k.action) {
-    case zKeyScrollVertTop: vert->setPos(k.newPos); return vertTop();
-    case zKeyScrollVertBottom: vert->setPos(k.newPos); return vertBottom();
-    case zKeyScrollVertPage: vert->setPos(k.newPos); return vertPage();
-    case zKeyScrollHorzLeft: horz->setPos(k.newPos); return horzLeft();
-    case zKeyScrollHorzRight: horz->setPos(k.newPos); return horzRight();
-    case zKeyScrollHorzPage: horz->setPos(k.newPos); return horzPage();
-    default: return 0;
+    case zKeyScrollVertTop:
+      vert->setPos(k.newPos);
+      return vertTop();
+    case zKeyScrollVertBottom:
+      vert->setPos(k.newPos);
+      return vertBottom();
+    case zKeyScrollVertPage:
+      vert->setPos(k.newPos);
+      return vertPage();
+    case zKeyScrollHorzLeft:
+      horz->setPos(k.newPos);
+      return horzLeft();
+    case zKeyScrollHorzRight:
+      horz->setPos(k.newPos);
+      return horzRight();
+    case zKeyScrollHorzPage:
+      horz->setPos(k.newPos);
+      return horzPage();
+    default:
+      return 0;
   }
 }

@@ -17,8 +17,7 @@ class zBoundMember<R(Args...)> {
 
   // The object may be of a class derived from the one that declares the member function.
   template <class T, class C>
-  zBoundMember(T* object, R (C::*member)(Args...))
-      : object_(static_cast<C*>(object)), thunk_(&invoke<C>) {
+  zBoundMember(T* object, R (C::*member)(Args...)) : object_(static_cast<C*>(object)), thunk_(&invoke<C>) {
     static_assert(std::is_base_of<C, T>::value, "the member function must belong to the object");
     static_assert(sizeof(member) <= sizeof(member_), "member function pointer too large");
     std::memset(member_, 0, sizeof member_);
@@ -31,8 +30,7 @@ class zBoundMember<R(Args...)> {
 
   // Same object and same member function.
   bool operator==(const zBoundMember& o) const {
-    return object_ == o.object_ && thunk_ == o.thunk_ &&
-           std::memcmp(member_, o.member_, sizeof member_) == 0;
+    return object_ == o.object_ && thunk_ == o.thunk_ && std::memcmp(member_, o.member_, sizeof member_) == 0;
   }
   bool operator!=(const zBoundMember& o) const { return !(*this == o); }
 

@@ -10,8 +10,7 @@ void zChildWin::initChild(int32_t id) {
   id_ = id;
 }
 
-zChildWin::zChildWin(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
-    : zWindow(parent, sizer, style) {
+zChildWin::zChildWin(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id) : zWindow(parent, sizer, style) {
   initChild(id);
 }
 
@@ -37,8 +36,8 @@ void zChildWin::show(int cmd) {
     const zDimension size(client.right - client.left, client.bottom - client.top);
     if (parent_->sizer()) parent_->sizer()->setExtent(size);
     if (sizer_) {
-      const uint32_t packed = (static_cast<uint32_t>(size.width()) & 0xFFFFu) |
-                              (static_cast<uint32_t>(size.height()) & 0xFFFFu) << 16;
+      const uint32_t packed =
+          (static_cast<uint32_t>(size.width()) & 0xFFFFu) | (static_cast<uint32_t>(size.height()) & 0xFFFFu) << 16;
       sizer_->parentSized(this, packed);
     }
     if (parent_->sizer() && (parent_->flags() & zWinShown))

@@ -13,16 +13,14 @@ zPlist*& typeList() {
 
 bool equalIgnoringCase(const char* a, const char* b) {
   for (; *a && *b; ++a, ++b) {
-    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b)))
-      return false;
+    if (std::tolower(static_cast<unsigned char>(*a)) != std::tolower(static_cast<unsigned char>(*b))) return false;
   }
   return *a == *b;
 }
 
 }  // namespace
 
-zControlType::zControlType(const char* name, zControlCreator creator)
-    : name_(name), creator_(creator) {
+zControlType::zControlType(const char* name, zControlCreator creator) : name_(name), creator_(creator) {
   if (!typeList()) typeList() = new zPlist;
   typeList()->append(this);
 }

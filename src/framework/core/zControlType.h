@@ -10,8 +10,7 @@ class zWindow;
 class zSizer;
 
 // parent, sizer (owned by the new control), style, title characters, identifier.
-using zControlCreator = zWindow* (*)(zWindow* parent, zSizer* sizer, uint32_t style,
-                                     const char* title, int32_t id);
+using zControlCreator = zWindow* (*)(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id);
 
 class zControlType {
  public:

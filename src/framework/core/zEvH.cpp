@@ -16,32 +16,32 @@ zDimension zEvent::size() const {
 
 int zEvent::isButtonDown(int n) const {
   switch (n) {
-    case 1: return static_cast<int>(wParam_ & MK_LBUTTON);
-    case 2: return static_cast<int>(wParam_ & MK_RBUTTON);
-    case 3: return static_cast<int>(wParam_ & MK_MBUTTON);
-    default: return 0;
+    case 1:
+      return static_cast<int>(wParam_ & MK_LBUTTON);
+    case 2:
+      return static_cast<int>(wParam_ & MK_RBUTTON);
+    case 3:
+      return static_cast<int>(wParam_ & MK_MBUTTON);
+    default:
+      return 0;
   }
 }
 
 bool zEvent::isMouseButton(int n) const {
   switch (n) {
     case 1:
-      return message_ == WM_LBUTTONUP || message_ == WM_LBUTTONDOWN ||
-             message_ == WM_LBUTTONDBLCLK;
+      return message_ == WM_LBUTTONUP || message_ == WM_LBUTTONDOWN || message_ == WM_LBUTTONDBLCLK;
     case 2:
-      return message_ == WM_RBUTTONUP || message_ == WM_RBUTTONDOWN ||
-             message_ == WM_RBUTTONDBLCLK;
+      return message_ == WM_RBUTTONUP || message_ == WM_RBUTTONDOWN || message_ == WM_RBUTTONDBLCLK;
     case 3:
-      return message_ == WM_MBUTTONUP || message_ == WM_MBUTTONDOWN ||
-             message_ == WM_MBUTTONDBLCLK;
+      return message_ == WM_MBUTTONUP || message_ == WM_MBUTTONDOWN || message_ == WM_MBUTTONDBLCLK;
     default:
       return false;
   }
 }
 
 bool zEvent::isDoubleClick() const {
-  return message_ == WM_LBUTTONDBLCLK || message_ == WM_RBUTTONDBLCLK ||
-         message_ == WM_MBUTTONDBLCLK;
+  return message_ == WM_LBUTTONDBLCLK || message_ == WM_RBUTTONDBLCLK || message_ == WM_MBUTTONDBLCLK;
 }
 
 zEvH::zEvH() {

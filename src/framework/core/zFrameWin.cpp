@@ -20,9 +20,7 @@ zFrameWin::zFrameWin(zWindow* parent, zSizer* sizer, uint32_t style, const char*
 
 zFrameWin::zFrameWin(zWindow* parent) : zWindow(parent) { initFrame(nullptr); }
 
-zFrameWin::zFrameWin(zSizer* sizer, uint32_t style, const char* title) : zWindow(sizer, style) {
-  initFrame(title);
-}
+zFrameWin::zFrameWin(zSizer* sizer, uint32_t style, const char* title) : zWindow(sizer, style) { initFrame(title); }
 
 zFrameWin::~zFrameWin() {
   delete menu_;
@@ -90,6 +88,5 @@ void zFrameWin::applyMinimumSize(zEvent* event) const {
 
 void zFrameWin::fixMinimumSize() {
   RECT r;
-  if (IsWindow(handle_) && GetWindowRect(handle_, &r))
-    minSize_ = zDimension(r.right - r.left, r.bottom - r.top);
+  if (IsWindow(handle_) && GetWindowRect(handle_, &r)) minSize_ = zDimension(r.right - r.left, r.bottom - r.top);
 }

@@ -10,15 +10,24 @@ namespace {
 // handlers for them could never be reached.
 uint32_t handlerBitOf(UINT message) {
   switch (message) {
-    case WM_LBUTTONUP: return zHandlesButtonUp;
-    case WM_MOUSEMOVE: return zHandlesMouseMove;
-    case WM_ACTIVATE: return zHandlesActivate;
-    case WM_CLOSE: return zHandlesClose;
-    case WM_LBUTTONDOWN: return zHandlesButtonDown;
-    case WM_SETFOCUS: return zHandlesFocus;
-    case WM_SETCURSOR: return zHandlesCursor;
-    case WM_NCHITTEST: return zHandlesHitTest;
-    default: return 0;
+    case WM_LBUTTONUP:
+      return zHandlesButtonUp;
+    case WM_MOUSEMOVE:
+      return zHandlesMouseMove;
+    case WM_ACTIVATE:
+      return zHandlesActivate;
+    case WM_CLOSE:
+      return zHandlesClose;
+    case WM_LBUTTONDOWN:
+      return zHandlesButtonDown;
+    case WM_SETFOCUS:
+      return zHandlesFocus;
+    case WM_SETCURSOR:
+      return zHandlesCursor;
+    case WM_NCHITTEST:
+      return zHandlesHitTest;
+    default:
+      return 0;
   }
 }
 

@@ -5,10 +5,8 @@
 zNotifyNode::zNotifyNode(const zEventHandler& handler, UINT message, HWND window)
     : lowId_(0), highId_(65535), message_(message), windowFilter_(window), handler_(handler) {}
 
-zNotifyNode::zNotifyNode(uint32_t lowId, uint32_t highId, const zEventHandler& handler,
-                         UINT message)
-    : lowId_(lowId), highId_(highId), message_(message), windowFilter_(nullptr),
-      handler_(handler) {}
+zNotifyNode::zNotifyNode(uint32_t lowId, uint32_t highId, const zEventHandler& handler, UINT message)
+    : lowId_(lowId), highId_(highId), message_(message), windowFilter_(nullptr), handler_(handler) {}
 
 zNotifyNode::zNotifyNode(uint32_t id, const zEventHandler& handler, UINT message)
     : zNotifyNode(id, id, handler, message) {}
@@ -34,8 +32,7 @@ bool zNotifyNode::equals(const zNotifyNode& other) const {
          windowFilter_ == other.windowFilter_ && handler_ == other.handler_;
 }
 
-zCtrlNotifyNode::zCtrlNotifyNode(uint32_t id, HWND control, uint32_t code,
-                                 const zEventHandler& handler)
+zCtrlNotifyNode::zCtrlNotifyNode(uint32_t id, HWND control, uint32_t code, const zEventHandler& handler)
     : zNotifyNode(id, handler, WM_COMMAND), control_(control), code_(code) {}
 
 bool zCtrlNotifyNode::matches(const zEvent* event) const {

@@ -38,10 +38,8 @@ void readScreenMetrics(zScreenMetrics* metrics) {
   ReleaseDC(desktop, dc);
 }
 
-zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
-                   int showCommand)
-    : mail_(), windowMap_(new ziWindowMap(&ziWindowMap::handleHash, 97)),
-      registeredClasses_(new zSlist) {
+zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand)
+    : mail_(), windowMap_(new ziWindowMap(&ziWindowMap::handleHash, 97)), registeredClasses_(new zSlist) {
   OleInitialize(nullptr);
   instance_ = instance;
   prevInstance_ = prevInstance;
@@ -122,10 +120,8 @@ void zProgram::runMessageLoop() {
     if (accelerators_ && mainFrame_ && IsWindowEnabled(mainFrame_->handle()) &&
         TranslateAcceleratorA(mainFrame_->handle(), accelerators_, &msg))
       continue;
-    if (modalLoop_ == 0 && ziMDIClientWindow && TranslateMDISysAccel(ziMDIClientWindow, &msg))
-      continue;
-    if (ziCurrentModelessDialog && IsWindow(ziCurrentModelessDialog) &&
-        IsDialogMessageA(ziCurrentModelessDialog, &msg))
+    if (modalLoop_ == 0 && ziMDIClientWindow && TranslateMDISysAccel(ziMDIClientWindow, &msg)) continue;
+    if (ziCurrentModelessDialog && IsWindow(ziCurrentModelessDialog) && IsDialogMessageA(ziCurrentModelessDialog, &msg))
       continue;
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
@@ -173,9 +169,7 @@ zTimerDev* zProgram::makeTimerDev() {
   return timerDev_;
 }
 
-void zProgram::addRegisteredClass(const FLCString& name) {
-  registeredClasses_->append(new FLCString(name.copy()));
-}
+void zProgram::addRegisteredClass(const FLCString& name) { registeredClasses_->append(new FLCString(name.copy())); }
 
 bool zProgram::isRegisteredClass(const char* name) const {
   zSlistIter it(*registeredClasses_);
@@ -203,12 +197,11 @@ void zProgram::registerSuperClass(const char* name, WNDPROC procedure, const cha
   }
   zSuperClass* record = new zSuperClass(name, procedure, module);
   if (record->procedure())
-    CallWindowProcA(record->procedure(), nullptr, 0, 0,
-                    reinterpret_cast<LPARAM>(record->classProcedure()));
+    CallWindowProcA(record->procedure(), nullptr, 0, 0, reinterpret_cast<LPARAM>(record->classProcedure()));
 }
 
-int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
-                  int showCommand, void (*mainRoutine)(zProgram*)) {
+int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand,
+                  void (*mainRoutine)(zProgram*)) {
   zProgram* app = new zProgram(instance, prevInstance, commandLine, showCommand);
   zTheProgram = app;
   mainRoutine(app);

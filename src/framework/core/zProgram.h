@@ -76,11 +76,9 @@ class zProgram {
   }
   zNotifyNodeDlist* notifyList() const { return notifyList_; }
 
-  uint32_t mailSend(const char* noteText, const char* attachmentPath) {
-    return mail_.send(noteText, attachmentPath);
-  }
-  uint32_t mailSendTo(const char* noteText, const char* attachmentPath,
-                      const char* const* addresses = nullptr, uint32_t count = 0) {
+  uint32_t mailSend(const char* noteText, const char* attachmentPath) { return mail_.send(noteText, attachmentPath); }
+  uint32_t mailSendTo(const char* noteText, const char* attachmentPath, const char* const* addresses = nullptr,
+                      uint32_t count = 0) {
     return mail_.sendTo(noteText, attachmentPath, addresses, count);
   }
   uint32_t mailAvailable() const { return mail_.isAvailable(); }
@@ -139,5 +137,5 @@ void readScreenMetrics(zScreenMetrics* metrics);
 void zProgramMain(zProgram* app);
 // The entry's work: makes the application object, runs the main routine, and returns the
 // exit code of the outermost message loop. WinMain calls it with zProgramMain.
-int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine,
-                  int showCommand, void (*mainRoutine)(zProgram* app));
+int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand,
+                  void (*mainRoutine)(zProgram* app));

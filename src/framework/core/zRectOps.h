@@ -10,16 +10,10 @@
 namespace zRectOps {
 
 // The larger (smaller) x and the larger (smaller) y of two points, each taken separately.
-inline zPoint maxOf(const zPoint& a, const zPoint& b) {
-  return zPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y()));
-}
-inline zPoint minOf(const zPoint& a, const zPoint& b) {
-  return zPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y()));
-}
+inline zPoint maxOf(const zPoint& a, const zPoint& b) { return zPoint(std::max(a.x(), b.x()), std::max(a.y(), b.y())); }
+inline zPoint minOf(const zPoint& a, const zPoint& b) { return zPoint(std::min(a.x(), b.x()), std::min(a.y(), b.y())); }
 // The point moved back by dx and dy.
-inline zPoint subtract(const zPoint& p, int32_t dx, int32_t dy) {
-  return zPoint(p.x() - dx, p.y() - dy);
-}
+inline zPoint subtract(const zPoint& p, int32_t dx, int32_t dy) { return zPoint(p.x() - dx, p.y() - dy); }
 
 // With p the larger of the top-left corners and q the smaller of the bottom-right ones:
 // true when p lies left of and above q.

@@ -14,32 +14,30 @@ char* copyText(const char* s) {
 }
 }  // namespace
 
-zResId::zResId(uint32_t id)
-    : name_(nullptr), id_(id), moduleName_(nullptr), ownsName_(0), module_(nullptr) {
+zResId::zResId(uint32_t id) : name_(nullptr), id_(id), moduleName_(nullptr), ownsName_(0), module_(nullptr) {
   if (zTheProgram) moduleName_ = copyText(zTheProgram->resourceModuleName());
 }
 
-zResId::zResId(const char* name)
-    : name_(copyText(name)), id_(0), moduleName_(nullptr), ownsName_(1), module_(nullptr) {
+zResId::zResId(const char* name) : name_(copyText(name)), id_(0), moduleName_(nullptr), ownsName_(1), module_(nullptr) {
   if (zTheProgram) moduleName_ = copyText(zTheProgram->resourceModuleName());
 }
 
 zResId::zResId(uint32_t id, const char* moduleName)
-    : name_(nullptr), id_(id), moduleName_(copyText(moduleName)), ownsName_(0),
-      module_(nullptr) {}
+    : name_(nullptr), id_(id), moduleName_(copyText(moduleName)), ownsName_(0), module_(nullptr) {}
 
 zResId::zResId(const zResId& other)
-    : name_(copyText(other.name_)), id_(other.id_), moduleName_(copyText(other.moduleName_)),
-      ownsName_(other.name_ ? 1 : 0), module_(other.module_) {}
+    : name_(copyText(other.name_)),
+      id_(other.id_),
+      moduleName_(copyText(other.moduleName_)),
+      ownsName_(other.name_ ? 1 : 0),
+      module_(other.module_) {}
 
 zResId::~zResId() {
   if (ownsName_) delete[] name_;
   delete[] moduleName_;
 }
 
-LPCSTR zResId::resourceName() const {
-  return name_ ? name_ : MAKEINTRESOURCEA(static_cast<WORD>(id_));
-}
+LPCSTR zResId::resourceName() const { return name_ ? name_ : MAKEINTRESOURCEA(static_cast<WORD>(id_)); }
 
 bool zLoadFromResourceModule(const zResId& id, void (*load)(HMODULE, LPCSTR, void*), void* out) {
   if (id.moduleName()) {

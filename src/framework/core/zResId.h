@@ -40,5 +40,4 @@ class zResId {
 // LoadLibrary (a result below 32 fails: false is returned and nothing is called), the
 // load function runs on it and the module is freed again; an id with a module handle uses
 // that; otherwise the application's resource module, else the program's own instance.
-bool zLoadFromResourceModule(const zResId& id, void (*load)(HMODULE module, LPCSTR name, void* out),
-                             void* out);
+bool zLoadFromResourceModule(const zResId& id, void (*load)(HMODULE module, LPCSTR name, void* out), void* out);

@@ -8,9 +8,7 @@
 
 namespace {
 
-HINSTANCE appInstance() {
-  return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
-}
+HINSTANCE appInstance() { return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr); }
 
 bool loadFailed(HMODULE module) { return reinterpret_cast<uintptr_t>(module) < 32; }
 
@@ -54,8 +52,7 @@ zString::zString(const zResId& id, uint32_t bufferSize) {
   const HMODULE module = stringModule(id, &loaded);
   std::vector<char> buffer(bufferSize, 0);
   const UINT number = static_cast<UINT>(LOWORD(reinterpret_cast<uintptr_t>(id.resourceName())));
-  if (LoadStringA(module, number, buffer.data(), static_cast<int>(bufferSize)) > 0)
-    FLCString::operator=(buffer.data());
+  if (LoadStringA(module, number, buffer.data(), static_cast<int>(bufferSize)) > 0) FLCString::operator=(buffer.data());
   if (loaded) FreeLibrary(module);
 }
 
@@ -162,8 +159,7 @@ zIcon::zIcon(const zResId& id) : handle_(nullptr), owned_(1), resId_(id), system
 }
 
 zIcon::zIcon(uint16_t systemId)
-    : handle_(LoadIconA(nullptr, MAKEINTRESOURCEA(systemId))), owned_(0), resId_(0u, nullptr),
-      systemId_(systemId) {}
+    : handle_(LoadIconA(nullptr, MAKEINTRESOURCEA(systemId))), owned_(0), resId_(0u, nullptr), systemId_(systemId) {}
 
 zIcon::zIcon(const char* file) : handle_(nullptr), owned_(0), resId_(0u, nullptr), systemId_(0) {
   const HICON icon = ExtractIconA(appInstance(), file, 0);
@@ -173,8 +169,7 @@ zIcon::zIcon(const char* file) : handle_(nullptr), owned_(0), resId_(0u, nullptr
   }
 }
 
-zIcon::zIcon(const zIcon& other)
-    : handle_(nullptr), owned_(0), resId_(other.resId_), systemId_(other.systemId_) {
+zIcon::zIcon(const zIcon& other) : handle_(nullptr), owned_(0), resId_(other.resId_), systemId_(other.systemId_) {
   if (systemId_) {
     handle_ = LoadIconA(nullptr, MAKEINTRESOURCEA(systemId_));
   } else if (other.handle_) {

@@ -5,17 +5,14 @@
 zScrollInfo::zScrollInfo(zWindow* owner) : zScrollInfo(owner, SB_VERT) {}
 
 zScrollInfo::zScrollInfo(zWindow* owner, int bar)
-    : low_(0), high_(100), pageStep_(10), lineStep_(1), pos_(0), prevPos_(0), bar_(bar),
-      owner_(owner) {}
+    : low_(0), high_(100), pageStep_(10), lineStep_(1), pos_(0), prevPos_(0), bar_(bar), owner_(owner) {}
 
 void zScrollInfo::setRange(int32_t low, int32_t high) {
   low_ = low;
   high_ = high;
   if (owner_ && IsWindow(owner_->handle())) {
-    const uint32_t packed = (static_cast<uint32_t>(low) & 0xFFFFu) |
-                            (static_cast<uint32_t>(high) & 0xFFFFu) << 16;
-    PostMessageA(owner_->handle(), zMsgScrollRange, static_cast<WPARAM>(bar_),
-                 static_cast<LPARAM>(packed));
+    const uint32_t packed = (static_cast<uint32_t>(low) & 0xFFFFu) | (static_cast<uint32_t>(high) & 0xFFFFu) << 16;
+    PostMessageA(owner_->handle(), zMsgScrollRange, static_cast<WPARAM>(bar_), static_cast<LPARAM>(packed));
   }
 }
 
@@ -58,8 +55,7 @@ void zScrollInfo::applyToBar(int32_t n) {
   }
 }
 
-void zScrollInfo::set(const zRange* range, int32_t pos, int32_t lineStep, int32_t pageStep,
-                      int32_t prevPos) {
+void zScrollInfo::set(const zRange* range, int32_t pos, int32_t lineStep, int32_t pageStep, int32_t prevPos) {
   if (range) setRange(range->low, range->high);
   if (lineStep >= 0) lineStep_ = lineStep;
   if (pageStep >= 0) pageStep_ = pageStep;

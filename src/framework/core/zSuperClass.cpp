@@ -12,8 +12,11 @@ zSuperClassSlist& storage() {
 }  // namespace
 
 zSuperClass::zSuperClass(const char* name, WNDPROC procedure, HMODULE module)
-    : name_(name ? name : ""), classProc_(nullptr), superProc_(procedure),
-      superProcCopy_(procedure), instance_(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr)),
+    : name_(name ? name : ""),
+      classProc_(nullptr),
+      superProc_(procedure),
+      superProcCopy_(procedure),
+      instance_(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr)),
       module_(module) {
   WNDCLASSA wc;
   if (GetClassInfoA(nullptr, name_, &wc)) classProc_ = wc.lpfnWndProc;

@@ -23,13 +23,17 @@ class zTaskDev {
   // Queues a task at the end.
   void add(const zTaskHandler& task);
   template <class T, class C>
-  void add(T* object, int (C::*member)()) { add(zTaskHandler(object, member)); }
+  void add(T* object, int (C::*member)()) {
+    add(zTaskHandler(object, member));
+  }
   // One idle pass: each task runs once; finished tasks leave the queue.
   void idle();
   // Unlinks every task that is this handler (object and member function).
   void remove(const zTaskHandler& task);
   template <class T, class C>
-  void remove(T* object, int (C::*member)()) { remove(zTaskHandler(object, member)); }
+  void remove(T* object, int (C::*member)()) {
+    remove(zTaskHandler(object, member));
+  }
   // After the main frame's WM_DESTROY no idle pass runs.
   void switchOff() { enabled_ = 0; }
   bool isEnabled() const { return enabled_ != 0; }

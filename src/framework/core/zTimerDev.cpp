@@ -30,8 +30,7 @@ zTimer::~zTimer() {
 // ---------------------------------------------------------------- zTimerDev
 
 zTimerDev::zTimerDev()
-    : oneShots_(nullptr), periodics_(nullptr), timerId_(0), timerWindow_(nullptr),
-      tickSource_(&systemTicks) {}
+    : oneShots_(nullptr), periodics_(nullptr), timerId_(0), timerWindow_(nullptr), tickSource_(&systemTicks) {}
 
 // The window is remembered from SetTimer rather than asked of the main frame object,
 // which may already be gone when the application ends.

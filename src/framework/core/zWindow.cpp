@@ -11,8 +11,7 @@
 #include "framework/core/ziWindowMap.h"
 
 zWindowDlist::~zWindowDlist() {
-  while (zPlist::removeFirst()) {
-  }
+  while (zPlist::removeFirst()) {}
 }
 
 // ---------------------------------------------------------------- construction
@@ -139,9 +138,8 @@ void zWindow::createNative(HWND parentHandle, HMENU menuOrId, const char* title)
   const int32_t y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
   const int32_t w = sizer_ ? sizer_->width() : CW_USEDEFAULT;
   const int32_t h = sizer_ ? sizer_->height() : CW_USEDEFAULT;
-  handle_ = CreateWindowExA(exStyle_, className_, title, style_, x, y, w, h, parentHandle,
-                            menuOrId, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr),
-                            nullptr);
+  handle_ = CreateWindowExA(exStyle_, className_, title, style_, x, y, w, h, parentHandle, menuOrId,
+                            zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), nullptr);
   // Messages sent during CreateWindowEx found no object and got default processing.
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
 }
@@ -180,8 +178,7 @@ int zWindow::onCommand(zEvent*) { return 0; }
 
 int zWindow::onScroll(zEvent* event) {
   // The wheel's lParam is the pointer's position, never a window.
-  const HWND sender =
-      event->message_ == WM_MOUSEWHEEL ? nullptr : reinterpret_cast<HWND>(event->lParam_);
+  const HWND sender = event->message_ == WM_MOUSEWHEEL ? nullptr : reinterpret_cast<HWND>(event->lParam_);
   if (!sender || !IsWindow(sender)) return scroller_ ? scroller_->scroll(event) : 0;
   // A sender without an object has no scroller to ask.
   zWindow* object = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(sender) : nullptr;
@@ -205,8 +202,7 @@ int zWindow::onEraseBackground(zEvent* event) {
   RECT client;
   GetClientRect(handle_, &client);
   const HGDIOBJ old = SelectObject(dc, brush);
-  PatBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top,
-         PATCOPY);
+  PatBlt(dc, client.left, client.top, client.right - client.left, client.bottom - client.top, PATCOPY);
   SelectObject(dc, old);
   DeleteObject(brush);
   if (ownDc) ReleaseDC(handle_, dc);
@@ -349,9 +345,7 @@ zDimension zWindow::sizerClientSize() const {
   return zDimension(client.right - client.left, client.bottom - client.top);
 }
 
-void zWindow::sizerMoveSize(int32_t x, int32_t y, int32_t width, int32_t height) {
-  setGeometry(x, y, width, height);
-}
+void zWindow::sizerMoveSize(int32_t x, int32_t y, int32_t width, int32_t height) { setGeometry(x, y, width, height); }
 
 bool zWindow::sizerIsComboBox() const { return hasTypeBit(zTypeComboBoxStatic) != 0; }
 
@@ -413,9 +407,7 @@ bool zWindow::sizerIsUnset() const {
   return allZero || allUnset;
 }
 
-void zWindow::moveToRect(const zRect& rect) {
-  setGeometry(rect.left(), rect.top(), rect.width(), rect.height());
-}
+void zWindow::moveToRect(const zRect& rect) { setGeometry(rect.left(), rect.top(), rect.width(), rect.height()); }
 
 zWindow* zWindow::nextSibling() {
   if (!parent_) return this;
@@ -447,8 +439,7 @@ void zWindow::setCursor(const zCursor& cursor) {
 
 void zWindow::setIcon(zIcon* icon) {
   if (!icon) return;
-  if (IsWindow(handle_))
-    SetClassLongPtrA(handle_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon->handle()));
+  if (IsWindow(handle_)) SetClassLongPtrA(handle_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon->handle()));
   icon->disown();
   delete icon;
 }
@@ -501,21 +492,19 @@ void zWindow::removeCommandNotify(const zNotifyNode& node) {
 void zWindow::removeCommandNotifyFor(const zEventHandler& handler) {
   if (!parent_ || !parent_->notifyList_) return;
   parent_->notifyList_->removeFirst(
-      zEvent(0, static_cast<WPARAM>(static_cast<uint16_t>(id_)), WM_COMMAND, parent_->handle_),
-      handler);
+      zEvent(0, static_cast<WPARAM>(static_cast<uint16_t>(id_)), WM_COMMAND, parent_->handle_), handler);
 }
 
 void zWindow::addCtrlNotify(const zEventHandler& handler, uint32_t code) {
   if (!parent_) return;
-  parent_->appendCommandNode(
-      new zCtrlNotifyNode(static_cast<uint16_t>(id_), handle_, code, handler));
+  parent_->appendCommandNode(new zCtrlNotifyNode(static_cast<uint16_t>(id_), handle_, code, handler));
 }
 
 void zWindow::removeCtrlNotify(const zEventHandler& handler, uint32_t code) {
   if (!parent_ || !parent_->commandList_) return;
   const WPARAM wParam = MAKEWPARAM(static_cast<uint16_t>(id_), code);
-  parent_->commandList_->removeFirst(
-      zEvent(reinterpret_cast<LPARAM>(handle_), wParam, WM_COMMAND, parent_->handle_), handler);
+  parent_->commandList_->removeFirst(zEvent(reinterpret_cast<LPARAM>(handle_), wParam, WM_COMMAND, parent_->handle_),
+                                     handler);
 }
 
 void zWindow::appendCommandNode(zNotifyNode* node) {

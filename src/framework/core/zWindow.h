@@ -22,23 +22,23 @@ class zScrollerBase;
 class zWindow;
 
 // Window flags.
-constexpr uint16_t zWinSelfDeleting = 0x0001;  // deletes itself at WM_NCDESTROY
-constexpr uint16_t zWinGone = 0x0002;          // the native window is gone
-constexpr uint16_t zWinShown = 0x0004;         // shown once
+constexpr uint16_t zWinSelfDeleting = 0x0001;    // deletes itself at WM_NCDESTROY
+constexpr uint16_t zWinGone = 0x0002;            // the native window is gone
+constexpr uint16_t zWinShown = 0x0004;           // shown once
 constexpr uint16_t zWinOwnsFontObject = 0x0200;  // the font object is this window's to delete
-constexpr uint16_t zWinDestroying = 0x8000;    // the object's destructor is running
+constexpr uint16_t zWinDestroying = 0x8000;      // the object's destructor is running
 
 // Handler-flag bits: the window (or its menu) has registered handlers for the group, and
 // the window procedure searches the lists before the virtual handler.
-constexpr uint32_t zHandlesCursor = 0x0002;       // WM_SETCURSOR
-constexpr uint32_t zHandlesHitTest = 0x0004;      // WM_NCHITTEST
-constexpr uint32_t zHandlesMenu = 0x0008;         // WM_COMMAND, WM_INITMENU, WM_MENUSELECT
-constexpr uint32_t zHandlesButtonUp = 0x0010;     // WM_LBUTTONUP, WM_RBUTTONUP
-constexpr uint32_t zHandlesMouseMove = 0x0020;    // WM_MOUSEMOVE
-constexpr uint32_t zHandlesActivate = 0x0040;     // WM_ACTIVATE
-constexpr uint32_t zHandlesClose = 0x0080;        // WM_CLOSE
-constexpr uint32_t zHandlesButtonDown = 0x0100;   // WM_[LR]BUTTONDOWN, WM_[LR]BUTTONDBLCLK
-constexpr uint32_t zHandlesFocus = 0x0200;        // WM_SETFOCUS, WM_KILLFOCUS
+constexpr uint32_t zHandlesCursor = 0x0002;      // WM_SETCURSOR
+constexpr uint32_t zHandlesHitTest = 0x0004;     // WM_NCHITTEST
+constexpr uint32_t zHandlesMenu = 0x0008;        // WM_COMMAND, WM_INITMENU, WM_MENUSELECT
+constexpr uint32_t zHandlesButtonUp = 0x0010;    // WM_LBUTTONUP, WM_RBUTTONUP
+constexpr uint32_t zHandlesMouseMove = 0x0020;   // WM_MOUSEMOVE
+constexpr uint32_t zHandlesActivate = 0x0040;    // WM_ACTIVATE
+constexpr uint32_t zHandlesClose = 0x0080;       // WM_CLOSE
+constexpr uint32_t zHandlesButtonDown = 0x0100;  // WM_[LR]BUTTONDOWN, WM_[LR]BUTTONDBLCLK
+constexpr uint32_t zHandlesFocus = 0x0200;       // WM_SETFOCUS, WM_KILLFOCUS
 
 // Background colours with a meaning of their own.
 constexpr uint32_t zBackDefault = 0xFFFFFFFEu;  // -2: default processing erases
@@ -241,12 +241,17 @@ class zWindow : public zEvH, public zSizerWindow {
   int isDestroyed() const { return (flags_ & zWinGone) ? 1 : 0; }
   // Sets or clears the self-delete flag; returns the flag given.
   int deleteOnClose(int on) {
-    if (on) setFlags(zWinSelfDeleting); else clearFlags(zWinSelfDeleting);
+    if (on)
+      setFlags(zWinSelfDeleting);
+    else
+      clearFlags(zWinSelfDeleting);
     return on;
   }
   uint32_t backColorRef() const { return backColor_; }
   void moveSize(int32_t x, int32_t y, int32_t w, int32_t h) { setGeometry(x, y, w, h); }
-  void setFocus() { if (IsWindow(handle_)) SetFocus(handle_); }
+  void setFocus() {
+    if (IsWindow(handle_)) SetFocus(handle_);
+  }
   void invalidate(const RECT* rect = nullptr, int erase = 1) {
     if (IsWindow(handle_)) InvalidateRect(handle_, rect, erase ? TRUE : FALSE);
   }

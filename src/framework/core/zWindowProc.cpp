@@ -65,15 +65,30 @@ bool ziApplyScroll(zWindow* window, zEvent* event) {
   }
   if (!info) return true;
   switch (LOWORD(event->wParam_)) {
-    case SB_LINEUP: info->setPos(info->pos() - info->lineStep()); break;
-    case SB_LINEDOWN: info->setPos(info->pos() + info->lineStep()); break;
-    case SB_PAGEUP: info->setPos(info->pos() - info->pageStep()); break;
-    case SB_PAGEDOWN: info->setPos(info->pos() + info->pageStep()); break;
-    case SB_TOP: info->setPos(info->low()); break;
-    case SB_BOTTOM: info->setPos(info->high()); break;
+    case SB_LINEUP:
+      info->setPos(info->pos() - info->lineStep());
+      break;
+    case SB_LINEDOWN:
+      info->setPos(info->pos() + info->lineStep());
+      break;
+    case SB_PAGEUP:
+      info->setPos(info->pos() - info->pageStep());
+      break;
+    case SB_PAGEDOWN:
+      info->setPos(info->pos() + info->pageStep());
+      break;
+    case SB_TOP:
+      info->setPos(info->low());
+      break;
+    case SB_BOTTOM:
+      info->setPos(info->high());
+      break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: info->movePos(HIWORD(event->wParam_)); break;
-    default: break;
+    case SB_THUMBTRACK:
+      info->movePos(HIWORD(event->wParam_));
+      break;
+    default:
+      break;
   }
   return true;
 }
@@ -155,8 +170,7 @@ LRESULT ziRouteEvent(zWindow* window, zEvent* event) {
     case WM_SYSCOLORCHANGE: {
       zWindowDlistIter it(&window->children());
       while (zWindow* child = it.next())
-        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, LOWORD(event->lParam_),
-                     HIWORD(event->lParam_));
+        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, LOWORD(event->lParam_), HIWORD(event->lParam_));
       InvalidateRect(window->handle(), nullptr, TRUE);
       result = window->onEraseBackground(nullptr);
       break;

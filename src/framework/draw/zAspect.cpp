@@ -24,8 +24,7 @@ bool isAspectBrush(zBrush* brush) {
 
 // ---------------------------------------------------------------- pens
 
-ziPenAspect::ziPenAspect(zColor color, int width)
-    : ziAspect(penKind), pen_(nullptr), color_(color), width_(width) {}
+ziPenAspect::ziPenAspect(zColor color, int width) : ziAspect(penKind), pen_(nullptr), color_(color), width_(width) {}
 
 ziPenAspectDList& ziPenAspect::list() {
   static auto* aspects = new ziPenAspectDList;

@@ -9,8 +9,7 @@
 #include <cstring>
 
 zBitmap::zBitmap(int width, int height, int bitsPerPixel, int planes) {
-  handle_ = CreateBitmap(width, height, static_cast<UINT>(planes),
-                         static_cast<UINT>(bitsPerPixel), nullptr);
+  handle_ = CreateBitmap(width, height, static_cast<UINT>(planes), static_cast<UINT>(bitsPerPixel), nullptr);
 }
 
 zBitmap::zBitmap(const zResId& id) {
@@ -39,9 +38,7 @@ zBitmapCompatible::zBitmapCompatible(int width, int height, zDisplay* display) {
   handle_ = CreateCompatibleBitmap(display->hdc(), width, height);
 }
 
-zBitmapSystem::zBitmapSystem(int id) {
-  handle_ = LoadBitmapA(nullptr, MAKEINTRESOURCEA(id));
-}
+zBitmapSystem::zBitmapSystem(int id) { handle_ = LoadBitmapA(nullptr, MAKEINTRESOURCEA(id)); }
 
 // ---------------------------------------------------------------- ".bmp" files
 
@@ -131,11 +128,9 @@ std::string ziParseDIB(const uint8_t* data, size_t size, ziPackedDIB& out) {
 
   const uint32_t bits = info.biBitCount;
   if (info.biPlanes != 1) return "planes must be 1";
-  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 &&
-      (core || (bits != 16 && bits != 32)))
+  if (bits != 1 && bits != 4 && bits != 8 && bits != 24 && (core || (bits != 16 && bits != 32)))
     return "unsupported bit count";
-  if (info.biWidth < 1 || static_cast<uint32_t>(info.biWidth) > kMaxSide)
-    return "bad width";
+  if (info.biWidth < 1 || static_cast<uint32_t>(info.biWidth) > kMaxSide) return "bad width";
   // A negative height is a top-down bitmap.
   const int64_t height = info.biHeight;
   const uint32_t rows = static_cast<uint32_t>(height < 0 ? -height : height);
@@ -145,10 +140,8 @@ std::string ziParseDIB(const uint8_t* data, size_t size, ziPackedDIB& out) {
   const bool rle = compression == BI_RLE8 || compression == BI_RLE4;
   if (compression == BI_RLE8 && bits != 8) return "RLE8 needs 8 bits per pixel";
   if (compression == BI_RLE4 && bits != 4) return "RLE4 needs 4 bits per pixel";
-  if (compression == BI_BITFIELDS && bits != 16 && bits != 32)
-    return "bit fields need 16 or 32 bits per pixel";
-  if (compression != BI_RGB && !rle && compression != BI_BITFIELDS)
-    return "unsupported compression";
+  if (compression == BI_BITFIELDS && bits != 16 && bits != 32) return "bit fields need 16 or 32 bits per pixel";
+  if (compression != BI_RGB && !rle && compression != BI_BITFIELDS) return "unsupported compression";
   if (rle && height < 0) return "compressed bitmaps cannot be top-down";
 
   // The colour table: its size follows from the bit count unless the header names
@@ -181,8 +174,7 @@ std::string ziParseDIB(const uint8_t* data, size_t size, ziPackedDIB& out) {
     if (pixelOffset < bitsAt) return "pixel data overlaps the headers";
     bitsAt = pixelOffset;
   }
-  if (sizeImage > size || bitsAt > size || size - bitsAt < sizeImage)
-    return "image size larger than the file";
+  if (sizeImage > size || bitsAt > size || size - bitsAt < sizeImage) return "image size larger than the file";
   if (size - bitsAt < imageSize) return "short pixel data";
 
   info.biSizeImage = static_cast<DWORD>(imageSize);
@@ -221,10 +213,8 @@ zBitmapFile::zBitmapFile(zDisplay* display, const char* fileName) {
   ziPackedDIB dib;
   if (!tooLarge && ziParseDIB(data.data(), data.size(), dib).empty()) {
     const auto* header = reinterpret_cast<const BITMAPINFOHEADER*>(dib.bytes.data());
-    handle_ = CreateDIBitmap(display->hdc(), header, CBM_INIT,
-                             dib.bytes.data() + dib.bitsOffset,
-                             reinterpret_cast<const BITMAPINFO*>(dib.bytes.data()),
-                             DIB_RGB_COLORS);
+    handle_ = CreateDIBitmap(display->hdc(), header, CBM_INIT, dib.bytes.data() + dib.bitsOffset,
+                             reinterpret_cast<const BITMAPINFO*>(dib.bytes.data()), DIB_RGB_COLORS);
   }
   display->unlock();
 }
@@ -241,11 +231,9 @@ size_t dibBitsOffset(const BITMAPINFOHEADER* info) {
 }
 }  // namespace
 
-HGLOBAL bitmapToDIB(const zBitmap& bitmap, DWORD compression, int bitsPerPixel,
-                    HPALETTE palette) {
+HGLOBAL bitmapToDIB(const zBitmap& bitmap, DWORD compression, int bitsPerPixel, HPALETTE palette) {
   BITMAP bm;
-  if (!bitmap.handle() || GetObjectA(bitmap.handle(), sizeof bm, &bm) != sizeof bm)
-    return nullptr;
+  if (!bitmap.handle() || GetObjectA(bitmap.handle(), sizeof bm, &bm) != sizeof bm) return nullptr;
   if (!palette) palette = static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE));
   if (bitsPerPixel == 0) bitsPerPixel = bm.bmPlanes * bm.bmBitsPixel;
 
@@ -270,16 +258,15 @@ HGLOBAL bitmapToDIB(const zBitmap& bitmap, DWORD compression, int bitsPerPixel,
   if (block) {
     auto* p = static_cast<BITMAPINFOHEADER*>(GlobalLock(block));
     *p = info;
-    ok = GetDIBits(dc, bitmap.hbitmap(), 0, static_cast<UINT>(bm.bmHeight), nullptr,
-                   reinterpret_cast<BITMAPINFO*>(p), DIB_RGB_COLORS) != 0;
+    ok = GetDIBits(dc, bitmap.hbitmap(), 0, static_cast<UINT>(bm.bmHeight), nullptr, reinterpret_cast<BITMAPINFO*>(p),
+                   DIB_RGB_COLORS) != 0;
     info = *p;
     GlobalUnlock(block);
   }
   if (ok) {
     if (info.biSizeImage == 0) {
-      info.biSizeImage = static_cast<DWORD>(
-          (static_cast<uint32_t>(info.biBitCount) * info.biWidth + 31) / 32 * 4 *
-          (info.biHeight < 0 ? -info.biHeight : info.biHeight));
+      info.biSizeImage = static_cast<DWORD>((static_cast<uint32_t>(info.biBitCount) * info.biWidth + 31) / 32 * 4 *
+                                            (info.biHeight < 0 ? -info.biHeight : info.biHeight));
       if (compression != BI_RGB) info.biSizeImage += info.biSizeImage / 2;
     }
     const size_t bitsAt = dibBitsOffset(&info);
@@ -291,9 +278,8 @@ HGLOBAL bitmapToDIB(const zBitmap& bitmap, DWORD compression, int bitsPerPixel,
       block = bigger;
       auto* p = static_cast<uint8_t*>(GlobalLock(block));
       std::memcpy(p, &info, sizeof info);
-      ok = GetDIBits(dc, bitmap.hbitmap(), 0, static_cast<UINT>(bm.bmHeight),
-                     p + bitsAt, reinterpret_cast<BITMAPINFO*>(p),
-                     DIB_RGB_COLORS) != 0;
+      ok = GetDIBits(dc, bitmap.hbitmap(), 0, static_cast<UINT>(bm.bmHeight), p + bitsAt,
+                     reinterpret_cast<BITMAPINFO*>(p), DIB_RGB_COLORS) != 0;
       GlobalUnlock(block);
     }
   }
@@ -306,9 +292,8 @@ HGLOBAL bitmapToDIB(const zBitmap& bitmap, DWORD compression, int bitsPerPixel,
   return block;
 }
 
-
-void drawDIB(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int srcX, int srcY,
-             int srcWidth, int srcHeight, DWORD rop) {
+void drawDIB(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int srcX, int srcY, int srcWidth, int srcHeight,
+             DWORD rop) {
   if (!dib) {
     PatBlt(dc, x, y, width, height, rop);
     return;
@@ -316,7 +301,7 @@ void drawDIB(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int srcX,
   auto* info = static_cast<BITMAPINFOHEADER*>(GlobalLock(dib));
   if (!info) return;
   const uint8_t* bits = reinterpret_cast<const uint8_t*>(info) + dibBitsOffset(info);
-  StretchDIBits(dc, x, y, width, height, srcX, srcY, srcWidth, srcHeight, bits,
-                reinterpret_cast<BITMAPINFO*>(info), DIB_RGB_COLORS, rop);
+  StretchDIBits(dc, x, y, width, height, srcX, srcY, srcWidth, srcHeight, bits, reinterpret_cast<BITMAPINFO*>(info),
+                DIB_RGB_COLORS, rop);
   GlobalUnlock(dib);
 }

@@ -73,5 +73,5 @@ HGLOBAL bitmapToDIB(const zBitmap& bitmap, DWORD compression = BI_RGB, int bitsP
                     HPALETTE palette = nullptr);
 
 // Draws a packed DIB (StretchDIBits); without a block, PatBlt of the rectangle.
-void drawDIB(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int srcX, int srcY,
-             int srcWidth, int srcHeight, DWORD rop = SRCCOPY);
+void drawDIB(HDC dc, int x, int y, int width, int height, HGLOBAL dib, int srcX, int srcY, int srcWidth, int srcHeight,
+             DWORD rop = SRCCOPY);

@@ -2,16 +2,14 @@
 
 #include "foundation/Assert.h"
 
-zBitmapDisplay::zBitmapDisplay(zBitmap* bitmap)
-    : bitmap_(nullptr), initialBitmap_(nullptr), memory_(nullptr) {
+zBitmapDisplay::zBitmapDisplay(zBitmap* bitmap) : bitmap_(nullptr), initialBitmap_(nullptr), memory_(nullptr) {
   HDC ic = CreateICA("DISPLAY", nullptr, nullptr, nullptr);
   memory_ = CreateCompatibleDC(ic);
   if (ic) DeleteDC(ic);
   init(bitmap);
 }
 
-zBitmapDisplay::zBitmapDisplay(Context context)
-    : bitmap_(nullptr), initialBitmap_(nullptr), memory_(context.memory) {
+zBitmapDisplay::zBitmapDisplay(Context context) : bitmap_(nullptr), initialBitmap_(nullptr), memory_(context.memory) {
   init(context.bitmap);
 }
 
@@ -20,8 +18,8 @@ void zBitmapDisplay::init(zBitmap* bitmap) {
   lock();
   bitmap_ = bitmap;
   if (memory_) {
-    initialBitmap_ = bitmap && bitmap->handle() ? SelectObject(memory_, bitmap->handle())
-                                                : GetCurrentObject(memory_, OBJ_BITMAP);
+    initialBitmap_ =
+        bitmap && bitmap->handle() ? SelectObject(memory_, bitmap->handle()) : GetCurrentObject(memory_, OBJ_BITMAP);
     readMetrics(memory_);
   }
 }
@@ -53,10 +51,8 @@ zBitmap* zBitmapDisplay::selectBitmap(zBitmap* bitmap) {
   return previous;
 }
 
-void zBitmapDisplay::play(zDisplay& target, int x, int y, int width, int height, int srcX,
-                          int srcY) {
-  if (target.hdc() && memory_)
-    BitBlt(target.hdc(), x, y, width, height, memory_, srcX, srcY, SRCCOPY);
+void zBitmapDisplay::play(zDisplay& target, int x, int y, int width, int height, int srcX, int srcY) {
+  if (target.hdc() && memory_) BitBlt(target.hdc(), x, y, width, height, memory_, srcX, srcY, SRCCOPY);
 }
 
 void zBitmapDisplay::updateRect(zRect& r) { size(r); }
@@ -71,8 +67,7 @@ void zBitmapDisplay::size(zRect& r) {
 zBitmapDisplay::Context zBitmapDisplaySized::make(zDisplay* display, int width, int height) {
   PV_ASSERT(display != nullptr);
   display->lock();
-  Context context{CreateCompatibleDC(display->hdc()),
-                  new zBitmapCompatible(width, height, display)};
+  Context context{CreateCompatibleDC(display->hdc()), new zBitmapCompatible(width, height, display)};
   display->unlock();
   return context;
 }

@@ -18,10 +18,8 @@ class zBitmapDisplay : public zReadableDisplay {
   zBitmap* bitmap() const { return bitmap_; }
 
   // Copies from this bitmap into the target's context (SRCCOPY).
-  void play(zDisplay& target, int x, int y, int width, int height, int srcX = 0,
-            int srcY = 0) override;
-  void copyTo(zDisplay& target, int x, int y, int width, int height, int srcX = 0,
-              int srcY = 0) {
+  void play(zDisplay& target, int x, int y, int width, int height, int srcX = 0, int srcY = 0) override;
+  void copyTo(zDisplay& target, int x, int y, int width, int height, int srcX = 0, int srcY = 0) {
     play(target, x, y, width, height, srcX, srcY);
   }
   void updateRect(zRect& r) override;

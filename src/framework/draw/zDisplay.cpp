@@ -8,11 +8,26 @@
 #include <cstring>
 
 zDisplay::zDisplay()
-    : lockCount_(0), area_(), backColor_(255, 255, 255), textColor_(0, 0, 0),
-      currentBrush_(nullptr), currentPen_(nullptr), currentFont_(nullptr), rop2_(R2_COPYPEN),
-      mapMode_(0), kind_(baseKind), horzRes_(0), vertRes_(0), pixelsPerInchX_(0),
-      pixelsPerInchY_(0), horzSizeMM_(0), vertSizeMM_(0), backMode_(OPAQUE), bounds_(),
-      painting_(false), hdc_(nullptr) {
+    : lockCount_(0),
+      area_(),
+      backColor_(255, 255, 255),
+      textColor_(0, 0, 0),
+      currentBrush_(nullptr),
+      currentPen_(nullptr),
+      currentFont_(nullptr),
+      rop2_(R2_COPYPEN),
+      mapMode_(0),
+      kind_(baseKind),
+      horzRes_(0),
+      vertRes_(0),
+      pixelsPerInchX_(0),
+      pixelsPerInchY_(0),
+      horzSizeMM_(0),
+      vertSizeMM_(0),
+      backMode_(OPAQUE),
+      bounds_(),
+      painting_(false),
+      hdc_(nullptr) {
   pushBrush(new zBrushStock(WHITE_BRUSH));
   pushPen(new zPenStock(BLACK_PEN));
   setDefaultFont(zRCFont(DEVICE_DEFAULT_FONT));
@@ -39,10 +54,8 @@ void zDisplay::lock() {
       if (currentPen_ && currentPen_->handle()) SelectObject(hdc_, currentPen_->handle());
       SetROP2(hdc_, rop2_);
       if (mapMode_ != 0) SetMapMode(hdc_, mapMode_);
-      if (windowOrigin_ != zPoint(0, 0))
-        SetWindowOrgEx(hdc_, windowOrigin_.x(), windowOrigin_.y(), nullptr);
-      if (viewportOrigin_ != zPoint(0, 0))
-        SetViewportOrgEx(hdc_, viewportOrigin_.x(), viewportOrigin_.y(), nullptr);
+      if (windowOrigin_ != zPoint(0, 0)) SetWindowOrgEx(hdc_, windowOrigin_.x(), windowOrigin_.y(), nullptr);
+      if (viewportOrigin_ != zPoint(0, 0)) SetViewportOrgEx(hdc_, viewportOrigin_.x(), viewportOrigin_.y(), nullptr);
       if (windowExtent_.width() != 0 && windowExtent_.height() != 0)
         SetWindowExtEx(hdc_, windowExtent_.width(), windowExtent_.height(), nullptr);
       if (viewportExtent_.width() != 0 && viewportExtent_.height() != 0)
@@ -92,8 +105,7 @@ bool zDisplay::drawBitmap(zBitmap& bitmap, zPoint at, DWORD rop) {
   return true;
 }
 
-bool zDisplay::stretchBitmap(zBitmap& bitmap, zPoint at, zDimension size, DWORD rop,
-                             int stretchMode) {
+bool zDisplay::stretchBitmap(zBitmap& bitmap, zPoint at, zDimension size, DWORD rop, int stretchMode) {
   if (!hdc_) return false;
   HDC mem = CreateCompatibleDC(hdc_);
   if (!mem) return true;
@@ -105,8 +117,7 @@ bool zDisplay::stretchBitmap(zBitmap& bitmap, zPoint at, zDimension size, DWORD 
   POINT origin{0, 0};
   DPtoLP(mem, &origin, 1);
   SetStretchBltMode(hdc_, stretchMode);
-  StretchBlt(hdc_, at.x(), at.y(), size.width(), size.height(), mem, origin.x, origin.y,
-             extent.x, extent.y, rop);
+  StretchBlt(hdc_, at.x(), at.y(), size.width(), size.height(), mem, origin.x, origin.y, extent.x, extent.y, rop);
   SelectObject(mem, old);
   DeleteDC(mem);
   return true;
@@ -149,8 +160,7 @@ int zDisplay::mapMode(int mode) {
 
 namespace {
 int32_t packPoint(const zPoint& p) {
-  return static_cast<int32_t>((static_cast<uint32_t>(p.x()) & 0xFFFFu) |
-                              (static_cast<uint32_t>(p.y()) << 16));
+  return static_cast<int32_t>((static_cast<uint32_t>(p.x()) & 0xFFFFu) | (static_cast<uint32_t>(p.y()) << 16));
 }
 }  // namespace
 
@@ -341,11 +351,8 @@ void zDisplay::polyline(const POINT* points, int count) {
 }
 
 void zDisplay::frameRect(const zRect& r) {
-  const POINT points[5] = {{r.left(), r.top()},
-                           {r.right(), r.top()},
-                           {r.right(), r.bottom()},
-                           {r.left(), r.bottom()},
-                           {r.left(), r.top()}};
+  const POINT points[5] = {
+      {r.left(), r.top()}, {r.right(), r.top()}, {r.right(), r.bottom()}, {r.left(), r.bottom()}, {r.left(), r.top()}};
   polyline(points, 5);
 }
 
@@ -372,8 +379,7 @@ void CALLBACK lineDDAPoint(int x, int y, LPARAM context) {
 // The handler travels with the call itself, so nested and repeated calls are safe.
 int zDisplay::lineDDA(zPoint from, zPoint to, LineHandler handler, void* data) {
   LineDDAContext context{handler, data};
-  LineDDA(from.x(), from.y(), to.x(), to.y(), lineDDAPoint,
-          reinterpret_cast<LPARAM>(&context));
+  LineDDA(from.x(), from.y(), to.x(), to.y(), lineDDAPoint, reinterpret_cast<LPARAM>(&context));
   return 1;
 }
 
@@ -384,13 +390,12 @@ void zDisplay::selectClipRegion(zRegion* region) {
 // ---------------------------------------------------------------- metrics
 
 void zDisplay::readMetrics(HDC dc) {
-  setMetrics(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES),
-             GetDeviceCaps(dc, LOGPIXELSX), GetDeviceCaps(dc, LOGPIXELSY),
-             GetDeviceCaps(dc, HORZSIZE), GetDeviceCaps(dc, VERTSIZE));
+  setMetrics(GetDeviceCaps(dc, HORZRES), GetDeviceCaps(dc, VERTRES), GetDeviceCaps(dc, LOGPIXELSX),
+             GetDeviceCaps(dc, LOGPIXELSY), GetDeviceCaps(dc, HORZSIZE), GetDeviceCaps(dc, VERTSIZE));
 }
 
-void zDisplay::setMetrics(int32_t horzRes, int32_t vertRes, int32_t perInchX, int32_t perInchY,
-                          int32_t horzSizeMM, int32_t vertSizeMM) {
+void zDisplay::setMetrics(int32_t horzRes, int32_t vertRes, int32_t perInchX, int32_t perInchY, int32_t horzSizeMM,
+                          int32_t vertSizeMM) {
   horzRes_ = horzRes;
   vertRes_ = vertRes;
   pixelsPerInchX_ = perInchX;

@@ -24,8 +24,7 @@ class zDisplayStack : public zSlist {};
 
 class zDisplay {
  public:
-  enum Kind : int32_t { baseKind = 0, windowKind = 1, bitmapKind = 2, printerKind = 3,
-                        metafileKind = 4 };
+  enum Kind : int32_t { baseKind = 0, windowKind = 1, bitmapKind = 2, printerKind = 3, metafileKind = 4 };
   // Called for each point of lineDDA with the caller's data.
   using LineHandler = void (*)(void* data, int x, int y);
 
@@ -112,8 +111,7 @@ class zDisplay {
   zColor getPixel(int x, int y);
   int lineDDA(zPoint from, zPoint to, LineHandler handler, void* data);
   void selectClipRegion(zRegion* region);
-  bool stretchBitmap(zBitmap& bitmap, zPoint at, zDimension size, DWORD rop = SRCCOPY,
-                     int stretchMode = COLORONCOLOR);
+  bool stretchBitmap(zBitmap& bitmap, zPoint at, zDimension size, DWORD rop = SRCCOPY, int stretchMode = COLORONCOLOR);
 
   // Device metrics.
   int32_t pixelsPerInchX() const { return pixelsPerInchX_; }
@@ -131,8 +129,8 @@ class zDisplay {
 
   // Reads the six device metrics from a context.
   void readMetrics(HDC dc);
-  void setMetrics(int32_t horzRes, int32_t vertRes, int32_t perInchX, int32_t perInchY,
-                  int32_t horzSizeMM, int32_t vertSizeMM);
+  void setMetrics(int32_t horzRes, int32_t vertRes, int32_t perInchX, int32_t perInchY, int32_t horzSizeMM,
+                  int32_t vertSizeMM);
   // The window colours and brush of window and information displays.
   void useWindowColors();
   // Selects the current font, or the stock system font when there is none (so that
@@ -173,8 +171,7 @@ class zDisplay {
 class zReadableDisplay : public zDisplay {
  public:
   // Copies or plays this display's contents into a rectangle of the target.
-  virtual void play(zDisplay& target, int x, int y, int width, int height, int srcX = 0,
-                    int srcY = 0);
+  virtual void play(zDisplay& target, int x, int y, int width, int height, int srcX = 0, int srcY = 0);
 };
 
 // An information context on the screen: measuring without drawing.

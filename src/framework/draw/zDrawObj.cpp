@@ -12,11 +12,13 @@ zPen::zPen() : style_(PS_SOLID), width_(0), color_(), stockId_(0) {}
 
 zPen::zPen(zColor color, int style, int width)
     : zDrawObj(CreatePen(style, width, color.colorRef()), 0),
-      style_(style), width_(width), color_(color), stockId_(0) {}
+      style_(style),
+      width_(width),
+      color_(color),
+      stockId_(0) {}
 
 zPen::zPen(const zPen& other)
-    : zDrawObj(other), style_(other.style_), width_(other.width_), color_(other.color_),
-      stockId_(other.stockId_) {
+    : zDrawObj(other), style_(other.style_), width_(other.width_), color_(other.color_), stockId_(other.stockId_) {
   if (!other.handle_) return;
   if (other.isBorrowed())
     handle_ = other.handle_;  // stock objects are shared and never deleted
@@ -36,10 +38,16 @@ zBrush::zBrush() : kind_(solid), stockId_(0), color_(), patternBitmap_(nullptr) 
 
 zBrush::zBrush(zColor color)
     : zDrawObj(CreateSolidBrush(color.colorRef()), 0),
-      kind_(solid), stockId_(0), color_(color), patternBitmap_(nullptr) {}
+      kind_(solid),
+      stockId_(0),
+      color_(color),
+      patternBitmap_(nullptr) {}
 
 zBrush::zBrush(const zBrush& other)
-    : zDrawObj(other), kind_(other.kind_), stockId_(other.stockId_), color_(other.color_),
+    : zDrawObj(other),
+      kind_(other.kind_),
+      stockId_(other.stockId_),
+      color_(other.color_),
       patternBitmap_(other.patternBitmap_) {
   if (!other.handle_) return;
   if (other.isBorrowed())

@@ -65,7 +65,7 @@ class zBrush : public zDrawObj {
  public:
   enum : int32_t { solid = 99, pattern = 2 };
 
-  zBrush();  // no handle, black
+  zBrush();                       // no handle, black
   explicit zBrush(zColor color);  // solid
   // A copy gets a native brush of its own, of the original's kind.
   zBrush(const zBrush& other);

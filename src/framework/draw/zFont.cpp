@@ -7,9 +7,8 @@
 
 // ---------------------------------------------------------------- zFont
 
-void zFont::fill(const char* face, int32_t width, int32_t height, int weight, int pitch,
-                 int family, uint32_t flags, int escapement, int orientation, int charSet,
-                 int outPrecision, int clipPrecision, int quality) {
+void zFont::fill(const char* face, int32_t width, int32_t height, int weight, int pitch, int family, uint32_t flags,
+                 int escapement, int orientation, int charSet, int outPrecision, int clipPrecision, int quality) {
   LOGFONTA& lf = spec_.logFont_;
   lf.lfHeight = height >= 1 ? -height : height;
   lf.lfWidth = width;
@@ -32,18 +31,16 @@ void zFont::fill(const char* face, int32_t width, int32_t height, int weight, in
   handle_ = CreateFontIndirectA(&lf);
 }
 
-zFont::zFont(const char* face, zDimension size, int weight, int pitch, int family, uint32_t flags,
-             int escapement, int orientation, int charSet, int outPrecision, int clipPrecision,
-             int quality) {
-  fill(face, size.width(), size.height(), weight, pitch, family, flags, escapement, orientation,
-       charSet, outPrecision, clipPrecision, quality);
+zFont::zFont(const char* face, zDimension size, int weight, int pitch, int family, uint32_t flags, int escapement,
+             int orientation, int charSet, int outPrecision, int clipPrecision, int quality) {
+  fill(face, size.width(), size.height(), weight, pitch, family, flags, escapement, orientation, charSet, outPrecision,
+       clipPrecision, quality);
 }
 
-zFont::zFont(const char* face, const zPrPoint& size, int weight, int pitch, int family,
-             uint32_t flags, int escapement, int orientation, int charSet, int outPrecision,
-             int clipPrecision, int quality) {
-  fill(face, size.x(), size.y(), weight, pitch, family, flags, escapement, orientation, charSet,
-       outPrecision, clipPrecision, quality);
+zFont::zFont(const char* face, const zPrPoint& size, int weight, int pitch, int family, uint32_t flags, int escapement,
+             int orientation, int charSet, int outPrecision, int clipPrecision, int quality) {
+  fill(face, size.x(), size.y(), weight, pitch, family, flags, escapement, orientation, charSet, outPrecision,
+       clipPrecision, quality);
 }
 
 zFont::zFont(const zFontSpec& spec, zDisplay* display) : spec_(spec) {
@@ -68,18 +65,15 @@ ziRCFontImp* zRCFont::make(zFont* font) {
 
 zRCFont::zRCFont() : imp_(make(nullptr)) {}
 zRCFont::zRCFont(int stockId) : imp_(make(new zFont(stockId))) {}
-zRCFont::zRCFont(const zFontSpec& spec, zDisplay* display)
-    : imp_(make(new zFont(spec, display))) {}
-zRCFont::zRCFont(const char* face, zDimension size, int weight, int pitch, int family,
-                 uint32_t flags, int escapement, int orientation, int charSet, int outPrecision,
-                 int clipPrecision, int quality)
-    : imp_(make(new zFont(face, size, weight, pitch, family, flags, escapement, orientation,
-                          charSet, outPrecision, clipPrecision, quality))) {}
-zRCFont::zRCFont(const char* face, const zPrPoint& size, int weight, int pitch, int family,
-                 uint32_t flags, int escapement, int orientation, int charSet, int outPrecision,
-                 int clipPrecision, int quality)
-    : imp_(make(new zFont(face, size, weight, pitch, family, flags, escapement, orientation,
-                          charSet, outPrecision, clipPrecision, quality))) {}
+zRCFont::zRCFont(const zFontSpec& spec, zDisplay* display) : imp_(make(new zFont(spec, display))) {}
+zRCFont::zRCFont(const char* face, zDimension size, int weight, int pitch, int family, uint32_t flags, int escapement,
+                 int orientation, int charSet, int outPrecision, int clipPrecision, int quality)
+    : imp_(make(new zFont(face, size, weight, pitch, family, flags, escapement, orientation, charSet, outPrecision,
+                          clipPrecision, quality))) {}
+zRCFont::zRCFont(const char* face, const zPrPoint& size, int weight, int pitch, int family, uint32_t flags,
+                 int escapement, int orientation, int charSet, int outPrecision, int clipPrecision, int quality)
+    : imp_(make(new zFont(face, size, weight, pitch, family, flags, escapement, orientation, charSet, outPrecision,
+                          clipPrecision, quality))) {}
 zRCFont::zRCFont(HFONT font) : imp_(make(new zFont(font))) {}
 zRCFont::zRCFont(HFONT font, bool owned) : imp_(make(new zFont(font, owned))) {}
 

@@ -48,9 +48,8 @@ ziDeviceMetrics ziDeviceMetrics::screen() {
 
 ziDeviceMetrics ziDeviceMetrics::of(zDisplay* display) {
   if (!display) return screen();
-  return ziDeviceMetrics{display->horzRes(),        display->vertRes(),
-                         display->pixelsPerInchX(), display->pixelsPerInchY(),
-                         display->horzSizeMM(),     display->vertSizeMM()};
+  return ziDeviceMetrics{display->horzRes(),        display->vertRes(),    display->pixelsPerInchX(),
+                         display->pixelsPerInchY(), display->horzSizeMM(), display->vertSizeMM()};
 }
 
 void zLogMeasure::setX(int32_t value, zDisplay*) { first_ = value; }
@@ -67,19 +66,23 @@ void zLogMeasure::recompute(zDisplay* display) {
   setY(logical_.second_, display);
 }
 
-#define PV_MEASURE_X(Name, expr)                       \
-  void Name::setX(int32_t v, zDisplay* display) {      \
-    const ziDeviceMetrics m = ziDeviceMetrics::of(display); \
+#define PV_MEASURE_X(Name, expr)                                                \
+  void Name::setX(int32_t v, zDisplay* display) {                               \
+    const ziDeviceMetrics m = ziDeviceMetrics::of(display);                     \
     const int32_t dpi = m.pixelsPerInchX, res = m.horzRes, size = m.horzSizeMM; \
-    (void)dpi; (void)res; (void)size;                  \
-    first_ = (expr);                                   \
+    (void)dpi;                                                                  \
+    (void)res;                                                                  \
+    (void)size;                                                                 \
+    first_ = (expr);                                                            \
   }
-#define PV_MEASURE_Y(Name, expr)                       \
-  void Name::setY(int32_t v, zDisplay* display) {      \
-    const ziDeviceMetrics m = ziDeviceMetrics::of(display); \
+#define PV_MEASURE_Y(Name, expr)                                                \
+  void Name::setY(int32_t v, zDisplay* display) {                               \
+    const ziDeviceMetrics m = ziDeviceMetrics::of(display);                     \
     const int32_t dpi = m.pixelsPerInchY, res = m.vertRes, size = m.vertSizeMM; \
-    (void)dpi; (void)res; (void)size;                  \
-    second_ = (expr);                                  \
+    (void)dpi;                                                                  \
+    (void)res;                                                                  \
+    (void)size;                                                                 \
+    second_ = (expr);                                                           \
   }
 #define PV_MEASURE(Name, expr) PV_MEASURE_X(Name, expr) PV_MEASURE_Y(Name, expr)
 

@@ -43,13 +43,13 @@ struct ziDeviceMetrics {
   static ziDeviceMetrics screen();
 };
 
-#define PV_DECLARE_MEASURE(Name)                                               \
-  class Name : public zLogMeasure {                                            \
-   public:                                                                     \
-    Name() = default;                                                          \
+#define PV_DECLARE_MEASURE(Name)                                                       \
+  class Name : public zLogMeasure {                                                    \
+   public:                                                                             \
+    Name() = default;                                                                  \
     Name(int32_t x, int32_t y, zDisplay* display = nullptr) { assign(x, y, display); } \
-    void setX(int32_t value, zDisplay* display) override;                      \
-    void setY(int32_t value, zDisplay* display) override;                      \
+    void setX(int32_t value, zDisplay* display) override;                              \
+    void setY(int32_t value, zDisplay* display) override;                              \
   }
 
 PV_DECLARE_MEASURE(zPrPoint);    // 1/10 printer point (1/720 inch)

@@ -2,15 +2,13 @@
 
 #include <cstring>
 
-zMetafileDisplay::zMetafileDisplay(zDisplay* reference)
-    : reference_(reference), metafile_(nullptr) {
+zMetafileDisplay::zMetafileDisplay(zDisplay* reference) : reference_(reference), metafile_(nullptr) {
   kind_ = metafileKind;
   mapMode_ = MM_ANISOTROPIC;
   if (reference_) {
     reference_->lock();
-    setMetrics(reference_->horzRes(), reference_->vertRes(), reference_->pixelsPerInchX(),
-               reference_->pixelsPerInchY(), reference_->horzSizeMM(),
-               reference_->vertSizeMM());
+    setMetrics(reference_->horzRes(), reference_->vertRes(), reference_->pixelsPerInchX(), reference_->pixelsPerInchY(),
+               reference_->horzSizeMM(), reference_->vertSizeMM());
     backColor_ = reference_->getBackColor();
     textColor_ = reference_->currentTextColor();
     reference_->unlock();

@@ -12,8 +12,7 @@ class zMetafileDisplay : public zReadableDisplay {
   ~zMetafileDisplay() override;
 
   // Plays the recording into the rectangle of the target (locked by the caller).
-  void play(zDisplay& target, int x, int y, int width, int height, int srcX = 0,
-            int srcY = 0) override;
+  void play(zDisplay& target, int x, int y, int width, int height, int srcX = 0, int srcY = 0) override;
   void size(zRect& r) override;
   void updateRect(zRect& r) override;
   zDimension textExtent(const char* text, int length = 0) override;

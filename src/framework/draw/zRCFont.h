@@ -23,14 +23,14 @@ class zRCFont {
   zRCFont();  // empty
   explicit zRCFont(int stockId);
   zRCFont(const zFontSpec& spec, zDisplay* display);
-  zRCFont(const char* face, zDimension size, int weight = 0, int pitch = 0, int family = 0,
-          uint32_t flags = 0, int escapement = 0, int orientation = 0, int charSet = 0,
-          int outPrecision = 0, int clipPrecision = 0, int quality = 0);
-  zRCFont(const char* face, const zPrPoint& size, int weight = 0, int pitch = 0, int family = 0,
-          uint32_t flags = 0, int escapement = 0, int orientation = 0, int charSet = 0,
-          int outPrecision = 0, int clipPrecision = 0, int quality = 0);
-  explicit zRCFont(HFONT font);  // wrapped, never deleted
-  zRCFont(HFONT font, bool owned);  // an owned font is deleted with the last reference
+  zRCFont(const char* face, zDimension size, int weight = 0, int pitch = 0, int family = 0, uint32_t flags = 0,
+          int escapement = 0, int orientation = 0, int charSet = 0, int outPrecision = 0, int clipPrecision = 0,
+          int quality = 0);
+  zRCFont(const char* face, const zPrPoint& size, int weight = 0, int pitch = 0, int family = 0, uint32_t flags = 0,
+          int escapement = 0, int orientation = 0, int charSet = 0, int outPrecision = 0, int clipPrecision = 0,
+          int quality = 0);
+  explicit zRCFont(HFONT font);        // wrapped, never deleted
+  zRCFont(HFONT font, bool owned);     // an owned font is deleted with the last reference
   explicit zRCFont(ziRCFontImp* imp);  // adds a reference to it
   zRCFont(const zRCFont& other);
   zRCFont& operator=(const zRCFont& other);

@@ -22,9 +22,7 @@ zRegion& zRegion::operator-=(zPoint offset) {
   return *this;
 }
 
-bool zRegion::operator==(const zRegion& other) const {
-  return EqualRgn(handle_, other.handle_) != 0;
-}
+bool zRegion::operator==(const zRegion& other) const { return EqualRgn(handle_, other.handle_) != 0; }
 
 bool zRegion::contains(zPoint p) const { return PtInRegion(handle_, p.x(), p.y()) != 0; }
 
@@ -56,14 +54,12 @@ zEllipticRegion::zEllipticRegion(const zRect& rect) : zRegion(NoHandle{}), rect_
 }
 
 zPolygonRegion::zPolygonRegion(const POINT* points, int count, int fillMode)
-    : zRegion(CreatePolygonRgn(points, count, fillMode)),
-      points_(points), count_(count), fillMode_(fillMode) {}
+    : zRegion(CreatePolygonRgn(points, count, fillMode)), points_(points), count_(count), fillMode_(fillMode) {}
 
-zRoundRectRegion::zRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth,
-                                   int ellipseHeight)
+zRoundRectRegion::zRoundRectRegion(int left, int top, int right, int bottom, int ellipseWidth, int ellipseHeight)
     : zRegion(CreateRoundRectRgn(left, top, right, bottom, ellipseWidth, ellipseHeight)),
-      rect_(left, top, right, bottom), corner_(ellipseWidth, ellipseHeight) {}
+      rect_(left, top, right, bottom),
+      corner_(ellipseWidth, ellipseHeight) {}
 
 zRoundRectRegion::zRoundRectRegion(const zRect& rect, zDimension corner)
-    : zRoundRectRegion(rect.left(), rect.top(), rect.right(), rect.bottom(), corner.width(),
-                       corner.height()) {}
+    : zRoundRectRegion(rect.left(), rect.top(), rect.right(), rect.bottom(), corner.width(), corner.height()) {}

@@ -7,8 +7,8 @@
 
 class zRegion {
  public:
-  zRegion();                          // an empty rectangular region
-  explicit zRegion(HRGN handle);      // takes ownership of an existing region
+  zRegion();                      // an empty rectangular region
+  explicit zRegion(HRGN handle);  // takes ownership of an existing region
   zRegion(const zRegion&) = delete;
   zRegion& operator=(const zRegion&) = delete;
   virtual ~zRegion();

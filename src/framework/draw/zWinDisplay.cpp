@@ -68,9 +68,7 @@ void zWinDisplay::updateRect(zRect& r) {
   r.bottomRight().y() += windowOrigin_.y();
 }
 
-void zWinDisplay::invalidateRect(const RECT* r, bool erase) {
-  InvalidateRect(windowHandle(), r, erase ? TRUE : FALSE);
-}
+void zWinDisplay::invalidateRect(const RECT* r, bool erase) { InvalidateRect(windowHandle(), r, erase ? TRUE : FALSE); }
 
 void zWinDisplay::invalidateRegion(zRegion& region, bool erase) {
   InvalidateRgn(windowHandle(), region.handle(), erase ? TRUE : FALSE);

@@ -21,9 +21,7 @@ zBitVector& zBitVector::operator=(const zBitVector& other) {
 
 zBitVector::~zBitVector() { delete[] bytes_; }
 
-bool zBitVector::test(uint32_t i) const {
-  return i < bits_ && (bytes_[i / 8] >> (i % 8) & 1u) != 0;
-}
+bool zBitVector::test(uint32_t i) const { return i < bits_ && (bytes_[i / 8] >> (i % 8) & 1u) != 0; }
 
 void zBitVector::set(uint32_t i) {
   if (i < bits_) bytes_[i / 8] = static_cast<uint8_t>(bytes_[i / 8] | 1u << (i % 8));

@@ -54,8 +54,8 @@ LRESULT CALLBACK ziFormattedEditProc(HWND handle, UINT message, WPARAM wParam, L
   return CallWindowProcA(next, handle, message, wParam, lParam);
 }
 
-zFormattedEdit::zFormattedEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* text,
-                               int32_t id, zFormatter* formatter, uint32_t value)
+zFormattedEdit::zFormattedEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
+                               zFormatter* formatter, uint32_t value)
     : zControl(parent, sizer, style, "", id, "edit"),
       keyHandled_(0),
       value_(value),
@@ -145,8 +145,7 @@ int zFormattedEdit::validate() {
   if (!formatter_) return 1;
   zRange sel(0, 0x7FFF);
   if (formatter_->validate(windowText(), sel)) return 1;
-  if (handle_)
-    SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(sel.low()), static_cast<LPARAM>(sel.high()));
+  if (handle_) SendMessageA(handle_, EM_SETSEL, static_cast<WPARAM>(sel.low()), static_cast<LPARAM>(sel.high()));
   return 0;
 }
 
@@ -169,8 +168,8 @@ int zFormattedEdit::onChar(zEvent* event) {
   FLCString text = windowText();
   zRange sel = selection();
   char input[2] = {c, 0};
-  const int result = (c == '\b' && !sel.isEmpty()) ? formatter_->edit(text, "\b", 2, sel)
-                                                   : formatter_->edit(text, input, 1, sel);
+  const int result =
+      (c == '\b' && !sel.isEmpty()) ? formatter_->edit(text, "\b", 2, sel) : formatter_->edit(text, input, 1, sel);
   switch (result) {
     case zEditReplaced:
       apply(text, sel);

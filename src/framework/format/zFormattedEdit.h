@@ -13,8 +13,8 @@
 class zFormattedEdit : public zControl {
  public:
   // Creates the window; the initial text (none: empty) goes through the formatter.
-  zFormattedEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
-                 zFormatter* formatter, uint32_t value = 0);
+  zFormattedEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id, zFormatter* formatter,
+                 uint32_t value = 0);
   ~zFormattedEdit() override;
 
   // Takes ownership of the new formatter and deletes the previous one (setting the one

@@ -9,12 +9,12 @@
 #include "framework/format/zRange.h"
 
 // Formatter flag bits.
-constexpr uint32_t zFmtEmptyValid = 0x100;      // an empty value is valid
-constexpr uint32_t zFmtUpper = 0x4000;          // convert entered characters to upper case
-constexpr uint32_t zFmtLower = 0x8000;          // convert them to lower case
-constexpr uint32_t zFmtSkipLiterals = 0x40000;  // literals and empty optional positions are no value
-constexpr uint32_t zFmtAllDigits = 0x80000;     // every digit position must be filled
-constexpr uint32_t zFmtPlaceholders = 0x200000; // show the placeholder in empty positions
+constexpr uint32_t zFmtEmptyValid = 0x100;       // an empty value is valid
+constexpr uint32_t zFmtUpper = 0x4000;           // convert entered characters to upper case
+constexpr uint32_t zFmtLower = 0x8000;           // convert them to lower case
+constexpr uint32_t zFmtSkipLiterals = 0x40000;   // literals and empty optional positions are no value
+constexpr uint32_t zFmtAllDigits = 0x80000;      // every digit position must be filled
+constexpr uint32_t zFmtPlaceholders = 0x200000;  // show the placeholder in empty positions
 
 // What edit answers.
 enum zEditResult : int {

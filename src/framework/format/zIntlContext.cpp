@@ -77,9 +77,8 @@ void zIntlContext::apply(const zIntlSettings& s) {
     bool space;
   };
   static const Row rows[] = {
-      {'0', true, false},  {'1', true, false},  {'4', true, false}, {'2', true, false},
-      {'0', false, false}, {'1', false, false}, {'3', false, false}, {'2', false, false},
-      {'1', false, true},  {'1', true, true},
+      {'0', true, false},  {'1', true, false},  {'4', true, false},  {'2', true, false}, {'0', false, false},
+      {'1', false, false}, {'3', false, false}, {'2', false, false}, {'1', false, true}, {'1', true, true},
   };
   Row row = rows[n[0] - '0'];
   if (n[0] == '1' && n[1] == '0') row = Row{'2', false, true};

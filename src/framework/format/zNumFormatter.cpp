@@ -166,8 +166,8 @@ void zNumFormatter::Core::split(const std::string& s) {
   frac = point ? s.substr(dot + 1) : std::string();
 }
 
-bool zNumFormatter::strip(const std::string& text, int32_t lo, int32_t hi, Core& core, int32_t& clo,
-                          int32_t& chi, std::vector<int32_t>* at) const {
+bool zNumFormatter::strip(const std::string& text, int32_t lo, int32_t hi, Core& core, int32_t& clo, int32_t& chi,
+                          std::vector<int32_t>* at) const {
   bool negative = false;
   if (signAllowed_) {
     const char* neg = context_->negativeSign();
@@ -221,8 +221,10 @@ bool zNumFormatter::strip(const std::string& text, int32_t lo, int32_t hi, Core&
 void zNumFormatter::decorate(std::string& prefix, std::string& suffix, bool negative) const {
   if (!signAllowed_) negative = false;
   if (!currency_) {
-    if (negative && negFormAllowed_) prefix = "-";
-    else if (!negative && posFormShown_) prefix = "+";
+    if (negative && negFormAllowed_)
+      prefix = "-";
+    else if (!negative && posFormShown_)
+      prefix = "+";
     return;
   }
   const char* cur = context_->currency();
@@ -407,8 +409,7 @@ int zNumFormatter::editOne(std::string& t, const char* input, int count, int32_t
   };
 
   // Entry modes lock parts of the value once a digit has been entered.
-  if (entryMode_ != 3 && clo == chi && input[0] == decimal_ && hasPoint_)
-    return finish(s, point + 1, negative_);
+  if (entryMode_ != 3 && clo == chi && input[0] == decimal_ && hasPoint_) return finish(s, point + 1, negative_);
   if (digitEntered_ && entryMode_ != 3) {
     if (entryMode_ == 0) return finish(s, clo, negative_);
     if (entryMode_ == 1) {
@@ -417,8 +418,7 @@ int zNumFormatter::editOne(std::string& t, const char* input, int count, int32_t
       if (clo <= point) clo = point + 1;
       if (chi < clo) chi = clo;
     } else if (entryMode_ == 2) {
-      if ((clo == chi && clo > point) || (del && clo == chi && clo == point))
-        return finish(s, clo, negative_);
+      if ((clo == chi && clo > point) || (del && clo == chi && clo == point)) return finish(s, clo, negative_);
       if (chi > point) chi = point;
       if (clo > chi) clo = chi;
     }
@@ -587,8 +587,7 @@ int zNumFormatter::firstDataPos(const FLCString& text) {
   const uint32_t n = text.length();
   for (uint32_t k = 0; k < n; ++k) {
     const char c = text[k];
-    if (isDigit(c) || (leadFill_ && c == leadFill_) || (trailFill_ && c == trailFill_))
-      return static_cast<int>(k);
+    if (isDigit(c) || (leadFill_ && c == leadFill_) || (trailFill_ && c == trailFill_)) return static_cast<int>(k);
   }
   return static_cast<int>(n);
 }

@@ -70,8 +70,8 @@ class zNumFormatter : public zFormatter {
   void parse(const char* pattern);
   // Takes decorations, fills and group separators out: the core, the selection mapped
   // into it, the display index of each core character; whether the text shows a negative.
-  bool strip(const std::string& text, int32_t lo, int32_t hi, Core& core, int32_t& clo,
-             int32_t& chi, std::vector<int32_t>* at) const;
+  bool strip(const std::string& text, int32_t lo, int32_t hi, Core& core, int32_t& clo, int32_t& chi,
+             std::vector<int32_t>* at) const;
   Rendered render(const Core& core, bool negative) const;
   int32_t displayCaret(const Rendered& r, const Core& core, int32_t caret) const;
   void decorate(std::string& prefix, std::string& suffix, bool negative) const;

@@ -15,12 +15,12 @@ bool zCharIsAlpha(char c) { return IsCharAlphaA(c) != 0; }
 bool zCharIsAlphaNumeric(char c) { return IsCharAlphaNumericA(c) != 0; }
 bool zCharIsLower(char c) { return IsCharLowerA(c) != 0; }
 char zCharToUpper(char c) {
-  return static_cast<char>(reinterpret_cast<uintptr_t>(CharUpperA(
-      reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c))))));
+  return static_cast<char>(reinterpret_cast<uintptr_t>(
+      CharUpperA(reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c))))));
 }
 char zCharToLower(char c) {
-  return static_cast<char>(reinterpret_cast<uintptr_t>(CharLowerA(
-      reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c))))));
+  return static_cast<char>(reinterpret_cast<uintptr_t>(
+      CharLowerA(reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c))))));
 }
 #else
 // The classification functions take unsigned char values; plain char may be negative.
@@ -38,9 +38,7 @@ zPictStrEl::zPictStrEl(char elementChar, uint16_t flags)
 
 int zPictStrEl::accept(char c, int, uint32_t) { return c == elementChar_ ? 1 : 0; }
 
-char zPictStrEl::value(uint32_t formatterFlags) {
-  return (formatterFlags & zFmtSkipLiterals) ? 0 : elementChar_;
-}
+char zPictStrEl::value(uint32_t formatterFlags) { return (formatterFlags & zFmtSkipLiterals) ? 0 : elementChar_; }
 
 int zPictStrEl::clear() { return 0; }
 
@@ -65,9 +63,19 @@ char zPictStrEl::enteredValue(uint32_t formatterFlags) const {
 zPictStrMaskEl::zPictStrMaskEl(char mask, uint16_t flags)
     : zPictStrEl(mask, static_cast<uint16_t>(flags | zPictInput)) {
   switch (mask) {
-    case 'N': case 'X': case 'A': case '!': placeholder_ = '_'; break;
-    case '#': case '9': placeholder_ = '#'; break;
-    default: placeholder_ = 0; break;
+    case 'N':
+    case 'X':
+    case 'A':
+    case '!':
+      placeholder_ = '_';
+      break;
+    case '#':
+    case '9':
+      placeholder_ = '#';
+      break;
+    default:
+      placeholder_ = 0;
+      break;
   }
 }
 

@@ -18,8 +18,7 @@ LRESULT CALLBACK ziChildFrameProc(HWND handle, UINT message, WPARAM wParam, LPAR
   return static_cast<zChildFrame*>(window)->route(&event);
 }
 
-zChildFrame::zChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                         int deferCreation)
+zChildFrame::zChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)
     : zFrameWin(parent, sizer, style, title) {
   setTypeBit(zTypeChildFrame);
   className_ = "zChildFrameCL";
@@ -86,8 +85,8 @@ void zChildFrame::show(int cmd) {
   const zDimension size(client.right - client.left, client.bottom - client.top);
   if (sizer_) {
     sizer_->setExtent(size);
-    sizer_->parentSized(this, (static_cast<uint32_t>(size.width()) & 0xFFFFu) |
-                                  (static_cast<uint32_t>(size.height()) & 0xFFFFu) << 16);
+    sizer_->parentSized(
+        this, (static_cast<uint32_t>(size.width()) & 0xFFFFu) | (static_cast<uint32_t>(size.height()) & 0xFFFFu) << 16);
   }
   if (parent_ && parent_->sizer() && (parent_->flags() & zWinShown))
     parent_->sizer()->update();

@@ -6,8 +6,7 @@
 
 class zChildFrame : public zFrameWin {
  public:
-  zChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-              int deferCreation = 0);
+  zChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation = 0);
   // The frame part only (no class name, no window), with the application icon.
   explicit zChildFrame(zWindow* parent);
   ~zChildFrame() override;

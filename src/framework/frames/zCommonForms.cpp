@@ -21,8 +21,8 @@ HWND ownerHandle(zWindow* owner) { return owner ? owner->handle() : nullptr; }
 
 }  // namespace
 
-zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* const* filters,
-                               char* name, size_t capacity) {
+zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* const* filters, char* name,
+                               size_t capacity) {
   zFileFormStart start;
   if (capacity) name[0] = 0;
   const char* firstPattern = filters && filters[0] ? filters[1] : nullptr;
@@ -51,8 +51,7 @@ zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* c
       start.hasDefaultExtension = true;
     }
   }
-  if (saveForm && start.hasDefaultExtension && !start.defaultExtension.empty() &&
-      start.defaultExtension[0] == '*') {
+  if (saveForm && start.hasDefaultExtension && !start.defaultExtension.empty() && start.defaultExtension[0] == '*') {
     start.defaultExtension.clear();
     start.hasDefaultExtension = false;
   }
@@ -74,8 +73,8 @@ std::string ziFileFormFilter(const char* const* filters) {
 namespace {
 
 template <class Run>
-int32_t runFileDialog(zWindow* owner, const char* title, const char* initial,
-                      const char* const* filters, bool saveForm, char (&name)[256], Run run) {
+int32_t runFileDialog(zWindow* owner, const char* title, const char* initial, const char* const* filters, bool saveForm,
+                      char (&name)[256], Run run) {
   const zFileFormStart start = ziFileFormStart(saveForm, initial, filters, name, sizeof name);
   const std::string filter = ziFileFormFilter(filters);
   OPENFILENAMEA ofn;
@@ -95,15 +94,13 @@ int32_t runFileDialog(zWindow* owner, const char* title, const char* initial,
 
 }  // namespace
 
-zFileOpenForm::zFileOpenForm(zWindow* owner, const char* title, const char* initial,
-                             const char* const* filters)
+zFileOpenForm::zFileOpenForm(zWindow* owner, const char* title, const char* initial, const char* const* filters)
     : completed_(0) {
   completed_ = runFileDialog(owner, title, initial, filters, false, name_,
                              [](OPENFILENAMEA* ofn) { return GetOpenFileNameA(ofn); });
 }
 
-zFileSaveAsForm::zFileSaveAsForm(zWindow* owner, const char* title, const char* initial,
-                                 const char* const* filters)
+zFileSaveAsForm::zFileSaveAsForm(zWindow* owner, const char* title, const char* initial, const char* const* filters)
     : completed_(0) {
   completed_ = runFileDialog(owner, title, initial, filters, true, name_,
                              [](OPENFILENAMEA* ofn) { return GetSaveFileNameA(ofn); });
@@ -121,9 +118,7 @@ COLORREF* zColorSelForm::customColors() {
 
 zColorSelForm::zColorSelForm(zWindow* owner) : completed_(0) { run(owner, zColor(0, 0, 0, 0)); }
 
-zColorSelForm::zColorSelForm(zWindow* owner, const zColor& initial) : completed_(0) {
-  run(owner, initial);
-}
+zColorSelForm::zColorSelForm(zWindow* owner, const zColor& initial) : completed_(0) { run(owner, initial); }
 
 void zColorSelForm::run(zWindow* owner, const zColor& initial) {
   CHOOSECOLORA cc;

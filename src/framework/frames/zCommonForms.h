@@ -22,8 +22,8 @@ struct zFileFormStart {
   std::string defaultExtension;
   bool hasDefaultExtension = false;
 };
-zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* const* filters,
-                               char* name, size_t capacity);
+zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* const* filters, char* name,
+                               size_t capacity);
 // The filter text of the dialog: every string followed by a zero, then two more zeros; the
 // built-in "All Files (*.*)" filter without a list.
 std::string ziFileFormFilter(const char* const* filters);

@@ -46,8 +46,7 @@ void zDialogFrame::initDialog() {
   backColor_ = ziDialogBackground();
 }
 
-zDialogFrame::zDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style,
-                           int deferCreation)
+zDialogFrame::zDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style, int deferCreation)
     : zFrameWin(parent, nullptr, 0, nullptr) {
   initDialog();
   const LPCSTR name = templateId.resourceName();
@@ -62,8 +61,7 @@ zDialogFrame::zDialogFrame(zWindow* parent, const zResId& templateId, uint32_t s
   if (!deferCreation) create();
 }
 
-zDialogFrame::zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                           int deferCreation)
+zDialogFrame::zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)
     : zFrameWin(parent, sizer, style, title) {
   initDialog();
   if (!deferCreation) create();
@@ -105,18 +103,20 @@ void zDialogFrame::create() {
   if (WNDCLASSA* wc = classInfo()) ziRegisterOwnClass(this, wc, className_, true);
   const int32_t x = sizer_->origin().x();
   const int32_t y = sizer_->origin().y();
-  handle_ = CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, width, height,
-                            parent_ ? parent_->handle() : nullptr, nullptr,
-                            zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr),
-                            nullptr);
+  handle_ =
+      CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, width, height, parent_ ? parent_->handle() : nullptr,
+                      nullptr, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), nullptr);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   setTitle(text_);
 
-  if ((style_ & WS_SYSMENU) && (style_ & WS_OVERLAPPEDWINDOW) != WS_OVERLAPPEDWINDOW && parent_ &&
-      parent_ != this && IsWindow(handle_)) {
+  if ((style_ & WS_SYSMENU) && (style_ & WS_OVERLAPPEDWINDOW) != WS_OVERLAPPEDWINDOW && parent_ && parent_ != this &&
+      IsWindow(handle_)) {
     const HMENU system = GetSystemMenu(handle_, FALSE);
     int kept = 0;
-    const struct { UINT command; bool keep; } items[] = {
+    const struct {
+      UINT command;
+      bool keep;
+    } items[] = {
         {SC_SIZE, (style_ & WS_THICKFRAME) != 0},
         {SC_MINIMIZE, (style_ & WS_MINIMIZEBOX) != 0},
         {SC_MAXIMIZE, (style_ & WS_MAXIMIZEBOX) != 0},
@@ -140,8 +140,8 @@ void zDialogFrame::create() {
     if (reader_->hasMenu()) {
       // The menu bar from the template's resource; filled by the menu's owner.
       zMenu* bar = new zMenu(this);
-      const HMENU loaded = LoadMenuA(zTheProgram ? zTheProgram->instance() : nullptr,
-                                     MAKEINTRESOURCEA(reader_->menuId()));
+      const HMENU loaded =
+          LoadMenuA(zTheProgram ? zTheProgram->instance() : nullptr, MAKEINTRESOURCEA(reader_->menuId()));
       if (loaded) {
         // The entries move over to the bar; submenus change owner, not copied.
         while (GetMenuItemCount(loaded) > 0) {

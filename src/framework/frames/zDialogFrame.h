@@ -22,11 +22,9 @@ class zDialogFrame : public zFrameWin {
   // From a dialog template. A nonzero style replaces the upper word of the template's
   // (the template keeps the dialog styles of the lower word). Unless deferred, the window
   // and the controls are created at once.
-  zDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style = 0,
-               int deferCreation = 0);
+  zDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style = 0, int deferCreation = 0);
   // Without a template: an unset extent gives a client of 200 x 150 pixels.
-  zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-               int deferCreation = 0);
+  zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation = 0);
   ~zDialogFrame() override;
 
   LRESULT defProc(zEvent* event) override;

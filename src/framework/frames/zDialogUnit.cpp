@@ -32,9 +32,7 @@ zDialogUnit::zDialogUnit(int32_t x, int32_t y, const zRCFont& font) {
   convertWithFont(x, y, font.isValid() ? font.hfont() : nullptr);
 }
 
-zDialogUnit::zDialogUnit(int32_t x, int32_t y, zFont* font) {
-  convertWithFont(x, y, font ? font->hfont() : nullptr);
-}
+zDialogUnit::zDialogUnit(int32_t x, int32_t y, zFont* font) { convertWithFont(x, y, font ? font->hfont() : nullptr); }
 
 void zDialogUnit::convertWithFont(int32_t x, int32_t y, HFONT font) {
   logical_ = zPair(x, y);

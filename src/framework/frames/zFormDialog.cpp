@@ -1,14 +1,20 @@
 #include "framework/frames/zFormDialog.h"
 
 zFormDialog::zFormDialog(zWindow* parent, const zResId& templateId, uint32_t style)
-    : zDialogFrame(parent, templateId, style, 0), reserved_(0), completed_(0),
-      okButton_(nullptr), cancelButton_(nullptr) {
+    : zDialogFrame(parent, templateId, style, 0),
+      reserved_(0),
+      completed_(0),
+      okButton_(nullptr),
+      cancelButton_(nullptr) {
   setTypeBit(zTypeFormDialog);
 }
 
 zFormDialog::zFormDialog(zWindow* parent, zSizer* sizer, uint32_t style, const char* title)
-    : zDialogFrame(parent, sizer, style, title, 0), reserved_(0), completed_(0),
-      okButton_(nullptr), cancelButton_(nullptr) {
+    : zDialogFrame(parent, sizer, style, title, 0),
+      reserved_(0),
+      completed_(0),
+      okButton_(nullptr),
+      cancelButton_(nullptr) {
   setTypeBit(zTypeFormDialog);
 }
 
@@ -52,8 +58,7 @@ zMDIFormDialog::zMDIFormDialog(zWindow* parent, const zResId& templateId, uint32
     : zMDIDialogFrame(parent, templateId, style, 0), reserved_(0), completed_(0) {
   setTypeBit(zTypeMDIFormDialog);
   if (zWindow* ok = childById(IDOK)) ok->addCommandNotify(this, &zMDIFormDialog::onOk);
-  if (zWindow* cancel = childById(IDCANCEL))
-    cancel->addCommandNotify(this, &zMDIFormDialog::onCancel);
+  if (zWindow* cancel = childById(IDCANCEL)) cancel->addCommandNotify(this, &zMDIFormDialog::onCancel);
 }
 
 zMDIFormDialog::~zMDIFormDialog() = default;

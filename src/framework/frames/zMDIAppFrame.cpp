@@ -17,9 +17,7 @@ namespace {
 
 int32_t menuMergeOffsetValue = 1;
 
-HINSTANCE appInstance() {
-  return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
-}
+HINSTANCE appInstance() { return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr); }
 
 zWindow* findObject(HWND handle) {
   return zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
@@ -36,8 +34,7 @@ class ziMDIClientWin : public zFrameWin {
 };
 
 zMenu* menuOf(zWindow* window) {
-  if (!window || !window->hasTypeBit(zTypeFrameWin) || (window->flags() & zWinDestroying))
-    return nullptr;
+  if (!window || !window->hasTypeBit(zTypeFrameWin) || (window->flags() & zWinDestroying)) return nullptr;
   return static_cast<zFrameWin*>(window)->menu();
 }
 
@@ -60,8 +57,7 @@ bool offerToOwnMenu(zWindow* window, zEvent* event) {
 
 void resendSysColorChange(zWindow* window, zEvent* event) {
   zWindowDlistIter it(&window->children());
-  while (zWindow* child = it.next())
-    SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
+  while (zWindow* child = it.next()) SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
 }
 
 void menuText(HMENU menu, int position, char (&text)[100]) {
@@ -73,8 +69,7 @@ void menuText(HMENU menu, int position, char (&text)[100]) {
 
 zMDIAppFrame* ziMainMDIFrame() {
   zWindow* main = zTheProgram ? zTheProgram->mainFrame() : nullptr;
-  if (!main || !main->hasTypeBit(zTypeMDIAppFrame) || (main->flags() & zWinDestroying))
-    return nullptr;
+  if (!main || !main->hasTypeBit(zTypeMDIAppFrame) || (main->flags() & zWinDestroying)) return nullptr;
   return static_cast<zMDIAppFrame*>(main);
 }
 
@@ -98,8 +93,8 @@ LRESULT CALLBACK ziMDIChildProc(HWND handle, UINT message, WPARAM wParam, LPARAM
 
 // ---------------------------------------------------------------- the MDI frame
 
-zMDIAppFrame::zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                           zMenu* windowMenu, uint32_t firstChildId)
+zMDIAppFrame::zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, zMenu* windowMenu,
+                           uint32_t firstChildId)
     : zFrameWin(parent, sizer, style, title),
       windowMenu_(windowMenu ? windowMenu : new zMenu()),
       firstChildId_(firstChildId),
@@ -160,8 +155,8 @@ void zMDIAppFrame::create() {
   const int32_t y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
   const int32_t w = sizer_ ? sizer_->width() : CW_USEDEFAULT;
   const int32_t h = sizer_ ? sizer_->height() : CW_USEDEFAULT;
-  handle_ = CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, w, h, nullptr, nullptr,
-                            appInstance(), nullptr);
+  handle_ =
+      CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, w, h, nullptr, nullptr, appInstance(), nullptr);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   if (zTheProgram && !zTheProgram->mainFrame()) zTheProgram->setMainFrame(this);
 
@@ -169,8 +164,7 @@ void zMDIAppFrame::create() {
   ccs.hWindowMenu = windowMenu_ ? windowMenu_->handle() : nullptr;
   ccs.idFirstChild = firstChildId_;
   const HWND client = CreateWindowExA(
-      0, "MDICLIENT", nullptr,
-      WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0,
+      0, "MDICLIENT", nullptr, WS_CHILD | WS_CLIPCHILDREN | WS_VSCROLL | WS_HSCROLL | MDIS_ALLCHILDSTYLES, 0, 0, 0, 0,
       handle_, reinterpret_cast<HMENU>(static_cast<uintptr_t>(zMDIClientId)), appInstance(), &ccs);
   ziMDIClientWindow = client;
   client_ = new ziMDIClientWin(new zGravSizer(gravClient, 0, sizer_), client);
@@ -220,8 +214,7 @@ void zMDIAppFrame::layoutChildren(zEvent* event) {
 LRESULT zMDIAppFrame::defProc(zEvent* event) {
   if (!event) return 0;
   if (event->message_ == WM_GETMINMAXINFO) applyMinimumSize(event);
-  return DefFrameProcA(event->window_, ziMDIClientWindow, event->message_, event->wParam_,
-                       event->lParam_);
+  return DefFrameProcA(event->window_, ziMDIClientWindow, event->message_, event->wParam_, event->lParam_);
 }
 
 void zMDIAppFrame::tile() { SendMessageA(ziMDIClientWindow, WM_MDITILE, 0, 0); }
@@ -231,8 +224,8 @@ void zMDIAppFrame::arrangeIcons() { SendMessageA(ziMDIClientWindow, WM_MDIICONAR
 zWindow* zMDIAppFrame::activeChild(bool* maximized) {
   if (!IsWindow(ziMDIClientWindow)) return nullptr;
   BOOL zoomed = FALSE;
-  const HWND active = reinterpret_cast<HWND>(
-      SendMessageA(ziMDIClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed)));
+  const HWND active =
+      reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&zoomed)));
   if (!IsWindow(active)) return nullptr;
   if (maximized) *maximized = zoomed != FALSE;
   return findObject(active);
@@ -394,8 +387,7 @@ LRESULT zMDIAppFrame::route(zEvent* event) {
 
 // ---------------------------------------------------------------- MDI children
 
-zMDIChildFrame::zMDIChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                               int deferCreation)
+zMDIChildFrame::zMDIChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)
     : zFrameWin(parent, sizer, style, title) {
   setTypeBit(zTypeMDIChildFrame);
   className_ = "MDIchildCL";
@@ -462,8 +454,7 @@ void zMDIChildFrame::create() {
   mcs.style = style_;
   mcs.lParam = 0;
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
-  handle_ = reinterpret_cast<HWND>(
-      SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
   if (handle_) ShowWindow(handle_, SW_HIDE);
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
@@ -520,8 +511,7 @@ void zMDIChildFrame::activate() {
 }
 
 void zMDIChildFrame::maximize(int on) {
-  SendMessageA(ziMDIClientWindow, on ? WM_MDIMAXIMIZE : WM_MDIRESTORE,
-               reinterpret_cast<WPARAM>(handle_), 0);
+  SendMessageA(ziMDIClientWindow, on ? WM_MDIMAXIMIZE : WM_MDIRESTORE, reinterpret_cast<WPARAM>(handle_), 0);
 }
 
 void zMDIChildFrame::activateNext() { SendMessageA(ziMDIClientWindow, WM_MDINEXT, 0, 0); }
@@ -551,13 +541,12 @@ LRESULT zMDIChildFrame::route(zEvent* event) {
       if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
       // The object goes only once the frame has handled every message queued before.
       if ((flags_ & zWinSelfDeleting) && zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0,
-                     reinterpret_cast<LPARAM>(this));
+        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0, reinterpret_cast<LPARAM>(this));
       return 0;
     case WM_MDIACTIVATE:
       if (zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu,
-                     static_cast<WPARAM>(event->lParam_), reinterpret_cast<LPARAM>(this));
+        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu, static_cast<WPARAM>(event->lParam_),
+                     reinterpret_cast<LPARAM>(this));
       return onMDIActivate(event);
     default:
       return ziRouteEvent(this, event);

@@ -20,8 +20,8 @@ class zMDIAppFrame : public zFrameWin {
  public:
   // A null window menu gets an empty popup menu in which the client lists its children;
   // the frame owns it. The window and its MDI client are created at once.
-  zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-               zMenu* windowMenu, uint32_t firstChildId);
+  zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, zMenu* windowMenu,
+               uint32_t firstChildId);
   // Deletes every child (the active one last), then the client object and the frame.
   ~zMDIAppFrame() override;
 
@@ -67,8 +67,7 @@ class zMDIChildFrame : public zFrameWin {
  public:
   // Created hidden through the MDI client unless deferred (a deriving class then calls
   // create itself); shown and activated by its first show.
-  zMDIChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                 int deferCreation = 0);
+  zMDIChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation = 0);
   // The frame part only, for the MDI dialog frames.
   explicit zMDIChildFrame(zWindow* parent);
   ~zMDIChildFrame() override;

@@ -24,8 +24,7 @@ void zMDIDialogFrame::initMDIDialog() {
   savedFocus_ = nullptr;
 }
 
-zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style,
-                                 int deferCreation)
+zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style, int deferCreation)
     : zMDIChildFrame(parent) {
   initMDIDialog();
   const LPCSTR name = templateId.resourceName();
@@ -41,8 +40,7 @@ zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint
   if (!deferCreation) create();
 }
 
-zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style,
-                                 const char* title, int deferCreation)
+zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)
     : zMDIChildFrame(parent) {
   initMDIDialog();
   if (sizer) {
@@ -80,8 +78,7 @@ void zMDIDialogFrame::create() {
   if (sizer_->width() != zSizer::unset) {
     int32_t width = sizer_->width();
     int32_t height = sizer_->height();
-    ziAddNonClientSize(style_, exStyle_ | WS_EX_MDICHILD, reader_ && reader_->hasMenu(), &width,
-                       &height);
+    ziAddNonClientSize(style_, exStyle_ | WS_EX_MDICHILD, reader_ && reader_->hasMenu(), &width, &height);
     sizer_->setExtent(zDimension(width, height));
   }
   MDICREATESTRUCTA mcs;
@@ -103,8 +100,7 @@ void zMDIDialogFrame::create() {
   mcs.style = style_;
   mcs.lParam = 0;
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
-  handle_ = reinterpret_cast<HWND>(
-      SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
   if (handle_) ShowWindow(handle_, SW_HIDE);
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
@@ -128,8 +124,8 @@ void zMDIDialogFrame::create() {
 }
 
 void zMDIDialogFrame::show(int cmd) {
-  zMenu* parentMenu = parent_ && parent_->hasTypeBit(zTypeFrameWin)
-                          ? static_cast<zFrameWin*>(parent_)->menu() : nullptr;
+  zMenu* parentMenu =
+      parent_ && parent_->hasTypeBit(zTypeFrameWin) ? static_cast<zFrameWin*>(parent_)->menu() : nullptr;
   if (flags_ & zWinShown) {
     showWindow(cmd);
     SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
@@ -213,8 +209,8 @@ LRESULT zMDIDialogFrame::route(zEvent* event) {
       return defProc(event);
     case WM_MDIACTIVATE: {
       if (zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu,
-                     static_cast<WPARAM>(event->lParam_), reinterpret_cast<LPARAM>(this));
+        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu, static_cast<WPARAM>(event->lParam_),
+                     reinterpret_cast<LPARAM>(this));
       const bool activated = reinterpret_cast<HWND>(event->lParam_) == handle_;
       if (activated)
         ziCurrentModelessDialog = handle_;
@@ -251,8 +247,7 @@ LRESULT zMDIDialogFrame::route(zEvent* event) {
       setFlags(zWinGone);
       if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
       if ((flags_ & zWinSelfDeleting) && zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0,
-                     reinterpret_cast<LPARAM>(this));
+        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0, reinterpret_cast<LPARAM>(this));
       return 0;
     case zMsgDeleteDialog:
       delete this;

@@ -15,10 +15,8 @@ class ziDialogReader;
 class zMDIDialogFrame : public zMDIChildFrame {
  public:
   // From a template; a nonzero style replaces the upper word of the template's.
-  zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style = 0,
-                  int deferCreation = 0);
-  zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                  int deferCreation = 0);
+  zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style = 0, int deferCreation = 0);
+  zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation = 0);
   ~zMDIDialogFrame() override;
 
   LRESULT defProc(zEvent* event) override;

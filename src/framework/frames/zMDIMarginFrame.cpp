@@ -70,8 +70,7 @@ void zMDIMarginFrame::createWindow() {
   }
   handle_ = CreateWindowExA(0, className_, nullptr, style_, CW_USEDEFAULT, 0, CW_USEDEFAULT, 0,
                             parent_ ? parent_->handle() : nullptr, nullptr,
-                            zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr),
-                            nullptr);
+                            zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), nullptr);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
 }
 
@@ -120,8 +119,13 @@ LRESULT zMDIMarginFrame::route(zEvent* event) {
       const LRESULT result = ziRouteEvent(this, event);
       // Results of the handlers are not the window's answer to the system.
       switch (event->message_) {
-        case WM_ACTIVATE: case WM_SETFOCUS: case WM_KILLFOCUS: case WM_CLOSE:
-        case WM_COMMAND: case WM_MOVE: case WM_SIZE:
+        case WM_ACTIVATE:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+        case WM_CLOSE:
+        case WM_COMMAND:
+        case WM_MOVE:
+        case WM_SIZE:
           return 0;
         default:
           return result;

@@ -26,8 +26,7 @@ void zPane::initPane() {
   displays_.push_back(windowDisplay_);
 }
 
-zPane::zPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
-    : zChildWin(parent, sizer, style, id) {
+zPane::zPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id) : zChildWin(parent, sizer, style, id) {
   initPane();
 }
 
@@ -143,8 +142,7 @@ LRESULT zPane::route(zEvent* event) {
   }
 }
 
-zPaneControl::zPaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* className,
-                           int32_t id)
+zPaneControl::zPaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* className, int32_t id)
     : zPane(parent, sizer, style, id) {
   if (className) className_ = className;
   backColor_ = GetSysColor(COLOR_BTNFACE);

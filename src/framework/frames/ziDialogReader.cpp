@@ -30,17 +30,38 @@ std::string describe(const zResId& id) {
 }  // namespace
 
 ziDialogReader::ziDialogReader(zWindow* frame, const zResId& templateId)
-    : status_(usable), data_(nullptr), size_(0), cursor_(0), menuId_(0), itemCount_(0),
-      frame_(frame), resource_(nullptr), module_(nullptr), moduleLoaded_(false),
-      defaultId_(zNoDefaultId), hasMenu_(0), style_(0), templateName_(describe(templateId)) {
+    : status_(usable),
+      data_(nullptr),
+      size_(0),
+      cursor_(0),
+      menuId_(0),
+      itemCount_(0),
+      frame_(frame),
+      resource_(nullptr),
+      module_(nullptr),
+      moduleLoaded_(false),
+      defaultId_(zNoDefaultId),
+      hasMenu_(0),
+      style_(0),
+      templateName_(describe(templateId)) {
   loadTemplate(templateId);
   readHeader();
 }
 
 ziDialogReader::ziDialogReader(zWindow* frame, const void* data, size_t size)
-    : status_(usable), data_(static_cast<const uint8_t*>(data)), size_(data ? size : 0),
-      cursor_(0), menuId_(0), itemCount_(0), frame_(frame), resource_(nullptr),
-      module_(nullptr), moduleLoaded_(false), defaultId_(zNoDefaultId), hasMenu_(0), style_(0),
+    : status_(usable),
+      data_(static_cast<const uint8_t*>(data)),
+      size_(data ? size : 0),
+      cursor_(0),
+      menuId_(0),
+      itemCount_(0),
+      frame_(frame),
+      resource_(nullptr),
+      module_(nullptr),
+      moduleLoaded_(false),
+      defaultId_(zNoDefaultId),
+      hasMenu_(0),
+      style_(0),
       templateName_("in memory") {
   readHeader();
 }
@@ -146,9 +167,7 @@ void ziDialogReader::readHeader() {
                            "read; write it as a DIALOG.");
     return;
   }
-  if (!readDword(exStyle) || !readWord(count) || !readWord(x) || !readWord(y) || !readWord(cx) ||
-      !readWord(cy))
-    return;
+  if (!readDword(exStyle) || !readWord(count) || !readWord(x) || !readWord(y) || !readWord(cx) || !readWord(cy)) return;
   style_ = style & ~static_cast<uint32_t>(WS_VISIBLE);
   itemCount_ = count;
   uint16_t word = 0;
@@ -219,8 +238,8 @@ bool ziDialogReader::createControls() {
     uint16_t x = 0, y = 0, cx = 0, cy = 0, id = 0, word = 0, atom = 0;
     std::string className;
     FLCString title;
-    ok = align() && readDword(style) && readDword(exStyle) && readWord(x) && readWord(y) &&
-         readWord(cx) && readWord(cy) && readWord(id) && readWord(word);
+    ok = align() && readDword(style) && readDword(exStyle) && readWord(x) && readWord(y) && readWord(cx) &&
+         readWord(cy) && readWord(id) && readWord(word);
     if (!ok) break;
     if (word == 0xFFFF) {
       ok = readWord(atom);
@@ -232,8 +251,8 @@ bool ziDialogReader::createControls() {
       if (ok) {
         const int units = static_cast<int>((cursor_ - start) / 2) - 1;
         char buffer[200] = {0};
-        WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(data_ + start), units,
-                            buffer, sizeof buffer - 1, nullptr, nullptr);
+        WideCharToMultiByte(CP_ACP, 0, reinterpret_cast<const wchar_t*>(data_ + start), units, buffer,
+                            sizeof buffer - 1, nullptr, nullptr);
         className = buffer;
       }
     }
@@ -275,9 +294,8 @@ bool ziDialogReader::createControls() {
   return ok;
 }
 
-zWindow* ziDialogReader::createControl(const std::string& className, uint16_t atom,
-                                       const FLCString& title, uint16_t id, const zRect& pixels,
-                                       uint32_t style) {
+zWindow* ziDialogReader::createControl(const std::string& className, uint16_t atom, const FLCString& title, uint16_t id,
+                                       const zRect& pixels, uint32_t style) {
   if (!className.empty() && className == "scrollbar") atom = 0x84;
   zSizer* frameSizer = frame_ ? frame_->sizer() : nullptr;
   zSizer* sizer = new zSizer(pixels.topLeft(), zDimension(pixels.width(), pixels.height()), frameSizer);
@@ -298,7 +316,6 @@ zWindow* ziDialogReader::createControl(const std::string& className, uint16_t at
     return made;
   }
   made = ziCreateTemplateControl(atom, frame_, sizer, style, title, id);
-  if (atom == 0x80 && (style & 0xFFFF) == BS_DEFPUSHBUTTON && defaultId_ == zNoDefaultId)
-    defaultId_ = id;
+  if (atom == 0x80 && (style & 0xFFFF) == BS_DEFPUSHBUTTON && defaultId_ == zNoDefaultId) defaultId_ = id;
   return made;
 }

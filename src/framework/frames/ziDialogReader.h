@@ -60,8 +60,8 @@ class ziDialogReader {
   bool readText(FLCString& text);
   bool skipText();
   bool align();
-  zWindow* createControl(const std::string& className, uint16_t atom, const FLCString& title,
-                         uint16_t id, const zRect& pixels, uint32_t style);
+  zWindow* createControl(const std::string& className, uint16_t atom, const FLCString& title, uint16_t id,
+                         const zRect& pixels, uint32_t style);
 
   Status status_;
   const uint8_t* data_;
@@ -86,5 +86,5 @@ class ziDialogReader {
 // Makes the framework control for an item of a predefined class (atoms 0x80 to 0x85:
 // button, edit, static, list box, scroll bar, combo box), created and shown; null for an
 // atom it does not know. The sizer passes to the control.
-zWindow* ziCreateTemplateControl(uint16_t atom, zWindow* parent, zSizer* sizer, uint32_t style,
-                                 const char* title, int32_t id);
+zWindow* ziCreateTemplateControl(uint16_t atom, zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
+                                 int32_t id);

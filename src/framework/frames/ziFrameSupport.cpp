@@ -5,8 +5,7 @@
 
 #include "framework/core/zProgram.h"
 
-void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className,
-                        bool record) {
+void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className, bool record) {
   if (!description) return;
   const std::string name =
       std::string(static_cast<const char*>(className)) + std::to_string(reinterpret_cast<uintptr_t>(window));
@@ -34,8 +33,7 @@ bool isTabStop(zWindow* child) {
 }
 
 bool isUncheckedRadio(zWindow* child) {
-  if (child->hasTypeBit(zTypeRadioButton))
-    return SendMessageA(child->handle(), BM_GETCHECK, 0, 0) != BST_CHECKED;
+  if (child->hasTypeBit(zTypeRadioButton)) return SendMessageA(child->handle(), BM_GETCHECK, 0, 0) != BST_CHECKED;
   char cls[16] = {0};
   GetClassNameA(child->handle(), cls, sizeof cls);
   if (lstrcmpiA(cls, "Button") != 0) return false;
@@ -163,8 +161,7 @@ bool ziDefaultButtonMessage(zWindow* frame, uint32_t& defaultId, zEvent* event, 
   }
 }
 
-void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width,
-                        int32_t* height) {
+void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width, int32_t* height) {
   // The system's own measure of the frame: a sum of metrics misses borders that a style
   // has or counts ones it lacks, and the template's controls would then be cut off.
   RECT r = {0, 0, *width, *height};

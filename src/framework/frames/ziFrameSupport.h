@@ -18,8 +18,7 @@ constexpr uint32_t zNoDefaultId = 0xFFFF;
 // Appends the object's address in decimal to the base name (so each object has a class of
 // its own), registers the description under that name and frees it. With record set, the
 // name joins the application's list of classes unregistered at exit.
-void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className,
-                        bool record);
+void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className, bool record);
 
 // Whether the program has a window class of that name now. Classes registered once per
 // process are looked up rather than remembered: the application unregisters its classes
@@ -42,7 +41,6 @@ bool ziDefaultButtonMessage(zWindow* frame, uint32_t& defaultId, zEvent* event, 
 bool ziIsWithin(zWindow* frame, HWND window);
 // Adds the border, caption and menu bar to a client size: the window size whose client
 // area is exactly the size given.
-void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width,
-                        int32_t* height);
+void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width, int32_t* height);
 // The background of dialogs: the button face on systems of version 4 and later.
 uint32_t ziDialogBackground();

@@ -5,10 +5,9 @@
 #include "framework/layout/zSizer.h"
 #include "framework/frames/ziDialogReader.h"
 
-zWindow* ziCreateTemplateControl(uint16_t atom, zWindow* parent, zSizer* sizer, uint32_t style,
-                                 const char* title, int32_t id) {
-  static const char* const classes[] = {"button", "edit", "static", "listbox", "scrollbar",
-                                        "combobox"};
+zWindow* ziCreateTemplateControl(uint16_t atom, zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
+                                 int32_t id) {
+  static const char* const classes[] = {"button", "edit", "static", "listbox", "scrollbar", "combobox"};
   if (atom < 0x80 || atom > 0x85) {
     delete sizer;
     return nullptr;

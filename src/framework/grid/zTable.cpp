@@ -49,10 +49,7 @@ zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* mode
 static constexpr UINT kEditDone = WM_APP + 0x120;
 
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, int, int32_t id)
-    : zChildWin(parent, sizer, style, id),
-      model_(new zTableSmallModel(100, 100)),
-      ownsModel_(true),
-      layout_(100, 100) {
+    : zChildWin(parent, sizer, style, id), model_(new zTableSmallModel(100, 100)), ownsModel_(true), layout_(100, 100) {
   zTableInstallCellPainter();
   className_ = "zTableCL";
   makeColours();
@@ -109,10 +106,8 @@ void zTable::calcLayout() {
 
 zTableCellRange zTable::selectionRange() const {
   if (anchor_.column == 0) return zTableCellRange(current_, current_);
-  return zTableCellRange(std::min(current_.column, anchor_.column),
-                         std::min(current_.row, anchor_.row),
-                         std::max(current_.column, anchor_.column),
-                         std::max(current_.row, anchor_.row));
+  return zTableCellRange(std::min(current_.column, anchor_.column), std::min(current_.row, anchor_.row),
+                         std::max(current_.column, anchor_.column), std::max(current_.row, anchor_.row));
 }
 
 void zTable::invalidateCell(zTableCellPos pos) {
@@ -128,9 +123,7 @@ void zTable::setAnchor(zTableCellPos pos) {
 }
 
 void zTable::setCurrentCell(zTableCellPos pos) {
-  if (pos.column < 1 || pos.row < 1 || pos.column > model_->columnCount() ||
-      pos.row > model_->rowCount())
-    return;
+  if (pos.column < 1 || pos.row < 1 || pos.column > model_->columnCount() || pos.row > model_->rowCount()) return;
   // Moving away keeps what was typed.
   storeEdit();
   bool hadSelection = anchor_.column != 0;
@@ -140,13 +133,17 @@ void zTable::setCurrentCell(zTableCellPos pos) {
   if (hadSelection && handle()) InvalidateRect(handle(), nullptr, FALSE);
   // Bring the new current cell into view when it lies outside the laid-out cells.
   const zTableCellRange& v = layout_.visibleRange();
-  if (layout_.ready() && (pos.column < v.start.column || pos.column >= v.end.column ||
-                          pos.row < v.start.row || pos.row >= v.end.row)) {
+  if (layout_.ready() &&
+      (pos.column < v.start.column || pos.column >= v.end.column || pos.row < v.start.row || pos.row >= v.end.row)) {
     uint32_t fc = layout_.firstColumn(), fr = layout_.firstRow();
-    if (pos.column < v.start.column || v.end.column <= v.start.column) fc = pos.column;
-    else if (pos.column >= v.end.column) fc += pos.column - v.end.column + 1;
-    if (pos.row < v.start.row || v.end.row <= v.start.row) fr = pos.row;
-    else if (pos.row >= v.end.row) fr += pos.row - v.end.row + 1;
+    if (pos.column < v.start.column || v.end.column <= v.start.column)
+      fc = pos.column;
+    else if (pos.column >= v.end.column)
+      fc += pos.column - v.end.column + 1;
+    if (pos.row < v.start.row || v.end.row <= v.start.row)
+      fr = pos.row;
+    else if (pos.row >= v.end.row)
+      fr += pos.row - v.end.row + 1;
     if (fc != layout_.firstColumn() || fr != layout_.firstRow()) {
       layout_.setFirst(fc, fr);
       layout_.relayout();
@@ -160,15 +157,13 @@ void zTable::moveLeft() {
   if (current_.column > 1) setCurrentCell(zTableCellPos(current_.column - 1, current_.row));
 }
 void zTable::moveRight() {
-  if (current_.column < model_->columnCount())
-    setCurrentCell(zTableCellPos(current_.column + 1, current_.row));
+  if (current_.column < model_->columnCount()) setCurrentCell(zTableCellPos(current_.column + 1, current_.row));
 }
 void zTable::moveUp() {
   if (current_.row > 1) setCurrentCell(zTableCellPos(current_.column, current_.row - 1));
 }
 void zTable::moveDown() {
-  if (current_.row < model_->rowCount())
-    setCurrentCell(zTableCellPos(current_.column, current_.row + 1));
+  if (current_.row < model_->rowCount()) setCurrentCell(zTableCellPos(current_.column, current_.row + 1));
 }
 
 void zTable::modelChanged(void* view, zTableModel* model, const zTableCellRange* range) {
@@ -220,15 +215,27 @@ LRESULT zTable::defProc(zEvent* event) {
       break;
     }
     case kEditDone:
-      if (event->wParam_) commitEdit(); else cancelEdit();
+      if (event->wParam_)
+        commitEdit();
+      else
+        cancelEdit();
       return 0;
     case WM_KEYDOWN:
       switch (event->wParam_) {
-        case VK_LEFT: moveLeft(); return 0;
-        case VK_RIGHT: moveRight(); return 0;
-        case VK_UP: moveUp(); return 0;
-        case VK_DOWN: moveDown(); return 0;
-        default: break;
+        case VK_LEFT:
+          moveLeft();
+          return 0;
+        case VK_RIGHT:
+          moveRight();
+          return 0;
+        case VK_UP:
+          moveUp();
+          return 0;
+        case VK_DOWN:
+          moveDown();
+          return 0;
+        default:
+          break;
       }
       break;
     case WM_SYSCOLORCHANGE:
@@ -288,8 +295,7 @@ void zTable::draw(zDisplay* d, const zRect& update) {
   fillBackground(d, zRect(std::max(gridRight, update.left()), update.top(), update.right(), update.bottom()));
   fillBackground(d, zRect(update.left(), std::max(gridBottom, update.top()), update.right(), update.bottom()));
 
-  if (headers && update.left() < hw && update.top() < hh)
-    drawHeaderCell(d, zRect(0, 0, hw, hh), 0, zTableHeaderCorner);
+  if (headers && update.left() < hw && update.top() < hh) drawHeaderCell(d, zRect(0, 0, hw, hh), 0, zTableHeaderCorner);
 
   zTableCellRange sel = selectionRange();
   uint32_t lastColumn = std::min(range.end.column, std::min(columns, L.firstColumn() + L.visibleColumns() - 1));
@@ -297,8 +303,7 @@ void zTable::draw(zDisplay* d, const zRect& update) {
   if (headers)
     for (uint32_t c = range.start.column; c <= lastColumn && c >= 1; ++c) {
       int32_t left = L.columnLeft(c);
-      drawHeaderCell(d, zRect(left, 0, left + static_cast<int32_t>(L.columnWidth(c)), hh), c,
-                     zTableHeaderColumns);
+      drawHeaderCell(d, zRect(left, 0, left + static_cast<int32_t>(L.columnWidth(c)), hh), c, zTableHeaderColumns);
     }
   for (uint32_t r = range.start.row; r <= lastRow && r >= 1; ++r) {
     int32_t top = L.rowTop(r);
@@ -333,8 +338,10 @@ void zTable::drawEmptyCell(zDisplay* d, const zRect& r, ziTableEnv& env) {
     PatBlt(d->hdc(), r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top(), DSTINVERT);
   if (env.current) {
     d->pushPen(&black);
-    line(d, {{r.left() + 1, r.top() + 1}, {r.left() + 1, r.bottom() - 2},
-             {r.right() - 2, r.bottom() - 2}, {r.right() - 2, r.top() + 1},
+    line(d, {{r.left() + 1, r.top() + 1},
+             {r.left() + 1, r.bottom() - 2},
+             {r.right() - 2, r.bottom() - 2},
+             {r.right() - 2, r.top() + 1},
              {r.left() + 1, r.top() + 1}});
     d->popPen();
   }
@@ -348,8 +355,8 @@ void zTable::drawHeaderCell(zDisplay* d, const zRect& r, uint32_t index, uint32_
     fillSolid(d, r, zColor(255, 255, 255));
     return;
   }
-  FLCString text = zTableHeaderLabel(headerTextMode(part), index,
-                                     part == zTableHeaderRows ? &rowTexts_ : &columnTexts_);
+  FLCString text =
+      zTableHeaderLabel(headerTextMode(part), index, part == zTableHeaderRows ? &rowTexts_ : &columnTexts_);
   const int32_t L = r.left(), T = r.top(), R = r.right(), B = r.bottom();
   HDC dc = d->hdc();
   int saved = dc ? SaveDC(dc) : 0;
@@ -357,8 +364,8 @@ void zTable::drawHeaderCell(zDisplay* d, const zRect& r, uint32_t index, uint32_
   zDimension ext = text.length() ? d->textExtent(text, static_cast<int>(text.length())) : zDimension(0, 0);
   int32_t tx = L + (R - L - ext.width()) / 2, ty = T + (B - T - ext.height()) / 2;
 
-  zPen highlightPen(highlight_, PS_SOLID, 0), shadowPen(shadow_, PS_SOLID, 0),
-      darkPen(darkShadow_, PS_SOLID, 0), nullPen(zColor(), PS_NULL, 0);
+  zPen highlightPen(highlight_, PS_SOLID, 0), shadowPen(shadow_, PS_SOLID, 0), darkPen(darkShadow_, PS_SOLID, 0),
+      nullPen(zColor(), PS_NULL, 0);
   zPenStock blackPen(BLACK_PEN);
   zBrush faceBrush(face_), shadowBrush(shadow_), highlightBrush(highlight_);
   zBrushStock blackBrush(BLACK_BRUSH), whiteBrush(WHITE_BRUSH);
@@ -450,9 +457,9 @@ void zTable::beginEdit(const char* text) {
   env.collect(current_);
   if (env.readOnly()) return;
   zRect r = layout_.cellRect(current_);
-  edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL,
-                          r.left(), r.top(), r.right() - r.left() + 1, r.bottom() - r.top() + 1,
-                          handle(), nullptr, GetModuleHandleA(nullptr), nullptr);
+  edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, r.left(), r.top(),
+                          r.right() - r.left() + 1, r.bottom() - r.top() + 1, handle(), nullptr,
+                          GetModuleHandleA(nullptr), nullptr);
   if (!edit_) return;
   SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), 0);
   SendMessageA(edit_, EM_LIMITTEXT, kEditLimit, 0);
@@ -486,10 +493,19 @@ void zTable::commitEdit() {
   if (!edit_) return;
   storeEdit();
   switch (direction_) {
-    case ZTDIR_GOLEFT: moveLeft(); break;
-    case ZTDIR_GORIGHT: moveRight(); break;
-    case ZTDIR_GOUP: moveUp(); break;
-    case ZTDIR_GODOWN: moveDown(); break;
-    default: break;
+    case ZTDIR_GOLEFT:
+      moveLeft();
+      break;
+    case ZTDIR_GORIGHT:
+      moveRight();
+      break;
+    case ZTDIR_GOUP:
+      moveUp();
+      break;
+    case ZTDIR_GODOWN:
+      moveDown();
+      break;
+    default:
+      break;
   }
 }

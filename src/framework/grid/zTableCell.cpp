@@ -8,16 +8,14 @@
 zTableCellPainter zTableCell::painter_ = nullptr;
 zTableBmpCell::Deleter zTableBmpCell::deleter_ = nullptr;
 
-zTableCell::zTableCell(zTableModel* model, zTableCellPos pos)
-    : model_(model), pos_(pos), kind_(zTableCellReplaceable) {
+zTableCell::zTableCell(zTableModel* model, zTableCellPos pos) : model_(model), pos_(pos), kind_(zTableCellReplaceable) {
   if (model_) model_->setCell(pos_, this);
 }
 
 zTableCell::~zTableCell() {
   // Only clear the position while it still holds this cell: a cell that was replaced at
   // its position must not take the newer cell out of the model.
-  if (!(kind_ & zTableCellDeletedByModel) && model_ && model_->storedCell(pos_) == this)
-    model_->setCell(pos_, nullptr);
+  if (!(kind_ & zTableCellDeletedByModel) && model_ && model_->storedCell(pos_) == this) model_->setCell(pos_, nullptr);
 }
 
 void zTableCell::draw(const zRect&, zDisplay*, ziTableEnv*) {}
@@ -26,8 +24,7 @@ void zTableCell::setText(const char*) {
   if (model_) model_->cellChanged(pos_);
 }
 
-zTableTextCell::zTableTextCell(zTableModel* model, const char* text, zTableCellPos pos)
-    : zTableCell(model, pos) {
+zTableTextCell::zTableTextCell(zTableModel* model, const char* text, zTableCellPos pos) : zTableCell(model, pos) {
   if (text) text_ = text;
 }
 
@@ -57,8 +54,7 @@ void zTableFmtCellBase::setText(const char* text) {
   if (kind_ & zTableCellFormatted) {
     ziTableEnv env(model_);
     env.collect(pos_);
-    formatter = (kind_ & zTableCellNumber) ? static_cast<zFormatter*>(env.numFormatter())
-                                           : env.formatter();
+    formatter = (kind_ & zTableCellNumber) ? static_cast<zFormatter*>(env.numFormatter()) : env.formatter();
   }
   // A formatter's pending sign is cleared so the next edit starts afresh; the shown text
   // is the text as set either way.
@@ -76,14 +72,12 @@ zTableFmtNumCell::zTableFmtNumCell(zTableModel* model, const char* text, zTableC
   init(zTableCellNumber | zTableCellFormatted | zTableCellReplaceable, text);
 }
 
-zTableValidatedFmtTextCell::zTableValidatedFmtTextCell(zTableModel* model, const char* text,
-                                                       zTableCellPos pos)
+zTableValidatedFmtTextCell::zTableValidatedFmtTextCell(zTableModel* model, const char* text, zTableCellPos pos)
     : zTableFmtCellBase(model, pos) {
   init(zTableCellFormatted | zTableCellValidated, text);
 }
 
-zTableValidatedFmtNumCell::zTableValidatedFmtNumCell(zTableModel* model, const char* text,
-                                                     zTableCellPos pos)
+zTableValidatedFmtNumCell::zTableValidatedFmtNumCell(zTableModel* model, const char* text, zTableCellPos pos)
     : zTableFmtCellBase(model, pos) {
   init(zTableCellNumber | zTableCellFormatted | zTableCellValidated, text);
 }

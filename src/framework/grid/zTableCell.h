@@ -29,8 +29,7 @@ enum zTableCellKindBit : uint32_t {
 };
 
 // Draws a cell's content (text or bitmap) with its environment; installed by the grid.
-using zTableCellPainter = void (*)(zTableCell* cell, const zRect& rect, zDisplay* display,
-                                   ziTableEnv* env);
+using zTableCellPainter = void (*)(zTableCell* cell, const zRect& rect, zDisplay* display, ziTableEnv* env);
 
 class zTableCell {
  public:

@@ -37,8 +37,7 @@ void zTableBackColorAttr::restore(zDisplay* display) {
   changed_ = 0;
 }
 
-zTableFontAttr::zTableFontAttr(zFont* font, const zTableCellRange& range)
-    : zTableAttr(zTableAttrFont, range) {
+zTableFontAttr::zTableFontAttr(zFont* font, const zTableCellRange& range) : zTableAttr(zTableAttrFont, range) {
   if (font) {
     screen_ = zRCFont(font->spec(), nullptr);
     delete font;

@@ -7,8 +7,7 @@ void zTableLayout::measure(int32_t textWidth, int32_t textHeight) {
   defaultCell_ = zDimension(textWidth + 5, textHeight + 5);
   widths_.setDefaultSize(static_cast<uint32_t>(std::max(0, defaultCell_.width())));
   heights_.setDefaultSize(static_cast<uint32_t>(std::max(0, defaultCell_.height())));
-  if (headerSize_ == zDimension(0, 0))
-    headerSize_ = zDimension(defaultCell_.width() - 10, defaultCell_.height() + 5);
+  if (headerSize_ == zDimension(0, 0)) headerSize_ = zDimension(defaultCell_.width() - 10, defaultCell_.height() + 5);
 }
 
 uint32_t zTableLayout::fitCount(const zTableSizeTable& sizes, uint32_t count, int32_t avail) const {
@@ -22,16 +21,12 @@ uint32_t zTableLayout::fitCount(const zTableSizeTable& sizes, uint32_t count, in
   return added > 0 ? added - 1 : 0;
 }
 
-uint32_t zTableLayout::trailingColumnsFit() const {
-  return fitCount(widths_, columns_, clientWidth_ - originX());
-}
+uint32_t zTableLayout::trailingColumnsFit() const { return fitCount(widths_, columns_, clientWidth_ - originX()); }
 
-uint32_t zTableLayout::trailingRowsFit() const {
-  return fitCount(heights_, rows_, clientHeight_ - originY());
-}
+uint32_t zTableLayout::trailingRowsFit() const { return fitCount(heights_, rows_, clientHeight_ - originY()); }
 
-uint32_t zTableLayout::layLine(const zTableSizeTable& sizes, uint32_t first, uint32_t count,
-                               int32_t origin, int32_t extent, int32_t* positions) const {
+uint32_t zTableLayout::layLine(const zTableSizeTable& sizes, uint32_t first, uint32_t count, int32_t origin,
+                               int32_t extent, int32_t* positions) const {
   int64_t x = origin;
   positions[1] = origin;
   if (count == 0 || first > count) return 0;
@@ -121,8 +116,7 @@ int zTableLayout::headerHit(zPoint p, uint32_t& index, uint32_t& area) const {
   if (p.x() < hw && p.y() <= clientHeight_) {
     area = zTableHeaderRows;
     uint32_t row = cellRangeAt(zRect(p.x(), p.y(), p.x(), p.y())).start.row;
-    if (row > rows_ || row < firstRow_ || row >= firstRow_ + visibleRows_ ||
-        p.y() > rowPos_[visibleRows_ + 1])
+    if (row > rows_ || row < firstRow_ || row >= firstRow_ + visibleRows_ || p.y() > rowPos_[visibleRows_ + 1])
       return zTableHitNone;
     int32_t bottom = rowTop(row) + static_cast<int32_t>(rowHeight(row));
     index = row;

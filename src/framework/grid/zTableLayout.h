@@ -108,8 +108,8 @@ class zTableLayout {
 
  private:
   uint32_t fitCount(const zTableSizeTable& sizes, uint32_t count, int32_t avail) const;
-  uint32_t layLine(const zTableSizeTable& sizes, uint32_t first, uint32_t count, int32_t origin,
-                   int32_t extent, int32_t* positions) const;
+  uint32_t layLine(const zTableSizeTable& sizes, uint32_t first, uint32_t count, int32_t origin, int32_t extent,
+                   int32_t* positions) const;
   uint32_t edgeIndex(const int32_t* positions, uint32_t laidOut, int32_t edge) const;
 
   uint32_t columns_;

@@ -448,8 +448,7 @@ void ziTableVirtualModel::setCell(zTableCellPos pos, zTableCell* cell) {
 void ziTableVirtualModel::renumber(Record& r, uint32_t key) {
   r.key = key;
   for (uint32_t i = 0; i < r.cells->count(); ++i)
-    if (zTableCell* c = r.cells->get(i))
-      c->setPosition(byRow_ ? zTableCellPos(i, key) : zTableCellPos(key, i));
+    if (zTableCell* c = r.cells->get(i)) c->setPosition(byRow_ ? zTableCellPos(i, key) : zTableCellPos(key, i));
 }
 
 void ziTableVirtualModel::removeKeyed(uint32_t key) {

@@ -32,8 +32,7 @@ struct zTableCellRange {
 
   bool isValid() const { return start.column <= end.column && start.row <= end.row; }
   bool contains(zTableCellPos p) const {
-    return start.column <= p.column && p.column <= end.column && start.row <= p.row &&
-           p.row <= end.row;
+    return start.column <= p.column && p.column <= end.column && start.row <= p.row && p.row <= end.row;
   }
   bool operator==(const zTableCellRange& o) const { return start == o.start && end == o.end; }
   bool operator!=(const zTableCellRange& o) const { return !(*this == o); }

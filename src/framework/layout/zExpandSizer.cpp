@@ -20,9 +20,7 @@ zExpandSizer::zExpandSizer(int32_t x, int32_t y, int32_t cx, int32_t cy, uint32_
   init(flags);
 }
 
-zExpandSizer::zExpandSizer(const zRect& rect, uint32_t flags, zSizer* parent) : zSizer(rect, parent) {
-  init(flags);
-}
+zExpandSizer::zExpandSizer(const zRect& rect, uint32_t flags, zSizer* parent) : zSizer(rect, parent) { init(flags); }
 
 void zExpandSizer::init(uint32_t flags) {
   gravity_ = gravLeft;
@@ -40,14 +38,12 @@ void zExpandSizer::querySize(zSizeInfo& info) {
   info.origin = origin_;
 }
 
-zSizer* zExpandSizer::asKind(int32_t kind) {
-  return kind == zKindExpand ? this : zSizer::asKind(kind);
-}
+zSizer* zExpandSizer::asKind(int32_t kind) { return kind == zKindExpand ? this : zSizer::asKind(kind); }
 
 namespace {
 // The shares of one direction: the margin before, the size, the margin after.
-void sharesOf(bool before, bool size, bool after, int32_t pos, int32_t len, int32_t ref,
-              int32_t& fixed, float& posShare, float& lenShare) {
+void sharesOf(bool before, bool size, bool after, int32_t pos, int32_t len, int32_t ref, int32_t& fixed,
+              float& posShare, float& lenShare) {
   double s = 0;
   int n = 0;
   if (before) ++n, s += pos;
@@ -67,10 +63,10 @@ void sharesOf(bool before, bool size, bool after, int32_t pos, int32_t len, int3
 
 void zExpandSizer::computeShares(int32_t w, int32_t h) {
   if (origin_ == lastOrigin_ && extent_ == lastExtent_ && !sharesDirty_) return;
-  sharesOf(expandFlags_ & expandLeft, expandFlags_ & expandWidth, expandFlags_ & expandRight,
-           known(origin_.x()), known(extent_.width()), w, fixedWidth_, xShare_, widthShare_);
-  sharesOf(expandFlags_ & expandTop, expandFlags_ & expandHeight, expandFlags_ & expandBottom,
-           known(origin_.y()), known(extent_.height()), h, fixedHeight_, yShare_, heightShare_);
+  sharesOf(expandFlags_ & expandLeft, expandFlags_ & expandWidth, expandFlags_ & expandRight, known(origin_.x()),
+           known(extent_.width()), w, fixedWidth_, xShare_, widthShare_);
+  sharesOf(expandFlags_ & expandTop, expandFlags_ & expandHeight, expandFlags_ & expandBottom, known(origin_.y()),
+           known(extent_.height()), h, fixedHeight_, yShare_, heightShare_);
   sharesDirty_ = 0;
 }
 
@@ -142,11 +138,9 @@ void zExpandLayout::arrange(zRect& rect, zSizerDlist* children, int32_t) {
       if (info.gravity == gravBottom) {
         // An unset origin starts at the left edge.
         const int32_t left = info.origin.x() == sizerUnset ? rect.left() : info.origin.x();
-        r = zRect(left, add(rect.bottom(), -known(p.height())),
-                  p.width() == 0 ? width : p.width(), rect.bottom());
+        r = zRect(left, add(rect.bottom(), -known(p.height())), p.width() == 0 ? width : p.width(), rect.bottom());
       } else {
-        r = zRect(rect.left(), rect.top(), p.width() == 0 ? rect.right() : add(rect.left(), p.width()),
-                  p.height());
+        r = zRect(rect.left(), rect.top(), p.width() == 0 ? rect.right() : add(rect.left(), p.width()), p.height());
       }
     }
     child->place(r, 0);
@@ -186,13 +180,12 @@ void zExpandLayout::measure(zSizeInfo& info, zSizerDlist* children, int32_t) {
       }
       return zSizerMath::clamp64(static_cast<int64_t>(ref) - n * smallest);
     };
-    m.cx() = fit(f & expandLeft, f & expandWidth, f & expandRight, known(e->origin_.x()),
-                 known(e->extent_.width()), refWidth_);
-    m.cy() = fit(f & expandTop, f & expandHeight, f & expandBottom, known(e->origin_.y()),
-                 known(e->extent_.height()), refHeight_);
+    m.cx() = fit(f & expandLeft, f & expandWidth, f & expandRight, known(e->origin_.x()), known(e->extent_.width()),
+                 refWidth_);
+    m.cy() = fit(f & expandTop, f & expandHeight, f & expandBottom, known(e->origin_.y()), known(e->extent_.height()),
+                 refHeight_);
   }
   info.minSize = m;
-  info.prefSize = info.maxSize =
-      zDimension(std::max(m.width(), refWidth_), std::max(m.height(), refHeight_));
+  info.prefSize = info.maxSize = zDimension(std::max(m.width(), refWidth_), std::max(m.height(), refHeight_));
   info.origin = zPoint(0, 0);
 }

@@ -28,9 +28,7 @@ void zGravSizer::querySize(zSizeInfo& info) {
   info.gravity = gravity_;
 }
 
-zSizer* zGravSizer::asKind(int32_t kind) {
-  return kind == zKindGrav ? this : zSizer::asKind(kind);
-}
+zSizer* zGravSizer::asKind(int32_t kind) { return kind == zKindGrav ? this : zSizer::asKind(kind); }
 
 // ---------------------------------------------------------------- percent sizer
 
@@ -52,19 +50,15 @@ int32_t percentOf(int32_t base, float percent) {
 void zPercentSizer::querySize(zSizeInfo& info) {
   zGravSizer::querySize(info);
   zDimension base(0, 0);
-  if (parent_)
-    base = zDimension(zSizerMath::known(parent_->width()), zSizerMath::known(parent_->height()));
+  if (parent_) base = zDimension(zSizerMath::known(parent_->width()), zSizerMath::known(parent_->height()));
   info.setAll(zDimension(percentOf(base.width(), widthPercent_), percentOf(base.height(), heightPercent_)));
 }
 
-zSizer* zPercentSizer::asKind(int32_t kind) {
-  return kind == zKindPercent ? this : zGravSizer::asKind(kind);
-}
+zSizer* zPercentSizer::asKind(int32_t kind) { return kind == zKindPercent ? this : zGravSizer::asKind(kind); }
 
 // ---------------------------------------------------------------- grow-to-fit sizer
 
-zGrowToFitSizer::zGrowToFitSizer(int32_t gravity, zSizer* parent)
-    : zGravSizer(gravity, 0, parent), fitMode_(fitNone) {}
+zGrowToFitSizer::zGrowToFitSizer(int32_t gravity, zSizer* parent) : zGravSizer(gravity, 0, parent), fitMode_(fitNone) {}
 
 zGrowToFitSizer::zGrowToFitSizer(int32_t gravity, int32_t fitMode, int32_t extent, zSizer* parent)
     : zGravSizer(gravity, 0, parent), fitMode_(fitMode) {
@@ -105,17 +99,13 @@ void zGrowToFitSizer::place(const zRect& given, int noMove) {
     window_->sizerMoveSize(given.left(), given.top(), zSizerMath::width(given), zSizerMath::height(given));
 }
 
-zSizer* zGrowToFitSizer::asKind(int32_t kind) {
-  return kind == zKindGrowToFit ? this : zGravSizer::asKind(kind);
-}
+zSizer* zGrowToFitSizer::asKind(int32_t kind) { return kind == zKindGrowToFit ? this : zGravSizer::asKind(kind); }
 
 // ---------------------------------------------------------------- layout sizer
 
 zLayoutSizer::zLayoutSizer(zSizer* parent) : zGravSizer(gravClient, 0, parent) {}
 
-zSizer* zLayoutSizer::asKind(int32_t kind) {
-  return kind == zKindLayoutSizer ? this : zGravSizer::asKind(kind);
-}
+zSizer* zLayoutSizer::asKind(int32_t kind) { return kind == zKindLayoutSizer ? this : zGravSizer::asKind(kind); }
 
 // ---------------------------------------------------------------- leaf sizers
 
@@ -143,13 +133,9 @@ void zLeafSizer::place(const zRect& given, int) {
   extent_ = zDimension(zSizerMath::width(given), zSizerMath::height(given));
 }
 
-zSizer* zLeafSizer::asKind(int32_t kind) {
-  return kind == zKindLeaf ? this : zSizer::asKind(kind);
-}
+zSizer* zLeafSizer::asKind(int32_t kind) { return kind == zKindLeaf ? this : zSizer::asKind(kind); }
 
-zFixedSizer::zFixedSizer(zSizer* parent, int32_t gravity) : zLeafSizer(parent), fixedSize_(0, 0) {
-  gravity_ = gravity;
-}
+zFixedSizer::zFixedSizer(zSizer* parent, int32_t gravity) : zLeafSizer(parent), fixedSize_(0, 0) { gravity_ = gravity; }
 
 void zFixedSizer::querySize(zSizeInfo& info) {
   info.reset();
@@ -158,9 +144,7 @@ void zFixedSizer::querySize(zSizeInfo& info) {
 }
 
 // Answers as a plain sizer, not as a leaf sizer.
-zSizer* zFixedSizer::asKind(int32_t kind) {
-  return kind == zKindFixed ? this : zSizer::asKind(kind);
-}
+zSizer* zFixedSizer::asKind(int32_t kind) { return kind == zKindFixed ? this : zSizer::asKind(kind); }
 
 zFillerSizer::zFillerSizer(zSizer* parent) : zLeafSizer(parent) {
   stored_.reset();
@@ -169,6 +153,4 @@ zFillerSizer::zFillerSizer(zSizer* parent) : zLeafSizer(parent) {
 
 void zFillerSizer::querySize(zSizeInfo& info) { info.assign(stored_); }
 
-zSizer* zFillerSizer::asKind(int32_t kind) {
-  return kind == zKindFiller ? this : zLeafSizer::asKind(kind);
-}
+zSizer* zFillerSizer::asKind(int32_t kind) { return kind == zKindFiller ? this : zLeafSizer::asKind(kind); }

@@ -13,10 +13,8 @@ class zRedirSizer : public zLeafSizer {
 
   zRedirSizer(zSizer* parent, T* target, SizeMember size, PlaceMember place)
       : zLeafSizer(parent), target_(target), size_(size), place_(place) {}
-  zRedirSizer(zSizer* parent, T* target, SizeMember size)
-      : zRedirSizer(parent, target, size, nullptr) {}
-  zRedirSizer(zSizer* parent, T* target, PlaceMember place)
-      : zRedirSizer(parent, target, nullptr, place) {}
+  zRedirSizer(zSizer* parent, T* target, SizeMember size) : zRedirSizer(parent, target, size, nullptr) {}
+  zRedirSizer(zSizer* parent, T* target, PlaceMember place) : zRedirSizer(parent, target, nullptr, place) {}
 
   void querySize(zSizeInfo& info) override {
     if (target_ && size_)

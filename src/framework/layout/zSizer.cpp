@@ -14,8 +14,7 @@ void zSizeInfo::reset() {
 
 namespace {
 zDimension larger(const zDimension& a, const zDimension& b) {
-  return zDimension(a.width() > b.width() ? a.width() : b.width(),
-                    a.height() > b.height() ? a.height() : b.height());
+  return zDimension(a.width() > b.width() ? a.width() : b.width(), a.height() > b.height() ? a.height() : b.height());
 }
 }  // namespace
 
@@ -34,16 +33,21 @@ void zSizeInfo::assign(const zSizeInfo& other) {
 }
 
 zSizerDlist::~zSizerDlist() {
-  while (zPlist::removeFirst()) {
-  }
+  while (zPlist::removeFirst()) {}
 }
 
 // ---------------------------------------------------------------- construction
 
 zSizer::zSizer(zSizer* parent)
-    : origin_(sizerUnset, sizerUnset), extent_(sizerUnset, sizerUnset), parent_(nullptr),
-      gravity_(gravNone), layout_(nullptr), children_(nullptr), window_(nullptr),
-      hasWindow_(0), childCount_(0) {
+    : origin_(sizerUnset, sizerUnset),
+      extent_(sizerUnset, sizerUnset),
+      parent_(nullptr),
+      gravity_(gravNone),
+      layout_(nullptr),
+      children_(nullptr),
+      window_(nullptr),
+      hasWindow_(0),
+      childCount_(0) {
   if (parent) parent->addChild(this);
 }
 
@@ -96,9 +100,7 @@ void zSizer::detach() {
   parent_ = nullptr;
 }
 
-zRect zSizer::rect() const {
-  return zSizerMath::rectOf(origin_, extent_);
-}
+zRect zSizer::rect() const { return zSizerMath::rectOf(origin_, extent_); }
 
 void zSizer::setWindow(zSizerWindow* window) {
   window_ = window;
@@ -111,9 +113,7 @@ zLayout* zSizer::replaceLayout(zLayout* layout) {
   return previous;
 }
 
-zLayout* zSizer::effectiveLayout() const {
-  return layout_ ? layout_ : zNormalLayout::shared();
-}
+zLayout* zSizer::effectiveLayout() const { return layout_ ? layout_ : zNormalLayout::shared(); }
 
 // ---------------------------------------------------------------- virtual operations
 
@@ -148,8 +148,7 @@ void zSizer::place(const zRect& given, int noMove) {
   extent_ = zDimension(zSizerMath::width(given), zSizerMath::height(given));
   // Children of a window's sizer are placed in the window's client coordinates.
   zRect area = hasWindow_ ? zRect(0, 0, extent_.width(), extent_.height()) : given;
-  if (children_ && childCount_ != 0)
-    effectiveLayout()->arrange(area, children_, static_cast<int32_t>(childCount_));
+  if (children_ && childCount_ != 0) effectiveLayout()->arrange(area, children_, static_cast<int32_t>(childCount_));
   // A gravNone window keeps the geometry the program gave it.
   if (!noMove && gravity_ != gravNone && windowLive())
     window_->sizerMoveSize(given.left(), given.top(), extent_.width(), extent_.height());
@@ -195,8 +194,7 @@ zSizeWithParent::zSizeWithParent() : zSizer(nullptr) { gravity_ = gravCenter; }
 
 void zSizeWithParent::parentSized(zSizerWindow* window, uint32_t packedSize) {
   if (!window) return;
-  window->sizerMoveSize(0, 0, static_cast<int32_t>(packedSize & 0xFFFFu),
-                        static_cast<int32_t>(packedSize >> 16));
+  window->sizerMoveSize(0, 0, static_cast<int32_t>(packedSize & 0xFFFFu), static_cast<int32_t>(packedSize >> 16));
 }
 
 void zSizeWithParent::querySize(zSizeInfo& info) {
@@ -204,9 +202,7 @@ void zSizeWithParent::querySize(zSizeInfo& info) {
   info.gravity = gravity_;
 }
 
-zSizer* zSizeWithParent::asKind(int32_t kind) {
-  return kind == zKindSizeWithParent ? this : zSizer::asKind(kind);
-}
+zSizer* zSizeWithParent::asKind(int32_t kind) { return kind == zKindSizeWithParent ? this : zSizer::asKind(kind); }
 
 // ---------------------------------------------------------------- normal layout
 
@@ -243,24 +239,21 @@ void zNormalLayout::arrange(zRect& rect, zSizerDlist* children, int32_t) {
         used.cx() = add(used.width(), p.width());
         break;
       case gravTop:
-        r = zRect(free.left(), free.top(),
-                  p.width() == 0 ? free.right() : add(free.left(), p.width()),
+        r = zRect(free.left(), free.top(), p.width() == 0 ? free.right() : add(free.left(), p.width()),
                   add(free.top(), p.height()));
         free.top() = add(free.top(), p.height());
         used.cy() = add(used.height(), p.height());
         break;
       case gravBottom:
         free.bottom() = add(free.bottom(), -zSizerMath::known(p.height()));
-        r = zRect(free.left(), free.bottom(),
-                  p.width() == 0 ? free.right() : add(free.left(), p.width()),
+        r = zRect(free.left(), free.bottom(), p.width() == 0 ? free.right() : add(free.left(), p.width()),
                   add(free.bottom(), p.height()));
         used.cy() = add(used.height(), p.height());
         break;
       case gravCenter:
       case gravClient:
         stretched = true;
-        r = zRect(free.left(), free.top(),
-                  p.width() == 0 ? free.right() : add(free.left(), p.width()),
+        r = zRect(free.left(), free.top(), p.width() == 0 ? free.right() : add(free.left(), p.width()),
                   p.height() == 0 ? free.bottom() : add(free.top(), p.height()));
         if (g == gravCenter) {
           if (r.right() < free.right()) {

@@ -20,16 +20,11 @@ inline int32_t add(int32_t a, int32_t b) { return clamp64(static_cast<int64_t>(a
 // An unset coordinate counts as 0 in sums.
 inline int32_t known(int32_t v) { return v == INT32_MIN ? 0 : v; }
 
-inline int32_t width(const zRect& r) {
-  return clamp64(static_cast<int64_t>(r.right()) - r.left());
-}
-inline int32_t height(const zRect& r) {
-  return clamp64(static_cast<int64_t>(r.bottom()) - r.top());
-}
+inline int32_t width(const zRect& r) { return clamp64(static_cast<int64_t>(r.right()) - r.left()); }
+inline int32_t height(const zRect& r) { return clamp64(static_cast<int64_t>(r.bottom()) - r.top()); }
 
 inline zRect rectOf(const zPoint& origin, const zDimension& extent) {
-  return zRect(origin.x(), origin.y(), add(origin.x(), extent.width()),
-               add(origin.y(), extent.height()));
+  return zRect(origin.x(), origin.y(), add(origin.x(), extent.width()), add(origin.y(), extent.height()));
 }
 
 }  // namespace zSizerMath

@@ -64,8 +64,7 @@ void zTiler::arrange(zRect& rect, zSizerDlist* children, int32_t) {
     if (minSum < room) {
       mode = shrunk;
       float spread = 0.0f;
-      for (const Tile& t : tiles)
-        spread += static_cast<float>(along(t.info.prefSize) - along(t.info.minSize));
+      for (const Tile& t : tiles) spread += static_cast<float>(along(t.info.prefSize) - along(t.info.minSize));
       f = spread > 0.0f ? static_cast<float>(room - minSum) / spread : 0.0f;
     } else {
       mode = minimum;
@@ -158,11 +157,15 @@ void zSlotLayout::arrange(zRect& rect, zSizerDlist* children, int32_t) {
     const zSizeInfo& info = taker->info;
     const bool combo = info.gravity == gravRight;
     int32_t w = info.prefSize.width();
-    if (w == 0) w = rightLimit - x;
-    else if (w == -1) w = gap_.width();
+    if (w == 0)
+      w = rightLimit - x;
+    else if (w == -1)
+      w = gap_.width();
     int32_t h = (combo && !horizontal) ? info.origin.y() : info.prefSize.height();
-    if (h == 0) h = bottomLimit - y;
-    else if (h == -1) h = gap_.height();
+    if (h == 0)
+      h = bottomLimit - y;
+    else if (h == -1)
+      h = gap_.height();
     zRect r(x, y, add(x, w), add(y, h));
     if (!horizontal) {
       if (r.right() != rightLimit) {
@@ -241,12 +244,9 @@ void zSlotSizer::querySize(zSizeInfo& info) {
   info.owner = this;
 }
 
-zSizer* zSlotSizer::asKind(int32_t kind) {
-  return kind == zKindSlot ? this : zSizer::asKind(kind);
-}
+zSizer* zSlotSizer::asKind(int32_t kind) { return kind == zKindSlot ? this : zSizer::asKind(kind); }
 
-zSlotSizerForComboBox::zSlotSizerForComboBox(int32_t slot, const zPoint& point, int32_t cx,
-                                             int32_t cy, zSizer* parent)
+zSlotSizerForComboBox::zSlotSizerForComboBox(int32_t slot, const zPoint& point, int32_t cx, int32_t cy, zSizer* parent)
     : zSlotSizer(slot, cx, cy, parent), comboPoint_(point) {
   gravity_ = gravRight;
 }
@@ -256,6 +256,4 @@ void zSlotSizerForComboBox::querySize(zSizeInfo& info) {
   info.origin = comboPoint_;
 }
 
-zSizer* zSlotSizerForComboBox::asKind(int32_t kind) {
-  return kind == zKindSlotCombo ? this : zSlotSizer::asKind(kind);
-}
+zSizer* zSlotSizerForComboBox::asKind(int32_t kind) { return kind == zKindSlotCombo ? this : zSlotSizer::asKind(kind); }

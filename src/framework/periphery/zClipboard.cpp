@@ -15,8 +15,7 @@ zClipboardFormat::zClipboardFormat(UINT id)
 zClipboardFormat::zClipboardFormat(const char* name)
     : kind_(registeredKind), id_(name ? RegisterClipboardFormatA(name) : 0) {}
 
-zClipboardFormat::zClipboardFormat(const FLCString& name)
-    : zClipboardFormat(name.data()) {}
+zClipboardFormat::zClipboardFormat(const FLCString& name) : zClipboardFormat(name.data()) {}
 
 bool zClipboardFormat::operator==(const char* name) const {
   if (kind_ != registeredKind || !name) return false;
@@ -71,13 +70,9 @@ HRESULT zClipboard::setData(const zClipboardFormat& format, const void* bytes, s
   return place(data_.putData(bytes, count, static_cast<CLIPFORMAT>(format.id())));
 }
 
-HRESULT zClipboard::setBitmap(zBitmap& bitmap) {
-  return place(data_.putBitmap(bitmap.hbitmap()));
-}
+HRESULT zClipboard::setBitmap(zBitmap& bitmap) { return place(data_.putBitmap(bitmap.hbitmap())); }
 
-HRESULT zClipboard::setMetafile(zMetafileDisplay& metafile) {
-  return place(data_.putMetafile(metafile));
-}
+HRESULT zClipboard::setMetafile(zMetafileDisplay& metafile) { return place(data_.putMetafile(metafile)); }
 
 HRESULT zClipboard::empty() {
   data_.empty();

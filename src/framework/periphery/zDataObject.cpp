@@ -100,8 +100,7 @@ HANDLE ziDuplicateData(HANDLE handle, CLIPFORMAT format) {
 // ---------------------------------------------------------------------------------------
 // The data object.
 
-zDataObjectImp::zDataObjectImp()
-    : references_(1), releaseCallback_(nullptr), releaseData_(nullptr) {}
+zDataObjectImp::zDataObjectImp() : references_(1), releaseCallback_(nullptr), releaseData_(nullptr) {}
 
 zDataObjectImp::~zDataObjectImp() { empty(); }
 
@@ -116,9 +115,7 @@ HRESULT STDMETHODCALLTYPE zDataObjectImp::QueryInterface(REFIID iid, void** out)
   return E_NOINTERFACE;
 }
 
-ULONG STDMETHODCALLTYPE zDataObjectImp::AddRef() {
-  return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
+ULONG STDMETHODCALLTYPE zDataObjectImp::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
 
 ULONG STDMETHODCALLTYPE zDataObjectImp::Release() {
   const LONG left = InterlockedDecrement(&references_);
@@ -144,9 +141,7 @@ HRESULT STDMETHODCALLTYPE zDataObjectImp::GetData(FORMATETC* format, STGMEDIUM* 
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE zDataObjectImp::GetDataHere(FORMATETC*, STGMEDIUM*) {
-  return E_NOTIMPL;
-}
+HRESULT STDMETHODCALLTYPE zDataObjectImp::GetDataHere(FORMATETC*, STGMEDIUM*) { return E_NOTIMPL; }
 
 // A caller tests the answer with SUCCEEDED: an absent format must be a failure code.
 HRESULT STDMETHODCALLTYPE zDataObjectImp::QueryGetData(FORMATETC* format) {
@@ -163,8 +158,7 @@ HRESULT STDMETHODCALLTYPE zDataObjectImp::GetCanonicalFormatEtc(FORMATETC*, FORM
   return DATA_S_SAMEFORMATETC;
 }
 
-HRESULT STDMETHODCALLTYPE zDataObjectImp::SetData(FORMATETC* format, STGMEDIUM* medium,
-                                                  BOOL release) {
+HRESULT STDMETHODCALLTYPE zDataObjectImp::SetData(FORMATETC* format, STGMEDIUM* medium, BOOL release) {
   if (!format || !medium) return E_INVALIDARG;
   if (!(format->dwAspect & DVASPECT_CONTENT)) return DV_E_FORMATETC;
   const DWORD tymed = ziMediumOf(format->cfFormat);
@@ -179,8 +173,7 @@ HRESULT STDMETHODCALLTYPE zDataObjectImp::SetData(FORMATETC* format, STGMEDIUM* 
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE zDataObjectImp::EnumFormatEtc(DWORD direction,
-                                                        IEnumFORMATETC** out) {
+HRESULT STDMETHODCALLTYPE zDataObjectImp::EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) {
   if (!out) return E_INVALIDARG;
   *out = nullptr;
   if (direction != DATADIR_GET) return E_NOTIMPL;
@@ -190,9 +183,7 @@ HRESULT STDMETHODCALLTYPE zDataObjectImp::EnumFormatEtc(DWORD direction,
   return S_OK;
 }
 
-HRESULT STDMETHODCALLTYPE zDataObjectImp::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) {
-  return E_FAIL;
-}
+HRESULT STDMETHODCALLTYPE zDataObjectImp::DAdvise(FORMATETC*, DWORD, IAdviseSink*, DWORD*) { return E_FAIL; }
 
 HRESULT STDMETHODCALLTYPE zDataObjectImp::DUnadvise(DWORD) { return E_FAIL; }
 
@@ -273,8 +264,7 @@ HBITMAP zDataObjectImp::getBitmap() const {
 HRESULT zDataObjectImp::getMetafile(zMetafileDisplay& metafile) const {
   const int at = find(CF_METAFILEPICT);
   if (at < 0) return DV_E_FORMATETC;
-  HGLOBAL copy = static_cast<HGLOBAL>(
-      ziDuplicateData(entries_[at].medium.hMetaFilePict, CF_METAFILEPICT));
+  HGLOBAL copy = static_cast<HGLOBAL>(ziDuplicateData(entries_[at].medium.hMetaFilePict, CF_METAFILEPICT));
   if (!copy) return E_OUTOFMEMORY;
   METAFILEPICT* pict = static_cast<METAFILEPICT*>(GlobalLock(copy));
   if (!pict) {
@@ -339,9 +329,7 @@ HRESULT STDMETHODCALLTYPE zEnumFormatEtc::QueryInterface(REFIID iid, void** out)
   return E_NOINTERFACE;
 }
 
-ULONG STDMETHODCALLTYPE zEnumFormatEtc::AddRef() {
-  return static_cast<ULONG>(InterlockedIncrement(&references_));
-}
+ULONG STDMETHODCALLTYPE zEnumFormatEtc::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&references_)); }
 
 ULONG STDMETHODCALLTYPE zEnumFormatEtc::Release() {
   const LONG left = InterlockedDecrement(&references_);

@@ -45,11 +45,9 @@ class zDataObjectImp final : public IDataObject {
   HRESULT STDMETHODCALLTYPE GetDataHere(FORMATETC* format, STGMEDIUM* medium) override;
   HRESULT STDMETHODCALLTYPE QueryGetData(FORMATETC* format) override;
   HRESULT STDMETHODCALLTYPE GetCanonicalFormatEtc(FORMATETC* in, FORMATETC* out) override;
-  HRESULT STDMETHODCALLTYPE SetData(FORMATETC* format, STGMEDIUM* medium,
-                                    BOOL release) override;
+  HRESULT STDMETHODCALLTYPE SetData(FORMATETC* format, STGMEDIUM* medium, BOOL release) override;
   HRESULT STDMETHODCALLTYPE EnumFormatEtc(DWORD direction, IEnumFORMATETC** out) override;
-  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC* format, DWORD flags, IAdviseSink* sink,
-                                    DWORD* connection) override;
+  HRESULT STDMETHODCALLTYPE DAdvise(FORMATETC* format, DWORD flags, IAdviseSink* sink, DWORD* connection) override;
   HRESULT STDMETHODCALLTYPE DUnadvise(DWORD connection) override;
   HRESULT STDMETHODCALLTYPE EnumDAdvise(IEnumSTATDATA** out) override;
 
@@ -143,16 +141,12 @@ class zDataObject {
   IDataObject* dataObject() const { return imp_; }
 
   HRESULT putText(const char* text) { return imp_->putText(text); }
-  HRESULT putData(const void* bytes, size_t count, CLIPFORMAT format) {
-    return imp_->putData(bytes, count, format);
-  }
+  HRESULT putData(const void* bytes, size_t count, CLIPFORMAT format) { return imp_->putData(bytes, count, format); }
   HRESULT putBitmap(HBITMAP bitmap) { return imp_->putBitmap(bitmap); }
   HRESULT putMetafile(zMetafileDisplay& metafile) { return imp_->putMetafile(metafile); }
   void empty() { imp_->empty(); }
   char* getText() const { return imp_->getText(); }
-  uint8_t* getData(CLIPFORMAT format, size_t* count) const {
-    return imp_->getData(format, count);
-  }
+  uint8_t* getData(CLIPFORMAT format, size_t* count) const { return imp_->getData(format, count); }
   HBITMAP getBitmap() const { return imp_->getBitmap(); }
   HRESULT getMetafile(zMetafileDisplay& metafile) const { return imp_->getMetafile(metafile); }
   bool hasText() const { return imp_->hasText(); }

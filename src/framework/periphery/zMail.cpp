@@ -6,8 +6,7 @@
 
 zMail::zMail() : zMail("mapi32.dll") {}
 
-zMail::zMail(const char* libraryName)
-    : library_(nullptr), logonFlags_(MAPI_LOGON_UI), available_(0), entries_{} {
+zMail::zMail(const char* libraryName) : library_(nullptr), logonFlags_(MAPI_LOGON_UI), available_(0), entries_{} {
   load(libraryName);
 }
 
@@ -23,12 +22,10 @@ zMail::~zMail() {
 void zMail::load(const char* libraryName) {
   library_ = libraryName ? LoadLibraryA(libraryName) : nullptr;
   if (!library_) return;
-  entries_.logon = reinterpret_cast<LPMAPILOGON>(
-      reinterpret_cast<void*>(GetProcAddress(library_, "MAPILogon")));
-  entries_.sendMail = reinterpret_cast<LPMAPISENDMAIL>(
-      reinterpret_cast<void*>(GetProcAddress(library_, "MAPISendMail")));
-  entries_.logoff = reinterpret_cast<LPMAPILOGOFF>(
-      reinterpret_cast<void*>(GetProcAddress(library_, "MAPILogoff")));
+  entries_.logon = reinterpret_cast<LPMAPILOGON>(reinterpret_cast<void*>(GetProcAddress(library_, "MAPILogon")));
+  entries_.sendMail =
+      reinterpret_cast<LPMAPISENDMAIL>(reinterpret_cast<void*>(GetProcAddress(library_, "MAPISendMail")));
+  entries_.logoff = reinterpret_cast<LPMAPILOGOFF>(reinterpret_cast<void*>(GetProcAddress(library_, "MAPILogoff")));
   available_ = entries_.logon && entries_.sendMail ? 1 : 0;
 }
 
@@ -36,8 +33,7 @@ uint32_t zMail::send(const char* noteText, const char* attachmentPath) {
   return sendTo(noteText, attachmentPath, nullptr, 0);
 }
 
-uint32_t zMail::sendTo(const char* noteText, const char* attachmentPath,
-                       const char* const* addresses, uint32_t count) {
+uint32_t zMail::sendTo(const char* noteText, const char* attachmentPath, const char* const* addresses, uint32_t count) {
   if (!available_) return notSupported;
 
   LHANDLE session = 0;
@@ -65,8 +61,7 @@ uint32_t zMail::sendTo(const char* noteText, const char* attachmentPath,
   for (uint32_t i = 0; addresses && i < count; ++i) {
     const std::string address = addresses[i] ? addresses[i] : "";
     names.push_back(address);
-    mailAddresses.push_back(address.find(':') == std::string::npos ? "SMTP:" + address
-                                                                     : address);
+    mailAddresses.push_back(address.find(':') == std::string::npos ? "SMTP:" + address : address);
   }
   std::vector<MapiRecipDesc> recipients(names.size());
   for (size_t i = 0; i < recipients.size(); ++i) {

@@ -51,8 +51,8 @@ class zMail {
   uint32_t send(const char* noteText, const char* attachmentPath);
   // The same, addressed to each of the count addresses (as "SMTP:" addresses unless the
   // address names its own type, as in "FAX:...").
-  uint32_t sendTo(const char* noteText, const char* attachmentPath,
-                  const char* const* addresses = nullptr, uint32_t count = 0);
+  uint32_t sendTo(const char* noteText, const char* attachmentPath, const char* const* addresses = nullptr,
+                  uint32_t count = 0);
 
  private:
   void load(const char* libraryName);

@@ -15,22 +15,19 @@ namespace {
 struct DialogRequest {
   HWND owner;
   zPrJobDlg* dialog;
-  INT_PTR (CALLBACK* procedure)(HWND, UINT, WPARAM, LPARAM);
+  INT_PTR(CALLBACK* procedure)(HWND, UINT, WPARAM, LPARAM);
   HWND made;
 };
 
 void createFromTemplate(HMODULE module, LPCSTR name, void* out) {
   DialogRequest* r = static_cast<DialogRequest*>(out);
-  r->made = CreateDialogParamA(module, name, r->owner, r->procedure,
-                               reinterpret_cast<LPARAM>(r->dialog));
+  r->made = CreateDialogParamA(module, name, r->owner, r->procedure, reinterpret_cast<LPARAM>(r->dialog));
 }
 
 }  // namespace
 
-zPrJobDlg::zPrJobDlg(zWindow* owner, const zResId& templateId)
-    : window_(nullptr), job_(nullptr) {
-  DialogRequest request{owner ? owner->handle() : nullptr, this, &zPrJobDlg::dialogProc,
-                        nullptr};
+zPrJobDlg::zPrJobDlg(zWindow* owner, const zResId& templateId) : window_(nullptr), job_(nullptr) {
+  DialogRequest request{owner ? owner->handle() : nullptr, this, &zPrJobDlg::dialogProc, nullptr};
   zLoadFromResourceModule(templateId, &createFromTemplate, &request);
   window_ = request.made;
 }
@@ -43,8 +40,7 @@ zPrJobDlg::~zPrJobDlg() {
   }
 }
 
-INT_PTR CALLBACK zPrJobDlg::dialogProc(HWND window, UINT message, WPARAM wParam,
-                                      LPARAM lParam) {
+INT_PTR CALLBACK zPrJobDlg::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_INITDIALOG) {
     SetWindowLongPtrA(window, DWLP_USER, lParam);
     return TRUE;
@@ -68,8 +64,7 @@ void zPrJobDlg::close() {
   if (window_) ShowWindow(window_, SW_HIDE);
 }
 
-zDefPrJobDlg::zDefPrJobDlg(zWindow* owner, const zResId& templateId)
-    : zPrJobDlg(owner, templateId) {}
+zDefPrJobDlg::zDefPrJobDlg(zWindow* owner, const zResId& templateId) : zPrJobDlg(owner, templateId) {}
 
 void zDefPrJobDlg::showBand(int band) {
   char text[32];
@@ -97,17 +92,25 @@ void zDefPrJobDlg::cancel() {
 zPrintJob* zPrintJob::current_ = nullptr;
 
 zPrintJob::zPrintJob(zPrinterDisplay* display, zPrJobDlg* dialog)
-    : display_(display), dialog_(dialog), banding_(0), band_(0),
-      page_(display ? display->page() : 1), copiesLeft_(1), started_(false), docOpen_(false),
-      inPageCall_(false), abortRequested_(false), deleteDialogOnAbort_(true), queued_(false),
+    : display_(display),
+      dialog_(dialog),
+      banding_(0),
+      band_(0),
+      page_(display ? display->page() : 1),
+      copiesLeft_(1),
+      started_(false),
+      docOpen_(false),
+      inPageCall_(false),
+      abortRequested_(false),
+      deleteDialogOnAbort_(true),
+      queued_(false),
       disabledOwner_(nullptr) {
   current_ = this;
   if (dialog_) dialog_->setJob(this);
 }
 
 zPrintJob::~zPrintJob() {
-  if (queued_ && zTheProgram && zTheProgram->taskDev())
-    zTheProgram->taskDev()->remove(this, &zPrintJob::step);
+  if (queued_ && zTheProgram && zTheProgram->taskDev()) zTheProgram->taskDev()->remove(this, &zPrintJob::step);
   // A job deleted by its maker while it runs leaves no document open in the spooler.
   if (docOpen_ && display_) display_->abortDoc();
   docOpen_ = false;

@@ -80,8 +80,7 @@ class zPrintJob : public zEvH {
   // A pane, or anything with the pane's printing protocol: beginPrint, endPrint,
   // printPage and nextPage. The job owns the display and the dialog (which may be null).
   template <class P>
-  zPrintJob(P* pane, zPrinterDisplay* display, zPrJobDlg* dialog)
-      : zPrintJob(display, dialog) {
+  zPrintJob(P* pane, zPrinterDisplay* display, zPrJobDlg* dialog) : zPrintJob(display, dialog) {
     begin_ = BeginHandler(pane, &P::beginPrint);
     end_ = EndHandler(pane, &P::endPrint);
     printPage_ = PageHandler(pane, &P::printPage);

@@ -25,8 +25,7 @@ zPrinterSpec::zPrinterSpec(const char* source) : driver(nullptr), device(nullptr
   parse();
 }
 
-zPrinterSpec::zPrinterSpec(const zPrinterSpec& other)
-    : driver(nullptr), device(nullptr), port(nullptr) {
+zPrinterSpec::zPrinterSpec(const zPrinterSpec& other) : driver(nullptr), device(nullptr), port(nullptr) {
   *this = other;
 }
 
@@ -61,8 +60,7 @@ void zPrinterSpec::parse() {
 zPrinterList* printerList() {
   zPrinterList* list = new zPrinterList;
   std::vector<char> names(4096, 0);
-  const DWORD n = GetProfileStringA("devices", nullptr, "", names.data(),
-                                    static_cast<DWORD>(names.size()));
+  const DWORD n = GetProfileStringA("devices", nullptr, "", names.data(), static_cast<DWORD>(names.size()));
   // The names stand one after the other, each ended by a zero, the list by a second one.
   for (DWORD at = 0; at < n && names[at];) {
     const char* name = &names[at];
@@ -177,8 +175,7 @@ bool zPrinterDisplay::setup() {
       }
     }
     printDialog.hDC = nullptr;
-    printDialog.Flags =
-        PD_USEDEVMODECOPIES | PD_RETURNDC | PD_COLLATE | PD_NOPAGENUMS | PD_NOSELECTION;
+    printDialog.Flags = PD_USEDEVMODECOPIES | PD_RETURNDC | PD_COLLATE | PD_NOPAGENUMS | PD_NOSELECTION;
     printDialog.nFromPage = printDialog.nToPage = 0;
     printDialog.nCopies = static_cast<WORD>(copies_);
     printDialogUsed = true;
@@ -231,9 +228,7 @@ int zPrinterDisplay::startPage() { return printerDC_ ? StartPage(printerDC_) : -
 int zPrinterDisplay::endPage() { return printerDC_ ? EndPage(printerDC_) : -1; }
 int zPrinterDisplay::endDoc() { return printerDC_ ? EndDoc(printerDC_) : -1; }
 
-int zPrinterDisplay::setAbortProc(ABORTPROC proc) {
-  return printerDC_ ? SetAbortProc(printerDC_, proc) : -1;
-}
+int zPrinterDisplay::setAbortProc(ABORTPROC proc) { return printerDC_ ? SetAbortProc(printerDC_, proc) : -1; }
 
 int zPrinterDisplay::nextBand(zRect& r) {
   RECT band = {0, 0, 0, 0};

@@ -32,8 +32,16 @@ COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 
 ziVisBmpButtonInternal::ziVisBmpButtonInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id,
                                                zBitmap* bitmap, int32_t frames)
-    : ziVisButton(parent, sizer, id), style_(style), bitmap_(bitmap), disabledImage_(nullptr), focus_(0),
-      disabled_(0), strip_(0), frames_(frames > 0 ? frames : 1), faceMode_(faceUp), imageIndex_(1) {
+    : ziVisButton(parent, sizer, id),
+      style_(style),
+      bitmap_(bitmap),
+      disabledImage_(nullptr),
+      focus_(0),
+      disabled_(0),
+      strip_(0),
+      frames_(frames > 0 ? frames : 1),
+      faceMode_(faceUp),
+      imageIndex_(1) {
   setStyle(style);
 }
 
@@ -84,10 +92,13 @@ void ziVisBmpButtonInternal::placeImage() {
   const int L = r.left() + u, T = r.top() + u, R = r.right() - u, B = r.bottom() - u;
   const zDimension image = imageSize();
   const int iw = image.width(), ih = image.height();
-  ziVisText3d* text = parent_ ? static_cast<ziVisText3d*>(static_cast<ziControlCompound*>(parent_)->textVisual()) : nullptr;
+  ziVisText3d* text =
+      parent_ ? static_cast<ziVisText3d*>(static_cast<ziControlCompound*>(parent_)->textVisual()) : nullptr;
   if (!text || text->text().length() == 0) {
-    if (B - T < ih || R - L < iw) origin_ = zPoint(L, T);
-    else origin_ = zPoint((L + R) / 2 - iw / 2 + u, (T + B) / 2 - ih / 2 + u);
+    if (B - T < ih || R - L < iw)
+      origin_ = zPoint(L, T);
+    else
+      origin_ = zPoint((L + R) / 2 - iw / 2 + u, (T + B) / 2 - ih / 2 + u);
     return;
   }
   const int tw = text->textWidth(), th = text->textHeight();
@@ -227,17 +238,23 @@ void ziVisBmpButtonInternal::showState2() {
 }
 
 void ziVisBmpButtonInternal::showReleased() {
-  if (!(style_ & 0x0200)) showState1();
-  else if (state_ == ziStatePressed) showState1();
-  else if (state_ == ziStatePressedDown) showState0();
+  if (!(style_ & 0x0200))
+    showState1();
+  else if (state_ == ziStatePressed)
+    showState1();
+  else if (state_ == ziStatePressedDown)
+    showState0();
 }
 
 void ziVisBmpButtonInternal::draw(const zRect*) { redraw(); }
 
 void ziVisBmpButtonInternal::redraw() {
-  if (state_ == ziStateDown) showState0();
-  else if (state_ == ziStateUp) showState1();
-  else paint(faceMode_, imageIndex_);
+  if (state_ == ziStateDown)
+    showState0();
+  else if (state_ == ziStateUp)
+    showState1();
+  else
+    paint(faceMode_, imageIndex_);
 }
 
 // ---------------------------------------------------------------- the caption
@@ -254,7 +271,8 @@ void ziVisText3dBmp::draw(const zRect*) {
   const int tw = textWidth(), th = textHeight();
   int x, y;
   ziVisBmpButtonInternal* button =
-      parent_ ? static_cast<ziVisBmpButtonInternal*>(static_cast<ziControlCompound*>(parent_)->controlVisual()) : nullptr;
+      parent_ ? static_cast<ziVisBmpButtonInternal*>(static_cast<ziControlCompound*>(parent_)->controlVisual())
+              : nullptr;
   const zDimension image = button ? button->imageSize() : zDimension(0, 0);
   if (!hasBitmap_ || image.width() == 0) {
     if (B - T < th || R - L < tw) {
@@ -291,7 +309,8 @@ void ziVisText3dBmp::draw(const zRect*) {
 zBitmapButton::zBitmapButton(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
     : ziVCBCtrlButton(parent, sizer, style, nullptr, id), frames_(1) {}
 
-zBitmapButton::zBitmapButton(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id, zBitmap* bitmap)
+zBitmapButton::zBitmapButton(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
+                             zBitmap* bitmap)
     : ziVCBCtrlButton(parent, sizer, style, text, id), frames_(6) {
   build(bitmap, 6);
 }

@@ -13,8 +13,10 @@ class zBitmap;
 
 class ziVisBmpButtonInternal : public ziVisButton {
  public:
-  ziVisBmpButtonInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, zBitmap* bitmap, int32_t frames);
-  ziVisBmpButtonInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, zBitmap* strip, const zRect& cell);
+  ziVisBmpButtonInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, zBitmap* bitmap,
+                         int32_t frames);
+  ziVisBmpButtonInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, zBitmap* strip,
+                         const zRect& cell);
   ~ziVisBmpButtonInternal() override;
 
   // A repaint shows the look last chosen, pressed looks included.

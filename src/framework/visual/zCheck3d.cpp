@@ -174,8 +174,10 @@ void ziVisCheckBoxInternal::showState2() {
 }
 
 void ziVisCheckBoxInternal::showReleased() {
-  if (state_ == ziStatePressed) latched_ ? showState1() : showState0();
-  else if (state_ == ziStatePressedDown) latched_ ? showState0() : showState1();
+  if (state_ == ziStatePressed)
+    latched_ ? showState1() : showState0();
+  else if (state_ == ziStatePressedDown)
+    latched_ ? showState0() : showState1();
 }
 
 // ---------------------------------------------------------------- radio button visual
@@ -230,7 +232,8 @@ void ziVisRadioBtnInternal::drawCircle(HDC dc, int mode) {
   b.line(zvis::grey, 0, 4, 0, 8);
   b.line(zvis::grey, 11, 4, 11, 9);
   b.line(zvis::grey, 4, 11, 9, 11);
-  const int greyPixels[][2] = {{2, 1}, {9, 1}, {1, 2}, {3, 2}, {10, 2}, {10, 3}, {2, 3}, {1, 9}, {2, 10}, {3, 10}, {9, 10}, {10, 9}};
+  const int greyPixels[][2] = {{2, 1}, {9, 1}, {1, 2},  {3, 2},  {10, 2}, {10, 3},
+                               {2, 3}, {1, 9}, {2, 10}, {3, 10}, {9, 10}, {10, 9}};
   for (const auto& p : greyPixels) b.pixel(zvis::grey, p[0], p[1]);
   const int blackPixels[][2] = {{9, 2}, {2, 2}, {2, 9}};
   for (const auto& p : blackPixels) b.pixel(zvis::black, p[0], p[1]);
@@ -286,8 +289,10 @@ void ziVisRadioBtnInternal::showState2() {
 }
 
 void ziVisRadioBtnInternal::showReleased() {
-  if (state_ == ziStatePressed) showState0();
-  else if (state_ == ziStatePressedDown) (style_ & 9) ? showState0() : showState1();
+  if (state_ == ziStatePressed)
+    showState0();
+  else if (state_ == ziStatePressedDown)
+    (style_ & 9) ? showState0() : showState1();
 }
 
 // ---------------------------------------------------------------- the controls
@@ -379,7 +384,8 @@ int zRadioButton3d::onMouseButtonUp(zEvent* e) {
 int zRadioButton3d::onFocus(zEvent* e) {
   // Moving the focus onto an unchecked radio button with the keyboard clicks it.
   if (keyboardFocus_ && e && e->message_ == WM_SETFOCUS && check() == 0 && parent_)
-    SendMessageA(parent_->handle(), WM_COMMAND, static_cast<WPARAM>(notifyId_ & 0xFFFF), reinterpret_cast<LPARAM>(handle_));
+    SendMessageA(parent_->handle(), WM_COMMAND, static_cast<WPARAM>(notifyId_ & 0xFFFF),
+                 reinterpret_cast<LPARAM>(handle_));
   return ziVCBCtrlButton::onFocus(e);
 }
 

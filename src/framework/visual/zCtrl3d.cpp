@@ -175,8 +175,10 @@ ziVCBCtrlButton::ziVCBCtrlButton(zWindow* parent, zSizer* sizer, uint32_t style,
 ziVCBCtrlButton::ziVCBCtrlButton(zWindow* parent, int32_t id) : ziCtrlBase(parent, id), hasButtonVisual_(0) {}
 
 ziVCBCtrlButton::~ziVCBCtrlButton() {
-  if (ziVisText3d* t = textVisual()) lastFocusFlag = t->focus();
-  else if (ziVisButton* b = buttonVisual()) lastFocusFlag = b->value();
+  if (ziVisText3d* t = textVisual())
+    lastFocusFlag = t->focus();
+  else if (ziVisButton* b = buttonVisual())
+    lastFocusFlag = b->value();
 }
 
 ziVisButton* ziVCBCtrlButton::buttonVisual() const {
@@ -213,8 +215,10 @@ LRESULT ziVCBCtrlButton::defProc(zEvent* e) {
     case BM_SETCHECK:
       if (b) {
         LockScope lock(display_);
-        if (e->wParam_ == 0) b->showState1();
-        else b->showState0();
+        if (e->wParam_ == 0)
+          b->showState1();
+        else
+          b->showState0();
       }
       return 0;
     case BM_GETSTATE: {
@@ -227,9 +231,12 @@ LRESULT ziVCBCtrlButton::defProc(zEvent* e) {
       if (b) {
         LockScope lock(display_);
         const int32_t s = b->state();
-        if (e->wParam_ == 1 && (s == ziStateDown || s == ziStateUp)) b->showState2();
-        else if (e->wParam_ == 0 && s == ziStatePressed) b->showState0();
-        else if (e->wParam_ == 0 && s == ziStatePressedDown) b->showState1();
+        if (e->wParam_ == 1 && (s == ziStateDown || s == ziStateUp))
+          b->showState2();
+        else if (e->wParam_ == 0 && s == ziStatePressed)
+          b->showState0();
+        else if (e->wParam_ == 0 && s == ziStatePressedDown)
+          b->showState1();
       }
       return 0;
     case BM_SETSTYLE:
@@ -316,7 +323,8 @@ void ziVisGroupBoxInternal::showState1() {
     LineTo(dc, right - 2, top + 1);
   }
   SelectObject(dc, oldBrush);
-  ziVisText3d* text = parent_ ? static_cast<ziVisText3d*>(static_cast<ziControlCompound*>(parent_)->textVisual()) : nullptr;
+  ziVisText3d* text =
+      parent_ ? static_cast<ziVisText3d*>(static_cast<ziControlCompound*>(parent_)->textVisual()) : nullptr;
   const uint32_t position = style_ & 0x1800;
   if (text && position && text->text().length() > 0) {
     const int tw = text->textWidth();
@@ -344,8 +352,10 @@ void ziVisText3dGroup::draw(const zRect*) {
   const zRect owner = parent_->rect();
   const int tw = textWidth();
   int x = 6;
-  if (position == 0x1000) x = owner.width() / 2 - tw / 2;
-  else if (position == 0x1800) x = owner.width() - 6 - tw;
+  if (position == 0x1000)
+    x = owner.width() / 2 - tw / 2;
+  else if (position == 0x1800)
+    x = owner.width() - 6 - tw;
   x += owner.left();
   const int y = owner.top() + lookAdjust();
   drawTextAt(x, y);
@@ -377,8 +387,8 @@ LRESULT zGroupBox3d::defProc(zEvent* e) {
 
 // ---------------------------------------------------------------- panel
 
-ziVisPanelInternal::ziVisPanelInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id,
-                                       int32_t bevel, int32_t gap, int32_t innerBevel)
+ziVisPanelInternal::ziVisPanelInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, int32_t bevel,
+                                       int32_t gap, int32_t innerBevel)
     : ziVisControl(parent, sizer, id), style_(style), bevel_(bevel), gap_(gap), inner_(innerBevel) {}
 
 void ziVisPanelInternal::drawBevel(HDC dc, int32_t left, int32_t top, int32_t right, int32_t bottom, bool raised) {
@@ -427,16 +437,19 @@ void ziVisText3dPanel::draw(const zRect*) {
   const zRect owner = parent_->rect();
   const int tw = textWidth();
   int x;
-  if (style_ & 0x1) x = owner.width() / 2 - tw / 2;
-  else if (style_ & 0x2) x = (rect_.right() - 1) - tw;
-  else x = rect_.left() + 1;
+  if (style_ & 0x1)
+    x = owner.width() / 2 - tw / 2;
+  else if (style_ & 0x2)
+    x = (rect_.right() - 1) - tw;
+  else
+    x = rect_.left() + 1;
   x += owner.left();
   const int y = rect_.top() + lookAdjust() + owner.top() + 1;
   drawTextAt(x, y);
 }
 
-zPanel3d::zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
-                   int32_t bevelWidth, int32_t gap)
+zPanel3d::zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id, int32_t bevelWidth,
+                   int32_t gap)
     : ziCtrlBase(parent, sizer, style, text, id) {
   if (bevelWidth == 999 && gap == 999) {
     bevelWidth = static_cast<int32_t>((style & 0x38) >> 3);
@@ -455,7 +468,8 @@ zPanel3d::zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* t
 zPanel3d::zPanel3d(zWindow* parent, int32_t id) : ziCtrlBase(parent, id) {
   if (isEmpty()) return;
   ziControlCompound* c = beginFace(style_);
-  endFace(new ziVisPanelInternal(c, new zGravSizer(gravClient, 0, c->sizer()), style_, id, static_cast<int32_t>((style_ & 0x38) >> 3),
+  endFace(new ziVisPanelInternal(c, new zGravSizer(gravClient, 0, c->sizer()), style_, id,
+                                 static_cast<int32_t>((style_ & 0x38) >> 3),
                                  static_cast<int32_t>((style_ & 0x3800) >> 11), 1),
           new ziVisText3dPanel(c, new zGravSizer(gravClient, 0, c->sizer()), style_, text_));
 }

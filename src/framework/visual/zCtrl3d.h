@@ -115,8 +115,8 @@ class ziVisText3dGroup : public ziVisText3d {
 
 class ziVisPanelInternal : public ziVisControl {
  public:
-  ziVisPanelInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, int32_t bevel,
-                     int32_t gap, int32_t innerBevel);
+  ziVisPanelInternal(ziCompound* parent, zSizer* sizer, uint32_t style, int32_t id, int32_t bevel, int32_t gap,
+                     int32_t innerBevel);
   void showState1() override;
   void setStyle(uint32_t style) override { style_ = style; }
   void setBevelWidth(int32_t n) { bevel_ = n; }
@@ -153,8 +153,8 @@ class zGroupBox3d : public ziCtrlBase {
 class zPanel3d : public ziCtrlBase {
  public:
   // Bevel width and gap of 999 each are taken from the style.
-  zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
-           int32_t bevelWidth = 999, int32_t gap = 999);
+  zPanel3d(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id, int32_t bevelWidth = 999,
+           int32_t gap = 999);
   zPanel3d(zWindow* parent, int32_t id);
   LRESULT defProc(zEvent* event) override;
   int onEraseBackground(zEvent*) override { return 1; }
@@ -205,7 +205,10 @@ class zCheckBox3d : public ziVCBCtrlButton {
   zCheckBox3d(zWindow* parent, int32_t id, int* bound = nullptr);
   int check();
   void setCheck(int value);
-  void bind(int* variable) { bound_ = variable; bindingKind_ = variable ? 1 : 0; }
+  void bind(int* variable) {
+    bound_ = variable;
+    bindingKind_ = variable ? 1 : 0;
+  }
   int storeData() override;
   int loadData() override;
   void applyButtonStyle(uint32_t style) override;
@@ -222,7 +225,10 @@ class zRadioButton3d : public ziVCBCtrlButton {
   zRadioButton3d(zWindow* parent, int32_t id, int* bound = nullptr);
   int check();
   void setCheck(int value);
-  void bind(int* variable) { bound_ = variable; bindingKind_ = 1; }
+  void bind(int* variable) {
+    bound_ = variable;
+    bindingKind_ = 1;
+  }
   int storeData() override;
   int loadData() override;
   void applyButtonStyle(uint32_t style) override;

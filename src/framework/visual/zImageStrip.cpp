@@ -54,8 +54,8 @@ zBitmap* zImageStrip::replace(zBitmap* bitmap, int32_t index) {
   HDC mem = CreateCompatibleDC(display_->hdc());
   const HGDIOBJ old = SelectObject(mem, bitmap->hbitmap());
   const int oldMode = SetStretchBltMode(display_->hdc(), COLORONCOLOR);
-  StretchBlt(display_->hdc(), cell_.width() * index, 0, cell_.width(), cell_.height(), mem, 0, 0, s.width(),
-             s.height(), SRCCOPY);
+  StretchBlt(display_->hdc(), cell_.width() * index, 0, cell_.width(), cell_.height(), mem, 0, 0, s.width(), s.height(),
+             SRCCOPY);
   SetStretchBltMode(display_->hdc(), oldMode);
   SelectObject(mem, old);
   DeleteDC(mem);
@@ -67,7 +67,8 @@ void zImageStrip::draw(zDisplay* target, const zPoint& at, int32_t index) {
   if (!target || index < 0 || index >= count_) return;
   target->lock();
   display_->lock();
-  BitBlt(target->hdc(), at.x(), at.y(), cell_.width(), cell_.height(), display_->hdc(), cell_.width() * index, 0, SRCCOPY);
+  BitBlt(target->hdc(), at.x(), at.y(), cell_.width(), cell_.height(), display_->hdc(), cell_.width() * index, 0,
+         SRCCOPY);
   display_->unlock();
   target->unlock();
 }

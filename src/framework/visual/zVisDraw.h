@@ -17,9 +17,7 @@ constexpr COLORREF lightGrey = 0xC0C0C0;
 
 class PenScope {
  public:
-  PenScope(HDC dc, COLORREF color) : dc_(dc), pen_(CreatePen(PS_SOLID, 0, color)) {
-    old_ = SelectObject(dc_, pen_);
-  }
+  PenScope(HDC dc, COLORREF color) : dc_(dc), pen_(CreatePen(PS_SOLID, 0, color)) { old_ = SelectObject(dc_, pen_); }
   ~PenScope() {
     SelectObject(dc_, old_);
     DeleteObject(pen_);

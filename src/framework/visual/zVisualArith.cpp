@@ -109,16 +109,22 @@ ziBitmapLook ziBitmapPress(uint32_t imageSet, bool toggle, int32_t stateBefore) 
   if (!toggle) return {ziStatePressedDown, (imageSet == 0x10 || imageSet == 0x20) ? 3 : 1};
   const int32_t state = stateBefore == ziStateDown ? ziStatePressed : ziStatePressedDown;
   int32_t index = 1;
-  if (imageSet == 0x10 || imageSet == 0x20) index = state;
-  else if (imageSet == 0x30) index = state == ziStatePressed ? 0 : 1;
+  if (imageSet == 0x10 || imageSet == 0x20)
+    index = state;
+  else if (imageSet == 0x30)
+    index = state == ziStatePressed ? 0 : 1;
   return {state, index};
 }
 
 int32_t ziBitmapFrame(int32_t imageIndex, bool disabled) {
   switch (imageIndex) {
-    case 0: return disabled ? 5 : 4;
-    case 2: return 3;
-    case 3: return 2;
-    default: return disabled ? 1 : 0;
+    case 0:
+      return disabled ? 5 : 4;
+    case 2:
+      return 3;
+    case 3:
+      return 2;
+    default:
+      return disabled ? 1 : 0;
   }
 }

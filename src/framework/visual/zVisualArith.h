@@ -49,9 +49,9 @@ class ziKeyHeldFlag {
 
 // Look states of visual buttons.
 enum ziButtonState : int32_t {
-  ziStateDown = 0,      // down, checked
-  ziStateUp = 1,        // up, unchecked; the state at construction
-  ziStatePressed = 2,   // pressed while up
+  ziStateDown = 0,         // down, checked
+  ziStateUp = 1,           // up, unchecked; the state at construction
+  ziStatePressed = 2,      // pressed while up
   ziStatePressedDown = 3,  // pressed while down
   ziStateSpecial = 4,
 };

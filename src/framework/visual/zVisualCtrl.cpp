@@ -71,8 +71,7 @@ ziCtrlPane::ziCtrlPane(zWindow* parent, int32_t id)
   zWindow* owner = native && zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(native) : nullptr;
   if (!native || owner) {
     // No such control, or one that another object already owns: nothing to take over.
-    zReportControlFault("drawn control %d: the dialog has no free control with that identifier",
-                        static_cast<int>(id));
+    zReportControlFault("drawn control %d: the dialog has no free control with that identifier", static_cast<int>(id));
     return;
   }
   handle_ = native;
@@ -120,7 +119,8 @@ void ziCtrlPane::create() {
   createNative(parent_ ? parent_->handle() : nullptr,
                reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), text_);
   if (!handle_)
-    zReportControlFault("CreateWindowEx of a drawn control %d under window %p failed (error %lu)", static_cast<int>(id_), static_cast<void*>(parent_ ? parent_->handle() : nullptr),
+    zReportControlFault("CreateWindowEx of a drawn control %d under window %p failed (error %lu)",
+                        static_cast<int>(id_), static_cast<void*>(parent_ ? parent_->handle() : nullptr),
                         static_cast<unsigned long>(GetLastError()));
 }
 

@@ -26,8 +26,10 @@ ziVisControl::ziVisControl(ziCompound* parent, zSizer* sizer, int32_t id)
 }
 
 void ziVisControl::draw(const zRect*) {
-  if (state_ == ziStateUp) showState1();
-  else if (state_ == ziStateSpecial) showState4();
+  if (state_ == ziStateUp)
+    showState1();
+  else if (state_ == ziStateSpecial)
+    showState4();
 }
 
 // ---------------------------------------------------------------- ziVisButton
@@ -48,10 +50,18 @@ ziVisButton::~ziVisButton() {
 
 void ziVisButton::draw(const zRect* clip) {
   switch (state_) {
-    case ziStateDown: showState0(); break;
-    case ziStatePressed: showState2(); break;
-    case ziStatePressedDown: showState3(); break;
-    default: ziVisControl::draw(clip); break;
+    case ziStateDown:
+      showState0();
+      break;
+    case ziStatePressed:
+      showState2();
+      break;
+    case ziStatePressedDown:
+      showState3();
+      break;
+    default:
+      ziVisControl::draw(clip);
+      break;
   }
 }
 
@@ -59,11 +69,21 @@ void ziVisButton::show(int32_t st) {
   zDisplay* d = display();
   if (d) d->lock();
   switch (st) {
-    case ziStateDown: showState0(); break;
-    case ziStatePressed: showState2(); break;
-    case ziStatePressedDown: showState3(); break;
-    case ziStateSpecial: showState4(); break;
-    default: showState1(); break;
+    case ziStateDown:
+      showState0();
+      break;
+    case ziStatePressed:
+      showState2();
+      break;
+    case ziStatePressedDown:
+      showState3();
+      break;
+    case ziStateSpecial:
+      showState4();
+      break;
+    default:
+      showState1();
+      break;
   }
   if (d) d->unlock();
 }

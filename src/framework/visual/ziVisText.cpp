@@ -10,7 +10,8 @@ namespace {
 class FontScope {
  public:
   FontScope(HDC dc, HFONT font)
-      : dc_(dc), old_(dc ? SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT)) : nullptr) {}
+      : dc_(dc),
+        old_(dc ? SelectObject(dc, font ? static_cast<HGDIOBJ>(font) : GetStockObject(SYSTEM_FONT)) : nullptr) {}
   ~FontScope() {
     if (dc_) SelectObject(dc_, old_);
   }
@@ -42,12 +43,28 @@ ziVisText3d::ziVisText3d(ziCompound* parent, zSizer* sizer, uint32_t style, cons
 void ziVisText3d::setStyle(uint32_t style) {
   style_ = style;
   switch (style & ziTextLookMask) {
-    case ziTextLookPlain: highlight_ = ziColorNone; shadow_ = ziColorNone; break;
-    case ziTextLookEtched: highlight_ = ziColorNone; shadow_ = zvis::white; break;
-    case ziTextLookSunken: highlight_ = zvis::grey; shadow_ = zvis::white; break;
-    case ziTextLookRaised: highlight_ = zvis::white; shadow_ = ziColorNone; break;
-    case ziTextLookEmbossed: highlight_ = zvis::white; shadow_ = zvis::grey; break;
-    default: break;  // other looks keep the colours already set
+    case ziTextLookPlain:
+      highlight_ = ziColorNone;
+      shadow_ = ziColorNone;
+      break;
+    case ziTextLookEtched:
+      highlight_ = ziColorNone;
+      shadow_ = zvis::white;
+      break;
+    case ziTextLookSunken:
+      highlight_ = zvis::grey;
+      shadow_ = zvis::white;
+      break;
+    case ziTextLookRaised:
+      highlight_ = zvis::white;
+      shadow_ = ziColorNone;
+      break;
+    case ziTextLookEmbossed:
+      highlight_ = zvis::white;
+      shadow_ = zvis::grey;
+      break;
+    default:
+      break;  // other looks keep the colours already set
   }
 }
 
@@ -71,7 +88,10 @@ int32_t ziVisText3d::textWidth() {
   const int32_t extra = (look == ziTextLookEtched || look == ziTextLookSunken || look == ziTextLookEmbossed) ? 2 : 1;
   zDisplay* d = display();
   bool locked = false;
-  if (d && !d->hdc()) { d->lock(); locked = true; }
+  if (d && !d->hdc()) {
+    d->lock();
+    locked = true;
+  }
   const int32_t w = measure(m.shown.c_str(), static_cast<int>(m.shown.size())).width();
   if (locked) d->unlock();
   return w + extra;
@@ -82,7 +102,10 @@ int32_t ziVisText3d::textHeight() {
   const int32_t extra = (look == ziTextLookEtched || look == ziTextLookSunken || look == ziTextLookEmbossed) ? 2 : 1;
   zDisplay* d = display();
   bool locked = false;
-  if (d && !d->hdc()) { d->lock(); locked = true; }
+  if (d && !d->hdc()) {
+    d->lock();
+    locked = true;
+  }
   const int32_t h = measure("Xg", 2).height();
   if (locked) d->unlock();
   return h + extra;

@@ -15,7 +15,7 @@ constexpr uint32_t ziTextLookEtched = 0x080;
 constexpr uint32_t ziTextLookSunken = 0x0C0;
 constexpr uint32_t ziTextLookRaised = 0x100;
 constexpr uint32_t ziTextLookEmbossed = 0x140;
-constexpr uint32_t ziTextNearLeft = 0x20;        // 1 pixel from the left, else 19
+constexpr uint32_t ziTextNearLeft = 0x20;  // 1 pixel from the left, else 19
 constexpr uint32_t ziTextGreyed = 0x8000000;
 // A colour that is never drawn: the look has no highlight or no shadow.
 constexpr uint32_t ziColorNone = 0xFF0000;

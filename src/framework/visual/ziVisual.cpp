@@ -195,8 +195,10 @@ void ziCompound::draw(const zRect* clip) {
   ziVisualDListIter it(*children_);
   while (void* item = it.next()) {
     ziVisual* child = static_cast<ziVisual*>(item);
-    if (!clip) child->draw(nullptr);
-    else if (child->isVisible() && child->needsDraw(*clip)) child->draw(clip);
+    if (!clip)
+      child->draw(nullptr);
+    else if (child->isVisible() && child->needsDraw(*clip))
+      child->draw(clip);
   }
 }
 

@@ -224,8 +224,7 @@ TEST_F(BatchRunTest, ReportMarksAndNames) {
 
   // Without -pdf the report goes beside the saved model, named after it, with the
   // time stamp the options ask for.
-  ASSERT_EQ(runBatch("-mkdm -console -output named.xpv -launch_pdf", &run), BATCH_OK)
-      << ui_.all();
+  ASSERT_EQ(runBatch("-mkdm -console -output named.xpv -launch_pdf", &run), BATCH_OK) << ui_.all();
   EXPECT_EQ(fs::path(run->reportFile()).parent_path(), dir_);
   EXPECT_EQ(fs::path(run->reportFile()).filename().string().rfind("named_", 0), 0u);
 }
@@ -236,8 +235,8 @@ TEST_F(BatchRunTest, HelpLogHoldsUsageAndNote) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
-  EXPECT_EQ(text.str(), std::string(Utils::PalvermontineOptions::usageText()) +
-                            "\nbeta options exist, remove post beta\n");
+  EXPECT_EQ(text.str(),
+            std::string(Utils::PalvermontineOptions::usageText()) + "\nbeta options exist, remove post beta\n");
   EXPECT_FALSE(BatchRun::writeHelpLog((dir_ / "no" / "such").string()));
 }
 

@@ -17,13 +17,17 @@ TEST(LogoPixels, RgbRowsFromTopWithBackgroundWhite) {
     for (int k = 0; k < 3; ++k) bits[row * 12 + x * 3 + k] = c[k];
   };
   // Top row (stored second): teal, red, teal. Bottom row (stored first): blue, teal, red.
-  put(1, 0, teal); put(1, 1, red); put(1, 2, teal);
-  put(0, 0, blue); put(0, 1, teal); put(0, 2, red);
+  put(1, 0, teal);
+  put(1, 1, red);
+  put(1, 2, teal);
+  put(0, 0, blue);
+  put(0, 1, teal);
+  put(0, 2, red);
   const Report::ReportLogo logo = logoFromDib24(bits, 3, 2, true);
   ASSERT_TRUE(logo.usable());
   const std::vector<uint8_t> expected = {
-      255, 255, 255, 200, 0, 0,   255, 255, 255,  // top row
-      20,  10,  220, 255, 255, 255, 200, 0, 0,     // bottom row
+      255, 255, 255, 200, 0,   0,   255, 255, 255,  // top row
+      20,  10,  220, 255, 255, 255, 200, 0,   0,    // bottom row
   };
   EXPECT_EQ(logo.rgb, expected);
   EXPECT_FALSE(logoFromDib24(bits, 0, 2, true).usable());

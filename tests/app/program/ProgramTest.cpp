@@ -53,10 +53,10 @@ RunResult runProgram(const std::string& arguments, const fs::path& folder, const
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
   const fs::path outPath = folder / "stdout.txt";
   const fs::path errPath = folder / "stderr.txt";
-  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
-                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
   SetEnvironmentVariableA("PALVERMONTINE_CONFIG_DIR", config.string().c_str());
   STARTUPINFOA si = {};
   si.cb = sizeof si;
@@ -66,8 +66,8 @@ RunResult runProgram(const std::string& arguments, const fs::path& folder, const
   si.hStdError = err;
   PROCESS_INFORMATION pi = {};
   std::string commandLine = "\"" + binFolder() + "\\palvermontine.exe\" " + arguments;
-  const BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0,
-                                      nullptr, folder.string().c_str(), &si, &pi);
+  const BOOL started =
+      CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.string().c_str(), &si, &pi);
   CloseHandle(out);
   CloseHandle(err);
   if (!started) {
@@ -114,8 +114,8 @@ class ClassesValue {
       return;
     }
     HKEY key = nullptr;
-    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, subkey_, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
-                        nullptr) == ERROR_SUCCESS) {
+    if (RegCreateKeyExA(HKEY_CLASSES_ROOT, subkey_, 0, nullptr, 0, KEY_WRITE, nullptr, &key, nullptr) ==
+        ERROR_SUCCESS) {
       RegSetValueExA(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
                      static_cast<DWORD>(value->size() + 1));
       RegCloseKey(key);
@@ -260,8 +260,7 @@ TEST_F(ProgramTest, ReportShownThroughTheRegisteredViewer) {
     const RunResult r = run("-mkdm -console -pdf hidden.pdf -launch_pdf");
     EXPECT_EQ(r.code, 0u) << r.err;
     EXPECT_TRUE(fs::exists(dir_ / "hidden.pdf"));
-    EXPECT_NE(r.err.find("Neither a default .pdf Reader or Acrobat Reader is installed"),
-              std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("Neither a default .pdf Reader or Acrobat Reader is installed"), std::string::npos) << r.err;
     EXPECT_NE(r.err.find("Creating but not displaying PDF Report"), std::string::npos);
   }
   SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);

@@ -32,10 +32,23 @@ TEST_F(ProgramResources, MenusAcceleratorsAndStrings) {
     UINT id;
     UINT state;
   } states[] = {
-      {594, MF_GRAYED}, {595, MF_GRAYED}, {599, MF_GRAYED}, {600, MF_GRAYED},
-      {603, MF_GRAYED | MF_CHECKED}, {604, MF_GRAYED | MF_CHECKED}, {605, MF_GRAYED},
-      {606, MF_GRAYED}, {607, MF_GRAYED}, {611, MF_GRAYED}, {612, MF_GRAYED},
-      {618, MF_CHECKED}, {577, 0}, {596, 0}, {598, 0}, {1043, 0}, {1046, 0},
+      {594, MF_GRAYED},
+      {595, MF_GRAYED},
+      {599, MF_GRAYED},
+      {600, MF_GRAYED},
+      {603, MF_GRAYED | MF_CHECKED},
+      {604, MF_GRAYED | MF_CHECKED},
+      {605, MF_GRAYED},
+      {606, MF_GRAYED},
+      {607, MF_GRAYED},
+      {611, MF_GRAYED},
+      {612, MF_GRAYED},
+      {618, MF_CHECKED},
+      {577, 0},
+      {596, 0},
+      {598, 0},
+      {1043, 0},
+      {1046, 0},
   };
   for (const auto& s : states) {
     EXPECT_EQ(GetMenuState(menu, s.id, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED), s.state) << s.id;
@@ -72,9 +85,7 @@ TEST_F(ProgramResources, LogoIsRgbWithAWhiteBackground) {
   EXPECT_EQ(logo.rgb[at + 2], 30);
 }
 
-INT_PTR CALLBACK quietDialog(HWND, UINT message, WPARAM, LPARAM) {
-  return message == WM_INITDIALOG ? TRUE : FALSE;
-}
+INT_PTR CALLBACK quietDialog(HWND, UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG ? TRUE : FALSE; }
 
 TEST_F(ProgramResources, DialogTemplatesHoldTheirControls) {
   const struct {
@@ -85,7 +96,9 @@ TEST_F(ProgramResources, DialogTemplatesHoldTheirControls) {
   } dialogs[] = {
       {560, "Create A New Decision Model", {116, 117, 118, 119, 120, 121, 122, 123, 124, 125, 1, 2}, {119, 120}},
       {1019, "Model Properties", {116, 117, 118, 119, 120, 121, 122, 123, 124, 1, 2}, {119, 120}},
-      {566, "Model Options", {117, 118, 119, 120, 121, 122, 123, 124, 159, 160, 161, 162, 163, 1, 2},
+      {566,
+       "Model Options",
+       {117, 118, 119, 120, 121, 122, 123, 124, 159, 160, 161, 162, 163, 1, 2},
        {119, 120, 159, 160, 161, 162, 163}},
   };
   for (const auto& d : dialogs) {

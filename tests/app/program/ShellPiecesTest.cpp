@@ -67,8 +67,7 @@ TEST(GuiUtils, ReplaceBitmapColorTurnsOnlyTheReferenceColour) {
   ASSERT_TRUE(PV::GUI::replaceBitmapColor(bitmap, red));
   old = SelectObject(dc, bitmap);
   for (int x = 0; x < 4; ++x)
-    for (int y = 0; y < 3; ++y)
-      EXPECT_EQ(GetPixel(dc, x, y), (x + y) % 2 ? blue : red) << x << "," << y;
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(GetPixel(dc, x, y), (x + y) % 2 ? blue : red) << x << "," << y;
   SelectObject(dc, old);
   DeleteDC(dc);
   DeleteObject(bitmap);
@@ -143,8 +142,8 @@ struct Viewer : PV::GUI::SingleDialogRef<Viewer> {
 
 TEST(SingleDialogRefWindow, OpenShowsAndRestoresTheWindow) {
   Viewer viewer;
-  viewer.window = CreateWindowA("STATIC", "viewer", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100,
-                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  viewer.window = CreateWindowA("STATIC", "viewer", WS_OVERLAPPEDWINDOW, 10, 10, 200, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
   ASSERT_TRUE(viewer.window);
   ShowWindow(viewer.window, SW_SHOWMINNOACTIVE);
   ShowWindow(viewer.window, SW_HIDE);

@@ -25,7 +25,10 @@ TEST(SystemText, AccentRoundTripsThroughUtf8) {
   EXPECT_EQ(Utf8ToSystem(""), "");
 #ifdef _WIN32
   // A character the code page lacks is marked, not dropped with the rest of the text.
-  EXPECT_EQ(Utf8ToSystem("a\xe2\x82\xac\xe4\xb8\xad" "b").back(), 'b');
+  EXPECT_EQ(Utf8ToSystem("a\xe2\x82\xac\xe4\xb8\xad"
+                         "b")
+                .back(),
+            'b');
 #endif
 }
 

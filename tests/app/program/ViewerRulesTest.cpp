@@ -25,8 +25,7 @@ TEST(ViewerRules, FolderOfQuotedAndUnquotedPaths) {
 }
 
 TEST(ViewerRules, ShellErrorTexts) {
-  EXPECT_STREQ(shellExecuteErrorText(31),
-               "There is no application associated with the given filename extension.");
+  EXPECT_STREQ(shellExecuteErrorText(31), "There is no application associated with the given filename extension.");
   EXPECT_STREQ(shellExecuteErrorText(2), "The specified file was not found.");
   EXPECT_EQ(shellExecuteErrorText(33), nullptr);
   EXPECT_EQ(shellExecuteErrorText(7), nullptr);

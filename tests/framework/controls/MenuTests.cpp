@@ -100,8 +100,7 @@ TEST_F(Menus, HandlerRangesIncludeBothEndsAndAnyIdTakesEveryId) {
   bar->setCommandAny(&any, &Heard::heard);
   bar->setCommandRange(&range, &Heard::heard, 100, 110);
   EXPECT_TRUE(frame.handlerFlags() & zMenuHandlerBit);
-  for (WPARAM id : {99u, 100u, 105u, 110u, 111u, 0u, 65535u})
-    SendMessageA(frame.handle(), WM_COMMAND, id, 0);
+  for (WPARAM id : {99u, 100u, 105u, 110u, 111u, 0u, 65535u}) SendMessageA(frame.handle(), WM_COMMAND, id, 0);
   EXPECT_EQ(range.ids, (std::vector<uint32_t>{100, 105, 110}));
   EXPECT_EQ(any.ids, (std::vector<uint32_t>{99, 100, 105, 110, 111, 0, 65535}));
   // The id is the low word: an accelerator's command (high word 1) is heard the same.
@@ -235,8 +234,8 @@ TEST_F(Menus, AMenuForTheActiveMdiChildIsAnnouncedToTheMainFrame) {
   wc.lpszClassName = "ControlsTestMdiChild";
   RegisterClassA(&wc);
   CLIENTCREATESTRUCT ccs = {nullptr, 1000};
-  const HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0,
-                                      300, 200, main.handle(), nullptr, GetModuleHandleA(nullptr), &ccs);
+  const HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 300, 200,
+                                      main.handle(), nullptr, GetModuleHandleA(nullptr), &ccs);
   ASSERT_TRUE(client);
   MDICREATESTRUCTA mcs = {};
   mcs.szClass = "ControlsTestMdiChild";

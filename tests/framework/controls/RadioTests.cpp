@@ -34,7 +34,7 @@ TEST_F(Radios, AControllerMovesTheCheckAndTheTabStopAndStoresTheId) {
   // The range reaches one id past the buttons: an id without a child is skipped.
   zRadioController controller(&dialog, kRadioFirst, kRadioThird + 1);
   EXPECT_EQ(controller.current(), nullptr);
-  EXPECT_EQ(controller.validate(), 0);  // nothing checked yet
+  EXPECT_EQ(controller.validate(), 0);   // nothing checked yet
   EXPECT_EQ(controller.storeData(), 1);  // unbound
   int32_t value = 0;
   controller.bind(&value);

@@ -5,8 +5,7 @@
 
 namespace {
 
-zScrollState bar(int32_t low, int32_t high, int32_t pos, int32_t prev = 0, int32_t page = 10,
-                 int32_t line = 1) {
+zScrollState bar(int32_t low, int32_t high, int32_t pos, int32_t prev = 0, int32_t page = 10, int32_t line = 1) {
   zScrollState s;
   s.low = low;
   s.high = high;

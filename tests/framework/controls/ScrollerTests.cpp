@@ -56,7 +56,8 @@ TEST_F(Scrollers, AutoRangesLinePageEndAndThumbScrolls) {
   GetClientRect(pane->handle(), &client);
   RECT wr;
   GetWindowRect(pane->handle(), &wr);
-  ASSERT_EQ(client.bottom, 100) << wr.left << "," << wr.top << "," << wr.right << "," << wr.bottom << " style " << std::hex << nativeStyle(pane->handle());
+  ASSERT_EQ(client.bottom, 100) << wr.left << "," << wr.top << "," << wr.right << "," << wr.bottom << " style "
+                                << std::hex << nativeStyle(pane->handle());
   pane->contents = zDimension(50, 250);
   pane->hasContents = true;
   RecordingScroller* scroller = new RecordingScroller(pane);

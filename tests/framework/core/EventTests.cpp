@@ -42,10 +42,9 @@ TEST(Event, ButtonStatesAndMessages) {
     bool doubleClick;
   };
   const Case cases[] = {
-      {WM_LBUTTONDOWN, 1, false}, {WM_LBUTTONUP, 1, false}, {WM_LBUTTONDBLCLK, 1, true},
-      {WM_RBUTTONDOWN, 2, false}, {WM_RBUTTONUP, 2, false}, {WM_RBUTTONDBLCLK, 2, true},
-      {WM_MBUTTONDOWN, 3, false}, {WM_MBUTTONUP, 3, false}, {WM_MBUTTONDBLCLK, 3, true},
-      {WM_MOUSEMOVE, 0, false},
+      {WM_LBUTTONDOWN, 1, false},  {WM_LBUTTONUP, 1, false},    {WM_LBUTTONDBLCLK, 1, true}, {WM_RBUTTONDOWN, 2, false},
+      {WM_RBUTTONUP, 2, false},    {WM_RBUTTONDBLCLK, 2, true}, {WM_MBUTTONDOWN, 3, false},  {WM_MBUTTONUP, 3, false},
+      {WM_MBUTTONDBLCLK, 3, true}, {WM_MOUSEMOVE, 0, false},
   };
   for (const Case& c : cases) {
     const zEvent e(0, 0, c.message, nullptr);

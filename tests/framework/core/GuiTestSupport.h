@@ -51,8 +51,14 @@ class LoggingFrame : public zProgramFrame {
   int onFocus(zEvent* e) override { return record("slot", 0, e); }
 
   // Handlers registered at run time.
-  int handlerAnswering0(zEvent*) { log.push_back("handler0"); return 0; }
-  int handlerAnswering1(zEvent*) { log.push_back("handler1"); return 1; }
+  int handlerAnswering0(zEvent*) {
+    log.push_back("handler0");
+    return 0;
+  }
+  int handlerAnswering1(zEvent*) {
+    log.push_back("handler1");
+    return 1;
+  }
 
   UINT logged = 0;
   int closeAnswer = 0;

@@ -13,8 +13,14 @@ namespace {
 struct Listener {
   std::vector<std::string> calls;
   int answerA = 0;
-  int a(zEvent*) { calls.push_back("a"); return answerA; }
-  int b(zEvent*) { calls.push_back("b"); return 1; }
+  int a(zEvent*) {
+    calls.push_back("a");
+    return answerA;
+  }
+  int b(zEvent*) {
+    calls.push_back("b");
+    return 1;
+  }
 };
 
 HWND fakeWindow(uintptr_t v) { return reinterpret_cast<HWND>(v); }
@@ -137,10 +143,9 @@ TEST_F(WindowHandlers, MessageHandlerFlagBits) {
     uint32_t bit;
   };
   const Case cases[] = {
-      {WM_LBUTTONUP, 0x10},  {WM_MOUSEMOVE, 0x20},   {WM_ACTIVATE, 0x40},
-      {WM_CLOSE, 0x80},      {WM_LBUTTONDOWN, 0x100}, {WM_SETFOCUS, 0x200},
-      {WM_SETCURSOR, 0x02},  {WM_NCHITTEST, 0x04},   {WM_RBUTTONDOWN, 0},
-      {WM_KILLFOCUS, 0},     {WM_RBUTTONUP, 0},      {WM_SIZE, 0},
+      {WM_LBUTTONUP, 0x10},    {WM_MOUSEMOVE, 0x20}, {WM_ACTIVATE, 0x40},  {WM_CLOSE, 0x80},
+      {WM_LBUTTONDOWN, 0x100}, {WM_SETFOCUS, 0x200}, {WM_SETCURSOR, 0x02}, {WM_NCHITTEST, 0x04},
+      {WM_RBUTTONDOWN, 0},     {WM_KILLFOCUS, 0},    {WM_RBUTTONUP, 0},    {WM_SIZE, 0},
   };
   for (const Case& c : cases) {
     LoggingFrame frame;

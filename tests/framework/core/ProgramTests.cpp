@@ -20,8 +20,7 @@ void CALLBACK entryDeadline(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(kDead
 }  // namespace
 
 void zProgramMain(zProgram* app) {
-  mainRoutineSawApplication = app == zTheProgram && app->commandLine() &&
-                              std::string(app->commandLine()) == "-entry";
+  mainRoutineSawApplication = app == zTheProgram && app->commandLine() && std::string(app->commandLine()) == "-entry";
   LoggingFrame* frame = new LoggingFrame("Main");
   const UINT_PTR timer = SetTimer(nullptr, 0, 10000, &entryDeadline);
   PostQuitMessage(3);
@@ -72,8 +71,8 @@ TEST_F(Program, ConstructionState) {
 }
 
 TEST_F(Program, SixControlTypesLiveWithTheApplication) {
-  const char* names[] = {"zTextPane", "zPaneControl", "zBitmapPane", "zTabCtrl",
-                         "msctls_updown32", "msctls_trackbar32"};
+  const char* names[] = {"zTextPane", "zPaneControl",    "zBitmapPane",
+                         "zTabCtrl",  "msctls_updown32", "msctls_trackbar32"};
   EXPECT_EQ(zControlType::count(), 6u);
   for (const char* name : names) {
     zControlType* type = zControlType::find(name);
@@ -182,7 +181,11 @@ TEST_F(Program, StaleModelessDialogIsSkipped) {
   delete dialog;  // destroyed without clearing the record
   struct Quitter {
     int got = 0;
-    int onMessage(zEvent*) { ++got; PostQuitMessage(4); return 1; }
+    int onMessage(zEvent*) {
+      ++got;
+      PostQuitMessage(4);
+      return 1;
+    }
   } quitter;
   frame.addNotifyHandler(&quitter, &Quitter::onMessage, WM_USER + 3);
   PostMessageA(frame.handle(), WM_USER + 3, 0, 0);
@@ -210,7 +213,8 @@ TEST_F(Program, AcceleratorsOnlyWhileTheMainFrameIsEnabled) {
   EXPECT_EQ(app_->accelerators(), nullptr);
   ASSERT_TRUE(app_->loadAccelerators(zResId(kTestAccelerators)));
   CommandCounter counter;
-  frame.appendCommandNode(new zNotifyNode(kTestCommand, zEventHandler(&counter, &CommandCounter::onCommand), WM_COMMAND));
+  frame.appendCommandNode(
+      new zNotifyNode(kTestCommand, zEventHandler(&counter, &CommandCounter::onCommand), WM_COMMAND));
   frame.addNotifyHandler(&counter, &CommandCounter::onDone, WM_USER + 4);
   // Enabled: the key becomes the command.
   PostMessageA(frame.handle(), WM_KEYDOWN, VK_F5, 0);
@@ -236,8 +240,8 @@ TEST_F(Program, MdiSystemKeysOnlyOutsideModalLoops) {
   wc.lpszClassName = "TestMdiChildCL";
   RegisterClassA(&wc);
   CLIENTCREATESTRUCT ccs = {nullptr, 100};
-  const HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
-                                      0, 0, 400, 300, frame.handle(), nullptr, app_->instance(), &ccs);
+  const HWND client = CreateWindowExA(0, "MDICLIENT", nullptr, WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 400, 300,
+                                      frame.handle(), nullptr, app_->instance(), &ccs);
   ASSERT_TRUE(client);
   ziMDIClientWindow = client;
   auto makeChild = [client]() {

@@ -48,11 +48,26 @@ TEST_F(Routing, HandlerBeforeSlotBeforeDefaultProcessing) {
 TEST_F(Routing, CommandGoesToPopupMenuThenMenuThenCommandListThenGeneralListThenSlot) {
   struct Listener {
     Log* log;
-    int popup(zEvent*) { log->push_back("popup"); return 0; }
-    int menu(zEvent*) { log->push_back("menu"); return 0; }
-    int command(zEvent*) { log->push_back("command"); return 0; }
-    int general(zEvent*) { log->push_back("general"); return 0; }
-    int take(zEvent*) { log->push_back("take"); return 1; }
+    int popup(zEvent*) {
+      log->push_back("popup");
+      return 0;
+    }
+    int menu(zEvent*) {
+      log->push_back("menu");
+      return 0;
+    }
+    int command(zEvent*) {
+      log->push_back("command");
+      return 0;
+    }
+    int general(zEvent*) {
+      log->push_back("general");
+      return 0;
+    }
+    int take(zEvent*) {
+      log->push_back("take");
+      return 1;
+    }
   };
   LoggingFrame frame;
   frame.logged = WM_COMMAND;
@@ -111,8 +126,14 @@ TEST_F(Routing, MessagesDuringCreationGetDefaultProcessing) {
   struct Counter {
     int creates = 0;
     int later = 0;
-    int onCreate(zEvent*) { ++creates; return 0; }
-    int onLater(zEvent*) { ++later; return 0; }
+    int onCreate(zEvent*) {
+      ++creates;
+      return 0;
+    }
+    int onLater(zEvent*) {
+      ++later;
+      return 0;
+    }
   } counter;
   app_->addNotifyHandler(&counter, &Counter::onCreate, WM_CREATE);
   app_->addNotifyHandler(&counter, &Counter::onCreate, WM_NCCREATE);
@@ -178,12 +199,16 @@ TEST_F(Routing, ScrollMessagesMoveTheWindowsScrollInformation) {
     int32_t horz;
   };
   const Case cases[] = {
-      {WM_VSCROLL, SB_LINEDOWN, 1, 0},         {WM_VSCROLL, SB_PAGEDOWN, 11, 0},
-      {WM_VSCROLL, SB_LINEUP, 10, 0},          {WM_VSCROLL, SB_PAGEUP, 0, 0},
-      {WM_VSCROLL, SB_BOTTOM, 100, 0},         {WM_VSCROLL, SB_TOP, 0, 0},
+      {WM_VSCROLL, SB_LINEDOWN, 1, 0},
+      {WM_VSCROLL, SB_PAGEDOWN, 11, 0},
+      {WM_VSCROLL, SB_LINEUP, 10, 0},
+      {WM_VSCROLL, SB_PAGEUP, 0, 0},
+      {WM_VSCROLL, SB_BOTTOM, 100, 0},
+      {WM_VSCROLL, SB_TOP, 0, 0},
       {WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 40), 40, 0},
       {WM_VSCROLL, MAKEWPARAM(SB_THUMBPOSITION, 500), 100, 0},
-      {WM_VSCROLL, SB_ENDSCROLL, 100, 0},      {WM_HSCROLL, SB_LINEDOWN, 100, 1},
+      {WM_VSCROLL, SB_ENDSCROLL, 100, 0},
+      {WM_HSCROLL, SB_LINEDOWN, 100, 1},
       {WM_HSCROLL, SB_PAGEUP, 100, 0},
   };
   for (const Case& c : cases) {
@@ -207,11 +232,11 @@ TEST_F(Routing, MouseWheelScrollsVerticallyByWholeNotches) {
     int32_t vert;
   };
   const Case cases[] = {
-      {-120, 0, 53},         // one notch towards the user: down one line step
-      {120, 0, 50},          // away: up
-      {-360, 0, 59},         // three notches
-      {240, MK_SHIFT, 53},   // keys held do not change the direction or the amount
-      {60, 0, 53},           // less than a notch: nothing
+      {-120, 0, 53},        // one notch towards the user: down one line step
+      {120, 0, 50},         // away: up
+      {-360, 0, 59},        // three notches
+      {240, MK_SHIFT, 53},  // keys held do not change the direction or the amount
+      {60, 0, 53},          // less than a notch: nothing
   };
   const LPARAM position = MAKELPARAM(10, 10);
   for (const Case& c : cases) {
@@ -225,8 +250,8 @@ TEST_F(Routing, ScrollFromAControlThatIsNoScrollBarGoesToTheHandlerLists) {
   LoggingFrame frame;
   frame.logged = WM_HSCROLL;
   frame.setHorzScroll(new zScrollInfoHoriz(&frame));
-  zControl* label = new zControl(&frame, new zSizer(zPoint(0, 0), zDimension(50, 20), nullptr),
-                                 WS_VISIBLE, "label", 101, "static");
+  zControl* label =
+      new zControl(&frame, new zSizer(zPoint(0, 0), zDimension(50, 20), nullptr), WS_VISIBLE, "label", 101, "static");
   label->create();
   ASSERT_TRUE(IsWindow(label->handle()));
   frame.addNotifyHandler(&frame, &LoggingFrame::handlerAnswering0, WM_HSCROLL);
@@ -269,8 +294,8 @@ TEST_F(Routing, FocusAndActivationHandlersHearWindowHandlesAndFlags) {
 TEST_F(Routing, ControlsFollowTheEndOfTheirWindows) {
   LoggingFrame frame;
   auto makeLabel = [&frame](int id) {
-    zControl* c = new zControl(&frame, new zSizer(zPoint(0, 0), zDimension(60, 20), nullptr),
-                               WS_VISIBLE, "label", id, "static");
+    zControl* c =
+        new zControl(&frame, new zSizer(zPoint(0, 0), zDimension(60, 20), nullptr), WS_VISIBLE, "label", id, "static");
     c->create();
     return c;
   };
@@ -297,8 +322,8 @@ TEST_F(Routing, ScrollFromAWindowWithoutObjectStillReachesTheSlot) {
   LoggingFrame frame;
   frame.logged = WM_VSCROLL;
   frame.setVertScroll(new zScrollInfoVert(&frame));
-  const HWND bare = CreateWindowExA(0, "static", "bare", WS_CHILD, 0, 0, 10, 10, frame.handle(),
-                                    nullptr, app_->instance(), nullptr);
+  const HWND bare =
+      CreateWindowExA(0, "static", "bare", WS_CHILD, 0, 0, 10, 10, frame.handle(), nullptr, app_->instance(), nullptr);
   ASSERT_TRUE(bare);
   SendMessageA(frame.handle(), WM_VSCROLL, SB_LINEDOWN, reinterpret_cast<LPARAM>(bare));
   EXPECT_EQ(frame.vertScroll()->pos(), 0);
@@ -324,8 +349,8 @@ TEST_F(Routing, ControlColoursWhateverTheHandlesHighWord) {
   frame.setBackgroundColor(zColor(0x11, 0x22, 0x33));
   std::vector<zControl*> controls;
   auto makeControl = [&frame](int i) {
-    zControl* c = new zControl(&frame, new zSizer(zPoint(0, i * 20), zDimension(50, 20), nullptr),
-                               WS_VISIBLE, "text", 200 + i, "static");
+    zControl* c = new zControl(&frame, new zSizer(zPoint(0, i * 20), zDimension(50, 20), nullptr), WS_VISIBLE, "text",
+                               200 + i, "static");
     c->create();
     return c;
   };
@@ -353,8 +378,8 @@ TEST_F(Routing, ControlColoursWhateverTheHandlesHighWord) {
     c->setBackgroundColor(zColor(0x30, 0xB0, 0x40));
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkColor(dc, RGB(255, 255, 255));
-    const LRESULT brush = SendMessageA(frame.handle(), WM_CTLCOLORSTATIC,
-                                       reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(c->handle()));
+    const LRESULT brush = SendMessageA(frame.handle(), WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc),
+                                       reinterpret_cast<LPARAM>(c->handle()));
     EXPECT_EQ(brush, reinterpret_cast<LRESULT>(c->backgroundBrush())) << c->handle();
     EXPECT_NE(brush, 1);
     EXPECT_EQ(GetTextColor(dc), RGB(0xA0, 0x10, 0x20));

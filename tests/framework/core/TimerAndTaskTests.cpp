@@ -16,9 +16,18 @@ uint32_t fakeClock() { return advancing ? fakeNow++ : fakeNow; }
 
 struct TimerLog {
   std::vector<std::string> calls;
-  int a(zEvent* e) { calls.push_back(e ? "a with event" : "a"); return 1; }
-  int b(zEvent*) { calls.push_back("b"); return 1; }
-  int c(zEvent*) { calls.push_back("c"); return 0; }
+  int a(zEvent* e) {
+    calls.push_back(e ? "a with event" : "a");
+    return 1;
+  }
+  int b(zEvent*) {
+    calls.push_back("b");
+    return 1;
+  }
+  int c(zEvent*) {
+    calls.push_back("c");
+    return 0;
+  }
 };
 }  // namespace
 
@@ -83,8 +92,7 @@ TEST_F(Timers, OneShotTimerFiresOnceInTheMessageLoop) {
     int onTick(zEvent* e) {
       sawEvent |= e != nullptr;
       ++ticks;
-      if (firedAtTick == ticks)
-        sinceStartAtFiring = static_cast<int32_t>(everyTick->start() - once->start());
+      if (firedAtTick == ticks) sinceStartAtFiring = static_cast<int32_t>(everyTick->start() - once->start());
       if (ticks == 8) PostQuitMessage(7);
       return 1;
     }
@@ -124,15 +132,8 @@ TEST_F(Timers, TimersKeepTheirTimeAcrossTheWrapOfTheClock) {
     uint32_t now;
     std::vector<std::string> fired;
   } steps[] = {
-      {0xFFFFFFB0u, {}},
-      {0x00000099u, {}},
-      {0x0000009Au, {"a"}},
-      {0x0000009Au, {}},
-      {0x00000387u, {}},
-      {0x00000388u, {"b"}},
-      {0x00000388u, {}},
-      {0x0000076Fu, {}},
-      {0x00000770u, {"b"}},
+      {0xFFFFFFB0u, {}},    {0x00000099u, {}}, {0x0000009Au, {"a"}}, {0x0000009Au, {}},    {0x00000387u, {}},
+      {0x00000388u, {"b"}}, {0x00000388u, {}}, {0x0000076Fu, {}},    {0x00000770u, {"b"}},
   };
   for (const auto& step : steps) {
     fakeNow = step.now;
@@ -169,13 +170,19 @@ TEST_F(Timers, HandlersMakeAndDeleteTimersDuringATick) {
       victim = nullptr;
       return 1;
     }
-    int victimFired(zEvent*) { calls.push_back("victim"); return 1; }
+    int victimFired(zEvent*) {
+      calls.push_back("victim");
+      return 1;
+    }
     int maker(zEvent*) {
       calls.push_back("maker");
       if (!made) made = new zTimerOnce(this, &Owner::madeFired, 0);
       return 1;
     }
-    int madeFired(zEvent*) { calls.push_back("made"); return 1; }
+    int madeFired(zEvent*) {
+      calls.push_back("made");
+      return 1;
+    }
     int selfDeleting(zEvent*) {
       calls.push_back("self");
       delete self;  // the owner deletes a fired one-shot timer
@@ -212,7 +219,10 @@ TEST_F(Timers, TimerMadeWithALaterClockReadingWaitsForTheNextTick) {
       made = new zTimerOnce(this, &Maker::fired, 0);
       return 1;
     }
-    int fired(zEvent*) { calls.push_back("made"); return 1; }
+    int fired(zEvent*) {
+      calls.push_back("made");
+      return 1;
+    }
   } maker;
   zTimerOnce first(&maker, &Maker::make, 0);
   device->tick();

@@ -16,8 +16,7 @@ using Windows = FrameworkTest;
 class TestChild : public zChildWin {
  public:
   TestChild(zWindow* parent, int32_t id, zSizer* sizer = nullptr)
-      : zChildWin(parent, sizer ? sizer : new zSizer(zPoint(5, 6), zDimension(40, 30), nullptr),
-                  WS_VISIBLE, id) {
+      : zChildWin(parent, sizer ? sizer : new zSizer(zPoint(5, 6), zDimension(40, 30), nullptr), WS_VISIBLE, id) {
     className_ = "TestChildCL";
   }
   ~TestChild() override { ++destroyed; }
@@ -128,8 +127,14 @@ TEST_F(Windows, DestroyingAParentObjectDestroysChildrenFirstAndTheWindowOnce) {
   struct Counter {
     int destroys = 0;
     int ncDestroys = 0;
-    int onDestroy(zEvent*) { ++destroys; return 0; }
-    int onNcDestroy(zEvent*) { ++ncDestroys; return 0; }
+    int onDestroy(zEvent*) {
+      ++destroys;
+      return 0;
+    }
+    int onNcDestroy(zEvent*) {
+      ++ncDestroys;
+      return 0;
+    }
   } counter;
   app_->addNotifyHandler(&counter, &Counter::onDestroy, WM_DESTROY);
   LoggingFrame keeper;  // the main frame stays

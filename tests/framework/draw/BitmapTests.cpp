@@ -15,12 +15,10 @@
 
 namespace {
 
-const uint32_t kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255),
-               kWhite = RGB(255, 255, 255), kBlack = 0, kSlate = RGB(0x33, 0x66, 0x99);
+const uint32_t kRed = RGB(255, 0, 0), kGreen = RGB(0, 255, 0), kBlue = RGB(0, 0, 255), kWhite = RGB(255, 255, 255),
+               kBlack = 0, kSlate = RGB(0x33, 0x66, 0x99);
 
-std::string fixture(const char* name) {
-  return std::string(PV_TEST_DATA_DIR) + "/framework/" + name;
-}
+std::string fixture(const char* name) { return std::string(PV_TEST_DATA_DIR) + "/framework/" + name; }
 
 std::vector<uint8_t> bytesOf(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -34,13 +32,11 @@ void expectFixturePicture(zBitmap* bitmap, const char* name) {
   zBitmapDisplay d(bitmap);
   const uint32_t expected[2][3] = {{kRed, kGreen, kBlue}, {kWhite, kBlack, kSlate}};
   for (int y = 0; y < 2; ++y)
-    for (int x = 0; x < 3; ++x)
-      EXPECT_EQ(rgb(d.getPixel(x, y)), expected[y][x]) << name << " at " << x << "," << y;
+    for (int x = 0; x < 3; ++x) EXPECT_EQ(rgb(d.getPixel(x, y)), expected[y][x]) << name << " at " << x << "," << y;
 }
 
 TEST(BitmapFile, GoodFixturesLoad) {
-  const char* names[] = {"info24.bmp", "info8_nofh.bmp", "core4.bmp", "core8_nofh.bmp",
-                         "topdown32.bmp"};
+  const char* names[] = {"info24.bmp", "info8_nofh.bmp", "core4.bmp", "core8_nofh.bmp", "topdown32.bmp"};
   ziInfoDisplay screen;
   for (const char* name : names) {
     auto* bitmap = new zBitmapFile(&screen, fixture(name).c_str());
@@ -111,15 +107,13 @@ TEST(BitmapFile, DamagedFilesAreRefusedOrConsistent) {
       if (!ziParseDIB(bad.data(), bad.size(), dib).empty()) continue;
       ++accepted;
       const auto* info = reinterpret_cast<const BITMAPINFOHEADER*>(dib.bytes.data());
-      const uint64_t rows = info->biHeight < 0 ? -static_cast<int64_t>(info->biHeight)
-                                               : info->biHeight;
+      const uint64_t rows = info->biHeight < 0 ? -static_cast<int64_t>(info->biHeight) : info->biHeight;
       const uint64_t stride = (uint64_t{info->biBitCount} * info->biWidth + 31) / 32 * 4;
       ASSERT_EQ(dib.bytes.size(), dib.bitsOffset + uint64_t{info->biSizeImage});
       if (info->biCompression == BI_RGB || info->biCompression == BI_BITFIELDS) {
         ASSERT_GE(info->biSizeImage, stride * rows);
       }
-      HBITMAP made = CreateDIBitmap(screen.hdc(), info, CBM_INIT,
-                                    dib.bytes.data() + dib.bitsOffset,
+      HBITMAP made = CreateDIBitmap(screen.hdc(), info, CBM_INIT, dib.bytes.data() + dib.bitsOffset,
                                     reinterpret_cast<const BITMAPINFO*>(info), DIB_RGB_COLORS);
       if (made) DeleteObject(made);
     }
@@ -166,8 +160,7 @@ struct BoxAnswerer {
     GetWindowTextA(w, title, sizeof title);
     if (me->caption == title) {
       HWND label = FindWindowExA(w, nullptr, "Static", nullptr);
-      while (label && GetWindowTextLengthA(label) == 0)
-        label = FindWindowExA(w, label, "Static", nullptr);
+      while (label && GetWindowTextLengthA(label) == 0) label = FindWindowExA(w, label, "Static", nullptr);
       if (label) GetWindowTextA(label, me->text, sizeof me->text);
       PostMessageA(w, WM_COMMAND, IDOK, 0);
       me->answered = true;

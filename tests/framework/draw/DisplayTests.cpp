@@ -8,8 +8,7 @@
 
 namespace {
 
-const zColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), black(0, 0, 0),
-    white(255, 255, 255);
+const zColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), black(0, 0, 0), white(255, 255, 255);
 
 int fontsDeleted = 0;
 struct CountedFont : zFont {
@@ -244,9 +243,7 @@ TEST(Display, ClipRegionLimitsDrawing) {
 TEST(Display, LineDDAVisitsEveryPoint) {
   zDisplay d;
   std::vector<POINT> points;
-  auto record = [](void* data, int x, int y) {
-    static_cast<std::vector<POINT>*>(data)->push_back(POINT{x, y});
-  };
+  auto record = [](void* data, int x, int y) { static_cast<std::vector<POINT>*>(data)->push_back(POINT{x, y}); };
   EXPECT_EQ(d.lineDDA(zPoint(0, 0), zPoint(5, 0), record, &points), 1);
   ASSERT_EQ(points.size(), 5u);  // the end point is not drawn
   EXPECT_EQ(points[4].x, 4);

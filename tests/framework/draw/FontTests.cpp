@@ -15,8 +15,7 @@ struct CountedFont : zFont {
 zRCFont countedFont() { return zRCFont(new ziRCFontImp(new CountedFont)); }
 
 TEST(Font, SpecFromArguments) {
-  zFont f("Arial", zDimension(7, 16), FW_BOLD, FIXED_PITCH, FF_MODERN,
-          zFont::italic | zFont::strikeOut);
+  zFont f("Arial", zDimension(7, 16), FW_BOLD, FIXED_PITCH, FF_MODERN, zFont::italic | zFont::strikeOut);
   const LOGFONTA& lf = f.spec().logFont();
   EXPECT_EQ(lf.lfHeight, -16);
   EXPECT_EQ(lf.lfWidth, 7);
@@ -58,12 +57,18 @@ TEST(Font, SpecWithPointSizeOnADisplay) {
 
 TEST(Font, StockAndWrappedFontsAreBorrowed) {
   HGDIOBJ stock = GetStockObject(ANSI_VAR_FONT);
-  { zRCFont f(ANSI_VAR_FONT); EXPECT_EQ(f.handle(), stock); }
+  {
+    zRCFont f(ANSI_VAR_FONT);
+    EXPECT_EQ(f.handle(), stock);
+  }
   EXPECT_EQ(GetObjectType(stock), static_cast<DWORD>(OBJ_FONT));
   LOGFONTA lf{};
   lf.lfHeight = -11;
   HFONT mine = CreateFontIndirectA(&lf);
-  { zRCFont wrapped(mine); EXPECT_TRUE(wrapped.font()->isBorrowed()); }
+  {
+    zRCFont wrapped(mine);
+    EXPECT_TRUE(wrapped.font()->isBorrowed());
+  }
   EXPECT_EQ(GetObjectType(mine), static_cast<DWORD>(OBJ_FONT));
   {
     zRCFont taken(mine, true);

@@ -22,12 +22,12 @@ TEST(Measure, UnitFormulas) {
     const char* name;
     int32_t got, expected;
   } cases[] = {
-      {"LoMetric 255", zLoMetric(255, 0, &d).x(), 102},    // (255*1200/300 = 1020 + 5) / 10
-      {"HiMetric 2549", zHiMetric(2549, 0, &d).x(), 102},  // (10196 + 50) / 100
-      {"LoEnglish 150", zLoEnglish(150, 0, &d).x(), 180},  // (18000 + 50) / 100
+      {"LoMetric 255", zLoMetric(255, 0, &d).x(), 102},      // (255*1200/300 = 1020 + 5) / 10
+      {"HiMetric 2549", zHiMetric(2549, 0, &d).x(), 102},    // (10196 + 50) / 100
+      {"LoEnglish 150", zLoEnglish(150, 0, &d).x(), 180},    // (18000 + 50) / 100
       {"HiEnglish 1004", zHiEnglish(1004, 0, &d).x(), 120},  // (120480 + 500) / 1000
-      {"Pica 1", zPica(1, 0, &d).x(), 20},                 // (120 + 3) / 6
-      {"Pica -1", zPica(-1, 0, &d).x(), -19},              // (-120 + 3) / 6
+      {"Pica 1", zPica(1, 0, &d).x(), 20},                   // (120 + 3) / 6
+      {"Pica -1", zPica(-1, 0, &d).x(), -19},                // (-120 + 3) / 6
       {"LoMetric down", zLoMetric(0, 100, &d).y(), 40},
   };
   for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.name;

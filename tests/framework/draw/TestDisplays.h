@@ -7,9 +7,7 @@
 // A display with chosen device metrics and no device context.
 class MetricsDisplay : public zDisplay {
  public:
-  MetricsDisplay(int perInch, int res = 0, int sizeMM = 0) {
-    setMetrics(res, res, perInch, perInch, sizeMM, sizeMM);
-  }
+  MetricsDisplay(int perInch, int res = 0, int sizeMM = 0) { setMetrics(res, res, perInch, perInch, sizeMM, sizeMM); }
 };
 
 // A bitmap display of the given size, filled white.

@@ -16,9 +16,7 @@ TEST(Range, KeepsLowAndHighWhateverTheOrder) {
 }
 
 TEST(BitVector, SizeIsOneMoreByteThanNeededAndOutsideBitsAreClear) {
-  const struct {
-    uint32_t asked, held;
-  } sizes[] = {{7, 8}, {8, 16}, {0, 8}, {128, 136}, {129, 136}};
+  const struct { uint32_t asked, held; } sizes[] = {{7, 8}, {8, 16}, {0, 8}, {128, 136}, {129, 136}};
   for (auto s : sizes) EXPECT_EQ(zBitVector(s.asked).size(), s.held) << s.asked;
   zBitVector v(8);
   v.set(3);
@@ -45,11 +43,10 @@ struct MaskCase {
 
 TEST(PictStrMaskEl, AcceptsByMaskCharacter) {
   const MaskCase cases[] = {
-      {'!', 'a', 0, 1, 'A'},        {'!', '_', 0, 1, 0},          {'9', '-', 0, 0, 0},
-      {'9', '7', 0, 1, '7'},        {'#', '-', 0, 1, '-'},        {'#', '+', 0, 1, '+'},
-      {'#', 'x', 0, 0, 0},          {'X', '_', 0, 1, '_'},        {'X', '%', 0, 1, '%'},
-      {'N', 'q', zFmtUpper, 1, 'Q'}, {'N', '?', 0, 0, 0},         {'A', ' ', 0, 1, ' '},
-      {'A', '5', 0, 0, 0},          {'A', 'B', zFmtLower, 1, 'b'}, {'Z', 'a', 0, 0, 0},
+      {'!', 'a', 0, 1, 'A'}, {'!', '_', 0, 1, 0},           {'9', '-', 0, 0, 0}, {'9', '7', 0, 1, '7'},
+      {'#', '-', 0, 1, '-'}, {'#', '+', 0, 1, '+'},         {'#', 'x', 0, 0, 0}, {'X', '_', 0, 1, '_'},
+      {'X', '%', 0, 1, '%'}, {'N', 'q', zFmtUpper, 1, 'Q'}, {'N', '?', 0, 0, 0}, {'A', ' ', 0, 1, ' '},
+      {'A', '5', 0, 0, 0},   {'A', 'B', zFmtLower, 1, 'b'}, {'Z', 'a', 0, 0, 0},
   };
   for (const MaskCase& c : cases) {
     zPictStrMaskEl el(c.mask);

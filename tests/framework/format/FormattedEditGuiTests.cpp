@@ -39,8 +39,8 @@ class FormattedEditGui : public FrameworkTest {
   // The weight column's formatter: four digit positions shown as "#" until filled.
   zFormattedEdit* weightsEdit(uint32_t style = WS_BORDER) {
     zIntlContext* locale = new zIntlContext(zIntlSettings());
-    return new zFormattedEdit(frame_, new zSizer(zPoint(5, 5), zDimension(120, 24), nullptr), style, nullptr,
-                              11, new zNumFormatter(0x2c0002, "####", locale));
+    return new zFormattedEdit(frame_, new zSizer(zPoint(5, 5), zDimension(120, 24), nullptr), style, nullptr, 11,
+                              new zNumFormatter(0x2c0002, "####", locale));
   }
 
   static void setKeys(bool ctrl, bool shift) {
@@ -219,8 +219,8 @@ int Refuser::deleted = 0;
 int Refuser::edits = 0;
 
 TEST_F(FormattedEditGui, ARefusedPasteChangesNothingAndReportsFailure) {
-  zFormattedEdit* e = new zFormattedEdit(frame_, new zSizer(zPoint(5, 40), zDimension(120, 24), nullptr),
-                                         WS_BORDER, nullptr, 12, new Refuser);
+  zFormattedEdit* e = new zFormattedEdit(frame_, new zSizer(zPoint(5, 40), zDimension(120, 24), nullptr), WS_BORDER,
+                                         nullptr, 12, new Refuser);
   SetWindowTextA(e->handle(), "abc");
   select(e, 1, 2);
   EXPECT_EQ(e->insertText("zz"), 0);
@@ -234,8 +234,8 @@ TEST_F(FormattedEditGui, ARefusedPasteChangesNothingAndReportsFailure) {
 
 TEST_F(FormattedEditGui, AFormatterIsDeletedExactlyOnce) {
   Refuser::deleted = 0;
-  zFormattedEdit* e = new zFormattedEdit(frame_, new zSizer(zPoint(5, 70), zDimension(120, 24), nullptr),
-                                         WS_BORDER, "x", 13, new Refuser);
+  zFormattedEdit* e = new zFormattedEdit(frame_, new zSizer(zPoint(5, 70), zDimension(120, 24), nullptr), WS_BORDER,
+                                         "x", 13, new Refuser);
   Refuser* second = new Refuser;
   e->setFormatter(second);
   EXPECT_EQ(Refuser::deleted, 1);
@@ -243,8 +243,8 @@ TEST_F(FormattedEditGui, AFormatterIsDeletedExactlyOnce) {
   EXPECT_EQ(Refuser::deleted, 1);
   delete e;
   EXPECT_EQ(Refuser::deleted, 2);
-  zFormattedEdit* f = new zFormattedEdit(frame_, new zSizer(zPoint(5, 70), zDimension(120, 24), nullptr),
-                                         WS_BORDER, "x", 14, new Refuser);
+  zFormattedEdit* f = new zFormattedEdit(frame_, new zSizer(zPoint(5, 70), zDimension(120, 24), nullptr), WS_BORDER,
+                                         "x", 14, new Refuser);
   zFormatter* kept = f->releaseFormatter();
   delete f;
   EXPECT_EQ(Refuser::deleted, 2);

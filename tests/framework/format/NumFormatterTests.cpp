@@ -45,10 +45,10 @@ const uint32_t weights = 0x2c0002;
 const TypeCase typeCases[] = {
     {"weights: typing 1 into an empty field", "####", weights, usual, "", 0, 0, "1", false, "###1", 4},
     {"weights: then 2", "####", weights, usual, "###1", 4, 4, "2", false, "##12", 4},
-    {"weights: a digit at the end of a full field changes nothing", "####", weights, usual, "1234", 4, 4,
-     "9", false, "1234", 4},
-    {"weights: a digit at the start enters and the last drops off", "####", weights, usual, "1234", 0, 0,
-     "5", false, "5123", 1},
+    {"weights: a digit at the end of a full field changes nothing", "####", weights, usual, "1234", 4, 4, "9", false,
+     "1234", 4},
+    {"weights: a digit at the start enters and the last drops off", "####", weights, usual, "1234", 0, 0, "5", false,
+     "5123", 1},
     {"weights: backspace leaves placeholders", "####", weights, usual, "##12", 4, 4, "<", false, "###1", 4},
     {"weights: a 300-digit paste keeps four", "####", weights, usual, "", 0, 0,
      "1234567890123456789012345678901234567890123456789012345678901234567890123456789012345678901234567890"
@@ -60,14 +60,12 @@ const TypeCase typeCases[] = {
     {"a minus toggles a leading minus", "-#,###.##", 0, usual, "1,234.0", 5, 5, "-", false, "-1,234.0", 6},
     {"a second minus takes it away", "-#,###.##", 0, usual, "-1,234.0", 6, 6, "-", false, "1,234.0", 5},
     {"a plus removes the minus", "-#,###.##", 0, usual, "-1,234.0", 6, 6, "+", false, "1,234.0", 5},
-    {"the decimal separator moves into the fraction", "-#,###.##", 0, usual, "12.0", 0, 0, ".5", false,
-     "12.50", 4},
-    {"backspace at the end of the fraction", "-#,###.##", 0, usual, "1,234.5", 7, 7, "<", false,
-     "1,234.0", 6},
+    {"the decimal separator moves into the fraction", "-#,###.##", 0, usual, "12.0", 0, 0, ".5", false, "12.50", 4},
+    {"backspace at the end of the fraction", "-#,###.##", 0, usual, "1,234.5", 7, 7, "<", false, "1,234.0", 6},
     {"backspace skips the decimal separator", "-#,###.##", 0, usual, "12.5", 3, 3, "<", false, "1.5", 1},
     {"delete at the start", "-#,###.##", 0, usual, "1,234.0", 0, 0, "~", false, "234.0", 0},
-    {"delete with the caret at the end changes nothing", "-#,###.##", 0, usual, "1,234.0", 7, 7, "~", false,
-     "1,234.0", 7},
+    {"delete with the caret at the end changes nothing", "-#,###.##", 0, usual, "1,234.0", 7, 7, "~", false, "1,234.0",
+     7},
     {"a digit replaces the selected digits", "-#,###.##", 0, usual, "1,234.0", 0, 5, "7", false, "7.0", 1},
     {"a selection deleted leaves 0", "-#,###.##", 0, usual, "1,234.0", 0, 5, "~", false, "0.0", 1},
     {"a pasted number", "-#,###.##", 0, usual, "", 0, 0, "12.5", true, "12.50", 4},
@@ -77,10 +75,9 @@ const TypeCase typeCases[] = {
     {"a negative amount with iNegCurr 8", "$#.00", 0, negCurr8, "", 0, 0, "1-", false, "-1.00 $", 2},
     {"a positive amount with the symbol first", "$#.00", 0, negCurr8, "", 0, 0, "1", false, "$1.00", 2},
     {"comma decimal, dot thousands", "-#,###.##", 0, commaDecimal, "", 0, 0, "1234,5", false, "1.234,50", 7},
-    {"entry mode R3: after the first digit keys change nothing", "R3####", 0, usual, "", 0, 0, "12", false,
-     "1", 1},
-    {"a digit range position takes only its digits in validation, any while typing", "[1-5]##", 0, usual,
-     "", 0, 0, "9", false, "9", 1},
+    {"entry mode R3: after the first digit keys change nothing", "R3####", 0, usual, "", 0, 0, "12", false, "1", 1},
+    {"a digit range position takes only its digits in validation, any while typing", "[1-5]##", 0, usual, "", 0, 0, "9",
+     false, "9", 1},
 };
 
 TEST(NumFormatter, TypingGivesTextAndCaret) {
@@ -119,16 +116,16 @@ TEST(NumFormatter, ValidateMarksTheFault) {
   const ValidateCase cases[] = {
       {"####", weights, "##12", 0, 4},  // not every position filled: at the end
       {"####", weights, "1234", 1, 0},
-      {"####", weights | 0x100, "####", 1, 0},   // empty and empty allowed
-      {"####", weights | 0x100, "##12", 0, 4},   // neither empty nor complete
-      {"####", 0, "12345", 0, 0},                // more digits than positions: the first
+      {"####", weights | 0x100, "####", 1, 0},  // empty and empty allowed
+      {"####", weights | 0x100, "##12", 0, 4},  // neither empty nor complete
+      {"####", 0, "12345", 0, 0},               // more digits than positions: the first
       {"[1-5]##", 0, "612", 0, 0},
       {"#[!7]", 0, "17", 0, 1},
       {"-#,###.##", 0, "1,234.0", 1, 0},
       {"-#,###.##", 0, "", 0, 0},
       {"-#,###.##", 0x100, "", 1, 0},
-      {"#,###.##", 0x80000, "12.50", 0, 2},       // integer part short: at the separator
-      {"#.##", 0x80000, "1.5", 0, 3},             // fraction short: at the end
+      {"#,###.##", 0x80000, "12.50", 0, 2},  // integer part short: at the separator
+      {"#.##", 0x80000, "1.5", 0, 3},        // fraction short: at the end
   };
   for (const ValidateCase& c : cases) {
     zNumFormatter f(c.flags, c.pattern, makeLocale(usual));
@@ -146,9 +143,14 @@ TEST(NumFormatter, UnformatGivesThePlainNumberAndTheSignFromTheText) {
     const char* text;
     const char* plain;
   } cases[] = {
-      {"#.#", "", "0.0"},          {"####", "", " "},          {"-#,###.#", "-1,234.5", "-1234.5"},
-      {"-#,###.#", "1,234.5", "1234.5"}, {"####", "##12", "12"},
-      {"#.##", ".5", "0.5"},       {"#.##", "3.", "3.0"},      {"####", "-12", "12"},  // no sign allowed
+      {"#.#", "", "0.0"},
+      {"####", "", " "},
+      {"-#,###.#", "-1,234.5", "-1234.5"},
+      {"-#,###.#", "1,234.5", "1234.5"},
+      {"####", "##12", "12"},
+      {"#.##", ".5", "0.5"},
+      {"#.##", "3.", "3.0"},
+      {"####", "-12", "12"},  // no sign allowed
   };
   for (auto& c : cases) {
     zNumFormatter f(weights, c.pattern, makeLocale(usual));
@@ -203,14 +205,8 @@ TEST(NumFormatter, MalformedAndOverlongPatternsAreCutAndReported) {
     int32_t errorAt;
     int32_t elements;
   } cases[] = {
-      {"#a#", 1, 1},
-      {"Q##", 0, 0},
-      {"L5##", 1, 0},  // a fill from 1 to 9
-      {"R7#", 1, 0},
-      {"[3-1]#", 0, 0},
-      {"[!x]", 0, 0},
-      {std::string(300, '#'), 256, 256},
-      {"", -1, 0},
+      {"#a#", 1, 1}, {"Q##", 0, 0},    {"L5##", 1, 0},  // a fill from 1 to 9
+      {"R7#", 1, 0}, {"[3-1]#", 0, 0}, {"[!x]", 0, 0}, {std::string(300, '#'), 256, 256}, {"", -1, 0},
   };
   for (auto& c : cases) {
     zNumFormatter f(0, c.pattern.c_str(), makeLocale(usual));
@@ -271,7 +267,7 @@ TEST(IntlContext, NegativeCurrencyFormsFromTheSettings) {
     char form;
     bool before, space;
   } rows[] = {
-      {"0", '0', true, false},  {"1", '1', true, false},  {"2", '4', true, false}, {"3", '2', true, false},
+      {"0", '0', true, false},  {"1", '1', true, false},  {"2", '4', true, false},  {"3", '2', true, false},
       {"4", '0', false, false}, {"5", '1', false, false}, {"6", '3', false, false}, {"7", '2', false, false},
       {"8", '1', false, true},  {"9", '1', true, true},   {"10", '2', false, true}, {"15", '1', true, false},
       {"x", 0, true, false},    {"", 0, true, false},

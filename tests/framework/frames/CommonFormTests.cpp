@@ -21,16 +21,11 @@ TEST(FileFormStart, DefaultExtensionAndInitialName) {
     const char* extension;
   };
   const Case cases[] = {
-      {false, nullptr, kModelFilters, "", true, "*"},
-      {true, nullptr, kModelFilters, "", false, ""},
-      {false, "*.xpv", kModelFilters, "*.xpv", true, "xpv"},
-      {true, "*.xpv", kModelFilters, "", true, "xpv"},
-      {false, "model.xpv", nullptr, "model.xpv", true, "xpv"},
-      {true, "model.xpv", nullptr, "model.xpv", true, "xpv"},
-      {false, "model", kModelFilters, "model", true, "*.xpv"},
-      {true, "model", kModelFilters, "model", false, ""},
-      {false, "model", nullptr, "model", true, "*"},
-      {true, "model", nullptr, "model", false, ""},
+      {false, nullptr, kModelFilters, "", true, "*"},          {true, nullptr, kModelFilters, "", false, ""},
+      {false, "*.xpv", kModelFilters, "*.xpv", true, "xpv"},   {true, "*.xpv", kModelFilters, "", true, "xpv"},
+      {false, "model.xpv", nullptr, "model.xpv", true, "xpv"}, {true, "model.xpv", nullptr, "model.xpv", true, "xpv"},
+      {false, "model", kModelFilters, "model", true, "*.xpv"}, {true, "model", kModelFilters, "model", false, ""},
+      {false, "model", nullptr, "model", true, "*"},           {true, "model", nullptr, "model", false, ""},
   };
   for (const Case& c : cases) {
     char name[256];

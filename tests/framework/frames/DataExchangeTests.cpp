@@ -26,9 +26,7 @@ int CountingFont::deleted = 0;
 class FocusFrame : public zDialogFrame {
  public:
   FocusFrame() : zDialogFrame(nullptr, nullptr, WS_POPUP, "focus") {}
-  void childFocusChanged(zWindow* previous, zWindow* current) override {
-    moves.emplace_back(previous, current);
-  }
+  void childFocusChanged(zWindow* previous, zWindow* current) override { moves.emplace_back(previous, current); }
   std::vector<std::pair<zWindow*, zWindow*>> moves;
 };
 
@@ -65,8 +63,14 @@ TEST_F(DataExchange, ControlCommandHandlersGoIntoTheParentsList) {
   struct Counter {
     int calls = 0;
     int changes = 0;
-    int on(zEvent*) { ++calls; return 0; }
-    int changed(zEvent*) { ++changes; return 1; }
+    int on(zEvent*) {
+      ++calls;
+      return 0;
+    }
+    int changed(zEvent*) {
+      ++changes;
+      return 1;
+    }
   } counter;
   edit->addCommandNotify(&counter, &Counter::on);
   edit->addCommandNotify(&counter, &Counter::on);

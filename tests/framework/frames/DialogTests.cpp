@@ -77,9 +77,11 @@ TEST_F(Dialogs, TemplateItemsArePlacedByTheDialogUnitsOfTheTemplateFont) {
   ASSERT_TRUE(form.font().isValid());
   EXPECT_TRUE(form.templateError().empty());
   const UnitsOf units(form.font().hfont());
-  struct Item { int id, x, y, cx, cy; };
+  struct Item {
+    int id, x, y, cx, cy;
+  };
   const Item items[] = {
-      {kEditId, 40, 7, 100, 12},   {kListId, 40, 42, 100, 30}, {kPaneId, 150, 42, 20, 20},
+      {kEditId, 40, 7, 100, 12},   {kListId, 40, 42, 100, 30},  {kPaneId, 150, 42, 20, 20},
       {kDefaultId, 7, 98, 40, 14}, {IDCANCEL, 136, 98, 40, 14},
   };
   for (const Item& item : items) {
@@ -91,8 +93,7 @@ TEST_F(Dialogs, TemplateItemsArePlacedByTheDialogUnitsOfTheTemplateFont) {
     EXPECT_EQ(r.right - r.left, units.x(item.cx)) << item.id;
   }
   // The template's pane is the framework's pane control, which wants arrows and characters.
-  EXPECT_EQ(SendMessageA(form.childById(kPaneId)->handle(), WM_GETDLGCODE, 0, 0),
-            DLGC_WANTARROWS | DLGC_WANTCHARS);
+  EXPECT_EQ(SendMessageA(form.childById(kPaneId)->handle(), WM_GETDLGCODE, 0, 0), DLGC_WANTARROWS | DLGC_WANTCHARS);
   // The combo box keeps its list height to itself; its place still follows the formula.
   const RECT combo = placeOf(form.childById(kComboId)->handle());
   EXPECT_EQ(combo.left, units.x(40));
@@ -199,8 +200,8 @@ TEST_F(Dialogs, ModalRunEndsByACommandAndReEnablesItsOwners) {
   form.show(SW_SHOWNORMAL);
   bool disabledDuringRun = false;
   runAfter(50, [&] {
-    disabledDuringRun = !IsWindowEnabled(owner.handle()) && !IsWindowEnabled(main.handle()) &&
-                        form.isModal() && app_->modalLoop() == 1;
+    disabledDuringRun =
+        !IsWindowEnabled(owner.handle()) && !IsWindowEnabled(main.handle()) && form.isModal() && app_->modalLoop() == 1;
     PostMessageA(form.handle(), WM_COMMAND, IDOK, 0);
   });
   Deadline deadline(5000);
@@ -328,29 +329,44 @@ TEST_F(Dialogs, ExtendedAndMissingTemplatesAreRefusedClearly) {
 // A template in memory, as the resource compiler lays it out.
 class TemplateBuilder {
  public:
-  void word(uint16_t w) { bytes_.push_back(w & 0xFF); bytes_.push_back(w >> 8); }
-  void dword(uint32_t d) { word(d & 0xFFFF); word(d >> 16); }
+  void word(uint16_t w) {
+    bytes_.push_back(w & 0xFF);
+    bytes_.push_back(w >> 8);
+  }
+  void dword(uint32_t d) {
+    word(d & 0xFFFF);
+    word(d >> 16);
+  }
   void text(const char* s) {
     for (; *s; ++s) word(static_cast<uint8_t>(*s));
     word(0);
   }
-  void align() { while (bytes_.size() % 4) bytes_.push_back(0); }
+  void align() {
+    while (bytes_.size() % 4) bytes_.push_back(0);
+  }
   void header(uint16_t count) {
     dword(WS_POPUP | WS_CAPTION);
     dword(0);
     word(count);
-    word(0); word(0); word(100); word(60);
+    word(0);
+    word(0);
+    word(100);
+    word(60);
     word(0);  // no menu
     word(0);  // default class
     text("Memory");
   }
-  void item(uint16_t id, uint16_t atom, uint16_t x, const char* title,
-            std::vector<uint8_t> data = {}) {
+  void item(uint16_t id, uint16_t atom, uint16_t x, const char* title, std::vector<uint8_t> data = {}) {
     align();
     dword(WS_CHILD | WS_VISIBLE | WS_TABSTOP);
     dword(0);
-    word(x); word(4); word(30); word(12); word(id);
-    word(0xFFFF); word(atom);
+    word(x);
+    word(4);
+    word(30);
+    word(12);
+    word(id);
+    word(0xFFFF);
+    word(atom);
     text(title);
     if (data.empty()) {
       word(0);
@@ -370,7 +386,7 @@ TEST_F(Dialogs, CreationDataIsSteppedOverAndShortTemplatesAreRefused) {
   TemplateBuilder t;
   t.header(3);
   t.item(201, 0x80, 4, "First", {1, 2, 3, 4, 5, 6});
-  t.item(202, 0x81, 40, "x");    // title of one character: the item ends mid-DWORD
+  t.item(202, 0x81, 40, "x");  // title of one character: the item ends mid-DWORD
   t.item(203, 0x80, 70, "Third");
   {
     ziDialogReader reader(&frame, t.bytes().data(), t.bytes().size());

@@ -124,8 +124,8 @@ bool saveWindowImage(HWND window, const char* path) {
 }
 
 void addLabel(zWindow* parent, const char* text, int x, int width) {
-  zControl* label = new zControl(parent, new zSizer(zPoint(x, 4), zDimension(width, 18), parent->sizer()),
-                                 SS_LEFT, text, 0, "static");
+  zControl* label = new zControl(parent, new zSizer(zPoint(x, 4), zDimension(width, 18), parent->sizer()), SS_LEFT,
+                                 text, 0, "static");
   label->create();
   label->show(SW_SHOW);
 }
@@ -140,15 +140,16 @@ void pumpFor(DWORD ms) {
 
 // An MDI frame with a toolbar and a status margin, two children and a modeless dialog.
 int screenshot(const char* path) {
-  zMDIAppFrame* frame = new zMDIAppFrame(
-      nullptr, new zSizer(zPoint(0, 0), zDimension(760, 540), nullptr), 0,
-      "Frames - two children and a modeless dialog", nullptr, 1000);
+  zMDIAppFrame* frame = new zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(760, 540), nullptr), 0,
+                                         "Frames - two children and a modeless dialog", nullptr, 1000);
   zMenu* bar = new zMenu(frame);
   AppendMenuA(bar->handle(), MF_STRING, 40, "&File");
   AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
   frame->setMenu(bar);
-  zMDIMarginFrame* toolbar = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 26), nullptr), 0, "toolbar");
-  zMDIMarginFrame* status = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "status");
+  zMDIMarginFrame* toolbar =
+      new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 26), nullptr), 0, "toolbar");
+  zMDIMarginFrame* status =
+      new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "status");
   status->setEdge(zMDIMarginFrame::bottomEdge);
   addLabel(toolbar, "Toolbar margin", 6, 200);
   addLabel(status, "Status line margin", 6, 200);
@@ -184,27 +185,36 @@ int main(int argc, char** argv) {
     delete app;
     return rc;
   }
-  zMDIAppFrame* frame = new zMDIAppFrame(
-      nullptr, new zSizer(zPoint(0, 0), zDimension(800, 600), nullptr), 0, "bench", nullptr, 1000);
+  zMDIAppFrame* frame =
+      new zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(800, 600), nullptr), 0, "bench", nullptr, 1000);
   frame->show(SW_SHOWNORMAL);
   if (argc == 2 && std::strcmp(argv[1], "--parts") == 0) {
     double a = seconds();
-    for (int i = 0; i < 20; ++i) { ziInfoDisplay d; d.lock(); d.unlock(); }
+    for (int i = 0; i < 20; ++i) {
+      ziInfoDisplay d;
+      d.lock();
+      d.unlock();
+    }
     double b = seconds();
     std::printf("info display: %.3f ms\n", 1000 * (b - a) / 20);
     a = seconds();
-    for (int i = 0; i < 20; ++i) { ziDialogReader r(nullptr, zResId(kFormTemplate)); }
+    for (int i = 0; i < 20; ++i) {
+      ziDialogReader r(nullptr, zResId(kFormTemplate));
+    }
     b = seconds();
     std::printf("reader header: %.3f ms\n", 1000 * (b - a) / 20);
     a = seconds();
-    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x"); }
+    for (int i = 0; i < 20; ++i) {
+      zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x");
+    }
     b = seconds();
     std::printf("bare dialog frame: %.3f ms\n", 1000 * (b - a) / 20);
     for (const char* cls : {"button", "edit", "static", "listbox", "combobox"}) {
       zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x");
       a = seconds();
       for (int i = 0; i < 10; ++i) {
-        zControl* c = new zControl(&f, new zSizer(zPoint(0, 0), zDimension(40, 20), f.sizer()), WS_CHILD | WS_VISIBLE, "t", 100 + i, cls);
+        zControl* c = new zControl(&f, new zSizer(zPoint(0, 0), zDimension(40, 20), f.sizer()), WS_CHILD | WS_VISIBLE,
+                                   "t", 100 + i, cls);
         c->create();
       }
       b = seconds();
@@ -216,24 +226,32 @@ int main(int argc, char** argv) {
       std::printf("%s shown: %.3f ms\n", cls, 1000 * (b - a) / 10);
     }
     a = seconds();
-    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, zResId(kPlainTemplate)); }
+    for (int i = 0; i < 20; ++i) {
+      zDialogFrame f(frame, zResId(kPlainTemplate));
+    }
     b = seconds();
     std::printf("plain template: %.3f ms\n", 1000 * (b - a) / 20);
     a = seconds();
     for (int i = 0; i < 20; ++i) {
       zDialogFrame f(frame, new zSizer(zPoint(0, 0), zDimension(300, 200), nullptr), WS_POPUP | WS_CAPTION, "x");
-      zControl* c = new zControl(&f, new zSizer(zPoint(0, 0), zDimension(40, 20), f.sizer()), WS_CHILD | WS_VISIBLE | WS_TABSTOP, "t", 100, "edit");
+      zControl* c = new zControl(&f, new zSizer(zPoint(0, 0), zDimension(40, 20), f.sizer()),
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP, "t", 100, "edit");
       c->create();
       SetFocus(c->handle());
     }
     b = seconds();
     std::printf("bare frame, focus on an edit: %.3f ms\n", 1000 * (b - a) / 20);
     a = seconds();
-    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, zResId(kFormTemplate)); }
+    for (int i = 0; i < 20; ++i) {
+      zDialogFrame f(frame, zResId(kFormTemplate));
+    }
     b = seconds();
     std::printf("dialog frame made and deleted: %.3f ms\n", 1000 * (b - a) / 20);
     a = seconds();
-    for (int i = 0; i < 20; ++i) { zDialogFrame f(frame, zResId(kFormTemplate)); f.show(SW_SHOWNORMAL); }
+    for (int i = 0; i < 20; ++i) {
+      zDialogFrame f(frame, zResId(kFormTemplate));
+      f.show(SW_SHOWNORMAL);
+    }
     b = seconds();
     std::printf("dialog frame made, shown and deleted: %.3f ms\n", 1000 * (b - a) / 20);
   }
@@ -247,8 +265,8 @@ int main(int argc, char** argv) {
   QueryPerformanceCounter(&t1);
   const Counts after = counts();
   const double ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart);
-  std::printf("rounds: %d, time per round (MDI child and modal dialog, open and close): %.3f ms\n",
-              rounds, ms / rounds);
+  std::printf("rounds: %d, time per round (MDI child and modal dialog, open and close): %.3f ms\n", rounds,
+              ms / rounds);
   std::printf("of which MDI child: %.3f ms, modal dialog: %.3f ms\n", 1000.0 * childTime / (rounds + 5),
               1000.0 * dialogTime / (rounds + 5));
   std::printf("handles: %lu -> %lu\nuser objects: %lu -> %lu\nGDI objects: %lu -> %lu\n",

@@ -88,8 +88,7 @@ HWND findThreadWindow(const char* caption) {
   return find.found;
 }
 
-RequiredEdit::RequiredEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* title,
-                           int32_t id)
+RequiredEdit::RequiredEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id)
     : zControl(parent, sizer, style, title, id, "edit") {}
 
 int RequiredEdit::validate() { return GetWindowTextLengthA(handle()) > 0 ? 1 : 0; }
@@ -103,9 +102,7 @@ int RequiredEdit::storeData() {
   return 1;
 }
 
-void registerTestControlTypes() {
-  static zControlType required("zTestEdit", &makeRequired);
-}
+void registerTestControlTypes() { static zControlType required("zTestEdit", &makeRequired); }
 
 HWND findThreadDialogBox() {
   HWND found = nullptr;

@@ -29,8 +29,8 @@ class TestChild : public zMDIChildFrame {
 
 inline zMDIAppFrame* makeTestMDIFrame(const char* title = "MDI Test") {
   zMenu* windowMenu = new zMenu();
-  zMDIAppFrame* frame = new zMDIAppFrame(
-      nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0, title, windowMenu, 1000);
+  zMDIAppFrame* frame =
+      new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0, title, windowMenu, 1000);
   zMenu* bar = new zMenu(frame);
   const HMENU file = CreatePopupMenu();
   AppendMenuA(file, MF_STRING, 40, "E&xit");

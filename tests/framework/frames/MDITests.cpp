@@ -25,14 +25,12 @@ RECT placeOf(HWND window) {
 
 TEST_F(MDI, MarginsTakeTheirBandsAndTheClientGetsTheRest) {
   zMDIAppFrame* frame = makeTestMDIFrame();
-  zMDIMarginFrame* top = new zMDIMarginFrame(
-      frame, new zSizer(zPoint(0, 0), zDimension(0, 30), nullptr), 0, "toolbar");
-  zMDIMarginFrame* bottom = new zMDIMarginFrame(
-      frame, new zSizer(zPoint(0, 0), zDimension(0, 20), nullptr), 0, "status");
+  zMDIMarginFrame* top = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 30), nullptr), 0, "toolbar");
+  zMDIMarginFrame* bottom =
+      new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 20), nullptr), 0, "status");
   bottom->setEdge(zMDIMarginFrame::bottomEdge);
   // A second top band goes inside the first: margins stack in order of construction.
-  zMDIMarginFrame* ruler = new zMDIMarginFrame(
-      frame, new zSizer(zPoint(0, 0), zDimension(0, 10), nullptr), 0, "ruler");
+  zMDIMarginFrame* ruler = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 10), nullptr), 0, "ruler");
   // Each margin's sizer stands among the frame's before the client's.
   EXPECT_EQ(frame->sizer()->childCount(), 4u);
   frame->show(SW_SHOWNORMAL);

@@ -23,8 +23,7 @@ TEST_F(Resources, StringsComeFromTheTableOrStayEmpty) {
   EXPECT_EQ(zString(zResId(kGreetingString), 6), "Hello");
   EXPECT_EQ(zString::fromResource(zResId(kMissingString)), "");
   // A module that cannot be loaded: the program's own table still serves.
-  EXPECT_EQ(zString::fromResource(zResId(kGreetingString, "no-such-module.dll")),
-            "Hello from the string table");
+  EXPECT_EQ(zString::fromResource(zResId(kGreetingString, "no-such-module.dll")), "Hello from the string table");
   zString s('a');
   s += static_cast<const char*>(nullptr);
   s += '\0';
@@ -67,7 +66,8 @@ TEST_F(Resources, IconsAndCursors) {
 
 class DrawingPane : public zPane {
  public:
-  DrawingPane(zWindow* parent) : zPane(parent, new zSizer(zPoint(0, 0), zDimension(80, 60), parent->sizer()), WS_VSCROLL | WS_HSCROLL, 7) {
+  DrawingPane(zWindow* parent)
+      : zPane(parent, new zSizer(zPoint(0, 0), zDimension(80, 60), parent->sizer()), WS_VSCROLL | WS_HSCROLL, 7) {
     create();
   }
   int draw(zEvent*) override {
@@ -132,7 +132,10 @@ TEST_F(Panes, PaneControlsWantArrowsAndCharactersAndNotifyTheirParent) {
   int code = -1;
   struct Spy {
     int* code;
-    int on(zEvent* e) { *code = HIWORD(e->wParam_); return 1; }
+    int on(zEvent* e) {
+      *code = HIWORD(e->wParam_);
+      return 1;
+    }
   } spy{&code};
   control.addCommandNotify(&spy, &Spy::on);
   control.sendNotify(7);

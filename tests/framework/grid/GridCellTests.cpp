@@ -14,14 +14,13 @@ TEST(GridCellMaker, ClassifiesTypedText) {
     int kind;
   };
   const Case cases[] = {
-      {"12.5", zTableMakeNumber}, {"-3", zTableMakeNumber}, {"+", zTableMakeNumber},
-      {"007", zTableMakeNumber},  {"1e3", zTableMakeText},  {"12 ", zTableMakeText},
+      {"12.5", zTableMakeNumber}, {"-3", zTableMakeNumber},  {"+", zTableMakeNumber},
+      {"007", zTableMakeNumber},  {"1e3", zTableMakeText},   {"12 ", zTableMakeText},
       {"", zTableMakeText},       {nullptr, zTableMakeText}, {"abc", zTableMakeText},
   };
   zTableSmallModel m(2, 2);
   for (const Case& c : cases)
-    EXPECT_EQ(m.cellMaker()->kindFor(zTableCellPos(1, 1), c.text), c.kind)
-        << (c.text ? c.text : "(null)");
+    EXPECT_EQ(m.cellMaker()->kindFor(zTableCellPos(1, 1), c.text), c.kind) << (c.text ? c.text : "(null)");
 }
 
 TEST(GridCells, KindWordsOfEveryClass) {
@@ -93,8 +92,7 @@ TEST(GridCells, SetTextReportsTheChange) {
 // Counts how often the formatted setText clears the formatter's pending sign, and how
 // often a formatter is deleted.
 struct CountingFormatter : zNumFormatter {
-  CountingFormatter(int* taken, int* deaths)
-      : zNumFormatter(0, "####"), taken_(taken), deaths_(deaths) {}
+  CountingFormatter(int* taken, int* deaths) : zNumFormatter(0, "####"), taken_(taken), deaths_(deaths) {}
   ~CountingFormatter() override { ++*deaths_; }
   int takeNegative() override {
     ++*taken_;
@@ -128,8 +126,8 @@ TEST(GridCells, FormattedSetTextUsesTheCoveringFormatter) {
   int ownedTaken = 0, ownedDeaths = 0;
   {
     zTableSmallModel m(2, 2);
-    m.addAttribute(new zTableFormatterAttr(zTableCellRange(1, 1, 2, 2),
-                                           new CountingFormatter(&ownedTaken, &ownedDeaths)));
+    m.addAttribute(
+        new zTableFormatterAttr(zTableCellRange(1, 1, 2, 2), new CountingFormatter(&ownedTaken, &ownedDeaths)));
     new zTableValidatedFmtTextCell(&m, "abc", {2, 1});
     EXPECT_EQ(ownedTaken, 1);
   }

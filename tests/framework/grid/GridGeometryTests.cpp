@@ -164,8 +164,8 @@ TEST(GridLayout, ScrollShiftForLargeTables) {
     uint32_t count, fit, shift, max;
   };
   const Case cases[] = {
-      {5, 10, 0, 1},         {100, 10, 0, 90},          {32767, 0, 0, 32767},
-      {32768, 0, 1, 16384},  {40000, 10, 1, 19995 + 5}, {100000, 10, 2, 24997 + 2},
+      {5, 10, 0, 1},        {100, 10, 0, 90},          {32767, 0, 0, 32767},
+      {32768, 0, 1, 16384}, {40000, 10, 1, 19995 + 5}, {100000, 10, 2, 24997 + 2},
   };
   for (const Case& c : cases) {
     EXPECT_EQ(zTableLayout::scrollShift(c.count), c.shift) << c.count;
@@ -186,12 +186,12 @@ TEST(GridHeaderLabels, ModesAndLetters) {
     const char* label;
   };
   const Case cases[] = {
-      {zTableHeaderNumber, 7, "7"},          {zTableHeaderNumber, 4294967295u, "4294967295"},
-      {zTableHeaderNone, 7, ""},             {zTableHeaderStored, 4, "Weight"},
-      {zTableHeaderStored, 0, "corner"},     {zTableHeaderStored, 5, ""},
-      {zTableHeaderLetters, 1, "A"},         {zTableHeaderLetters, 26, "Z"},
-      {zTableHeaderLetters, 27, "BA"},       {zTableHeaderLetters, 28, "BB"},
-      {zTableHeaderLetters, 52, "BZ"},       {4, 3, ""},
+      {zTableHeaderNumber, 7, "7"},      {zTableHeaderNumber, 4294967295u, "4294967295"},
+      {zTableHeaderNone, 7, ""},         {zTableHeaderStored, 4, "Weight"},
+      {zTableHeaderStored, 0, "corner"}, {zTableHeaderStored, 5, ""},
+      {zTableHeaderLetters, 1, "A"},     {zTableHeaderLetters, 26, "Z"},
+      {zTableHeaderLetters, 27, "BA"},   {zTableHeaderLetters, 28, "BB"},
+      {zTableHeaderLetters, 52, "BZ"},   {4, 3, ""},
   };
   for (const Case& c : cases)
     EXPECT_STREQ(zTableHeaderLabel(c.mode, c.index, &columns), c.label) << c.mode << "/" << c.index;

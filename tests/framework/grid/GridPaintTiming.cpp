@@ -51,8 +51,7 @@ struct VirtualRows : zTableVirtualRowModel {
   VirtualRows() : zTableVirtualRowModel(5, 100000) {}
   int loadRecord(uint32_t row) override {
     for (uint32_t c = 1; c <= 5; ++c)
-      new zTableTextCell(this, (std::to_string(row) + "." + std::to_string(c)).c_str(),
-                         zTableCellPos(c, row));
+      new zTableTextCell(this, (std::to_string(row) + "." + std::to_string(c)).c_str(), zTableCellPos(c, row));
     return 1;
   }
   int releaseRecord(uint32_t) override { return 1; }
@@ -91,16 +90,14 @@ double pageScrollMs(zTable* t, int repeats) {
 }
 
 void run(const char* name, zProgramFrame* frame, zTableModel* model, int repeats) {
-  auto* t = new zTable(frame, new zSizer(zPoint(0, 0), zDimension(800, 600), nullptr),
-                       WS_VISIBLE | WS_CHILD, model);
+  auto* t = new zTable(frame, new zSizer(zPoint(0, 0), zDimension(800, 600), nullptr), WS_VISIBLE | WS_CHILD, model);
   MoveWindow(t->handle(), 0, 0, 800, 600, TRUE);
   t->calcLayout();
   UpdateWindow(t->handle());
   const zTableCellRange& v = t->layout().visibleRange();
-  std::printf("%s: %u x %u cells shown\n", name, v.end.column - v.start.column + 1,
-              v.end.row - v.start.row + 1);
-  std::printf("%s: full repaint %.3f ms, one-page scroll %.3f ms (%d repeats)\n", name,
-              paintMs(t, repeats), pageScrollMs(t, repeats), repeats);
+  std::printf("%s: %u x %u cells shown\n", name, v.end.column - v.start.column + 1, v.end.row - v.start.row + 1);
+  std::printf("%s: full repaint %.3f ms, one-page scroll %.3f ms (%d repeats)\n", name, paintMs(t, repeats),
+              pageScrollMs(t, repeats), repeats);
   delete t;
 }
 
@@ -124,9 +121,10 @@ int main(int argc, char** argv) {
     auto* rows = new VirtualRows;
     long long empty = liveBytes.load() - before;
     for (uint32_t r = 1; r <= 100000; ++r) rows->cell(zTableCellPos(1, r));
-    std::printf("virtual model of 100,000 rows: %lld bytes empty, %lld bytes after reading every row "
-                "(%d rows cached)\n",
-                empty, liveBytes.load() - before, rows->recordCount());
+    std::printf(
+        "virtual model of 100,000 rows: %lld bytes empty, %lld bytes after reading every row "
+        "(%d rows cached)\n",
+        empty, liveBytes.load() - before, rows->recordCount());
     run("100,000-row virtual model", frame, rows, repeats);
     std::printf("virtual model after painting: %lld bytes\n", liveBytes.load() - before);
     delete rows;

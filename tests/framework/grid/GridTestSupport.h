@@ -7,8 +7,7 @@
 
 // A text cell that counts its deletions, so tests see which cells a model deleted.
 struct CountedCell : zTableTextCell {
-  CountedCell(zTableModel* m, const char* t, zTableCellPos p, int* deaths)
-      : zTableTextCell(m, t, p), deaths_(deaths) {}
+  CountedCell(zTableModel* m, const char* t, zTableCellPos p, int* deaths) : zTableTextCell(m, t, p), deaths_(deaths) {}
   ~CountedCell() override { ++*deaths_; }
   int* deaths_;
 };

@@ -26,8 +26,8 @@ class GridView : public FrameworkTest {
     FrameworkTest::TearDown();
   }
   zTable* makeTable(zTableModel* model, int w = 400, int h = 300) {
-    auto* t = new zTable(frame.get(), new zSizer(zPoint(0, 0), zDimension(w, h), nullptr),
-                         WS_VISIBLE | WS_CHILD, model);
+    auto* t =
+        new zTable(frame.get(), new zSizer(zPoint(0, 0), zDimension(w, h), nullptr), WS_VISIBLE | WS_CHILD, model);
     MoveWindow(t->handle(), 0, 0, w, h, TRUE);
     t->calcLayout();
     pump();
@@ -146,7 +146,7 @@ TEST_F(GridView, TypingEditsInPlaceEnterCommitsEscRestores) {
   EXPECT_FALSE(IsWindow(edit));
   ASSERT_NE(model.cell({1, 1}), nullptr);
   EXPECT_STREQ(model.cell({1, 1})->text(), "42");
-  EXPECT_EQ(model.cell({1, 1})->kind(), 14u);  // a number cell from the factory
+  EXPECT_EQ(model.cell({1, 1})->kind(), 14u);        // a number cell from the factory
   EXPECT_EQ(t->currentCell(), zTableCellPos(1, 2));  // advanced down
 
   // Esc leaves the cell as it was.
@@ -241,8 +241,8 @@ TEST_F(GridView, TheGridJoinsTheControlTypes) {
   zRegisterGridControlTypes();  // once only
   zControlType* type = zControlType::find("ZTABLE");
   ASSERT_NE(type, nullptr);
-  zWindow* w = type->creator()(frame.get(), new zSizer(zPoint(0, 0), zDimension(200, 100), nullptr),
-                               WS_VISIBLE, "", 77);
+  zWindow* w =
+      type->creator()(frame.get(), new zSizer(zPoint(0, 0), zDimension(200, 100), nullptr), WS_VISIBLE, "", 77);
   auto* t = dynamic_cast<zTable*>(w);
   ASSERT_NE(t, nullptr);
   EXPECT_EQ(t->id(), 77);

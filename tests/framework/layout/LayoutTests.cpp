@@ -33,13 +33,21 @@ struct TileCase {
 
 TEST(Tiler, ShrinksTowardMinimumWithoutWrapping) {
   const TileCase cases[] = {
-      {"room for the preferred widths", zTiler::leftToRight, 400,
+      {"room for the preferred widths",
+       zTiler::leftToRight,
+       400,
        {zRect(0, 0, 100, 20), zRect(100, 0, 200, 20), zRect(200, 0, 300, 20)}},
-      {"f = (240 - 150) / 150 = 0.6: each 80 wide", zTiler::leftToRight, 240,
+      {"f = (240 - 150) / 150 = 0.6: each 80 wide",
+       zTiler::leftToRight,
+       240,
        {zRect(0, 0, 80, 20), zRect(80, 0, 160, 20), zRect(160, 0, 240, 20)}},
-      {"too narrow even for the minimum: each at its minimum, overflowing", zTiler::leftToRight, 120,
+      {"too narrow even for the minimum: each at its minimum, overflowing",
+       zTiler::leftToRight,
+       120,
        {zRect(0, 0, 50, 10), zRect(50, 0, 100, 10), zRect(100, 0, 150, 10)}},
-      {"a column is placed the same way down", zTiler::topToBottom, 400,
+      {"a column is placed the same way down",
+       zTiler::topToBottom,
+       400,
        {zRect(0, 0, 100, 20), zRect(0, 20, 100, 40), zRect(0, 40, 100, 60)}},
   };
   for (const TileCase& c : cases) {
@@ -153,11 +161,11 @@ struct ExpandCase {
 TEST(ExpandLayout, RescalesExactlyTheFlaggedParts) {
   const ExpandCase cases[] = {
       {"width only", expandWidth, zRect(10, 5, 110, 25), zDimension(300, 100), zRect(10, 5, 210, 25)},
-      {"both margins: x share 0.1", expandLeft | expandRight, zRect(10, 5, 110, 25),
-       zDimension(300, 100), zRect(20, 5, 120, 25)},
+      {"both margins: x share 0.1", expandLeft | expandRight, zRect(10, 5, 110, 25), zDimension(300, 100),
+       zRect(20, 5, 120, 25)},
       {"no flag keeps the rectangle", 0, zRect(10, 5, 110, 25), zDimension(300, 200), zRect(10, 5, 110, 25)},
-      {"height and bottom margin", expandHeight | expandBottom, zRect(0, 10, 50, 40),
-       zDimension(200, 190), zRect(0, 10, 50, 70)},
+      {"height and bottom margin", expandHeight | expandBottom, zRect(0, 10, 50, 40), zDimension(200, 190),
+       zRect(0, 10, 50, 70)},
       {"a width stretched below 1 stays 1 wide", expandWidth, zRect(10, 0, 20, 10), zDimension(5, 100),
        zRect(10, 0, 11, 10)},
   };

@@ -33,21 +33,26 @@ const DockCase dockCases[] = {
      {{gravLeft, 40, 0, zRect(0, 0, 40, 100)},
       {gravLeft, 30, 0, zRect(40, 0, 70, 100)},
       {gravClient, 0, 0, zRect(70, 0, 200, 100)}},
-     zRect(0, 0, 200, 100), zRect(0, 0, 200, 100)},
+     zRect(0, 0, 200, 100),
+     zRect(0, 0, 200, 100)},
     {"top bands stack; a bottom band; only docked children shrink the area to what they used",
      {{gravTop, 0, 24, zRect(0, 0, 200, 24)},
       {gravTop, 0, 10, zRect(0, 24, 200, 34)},
       {gravBottom, 0, 20, zRect(0, 80, 200, 100)}},
-     zRect(0, 0, 200, 100), zRect(0, 0, 0, 54)},
+     zRect(0, 0, 200, 100),
+     zRect(0, 0, 0, 54)},
     {"right docking takes from the right edge",
      {{gravRight, 50, 0, zRect(150, 0, 200, 100)}, {gravRight, 20, 30, zRect(130, 0, 150, 30)}},
-     zRect(0, 0, 200, 100), zRect(0, 0, 70, 0)},
+     zRect(0, 0, 200, 100),
+     zRect(0, 0, 70, 0)},
     {"a centred child is shifted by halves, truncated",
      {{gravCenter, 51, 21, zRect(74, 39, 125, 60)}},
-     zRect(0, 0, 200, 100), zRect(0, 0, 200, 100)},
+     zRect(0, 0, 200, 100),
+     zRect(0, 0, 200, 100)},
     {"an unknown gravity gets the empty rectangle",
      {{9, 10, 10, zRect(0, 0, 0, 0)}},
-     zRect(5, 5, 50, 50), zRect(5, 5, 5, 5)},
+     zRect(5, 5, 50, 50),
+     zRect(5, 5, 5, 5)},
 };
 
 TEST(NormalLayout, DocksChildrenByGravityInListOrder) {
@@ -246,12 +251,12 @@ TEST(Sizer, KindsAnswerAlongTheirChain) {
     int32_t kind;
     bool answers;
   } rows[] = {
-      {&g, zKindGrav, true},       {&g, zKindSizer, true},      {&g, zKindLeaf, false},
-      {&p, zKindPercent, true},    {&p, zKindGrav, true},       {&f, zKindGrowToFit, true},
-      {&f, zKindPercent, false},   {&l, zKindLayoutSizer, true}, {&l, zKindGrav, true},
-      {&leaf, zKindLeaf, true},    {&leaf, zKindGrav, false},   {&fixed, zKindFixed, true},
-      {&fixed, zKindLeaf, false},  {&fixed, zKindSizer, true},  {&filler, zKindFiller, true},
-      {&filler, zKindLeaf, true},  {&filler, zKindExpand, false},
+      {&g, zKindGrav, true},      {&g, zKindSizer, true},        {&g, zKindLeaf, false},
+      {&p, zKindPercent, true},   {&p, zKindGrav, true},         {&f, zKindGrowToFit, true},
+      {&f, zKindPercent, false},  {&l, zKindLayoutSizer, true},  {&l, zKindGrav, true},
+      {&leaf, zKindLeaf, true},   {&leaf, zKindGrav, false},     {&fixed, zKindFixed, true},
+      {&fixed, zKindLeaf, false}, {&fixed, zKindSizer, true},    {&filler, zKindFiller, true},
+      {&filler, zKindLeaf, true}, {&filler, zKindExpand, false},
   };
   for (auto& r : rows) EXPECT_EQ(r.s->asKind(r.kind) != nullptr, r.answers) << r.kind;
 }

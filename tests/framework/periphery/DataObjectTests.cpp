@@ -58,14 +58,12 @@ TEST_F(DataObject, AnswersForPresentAndAbsentFormats) {
   const Case cases[] = {
       {"text", format(CF_TEXT, TYMED_HGLOBAL), S_OK, S_OK},
       {"text in any medium", format(CF_TEXT, TYMED_HGLOBAL | TYMED_GDI), S_OK, S_OK},
-      {"text as a thumbnail", format(CF_TEXT, TYMED_HGLOBAL, DVASPECT_THUMBNAIL),
-       DV_E_FORMATETC, DV_E_FORMATETC},
+      {"text as a thumbnail", format(CF_TEXT, TYMED_HGLOBAL, DVASPECT_THUMBNAIL), DV_E_FORMATETC, DV_E_FORMATETC},
       {"text in a stream", format(CF_TEXT, TYMED_ISTREAM), DV_E_TYMED, DV_E_FORMATETC},
       {"absent bitmap", format(CF_BITMAP, TYMED_GDI), DV_E_FORMATETC, DV_E_FORMATETC},
-      {"absent metafile", format(CF_METAFILEPICT, TYMED_MFPICT), DV_E_FORMATETC,
+      {"absent metafile", format(CF_METAFILEPICT, TYMED_MFPICT), DV_E_FORMATETC, DV_E_FORMATETC},
+      {"absent registered format", format(static_cast<CLIPFORMAT>(registered), TYMED_HGLOBAL), DV_E_FORMATETC,
        DV_E_FORMATETC},
-      {"absent registered format", format(static_cast<CLIPFORMAT>(registered), TYMED_HGLOBAL),
-       DV_E_FORMATETC, DV_E_FORMATETC},
   };
   for (const Case& c : cases) {
     FORMATETC f = c.f;

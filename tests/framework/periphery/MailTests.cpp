@@ -35,14 +35,12 @@ ULONG WINAPI fakeLogon(ULONG_PTR, LPSTR, LPSTR, FLAGS flags, ULONG, LPLHANDLE se
   return result;
 }
 
-ULONG WINAPI fakeSendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLAGS flags,
-                          ULONG) {
+ULONG WINAPI fakeSendMail(LHANDLE session, ULONG_PTR, lpMapiMessage message, FLAGS flags, ULONG) {
   ++fake.sends;
   fake.sendSession = session;
   fake.sendFlags = flags;
   fake.note = message->lpszNoteText ? message->lpszNoteText : "";
-  for (ULONG i = 0; i < message->nFileCount; ++i)
-    fake.files.push_back(message->lpFiles[i].lpszPathName);
+  for (ULONG i = 0; i < message->nFileCount; ++i) fake.files.push_back(message->lpFiles[i].lpszPathName);
   for (ULONG i = 0; i < message->nRecipCount; ++i)
     fake.recipients.push_back(std::string(message->lpRecips[i].lpszAddress) + "|" +
                               std::to_string(message->lpRecips[i].ulRecipClass));
@@ -115,8 +113,8 @@ TEST_F(Mail, SendHandsTheMessageToTheMailDialogAndPassesItsAnswerOn) {
   };
   const Case cases[] = {
       {"C:\\reports\\model.pdf", SUCCESS_SUCCESS, SUCCESS_SUCCESS, 1, 40},
-      {"", SUCCESS_SUCCESS, MAPI_E_USER_ABORT, 0, 40},      // the user closed the dialog
-      {nullptr, MAPI_E_FAILURE, MAPI_E_FAILURE, 0, 41},     // second logon, new session
+      {"", SUCCESS_SUCCESS, MAPI_E_USER_ABORT, 0, 40},   // the user closed the dialog
+      {nullptr, MAPI_E_FAILURE, MAPI_E_FAILURE, 0, 41},  // second logon, new session
   };
   for (const Case& c : cases) {
     fake = FakeMapi();

@@ -30,6 +30,4 @@ zBitmapDisplay* newWhiteCanvas(int width, int height) {
   return canvas;
 }
 
-COLORREF pixelAt(zDisplay& display, int x, int y) {
-  return display.getPixel(x, y).colorRef() & 0xFFFFFF;
-}
+COLORREF pixelAt(zDisplay& display, int x, int y) { return display.getPixel(x, y).colorRef() & 0xFFFFFF; }

@@ -33,10 +33,22 @@ class JournalPrinter : public zPrinterDisplay {
     journal.push_back(std::string("startDoc ") + name);
     return spoolerWorks_;
   }
-  int startPage() override { journal.push_back("startPage"); return 1; }
-  int endPage() override { journal.push_back("endPage"); return 1; }
-  int endDoc() override { journal.push_back("endDoc"); return 1; }
-  int abortDoc() override { journal.push_back("abortDoc"); return 1; }
+  int startPage() override {
+    journal.push_back("startPage");
+    return 1;
+  }
+  int endPage() override {
+    journal.push_back("endPage");
+    return 1;
+  }
+  int endDoc() override {
+    journal.push_back("endDoc");
+    return 1;
+  }
+  int abortDoc() override {
+    journal.push_back("abortDoc");
+    return 1;
+  }
   int setAbortProc(ABORTPROC proc) override {
     journal.push_back(proc == &zPrintJob::abortProc ? "abortProc" : "other proc");
     return 1;
@@ -50,7 +62,10 @@ class JournalPrinter : public zPrinterDisplay {
 class Document {
  public:
   explicit Document(int pages) : pages_(pages) {}
-  int beginPrint(zPrinterDisplay*, zPrintJob*) { journal.push_back("begin"); return 1; }
+  int beginPrint(zPrinterDisplay*, zPrintJob*) {
+    journal.push_back("begin");
+    return 1;
+  }
   void endPrint(zPrinterDisplay*, zPrintJob*) { journal.push_back("end"); }
   int printPage(zPrinterDisplay* display, zRect&) {
     journal.push_back("page " + std::to_string(display->page()));
@@ -97,9 +112,7 @@ BOOL CALLBACK cancelDialog(HWND window, LPARAM) {
   }
   return TRUE;
 }
-void CALLBACK cancelDialogs(HWND, UINT, UINT_PTR, DWORD) {
-  EnumThreadWindows(GetCurrentThreadId(), &cancelDialog, 0);
-}
+void CALLBACK cancelDialogs(HWND, UINT, UINT_PTR, DWORD) { EnumThreadWindows(GetCurrentThreadId(), &cancelDialog, 0); }
 
 class CountedDialog : public zDefPrJobDlg {
  public:
@@ -209,8 +222,7 @@ TEST_F(Printing, AJobWithoutAPrinterEndsThroughItsFailurePath) {
   journal.clear();
   zPrintJob* second = new zPrintJob(&document, new JournalPrinter(false), nullptr);
   EXPECT_FALSE(second->print(true));
-  EXPECT_EQ(journal,
-            (std::vector<std::string>{"abortProc", "begin", "startDoc ", "end"}));
+  EXPECT_EQ(journal, (std::vector<std::string>{"abortProc", "begin", "startDoc ", "end"}));
   EXPECT_EQ(displaysDeleted, 1);
 }
 
@@ -220,8 +232,7 @@ TEST_F(Printing, PagesRunInIdleTimeAndCollatedCopiesRestartOnce) {
     int copies;
     std::vector<std::string> expected;
   };
-  const std::vector<std::string> onePass = {"startPage", "page 1", "endPage",
-                                            "startPage", "page 2", "endPage"};
+  const std::vector<std::string> onePass = {"startPage", "page 1", "endPage", "startPage", "page 2", "endPage"};
   std::vector<std::string> once = {"abortProc", "begin", "startDoc Scores"};
   once.insert(once.end(), onePass.begin(), onePass.end());
   std::vector<std::string> twice = once;
@@ -294,9 +305,8 @@ TEST_F(Printing, CancelAndSpoolerErrorsEndTheJobSafely) {
   EXPECT_EQ(zPrintJob::current(), nullptr);
   EXPECT_EQ(displaysDeleted, 1);
   EXPECT_EQ(dialogsDeleted, 1);
-  EXPECT_EQ(journal, (std::vector<std::string>{"abortProc", "begin", "startDoc ", "startPage",
-                                               "page 1", "endPage", "startPage", "page 2",
-                                               "endPage", "abortDoc", "end"}));
+  EXPECT_EQ(journal, (std::vector<std::string>{"abortProc", "begin", "startDoc ", "startPage", "page 1", "endPage",
+                                               "startPage", "page 2", "endPage", "abortDoc", "end"}));
 }
 
 TEST_F(Printing, MemberFunctionTargetsAndAJobNeverStarted) {
@@ -308,9 +318,8 @@ TEST_F(Printing, MemberFunctionTargetsAndAJobNeverStarted) {
   job->setDocName("Members");
   ASSERT_TRUE(job->print(false));
   runIdle();
-  EXPECT_EQ(journal, (std::vector<std::string>{"abortProc", "begin", "startDoc Members",
-                                               "startPage", "page 1", "endPage", "endDoc",
-                                               "end"}));
+  EXPECT_EQ(journal, (std::vector<std::string>{"abortProc", "begin", "startDoc Members", "startPage", "page 1",
+                                               "endPage", "endDoc", "end"}));
   // With modal, the main frame takes no input while the job runs.
   journal.clear();
   zProgramFrame frame(nullptr, nullptr, WS_OVERLAPPEDWINDOW, "Main");

@@ -35,8 +35,8 @@ zBitmap* frames(int n, int w, int h, const COLORREF* colors) {
 
 TEST_F(BitmapButtons, AFlatToggleWithImageSet20ShowsFrames2403AcrossTwoClicks) {
   RecordingFrame frame;
-  zBitmapButton* button = new zBitmapButton(&frame, at(10, 10, 40, 40), WS_CHILD | WS_VISIBLE | 0x7220, "", 70,
-                                            frames(6, 16, 16, kFrames));
+  zBitmapButton* button =
+      new zBitmapButton(&frame, at(10, 10, 40, 40), WS_CHILD | WS_VISIBLE | 0x7220, "", 70, frames(6, 16, 16, kFrames));
   const HWND h = button->handle();
   EXPECT_EQ(pixel(h, 21, 21), kFrames[0]);
   mouse(h, WM_LBUTTONDOWN, 20, 20, MK_LBUTTON);

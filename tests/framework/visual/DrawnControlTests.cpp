@@ -40,10 +40,13 @@ TEST_F(DrawnControls, Panel4209DrawsRaisedOuterAndInnerBevelsAndIsTransparentToT
   zPanel3d* panel = new zPanel3d(&frame, at(10, 10, 100, 60), WS_CHILD | WS_VISIBLE | 0x4209, "", 7);
   const HWND h = panel->handle();
   InvalidateRect(h, nullptr, TRUE);
-  struct Probe { int x, y; COLORREF color; const char* what; } probes[] = {
-      {5, 0, kWhite, "outer top"},  {0, 5, kWhite, "outer left"}, {99, 5, kGrey, "outer right"},
-      {5, 59, kGrey, "outer bottom"}, {5, 1, kWhite, "inner top"}, {1, 5, kWhite, "inner left"},
-      {98, 5, kGrey, "inner right"}, {5, 58, kGrey, "inner bottom"}};
+  struct Probe {
+    int x, y;
+    COLORREF color;
+    const char* what;
+  } probes[] = {{5, 0, kWhite, "outer top"},    {0, 5, kWhite, "outer left"},  {99, 5, kGrey, "outer right"},
+                {5, 59, kGrey, "outer bottom"}, {5, 1, kWhite, "inner top"},   {1, 5, kWhite, "inner left"},
+                {98, 5, kGrey, "inner right"},  {5, 58, kGrey, "inner bottom"}};
   for (const Probe& p : probes) EXPECT_EQ(pixel(h, p.x, p.y), p.color) << p.what;
   EXPECT_EQ(SendMessageA(h, WM_NCHITTEST, 0, MAKELPARAM(20, 20)), HTTRANSPARENT);
   // A style change moves the inner bevel: width 1, gap 2 puts it three pixels in.
@@ -58,7 +61,9 @@ TEST_F(DrawnControls, TheFaceFollowsTheWindowWhenItIsResized) {
   RecordingFrame frame;
   zPanel3d* panel = new zPanel3d(&frame, at(10, 10, 100, 60), WS_CHILD | WS_VISIBLE | 0x4209, "", 7);
   const HWND h = panel->handle();
-  struct Size { int w, h; } sizes[] = {{160, 90}, {40, 30}, {100, 60}};
+  struct Size {
+    int w, h;
+  } sizes[] = {{160, 90}, {40, 30}, {100, 60}};
   for (const Size& size : sizes) {
     MoveWindow(h, 10, 10, size.w, size.h, TRUE);
     // The compound and the face fill the client area, wherever the window was before.
@@ -123,8 +128,10 @@ TEST_F(DrawnControls, CheckBoxLooksAndClickRules) {
 
 TEST_F(DrawnControls, AutomaticRadioButtonStaysCheckedAndBoxesMoveWithLeftText) {
   RecordingFrame frame;
-  zRadioButton3d* autoRadio = new zRadioButton3d(&frame, at(10, 10, 100, 30), WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, "Auto", 21);
-  zRadioButton3d* plain = new zRadioButton3d(&frame, at(10, 50, 100, 30), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, "Plain", 22);
+  zRadioButton3d* autoRadio =
+      new zRadioButton3d(&frame, at(10, 10, 100, 30), WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, "Auto", 21);
+  zRadioButton3d* plain =
+      new zRadioButton3d(&frame, at(10, 50, 100, 30), WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, "Plain", 22);
   for (int i = 0; i < 2; ++i) {
     mouse(autoRadio->handle(), WM_LBUTTONDOWN, 5, 15, MK_LBUTTON);
     mouse(autoRadio->handle(), WM_LBUTTONUP, 5, 15);
@@ -135,8 +142,10 @@ TEST_F(DrawnControls, AutomaticRadioButtonStaysCheckedAndBoxesMoveWithLeftText) 
   EXPECT_EQ(plain->check(), BST_UNCHECKED);
   // The checked dot is black at the circle's centre; T = 15 - 6 = 9.
   EXPECT_EQ(pixel(autoRadio->handle(), 6, 9 + 6), kBlack);
-  zCheckBox3d* right = new zCheckBox3d(&frame, at(10, 90, 100, 30), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_LEFTTEXT, "", 23);
-  zRadioButton3d* rightRadio = new zRadioButton3d(&frame, at(10, 130, 100, 30), WS_CHILD | WS_VISIBLE | BS_LEFTTEXT, "", 24);
+  zCheckBox3d* right =
+      new zCheckBox3d(&frame, at(10, 90, 100, 30), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX | BS_LEFTTEXT, "", 23);
+  zRadioButton3d* rightRadio =
+      new zRadioButton3d(&frame, at(10, 130, 100, 30), WS_CHILD | WS_VISIBLE | BS_LEFTTEXT, "", 24);
   pixel(right->handle(), 0, 0);
   pixel(rightRadio->handle(), 0, 0);
   EXPECT_EQ(static_cast<ziVisCheckBoxInternal*>(right->controlVisual())->box().left(), 86);
@@ -149,8 +158,10 @@ TEST_F(DrawnControls, AutomaticRadioButtonStaysCheckedAndBoxesMoveWithLeftText) 
 
 TEST_F(DrawnControls, SpaceAndMnemonicClickOnceAndTheKeyHeldFlagNeverDeafensTheButtons) {
   RecordingFrame frame;
-  zCheckBox3d* box = new zCheckBox3d(&frame, at(10, 10, 160, 20), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Score &Pairs", 31);
-  zCheckBox3d* other = new zCheckBox3d(&frame, at(10, 40, 160, 20), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Save && Exit", 32);
+  zCheckBox3d* box =
+      new zCheckBox3d(&frame, at(10, 10, 160, 20), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Score &Pairs", 31);
+  zCheckBox3d* other =
+      new zCheckBox3d(&frame, at(10, 40, 160, 20), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Save && Exit", 32);
   const HWND h = box->handle();
   const WPARAM clicked = MAKEWPARAM(31, BN_CLICKED);
   key(h, WM_KEYDOWN, VK_SPACE);
@@ -217,13 +228,17 @@ TEST_F(DrawnControls, TemplateClassNamesFindTheirCreatorsIgnoringCase) {
   RecordingFrame frame;
   zRegisterVisualCtrlClasses();
   zRegisterVisualCtrlClasses();  // once only
-  struct Case { const char* name; bool check; } cases[] = {
+  struct Case {
+    const char* name;
+    bool check;
+  } cases[] = {
       {"ZCHECKBOX3DCLASS", true}, {"zradiobtn3dclass", true}, {"ZGROUPBOX3DCLASS", false}, {"zPanel3dClass", false}};
   int id = 60;
   for (const Case& c : cases) {
     zControlType* type = zControlType::find(c.name);
     ASSERT_NE(type, nullptr) << c.name;
-    zWindow* made = type->creator()(&frame, at(10, 10 + 25 * (id - 60), 100, 20), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Made", id);
+    zWindow* made = type->creator()(&frame, at(10, 10 + 25 * (id - 60), 100, 20),
+                                    WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Made", id);
     ASSERT_NE(made, nullptr);
     char name[32] = {0};
     GetClassNameA(made->handle(), name, sizeof name);
@@ -251,13 +266,16 @@ TEST_F(DrawnControls, PictureOfEveryControlInEveryState) {
   zRadioButton3d* radios[5];
   for (int i = 0; i < 5; ++i) {
     boxes[i] = new zCheckBox3d(&frame, at(20, 30 + 28 * i, 200, 22), child | BS_AUTOCHECKBOX, names[i], 110 + i);
-    radios[i] = new zRadioButton3d(&frame, at(270, 30 + 28 * i, 200, 22), child | BS_AUTORADIOBUTTON, names[i], 120 + i);
+    radios[i] =
+        new zRadioButton3d(&frame, at(270, 30 + 28 * i, 200, 22), child | BS_AUTORADIOBUTTON, names[i], 120 + i);
   }
   new zPanel3d(&frame, at(10, 200, 230, 60), child | 0x0009 | 0x0100, "Sunken panel", 130);
   new zPanel3d(&frame, at(260, 200, 230, 60), child | 0x4209 | 0x0140 | 0x0001, "Embossed caption", 131);
   new zGroupBox3d(&frame, at(10, 270, 480, 80), child | 0x1000, "Centred caption", 132);
-  zCheckBox3d* flat = new zCheckBox3d(&frame, at(30, 300, 200, 22), child | BS_AUTOCHECKBOX | 0x200 | 0x400, "Flat with a tick", 133);
-  zRadioButton3d* flatRadio = new zRadioButton3d(&frame, at(270, 300, 200, 22), child | BS_AUTORADIOBUTTON | 0x200, "Flat radio", 134);
+  zCheckBox3d* flat =
+      new zCheckBox3d(&frame, at(30, 300, 200, 22), child | BS_AUTOCHECKBOX | 0x200 | 0x400, "Flat with a tick", 133);
+  zRadioButton3d* flatRadio =
+      new zRadioButton3d(&frame, at(270, 300, 200, 22), child | BS_AUTORADIOBUTTON | 0x200, "Flat radio", 134);
   // Bitmap buttons with a drawn arrow: normal, pressed, checked (a toggle), disabled, focused.
   zBitmapButton* bitmaps[5];
   for (int i = 0; i < 5; ++i) {
@@ -287,7 +305,8 @@ TEST_F(DrawnControls, PictureOfEveryControlInEveryState) {
   EnableWindow(bitmaps[3]->handle(), FALSE);
   flat->setCheck(1);
   flatRadio->setCheck(1);
-  for (zWindow* w : {static_cast<zWindow*>(boxes[2]), static_cast<zWindow*>(radios[2]), static_cast<zWindow*>(boxes[3]), static_cast<zWindow*>(radios[3])})
+  for (zWindow* w : {static_cast<zWindow*>(boxes[2]), static_cast<zWindow*>(radios[2]), static_cast<zWindow*>(boxes[3]),
+                     static_cast<zWindow*>(radios[3])})
     SendMessageA(w->handle(), BM_SETCHECK, 1, 0);
   EnableWindow(boxes[3]->handle(), FALSE);
   EnableWindow(radios[3]->handle(), FALSE);

@@ -5,8 +5,10 @@
 
 TEST(VisualHitTest, EdgesAreInsideAndTouchingIsNoOverlap) {
   const zRect r(10, 20, 30, 40);
-  struct Case { int x, y; bool inside; } cases[] = {
-      {10, 20, true}, {30, 40, true}, {30, 20, true}, {31, 40, false}, {9, 25, false}, {20, 41, false}};
+  struct Case {
+    int x, y;
+    bool inside;
+  } cases[] = {{10, 20, true}, {30, 40, true}, {30, 20, true}, {31, 40, false}, {9, 25, false}, {20, 41, false}};
   for (const Case& c : cases) EXPECT_EQ(ziRectContains(r, zPoint(c.x, c.y)), c.inside) << c.x << "," << c.y;
   EXPECT_FALSE(ziRectsOverlap(r, zRect(30, 20, 50, 40)));  // shares the right edge
   EXPECT_FALSE(ziRectsOverlap(r, zRect(10, 40, 30, 60)));  // shares the bottom edge
@@ -15,7 +17,13 @@ TEST(VisualHitTest, EdgesAreInsideAndTouchingIsNoOverlap) {
 }
 
 TEST(VisualMnemonic, DoubleAmpersandIsLiteralAndScansStartAfresh) {
-  struct Case { const char* caption; const char* shown; bool present; int index; char key; } cases[] = {
+  struct Case {
+    const char* caption;
+    const char* shown;
+    bool present;
+    int index;
+    char key;
+  } cases[] = {
       {"Save && &Exit", "Save & Exit", true, 7, 'E'},
       {"Score &Pairs", "Score Pairs", true, 6, 'P'},
       {"&print", "print", true, 0, 'P'},
@@ -39,8 +47,8 @@ TEST(VisualMnemonic, DoubleAmpersandIsLiteralAndScansStartAfresh) {
 TEST(VisualMnemonic, KeyComparisonIgnoresCaseAndNeverMatchesOtherKeys) {
   EXPECT_TRUE(ziMnemonicMatches("Score &Pairs", 'P'));
   EXPECT_TRUE(ziMnemonicMatches("&print", 'P'));
-  EXPECT_FALSE(ziMnemonicMatches("&print", 0x70));     // F1, not 'p'
-  EXPECT_FALSE(ziMnemonicMatches("Save && Exit", 0x26)); // VK_UP, no mark at all
+  EXPECT_FALSE(ziMnemonicMatches("&print", 0x70));        // F1, not 'p'
+  EXPECT_FALSE(ziMnemonicMatches("Save && Exit", 0x26));  // VK_UP, no mark at all
   EXPECT_FALSE(ziMnemonicMatches("No mark", 'N'));
   EXPECT_TRUE(ziMnemonicMatches("Item &2", '2'));
 }
@@ -49,7 +57,7 @@ TEST(VisualKeyHeld, OnlyClickingKeysSetItAndAnyKeyUpOrFocusLossClearsIt) {
   ziKeyHeldFlag flag;
   EXPECT_TRUE(flag.keyDown(0x09, "&Ok"));  // Tab passes and sets nothing
   EXPECT_FALSE(flag.held());
-  EXPECT_TRUE(flag.keyDown(0x20, "&Ok"));  // space sets it
+  EXPECT_TRUE(flag.keyDown(0x20, "&Ok"));   // space sets it
   EXPECT_FALSE(flag.keyDown(0x20, "&Ok"));  // the repeat is swallowed
   flag.keyUp();
   EXPECT_TRUE(flag.keyDown('O', "&Ok"));

@@ -24,9 +24,18 @@ class Probe : public ziVisual {
   Probe(ziCompound* parent, zSizer* sizer, const char* name, int answer = 1)
       : ziVisual(parent, sizer), name_(name), answer_(answer) {}
   ~Probe() override { trail.push_back(std::string("~") + name_); }
-  int onMouseDown(zEvent*) override { trail.push_back(std::string("down ") + name_); return answer_; }
-  int onMouseMove(zEvent*) override { trail.push_back(std::string("move ") + name_); return answer_; }
-  int onMouseUp(zEvent*) override { trail.push_back(std::string("up ") + name_); return answer_; }
+  int onMouseDown(zEvent*) override {
+    trail.push_back(std::string("down ") + name_);
+    return answer_;
+  }
+  int onMouseMove(zEvent*) override {
+    trail.push_back(std::string("move ") + name_);
+    return answer_;
+  }
+  int onMouseUp(zEvent*) override {
+    trail.push_back(std::string("up ") + name_);
+    return answer_;
+  }
   void draw(const zRect*) override { trail.push_back(std::string("draw ") + name_); }
   void makeInteractive() { setFlags(interactiveBit); }
   void makePassive() { clearFlags(interactiveBit); }

@@ -26,32 +26,24 @@ const std::vector<Target>& targets() {
       {std::make_shared<Transform<Item>>(&Item::set_nm, &Item::get_nm), 0},
       {std::make_shared<Transform<Item>>(&Item::set_active, &Item::get_active), 0},
       {std::make_shared<Transform<DecisionModel>>(&DecisionModel::set_id, &DecisionModel::get_id), 1},
-      {std::make_shared<Transform<DecisionModel>>(&DecisionModel::set_dataver,
-                                                  &DecisionModel::get_dataver, Functor::DECIMAL),
+      {std::make_shared<Transform<DecisionModel>>(&DecisionModel::set_dataver, &DecisionModel::get_dataver,
+                                                  Functor::DECIMAL),
        1},
-      {std::make_shared<Transform<DecisionModel>>(&DecisionModel::set_mode,
-                                                  &DecisionModel::get_mode),
-       1},
-      {std::make_shared<Transform<ModelParameters>>(&ModelParameters::set_sil,
-                                                    &ModelParameters::get_sil, Functor::DECIMAL),
+      {std::make_shared<Transform<DecisionModel>>(&DecisionModel::set_mode, &DecisionModel::get_mode), 1},
+      {std::make_shared<Transform<ModelParameters>>(&ModelParameters::set_sil, &ModelParameters::get_sil,
+                                                    Functor::DECIMAL),
        2},
-      {std::make_shared<Transform<ModelParameters>>(&ModelParameters::set_cfi,
-                                                    &ModelParameters::get_cfi),
+      {std::make_shared<Transform<ModelParameters>>(&ModelParameters::set_cfi, &ModelParameters::get_cfi), 2},
+      {std::make_shared<Transform<ModelParameters>>(&ModelParameters::set_crc, &ModelParameters::get_crc,
+                                                    Functor::HEXADECIMAL),
        2},
-      {std::make_shared<Transform<ModelParameters>>(&ModelParameters::set_crc,
-                                                    &ModelParameters::get_crc, Functor::HEXADECIMAL),
-       2},
-      {std::make_shared<Transform<GuiAppOpts>>(&GuiAppOpts::set_cellInputAdvance,
-                                               &GuiAppOpts::get_cellInputAdvance),
+      {std::make_shared<Transform<GuiAppOpts>>(&GuiAppOpts::set_cellInputAdvance, &GuiAppOpts::get_cellInputAdvance),
        3},
       {std::make_shared<Transform<GuiAppOpts>>(&GuiAppOpts::set_rgbFilledBgHighlightChoicePairs,
-                                               &GuiAppOpts::get_rgbFilledBgHighlightChoicePairs,
-                                               Functor::DECIMAL),
+                                               &GuiAppOpts::get_rgbFilledBgHighlightChoicePairs, Functor::DECIMAL),
        3},
       {std::make_shared<Transform<WtItem>>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL), 4},
-      {std::make_shared<Transform<Criterion>>(&Criterion::set_row, &Criterion::get_row,
-                                              Functor::DECIMAL),
-       4},
+      {std::make_shared<Transform<Criterion>>(&Criterion::set_row, &Criterion::get_row, Functor::DECIMAL), 4},
   };
   return all;
 }
@@ -78,11 +70,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const Target& t = targets()[data[0] % targets().size()];
   const std::string text(reinterpret_cast<const char*>(data + 1), size - 1);
   switch (t.record) {
-    case 0: check<Choice>(*t.f, text); break;
-    case 1: check<DecisionModel>(*t.f, text); break;
-    case 2: check<ModelParameters>(*t.f, text); break;
-    case 3: check<GuiAppOpts>(*t.f, text); break;
-    default: check<Criterion>(*t.f, text); break;
+    case 0:
+      check<Choice>(*t.f, text);
+      break;
+    case 1:
+      check<DecisionModel>(*t.f, text);
+      break;
+    case 2:
+      check<ModelParameters>(*t.f, text);
+      break;
+    case 3:
+      check<GuiAppOpts>(*t.f, text);
+      break;
+    default:
+      check<Criterion>(*t.f, text);
+      break;
   }
   // The lenient readers take anything without failing.
   (void)TextForms::readDecimal32(text);
