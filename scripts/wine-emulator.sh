@@ -15,6 +15,13 @@ done
 out=$(mktemp "${TMPDIR:-/tmp}/pv-wine.XXXXXX")
 "$PV_WINE" "$@" >"$out" 2>&1 </dev/null
 rc=$?
+# Every test program prints before it can fail; a failure with no output at all means
+# Wine did not get the program started, which is worth one more try.
+if [ "$rc" -ne 0 ] && [ ! -s "$out" ]; then
+  echo "wine-emulator: $1 ended with $rc before printing anything; starting it once more"
+  "$PV_WINE" "$@" >"$out" 2>&1 </dev/null
+  rc=$?
+fi
 cat "$out"
 rm -f "$out"
 exit $rc
