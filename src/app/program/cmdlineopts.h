@@ -29,9 +29,9 @@ struct OptionsSpec {
 
 class Options {
  public:
-  // Copies the specifications (there must be at least one), then parses the text.
+  // Copies the option descriptions (there must be at least one), then parses the text.
   Options(const std::vector<OptionsSpec>& specs, const char* commandLine);
-  // Copies the specifications, then parses argv[1..argc-1] as whole words.
+  // Copies the option descriptions, then parses argv[1..argc-1] as whole words.
   Options(const std::vector<OptionsSpec>& specs, int argc, const char* const* argv);
   virtual ~Options() = default;
 
