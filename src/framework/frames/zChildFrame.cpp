@@ -58,18 +58,7 @@ void zChildFrame::create() {
     delete wc;
   }
   createNative(parent_ ? parent_->handle() : nullptr, nullptr, nullptr);
-  if (IsWindow(handle_) && sizer_) {
-    RECT r;
-    GetWindowRect(handle_, &r);
-    zPoint origin(r.left, r.top);
-    if (parent_ && !(style_ & WS_POPUP) && IsWindow(parent_->handle())) {
-      RECT p;
-      GetWindowRect(parent_->handle(), &p);
-      origin = zPoint(r.left - p.left, r.top - p.top);
-    }
-    sizer_->setOrigin(origin);
-    sizer_->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
-  }
+  ziSizerFromWindow(this);
   inheritParentFont();
 }
 

@@ -169,18 +169,7 @@ void zDialogFrame::create() {
   else
     savedFocus_ = ziFirstTabStop(this);
 
-  if (IsWindow(handle_)) {
-    RECT r;
-    GetWindowRect(handle_, &r);
-    zPoint origin(r.left, r.top);
-    if (parent_ && !(style_ & WS_POPUP) && IsWindow(parent_->handle())) {
-      RECT p;
-      GetWindowRect(parent_->handle(), &p);
-      origin = zPoint(r.left - p.left, r.top - p.top);
-    }
-    sizer_->setOrigin(origin);
-    sizer_->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
-  }
+  ziSizerFromWindow(this);
   if (!font_.isValid() && parent_ && parent_->font().isValid()) setFont(parent_->font(), 0);
 }
 

@@ -172,17 +172,7 @@ void zMDIAppFrame::create() {
 }
 
 void zMDIAppFrame::placementFromWindow() {
-  if (!IsWindow(handle_) || !sizer_) return;
-  RECT r;
-  GetWindowRect(handle_, &r);
-  zPoint origin(r.left, r.top);
-  if (parent_ && !(style_ & WS_POPUP) && IsWindow(parent_->handle())) {
-    RECT p;
-    GetWindowRect(parent_->handle(), &p);
-    origin = zPoint(r.left - p.left, r.top - p.top);
-  }
-  sizer_->setOrigin(origin);
-  sizer_->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
+  ziSizerFromWindow(this);
   inheritParentFont();
 }
 
@@ -465,17 +455,7 @@ void zMDIChildFrame::create() {
 }
 
 void zMDIChildFrame::placementFromWindow() {
-  if (!IsWindow(handle_) || !sizer_) return;
-  RECT r;
-  GetWindowRect(handle_, &r);
-  zPoint origin(r.left, r.top);
-  if (parent_ && !(style_ & WS_POPUP) && IsWindow(parent_->handle())) {
-    RECT p;
-    GetWindowRect(parent_->handle(), &p);
-    origin = zPoint(r.left - p.left, r.top - p.top);
-  }
-  sizer_->setOrigin(origin);
-  sizer_->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
+  ziSizerFromWindow(this);
   inheritParentFont();
 }
 

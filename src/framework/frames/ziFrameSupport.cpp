@@ -4,6 +4,7 @@
 #include <string>
 
 #include "framework/core/zProgram.h"
+#include "framework/layout/zSizer.h"
 
 void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className, bool record) {
   if (!description) return;
@@ -172,4 +173,20 @@ void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t*
 
 uint32_t ziDialogBackground() {
   return LOBYTE(LOWORD(GetVersion())) < 4 ? GetSysColor(COLOR_WINDOW) : GetSysColor(COLOR_BTNFACE);
+}
+
+void ziSizerFromWindow(zWindow* window) {
+  zSizer* sizer = window->sizer();
+  if (!IsWindow(window->handle()) || !sizer) return;
+  RECT r;
+  GetWindowRect(window->handle(), &r);
+  zPoint origin(r.left, r.top);
+  zWindow* parent = window->parent();
+  if (parent && !(window->style() & WS_POPUP) && IsWindow(parent->handle())) {
+    RECT p;
+    GetWindowRect(parent->handle(), &p);
+    origin = zPoint(r.left - p.left, r.top - p.top);
+  }
+  sizer->setOrigin(origin);
+  sizer->setExtent(zDimension(r.right - r.left, r.bottom - r.top));
 }

@@ -39,6 +39,10 @@ void ziCloseComboDropDown(zWindow* frame);
 bool ziDefaultButtonMessage(zWindow* frame, uint32_t& defaultId, zEvent* event, LRESULT* result);
 // The window is the frame or lies inside it.
 bool ziIsWithin(zWindow* frame, HWND window);
+// The window's sizer takes the rectangle the window has: its origin relative to the
+// parent's window (on the screen for a popup or a window without parent), its extent the
+// whole window. Nothing without a native window or a sizer.
+void ziSizerFromWindow(zWindow* window);
 // Adds the border, caption and menu bar to a client size: the window size whose client
 // area is exactly the size given.
 void ziAddNonClientSize(uint32_t style, uint32_t exStyle, bool hasMenu, int32_t* width, int32_t* height);
