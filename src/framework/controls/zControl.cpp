@@ -160,8 +160,23 @@ LRESULT CALLBACK zControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM l
 
 // ---------------------------------------------------------------- construction
 
+namespace {
+// The style that the next control constructed keeps (see zTemplateStyle).
+bool pendingTemplateStyle = false;
+uint32_t pendingStyle = 0;
+}  // namespace
+
+zTemplateStyle::zTemplateStyle(uint32_t style) {
+  pendingTemplateStyle = true;
+  pendingStyle = style;
+}
+
+zTemplateStyle::~zTemplateStyle() { pendingTemplateStyle = false; }
+
 void zControl::initControl() {
   setTypeBit(zTypeControl);
+  templateStyle_ = 0;
+  keepsStyle_ = false;
   textColor_ = zColor::fromColorRef(GetSysColor(COLOR_BTNTEXT));
   adopted_ = nullptr;
   brush_ = nullptr;
@@ -177,6 +192,11 @@ zControl::zControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* t
   // The window base adds clipping bits to every window; a control has only the styles it
   // is given (WS_TABSTOP alone for none) and WS_CHILD.
   style_ = WS_CHILD | (style != 0 ? style : WS_TABSTOP);
+  if (pendingTemplateStyle) {
+    pendingTemplateStyle = false;
+    keepsStyle_ = true;
+    templateStyle_ = WS_CHILD | pendingStyle;
+  }
   text_ = text ? text : "";
   className_ = windowsClass ? windowsClass : "CtrlWindowCL";
 }
@@ -329,7 +349,10 @@ zControl::~zControl() {
 WNDCLASSA* zControl::classInfo() { return nullptr; }
 
 void zControl::create() {
-  style_ &= ~static_cast<uint32_t>(WS_CLIPSIBLINGS);
+  if (keepsStyle_)
+    style_ = templateStyle_;
+  else
+    style_ &= ~static_cast<uint32_t>(WS_CLIPSIBLINGS);
   createNative(parent_ ? parent_->handle() : nullptr,
                reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), text_);
   if (handle_) {

@@ -37,6 +37,19 @@ enum zControlKind : int32_t {
   zKindNoTakeover = 8,  // a template item that no control may take over
 };
 
+// While one lives, the next control constructed with a style keeps exactly that style
+// (with WS_CHILD) when its window is created: a dialog template's item states the whole
+// style, which the typed constructors would otherwise complete with bits of their own
+// (a check box made automatic, a combo box given a border). The dialog template reader
+// holds one around each item it makes; the control that takes the style clears it.
+class zTemplateStyle {
+ public:
+  explicit zTemplateStyle(uint32_t style);
+  zTemplateStyle(const zTemplateStyle&) = delete;
+  zTemplateStyle& operator=(const zTemplateStyle&) = delete;
+  ~zTemplateStyle();
+};
+
 class zControl : public zChildWin {
  public:
   // A new control; the concrete class (or the caller) calls create(). A style of 0 means
@@ -97,6 +110,9 @@ class zControl : public zChildWin {
   HBRUSH brush_;
   WNDPROC savedProc_;
   int32_t kind_;
+  // The style of the template item the control was made from; valid when keepsStyle_.
+  uint32_t templateStyle_;
+  bool keepsStyle_;
 
  private:
   void initControl();

@@ -41,6 +41,9 @@ LRESULT zEditBase::defProc(zEvent* event) {
 }
 
 int zEditBase::validate() {
+  // An edit bound to no variable holds nothing the program requires (a template's edit
+  // that no dialog took over); an empty control without a window still fails.
+  if (handle_ && !bound_) return 1;
   if (handle_ && SendMessageA(handle_, WM_GETTEXTLENGTH, 0, 0) != 0) return 1;
   return (editFlags_ & zEditEmptyValid) ? 1 : 0;
 }

@@ -17,6 +17,7 @@ class zEvent {
   LPARAM lParam() const { return lParam_; }
   WPARAM wParam() const { return wParam_; }
   UINT message() const { return message_; }
+  UINT msg() const { return message_; }
   HWND windowHandle() const { return window_; }
 
   // x from the low, y from the high word of lParam, each taken as unsigned 16 bits.
@@ -33,6 +34,33 @@ class zEvent {
   WPARAM wParam_;
   UINT message_;
   HWND window_;
+};
+
+// Readings of one event for the handlers of one message family. Each copies the event, so
+// a handler writes `zCommandEvt(*event).cmd()` whatever record it was given.
+class zCommandEvt : public zEvent {
+ public:
+  explicit zCommandEvt(const zEvent& event) : zEvent(event) {}
+  // The command identifier: the low word of wParam.
+  uint16_t cmd() const { return static_cast<uint16_t>(wParam_ & 0xFFFF); }
+};
+
+class zFocusEvt : public zEvent {
+ public:
+  explicit zFocusEvt(const zEvent& event) : zEvent(event) {}
+  // WM_SETFOCUS gains the focus; WM_KILLFOCUS (or anything else) loses it.
+  bool gainFocus() const { return message_ == WM_SETFOCUS; }
+};
+
+class zActivateEvt : public zEvent {
+ public:
+  explicit zActivateEvt(const zEvent& event) : zEvent(event) {}
+  // WM_MDIACTIVATE names the child being activated in lParam: active when that is this
+  // event's window. Other activation messages carry the state in wParam's low word.
+  bool isActive() const {
+    if (message_ == WM_MDIACTIVATE) return reinterpret_cast<HWND>(lParam_) == window_;
+    return (wParam_ & 0xFFFF) != 0;
+  }
 };
 
 // Type bits of the framework's classes: each constructor sets its own after its base's,

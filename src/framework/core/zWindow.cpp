@@ -14,6 +14,16 @@ zWindowDlist::~zWindowDlist() {
   while (zPlist::removeFirst()) {}
 }
 
+zPlink* zWindowDlist::findWindowById(zWindow* window, int32_t id) {
+  if (!window) return nullptr;
+  zPlist& list = window->children();
+  for (zLink* link = list.next_; link != &list; link = link->next_) {
+    zPlink* plink = static_cast<zPlink*>(link);
+    if (!plink->removed_ && plink->item_ && static_cast<zWindow*>(plink->item_)->id() == id) return plink;
+  }
+  return nullptr;
+}
+
 // ---------------------------------------------------------------- construction
 
 void zWindow::initDefaults(uint32_t style) {
@@ -86,6 +96,58 @@ zWindow::~zWindow() {
   delete commandList_;
   if (flags_ & zWinOwnsFontObject) delete fontObject_;
   forgetLastFocused(this);
+}
+
+void zWindow::takePlaceOf(zWindow* from) {
+  if (!from || from == this) return;
+  if (parent_ && from->parent_ == parent_) {
+    parent_->children().remove(this);
+    zPlink* link = nullptr;
+    for (zLink* l = parent_->children().next_; l != &parent_->children(); l = l->next_) {
+      if (static_cast<zPlink*>(l)->item_ == from && !static_cast<zPlink*>(l)->removed_) {
+        link = static_cast<zPlink*>(l);
+        break;
+      }
+    }
+    if (link)
+      link->item_ = this;
+    else
+      parent_->children().append(this);
+  } else if (from->parent_) {
+    from->parent_->removeChild(from);
+  }
+  from->parent_ = nullptr;
+  handle_ = from->handle_;
+  from->handle_ = nullptr;
+  id_ = from->id_;
+  text_ = from->text_;
+  style_ = from->style_;
+  exStyle_ = from->exStyle_;
+  className_ = from->className_;
+  cursor_ = from->cursor_;
+  backColor_ = from->backColor_;
+  delete vertScroll_;
+  delete horzScroll_;
+  vertScroll_ = from->vertScroll_;
+  horzScroll_ = from->horzScroll_;
+  from->vertScroll_ = nullptr;
+  from->horzScroll_ = nullptr;
+  if (vertScroll_) vertScroll_->setOwner(this);
+  if (horzScroll_) horzScroll_->setOwner(this);
+  scroller_ = from->scroller_;
+  from->scroller_ = nullptr;
+  if (scroller_) scroller_->setWindow(this);
+  font_ = from->font_;
+  from->font_ = zRCFont();
+  if (flags_ & zWinOwnsFontObject) delete fontObject_;
+  fontObject_ = from->fontObject_;
+  clearFlags(zWinOwnsFontObject);
+  if (from->flags_ & zWinOwnsFontObject) setFlags(zWinOwnsFontObject);
+  from->fontObject_ = nullptr;
+  from->clearFlags(zWinOwnsFontObject);
+  if (from->flags_ & zWinShown) setFlags(zWinShown);
+  from->setFlags(zWinGone);
+  from->clearFlags(zWinSelfDeleting);
 }
 
 // ---------------------------------------------------------------- window classes

@@ -50,6 +50,10 @@ class zWindowDlist : public zPlist {
   zWindowDlist() = default;
   ~zWindowDlist() override;
   void append(zWindow* window) { zPlist::append(window); }
+  // The link of the window's child list that holds the first child with the identifier;
+  // null when none. A pane or control that takes over a child made from a template is put
+  // into that link in its place, so the order of the children (tab order) stays.
+  static zPlink* findWindowById(zWindow* window, int32_t id);
 };
 
 class zWindowDlistIter : public zPListIter {
@@ -255,6 +259,35 @@ class zWindow : public zEvH, public zSizerWindow {
   void invalidate(const RECT* rect = nullptr, int erase = 1) {
     if (IsWindow(handle_)) InvalidateRect(handle_, rect, erase ? TRUE : FALSE);
   }
+  void repaint(const RECT* rect = nullptr, int erase = 1) { invalidate(rect, erase); }
+  // The client rectangle; false (the rectangle untouched) while there is no live window.
+  bool getClientRect(zRect& rect) const {
+    RECT r;
+    if (!IsWindow(handle_) || !GetClientRect(handle_, &r)) return false;
+    rect.assign(r);
+    return true;
+  }
+  void setCapture() { SetCapture(handle_); }
+  void releaseCapture() { ReleaseCapture(); }
+  // Confines the cursor to a rectangle of the screen; null frees it.
+  static void clipCursor(const zRect* screen) {
+    if (!screen) {
+      ClipCursor(nullptr);
+      return;
+    }
+    const RECT r = screen->toRECT();
+    ClipCursor(&r);
+  }
+  uint32_t applyBackgroundColor(const zColor& color) { return setBackgroundColor(color); }
+  // One handler for both WM_LBUTTONDOWN and WM_RBUTTONDOWN.
+  void addButtonDownHandler(const zEventHandler& handler) {
+    addMessageHandler(handler, WM_LBUTTONDOWN);
+    addMessageHandler(handler, WM_RBUTTONDOWN);
+  }
+  template <class T, class C>
+  void addButtonDownHandler(T* object, int (C::*member)(zEvent*)) {
+    addButtonDownHandler(zEventHandler(object, member));
+  }
   zNotifyNodeDlist* notifyList() const { return notifyList_; }
   zNotifyNodeDlist* commandList() const { return commandList_; }
 
@@ -271,6 +304,11 @@ class zWindow : public zEvH, public zSizerWindow {
   void createNative(HWND parentHandle, HMENU menuOrId, const char* title);
   // A child created after its parent takes the parent's font when it has none.
   void inheritParentFont();
+  // Takes another child's place among the parent's children (the order, and with it the
+  // tab order, stays), its native window and what describes it (identifier, text, styles,
+  // class name, cursor, colour, scroll states, scroller, font). The other object is left
+  // empty, without a parent and marked gone, so that deleting it destroys no window.
+  void takePlaceOf(zWindow* from);
 
   uint16_t flags_;
   zRCFont font_;

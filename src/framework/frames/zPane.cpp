@@ -2,7 +2,9 @@
 
 #include <algorithm>
 
+#include "framework/controls/zControl.h"
 #include "framework/core/zProgram.h"
+#include "framework/draw/zBitmap.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/controls/zScrollerBase.h"
 #include "framework/layout/zSizer.h"
@@ -24,6 +26,9 @@ void zPane::initPane() {
   className_ = "PaneWindowCL";
   windowDisplay_ = new zWinDisplay(this);
   displays_.push_back(windowDisplay_);
+  sibling_ = nullptr;
+  caret_ = nullptr;
+  classProc_ = nullptr;
 }
 
 zPane::zPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id) : zChildWin(parent, sizer, style, id) {
@@ -32,7 +37,70 @@ zPane::zPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id) : zChil
 
 zPane::zPane(zWindow* parent) : zChildWin(parent) { initPane(); }
 
+zPane::zPane(zWindow* parent, zPaneFromId fromId) : zChildWin(parent) {
+  initPane();
+  const int32_t id = static_cast<int32_t>(fromId);
+  zWindow* placeholder = findSibling(id);
+  if (!placeholder) return;
+  if (sizer_ && placeholder->sizer()) {
+    sizer_->setOrigin(placeholder->sizer()->origin());
+    sizer_->setExtent(placeholder->sizer()->extent());
+    // The emptied placeholder stays with the pane but no longer takes part in layouts.
+    placeholder->sizer()->detach();
+  }
+  // The procedure the placeholder's window had under the framework's own.
+  if (placeholder->hasTypeBit(zTypePane)) {
+    zPane* other = static_cast<zPane*>(placeholder);
+    classProc_ = other->classProc_;
+    other->classProc_ = nullptr;
+    // Its displays come along in their order, window displays drawing on this pane now.
+    for (zDisplay* d : displays_)
+      if (d != windowDisplay_) delete d;
+    delete windowDisplay_;
+    windowDisplay_ = other->windowDisplay_;
+    displays_ = other->displays_;
+    for (zDisplay* d : displays_)
+      if (d->kind() == zDisplay::windowKind) static_cast<zWinDisplay*>(d)->setWindow(this);
+    other->windowDisplay_ = new zWinDisplay(other);
+    other->displays_.assign(1, other->windowDisplay_);
+    caret_ = other->caret_;
+    other->caret_ = nullptr;
+    if (caret_) caret_->setOwner(this);
+  } else if (placeholder->hasTypeBit(zTypeControl)) {
+    classProc_ = static_cast<zControl*>(placeholder)->classProcedure();
+  }
+  takePlaceOf(placeholder);
+  adoptWindowProc();
+  if (handle_ && IsWindow(handle_) && zTheProgram && zTheProgram->windowMap())
+    zTheProgram->windowMap()->add(handle_, this);
+  displayChanged();
+}
+
+zPane::zPane(zWindow* parent, zPaneSubclass native) : zChildWin(parent) {
+  initPane();
+  if (!native.handle || !IsWindow(native.handle)) return;
+  handle_ = native.handle;
+  id_ = GetDlgCtrlID(handle_);
+  style_ = static_cast<uint32_t>(GetWindowLongPtrA(handle_, GWL_STYLE));
+  exStyle_ = static_cast<uint32_t>(GetWindowLongPtrA(handle_, GWL_EXSTYLE));
+  if (IsWindowVisible(handle_)) setFlags(zWinShown);
+  if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
+  adoptWindowProc();
+  displayChanged();
+}
+
+void zPane::adoptWindowProc() {
+  if (!handle_ || !IsWindow(handle_)) return;
+  const LONG_PTR current = GetWindowLongPtrA(handle_, GWLP_WNDPROC);
+  if (current == reinterpret_cast<LONG_PTR>(&zPaneProc)) return;
+  const LONG_PTR previous = SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&zPaneProc));
+  // A control's own procedure stands between the window and its class: skip it.
+  if (!classProc_) classProc_ = reinterpret_cast<WNDPROC>(previous);
+}
+
 zPane::~zPane() {
+  delete caret_;
+  caret_ = nullptr;
   // The window goes while the object is still a pane.
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && IsWindow(handle_)) {
@@ -41,6 +109,102 @@ zPane::~zPane() {
   }
   displays_.clear();
   delete windowDisplay_;
+  // Only an emptied placeholder is the pane's; a live sibling belongs to the parent.
+  if (sibling_ && (sibling_->flags() & zWinGone) && !sibling_->parent() && !sibling_->handle()) delete sibling_;
+}
+
+LRESULT zPane::defProc(zEvent* event) {
+  if (event && classProc_)
+    return CallWindowProcA(classProc_, event->window_, event->message_, event->wParam_, event->lParam_);
+  return zChildWin::defProc(event);
+}
+
+zWindow* zPane::findSibling(int32_t id) {
+  if (sibling_) return sibling_;
+  if (!parent_) return nullptr;
+  zWindowDlistIter it(&parent_->children());
+  while (zWindow* child = it.next()) {
+    if (child != this && child->id() == id) {
+      sibling_ = child;
+      break;
+    }
+  }
+  return sibling_;
+}
+
+void zPane::setCaret(zCaret* caret) {
+  if (caret == caret_) return;
+  delete caret_;
+  caret_ = caret;
+  if (caret_ && handle_ && GetFocus() == handle_) caret_->focus(true);
+}
+
+int zPane::onFocus(zEvent* event) {
+  if (caret_ && event) caret_->focus(event->message_ == WM_SETFOCUS);
+  return zChildWin::onFocus(event);
+}
+
+void mapPoint(zPoint& point, zWindow* from, zWindow* to) {
+  if (from == to) return;
+  POINT p = {point.x(), point.y()};
+  if (from) ClientToScreen(from->handle(), &p);
+  if (to) ScreenToClient(to->handle(), &p);
+  point.set(p.x, p.y);
+}
+
+// ---------------------------------------------------------------- caret
+
+zCaret::zCaret(zWindow* owner, const zDimension& size, zBitmap* bitmap, int gray)
+    : owner_(owner),
+      bitmap_(bitmap),
+      gray_(gray),
+      size_(size),
+      pos_(0, 0),
+      showCount_(0),
+      blinkTime_(0),
+      hasFocus_(0),
+      savedBlinkTime_(0) {}
+
+zCaret::~zCaret() {
+  if (hasFocus_) focus(false);
+}
+
+void zCaret::focus(bool gained) {
+  if (gained) {
+    if (hasFocus_ || !owner_ || !owner_->handle()) return;
+    const HBITMAP shape =
+        bitmap_ ? bitmap_->hbitmap() : reinterpret_cast<HBITMAP>(static_cast<intptr_t>(gray_ ? 1 : 0));
+    CreateCaret(owner_->handle(), shape, size_.width(), size_.height());
+    SetCaretPos(pos_.x(), pos_.y());
+    savedBlinkTime_ = static_cast<uint16_t>(GetCaretBlinkTime());
+    if (blinkTime_) SetCaretBlinkTime(blinkTime_);
+    if (showCount_ > 0) ShowCaret(owner_->handle());
+    hasFocus_ = 1;
+    return;
+  }
+  if (!hasFocus_) return;
+  hasFocus_ = 0;
+  if (blinkTime_ && savedBlinkTime_) SetCaretBlinkTime(savedBlinkTime_);
+  DestroyCaret();
+}
+
+void zCaret::show() {
+  if (++showCount_ == 1 && hasFocus_) ShowCaret(owner_->handle());
+}
+
+void zCaret::hide() {
+  if (showCount_ <= 0) return;
+  if (--showCount_ == 0 && hasFocus_) HideCaret(owner_->handle());
+}
+
+void zCaret::setPos(const zPoint& pos) {
+  pos_ = pos;
+  if (hasFocus_) SetCaretPos(pos_.x(), pos_.y());
+}
+
+void zCaret::setBlinkTime(uint16_t ms) {
+  blinkTime_ = ms;
+  if (hasFocus_ && ms) SetCaretBlinkTime(ms);
 }
 
 WNDCLASSA* zPane::classInfo() {
@@ -147,6 +311,10 @@ zPaneControl::zPaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const
   if (className) className_ = className;
   backColor_ = GetSysColor(COLOR_BTNFACE);
   create();
+}
+
+zPaneControl::zPaneControl(zWindow* parent, zPaneFromId id) : zPane(parent, id) {
+  backColor_ = GetSysColor(COLOR_BTNFACE);
 }
 
 LRESULT zPaneControl::defProc(zEvent* event) {

@@ -124,7 +124,7 @@ TEST_F(ButtonsAndEdits, EditBindingSelectionAndValidation) {
   zEditLine* edit = new zEditLine(&frame, at(0, 0, 100, 20), 0, "", 1);
   EXPECT_EQ(edit->storeData(), 0);  // unbound
   EXPECT_EQ(edit->loadData(), 0);
-  EXPECT_EQ(edit->validate(), 0);  // empty
+  EXPECT_EQ(edit->validate(), 1);  // empty, but bound to nothing: nothing is required
   FLCString bound = "hello world";
   edit->bind(&bound);
   EXPECT_EQ(edit->loadData(), 1);
@@ -138,6 +138,7 @@ TEST_F(ButtonsAndEdits, EditBindingSelectionAndValidation) {
   EXPECT_STREQ(bound, "hello there");
   edit->limitText(3);
   edit->setText("");
+  EXPECT_EQ(edit->validate(), 0);  // bound and empty
   SendMessageA(edit->handle(), WM_CHAR, 'a', 0);
   SendMessageA(edit->handle(), WM_CHAR, 'b', 0);
   SendMessageA(edit->handle(), WM_CHAR, 'c', 0);

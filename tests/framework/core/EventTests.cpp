@@ -53,6 +53,34 @@ TEST(Event, ButtonStatesAndMessages) {
   }
 }
 
+TEST(Event, CommandFocusAndActivationReadings) {
+  const HWND self = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x1230));
+  const HWND other = reinterpret_cast<HWND>(static_cast<uintptr_t>(0x4560));
+  const zEvent command(0, MAKEWPARAM(40001, 0x300), WM_COMMAND, self);
+  EXPECT_EQ(zCommandEvt(command).cmd(), 40001) << "the low word only";
+  EXPECT_EQ(command.msg(), static_cast<UINT>(WM_COMMAND));
+  EXPECT_TRUE(zFocusEvt(zEvent(0, 0, WM_SETFOCUS, self)).gainFocus());
+  EXPECT_FALSE(zFocusEvt(zEvent(0, 0, WM_KILLFOCUS, self)).gainFocus());
+  struct Case {
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+    bool active;
+  };
+  const Case cases[] = {
+      // The MDI child being activated is named by lParam, whatever wParam says.
+      {WM_MDIACTIVATE, reinterpret_cast<WPARAM>(other), reinterpret_cast<LPARAM>(self), true},
+      {WM_MDIACTIVATE, reinterpret_cast<WPARAM>(self), reinterpret_cast<LPARAM>(other), false},
+      // Other messages carry the state in wParam's low word.
+      {WM_ACTIVATE, WA_ACTIVE, 0, true},
+      {WM_ACTIVATE, WA_CLICKACTIVE, 0, true},
+      {WM_ACTIVATE, MAKEWPARAM(WA_INACTIVE, 1), 0, false},
+      {WM_NCACTIVATE, 0, 0, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(zActivateEvt(zEvent(c.lParam, c.wParam, c.message, self)).isActive(), c.active) << c.message;
+}
+
 struct Target {
   int base = 0;
   int first(int v) { return v + base + 1; }

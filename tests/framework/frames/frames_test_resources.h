@@ -6,6 +6,7 @@
 #define kExtendedTemplate 102
 #define kMDIFormTemplate 103
 #define kRequiredTemplate 104
+#define kTypedTemplate 105
 #define kMissingTemplate 199
 
 #define kEditId 110
@@ -17,6 +18,17 @@
 #define kFlatDefaultId 116
 #define kFirstRequiredId 120
 #define kSecondRequiredId 121
+#define kCheckId 130
+#define kAutoCheckId 131
+#define kRadioId 132
+#define kAutoRadioId 133
+#define kGroupId 134
+#define kStateId 135
+#define kScrollId 136
+#define kDropId 137
+#define kLabelId 138
+#define kPushId 139
+#define kPlaceholderId 140
 
 #define kGreetingString 300
 #define kMissingString 399
