@@ -1,4 +1,4 @@
-# The formatted edit: a Windows edit control driven by a formatter.
+# The formatted edit: a single-line edit driven by a formatter.
 set(PART_SOURCES
   zFormattedEdit.cpp
 )

@@ -4,8 +4,6 @@
 #include <string>
 
 namespace {
-const char kObjectProp[] = "zFormattedEdit";
-
 bool keyDown(int key) { return GetKeyState(key) < 0; }
 
 // The clipboard's text; false when it holds none.
@@ -24,68 +22,38 @@ bool clipboardText(HWND owner, std::string& out) {
 }
 }  // namespace
 
-LRESULT CALLBACK ziFormattedEditProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  zFormattedEdit* edit = static_cast<zFormattedEdit*>(GetPropA(handle, kObjectProp));
-  if (!edit) return DefWindowProcA(handle, message, wParam, lParam);
-  const WNDPROC next = edit->previousProcedure();
-  zEvent event(lParam, wParam, message, handle);
-  switch (message) {
-    case WM_KEYDOWN:
-      if (edit->onKeyDown(&event)) return 0;
-      break;
-    case WM_CUT:
-      if (edit->onCut(&event)) return 0;
-      break;
-    case WM_PASTE:
-      if (edit->onPaste(&event)) return 0;
-      break;
-    case WM_CHAR:
-    case WM_SYSCHAR:
-      if (edit->onChar(&event)) return 0;
-      wParam = event.wParam_;
-      break;
-    case WM_NCDESTROY:
-      RemovePropA(handle, kObjectProp);
-      SetWindowLongPtrA(handle, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(next));
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(next, handle, message, wParam, lParam);
-}
-
 zFormattedEdit::zFormattedEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id,
                                zFormatter* formatter, uint32_t value)
-    : zControl(parent, sizer, style, "", id, "edit"),
-      keyHandled_(0),
-      value_(value),
-      formatter_(formatter),
-      previousProc_(nullptr) {
-  create();
-  if (handle_) {
-    SetPropA(handle_, kObjectProp, this);
-    previousProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ziFormattedEditProc)));
-  }
+    : zEditLine(parent, sizer, style, "", id), keyHandled_(0), value_(value), formatter_(formatter) {
+  attach(text ? text : "");
+}
+
+zFormattedEdit::zFormattedEdit(zWindow* parent, int32_t id, zFormatter* formatter, uint32_t value)
+    : zEditLine(parent, id), keyHandled_(0), value_(value), formatter_(formatter) {
+  // The template's text is the initial text.
+  const FLCString initial = windowText();
+  attach(initial);
+}
+
+void zFormattedEdit::attach(const char* initial) {
+  addNotifyHandler(this, &zFormattedEdit::onKeyDown, WM_KEYDOWN);
+  addNotifyHandler(this, &zFormattedEdit::onCut, WM_CUT);
+  addNotifyHandler(this, &zFormattedEdit::onPaste, WM_PASTE);
   if (formatter_) {
-    const char* initial = text ? text : "";
     FLCString shown("");
     zRange sel(0, 0);
     formatter_->edit(shown, initial, static_cast<int>(std::strlen(initial)), sel);
     apply(shown, sel);
   } else {
-    if (text && handle_) SetWindowTextA(handle_, text);
+    if (handle_) SetWindowTextA(handle_, initial);
     apply(windowText(), zRange(0, 0));
   }
 }
 
 zFormattedEdit::~zFormattedEdit() {
-  // The window may outlive this part of the object while the base destructors run: it
-  // goes back to the control procedure first.
-  if (handle_ && IsWindow(handle_) && GetPropA(handle_, kObjectProp) == this) {
-    RemovePropA(handle_, kObjectProp);
-    SetWindowLongPtrA(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previousProc_));
-  }
+  removeNotifyHandler(this, &zFormattedEdit::onKeyDown, WM_KEYDOWN);
+  removeNotifyHandler(this, &zFormattedEdit::onCut, WM_CUT);
+  removeNotifyHandler(this, &zFormattedEdit::onPaste, WM_PASTE);
   delete formatter_;
   formatter_ = nullptr;
 }
@@ -154,7 +122,7 @@ int zFormattedEdit::validate() {
 int zFormattedEdit::onChar(zEvent* event) {
   const bool altContext = (static_cast<uint32_t>(event->lParam_) & (1u << 29)) != 0;
   const bool readOnly = ((style_ | static_cast<uint32_t>(GetWindowLongA(handle_, GWL_STYLE))) & ES_READONLY) != 0;
-  if (!formatter_ || altContext || readOnly) return zChildWin::onChar(event);
+  if (!formatter_ || altContext || readOnly) return zEditLine::onChar(event);
   if (keyHandled_) {
     keyHandled_ = 0;
     return 1;
@@ -178,10 +146,15 @@ int zFormattedEdit::onChar(zEvent* event) {
       return 1;
     case zEditPassOn:
       event->wParam_ = static_cast<unsigned char>(input[0]);
-      return zChildWin::onChar(event);
+      return zEditLine::onChar(event);
     default:
       return 0;
   }
+}
+
+void zFormattedEdit::copyToClipboard() {
+  // Straight to the edit's own class: the copy leaves the text alone.
+  if (handle_ && savedProc_) CallWindowProcA(savedProc_, handle_, WM_COPY, 0, 0);
 }
 
 int zFormattedEdit::deleteKey(bool copyFirst) {
@@ -189,7 +162,7 @@ int zFormattedEdit::deleteKey(bool copyFirst) {
   zRange sel = selection();
   if (sel.low() >= static_cast<int32_t>(text.length())) return 1;
   if (formatter_->edit(text, "\b", 2, sel) == zEditReplaced) {
-    if (copyFirst) CallWindowProcA(previousProc_, handle_, WM_COPY, 0, 0);
+    if (copyFirst) copyToClipboard();
     apply(text, sel);
   }
   return 1;
@@ -212,14 +185,14 @@ int zFormattedEdit::onKeyDown(zEvent* event) {
   if (key == VK_INSERT) {
     if (shift) return onPaste(event);
     if (ctrl) {
-      CallWindowProcA(previousProc_, handle_, WM_COPY, 0, 0);
+      copyToClipboard();
       return 1;
     }
     return 0;
   }
   if (key == VK_DELETE) return deleteKey(shift);
   if (ctrl && key == 'C') {
-    CallWindowProcA(previousProc_, handle_, WM_COPY, 0, 0);
+    copyToClipboard();
     keyHandled_ = 1;
     return 1;
   }

@@ -3,18 +3,22 @@
 // and selection, and the formatter's new text and selection are shown (or the input is
 // refused and nothing changes). The edit owns its formatter.
 //
-// The edit is a subclassed Windows "edit" control. Its key, cut and paste handling run
-// from a window procedure of its own placed in front of the control procedure.
+// The edit is a single-line edit control of the framework; its key, cut and paste handling
+// are handlers on its own list, which the control procedure asks before the edit's class.
 #pragma once
 
-#include "framework/controls/zControl.h"
+#include "framework/controls/zEdit.h"
 #include "framework/format/zFormatter.h"
 
-class zFormattedEdit : public zControl {
+class zFormattedEdit : public zEditLine {
  public:
   // Creates the window; the initial text (none: empty) goes through the formatter.
   zFormattedEdit(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id, zFormatter* formatter,
                  uint32_t value = 0);
+  // The dialog form (zFormattedEditFromDialog): takes over the dialog's edit with the
+  // identifier, without binding it to a variable;
+  // the item's text goes through the formatter as the initial text.
+  zFormattedEdit(zWindow* parent, int32_t id, zFormatter* formatter, uint32_t value = 0);
   ~zFormattedEdit() override;
 
   // Takes ownership of the new formatter and deletes the previous one (setting the one
@@ -40,9 +44,9 @@ class zFormattedEdit : public zControl {
   int onCut(zEvent* event);
   int onPaste(zEvent* event);
 
-  WNDPROC previousProcedure() const { return previousProc_; }
-
  private:
+  void attach(const char* initial);
+  void copyToClipboard();
   FLCString windowText() const;
   zRange selection() const;
   void apply(const FLCString& text, const zRange& sel);
@@ -53,7 +57,4 @@ class zFormattedEdit : public zControl {
   uint32_t keyHandled_;
   uint32_t value_;
   zFormatter* formatter_;
-  WNDPROC previousProc_;
 };
-
-LRESULT CALLBACK ziFormattedEditProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "GuiTestSupport.h"
 #include "framework/core/zChildWin.h"
@@ -281,6 +282,37 @@ TEST_F(Windows, ClassNamesAreUnregisteredWhenTheApplicationEnds) {
   app_ = nullptr;
   EXPECT_FALSE(GetClassInfoA(instance, "AppFrameCL", &wc));
   EXPECT_FALSE(GetClassInfoA(instance, "TestChildCL", &wc));
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(Windows, ClientRectCaptureAndButtonDownHandlers) {
+  LoggingFrame frame;
+  TestChild unmade(&frame, 4);
+  zRect rect(1, 2, 3, 4);
+  EXPECT_FALSE(unmade.getClientRect(rect)) << "no window yet";
+  EXPECT_EQ(rect, zRect(1, 2, 3, 4));
+  TestChild* child = new TestChild(&frame, 5);
+  child->create();
+  ASSERT_TRUE(child->getClientRect(rect));
+  EXPECT_EQ(rect, zRect(0, 0, 40, 30));
+  child->setCapture();
+  EXPECT_EQ(GetCapture(), child->handle());
+  child->releaseCapture();
+  EXPECT_EQ(GetCapture(), nullptr);
+  // One handler for both buttons; nothing for the others.
+  struct Spy {
+    std::vector<UINT> seen;
+    int on(zEvent* e) {
+      seen.push_back(e->msg());
+      return 1;
+    }
+  } spy;
+  child->addButtonDownHandler(&spy, &Spy::on);
+  for (UINT m : {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN, WM_LBUTTONUP}) SendMessageA(child->handle(), m, 0, 0);
+  EXPECT_EQ(spy.seen, (std::vector<UINT>{WM_LBUTTONDOWN, WM_RBUTTONDOWN}));
 }
 
 }  // namespace

@@ -90,6 +90,30 @@ class FormattedEditGui : public FrameworkTest {
   CommandFrame* frame_ = nullptr;
 };
 
+TEST_F(FormattedEditGui, ADialogsEditTakenOverIsFormattedFromItsOwnText) {
+  const HWND native =
+      CreateWindowExA(0, "edit", "7", WS_CHILD | WS_VISIBLE | WS_BORDER, 5, 40, 120, 24, frame_->handle(),
+                      reinterpret_cast<HMENU>(static_cast<uintptr_t>(21)), GetModuleHandleA(nullptr), nullptr);
+  ASSERT_NE(native, nullptr);
+  zIntlContext* locale = new zIntlContext(zIntlSettings());
+  zFormattedEdit* e = new zFormattedEdit(frame_, 21, new zNumFormatter(0x2c0002, "####", locale));
+  EXPECT_EQ(e->handle(), native);
+  EXPECT_TRUE(e->hasTypeBit(zTypeEditLine));
+  EXPECT_EQ(text(e), "###7") << "the item's text is the initial text";
+  select(e, 4, 4);
+  type(e, '3');
+  EXPECT_EQ(text(e), "##73");
+  type(e, 'x');
+  EXPECT_EQ(text(e), "##73");
+  EXPECT_STREQ(e->unformattedText().data(), "73");
+  // Without a formatter it is a plain edit over the same window.
+  zFormattedEdit* plain = new zFormattedEdit(frame_, 11, nullptr);
+  EXPECT_EQ(plain->handle(), nullptr) << "no edit 11 in the frame: nothing taken over";
+  delete plain;
+  delete e;
+  EXPECT_FALSE(IsWindow(native));
+}
+
 TEST_F(FormattedEditGui, TypedDigitsAreFormattedWithTheCaretAfterThem) {
   zFormattedEdit* e = weightsEdit();
   EXPECT_EQ(text(e), "####");
