@@ -4,78 +4,59 @@
 
 #include "framework/core/zProgram.h"
 #include "framework/core/zTaskDev.h"
+#include "framework/controls/zButton.h"
 #include "framework/core/zWindow.h"
 #include "framework/periphery/zPrinter.h"
 
 // ---------------------------------------------------------------------------------------
 // The progress dialog.
 
-namespace {
-
-struct DialogRequest {
-  HWND owner;
-  zPrJobDlg* dialog;
-  INT_PTR(CALLBACK* procedure)(HWND, UINT, WPARAM, LPARAM);
-  HWND made;
-};
-
-void createFromTemplate(HMODULE module, LPCSTR name, void* out) {
-  DialogRequest* r = static_cast<DialogRequest*>(out);
-  r->made = CreateDialogParamA(module, name, r->owner, r->procedure, reinterpret_cast<LPARAM>(r->dialog));
+zPrJobDlg::zPrJobDlg(zWindow* owner, const zResId& templateId) : zDialogFrame(owner, templateId), job_(nullptr) {
+  // A progress dialog made before any other frame must not become the program's main
+  // frame: its window going would stop the idle tasks and end the program's loop.
+  if (zTheProgram && zTheProgram->mainFrame() == this) zTheProgram->setMainFrame(nullptr);
 }
 
-}  // namespace
+zPrJobDlg::~zPrJobDlg() = default;
 
-zPrJobDlg::zPrJobDlg(zWindow* owner, const zResId& templateId) : window_(nullptr), job_(nullptr) {
-  DialogRequest request{owner ? owner->handle() : nullptr, this, &zPrJobDlg::dialogProc, nullptr};
-  zLoadFromResourceModule(templateId, &createFromTemplate, &request);
-  window_ = request.made;
-}
-
-zPrJobDlg::~zPrJobDlg() {
-  if (window_) {
-    // Messages that destroying sends find no object any more.
-    SetWindowLongPtrA(window_, DWLP_USER, 0);
-    DestroyWindow(window_);
+int zPrJobDlg::onCommand(zEvent* event) {
+  if (event && LOWORD(event->wParam_) == IDCANCEL) {
+    cancel();  // may delete the dialog: nothing of it is touched after
+    return 1;
   }
+  return zDialogFrame::onCommand(event);
 }
-
-INT_PTR CALLBACK zPrJobDlg::dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_INITDIALOG) {
-    SetWindowLongPtrA(window, DWLP_USER, lParam);
-    return TRUE;
-  }
-  zPrJobDlg* dialog = reinterpret_cast<zPrJobDlg*>(GetWindowLongPtrA(window, DWLP_USER));
-  if (!dialog) return FALSE;
-  if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
-    dialog->cancel();  // may delete the dialog: nothing of it is touched after
-    return TRUE;
-  }
-  return FALSE;
-}
-
-void zPrJobDlg::show() {
-  if (window_) ShowWindow(window_, SW_SHOW);
-}
-
-bool zPrJobDlg::isVisible() const { return window_ && IsWindowVisible(window_); }
 
 void zPrJobDlg::close() {
-  if (window_) ShowWindow(window_, SW_HIDE);
+  if (handle_) ShowWindow(handle_, SW_HIDE);
 }
 
-zDefPrJobDlg::zDefPrJobDlg(zWindow* owner, const zResId& templateId) : zPrJobDlg(owner, templateId) {}
+zDefPrJobDlg::zDefPrJobDlg(zWindow* owner, const zResId& templateId)
+    : zPrJobDlg(owner, templateId), pageText_(nullptr), bandText_(nullptr) {
+  // A template without one of the three leaves that part out.
+  if (childById(bandTextId)) bandText_ = new zStaticText(this, bandTextId);
+  if (childById(pageTextId)) pageText_ = new zStaticText(this, pageTextId);
+  if (childById(IDCANCEL)) {
+    zDefPushButton* button = new zDefPushButton(this, IDCANCEL);
+    button->addCommandNotify(this, &zDefPrJobDlg::onCancel);
+  }
+}
+
+int zDefPrJobDlg::onCancel(zEvent*) {
+  cancel();  // may delete the dialog: nothing of it is touched after
+  return 1;
+}
 
 void zDefPrJobDlg::showBand(int band) {
   char text[32];
   std::snprintf(text, sizeof text, "Band #%d", band);
-  if (handle()) SetDlgItemTextA(handle(), bandTextId, text);
+  if (bandText_) bandText_->setText(text);
 }
 
 void zDefPrJobDlg::showPage(int page) {
   char text[32];
   std::snprintf(text, sizeof text, "Page #%d", page);
-  if (handle()) SetDlgItemTextA(handle(), pageTextId, text);
+  if (pageText_) pageText_->setText(text);
 }
 
 void zDefPrJobDlg::cancel() {

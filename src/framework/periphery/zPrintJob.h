@@ -21,43 +21,42 @@
 #include "framework/core/zBoundMember.h"
 #include "framework/core/zEvH.h"
 #include "framework/core/zResId.h"
+#include "framework/frames/zDialogFrame.h"
 
 class zPrinterDisplay;
 class zPrintJob;
+class zStaticText;
 class zWindow;
 
-// The progress dialog of a print job, made from a dialog template of the caller's. Shown
-// modeless; closing it does not end the job (cancel does, in the default dialog).
-class zPrJobDlg {
+// The progress dialog of a print job: a dialog frame made from a dialog template of the
+// caller's. Shown modeless; closing it does not end the job (cancel does, in the default
+// dialog).
+class zPrJobDlg : public zDialogFrame {
  public:
   // The template is looked up in the id's module, or in the application's.
   zPrJobDlg(zWindow* owner, const zResId& templateId);
-  zPrJobDlg(const zPrJobDlg&) = delete;
-  zPrJobDlg& operator=(const zPrJobDlg&) = delete;
-  virtual ~zPrJobDlg();
+  ~zPrJobDlg() override;
 
   virtual void showBand(int band) { (void)band; }
   virtual void showPage(int page) { (void)page; }
-  // Cancel (IDCANCEL) from the dialog; the base ignores it.
+  // Cancel (IDCANCEL) from the dialog; the base ignores it. May delete the dialog.
   virtual void cancel() {}
+  // IDCANCEL goes to cancel(); nothing of the dialog is touched after it.
+  int onCommand(zEvent* event) override;
 
-  HWND handle() const { return window_; }
-  void show();
-  bool isVisible() const;
+  using zDialogFrame::show;
+  void show() { show(SW_SHOW); }
   // Hides the window; it stays until the object goes.
   void close();
   zPrintJob* job() const { return job_; }
   void setJob(zPrintJob* job) { job_ = job; }
 
  private:
-  static INT_PTR CALLBACK dialogProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-
-  HWND window_;
   zPrintJob* job_;
 };
 
-// "Page #" and "Band #" lines (ids 102 and 103) and a cancel button (id 2) that aborts
-// the job.
+// "Page #" and "Band #" lines (static texts 102 and 103) and a default cancel button
+// (id 2) that aborts the job; the dialog takes the three over from its template.
 class zDefPrJobDlg : public zPrJobDlg {
  public:
   static constexpr int pageTextId = 102;
@@ -68,6 +67,12 @@ class zDefPrJobDlg : public zPrJobDlg {
   void showPage(int page) override;
   // Aborts the job, which deletes its dialog (this one) with it.
   void cancel() override;
+
+ private:
+  int onCancel(zEvent* event);
+
+  zStaticText* pageText_;
+  zStaticText* bandText_;
 };
 
 class zPrintJob : public zEvH {

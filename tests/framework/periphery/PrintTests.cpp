@@ -202,6 +202,37 @@ TEST_F(Printing, WithoutPrintersTheListIsEmptyAndTheDisplayHasNoContext) {
   EXPECT_EQ(display.pageRect(), zRect(0, 0, 0, 0)) << "clipped to a device of no size";
 }
 
+TEST_F(Printing, TheProgressDialogIsADialogFrameThatNeverEndsTheProgram) {
+  CountedDialog* dialog = new CountedDialog;
+  EXPECT_TRUE(dialog->hasTypeBit(zTypeDialogFrame));
+  EXPECT_EQ(app_->mainFrame(), nullptr) << "made before any other frame, still not the main frame";
+  for (int id : {zDefPrJobDlg::pageTextId, zDefPrJobDlg::bandTextId})
+    EXPECT_TRUE(dialog->childById(id)->hasTypeBit(zTypeStaticText)) << id;
+  EXPECT_TRUE(dialog->childById(IDCANCEL)->hasTypeBit(zTypeDefPushButton));
+  dialog->showPage(3);
+  dialog->showBand(12);
+  char text[32] = "";
+  GetDlgItemTextA(dialog->handle(), zDefPrJobDlg::pageTextId, text, sizeof text);
+  EXPECT_STREQ(text, "Page #3");
+  GetDlgItemTextA(dialog->handle(), zDefPrJobDlg::bandTextId, text, sizeof text);
+  EXPECT_STREQ(text, "Band #12");
+  // Cancel without a job only hides it.
+  dialog->show();
+  SendMessageA(dialog->handle(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+  EXPECT_FALSE(IsWindowVisible(dialog->handle()));
+  EXPECT_EQ(dialogsDeleted, 0);
+  delete dialog;
+  MSG msg;
+  EXPECT_FALSE(PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "no quit for the program's loop";
+  struct Task {
+    int runs = 0;
+    int run() { return ++runs; }  // done after one pass
+  } task;
+  app_->taskDev()->add(&task, &Task::run);
+  runIdle(1);
+  EXPECT_EQ(task.runs, 1) << "idle tasks still run";
+}
+
 TEST_F(Printing, AJobWithoutAPrinterEndsThroughItsFailurePath) {
   Document document(3);
   CountedDialog* dialog = new CountedDialog;
