@@ -2,6 +2,9 @@
 
 #include <vector>
 
+#include "foundation/zLists.h"
+#include "framework/core/zResources.h"
+
 namespace {
 
 LRESULT send(HWND handle, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -11,6 +14,43 @@ LRESULT send(HWND handle, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
 LPARAM textParam(const char* text) { return reinterpret_cast<LPARAM>(text ? text : ""); }
 
 // Redrawing is off while a batch of items goes in; the control is repainted once after.
+// The strings of a container as a null-terminated array for the one fill of each class.
+using Strings = std::vector<const char*>;
+
+Strings arrayOf(FLTPtrSlist<FLCString>& list) {
+  Strings out;
+  FLTPtrSlistIterator<FLCString> it(list);
+  while (FLCString* s = it()) out.push_back(*s);
+  out.push_back(nullptr);
+  return out;
+}
+
+Strings arrayOf(FLTPtrDlist<FLCString>& list) {
+  Strings out;
+  FLTPtrDlistIterator<FLCString> it(list);
+  while (FLCString* s = it()) out.push_back(*s);
+  out.push_back(nullptr);
+  return out;
+}
+
+template <class Text>
+Strings arrayOf(const zSlist& list) {
+  Strings out;
+  zSlistIter it(list);
+  while (void* item = it.next()) out.push_back(*static_cast<Text*>(item));
+  out.push_back(nullptr);
+  return out;
+}
+
+Strings arrayOf(zResStrBlock& block) {
+  Strings out;
+  block.rewind();
+  while (const char* s = block.nextString()) out.push_back(s);
+  block.rewind();
+  out.push_back(nullptr);
+  return out;
+}
+
 void beginBatch(HWND handle) {
   if (handle) SendMessageA(handle, WM_SETREDRAW, 0, 0);
 }
@@ -158,6 +198,12 @@ int zListBoxBase::addStrings(const char* const* strings) {
   endBatch(handle_);
   return 0;
 }
+
+int zListBoxBase::addStrings(FLTPtrSlist<FLCString>& strings) { return addStrings(arrayOf(strings).data()); }
+int zListBoxBase::addStrings(FLTPtrDlist<FLCString>& strings) { return addStrings(arrayOf(strings).data()); }
+int zListBoxBase::addStrings(const zSlist& strings) { return addStrings(arrayOf<FLCString>(strings).data()); }
+int zListBoxBase::addTextObjects(const zSlist& texts) { return addStrings(arrayOf<zString>(texts).data()); }
+int zListBoxBase::addStrings(zResStrBlock& block) { return addStrings(arrayOf(block).data()); }
 
 void zListBoxBase::bindIndex(int32_t* bound, uint32_t flags) {
   bound_ = bound;
@@ -308,6 +354,12 @@ int zComboBoxBase::addStrings(const char* const* strings) {
   endBatch(handle_);
   return 0;
 }
+
+int zComboBoxBase::addStrings(FLTPtrSlist<FLCString>& strings) { return addStrings(arrayOf(strings).data()); }
+int zComboBoxBase::addStrings(FLTPtrDlist<FLCString>& strings) { return addStrings(arrayOf(strings).data()); }
+int zComboBoxBase::addStrings(const zSlist& strings) { return addStrings(arrayOf<FLCString>(strings).data()); }
+int zComboBoxBase::addTextObjects(const zSlist& texts) { return addStrings(arrayOf<zString>(texts).data()); }
+int zComboBoxBase::addStrings(zResStrBlock& block) { return addStrings(arrayOf(block).data()); }
 
 void zComboBoxBase::bindIndex(int32_t* bound, uint32_t flags) {
   bound_ = bound;

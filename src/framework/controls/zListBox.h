@@ -4,7 +4,11 @@
 // list box with WS_HSCROLL keeps the width of its widest item as its horizontal extent.
 #pragma once
 
+#include "foundation/FLTLists.h"
 #include "framework/controls/zControl.h"
+
+class zResStrBlock;
+class zSlist;
 
 // Binding flag: an empty selection or text is valid.
 constexpr uint32_t zBindEmptyValid = 0x100;
@@ -34,8 +38,17 @@ class zListBoxBase : public zControl {
   // The text of the item (-1: the selected one) into *text and 1; 0 without such an item,
   // *text unchanged.
   int selectedText(FLCString* text, int32_t index = -1) const;
-  // Adds the strings of a null-terminated array with redrawing off; 0.
+  // Bulk fills, with redrawing off while the items go in; each answers 0. From a
+  // null-terminated array, the foundation's pointer lists of strings, the framework's
+  // lists of strings (FLCString*) and of text objects (zString*), and a resource string
+  // block (read from its first string; left rewound).
   int addStrings(const char* const* strings);
+  int addStringArray(const char* const* strings) { return addStrings(strings); }
+  int addStrings(FLTPtrSlist<FLCString>& strings);
+  int addStrings(FLTPtrDlist<FLCString>& strings);
+  int addStrings(const zSlist& strings);
+  int addTextObjects(const zSlist& texts);
+  int addStrings(zResStrBlock& block);
 
   void bindIndex(int32_t* bound, uint32_t flags = 0);
   void bindString(FLCString* bound, uint32_t flags = 0);
@@ -112,8 +125,14 @@ class zComboBoxBase : public zControl {
   int selectedText(FLCString* text, int32_t index = -1) const;
   // The edit field's text, at most 199 characters.
   void editText(FLCString* text) const;
+  // Bulk fills as the list box's.
   int addStrings(const char* const* strings);
   int addStringArray(const char* const* strings) { return addStrings(strings); }
+  int addStrings(FLTPtrSlist<FLCString>& strings);
+  int addStrings(FLTPtrDlist<FLCString>& strings);
+  int addStrings(const zSlist& strings);
+  int addTextObjects(const zSlist& texts);
+  int addStrings(zResStrBlock& block);
 
   void bindIndex(int32_t* bound, uint32_t flags = 0);
   void bindString(FLCString* bound, uint32_t flags = 0);

@@ -240,6 +240,11 @@ class zWindow : public zEvH, public zSizerWindow {
   }
   zFont* fontObject() const { return fontObject_; }
   void setText(const char* text) { text_ = text ? text : ""; }
+  // Stores the text and shows it in the live window.
+  void setTextString(const FLCString& text) {
+    text_ = text;
+    if (IsWindow(handle_)) SetWindowTextA(handle_, text_);
+  }
   void setId(int32_t id) { id_ = id; }
   void setStyle(uint32_t style) { style_ = style; }
   int isDestroyed() const { return (flags_ & zWinGone) ? 1 : 0; }

@@ -1,10 +1,13 @@
 // List and combo boxes: the horizontal extent, selected texts, bindings, the edit text.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "ControlTestSupport.h"
+#include "foundation/zLists.h"
 #include "framework/controls/zListBox.h"
+#include "framework/core/zResources.h"
 #include "framework/layout/zSizer.h"
 #include "test_resources.h"
 
@@ -59,6 +62,75 @@ TEST_F(Lists, TheHorizontalExtentFollowsTheWidestItem) {
   plain->add("a rather long item of text");
   EXPECT_EQ(extentOf(plain), 0);
   EXPECT_EQ(plain->widestItem(), 0);
+}
+
+template <class Box>
+std::string itemsOf(Box* box) {
+  std::string out;
+  for (int32_t i = 0; i < box->count(); ++i) out += std::string(box->itemText(i)) + ";";
+  return out;
+}
+
+TEST_F(Lists, BulkFillsFromEveryKindOfStringContainer) {
+  LoggingFrame frame;
+  FLCString one("one"), two("two");
+  FLTPtrSlist<FLCString> slist;
+  slist.append(&one);
+  slist.append(&two);
+  FLTPtrDlist<FLCString> dlist;
+  dlist.insert(&two);
+  dlist.insert(&one);
+  zSlist strings;
+  strings.append(&two);
+  strings.append(&one);
+  zString text1("t1"), text2("t2");
+  zSlist texts;
+  texts.append(&text1);
+  texts.append(&text2);
+  zResStrBlock block(zResId(kFillBlock));
+  block.nextString();  // a fill starts from the first string wherever the block stood
+  const char* const array[] = {"a", "b", nullptr};
+  struct Case {
+    const char* what;
+    std::function<int(zListBoxBase*)> list;
+    std::function<int(zComboBoxBase*)> combo;
+    const char* expected;
+  };
+  const Case cases[] = {
+      {"array", [&](zListBoxBase* l) { return l->addStrings(array); },
+       [&](zComboBoxBase* c) { return c->addStringArray(array); }, "a;b;"},
+      {"foundation singly linked", [&](zListBoxBase* l) { return l->addStrings(slist); },
+       [&](zComboBoxBase* c) { return c->addStrings(slist); }, "one;two;"},
+      {"foundation doubly linked", [&](zListBoxBase* l) { return l->addStrings(dlist); },
+       [&](zComboBoxBase* c) { return c->addStrings(dlist); }, "two;one;"},
+      {"framework strings", [&](zListBoxBase* l) { return l->addStrings(strings); },
+       [&](zComboBoxBase* c) { return c->addStrings(strings); }, "two;one;"},
+      {"framework text objects", [&](zListBoxBase* l) { return l->addTextObjects(texts); },
+       [&](zComboBoxBase* c) { return c->addTextObjects(texts); }, "t1;t2;"},
+      {"resource block", [&](zListBoxBase* l) { return l->addStrings(block); },
+       [&](zComboBoxBase* c) { return c->addStrings(block); }, "red;green;"},
+  };
+  zListBoxUnsorted* list = new zListBoxUnsorted(&frame, at(0, 0, 120, 100), WS_BORDER, nullptr, 1);
+  zComboBoxBase* combo = new zComboBoxBase(&frame, at(130, 0, 120, 100), CBS_DROPDOWNLIST, nullptr, 2);
+  combo->create();
+  for (const Case& c : cases) {
+    list->resetContent();
+    combo->resetContent();
+    EXPECT_EQ(c.list(list), 0) << c.what;
+    EXPECT_EQ(c.combo(combo), 0) << c.what;
+    EXPECT_EQ(itemsOf(list), c.expected) << c.what;
+    EXPECT_EQ(itemsOf(combo), c.expected) << c.what;
+  }
+  EXPECT_STREQ(block.nextString(), "red") << "the block is left rewound";
+  // Text objects serve wherever a string is taken.
+  list->resetContent();
+  list->addTextObjects(texts);
+  EXPECT_EQ(list->selectString(zString("t2")), 1);
+  EXPECT_EQ(list->add(zString("t3")), 2);
+  frame.setTextString(zString("filled"));
+  char caption[16] = "";
+  GetWindowTextA(frame.handle(), caption, sizeof caption);
+  EXPECT_STREQ(caption, "filled");
 }
 
 TEST_F(Lists, SelectedTextWithoutAnItemLeavesTheStringAlone) {

@@ -15,3 +15,4 @@
 #define kMenuFirst 401
 #define kMenuSecond 402
 #define kTestData 500
+#define kFillBlock 510
