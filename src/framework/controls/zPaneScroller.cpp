@@ -1,5 +1,7 @@
 #include "framework/controls/zPaneScroller.h"
 
+#include "framework/frames/zPane.h"
+
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zWindow.h"
 
@@ -36,6 +38,10 @@ void zPaneScroller::setVert(const zRect* rect, int32_t lineSize, int32_t pageSiz
 void zPaneScroller::scrollPane(int32_t dx, int32_t dy, const zRect& rect) {
   if (!window_ || !IsWindow(window_->handle())) return;
   const RECT r = rect.toRECT();
+  if (window_->hasTypeBit(zTypePane)) {
+    static_cast<zPane*>(window_)->scroll(dx, dy, &r);
+    return;
+  }
   ScrollWindow(window_->handle(), dx, dy, &r, &r);
 }
 

@@ -230,6 +230,10 @@ void zPane::create() {
   displayChanged();
 }
 
+void zPane::scroll(int32_t dx, int32_t dy, const RECT* area) {
+  if (IsWindow(handle_)) ScrollWindow(handle_, dx, dy, area, area);
+}
+
 int zPane::draw(zEvent*) { return 0; }
 void zPane::displayChanged() {}
 int zPane::beginPrint() { return 0; }
@@ -273,7 +277,7 @@ int zPane::onScroll(zEvent* event) {
   if (origin != old) {
     RECT client;
     GetClientRect(handle_, &client);
-    ScrollWindow(handle_, old.x() - origin.x(), old.y() - origin.y(), &client, &client);
+    scroll(old.x() - origin.x(), old.y() - origin.y(), &client);
     windowDisplay_->setOrigin(origin.x(), origin.y());
     UpdateWindow(handle_);
   }

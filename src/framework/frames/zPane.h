@@ -90,6 +90,11 @@ class zPane : public zChildWin {
   virtual int nextPage();
   virtual int endPrint();
 
+  // Moves the pixels of the area (null: the whole client area) by (dx, dy), clipped to
+  // the same area; what is uncovered is invalidated. Scrollers move a pane's contents
+  // through it, so a pane that draws fixed parts or scrolls otherwise overrides it.
+  virtual void scroll(int32_t dx, int32_t dy, const RECT* area);
+
   zDisplay* display() const { return displays_.empty() ? nullptr : displays_.back(); }
   zWinDisplay* windowDisplay() const { return windowDisplay_; }
   // Makes the display current (the caller keeps it and pops it before deleting it).

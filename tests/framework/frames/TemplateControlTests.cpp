@@ -2,11 +2,15 @@
 // over a template's item or wrap a native window.
 #include <gtest/gtest.h>
 
+#include <utility>
+#include <vector>
+
 #include "FramesTestSupport.h"
 #include "GuiTestSupport.h"
 #include "frames_test_resources.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zEdit.h"
+#include "framework/controls/zPaneScroller.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/ziWindowMap.h"
@@ -210,6 +214,46 @@ TEST_F(TemplateControls, TheCaretExistsOnlyWhileThePaneHasTheFocus) {
   EXPECT_EQ(caret->showCount(), 0);
   caret->show();
   EXPECT_EQ(caret->showCount(), 1);
+}
+
+// A pane that records how its contents are moved.
+class MovingPane : public zPane {
+ public:
+  MovingPane(zWindow* parent)
+      : zPane(parent, new zSizer(zPoint(0, 0), zDimension(100, 80), parent->sizer()), WS_VSCROLL | WS_VISIBLE, 9) {
+    create();
+  }
+  void scroll(int32_t dx, int32_t dy, const RECT* area) override {
+    moves.push_back({dx, dy});
+    zPane::scroll(dx, dy, area);
+  }
+  std::vector<std::pair<int32_t, int32_t>> moves;
+};
+
+TEST_F(TemplateControls, PanesMoveTheirContentsThroughTheirOwnScroll) {
+  zDialogFrame frame(nullptr, new zSizer(zPoint(0, 0), zDimension(200, 150), nullptr), WS_POPUP, "scroll");
+  MovingPane* pane = new MovingPane(&frame);
+  pane->setVertScroll(new zScrollInfoVert(pane));
+  pane->vertScroll()->setRange(0, 50);
+  // Without a scroller, thumb tracking moves nothing until the scrolling ends.
+  SendMessageA(pane->handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 20), 0);
+  EXPECT_TRUE(pane->moves.empty());
+  SendMessageA(pane->handle(), WM_VSCROLL, MAKEWPARAM(SB_ENDSCROLL, 0), 0);
+  ASSERT_EQ(pane->moves.size(), 1u);
+  EXPECT_EQ(pane->moves.back(), std::make_pair(0, -20));
+  // A scroller moves the pixels through the same operation.
+  pane->moves.clear();
+  zPaneScroller* scroller = new zPaneScroller(pane);
+  pane->setScroller(scroller);
+  scroller->setVert(nullptr, 10, 0);
+  scroller->recalc();
+  pane->vertScroll()->setPos(0);
+  pane->vertScroll()->setPrevPos(0);
+  SendMessageA(pane->handle(), WM_VSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  ASSERT_FALSE(pane->moves.empty());
+  EXPECT_EQ(pane->moves.back(), std::make_pair(0, -10));
+  pane->setScroller(nullptr);
+  delete scroller;
 }
 
 TEST_F(TemplateControls, PointsMapBetweenWindowsThroughTheScreen) {
