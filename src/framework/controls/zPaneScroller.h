@@ -5,7 +5,8 @@
 // that follows the positions, so that the pane can draw in contents coordinates.
 //
 // The pixels move through the virtual scrollPane (by default the pane's own scroll, or
-// ScrollWindow for a window that is no pane); the origin through the virtual moveOrigin, which a pane with a display passes on to it.
+// ScrollWindow for a window that is no pane); the origin through the virtual moveOrigin,
+// which a pane with a display passes on to it.
 #pragma once
 
 #include "foundation/zGeometry.h"
