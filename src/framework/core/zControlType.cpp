@@ -6,8 +6,8 @@
 
 namespace {
 
-zPlist*& typeList() {
-  static zPlist* list = nullptr;
+zControlTypeDlist*& typeList() {
+  static zControlTypeDlist* list = nullptr;
   return list;
 }
 
@@ -21,12 +21,12 @@ bool equalIgnoringCase(const char* a, const char* b) {
 }  // namespace
 
 zControlType::zControlType(const char* name, zControlCreator creator) : name_(name), creator_(creator) {
-  if (!typeList()) typeList() = new zPlist;
+  if (!typeList()) typeList() = new zControlTypeDlist;
   typeList()->append(this);
 }
 
 zControlType::~zControlType() {
-  zPlist* list = typeList();
+  zControlTypeDlist* list = typeList();
   if (!list) return;
   list->remove(this);
   if (list->isEmpty()) {
@@ -37,12 +37,13 @@ zControlType::~zControlType() {
 
 zControlType* zControlType::find(const char* name) {
   if (!typeList() || !name) return nullptr;
-  zPListIter it(typeList());
-  while (void* item = it.next()) {
-    zControlType* type = static_cast<zControlType*>(item);
+  zControlTypeDlistIter it(typeList());
+  while (zControlType* type = it.next()) {
     if (equalIgnoringCase(type->name_, name)) return type;
   }
   return nullptr;
 }
 
 uint32_t zControlType::count() { return typeList() ? typeList()->count() : 0; }
+
+zControlTypeDlist* zControlType::list() { return typeList(); }

@@ -6,11 +6,26 @@
 
 #include <cstdint>
 
+#include "foundation/zLists.h"
+
 class zWindow;
 class zSizer;
 
 // parent, sizer (owned by the new control), style, title characters, identifier.
 using zControlCreator = zWindow* (*)(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id);
+
+class zControlType;
+
+// The process's list of control types in order of registration; made by the first record
+// and gone with the last. Its links are plain list links.
+class zControlTypeDlist : public zPlist {};
+using zControlTypeLink = zPlink;
+
+class zControlTypeDlistIter : public zPListIter {
+ public:
+  explicit zControlTypeDlistIter(zControlTypeDlist* list) : zPListIter(list) {}
+  zControlType* next() { return static_cast<zControlType*>(zPListIter::next()); }
+};
 
 class zControlType {
  public:
@@ -26,6 +41,8 @@ class zControlType {
   // The first record whose name equals the given one ignoring case; null when none.
   static zControlType* find(const char* name);
   static uint32_t count();
+  // The list of every record; null while there is none.
+  static zControlTypeDlist* list();
 
  private:
   const char* name_;

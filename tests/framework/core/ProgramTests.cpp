@@ -74,10 +74,15 @@ TEST_F(Program, SixControlTypesLiveWithTheApplication) {
   const char* names[] = {"zTextPane", "zPaneControl",    "zBitmapPane",
                          "zTabCtrl",  "msctls_updown32", "msctls_trackbar32"};
   EXPECT_EQ(zControlType::count(), 6u);
-  for (const char* name : names) {
-    zControlType* type = zControlType::find(name);
-    ASSERT_NE(type, nullptr) << name;
-    EXPECT_STREQ(type->name(), name);
+  ASSERT_NE(zControlType::list(), nullptr);
+  {
+    zControlTypeDlistIter it(zControlType::list());
+    for (const char* name : names) {
+      zControlType* type = zControlType::find(name);
+      ASSERT_NE(type, nullptr) << name;
+      EXPECT_STREQ(type->name(), name);
+      EXPECT_EQ(it.next(), type) << "in order of registration";
+    }
   }
   // The resource compiler upper-cases custom class names.
   EXPECT_EQ(zControlType::find("ZTEXTPANE"), zControlType::find("zTextPane"));
@@ -85,6 +90,7 @@ TEST_F(Program, SixControlTypesLiveWithTheApplication) {
   delete app_;
   app_ = nullptr;
   EXPECT_EQ(zControlType::count(), 0u);
+  EXPECT_EQ(zControlType::list(), nullptr);
   EXPECT_EQ(zControlType::find("zTextPane"), nullptr);
 }
 
