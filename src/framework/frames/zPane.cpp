@@ -27,6 +27,7 @@ void zPane::initPane() {
   windowDisplay_ = new zWinDisplay(this);
   displays_.push_back(windowDisplay_);
   sibling_ = nullptr;
+  ownsSibling_ = false;
   caret_ = nullptr;
   classProc_ = nullptr;
 }
@@ -70,6 +71,7 @@ zPane::zPane(zWindow* parent, zPaneFromId fromId) : zChildWin(parent) {
     classProc_ = static_cast<zControl*>(placeholder)->classProcedure();
   }
   takePlaceOf(placeholder);
+  ownsSibling_ = true;
   adoptWindowProc();
   if (handle_ && IsWindow(handle_) && zTheProgram && zTheProgram->windowMap())
     zTheProgram->windowMap()->add(handle_, this);
@@ -109,8 +111,9 @@ zPane::~zPane() {
   }
   displays_.clear();
   delete windowDisplay_;
-  // Only an emptied placeholder is the pane's; a live sibling belongs to the parent.
-  if (sibling_ && (sibling_->flags() & zWinGone) && !sibling_->parent() && !sibling_->handle()) delete sibling_;
+  // Only the emptied placeholder is the pane's; a sibling found later belongs to the parent
+  // (and may be gone already).
+  if (ownsSibling_) delete sibling_;
 }
 
 LRESULT zPane::defProc(zEvent* event) {

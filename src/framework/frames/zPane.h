@@ -119,6 +119,7 @@ class zPane : public zChildWin {
   zWinDisplay* windowDisplay_;
   std::vector<zDisplay*> displays_;
   zWindow* sibling_;
+  bool ownsSibling_;
   zCaret* caret_;
   // The procedure that the pane's procedure replaced on a window it took over or wrapped.
   WNDPROC classProc_;

@@ -140,6 +140,23 @@ TEST_F(TemplateControls, APaneTakesOverATemplateItemInItsPlace) {
   CountingPane none(&frame, 4242);
   EXPECT_EQ(none.handle(), nullptr);
   EXPECT_EQ(none.sibling(), nullptr);
+  // A sibling found later stays the parent's: remembered, never deleted by the pane, and
+  // free to go before it.
+  zWindow* label = frame.childById(kLabelId);
+  zWindow* push = frame.childById(kPushId);
+  {
+    zPane finder(&frame);
+    EXPECT_EQ(finder.findSibling(kLabelId), label);
+    EXPECT_EQ(finder.findSibling(kPushId), label) << "the first one found is remembered";
+  }
+  EXPECT_EQ(frame.childById(kLabelId), label);
+  EXPECT_TRUE(IsWindow(label->handle()));
+  {
+    zPane finder(&frame);
+    EXPECT_EQ(finder.findSibling(kPushId), push);
+    delete push;
+  }
+  EXPECT_EQ(frame.childById(kPushId), nullptr);
 }
 
 TEST_F(TemplateControls, APaneTakesOverAnotherPaneWithItsDisplaysAndScrollState) {
