@@ -1,8 +1,5 @@
 #include "framework/frames/zDialogFrame.h"
-
-#include <algorithm>
-#include <vector>
-
+#include "foundation/zLists.h"
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/layout/zSizer.h"
@@ -13,9 +10,23 @@
 
 namespace {
 
-// The modal dialogs that run, the innermost last.
-std::vector<zDialogFrame*>& modalStack() {
-  static std::vector<zDialogFrame*> stack;
+// The modal dialogs that run, the innermost first.
+class zDialogFrameStack : public zSlist {
+ public:
+  void push(zDialogFrame* dialog) { insert(dialog); }
+  zDialogFrame* top() const { return static_cast<zDialogFrame*>(peek()); }
+  // Takes the dialog out wherever it stands: a dialog deleted while an inner one still
+  // runs leaves no dangling entry behind.
+  void remove(zDialogFrame* dialog) {
+    zSlist kept;
+    while (void* item = get())
+      if (item != dialog) kept.append(item);
+    join(kept);
+  }
+};
+
+zDialogFrameStack& modalStack() {
+  static zDialogFrameStack stack;
   return stack;
 }
 
@@ -68,8 +79,7 @@ zDialogFrame::zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const
 }
 
 zDialogFrame::~zDialogFrame() {
-  std::vector<zDialogFrame*>& stack = modalStack();
-  stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
+  modalStack().remove(this);
   if (ziCurrentModelessDialog == handle_) ziCurrentModelessDialog = nullptr;
   delete reader_;
   // The window goes while the object is still a dialog, so its last messages route here.
@@ -81,7 +91,7 @@ zDialogFrame::~zDialogFrame() {
   if (handle_) UnregisterClassA(className_, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr));
 }
 
-size_t zDialogFrame::modalDepth() { return modalStack().size(); }
+size_t zDialogFrame::modalDepth() { return modalStack().count(); }
 
 WNDCLASSA* zDialogFrame::classInfo() {
   WNDCLASSA* wc = zWindow::classInfo();
@@ -190,9 +200,9 @@ void zDialogFrame::show(int cmd) {
 }
 
 void zDialogFrame::runModal() {
-  std::vector<zDialogFrame*>& stack = modalStack();
-  if (!stack.empty() && IsWindow(stack.back()->handle())) EnableWindow(stack.back()->handle(), FALSE);
-  stack.push_back(this);
+  zDialogFrameStack& stack = modalStack();
+  if (stack.top() && IsWindow(stack.top()->handle())) EnableWindow(stack.top()->handle(), FALSE);
+  stack.push(this);
   modal_ = 1;
   const HWND remembered = GetFocus();
   if (!ziIsWithin(this, remembered)) SetFocus(handle_);
@@ -228,10 +238,10 @@ void zDialogFrame::runModal() {
 void zDialogFrame::endDialog() {
   zWindow* main = mainFrame();
   if (modal_) {
-    std::vector<zDialogFrame*>& stack = modalStack();
-    stack.erase(std::remove(stack.begin(), stack.end(), this), stack.end());
-    if (!stack.empty() && IsWindow(stack.back()->handle())) {
-      EnableWindow(stack.back()->handle(), TRUE);
+    zDialogFrameStack& stack = modalStack();
+    stack.remove(this);
+    if (stack.top() && IsWindow(stack.top()->handle())) {
+      EnableWindow(stack.top()->handle(), TRUE);
     } else if (parent_) {
       enableWindow(parent_, TRUE);
       if (parent_ != main) enableWindow(main, TRUE);
