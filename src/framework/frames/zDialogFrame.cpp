@@ -1,4 +1,5 @@
 #include "framework/frames/zDialogFrame.h"
+
 #include "foundation/zLists.h"
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
