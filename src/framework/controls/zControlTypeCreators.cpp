@@ -1,5 +1,7 @@
 #include "framework/controls/zControlTypeCreators.h"
 
+#include <new>
+
 #include "framework/frames/zPane.h"
 #include "framework/layout/zSizer.h"
 #include "framework/visual/zBitmapPane.h"
@@ -19,7 +21,7 @@ zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, cons
 }
 // Without a picture: the dialog's code takes the pane over by identifier and gives it one.
 zWindow* zCreateBitmapPane(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
-  return new zBitmapPane(parent, sizer, style, id);
+  return new (std::nothrow) zBitmapPane(parent, sizer, style, id);
 }
 zWindow* zCreateTabCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
 zWindow* zCreateSpinCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }

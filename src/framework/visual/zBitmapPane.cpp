@@ -15,6 +15,8 @@ namespace {
 constexpr const char* bitmapPaneClass = "zBitmapPane";
 }  // namespace
 
+// A window shown at its creation was erased before it had its object, with the class's
+// brush: each constructor has it erased again in the pane's own colour.
 zBitmapPane::zBitmapPane(zWindow* parent, uint32_t resourceId, zSizer* sizer)
     : zPaneControl(parent, sizer, WS_CHILD | WS_VISIBLE, bitmapPaneClass, 0), bitmap_(nullptr), centred_(0) {
   zBitmap* loaded = new zBitmap(zResId(resourceId));
@@ -22,13 +24,18 @@ zBitmapPane::zBitmapPane(zWindow* parent, uint32_t resourceId, zSizer* sizer)
     bitmap_ = loaded;
   else
     delete loaded;
+  invalidate(nullptr, 1);
 }
 
 zBitmapPane::zBitmapPane(zWindow* parent, zBitmap* bitmap, zSizer* sizer)
-    : zPaneControl(parent, sizer, WS_CHILD | WS_VISIBLE, bitmapPaneClass, 0), bitmap_(bitmap), centred_(0) {}
+    : zPaneControl(parent, sizer, WS_CHILD | WS_VISIBLE, bitmapPaneClass, 0), bitmap_(bitmap), centred_(0) {
+  invalidate(nullptr, 1);
+}
 
 zBitmapPane::zBitmapPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
-    : zPaneControl(parent, sizer, style, bitmapPaneClass, id), bitmap_(nullptr), centred_(0) {}
+    : zPaneControl(parent, sizer, style, bitmapPaneClass, id), bitmap_(nullptr), centred_(0) {
+  invalidate(nullptr, 1);
+}
 
 zBitmapPane::zBitmapPane(zWindow* parent, int32_t id) : zPaneControl(parent), bitmap_(nullptr), centred_(0) {
   className_ = bitmapPaneClass;

@@ -175,6 +175,11 @@ TEST_F(BitmapPanes, ACentredBitmapIsPlacedByHalvesAndClippedOnBothSides) {
   delete pane->setBitmap(nullptr);
   EXPECT_EQ(pixel(pane->handle(), 10, 10), GetSysColor(COLOR_BTNFACE));
   delete pane;
+  // A picture that is not in the resources leaves a pane without one, painted as such.
+  zBitmapPane* missing = new zBitmapPane(&frame, 9999u, at(40, 10, 20, 20));
+  EXPECT_EQ(missing->bitmap(), nullptr);
+  EXPECT_EQ(pixel(missing->handle(), 10, 10), GetSysColor(COLOR_BTNFACE));
+  delete missing;
 }
 
 }  // namespace
