@@ -420,4 +420,5 @@ void zRegisterVisualCtrlClasses() {
   new zControlType("zGroupBox3dClass", &zCreateGroupBox3d);
   new zControlType("zBmpBtnClass", &zCreateBitmapButton);
   new zControlType("zPanel3dClass", &zCreatePanel3d);
+  new zControlType("VisualCtrl", &zCreateVisualCtrlWindow);
 }

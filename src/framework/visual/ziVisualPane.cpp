@@ -79,7 +79,6 @@ int ziVisualPane::printPage() {
   sizer_->setOrigin(origin);
   sizer_->setExtent(saved);
   sizer_->update();
-  zPane::printPage();
   return 1;
 }
 

@@ -26,7 +26,7 @@ class ziVisualPane : public zPane {
   int draw(zEvent* event = nullptr) override;
   void displayChanged() override;
   // With the page's display current: draws the whole tree laid out for the page, then lays
-  // it out for the window again. Returns what the pane's own printing returns.
+  // it out for the window again. Returns 1 (0 without a display or a sizer).
   int printPage() override;
   // Pushes the page's display, prints the page on it and pops it again.
   int printPage(zDisplay* page);

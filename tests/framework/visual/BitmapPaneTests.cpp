@@ -65,6 +65,20 @@ TEST_F(BitmapPanes, TheTemplateReaderMakesEveryDrawnControlTypeThroughItsRegiste
   EXPECT_EQ(SendMessageA(form.childById(kTypesCheck)->handle(), BM_GETCHECK, 0, 0), 0);
   // A class nobody registered makes nothing, and the rest of the template is still read.
   EXPECT_EQ(form.childById(kTypesUnknown), nullptr);
+  EXPECT_EQ(GetDlgItem(form.handle(), kTypesUnknown), nullptr);
+  // An item of the class "VisualCtrl" itself is a bare window until the dialog's code takes
+  // it over with the control it means.
+  const HWND bare = GetDlgItem(form.handle(), kTypesBare);
+  ASSERT_NE(bare, nullptr);
+  EXPECT_EQ(classOf(bare), "VisualCtrl");
+  EXPECT_EQ(form.childById(kTypesBare), nullptr);
+  zCheckBox3d* check = new zCheckBox3d(&form, kTypesBare);
+  ASSERT_FALSE(check->isEmpty());
+  EXPECT_EQ(check->handle(), bare);
+  EXPECT_STREQ(static_cast<const char*>(check->ctrlText()), "Taken &over");
+  mouse(bare, WM_LBUTTONDOWN, 5, 5, MK_LBUTTON);
+  mouse(bare, WM_LBUTTONUP, 5, 5);
+  EXPECT_EQ(check->check(), BST_CHECKED);
 }
 
 TEST_F(BitmapPanes, ATakeoverReplacesTheTemplatePaneOnceAndShowsItsPicture) {

@@ -11,3 +11,4 @@
 #define kTypesPanel 415
 #define kTypesPicture 416
 #define kTypesUnknown 417
+#define kTypesBare 418
