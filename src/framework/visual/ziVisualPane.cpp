@@ -1,11 +1,14 @@
 #include "framework/visual/ziVisualPane.h"
 
-#include "framework/draw/zDisplay.h"
+#include "framework/draw/zWinDisplay.h"
 #include "framework/layout/zSizer.h"
 
 ziVisualPane::ziVisualPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
     : zPane(parent, sizer, style, id), current_(nullptr), shell_(nullptr) {
   className_ = "ziVisualPaneCL";
+  // Texts drawn without aspects of their own sit on the pane's face, not on white boxes.
+  backColor_ = GetSysColor(COLOR_BTNFACE);
+  windowDisplay()->backColor(zColor::fromColorRef(backColor_));
   current_ = zPane::display();
   shell_ = new ziShellCompound(this, &current_);
   create();

@@ -87,6 +87,23 @@ TEST_F(VisualPane, AnAutoSizedTextTakesTheSizeOfItsTextAndFollowsNewTexts) {
   GetTextExtentPoint32A(pane->display()->hdc(), "A much longer text", 18, &longSize);
   pane->display()->unlock();
   EXPECT_EQ(text->sizer()->extent().height(), shortSize.cy);
+  // Drawn at its sizer's origin: strokes inside the text's extent, none right of it, on the
+  // pane's face.
+  const zPoint o = text->sizer()->origin();
+  const COLORREF face = pixel(pane->handle(), 299, 99);
+  int inside = 0, beyond = 0, white = 0;
+  for (int y = o.y(); y < o.y() + shortSize.cy; ++y) {
+    for (int x = o.x(); x < o.x() + shortSize.cx; ++x) {
+      const COLORREF c = pixel(pane->handle(), x, y);
+      inside += c != face;
+      white += c == 0xFFFFFF;  // the text sits on the pane's face
+    }
+    for (int x = o.x() + shortSize.cx + 2; x < o.x() + shortSize.cx + 20; ++x)
+      beyond += pixel(pane->handle(), x, y) != face;
+  }
+  EXPECT_GT(inside, 5);
+  EXPECT_EQ(white, 0);
+  EXPECT_EQ(beyond, 0);
   text->setText("A much longer text");
   EXPECT_GT(longSize.cx, shortSize.cx);
   zSizeInfo info;
