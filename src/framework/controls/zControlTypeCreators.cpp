@@ -1,7 +1,10 @@
 #include "framework/controls/zControlTypeCreators.h"
 
+#include <new>
+
 #include "framework/frames/zPane.h"
 #include "framework/layout/zSizer.h"
+#include "framework/visual/zBitmapPane.h"
 
 namespace {
 // No control to give the sizer to: it is freed here rather than leaked.
@@ -16,7 +19,10 @@ zWindow* zCreateTextPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t
 zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new zPaneControl(parent, sizer, style, nullptr, id);
 }
-zWindow* zCreateBitmapPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
+// Without a picture: the dialog's code takes the pane over by identifier and gives it one.
+zWindow* zCreateBitmapPane(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
+  return new (std::nothrow) zBitmapPane(parent, sizer, style, id);
+}
 zWindow* zCreateTabCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
 zWindow* zCreateSpinCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
 zWindow* zCreateScaleCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }

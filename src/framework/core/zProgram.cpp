@@ -13,6 +13,8 @@
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zTimerDev.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/grid/zTable.h"
+#include "framework/visual/zCtrl3d.h"
 
 zProgram* zTheProgram = nullptr;
 HWND ziMDIClientWindow = nullptr;
@@ -74,6 +76,10 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   InitCommonControls();
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
+  // The framework's drawn controls and grids that dialog templates name; these records
+  // stay for the whole process (a later application object finds them in place).
+  zRegisterVisualCtrlClasses();
+  zRegisterGridControlTypes();
 
   setDialogFontWeight(-1);
 }

@@ -324,6 +324,8 @@ zPaneControl::zPaneControl(zWindow* parent, zPaneFromId id) : zPane(parent, id) 
   backColor_ = GetSysColor(COLOR_BTNFACE);
 }
 
+zPaneControl::zPaneControl(zWindow* parent) : zPane(parent) { backColor_ = GetSysColor(COLOR_BTNFACE); }
+
 LRESULT zPaneControl::defProc(zEvent* event) {
   if (event && event->message_ == WM_ENABLE) onEnable(event->wParam_);
   if (event && event->message_ == WM_GETDLGCODE) return DLGC_WANTARROWS | DLGC_WANTCHARS;

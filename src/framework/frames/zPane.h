@@ -139,4 +139,8 @@ class zPaneControl : public zPane {
   void notifyParent(uint16_t code);
   LRESULT sendNotify(uint16_t code);
   virtual int onEnable(WPARAM enabled);
+
+ protected:
+  // No window: for a control that takes over one a dialog template made.
+  explicit zPaneControl(zWindow* parent);
 };

@@ -8,5 +8,6 @@ set(PART_SOURCES
   zCheck3d.cpp
   zBitmapButton.cpp
   zImageStrip.cpp
+  zBitmapPane.cpp
   ziVisualPane.cpp
 )

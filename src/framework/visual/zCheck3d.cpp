@@ -67,6 +67,12 @@ zRect placeBox(const zRect& area, int32_t sizerWidth, uint32_t style, int width)
   }
   return zRect(left, top, right, top + 12);
 }
+
+// A disabled control shows its mark grey on a face-coloured box, as the system's own do.
+bool hostDisabled(const ziVisual* v) {
+  const zWindow* host = v->hostWindow();
+  return host && host->handle() && !IsWindowEnabled(host->handle());
+}
 }  // namespace
 
 // ---------------------------------------------------------------- check box visual
@@ -95,8 +101,8 @@ void ziVisCheckBoxInternal::drawBox(HDC dc) {
     b.line(zvis::grey, 0, 1, 0, 12);
     b.line(zvis::white, 1, 12, 12, 12);
     b.line(zvis::white, 12, 11, 12, 0);
-    const COLORREF white = zvis::white;
-    b.rect(2, 2, 11, 11, zvis::white, &white);
+    const COLORREF inside = hostDisabled(this) ? faceColor : zvis::white;
+    b.rect(2, 2, 11, 11, inside, &inside);
     const int blackLine[] = {11, 1, 1, 1, 1, 12};
     b.poly(zvis::black, blackLine, 3);
     const int faceLine[] = {2, 11, 11, 11, 11, 1};
@@ -142,7 +148,7 @@ void ziVisCheckBoxInternal::showState0() {
   if (!lock.dc()) return;
   place();
   drawBox(lock.dc());
-  drawMark(lock.dc(), zvis::black);
+  drawMark(lock.dc(), hostDisabled(this) ? zvis::grey : zvis::black);
 }
 
 void ziVisCheckBoxInternal::showState1() {
@@ -217,7 +223,7 @@ void ziVisRadioBtnInternal::drawCircle(HDC dc, int mode) {
     }
     return;
   }
-  const COLORREF fill = mode == 0 ? zvis::white : zvis::grey;
+  const COLORREF fill = mode == 0 ? (hostDisabled(this) ? face() : zvis::white) : zvis::grey;
   const COLORREF shade = mode == 0 ? face() : zvis::grey;
   b.rect(3, 3, 10, 10, fill, &fill);
   b.line(fill, 5, 2, 8, 2);
@@ -245,7 +251,7 @@ void ziVisRadioBtnInternal::drawCircle(HDC dc, int mode) {
 
 void ziVisRadioBtnInternal::drawDot(HDC dc, bool black) {
   const BoxDraw b(dc, box_.left(), box_.top());
-  const COLORREF c = black ? zvis::black : zvis::white;
+  const COLORREF c = black ? (hostDisabled(this) ? zvis::grey : zvis::black) : zvis::white;
   if (style_ & 0x200) {
     b.pixel(c, 6, 4);
     b.pixel(c, 6, 8);
@@ -414,4 +420,5 @@ void zRegisterVisualCtrlClasses() {
   new zControlType("zGroupBox3dClass", &zCreateGroupBox3d);
   new zControlType("zBmpBtnClass", &zCreateBitmapButton);
   new zControlType("zPanel3dClass", &zCreatePanel3d);
+  new zControlType("VisualCtrl", &zCreateVisualCtrlWindow);
 }

@@ -103,19 +103,33 @@ ziCtrlPane::~ziCtrlPane() {
   display_ = nullptr;
 }
 
-WNDCLASSA* ziCtrlPane::classInfo() {
-  WNDCLASSA* wc = zWindow::classInfo();
-  wc->lpfnWndProc = zVisualCtrlProc;
-  wc->hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
+namespace {
+HINSTANCE programInstance() { return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr); }
+
+bool visualCtrlClassExists() {
+  WNDCLASSA known;
+  return GetClassInfoA(programInstance(), "VisualCtrl", &known) != FALSE;
+}
+}  // namespace
+
+WNDCLASSA ziCtrlPane::visualCtrlClass() {
+  WNDCLASSA wc = {};
+  wc.style = CS_DBLCLKS;
+  wc.lpfnWndProc = zVisualCtrlProc;
+  wc.cbWndExtra = 12;
+  wc.hInstance = programInstance();
+  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
+  wc.lpszClassName = "VisualCtrl";
   return wc;
 }
+
+WNDCLASSA* ziCtrlPane::classInfo() { return new WNDCLASSA(visualCtrlClass()); }
 
 void ziCtrlPane::create() {
   // Registered when the first drawn control of a program is made; the program unregisters
   // its classes when it ends, so a later program registers it again.
-  WNDCLASSA known;
-  const HINSTANCE instance = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
-  if (!GetClassInfoA(instance, "VisualCtrl", &known)) registerWindowClass(false);
+  if (!visualCtrlClassExists()) registerWindowClass(false);
   createNative(parent_ ? parent_->handle() : nullptr,
                reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), text_);
   if (!handle_)
@@ -210,4 +224,24 @@ int ziVisualCtrlPane::onMouseButtonUp(zEvent* event) {
 int ziVisualCtrlPane::onChar(zEvent* event) {
   if (!(root_->flags() & ziVisual::interactiveBit)) return 0;
   return root_->onChar(event);
+}
+
+// ---------------------------------------------------------------- bare template windows
+
+zWindow* zCreateVisualCtrlWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id) {
+  const zRect r = sizer ? sizer->rect() : zRect(0, 0, 0, 0);
+  delete sizer;
+  if (!parent || !parent->handle()) return nullptr;
+  if (!visualCtrlClassExists()) {
+    WNDCLASSA wc = ziCtrlPane::visualCtrlClass();
+    RegisterClassA(&wc);
+    if (zTheProgram) zTheProgram->addRegisteredClass("VisualCtrl");
+  }
+  const HWND made = CreateWindowExA(
+      0, "VisualCtrl", text ? text : "", style | WS_CHILD, r.left(), r.top(), r.width(), r.height(), parent->handle(),
+      reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id))), programInstance(), nullptr);
+  if (!made)
+    zReportControlFault("drawn control %d: its template window could not be made (error %lu)", static_cast<int>(id),
+                        static_cast<unsigned long>(GetLastError()));
+  return nullptr;
 }

@@ -38,6 +38,8 @@ class ziCtrlPane : public zControl {
   void create() override;
   LRESULT defProc(zEvent* event) override;
   virtual int draw(zEvent* event) = 0;
+  // The description of the "VisualCtrl" class, whoever registers it.
+  static WNDCLASSA visualCtrlClass();
 
   zWinDisplay* display() const { return display_; }
   zDisplay** displayRef() { return reinterpret_cast<zDisplay**>(&display_); }
@@ -71,3 +73,9 @@ class ziVisualCtrlPane : public ziCtrlPane {
 
   ziShellCompound* root_;
 };
+
+// The creator of template items that name the window class "VisualCtrl" itself: the style
+// word cannot say which drawn control the item is, so it makes the bare window only (no
+// object, hence a null result), which the dialog's code then takes over with the control it
+// means (the takeover constructors of the drawn controls).
+zWindow* zCreateVisualCtrlWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "framework/draw/zDisplay.h"
+#include "framework/layout/zRedirSizer.h"
 #include "framework/visual/zVisDraw.h"
 #include "framework/visual/zVisualArith.h"
 
@@ -24,9 +25,58 @@ class FontScope {
 };
 }  // namespace
 
+// ---------------------------------------------------------------- ziVisText
+
+ziVisText::ziVisText(ziCompound* parent, zSizer* sizer, const char* text, int autoSize)
+    : ziVisual(parent, sizer), text_(text ? text : ""), autoSize_(autoSize ? 1 : 0) {
+  if (!autoSize_) return;
+  zSizer* above = sizer ? sizer->parent() : nullptr;
+  // The given sizer is no longer referenced once the text's own replaces it.
+  delete sizer;
+  sizer_ = new zRedirSizer<ziVisText>(above, this, &ziVisText::sizeQuery);
+  sizer_->setGravity(gravTop);
+  if (above) above->update();
+}
+
+void ziVisText::setText(const char* text) {
+  text_ = text ? text : "";
+  if (!autoSize_ || !sizer_ || !sizer_->parent()) return;
+  zDisplay* d = display();
+  if (d) d->lock();
+  sizer_->parent()->update();
+  if (d) d->unlock();
+}
+
+void ziVisText::sizeQuery(zSizeInfo& info) {
+  zDimension size(0, 0);
+  zDisplay* d = display();
+  if (d) {
+    d->lock();
+    if (d->hdc()) {
+      SIZE s{0, 0};
+      GetTextExtentPoint32A(d->hdc(), text_, static_cast<int>(text_.length()), &s);
+      size = zDimension(s.cx, s.cy);
+    }
+    d->unlock();
+  }
+  info.setAll(size);
+}
+
+void ziVisText::draw(const zRect*) {
+  if (text_.length() == 0 || !sizer_) return;
+  zDisplay* d = display();
+  if (!d) return;
+  d->lock();
+  applyAspects();
+  const zPoint at = sizer_->origin();
+  if (d->hdc()) TextOutA(d->hdc(), at.x(), at.y(), text_, static_cast<int>(text_.length()));
+  d->unlock();
+}
+
+// ---------------------------------------------------------------- ziVisText3d
+
 ziVisText3d::ziVisText3d(ziCompound* parent, zSizer* sizer, uint32_t style, const char* text)
-    : ziVisual(parent, sizer),
-      text_(text ? text : ""),
+    : ziVisText(parent, sizer, text, 0),
       style_(0),
       highlight_(ziColorNone),
       shadow_(ziColorNone),
@@ -170,19 +220,41 @@ void ziVisText3d::drawTextAt(int32_t x, int32_t y) {
   FontScope font(dc, font_);
   const char* shown = m.shown.c_str();
   const int length = static_cast<int>(m.shown.size());
-  if (greyed_) {
-    GrayStringA(dc, nullptr, nullptr, reinterpret_cast<LPARAM>(shown), length, x, y, 0, 0);
-    d->unlock();
-    return;
-  }
   const int oldMode = SetBkMode(dc, TRANSPARENT);
+  int32_t underlineLeft = 0;
+  int32_t underlineRight = 0;
   if (m.present) {
     SIZE before{0, 0};
     SIZE ch{0, 0};
     GetTextExtentPoint32A(dc, shown, m.index, &before);
     GetTextExtentPoint32A(dc, shown + m.index, 1, &ch);
+    underlineLeft = x + before.cx;
+    underlineRight = x + before.cx + ch.cx + 1;
+  }
+  if (greyed_) {
+    // Disabled text is etched into the face as the system draws it: a white copy one
+    // pixel right and down under a grey one, readable on any face colour (a dithered
+    // grey string loses thin strokes altogether).
+    const COLORREF oldColor = SetTextColor(dc, zvis::white);
+    TextOutA(dc, x + 2, y + 2, shown, length);
+    if (m.present) {
+      zvis::PenScope pen(dc, zvis::white);
+      zvis::line(dc, underlineLeft + 1, y + t, underlineRight + 1, y + t);
+    }
+    SetTextColor(dc, zvis::grey);
+    TextOutA(dc, x + 1, y + 1, shown, length);
+    if (m.present) {
+      zvis::PenScope pen(dc, zvis::grey);
+      zvis::line(dc, underlineLeft, y + t - 1, underlineRight, y + t - 1);
+    }
+    SetTextColor(dc, oldColor);
+    SetBkMode(dc, oldMode);
+    d->unlock();
+    return;
+  }
+  if (m.present) {
     zvis::PenScope pen(dc, zvis::black);
-    zvis::line(dc, x + before.cx, y + t - 1, x + before.cx + ch.cx + 1, y + t - 1);
+    zvis::line(dc, underlineLeft, y + t - 1, underlineRight, y + t - 1);
   }
   const COLORREF oldColor = SetTextColor(dc, zvis::white);
   if (highlight_ != ziColorNone) {

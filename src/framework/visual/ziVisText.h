@@ -1,12 +1,37 @@
-// The caption of the drawn controls: one line of text drawn plain, etched, sunken, raised
-// or embossed, with a mnemonic underline, a dotted focus frame, or greyed. The caption is
-// kept whole (any length); its "&" marks are scanned afresh at every measure and draw.
+// Text visuals. ziVisText shows one line of text at the origin of its sizer; with auto
+// size its sizer asks the text how large it is, so the layout around it follows the text.
+// ziVisText3d is the caption of the drawn controls: one line drawn plain, etched, sunken,
+// raised or embossed, with a mnemonic underline, a dotted focus frame, or greyed. Texts
+// are kept whole (any length); a caption's "&" marks are scanned afresh at every measure
+// and draw.
 #pragma once
 
 #include <cstdint>
 
 #include "foundation/FLCString.h"
 #include "framework/visual/ziVisual.h"
+
+struct zSizeInfo;
+
+class ziVisText : public ziVisual {
+ public:
+  // With auto size, the given sizer leaves its parent sizer and is deleted; in its place
+  // a sizer docked at the top (gravity 2) under that parent asks the text for its size,
+  // and the parent lays out again at once.
+  ziVisText(ziCompound* parent, zSizer* sizer, const char* text, int autoSize = 0);
+
+  void draw(const zRect* clip) override;
+  // With auto size, the sizers around the text lay out again for the new text.
+  virtual void setText(const char* text);
+  const FLCString& text() const { return text_; }
+  int autoSize() const { return autoSize_; }
+  // The text's extent on the display, as the preferred, the smallest and the largest size.
+  void sizeQuery(zSizeInfo& info);
+
+ protected:
+  FLCString text_;
+  int32_t autoSize_;
+};
 
 // Looks (style & 0x1C0) and the other style bits the caption reads.
 constexpr uint32_t ziTextLookMask = 0x1C0;
@@ -20,7 +45,7 @@ constexpr uint32_t ziTextGreyed = 0x8000000;
 // A colour that is never drawn: the look has no highlight or no shadow.
 constexpr uint32_t ziColorNone = 0xFF0000;
 
-class ziVisText3d : public ziVisual {
+class ziVisText3d : public ziVisText {
  public:
   ziVisText3d(ziCompound* parent, zSizer* sizer, uint32_t style, const char* text);
 
@@ -28,8 +53,6 @@ class ziVisText3d : public ziVisual {
 
   void setStyle(uint32_t style);
   uint32_t style() const { return style_; }
-  void setText(const char* text) { text_ = text ? text : ""; }
-  const FLCString& text() const { return text_; }
   void setFocus(int focus) { focus_ = focus; }
   int focus() const { return focus_; }
   void setGreyed(int greyed) { greyed_ = greyed; }
@@ -54,7 +77,6 @@ class ziVisText3d : public ziVisual {
   void drawTextAt(int32_t x, int32_t y);
   zDimension measure(const char* text, int length);
 
-  FLCString text_;
   uint32_t style_;
   uint32_t highlight_;
   uint32_t shadow_;

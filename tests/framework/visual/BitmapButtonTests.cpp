@@ -15,23 +15,7 @@ using BitmapButtons = FrameworkTest;
 const COLORREF kFrames[6] = {0x0000FF, 0x00FF00, 0xFF0000, 0x00FFFF, 0xFF00FF, 0xFFFF00};
 constexpr COLORREF kLightGrey = 0xC0C0C0;
 
-// A bitmap of n frames of w x h pixels, frame i filled with colors[i].
-zBitmap* frames(int n, int w, int h, const COLORREF* colors) {
-  zBitmap* b = new zBitmap(n * w, h, 32, 1);
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  const HGDIOBJ old = SelectObject(mem, b->hbitmap());
-  for (int i = 0; i < n; ++i) {
-    RECT r = {i * w, 0, (i + 1) * w, h};
-    HBRUSH brush = CreateSolidBrush(colors[i]);
-    FillRect(mem, &r, brush);
-    DeleteObject(brush);
-  }
-  SelectObject(mem, old);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
-  return b;
-}
+zBitmap* frames(int n, int w, int h, const COLORREF* colors) { return solidFrames(n, w, h, colors); }
 
 TEST_F(BitmapButtons, AFlatToggleWithImageSet20ShowsFrames2403AcrossTwoClicks) {
   RecordingFrame frame;

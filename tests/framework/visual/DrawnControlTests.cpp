@@ -126,6 +126,57 @@ TEST_F(DrawnControls, CheckBoxLooksAndClickRules) {
   delete plain;
 }
 
+// Disabled: the caption etched (grey over white, no black left) and the mark grey on a
+// face-coloured box; enabled again, all back to black on white.
+TEST_F(DrawnControls, DisabledControlsShowGreyMarksAndEtchedCaptions) {
+  RecordingFrame frame;
+  zCheckBox3d* box = new zCheckBox3d(&frame, at(10, 10, 120, 20), WS_CHILD | WS_VISIBLE | BS_AUTOCHECKBOX, "Wide", 31);
+  zRadioButton3d* radio =
+      new zRadioButton3d(&frame, at(10, 40, 120, 30), WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, "Wide", 32);
+  box->setCheck(1);
+  radio->setCheck(1);
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  struct Probe {
+    HWND window;
+    int x, y;
+    COLORREF enabled, disabled;
+    const char* what;
+  } probes[] = {
+      {box->handle(), 3, 7, kBlack, kGrey, "cross"},         {box->handle(), 2, 6, kWhite, face, "box inside"},
+      {radio->handle(), 6, 9 + 6, kBlack, kGrey, "dot"},     {radio->handle(), 3, 9 + 3, kWhite, face, "circle inside"},
+      {box->handle(), 0, 5, kGrey, kGrey, "box edge stays"},
+  };
+  const auto captionColours = [](ziCtrlBase* control, int* black, int* grey) {
+    ziVisText3d* t = control->textVisual();
+    const zPoint o = t->textOrigin();
+    *black = *grey = 0;
+    for (int y = o.y(); y < o.y() + t->textHeight(); ++y)
+      for (int x = o.x(); x < o.x() + t->textWidth(); ++x) {
+        const COLORREF c = pixel(control->handle(), x, y);
+        *black += c == kBlack;
+        *grey += c == kGrey;
+      }
+  };
+  for (int disabled = 1; disabled >= 0; --disabled) {
+    EnableWindow(box->handle(), disabled ? FALSE : TRUE);
+    EnableWindow(radio->handle(), disabled ? FALSE : TRUE);
+    for (const Probe& p : probes)
+      EXPECT_EQ(pixel(p.window, p.x, p.y), disabled ? p.disabled : p.enabled) << p.what << " disabled " << disabled;
+    for (ziCtrlBase* control : {static_cast<ziCtrlBase*>(box), static_cast<ziCtrlBase*>(radio)}) {
+      int black = 0, grey = 0;
+      captionColours(control, &black, &grey);
+      if (disabled) {
+        EXPECT_EQ(black, 0);
+        EXPECT_GT(grey, 10);  // solid strokes, not a faint dither
+      } else {
+        EXPECT_GT(black, 10);
+      }
+    }
+  }
+  delete box;
+  delete radio;
+}
+
 TEST_F(DrawnControls, AutomaticRadioButtonStaysCheckedAndBoxesMoveWithLeftText) {
   RecordingFrame frame;
   zRadioButton3d* autoRadio =

@@ -1,6 +1,8 @@
 #include <cstdio>
 #include "VisualTestSupport.h"
 
+#include "framework/draw/zBitmap.h"
+
 RecordingFrame::RecordingFrame() : LoggingFrame("Drawn controls", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN) {
   if (!handle()) std::printf("frame not created (error %lu)\n", static_cast<unsigned long>(GetLastError()));
   SetWindowPos(handle(), nullptr, 0, 0, 520, 440, SWP_NOZORDER);
@@ -36,3 +38,20 @@ void mouse(HWND window, UINT message, int x, int y, WPARAM keys) {
 }
 
 void key(HWND window, UINT message, WPARAM vk) { SendMessageA(window, message, vk, 1); }
+
+zBitmap* solidFrames(int n, int w, int h, const COLORREF* colors) {
+  zBitmap* b = new zBitmap(n * w, h, 32, 1);
+  HDC screen = GetDC(nullptr);
+  HDC mem = CreateCompatibleDC(screen);
+  const HGDIOBJ old = SelectObject(mem, b->hbitmap());
+  for (int i = 0; i < n; ++i) {
+    RECT r = {i * w, 0, (i + 1) * w, h};
+    HBRUSH brush = CreateSolidBrush(colors[i]);
+    FillRect(mem, &r, brush);
+    DeleteObject(brush);
+  }
+  SelectObject(mem, old);
+  DeleteDC(mem);
+  ReleaseDC(nullptr, screen);
+  return b;
+}

@@ -28,3 +28,6 @@ zSizer* at(int x, int y, int w, int h);
 COLORREF pixel(HWND window, int x, int y);
 void mouse(HWND window, UINT message, int x, int y, WPARAM keys = 0);
 void key(HWND window, UINT message, WPARAM vk);
+// A bitmap of n frames of w x h pixels side by side, frame i filled with colors[i].
+class zBitmap;
+zBitmap* solidFrames(int n, int w, int h, const COLORREF* colors);
