@@ -11,12 +11,8 @@ zWindow* notYetBuilt(zSizer* sizer) {
 }
 }  // namespace
 
-zWindow* zCreateTextPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
 // The template's title is no class name: the pane keeps its own class.
 zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new zPaneControl(parent, sizer, style, nullptr, id);
 }
 zWindow* zCreateBitmapPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
-zWindow* zCreateTabCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
-zWindow* zCreateSpinCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
-zWindow* zCreateScaleCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }

@@ -1,8 +1,8 @@
 // The creators of the six control types that the application object registers. Each
 // allocates the framework control of its name from the five values of a dialog-template
-// control. The pane control is built; until the other control classes join the framework,
-// their creators make nothing (null): the dialog reader then treats the control as not
-// created.
+// control. The pane control's creator is here; the text pane, tabs, spin and trackbar
+// creators live with their classes in bars/. Until the bitmap pane joins the framework, its
+// creator makes nothing (null): the dialog reader then treats the control as not created.
 #pragma once
 
 #include <cstdint>

@@ -8,6 +8,7 @@
 #include "framework/controls/zControl.h"
 #include "framework/core/zControlType.h"
 #include "framework/controls/zControlTypeCreators.h"
+#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSuperClass.h"
 #include "framework/core/zTaskDev.h"
@@ -74,6 +75,8 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   InitCommonControls();
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
+  // The framework's drawn pane controls that dialog templates may name.
+  zRegisterPaneCtrlTypes();
 
   setDialogFontWeight(-1);
 }
