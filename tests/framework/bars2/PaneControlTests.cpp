@@ -659,7 +659,7 @@ TEST_F(PaneControls, AllControlsInOneWindow) {
   scale->setRange(0, 10);
   scale->setTicFreq(1);
   scale->setPos(4);
-  zControl* edit = new zControl(&frame, at(260, 276, 40, 24), WS_BORDER | ES_RIGHT, "7", 7, "edit");
+  zControl* edit = new zControl(&frame, at(260, 276, 40, 24), WS_VISIBLE | WS_BORDER | ES_RIGHT, "7", 7, "edit");
   edit->create();
   zSpinCtrl* spin = new zSpinCtrl(&frame, at(300, 276, 16, 24), kChild | UDS_ALIGNRIGHT | UDS_SETBUDDYINT, nullptr, 8);
   spin->setRange(0, 99);
