@@ -492,6 +492,12 @@ void zTabCtrl::drawSheetStrip(HDC dc, const zRect& update, const zRect& client) 
   polyline(dc, {{p.right() - 1, p.top() + 5}, {p.left(), p.top() + 5}}, zvis::white);
 }
 
+zTabCtrl* zTabCtrl::fromDialog(zWindow* parent, int32_t id) {
+  zWindow* w = parent ? parent->childById(id) : nullptr;
+  return w && w->hasTypeBit(zTypePane) && std::strcmp(w->className(), "zTabCtrl") == 0 ? static_cast<zTabCtrl*>(w)
+                                                                                       : nullptr;
+}
+
 zWindow* zCreateTabCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new (std::nothrow) zTabCtrl(parent, sizer, style, nullptr, id);
 }

@@ -71,6 +71,8 @@ class zTabCtrl : public zPaneControl {
  public:
   zTabCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const char* className, int32_t id);
   ~zTabCtrl() override;
+  // The tab control that a dialog template made with the identifier; null when none.
+  static zTabCtrl* fromDialog(zWindow* parent, int32_t id);
 
   LRESULT defProc(zEvent* event) override;
   int onSize(zEvent* event) override;

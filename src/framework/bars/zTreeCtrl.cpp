@@ -669,6 +669,12 @@ int zTreeCtrl::draw(zEvent*) {
   return 1;
 }
 
+zTreeCtrl* zTreeCtrl::fromDialog(zWindow* parent, int32_t id) {
+  zWindow* w = parent ? parent->childById(id) : nullptr;
+  return w && w->hasTypeBit(zTypePane) && std::strcmp(w->className(), "zTreeCtrl") == 0 ? static_cast<zTreeCtrl*>(w)
+                                                                                        : nullptr;
+}
+
 zWindow* zCreateTreeCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new (std::nothrow) zTreeCtrl(parent, sizer, style, id);
 }

@@ -93,6 +93,9 @@ class zTreeCtrl : public zPaneControl {
  public:
   zTreeCtrl(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id);
   ~zTreeCtrl() override;
+  // The tree control that a dialog template made with the identifier; null when none.
+  static zTreeCtrl* fromDialog(zWindow* parent, int32_t id);
+  using zPaneControl::setFont;
 
   zTreeItem* insertItem(zTreeItem* relative, zTreeItem* item, int32_t mode);
   // position 1-based among the parent's children (null: the roots); past the end: last.

@@ -1,5 +1,6 @@
 #include "framework/bars/zValueSet.h"
 
+#include <cstring>
 #include <new>
 
 #include "framework/draw/zDisplay.h"
@@ -187,6 +188,12 @@ int zValueSet::draw(zEvent*) {
   }
   d->unlock();
   return 1;
+}
+
+zValueSet* zValueSet::fromDialog(zWindow* parent, int32_t id) {
+  zWindow* w = parent ? parent->childById(id) : nullptr;
+  return w && w->hasTypeBit(zTypePane) && std::strcmp(w->className(), "zValueSet") == 0 ? static_cast<zValueSet*>(w)
+                                                                                        : nullptr;
 }
 
 zWindow* zCreateValueSet(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {

@@ -27,6 +27,9 @@ class zValueSet : public zPaneControl {
  public:
   zValueSet(zWindow* parent, zSizer* sizer, uint32_t style, const char* className, int32_t id);
   ~zValueSet() override;
+  // The value set that a dialog template made with the identifier (its creator built the
+  // object already); null when the parent has none.
+  static zValueSet* fromDialog(zWindow* parent, int32_t id);
 
   int onMouseButtonDown(zEvent* event) override;
   int storeData() override;

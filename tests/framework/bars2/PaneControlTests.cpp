@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "VisualTestSupport.h"
+#include "bars2_test_dialog.h"
 #include "framework/bars/zCommonCtrl.h"
 #include "framework/bars/zStaticText3d.h"
 #include "framework/bars/zTabCtrl.h"
@@ -17,6 +18,8 @@
 #include "framework/bars/zTreeCtrl.h"
 #include "framework/bars/zValueSet.h"
 #include "framework/core/zControlType.h"
+#include "framework/core/zResId.h"
+#include "framework/frames/ziDialogReader.h"
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/visual/zImageStrip.h"
 
@@ -97,6 +100,40 @@ TEST_F(PaneControls, StaticTextOfATemplateTypeIsADrawnControl) {
   for (const char* n : {"zValueSet", "ZTREECTRL", "zTabCtrl", "zTextPane", "msctls_updown32", "msctls_trackbar32"})
     EXPECT_NE(zControlType::find(n), nullptr) << n;
   delete w;
+}
+
+TEST_F(PaneControls, ADialogTemplateNamesThePaneControlsByClass) {
+  RecordingFrame frame;
+  ziDialogReader reader(&frame, zResId(kPaneDialog));
+  ASSERT_TRUE(reader.isUsable()) << reader.error();
+  EXPECT_TRUE(reader.createControls());
+  zWindow* heading = frame.childById(kPaneDlgStatic);
+  ASSERT_NE(heading, nullptr);
+  char name[40] = {0};
+  GetClassNameA(heading->handle(), name, sizeof name);
+  EXPECT_STREQ(name, "VisualCtrl");
+  zValueSet* set = zValueSet::fromDialog(&frame, kPaneDlgValueSet);
+  zTreeCtrl* tree = zTreeCtrl::fromDialog(&frame, kPaneDlgTree);
+  zTabCtrl* tabs = zTabCtrl::fromDialog(&frame, kPaneDlgTabs);
+  ASSERT_NE(set, nullptr);
+  ASSERT_NE(tree, nullptr);
+  ASSERT_NE(tabs, nullptr);
+  EXPECT_TRUE(IsWindow(set->handle()) && IsWindow(tree->handle()) && IsWindow(tabs->handle()));
+  // Asked for the wrong kind or a missing identifier: none.
+  EXPECT_EQ(zValueSet::fromDialog(&frame, kPaneDlgTree), nullptr);
+  EXPECT_EQ(zTreeCtrl::fromDialog(&frame, 999), nullptr);
+  EXPECT_EQ(frame.childById(kPaneDlgUnknown), nullptr);
+  zWindow* spin = frame.childById(kPaneDlgSpin);
+  zWindow* scale = frame.childById(kPaneDlgScale);
+  ASSERT_NE(spin, nullptr);
+  ASSERT_NE(scale, nullptr);
+  EXPECT_TRUE(spin->hasTypeBit(zTypeSpinCtrl));
+  EXPECT_TRUE(scale->hasTypeBit(zTypeScaleCtrl));
+  static_cast<zSpinCtrl*>(spin)->setRange(1, 9);
+  EXPECT_EQ(static_cast<zSpinCtrl*>(spin)->range(), zRange(1, 9));
+  // The controls work as made in code.
+  tree->insertItem(nullptr, new zTreeItem("from the template"), zTreeAfter);
+  EXPECT_EQ(tree->count(), 1);
 }
 
 // ---------------------------------------------------------------- tabs
