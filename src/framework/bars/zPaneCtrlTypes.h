@@ -5,4 +5,5 @@
 #pragma once
 
 // Once per process; later calls do nothing. The records live as long as the program.
+// Called from zRegisterVisualCtrlClasses, the registration of the drawn controls' types.
 void zRegisterPaneCtrlTypes();

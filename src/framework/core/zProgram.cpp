@@ -8,7 +8,6 @@
 #include "framework/controls/zControl.h"
 #include "framework/core/zControlType.h"
 #include "framework/controls/zControlTypeCreators.h"
-#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSuperClass.h"
 #include "framework/core/zTaskDev.h"
@@ -75,8 +74,6 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   InitCommonControls();
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
-  // The framework's drawn pane controls that dialog templates may name.
-  zRegisterPaneCtrlTypes();
 
   setDialogFontWeight(-1);
 }

@@ -21,6 +21,7 @@
 #include "framework/core/zResId.h"
 #include "framework/frames/ziDialogReader.h"
 #include "framework/draw/zBitmapDisplay.h"
+#include "framework/visual/zCtrl3d.h"
 #include "framework/visual/zImageStrip.h"
 
 namespace {
@@ -90,6 +91,7 @@ TEST_F(PaneControls, StaticTextAlignsItsCaptionAndTreatsAlignmentThreeAsLeft) {
 
 TEST_F(PaneControls, StaticTextOfATemplateTypeIsADrawnControl) {
   RecordingFrame frame;
+  zRegisterVisualCtrlClasses();
   zControlType* type = zControlType::find("ZSTATTXT3DCLASS");
   ASSERT_NE(type, nullptr);
   zWindow* w = type->creator()(&frame, at(10, 10, 120, 20), kChild | SS_CENTER, "Made by name", 41);
@@ -104,6 +106,7 @@ TEST_F(PaneControls, StaticTextOfATemplateTypeIsADrawnControl) {
 
 TEST_F(PaneControls, ADialogTemplateNamesThePaneControlsByClass) {
   RecordingFrame frame;
+  zRegisterVisualCtrlClasses();
   ziDialogReader reader(&frame, zResId(kPaneDialog));
   ASSERT_TRUE(reader.isUsable()) << reader.error();
   EXPECT_TRUE(reader.createControls());
