@@ -31,8 +31,9 @@ zTreeItem::zTreeItem(const char* text, int32_t data, int32_t image, int32_t seco
       control_(nullptr) {}
 
 zTreeItem::~zTreeItem() {
-  for (zTreeItem* child : children_) delete child;
-  children_.clear();
+  std::vector<zTreeItem*> children;
+  children.swap(children_);
+  for (zTreeItem* child : children) delete child;
   if (control_) control_->itemDeleted(this);
 }
 
@@ -108,7 +109,7 @@ void zTreeItem::draw(zTreeCtrl* control, HDC dc, int32_t x, int32_t y) {
 // ---------------------------------------------------------------- control
 
 zTreeCtrl::zTreeCtrl(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
-    : zPaneControl(parent, sizer, style | WS_VSCROLL, "zTreeCtrl", id),
+    : zPaneControl(parent, sizer, style | WS_VSCROLL | WS_HSCROLL, "zTreeCtrl", id),
       lastClick_(0),
       widest_(0),
       strip_(nullptr),
@@ -121,6 +122,7 @@ zTreeCtrl::zTreeCtrl(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)
       treeStyle_(style & 0xFFu),
       focused_(0),
       topRow_(0),
+      left_(0),
       indentFromFont_(true) {
   setBackColor(GetSysColor(COLOR_WINDOW));
   addNotifyHandler(this, &zTreeCtrl::onKeyDown, WM_KEYDOWN);
@@ -285,6 +287,14 @@ void zTreeCtrl::clear() {
 void zTreeCtrl::itemDeleted(zTreeItem* item) {
   notify(item, zTreeDeleting);
   if (selection_ == item) selection_ = nullptr;
+  // An item deleted by its owner's code while still in the tree leaves its list.
+  std::vector<zTreeItem*>& list = listOf(item->parent_);
+  auto at = std::find(list.begin(), list.end(), item);
+  if (at != list.end()) {
+    list.erase(at);
+    updateScrollBar();
+    invalidate(nullptr, 1);
+  }
 }
 
 void zTreeCtrl::itemChanged(zTreeItem* item) {
@@ -496,10 +506,67 @@ void zTreeCtrl::updateScrollBar() {
   topRow_ = std::clamp<int32_t>(topRow_, 0, std::max<int32_t>(0, rows - page));
   si.nPos = topRow_;
   SetScrollInfo(handle_, SB_VERT, &si, TRUE);
+  // Across: the widest visible row against the client width, in pixels.
+  zDimension contents;
+  preferredSize(&contents);
+  RECT client = {0, 0, 0, 0};
+  GetClientRect(handle_, &client);
+  left_ = std::clamp<int32_t>(left_, 0, std::max<int32_t>(0, contents.width() - client.right));
+  si.nMax = std::max<int32_t>(contents.width() - 1, 0);
+  si.nPage = static_cast<UINT>(std::max<LONG>(client.right, 1));
+  si.nPos = left_;
+  SetScrollInfo(handle_, SB_HORZ, &si, TRUE);
+}
+
+void zTreeCtrl::scrollAcross(int32_t left) {
+  zDimension contents;
+  preferredSize(&contents);
+  RECT client = {0, 0, 0, 0};
+  if (handle_) GetClientRect(handle_, &client);
+  left = std::clamp<int32_t>(left, 0, std::max<int32_t>(0, contents.width() - client.right));
+  if (left == left_) return;
+  left_ = left;
+  if (handle_) SetScrollPos(handle_, SB_HORZ, left_, TRUE);
+  invalidate(nullptr, 1);
 }
 
 int zTreeCtrl::onScroll(zEvent* event) {
-  if (!event || event->message_ != WM_VSCROLL) return 0;
+  if (!event) return 0;
+  if (event->message_ == WM_HSCROLL) {
+    RECT client = {0, 0, 0, 0};
+    GetClientRect(handle_, &client);
+    const int32_t step = std::max<int32_t>(indent_, 1);
+    int32_t left = left_;
+    switch (LOWORD(event->wParam_)) {
+      case SB_LINELEFT:
+        left -= step;
+        break;
+      case SB_LINERIGHT:
+        left += step;
+        break;
+      case SB_PAGELEFT:
+        left -= client.right;
+        break;
+      case SB_PAGERIGHT:
+        left += client.right;
+        break;
+      case SB_LEFT:
+        left = 0;
+        break;
+      case SB_RIGHT:
+        left = 0x7FFF;
+        break;
+      case SB_THUMBPOSITION:
+      case SB_THUMBTRACK:
+        left = static_cast<int16_t>(HIWORD(event->wParam_));
+        break;
+      default:
+        return 1;
+    }
+    scrollAcross(left);
+    return 1;
+  }
+  if (event->message_ != WM_VSCROLL) return 0;
   int32_t top = topRow_;
   switch (LOWORD(event->wParam_)) {
     case SB_LINEUP:
@@ -565,7 +632,7 @@ int zTreeCtrl::onMouseButtonDown(zEvent* event) {
   const zPoint p(static_cast<int16_t>(LOWORD(event->lParam_)), static_cast<int16_t>(HIWORD(event->lParam_)));
   zTreeItem* item = itemAtRow(p.y() / std::max<int32_t>(rowHeight_, 1) + topRow_);
   if (!item) return 1;
-  const zTreeHit hit = item->hitTest(p.x(), this);
+  const zTreeHit hit = item->hitTest(p.x() + left_, this);
   act(item, hit == zTreeHitButton ? zTreeButtonClick : hit == zTreeHitImage ? zTreeImageClick : zTreeTextClick);
   const bool left = event->message_ == WM_LBUTTONDOWN || event->message_ == WM_LBUTTONDBLCLK;
   if (!left || hit == zTreeHitButton) return 1;
@@ -663,7 +730,7 @@ int zTreeCtrl::draw(zEvent*) {
     const int32_t y = (static_cast<int32_t>(i) - topRow_) * rowHeight_;
     if (y > box.bottom) break;
     if (y + rowHeight_ < box.top) continue;
-    rows[i]->draw(this, dc, kLeftMargin + indent_ * rows[i]->level(), y);
+    rows[i]->draw(this, dc, kLeftMargin + indent_ * rows[i]->level() - left_, y);
   }
   d->unlock();
   return 1;

@@ -1,10 +1,11 @@
 // A drawn tree view: a pane control showing a hierarchy of zTreeItem rows (one row per
 // visible item), with optional images from an image strip, expand buttons, one selected
-// item, keyboard navigation, a vertical scroll bar and notifications to its owner. Each
+// item, keyboard navigation, scroll bars and notifications to its owner. Each
 // event passes first through the virtual notify (nonzero stops the control's own action);
 // selections and double clicks also reach the parent as WM_COMMAND codes 0 and 5.
 //
-// Items belong to the control once inserted; deleting an item deletes its children. A
+// Items belong to the control once inserted; deleting an item deletes its children and
+// takes it out of the tree. A
 // selection inside a removed or deleted subtree is cleared, so the control never holds a
 // freed item. Hit tests and the preferred width take each row's level and button column
 // into account, so nested expand buttons are hit where they are drawn.
@@ -128,6 +129,8 @@ class zTreeCtrl : public zPaneControl {
   zImageStrip* images() const { return strip_; }
   int32_t rowHeight() const { return rowHeight_; }
   int32_t topRow() const { return topRow_; }
+  // Pixels of the rows scrolled out of view to the left.
+  int32_t leftOffset() const { return left_; }
   uint32_t treeStyle() const { return treeStyle_; }
   void bind(zTreeItem** variable) { bound_ = variable; }
   // Handlers of WM_COMMAND codes 0 (selection) and 5 (double click) on the parent.
@@ -173,6 +176,7 @@ class zTreeCtrl : public zPaneControl {
   void invalidateFrom(zTreeItem* item);
   void updateScrollBar();
   void scrollTo(int32_t top);
+  void scrollAcross(int32_t left);
   int32_t visibleRows() const;
   int onKeyDown(zEvent* event);
   void visible(std::vector<zTreeItem*>& out) const;
@@ -192,6 +196,7 @@ class zTreeCtrl : public zPaneControl {
   uint32_t treeStyle_;
   int32_t focused_;
   int32_t topRow_;
+  int32_t left_;
   bool indentFromFont_;
 };
 

@@ -548,6 +548,13 @@ TEST_F(PaneControls, TreeDeletingChildrenClearsASelectionAmongThem) {
   RecordingFrame frame;
   RecordingTree* tree = sampleTree(frame);
   zTreeItem* root = tree->findText("root", false);
+  // An item deleted by its owner leaves the tree with its selection.
+  zTreeItem* beta = tree->findText("beta", true);
+  tree->select(beta);
+  delete beta;
+  EXPECT_EQ(tree->selection(), nullptr);
+  EXPECT_EQ(tree->count(), 5);
+  EXPECT_EQ(tree->findText("beta", true), nullptr);
   zTreeItem* a2 = tree->findText("a2", true);
   tree->select(a2);
   ASSERT_EQ(tree->selection(), a2);
@@ -555,7 +562,7 @@ TEST_F(PaneControls, TreeDeletingChildrenClearsASelectionAmongThem) {
   tree->deleteChildren(root);
   EXPECT_EQ(tree->selection(), nullptr);
   EXPECT_EQ(tree->count(), 2);
-  EXPECT_EQ(tree->seen(zTreeDeleting), 4);
+  EXPECT_EQ(tree->seen(zTreeDeleting), 4);  // beta, then alpha with a1 and a2
   EXPECT_GT(tree->events.size(), before);
   tree->select(tree->findText("second", false));  // no freed item is touched
   EXPECT_EQ(tree->selection()->text(), FLCString("second"));
@@ -588,9 +595,24 @@ TEST_F(PaneControls, TreeNestedButtonsAreHitAndThePreferredWidthCountsThem) {
   GetTextExtentPoint32A(dc, "alpha", 5, &text);
   ReleaseDC(tree->handle(), dc);
   EXPECT_GE(size.width(), 3 + 12 + 16 + 1);  // indent, margin and the button column
+  // A row wider than the control scrolls across, as far as its end, and clicks follow.
+  zTreeItem* wide = tree->insertItem(nullptr, new zTreeItem(std::string(120, 'W').c_str()), zTreeAfter);
+  ASSERT_EQ(tree->preferredSize(&size), 1);
+  RECT client;
+  GetClientRect(tree->handle(), &client);
+  ASSERT_GT(size.width(), client.right);
+  SendMessageA(tree->handle(), WM_HSCROLL, SB_RIGHT, 0);
+  EXPECT_EQ(tree->leftOffset(), size.width() - client.right);
+  SendMessageA(tree->handle(), WM_HSCROLL, SB_LEFT, 0);
+  SendMessageA(tree->handle(), WM_HSCROLL, SB_LINERIGHT, 0);
+  EXPECT_EQ(tree->leftOffset(), 12);
+  click(tree, 3 + 5, rowY(tree, 1));  // alpha's button, moved left by one indent
+  EXPECT_FALSE(alpha->expanded());
+  EXPECT_NE(wide, nullptr);
   tree->clear();
   EXPECT_EQ(tree->preferredSize(&size), 1);
   EXPECT_EQ(size, zDimension(1, 1));
+  EXPECT_EQ(tree->leftOffset(), 0);
   delete tree;
 }
 
