@@ -269,6 +269,25 @@ TEST_F(PaneControls, SheetTabsHangFromTheBottomAndTheEarlierOfTwoOverlappingWins
   delete tabs;
 }
 
+TEST_F(PaneControls, TabsThatDoNotFitEndAtTheFirstTabPastTheStrip) {
+  RecordingFrame frame;
+  RecordingTabs* tabs = new RecordingTabs(&frame, at(10, 10, 90, 60), kChild, 52);
+  const char* captions[] = {"Criteria", "Alternatives", "Scores"};
+  tabs->addTabs(captions, nullptr, 3);
+  EXPECT_EQ(tabs->tabsFit(), 0);
+  zTab* last = tabs->lastVisibleTab();
+  ASSERT_NE(last, nullptr);
+  EXPECT_GT(last->rect().right(), tabs->stripRect().right());
+  EXPECT_EQ(tabs->tabAt(0)->id(), 0);  // no ids given: numbered in order
+  tabs->setTabText(0, "C");            // shorter: the others move left
+  EXPECT_EQ(tabs->tabAt(1)->rect().left(), tabs->tabAt(0)->rect().right() + 1);
+  delete tabs;
+  RecordingTabs* roomy = threeTabs(frame);
+  EXPECT_EQ(roomy->tabsFit(), 1);
+  EXPECT_EQ(roomy->lastVisibleTab(), roomy->tabAt(2));
+  delete roomy;
+}
+
 // ---------------------------------------------------------------- trackbar and spin
 
 struct ScrollCounter {
@@ -464,6 +483,21 @@ TEST_F(PaneControls, ValueSetSelectsByClickAndArrowsStopAtTheEdges) {
   set->setGridSize(zDimension(3, 2));  // the same size keeps the images
   EXPECT_EQ(set->imageIndex(zPoint(2, 1)), 5);
   EXPECT_EQ(set->imageIndex(zPoint(9, 9)), 0);  // outside the grid: cell (0, 0)
+  delete set;
+}
+
+TEST_F(PaneControls, ValueSetWithHiddenSelectionDrawsEveryCellAlike) {
+  RecordingFrame frame;
+  zValueSet* set = new zValueSet(&frame, at(10, 10, 120, 60), kChild | zValueSetHideSelection, nullptr, 81);
+  EXPECT_FALSE(set->showsSelection());
+  set->setGridSize(zDimension(3, 1));
+  delete set->setImageStrip(colourStrip(set, 3));
+  set->select(zPoint(1, 0));
+  InvalidateRect(set->handle(), nullptr, TRUE);
+  const zRect sel = set->cellRect(zPoint(1, 0));
+  EXPECT_EQ(pixel(set->handle(), sel.left(), sel.top() + 8), kGrey);  // a sunken frame, no ring
+  EXPECT_EQ(pixel(set->handle(), sel.right() - 1, sel.top() + 8), kWhite);
+  EXPECT_EQ(notified(frame, 81, 1), 1);  // the change is still reported
   delete set;
 }
 
