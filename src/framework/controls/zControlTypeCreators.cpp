@@ -6,15 +6,6 @@
 #include "framework/layout/zSizer.h"
 #include "framework/visual/zBitmapPane.h"
 
-namespace {
-// No control to give the sizer to: it is freed here rather than leaked.
-zWindow* notYetBuilt(zSizer* sizer) {
-  delete sizer;
-  return nullptr;
-}
-}  // namespace
-
-zWindow* zCreateTextPane(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
 // The template's title is no class name: the pane keeps its own class.
 zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new zPaneControl(parent, sizer, style, nullptr, id);
@@ -23,6 +14,3 @@ zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, cons
 zWindow* zCreateBitmapPane(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new (std::nothrow) zBitmapPane(parent, sizer, style, id);
 }
-zWindow* zCreateTabCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
-zWindow* zCreateSpinCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }
-zWindow* zCreateScaleCtrl(zWindow*, zSizer* sizer, uint32_t, const char*, int32_t) { return notYetBuilt(sizer); }

@@ -1,8 +1,7 @@
 // The creators of the six control types that the application object registers. Each
 // allocates the framework control of its name from the five values of a dialog-template
-// control. The pane control and the bitmap pane are built; until the other control
-// classes join the framework, their creators make nothing (null): the dialog reader then
-// treats the control as not created.
+// control. The pane control's and the bitmap pane's creators are here; the text pane, tabs,
+// spin and trackbar creators live with their classes in bars/.
 #pragma once
 
 #include <cstdint>
