@@ -46,10 +46,15 @@ zBitmap* makeToolStrip(int count) {
 }
 
 COLORREF pixel(HWND window, int x, int y) {
-  UpdateWindow(window);
-  HDC dc = GetDC(window);
-  const COLORREF c = GetPixel(dc, x, y);
-  ReleaseDC(window, dc);
+  // A window just shown may not be on the screen yet: the first read waits for it.
+  COLORREF c = CLR_INVALID;
+  for (int attempt = 0; attempt < 50 && c == CLR_INVALID; ++attempt) {
+    if (attempt) pumpFor(20);
+    UpdateWindow(window);
+    HDC dc = GetDC(window);
+    c = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+  }
   return c;
 }
 
