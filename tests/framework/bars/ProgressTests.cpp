@@ -145,6 +145,8 @@ TEST_F(Progress, AStatusFieldShowsItsLabelAndThenTheBar) {
 }
 
 TEST_F(Progress, TemplatesNameTheBarByItsClassName) {
+  zRegisterBarsControlTypes();
+  zRegisterBarsControlTypes();  // once only
   zControlType* type = zControlType::find("ZPROGRESSBAR");
   ASSERT_NE(type, nullptr);
   zWindow* made =
