@@ -13,6 +13,7 @@
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zTimerDev.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/bars/zProgressBar.h"
 #include "framework/grid/zTable.h"
 #include "framework/visual/zCtrl3d.h"
 
@@ -80,6 +81,7 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   // stay for the whole process (a later application object finds them in place).
   zRegisterVisualCtrlClasses();
   zRegisterGridControlTypes();
+  zRegisterBarsControlTypes();
 
   setDialogFontWeight(-1);
 }
