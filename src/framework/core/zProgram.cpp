@@ -13,6 +13,7 @@
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zTimerDev.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/grid/zTable.h"
 
 zProgram* zTheProgram = nullptr;
 HWND ziMDIClientWindow = nullptr;
@@ -74,6 +75,7 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   InitCommonControls();
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
+  zRegisterGridControlTypes();
 
   setDialogFontWeight(-1);
 }
@@ -96,6 +98,7 @@ zProgram::~zProgram() {
   windowMap_ = nullptr;
   // The control types registered here leave the global list with the application.
   for (zControlType* type : controlTypes_) delete type;
+  zRemoveGridControlTypes();
   delete notifyList_;
   delete taskDev_;
   delete timerDev_;

@@ -186,3 +186,15 @@ int32_t zTableLayout::thumbFromFirst(uint32_t first, uint32_t shift) {
   if (first < 1) return 1;
   return static_cast<int32_t>(((first - 1) >> shift) + 1);
 }
+
+void zTableLayout::takeSettings(zTableLayout& other) {
+  ready_ = other.ready_;
+  headersShown_ = other.headersShown_;
+  headerSize_ = other.headerSize_;
+  defaultCell_ = other.defaultCell_;
+  firstColumn_ = other.firstColumn_;
+  firstRow_ = other.firstRow_;
+  tolerance_ = other.tolerance_;
+  widths_.swap(other.widths_);
+  heights_.swap(other.heights_);
+}

@@ -75,6 +75,11 @@ class zTableLayout {
     firstRow_ = row < 1 ? 1 : row;
   }
 
+  // Takes another layout's settings: header size and shown flag, measured sizes, first
+  // column and row, border tolerance, and its row heights and column widths (the other
+  // layout is left with this one's). Counts and client size stay.
+  void takeSettings(zTableLayout& other);
+
   // Columns (rows) from the end that fit the client area beside the headers, less one:
   // the first column never goes beyond count - fit.
   uint32_t trailingColumnsFit() const;

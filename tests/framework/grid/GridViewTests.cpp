@@ -126,9 +126,16 @@ TEST_F(GridView, KeysAndClicksMoveTheCurrentCell) {
   zRect r = t->layout().cellRect({4, 3});
   SendMessageA(t->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left() + 4, r.top() + 4));
   EXPECT_EQ(t->currentCell(), zTableCellPos(4, 3));
-  // A click on a header leaves the current cell.
-  SendMessageA(t->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left() + 4, 3));
+  // A right press only takes the focus.
+  SetFocus(frame->handle());
+  SendMessageA(t->handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
   EXPECT_EQ(t->currentCell(), zTableCellPos(4, 3));
+  EXPECT_EQ(GetFocus(), t->handle());
+  // Home and End: the first and the last visible cell.
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(t->currentCell(), zTableCellPos(5, 5));
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(t->currentCell(), t->layout().visibleRange().start);
   delete t;
 }
 
@@ -237,8 +244,9 @@ TEST_F(GridView, SelectionPressedHeaderAndEditScene) {
 namespace {
 
 TEST_F(GridView, TheGridJoinsTheControlTypes) {
-  zRegisterGridControlTypes();
-  zRegisterGridControlTypes();  // once only
+  const uint32_t types = zControlType::count();
+  zRegisterGridControlTypes();  // already there: once only
+  EXPECT_EQ(zControlType::count(), types);
   zControlType* type = zControlType::find("ZTABLE");
   ASSERT_NE(type, nullptr);
   zWindow* w =
