@@ -6,4 +6,5 @@ set(PART_SOURCES
   zTableCellDraw.cpp
   zTable.cpp
   zTableScroller.cpp
+  zTablePrintable.cpp
 )

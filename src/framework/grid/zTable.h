@@ -60,6 +60,7 @@ class zTable : public zChildWin {
 
   zTableModel* model() const { return model_; }
   zTableLayout& layout() { return layout_; }
+  const zTableLayout& layout() const { return layout_; }
 
   zTableCellPos currentCell() const { return current_; }
   // Sets the current cell with force: the selection and any header highlight go even
