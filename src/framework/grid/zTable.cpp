@@ -221,19 +221,24 @@ void zTable::syncScrollBars() {
   syncing_ = true;
   struct Bar {
     zScrollInfo* info;
-    uint32_t count, fit, first;
+    uint32_t count, fit, first, pageOn;
   } bars[2] = {
-      {horzScroll(), layout_.columnCount(), layout_.trailingColumnsFit(), layout_.firstColumn()},
-      {vertScroll(), layout_.rowCount(), layout_.trailingRowsFit(), layout_.firstRow()},
+      {horzScroll(), layout_.columnCount(), layout_.trailingColumnsFit(), layout_.firstColumn(),
+       layout_.pageOnColumn()},
+      {vertScroll(), layout_.rowCount(), layout_.trailingRowsFit(), layout_.firstRow(), layout_.pageOnRow()},
   };
   for (const Bar& b : bars) {
     uint32_t shift = zTableLayout::scrollShift(b.count);
     int32_t high = static_cast<int32_t>(zTableLayout::scrollRangeMax(b.count, b.fit));
     if (b.info->low() != 1 || b.info->high() != high) b.info->setRange(1, high);
     b.info->setLineStep(1);
-    b.info->setPageStep(4);
+    // The bar's page step is the page the scroller takes, so that the bar's own move on
+    // a page down already lands on the thumb of the new first line.
+    b.info->setPageStep(shift == 0 && b.pageOn > b.first ? static_cast<int32_t>(b.pageOn - b.first) : 4);
+    // Moving a thumb redraws the bar, which costs more than the rest of a scroll: only a
+    // thumb that moves is set.
     int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
-    b.info->movePos(pos);
+    if (pos != b.info->pos()) b.info->movePos(pos);
     b.info->setPrevPos(b.info->pos());
   }
   syncing_ = false;
