@@ -201,30 +201,25 @@ TEST_F(GridView, TypingEditsInPlaceEnterCommitsEscRestores) {
 // The scene of docs/grid-view.png: a selection, a pressed column header and an edit in
 // progress. PV_GRID_SHOW_MS keeps it on screen that long for a screenshot.
 TEST_F(GridView, SelectionPressedHeaderAndEditScene) {
-  zTableSmallModel model(5, 8);
-  const char* names[] = {"Price", "Range", "Comfort", "Safety"};
-  for (uint32_t r = 1; r <= 4; ++r) new zTableTextCell(&model, names[r - 1], {1, r});
-  for (uint32_t r = 1; r <= 4; ++r) new zTableFmtNumCell(&model, std::to_string(r * 25).c_str(), {2, r});
-  model.addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(2, 1, 2, 8)));
-  model.addAttribute(new zTableTextColorAttr(zColor(160, 0, 0), zTableCellRange(2, 1, 2, 8)));
+  zTableSmallModel model(5, 30);  // more rows than the window shows: a vertical scroll bar
+  const char* names[] = {"Price", "Range", "Comfort", "Safety", "Space", "Looks", "Service", "Resale"};
+  for (uint32_t r = 1; r <= 8; ++r) new zTableTextCell(&model, names[r - 1], {1, r});
+  for (uint32_t r = 1; r <= 8; ++r) new zTableFmtNumCell(&model, std::to_string(r * 12).c_str(), {2, r});
+  model.addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(2, 1, 2, 30)));
+  model.addAttribute(new zTableTextColorAttr(zColor(160, 0, 0), zTableCellRange(2, 1, 2, 30)));
   zTable* t = makeTable(&model, 600, 400);
   t->setHeaderTextMode(zTableHeaderColumns, zTableHeaderLetters);
-  t->setCurrentCell({2, 2});
-  t->setAnchor({3, 4});
+  t->selectRange(zTableCellRange(2, 6, 3, 3));
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 3, 3, 6));
   t->setHighlight(2, 3, zTableHeaderColumns);
-  t->setCurrentCell({4, 6});
-  t->setAnchor({1, 1});
-  t->setCurrentCell({2, 2});
-  t->setAnchor({3, 4});
-  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 2, 3, 4));
   InvalidateRect(t->handle(), nullptr, FALSE);
   pump();
-  t->setCurrentCell({4, 6});
+  // Typing at the current cell opens the edit line there; the selection stays.
   SendMessageA(t->handle(), WM_CHAR, 'N', 0);
+  ASSERT_NE(t->editHandle(), nullptr);
   SendMessageA(t->editHandle(), WM_CHAR, 'e', 0);
   SendMessageA(t->editHandle(), WM_CHAR, 'w', 0);
-  ASSERT_NE(t->editHandle(), nullptr);
-  t->setAnchor({2, 6});  // a selection shown beside the edit
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 3, 3, 6));
   pump();
   if (const char* ms = getenv("PV_GRID_SHOW_MS")) {
     DWORD until = GetTickCount() + static_cast<DWORD>(atoi(ms));
