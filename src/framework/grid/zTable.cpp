@@ -996,6 +996,9 @@ void zTable::storeEdit() {
   char text[kEditLimit + 1] = {};
   GetWindowTextA(edit_, text, sizeof text);
   cancelEdit();
+  // Text that is what the cell holds already changes nothing: no view is told.
+  const zTableCell* before = model_->cell(current_);
+  if (before ? std::strcmp(before->text(), text) == 0 : text[0] == 0) return;
   delete model_->setCellText(current_, text);
   model_->notifyViews();
 }

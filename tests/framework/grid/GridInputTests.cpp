@@ -297,6 +297,17 @@ TEST_F(GridInput, ATemplateMakesTheGridAndAnotherTakesItsPlace) {
   old->setCurrentCell({2, 4});
   zTableModel* oldModel = old->model();
   new zTableTextCell(oldModel, "kept", {1, 1});
+  // Tab and Shift+Tab on the grid move the focus through the form's controls.
+  form.show(SW_SHOWNA);
+  HWND ok = form.childById(IDOK)->handle();
+  SetFocus(old->handle());
+  SendMessageA(old->handle(), WM_CHAR, '\t', 0);
+  EXPECT_EQ(GetFocus(), ok);
+  SetFocus(old->handle());
+  setShift(true);
+  SendMessageA(old->handle(), WM_CHAR, '\t', 0);
+  setShift(false);
+  EXPECT_EQ(GetFocus(), ok);  // two controls: the previous is the OK button as well
   RECT oldPlace{};
   GetWindowRect(old->handle(), &oldPlace);
   HWND oldHandle = old->handle();

@@ -9,6 +9,7 @@
 
 #include "../core/GuiTestSupport.h"
 #include "../draw/TestDisplays.h"
+#include "GridTestSupport.h"
 #include "framework/grid/zTable.h"
 #include "framework/grid/zTableDrawAttr.h"
 
@@ -195,6 +196,24 @@ TEST_F(GridView, TypingEditsInPlaceEnterCommitsEscRestores) {
   SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
   pump();
   EXPECT_EQ(std::string(model.cell({3, 3})->text()), std::string(zTable::kEditLimit, 'q'));
+
+  // A commit of the text the cell holds tells no view; a changed text tells each once.
+  RecordingView view;
+  model.attachView(&view, &RecordingView::handler);
+  struct Case {
+    const char* typed;
+    size_t calls;
+  };
+  const Case cases[] = {{"a", 0}, {"a2", 1}, {"", 1}};  // (1, 1) holds "a"
+  for (const Case& c : cases) {
+    view.calls.clear();
+    t->setCurrentCell({1, 1});
+    t->beginEdit(c.typed);
+    SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_EQ(view.calls.size(), c.calls) << c.typed;
+  }
+  model.detachView(&view, &RecordingView::handler);
   delete t;
 }
 
