@@ -454,7 +454,16 @@ void zTable::modelChanged(void* view, zTableModel* model, const zTableCellRange*
   if (!range) {
     bool counts = self->layout_.columnCount() != model->columnCount() || self->layout_.rowCount() != model->rowCount();
     self->layout_.setCounts(model->columnCount(), model->rowCount());
-    if (counts) self->layout_.setFirst(1, 1);
+    if (counts) {
+      self->layout_.setFirst(1, 1);
+      // A current cell or anchor the table no longer has moves onto its last line.
+      auto clamp = [model](zTableCellPos& p) {
+        if (p.column > model->columnCount()) p.column = model->columnCount();
+        if (p.row > model->rowCount()) p.row = model->rowCount();
+      };
+      clamp(self->current_);
+      if (self->anchor_.column) clamp(self->anchor_);
+    }
     if (self->layout_.ready()) self->layout_.relayout();
     self->syncScrollBars();
     if (self->handle()) InvalidateRect(self->handle(), nullptr, FALSE);
@@ -563,6 +572,17 @@ LRESULT zTable::defProc(zEvent* event) {
       }
       break;
     }
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse in the middle of a drag: the drag ends here.
+      if (captured_ && reinterpret_cast<HWND>(event->lParam_) != handle()) {
+        captured_ = false;
+        if (dragMode_ == 1) {
+          drawResizeLine(lastLine_);
+          endResize();
+        }
+        dragMode_ = 0;
+      }
+      break;
     case WM_SYSCOLORCHANGE:
       makeColours();
       InvalidateRect(handle(), nullptr, TRUE);

@@ -76,6 +76,11 @@ TEST_F(GridInput, ScrollBarsMoveTheFirstCellOfLargeTables) {
   // The thumb dragged to 10 shows row 19 first (positions count two rows each).
   SendMessageA(t->handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 10), 0);
   EXPECT_EQ(L.firstRow(), 19u);
+  // The wheel turned towards the user shows the next row first.
+  SendMessageA(t->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(L.firstRow(), 20u);
+  SendMessageA(t->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(L.firstRow(), 19u);
   // Lines and pages in cells.
   struct Step {
     UINT msg;
@@ -171,6 +176,19 @@ TEST_F(GridInput, DraggingAHeaderBorderResizesThroughTheXorLine) {
   drag(t, 5, bottom3 - 1, 5, bottom3 - 1);
   EXPECT_EQ(L.rowHeight(3), height3);
   EXPECT_EQ(t->selectionRange(), zTableCellRange(1, 3, 6, 3));
+
+  // Another window taking the mouse ends a resize: the cursor is freed, no size is set.
+  const uint32_t width4 = L.columnWidth(4);
+  const int32_t right4 = L.columnLeft(4) + static_cast<int32_t>(width4);
+  send(t, WM_LBUTTONDOWN, MK_LBUTTON, right4 - 1, 4);
+  ASSERT_EQ(t->dragMode(), 1);
+  SetCapture(frame->handle());
+  EXPECT_EQ(t->dragMode(), 0);
+  GetClipCursor(&clip);
+  EXPECT_GT(clip.right - clip.left, strip.right - strip.left);
+  ReleaseCapture();
+  send(t, WM_LBUTTONUP, 0, right4 + 30, 4);
+  EXPECT_EQ(L.columnWidth(4), width4);
   delete t;
 }
 
@@ -281,6 +299,9 @@ TEST_F(GridInput, ShiftArrowsAndTheProgramSelect) {
   t->setHeaderSelection(false);
   t->selectHeaderLine(0, 1);
   EXPECT_EQ(t->selectionRange(), zTableCellRange(4, 4, 5, 5));
+  // A model that shrinks under the selection takes the current cell and anchor along.
+  model.setSize(3, 2);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(3, 2, 3, 2));
   delete t;
 }
 
