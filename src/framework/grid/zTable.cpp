@@ -244,6 +244,14 @@ void zTable::syncScrollBars() {
   syncing_ = false;
 }
 
+bool zTable::onDialog() const {
+  const zWindow* p = parent();
+  if (!p) return false;
+  const char* name = p->className();
+  // Dialog frames may append their address to the class name.
+  return name && (std::strncmp(name, "DialogFrameCL", 13) == 0 || std::strncmp(name, "MDIdialogCL", 11) == 0);
+}
+
 void zTable::scrollTo(uint32_t firstColumn, uint32_t firstRow) {
   storeEdit();
   const uint32_t oldColumn = layout_.firstColumn(), oldRow = layout_.firstRow();
@@ -254,9 +262,12 @@ void zTable::scrollTo(uint32_t firstColumn, uint32_t firstRow) {
   const uint32_t column = layout_.firstColumn(), row = layout_.firstRow();
   if (handle() && (column != oldColumn || row != oldRow)) {
     // One line either way moves the pixels and repaints only the strip it uncovers;
-    // anything else repaints the table.
+    // anything else repaints the table. On a dialog the whole table is repainted and
+    // erased (the dialog's background shows through the strips beyond the table).
     const int32_t w = layout_.clientWidth(), h = layout_.clientHeight();
-    if (row == oldRow && (column + 1 == oldColumn || column == oldColumn + 1)) {
+    if (onDialog()) {
+      InvalidateRect(handle(), nullptr, TRUE);
+    } else if (row == oldRow && (column + 1 == oldColumn || column == oldColumn + 1)) {
       int32_t dx = column < oldColumn ? static_cast<int32_t>(layout_.columnWidth(column)) : -oldColumnWidth;
       RECT area{layout_.originX(), 0, w, h};
       ScrollWindowEx(handle(), dx, 0, &area, &area, nullptr, nullptr, SW_INVALIDATE);

@@ -193,6 +193,7 @@ class zTable : public zChildWin {
     if (hook) hook(data, this);
   }
   void initTable();
+  bool onDialog() const;
   void fillBackground(zDisplay* d, const zRect& r);
   void makeColours();
 

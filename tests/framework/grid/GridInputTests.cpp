@@ -124,6 +124,13 @@ TEST_F(GridInput, AScrollStoresTheEditAndMovesThePixels) {
   EXPECT_EQ(screenPixel(t, redLeft - firstWidth + 4, L.rowTop(5) + 4), 0x0000FFu);
   EXPECT_NE(screenPixel(t, redLeft + static_cast<int32_t>(L.columnWidth(3)) - firstWidth + 4, L.rowTop(5) + 4),
             0x0000FFu);
+  // Only the strip a scroll uncovers waits for a paint.
+  UpdateWindow(t->handle());
+  const int32_t secondWidth = static_cast<int32_t>(L.columnWidth(2));
+  SendMessageA(t->handle(), WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  RECT dirty{};
+  GetUpdateRect(t->handle(), &dirty, FALSE);
+  EXPECT_EQ(dirty.right - dirty.left, secondWidth);
   delete t;
 }
 
@@ -329,6 +336,15 @@ TEST_F(GridInput, ATemplateMakesTheGridAndAnotherTakesItsPlace) {
   SendMessageA(old->handle(), WM_CHAR, '\t', 0);
   setShift(false);
   EXPECT_EQ(GetFocus(), ok);  // two controls: the previous is the OK button as well
+  // On a dialog a scroll repaints the whole grid.
+  UpdateWindow(old->handle());
+  SendMessageA(old->handle(), WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  RECT dirty{}, client{};
+  GetUpdateRect(old->handle(), &dirty, FALSE);
+  GetClientRect(old->handle(), &client);
+  EXPECT_EQ(old->layout().firstColumn(), 2u);
+  EXPECT_EQ(dirty.right - dirty.left, client.right);
+  SendMessageA(old->handle(), WM_HSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
   RECT oldPlace{};
   GetWindowRect(old->handle(), &oldPlace);
   HWND oldHandle = old->handle();
