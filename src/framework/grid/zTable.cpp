@@ -232,12 +232,12 @@ void zTable::syncScrollBars() {
     int32_t high = static_cast<int32_t>(zTableLayout::scrollRangeMax(b.count, b.fit));
     if (b.info->low() != 1 || b.info->high() != high) b.info->setRange(1, high);
     b.info->setLineStep(1);
-    // The bar's page step is the page the scroller takes, so that the bar's own move on
-    // a page down already lands on the thumb of the new first line.
-    b.info->setPageStep(shift == 0 && b.pageOn > b.first ? static_cast<int32_t>(b.pageOn - b.first) : 4);
+    // The bar's page step is the page the scroller takes, in thumb positions, so that the
+    // bar's own move on a page down already lands on the thumb of the new first line.
+    const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
+    b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
     // Moving a thumb redraws the bar, which costs more than the rest of a scroll: only a
     // thumb that moves is set.
-    int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
     if (pos != b.info->pos()) b.info->movePos(pos);
     b.info->setPrevPos(b.info->pos());
   }
