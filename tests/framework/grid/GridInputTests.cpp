@@ -258,12 +258,21 @@ TEST_F(GridInput, MouseSelectsCellsAndHeaderLines) {
 TEST_F(GridInput, ShiftArrowsAndTheProgramSelect) {
   zTableSmallModel model(5, 5);
   zTable* t = makeTable(&model);
+  int moves = 0, selections = 0;
+  t->setCellChangeHook(&countHook, &moves);
+  t->setSelectionHook(&countHook, &selections);
   t->setCurrentCell({2, 2});
+  EXPECT_EQ(moves, 1);
+  t->setCurrent({2, 2}, false);  // no move without force: no call
+  EXPECT_EQ(moves, 1);
+  selections = 0;
   setShift(true);
   SendMessageA(t->handle(), WM_KEYDOWN, VK_RIGHT, 0);
   SendMessageA(t->handle(), WM_KEYDOWN, VK_DOWN, 0);
   SendMessageA(t->handle(), WM_KEYDOWN, VK_DOWN, 0);
   EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 2, 3, 4));
+  EXPECT_EQ(selections, 3);         // one per step
+  EXPECT_EQ(moves, 1);              // the current cell stayed
   t->setMultiCellSelection(false);  // Shift then moves like the arrow alone
   SendMessageA(t->handle(), WM_KEYDOWN, VK_RIGHT, 0);
   EXPECT_EQ(t->selectionRange(), zTableCellRange(3, 2, 3, 2));
