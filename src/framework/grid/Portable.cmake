@@ -8,4 +8,5 @@ set(PART_SOURCES
   zTableSizeTable.cpp
   zTableHeaderTexts.cpp
   zTableLayout.cpp
+  zTablePages.cpp
 )

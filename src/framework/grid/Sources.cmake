@@ -1,7 +1,10 @@
 # The grid's window part: the attributes that change a display (text colour, back colour,
-# font) and the drawing procedure of the cells.
+# font), the drawing procedure of the cells, the grid window, its scroller and the
+# printable grid.
 set(PART_SOURCES
   zTableDrawAttr.cpp
   zTableCellDraw.cpp
+  zTable.cpp
+  zTableScroller.cpp
+  zTablePrintable.cpp
 )
-list(APPEND PART_SOURCES zTable.cpp)

@@ -8,6 +8,8 @@
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zWinDisplay.h"
 #include "framework/grid/zTableDrawAttr.h"
+#include "framework/grid/zTableScroller.h"
+#include "framework/core/zScrollInfo.h"
 
 namespace {
 
@@ -33,15 +35,11 @@ void line(zDisplay* d, std::initializer_list<POINT> points) {
 }  // namespace
 
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* model)
-    : zChildWin(parent, sizer, style, 0),
+    : zChildWin(parent, sizer, style | WS_HSCROLL | WS_VSCROLL, 0),
       model_(model ? model : new zTableSmallModel(100, 100)),
       ownsModel_(model == nullptr),
       layout_(model_->columnCount(), model_->rowCount()) {
-  zTableInstallCellPainter();
-  className_ = "zTableCL";
-  makeColours();
-  model_->attachView(this, &zTable::modelChanged);
-  create();
+  initTable();
 }
 
 // Posted by the edit line to its table, so the edit line is not destroyed inside its own
@@ -49,26 +47,132 @@ zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* mode
 static constexpr UINT kEditDone = WM_APP + 0x120;
 
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, int, int32_t id)
-    : zChildWin(parent, sizer, style, id), model_(new zTableSmallModel(100, 100)), ownsModel_(true), layout_(100, 100) {
+    : zChildWin(parent, sizer, style | WS_HSCROLL | WS_VSCROLL, id),
+      model_(new zTableSmallModel(100, 100)),
+      ownsModel_(true),
+      layout_(100, 100) {
+  initTable();
+}
+
+namespace {
+
+// The table child of parent with this id, or null.
+zTable* tableChild(zWindow* parent, int32_t id) {
+  if (!parent) return nullptr;
+  zWindowDlistIter it(&parent->children());
+  while (zWindow* child = it.next())
+    if (child->id() == id)
+      if (auto* table = dynamic_cast<zTable*>(child)) return table;
+  return nullptr;
+}
+
+// The old table's place in its parent's client area and its style.
+zSizer* placeOf(zTable* old, uint32_t& style) {
+  style = WS_CHILD | WS_VISIBLE;
+  if (!old || !old->handle()) return new zSizer(zPoint(0, 0), zDimension(0, 0), nullptr);
+  RECT r{};
+  GetWindowRect(old->handle(), &r);
+  MapWindowPoints(nullptr, GetParent(old->handle()), reinterpret_cast<POINT*>(&r), 2);
+  style = static_cast<uint32_t>(GetWindowLongPtrA(old->handle(), GWL_STYLE)) & ~(WS_HSCROLL | WS_VSCROLL);
+  return new zSizer(zPoint(r.left, r.top), zDimension(r.right - r.left, r.bottom - r.top), nullptr);
+}
+
+uint32_t placeStyle(zWindow* parent, int32_t id) {
+  uint32_t style = 0;
+  delete placeOf(tableChild(parent, id), style);
+  return style;
+}
+
+zSizer* placeSizer(zWindow* parent, int32_t id) {
+  uint32_t style = 0;
+  return placeOf(tableChild(parent, id), style);
+}
+
+}  // namespace
+
+zTable::zTable(zWindow* parent, int32_t id, zTableModel* model)
+    : zChildWin(parent, placeSizer(parent, id), placeStyle(parent, id) | WS_HSCROLL | WS_VSCROLL, id),
+      model_(nullptr),
+      ownsModel_(false),
+      layout_(0, 0) {
+  zTable* old = tableChild(parent, id);
+  if (old == this) old = nullptr;
+  if (old) {
+    old->model_->detachView(old, &zTable::modelChanged);
+    if (model) {
+      model_ = model;
+      if (old->ownsModel_) delete old->model_;
+    } else {
+      model_ = old->model_;
+      ownsModel_ = old->ownsModel_;
+    }
+    old->model_ = nullptr;
+    old->ownsModel_ = false;
+    // Settings.
+    current_ = old->current_;
+    anchor_ = old->anchor_;
+    headerStyle_ = old->headerStyle_;
+    for (int i = 0; i < 3; ++i) textModes_[i] = old->textModes_[i];
+    highFirst_ = old->highFirst_;
+    highLast_ = old->highLast_;
+    highPart_ = old->highPart_;
+    direction_ = old->direction_;
+    multiSel_ = old->multiSel_;
+    headerSel_ = old->headerSel_;
+    headerRangeSel_ = old->headerRangeSel_;
+    rowsResizable_ = old->rowsResizable_;
+    columnsResizable_ = old->columnsResizable_;
+    cellHook_ = old->cellHook_;
+    cellHookData_ = old->cellHookData_;
+    selectionHook_ = old->selectionHook_;
+    selectionHookData_ = old->selectionHookData_;
+    layout_.takeSettings(old->layout_);
+    rowTexts_.swap(old->rowTexts_);
+    columnTexts_.swap(old->columnTexts_);
+  } else {
+    model_ = model ? model : new zTableSmallModel(100, 100);
+    ownsModel_ = model == nullptr;
+  }
+  layout_.setCounts(model_->columnCount(), model_->rowCount());
+  delete old;
+  initTable();
+  if (layout_.ready()) calcLayout();
+}
+
+void zTable::initTable() {
   zTableInstallCellPainter();
   className_ = "zTableCL";
   makeColours();
   model_->attachView(this, &zTable::modelChanged);
   create();
+  setHorzScroll(new zScrollInfoHoriz(this));
+  setVertScroll(new zScrollInfoVert(this));
+  scroller_ = new ziTableScroller(this);
+  setScroller(scroller_);
+  syncScrollBars();
 }
 
 zWindow* zCreateTable(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
   return new zTable(parent, sizer, style | WS_CHILD, 0, id);
 }
 
+namespace {
+zControlType* gridTableType = nullptr;
+}
+
 void zRegisterGridControlTypes() {
-  static zControlType tableType("zTable", &zCreateTable);
-  (void)tableType;
+  if (!gridTableType) gridTableType = new zControlType("zTable", &zCreateTable);
 }
 
 zTable::~zTable() {
+  if (captured_) {
+    ReleaseCapture();
+    ClipCursor(nullptr);
+  }
   if (edit_) DestroyWindow(edit_);
-  model_->detachView(this, &zTable::modelChanged);
+  setScroller(nullptr);
+  delete scroller_;
+  if (model_) model_->detachView(this, &zTable::modelChanged);
   if (ownsModel_) delete model_;
   delete gridPen_;
 }
@@ -102,6 +206,75 @@ void zTable::calcLayout() {
   layout_.setCounts(model_->columnCount(), model_->rowCount());
   layout_.setClientSize(client.right, client.bottom);
   layout_.relayout();
+  syncScrollBars();
+}
+
+void zTable::syncScrollBars() {
+  if (syncing_ || !handle() || !horzScroll() || !vertScroll()) return;
+  // Showing or hiding a bar resizes the client area, which comes back here through
+  // onSize; that pass only lays out.
+  syncing_ = true;
+  struct Bar {
+    zScrollInfo* info;
+    uint32_t count, fit, first, pageOn;
+  } bars[2] = {
+      {horzScroll(), layout_.columnCount(), layout_.trailingColumnsFit(), layout_.firstColumn(),
+       layout_.pageOnColumn()},
+      {vertScroll(), layout_.rowCount(), layout_.trailingRowsFit(), layout_.firstRow(), layout_.pageOnRow()},
+  };
+  for (const Bar& b : bars) {
+    uint32_t shift = zTableLayout::scrollShift(b.count);
+    int32_t high = static_cast<int32_t>(zTableLayout::scrollRangeMax(b.count, b.fit));
+    if (b.info->low() != 1 || b.info->high() != high) b.info->setRange(1, high);
+    b.info->setLineStep(1);
+    // The bar's page step is the page the scroller takes, in thumb positions, so that the
+    // bar's own move on a page down already lands on the thumb of the new first line.
+    const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
+    b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
+    // Moving a thumb redraws the bar, which costs more than the rest of a scroll: only a
+    // thumb that moves is set.
+    if (pos != b.info->pos()) b.info->movePos(pos);
+    b.info->setPrevPos(b.info->pos());
+  }
+  syncing_ = false;
+}
+
+bool zTable::onDialog() const {
+  const zWindow* p = parent();
+  if (!p) return false;
+  const char* name = p->className();
+  // Dialog frames may append their address to the class name.
+  return name && (std::strncmp(name, "DialogFrameCL", 13) == 0 || std::strncmp(name, "MDIdialogCL", 11) == 0);
+}
+
+void zTable::scrollTo(uint32_t firstColumn, uint32_t firstRow) {
+  storeEdit();
+  const uint32_t oldColumn = layout_.firstColumn(), oldRow = layout_.firstRow();
+  const int32_t oldColumnWidth = static_cast<int32_t>(layout_.columnWidth(oldColumn));
+  const int32_t oldRowHeight = static_cast<int32_t>(layout_.rowHeight(oldRow));
+  layout_.setFirst(firstColumn, firstRow);
+  layout_.relayout();
+  const uint32_t column = layout_.firstColumn(), row = layout_.firstRow();
+  if (handle() && (column != oldColumn || row != oldRow)) {
+    // One line either way moves the pixels and repaints only the strip it uncovers;
+    // anything else repaints the table. On a dialog the whole table is repainted and
+    // erased (the dialog's background shows through the strips beyond the table).
+    const int32_t w = layout_.clientWidth(), h = layout_.clientHeight();
+    if (onDialog()) {
+      InvalidateRect(handle(), nullptr, TRUE);
+    } else if (row == oldRow && (column + 1 == oldColumn || column == oldColumn + 1)) {
+      int32_t dx = column < oldColumn ? static_cast<int32_t>(layout_.columnWidth(column)) : -oldColumnWidth;
+      RECT area{layout_.originX(), 0, w, h};
+      ScrollWindowEx(handle(), dx, 0, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+    } else if (column == oldColumn && (row + 1 == oldRow || row == oldRow + 1)) {
+      int32_t dy = row < oldRow ? static_cast<int32_t>(layout_.rowHeight(row)) : -oldRowHeight;
+      RECT area{0, layout_.originY(), w, h};
+      ScrollWindowEx(handle(), 0, dy, &area, &area, nullptr, nullptr, SW_INVALIDATE);
+    } else {
+      InvalidateRect(handle(), nullptr, FALSE);
+    }
+  }
+  syncScrollBars();
 }
 
 zTableCellRange zTable::selectionRange() const {
@@ -117,69 +290,203 @@ void zTable::invalidateCell(zTableCellPos pos) {
   InvalidateRect(handle(), &rc, FALSE);
 }
 
+void zTable::invalidateRange(const zTableCellRange& range) {
+  const zTableCellRange& v = layout_.visibleRange();
+  zTableCellRange r(std::max(range.start.column, v.start.column), std::max(range.start.row, v.start.row),
+                    std::min(range.end.column, v.end.column), std::min(range.end.row, v.end.row));
+  if (!handle() || !r.isValid()) return;
+  zRect a = layout_.cellRect(r.start), b = layout_.cellRect(r.end);
+  RECT rc{a.left(), a.top(), b.right(), b.bottom()};
+  InvalidateRect(handle(), &rc, FALSE);
+}
+
+void zTable::invalidateHeaders(uint32_t part, uint32_t first, uint32_t last) {
+  if (!handle() || !layout_.headersShown()) return;
+  const int32_t hw = layout_.headerSize().width(), hh = layout_.headerSize().height();
+  RECT rc{0, 0, hw, hh};
+  if (part == zTableHeaderRows) {
+    zRect a = layout_.cellRect(zTableCellPos(1, first)), b = layout_.cellRect(zTableCellPos(1, last));
+    rc = RECT{0, a.top(), hw, b.bottom()};
+  } else if (part == zTableHeaderColumns) {
+    zRect a = layout_.cellRect(zTableCellPos(first, 1)), b = layout_.cellRect(zTableCellPos(last, 1));
+    rc = RECT{a.left(), 0, b.right(), hh};
+  }
+  InvalidateRect(handle(), &rc, FALSE);
+}
+
 void zTable::setAnchor(zTableCellPos pos) {
   anchor_ = pos;
   if (handle()) InvalidateRect(handle(), nullptr, FALSE);
 }
 
-void zTable::setCurrentCell(zTableCellPos pos) {
-  if (pos.column < 1 || pos.row < 1 || pos.column > model_->columnCount() || pos.row > model_->rowCount()) return;
+void zTable::bringIntoView(zTableCellPos pos) {
+  const zTableCellRange& v = layout_.visibleRange();
+  if (!layout_.ready()) return;
+  if (pos.column >= v.start.column && pos.column < v.end.column && pos.row >= v.start.row && pos.row < v.end.row)
+    return;
+  uint32_t fc = layout_.firstColumn(), fr = layout_.firstRow();
+  if (pos.column < v.start.column || v.end.column <= v.start.column)
+    fc = pos.column;
+  else if (pos.column >= v.end.column)
+    fc += pos.column - v.end.column + 1;
+  if (pos.row < v.start.row || v.end.row <= v.start.row)
+    fr = pos.row;
+  else if (pos.row >= v.end.row)
+    fr += pos.row - v.end.row + 1;
+  if (fc != layout_.firstColumn() || fr != layout_.firstRow()) scrollTo(fc, fr);
+}
+
+void zTable::setCurrent(zTableCellPos pos, bool force) {
+  if (pos.column < 1 || pos.row < 1 || model_->columnCount() == 0 || model_->rowCount() == 0) return;
+  pos.column = std::min(pos.column, model_->columnCount());
+  pos.row = std::min(pos.row, model_->rowCount());
+  if (pos == current_ && !force) return;
   // Moving away keeps what was typed.
   storeEdit();
-  bool hadSelection = anchor_.column != 0;
+  if (anchor_.column != 0) {
+    invalidateRange(selectionRange());
+    anchor_ = zTableCellPos(0, 0);
+  }
+  clearHeaderHighlight();
   invalidateCell(current_);
   current_ = pos;
-  anchor_ = zTableCellPos(0, 0);
-  if (hadSelection && handle()) InvalidateRect(handle(), nullptr, FALSE);
-  // Bring the new current cell into view when it lies outside the laid-out cells.
-  const zTableCellRange& v = layout_.visibleRange();
-  if (layout_.ready() &&
-      (pos.column < v.start.column || pos.column >= v.end.column || pos.row < v.start.row || pos.row >= v.end.row)) {
-    uint32_t fc = layout_.firstColumn(), fr = layout_.firstRow();
-    if (pos.column < v.start.column || v.end.column <= v.start.column)
-      fc = pos.column;
-    else if (pos.column >= v.end.column)
-      fc += pos.column - v.end.column + 1;
-    if (pos.row < v.start.row || v.end.row <= v.start.row)
-      fr = pos.row;
-    else if (pos.row >= v.end.row)
-      fr += pos.row - v.end.row + 1;
-    if (fc != layout_.firstColumn() || fr != layout_.firstRow()) {
-      layout_.setFirst(fc, fr);
-      layout_.relayout();
-      if (handle()) InvalidateRect(handle(), nullptr, FALSE);
-    }
-  }
+  bringIntoView(pos);
   invalidateCell(current_);
+  if (handle()) UpdateWindow(handle());
+  callHook(cellHook_, cellHookData_);
+  callHook(selectionHook_, selectionHookData_);
+}
+
+void zTable::clearHeaderHighlight() {
+  if (!headersHighlighted()) return;
+  uint32_t part = highPart_, first = highFirst_, last = highLast_;
+  highFirst_ = highLast_ = 2;
+  highPart_ = zTableHeaderCorner;
+  invalidateHeaders(part, first, last);
+}
+
+void zTable::moveAnchorTo(zTableCellPos pos) {
+  zTableCellRange before = selectionRange();
+  anchor_ = pos;
+  zTableCellRange after = selectionRange();
+  invalidateRange(
+      zTableCellRange(std::min(before.start.column, after.start.column), std::min(before.start.row, after.start.row),
+                      std::max(before.end.column, after.end.column), std::max(before.end.row, after.end.row)));
+}
+
+void zTable::extendSelection(int32_t columnStep, int32_t rowStep, bool notify) {
+  if (columnStep == 0 && rowStep == 0) return;
+  zTableCellPos from = anchor_.column ? anchor_ : current_;
+  int64_t c = static_cast<int64_t>(from.column) + columnStep, r = static_cast<int64_t>(from.row) + rowStep;
+  if (c < 1 || r < 1 || c > model_->columnCount() || r > model_->rowCount()) return;
+  moveAnchorTo(zTableCellPos(static_cast<uint32_t>(c), static_cast<uint32_t>(r)));
+  if (notify) {
+    if (handle()) UpdateWindow(handle());
+    callHook(selectionHook_, selectionHookData_);
+  }
+}
+
+void zTable::selectRange(const zTableCellRange& range) {
+  if (range.start.column < 1 || range.start.row < 1) return;
+  setCurrent(range.start, range.start == current_);
+  if (range.start == range.end || !multiSel_) return;
+  zTableCellPos end(std::max<uint32_t>(1, std::min(range.end.column, model_->columnCount())),
+                    std::max<uint32_t>(1, std::min(range.end.row, model_->rowCount())));
+  moveAnchorTo(end);
+  if (handle()) UpdateWindow(handle());
+  callHook(selectionHook_, selectionHookData_);
+}
+
+void zTable::selectHeaderLines(uint32_t part, uint32_t first, uint32_t last) {
+  if (!headerSel_) return;
+  if (first > last) std::swap(first, last);
+  const uint32_t columns = model_->columnCount(), rows = model_->rowCount();
+  if (part == zTableHeaderRows && (first < 1 || last > rows || columns == 0)) return;
+  if (part == zTableHeaderColumns && (first < 1 || last > columns || rows == 0)) return;
+  if (part > zTableHeaderCorner || (part == zTableHeaderCorner && (rows == 0 || columns == 0))) return;
+  clearHeaderHighlight();
+  headerDragStart_ = first;
+  if (part == zTableHeaderRows) {
+    setCurrent(zTableCellPos(1, first), true);
+    anchor_ = zTableCellPos(columns, last);
+    highFirst_ = first, highLast_ = last, highPart_ = part;
+    invalidateRange(zTableCellRange(1, first, columns, last));
+    invalidateHeaders(part, first, last);
+  } else if (part == zTableHeaderColumns) {
+    setCurrent(zTableCellPos(first, 1), true);
+    anchor_ = zTableCellPos(last, rows);
+    highFirst_ = first, highLast_ = last, highPart_ = part;
+    invalidateRange(zTableCellRange(first, 1, last, rows));
+    invalidateHeaders(part, first, last);
+  } else {
+    setCurrent(zTableCellPos(1, 1), true);
+    anchor_ = zTableCellPos(columns, rows);
+    highFirst_ = highLast_ = 0, highPart_ = zTableHeaderCorner;
+    if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+  }
+  if (handle()) UpdateWindow(handle());
+  callHook(selectionHook_, selectionHookData_);
+}
+
+void zTable::setColumnWidths(uint32_t first, uint32_t last, uint16_t width) {
+  layout_.columnWidths().setSizes(first, last, width);
+  layout_.relayout();
+  syncScrollBars();
+  if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+}
+
+void zTable::setRowHeights(uint32_t first, uint32_t last, uint16_t height) {
+  layout_.rowHeights().setSizes(first, last, height);
+  layout_.relayout();
+  syncScrollBars();
+  if (handle()) InvalidateRect(handle(), nullptr, FALSE);
 }
 
 void zTable::moveLeft() {
-  if (current_.column > 1) setCurrentCell(zTableCellPos(current_.column - 1, current_.row));
+  if (current_.column > 1) setCurrent(zTableCellPos(current_.column - 1, current_.row), false);
 }
 void zTable::moveRight() {
-  if (current_.column < model_->columnCount()) setCurrentCell(zTableCellPos(current_.column + 1, current_.row));
+  if (current_.column < model_->columnCount()) setCurrent(zTableCellPos(current_.column + 1, current_.row), false);
 }
 void zTable::moveUp() {
-  if (current_.row > 1) setCurrentCell(zTableCellPos(current_.column, current_.row - 1));
+  if (current_.row > 1) setCurrent(zTableCellPos(current_.column, current_.row - 1), false);
 }
 void zTable::moveDown() {
-  if (current_.row < model_->rowCount()) setCurrentCell(zTableCellPos(current_.column, current_.row + 1));
+  if (current_.row < model_->rowCount()) setCurrent(zTableCellPos(current_.column, current_.row + 1), false);
 }
 
 void zTable::modelChanged(void* view, zTableModel* model, const zTableCellRange* range) {
   auto* self = static_cast<zTable*>(view);
-  self->layout_.setCounts(model->columnCount(), model->rowCount());
   if (!range) {
+    bool counts = self->layout_.columnCount() != model->columnCount() || self->layout_.rowCount() != model->rowCount();
+    self->layout_.setCounts(model->columnCount(), model->rowCount());
+    if (counts) {
+      self->layout_.setFirst(1, 1);
+      // A current cell or anchor the table no longer has moves onto its last line.
+      auto clamp = [model](zTableCellPos& p) {
+        if (p.column > model->columnCount()) p.column = model->columnCount();
+        if (p.row > model->rowCount()) p.row = model->rowCount();
+      };
+      clamp(self->current_);
+      if (self->anchor_.column) clamp(self->anchor_);
+    }
     if (self->layout_.ready()) self->layout_.relayout();
+    self->syncScrollBars();
     if (self->handle()) InvalidateRect(self->handle(), nullptr, FALSE);
     return;
   }
-  for (uint32_t r = range->start.row; r <= range->end.row; ++r)
-    for (uint32_t c = range->start.column; c <= range->end.column; ++c) {
-      self->invalidateCell(zTableCellPos(c, r));
-      if (c == range->end.column && r == range->end.row) break;
-    }
+  self->invalidateRange(*range);
 }
+
+namespace {
+
+// The pointer of a mouse message, with coordinates left of or above the window negative
+// (a captured drag reports them so).
+zPoint mousePoint(zEvent* event) {
+  return zPoint(static_cast<int16_t>(LOWORD(event->lParam_)), static_cast<int16_t>(HIWORD(event->lParam_)));
+}
+
+}  // namespace
 
 LRESULT zTable::defProc(zEvent* event) {
   switch (event->message_) {
@@ -205,9 +512,20 @@ LRESULT zTable::defProc(zEvent* event) {
     }
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
+    case WM_SETCURSOR:
+      if (LOWORD(event->lParam_) == HTCLIENT && cursorState_ != 0) {
+        SetCursor(LoadCursor(nullptr, cursorState_ == 1 ? IDC_SIZENS : IDC_SIZEWE));
+        return TRUE;
+      }
+      break;
     case WM_CHAR: {
       unsigned char ch = static_cast<unsigned char>(event->wParam_);
-      if (ch >= 32 && ch != 127 && !edit_) {
+      if (ch == '\t') {
+        if (HWND parent = GetParent(handle()))
+          SendMessageA(parent, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0, 0);
+        return 0;
+      }
+      if (ch >= 32 && ch != 127 && !edit_ && !(GetKeyState(VK_CONTROL) & 0x8000)) {
         char text[2] = {static_cast<char>(ch), 0};
         beginEdit(text);
         return 0;
@@ -220,22 +538,55 @@ LRESULT zTable::defProc(zEvent* event) {
       else
         cancelEdit();
       return 0;
-    case WM_KEYDOWN:
+    case WM_KEYDOWN: {
+      const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0 && multiSel_;
+      const zTableCellRange& v = layout_.visibleRange();
       switch (event->wParam_) {
+        case VK_HOME:
+          setCurrent(v.start, false);
+          return 0;
+        case VK_END:
+          setCurrent(v.end, false);
+          return 0;
         case VK_LEFT:
-          moveLeft();
-          return 0;
         case VK_RIGHT:
-          moveRight();
-          return 0;
         case VK_UP:
-          moveUp();
+        case VK_DOWN: {
+          const WPARAM key = event->wParam_;
+          if (shift) {
+            extendSelection(key == VK_LEFT    ? -1
+                            : key == VK_RIGHT ? 1
+                                              : 0,
+                            key == VK_UP     ? -1
+                            : key == VK_DOWN ? 1
+                                             : 0,
+                            true);
+            if (anchor_.column) bringIntoView(anchor_);
+          } else if (key == VK_LEFT) {
+            moveLeft();
+          } else if (key == VK_RIGHT) {
+            moveRight();
+          } else if (key == VK_UP) {
+            moveUp();
+          } else {
+            moveDown();
+          }
           return 0;
-        case VK_DOWN:
-          moveDown();
-          return 0;
+        }
         default:
           break;
+      }
+      break;
+    }
+    case WM_CAPTURECHANGED:
+      // Another window took the mouse in the middle of a drag: the drag ends here.
+      if (captured_ && reinterpret_cast<HWND>(event->lParam_) != handle()) {
+        captured_ = false;
+        if (dragMode_ == 1) {
+          drawResizeLine(lastLine_);
+          endResize();
+        }
+        dragMode_ = 0;
       }
       break;
     case WM_SYSCOLORCHANGE:
@@ -252,18 +603,204 @@ int zTable::onSize(zEvent* event) {
   zDimension size = event->size();
   layout_.setClientSize(size.width(), size.height());
   if (layout_.ready()) layout_.relayout();
+  syncScrollBars();
   InvalidateRect(handle(), nullptr, FALSE);
   return 1;
 }
 
 int zTable::onMouseButtonDown(zEvent* event) {
-  if (!event->isMouseButton(1)) return 0;
+  if (edit_ && GetFocus() == edit_) storeEdit();
   SetFocus(handle());
-  zPoint p = event->point();
+  if (!event->isMouseButton(1) || event->isDoubleClick()) return 1;
+  SetCapture(handle());
+  captured_ = true;
+  dragMode_ = 0;
+  const zPoint p = mousePoint(event);
   uint32_t index = 0, area = 0;
-  if (layout_.headerHit(p, index, area) != zTableHitNone) return 1;
-  zTableCellRange at = layout_.cellRangeAt(zRect(p.x(), p.y(), p.x(), p.y()));
-  setCurrentCell(at.start);
+  const int hit = layout_.headerHit(p, index, area);
+  if (hit == zTableHitNone) {
+    zTableCellRange at = layout_.cellRangeAt(zRect(p.x(), p.y(), p.x(), p.y()));
+    const bool onCell = p.x() >= layout_.originX() && p.y() >= layout_.originY() &&
+                        at.start.column <= model_->columnCount() && at.start.row <= model_->rowCount();
+    if (onCell)
+      setCurrent(at.start, headersHighlighted() && at.start == current_);
+    else
+      setCurrent(current_, true);
+    return 1;
+  }
+  const bool resizable = area == zTableHeaderRows ? rowsResizable_ : area == zTableHeaderColumns && columnsResizable_;
+  if (hit == zTableHitResize && resizable) {
+    dragMode_ = 1;
+    resizePart_ = area;
+    resizeIndex_ = index;
+    // The pointer stays in the header strip, right of (below) the line's own start.
+    zRect cell = layout_.cellRect(area == zTableHeaderRows ? zTableCellPos(layout_.firstColumn(), index)
+                                                           : zTableCellPos(index, layout_.firstRow()));
+    RECT clip = area == zTableHeaderRows ? RECT{0, cell.top(), layout_.originX(), layout_.clientHeight()}
+                                         : RECT{cell.left(), 0, layout_.clientWidth(), layout_.originY()};
+    MapWindowPoints(handle(), nullptr, reinterpret_cast<POINT*>(&clip), 2);
+    ClipCursor(&clip);
+    lastLine_ = p;
+    drawResizeLine(p);
+    return 1;
+  }
+  selectHeader(index, area);
+  return 1;
+}
+
+void zTable::drawResizeLine(zPoint p) {
+  HDC dc = GetDC(handle());
+  if (!dc) return;
+  HPEN pen = CreatePen(PS_SOLID, 2, RGB(0, 0, 0));
+  HGDIOBJ old = SelectObject(dc, pen);
+  int oldRop = SetROP2(dc, R2_NOTXORPEN);
+  if (resizePart_ == zTableHeaderRows) {
+    MoveToEx(dc, layout_.originX(), p.y(), nullptr);
+    LineTo(dc, layout_.clientWidth(), p.y());
+  } else {
+    MoveToEx(dc, p.x(), layout_.originY(), nullptr);
+    LineTo(dc, p.x(), layout_.clientHeight());
+  }
+  SetROP2(dc, oldRop);
+  SelectObject(dc, old);
+  DeleteObject(pen);
+  ReleaseDC(handle(), dc);
+}
+
+void zTable::selectHeader(uint32_t index, uint32_t part) {
+  if (!headerSel_) return;
+  dragMode_ = 2;
+  headerDragStart_ = index;
+  if (part == zTableHeaderCorner && highPart_ == zTableHeaderCorner && highFirst_ == 0) return;
+  if (part != zTableHeaderCorner && highPart_ == part && highFirst_ == index && highLast_ == index) return;
+  selectHeaderLines(part, index, index);
+  dragMode_ = 2;
+}
+
+void zTable::dragHeaders(uint32_t index) {
+  if (!headerRangeSel_) {
+    selectHeader(index, highPart_);
+    return;
+  }
+  uint32_t first = std::min(headerDragStart_, index), last = std::max(headerDragStart_, index);
+  if (highFirst_ == first && highLast_ == last) return;
+  uint32_t start = headerDragStart_;
+  uint32_t part = highPart_;
+  const uint32_t columns = model_->columnCount(), rows = model_->rowCount();
+  zTableCellRange before = selectionRange();
+  invalidateHeaders(part, highFirst_, highLast_);
+  if (part == zTableHeaderRows) {
+    current_ = zTableCellPos(1, start);
+    anchor_ = zTableCellPos(columns, index);
+  } else {
+    current_ = zTableCellPos(start, 1);
+    anchor_ = zTableCellPos(index, rows);
+  }
+  highFirst_ = first;
+  highLast_ = last;
+  invalidateHeaders(part, first, last);
+  invalidateRange(before);
+  invalidateRange(selectionRange());
+  if (handle()) UpdateWindow(handle());
+}
+
+int zTable::onMouseMove(zEvent* event) {
+  const zPoint p = mousePoint(event);
+  if (!captured_) {
+    int state = 0;
+    uint32_t index = 0, area = 0;
+    if (layout_.headerHit(p, index, area) == zTableHitResize) {
+      if (area == zTableHeaderRows && rowsResizable_) state = 1;
+      if (area == zTableHeaderColumns && columnsResizable_) state = 2;
+    }
+    if (state != cursorState_) {
+      cursorState_ = state;
+      SetCursor(LoadCursor(nullptr, state == 1 ? IDC_SIZENS : state == 2 ? IDC_SIZEWE : IDC_ARROW));
+    }
+    return 0;
+  }
+  if (dragMode_ == 1) {
+    drawResizeLine(lastLine_);
+    drawResizeLine(p);
+    lastLine_ = p;
+    return 1;
+  }
+  const int32_t ox = layout_.originX(), oy = layout_.originY();
+  if (dragMode_ == 2) {
+    uint32_t part = highPart_;
+    if (part == zTableHeaderCorner) return 1;
+    // The header under the pointer, counted along the strip even when the pointer leaves it.
+    int32_t x = part == zTableHeaderColumns ? std::max(p.x(), ox) : ox;
+    int32_t y = part == zTableHeaderRows ? std::max(p.y(), oy) : oy;
+    zTableCellRange at = layout_.cellRangeAt(zRect(x, y, x, y));
+    uint32_t index = part == zTableHeaderRows ? std::min(at.start.row, model_->rowCount())
+                                              : std::min(at.start.column, model_->columnCount());
+    if (index >= 1) dragHeaders(index);
+    return 1;
+  }
+  // Selecting cells; outside the cells the table scrolls one line towards the pointer.
+  int32_t x = p.x(), y = p.y();
+  if (!headerSel_ && ((x >= 0 && x < ox) || (y >= 0 && y < oy))) return 1;
+  const int32_t w = layout_.clientWidth(), h = layout_.clientHeight();
+  if (x < ox) {
+    x = ox + 1;
+    if (layout_.firstColumn() > 1) scrollTo(layout_.firstColumn() - 1, layout_.firstRow());
+  } else if (x >= w) {
+    x = w - 1;
+    if (layout_.visibleRange().end.column < model_->columnCount())
+      scrollTo(layout_.firstColumn() + 1, layout_.firstRow());
+  }
+  if (y < oy) {
+    y = oy + 1;
+    if (layout_.firstRow() > 1) scrollTo(layout_.firstColumn(), layout_.firstRow() - 1);
+  } else if (y >= h) {
+    y = h - 1;
+    if (layout_.visibleRange().end.row < model_->rowCount()) scrollTo(layout_.firstColumn(), layout_.firstRow() + 1);
+  }
+  zTableCellRange at = layout_.cellRangeAt(zRect(x, y, x, y));
+  zTableCellPos cell(std::min(at.start.column, model_->columnCount()), std::min(at.start.row, model_->rowCount()));
+  if (cell.column < 1 || cell.row < 1) return 1;
+  if (!multiSel_) {
+    setCurrent(cell, false);
+  } else if (cell != (anchor_.column ? anchor_ : current_)) {
+    moveAnchorTo(cell);
+    if (handle()) UpdateWindow(handle());
+  }
+  return 1;
+}
+
+void zTable::endResize() {
+  ClipCursor(nullptr);
+  dragMode_ = 0;
+  cursorState_ = 0;
+  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+}
+
+int zTable::onMouseButtonUp(zEvent* event) {
+  if (!event->isMouseButton(1)) return 0;
+  const bool wasCaptured = captured_;
+  captured_ = false;
+  if (GetCapture() == handle()) ReleaseCapture();
+  const zPoint p = mousePoint(event);
+  if (dragMode_ == 1) {
+    drawResizeLine(lastLine_);
+    zRect cell = layout_.cellRect(resizePart_ == zTableHeaderRows ? zTableCellPos(layout_.firstColumn(), resizeIndex_)
+                                                                  : zTableCellPos(resizeIndex_, layout_.firstRow()));
+    int32_t size = resizePart_ == zTableHeaderRows ? p.y() - cell.top() : p.x() - cell.left();
+    // A drag above (left of) the line's start is dropped; sizes are 16-bit.
+    if (size >= 0) {
+      uint16_t s = static_cast<uint16_t>(std::min(size, 0x7FFF));
+      if (resizePart_ == zTableHeaderRows)
+        setRowHeight(resizeIndex_, s);
+      else
+        setColumnWidth(resizeIndex_, s);
+      InvalidateRect(handle(), nullptr, TRUE);
+    }
+    endResize();
+    return 1;
+  }
+  dragMode_ = 0;
+  if (wasCaptured) callHook(selectionHook_, selectionHookData_);
   return 1;
 }
 
@@ -485,6 +1022,9 @@ void zTable::storeEdit() {
   char text[kEditLimit + 1] = {};
   GetWindowTextA(edit_, text, sizeof text);
   cancelEdit();
+  // Text that is what the cell holds already changes nothing: no view is told.
+  const zTableCell* before = model_->cell(current_);
+  if (before ? std::strcmp(before->text(), text) == 0 : text[0] == 0) return;
   delete model_->setCellText(current_, text);
   model_->notifyViews();
 }

@@ -3,12 +3,17 @@
 // meet, a current cell and a rectangular selection. Geometry is zTableLayout's; the
 // cells draw themselves (zTableCell::draw) with the attributes that cover them.
 //
-// This is the view's first stage: painting (headers flat, raised or framed, empty cells,
-// the background beyond the table), the current cell moved by the arrow keys and the
-// mouse, the model's change notifications, and editing in place: a printable key opens an
-// edit line over the current cell (its text bounded to kEditLimit characters), Enter
-// stores the text through the model and advances, Esc leaves the cell as it was.
-// Resizing by mouse, scroll bars and printing are not part of it yet.
+// Painting (headers flat, raised or framed, empty cells, the background beyond the table);
+// the current cell moved by the arrow keys, Home, End and the mouse; the model's change
+// notifications; editing in place: a printable key opens an edit line over the current
+// cell (its text bounded to kEditLimit characters), Enter stores the text through the
+// model and advances, Esc leaves the cell as it was. Scroll bars move the first shown
+// column and row in whole cells (ziTableScroller); every scroll stores an edit first.
+// The mouse selects cells by dragging (the anchor follows the pointer, scrolling at the
+// edges), selects whole rows, columns or the table on the headers, and resizes a row or
+// column by dragging its header border: an XOR line follows the pointer, the cursor is
+// confined to the header strip, and the release sets the size. Shift with the arrows
+// extends the selection.
 #pragma once
 
 #include <cstdint>
@@ -20,6 +25,7 @@
 #include "framework/grid/zTableModel.h"
 
 class zDisplay;
+class ziTableScroller;
 
 // Where the current cell goes after Enter commits an edit; other values stay put.
 enum zTableDirection : uint32_t {
@@ -43,17 +49,87 @@ class zTable : public zChildWin {
   zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* model);
   // The form a dialog template's control uses: a 100 by 100 model of its own and an id.
   zTable(zWindow* parent, zSizer* sizer, uint32_t style, int flag, int32_t id);
+  // Takes the place of the table child of parent with this id (one a dialog template
+  // made): the same window place, style and id, every setting, the sizes and header
+  // texts; with a null model it takes over the old table's model (and its ownership),
+  // else it views the given one and the old table's own model goes. The old table is
+  // destroyed. Without such a child the table is made with a 100 by 100 model of its own
+  // and no place.
+  zTable(zWindow* parent, int32_t id, zTableModel* model);
   ~zTable() override;
 
   zTableModel* model() const { return model_; }
   zTableLayout& layout() { return layout_; }
+  const zTableLayout& layout() const { return layout_; }
 
   zTableCellPos currentCell() const { return current_; }
-  void setCurrentCell(zTableCellPos pos);
+  // Sets the current cell with force: the selection and any header highlight go even
+  // when the position is the current cell.
+  void setCurrentCell(zTableCellPos pos) { setCurrent(pos, true); }
+  // Moves the current cell (its column and row lowered to the counts), clears the
+  // selection and the header highlight, brings the cell into view and calls the hooks.
+  // Without force nothing happens when pos is the current cell.
+  void setCurrent(zTableCellPos pos, bool force);
   // The selection: the current cell and the anchor as a range (the current cell alone
   // without an anchor).
   zTableCellRange selectionRange() const;
+  zTableCellPos anchor() const { return anchor_; }
   void setAnchor(zTableCellPos pos);
+  // Moves the anchor one step (each -1, 0 or 1), starting at the current cell when there
+  // is none; a step that would leave the table is not taken. With notify the window is
+  // updated and the selection hook called.
+  void extendSelection(int32_t columnStep, int32_t rowStep, bool notify);
+  // Makes the range the selection: the current cell at its start, the anchor at its end
+  // (clamped to the table). A single cell becomes the current cell without selection.
+  void selectRange(const zTableCellRange& range);
+  // Whole rows (part 0), whole columns (part 1) or the whole table (part 2), as a click
+  // or drag on the headers selects them; nothing with header selection off or beyond the
+  // counts.
+  void selectHeaderLines(uint32_t part, uint32_t first, uint32_t last);
+  void selectHeaderLine(uint32_t part, uint32_t index) { selectHeaderLines(part, index, index); }
+  bool headersHighlighted() const { return !(highPart_ == zTableHeaderCorner && highFirst_ == 2); }
+  void clearHeaderHighlight();
+
+  // Options (all on by default).
+  bool multiCellSelection() const { return multiSel_; }
+  void setMultiCellSelection(bool on) { multiSel_ = on; }
+  bool headerSelection() const { return headerSel_; }
+  void setHeaderSelection(bool on) { headerSel_ = on; }
+  bool headerRangeSelection() const { return headerRangeSel_; }
+  void setHeaderRangeSelection(bool on) { headerRangeSel_ = on; }
+  bool rowsResizable() const { return rowsResizable_; }
+  void setRowsResizable(bool on) { rowsResizable_ = on; }
+  bool columnsResizable() const { return columnsResizable_; }
+  void setColumnsResizable(bool on) { columnsResizable_ = on; }
+
+  // Sizes of one row or column, or of every one from first to last in either order;
+  // the table is laid out again and repainted.
+  void setColumnWidth(uint32_t column, uint16_t width) { setColumnWidths(column, column, width); }
+  void setRowHeight(uint32_t row, uint16_t height) { setRowHeights(row, row, height); }
+  void setColumnWidths(uint32_t first, uint32_t last, uint16_t width);
+  void setRowHeights(uint32_t first, uint32_t last, uint16_t height);
+
+  // Hooks: called with their data and the table when the current cell moves, and when a
+  // selection step, a selection by the program or a mouse selection ends.
+  using Hook = void (*)(void* data, zTable* table);
+  void setCellChangeHook(Hook hook, void* data) {
+    cellHook_ = hook;
+    cellHookData_ = data;
+  }
+  void setSelectionHook(Hook hook, void* data) {
+    selectionHook_ = hook;
+    selectionHookData_ = data;
+  }
+
+  // Scrolling in whole cells: shows firstColumn and firstRow first (as far as the table's
+  // end allows), repaints what moved and sets the scroll bars.
+  void scrollTo(uint32_t firstColumn, uint32_t firstRow);
+  // Sets the scroll bars' ranges and thumbs from the counts and the layout.
+  void syncScrollBars();
+  uint32_t horzScrollShift() const { return zTableLayout::scrollShift(layout_.columnCount()); }
+  uint32_t vertScrollShift() const { return zTableLayout::scrollShift(layout_.rowCount()); }
+  // Drag state, for whoever watches a drag: 0 selecting cells, 1 resizing, 2 headers.
+  int dragMode() const { return dragMode_; }
 
   uint32_t headerStyle() const { return headerStyle_; }
   void setHeaderStyle(uint32_t style) { headerStyle_ = style; }
@@ -94,6 +170,8 @@ class zTable : public zChildWin {
   LRESULT defProc(zEvent* event) override;
   int onSize(zEvent* event) override;
   int onMouseButtonDown(zEvent* event) override;
+  int onMouseMove(zEvent* event) override;
+  int onMouseButtonUp(zEvent* event) override;
 
   // Paints the part of the table inside update on d (a window or bitmap display).
   void draw(zDisplay* d, const zRect& update);
@@ -103,6 +181,19 @@ class zTable : public zChildWin {
  private:
   static void modelChanged(void* view, zTableModel* model, const zTableCellRange* range);
   void invalidateCell(zTableCellPos pos);
+  void invalidateRange(const zTableCellRange& range);
+  void invalidateHeaders(uint32_t part, uint32_t first, uint32_t last);
+  void moveAnchorTo(zTableCellPos pos);
+  void bringIntoView(zTableCellPos pos);
+  void selectHeader(uint32_t index, uint32_t part);
+  void dragHeaders(uint32_t index);
+  void drawResizeLine(zPoint p);
+  void endResize();
+  void callHook(Hook hook, void* data) {
+    if (hook) hook(data, this);
+  }
+  void initTable();
+  bool onDialog() const;
   void fillBackground(zDisplay* d, const zRect& r);
   void makeColours();
 
@@ -119,6 +210,18 @@ class zTable : public zChildWin {
   zColor face_, highlight_, shadow_, darkShadow_;
   zPen* gridPen_ = nullptr;
   uint32_t direction_ = ZTDIR_GODOWN;
+  bool multiSel_ = true, headerSel_ = true, headerRangeSel_ = true, rowsResizable_ = true, columnsResizable_ = true;
+  Hook cellHook_ = nullptr, selectionHook_ = nullptr;
+  void* cellHookData_ = nullptr;
+  void* selectionHookData_ = nullptr;
+  ziTableScroller* scroller_ = nullptr;
+  bool syncing_ = false;
+  int dragMode_ = 0;
+  bool captured_ = false;
+  uint32_t resizePart_ = 0, resizeIndex_ = 0;
+  zPoint lastLine_;
+  int cursorState_ = 0;  // 0 arrow, 1 row border, 2 column border
+  uint32_t headerDragStart_ = 0;
   HWND edit_ = nullptr;
   WNDPROC editProc_ = nullptr;
   static LRESULT CALLBACK editLineProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -126,5 +229,6 @@ class zTable : public zChildWin {
 
 // The control type "zTable" for dialog templates: a table with a model of its own.
 zWindow* zCreateTable(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id);
-// Enters the grid's control type in the registry of control types (once per process).
+// Enters the grid's control type in the registry of control types, once for the process;
+// the application does at its start.
 void zRegisterGridControlTypes();

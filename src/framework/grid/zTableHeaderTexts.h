@@ -37,6 +37,7 @@ class zTableHeaderTexts {
   // A line was inserted at index: texts from index on move one place up.
   void addLine(uint32_t index);
   uint32_t count() const { return texts_.count(); }
+  void swap(zTableHeaderTexts& other) { texts_.swap(other.texts_); }
 
  private:
   zTableDynaArray<FLCString*> texts_{16, nullptr};

@@ -150,3 +150,51 @@ uint32_t zTableLayout::scrollRangeMax(uint32_t count, uint32_t fit) {
   if (s == 0) return std::max<uint32_t>(1, rest);
   return (rest >> s) + (fit >> s);
 }
+
+uint32_t zTableLayout::pageBack(const zTableSizeTable& sizes, uint32_t start, int32_t avail) {
+  int64_t sum = 0;
+  for (uint32_t k = start; k > 1; --k) {
+    sum += sizes.size(k);
+    if (sum >= avail) return k == start ? k - 1 : k;
+  }
+  return 1;
+}
+
+uint32_t zTableLayout::pageBackColumn() const {
+  return pageBack(widths_, visible_.start.column, clientWidth_ - originX());
+}
+
+uint32_t zTableLayout::pageBackRow() const { return pageBack(heights_, visible_.start.row, clientHeight_ - originY()); }
+
+uint32_t zTableLayout::pageOnColumn() const {
+  uint32_t next = std::max(visible_.end.column, firstColumn_ + 1);
+  return std::max<uint32_t>(1, std::min(next, columns_));
+}
+
+uint32_t zTableLayout::pageOnRow() const {
+  uint32_t next = std::max(visible_.end.row, firstRow_ + 1);
+  return std::max<uint32_t>(1, std::min(next, rows_));
+}
+
+uint32_t zTableLayout::firstFromThumb(int32_t pos, uint32_t shift) {
+  if (pos < 1) return 1;
+  uint64_t first = (static_cast<uint64_t>(pos - 1) << shift) + 1;
+  return first > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(first);
+}
+
+int32_t zTableLayout::thumbFromFirst(uint32_t first, uint32_t shift) {
+  if (first < 1) return 1;
+  return static_cast<int32_t>(((first - 1) >> shift) + 1);
+}
+
+void zTableLayout::takeSettings(zTableLayout& other) {
+  ready_ = other.ready_;
+  headersShown_ = other.headersShown_;
+  headerSize_ = other.headerSize_;
+  defaultCell_ = other.defaultCell_;
+  firstColumn_ = other.firstColumn_;
+  firstRow_ = other.firstRow_;
+  tolerance_ = other.tolerance_;
+  widths_.swap(other.widths_);
+  heights_.swap(other.heights_);
+}

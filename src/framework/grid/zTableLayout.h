@@ -75,6 +75,11 @@ class zTableLayout {
     firstRow_ = row < 1 ? 1 : row;
   }
 
+  // Takes another layout's settings: header size and shown flag, measured sizes, first
+  // column and row, border tolerance, and its row heights and column widths (the other
+  // layout is left with this one's). Counts and client size stay.
+  void takeSettings(zTableLayout& other);
+
   // Columns (rows) from the end that fit the client area beside the headers, less one:
   // the first column never goes beyond count - fit.
   uint32_t trailingColumnsFit() const;
@@ -100,16 +105,30 @@ class zTableLayout {
   void setBorderTolerance(int32_t pixels) { tolerance_ = pixels; }
   int32_t borderTolerance() const { return tolerance_; }
 
+  // Paging. A page back starts where the widths (heights) from the visible range's first
+  // column (row) leftwards first fill the space beside the headers, and always moves at
+  // least one line; a page on starts at the visible range's last column (row), and also
+  // moves at least one line when a single line fills the view. Lines count from 1.
+  uint32_t pageBackColumn() const;
+  uint32_t pageBackRow() const;
+  uint32_t pageOnColumn() const;
+  uint32_t pageOnRow() const;
+
   // Scroll bars hold 16-bit positions: from 32768 lines on, positions are divided by
   // 2^shift, the smallest shift (1 to 16) that brings count >> shift to 32766 or less.
   static uint32_t scrollShift(uint32_t count);
   // The top of a scroll range of count lines with fit trailing lines fitting.
   static uint32_t scrollRangeMax(uint32_t count, uint32_t fit);
+  // The first line a thumb position stands for, and the thumb position of a first line,
+  // for positions divided by 2^shift (each the other's inverse on multiples of 2^shift).
+  static uint32_t firstFromThumb(int32_t pos, uint32_t shift);
+  static int32_t thumbFromFirst(uint32_t first, uint32_t shift);
 
  private:
   uint32_t fitCount(const zTableSizeTable& sizes, uint32_t count, int32_t avail) const;
   uint32_t layLine(const zTableSizeTable& sizes, uint32_t first, uint32_t count, int32_t origin, int32_t extent,
                    int32_t* positions) const;
+  static uint32_t pageBack(const zTableSizeTable& sizes, uint32_t start, int32_t avail);
   uint32_t edgeIndex(const int32_t* positions, uint32_t laidOut, int32_t edge) const;
 
   uint32_t columns_;

@@ -1,5 +1,7 @@
 #include "framework/grid/zTableSizeTable.h"
 
+#include <utility>
+
 zTableSizeTable::~zTableSizeTable() {
   for (uint32_t p = 0; p < pages_.count(); ++p) delete pages_.get(p);
 }
@@ -44,4 +46,10 @@ uint32_t zTableSizeTable::pageCount() const {
   for (uint32_t p = 0; p < pages_.count(); ++p)
     if (pages_.get(p)) ++n;
   return n;
+}
+
+void zTableSizeTable::swap(zTableSizeTable& other) {
+  std::swap(defaultSize_, other.defaultSize_);
+  std::swap(highest_, other.highest_);
+  pages_.swap(other.pages_);
 }

@@ -31,6 +31,8 @@ class zTableSizeTable {
   // -1 while nothing has been sized.
   int64_t highestSized() const { return highest_; }
   uint32_t pageCount() const;  // pages made so far
+  // Exchanges the sizes, pages and default sizes of two tables.
+  void swap(zTableSizeTable& other);
   bool hasPage(uint32_t page) const { return pages_.get(page) != nullptr; }
 
  private:

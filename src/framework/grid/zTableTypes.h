@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <cstring>
 #include <new>
+#include <utility>
 
 struct zTableCellPos {
   uint32_t column = 0;
@@ -63,6 +64,14 @@ class zTableDynaArray {
     if (i >= count_ && !grow(i)) return false;
     data_[i] = value;
     return true;
+  }
+
+  // Exchanges the contents (entries, step and default) of two arrays.
+  void swap(zTableDynaArray& other) {
+    std::swap(count_, other.count_);
+    std::swap(step_, other.step_);
+    std::swap(default_, other.default_);
+    std::swap(data_, other.data_);
   }
 
   // Moves entries [from, count) one place towards the front (entry i takes entry i+1),

@@ -159,6 +159,42 @@ TEST(GridLayout, FirstColumnNeverLeavesEmptySpace) {
   EXPECT_EQ(l.visibleRange().start, zTableCellPos(3, 2));
 }
 
+TEST(GridLayout, PagesBackAndOn) {
+  // 245 pixels beside the headers across, 77 down; columns 65 wide, rows 18 high.
+  zTableLayout l(10, 10);
+  layOut(l);
+  EXPECT_EQ(l.pageOnColumn(), 4u);  // the partly shown fourth column comes first
+  EXPECT_EQ(l.pageBackColumn(), 1u);
+  EXPECT_EQ(l.pageOnRow(), 5u);
+  l.setFirst(5, 6);
+  l.relayout();
+  EXPECT_EQ(l.visibleRange().start, zTableCellPos(5, 6));
+  EXPECT_EQ(l.pageOnColumn(), 8u);
+  EXPECT_EQ(l.pageBackColumn(), 2u);  // 5, 4, 3 and 2 fill the 245 pixels
+  EXPECT_EQ(l.pageBackRow(), 2u);     // rows 6 to 2 fill the 77 pixels
+  // A column wider than the view: paging either way moves exactly one column.
+  l.columnWidths().setSize(6, 300);
+  l.setFirst(6, 1);
+  l.relayout();
+  EXPECT_EQ(l.visibleRange().end.column, 6u);
+  EXPECT_EQ(l.pageBackColumn(), 5u);
+  EXPECT_EQ(l.pageOnColumn(), 7u);
+}
+
+TEST(GridLayout, ThumbPositionsOfShiftedTables) {
+  struct Case {
+    int32_t pos;
+    uint32_t shift, first;
+  };
+  const Case cases[] = {{1, 0, 1}, {37, 0, 37}, {10, 1, 19}, {1, 1, 1}, {2, 2, 5}, {32766, 1, 65531}};
+  for (const Case& c : cases) {
+    EXPECT_EQ(zTableLayout::firstFromThumb(c.pos, c.shift), c.first) << c.pos << ">>" << c.shift;
+    EXPECT_EQ(zTableLayout::thumbFromFirst(c.first, c.shift), c.pos) << c.first << ">>" << c.shift;
+  }
+  EXPECT_EQ(zTableLayout::firstFromThumb(0, 1), 1u);
+  EXPECT_EQ(zTableLayout::thumbFromFirst(20, 1), 10);  // a line between two thumb steps
+}
+
 TEST(GridLayout, ScrollShiftForLargeTables) {
   struct Case {
     uint32_t count, fit, shift, max;

@@ -9,6 +9,7 @@
 
 #include "../core/GuiTestSupport.h"
 #include "../draw/TestDisplays.h"
+#include "GridTestSupport.h"
 #include "framework/grid/zTable.h"
 #include "framework/grid/zTableDrawAttr.h"
 
@@ -126,9 +127,16 @@ TEST_F(GridView, KeysAndClicksMoveTheCurrentCell) {
   zRect r = t->layout().cellRect({4, 3});
   SendMessageA(t->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left() + 4, r.top() + 4));
   EXPECT_EQ(t->currentCell(), zTableCellPos(4, 3));
-  // A click on a header leaves the current cell.
-  SendMessageA(t->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(r.left() + 4, 3));
+  // A right press only takes the focus.
+  SetFocus(frame->handle());
+  SendMessageA(t->handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(4, 4));
   EXPECT_EQ(t->currentCell(), zTableCellPos(4, 3));
+  EXPECT_EQ(GetFocus(), t->handle());
+  // Home and End: the first and the last visible cell.
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_END, 0);
+  EXPECT_EQ(t->currentCell(), zTableCellPos(5, 5));
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_HOME, 0);
+  EXPECT_EQ(t->currentCell(), t->layout().visibleRange().start);
   delete t;
 }
 
@@ -188,36 +196,49 @@ TEST_F(GridView, TypingEditsInPlaceEnterCommitsEscRestores) {
   SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
   pump();
   EXPECT_EQ(std::string(model.cell({3, 3})->text()), std::string(zTable::kEditLimit, 'q'));
+
+  // A commit of the text the cell holds tells no view; a changed text tells each once.
+  RecordingView view;
+  model.attachView(&view, &RecordingView::handler);
+  struct Case {
+    const char* typed;
+    size_t calls;
+  };
+  const Case cases[] = {{"a", 0}, {"a2", 1}, {"", 1}};  // (1, 1) holds "a"
+  for (const Case& c : cases) {
+    view.calls.clear();
+    t->setCurrentCell({1, 1});
+    t->beginEdit(c.typed);
+    SendMessageA(t->editHandle(), WM_KEYDOWN, VK_RETURN, 0);
+    pump();
+    EXPECT_EQ(view.calls.size(), c.calls) << c.typed;
+  }
+  model.detachView(&view, &RecordingView::handler);
   delete t;
 }
 
 // The scene of docs/grid-view.png: a selection, a pressed column header and an edit in
 // progress. PV_GRID_SHOW_MS keeps it on screen that long for a screenshot.
 TEST_F(GridView, SelectionPressedHeaderAndEditScene) {
-  zTableSmallModel model(5, 8);
-  const char* names[] = {"Price", "Range", "Comfort", "Safety"};
-  for (uint32_t r = 1; r <= 4; ++r) new zTableTextCell(&model, names[r - 1], {1, r});
-  for (uint32_t r = 1; r <= 4; ++r) new zTableFmtNumCell(&model, std::to_string(r * 25).c_str(), {2, r});
-  model.addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(2, 1, 2, 8)));
-  model.addAttribute(new zTableTextColorAttr(zColor(160, 0, 0), zTableCellRange(2, 1, 2, 8)));
+  zTableSmallModel model(5, 30);  // more rows than the window shows: a vertical scroll bar
+  const char* names[] = {"Price", "Range", "Comfort", "Safety", "Space", "Looks", "Service", "Resale"};
+  for (uint32_t r = 1; r <= 8; ++r) new zTableTextCell(&model, names[r - 1], {1, r});
+  for (uint32_t r = 1; r <= 8; ++r) new zTableFmtNumCell(&model, std::to_string(r * 12).c_str(), {2, r});
+  model.addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(2, 1, 2, 30)));
+  model.addAttribute(new zTableTextColorAttr(zColor(160, 0, 0), zTableCellRange(2, 1, 2, 30)));
   zTable* t = makeTable(&model, 600, 400);
   t->setHeaderTextMode(zTableHeaderColumns, zTableHeaderLetters);
-  t->setCurrentCell({2, 2});
-  t->setAnchor({3, 4});
+  t->selectRange(zTableCellRange(2, 6, 3, 3));
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 3, 3, 6));
   t->setHighlight(2, 3, zTableHeaderColumns);
-  t->setCurrentCell({4, 6});
-  t->setAnchor({1, 1});
-  t->setCurrentCell({2, 2});
-  t->setAnchor({3, 4});
-  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 2, 3, 4));
   InvalidateRect(t->handle(), nullptr, FALSE);
   pump();
-  t->setCurrentCell({4, 6});
+  // Typing at the current cell opens the edit line there; the selection stays.
   SendMessageA(t->handle(), WM_CHAR, 'N', 0);
+  ASSERT_NE(t->editHandle(), nullptr);
   SendMessageA(t->editHandle(), WM_CHAR, 'e', 0);
   SendMessageA(t->editHandle(), WM_CHAR, 'w', 0);
-  ASSERT_NE(t->editHandle(), nullptr);
-  t->setAnchor({2, 6});  // a selection shown beside the edit
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 3, 3, 6));
   pump();
   if (const char* ms = getenv("PV_GRID_SHOW_MS")) {
     DWORD until = GetTickCount() + static_cast<DWORD>(atoi(ms));
@@ -237,8 +258,9 @@ TEST_F(GridView, SelectionPressedHeaderAndEditScene) {
 namespace {
 
 TEST_F(GridView, TheGridJoinsTheControlTypes) {
-  zRegisterGridControlTypes();
-  zRegisterGridControlTypes();  // once only
+  const uint32_t types = zControlType::count();
+  zRegisterGridControlTypes();  // already there: once only
+  EXPECT_EQ(zControlType::count(), types);
   zControlType* type = zControlType::find("ZTABLE");
   ASSERT_NE(type, nullptr);
   zWindow* w =

@@ -1,0 +1,389 @@
+// The grid's scroll bars, mouse and selection under Wine: thumbs, line and page steps of
+// large tables, resizing a column or row by dragging its header border (the XOR line, the
+// confined cursor, the new size), selecting cells and header lines by mouse, keys and
+// program, a grid made by a dialog template and a grid taking another's place.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "../core/GuiTestSupport.h"
+#include "framework/core/zControlType.h"
+#include "framework/frames/zFormDialog.h"
+#include "framework/grid/zTable.h"
+#include "framework/grid/zTableDrawAttr.h"
+#include "grid_test_resources.h"
+
+namespace {
+
+class GridInput : public FrameworkTest {
+ protected:
+  void SetUp() override {
+    FrameworkTest::SetUp();
+    frame = std::make_unique<LoggingFrame>("Grid input frame", WS_OVERLAPPEDWINDOW | WS_VISIBLE);
+    MoveWindow(frame->handle(), 10, 10, 640, 480, TRUE);
+  }
+  void TearDown() override {
+    ClipCursor(nullptr);
+    frame.reset();
+    FrameworkTest::TearDown();
+  }
+  zTable* makeTable(zTableModel* model, int w = 400, int h = 300) {
+    auto* t =
+        new zTable(frame.get(), new zSizer(zPoint(0, 0), zDimension(w, h), nullptr), WS_VISIBLE | WS_CHILD, model);
+    MoveWindow(t->handle(), 0, 0, w, h, TRUE);
+    t->calcLayout();
+    pump();
+    return t;
+  }
+  static void send(zTable* t, UINT msg, WPARAM wp, int x, int y) {
+    SendMessageA(t->handle(), msg, wp, MAKELPARAM(static_cast<uint16_t>(x), static_cast<uint16_t>(y)));
+  }
+  static void drag(zTable* t, int x0, int y0, int x1, int y1) {
+    send(t, WM_LBUTTONDOWN, MK_LBUTTON, x0, y0);
+    send(t, WM_MOUSEMOVE, MK_LBUTTON, x1, y1);
+    send(t, WM_LBUTTONUP, 0, x1, y1);
+  }
+  // A pixel of the table's window as the screen shows it.
+  static uint32_t screenPixel(zTable* t, int x, int y) {
+    HDC dc = GetDC(t->handle());
+    uint32_t c = GetPixel(dc, x, y) & 0xFFFFFF;
+    ReleaseDC(t->handle(), dc);
+    return c;
+  }
+  static void setShift(bool down) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  }
+  std::unique_ptr<LoggingFrame> frame;
+};
+
+void countHook(void* data, zTable*) { ++*static_cast<int*>(data); }
+
+TEST_F(GridInput, ScrollBarsMoveTheFirstCellOfLargeTables) {
+  zTableLargeModel model(40000, 40000);
+  zTable* t = makeTable(&model);
+  const zTableLayout& L = t->layout();
+  EXPECT_EQ(t->horzScrollShift(), 1u);
+  EXPECT_EQ(t->vertScrollShift(), 1u);
+  int low = 0, high = 0;
+  GetScrollRange(t->handle(), SB_HORZ, &low, &high);
+  EXPECT_EQ(low, 1);
+  EXPECT_EQ(static_cast<uint32_t>(high), zTableLayout::scrollRangeMax(40000, L.trailingColumnsFit()));
+  EXPECT_LE(high, 32767);
+
+  // The thumb dragged to 10 shows row 19 first (positions count two rows each).
+  SendMessageA(t->handle(), WM_VSCROLL, MAKEWPARAM(SB_THUMBTRACK, 10), 0);
+  EXPECT_EQ(L.firstRow(), 19u);
+  // The wheel turned towards the user shows the next row first.
+  SendMessageA(t->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(-WHEEL_DELTA)), 0);
+  EXPECT_EQ(L.firstRow(), 20u);
+  SendMessageA(t->handle(), WM_MOUSEWHEEL, MAKEWPARAM(0, WHEEL_DELTA), 0);
+  EXPECT_EQ(L.firstRow(), 19u);
+  // Lines and pages in cells.
+  struct Step {
+    UINT msg;
+    int code;
+    uint32_t column, row;
+  };
+  const uint32_t pageOn = L.visibleRange().end.column;
+  const Step steps[] = {
+      {WM_HSCROLL, SB_LINEDOWN, 2, 19}, {WM_HSCROLL, SB_LINEDOWN, 3, 19},
+      {WM_HSCROLL, SB_LINEUP, 2, 19},   {WM_VSCROLL, SB_LINEUP, 2, 18},
+      {WM_HSCROLL, SB_PAGEDOWN, 0, 18}, {WM_HSCROLL, SB_PAGEUP, 2, 18},
+      {WM_HSCROLL, SB_TOP, 1, 18},      {WM_VSCROLL, SB_BOTTOM, 1, 40000 - L.trailingRowsFit()},
+  };
+  for (const Step& s : steps) {
+    SendMessageA(t->handle(), s.msg, MAKEWPARAM(s.code, 0), 0);
+    uint32_t column = s.column ? s.column : pageOn + 1;  // a page on from column 2
+    EXPECT_EQ(L.firstColumn(), column) << s.msg << "/" << s.code;
+    EXPECT_EQ(L.firstRow(), s.row) << s.msg << "/" << s.code;
+    EXPECT_EQ(GetScrollPos(t->handle(), SB_HORZ), zTableLayout::thumbFromFirst(L.firstColumn(), 1));
+  }
+  delete t;
+}
+
+TEST_F(GridInput, AScrollStoresTheEditAndMovesThePixels) {
+  zTableSmallModel model(20, 20);
+  model.addAttribute(new zTableBackColorAttr(zColor(255, 0, 0), zTableCellRange(3, 1, 3, 20)));
+  zTable* t = makeTable(&model);
+  t->setCurrentCell({2, 2});
+  SendMessageA(t->handle(), WM_CHAR, '7', 0);
+  ASSERT_NE(t->editHandle(), nullptr);
+  const zTableLayout& L = t->layout();
+  const int32_t redLeft = L.columnLeft(3), firstWidth = static_cast<int32_t>(L.columnWidth(1));
+  UpdateWindow(t->handle());
+  SendMessageA(t->handle(), WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  EXPECT_EQ(t->editHandle(), nullptr);
+  ASSERT_NE(model.cell({2, 2}), nullptr);
+  EXPECT_STREQ(model.cell({2, 2})->text(), "7");
+  UpdateWindow(t->handle());
+  // Column 3 now starts where column 2 did: the red cells moved left by column 1's width.
+  EXPECT_EQ(L.columnLeft(3), redLeft - firstWidth);
+  EXPECT_EQ(screenPixel(t, redLeft - firstWidth + 4, L.rowTop(5) + 4), 0x0000FFu);
+  EXPECT_NE(screenPixel(t, redLeft + static_cast<int32_t>(L.columnWidth(3)) - firstWidth + 4, L.rowTop(5) + 4),
+            0x0000FFu);
+  // Only the strip a scroll uncovers waits for a paint.
+  UpdateWindow(t->handle());
+  const int32_t secondWidth = static_cast<int32_t>(L.columnWidth(2));
+  SendMessageA(t->handle(), WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  RECT dirty{};
+  GetUpdateRect(t->handle(), &dirty, FALSE);
+  EXPECT_EQ(dirty.right - dirty.left, secondWidth);
+  delete t;
+}
+
+TEST_F(GridInput, DraggingAHeaderBorderResizesThroughTheXorLine) {
+  zTableSmallModel model(6, 6);
+  zTable* t = makeTable(&model);
+  UpdateWindow(t->handle());
+  const zTableLayout& L = t->layout();
+  const int32_t left2 = L.columnLeft(2), right2 = left2 + static_cast<int32_t>(L.columnWidth(2));
+  const int32_t probeY = L.rowTop(4) + 3;
+
+  // Over the border zone the cursor changes; a press starts the resize.
+  send(t, WM_MOUSEMOVE, 0, right2 - 1, 4);
+  EXPECT_EQ(GetCursor(), LoadCursor(nullptr, IDC_SIZEWE));
+  const uint32_t before = screenPixel(t, right2 - 1, probeY), beyond = screenPixel(t, right2 + 29, probeY);
+  send(t, WM_LBUTTONDOWN, MK_LBUTTON, right2 - 1, 4);
+  EXPECT_EQ(t->dragMode(), 1);
+  EXPECT_EQ(screenPixel(t, right2 - 1, probeY), ~before & 0xFFFFFF);  // the line inverts what it crosses
+  RECT clip{}, strip{left2, 0, L.clientWidth(), L.originY()};
+  GetClipCursor(&clip);
+  MapWindowPoints(t->handle(), nullptr, reinterpret_cast<POINT*>(&strip), 2);
+  EXPECT_EQ(clip.left, strip.left);
+  EXPECT_EQ(clip.bottom, strip.bottom);
+  // The line follows the pointer and leaves nothing behind.
+  send(t, WM_MOUSEMOVE, MK_LBUTTON, right2 + 29, 4);
+  EXPECT_EQ(screenPixel(t, right2 - 1, probeY), before);
+  EXPECT_EQ(screenPixel(t, right2 + 29, probeY), ~beyond & 0xFFFFFF);
+  send(t, WM_LBUTTONUP, 0, right2 + 29, 4);
+  EXPECT_EQ(t->dragMode(), 0);
+  EXPECT_EQ(L.columnWidth(2), static_cast<uint32_t>(right2 + 29 - left2));
+  GetClipCursor(&clip);
+  EXPECT_GT(clip.right - clip.left, strip.right - strip.left);  // the cursor is free again
+
+  // Released exactly at the column's left edge: width 0; left of it: dropped.
+  const int32_t right3 = L.columnLeft(3) + static_cast<int32_t>(L.columnWidth(3));
+  drag(t, right3 - 1, 4, L.columnLeft(3), 4);
+  EXPECT_EQ(L.columnWidth(3), 0u);
+  const uint32_t width1 = L.columnWidth(1);
+  const int32_t right1 = L.columnLeft(1) + static_cast<int32_t>(width1);
+  drag(t, right1 - 1, 4, L.columnLeft(1) - 3, 4);
+  EXPECT_EQ(L.columnWidth(1), width1);
+
+  // Rows alike; with rows not resizable the border zone selects the row instead.
+  const int32_t bottom2 = L.rowTop(2) + static_cast<int32_t>(L.rowHeight(2));
+  drag(t, 5, bottom2 - 1, 5, bottom2 + 20);
+  EXPECT_EQ(L.rowHeight(2), static_cast<uint32_t>(bottom2 + 20 - L.rowTop(2)));
+  t->setRowsResizable(false);
+  const uint32_t height3 = L.rowHeight(3);
+  const int32_t bottom3 = L.rowTop(3) + static_cast<int32_t>(height3);
+  drag(t, 5, bottom3 - 1, 5, bottom3 - 1);
+  EXPECT_EQ(L.rowHeight(3), height3);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(1, 3, 6, 3));
+
+  // Another window taking the mouse ends a resize: the cursor is freed, no size is set.
+  const uint32_t width4 = L.columnWidth(4);
+  const int32_t right4 = L.columnLeft(4) + static_cast<int32_t>(width4);
+  send(t, WM_LBUTTONDOWN, MK_LBUTTON, right4 - 1, 4);
+  ASSERT_EQ(t->dragMode(), 1);
+  SetCapture(frame->handle());
+  EXPECT_EQ(t->dragMode(), 0);
+  GetClipCursor(&clip);
+  EXPECT_GT(clip.right - clip.left, strip.right - strip.left);
+  ReleaseCapture();
+  send(t, WM_LBUTTONUP, 0, right4 + 30, 4);
+  EXPECT_EQ(L.columnWidth(4), width4);
+  delete t;
+}
+
+TEST_F(GridInput, MouseSelectsCellsAndHeaderLines) {
+  zTableSmallModel model(5, 8);
+  zTable* t = makeTable(&model, 600, 300);  // every column shown: the points stay put
+  int selections = 0;
+  t->setSelectionHook(&countHook, &selections);
+  const zTableLayout& L = t->layout();
+  auto mid = [&](uint32_t c, uint32_t r) {
+    zRect rc = L.cellRect({c, r});
+    return zPoint(rc.left() + 5, rc.top() + 5);
+  };
+  const int hh = L.originY() / 2, hw = L.originX() / 2;
+
+  // A drag over the cells: the anchor follows the pointer; one selection call at the end.
+  zPoint a = mid(1, 1), b = mid(3, 2);
+  send(t, WM_LBUTTONDOWN, MK_LBUTTON, a.x(), a.y());
+  selections = 0;
+  send(t, WM_MOUSEMOVE, MK_LBUTTON, b.x(), b.y());
+  EXPECT_EQ(selections, 0);
+  send(t, WM_LBUTTONUP, 0, b.x(), b.y());
+  EXPECT_EQ(selections, 1);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(1, 1, 3, 2));
+  EXPECT_EQ(t->currentCell(), zTableCellPos(1, 1));
+
+  struct Case {
+    const char* what;
+    zPoint from, to;
+    zTableCellRange range;
+  };
+  const Case cases[] = {
+      {"column header", zPoint(mid(2, 1).x(), hh), zPoint(mid(2, 1).x(), hh), zTableCellRange(2, 1, 2, 8)},
+      {"column headers dragged", zPoint(mid(2, 1).x(), hh), zPoint(mid(4, 1).x(), hh), zTableCellRange(2, 1, 4, 8)},
+      {"row headers dragged back", zPoint(hw, mid(1, 4).y()), zPoint(hw, mid(1, 2).y()), zTableCellRange(1, 2, 5, 4)},
+      {"corner", zPoint(hw, hh), zPoint(hw, hh), zTableCellRange(1, 1, 5, 8)},
+      {"a cell clears", mid(5, 5), mid(5, 5), zTableCellRange(5, 5, 5, 5)},
+  };
+  for (const Case& c : cases) {
+    drag(t, c.from.x(), c.from.y(), c.to.x(), c.to.y());
+    EXPECT_EQ(t->selectionRange(), c.range) << c.what;
+  }
+  // Header highlight while columns are selected; a click on a cell clears it.
+  drag(t, mid(2, 1).x(), hh, mid(3, 1).x(), hh);
+  EXPECT_TRUE(t->headersHighlighted());
+  drag(t, a.x(), a.y(), a.x(), a.y());
+  EXPECT_FALSE(t->headersHighlighted());
+
+  // Header selection off: a header click changes nothing. Multi-cell selection off: a
+  // drag moves the current cell.
+  t->setHeaderSelection(false);
+  drag(t, mid(4, 1).x(), hh, mid(4, 1).x(), hh);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(1, 1, 1, 1));
+  t->setMultiCellSelection(false);
+  drag(t, a.x(), a.y(), b.x(), b.y());
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(3, 2, 3, 2));
+  delete t;
+}
+
+TEST_F(GridInput, ShiftArrowsAndTheProgramSelect) {
+  zTableSmallModel model(5, 5);
+  zTable* t = makeTable(&model);
+  int moves = 0, selections = 0;
+  t->setCellChangeHook(&countHook, &moves);
+  t->setSelectionHook(&countHook, &selections);
+  t->setCurrentCell({2, 2});
+  EXPECT_EQ(moves, 1);
+  t->setCurrent({2, 2}, false);  // no move without force: no call
+  EXPECT_EQ(moves, 1);
+  selections = 0;
+  setShift(true);
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_DOWN, 0);
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_DOWN, 0);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(2, 2, 3, 4));
+  EXPECT_EQ(selections, 3);         // one per step
+  EXPECT_EQ(moves, 1);              // the current cell stayed
+  t->setMultiCellSelection(false);  // Shift then moves like the arrow alone
+  SendMessageA(t->handle(), WM_KEYDOWN, VK_RIGHT, 0);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(3, 2, 3, 2));
+  setShift(false);
+  t->setMultiCellSelection(true);
+
+  struct Case {
+    const char* what;
+    zTableCellRange asked, selected;
+    zTableCellPos current;
+  };
+  const Case ranges[] = {
+      {"a block", {2, 2, 4, 5}, {2, 2, 4, 5}, {2, 2}},
+      {"backwards", {4, 4, 1, 2}, {1, 2, 4, 4}, {4, 4}},
+      {"beyond the table", {3, 3, 9, 9}, {3, 3, 5, 5}, {3, 3}},
+      {"one cell", {1, 1, 1, 1}, {1, 1, 1, 1}, {1, 1}},
+  };
+  for (const Case& c : ranges) {
+    t->selectRange(c.asked);
+    EXPECT_EQ(t->selectionRange(), c.selected) << c.what;
+    EXPECT_EQ(t->currentCell(), c.current) << c.what;
+  }
+  const Case lines[] = {
+      {"rows 2-3", {0, 2, 3, 0}, {1, 2, 5, 3}, {1, 2}},
+      {"columns 4-5", {1, 4, 5, 0}, {4, 1, 5, 5}, {4, 1}},
+      {"whole table", {2, 0, 0, 0}, {1, 1, 5, 5}, {1, 1}},
+      {"rows beyond the count", {0, 4, 6, 0}, {1, 1, 5, 5}, {1, 1}},
+  };
+  for (const Case& c : lines) {
+    t->selectHeaderLines(c.asked.start.column, c.asked.start.row, c.asked.end.column);
+    EXPECT_EQ(t->selectionRange(), c.selected) << c.what;
+    EXPECT_EQ(t->currentCell(), c.current) << c.what;
+  }
+  // A step that would leave the table is not taken.
+  t->setCurrentCell({5, 5});
+  t->extendSelection(1, 0, false);
+  EXPECT_EQ(t->anchor(), zTableCellPos(0, 0));
+  t->extendSelection(-1, -1, false);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(4, 4, 5, 5));
+  t->setHeaderSelection(false);
+  t->selectHeaderLine(0, 1);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(4, 4, 5, 5));
+  // A model that shrinks under the selection takes the current cell and anchor along.
+  model.setSize(3, 2);
+  EXPECT_EQ(t->selectionRange(), zTableCellRange(3, 2, 3, 2));
+  delete t;
+}
+
+TEST_F(GridInput, ATemplateMakesTheGridAndAnotherTakesItsPlace) {
+  // The application object registers the grid's control type at start-up.
+  ASSERT_NE(zControlType::find("zTable"), nullptr);
+  zFormDialog form(frame.get(), zResId(kGridTemplate));
+  auto* old = dynamic_cast<zTable*>(form.childById(kGridId));
+  ASSERT_NE(old, nullptr);
+  old->calcLayout();
+  old->setHeaderStyle(zTableHeaderFramed);
+  old->setColumnWidth(3, 50);
+  old->columnTexts().setText(2, "Cost");
+  old->setCurrentCell({2, 4});
+  zTableModel* oldModel = old->model();
+  new zTableTextCell(oldModel, "kept", {1, 1});
+  // Tab and Shift+Tab on the grid move the focus through the form's controls.
+  form.show(SW_SHOWNA);
+  HWND ok = form.childById(IDOK)->handle();
+  SetFocus(old->handle());
+  SendMessageA(old->handle(), WM_CHAR, '\t', 0);
+  EXPECT_EQ(GetFocus(), ok);
+  SetFocus(old->handle());
+  setShift(true);
+  SendMessageA(old->handle(), WM_CHAR, '\t', 0);
+  setShift(false);
+  EXPECT_EQ(GetFocus(), ok);  // two controls: the previous is the OK button as well
+  // On a dialog a scroll repaints the whole grid.
+  UpdateWindow(old->handle());
+  SendMessageA(old->handle(), WM_HSCROLL, MAKEWPARAM(SB_LINEDOWN, 0), 0);
+  RECT dirty{}, client{};
+  GetUpdateRect(old->handle(), &dirty, FALSE);
+  GetClientRect(old->handle(), &client);
+  EXPECT_EQ(old->layout().firstColumn(), 2u);
+  EXPECT_EQ(dirty.right - dirty.left, client.right);
+  SendMessageA(old->handle(), WM_HSCROLL, MAKEWPARAM(SB_TOP, 0), 0);
+  RECT oldPlace{};
+  GetWindowRect(old->handle(), &oldPlace);
+  HWND oldHandle = old->handle();
+
+  // With no model given, the new grid takes the old one's model.
+  auto* t = new zTable(&form, kGridId, nullptr);
+  EXPECT_FALSE(IsWindow(oldHandle));
+  EXPECT_EQ(form.childById(kGridId), t);
+  EXPECT_EQ(t->model(), oldModel);
+  EXPECT_STREQ(t->model()->cell({1, 1})->text(), "kept");
+  EXPECT_EQ(t->headerStyle(), static_cast<uint32_t>(zTableHeaderFramed));
+  EXPECT_EQ(t->layout().columnWidth(3), 50u);
+  EXPECT_STREQ(t->columnTexts().text(2), "Cost");
+  EXPECT_EQ(t->currentCell(), zTableCellPos(2, 4));
+  RECT place{};
+  GetWindowRect(t->handle(), &place);
+  EXPECT_EQ(place.left, oldPlace.left);
+  EXPECT_EQ(place.right, oldPlace.right);
+  // The model's changes reach the new grid (and no dead one).
+
+  oldModel->setSize(3, 3);
+  EXPECT_EQ(t->layout().rowCount(), 3u);
+
+  // With a model given, the grid views it.
+  zTableSmallModel given(2, 2);
+  auto* u = new zTable(&form, kGridId, &given);
+  EXPECT_EQ(u->model(), &given);
+  EXPECT_EQ(u->layout().columnWidth(3), 50u);
+  delete u;
+  EXPECT_EQ(given.columnCount(), 2u);
+}
+
+}  // namespace
