@@ -178,7 +178,7 @@ std::string BatchRun::reportName(const std::string& requested) const {
   return env_.programFolder.empty() ? name : env_.programFolder + Report::folderSeparator() + name;
 }
 
-bool BatchRun::report(bool display) {
+bool BatchRun::report(bool display, bool print) {
   auto* model = Data::Factory::instance()->currDataModel(0);
   std::string requested;
   const bool pdfGiven = options_.getPdf(requested) && !requested.empty();
@@ -194,9 +194,9 @@ bool BatchRun::report(bool display) {
   if (model->get_filepath().empty()) model->set_filepath(model->get_nm() + ".xpv");
 
   std::unique_ptr<ReportLauncher> viewer;
-  if (env_.makeViewer) viewer = env_.makeViewer(display ? 1u : 0u);
+  if (env_.makeViewer) viewer = env_.makeViewer(print ? 2u : display ? 1u : 0u);
   std::string viewerError;
-  if (display && viewer && viewer->getError(viewerError)) {
+  if ((display || print) && viewer && viewer->getError(viewerError)) {
     env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
                   name + ": " + viewerError + "\n Creating but not displaying PDF Report");
     viewer.reset();

@@ -91,7 +91,13 @@ class BatchRun {
   void makeNewDefaultModel();
   bool solve();
   bool saveAs(const std::string& name);
-  bool report(bool display);
+  // Writes the report; display hands it to the viewer to show, print to print (a
+  // viewer that was not found is told and never asked to print).
+  bool report(bool display, bool print = false);
+  // The model in memory has no file any more (a new model replaced it).
+  void forgetModelFile() { fn_.clear(); }
+  // The caption for a model that has no file.
+  void setCaption(const std::string& caption) { caption_ = caption; }
 
   // The report's file name: the path asked for, else the model file's name with
   // ".pdf" in place of ".xpv", else the model's name in the program folder.

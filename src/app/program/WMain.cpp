@@ -1,0 +1,550 @@
+#include "app/program/WMain.h"
+
+#include "app/program/GuiUtils.h"
+#include "app/program/ShellServices.h"
+#include "app/program/SystemText.h"
+#include "app/program/res/resource.h"
+#include "factory/Factory.h"
+#include "foundation/Assert.h"
+#include "framework/controls/zMenu.h"
+#include "framework/core/zProgram.h"
+#include "framework/core/zResId.h"
+#include "framework/core/zResources.h"
+#include "framework/frames/zCommonForms.h"
+#include "framework/layout/zSizer.h"
+#include "math/MathServer.h"
+#include "model/AppFolders.h"
+#include "report/ReportFileName.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace PV {
+namespace App {
+
+bool WMain::modelOpen_ = false;
+bool WMain::showDirPath_ = true;
+std::function<bool(WMain*)> WMain::newModelDialog;
+std::function<void(WMain*)> WMain::modelPropertiesDialog;
+std::function<void(WMain*)> WMain::modelOptionsDialog;
+
+namespace {
+
+constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
+const char* const kModelFilter[] = {"Palvermontine XML Model Files (*.xpv)", "*.xpv", nullptr};
+
+std::string lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string fileNamePart(const std::string& path) {
+  const std::string::size_type at = path.find_last_of('\\');
+  return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+std::string fullPathOf(const std::string& name) {
+  char buffer[MAX_PATH] = {};
+  const DWORD n = GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);
+  return n == 0 || n >= MAX_PATH ? std::string() : std::string(buffer, n);
+}
+
+bool canRead(const std::string& path) {
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) return false;
+  std::fclose(in);
+  return true;
+}
+
+// Where the file forms start: PALVERMONTINE_DOCUMENTS_DIR when set (tests), else the
+// user's documents folder.
+std::string documentFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetEnvironmentVariableA("PALVERMONTINE_DOCUMENTS_DIR", path, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) return std::string(path, n);
+  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path))) return path;
+  return std::string(".");
+}
+
+Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
+
+}  // namespace
+
+std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cfl, double cfi, int scale,
+                          uint32_t pairs) {
+  const std::string gap = "   ";
+  return "Ch:" + std::to_string(choices) + gap + "Cr:" + std::to_string(criteria) + gap + "DM:" + std::to_string(dms) +
+         gap + "Conf:" + std::to_string(static_cast<long long>(cfl)) + "," +
+         std::to_string(static_cast<long long>(cfi)) + gap + "Scale:" + std::to_string(scale) + gap +
+         "Pairs:" + std::to_string(pairs) + gap;
+}
+
+WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
+             const std::string& recentFilesPath)
+    : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(800, 600), nullptr),
+                   WS_OVERLAPPEDWINDOW, appName.c_str(), new zMenu(zResId(IDM_WINDOW)), 1000),
+      appName_(appName),
+      winTitle_(appName),
+      batch_(batch),
+      env_(env) {
+  // The menu bar, with the window menu before Help: the frame lists its children in
+  // the window menu's popup.
+  zMenu* bar = new zMenu(this, zResId(IDM_MAIN));
+  char windowTitle[64] = {};
+  if (LoadStringA(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), IDS_WINDOW_MENU, windowTitle,
+                  sizeof windowTitle) <= 0) {
+    std::snprintf(windowTitle, sizeof windowTitle, "&Window");
+  }
+  const HMENU windowPopup = GetSubMenu(windowMenu()->handle(), 0);
+  InsertMenuA(bar->handle(), 5, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(windowPopup), windowTitle);
+  setMenu(bar);
+  registerCommands();
+  setIcon(new zIcon(zResId(IDI_APP)));
+  // Commands whose windows and dialogs the program does not have yet are grayed, so
+  // that no menu item silently does nothing.
+  for (uint32_t id :
+       {CM_CHOICES, CM_DECISION_MAKERS, CM_CRITERIA, CM_CUT, CM_COPY, CM_PASTE, CM_COMPARE, CM_APP_OPTIONS, CM_ABOUT}) {
+    bar->grayItem(id, 1);
+  }
+  if (!modelPropertiesDialog) bar->grayItem(CM_PROPERTIES, 1);
+  if (!modelOptionsDialog) bar->grayItem(CM_MODEL_OPTIONS, 1);
+  setModelDefEditLock(false);
+  // The toolbar (top margin) and the status line (bottom margin) join here once the
+  // framework has them; until then the status texts are kept in status_.
+  if (guiMode) {
+    const HMENU file = GetSubMenu(bar->handle(), 0);
+    HMENU recent = nullptr;
+    for (int i = 0, n = GetMenuItemCount(file); i < n && !recent; ++i) {
+      HMENU sub = GetSubMenu(file, i);
+      if (sub && GetMenuItemID(sub, 0) == CM_RECENT_FIRST) recent = sub;
+    }
+    if (recent) {
+      rfm_ = std::make_unique<GUI::RecentFilesMenu>(recent, handle(), CM_RECENT_FIRST, CM_RECENT_LAST, recentFilesPath);
+    }
+    DragAcceptFiles(handle(), TRUE);
+  }
+  DrawMenuBar(handle());
+}
+
+WMain::~WMain() {
+  if (handle()) DragAcceptFiles(handle(), FALSE);
+}
+
+void WMain::registerCommands() {
+  zMenu* bar = menu();
+  bar->setCommandRange(this, &WMain::cmWindowArrangement, CM_CASCADE, CM_ARRANGE);
+  bar->setCommand(this, &WMain::cmNew, CM_NEW);
+  bar->setCommand(this, &WMain::cmOpen, CM_OPEN);
+  bar->setCommand(this, &WMain::cmSave, CM_SAVE);
+  bar->setCommand(this, &WMain::cmSaveAs, CM_SAVE_AS);
+  bar->setCommand(this, &WMain::cmPrint, CM_PRINT);
+  bar->setCommandRange(this, &WMain::cmRecent, CM_RECENT_FIRST, CM_RECENT_LAST);
+  bar->setCommand(this, &WMain::cmExit, CM_EXIT);
+  bar->setCommand(this, &WMain::cmBestChoice, CM_BEST_CHOICE);
+  bar->setCommand(this, &WMain::cmReport, CM_REPORT);
+  bar->setCommand(this, &WMain::cmProperties, CM_PROPERTIES);
+  bar->setCommand(this, &WMain::cmModelOptions, CM_MODEL_OPTIONS);
+  bar->setCommand(this, &WMain::cmGuide, CM_CONTENTS);
+  bar->setCommand(this, &WMain::cmGuide, CM_QUICKSTART);
+  bar->setCommand(this, &WMain::cmGuide, CM_USERS_GUIDE);
+  bar->setCommand(this, &WMain::cmSupportWeb, CM_SUPPORT_WEB);
+  bar->setCommand(this, &WMain::cmCheckUpdates, CM_CHECK_UPDATES);
+  for (uint32_t id : {CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_SNAPSHOT, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
+                      CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
+                      CM_SYNCHRONIZATION, CM_COLLABORATION}) {
+    bar->setCommand(this, &WMain::cmNothing, id);
+  }
+  addMessageHandler(this, &WMain::onDropFiles, WM_DROPFILES);
+}
+
+void WMain::afterStartup() {
+  newModel_ = batch_->modelFile().empty() && batch_->caption().rfind("DecisionModel - ", 0) == 0;
+  modelOpen_ = true;
+  setCaption(batch_->caption().empty() ? "DecisionModel - " + appName_ : batch_->caption());
+  const Data::DecisionModel* model = currentModel();
+  setModelDefEditLock(model && !model->get_ss().empty());
+  updateStatusBar();
+  menu()->grayItem(CM_SNAPSHOT, 1);
+  menu()->checkItem(CM_CHECK_UPDATES, 0);
+}
+
+int WMain::ask(const std::string& text, const std::string& caption, UINT flags, bool withParent) {
+  return MessageBoxA(withParent ? handle() : nullptr, text.c_str(), caption.c_str(), flags);
+}
+
+void WMain::setCaption(const std::string& caption) {
+  winTitle_ = caption;
+  setTitle(caption.c_str());
+}
+
+void WMain::setCaptionForFile(const std::string& path) {
+  setCaption((showDirPath_ ? path : fileNamePart(path)) + " - " + appName_);
+}
+
+// ---- the status texts ------------------------------------------------------------
+
+void WMain::updateStatusBar() {
+  auto* factory = Data::Factory::instance();
+  const Data::DecisionModel* model = factory->currDataModel(0);
+  auto* server = factory->getMathServer(0);
+  if (!model || !server) {
+    status_ = StatusTexts();
+    return;
+  }
+  bool pairSets = false;
+  server->hasAlgorithmOnly(&pairSets);
+  const uint32_t pairs = pairSets ? server->getModelState().numpairs_ : 0;
+  const auto& params = model->get_params();
+  status_.name = Utf8ToSystem(model->get_nm());
+  status_.summary = statusSummary(model->get_chs().size(), model->get_crs().size(), model->get_dms().size(),
+                                  params.get_cfl(), params.get_cfi(), params.get_sil(), pairs);
+  status_.state = server->isComplete() ? "SLV" : server->isScoreable() ? "SCO" : "";
+}
+
+void WMain::setModelDefEditLock(bool lock) {
+  menu()->setItemEnabled(CM_CLEAR_COMPARISONS, lock ? 1 : 0);
+  menu()->grayItem(CM_CLEAR_COMPARISONS, lock ? 0 : 1);
+  // The model editors take the lock here once the program has them.
+}
+
+void WMain::setSolutionsFlag(bool flag) {
+  if (Data::DecisionModel* model = currentModel()) model->get_slns().set_flag(flag);
+}
+
+void WMain::registerWindow(const AppWindow& entry) {
+  const bool listed =
+      std::any_of(appWindowsVec_.begin(), appWindowsVec_.end(), [&](const AppWindow& e) { return e.w == entry.w; });
+  PV_ASSERT(!"Duplicate|Re-Used ptr address" || !listed);
+  appWindowsVec_.push_back(entry);
+}
+
+void WMain::unregisterWindow(const AppWindow& entry) {
+  const size_t before = appWindowsVec_.size();
+  appWindowsVec_.erase(
+      std::remove_if(appWindowsVec_.begin(), appWindowsVec_.end(), [&](const AppWindow& e) { return e.w == entry.w; }),
+      appWindowsVec_.end());
+  PV_ASSERT(before - appWindowsVec_.size() == 1);
+}
+
+// ---- the model's windows -----------------------------------------------------------
+
+void WMain::addModelWindow(ModelWindow* window) {
+  if (std::find(modelWindows_.begin(), modelWindows_.end(), window) == modelWindows_.end())
+    modelWindows_.push_back(window);
+}
+
+void WMain::removeModelWindow(ModelWindow* window) {
+  modelWindows_.erase(std::remove(modelWindows_.begin(), modelWindows_.end(), window), modelWindows_.end());
+}
+
+void WMain::closeModelWindows() {
+  // None of them may store into the model that is being replaced: the save prompt
+  // has already asked about their edits.
+  const std::vector<ModelWindow*> open = modelWindows_;
+  modelWindows_.clear();
+  for (ModelWindow* window : open) window->discard();
+}
+
+bool WMain::commitModelWindows() {
+  bool all = true;
+  for (ModelWindow* window : std::vector<ModelWindow*>(modelWindows_)) all = window->commitToModel() && all;
+  return all;
+}
+
+bool WMain::modelWindowsDirty() const {
+  return std::any_of(modelWindows_.begin(), modelWindows_.end(), [](const ModelWindow* w) { return w->isDirty(); });
+}
+
+bool WMain::setModelParameters(const Data::ModelParameters& params) {
+  auto* server = Data::Factory::instance()->getMathServer(0);
+  if (!server) return false;
+  std::string why;
+  if (server->adviseParams(params, why) == Math::ADVICE_INVALID || !server->setParams(params)) {
+    ask(why.empty() ? std::string("The model parameters were refused") : why, appName_,
+        MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL, true);
+    return false;
+  }
+  updateStatusBar();
+  return true;
+}
+
+void WMain::modelReplaced() {
+  menu()->grayItem(CM_SNAPSHOT, 1);
+  menu()->checkItem(CM_CHECK_UPDATES, 0);
+  checkUpdates_ = true;
+  modelOpen_ = true;
+  updateStatusBar();
+}
+
+// ---- the shared routines of the file commands ----------------------------------------
+
+void WMain::makeNewDefaultModel() {
+  newModel_ = true;
+  batch_->makeNewDefaultModel();
+  setCaption("DecisionModel - " + appName_);
+  setModelDefEditLock(false);
+  updateStatusBar();
+}
+
+bool WMain::savePrompt() {
+  const Data::DecisionModel* model = currentModel();
+  if (!model) return true;
+  const bool dirtyWindows = modelWindowsDirty();
+  if (Data::Factory::instance()->isUnmodified() && !dirtyWindows) return true;
+  if (newModel_ && !dirtyWindows && model->get_chs().empty() && model->get_dms().empty() && model->get_crs().empty()) {
+    return true;
+  }
+  const std::string& fn = batch_->modelFile();
+  const std::string name = fn.empty() ? Utf8ToSystem(model->get_nm()) : fileNamePart(fn);
+  const int answer = ask("Save changes to " + name, appName_, MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL);
+  if (answer == IDCANCEL) return false;
+  if (answer == IDYES) {
+    save();
+    return saved_;
+  }
+  return true;
+}
+
+bool WMain::overwritePrompt(const std::string& path) {
+  if (!canRead(path)) return true;
+  return ask(path + " already exists.\r\nDo you want to replace it?", "Save As",
+             MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES;
+}
+
+bool WMain::loadModel(const std::string& name) {
+  const std::string path = name.empty() ? std::string() : fullPathOf(name);
+  if (path.empty()) {
+    ask(name + " not found or corrupt", kLoadCaption, MB_OK | MB_ICONINFORMATION, true);
+    return false;
+  }
+  const std::string& fn = batch_->modelFile();
+  if (!fn.empty() && lower(path) == lower(fn)) {
+    const int answer =
+        ask(fileNamePart(fn) + " is already loaded!  Do you want to continue?",
+            appName_ + ": The Same Model File is Currently Loaded", MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL, true);
+    if (answer != IDYES) return false;
+  }
+  // Whatever replaced the last file (New included), its changes are asked about.
+  if (!savePrompt()) return false;
+  closeModelWindows();
+  // A refused file leaves the model in memory as it was: the user keeps it.
+  if (!batch_->loadModel(path)) {
+    if (!currentModel()) makeNewDefaultModel();
+    updateStatusBar();
+    return false;
+  }
+  newModel_ = false;
+  setCaptionForFile(batch_->modelFile());
+  modelReplaced();
+  setModelDefEditLock(!currentModel()->get_ss().empty());
+  if (rfm_) rfm_->addFile(batch_->modelFile());
+  return true;
+}
+
+bool WMain::save() {
+  saved_ = false;
+  if (!commitModelWindows()) return false;
+  if (batch_->modelFile().empty()) return saveAs();
+  auto* factory = Data::Factory::instance();
+  if (!factory->save(batch_->modelFile().c_str())) {
+    std::string text =
+        "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write and/or resolve storage "
+        "error";
+    if (!factory->lastError().empty()) text += "\n" + factory->lastError();
+    ask(text, "ERROR: While Saving Loaded Model File, A Write Error Occurred", MB_OK | MB_ICONERROR);
+    return false;
+  }
+  saved_ = true;
+  return true;
+}
+
+bool WMain::saveAs() {
+  saved_ = false;
+  const Data::DecisionModel* model = currentModel();
+  if (!model) return false;
+  const std::string& fn = batch_->modelFile();
+  std::string proposed = !fn.empty()                ? fn
+                         : newModel_                ? std::string("DecisionModel.xpv")
+                         : !model->get_nm().empty() ? Utf8ToSystem(model->get_nm()) + ".xpv"
+                                                    : std::string();
+  if (fn.empty()) proposed = documentFolder() + "\\" + proposed;
+  zFileSaveAsForm form(this, "Save File As", proposed.c_str(), kModelFilter);
+  if (!form.completed()) return false;
+  modelOpen_ = true;
+  newModel_ = false;
+  std::string path = form.name();
+  if (path.empty()) return false;
+  path = BatchRun::withModelExtension(path);
+  if (!overwritePrompt(path)) return false;
+  if (!batch_->saveAs(path)) return false;
+  saved_ = true;
+  if (rfm_) rfm_->addFile(batch_->modelFile());
+  setCaptionForFile(batch_->modelFile());
+  return true;
+}
+
+// ---- File ---------------------------------------------------------------------------
+
+int WMain::cmNew(zEvent*) {
+  if (!savePrompt()) return 1;
+  closeModelWindows();
+  const bool made = newModelDialog ? newModelDialog(this) : (batch_->makeNewDefaultModel(), true);
+  if (!made) return 1;
+  batch_->forgetModelFile();
+  newModel_ = false;
+  const std::string name = Utf8ToSystem(currentModel()->get_nm());
+  batch_->setCaption("New Model: " + name + " - " + appName_);
+  setCaption(batch_->caption());
+  modelReplaced();
+  setModelDefEditLock(false);
+  return 1;
+}
+
+int WMain::cmOpen(zEvent*) {
+  const std::string folder = documentFolder();
+  const std::string initial = (folder.empty() ? std::string(".") : folder) + "\\*.xpv";
+  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", initial.c_str(), kModelFilter);
+  if (!form.completed()) return 1;
+  modelOpen_ = true;
+  if (form.name()[0]) loadModel(form.name());
+  return 1;
+}
+
+int WMain::cmSave(zEvent*) {
+  save();
+  return 1;
+}
+
+int WMain::cmSaveAs(zEvent*) {
+  saveAs();
+  return 1;
+}
+
+int WMain::cmPrint(zEvent*) {
+  if (!reportRun(true)) {
+    ask("Command model report print", "Error: Internal", MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL);
+  }
+  return 1;
+}
+
+int WMain::cmRecent(zEvent* event) {
+  const uint32_t id = LOWORD(event->wParam());
+  if (!rfm_ || id < CM_RECENT_FIRST || id > CM_RECENT_LAST) return 1;
+  const uint32_t index = id - CM_RECENT_FIRST;
+  if (!rfm_->isEmpty(index)) loadModel(rfm_->pathForId(index));
+  return 1;
+}
+
+int WMain::cmExit(zEvent*) {
+  if (!savePrompt()) return 1;
+  if (zTheProgram) zTheProgram->quit();
+  return 1;
+}
+
+int WMain::onClose(zEvent*) {
+  // Nonzero refuses the close; zero lets the frame close the window.
+  return savePrompt() ? 0 : 1;
+}
+
+int WMain::onDropFiles(zEvent* event) {
+  HDROP drop = reinterpret_cast<HDROP>(event->wParam());
+  char name[MAX_PATH] = {};
+  const UINT n = DragQueryFileA(drop, 0, name, MAX_PATH - 1);
+  DragFinish(drop);
+  const std::string file(name, n < MAX_PATH ? n : MAX_PATH - 1);
+  if (!file.empty() && Data::Factory::hasModelExtension(file)) loadModel(file);
+  return 1;
+}
+
+// ---- Model, Options, Help, Window ---------------------------------------------------
+
+int WMain::cmWindowArrangement(zEvent* event) {
+  switch (LOWORD(event->wParam())) {
+    case CM_CASCADE:
+      cascade();
+      break;
+    case CM_TILE:
+      tile();
+      break;
+    case CM_ARRANGE:
+      arrangeIcons();
+      break;
+    default:
+      break;
+  }
+  return 1;
+}
+
+bool WMain::bestChoice() {
+  GUI::WaitCursor wait;
+  if (!batch_->solve()) return false;
+  ++bestChoiceCount_;
+  // The solution window joins here once the program has it; its number is then the
+  // count of open solution windows plus one.
+  const Data::DecisionModel* model = currentModel();
+  lastSolutionTitle_ = "#" + std::to_string(bestChoiceCount_) + " Solution -" +
+                       " Snapshot Result Calculated @ Time: " + model->get_slns().get_timestamp();
+  updateStatusBar();
+  if (env_ && env_->appOpts && env_->appOpts->get_calcAppOpts().get_generateReportFile()) reportRun(false);
+  return true;
+}
+
+bool WMain::reportRun(bool print) {
+  GUI::WaitCursor wait;
+  if (!currentModel()) return false;
+  const bool display = env_ && env_->appOpts && env_->appOpts->get_rptAppOpts().get_displayReport();
+  return batch_->report(display && !print, print);
+}
+
+int WMain::cmBestChoice(zEvent*) {
+  bestChoice();
+  return 1;
+}
+
+int WMain::cmReport(zEvent*) {
+  reportRun(false);
+  return 1;
+}
+
+int WMain::cmProperties(zEvent*) {
+  if (modelPropertiesDialog) modelPropertiesDialog(this);
+  updateStatusBar();
+  return 1;
+}
+
+int WMain::cmModelOptions(zEvent*) {
+  if (modelOptionsDialog) modelOptionsDialog(this);
+  return 1;
+}
+
+int WMain::cmGuide(zEvent* event) {
+  const char* file = LOWORD(event->wParam()) == CM_QUICKSTART ? "pvquickstart.pdf" : "pvusersguide.pdf";
+  const std::string path = programFolder() + "\\" + file;
+  if (canRead(path)) {
+    GUI::shellExecute(path, handle(), "open");
+  } else {
+    ask(std::string("Palvermontine: Error loading the ") + file + " file",
+        std::string("WARNING: File ") + file + " Not Found", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+  }
+  return 1;
+}
+
+int WMain::cmSupportWeb(zEvent*) {
+  GUI::shellExecute(kSupportWebSite, handle(), "open");
+  return 1;
+}
+
+int WMain::cmCheckUpdates(zEvent*) {
+  menu()->checkItem(CM_CHECK_UPDATES, checkUpdates_ ? 1 : 0);
+  checkUpdates_ = !checkUpdates_;
+  return 1;
+}
+
+int WMain::cmNothing(zEvent*) { return 1; }
+
+}  // namespace App
+}  // namespace PV

@@ -1,0 +1,184 @@
+// The program's main window: the MDI frame with the menu bar, the window menu, the
+// status texts that sum up the current model, and the commands of the menus.
+//
+// Every path to a loaded model goes through one load routine (File Open, the recent
+// files, a dropped file), and everything that would discard changes asks the one save
+// prompt first. The model work itself (loading, saving, solving, the report) is the
+// batch run's, which the window shares with the command line; the window adds the
+// questions, the captions and the menu states around it. Every failure is shown in a
+// message box and leaves the loaded model as it was.
+#pragma once
+
+#include "app/program/BatchRun.h"
+#include "app/program/RecentFilesMenu.h"
+#include "framework/frames/zMDIAppFrame.h"
+#include "model/ModelRecords.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace PV {
+namespace App {
+
+// A window that edits the model (a list editor, the scoring window). The main window
+// asks it to store its edits before a save and whether it holds edits not yet stored,
+// and closes it without storing anything when the model is replaced.
+class ModelWindow {
+ public:
+  virtual ~ModelWindow() = default;
+  // Stores the window's edits into the model; false when it refuses (an incomplete
+  // row), which stops the save.
+  virtual bool commitToModel() = 0;
+  virtual bool isDirty() const = 0;
+  // Closes the window without storing; the main window forgets it.
+  virtual void discard() = 0;
+};
+
+class WMain : public zMDIAppFrame {
+ public:
+  // One entry of the list of open child windows: two words for the caller's use and
+  // the window, which is the entry's identity.
+  struct AppWindow {
+    uint32_t a = 0;
+    uint32_t b = 0;
+    zWindow* w = nullptr;
+  };
+
+  // The status texts (state, model name, summary) as the status line shows them.
+  struct StatusTexts {
+    std::string state;
+    std::string name;
+    std::string summary;
+  };
+
+  // The caption is the application's name. guiMode: the window gets the recent-files
+  // menu (list file at recentFilesPath) and accepts dropped files; it is shown by the
+  // caller.
+  WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
+        const std::string& recentFilesPath);
+  ~WMain() override;
+
+  // After the command line's work: the caption and status texts of the model it left,
+  // 597 grayed and 618 unchecked.
+  void afterStartup();
+
+  int onClose(zEvent* event) override;
+
+  // The shared routines of the file commands.
+  bool loadModel(const std::string& name);
+  bool savePrompt();
+  bool overwritePrompt(const std::string& path);
+  void makeNewDefaultModel();
+  // Save and Save As; true when the model was written.
+  bool save();
+  bool saveAs();
+
+  // The status texts from the current model.
+  void updateStatusBar();
+  // Enables (lock) or grays 593 and sets the model editors' edit lock.
+  void setModelDefEditLock(bool lock);
+  void setSolutionsFlag(bool flag);
+
+  void registerWindow(const AppWindow& entry);
+  void unregisterWindow(const AppWindow& entry);
+  size_t windowCount() const { return appWindowsVec_.size(); }
+  void addModelWindow(ModelWindow* window);
+  void removeModelWindow(ModelWindow* window);
+
+  // New parameters for the model, through its math server so that the pairs it
+  // needs follow them; false (told to the user) when the server refuses them.
+  bool setModelParameters(const Data::ModelParameters& params);
+
+  // Runs the best choice, and the report (viewer mode print for Print); false when
+  // refused or failed.
+  bool bestChoice();
+  bool reportRun(bool print);
+
+  const std::string& appName() const { return appName_; }
+  const std::string& caption() const { return winTitle_; }
+  const std::string& modelFile() const { return batch_->modelFile(); }
+  const StatusTexts& statusTexts() const { return status_; }
+  bool isNewModel() const { return newModel_; }
+  bool isSaved() const { return saved_; }
+  uint32_t solutionWindowCount() const { return bestChoiceCount_; }
+  const std::string& lastSolutionTitle() const { return lastSolutionTitle_; }
+  GUI::RecentFilesMenu* recentFiles() const { return rfm_.get(); }
+
+  static bool isModelOpen() { return modelOpen_; }
+  static void setModelOpen(bool open) { modelOpen_ = open; }
+  static bool getShowDirPathInTitle() { return showDirPath_; }
+  static void setShowDirPathInTitle(bool on) { showDirPath_ = on; }
+
+  // The new-model dialog; true when it made a model. Until the dialog is part of the
+  // program, New makes a new default model without asking.
+  static std::function<bool(WMain*)> newModelDialog;
+  // The model properties and model options dialogs, run modally; null: the command
+  // is grayed.
+  static std::function<void(WMain*)> modelPropertiesDialog;
+  static std::function<void(WMain*)> modelOptionsDialog;
+
+  // The maker's web site, opened by Support Web Site.
+  static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";
+
+ private:
+  void registerCommands();
+  void setCaption(const std::string& caption);
+  void setCaptionForFile(const std::string& path);
+  // The state of a model that was just loaded, made or saved.
+  void modelReplaced();
+  // The windows of the model (editors, selector, scoring and solution windows) go,
+  // without committing anything to the model being replaced.
+  void closeModelWindows();
+  // Stores the open editors' tables into the model; false when one refuses.
+  bool commitModelWindows();
+  // Whether an editor or the scoring window holds edits not yet in the model.
+  bool modelWindowsDirty() const;
+  int ask(const std::string& text, const std::string& caption, UINT flags, bool withParent = false);
+
+  int onDropFiles(zEvent* event);
+  int cmWindowArrangement(zEvent* event);
+  int cmNew(zEvent* event);
+  int cmOpen(zEvent* event);
+  int cmSave(zEvent* event);
+  int cmSaveAs(zEvent* event);
+  int cmPrint(zEvent* event);
+  int cmRecent(zEvent* event);
+  int cmExit(zEvent* event);
+  int cmBestChoice(zEvent* event);
+  int cmReport(zEvent* event);
+  int cmProperties(zEvent* event);
+  int cmModelOptions(zEvent* event);
+  int cmGuide(zEvent* event);
+  int cmSupportWeb(zEvent* event);
+  int cmCheckUpdates(zEvent* event);
+  int cmNothing(zEvent* event);
+
+  std::string appName_;
+  std::string winTitle_;
+  BatchRun* batch_;
+  const BatchEnvironment* env_;
+  std::unique_ptr<GUI::RecentFilesMenu> rfm_;
+  StatusTexts status_;
+  bool newModel_ = false;
+  bool saved_ = false;
+  bool checkUpdates_ = true;
+  uint32_t bestChoiceCount_ = 0;
+  std::string lastSolutionTitle_;
+  std::vector<AppWindow> appWindowsVec_;
+  std::vector<ModelWindow*> modelWindows_;
+
+  static bool modelOpen_;
+  static bool showDirPath_;
+};
+
+// The status summary of a model: "Ch:" choices, "Cr:" criteria, "DM:" decision
+// makers, "Conf:" level and interval as whole numbers, "Scale:" and "Pairs:", each
+// followed by three blanks.
+std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cfl, double cfi, int scale,
+                          uint32_t pairs);
+
+}  // namespace App
+}  // namespace PV
