@@ -6,7 +6,14 @@
 #include "app/program/res/resource.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
+#include "framework/bars/zStatusItems.h"
+#include "framework/bars/zStatusLine.h"
+#include "framework/bars/zToolbar.h"
 #include "framework/controls/zMenu.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/frames/zMDIMarginFrame.h"
+#include "framework/layout/zGravSizer.h"
+#include "framework/visual/zBitmapButton.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zResources.h"
@@ -70,6 +77,69 @@ std::string documentFolder() {
   return std::string(".");
 }
 
+// The help shown in the status line while a menu item is highlighted.
+const zStatusMessage kCommandHelp[] = {
+    {CM_NEW, "Create a new decision model"},
+    {CM_OPEN, "Open a decision model"},
+    {CM_SAVE, "Save the current decision model"},
+    {CM_SAVE_AS, "Save the decision model under a new name"},
+    {CM_PRINT, "Print the decision model"},
+    {CM_EXIT, "Exit the application"},
+    {CM_CHOICES, "Create or edit choices for current model"},
+    {CM_DECISION_MAKERS, "Create or edit decision makers for current model"},
+    {CM_CRITERIA, "Create or edit criteria for current model"},
+    {CM_CUT, "Cut the selected item to the clipboard"},
+    {CM_COPY, "Copy the selected item to the clipboard"},
+    {CM_PASTE, "Paste the clipboard data into document"},
+    {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores"},
+    {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores"},
+    {CM_TRANSITIVE_BIAS, "Check the transitive bias consistency"},
+    {CM_DISTRIBUTIVE_BIAS, "Calculate the distributive bias over selected model components"},
+    {CM_BEST_CHOICE, "Calculate ranking after all paired preference scores are completed"},
+    {CM_SNAPSHOT, "Show a quick summary of the current model"},
+    {CM_REPORT, "Create a decision model report file"},
+    {CM_BROWSE_DATABASE, "Manage model database, open models, import export model files"},
+    {CM_SAVE_TO_DATABASE, "Save to model database"},
+    {CM_PROPERTIES, "Show the current model properties"},
+    {CM_MODERATOR_MODE, "Selects the mode as moderator"},
+    {CM_COLLABORATOR_MODE, "Selects the mode as collaborator"},
+    {CM_EXPORT_MODEL, "Export the current moderated model  to a file for collaborative distribution"},
+    {CM_MAIL_MODEL, "Send/Receive the current model file as a collaborator or moderator"},
+    {CM_MERGE_MODEL, "Merge a collaborator model file into the current moderated model"},
+    {CM_APP_OPTIONS, "Edit the application default preferences"},
+    {CM_MODEL_OPTIONS, "Edit the decision model default configuration"},
+    {CM_SYNCHRONIZATION, "Set handheld or smartphone synchronization policy"},
+    {CM_COLLABORATION, "Create or edit the collaboration default configuration"},
+    {CM_CONTENTS, "Help contents"},
+    {CM_QUICKSTART, "Load the Palvermontine PDF QuickStart Guide"},
+    {CM_USERS_GUIDE, "Load the Palvermontine PDF User Guide"},
+    {CM_SUPPORT_WEB, "Access product web site for product updates, FAQ's, and support"},
+    {CM_CHECK_UPDATES, "Checkmark option to periodically check for product updates"},
+    {CM_ABOUT, "Program information, version and copyright"},
+    {CM_CASCADE, "Cascade MDI Child Windows"},
+    {CM_TILE, "Tile MDI Child Windows"},
+    {CM_ARRANGE, "Arrange Iconized MDI Child Windows"},
+    {CM_RECENT_FIRST, "Open selected model file #1"},
+    {CM_RECENT_FIRST + 1, "Open selected model file #2"},
+    {CM_RECENT_FIRST + 2, "Open selected model file #3"},
+    {CM_RECENT_LAST, "Open selected model file #4"},
+    {0, nullptr},
+};
+
+// The toolbar's buttons: command, x, and the x of the picture in the strip bitmap.
+struct ToolButton {
+  uint32_t id;
+  int32_t x;
+  int32_t image;
+};
+const ToolButton kToolButtons[] = {
+    {CM_NEW, 6, 0},          {CM_OPEN, 29, 16},       {CM_SAVE, 52, 32},
+    {CM_PRINT, 75, 48},      {CM_CUT, 107, 64},       {CM_COPY, 130, 80},
+    {CM_PASTE, 153, 96},     {CM_CHOICES, 195, 144},  {CM_DECISION_MAKERS, 218, 160},
+    {CM_CRITERIA, 241, 192}, {CM_COMPARE, 280, 208},  {CM_BEST_CHOICE, 303, 224},
+    {CM_REPORT, 325, 240},   {CM_CONTENTS, 364, 112}, {CM_EXIT, 403, 288},
+};
+
 Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
 
 }  // namespace
@@ -85,7 +155,7 @@ std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cf
 
 WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
              const std::string& recentFilesPath)
-    : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(800, 600), nullptr),
+    : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(1100, 720), nullptr),
                    WS_OVERLAPPEDWINDOW, appName.c_str(), new zMenu(zResId(IDM_WINDOW)), 1000),
       appName_(appName),
       winTitle_(appName),
@@ -104,17 +174,17 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   setMenu(bar);
   registerCommands();
   setIcon(new zIcon(zResId(IDI_APP)));
+  buildBars();
   // Commands whose windows and dialogs the program does not have yet are grayed, so
   // that no menu item silently does nothing.
   for (uint32_t id :
        {CM_CHOICES, CM_DECISION_MAKERS, CM_CRITERIA, CM_CUT, CM_COPY, CM_PASTE, CM_COMPARE, CM_APP_OPTIONS, CM_ABOUT}) {
     bar->grayItem(id, 1);
+    toolbar_->enableItem(static_cast<int32_t>(id), 0);
   }
   if (!modelPropertiesDialog) bar->grayItem(CM_PROPERTIES, 1);
   if (!modelOptionsDialog) bar->grayItem(CM_MODEL_OPTIONS, 1);
   setModelDefEditLock(false);
-  // The toolbar (top margin) and the status line (bottom margin) join here once the
-  // framework has them; until then the status texts are kept in status_.
   if (guiMode) {
     const HMENU file = GetSubMenu(bar->handle(), 0);
     HMENU recent = nullptr;
@@ -132,6 +202,47 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
 
 WMain::~WMain() {
   if (handle()) DragAcceptFiles(handle(), FALSE);
+}
+
+void WMain::buildBars() {
+  topBand_ = new zMDIMarginFrame(this, new zSizer(zPoint(0, 0), zDimension(0, 30), nullptr), 0, "");
+  toolbar_ = new zToolbar(topBand_, new zGravSizer(gravClient, 0, topBand_->sizer()),
+                          zToolbarEdgeFromGravity | zToolbarPanel, 0, zToolbar::frameIsGrandparent);
+  toolStrip_ = std::make_unique<zBitmap>(zResId(IDB_TOOLBAR));
+  // The strip's background (the colour of its top-left pixel) takes the toolbar's.
+  GUI::replaceBitmapColor(toolStrip_->hbitmap(), GetSysColor(COLOR_BTNFACE));
+  for (const ToolButton& b : kToolButtons) {
+    zSizer* place = new zSizer(zPoint(b.x, 3), zDimension(24, 23), toolbar_->sizer());
+    place->setGravity(gravNone);
+    zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(b.id), toolStrip_.get(),
+                                          zRect(b.image, 0, b.image + 16, 16));
+    button->show(SW_SHOW);
+  }
+
+  bottomBand_ = new zMDIMarginFrame(this, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "");
+  bottomBand_->setEdge(zMDIMarginFrame::bottomEdge);
+  statusLine_ = new zStatusLineEZ(bottomBand_, new zGravSizer(gravClient, 0, bottomBand_->sizer()),
+                                  zStatusEZClock | zStatusEZNum | zStatusEZCaps | zStatusEZFill | zStatusEZItemHelp, 0,
+                                  zRCFont("Arial", zDimension(0, -12)), zStatusLine::frameIsGrandparent);
+  stateItem_ = new zStatusOnOffItem(statusLine_, gravRight, 1, "SCO", "SLV");
+  nameItem_ = new zStatusItemText(statusLine_, gravRight, "MMMMMMMMMMMMMMMMMMMMMMMM", 2, zStatusClipped);
+  nameItem_->addGap();
+  summaryItem_ =
+      new zStatusItemText(statusLine_, gravRight,
+                          "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
+  summaryItem_->addGap();
+  statusLine_->setMessageTable(0, kCommandHelp);
+  topBand_->show(SW_SHOW);
+  toolbar_->show(SW_SHOW);
+  bottomBand_->show(SW_SHOW);
+  statusLine_->show(SW_SHOW);
+}
+
+void WMain::showStatusTexts() {
+  if (!statusLine_) return;
+  stateItem_->setText(status_.state.c_str());
+  nameItem_->setText(status_.name.c_str());
+  summaryItem_->setText(status_.summary.c_str());
 }
 
 void WMain::registerCommands() {
@@ -193,6 +304,7 @@ void WMain::updateStatusBar() {
   auto* server = factory->getMathServer(0);
   if (!model || !server) {
     status_ = StatusTexts();
+    showStatusTexts();
     return;
   }
   bool pairSets = false;
@@ -203,6 +315,7 @@ void WMain::updateStatusBar() {
   status_.summary = statusSummary(model->get_chs().size(), model->get_crs().size(), model->get_dms().size(),
                                   params.get_cfl(), params.get_cfi(), params.get_sil(), pairs);
   status_.state = server->isComplete() ? "SLV" : server->isScoreable() ? "SCO" : "";
+  showStatusTexts();
 }
 
 void WMain::setModelDefEditLock(bool lock) {

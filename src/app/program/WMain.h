@@ -37,6 +37,19 @@ class ModelWindow {
   virtual void discard() = 0;
 };
 
+}  // namespace App
+}  // namespace PV
+
+class zMDIMarginFrame;
+class zStatusLineEZ;
+class zStatusItemText;
+class zStatusOnOffItem;
+class zToolbar;
+class zBitmap;
+
+namespace PV {
+namespace App {
+
 class WMain : public zMDIAppFrame {
  public:
   // One entry of the list of open child windows: two words for the caller's use and
@@ -106,6 +119,8 @@ class WMain : public zMDIAppFrame {
   uint32_t solutionWindowCount() const { return bestChoiceCount_; }
   const std::string& lastSolutionTitle() const { return lastSolutionTitle_; }
   GUI::RecentFilesMenu* recentFiles() const { return rfm_.get(); }
+  zToolbar* toolbar() const { return toolbar_; }
+  zStatusLineEZ* statusLine() const { return statusLine_; }
 
   static bool isModelOpen() { return modelOpen_; }
   static void setModelOpen(bool open) { modelOpen_ = open; }
@@ -125,6 +140,9 @@ class WMain : public zMDIAppFrame {
 
  private:
   void registerCommands();
+  // The toolbar in a band along the top and the status line in one along the bottom.
+  void buildBars();
+  void showStatusTexts();
   void setCaption(const std::string& caption);
   void setCaptionForFile(const std::string& path);
   // The state of a model that was just loaded, made or saved.
@@ -162,6 +180,14 @@ class WMain : public zMDIAppFrame {
   const BatchEnvironment* env_;
   std::unique_ptr<GUI::RecentFilesMenu> rfm_;
   StatusTexts status_;
+  zMDIMarginFrame* topBand_ = nullptr;
+  zMDIMarginFrame* bottomBand_ = nullptr;
+  zToolbar* toolbar_ = nullptr;
+  std::unique_ptr<zBitmap> toolStrip_;
+  zStatusLineEZ* statusLine_ = nullptr;
+  zStatusOnOffItem* stateItem_ = nullptr;
+  zStatusItemText* nameItem_ = nullptr;
+  zStatusItemText* summaryItem_ = nullptr;
   bool newModel_ = false;
   bool saved_ = false;
   bool checkUpdates_ = true;

@@ -10,6 +10,9 @@
 #include "app/program/res/resource.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
+#include "framework/bars/zStatusItems.h"
+#include "framework/bars/zStatusLine.h"
+#include "framework/bars/zToolbar.h"
 #include "framework/core/zProgram.h"
 #include "math/MathServer.h"
 #include "model/RankSolutionData.h"
@@ -333,6 +336,13 @@ TEST_F(MainWindow, StartsOnAnEmptyConfigurationFolder) {
   EXPECT_EQ(w->statusTexts().summary, "Ch:0   Cr:0   DM:0   Conf:90,10   Scale:3   Pairs:0   ");
   EXPECT_EQ(w->statusTexts().state, "");
   EXPECT_EQ(w->statusTexts().name, "DecisionModel");
+  // What the status line shows, item by item, and the toolbar's buttons.
+  ASSERT_NE(w->statusLine(), nullptr);
+  EXPECT_STREQ(static_cast<const char*>(w->statusLine()->findItem(3)->text()), w->statusTexts().summary.c_str());
+  EXPECT_STREQ(static_cast<const char*>(w->statusLine()->findItem(2)->text()), "DecisionModel");
+  ASSERT_NE(w->toolbar()->findItem(CM_NEW), nullptr);
+  EXPECT_TRUE(w->toolbar()->isItemEnabled(CM_SAVE));
+  EXPECT_FALSE(w->toolbar()->isItemEnabled(CM_CHOICES)) << "a command without its window yet is grayed";
   for (uint32_t id : {CM_SNAPSHOT, CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
                       CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
                       CM_SYNCHRONIZATION, CM_COLLABORATION, CM_CLEAR_COMPARISONS}) {
