@@ -6,4 +6,6 @@ list(APPEND PART_SOURCES
   zStatusItems.cpp
   zButtonGroup.cpp
   zToolbar.cpp
+  zProgressBar.cpp
+  zToolTip.cpp
 )

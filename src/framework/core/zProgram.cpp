@@ -5,6 +5,7 @@
 #include <commctrl.h>
 #include <ole2.h>
 
+#include "framework/bars/zProgressBar.h"
 #include "framework/controls/zControl.h"
 #include "framework/core/zControlType.h"
 #include "framework/controls/zControlTypeCreators.h"
@@ -74,6 +75,8 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   InitCommonControls();
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
+  // The bars' types (the progress bar) are registered once for the process.
+  zRegisterBarsControlTypes();
 
   setDialogFontWeight(-1);
 }
