@@ -1,5 +1,8 @@
 #include "app/program/WMain.h"
 
+#include "app/dialogs/DModelOptions.h"
+#include "app/dialogs/DModelProperties.h"
+#include "app/dialogs/DNewModel.h"
 #include "app/program/GuiUtils.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
@@ -35,9 +38,6 @@ namespace App {
 
 bool WMain::modelOpen_ = false;
 bool WMain::showDirPath_ = true;
-std::function<bool(WMain*)> WMain::newModelDialog;
-std::function<void(WMain*)> WMain::modelPropertiesDialog;
-std::function<void(WMain*)> WMain::modelOptionsDialog;
 
 namespace {
 
@@ -182,8 +182,6 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
     bar->grayItem(id, 1);
     toolbar_->enableItem(static_cast<int32_t>(id), 0);
   }
-  if (!modelPropertiesDialog) bar->grayItem(CM_PROPERTIES, 1);
-  if (!modelOptionsDialog) bar->grayItem(CM_MODEL_OPTIONS, 1);
   setModelDefEditLock(false);
   if (guiMode) {
     const HMENU file = GetSubMenu(bar->handle(), 0);
@@ -372,19 +370,6 @@ bool WMain::modelWindowsDirty() const {
   return std::any_of(modelWindows_.begin(), modelWindows_.end(), [](const ModelWindow* w) { return w->isDirty(); });
 }
 
-bool WMain::setModelParameters(const Data::ModelParameters& params) {
-  auto* server = Data::Factory::instance()->getMathServer(0);
-  if (!server) return false;
-  std::string why;
-  if (server->adviseParams(params, why) == Math::ADVICE_INVALID || !server->setParams(params)) {
-    ask(why.empty() ? std::string("The model parameters were refused") : why, appName_,
-        MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL, true);
-    return false;
-  }
-  updateStatusBar();
-  return true;
-}
-
 void WMain::modelReplaced() {
   menu()->grayItem(CM_SNAPSHOT, 1);
   menu()->checkItem(CM_CHECK_UPDATES, 0);
@@ -505,16 +490,20 @@ bool WMain::saveAs() {
 int WMain::cmNew(zEvent*) {
   if (!savePrompt()) return 1;
   closeModelWindows();
-  const bool made = newModelDialog ? newModelDialog(this) : (batch_->makeNewDefaultModel(), true);
-  if (!made) return 1;
+  // The dialog makes the model and gives it its caption.
+  DNewModel dialog(this);
+  dialog.runModal();
+  if (dialog.completed() != 1) return 1;
   batch_->forgetModelFile();
   newModel_ = false;
-  const std::string name = Utf8ToSystem(currentModel()->get_nm());
-  batch_->setCaption("New Model: " + name + " - " + appName_);
-  setCaption(batch_->caption());
   modelReplaced();
   setModelDefEditLock(false);
   return 1;
+}
+
+void WMain::setModelCaption(const char* caption) {
+  batch_->setCaption(caption ? caption : "");
+  setCaption(batch_->caption());
 }
 
 int WMain::cmOpen(zEvent*) {
@@ -624,13 +613,15 @@ int WMain::cmReport(zEvent*) {
 }
 
 int WMain::cmProperties(zEvent*) {
-  if (modelPropertiesDialog) modelPropertiesDialog(this);
+  DModelProperties dialog(this);
+  dialog.runModal();
   updateStatusBar();
   return 1;
 }
 
 int WMain::cmModelOptions(zEvent*) {
-  if (modelOptionsDialog) modelOptionsDialog(this);
+  DModelOptions dialog(this);
+  dialog.runModal();
   return 1;
 }
 

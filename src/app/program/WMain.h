@@ -10,12 +10,11 @@
 #pragma once
 
 #include "app/program/BatchRun.h"
+#include "app/dialogs/DModelHost.h"
 #include "app/program/RecentFilesMenu.h"
 #include "framework/frames/zMDIAppFrame.h"
-#include "model/ModelRecords.h"
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -50,7 +49,7 @@ class zBitmap;
 namespace PV {
 namespace App {
 
-class WMain : public zMDIAppFrame {
+class WMain : public zMDIAppFrame, public DModelHost {
  public:
   // One entry of the list of open child windows: two words for the caller's use and
   // the window, which is the entry's identity.
@@ -90,7 +89,9 @@ class WMain : public zMDIAppFrame {
   bool saveAs();
 
   // The status texts from the current model.
-  void updateStatusBar();
+  void updateStatusBar() override;
+  // The caption the new-model dialog gives the model it made.
+  void setModelCaption(const char* caption) override;
   // Enables (lock) or grays 593 and sets the model editors' edit lock.
   void setModelDefEditLock(bool lock);
   void setSolutionsFlag(bool flag);
@@ -100,10 +101,6 @@ class WMain : public zMDIAppFrame {
   size_t windowCount() const { return appWindowsVec_.size(); }
   void addModelWindow(ModelWindow* window);
   void removeModelWindow(ModelWindow* window);
-
-  // New parameters for the model, through its math server so that the pairs it
-  // needs follow them; false (told to the user) when the server refuses them.
-  bool setModelParameters(const Data::ModelParameters& params);
 
   // Runs the best choice, and the report (viewer mode print for Print); false when
   // refused or failed.
@@ -126,14 +123,6 @@ class WMain : public zMDIAppFrame {
   static void setModelOpen(bool open) { modelOpen_ = open; }
   static bool getShowDirPathInTitle() { return showDirPath_; }
   static void setShowDirPathInTitle(bool on) { showDirPath_ = on; }
-
-  // The new-model dialog; true when it made a model. Until the dialog is part of the
-  // program, New makes a new default model without asking.
-  static std::function<bool(WMain*)> newModelDialog;
-  // The model properties and model options dialogs, run modally; null: the command
-  // is grayed.
-  static std::function<void(WMain*)> modelPropertiesDialog;
-  static std::function<void(WMain*)> modelOptionsDialog;
 
   // The maker's web site, opened by Support Web Site.
   static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";

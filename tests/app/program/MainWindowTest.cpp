@@ -63,11 +63,11 @@ std::string windowText(HWND window) {
 // ---- answering modal boxes -----------------------------------------------------------
 
 // One expected box: its caption holds `caption`; the answer presses `button`, after
-// typing `fileName` into a file form's name field when one is given.
+// typing each text of `fields` into the control of its id.
 struct Expected {
   std::string caption;
   int button;
-  std::string fileName;
+  std::vector<std::pair<int, std::string>> fields;
 };
 
 struct Seen {
@@ -85,8 +85,13 @@ class BoxAnswerer {
     KillTimer(nullptr, timer_);
     current_ = nullptr;
   }
-  void expect(const std::string& caption, int button, const std::string& fileName = std::string()) {
-    queue_.push_back({caption, button, fileName});
+  void expect(const std::string& caption, int button, std::vector<std::pair<int, std::string>> fields = {}) {
+    queue_.push_back({caption, button, std::move(fields)});
+  }
+  // A file form: the name goes into the name field (the combo box of the explorer
+  // style, or the edit of the old one).
+  void expectFile(const std::string& caption, const std::string& name) {
+    expect(caption, IDOK, {{0x47c, name}, {0x480, name}});
   }
   size_t pending() const { return queue_.size(); }
   const std::vector<Seen>& seen() const { return seen_; }
@@ -104,7 +109,9 @@ class BoxAnswerer {
   static BOOL CALLBACK collect(HWND window, LPARAM data) {
     char cls[64] = {};
     GetClassNameA(window, cls, sizeof cls);
-    if (std::string(cls) == "#32770" && IsWindowVisible(window))
+    const std::string name(cls);
+    // System boxes and forms, and the framework's own dialogs.
+    if ((name == "#32770" || name.rfind("DialogFrameCL", 0) == 0) && IsWindowVisible(window))
       reinterpret_cast<Found*>(data)->boxes.push_back(window);
     return TRUE;
   }
@@ -125,12 +132,7 @@ class BoxAnswerer {
         const Expected e = queue_.front();
         queue_.pop_front();
         seen_.push_back(seen);
-        if (!e.fileName.empty()) {
-          // The name field of the file forms: the combo box of the explorer style,
-          // or the edit of the old one.
-          SetDlgItemTextA(box, 0x47c, e.fileName.c_str());
-          SetDlgItemTextA(box, 0x480, e.fileName.c_str());
-        }
+        for (const auto& field : e.fields) SetDlgItemTextA(box, field.first, field.second.c_str());
         press(box, e.button);
         continue;
       }
@@ -192,7 +194,6 @@ class MainWindow : public ::testing::Test {
     GetCurrentDirectoryA(MAX_PATH, cwd);
     oldCwd_ = cwd;
     SetCurrentDirectoryA((dir_ / "work").string().c_str());
-    WMain::newModelDialog = nullptr;
   }
 
   void TearDown() override {
@@ -382,8 +383,8 @@ TEST_F(MainWindow, NoOpCommandsAndTheUpdatesToggle) {
 }
 
 // New asks about unsaved edits first (an editor's own edits count), Cancel keeps
-// everything; answered No it makes the new model.
-TEST_F(MainWindow, NewAsksAboutEditsFirst) {
+// everything; answered No, the new-model dialog makes the model it names.
+TEST_F(MainWindow, NewAsksAboutEditsFirstThenRunsItsDialog) {
   quietOptions();
   WMain* w = start("-mkdm");
   EXPECT_EQ(w->caption(), "mkdm: Make Data Model Internal Demo - Palvermontine");
@@ -399,12 +400,23 @@ TEST_F(MainWindow, NewAsksAboutEditsFirst) {
   EXPECT_EQ(editor.discards, 0);
 
   boxes_.expect("Palvermontine", IDNO);
+  boxes_.expect("Create A New Decision Model", IDOK, {{116, "Cars"}});
   command(w, CM_NEW);
+  EXPECT_EQ(boxes_.seen().size(), 3u);
   EXPECT_EQ(editor.discards, 1) << "the model's windows close without storing";
-  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_chs().size(), 0u);
-  EXPECT_EQ(w->caption(), "New Model: DecisionModel - Palvermontine");
-  EXPECT_EQ(w->statusTexts().summary, "Ch:0   Cr:0   DM:0   Conf:90,10   Scale:3   Pairs:0   ");
+  const auto* model = PV::Data::Factory::instance()->currDataModel(0);
+  EXPECT_EQ(model->get_chs().size(), 0u);
+  EXPECT_EQ(model->get_nm(), "Cars");
+  EXPECT_EQ(w->caption(), "New Model: Cars - Palvermontine");
+  EXPECT_EQ(windowText(w->handle()), "New Model: Cars - Palvermontine");
+  EXPECT_EQ(w->statusTexts().name, "Cars");
   EXPECT_EQ(w->modelFile(), "");
+
+  // Cancelled, the dialog leaves the model as it was.
+  boxes_.expect("Palvermontine", IDNO);
+  boxes_.expect("Create A New Decision Model", IDCANCEL);
+  command(w, CM_NEW);
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Cars");
 }
 
 // Save As appends the extension, asks before replacing a file (No writes nothing),
@@ -416,7 +428,7 @@ TEST_F(MainWindow, SaveAsWithTheOverwriteQuestionAndTextRoundTrip) {
   const std::string typed = "Caf\xe9 Choice";  // as the ANSI code page shows it
   model->set_nm(PV::App::SystemToUtf8(typed));
   const fs::path target = dir_ / "work" / "cafe.xpv";
-  boxes_.expect("Save File As", IDOK, (dir_ / "work" / "cafe").string());
+  boxes_.expectFile("Save File As", (dir_ / "work" / "cafe").string());
   command(w, CM_SAVE_AS);
   ASSERT_TRUE(fs::exists(target));
   EXPECT_TRUE(w->isSaved());
@@ -425,7 +437,7 @@ TEST_F(MainWindow, SaveAsWithTheOverwriteQuestionAndTextRoundTrip) {
   const std::string firstText = readFile(target);
 
   model->set_nm(PV::App::SystemToUtf8("Second"));
-  boxes_.expect("Save File As", IDOK, target.string());
+  boxes_.expectFile("Save File As", target.string());
   boxes_.expect("Save As", IDNO);
   command(w, CM_SAVE_AS);
   ASSERT_EQ(boxes_.seen().size(), 3u);
@@ -481,12 +493,14 @@ TEST_F(MainWindow, OpeningAfterNewAsksAboutItsChanges) {
   const fs::path model = writeDemoModel("other.xpv");
   quietOptions();
   WMain* w = start();
+  boxes_.expect("Create A New Decision Model", IDOK, {{116, "Fresh"}});
   command(w, CM_NEW);
+  EXPECT_FALSE(w->isNewModel());
   PV::Data::Factory::instance()->currDataModel(0)->set_nm("Edited");
   boxes_.expect("Palvermontine", IDCANCEL);
   dropFile(w->handle(), model.string());
   pump();
-  EXPECT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen().size(), 2u);
   EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Edited");
   EXPECT_EQ(w->modelFile(), "");
 }
@@ -534,41 +548,6 @@ TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
   int code = -1;
   EXPECT_TRUE(takeQuit(&code));
   EXPECT_EQ(code, 0);
-}
-
-// New parameters go through the math server: the pairs the model needs follow them
-// and the status line shows them.
-TEST_F(MainWindow, ModelParametersReachTheMathServer) {
-  quietOptions();
-  WMain* w = start();
-  auto* factory = PV::Data::Factory::instance();
-  auto* server = factory->getMathServer(0);
-  std::vector<PV::Data::Choice> choices(10);
-  for (uint8_t i = 0; i < choices.size(); ++i) {
-    choices[i].set_nm("Choice " + std::to_string(i + 1));
-    choices[i].set_row(static_cast<uint8_t>(i + 1));
-    choices[i].set_uid(i + 1u);
-  }
-  std::vector<PV::Data::Criterion> criteria(1);
-  criteria[0].set_nm("Cost");
-  criteria[0].set_row(1);
-  criteria[0].set_uid(1);
-  std::vector<PV::Data::DecisionMaker> dms(1);
-  dms[0].set_nm("Ann");
-  dms[0].set_row(1);
-  dms[0].set_uid(1);
-  ASSERT_TRUE(server->setChoices(choices));
-  ASSERT_TRUE(server->setCriteria(criteria));
-  ASSERT_TRUE(server->setDecisionMakers(dms));
-  const uint32_t before = server->numScoresNeeded();
-  ASSERT_GT(before, 0u);
-
-  PV::Data::ModelParameters params = factory->currDataModel(0)->get_params();
-  params.set_cfl(60.0);
-  params.set_cfi(40.0);
-  ASSERT_TRUE(w->setModelParameters(params));
-  EXPECT_LT(server->numScoresNeeded(), before);
-  EXPECT_NE(w->statusTexts().summary.find("Conf:60,40   "), std::string::npos) << w->statusTexts().summary;
 }
 
 // Best Choice: an unscored model is refused with the not-solvable box; the scored
@@ -627,6 +606,20 @@ TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
   RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command");
   RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print");
   SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+}
+
+// Properties and Model options open their dialogs over the main window; a name
+// stored through Properties shows in the status line.
+TEST_F(MainWindow, PropertiesAndModelOptionsOpenTheirDialogs) {
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("Model Properties", IDOK, {{116, "Renamed"}});
+  command(w, CM_PROPERTIES);
+  boxes_.expect("Model Options", IDCANCEL);
+  command(w, CM_MODEL_OPTIONS);
+  EXPECT_EQ(boxes_.seen().size(), 2u);
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Renamed");
+  EXPECT_EQ(w->statusTexts().name, "Renamed");
 }
 
 // A guide that is not installed is told, never opened.
