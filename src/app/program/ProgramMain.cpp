@@ -99,6 +99,16 @@ bool ProgramMain::start() {
   // GUI mode: the window is up before the command line's model is loaded, so that
   // what goes wrong is shown over it. The recent-files list file is created here.
   WMain::setShowDirPathInTitle(env_.appOpts->get_guiAppOpts().get_showDirPathInMainWndwTitle() || options_.isPath());
+  const auto& gui = env_.appOpts->get_guiAppOpts();
+  bool female = gui.get_decisionMakerIcon() == "dm2";
+  if (options_.isTbDm2()) female = true;
+  if (options_.isTbDm1()) female = false;
+  WMain::setDmFemale(female);
+  int32_t exitMode = gui.get_exitIcon() == "exit2" ? 2 : 1;
+  if (options_.isTbExitP()) exitMode = 2;
+  if (options_.isTbExitB()) exitMode = 1;
+  if (options_.isTbNoExit()) exitMode = 0;
+  WMain::setTestExitMode(exitMode);
   window_ = new WMain(appName_, batch_.get(), &env_, true, env_.recentFilesPath);
   window_->show(options_.isFullScreen() ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
   code_ = batch_->run();

@@ -37,6 +37,8 @@ namespace PV {
 namespace App {
 
 bool WMain::modelOpen_ = false;
+bool WMain::dmFemale_ = false;
+int32_t WMain::exitMode_ = 2;
 bool WMain::showDirPath_ = true;
 
 namespace {
@@ -133,11 +135,10 @@ struct ToolButton {
   int32_t image;
 };
 const ToolButton kToolButtons[] = {
-    {CM_NEW, 6, 0},          {CM_OPEN, 29, 16},       {CM_SAVE, 52, 32},
-    {CM_PRINT, 75, 48},      {CM_CUT, 107, 64},       {CM_COPY, 130, 80},
-    {CM_PASTE, 153, 96},     {CM_CHOICES, 195, 144},  {CM_DECISION_MAKERS, 218, 160},
-    {CM_CRITERIA, 241, 192}, {CM_COMPARE, 280, 208},  {CM_BEST_CHOICE, 303, 224},
-    {CM_REPORT, 325, 240},   {CM_CONTENTS, 364, 112}, {CM_EXIT, 403, 288},
+    {CM_NEW, 6, 0},          {CM_OPEN, 29, 16},      {CM_SAVE, 52, 32},          {CM_PRINT, 75, 48},
+    {CM_CUT, 107, 64},       {CM_COPY, 130, 80},     {CM_PASTE, 153, 96},        {CM_CHOICES, 195, 144},
+    {CM_CRITERIA, 241, 192}, {CM_COMPARE, 280, 208}, {CM_BEST_CHOICE, 303, 224}, {CM_REPORT, 325, 240},
+    {CM_CONTENTS, 364, 112},
 };
 
 Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
@@ -209,7 +210,11 @@ void WMain::buildBars() {
   toolStrip_ = std::make_unique<zBitmap>(zResId(IDB_TOOLBAR));
   // The strip's background (the colour of its top-left pixel) takes the toolbar's.
   GUI::replaceBitmapColor(toolStrip_->hbitmap(), GetSysColor(COLOR_BTNFACE));
-  for (const ToolButton& b : kToolButtons) {
+  std::vector<ToolButton> buttons(std::begin(kToolButtons), std::end(kToolButtons));
+  // The decision makers' picture and the exit button follow the options.
+  buttons.push_back({CM_DECISION_MAKERS, 218, dmFemale_ ? 176 : 160});
+  if (exitMode_ != 0) buttons.push_back({CM_EXIT, 403, exitMode_ == 1 ? 272 : 288});
+  for (const ToolButton& b : buttons) {
     zSizer* place = new zSizer(zPoint(b.x, 3), zDimension(24, 23), toolbar_->sizer());
     place->setGravity(gravNone);
     zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(b.id), toolStrip_.get(),
@@ -230,10 +235,20 @@ void WMain::buildBars() {
                           "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
   summaryItem_->addGap();
   statusLine_->setMessageTable(0, kCommandHelp);
+  statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
   topBand_->show(SW_SHOW);
   toolbar_->show(SW_SHOW);
   bottomBand_->show(SW_SHOW);
   statusLine_->show(SW_SHOW);
+}
+
+int WMain::onStatusClick(zEvent* event) {
+  // A click on the model's summary opens its properties.
+  if (event->message() == WM_LBUTTONDOWN && summaryItem_ && summaryItem_->rect().contains(event->point())) {
+    cmProperties(event);
+    return 1;
+  }
+  return 0;
 }
 
 void WMain::showStatusTexts() {

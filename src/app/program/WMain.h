@@ -121,6 +121,12 @@ class WMain : public zMDIAppFrame, public DModelHost {
 
   static bool isModelOpen() { return modelOpen_; }
   static void setModelOpen(bool open) { modelOpen_ = open; }
+  // The toolbar's decision makers' picture (the second one when female) and its exit
+  // button: 0 none, 1 the first picture, 2 the second; read when the window is made.
+  static bool isDmFemale() { return dmFemale_; }
+  static void setDmFemale(bool female) { dmFemale_ = female; }
+  static int32_t getTestExitMode() { return exitMode_; }
+  static void setTestExitMode(int32_t mode) { exitMode_ = mode; }
   static bool getShowDirPathInTitle() { return showDirPath_; }
   static void setShowDirPathInTitle(bool on) { showDirPath_ = on; }
 
@@ -146,6 +152,7 @@ class WMain : public zMDIAppFrame, public DModelHost {
   int ask(const std::string& text, const std::string& caption, UINT flags, bool withParent = false);
 
   int onDropFiles(zEvent* event);
+  int onStatusClick(zEvent* event);
   int cmWindowArrangement(zEvent* event);
   int cmNew(zEvent* event);
   int cmOpen(zEvent* event);
@@ -187,6 +194,8 @@ class WMain : public zMDIAppFrame, public DModelHost {
 
   static bool modelOpen_;
   static bool showDirPath_;
+  static bool dmFemale_;
+  static int32_t exitMode_;
 };
 
 // The status summary of a model: "Ch:" choices, "Cr:" criteria, "DM:" decision

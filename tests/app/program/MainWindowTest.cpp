@@ -620,6 +620,33 @@ TEST_F(MainWindow, PropertiesAndModelOptionsOpenTheirDialogs) {
   EXPECT_EQ(boxes_.seen().size(), 2u);
   EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Renamed");
   EXPECT_EQ(w->statusTexts().name, "Renamed");
+
+  // A click on the status summary opens the properties too; one beside it does not.
+  const zRect summary = w->statusLine()->findItem(3)->rect();
+  const zRect name = w->statusLine()->findItem(2)->rect();
+  boxes_.expect("Model Properties", IDCANCEL);
+  SendMessageA(w->statusLine()->handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM((summary.left() + summary.right()) / 2, (summary.top() + summary.bottom()) / 2));
+  pump();
+  SendMessageA(w->statusLine()->handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM((name.left() + name.right()) / 2, (name.top() + name.bottom()) / 2));
+  pump();
+  EXPECT_EQ(boxes_.seen().size(), 3u);
+}
+
+// The toolbar's exit button and decision makers' picture follow the command line.
+TEST_F(MainWindow, ToolbarExitButtonFollowsTheCommandLine) {
+  quietOptions();
+  WMain* w = start();
+  EXPECT_NE(w->toolbar()->findItem(CM_EXIT), nullptr);
+  EXPECT_FALSE(WMain::isDmFemale());
+  stop();
+  quietOptions();
+  w = start("-tbnoexit -tbdm2");
+  EXPECT_EQ(WMain::getTestExitMode(), 0);
+  EXPECT_EQ(w->toolbar()->findItem(CM_EXIT), nullptr);
+  EXPECT_NE(w->toolbar()->findItem(CM_DECISION_MAKERS), nullptr);
+  EXPECT_TRUE(WMain::isDmFemale());
 }
 
 // A guide that is not installed is told, never opened.
