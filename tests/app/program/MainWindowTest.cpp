@@ -543,6 +543,12 @@ TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
   pump();
   EXPECT_TRUE(IsWindow(w->handle()));
   EXPECT_FALSE(takeQuit());
+  // Yes on a model without a file runs Save As; cancelling it stops the exit.
+  boxes_.expect("Palvermontine", IDYES);
+  boxes_.expect("Save File As", IDCANCEL);
+  command(w, CM_EXIT);
+  EXPECT_EQ(boxes_.seen().size(), 4u);
+  EXPECT_FALSE(takeQuit());
   boxes_.expect("Palvermontine", IDNO);
   command(w, CM_EXIT);
   int code = -1;
@@ -603,6 +609,18 @@ TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
   command(w, CM_PRINT);
   while (readFile(log).find("/print") == std::string::npos && GetTickCount() < until) Sleep(50);
   EXPECT_NE(readFile(log).find("/print \"" + pdf.string() + "\""), std::string::npos) << readFile(log);
+  // Without a viewer, Print writes the report, says why it is not shown and asks
+  // nobody to print it.
+  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "", 0);
+  const size_t printed = readFile(log).size();
+  boxes_.expect("Palvermontine", IDOK);
+  command(w, CM_PRINT);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_NE(boxes_.seen()[0].text.find("Creating but not displaying PDF Report"), std::string::npos)
+      << boxes_.seen()[0].text;
+  Sleep(500);
+  EXPECT_EQ(readFile(log).size(), printed);
+  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
   RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command");
   RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print");
   SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
