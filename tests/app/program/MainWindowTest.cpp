@@ -488,6 +488,23 @@ TEST_F(MainWindow, OpenByTheRecentListAndByDroppedFiles) {
   EXPECT_EQ(menuText(w, CM_RECENT_FIRST + 1), "&2 " + model.string());
 }
 
+// With the default options the most recent file is loaded at the start; File Open
+// loads the file its form names.
+TEST_F(MainWindow, StartsWithTheMostRecentFileAndOpensThroughTheFileForm) {
+  const fs::path first = writeDemoModel("first.xpv");
+  const fs::path second = dir_ / "work" / "second.xpv";
+  fs::copy_file(first, second);
+  std::ofstream(dir_ / "config" / "palvermontinerecentfiles_menu.txt", std::ios::binary)
+      << first.string() << "\n<Empty>\n<Empty>\n<Empty>\n";
+  WMain* w = start();
+  EXPECT_EQ(w->modelFile(), first.string());
+  EXPECT_EQ(w->caption(), first.string() + " - Palvermontine");
+  boxes_.expectFile("Open A Palvermontine Decision Model File", second.string());
+  command(w, CM_OPEN);
+  EXPECT_EQ(w->modelFile(), second.string());
+  EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + second.string());
+}
+
 // Opening another model after New with changes asks about them; Cancel keeps them.
 TEST_F(MainWindow, OpeningAfterNewAsksAboutItsChanges) {
   const fs::path model = writeDemoModel("other.xpv");
