@@ -68,6 +68,7 @@ void BatchRun::makeDemoModel() {
   Data::RankSolutionData ranking;
   demoAlgorithm_ = Test::makeDataModel(ranking, false, false);
   demoBuilt_ = true;
+  madeDefault_ = false;
 }
 
 void BatchRun::setCaptionFromFile() {
@@ -95,6 +96,7 @@ bool BatchRun::loadModel(const std::string& name) {
     return false;
   }
   fn_ = path;
+  madeDefault_ = false;
   model->set_filepath(path);
   setCaptionFromFile();
   return true;
@@ -112,6 +114,7 @@ void BatchRun::makeNewDefaultModel() {
   Data::DecisionModel* model = Data::Factory::instance()->newModel(params, false);
   model->set_nm("DecisionModel");
   fn_.clear();
+  madeDefault_ = true;
   caption_ = "DecisionModel - " + env_.appName;
 }
 
@@ -162,6 +165,7 @@ bool BatchRun::saveAs(const std::string& name) {
   }
   // The saved file is now the model's file: its report goes beside it.
   fn_ = path;
+  madeDefault_ = false;
   factory->currDataModel(0)->set_filepath(path);
   setCaptionFromFile();
   env_.ui->where("Model: " + path);

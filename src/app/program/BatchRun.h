@@ -82,6 +82,8 @@ class BatchRun {
   const std::string& modelFile() const { return fn_; }
   const std::string& caption() const { return caption_; }
   const std::string& reportFile() const { return reportFile_; }
+  // Whether the current model is the new default model the run made itself.
+  bool madeDefaultModel() const { return madeDefault_; }
 
   // The load routine: true when the model was loaded. A name that is not a model
   // file's is refused as not found.
@@ -111,6 +113,7 @@ class BatchRun {
   BatchEnvironment env_;
   std::unique_ptr<Math::Algorithm> demoAlgorithm_;
   bool demoBuilt_ = false;
+  bool madeDefault_ = false;
   std::string fn_;
   std::string caption_;
   std::string reportFile_;

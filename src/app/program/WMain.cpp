@@ -141,6 +141,18 @@ const ToolButton kToolButtons[] = {
     {CM_CONTENTS, 364, 112},
 };
 
+// The window menu: the items of menu resource 571 in a popup of its own, in which the
+// MDI client lists the open child windows and which the menu bar shows.
+zMenu* makeWindowMenu() {
+  zMenu* popup = new zMenu();
+  const HMENU resource = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_WINDOW));
+  if (resource) {
+    if (const HMENU items = GetSubMenu(resource, 0)) zMDIAppFrame::insertMenuItems(items, popup->handle(), 0);
+    DestroyMenu(resource);
+  }
+  return popup;
+}
+
 Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
 
 }  // namespace
@@ -157,7 +169,7 @@ std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cf
 WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
              const std::string& recentFilesPath)
     : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(1100, 720), nullptr),
-                   WS_OVERLAPPEDWINDOW, appName.c_str(), new zMenu(zResId(IDM_WINDOW)), 1000),
+                   WS_OVERLAPPEDWINDOW, appName.c_str(), makeWindowMenu(), 1000),
       appName_(appName),
       winTitle_(appName),
       batch_(batch),
@@ -170,8 +182,8 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
                   sizeof windowTitle) <= 0) {
     std::snprintf(windowTitle, sizeof windowTitle, "&Window");
   }
-  const HMENU windowPopup = GetSubMenu(windowMenu()->handle(), 0);
-  InsertMenuA(bar->handle(), 5, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(windowPopup), windowTitle);
+  InsertMenuA(bar->handle(), 5, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu()->handle()),
+              windowTitle);
   setMenu(bar);
   registerCommands();
   setIcon(new zIcon(zResId(IDI_APP)));
@@ -286,7 +298,7 @@ void WMain::registerCommands() {
 }
 
 void WMain::afterStartup() {
-  newModel_ = batch_->modelFile().empty() && batch_->caption().rfind("DecisionModel - ", 0) == 0;
+  newModel_ = batch_->madeDefaultModel();
   modelOpen_ = true;
   setCaption(batch_->caption().empty() ? "DecisionModel - " + appName_ : batch_->caption());
   const Data::DecisionModel* model = currentModel();

@@ -13,6 +13,7 @@
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
 #include "framework/bars/zToolbar.h"
+#include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "math/MathServer.h"
 #include "model/RankSolutionData.h"
@@ -361,6 +362,7 @@ TEST_F(MainWindow, StartsOnAnEmptyConfigurationFolder) {
   GetMenuStringA(bar, 6, title, sizeof title, MF_BYPOSITION);
   EXPECT_STREQ(title, "&Help");
   EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 5), 0), static_cast<UINT>(CM_CASCADE));
+  EXPECT_EQ(GetSubMenu(bar, 5), w->windowMenu()->handle()) << "the client lists its children in the shown popup";
 }
 
 // The commands that do nothing answer handled and change nothing; Check Product
@@ -571,6 +573,12 @@ TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
   int code = -1;
   EXPECT_TRUE(takeQuit(&code));
   EXPECT_EQ(code, 0);
+  // The close box answered No closes the window and ends the loop.
+  boxes_.expect("Palvermontine", IDNO);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_FALSE(IsWindow(w->handle()));
+  EXPECT_TRUE(takeQuit());
 }
 
 // Best Choice: an unscored model is refused with the not-solvable box; the scored
