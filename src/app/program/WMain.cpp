@@ -11,6 +11,7 @@
 #include "foundation/Assert.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
+#include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
 #include "framework/controls/zMenu.h"
 #include "framework/draw/zBitmap.h"
@@ -128,6 +129,26 @@ const zStatusMessage kCommandHelp[] = {
     {0, nullptr},
 };
 
+// The tips of the toolbar's buttons.
+const zStatusMessage kToolTips[] = {
+    {CM_NEW, "New - Ctrl+N"},
+    {CM_OPEN, "Open Model - Ctrl+O"},
+    {CM_SAVE, "Save - Ctrl+S"},
+    {CM_PRINT, "Print - Ctrl+P"},
+    {CM_CUT, "Cut - Ctrl+X, Shift+Del"},
+    {CM_COPY, "Copy - Ctrl+C, Ctrl+Ins"},
+    {CM_PASTE, "Paste - Ctrl+V, Shift+Ins"},
+    {CM_CONTENTS, "Help - F1"},
+    {CM_CRITERIA, "Criteria - F5"},
+    {CM_CHOICES, "Choices - F3"},
+    {CM_COMPARE, "Compare Choices - F6"},
+    {CM_BEST_CHOICE, "Calculate Results - F9"},
+    {CM_REPORT, "Generate PDF Report - Ctrl+R"},
+    {CM_DECISION_MAKERS, "DecisionMakers - F4"},
+    {CM_EXIT, "Exit - Alt+F4"},
+    {0, nullptr},
+};
+
 // The toolbar's buttons: command, x, and the x of the picture in the strip bitmap.
 struct ToolButton {
   uint32_t id;
@@ -222,6 +243,8 @@ void WMain::buildBars() {
   toolStrip_ = std::make_unique<zBitmap>(zResId(IDB_TOOLBAR));
   // The strip's background (the colour of its top-left pixel) takes the toolbar's.
   GUI::replaceBitmapColor(toolStrip_->hbitmap(), GetSysColor(COLOR_BTNFACE));
+  toolTips_ = std::make_unique<zToolTipCtrl>(this);
+  toolTips_->setMessageTable(kToolTips);
   std::vector<ToolButton> buttons(std::begin(kToolButtons), std::end(kToolButtons));
   // The decision makers' picture and the exit button follow the options.
   buttons.push_back({CM_DECISION_MAKERS, 218, dmFemale_ ? 176 : 160});
@@ -232,6 +255,7 @@ void WMain::buildBars() {
     zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(b.id), toolStrip_.get(),
                                           zRect(b.image, 0, b.image + 16, 16));
     button->show(SW_SHOW);
+    toolTips_->addTool(button);
   }
 
   bottomBand_ = new zMDIMarginFrame(this, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "");

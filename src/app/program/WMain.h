@@ -44,6 +44,7 @@ class zStatusLineEZ;
 class zStatusItemText;
 class zStatusOnOffItem;
 class zToolbar;
+class zToolTipCtrl;
 class zBitmap;
 
 namespace PV {
@@ -117,6 +118,7 @@ class WMain : public zMDIAppFrame, public DModelHost {
   const std::string& lastSolutionTitle() const { return lastSolutionTitle_; }
   GUI::RecentFilesMenu* recentFiles() const { return rfm_.get(); }
   zToolbar* toolbar() const { return toolbar_; }
+  zToolTipCtrl* toolTips() const { return toolTips_.get(); }
   zStatusLineEZ* statusLine() const { return statusLine_; }
 
   static bool isModelOpen() { return modelOpen_; }
@@ -180,6 +182,7 @@ class WMain : public zMDIAppFrame, public DModelHost {
   zMDIMarginFrame* bottomBand_ = nullptr;
   zToolbar* toolbar_ = nullptr;
   std::unique_ptr<zBitmap> toolStrip_;
+  std::unique_ptr<zToolTipCtrl> toolTips_;
   zStatusLineEZ* statusLine_ = nullptr;
   zStatusOnOffItem* stateItem_ = nullptr;
   zStatusItemText* nameItem_ = nullptr;

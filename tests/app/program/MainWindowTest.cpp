@@ -12,6 +12,7 @@
 #include "factory/Factory.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
+#include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
@@ -345,6 +346,7 @@ TEST_F(MainWindow, StartsOnAnEmptyConfigurationFolder) {
   ASSERT_NE(w->toolbar()->findItem(CM_NEW), nullptr);
   EXPECT_TRUE(w->toolbar()->isItemEnabled(CM_SAVE));
   EXPECT_FALSE(w->toolbar()->isItemEnabled(CM_CHOICES)) << "a command without its window yet is grayed";
+  EXPECT_STREQ(w->toolTips()->messageTable().lookup(CM_EXIT), "Exit - Alt+F4");
   for (uint32_t id : {CM_SNAPSHOT, CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
                       CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
                       CM_SYNCHRONIZATION, CM_COLLABORATION, CM_CLEAR_COMPARISONS}) {
