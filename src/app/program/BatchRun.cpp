@@ -68,6 +68,7 @@ void BatchRun::makeDemoModel() {
   Data::RankSolutionData ranking;
   demoAlgorithm_ = Test::makeDataModel(ranking, false, false);
   demoBuilt_ = true;
+  madeDefault_ = false;
 }
 
 void BatchRun::setCaptionFromFile() {
@@ -95,6 +96,7 @@ bool BatchRun::loadModel(const std::string& name) {
     return false;
   }
   fn_ = path;
+  madeDefault_ = false;
   model->set_filepath(path);
   setCaptionFromFile();
   return true;
@@ -112,6 +114,7 @@ void BatchRun::makeNewDefaultModel() {
   Data::DecisionModel* model = Data::Factory::instance()->newModel(params, false);
   model->set_nm("DecisionModel");
   fn_.clear();
+  madeDefault_ = true;
   caption_ = "DecisionModel - " + env_.appName;
 }
 
@@ -162,6 +165,7 @@ bool BatchRun::saveAs(const std::string& name) {
   }
   // The saved file is now the model's file: its report goes beside it.
   fn_ = path;
+  madeDefault_ = false;
   factory->currDataModel(0)->set_filepath(path);
   setCaptionFromFile();
   env_.ui->where("Model: " + path);
@@ -178,7 +182,7 @@ std::string BatchRun::reportName(const std::string& requested) const {
   return env_.programFolder.empty() ? name : env_.programFolder + Report::folderSeparator() + name;
 }
 
-bool BatchRun::report(bool display) {
+bool BatchRun::report(bool display, bool print) {
   auto* model = Data::Factory::instance()->currDataModel(0);
   std::string requested;
   const bool pdfGiven = options_.getPdf(requested) && !requested.empty();
@@ -194,9 +198,9 @@ bool BatchRun::report(bool display) {
   if (model->get_filepath().empty()) model->set_filepath(model->get_nm() + ".xpv");
 
   std::unique_ptr<ReportLauncher> viewer;
-  if (env_.makeViewer) viewer = env_.makeViewer(display ? 1u : 0u);
+  if (env_.makeViewer) viewer = env_.makeViewer(print ? 2u : display ? 1u : 0u);
   std::string viewerError;
-  if (display && viewer && viewer->getError(viewerError)) {
+  if ((display || print) && viewer && viewer->getError(viewerError)) {
     env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
                   name + ": " + viewerError + "\n Creating but not displaying PDF Report");
     viewer.reset();

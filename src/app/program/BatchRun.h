@@ -82,6 +82,8 @@ class BatchRun {
   const std::string& modelFile() const { return fn_; }
   const std::string& caption() const { return caption_; }
   const std::string& reportFile() const { return reportFile_; }
+  // Whether the current model is the new default model the run made itself.
+  bool madeDefaultModel() const { return madeDefault_; }
 
   // The load routine: true when the model was loaded. A name that is not a model
   // file's is refused as not found.
@@ -91,7 +93,13 @@ class BatchRun {
   void makeNewDefaultModel();
   bool solve();
   bool saveAs(const std::string& name);
-  bool report(bool display);
+  // Writes the report; display hands it to the viewer to show, print to print (a
+  // viewer that was not found is told and never asked to print).
+  bool report(bool display, bool print = false);
+  // The model in memory has no file any more (a new model replaced it).
+  void forgetModelFile() { fn_.clear(); }
+  // The caption for a model that has no file.
+  void setCaption(const std::string& caption) { caption_ = caption; }
 
   // The report's file name: the path asked for, else the model file's name with
   // ".pdf" in place of ".xpv", else the model's name in the program folder.
@@ -105,6 +113,7 @@ class BatchRun {
   BatchEnvironment env_;
   std::unique_ptr<Math::Algorithm> demoAlgorithm_;
   bool demoBuilt_ = false;
+  bool madeDefault_ = false;
   std::string fn_;
   std::string caption_;
   std::string reportFile_;

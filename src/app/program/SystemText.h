@@ -1,16 +1,15 @@
-// Text between the screen and the model: Windows shows and types text in its ANSI
-// code page, the model keeps UTF-8. Elsewhere the system's text is UTF-8 already and
-// passes unchanged. A text that the other side cannot hold becomes '?' in that place
-// rather than being cut short.
+// The program's names for the conversion between the screen's code page and the
+// model's UTF-8, which lives with the model file's text (xml/SystemText.h) so that
+// the dialogs below the program use the same one.
 #pragma once
 
-#include <string>
+#include "xml/SystemText.h"
 
 namespace PV {
 namespace App {
 
-std::string SystemToUtf8(const std::string& text);
-std::string Utf8ToSystem(const std::string& text);
+using XML::SystemToUtf8;
+using XML::Utf8ToSystem;
 
 }  // namespace App
 }  // namespace PV

@@ -1,11 +1,11 @@
-#include "app/program/SystemText.h"
+#include "xml/SystemText.h"
 
 #ifdef _WIN32
 #include <windows.h>
 #endif
 
 namespace PV {
-namespace App {
+namespace XML {
 
 #ifdef _WIN32
 namespace {
@@ -33,5 +33,5 @@ std::string SystemToUtf8(const std::string& text) { return text; }
 std::string Utf8ToSystem(const std::string& text) { return text; }
 #endif
 
-}  // namespace App
+}  // namespace XML
 }  // namespace PV

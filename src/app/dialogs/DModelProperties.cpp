@@ -1,0 +1,168 @@
+#include "app/dialogs/DModelProperties.h"
+
+#include "app/dialogs/DModelHost.h"
+#include "app/dialogs/ModelDialogSupport.h"
+#include "factory/Factory.h"
+#include "foundation/Assert.h"
+#include "framework/controls/zButton.h"
+#include "framework/controls/zEdit.h"
+#include "framework/controls/zListBox.h"
+#include "framework/controls/zRadio.h"
+#include "framework/core/zResources.h"
+#include "math/MathServer.h"
+#include "model/Limits.h"
+#include "xml/SystemText.h"
+
+using namespace PV::Dialogs;
+
+namespace {
+
+constexpr uint32_t kIcon = 1015;
+constexpr uint32_t kLevelFill = 1016;
+constexpr uint32_t kIntervalFill = 1017;
+constexpr uint32_t kScaleFill = 1018;
+constexpr int32_t kNameChars = 40;
+constexpr int32_t kNotesChars = 200;
+const zColor kNotesBackground(255, 255, 193);
+const zColor kListBackground(128, 128, 192);
+
+const ToolTip kTips[] = {
+    {kModeModerator, "Create Model as a Moderator Admin"},
+    {kModeCollaborator, "Create Model As A Collaborator"},
+    {kModeStandard, "A Standalone Model Configuration"},
+    {kLevelList, "What Confidence In The Result Is Desired"},
+    {kIntervalList, "What Is Your Margin Of Error In The Result"},
+    {kScaleList, "Set Scale Size 1..5, Adjust to Minimize Halo Effect"},
+    {0, nullptr},
+};
+
+}  // namespace
+
+DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
+    : zFormDialog(parent, zResId(templateId)),
+      nameEdit_(nullptr),
+      notesEdit_(nullptr),
+      levelList_(nullptr),
+      intervalList_(nullptr),
+      scaleList_(nullptr),
+      modeController_(nullptr),
+      modeId_(kModeModerator),
+      locked_(false),
+      parent_(modelHostOf(parent)) {
+  PV_ASSERT(parent_ != 0);
+  setIcon(new zIcon(zResId(kIcon)));
+
+  // The model holds at most 40 bytes of name; the field stops the typing there.
+  nameEdit_ = new zEditLine(this, kNameEdit, &name_);
+  nameEdit_->limitText(kNameChars);
+  new zStaticText(this, kNotesLabel);
+  notesEdit_ = new zEditBox(this, kNotesEdit, &notes_, zEditEmptyValid);
+  notesEdit_->limitText(kNotesChars);
+  notesEdit_->setBackgroundColor(kNotesBackground);
+
+  for (int32_t id = kModeStandard; id <= kModeModerator; ++id) new zRadioButton(this, id);
+  levelList_ = new zComboBoxStatic(this, kLevelList, &level_);
+  intervalList_ = new zComboBoxStatic(this, kIntervalList, &interval_);
+  scaleList_ = new zComboBoxStatic(this, kScaleList, &scale_);
+  for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_}) list->setBackgroundColor(kListBackground);
+  attachToolTips(this, kTips);
+
+  if (zWindow* ok = childById(IDOK)) ok->addCommandNotify(this, &DModelProperties::onOkPressed);
+
+  fillFromResource(levelList_, kLevelFill);
+  fillFromResource(intervalList_, kIntervalFill);
+  fillFromResource(scaleList_, kScaleFill);
+  fillChoices(levelList_, kLevelChoices);
+  fillChoices(intervalList_, kIntervalChoices);
+  fillChoices(scaleList_, kScaleChoices);
+
+  // The mode is not the model's: the group always shows Standard.
+  modeController_ = new zRadioController(this, kModeStandard, kModeModerator, &modeId_);
+  modeId_ = kModeStandard;
+  modeController_->update();
+
+  load();
+  center(1);
+  show(SW_SHOWNORMAL);
+}
+
+DModelProperties::~DModelProperties() {
+  delete modeController_;
+  modeController_ = nullptr;
+}
+
+void DModelProperties::load() {
+  PV::Data::Factory* factory = PV::Data::Factory::instance();
+  PV::Data::DecisionModel* model = factory->currDataModel(0);
+  PV_ASSERT(model != 0);
+  const PV::Data::ModelParameters& params = model->get_params();
+  name_ = PV::XML::Utf8ToSystem(model->get_nm()).c_str();
+  notes_ = PV::XML::Utf8ToSystem(model->get_note()).c_str();
+  interval_ = oneDecimal(params.get_cfi());
+  level_ = oneDecimal(params.get_cfl());
+  const int sil = params.get_sil();
+  PV_ASSERT(1 <= sil && sil <= 5);
+  scale_ = scaleDigit(sil);
+  loadChildren();
+  selectOrAdd(levelList_, level_);
+  selectOrAdd(intervalList_, interval_);
+  selectOrAdd(scaleList_, scale_);
+
+  auto* server = factory->getMathServer(0);
+  PV_ASSERT(server != 0);
+  locked_ = server->hasAlgorithm();
+  if (locked_) {
+    for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_})
+      if (list->handle()) EnableWindow(list->handle(), FALSE);
+  }
+}
+
+bool DModelProperties::store() {
+  std::string name;
+  std::string notes;
+  std::string message;
+  if (!modelTextFromScreen(name_, PV_DATA_NM_MAX_BYTES, "model name", &name, &message)) {
+    refuse(this, nameEdit_, message);
+    return false;
+  }
+  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "model notes", &notes, &message)) {
+    refuse(this, notesEdit_, message);
+    return false;
+  }
+  ParameterValues values;
+  if (!locked_ && !parseParameters(level_, interval_, scale_, &values, &message)) {
+    refuse(this, levelList_, message);
+    return false;
+  }
+
+  PV::Data::Factory* factory = PV::Data::Factory::instance();
+  PV::Data::DecisionModel* model = factory->currDataModel(0);
+  auto* server = factory->getMathServer(0);
+  PV::Data::ModelParameters params = model->get_params();
+  if (!locked_) {
+    params.set_cfl(values.level);
+    params.set_cfi(values.interval);
+    params.set_sil(values.scale);
+    if (server && server->adviseParams(params, message) == PV::Math::ADVICE_INVALID) {
+      refuse(this, levelList_, message);
+      return false;
+    }
+  }
+  model->set_nm(name);
+  model->set_note(notes);
+  // Through the math server, which keeps its pair counts in step with the model.
+  if (!locked_ && params != model->get_params()) {
+    if (server)
+      server->setParams(params);
+    else
+      model->set_params(params);
+  }
+  parent_->updateStatusBar();
+  return true;
+}
+
+int DModelProperties::onOkPressed(zEvent*) {
+  if (!storeData()) return 0;
+  completed() = 0;
+  return store() ? 0 : 1;
+}

@@ -1,0 +1,82 @@
+// What the three model dialogs share: the fixed choices of their parameter lists, the
+// parameter texts and their checks, the check of a text before the model takes it,
+// and the tool tips of their controls.
+//
+// The lists show fixed choices; a stored value that is none of them (an older or
+// hand-edited file) is added to its list, so that the dialog shows the value the
+// model or the options hold and OK keeps it. Texts typed on screen are in the
+// screen's code page and become UTF-8 for the model, whose limits count UTF-8 bytes:
+// a text that the model would refuse is refused here with a message, never passed on.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "foundation/FLCString.h"
+
+class zComboBoxStatic;
+class zWindow;
+
+namespace PV {
+namespace Dialogs {
+
+// The dialogs' control identifiers (the templates 560, 1019 and 566 share them).
+enum : int32_t {
+  kNameEdit = 116,
+  kNotesEdit = 117,
+  kModeStandard = 118,
+  kModeCollaborator = 119,
+  kModeModerator = 120,
+  kLevelList = 121,
+  kIntervalList = 122,
+  kScaleList = 123,
+  kNotesLabel = 124,
+  kNotesMark = 125,
+};
+
+extern const char* const kLevelChoices[];
+extern const char* const kIntervalChoices[];
+extern const char* const kScaleChoices[];
+
+// The list emptied and filled with the choices (null-ended).
+void fillChoices(zComboBoxStatic* list, const char* const* choices);
+// Selects the entry that is the text; a text that is none is added first.
+void selectOrAdd(zComboBoxStatic* list, const char* text);
+// Fills a list from a data resource of zero-ended strings ended by an empty one, the
+// first entry selected; nothing when the resource is missing.
+void fillFromResource(zComboBoxStatic* list, uint32_t resourceId);
+
+// A value with one decimal, "95.0"; locale-free.
+FLCString oneDecimal(double value);
+// The scale dimension's one digit.
+FLCString scaleDigit(int value);
+
+struct ParameterValues {
+  double level = 0.0;
+  double interval = 0.0;
+  int8_t scale = 0;
+};
+// The three list texts as numbers: the level above 0 and at most 100, the interval 0
+// to 25, the scale one digit 1 to 5. False, with the reason in *message, otherwise.
+bool parseParameters(const FLCString& level, const FLCString& interval, const FLCString& scale, ParameterValues* values,
+                     std::string* message);
+
+// The typed text in UTF-8 when the model can hold it: at most maxBytes bytes, no
+// control characters but tab and line ends. False, with the reason naming what (the
+// "model name"), otherwise.
+bool modelTextFromScreen(const FLCString& typed, size_t maxBytes, const char* what, std::string* utf8,
+                         std::string* message);
+
+// A refusal shown over the dialog; the field gets the focus.
+void refuse(zWindow* dialog, zWindow* field, const std::string& message);
+
+struct ToolTip {
+  int32_t id;
+  const char* text;
+};
+// Gives the dialog's controls their tips (a table ended by id 0). The framework has no
+// tool-tip control yet: the tables are kept with the dialogs and nothing is shown.
+void attachToolTips(zWindow* dialog, const ToolTip* tips);
+
+}  // namespace Dialogs
+}  // namespace PV

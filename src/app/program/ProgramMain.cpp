@@ -1,0 +1,139 @@
+#include "app/program/ProgramMain.h"
+
+#include "app/program/MRUPersistentList.h"
+#include "app/program/PdfViewerProxy.h"
+#include "app/program/res/resource.h"
+#include "factory/DemoModel.h"
+#include "factory/Factory.h"
+#include "framework/core/zProgram.h"
+#include "framework/core/zResId.h"
+#include "model/AboutInfo.h"
+#include "model/AppFolders.h"
+#include "xml/PalvermontineAppOptsFile.h"
+#include "xml/PalvermontineMdlOptsFile.h"
+
+#include <windows.h>
+
+namespace PV {
+namespace App {
+
+namespace {
+
+std::string loadString(HINSTANCE module, UINT id, const char* fallback) {
+  char buffer[256] = {};
+  const int n = LoadStringA(module, id, buffer, sizeof buffer);
+  return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(fallback);
+}
+
+}  // namespace
+
+ProgramMain::ProgramMain(zProgram* app)
+    : app_(app),
+      options_(app->commandLine()),
+      console_(options_.isGuiMode() == 0),
+      appName_(loadString(app->instance(), IDS_APP_NAME, "Palvermontine")) {}
+
+ProgramMain::~ProgramMain() {
+  delete window_;
+  window_ = nullptr;
+  batch_.reset();
+  PV::Data::Factory::destroy();
+  PV::XML::PalvermontineAppOptsFile::destroy();
+  PV::XML::PalvermontineMdlOptsFile::destroy();
+  PV::Util::PalvermontineAboutInfo::destroy();
+}
+
+bool ProgramMain::start() {
+  BatchUi& ui = console_ ? static_cast<BatchUi&>(consoleUi_) : boxUi_;
+
+  // Option files: read, or created with their defaults; a damaged one is set aside
+  // and replaced, which the user is told.
+  auto* mdlOpts = PV::XML::PalvermontineMdlOptsFile::instance();
+  auto* appOpts = PV::XML::PalvermontineAppOptsFile::instance();
+  for (const std::string* problem : {&mdlOpts->problem(), &appOpts->problem()}) {
+    if (!problem->empty()) ui.tell(BatchUi::TELL_WARNING, appName_, *problem);
+  }
+
+  std::string usage;
+  if (options_.getHelpText(usage)) {
+    std::string path;
+    if (!BatchRun::writeHelpLog(std::string(), &path)) {
+      ui.tell(BatchUi::TELL_ERROR, appName_, "Cannot write " + path);
+      if (console_) {
+        code_ = BATCH_HELP_FAILED;
+        return false;
+      }
+    } else if (console_) {
+      consoleUi_.where("Help: " + path);
+      return false;
+    } else if (MessageBoxA(nullptr,
+                           "-help created PalvermontineHelp.log, Do you want to close the "
+                           "application to review log?",
+                           "Command Line Help - Informational: Close Application?",
+                           MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL) == IDYES) {
+      return false;
+    }
+  }
+
+  logo_ = loadReportLogo(app_->instance(), IDB_LOGO);
+  env_.appOpts = &appOpts->options();
+  env_.mdlOpts = &mdlOpts->options();
+  env_.recentFilesPath = configFilePath(PV::GUI::RECENT_FILES_FILE);
+  env_.programFolder = programFolder();
+  env_.appName = appName_;
+  env_.ui = &ui;
+  env_.logo = logo_.usable() ? &logo_ : nullptr;
+  env_.makeViewer = [](uint32_t mode) -> std::unique_ptr<ReportLauncher> {
+    auto proxy = std::make_unique<PV::Util::PdfViewerProxy>(mode);
+    if (proxy->useAcrobatReader()) proxy->setUseAcrobatReader(true);
+    return proxy;
+  };
+
+  batch_ = std::make_unique<BatchRun>(options_, env_);
+  if (options_.isMkdm()) batch_->makeDemoModel();
+  if (console_) {
+    code_ = batch_->run();
+    return false;
+  }
+
+  // GUI mode: the window is up before the command line's model is loaded, so that
+  // what goes wrong is shown over it. The recent-files list file is created here.
+  WMain::setShowDirPathInTitle(env_.appOpts->get_guiAppOpts().get_showDirPathInMainWndwTitle() || options_.isPath());
+  const auto& gui = env_.appOpts->get_guiAppOpts();
+  bool female = gui.get_decisionMakerIcon() == "dm2";
+  if (options_.isTbDm2()) female = true;
+  if (options_.isTbDm1()) female = false;
+  WMain::setDmFemale(female);
+  int32_t exitMode = gui.get_exitIcon() == "exit2" ? 2 : 1;
+  if (options_.isTbExitP()) exitMode = 2;
+  if (options_.isTbExitB()) exitMode = 1;
+  if (options_.isTbNoExit()) exitMode = 0;
+  WMain::setTestExitMode(exitMode);
+  window_ = new WMain(appName_, batch_.get(), &env_, true, env_.recentFilesPath);
+  window_->show(options_.isFullScreen() ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  code_ = batch_->run();
+  window_->afterStartup();
+  if (options_.isTestApp()) {
+    PV::Test::dumpAppOpts();
+    PV::Test::dumpMdlOpts();
+  }
+  app_->loadAccelerators(zResId(IDR_ACCELERATORS));
+  return true;
+}
+
+int32_t runProgram(zProgram* app) {
+  int32_t code = BATCH_OK;
+  {
+    ProgramMain program(app);
+    if (!program.start()) {
+      code = program.exitCode();
+    } else {
+      app->runMessageLoop();
+      code = app->exitCode();
+    }
+  }
+  return code;
+}
+
+}  // namespace App
+}  // namespace PV

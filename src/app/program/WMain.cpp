@@ -1,0 +1,705 @@
+#include "app/program/WMain.h"
+
+#include "app/dialogs/DModelOptions.h"
+#include "app/dialogs/DModelProperties.h"
+#include "app/dialogs/DNewModel.h"
+#include "app/program/GuiUtils.h"
+#include "app/program/ShellServices.h"
+#include "app/program/SystemText.h"
+#include "app/program/res/resource.h"
+#include "factory/Factory.h"
+#include "foundation/Assert.h"
+#include "framework/bars/zStatusItems.h"
+#include "framework/bars/zStatusLine.h"
+#include "framework/bars/zToolTip.h"
+#include "framework/bars/zToolbar.h"
+#include "framework/controls/zMenu.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/frames/zMDIMarginFrame.h"
+#include "framework/layout/zGravSizer.h"
+#include "framework/visual/zBitmapButton.h"
+#include "framework/core/zProgram.h"
+#include "framework/core/zResId.h"
+#include "framework/core/zResources.h"
+#include "framework/frames/zCommonForms.h"
+#include "framework/layout/zSizer.h"
+#include "math/MathServer.h"
+#include "model/AppFolders.h"
+#include "report/ReportFileName.h"
+
+#include <shellapi.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace PV {
+namespace App {
+
+bool WMain::modelOpen_ = false;
+bool WMain::dmFemale_ = false;
+int32_t WMain::exitMode_ = 2;
+bool WMain::showDirPath_ = true;
+
+namespace {
+
+constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
+const char* const kModelFilter[] = {"Palvermontine XML Model Files (*.xpv)", "*.xpv", nullptr};
+
+std::string lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+std::string fileNamePart(const std::string& path) {
+  const std::string::size_type at = path.find_last_of('\\');
+  return at == std::string::npos ? path : path.substr(at + 1);
+}
+
+std::string fullPathOf(const std::string& name) {
+  char buffer[MAX_PATH] = {};
+  const DWORD n = GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);
+  return n == 0 || n >= MAX_PATH ? std::string() : std::string(buffer, n);
+}
+
+bool canRead(const std::string& path) {
+  std::FILE* in = std::fopen(path.c_str(), "rb");
+  if (!in) return false;
+  std::fclose(in);
+  return true;
+}
+
+// Where the file forms start: PALVERMONTINE_DOCUMENTS_DIR when set (tests), else the
+// user's documents folder.
+std::string documentFolder() {
+  char path[MAX_PATH] = {};
+  const DWORD n = GetEnvironmentVariableA("PALVERMONTINE_DOCUMENTS_DIR", path, MAX_PATH);
+  if (n > 0 && n < MAX_PATH) return std::string(path, n);
+  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path))) return path;
+  return std::string(".");
+}
+
+// The help shown in the status line while a menu item is highlighted.
+const zStatusMessage kCommandHelp[] = {
+    {CM_NEW, "Create a new decision model"},
+    {CM_OPEN, "Open a decision model"},
+    {CM_SAVE, "Save the current decision model"},
+    {CM_SAVE_AS, "Save the decision model under a new name"},
+    {CM_PRINT, "Print the decision model"},
+    {CM_EXIT, "Exit the application"},
+    {CM_CHOICES, "Create or edit choices for current model"},
+    {CM_DECISION_MAKERS, "Create or edit decision makers for current model"},
+    {CM_CRITERIA, "Create or edit criteria for current model"},
+    {CM_CUT, "Cut the selected item to the clipboard"},
+    {CM_COPY, "Copy the selected item to the clipboard"},
+    {CM_PASTE, "Paste the clipboard data into document"},
+    {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores"},
+    {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores"},
+    {CM_TRANSITIVE_BIAS, "Check the transitive bias consistency"},
+    {CM_DISTRIBUTIVE_BIAS, "Calculate the distributive bias over selected model components"},
+    {CM_BEST_CHOICE, "Calculate ranking after all paired preference scores are completed"},
+    {CM_SNAPSHOT, "Show a quick summary of the current model"},
+    {CM_REPORT, "Create a decision model report file"},
+    {CM_BROWSE_DATABASE, "Manage model database, open models, import export model files"},
+    {CM_SAVE_TO_DATABASE, "Save to model database"},
+    {CM_PROPERTIES, "Show the current model properties"},
+    {CM_MODERATOR_MODE, "Selects the mode as moderator"},
+    {CM_COLLABORATOR_MODE, "Selects the mode as collaborator"},
+    {CM_EXPORT_MODEL, "Export the current moderated model  to a file for collaborative distribution"},
+    {CM_MAIL_MODEL, "Send/Receive the current model file as a collaborator or moderator"},
+    {CM_MERGE_MODEL, "Merge a collaborator model file into the current moderated model"},
+    {CM_APP_OPTIONS, "Edit the application default preferences"},
+    {CM_MODEL_OPTIONS, "Edit the decision model default configuration"},
+    {CM_SYNCHRONIZATION, "Set handheld or smartphone synchronization policy"},
+    {CM_COLLABORATION, "Create or edit the collaboration default configuration"},
+    {CM_CONTENTS, "Help contents"},
+    {CM_QUICKSTART, "Load the Palvermontine PDF QuickStart Guide"},
+    {CM_USERS_GUIDE, "Load the Palvermontine PDF User Guide"},
+    {CM_SUPPORT_WEB, "Access product web site for product updates, FAQ's, and support"},
+    {CM_CHECK_UPDATES, "Checkmark option to periodically check for product updates"},
+    {CM_ABOUT, "Program information, version and copyright"},
+    {CM_CASCADE, "Cascade MDI Child Windows"},
+    {CM_TILE, "Tile MDI Child Windows"},
+    {CM_ARRANGE, "Arrange Iconized MDI Child Windows"},
+    {CM_RECENT_FIRST, "Open selected model file #1"},
+    {CM_RECENT_FIRST + 1, "Open selected model file #2"},
+    {CM_RECENT_FIRST + 2, "Open selected model file #3"},
+    {CM_RECENT_LAST, "Open selected model file #4"},
+    {0, nullptr},
+};
+
+// The tips of the toolbar's buttons.
+const zStatusMessage kToolTips[] = {
+    {CM_NEW, "New - Ctrl+N"},
+    {CM_OPEN, "Open Model - Ctrl+O"},
+    {CM_SAVE, "Save - Ctrl+S"},
+    {CM_PRINT, "Print - Ctrl+P"},
+    {CM_CUT, "Cut - Ctrl+X, Shift+Del"},
+    {CM_COPY, "Copy - Ctrl+C, Ctrl+Ins"},
+    {CM_PASTE, "Paste - Ctrl+V, Shift+Ins"},
+    {CM_CONTENTS, "Help - F1"},
+    {CM_CRITERIA, "Criteria - F5"},
+    {CM_CHOICES, "Choices - F3"},
+    {CM_COMPARE, "Compare Choices - F6"},
+    {CM_BEST_CHOICE, "Calculate Results - F9"},
+    {CM_REPORT, "Generate PDF Report - Ctrl+R"},
+    {CM_DECISION_MAKERS, "DecisionMakers - F4"},
+    {CM_EXIT, "Exit - Alt+F4"},
+    {0, nullptr},
+};
+
+// The toolbar's buttons: command, x, and the x of the picture in the strip bitmap.
+struct ToolButton {
+  uint32_t id;
+  int32_t x;
+  int32_t image;
+};
+const ToolButton kToolButtons[] = {
+    {CM_NEW, 6, 0},          {CM_OPEN, 29, 16},      {CM_SAVE, 52, 32},          {CM_PRINT, 75, 48},
+    {CM_CUT, 107, 64},       {CM_COPY, 130, 80},     {CM_PASTE, 153, 96},        {CM_CHOICES, 195, 144},
+    {CM_CRITERIA, 241, 192}, {CM_COMPARE, 280, 208}, {CM_BEST_CHOICE, 303, 224}, {CM_REPORT, 325, 240},
+    {CM_CONTENTS, 364, 112},
+};
+
+// The window menu: the items of menu resource 571 in a popup of its own, in which the
+// MDI client lists the open child windows and which the menu bar shows.
+zMenu* makeWindowMenu() {
+  zMenu* popup = new zMenu();
+  const HMENU resource = LoadMenuA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDM_WINDOW));
+  if (resource) {
+    if (const HMENU items = GetSubMenu(resource, 0)) zMDIAppFrame::insertMenuItems(items, popup->handle(), 0);
+    DestroyMenu(resource);
+  }
+  return popup;
+}
+
+Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
+
+}  // namespace
+
+std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cfl, double cfi, int scale,
+                          uint32_t pairs) {
+  const std::string gap = "   ";
+  return "Ch:" + std::to_string(choices) + gap + "Cr:" + std::to_string(criteria) + gap + "DM:" + std::to_string(dms) +
+         gap + "Conf:" + std::to_string(static_cast<long long>(cfl)) + "," +
+         std::to_string(static_cast<long long>(cfi)) + gap + "Scale:" + std::to_string(scale) + gap +
+         "Pairs:" + std::to_string(pairs) + gap;
+}
+
+WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
+             const std::string& recentFilesPath)
+    : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(1100, 720), nullptr),
+                   WS_OVERLAPPEDWINDOW, appName.c_str(), makeWindowMenu(), 1000),
+      appName_(appName),
+      winTitle_(appName),
+      batch_(batch),
+      env_(env) {
+  // The menu bar, with the window menu before Help: the frame lists its children in
+  // the window menu's popup.
+  zMenu* bar = new zMenu(this, zResId(IDM_MAIN));
+  char windowTitle[64] = {};
+  if (LoadStringA(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), IDS_WINDOW_MENU, windowTitle,
+                  sizeof windowTitle) <= 0) {
+    std::snprintf(windowTitle, sizeof windowTitle, "&Window");
+  }
+  InsertMenuA(bar->handle(), 5, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu()->handle()),
+              windowTitle);
+  setMenu(bar);
+  registerCommands();
+  setIcon(new zIcon(zResId(IDI_APP)));
+  buildBars();
+  // Commands whose windows and dialogs the program does not have yet are grayed, so
+  // that no menu item silently does nothing.
+  for (uint32_t id :
+       {CM_CHOICES, CM_DECISION_MAKERS, CM_CRITERIA, CM_CUT, CM_COPY, CM_PASTE, CM_COMPARE, CM_APP_OPTIONS, CM_ABOUT}) {
+    bar->grayItem(id, 1);
+    toolbar_->enableItem(static_cast<int32_t>(id), 0);
+  }
+  setModelDefEditLock(false);
+  if (guiMode) {
+    const HMENU file = GetSubMenu(bar->handle(), 0);
+    HMENU recent = nullptr;
+    for (int i = 0, n = GetMenuItemCount(file); i < n && !recent; ++i) {
+      HMENU sub = GetSubMenu(file, i);
+      if (sub && GetMenuItemID(sub, 0) == CM_RECENT_FIRST) recent = sub;
+    }
+    if (recent) {
+      rfm_ = std::make_unique<GUI::RecentFilesMenu>(recent, handle(), CM_RECENT_FIRST, CM_RECENT_LAST, recentFilesPath);
+    }
+    DragAcceptFiles(handle(), TRUE);
+  }
+  DrawMenuBar(handle());
+}
+
+WMain::~WMain() {
+  if (handle()) DragAcceptFiles(handle(), FALSE);
+}
+
+void WMain::buildBars() {
+  topBand_ = new zMDIMarginFrame(this, new zSizer(zPoint(0, 0), zDimension(0, 30), nullptr), 0, "");
+  toolbar_ = new zToolbar(topBand_, new zGravSizer(gravClient, 0, topBand_->sizer()),
+                          zToolbarEdgeFromGravity | zToolbarPanel, 0, zToolbar::frameIsGrandparent);
+  toolStrip_ = std::make_unique<zBitmap>(zResId(IDB_TOOLBAR));
+  // The strip's background (the colour of its top-left pixel) takes the toolbar's.
+  GUI::replaceBitmapColor(toolStrip_->hbitmap(), GetSysColor(COLOR_BTNFACE));
+  toolTips_ = std::make_unique<zToolTipCtrl>(this);
+  toolTips_->setMessageTable(kToolTips);
+  std::vector<ToolButton> buttons(std::begin(kToolButtons), std::end(kToolButtons));
+  // The decision makers' picture and the exit button follow the options.
+  buttons.push_back({CM_DECISION_MAKERS, 218, dmFemale_ ? 176 : 160});
+  if (exitMode_ != 0) buttons.push_back({CM_EXIT, 403, exitMode_ == 1 ? 272 : 288});
+  for (const ToolButton& b : buttons) {
+    zSizer* place = new zSizer(zPoint(b.x, 3), zDimension(24, 23), toolbar_->sizer());
+    place->setGravity(gravNone);
+    zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(b.id), toolStrip_.get(),
+                                          zRect(b.image, 0, b.image + 16, 16));
+    button->show(SW_SHOW);
+    toolTips_->addTool(button);
+  }
+
+  bottomBand_ = new zMDIMarginFrame(this, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "");
+  bottomBand_->setEdge(zMDIMarginFrame::bottomEdge);
+  statusLine_ = new zStatusLineEZ(bottomBand_, new zGravSizer(gravClient, 0, bottomBand_->sizer()),
+                                  zStatusEZClock | zStatusEZNum | zStatusEZCaps | zStatusEZFill | zStatusEZItemHelp, 0,
+                                  zRCFont("Arial", zDimension(0, -12)), zStatusLine::frameIsGrandparent);
+  stateItem_ = new zStatusOnOffItem(statusLine_, gravRight, 1, "SCO", "SLV");
+  nameItem_ = new zStatusItemText(statusLine_, gravRight, "MMMMMMMMMMMMMMMMMMMMMMMM", 2, zStatusClipped);
+  nameItem_->addGap();
+  summaryItem_ =
+      new zStatusItemText(statusLine_, gravRight,
+                          "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
+  summaryItem_->addGap();
+  statusLine_->setMessageTable(0, kCommandHelp);
+  statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
+  topBand_->show(SW_SHOW);
+  toolbar_->show(SW_SHOW);
+  bottomBand_->show(SW_SHOW);
+  statusLine_->show(SW_SHOW);
+}
+
+int WMain::onStatusClick(zEvent* event) {
+  // A click on the model's summary opens its properties.
+  if (event->message() == WM_LBUTTONDOWN && summaryItem_ && summaryItem_->rect().contains(event->point())) {
+    cmProperties(event);
+    return 1;
+  }
+  return 0;
+}
+
+void WMain::showStatusTexts() {
+  if (!statusLine_) return;
+  stateItem_->setText(status_.state.c_str());
+  nameItem_->setText(status_.name.c_str());
+  summaryItem_->setText(status_.summary.c_str());
+}
+
+void WMain::registerCommands() {
+  zMenu* bar = menu();
+  bar->setCommandRange(this, &WMain::cmWindowArrangement, CM_CASCADE, CM_ARRANGE);
+  bar->setCommand(this, &WMain::cmNew, CM_NEW);
+  bar->setCommand(this, &WMain::cmOpen, CM_OPEN);
+  bar->setCommand(this, &WMain::cmSave, CM_SAVE);
+  bar->setCommand(this, &WMain::cmSaveAs, CM_SAVE_AS);
+  bar->setCommand(this, &WMain::cmPrint, CM_PRINT);
+  bar->setCommandRange(this, &WMain::cmRecent, CM_RECENT_FIRST, CM_RECENT_LAST);
+  bar->setCommand(this, &WMain::cmExit, CM_EXIT);
+  bar->setCommand(this, &WMain::cmBestChoice, CM_BEST_CHOICE);
+  bar->setCommand(this, &WMain::cmReport, CM_REPORT);
+  bar->setCommand(this, &WMain::cmProperties, CM_PROPERTIES);
+  bar->setCommand(this, &WMain::cmModelOptions, CM_MODEL_OPTIONS);
+  bar->setCommand(this, &WMain::cmGuide, CM_CONTENTS);
+  bar->setCommand(this, &WMain::cmGuide, CM_QUICKSTART);
+  bar->setCommand(this, &WMain::cmGuide, CM_USERS_GUIDE);
+  bar->setCommand(this, &WMain::cmSupportWeb, CM_SUPPORT_WEB);
+  bar->setCommand(this, &WMain::cmCheckUpdates, CM_CHECK_UPDATES);
+  for (uint32_t id : {CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_SNAPSHOT, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
+                      CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
+                      CM_SYNCHRONIZATION, CM_COLLABORATION}) {
+    bar->setCommand(this, &WMain::cmNothing, id);
+  }
+  addMessageHandler(this, &WMain::onDropFiles, WM_DROPFILES);
+}
+
+void WMain::afterStartup() {
+  newModel_ = batch_->madeDefaultModel();
+  modelOpen_ = true;
+  setCaption(batch_->caption().empty() ? "DecisionModel - " + appName_ : batch_->caption());
+  const Data::DecisionModel* model = currentModel();
+  setModelDefEditLock(model && !model->get_ss().empty());
+  updateStatusBar();
+  menu()->grayItem(CM_SNAPSHOT, 1);
+  menu()->checkItem(CM_CHECK_UPDATES, 0);
+}
+
+int WMain::ask(const std::string& text, const std::string& caption, UINT flags, bool withParent) {
+  return MessageBoxA(withParent ? handle() : nullptr, text.c_str(), caption.c_str(), flags);
+}
+
+void WMain::setCaption(const std::string& caption) {
+  winTitle_ = caption;
+  setTitle(caption.c_str());
+}
+
+void WMain::setCaptionForFile(const std::string& path) {
+  setCaption((showDirPath_ ? path : fileNamePart(path)) + " - " + appName_);
+}
+
+// ---- the status texts ------------------------------------------------------------
+
+void WMain::updateStatusBar() {
+  auto* factory = Data::Factory::instance();
+  const Data::DecisionModel* model = factory->currDataModel(0);
+  auto* server = factory->getMathServer(0);
+  if (!model || !server) {
+    status_ = StatusTexts();
+    showStatusTexts();
+    return;
+  }
+  bool pairSets = false;
+  server->hasAlgorithmOnly(&pairSets);
+  const uint32_t pairs = pairSets ? server->getModelState().numpairs_ : 0;
+  const auto& params = model->get_params();
+  status_.name = Utf8ToSystem(model->get_nm());
+  status_.summary = statusSummary(model->get_chs().size(), model->get_crs().size(), model->get_dms().size(),
+                                  params.get_cfl(), params.get_cfi(), params.get_sil(), pairs);
+  status_.state = server->isComplete() ? "SLV" : server->isScoreable() ? "SCO" : "";
+  showStatusTexts();
+}
+
+void WMain::setModelDefEditLock(bool lock) {
+  menu()->setItemEnabled(CM_CLEAR_COMPARISONS, lock ? 1 : 0);
+  menu()->grayItem(CM_CLEAR_COMPARISONS, lock ? 0 : 1);
+  // The model editors take the lock here once the program has them.
+}
+
+void WMain::setSolutionsFlag(bool flag) {
+  if (Data::DecisionModel* model = currentModel()) model->get_slns().set_flag(flag);
+}
+
+void WMain::registerWindow(const AppWindow& entry) {
+  const bool listed =
+      std::any_of(appWindowsVec_.begin(), appWindowsVec_.end(), [&](const AppWindow& e) { return e.w == entry.w; });
+  PV_ASSERT(!"Duplicate|Re-Used ptr address" || !listed);
+  appWindowsVec_.push_back(entry);
+}
+
+void WMain::unregisterWindow(const AppWindow& entry) {
+  const size_t before = appWindowsVec_.size();
+  appWindowsVec_.erase(
+      std::remove_if(appWindowsVec_.begin(), appWindowsVec_.end(), [&](const AppWindow& e) { return e.w == entry.w; }),
+      appWindowsVec_.end());
+  PV_ASSERT(before - appWindowsVec_.size() == 1);
+}
+
+// ---- the model's windows -----------------------------------------------------------
+
+void WMain::addModelWindow(ModelWindow* window) {
+  if (std::find(modelWindows_.begin(), modelWindows_.end(), window) == modelWindows_.end())
+    modelWindows_.push_back(window);
+}
+
+void WMain::removeModelWindow(ModelWindow* window) {
+  modelWindows_.erase(std::remove(modelWindows_.begin(), modelWindows_.end(), window), modelWindows_.end());
+}
+
+void WMain::closeModelWindows() {
+  // None of them may store into the model that is being replaced: the save prompt
+  // has already asked about their edits.
+  const std::vector<ModelWindow*> open = modelWindows_;
+  modelWindows_.clear();
+  for (ModelWindow* window : open) window->discard();
+}
+
+bool WMain::commitModelWindows() {
+  bool all = true;
+  for (ModelWindow* window : std::vector<ModelWindow*>(modelWindows_)) all = window->commitToModel() && all;
+  return all;
+}
+
+bool WMain::modelWindowsDirty() const {
+  return std::any_of(modelWindows_.begin(), modelWindows_.end(), [](const ModelWindow* w) { return w->isDirty(); });
+}
+
+void WMain::modelReplaced() {
+  menu()->grayItem(CM_SNAPSHOT, 1);
+  menu()->checkItem(CM_CHECK_UPDATES, 0);
+  checkUpdates_ = true;
+  modelOpen_ = true;
+  updateStatusBar();
+}
+
+// ---- the shared routines of the file commands ----------------------------------------
+
+void WMain::makeNewDefaultModel() {
+  newModel_ = true;
+  batch_->makeNewDefaultModel();
+  setCaption("DecisionModel - " + appName_);
+  setModelDefEditLock(false);
+  updateStatusBar();
+}
+
+bool WMain::savePrompt() {
+  const Data::DecisionModel* model = currentModel();
+  if (!model) return true;
+  const bool dirtyWindows = modelWindowsDirty();
+  if (Data::Factory::instance()->isUnmodified() && !dirtyWindows) return true;
+  if (newModel_ && !dirtyWindows && model->get_chs().empty() && model->get_dms().empty() && model->get_crs().empty()) {
+    return true;
+  }
+  const std::string& fn = batch_->modelFile();
+  const std::string name = fn.empty() ? Utf8ToSystem(model->get_nm()) : fileNamePart(fn);
+  const int answer = ask("Save changes to " + name, appName_, MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL);
+  if (answer == IDCANCEL) return false;
+  if (answer == IDYES) {
+    save();
+    return saved_;
+  }
+  return true;
+}
+
+bool WMain::overwritePrompt(const std::string& path) {
+  if (!canRead(path)) return true;
+  return ask(path + " already exists.\r\nDo you want to replace it?", "Save As",
+             MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES;
+}
+
+bool WMain::loadModel(const std::string& name) {
+  const std::string path = name.empty() ? std::string() : fullPathOf(name);
+  if (path.empty()) {
+    ask(name + " not found or corrupt", kLoadCaption, MB_OK | MB_ICONINFORMATION, true);
+    return false;
+  }
+  const std::string& fn = batch_->modelFile();
+  if (!fn.empty() && lower(path) == lower(fn)) {
+    const int answer =
+        ask(fileNamePart(fn) + " is already loaded!  Do you want to continue?",
+            appName_ + ": The Same Model File is Currently Loaded", MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL, true);
+    if (answer != IDYES) return false;
+  }
+  // Whatever replaced the last file (New included), its changes are asked about.
+  if (!savePrompt()) return false;
+  closeModelWindows();
+  // A refused file leaves the model in memory as it was: the user keeps it.
+  if (!batch_->loadModel(path)) {
+    if (!currentModel()) makeNewDefaultModel();
+    updateStatusBar();
+    return false;
+  }
+  newModel_ = false;
+  setCaptionForFile(batch_->modelFile());
+  modelReplaced();
+  setModelDefEditLock(!currentModel()->get_ss().empty());
+  if (rfm_) rfm_->addFile(batch_->modelFile());
+  return true;
+}
+
+bool WMain::save() {
+  saved_ = false;
+  if (!commitModelWindows()) return false;
+  if (batch_->modelFile().empty()) return saveAs();
+  auto* factory = Data::Factory::instance();
+  if (!factory->save(batch_->modelFile().c_str())) {
+    std::string text =
+        "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write and/or resolve storage "
+        "error";
+    if (!factory->lastError().empty()) text += "\n" + factory->lastError();
+    ask(text, "ERROR: While Saving Loaded Model File, A Write Error Occurred", MB_OK | MB_ICONERROR);
+    return false;
+  }
+  saved_ = true;
+  return true;
+}
+
+bool WMain::saveAs() {
+  saved_ = false;
+  const Data::DecisionModel* model = currentModel();
+  if (!model) return false;
+  const std::string& fn = batch_->modelFile();
+  std::string proposed = !fn.empty()                ? fn
+                         : newModel_                ? std::string("DecisionModel.xpv")
+                         : !model->get_nm().empty() ? Utf8ToSystem(model->get_nm()) + ".xpv"
+                                                    : std::string();
+  if (fn.empty()) proposed = documentFolder() + "\\" + proposed;
+  zFileSaveAsForm form(this, "Save File As", proposed.c_str(), kModelFilter);
+  if (!form.completed()) return false;
+  modelOpen_ = true;
+  newModel_ = false;
+  std::string path = form.name();
+  if (path.empty()) return false;
+  path = BatchRun::withModelExtension(path);
+  if (!overwritePrompt(path)) return false;
+  if (!batch_->saveAs(path)) return false;
+  saved_ = true;
+  if (rfm_) rfm_->addFile(batch_->modelFile());
+  setCaptionForFile(batch_->modelFile());
+  return true;
+}
+
+// ---- File ---------------------------------------------------------------------------
+
+int WMain::cmNew(zEvent*) {
+  if (!savePrompt()) return 1;
+  closeModelWindows();
+  // The dialog makes the model and gives it its caption.
+  DNewModel dialog(this);
+  dialog.runModal();
+  if (dialog.completed() != 1) return 1;
+  batch_->forgetModelFile();
+  newModel_ = false;
+  modelReplaced();
+  setModelDefEditLock(false);
+  return 1;
+}
+
+void WMain::setModelCaption(const char* caption) {
+  batch_->setCaption(caption ? caption : "");
+  setCaption(batch_->caption());
+}
+
+int WMain::cmOpen(zEvent*) {
+  const std::string folder = documentFolder();
+  const std::string initial = (folder.empty() ? std::string(".") : folder) + "\\*.xpv";
+  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", initial.c_str(), kModelFilter);
+  if (!form.completed()) return 1;
+  modelOpen_ = true;
+  if (form.name()[0]) loadModel(form.name());
+  return 1;
+}
+
+int WMain::cmSave(zEvent*) {
+  save();
+  return 1;
+}
+
+int WMain::cmSaveAs(zEvent*) {
+  saveAs();
+  return 1;
+}
+
+int WMain::cmPrint(zEvent*) {
+  if (!reportRun(true)) {
+    ask("Command model report print", "Error: Internal", MB_YESNO | MB_ICONINFORMATION | MB_TASKMODAL);
+  }
+  return 1;
+}
+
+int WMain::cmRecent(zEvent* event) {
+  const uint32_t id = LOWORD(event->wParam());
+  if (!rfm_ || id < CM_RECENT_FIRST || id > CM_RECENT_LAST) return 1;
+  const uint32_t index = id - CM_RECENT_FIRST;
+  if (!rfm_->isEmpty(index)) loadModel(rfm_->pathForId(index));
+  return 1;
+}
+
+int WMain::cmExit(zEvent*) {
+  if (!savePrompt()) return 1;
+  if (zTheProgram) zTheProgram->quit();
+  return 1;
+}
+
+int WMain::onClose(zEvent*) {
+  // Nonzero refuses the close; zero lets the frame close the window.
+  return savePrompt() ? 0 : 1;
+}
+
+int WMain::onDropFiles(zEvent* event) {
+  HDROP drop = reinterpret_cast<HDROP>(event->wParam());
+  char name[MAX_PATH] = {};
+  const UINT n = DragQueryFileA(drop, 0, name, MAX_PATH - 1);
+  DragFinish(drop);
+  const std::string file(name, n < MAX_PATH ? n : MAX_PATH - 1);
+  if (!file.empty() && Data::Factory::hasModelExtension(file)) loadModel(file);
+  return 1;
+}
+
+// ---- Model, Options, Help, Window ---------------------------------------------------
+
+int WMain::cmWindowArrangement(zEvent* event) {
+  switch (LOWORD(event->wParam())) {
+    case CM_CASCADE:
+      cascade();
+      break;
+    case CM_TILE:
+      tile();
+      break;
+    case CM_ARRANGE:
+      arrangeIcons();
+      break;
+    default:
+      break;
+  }
+  return 1;
+}
+
+bool WMain::bestChoice() {
+  GUI::WaitCursor wait;
+  if (!batch_->solve()) return false;
+  ++bestChoiceCount_;
+  // The solution window joins here once the program has it; its number is then the
+  // count of open solution windows plus one.
+  const Data::DecisionModel* model = currentModel();
+  lastSolutionTitle_ = "#" + std::to_string(bestChoiceCount_) + " Solution -" +
+                       " Snapshot Result Calculated @ Time: " + model->get_slns().get_timestamp();
+  updateStatusBar();
+  if (env_ && env_->appOpts && env_->appOpts->get_calcAppOpts().get_generateReportFile()) reportRun(false);
+  return true;
+}
+
+bool WMain::reportRun(bool print) {
+  GUI::WaitCursor wait;
+  if (!currentModel()) return false;
+  const bool display = env_ && env_->appOpts && env_->appOpts->get_rptAppOpts().get_displayReport();
+  return batch_->report(display && !print, print);
+}
+
+int WMain::cmBestChoice(zEvent*) {
+  bestChoice();
+  return 1;
+}
+
+int WMain::cmReport(zEvent*) {
+  reportRun(false);
+  return 1;
+}
+
+int WMain::cmProperties(zEvent*) {
+  DModelProperties dialog(this);
+  dialog.runModal();
+  updateStatusBar();
+  return 1;
+}
+
+int WMain::cmModelOptions(zEvent*) {
+  DModelOptions dialog(this);
+  dialog.runModal();
+  return 1;
+}
+
+int WMain::cmGuide(zEvent* event) {
+  const char* file = LOWORD(event->wParam()) == CM_QUICKSTART ? "pvquickstart.pdf" : "pvusersguide.pdf";
+  const std::string path = programFolder() + "\\" + file;
+  if (canRead(path)) {
+    GUI::shellExecute(path, handle(), "open");
+  } else {
+    ask(std::string("Palvermontine: Error loading the ") + file + " file",
+        std::string("WARNING: File ") + file + " Not Found", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+  }
+  return 1;
+}
+
+int WMain::cmSupportWeb(zEvent*) {
+  GUI::shellExecute(kSupportWebSite, handle(), "open");
+  return 1;
+}
+
+int WMain::cmCheckUpdates(zEvent*) {
+  menu()->checkItem(CM_CHECK_UPDATES, checkUpdates_ ? 1 : 0);
+  checkUpdates_ = !checkUpdates_;
+  return 1;
+}
+
+int WMain::cmNothing(zEvent*) { return 1; }
+
+}  // namespace App
+}  // namespace PV

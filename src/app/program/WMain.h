@@ -1,0 +1,211 @@
+// The program's main window: the MDI frame with the menu bar, the window menu, the
+// status texts that sum up the current model, and the commands of the menus.
+//
+// Every path to a loaded model goes through one load routine (File Open, the recent
+// files, a dropped file), and everything that would discard changes asks the one save
+// prompt first. The model work itself (loading, saving, solving, the report) is the
+// batch run's, which the window shares with the command line; the window adds the
+// questions, the captions and the menu states around it. Every failure is shown in a
+// message box and leaves the loaded model as it was.
+#pragma once
+
+#include "app/program/BatchRun.h"
+#include "app/dialogs/DModelHost.h"
+#include "app/program/RecentFilesMenu.h"
+#include "framework/frames/zMDIAppFrame.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace PV {
+namespace App {
+
+// A window that edits the model (a list editor, the scoring window). The main window
+// asks it to store its edits before a save and whether it holds edits not yet stored,
+// and closes it without storing anything when the model is replaced.
+class ModelWindow {
+ public:
+  virtual ~ModelWindow() = default;
+  // Stores the window's edits into the model; false when it refuses (an incomplete
+  // row), which stops the save.
+  virtual bool commitToModel() = 0;
+  virtual bool isDirty() const = 0;
+  // Closes the window without storing; the main window forgets it.
+  virtual void discard() = 0;
+};
+
+}  // namespace App
+}  // namespace PV
+
+class zMDIMarginFrame;
+class zStatusLineEZ;
+class zStatusItemText;
+class zStatusOnOffItem;
+class zToolbar;
+class zToolTipCtrl;
+class zBitmap;
+
+namespace PV {
+namespace App {
+
+class WMain : public zMDIAppFrame, public DModelHost {
+ public:
+  // One entry of the list of open child windows: two words for the caller's use and
+  // the window, which is the entry's identity.
+  struct AppWindow {
+    uint32_t a = 0;
+    uint32_t b = 0;
+    zWindow* w = nullptr;
+  };
+
+  // The status texts (state, model name, summary) as the status line shows them.
+  struct StatusTexts {
+    std::string state;
+    std::string name;
+    std::string summary;
+  };
+
+  // The caption is the application's name. guiMode: the window gets the recent-files
+  // menu (list file at recentFilesPath) and accepts dropped files; it is shown by the
+  // caller.
+  WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
+        const std::string& recentFilesPath);
+  ~WMain() override;
+
+  // After the command line's work: the caption and status texts of the model it left,
+  // 597 grayed and 618 unchecked.
+  void afterStartup();
+
+  int onClose(zEvent* event) override;
+
+  // The shared routines of the file commands.
+  bool loadModel(const std::string& name);
+  bool savePrompt();
+  bool overwritePrompt(const std::string& path);
+  void makeNewDefaultModel();
+  // Save and Save As; true when the model was written.
+  bool save();
+  bool saveAs();
+
+  // The status texts from the current model.
+  void updateStatusBar() override;
+  // The caption the new-model dialog gives the model it made.
+  void setModelCaption(const char* caption) override;
+  // Enables (lock) or grays 593 and sets the model editors' edit lock.
+  void setModelDefEditLock(bool lock);
+  void setSolutionsFlag(bool flag);
+
+  void registerWindow(const AppWindow& entry);
+  void unregisterWindow(const AppWindow& entry);
+  size_t windowCount() const { return appWindowsVec_.size(); }
+  void addModelWindow(ModelWindow* window);
+  void removeModelWindow(ModelWindow* window);
+
+  // Runs the best choice, and the report (viewer mode print for Print); false when
+  // refused or failed.
+  bool bestChoice();
+  bool reportRun(bool print);
+
+  const std::string& appName() const { return appName_; }
+  const std::string& caption() const { return winTitle_; }
+  const std::string& modelFile() const { return batch_->modelFile(); }
+  const StatusTexts& statusTexts() const { return status_; }
+  bool isNewModel() const { return newModel_; }
+  bool isSaved() const { return saved_; }
+  uint32_t solutionWindowCount() const { return bestChoiceCount_; }
+  const std::string& lastSolutionTitle() const { return lastSolutionTitle_; }
+  GUI::RecentFilesMenu* recentFiles() const { return rfm_.get(); }
+  zToolbar* toolbar() const { return toolbar_; }
+  zToolTipCtrl* toolTips() const { return toolTips_.get(); }
+  zStatusLineEZ* statusLine() const { return statusLine_; }
+
+  static bool isModelOpen() { return modelOpen_; }
+  static void setModelOpen(bool open) { modelOpen_ = open; }
+  // The toolbar's decision makers' picture (the second one when female) and its exit
+  // button: 0 none, 1 the first picture, 2 the second; read when the window is made.
+  static bool isDmFemale() { return dmFemale_; }
+  static void setDmFemale(bool female) { dmFemale_ = female; }
+  static int32_t getTestExitMode() { return exitMode_; }
+  static void setTestExitMode(int32_t mode) { exitMode_ = mode; }
+  static bool getShowDirPathInTitle() { return showDirPath_; }
+  static void setShowDirPathInTitle(bool on) { showDirPath_ = on; }
+
+  // The maker's web site, opened by Support Web Site.
+  static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";
+
+ private:
+  void registerCommands();
+  // The toolbar in a band along the top and the status line in one along the bottom.
+  void buildBars();
+  void showStatusTexts();
+  void setCaption(const std::string& caption);
+  void setCaptionForFile(const std::string& path);
+  // The state of a model that was just loaded, made or saved.
+  void modelReplaced();
+  // The windows of the model (editors, selector, scoring and solution windows) go,
+  // without committing anything to the model being replaced.
+  void closeModelWindows();
+  // Stores the open editors' tables into the model; false when one refuses.
+  bool commitModelWindows();
+  // Whether an editor or the scoring window holds edits not yet in the model.
+  bool modelWindowsDirty() const;
+  int ask(const std::string& text, const std::string& caption, UINT flags, bool withParent = false);
+
+  int onDropFiles(zEvent* event);
+  int onStatusClick(zEvent* event);
+  int cmWindowArrangement(zEvent* event);
+  int cmNew(zEvent* event);
+  int cmOpen(zEvent* event);
+  int cmSave(zEvent* event);
+  int cmSaveAs(zEvent* event);
+  int cmPrint(zEvent* event);
+  int cmRecent(zEvent* event);
+  int cmExit(zEvent* event);
+  int cmBestChoice(zEvent* event);
+  int cmReport(zEvent* event);
+  int cmProperties(zEvent* event);
+  int cmModelOptions(zEvent* event);
+  int cmGuide(zEvent* event);
+  int cmSupportWeb(zEvent* event);
+  int cmCheckUpdates(zEvent* event);
+  int cmNothing(zEvent* event);
+
+  std::string appName_;
+  std::string winTitle_;
+  BatchRun* batch_;
+  const BatchEnvironment* env_;
+  std::unique_ptr<GUI::RecentFilesMenu> rfm_;
+  StatusTexts status_;
+  zMDIMarginFrame* topBand_ = nullptr;
+  zMDIMarginFrame* bottomBand_ = nullptr;
+  zToolbar* toolbar_ = nullptr;
+  std::unique_ptr<zBitmap> toolStrip_;
+  std::unique_ptr<zToolTipCtrl> toolTips_;
+  zStatusLineEZ* statusLine_ = nullptr;
+  zStatusOnOffItem* stateItem_ = nullptr;
+  zStatusItemText* nameItem_ = nullptr;
+  zStatusItemText* summaryItem_ = nullptr;
+  bool newModel_ = false;
+  bool saved_ = false;
+  bool checkUpdates_ = true;
+  uint32_t bestChoiceCount_ = 0;
+  std::string lastSolutionTitle_;
+  std::vector<AppWindow> appWindowsVec_;
+  std::vector<ModelWindow*> modelWindows_;
+
+  static bool modelOpen_;
+  static bool showDirPath_;
+  static bool dmFemale_;
+  static int32_t exitMode_;
+};
+
+// The status summary of a model: "Ch:" choices, "Cr:" criteria, "DM:" decision
+// makers, "Conf:" level and interval as whole numbers, "Scale:" and "Pairs:", each
+// followed by three blanks.
+std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cfl, double cfi, int scale,
+                          uint32_t pairs);
+
+}  // namespace App
+}  // namespace PV

@@ -1,0 +1,16 @@
+// Text between the screen and the model: Windows shows and types text in its ANSI
+// code page, the model keeps UTF-8. Elsewhere the system's text is UTF-8 already and
+// passes unchanged. A text that the other side cannot hold becomes '?' in that place
+// rather than being cut short.
+#pragma once
+
+#include <string>
+
+namespace PV {
+namespace XML {
+
+std::string SystemToUtf8(const std::string& text);
+std::string Utf8ToSystem(const std::string& text);
+
+}  // namespace XML
+}  // namespace PV

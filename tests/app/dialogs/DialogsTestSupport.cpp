@@ -1,0 +1,126 @@
+#include "DialogsTestSupport.h"
+
+#include <windows.h>
+
+#include <filesystem>
+
+#include "factory/Factory.h"
+#include "framework/frames/zDialogFrame.h"
+#include "model/AppFolders.h"
+#include "xml/PalvermontineMdlOptsFile.h"
+
+void ModelDialogTest::SetUp() {
+  FrameworkTest::SetUp();
+  const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+  char temp[MAX_PATH] = {0};
+  GetTempPathA(MAX_PATH, temp);
+  configDir_ = std::string(temp) + "pv_dialogs_" + std::to_string(GetCurrentProcessId()) + "_" + info->name();
+  std::error_code ignored;
+  std::filesystem::remove_all(configDir_, ignored);
+  std::filesystem::create_directories(configDir_);
+  SetEnvironmentVariableA(PV::App::CONFIG_DIR_ENV, configDir_.c_str());
+  _putenv_s(PV::App::CONFIG_DIR_ENV, configDir_.c_str());
+  PV::XML::PalvermontineMdlOptsFile::destroy();
+  PV::Data::Factory::destroy();
+}
+
+void ModelDialogTest::TearDown() {
+  cancelScheduled();
+  PV::XML::PalvermontineMdlOptsFile::destroy();
+  PV::Data::Factory::destroy();
+  FrameworkTest::TearDown();
+  std::error_code ignored;
+  std::filesystem::remove_all(configDir_, ignored);
+}
+
+void ModelDialogTest::setOptionDefaults(double level, double interval, int scale, const char* note) {
+  PV::XML::PalvermontineMdlOptsFile* file = PV::XML::PalvermontineMdlOptsFile::instance();
+  PV::Data::ParmMdlOpts& p = file->options().get_parmMdlOpts();
+  p.set_cfl(level);
+  p.set_cfi(interval);
+  p.set_sil(static_cast<uint8_t>(scale));
+  p.set_note(note);
+  ASSERT_TRUE(file->save());
+}
+
+void typeInto(HWND control, const std::string& text) {
+  for (unsigned char c : text) SendMessageA(control, WM_CHAR, c, 1);
+}
+
+std::string textOf(HWND control) {
+  char buffer[1024] = {0};
+  GetWindowTextA(control, buffer, sizeof buffer);
+  return buffer;
+}
+
+std::string selectedOf(HWND combo) {
+  const LRESULT index = SendMessageA(combo, CB_GETCURSEL, 0, 0);
+  if (index < 0) return "";
+  char buffer[256] = {0};
+  SendMessageA(combo, CB_GETLBTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(buffer));
+  return buffer;
+}
+
+bool chooseIn(HWND combo, const char* text) {
+  const LRESULT index =
+      SendMessageA(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text));
+  if (index < 0) return false;
+  SendMessageA(combo, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
+  return true;
+}
+
+bool runModalWith(zDialogFrame* dialog, std::function<void()> step, unsigned deadlineMs) {
+  runAfter(30, std::move(step));
+  Deadline deadline(deadlineMs);
+  dialog->runModal();
+  return !deadline.hit();
+}
+
+namespace {
+
+struct BoxSearch {
+  const char* caption;
+  HWND found;
+};
+
+BOOL CALLBACK matchBox(HWND window, LPARAM data) {
+  BoxSearch* search = reinterpret_cast<BoxSearch*>(data);
+  char cls[16] = {0};
+  GetClassNameA(window, cls, sizeof cls);
+  if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window) && textOf(window) == search->caption) {
+    search->found = window;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// A system message box of this thread with the caption (the dialogs themselves are
+// framework windows of another class, even where the caption is the same).
+HWND findBox(const char* caption) {
+  BoxSearch search{caption, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &matchBox, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+void pollForBox(std::string caption, int button, std::string* text, int triesLeft) {
+  HWND box = findBox(caption.c_str());
+  if (box) {
+    if (text) {
+      // The message is the box's static text.
+      *text = "";
+      for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char cls[32] = {0};
+        GetClassNameA(child, cls, sizeof cls);
+        if (lstrcmpiA(cls, "Static") == 0 && GetWindowTextLengthA(child) > 0) *text += textOf(child);
+      }
+    }
+    PostMessageA(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+    return;
+  }
+  if (triesLeft <= 0) return;
+  runAfter(20, [=] { pollForBox(caption, button, text, triesLeft - 1); });
+}
+
+}  // namespace
+
+void answerBox(const char* caption, int button, std::string* text) { pollForBox(caption, button, text, 200); }

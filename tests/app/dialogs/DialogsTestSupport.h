@@ -1,0 +1,53 @@
+// Support for the model dialogs' tests: each test has its own configuration folder
+// (so its own model-options file) and a fresh model factory; a main window stand-in
+// that records what the dialogs tell it; typing into controls; and modal runs that a
+// deadline ends, with message boxes answered by caption from inside the process.
+#pragma once
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "FramesTestSupport.h"
+#include "GuiTestSupport.h"
+#include "app/dialogs/DModelHost.h"
+#include "framework/frames/zDialogFrame.h"
+
+class HostFrame : public LoggingFrame, public DModelHost {
+ public:
+  HostFrame() : LoggingFrame("Main window") {}
+  void setModelCaption(const char* caption) override { captions.push_back(caption); }
+  void updateStatusBar() override { ++statusRefreshes; }
+  std::vector<std::string> captions;
+  int statusRefreshes = 0;
+};
+
+class ModelDialogTest : public FrameworkTest {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+
+  // A file in the test's configuration folder.
+  std::string configPath(const char* name) const { return configDir_ + "\\" + name; }
+  // Writes the model-options defaults (level, interval, scale, note) and saves them.
+  static void setOptionDefaults(double level, double interval, int scale, const char* note);
+
+  std::string configDir_;
+};
+
+// Types the text into the control as keystrokes (so that length limits apply).
+void typeInto(HWND control, const std::string& text);
+// The control's text.
+std::string textOf(HWND control);
+// The text of the combo box's selected entry; empty when none is selected.
+std::string selectedOf(HWND combo);
+// Selects the combo box's entry that is the text; false when there is none.
+bool chooseIn(HWND combo, const char* text);
+
+// Runs the dialog modally; after 30 ms the step runs inside the modal loop. False when
+// the deadline had to end the run.
+bool runModalWith(zDialogFrame* dialog, std::function<void()> step, unsigned deadlineMs = 8000);
+
+// Answers the next message box with the caption by the button, once it shows; what
+// it said goes into *text. Poll every 20 ms, for at most 4 s.
+void answerBox(const char* caption, int button, std::string* text = nullptr);

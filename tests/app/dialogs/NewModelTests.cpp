@@ -1,0 +1,185 @@
+#include <windows.h>
+
+#include "DialogsTestSupport.h"
+#include "app/dialogs/DNewModel.h"
+#include "factory/Factory.h"
+#include "math/MathServer.h"
+#include "xml/PalvermontineMdlOptsFile.h"
+
+namespace {
+
+using PV::Data::Factory;
+
+class NewModel : public ModelDialogTest {
+ protected:
+  // A model that is current before the dialog runs, to show whether it was replaced.
+  PV::Data::DecisionModel* makePreviousModel() {
+    PV::Data::ModelParameters params;
+    params.set_cfi(10.0);
+    params.set_cfl(90.0);
+    params.set_sil(3);
+    PV::Data::DecisionModel* model = Factory::instance()->newModel(params, false);
+    model->set_nm("Before");
+    return model;
+  }
+  HWND item(DNewModel& dialog, int id) { return GetDlgItem(dialog.handle(), id); }
+};
+
+TEST_F(NewModel, StartsFromTheModelOptionsAndCreatesTheModelOnOk) {
+  setOptionDefaults(95.0, 5.0, 5, "Shared notes");
+  HostFrame host;
+  DNewModel dialog(&host);
+  EXPECT_EQ(textOf(dialog.handle()), "Create A New Decision Model");
+  EXPECT_EQ(selectedOf(item(dialog, 121)), "95.0");
+  EXPECT_EQ(selectedOf(item(dialog, 122)), "5.0");
+  EXPECT_EQ(selectedOf(item(dialog, 123)), "5");
+  EXPECT_EQ(textOf(item(dialog, 116)), "");
+  EXPECT_EQ(textOf(item(dialog, 117)), "Shared notes");
+  EXPECT_EQ(SendMessageA(item(dialog, 121), CB_GETCOUNT, 0, 0), 4);
+  EXPECT_EQ(SendMessageA(item(dialog, 123), CB_GETCOUNT, 0, 0), 5);
+  EXPECT_EQ(SendMessageA(item(dialog, 118), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_FALSE(IsWindowEnabled(item(dialog, 119)));
+  EXPECT_FALSE(IsWindowEnabled(item(dialog, 120)));
+
+  const bool ended = runModalWith(&dialog, [&] {
+    typeInto(item(dialog, 116), "Cars");
+    SetWindowTextA(item(dialog, 117), "Which car\r\nto buy");
+    EXPECT_TRUE(chooseIn(item(dialog, 121), "99.0"));
+    EXPECT_TRUE(chooseIn(item(dialog, 122), "10.0"));
+    EXPECT_TRUE(chooseIn(item(dialog, 123), "3"));
+    PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+  });
+  ASSERT_TRUE(ended);
+  EXPECT_EQ(dialog.completed(), 1);
+  PV::Data::DecisionModel* model = Factory::instance()->currDataModel(0);
+  EXPECT_EQ(model->get_nm(), "Cars");
+  EXPECT_EQ(model->get_note(), "Which car\r\nto buy");
+  EXPECT_EQ(model->get_mode(), "std");
+  EXPECT_DOUBLE_EQ(model->get_params().get_cfl(), 99.0);
+  EXPECT_DOUBLE_EQ(model->get_params().get_cfi(), 10.0);
+  EXPECT_EQ(model->get_params().get_sil(), 3);
+  EXPECT_EQ(Factory::instance()->getMathServer(0)->getModel(), model);
+  ASSERT_EQ(host.captions.size(), 1u);
+  EXPECT_EQ(host.captions[0], "New Model: Cars - Palvermontine");
+  EXPECT_EQ(host.statusRefreshes, 1);
+}
+
+TEST_F(NewModel, EmptyNotesKeepTheFactoryNote) {
+  setOptionDefaults(90.0, 10.0, 3, "");
+  HostFrame host;
+  DNewModel dialog(&host);
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    typeInto(item(dialog, 116), "Plain");
+    PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+  }));
+  EXPECT_EQ(dialog.completed(), 1);
+  PV::Data::DecisionModel* fresh = Factory::instance()->currDataModel(0);
+  EXPECT_EQ(fresh->get_nm(), "Plain");
+  PV::Data::ModelParameters params;
+  params.set_cfi(10.0);
+  params.set_cfl(90.0);
+  params.set_sil(3);
+  EXPECT_EQ(fresh->get_note(), Factory::instance()->newModel(params, false)->get_note());
+}
+
+// What typing can put in the fields and what OK refuses: the dialog stays open, the
+// field is focused, and the model that was current stays current.
+TEST_F(NewModel, RefusesWhatAModelCannotHold) {
+  struct Case {
+    const char* what;
+    std::string name;
+    std::string notes;
+    const char* box;  // the refusal's message box, or null when none shows
+    int focused;
+  };
+  const Case cases[] = {
+      {"empty name", "", "", nullptr, 116},
+      {"name of 40 accented letters, 80 bytes in the model", std::string(40, '\xe9'), "", "Create A New Decision Model",
+       116},
+      {"notes of 240 accented letters", "Fine", std::string(240, '\xe9'), "Create A New Decision Model", 117},
+  };
+  if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
+  HostFrame host;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    PV::Data::DecisionModel* before = makePreviousModel();
+    DNewModel* dialog = new DNewModel(&host);
+    std::string message;
+    bool openAfterOk = false;
+    HWND focusAfterOk = nullptr;
+    const bool ended = runModalWith(dialog, [&] {
+      typeInto(item(*dialog, 116), c.name);
+      SetWindowTextA(item(*dialog, 117), c.notes.c_str());
+      if (c.box) answerBox(c.box, IDOK, &message);
+      SendMessageA(dialog->handle(), WM_COMMAND, IDOK, 0);
+      openAfterOk = IsWindowVisible(dialog->handle()) != FALSE;
+      focusAfterOk = GetFocus();
+      if (!c.name.empty() || !c.notes.empty()) answerBox("WARNING: Unsaved Data", IDYES);
+      PostMessageA(dialog->handle(), WM_COMMAND, IDCANCEL, 0);
+    });
+    ASSERT_TRUE(ended);
+    EXPECT_TRUE(openAfterOk);
+    EXPECT_EQ(focusAfterOk, item(*dialog, c.focused));
+    EXPECT_EQ(dialog->completed(), 0);
+    EXPECT_EQ(Factory::instance()->currDataModel(0), before);
+    EXPECT_EQ(before->get_nm(), "Before");
+    if (c.box) {
+      EXPECT_NE(message.find("too long"), std::string::npos) << message;
+    }
+    delete dialog;
+  }
+  EXPECT_TRUE(host.captions.empty());
+}
+
+TEST_F(NewModel, TypingStopsAtTheFieldLimits) {
+  HostFrame host;
+  DNewModel dialog(&host);
+  typeInto(item(dialog, 116), std::string(41, 'n'));
+  EXPECT_EQ(textOf(item(dialog, 116)).size(), 40u);
+  SetWindowTextA(item(dialog, 117), std::string(238, 'x').c_str());
+  typeInto(item(dialog, 117), "xxx");
+  EXPECT_EQ(textOf(item(dialog, 117)).size(), 240u);
+  // A name of exactly 40 characters is a model's name.
+  ASSERT_TRUE(runModalWith(&dialog, [&] { PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0); }));
+  EXPECT_EQ(dialog.completed(), 1);
+  EXPECT_EQ(Factory::instance()->currDataModel(0)->get_nm(), std::string(40, 'n'));
+}
+
+TEST_F(NewModel, CancelAsksOnlyWhenSomethingWasTyped) {
+  setOptionDefaults(90.0, 10.0, 3, "Default notes");
+  PV::Data::DecisionModel* before = makePreviousModel();
+  HostFrame host;
+  {
+    // Nothing typed (the loaded notes are not the user's): closes at once.
+    DNewModel dialog(&host);
+    ASSERT_TRUE(runModalWith(&dialog, [&] { PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0); }));
+    EXPECT_FALSE(IsWindowVisible(dialog.handle()));
+    EXPECT_EQ(dialog.completed(), 0);
+  }
+  {
+    // Typed: No keeps the dialog and what was typed; Yes closes without a model.
+    DNewModel dialog(&host);
+    std::string question;
+    bool openAfterNo = false;
+    std::string nameAfterNo;
+    ASSERT_TRUE(runModalWith(&dialog, [&] {
+      typeInto(item(dialog, 116), "Draft");
+      answerBox("WARNING: Unsaved Data", IDNO, &question);
+      SendMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+      openAfterNo = IsWindowVisible(dialog.handle()) != FALSE;
+      nameAfterNo = textOf(item(dialog, 116));
+      answerBox("WARNING: Unsaved Data", IDYES);
+      PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+    }));
+    EXPECT_EQ(question, "Are you sure you want to Cancel");
+    EXPECT_TRUE(openAfterNo);
+    EXPECT_EQ(nameAfterNo, "Draft");
+    EXPECT_FALSE(IsWindowVisible(dialog.handle()));
+    EXPECT_EQ(dialog.completed(), 0);
+  }
+  EXPECT_EQ(Factory::instance()->currDataModel(0), before);
+  EXPECT_TRUE(host.captions.empty());
+  EXPECT_EQ(host.statusRefreshes, 0);
+}
+
+}  // namespace

@@ -1,0 +1,707 @@
+// The program's main window, started in this process exactly as the program starts it
+// (option files, command line, start-up model) on a configuration folder of its own,
+// and driven by menu commands, dropped files and close requests. Message boxes and
+// file forms are answered from a thread timer that finds them by caption among this
+// thread's windows; a box nobody expected is closed after a deadline and fails the
+// test, so no test waits for a person.
+#include "app/program/ProgramMain.h"
+#include "app/program/SystemText.h"
+#include "app/program/WMain.h"
+#include "app/program/res/resource.h"
+#include "factory/DemoModel.h"
+#include "factory/Factory.h"
+#include "framework/bars/zStatusItems.h"
+#include "framework/bars/zStatusLine.h"
+#include "framework/bars/zToolTip.h"
+#include "framework/bars/zToolbar.h"
+#include "framework/controls/zMenu.h"
+#include "framework/core/zProgram.h"
+#include "math/MathServer.h"
+#include "model/RankSolutionData.h"
+#include "xml/PalvermontineAppOptsFile.h"
+#include "xml/PalvermontineMdlOptsFile.h"
+
+#include <gtest/gtest.h>
+#include <shlobj.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <cstring>
+#include <deque>
+#include <map>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using PV::App::WMain;
+
+constexpr DWORD kUnexpectedBoxMs = 3000;
+
+std::string readFile(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream s;
+  s << in.rdbuf();
+  return s.str();
+}
+
+// For this process's C library (which the configuration folder is read through) and
+// for the processes it starts.
+void setEnvironment(const char* name, const std::string& value) {
+  _putenv_s(name, value.c_str());
+  SetEnvironmentVariableA(name, value.c_str());
+}
+
+std::string windowText(HWND window) {
+  char text[1024] = {};
+  GetWindowTextA(window, text, sizeof text);
+  return text;
+}
+
+// ---- answering modal boxes -----------------------------------------------------------
+
+// One expected box: its caption holds `caption`; the answer presses `button`, after
+// typing each text of `fields` into the control of its id.
+struct Expected {
+  std::string caption;
+  int button;
+  std::vector<std::pair<int, std::string>> fields;
+};
+
+struct Seen {
+  std::string caption;
+  std::string text;
+};
+
+class BoxAnswerer {
+ public:
+  BoxAnswerer() {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, 30, &BoxAnswerer::tick);
+  }
+  ~BoxAnswerer() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  void expect(const std::string& caption, int button, std::vector<std::pair<int, std::string>> fields = {}) {
+    queue_.push_back({caption, button, std::move(fields)});
+  }
+  // A file form: the name goes into the name field (the combo box of the explorer
+  // style, or the edit of the old one).
+  void expectFile(const std::string& caption, const std::string& name) {
+    expect(caption, IDOK, {{0x47c, name}, {0x480, name}});
+  }
+  size_t pending() const { return queue_.size(); }
+  const std::vector<Seen>& seen() const { return seen_; }
+  const std::vector<Seen>& unexpected() const { return unexpected_; }
+  void clear() {
+    seen_.clear();
+    unexpected_.clear();
+    queue_.clear();
+  }
+
+ private:
+  struct Found {
+    std::vector<HWND> boxes;
+  };
+  static BOOL CALLBACK collect(HWND window, LPARAM data) {
+    char cls[64] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    const std::string name(cls);
+    // System boxes and forms, and the framework's own dialogs.
+    if ((name == "#32770" || name.rfind("DialogFrameCL", 0) == 0) && IsWindowVisible(window))
+      reinterpret_cast<Found*>(data)->boxes.push_back(window);
+    return TRUE;
+  }
+  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (current_) current_->look();
+  }
+  void press(HWND box, int button) {
+    answered_.push_back(box);
+    PostMessageA(box, WM_COMMAND, MAKEWPARAM(button, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, button)));
+  }
+  void look() {
+    Found found;
+    EnumThreadWindows(GetCurrentThreadId(), &BoxAnswerer::collect, reinterpret_cast<LPARAM>(&found));
+    for (HWND box : found.boxes) {
+      if (std::find(answered_.begin(), answered_.end(), box) != answered_.end()) continue;
+      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF))};
+      if (!queue_.empty() && seen.caption.find(queue_.front().caption) != std::string::npos) {
+        const Expected e = queue_.front();
+        queue_.pop_front();
+        seen_.push_back(seen);
+        for (const auto& field : e.fields) SetDlgItemTextA(box, field.first, field.second.c_str());
+        press(box, e.button);
+        continue;
+      }
+      DWORD& since = firstSeen_[box];
+      if (since == 0) since = GetTickCount();
+      if (GetTickCount() - since > kUnexpectedBoxMs) {
+        unexpected_.push_back(seen);
+        for (int button : {IDCANCEL, IDNO, IDOK}) {
+          if (GetDlgItem(box, button)) {
+            press(box, button);
+            break;
+          }
+        }
+      }
+    }
+  }
+
+  static inline BoxAnswerer* current_ = nullptr;
+  UINT_PTR timer_;
+  std::deque<Expected> queue_;
+  std::vector<Seen> seen_;
+  std::vector<Seen> unexpected_;
+  std::vector<HWND> answered_;
+  std::map<HWND, DWORD> firstSeen_;
+};
+
+// A model window with edits of its own: dirty, and refusing to store them when told.
+class FakeEditor : public PV::App::ModelWindow {
+ public:
+  bool commitToModel() override {
+    ++commits;
+    return acceptCommit;
+  }
+  bool isDirty() const override { return dirty; }
+  void discard() override { ++discards; }
+
+  bool dirty = true;
+  bool acceptCommit = true;
+  int commits = 0;
+  int discards = 0;
+};
+
+// ---- the fixture -----------------------------------------------------------------------
+
+class MainWindow : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    char temp[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, temp);
+    dir_ = fs::path(temp) / (std::string("pv-main-") + info->name());
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+    fs::create_directories(dir_ / "config");
+    fs::create_directories(dir_ / "work");
+    setEnvironment("PALVERMONTINE_CONFIG_DIR", (dir_ / "config").string());
+    setEnvironment("PALVERMONTINE_DOCUMENTS_DIR", (dir_ / "work").string());
+    char cwd[MAX_PATH + 1] = {};
+    GetCurrentDirectoryA(MAX_PATH, cwd);
+    oldCwd_ = cwd;
+    SetCurrentDirectoryA((dir_ / "work").string().c_str());
+  }
+
+  void TearDown() override {
+    stop();
+    SetCurrentDirectoryA(oldCwd_.c_str());
+    EXPECT_EQ(boxes_.pending(), 0u) << "a box that was expected never came";
+    for (const Seen& s : boxes_.unexpected()) ADD_FAILURE() << "unexpected box: " << s.caption << ": " << s.text;
+    std::error_code ec;
+    fs::remove_all(dir_, ec);
+  }
+
+  // Options for a predictable run: no start-up model, reports without a time stamp
+  // and not shown.
+  void quietOptions() {
+    auto& app = PV::XML::PalvermontineAppOptsFile::instance()->options();
+    app.get_defaultValuesAppOpts().set_autoSave(false);
+    app.get_rptAppOpts().set_appendTimestamp(false);
+    app.get_rptAppOpts().set_displayReport(false);
+  }
+
+  // Starts the program as its main routine does, with this command line.
+  WMain* start(const std::string& commandLine = std::string()) {
+    commandLine_ = commandLine;
+    app_ = new zProgram(GetModuleHandleA(nullptr), nullptr, &commandLine_[0], SW_SHOWNORMAL);
+    zTheProgram = app_;
+    program_ = new PV::App::ProgramMain(app_);
+    EXPECT_TRUE(program_->start());
+    pump();
+    return program_->window();
+  }
+
+  void stop() {
+    delete program_;
+    program_ = nullptr;
+    delete app_;
+    app_ = nullptr;
+    zTheProgram = nullptr;
+    pump();
+    takeQuit();
+  }
+
+  static void pump() {
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      if (msg.message == WM_QUIT) {
+        PostQuitMessage(static_cast<int>(msg.wParam));
+        return;
+      }
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+  }
+
+  static bool takeQuit(int* code = nullptr) {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
+    if (code) *code = static_cast<int>(msg.wParam);
+    return true;
+  }
+
+  void command(WMain* w, uint32_t id) {
+    SendMessageA(w->handle(), WM_COMMAND, id, 0);
+    pump();
+  }
+
+  // Writes the demonstration model to a file without disturbing the program's own
+  // model factory (none runs yet).
+  fs::path writeDemoModel(const std::string& name) {
+    const fs::path path = dir_ / "work" / name;
+    PV::Data::RankSolutionData ranking;
+    auto algorithm = PV::Test::makeDataModel(ranking, false, false);
+    EXPECT_TRUE(PV::Data::Factory::instance()->save(path.string().c_str()));
+    algorithm.reset();
+    PV::Data::Factory::destroy();
+    return path;
+  }
+
+  std::string menuText(WMain* w, uint32_t id) {
+    char text[512] = {};
+    GetMenuStringA(GetMenu(w->handle()), id, text, sizeof text, MF_BYCOMMAND);
+    return text;
+  }
+  UINT menuState(WMain* w, uint32_t id) { return GetMenuState(GetMenu(w->handle()), id, MF_BYCOMMAND); }
+
+  fs::path dir_;
+  std::string oldCwd_;
+  std::string commandLine_;
+  zProgram* app_ = nullptr;
+  PV::App::ProgramMain* program_ = nullptr;
+  BoxAnswerer boxes_;
+};
+
+// A real drop of one file: the shell's DROPFILES record with the name.
+void dropFile(HWND window, const std::string& path) {
+  const size_t bytes = sizeof(DROPFILES) + path.size() + 2;
+  HGLOBAL memory = GlobalAlloc(GHND, bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = FALSE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size());
+  GlobalUnlock(memory);
+  SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// ---- the cases -------------------------------------------------------------------------
+
+TEST(StatusSummary, CountsAndWholeConfidenceValuesEachFollowedByThreeBlanks) {
+  struct Case {
+    size_t ch, cr, dm;
+    double cfl, cfi;
+    int scale;
+    uint32_t pairs;
+    const char* expected;
+  } cases[] = {
+      {0, 0, 0, 90.0, 10.0, 3, 0, "Ch:0   Cr:0   DM:0   Conf:90,10   Scale:3   Pairs:0   "},
+      {10, 7, 2, 100.0, 50.0, 5, 0, "Ch:10   Cr:7   DM:2   Conf:100,50   Scale:5   Pairs:0   "},
+      {254, 56, 54, 99.9, 0.5, 1, 999, "Ch:254   Cr:56   DM:54   Conf:99,0   Scale:1   Pairs:999   "},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(PV::App::statusSummary(c.ch, c.cr, c.dm, c.cfl, c.cfi, c.scale, c.pairs), c.expected);
+  }
+}
+
+// An empty configuration folder: both option files and the recent list are written
+// with their defaults, and the window shows the new default model.
+TEST_F(MainWindow, StartsOnAnEmptyConfigurationFolder) {
+  WMain* w = start();
+  ASSERT_NE(w, nullptr);
+  const fs::path config = dir_ / "config";
+  EXPECT_TRUE(fs::exists(config / "palvermontinemdloptions.xml"));
+  EXPECT_TRUE(fs::exists(config / "palvermontineappoptions.xml"));
+  EXPECT_EQ(readFile(config / "palvermontinerecentfiles_menu.txt"), "<Empty>\n<Empty>\n<Empty>\n<Empty>\n");
+  // Read back from the files, the defaults that matter for the start.
+  const std::string appText = readFile(config / "palvermontineappoptions.xml");
+  const std::string mdlText = readFile(config / "palvermontinemdloptions.xml");
+  EXPECT_NE(appText.find("autoSave=\"true\""), std::string::npos) << appText;
+  EXPECT_NE(appText.find("appendTimestamp=\"true\""), std::string::npos) << appText;
+  EXPECT_NE(mdlText.find("90.0"), std::string::npos) << mdlText;
+
+  EXPECT_EQ(windowText(w->handle()), "DecisionModel - Palvermontine");
+  EXPECT_EQ(w->statusTexts().summary, "Ch:0   Cr:0   DM:0   Conf:90,10   Scale:3   Pairs:0   ");
+  EXPECT_EQ(w->statusTexts().state, "");
+  EXPECT_EQ(w->statusTexts().name, "DecisionModel");
+  // What the status line shows, item by item, and the toolbar's buttons.
+  ASSERT_NE(w->statusLine(), nullptr);
+  EXPECT_STREQ(static_cast<const char*>(w->statusLine()->findItem(3)->text()), w->statusTexts().summary.c_str());
+  EXPECT_STREQ(static_cast<const char*>(w->statusLine()->findItem(2)->text()), "DecisionModel");
+  ASSERT_NE(w->toolbar()->findItem(CM_NEW), nullptr);
+  EXPECT_TRUE(w->toolbar()->isItemEnabled(CM_SAVE));
+  EXPECT_FALSE(w->toolbar()->isItemEnabled(CM_CHOICES)) << "a command without its window yet is grayed";
+  EXPECT_STREQ(w->toolTips()->messageTable().lookup(CM_EXIT), "Exit - Alt+F4");
+  for (uint32_t id : {CM_SNAPSHOT, CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
+                      CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
+                      CM_SYNCHRONIZATION, CM_COLLABORATION, CM_CLEAR_COMPARISONS}) {
+    EXPECT_TRUE(menuState(w, id) & MF_GRAYED) << id;
+  }
+  EXPECT_TRUE(menuState(w, CM_MODERATOR_MODE) & MF_CHECKED);
+  EXPECT_FALSE(menuState(w, CM_CHECK_UPDATES) & MF_CHECKED);
+  EXPECT_FALSE(menuState(w, CM_NEW) & MF_GRAYED);
+  EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "<Empty>");
+  // The window menu stands before Help.
+  const HMENU bar = GetMenu(w->handle());
+  char title[64] = {};
+  GetMenuStringA(bar, 5, title, sizeof title, MF_BYPOSITION);
+  EXPECT_STREQ(title, "&Window");
+  GetMenuStringA(bar, 6, title, sizeof title, MF_BYPOSITION);
+  EXPECT_STREQ(title, "&Help");
+  EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 5), 0), static_cast<UINT>(CM_CASCADE));
+  EXPECT_EQ(GetSubMenu(bar, 5), w->windowMenu()->handle()) << "the client lists its children in the shown popup";
+}
+
+// The commands that do nothing answer handled and change nothing; Check Product
+// Updates checks its item on the first use and unchecks it on the second.
+TEST_F(MainWindow, NoOpCommandsAndTheUpdatesToggle) {
+  quietOptions();
+  WMain* w = start();
+  const std::string caption = w->caption();
+  for (uint32_t id : {CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_SNAPSHOT, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
+                      CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
+                      CM_SYNCHRONIZATION, CM_COLLABORATION, CM_CASCADE, CM_TILE, CM_ARRANGE}) {
+    command(w, id);
+  }
+  EXPECT_EQ(w->caption(), caption);
+  EXPECT_FALSE(takeQuit());
+  command(w, CM_CHECK_UPDATES);
+  EXPECT_TRUE(menuState(w, CM_CHECK_UPDATES) & MF_CHECKED);
+  command(w, CM_CHECK_UPDATES);
+  EXPECT_FALSE(menuState(w, CM_CHECK_UPDATES) & MF_CHECKED);
+}
+
+// New asks about unsaved edits first (an editor's own edits count), Cancel keeps
+// everything; answered No, the new-model dialog makes the model it names.
+TEST_F(MainWindow, NewAsksAboutEditsFirstThenRunsItsDialog) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  EXPECT_EQ(w->caption(), "mkdm: Make Data Model Internal Demo - Palvermontine");
+  const size_t choices = PV::Data::Factory::instance()->currDataModel(0)->get_chs().size();
+  ASSERT_GT(choices, 0u);
+  FakeEditor editor;
+  w->addModelWindow(&editor);
+  boxes_.expect("Palvermontine", IDCANCEL);
+  command(w, CM_NEW);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text.rfind("Save changes to ", 0), 0u) << boxes_.seen()[0].text;
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_chs().size(), choices);
+  EXPECT_EQ(editor.discards, 0);
+
+  boxes_.expect("Palvermontine", IDNO);
+  boxes_.expect("Create A New Decision Model", IDOK, {{116, "Cars"}});
+  command(w, CM_NEW);
+  EXPECT_EQ(boxes_.seen().size(), 3u);
+  EXPECT_EQ(editor.discards, 1) << "the model's windows close without storing";
+  const auto* model = PV::Data::Factory::instance()->currDataModel(0);
+  EXPECT_EQ(model->get_chs().size(), 0u);
+  EXPECT_EQ(model->get_nm(), "Cars");
+  EXPECT_EQ(w->caption(), "New Model: Cars - Palvermontine");
+  EXPECT_EQ(windowText(w->handle()), "New Model: Cars - Palvermontine");
+  EXPECT_EQ(w->statusTexts().name, "Cars");
+  EXPECT_EQ(w->modelFile(), "");
+
+  // Cancelled, the dialog leaves the model as it was.
+  boxes_.expect("Palvermontine", IDNO);
+  boxes_.expect("Create A New Decision Model", IDCANCEL);
+  command(w, CM_NEW);
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Cars");
+}
+
+// Save As appends the extension, asks before replacing a file (No writes nothing),
+// and a name typed with "é" comes back the same after saving and reopening.
+TEST_F(MainWindow, SaveAsWithTheOverwriteQuestionAndTextRoundTrip) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  auto* model = PV::Data::Factory::instance()->currDataModel(0);
+  const std::string typed = "Caf\xe9 Choice";  // as the ANSI code page shows it
+  model->set_nm(PV::App::SystemToUtf8(typed));
+  const fs::path target = dir_ / "work" / "cafe.xpv";
+  boxes_.expectFile("Save File As", (dir_ / "work" / "cafe").string());
+  command(w, CM_SAVE_AS);
+  ASSERT_TRUE(fs::exists(target));
+  EXPECT_TRUE(w->isSaved());
+  EXPECT_EQ(w->caption(), target.string() + " - Palvermontine");
+  EXPECT_EQ(readFile(dir_ / "config" / "palvermontinerecentfiles_menu.txt").rfind(target.string() + "\n", 0), 0u);
+  const std::string firstText = readFile(target);
+
+  model->set_nm(PV::App::SystemToUtf8("Second"));
+  boxes_.expectFile("Save File As", target.string());
+  boxes_.expect("Save As", IDNO);
+  command(w, CM_SAVE_AS);
+  ASSERT_EQ(boxes_.seen().size(), 3u);
+  EXPECT_EQ(boxes_.seen()[2].text, target.string() + " already exists.\r\nDo you want to replace it?");
+  EXPECT_EQ(readFile(target), firstText) << "No writes nothing";
+  EXPECT_FALSE(w->isSaved());
+
+  // Reopened in a fresh run: the typed name is what the screen shows again.
+  stop();
+  start((dir_ / "work" / "cafe.xpv").string());
+  EXPECT_EQ(program_->window()->statusTexts().name, typed);
+}
+
+// Open by the recent list and by a dropped file; the same file again asks first;
+// a dropped name that is not a model file loads nothing; the extension counts in any
+// letter case.
+TEST_F(MainWindow, OpenByTheRecentListAndByDroppedFiles) {
+  const fs::path model = writeDemoModel("recent.xpv");
+  const fs::path upper = dir_ / "work" / "UPPER.XPV";
+  fs::copy_file(model, upper);
+  std::ofstream(dir_ / "config" / "palvermontinerecentfiles_menu.txt", std::ios::binary)
+      << model.string() << "\n<Empty>\n<Empty>\n<Empty>\n";
+  quietOptions();
+  WMain* w = start();
+  EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + model.string());
+  EXPECT_EQ(w->caption(), "DecisionModel - Palvermontine") << "autoSave off: no start-up model";
+  command(w, CM_RECENT_FIRST + 1);  // an empty entry does nothing
+  EXPECT_EQ(w->modelFile(), "");
+
+  command(w, CM_RECENT_FIRST);
+  EXPECT_EQ(w->modelFile(), model.string());
+  EXPECT_EQ(w->caption(), model.string() + " - Palvermontine");
+  EXPECT_NE(w->statusTexts().summary.rfind("Ch:0 ", 0), 0u);
+  EXPECT_EQ(w->statusTexts().state, "SLV");
+
+  boxes_.expect("The Same Model File is Currently Loaded", IDNO);
+  command(w, CM_RECENT_FIRST);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text, "recent.xpv is already loaded!  Do you want to continue?");
+
+  dropFile(w->handle(), (dir_ / "work" / "notes.txt").string());
+  pump();
+  EXPECT_EQ(w->modelFile(), model.string());
+  dropFile(w->handle(), upper.string());
+  pump();
+  EXPECT_EQ(w->modelFile(), upper.string());
+  EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + upper.string());
+  EXPECT_EQ(menuText(w, CM_RECENT_FIRST + 1), "&2 " + model.string());
+}
+
+// With the default options the most recent file is loaded at the start; File Open
+// loads the file its form names.
+TEST_F(MainWindow, StartsWithTheMostRecentFileAndOpensThroughTheFileForm) {
+  const fs::path first = writeDemoModel("first.xpv");
+  const fs::path second = dir_ / "work" / "second.xpv";
+  fs::copy_file(first, second);
+  std::ofstream(dir_ / "config" / "palvermontinerecentfiles_menu.txt", std::ios::binary)
+      << first.string() << "\n<Empty>\n<Empty>\n<Empty>\n";
+  WMain* w = start();
+  EXPECT_EQ(w->modelFile(), first.string());
+  EXPECT_EQ(w->caption(), first.string() + " - Palvermontine");
+  boxes_.expectFile("Open A Palvermontine Decision Model File", second.string());
+  command(w, CM_OPEN);
+  EXPECT_EQ(w->modelFile(), second.string());
+  EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + second.string());
+}
+
+// Opening another model after New with changes asks about them; Cancel keeps them.
+TEST_F(MainWindow, OpeningAfterNewAsksAboutItsChanges) {
+  const fs::path model = writeDemoModel("other.xpv");
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("Create A New Decision Model", IDOK, {{116, "Fresh"}});
+  command(w, CM_NEW);
+  EXPECT_FALSE(w->isNewModel());
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Edited");
+  boxes_.expect("Palvermontine", IDCANCEL);
+  dropFile(w->handle(), model.string());
+  pump();
+  EXPECT_EQ(boxes_.seen().size(), 2u);
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Edited");
+  EXPECT_EQ(w->modelFile(), "");
+}
+
+// Save stops when an editor refuses to store its table: nothing is written and the
+// save counts as failed.
+TEST_F(MainWindow, SaveStopsWhenAnEditorRefusesItsTable) {
+  const fs::path model = writeDemoModel("kept.xpv");
+  const std::string before = readFile(model);
+  quietOptions();
+  WMain* w = start(model.string());
+  EXPECT_EQ(w->modelFile(), model.string());
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Changed");
+  FakeEditor editor;
+  editor.acceptCommit = false;
+  w->addModelWindow(&editor);
+  command(w, CM_SAVE);
+  EXPECT_EQ(editor.commits, 1);
+  EXPECT_FALSE(w->isSaved());
+  EXPECT_EQ(readFile(model), before);
+  editor.acceptCommit = true;
+  command(w, CM_SAVE);
+  EXPECT_TRUE(w->isSaved());
+  EXPECT_NE(readFile(model), before);
+  w->removeModelWindow(&editor);
+}
+
+// Exit and the close box with unsaved changes: Cancel keeps the program running; No
+// ends it with code 0.
+TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Unsaved");
+  boxes_.expect("Palvermontine", IDCANCEL);
+  command(w, CM_EXIT);
+  EXPECT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_FALSE(takeQuit());
+  boxes_.expect("Palvermontine", IDCANCEL);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_TRUE(IsWindow(w->handle()));
+  EXPECT_FALSE(takeQuit());
+  // Yes on a model without a file runs Save As; cancelling it stops the exit.
+  boxes_.expect("Palvermontine", IDYES);
+  boxes_.expect("Save File As", IDCANCEL);
+  command(w, CM_EXIT);
+  EXPECT_EQ(boxes_.seen().size(), 4u);
+  EXPECT_FALSE(takeQuit());
+  boxes_.expect("Palvermontine", IDNO);
+  command(w, CM_EXIT);
+  int code = -1;
+  EXPECT_TRUE(takeQuit(&code));
+  EXPECT_EQ(code, 0);
+  // The close box answered No closes the window and ends the loop.
+  boxes_.expect("Palvermontine", IDNO);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_FALSE(IsWindow(w->handle()));
+  EXPECT_TRUE(takeQuit());
+}
+
+// Best Choice: an unscored model is refused with the not-solvable box; the scored
+// demonstration model is solved and numbered.
+TEST_F(MainWindow, BestChoice) {
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("Palvermontine", IDOK);
+  command(w, CM_BEST_CHOICE);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text.rfind("The Model Is Not Solvable!", 0), 0u);
+  EXPECT_EQ(w->solutionWindowCount(), 0u);
+  stop();
+
+  quietOptions();
+  w = start("-mkdm");
+  command(w, CM_BEST_CHOICE);
+  EXPECT_EQ(w->solutionWindowCount(), 1u);
+  EXPECT_EQ(w->lastSolutionTitle().rfind("#1 Solution - Snapshot Result Calculated @ Time: ", 0), 0u)
+      << w->lastSolutionTitle();
+  EXPECT_EQ(w->statusTexts().state, "SLV");
+}
+
+// Report and Print hand the report written beside the model to the PDF viewer
+// registered in the prefix (a fake one that logs its command line).
+TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
+  char bin[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, bin, MAX_PATH);
+  const std::string viewer = fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe";
+  const fs::path log = dir_ / "viewer.log";
+  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", log.string().c_str());
+  HKEY key = nullptr;
+  const std::string open = "\"" + viewer + "\" /open \"%1\"";
+  const std::string print = "\"" + viewer + "\" /print \"%1\"";
+  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
+  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\open\\command", REG_SZ, open.c_str(),
+               static_cast<DWORD>(open.size()));
+  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command", REG_SZ, print.c_str(),
+               static_cast<DWORD>(print.size()));
+  (void)key;
+
+  const fs::path model = writeDemoModel("shown.xpv");
+  quietOptions();
+  PV::XML::PalvermontineAppOptsFile::instance()->options().get_rptAppOpts().set_displayReport(true);
+  WMain* w = start(model.string());
+  command(w, CM_REPORT);
+  const fs::path pdf = dir_ / "work" / "shown.pdf";
+  EXPECT_TRUE(fs::exists(pdf));
+  const DWORD until = GetTickCount() + 30000;
+  while (readFile(log).find("/open") == std::string::npos && GetTickCount() < until) Sleep(50);
+  EXPECT_NE(readFile(log).find("/open \"" + pdf.string() + "\""), std::string::npos) << readFile(log);
+
+  command(w, CM_PRINT);
+  while (readFile(log).find("/print") == std::string::npos && GetTickCount() < until) Sleep(50);
+  EXPECT_NE(readFile(log).find("/print \"" + pdf.string() + "\""), std::string::npos) << readFile(log);
+  // Without a viewer, Print writes the report, says why it is not shown and asks
+  // nobody to print it.
+  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "", 0);
+  const size_t printed = readFile(log).size();
+  boxes_.expect("Palvermontine", IDOK);
+  command(w, CM_PRINT);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_NE(boxes_.seen()[0].text.find("Creating but not displaying PDF Report"), std::string::npos)
+      << boxes_.seen()[0].text;
+  Sleep(500);
+  EXPECT_EQ(readFile(log).size(), printed);
+  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command");
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print");
+  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+}
+
+// Properties and Model options open their dialogs over the main window; a name
+// stored through Properties shows in the status line.
+TEST_F(MainWindow, PropertiesAndModelOptionsOpenTheirDialogs) {
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("Model Properties", IDOK, {{116, "Renamed"}});
+  command(w, CM_PROPERTIES);
+  boxes_.expect("Model Options", IDCANCEL);
+  command(w, CM_MODEL_OPTIONS);
+  EXPECT_EQ(boxes_.seen().size(), 2u);
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Renamed");
+  EXPECT_EQ(w->statusTexts().name, "Renamed");
+
+  // A click on the status summary opens the properties too; one beside it does not.
+  const zRect summary = w->statusLine()->findItem(3)->rect();
+  const zRect name = w->statusLine()->findItem(2)->rect();
+  boxes_.expect("Model Properties", IDCANCEL);
+  SendMessageA(w->statusLine()->handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM((summary.left() + summary.right()) / 2, (summary.top() + summary.bottom()) / 2));
+  pump();
+  SendMessageA(w->statusLine()->handle(), WM_LBUTTONDOWN, MK_LBUTTON,
+               MAKELPARAM((name.left() + name.right()) / 2, (name.top() + name.bottom()) / 2));
+  pump();
+  EXPECT_EQ(boxes_.seen().size(), 3u);
+}
+
+// The toolbar's exit button and decision makers' picture follow the command line.
+TEST_F(MainWindow, ToolbarExitButtonFollowsTheCommandLine) {
+  quietOptions();
+  WMain* w = start();
+  EXPECT_NE(w->toolbar()->findItem(CM_EXIT), nullptr);
+  EXPECT_FALSE(WMain::isDmFemale());
+  stop();
+  quietOptions();
+  w = start("-tbnoexit -tbdm2");
+  EXPECT_EQ(WMain::getTestExitMode(), 0);
+  EXPECT_EQ(w->toolbar()->findItem(CM_EXIT), nullptr);
+  EXPECT_NE(w->toolbar()->findItem(CM_DECISION_MAKERS), nullptr);
+  EXPECT_TRUE(WMain::isDmFemale());
+}
+
+// A guide that is not installed is told, never opened.
+TEST_F(MainWindow, MissingGuideIsTold) {
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("WARNING: File pvquickstart.pdf Not Found", IDOK);
+  command(w, CM_QUICKSTART);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text, "Palvermontine: Error loading the pvquickstart.pdf file");
+}
+
+}  // namespace
