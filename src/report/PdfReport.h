@@ -12,15 +12,9 @@
 #include "report/ReportInputs.h"
 
 namespace PV {
-namespace Util {
-class PalvermontineAboutInfo;
-}
 namespace Report {
 
 class PageManager;
-
-// The about texts the report prints, from the program's about information.
-AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo);
 
 // Writes the report; 0 when the file was written, else a close status of the report
 // device (1 writer failure, 2, 4, 5, 6 save failures). When errorMessage is given

@@ -18,6 +18,19 @@
 namespace PV {
 namespace XML {
 
+// Where the options files live and whose name a new application-options file
+// carries. The shell knows both (its configuration folder, the logged-on user) and
+// sets them at start-up, before the first options file opens; opening one by its
+// default name before that is a fault in the caller.
+struct OptionsHome {
+  std::string folder;    // an existing folder
+  std::string userName;  // the owner of a newly created application-options file
+};
+void setOptionsHome(const OptionsHome& home);
+const OptionsHome& optionsHome();
+// The path of an options file in the home folder.
+std::string optionsFilePath(const std::string& fileName);
+
 template <class T>
 class OptsFile : public File<T> {
  public:
@@ -28,8 +41,8 @@ class OptsFile : public File<T> {
   const T& options() const { return record_; }
 
   // Reads the record from the file again; false, with the record unchanged, when
-  // there is nothing to read. Throws a message string (the record unchanged) when
-  // the file is not a valid options file.
+  // there is nothing to read. Throws FileError (the record unchanged) when the file
+  // is not a valid options file.
   bool load();
   // Writes the record to the file (through a temporary file beside it); false when
   // it could not be written, the previous file then being unchanged.

@@ -8,8 +8,8 @@
 #include "app/program/pv_cmdlineopts.h"
 #include "app/program/res/resource.h"
 #include "framework/core/zProgram.h"
-#include "model/AboutInfo.h"
-#include "model/AppFolders.h"
+#include "app/services/AboutInfo.h"
+#include "app/services/AppFolders.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "xml/PalvermontineAppOptsFile.h"
@@ -46,8 +46,11 @@ int32_t runProgram(zProgram* app) {
 
   // Option files: read, or created with their defaults; a damaged one is set aside
   // and replaced, which the user is told.
+  auto* about = PV::Util::PalvermontineAboutInfo::instance();
+  PV::XML::setOptionsHome({PV::App::getConfigDirPath(), about->get_userName()});
   auto* mdlOpts = PV::XML::PalvermontineMdlOptsFile::instance();
   auto* appOpts = PV::XML::PalvermontineAppOptsFile::instance();
+  about->set_userName(appOpts->options().get_idAppOpts().get_owner());
   for (const std::string* problem : {&mdlOpts->problem(), &appOpts->problem()}) {
     if (!problem->empty()) ui.tell(PV::App::BatchUi::TELL_WARNING, appName, *problem);
   }
