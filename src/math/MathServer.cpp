@@ -129,7 +129,8 @@ bool Server<T>::reconcile() {
   if (alg_ == nullptr) return false;
   if (alg_->getReconciler()->isReconcileNeeded(*model_)) {
     alg_->reconcile(*model_);
-    logError_ = alg_->getReconciler()->getLogError();
+    const Reconciler& done = *alg_->getReconciler();
+    logError_ = reportKeeper_ ? reportKeeper_(done.getReportModelName(), done.getReport()) : std::string();
     alg_->writeScoreBlocks();
     dropStaleSolutions(true);
   }

@@ -23,6 +23,7 @@
 #include "model/DecisionModel.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,8 +89,14 @@ class Server : public PV::Subject {
   // there is no algorithm. The setters do this for every edit that changes the
   // pairs.
   bool reconcile();
-  // Why the report of the last reconcile could not be written, with the system's
-  // reason; empty when it was written (or no reconcile has run).
+  // Where the report of each reconcile goes: the keeper gets the model's name and
+  // the report's text, and answers why it could not keep it ("" when it did). The
+  // factory's keeper appends it to the model's log file; without a keeper the
+  // report is dropped.
+  using ReportKeeper = std::function<std::string(const std::string& modelName, const std::string& report)>;
+  void setReportKeeper(ReportKeeper keeper) { reportKeeper_ = std::move(keeper); }
+  // Why the report of the last reconcile could not be kept, as the keeper said;
+  // empty when it was (or no reconcile has run).
   const std::string& getLogError() const { return logError_; }
 
   RandomPairSet* acquireRps(uint32_t crIndex, uint32_t dmIndex);
@@ -139,6 +146,7 @@ class Server : public PV::Subject {
   bool complete_ = false;
   bool inStep_ = true;
   std::string logError_;
+  ReportKeeper reportKeeper_;
   PosnDiffRec<PV::Data::Criterion> crDiff_;
   PosnDiffRec<PV::Data::DecisionMaker> dmDiff_;
   PosnDiffRec<PV::Data::Choice> chDiff_;
