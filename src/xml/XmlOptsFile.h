@@ -8,10 +8,10 @@
 // their defaults.
 #pragma once
 
+#include "model/FileUtils.h"
 #include "xml/XmlFile.h"
 #include "xml/XmlTable.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
@@ -97,8 +97,8 @@ void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
   } catch (const FileError& refused) {
     const std::string message = refused.what();
     const std::string aside = filename_ + ".bad";
-    std::remove(aside.c_str());
-    if (std::rename(filename_.c_str(), aside.c_str()) == 0)
+    std::string why;
+    if (PV::Util::renameOver(filename_, aside, why))
       problem_ = message + " It was set aside as " + aside + " and replaced by the default options.";
     else
       problem_ = message + " It was replaced by the default options.";
