@@ -352,17 +352,23 @@ bool Server<T>::setChoices(const std::vector<PV::Data::Choice>& choices) {
   return true;
 }
 
+// The weight setters bring back in step a model whose weights alone were edited past
+// them.
+template <typename T>
+void Server<T>::takeWeightsInStep() {
+  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
+    alg_->getMcdm()->takeWeights(*model_);
+    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
+  }
+}
+
 template <typename T>
 bool Server<T>::setCriteria(const std::vector<PV::Data::Criterion>& criteria) {
   std::string msg;
   if (adviseCriteria(criteria, msg) == ADVICE_INVALID) return false;
   model_->set_crs(criteria);
   afterEdit();
-  // The setter brings back in step a model whose weights alone were edited past it.
-  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
-    alg_->getMcdm()->takeWeights(*model_);
-    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
-  }
+  takeWeightsInStep();
   return true;
 }
 
@@ -372,10 +378,7 @@ bool Server<T>::setDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dm
   if (adviseDecisionMakers(dms, msg) == ADVICE_INVALID) return false;
   model_->set_dms(dms);
   afterEdit();
-  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
-    alg_->getMcdm()->takeWeights(*model_);
-    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
-  }
+  takeWeightsInStep();
   return true;
 }
 

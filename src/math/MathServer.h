@@ -137,6 +137,7 @@ class Server : public PV::Subject {
   void checkScoreable();
   void checkComplete();
   bool modelHasBlocks() const;
+  void takeWeightsInStep();
 
   PV::Data::DecisionModel* model_;
   ModelState modelState_;
