@@ -7,12 +7,14 @@
 //
 // An edit through a setter that changes the pairs while pair sets exist is
 // reconciled at once (Reconciler): the surviving scores are kept, the new pairs are
-// unscored, the blocks are rewritten and the report goes to the model's .log file.
+// unscored, the blocks are rewritten and the report goes to the server's report
+// keeper (the factory's appends it to the model's .log file).
 //
-// Expected conditions come back as values: solve returns 9 when scores are missing
-// and 10 when the model was changed without a setter and is not in step; the advice
-// operations return 1 (a consequence to confirm) or 2 (not valid) with a message; a
-// setter refuses an edit the advice calls not valid. Bad stored data (score blocks that do not fit,
+// Expected conditions come back as values: solve returns MODEL_SCORES_INCOMPLETE when
+// scores are missing and MODEL_NOT_IN_STEP when the model was changed without a
+// setter and is not in step; the advice operations return ADVICE_CONFIRM (a
+// consequence to confirm) or ADVICE_INVALID (not valid) with a message; a setter
+// refuses an edit the advice calls not valid. Bad stored data (score blocks that do not fit,
 // confidence settings the pair drawing cannot take) makes the model not scoreable,
 // with the reason in getDataError, and never reaches a contract check.
 #pragma once

@@ -16,8 +16,9 @@ namespace Report {
 
 class PageManager;
 
-// Writes the report; 0 when the file was written, else a close status of the report
-// device (1 writer failure, 2, 4, 5, 6 save failures). When errorMessage is given
+// Writes the report; REPORT_WRITTEN when the file was written, else a close status
+// of the report device (ReportDevice.h: REPORT_WRITER_FAILED, or a save failure from
+// REPORT_NOT_IN_MEMORY to REPORT_CLOSE_FAILED). When errorMessage is given
 // it receives the reason of a failure. The viewer, when given, gets the written file.
 int createPdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions,
                     std::string* errorMessage = nullptr);
