@@ -62,7 +62,6 @@ class Reconciler {
   // the first, and the name of the model it speaks of as the reconcile began.
   const std::string& getReport() const { return report_; }
   const std::string& getReportModelName() const { return reportModelName_; }
-  const PosnDiffRec<PV::Data::Choice>& getChoiceDiff() const { return chDiff_; }
 
  private:
   enum Slot { CRITERIA = 0, DECISION_MAKERS, CHOICES, CONFIDENCE, SCALE, NUM_SLOTS };

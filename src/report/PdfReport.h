@@ -30,7 +30,6 @@ class PdfReport {
   int generate();
   const std::string& getReportPath() const { return pdfReportPathFile_; }
   const std::string& getModelFile() const { return modelFile_; }
-  const std::string& getModelPath() const { return modelPath_; }
   const std::string& errorMessage() const { return errorMessage_; }
   static const std::vector<Color>& histogramColors();
 
