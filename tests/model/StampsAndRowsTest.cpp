@@ -1,3 +1,5 @@
+// The model layer's time texts, the options singleton of the grid's cell advance, and the
+// ranked-solution rows built from a model's solutions.
 #include "model/AppOptions.h"
 #include "model/RankSolutionData.h"
 #include "model/TimeStamp.h"
