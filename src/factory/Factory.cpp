@@ -1,6 +1,7 @@
 #include "factory/Factory.h"
 
 #include "foundation/Assert.h"
+#include "factory/ReconcileLog.h"
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
 #include "math/rng.h"
@@ -68,6 +69,7 @@ void Factory::install(std::unique_ptr<Palvermontine> root, std::unique_ptr<MathS
   currPalvermontine_ = root.get();
   palvermontineModels_.push_back(std::move(root));
   currServer_ = server.get();
+  currServer_->setReportKeeper(appendReconcileLog);
   mathServers_.push_back(std::move(server));
 }
 

@@ -2,12 +2,13 @@
 //
 // It creates a new model, opens one from a model file, saves it, hands out the
 // current model and its server, and tells whether the model has changed since it was
-// created, opened or last saved (the model against its snapshot).
+// created, opened or last saved (the model against its snapshot). Each math server
+// it makes keeps its reconcile reports in the model's log (ReconcileLog.h).
 //
 // Opening reads and checks the whole new model and builds its math server before
-// anything is replaced: a file that cannot be opened gives null, a damaged one throws
-// a message string naming the file and what is wrong, and in both cases the current
-// model, snapshot, server and file path stay as they were. Saving writes through a
+// anything is replaced: a file that cannot be opened or is damaged gives null, with
+// lastError() naming the file and what is wrong, and the current model, snapshot,
+// server and file path stay as they were. Saving writes through a
 // temporary file that replaces the target only when complete, and never writes a
 // model that opening would refuse: a failed save returns false, leaves the previous
 // file, and leaves the model marked as changed.

@@ -152,7 +152,6 @@ class FLCString {
   void release();
   void cow();
   void clone(uint32_t capacity);
-  void assignFrom(const char* text, uint32_t n);
 
   char* data_;
 };

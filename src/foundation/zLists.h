@@ -191,7 +191,6 @@ class zDListIter {
   bool seek(int32_t index);
   // From the head, steps forward until the item or the head is reached.
   bool seekItem(void* item);
-  void toHead() { current_ = list_; }
   // Removes the current node; the next step yields the node that followed it.
   void remove();
 

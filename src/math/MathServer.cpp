@@ -129,7 +129,8 @@ bool Server<T>::reconcile() {
   if (alg_ == nullptr) return false;
   if (alg_->getReconciler()->isReconcileNeeded(*model_)) {
     alg_->reconcile(*model_);
-    logError_ = alg_->getReconciler()->getLogError();
+    const Reconciler& done = *alg_->getReconciler();
+    logError_ = reportKeeper_ ? reportKeeper_(done.getReportModelName(), done.getReport()) : std::string();
     alg_->writeScoreBlocks();
     dropStaleSolutions(true);
   }
@@ -351,17 +352,23 @@ bool Server<T>::setChoices(const std::vector<PV::Data::Choice>& choices) {
   return true;
 }
 
+// The weight setters bring back in step a model whose weights alone were edited past
+// them.
+template <typename T>
+void Server<T>::takeWeightsInStep() {
+  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
+    alg_->getMcdm()->takeWeights(*model_);
+    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
+  }
+}
+
 template <typename T>
 bool Server<T>::setCriteria(const std::vector<PV::Data::Criterion>& criteria) {
   std::string msg;
   if (adviseCriteria(criteria, msg) == ADVICE_INVALID) return false;
   model_->set_crs(criteria);
   afterEdit();
-  // The setter brings back in step a model whose weights alone were edited past it.
-  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
-    alg_->getMcdm()->takeWeights(*model_);
-    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
-  }
+  takeWeightsInStep();
   return true;
 }
 
@@ -371,10 +378,7 @@ bool Server<T>::setDecisionMakers(const std::vector<PV::Data::DecisionMaker>& dm
   if (adviseDecisionMakers(dms, msg) == ADVICE_INVALID) return false;
   model_->set_dms(dms);
   afterEdit();
-  if (hasAlgorithm_ && alg_ != nullptr && pairSetsFitModel()) {
-    alg_->getMcdm()->takeWeights(*model_);
-    if (alg_->getMcdm()->hasWeightsOf(*model_)) inStep_ = true;
-  }
+  takeWeightsInStep();
   return true;
 }
 

@@ -7,12 +7,14 @@
 //
 // An edit through a setter that changes the pairs while pair sets exist is
 // reconciled at once (Reconciler): the surviving scores are kept, the new pairs are
-// unscored, the blocks are rewritten and the report goes to the model's .log file.
+// unscored, the blocks are rewritten and the report goes to the server's report
+// keeper (the factory's appends it to the model's .log file).
 //
-// Expected conditions come back as values: solve returns 9 when scores are missing
-// and 10 when the model was changed without a setter and is not in step; the advice
-// operations return 1 (a consequence to confirm) or 2 (not valid) with a message; a
-// setter refuses an edit the advice calls not valid. Bad stored data (score blocks that do not fit,
+// Expected conditions come back as values: solve returns MODEL_SCORES_INCOMPLETE when
+// scores are missing and MODEL_NOT_IN_STEP when the model was changed without a
+// setter and is not in step; the advice operations return ADVICE_CONFIRM (a
+// consequence to confirm) or ADVICE_INVALID (not valid) with a message; a setter
+// refuses an edit the advice calls not valid. Bad stored data (score blocks that do not fit,
 // confidence settings the pair drawing cannot take) makes the model not scoreable,
 // with the reason in getDataError, and never reaches a contract check.
 #pragma once
@@ -23,6 +25,7 @@
 #include "model/DecisionModel.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -88,8 +91,14 @@ class Server : public PV::Subject {
   // there is no algorithm. The setters do this for every edit that changes the
   // pairs.
   bool reconcile();
-  // Why the report of the last reconcile could not be written, with the system's
-  // reason; empty when it was written (or no reconcile has run).
+  // Where the report of each reconcile goes: the keeper gets the model's name and
+  // the report's text, and answers why it could not keep it ("" when it did). The
+  // factory's keeper appends it to the model's log file; without a keeper the
+  // report is dropped.
+  using ReportKeeper = std::function<std::string(const std::string& modelName, const std::string& report)>;
+  void setReportKeeper(ReportKeeper keeper) { reportKeeper_ = std::move(keeper); }
+  // Why the report of the last reconcile could not be kept, as the keeper said;
+  // empty when it was (or no reconcile has run).
   const std::string& getLogError() const { return logError_; }
 
   RandomPairSet* acquireRps(uint32_t crIndex, uint32_t dmIndex);
@@ -130,6 +139,7 @@ class Server : public PV::Subject {
   void checkScoreable();
   void checkComplete();
   bool modelHasBlocks() const;
+  void takeWeightsInStep();
 
   PV::Data::DecisionModel* model_;
   ModelState modelState_;
@@ -139,6 +149,7 @@ class Server : public PV::Subject {
   bool complete_ = false;
   bool inStep_ = true;
   std::string logError_;
+  ReportKeeper reportKeeper_;
   PosnDiffRec<PV::Data::Criterion> crDiff_;
   PosnDiffRec<PV::Data::DecisionMaker> dmDiff_;
   PosnDiffRec<PV::Data::Choice> chDiff_;

@@ -3,13 +3,10 @@
 #include "foundation/Assert.h"
 #include "math/HJAlgorithm.h"
 #include "math/Mcdm.h"
-#include "model/FileUtils.h"
 #include "model/ScoreChars.h"
 #include "model/TimeStamp.h"
 
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <cstdlib>
 #include <locale>
 #include <sstream>
@@ -48,8 +45,6 @@ std::string plural(uint32_t n) { return n > 1 ? "s" : ""; }
 
 void setReportClock(ReportClock clock) { reportClock = clock; }
 
-std::string reportFileName(const std::string& modelName) { return PV::Util::safeFileName(modelName, ".log"); }
-
 Reconciler::Reconciler(PV::Data::DecisionModel& dataModel, Algorithm& alg)
     : dataModel_(&dataModel), alg_(&alg), mcdm_(alg.getMcdm()), rpsVec_(&alg.getRpsVec()) {
   const auto& params = dataModel.get_params();
@@ -79,7 +74,6 @@ Reconciler::Reconciler(PV::Data::DecisionModel& dataModel, Algorithm& alg)
     mcdm_->appendPairs(rec.pairs, r);
     uidSeedPairs_.push_back(std::move(rec));
   }
-  logFileName_ = reportFileName(dataModel.get_nm());
 }
 
 Reconciler::~Reconciler() = default;
@@ -111,7 +105,7 @@ void Reconciler::reconcile(PV::Data::DecisionModel& newDM) {
   const uint32_t formerVersion = dataModel_->get_dataver();
   // The largest version stays: one more would wrap to 0, which no model holds.
   newDM.set_dataver(formerVersion == UINT32_MAX ? formerVersion : formerVersion + 1);
-  logFileName_ = reportFileName(dataModel_->get_nm());
+  reportModelName_ = dataModel_->get_nm();
   writeReport(0);
 
   // Seeds of surviving criteria are kept (the same seed draws the same pairs); a new
@@ -149,16 +143,6 @@ void Reconciler::reconcile(PV::Data::DecisionModel& newDM) {
 
   scoreCounts_ = alg_->countScores(alg_->getNumCriteria(), alg_->getNumDecisionMakers());
   writeReport(6);
-  errno = 0;
-  logStream_.close();
-  if (logStream_.fail()) logFailed("written", errno);
-}
-
-void Reconciler::logFailed(const char* what, int err) {
-  if (!logError_.empty()) return;
-  const char* reason = err != 0 ? std::strerror(err) : nullptr;
-  logError_ = "The reconcile report " + logFileName_ + " could not be " + what +
-              (reason && *reason ? std::string(": ") + reason : std::string());
 }
 
 // Every pair set gets the new adapter's pair list and seed of its criterion, its
@@ -445,11 +429,8 @@ void Reconciler::reconcileScale() {
 // The report
 
 void Reconciler::line(const std::string& text) {
-  if (!logStream_.is_open() || !logError_.empty()) return;
-  errno = 0;
-  logStream_ << text << '\n';
-  logStream_.flush();
-  if (!logStream_) logFailed("written", errno);
+  report_ += text;
+  report_ += '\n';
 }
 
 namespace {
@@ -521,10 +502,7 @@ void Reconciler::writeReport(int part, uint32_t /*removed*/, uint32_t removedSco
   switch (part) {
     case 0: {
       totalChange_ = 0;
-      logError_.clear();
-      errno = 0;
-      logStream_.open(logFileName_, std::ios::out | std::ios::app | std::ios::binary);
-      if (!logStream_.is_open()) logFailed("opened", errno);
+      report_.clear();
       const uint32_t version = newDm_->get_dataver();
       line("Palvermontine Decision Model Difference and Reconcilation Report");
       line("");

@@ -5,8 +5,9 @@
 // makers, makes empty ones for added ones, redraws the pair lists and moves every
 // surviving score to its pair under the new numbering of the choices, fits the pair
 // lists to a changed number of pairs, and marks scores above a lowered scale. It
-// raises the model's data version by one and appends a plain-text account of what it
-// did to a log file named after the model.
+// raises the model's data version by one and makes a plain-text account of what it
+// did, which its caller keeps (the factory appends it to a log file named after the
+// model); the reconciler itself writes no file.
 //
 // Entries are matched by unique id throughout, so a score stays with its criterion,
 // decision maker and choices whatever the order of the edited lists.
@@ -18,7 +19,6 @@
 
 #include <cstdint>
 #include <ctime>
-#include <fstream>
 #include <memory>
 #include <string>
 #include <utility>
@@ -42,10 +42,6 @@ struct uidseedpairs {
 // Tests fix it so that reports compare with golden files.
 using ReportClock = std::tm (*)();
 void setReportClock(ReportClock clock);
-// The report file of a model: its name with ".log", made safe as a file name in the
-// current folder (no folder parts, no characters a file name cannot hold, no device
-// names).
-std::string reportFileName(const std::string& modelName);
 
 class Reconciler {
  public:
@@ -59,14 +55,13 @@ class Reconciler {
   // Whether the pair sets no longer fit newModel.
   bool isReconcileNeeded(PV::Data::DecisionModel& newModel);
   // Fits the pair sets to newModel (which must be scoreable with valid confidence
-  // settings) and appends the report.
+  // settings) and makes the report of what changed.
   void reconcile(PV::Data::DecisionModel& newModel);
 
-  const std::string& getLogFileName() const { return logFileName_; }
-  // Why the report of the last reconcile could not be written in full, with the
-  // system's reason; empty when it was.
-  const std::string& getLogError() const { return logError_; }
-  const PosnDiffRec<PV::Data::Choice>& getChoiceDiff() const { return chDiff_; }
+  // The report of the last reconcile (lines ending in a line feed), empty before
+  // the first, and the name of the model it speaks of as the reconcile began.
+  const std::string& getReport() const { return report_; }
+  const std::string& getReportModelName() const { return reportModelName_; }
 
  private:
   enum Slot { CRITERIA = 0, DECISION_MAKERS, CHOICES, CONFIDENCE, SCALE, NUM_SLOTS };
@@ -82,7 +77,6 @@ class Reconciler {
   void writeReport(int part, uint32_t removed = 0, uint32_t removedScores = 0, uint32_t added = 0,
                    uint32_t addedScores = 0, uint32_t uncompleted = 0);
   void line(const std::string& text);
-  void logFailed(const char* what, int err);
   template <typename T>
   void writeListPart(const char* removedHead, const char* addedHead, const char* entry, bool plural,
                      const std::vector<T>& former, const std::vector<T>& updated, const PosnDiffRec<T>& diff,
@@ -106,9 +100,8 @@ class Reconciler {
   PosnDiffRec<PV::Data::DecisionMaker> dmDiff_;
   PosnDiffRec<PV::Data::Choice> chDiff_;
   Handler handlers_[NUM_SLOTS] = {};
-  std::ofstream logStream_;
-  std::string logFileName_;
-  std::string logError_;
+  std::string report_;
+  std::string reportModelName_;
   int32_t totalChange_ = 0;
 };
 

@@ -2,6 +2,8 @@
 
 #include <cctype>
 #include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -39,22 +41,40 @@ void trimChar(std::string& text, int mode, char ch) {
   }
 }
 
+std::string systemErrorText(int err) {
+  const char* text = std::strerror(err);
+  return text != nullptr && *text != '\0' ? std::string(text) : "error " + std::to_string(err);
+}
+
+bool renameOver(const std::string& source, const std::string& target, std::string& why) {
+#ifdef _WIN32
+  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  const DWORD code = GetLastError();
+  char text[512] = {0};
+  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
+                           sizeof text, nullptr);
+  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ' || text[n - 1] == '.')) --n;
+  why = n > 0 ? std::string(text, n) : "system error " + std::to_string(code);
+  errno = EACCES;
+  return false;
+#else
+  errno = 0;
+  if (std::rename(source.c_str(), target.c_str()) == 0) return true;
+  why = systemErrorText(errno);
+  return false;
+#endif
+}
+
 int replaceFile(const char* source, const char* target) {
   // A target that cannot be opened for writing could not be deleted either.
   FILE* existing = std::fopen(target, "r+b");
   if (existing == nullptr) return -1;
   std::fclose(existing);
-  bool moved = false;
-  for (int attempt = 0; attempt < 31 && !moved; ++attempt) {
-#ifdef _WIN32
-    // Windows' rename refuses an existing target; this move replaces it in one step.
-    moved = MoveFileExA(source, target, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
-    if (!moved) errno = EACCES;
-#else
-    moved = std::rename(source, target) == 0;
-#endif
+  std::string why;
+  for (int attempt = 0; attempt < 31; ++attempt) {
+    if (renameOver(source, target, why)) return 0;
   }
-  return moved ? 0 : -1;
+  return -1;
 }
 
 std::string safeFileName(const std::string& stem, const std::string& extension) {

@@ -11,6 +11,14 @@ namespace Util {
 // or both ends (mode 2). A text made only of ch becomes empty in every mode.
 void trimChar(std::string& text, int mode, char ch);
 
+// The system's text for a C library error number, "error N" when it has none.
+std::string systemErrorText(int err);
+
+// Renames the source over the target in one step, replacing a target that exists
+// (Windows' own rename refuses one); true on success, else false with `why` the
+// system's reason. The target stays as it was until the rename succeeds.
+bool renameOver(const std::string& source, const std::string& target, std::string& why);
+
 // Replaces the target file by the source: fails at once when the target is missing
 // or cannot be written over, else renames the source over it, trying up to 31
 // times. The target stays as it was until the rename succeeds, so a failure never

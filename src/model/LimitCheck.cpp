@@ -1,5 +1,7 @@
 #include "model/LimitCheck.h"
 
+#include "foundation/TextCodes.h"
+
 #include <cstdint>
 
 namespace PV {
@@ -18,46 +20,7 @@ void limitFailed(const char* expr, const char* file, int line) {
   ::PV::assertionFailed(expr, file, line);
 }
 
-bool isUtf8Text(const std::string& text) {
-  const auto* p = reinterpret_cast<const unsigned char*>(text.data());
-  const std::size_t n = text.size();
-  std::size_t i = 0;
-  while (i < n) {
-    const unsigned char c = p[i];
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    // The shortest form only, no surrogates, nothing above U+10FFFF.
-    std::size_t len = 0;
-    uint32_t cp = 0;
-    uint32_t least = 0;
-    if (c >= 0xC2 && c <= 0xDF) {
-      len = 2;
-      cp = c & 0x1Fu;
-      least = 0x80;
-    } else if (c >= 0xE0 && c <= 0xEF) {
-      len = 3;
-      cp = c & 0x0Fu;
-      least = 0x800;
-    } else if (c >= 0xF0 && c <= 0xF4) {
-      len = 4;
-      cp = c & 0x07u;
-      least = 0x10000;
-    } else {
-      return false;
-    }
-    if (n - i < len) return false;
-    for (std::size_t k = 1; k < len; ++k) {
-      const unsigned char t = p[i + k];
-      if ((t & 0xC0u) != 0x80u) return false;
-      cp = (cp << 6) | (t & 0x3Fu);
-    }
-    if (cp < least || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-    i += len;
-  }
-  return true;
-}
+bool isUtf8Text(const std::string& text) { return PV::Text::isUtf8(text); }
 
 bool hasOnlyXmlControls(const std::string& text) {
   for (char ch : text) {

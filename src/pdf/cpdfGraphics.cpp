@@ -6,36 +6,18 @@
 
 using cpdf_detail::ContentGroup;
 using cpdf_detail::contentLine;
+using cpdf_detail::finite;
 using cpdf_detail::Line;
+using cpdf_detail::numbersLine;
 
 namespace {
 
 constexpr float kDegToRad = 0.017453292522222223f;
 
-bool numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals, const char* op,
-                 const char* label) {
-  Line l;
-  bool first = true;
-  for (float v : values) {
-    if (!first) l.text(" ");
-    l.fixed(v, decimals);
-    first = false;
-  }
-  l.text(" ").text(op).text("\n");
-  contentLine(doc, l, label);
-  return l.ok();
-}
-
 void plain(CpdfDocument* doc, const char* text, const char* label) {
   Line l;
   l.text(text);
   contentLine(doc, l, label);
-}
-
-bool finite(std::initializer_list<float> values) {
-  for (float v : values)
-    if (!cpdf_detail::usable(v)) return false;
-  return true;
 }
 
 // Path points move the current point only when the operator was written.

@@ -5,6 +5,7 @@
 #include "pdf/cpdf.h"
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <new>
 #include <string>
@@ -268,6 +269,13 @@ bool pdfSyntaxValid(const char* text, PdfSyntax kind);
 // Appends an operator line to the current page; refused lines and a missing page are
 // reported and nothing is written.
 void contentLine(CpdfDocument* doc, const Line& line, const char* op);
+// An operator line of numbers, each with the given decimals, then the operator:
+// "1 0 0 1 72 720 cm". False when a number is not finite (the line is then refused
+// as above).
+bool numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals, const char* op,
+                 const char* label);
+// Whether every value is a finite number the writer can print.
+bool finite(std::initializer_list<float> values);
 bool contentAvailable(CpdfDocument* doc, const char* op);
 void contentBytes(CpdfDocument* doc, const char* data, int32_t n);
 

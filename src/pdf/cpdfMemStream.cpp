@@ -164,6 +164,26 @@ void contentLine(CpdfDocument* doc, const Line& line, const char* op) {
   contentBytes(doc, line.str().data(), static_cast<int32_t>(line.str().size()));
 }
 
+bool numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals, const char* op,
+                 const char* label) {
+  Line l;
+  bool first = true;
+  for (float v : values) {
+    if (!first) l.text(" ");
+    l.fixed(v, decimals);
+    first = false;
+  }
+  l.text(" ").text(op).text("\n");
+  contentLine(doc, l, label);
+  return l.ok();
+}
+
+bool finite(std::initializer_list<float> values) {
+  for (float v : values)
+    if (!usable(v)) return false;
+  return true;
+}
+
 ContentGroup::ContentGroup(CpdfDocument* doc) : doc_(doc) {
   if (doc_->groupDepth++ > 0) return;
   doc_->groupRefused = false;

@@ -6,30 +6,13 @@
 #include <initializer_list>
 
 using cpdf_detail::contentLine;
+using cpdf_detail::finite;
 using cpdf_detail::Line;
+using cpdf_detail::numbersLine;
 
 namespace {
 
 constexpr float kPi = 3.141592654f;
-
-void numbersLine(CpdfDocument* doc, std::initializer_list<float> values, int decimals, const char* op,
-                 const char* label) {
-  Line l;
-  bool first = true;
-  for (float v : values) {
-    if (!first) l.text(" ");
-    l.fixed(v, decimals);
-    first = false;
-  }
-  l.text(" ").text(op).text("\n");
-  contentLine(doc, l, label);
-}
-
-bool finite(std::initializer_list<float> values) {
-  for (float v : values)
-    if (!cpdf_detail::usable(v)) return false;
-  return true;
-}
 
 void writeMatrix(CpdfDocument* doc, const float m[6]) {
   numbersLine(doc, {m[0], m[1], m[2], m[3], m[4], m[5]}, 4, "Tm", "cpdf_setTextMatrix()");

@@ -29,7 +29,6 @@ class GraphicsXform {
   bool push(int32_t type);
   bool pop();
   bool isNormalState() const { return xformWCtoDC; }
-  int32_t stackIndex() const { return stackIndex_; }
 
   void rotate(double degrees);
   void scale(double factor);

@@ -25,7 +25,6 @@ class ItemListSection {
   void draw();
   double titleHeight() const;
   double tableHeight() const;
-  static double ellipsisWidth() { return ellipsisWidthDC_; }
 
  private:
   void drawHeadingRow(const std::vector<double>& widths, double rowBottom);

@@ -26,7 +26,6 @@ class PageManager {
   double getY() const { return y_; }
   void setY(double y);
   uint32_t getPageNumber() const { return pageNumber_; }
-  const std::string& getSolutionStatus() const { return solutionStatus_; }
 
   void setSolutionStatus(const std::string& solutionStatus);
   // Starts a new page when less than height is left above the body bottom.

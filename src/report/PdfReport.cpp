@@ -4,7 +4,6 @@
 #include <new>
 
 #include "foundation/Assert.h"
-#include "model/AboutInfo.h"
 #include "model/TimeStamp.h"
 #include "report/FontAttributes.h"
 #include "report/ItemListSections.h"
@@ -35,22 +34,6 @@ class CurrentDevice {
   ~CurrentDevice() { ReportDevice::setInstance(nullptr); }
 };
 }  // namespace
-
-AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {
-  AboutTexts texts;
-  // The user's name comes from the system, in its code page on Windows.
-  texts.userName = utf8FromSystemText(aboutInfo.get_userName());
-  texts.version = aboutInfo.get_version();
-  texts.buildDate = aboutInfo.get_buildDate();
-  texts.buildTime = aboutInfo.get_buildTime();
-  texts.osName = aboutInfo.get_osName();
-  texts.osVersion = aboutInfo.get_osVersion();
-  texts.description = aboutInfo.get_description();
-  texts.webAddress = aboutInfo.get_webAddress();
-  texts.publisher = aboutInfo.get_publisher();
-  texts.copyright = aboutInfo.get_copyright();
-  return texts;
-}
 
 const std::vector<Color>& PdfReport::histogramColors() {
   static const std::vector<Color> colors = {hsv(0, 1, 1),      hsv(240, 0.62f, 1), hsv(120, 1, 1),    hsv(300, 1, 1),

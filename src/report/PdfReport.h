@@ -12,18 +12,13 @@
 #include "report/ReportInputs.h"
 
 namespace PV {
-namespace Util {
-class PalvermontineAboutInfo;
-}
 namespace Report {
 
 class PageManager;
 
-// The about texts the report prints, from the program's about information.
-AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo);
-
-// Writes the report; 0 when the file was written, else a close status of the report
-// device (1 writer failure, 2, 4, 5, 6 save failures). When errorMessage is given
+// Writes the report; REPORT_WRITTEN when the file was written, else a close status
+// of the report device (ReportDevice.h: REPORT_WRITER_FAILED, or a save failure from
+// REPORT_NOT_IN_MEMORY to REPORT_CLOSE_FAILED). When errorMessage is given
 // it receives the reason of a failure. The viewer, when given, gets the written file.
 int createPdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions,
                     std::string* errorMessage = nullptr);
@@ -35,7 +30,6 @@ class PdfReport {
   int generate();
   const std::string& getReportPath() const { return pdfReportPathFile_; }
   const std::string& getModelFile() const { return modelFile_; }
-  const std::string& getModelPath() const { return modelPath_; }
   const std::string& errorMessage() const { return errorMessage_; }
   static const std::vector<Color>& histogramColors();
 

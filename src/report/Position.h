@@ -16,7 +16,6 @@ class Position {
   double getZ() const { return z_; }
   void setX(double x) { x_ = x; }
   void setY(double y) { y_ = y; }
-  void setZ(double z) { z_ = z; }
   void set(double x, double y, double z) {
     x_ = x;
     y_ = y;

@@ -12,13 +12,10 @@
 #include <vector>
 
 #include "foundation/Assert.h"
+#include "model/FileUtils.h"
 #include "pdf/cpdf.h"
 #include "report/NumberText.h"
 #include "report/WinAnsiText.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace PV {
 namespace Report {
@@ -28,30 +25,14 @@ ReportDevice* ReportDevice::instance_ = nullptr;
 namespace {
 
 // ": " and the system's text for an error number, or nothing when there is none.
-std::string systemReason(int err) {
-  if (err == 0) return std::string();
-  const char* text = std::strerror(err);
-  return std::string(": ") + (text && *text ? text : "error " + decimalText(err));
-}
+std::string systemReason(int err) { return err == 0 ? std::string() : ": " + PV::Util::systemErrorText(err); }
 
 // Renames the finished file over the target (replacing it where it exists); false
-// with the system's reason otherwise.
+// with ": " and the system's reason otherwise.
 bool replaceWithFile(const std::string& from, const std::string& to, std::string& why) {
-#ifdef _WIN32
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  const DWORD code = GetLastError();
-  char text[512] = {0};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                           sizeof text, nullptr);
-  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ' || text[n - 1] == '.')) --n;
-  why = ": " + (n > 0 ? std::string(text, n) : "system error " + decimalText(static_cast<int64_t>(code)));
+  if (PV::Util::renameOver(from, to, why)) return true;
+  why = ": " + why;
   return false;
-#else
-  errno = 0;
-  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-  why = systemReason(errno);
-  return false;
-#endif
 }
 
 // Trace arguments: texts in double quotes, numbers in decimal.

@@ -65,7 +65,6 @@ class ReportDevice {
   // over it only when whole: a failed save keeps the previous report of that name
   // and leaves no partial file.
   int32_t close();
-  bool isOpen() const { return pdf_ != nullptr; }
   const std::string& errorMessage() const { return errorMessage_; }
 
   // Page box and margin, in points.

@@ -10,7 +10,7 @@ namespace PV {
 namespace Report {
 
 // The about information as the report prints it. The application fills it from its
-// about information (aboutTextsFromAboutInfo); tests fill it with fixed texts.
+// about information (aboutTextsFrom, among the shell's services); tests fill it with fixed texts.
 struct AboutTexts {
   std::string programName = "Palvermontine";  // heads the document title and producer
   std::string creator = "Palvermontine Decision Model Report";

@@ -35,11 +35,8 @@ class Axis {
   Axis(ReportDevice* reportDevice, const Position& origin, float axisLengthWC, float zRotationDegrees,
        const ReportText& title, const std::vector<AxisElement>& axisScaleLabels);
   void draw();
-  float getLength() const { return axisLengthWC_; }
-  float getRotation() const { return zRotationDegrees_; }
   // Copies at most maxAxisScaleLabels labels out; returns how many the axis holds.
   size_t getScaleLabels(size_t maxAxisScaleLabels, AxisElement* axisScaleLabels) const;
-  size_t numScaleLabels() const { return scaleLabels_.size(); }
 
  private:
   ReportDevice* reportDevice_;
@@ -58,9 +55,6 @@ class HistogramElement {
   float getX() const { return x_; }
   float getWidth() const { return width_; }
   float getHeight() const { return height_; }
-  const Color& getFillColor() const { return fillColor_; }
-  bool hasLabel() const { return drawLabel_; }
-  const ReportText& getLabel() const { return label_; }
 
  private:
   ReportDevice* reportDevice_;

@@ -43,8 +43,6 @@ class SolutionSection {
   static std::string statusText(const PV::Data::DecisionModel& model);
   void draw();
   const std::vector<SolutionRow>& rows() const { return solutionData_; }
-  const ChartLayout& chartLayout() const { return chart_; }
-  double plotAreaHeight() const { return plotAreaHeightDC_; }
   const PV::Data::DecisionModel& getModel() const { return model_; }
   double getLeft() const { return left_; }
   double getRight() const { return right_; }

@@ -1,5 +1,7 @@
 #include "report/WinAnsiText.h"
 
+#include "foundation/TextCodes.h"
+
 #include <cstdint>
 
 #ifdef _WIN32
@@ -26,34 +28,6 @@ char winAnsiOf(uint32_t cp) {
   return '?';
 }
 
-// Decodes the UTF-8 character at s[i]; `used` is its length, 1 for a byte that starts
-// no valid sequence (returned as 0xFFFD, which the Windows set cannot hold).
-uint32_t decodeAt(const std::string& s, size_t i, size_t& used) {
-  const unsigned char b = static_cast<unsigned char>(s[i]);
-  used = 1;
-  if (b < 0x80) return b;
-  int extra;
-  uint32_t cp, min;
-  if (b >= 0xC2 && b <= 0xDF) {
-    extra = 1, cp = b & 0x1Fu, min = 0x80;
-  } else if (b >= 0xE0 && b <= 0xEF) {
-    extra = 2, cp = b & 0x0Fu, min = 0x800;
-  } else if (b >= 0xF0 && b <= 0xF4) {
-    extra = 3, cp = b & 0x07u, min = 0x10000;
-  } else {
-    return 0xFFFD;
-  }
-  if (i + static_cast<size_t>(extra) >= s.size()) return 0xFFFD;
-  for (int k = 1; k <= extra; ++k) {
-    const unsigned char c = static_cast<unsigned char>(s[i + static_cast<size_t>(k)]);
-    if ((c & 0xC0) != 0x80) return 0xFFFD;
-    cp = (cp << 6) | (c & 0x3Fu);
-  }
-  if (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return 0xFFFD;
-  used = static_cast<size_t>(extra) + 1;
-  return cp;
-}
-
 }  // namespace
 
 std::string winAnsiFromUtf8(const std::string& utf8) {
@@ -61,33 +35,18 @@ std::string winAnsiFromUtf8(const std::string& utf8) {
   out.reserve(utf8.size());
   for (size_t i = 0; i < utf8.size();) {
     size_t used = 1;
-    out += winAnsiOf(decodeAt(utf8, i, used));
+    out += winAnsiOf(PV::Text::decodeUtf8At(utf8, i, used));
     i += used;
   }
   return out;
 }
-
-#ifdef _WIN32
-namespace {
-
-bool validUtf8(const std::string& text) {
-  for (size_t i = 0; i < text.size();) {
-    size_t used = 1;
-    if (decodeAt(text, i, used) == 0xFFFD && used == 1) return false;
-    i += used;
-  }
-  return true;
-}
-
-}  // namespace
-#endif
 
 std::string utf8FromSystemText(const std::string& text) {
 #ifdef _WIN32
   // A text that reads as UTF-8 already is taken as such: the user's name, once saved in
   // the options file, comes back from it in UTF-8. A text in the code page that happens
   // to read as UTF-8 needs two or more letters of its upper half in an odd order.
-  if (text.empty() || validUtf8(text)) return text;
+  if (text.empty() || PV::Text::isUtf8(text)) return text;
   const int n = static_cast<int>(text.size());
   const int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), n, nullptr, 0);
   if (wide <= 0) return text;
@@ -109,7 +68,7 @@ void popUtf8Character(std::string& text) {
   size_t start = text.size() - 1;
   while (start > 0 && text.size() - start < 4 && (static_cast<unsigned char>(text[start]) & 0xC0) == 0x80) --start;
   size_t used = 1;
-  decodeAt(text, start, used);
+  PV::Text::decodeUtf8At(text, start, used);
   if (start + used == text.size()) {
     text.resize(start);
   } else {

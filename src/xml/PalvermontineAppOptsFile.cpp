@@ -1,7 +1,5 @@
 #include "xml/PalvermontineAppOptsFile.h"
 
-#include "model/AboutInfo.h"
-#include "model/AppFolders.h"
 #include "model/TimeStamp.h"
 #include "model/Transform.h"
 #include "xml/TableBuilder.h"
@@ -91,15 +89,12 @@ const AppOptsTable& appOptsTable() {
 const TableEntry* PalvermontineAppOptsFile::tableEntries() { return appOptsTable().entries(); }
 uint32_t PalvermontineAppOptsFile::tableLength() { return appOptsTable().size(); }
 
-std::string PalvermontineAppOptsFile::configFilePath() {
-  return PV::App::configFilePath("palvermontineappoptions.xml");
-}
+std::string PalvermontineAppOptsFile::configFilePath() { return optionsFilePath("palvermontineappoptions.xml"); }
 
 PalvermontineAppOptsFile::PalvermontineAppOptsFile() : PalvermontineAppOptsFile(configFilePath()) {}
 
 PalvermontineAppOptsFile::PalvermontineAppOptsFile(const std::string& path) : OptsFile(path) {
   init(tableEntries(), tableLength());
-  PV::Util::PalvermontineAboutInfo::instance()->set_userName(options().get_idAppOpts().get_owner());
 }
 
 PalvermontineAppOptsFile::~PalvermontineAppOptsFile() = default;
@@ -111,7 +106,7 @@ void PalvermontineAppOptsFile::setDefaults() {
   PV::Util::timeStamp(now, false);
   o.set_modtime(now);
   o.set_crtime(now);
-  const std::string user = PV::Util::PalvermontineAboutInfo::instance()->get_userName();
+  const std::string& user = optionsHome().userName;
   o.get_idAppOpts().set_owner(user);
 
   DefaultValuesAppOpts& d = o.get_defaultValuesAppOpts();

@@ -1,6 +1,7 @@
-// The application-options file "palvermontineappoptions.xml" of the configuration
-// folder. One instance, created on first use; at creation the about information
-// takes the file's owner as the user's name.
+// The application-options file "palvermontineappoptions.xml" of the options home
+// (XmlOptsFile.h). One instance, created on first use; a new file's owner is the
+// home's user name, and the shell takes the owner of the file it reads as the
+// user's name.
 #pragma once
 
 #include "model/AppOpts.h"

@@ -1,6 +1,5 @@
 #include "xml/PalvermontineMdlOptsFile.h"
 
-#include "model/AppFolders.h"
 #include "model/TimeStamp.h"
 #include "model/Transform.h"
 #include "xml/TableBuilder.h"
@@ -44,9 +43,7 @@ const MdlOptsTable& mdlOptsTable() {
 const TableEntry* PalvermontineMdlOptsFile::tableEntries() { return mdlOptsTable().entries(); }
 uint32_t PalvermontineMdlOptsFile::tableLength() { return mdlOptsTable().size(); }
 
-std::string PalvermontineMdlOptsFile::configFilePath() {
-  return PV::App::configFilePath("palvermontinemdloptions.xml");
-}
+std::string PalvermontineMdlOptsFile::configFilePath() { return optionsFilePath("palvermontinemdloptions.xml"); }
 
 PalvermontineMdlOptsFile::PalvermontineMdlOptsFile() : PalvermontineMdlOptsFile(configFilePath()) {}
 

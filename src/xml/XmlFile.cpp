@@ -1,39 +1,22 @@
 #include "xml/XmlFile.h"
 
+#include "model/FileUtils.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace PV {
 namespace XML {
 namespace FileIo {
 
 namespace {
-std::string systemMessage(int err) {
-  std::string text = std::strerror(err);
-  return text.empty() ? "error " + std::to_string(err) : text;
-}
-
 bool renameOver(const std::string& from, const std::string& to, std::string& err) {
-#ifdef _WIN32
-  if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-  const DWORD code = GetLastError();
-  char text[512] = {0};
-  DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
-                           sizeof text, nullptr);
-  while (n > 0 && (text[n - 1] == '\r' || text[n - 1] == '\n' || text[n - 1] == ' ' || text[n - 1] == '.')) --n;
-  err = "cannot replace " + to + ": " + (n > 0 ? std::string(text, n) : "system error " + std::to_string(code));
+  std::string why;
+  if (PV::Util::renameOver(from, to, why)) return true;
+  err = "cannot replace " + to + ": " + why;
   return false;
-#else
-  if (std::rename(from.c_str(), to.c_str()) == 0) return true;
-  err = "cannot replace " + to + ": " + systemMessage(errno);
-  return false;
-#endif
 }
 }  // namespace
 
@@ -42,7 +25,7 @@ bool readBytes(const std::string& name, std::string& bytes, uint32_t limit, std:
   errno = 0;
   std::FILE* f = std::fopen(name.c_str(), "rb");
   if (!f) {
-    err = "cannot open " + name + ": " + systemMessage(errno);
+    err = "cannot open " + name + ": " + PV::Util::systemErrorText(errno);
     return false;
   }
   // Never more than one byte beyond the limit: enough to tell that a file is too long.
@@ -52,7 +35,7 @@ bool readBytes(const std::string& name, std::string& bytes, uint32_t limit, std:
   const int readErr = bad ? errno : 0;
   std::fclose(f);
   if (bad) {
-    err = "cannot read " + name + (readErr != 0 ? ": " + systemMessage(readErr) : std::string());
+    err = "cannot read " + name + (readErr != 0 ? ": " + PV::Util::systemErrorText(readErr) : std::string());
     return false;
   }
   buf.resize(got);
@@ -71,7 +54,7 @@ bool replaceWithText(const std::string& name, const std::string& text, std::stri
   const std::string tmp = name + ".tmp";
   std::FILE* f = std::fopen(tmp.c_str(), "wb");
   if (!f) {
-    err = "cannot create " + tmp + ": " + systemMessage(errno);
+    err = "cannot create " + tmp + ": " + PV::Util::systemErrorText(errno);
     return false;
   }
   // The first failure's reason is the one to tell: a full disk shows in the write
@@ -91,7 +74,7 @@ bool replaceWithText(const std::string& name, const std::string& text, std::stri
     ok = false;
   }
   if (!ok) {
-    err = "cannot write " + tmp + (why != 0 ? ": " + systemMessage(why) : std::string());
+    err = "cannot write " + tmp + (why != 0 ? ": " + PV::Util::systemErrorText(why) : std::string());
     std::remove(tmp.c_str());
     return false;
   }

@@ -76,10 +76,10 @@ class File {
   uint32_t fileLength() const { return filelen_; }
 
   // Fills the object from the file (first from the bytes taken at construction).
-  // Throws a message string when the file is not a valid file of its type.
+  // Throws FileError when the file is not a valid file of its type.
   void read(T& object);
-  // Fills the object from the given bytes, with every check of read. Throws a message
-  // string naming this file.
+  // Fills the object from the given bytes, with every check of read. Throws
+  // FileError naming this file.
   void readText(const std::string& bytes, T& object);
   // The document text of the object. Throws FormatError when the object cannot be
   // written as a valid file (a mandatory text missing, a list too long).

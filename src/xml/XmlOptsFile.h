@@ -8,15 +8,28 @@
 // their defaults.
 #pragma once
 
+#include "model/FileUtils.h"
 #include "xml/XmlFile.h"
 #include "xml/XmlTable.h"
 
-#include <cstdio>
 #include <memory>
 #include <string>
 
 namespace PV {
 namespace XML {
+
+// Where the options files live and whose name a new application-options file
+// carries. The shell knows both (its configuration folder, the logged-on user) and
+// sets them at start-up, before the first options file opens; opening one by its
+// default name before that is a fault in the caller.
+struct OptionsHome {
+  std::string folder;    // an existing folder
+  std::string userName;  // the owner of a newly created application-options file
+};
+void setOptionsHome(const OptionsHome& home);
+const OptionsHome& optionsHome();
+// The path of an options file in the home folder.
+std::string optionsFilePath(const std::string& fileName);
 
 template <class T>
 class OptsFile : public File<T> {
@@ -28,8 +41,8 @@ class OptsFile : public File<T> {
   const T& options() const { return record_; }
 
   // Reads the record from the file again; false, with the record unchanged, when
-  // there is nothing to read. Throws a message string (the record unchanged) when
-  // the file is not a valid options file.
+  // there is nothing to read. Throws FileError (the record unchanged) when the file
+  // is not a valid options file.
   bool load();
   // Writes the record to the file (through a temporary file beside it); false when
   // it could not be written, the previous file then being unchanged.
@@ -84,8 +97,8 @@ void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
   } catch (const FileError& refused) {
     const std::string message = refused.what();
     const std::string aside = filename_ + ".bad";
-    std::remove(aside.c_str());
-    if (std::rename(filename_.c_str(), aside.c_str()) == 0)
+    std::string why;
+    if (PV::Util::renameOver(filename_, aside, why))
       problem_ = message + " It was set aside as " + aside + " and replaced by the default options.";
     else
       problem_ = message + " It was replaced by the default options.";

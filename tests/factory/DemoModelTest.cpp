@@ -1,7 +1,6 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
 #include "math/model.h"
-#include "model/AppFolders.h"
 #include "factory/DemoModel.h"
 #include "factory/DemoScores.h"
 #include "factory/Factory.h"
@@ -82,11 +81,7 @@ class DemoModel : public ::testing::Test {
     // The options files of these tests live in a folder of their own.
     const std::string dir = (std::filesystem::current_path() / "demo_config").string();
     std::filesystem::create_directories(dir);
-#ifdef _WIN32
-    _putenv_s(PV::App::CONFIG_DIR_ENV, dir.c_str());
-#else
-    setenv(PV::App::CONFIG_DIR_ENV, dir.c_str(), 1);
-#endif
+    PV::XML::setOptionsHome({dir, "Demo Tester"});
   }
   static void TearDownTestSuite() {
     std::error_code ignored;

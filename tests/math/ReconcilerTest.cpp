@@ -1,3 +1,4 @@
+#include "factory/ReconcileLog.h"
 #include "math/HJAlgorithm.h"
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
@@ -91,17 +92,21 @@ class Reconciliation : public ::testing::Test {
     PV::Math::setReportClock(nullptr);
     for (const auto& f : logs_) std::remove(f.c_str());
   }
-  // The report of a model named `name`, in the current folder; removed afterwards.
-  std::string report(const std::string& name) {
-    const std::string file = PV::Math::reportFileName(name);
-    logs_.push_back(file);
-    return readFile(file);
+  // Reconciles and appends the report to the model's log, as the factory's servers do.
+  void reconcile(Algorithm& alg, PV::Data::DecisionModel& m) {
+    alg.reconcile(m);
+    const PV::Math::Reconciler& done = *alg.getReconciler();
+    EXPECT_EQ(PV::Data::appendReconcileLog(done.getReportModelName(), done.getReport()), "");
+  }
+  // The log of the model the algorithm serves, as the reconciles so far left it.
+  std::string report(Algorithm& alg) {
+    return readFile(PV::Data::reconcileLogFileName(alg.getReconciler()->getReportModelName()));
   }
   PV::Data::DecisionModel model(ModelShape shape, const std::string& name) {
     auto m = makeModel(shape);
     m.set_nm(name);
-    std::remove(PV::Math::reportFileName(name).c_str());
-    logs_.push_back(PV::Math::reportFileName(name));
+    std::remove(PV::Data::reconcileLogFileName(name).c_str());
+    logs_.push_back(PV::Data::reconcileLogFileName(name));
     PV::Data::Moderator mod;
     mod.set_nm("Human Being");
     m.set_moderator(mod);
@@ -130,7 +135,7 @@ TEST_F(Reconciliation, RemovingAChoiceKeepsTheScoresOfTheOtherPairs) {
 
   m.get_chs().erase(m.get_chs().begin() + 1);
   ASSERT_TRUE(alg.getReconciler()->isReconcileNeeded(m));
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_TRUE(alg.isReconciled());
   EXPECT_EQ(alg.getNumChoices(), 9u);
   EXPECT_EQ(alg.getNumPairs(), 36u);
@@ -149,10 +154,10 @@ TEST_F(Reconciliation, RemovingAChoiceKeepsTheScoresOfTheOtherPairs) {
   c.set_uid(999);
   c.set_nm("Choice New");
   m.get_chs().push_back(c);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getNumPairs(), 45u);
   EXPECT_EQ(checkScoresFollowChoices(alg, m), 4u * 9u);
-  EXPECT_EQ(report("Remove Choice"), golden("reconcile_choices.log"));
+  EXPECT_EQ(report(alg), golden("reconcile_choices.log"));
 }
 
 // Choice 1 of three removed: the pair of former choices 2 and 0 scored +3 (choice 0
@@ -178,7 +183,7 @@ TEST_F(Reconciliation, ACarriedScoreKeepsItsPreferredChoice) {
       rps->setScore(n, 0, true);
   }
   m.get_chs().erase(m.get_chs().begin() + 1);
-  alg.reconcile(m);
+  reconcile(alg, m);
   ASSERT_EQ(alg.getNumPairs(), 1u);
   const auto p = alg.getRps(0, 0)->getPair(0);
   EXPECT_EQ(alg.getRps(0, 0)->getScore(0), p.i == 1 ? 3 : -3);
@@ -199,7 +204,7 @@ TEST_F(Reconciliation, AddingACriterionAddsEmptyPairSetsWithTheirOwnSeed) {
   c.set_uid(777);
   c.set_nm("Criterion New");
   m.get_crs().insert(m.get_crs().begin() + 1, c);
-  alg.reconcile(m);
+  reconcile(alg, m);
   ASSERT_EQ(alg.getRpsVec().size(), 8u);
   // The new criterion stands second: its sets are empty, the others kept theirs.
   EXPECT_EQ(alg.getRps(0, 0)->getScores(), former[0]);
@@ -229,7 +234,7 @@ TEST_F(Reconciliation, ReorderedCriteriaKeepTheirScores) {
   const uint32_t seed0 = alg.getMcdm()->getSeed(0);
   std::swap(m.get_crs()[0], m.get_crs()[1]);
   ASSERT_TRUE(alg.getReconciler()->isReconcileNeeded(m));
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getRps(1, 0)->getScore(0), -4);
   EXPECT_EQ(alg.getRps(0, 0)->getScore(0), 2);
   EXPECT_EQ(alg.getMcdm()->getSeed(1), seed0);
@@ -247,7 +252,7 @@ TEST_F(Reconciliation, ARepeatedIdNeverSharesPairSets) {
   scoreByChoices(alg, m);
   m.get_crs().push_back(m.get_crs()[0]);
   m.get_dms().push_back(m.get_dms()[1]);
-  alg.reconcile(m);
+  reconcile(alg, m);
   ASSERT_EQ(alg.getRpsVec().size(), 9u);
   for (const auto& rps : alg.getRpsVec()) ASSERT_NE(rps, nullptr);
   EXPECT_EQ(alg.getRps(2, 0)->getScores(), std::string(alg.getNumPairs(), '0'));
@@ -268,20 +273,20 @@ TEST_F(Reconciliation, LoweringTheScaleMarksStrongerScoresOnce) {
   auto p = m.get_params();
   p.set_sil(3);
   m.set_params(p);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getRps(0, 0)->getScores(), "EAEE8E9760");
   EXPECT_EQ(alg.getSil(), 3);
-  EXPECT_EQ(report("Scale Down"), golden("reconcile_scale.log"));
+  EXPECT_EQ(report(alg), golden("reconcile_scale.log"));
 
   // Lower again: the marked pairs are not counted twice; raising marks nothing, and
   // the pair sets take the larger scale.
   p.set_sil(2);
   m.set_params(p);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getRps(0, 0)->getScores(), "EAEE8E9760");
   p.set_sil(5);
   m.set_params(p);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getRps(0, 0)->getScores(), "EAEE8E9760");
   alg.getRps(0, 0)->setScore(0, 5, true);
   EXPECT_EQ(alg.getRps(0, 0)->getScore(0), 5);
@@ -308,7 +313,7 @@ TEST_F(Reconciliation, ASmallerSampleKeepsTheLeadingScores) {
   p.set_cfl(90.0);
   p.set_cfi(10.0);
   m.set_params(p);
-  alg.reconcile(m);
+  reconcile(alg, m);
   const uint32_t npr = alg.getNumPairs();
   ASSERT_EQ(npr, 28u);
   for (std::size_t k = 0; k < former.size(); ++k) {
@@ -316,13 +321,13 @@ TEST_F(Reconciliation, ASmallerSampleKeepsTheLeadingScores) {
     EXPECT_EQ(rps.getScores(), former[k].substr(0, npr));
     for (uint32_t n = 0; n < npr; ++n) EXPECT_EQ(rps.getPairCode(n), formerPairs[k][n]);
   }
-  EXPECT_EQ(report("Smaller Sample"), golden("reconcile_sample.log"));
+  EXPECT_EQ(report(alg), golden("reconcile_sample.log"));
 
   // And back: the pairs grow again, the new ones unscored.
   p.set_cfl(100.0);
   p.set_cfi(5.0);
   m.set_params(p);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getNumPairs(), 45u);
   EXPECT_EQ(checkScoresFollowChoices(alg, m), 4u * (45u - 28u));
 }
@@ -338,7 +343,7 @@ TEST_F(Reconciliation, RemovingACriterionReportsItsPairScores) {
   alg.getReconciler();
   scoreByChoices(alg, m);
   m.get_crs().erase(m.get_crs().begin() + 1);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getRpsVec().size(), 4u);
   EXPECT_EQ(checkScoresFollowChoices(alg, m), 0u);
 
@@ -351,9 +356,9 @@ TEST_F(Reconciliation, RemovingACriterionReportsItsPairScores) {
   d2.set_nm("Analyst Two");
   m.get_dms().push_back(d1);
   m.get_dms().push_back(d2);
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(alg.getRpsVec().size(), 8u);
-  EXPECT_EQ(report("Plan A"), golden("reconcile_plan_a.log"));
+  EXPECT_EQ(report(alg), golden("reconcile_plan_a.log"));
 }
 
 TEST_F(Reconciliation, AnUnchangedModelOnlyRaisesItsVersion) {
@@ -366,10 +371,10 @@ TEST_F(Reconciliation, AnUnchangedModelOnlyRaisesItsVersion) {
   Algorithm alg(m);
   alg.getReconciler();
   EXPECT_FALSE(alg.getReconciler()->isReconcileNeeded(m));
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(m.get_dataver(), 2u);
   EXPECT_EQ(alg.getRps(0, 0)->getPair(0).i, alg.getMcdm()->getPair(0, 0).i);
-  EXPECT_EQ(report("Unchanged"), golden("reconcile_unchanged.log"));
+  EXPECT_EQ(report(alg), golden("reconcile_unchanged.log"));
 }
 
 // A file may hold the largest version ("-1" in its text); reconciling it must not
@@ -384,7 +389,7 @@ TEST_F(Reconciliation, TheLargestVersionIsKeptWhenRaised) {
   m.set_dataver(0xFFFFFFFFu);
   Algorithm alg(m);
   alg.getReconciler();
-  alg.reconcile(m);
+  reconcile(alg, m);
   EXPECT_EQ(m.get_dataver(), 0xFFFFFFFFu);
 }
 
@@ -431,6 +436,12 @@ TEST_F(Reconciliation, AnEditAfterScoringIsReconciledByTheServer) {
   ModelShape shape;  // 3 DMs, 2 criteria, 10 choices, 95/5: 41 pairs
   auto m = model(shape, "Edited After Scoring");
   PV::Math::MathServer server(&m, false);
+  std::string reports;
+  server.setReportKeeper([&reports](const std::string& name, const std::string& report) {
+    EXPECT_EQ(name, "Edited After Scoring");
+    reports += report;
+    return std::string();
+  });
   ASSERT_TRUE(server.createAlgorithm());
   scoreOpenPairs(server, m);
   ASSERT_EQ(server.solve(), static_cast<uint32_t>(MODEL_COMPLETED));
@@ -490,7 +501,8 @@ TEST_F(Reconciliation, AnEditAfterScoringIsReconciledByTheServer) {
     EXPECT_FALSE(m.get_slns().get_flag());
     expectStoredModelReopens(server, m);
   }
-  EXPECT_NE(report("Edited After Scoring").find("Deleted 1 Choice:"), std::string::npos);
+  EXPECT_NE(reports.find("Deleted 1 Choice:"), std::string::npos);
+  EXPECT_NE(reports.find("Deleted 1 Decision Maker"), std::string::npos);
 }
 
 // An edit that leaves nothing to score drops the pair sets and the blocks that no
@@ -517,7 +529,8 @@ TEST_F(Reconciliation, AnEditThatLeavesNothingToScoreDropsTheScores) {
   for (const auto& s : m.get_slns()) EXPECT_EQ(s.get_ch(), m.get_chs()[0].get_uid());
 }
 
-// A report that cannot be written is reported with the file's name and the
+// The factory's log: the reports of a server's reconciles are appended to the
+// model's log file, one after another; one that cannot be written is reported with the file's name and the
 // system's reason: here its name is taken by a folder, or the disk is full.
 TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
   ModelShape shape;
@@ -531,9 +544,10 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
   };
   {
     auto m = model(shape, "Report Taken By A Folder");
-    const std::string file = PV::Math::reportFileName(m.get_nm());
+    const std::string file = PV::Data::reconcileLogFileName(m.get_nm());
     std::filesystem::create_directory(file);
     PV::Math::MathServer server(&m, false);
+    server.setReportKeeper(PV::Data::appendReconcileLog);
     ASSERT_TRUE(server.createAlgorithm());
     scoreOpenPairs(server, m);
     EXPECT_EQ(server.getLogError(), "");
@@ -541,6 +555,22 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
     EXPECT_NE(server.getLogError().find("The reconcile report " + file + " could not be opened: "), std::string::npos)
         << server.getLogError();
     std::filesystem::remove(file);
+  }
+  {
+    auto m = model(shape, "Report Appended");
+    PV::Math::MathServer server(&m, false);
+    server.setReportKeeper(PV::Data::appendReconcileLog);
+    ASSERT_TRUE(server.createAlgorithm());
+    scoreOpenPairs(server, m);
+    removeChoice(server, m);
+    const std::string first = server.getAlgorithm()->getReconciler()->getReport();
+    auto crs = m.get_crs();
+    crs.pop_back();
+    EXPECT_TRUE(server.setCriteria(crs));
+    const std::string second = server.getAlgorithm()->getReconciler()->getReport();
+    EXPECT_EQ(server.getLogError(), "");
+    EXPECT_NE(first, second);
+    EXPECT_EQ(readFile(PV::Data::reconcileLogFileName(m.get_nm())), first + second);
   }
   const std::filesystem::path here = std::filesystem::current_path();
   const std::string dir = (here / "full_disk_for_reports").string();
@@ -552,6 +582,7 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
   std::filesystem::current_path(dir);
   auto m = model(shape, "Report Into A Full Disk");
   PV::Math::MathServer server(&m, false);
+  server.setReportKeeper(PV::Data::appendReconcileLog);
   ASSERT_TRUE(server.createAlgorithm());
   scoreOpenPairs(server, m);
   removeChoice(server, m);
@@ -561,13 +592,13 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
 }
 
 TEST(ReconcileReport, FileNameAndDateText) {
-  EXPECT_EQ(PV::Math::reportFileName("Plan A"), "Plan A.log");
-  EXPECT_EQ(PV::Math::reportFileName("..\\..\\Windows/system32:x"), ".._.._Windows_system32_x.log");
-  EXPECT_EQ(PV::Math::reportFileName("a<b>|\"?*"), "a_b_____.log");
-  EXPECT_EQ(PV::Math::reportFileName(""), "model.log");
-  EXPECT_EQ(PV::Math::reportFileName("con"), "_con.log");
-  EXPECT_EQ(PV::Math::reportFileName("LPT1.x"), "_LPT1.x.log");
-  EXPECT_EQ(PV::Math::reportFileName("plan."), "plan_.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName("Plan A"), "Plan A.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName("..\\..\\Windows/system32:x"), ".._.._Windows_system32_x.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName("a<b>|\"?*"), "a_b_____.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName(""), "model.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName("con"), "_con.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName("LPT1.x"), "_LPT1.x.log");
+  EXPECT_EQ(PV::Data::reconcileLogFileName("plan."), "plan_.log");
   EXPECT_EQ(PV::Util::dateLineText(fixedClock()), "Tue Dec 08 05:43:14 2026\n");
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cstring>
 
 #include <cstdio>
@@ -152,10 +153,29 @@ TEST(Files, ReplaceAndSize) {
   EXPECT_EQ(PV::Util::replaceFile(source.c_str(), target.c_str()), 0);
   EXPECT_FALSE(std::ifstream(source).good());
 
+  // Renaming over: an existing target is replaced; a failure names the system's
+  // reason and leaves the target as it was.
+  { std::ofstream(source, std::ios::binary) << "newer"; }
+  std::string why;
+  EXPECT_TRUE(PV::Util::renameOver(source, target, why)) << why;
+  EXPECT_FALSE(std::ifstream(source).good());
+  EXPECT_FALSE(PV::Util::renameOver(source, target, why));
+#ifndef _WIN32
+  EXPECT_EQ(why, std::strerror(ENOENT));
+#else
+  EXPECT_FALSE(why.empty());
+#endif
+  {
+    std::ifstream kept(target, std::ios::binary);
+    std::string text;
+    std::getline(kept, text);
+    EXPECT_EQ(text, "newer");
+  }
+
   FILE* file = std::fopen(target.c_str(), "rb");
   ASSERT_NE(file, nullptr);
   std::fseek(file, 3, SEEK_SET);
-  EXPECT_EQ(PV::Util::fileSize(file), 8);
+  EXPECT_EQ(PV::Util::fileSize(file), 5);
   EXPECT_EQ(std::ftell(file), 3);
   std::fclose(file);
   std::remove(target.c_str());

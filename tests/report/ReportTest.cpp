@@ -1,5 +1,4 @@
-#include "model/AboutInfo.h"
-#include "model/AppFolders.h"
+#include "xml/XmlOptsFile.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "model/Limits.h"
@@ -92,11 +91,7 @@ TEST(ReportTest, SolvedDemonstrationModelBecomesAReport) {
   // The factory's options files live in a folder of this test's own.
   const std::filesystem::path config = std::filesystem::current_path() / "report_demo_config";
   std::filesystem::create_directories(config);
-#ifdef _WIN32
-  _putenv_s(PV::App::CONFIG_DIR_ENV, config.string().c_str());
-#else
-  setenv(PV::App::CONFIG_DIR_ENV, config.string().c_str(), 1);
-#endif
+  PV::XML::setOptionsHome({config.string(), "Report Tester"});
   PV::Data::RankSolutionData ranking;
   const auto algorithm = PV::Test::makeDataModel(ranking, false, false);
   ASSERT_NE(algorithm, nullptr);
@@ -420,21 +415,6 @@ TEST(ReportTest, LongListsAndRankingsBreakAcrossPages) {
   const size_t chartStart = run.trace.find(drawn("Choice % Rank"));
   ASSERT_NE(chartStart, std::string::npos);
   EXPECT_EQ(countOf(run.trace.substr(chartStart), "cpdf_fillAndStroke"), 50u);  // the bars
-}
-
-TEST(ReportTest, AboutTextsComeFromTheAboutInformation) {
-  PV::Util::PalvermontineAboutInfo* info = PV::Util::PalvermontineAboutInfo::instance();
-  info->set_userName("Report Reader");
-  const AboutTexts texts = aboutTextsFrom(*info);
-  EXPECT_EQ(texts.userName, "Report Reader");
-  EXPECT_EQ(texts.version, "4.1");
-  EXPECT_EQ(texts.buildDate, "Jan 10 2010");
-  EXPECT_EQ(texts.copyright, info->get_copyright());
-  EXPECT_EQ(texts.copyright, "All rights reserved.");
-  EXPECT_EQ(texts.publisher, info->get_publisher());
-  EXPECT_EQ(texts.description, info->get_description());
-  EXPECT_EQ(texts.webAddress, info->get_webAddress());
-  PV::Util::PalvermontineAboutInfo::destroy();
 }
 
 TEST(ReportTest, SummaryOfAModelWithoutPairsToScore) {

@@ -5,8 +5,6 @@
 #include "ModelFixture.h"
 #include "SmallDisk.h"
 
-#include "model/AboutInfo.h"
-#include "model/AppFolders.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 
@@ -24,13 +22,7 @@ using PV::XML::PalvermontineAppOptsFile;
 using PV::XML::PalvermontineMdlOptsFile;
 namespace fs = std::filesystem;
 
-void setConfigDir(const std::string& dir) {
-#ifdef _WIN32
-  _putenv_s(App::CONFIG_DIR_ENV, dir.c_str());
-#else
-  setenv(App::CONFIG_DIR_ENV, dir.c_str(), 1);
-#endif
-}
+void setConfigDir(const std::string& dir, const std::string& user = "Unnamed") { XML::setOptionsHome({dir, user}); }
 
 std::string configFolder(const std::string& name) {
   const std::string dir = Fixture::freshFolder("config_" + name);
@@ -192,8 +184,7 @@ TEST(ModelOptionsFile, AFolderThatCannotBeWrittenIsReportedAndTheDefaultsServe) 
 }
 
 TEST(ApplicationOptionsFile, AMissingFileIsCreatedWithTheDefaults) {
-  configFolder("app_missing");
-  Util::PalvermontineAboutInfo::instance()->set_userName("Pat");
+  setConfigDir(Fixture::freshFolder("config_app_missing"), "Pat");
   {
     PalvermontineAppOptsFile f;
     EXPECT_TRUE(f.problem().empty()) << f.problem();
@@ -212,7 +203,7 @@ TEST(ApplicationOptionsFile, AMissingFileIsCreatedWithTheDefaults) {
   EXPECT_EQ(attr(text, "crtime"), attr(text, "modtime"));
 }
 
-TEST(ApplicationOptionsFile, TheFilesOwnerBecomesTheUsersNameAndAbsentFieldsTakeDefaults) {
+TEST(ApplicationOptionsFile, TheFilesOwnerIsReadAndAbsentFieldsTakeDefaults) {
   configFolder("app_owner");
   Fixture::writeBytes(PalvermontineAppOptsFile::configFilePath(),
                       "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<palvermontineAppOpts appver=\"1.0\">\r\n"
@@ -221,7 +212,7 @@ TEST(ApplicationOptionsFile, TheFilesOwnerBecomesTheUsersNameAndAbsentFieldsTake
                       "</defaultValuesAppOpts>\r\n<guiAppOpts exitIcon=\"exit1\"/>\r\n</palvermontineAppOpts>\r\n");
   PalvermontineAppOptsFile f;
   EXPECT_TRUE(f.problem().empty()) << f.problem();
-  EXPECT_EQ(Util::PalvermontineAboutInfo::instance()->get_userName(), "Zed");
+  EXPECT_EQ(f.options().get_idAppOpts().get_owner(), "Zed");
   EXPECT_FALSE(f.options().get_defaultValuesAppOpts().get_autoSave());
   EXPECT_EQ(f.options().get_defaultValuesAppOpts().get_modelPathFilenameMostRecent(), "C:\\m\\a.xpv");
   EXPECT_EQ(f.options().get_guiAppOpts().get_cellInputAdvance(), "leftRightDown");

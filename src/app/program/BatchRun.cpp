@@ -2,7 +2,7 @@
 
 #include "app/program/MRUPersistentList.h"
 #include "math/MathServer.h"
-#include "model/AboutInfo.h"
+#include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "model/RankSolutionData.h"
@@ -206,7 +206,7 @@ bool BatchRun::report(bool display, bool print) {
     viewer.reset();
   }
 
-  Report::PdfData data(*model, Report::aboutTextsFrom(*Util::PalvermontineAboutInfo::instance()),
+  Report::PdfData data(*model, Util::aboutTextsFrom(*Util::PalvermontineAboutInfo::instance()),
                        fn_.empty() ? std::nullopt : std::optional<std::string>(Report::folderOf(fn_)), env_.logo);
   Report::PdfReportOptions reportOptions(includeScores, appendTimestamp, name);
   int status = Report::REPORT_WRITER_FAILED;

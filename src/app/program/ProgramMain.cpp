@@ -7,8 +7,8 @@
 #include "factory/Factory.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zResId.h"
-#include "model/AboutInfo.h"
-#include "model/AppFolders.h"
+#include "app/services/AboutInfo.h"
+#include "app/services/AppFolders.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 
@@ -48,8 +48,11 @@ bool ProgramMain::start() {
 
   // Option files: read, or created with their defaults; a damaged one is set aside
   // and replaced, which the user is told.
+  auto* about = PV::Util::PalvermontineAboutInfo::instance();
+  PV::XML::setOptionsHome({PV::App::getConfigDirPath(), about->get_userName()});
   auto* mdlOpts = PV::XML::PalvermontineMdlOptsFile::instance();
   auto* appOpts = PV::XML::PalvermontineAppOptsFile::instance();
+  about->set_userName(appOpts->options().get_idAppOpts().get_owner());
   for (const std::string* problem : {&mdlOpts->problem(), &appOpts->problem()}) {
     if (!problem->empty()) ui.tell(BatchUi::TELL_WARNING, appName_, *problem);
   }

@@ -24,7 +24,7 @@
 #include "framework/frames/zCommonForms.h"
 #include "framework/layout/zSizer.h"
 #include "math/MathServer.h"
-#include "model/AppFolders.h"
+#include "app/services/AppFolders.h"
 #include "report/ReportFileName.h"
 
 #include <shellapi.h>

@@ -1,4 +1,4 @@
-#include "model/AppFolders.h"
+#include "app/services/AppFolders.h"
 
 #include <cstdlib>
 #include <filesystem>

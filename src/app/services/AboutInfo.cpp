@@ -1,6 +1,7 @@
-#include "model/AboutInfo.h"
+#include "app/services/AboutInfo.h"
 
-#include "model/SystemInfo.h"
+#include "app/services/SystemInfo.h"
+#include "report/WinAnsiText.h"
 
 namespace PV {
 namespace Util {
@@ -26,6 +27,22 @@ PalvermontineAboutInfo::PalvermontineAboutInfo()
   osName_ = os.name();
   osVersion_ = os.versionNumbers() + " " + os.servicePack();
   buildYear_ = buildDate_.substr(buildDate_.size() - 4);
+}
+
+PV::Report::AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {
+  PV::Report::AboutTexts texts;
+  // The user's name comes from the system, in its code page on Windows.
+  texts.userName = PV::Report::utf8FromSystemText(aboutInfo.get_userName());
+  texts.version = aboutInfo.get_version();
+  texts.buildDate = aboutInfo.get_buildDate();
+  texts.buildTime = aboutInfo.get_buildTime();
+  texts.osName = aboutInfo.get_osName();
+  texts.osVersion = aboutInfo.get_osVersion();
+  texts.description = aboutInfo.get_description();
+  texts.webAddress = aboutInfo.get_webAddress();
+  texts.publisher = aboutInfo.get_publisher();
+  texts.copyright = aboutInfo.get_copyright();
+  return texts;
 }
 
 }  // namespace Util

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "model/Singleton.h"
+#include "report/ReportInputs.h"
 
 #include <string>
 
@@ -54,6 +55,9 @@ class PalvermontineAboutInfo : public PV::Data::Singleton<PalvermontineAboutInfo
   std::string contact_;
   std::string buildYear_;
 };
+
+// The about texts the report prints, from the program's about information.
+PV::Report::AboutTexts aboutTextsFrom(const PalvermontineAboutInfo& aboutInfo);
 
 }  // namespace Util
 }  // namespace PV

@@ -1,14 +1,11 @@
-#include "model/AboutInfo.h"
-#include "model/AppFolders.h"
+// The model layer's time texts, the options singleton of the grid's cell advance, and the
+// ranked-solution rows built from a model's solutions.
 #include "model/AppOptions.h"
 #include "model/RankSolutionData.h"
-#include "model/SystemInfo.h"
 #include "model/TimeStamp.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <string>
 
 namespace {
@@ -40,53 +37,6 @@ TEST(TimeStampText, FormatAndZone) {
   std::string zoned;
   PV::Util::timeStamp(zoned, true);
   EXPECT_GT(zoned.size(), 19u);
-}
-
-void setEnv(const char* name, const std::string& value) {
-#ifdef _WIN32
-  _putenv_s(name, value.c_str());
-#else
-  setenv(name, value.c_str(), 1);
-#endif
-}
-
-TEST(ConfigFolder, EnvironmentOverrideIsCreated) {
-  const std::filesystem::path dir = std::filesystem::current_path() / "pv_model_config_test" / "a" / "b";
-  std::filesystem::remove_all(std::filesystem::current_path() / "pv_model_config_test");
-  setEnv(PV::App::CONFIG_DIR_ENV, dir.string());
-  EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());
-  EXPECT_TRUE(std::filesystem::is_directory(dir));
-  const std::string file = PV::App::configFilePath("palvermontineappoptions.xml");
-  EXPECT_EQ(std::filesystem::path(file).parent_path(), dir);
-  EXPECT_EQ(std::filesystem::path(file).filename().string(), "palvermontineappoptions.xml");
-  // A final separator is dropped.
-  setEnv(PV::App::CONFIG_DIR_ENV, dir.string() + "/");
-  EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());
-  std::filesystem::remove_all(std::filesystem::current_path() / "pv_model_config_test");
-  setEnv(PV::App::CONFIG_DIR_ENV, "");
-}
-
-TEST(About, IdentityAndUserName) {
-  PV::Util::PalvermontineAboutInfo* about = PV::Util::PalvermontineAboutInfo::instance();
-  EXPECT_EQ(about->get_version(), "4.1");
-  EXPECT_EQ(about->get_buildDate(), "Jan 10 2010");
-  EXPECT_EQ(about->get_buildTime(), "01:54:57");
-  EXPECT_EQ(about->get_buildYear(), "2010");
-  EXPECT_FALSE(about->get_userName().empty());
-  about->set_userName("ann");
-  EXPECT_EQ(PV::Util::PalvermontineAboutInfo::instance()->get_userName(), "ann");
-  PV::Util::PalvermontineAboutInfo::destroy();
-  EXPECT_EQ(PV::Util::PalvermontineAboutInfo::count(), 0);
-}
-
-TEST(About, OsNameTable) {
-  EXPECT_EQ(PV::Util::osNameFor(2, 6, 1), "Windows 7");
-  EXPECT_EQ(PV::Util::osNameFor(2, 5, 1), "Microsoft Windows XP");
-  EXPECT_EQ(PV::Util::osNameFor(2, 4, 0), "Microsoft Windows NT");
-  EXPECT_EQ(PV::Util::osNameFor(2, 10, 0), "Unknown");
-  EXPECT_EQ(PV::Util::osNameFor(1, 4, 90), "Microsoft Windows Millennium Edition");
-  EXPECT_EQ(PV::Util::osNameFor(1, 5, 0), "");
-  EXPECT_EQ(PV::Util::osNameFor(0, 3, 1), "Microsoft Win32s");
 }
 
 TEST(AppOptionsSingleton, CellInputAdvanceReachesTheHandler) {

@@ -1,4 +1,4 @@
-#include "model/SystemInfo.h"
+#include "app/services/SystemInfo.h"
 
 #include "foundation/Assert.h"
 

@@ -1,0 +1,76 @@
+// The shell's portable services: the configuration folder, the program's about
+// information and the texts the report prints of it, the operating system's names.
+#include "app/services/AboutInfo.h"
+#include "app/services/AppFolders.h"
+#include "app/services/SystemInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+namespace {
+
+void setEnv(const char* name, const std::string& value) {
+#ifdef _WIN32
+  _putenv_s(name, value.c_str());
+#else
+  setenv(name, value.c_str(), 1);
+#endif
+}
+
+TEST(ConfigFolder, EnvironmentOverrideIsCreated) {
+  const std::filesystem::path dir = std::filesystem::current_path() / "pv_services_config_test" / "a" / "b";
+  std::filesystem::remove_all(std::filesystem::current_path() / "pv_services_config_test");
+  setEnv(PV::App::CONFIG_DIR_ENV, dir.string());
+  EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());
+  EXPECT_TRUE(std::filesystem::is_directory(dir));
+  const std::string file = PV::App::configFilePath("palvermontineappoptions.xml");
+  EXPECT_EQ(std::filesystem::path(file).parent_path(), dir);
+  EXPECT_EQ(std::filesystem::path(file).filename().string(), "palvermontineappoptions.xml");
+  // A final separator is dropped.
+  setEnv(PV::App::CONFIG_DIR_ENV, dir.string() + "/");
+  EXPECT_EQ(PV::App::getConfigDirPath(), dir.string());
+  std::filesystem::remove_all(std::filesystem::current_path() / "pv_services_config_test");
+  setEnv(PV::App::CONFIG_DIR_ENV, "");
+}
+
+TEST(About, IdentityAndUserName) {
+  PV::Util::PalvermontineAboutInfo* about = PV::Util::PalvermontineAboutInfo::instance();
+  EXPECT_EQ(about->get_version(), "4.1");
+  EXPECT_EQ(about->get_buildDate(), "Jan 10 2010");
+  EXPECT_EQ(about->get_buildTime(), "01:54:57");
+  EXPECT_EQ(about->get_buildYear(), "2010");
+  EXPECT_FALSE(about->get_userName().empty());
+  about->set_userName("ann");
+  EXPECT_EQ(PV::Util::PalvermontineAboutInfo::instance()->get_userName(), "ann");
+  PV::Util::PalvermontineAboutInfo::destroy();
+  EXPECT_EQ(PV::Util::PalvermontineAboutInfo::count(), 0);
+}
+
+TEST(About, OsNameTable) {
+  EXPECT_EQ(PV::Util::osNameFor(2, 6, 1), "Windows 7");
+  EXPECT_EQ(PV::Util::osNameFor(2, 5, 1), "Microsoft Windows XP");
+  EXPECT_EQ(PV::Util::osNameFor(2, 4, 0), "Microsoft Windows NT");
+  EXPECT_EQ(PV::Util::osNameFor(2, 10, 0), "Unknown");
+  EXPECT_EQ(PV::Util::osNameFor(1, 4, 90), "Microsoft Windows Millennium Edition");
+  EXPECT_EQ(PV::Util::osNameFor(1, 5, 0), "");
+  EXPECT_EQ(PV::Util::osNameFor(0, 3, 1), "Microsoft Win32s");
+}
+
+TEST(About, ReportTextsComeFromTheAboutInformation) {
+  PV::Util::PalvermontineAboutInfo* info = PV::Util::PalvermontineAboutInfo::instance();
+  info->set_userName("Report Reader");
+  const PV::Report::AboutTexts texts = PV::Util::aboutTextsFrom(*info);
+  EXPECT_EQ(texts.userName, "Report Reader");
+  EXPECT_EQ(texts.version, "4.1");
+  EXPECT_EQ(texts.buildDate, "Jan 10 2010");
+  EXPECT_EQ(texts.copyright, "All rights reserved.");
+  EXPECT_EQ(texts.publisher, info->get_publisher());
+  EXPECT_EQ(texts.description, info->get_description());
+  EXPECT_EQ(texts.webAddress, info->get_webAddress());
+  PV::Util::PalvermontineAboutInfo::destroy();
+}
+
+}  // namespace
