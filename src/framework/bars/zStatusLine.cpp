@@ -430,7 +430,7 @@ void zStatusLine::showText(const char* text) {
 
 // ---------------------------------------------------------------- drawing and messages
 
-int zStatusLine::draw() {
+int zStatusLine::draw(zEvent* event) {
   zDisplay* d = display();
   if (!d) return 0;
   d->lock();
@@ -464,7 +464,7 @@ int zStatusLine::draw() {
       SetBkMode(dc, oldMode);
     }
   } else {
-    ziVisualPane::draw();
+    ziVisualPane::draw(event);
   }
   d->unlock();
   return 1;

@@ -107,7 +107,7 @@ class zStatusLine : public ziVisualPane {
   ~zStatusLine() override;
 
   LRESULT defProc(zEvent* event) override;
-  int draw() override;
+  int draw(zEvent* event = nullptr) override;
   // Hooks the frame's menu when help is set up but the frame had no menu until now.
   void show(int cmd) override;
   // The same for a program that gave its frame another menu.

@@ -36,7 +36,7 @@ class zToolbar : public ziVisualPane {
   ~zToolbar() override;
 
   LRESULT defProc(zEvent* event) override;
-  int draw() override;
+  int draw(zEvent* event = nullptr) override;
   int onSize(zEvent* event) override;
 
   zDimension gap() const;

@@ -6,7 +6,7 @@
 
 #include "factory/Factory.h"
 #include "framework/frames/zDialogFrame.h"
-#include "model/AppFolders.h"
+#include "app/services/AppFolders.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 
 void ModelDialogTest::SetUp() {
@@ -20,6 +20,7 @@ void ModelDialogTest::SetUp() {
   std::filesystem::create_directories(configDir_);
   SetEnvironmentVariableA(PV::App::CONFIG_DIR_ENV, configDir_.c_str());
   _putenv_s(PV::App::CONFIG_DIR_ENV, configDir_.c_str());
+  PV::XML::setOptionsHome({configDir_, "tester"});
   PV::XML::PalvermontineMdlOptsFile::destroy();
   PV::Data::Factory::destroy();
 }
