@@ -5,6 +5,7 @@
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DModelOptions.h"
 #include "app/dialogs/DNewModel.h"
+#include "framework/bars/zToolTip.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 
 namespace {
@@ -34,6 +35,8 @@ TEST_F(ModelOptions, OkWritesTheDefaultsToTheFileAtOnce) {
   // Nothing of the mode and bias groups can be used.
   for (int id : {119, 120, 159, 160, 161, 162, 163}) EXPECT_FALSE(IsWindowEnabled(item(dialog, id))) << id;
   EXPECT_EQ(SendMessageA(item(dialog, 118), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_STREQ(dialog.toolTips()->messageTable().lookup(117), "Create Common Text or SubText For All New Models");
+  EXPECT_STREQ(dialog.toolTips()->messageTable().lookup(120), "Moderator Or Admin Based Model");
 
   ASSERT_TRUE(runModalWith(&dialog, [&] {
     SetWindowTextA(item(dialog, 117), "Decide together");
