@@ -89,6 +89,30 @@ TEST_F(ModelOptions, CancelLeavesTheOptionsAndTheFileAlone) {
   EXPECT_DOUBLE_EQ(inMemory.get_cfl(), 95.0);
 }
 
+// A file that cannot be written is reported; the dialog stays open and the options stay
+// as they were, so that what is used matches what is stored.
+TEST_F(ModelOptions, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
+  setOptionDefaults(95.0, 5.0, 5, "Kept");
+  std::filesystem::remove(optionsPath());
+  std::filesystem::create_directory(optionsPath());  // a folder where the file must go
+  HostFrame host;
+  DModelOptions dialog(&host);
+  std::string message;
+  bool openAfterOk = false;
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    chooseIn(item(dialog, 121), "100.0");
+    answerBox("Model Options", IDOK, &message);
+    SendMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+    openAfterOk = IsWindowVisible(dialog.handle()) != FALSE;
+    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_TRUE(openAfterOk);
+  EXPECT_NE(message.find("could not be saved"), std::string::npos) << message;
+  EXPECT_EQ(dialog.completed(), 0);
+  EXPECT_DOUBLE_EQ(PalvermontineMdlOptsFile::instance()->options().get_parmMdlOpts().get_cfl(), 95.0);
+  std::filesystem::remove(optionsPath());
+}
+
 // An accented default note is UTF-8 in the options, as in the models that take it.
 TEST_F(ModelOptions, AnAccentedNoteIsKeptAsTyped) {
   if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
