@@ -2,6 +2,7 @@
 
 #include "framework/bars/zToolbar.h"
 #include "framework/core/zWindow.h"
+#include "framework/visual/zCtrl3d.h"
 
 LRESULT zSetButtonCheck(zWindow* button, int state) {
   if (!button || !IsWindow(button->handle())) return 0;
@@ -102,12 +103,20 @@ int zButtonGroup::onCommand(zEvent* event) {
 
 zRadioGroup3d::zRadioGroup3d(zWindow* parent, int32_t firstId, int32_t lastId, int32_t* bound)
     : zButtonGroup(parent, firstId, lastId), bound_(bound) {
+  bindButtons();
   load();
 }
 
 zRadioGroup3d::zRadioGroup3d(zToolbar* toolbar, int32_t firstId, int32_t lastId, int32_t* bound)
     : zButtonGroup(toolbar, firstId, lastId), bound_(bound) {
+  bindButtons();
   load();
+}
+
+void zRadioGroup3d::bindButtons() {
+  if (!parent_ || !bound_) return;
+  for (int32_t id = firstId_; id <= lastId_; ++id)
+    if (auto* radio = dynamic_cast<zRadioButton3d*>(parent_->childById(id))) radio->bind(bound_);
 }
 
 int zRadioGroup3d::load() {

@@ -4,7 +4,8 @@
 // only the checked button is a tab stop. The group is a command device: it hears the
 // buttons' BN_CLICKED through a WM_COMMAND node on the parent window's command list, which
 // it removes again when it is deleted. Identifiers of the range that name no child are
-// skipped. zRadioGroup3d keeps the selected identifier in an integer of a dialog.
+// skipped. zRadioGroup3d keeps the selected identifier in an integer of a dialog, and
+// binds each 3-D radio button of its range to that integer.
 #pragma once
 
 #include <cstdint>
@@ -82,5 +83,7 @@ class zRadioGroup3d : public zButtonGroup {
   virtual int store();
 
  private:
+  // Each 3-D radio button of the range keeps the variable too.
+  void bindButtons();
   int32_t* bound_;
 };

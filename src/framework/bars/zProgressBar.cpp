@@ -118,6 +118,11 @@ zProgressBar::zProgressBar(zWindow* parent, zSizer* sizer, uint32_t style, const
 
 zProgressBar::~zProgressBar() { delete info_; }
 
+zProgressBar* zProgressBar::find(zWindow* parent, int32_t id) {
+  zWindow* child = parent ? parent->childById(id) : nullptr;
+  return child && child->hasTypeBit(zTypeProgressBar) ? static_cast<zProgressBar*>(child) : nullptr;
+}
+
 void zProgressBar::setPercent(float percent, int redraw) {
   info_->setPercent(percent);
   if (redraw) info_->paint(display());

@@ -74,6 +74,9 @@ class zProgressBar : public zPaneControl {
   // style bits; a text becomes the caption.
   zProgressBar(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
   ~zProgressBar() override;
+  // The bar a dialog template made for the item with that identifier (its creator made the
+  // whole object, so there is nothing to take over); null when the item is none.
+  static zProgressBar* find(zWindow* parent, int32_t id);
   void setPercent(float percent, int redraw = 1);
   uint32_t setBackgroundColor(const zColor& color) override;
   void setFont(const zRCFont& font, int redraw = 0) override;

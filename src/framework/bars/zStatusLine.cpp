@@ -114,7 +114,7 @@ zStatusLine::zStatusLine(zWindow* parent, zSizer* sizer, uint32_t flags, uint32_
 
 void zStatusLine::construct(uint32_t flags, const zRCFont& font) {
   hooked_ = 0;
-  hookedMenu_ = 0;
+  hookedMenu_ = nullptr;
   borders_ = nullptr;
   fontObject_ = nullptr;
   font_ = font.isValid() ? font : defaultFont();
@@ -255,17 +255,33 @@ void zStatusLine::hook() {
   zMenu* menu = static_cast<zFrameWin*>(f)->menu();
   if (!menu) return;
   menu->setSelectHandler(zEventHandler(this, &zStatusLine::showHelp));
-  hookedMenu_ = 1;
+  hookedMenu_ = menu;
 }
 
 void zStatusLine::unhook() {
   if (!hookedMenu_) return;
-  hookedMenu_ = 0;
+  zMenu* hookedOn = hookedMenu_;
+  hookedMenu_ = nullptr;
   zWindow* f = frame();
-  // A frame on its way out takes its menu and the handler with it.
+  // A frame on its way out takes its menu and the handler with it; so does a menu the
+  // frame gave up (it was deleted then).
   if (!liveParent(parent_) || !liveParent(f) || !f->hasTypeBit(zTypeFrameWin)) return;
-  if (zMenu* menu = static_cast<zFrameWin*>(f)->menu())
-    menu->removeSelectHandler(zEventHandler(this, &zStatusLine::showHelp));
+  if (static_cast<zFrameWin*>(f)->menu() == hookedOn)
+    hookedOn->removeSelectHandler(zEventHandler(this, &zStatusLine::showHelp));
+}
+
+void zStatusLine::rehook() {
+  if (helpMode_ == helpNone) return;
+  zWindow* f = frame();
+  if (f && f->hasTypeBit(zTypeFrameWin) && static_cast<zFrameWin*>(f)->menu() == hookedMenu_) return;
+  // The menu hooked before is gone with the frame's old menu.
+  hookedMenu_ = nullptr;
+  hook();
+}
+
+void zStatusLine::show(int cmd) {
+  if (helpMode_ != helpNone) hook();
+  ziVisualPane::show(cmd);
 }
 
 void zStatusLine::helpInLine() {

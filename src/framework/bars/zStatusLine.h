@@ -26,6 +26,7 @@ class zStatusLine;
 class ziVisPanelInternal;
 class zResStrBlock;
 class zFont;
+class zMenu;
 
 // Four gravity sizers kept as inner borders of a sizer (top and bottom hold a height, left
 // and right a width); owned and deleted with the manager.
@@ -107,6 +108,10 @@ class zStatusLine : public ziVisualPane {
 
   LRESULT defProc(zEvent* event) override;
   int draw() override;
+  // Hooks the frame's menu when help is set up but the frame had no menu until now.
+  void show(int cmd) override;
+  // The same for a program that gave its frame another menu.
+  void rehook();
   // The WM_MENUSELECT handler hooked on the frame's menu; answers 0.
   virtual int showHelp(zEvent* event);
 
@@ -173,7 +178,7 @@ class zStatusLine : public ziVisualPane {
 
   int32_t frameIsGrandparent_;
   int32_t hooked_;
-  int32_t hookedMenu_;  // the handler is registered on the frame's menu
+  zMenu* hookedMenu_;  // the frame's menu the handler is registered on, or null
   uint32_t styleFlags_;
   zStatusMessageTable table_;
   FLCString lineHelpText_;

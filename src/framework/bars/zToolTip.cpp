@@ -3,10 +3,18 @@
 #include "framework/bars/zBarsArith.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zTimerDev.h"
+#include "framework/core/ziWindowMap.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zWinDisplay.h"
 
 namespace {
+// Whether the object still stands for its window: a tool or frame deleted before the tool
+// tip must not be touched.
+bool stillLive(zWindow* window, HWND handle) {
+  if (!window || !handle || !IsWindow(handle) || !zTheProgram || !zTheProgram->windowMap()) return false;
+  return zTheProgram->windowMap()->find(handle) == window && !(window->flags() & zWinDestroying);
+}
+
 constexpr uint32_t kShowDelay = 600;
 constexpr uint32_t kPollInterval = 250;
 constexpr uint32_t kShowLimit = 5500;
@@ -72,6 +80,7 @@ void ziToolHelper::place(int32_t x, int32_t y) {
 zToolTipCtrl::zToolTipCtrl(zWindow* window, Watch watch)
     : lastMouseWindow_(nullptr),
       watched_(window),
+      watchedHandle_(nullptr),
       text_(""),
       current_(nullptr),
       expired_(nullptr),
@@ -85,6 +94,7 @@ zToolTipCtrl::zToolTipCtrl(zWindow* window, Watch watch)
   }
   popup_ = new ziToolHelper(this, zTheProgram ? zTheProgram->mainFrame() : nullptr);
   ShowWindow(popup_->handle(), SW_HIDE);
+  watchedHandle_ = watched_ ? watched_->handle() : nullptr;
   if (watched_) watched_->addMessageHandler(this, &zToolTipCtrl::onActivate, WM_ACTIVATE);
 }
 
@@ -97,17 +107,16 @@ zToolTipCtrl::~zToolTipCtrl() {
     delete popup_;
     popup_ = nullptr;
   }
-  if (watched_ && !(watched_->flags() & zWinDestroying))
-    watched_->removeMessageHandler(this, &zToolTipCtrl::onActivate, WM_ACTIVATE);
-  while (void* t = tools_.removeFirst()) {
-    zWindow* tool = static_cast<zWindow*>(t);
-    if (tool->flags() & zWinDestroying) continue;
-    if (zNotifyNodeDlist* list = tool->notifyList()) {
+  if (stillLive(watched_, watchedHandle_)) watched_->removeMessageHandler(this, &zToolTipCtrl::onActivate, WM_ACTIVATE);
+  for (const ToolEntry& t : toolHandles_) {
+    if (!stillLive(t.tool, t.handle)) continue;
+    if (zNotifyNodeDlist* list = t.tool->notifyList()) {
       list->removeAll(WM_MOUSEMOVE, zEventHandler(this, &zToolTipCtrl::onMouseMove));
       list->removeAll(WM_LBUTTONDOWN, zEventHandler(this, &zToolTipCtrl::onButtonDown));
       list->removeAll(WM_RBUTTONDOWN, zEventHandler(this, &zToolTipCtrl::onButtonDown));
     }
   }
+  while (tools_.removeFirst()) {}
 }
 
 void zToolTipCtrl::deleteTimer(zTimer*& timer) {
@@ -120,6 +129,7 @@ void zToolTipCtrl::toolText(zWindow*, FLCString& text) { text = ""; }
 void zToolTipCtrl::addTool(zWindow* tool) {
   if (!tool || findTool(tool->handle())) return;
   tools_.append(tool);
+  toolHandles_.push_back(ToolEntry{tool, tool->handle()});
   tool->addMessageHandler(this, &zToolTipCtrl::onButtonDown, WM_LBUTTONDOWN);
   tool->addMessageHandler(this, &zToolTipCtrl::onButtonDown, WM_RBUTTONDOWN);
   tool->addMessageHandler(this, &zToolTipCtrl::onMouseMove, WM_MOUSEMOVE);
@@ -127,6 +137,11 @@ void zToolTipCtrl::addTool(zWindow* tool) {
 
 void zToolTipCtrl::removeTool(zWindow* tool) {
   if (!tool || !tools_.remove(tool)) return;
+  for (size_t i = 0; i < toolHandles_.size(); ++i)
+    if (toolHandles_[i].tool == tool) {
+      toolHandles_.erase(toolHandles_.begin() + static_cast<std::ptrdiff_t>(i));
+      break;
+    }
   if (current_ == tool) hide();
   if (expired_ == tool) expired_ = nullptr;
   if (zNotifyNodeDlist* list = tool->notifyList()) {
@@ -193,10 +208,16 @@ int zToolTipCtrl::onMouseMove(zEvent* event) {
   return 0;
 }
 
+bool zToolTipCtrl::currentLive() const {
+  for (const ToolEntry& t : toolHandles_)
+    if (t.tool == current_) return stillLive(t.tool, t.handle);
+  return false;
+}
+
 int zToolTipCtrl::delayDone(zEvent*) {
   // The timer has left the device's list: it is only freed here.
   deleteTimer(delayTimer_);
-  if (current_ && windowUnderCursor() == current_->handle())
+  if (currentLive() && windowUnderCursor() == current_->handle())
     show(showPoint_);
   else
     hide();
@@ -204,7 +225,7 @@ int zToolTipCtrl::delayDone(zEvent*) {
 }
 
 void zToolTipCtrl::show(const zPoint& point) {
-  if (!current_ || !enabled_ || current_ == expired_ || !popup_ || !applicationActive()) return;
+  if (!currentLive() || !enabled_ || current_ == expired_ || !popup_ || !applicationActive()) return;
   RECT r;
   GetWindowRect(current_->handle(), &r);
   popup_->setText(text_);
@@ -216,7 +237,7 @@ void zToolTipCtrl::show(const zPoint& point) {
 }
 
 int zToolTipCtrl::poll(zEvent*) {
-  if (!current_ || windowUnderCursor() != current_->handle()) hide();
+  if (!currentLive() || windowUnderCursor() != current_->handle()) hide();
   return 0;
 }
 

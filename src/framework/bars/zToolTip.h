@@ -8,7 +8,9 @@
 // tool's id, else from toolText, which a program may replace.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "foundation/FLCString.h"
 #include "foundation/zGeometry.h"
@@ -85,13 +87,22 @@ class zToolTipCtrl : public zEvH {
 
  private:
   zWindow* findTool(HWND handle);
+  // The current tool is set and its window still lives.
+  bool currentLive() const;
   void deleteTimer(zTimer*& timer);
 
   zPoint showPoint_;
   zPoint lastMouse_;
   HWND lastMouseWindow_;
   zWindow* watched_;
+  HWND watchedHandle_;
   zWindowDlist tools_;
+  // The tools with their windows, to tell at the end which of them still live.
+  struct ToolEntry {
+    zWindow* tool;
+    HWND handle;
+  };
+  std::vector<ToolEntry> toolHandles_;
   FLCString text_;
   zWindow* current_;
   zWindow* expired_;

@@ -5,7 +5,6 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "framework/bars/zProgressBar.h"
 #include "framework/controls/zControl.h"
 #include "framework/core/zControlType.h"
 #include "framework/controls/zControlTypeCreators.h"
@@ -126,8 +125,6 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   controlTypes_[3] = new zControlType("zTabCtrl", &zCreateTabCtrl);
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
-  // The bars' types (the progress bar) are registered once for the process.
-  zRegisterBarsControlTypes();
 
   setDialogFontWeight(-1);
 

@@ -11,6 +11,7 @@ MenuFrame::MenuFrame() : LoggingFrame("Bars test frame") {
   AppendMenuA(popup, MF_STRING, kCloseCmd, "&Close");
   AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(popup), "&File");
   setMenu(bar);
+  DrawMenuBar(handle());  // the bar was attached while still empty
   SetWindowPos(handle(), nullptr, 20, 20, 640, 400, SWP_NOZORDER);
 }
 

@@ -145,6 +145,8 @@ TEST_F(Progress, AStatusFieldShowsItsLabelAndThenTheBar) {
 }
 
 TEST_F(Progress, TemplatesNameTheBarByItsClassName) {
+  zRegisterBarsControlTypes();
+  zRegisterBarsControlTypes();  // once only
   zControlType* type = zControlType::find("ZPROGRESSBAR");
   ASSERT_NE(type, nullptr);
   zWindow* made =
@@ -156,6 +158,14 @@ TEST_F(Progress, TemplatesNameTheBarByItsClassName) {
   EXPECT_STREQ(name, "zProgressBar");
   EXPECT_EQ(GetDlgCtrlID(made->handle()), 91);
   EXPECT_EQ(static_cast<zProgressBar*>(made)->info().caption(), FLCString("Loading"));
+  // The dialog's code finds the bar by its identifier; other items are no bars.
+  EXPECT_EQ(zProgressBar::find(frame_, 91), made);
+  EXPECT_EQ(zProgressBar::find(frame_, 4711), nullptr);
+  zStatusLine* line = new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE,
+                                      zRCFont(), zStatusLine::frameIsParent);
+  SetWindowLongPtrA(line->handle(), GWLP_ID, 92);
+  line->setId(92);
+  EXPECT_EQ(zProgressBar::find(frame_, 92), nullptr);
   delete made;
 }
 

@@ -2,8 +2,12 @@
 // filling field and a help field), menu help in an item and across the line, heights and
 // borders, the clock and key fields, and the fonts a caller lends it.
 #include <ctime>
+#include <string>
 
 #include "BarsTestSupport.h"
+#include "bars_test_resources.h"
+#include "framework/core/zResId.h"
+#include "framework/core/zResources.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/draw/zFont.h"
 #include "framework/frames/zMDIMarginFrame.h"
@@ -260,6 +264,62 @@ TEST_F(StatusLine, ATextFieldRepaintsOnlyForANewTextAndErasesAWiderOldOne) {
   field->setText(nullptr);
   UpdateWindow(line->handle());
   EXPECT_EQ(field->textRect(), zRect(0, 0, 0, 0));
+}
+
+TEST_F(StatusLine, HelpComesFromTheStringTableOrAStringBlock) {
+  zStatusLine* line =
+      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusItemText* field = new zStatusItemText(line, gravLeft, "A field for the help texts", 99, 0);
+  field->addGap();
+  show(line);
+  line->helpInLine(zResId(kHelpStringBase));
+  selectMenuItem(frame_, kOpenCmd, MF_HILITE, frame_->popup);
+  EXPECT_STREQ(line->lineHelpText(), "Opens a model (string table)");
+  selectMenuItem(frame_, kCloseCmd, MF_HILITE, frame_->popup);  // no string: empty help
+  EXPECT_STREQ(line->lineHelpText(), "");
+  closeMenu(frame_);
+  EXPECT_EQ(line->setHelpResource(99, zResId(kHelpStringBase)), field);
+  selectMenuItem(frame_, kSaveCmd, MF_HILITE, frame_->popup);
+  EXPECT_STREQ(field->text(), "Saves the model (string table)");
+  closeMenu(frame_);
+  zResStrBlock block(zResId(kHelpBlock));
+  EXPECT_EQ(line->setMessageBlock(99, &block), field);
+  EXPECT_EQ(line->messageTable().count(), 2u);
+  selectMenuItem(frame_, kSaveCmd, MF_HILITE, frame_->popup);
+  EXPECT_STREQ(field->text(), "Saves the model (block)");
+  closeMenu(frame_);
+  line->helpOff();
+  selectMenuItem(frame_, kOpenCmd, MF_HILITE, frame_->popup);
+  EXPECT_STREQ(field->text(), "");
+  closeMenu(frame_);
+  // A text of any length is kept whole.
+  const std::string longText(700, 'x');
+  field->setText(longText.c_str());
+  EXPECT_EQ(field->text().length(), 700u);
+  UpdateWindow(line->handle());
+}
+
+TEST_F(StatusLine, AMenuTheFrameGetsLaterIsHookedWhenTheLineIsShown) {
+  zMenu* old = frame_->menu();
+  frame_->setMenu(nullptr);
+  (void)old;
+  zStatusLineEZ* line = new zStatusLineEZ(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0x2100,
+                                          WS_CHILD | WS_VISIBLE, zRCFont());
+  line->helpInLine(kHelp);
+  zMenu* bar = new zMenu(frame_);
+  AppendMenuA(bar->handle(), MF_STRING, kOpenCmd, "&Open");
+  frame_->setMenu(bar);
+  show(line);
+  selectMenuItem(frame_, kOpenCmd, MF_HILITE, bar->handle());
+  EXPECT_STREQ(line->lineHelpText(), "Opens a decision model");
+  closeMenu(frame_);
+  // Another menu later: rehook moves the help to it.
+  zMenu* other = new zMenu(frame_);
+  frame_->setMenu(other);
+  line->rehook();
+  selectMenuItem(frame_, kSaveCmd, MF_HILITE, other->handle());
+  EXPECT_STREQ(line->lineHelpText(), "Saves the model");
+  closeMenu(frame_);
 }
 
 std::time_t fakeNow = 0;

@@ -197,6 +197,18 @@ TEST_F(ToolTips, AToolWithoutATextShowsAnEmptyFrameAndARemovedToolIsNoLongerWatc
   EXPECT_STREQ(tip_->popup()->text(), "From the program");
 }
 
+TEST_F(ToolTips, ATipOutlivingItsToolsAndFrameLeavesThemAlone) {
+  moveOver(0);
+  advance(650);
+  ASSERT_TRUE(popupVisible());
+  delete frame_;  // the tools, the watched frame and the popup go first
+  frame_ = nullptr;
+  EXPECT_EQ(tip_->popup(), nullptr);
+  advance(6000);  // the timers still run and find nothing to touch
+  delete tip_;
+  tip_ = nullptr;
+}
+
 TEST_F(ToolTips, NearTheRightEdgeThePopupOpensToTheLeft) {
   ziToolHelper* popup = tip_->popup();
   popup->setText("A tip near the right edge of the screen");

@@ -6,6 +6,7 @@
 #include "framework/bars/zToolbar.h"
 #include "framework/layout/zTiler.h"
 #include "framework/visual/zBitmapButton.h"
+#include "framework/visual/zCtrl3d.h"
 
 namespace {
 
@@ -195,6 +196,32 @@ TEST_F(Toolbar, AGroupOfTwoCheckedButtonsTakesTheLowerAndGroupsHelpRadioDialogs)
   EXPECT_EQ(chosen, 701);
   zRadioGroup3d unbound(static_cast<zWindow*>(bar), 701, 703, nullptr);
   EXPECT_EQ(unbound.store(), 0);
+}
+
+TEST_F(Toolbar, ARadioGroupOfADialogSelectsAndStoresTheChosenIdentifier) {
+  zRadioButton3d* radios[3];
+  for (int i = 0; i < 3; ++i)
+    radios[i] = new zRadioButton3d(frame_, new zSizer(zPoint(10, 40 + 20 * i), zDimension(120, 16), nullptr),
+                                   WS_CHILD | WS_VISIBLE | BS_RADIOBUTTON, "Choice", 801 + i);
+  frame_->show(SW_SHOWNORMAL);
+  pump();
+  int32_t chosen = 802;
+  zRadioGroup3d group(frame_, 801, 803, &chosen);
+  EXPECT_EQ(group.currentId(), 802);
+  EXPECT_EQ(radios[1]->check(), 1);
+  EXPECT_EQ(radios[0]->check(), 0);
+  SendMessageA(frame_->handle(), WM_COMMAND, MAKEWPARAM(803, BN_CLICKED),
+               reinterpret_cast<LPARAM>(radios[2]->handle()));
+  EXPECT_EQ(radios[2]->check(), 1);
+  EXPECT_EQ(radios[1]->check(), 0);
+  EXPECT_EQ(chosen, 802);  // until stored
+  EXPECT_EQ(group.store(), 1);
+  EXPECT_EQ(chosen, 803);
+  // The buttons share the variable: loading them shows it.
+  chosen = 801;
+  for (zRadioButton3d* r : radios) r->loadData();
+  EXPECT_EQ(radios[0]->check(), 1);
+  EXPECT_EQ(radios[2]->check(), 0);
 }
 
 TEST_F(Toolbar, TheEdgeLineFacesTheClientAreaOrAPanelFramesTheBar) {
