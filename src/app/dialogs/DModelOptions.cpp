@@ -3,6 +3,7 @@
 #include "app/dialogs/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "foundation/Assert.h"
+#include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zEdit.h"
 #include "framework/controls/zListBox.h"
@@ -29,7 +30,7 @@ constexpr int32_t kNodList = 163;
 const zColor kNotesBackground(255, 255, 193);
 const zColor kListBackground(128, 128, 192);
 
-const ToolTip kTips[] = {
+const zStatusMessage kTips[] = {
     {kModeStandard, "A Standalone Model Configuration"},
     {kModeCollaborator, "A Collaborator Based Model"},
     {kModeModerator, "Moderator Or Admin Based Model"},
@@ -46,6 +47,7 @@ PV::XML::PalvermontineMdlOptsFile* optionsFile() { return PV::XML::Palvermontine
 
 DModelOptions::DModelOptions(zWindow* parent, uint32_t templateId)
     : zFormDialog(parent, zResId(templateId)),
+      toolTips_(nullptr),
       notesEdit_(nullptr),
       levelList_(nullptr),
       intervalList_(nullptr),
@@ -69,7 +71,7 @@ DModelOptions::DModelOptions(zWindow* parent, uint32_t templateId)
   new zComboBoxStatic(this, kWinkList, &biasTexts_[2], zBindEmptyValid);
   new zComboBoxStatic(this, kNudgeList, &biasTexts_[3], zBindEmptyValid);
   new zComboBoxStatic(this, kNodList, &biasTexts_[4], zBindEmptyValid);
-  attachToolTips(this, kTips);
+  toolTips_ = attachToolTips(this, kTips);
 
   if (zWindow* ok = childById(IDOK)) ok->addCommandNotify(this, &DModelOptions::onOkPressed);
 
@@ -93,6 +95,9 @@ DModelOptions::DModelOptions(zWindow* parent, uint32_t templateId)
 }
 
 DModelOptions::~DModelOptions() {
+  // The tips leave the controls before the controls go.
+  delete toolTips_;
+  toolTips_ = nullptr;
   delete modeController_;
   modeController_ = nullptr;
 }

@@ -19,6 +19,7 @@ class DModelHost;
 class zComboBoxStatic;
 class zEditBox;
 class zRadioController;
+class zToolTipCtrl;
 
 class DModelOptions : public zFormDialog {
  public:
@@ -34,8 +35,10 @@ class DModelOptions : public zFormDialog {
   bool store();
   // OK: 0 lets the form end the dialog, 1 keeps it open.
   int onOkPressed(zEvent* event);
+  zToolTipCtrl* toolTips() const { return toolTips_; }
 
  private:
+  zToolTipCtrl* toolTips_;
   zEditBox* notesEdit_;
   zComboBoxStatic* levelList_;
   zComboBoxStatic* intervalList_;

@@ -4,6 +4,7 @@
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
+#include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zEdit.h"
 #include "framework/controls/zListBox.h"
@@ -26,7 +27,7 @@ constexpr int32_t kNotesChars = 200;
 const zColor kNotesBackground(255, 255, 193);
 const zColor kListBackground(128, 128, 192);
 
-const ToolTip kTips[] = {
+const zStatusMessage kTips[] = {
     {kModeModerator, "Create Model as a Moderator Admin"},
     {kModeCollaborator, "Create Model As A Collaborator"},
     {kModeStandard, "A Standalone Model Configuration"},
@@ -40,6 +41,7 @@ const ToolTip kTips[] = {
 
 DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
     : zFormDialog(parent, zResId(templateId)),
+      toolTips_(nullptr),
       nameEdit_(nullptr),
       notesEdit_(nullptr),
       levelList_(nullptr),
@@ -65,7 +67,7 @@ DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
   intervalList_ = new zComboBoxStatic(this, kIntervalList, &interval_);
   scaleList_ = new zComboBoxStatic(this, kScaleList, &scale_);
   for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_}) list->setBackgroundColor(kListBackground);
-  attachToolTips(this, kTips);
+  toolTips_ = attachToolTips(this, kTips);
 
   if (zWindow* ok = childById(IDOK)) ok->addCommandNotify(this, &DModelProperties::onOkPressed);
 
@@ -87,6 +89,9 @@ DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
 }
 
 DModelProperties::~DModelProperties() {
+  // The tips leave the controls before the controls go.
+  delete toolTips_;
+  toolTips_ = nullptr;
   delete modeController_;
   modeController_ = nullptr;
 }

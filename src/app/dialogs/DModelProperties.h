@@ -20,6 +20,7 @@ class zComboBoxStatic;
 class zEditBox;
 class zEditLine;
 class zRadioController;
+class zToolTipCtrl;
 
 class DModelProperties : public zFormDialog {
  public:
@@ -35,10 +36,12 @@ class DModelProperties : public zFormDialog {
   bool store();
   // OK: 0 lets the form end the dialog, 1 keeps it open.
   int onOkPressed(zEvent* event);
+  zToolTipCtrl* toolTips() const { return toolTips_; }
 
   bool parametersLocked() const { return locked_; }
 
  private:
+  zToolTipCtrl* toolTips_;
   zEditLine* nameEdit_;
   zEditBox* notesEdit_;
   zComboBoxStatic* levelList_;

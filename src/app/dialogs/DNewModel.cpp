@@ -4,6 +4,7 @@
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
+#include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zEdit.h"
 #include "framework/controls/zListBox.h"
@@ -27,7 +28,7 @@ const zColor kNotesBackground(255, 255, 193);
 const zColor kListBackground(128, 128, 192);
 const zColor kBlack(0, 0, 0);
 
-const ToolTip kTips[] = {
+const zStatusMessage kTips[] = {
     {kModeStandard, "A Standalone Model Configuration"},
     {kModeCollaborator, "Create Model As A Collaborator"},
     {kModeModerator, "Create Model as a Moderator Admin"},
@@ -43,6 +44,7 @@ FLCString editText(zEditBase* edit) { return edit ? edit->text() : FLCString(); 
 
 DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
     : zFormDialog(parent, zResId(templateId)),
+      toolTips_(nullptr),
       notesLabel_(nullptr),
       notesMark_(nullptr),
       nameEdit_(nullptr),
@@ -68,7 +70,7 @@ DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
   intervalList_ = new zComboBoxStatic(this, kIntervalList, &interval_);
   scaleList_ = new zComboBoxStatic(this, kScaleList, &scale_);
   for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_}) list->setBackgroundColor(kListBackground);
-  attachToolTips(this, kTips);
+  toolTips_ = attachToolTips(this, kTips);
 
   // Registered before the form wires its own OK and Cancel at the first show, so these
   // answer first and can keep the dialog open.
@@ -97,6 +99,9 @@ DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
 }
 
 DNewModel::~DNewModel() {
+  // The tips leave the controls before the controls go.
+  delete toolTips_;
+  toolTips_ = nullptr;
   delete modeController_;
   modeController_ = nullptr;
 }

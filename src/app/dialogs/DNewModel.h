@@ -23,6 +23,7 @@ class zEditBox;
 class zEditLine;
 class zRadioButton;
 class zRadioController;
+class zToolTipCtrl;
 class zStaticText;
 class zFont;
 
@@ -47,8 +48,10 @@ class DNewModel : public zFormDialog {
   const FLCString& interval() const { return interval_; }
   const FLCString& scaleDimension() const { return scale_; }
   int32_t modeId() const { return modeId_; }
+  zToolTipCtrl* toolTips() const { return toolTips_; }
 
  private:
+  zToolTipCtrl* toolTips_;
   zStaticText* notesLabel_;
   zStaticText* notesMark_;
   zEditLine* nameEdit_;

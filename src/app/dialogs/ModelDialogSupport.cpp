@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "app/dialogs/DModelHost.h"
+#include "framework/bars/zToolTip.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zWindow.h"
 #include "model/LimitCheck.h"
@@ -115,7 +116,14 @@ void refuse(zWindow* dialog, zWindow* field, const std::string& message) {
   if (field && field->handle()) SetFocus(field->handle());
 }
 
-void attachToolTips(zWindow*, const ToolTip*) {}
+zToolTipCtrl* attachToolTips(zWindow* dialog, const zStatusMessage* tips) {
+  zToolTipCtrl* control = new zToolTipCtrl(dialog);
+  control->setMessageTable(tips);
+  for (const zStatusMessage* tip = tips; tip->text; ++tip) {
+    if (zWindow* tool = dialog->childById(tip->id)) control->addTool(tool);
+  }
+  return control;
+}
 
 }  // namespace Dialogs
 }  // namespace PV

@@ -13,8 +13,10 @@
 #include <string>
 
 #include "foundation/FLCString.h"
+#include "framework/bars/zStatusMessageTable.h"
 
 class zComboBoxStatic;
+class zToolTipCtrl;
 class zWindow;
 
 namespace PV {
@@ -70,13 +72,9 @@ bool modelTextFromScreen(const FLCString& typed, size_t maxBytes, const char* wh
 // A refusal shown over the dialog; the field gets the focus.
 void refuse(zWindow* dialog, zWindow* field, const std::string& message);
 
-struct ToolTip {
-  int32_t id;
-  const char* text;
-};
-// Gives the dialog's controls their tips (a table ended by id 0). The framework has no
-// tool-tip control yet: the tables are kept with the dialogs and nothing is shown.
-void attachToolTips(zWindow* dialog, const ToolTip* tips);
+// A tool-tip control over the dialog's controls that the table names (ended by a null
+// text); the dialog deletes it before its controls go.
+zToolTipCtrl* attachToolTips(zWindow* dialog, const zStatusMessage* tips);
 
 }  // namespace Dialogs
 }  // namespace PV

@@ -2,6 +2,9 @@
 
 #include "app/program/LogoPixels.h"
 
+#include <cstdint>
+#include <cstring>
+
 namespace PV {
 namespace App {
 
@@ -13,18 +16,25 @@ std::string programFolder() {
   return at == std::string::npos ? std::string() : text.substr(0, at);
 }
 
+// The bitmap is read from the resource's bytes rather than through the display: a batch
+// run then needs no display connection and no desktop, whose start costs more than all
+// of the run's own work.
 Report::ReportLogo loadReportLogo(HINSTANCE module, int resourceId) {
-  HANDLE image = LoadImageA(module, MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
-  if (!image) return Report::ReportLogo();
-  DIBSECTION dib = {};
-  Report::ReportLogo logo;
-  if (GetObjectA(image, sizeof dib, &dib) == sizeof dib && dib.dsBm.bmBitsPixel == 24 && dib.dsBm.bmBits) {
-    const LONG height = dib.dsBmih.biHeight;
-    logo = GUI::logoFromDib24(static_cast<const uint8_t*>(dib.dsBm.bmBits), dib.dsBm.bmWidth,
-                              height < 0 ? -height : height, height > 0);
-  }
-  DeleteObject(image);
-  return logo;
+  HRSRC found = FindResourceA(module, MAKEINTRESOURCEA(resourceId), MAKEINTRESOURCEA(2));  // RT_BITMAP
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const uint8_t* bytes = loaded ? static_cast<const uint8_t*>(LockResource(loaded)) : nullptr;
+  const uint64_t size = found ? SizeofResource(module, found) : 0;
+  if (!bytes || size < sizeof(BITMAPINFOHEADER)) return Report::ReportLogo();
+  BITMAPINFOHEADER header;
+  std::memcpy(&header, bytes, sizeof header);
+  if (header.biSize < sizeof header || header.biSize > size || header.biBitCount != 24 ||
+      header.biCompression != BI_RGB || header.biWidth <= 0 || header.biHeight == 0 || header.biPlanes != 1)
+    return Report::ReportLogo();
+  const int64_t height = header.biHeight < 0 ? -static_cast<int64_t>(header.biHeight) : header.biHeight;
+  const uint64_t stride = (static_cast<uint64_t>(header.biWidth) * 3 + 3) / 4 * 4;
+  const uint64_t bitsAt = header.biSize + static_cast<uint64_t>(header.biClrUsed) * 4;
+  if (bitsAt > size || stride * static_cast<uint64_t>(height) > size - bitsAt) return Report::ReportLogo();
+  return GUI::logoFromDib24(bytes + bitsAt, header.biWidth, static_cast<int32_t>(height), header.biHeight > 0);
 }
 
 void writeStd(DWORD which, const std::string& text) {

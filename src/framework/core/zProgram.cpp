@@ -41,9 +41,70 @@ void readScreenMetrics(zScreenMetrics* metrics) {
   ReleaseDC(desktop, dc);
 }
 
+namespace {
+
+bool deferNextWindowSystem = false;
+
+// Starts a deferred window system before the thread's first window exists.
+LRESULT CALLBACK startBeforeFirstWindow(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND && zTheProgram) zTheProgram->startWindowSystem();
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// The common controls library is bound here rather than imported: loading it registers
+// its window classes, which costs a run that opens no window a good part of its start.
+void startCommonControls() {
+  HMODULE library = LoadLibraryA("comctl32.dll");
+  if (!library) return;
+  using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+  using Init = void(WINAPI*)();
+  if (auto initEx =
+          reinterpret_cast<InitEx>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")))) {
+    INITCOMMONCONTROLSEX classes = {sizeof(INITCOMMONCONTROLSEX), ICC_WIN95_CLASSES};
+    initEx(&classes);
+  } else if (auto init =
+                 reinterpret_cast<Init>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControls")))) {
+    init();
+  }
+  // Kept loaded for the rest of the run: the classes live in it.
+}
+
+}  // namespace
+
+void zProgram::deferWindowSystem(bool defer) { deferNextWindowSystem = defer; }
+
+void zProgram::startWindowSystem() {
+  if (windowSystemStarted_) return;
+  // Set first: the set-up creates windows of its own (OLE's), which must not start it again.
+  windowSystemStarted_ = true;
+  if (startHook_) {
+    UnhookWindowsHookEx(startHook_);
+    startHook_ = nullptr;
+  }
+  zScreenMetrics screen;
+  readScreenMetrics(&screen);
+  ziScreenHeight = screen.height;
+  ziScreenWidth = screen.width;
+  ziPixelsPerInchX = screen.pixelsX;
+  ziPixelsPerInchY = screen.pixelsY;
+  ziScreenWidthMm = screen.widthMm;
+  ziScreenHeightMm = screen.heightMm;
+  oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
+  startCommonControls();
+}
+
+zMail& zProgram::mail() {
+  if (!mail_) mail_ = new zMail;
+  return *mail_;
+}
+
 zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand)
-    : mail_(), windowMap_(new ziWindowMap(&ziWindowMap::handleHash, 97)), registeredClasses_(new zSlist) {
-  OleInitialize(nullptr);
+    : mail_(nullptr),
+      startHook_(nullptr),
+      windowSystemStarted_(false),
+      oleStarted_(false),
+      windowMap_(new ziWindowMap(&ziWindowMap::handleHash, 97)),
+      registeredClasses_(new zSlist) {
   instance_ = instance;
   prevInstance_ = prevInstance;
   showCommand_ = showCommand;
@@ -57,15 +118,6 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   notifyList_ = nullptr;
   exitCode_ = 0;
 
-  zScreenMetrics screen;
-  readScreenMetrics(&screen);
-  ziScreenHeight = screen.height;
-  ziScreenWidth = screen.width;
-  ziPixelsPerInchX = screen.pixelsX;
-  ziPixelsPerInchY = screen.pixelsY;
-  ziScreenWidthMm = screen.widthMm;
-  ziScreenHeightMm = screen.heightMm;
-
   resourceModuleName_ = nullptr;
   modalLoop_ = 0;
   resourceModule_ = nullptr;
@@ -74,7 +126,6 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   controlTypes_[1] = new zControlType("zPaneControl", &zCreatePaneControl);
   controlTypes_[2] = new zControlType("zBitmapPane", &zCreateBitmapPane);
   controlTypes_[3] = new zControlType("zTabCtrl", &zCreateTabCtrl);
-  InitCommonControls();
   controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
   controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
   // The framework's drawn controls and grids that dialog templates name; these records
@@ -84,10 +135,17 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   zRegisterBarsControlTypes();
 
   setDialogFontWeight(-1);
+
+  if (deferNextWindowSystem)
+    startHook_ = SetWindowsHookExA(WH_CBT, &startBeforeFirstWindow, nullptr, GetCurrentThreadId());
+  else
+    startWindowSystem();
 }
 
 zProgram::~zProgram() {
-  OleUninitialize();
+  if (startHook_) UnhookWindowsHookEx(startHook_);
+  if (oleStarted_) OleUninitialize();
+  delete mail_;
   if (resourceModule_) FreeLibrary(resourceModule_);
   while (void* name = registeredClasses_->get()) {
     FLCString* className = static_cast<FLCString*>(name);
@@ -210,7 +268,9 @@ void zProgram::registerSuperClass(const char* name, WNDPROC procedure, const cha
 
 int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand,
                   void (*mainRoutine)(zProgram*)) {
+  zProgram::deferWindowSystem(true);
   zProgram* app = new zProgram(instance, prevInstance, commandLine, showCommand);
+  zProgram::deferWindowSystem(false);
   zTheProgram = app;
   mainRoutine(app);
   const int exitCode = app->exitCode();

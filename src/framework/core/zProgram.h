@@ -76,19 +76,35 @@ class zProgram {
   }
   zNotifyNodeDlist* notifyList() const { return notifyList_; }
 
-  uint32_t mailSend(const char* noteText, const char* attachmentPath) { return mail_.send(noteText, attachmentPath); }
+  // The mail library is loaded at the first use of mail.
+  uint32_t mailSend(const char* noteText, const char* attachmentPath) { return mail().send(noteText, attachmentPath); }
   uint32_t mailSendTo(const char* noteText, const char* attachmentPath, const char* const* addresses = nullptr,
                       uint32_t count = 0) {
-    return mail_.sendTo(noteText, attachmentPath, addresses, count);
+    return mail().sendTo(noteText, attachmentPath, addresses, count);
   }
-  uint32_t mailAvailable() const { return mail_.isAvailable(); }
+  uint32_t mailAvailable() { return mail().isAvailable(); }
+
+  // The window system's set-up: the screen's metrics, OLE and the common controls. An
+  // application object does it at construction, unless it was deferred for it (the
+  // program's entry does: a batch run opens no window and needs none of it). Deferred,
+  // it happens before the first window of the thread is created, at the first reading of
+  // the screen's metrics, or when called; once either way.
+  void startWindowSystem();
+  bool windowSystemStarted() const { return windowSystemStarted_; }
+  // Defers the set-up of the application objects made from now on.
+  static void deferWindowSystem(bool defer);
 
   // Loads moduleFile when given (a failed load leaves the module 0), records the superclass
   // and tells its procedure the class's own procedure: procedure(0, 0, 0, classProcedure).
   void registerSuperClass(const char* name, WNDPROC procedure, const char* moduleFile);
 
  private:
-  zMail mail_;
+  zMail& mail();
+
+  zMail* mail_;
+  HHOOK startHook_;
+  bool windowSystemStarted_;
+  bool oleStarted_;
   int showCommand_;
   char* commandLine_;
   zWindow* mainFrame_;
@@ -114,7 +130,7 @@ extern zProgram* zTheProgram;
 extern HWND ziMDIClientWindow;
 // The modeless dialog whose messages go through IsDialogMessage; 0 for none.
 extern HWND ziCurrentModelessDialog;
-// The screen as read when the application object was made.
+// The screen as read when the window system was set up (zProgram::startWindowSystem).
 extern int32_t ziScreenHeight;
 extern int32_t ziScreenWidth;
 extern int32_t ziPixelsPerInchX;

@@ -24,9 +24,11 @@ int32_t perInch(int32_t v, int32_t dpi, int32_t offset, int32_t div) {
 // The screen as the application object read it; before there is one (or without one,
 // as in tools and tests) the screen is read here, once, by the same rules.
 ziDeviceMetrics ziDeviceMetrics::screen() {
-  if (zTheProgram)
+  if (zTheProgram) {
+    zTheProgram->startWindowSystem();
     return ziDeviceMetrics{ziScreenWidth,    ziScreenHeight,  ziPixelsPerInchX,
                            ziPixelsPerInchY, ziScreenWidthMm, ziScreenHeightMm};
+  }
   static const ziDeviceMetrics metrics = [] {
     ziDeviceMetrics m{};
     HDC dc = GetDC(nullptr);

@@ -5,6 +5,7 @@
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DModelOptions.h"
 #include "app/dialogs/DNewModel.h"
+#include "framework/bars/zToolTip.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 
 namespace {
@@ -34,6 +35,8 @@ TEST_F(ModelOptions, OkWritesTheDefaultsToTheFileAtOnce) {
   // Nothing of the mode and bias groups can be used.
   for (int id : {119, 120, 159, 160, 161, 162, 163}) EXPECT_FALSE(IsWindowEnabled(item(dialog, id))) << id;
   EXPECT_EQ(SendMessageA(item(dialog, 118), BM_GETCHECK, 0, 0), BST_CHECKED);
+  EXPECT_STREQ(dialog.toolTips()->messageTable().lookup(117), "Create Common Text or SubText For All New Models");
+  EXPECT_STREQ(dialog.toolTips()->messageTable().lookup(120), "Moderator Or Admin Based Model");
 
   ASSERT_TRUE(runModalWith(&dialog, [&] {
     SetWindowTextA(item(dialog, 117), "Decide together");
@@ -84,6 +87,30 @@ TEST_F(ModelOptions, CancelLeavesTheOptionsAndTheFileAlone) {
   const PV::Data::ParmMdlOpts& inMemory = PalvermontineMdlOptsFile::instance()->options().get_parmMdlOpts();
   EXPECT_EQ(inMemory.get_note(), "Kept");
   EXPECT_DOUBLE_EQ(inMemory.get_cfl(), 95.0);
+}
+
+// A file that cannot be written is reported; the dialog stays open and the options stay
+// as they were, so that what is used matches what is stored.
+TEST_F(ModelOptions, AFileThatCannotBeWrittenIsReportedAndNothingChanges) {
+  setOptionDefaults(95.0, 5.0, 5, "Kept");
+  std::filesystem::remove(optionsPath());
+  std::filesystem::create_directory(optionsPath());  // a folder where the file must go
+  HostFrame host;
+  DModelOptions dialog(&host);
+  std::string message;
+  bool openAfterOk = false;
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    chooseIn(item(dialog, 121), "100.0");
+    answerBox("Model Options", IDOK, &message);
+    SendMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+    openAfterOk = IsWindowVisible(dialog.handle()) != FALSE;
+    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_TRUE(openAfterOk);
+  EXPECT_NE(message.find("could not be saved"), std::string::npos) << message;
+  EXPECT_EQ(dialog.completed(), 0);
+  EXPECT_DOUBLE_EQ(PalvermontineMdlOptsFile::instance()->options().get_parmMdlOpts().get_cfl(), 95.0);
+  std::filesystem::remove(optionsPath());
 }
 
 // An accented default note is UTF-8 in the options, as in the models that take it.

@@ -2,6 +2,7 @@
 
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DNewModel.h"
+#include "framework/bars/zToolTip.h"
 #include "factory/Factory.h"
 #include "math/MathServer.h"
 #include "xml/PalvermontineMdlOptsFile.h"
@@ -40,6 +41,10 @@ TEST_F(NewModel, StartsFromTheModelOptionsAndCreatesTheModelOnOk) {
   EXPECT_EQ(SendMessageA(item(dialog, 118), BM_GETCHECK, 0, 0), BST_CHECKED);
   EXPECT_FALSE(IsWindowEnabled(item(dialog, 119)));
   EXPECT_FALSE(IsWindowEnabled(item(dialog, 120)));
+  ASSERT_NE(dialog.toolTips(), nullptr);
+  EXPECT_STREQ(dialog.toolTips()->messageTable().lookup(119), "Create Model As A Collaborator");
+  EXPECT_STREQ(dialog.toolTips()->messageTable().lookup(123), "Set Scale Size 1..5, Adjust to Minimize Halo Effect");
+  EXPECT_EQ(dialog.toolTips()->messageTable().lookup(116), nullptr) << "the name has no tip";
 
   const bool ended = runModalWith(&dialog, [&] {
     typeInto(item(dialog, 116), "Cars");

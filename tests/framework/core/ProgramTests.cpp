@@ -16,12 +16,17 @@
 // code 3 (the deadline would give 99), and the frame destroyed after the loop.
 namespace {
 bool mainRoutineSawApplication = false;
+bool deferredUntilTheFirstWindow = false;
 void CALLBACK entryDeadline(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(kDeadlineExitCode); }
 }  // namespace
 
 void zProgramMain(zProgram* app) {
   mainRoutineSawApplication = app == zTheProgram && app->commandLine() && std::string(app->commandLine()) == "-entry";
+  // The entry leaves the window system's set-up to the first window, which a batch run
+  // never makes.
+  const bool deferred = !app->windowSystemStarted();
   LoggingFrame* frame = new LoggingFrame("Main");
+  deferredUntilTheFirstWindow = deferred && app->windowSystemStarted() && ziScreenWidth > 0;
   const UINT_PTR timer = SetTimer(nullptr, 0, 10000, &entryDeadline);
   PostQuitMessage(3);
   app->runMessageLoop();
@@ -35,6 +40,7 @@ TEST(Entry, PostedQuitWithCodeThreeMakesTheEntryReturnThree) {
   static char commandLine[] = "-entry";
   EXPECT_EQ(WinMain(GetModuleHandleA(nullptr), nullptr, commandLine, SW_SHOWNORMAL), 3);
   EXPECT_TRUE(mainRoutineSawApplication);
+  EXPECT_TRUE(deferredUntilTheFirstWindow);
   EXPECT_EQ(zTheProgram, nullptr);
   // The main frame's destruction asked for a loop end that nobody runs any more.
   MSG msg;
