@@ -11,8 +11,10 @@ namespace {
 zStatusClock::TimeSource clockSource = nullptr;
 
 void copyCut(char* to, size_t size, const char* from) {
-  std::strncpy(to, from ? from : "", size - 1);
-  to[size - 1] = 0;
+  if (!from) from = "";
+  const size_t n = strnlen(from, size - 1);
+  std::memcpy(to, from, n);
+  to[n] = 0;
 }
 }  // namespace
 

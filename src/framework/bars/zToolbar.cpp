@@ -87,7 +87,7 @@ int zToolbar::onSize(zEvent* event) {
   return 0;
 }
 
-int zToolbar::draw(zEvent* event) {
+int zToolbar::draw(zEvent*) {
   zDisplay* d = display();
   if (!d) return 0;
   d->lock();

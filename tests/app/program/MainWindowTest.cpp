@@ -192,6 +192,8 @@ class MainWindow : public ::testing::Test {
     fs::create_directories(dir_ / "work");
     setEnvironment("PALVERMONTINE_CONFIG_DIR", (dir_ / "config").string());
     setEnvironment("PALVERMONTINE_DOCUMENTS_DIR", (dir_ / "work").string());
+    // Options a test sets before the program starts go where the program will read them.
+    PV::XML::setOptionsHome({(dir_ / "config").string(), "tester"});
     char cwd[MAX_PATH + 1] = {};
     GetCurrentDirectoryA(MAX_PATH, cwd);
     oldCwd_ = cwd;

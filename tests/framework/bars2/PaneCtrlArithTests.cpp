@@ -39,7 +39,9 @@ TEST(ValueSetGeometry, CellsPitchAndHitsOnlyOnImages) {
   for (const Case& c : cases) {
     zPoint cell(-1, -1);
     EXPECT_EQ(g.hitTest(zPoint(c.x, c.y), grid, &cell), c.hit) << c.x << "," << c.y;
-    if (c.hit) EXPECT_EQ(cell, zPoint(c.column, c.row)) << c.x << "," << c.y;
+    if (c.hit) {
+      EXPECT_EQ(cell, zPoint(c.column, c.row)) << c.x << "," << c.y;
+    }
   }
   g.hasStrip = false;  // cells laid out, but nothing to click on
   EXPECT_FALSE(g.hitTest(zPoint(5, 5), grid, nullptr));
