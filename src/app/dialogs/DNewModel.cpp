@@ -160,6 +160,8 @@ int DNewModel::create(zEvent*) {
   return 0;
 }
 
+int DNewModel::onClose(zEvent* event) { return cancel(event); }
+
 int DNewModel::cancel(zEvent*) {
   // Only what the user typed is worth a question: an empty name with the notes as
   // they were loaded closes at once.

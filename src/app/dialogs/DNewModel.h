@@ -38,6 +38,8 @@ class DNewModel : public zFormDialog {
   int create(zEvent* event);
   // Cancel: 0 lets the dialog close, 1 keeps it open (the question answered No).
   int cancel(zEvent* event);
+  // The close box asks as Cancel does.
+  int onClose(zEvent* event) override;
   // The bound texts from the model-options defaults, then into the controls.
   void loadDefaults();
 

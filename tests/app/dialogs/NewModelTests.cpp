@@ -162,7 +162,8 @@ TEST_F(NewModel, CancelAsksOnlyWhenSomethingWasTyped) {
     EXPECT_EQ(dialog.completed(), 0);
   }
   {
-    // Typed: No keeps the dialog and what was typed; Yes closes without a model.
+    // Typed: No (to Cancel or the close box) keeps the dialog and what was typed; Yes
+    // closes without a model.
     DNewModel dialog(&host);
     std::string question;
     bool openAfterNo = false;
@@ -171,6 +172,8 @@ TEST_F(NewModel, CancelAsksOnlyWhenSomethingWasTyped) {
       typeInto(item(dialog, 116), "Draft");
       answerBox("WARNING: Unsaved Data", IDNO, &question);
       SendMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+      answerBox("WARNING: Unsaved Data", IDNO);
+      SendMessageA(dialog.handle(), WM_CLOSE, 0, 0);  // the close box asks the same
       openAfterNo = IsWindowVisible(dialog.handle()) != FALSE;
       nameAfterNo = textOf(item(dialog, 116));
       answerBox("WARNING: Unsaved Data", IDYES);
