@@ -3,6 +3,7 @@
 # system's common controls.
 list(APPEND PART_SOURCES
   zStatusMessageTableRes.cpp
+  zBarPane.cpp
   zStatusLine.cpp
   zStatusItems.cpp
   zButtonGroup.cpp

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/bars/zBarPane.h"
 #include "framework/bars/zBarsArith.h"
 #include "framework/controls/zMenu.h"
 #include "framework/core/zFrameWin.h"
@@ -472,19 +473,8 @@ int zStatusLine::draw(zEvent* event) {
 
 LRESULT zStatusLine::defProc(zEvent* event) {
   zWindow* f = frame();
-  if (!event || !f) return ziVisualPane::defProc(event);
-  switch (event->message()) {
-    case WM_SYSCOLORCHANGE:
-      setBackColor(GetSysColor(COLOR_BTNFACE));
-      invalidate(nullptr, 1);
-      break;
-    case WM_COMMAND:
-    case WM_MENUSELECT:
-      if (IsWindow(f->handle())) return SendMessageA(f->handle(), event->message(), event->wParam(), event->lParam());
-      break;
-    default:
-      break;
-  }
+  LRESULT answer = 0;
+  if (event && f && zBarPassOn(this, f, event, &answer)) return answer;
   return ziVisualPane::defProc(event);
 }
 
