@@ -4,6 +4,14 @@
 // (their creators are declared in controls/zControlTypeCreators.h).
 #pragma once
 
+#include <cstdint>
+
+class zWindow;
+
 // Once per process; later calls do nothing. The records live as long as the program.
 // Called from zRegisterVisualCtrlClasses, the registration of the drawn controls' types.
 void zRegisterPaneCtrlTypes();
+
+// The framework-drawn pane of class className with the id among parent's children; null where
+// there is none, or where the child of that id is of another kind.
+zWindow* zPaneCtrlById(zWindow* parent, int32_t id, const char* className);

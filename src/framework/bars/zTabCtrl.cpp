@@ -6,6 +6,7 @@
 #include <new>
 
 #include "framework/core/zResources.h"
+#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zMeasure.h"
 #include "framework/draw/zWinDisplay.h"
@@ -493,9 +494,7 @@ void zTabCtrl::drawSheetStrip(HDC dc, const zRect& update, const zRect& client) 
 }
 
 zTabCtrl* zTabCtrl::fromDialog(zWindow* parent, int32_t id) {
-  zWindow* w = parent ? parent->childById(id) : nullptr;
-  return w && w->hasTypeBit(zTypePane) && std::strcmp(w->className(), "zTabCtrl") == 0 ? static_cast<zTabCtrl*>(w)
-                                                                                       : nullptr;
+  return static_cast<zTabCtrl*>(zPaneCtrlById(parent, id, "zTabCtrl"));
 }
 
 zWindow* zCreateTabCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {

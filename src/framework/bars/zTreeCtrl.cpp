@@ -5,6 +5,7 @@
 #include <functional>
 #include <new>
 
+#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/visual/zImageStrip.h"
 #include "framework/visual/zVisDraw.h"
@@ -737,9 +738,7 @@ int zTreeCtrl::draw(zEvent*) {
 }
 
 zTreeCtrl* zTreeCtrl::fromDialog(zWindow* parent, int32_t id) {
-  zWindow* w = parent ? parent->childById(id) : nullptr;
-  return w && w->hasTypeBit(zTypePane) && std::strcmp(w->className(), "zTreeCtrl") == 0 ? static_cast<zTreeCtrl*>(w)
-                                                                                        : nullptr;
+  return static_cast<zTreeCtrl*>(zPaneCtrlById(parent, id, "zTreeCtrl"));
 }
 
 zWindow* zCreateTreeCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {

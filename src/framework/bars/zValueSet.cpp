@@ -1,8 +1,8 @@
 #include "framework/bars/zValueSet.h"
 
-#include <cstring>
 #include <new>
 
+#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/visual/zImageStrip.h"
 #include "framework/visual/zVisDraw.h"
@@ -191,9 +191,7 @@ int zValueSet::draw(zEvent*) {
 }
 
 zValueSet* zValueSet::fromDialog(zWindow* parent, int32_t id) {
-  zWindow* w = parent ? parent->childById(id) : nullptr;
-  return w && w->hasTypeBit(zTypePane) && std::strcmp(w->className(), "zValueSet") == 0 ? static_cast<zValueSet*>(w)
-                                                                                        : nullptr;
+  return static_cast<zValueSet*>(zPaneCtrlById(parent, id, "zValueSet"));
 }
 
 zWindow* zCreateValueSet(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
