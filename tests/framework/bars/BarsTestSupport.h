@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
+#include "WindowImage.h"
 #include "framework/controls/zMenu.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/layout/zGravSizer.h"
@@ -33,5 +34,3 @@ COLORREF pixel(HWND window, int x, int y);
 void pumpFor(unsigned ms);
 // The text height of a font on the screen.
 int textHeightOf(HFONT font);
-// Writes the window as it shows on the screen into a 24-bit .bmp file.
-bool saveWindowImage(HWND window, const char* path);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "VisualTestSupport.h"
+#include "WindowImage.h"
 #include "bars2_test_dialog.h"
 #include "framework/bars/zCommonCtrl.h"
 #include "framework/bars/zStaticText3d.h"
@@ -701,39 +702,6 @@ TEST_F(PaneControls, TreeArrowKeysMoveWithinTheVisibleRows) {
 
 // ---------------------------------------------------------------- the picture
 
-void saveWindowBitmap(HWND window, const char* path) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, dib);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  const int stride = ((w * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(stride * h);
-  if (FILE* f = std::fopen(path, "wb")) {
-    std::fwrite(&file, sizeof file, 1, f);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f);
-    std::fwrite(bits, static_cast<size_t>(stride), static_cast<size_t>(h), f);
-    std::fclose(f);
-  }
-  DeleteObject(dib);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-}
-
 // Every control of this suite in one window; with PV_SCREENSHOT_BMP set, the window is saved
 // there as a bitmap for the documentation.
 TEST_F(PaneControls, AllControlsInOneWindow) {
@@ -778,7 +746,7 @@ TEST_F(PaneControls, AllControlsInOneWindow) {
   RedrawWindow(frame.handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
   pump();
   EXPECT_TRUE(IsWindowVisible(tree->handle()));
-  if (const char* path = std::getenv("PV_SCREENSHOT_BMP")) saveWindowBitmap(frame.handle(), path);
+  if (const char* path = std::getenv("PV_SCREENSHOT_BMP")) saveWindowImage(frame.handle(), path);
 }
 
 }  // namespace

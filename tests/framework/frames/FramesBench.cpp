@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "WindowImage.h"
 #include "frames_test_resources.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zResId.h"
@@ -83,44 +84,6 @@ void round(zMDIAppFrame* frame) {
   const double t3 = seconds();
   childTime += (t1 - t0) + (t3 - t2);
   dialogTime += t2 - t1;
-}
-
-// Writes the screen under the window as a 24-bit .bmp file.
-bool saveWindowImage(HWND window, const char* path) {
-  RECT r;
-  GetWindowRect(window, &r);
-  const int w = r.right - r.left;
-  const int h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  const DWORD rowBytes = ((w * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + rowBytes * h;
-  FILE* out = std::fopen(path, "wb");
-  bool ok = out != nullptr;
-  if (out) {
-    std::fwrite(&file, sizeof file, 1, out);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-    std::fwrite(bits, rowBytes, h, out);
-    std::fclose(out);
-  }
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return ok;
 }
 
 void addLabel(zWindow* parent, const char* text, int x, int width) {
