@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "framework/core/zTimerDev.h"
+
 MenuFrame::MenuFrame() : LoggingFrame("Bars test frame") {
   zMenu* bar = new zMenu(this);
   popup = CreatePopupMenu();
@@ -80,3 +82,19 @@ int textHeightOf(HFONT font) {
   ReleaseDC(nullptr, dc);
   return tm.tmHeight;
 }
+
+namespace {
+uint32_t testTicks = 1000;
+uint32_t readTestTicks() { return testTicks; }
+}  // namespace
+
+void useTestClock() { zTheProgram->makeTimerDev()->setTickSource(&readTestTicks); }
+
+void advanceClock(uint32_t ms) {
+  for (uint32_t done = 0; done < ms; done += 50) {
+    testTicks += 50;
+    zTheProgram->timerDev()->tick();
+  }
+}
+
+void dropTestClock() { zTheProgram->timerDev()->setTickSource(nullptr); }

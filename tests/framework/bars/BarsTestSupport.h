@@ -32,5 +32,12 @@ void closeMenu(zWindow* frame);
 zBitmap* makeToolStrip(int count);
 COLORREF pixel(HWND window, int x, int y);
 void pumpFor(unsigned ms);
+// The timers' clock, moved on by the test rather than by time: useTestClock makes it the
+// timers' tick source, advanceClock moves it on by ms in steps of 50 with the timers firing as
+// they fall due, and dropTestClock gives the timers the system's clock back. It never runs
+// backwards, from one test to the next either.
+void useTestClock();
+void advanceClock(uint32_t ms);
+void dropTestClock();
 // The text height of a font on the screen.
 int textHeightOf(HFONT font);

@@ -9,7 +9,6 @@
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
-#include "framework/core/zTimerDev.h"
 #include "framework/frames/zMDIAppFrame.h"
 #include "framework/frames/zMDIMarginFrame.h"
 #include "framework/layout/zTiler.h"
@@ -49,9 +48,6 @@ const zStatusMessage kTips[] = {
     {cmdCompare, "Compare"}, {cmdReport, "Report"},
     {cmdHelp, "Help"},       {0, nullptr},
 };
-
-uint32_t fakeTicks = 5000;
-uint32_t readTicks() { return fakeTicks; }
 
 class MainFrame : public zMDIAppFrame {
  public:
@@ -178,23 +174,17 @@ class MainWindowFrame : public FrameworkTest {
     frame_->sizer()->update();
     pump();
 
-    zTheProgram->makeTimerDev()->setTickSource(&readTicks);
+    useTestClock();
     tip_ = new FrameTip(toolbar_, zToolTipCtrl::watchNearestFrame);
     tip_->setMessageTable(kTips);
     for (zToolButton* b : buttons_) tip_->addTool(b);
   }
   void TearDown() override {
     delete tip_;
-    zTheProgram->timerDev()->setTickSource(nullptr);
+    dropTestClock();
     delete frame_;
     delete strip_;
     FrameworkTest::TearDown();
-  }
-  void advance(uint32_t ms) {
-    for (uint32_t done = 0; done < ms; done += 50) {
-      fakeTicks += 50;
-      zTheProgram->timerDev()->tick();
-    }
   }
   zToolButton* buttonFor(int32_t id) { return static_cast<zToolButton*>(toolbar_->findItem(id)); }
 
@@ -255,7 +245,7 @@ TEST_F(MainWindowFrame, AToolTipAppearsAfterTheDelayWithTheTablesText) {
   zToolButton* compare = buttonFor(cmdCompare);
   tip_->under = compare->handle();
   SendMessageA(compare->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(12, 12));
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(tip_->isShown());
   EXPECT_STREQ(tip_->popup()->text(), "Compare");
   // The button's own hover check saw the real pointer elsewhere and took its help back; a
@@ -267,7 +257,7 @@ TEST_F(MainWindowFrame, AToolTipAppearsAfterTheDelayWithTheTablesText) {
     pumpFor(300);
     EXPECT_TRUE(saveWindowImage(frame_->handle(), path));
   }
-  advance(5500);
+  advanceClock(5500);
   EXPECT_FALSE(tip_->isShown());
 }
 

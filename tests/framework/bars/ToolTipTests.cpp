@@ -4,7 +4,6 @@
 #include "BarsTestSupport.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
-#include "framework/core/zTimerDev.h"
 #include "framework/layout/zTiler.h"
 #include "framework/visual/zBitmapButton.h"
 
@@ -15,9 +14,6 @@ const zStatusMessage kTips[] = {
     {static_cast<int32_t>(kSaveCmd), "Save the model"},
     {0, nullptr},
 };
-
-uint32_t fakeTicks = 1000;
-uint32_t readTicks() { return fakeTicks; }
 
 // What the timing asks of the system, answered by the test.
 class TestTip : public zToolTipCtrl {
@@ -47,24 +43,17 @@ class ToolTips : public FrameworkTest {
     bar_->show(SW_SHOW);
     frame_->sizer()->update();
     pump();
-    zTheProgram->makeTimerDev()->setTickSource(&readTicks);
+    useTestClock();
     tip_ = new TestTip(bar_, zToolTipCtrl::watchNearestFrame);
     tip_->setMessageTable(kTips);
     for (zToolButton* b : buttons_) tip_->addTool(b);
   }
   void TearDown() override {
     delete tip_;
-    zTheProgram->timerDev()->setTickSource(nullptr);
+    dropTestClock();
     delete frame_;
     delete strip_;
     FrameworkTest::TearDown();
-  }
-  // The clock moves on by ms in steps of 50, the timers firing as they fall due.
-  void advance(uint32_t ms) {
-    for (uint32_t done = 0; done < ms; done += 50) {
-      fakeTicks += 50;
-      zTheProgram->timerDev()->tick();
-    }
   }
   void moveOver(int i, int x = 5, int y = 6) {
     tip_->under = buttons_[i]->handle();
@@ -83,9 +72,9 @@ TEST_F(ToolTips, ATipShowsAfterTheDelayAndGoesAfterFiveAndAHalfSeconds) {
   EXPECT_EQ(tip_->watchedWindow(), frame_);
   moveOver(0);
   EXPECT_TRUE(tip_->delayPending());
-  advance(550);
+  advanceClock(550);
   EXPECT_FALSE(popupVisible());
-  advance(100);
+  advanceClock(100);
   ASSERT_TRUE(popupVisible());
   EXPECT_STREQ(tip_->popup()->text(), "Open a model");
   // Below and right of the pointer, sized to the text.
@@ -95,27 +84,27 @@ TEST_F(ToolTips, ATipShowsAfterTheDelayAndGoesAfterFiveAndAHalfSeconds) {
   EXPECT_EQ(popup.left, button.left + 5 + 3);
   EXPECT_EQ(popup.top, button.top + 6 + 16);
   EXPECT_GT(popup.right - popup.left, 8);
-  advance(4800);
+  advanceClock(4800);
   EXPECT_TRUE(popupVisible());
-  advance(800);
+  advanceClock(800);
   EXPECT_FALSE(popupVisible());
   EXPECT_EQ(tip_->expiredTool(), buttons_[0]);
   // Resting on the expired tool shows nothing, even for a repeated move message at the
   // same place, until the pointer moves.
   SendMessageA(buttons_[0]->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 6));
-  advance(1000);
+  advanceClock(1000);
   EXPECT_FALSE(popupVisible());
   moveOver(0, 7, 6);
   EXPECT_EQ(tip_->expiredTool(), nullptr);
-  advance(650);
+  advanceClock(650);
   EXPECT_TRUE(popupVisible());
 }
 
 TEST_F(ToolTips, APointerThatLeavesBeforeTheDelayGetsNoTip) {
   moveOver(0);
-  advance(300);
+  advanceClock(300);
   tip_->under = frame_->handle();
-  advance(400);
+  advanceClock(400);
   EXPECT_FALSE(popupVisible());
   EXPECT_EQ(tip_->currentTool(), nullptr);
   EXPECT_FALSE(tip_->delayPending());
@@ -123,7 +112,7 @@ TEST_F(ToolTips, APointerThatLeavesBeforeTheDelayGetsNoTip) {
 
 TEST_F(ToolTips, MovingToAnotherToolWhileATipIsUpShowsItsTipAtOnce) {
   moveOver(0);
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
   moveOver(1);
   EXPECT_TRUE(popupVisible());
@@ -131,24 +120,24 @@ TEST_F(ToolTips, MovingToAnotherToolWhileATipIsUpShowsItsTipAtOnce) {
   EXPECT_STREQ(tip_->popup()->text(), "Save the model");
   // Leaving the tools: the next check takes the tip down.
   tip_->under = frame_->handle();
-  advance(300);
+  advanceClock(300);
   EXPECT_FALSE(popupVisible());
 }
 
 TEST_F(ToolTips, TheShowTimeLimitOfATipThatWasTakenDownDoesNotCutTheNextOneShort) {
   moveOver(0);
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
-  advance(4000);
+  advanceClock(4000);
   tip_->under = frame_->handle();  // the pointer leaves: the poll hides the tip
-  advance(300);
+  advanceClock(300);
   ASSERT_FALSE(popupVisible());
   EXPECT_FALSE(tip_->hideTimerRunning());
   moveOver(1);
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
   // 5.5 s after the first tip appeared the second is still up.
-  advance(2000);
+  advanceClock(2000);
   EXPECT_TRUE(popupVisible());
   EXPECT_EQ(tip_->currentTool(), buttons_[1]);
   EXPECT_EQ(tip_->expiredTool(), nullptr);
@@ -157,30 +146,30 @@ TEST_F(ToolTips, TheShowTimeLimitOfATipThatWasTakenDownDoesNotCutTheNextOneShort
 TEST_F(ToolTips, NoTipWhileAnotherProgramIsActiveAndTheTipGoesOnClicksAndDeactivation) {
   tip_->active = 0;
   moveOver(0);
-  advance(700);
+  advanceClock(700);
   EXPECT_FALSE(popupVisible());
   tip_->active = 1;
   moveOver(1);
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
   SendMessageA(buttons_[1]->handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 6));
   SendMessageA(buttons_[1]->handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 6));
   EXPECT_FALSE(popupVisible());
   moveOver(0, 9, 9);
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
   SendMessageA(frame_->handle(), WM_ACTIVATE, WA_INACTIVE, 0);
   EXPECT_FALSE(popupVisible());
   // Disabled: no tips at all.
   tip_->setEnabled(0);
   moveOver(1, 3, 3);
-  advance(650);
+  advanceClock(650);
   EXPECT_FALSE(popupVisible());
 }
 
 TEST_F(ToolTips, AToolWithoutATextShowsAnEmptyFrameAndARemovedToolIsNoLongerWatched) {
   moveOver(2);  // 580 has no entry in the table and toolText leaves it empty
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
   EXPECT_STREQ(tip_->popup()->text(), "");
   RECT r;
@@ -193,18 +182,18 @@ TEST_F(ToolTips, AToolWithoutATextShowsAnEmptyFrameAndARemovedToolIsNoLongerWatc
   tip_->fallback = "From the program";
   tip_->addTool(buttons_[2]);
   moveOver(2, 6, 4);
-  advance(650);
+  advanceClock(650);
   EXPECT_STREQ(tip_->popup()->text(), "From the program");
 }
 
 TEST_F(ToolTips, ATipOutlivingItsToolsAndFrameLeavesThemAlone) {
   moveOver(0);
-  advance(650);
+  advanceClock(650);
   ASSERT_TRUE(popupVisible());
   delete frame_;  // the tools, the watched frame and the popup go first
   frame_ = nullptr;
   EXPECT_EQ(tip_->popup(), nullptr);
-  advance(6000);  // the timers still run and find nothing to touch
+  advanceClock(6000);  // the timers still run and find nothing to touch
   delete tip_;
   tip_ = nullptr;
 }
