@@ -44,6 +44,18 @@ void ModelDialogTest::setOptionDefaults(double level, double interval, int scale
   ASSERT_TRUE(file->save());
 }
 
+PV::Data::DecisionModel* ModelDialogTest::makeModel(double level, double interval, int scale, const char* name,
+                                                    const char* note) {
+  PV::Data::ModelParameters params;
+  params.set_cfi(interval);
+  params.set_cfl(level);
+  params.set_sil(static_cast<int8_t>(scale));
+  PV::Data::DecisionModel* model = PV::Data::Factory::instance()->newModel(params, false);
+  model->set_nm(name);
+  if (note) model->set_note(note);
+  return model;
+}
+
 void typeInto(HWND control, const std::string& text) {
   for (unsigned char c : text) SendMessageA(control, WM_CHAR, c, 1);
 }

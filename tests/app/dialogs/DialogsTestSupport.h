@@ -13,6 +13,12 @@
 #include "app/dialogs/DModelHost.h"
 #include "framework/frames/zDialogFrame.h"
 
+namespace PV {
+namespace Data {
+class DecisionModel;
+}
+}  // namespace PV
+
 class HostFrame : public LoggingFrame, public DModelHost {
  public:
   HostFrame() : LoggingFrame("Main window") {}
@@ -31,6 +37,12 @@ class ModelDialogTest : public FrameworkTest {
   std::string configPath(const char* name) const { return configDir_ + "\\" + name; }
   // Writes the model-options defaults (level, interval, scale, note) and saves them.
   static void setOptionDefaults(double level, double interval, int scale, const char* note);
+  // A model from the factory with the confidence level, interval, scale, name and note (none
+  // where null).
+  static PV::Data::DecisionModel* makeModel(double level, double interval, int scale, const char* name,
+                                            const char* note = nullptr);
+  // The dialog's control of the id.
+  static HWND item(zWindow& dialog, int id) { return GetDlgItem(dialog.handle(), id); }
 
   std::string configDir_;
 };

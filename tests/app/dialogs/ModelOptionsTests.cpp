@@ -14,7 +14,6 @@ using PV::XML::PalvermontineMdlOptsFile;
 
 class ModelOptions : public ModelDialogTest {
  protected:
-  HWND item(zWindow& dialog, int id) { return GetDlgItem(dialog.handle(), id); }
   std::string optionsPath() const { return configPath("palvermontinemdloptions.xml"); }
   // The defaults as a fresh reading of the file has them.
   static PV::Data::ParmMdlOpts reread() {

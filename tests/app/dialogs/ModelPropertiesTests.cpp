@@ -15,17 +15,10 @@ using PV::Data::Factory;
 
 class ModelProperties : public ModelDialogTest {
  protected:
-  PV::Data::DecisionModel* makeModel(double level, double interval, int scale) {
-    PV::Data::ModelParameters params;
-    params.set_cfi(interval);
-    params.set_cfl(level);
-    params.set_sil(static_cast<int8_t>(scale));
-    PV::Data::DecisionModel* model = Factory::instance()->newModel(params, false);
-    model->set_nm("Holiday");
-    model->set_note("Where to go");
-    return model;
+  // The model the tests show, with the name and note they look for.
+  static PV::Data::DecisionModel* makeModel(double level, double interval, int scale) {
+    return ModelDialogTest::makeModel(level, interval, scale, "Holiday", "Where to go");
   }
-  HWND item(zWindow& dialog, int id) { return GetDlgItem(dialog.handle(), id); }
 };
 
 TEST_F(ModelProperties, ShowsTheModelAndStoresEditsThroughTheServer) {

@@ -14,16 +14,7 @@ using PV::Data::Factory;
 class NewModel : public ModelDialogTest {
  protected:
   // A model that is current before the dialog runs, to show whether it was replaced.
-  PV::Data::DecisionModel* makePreviousModel() {
-    PV::Data::ModelParameters params;
-    params.set_cfi(10.0);
-    params.set_cfl(90.0);
-    params.set_sil(3);
-    PV::Data::DecisionModel* model = Factory::instance()->newModel(params, false);
-    model->set_nm("Before");
-    return model;
-  }
-  HWND item(DNewModel& dialog, int id) { return GetDlgItem(dialog.handle(), id); }
+  static PV::Data::DecisionModel* makePreviousModel() { return makeModel(90.0, 10.0, 3, "Before"); }
 };
 
 TEST_F(NewModel, StartsFromTheModelOptionsAndCreatesTheModelOnOk) {
