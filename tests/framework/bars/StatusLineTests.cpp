@@ -32,6 +32,10 @@ class StatusLine : public FrameworkTest {
     delete frame_;
     FrameworkTest::TearDown();
   }
+  // A plain line along the frame's bottom in the resource font.
+  zStatusLine* bottomLine() {
+    return new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  }
   // The main window's line: 0xD900 with a help field 99 of its own before the filling one.
   zStatusLineEZ* mainLine() {
     zStatusLineEZ* line = new zStatusLineEZ(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0xD900,
@@ -132,8 +136,7 @@ TEST_F(StatusLine, TheMainWindowsLineHasItsFieldsFromTheRightEnd) {
 }
 
 TEST_F(StatusLine, MarginsMakeTheLineTallerAndTheBordersWider) {
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   show(line);
   const int h = line->textHeight();
   EXPECT_EQ(line->lineHeight(), h + 8);
@@ -159,8 +162,7 @@ TEST_F(StatusLine, OnlyAFrameParentOrTheGrandparentFormHooksTheMenu) {
                                         zRCFont(), zStatusLine::frameIsParent);
   zStatusLine* grand = new zStatusLine(band, new zGravSizer(gravBottom, 0, band->sizer()), 0, WS_CHILD | WS_VISIBLE,
                                        zRCFont(), zStatusLine::frameIsGrandparent);
-  zStatusLine* direct =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* direct = bottomLine();
   EXPECT_FALSE(inBand->isHooked());
   EXPECT_TRUE(grand->isHooked());
   EXPECT_TRUE(direct->isHooked());
@@ -183,8 +185,7 @@ TEST_F(StatusLine, OnlyAFrameParentOrTheGrandparentFormHooksTheMenu) {
 }
 
 TEST_F(StatusLine, LineHelpHidesTheFieldsAndAnEmptyTextLeavesTheLineBlank) {
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   zStatusItemText* field = new zStatusItemText(line, gravLeft, "Some field", 5, 0);
   field->addGap();
   line->helpInLine(kHelp);
@@ -204,8 +205,7 @@ TEST_F(StatusLine, LineHelpHidesTheFieldsAndAnEmptyTextLeavesTheLineBlank) {
 }
 
 TEST_F(StatusLine, HelpForAnItemThatDoesNotExistShowsNothing) {
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   line->setMessageTable(1234, kHelp);
   EXPECT_EQ(line->helpItem(), nullptr);
   selectMenuItem(frame_, kOpenCmd, MF_HILITE, frame_->popup);
@@ -230,8 +230,7 @@ TEST_F(StatusLine, AFontTheCallerLendsIsNeverDeletedByTheLine) {
       new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, font);
   EXPECT_EQ(line->lineFontObject(), font);
   EXPECT_EQ(line->lineHeight(), textHeightOf(lent) + 8);
-  zStatusLine* other =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* other = bottomLine();
   other->setFont(font);
   EXPECT_EQ(other->lineHeight(), textHeightOf(lent) + 8);
   show(line);
@@ -243,8 +242,7 @@ TEST_F(StatusLine, AFontTheCallerLendsIsNeverDeletedByTheLine) {
 }
 
 TEST_F(StatusLine, ATextFieldRepaintsOnlyForANewTextAndErasesAWiderOldOne) {
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   zStatusItemText* field = new zStatusItemText(line, gravLeft, "A rather long sample text", 5, 0);
   field->addGap();
   show(line);
@@ -267,8 +265,7 @@ TEST_F(StatusLine, ATextFieldRepaintsOnlyForANewTextAndErasesAWiderOldOne) {
 }
 
 TEST_F(StatusLine, HelpComesFromTheStringTableOrAStringBlock) {
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   zStatusItemText* field = new zStatusItemText(line, gravLeft, "A field for the help texts", 99, 0);
   field->addGap();
   show(line);
@@ -339,8 +336,7 @@ std::time_t localTime(int hour, int minute, int second = 0) {
 TEST_F(StatusLine, TheClockShowsTheProfileFormatAndRepaintsOncePerMinute) {
   zStatusClock::setTimeSource(&readFake);
   fakeNow = localTime(8, 0);
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   zStatusClock* clock = new zStatusClock(line, gravRight);
   show(line);
   struct Case {
@@ -383,8 +379,7 @@ TEST_F(StatusLine, TheClockShowsTheProfileFormatAndRepaintsOncePerMinute) {
 }
 
 TEST_F(StatusLine, KeyFieldsFollowTheToggleStateOfTheirKeys) {
-  zStatusLine* line =
-      new zStatusLine(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0, WS_CHILD | WS_VISIBLE, zRCFont());
+  zStatusLine* line = bottomLine();
   zStatusNumLock* num = new zStatusNumLock(line, gravRight);
   zStatusCapsLock* caps = new zStatusCapsLock(line, gravRight, -1, "CAPS", "caps");
   zStatusOnOffItem* mode = new zStatusOnOffItem(line, gravLeft, 3, "SCO", "SLV");
