@@ -4,6 +4,7 @@
 // file forms are answered from a thread timer that finds them by caption among this
 // thread's windows; a box nobody expected is closed after a deadline and fails the
 // test, so no test waits for a person.
+#include "GuiTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/SystemText.h"
 #include "app/program/WMain.h"
@@ -237,25 +238,6 @@ class MainWindow : public ::testing::Test {
     zTheProgram = nullptr;
     pump();
     takeQuit();
-  }
-
-  static void pump() {
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      if (msg.message == WM_QUIT) {
-        PostQuitMessage(static_cast<int>(msg.wParam));
-        return;
-      }
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-  }
-
-  static bool takeQuit(int* code = nullptr) {
-    MSG msg;
-    if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
-    if (code) *code = static_cast<int>(msg.wParam);
-    return true;
   }
 
   void command(WMain* w, uint32_t id) {

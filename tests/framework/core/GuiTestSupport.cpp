@@ -23,7 +23,7 @@ void FrameworkTest::TearDown() {
   takeQuit();
 }
 
-void FrameworkTest::pump() {
+void pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
@@ -36,7 +36,7 @@ void FrameworkTest::pump() {
   }
 }
 
-bool FrameworkTest::takeQuit(int* code) {
+bool takeQuit(int* code) {
   MSG msg;
   if (!PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) return false;
   if (code) *code = static_cast<int>(msg.wParam);

@@ -14,6 +14,11 @@
 // Exit code that the deadline gives a loop it had to end.
 constexpr int kDeadlineExitCode = 99;
 
+// Dispatches every waiting message; a WM_QUIT among them stays waiting for takeQuit.
+void pump();
+// Whether a WM_QUIT is waiting (it is removed); its exit code into *code.
+bool takeQuit(int* code = nullptr);
+
 // Makes the application object for one test and destroys it afterwards; leftover quit
 // messages and posted messages of earlier tests are drained first.
 class FrameworkTest : public ::testing::Test {
@@ -21,10 +26,6 @@ class FrameworkTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
 
-  // Dispatches every waiting message.
-  static void pump();
-  // Whether a WM_QUIT is waiting (it is removed); its exit code into *code.
-  static bool takeQuit(int* code = nullptr);
   // Runs the application's message loop; a loop still running after ms milliseconds is
   // ended with kDeadlineExitCode. Returns the loop's exit code.
   int runLoopWithDeadline(unsigned ms = 10000);
