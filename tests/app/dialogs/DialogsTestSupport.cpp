@@ -91,32 +91,8 @@ bool runModalWith(zDialogFrame* dialog, std::function<void()> step, unsigned dea
 
 namespace {
 
-struct BoxSearch {
-  const char* caption;
-  HWND found;
-};
-
-BOOL CALLBACK matchBox(HWND window, LPARAM data) {
-  BoxSearch* search = reinterpret_cast<BoxSearch*>(data);
-  char cls[16] = {0};
-  GetClassNameA(window, cls, sizeof cls);
-  if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window) && textOf(window) == search->caption) {
-    search->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-// A system message box of this thread with the caption (the dialogs themselves are
-// framework windows of another class, even where the caption is the same).
-HWND findBox(const char* caption) {
-  BoxSearch search{caption, nullptr};
-  EnumThreadWindows(GetCurrentThreadId(), &matchBox, reinterpret_cast<LPARAM>(&search));
-  return search.found;
-}
-
 void pollForBox(std::string caption, int button, std::string* text, int triesLeft) {
-  HWND box = findBox(caption.c_str());
+  HWND box = findThreadDialogBox(caption.c_str());
   if (box) {
     if (text) {
       // The message is the box's static text.

@@ -44,13 +44,17 @@ BOOL CALLBACK matchCaption(HWND window, LPARAM data) {
 }
 
 BOOL CALLBACK matchDialogBox(HWND window, LPARAM data) {
+  FindByCaption* find = reinterpret_cast<FindByCaption*>(data);
   char cls[16] = {0};
   GetClassNameA(window, cls, sizeof cls);
-  if (lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(window)) {
-    *reinterpret_cast<HWND*>(data) = window;
-    return FALSE;
+  if (lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(window)) return TRUE;
+  if (find->caption) {
+    char text[256] = {0};
+    GetWindowTextA(window, text, sizeof text);
+    if (lstrcmpA(text, find->caption) != 0) return TRUE;
   }
-  return TRUE;
+  find->found = window;
+  return FALSE;
 }
 
 zWindow* makeRequired(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id) {
@@ -104,8 +108,8 @@ int RequiredEdit::storeData() {
 
 void registerTestControlTypes() { static zControlType required("zTestEdit", &makeRequired); }
 
-HWND findThreadDialogBox() {
-  HWND found = nullptr;
-  EnumThreadWindows(GetCurrentThreadId(), &matchDialogBox, reinterpret_cast<LPARAM>(&found));
-  return found;
+HWND findThreadDialogBox(const char* caption) {
+  FindByCaption find{caption, nullptr};
+  EnumThreadWindows(GetCurrentThreadId(), &matchDialogBox, reinterpret_cast<LPARAM>(&find));
+  return find.found;
 }

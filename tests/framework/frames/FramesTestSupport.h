@@ -25,8 +25,10 @@ class Deadline {
 };
 // The first top-level window of this thread whose caption is the text; null when none.
 HWND findThreadWindow(const char* caption);
-// The first visible system dialog box (class "#32770") of this thread; null when none.
-HWND findThreadDialogBox();
+// The first visible system dialog box (class "#32770") of this thread, of the caption where one
+// is given (the framework's own dialogs are of another class, even where the caption is the
+// same); null when none.
+HWND findThreadDialogBox(const char* caption = nullptr);
 
 // A text input that must not be empty; stores its text into the string it is bound to.
 class RequiredEdit : public zControl {
