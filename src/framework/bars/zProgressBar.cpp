@@ -242,15 +242,6 @@ void zStatusItemProgBar::draw(const zRect*) {
   if (!d) return;
   d->lock();
   drawFrame();
-  if (style_ & zStatusClipped) {
-    const zRect r = innerRect();
-    HRGN clip = CreateRectRgn(r.left(), r.top(), r.right(), r.bottom());
-    SelectClipRgn(d->hdc(), clip);
-    drawBar();
-    SelectClipRgn(d->hdc(), nullptr);
-    DeleteObject(clip);
-  } else {
-    drawBar();
-  }
+  drawClipped([this] { drawBar(); });
   d->unlock();
 }

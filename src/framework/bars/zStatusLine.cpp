@@ -534,6 +534,20 @@ void zStatusItem::drawFrame() {
   panel_->draw(nullptr);
 }
 
+void zStatusItem::drawClipped(const std::function<void()>& content) {
+  if (!(style_ & zStatusClipped)) {
+    content();
+    return;
+  }
+  const HDC dc = display()->hdc();
+  const zRect r = innerRect();
+  HRGN clip = CreateRectRgn(r.left(), r.top(), r.right(), r.bottom());
+  SelectClipRgn(dc, clip);
+  content();
+  SelectClipRgn(dc, nullptr);
+  DeleteObject(clip);
+}
+
 void zStatusItem::draw(const zRect*) {
   zDisplay* d = display();
   if (!d) return;
@@ -574,16 +588,7 @@ void zStatusItemText::draw(const zRect*) {
   // The panel paints the whole face, so the frame comes first and the text over it.
   drawFrame();
   textRect_ = zRect(0, 0, 0, 0);
-  if (style_ & zStatusClipped) {
-    const zRect r = innerRect();
-    HRGN clip = CreateRectRgn(r.left(), r.top(), r.right(), r.bottom());
-    SelectClipRgn(d->hdc(), clip);
-    drawText();
-    SelectClipRgn(d->hdc(), nullptr);
-    DeleteObject(clip);
-  } else {
-    drawText();
-  }
+  drawClipped([this] { drawText(); });
   d->unlock();
 }
 

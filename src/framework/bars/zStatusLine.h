@@ -12,6 +12,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 
 #include "foundation/FLCString.h"
 #include "foundation/zLists.h"
@@ -221,6 +222,9 @@ class zStatusItem : public ziVisual {
 
  protected:
   void drawFrame();
+  // Runs content, clipped to the inner rectangle where the item's style asks for it. Called
+  // while drawing, with the display locked.
+  void drawClipped(const std::function<void()>& content);
   // Draws a string with the line's font and colours; gives its extent.
   zDimension measure(const char* text);
 
