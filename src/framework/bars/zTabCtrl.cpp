@@ -402,8 +402,7 @@ int zTabCtrl::draw(zEvent*) {
   if (!d) return 1;
   d->lock();
   const HDC dc = d->hdc();
-  RECT box;
-  if (GetClipBox(dc, &box) == ERROR) GetClientRect(handle_, &box);
+  const RECT box = zvis::paintBox(dc, handle_);
   RECT clientBox;
   GetClientRect(handle_, &clientBox);
   const zRect update(box), client(clientBox);

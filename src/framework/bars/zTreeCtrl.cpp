@@ -718,8 +718,7 @@ int zTreeCtrl::draw(zEvent*) {
   if (!d) return 1;
   d->lock();
   const HDC dc = d->hdc();
-  RECT box;
-  if (GetClipBox(dc, &box) == ERROR) GetClientRect(handle_, &box);
+  const RECT box = zvis::paintBox(dc, handle_);
   {
     HBRUSH brush = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
     FillRect(dc, &box, brush);

@@ -160,8 +160,7 @@ int zValueSet::draw(zEvent*) {
   if (!d) return 1;
   d->lock();
   const HDC dc = d->hdc();
-  RECT box;
-  if (GetClipBox(dc, &box) == ERROR) GetClientRect(handle_, &box);
+  const RECT box = zvis::paintBox(dc, handle_);
   const zValueSetGeometry g = geometry();
   for (int32_t r = 0; r < grid_.height(); ++r) {
     for (int32_t c = 0; c < grid_.width(); ++c) {

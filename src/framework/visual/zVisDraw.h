@@ -42,4 +42,11 @@ inline void fill(HDC dc, int left, int top, int right, int bottom, COLORREF colo
   FillRect(dc, &r, b);
   DeleteObject(b);
 }
+// The part of the window to paint through dc: its clip box, or the whole client area where the
+// clip box cannot be had.
+inline RECT paintBox(HDC dc, HWND window) {
+  RECT box;
+  if (GetClipBox(dc, &box) == ERROR) GetClientRect(window, &box);
+  return box;
+}
 }  // namespace zvis
