@@ -471,9 +471,11 @@ void zTable::modelChanged(void* view, zTableModel* model, const zTableCellRange*
     if (self->layout_.ready()) self->layout_.relayout();
     self->syncScrollBars();
     if (self->handle()) InvalidateRect(self->handle(), nullptr, FALSE);
+    self->refreshEditLine();
     return;
   }
   self->invalidateRange(*range);
+  if (range->contains(self->current_)) self->refreshEditLine();
 }
 
 namespace {

@@ -251,6 +251,8 @@ class zTable : public zChildWin {
   // Loads the new current cell into the edit line and tells it where the cell is.
   void followEditLine();
   bool editLineHasFocus() const;
+  // The model changed: an edit line that is not being typed into shows the cell anew.
+  void refreshEditLine();
   zTableEditLine* editLine_ = nullptr;
   zTableInplaceEditLine* inplace_ = nullptr;
   std::string loadedText_;  // the current cell's text as last loaded into the edit line

@@ -17,6 +17,10 @@ void zTable::followEditLine() {
   editLine_->cellMoved(current_);
 }
 
+void zTable::refreshEditLine() {
+  if (editLine_ && !editing()) loadEditLine();
+}
+
 bool zTable::editLineHasFocus() const { return editLine_ && editLine_->handle() && GetFocus() == editLine_->handle(); }
 
 HWND zTable::editHandle() const { return editing() ? editLine_->handle() : nullptr; }

@@ -113,6 +113,10 @@ TEST_F(GridEditLine, ABoundLineEditsTheCurrentCellAndHandsItsKeysToTheGrid) {
   delete model.setCellText({1, 2}, "new");
   t->scrollTo(2, 1);
   EXPECT_EQ(cellText(model, {1, 2}), "new");
+  // Told of the change, a line not being typed into shows the new text.
+  SetFocus(t->handle());
+  model.notifyViews();
+  EXPECT_EQ(text(e), "new");
 
   // A line that goes first leaves the grid without one.
   delete line;
