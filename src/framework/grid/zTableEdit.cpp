@@ -3,7 +3,17 @@
 #include <string>
 
 #include "framework/grid/zTable.h"
+#include "framework/format/zNumFormatter.h"
 #include "framework/grid/zTableEditLine.h"
+
+namespace {
+std::string windowText(HWND w) {
+  const int length = GetWindowTextLengthA(w);
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  text.resize(static_cast<size_t>(GetWindowTextA(w, &text[0], length + 1)));
+  return text;
+}
+}  // namespace
 
 void zTable::releaseEditLines() {
   if (inplace_) delete inplace_;  // detaches itself
@@ -52,8 +62,15 @@ void zTable::loadEditLine() {
   ziTableEnv env(model_);
   env.collect(current_);
   const zTableCell* cell = model_->cell(current_);
-  loadedText_ = cell ? cell->text() : "";
-  editLine_->setText(loadedText_.c_str());
+  // A validated cell is edited through the formatter of the attribute over it.
+  zFormatter* formatter = nullptr;
+  if (cell && cell->hasKind(zTableCellValidated))
+    formatter = cell->hasKind(zTableCellNumber) ? static_cast<zFormatter*>(env.numFormatter()) : env.formatter();
+  editLine_->useCellFormatter(formatter);
+  const char* raw = cell ? cell->text() : "";
+  editLine_->setText("");
+  if (!formatter || !*raw || !editLine_->insertText(raw)) editLine_->setText(raw);
+  loadedText_ = windowText(editLine_->handle());
   editLine_->setLocked(env.readOnly() ? 1 : 0);
 }
 
@@ -90,7 +107,10 @@ void zTable::beginEdit(const char* text) {
   const size_t limit = static_cast<size_t>(SendMessageA(e, EM_GETLIMITTEXT, 0, 0));
   if (limit > 0 && typed.size() > limit) typed.resize(limit);
   SendMessageA(e, EM_SETSEL, 0, -1);
-  SendMessageA(e, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
+  if (editLine_->formatter())
+    editLine_->insertText(typed.c_str());  // the formatter may refuse it
+  else
+    SendMessageA(e, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(typed.c_str()));
   SetFocus(e);
 }
 
@@ -98,12 +118,12 @@ void zTable::storeEdit(bool takeFocus) {
   if (!editLine_ || !editLine_->handle() || current_.column == 0 || current_.row == 0) return;
   const bool inPlace = editLine_ == inplace_;
   if (inPlace && !inplace_->shown()) return;
-  const int length = GetWindowTextLengthA(editLine_->handle());
-  std::string text(static_cast<size_t>(length) + 1, '\0');
-  text.resize(static_cast<size_t>(GetWindowTextA(editLine_->handle(), &text[0], length + 1)));
+  const std::string shown = windowText(editLine_->handle());
   // A line beside the table stores only what was typed into it, so a cell the model
   // changed meanwhile is not overwritten with the text loaded before.
-  if (!inPlace && text == loadedText_) return;
+  if (!inPlace && shown == loadedText_) return;
+  const std::string text =
+      editLine_->formatter() ? std::string(static_cast<const char*>(editLine_->unformattedText())) : shown;
   if (inPlace) {
     inplace_->close();
     if (takeFocus) SetFocus(handle());
@@ -115,7 +135,7 @@ void zTable::storeEdit(bool takeFocus) {
   // Text that is what the cell holds already changes nothing: no view is told.
   const zTableCell* before = model_->cell(current_);
   if (before ? text == before->text() : text.empty()) return;
-  loadedText_ = text;
+  loadedText_ = shown;
   delete model_->setCellText(current_, text.c_str());
   model_->notifyViews();
 }

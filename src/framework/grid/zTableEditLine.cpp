@@ -22,6 +22,13 @@ zTableEditLine::zTableEditLine(zWindow* parent, zSizer* sizer)
 
 zTableEditLine::~zTableEditLine() {
   if (grid_) grid_->detachEditLine(this);
+  releaseFormatter();
+}
+
+void zTableEditLine::useCellFormatter(zFormatter* formatter) {
+  if (formatter == this->formatter()) return;
+  releaseFormatter();
+  setFormatter(formatter);
 }
 
 LRESULT zTableEditLine::defProc(zEvent* event) {

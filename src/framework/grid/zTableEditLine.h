@@ -25,7 +25,8 @@ class zTableEditLine : public zFormattedEdit {
   // A multi-line, want-return edit line (added to the style) with no formatter.
   zTableEditLine(zWindow* parent, zSizer* sizer, uint32_t style, uint32_t value = 0);
   zTableEditLine(zWindow* parent, zSizer* sizer);
-  // Lets go of its grid, which then has no edit line.
+  // Lets go of its grid, which then has no edit line, and of the formatter the grid
+  // handed it.
   ~zTableEditLine() override;
 
   LRESULT defProc(zEvent* event) override;
@@ -44,6 +45,10 @@ class zTableEditLine : public zFormattedEdit {
   virtual void close() {}
   // Hands the key to the grid: 1 when it was one the grid takes.
   virtual int gridKey(zEvent* event);
+
+  // Edits with the formatter of the cell's attribute (none: plain text); the formatter
+  // stays the attribute's and is never deleted here.
+  void useCellFormatter(zFormatter* formatter);
 
   bool locked() const { return locked_ != 0; }
   // While locked the window is disabled.

@@ -8,7 +8,10 @@
 
 #include "../core/GuiTestSupport.h"
 #include "GridTestSupport.h"
+#include "framework/format/zIntlContext.h"
+#include "framework/format/zNumFormatter.h"
 #include "framework/grid/zTable.h"
+#include "framework/grid/zTableCell.h"
 #include "framework/grid/zTableEditLine.h"
 
 namespace {
@@ -211,6 +214,38 @@ TEST_F(GridEditLine, TheInplaceLineOpensExactlyOverTheCurrentCell) {
   EXPECT_EQ(t->currentCell(), zTableCellPos(2, 3));
   SendMessageA(e, WM_KEYDOWN, VK_ESCAPE, 0);
   EXPECT_FALSE(inplace->shown());
+  delete t;
+}
+
+TEST_F(GridEditLine, AValidatedCellIsEditedThroughItsAttributesFormatter) {
+  zTableSmallModel model(4, 4);
+  zNumFormatter numbers(0x2c0002, "####", new zIntlContext(zIntlSettings()));
+  model.addAttribute(new zTableNumFormatterAttr(zTableCellRange(1, 1, 4, 4), &numbers));
+  new zTableValidatedFmtNumCell(&model, "12", {1, 1});
+  delete model.setCellText({2, 1}, "plain");
+  zTable* t = makeTable(&model);
+  zTableEditLine* line = makeLine();
+  t->attachEditLine(line);
+  t->setCurrentCell({1, 1});
+  EXPECT_EQ(line->formatter(), &numbers);
+  EXPECT_EQ(text(line->handle()), "##12");  // shown through the formatter
+  t->setCurrentCell({2, 1});
+  EXPECT_EQ(line->formatter(), nullptr);  // a plain cell: plain text
+  EXPECT_EQ(text(line->handle()), "plain");
+
+  // Typed digits go through the formatter and are stored plain; a letter is refused.
+  t->setCurrentCell({1, 1});
+  SetFocus(t->handle());
+  SendMessageA(t->handle(), WM_CHAR, '3', 0);
+  type(line->handle(), "x4");
+  SendMessageA(line->handle(), WM_KEYDOWN, VK_RETURN, 0);
+  ASSERT_NE(model.cell({1, 1}), nullptr);
+  EXPECT_STREQ(model.cell({1, 1})->text(), "34");
+
+  // The formatter stays the attribute's: deleting the line leaves it alone.
+  t->setCurrentCell({1, 1});
+  delete line;
+  EXPECT_EQ(numbers.flags(), 0x2c0002u);
   delete t;
 }
 
