@@ -5,6 +5,8 @@ set(PART_SOURCES
   zTableDrawAttr.cpp
   zTableCellDraw.cpp
   zTable.cpp
+  zTableEdit.cpp
+  zTableEditLine.cpp
   zTableScroller.cpp
   zTablePrintable.cpp
 )

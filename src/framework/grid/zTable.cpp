@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <string>
 
 #include "framework/core/zControlType.h"
 #include "framework/core/zProgramFrame.h"
@@ -41,10 +42,6 @@ zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* mode
       layout_(model_->columnCount(), model_->rowCount()) {
   initTable();
 }
-
-// Posted by the edit line to its table, so the edit line is not destroyed inside its own
-// window procedure: wParam 1 commit, 0 cancel.
-static constexpr UINT kEditDone = WM_APP + 0x120;
 
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, int, int32_t id)
     : zChildWin(parent, sizer, style | WS_HSCROLL | WS_VSCROLL, id),
@@ -169,7 +166,7 @@ zTable::~zTable() {
     ReleaseCapture();
     ClipCursor(nullptr);
   }
-  if (edit_) DestroyWindow(edit_);
+  releaseEditLines();
   setScroller(nullptr);
   delete scroller_;
   if (model_) model_->detachView(this, &zTable::modelChanged);
@@ -352,6 +349,7 @@ void zTable::setCurrent(zTableCellPos pos, bool force) {
   current_ = pos;
   bringIntoView(pos);
   invalidateCell(current_);
+  followEditLine();
   if (handle()) UpdateWindow(handle());
   callHook(cellHook_, cellHookData_);
   callHook(selectionHook_, selectionHookData_);
@@ -473,9 +471,11 @@ void zTable::modelChanged(void* view, zTableModel* model, const zTableCellRange*
     if (self->layout_.ready()) self->layout_.relayout();
     self->syncScrollBars();
     if (self->handle()) InvalidateRect(self->handle(), nullptr, FALSE);
+    self->refreshEditLine();
     return;
   }
   self->invalidateRange(*range);
+  if (range->contains(self->current_)) self->refreshEditLine();
 }
 
 namespace {
@@ -525,19 +525,13 @@ LRESULT zTable::defProc(zEvent* event) {
           SendMessageA(parent, WM_NEXTDLGCTL, (GetKeyState(VK_SHIFT) & 0x8000) ? 1 : 0, 0);
         return 0;
       }
-      if (ch >= 32 && ch != 127 && !edit_ && !(GetKeyState(VK_CONTROL) & 0x8000)) {
+      if (ch >= 32 && ch != 127 && !editing() && !(GetKeyState(VK_CONTROL) & 0x8000)) {
         char text[2] = {static_cast<char>(ch), 0};
         beginEdit(text);
         return 0;
       }
       break;
     }
-    case kEditDone:
-      if (event->wParam_)
-        commitEdit();
-      else
-        cancelEdit();
-      return 0;
     case WM_KEYDOWN: {
       const bool shift = (GetKeyState(VK_SHIFT) & 0x8000) != 0 && multiSel_;
       const zTableCellRange& v = layout_.visibleRange();
@@ -609,7 +603,7 @@ int zTable::onSize(zEvent* event) {
 }
 
 int zTable::onMouseButtonDown(zEvent* event) {
-  if (edit_ && GetFocus() == edit_) storeEdit();
+  if (editLineHasFocus()) storeEdit();
   SetFocus(handle());
   if (!event->isMouseButton(1) || event->isDoubleClick()) return 1;
   SetCapture(handle());
@@ -965,87 +959,4 @@ void zTable::drawHeaderCell(zDisplay* d, const zRect& r, uint32_t index, uint32_
       break;
   }
   if (dc) RestoreDC(dc, saved);
-}
-
-LRESULT CALLBACK zTable::editLineProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* table = reinterpret_cast<zTable*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-  if (!table) return DefWindowProcA(hwnd, msg, wp, lp);
-  switch (msg) {
-    case WM_GETDLGCODE:
-      return DLGC_WANTALLKEYS;
-    case WM_KEYDOWN:
-      if (wp == VK_RETURN || wp == VK_ESCAPE) {
-        PostMessageA(table->handle(), kEditDone, wp == VK_RETURN ? 1 : 0, 0);
-        return 0;
-      }
-      break;
-    case WM_CHAR:
-      if (wp == '\r' || wp == 27) return 0;  // no beep: the key-down has done the work
-      break;
-    default:
-      break;
-  }
-  return CallWindowProcA(table->editProc_, hwnd, msg, wp, lp);
-}
-
-void zTable::beginEdit(const char* text) {
-  if (edit_ || !handle()) return;
-  ziTableEnv env(model_);
-  env.collect(current_);
-  if (env.readOnly()) return;
-  zRect r = layout_.cellRect(current_);
-  edit_ = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, r.left(), r.top(),
-                          r.right() - r.left() + 1, r.bottom() - r.top() + 1, handle(), nullptr,
-                          GetModuleHandleA(nullptr), nullptr);
-  if (!edit_) return;
-  SendMessageA(edit_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(SYSTEM_FONT)), 0);
-  SendMessageA(edit_, EM_LIMITTEXT, kEditLimit, 0);
-  SetWindowLongPtrA(edit_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-  editProc_ = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(edit_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&zTable::editLineProc)));
-  // The text goes in through the limit like typed text, so it is bounded as well.
-  SendMessageA(edit_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text ? text : ""));
-  SetFocus(edit_);
-}
-
-void zTable::cancelEdit() {
-  if (!edit_) return;
-  HWND e = edit_;
-  edit_ = nullptr;
-  DestroyWindow(e);
-  SetFocus(handle());
-  invalidateCell(current_);
-}
-
-void zTable::storeEdit() {
-  if (!edit_) return;
-  char text[kEditLimit + 1] = {};
-  GetWindowTextA(edit_, text, sizeof text);
-  cancelEdit();
-  // Text that is what the cell holds already changes nothing: no view is told.
-  const zTableCell* before = model_->cell(current_);
-  if (before ? std::strcmp(before->text(), text) == 0 : text[0] == 0) return;
-  delete model_->setCellText(current_, text);
-  model_->notifyViews();
-}
-
-void zTable::commitEdit() {
-  if (!edit_) return;
-  storeEdit();
-  switch (direction_) {
-    case ZTDIR_GOLEFT:
-      moveLeft();
-      break;
-    case ZTDIR_GORIGHT:
-      moveRight();
-      break;
-    case ZTDIR_GOUP:
-      moveUp();
-      break;
-    case ZTDIR_GODOWN:
-      moveDown();
-      break;
-    default:
-      break;
-  }
 }

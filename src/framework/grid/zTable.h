@@ -17,6 +17,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "framework/core/zChildWin.h"
 #include "framework/draw/zDrawObj.h"
@@ -26,6 +27,8 @@
 
 class zDisplay;
 class ziTableScroller;
+class zTableEditLine;
+class zTableInplaceEditLine;
 
 // Where the current cell goes after Enter commits an edit; other values stay put.
 enum zTableDirection : uint32_t {
@@ -148,16 +151,37 @@ class zTable : public zChildWin {
   static constexpr int kEditLimit = 255;
   uint32_t direction() const { return direction_; }
   void setDirection(uint32_t d) { direction_ = d; }
-  // The edit line while an edit is in progress, else null.
-  HWND editHandle() const { return edit_; }
-  // Opens the edit line over the current cell with the given text; nothing when the cell
-  // is read-only.
+  // The edit line's window while an edit is in progress, else null.
+  HWND editHandle() const;
+  bool editing() const;
+  // The edit line that edits the current cell: the one attached, else the table's own
+  // in-place line once an edit has begun; null before.
+  zTableEditLine* editLine() const { return editLine_; }
+  // Binds the edit line to the table and loads the current cell into it. The table's
+  // own in-place line is kept hidden meanwhile; an edit line attached before is let go.
+  void attachEditLine(zTableEditLine* line);
+  // The edit line is going away: the table forgets it.
+  void detachEditLine(zTableEditLine* line);
+  // Puts the current cell's text back into the edit line (cancelling an edit) and gives
+  // the table the focus.
+  void reloadEditLine();
+  // Starts an edit of the current cell with the given text replacing the cell's: the
+  // in-place line opens over the cell (made the first time), or an attached edit line
+  // takes the focus. Nothing when the cell is read-only.
   void beginEdit(const char* text);
-  // Stores the edit line's text in the current cell and moves by the advance direction.
+  // While an edit is in progress: stores it and moves by the advance direction.
   void commitEdit();
-  void cancelEdit();
-  // Stores the edit line's text in the current cell without moving.
-  void storeEdit();
+  // Stores the edit line's text and moves by the advance direction.
+  void commitAndAdvance();
+  // Stores the edit line's text and moves one step: 0 up, 1 down, 2 left, 3 right.
+  void commitAndMove(int direction);
+  void cancelEdit() { reloadEditLine(); }
+  // Stores the edit line's text in the current cell without moving (nothing while the
+  // in-place line is hidden, or on a read-only cell); the in-place line closes and, with
+  // takeFocus, the table gets the focus.
+  void storeEdit(bool takeFocus = true);
+  // Where the cell lies in the table's client area.
+  zRect cellRect(zTableCellPos pos) const { return layout_.cellRect(pos); }
 
   // Measures the font and lays the table out for the current client size.
   void calcLayout();
@@ -222,9 +246,16 @@ class zTable : public zChildWin {
   zPoint lastLine_;
   int cursorState_ = 0;  // 0 arrow, 1 row border, 2 column border
   uint32_t headerDragStart_ = 0;
-  HWND edit_ = nullptr;
-  WNDPROC editProc_ = nullptr;
-  static LRESULT CALLBACK editLineProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+  void loadEditLine();
+  void releaseEditLines();
+  // Loads the new current cell into the edit line and tells it where the cell is.
+  void followEditLine();
+  bool editLineHasFocus() const;
+  // The model changed: an edit line that is not being typed into shows the cell anew.
+  void refreshEditLine();
+  zTableEditLine* editLine_ = nullptr;
+  zTableInplaceEditLine* inplace_ = nullptr;
+  std::string loadedText_;  // the current cell's text as last loaded into the edit line
 };
 
 // The control type "zTable" for dialog templates: a table with a model of its own.

@@ -151,7 +151,7 @@ TEST_F(GridView, TypingEditsInPlaceEnterCommitsEscRestores) {
   SendMessageA(edit, WM_KEYDOWN, VK_RETURN, 0);
   pump();
   EXPECT_EQ(t->editHandle(), nullptr);
-  EXPECT_FALSE(IsWindow(edit));
+  EXPECT_FALSE(IsWindowVisible(edit));
   ASSERT_NE(model.cell({1, 1}), nullptr);
   EXPECT_STREQ(model.cell({1, 1})->text(), "42");
   EXPECT_EQ(model.cell({1, 1})->kind(), 14u);        // a number cell from the factory
