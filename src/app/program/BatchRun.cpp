@@ -234,8 +234,8 @@ bool BatchRun::report(bool display, bool print) {
   if (reportFile_.empty()) reportFile_ = written;
   env_.ui->where("Report: " + reportFile_);
   // The viewer's own failure comes after the file was written: tell it, the report
-  // stands.
-  if (viewer && viewer->getError(viewerError)) {
+  // stands. A run that asked for no viewer has nothing to tell about one.
+  if ((display || print) && viewer && viewer->getError(viewerError)) {
     env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, reportFile_ + ": " + viewerError);
   }
   return true;
