@@ -17,7 +17,7 @@
 #include <cstdint>
 
 #include "framework/controls/zControl.h"
-#include "framework/format/zRange.h"
+#include "framework/core/zRange.h"
 
 class zCommonCtrlNotifyNode : public zNotifyNode {
  public:

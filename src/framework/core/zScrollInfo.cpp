@@ -56,7 +56,7 @@ void zScrollInfo::applyToBar(int32_t n) {
 }
 
 void zScrollInfo::set(const zRange* range, int32_t pos, int32_t lineStep, int32_t pageStep, int32_t prevPos) {
-  if (range) setRange(range->low, range->high);
+  if (range) setRange(range->low(), range->high());
   if (lineStep >= 0) lineStep_ = lineStep;
   if (pageStep >= 0) pageStep_ = pageStep;
   if (prevPos >= 0) prevPos_ = prevPos;

@@ -10,13 +10,9 @@
 #endif
 #include <windows.h>
 
-class zWindow;
+#include "framework/core/zRange.h"
 
-// A scroll range: low and high ends.
-struct zRange {
-  int32_t low;
-  int32_t high;
-};
+class zWindow;
 
 // Posted to the owner when a range changes; the owner's procedure applies it to the bar.
 constexpr UINT zMsgScrollRange = 0x90A;
@@ -39,7 +35,7 @@ class zScrollInfo {
   void setPrevPos(int32_t n) { prevPos_ = n; }
   void setOwner(zWindow* owner) { owner_ = owner; }
 
-  zRange range() const { return zRange{low_, high_}; }
+  zRange range() const { return zRange(low_, high_); }
   // Applies each part that is given: the range when not null, each number when 0 or more;
   // the position goes through setPos.
   void set(const zRange* range, int32_t pos, int32_t lineStep, int32_t pageStep, int32_t prevPos);

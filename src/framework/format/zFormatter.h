@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "foundation/FLCString.h"
-#include "framework/format/zRange.h"
+#include "framework/core/zRange.h"
 
 // Formatter flag bits.
 constexpr uint32_t zFmtEmptyValid = 0x100;       // an empty value is valid

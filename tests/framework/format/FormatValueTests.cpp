@@ -4,7 +4,7 @@
 #include "framework/format/zBitVector.h"
 #include "framework/format/zFormatter.h"
 #include "framework/format/zPictStrEl.h"
-#include "framework/format/zRange.h"
+#include "framework/core/zRange.h"
 
 namespace {
 
