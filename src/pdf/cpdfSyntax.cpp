@@ -55,9 +55,13 @@ class Reader {
   }
 
  private:
+  // Bytes outside '!'..'~' stand in a name only as #xx: written raw, readers take
+  // them for a broken token.
   Kind name() {
     ++p_;
     while (isRegular(*p_)) {
+      const unsigned char byte = static_cast<unsigned char>(*p_);
+      if (byte < 0x21 || byte > 0x7E) return Kind::None;
       if (*p_ == '#') {
         if (!isHex(p_[1]) || !isHex(p_[2])) return Kind::None;
         p_ += 3;

@@ -120,6 +120,20 @@ TEST(Refusal, TextsThatBecomeSyntaxAreChecked) {
           {"crop box", [](CpdfDocument* d) { cpdf_pageInit(d, 2, 0, "0 0 612 792", "0 0 612"); }},
           {"encoding", [](CpdfDocument* d) { cpdf_setFont(d, "Courier", "Win Ansi", 10); }},
           {"encoding with a slash", [](CpdfDocument* d) { cpdf_setFont(d, "Courier", "/A/B", 10); }},
+          {"encoding with a control byte",
+           [](CpdfDocument* d) {
+             cpdf_setFont(d, "Courier",
+                          "Win\x0b"
+                          "Ansi",
+                          10);
+           }},
+          {"encoding with a byte above 126",
+           [](CpdfDocument* d) {
+             cpdf_setFont(d, "Courier",
+                          "Win\xdb"
+                          "Ansi",
+                          10);
+           }},
           {"dash pattern", [](CpdfDocument* d) { cpdf_dashPattern(d, "[2 3] 0 d ET BT"); }},
           {"dash pattern unclosed", [](CpdfDocument* d) { cpdf_dashPattern(d, "[2 3 0"); }},
           {"link destination",
