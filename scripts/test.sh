@@ -32,23 +32,41 @@ configure_build_test() {  # DIR CMAKE-ARGS...
   configure_build "$@" || return 1
   (cd "$dir" && ctest -j "$jobs" --output-on-failure --timeout 600)
 }
+# One fuzz target on a copy of its seed corpus, run from the build folder.
+fuzz_one() {
+  local dir=$1 name=$2 corpus=$3 work status
+  work=$(mktemp -d)
+  [ -n "$corpus" ] && cp -r "$corpus"/. "$work"/ 2>/dev/null
+  status=0
+  (cd "$dir" && "$dir/bin/$name" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
+     -print_final_stats=0 -artifact_prefix="$dir/$name-" "$work" >"$dir/$name.log" 2>&1) || status=$?
+  echo "$status" >"$dir/$name.status"
+  rm -rf "$work"
+}
+
 run_fuzzers() {
   local dir=$build/fuzz
   CC=clang CXX=clang++ cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DPV_FUZZ=ON \
     -DBUILD_TESTING=OFF >"$dir.configure.log" 2>&1 || { cat "$dir.configure.log"; return 1; }
   cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || { grep -E -A5 'error|Error' "$dir.build.log" | head -80; return 1; }
-  local ok=0 bad=0 line name corpus work
+  # The targets run side by side, as many at a time as there are jobs; each writes its
+  # log, its findings and its verdict into the build folder, never into the source tree.
+  local ok=0 bad=0 name corpus running=0
+  rm -f "$dir"/*.status
   while IFS='|' read -r name corpus; do
     [ -n "$name" ] || continue
-    work=$(mktemp -d)
-    [ -n "$corpus" ] && cp -r "$corpus"/. "$work"/ 2>/dev/null
-    if "$dir/bin/$name" -max_total_time="$fuzz_seconds" -timeout=10 -rss_limit_mb=2048 \
-         -print_final_stats=0 "$work" >"$dir/$name.log" 2>&1; then
+    if [ "$running" -ge "$jobs" ]; then wait -n; running=$((running - 1)); fi
+    fuzz_one "$dir" "$name" "$corpus" &
+    running=$((running + 1))
+  done <"$dir/fuzzers.txt"
+  wait
+  while IFS='|' read -r name corpus; do
+    [ -n "$name" ] || continue
+    if [ "$(cat "$dir/$name.status" 2>/dev/null)" = 0 ]; then
       echo "fuzz $name: $(grep -E '^#[0-9]+.*DONE' "$dir/$name.log" | tail -1)"; ok=$((ok + 1))
     else
       echo "fuzz $name FAILED:"; tail -40 "$dir/$name.log"; bad=$((bad + 1))
     fi
-    rm -rf "$work"
   done <"$dir/fuzzers.txt"
   echo "fuzz: $ok passed, $bad failed"
   [ "$bad" -eq 0 ]
