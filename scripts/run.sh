@@ -32,11 +32,15 @@ out=${PV_DEMO_DIR:-$PWD/palvermontine-demo}
 mkdir -p "$out"
 cd "$out"
 echo "run: palvermontine.exe -mkdm -console -solve -output demo.xpv -pdf demo.pdf (in $out)"
+# The output goes through a file, not a pipe: Wine's helper processes started by the first
+# program of a session inherit its output and outlive it, so a pipe would never end.
+log=$(mktemp)
 set +e
-"$PV_WINE" "$program" -mkdm -console -solve -output demo.xpv -pdf demo.pdf </dev/null 2>&1 |
-  tr -d '\r'
-rc=${PIPESTATUS[0]}
+"$PV_WINE" "$program" -mkdm -console -solve -output demo.xpv -pdf demo.pdf </dev/null >"$log" 2>&1
+rc=$?
 set -e
+tr -d '\r' <"$log"
+rm -f "$log"
 if [ "$rc" -ne 0 ]; then
   echo "run: the batch run failed (exit code $rc)" >&2
   exit "$rc"
