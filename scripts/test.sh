@@ -51,15 +51,19 @@ run_fuzzers() {
   cmake --build "$dir" -j "$jobs" >"$dir.build.log" 2>&1 || { grep -E -A5 'error|Error' "$dir.build.log" | head -80; return 1; }
   # The targets run side by side, as many at a time as there are jobs; each writes its
   # log, its findings and its verdict into the build folder, never into the source tree.
-  local ok=0 bad=0 name corpus running=0
+  # Only the fuzz jobs are waited for: the session's X server is a background job too.
+  local ok=0 bad=0 name corpus pid
+  local -a pids=()
   rm -f "$dir"/*.status
   while IFS='|' read -r name corpus; do
     [ -n "$name" ] || continue
-    if [ "$running" -ge "$jobs" ]; then wait -n; running=$((running - 1)); fi
+    while [ "$(jobs -pr | grep -c -x -F -f <(printf '%s\n' "${pids[@]}" 0))" -ge "$jobs" ]; do
+      wait -n "${pids[@]}"
+    done
     fuzz_one "$dir" "$name" "$corpus" &
-    running=$((running + 1))
+    pids+=("$!")
   done <"$dir/fuzzers.txt"
-  wait
+  for pid in "${pids[@]}"; do wait "$pid"; done
   while IFS='|' read -r name corpus; do
     [ -n "$name" ] || continue
     if [ "$(cat "$dir/$name.status" 2>/dev/null)" = 0 ]; then
