@@ -9,22 +9,6 @@ constexpr int32_t faceUp = 0;
 constexpr int32_t facePressed = 1;
 constexpr int32_t faceDown = 3;
 
-class LockScope {
- public:
-  explicit LockScope(zDisplay* d) : d_(d) {
-    if (d_) d_->lock();
-  }
-  ~LockScope() {
-    if (d_) d_->unlock();
-  }
-  LockScope(const LockScope&) = delete;
-  LockScope& operator=(const LockScope&) = delete;
-  HDC dc() const { return d_ ? d_->hdc() : nullptr; }
-
- private:
-  zDisplay* d_;
-};
-
 COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 }  // namespace
 
@@ -153,7 +137,7 @@ void ziVisBmpButtonInternal::drawImage(HDC dc) {
 void ziVisBmpButtonInternal::paint(int32_t faceMode, int32_t imageIndex) {
   faceMode_ = faceMode;
   imageIndex_ = imageIndex;
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   const HDC dc = lock.dc();
   if (!dc) return;
   placeImage();

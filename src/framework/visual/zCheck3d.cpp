@@ -41,22 +41,6 @@ class BoxDraw {
   int l_, t_;
 };
 
-class LockScope {
- public:
-  explicit LockScope(zDisplay* d) : d_(d) {
-    if (d_) d_->lock();
-  }
-  ~LockScope() {
-    if (d_) d_->unlock();
-  }
-  LockScope(const LockScope&) = delete;
-  LockScope& operator=(const LockScope&) = delete;
-  HDC dc() const { return d_ ? d_->hdc() : nullptr; }
-
- private:
-  zDisplay* d_;
-};
-
 // The box's place in the compound: vertically centred, at the left or (BS_LEFTTEXT) right.
 zRect placeBox(const zRect& area, int32_t sizerWidth, uint32_t style, int width) {
   int left = area.left();
@@ -145,7 +129,7 @@ void ziVisCheckBoxInternal::drawMark(HDC dc, COLORREF color) {
 
 void ziVisCheckBoxInternal::showState0() {
   ziVisButton::showState0();
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   if (!lock.dc()) return;
   place();
   drawBox(lock.dc());
@@ -154,7 +138,7 @@ void ziVisCheckBoxInternal::showState0() {
 
 void ziVisCheckBoxInternal::showState1() {
   ziVisButton::showState1();
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   if (!lock.dc()) return;
   place();
   drawBox(lock.dc());
@@ -162,7 +146,7 @@ void ziVisCheckBoxInternal::showState1() {
 
 void ziVisCheckBoxInternal::showState2() {
   state_ = state_ == ziStateDown ? ziStatePressed : ziStatePressedDown;
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   const HDC dc = lock.dc();
   if (!dc) return;
   place();
@@ -271,7 +255,7 @@ void ziVisRadioBtnInternal::drawDot(HDC dc, bool black) {
 
 void ziVisRadioBtnInternal::showState1() {
   ziVisButton::showState1();
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   if (!lock.dc()) return;
   place(lock.dc());
   drawCircle(lock.dc(), 0);
@@ -279,7 +263,7 @@ void ziVisRadioBtnInternal::showState1() {
 
 void ziVisRadioBtnInternal::showState0() {
   ziVisButton::showState0();
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   if (!lock.dc()) return;
   place(lock.dc());
   drawCircle(lock.dc(), (style_ & 0x200) ? 1 : 0);
@@ -288,7 +272,7 @@ void ziVisRadioBtnInternal::showState0() {
 
 void ziVisRadioBtnInternal::showState2() {
   state_ = state_ == ziStateDown ? ziStatePressed : ziStatePressedDown;
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   if (!lock.dc()) return;
   place(lock.dc());
   drawCircle(lock.dc(), (style_ & 0x200) ? 2 : 1);

@@ -10,23 +10,6 @@ namespace {
 ziKeyHeldFlag keyHeldFlag;
 int lastFocusFlag = 0;
 
-// Locks the display for the life of the scope; a null display does nothing.
-class LockScope {
- public:
-  explicit LockScope(zDisplay* d) : d_(d) {
-    if (d_) d_->lock();
-  }
-  ~LockScope() {
-    if (d_) d_->unlock();
-  }
-  LockScope(const LockScope&) = delete;
-  LockScope& operator=(const LockScope&) = delete;
-  HDC dc() const { return d_ ? d_->hdc() : nullptr; }
-
- private:
-  zDisplay* d_;
-};
-
 COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 }  // namespace
 
@@ -189,7 +172,7 @@ ziVisButton* ziVCBCtrlButton::buttonVisual() const {
 int ziVCBCtrlButton::keyDown(int virtualKey) {
   ziVisButton* b = buttonVisual();
   if (virtualKey == VK_SPACE && b) {
-    LockScope lock(display_);
+    zvis::LockScope lock(display_);
     b->showState2();
   }
   return 1;
@@ -199,7 +182,7 @@ int ziVCBCtrlButton::keyUp() {
   ziVisButton* b = buttonVisual();
   if (!b) return 1;
   {
-    LockScope lock(display_);
+    zvis::LockScope lock(display_);
     b->showReleased();
   }
   notifyParent(BN_CLICKED);
@@ -214,7 +197,7 @@ LRESULT ziVCBCtrlButton::defProc(zEvent* e) {
       return b ? ziCheckFromState(b->state()) : 0;
     case BM_SETCHECK:
       if (b) {
-        LockScope lock(display_);
+        zvis::LockScope lock(display_);
         if (e->wParam_ == 0)
           b->showState1();
         else
@@ -229,7 +212,7 @@ LRESULT ziVCBCtrlButton::defProc(zEvent* e) {
     }
     case BM_SETSTATE:
       if (b) {
-        LockScope lock(display_);
+        zvis::LockScope lock(display_);
         const int32_t s = b->state();
         if (e->wParam_ == 1 && (s == ziStateDown || s == ziStateUp))
           b->showState2();
@@ -289,7 +272,7 @@ int ziVCBCtrlButton::onFocus(zEvent* e) {
 
 void ziVisGroupBoxInternal::showState1() {
   ziVisControl::showState1();
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   const HDC dc = lock.dc();
   if (!dc) return;
   const zRect r = rect();
@@ -414,7 +397,7 @@ void ziVisPanelInternal::drawBevel(HDC dc, int32_t left, int32_t top, int32_t ri
 
 void ziVisPanelInternal::showState1() {
   ziVisControl::showState1();
-  LockScope lock(display());
+  zvis::LockScope lock(display());
   const HDC dc = lock.dc();
   if (!dc) return;
   const zRect r = rect();

@@ -9,7 +9,26 @@
 
 #include <cstdint>
 
+#include "framework/draw/zDisplay.h"
+
 namespace zvis {
+
+// Locks the display for the life of the scope; a null display does nothing.
+class LockScope {
+ public:
+  explicit LockScope(zDisplay* d) : d_(d) {
+    if (d_) d_->lock();
+  }
+  ~LockScope() {
+    if (d_) d_->unlock();
+  }
+  LockScope(const LockScope&) = delete;
+  LockScope& operator=(const LockScope&) = delete;
+  HDC dc() const { return d_ ? d_->hdc() : nullptr; }
+
+ private:
+  zDisplay* d_;
+};
 constexpr COLORREF white = 0xFFFFFF;
 constexpr COLORREF grey = 0x808080;
 constexpr COLORREF black = 0x000000;
