@@ -1,6 +1,6 @@
 #include "app/dialogs/DModelOptions.h"
 
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"

@@ -1,6 +1,6 @@
 #include "app/dialogs/DNewModel.h"
 
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"

@@ -10,7 +10,8 @@
 #pragma once
 
 #include "app/program/BatchRun.h"
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindow.h"
 #include "app/program/RecentFilesMenu.h"
 #include "framework/frames/zMDIAppFrame.h"
 
@@ -18,26 +19,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace PV {
-namespace App {
-
-// A window that edits the model (a list editor, the scoring window). The main window
-// asks it to store its edits before a save and whether it holds edits not yet stored,
-// and closes it without storing anything when the model is replaced.
-class ModelWindow {
- public:
-  virtual ~ModelWindow() = default;
-  // Stores the window's edits into the model; false when it refuses (an incomplete
-  // row), which stops the save.
-  virtual bool commitToModel() = 0;
-  virtual bool isDirty() const = 0;
-  // Closes the window without storing; the main window forgets it.
-  virtual void discard() = 0;
-};
-
-}  // namespace App
-}  // namespace PV
 
 class zMDIMarginFrame;
 class zStatusLineEZ;
