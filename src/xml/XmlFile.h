@@ -289,9 +289,6 @@ void File<T>::readText(const std::string& bytes, T& object) {
     refuse(" is not a proper Palvermontine XML file." + (why.empty() ? std::string() : " " + FileIo::asSentence(why)));
   }
   try {
-    // Texts are taken as the file holds them, control characters included: a file
-    // written before such characters were refused still opens.
-    Data::StoredTextScope stored;
     readObject(object);
   } catch (const FormatError& e) {
     refuse(" is not a proper Palvermontine XML file. " + FileIo::asSentence(e.what()));

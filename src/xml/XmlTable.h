@@ -18,6 +18,7 @@
 
 #include "foundation/Assert.h"
 #include "model/Functor.h"
+#include "model/LimitCheck.h"
 #include "model/Transform.h"
 #include "xml/CXmlDoc.h"
 
@@ -192,6 +193,11 @@ bool Table::serves(const Data::Functor* fun) {
 
 template <class T>
 void Table::apply(Data::Functor* fun, T& record, const std::string& text, const std::string& where) {
+  // XML files may hold no control characters but tab, CR and LF, nor references to
+  // them: every conforming reader refuses such a file, so it is refused here too,
+  // whichever field holds one, and a record read from a file never writes one back.
+  if (!Data::hasOnlyXmlControls(text))
+    throw FormatError(where + " holds a control character, which XML files may not hold");
   std::string error;
   if (!fun->setValueChecked(&record, text, where, error)) throw FormatError(error);
 }

@@ -129,6 +129,9 @@ const Damage kMdlDamage[] = {
      "confidence level is not above 50"},
     {"cfl 0.1", "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts cfl=\"0.1\" cfi=\"10.0\"/></palvermontineMdlOpts>",
      "confidence level is not above 50"},
+    {"control character",
+     "<palvermontineMdlOpts appver=\"1.0\"><parmMdlOpts owner=\"A\x01\" cfi=\"10.0\"/></palvermontineMdlOpts>",
+     "Attribute \"owner\" of element /palvermontineMdlOpts/parmMdlOpts holds a control character"},
 };
 
 TEST(ModelOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
