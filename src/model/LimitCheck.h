@@ -39,10 +39,10 @@ class CheckedScope {
 // The texts of a model are UTF-8: a text that is not (a text in a code page such as
 // Windows-1252, whose "Caf\xE9" a reader would take for other characters) cannot be
 // stored, nor can control characters other than tab, carriage return and line feed,
-// which XML files may not hold. Both are limits of the setters (PV_TEXT_ASSERT), and
-// so the file reader, which stores through the setters, refuses a file holding them
-// as every conforming XML reader does: a model that opened could not be saved as a
-// file that other readers take.
+// which XML files may not hold, nor DEL. Both are limits of the setters
+// (PV_TEXT_ASSERT), and so the file reader, which stores through the setters, refuses
+// a file holding them: every conforming XML reader refuses such a file, and a model
+// opened from it would be saved as one again.
 bool isUtf8Text(const std::string& text);
 bool hasOnlyXmlControls(const std::string& text);
 
