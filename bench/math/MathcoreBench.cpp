@@ -1,7 +1,9 @@
 // Pair drawing and solving at the file-format limits (10 choices, 45 pairs, 5 decision
 // makers, 7 criteria) and at the core's limits (254 choices, a 95/5 sample of 380 pairs,
 // 54 decision makers). "Indexed" solves visit only the moved choice's terms; "Scan"
-// solves compute the same sums by scanning every score, for the speed-up.
+// solves compute the same sums by a plain scan of every pair, which reads the score
+// of a pair only when the pair holds the moved choice: their ratio is the index's
+// gain over the simplest full scan, not over a deliberately slow one.
 #include "math/alg.h"
 #include "math/mcdm_bc3.h"
 #include "math/model.h"

@@ -1,6 +1,7 @@
 // Writes a model at the file limits for the whole-process benchmark: the most
 // decision makers, criteria and choices a model holds, every name and note at its
-// longest, the widest scale and the most pairs per criterion, every pair scored.
+// longest, the widest scale and the most pairs per criterion, every pair scored so
+// that the choices rank in their order (the tool checks that they do).
 //   make_limits_model OUT.xpv
 #include "math/HJAlgorithm.h"
 #include "math/MathServer.h"
@@ -72,8 +73,9 @@ int main(int argc, char** argv) {
       PV::Math::RandomPairSet* rps = alg.getRps(r, d);
       for (uint32_t k = 0; k < rps->getNumPairs(); ++k) {
         const auto p = rps->getPair(k);
-        // Lower choices preferred, more strongly the further apart, varied a little.
-        const int gap = static_cast<int>(p.j) - static_cast<int>(p.i);
+        // Lower choices preferred, more strongly the further apart, varied a little:
+        // a negative score prefers the pair's first choice.
+        const int gap = static_cast<int>(p.i) - static_cast<int>(p.j);
         int s = gap / 2 + static_cast<int>((r + d + k) % 3) - 1;
         if (s > 5) s = 5;
         if (s < -5) s = -5;
@@ -86,6 +88,22 @@ int main(int argc, char** argv) {
   factory->getMathServer(0)->refresh();
   if (!factory->save(argv[1])) {
     std::fprintf(stderr, "make_limits_model: %s\n", factory->lastError().c_str());
+    return 1;
+  }
+  // The file is written unsolved, as the batch run it is timed with solves it. The
+  // scores are meant to rank the choices in their order: solved here, the ranking
+  // must say so, choice 1 first and choice 10 last.
+  factory->getMathServer(0)->solve();
+  const auto& slns = m->get_slns();
+  uint32_t first = 0, last = 0;
+  double best = -1.0, worst = 101.0;
+  for (uint32_t k = 0; k < slns.size(); ++k) {
+    if (slns[k].get_pctrank() > best) best = slns[k].get_pctrank(), first = slns[k].get_ch();
+    if (slns[k].get_pctrank() < worst) worst = slns[k].get_pctrank(), last = slns[k].get_ch();
+  }
+  if (slns.size() != PV_DATA_MAX_CHS || first != 1 || last != PV_DATA_MAX_CHS) {
+    std::fprintf(stderr, "make_limits_model: the scores rank choice %u first and choice %u last\n",
+                 static_cast<unsigned>(first), static_cast<unsigned>(last));
     return 1;
   }
   return 0;

@@ -69,11 +69,13 @@ void objectiveChoiceScan(const model* model, unsigned choice, svs* svs, double w
     for (unsigned d = 0; d < model->ndm; ++d) {
       const uint32_t base = d * static_cast<uint32_t>(model->npr);
       for (unsigned k = 0; k < model->npr; ++k) {
+        // Normalising only orders the pair's two choices, so whether it holds the
+        // moved one is known before: the other pairs cost a comparison, not a score.
+        const MCDM_BC3_Pair& p = pd.pairs[k];
+        if (p.i != choice && p.j != choice) continue;
         const uint8_t K = model_get_packed_score(pd.scores, base + k);
         if (!isScore(K)) continue;
-        const Term t = normalise(pd.pairs[k], K, svs->svx);
-        if (t.a != choice && t.b != choice) continue;
-        svs->fval += termChange(model, svs, t, d, icr, w);
+        svs->fval += termChange(model, svs, normalise(p, K, svs->svx), d, icr, w);
       }
     }
   }

@@ -50,8 +50,8 @@ int alg_compare_rows(const ranking_row* first, const ranking_row* second);
 // The solver: MODEL_COMPLETED, MODEL_EXCEEDED_MAX_ITERATIONS or MODEL_CANCELED, with
 // the ranking rows filled and sorted in every case. acf may be null.
 int alg_solve(model* model, alg_callback acf);
-// The same solver with the change of one choice computed by scanning every score:
-// the reference the choice index must agree with, bit for bit.
+// The same solver with the change of one choice computed by scanning every pair of
+// every criterion: the reference the choice index must agree with, bit for bit.
 int alg_solve_unindexed(model* model, alg_callback acf);
 
 // The callback of the built-in demonstration model: stops once the stored number of

@@ -30,20 +30,12 @@ bool hasOnlyXmlControls(const std::string& text) {
   return true;
 }
 
-namespace {
-thread_local int storedTextDepth = 0;
-}
-
-StoredTextScope::StoredTextScope() { ++storedTextDepth; }
-StoredTextScope::~StoredTextScope() { --storedTextDepth; }
-bool StoredTextScope::active() { return storedTextDepth > 0; }
-
 void checkModelText(const std::string& text, const char* name, const char* file, int line) {
   if (!isUtf8Text(text)) {
     const std::string expr = std::string(name) + " is UTF-8 text";
     limitFailed(expr.c_str(), file, line);
   }
-  if (!StoredTextScope::active() && !hasOnlyXmlControls(text)) {
+  if (!hasOnlyXmlControls(text)) {
     const std::string expr = std::string(name) + " holds no control characters but tab, CR and LF";
     limitFailed(expr.c_str(), file, line);
   }

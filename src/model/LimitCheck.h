@@ -39,20 +39,12 @@ class CheckedScope {
 // The texts of a model are UTF-8: a text that is not (a text in a code page such as
 // Windows-1252, whose "Caf\xE9" a reader would take for other characters) cannot be
 // stored, nor can control characters other than tab, carriage return and line feed,
-// which XML files may not hold. Both are limits of the setters (PV_TEXT_ASSERT).
+// which XML files may not hold, nor DEL. Both are limits of the setters
+// (PV_TEXT_ASSERT), and so the file reader, which stores through the setters, refuses
+// a file holding them: every conforming XML reader refuses such a file, and a model
+// opened from it would be saved as one again.
 bool isUtf8Text(const std::string& text);
 bool hasOnlyXmlControls(const std::string& text);
-
-// While one is open on the thread, the setters take control characters as a stored
-// file holds them: files written before the setters refused them open as they are.
-class StoredTextScope {
- public:
-  StoredTextScope();
-  ~StoredTextScope();
-  StoredTextScope(const StoredTextScope&) = delete;
-  StoredTextScope& operator=(const StoredTextScope&) = delete;
-  static bool active();
-};
 
 void checkModelText(const std::string& text, const char* name, const char* file, int line);
 

@@ -90,6 +90,33 @@ int read_JPEG_header(const char* fileName, CpdfImage* image) {
 
 // ---- inline images -------------------------------------------------------------------
 
+namespace {
+
+bool holdsEndMarker(const unsigned char* data, int32_t count) {
+  for (int32_t i = 0; i + 1 < count; ++i)
+    if (data[i] == 'E' && data[i + 1] == 'I') return true;
+  return false;
+}
+
+// The bytes as ASCIIHexDecode data: two digits a byte, lines of 64 bytes, ">" at the end.
+bool writeHexLines(CpdfMemoryStream* stream, const unsigned char* data, int32_t count) {
+  static const char digits[] = "0123456789ABCDEF";
+  constexpr int32_t kLineBytes = 64;
+  char line[2 * kLineBytes + 1];
+  for (int32_t at = 0; at < count; at += kLineBytes) {
+    const int32_t n = count - at < kLineBytes ? count - at : kLineBytes;
+    for (int32_t k = 0; k < n; ++k) {
+      line[2 * k] = digits[data[at + k] >> 4];
+      line[2 * k + 1] = digits[data[at + k] & 0xF];
+    }
+    line[2 * n] = at + n < count ? '\n' : '>';
+    if (cpdf_memStreamWrite(stream, line, 2 * n + 1) != 0) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCount, float x, float y, float angle,
                              float width, float height, int pixelsWide, int pixelsHigh, int bitsPerComponent,
                              int colourSpaceCode, int saveState) {
@@ -147,11 +174,22 @@ int cpdf_rawPlaceInLineImage(CpdfDocument* doc, const void* data, int32_t byteCo
       doc->imageKinds |= 2;
       break;
   }
+  // Many readers find the end of inline data by scanning for "EI" rather than by
+  // counting bytes, so data holding those two bytes would end early for them and the
+  // rest of the page be read differently. Such data go in hexadecimal, whose digits
+  // and end mark cannot form "EI"; the rest stay binary, at half the size.
+  const bool hex = holdsEndMarker(static_cast<const unsigned char*>(data), byteCount);
+  if (hex) l.text("/F /AHx\n");
   l.text("ID ");
   CpdfMemoryStream* scratch = doc->scratch.get();
   cpdf_memStreamReset(scratch);
-  if (cpdf_memStreamWrite(scratch, l.str().data(), static_cast<int32_t>(l.str().size())) != 0 ||
-      cpdf_memStreamWrite(scratch, data, byteCount) != 0 || cpdf_memStreamPutText("\nEI\n", scratch) < 0) {
+  bool written = cpdf_memStreamWrite(scratch, l.str().data(), static_cast<int32_t>(l.str().size())) == 0;
+  if (written && hex) {
+    written = writeHexLines(scratch, static_cast<const unsigned char*>(data), byteCount);
+  } else if (written) {
+    written = cpdf_memStreamWrite(scratch, data, byteCount) == 0;
+  }
+  if (!written || cpdf_memStreamPutText("\nEI\n", scratch) < 0) {
     cpdf_detail::failAllocation(doc);
     return -1;
   }

@@ -22,6 +22,10 @@ const uint16_t CP1252_HIGH[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026
                                   0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 char winAnsiOf(uint32_t cp) {
+  // A name or note may hold tabs and line ends (and a text from elsewhere any other
+  // control character): the fonts have no glyph for them and readers draw a mark in
+  // their place, so they take the room of a blank.
+  if (cp < 0x20 || cp == 0x7F) return ' ';
   if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF)) return static_cast<char>(cp);
   for (int k = 0; k < 32; ++k)
     if (CP1252_HIGH[k] == cp) return static_cast<char>(0x80 + k);

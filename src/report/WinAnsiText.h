@@ -2,7 +2,8 @@
 // UTF-8 (model texts are stored so, system texts are converted on entry); the text
 // fonts are declared with the Windows character set encoding, and the device converts
 // each text to it as it measures or draws it. A character that set cannot hold is
-// shown as "?"; bytes that are no UTF-8 each count as one such character.
+// shown as "?"; bytes that are no UTF-8 each count as one such character. Tabs, line
+// ends and other control characters are drawn as blanks.
 #pragma once
 
 #include <string>

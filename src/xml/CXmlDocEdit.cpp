@@ -229,6 +229,14 @@ std::string CXmlDoc::DoCreateNodeText(int type, const char* text, bool& ok) {
   }
 }
 
+namespace {
+// The room a document's text takes at its first growth: a whole file of the system
+// (at most 64 KB) is then written without moving it. Growing from the size of each
+// edit made the block move and the heap grow and shrink on every document written,
+// which cost more than the writing itself.
+constexpr size_t kFirstEditCapacity = 64 * 1024;
+}  // namespace
+
 bool CXmlDoc::DoDocumentChange(int offset, int length, const std::string& text, bool inContent) {
   contentExtra_ = 0;
   // Character data may hold '>' as it is, except right after "]]". A change in content
@@ -263,7 +271,12 @@ bool CXmlDoc::DoDocumentChange(int offset, int length, const std::string& text, 
   }
   const size_t newLen = doc_.size() - static_cast<size_t>(length) + change->size();
   if (newLen > 0x7FFFFF00u) return false;
-  if (newLen > doc_.capacity()) doc_.reserve(newLen + newLen / 2 + 128);
+  if (newLen > doc_.capacity()) {
+    // Doubling, from a whole file's room: an edited document moves a few times at
+    // most, and the allocator is not asked for a new block at every step.
+    const size_t grown = newLen <= doc_.max_size() / 2 ? 2 * newLen : newLen;
+    doc_.reserve(std::max(grown, kFirstEditCapacity));
+  }
   doc_.replace(static_cast<size_t>(offset), static_cast<size_t>(length), *change);
   return true;
 }

@@ -85,6 +85,14 @@ bool replaceWithText(const std::string& name, const std::string& text, std::stri
   return true;
 }
 
+std::string asSentence(std::string reason) {
+  if (reason.empty()) return reason;
+  if (reason[0] >= 'a' && reason[0] <= 'z') reason[0] = static_cast<char>(reason[0] - 'a' + 'A');
+  const char last = reason.back();
+  if (last != '.' && last != '!' && last != '?') reason += '.';
+  return reason;
+}
+
 }  // namespace FileIo
 }  // namespace XML
 }  // namespace PV

@@ -56,6 +56,9 @@ bool isSevenBit(const std::string& bytes);
 // Writes text to "<name>.tmp" and renames it over name; on any failure the temporary
 // file is removed, the target is untouched, and err holds the reason.
 bool replaceWithText(const std::string& name, const std::string& text, std::string& err);
+// A reason as a sentence of the message the user is shown: its first letter raised
+// and a full stop at its end, so that what follows it reads as a sentence of its own.
+std::string asSentence(std::string reason);
 }  // namespace FileIo
 
 template <class T>
@@ -282,18 +285,13 @@ void File<T>::readText(const std::string& bytes, T& object) {
       refuse(" is not a proper Palvermontine XML file. The file ends early: its root element " +
              quoteForMessage(text.substr(begin, end - begin)) + " is not closed.");
     }
-    std::string why = doc_.GetError();
-    refuse(" is not a proper Palvermontine XML file." + (why.empty() ? std::string() : " " + why));
+    const std::string why = doc_.GetError();
+    refuse(" is not a proper Palvermontine XML file." + (why.empty() ? std::string() : " " + FileIo::asSentence(why)));
   }
   try {
-    // Texts are taken as the file holds them, control characters included: a file
-    // written before such characters were refused still opens.
-    Data::StoredTextScope stored;
     readObject(object);
   } catch (const FormatError& e) {
-    std::string why = e.what();
-    if (!why.empty() && why[0] >= 'a' && why[0] <= 'z') why[0] = static_cast<char>(why[0] - 'a' + 'A');
-    refuse(" is not a proper Palvermontine XML file. " + why);
+    refuse(" is not a proper Palvermontine XML file. " + FileIo::asSentence(e.what()));
   }
 }
 

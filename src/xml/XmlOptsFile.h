@@ -95,7 +95,7 @@ void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
   try {
     loaded = load();
   } catch (const FileError& refused) {
-    const std::string message = refused.what();
+    const std::string message = FileIo::asSentence(refused.what());
     const std::string aside = filename_ + ".bad";
     std::string why;
     if (PV::Util::renameOver(filename_, aside, why))

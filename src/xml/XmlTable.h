@@ -168,6 +168,16 @@ class Table {
 // Shortens a text taken from a file for use inside an error message.
 std::string quoteForMessage(const std::string& text);
 
+// Whether the text holds a character below the blank other than tab, CR and LF: XML
+// files may hold none, raw or as a reference.
+inline bool holdsCharacterXmlForbids(const std::string& text) {
+  for (char ch : text) {
+    const unsigned char c = static_cast<unsigned char>(ch);
+    if (c < 0x20 && c != '\t' && c != '\n' && c != '\r') return true;
+  }
+  return false;
+}
+
 // ===================================================================================
 // Template operations
 // ===================================================================================
@@ -192,6 +202,11 @@ bool Table::serves(const Data::Functor* fun) {
 
 template <class T>
 void Table::apply(Data::Functor* fun, T& record, const std::string& text, const std::string& where) {
+  // XML files may hold no control characters but tab, CR and LF, nor references to
+  // them: every conforming reader refuses such a file, so it is refused here too,
+  // whichever field holds one, and a record read from a file never writes one back.
+  if (holdsCharacterXmlForbids(text))
+    throw FormatError(where + " holds a control character, which XML files may not hold");
   std::string error;
   if (!fun->setValueChecked(&record, text, where, error)) throw FormatError(error);
 }

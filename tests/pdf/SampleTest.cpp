@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <cstring>
+#include <string>
+
 using namespace pdftest;
 
 namespace {
@@ -136,4 +140,46 @@ TEST(Samples, ImagesOutlinesAxesAndCjk) {
   save("images-outlines-axes", pdf,
        "pages 3\ntext Months of 2026\ntext Feb\ntext Images and outlines\ntext Time of day\ntext Count\ntext 1000\n"
        "font Palatino-Roman\nfont Helvetica\n");
+}
+
+// Image data holding "EI" between blanks (here the pixels 32 69 73 and 32 40 40) would
+// end early for readers that scan for the end marker, and the rest of the page be read
+// as operators: such data are written in hexadecimal, which decodes to the same pixels,
+// and the page holds the marker once. Data without it stay binary. qpdf, run over the
+// sample by check_samples.sh, reads the page without a warning.
+TEST(Samples, InlineImageDataHoldingTheEndMarker) {
+  CpdfDocument* doc = openDocument(false);
+  ASSERT_EQ(cpdf_pageInit(doc, 1, 0, "0 0 612 792", "0 0 612 792"), 0);
+  unsigned char logo[4 * 4 * 3];
+  for (size_t k = 0; k < sizeof logo; ++k) logo[k] = static_cast<unsigned char>(200 - 7 * k);
+  const unsigned char marker[6] = {32, 69, 73, 32, 40, 40};
+  std::memcpy(logo + 12, marker, sizeof marker);
+  ASSERT_EQ(cpdf_rawPlaceInLineImage(doc, logo, sizeof logo, 72, 600, 0, 64, 64, 4, 4, 8, CS_RGB, 1), 0);
+  const std::string content = pageContent(doc, 1);
+  cpdf_beginText(doc);
+  cpdf_setFont(doc, "Helvetica", "WinAnsiEncoding", 12);
+  cpdf_rawText(doc, 72, 560, 0, "Text after the image");
+  cpdf_endText(doc);
+
+  size_t ends = 0;
+  for (size_t at = content.find("EI"); at != std::string::npos; at = content.find("EI", at + 1)) ++ends;
+  EXPECT_EQ(ends, 1u) << content;
+  EXPECT_NE(content.find("/F /AHx\nID "), std::string::npos) << content;
+  const size_t begin = content.find("ID ") + 3, end = content.find('>', begin);
+  std::string decoded, digits;
+  for (size_t k = begin; k < end && k < content.size(); ++k)
+    if (std::isxdigit(static_cast<unsigned char>(content[k]))) digits += content[k];
+  for (size_t k = 0; k + 1 < digits.size(); k += 2)
+    decoded += static_cast<char>(std::stoi(digits.substr(k, 2), nullptr, 16));
+  EXPECT_EQ(decoded, std::string(reinterpret_cast<const char*>(logo), sizeof logo));
+
+  const unsigned char plain[2 * 2 * 3] = {32, 69, 32, 73, 32, 40, 1, 2, 3, 4, 5, 6};
+  ASSERT_EQ(cpdf_rawPlaceInLineImage(doc, plain, sizeof plain, 72, 400, 0, 32, 32, 2, 2, 8, CS_RGB, 1), 0);
+  const std::string after = pageContent(doc, 1);
+  EXPECT_EQ(after.find("/F /AHx", content.size()), std::string::npos);
+  EXPECT_NE(after.find(std::string(reinterpret_cast<const char*>(plain), sizeof plain)), std::string::npos);
+  cpdf_finalizePage(doc, 1);
+  std::string pdf = finish(doc);
+  cpdf_close(doc);
+  save("inline-image-end-marker", pdf, "pages 1\ntext Text after the image\n");
 }

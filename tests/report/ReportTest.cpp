@@ -233,6 +233,35 @@ TEST(ReportTest, TextsOutsideAsciiKeepTheirLetters) {
             0u);
 }
 
+// Names and notes may hold tabs and line ends (a note typed over several lines): the
+// report draws each as a blank, never the raw character, for which readers show a mark.
+TEST(ReportTest, TabsAndLineEndsInNamesAndNotesAreDrawnAsBlanks) {
+  PV::Data::DecisionModel model = Support::demoShapedModel();
+  model.set_nm("Site\tplan");
+  model.set_note("First line\r\nsecond line");
+  model.get_chs()[0].set_nm("North\tfield");
+  model.get_chs()[0].set_note("Near\nthe road");
+  model.get_crs()[0].set_nm("Cost\r");
+  model.get_dms()[0].set_nm("Ann\r\nLee");
+  const ReportRun run = report(model, true, Support::scratchFile("report_controls.pdf"));
+  ASSERT_EQ(run.status, REPORT_WRITTEN) << run.message;
+  std::istringstream lines(run.trace);
+  size_t texts = 0;
+  for (std::string line; std::getline(lines, line);) {
+    // A raw line end would split the trace line: every drawn text ends on its own line.
+    if (line.rfind("cpdf_rawText(", 0) == 0) {
+      ++texts;
+      EXPECT_EQ(line.compare(line.size() - 3, 3, "\" )"), 0) << line;
+    }
+    EXPECT_EQ(line.find_first_of("\t\r"), std::string::npos) << line;
+  }
+  EXPECT_GT(texts, 100u);
+  EXPECT_GT(countOf(run.trace, "Site plan"), 0u);
+  EXPECT_GT(countOf(run.trace, "First line  second line"), 0u);
+  EXPECT_GT(countOf(run.trace, "North field"), 0u);
+  EXPECT_GT(countOf(run.trace, "Ann  Lee"), 0u);
+}
+
 TEST(ReportTest, OutOfDateSolutionIsSaidSoOnEveryPage) {
   PV::Data::DecisionModel model = Support::demoShapedModel();
   model.get_slns().set_flag(true);

@@ -31,8 +31,9 @@ TEST(WinAnsiText, ConvertsWhatTheSetHoldsAndShowsTheRestAsQuestionMarks) {
       {"a\xFF"
        "b\xC3"
        "c\xE2\x82",
-       "a?b?c??"},              // stray and cut bytes
-      {"\xED\xA0\x80", "???"},  // an encoded surrogate is no character
+       "a?b?c??"},                               // stray and cut bytes
+      {"\xED\xA0\x80", "???"},                   // an encoded surrogate is no character
+      {"a\tb\r\nc\x01\x1F\x7F|", "a b  c   |"},  // control characters take a blank's room
   };
   for (const auto& c : cases) EXPECT_EQ(winAnsiFromUtf8(c.utf8), c.winAnsi) << c.utf8;
 }

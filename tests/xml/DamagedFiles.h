@@ -69,6 +69,13 @@ inline const Damage kDamage[] = {
     {"attribute_twice.xpv", "ttribute \"nm\" of element /palvermontine/model/dms/dm[4] is given twice", true},
     {"ranked_twice.xpv", "\"ch\" of element /palvermontine/model/slns/sln[3] ranks the choice 4103 a second time",
      true},
+    // Control characters that XML files may not hold, raw or as references.
+    {"control_in_name.xpv",
+     "Attribute \"nm\" of element /palvermontine/model/dms/dm[4] holds a control character, which XML files may "
+     "not hold.",
+     true},
+    {"control_in_note.xpv", "Element /palvermontine/model/dms/dm/note holds a control character", true},
+    {"control_reference.xpv", "Element /palvermontine/model/chs/ch/note holds a control character", true},
 };
 
 }  // namespace Fixture

@@ -83,6 +83,10 @@ cases = {
     'note_twice.xpv': sub('<note>Chairs the board</note>', '<note>Chairs the board</note>\r\n<note>Leaves</note>'),
     'attribute_twice.xpv': sub('nm="Dan"', 'nm="Dan" nm="Don"'),
     'ranked_twice.xpv': sub('ch="4104"', 'ch="4103"'),
+    # Control characters that XML files may not hold, raw and as references.
+    'control_in_name.xpv': sub('nm="Dan"', 'nm="D\x01an"'),
+    'control_in_note.xpv': sub('<note>Chairs the board</note>', '<note>Chairs\x1b the board</note>'),
+    'control_reference.xpv': sub('<note>Needs a new road</note>', '<note>Needs a new&#x7; road</note>'),
 }
 
 for name, text in cases.items():
