@@ -66,7 +66,7 @@ class BatchRunTest : public ::testing::Test {
     env_.appOpts = &appOpts_->options();
     env_.mdlOpts = &mdlOpts_->options();
     env_.recentFilesPath = (dir_ / GUI::RECENT_FILES_FILE).string();
-    env_.programFolder = dir_.string();
+    env_.documentsFolder = dir_.string();
     env_.ui = &ui_;
   }
   void TearDown() override {
@@ -264,11 +264,13 @@ TEST(RecentFiles, ListFileRules) {
   }
   {
     std::ofstream out(file, std::ios::binary);
-    out << "one.xpv\nt\xe9o.xpv\nthree.xpv\nfour.xpv\n";
+    // Names beyond ASCII are kept (UTF-8, or the ANSI code page of an older list);
+    // a line with a control character is no path and ends the list.
+    out << "\xc3\x9c" "bersicht \xc3\xa9t\xc3\xa9.xpv\nt\xe9o.xpv\nthr\x01" "ee.xpv\nfour.xpv\n";
   }
   GUI::MRUPersistentList list(file.string(), 4);
-  EXPECT_EQ(list.get(0), "one.xpv");
-  EXPECT_TRUE(list.isEmpty(1));
+  EXPECT_EQ(list.get(0), "\xc3\x9c" "bersicht \xc3\xa9t\xc3\xa9.xpv");
+  EXPECT_EQ(list.get(1), "t\xe9o.xpv");
   EXPECT_TRUE(list.isEmpty(2));
   EXPECT_TRUE(list.isEmpty(3));
   fs::remove(file);
