@@ -103,8 +103,10 @@ void BatchRun::tellLogError() {
   if (!factory->hasModel()) return;
   auto* server = factory->getMathServer(0);
   if (!server || server->getLogError().empty()) return;
-  env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, server->getLogError());
+  // Forgotten before it is told: a box's own message loop may ask again.
+  const std::string why = server->getLogError();
   server->clearLogError();
+  env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, why);
 }
 
 void BatchRun::makeNewDefaultModel() {

@@ -366,6 +366,9 @@ void WMain::updateStatusBar() {
   server->hasAlgorithmOnly(&pairSets);
   const uint32_t pairs = pairSets ? server->getModelState().numpairs_ : 0;
   const auto& params = model->get_params();
+  // Every edit of the model ends here: an edit that reconciled the pairs and could
+  // not write their log is told now.
+  if (!server->getLogError().empty()) batch_->tellLogError();
   status_.name = Utf8ToSystem(model->get_nm());
   status_.summary = statusSummary(model->get_chs().size(), model->get_crs().size(), model->get_dms().size(),
                                   params.get_cfl(), params.get_cfi(), params.get_sil(), pairs);
@@ -682,9 +685,6 @@ int WMain::cmProperties(zEvent*) {
   const std::string before = model ? model->get_nm() : std::string();
   DModelProperties dialog(this);
   dialog.runModal();
-  // A changed scale or confidence may have reconciled the pairs, whose log may
-  // have failed.
-  batch_->tellLogError();
   model = currentModel();
   if (model && model->get_nm() != before && batch_->modelFile().empty()) {
     // A model without a file shows its name in the caption: the new one from now on.

@@ -3,6 +3,7 @@
 
 #include "math/MathServer.h"
 #include "factory/Factory.h"
+#include "factory/ReconcileLog.h"
 #include "model/RankSolutionData.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
@@ -238,6 +239,26 @@ TEST_F(BatchRunTest, HelpLogHoldsUsageAndNote) {
   EXPECT_EQ(text.str(),
             std::string(Utils::PalvermontineOptions::usageText()) + "\nbeta options exist, remove post beta\n");
   EXPECT_FALSE(BatchRun::writeHelpLog((dir_ / "no" / "such").string()));
+}
+
+// A reconcile whose log cannot be written (here a folder holds its name) is told to
+// the user once, as a warning with the reason: standard error in a console run.
+TEST_F(BatchRunTest, AReconcileLogThatCannotBeWrittenIsToldOnce) {
+  BatchRun* run = nullptr;
+  ASSERT_EQ(runBatch("-mkdm -console", &run), BATCH_OK) << ui_.all();
+  auto* factory = Data::Factory::instance();
+  auto* model = factory->currDataModel(0);
+  const std::string log = Data::reconcileLogFileName(model->get_nm());
+  fs::create_directory(dir_ / log);
+  auto choices = model->get_chs();
+  choices.pop_back();
+  ASSERT_TRUE(factory->getMathServer(0)->setChoices(choices));
+  ASSERT_FALSE(factory->getMathServer(0)->getLogError().empty());
+  run->tellLogError();
+  run->tellLogError();
+  ASSERT_EQ(ui_.told.size(), 1u) << ui_.all();
+  EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_WARNING);
+  EXPECT_EQ(ui_.told[0].text.rfind("The reconcile report " + log + " could not be opened", 0), 0u) << ui_.all();
 }
 
 TEST(RecentFiles, ListFileRules) {

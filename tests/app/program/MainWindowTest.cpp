@@ -11,6 +11,7 @@
 #include "app/program/res/resource.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
+#include "factory/ReconcileLog.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
 #include "framework/bars/zToolTip.h"
@@ -877,6 +878,28 @@ TEST_F(MainWindow, CaptionFollowsARenameInModelProperties) {
   boxes_.expect("Model Properties", IDOK, {{116, "Vans"}});
   command(w, CM_PROPERTIES);
   EXPECT_EQ(windowText(w->handle()), file.string() + " - Palvermontine");
+}
+
+// An edit that reconciled the pairs and could not write their log (a folder holds
+// its name here) is told in the main window when it shows the edited model, once.
+TEST_F(MainWindow, AReconcileLogThatCannotBeWrittenIsTold) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  auto* factory = PV::Data::Factory::instance();
+  auto* model = factory->currDataModel(0);
+  const std::string log = PV::Data::reconcileLogFileName(model->get_nm());
+  fs::create_directory(dir_ / "work" / log);
+  auto choices = model->get_chs();
+  choices.pop_back();
+  ASSERT_TRUE(factory->getMathServer(0)->setChoices(choices));  // as a choices editor stores
+  boxes_.expect("Palvermontine", IDOK);
+  w->updateStatusBar();
+  pump();
+  w->updateStatusBar();
+  pump();
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text.rfind("The reconcile report " + log + " could not be opened", 0), 0u)
+      << boxes_.seen()[0].text;
 }
 
 }  // namespace
