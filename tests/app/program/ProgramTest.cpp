@@ -257,6 +257,8 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
       {"-console -solve", 3, "The Model Is Not Solvable!"},
       {"-mkdm -console -output nowhere\\x", 4, "x.xpv"},
       {"-mkdm -console -pdf nowhere\\x.pdf", 5, "is Locked by another process"},
+      // A path typed with both separators is shown in the system's form.
+      {"-mkdm -console -pdf c-ro\\ro/rep.pdf", 5, "c-ro\\ro\\rep.pdf is Locked by another process"},
   };
   for (const auto& c : cases) {
     const RunResult r = run(c.arguments);
