@@ -47,6 +47,9 @@ class Factory : public Singleton<Factory> {
   // current time; the new model has no file path yet.
   DecisionModel* newModel(const ModelParameters& parameters, bool solveOutOfStep);
 
+  // Whether a model was made or opened yet: until then there is no current model,
+  // snapshot or server, and the getters below must not be called.
+  bool hasModel() const { return !palvermontineModels_.empty(); }
   DecisionModel* currDataModel(uint16_t modelIndex = 0);
   DecisionModel* getPrevModel();
   // True while the current model equals its snapshot.

@@ -1,10 +1,11 @@
 #include "factory/ReconcileLog.h"
 
+#include "foundation/FileNames.h"
 #include "model/FileUtils.h"
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <cstdio>
 
 namespace PV {
 namespace Data {
@@ -23,17 +24,28 @@ std::string reconcileLogFileName(const std::string& modelName) { return PV::Util
 
 std::string appendReconcileLog(const std::string& modelName, const std::string& report) {
   const std::string file = reconcileLogFileName(modelName);
+  // A log this append creates and cannot fill is removed again: an empty or partial
+  // file would look like a log that holds the reconcile.
+  const bool existed = Files::exists(file);
   errno = 0;
-  std::ofstream out(file, std::ios::out | std::ios::app | std::ios::binary);
-  if (!out.is_open()) return failure(file, "opened", errno);
+  std::FILE* out = Files::open(file, "ab");
+  if (!out) return failure(file, "opened", errno);
   errno = 0;
-  out.write(report.data(), static_cast<std::streamsize>(report.size()));
-  out.flush();
-  if (!out) return failure(file, "written", errno);
+  bool ok = std::fwrite(report.data(), 1, report.size(), out) == report.size();
+  int why = ok ? 0 : errno;
   errno = 0;
-  out.close();
-  if (out.fail()) return failure(file, "written", errno);
-  return std::string();
+  if (std::fflush(out) != 0 && ok) {
+    ok = false;
+    why = errno;
+  }
+  errno = 0;
+  if (std::fclose(out) != 0 && ok) {
+    ok = false;
+    why = errno;
+  }
+  if (ok) return std::string();
+  if (!existed) Files::remove(file);
+  return failure(file, "written", why);
 }
 
 }  // namespace Data

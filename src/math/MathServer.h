@@ -100,6 +100,8 @@ class Server : public PV::Subject {
   // Why the report of the last reconcile could not be kept, as the keeper said;
   // empty when it was (or no reconcile has run).
   const std::string& getLogError() const { return logError_; }
+  // Once the program has told the user, the reason is forgotten.
+  void clearLogError() { logError_.clear(); }
 
   RandomPairSet* acquireRps(uint32_t crIndex, uint32_t dmIndex);
   void releaseRps(RandomPairSet* rps);

@@ -1,4 +1,5 @@
 #include "model/FileUtils.h"
+#include "foundation/FileNames.h"
 
 #include <cctype>
 #include <cerrno>
@@ -48,7 +49,7 @@ std::string systemErrorText(int err) {
 
 bool renameOver(const std::string& source, const std::string& target, std::string& why) {
 #ifdef _WIN32
-  if (MoveFileExA(source.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (MoveFileExW(Files::toWide(source).c_str(), Files::toWide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
   const DWORD code = GetLastError();
   char text[512] = {0};
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,
@@ -67,7 +68,7 @@ bool renameOver(const std::string& source, const std::string& target, std::strin
 
 int replaceFile(const char* source, const char* target) {
   // A target that cannot be opened for writing could not be deleted either.
-  FILE* existing = std::fopen(target, "r+b");
+  FILE* existing = Files::open(target ? target : "", "r+b");
   if (existing == nullptr) return -1;
   std::fclose(existing);
   std::string why;

@@ -87,8 +87,10 @@ void cpdf_infoAuthor(CpdfDocument* doc, const char* text);
 void cpdf_infoSubject(CpdfDocument* doc, const char* text);
 void cpdf_infoKeywords(CpdfDocument* doc, const char* text);
 void cpdf_infoProducer(CpdfDocument* doc, const char* s1, const char* s2, const char* s3, const char* s4);
-// Escapes the text as a PDF string and keeps at most capacity - 1 bytes of it,
-// never leaving a broken escape at the cut.
+// Escapes the text (UTF-8) as the inside of a PDF literal string and keeps at most
+// capacity - 1 bytes of it, never leaving a broken escape or character at the cut. A
+// text beyond ASCII is stored as UTF-16BE with its byte order mark, so that readers
+// show it as typed.
 void cpdf_infoFieldStore(std::string& field, const char* text, int32_t capacity);
 // Fixes the time written as /CreationDate (otherwise the local time at finalizing).
 void cpdf_creationTimeSet(CpdfDocument* doc, const struct tm* time);

@@ -1,6 +1,7 @@
 // Readers of Type 1 font files (PFB) and their Windows metrics (PFM). Every length and
 // offset read from a file is checked against the file's size before it is used.
 #include "pdf/cpdfInternal.h"
+#include "foundation/FileNames.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +10,7 @@
 namespace cpdf_detail {
 
 bool readWholeFile(const char* path, std::string& out) {
-  FILE* f = std::fopen(path, "rb");
+  FILE* f = path ? PV::Files::open(path, "rb") : nullptr;
   if (!f) return false;
   out.clear();
   char buf[65536];

@@ -1,6 +1,7 @@
 // Growable byte buffers (the whole file, page contents, font files) and the route by
 // which content operators reach the current page.
 #include "pdf/cpdfInternal.h"
+#include "foundation/FileNames.h"
 
 #include <cstdio>
 #include <cstring>
@@ -116,7 +117,7 @@ int cpdf_memStreamToFile(CpdfMemoryStream* stream, const char* fileName) {
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
   } else {
-    f = std::fopen(fileName, "wb");
+    f = PV::Files::open(fileName, "wb");
   }
   if (!f) {
     cpdf_hookError(1, "cpdf", "Cannot open output file: %s", fileName);

@@ -176,9 +176,59 @@ std::string cpdf_quoteBytes(const char* bytes, int32_t count) {
   return out;
 }
 
+namespace {
+
+// A text beyond ASCII as a PDF text string: UTF-16BE after the byte order mark,
+// every byte outside printable ASCII (and the string's own delimiters) as an octal
+// escape, so the literal string stays seven-bit. Whole characters are kept while the
+// escaped form fits capacity - 1 bytes; bytes that are not UTF-8 become U+FFFD.
+std::string utf16InfoText(const std::string& text, int32_t capacity) {
+  auto escapeByte = [](std::string& out, unsigned char b) {
+    if (b >= 0x20 && b < 0x7F && b != '(' && b != ')' && b != '\\') {
+      out += static_cast<char>(b);
+    } else {
+      char octal[5];
+      std::snprintf(octal, sizeof octal, "\\%03o", b);
+      out += octal;
+    }
+  };
+  std::string out;
+  escapeByte(out, 0xFE);
+  escapeByte(out, 0xFF);
+  for (std::size_t i = 0; i < text.size();) {
+    std::size_t used = 1;
+    const uint32_t cp = PV::Text::decodeUtf8At(text, i, used);
+    std::string unit;
+    auto put16 = [&](uint32_t u) {
+      escapeByte(unit, static_cast<unsigned char>(u >> 8));
+      escapeByte(unit, static_cast<unsigned char>(u & 0xFF));
+    };
+    if (cp >= 0x10000) {
+      put16(0xD800 + ((cp - 0x10000) >> 10));
+      put16(0xDC00 + ((cp - 0x10000) & 0x3FF));
+    } else {
+      put16(cp);
+    }
+    if (static_cast<int32_t>(out.size() + unit.size()) >= capacity) break;
+    out += unit;
+    i += used;
+  }
+  return out;
+}
+
+}  // namespace
+
 void cpdf_infoFieldStore(std::string& field, const char* text, int32_t capacity) {
   PV_ASSERT(text != nullptr);
   PV_ASSERT(capacity > 0);
+  // Readers take a string without a byte order mark as PDFDocEncoding, in which the
+  // bytes of a UTF-8 name read as other letters ("\xC3\xA4" as two); such a text
+  // goes as UTF-16 instead.
+  const std::string plain(text);
+  if (std::any_of(plain.begin(), plain.end(), [](char c) { return static_cast<unsigned char>(c) >= 0x80; })) {
+    field = utf16InfoText(plain, capacity);
+    return;
+  }
   std::string escaped = cpdf_quoteTextCopy(text);
   if (static_cast<int32_t>(escaped.size()) < capacity) {
     field = escaped;

@@ -44,8 +44,8 @@ const std::vector<Color>& PdfReport::histogramColors() {
 
 PdfReport::PdfReport(const PdfData& data, const PdfReportOptions& options, ReportViewer* viewerOptions)
     : data_(data), options_(options), viewerOptions_(viewerOptions), model_(data.getModel()) {
-  // Folder and file names come from the system; the report shows them as UTF-8 like
-  // every other text (the report's own path is made apart and stays as the system's).
+  // Folder and file names are UTF-8 like every other text of the report (a name in
+  // the ANSI code page, from an older list of recent files, is read as such).
   if (data.getModelDirectory()) modelDirectory_ = utf8FromSystemText(*data.getModelDirectory());
   modelFile_ = utf8FromSystemText(fileNameOf(model_.get_filepath()));
   modelPath_ = modelDirectory_.empty() ? modelFile_ : modelDirectory_ + "\\" + modelFile_;

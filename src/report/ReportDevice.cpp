@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "foundation/Assert.h"
+#include "foundation/FileNames.h"
 #include "model/FileUtils.h"
 #include "pdf/cpdf.h"
 #include "report/NumberText.h"
@@ -598,25 +599,25 @@ int32_t ReportDevice::save() {
       errorMessage_ = "The PDF document was not kept in memory and could not be saved";
       return REPORT_NOT_IN_MEMORY;
     case -1001:
-      std::remove(partial.c_str());
+      PV::Files::remove(partial);
       errorMessage_ = "Cannot open " + partial + " for writing" + why;
       return REPORT_CANNOT_OPEN_FILE;
     case -1002:
-      std::remove(partial.c_str());
+      PV::Files::remove(partial);
       errorMessage_ = "Could not write the whole of " + partial + why;
       return REPORT_SHORT_WRITE;
     case -1003:
-      std::remove(partial.c_str());
+      PV::Files::remove(partial);
       errorMessage_ = "Could not close " + partial + why;
       return REPORT_CLOSE_FAILED;
     default:
-      std::remove(partial.c_str());
+      PV::Files::remove(partial);
       errorMessage_ = "The PDF writer returned status " + decimalText(pdfSaveStatus) + " saving " + partial;
       return REPORT_WRITER_FAILED;
   }
   std::string renameWhy;
   if (!replaceWithFile(partial, reportPath_, renameWhy)) {
-    std::remove(partial.c_str());
+    PV::Files::remove(partial);
     errorMessage_ = "Could not replace " + reportPath_ + renameWhy;
     return REPORT_CLOSE_FAILED;
   }

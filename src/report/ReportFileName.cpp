@@ -1,5 +1,7 @@
 #include "report/ReportFileName.h"
 
+#include "foundation/FileNames.h"
+
 #include "model/FileUtils.h"
 
 #include <cerrno>
@@ -71,18 +73,7 @@ std::string folderOf(const std::string& path) {
   return sep == std::string::npos ? std::string() : path.substr(0, sep);
 }
 
-std::string currentWorkingFolder() {
-  std::vector<char> buffer(256);
-  for (;;) {
-#ifdef _WIN32
-    if (_getcwd(buffer.data(), static_cast<int>(buffer.size())) != nullptr) return buffer.data();
-#else
-    if (getcwd(buffer.data(), buffer.size()) != nullptr) return buffer.data();
-#endif
-    if (errno != ERANGE || buffer.size() > (1u << 20)) return std::string();
-    buffer.resize(buffer.size() * 2);
-  }
-}
+std::string currentWorkingFolder() { return PV::Files::currentFolder(); }
 
 char folderSeparator() {
 #ifdef _WIN32

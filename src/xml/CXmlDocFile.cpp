@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "xml/CXmlDoc.h"
+#include "foundation/FileNames.h"
 #include "foundation/TextCodes.h"
 #include "xml/XmlText.h"
 
@@ -101,7 +102,7 @@ std::u16string CXmlDoc::Utf8ToUtf16(const char* bytes, size_t count) {
 }
 
 bool CXmlDoc::LoadFileText(const char* path, std::string& text, std::string& result, uint32_t& flags) {
-  FilePtr f(path ? std::fopen(path, "rb") : nullptr);
+  FilePtr f(path ? PV::Files::open(path, "rb") : nullptr);
   if (!f) {
     result = SystemMessage();
     return false;
@@ -152,7 +153,7 @@ bool CXmlDoc::LoadFileText(const char* path, std::string& text, std::string& res
 }
 
 bool CXmlDoc::SaveFileText(const char* path, const std::string& text, std::string& result, uint32_t flags) {
-  FilePtr f(path ? std::fopen(path, "wb") : nullptr);
+  FilePtr f(path ? PV::Files::open(path, "wb") : nullptr);
   if (!f) {
     result = SystemMessage();
     return false;

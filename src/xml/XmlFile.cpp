@@ -1,4 +1,5 @@
 #include "xml/XmlFile.h"
+#include "foundation/FileNames.h"
 
 #include "model/FileUtils.h"
 
@@ -23,7 +24,7 @@ bool renameOver(const std::string& from, const std::string& to, std::string& err
 bool readBytes(const std::string& name, std::string& bytes, uint32_t limit, std::string& err) {
   bytes.clear();
   errno = 0;
-  std::FILE* f = std::fopen(name.c_str(), "rb");
+  std::FILE* f = PV::Files::open(name, "rb");
   if (!f) {
     err = "cannot open " + name + ": " + PV::Util::systemErrorText(errno);
     return false;
@@ -52,7 +53,7 @@ bool isSevenBit(const std::string& bytes) {
 
 bool replaceWithText(const std::string& name, const std::string& text, std::string& err) {
   const std::string tmp = name + ".tmp";
-  std::FILE* f = std::fopen(tmp.c_str(), "wb");
+  std::FILE* f = PV::Files::open(tmp, "wb");
   if (!f) {
     err = "cannot create " + tmp + ": " + PV::Util::systemErrorText(errno);
     return false;
@@ -75,11 +76,11 @@ bool replaceWithText(const std::string& name, const std::string& text, std::stri
   }
   if (!ok) {
     err = "cannot write " + tmp + (why != 0 ? ": " + PV::Util::systemErrorText(why) : std::string());
-    std::remove(tmp.c_str());
+    PV::Files::remove(tmp);
     return false;
   }
   if (!renameOver(tmp, name, err)) {
-    std::remove(tmp.c_str());
+    PV::Files::remove(tmp);
     return false;
   }
   return true;

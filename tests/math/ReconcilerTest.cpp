@@ -589,6 +589,8 @@ TEST_F(Reconciliation, AReportThatCannotBeWrittenIsReported) {
   std::filesystem::current_path(here);
   EXPECT_NE(server.getLogError().find("could not be written: " + std::string(std::strerror(ENOSPC))), std::string::npos)
       << server.getLogError();
+  // The log the append created and could not fill is gone: no empty log stays behind.
+  EXPECT_FALSE(std::filesystem::exists(std::filesystem::path(dir) / "Report Into A Full Disk.log"));
 }
 
 TEST(ReconcileReport, FileNameAndDateText) {

@@ -19,6 +19,31 @@ TEST(Info, TitleIsCutSafely) {
   EXPECT_EQ(field, "a\\(b\\)\\\\c");
 }
 
+// A text beyond ASCII goes as UTF-16BE after its byte order mark, every byte outside
+// printable ASCII escaped, so that readers show it as typed (without the mark they
+// read UTF-8 bytes as PDFDocEncoding: "ä" became "Ã¤"). The cut keeps whole
+// characters, surrogate pairs included.
+TEST(Info, TextBeyondAsciiAsUtf16) {
+  const struct {
+    const char* text;
+    int32_t capacity;
+    const char* field;
+  } cases[] = {
+      {"Lunch \xC3\xA4", 256, "\\376\\377\\000L\\000u\\000n\\000c\\000h\\000 \\000\\344"},
+      {"\xCE\xB1(", 256, "\\376\\377\\003\\261\\000\\050"},
+      {"a\xF0\x9F\x98\x80", 256, "\\376\\377\\000a\\330=\\336\\000"},
+      {"\xC3\xA4\xC3\xA4", 17, "\\376\\377\\000\\344"},      // the second "ä" does not fit
+      {"a\xF0\x9F\x98\x80", 20, "\\376\\377\\000a"},         // nor half of a pair
+      {"\xFF" "b", 256, "\\376\\377\\377\\375\\000b"},         // a stray byte: U+FFFD
+  };
+  for (const auto& c : cases) {
+    std::string field;
+    cpdf_infoFieldStore(field, c.text, c.capacity);
+    EXPECT_EQ(field, c.field) << c.text;
+    EXPECT_LT(static_cast<int32_t>(field.size()), c.capacity);
+  }
+}
+
 TEST(Info, WrittenEscapedIntoTheInfoDictionary) {
   CpdfDocument* doc = openDocument();
   cpdf_infoTitle(doc, "T (1)");

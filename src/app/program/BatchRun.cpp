@@ -5,16 +5,17 @@
 #include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
+#include "foundation/FileNames.h"
 #include "model/RankSolutionData.h"
 #include "report/PdfData.h"
 #include "report/PdfReport.h"
 #include "report/ReportDevice.h"
 #include "report/ReportFileName.h"
+#include "xml/SystemText.h"
 
 #include <cctype>
 #include <cstdio>
 #include <exception>
-#include <filesystem>
 #include <new>
 
 namespace PV {
@@ -30,15 +31,8 @@ std::string lower(std::string text) {
   return text;
 }
 
-// The full path of a name; empty when the system cannot make one.
-std::string fullPath(const std::string& name) {
-  if (name.empty()) return std::string();
-  try {
-    return std::filesystem::absolute(std::filesystem::path(name)).string();
-  } catch (const std::exception&) {
-    return std::string();
-  }
-}
+// The full path of a name, in the system's form; empty when the system cannot make one.
+std::string fullPath(const std::string& name) { return Files::fullPath(name); }
 
 }  // namespace
 
@@ -51,7 +45,7 @@ bool BatchRun::writeHelpLog(const std::string& folder, std::string* path) {
   const std::string file = folder.empty() ? std::string("PalvermontineHelp.log")
                                           : folder + Report::folderSeparator() + "PalvermontineHelp.log";
   if (path) *path = file;
-  std::FILE* out = std::fopen(file.c_str(), "wb");
+  std::FILE* out = Files::open(file, "wb");
   if (!out) return false;
   const bool ok = std::fprintf(out, "%s\n%s\n", Utils::PalvermontineOptions::usageText(),
                                "beta options exist, remove post beta") > 0;
@@ -73,13 +67,14 @@ void BatchRun::makeDemoModel() {
 
 void BatchRun::setCaptionFromFile() {
   const bool showPath = env_.appOpts && env_.appOpts->get_guiAppOpts().get_showDirPathInMainWndwTitle();
-  caption_ = (showPath || options_.isPath() ? fn_ : Report::fileNameOf(fn_)) + " - " + env_.appName;
+  // The caption is screen text: the file's name in the screen's code page.
+  caption_ = XML::Utf8ToSystem(showPath || options_.isPath() ? fn_ : Report::fileNameOf(fn_)) + " - " + env_.appName;
 }
 
 bool BatchRun::loadModel(const std::string& name) {
   const std::string path = fullPath(name);
   if (path.empty() || !Data::Factory::hasModelExtension(path)) {
-    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, name + " not found or corrupt");
+    env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, Files::nativeSeparators(name) + " not found or corrupt");
     return false;
   }
   auto* factory = Data::Factory::instance();
@@ -99,7 +94,19 @@ bool BatchRun::loadModel(const std::string& name) {
   madeDefault_ = false;
   model->set_filepath(path);
   setCaptionFromFile();
+  tellLogError();
   return true;
+}
+
+void BatchRun::tellLogError() {
+  auto* factory = Data::Factory::instance();
+  if (!factory->hasModel()) return;
+  auto* server = factory->getMathServer(0);
+  if (!server || server->getLogError().empty()) return;
+  // Forgotten before it is told: a box's own message loop may ask again.
+  const std::string why = server->getLogError();
+  server->clearLogError();
+  env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, why);
 }
 
 void BatchRun::makeNewDefaultModel() {
@@ -143,6 +150,7 @@ bool BatchRun::solve() {
   }
   Data::RankSolutionData ranking;
   const uint32_t status = server->solve(&ranking, nullptr);
+  tellLogError();
   if (status != kSolved) {
     env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine",
                   "The Model Could Not Be Solved (status " + std::to_string(status) + ")");
@@ -179,7 +187,8 @@ std::string BatchRun::reportName(const std::string& requested) const {
     return at == std::string::npos ? fn_ + ".pdf" : fn_.substr(0, at) + ".pdf";
   }
   const std::string name = Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
-  return env_.programFolder.empty() ? name : env_.programFolder + Report::folderSeparator() + name;
+  return fullPath(env_.documentsFolder.empty() ? name
+                                              : env_.documentsFolder + Report::folderSeparator() + name);
 }
 
 bool BatchRun::report(bool display, bool print) {
@@ -194,7 +203,10 @@ bool BatchRun::report(bool display, bool print) {
   // the command line override the options for this run.
   const bool appendTimestamp = options_.isPdfAppendTimestamp() || (!pdfGiven && rpt.get_appendTimestamp());
   const bool includeScores = rpt.get_includeScores() && !options_.isPdfSuppressScores();
-  const std::string name = reportName(pdfGiven ? requested : std::string());
+  // The name in full, as the system writes it, so that what the user is told is
+  // where the file is.
+  std::string name = reportName(pdfGiven ? requested : std::string());
+  if (const std::string full = fullPath(name); !full.empty()) name = full;
   if (model->get_filepath().empty()) model->set_filepath(model->get_nm() + ".xpv");
 
   std::unique_ptr<ReportLauncher> viewer;
@@ -231,7 +243,7 @@ bool BatchRun::report(bool display, bool print) {
     return false;
   }
   reportFile_ = fullPath(written);
-  if (reportFile_.empty()) reportFile_ = written;
+  if (reportFile_.empty()) reportFile_ = Files::nativeSeparators(written);
   env_.ui->where("Report: " + reportFile_);
   // The viewer's own failure comes after the file was written: tell it, the report
   // stands. A run that asked for no viewer has nothing to tell about one.
@@ -254,7 +266,9 @@ int32_t BatchRun::run() {
     }
   } else if (!loadModel(withModelExtension(input))) {
     if (console) return BATCH_LOAD_FAILED;
-    if (!Data::Factory::instance()->currDataModel(0)) makeNewDefaultModel();
+    // The window goes on with the model it has, or with a new default model when
+    // this was the first: it never runs without one.
+    if (!Data::Factory::instance()->hasModel()) makeNewDefaultModel();
   }
 
   if (options_.isSolve() && !solve() && console) return BATCH_SOLVE_FAILED;

@@ -53,8 +53,9 @@ struct BatchEnvironment {
   const Data::PalvermontineMdlOpts* mdlOpts = nullptr;
   // The recent-files list file; read only, never created by a batch run.
   std::string recentFilesPath;
-  // Where the report of a model that has no file goes; empty: the current folder.
-  std::string programFolder;
+  // Where the report of a model that has no file goes (the user's documents
+  // folder, where a new model file is proposed too); empty: the current folder.
+  std::string documentsFolder;
   std::string appName = "Palvermontine";
   BatchUi* ui = nullptr;
   // The report logo, when the program has one.
@@ -98,11 +99,13 @@ class BatchRun {
   bool report(bool display, bool print = false);
   // The model in memory has no file any more (a new model replaced it).
   void forgetModelFile() { fn_.clear(); }
+  // Tells the user why the last reconcile's log could not be written, once.
+  void tellLogError();
   // The caption for a model that has no file.
   void setCaption(const std::string& caption) { caption_ = caption; }
 
   // The report's file name: the path asked for, else the model file's name with
-  // ".pdf" in place of ".xpv", else the model's name in the program folder.
+  // ".pdf" in place of ".xpv", else the model's name in the documents folder.
   std::string reportName(const std::string& requested) const;
   static std::string withModelExtension(const std::string& name);
 

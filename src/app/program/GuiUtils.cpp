@@ -1,6 +1,7 @@
 #include "app/program/GuiUtils.h"
 
 #include "app/program/ViewerRules.h"
+#include "foundation/FileNames.h"
 
 #include <shellapi.h>
 
@@ -33,7 +34,8 @@ bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
 }
 
 bool shellExecute(const std::string& target, HWND owner, const char* verb) {
-  const HINSTANCE rc = ShellExecuteA(nullptr, verb, target.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+  const HINSTANCE rc = ShellExecuteW(nullptr, Files::toWide(verb ? verb : "").c_str(), Files::toWide(target).c_str(),
+                                     nullptr, nullptr, SW_SHOWNORMAL);
   const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(rc));
   if (const char* text = Util::shellExecuteErrorText(code)) {
     MessageBoxA(owner, text, "ShellExecute Error", MB_OK | MB_ICONSTOP);

@@ -1,6 +1,7 @@
 #include "app/program/MRUPersistentList.h"
 
 #include "foundation/Assert.h"
+#include "foundation/FileNames.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -16,7 +17,7 @@ constexpr size_t kMaxLine = 260;
 MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntries, bool createMissing)
     : filename_(path), entries_(maxEntries, kEmpty) {
   PV_ASSERT(maxEntries > 0);
-  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::FILE* in = Files::open(path, "rb");
   if (!in) {
     if (createMissing) write();
     return;
@@ -26,9 +27,10 @@ MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntrie
     if (!std::fgets(line, sizeof line, in)) break;
     std::string text(line);
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
-    const bool ascii =
-        std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) > 127; });
-    if (!ascii || text.empty()) break;
+    // Paths are UTF-8 (a line of an older list in the ANSI code page still names
+    // its file); a line with control characters is no path, and ends the list.
+    const bool path = std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    if (!path || text.empty()) break;
     entries_[i] = text;
   }
   std::fclose(in);
@@ -52,7 +54,7 @@ bool MRUPersistentList::add(const std::string& path) {
 }
 
 bool MRUPersistentList::write() const {
-  std::FILE* out = std::fopen(filename_.c_str(), "wb");
+  std::FILE* out = Files::open(filename_, "wb");
   if (!out) return false;
   bool ok = true;
   for (const std::string& entry : entries_) {

@@ -1,8 +1,10 @@
 // The recent-files list: the last model files opened or saved under a new name, most
-// recent first, kept in a plain text file of one path a line ("<Empty>" for none).
+// recent first, kept in a plain text file of one path a line ("<Empty>" for none),
+// each path in UTF-8 like every file name of the program.
 //
 // Reading never fails: a missing file is created with empty entries, and a line that
-// cannot be read or holds a byte above 127 ends the reading, the rest being empty.
+// cannot be read or holds a control character ends the reading, the rest being
+// empty.
 // A list file that cannot be written leaves the list in memory as it is.
 #pragma once
 

@@ -1,5 +1,7 @@
 #include "app/program/PdfViewerProxy.h"
 
+#include "foundation/FileNames.h"
+
 #include <shellapi.h>
 
 #include <cstdio>
@@ -60,18 +62,22 @@ int PdfReaderCommandOptions::launch(ViewerCommand command, const std::string& fi
     fail("Internal Error: pdf Filename is empty");
     return 0;
   }
-  std::FILE* f = std::fopen(file.c_str(), "rb");
+  std::FILE* f = Files::open(file, "rb");
   if (!f) {
-    fail("pdf File: " + file + " does not exist, check directory");
+    fail("pdf File: " + Files::nativeSeparators(file) + " does not exist, check directory");
     return 0;
   }
   std::fclose(f);
   lastCall_ = viewerShellCall(command, file, useAcrobatReader_, acrobatExe_);
   const std::string target = useAcrobatReader_ ? lastCall_.target : "\"" + lastCall_.target + "\"";
-  const HINSTANCE rc =
-      ShellExecuteA(nullptr, lastCall_.verb.c_str(), target.c_str(),
-                    lastCall_.parameters.empty() ? nullptr : lastCall_.parameters.c_str(),
-                    lastCall_.directory.empty() ? nullptr : lastCall_.directory.c_str(), SW_SHOWNORMAL);
+  // The names are UTF-8: the wide call hands them to the viewer as they are.
+  const std::wstring verb = Files::toWide(lastCall_.verb);
+  const std::wstring wideTarget = Files::toWide(target);
+  const std::wstring parameters = Files::toWide(lastCall_.parameters);
+  const std::wstring directory = Files::toWide(lastCall_.directory);
+  const HINSTANCE rc = ShellExecuteW(nullptr, verb.c_str(), wideTarget.c_str(),
+                                     parameters.empty() ? nullptr : parameters.c_str(),
+                                     directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
   const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(rc));
   if (const char* text = shellExecuteErrorText(code)) {
     fail(text);

@@ -82,7 +82,7 @@ bool ProgramMain::start() {
   env_.appOpts = &appOpts->options();
   env_.mdlOpts = &mdlOpts->options();
   env_.recentFilesPath = configFilePath(PV::GUI::RECENT_FILES_FILE);
-  env_.programFolder = programFolder();
+  env_.documentsFolder = documentsFolder();
   env_.appName = appName_;
   env_.ui = &ui;
   env_.logo = logo_.usable() ? &logo_ : nullptr;

@@ -1,6 +1,7 @@
 #include "app/program/RecentFilesMenu.h"
 
 #include "foundation/Assert.h"
+#include "foundation/FileNames.h"
 
 namespace PV {
 namespace GUI {
@@ -20,20 +21,26 @@ RecentFilesMenu::RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint3
 std::string RecentFilesMenu::itemText(uint32_t index, const std::string& entry) {
   if (entry == RECENT_EMPTY) return entry;
   std::string text = "&" + std::to_string(index + 1) + " " + entry;
-  if (text.size() > kMaxItemText) text.resize(kMaxItemText);
+  if (text.size() > kMaxItemText) {
+    text.resize(kMaxItemText);
+    // Never half a character: the cut goes before a UTF-8 sequence it would split.
+    while (!text.empty() && (static_cast<unsigned char>(text.back()) & 0xC0) == 0x80) text.pop_back();
+    if (!text.empty() && static_cast<unsigned char>(text.back()) >= 0xC0) text.pop_back();
+  }
   return text;
 }
 
 void RecentFilesMenu::initMenu() {
   for (uint32_t i = 0; i < kEntries; ++i) {
-    std::string text = itemText(i, list_.get(i));
-    MENUITEMINFOA info = {};
+    // The paths are UTF-8: the wide call shows every name as it is on disk.
+    std::wstring text = Files::toWide(itemText(i, list_.get(i)));
+    MENUITEMINFOW info = {};
     info.cbSize = sizeof info;
     info.fMask = MIIM_TYPE;
     info.fType = MFT_STRING;
     info.dwTypeData = &text[0];
     info.cch = static_cast<UINT>(text.size());
-    SetMenuItemInfoA(menu_, firstId_ + i, FALSE, &info);
+    SetMenuItemInfoW(menu_, firstId_ + i, FALSE, &info);
   }
   if (owner_) DrawMenuBar(owner_);
 }

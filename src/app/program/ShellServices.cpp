@@ -1,6 +1,9 @@
 #include "app/program/ShellServices.h"
 
 #include "app/program/LogoPixels.h"
+#include "foundation/FileNames.h"
+
+#include <shlobj.h>
 
 #include <cstdint>
 #include <cstring>
@@ -9,11 +12,23 @@ namespace PV {
 namespace App {
 
 std::string programFolder() {
-  char path[MAX_PATH + 1] = {};
-  const DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string text(path, n < MAX_PATH ? n : MAX_PATH);
+  wchar_t path[32768] = {};
+  const DWORD n = GetModuleFileNameW(nullptr, path, 32767);
+  const std::string text = Files::fromWide(std::wstring(path, n < 32767 ? n : 32767));
   const std::string::size_type at = text.find_last_of("\\/");
   return at == std::string::npos ? std::string() : text.substr(0, at);
+}
+
+std::string documentsFolder() {
+  const std::string overridden = Files::environment("PALVERMONTINE_DOCUMENTS_DIR");
+  if (!overridden.empty()) return overridden;
+  wchar_t path[MAX_PATH + 1] = {};
+  if (SUCCEEDED(SHGetFolderPathW(nullptr, CSIDL_PERSONAL, nullptr, 0, path))) return Files::fromWide(path);
+  return Files::currentFolder();
+}
+
+int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
+  return MessageBoxW(owner, Files::toWide(text).c_str(), Files::toWide(caption).c_str(), flags);
 }
 
 // The bitmap is read from the resource's bytes rather than through the display: a batch
@@ -61,7 +76,7 @@ void ConsoleUi::where(const std::string& line) { writeStd(STD_OUTPUT_HANDLE, lin
 
 void MessageBoxUi::tell(Kind kind, const std::string& caption, const std::string& text) {
   const UINT icon = kind == TELL_ERROR ? MB_ICONERROR : kind == TELL_WARNING ? MB_ICONEXCLAMATION : MB_ICONINFORMATION;
-  MessageBoxA(nullptr, text.c_str(), caption.c_str(), MB_OK | icon | MB_TASKMODAL);
+  showMessage(nullptr, text, caption, MB_OK | icon | MB_TASKMODAL);
 }
 
 }  // namespace App

@@ -13,8 +13,15 @@
 namespace PV {
 namespace App {
 
-// The folder of the program's file, without a final separator.
+// Folders as UTF-8, without a final separator: the program's own, and the user's
+// documents folder, where new model files and the reports of models that were never
+// saved go (PALVERMONTINE_DOCUMENTS_DIR in its place when set).
 std::string programFolder();
+std::string documentsFolder();
+
+// A message box of UTF-8 texts (so that any file name shows as it is), with
+// MessageBox's flags and answer.
+int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);
 
 // The logo bitmap of the resources (683) as the report reads it; empty when missing.
 Report::ReportLogo loadReportLogo(HINSTANCE module, int resourceId);

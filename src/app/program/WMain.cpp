@@ -10,6 +10,7 @@
 #include "app/program/res/resource.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
+#include "foundation/FileNames.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
 #include "framework/bars/zStatusMessageTable.h"
@@ -59,27 +60,21 @@ std::string fileNamePart(const std::string& path) {
   return at == std::string::npos ? path : path.substr(at + 1);
 }
 
-std::string fullPathOf(const std::string& name) {
-  char buffer[MAX_PATH] = {};
-  const DWORD n = GetFullPathNameA(name.c_str(), MAX_PATH, buffer, nullptr);
-  return n == 0 || n >= MAX_PATH ? std::string() : std::string(buffer, n);
-}
+// File names are UTF-8 throughout (the file forms, the command line, the recent list
+// and dropped files give them so); only captions turn them into the screen's code page.
+std::string fullPathOf(const std::string& name) { return Files::fullPath(name); }
 
 bool canRead(const std::string& path) {
-  std::FILE* in = std::fopen(path.c_str(), "rb");
+  std::FILE* in = Files::open(path, "rb");
   if (!in) return false;
   std::fclose(in);
   return true;
 }
 
-// Where the file forms start: PALVERMONTINE_DOCUMENTS_DIR when set (tests), else the
-// user's documents folder.
+// Where the file forms start: the user's documents folder.
 std::string documentFolder() {
-  char path[MAX_PATH] = {};
-  const DWORD n = GetEnvironmentVariableA("PALVERMONTINE_DOCUMENTS_DIR", path, MAX_PATH);
-  if (n > 0 && n < MAX_PATH) return std::string(path, n);
-  if (SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_PERSONAL, nullptr, 0, path))) return path;
-  return std::string(".");
+  const std::string folder = documentsFolder();
+  return folder.empty() ? std::string(".") : folder;
 }
 
 // The window menu: the items of menu resource 571 in a popup of its own, in which the
@@ -94,7 +89,11 @@ zMenu* makeWindowMenu() {
   return popup;
 }
 
-Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
+// Null until the first model is made or opened.
+Data::DecisionModel* currentModel() {
+  auto* factory = Data::Factory::instance();
+  return factory->hasModel() ? factory->currDataModel(0) : nullptr;
+}
 
 // The toolbar's row: buttons 23 pixels apart from x 6, in groups (file, clipboard,
 // model lists, scoring and results, help, exit).
@@ -383,7 +382,14 @@ void WMain::afterStartup() {
 }
 
 int WMain::ask(const std::string& text, const std::string& caption, UINT flags, bool withParent) {
-  return MessageBoxA(withParent ? handle() : nullptr, text.c_str(), caption.c_str(), flags);
+  const int answer = showMessage(withParent ? handle() : nullptr, text, caption, flags);
+  // A box without an owner leaves no window active when it goes: the keyboard comes
+  // back to this window (its menu keys included) without a click.
+  if (handle() && IsWindowVisible(handle())) {
+    SetActiveWindow(handle());
+    SetFocus(handle());
+  }
+  return answer;
 }
 
 void WMain::setCaption(const std::string& caption) {
@@ -392,15 +398,15 @@ void WMain::setCaption(const std::string& caption) {
 }
 
 void WMain::setCaptionForFile(const std::string& path) {
-  setCaption((showDirPath_ ? path : fileNamePart(path)) + " - " + appName_);
+  setCaption(Utf8ToSystem(showDirPath_ ? path : fileNamePart(path)) + " - " + appName_);
 }
 
 // ---- the status texts ------------------------------------------------------------
 
 void WMain::updateStatusBar() {
   auto* factory = Data::Factory::instance();
-  const Data::DecisionModel* model = factory->currDataModel(0);
-  auto* server = factory->getMathServer(0);
+  const Data::DecisionModel* model = currentModel();
+  auto* server = model ? factory->getMathServer(0) : nullptr;
   if (!model || !server) {
     status_ = StatusTexts();
     showStatusTexts();
@@ -411,6 +417,9 @@ void WMain::updateStatusBar() {
   server->hasAlgorithmOnly(&pairSets);
   const uint32_t pairs = pairSets ? server->getModelState().numpairs_ : 0;
   const auto& params = model->get_params();
+  // Every edit of the model ends here: an edit that reconciled the pairs and could
+  // not write their log is told now.
+  if (!server->getLogError().empty()) batch_->tellLogError();
   status_.name = Utf8ToSystem(model->get_nm());
   status_.summary = statusSummary(model->get_chs().size(), model->get_crs().size(), model->get_dms().size(),
                                   params.get_cfl(), params.get_cfi(), params.get_sil(), pairs);
@@ -500,7 +509,7 @@ bool WMain::savePrompt() {
     return true;
   }
   const std::string& fn = batch_->modelFile();
-  const std::string name = fn.empty() ? Utf8ToSystem(model->get_nm()) : fileNamePart(fn);
+  const std::string name = fn.empty() ? model->get_nm() : fileNamePart(fn);
   const int answer = ask("Save changes to " + name, appName_, MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL);
   if (answer == IDCANCEL) return false;
   if (answer == IDYES) {
@@ -519,7 +528,7 @@ bool WMain::overwritePrompt(const std::string& path) {
 bool WMain::loadModel(const std::string& name) {
   const std::string path = name.empty() ? std::string() : fullPathOf(name);
   if (path.empty()) {
-    ask(name + " not found or corrupt", kLoadCaption, MB_OK | MB_ICONINFORMATION, true);
+    ask(Files::nativeSeparators(name) + " not found or corrupt", kLoadCaption, MB_OK | MB_ICONINFORMATION, true);
     return false;
   }
   const std::string& fn = batch_->modelFile();
@@ -570,7 +579,7 @@ bool WMain::saveAs() {
   const std::string& fn = batch_->modelFile();
   std::string proposed = !fn.empty()                ? fn
                          : newModel_                ? std::string("DecisionModel.xpv")
-                         : !model->get_nm().empty() ? Utf8ToSystem(model->get_nm()) + ".xpv"
+                         : !model->get_nm().empty() ? model->get_nm() + ".xpv"
                                                     : std::string();
   if (fn.empty()) proposed = documentFolder() + "\\" + proposed;
   zFileSaveAsForm form(this, "Save File As", proposed.c_str(), kModelFilter);
@@ -657,10 +666,12 @@ int WMain::onClose(zEvent*) {
 
 int WMain::onDropFiles(zEvent* event) {
   HDROP drop = reinterpret_cast<HDROP>(event->wParam());
-  char name[MAX_PATH] = {};
-  const UINT n = DragQueryFileA(drop, 0, name, MAX_PATH - 1);
+  const UINT length = DragQueryFileW(drop, 0, nullptr, 0);
+  std::wstring name(length + 1, L'\0');
+  const UINT n = length > 0 ? DragQueryFileW(drop, 0, &name[0], length + 1) : 0;
   DragFinish(drop);
-  const std::string file(name, n < MAX_PATH ? n : MAX_PATH - 1);
+  name.resize(n <= length ? n : 0);
+  const std::string file = Files::fromWide(name);
   if (!file.empty() && Data::Factory::hasModelExtension(file)) loadModel(file);
   return 1;
 }
@@ -702,7 +713,13 @@ bool WMain::reportRun(bool print) {
   GUI::WaitCursor wait;
   if (!currentModel()) return false;
   const bool display = env_ && env_->appOpts && env_->appOpts->get_rptAppOpts().get_displayReport();
-  return batch_->report(display && !print, print);
+  if (!batch_->report(display && !print, print)) return false;
+  // A model without a file has no folder of its own for its report: the user is told
+  // where it went.
+  if (batch_->modelFile().empty()) {
+    ask("The report was written to " + batch_->reportFile(), appName_, MB_OK | MB_ICONINFORMATION, true);
+  }
+  return true;
 }
 
 int WMain::cmBestChoice(zEvent*) {
@@ -716,8 +733,21 @@ int WMain::cmReport(zEvent*) {
 }
 
 int WMain::cmProperties(zEvent*) {
+  const Data::DecisionModel* model = currentModel();
+  const std::string before = model ? model->get_nm() : std::string();
   DModelProperties dialog(this);
   dialog.runModal();
+  model = currentModel();
+  if (model && model->get_nm() != before && batch_->modelFile().empty()) {
+    // A model without a file shows its name in the caption: the new one from now on.
+    const std::string oldName = Utf8ToSystem(before);
+    const std::string newName = Utf8ToSystem(model->get_nm());
+    if (winTitle_ == "New Model: " + oldName + " - " + appName_) {
+      setModelCaption(("New Model: " + newName + " - " + appName_).c_str());
+    } else if (winTitle_ == oldName + " - " + appName_) {
+      setModelCaption((newName + " - " + appName_).c_str());
+    }
+  }
   updateStatusBar();
   return 1;
 }

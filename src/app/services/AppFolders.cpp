@@ -1,18 +1,13 @@
 #include "app/services/AppFolders.h"
 
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include "foundation/FileNames.h"
 
 namespace PV {
 namespace App {
 
 namespace {
 
-std::string environment(const char* name) {
-  const char* value = std::getenv(name);
-  return value != nullptr ? std::string(value) : std::string();
-}
+std::string environment(const char* name) { return Files::environment(name); }
 
 #ifdef _WIN32
 constexpr char kSeparator = '\\';
@@ -43,8 +38,7 @@ std::string getConfigDirPath() {
   while (path.size() > 1 && (path.back() == '/' || path.back() == '\\') && !(path.size() == 3 && path[1] == ':')) {
     path.pop_back();
   }
-  std::error_code ignored;
-  std::filesystem::create_directories(std::filesystem::path(path), ignored);
+  Files::createFolders(path);
   return path;
 }
 

@@ -42,6 +42,7 @@ class zProgram {
   HINSTANCE instance() const { return instance_; }
   HINSTANCE prevInstance() const { return prevInstance_; }
   int showCommand() const { return showCommand_; }
+  // The arguments after the program's name; the program's entry passes them as UTF-8.
   const char* commandLine() const { return commandLine_; }
   zWindow* mainFrame() const { return mainFrame_; }
   void setMainFrame(zWindow* frame) { mainFrame_ = frame; }

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cstring>
+#include <cwchar>
 
+#include "foundation/FileNames.h"
 #include "framework/core/zWindow.h"
 
 namespace {
@@ -72,24 +74,40 @@ std::string ziFileFormFilter(const char* const* filters) {
 
 namespace {
 
+// The form runs in its wide form, so that any name the user picks or types comes back
+// as it is: the initial name, the title and the filters go in as UTF-8, the chosen
+// name comes out as UTF-8.
 template <class Run>
 int32_t runFileDialog(zWindow* owner, const char* title, const char* initial, const char* const* filters, bool saveForm,
-                      char (&name)[256], Run run) {
+                      char (&name)[zFileFormNameCapacity], Run run) {
   const zFileFormStart start = ziFileFormStart(saveForm, initial, filters, name, sizeof name);
   const std::string filter = ziFileFormFilter(filters);
-  OPENFILENAMEA ofn;
+  const std::wstring wideFilter = PV::Files::toWide(filter);
+  const std::wstring wideTitle = PV::Files::toWide(title ? title : "");
+  const std::wstring wideExtension = PV::Files::toWide(start.defaultExtension);
+  wchar_t wideName[MAX_PATH * 4] = {};
+  const std::wstring startName = PV::Files::toWide(name);
+  std::wcsncpy(wideName, startName.c_str(), MAX_PATH * 4 - 1);
+  OPENFILENAMEW ofn;
   std::memset(&ofn, 0, sizeof ofn);
   ofn.lStructSize = sizeof ofn;
   ofn.hwndOwner = ownerHandle(owner);
-  ofn.lpstrFilter = filter.data();
+  ofn.lpstrFilter = wideFilter.c_str();
   ofn.nFilterIndex = 1;
-  ofn.lpstrFile = name;
-  ofn.nMaxFile = sizeof name;
+  ofn.lpstrFile = wideName;
+  ofn.nMaxFile = MAX_PATH * 4;
   ofn.nMaxFileTitle = 256;
-  ofn.lpstrTitle = title;
+  ofn.lpstrTitle = title ? wideTitle.c_str() : nullptr;
   ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-  ofn.lpstrDefExt = start.hasDefaultExtension ? start.defaultExtension.c_str() : nullptr;
-  return run(&ofn) ? 1 : 0;
+  ofn.lpstrDefExt = start.hasDefaultExtension ? wideExtension.c_str() : nullptr;
+  if (!run(&ofn)) return 0;
+  const std::string chosen = PV::Files::fromWide(wideName);
+  if (chosen.size() >= sizeof name) {
+    name[0] = 0;  // a name too long to hand back is no name
+    return 0;
+  }
+  copyBounded(name, sizeof name, chosen.c_str());
+  return 1;
 }
 
 }  // namespace
@@ -97,13 +115,13 @@ int32_t runFileDialog(zWindow* owner, const char* title, const char* initial, co
 zFileOpenForm::zFileOpenForm(zWindow* owner, const char* title, const char* initial, const char* const* filters)
     : completed_(0) {
   completed_ = runFileDialog(owner, title, initial, filters, false, name_,
-                             [](OPENFILENAMEA* ofn) { return GetOpenFileNameA(ofn); });
+                             [](OPENFILENAMEW* ofn) { return GetOpenFileNameW(ofn); });
 }
 
 zFileSaveAsForm::zFileSaveAsForm(zWindow* owner, const char* title, const char* initial, const char* const* filters)
     : completed_(0) {
   completed_ = runFileDialog(owner, title, initial, filters, true, name_,
-                             [](OPENFILENAMEA* ofn) { return GetSaveFileNameA(ofn); });
+                             [](OPENFILENAMEW* ofn) { return GetSaveFileNameW(ofn); });
 }
 
 COLORREF* zColorSelForm::customColors() {

@@ -28,6 +28,11 @@ zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* c
 // built-in "All Files (*.*)" filter without a list.
 std::string ziFileFormFilter(const char* const* filters);
 
+// The chosen name's room in bytes, terminator included: a Windows path of MAX_PATH
+// characters as UTF-8.
+constexpr size_t zFileFormNameCapacity = MAX_PATH * 4;
+
+// The file forms take and give names as UTF-8 (the system's wide form underneath).
 class zFileOpenForm {
  public:
   zFileOpenForm(zWindow* owner, const char* title, const char* initial, const char* const* filters);
@@ -35,7 +40,7 @@ class zFileOpenForm {
   int32_t& completed() { return completed_; }
 
  private:
-  char name_[256];
+  char name_[zFileFormNameCapacity];
   int32_t completed_;
 };
 
@@ -46,7 +51,7 @@ class zFileSaveAsForm {
   int32_t& completed() { return completed_; }
 
  private:
-  char name_[256];
+  char name_[zFileFormNameCapacity];
   int32_t completed_;
 };
 

@@ -3,6 +3,7 @@
 
 #include "math/MathServer.h"
 #include "factory/Factory.h"
+#include "factory/ReconcileLog.h"
 #include "model/RankSolutionData.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
@@ -66,7 +67,7 @@ class BatchRunTest : public ::testing::Test {
     env_.appOpts = &appOpts_->options();
     env_.mdlOpts = &mdlOpts_->options();
     env_.recentFilesPath = (dir_ / GUI::RECENT_FILES_FILE).string();
-    env_.programFolder = dir_.string();
+    env_.documentsFolder = dir_.string();
     env_.ui = &ui_;
   }
   void TearDown() override {
@@ -240,6 +241,26 @@ TEST_F(BatchRunTest, HelpLogHoldsUsageAndNote) {
   EXPECT_FALSE(BatchRun::writeHelpLog((dir_ / "no" / "such").string()));
 }
 
+// A reconcile whose log cannot be written (here a folder holds its name) is told to
+// the user once, as a warning with the reason: standard error in a console run.
+TEST_F(BatchRunTest, AReconcileLogThatCannotBeWrittenIsToldOnce) {
+  BatchRun* run = nullptr;
+  ASSERT_EQ(runBatch("-mkdm -console", &run), BATCH_OK) << ui_.all();
+  auto* factory = Data::Factory::instance();
+  auto* model = factory->currDataModel(0);
+  const std::string log = Data::reconcileLogFileName(model->get_nm());
+  fs::create_directory(dir_ / log);
+  auto choices = model->get_chs();
+  choices.pop_back();
+  ASSERT_TRUE(factory->getMathServer(0)->setChoices(choices));
+  ASSERT_FALSE(factory->getMathServer(0)->getLogError().empty());
+  run->tellLogError();
+  run->tellLogError();
+  ASSERT_EQ(ui_.told.size(), 1u) << ui_.all();
+  EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_WARNING);
+  EXPECT_EQ(ui_.told[0].text.rfind("The reconcile report " + log + " could not be opened", 0), 0u) << ui_.all();
+}
+
 TEST(RecentFiles, ListFileRules) {
   const fs::path file = fs::temp_directory_path() / "pv-recent-test.txt";
   fs::remove(file);
@@ -264,11 +285,13 @@ TEST(RecentFiles, ListFileRules) {
   }
   {
     std::ofstream out(file, std::ios::binary);
-    out << "one.xpv\nt\xe9o.xpv\nthree.xpv\nfour.xpv\n";
+    // Names beyond ASCII are kept (UTF-8, or the ANSI code page of an older list);
+    // a line with a control character is no path and ends the list.
+    out << "\xc3\x9c" "bersicht \xc3\xa9t\xc3\xa9.xpv\nt\xe9o.xpv\nthr\x01" "ee.xpv\nfour.xpv\n";
   }
   GUI::MRUPersistentList list(file.string(), 4);
-  EXPECT_EQ(list.get(0), "one.xpv");
-  EXPECT_TRUE(list.isEmpty(1));
+  EXPECT_EQ(list.get(0), "\xc3\x9c" "bersicht \xc3\xa9t\xc3\xa9.xpv");
+  EXPECT_EQ(list.get(1), "t\xe9o.xpv");
   EXPECT_TRUE(list.isEmpty(2));
   EXPECT_TRUE(list.isEmpty(3));
   fs::remove(file);

@@ -1,6 +1,7 @@
 // A stand-in PDF viewer for the program's tests: registered as the viewer in the
 // test prefix, it appends its command line to the log named by PV_FAKE_VIEWER_LOG
-// (or "fake_pdf_viewer.log" beside itself) and ends at once.
+// (or "fake_pdf_viewer.log" beside itself), in UTF-8 so that any file name it was given
+// reads back exactly, and ends at once.
 #include <windows.h>
 
 #include <cstdio>
@@ -16,7 +17,11 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   }
   std::FILE* log = std::fopen(path, "ab");
   if (!log) return 1;
-  std::fprintf(log, "%s\n", GetCommandLineA());
+  const wchar_t* line = GetCommandLineW();
+  const int n = WideCharToMultiByte(CP_UTF8, 0, line, -1, nullptr, 0, nullptr, nullptr);
+  std::string text(n > 0 ? static_cast<size_t>(n) : 1, '\0');
+  if (n > 0) WideCharToMultiByte(CP_UTF8, 0, line, -1, &text[0], n, nullptr, nullptr);
+  std::fprintf(log, "%s\n", text.c_str());
   std::fclose(log);
   return 0;
 }

@@ -12,6 +12,7 @@
 #include "app/shared/ChildCommands.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
+#include "factory/ReconcileLog.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
 #include "framework/bars/zToolTip.h"
@@ -64,6 +65,30 @@ std::string windowText(HWND window) {
   return text;
 }
 
+std::wstring wide(const std::string& utf8) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &w[0], n);
+  return w;
+}
+
+std::string utf8(const std::wstring& w) {
+  const int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), nullptr, 0, nullptr, nullptr);
+  std::string s(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_UTF8, 0, w.data(), static_cast<int>(w.size()), &s[0], n, nullptr, nullptr);
+  return s;
+}
+
+// A window's text as UTF-8, read in the wide form (any name shows as it is).
+std::string windowTextUtf8(HWND window) {
+  wchar_t text[1024] = {};
+  GetWindowTextW(window, text, 1024);
+  return utf8(text);
+}
+
+// A path of a name typed as UTF-8.
+fs::path u8(const std::string& name) { return fs::u8path(name); }
+
 // ---- answering modal boxes -----------------------------------------------------------
 
 // One expected box: its caption holds `caption`; the answer presses `button`, after
@@ -77,6 +102,7 @@ struct Expected {
 struct Seen {
   std::string caption;
   std::string text;
+  std::string utf8Text;  // the text read in the wide form, as UTF-8
 };
 
 class BoxAnswerer {
@@ -131,12 +157,14 @@ class BoxAnswerer {
     EnumThreadWindows(GetCurrentThreadId(), &BoxAnswerer::collect, reinterpret_cast<LPARAM>(&found));
     for (HWND box : found.boxes) {
       if (std::find(answered_.begin(), answered_.end(), box) != answered_.end()) continue;
-      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF))};
+      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)),
+                         windowTextUtf8(GetDlgItem(box, 0xFFFF))};
       if (!queue_.empty() && seen.caption.find(queue_.front().caption) != std::string::npos) {
         const Expected e = queue_.front();
         queue_.pop_front();
         seen_.push_back(seen);
-        for (const auto& field : e.fields) SetDlgItemTextA(box, field.first, field.second.c_str());
+        // Field texts are UTF-8, typed through the wide form like a keyboard would.
+        for (const auto& field : e.fields) SetDlgItemTextW(box, field.first, wide(field.second).c_str());
         press(box, e.button);
         continue;
       }
@@ -279,6 +307,12 @@ class MainWindow : public ::testing::Test {
     GetMenuStringA(GetMenu(w->handle()), id, text, sizeof text, MF_BYCOMMAND);
     return text;
   }
+  // The item's text as UTF-8, read in the wide form.
+  std::string menuTextUtf8(WMain* w, uint32_t id) {
+    wchar_t text[512] = {};
+    GetMenuStringW(GetMenu(w->handle()), id, text, 512, MF_BYCOMMAND);
+    return utf8(text);
+  }
   UINT menuState(WMain* w, uint32_t id) { return GetMenuState(GetMenu(w->handle()), id, MF_BYCOMMAND); }
 
   fs::path dir_;
@@ -299,6 +333,46 @@ void dropFile(HWND window, const std::string& path) {
   std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size());
   GlobalUnlock(memory);
   SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// The same in the wide form, as the shell drops a name beyond the ANSI code page.
+void dropFileWide(HWND window, const std::wstring& path) {
+  const size_t bytes = sizeof(DROPFILES) + (path.size() + 2) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GHND, bytes);
+  auto* drop = static_cast<DROPFILES*>(GlobalLock(memory));
+  drop->pFiles = sizeof(DROPFILES);
+  drop->fWide = TRUE;
+  std::memcpy(reinterpret_cast<char*>(drop) + sizeof(DROPFILES), path.c_str(), path.size() * sizeof(wchar_t));
+  GlobalUnlock(memory);
+  SendMessageA(window, WM_DROPFILES, reinterpret_cast<WPARAM>(memory), 0);
+}
+
+// Registers the fake viewer for ".pdf" files (open and print), logging into log.
+void registerFakeViewer(const fs::path& log) {
+  char bin[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, bin, MAX_PATH);
+  const std::string viewer = fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe";
+  SetEnvironmentVariableW(L"PV_FAKE_VIEWER_LOG", log.wstring().c_str());
+  const std::string open = "\"" + viewer + "\" /open \"%1\"";
+  const std::string print = "\"" + viewer + "\" /print \"%1\"";
+  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
+  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\open\\command", REG_SZ, open.c_str(),
+               static_cast<DWORD>(open.size()));
+  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command", REG_SZ, print.c_str(),
+               static_cast<DWORD>(print.size()));
+}
+
+void unregisterFakeViewer() {
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command");
+  RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print");
+  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+}
+
+// Waits, with a deadline, until the log holds the text.
+bool logShows(const fs::path& log, const std::string& text) {
+  const DWORD until = GetTickCount() + 30000;
+  while (readFile(log).find(text) == std::string::npos && GetTickCount() < until) Sleep(50);
+  return readFile(log).find(text) != std::string::npos;
 }
 
 // ---- the cases -------------------------------------------------------------------------
@@ -556,10 +630,16 @@ TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
   quietOptions();
   WMain* w = start("-mkdm");
   PV::Data::Factory::instance()->currDataModel(0)->set_nm("Unsaved");
+  SetForegroundWindow(w->handle());
+  SetFocus(w->handle());
   boxes_.expect("Palvermontine", IDCANCEL);
   command(w, CM_EXIT);
   EXPECT_EQ(boxes_.seen().size(), 1u);
   EXPECT_FALSE(takeQuit());
+  // The keyboard is the window's again (its menu keys work without a click).
+  EXPECT_EQ(GetActiveWindow(), w->handle());
+  const HWND focus = GetFocus();
+  EXPECT_TRUE(focus == w->handle() || IsChild(w->handle(), focus)) << focus;
   boxes_.expect("Palvermontine", IDCANCEL);
   SendMessageA(w->handle(), WM_CLOSE, 0, 0);
   pump();
@@ -608,20 +688,8 @@ TEST_F(MainWindow, BestChoice) {
 // Report and Print hand the report written beside the model to the PDF viewer
 // registered in the prefix (a fake one that logs its command line).
 TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
-  char bin[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, bin, MAX_PATH);
-  const std::string viewer = fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe";
   const fs::path log = dir_ / "viewer.log";
-  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", log.string().c_str());
-  HKEY key = nullptr;
-  const std::string open = "\"" + viewer + "\" /open \"%1\"";
-  const std::string print = "\"" + viewer + "\" /print \"%1\"";
-  RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
-  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\open\\command", REG_SZ, open.c_str(),
-               static_cast<DWORD>(open.size()));
-  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command", REG_SZ, print.c_str(),
-               static_cast<DWORD>(print.size()));
-  (void)key;
+  registerFakeViewer(log);
 
   const fs::path model = writeDemoModel("shown.xpv");
   quietOptions();
@@ -649,9 +717,7 @@ TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
   Sleep(500);
   EXPECT_EQ(readFile(log).size(), printed);
   RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
-  RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print\\command");
-  RegDeleteKeyA(HKEY_CLASSES_ROOT, "pdffile\\shell\\print");
-  SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+  unregisterFakeViewer();
 }
 
 // Properties and Model options open their dialogs over the main window; a name
@@ -666,6 +732,7 @@ TEST_F(MainWindow, PropertiesAndModelOptionsOpenTheirDialogs) {
   EXPECT_EQ(boxes_.seen().size(), 2u);
   EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Renamed");
   EXPECT_EQ(w->statusTexts().name, "Renamed");
+  EXPECT_EQ(windowText(w->handle()), "Renamed - Palvermontine") << "the caption shows the model's new name";
 
   // A click on the status summary opens the properties too; one beside it does not.
   const zRect summary = w->statusLine()->findItem(3)->rect();
@@ -703,6 +770,153 @@ TEST_F(MainWindow, MissingGuideIsTold) {
   command(w, CM_QUICKSTART);
   ASSERT_EQ(boxes_.seen().size(), 1u);
   EXPECT_EQ(boxes_.seen()[0].text, "Palvermontine: Error loading the pvquickstart.pdf file");
+}
+
+// A model file that is gone where the program expects one (the start-up model of the
+// recent list, a recent entry, a dropped file) is told with its name and the reason,
+// and the program goes on with the model it has: at the start a new default model.
+TEST_F(MainWindow, FilesThatAreGoneLeaveTheProgramWithAModel) {
+  const fs::path gone = dir_ / "work" / "gone.xpv";
+  std::ofstream(dir_ / "config" / "palvermontinerecentfiles_menu.txt", std::ios::binary)
+      << gone.string() << "\n<Empty>\n<Empty>\n<Empty>\n";
+  boxes_.expect("WARNING: Missing File Or Directory or File Corrupted", IDOK);
+  WMain* w = start();  // the default options load recent entry 1 at the start
+  ASSERT_NE(w, nullptr);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_NE(boxes_.seen()[0].text.find(gone.string() + ": "), std::string::npos) << boxes_.seen()[0].text;
+  EXPECT_EQ(w->caption(), "DecisionModel - Palvermontine");
+  EXPECT_EQ(w->statusTexts().name, "DecisionModel");
+
+  boxes_.expect("WARNING: Missing File Or Directory or File Corrupted", IDOK);
+  command(w, CM_RECENT_FIRST);
+  boxes_.expect("WARNING: Missing File Or Directory or File Corrupted", IDOK);
+  dropFile(w->handle(), gone.string());
+  pump();
+  ASSERT_EQ(boxes_.seen().size(), 3u);
+  for (const Seen& seen : boxes_.seen()) EXPECT_NE(seen.text.find(gone.string()), std::string::npos) << seen.text;
+  EXPECT_EQ(w->caption(), "DecisionModel - Palvermontine");
+  EXPECT_EQ(w->modelFile(), "");
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "DecisionModel");
+}
+
+// File names beyond ASCII in every file command of the main window: Save As under a
+// Greek name into a folder of accented name, the recent list and its menu, Report
+// and Print (the viewer is handed the name as it is), Open through the file form, a
+// dropped file and a recent entry. Every file is on disk under exactly the name typed.
+TEST_F(MainWindow, FileNamesBeyondAsciiInEveryFileCommand) {
+  const std::string greek = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1 \xCF\x80\xCE\xBB\xCE\xAC\xCE\xBD\xCE\xBF";
+  const fs::path folder = dir_ / "work" / u8("\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9");
+  fs::create_directories(folder);
+  const fs::path log = dir_ / "viewer.log";
+  registerFakeViewer(log);
+  quietOptions();
+  PV::XML::PalvermontineAppOptsFile::instance()->options().get_rptAppOpts().set_displayReport(true);
+  WMain* w = start("-mkdm");
+
+  const fs::path saved = folder / u8(greek + ".xpv");
+  boxes_.expectFile("Save File As", (folder / u8(greek)).u8string());
+  command(w, CM_SAVE_AS);
+  ASSERT_TRUE(fs::exists(saved)) << "not on disk under the name typed";
+  EXPECT_EQ(w->modelFile(), saved.u8string());
+  EXPECT_EQ(readFile(dir_ / "config" / "palvermontinerecentfiles_menu.txt").rfind(saved.u8string() + "\n", 0), 0u);
+  EXPECT_EQ(menuTextUtf8(w, CM_RECENT_FIRST), "&1 " + saved.u8string());
+
+  command(w, CM_REPORT);
+  const fs::path pdf = folder / u8(greek + ".pdf");
+  EXPECT_TRUE(fs::exists(pdf));
+  EXPECT_TRUE(logShows(log, "/open \"" + pdf.u8string() + "\"")) << readFile(log);
+  command(w, CM_PRINT);
+  EXPECT_TRUE(logShows(log, "/print \"" + pdf.u8string() + "\"")) << readFile(log);
+
+  const fs::path accented = folder / u8("J\xC3\xB6rg \xC3\xA9t\xC3\xA9.xpv");
+  const fs::path dropped = folder / u8(greek + " 2.xpv");
+  fs::copy_file(saved, accented);
+  fs::copy_file(saved, dropped);
+  boxes_.expectFile("Open A Palvermontine Decision Model File", accented.u8string());
+  command(w, CM_OPEN);
+  EXPECT_EQ(w->modelFile(), accented.u8string());
+  EXPECT_EQ(menuTextUtf8(w, CM_RECENT_FIRST + 1), "&2 " + saved.u8string());
+  dropFileWide(w->handle(), dropped.wstring());
+  pump();
+  EXPECT_EQ(w->modelFile(), dropped.u8string());
+  command(w, CM_RECENT_FIRST + 2);
+  EXPECT_EQ(w->modelFile(), saved.u8string());
+  unregisterFakeViewer();
+}
+
+// A model that was never saved: Report and Print write its report into the documents
+// folder (where Save As proposes its file) under the model's name, and say where;
+// the report's information holds the name as typed.
+TEST_F(MainWindow, ReportOfAModelNeverSavedGoesToTheDocumentsFolder) {
+  const fs::path log = dir_ / "viewer.log";
+  registerFakeViewer(log);
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("Create A New Decision Model", IDOK, {{116, "Lunch Venue \xC3\xA4"}});
+  command(w, CM_NEW);
+  ASSERT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_nm(), "Lunch Venue \xC3\xA4");
+  const fs::path pdf = dir_ / "work" / u8("Lunch_Venue_\xC3\xA4.pdf");
+  for (uint32_t id : {CM_REPORT, CM_PRINT}) {
+    boxes_.clear();
+    std::error_code ec;
+    fs::remove(pdf, ec);
+    boxes_.expect("Palvermontine", IDOK);
+    command(w, id);
+    ASSERT_TRUE(fs::exists(pdf)) << id;
+    ASSERT_EQ(boxes_.seen().size(), 1u) << id;
+    EXPECT_EQ(boxes_.seen()[0].utf8Text, "The report was written to " + pdf.u8string());
+  }
+  EXPECT_TRUE(logShows(log, "/print \"" + pdf.u8string() + "\"")) << readFile(log);
+  // The subject "Decision model name:  Lunch Venue ä" in UTF-16 (byte order mark
+  // first, each byte beyond printable ASCII as an octal escape).
+  const std::string bytes = readFile(pdf);
+  EXPECT_NE(bytes.find("/Subject (\\376\\377\\000D\\000e"), std::string::npos);
+  EXPECT_NE(bytes.find("\\000u\\000e\\000 \\000\\344)"), std::string::npos);
+  unregisterFakeViewer();
+}
+
+// A rename in Model Properties shows in the caption of a model without a file; a
+// model with a file keeps the file's name there.
+TEST_F(MainWindow, CaptionFollowsARenameInModelProperties) {
+  quietOptions();
+  WMain* w = start();
+  boxes_.expect("Create A New Decision Model", IDOK, {{116, "Cars"}});
+  command(w, CM_NEW);
+  EXPECT_EQ(windowText(w->handle()), "New Model: Cars - Palvermontine");
+  boxes_.expect("Model Properties", IDOK, {{116, "Trucks"}});
+  command(w, CM_PROPERTIES);
+  EXPECT_EQ(w->caption(), "New Model: Trucks - Palvermontine");
+  EXPECT_EQ(windowText(w->handle()), "New Model: Trucks - Palvermontine");
+  EXPECT_EQ(w->statusTexts().name, "Trucks");
+
+  const fs::path file = dir_ / "work" / "trucks.xpv";
+  boxes_.expectFile("Save File As", file.string());
+  command(w, CM_SAVE_AS);
+  boxes_.expect("Model Properties", IDOK, {{116, "Vans"}});
+  command(w, CM_PROPERTIES);
+  EXPECT_EQ(windowText(w->handle()), file.string() + " - Palvermontine");
+}
+
+// An edit that reconciled the pairs and could not write their log (a folder holds
+// its name here) is told in the main window when it shows the edited model, once.
+TEST_F(MainWindow, AReconcileLogThatCannotBeWrittenIsTold) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  auto* factory = PV::Data::Factory::instance();
+  auto* model = factory->currDataModel(0);
+  const std::string log = PV::Data::reconcileLogFileName(model->get_nm());
+  fs::create_directory(dir_ / "work" / log);
+  auto choices = model->get_chs();
+  choices.pop_back();
+  ASSERT_TRUE(factory->getMathServer(0)->setChoices(choices));  // as a choices editor stores
+  boxes_.expect("Palvermontine", IDOK);
+  w->updateStatusBar();
+  pump();
+  w->updateStatusBar();
+  pump();
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text.rfind("The reconcile report " + log + " could not be opened", 0), 0u)
+      << boxes_.seen()[0].text;
 }
 
 // The menu item and the toolbar button of a command follow its rule together, each time

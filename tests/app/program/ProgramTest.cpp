@@ -46,34 +46,51 @@ struct RunResult {
   std::string err;
 };
 
-// Runs the program in folder with the configuration folder config; standard output
-// and error go to files, read back afterwards.
-RunResult runProgram(const std::string& arguments, const fs::path& folder, const fs::path& config) {
-  RunResult result;
+std::wstring wide(const std::string& utf8) {
+  const int n = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+  std::wstring w(static_cast<size_t>(n), L'\0');
+  MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), &w[0], n);
+  return w;
+}
+
+// A path of a name typed as UTF-8.
+fs::path u8(const std::string& name) { return fs::u8path(name); }
+
+std::string utf8Of(const fs::path& path) { return path.u8string(); }
+
+// Starts the program in folder with the configuration folder config and the
+// arguments (UTF-8, handed over in the wide command line as a shell would); standard
+// output and error go to files in dir.
+PROCESS_INFORMATION startProgram(const std::string& arguments, const fs::path& folder, const fs::path& config,
+                                 const fs::path& dir) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
-  const fs::path outPath = folder / "stdout.txt";
-  const fs::path errPath = folder / "stderr.txt";
-  HANDLE out = CreateFileA(outPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  HANDLE err = CreateFileA(errPath.string().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, nullptr);
-  SetEnvironmentVariableA("PALVERMONTINE_CONFIG_DIR", config.string().c_str());
-  STARTUPINFOA si = {};
+  HANDLE out = CreateFileW((dir / "stdout.txt").wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  HANDLE err = CreateFileW((dir / "stderr.txt").wstring().c_str(), GENERIC_WRITE, FILE_SHARE_READ, &inherit,
+                           CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+  SetEnvironmentVariableW(L"PALVERMONTINE_CONFIG_DIR", config.wstring().c_str());
+  STARTUPINFOW si = {};
   si.cb = sizeof si;
   si.dwFlags = STARTF_USESTDHANDLES;
   si.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
   si.hStdOutput = out;
   si.hStdError = err;
   PROCESS_INFORMATION pi = {};
-  std::string commandLine = "\"" + binFolder() + "\\palvermontine.exe\" " + arguments;
-  const BOOL started =
-      CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.string().c_str(), &si, &pi);
+  std::wstring commandLine = L"\"" + wide(binFolder()) + L"\\palvermontine.exe\" " + wide(arguments);
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, TRUE, 0, nullptr, folder.wstring().c_str(), &si,
+                      &pi)) {
+    ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
+    pi = PROCESS_INFORMATION();
+  }
   CloseHandle(out);
   CloseHandle(err);
-  if (!started) {
-    ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
-    return result;
-  }
+  return pi;
+}
+
+// Waits for the started program with the deadline and collects what it wrote.
+RunResult finishProgram(PROCESS_INFORMATION& pi, const fs::path& dir) {
+  RunResult result;
+  if (!pi.hProcess) return result;
   if (WaitForSingleObject(pi.hProcess, kDeadlineMs) != WAIT_OBJECT_0) {
     result.timedOut = true;
     TerminateProcess(pi.hProcess, 99);
@@ -82,9 +99,44 @@ RunResult runProgram(const std::string& arguments, const fs::path& folder, const
   GetExitCodeProcess(pi.hProcess, &result.code);
   CloseHandle(pi.hThread);
   CloseHandle(pi.hProcess);
-  result.out = readFile(outPath);
-  result.err = readFile(errPath);
+  result.out = readFile(dir / "stdout.txt");
+  result.err = readFile(dir / "stderr.txt");
   return result;
+}
+
+// Runs the program in folder with the configuration folder config; standard output
+// and error go to files in folder, read back afterwards.
+RunResult runProgram(const std::string& arguments, const fs::path& folder, const fs::path& config) {
+  PROCESS_INFORMATION pi = startProgram(arguments, folder, config, folder);
+  return finishProgram(pi, folder);
+}
+
+// The visible top-level windows of a process, with their class and caption.
+struct ProcessWindow {
+  HWND handle;
+  std::string cls;
+  std::string caption;
+};
+struct WindowSearch {
+  DWORD process;
+  std::vector<ProcessWindow> found;
+};
+BOOL CALLBACK collectProcessWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<WindowSearch*>(data);
+  DWORD process = 0;
+  GetWindowThreadProcessId(window, &process);
+  if (process != search->process || !IsWindowVisible(window)) return TRUE;
+  char cls[64] = {};
+  char caption[512] = {};
+  GetClassNameA(window, cls, sizeof cls);
+  GetWindowTextA(window, caption, sizeof caption);
+  search->found.push_back({window, cls, caption});
+  return TRUE;
+}
+std::vector<ProcessWindow> windowsOf(DWORD process) {
+  WindowSearch search{process, {}};
+  EnumWindows(&collectProcessWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
 }
 
 std::vector<std::string> rankingText(PV::Data::DecisionModel* model) {
@@ -143,8 +195,8 @@ class ProgramTest : public ::testing::Test {
     std::error_code ec;
     fs::remove_all(dir_, ec);
   }
-  RunResult run(const std::string& arguments) {
-    RunResult r = runProgram(arguments, dir_, config_);
+  RunResult run(const std::string& arguments, const fs::path& folder = fs::path()) {
+    RunResult r = runProgram(arguments, folder.empty() ? dir_ : folder, config_);
     EXPECT_FALSE(r.timedOut) << arguments << ": the program waited (a message box?)";
     return r;
   }
@@ -205,6 +257,8 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
       {"-console -solve", 3, "The Model Is Not Solvable!"},
       {"-mkdm -console -output nowhere\\x", 4, "x.xpv"},
       {"-mkdm -console -pdf nowhere\\x.pdf", 5, "is Locked by another process"},
+      // A path typed with both separators is shown in the system's form.
+      {"-mkdm -console -pdf c-ro\\ro/rep.pdf", 5, "c-ro\\ro\\rep.pdf is Locked by another process"},
   };
   for (const auto& c : cases) {
     const RunResult r = run(c.arguments);
@@ -308,6 +362,104 @@ TEST_F(ProgramTest, ViewerLauncherRegistryCases) {
     EXPECT_TRUE(missingFile.getError(error));
     EXPECT_EQ(error, "pdf File: " + (dir_ / "none.pdf").string() + " does not exist, check directory");
     SetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", nullptr);
+  }
+}
+
+// Started in its window mode with a model file it cannot open (missing, empty,
+// truncated; as the leading name and with -input), the program tells which file and
+// why, then goes on with a new default model: it never ends on it. Its box is
+// answered from here, the window closed from here.
+TEST_F(ProgramTest, StartsWithANewModelWhenTheCommandLinesFileCannotBeOpened) {
+  ASSERT_EQ(run("-mkdm -console -output whole.xpv").code, 0u);
+  const std::string whole = readFile(dir_ / "whole.xpv");
+  ASSERT_GT(whole.size(), 200u);
+  { std::ofstream(dir_ / "empty.xpv", std::ios::binary); }
+  { std::ofstream(dir_ / "truncated.xpv", std::ios::binary) << whole.substr(0, whole.size() / 2); }
+  const struct {
+    const char* arguments;
+    const char* file;
+  } cases[] = {
+      {"missing.xpv", "missing.xpv"},
+      {"-input missing", "missing.xpv"},
+      {"empty.xpv", "empty.xpv"},
+      {"-input truncated.xpv", "truncated.xpv"},
+  };
+  for (const auto& c : cases) {
+    PROCESS_INFORMATION pi = startProgram(c.arguments, dir_, config_, dir_);
+    std::string boxText;
+    bool closed = false;
+    const DWORD until = GetTickCount() + kDeadlineMs;
+    while (pi.hProcess && !closed && GetTickCount() < until &&
+           WaitForSingleObject(pi.hProcess, 50) == WAIT_TIMEOUT) {
+      for (const ProcessWindow& w : windowsOf(pi.dwProcessId)) {
+        if (w.cls == "#32770" && boxText.empty()) {
+          char text[1024] = {};
+          GetWindowTextA(GetDlgItem(w.handle, 0xFFFF), text, sizeof text);
+          boxText = w.caption + ": " + text;
+          PostMessageA(w.handle, WM_COMMAND, IDOK, 0);
+        } else if (w.caption == "DecisionModel - Palvermontine" && !boxText.empty()) {
+          PostMessageA(w.handle, WM_CLOSE, 0, 0);
+          closed = true;
+        }
+      }
+    }
+    const RunResult r = finishProgram(pi, dir_);
+    EXPECT_FALSE(r.timedOut) << c.arguments;
+    EXPECT_TRUE(closed) << c.arguments << ": no window with the new default model";
+    EXPECT_EQ(r.code, 0u) << c.arguments << "\n" << r.err;
+    EXPECT_EQ(r.err.find("Assertion failed"), std::string::npos) << r.err;
+    EXPECT_EQ(boxText.rfind("WARNING: Missing File Or Directory or File Corrupted: ", 0), 0u) << boxText;
+    // The file in full, and a reason after it.
+    const std::string path = (dir_ / c.file).string();
+    const size_t at = boxText.find(path);
+    EXPECT_NE(at, std::string::npos) << c.arguments << ": " << boxText;
+    if (at != std::string::npos) {
+      EXPECT_GT(boxText.size(), at + path.size() + 3) << boxText;
+    }
+  }
+}
+
+// Names beyond ASCII typed on the command line, as a shell hands them over (the wide
+// command line): accented Latin, Greek (which no Western ANSI code page holds) and a
+// folder of such a name, given as a path and as the folder the program runs in. The
+// model and the report come out under exactly the names typed, the lines on
+// standard output name them so, and the model opens again by its name.
+TEST_F(ProgramTest, BatchRunKeepsFileNamesBeyondAsciiAsTyped) {
+  const std::string folderName = "\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9";  // Übersicht été
+  const std::string greek = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1 \xCF\x80\xCE\xBB\xCE\xAC\xCE\xBD\xCE\xBF";
+  fs::create_directories(dir_ / u8(folderName));
+  const struct {
+    std::string where;  // the folder the program runs in, under dir_
+    std::string model;
+    std::string report;
+  } cases[] = {
+      {"", "J\xC3\xB6rg \xC3\xA9t\xC3\xA9.xpv", "\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9.pdf"},
+      {"", greek + ".xpv", greek + ".pdf"},
+      {"", folderName + "\\x\xC3\xA9t.xpv", folderName + "\\" + greek + ".pdf"},
+      {folderName, "\xC3\xA9t\xC3\xA9.xpv", greek + " 2.pdf"},
+  };
+  for (const auto& c : cases) {
+    const fs::path folder = dir_ / u8(c.where);
+    const RunResult r =
+        run("-mkdm -console -solve -output \"" + c.model + "\" -pdf \"" + c.report + "\"", folder);
+    ASSERT_EQ(r.code, 0u) << c.model << "\n" << r.err;
+    const fs::path model = folder / u8(c.model);
+    const fs::path report = folder / u8(c.report);
+    EXPECT_TRUE(fs::exists(model)) << c.model << ": not on disk under the name typed";
+    EXPECT_TRUE(fs::exists(report)) << c.report << ": not on disk under the name typed";
+    EXPECT_NE(r.out.find("Model: " + utf8Of(model.lexically_normal())), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("Report: " + utf8Of(report.lexically_normal())), std::string::npos) << r.out;
+
+    // Opened again by its name, as the leading word of the command line.
+    const RunResult again = run("\"" + c.model + "\" -console -solve -pdf again.pdf", folder);
+    EXPECT_EQ(again.code, 0u) << c.model << "\n" << again.err;
+    EXPECT_TRUE(fs::exists(folder / "again.pdf")) << c.model;
+  }
+  // The external checkers read the report's information: the model file's name as
+  // typed (Greek included) in its title.
+  if (const char* out = std::getenv("PV_PROGRAM_OUT_DIR")) {
+    fs::copy_file(dir_ / u8(greek + ".pdf"), fs::path(out) / "program_names.pdf",
+                  fs::copy_options::overwrite_existing);
   }
 }
 
