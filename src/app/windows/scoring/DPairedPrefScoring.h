@@ -1,0 +1,81 @@
+// The scoring window: the modeless MDI window that holds the scoring pane for one
+// decision maker and one criterion at a time. The selector opens it and loads a pair
+// set into it; the window stores the pane's pairs back (OK, Update, the close box),
+// marks unsaved scores by a '*' in front of its caption ("  DM2:Cr3" becomes
+// "* DM2:Cr3"), and asks before a new pair set replaces unsaved scores.
+//
+// It stores through the selector while one is open (marks, ratio, solving), and by
+// itself otherwise. Cancel and Esc close it without storing; so does a model that is
+// replaced or whose comparisons are cleared (discard). At most one is open.
+#pragma once
+
+#include "app/windows/scoring/PairTexts.h"
+#include "framework/frames/zFormDialog.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class DCompareChoices;
+class PairedPrefScoringPane;
+
+class DPairedPrefScoring : public zMDIFormDialog {
+ public:
+  // The open window brought forward, or a new one in the frame.
+  static DPairedPrefScoring* open(zWindow* frame);
+  static DPairedPrefScoring* instance() { return instance_; }
+  // Whether the open window holds scores not yet stored.
+  static bool isDirty() { return dirty_; }
+  // Stores the texts into the pair set of (criterion, decision maker) of the current
+  // model, commits them and writes the model's score blocks. False when the model has
+  // no such pair set or the texts are not valid scores on its scale.
+  static bool storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
+
+  explicit DPairedPrefScoring(zWindow* frame);
+  ~DPairedPrefScoring() override;
+
+  // Asks about unsaved scores of the pair set shown (Yes stores them into it), then
+  // shows the new one with its header and caption "  DMdm:Crcr".
+  void loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs,
+                   const std::string& dmName, const std::string& dmNote, const std::string& crName,
+                   const std::string& crNote, int32_t dmNumber, int32_t crNumber);
+  // Stores the pane's pairs; clears the unsaved mark.
+  bool commit();
+  void setModified(bool modified);
+  bool hasUnsavedScores() const;
+  void applyHighlightOptions(bool on, uint32_t colour);
+  // Every pair "??" without asking; nothing counts as unsaved afterwards.
+  void resetPane();
+  // The selector went: the window stores by itself from now on.
+  void selectorClosed() { selector_ = nullptr; }
+  // Closes without storing.
+  void discard();
+
+  // The pane's buttons.
+  void okPressed();
+  void updatePressed();
+  void cancelPressed();
+
+  const std::string& caption() const { return caption_; }
+  PairedPrefScoringPane* pane() const { return pane_; }
+  uint32_t crIndex() const { return crIndex_; }
+  uint32_t dmIndex() const { return dmIndex_; }
+  bool loaded() const { return loaded_; }
+
+  int onClose(zEvent* event) override;
+  int onSize(zEvent* event) override;
+
+ private:
+  void setCaptionText(const std::string& text);
+
+  static inline DPairedPrefScoring* instance_ = nullptr;
+  static inline bool dirty_ = false;
+
+  PairedPrefScoringPane* pane_ = nullptr;
+  DCompareChoices* selector_ = nullptr;
+  uint32_t crIndex_ = 0;
+  uint32_t dmIndex_ = 0;
+  bool loaded_ = false;
+  bool closeWithoutStore_ = false;
+  std::string caption_;
+};
