@@ -8,8 +8,11 @@
 #include "framework/controls/zListBox.h"
 #include "framework/core/zResId.h"
 #include "framework/draw/zBitmap.h"
+#include "framework/frames/ziDialogReader.h"
+#include "framework/layout/zSizer.h"
 #include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zBitmapPane.h"
+#include "framework/visual/zCtrl3d.h"
 #include "xml/PalvermontineAppOptsFile.h"
 
 #include <algorithm>
@@ -73,6 +76,21 @@ zBitmap* picture(int id, COLORREF background) {
   return bitmap;
 }
 
+// The drawn button in the place of the template's control of the id, showing the
+// six frames of the bitmap; the template's control goes.
+constexpr uint32_t kToggle = 0x7220;
+zBitmapButton* bitmapButton(zWindow* pane, int id, zBitmap* bitmap, uint32_t kind) {
+  RECT r = {};
+  if (HWND placeholder = GetDlgItem(pane->handle(), id)) {
+    GetWindowRect(placeholder, &r);
+    MapWindowPoints(nullptr, pane->handle(), reinterpret_cast<POINT*>(&r), 2);
+  }
+  delete pane->childById(id);
+  return new zBitmapButton(pane,
+                           new zSizer(zPoint(r.left, r.top), zDimension(r.right - r.left, r.bottom - r.top), nullptr),
+                           WS_CHILD | WS_VISIBLE | kind, "", id, bitmap);
+}
+
 HFONT makeFont(HWND window, const char* face, int points) {
   HDC dc = GetDC(window);
   const int height = -MulDiv(points, GetDeviceCaps(dc, LOGPIXELSY), 72);
@@ -85,7 +103,12 @@ HFONT makeFont(HWND window, const char* face, int points) {
 
 PairedPrefScoringPane::PairedPrefScoringPane(DPairedPrefScoring* window, int32_t id)
     : zPaneControl(window, zPaneFromId(id)), window_(window) {
-  createControlsFromDialog(zResId(IDD_SCORING_PANE));
+  {
+    // The scale and navigation buttons are drawn controls of the framework's own type.
+    zRegisterVisualCtrlClasses();
+    ziDialogReader reader(this, zResId(IDD_SCORING_PANE));
+    reader.createControls();
+  }
   bindControls();
   const auto& gui = PV::XML::PalvermontineAppOptsFile::instance()->options().get_guiAppOpts();
   setHighlight(gui.get_useFilledBgHighlightChoicePairs(), gui.get_rgbFilledBgHighlightChoicePairs());
@@ -123,6 +146,13 @@ void PairedPrefScoringPane::bindControls() {
   for (zListBoxUnsorted* list : {listA_, listB_}) {
     SendMessageA(list->handle(), WM_SETFONT, reinterpret_cast<WPARAM>(listFont_), FALSE);
     SendMessageA(list->handle(), LB_SETITEMHEIGHT, 0, digit.cy + 1);
+    // Exactly three rows show, whatever the font's size.
+    RECT box = {}, client = {};
+    GetWindowRect(list->handle(), &box);
+    GetClientRect(list->handle(), &client);
+    const int frame = (box.bottom - box.top) - client.bottom;
+    SetWindowPos(list->handle(), nullptr, 0, 0, box.right - box.left, frame + kRows * (digit.cy + 1),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
   for (int id : {IDC_SP_DM_LABEL, IDC_SP_DM_NAME, IDC_SP_CR_LABEL, IDC_SP_CR_NAME, IDC_SP_TITLE}) {
@@ -136,9 +166,9 @@ void PairedPrefScoringPane::bindControls() {
     (new zStaticText(this, id))->setTextColor(zColor(0, 0, 255));
   }
   for (int k = 0; k < 11; ++k) {
-    scale_[k] = new zBitmapButton(this, IDC_SP_SCALE_FIRST + k, picture(IDB_SP_SCALE_FIRST + k, background));
+    scale_[k] = bitmapButton(this, IDC_SP_SCALE_FIRST + k, picture(IDB_SP_SCALE_FIRST + k, background), kToggle);
   }
-  for (int k = 0; k < 4; ++k) new zBitmapButton(this, IDC_SP_FIRST + k, picture(IDB_SP_NAV_FIRST + k, background));
+  for (int k = 0; k < 4; ++k) bitmapButton(this, IDC_SP_FIRST + k, picture(IDB_SP_NAV_FIRST + k, background), 0);
   for (int k = 0; k < 6; ++k) {
     arrows_[k] = new zBitmapPane(this, kArrowIds[k]);
     delete arrows_[k]->setBitmap(picture(kArrowBitmaps[k], background), 1);
