@@ -300,33 +300,41 @@ void PairedPrefScoringPane::showCurrent(bool moved) {
     const LRESULT top = SendMessageA(listA_->handle(), LB_GETTOPINDEX, 0, 0);
     SendMessageA(listB_->handle(), LB_SETTOPINDEX, top, 0);
   }
-  // The arrows mark the row the current pair stands in, whatever scrolled the list.
+  // The arrows mark the row the current pair stands in, whatever scrolled the list;
+  // only what changed is moved, shown or hidden.
   RECT item = {};
   const int32_t row = currentRow();
   for (int side = 0; side < 2; ++side) {
     zListBoxUnsorted* list = side == 0 ? listA_ : listB_;
     SendMessageA(list->handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
     for (int r = 0; r < kRows; ++r) {
-      zBitmapPane* arrow = arrows_[side * 3 + r];
-      if (r == row) {
-        RECT box = {};
-        GetWindowRect(arrow->handle(), &box);
-        POINT at = {item.left, item.top};
-        ClientToScreen(list->handle(), &at);
-        ScreenToClient(handle(), &at);
-        RECT listBox = {};
-        GetWindowRect(list->handle(), &listBox);
-        POINT left = {listBox.left, listBox.top};
-        ScreenToClient(handle(), &left);
-        const int h = box.bottom - box.top, w = box.right - box.left;
-        const int itemHeight = item.bottom - item.top;
-        SetWindowPos(arrow->handle(), nullptr, left.x - w - 3, at.y + (itemHeight - h) / 2, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        ShowWindow(arrow->handle(), SW_SHOWNA);
-      } else {
-        ShowWindow(arrow->handle(), SW_HIDE);
+      const HWND arrow = arrows_[side * 3 + r]->handle();
+      const bool visible = IsWindowVisible(arrow) != FALSE;
+      if (r != row) {
+        if (visible) ShowWindow(arrow, SW_HIDE);
+        continue;
       }
+      RECT box = {}, listBox = {};
+      GetWindowRect(arrow, &box);
+      GetWindowRect(list->handle(), &listBox);
+      POINT at = {item.left, item.top};
+      ClientToScreen(list->handle(), &at);
+      const int h = box.bottom - box.top, w = box.right - box.left;
+      POINT want = {listBox.left - w - 3, at.y + ((item.bottom - item.top) - h) / 2};
+      if (want.x != box.left || want.y != box.top) {
+        ScreenToClient(handle(), &want);
+        SetWindowPos(arrow, nullptr, want.x, want.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+      }
+      if (!visible) ShowWindow(arrow, SW_SHOWNA);
     }
+  }
+}
+
+void PairedPrefScoringPane::repaintRow(uint32_t index) {
+  RECT item = {};
+  for (zListBoxUnsorted* list : {listA_, listB_}) {
+    if (SendMessageA(list->handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) != LB_ERR)
+      InvalidateRect(list->handle(), &item, FALSE);
   }
 }
 
@@ -336,22 +344,21 @@ void PairedPrefScoringPane::repaintLists() {
 }
 
 void PairedPrefScoringPane::refreshTexts() {
-  SetDlgItemTextA(handle(), IDC_SP_TITLE, state_.titleText().c_str());
-  SetDlgItemTextA(handle(), IDC_SP_COMPLETION, state_.completionText().c_str());
+  // A static repaints whenever its text is set: only a changed text is set.
+  const auto setText = [this](int id, const std::string& text) {
+    char shown[128] = {};
+    GetDlgItemTextA(handle(), id, shown, sizeof shown);
+    if (text != shown) SetDlgItemTextA(handle(), id, text.c_str());
+  };
+  setText(IDC_SP_TITLE, state_.titleText());
+  setText(IDC_SP_COMPLETION, state_.completionText());
 }
 
 // After any input: the pressed button, the rows, the texts and the window's mark of
 // unsaved scores follow the state.
 void PairedPrefScoringPane::scored(bool changed) {
   if (pressed_ != state_.p()) showPressed();
-  if (changed) {
-    const int32_t index = static_cast<int32_t>(state_.index());
-    RECT item = {};
-    for (zListBoxUnsorted* list : {listA_, listB_}) {
-      if (SendMessageA(list->handle(), LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item)) != LB_ERR)
-        InvalidateRect(list->handle(), &item, TRUE);
-    }
-  }
+  if (changed) repaintRow(state_.index());
   refreshTexts();
   window_->setModified(state_.pairs() != initial_);
 }
@@ -394,9 +401,9 @@ bool PairedPrefScoringPane::onKeyDown(WPARAM key) {
     default:
       return true;
   }
-  // A move rewrote the pair it left; both rows are repainted.
+  // A move rewrote the pair it left; its row is repainted with the new one.
   if (before != state_.index()) {
-    repaintLists();
+    repaintRow(before);
     showCurrent(true);
   }
   scored(changed);
@@ -432,7 +439,7 @@ bool PairedPrefScoringPane::onKeyUp(WPARAM key, bool alt) {
     else
       state_.next();
     if (before != state_.index()) {
-      repaintLists();
+      repaintRow(before);
       showCurrent(true);
     }
     scored(true);

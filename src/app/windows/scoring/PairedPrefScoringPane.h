@@ -71,6 +71,7 @@ class PairedPrefScoringPane : public zPaneControl {
   void showPressed();
   void showCurrent(bool moved);
   void repaintLists();
+  void repaintRow(uint32_t index);
   void refreshTexts();
   void scored(bool changed);
   bool onKeyDown(WPARAM key);
