@@ -87,8 +87,11 @@ DCompareChoices::DCompareChoices(zWindow* frame)
   for (const zStatusMessage* tip = kTips; tip->text; ++tip) {
     if (zWindow* tool = childById(tip->id)) toolTips_->addTool(tool);
   }
-  // Both lists in the OEM font, in which 0xFB is the check mark.
-  const WPARAM oem = reinterpret_cast<WPARAM>(GetStockObject(OEM_FIXED_FONT));
+  // Both lists in a fixed font of the OEM character set, in which 0xFB is the check
+  // mark (the stock OEM font can come in the ANSI set, where 0xFB is a letter).
+  oemFont_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, OEM_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Terminal");
+  const WPARAM oem = reinterpret_cast<WPARAM>(oemFont_ ? oemFont_ : GetStockObject(OEM_FIXED_FONT));
   SendMessageA(dmList_->handle(), WM_SETFONT, oem, FALSE);
   SendMessageA(crList_->handle(), WM_SETFONT, oem, FALSE);
 
@@ -103,6 +106,7 @@ DCompareChoices::DCompareChoices(zWindow* frame)
 DCompareChoices::~DCompareChoices() {
   delete toolTips_;
   toolTips_ = nullptr;
+  if (oemFont_) DeleteObject(oemFont_);
   if (instance_ == this) instance_ = nullptr;
   // An open scoring window stays; it stores by itself from now on.
   if (DPairedPrefScoring* scoring = scoringDialog()) scoring->selectorClosed();

@@ -102,6 +102,7 @@ class DCompareChoices : public zMDIFormDialog {
   zListBoxUnsorted* crList_ = nullptr;
   zStaticText* ratio_ = nullptr;
   zPushButton* resetAll_ = nullptr;
+  HFONT oemFont_ = nullptr;
   std::vector<DmMarkElem> entries_;
   uint32_t scored_ = 0;
   uint32_t total_ = 0;

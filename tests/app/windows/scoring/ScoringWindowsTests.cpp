@@ -308,20 +308,32 @@ TEST_F(Scoring, ThePanePressesTheScoreButtonAndColoursScoresAndTheHighlight) {
   EXPECT_LE(std::abs((arrow.top + arrow.bottom) / 2 - (item.top + item.bottom) / 2), 2);
 }
 
+// The selector after one criterion was scored (its mark and the ratio) and the
+// scoring window in the middle of the next, for the documentation.
 TEST_F(Scoring, Screenshots) {
   makeScoringModel(2, 3, 4, 5);
   DCompareChoices* selector = openSelector();
-  pump();
-  EXPECT_TRUE(saveWindowImage(selector->handle(), outputPath("compare-choices.bmp").c_str()));
   DPairedPrefScoring* scoring = scorePairs(selector);
   scoring->applyHighlightOptions(true, RGB(128, 255, 128));
   PairedPrefScoringPane* pane = scoring->pane();
+  for (char digit : std::string("314253")) {
+    typeChar(pane, digit);
+    keyUp(pane, VK_RETURN);
+  }
+  keyUp(pane, 'U', true);
+  EXPECT_EQ(listText(selector, 0), std::string(1, kMark) + "Cr1");
+  selector->selectCriterion(1);
+  scorePairs(selector);
   keyDown(pane, VK_RIGHT);
   keyDown(pane, VK_RIGHT);
   keyUp(pane, VK_RETURN);
   typeChar(pane, '4');
   typeChar(pane, '4');
   keyUp(pane, VK_RETURN);
+  SetWindowPos(selector->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  pump();
+  EXPECT_TRUE(saveWindowImage(selector->handle(), outputPath("compare-choices.bmp").c_str()));
+  SetWindowPos(scoring->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
   pump();
   EXPECT_TRUE(saveWindowImage(scoring->handle(), outputPath("scoring-window.bmp").c_str()));
 }
