@@ -60,21 +60,20 @@ ScoringHost* scoringHostOf(zWindow* window) { return window ? dynamic_cast<Scori
 }  // namespace Scoring
 }  // namespace PV
 
-DCompareChoices* DCompareChoices::open(zWindow* frame) {
-  if (instance_) {
-    instance_->show(SW_SHOWNORMAL);
-    SendMessageA(GetParent(instance_->handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(instance_->handle()), 0);
-    return instance_;
-  }
+DCompareChoices* DCompareChoices::open(zMDIAppFrame* frame) {
+  if (DCompareChoices* open = instance()) return open->isDestroyed() ? nullptr : SingleDialogRef::open();
   return new DCompareChoices(frame);
 }
 
-DPairedPrefScoring* DCompareChoices::scoringDialog() { return DPairedPrefScoring::instance(); }
+DPairedPrefScoring* DCompareChoices::scoringDialog() {
+  DPairedPrefScoring* open = DPairedPrefScoring::instance();
+  return open && !open->isDestroyed() ? open : nullptr;
+}
 
-DCompareChoices::DCompareChoices(zWindow* frame)
-    : zMDIFormDialog(frame, zResId(IDD_COMPARE_CHOICES)), host_(PV::Scoring::scoringHostOf(frame)) {
-  instance_ = this;
+DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
+    : SmartWindow(frame, zResId(IDD_COMPARE_CHOICES)), frame_(frame), host_(PV::Scoring::scoringHostOf(frame)) {
   deleteOnClose(1);
+  if (host_) host_->addModelWindow(this);
   setIcon(new zIcon(zResId(kIcon)));
 
   dmList_ = new zComboBoxStatic(this, IDC_CC_DMS);
@@ -107,7 +106,7 @@ DCompareChoices::~DCompareChoices() {
   delete toolTips_;
   toolTips_ = nullptr;
   if (oemFont_) DeleteObject(oemFont_);
-  if (instance_ == this) instance_ = nullptr;
+  if (host_) host_->removeModelWindow(this);
   // An open scoring window stays; it stores by itself from now on.
   if (DPairedPrefScoring* scoring = scoringDialog()) scoring->selectorClosed();
 }
@@ -232,7 +231,12 @@ LRESULT DCompareChoices::defProc(zEvent* event) {
     crList_->setSelection(next);
     return 0;
   }
-  return zMDIFormDialog::defProc(event);
+  return SmartWindow::defProc(event);
+}
+
+void DCompareChoices::discard() {
+  if (host_) host_->removeModelWindow(this);
+  if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 
 std::vector<PairABText> DCompareChoices::collectPairs(uint32_t crIndex, uint32_t dmIndex) const {
@@ -252,7 +256,8 @@ void DCompareChoices::scorePairs() {
       cr >= static_cast<int32_t>(m->get_crs().size())) {
     return;
   }
-  DPairedPrefScoring* scoring = DPairedPrefScoring::open(parent());
+  DPairedPrefScoring* scoring = DPairedPrefScoring::open(frame_);
+  if (!scoring) return;
   const auto& d = m->get_dms()[dm];
   const auto& c = m->get_crs()[cr];
   // The question about unsaved scores comes before the header changes.

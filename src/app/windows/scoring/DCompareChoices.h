@@ -12,6 +12,9 @@
 // can be scored; it draws the pairs when the model has none yet.
 #pragma once
 
+#include "app/shared/ModelWindow.h"
+#include "app/shared/SingleDialogRef.h"
+#include "app/shared/SmartWindow.h"
 #include "app/windows/scoring/PairTexts.h"
 #include "framework/frames/zFormDialog.h"
 
@@ -33,9 +36,15 @@ class RandomPairSet;
 namespace Scoring {
 class ScoringHost;
 }
+namespace GUI {
+// The kind of window whose placement the selectors share.
+struct CompareChoicesData {};
+}  // namespace GUI
 }  // namespace PV
 
-class DCompareChoices : public zMDIFormDialog {
+class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>,
+                        public PV::GUI::SingleDialogRef<DCompareChoices>,
+                        public PV::App::ModelWindow {
  public:
   // One criterion as listed under a decision maker: its mark (' ' or the check mark
   // 0xFB of the OEM font) and the mark followed by its name.
@@ -51,13 +60,13 @@ class DCompareChoices : public zMDIFormDialog {
 
   static constexpr char kMark = static_cast<char>(0xFB);
 
-  // The open selector brought forward, or a new one in the frame.
-  static DCompareChoices* open(zWindow* frame);
-  static DCompareChoices* instance() { return instance_; }
+  // The open selector brought forward, or a new one in the frame; null while the
+  // last one is still going.
+  static DCompareChoices* open(zMDIAppFrame* frame);
   // The open scoring window, null when none is open.
   static DPairedPrefScoring* scoringDialog();
 
-  explicit DCompareChoices(zWindow* frame);
+  explicit DCompareChoices(zMDIAppFrame* frame);
   ~DCompareChoices() override;
 
   // Score Pairs: the scoring window for the selected decision maker and criterion.
@@ -81,6 +90,13 @@ class DCompareChoices : public zMDIFormDialog {
 
   int onCommand(zEvent* event) override;
   LRESULT defProc(zEvent* event) override;
+  void onShown(int) override {}
+
+  // The selector holds no edits of its own: it stores what the scoring window hands
+  // it at once. A replaced model closes it.
+  bool commitToModel() override { return true; }
+  bool isDirty() const override { return false; }
+  void discard() override;
 
  private:
   void buildEntries();
@@ -94,8 +110,7 @@ class DCompareChoices : public zMDIFormDialog {
   int onScorePairs(zEvent* event);
   int onResetAll(zEvent* event);
 
-  static inline DCompareChoices* instance_ = nullptr;
-
+  zMDIAppFrame* frame_;
   PV::Scoring::ScoringHost* host_;
   zToolTipCtrl* toolTips_ = nullptr;
   zComboBoxStatic* dmList_ = nullptr;

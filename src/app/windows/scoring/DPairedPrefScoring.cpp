@@ -15,12 +15,8 @@ constexpr uint32_t kIcon = 105;
 
 }  // namespace
 
-DPairedPrefScoring* DPairedPrefScoring::open(zWindow* frame) {
-  if (instance_) {
-    instance_->show(SW_SHOWNORMAL);
-    SendMessageA(GetParent(instance_->handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(instance_->handle()), 0);
-    return instance_;
-  }
+DPairedPrefScoring* DPairedPrefScoring::open(zMDIAppFrame* frame) {
+  if (DPairedPrefScoring* open = instance()) return open->isDestroyed() ? nullptr : SingleDialogRef::open();
   return new DPairedPrefScoring(frame);
 }
 
@@ -47,9 +43,9 @@ bool DPairedPrefScoring::storeIntoModel(uint32_t crIndex, uint32_t dmIndex, cons
   return stored;
 }
 
-DPairedPrefScoring::DPairedPrefScoring(zWindow* frame) : zMDIFormDialog(frame, zResId(IDD_SCORING_WINDOW)) {
-  instance_ = this;
-  dirty_ = false;
+DPairedPrefScoring::DPairedPrefScoring(zMDIAppFrame* frame) : SmartWindow(frame, zResId(IDD_SCORING_WINDOW)) {
+  host_ = PV::Scoring::scoringHostOf(frame);
+  if (host_) host_->addModelWindow(this);
   deleteOnClose(1);
   setIcon(new zIcon(zResId(kIcon)));
   pane_ = new PairedPrefScoringPane(this, IDC_SCORING_PANE);
@@ -58,8 +54,7 @@ DPairedPrefScoring::DPairedPrefScoring(zWindow* frame) : zMDIFormDialog(frame, z
 }
 
 DPairedPrefScoring::~DPairedPrefScoring() {
-  if (instance_ == this) instance_ = nullptr;
-  dirty_ = false;
+  if (host_) host_->removeModelWindow(this);
 }
 
 void DPairedPrefScoring::setCaptionText(const std::string& text) {
@@ -69,7 +64,7 @@ void DPairedPrefScoring::setCaptionText(const std::string& text) {
 }
 
 void DPairedPrefScoring::setModified(bool modified) {
-  dirty_ = modified;
+  modified_ = modified;
   if (caption_.empty()) return;
   const char marker = modified ? '*' : ' ';
   if (caption_[0] == marker) return;
@@ -111,9 +106,9 @@ bool DPairedPrefScoring::commit() {
   } else {
     stored = storeIntoModel(crIndex_, dmIndex_, pairs);
   }
-  if (PV::Scoring::ScoringHost* host = PV::Scoring::scoringHostOf(parent())) {
-    host->updateStatusBar();
-    host->setSolutionsFlag(true);
+  if (host_) {
+    host_->updateStatusBar();
+    host_->setSolutionsFlag(true);
   }
   if (stored) {
     pane_->takePairsAsStored();
@@ -135,8 +130,8 @@ void DPairedPrefScoring::resetPane() {
 
 void DPairedPrefScoring::discard() {
   closeWithoutStore_ = true;
-  if (instance_ == this) instance_ = nullptr;
-  SendMessageA(handle(), WM_CLOSE, 0, 0);
+  if (host_) host_->removeModelWindow(this);
+  if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 
 void DPairedPrefScoring::okPressed() { SendMessageA(handle(), WM_CLOSE, 0, 0); }
@@ -157,13 +152,12 @@ int DPairedPrefScoring::onSize(zEvent* event) {
   RECT client = {};
   GetClientRect(handle(), &client);
   if (pane_ && pane_->handle()) MoveWindow(pane_->handle(), 0, 0, client.right, client.bottom, TRUE);
-  return zMDIFormDialog::onSize(event);
+  return SmartWindow::onSize(event);
 }
 
 int DPairedPrefScoring::onClose(zEvent*) {
   // The close box stores like OK; Cancel and a discard do not.
   if (!closeWithoutStore_) commit();
   closeWithoutStore_ = true;
-  if (instance_ == this) instance_ = nullptr;
   return 0;
 }

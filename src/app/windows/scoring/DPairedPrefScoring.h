@@ -9,6 +9,9 @@
 // replaced or whose comparisons are cleared (discard). At most one is open.
 #pragma once
 
+#include "app/shared/ModelWindow.h"
+#include "app/shared/SingleDialogRef.h"
+#include "app/shared/SmartWindow.h"
 #include "app/windows/scoring/PairTexts.h"
 #include "framework/frames/zFormDialog.h"
 
@@ -19,19 +22,28 @@
 class DCompareChoices;
 class PairedPrefScoringPane;
 
-class DPairedPrefScoring : public zMDIFormDialog {
+namespace PV {
+namespace Scoring {
+class ScoringHost;
+}
+}  // namespace PV
+
+// The kind of window whose placement the scoring windows share.
+struct PairedPrefData {};
+
+class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
+                           public PV::GUI::SingleDialogRef<DPairedPrefScoring>,
+                           public PV::App::ModelWindow {
  public:
-  // The open window brought forward, or a new one in the frame.
-  static DPairedPrefScoring* open(zWindow* frame);
-  static DPairedPrefScoring* instance() { return instance_; }
-  // Whether the open window holds scores not yet stored.
-  static bool isDirty() { return dirty_; }
+  // The open window brought forward, or a new one in the frame; null while the last
+  // one is still going.
+  static DPairedPrefScoring* open(zMDIAppFrame* frame);
   // Stores the texts into the pair set of (criterion, decision maker) of the current
   // model, commits them and writes the model's score blocks. False when the model has
   // no such pair set or the texts are not valid scores on its scale.
   static bool storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
 
-  explicit DPairedPrefScoring(zWindow* frame);
+  explicit DPairedPrefScoring(zMDIAppFrame* frame);
   ~DPairedPrefScoring() override;
 
   // Asks about unsaved scores of the pair set shown (Yes stores them into it), then
@@ -42,14 +54,19 @@ class DPairedPrefScoring : public zMDIFormDialog {
   // Stores the pane's pairs; clears the unsaved mark.
   bool commit();
   void setModified(bool modified);
+  bool modified() const { return modified_; }
   bool hasUnsavedScores() const;
   void applyHighlightOptions(bool on, uint32_t colour);
   // Every pair "??" without asking; nothing counts as unsaved afterwards.
   void resetPane();
   // The selector went: the window stores by itself from now on.
   void selectorClosed() { selector_ = nullptr; }
-  // Closes without storing.
-  void discard();
+  // What the main window asks of a model window: store before a save, unsaved
+  // scores, close without storing when the model goes.
+  bool commitToModel() override { return !hasUnsavedScores() || commit(); }
+  bool isDirty() const override { return hasUnsavedScores(); }
+  void discard() override;
+  void onShown(int) override {}
 
   // The pane's buttons.
   void okPressed();
@@ -68,14 +85,14 @@ class DPairedPrefScoring : public zMDIFormDialog {
  private:
   void setCaptionText(const std::string& text);
 
-  static inline DPairedPrefScoring* instance_ = nullptr;
-  static inline bool dirty_ = false;
 
+  PV::Scoring::ScoringHost* host_ = nullptr;
   PairedPrefScoringPane* pane_ = nullptr;
   DCompareChoices* selector_ = nullptr;
   uint32_t crIndex_ = 0;
   uint32_t dmIndex_ = 0;
   bool loaded_ = false;
+  bool modified_ = false;
   bool closeWithoutStore_ = false;
   std::string caption_;
 };

@@ -8,6 +8,12 @@
 class zWindow;
 
 namespace PV {
+namespace App {
+class ModelWindow;
+}
+}  // namespace PV
+
+namespace PV {
 namespace Scoring {
 
 class ScoringHost {
@@ -21,6 +27,10 @@ class ScoringHost {
   // Every score of the model is in: solve it and show the ranking where the options
   // say so. False when the model could not be solved.
   virtual bool solveScoredModel() = 0;
+  // The windows that hold edits of the model: asked before a save, closed without
+  // storing when the model is replaced.
+  virtual void addModelWindow(PV::App::ModelWindow* window) = 0;
+  virtual void removeModelWindow(PV::App::ModelWindow* window) = 0;
 };
 
 // The host behind the window, null when it has none.

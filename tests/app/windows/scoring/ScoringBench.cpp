@@ -5,7 +5,7 @@
 // limit for one criterion at this confidence) loaded into the pane, against opening
 // the model-properties dialog in the same run; and the process's window-manager and
 // GDI tables over 100 loads (a probe that stays put means the table did not grow).
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
@@ -38,6 +38,8 @@ class BenchFrame : public zMDIAppFrame, public PV::Scoring::ScoringHost, public 
   void setModelDefEditLock(bool) override {}
   void setSolutionsFlag(bool) override {}
   bool solveScoredModel() override { return true; }
+  void addModelWindow(PV::App::ModelWindow*) override {}
+  void removeModelWindow(PV::App::ModelWindow*) override {}
 };
 
 void pump() {

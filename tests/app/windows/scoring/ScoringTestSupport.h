@@ -6,12 +6,14 @@
 #pragma once
 
 #include "DialogsTestSupport.h"
+#include "app/shared/ModelWindow.h"
 #include "app/windows/scoring/PairTexts.h"
 #include "app/windows/scoring/ScoringHost.h"
 #include "framework/frames/zMDIAppFrame.h"
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -36,7 +38,12 @@ class ScoringHostFrame : public zMDIAppFrame, public PV::Scoring::ScoringHost {
   void setModelDefEditLock(bool lock) override { locked = lock; }
   void setSolutionsFlag(bool flag) override { solutionsFlag = flag; }
   bool solveScoredModel() override;
+  void addModelWindow(PV::App::ModelWindow* window) override { windows.push_back(window); }
+  void removeModelWindow(PV::App::ModelWindow* window) override {
+    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
+  }
 
+  std::vector<PV::App::ModelWindow*> windows;
   int statusUpdates = 0;
   int solves = 0;
   bool locked = false;
