@@ -263,6 +263,11 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
 }
 
 WMain::~WMain() {
+  // The model's windows go first, storing nothing, while the list that knows them lives.
+  closeModelWindows();
+  // Their objects go now, on the deletions their windows asked of this frame.
+  MSG message;
+  while (PeekMessageA(&message, handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   if (handle()) DragAcceptFiles(handle(), FALSE);
 }
 

@@ -235,7 +235,9 @@ LRESULT DCompareChoices::defProc(zEvent* event) {
 }
 
 void DCompareChoices::discard() {
+  // The host forgets the window now, and the window the host: it may be going too.
   if (host_) host_->removeModelWindow(this);
+  host_ = nullptr;
   if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 

@@ -130,7 +130,9 @@ void DPairedPrefScoring::resetPane() {
 
 void DPairedPrefScoring::discard() {
   closeWithoutStore_ = true;
+  // The host forgets the window now, and the window the host: it may be going too.
   if (host_) host_->removeModelWindow(this);
+  host_ = nullptr;
   if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 

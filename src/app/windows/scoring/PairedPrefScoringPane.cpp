@@ -1,5 +1,6 @@
 #include "app/windows/scoring/PairedPrefScoringPane.h"
 
+#include "app/shared/BitmapColor.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/res/scoring_ids.h"
 #include "factory/Factory.h"
@@ -60,19 +61,7 @@ const zStatusMessage kTips[] = {
 // that it stands on the pane as if cut out.
 zBitmap* picture(int id, COLORREF background) {
   zBitmap* bitmap = new zBitmap(zResId(id));
-  HBITMAP h = bitmap->hbitmap();
-  BITMAP info = {};
-  if (!h || !GetObjectA(h, sizeof info, &info)) return bitmap;
-  HDC dc = CreateCompatibleDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, h);
-  const COLORREF corner = GetPixel(dc, 0, 0);
-  for (int x = 0; x < info.bmWidth; ++x) {
-    for (int y = 0; y < info.bmHeight; ++y) {
-      if (GetPixel(dc, x, y) == corner) SetPixel(dc, x, y, background);
-    }
-  }
-  SelectObject(dc, old);
-  DeleteDC(dc);
+  PV::GUI::replaceBitmapColor(bitmap->hbitmap(), background);
   return bitmap;
 }
 

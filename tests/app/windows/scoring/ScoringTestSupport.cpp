@@ -12,6 +12,7 @@
 #include "model/RankSolutionData.h"
 #include "xml/PalvermontineAppOptsFile.h"
 
+#include <algorithm>
 #include <filesystem>
 
 ScoringHostFrame::ScoringHostFrame()
@@ -24,8 +25,39 @@ bool ScoringHostFrame::solveScoredModel() {
   return PV::Data::Factory::instance()->getMathServer(0)->solve(&ranking) == MODEL_COMPLETED;
 }
 
+UnansweredBoxGuard::UnansweredBoxGuard() {
+  current_ = this;
+  timer_ = SetTimer(nullptr, 0, 250, &UnansweredBoxGuard::tick);
+}
+
+UnansweredBoxGuard::~UnansweredBoxGuard() {
+  KillTimer(nullptr, timer_);
+  current_ = nullptr;
+  for (const std::string& box : closed_) ADD_FAILURE() << "a box nobody answered: " << box;
+}
+
+void CALLBACK UnansweredBoxGuard::tick(HWND, UINT, UINT_PTR, DWORD) {
+  UnansweredBoxGuard* self = current_;
+  HWND box = self ? findThreadDialogBox() : nullptr;
+  if (!box) return;
+  auto it = std::find_if(self->seen_.begin(), self->seen_.end(), [box](const auto& e) { return e.first == box; });
+  if (it == self->seen_.end()) {
+    self->seen_.emplace_back(box, GetTickCount());
+    return;
+  }
+  if (GetTickCount() - it->second < 5000) return;
+  self->closed_.push_back(windowTextOf(box));
+  for (int button : {IDCANCEL, IDNO, IDOK}) {
+    if (GetDlgItem(box, button)) {
+      PostMessageA(box, WM_COMMAND, button, 0);
+      break;
+    }
+  }
+}
+
 void ScoringTest::SetUp() {
   ModelDialogTest::SetUp();
+  guard_ = new UnansweredBoxGuard();
   PV::XML::PalvermontineAppOptsFile::destroy();
   frame_ = new ScoringHostFrame();
   frame_->show(SW_SHOWNORMAL);
@@ -42,6 +74,8 @@ void ScoringTest::TearDown() {
   frame_ = nullptr;
   pump();
   PV::XML::PalvermontineAppOptsFile::destroy();
+  delete guard_;
+  guard_ = nullptr;
   ModelDialogTest::TearDown();
 }
 

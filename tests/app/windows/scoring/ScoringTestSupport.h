@@ -50,6 +50,22 @@ class ScoringHostFrame : public zMDIAppFrame, public PV::Scoring::ScoringHost {
   bool solutionsFlag = false;
 };
 
+// Closes a message box of this thread that nobody answered within 5 s (Cancel, No or
+// OK) and counts it, so that no test waits for a person; one per test.
+class UnansweredBoxGuard {
+ public:
+  UnansweredBoxGuard();
+  ~UnansweredBoxGuard();
+  const std::vector<std::string>& closed() const { return closed_; }
+
+ private:
+  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
+  UINT_PTR timer_;
+  std::vector<std::pair<HWND, DWORD>> seen_;
+  std::vector<std::string> closed_;
+  static inline UnansweredBoxGuard* current_ = nullptr;
+};
+
 class ScoringTest : public ModelDialogTest {
  protected:
   void SetUp() override;
@@ -68,6 +84,7 @@ class ScoringTest : public ModelDialogTest {
   static std::string outputPath(const std::string& name);
 
   ScoringHostFrame* frame_ = nullptr;
+  UnansweredBoxGuard* guard_ = nullptr;
 };
 
 // Input to the pane, as the keyboard and the mouse deliver it.
