@@ -285,6 +285,43 @@ TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlock
   EXPECT_TRUE(model()->get_slns().empty());
 }
 
+// An editor with edits not yet in the model, as the main window sees one: an MDI
+// child whose caption carries the unsaved marker before its kind.
+class DirtyEditor : public zMDIChildFrame, public PV::App::ModelWindow {
+ public:
+  DirtyEditor(zMDIAppFrame* frame, const char* caption) : zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, caption) {
+    show(SW_SHOWNORMAL);
+  }
+  bool commitToModel() override { return true; }
+  bool isDirty() const override { return true; }
+  void discard() override {}
+};
+
+// Both commands stop at editors holding edits not yet stored, and name them.
+TEST_F(ScoringCommands, CompareAndClearStopWhileEditorsHoldUnstoredEdits) {
+  smallModel(3);
+  DirtyEditor* choices = new DirtyEditor(main_, "* Choices");
+  DirtyEditor* criteria = new DirtyEditor(main_, "* Criteria");
+  main_->addModelWindow(choices);
+  main_->addModelWindow(criteria);
+  for (uint32_t id : {CM_COMPARE, CM_CLEAR_COMPARISONS}) {
+    std::string told;
+    answerBox("Palvermontine: Warning - Model Definition Dialogs Incomplete", IDOK, &told);
+    command(id);
+    EXPECT_EQ(told,
+              "Model Definition Dialog(s) are Incomplete, see (Choices Criteria ) and click Update|Okay before "
+              "scoring model")
+        << id;
+  }
+  EXPECT_EQ(DCompareChoices::instance(), nullptr);
+  EXPECT_FALSE(server()->hasAlgorithm());
+  main_->removeModelWindow(choices);
+  main_->removeModelWindow(criteria);
+  delete choices;
+  delete criteria;
+  pump();
+}
+
 // The second scoring window of the run opens where the first one was when it went;
 // the first selector of the run stays where the frame puts it.
 TEST_F(ScoringCommands, TheNextScoringWindowOpensWhereTheLastOneStood) {
