@@ -223,8 +223,10 @@ HWND PairedPrefScoringPane::scaleButton(int value) const {
 
 void PairedPrefScoringPane::showPressed() {
   for (int k = 0; k < 11; ++k) {
+    // Only the button released and the one pressed are drawn again.
     const int want = k - 5 == state_.p() ? 1 : 0;
-    if (scale_[k]->check() != want) scale_[k]->setCheck(want);
+    if (scale_[k]->check() == want) continue;
+    scale_[k]->setCheck(want);
     InvalidateRect(scale_[k]->handle(), nullptr, FALSE);
   }
   pressed_ = state_.p();
