@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include "app/shared/BitmapColor.h"
+
 #include <string>
 
 namespace PV {
@@ -26,10 +28,6 @@ class WaitCursor : public Cursor {
  public:
   WaitCursor() : Cursor(IDC_WAIT, nullptr) {}
 };
-
-// Every pixel of the colour of the reference pixel (x, y; each 0 or 1) takes the new
-// colour; false when the bitmap cannot be drawn on or the reference lies elsewhere.
-bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x = 0, int y = 0);
 
 // Opens the target with the verb through the shell; a known failure is shown in a box
 // titled "ShellExecute Error" (owned by owner) and answers false.

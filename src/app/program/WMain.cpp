@@ -1,6 +1,8 @@
 #include "app/program/WMain.h"
 
 #include "app/dialogs/DModelOptions.h"
+#include "app/windows/scoring/DCompareChoices.h"
+#include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/dialogs/DNewModel.h"
 #include "app/program/GuiUtils.h"
@@ -147,9 +149,9 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
        nullptr, R::NotYet},
       {CM_CRITERIA, "Create or edit criteria for current model", "Criteria - F5", 9, 192, nullptr, R::NotYet},
       {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores", "Compare Choices - F6", 10,
-       208, nullptr, R::NotYet},
-      {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores", nullptr, -1, 0, nullptr,
-       R::ScoresLocked},
+       208, &WMain::cmCompare, R::ModelOpen},
+      {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores", nullptr, -1, 0,
+       &WMain::cmClearComparisons, R::ScoresLocked},
       {CM_TRANSITIVE_BIAS, "Check the transitive bias consistency", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
       {CM_DISTRIBUTIVE_BIAS, "Calculate the distributive bias over selected model components", nullptr, -1, 0,
        &WMain::cmNothing, R::NotYet},
@@ -260,6 +262,11 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
 }
 
 WMain::~WMain() {
+  // The model's windows go first, storing nothing, while the list that knows them lives.
+  closeModelWindows();
+  // Their objects go now, on the deletions their windows asked of this frame.
+  MSG message;
+  while (PeekMessageA(&message, handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   if (handle()) DragAcceptFiles(handle(), FALSE);
 }
 
@@ -782,6 +789,87 @@ int WMain::cmCheckUpdates(zEvent*) {
 }
 
 int WMain::cmNothing(zEvent*) { return 1; }
+
+// ---- Compare Choices and Clear Comparisons ----------------------------------------------
+
+bool WMain::modelDefinitionComplete() {
+  // An editor shows its kind in its caption after the unsaved-edits marker.
+  std::string dirty;
+  for (ModelWindow* window : modelWindows_) {
+    const auto* frame = dynamic_cast<const zWindow*>(window);
+    if (!window->isDirty() || !frame || dynamic_cast<const DPairedPrefScoring*>(window)) continue;
+    char caption[128] = {};
+    GetWindowTextA(frame->handle(), caption, sizeof caption);
+    std::string kind(caption);
+    kind.erase(0, kind.find_first_not_of("* "));
+    if (!kind.empty()) dirty += kind + " ";
+  }
+  if (dirty.empty()) return true;
+  MessageBoxA(nullptr,
+              ("Model Definition Dialog(s) are Incomplete, see (" + dirty +
+               ") and click Update|Okay before scoring model")
+                  .c_str(),
+              (appName_ + ": Warning - Model Definition Dialogs Incomplete").c_str(), MB_OK | MB_ICONEXCLAMATION);
+  return false;
+}
+
+int WMain::cmCompare(zEvent*) {
+  if (!modelDefinitionComplete()) return 1;
+  auto* server = Data::Factory::instance()->getMathServer(0);
+  if (!currentModel() || !server) return 1;
+  server->update();
+  if (!server->isScoreable()) {
+    ask("The Model Is Not Scorable!\nYou Must Create And Store At Least 2 Choices, 1 Decision Maker, And 1 Criteria "
+        "And Try Again!",
+        "Palvermontine", MB_OK | MB_ICONINFORMATION, true);
+    return 1;
+  }
+  const bool drawing = !server->hasAlgorithm();
+  if (drawing) {
+    std::string text =
+        "Generating pairs will freeze the model in its current state.\nYou will only be allowed to modify decision "
+        "maker and criteria weights\n\nDo not continue if the three core model components of decision makers, "
+        "choices, and criteria\ndefining the model are not complete.\n\nBased on the number of core model "
+        "components defined and the confidence level and \nconfidence interval settings, the total number of pairs "
+        "that will be generated is NNN pairs.\n\nAre you sure you want to continue?";
+    text.replace(text.find("NNN"), 3, std::to_string(server->numScoresNeeded()));
+    if (ask(text, appName_ + ": Compare Choices Warning", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+      return 1;
+  }
+  DCompareChoices::open(this);
+  if (drawing) updateStatusBar();
+  return 1;
+}
+
+int WMain::cmClearComparisons(zEvent*) {
+  if (!modelDefinitionComplete()) return 1;
+  const std::string text =
+      "This operation will clear out the list of pairs that have \nbeen generated and this will remove all the pairs "
+      "score selections that \nbeen made. You will be able to edit the three core model components\n(add, delete or "
+      "modify decision makers, criteria, and choices) and \nedit confidence level and interval to generate new "
+      "pairs. \n\nIf you accidently remove all pairs, you can attempt to recover by\nselecting Open Model to load "
+      "this model as of the last time\nit was saved.\nAre you sure you want to continue?";
+  if (ask(text, appName_ + ": Clear Comparisons Warning", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
+    return 1;
+  auto* server = Data::Factory::instance()->getMathServer(0);
+  Data::DecisionModel* model = currentModel();
+  if (!server || !model) return 1;
+  // The scoring windows go first, storing nothing: their pairs are about to go.
+  if (DPairedPrefScoring* scoring = DCompareChoices::scoringDialog()) scoring->discard();
+  if (DCompareChoices* selector = DCompareChoices::instance()) selector->discard();
+  if (server->hasAlgorithm()) server->deleteAlgorithm();
+  model->get_ss().clear();
+  // A ranking of scores that no longer exist would live on in reports and in the
+  // next Best Choice's window: it goes with them.
+  auto& solutions = model->get_slns();
+  solutions.clear();
+  solutions.set_flag(false);
+  solutions.set_timestamp(std::string());
+  server->update();
+  setModelDefEditLock(false);
+  updateStatusBar();
+  return 1;
+}
 
 }  // namespace App
 }  // namespace PV

@@ -13,6 +13,7 @@
 #include "app/program/CommandRules.h"
 #include "app/shared/DModelHost.h"
 #include "app/shared/ModelWindow.h"
+#include "app/windows/scoring/ScoringHost.h"
 #include "app/program/RecentFilesMenu.h"
 #include "framework/frames/zMDIAppFrame.h"
 
@@ -32,7 +33,7 @@ class zBitmap;
 namespace PV {
 namespace App {
 
-class WMain : public zMDIAppFrame, public DModelHost {
+class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHost {
  public:
   // One entry of the list of open child windows: two words for the caller's use and
   // the window, which is the entry's identity.
@@ -76,19 +77,21 @@ class WMain : public zMDIAppFrame, public DModelHost {
   // The caption the new-model dialog gives the model it made.
   void setModelCaption(const char* caption) override;
   // Enables (lock) or grays 593 and sets the model editors' edit lock.
-  void setModelDefEditLock(bool lock);
+  void setModelDefEditLock(bool lock) override;
   // Sets every command's menu item and toolbar button from its rule and the state now;
   // run by every change of that state.
   void updateCommands();
   CommandState commandState();
   void onActiveChildChanged() override;
-  void setSolutionsFlag(bool flag);
+  void setSolutionsFlag(bool flag) override;
+  // The last score of the model was stored: the Best Choice.
+  bool solveScoredModel() override { return bestChoice(); }
 
   void registerWindow(const AppWindow& entry);
   void unregisterWindow(const AppWindow& entry);
   size_t windowCount() const { return appWindowsVec_.size(); }
-  void addModelWindow(ModelWindow* window);
-  void removeModelWindow(ModelWindow* window);
+  void addModelWindow(ModelWindow* window) override;
+  void removeModelWindow(ModelWindow* window) override;
 
   // Runs the best choice, and the report (viewer mode print for Print); false when
   // refused or failed.
@@ -161,6 +164,12 @@ class WMain : public zMDIAppFrame, public DModelHost {
   int cmSupportWeb(zEvent* event);
   int cmCheckUpdates(zEvent* event);
   int cmNothing(zEvent* event);
+  // Compare Choices and Clear Comparisons, and the check of the model's lists that
+  // comes first in both: false, after telling which editors hold edits not yet
+  // stored, when any does.
+  int cmCompare(zEvent* event);
+  int cmClearComparisons(zEvent* event);
+  bool modelDefinitionComplete();
   // A command of the active window's: handed to the active MDI child.
   int cmActiveChild(zEvent* event);
 

@@ -1,0 +1,28 @@
+#include "app/shared/BitmapColor.h"
+
+namespace PV {
+namespace GUI {
+
+bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
+  // The reference is a corner pixel; anything else would be a caller's slip, refused.
+  if (!bitmap || x < 0 || y < 0 || x > 1 || y > 1) return false;
+  BITMAP info = {};
+  if (!GetObjectA(bitmap, sizeof info, &info)) return false;
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return false;
+  HGDIOBJ old = SelectObject(dc, bitmap);
+  const COLORREF reference = GetPixel(dc, x, y);
+  if (reference != CLR_INVALID) {
+    for (int px = 0; px < info.bmWidth; ++px) {
+      for (int py = 0; py < info.bmHeight; ++py) {
+        if (GetPixel(dc, px, py) == reference) SetPixel(dc, px, py, newColor);
+      }
+    }
+  }
+  SelectObject(dc, old);
+  DeleteDC(dc);
+  return reference != CLR_INVALID;
+}
+
+}  // namespace GUI
+}  // namespace PV

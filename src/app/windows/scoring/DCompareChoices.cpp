@@ -1,0 +1,305 @@
+#include "app/windows/scoring/DCompareChoices.h"
+
+#include "app/windows/scoring/DPairedPrefScoring.h"
+#include "app/windows/scoring/ScoringHost.h"
+#include "app/windows/scoring/res/scoring_ids.h"
+#include "factory/Factory.h"
+#include "framework/bars/zToolTip.h"
+#include "framework/controls/zButton.h"
+#include "framework/controls/zListBox.h"
+#include "framework/core/zResources.h"
+#include "math/MathServer.h"
+#include "math/RandomPairSet.h"
+#include "xml/SystemText.h"
+
+namespace {
+
+constexpr uint32_t kIcon = 106;
+
+const zStatusMessage kTips[] = {
+    {IDCANCEL, "Close the dialog"},
+    {IDC_CC_SCORE_PAIRS, "Score Paired Preferences Set (or Double click on Criteria after selecting DecisionMaker)"},
+    {IDC_CC_RESET_ALL, "Reset All Model Pairs Scores To ? Undecided Values"},
+    {0, nullptr},
+};
+
+PV::Data::DecisionModel* currentModel() { return PV::Data::Factory::instance()->currDataModel(0); }
+PV::Math::MathServer* server() { return PV::Data::Factory::instance()->getMathServer(0); }
+
+// The pair set of (criterion, decision maker), released again when the scope ends.
+class HeldPairSet {
+ public:
+  HeldPairSet(PV::Math::MathServer* ms, uint32_t cr, uint32_t dm) : ms_(ms), rps_(ms->acquireRps(cr, dm)) {}
+  ~HeldPairSet() { ms_->releaseRps(rps_); }
+  HeldPairSet(const HeldPairSet&) = delete;
+  HeldPairSet& operator=(const HeldPairSet&) = delete;
+  PV::Math::RandomPairSet* operator->() const { return rps_; }
+  PV::Math::RandomPairSet& operator*() const { return *rps_; }
+
+ private:
+  PV::Math::MathServer* ms_;
+  PV::Math::RandomPairSet* rps_;
+};
+
+// Whether the server holds pair sets for every decision maker and criterion of the
+// model as it stands.
+bool hasPairSets(PV::Math::MathServer* ms) {
+  if (!ms || !ms->hasAlgorithm()) return false;
+  const auto& state = ms->getModelState();
+  const PV::Data::DecisionModel* m = currentModel();
+  return m && state.numcrs_ == m->get_crs().size() && state.numdms_ == m->get_dms().size() && state.numpairs_ > 0;
+}
+
+}  // namespace
+
+namespace PV {
+namespace Scoring {
+
+ScoringHost* scoringHostOf(zWindow* window) { return window ? dynamic_cast<ScoringHost*>(window) : nullptr; }
+
+}  // namespace Scoring
+}  // namespace PV
+
+DCompareChoices* DCompareChoices::open(zMDIAppFrame* frame) {
+  if (DCompareChoices* open = instance()) return open->isDestroyed() ? nullptr : SingleDialogRef::open();
+  return new DCompareChoices(frame);
+}
+
+DPairedPrefScoring* DCompareChoices::scoringDialog() {
+  DPairedPrefScoring* open = DPairedPrefScoring::instance();
+  return open && !open->isDestroyed() ? open : nullptr;
+}
+
+DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
+    : SmartWindow(frame, zResId(IDD_COMPARE_CHOICES)), frame_(frame), host_(PV::Scoring::scoringHostOf(frame)) {
+  deleteOnClose(1);
+  if (host_) host_->addModelWindow(this);
+  setIcon(new zIcon(zResId(kIcon)));
+
+  dmList_ = new zComboBoxStatic(this, IDC_CC_DMS);
+  crList_ = new zListBoxUnsorted(this, IDC_CC_CRITERIA);
+  ratio_ = new zStaticText(this, IDC_CC_RATIO);
+  ratio_->setTextColor(zColor(0, 0, 255));
+  resetAll_ = new zPushButton(this, IDC_CC_RESET_ALL);
+  toolTips_ = new zToolTipCtrl(this);
+  toolTips_->setMessageTable(kTips);
+  for (const zStatusMessage* tip = kTips; tip->text; ++tip) {
+    if (zWindow* tool = childById(tip->id)) toolTips_->addTool(tool);
+  }
+  // Both lists in a fixed font of the OEM character set, in which 0xFB is the check
+  // mark (the stock OEM font can come in the ANSI set, where 0xFB is a letter).
+  oemFont_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, OEM_CHARSET, OUT_DEFAULT_PRECIS,
+                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Terminal");
+  const WPARAM oem = reinterpret_cast<WPARAM>(oemFont_ ? oemFont_ : GetStockObject(OEM_FIXED_FONT));
+  SendMessageA(dmList_->handle(), WM_SETFONT, oem, FALSE);
+  SendMessageA(crList_->handle(), WM_SETFONT, oem, FALSE);
+
+  if (hasPairSets(server())) EnableWindow(resetAll_->handle(), TRUE);
+  ensurePairs();
+  fillLists();
+  dmList_->setSelChangeNotify(zEventHandler(this, &DCompareChoices::onDmChange));
+  crList_->setDblClickNotify(zEventHandler(this, &DCompareChoices::onCriterionDoubleClick));
+  show(SW_SHOWNORMAL);
+}
+
+DCompareChoices::~DCompareChoices() {
+  delete toolTips_;
+  toolTips_ = nullptr;
+  if (oemFont_) DeleteObject(oemFont_);
+  if (host_) host_->removeModelWindow(this);
+  // An open scoring window stays; it stores by itself from now on.
+  if (DPairedPrefScoring* scoring = scoringDialog()) scoring->selectorClosed();
+}
+
+bool DCompareChoices::ensurePairs() {
+  PV::Math::MathServer* ms = server();
+  if (!ms) return false;
+  if (!ms->hasAlgorithm()) {
+    if (!ms->createAlgorithm()) return false;
+    ms->transferScores();
+    if (host_) {
+      host_->setModelDefEditLock(true);
+      host_->updateStatusBar();
+    }
+  }
+  EnableWindow(resetAll_->handle(), TRUE);
+  return hasPairSets(ms);
+}
+
+void DCompareChoices::buildEntries() {
+  entries_.clear();
+  scored_ = total_ = 0;
+  const PV::Data::DecisionModel* m = currentModel();
+  PV::Math::MathServer* ms = server();
+  if (!m) return;
+  const bool pairs = hasPairSets(ms);
+  for (uint32_t d = 0; d < m->get_dms().size(); ++d) {
+    DmMarkElem dm;
+    uint32_t complete = 0;
+    for (uint32_t c = 0; c < m->get_crs().size(); ++c) {
+      CrMarkElem cr;
+      if (pairs) {
+        HeldPairSet rps(ms, c, d);
+        // Exceeded scores count as unscored here as in the solver.
+        const auto counts = rps->countScored();
+        scored_ += counts.first;
+        total_ += counts.second;
+        if (counts.first == counts.second) {
+          cr.mark = kMark;
+          ++complete;
+        }
+      }
+      cr.text = std::string(1, cr.mark) + PV::XML::Utf8ToSystem(m->get_crs()[c].get_nm());
+      dm.criteria.push_back(cr);
+    }
+    if (pairs && complete == m->get_crs().size()) dm.mark = kMark;
+    dm.text = std::string(1, dm.mark) + PV::XML::Utf8ToSystem(m->get_dms()[d].get_nm());
+    entries_.push_back(dm);
+  }
+}
+
+void DCompareChoices::fillLists() { refreshLists(0, 0); }
+
+void DCompareChoices::refreshLists(int32_t dm, int32_t cr) {
+  buildEntries();
+  dmList_->resetContent();
+  crList_->resetContent();
+  for (const DmMarkElem& e : entries_) dmList_->add(e.text.c_str());
+  if (dm < 0 || dm >= static_cast<int32_t>(entries_.size())) dm = 0;
+  if (!entries_.empty()) {
+    for (const CrMarkElem& c : entries_[dm].criteria) crList_->add(c.text.c_str());
+    dmList_->setSelection(dm);
+    if (cr < 0 || cr >= crList_->count()) cr = 0;
+    crList_->setSelection(cr);
+  }
+  updateRatio();
+}
+
+std::string DCompareChoices::ratioText() const {
+  const uint32_t percent = total_ == 0 ? 0 : static_cast<uint32_t>(100.0 * scored_ / total_);
+  return std::to_string(scored_) + "/" + std::to_string(total_) + " = " + std::to_string(percent) + "%";
+}
+
+void DCompareChoices::updateRatio() { SetWindowTextA(ratio_->handle(), ratioText().c_str()); }
+
+int32_t DCompareChoices::dmSelection() const { return dmList_->selection(); }
+int32_t DCompareChoices::crSelection() const { return crList_->selection(); }
+
+void DCompareChoices::selectDecisionMaker(int32_t m) { refreshLists(m, 0); }
+
+void DCompareChoices::selectCriterion(int32_t n) { crList_->setSelection(n); }
+
+int DCompareChoices::onDmChange(zEvent*) {
+  refreshLists(dmList_->selection(), 0);
+  return 1;
+}
+
+int DCompareChoices::onCriterionDoubleClick(zEvent*) {
+  scorePairs();
+  return 1;
+}
+
+int DCompareChoices::onScorePairs(zEvent*) {
+  scorePairs();
+  return 1;
+}
+
+int DCompareChoices::onResetAll(zEvent*) {
+  resetAllScores(true);
+  return 1;
+}
+
+int DCompareChoices::onCommand(zEvent* event) {
+  if (HIWORD(event->wParam()) != BN_CLICKED) return 0;
+  switch (LOWORD(event->wParam())) {
+    case IDC_CC_SCORE_PAIRS:
+      return onScorePairs(event);
+    case IDC_CC_RESET_ALL:
+      return onResetAll(event);
+    default:
+      // Close falls through to the form's cancel, which closes the window.
+      return 0;
+  }
+}
+
+LRESULT DCompareChoices::defProc(zEvent* event) {
+  // The wheel over the criteria list walks the criteria, stopping at both ends.
+  if (event->message() == WM_MOUSEWHEEL && crList_ && crList_->count() > 0) {
+    const int32_t n = crList_->selection();
+    const int delta = GET_WHEEL_DELTA_WPARAM(event->wParam());
+    const int32_t next = delta < 0 ? std::min(n + 1, crList_->count() - 1) : std::max(n - 1, 0);
+    crList_->setSelection(next);
+    return 0;
+  }
+  return SmartWindow::defProc(event);
+}
+
+void DCompareChoices::discard() {
+  // The host forgets the window now, and the window the host: it may be going too.
+  if (host_) host_->removeModelWindow(this);
+  host_ = nullptr;
+  if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
+}
+
+std::vector<PairABText> DCompareChoices::collectPairs(uint32_t crIndex, uint32_t dmIndex) const {
+  const PV::Data::DecisionModel* m = currentModel();
+  std::vector<std::string> names;
+  for (const auto& ch : m->get_chs()) names.push_back(PV::XML::Utf8ToSystem(ch.get_nm()));
+  HeldPairSet rps(server(), crIndex, dmIndex);
+  return PV::Scoring::pairTextsOf(*rps, names);
+}
+
+void DCompareChoices::scorePairs() {
+  const PV::Data::DecisionModel* m = currentModel();
+  if (!m || !ensurePairs()) return;
+  const int32_t dm = dmList_->selection();
+  const int32_t cr = crList_->selection();
+  if (dm < 0 || cr < 0 || dm >= static_cast<int32_t>(m->get_dms().size()) ||
+      cr >= static_cast<int32_t>(m->get_crs().size())) {
+    return;
+  }
+  DPairedPrefScoring* scoring = DPairedPrefScoring::open(frame_);
+  if (!scoring) return;
+  const auto& d = m->get_dms()[dm];
+  const auto& c = m->get_crs()[cr];
+  // The question about unsaved scores comes before the header changes.
+  scoring->loadPairSet(this, static_cast<uint32_t>(cr), static_cast<uint32_t>(dm), collectPairs(cr, dm),
+                       PV::XML::Utf8ToSystem(d.get_nm()), PV::XML::Utf8ToSystem(d.get_note()),
+                       PV::XML::Utf8ToSystem(c.get_nm()), PV::XML::Utf8ToSystem(c.get_note()), dm + 1, cr + 1);
+}
+
+bool DCompareChoices::storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs) {
+  const bool stored = DPairedPrefScoring::storeIntoModel(crIndex, dmIndex, pairs);
+  refreshLists(dmList_->selection(), crList_->selection());
+  PV::Math::MathServer* ms = server();
+  if (stored && ms && ms->isComplete() && host_) host_->solveScoredModel();
+  return stored;
+}
+
+void DCompareChoices::resetAllScores(bool ask) {
+  if (ask && MessageBoxA(handle(), "Are you sure you want to reset \"all\" your scores ?", "Palvermontine",
+                         MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDYES) {
+    return;
+  }
+  PV::Math::MathServer* ms = server();
+  const PV::Data::DecisionModel* m = currentModel();
+  if (!m || !hasPairSets(ms)) return;
+  const int32_t dm = dmList_->selection();
+  const int32_t cr = crList_->selection();
+  for (uint32_t d = 0; d < m->get_dms().size(); ++d) {
+    for (uint32_t c = 0; c < m->get_crs().size(); ++c) {
+      HeldPairSet rps(ms, c, d);
+      for (uint32_t i = 0; i < rps->getNumPairs(); ++i) rps->setScore(i, PV::Scoring::kUnscored, true);
+      rps->saveScores();
+    }
+  }
+  ms->refresh();
+  // The reset reaches the model's score blocks now, so a save keeps it.
+  ms->transferScores();
+  refreshLists(dm, cr);
+  if (host_) {
+    host_->setSolutionsFlag(true);
+    host_->updateStatusBar();
+  }
+  if (DPairedPrefScoring* scoring = scoringDialog()) scoring->resetPane();
+}

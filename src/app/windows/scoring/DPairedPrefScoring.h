@@ -1,0 +1,98 @@
+// The scoring window: the modeless MDI window that holds the scoring pane for one
+// decision maker and one criterion at a time. The selector opens it and loads a pair
+// set into it; the window stores the pane's pairs back (OK, Update, the close box),
+// marks unsaved scores by a '*' in front of its caption ("  DM2:Cr3" becomes
+// "* DM2:Cr3"), and asks before a new pair set replaces unsaved scores.
+//
+// It stores through the selector while one is open (marks, ratio, solving), and by
+// itself otherwise. Cancel and Esc close it without storing; so does a model that is
+// replaced or whose comparisons are cleared (discard). At most one is open.
+#pragma once
+
+#include "app/shared/ModelWindow.h"
+#include "app/shared/SingleDialogRef.h"
+#include "app/shared/SmartWindow.h"
+#include "app/windows/scoring/PairTexts.h"
+#include "framework/frames/zFormDialog.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class DCompareChoices;
+class PairedPrefScoringPane;
+
+namespace PV {
+namespace Scoring {
+class ScoringHost;
+}
+}  // namespace PV
+
+// The kind of window whose placement the scoring windows share.
+struct PairedPrefData {};
+
+class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
+                           public PV::GUI::SingleDialogRef<DPairedPrefScoring>,
+                           public PV::App::ModelWindow {
+ public:
+  // The open window brought forward, or a new one in the frame; null while the last
+  // one is still going.
+  static DPairedPrefScoring* open(zMDIAppFrame* frame);
+  // Stores the texts into the pair set of (criterion, decision maker) of the current
+  // model, commits them and writes the model's score blocks. False when the model has
+  // no such pair set or the texts are not valid scores on its scale.
+  static bool storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
+
+  explicit DPairedPrefScoring(zMDIAppFrame* frame);
+  ~DPairedPrefScoring() override;
+
+  // Asks about unsaved scores of the pair set shown (Yes stores them into it), then
+  // shows the new one with its header and caption "  DMdm:Crcr".
+  void loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs,
+                   const std::string& dmName, const std::string& dmNote, const std::string& crName,
+                   const std::string& crNote, int32_t dmNumber, int32_t crNumber);
+  // Stores the pane's pairs; clears the unsaved mark.
+  bool commit();
+  void setModified(bool modified);
+  bool modified() const { return modified_; }
+  bool hasUnsavedScores() const;
+  void applyHighlightOptions(bool on, uint32_t colour);
+  // Every pair "??" without asking; nothing counts as unsaved afterwards.
+  void resetPane();
+  // The selector went: the window stores by itself from now on.
+  void selectorClosed() { selector_ = nullptr; }
+  // What the main window asks of a model window: store before a save, unsaved
+  // scores, close without storing when the model goes.
+  bool commitToModel() override { return !hasUnsavedScores() || commit(); }
+  bool isDirty() const override { return hasUnsavedScores(); }
+  void discard() override;
+  void onShown(int) override {}
+
+  // The pane's buttons.
+  void okPressed();
+  void updatePressed();
+  void cancelPressed();
+
+  const std::string& caption() const { return caption_; }
+  PairedPrefScoringPane* pane() const { return pane_; }
+  uint32_t crIndex() const { return crIndex_; }
+  uint32_t dmIndex() const { return dmIndex_; }
+  bool loaded() const { return loaded_; }
+
+  int onClose(zEvent* event) override;
+  int onSize(zEvent* event) override;
+
+ private:
+  void setCaptionText(const std::string& text);
+
+
+  PV::Scoring::ScoringHost* host_ = nullptr;
+  PairedPrefScoringPane* pane_ = nullptr;
+  DCompareChoices* selector_ = nullptr;
+  uint32_t crIndex_ = 0;
+  uint32_t dmIndex_ = 0;
+  bool loaded_ = false;
+  bool modified_ = false;
+  bool closeWithoutStore_ = false;
+  std::string caption_;
+};
