@@ -1,6 +1,7 @@
 #include "app/windows/solution/Chart.h"
 
 #include "app/windows/solution/ChartArith.h"
+#include "framework/core/zScrollInfo.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zDrawObj.h"
 #include "framework/draw/zRCFont.h"
@@ -56,18 +57,66 @@ Chart::~Chart() {
 void Chart::modelChanged(void* view, zTableModel*, const zTableCellRange* range) {
   auto* self = static_cast<Chart*>(view);
   if (range && !overlaps(*range, self->selection_)) return;
+  self->updateScrollRanges();
   self->invalidate();
 }
 
 void Chart::selectionChanged(void* data, zTable* grid) {
   auto* self = static_cast<Chart*>(data);
   self->selection_ = grid->selectionRange();
+  self->updateScrollRanges();
   self->invalidate();
 }
 
 int Chart::onSize(zEvent*) {
+  updateScrollRanges();
   invalidate();
   return 1;
+}
+
+bool Chart::drawable() const {
+  const zTableCellRange& s = selection_;
+  const bool single = s.start.column == s.end.column && s.start.row == s.end.row;
+  return model_ && !single && s.start.column == 1 && s.end.column == 1 && s.start.row != 0;
+}
+
+zDimension Chart::minimumSize() {
+  if (!drawable() || !windowDisplay() || !handle()) return zDimension(0, 0);
+  zDisplay* d = windowDisplay();
+  d->lock();
+  const zDimension zero = d->textExtent("0", 1);
+  d->unlock();
+  const uint32_t last = selection_.end.row < model_->rowCount() ? selection_.end.row : model_->rowCount();
+  const int32_t bars = last >= selection_.start.row ? static_cast<int32_t>(last - selection_.start.row + 1) : 0;
+  const ChartArith::ChartGeometry g =
+      ChartArith::chartGeometry(bars + 1, ChartArith::kTicks + 1, zero.width(), zero.height(), 0, 0);
+  return zDimension(g.width, g.height);
+}
+
+void Chart::updateScrollRanges() {
+  if (!handle()) return;
+  const zDimension need = minimumSize();
+  RECT client{};
+  GetClientRect(handle(), &client);
+  const int32_t overX = need.width() > client.right ? need.width() - client.right : 0;
+  const int32_t overY = need.height() > client.bottom ? need.height() - client.bottom : 0;
+  if (!horzScroll()) {
+    if (overX == 0 && overY == 0) return;
+    setHorzScroll(new zScrollInfoHoriz(this));
+    setVertScroll(new zScrollInfoVert(this));
+  }
+  const struct {
+    zScrollInfo* info;
+    int32_t over, page;
+  } bars[2] = {{horzScroll(), overX, client.right}, {vertScroll(), overY, client.bottom}};
+  for (const auto& b : bars) {
+    b.info->setRange(0, b.over);
+    b.info->setLineStep(16);
+    b.info->setPageStep(b.page > 32 ? b.page - 16 : 16);
+    b.info->setPos(b.info->pos());
+  }
+  // What lies beyond the new ranges is shown from their ends.
+  windowDisplay()->setOrigin(horzScroll()->pos(), vertScroll()->pos());
 }
 
 float Chart::value(uint32_t row) const {
@@ -83,7 +132,9 @@ int Chart::draw(zEvent*) {
   d->lock();
   zRect area;
   d->size(area);
-  RECT all{area.left(), area.top(), area.right(), area.bottom()};
+  // In logical coordinates: a scrolled pane draws from its display's origin.
+  const zPoint at = d->originRef();
+  RECT all{area.left() + at.x(), area.top() + at.y(), area.right() + at.x(), area.bottom() + at.y()};
   FillRect(d->hdc(), &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
   drawn_ = Drawn();
   const zTableCellRange& s = selection_;

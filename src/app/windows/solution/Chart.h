@@ -10,7 +10,8 @@
 // (it is a view of the model). A selection it cannot chart is answered on the pane
 // itself: "Must select multiple cells in the % Rank column" for a single cell, "Must
 // select the % Rank column" for cells of another column. Values outside 0 to 100 are
-// drawn as the nearest of the two.
+// drawn as the nearest of the two. The drawing never shrinks below the size its labels
+// need: in a pane smaller than that, scroll bars show the rest.
 #pragma once
 
 #include "framework/frames/zPane.h"
@@ -51,11 +52,16 @@ class Chart : public zPane {
   const Drawn& lastDrawn() const { return drawn_; }
   const zTableCellRange& selection() const { return selection_; }
   const std::vector<int32_t>& colorIndex() const { return colorIndex_; }
+  // The smallest drawing of the present selection, in pixels: what the pane scrolls
+  // over when it is smaller.
+  zDimension minimumSize();
 
  private:
   static void modelChanged(void* view, zTableModel* model, const zTableCellRange* range);
   static void selectionChanged(void* data, zTable* grid);
   float value(uint32_t row) const;
+  bool drawable() const;
+  void updateScrollRanges();
   void drawBars(zDisplay* d, const zRect& area);
 
   zTable* grid_;

@@ -1,6 +1,7 @@
 #include "SolutionTestSupport.h"
 
 #include "FramesTestSupport.h"
+#include "GuiTestSupport.h"
 #include "WindowImage.h"
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/draw/zRCFont.h"
@@ -110,6 +111,13 @@ void saveShot(HWND window, const std::string& name) {
   const fs::path dir = fs::current_path() / "solution-shots";
   std::error_code ec;
   fs::create_directories(dir, ec);
+  // The picture as a person sees it: what the window system still has to draw (frames,
+  // scroll bars) is drawn first.
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  for (int i = 0; i < 30; ++i) {
+    pump();
+    Sleep(10);
+  }
   saveWindowImage(window, (dir / (name + ".bmp")).string().c_str());
 }
 

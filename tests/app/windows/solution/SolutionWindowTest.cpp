@@ -7,6 +7,7 @@
 #include "SolutionTestSupport.h"
 #include "app/windows/solution/ChartArith.h"
 #include "app/windows/solution/SplitPane.h"
+#include "framework/core/zScrollInfo.h"
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/grid/zTableModel.h"
 
@@ -370,6 +371,18 @@ TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
     EXPECT_GE(drawn.cellWidth, hundred.cx + zero.cx) << "the widest value and ID labels fit their slots";
     EXPECT_GE(drawn.cellHeight, zero.cy) << "the axis labels do not touch";
     EXPECT_GE(drawn.originX - hundred.cx - 3, 0) << "the axis labels start inside the pane";
+    // A pane smaller than the drawing scrolls over all of it.
+    pump();
+    RECT client{};
+    GetClientRect(w->chart()->handle(), &client);
+    const zDimension need = w->chart()->minimumSize();
+    const int32_t overX = w->chart()->horzScroll() ? w->chart()->horzScroll()->high() : 0;
+    const int32_t overY = w->chart()->vertScroll() ? w->chart()->vertScroll()->high() : 0;
+    EXPECT_GE(client.right + overX, need.width());
+    EXPECT_GE(client.bottom + overY, need.height());
+    if (c.width) {
+      EXPECT_GT(overX + overY, 0) << "the small window's chart scrolls";
+    }
     if (c.shot) saveShot(w->handle(), c.shot);
     delete w;
   }
