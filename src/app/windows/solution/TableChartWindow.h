@@ -67,6 +67,7 @@ class TableChartWindow : public zMDIChildFrame {
   // Closes every open solution window.
   static void closeAll();
 
+  void show(int cmd) override;
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;

@@ -383,6 +383,17 @@ TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
     if (c.width) {
       EXPECT_GT(overX + overY, 0) << "the small window's chart scrolls";
     }
+    // Scroll bars a pane shows have their room: its client area leaves them out.
+    for (zWindow* pane : {static_cast<zWindow*>(t), static_cast<zWindow*>(w->chart())}) {
+      RECT outer{}, inner{};
+      GetWindowRect(pane->handle(), &outer);
+      GetClientRect(pane->handle(), &inner);
+      const LONG style = GetWindowLongA(pane->handle(), GWL_STYLE);
+      if (style & WS_HSCROLL)
+        EXPECT_GE(outer.bottom - outer.top - inner.bottom, GetSystemMetrics(SM_CYHSCROLL)) << c.orientation;
+      if (style & WS_VSCROLL)
+        EXPECT_GE(outer.right - outer.left - inner.right, GetSystemMetrics(SM_CXVSCROLL)) << c.orientation;
+    }
     if (c.shot) saveShot(w->handle(), c.shot);
     delete w;
   }
