@@ -174,13 +174,16 @@ int32_t TableChartWindow::fillTable(uint32_t n, const Data::RankSolutionData& da
   grid_->layout().setHeaderSize(zDimension(rowHeaderWidth, columnHeaderHeight));
   grid_->setRowsResizable(true);
   grid_->setColumnsResizable(true);
+  // The sizes go into the layout's tables at once: the one layout below follows them
+  // with one pass over the scroll bars, rather than one per size.
   int32_t total = rowHeaderWidth + 16;
+  zTableSizeTable& columnWidths = grid_->layout().columnWidths();
   for (uint32_t c = 1; c <= kColumns; ++c) {
-    grid_->setColumnWidth(c, pixels(widths[c] + 2 * w));
+    columnWidths.setSize(c, pixels(widths[c] + 2 * w));
     total += widths[c] + 2 * w;
   }
-  grid_->setColumnWidth(kColumns + 1, 0);
-  grid_->setRowHeight(n + 1, 0);
+  columnWidths.setSize(kColumns + 1, 0);
+  grid_->layout().rowHeights().setSize(n + 1, 0);
 
   if (n > 0) {
     const zTableCellRange red(1, 1, 1, hundred);

@@ -5,6 +5,7 @@
 // before and after each series. A timed program, not a test: run it under Wine by hand,
 //   wine64 solution_window_bench.exe [--rounds N]
 #include "BenchCounts.h"
+#include "GuiTestSupport.h"
 #include "SolutionTestSupport.h"
 #include "app/windows/solution/TableChartWindow.h"
 #include "factory/DemoModel.h"
@@ -22,14 +23,6 @@
 namespace {
 
 using PV::GUI::TableChartWindow;
-
-void pump() {
-  MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&msg);
-    DispatchMessageA(&msg);
-  }
-}
 
 zSizer* place() { return new zSizer(zPoint(10, 10), zDimension(760, 560), nullptr); }
 
