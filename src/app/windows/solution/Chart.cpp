@@ -224,8 +224,7 @@ void Chart::drawBars(zDisplay* d, const zRect& area) {
     drawn_.groups.push_back(group);
     // The choice's ID under its slot.
     zTableCell* idCell = model_->cell(zTableCellPos(2, row));
-    const std::string id =
-        decimal(idCell ? static_cast<int32_t>(Data::TextForms::readDecimal32(idCell->text())) : 0);
+    const std::string id = decimal(idCell ? static_cast<int32_t>(Data::TextForms::readDecimal32(idCell->text())) : 0);
     const zDimension idExtent = d->textExtent(id.c_str(), static_cast<int>(id.size()));
     d->textOutString(ox + cw / 2 + i * cw - idExtent.width() / 2, oy + ch / 2, id.c_str());
 
@@ -235,11 +234,13 @@ void Chart::drawBars(zDisplay* d, const zRect& area) {
     zBrush brush(zColor(rgb.red, rgb.green, rgb.blue));
     d->pushBrush(&brush);
     d->rectangle(f.left, f.top, f.right, f.bottom);
-    const POINT topFace[4] = {{f.left, f.top}, {f.left + dx, f.top - dy}, {f.right - 1 + dx, f.top - dy},
-                              {f.right - 1, f.top}};
+    const POINT topFace[4] = {
+        {f.left, f.top}, {f.left + dx, f.top - dy}, {f.right - 1 + dx, f.top - dy}, {f.right - 1, f.top}};
     d->polygon(topFace, 4);
-    const POINT sideFace[4] = {{f.right - 1, f.bottom}, {f.right - 1 + dx, f.bottom - dy},
-                               {f.right - 1 + dx, f.top - dy}, {f.right - 1, f.top}};
+    const POINT sideFace[4] = {{f.right - 1, f.bottom},
+                               {f.right - 1 + dx, f.bottom - dy},
+                               {f.right - 1 + dx, f.top - dy},
+                               {f.right - 1, f.top}};
     d->polygon(sideFace, 4);
     d->popBrush();
 

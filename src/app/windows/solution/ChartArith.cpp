@@ -28,7 +28,7 @@ struct Hls {
   int32_t h, s, l;
 };
 constexpr Hls kPalette[kPaletteSize] = {
-    {0, 240, 120},  {144, 240, 120}, {72, 240, 120},  {192, 240, 120}, {45, 240, 150},
+    {0, 240, 120},   {144, 240, 120}, {72, 240, 120}, {192, 240, 120}, {45, 240, 150},
     {120, 240, 120}, {192, 240, 180}, {48, 240, 180}, {100, 240, 180}, {10, 240, 160},
 };
 
@@ -81,8 +81,7 @@ std::vector<int32_t> colourGroups(const std::vector<float>& values) {
   return groups;
 }
 
-ChartGeometry chartGeometry(int32_t nx, int32_t ny, int32_t cw, int32_t ch, int32_t clientWidth,
-                            int32_t clientHeight) {
+ChartGeometry chartGeometry(int32_t nx, int32_t ny, int32_t cw, int32_t ch, int32_t clientWidth, int32_t clientHeight) {
   ChartGeometry g;
   if (nx < 1) nx = 1;
   if (ny < 1) ny = 1;

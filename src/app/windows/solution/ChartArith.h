@@ -44,15 +44,14 @@ std::vector<int32_t> colourGroups(const std::vector<float>& values);
 // Where the chart's cells lie for nx by ny cells in a client area, with the measured
 // size of the text "0" (cw by ch).
 struct ChartGeometry {
-  int32_t width = 0;   // the drawing size: at least the client size
+  int32_t width = 0;  // the drawing size: at least the client size
   int32_t height = 0;
   int32_t cellWidth = 0;
   int32_t cellHeight = 0;
   int32_t originX = 0;  // the foot of the front value axis
   int32_t originY = 0;
 };
-ChartGeometry chartGeometry(int32_t nx, int32_t ny, int32_t cw, int32_t ch, int32_t clientWidth,
-                            int32_t clientHeight);
+ChartGeometry chartGeometry(int32_t nx, int32_t ny, int32_t cw, int32_t ch, int32_t clientWidth, int32_t clientHeight);
 
 // The front face of bar i (from 0) of a value: left, top, right (exclusive) and bottom;
 // the oblique top and side faces are offset by one cell (dx = cellWidth, dy = cellHeight).

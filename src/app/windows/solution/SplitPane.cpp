@@ -21,7 +21,8 @@ zRect parentClient(zWindow* parent) {
 }  // namespace
 
 SplitPane::SplitPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t orientation)
-    : zPane(parent, sizer, style | WS_CHILD | WS_CLIPCHILDREN), orientation_(orientation == Stacked ? Stacked : SideBySide) {
+    : zPane(parent, sizer, style | WS_CHILD | WS_CLIPCHILDREN),
+      orientation_(orientation == Stacked ? Stacked : SideBySide) {
   create();
   setBackgroundColor(zColor(192, 192, 192));
   const zRect client = parentClient(parent);

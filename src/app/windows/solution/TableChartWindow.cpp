@@ -187,8 +187,10 @@ int32_t TableChartWindow::fillTable(uint32_t n, const Data::RankSolutionData& da
 
   if (n > 0) {
     const zTableCellRange red(1, 1, 1, hundred);
-    attributes_.push_back(model->addAttribute(new zTableTextAlignmentAttr(zTableAlignCentre, zTableCellRange(2, 1, 2, n))));
-    attributes_.push_back(model->addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(1, 1, 1, n))));
+    attributes_.push_back(
+        model->addAttribute(new zTableTextAlignmentAttr(zTableAlignCentre, zTableCellRange(2, 1, 2, n))));
+    attributes_.push_back(
+        model->addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(1, 1, 1, n))));
     attributes_.push_back(model->addAttribute(new zTableTextColorAttr(zColor(255, 0, 0), red)));
     if (hundred < n)
       attributes_.push_back(

@@ -14,7 +14,7 @@ using namespace PV::GUI::ChartArith;
 
 TEST(ChartPalette, TenColoursFromHueSaturationAndLightness) {
   const Rgb expected[kPaletteSize] = {
-      {255, 0, 0},   {0, 101, 255},  {50, 255, 0},    {203, 0, 255},   {231, 255, 63},
+      {255, 0, 0},   {0, 101, 255},   {50, 255, 0},    {203, 0, 255},   {231, 255, 63},
       {0, 254, 255}, {229, 127, 255}, {229, 255, 127}, {127, 255, 191}, {254, 127, 85},
   };
   for (int32_t i = 0; i < kPaletteSize; ++i) {
@@ -29,9 +29,7 @@ TEST(ChartPalette, TenColoursFromHueSaturationAndLightness) {
 // More distinct ranks than colours: the groups go on counting and the palette starts
 // again, so that every bar has a colour.
 TEST(ChartPalette, GroupsBeyondTheTenthStartThePaletteAgain) {
-  const struct {
-    int32_t group, index;
-  } cases[] = {{0, 0}, {9, 9}, {10, 0}, {11, 1}, {23, 3}, {-1, 9}};
+  const struct { int32_t group, index; } cases[] = {{0, 0}, {9, 9}, {10, 0}, {11, 1}, {23, 3}, {-1, 9}};
   for (const auto& c : cases) EXPECT_EQ(paletteIndex(c.group), c.index) << c.group;
   std::vector<float> twelve;
   for (int i = 0; i < 12; ++i) twelve.push_back(100.0f - 5.0f * static_cast<float>(i));
@@ -45,12 +43,8 @@ TEST(ChartGroups, EqualNeighboursShareAGroupAndATopBelow100StartsAtOne) {
     std::vector<float> values;
     std::vector<int32_t> groups;
   } cases[] = {
-      {{100.0f, 100.0f, 80.0f}, {0, 0, 1}},
-      {{90.0f, 80.0f, 80.0f, 10.0f}, {1, 2, 2, 3}},
-      {{100.0f}, {0}},
-      {{50.0f, 50.0f, 50.0f}, {1, 1, 1}},
-      {{100.0f, 80.0f, 100.0f}, {0, 1, 2}},
-      {{}, {}},
+      {{100.0f, 100.0f, 80.0f}, {0, 0, 1}}, {{90.0f, 80.0f, 80.0f, 10.0f}, {1, 2, 2, 3}}, {{100.0f}, {0}},
+      {{50.0f, 50.0f, 50.0f}, {1, 1, 1}},   {{100.0f, 80.0f, 100.0f}, {0, 1, 2}},         {{}, {}},
   };
   for (const auto& c : cases) EXPECT_EQ(colourGroups(c.values), c.groups);
 }
@@ -58,8 +52,8 @@ TEST(ChartGroups, EqualNeighboursShareAGroupAndATopBelow100StartsAtOne) {
 TEST(ChartAxis, StepIsTheFirstTableEntryNotBelowASixthOfTheMaximum) {
   const struct {
     int32_t max, step;
-  } cases[] = {{100, 20}, {7, 2}, {0, 1}, {6, 1}, {12, 2}, {13, 5}, {30, 5}, {31, 10},
-               {61, 20}, {120, 20}, {121, 50}, {30000, 5000}, {30001, 5000}, {99999, 5000}};
+  } cases[] = {{100, 20}, {7, 2},   {0, 1},    {6, 1},    {12, 2},       {13, 5},       {30, 5},
+               {31, 10},  {61, 20}, {120, 20}, {121, 50}, {30000, 5000}, {30001, 5000}, {99999, 5000}};
   for (const auto& c : cases) EXPECT_EQ(axisStep(c.max), c.step) << c.max;
 }
 
@@ -104,17 +98,18 @@ TEST(SplitBar, StaysInsideTheExtent) {
       {3, 4, false, 0},        // smaller than the bar: at the near edge
       {-20, 400, false, 0},    // dragged beyond the near edge
       {3, 4, true, 128},       // a stacked bar that ends at 0 comes back at 128
-      {200, 300, true, 200},
-      {300, 300, true, 295},
+      {200, 300, true, 200},  {300, 300, true, 295},
   };
-  for (const auto& c : cases) EXPECT_EQ(clampSplit(c.split, c.extent, c.stacked), c.result) << c.split << " " << c.extent;
+  for (const auto& c : cases)
+    EXPECT_EQ(clampSplit(c.split, c.extent, c.stacked), c.result) << c.split << " " << c.extent;
 }
 
 TEST(RankText, OneDecimalAndATrailingBlank) {
   const struct {
     double value;
     const char* text;
-  } cases[] = {{100.0, "100.0 "}, {0.0, "0.0 "}, {66.666666, "66.7 "}, {99.96, "100.0 "}, {7.25, "7.2 "}, {12.0, "12.0 "}};
+  } cases[] = {{100.0, "100.0 "}, {0.0, "0.0 "},  {66.666666, "66.7 "},
+               {99.96, "100.0 "}, {7.25, "7.2 "}, {12.0, "12.0 "}};
   for (const auto& c : cases) EXPECT_EQ(rankText(c.value), c.text) << c.value;
 }
 

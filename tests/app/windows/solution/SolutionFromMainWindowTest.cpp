@@ -136,7 +136,8 @@ TEST_F(SolutionFromMainWindow, BestChoiceShowsTheDemonstrationRanking) {
     EXPECT_EQ(id.alignment, zTableAlignCentre);
     const unsigned long choice = std::stoul(id.text);
     const auto& chs = model->get_chs();
-    const auto it = std::find_if(chs.begin(), chs.end(), [&](const PV::Data::Choice& c) { return c.get_row() == choice; });
+    const auto it =
+        std::find_if(chs.begin(), chs.end(), [&](const PV::Data::Choice& c) { return c.get_row() == choice; });
     ASSERT_NE(it, chs.end()) << "ID " << choice;
     EXPECT_EQ(cellLook(t, 3, r).text, " " + it->get_nm());
     EXPECT_EQ(cellLook(t, 4, r).text, " " + it->get_note());
@@ -150,8 +151,7 @@ TEST_F(SolutionFromMainWindow, BestChoiceShowsTheDemonstrationRanking) {
   const int32_t n2 = 2 * tableTextWidth(t, "N");
   EXPECT_EQ(t->layout().columnWidth(1), static_cast<uint32_t>(tableTextWidth(t, "% Rank") + n2));
   EXPECT_EQ(t->layout().columnWidth(2), static_cast<uint32_t>(tableTextWidth(t, "ID") + n2));
-  EXPECT_EQ(t->layout().columnWidth(3),
-            static_cast<uint32_t>(std::max(widestName, tableTextWidth(t, "Choices")) + n2));
+  EXPECT_EQ(t->layout().columnWidth(3), static_cast<uint32_t>(std::max(widestName, tableTextWidth(t, "Choices")) + n2));
   // The picture of the documentation.
   MoveWindow(w->handle(), 0, 0, 1000, 760, TRUE);
   s->maximize(1);

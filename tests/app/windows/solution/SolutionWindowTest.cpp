@@ -93,8 +93,8 @@ TEST_F(SolutionWindow, TableTextsAlignmentHeadersAndWidths) {
     const char* text;
     uint32_t alignment;
   } cells[] = {
-      {1, 1, "100.0 ", zTableAlignRight}, {1, 2, "62.5 ", zTableAlignRight},     {1, 3, "7.2 ", zTableAlignRight},
-      {2, 1, "1", zTableAlignCentre},     {2, 3, "3", zTableAlignCentre},        {3, 1, " Alpha", zTableAlignLeft},
+      {1, 1, "100.0 ", zTableAlignRight}, {1, 2, "62.5 ", zTableAlignRight},      {1, 3, "7.2 ", zTableAlignRight},
+      {2, 1, "1", zTableAlignCentre},     {2, 3, "3", zTableAlignCentre},         {3, 1, " Alpha", zTableAlignLeft},
       {4, 1, " ", zTableAlignLeft},       {4, 3, " third note", zTableAlignLeft},
   };
   for (const auto& c : cells) {
@@ -357,8 +357,7 @@ TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
     zSizer* sizer = c.width ? new zSizer(zPoint(10, 10), zDimension(c.width, c.height), nullptr) : nullptr;
     TableChartWindow* w = open(data, c.orientation, "#1 Solution - limits", sizer);
     zTable* t = w->table();
-    EXPECT_GE(t->layout().columnWidth(3),
-              static_cast<uint32_t>(tableTextWidth(t, data.rows[0].name.c_str()) + 6))
+    EXPECT_GE(t->layout().columnWidth(3), static_cast<uint32_t>(tableTextWidth(t, data.rows[0].name.c_str()) + 6))
         << "the name and the cell's margins fit";
     std::unique_ptr<zBitmapDisplay> canvas(paintChart(w->chart()));
     const Chart::Drawn& drawn = w->chart()->lastDrawn();
@@ -389,10 +388,12 @@ TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
       GetWindowRect(pane->handle(), &outer);
       GetClientRect(pane->handle(), &inner);
       const LONG style = GetWindowLongA(pane->handle(), GWL_STYLE);
-      if (style & WS_HSCROLL)
+      if (style & WS_HSCROLL) {
         EXPECT_GE(outer.bottom - outer.top - inner.bottom, GetSystemMetrics(SM_CYHSCROLL)) << c.orientation;
-      if (style & WS_VSCROLL)
+      }
+      if (style & WS_VSCROLL) {
         EXPECT_GE(outer.right - outer.left - inner.right, GetSystemMetrics(SM_CXVSCROLL)) << c.orientation;
+      }
     }
     if (c.shot) saveShot(w->handle(), c.shot);
     delete w;
