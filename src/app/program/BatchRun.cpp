@@ -2,6 +2,7 @@
 
 #include "app/program/MRUPersistentList.h"
 #include "math/MathServer.h"
+#include "math/model.h"
 #include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
@@ -140,7 +141,29 @@ bool BatchRun::loadStartupModel() {
   return false;
 }
 
-bool BatchRun::solve() {
+std::string BatchRun::unsolvedText(uint32_t status) {
+  std::string why;
+  switch (status) {
+    case Math::MODEL_NOT_IN_STEP:
+      why = "The choices, criteria or decision makers were changed after the pairs were drawn";
+      break;
+    case Math::MODEL_SCORES_INCOMPLETE:
+      why = "Please Score All Preference Pairs For Each Decision Maker And Criteria And Try Again";
+      break;
+    case MODEL_EXCEEDED_MAX_ITERATIONS:
+      why = "The calculation did not settle within its limit of iterations";
+      break;
+    case MODEL_CANCELED:
+      why = "The calculation was stopped before it settled";
+      break;
+    default:
+      why = "The calculation ended without a ranking";
+      break;
+  }
+  return "The Model Could Not Be Solved!\n" + why + " (status " + std::to_string(status) + ")";
+}
+
+bool BatchRun::solve(Data::RankSolutionData* result) {
   auto* server = Data::Factory::instance()->getMathServer(0);
   if (!server || !server->isComplete()) {
     env_.ui->tell(BatchUi::TELL_INFO, "Palvermontine",
@@ -152,10 +175,10 @@ bool BatchRun::solve() {
   const uint32_t status = server->solve(&ranking, nullptr);
   tellLogError();
   if (status != kSolved) {
-    env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine",
-                  "The Model Could Not Be Solved (status " + std::to_string(status) + ")");
+    env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine", unsolvedText(status));
     return false;
   }
+  if (result) *result = std::move(ranking);
   return true;
 }
 
@@ -271,7 +294,10 @@ int32_t BatchRun::run() {
     if (!Data::Factory::instance()->hasModel()) makeNewDefaultModel();
   }
 
-  if (options_.isSolve() && !solve() && console) return BATCH_SOLVE_FAILED;
+  if (options_.isSolve()) {
+    const bool solved = env_.bestChoice ? env_.bestChoice() : solve();
+    if (!solved && console) return BATCH_SOLVE_FAILED;
+  }
 
   std::string output;
   if (options_.getOutput(output)) {

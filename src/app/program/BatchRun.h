@@ -12,6 +12,7 @@
 #include "math/HJAlgorithm.h"
 #include "model/AppOpts.h"
 #include "model/MdlOpts.h"
+#include "model/RankSolutionData.h"
 #include "report/ReportInputs.h"
 
 #include <cstdint>
@@ -62,6 +63,9 @@ struct BatchEnvironment {
   const Report::ReportLogo* logo = nullptr;
   // Makes the viewer for a report (mode 1 open); none: the report is not shown.
   std::function<std::unique_ptr<ReportLauncher>(uint32_t mode)> makeViewer;
+  // Best Choice as the main window runs it ("-solve" in GUI mode: solve and show the
+  // ranking); none: the run solves by itself.
+  std::function<bool()> bestChoice;
 };
 
 class BatchRun {
@@ -92,7 +96,10 @@ class BatchRun {
   // The start-up model rule; true when it loaded a model.
   bool loadStartupModel();
   void makeNewDefaultModel();
-  bool solve();
+  // Solves the model; the ranking into *ranking when one is given. False, with the
+  // reason told, for a model not completely scored and for a solve that gave no
+  // ranking.
+  bool solve(Data::RankSolutionData* ranking = nullptr);
   bool saveAs(const std::string& name);
   // Writes the report; display hands it to the viewer to show, print to print (a
   // viewer that was not found is told and never asked to print).
@@ -108,6 +115,8 @@ class BatchRun {
   // ".pdf" in place of ".xpv", else the model's name in the documents folder.
   std::string reportName(const std::string& requested) const;
   static std::string withModelExtension(const std::string& name);
+  // What a solve that gave no ranking tells the user, by the solver's status.
+  static std::string unsolvedText(uint32_t status);
 
  private:
   void setCaptionFromFile();

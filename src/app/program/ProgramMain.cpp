@@ -92,6 +92,8 @@ bool ProgramMain::start() {
     return proxy;
   };
 
+  // "-solve" in GUI mode is the main window's Best Choice, which shows the ranking.
+  if (!console_) env_.bestChoice = [this] { return window_ && window_->bestChoice(); };
   batch_ = std::make_unique<BatchRun>(options_, env_);
   if (options_.isMkdm()) batch_->makeDemoModel();
   if (console_) {
@@ -114,6 +116,9 @@ bool ProgramMain::start() {
   WMain::setTestExitMode(exitMode);
   window_ = new WMain(appName_, batch_.get(), &env_, true, env_.recentFilesPath);
   window_->show(options_.isFullScreen() ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+  // The solution windows' orientation: landscape prevails when both are given.
+  if (options_.isTcPortrait()) window_->setSolutionOrientation(PV::GUI::TableChartWindow::Portrait);
+  if (options_.isTcLandscape()) window_->setSolutionOrientation(PV::GUI::TableChartWindow::Landscape);
   code_ = batch_->run();
   window_->afterStartup();
   if (options_.isTestApp()) {

@@ -10,6 +10,7 @@
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
+#include "app/windows/solution/res/solution_res.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "foundation/FileNames.h"
@@ -268,6 +269,8 @@ WMain::~WMain() {
   MSG message;
   while (PeekMessageA(&message, handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
   if (handle()) DragAcceptFiles(handle(), FALSE);
+  // Before the MDI client goes: it misbehaves when destroyed with children open.
+  GUI::TableChartWindow::closeAll();
 }
 
 void WMain::buildBars() {
@@ -478,6 +481,8 @@ void WMain::closeModelWindows() {
   const std::vector<ModelWindow*> open = modelWindows_;
   modelWindows_.clear();
   for (ModelWindow* window : open) window->discard();
+  GUI::TableChartWindow::closeAll();
+  solutionWindows_.clear();
 }
 
 bool WMain::commitModelWindows() {
@@ -702,17 +707,67 @@ int WMain::cmWindowArrangement(zEvent* event) {
   return 1;
 }
 
+int32_t WMain::solutionOrientation() const {
+  if (orientationSet_) return orientation_;
+  const bool portrait = !env_ || !env_->appOpts ||
+                        env_->appOpts->get_calcAppOpts().get_solutionWindowOrientation() == "portrait";
+  return portrait ? GUI::TableChartWindow::Portrait : GUI::TableChartWindow::Landscape;
+}
+
+int32_t WMain::registerSolutionWindow(GUI::TableChartWindow* window, int32_t number) {
+  PV_ASSERT(window != nullptr);
+  if (number == 0) number = static_cast<int32_t>(bestChoiceCount_);
+  solutionWindows_.push_back({number, window});
+  return number;
+}
+
+GUI::TableChartWindow* WMain::solutionWindow(int32_t number) const {
+  const auto& open = GUI::TableChartWindow::windows();
+  solutionWindows_.erase(std::remove_if(solutionWindows_.begin(), solutionWindows_.end(),
+                                        [&](const NumberedSolution& e) {
+                                          return std::find(open.begin(), open.end(), e.window) == open.end();
+                                        }),
+                         solutionWindows_.end());
+  for (auto it = solutionWindows_.rbegin(); it != solutionWindows_.rend(); ++it) {
+    if (it->number == number) return it->window;
+  }
+  return nullptr;
+}
+
 bool WMain::bestChoice() {
   GUI::WaitCursor wait;
-  if (!batch_->solve()) return false;
+  Data::RankSolutionData ranking;
+  // A model not completely scored, or a solve that gave no ranking, is told and opens
+  // no window.
+  if (!batch_->solve(&ranking)) return false;
   ++bestChoiceCount_;
-  // The solution window joins here once the program has it; its number is then the
-  // count of open solution windows plus one.
+  const int32_t number = GUI::TableChartWindow::count() + 1;
   const Data::DecisionModel* model = currentModel();
-  lastSolutionTitle_ = "#" + std::to_string(bestChoiceCount_) + " Solution -" +
-                       " Snapshot Result Calculated @ Time: " + model->get_slns().get_timestamp();
+  lastSolutionTitle_ = "#" + std::to_string(number) + " Solution -" + " Snapshot Result Calculated @ Time: " +
+                       model->get_slns().get_timestamp();
   updateStatusBar();
+  const bool display = !env_ || !env_->appOpts || env_->appOpts->get_calcAppOpts().get_displaySolutionWindow();
+  if (display) {
+    auto* window = new GUI::TableChartWindow(this, nullptr, WS_OVERLAPPEDWINDOW, lastSolutionTitle_.c_str(),
+                                             solutionOrientation(), ranking, IDI_SOLUTION);
+    registerSolutionWindow(window, number);
+    window->show(SW_SHOWNORMAL);
+  }
   if (env_ && env_->appOpts && env_->appOpts->get_calcAppOpts().get_generateReportFile()) reportRun(false);
+  return true;
+}
+
+bool WMain::refreshSolutionWindow() {
+  GUI::TableChartWindow* window = solutionWindow();
+  if (!window) return false;
+  auto* server = Data::Factory::instance()->getMathServer(0);
+  if (!server || !server->isComplete()) return true;
+  GUI::WaitCursor wait;
+  Data::RankSolutionData ranking;
+  if (!batch_->solve(&ranking)) return false;
+  window->fillTable(static_cast<uint32_t>(ranking.rows.size()), ranking);
+  window->refresh();
+  updateStatusBar();
   return true;
 }
 

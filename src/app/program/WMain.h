@@ -15,6 +15,7 @@
 #include "app/shared/ModelWindow.h"
 #include "app/windows/scoring/ScoringHost.h"
 #include "app/program/RecentFilesMenu.h"
+#include "app/windows/solution/TableChartWindow.h"
 #include "framework/frames/zMDIAppFrame.h"
 
 #include <cstdint>
@@ -94,8 +95,28 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   void removeModelWindow(ModelWindow* window) override;
 
   // Runs the best choice, and the report (viewer mode print for Print); false when
-  // refused or failed.
+  // refused or failed. Best Choice opens a new solution window numbered the count of
+  // open ones plus one (when the options ask for one).
   bool bestChoice();
+  // After the model was solved again (an editor's update, the last score stored):
+  // solves it into the newest open solution window. False when no window is open or
+  // the solve gave no ranking (which is told); true when the window shows the new
+  // ranking, or when the model is not completely scored yet and it was left as it was.
+  bool refreshSolutionWindow();
+  // The newest open solution window, or null; never one that was closed.
+  GUI::TableChartWindow* solutionWindow() const { return GUI::TableChartWindow::latest(); }
+  // The open solution window recorded under the number, or null.
+  GUI::TableChartWindow* solutionWindow(int32_t number) const;
+  // Records an open solution window under a number (0: the next Best Choice count);
+  // returns the number.
+  int32_t registerSolutionWindow(GUI::TableChartWindow* window, int32_t number);
+  // The orientation of the solution windows this run opens, from the command line
+  // (TableChartWindow::Portrait or Landscape); without it the options decide.
+  void setSolutionOrientation(int32_t orientation) {
+    orientation_ = orientation;
+    orientationSet_ = true;
+  }
+  int32_t solutionOrientation() const;
   bool reportRun(bool print);
 
   const std::string& appName() const { return appName_; }
@@ -194,6 +215,15 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   bool scoresLocked_ = false;
   uint32_t bestChoiceCount_ = 0;
   std::string lastSolutionTitle_;
+  bool orientationSet_ = false;
+  int32_t orientation_ = GUI::TableChartWindow::Portrait;
+  // The numbered table of solution windows; an entry whose window closed is dropped
+  // when the table is read.
+  struct NumberedSolution {
+    int32_t number;
+    GUI::TableChartWindow* window;
+  };
+  mutable std::vector<NumberedSolution> solutionWindows_;
   std::vector<AppWindow> appWindowsVec_;
   std::vector<ModelWindow*> modelWindows_;
 

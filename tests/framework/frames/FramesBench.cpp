@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "BenchCounts.h"
 #include "WindowImage.h"
 #include "frames_test_resources.h"
 #include "framework/core/zProgram.h"
@@ -20,34 +21,8 @@
 
 namespace {
 
-// The counts the system reports (Wine reports 0 for all three), and probes that work
-// everywhere: the handle a new kernel, window-manager or GDI object gets. Each table hands
-// out its lowest free slot, so a probe that stays put means the table did not grow.
-struct Counts {
-  DWORD handles;
-  DWORD user;
-  DWORD gdi;
-  uintptr_t kernelProbe;
-  uintptr_t userProbe;
-  uintptr_t gdiProbe;
-};
-
-Counts counts() {
-  Counts c;
-  GetProcessHandleCount(GetCurrentProcess(), &c.handles);
-  c.user = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-  c.gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-  const HANDLE event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  c.kernelProbe = reinterpret_cast<uintptr_t>(event);
-  CloseHandle(event);
-  const HMENU menu = CreateMenu();
-  c.userProbe = reinterpret_cast<uintptr_t>(menu) & 0xFFFF;
-  DestroyMenu(menu);
-  const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-  c.gdiProbe = reinterpret_cast<uintptr_t>(brush) & 0xFFFF;
-  DeleteObject(brush);
-  return c;
-}
+using Counts = BenchCounts;
+Counts counts() { return benchCounts(); }
 
 void pump() {
   MSG msg;
@@ -57,12 +32,7 @@ void pump() {
   }
 }
 
-double seconds() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
+double seconds() { return benchSeconds(); }
 
 double childTime = 0;
 double dialogTime = 0;
@@ -232,14 +202,7 @@ int main(int argc, char** argv) {
               ms / rounds);
   std::printf("of which MDI child: %.3f ms, modal dialog: %.3f ms\n", 1000.0 * childTime / (rounds + 5),
               1000.0 * dialogTime / (rounds + 5));
-  std::printf("handles: %lu -> %lu\nuser objects: %lu -> %lu\nGDI objects: %lu -> %lu\n",
-              static_cast<unsigned long>(before.handles), static_cast<unsigned long>(after.handles),
-              static_cast<unsigned long>(before.user), static_cast<unsigned long>(after.user),
-              static_cast<unsigned long>(before.gdi), static_cast<unsigned long>(after.gdi));
-  std::printf("next free slot: kernel handle %#lx -> %#lx, window-manager %#lx -> %#lx, GDI %#lx -> %#lx\n",
-              static_cast<unsigned long>(before.kernelProbe), static_cast<unsigned long>(after.kernelProbe),
-              static_cast<unsigned long>(before.userProbe), static_cast<unsigned long>(after.userProbe),
-              static_cast<unsigned long>(before.gdiProbe), static_cast<unsigned long>(after.gdiProbe));
+  printBenchCounts(before, after);
   delete frame;
   delete app;
   return 0;

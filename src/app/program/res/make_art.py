@@ -176,7 +176,6 @@ def main():
         "modeloptions.ico": (NAVY, lambda c: c.disc(16, 16, 8, GOLD)),
         "dm1.ico": (WHITE, lambda c: (c.disc(16, 9, 6, (240, 190, 150)), c.rect(8, 17, 23, 30, BLUE))),
         "dm2.ico": (WHITE, lambda c: (c.disc(16, 9, 6, (240, 190, 150)), c.rect(8, 17, 23, 30, RED))),
-        "solution.ico": (WHITE, lambda c: bars(c, 5, 4, 2, (BLUE, BLUE, BLUE))),
         "properties.ico": (GOLD, lambda c: c.rect(6, 6, 25, 25, NAVY)),
     }
     for name, (colour, mark) in marks.items():

@@ -17,7 +17,6 @@
 #define IDI_COMPARE 106
 #define IDI_DM1 290
 #define IDI_DM2 291
-#define IDI_SOLUTION 292
 
 #define CM_CASCADE 572
 #define CM_TILE 573

@@ -1,0 +1,255 @@
+#include "app/windows/solution/TableChartWindow.h"
+
+#include "app/windows/solution/Chart.h"
+#include "app/windows/solution/ChartArith.h"
+#include "app/windows/solution/SplitPane.h"
+#include "foundation/Assert.h"
+#include "framework/core/zResId.h"
+#include "framework/core/zResources.h"
+#include "framework/draw/zRCFont.h"
+#include "framework/draw/zWinDisplay.h"
+#include "framework/grid/zTable.h"
+#include "framework/grid/zTableDrawAttr.h"
+#include "framework/grid/zTableEditLine.h"
+#include "framework/grid/zTableModel.h"
+#include "framework/layout/zSizer.h"
+#include "xml/SystemText.h"
+
+#include <algorithm>
+#include <string>
+
+namespace PV {
+namespace GUI {
+
+int32_t TableChartWindow::count_ = 0;
+
+namespace {
+
+constexpr const char* kHeaders[5] = {"Rank", "% Rank", "ID", "Choices", "Notes"};
+constexpr uint32_t kColumns = 4;
+
+std::string captionFor(const char* caption, const Data::RankSolutionData& data) {
+  if (caption && *caption) return caption;
+  return std::string(TableChartWindow::kMissingCaption) + data.get_name();
+}
+
+uint16_t pixels(int32_t v) { return static_cast<uint16_t>(std::clamp<int32_t>(v, 0, 0xFFFE)); }
+
+}  // namespace
+
+std::vector<TableChartWindow*>& TableChartWindow::list() {
+  static std::vector<TableChartWindow*> windows;
+  return windows;
+}
+
+const std::vector<TableChartWindow*>& TableChartWindow::windows() { return list(); }
+
+int32_t TableChartWindow::count() {
+  PV_ASSERT(count_ >= 0);
+  return count_;
+}
+
+TableChartWindow* TableChartWindow::latest() {
+  const auto& all = list();
+  for (auto it = all.rbegin(); it != all.rend(); ++it) {
+    if ((*it)->id_ > 0) return *it;
+  }
+  return nullptr;
+}
+
+void TableChartWindow::closeAll() {
+  // Each deletion takes its window out of the list.
+  const std::vector<TableChartWindow*> open = list();
+  for (TableChartWindow* w : open) delete w;
+}
+
+TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* caption,
+                                   int32_t orientation, const Data::RankSolutionData& data, int32_t iconId)
+    : zMDIChildFrame(parent, sizer, style, captionFor(caption, data).c_str()),
+      orientation_(orientation == Landscape ? Landscape : Portrait) {
+  if (iconId != 0) setIcon(new zIcon(zResId(static_cast<uint32_t>(iconId))));
+  deleteOnClose(1);
+
+  split_ = new SplitPane(this, new zSizeWithParent(), WS_VISIBLE,
+                         orientation_ == Portrait ? SplitPane::Stacked : SplitPane::SideBySide);
+  RECT client{};
+  GetClientRect(handle(), &client);
+  split_->moveSize(0, 0, client.right, client.bottom);
+  grid_ = new zTable(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_CHILD | WS_VISIBLE, nullptr);
+  editLine_ = new zTableInplaceEditLine(grid_);
+  editLine_->setId(kEditLineId);
+  if (editLine_->handle()) SetWindowLongPtrA(editLine_->handle(), GWLP_ID, kEditLineId);
+  chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
+
+  tableWidth_ = fillTable(static_cast<uint32_t>(data.rows.size()), data);
+  split_->setStartSplit(tableHeight_);
+  if (orientation_ == Portrait)
+    split_->setStackedPanes(grid_, chart_);
+  else
+    split_->setSidePanes(grid_, chart_);
+  grid_->show(SW_SHOW);
+  chart_->show(SW_SHOW);
+  split_->show(SW_SHOW);
+  grid_->setFocus();
+
+  list().push_back(this);
+  ++count_;
+  id_ = count_;
+}
+
+TableChartWindow::~TableChartWindow() {
+  auto& all = list();
+  const auto it = std::find(all.begin(), all.end(), this);
+  if (it != all.end()) {
+    all.erase(it);
+    --count_;
+  }
+  // The chart watches the grid and its model: it goes first, the split pane that holds
+  // both last.
+  delete chart_;
+  chart_ = nullptr;
+  delete editLine_;
+  editLine_ = nullptr;
+  delete grid_;
+  grid_ = nullptr;
+  delete split_;
+  split_ = nullptr;
+}
+
+void TableChartWindow::dropAttributes() {
+  zTableModel* model = grid_->model();
+  for (zTableAttr* a : attributes_) delete model->removeAttribute(a);
+  attributes_.clear();
+}
+
+void TableChartWindow::dropCellsFrom(uint32_t firstRow) {
+  zTableModel* model = grid_->model();
+  for (uint32_t r = firstRow; r <= filledRows_; ++r) {
+    for (uint32_t c = 1; c <= kColumns; ++c) delete model->storedCell(zTableCellPos(c, r));
+  }
+}
+
+int32_t TableChartWindow::fillTable(uint32_t n, const Data::RankSolutionData& data) {
+  n = std::min<uint32_t>(n, static_cast<uint32_t>(data.rows.size()));
+  zTableModel* model = grid_->model();
+  dropAttributes();
+  dropCellsFrom(1);
+  model->setSize(kColumns, n);
+
+  // Widths are measured in the font the grid draws its cells with.
+  zWinDisplay d(grid_);
+  d.setDefaultFont(zRCFont(SYSTEM_FONT));
+  d.lock();
+  grid_->setHeaderTextMode(zTableHeaderCorner, zTableHeaderStored);
+  grid_->setHeaderTextMode(zTableHeaderColumns, zTableHeaderStored);
+  int32_t widths[5] = {};
+  for (uint32_t c = 0; c <= kColumns; ++c) {
+    grid_->columnTexts().setText(c, kHeaders[c]);
+    widths[c] = d.textExtent(kHeaders[c]).width();
+  }
+
+  uint32_t hundred = 1;  // the last row at 100 per cent: row 1 at least is red
+  for (uint32_t r = 1; r <= n; ++r) {
+    const Data::RankSolutionData::DataType& row = data.rows[r - 1];
+    const std::string rank = ChartArith::rankText(row.pctRank);
+    new zTableFmtNumCell(model, rank.c_str(), zTableCellPos(1, r));
+    if (rank == "100.0 ") hundred = r;
+    new zTableFmtNumCell(model, std::to_string(row.row).c_str(), zTableCellPos(2, r));
+    const std::string name = XML::Utf8ToSystem(row.name);
+    const std::string note = XML::Utf8ToSystem(row.note);
+    new zTableFmtTextCell(model, (" " + name).c_str(), zTableCellPos(3, r));
+    new zTableFmtTextCell(model, (" " + note).c_str(), zTableCellPos(4, r));
+    if (!name.empty()) widths[3] = std::max(widths[3], d.textExtent(name.c_str()).width());
+    if (!note.empty()) widths[4] = std::max(widths[4], d.textExtent(note.c_str()).width());
+    grid_->rowTexts().setText(r, std::to_string(r).c_str());
+  }
+  grid_->setHeaderTextMode(zTableHeaderColumns, zTableHeaderStored);
+  grid_->setHeaderTextMode(zTableHeaderRows, zTableHeaderNumber);
+
+  const int32_t w = d.textExtent("N").width();
+  const zDimension rank = d.textExtent("Rank");
+  d.unlock();
+  const int32_t rowHeaderWidth = rank.width() + 2 * w;
+  const int32_t columnHeaderHeight = static_cast<int32_t>(1.5 * rank.height());
+  grid_->layout().setHeaderSize(zDimension(rowHeaderWidth, columnHeaderHeight));
+  grid_->setRowsResizable(true);
+  grid_->setColumnsResizable(true);
+  // The sizes go into the layout's tables at once: the one layout below follows them
+  // with one pass over the scroll bars, rather than one per size.
+  int32_t total = rowHeaderWidth + 16;
+  zTableSizeTable& columnWidths = grid_->layout().columnWidths();
+  for (uint32_t c = 1; c <= kColumns; ++c) {
+    columnWidths.setSize(c, pixels(widths[c] + 2 * w));
+    total += widths[c] + 2 * w;
+  }
+  columnWidths.setSize(kColumns + 1, 0);
+  grid_->layout().rowHeights().setSize(n + 1, 0);
+
+  if (n > 0) {
+    const zTableCellRange red(1, 1, 1, hundred);
+    attributes_.push_back(
+        model->addAttribute(new zTableTextAlignmentAttr(zTableAlignCentre, zTableCellRange(2, 1, 2, n))));
+    attributes_.push_back(
+        model->addAttribute(new zTableTextAlignmentAttr(zTableAlignRight, zTableCellRange(1, 1, 1, n))));
+    attributes_.push_back(model->addAttribute(new zTableTextColorAttr(zColor(255, 0, 0), red)));
+    if (hundred < n)
+      attributes_.push_back(
+          model->addAttribute(new zTableTextColorAttr(zColor(0, 0, 255), zTableCellRange(1, hundred + 1, 1, n))));
+  }
+  range_ = model->range();
+  attributes_.push_back(model->addAttribute(new zTableReadOnlyAttr(range_)));
+  filledRows_ = n;
+
+  grid_->calcLayout();
+  tableHeight_ = columnHeaderHeight + static_cast<int32_t>(n) * static_cast<int32_t>(grid_->layout().rowHeight(1)) +
+                 12 + static_cast<int32_t>(n + 1);
+  PV_ASSERT(tableHeight_ != 0);
+  grid_->selectRange(zTableCellRange(1, 1, 1, n > 0 ? n : 1));
+  model->notifyViews();
+  return total;
+}
+
+void TableChartWindow::refresh() {
+  for (zWindow* w : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_), static_cast<zWindow*>(split_),
+                     static_cast<zWindow*>(this)}) {
+    if (w && w->handle()) InvalidateRect(w->handle(), nullptr, TRUE);
+  }
+}
+
+void TableChartWindow::show(int cmd) {
+  zMDIChildFrame::show(cmd);
+  // The grid's and the chart's scroll bars were set while the window was hidden: their
+  // frames are measured and drawn anew now that it shows.
+  for (zWindow* pane : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_)}) {
+    if (pane && pane->handle())
+      SetWindowPos(pane->handle(), nullptr, 0, 0, 0, 0,
+                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+  }
+  if (grid_ && grid_->handle()) grid_->calcLayout();
+}
+
+int TableChartWindow::onSize(zEvent* event) {
+  const int result = zMDIChildFrame::onSize(event);
+  if (grid_) {
+    range_ = grid_->model()->range();
+    grid_->setColumnWidth(kColumns + 1, 0);
+  }
+  if (split_ && event->wParam() != SIZE_MINIMIZED) {
+    const zDimension size = event->size();
+    split_->moveSize(0, 0, size.width(), size.height());
+  }
+  return result;
+}
+
+int TableChartWindow::onFocus(zEvent* event) {
+  if (event->message() == WM_SETFOCUS && grid_ && grid_->handle()) grid_->setFocus();
+  return zMDIChildFrame::onFocus(event);
+}
+
+int TableChartWindow::onMDIActivate(zEvent* event) {
+  if (reinterpret_cast<HWND>(event->lParam()) == handle() && grid_ && grid_->handle()) grid_->setFocus();
+  return zMDIChildFrame::onMDIActivate(event);
+}
+
+}  // namespace GUI
+}  // namespace PV

@@ -1,0 +1,98 @@
+// The solution window: an MDI child that shows a ranking of the model's choices as a
+// read-only table ("% Rank", "ID", "Choices", "Notes", one row per choice in rank
+// order) beside or above the bar chart of its "% Rank" column, the two divided by a
+// split bar the user can drag. Portrait puts the table above the chart, landscape
+// beside it.
+//
+// Several solution windows may be open. They are numbered and kept in a class-wide
+// list, from which the main window takes the newest open one to refill after the
+// model was solved again (latest) and closes them all when the model or the program
+// goes (closeAll). A window leaves the list when it is destroyed, however that
+// happens, so the list never holds a closed window.
+//
+// The ranking is copied into the table: the window keeps nothing of the data it was
+// given. The table's text is the screen's code page, converted from the model's UTF-8.
+#pragma once
+
+#include "framework/frames/zMDIAppFrame.h"
+#include "framework/grid/zTableTypes.h"
+#include "model/RankSolutionData.h"
+
+#include <cstdint>
+#include <vector>
+
+class zTable;
+class zTableAttr;
+class zTableInplaceEditLine;
+
+namespace PV {
+namespace GUI {
+
+class Chart;
+class SplitPane;
+
+class TableChartWindow : public zMDIChildFrame {
+ public:
+  enum Orientation : int32_t { Landscape = 0, Portrait = 1 };
+  static constexpr int32_t kEditLineId = 1234;
+  static constexpr const char* kMissingCaption = "!!! WARNING: Caption Name Missing - do Dirty #1, 2, 3..!!! ";
+
+  // Made hidden in the MDI frame `parent`; the caller shows it. An empty caption gives
+  // the warning caption followed by the data's name. iconId 0: no icon of its own.
+  TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* caption, int32_t orientation,
+                   const Data::RankSolutionData& data, int32_t iconId);
+  ~TableChartWindow() override;
+
+  // (Re)fills the table with the first `count` rows of the data (at most all of them)
+  // and selects the whole "% Rank" column, which the chart draws. Returns the table's
+  // total width in pixels.
+  int32_t fillTable(uint32_t count, const Data::RankSolutionData& data);
+  // Repaints the table, the chart, the split pane and the window.
+  void refresh();
+
+  int32_t id() const { return id_; }
+  int32_t orientation() const { return orientation_; }
+  zTable* table() const { return grid_; }
+  Chart* chart() const { return chart_; }
+  SplitPane* splitPane() const { return split_; }
+  int32_t tableWidth() const { return tableWidth_; }
+  // The height the table needs for all its rows: where a portrait window's bar starts.
+  int32_t tableHeight() const { return tableHeight_; }
+
+  // The open solution windows, oldest first.
+  static int32_t count();
+  static const std::vector<TableChartWindow*>& windows();
+  // The newest open window, or null.
+  static TableChartWindow* latest();
+  // Closes every open solution window.
+  static void closeAll();
+
+  void show(int cmd) override;
+  int onSize(zEvent* event) override;
+  int onFocus(zEvent* event) override;
+  int onMDIActivate(zEvent* event) override;
+
+ private:
+  void dropAttributes();
+  void dropCellsFrom(uint32_t firstRow);
+
+  zTable* grid_ = nullptr;
+  zTableInplaceEditLine* editLine_ = nullptr;
+  int32_t tableWidth_ = 0;
+  int32_t tableHeight_ = 0;
+  Chart* chart_ = nullptr;
+  SplitPane* split_ = nullptr;
+  zTableCellRange range_;
+  int32_t id_ = 0;
+  int32_t orientation_;
+  uint32_t filledRows_ = 0;
+  // The attributes this window added to its table's model, dropped at a refill so
+  // that a refilled table equals a fresh one.
+  std::vector<zTableAttr*> attributes_;
+
+  static std::vector<TableChartWindow*>& list();
+  static int32_t count_;
+};
+
+}  // namespace GUI
+}  // namespace PV

@@ -1,0 +1,4 @@
+// Resource ids of the solution window.
+#pragma once
+
+#define IDI_SOLUTION 292
