@@ -134,6 +134,10 @@ class zTable : public zChildWin {
   // Drag state, for whoever watches a drag: 0 selecting cells, 1 resizing, 2 headers.
   int dragMode() const { return dragMode_; }
 
+  // The colour of the lines between cells (the button face until set); repaints.
+  void setGridColour(const zColor& colour);
+  zColor gridColour() const { return gridColour_; }
+
   uint32_t headerStyle() const { return headerStyle_; }
   void setHeaderStyle(uint32_t style) { headerStyle_ = style; }
   uint32_t headerTextMode(uint32_t part) const { return part < 3 ? textModes_[part] : 1; }
@@ -233,6 +237,8 @@ class zTable : public zChildWin {
   zTableHeaderTexts columnTexts_;
   zColor face_, highlight_, shadow_, darkShadow_;
   zPen* gridPen_ = nullptr;
+  zColor gridColour_;
+  bool gridColourSet_ = false;
   uint32_t direction_ = ZTDIR_GODOWN;
   bool multiSel_ = true, headerSel_ = true, headerRangeSel_ = true, rowsResizable_ = true, columnsResizable_ = true;
   Hook cellHook_ = nullptr, selectionHook_ = nullptr;
