@@ -125,7 +125,7 @@ bool ItemTableEditLine::shortcut(WPARAM key) {
   }
   if (key == VK_RETURN && !ctrl && !alt) {
     // A text the cell refuses stays in the line, with the message shown.
-    if (itemTable_->refusalFor(itemTable_->currentCell().column, ::PV::GUI::windowText(handle())).empty()) return false;
+    if (itemTable_->refusalFor(itemTable_->currentCell().column, itemTable_->lineText()).empty()) return false;
     itemTable_->commitEdit();
     return true;
   }
@@ -209,8 +209,8 @@ ItemTable::ItemTable(zWindow* parent, int32_t id, zTableModel* model)
 }
 
 ItemTable::~ItemTable() {
+  // The edit line is the parent's child and may outlive the table; its font is its own.
   if (itel_) itel_->setGrid(nullptr);
-  delete editFont_;
 }
 
 uint32_t ItemTable::getNumCols() const {
@@ -250,8 +250,7 @@ void ItemTable::createEditLine(int32_t id) {
   SetWindowPos(itel_->handle(), handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   SetWindowPos(handle(), itel_->handle(), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
   itel_->limitText(kNameChars);
-  editFont_ = new zFont("Arial", zPrPoint(0, 100), FW_NORMAL);
-  itel_->setFont(editFont_, 0);
+  itel_->setFont(new zFont("Arial", zPrPoint(0, 100), FW_NORMAL), 0);
   itel_->show(SW_SHOWNORMAL);
   attachEditLine(itel_);
 }
@@ -315,7 +314,10 @@ std::string ItemTable::refusalFor(uint32_t column, const std::string& text) cons
   if (column == 0) return std::string();
   if (isWeightsCell(zTableCellPos(column, 1))) {
     std::string weight;
-    const std::string t = trimmed(text);
+    // The line shows a weight through its picture; the '#' are no part of it.
+    std::string digits = text;
+    digits.erase(std::remove(digits.begin(), digits.end(), '#'), digits.end());
+    const std::string t = trimmed(digits);
     if (t.empty() || t == kNoWeight || normaliseWeightText(t, &weight)) return std::string();
     return "A weight is a whole number from 0 to 9999.";
   }
@@ -329,19 +331,27 @@ bool ItemTable::commitEdit() {
   if (!itel_ || !itel_->handle()) return true;
   const zTableCellPos at = currentCell();
   if (at.column == 0 || at.row == 0) return true;
-  const std::string text = windowText(itel_->handle());
+  const std::string text = lineText();
   const zTableCell* cell = model()->cell(at);
   const std::string before = cell ? cell->text() : "";
   if (text == before || (isWeightsCell(at) && text == kNoWeight && before.empty())) return true;
-  const std::string why = refusalFor(at.column, text);
-  if (!why.empty()) {
-    MessageBoxA(GetParent(handle()), why.c_str(), "Table Entry Error", MB_OK | MB_ICONINFORMATION);
-    focusEditLine();
-    return false;
-  }
+  if (!acceptEdit(at, text)) return false;
   storeEdit(true);
   modified_ = true;
   return true;
+}
+
+bool ItemTable::acceptEdit(zTableCellPos pos, const std::string& text) {
+  const std::string why = refusalFor(pos.column, text);
+  if (why.empty()) return true;
+  // While the box is up the grid may try to store again (the line loses the focus):
+  // one box is enough.
+  if (refusing_) return false;
+  refusing_ = true;
+  MessageBoxA(GetParent(handle()), why.c_str(), "Table Entry Error", MB_OK | MB_ICONINFORMATION);
+  refusing_ = false;
+  focusEditLine();
+  return false;
 }
 
 bool ItemTable::isModified() const { return modified_ || (itel_ && itel_->modified()); }
@@ -405,6 +415,12 @@ std::string ItemTable::clipboardText() const {
 }
 
 std::string ItemTable::currentText() const { return itel_ ? windowText(itel_->handle()) : std::string(); }
+
+std::string ItemTable::lineText() const {
+  if (!itel_) return std::string();
+  if (!itel_->formatter()) return windowText(itel_->handle());
+  return std::string(static_cast<const char*>(itel_->unformattedText()));
+}
 
 bool ItemTable::cellHasValue() const {
   const std::string text = currentText();
@@ -804,7 +820,9 @@ WtItemTable::WtItemTable(zWindow* parent, int32_t id, zTableModel* model) : Item
 }
 
 WtItemTable::~WtItemTable() {
-  // The attribute over the weights borrows the formatter; nothing draws after this.
+  // The attribute over the weights and the edit line borrow the formatter; nothing
+  // draws or edits a weight after this.
+  if (hasEditLine()) editLine()->useCellFormatter(nullptr);
   delete weightFormat_;
 }
 

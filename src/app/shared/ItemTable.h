@@ -138,6 +138,10 @@ class ItemTable : public zTablePrintable {
   // Stores the edit line's text into the current cell; false (with a message shown)
   // when the cell refused it.
   bool commitEdit();
+  // Refuses, with the box shown, a text the cell's column cannot hold.
+  bool acceptEdit(zTableCellPos pos, const std::string& text) override;
+  // The edit line's text as the cell takes it (a weight without its picture).
+  std::string lineText() const;
   // Whether a text may go into a cell of the column: empty when yes, else why not.
   std::string refusalFor(uint32_t column, const std::string& text) const;
 
@@ -209,7 +213,6 @@ class ItemTable : public zTablePrintable {
   zTableCellRange selectionOrCurrent() const;
 
   ItemTableEditLine* itel_ = nullptr;
-  zFont* editFont_ = nullptr;
   std::string headers_[8];
   bool arrowMove_ = false;
   bool mouseClick_ = false;
@@ -217,6 +220,7 @@ class ItemTable : public zTablePrintable {
   bool shiftTab_ = false;
   bool modified_ = false;
   bool isLocked_ = false;
+  bool refusing_ = false;
   zColor defaultBackground_;
   zColor defaultText_;
   zColor defaultGridline_;

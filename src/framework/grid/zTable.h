@@ -184,6 +184,13 @@ class zTable : public zChildWin {
   // in-place line is hidden, or on a read-only cell); the in-place line closes and, with
   // takeFocus, the table gets the focus.
   void storeEdit(bool takeFocus = true);
+  // Whether the typed text may go into the cell; a refused text stays in the edit line
+  // and the cell keeps its own. Every store of an edit asks (all texts by default).
+  virtual bool acceptEdit(zTableCellPos pos, const std::string& text) {
+    (void)pos;
+    (void)text;
+    return true;
+  }
   // Where the cell lies in the table's client area.
   zRect cellRect(zTableCellPos pos) const { return layout_.cellRect(pos); }
 
