@@ -160,6 +160,8 @@ class WMain : public zMDIAppFrame, public DModelHost {
   int cmGuide(zEvent* event);
   int cmSupportWeb(zEvent* event);
   int cmCheckUpdates(zEvent* event);
+  // Choices, DecisionMakers, Criteria: the list editors.
+  int cmEditor(zEvent* event);
   int cmNothing(zEvent* event);
   // A command of the active window's: handed to the active MDI child.
   int cmActiveChild(zEvent* event);

@@ -1,6 +1,6 @@
 #include "app/windows/editors/ModelDefViewer.h"
 
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
@@ -32,8 +32,8 @@ const zColor kRed(255, 0, 0);
 const zColor kWhite(255, 255, 255);
 constexpr const char* kNoWeight = "####";
 
-std::function<void(ModelDefViewerBase*)>& closedHandler() {
-  static std::function<void(ModelDefViewerBase*)> handler;
+std::function<void(App::ModelWindow*)>& closedHandler() {
+  static std::function<void(App::ModelWindow*)> handler;
   return handler;
 }
 std::function<bool()>& recalcHandler() {
@@ -63,8 +63,8 @@ bool allBlanks(const std::string& text) { return text.find_first_not_of(' ') == 
 
 // ---- construction -------------------------------------------------------------------------
 
-ModelDefViewerBase::ModelDefViewerBase(zWindow* parent, const EditorSpec& spec)
-    : zMDIFormDialog(parent, zResId(spec.templateId)), spec_(spec), host_(modelHostOf(parent)) {
+ModelDefViewerBase::ModelDefViewerBase(zMDIAppFrame* parent, const zResId& resource)
+    : zMDIFormDialog(parent, resource), spec_(), host_(modelHostOf(parent)) {
   deleteOnClose(1);
   char title[128] = {};
   if (handle()) GetWindowTextA(handle(), title, sizeof title);
@@ -74,9 +74,10 @@ ModelDefViewerBase::ModelDefViewerBase(zWindow* parent, const EditorSpec& spec)
   setTitle(caption_.c_str());
 }
 
-void ModelDefViewerBase::build() {
+void ModelDefViewerBase::build(const EditorSpec& spec) {
   PV_ASSERT(!built_);
   built_ = true;
+  spec_ = spec;
   setIcon(new zIcon(zResId(spec_.iconId)));
   tableModel_ = new zTableSmallModel(spec_.columns, spec_.rows);
   itemTable_ = makeTable(tableModel_);
@@ -118,7 +119,6 @@ void ModelDefViewerBase::build() {
 }
 
 ModelDefViewerBase::~ModelDefViewerBase() {
-  if (!placementSaved_) savePlacement();
   delete toolTips_;
   toolTips_ = nullptr;
   if (tableModel_) tableModel_->detachView(this, &ModelDefViewerBase::tableChanged);
@@ -131,7 +131,10 @@ ModelDefViewerBase::~ModelDefViewerBase() {
   delete tableModel_;
   for (HBITMAP b : bitmaps_) DeleteObject(b);
   if (captionFont_) DeleteObject(captionFont_);
-  if (auto& handler = closedHandler()) handler(this);
+}
+
+void ModelDefViewerBase::tellClosed(App::ModelWindow* window) {
+  if (auto& handler = closedHandler()) handler(window);
 }
 
 void ModelDefViewerBase::setButtonBitmaps() {
@@ -163,7 +166,7 @@ ItemTable* ModelDefViewerBase::itemTable() const {
   return itemTable_;
 }
 
-void ModelDefViewerBase::setClosedHandler(std::function<void(ModelDefViewerBase*)> handler) {
+void ModelDefViewerBase::setClosedHandler(std::function<void(App::ModelWindow*)> handler) {
   closedHandler() = std::move(handler);
 }
 
@@ -226,6 +229,10 @@ bool ModelDefViewerBase::isAutoRecalc() const { return autoRecalc_ && autoRecalc
 
 void ModelDefViewerBase::setAutoUpdate(bool on) {
   if (autoUpdate_) autoUpdate_->setCheck(on ? 1 : 0);
+}
+
+void ModelDefViewerBase::setAutoRecalc(bool on) {
+  if (autoRecalc_) autoRecalc_->setCheck(on ? 1 : 0);
 }
 
 // ---- model to table -------------------------------------------------------------------------------
@@ -411,43 +418,42 @@ int ModelDefViewerBase::onCommit(zEvent*) {
   return 1;
 }
 
-void ModelDefViewerBase::discard() {
+void ModelDefViewerBase::closeWithoutCommit() {
   discarding_ = true;
   if (handle() && IsWindow(handle())) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 
-void ModelDefViewerBase::savePlacement() {
-  if (!handle() || !IsWindow(handle())) return;
-  WINDOWPLACEMENT& placement = kindPlacement();
-  placement.length = sizeof placement;
-  if (GetWindowPlacement(handle(), &placement)) {
-    kindPlacementValid() = true;
-    placementSaved_ = true;
+// The main window's Edit commands and their accelerators (588 to 590).
+bool ModelDefViewerBase::editCommandEnabled(uint32_t id) const {
+  if (!itemTable_) return false;
+  switch (id) {
+    case 588:
+      return itemTable_->commandAvailable(kCmCut);
+    case 589:
+      return itemTable_->commandAvailable(kCmCopy);
+    case 590:
+      return itemTable_->commandAvailable(kCmPaste);
+    default:
+      return false;
   }
 }
 
-void ModelDefViewerBase::show(int cmd) {
-  if (!placementRestored_ && kindPlacementValid()) {
-    WINDOWPLACEMENT placement = kindPlacement();
-    placement.length = sizeof placement;
-    placement.showCmd = SW_HIDE;
-    SetWindowPlacement(handle(), &placement);
-    placementRestored_ = true;
+bool ModelDefViewerBase::doEditCommand(uint32_t id) {
+  if (!itemTable_) return false;
+  switch (id) {
+    case 588:
+      return itemTable_->cut();
+    case 589:
+      return itemTable_->copy();
+    case 590:
+      return itemTable_->paste();
+    default:
+      return false;
   }
-  zMDIFormDialog::show(cmd);
-  if (itemTable_) itemTable_->focusTable();
 }
 
 LRESULT ModelDefViewerBase::defProc(zEvent* event) {
   switch (event->message_) {
-    case WM_CLOSE:
-      // Closing writes the table first; a refused table keeps the window open. A
-      // window whose model is being replaced writes nothing.
-      if (!discarding_ && built_ && !tableToModel()) return 0;
-      break;
-    case WM_DESTROY:
-      savePlacement();
-      break;
     case WM_MOUSEWHEEL:
       if (itemTable_) {
         inWheelScroll_ = true;

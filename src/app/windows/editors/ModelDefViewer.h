@@ -34,7 +34,11 @@
 #include <string>
 #include <vector>
 
+#include "app/shared/ChildCommands.h"
 #include "app/shared/ItemTable.h"
+#include "app/shared/ModelWindow.h"
+#include "app/shared/SingleDialogRef.h"
+#include "app/shared/SmartWindow.h"
 #include "framework/frames/zFormDialog.h"
 
 class DModelHost;
@@ -115,12 +119,6 @@ class ModelDefViewerBase : public zMDIFormDialog {
   // Whether the last tableToModel found the model's list equal to the table.
   bool unchanged() const { return unchanged_; }
 
-  // The main window's part: write before a save (false stops it), whether edits
-  // wait, and closing without writing when the model goes.
-  bool commitToModel() { return tableToModel(); }
-  virtual bool isDirty() const = 0;
-  void discard();
-
   void lockViewer();
   void unlockViewer();
   void applyNavigationDefault();
@@ -128,29 +126,33 @@ class ModelDefViewerBase : public zMDIFormDialog {
   bool isAutoUpdate() const;
   bool isAutoRecalc() const;
   void setAutoUpdate(bool on);
+  void setAutoRecalc(bool on);
   const std::string& caption() const { return caption_; }
   const std::string& statusText() const { return statusText_; }
 
-  // Handlers of the buttons (0: handled).
+  // Handlers of the buttons (1: handled).
   int onOK(zEvent* event);
   int onUpdate(zEvent* event);
   int onRevert(zEvent* event);
   int onCommit(zEvent* event);
 
-  // Where the main window hears of the editors: one opened or closed, the ranking to
-  // compute again after an update with Auto Recalc (true when computed).
-  static void setClosedHandler(std::function<void(ModelDefViewerBase*)> handler);
+  // The main window's Cut, Copy and Paste, carried out on the table.
+  bool editCommandEnabled(uint32_t id) const;
+  bool doEditCommand(uint32_t id);
+
+  // Where the main window hears of the editors: one closed (the window goes), and the
+  // ranking to compute again after an update with Auto Recalc (true when computed).
+  static void setClosedHandler(std::function<void(App::ModelWindow*)> handler);
   static void setRecalcHandler(std::function<bool()> handler);
 
   LRESULT defProc(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
-  void show(int cmd) override;
 
  protected:
-  ModelDefViewerBase(zWindow* parent, const EditorSpec& spec);
+  ModelDefViewerBase(zMDIAppFrame* parent, const zResId& resource);
   // Builds the controls, the table (made by makeTable over the model) and fills it;
   // the derived constructor calls it once the table's type is known.
-  void build();
+  void build(const EditorSpec& spec);
   virtual ItemTable* makeTable(zTableModel* model) = 0;
 
   // The model's list as rows (row number and the field texts of each entry).
@@ -163,20 +165,22 @@ class ModelDefViewerBase : public zMDIFormDialog {
   // The kind's class-wide state.
   virtual bool& kindDirty() const = 0;
   virtual bool kindLocked() const = 0;
-  virtual WINDOWPLACEMENT& kindPlacement() const = 0;
-  virtual bool& kindPlacementValid() const = 0;
 
   void setModifiedMark(bool modified);
   void clearModified();
   void showEditLocked();
   void showEditUnlocked();
   void refuse(const std::string& text);
+  // Closing without writing: the model the window shows is going.
+  void closeWithoutCommit();
+  bool discarding() const { return discarding_; }
+  bool isBuilt() const { return built_; }
+  static void tellClosed(App::ModelWindow* window);
 
  private:
   static void tableChanged(void* view, zTableModel* model, const zTableCellRange* range);
   static void cellMoved(void* data, zTable* table);
   void onCellMove();
-  void savePlacement();
   void setButtonBitmaps();
   bool readTable(std::vector<TableRow>* rows);
 
@@ -194,45 +198,54 @@ class ModelDefViewerBase : public zMDIFormDialog {
   std::string statusText_;
   bool unchanged_ = false;
   bool inWheelScroll_ = false;
-  bool placementSaved_ = false;
-  bool placementRestored_ = false;
   bool discarding_ = false;
   bool built_ = false;
 };
 
-// One kind: T is the model's entry type (Choice, Criterion, DecisionMaker); the model
-// vector and the math server's setter are reached through the two functions.
+// One kind: T is the model's entry type (Choice, Criterion, DecisionMaker), which also
+// names the kind's placement memory and its one open window.
 template <class T>
-class ModelDefViewer : public ModelDefViewerBase {
+class ModelDefViewer : public SmartWindow<T, ModelDefViewerBase, zMDIAppFrame>,
+                       public SingleDialogRef<ModelDefViewer<T>>,
+                       public App::ModelWindow,
+                       public App::ChildCommands {
  public:
   using List = std::vector<T>;
+  using Smart = SmartWindow<T, ModelDefViewerBase, zMDIAppFrame>;
 
   ~ModelDefViewer() override {
     for (Data::Functor* f : functors_) delete f;
-    if (instance_ == this) instance_ = nullptr;
     dirty_ = false;
+    ModelDefViewerBase::tellClosed(this);
   }
 
-  // The open editor of the kind, or null.
-  static ModelDefViewer* instance() { return instance_; }
   static bool isDirtyKind() { return dirty_; }
-  bool isDirty() const override { return dirty_; }
   // Locks or unlocks the open editor and every one opened later.
   static void setEditLock(bool lock) {
-    if (instance_ && instance_->built()) {
-      if (lock && !instance_->itemTable()->isLocked()) instance_->lockViewer();
-      if (!lock && instance_->itemTable()->isLocked()) instance_->unlockViewer();
+    ModelDefViewer* open = SingleDialogRef<ModelDefViewer<T>>::instance();
+    if (open && open->isBuilt()) {
+      if (lock && !open->itemTable()->isLocked()) open->lockViewer();
+      if (!lock && open->itemTable()->isLocked()) open->unlockViewer();
     }
     editLock_ = lock;
   }
   static bool editLock() { return editLock_; }
 
- protected:
-  ModelDefViewer(zWindow* parent, const EditorSpec& spec, std::vector<Data::Functor*> functors)
-      : ModelDefViewerBase(parent, spec), functors_(std::move(functors)) {
-    instance_ = this;
-    if (!placement_.length) placement_.length = sizeof(WINDOWPLACEMENT);
+  // The main window's view of the editor.
+  bool commitToModel() override { return this->tableToModel(); }
+  bool isDirty() const override { return dirty_; }
+  void discard() override { this->closeWithoutCommit(); }
+  bool commandEnabled(uint32_t id) const override { return this->editCommandEnabled(id); }
+  bool doCommand(uint32_t id) override { return this->doEditCommand(id); }
+
+  void onShown(int) override {
+    if (this->isBuilt()) this->itemTable()->focusTable();
   }
+  bool commitData() override { return this->discarding() || !this->isBuilt() || this->tableToModel(); }
+
+ protected:
+  ModelDefViewer(zMDIAppFrame* parent, const EditorSpec& spec, std::vector<Data::Functor*> functors)
+      : Smart(parent, zResId(spec.templateId)), functors_(std::move(functors)) {}
 
   // The model's list (null without a model) and the server's setter.
   virtual List* modelList() const = 0;
@@ -242,17 +255,11 @@ class ModelDefViewer : public ModelDefViewerBase {
   bool storeRows(const std::vector<TableRow>& rows, std::string* reason) override;
   bool& kindDirty() const override { return dirty_; }
   bool kindLocked() const override { return editLock_; }
-  WINDOWPLACEMENT& kindPlacement() const override { return placement_; }
-  bool& kindPlacementValid() const override { return placementValid_; }
-  bool built() const { return tableModel() != nullptr; }
 
  private:
   std::vector<Data::Functor*> functors_;
-  static inline ModelDefViewer* instance_ = nullptr;
   static inline bool dirty_ = false;
   static inline bool editLock_ = false;
-  static inline WINDOWPLACEMENT placement_ = {};
-  static inline bool placementValid_ = false;
 };
 
 }  // namespace GUI

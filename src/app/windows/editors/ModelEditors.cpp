@@ -89,13 +89,9 @@ bool setThroughServer(const List& list, std::string* reason, Advise advise, Set 
   return true;
 }
 
-template <class Editor>
-Editor* openEditor(zWindow* mainWindow) {
-  if (Editor* open = Editor::instance()) {
-    SendMessageA(GetParent(open->handle()), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(open->handle()), 0);
-    if (IsIconic(open->handle())) ShowWindow(open->handle(), SW_RESTORE);
-    return open;
-  }
+template <class Editor, class T>
+Editor* openEditor(zMDIAppFrame* mainWindow) {
+  if (SingleDialogRef<ModelDefViewer<T>>::open()) return Editor::instance();
   if (!currentModel()) return nullptr;
   Editor* editor = new Editor(mainWindow);
   editor->show(SW_SHOWNORMAL);
@@ -126,9 +122,11 @@ DecisionMakersTable::DecisionMakersTable(zWindow* parent, int32_t id, zTableMode
 
 // ---- the choices ---------------------------------------------------------------------------
 
-DChoices::DChoices(zWindow* mainWindow) : ModelDefViewer(mainWindow, kChoicesSpec, nameAndNotes()) { build(); }
+DChoices::DChoices(zMDIAppFrame* mainWindow) : ModelDefViewer(mainWindow, kChoicesSpec, nameAndNotes()) {
+  build(kChoicesSpec);
+}
 
-DChoices* DChoices::open(zWindow* mainWindow) { return openEditor<DChoices>(mainWindow); }
+DChoices* DChoices::open(zMDIAppFrame* mainWindow) { return openEditor<DChoices, Data::Choice>(mainWindow); }
 
 ItemTable* DChoices::makeTable(zTableModel* model) { return new ChoicesTable(this, kEditorTable, model); }
 
@@ -143,11 +141,12 @@ bool DChoices::setList(const List& list, std::string* reason) {
 
 // ---- the criteria --------------------------------------------------------------------------
 
-DCriteria::DCriteria(zWindow* mainWindow) : ModelDefViewer(mainWindow, kCriteriaSpec, nameWeightAndNotes()) {
-  build();
+DCriteria::DCriteria(zMDIAppFrame* mainWindow)
+    : ModelDefViewer(mainWindow, kCriteriaSpec, nameWeightAndNotes()) {
+  build(kCriteriaSpec);
 }
 
-DCriteria* DCriteria::open(zWindow* mainWindow) { return openEditor<DCriteria>(mainWindow); }
+DCriteria* DCriteria::open(zMDIAppFrame* mainWindow) { return openEditor<DCriteria, Data::Criterion>(mainWindow); }
 
 ItemTable* DCriteria::makeTable(zTableModel* model) { return new CriteriaTable(this, kEditorTable, model); }
 
@@ -162,16 +161,16 @@ bool DCriteria::setList(const List& list, std::string* reason) {
 
 // ---- the decision makers -----------------------------------------------------------------------
 
-DDecisionMakers::DDecisionMakers(zWindow* mainWindow)
-    : ModelDefViewer(mainWindow, [] {
-        EditorSpec spec = kDmSpec;
-        spec.iconId = femaleFigure_ ? kDmFemaleIcon : kDmIcon;
-        return spec;
-      }(), nameWeightAndNotes()) {
-  build();
+DDecisionMakers::DDecisionMakers(zMDIAppFrame* mainWindow)
+    : ModelDefViewer(mainWindow, kDmSpec, nameWeightAndNotes()) {
+  EditorSpec spec = kDmSpec;
+  spec.iconId = femaleFigure_ ? kDmFemaleIcon : kDmIcon;
+  build(spec);
 }
 
-DDecisionMakers* DDecisionMakers::open(zWindow* mainWindow) { return openEditor<DDecisionMakers>(mainWindow); }
+DDecisionMakers* DDecisionMakers::open(zMDIAppFrame* mainWindow) {
+  return openEditor<DDecisionMakers, Data::DecisionMaker>(mainWindow);
+}
 
 ItemTable* DDecisionMakers::makeTable(zTableModel* model) {
   return new DecisionMakersTable(this, kEditorTable, model);

@@ -36,9 +36,9 @@ class DecisionMakersTable : public WtItemTable {
 class DChoices : public ModelDefViewer<Data::Choice> {
  public:
   static constexpr uint32_t kTemplate = 561;
-  static DChoices* open(zWindow* mainWindow);
-  static DChoices* instance() { return static_cast<DChoices*>(ModelDefViewer::instance()); }
-  explicit DChoices(zWindow* mainWindow);
+  static DChoices* open(zMDIAppFrame* mainWindow);
+  static DChoices* instance() { return static_cast<DChoices*>(SingleDialogRef<ModelDefViewer<Data::Choice>>::instance()); }
+  explicit DChoices(zMDIAppFrame* mainWindow);
 
  protected:
   ItemTable* makeTable(zTableModel* model) override;
@@ -49,9 +49,9 @@ class DChoices : public ModelDefViewer<Data::Choice> {
 class DCriteria : public ModelDefViewer<Data::Criterion> {
  public:
   static constexpr uint32_t kTemplate = 559;
-  static DCriteria* open(zWindow* mainWindow);
-  static DCriteria* instance() { return static_cast<DCriteria*>(ModelDefViewer::instance()); }
-  explicit DCriteria(zWindow* mainWindow);
+  static DCriteria* open(zMDIAppFrame* mainWindow);
+  static DCriteria* instance() { return static_cast<DCriteria*>(SingleDialogRef<ModelDefViewer<Data::Criterion>>::instance()); }
+  explicit DCriteria(zMDIAppFrame* mainWindow);
 
  protected:
   ItemTable* makeTable(zTableModel* model) override;
@@ -62,11 +62,11 @@ class DCriteria : public ModelDefViewer<Data::Criterion> {
 class DDecisionMakers : public ModelDefViewer<Data::DecisionMaker> {
  public:
   static constexpr uint32_t kTemplate = 562;
-  static DDecisionMakers* open(zWindow* mainWindow);
-  static DDecisionMakers* instance() { return static_cast<DDecisionMakers*>(ModelDefViewer::instance()); }
+  static DDecisionMakers* open(zMDIAppFrame* mainWindow);
+  static DDecisionMakers* instance() { return static_cast<DDecisionMakers*>(SingleDialogRef<ModelDefViewer<Data::DecisionMaker>>::instance()); }
   // The window's icon: the second decision-maker figure when set.
   static void setFemaleFigure(bool on) { femaleFigure_ = on; }
-  explicit DDecisionMakers(zWindow* mainWindow);
+  explicit DDecisionMakers(zMDIAppFrame* mainWindow);
 
  protected:
   ItemTable* makeTable(zTableModel* model) override;
