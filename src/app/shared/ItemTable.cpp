@@ -90,9 +90,12 @@ ItemTableEditLine::ItemTableEditLine(zWindow* parent, zSizer* sizer, ItemTable* 
   setBackgroundColor(normal_);
 }
 
-ItemTableEditLine::~ItemTableEditLine() = default;
+ItemTableEditLine::~ItemTableEditLine() {
+  if (itemTable_) itemTable_->editLineGone();
+}
 
 bool ItemTableEditLine::shortcut(WPARAM key) {
+  if (!itemTable_) return false;
   const bool ctrl = keyDown(VK_CONTROL), alt = keyDown(VK_MENU), shift = keyDown(VK_SHIFT);
   if (ctrl && !alt) {
     switch (key) {
@@ -152,6 +155,7 @@ LRESULT ItemTableEditLine::defProc(zEvent* event) {
 
 int ItemTableEditLine::onChar(zEvent* event) {
   const unsigned char c = static_cast<unsigned char>(event->wParam_);
+  if (!itemTable_) return zTableEditLine::onChar(event);
   if (c == 27) {
     itemTable_->resetEditLine();
     itemTable_->focusEditLine();
@@ -210,7 +214,10 @@ ItemTable::ItemTable(zWindow* parent, int32_t id, zTableModel* model)
 
 ItemTable::~ItemTable() {
   // The edit line is the parent's child and may outlive the table; its font is its own.
-  if (itel_) itel_->setGrid(nullptr);
+  if (itel_) {
+    itel_->setGrid(nullptr);
+    itel_->tableGone();
+  }
 }
 
 uint32_t ItemTable::getNumCols() const {

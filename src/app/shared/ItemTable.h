@@ -95,6 +95,8 @@ class ItemTableEditLine : public zTableEditLine {
   void setTableLostFocus() { lastLoss_ = kTableLostFocus; }
   // The background the line shows now (the focus colour while it has the focus).
   zColor background() const { return hasFocus_ ? kEditFocusColour : normal_; }
+  // The table went first (the line is its parent's child and may outlive it).
+  void tableGone() { itemTable_ = nullptr; }
 
  private:
   bool shortcut(WPARAM key);
@@ -122,6 +124,8 @@ class ItemTable : public zTablePrintable {
   void createEditLine(int32_t id);
   ItemTableEditLine* editLine() const;
   bool hasEditLine() const { return itel_ != nullptr; }
+  // The edit line went first.
+  void editLineGone() { itel_ = nullptr; }
 
   uint32_t getNumCols() const;  // with the row-header column
   uint32_t getNumRows() const;
