@@ -105,12 +105,9 @@ void ModelDefViewerBase::build(const EditorSpec& spec) {
   setButtonBitmaps();
   itemTable_->createEditLine(kEditorEditLine);
   toolTips_ = Dialogs::attachToolTips(this, kTips);
-  if (!spec_.autoRecalcBox) toolTips_->setMessageTable(kTips);
 
   applyNavigationDefault();
   tableModel_->attachView(this, &ModelDefViewerBase::tableChanged);
-  char text[128] = {};
-  GetDlgItemTextA(handle(), kEditorCaption, text, sizeof text);
   statusText_ = spec_.unlockedCaption;
   SetDlgItemTextA(handle(), kEditorCaption, statusText_.c_str());
   if (kindLocked()) lockViewer();
@@ -202,15 +199,20 @@ void ModelDefViewerBase::showEditUnlocked() {
   if (captionText_->handle()) InvalidateRect(captionText_->handle(), nullptr, TRUE);
 }
 
+// The lock changes how cells look, not what they hold: the marker stays as it was.
 void ModelDefViewerBase::lockViewer() {
   if (!itemTable_) return;
+  const bool dirty = kindDirty();
   itemTable_->lock();
+  setModifiedMark(dirty);
   showEditLocked();
 }
 
 void ModelDefViewerBase::unlockViewer() {
   if (!itemTable_) return;
+  const bool dirty = kindDirty();
   itemTable_->unlock();
+  setModifiedMark(dirty);
   showEditUnlocked();
 }
 

@@ -343,6 +343,7 @@ TEST_F(Editors, TheLockGreysNamesButNotWeights) {
   ASSERT_NE(dms, nullptr);
   EXPECT_TRUE(dms->itemTable()->isLocked());
   EXPECT_EQ(textOf(GetDlgItem(dms->handle(), kEditorCaption)), "Decision Makers Edit Lock (Weights Excluded)");
+  EXPECT_EQ(title(dms), "  DecisionMakers");  // the lock is no edit
   picture(dms, "editor_dms_locked.bmp");
 
   // A weight changes under the lock; a name does not.
