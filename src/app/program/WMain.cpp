@@ -374,6 +374,15 @@ void WMain::registerCommands() {
     }
   }
   addMessageHandler(this, &WMain::onDropFiles, WM_DROPFILES);
+  addMessageHandler(this, &WMain::onMenuOpening, WM_INITMENUPOPUP);
+}
+
+int WMain::onMenuOpening(zEvent*) {
+  // The active window's commands follow what it holds (the clipboard, the current
+  // cell), which changes without telling the frame: the menu is brought up to date
+  // as it opens.
+  updateCommands();
+  return 0;
 }
 
 CommandState WMain::commandState() {

@@ -162,6 +162,7 @@ class WMain : public zMDIAppFrame, public DModelHost {
   int cmCheckUpdates(zEvent* event);
   // Choices, DecisionMakers, Criteria: the list editors.
   int cmEditor(zEvent* event);
+  int onMenuOpening(zEvent* event);
   int cmNothing(zEvent* event);
   // A command of the active window's: handed to the active MDI child.
   int cmActiveChild(zEvent* event);

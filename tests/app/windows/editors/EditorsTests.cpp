@@ -389,6 +389,10 @@ TEST_F(Editors, TheMainWindowsEditCommandsReachTheActiveTable) {
   CloseClipboard();
   table->setCurrentCell(zTableCellPos(2, 1));
   SetFocus(table->handle());
+  // The Edit menu, as it opens, offers Paste.
+  HMENU edit = GetSubMenu(GetMenu(w->handle()), 1);
+  SendMessageA(w->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), 1);
+  EXPECT_EQ(GetMenuState(GetMenu(w->handle()), CM_PASTE, MF_BYCOMMAND) & MF_GRAYED, 0u);
   command(CM_PASTE);
   EXPECT_EQ(cell(editor, 2, 1), "7");
 
