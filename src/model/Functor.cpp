@@ -197,10 +197,11 @@ void* Functor::served(Solution* obj) const {
 
 void Functor::stringToUShort(const std::string& s, uint16_t& n) const {
   PV_ASSERT(!s.empty());
-  if (s == "0") {
-    n = 0;
-    return;
-  }
+  // Every spelling of a number is read as that number: "00", "0007" and " 7 " too.
+  // Text with no number in front is a caller's error; input goes through the
+  // checked form, which refuses it.
+  std::string reason;
+  if (TextForms::parseUShort(s, n, reason)) return;
   n = static_cast<uint16_t>(TextForms::readDecimal32(s) & 0xFFFFu);
   PV_ASSERT(n != 0);
 }
@@ -216,6 +217,13 @@ void Functor::stringToULong(const std::string& s, uint32_t& n, Mode m) const {
   const Mode effective = (m != CHARACTER) ? m : mode_;
   n = 0;
   if (effective == DECIMAL) {
+    std::string reason;
+    uint32_t value = 0;
+    // Zero written with more digits ("00") is zero, not a failed reading.
+    if (TextForms::parseDecimal32(s, value, reason)) {
+      n = value;
+      return;
+    }
     n = TextForms::readDecimal32(s);
   } else if (effective == HEXADECIMAL) {
     n = TextForms::readHex32(s);

@@ -19,7 +19,8 @@ TEST(Converters, UShortReading) {
   struct Case {
     const char* text;
     uint16_t value;
-  } cases[] = {{"0", 0}, {"7", 7}, {"9999", 9999}, {"12abc", 12}, {" 7", 7}, {"+5", 5}};
+  } cases[] = {{"0", 0},   {"7", 7},   {"9999", 9999}, {"12abc", 12},  {" 7", 7},
+               {"+5", 5},  {"00", 0},  {"0000", 0},    {" 007 ", 7},   {"0010", 10}};
   for (const Case& c : cases) {
     uint16_t n = 1;
     converters().stringToUShort(c.text, n);
@@ -47,6 +48,8 @@ TEST(Converters, ULongReading) {
       {"ffffffff", Functor::HEXADECIMAL, 4294967295u},
       {"123456789", Functor::HEXADECIMAL, 4294967295u},  // beyond 32 bits
       {"-1", Functor::DECIMAL, 4294967295u},
+      {"00", Functor::DECIMAL, 0},
+      {" 0007 ", Functor::DECIMAL, 7},
       {"-1294967296", Functor::DECIMAL, 3000000000u},
       {"3000000000", Functor::DECIMAL, 3000000000u},
       {"4294967297", Functor::DECIMAL, 1u},  // wraps modulo 2^32
@@ -153,7 +156,7 @@ TEST(ConvertersDeathTest, ContractViolations) {
   double d = 0;
   uint32_t id[2];
   std::string s;
-  EXPECT_DEATH(converters().stringToUShort("00", us), "Assertion failed: n != 0");
+  EXPECT_DEATH(converters().stringToUShort("####", us), "Assertion failed: n != 0");
   EXPECT_DEATH(converters().stringToUShort("", us), "Assertion failed: !s.empty\\(\\)");
   EXPECT_DEATH(converters().stringToULong("4294967296", ul, Functor::DECIMAL), "Assertion failed: n != 0");
   EXPECT_DEATH(converters().stringToDouble("", d), "!s.empty\\(\\)");

@@ -7,6 +7,8 @@
 #include "app/dialogs/DNewModel.h"
 #include "app/program/GuiUtils.h"
 #include "app/shared/ChildCommands.h"
+#include "app/windows/editors/ModelEditors.h"
+#include "model/AppOptions.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
@@ -145,10 +147,12 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
       {CM_PASTE, "Paste the clipboard data into document", "Paste - Ctrl+V, Shift+Ins", 6, 96, nullptr,
        R::ActiveChild},
       // Model
-      {CM_CHOICES, "Create or edit choices for current model", "Choices - F3", 7, 144, nullptr, R::NotYet},
+      {CM_CHOICES, "Create or edit choices for current model", "Choices - F3", 7, 144, &WMain::cmEditor,
+       R::ModelOpen},
       {CM_DECISION_MAKERS, "Create or edit decision makers for current model", "DecisionMakers - F4", 8, -1,
-       nullptr, R::NotYet},
-      {CM_CRITERIA, "Create or edit criteria for current model", "Criteria - F5", 9, 192, nullptr, R::NotYet},
+       &WMain::cmEditor, R::ModelOpen},
+      {CM_CRITERIA, "Create or edit criteria for current model", "Criteria - F5", 9, 192, &WMain::cmEditor,
+       R::ModelOpen},
       {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores", "Compare Choices - F6", 10,
        208, &WMain::cmCompare, R::ModelOpen},
       {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores", nullptr, -1, 0,
@@ -247,6 +251,10 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   setIcon(new zIcon(zResId(IDI_APP)));
   buildBars();
   setModelDefEditLock(false);
+  // An editor that goes is no longer asked before a save; a changed advance option
+  // reaches the open editors at once.
+  GUI::ModelDefViewerBase::setClosedHandler([this](ModelWindow* window) { removeModelWindow(window); });
+  GUI::AppOptions::instance()->setChangeHandler([](uint32_t) { GUI::applyNavigationToEditors(); });
   if (guiMode) {
     const HMENU file = GetSubMenu(bar->handle(), 0);
     HMENU recent = nullptr;
@@ -263,6 +271,8 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
 }
 
 WMain::~WMain() {
+  GUI::ModelDefViewerBase::setClosedHandler(nullptr);
+  GUI::AppOptions::instance()->setChangeHandler(nullptr);
   // The model's windows go first, storing nothing, while the list that knows them lives.
   closeModelWindows();
   // Their objects go now, on the deletions their windows asked of this frame.
@@ -271,6 +281,30 @@ WMain::~WMain() {
   if (handle()) DragAcceptFiles(handle(), FALSE);
   // Before the MDI client goes: it misbehaves when destroyed with children open.
   GUI::TableChartWindow::closeAll();
+}
+
+// ---- the list editors ----------------------------------------------------------------------
+
+int WMain::cmEditor(zEvent* event) {
+  if (!currentModel()) return 1;
+  ModelWindow* editor = nullptr;
+  switch (LOWORD(event->wParam())) {
+    case CM_CHOICES:
+      editor = GUI::DChoices::open(this);
+      break;
+    case CM_DECISION_MAKERS:
+      GUI::DDecisionMakers::setFemaleFigure(dmFemale_);
+      editor = GUI::DDecisionMakers::open(this);
+      break;
+    case CM_CRITERIA:
+      editor = GUI::DCriteria::open(this);
+      break;
+    default:
+      break;
+  }
+  if (editor) addModelWindow(editor);
+  updateCommands();
+  return 1;
 }
 
 void WMain::buildBars() {
@@ -349,6 +383,15 @@ void WMain::registerCommands() {
     }
   }
   addMessageHandler(this, &WMain::onDropFiles, WM_DROPFILES);
+  addMessageHandler(this, &WMain::onMenuOpening, WM_INITMENUPOPUP);
+}
+
+int WMain::onMenuOpening(zEvent*) {
+  // The active window's commands follow what it holds (the clipboard, the current
+  // cell), which changes without telling the frame: the menu is brought up to date
+  // as it opens.
+  updateCommands();
+  return 0;
 }
 
 CommandState WMain::commandState() {
@@ -441,7 +484,7 @@ void WMain::updateStatusBar() {
 void WMain::setModelDefEditLock(bool lock) {
   scoresLocked_ = lock;
   updateCommands();
-  // The model editors take the lock here once the program has them.
+  GUI::setEditorsEditLock(lock);
 }
 
 void WMain::setSolutionsFlag(bool flag) {

@@ -184,6 +184,9 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   int cmGuide(zEvent* event);
   int cmSupportWeb(zEvent* event);
   int cmCheckUpdates(zEvent* event);
+  // Choices, DecisionMakers, Criteria: the list editors.
+  int cmEditor(zEvent* event);
+  int onMenuOpening(zEvent* event);
   int cmNothing(zEvent* event);
   // Compare Choices and Clear Comparisons, and the check of the model's lists that
   // comes first in both: false, after telling which editors hold edits not yet

@@ -108,12 +108,20 @@ zMDIAppFrame::zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const
 zMDIAppFrame::~zMDIAppFrame() {
   // Children first, the active one last: its deactivation would otherwise activate and
   // merge each of the others in turn.
+  // A child that goes may take others of the frame's children with it (a tool tip's
+  // pop-up, say), so the list is read afresh after every deletion.
   zWindow* active = activeChild();
-  std::vector<zWindow*> children;
-  zWindowDlistIter it(&children_);
-  while (zWindow* child = it.next()) children.push_back(child);
-  for (zWindow* child : children) {
-    if (child != active) delete child;
+  for (;;) {
+    zWindow* next = nullptr;
+    zWindowDlistIter it(&children_);
+    while (zWindow* child = it.next()) {
+      if (child != active) {
+        next = child;
+        break;
+      }
+    }
+    if (!next) break;
+    delete next;  // takes itself out of the list
   }
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   mergedChild_ = nullptr;

@@ -187,8 +187,16 @@ void zTable::makeColours() {
   highlight_ = sysColor(COLOR_BTNHIGHLIGHT);
   shadow_ = sysColor(COLOR_BTNSHADOW);
   darkShadow_ = sysColor(COLOR_3DDKSHADOW);
+  if (!gridColourSet_) gridColour_ = face_;
   delete gridPen_;
-  gridPen_ = new zPen(face_, PS_SOLID, 1);
+  gridPen_ = new zPen(gridColour_, PS_SOLID, 1);
+}
+
+void zTable::setGridColour(const zColor& colour) {
+  gridColour_ = colour;
+  gridColourSet_ = true;
+  makeColours();
+  if (handle()) InvalidateRect(handle(), nullptr, FALSE);
 }
 
 void zTable::calcLayout() {

@@ -134,6 +134,10 @@ class zTable : public zChildWin {
   // Drag state, for whoever watches a drag: 0 selecting cells, 1 resizing, 2 headers.
   int dragMode() const { return dragMode_; }
 
+  // The colour of the lines between cells (the button face until set); repaints.
+  void setGridColour(const zColor& colour);
+  zColor gridColour() const { return gridColour_; }
+
   uint32_t headerStyle() const { return headerStyle_; }
   void setHeaderStyle(uint32_t style) { headerStyle_ = style; }
   uint32_t headerTextMode(uint32_t part) const { return part < 3 ? textModes_[part] : 1; }
@@ -180,6 +184,13 @@ class zTable : public zChildWin {
   // in-place line is hidden, or on a read-only cell); the in-place line closes and, with
   // takeFocus, the table gets the focus.
   void storeEdit(bool takeFocus = true);
+  // Whether the typed text may go into the cell; a refused text stays in the edit line
+  // and the cell keeps its own. Every store of an edit asks (all texts by default).
+  virtual bool acceptEdit(zTableCellPos pos, const std::string& text) {
+    (void)pos;
+    (void)text;
+    return true;
+  }
   // Where the cell lies in the table's client area.
   zRect cellRect(zTableCellPos pos) const { return layout_.cellRect(pos); }
 
@@ -233,6 +244,8 @@ class zTable : public zChildWin {
   zTableHeaderTexts columnTexts_;
   zColor face_, highlight_, shadow_, darkShadow_;
   zPen* gridPen_ = nullptr;
+  zColor gridColour_;
+  bool gridColourSet_ = false;
   uint32_t direction_ = ZTDIR_GODOWN;
   bool multiSel_ = true, headerSel_ = true, headerRangeSel_ = true, rowsResizable_ = true, columnsResizable_ = true;
   Hook cellHook_ = nullptr, selectionHook_ = nullptr;

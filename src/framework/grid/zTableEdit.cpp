@@ -135,6 +135,7 @@ void zTable::storeEdit(bool takeFocus) {
   // Text that is what the cell holds already changes nothing: no view is told.
   const zTableCell* before = model_->cell(current_);
   if (before ? text == before->text() : text.empty()) return;
+  if (!acceptEdit(current_, text)) return;
   loadedText_ = shown;
   delete model_->setCellText(current_, text.c_str());
   model_->notifyViews();

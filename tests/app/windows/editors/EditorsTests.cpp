@@ -1,0 +1,507 @@
+// The list editors under Wine, opened by the real main window's commands: rows typed as
+// characters, Update, the caption's marker, the model's lists after Update, saving and
+// opening again; the table's refusals ("Table Entry Error"), the lock, the main window's
+// Edit commands, Auto Update, the placement memory, and the save and close paths.
+// Message boxes are answered from inside the process with a deadline. With
+// PV_EDITORS_SCREENSHOTS set, the editors are saved there as pictures.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "DialogsTestSupport.h"
+#include "WindowImage.h"
+#include "app/program/ProgramMain.h"
+#include "app/program/WMain.h"
+#include "app/program/res/resource.h"
+#include "app/windows/editors/ModelEditors.h"
+#include "factory/Factory.h"
+#include "framework/grid/zTableCell.h"
+#include "framework/grid/zTableModel.h"
+#include "model/AppOptions.h"
+#include "model/DecisionModel.h"
+#include "xml/PalvermontineAppOptsFile.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using PV::App::WMain;
+using namespace PV::GUI;
+
+constexpr unsigned kBoxDeadlineMs = 5000;
+
+// A box nobody expected (no answerBox waits for it) is reported and closed after a
+// deadline, so that no test waits for a person.
+class UnexpectedBoxes {
+ public:
+  UnexpectedBoxes() {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, 250, &UnexpectedBoxes::tick);
+  }
+  ~UnexpectedBoxes() {
+    KillTimer(nullptr, timer_);
+    current_ = nullptr;
+  }
+  std::vector<std::string> seen;
+
+ private:
+  static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (!current_) return;
+    HWND box = findThreadDialogBox();
+    if (!box) {
+      current_->since_ = 0;
+      return;
+    }
+    if (current_->since_ == 0) current_->since_ = GetTickCount();
+    if (GetTickCount() - current_->since_ < 3000) return;
+    current_->seen.push_back(textOf(box) + ": " + textOf(GetDlgItem(box, 0xFFFF)));
+    current_->since_ = 0;
+    PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+  }
+  static inline UnexpectedBoxes* current_ = nullptr;
+  UINT_PTR timer_;
+  DWORD since_ = 0;
+};
+
+class Editors : public ModelDialogTest {
+ protected:
+  void SetUp() override {
+    ModelDialogTest::SetUp();
+    workDir_ = configDir_ + "\\work";
+    fs::create_directories(workDir_);
+    SetEnvironmentVariableA("PALVERMONTINE_DOCUMENTS_DIR", workDir_.c_str());
+    _putenv_s("PALVERMONTINE_DOCUMENTS_DIR", workDir_.c_str());
+    auto& app = PV::XML::PalvermontineAppOptsFile::instance()->options();
+    app.get_defaultValuesAppOpts().set_autoSave(false);
+    AppOptions::instance()->set_cellInputAdvance(0);
+    // The program starts as it does with no command line: on a new default model.
+    delete app_;
+    static char noCommandLine[] = "";
+    app_ = new zProgram(GetModuleHandleA(nullptr), nullptr, noCommandLine, SW_SHOWNORMAL);
+    zTheProgram = app_;
+    program_ = new PV::App::ProgramMain(app_);
+    ASSERT_TRUE(program_->start());
+    w = program_->window();
+    ASSERT_NE(w, nullptr);
+    pump();
+  }
+  void TearDown() override {
+    cancelScheduled();
+    for (const std::string& box : boxes_.seen) ADD_FAILURE() << "unexpected box: " << box;
+    delete program_;
+    program_ = nullptr;
+    pump();
+    ModelDialogTest::TearDown();
+  }
+
+  void command(uint32_t id) {
+    SendMessageA(w->handle(), WM_COMMAND, id, 0);
+    pump();
+  }
+  static void click(zWindow* dialog, int id) {
+    SendMessageA(dialog->handle(), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog->handle(), id)));
+    pump();
+  }
+  // Types the texts one cell after the other, each ended by Enter, as a user does.
+  static void typeCells(ModelDefViewerBase* editor, const std::vector<std::string>& texts) {
+    ItemTable* table = editor->itemTable();
+    for (const std::string& text : texts) {
+      SetFocus(table->handle());
+      HWND line = table->editLine()->handle();
+      if (!text.empty()) {
+        SendMessageA(table->handle(), WM_CHAR, static_cast<unsigned char>(text[0]), 0);
+        typeInto(line, text.substr(1));
+      }
+      SetFocus(line);
+      SendMessageA(line, WM_KEYDOWN, VK_RETURN, 0);
+      SendMessageA(line, WM_CHAR, '\r', 0);
+      pump();
+    }
+  }
+  static std::string cell(ModelDefViewerBase* editor, uint32_t column, uint32_t row) {
+    const zTableCell* c = editor->tableModel()->cell(zTableCellPos(column, row));
+    return c ? c->text() : "";
+  }
+  static void setCell(ModelDefViewerBase* editor, uint32_t column, uint32_t row, const char* text) {
+    delete editor->tableModel()->setCellText(zTableCellPos(column, row), text);
+    editor->tableModel()->notifyViews();
+  }
+  static std::string title(zWindow* window) { return textOf(window->handle()); }
+  static PV::Data::DecisionModel* model() { return PV::Data::Factory::instance()->currDataModel(0); }
+  // A model file of the current model, loaded through the main window so that Save
+  // writes it.
+  std::string saveAndLoad(const char* name) {
+    const std::string path = workDir_ + "\\" + name;
+    EXPECT_TRUE(PV::Data::Factory::instance()->save(path.c_str()));
+    EXPECT_TRUE(w->loadModel(path));
+    return path;
+  }
+  // Runs the step while a box of the caption is expected: answered with the button,
+  // its text returned.
+  std::string withBox(const char* caption, int button, const std::function<void()>& step) {
+    std::string text;
+    answerBox(caption, button, &text);
+    Deadline deadline(kBoxDeadlineMs);
+    step();
+    pump();
+    EXPECT_FALSE(deadline.hit()) << caption;
+    cancelScheduled();
+    return text;
+  }
+  void picture(zWindow* window, const char* name) {
+    const char* folder = std::getenv("PV_EDITORS_SCREENSHOTS");
+    if (!folder) return;
+    RedrawWindow(window->handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    pump();
+    saveWindowImage(window->handle(), (std::string(folder) + "\\" + name).c_str());
+  }
+
+  UnexpectedBoxes boxes_;
+  PV::App::ProgramMain* program_ = nullptr;
+  WMain* w = nullptr;
+  std::string workDir_;
+};
+
+// The main road: a new model gets its choices by typing, Update puts them into the
+// model (row numbers and ids from the rows), Save writes them, and the file opened
+// again shows them, "é" included.
+TEST_F(Editors, ChoicesTypedUpdatedSavedAndOpenedAgain) {
+  const std::string path = saveAndLoad("choices.xpv");
+  EXPECT_EQ(GetMenuState(GetMenu(w->handle()), CM_CHOICES, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  command(CM_CHOICES);
+  DChoices* editor = DChoices::instance();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(title(editor), "  Choices");
+  EXPECT_EQ(textOf(GetDlgItem(editor->handle(), kEditorCaption)), "Create, Edit, or Delete Model Choices");
+  EXPECT_EQ(GetDlgItem(editor->handle(), kEditorAutoRecalc), nullptr);  // the choices have no Auto Recalc
+  EXPECT_EQ(editor->itemTable()->getNumRows(), 254u);
+  picture(editor, "editor_choices_empty.bmp");
+
+  // "Flow LRD": name, notes, then the next row's name.
+  typeCells(editor, {"Alpha", "first"});
+  EXPECT_EQ(editor->itemTable()->currentCell(), zTableCellPos(1, 2));
+  EXPECT_EQ(title(editor), "* Choices");
+  typeCells(editor, {"Beta", "caf\xE9", "Gamma"});
+  EXPECT_EQ(cell(editor, 1, 1), "Alpha");
+  EXPECT_EQ(cell(editor, 2, 2), "caf\xE9");
+  EXPECT_EQ(cell(editor, 1, 3), "Gamma");
+  picture(editor, "editor_choices_filled.bmp");
+
+  click(editor, kEditorUpdate);
+  EXPECT_EQ(title(editor), "  Choices");
+  const auto& chs = model()->get_chs();
+  ASSERT_EQ(chs.size(), 3u);
+  for (uint32_t i = 0; i < 3; ++i) {
+    EXPECT_EQ(chs[i].get_row(), i + 1);
+    EXPECT_EQ(chs[i].get_uid(), i + 1);
+  }
+  EXPECT_EQ(chs[1].get_nm(), "Beta");
+  EXPECT_EQ(chs[1].get_note(), "caf\xC3\xA9");  // UTF-8 in the model
+  EXPECT_NE(w->statusTexts().summary.find("Ch:3"), std::string::npos);
+
+  EXPECT_TRUE(w->save());
+  EXPECT_TRUE(w->isSaved());
+  const std::string box = withBox("Palvermontine: The Same Model File is Currently Loaded", IDYES, [&] { w->loadModel(path); });
+  EXPECT_NE(box.find("already loaded"), std::string::npos);
+  EXPECT_EQ(DChoices::instance(), nullptr);  // the model's windows went with it
+  ASSERT_EQ(model()->get_chs().size(), 3u);
+  command(CM_CHOICES);
+  editor = DChoices::instance();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(cell(editor, 1, 1), "Alpha");
+  EXPECT_EQ(cell(editor, 2, 1), "first");
+  EXPECT_EQ(cell(editor, 2, 2), "caf\xE9");
+  EXPECT_EQ(cell(editor, 1, 3), "Gamma");
+  EXPECT_EQ(title(editor), "  Choices");
+  // One window of a kind: the command brings it back instead of making another.
+  command(CM_CHOICES);
+  EXPECT_EQ(DChoices::instance(), editor);
+}
+
+// Weights: an empty weight takes the list's default (0 for criteria, 100 for decision
+// makers), any spelling of a number is its number, and text that is none is refused.
+TEST_F(Editors, WeightsTakeDefaultsAndNormalisedNumbers) {
+  struct Case {
+    uint32_t command;
+    const char* weight;
+    uint16_t stored;
+  } cases[] = {
+      {CM_CRITERIA, "", 0},     {CM_CRITERIA, "00", 0},       {CM_CRITERIA, "0000", 0},
+      {CM_CRITERIA, "0007", 7}, {CM_DECISION_MAKERS, "", 100}, {CM_DECISION_MAKERS, " ", 100},
+      {CM_DECISION_MAKERS, "####", 100}, {CM_DECISION_MAKERS, "9999", 9999},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string(c.weight) + (c.command == CM_CRITERIA ? " criteria" : " decision makers"));
+    command(c.command);
+    ModelDefViewerBase* editor = c.command == CM_CRITERIA ? static_cast<ModelDefViewerBase*>(DCriteria::instance())
+                                                          : DDecisionMakers::instance();
+    ASSERT_NE(editor, nullptr);
+    setCell(editor, 1, 1, "Price");
+    setCell(editor, 2, 1, c.weight);
+    click(editor, kEditorUpdate);
+    if (c.command == CM_CRITERIA) {
+      ASSERT_EQ(model()->get_crs().size(), 1u);
+      EXPECT_EQ(model()->get_crs()[0].get_wt(), c.stored);
+    } else {
+      ASSERT_EQ(model()->get_dms().size(), 1u);
+      EXPECT_EQ(model()->get_dms()[0].get_wt(), c.stored);
+    }
+  }
+  // A weight that is no number is refused with the table's message; the model keeps
+  // the last good one.
+  command(CM_CRITERIA);
+  DCriteria* criteria = DCriteria::instance();
+  setCell(criteria, 2, 1, "12345");
+  const std::string text = withBox(kTableEntryError, IDOK, [&] { click(criteria, kEditorUpdate); });
+  EXPECT_NE(text.find("Row #1"), std::string::npos) << text;
+  EXPECT_EQ(model()->get_crs()[0].get_wt(), 7u);
+}
+
+// A row without a name, or with a name of blanks, is refused with the exact text; the
+// model and the marker stay as they were.
+TEST_F(Editors, AnIncompleteRowIsRefusedWithTheTableEntryError) {
+  command(CM_CRITERIA);
+  DCriteria* editor = DCriteria::instance();
+  ASSERT_NE(editor, nullptr);
+  struct Case {
+    uint32_t column;
+    const char* text;
+    const char* message;
+  } cases[] = {
+      {3, "a note", "Incomplete Row #3 : A Description In Column \"Criteria\" Is Required!"},
+      {1, "   ", "Incomplete Row #3 : A Description In Column \"Criteria\" Is Required!; Description is all spaces"},
+      {3, "  ", "Incomplete Row #3 : A Description In Column \"Criteria\" Is Required!; Description is all spaces"},
+  };
+  setCell(editor, 1, 1, "Price");
+  for (const Case& c : cases) {
+    setCell(editor, 1, 3, "");
+    setCell(editor, 3, 3, "");
+    setCell(editor, c.column, 3, c.text);
+    EXPECT_EQ(title(editor), "* Criteria");
+    const std::string text = withBox(kTableEntryError, IDOK, [&] { click(editor, kEditorUpdate); });
+    EXPECT_EQ(text, c.message);
+    EXPECT_TRUE(model()->get_crs().empty());
+    EXPECT_EQ(title(editor), "* Criteria");
+  }
+  // The window stays open when closed with the row still incomplete.
+  withBox(kTableEntryError, IDOK, [&] { SendMessageA(editor->handle(), WM_CLOSE, 0, 0); });
+  EXPECT_EQ(DCriteria::instance(), editor);
+}
+
+// More rows than a model holds are refused at Update with the limit named; the table's
+// own rows stay (so the user can delete some).
+TEST_F(Editors, MoreRowsThanAModelHoldsAreRefusedNamingTheLimit) {
+  struct Case {
+    uint32_t command;
+    uint32_t rows;
+    const char* limit;
+  } cases[] = {{CM_CHOICES, 11, "at most 10"}, {CM_CRITERIA, 8, "at most 7"}, {CM_DECISION_MAKERS, 6, "at most 5"}};
+  for (const Case& c : cases) {
+    command(c.command);
+    ModelDefViewerBase* editor = c.command == CM_CHOICES    ? static_cast<ModelDefViewerBase*>(DChoices::instance())
+                                 : c.command == CM_CRITERIA ? static_cast<ModelDefViewerBase*>(DCriteria::instance())
+                                                            : DDecisionMakers::instance();
+    ASSERT_NE(editor, nullptr);
+    for (uint32_t r = 1; r <= c.rows; ++r) setCell(editor, 1, r, ("n" + std::to_string(r)).c_str());
+    const std::string text = withBox(kTableEntryError, IDOK, [&] { click(editor, kEditorUpdate); });
+    EXPECT_NE(text.find(c.limit), std::string::npos) << text;
+    const size_t stored = c.command == CM_CHOICES    ? model()->get_chs().size()
+                          : c.command == CM_CRITERIA ? model()->get_crs().size()
+                                                     : model()->get_dms().size();
+    EXPECT_EQ(stored, 0u);
+    // One row fewer is a model.
+    setCell(editor, 1, c.rows, "");
+    click(editor, kEditorUpdate);
+    EXPECT_EQ(title(editor).substr(0, 2), "  ");
+  }
+  EXPECT_EQ(model()->get_chs().size(), 10u);
+  EXPECT_EQ(model()->get_crs().size(), 7u);
+  EXPECT_EQ(model()->get_dms().size(), 5u);
+}
+
+// The edit lock from the main window: names and notes grey and read-only, weights open,
+// the caption says so; an editor opened under the lock starts locked.
+TEST_F(Editors, TheLockGreysNamesButNotWeights) {
+  command(CM_CRITERIA);
+  DCriteria* criteria = DCriteria::instance();
+  setCell(criteria, 1, 1, "Price");
+  setCell(criteria, 2, 1, "10");
+  click(criteria, kEditorUpdate);
+  picture(criteria, "editor_criteria_filled.bmp");
+  w->setModelDefEditLock(true);
+  EXPECT_TRUE(criteria->itemTable()->isLocked());
+  EXPECT_EQ(textOf(GetDlgItem(criteria->handle(), kEditorCaption)), "Criteria Edit Lock (Weights Excluded)");
+  command(CM_DECISION_MAKERS);
+  DDecisionMakers* dms = DDecisionMakers::instance();
+  ASSERT_NE(dms, nullptr);
+  EXPECT_TRUE(dms->itemTable()->isLocked());
+  EXPECT_EQ(textOf(GetDlgItem(dms->handle(), kEditorCaption)), "Decision Makers Edit Lock (Weights Excluded)");
+  EXPECT_EQ(title(dms), "  DecisionMakers");  // the lock is no edit
+  picture(dms, "editor_dms_locked.bmp");
+
+  // A weight changes under the lock; a name does not.
+  command(CM_CRITERIA);
+  ItemTable* table = criteria->itemTable();
+  table->setCurrentCell(zTableCellPos(2, 1));
+  typeCells(criteria, {"25"});
+  table->setCurrentCell(zTableCellPos(1, 1));
+  SetFocus(table->handle());
+  SendMessageA(table->handle(), WM_CHAR, 'X', 0);
+  EXPECT_NE(GetFocus(), table->editLine()->handle());  // no edit starts on a locked cell
+  click(criteria, kEditorUpdate);
+  EXPECT_EQ(model()->get_crs()[0].get_wt(), 25u);
+  EXPECT_EQ(model()->get_crs()[0].get_nm(), "Price");
+  picture(criteria, "editor_criteria_locked.bmp");
+
+  w->setModelDefEditLock(false);
+  EXPECT_FALSE(dms->itemTable()->isLocked());
+  EXPECT_EQ(textOf(GetDlgItem(dms->handle(), kEditorCaption)), "Create, Edit, or Delete Model Decision Makers");
+}
+
+// Cut, Copy and Paste of the main window reach the active editor's table; pasted
+// weights are normalised.
+TEST_F(Editors, TheMainWindowsEditCommandsReachTheActiveTable) {
+  command(CM_CRITERIA);
+  DCriteria* editor = DCriteria::instance();
+  ItemTable* table = editor->itemTable();
+  setCell(editor, 1, 1, "Quality");
+  table->setCurrentCell(zTableCellPos(1, 1));
+  SetFocus(table->handle());
+  command(CM_COPY);
+  ASSERT_TRUE(OpenClipboard(w->handle()));
+  std::string copied = static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT)));
+  CloseClipboard();
+  EXPECT_EQ(copied, "Quality");
+
+  ASSERT_TRUE(OpenClipboard(w->handle()));
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, 6);
+  memcpy(GlobalLock(memory), " 007 ", 6);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+  table->setCurrentCell(zTableCellPos(2, 1));
+  SetFocus(table->handle());
+  // The Edit menu, as it opens, offers Paste.
+  HMENU edit = GetSubMenu(GetMenu(w->handle()), 1);
+  SendMessageA(w->handle(), WM_INITMENUPOPUP, reinterpret_cast<WPARAM>(edit), 1);
+  EXPECT_EQ(GetMenuState(GetMenu(w->handle()), CM_PASTE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+  command(CM_PASTE);
+  EXPECT_EQ(cell(editor, 2, 1), "7");
+
+  table->setCurrentCell(zTableCellPos(1, 1));
+  SetFocus(table->handle());
+  command(CM_CUT);
+  EXPECT_EQ(cell(editor, 1, 1), "");
+}
+
+// With Auto Update ticked, leaving the editor for another window writes its table.
+TEST_F(Editors, AutoUpdateWritesTheTableWhenTheEditorIsLeft) {
+  command(CM_CHOICES);
+  DChoices* editor = DChoices::instance();
+  editor->setAutoUpdate(true);
+  setCell(editor, 1, 1, "Alpha");
+  setCell(editor, 1, 2, "Beta");
+  EXPECT_TRUE(model()->get_chs().empty());
+  command(CM_CRITERIA);  // another editor becomes the active window
+  pump();
+  ASSERT_EQ(model()->get_chs().size(), 2u);
+  EXPECT_EQ(title(editor), "  Choices");
+}
+
+// Each kind reopens where its last window was closed; other kinds are not moved.
+TEST_F(Editors, AMovedEditorReopensWhereItWas) {
+  command(CM_CRITERIA);
+  DCriteria* criteria = DCriteria::instance();
+  MoveWindow(criteria->handle(), 37, 53, 600, 380, TRUE);
+  SendMessageA(criteria->handle(), WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_EQ(DCriteria::instance(), nullptr);
+  command(CM_CRITERIA);
+  criteria = DCriteria::instance();
+  ASSERT_NE(criteria, nullptr);
+  RECT r;
+  GetWindowRect(criteria->handle(), &r);
+  MapWindowPoints(nullptr, GetParent(criteria->handle()), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_EQ(r.left, 37);
+  EXPECT_EQ(r.top, 53);
+  EXPECT_EQ(r.right - r.left, 600);
+  command(CM_CHOICES);
+  GetWindowRect(DChoices::instance()->handle(), &r);
+  MapWindowPoints(nullptr, GetParent(criteria->handle()), reinterpret_cast<POINT*>(&r), 2);
+  EXPECT_NE(r.left, 37);
+}
+
+// An editor that refuses its table stops the save: the file is not written and the
+// model stays unsaved.
+TEST_F(Editors, AnEditorThatRefusesItsTableStopsTheSave) {
+  const std::string path = saveAndLoad("refused.xpv");
+  const auto before = fs::last_write_time(path);
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream original;
+  original << in.rdbuf();
+  in.close();
+  command(CM_CRITERIA);
+  DCriteria* editor = DCriteria::instance();
+  setCell(editor, 3, 2, "notes without a name");
+  bool saved = true;
+  withBox(kTableEntryError, IDOK, [&] { saved = w->save(); });
+  EXPECT_FALSE(saved);
+  EXPECT_FALSE(w->isSaved());
+  std::ifstream again(path, std::ios::binary);
+  std::stringstream now;
+  now << again.rdbuf();
+  EXPECT_EQ(now.str(), original.str());
+  EXPECT_EQ(fs::last_write_time(path), before);
+}
+
+// A model that goes (another one opened) takes its editors with it, without writing
+// their tables into it and without any table message.
+TEST_F(Editors, EditorsOfAReplacedModelCloseWithoutWriting) {
+  const std::string other = workDir_ + "\\other.xpv";
+  ASSERT_TRUE(PV::Data::Factory::instance()->save(other.c_str()));
+  command(CM_CRITERIA);
+  DCriteria* editor = DCriteria::instance();
+  setCell(editor, 3, 2, "notes without a name");  // would be refused if written
+  const std::string text =
+      withBox("Palvermontine", IDNO, [&] { EXPECT_TRUE(w->loadModel(other)); });  // "Save changes to ..."
+  EXPECT_NE(text.find("Save changes"), std::string::npos) << text;
+  pump();
+  EXPECT_EQ(DCriteria::instance(), nullptr);
+  EXPECT_EQ(findThreadDialogBox(kTableEntryError), nullptr);
+  EXPECT_TRUE(model()->get_crs().empty());
+}
+
+// A file whose entries carry unordered, repeated or out-of-range row numbers opens in
+// its editor with every entry shown.
+TEST_F(Editors, EntriesWithUnorderedRowNumbersAreAllShown) {
+  auto& chs = model()->get_chs();
+  const uint8_t rows[] = {3, 1, 3, 255};
+  for (size_t i = 0; i < 4; ++i) {
+    PV::Data::Choice c;
+    c.set_nm("c" + std::to_string(i));
+    c.set_row(rows[i]);
+    c.set_uid(static_cast<uint32_t>(i + 1));
+    chs.push_back(c);
+  }
+  command(CM_CHOICES);
+  DChoices* editor = DChoices::instance();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_EQ(cell(editor, 1, 3), "c0");
+  EXPECT_EQ(cell(editor, 1, 1), "c1");
+  EXPECT_EQ(cell(editor, 1, 2), "c2");
+  EXPECT_EQ(cell(editor, 1, 4), "c3");
+  click(editor, kEditorUpdate);
+  ASSERT_EQ(model()->get_chs().size(), 4u);
+  EXPECT_EQ(model()->get_chs()[0].get_nm(), "c1");
+  EXPECT_EQ(model()->get_chs()[3].get_uid(), 4u);
+}
+
+}  // namespace
