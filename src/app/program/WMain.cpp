@@ -254,6 +254,8 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   // An editor that goes is no longer asked before a save; a changed advance option
   // reaches the open editors at once.
   GUI::ModelDefViewerBase::setClosedHandler([this](ModelWindow* window) { removeModelWindow(window); });
+  // An editor's Update with Auto Recalc refills the newest solution window.
+  GUI::ModelDefViewerBase::setRecalcHandler([this] { return refreshSolutionWindow(); });
   GUI::AppOptions::instance()->setChangeHandler([](uint32_t) { GUI::applyNavigationToEditors(); });
   if (guiMode) {
     const HMENU file = GetSubMenu(bar->handle(), 0);
@@ -272,6 +274,7 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
 
 WMain::~WMain() {
   GUI::ModelDefViewerBase::setClosedHandler(nullptr);
+  GUI::ModelDefViewerBase::setRecalcHandler(nullptr);
   GUI::AppOptions::instance()->setChangeHandler(nullptr);
   // The model's windows go first, storing nothing, while the list that knows them lives.
   closeModelWindows();

@@ -262,6 +262,10 @@ bool ModelDefViewerBase::modelToTable() {
     taken[next] = true;
     placeOf[i] = next;
   }
+  rowUids_.assign(capacity + 1, 0);
+  for (size_t i = 0; i < rows.size(); ++i) {
+    if (placeOf[i]) rowUids_[placeOf[i]] = rows[i].uid;
+  }
   const uint32_t weights = itemTable_->weightsColumn();
   SendMessageA(itemTable_->handle(), WM_SETREDRAW, FALSE, 0);
   for (size_t i = 0; i < rows.size(); ++i) {
@@ -294,6 +298,20 @@ bool ModelDefViewerBase::modelToTable() {
 }
 
 // ---- table to model ----------------------------------------------------------------------------------
+
+uint32_t ModelDefViewerBase::uidForRow(uint32_t row, const std::vector<TableRow>& rows) const {
+  const auto keptOf = [this](uint32_t r) { return r < rowUids_.size() ? rowUids_[r] : 0u; };
+  if (const uint32_t kept = keptOf(row)) return kept;
+  const auto held = [&](uint32_t id) {
+    for (const TableRow& other : rows) {
+      if (other.row != row && keptOf(other.row) == id) return true;
+    }
+    return false;
+  };
+  uint32_t id = row;
+  while (id == 0 || held(id)) ++id;
+  return id;
+}
 
 void ModelDefViewerBase::refuse(const std::string& text) {
   MessageBoxA(handle(), text.c_str(), kTableEntryError, MB_OK | MB_ICONINFORMATION);
@@ -526,7 +544,7 @@ std::vector<TableRow> ModelDefViewer<T>::modelRows() const {
   const List* list = modelList();
   if (!list) return rows;
   for (const T& entry : *list) {
-    TableRow row{entry.get_row(), {}};
+    TableRow row{entry.get_row(), {}, entry.get_uid()};
     for (Data::Functor* f : functors_) row.texts.push_back(f->getValue(&entry));
     rows.push_back(std::move(row));
   }
@@ -548,7 +566,7 @@ bool ModelDefViewer<T>::storeRows(const std::vector<TableRow>& rows, std::string
       }
     }
     entry.set_row(static_cast<uint8_t>(row.row));
-    entry.set_uid(row.row);
+    entry.set_uid(this->uidForRow(row.row, rows));
     list.push_back(entry);
   }
   return setList(list, reason);

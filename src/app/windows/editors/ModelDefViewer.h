@@ -99,6 +99,7 @@ struct EditorSpec {
 struct TableRow {
   uint32_t row;
   std::vector<std::string> texts;  // UTF-8, as the model takes them
+  uint32_t uid = 0;                // of the model's entry; 0 for a row read from the table
 };
 
 class ModelDefViewerBase : public zMDIFormDialog {
@@ -161,6 +162,10 @@ class ModelDefViewerBase : public zMDIFormDialog {
   virtual bool storeRows(const std::vector<TableRow>& rows, std::string* reason) = 0;
   // Whether the rows equal the model's list, field by field.
   bool sameAsModel(const std::vector<TableRow>& rows) const;
+  // The unique id an entry stored from table row `row` takes among `rows`: the id of the
+  // entry the row was filled with, so that the scores and solutions that name it stay
+  // its own; for a new row its row number, or the next id no other row holds.
+  uint32_t uidForRow(uint32_t row, const std::vector<TableRow>& rows) const;
 
   // The kind's class-wide state.
   virtual bool& kindDirty() const = 0;
@@ -197,6 +202,8 @@ class ModelDefViewerBase : public zMDIFormDialog {
   std::string caption_;
   std::string statusText_;
   bool unchanged_ = false;
+  // The id of the model entry each table row was filled with (0: none), by row number.
+  std::vector<uint32_t> rowUids_;
   bool inWheelScroll_ = false;
   bool discarding_ = false;
   bool built_ = false;

@@ -20,6 +20,11 @@
 #include "app/program/WMain.h"
 #include "app/program/res/resource.h"
 #include "app/windows/editors/ModelEditors.h"
+#include "app/windows/solution/TableChartWindow.h"
+#include "factory/DemoModel.h"
+#include "math/MathServer.h"
+#include "framework/grid/zTable.h"
+#include "model/RankSolutionData.h"
 #include "factory/Factory.h"
 #include "framework/grid/zTableCell.h"
 #include "framework/grid/zTableModel.h"
@@ -505,3 +510,61 @@ TEST_F(Editors, EntriesWithUnorderedRowNumbersAreAllShown) {
 }
 
 }  // namespace
+
+// A weight changed on a scored model whose ids are not its row numbers (the
+// demonstration's are random) keeps every score; Update with Auto Recalc then computes
+// the ranking again and refills the newest solution window in place, and without Auto
+// Recalc the ranking stays as it was.
+TEST_F(Editors, UpdateWithAutoRecalcRefillsTheNewestSolutionWindow) {
+  {
+    PV::Data::RankSolutionData ranking;
+    auto algorithm = PV::Test::makeDataModel(ranking, false, false);
+    ASSERT_TRUE(PV::Data::Factory::instance()->save((workDir_ + "\\demo.xpv").c_str()));
+  }
+  ASSERT_TRUE(w->loadModel(workDir_ + "\\demo.xpv"));
+  command(CM_BEST_CHOICE);
+  PV::GUI::TableChartWindow* solution = w->solutionWindow();
+  ASSERT_NE(solution, nullptr);
+  const auto ranks = [] {
+    std::vector<double> out;
+    for (const auto& s : model()->get_slns()) out.push_back(s.get_pctrank());
+    return out;
+  };
+  const auto shown = [solution] {
+    std::vector<std::string> out;
+    zTableModel* table = solution->table()->model();
+    for (uint32_t row = 1; row <= table->rowCount(); ++row) {
+      for (uint32_t column = 1; column <= table->columnCount(); ++column) {
+        const zTableCell* c = table->cell(zTableCellPos(column, row));
+        out.push_back(c ? c->text() : "");
+      }
+    }
+    return out;
+  };
+  std::vector<uint32_t> ids;
+  for (const auto& c : model()->get_crs()) ids.push_back(c.get_uid());
+  const std::vector<double> before = ranks();
+  const std::vector<std::string> shownBefore = shown();
+
+  command(CM_CRITERIA);
+  DCriteria* criteria = DCriteria::instance();
+  ASSERT_NE(criteria, nullptr);
+  ASSERT_TRUE(criteria->itemTable()->isLocked()) << "a scored model locks its lists, not its weights";
+  const uint32_t weight = model()->get_crs()[0].get_wt();
+  setCell(criteria, 2, 1, weight > 5000 ? "1" : "9999");
+  click(criteria, kEditorUpdate);
+  EXPECT_NE(model()->get_crs()[0].get_wt(), weight);
+  // The entries keep their ids, which the pairs' scores name: the model stays scored.
+  std::vector<uint32_t> idsAfter;
+  for (const auto& c : model()->get_crs()) idsAfter.push_back(c.get_uid());
+  EXPECT_EQ(idsAfter, ids);
+  EXPECT_TRUE(PV::Data::Factory::instance()->getMathServer(0)->isComplete()) << "a weight keeps every score";
+  EXPECT_EQ(shown(), shownBefore) << "no recalculation without Auto Recalc";
+
+  criteria->setAutoRecalc(true);
+  setCell(criteria, 2, 1, weight > 5000 ? "2" : "9000");
+  click(criteria, kEditorUpdate);
+  EXPECT_EQ(w->solutionWindow(), solution) << "refilled in place, no new window";
+  EXPECT_NE(ranks(), before) << "the ranking was computed again";
+  EXPECT_NE(shown(), shownBefore) << "and the window shows it";
+}

@@ -14,6 +14,9 @@
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
 #include "app/windows/scoring/res/scoring_ids.h"
+#include "app/windows/solution/TableChartWindow.h"
+#include "framework/grid/zTable.h"
+#include "framework/grid/zTableModel.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "math/MathServer.h"
@@ -210,6 +213,10 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
   ASSERT_EQ(main_->solutionWindowCount(), 1u) << "the last store ran the Best Choice";
   const PV::Data::SolutionsVec byGui = model()->get_slns();
   ASSERT_EQ(byGui.size(), model()->get_chs().size());
+  // ...and showed its ranking in a solution window, a row per choice.
+  PV::GUI::TableChartWindow* shown = main_->solutionWindow();
+  ASSERT_NE(shown, nullptr) << "the last store opens the solution window";
+  EXPECT_EQ(shown->table()->model()->rowCount(), byGui.size());
 
   // The same scores through the library, on the same lists.
   PV::Data::DecisionModel library = unscored;
