@@ -3,7 +3,7 @@
 #include "app/dialogs/DModelOptions.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/dialogs/DNewModel.h"
-#include "app/program/GuiUtils.h"
+#include "app/dialogs/GuiUtils.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"

@@ -1,11 +1,14 @@
 // Small services of the shell and the dialogs: the hourglass for the length of a
-// scope, a bitmap's background recoloured to match its surroundings, and documents
-// or web pages opened through the shell with an error box when that fails.
+// scope, a bitmap's background recoloured to match its surroundings, the two option
+// check boxes of the model editors, and documents or web pages opened through the
+// shell with an error box when that fails.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
+
+class zCheckBox;
 
 namespace PV {
 namespace GUI {
@@ -30,6 +33,13 @@ class WaitCursor : public Cursor {
 // Every pixel of the colour of the reference pixel (x, y; each 0 or 1) takes the new
 // colour; false when the bitmap cannot be drawn on or the reference lies elsewhere.
 bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x = 0, int y = 0);
+// The opposite: every pixel of another colour than the reference pixel (0, 0) takes
+// the new colour, so that a drawn shape on a plain background shows the colour.
+bool replaceOtherBitmapColors(HBITMAP bitmap, COLORREF newColor);
+
+// Checks the first box by the application option openMostRecentFile ("Auto Update")
+// and the second by autoUpdateSolutionWindow ("Auto Recalc"); either may be null.
+void setOptionCheckBoxes(zCheckBox* first, zCheckBox* second);
 
 // Opens the target with the verb through the shell; a known failure is shown in a box
 // titled "ShellExecute Error" (owned by owner) and answers false.
