@@ -1,6 +1,6 @@
 #include "app/dialogs/DModelOptions.h"
 
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
@@ -17,16 +17,16 @@ using namespace PV::Dialogs;
 
 namespace {
 
-constexpr uint32_t kIcon = 108;
-constexpr uint32_t kLevelFill = 555;
-constexpr uint32_t kIntervalFill = 556;
-constexpr uint32_t kScaleFill = 557;
+constexpr uint32_t kIcon = IDI_MODEL_OPTIONS;
+constexpr uint32_t kLevelFill = IDR_OPTIONS_LEVEL_FILL;
+constexpr uint32_t kIntervalFill = IDR_OPTIONS_INTERVAL_FILL;
+constexpr uint32_t kScaleFill = IDR_OPTIONS_SCALE_FILL;
 constexpr int32_t kNotesChars = 200;
-constexpr int32_t kWindowWidthEdit = 160;
-constexpr int32_t kThresholdEdit = 159;
-constexpr int32_t kWinkList = 161;
-constexpr int32_t kNudgeList = 162;
-constexpr int32_t kNodList = 163;
+constexpr int32_t kWindowWidthEdit = IDC_WINDOW_WIDTH_EDIT;
+constexpr int32_t kThresholdEdit = IDC_THRESHOLD_EDIT;
+constexpr int32_t kWinkList = IDC_WINK_LIST;
+constexpr int32_t kNudgeList = IDC_NUDGE_LIST;
+constexpr int32_t kNodList = IDC_NOD_LIST;
 const zColor kNotesBackground(255, 255, 193);
 const zColor kListBackground(128, 128, 192);
 

@@ -4,7 +4,7 @@
 // changed. Cancel changes nothing. The mode group and the bias groups are shown but
 // cannot be used, and nothing of them is stored.
 //
-// Built over dialog template 566 and shown at once; the caller runs it modally and
+// Built over its dialog template and shown at once; the caller runs it modally and
 // deletes it. The parent must be the main window (a DModelHost). Notes the options
 // cannot hold are refused with a message; a file that cannot be written is reported
 // and the dialog stays open, with the options as they were.
@@ -12,6 +12,7 @@
 
 #include <cstdint>
 
+#include "app/dialogs/res/resource.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 
@@ -23,7 +24,7 @@ class zToolTipCtrl;
 
 class DModelOptions : public zFormDialog {
  public:
-  static constexpr uint32_t kTemplate = 566;
+  static constexpr uint32_t kTemplate = IDD_MODEL_OPTIONS;
 
   DModelOptions(zWindow* parent, uint32_t templateId = kTemplate);
   ~DModelOptions() override;

@@ -1,6 +1,6 @@
 #include "app/dialogs/DModelProperties.h"
 
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
@@ -18,10 +18,10 @@ using namespace PV::Dialogs;
 
 namespace {
 
-constexpr uint32_t kIcon = 1015;
-constexpr uint32_t kLevelFill = 1016;
-constexpr uint32_t kIntervalFill = 1017;
-constexpr uint32_t kScaleFill = 1018;
+constexpr uint32_t kIcon = IDI_PROPERTIES;
+constexpr uint32_t kLevelFill = IDR_PROPERTIES_LEVEL_FILL;
+constexpr uint32_t kIntervalFill = IDR_PROPERTIES_INTERVAL_FILL;
+constexpr uint32_t kScaleFill = IDR_PROPERTIES_SCALE_FILL;
 constexpr int32_t kNameChars = 40;
 constexpr int32_t kNotesChars = 200;
 const zColor kNotesBackground(255, 255, 193);

@@ -5,13 +5,14 @@
 // of the model factory, the parameters through the math server so that its pair
 // counts follow, and refreshes the main window's status line. Cancel changes nothing.
 //
-// Built over dialog template 1019 and shown at once; the caller runs it modally and
+// Built over its dialog template and shown at once; the caller runs it modally and
 // deletes it. The parent must be the main window (a DModelHost). A name or notes that
 // the model cannot hold are refused with a message and the dialog stays open.
 #pragma once
 
 #include <cstdint>
 
+#include "app/dialogs/res/resource.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 
@@ -24,7 +25,7 @@ class zToolTipCtrl;
 
 class DModelProperties : public zFormDialog {
  public:
-  static constexpr uint32_t kTemplate = 1019;
+  static constexpr uint32_t kTemplate = IDD_MODEL_PROPERTIES;
 
   DModelProperties(zWindow* parent, uint32_t templateId = kTemplate);
   ~DModelProperties() override;

@@ -1,6 +1,6 @@
 #include "app/dialogs/DNewModel.h"
 
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
@@ -21,7 +21,7 @@ using namespace PV::Dialogs;
 
 namespace {
 
-constexpr uint32_t kIcon = 103;
+constexpr uint32_t kIcon = IDI_NEW_MODEL;
 constexpr int32_t kNameChars = 40;
 constexpr int32_t kNotesChars = 240;
 const zColor kNotesBackground(255, 255, 193);

@@ -4,7 +4,7 @@
 // server are replaced), shows "New Model: <name> - Palvermontine" in the main
 // window's caption and refreshes its status line; the caller then reads completed().
 //
-// Built over dialog template 560 and shown at once; the caller runs it modally and
+// Built over its dialog template and shown at once; the caller runs it modally and
 // deletes it. The parent must be the main window (a DModelHost).
 //
 // OK with an empty name, or with a name or notes that the model cannot hold, creates
@@ -14,6 +14,7 @@
 
 #include <cstdint>
 
+#include "app/dialogs/res/resource.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 
@@ -29,7 +30,7 @@ class zFont;
 
 class DNewModel : public zFormDialog {
  public:
-  static constexpr uint32_t kTemplate = 560;
+  static constexpr uint32_t kTemplate = IDD_NEW_MODEL;
 
   DNewModel(zWindow* parent, uint32_t templateId = kTemplate);
   ~DNewModel() override;

@@ -3,14 +3,11 @@
 #include <charconv>
 #include <cstring>
 
-#include "app/dialogs/DModelHost.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zWindow.h"
 #include "model/LimitCheck.h"
 #include "xml/SystemText.h"
-
-DModelHost* modelHostOf(zWindow* parent) { return dynamic_cast<DModelHost*>(parent); }
 
 namespace PV {
 namespace Dialogs {

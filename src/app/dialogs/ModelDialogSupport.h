@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/dialogs/res/resource.h"
 #include "foundation/FLCString.h"
 #include "framework/bars/zStatusMessageTable.h"
 
@@ -22,18 +23,18 @@ class zWindow;
 namespace PV {
 namespace Dialogs {
 
-// The dialogs' control identifiers (the templates 560, 1019 and 566 share them).
+// The dialogs' control identifiers (their three templates share them).
 enum : int32_t {
-  kNameEdit = 116,
-  kNotesEdit = 117,
-  kModeStandard = 118,
-  kModeCollaborator = 119,
-  kModeModerator = 120,
-  kLevelList = 121,
-  kIntervalList = 122,
-  kScaleList = 123,
-  kNotesLabel = 124,
-  kNotesMark = 125,
+  kNameEdit = IDC_NAME_EDIT,
+  kNotesEdit = IDC_NOTES_EDIT,
+  kModeStandard = IDC_MODE_STANDARD,
+  kModeCollaborator = IDC_MODE_COLLABORATOR,
+  kModeModerator = IDC_MODE_MODERATOR,
+  kLevelList = IDC_LEVEL_LIST,
+  kIntervalList = IDC_INTERVAL_LIST,
+  kScaleList = IDC_SCALE_LIST,
+  kNotesLabel = IDC_NOTES_LABEL,
+  kNotesMark = IDC_NOTES_MARK,
 };
 
 extern const char* const kLevelChoices[];

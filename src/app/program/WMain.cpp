@@ -4,6 +4,7 @@
 #include "app/dialogs/DModelProperties.h"
 #include "app/dialogs/DNewModel.h"
 #include "app/dialogs/GuiUtils.h"
+#include "app/shared/ChildCommands.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
@@ -11,6 +12,7 @@
 #include "foundation/Assert.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
+#include "framework/bars/zStatusMessageTable.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
 #include "framework/controls/zMenu.h"
@@ -80,88 +82,6 @@ std::string documentFolder() {
   return std::string(".");
 }
 
-// The help shown in the status line while a menu item is highlighted.
-const zStatusMessage kCommandHelp[] = {
-    {CM_NEW, "Create a new decision model"},
-    {CM_OPEN, "Open a decision model"},
-    {CM_SAVE, "Save the current decision model"},
-    {CM_SAVE_AS, "Save the decision model under a new name"},
-    {CM_PRINT, "Print the decision model"},
-    {CM_EXIT, "Exit the application"},
-    {CM_CHOICES, "Create or edit choices for current model"},
-    {CM_DECISION_MAKERS, "Create or edit decision makers for current model"},
-    {CM_CRITERIA, "Create or edit criteria for current model"},
-    {CM_CUT, "Cut the selected item to the clipboard"},
-    {CM_COPY, "Copy the selected item to the clipboard"},
-    {CM_PASTE, "Paste the clipboard data into document"},
-    {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores"},
-    {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores"},
-    {CM_TRANSITIVE_BIAS, "Check the transitive bias consistency"},
-    {CM_DISTRIBUTIVE_BIAS, "Calculate the distributive bias over selected model components"},
-    {CM_BEST_CHOICE, "Calculate ranking after all paired preference scores are completed"},
-    {CM_SNAPSHOT, "Show a quick summary of the current model"},
-    {CM_REPORT, "Create a decision model report file"},
-    {CM_BROWSE_DATABASE, "Manage model database, open models, import export model files"},
-    {CM_SAVE_TO_DATABASE, "Save to model database"},
-    {CM_PROPERTIES, "Show the current model properties"},
-    {CM_MODERATOR_MODE, "Selects the mode as moderator"},
-    {CM_COLLABORATOR_MODE, "Selects the mode as collaborator"},
-    {CM_EXPORT_MODEL, "Export the current moderated model  to a file for collaborative distribution"},
-    {CM_MAIL_MODEL, "Send/Receive the current model file as a collaborator or moderator"},
-    {CM_MERGE_MODEL, "Merge a collaborator model file into the current moderated model"},
-    {CM_APP_OPTIONS, "Edit the application default preferences"},
-    {CM_MODEL_OPTIONS, "Edit the decision model default configuration"},
-    {CM_SYNCHRONIZATION, "Set handheld or smartphone synchronization policy"},
-    {CM_COLLABORATION, "Create or edit the collaboration default configuration"},
-    {CM_CONTENTS, "Help contents"},
-    {CM_QUICKSTART, "Load the Palvermontine PDF QuickStart Guide"},
-    {CM_USERS_GUIDE, "Load the Palvermontine PDF User Guide"},
-    {CM_SUPPORT_WEB, "Access product web site for product updates, FAQ's, and support"},
-    {CM_CHECK_UPDATES, "Checkmark option to periodically check for product updates"},
-    {CM_ABOUT, "Program information, version and copyright"},
-    {CM_CASCADE, "Cascade MDI Child Windows"},
-    {CM_TILE, "Tile MDI Child Windows"},
-    {CM_ARRANGE, "Arrange Iconized MDI Child Windows"},
-    {CM_RECENT_FIRST, "Open selected model file #1"},
-    {CM_RECENT_FIRST + 1, "Open selected model file #2"},
-    {CM_RECENT_FIRST + 2, "Open selected model file #3"},
-    {CM_RECENT_LAST, "Open selected model file #4"},
-    {0, nullptr},
-};
-
-// The tips of the toolbar's buttons.
-const zStatusMessage kToolTips[] = {
-    {CM_NEW, "New - Ctrl+N"},
-    {CM_OPEN, "Open Model - Ctrl+O"},
-    {CM_SAVE, "Save - Ctrl+S"},
-    {CM_PRINT, "Print - Ctrl+P"},
-    {CM_CUT, "Cut - Ctrl+X, Shift+Del"},
-    {CM_COPY, "Copy - Ctrl+C, Ctrl+Ins"},
-    {CM_PASTE, "Paste - Ctrl+V, Shift+Ins"},
-    {CM_CONTENTS, "Help - F1"},
-    {CM_CRITERIA, "Criteria - F5"},
-    {CM_CHOICES, "Choices - F3"},
-    {CM_COMPARE, "Compare Choices - F6"},
-    {CM_BEST_CHOICE, "Calculate Results - F9"},
-    {CM_REPORT, "Generate PDF Report - Ctrl+R"},
-    {CM_DECISION_MAKERS, "DecisionMakers - F4"},
-    {CM_EXIT, "Exit - Alt+F4"},
-    {0, nullptr},
-};
-
-// The toolbar's buttons: command, x, and the x of the picture in the strip bitmap.
-struct ToolButton {
-  uint32_t id;
-  int32_t x;
-  int32_t image;
-};
-const ToolButton kToolButtons[] = {
-    {CM_NEW, 6, 0},          {CM_OPEN, 29, 16},      {CM_SAVE, 52, 32},          {CM_PRINT, 75, 48},
-    {CM_CUT, 107, 64},       {CM_COPY, 130, 80},     {CM_PASTE, 153, 96},        {CM_CHOICES, 195, 144},
-    {CM_CRITERIA, 241, 192}, {CM_COMPARE, 280, 208}, {CM_BEST_CHOICE, 303, 224}, {CM_REPORT, 325, 240},
-    {CM_CONTENTS, 364, 112},
-};
-
 // The window menu: the items of menu resource 571 in a popup of its own, in which the
 // MDI client lists the open child windows and which the menu bar shows.
 zMenu* makeWindowMenu() {
@@ -175,6 +95,121 @@ zMenu* makeWindowMenu() {
 }
 
 Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
+
+// The toolbar's row: buttons 23 pixels apart from x 6, in groups (file, clipboard,
+// model lists, scoring and results, help, exit).
+const int32_t kToolbarGaps[][2] = {{3, 9}, {6, 19}, {9, 16}, {12, 15}, {13, 16}, {-1, 0}};
+const ToolbarLayout kToolbarLayout = {6, 23, kToolbarGaps};
+// The pictures that depend on the options: the decision makers' second picture, and
+// the exit button's two.
+constexpr int32_t kDmFemaleImage = 176;
+constexpr int32_t kExitImages[] = {0, 272, 288};
+
+}  // namespace
+
+// One row per command of the menus, the accelerators and the toolbar: its help in the
+// status line while its menu item is highlighted, its tool tip, its toolbar slot and
+// the x of its picture in the strip bitmap (slot -1: no button), its handler and its
+// rule. A command without a handler is either the active child's (rule ActiveChild) or
+// one whose window the program does not have yet (rule NotYet).
+struct WMain::CommandRow {
+  uint32_t id;
+  const char* help;
+  const char* tip;
+  int32_t slot;
+  int32_t image;
+  int (WMain::*handler)(zEvent*);
+  CommandRule rule;
+};
+
+const std::vector<WMain::CommandRow>& WMain::commands() {
+  using R = CommandRule;
+  static const std::vector<CommandRow> rows = {
+      // File
+      {CM_NEW, "Create a new decision model", "New - Ctrl+N", 0, 0, &WMain::cmNew, R::Always},
+      {CM_OPEN, "Open a decision model", "Open Model - Ctrl+O", 1, 16, &WMain::cmOpen, R::Always},
+      {CM_SAVE, "Save the current decision model", "Save - Ctrl+S", 2, 32, &WMain::cmSave, R::Always},
+      {CM_SAVE_AS, "Save the decision model under a new name", nullptr, -1, 0, &WMain::cmSaveAs, R::Always},
+      {CM_PRINT, "Print the decision model", "Print - Ctrl+P", 3, 48, &WMain::cmPrint, R::Always},
+      {CM_RECENT_FIRST, "Open selected model file #1", nullptr, -1, 0, &WMain::cmRecent, R::Always},
+      {CM_RECENT_FIRST + 1, "Open selected model file #2", nullptr, -1, 0, &WMain::cmRecent, R::Always},
+      {CM_RECENT_FIRST + 2, "Open selected model file #3", nullptr, -1, 0, &WMain::cmRecent, R::Always},
+      {CM_RECENT_LAST, "Open selected model file #4", nullptr, -1, 0, &WMain::cmRecent, R::Always},
+      {CM_EXIT, "Exit the application", "Exit - Alt+F4", 14, -1, &WMain::cmExit, R::Always},
+      // Edit: the active window's
+      {CM_CUT, "Cut the selected item to the clipboard", "Cut - Ctrl+X, Shift+Del", 4, 64, nullptr, R::ActiveChild},
+      {CM_COPY, "Copy the selected item to the clipboard", "Copy - Ctrl+C, Ctrl+Ins", 5, 80, nullptr,
+       R::ActiveChild},
+      {CM_PASTE, "Paste the clipboard data into document", "Paste - Ctrl+V, Shift+Ins", 6, 96, nullptr,
+       R::ActiveChild},
+      // Model
+      {CM_CHOICES, "Create or edit choices for current model", "Choices - F3", 7, 144, nullptr, R::NotYet},
+      {CM_DECISION_MAKERS, "Create or edit decision makers for current model", "DecisionMakers - F4", 8, -1,
+       nullptr, R::NotYet},
+      {CM_CRITERIA, "Create or edit criteria for current model", "Criteria - F5", 9, 192, nullptr, R::NotYet},
+      {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores", "Compare Choices - F6", 10,
+       208, nullptr, R::NotYet},
+      {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores", nullptr, -1, 0, nullptr,
+       R::ScoresLocked},
+      {CM_TRANSITIVE_BIAS, "Check the transitive bias consistency", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
+      {CM_DISTRIBUTIVE_BIAS, "Calculate the distributive bias over selected model components", nullptr, -1, 0,
+       &WMain::cmNothing, R::NotYet},
+      {CM_BEST_CHOICE, "Calculate ranking after all paired preference scores are completed",
+       "Calculate Results - F9", 11, 224, &WMain::cmBestChoice, R::Always},
+      {CM_SNAPSHOT, "Show a quick summary of the current model", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
+      {CM_REPORT, "Create a decision model report file", "Generate PDF Report - Ctrl+R", 12, 240, &WMain::cmReport,
+       R::Always},
+      {CM_PROPERTIES, "Show the current model properties", nullptr, -1, 0, &WMain::cmProperties, R::Always},
+      // Group
+      {CM_BROWSE_DATABASE, "Manage model database, open models, import export model files", nullptr, -1, 0,
+       &WMain::cmNothing, R::NotYet},
+      {CM_SAVE_TO_DATABASE, "Save to model database", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
+      {CM_MODERATOR_MODE, "Selects the mode as moderator", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
+      {CM_COLLABORATOR_MODE, "Selects the mode as collaborator", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
+      {CM_EXPORT_MODEL, "Export the current moderated model  to a file for collaborative distribution", nullptr, -1,
+       0, &WMain::cmNothing, R::NotYet},
+      {CM_MAIL_MODEL, "Send/Receive the current model file as a collaborator or moderator", nullptr, -1, 0,
+       &WMain::cmNothing, R::NotYet},
+      {CM_MERGE_MODEL, "Merge a collaborator model file into the current moderated model", nullptr, -1, 0,
+       &WMain::cmNothing, R::NotYet},
+      // Options
+      {CM_APP_OPTIONS, "Edit the application default preferences", nullptr, -1, 0, nullptr, R::NotYet},
+      {CM_MODEL_OPTIONS, "Edit the decision model default configuration", nullptr, -1, 0, &WMain::cmModelOptions,
+       R::Always},
+      {CM_SYNCHRONIZATION, "Set handheld or smartphone synchronization policy", nullptr, -1, 0, &WMain::cmNothing,
+       R::NotYet},
+      {CM_COLLABORATION, "Create or edit the collaboration default configuration", nullptr, -1, 0,
+       &WMain::cmNothing, R::NotYet},
+      // Help
+      {CM_CONTENTS, "Help contents", "Help - F1", 13, 112, &WMain::cmGuide, R::Always},
+      {CM_QUICKSTART, "Load the Palvermontine PDF QuickStart Guide", nullptr, -1, 0, &WMain::cmGuide, R::Always},
+      {CM_USERS_GUIDE, "Load the Palvermontine PDF User Guide", nullptr, -1, 0, &WMain::cmGuide, R::Always},
+      {CM_SUPPORT_WEB, "Access product web site for product updates, FAQ's, and support", nullptr, -1, 0,
+       &WMain::cmSupportWeb, R::Always},
+      {CM_CHECK_UPDATES, "Checkmark option to periodically check for product updates", nullptr, -1, 0,
+       &WMain::cmCheckUpdates, R::Always},
+      {CM_ABOUT, "Program information, version and copyright", nullptr, -1, 0, nullptr, R::NotYet},
+      // Window
+      {CM_CASCADE, "Cascade MDI Child Windows", nullptr, -1, 0, &WMain::cmWindowArrangement, R::Always},
+      {CM_TILE, "Tile MDI Child Windows", nullptr, -1, 0, &WMain::cmWindowArrangement, R::Always},
+      {CM_ARRANGE, "Arrange Iconized MDI Child Windows", nullptr, -1, 0, &WMain::cmWindowArrangement, R::Always},
+  };
+  return rows;
+}
+
+namespace {
+
+// The rows' help texts or tool tips as the status line's and the tool tips' tables
+// take them, ended by a null text.
+template <class Rows, class Text>
+std::vector<zStatusMessage> messageTable(const Rows& rows, Text text) {
+  std::vector<zStatusMessage> table;
+  for (const auto& row : rows) {
+    if (const char* t = text(row)) table.push_back({static_cast<int32_t>(row.id), t});
+  }
+  table.push_back({0, nullptr});
+  return table;
+}
 
 }  // namespace
 
@@ -209,13 +244,6 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   registerCommands();
   setIcon(new zIcon(zResId(IDI_APP)));
   buildBars();
-  // Commands whose windows and dialogs the program does not have yet are grayed, so
-  // that no menu item silently does nothing.
-  for (uint32_t id :
-       {CM_CHOICES, CM_DECISION_MAKERS, CM_CRITERIA, CM_CUT, CM_COPY, CM_PASTE, CM_COMPARE, CM_APP_OPTIONS, CM_ABOUT}) {
-    bar->grayItem(id, 1);
-    toolbar_->enableItem(static_cast<int32_t>(id), 0);
-  }
   setModelDefEditLock(false);
   if (guiMode) {
     const HMENU file = GetSubMenu(bar->handle(), 0);
@@ -244,16 +272,22 @@ void WMain::buildBars() {
   // The strip's background (the colour of its top-left pixel) takes the toolbar's.
   GUI::replaceBitmapColor(toolStrip_->hbitmap(), GetSysColor(COLOR_BTNFACE));
   toolTips_ = std::make_unique<zToolTipCtrl>(this);
-  toolTips_->setMessageTable(kToolTips);
-  std::vector<ToolButton> buttons(std::begin(kToolButtons), std::end(kToolButtons));
-  // The decision makers' picture and the exit button follow the options.
-  buttons.push_back({CM_DECISION_MAKERS, 218, dmFemale_ ? 176 : 160});
-  if (exitMode_ != 0) buttons.push_back({CM_EXIT, 403, exitMode_ == 1 ? 272 : 288});
-  for (const ToolButton& b : buttons) {
-    zSizer* place = new zSizer(zPoint(b.x, 3), zDimension(24, 23), toolbar_->sizer());
+  static const std::vector<zStatusMessage> tips =
+      messageTable(commands(), [](const CommandRow& row) { return row.tip; });
+  toolTips_->setMessageTable(tips.data());
+  for (const CommandRow& row : commands()) {
+    if (row.slot < 0) continue;
+    // The decision makers' picture and the exit button follow the options.
+    int32_t image = row.image;
+    if (row.id == CM_DECISION_MAKERS) image = dmFemale_ ? kDmFemaleImage : 160;
+    if (row.id == CM_EXIT) {
+      if (exitMode_ != 1 && exitMode_ != 2) continue;
+      image = kExitImages[exitMode_];
+    }
+    zSizer* place = new zSizer(zPoint(toolbarX(kToolbarLayout, row.slot), 3), zDimension(24, 23), toolbar_->sizer());
     place->setGravity(gravNone);
-    zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(b.id), toolStrip_.get(),
-                                          zRect(b.image, 0, b.image + 16, 16));
+    zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(row.id), toolStrip_.get(),
+                                          zRect(image, 0, image + 16, 16));
     button->show(SW_SHOW);
     toolTips_->addTool(button);
   }
@@ -270,7 +304,9 @@ void WMain::buildBars() {
       new zStatusItemText(statusLine_, gravRight,
                           "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
   summaryItem_->addGap();
-  statusLine_->setMessageTable(0, kCommandHelp);
+  static const std::vector<zStatusMessage> help =
+      messageTable(commands(), [](const CommandRow& row) { return row.help; });
+  statusLine_->setMessageTable(0, help.data());
   statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
   topBand_->show(SW_SHOW);
   toolbar_->show(SW_SHOW);
@@ -296,29 +332,44 @@ void WMain::showStatusTexts() {
 
 void WMain::registerCommands() {
   zMenu* bar = menu();
-  bar->setCommandRange(this, &WMain::cmWindowArrangement, CM_CASCADE, CM_ARRANGE);
-  bar->setCommand(this, &WMain::cmNew, CM_NEW);
-  bar->setCommand(this, &WMain::cmOpen, CM_OPEN);
-  bar->setCommand(this, &WMain::cmSave, CM_SAVE);
-  bar->setCommand(this, &WMain::cmSaveAs, CM_SAVE_AS);
-  bar->setCommand(this, &WMain::cmPrint, CM_PRINT);
-  bar->setCommandRange(this, &WMain::cmRecent, CM_RECENT_FIRST, CM_RECENT_LAST);
-  bar->setCommand(this, &WMain::cmExit, CM_EXIT);
-  bar->setCommand(this, &WMain::cmBestChoice, CM_BEST_CHOICE);
-  bar->setCommand(this, &WMain::cmReport, CM_REPORT);
-  bar->setCommand(this, &WMain::cmProperties, CM_PROPERTIES);
-  bar->setCommand(this, &WMain::cmModelOptions, CM_MODEL_OPTIONS);
-  bar->setCommand(this, &WMain::cmGuide, CM_CONTENTS);
-  bar->setCommand(this, &WMain::cmGuide, CM_QUICKSTART);
-  bar->setCommand(this, &WMain::cmGuide, CM_USERS_GUIDE);
-  bar->setCommand(this, &WMain::cmSupportWeb, CM_SUPPORT_WEB);
-  bar->setCommand(this, &WMain::cmCheckUpdates, CM_CHECK_UPDATES);
-  for (uint32_t id : {CM_TRANSITIVE_BIAS, CM_DISTRIBUTIVE_BIAS, CM_SNAPSHOT, CM_BROWSE_DATABASE, CM_SAVE_TO_DATABASE,
-                      CM_MODERATOR_MODE, CM_COLLABORATOR_MODE, CM_EXPORT_MODEL, CM_MAIL_MODEL, CM_MERGE_MODEL,
-                      CM_SYNCHRONIZATION, CM_COLLABORATION}) {
-    bar->setCommand(this, &WMain::cmNothing, id);
+  for (const CommandRow& row : commands()) {
+    if (row.handler) {
+      bar->setCommand(this, row.handler, row.id);
+    } else if (row.rule == CommandRule::ActiveChild) {
+      bar->setCommand(this, &WMain::cmActiveChild, row.id);
+    }
   }
   addMessageHandler(this, &WMain::onDropFiles, WM_DROPFILES);
+}
+
+CommandState WMain::commandState() {
+  CommandState state;
+  state.modelOpen = modelOpen_;
+  state.scoresLocked = scoresLocked_;
+  state.solved = status_.state == "SLV";
+  state.activeChild = dynamic_cast<const ChildCommands*>(activeChild());
+  return state;
+}
+
+void WMain::updateCommands() {
+  zMenu* bar = menu();
+  if (!bar) return;
+  const CommandState state = commandState();
+  for (const CommandRow& row : commands()) {
+    const bool on = commandEnabled(row.rule, row.id, state);
+    bar->grayItem(row.id, on ? 0 : 1);
+    if (toolbar_ && row.slot >= 0) toolbar_->enableItem(static_cast<int32_t>(row.id), on ? 1 : 0);
+  }
+}
+
+void WMain::onActiveChildChanged() { updateCommands(); }
+
+int WMain::cmActiveChild(zEvent* event) {
+  const uint32_t id = LOWORD(event->wParam());
+  if (auto* child = dynamic_cast<ChildCommands*>(activeChild())) {
+    if (child->commandEnabled(id)) child->doCommand(id);
+  }
+  return 1;
 }
 
 void WMain::afterStartup() {
@@ -328,7 +379,6 @@ void WMain::afterStartup() {
   const Data::DecisionModel* model = currentModel();
   setModelDefEditLock(model && !model->get_ss().empty());
   updateStatusBar();
-  menu()->grayItem(CM_SNAPSHOT, 1);
   menu()->checkItem(CM_CHECK_UPDATES, 0);
 }
 
@@ -354,6 +404,7 @@ void WMain::updateStatusBar() {
   if (!model || !server) {
     status_ = StatusTexts();
     showStatusTexts();
+    updateCommands();
     return;
   }
   bool pairSets = false;
@@ -365,11 +416,12 @@ void WMain::updateStatusBar() {
                                   params.get_cfl(), params.get_cfi(), params.get_sil(), pairs);
   status_.state = server->isComplete() ? "SLV" : server->isScoreable() ? "SCO" : "";
   showStatusTexts();
+  updateCommands();
 }
 
 void WMain::setModelDefEditLock(bool lock) {
-  menu()->setItemEnabled(CM_CLEAR_COMPARISONS, lock ? 1 : 0);
-  menu()->grayItem(CM_CLEAR_COMPARISONS, lock ? 0 : 1);
+  scoresLocked_ = lock;
+  updateCommands();
   // The model editors take the lock here once the program has them.
 }
 
@@ -401,6 +453,7 @@ void WMain::addModelWindow(ModelWindow* window) {
 
 void WMain::removeModelWindow(ModelWindow* window) {
   modelWindows_.erase(std::remove(modelWindows_.begin(), modelWindows_.end(), window), modelWindows_.end());
+  updateCommands();
 }
 
 void WMain::closeModelWindows() {
@@ -422,7 +475,6 @@ bool WMain::modelWindowsDirty() const {
 }
 
 void WMain::modelReplaced() {
-  menu()->grayItem(CM_SNAPSHOT, 1);
   menu()->checkItem(CM_CHECK_UPDATES, 0);
   checkUpdates_ = true;
   modelOpen_ = true;

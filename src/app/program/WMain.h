@@ -10,7 +10,9 @@
 #pragma once
 
 #include "app/program/BatchRun.h"
-#include "app/dialogs/DModelHost.h"
+#include "app/program/CommandRules.h"
+#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindow.h"
 #include "app/program/RecentFilesMenu.h"
 #include "framework/frames/zMDIAppFrame.h"
 
@@ -18,26 +20,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace PV {
-namespace App {
-
-// A window that edits the model (a list editor, the scoring window). The main window
-// asks it to store its edits before a save and whether it holds edits not yet stored,
-// and closes it without storing anything when the model is replaced.
-class ModelWindow {
- public:
-  virtual ~ModelWindow() = default;
-  // Stores the window's edits into the model; false when it refuses (an incomplete
-  // row), which stops the save.
-  virtual bool commitToModel() = 0;
-  virtual bool isDirty() const = 0;
-  // Closes the window without storing; the main window forgets it.
-  virtual void discard() = 0;
-};
-
-}  // namespace App
-}  // namespace PV
 
 class zMDIMarginFrame;
 class zStatusLineEZ;
@@ -95,6 +77,11 @@ class WMain : public zMDIAppFrame, public DModelHost {
   void setModelCaption(const char* caption) override;
   // Enables (lock) or grays 593 and sets the model editors' edit lock.
   void setModelDefEditLock(bool lock);
+  // Sets every command's menu item and toolbar button from its rule and the state now;
+  // run by every change of that state.
+  void updateCommands();
+  CommandState commandState();
+  void onActiveChildChanged() override;
   void setSolutionsFlag(bool flag);
 
   void registerWindow(const AppWindow& entry);
@@ -136,6 +123,9 @@ class WMain : public zMDIAppFrame, public DModelHost {
   static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";
 
  private:
+  struct CommandRow;
+  // The program's commands, one row each.
+  static const std::vector<CommandRow>& commands();
   void registerCommands();
   // The toolbar in a band along the top and the status line in one along the bottom.
   void buildBars();
@@ -171,6 +161,8 @@ class WMain : public zMDIAppFrame, public DModelHost {
   int cmSupportWeb(zEvent* event);
   int cmCheckUpdates(zEvent* event);
   int cmNothing(zEvent* event);
+  // A command of the active window's: handed to the active MDI child.
+  int cmActiveChild(zEvent* event);
 
   std::string appName_;
   std::string winTitle_;
@@ -190,6 +182,7 @@ class WMain : public zMDIAppFrame, public DModelHost {
   bool newModel_ = false;
   bool saved_ = false;
   bool checkUpdates_ = true;
+  bool scoresLocked_ = false;
   uint32_t bestChoiceCount_ = 0;
   std::string lastSolutionTitle_;
   std::vector<AppWindow> appWindowsVec_;

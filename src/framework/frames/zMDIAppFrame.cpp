@@ -364,6 +364,7 @@ LRESULT zMDIAppFrame::route(zEvent* event) {
       return ziNcDestroy(this);
     case zMsgMergeMenu:
       mergeChildMenu(event);
+      onActiveChildChanged();
       return defProc(event);
     case zMsgDeferredDelete:
       delete reinterpret_cast<zWindow*>(event->lParam_);
@@ -417,6 +418,8 @@ void zMDIChildFrame::releaseChildWindow() {
     if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
     if (handle_ && IsWindow(ziMDIClientWindow))
       SendMessageA(ziMDIClientWindow, WM_MDIDESTROY, reinterpret_cast<WPARAM>(handle_), 0);
+    // The frame's commands follow the child now active, or none.
+    if (zMDIAppFrame* main = ziMainMDIFrame()) main->onActiveChildChanged();
   }
   UnregisterClassA(className_, appInstance());
 }

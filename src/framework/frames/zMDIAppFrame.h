@@ -45,6 +45,9 @@ class zMDIAppFrame : public zFrameWin {
   // Merges (the child is being activated, or wParam is 1) or removes the menu of the child
   // in lParam.
   void mergeChildMenu(zEvent* event);
+  // After an MDI child was activated or deactivated (its menu merged or removed): the
+  // frame's commands that depend on the active child follow it. The default does nothing.
+  virtual void onActiveChildChanged() {}
   // Copies every entry of the source into the target, in front of its last `fromEnd` ones.
   static void insertMenuItems(HMENU source, HMENU target, int32_t fromEnd);
   // The number of menu-bar entries at the end in front of which child menus go.

@@ -153,7 +153,10 @@ TEST_F(About, TheLinkIsAsLargeAsItsTextAndOnlyTheLeftButtonOpensIt) {
 TEST_F(About, PictureOfTheDialog) {
   HostFrame host;
   DAbout dialog(&host);
-  saveWindowPicture(dialog.handle(), "about_dialog.bmp");
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    EXPECT_FALSE(saveWindowPicture(dialog.handle(), "about_dialog.bmp").empty());
+    PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+  }));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@
 
 #include "FramesTestSupport.h"
 #include "GuiTestSupport.h"
-#include "app/dialogs/DModelHost.h"
+#include "app/shared/DModelHost.h"
 #include "framework/frames/zDialogFrame.h"
 
 namespace PV {

@@ -9,6 +9,7 @@
 #include "app/program/SystemText.h"
 #include "app/program/WMain.h"
 #include "app/program/res/resource.h"
+#include "app/shared/ChildCommands.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "framework/bars/zStatusItems.h"
@@ -176,6 +177,22 @@ class FakeEditor : public PV::App::ModelWindow {
   bool acceptCommit = true;
   int commits = 0;
   int discards = 0;
+};
+
+// An MDI child that takes Cut and Paste (Copy only while it has a selection) and logs
+// what reached it.
+class ClipboardChild : public zMDIChildFrame, public PV::App::ChildCommands {
+ public:
+  explicit ClipboardChild(zWindow* frame) : zMDIChildFrame(frame, nullptr, WS_OVERLAPPEDWINDOW, "Table") {}
+  bool commandEnabled(uint32_t id) const override {
+    return id == CM_CUT || id == CM_PASTE || (id == CM_COPY && hasSelection);
+  }
+  bool doCommand(uint32_t id) override {
+    done.push_back(id);
+    return true;
+  }
+  bool hasSelection = false;
+  std::vector<uint32_t> done;
 };
 
 // ---- the fixture -----------------------------------------------------------------------
@@ -686,6 +703,70 @@ TEST_F(MainWindow, MissingGuideIsTold) {
   command(w, CM_QUICKSTART);
   ASSERT_EQ(boxes_.seen().size(), 1u);
   EXPECT_EQ(boxes_.seen()[0].text, "Palvermontine: Error loading the pvquickstart.pdf file");
+}
+
+// The menu item and the toolbar button of a command follow its rule together, each time
+// the state changes: the active child's commands with the active child, Clear
+// Comparisons with the scores' lock; a command a grayed rule holds does not run.
+TEST_F(MainWindow, CommandsFollowTheStateAndTheActiveChild) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  zToolbar* bar = w->toolbar();
+  auto enabled = [&](uint32_t id) { return !(menuState(w, id) & MF_GRAYED); };
+  for (uint32_t id : {CM_CUT, CM_COPY, CM_PASTE}) {
+    EXPECT_FALSE(enabled(id)) << id << ": no child window takes it";
+    EXPECT_FALSE(bar->isItemEnabled(static_cast<int32_t>(id))) << id;
+  }
+
+  auto* child = new ClipboardChild(w);
+  child->show(SW_SHOWNORMAL);
+  pump();
+  EXPECT_TRUE(enabled(CM_CUT));
+  EXPECT_TRUE(bar->isItemEnabled(CM_CUT));
+  EXPECT_TRUE(enabled(CM_PASTE));
+  EXPECT_FALSE(enabled(CM_COPY)) << "the child has nothing selected";
+  EXPECT_FALSE(bar->isItemEnabled(CM_COPY));
+  command(w, CM_CUT);
+  command(w, CM_COPY);
+  command(w, CM_PASTE);
+  EXPECT_EQ(child->done, (std::vector<uint32_t>{CM_CUT, CM_PASTE}));
+  // The child's own state changes: the window asks for the update pass.
+  child->hasSelection = true;
+  w->updateCommands();
+  EXPECT_TRUE(enabled(CM_COPY));
+  EXPECT_TRUE(bar->isItemEnabled(CM_COPY));
+
+  delete child;
+  pump();
+  EXPECT_FALSE(enabled(CM_CUT)) << "the child that took it is gone";
+  EXPECT_FALSE(bar->isItemEnabled(CM_CUT));
+
+  EXPECT_TRUE(enabled(CM_CLEAR_COMPARISONS)) << "the demonstration model holds scores";
+  w->setModelDefEditLock(false);
+  EXPECT_FALSE(enabled(CM_CLEAR_COMPARISONS));
+  w->setModelDefEditLock(true);
+  EXPECT_TRUE(enabled(CM_CLEAR_COMPARISONS));
+}
+
+// The toolbar's buttons stand in their slots: groups of buttons 23 pixels apart.
+TEST_F(MainWindow, ToolbarButtonsStandInTheirSlots) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  const struct {
+    uint32_t id;
+    int x;
+  } slots[] = {{CM_NEW, 6},         {CM_OPEN, 29},     {CM_PRINT, 75},  {CM_CUT, 107},
+               {CM_PASTE, 153},     {CM_CHOICES, 195}, {CM_CRITERIA, 241}, {CM_COMPARE, 280},
+               {CM_BEST_CHOICE, 303}, {CM_REPORT, 326},  {CM_CONTENTS, 364}, {CM_EXIT, 403}};
+  for (const auto& slot : slots) {
+    zWindow* button = w->toolbar()->findItem(static_cast<int32_t>(slot.id));
+    ASSERT_NE(button, nullptr) << slot.id;
+    RECT r = {};
+    GetWindowRect(button->handle(), &r);
+    MapWindowPoints(nullptr, w->toolbar()->handle(), reinterpret_cast<POINT*>(&r), 2);
+    EXPECT_EQ(r.left, slot.x) << slot.id;
+    EXPECT_EQ(r.top, 3) << slot.id;
+  }
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 // deadline), the wait cursor and the one-instance holder with a real window.
 #include "app/dialogs/GuiUtils.h"
 #include "app/program/RecentFilesMenu.h"
-#include "app/program/SingleDialogRef.h"
+#include "app/shared/SingleDialogRef.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>

@@ -1,11 +1,15 @@
 #!/usr/bin/env python3
 """Draws the program's bitmaps and icons: the toolbar strip (501), the about picture
 (502), the report logo (683) and the window icons. Run it after changing a drawing;
-the files it writes are kept beside it and compiled into the program by windres."""
+the files it writes are kept beside the resource script that names them (the dialogs'
+under app/dialogs/res) and compiled into the program by windres."""
 import os
 import struct
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+# The dialogs' pictures go beside their own resource script.
+DIALOGS = os.path.join(HERE, "..", "..", "dialogs", "res")
+DIALOG_ART = {"about.bmp", "about.ico", "appoptions.ico", "newmodel.ico", "modeloptions.ico", "properties.ico"}
 
 
 class Canvas:
@@ -69,7 +73,7 @@ class Canvas:
 
 
 def save(name, data):
-    with open(os.path.join(HERE, name), "wb") as f:
+    with open(os.path.join(DIALOGS if name in DIALOG_ART else HERE, name), "wb") as f:
         f.write(data)
 
 

@@ -1,9 +1,9 @@
-// Identifiers of the program's resources and menu commands.
+// Identifiers of the program's resources (palvermontine.rc) and menu commands. The
+// dialogs' resources have their own header beside their script (app/dialogs/res).
 #pragma once
 
 #define IDR_ACCELERATORS 500
 #define IDB_TOOLBAR 501
-#define IDB_ABOUT 502
 #define IDS_WINDOW_MENU 549
 #define IDS_APP_NAME 550
 #define IDM_WINDOW 571
@@ -11,18 +11,13 @@
 #define IDB_LOGO 683
 
 #define IDI_APP 100
-#define IDI_ABOUT 101
 #define IDI_CRITERIA 102
-#define IDI_NEW_MODEL 103
 #define IDI_CHOICES 104
 #define IDI_SCORING 105
 #define IDI_COMPARE 106
-#define IDI_APP_OPTIONS 107
-#define IDI_MODEL_OPTIONS 108
 #define IDI_DM1 290
 #define IDI_DM2 291
 #define IDI_SOLUTION 292
-#define IDI_PROPERTIES 1015
 
 #define CM_CASCADE 572
 #define CM_TILE 573

@@ -1,4 +1,4 @@
-#include "app/program/SingleDialogRef.h"
+#include "app/shared/SingleDialogRef.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/program/SingleDialogRef.h"
+#include "app/shared/SingleDialogRef.h"
 
 #ifdef _WIN32
 #include <windows.h>
