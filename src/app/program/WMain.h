@@ -11,6 +11,7 @@
 
 #include "app/program/BatchRun.h"
 #include "app/program/CommandRules.h"
+#include "app/dialogs/DAppOptions.h"
 #include "app/shared/DModelHost.h"
 #include "app/shared/ModelWindow.h"
 #include "app/program/RecentFilesMenu.h"
@@ -32,7 +33,7 @@ class zBitmap;
 namespace PV {
 namespace App {
 
-class WMain : public zMDIAppFrame, public DModelHost {
+class WMain : public zMDIAppFrame, public DModelHost, public AppOptionsHost {
  public:
   // One entry of the list of open child windows: two words for the caller's use and
   // the window, which is the entry's identity.
@@ -119,6 +120,16 @@ class WMain : public zMDIAppFrame, public DModelHost {
   static bool getShowDirPathInTitle() { return showDirPath_; }
   static void setShowDirPathInTitle(bool on) { showDirPath_ = on; }
 
+  // What the application options dialog changes: the toolbar's pictures, the caption's
+  // path; the model windows are told with kAppOptionsChangedMessage, on which they read
+  // the options they follow (highlight, navigation, solution defaults) anew.
+  bool dmPictureFemale() const override { return dmFemale_; }
+  int32_t toolbarExitMode() const override { return exitMode_; }
+  void applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) override;
+  // The decision makers' picture: the toolbar button, and the decision makers editor's
+  // icon when it is open.
+  void applyDmIcon(bool female);
+
   // The maker's web site, opened by Support Web Site.
   static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";
 
@@ -157,6 +168,12 @@ class WMain : public zMDIAppFrame, public DModelHost {
   int cmReport(zEvent* event);
   int cmProperties(zEvent* event);
   int cmModelOptions(zEvent* event);
+  int cmAppOptions(zEvent* event);
+  int cmAbout(zEvent* event);
+  // The toolbar's button of the command with the picture at the strip's x (the
+  // decision makers' and the exit button, which the options change).
+  void placeToolButton(uint32_t id, int32_t slot, int32_t image);
+  void dropToolButton(uint32_t id);
   int cmGuide(zEvent* event);
   int cmSupportWeb(zEvent* event);
   int cmCheckUpdates(zEvent* event);
