@@ -12,6 +12,7 @@
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
 #include "factory/Factory.h"
+#include "xml/PalvermontineAppOptsFile.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
@@ -302,14 +303,32 @@ void WMain::buildBars() {
       new zStatusItemText(statusLine_, gravRight,
                           "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
   summaryItem_->addGap();
-  static const std::vector<zStatusMessage> help =
-      messageTable(commands(), [](const CommandRow& row) { return row.help; });
-  statusLine_->setMessageTable(0, help.data());
+  updateCommandHelpTexts();
   statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
   topBand_->show(SW_SHOW);
   toolbar_->show(SW_SHOW);
   bottomBand_->show(SW_SHOW);
   statusLine_->show(SW_SHOW);
+}
+
+void WMain::updateCommandHelpTexts() {
+  const Data::PalvermontineAppOpts& options = XML::PalvermontineAppOptsFile::instance()->options();
+  const bool window = options.get_calcAppOpts().get_displaySolutionWindow();
+  const bool reportFile = options.get_calcAppOpts().get_generateReportFile();
+  const bool display = options.get_rptAppOpts().get_displayReport();
+  const char* bestChoice =
+      window && reportFile ? "Calculate ranking after all paired preference scores are completed"
+      : window             ? "Calculate ranking and create PDF Report, No Auto Create Report Option"
+      : reportFile         ? "Calculate ranking and create PDF report, No Create Chart Option"
+                           : "Calculate ranking and create PDF report, No Create Chart and No Create Report Option";
+  const char* report =
+      display ? "Create a decision model report file" : "Create a decision model report file, No Display Report Option";
+  helpTable_ = messageTable(commands(), [&](const CommandRow& row) -> const char* {
+    if (row.id == CM_BEST_CHOICE) return bestChoice;
+    if (row.id == CM_REPORT) return report;
+    return row.help;
+  });
+  if (statusLine_) statusLine_->setMessageTable(0, helpTable_.data());
 }
 
 void WMain::placeToolButton(uint32_t id, int32_t slot, int32_t image) {
@@ -780,6 +799,7 @@ void WMain::applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) {
     showDirPath_ = showDirPath;
     if (!batch_->modelFile().empty() && !newModel_) setCaptionForFile(batch_->modelFile());
   }
+  updateCommandHelpTexts();
   // The model windows read what they follow anew.
   if (client() && client()->handle()) {
     for (HWND child = GetWindow(client()->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -15,6 +15,7 @@
 #include "app/shared/DModelHost.h"
 #include "app/shared/ModelWindow.h"
 #include "app/program/RecentFilesMenu.h"
+#include "framework/bars/zStatusMessageTable.h"
 #include "framework/frames/zMDIAppFrame.h"
 
 #include <cstdint>
@@ -126,6 +127,9 @@ class WMain : public zMDIAppFrame, public DModelHost, public AppOptionsHost {
   bool dmPictureFemale() const override { return dmFemale_; }
   int32_t toolbarExitMode() const override { return exitMode_; }
   void applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) override;
+  // The status-line help of Best Choice and Report says which of their steps the
+  // application options leave out (no solution window, no report file, no display).
+  void updateCommandHelpTexts();
   // The decision makers' picture: the toolbar button, and the decision makers editor's
   // icon when it is open.
   void applyDmIcon(bool female);
@@ -196,6 +200,7 @@ class WMain : public zMDIAppFrame, public DModelHost, public AppOptionsHost {
   zStatusOnOffItem* stateItem_ = nullptr;
   zStatusItemText* nameItem_ = nullptr;
   zStatusItemText* summaryItem_ = nullptr;
+  std::vector<zStatusMessage> helpTable_;
   bool newModel_ = false;
   bool saved_ = false;
   bool checkUpdates_ = true;

@@ -731,7 +731,15 @@ TEST_F(MainWindow, AboutAndApplicationOptionsAndWhatTheOptionsChange) {
   ASSERT_NE(child, nullptr);
 
   ASSERT_FALSE(WMain::getShowDirPathInTitle());
+  const zStatusMessageTable& help = w->statusLine()->messageTable();
+  EXPECT_STREQ(help.lookup(CM_REPORT), "Create a decision model report file, No Display Report Option");
+  auto& options = PV::XML::PalvermontineAppOptsFile::instance()->options();
+  options.get_rptAppOpts().set_displayReport(true);
+  options.get_calcAppOpts().set_displaySolutionWindow(false);
+  options.get_calcAppOpts().set_generateReportFile(true);
   w->applyAppOptions(true, 0, true);
+  EXPECT_STREQ(help.lookup(CM_REPORT), "Create a decision model report file");
+  EXPECT_STREQ(help.lookup(CM_BEST_CHOICE), "Calculate ranking and create PDF report, No Create Chart Option");
   EXPECT_TRUE(WMain::isDmFemale());
   EXPECT_EQ(WMain::getTestExitMode(), 0);
   EXPECT_EQ(w->toolbar()->findItem(CM_EXIT), nullptr);
