@@ -9,7 +9,7 @@ PACKAGES=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev libz-mingw-w64-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32:i386 wine64 fonts-wine
-  xvfb xauth
+  xvfb xauth xdotool x11-apps imagemagick
   clang libclang-rt-14-dev
   libxml2-utils libxml2-dev qpdf libqpdf-dev poppler-utils
 )

@@ -10,7 +10,7 @@
 #pragma once
 
 #include "app/program/BatchRun.h"
-#include "app/program/ViewerRules.h"
+#include "app/services/ViewerRules.h"
 
 #include <windows.h>
 

@@ -109,7 +109,7 @@ bool ProgramMain::start() {
   if (options_.isTbDm2()) female = true;
   if (options_.isTbDm1()) female = false;
   WMain::setDmFemale(female);
-  int32_t exitMode = gui.get_exitIcon() == "exit2" ? 2 : 1;
+  int32_t exitMode = Dialogs::exitModeOf(gui.get_exitIcon());
   if (options_.isTbExitP()) exitMode = 2;
   if (options_.isTbExitB()) exitMode = 1;
   if (options_.isTbNoExit()) exitMode = 0;

@@ -1,11 +1,14 @@
 #include "app/program/WMain.h"
 
+#include "app/dialogs/DAbout.h"
+#include "app/dialogs/DAppOptions.h"
 #include "app/dialogs/DModelOptions.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/dialogs/DNewModel.h"
-#include "app/program/GuiUtils.h"
+#include "app/dialogs/GuiUtils.h"
+#include "app/shared/AppOptionsChanged.h"
 #include "app/shared/ChildCommands.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "model/AppOptions.h"
@@ -14,6 +17,7 @@
 #include "app/program/res/resource.h"
 #include "app/windows/solution/res/solution_res.h"
 #include "factory/Factory.h"
+#include "xml/PalvermontineAppOptsFile.h"
 #include "foundation/Assert.h"
 #include "foundation/FileNames.h"
 #include "framework/bars/zStatusItems.h"
@@ -179,7 +183,7 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
       {CM_MERGE_MODEL, "Merge a collaborator model file into the current moderated model", nullptr, -1, 0,
        &WMain::cmNothing, R::NotYet},
       // Options
-      {CM_APP_OPTIONS, "Edit the application default preferences", nullptr, -1, 0, nullptr, R::NotYet},
+      {CM_APP_OPTIONS, "Edit the application default preferences", nullptr, -1, 0, &WMain::cmAppOptions, R::Always},
       {CM_MODEL_OPTIONS, "Edit the decision model default configuration", nullptr, -1, 0, &WMain::cmModelOptions,
        R::Always},
       {CM_SYNCHRONIZATION, "Set handheld or smartphone synchronization policy", nullptr, -1, 0, &WMain::cmNothing,
@@ -194,7 +198,7 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
        &WMain::cmSupportWeb, R::Always},
       {CM_CHECK_UPDATES, "Checkmark option to periodically check for product updates", nullptr, -1, 0,
        &WMain::cmCheckUpdates, R::Always},
-      {CM_ABOUT, "Program information, version and copyright", nullptr, -1, 0, nullptr, R::NotYet},
+      {CM_ABOUT, "Program information, version and copyright", nullptr, -1, 0, &WMain::cmAbout, R::Always},
       // Window
       {CM_CASCADE, "Cascade MDI Child Windows", nullptr, -1, 0, &WMain::cmWindowArrangement, R::Always},
       {CM_TILE, "Tile MDI Child Windows", nullptr, -1, 0, &WMain::cmWindowArrangement, R::Always},
@@ -330,12 +334,7 @@ void WMain::buildBars() {
       if (exitMode_ != 1 && exitMode_ != 2) continue;
       image = kExitImages[exitMode_];
     }
-    zSizer* place = new zSizer(zPoint(toolbarX(kToolbarLayout, row.slot), 3), zDimension(24, 23), toolbar_->sizer());
-    place->setGravity(gravNone);
-    zToolButton* button = new zToolButton(toolbar_, place, 0, static_cast<int32_t>(row.id), toolStrip_.get(),
-                                          zRect(image, 0, image + 16, 16));
-    button->show(SW_SHOW);
-    toolTips_->addTool(button);
+    placeToolButton(row.id, row.slot, image);
   }
 
   bottomBand_ = new zMDIMarginFrame(this, new zSizer(zPoint(0, 0), zDimension(0, 24), nullptr), 0, "");
@@ -350,14 +349,48 @@ void WMain::buildBars() {
       new zStatusItemText(statusLine_, gravRight,
                           "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
   summaryItem_->addGap();
-  static const std::vector<zStatusMessage> help =
-      messageTable(commands(), [](const CommandRow& row) { return row.help; });
-  statusLine_->setMessageTable(0, help.data());
+  updateCommandHelpTexts();
   statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
   topBand_->show(SW_SHOW);
   toolbar_->show(SW_SHOW);
   bottomBand_->show(SW_SHOW);
   statusLine_->show(SW_SHOW);
+}
+
+void WMain::updateCommandHelpTexts() {
+  const Data::PalvermontineAppOpts& options = XML::PalvermontineAppOptsFile::instance()->options();
+  const bool window = options.get_calcAppOpts().get_displaySolutionWindow();
+  const bool reportFile = options.get_calcAppOpts().get_generateReportFile();
+  const bool display = options.get_rptAppOpts().get_displayReport();
+  const char* bestChoice =
+      window && reportFile ? "Calculate ranking after all paired preference scores are completed"
+      : window             ? "Calculate ranking and create PDF Report, No Auto Create Report Option"
+      : reportFile         ? "Calculate ranking and create PDF report, No Create Chart Option"
+                           : "Calculate ranking and create PDF report, No Create Chart and No Create Report Option";
+  const char* report =
+      display ? "Create a decision model report file" : "Create a decision model report file, No Display Report Option";
+  helpTable_ = messageTable(commands(), [&](const CommandRow& row) -> const char* {
+    if (row.id == CM_BEST_CHOICE) return bestChoice;
+    if (row.id == CM_REPORT) return report;
+    return row.help;
+  });
+  if (statusLine_) statusLine_->setMessageTable(0, helpTable_.data());
+}
+
+void WMain::placeToolButton(uint32_t id, int32_t slot, int32_t image) {
+  zSizer* place = new zSizer(zPoint(toolbarX(kToolbarLayout, slot), 3), zDimension(24, 23), toolbar_->sizer());
+  place->setGravity(gravNone);
+  zToolButton* button =
+      new zToolButton(toolbar_, place, 0, static_cast<int32_t>(id), toolStrip_.get(), zRect(image, 0, image + 16, 16));
+  button->show(SW_SHOW);
+  toolTips_->addTool(button);
+}
+
+void WMain::dropToolButton(uint32_t id) {
+  if (zWindow* button = toolbar_->findItem(static_cast<int32_t>(id))) {
+    toolTips_->removeTool(button);
+    delete button;
+  }
 }
 
 int WMain::onStatusClick(zEvent* event) {
@@ -858,6 +891,59 @@ int WMain::cmProperties(zEvent*) {
   }
   updateStatusBar();
   return 1;
+}
+
+int WMain::cmAppOptions(zEvent*) {
+  DAppOptions dialog(this);
+  dialog.runModal();
+  return 1;
+}
+
+int WMain::cmAbout(zEvent*) {
+  DAbout dialog(this);
+  dialog.runModal();
+  return 1;
+}
+
+void WMain::applyDmIcon(bool female) {
+  dmFemale_ = female;
+  if (!toolbar_) return;
+  for (const CommandRow& row : commands()) {
+    if (row.id != CM_DECISION_MAKERS || row.slot < 0) continue;
+    dropToolButton(row.id);
+    placeToolButton(row.id, row.slot, female ? kDmFemaleImage : 160);
+  }
+  // An open decision makers editor shows the picture too: it follows the notice that
+  // applyAppOptions sends.
+}
+
+void WMain::applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) {
+  const bool toolbarChanged = dmFemale != dmFemale_ || exitMode != exitMode_;
+  if (dmFemale != dmFemale_) applyDmIcon(dmFemale);
+  if (exitMode != exitMode_ && toolbar_) {
+    exitMode_ = exitMode;
+    for (const CommandRow& row : commands()) {
+      if (row.id != CM_EXIT || row.slot < 0) continue;
+      dropToolButton(row.id);
+      if (exitMode == 1 || exitMode == 2) placeToolButton(row.id, row.slot, kExitImages[exitMode]);
+    }
+  }
+  exitMode_ = exitMode;
+  if (toolbarChanged && toolbar_) {
+    updateCommands();
+    toolbar_->invalidate(nullptr, true);
+  }
+  if (showDirPath != showDirPath_) {
+    showDirPath_ = showDirPath;
+    if (!batch_->modelFile().empty() && !newModel_) setCaptionForFile(batch_->modelFile());
+  }
+  updateCommandHelpTexts();
+  // The model windows read what they follow anew.
+  if (client() && client()->handle()) {
+    for (HWND child = GetWindow(client()->handle(), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+      SendMessageA(child, kAppOptionsChangedMessage, 0, 0);
+    }
+  }
 }
 
 int WMain::cmModelOptions(zEvent*) {

@@ -11,11 +11,13 @@
 
 #include "app/program/BatchRun.h"
 #include "app/program/CommandRules.h"
+#include "app/dialogs/DAppOptions.h"
 #include "app/shared/DModelHost.h"
 #include "app/shared/ModelWindow.h"
 #include "app/windows/scoring/ScoringHost.h"
 #include "app/program/RecentFilesMenu.h"
 #include "app/windows/solution/TableChartWindow.h"
+#include "framework/bars/zStatusMessageTable.h"
 #include "framework/frames/zMDIAppFrame.h"
 
 #include <cstdint>
@@ -34,7 +36,7 @@ class zBitmap;
 namespace PV {
 namespace App {
 
-class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHost {
+class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHost, public AppOptionsHost {
  public:
   // One entry of the list of open child windows: two words for the caller's use and
   // the window, which is the entry's identity.
@@ -143,6 +145,19 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   static bool getShowDirPathInTitle() { return showDirPath_; }
   static void setShowDirPathInTitle(bool on) { showDirPath_ = on; }
 
+  // What the application options dialog changes: the toolbar's pictures, the caption's
+  // path; the model windows are told with kAppOptionsChangedMessage, on which they read
+  // the options they follow (highlight, navigation, solution defaults) anew.
+  bool dmPictureFemale() const override { return dmFemale_; }
+  int32_t toolbarExitMode() const override { return exitMode_; }
+  void applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) override;
+  // The status-line help of Best Choice and Report says which of their steps the
+  // application options leave out (no solution window, no report file, no display).
+  void updateCommandHelpTexts();
+  // The decision makers' picture: the toolbar button, and the decision makers editor's
+  // icon when it is open.
+  void applyDmIcon(bool female);
+
   // The maker's web site, opened by Support Web Site.
   static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";
 
@@ -181,6 +196,12 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   int cmReport(zEvent* event);
   int cmProperties(zEvent* event);
   int cmModelOptions(zEvent* event);
+  int cmAppOptions(zEvent* event);
+  int cmAbout(zEvent* event);
+  // The toolbar's button of the command with the picture at the strip's x (the
+  // decision makers' and the exit button, which the options change).
+  void placeToolButton(uint32_t id, int32_t slot, int32_t image);
+  void dropToolButton(uint32_t id);
   int cmGuide(zEvent* event);
   int cmSupportWeb(zEvent* event);
   int cmCheckUpdates(zEvent* event);
@@ -212,6 +233,7 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   zStatusOnOffItem* stateItem_ = nullptr;
   zStatusItemText* nameItem_ = nullptr;
   zStatusItemText* summaryItem_ = nullptr;
+  std::vector<zStatusMessage> helpTable_;
   bool newModel_ = false;
   bool saved_ = false;
   bool checkUpdates_ = true;

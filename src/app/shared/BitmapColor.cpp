@@ -3,7 +3,11 @@
 namespace PV {
 namespace GUI {
 
-bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
+namespace {
+
+// Walks the bitmap column by column; a pixel whose colour is (matching) or is not
+// (!matching) the reference pixel's takes the new colour.
+bool recolour(HBITMAP bitmap, COLORREF newColor, bool matching, int x, int y) {
   // The reference is a corner pixel; anything else would be a caller's slip, refused.
   if (!bitmap || x < 0 || y < 0 || x > 1 || y > 1) return false;
   BITMAP info = {};
@@ -15,7 +19,7 @@ bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
   if (reference != CLR_INVALID) {
     for (int px = 0; px < info.bmWidth; ++px) {
       for (int py = 0; py < info.bmHeight; ++py) {
-        if (GetPixel(dc, px, py) == reference) SetPixel(dc, px, py, newColor);
+        if ((GetPixel(dc, px, py) == reference) == matching) SetPixel(dc, px, py, newColor);
       }
     }
   }
@@ -23,6 +27,14 @@ bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
   DeleteDC(dc);
   return reference != CLR_INVALID;
 }
+
+}  // namespace
+
+bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x, int y) {
+  return recolour(bitmap, newColor, true, x, y);
+}
+
+bool replaceOtherBitmapColors(HBITMAP bitmap, COLORREF newColor) { return recolour(bitmap, newColor, false, 0, 0); }
 
 }  // namespace GUI
 }  // namespace PV

@@ -11,6 +11,9 @@ namespace GUI {
 // Every pixel of the colour of the reference pixel (x, y; each 0 or 1) takes the new
 // colour; false when the bitmap cannot be drawn on or the reference lies elsewhere.
 bool replaceBitmapColor(HBITMAP bitmap, COLORREF newColor, int x = 0, int y = 0);
+// The opposite: every pixel of another colour than the reference pixel (0, 0) takes
+// the new colour, so that a drawn shape on a plain background shows the colour.
+bool replaceOtherBitmapColors(HBITMAP bitmap, COLORREF newColor);
 
 }  // namespace GUI
 }  // namespace PV

@@ -356,12 +356,14 @@ void zDisplay::frameRect(const zRect& r) {
   polyline(points, 5);
 }
 
-void zDisplay::setPixel(int x, int y, zColor color) {
-  if (hdc_) SetPixel(hdc_, x, y, color.colorRef());
+zColor zDisplay::setPixel(int x, int y, zColor color) {
+  const COLORREF set = hdc_ ? SetPixel(hdc_, x, y, color.colorRef()) : static_cast<COLORREF>(-1);
+  return set == static_cast<COLORREF>(-1) ? backColor_ : zColor::fromColorRef(set);
 }
 
 zColor zDisplay::getPixel(int x, int y) {
-  return hdc_ ? zColor::fromColorRef(GetPixel(hdc_, x, y)) : zColor::fromColorRef(CLR_INVALID);
+  const COLORREF got = hdc_ ? GetPixel(hdc_, x, y) : CLR_INVALID;
+  return got == CLR_INVALID ? backColor_ : zColor::fromColorRef(got);
 }
 
 namespace {

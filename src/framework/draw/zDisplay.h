@@ -107,7 +107,10 @@ class zDisplay {
   void polygon(const POINT* points, int count);
   void polyline(const POINT* points, int count);
   void frameRect(const zRect& r);
-  void setPixel(int x, int y, zColor color);
+  // The colour the system actually set (it may take the nearest it can show); the
+  // display's background colour when the pixel cannot be set (outside, or unlocked).
+  zColor setPixel(int x, int y, zColor color);
+  // The pixel's colour; the display's background colour when it cannot be read.
   zColor getPixel(int x, int y);
   int lineDDA(zPoint from, zPoint to, LineHandler handler, void* data);
   void selectClipRegion(zRegion* region);

@@ -63,3 +63,8 @@ bool runModalWith(zDialogFrame* dialog, std::function<void()> step, unsigned dea
 // Answers the next message box with the caption by the button, once it shows; what
 // it said goes into *text. Poll every 20 ms, for at most 4 s.
 void answerBox(const char* caption, int button, std::string* text = nullptr);
+
+// Shows the window in front, lets it paint, and writes what the screen shows of it as a
+// 24-bit bitmap file into the "screenshots" folder beside the test program (in the
+// build folder), for a person to look at. Returns the file's path; empty on failure.
+std::string saveWindowPicture(HWND window, const char* fileName);

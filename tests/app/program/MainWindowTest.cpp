@@ -9,6 +9,7 @@
 #include "app/program/SystemText.h"
 #include "app/program/WMain.h"
 #include "app/program/res/resource.h"
+#include "app/shared/AppOptionsChanged.h"
 #include "app/shared/ChildCommands.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
@@ -763,8 +764,79 @@ TEST_F(MainWindow, ToolbarExitButtonFollowsTheCommandLine) {
   EXPECT_TRUE(WMain::isDmFemale());
 }
 
+// About and Application Options open over the main window; what the options change
+// reaches it at once: the toolbar's pictures, the caption's path, and a notice to each
+// model window.
+int optionNotices = 0;
+LRESULT CALLBACK optionsListener(HWND h, UINT m, WPARAM wp, LPARAM lp) {
+  if (m == PV::App::kAppOptionsChangedMessage) ++optionNotices;
+  return DefMDIChildProcA(h, m, wp, lp);
+}
+
+TEST_F(MainWindow, AboutAndApplicationOptionsAndWhatTheOptionsChange) {
+  quietOptions();
+  PV::XML::PalvermontineAppOptsFile::instance()->options().get_guiAppOpts().set_showDirPathInMainWndwTitle(false);
+  const fs::path model = writeDemoModel("shown.xpv");
+  WMain* w = start(model.string());
+  EXPECT_FALSE(menuState(w, CM_ABOUT) & MF_GRAYED);
+  EXPECT_FALSE(menuState(w, CM_APP_OPTIONS) & MF_GRAYED);
+  boxes_.expect("About Palvermontine", IDOK);
+  command(w, CM_ABOUT);
+  boxes_.expect("Application Options", IDCANCEL);
+  command(w, CM_APP_OPTIONS);
+  EXPECT_EQ(boxes_.seen().size(), 2u);
+
+  // A model window that counts the notices.
+  optionNotices = 0;
+  WNDCLASSA wc = {};
+  wc.lpfnWndProc = &optionsListener;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "PvOptionsListener";
+  RegisterClassA(&wc);
+  MDICREATESTRUCTA create = {"PvOptionsListener", "Listener", GetModuleHandleA(nullptr), 0, 0, 200, 100, 0, 0};
+  HWND child = reinterpret_cast<HWND>(
+      SendMessageA(w->client()->handle(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  ASSERT_NE(child, nullptr);
+
+  ASSERT_FALSE(WMain::getShowDirPathInTitle());
+  const zStatusMessageTable& help = w->statusLine()->messageTable();
+  EXPECT_STREQ(help.lookup(CM_REPORT), "Create a decision model report file, No Display Report Option");
+  auto& options = PV::XML::PalvermontineAppOptsFile::instance()->options();
+  options.get_rptAppOpts().set_displayReport(true);
+  options.get_calcAppOpts().set_displaySolutionWindow(false);
+  options.get_calcAppOpts().set_generateReportFile(true);
+  w->applyAppOptions(true, 0, true);
+  EXPECT_STREQ(help.lookup(CM_REPORT), "Create a decision model report file");
+  EXPECT_STREQ(help.lookup(CM_BEST_CHOICE), "Calculate ranking and create PDF report, No Create Chart Option");
+  EXPECT_TRUE(WMain::isDmFemale());
+  EXPECT_EQ(WMain::getTestExitMode(), 0);
+  EXPECT_EQ(w->toolbar()->findItem(CM_EXIT), nullptr);
+  EXPECT_NE(w->toolbar()->findItem(CM_DECISION_MAKERS), nullptr);
+  EXPECT_EQ(w->caption(), model.string() + " - Palvermontine");
+  EXPECT_EQ(optionNotices, 1);
+  w->applyAppOptions(false, 1, false);
+  EXPECT_FALSE(WMain::isDmFemale());
+  EXPECT_NE(w->toolbar()->findItem(CM_EXIT), nullptr);
+  EXPECT_EQ(w->caption(), "shown.xpv - Palvermontine");
+  EXPECT_EQ(optionNotices, 2);
+  SendMessageA(w->client()->handle(), WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
+}
 // A guide that is not installed is told, never opened.
 TEST_F(MainWindow, MissingGuideIsTold) {
+  // The build writes the guides beside the program; this one is set aside for the test.
+  char bin[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, bin, MAX_PATH);
+  const fs::path guide = fs::path(bin).parent_path() / "pvquickstart.pdf";
+  const fs::path aside = fs::path(bin).parent_path() / "pvquickstart.pdf.aside";
+  std::error_code ignored;
+  fs::rename(guide, aside, ignored);
+  struct Restore {
+    fs::path from, to;
+    ~Restore() {
+      std::error_code ec;
+      if (fs::exists(from)) fs::rename(from, to, ec);
+    }
+  } restore{aside, guide};
   quietOptions();
   WMain* w = start();
   boxes_.expect("WARNING: File pvquickstart.pdf Not Found", IDOK);

@@ -1,7 +1,7 @@
 // The shell's Windows pieces in this process: the recent-files menu, the bitmap
 // recolouring, the shell call's error box (answered from a driver thread with a
 // deadline), the wait cursor and the one-instance holder with a real window.
-#include "app/program/GuiUtils.h"
+#include "app/dialogs/GuiUtils.h"
 #include "app/program/RecentFilesMenu.h"
 #include "app/shared/SingleDialogRef.h"
 

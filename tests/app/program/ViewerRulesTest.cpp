@@ -1,4 +1,4 @@
-#include "app/program/ViewerRules.h"
+#include "app/services/ViewerRules.h"
 
 #include <gtest/gtest.h>
 

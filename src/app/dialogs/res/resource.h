@@ -1,4 +1,4 @@
-// Identifiers of the model dialogs' resources (dialogs.rc): their icons, their templates, the
+// Identifiers of the dialogs' resources (dialogs.rc): their icons, their templates, the
 // controls the templates share, and the initial fills of their lists. Included by the
 // resource script and by the dialogs' code, so the two name every identifier alike.
 #pragma once
@@ -9,12 +9,21 @@
 #define IDI_APP_OPTIONS 107
 #define IDI_MODEL_OPTIONS 108
 #define IDB_ABOUT 502
+// The application options' pictures: browse, the toolbar choices, the highlight sample
+#define IDB_BROWSE 517
+#define IDB_DM1 518
+#define IDB_DM2 519
+#define IDB_EXIT2 520
+#define IDB_EXIT1 521
+#define IDB_HIGHLIGHT 1030
 #define IDI_PROPERTIES 1015
 
 // Templates
 #define IDD_NEW_MODEL 560
 #define IDD_MODEL_OPTIONS 566
 #define IDD_MODEL_PROPERTIES 1019
+#define IDD_ABOUT 558
+#define IDD_APP_OPTIONS 565
 
 // Controls (the three templates share them)
 #define IDC_NAME_EDIT 116
@@ -41,3 +50,5 @@
 #define IDR_PROPERTIES_LEVEL_FILL 1016
 #define IDR_PROPERTIES_INTERVAL_FILL 1017
 #define IDR_PROPERTIES_SCALE_FILL 1018
+// The application options' navigation choices
+#define IDR_NAVIGATION_CHOICES 554

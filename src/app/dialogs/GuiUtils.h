@@ -1,6 +1,7 @@
 // Small services of the shell and the dialogs: the hourglass for the length of a
-// scope, a bitmap's background recoloured to match its surroundings, and documents
-// or web pages opened through the shell with an error box when that fails.
+// scope, a bitmap's background recoloured to match its surroundings, the two option
+// check boxes of the model editors, and documents or web pages opened through the
+// shell with an error box when that fails.
 #pragma once
 
 #include <windows.h>
@@ -8,6 +9,8 @@
 #include "app/shared/BitmapColor.h"
 
 #include <string>
+
+class zCheckBox;
 
 namespace PV {
 namespace GUI {
@@ -28,6 +31,10 @@ class WaitCursor : public Cursor {
  public:
   WaitCursor() : Cursor(IDC_WAIT, nullptr) {}
 };
+
+// Checks the first box by the application option openMostRecentFile ("Auto Update")
+// and the second by autoUpdateSolutionWindow ("Auto Recalc"); either may be null.
+void setOptionCheckBoxes(zCheckBox* first, zCheckBox* second);
 
 // Opens the target with the verb through the shell; a known failure is shown in a box
 // titled "ShellExecute Error" (owned by owner) and answers false.

@@ -1,7 +1,9 @@
-#include "app/program/GuiUtils.h"
+#include "app/dialogs/GuiUtils.h"
 
-#include "app/program/ViewerRules.h"
+#include "app/services/ViewerRules.h"
 #include "foundation/FileNames.h"
+#include "framework/controls/zButton.h"
+#include "xml/PalvermontineAppOptsFile.h"
 
 #include <shellapi.h>
 
@@ -11,6 +13,12 @@ namespace GUI {
 Cursor::Cursor(LPCSTR id, HINSTANCE module) : previous_(SetCursor(LoadCursorA(module, id))) {}
 
 Cursor::~Cursor() { SetCursor(previous_); }
+
+void setOptionCheckBoxes(zCheckBox* first, zCheckBox* second) {
+  const Data::PalvermontineAppOpts& options = XML::PalvermontineAppOptsFile::instance()->options();
+  if (first) first->setCheck(options.get_defaultValuesAppOpts().get_openMostRecentFile() ? 1 : 0);
+  if (second) second->setCheck(options.get_calcAppOpts().get_autoUpdateSolutionWindow() ? 1 : 0);
+}
 
 bool shellExecute(const std::string& target, HWND owner, const char* verb) {
   const HINSTANCE rc = ShellExecuteW(nullptr, Files::toWide(verb ? verb : "").c_str(), Files::toWide(target).c_str(),
