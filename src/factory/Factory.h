@@ -47,7 +47,9 @@ class Factory : public Singleton<Factory> {
   // current time; the new model has no file path yet.
   DecisionModel* newModel(const ModelParameters& parameters, bool solveOutOfStep);
 
+  // The current model; there must be one (hasModel).
   DecisionModel* currDataModel(uint16_t modelIndex = 0);
+  bool hasModel() const { return !palvermontineModels_.empty(); }
   DecisionModel* getPrevModel();
   // True while the current model equals its snapshot.
   bool isUnmodified() const;

@@ -2,6 +2,7 @@
 
 #include "app/program/MRUPersistentList.h"
 #include "math/MathServer.h"
+#include "math/model.h"
 #include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
@@ -23,7 +24,6 @@ namespace App {
 namespace {
 
 constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
-constexpr uint32_t kSolved = 3;  // the solver's status of a finished ranking
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -143,7 +143,7 @@ bool BatchRun::solve() {
   }
   Data::RankSolutionData ranking;
   const uint32_t status = server->solve(&ranking, nullptr);
-  if (status != kSolved) {
+  if (status != MODEL_COMPLETED) {
     env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine",
                   "The Model Could Not Be Solved (status " + std::to_string(status) + ")");
     return false;
@@ -242,6 +242,16 @@ bool BatchRun::report(bool display, bool print) {
 }
 
 int32_t BatchRun::run() {
+  try {
+    return runSteps();
+  } catch (const std::exception& e) {
+    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, std::string("The run stopped on an unexpected error: ") + e.what());
+  }
+  if (options_.isGuiMode() != 0 && !Data::Factory::instance()->hasModel()) makeNewDefaultModel();
+  return BATCH_INTERNAL_ERROR;
+}
+
+int32_t BatchRun::runSteps() {
   const bool console = options_.isGuiMode() == 0;
   std::string input;
   if (!options_.getInput(input)) options_.getFileName(input);

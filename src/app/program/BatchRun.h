@@ -29,6 +29,9 @@ enum BatchExit : int32_t {
   BATCH_SAVE_FAILED = 4,
   BATCH_REPORT_FAILED = 5,
   BATCH_HELP_FAILED = 6,
+  // A step failed in a way none of them foresaw (an error the program did not expect):
+  // the run stopped there and told its text.
+  BATCH_INTERNAL_ERROR = 7,
 };
 
 // How the run talks to its user: console mode writes lines, GUI mode shows boxes.
@@ -75,6 +78,8 @@ class BatchRun {
   // "-mkdm": the demonstration model becomes the current model.
   void makeDemoModel();
   // The second command-line step, all of it; BATCH_OK or the first failure's code.
+  // An exception a step lets escape ends the run with BATCH_INTERNAL_ERROR after its
+  // text was told; a GUI run then still has a model to show.
   int32_t run();
 
   // The model's full file path (empty for a model never saved), the caption the
@@ -107,6 +112,7 @@ class BatchRun {
   static std::string withModelExtension(const std::string& name);
 
  private:
+  int32_t runSteps();
   void setCaptionFromFile();
 
   Utils::PalvermontineOptions& options_;

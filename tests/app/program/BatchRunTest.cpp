@@ -3,6 +3,7 @@
 
 #include "math/MathServer.h"
 #include "factory/Factory.h"
+#include "foundation/FLErrors.h"
 #include "model/RankSolutionData.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
@@ -31,8 +32,13 @@ struct RecordingUi : BatchUi {
   std::vector<Told> told;
   std::vector<std::string> lines;
   void tell(Kind kind, const std::string& caption, const std::string& text) override {
+    if (failNextTell) {
+      failNextTell = false;
+      throw FLInternalErr("[TEST] the box could not be shown");
+    }
     told.push_back({kind, caption, text});
   }
+  bool failNextTell = false;
   void where(const std::string& line) override { lines.push_back(line); }
   std::string all() const {
     std::string s;
@@ -110,6 +116,21 @@ class BatchRunTest : public ::testing::Test {
   std::unique_ptr<Utils::PalvermontineOptions> options_;
   std::unique_ptr<BatchRun> run_;
 };
+
+// An error no step expected (here a foundation error from the user interface) stops
+// the run with its own code after its text was told; nothing unwinds past the run.
+TEST_F(BatchRunTest, AnUnexpectedErrorStopsTheRunWithItsOwnCode) {
+  ui_.failNextTell = true;
+  EXPECT_EQ(runBatch("-console -input missing-model"), BATCH_INTERNAL_ERROR);
+  ASSERT_EQ(ui_.told.size(), 1u) << ui_.all();
+  EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_ERROR);
+  EXPECT_NE(ui_.told[0].text.find("[TEST] the box could not be shown"), std::string::npos) << ui_.all();
+  // A GUI run still has a model to show.
+  ui_ = RecordingUi();
+  ui_.failNextTell = true;
+  EXPECT_EQ(runBatch("-input missing-model"), BATCH_INTERNAL_ERROR);
+  EXPECT_TRUE(Data::Factory::instance()->hasModel());
+}
 
 // The README's job: the demonstration model solved, saved under a name without the
 // extension (which is appended) and reported under the -pdf name exactly.
