@@ -42,7 +42,7 @@ std::string fullPath(const std::string& name) {
 
 }  // namespace
 
-BatchRun::BatchRun(Utils::PalvermontineOptions& options, const BatchEnvironment& environment)
+BatchRun::BatchRun(Util::PalvermontineOptions& options, const BatchEnvironment& environment)
     : options_(options), env_(environment) {}
 
 BatchRun::~BatchRun() = default;
@@ -53,7 +53,7 @@ bool BatchRun::writeHelpLog(const std::string& folder, std::string* path) {
   if (path) *path = file;
   std::FILE* out = std::fopen(file.c_str(), "wb");
   if (!out) return false;
-  const bool ok = std::fprintf(out, "%s\n%s\n", Utils::PalvermontineOptions::usageText(),
+  const bool ok = std::fprintf(out, "%s\n%s\n", Util::PalvermontineOptions::usageText(),
                                "beta options exist, remove post beta") > 0;
   return std::fclose(out) == 0 && ok;
 }

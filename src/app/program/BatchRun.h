@@ -8,7 +8,7 @@
 // is told as "Model: <path>" and "Report: <path>".
 #pragma once
 
-#include "app/program/pv_cmdlineopts.h"
+#include "app/program/PalvermontineOptions.h"
 #include "math/HJAlgorithm.h"
 #include "model/AppOpts.h"
 #include "model/MdlOpts.h"
@@ -68,7 +68,7 @@ struct BatchEnvironment {
 
 class BatchRun {
  public:
-  BatchRun(Utils::PalvermontineOptions& options, const BatchEnvironment& environment);
+  BatchRun(Util::PalvermontineOptions& options, const BatchEnvironment& environment);
   ~BatchRun();
 
   // "-help": writes "PalvermontineHelp.log" into the folder (current when empty);
@@ -115,7 +115,7 @@ class BatchRun {
   int32_t runSteps();
   void setCaptionFromFile();
 
-  Utils::PalvermontineOptions& options_;
+  Util::PalvermontineOptions& options_;
   BatchEnvironment env_;
   std::unique_ptr<Math::Algorithm> demoAlgorithm_;
   bool demoBuilt_ = false;

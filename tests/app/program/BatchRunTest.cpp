@@ -85,7 +85,7 @@ class BatchRunTest : public ::testing::Test {
   }
 
   int32_t runBatch(const std::string& commandLine, BatchRun** keep = nullptr) {
-    options_ = std::make_unique<Utils::PalvermontineOptions>(commandLine.c_str());
+    options_ = std::make_unique<Util::PalvermontineOptions>(commandLine.c_str());
     run_ = std::make_unique<BatchRun>(*options_, env_);
     if (options_->isMkdm()) run_->makeDemoModel();
     const int32_t code = run_->run();
@@ -113,7 +113,7 @@ class BatchRunTest : public ::testing::Test {
   std::unique_ptr<XML::PalvermontineMdlOptsFile> mdlOpts_;
   RecordingUi ui_;
   BatchEnvironment env_;
-  std::unique_ptr<Utils::PalvermontineOptions> options_;
+  std::unique_ptr<Util::PalvermontineOptions> options_;
   std::unique_ptr<BatchRun> run_;
 };
 
@@ -257,7 +257,7 @@ TEST_F(BatchRunTest, HelpLogHoldsUsageAndNote) {
   std::stringstream text;
   text << in.rdbuf();
   EXPECT_EQ(text.str(),
-            std::string(Utils::PalvermontineOptions::usageText()) + "\nbeta options exist, remove post beta\n");
+            std::string(Util::PalvermontineOptions::usageText()) + "\nbeta options exist, remove post beta\n");
   EXPECT_FALSE(BatchRun::writeHelpLog((dir_ / "no" / "such").string()));
 }
 
