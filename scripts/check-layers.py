@@ -1,17 +1,30 @@
 #!/usr/bin/env python3
 """Checks that no source under src/ includes from a layer above its own.
 
-Layers, bottom up (a folder may include its own layer's folder and every lower layer):
+Layers, bottom up (a folder may include its own layer's folders and every lower layer):
   1 foundation
   2 model                          (records, accessors, the model file's vocabulary)
   3 math, xml, pdf                 (each stands alone: none includes another)
   4 factory                        (ties model, math and xml together)
   5 report
   6 framework                      (Windows only)
-  7 app, dialogs                   (the shell and the model dialogs)
-The shell's portable services (app/services) build in both builds, so they include
-nothing of the framework, the program or the dialogs. Nothing under src/ includes
-from tests/ or bench/.
+  7 app                            (the program)
+
+Inside the framework and the program the folders have an order of their own, bottom up:
+  framework/  1 layout                           (sizers: geometry only)
+              2 core, draw, controls, frames     (windows, drawing, menus and controls,
+                                                  frames and dialogs: they hold one another)
+              3 format, periphery                (formatting, printing, mail)
+              4 visual, bars, grid               (drawn controls, bars, grids)
+              5 the framework's own folder       (its assembly: the control families the
+                                                  application object registers)
+  app/        1 services                         (portable: nothing of the framework)
+              2 shared                           (what the model windows share)
+              3 dialogs, windows                 (the dialogs and the model windows)
+              4 program                          (start-up, main window, commands)
+A folder of the framework or the program may include from its own step and every lower
+one; a subfolder the order does not list is refused until it is given its step. Nothing
+under src/ includes from tests/ or bench/.
 
 Usage: check-layers.py [TREE]   (TREE holds src/; default: this script's project)
 Prints one line per forbidden include and exits 1 if there is any, else 0.
@@ -27,12 +40,29 @@ LAYER = {
     "factory": 4,
     "report": 5,
     "framework": 6,
-    "app": 7, "dialogs": 7,
+    "app": 7,
+}
+# The order inside a top-level folder, by its first subfolder ("" for files in the
+# folder itself).
+INNER = {
+    "framework": {
+        "layout": 1,
+        "core": 2, "draw": 2, "controls": 2, "frames": 2,
+        "format": 3, "periphery": 3,
+        "visual": 4, "bars": 4, "grid": 4,
+        "": 5,
+    },
+    "app": {
+        "services": 1,
+        "shared": 2,
+        "dialogs": 3, "windows": 3,
+        "program": 4,
+    },
 }
 # Folders of one layer that may not include one another.
 SIBLINGS_APART = {"math", "xml", "pdf"}
 # Portable parts of a top-layer folder: what they may not include.
-PORTABLE = {("app", "services"): {"framework", "dialogs", ("app", "program")}}
+PORTABLE = {("app", "services"): {"framework"}}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 SOURCE_EXT = (".h", ".hpp", ".c", ".cpp", ".cc", ".inl")
 
@@ -41,6 +71,20 @@ def unit_of(rel):
     """The folder (and its first subfolder) of a path relative to src/."""
     parts = rel.replace("\\", "/").split("/")
     return parts[0], (parts[1] if len(parts) > 2 else "")
+
+
+def inner_violation(top, from_sub, to_sub):
+    """Why an include inside one top-level folder runs the wrong way, or None."""
+    order = INNER.get(top)
+    if order is None or from_sub == to_sub:
+        return None
+    for sub in (from_sub, to_sub):
+        if sub not in order:
+            return "names %s/%s, which has no step in the order inside %s/" % (top, sub or ".", top)
+    if order[to_sub] > order[from_sub]:
+        return "runs up inside %s/ from %s (step %d) to %s (step %d)" % (
+            top, from_sub or ".", order[from_sub], to_sub or ".", order[to_sub])
+    return None
 
 
 def target_of(src_root, file_dir, name):
@@ -67,8 +111,12 @@ def violation(src_root, path, name):
     if rel_to is None or from_top not in LAYER:
         return None
     to_top, to_sub = unit_of(rel_to)
-    if to_top not in LAYER or to_top == from_top and (from_top, from_sub) not in PORTABLE:
+    if to_top not in LAYER:
         return None
+    if to_top == from_top:
+        why = inner_violation(from_top, from_sub, to_sub)
+        if why or (from_top, from_sub) not in PORTABLE:
+            return why
     if LAYER[to_top] > LAYER[from_top]:
         return "runs up from layer %d (%s) to layer %d (%s)" % (LAYER[from_top], from_top, LAYER[to_top], to_top)
     if to_top != from_top and LAYER[to_top] == LAYER[from_top] and from_top in SIBLINGS_APART:

@@ -27,7 +27,7 @@ FLxmsg::FLxmsg(const FLMessage& message) : text_(copyText(message.text())), owns
 
 FLxmsg::FLxmsg(const char* text, bool copy) : text_(copy ? copyText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
 
-FLxmsg::FLxmsg(const FLxmsg& other) : text_(other.owns_ ? copyText(other.text_) : other.text_), owns_(other.owns_) {}
+FLxmsg::FLxmsg(const FLxmsg& other) : std::exception(other), text_(other.owns_ ? copyText(other.text_) : other.text_), owns_(other.owns_) {}
 
 FLxmsg& FLxmsg::operator=(const FLxmsg& other) {
   if (this != &other) {

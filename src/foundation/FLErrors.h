@@ -1,15 +1,17 @@
 // The foundation library's error classes. Misuse (an index out of range) is reported by
-// throwing one of these; each carries its text, owned or borrowed.
+// throwing one of these; each carries its text, owned or borrowed. They are standard
+// exceptions (what() is the text), so whoever catches std::exception catches them too.
 #pragma once
 
 #include <cstdint>
+#include <exception>
 
 #include "foundation/FLMessage.h"
 
 // The value that searches return when they find nothing; never valid as an index.
 constexpr uint32_t FL_NPOS = 0xFFFFFFFFu;
 
-class FLxmsg {
+class FLxmsg : public std::exception {
  public:
   explicit FLxmsg(const char* text);
   explicit FLxmsg(const FLMessage& message);
@@ -17,9 +19,10 @@ class FLxmsg {
   FLxmsg(const char* text, bool copy);
   FLxmsg(const FLxmsg& other);
   FLxmsg& operator=(const FLxmsg& other);
-  virtual ~FLxmsg();
+  ~FLxmsg() override;
 
   const char* text() const { return text_; }
+  const char* what() const noexcept override { return text_; }
   bool ownsText() const { return owns_ != 0; }
   [[noreturn]] void throwSelf() const;
 

@@ -1,6 +1,5 @@
 #include "xml/PalvermontineAppOptsFile.h"
 
-#include "model/TimeStamp.h"
 #include "model/Transform.h"
 #include "xml/TableBuilder.h"
 
@@ -101,11 +100,7 @@ PalvermontineAppOptsFile::~PalvermontineAppOptsFile() = default;
 
 void PalvermontineAppOptsFile::setDefaults() {
   PalvermontineAppOpts& o = options();
-  o.set_appver(1.0);
-  std::string now;
-  PV::Util::timeStamp(now, false);
-  o.set_modtime(now);
-  o.set_crtime(now);
+  stampNewRecord(o);
   const std::string& user = optionsHome().userName;
   o.get_idAppOpts().set_owner(user);
 
@@ -152,14 +147,7 @@ void PalvermontineAppOptsFile::writeObject(PalvermontineAppOpts& tdm) {
 }
 
 void PalvermontineAppOptsFile::readObject(PalvermontineAppOpts& tdm) {
-  PV_ASSERT(doc().IsWellFormed());
-  Table::InputIterator& iter = table().input();
-  iter.reset();
-  table().readRoot(doc(), tdm, iter);
-  double appver = tdm.get_appver();
-  if (!(appver >= MIN_APPVER && appver <= MAX_APPVER))
-    throw FormatError("it was written by a newer version of the program (appver " + doc().GetAttribute("appver") +
-                      "); this version reads options files up to 1.0");
+  Table::InputIterator& iter = readRootOf(tdm, MAX_APPVER);
   table().readElem(doc(), tdm.get_idAppOpts(), iter);
   if (table().readElem(doc(), tdm.get_defaultValuesAppOpts(), iter))
     table().readText(doc(), tdm.get_defaultValuesAppOpts(), iter, 1);

@@ -1,6 +1,5 @@
 #include "xml/PalvermontineMdlOptsFile.h"
 
-#include "model/TimeStamp.h"
 #include "model/Transform.h"
 #include "xml/TableBuilder.h"
 
@@ -55,11 +54,7 @@ PalvermontineMdlOptsFile::~PalvermontineMdlOptsFile() = default;
 
 void PalvermontineMdlOptsFile::setDefaults() {
   PalvermontineMdlOpts& o = options();
-  o.set_appver(1.0);
-  std::string now;
-  PV::Util::timeStamp(now, false);
-  o.set_modtime(now);
-  o.set_crtime(now);
+  stampNewRecord(o);
   ParmMdlOpts& p = o.get_parmMdlOpts();
   p.set_cfi(10.0);
   p.set_cfl(90.0);
@@ -76,14 +71,7 @@ void PalvermontineMdlOptsFile::writeObject(PalvermontineMdlOpts& tdm) {
 }
 
 void PalvermontineMdlOptsFile::readObject(PalvermontineMdlOpts& tdm) {
-  PV_ASSERT(doc().IsWellFormed());
-  Table::InputIterator& iter = table().input();
-  iter.reset();
-  table().readRoot(doc(), tdm, iter);
-  double appver = tdm.get_appver();
-  if (!(appver >= MIN_APPVER && appver <= MAX_APPVER))
-    throw FormatError("it was written by a newer version of the program (appver " + doc().GetAttribute("appver") +
-                      "); this version reads options files up to 1.0");
+  Table::InputIterator& iter = readRootOf(tdm, MAX_APPVER);
   if (table().readElem(doc(), tdm.get_parmMdlOpts(), iter)) table().readText(doc(), tdm.get_parmMdlOpts(), iter, 1);
   // New models take their confidence level from here, and a model's pairs are
   // figured at 50 per cent agreement: a level of 50 or less would make a model that

@@ -9,6 +9,7 @@
 #pragma once
 
 #include "model/FileUtils.h"
+#include "model/TimeStamp.h"
 #include "xml/XmlFile.h"
 #include "xml/XmlTable.h"
 
@@ -56,6 +57,11 @@ class OptsFile : public File<T> {
   void init(const TableEntry* entries, uint32_t n);
   virtual void setDefaults() = 0;
   Table& table() { return *table_; }
+  // What every options record starts with: version 1.0, made and changed now.
+  static void stampNewRecord(T& record);
+  // Reads the root element into the record and refuses a version this program does
+  // not read (FormatError); the caller reads the elements below it.
+  Table::InputIterator& readRootOf(T& record, double maxVersion);
 
  private:
   T record_;
@@ -80,6 +86,28 @@ bool OptsFile<T>::load() {
   }
   if (!this->isOkay()) record_ = kept;
   return this->isOkay();
+}
+
+template <class T>
+void OptsFile<T>::stampNewRecord(T& record) {
+  record.set_appver(1.0);
+  std::string now;
+  PV::Util::timeStamp(now, false);
+  record.set_modtime(now);
+  record.set_crtime(now);
+}
+
+template <class T>
+Table::InputIterator& OptsFile<T>::readRootOf(T& record, double maxVersion) {
+  PV_ASSERT(this->doc().IsWellFormed());
+  Table::InputIterator& iter = table().input();
+  iter.reset();
+  table().readRoot(this->doc(), record, iter);
+  const double version = record.get_appver();
+  if (!(version >= MIN_APPVER && version <= maxVersion))
+    throw FormatError("it was written by a newer version of the program (appver " +
+                      this->doc().GetAttribute("appver") + "); this version reads options files up to 1.0");
+  return iter;
 }
 
 template <class T>

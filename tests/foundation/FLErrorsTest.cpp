@@ -108,6 +108,12 @@ TEST(FLErrors, BoundsErrorCarriesTextAndIsCaughtByAnyBase) {
   } catch (const FLxmsg& e) {
     EXPECT_STREQ(e.text(), expected);
   }
+  // A standard exception too: code that knows only the standard library catches it.
+  try {
+    throwError(error);
+  } catch (const std::exception& e) {
+    EXPECT_STREQ(e.what(), expected);
+  }
   EXPECT_THROW(FLthrowIndexError(FL_NPOS, 3), FLBoundsErr);
   try {
     FLthrowIndexError(FL_NPOS, 3);

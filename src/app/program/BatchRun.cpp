@@ -25,7 +25,6 @@ namespace App {
 namespace {
 
 constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
-constexpr uint32_t kSolved = 3;  // the solver's status of a finished ranking
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -37,7 +36,7 @@ std::string fullPath(const std::string& name) { return Files::fullPath(name); }
 
 }  // namespace
 
-BatchRun::BatchRun(Utils::PalvermontineOptions& options, const BatchEnvironment& environment)
+BatchRun::BatchRun(Util::PalvermontineOptions& options, const BatchEnvironment& environment)
     : options_(options), env_(environment) {}
 
 BatchRun::~BatchRun() = default;
@@ -48,7 +47,7 @@ bool BatchRun::writeHelpLog(const std::string& folder, std::string* path) {
   if (path) *path = file;
   std::FILE* out = Files::open(file, "wb");
   if (!out) return false;
-  const bool ok = std::fprintf(out, "%s\n%s\n", Utils::PalvermontineOptions::usageText(),
+  const bool ok = std::fprintf(out, "%s\n%s\n", Util::PalvermontineOptions::usageText(),
                                "beta options exist, remove post beta") > 0;
   return std::fclose(out) == 0 && ok;
 }
@@ -174,7 +173,7 @@ bool BatchRun::solve(Data::RankSolutionData* result) {
   Data::RankSolutionData ranking;
   const uint32_t status = server->solve(&ranking, nullptr);
   tellLogError();
-  if (status != kSolved) {
+  if (status != MODEL_COMPLETED) {
     env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine", unsolvedText(status));
     return false;
   }
@@ -277,6 +276,16 @@ bool BatchRun::report(bool display, bool print) {
 }
 
 int32_t BatchRun::run() {
+  try {
+    return runSteps();
+  } catch (const std::exception& e) {
+    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, std::string("The run stopped on an unexpected error: ") + e.what());
+  }
+  if (options_.isGuiMode() != 0 && !Data::Factory::instance()->hasModel()) makeNewDefaultModel();
+  return BATCH_INTERNAL_ERROR;
+}
+
+int32_t BatchRun::runSteps() {
   const bool console = options_.isGuiMode() == 0;
   std::string input;
   if (!options_.getInput(input)) options_.getFileName(input);

@@ -8,7 +8,7 @@
 // is told as "Model: <path>" and "Report: <path>".
 #pragma once
 
-#include "app/program/pv_cmdlineopts.h"
+#include "app/program/PalvermontineOptions.h"
 #include "math/HJAlgorithm.h"
 #include "model/AppOpts.h"
 #include "model/MdlOpts.h"
@@ -30,6 +30,9 @@ enum BatchExit : int32_t {
   BATCH_SAVE_FAILED = 4,
   BATCH_REPORT_FAILED = 5,
   BATCH_HELP_FAILED = 6,
+  // A step failed in a way none of them foresaw (an error the program did not expect):
+  // the run stopped there and told its text.
+  BATCH_INTERNAL_ERROR = 7,
 };
 
 // How the run talks to its user: console mode writes lines, GUI mode shows boxes.
@@ -70,7 +73,7 @@ struct BatchEnvironment {
 
 class BatchRun {
  public:
-  BatchRun(Utils::PalvermontineOptions& options, const BatchEnvironment& environment);
+  BatchRun(Util::PalvermontineOptions& options, const BatchEnvironment& environment);
   ~BatchRun();
 
   // "-help": writes "PalvermontineHelp.log" into the folder (current when empty);
@@ -80,6 +83,8 @@ class BatchRun {
   // "-mkdm": the demonstration model becomes the current model.
   void makeDemoModel();
   // The second command-line step, all of it; BATCH_OK or the first failure's code.
+  // An exception a step lets escape ends the run with BATCH_INTERNAL_ERROR after its
+  // text was told; a GUI run then still has a model to show.
   int32_t run();
 
   // The model's full file path (empty for a model never saved), the caption the
@@ -119,9 +124,10 @@ class BatchRun {
   static std::string unsolvedText(uint32_t status);
 
  private:
+  int32_t runSteps();
   void setCaptionFromFile();
 
-  Utils::PalvermontineOptions& options_;
+  Util::PalvermontineOptions& options_;
   BatchEnvironment env_;
   std::unique_ptr<Math::Algorithm> demoAlgorithm_;
   bool demoBuilt_ = false;

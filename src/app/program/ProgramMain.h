@@ -7,7 +7,7 @@
 #include "app/program/BatchRun.h"
 #include "app/program/ShellServices.h"
 #include "app/program/WMain.h"
-#include "app/program/pv_cmdlineopts.h"
+#include "app/program/PalvermontineOptions.h"
 #include "report/ReportInputs.h"
 
 #include <cstdint>
@@ -35,7 +35,7 @@ class ProgramMain {
 
  private:
   zProgram* app_;
-  PV::Utils::PalvermontineOptions options_;
+  PV::Util::PalvermontineOptions options_;
   bool console_;
   ConsoleUi consoleUi_;
   MessageBoxUi boxUi_;

@@ -1,7 +1,7 @@
 // The control types of the drawn static text, the value set and the tree control, which
 // dialog templates name "zStatTxt3dClass", "zValueSet" and "zTreeCtrl". The text pane, the
 // tabs and the two common-control wrappers are registered by the application object itself
-// (their creators are declared in controls/zControlTypeCreators.h).
+// (their creators are declared beside their classes).
 #pragma once
 
 #include <cstdint>

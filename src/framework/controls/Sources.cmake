@@ -4,7 +4,6 @@
 set(PART_SOURCES
   zControl.cpp
   zControlReport.cpp
-  zControlTypeCreators.cpp
   zButton.cpp
   zEdit.cpp
   zListBox.cpp

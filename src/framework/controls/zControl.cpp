@@ -6,6 +6,7 @@
 #include "framework/controls/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zSuperClass.h"
 #include "framework/core/zWindowProc.h"
@@ -48,7 +49,7 @@ bool handlersTake(zControl* control, uint32_t bit, zEvent* event) {
 
 }  // namespace
 
-LRESULT CALLBACK zControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT zControlProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   ziWindowMap* map = windowMap();
   zWindow* window = map ? map->find(handle) : nullptr;
   // A window the map no longer knows (its object is being taken apart) gets the system's
@@ -156,6 +157,10 @@ LRESULT CALLBACK zControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM l
   }
   if (result == 0) result = control->defProc(&event);
   return result;
+}
+
+LRESULT CALLBACK zControlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("zControlProc", [&] { return zControlProcBody(handle, message, wParam, lParam); });
 }
 
 // ---------------------------------------------------------------- construction
@@ -502,4 +507,11 @@ LRESULT zGenericControl::defProc(zEvent* event) {
     return CallWindowProcA(superClass_->classProcedure(), event->window_, event->message_, event->wParam_,
                            event->lParam_);
   return DefWindowProcA(event->window_, event->message_, event->wParam_, event->lParam_);
+}
+
+void zReleaseControlBrush() {
+  if (ziControlBackgroundBrush) {
+    DeleteObject(ziControlBackgroundBrush);
+    ziControlBackgroundBrush = nullptr;
+  }
 }

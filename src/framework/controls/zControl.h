@@ -23,6 +23,8 @@ class zSuperClass;
 // children with (a combo box's edit and list); one for the program, replaced at every such
 // message; the application deletes the last one at exit.
 extern HBRUSH ziControlBackgroundBrush;
+// Deletes the controls' background brush (the application object's end).
+void zReleaseControlBrush();
 
 // What kind of native control an object stands for.
 enum zControlKind : int32_t {

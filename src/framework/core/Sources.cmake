@@ -14,6 +14,7 @@ set(PART_SOURCES
   zChildWin.cpp
   zProgramFrame.cpp
   zWindowProc.cpp
+  zSystemEntry.cpp
   zDevice.cpp
   zResId.cpp
   zResources.cpp

@@ -5,17 +5,15 @@
 #include <commctrl.h>
 #include <ole2.h>
 
-#include "framework/controls/zControl.h"
+#include "framework/core/zControlFamilies.h"
 #include "framework/core/zControlType.h"
-#include "framework/controls/zControlTypeCreators.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSuperClass.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zTimerDev.h"
+#include "framework/core/zWindow.h"
 #include "framework/core/ziWindowMap.h"
-#include "framework/bars/zProgressBar.h"
-#include "framework/grid/zTable.h"
-#include "framework/visual/zCtrl3d.h"
 
 zProgram* zTheProgram = nullptr;
 HWND ziMDIClientWindow = nullptr;
@@ -47,8 +45,10 @@ bool deferNextWindowSystem = false;
 
 // Starts a deferred window system before the thread's first window exists.
 LRESULT CALLBACK startBeforeFirstWindow(int code, WPARAM wParam, LPARAM lParam) {
-  if (code == HCBT_CREATEWND && zTheProgram) zTheProgram->startWindowSystem();
-  return CallNextHookEx(nullptr, code, wParam, lParam);
+  return ziFromSystem("startBeforeFirstWindow", [&] {
+    if (code == HCBT_CREATEWND && zTheProgram) zTheProgram->startWindowSystem();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+  });
 }
 
 // The common controls library is bound here rather than imported: loading it registers
@@ -93,13 +93,9 @@ void zProgram::startWindowSystem() {
   startCommonControls();
 }
 
-zMail& zProgram::mail() {
-  if (!mail_) mail_ = new zMail;
-  return *mail_;
-}
-
 zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand)
     : mail_(nullptr),
+      releaseMail_(nullptr),
       startHook_(nullptr),
       windowSystemStarted_(false),
       oleStarted_(false),
@@ -122,17 +118,12 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   modalLoop_ = 0;
   resourceModule_ = nullptr;
 
-  controlTypes_[0] = new zControlType("zTextPane", &zCreateTextPane);
-  controlTypes_[1] = new zControlType("zPaneControl", &zCreatePaneControl);
-  controlTypes_[2] = new zControlType("zBitmapPane", &zCreateBitmapPane);
-  controlTypes_[3] = new zControlType("zTabCtrl", &zCreateTabCtrl);
-  controlTypes_[4] = new zControlType("msctls_updown32", &zCreateSpinCtrl);
-  controlTypes_[5] = new zControlType("msctls_trackbar32", &zCreateScaleCtrl);
-  // The framework's drawn controls and grids that dialog templates name; these records
-  // stay for the whole process (a later application object finds them in place).
-  zRegisterVisualCtrlClasses();
-  zRegisterGridControlTypes();
-  zRegisterBarsControlTypes();
+  // The control families' types that dialog templates name: some for this application
+  // object's life, the rest for the whole process (a later application object finds
+  // them in place).
+  for (uint32_t i = 0; i < ziProgramControlTypeCount; ++i)
+    controlTypes_.push_back(new zControlType(ziProgramControlTypes[i].className, ziProgramControlTypes[i].create));
+  ziRegisterControlFamilies();
 
   setDialogFontWeight(-1);
 
@@ -145,7 +136,7 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
 zProgram::~zProgram() {
   if (startHook_) UnhookWindowsHookEx(startHook_);
   if (oleStarted_) OleUninitialize();
-  delete mail_;
+  if (mail_ && releaseMail_) releaseMail_(mail_);
   if (resourceModule_) FreeLibrary(resourceModule_);
   while (void* name = registeredClasses_->get()) {
     FLCString* className = static_cast<FLCString*>(name);
@@ -153,10 +144,7 @@ zProgram::~zProgram() {
     delete className;
   }
   delete registeredClasses_;
-  if (ziControlBackgroundBrush) {
-    DeleteObject(ziControlBackgroundBrush);
-    ziControlBackgroundBrush = nullptr;
-  }
+  ziReleaseControlFamilies();
   zSuperClassSlist::deleteAll();
   delete windowMap_;
   windowMap_ = nullptr;

@@ -5,13 +5,14 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "foundation/FLCString.h"
 #include "foundation/zLists.h"
-#include "framework/periphery/zMail.h"
 #include "framework/core/zNotifyNode.h"
 
 class zControlType;
+class zMail;
 class zResId;
 class zTaskDev;
 class zTimerDev;
@@ -77,13 +78,12 @@ class zProgram {
   }
   zNotifyNodeDlist* notifyList() const { return notifyList_; }
 
-  // The mail library is loaded at the first use of mail.
-  uint32_t mailSend(const char* noteText, const char* attachmentPath) { return mail().send(noteText, attachmentPath); }
+  // The mail library is loaded at the first use of mail (periphery/zMail.cpp holds these,
+  // so the application object depends on no mail service until one is used).
+  uint32_t mailSend(const char* noteText, const char* attachmentPath);
   uint32_t mailSendTo(const char* noteText, const char* attachmentPath, const char* const* addresses = nullptr,
-                      uint32_t count = 0) {
-    return mail().sendTo(noteText, attachmentPath, addresses, count);
-  }
-  uint32_t mailAvailable() { return mail().isAvailable(); }
+                      uint32_t count = 0);
+  uint32_t mailAvailable();
 
   // The window system's set-up: the screen's metrics, OLE and the common controls. An
   // application object does it at construction, unless it was deferred for it (the
@@ -103,6 +103,7 @@ class zProgram {
   zMail& mail();
 
   zMail* mail_;
+  void (*releaseMail_)(zMail*);
   HHOOK startHook_;
   bool windowSystemStarted_;
   bool oleStarted_;
@@ -122,7 +123,7 @@ class zProgram {
   char* resourceModuleName_;
   int32_t exitCode_;
   int modalLoop_;
-  zControlType* controlTypes_[6];
+  std::vector<zControlType*> controlTypes_;
 };
 
 // The one application object; set by the entry right after construction.

@@ -3,6 +3,7 @@
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zProgramFrame.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
@@ -10,12 +11,16 @@
 
 LRESULT CALLBACK zProgramFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
 
-LRESULT CALLBACK ziChildFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT ziChildFrameProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypeChildFrame) || (window->flags() & zWinDestroying))
     return DefWindowProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return static_cast<zChildFrame*>(window)->route(&event);
+}
+
+LRESULT CALLBACK ziChildFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("ziChildFrameProc", [&] { return ziChildFrameProcBody(handle, message, wParam, lParam); });
 }
 
 zChildFrame::zChildFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)

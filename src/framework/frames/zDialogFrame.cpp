@@ -3,6 +3,7 @@
 #include "foundation/zLists.h"
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zTaskDev.h"
 #include "framework/core/zWindowProc.h"
@@ -39,12 +40,16 @@ void enableWindow(zWindow* window, BOOL on) {
 
 }  // namespace
 
-LRESULT CALLBACK ziDialogFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT ziDialogFrameProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypeDialogFrame) || (window->flags() & zWinDestroying))
     return DefWindowProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return static_cast<zDialogFrame*>(window)->route(&event);
+}
+
+LRESULT CALLBACK ziDialogFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("ziDialogFrameProc", [&] { return ziDialogFrameProcBody(handle, message, wParam, lParam); });
 }
 
 void zDialogFrame::initDialog() {

@@ -6,6 +6,7 @@
 #include "framework/controls/zMenu.h"
 #include "framework/controls/zPopupMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zGravSizer.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zTaskDev.h"
@@ -75,7 +76,7 @@ zMDIAppFrame* ziMainMDIFrame() {
 
 // ---------------------------------------------------------------- window procedures
 
-LRESULT CALLBACK ziMDIFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT ziMDIFrameProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = findObject(handle);
   if (!window || !window->hasTypeBit(zTypeMDIAppFrame) || (window->flags() & zWinDestroying))
     return DefFrameProcA(handle, ziMDIClientWindow, message, wParam, lParam);
@@ -83,12 +84,20 @@ LRESULT CALLBACK ziMDIFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM
   return static_cast<zMDIAppFrame*>(window)->route(&event);
 }
 
-LRESULT CALLBACK ziMDIChildProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ziMDIFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("ziMDIFrameProc", [&] { return ziMDIFrameProcBody(handle, message, wParam, lParam); });
+}
+
+static LRESULT ziMDIChildProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = findObject(handle);
   if (!window || !window->hasTypeBit(zTypeMDIChildFrame) || (window->flags() & zWinDestroying))
     return DefMDIChildProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return static_cast<zMDIChildFrame*>(window)->route(&event);
+}
+
+LRESULT CALLBACK ziMDIChildProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("ziMDIChildProc", [&] { return ziMDIChildProcBody(handle, message, wParam, lParam); });
 }
 
 // ---------------------------------------------------------------- the MDI frame

@@ -2,17 +2,22 @@
 
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/frames/ziDialogReader.h"
 
-LRESULT CALLBACK ziMDIDialogProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT ziMDIDialogProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypeMDIDialogFrame) || (window->flags() & zWinDestroying))
     return DefMDIChildProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return static_cast<zMDIDialogFrame*>(window)->route(&event);
+}
+
+LRESULT CALLBACK ziMDIDialogProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("ziMDIDialogProc", [&] { return ziMDIDialogProcBody(handle, message, wParam, lParam); });
 }
 
 void zMDIDialogFrame::initMDIDialog() {

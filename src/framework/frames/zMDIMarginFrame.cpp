@@ -2,6 +2,7 @@
 
 #include "framework/controls/zPopupMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/frames/zMDIAppFrame.h"
 #include "framework/layout/zGravSizer.h"
 #include "framework/layout/zSizer.h"
@@ -9,12 +10,16 @@
 #include "framework/core/ziWindowMap.h"
 #include "framework/frames/ziFrameSupport.h"
 
-LRESULT CALLBACK ziMDIMarginProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT ziMDIMarginProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypeMDIMarginFrame) || (window->flags() & zWinDestroying))
     return DefWindowProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return static_cast<zMDIMarginFrame*>(window)->route(&event);
+}
+
+LRESULT CALLBACK ziMDIMarginProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("ziMDIMarginProc", [&] { return ziMDIMarginProcBody(handle, message, wParam, lParam); });
 }
 
 zMDIMarginFrame::zMDIMarginFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title)

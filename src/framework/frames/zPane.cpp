@@ -4,6 +4,7 @@
 
 #include "framework/controls/zControl.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/controls/zScrollerBase.h"
@@ -13,12 +14,16 @@
 #include "framework/draw/zWinDisplay.h"
 #include "framework/frames/ziFrameSupport.h"
 
-LRESULT CALLBACK zPaneProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT zPaneProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypePane) || (window->flags() & zWinDestroying))
     return DefWindowProcA(handle, message, wParam, lParam);
   zEvent event(lParam, wParam, message, handle);
   return static_cast<zPane*>(window)->route(&event);
+}
+
+LRESULT CALLBACK zPaneProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("zPaneProc", [&] { return zPaneProcBody(handle, message, wParam, lParam); });
 }
 
 void zPane::initPane() {
@@ -344,4 +349,8 @@ LRESULT zPaneControl::sendNotify(uint16_t code) {
   if (!parent_) return 0;
   return SendMessageA(parent_->handle(), WM_COMMAND, MAKEWPARAM(static_cast<uint16_t>(id_), code),
                       reinterpret_cast<LPARAM>(handle_));
+}
+
+zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
+  return new zPaneControl(parent, sizer, style, nullptr, id);
 }

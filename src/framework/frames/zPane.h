@@ -144,3 +144,7 @@ class zPaneControl : public zPane {
   // No window: for a control that takes over one a dialog template made.
   explicit zPaneControl(zWindow* parent);
 };
+
+// Makes the pane control a dialog template names ("zPaneControl"); the template's title
+// is no class name, so the pane keeps its own class.
+zWindow* zCreatePaneControl(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id);

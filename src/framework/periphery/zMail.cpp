@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/zProgram.h"
+
 zMail::zMail() : zMail("mapi32.dll") {}
 
 zMail::zMail(const char* libraryName) : library_(nullptr), logonFlags_(MAPI_LOGON_UI), available_(0), entries_{} {
@@ -89,3 +91,24 @@ uint32_t zMail::sendTo(const char* noteText, const char* attachmentPath, const c
   if (entries_.logoff) entries_.logoff(session, 0, 0, 0);
   return result;
 }
+
+// The application object's mail, made at its first use: the application object itself
+// names no mail service.
+zMail& zProgram::mail() {
+  if (!mail_) {
+    mail_ = new zMail;
+    releaseMail_ = [](zMail* mail) { delete mail; };
+  }
+  return *mail_;
+}
+
+uint32_t zProgram::mailSend(const char* noteText, const char* attachmentPath) {
+  return mail().send(noteText, attachmentPath);
+}
+
+uint32_t zProgram::mailSendTo(const char* noteText, const char* attachmentPath, const char* const* addresses,
+                              uint32_t count) {
+  return mail().sendTo(noteText, attachmentPath, addresses, count);
+}
+
+uint32_t zProgram::mailAvailable() { return mail().isAvailable(); }

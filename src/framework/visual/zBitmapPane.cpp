@@ -1,5 +1,6 @@
 #include "framework/visual/zBitmapPane.h"
 
+#include <new>
 #include <vector>
 
 #include "framework/controls/zControlReport.h"
@@ -153,4 +154,8 @@ int zBitmapPane::draw(zEvent*) {
   }
   d->unlock();
   return 1;
+}
+
+zWindow* zCreateBitmapPane(zWindow* parent, zSizer* sizer, uint32_t style, const char*, int32_t id) {
+  return new (std::nothrow) zBitmapPane(parent, sizer, style, id);
 }

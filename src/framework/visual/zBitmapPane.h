@@ -45,3 +45,7 @@ class zBitmapPane : public zPaneControl {
   zBitmap* bitmap_;
   int32_t centred_;
 };
+
+// Makes the bitmap pane a dialog template names ("zBitmapPane"), without a picture: the
+// dialog's code takes the pane over by identifier and gives it one.
+zWindow* zCreateBitmapPane(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int32_t id);

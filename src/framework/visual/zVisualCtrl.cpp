@@ -2,6 +2,7 @@
 
 #include "framework/controls/zControlReport.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zSystemEntry.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/draw/zWinDisplay.h"
@@ -10,7 +11,7 @@
 
 // ---------------------------------------------------------------- zVisualCtrlProc
 
-LRESULT CALLBACK zVisualCtrlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+static LRESULT zVisualCtrlProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   ziWindowMap* map = zTheProgram ? zTheProgram->windowMap() : nullptr;
   zWindow* window = map ? map->find(handle) : nullptr;
   if (!window || !window->hasTypeBit(zTypeCtrlPane)) return DefWindowProcA(handle, message, wParam, lParam);
@@ -47,6 +48,10 @@ LRESULT CALLBACK zVisualCtrlProc(HWND handle, UINT message, WPARAM wParam, LPARA
   }
   if (result == 0) result = window->defProc(&event);
   return result;
+}
+
+LRESULT CALLBACK zVisualCtrlProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
+  return ziFromSystem("zVisualCtrlProc", [&] { return zVisualCtrlProcBody(handle, message, wParam, lParam); });
 }
 
 // ---------------------------------------------------------------- ziCtrlPane

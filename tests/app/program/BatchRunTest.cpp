@@ -4,6 +4,7 @@
 #include "math/MathServer.h"
 #include "factory/Factory.h"
 #include "factory/ReconcileLog.h"
+#include "foundation/FLErrors.h"
 #include "model/RankSolutionData.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
@@ -32,8 +33,13 @@ struct RecordingUi : BatchUi {
   std::vector<Told> told;
   std::vector<std::string> lines;
   void tell(Kind kind, const std::string& caption, const std::string& text) override {
+    if (failNextTell) {
+      failNextTell = false;
+      throw FLInternalErr("[TEST] the box could not be shown");
+    }
     told.push_back({kind, caption, text});
   }
+  bool failNextTell = false;
   void where(const std::string& line) override { lines.push_back(line); }
   std::string all() const {
     std::string s;
@@ -80,7 +86,7 @@ class BatchRunTest : public ::testing::Test {
   }
 
   int32_t runBatch(const std::string& commandLine, BatchRun** keep = nullptr) {
-    options_ = std::make_unique<Utils::PalvermontineOptions>(commandLine.c_str());
+    options_ = std::make_unique<Util::PalvermontineOptions>(commandLine.c_str());
     run_ = std::make_unique<BatchRun>(*options_, env_);
     if (options_->isMkdm()) run_->makeDemoModel();
     const int32_t code = run_->run();
@@ -108,9 +114,24 @@ class BatchRunTest : public ::testing::Test {
   std::unique_ptr<XML::PalvermontineMdlOptsFile> mdlOpts_;
   RecordingUi ui_;
   BatchEnvironment env_;
-  std::unique_ptr<Utils::PalvermontineOptions> options_;
+  std::unique_ptr<Util::PalvermontineOptions> options_;
   std::unique_ptr<BatchRun> run_;
 };
+
+// An error no step expected (here a foundation error from the user interface) stops
+// the run with its own code after its text was told; nothing unwinds past the run.
+TEST_F(BatchRunTest, AnUnexpectedErrorStopsTheRunWithItsOwnCode) {
+  ui_.failNextTell = true;
+  EXPECT_EQ(runBatch("-console -input missing-model"), BATCH_INTERNAL_ERROR);
+  ASSERT_EQ(ui_.told.size(), 1u) << ui_.all();
+  EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_ERROR);
+  EXPECT_NE(ui_.told[0].text.find("[TEST] the box could not be shown"), std::string::npos) << ui_.all();
+  // A GUI run still has a model to show.
+  ui_ = RecordingUi();
+  ui_.failNextTell = true;
+  EXPECT_EQ(runBatch("-input missing-model"), BATCH_INTERNAL_ERROR);
+  EXPECT_TRUE(Data::Factory::instance()->hasModel());
+}
 
 // The README's job: the demonstration model solved, saved under a name without the
 // extension (which is appended) and reported under the -pdf name exactly.
@@ -237,7 +258,7 @@ TEST_F(BatchRunTest, HelpLogHoldsUsageAndNote) {
   std::stringstream text;
   text << in.rdbuf();
   EXPECT_EQ(text.str(),
-            std::string(Utils::PalvermontineOptions::usageText()) + "\nbeta options exist, remove post beta\n");
+            std::string(Util::PalvermontineOptions::usageText()) + "\nbeta options exist, remove post beta\n");
   EXPECT_FALSE(BatchRun::writeHelpLog((dir_ / "no" / "such").string()));
 }
 

@@ -1,4 +1,4 @@
-#include "app/program/pv_cmdlineopts.h"
+#include "app/program/PalvermontineOptions.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 namespace PV {
-namespace Utils {
+namespace Util {
 namespace {
 
 TEST(CommandLine, SplitsWordsQuotesAndBlanks) {
@@ -101,5 +101,5 @@ TEST(CommandLine, HelpTextIsTheUsage) {
 }
 
 }  // namespace
-}  // namespace Utils
+}  // namespace Util
 }  // namespace PV

@@ -6,6 +6,7 @@
 
 #include "GuiTestSupport.h"
 #include "framework/core/zControlType.h"
+#include "framework/periphery/zMail.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zSuperClass.h"
 #include "framework/core/zTaskDev.h"

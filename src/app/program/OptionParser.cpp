@@ -1,9 +1,9 @@
-#include "app/program/cmdlineopts.h"
+#include "app/program/OptionParser.h"
 
 #include "foundation/Assert.h"
 
 namespace PV {
-namespace Utils {
+namespace Util {
 
 namespace {
 bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
@@ -98,5 +98,5 @@ const std::string& Options::argument(const char* name) const {
   return opts_[index].arg;
 }
 
-}  // namespace Utils
+}  // namespace Util
 }  // namespace PV

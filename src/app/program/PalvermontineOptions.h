@@ -1,13 +1,13 @@
 // The program's 24 command-line options and one query per option.
 #pragma once
 
-#include "app/program/cmdlineopts.h"
+#include "app/program/OptionParser.h"
 
 #include <cstdint>
 #include <string>
 
 namespace PV {
-namespace Utils {
+namespace Util {
 
 class PalvermontineOptions : public Options {
  public:
@@ -53,5 +53,5 @@ class PalvermontineOptions : public Options {
   int32_t guiDefault_;
 };
 
-}  // namespace Utils
+}  // namespace Util
 }  // namespace PV

@@ -17,7 +17,7 @@
 #include <vector>
 
 namespace PV {
-namespace Utils {
+namespace Util {
 
 struct OptionsSpec {
   enum Type : int32_t { UNARY = 0, BINARY = 1 };
@@ -64,5 +64,5 @@ class Options {
 // tells whether a quote was left open.
 std::vector<std::string> splitCommandLine(const std::string& text, bool* unclosed = nullptr);
 
-}  // namespace Utils
+}  // namespace Util
 }  // namespace PV

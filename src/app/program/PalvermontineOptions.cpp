@@ -1,9 +1,9 @@
-#include "app/program/pv_cmdlineopts.h"
+#include "app/program/PalvermontineOptions.h"
 
 #include <vector>
 
 namespace PV {
-namespace Utils {
+namespace Util {
 
 namespace {
 std::vector<OptionsSpec> programOptions() {
@@ -87,5 +87,5 @@ const char* PalvermontineOptions::usageText() {
          "-pdf_suppress_scores|-pdf_append_timestamp][-mkdm]";
 }
 
-}  // namespace Utils
+}  // namespace Util
 }  // namespace PV

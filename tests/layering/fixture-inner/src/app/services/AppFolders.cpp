@@ -1,0 +1,2 @@
+// A portable service reaching into the dialogs.
+#include "app/dialogs/DNewModel.h"

@@ -1,0 +1,3 @@
+// What the model windows share, reaching up into the program's main window.
+#pragma once
+#include "app/program/WMain.h"
