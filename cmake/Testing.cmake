@@ -3,7 +3,9 @@
 #   pv_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [TIMEOUT s] [GUI])
 #     one test program (GoogleTest with its main), one CTest entry: under Wine each
 #     process costs a start-up, so a program holds many cases. GUI programs run one at a
-#     time (they share the desktop's focus and foreground window).
+#     time (they share the desktop's focus and foreground window). The program is compiled
+#     with PV_TEST_DATA_DIR (tests/data) and PV_TEST_OUT_DIR (a folder of its own in the
+#     build tree, the only place it may write to).
 #   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only
 #   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
 
@@ -14,7 +16,12 @@ function(pv_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
-  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}")
+  # PV_TEST_OUT_DIR: a folder of the build tree for the files a test writes, so that a
+  # test started by hand from anywhere (the source tree included) writes nowhere else.
+  set(T_OUT_DIR "${CMAKE_CURRENT_BINARY_DIR}/${name}.out")
+  file(MAKE_DIRECTORY "${T_OUT_DIR}")
+  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}"
+                                             PV_TEST_OUT_DIR="${T_OUT_DIR}")
   if(T_GUI AND WIN32)
     set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
   endif()
