@@ -6,8 +6,11 @@
 #     time (they share the desktop's focus and foreground window). The program is compiled
 #     with PV_TEST_DATA_DIR (tests/data) and PV_TEST_OUT_DIR (a folder of its own in the
 #     build tree, the only place it may write to).
+#     Its sources take GoogleTest's header (and a window suite's <windows.h>) precompiled
+#     (cmake/Precompiled.cmake).
 #   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only
 #   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
+include(${CMAKE_CURRENT_LIST_DIR}/Precompiled.cmake)
 
 function(pv_add_test name)
   cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
@@ -25,6 +28,7 @@ function(pv_add_test name)
   if(T_GUI AND WIN32)
     set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
   endif()
+  pv_precompile_test_headers(${name} "${T_GUI}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
