@@ -8,7 +8,8 @@
 #     build tree, the only place it may write to).
 #     Its sources take GoogleTest's header (and a window suite's <windows.h>) precompiled
 #     (cmake/Precompiled.cmake).
-#   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only
+#   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only;
+#     the target pv_fuzzers builds them all
 #   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
 include(${CMAKE_CURRENT_LIST_DIR}/Precompiled.cmake)
 
@@ -58,6 +59,11 @@ function(pv_add_fuzzer name)
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  # pv_fuzzers builds every fuzz target and only the libraries they link.
+  if(NOT TARGET pv_fuzzers)
+    add_custom_target(pv_fuzzers)
+  endif()
+  add_dependencies(pv_fuzzers ${name})
   set_property(GLOBAL APPEND PROPERTY PV_FUZZERS "${name}|${F_CORPUS}")
 endfunction()
 
