@@ -10,7 +10,16 @@
 # before its first include (such as OEMRESOURCE for <windows.h>) keeps compiling its headers
 # itself, since the macro is meant for them. PV_PCH=OFF compiles every header in every
 # source again, e.g. to check that a source includes what it uses.
-option(PV_PCH "Precompile the headers that test programs and window libraries all include" ON)
+# Under ccache (the developers' builds) they are off by default: ccache caches no compile
+# that reads a precompiled header unless told to be sloppy about it, and its cache already
+# spares the headers' cost; the test command builds from nothing, without ccache.
+if(CMAKE_CXX_COMPILER_LAUNCHER MATCHES "ccache")
+  set(pv_pch_default OFF)
+else()
+  set(pv_pch_default ON)
+endif()
+option(PV_PCH "Precompile the headers that test programs and window libraries all include"
+       ${pv_pch_default})
 
 # Marks TARGET's C++ sources that define a macro before their first include.
 function(pv_pch_skip_configured_sources target)
