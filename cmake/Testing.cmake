@@ -74,4 +74,9 @@ function(pv_add_benchmark name)
   endif()
   add_executable(${name} ${B_SOURCES})
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+  # Benchmarks share the tests' helpers, so they know the same folders.
+  set(B_OUT_DIR "${CMAKE_CURRENT_BINARY_DIR}/${name}.out")
+  file(MAKE_DIRECTORY "${B_OUT_DIR}")
+  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}"
+                                             PV_TEST_OUT_DIR="${B_OUT_DIR}")
 endfunction()
