@@ -6,7 +6,7 @@
 #     time (they share the desktop's focus and foreground window). The program is compiled
 #     with PV_TEST_DATA_DIR (tests/data) and PV_TEST_OUT_DIR (a folder of its own in the
 #     build tree, the only place it may write to).
-#     Its sources take GoogleTest's header (and a window suite's <windows.h>) precompiled
+#     A window suite's sources take GoogleTest's header and <windows.h> precompiled
 #     (cmake/Precompiled.cmake).
 #   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only;
 #     the target pv_fuzzers builds them all
