@@ -3,9 +3,15 @@
 #   pv_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [TIMEOUT s] [GUI])
 #     one test program (GoogleTest with its main), one CTest entry: under Wine each
 #     process costs a start-up, so a program holds many cases. GUI programs run one at a
-#     time (they share the desktop's focus and foreground window).
-#   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only
+#     time (they share the desktop's focus and foreground window). The program is compiled
+#     with PV_TEST_DATA_DIR (tests/data) and PV_TEST_OUT_DIR (a folder of its own in the
+#     build tree, the only place it may write to).
+#     A window suite's sources take GoogleTest's header and <windows.h> precompiled
+#     (cmake/Precompiled.cmake).
+#   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only;
+#     the target pv_fuzzers builds them all
 #   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
+include(${CMAKE_CURRENT_LIST_DIR}/Precompiled.cmake)
 
 function(pv_add_test name)
   cmake_parse_arguments(T "GUI" "TIMEOUT" "SOURCES;LIBS" ${ARGN})
@@ -14,10 +20,16 @@ function(pv_add_test name)
   endif()
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
-  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}")
+  # PV_TEST_OUT_DIR: a folder of the build tree for the files a test writes, so that a
+  # test started by hand from anywhere (the source tree included) writes nowhere else.
+  set(T_OUT_DIR "${CMAKE_CURRENT_BINARY_DIR}/${name}.out")
+  file(MAKE_DIRECTORY "${T_OUT_DIR}")
+  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}"
+                                             PV_TEST_OUT_DIR="${T_OUT_DIR}")
   if(T_GUI AND WIN32)
     set_target_properties(${name} PROPERTIES WIN32_EXECUTABLE OFF)
   endif()
+  pv_precompile_test_headers(${name} "${T_GUI}")
   if(NOT T_TIMEOUT)
     set(T_TIMEOUT 300)
   endif()
@@ -47,6 +59,11 @@ function(pv_add_fuzzer name)
   add_executable(${name} ${F_SOURCES})
   target_link_libraries(${name} PRIVATE ${F_LIBS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
+  # pv_fuzzers builds every fuzz target and only the libraries they link.
+  if(NOT TARGET pv_fuzzers)
+    add_custom_target(pv_fuzzers)
+  endif()
+  add_dependencies(pv_fuzzers ${name})
   set_property(GLOBAL APPEND PROPERTY PV_FUZZERS "${name}|${F_CORPUS}")
 endfunction()
 
@@ -57,4 +74,9 @@ function(pv_add_benchmark name)
   endif()
   add_executable(${name} ${B_SOURCES})
   target_link_libraries(${name} PRIVATE ${B_LIBS} benchmark::benchmark)
+  # Benchmarks share the tests' helpers, so they know the same folders.
+  set(B_OUT_DIR "${CMAKE_CURRENT_BINARY_DIR}/${name}.out")
+  file(MAKE_DIRECTORY "${B_OUT_DIR}")
+  target_compile_definitions(${name} PRIVATE PV_TEST_DATA_DIR="${PV_TEST_DATA_DIR}"
+                                             PV_TEST_OUT_DIR="${B_OUT_DIR}")
 endfunction()

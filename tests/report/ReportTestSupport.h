@@ -32,10 +32,11 @@ inline AboutTexts fixedAboutTexts() {
 
 inline std::string fixedClock() { return "2024-03-05T14:07:09Z"; }
 
-// A file name in the current folder (the test's working folder), removed first.
+// A file in the test program's own folder of the build tree, removed first.
 inline std::string scratchFile(const std::string& name) {
-  std::remove(name.c_str());
-  return name;
+  const std::string path = std::string(PV_TEST_OUT_DIR) + "/" + name;
+  std::remove(path.c_str());
+  return path;
 }
 
 inline std::string readFile(const std::string& path) {
