@@ -2,22 +2,21 @@
 """Draws the bitmaps of the application options dialog: the browse button (517), the
 toolbar choices (518 and 519 the decision makers' pictures, 520 and 521 the exit
 pictures, as the toolbar shows them) and the highlight colour sample (1030). The
-drawing helpers are the program's (../../program/res/make_art.py). Run it after
-changing a drawing; the files it writes are kept beside it."""
+drawing canvas and palette are the program's (../../shared/res/picture.py). Run it
+after changing a drawing; the files it writes are kept beside it."""
 import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "program", "res"))
-import make_art as art  # noqa: E402
+sys.path.insert(0, os.path.join(HERE, "..", "..", "shared", "res"))
+import picture as art  # noqa: E402
 
 FACE = (192, 192, 192)  # the background; the dialog gives it its own colour
 LIGHT = (160, 160, 160)
 
 
 def save(name, canvas):
-    with open(os.path.join(HERE, name), "wb") as f:
-        f.write(canvas.bmp24())
+    art.write(HERE, name, canvas.bmp24())
 
 
 def six_frames(draw, size=16):

@@ -4,88 +4,18 @@
 the files it writes are kept beside the resource script that names them (the dialogs'
 under app/dialogs/res) and compiled into the program by windres."""
 import os
-import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 # The dialogs' pictures go beside their own resource script.
 DIALOGS = os.path.join(HERE, "..", "..", "dialogs", "res")
 DIALOG_ART = {"about.bmp", "about.ico", "appoptions.ico", "newmodel.ico", "modeloptions.ico", "properties.ico"}
-
-
-class Canvas:
-    def __init__(self, w, h, bg):
-        self.w, self.h = w, h
-        self.px = [[bg for _ in range(w)] for _ in range(h)]
-
-    def set(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = c
-
-    def rect(self, x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.set(x, y, c)
-
-    def frame(self, x0, y0, x1, y1, c):
-        for x in range(x0, x1 + 1):
-            self.set(x, y0, c)
-            self.set(x, y1, c)
-        for y in range(y0, y1 + 1):
-            self.set(x0, y, c)
-            self.set(x1, y, c)
-
-    def line(self, x0, y0, x1, y1, c):
-        n = max(abs(x1 - x0), abs(y1 - y0), 1)
-        for i in range(n + 1):
-            self.set(round(x0 + (x1 - x0) * i / n), round(y0 + (y1 - y0) * i / n), c)
-
-    def disc(self, cx, cy, r, c):
-        for y in range(cy - r, cy + r + 1):
-            for x in range(cx - r, cx + r + 1):
-                if (x - cx) ** 2 + (y - cy) ** 2 <= r * r:
-                    self.set(x, y, c)
-
-    def bmp24(self):
-        row = (self.w * 3 + 3) & ~3
-        data = bytearray()
-        for y in range(self.h - 1, -1, -1):
-            line = bytearray()
-            for x in range(self.w):
-                r, g, b = self.px[y][x]
-                line += bytes((b, g, r))
-            line += b"\0" * (row - len(line))
-            data += line
-        header = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        return struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(data), 0, 0, 54) + header + data
-
-    def ico(self):
-        # One 32-bit image with its AND mask (all opaque).
-        xor = bytearray()
-        for y in range(self.h - 1, -1, -1):
-            for x in range(self.w):
-                r, g, b = self.px[y][x]
-                xor += bytes((b, g, r, 255))
-        mask_row = ((self.w + 31) // 32) * 4
-        andmask = b"\0" * (mask_row * self.h)
-        header = struct.pack("<IiiHHIIiiII", 40, self.w, self.h * 2, 1, 32, 0, len(xor) + len(andmask), 0, 0, 0, 0)
-        image = header + xor + andmask
-        return struct.pack("<HHH", 0, 1, 1) + struct.pack("<BBBBHHII", self.w, self.h, 0, 0, 1, 32, len(image), 22) + image
+sys.path.insert(0, os.path.join(HERE, "..", "..", "shared", "res"))
+from picture import BLACK, BLUE, GOLD, GREEN, GREY, MAGENTA, NAVY, RED, WHITE, Canvas, write  # noqa: E402
 
 
 def save(name, data):
-    with open(os.path.join(DIALOGS if name in DIALOG_ART else HERE, name), "wb") as f:
-        f.write(data)
-
-
-MAGENTA = (255, 0, 255)
-WHITE = (255, 255, 255)
-BLACK = (0, 0, 0)
-NAVY = (0, 0, 128)
-RED = (200, 30, 30)
-GREEN = (30, 150, 60)
-BLUE = (40, 90, 200)
-GOLD = (230, 180, 30)
-GREY = (128, 128, 128)
+    write(DIALOGS if name in DIALOG_ART else HERE, name, data)
 
 
 def bars(c, x, y, scale, colours):

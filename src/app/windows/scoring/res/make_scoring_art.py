@@ -6,9 +6,11 @@ after changing a drawing; the files it writes are kept beside it and compiled by
 windres. The top-left pixel of every picture is its background: the pane paints it
 in its own colour."""
 import os
-import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
+sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "shared", "res"))
+import picture  # noqa: E402
 
 BG = (192, 192, 192)
 WHITE = (255, 255, 255)
@@ -29,25 +31,8 @@ DIGITS = {
 }
 
 
-class Canvas:
-    def __init__(self, w, h, bg):
-        self.w, self.h = w, h
-        self.px = [[bg for _ in range(w)] for _ in range(h)]
-
-    def set(self, x, y, c):
-        if 0 <= x < self.w and 0 <= y < self.h:
-            self.px[y][x] = c
-
-    def rect(self, x0, y0, x1, y1, c):
-        for y in range(y0, y1 + 1):
-            for x in range(x0, x1 + 1):
-                self.set(x, y, c)
-
-    def frame(self, x0, y0, x1, y1, c):
-        self.rect(x0, y0, x1, y0, c)
-        self.rect(x0, y1, x1, y1, c)
-        self.rect(x0, y0, x0, y1, c)
-        self.rect(x1, y0, x1, y1, c)
+class Canvas(picture.Canvas):
+    """The program's canvas with the strokes the scoring buttons need."""
 
     def digit(self, ch, x, y, scale, c):
         for r, row in enumerate(DIGITS[ch]):
@@ -62,23 +47,9 @@ class Canvas:
             y = top + i if up else top + height - 1 - i
             self.rect(cx - w, y, cx + w, y, c)
 
-    def bmp24(self):
-        row = (self.w * 3 + 3) & ~3
-        data = bytearray()
-        for y in range(self.h - 1, -1, -1):
-            line = bytearray()
-            for x in range(self.w):
-                r, g, b = self.px[y][x]
-                line += bytes((b, g, r))
-            line += b"\0" * (row - len(line))
-            data += line
-        header = struct.pack("<IiiHHIIiiII", 40, self.w, self.h, 1, 24, 0, len(data), 2835, 2835, 0, 0)
-        return struct.pack("<2sIHHI", b"BM", 14 + len(header) + len(data), 0, 0, 54) + header + data
-
 
 def save(name, canvas):
-    with open(os.path.join(HERE, name), "wb") as f:
-        f.write(canvas.bmp24())
+    picture.write(HERE, name, canvas.bmp24())
 
 
 # The six frames of a bitmap button: up, disabled, pressed, pressed and focused,

@@ -6,8 +6,8 @@ import os
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "program", "res"))
-from make_art import BLACK, WHITE, Canvas  # noqa: E402
+sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "shared", "res"))
+from picture import BLACK, WHITE, Canvas, write  # noqa: E402
 
 # The chart's palette entries 0, 1 and 2, and their darker sides and tops.
 FRONT = [(255, 0, 0), (0, 101, 255), (50, 255, 0)]
@@ -36,8 +36,7 @@ def main():
     c.line(3, 28, 29, 28, BLACK)
     for i, h in enumerate((22, 16, 10)):
         bar(c, 5 + i * 8, 27, h, FRONT[i])
-    with open(os.path.join(HERE, "solution.ico"), "wb") as f:
-        f.write(c.ico())
+    write(HERE, "solution.ico", c.ico())
 
 
 if __name__ == "__main__":
