@@ -546,36 +546,31 @@ uint32_t ItemTable::operationRow() const {
   return row;
 }
 
-bool ItemTable::insertRow() {
-  const uint32_t row = operationRow();
-  if (row == 0) return false;
+void ItemTable::replaceRow(uint32_t removed, uint32_t blank) {
   storeEdit(false);
-  // The last row falls off, so that the table keeps its capacity.
-  model()->removeRow(numRows_);
-  model()->addRow(row);
+  model()->removeRow(removed);
+  model()->addRow(blank);
   model()->setSize(numCols_ - 1, numRows_);
-  makeWeightCell(row);
+  makeWeightCell(blank);
   modified_ = true;
   model()->notifyViews();
   setCurrentCell(currentCell());
   resetEditLine();
   repaintAll();
+}
+
+bool ItemTable::insertRow() {
+  const uint32_t row = operationRow();
+  if (row == 0) return false;
+  // The last row falls off.
+  replaceRow(numRows_, row);
   return true;
 }
 
 bool ItemTable::deleteRow() {
   const uint32_t row = operationRow();
   if (row == 0) return false;
-  storeEdit(false);
-  model()->removeRow(row);
-  model()->addRow(numRows_);
-  model()->setSize(numCols_ - 1, numRows_);
-  makeWeightCell(numRows_);
-  modified_ = true;
-  model()->notifyViews();
-  setCurrentCell(currentCell());
-  resetEditLine();
-  repaintAll();
+  replaceRow(row, numRows_);
   return true;
 }
 

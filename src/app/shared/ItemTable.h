@@ -197,6 +197,9 @@ class ItemTable : public zTablePrintable {
   // The row of a row command: none (0) while locked; the current cell's row, or the
   // selection's first row.
   uint32_t operationRow() const;
+  // Takes row `removed` out and puts a blank row in at `blank`, so that the table keeps
+  // its capacity; inserting and deleting a row differ only in the two rows.
+  void replaceRow(uint32_t removed, uint32_t blank);
   // A new empty weights cell for the row (weighted tables).
   virtual void makeWeightCell(uint32_t row) { (void)row; }
   void repaintAll();
