@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include <cstdio>
 #include <filesystem>
 
 #include "factory/Factory.h"
 #include "framework/frames/zDialogFrame.h"
 #include "app/services/AppFolders.h"
 #include "xml/PalvermontineMdlOptsFile.h"
+#include "WindowImage.h"
 
 void ModelDialogTest::SetUp() {
   FrameworkTest::SetUp();
@@ -127,42 +127,11 @@ std::string saveWindowPicture(HWND window, const char* fileName) {
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return "";
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP picture = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, picture);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  GdiFlush();
-  const DWORD rowBytes = static_cast<DWORD>((w * 3 + 3) & ~3);
-  const DWORD imageBytes = rowBytes * static_cast<DWORD>(h);
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + imageBytes;
   char exe[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   const std::filesystem::path folder = std::filesystem::path(exe).parent_path() / "screenshots";
   std::error_code ignored;
   std::filesystem::create_directories(folder, ignored);
   const std::string path = (folder / fileName).string();
-  std::string written;
-  if (std::FILE* f = std::fopen(path.c_str(), "wb")) {
-    std::fwrite(&file, sizeof file, 1, f);
-    std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, f);
-    std::fwrite(bits, 1, imageBytes, f);
-    std::fclose(f);
-    written = path;
-  }
-  SelectObject(memory, old);
-  DeleteObject(picture);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return written;
+  return saveWindowImage(window, path.c_str()) ? path : std::string();
 }
