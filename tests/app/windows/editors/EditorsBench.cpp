@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 
+#include "BenchCounts.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
@@ -25,37 +26,12 @@ namespace {
 
 constexpr int kRounds = 100;
 
-struct Probes {
-  uintptr_t kernel, user, gdi;
-};
-
-Probes probes() {
-  Probes p;
-  const HANDLE event = CreateEventA(nullptr, FALSE, FALSE, nullptr);
-  p.kernel = reinterpret_cast<uintptr_t>(event);
-  CloseHandle(event);
-  const HMENU menu = CreateMenu();
-  p.user = reinterpret_cast<uintptr_t>(menu) & 0xFFFF;
-  DestroyMenu(menu);
-  const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-  p.gdi = reinterpret_cast<uintptr_t>(brush) & 0xFFFF;
-  DeleteObject(brush);
-  return p;
-}
-
 void pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-}
-
-double now() {
-  LARGE_INTEGER f, c;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&c);
-  return static_cast<double>(c.QuadPart) / static_cast<double>(f.QuadPart);
 }
 
 void fillToLimits() {
@@ -88,8 +64,8 @@ void fillToLimits() {
 
 template <class Editor>
 double editorRounds(PV::App::WMain* w, const char* name) {
-  const Probes before = probes();
-  const double start = now();
+  const BenchCounts before = benchCounts();
+  const double start = benchSeconds();
   for (int i = 0; i < kRounds; ++i) {
     Editor* editor = Editor::open(w);
     pump();
@@ -97,31 +73,31 @@ double editorRounds(PV::App::WMain* w, const char* name) {
     SendMessageA(editor->handle(), WM_CLOSE, 0, 0);
     pump();
   }
-  const double perRound = (now() - start) * 1000.0 / kRounds;
-  const Probes after = probes();
+  const double perRound = (benchSeconds() - start) * 1000.0 / kRounds;
+  const BenchCounts after = benchCounts();
   std::printf("%-16s %7.2f ms a round   probes kernel %#lx -> %#lx, user %#lx -> %#lx, gdi %#lx -> %#lx\n", name,
-              perRound, static_cast<unsigned long>(before.kernel), static_cast<unsigned long>(after.kernel),
-              static_cast<unsigned long>(before.user), static_cast<unsigned long>(after.user),
-              static_cast<unsigned long>(before.gdi), static_cast<unsigned long>(after.gdi));
+              perRound, static_cast<unsigned long>(before.kernelProbe), static_cast<unsigned long>(after.kernelProbe),
+              static_cast<unsigned long>(before.userProbe), static_cast<unsigned long>(after.userProbe),
+              static_cast<unsigned long>(before.gdiProbe), static_cast<unsigned long>(after.gdiProbe));
   return perRound;
 }
 
 double dialogRounds(PV::App::WMain* w) {
-  const Probes before = probes();
-  const double start = now();
+  const BenchCounts before = benchCounts();
+  const double start = benchSeconds();
   for (int i = 0; i < kRounds; ++i) {
     auto* dialog = new DModelProperties(w);
     pump();
     delete dialog;
     pump();
   }
-  const double perRound = (now() - start) * 1000.0 / kRounds;
-  const Probes after = probes();
+  const double perRound = (benchSeconds() - start) * 1000.0 / kRounds;
+  const BenchCounts after = benchCounts();
   std::printf("%-16s %7.2f ms a round   probes kernel %#lx -> %#lx, user %#lx -> %#lx, gdi %#lx -> %#lx\n",
-              "properties", perRound, static_cast<unsigned long>(before.kernel),
-              static_cast<unsigned long>(after.kernel), static_cast<unsigned long>(before.user),
-              static_cast<unsigned long>(after.user), static_cast<unsigned long>(before.gdi),
-              static_cast<unsigned long>(after.gdi));
+              "properties", perRound, static_cast<unsigned long>(before.kernelProbe),
+              static_cast<unsigned long>(after.kernelProbe), static_cast<unsigned long>(before.userProbe),
+              static_cast<unsigned long>(after.userProbe), static_cast<unsigned long>(before.gdiProbe),
+              static_cast<unsigned long>(after.gdiProbe));
   return perRound;
 }
 
@@ -133,19 +109,19 @@ void keystrokes(PV::App::WMain* w) {
   const HWND line = table->editLine()->handle();
   constexpr int kKeys = 200;
   double worst = 0.0;
-  const double start = now();
+  const double start = benchSeconds();
   for (int i = 0; i < kKeys; ++i) {
-    const double t0 = now();
+    const double t0 = benchSeconds();
     table->setCurrentCell(zTableCellPos(3, 10 + i % 40));
     SetFocus(grid);
     SendMessageA(grid, WM_CHAR, 'a' + i % 26, 0);
     SendMessageA(line, WM_KEYDOWN, VK_RETURN, 0);
     UpdateWindow(grid);
-    const double took = now() - t0;
+    const double took = benchSeconds() - t0;
     if (took > worst) worst = took;
   }
   std::printf("keystroke to painted cell: %.2f ms on average, %.2f ms at worst (%d keys)\n",
-              (now() - start) * 1000.0 / kKeys, worst * 1000.0, kKeys);
+              (benchSeconds() - start) * 1000.0 / kKeys, worst * 1000.0, kKeys);
   // The notes typed have no names: the editor goes without writing them.
   editor->discard();
   pump();
