@@ -5,6 +5,7 @@
 // thread's windows; a box nobody expected is closed after a deadline and fails the
 // test, so no test waits for a person.
 #include "GuiTestSupport.h"
+#include "ProgramRun.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/SystemText.h"
 #include "app/program/WMain.h"
@@ -266,25 +267,9 @@ class MainWindow : public ::testing::Test {
   }
 
   // Starts the program as its main routine does, with this command line.
-  WMain* start(const std::string& commandLine = std::string()) {
-    commandLine_ = commandLine;
-    app_ = new zProgram(GetModuleHandleA(nullptr), nullptr, &commandLine_[0], SW_SHOWNORMAL);
-    zTheProgram = app_;
-    program_ = new PV::App::ProgramMain(app_);
-    EXPECT_TRUE(program_->start());
-    pump();
-    return program_->window();
-  }
+  WMain* start(const std::string& commandLine = std::string()) { return run_.start(commandLine); }
 
-  void stop() {
-    delete program_;
-    program_ = nullptr;
-    delete app_;
-    app_ = nullptr;
-    zTheProgram = nullptr;
-    pump();
-    takeQuit();
-  }
+  void stop() { run_.stop(); }
 
   void command(WMain* w, uint32_t id) {
     SendMessageA(w->handle(), WM_COMMAND, id, 0);
@@ -318,9 +303,7 @@ class MainWindow : public ::testing::Test {
 
   fs::path dir_;
   std::string oldCwd_;
-  std::string commandLine_;
-  zProgram* app_ = nullptr;
-  PV::App::ProgramMain* program_ = nullptr;
+  ProgramRun run_;
   BoxAnswerer boxes_;
 };
 
@@ -529,7 +512,7 @@ TEST_F(MainWindow, SaveAsWithTheOverwriteQuestionAndTextRoundTrip) {
   // Reopened in a fresh run: the typed name is what the screen shows again.
   stop();
   start((dir_ / "work" / "cafe.xpv").string());
-  EXPECT_EQ(program_->window()->statusTexts().name, typed);
+  EXPECT_EQ(run_.program()->window()->statusTexts().name, typed);
 }
 
 // Open by the recent list and by a dropped file; the same file again asks first;

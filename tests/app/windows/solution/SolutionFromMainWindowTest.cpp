@@ -3,6 +3,7 @@
 // the build folder), Best Choice sent as a menu command. Message boxes are answered
 // from inside the process by caption, with a deadline.
 #include "DialogsTestSupport.h"
+#include "ProgramRun.h"
 #include "SolutionTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
@@ -62,23 +63,9 @@ class SolutionFromMainWindow : public ::testing::Test {
     app.get_calcAppOpts().set_solutionWindowOrientation(orientation);
   }
 
-  WMain* start(const std::string& commandLine) {
-    commandLine_ = commandLine;
-    app_ = new zProgram(GetModuleHandleA(nullptr), nullptr, &commandLine_[0], SW_SHOWNORMAL);
-    zTheProgram = app_;
-    program_ = new PV::App::ProgramMain(app_);
-    EXPECT_TRUE(program_->start());
-    pump();
-    return program_->window();
-  }
+  WMain* start(const std::string& commandLine) { return run_.start(commandLine); }
   void stop() {
-    delete program_;
-    program_ = nullptr;
-    delete app_;
-    app_ = nullptr;
-    zTheProgram = nullptr;
-    pump();
-    takeQuit();
+    run_.stop();
     cancelScheduled();
   }
   void command(WMain* w, uint32_t id) {
@@ -87,9 +74,7 @@ class SolutionFromMainWindow : public ::testing::Test {
   }
 
   std::string dir_;
-  std::string commandLine_;
-  zProgram* app_ = nullptr;
-  PV::App::ProgramMain* program_ = nullptr;
+  ProgramRun run_;
   UnansweredBoxGuard guard_;
 };
 
