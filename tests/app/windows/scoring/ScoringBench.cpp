@@ -5,6 +5,7 @@
 // limit for one criterion at this confidence) loaded into the pane, against opening
 // the model-properties dialog in the same run; and the process's window-manager and
 // GDI tables over 100 loads (a probe that stays put means the table did not grow).
+#include "BenchCounts.h"
 #include "app/shared/DModelHost.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/windows/scoring/DCompareChoices.h"
@@ -48,23 +49,6 @@ void pump() {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-}
-
-double seconds() {
-  LARGE_INTEGER f, t;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t);
-  return static_cast<double>(t.QuadPart) / static_cast<double>(f.QuadPart);
-}
-
-std::pair<uintptr_t, uintptr_t> probes() {
-  const HMENU menu = CreateMenu();
-  const uintptr_t user = reinterpret_cast<uintptr_t>(menu) & 0xFFFF;
-  DestroyMenu(menu);
-  const HBRUSH brush = CreateSolidBrush(RGB(1, 2, 3));
-  const uintptr_t gdi = reinterpret_cast<uintptr_t>(brush) & 0xFFFF;
-  DeleteObject(brush);
-  return {user, gdi};
 }
 
 void paintNow(PairedPrefScoringPane* pane) {
@@ -130,16 +114,16 @@ int main() {
     paintNow(pane);
     pump();
   }
-  const auto before = probes();
+  const auto before = benchCounts();
   double loadTime = 0;
   for (int i = 0; i < 100; ++i) {
-    const double t0 = seconds();
+    const double t0 = benchSeconds();
     scoring->loadPairSet(selector, 0, 0, pairs, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
-    loadTime += seconds() - t0;
+    loadTime += benchSeconds() - t0;
     pump();
   }
-  const auto after = probes();
+  const auto after = benchCounts();
   // A slot of the GDI table is not always the lowest free one under Wine: a probe
   // that moved is checked over ten times as many loads, where a leak would climb.
   for (int i = 0; i < 1000; ++i) {
@@ -147,7 +131,7 @@ int main() {
     paintNow(pane);
     pump();
   }
-  const auto longRun = probes();
+  const auto longRun = benchCounts();
 
   // Keys: a digit scores the pair, Enter moves on; the pane painted after each.
   double keyTime = 0;
@@ -158,11 +142,11 @@ int main() {
       SendMessageA(pane->handle(), WM_KEYDOWN, VK_HOME, 1);
       paintNow(pane);
     }
-    const double t0 = seconds();
+    const double t0 = benchSeconds();
     SendMessageA(pane->handle(), WM_CHAR, '1' + (i % 5), 1);
     SendMessageA(pane->handle(), WM_KEYUP, VK_RETURN, 0xC0000001);
     paintNow(pane);
-    const double t = seconds() - t0;
+    const double t = benchSeconds() - t0;
     keyTime += t;
     if (t > worst) worst = t;
   }
@@ -170,12 +154,12 @@ int main() {
   // The model-properties dialog, opened and closed as the command does.
   double dialogTime = 0;
   for (int i = 0; i < 20; ++i) {
-    const double t0 = seconds();
+    const double t0 = benchSeconds();
     {
       DModelProperties dialog(frame);
       RedrawWindow(dialog.handle(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     }
-    dialogTime += seconds() - t0;
+    dialogTime += benchSeconds() - t0;
     pump();
   }
 
@@ -184,11 +168,11 @@ int main() {
   std::printf("load of %u pairs: %.3f ms per load; model properties opened: %.3f ms\n",
               static_cast<unsigned>(pairs.size()), 1000 * loadTime / 100, 1000 * dialogTime / 20);
   std::printf("window-manager probe %s (%#llx -> %#llx), GDI probe %s (%#llx -> %#llx) over 100 loads\n",
-              before.first == after.first ? "steady" : "MOVED", static_cast<unsigned long long>(before.first),
-              static_cast<unsigned long long>(after.first), before.second == after.second ? "steady" : "MOVED",
-              static_cast<unsigned long long>(before.second), static_cast<unsigned long long>(after.second));
+              before.userProbe == after.userProbe ? "steady" : "MOVED", static_cast<unsigned long long>(before.userProbe),
+              static_cast<unsigned long long>(after.userProbe), before.gdiProbe == after.gdiProbe ? "steady" : "MOVED",
+              static_cast<unsigned long long>(before.gdiProbe), static_cast<unsigned long long>(after.gdiProbe));
   std::printf("after 1000 more loads: window-manager probe %#llx, GDI probe %#llx\n",
-              static_cast<unsigned long long>(longRun.first), static_cast<unsigned long long>(longRun.second));
+              static_cast<unsigned long long>(longRun.userProbe), static_cast<unsigned long long>(longRun.gdiProbe));
   scoring->discard();
   SendMessageA(selector->handle(), WM_CLOSE, 0, 0);
   pump();
