@@ -6,6 +6,7 @@
 // the model-properties dialog in the same run; and the process's window-manager and
 // GDI tables over 100 loads (a probe that stays put means the table did not grow).
 #include "BenchCounts.h"
+#include "OneCriterionModel.h"
 #include "app/shared/DModelHost.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/windows/scoring/DCompareChoices.h"
@@ -62,27 +63,10 @@ void makeModel() {
   params.set_sil(5);
   PV::Data::Factory::instance()->newModel(params, false)->set_nm("Bench");
   auto* ms = PV::Data::Factory::instance()->getMathServer(0);
-  PV::Data::DecisionMaker d;
-  d.set_nm("DM1");
-  d.set_row(1);
-  d.set_uid(101);
-  d.set_wt(100);
-  PV::Data::Criterion c;
-  c.set_nm("Cr1");
-  c.set_row(1);
-  c.set_uid(201);
-  c.set_wt(10);
-  std::vector<PV::Data::Choice> chs;
-  for (int k = 0; k < 10; ++k) {
-    PV::Data::Choice ch;
-    ch.set_nm("Choice number " + std::to_string(k + 1));
-    ch.set_row(static_cast<uint8_t>(k + 1));
-    ch.set_uid(301 + k);
-    chs.push_back(ch);
-  }
-  ms->setDecisionMakers({d});
-  ms->setCriteria({c});
-  ms->setChoices(chs);
+  const OneCriterionModel m = oneCriterionModel(10, "Choice number ");
+  ms->setDecisionMakers(m.decisionMakers);
+  ms->setCriteria(m.criteria);
+  ms->setChoices(m.choices);
   ms->update();
 }
 

@@ -6,6 +6,7 @@
 // where the last one stood.
 #include "FramesTestSupport.h"
 #include "GuiTestSupport.h"
+#include "OneCriterionModel.h"
 #include "ScoringTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
@@ -78,31 +79,14 @@ class ScoringCommands : public ModelDialogTest {
 
   // Gives the program's model n choices, one criterion and one decision maker.
   void smallModel(int nch) {
-    PV::Data::DecisionMaker d;
-    d.set_nm("DM1");
-    d.set_row(1);
-    d.set_uid(101);
-    d.set_wt(100);
-    PV::Data::Criterion c;
-    c.set_nm("Cr1");
-    c.set_row(1);
-    c.set_uid(201);
-    c.set_wt(10);
-    std::vector<PV::Data::Choice> chs;
-    for (int k = 0; k < nch; ++k) {
-      PV::Data::Choice ch;
-      ch.set_nm("Ch" + std::to_string(k + 1));
-      ch.set_row(static_cast<uint8_t>(k + 1));
-      ch.set_uid(301 + k);
-      chs.push_back(ch);
-    }
     PV::Data::ModelParameters params = model()->get_params();
     params.set_cfl(99.0);
     params.set_cfi(1.0);
     ASSERT_TRUE(server()->setParams(params));
-    ASSERT_TRUE(server()->setDecisionMakers({d}));
-    ASSERT_TRUE(server()->setCriteria({c}));
-    ASSERT_TRUE(server()->setChoices(chs));
+    const OneCriterionModel m = oneCriterionModel(nch, "Ch");
+    ASSERT_TRUE(server()->setDecisionMakers(m.decisionMakers));
+    ASSERT_TRUE(server()->setCriteria(m.criteria));
+    ASSERT_TRUE(server()->setChoices(m.choices));
     server()->update();
   }
 
