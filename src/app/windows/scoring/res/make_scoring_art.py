@@ -11,11 +11,10 @@ import sys
 HERE = os.path.dirname(os.path.abspath(__file__))
 sys.path.insert(0, os.path.join(HERE, "..", "..", "..", "shared", "res"))
 import picture  # noqa: E402
+from picture import BLACK, GREY, WHITE  # noqa: E402
 
+# The scoring windows' own colours beside the program's black, grey and white.
 BG = (192, 192, 192)
-WHITE = (255, 255, 255)
-BLACK = (0, 0, 0)
-GREY = (128, 128, 128)
 LIGHT = (224, 224, 224)
 GREEN = (0, 160, 0)
 DARKGREEN = (0, 100, 0)
