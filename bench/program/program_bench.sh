@@ -13,6 +13,8 @@
 # run on some machines (OLE starts Wine's service processes, which the batch run
 # never needs), so the program's own share came out negative.
 #   bench/program/program_bench.sh [RUNS]        (RUNS: 15, at least 7)
+# With PV_BENCH_BEFORE=OTHER.exe (a build of the program before a change) its batch
+# run and its main window are timed in the same rounds, for a before and after.
 # Uses the Windows build that runs here (build/windows, or build/windows64 where
 # 32-bit code cannot run) and build/native's make_limits_model; builds what is missing.
 # Works in a scratch folder of that build, removed at the end.
@@ -20,6 +22,11 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 runs=${1:-15}
 jobs=${PV_BUILD_JOBS:-3}
+before=${PV_BENCH_BEFORE:-}
+if [ -n "$before" ]; then
+  [ -f "$before" ] || { echo "program_bench.sh: no $before" >&2; exit 2; }
+  before=$(cd "$(dirname "$before")" && pwd)/$(basename "$before")
+fi
 . "$root/scripts/wine-env.sh"
 if pv_wine32_runs; then
   build=$root/build/windows; toolchain=$root/cmake/toolchain-mingw32.cmake
@@ -93,6 +100,7 @@ time_window() {
 
 declare -A samples
 cases=(start demo limits window main)
+[ -z "$before" ] || cases+=(demo_before main_before)
 run_case() {
   case $1 in
     start) time_once "$build/bin/exit_at_once.exe" ;;
@@ -100,6 +108,8 @@ run_case() {
     limits) time_once "$program" -console -input limits.xpv -solve -output limits-out.xpv -pdf limits.pdf ;;
     window) time_window '^Show One Window$' "$build/bin/show_one_window.exe" ;;
     main) time_window 'Palvermontine$' "$program" ;;
+    demo_before) time_once "$before" -mkdm -console -solve -output demo.xpv -pdf demo.pdf ;;
+    main_before) time_window 'Palvermontine$' "$before" ;;
   esac
 }
 for c in "${cases[@]}"; do run_case "$c" >/dev/null; done  # warm the caches
@@ -122,6 +132,8 @@ for c in "${cases[@]}"; do
     limits) label="batch run, model at the file limits"; base=$start_med ;;
     window) label="a program that shows one window"; base= ;;
     main) label="start to the visible main window"; base=$window_med ;;
+    demo_before) label="batch run, demonstration model (before)"; base=$start_med ;;
+    main_before) label="start to the visible main window (before)"; base=$window_med ;;
   esac
   printf "%-48s %6s ms %6s ms" "$label" "$med" "$mean"
   if [ -n "$base" ]; then
