@@ -1,16 +1,18 @@
 #!/bin/bash
 # The whole program used from outside its process, as a person uses it: the real
-# palvermontine.exe under Wine on the session's X server, driven only by key presses
-# through the X server (xdotool), starting from an empty configuration folder. Each step
+# palvermontine.exe under Wine on the session's X server, driven only by key presses and
+# mouse clicks through the X server (xdotool), starting from an empty configuration folder. Each step
 # waits for what it needs with a deadline and takes a picture of the main window into
 # the output folder; a failure names its step and keeps every picture and log.
 #
 #   outside_journey.sh BIN_DIR OUT_DIR
 #
-# The steps of the model's windows (the editors, compare choices and scoring, the
-# solution window) are marked below; they are skipped while the program has no such
-# windows (PV_JOURNEY_MODEL_WINDOWS=1 runs them). Without them the journey is: New
-# ("Lunch venue"), Save As, Report, Exit; then the batch run reopens the saved model.
+# The journey: New ("Lunch venue"); 3 choices, 2 criteria and 2 decision makers typed
+# into the editors; Compare Choices and every pair scored with the keys; Best Choice and
+# the solution window; Save As; Report; Exit. Then the batch run opens the saved model
+# and solves it again: its ranking equals the one the window showed (the saved model's
+# solutions) and the report's, and the report names what was typed.
+# PV_JOURNEY_MODEL_WINDOWS=0 leaves out the steps of the model's windows.
 # Exit code 0 passed, 1 failed, 77 skipped (no X server or no xdotool).
 set -u
 bin=$(cd "${1:?give the folder of palvermontine.exe}" && pwd)
@@ -22,7 +24,7 @@ out=$(cd "$out" && pwd)
 log="$out/journey.log"
 : >"$log"
 
-say() { echo "journey: $*" | tee -a "$log"; }
+say() { echo "journey [${SECONDS}s]: $*" | tee -a "$log"; }
 if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
   say "skipped: needs an X server (DISPLAY) and xdotool"
   exit 77
@@ -82,7 +84,14 @@ begin() {
   current_step=$1
   say "step $step_no: $1"
 }
-skipped() { say "step $step_no: $current_step: skipped until the program has this window"; }
+skipped() { say "step $step_no: $current_step: skipped (PV_JOURNEY_MODEL_WINDOWS=0)"; }
+
+# A ranking as lines "choice-id percent", best first: from a model file's solutions and
+# from the Solution table of a report's text ("rank percent id name").
+model_ranking() { sed -n 's/.*<sln ch="\([0-9]*\)" rank="\([0-9.]*\)".*/\1 \2/p' "$1"; }
+report_ranking() {
+  sed -n '/^Solution$/,/^ *$/p' "$1" | awk '$1 ~ /^[0-9]+$/ && $2 ~ /^[0-9.]+$/ && NF >= 4 { print $3, $2 }'
+}
 
 # ---- The steps ---------------------------------------------------------------------
 
@@ -108,44 +117,93 @@ step_new_model() {
   shot new-model
 }
 
+# The model's windows live inside the main window (MDI children are no windows of the X
+# server), so a step gives them a moment after each key and the files written at the end
+# prove what they did; a message box is a window of its own and is watched for.
+settle() { sleep "${1:-0.8}"; }
+no_box() {
+  local id
+  id=$(xdotool search --onlyvisible --name "^Palvermontine" 2>/dev/null | head -1)
+  [ -z "$id" ] || fail "unexpected box: $(xdotool getwindowname "$id")"
+}
+# Types the cells of one editor row by row, each cell ended by Enter (name, weight,
+# notes: the editor moves to the next cell, and after the notes to the next row).
+type_rows() {
+  local cell
+  for cell in "$@"; do
+    [ "$cell" = "-" ] || type_text "$cell"
+    keys Return
+  done
+}
+# Opens an editor with its key, types its rows, takes its picture and closes it with OK.
+editor() {
+  local key=$1 picture=$2; shift 2
+  focus "$(main_window)"; keys "$key"; settle 1.5
+  type_rows "$@"
+  shot "$picture"
+  keys alt+k; settle 1.5
+  no_box
+}
+
 # The editors: 3 choices, 2 criteria, 2 decision makers typed into their tables.
 step_editors() {
   begin "Choices, Criteria, DecisionMakers typed into the editors"
-  [ "${PV_JOURNEY_MODEL_WINDOWS:-0}" = 1 ] || { skipped; return; }
-  local main
-  main=$(main_window)
-  focus "$main"; keys F3
-  wait_for 20 has_window "Choices" || fail "no choices editor"
-  type_text "Noodle bar"; keys Return Return; type_text "Pizzeria"; keys Return Return; type_text "Salad place"
-  keys alt+k
-  focus "$main"; keys F5
-  wait_for 20 has_window "Criteria" || fail "no criteria editor"
-  type_text "Price"; keys Tab; type_text "60"; keys Return Return; type_text "Distance"; keys Tab; type_text "40"
-  keys alt+k
-  focus "$main"; keys F4
-  wait_for 20 has_window "DecisionMakers" || fail "no decision makers editor"
-  type_text "Ann"; keys Return Return; type_text "Ben"
-  keys alt+k
+  [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ] || { skipped; return; }
+  editor F3 choices "Noodle bar" - "Pizzeria" - "Salad place" -
+  editor F5 criteria "Price" 60 - "Distance" 40 -
+  editor F4 decision-makers "Ann" 50 - "Ben" 50 -
   shot editors
 }
 
-# Compare Choices, then every pair of every decision maker and criterion scored with keys.
+# Compare Choices, then every pair of every decision maker and criterion scored with
+# keys: a digit scores the pair, Down goes to the next one. The digits alternate so that
+# no pair is given the same digit twice (which turns the preference to the other side)
+# when there are fewer pairs than presses. The selector is used with the mouse, at the
+# places of its list and box in the main window's picture (the selector is the first
+# window of the empty desktop, so it always opens at the same place).
+click_at() { xdotool mousemove --window "$(main_window)" "$1" "$2" click --repeat "${3:-1}" --delay 120 1; sleep 0.5; }
+criterion_row() { echo $((184 + 17 * $1)); }
+score_pairs() {
+  # A double click on the criterion opens the scoring window of its pairs.
+  click_at 60 "$(criterion_row "$1")" 2; settle 1.5
+  keys 3 Down 1 Down 2 Down 1 Down 3 Down 2 Down
+  shot "$2"
+  keys alt+k; settle 1.5
+  no_box
+}
+choose_decision_maker() {
+  click_at 190 138; settle 0.5
+  keys Home; local i; for ((i = 0; i < $1; i++)); do keys Down; done
+  keys Return; settle
+}
 step_compare_and_score() {
   begin "Compare Choices and score every pair with the keys"
-  [ "${PV_JOURNEY_MODEL_WINDOWS:-0}" = 1 ] || { skipped; return; }
+  [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ] || { skipped; return; }
   focus "$(main_window)"; keys F6
   wait_for 20 has_window "Compare Choices Warning" || fail "no pair-generation question"
+  focus "$(window_named "Compare Choices Warning")"
   keys y
-  wait_for 20 has_window "^Compare Choices" || fail "no compare-choices selector"
-  # For each decision maker and criterion: Score Pairs, then a preference per pair.
-  shot scoring
+  wait_for 20 sh -c '! xdotool search --onlyvisible --name "Compare Choices Warning" | grep -q .' ||
+    fail "the pair-generation question stayed"
+  settle 1.5
+  shot compare
+  focus "$(main_window)"
+  # Each decision maker, then each of its criteria.
+  score_pairs 0 scoring-ann-price
+  score_pairs 1 scoring-ann-distance
+  choose_decision_maker 1
+  score_pairs 0 scoring-ben-price
+  score_pairs 1 scoring-ben-distance
+  settle
+  shot scored
 }
 
 step_best_choice() {
   begin "Best Choice and the solution window's ranking"
-  [ "${PV_JOURNEY_MODEL_WINDOWS:-0}" = 1 ] || { skipped; return; }
+  [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ] || { skipped; return; }
   focus "$(main_window)"; keys F9
-  wait_for 30 has_window "^#1 Solution" || fail "no solution window"
+  settle 3
+  no_box
   shot solution
 }
 
@@ -161,6 +219,12 @@ step_save_as() {
   wait_for 20 test -s "$out/work/Lunch venue.xpv" || fail "the model was not saved"
   wait_for 20 has_window "Lunch venue.xpv - Palvermontine$" || fail "the caption does not name the saved file"
   grep -q 'Lunch venue' "$out/work/Lunch venue.xpv" || fail "the saved model lacks its name"
+  if [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ]; then
+    # The ranking the solution window showed is the one Best Choice stored in the model.
+    model_ranking "$out/work/Lunch venue.xpv" >"$out/ranking-shown.txt"
+    [ "$(wc -l <"$out/ranking-shown.txt")" -eq 3 ] || fail "the saved model holds no ranking of the 3 choices"
+    say "ranking shown: $(tr '\n' ';' <"$out/ranking-shown.txt")"
+  fi
   shot saved
 }
 
@@ -172,7 +236,17 @@ step_report() {
   wait_for 30 grep -q '/open' "$out/viewer.log" || fail "the report was not handed to the PDF viewer"
   report=$(ls "$out/work"/Lunch\ venue*.pdf | head -1)
   if command -v pdftotext >/dev/null; then
-    pdftotext "$report" - | grep -q "Lunch venue" || fail "the report's text lacks the model's name"
+    pdftotext -layout "$report" "$out/report.txt" || fail "the report cannot be read"
+    grep -q "Lunch venue" "$out/report.txt" || fail "the report's text lacks the model's name"
+    if [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ]; then
+      local name
+      for name in "Noodle bar" Pizzeria "Salad place" Price Distance Ann Ben; do
+        grep -q "$name" "$out/report.txt" || fail "the report's text lacks '$name'"
+      done
+      report_ranking "$out/report.txt" >"$out/ranking-report.txt"
+      cmp -s "$out/ranking-shown.txt" "$out/ranking-report.txt" ||
+        fail "the report's ranking differs from the window's: $(cat "$out/ranking-report.txt")"
+    fi
   fi
   shot report
 }
@@ -193,12 +267,16 @@ step_batch_reopens() {
   local input
   input=$(winpath "$out/work/Lunch venue.xpv")
   local args=(-console -input "$input" -output "$(winpath "$out/work/again.xpv")")
-  [ "${PV_JOURNEY_MODEL_WINDOWS:-0}" = 1 ] && args+=(-solve)
+  [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ] && args+=(-solve)
   (cd "$out/work" && timeout 120 "$PV_WINE" "$bin/palvermontine.exe" "${args[@]}" >"$out/batch.log" 2>&1)
   local rc=$?
   [ "$rc" -eq 0 ] || fail "the batch run ended with $rc: $(cat "$out/batch.log")"
   grep -q 'Lunch venue' "$out/work/again.xpv" || fail "the batch run's copy lacks the model"
-  # With the model's windows: the ranking in again.xpv equals the one the window showed.
+  if [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ]; then
+    model_ranking "$out/work/again.xpv" >"$out/ranking-batch.txt"
+    cmp -s "$out/ranking-shown.txt" "$out/ranking-batch.txt" ||
+      fail "the batch run's ranking differs from the window's: $(cat "$out/ranking-batch.txt")"
+  fi
 }
 
 step_start
