@@ -379,7 +379,9 @@ int CXmlDoc::DoInsertNew(uint32_t parent, uint32_t& element, NodePos& node, std:
       replacePos = static_cast<int>(p.End()) - 2;
       replaceLen = 1;
     }
-    if (!DoDocumentChange(replacePos, replaceLen, text, true)) return INT32_MIN;
+    // The '>' after this change closes the new end tag: it is markup, not character
+    // data, so a name that ends in "]]" must not have it written as a reference.
+    if (!DoDocumentChange(replacePos, replaceLen, text, false)) return INT32_MIN;
     if (pNotEnded)
       p.flags &= ~ELEM_NOT_ENDED;
     else

@@ -175,6 +175,16 @@ TEST(XmlDocEdit, AddingChildrenAndSiblings) {
   EXPECT_TRUE(CXmlDoc(doc.GetDocument()).IsWellFormed());
 }
 
+// A child added to an empty element gives it an end tag; its '>' is markup, so a name
+// the reader takes that ends in "]]" keeps it as it is (not as "&gt;").
+TEST(XmlDocEdit, AChildOfAnEmptyElementWhoseNameEndsInBracketsGetsAWholeEndTag) {
+  CXmlDoc doc("<a]]/>");
+  ASSERT_TRUE(doc.FindElement("//*"));
+  ASSERT_TRUE(doc.AddElement("b", "t", CXmlDoc::INS_AS_CHILD));
+  EXPECT_EQ(doc.GetDocument(), "<a]]>\r\n<b>t</b>\r\n</a]]>");
+  EXPECT_INDEX_EXACT(doc);
+}
+
 TEST(XmlDocEdit, InsertingNodes) {
   CXmlDoc doc("<r><a/></r>");
   ASSERT_TRUE(doc.FindElement("/r/a"));
