@@ -7,6 +7,7 @@ set(PART_SOURCES
   zDialogUnit.cpp
   ziDialogReader.cpp
   ziTemplateControls.cpp
+  zDialogFrameOf.cpp
   zDialogFrame.cpp
   zMDIDialogFrame.cpp
   zFormDialog.cpp

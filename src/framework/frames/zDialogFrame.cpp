@@ -3,9 +3,7 @@
 #include "foundation/zLists.h"
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
-#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zSizer.h"
-#include "framework/core/zTaskDev.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/frames/ziDialogReader.h"
@@ -40,54 +38,19 @@ void enableWindow(zWindow* window, BOOL on) {
 
 }  // namespace
 
-static LRESULT ziDialogFrameProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
-  if (!window || !window->hasTypeBit(zTypeDialogFrame) || (window->flags() & zWinDestroying))
-    return DefWindowProcA(handle, message, wParam, lParam);
-  zEvent event(lParam, wParam, message, handle);
-  return static_cast<zDialogFrame*>(window)->route(&event);
-}
-
-LRESULT CALLBACK ziDialogFrameProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  return ziFromSystem("ziDialogFrameProc", [&] { return ziDialogFrameProcBody(handle, message, wParam, lParam); });
-}
-
-void zDialogFrame::initDialog() {
-  setTypeBit(zTypeDialogFrame);
-  reader_ = nullptr;
-  defaultId_ = zNoDefaultId;
-  className_ = "DialogFrameCL";
-  modal_ = 0;
-  savedFocus_ = nullptr;
-  deletePending_ = false;
-  backColor_ = ziDialogBackground();
-}
-
 zDialogFrame::zDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style, int deferCreation)
-    : zFrameWin(parent, nullptr, 0, nullptr) {
-  initDialog();
-  const LPCSTR name = templateId.resourceName();
-  id_ = IS_INTRESOURCE(name) ? static_cast<int32_t>(reinterpret_cast<uintptr_t>(name)) : 0;
-  reader_ = new ziDialogReader(this, templateId);
-  templateError_ = reader_->error();
-  style_ = reader_->style();
-  text_ = reader_->caption();
-  if (reader_->font().isValid()) setFont(reader_->font(), 0);
-  reader_->setFrameGeometry(sizer_);
-  if (style) style_ = style | (reader_->style() & 0xFFFFu);
+    : zDialogFrameOf(parent, nullptr, 0u, nullptr) {
+  readTemplate(templateId, style);
   if (!deferCreation) create();
 }
 
 zDialogFrame::zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)
-    : zFrameWin(parent, sizer, style, title) {
-  initDialog();
+    : zDialogFrameOf(parent, sizer, style, title) {
   if (!deferCreation) create();
 }
 
 zDialogFrame::~zDialogFrame() {
   modalStack().remove(this);
-  if (ziCurrentModelessDialog == handle_) ziCurrentModelessDialog = nullptr;
-  delete reader_;
   // The window goes while the object is still a dialog, so its last messages route here.
   clearFlags(zWinSelfDeleting);
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
@@ -100,10 +63,9 @@ zDialogFrame::~zDialogFrame() {
 size_t zDialogFrame::modalDepth() { return modalStack().count(); }
 
 WNDCLASSA* zDialogFrame::classInfo() {
-  WNDCLASSA* wc = zWindow::classInfo();
+  WNDCLASSA* wc = zDialogFrameOf::classInfo();
   wc->style = 0;
   wc->hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
-  wc->lpfnWndProc = ziDialogFrameProc;
   return wc;
 }
 
@@ -149,47 +111,12 @@ void zDialogFrame::create() {
     RemoveMenu(system, static_cast<UINT>(kept + 1), MF_BYPOSITION);
   }
 
-  if (reader_) {
-    reader_->createControls();
-    if (templateError_.empty()) templateError_ = reader_->error();
-    defaultId_ = reader_->defaultId();
-    if (reader_->hasMenu()) {
-      // The menu bar from the template's resource; filled by the menu's owner.
-      zMenu* bar = new zMenu(this);
-      const HMENU loaded =
-          LoadMenuA(zTheProgram ? zTheProgram->instance() : nullptr, MAKEINTRESOURCEA(reader_->menuId()));
-      if (loaded) {
-        // The entries move over to the bar; submenus change owner, not copied.
-        while (GetMenuItemCount(loaded) > 0) {
-          char text[100] = {0};
-          GetMenuStringA(loaded, 0, text, 99, MF_BYPOSITION);
-          const HMENU sub = GetSubMenu(loaded, 0);
-          const UINT id = GetMenuItemID(loaded, 0);
-          RemoveMenu(loaded, 0, MF_BYPOSITION);
-          if (sub)
-            AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text);
-          else
-            AppendMenuA(bar->handle(), MF_STRING, id, text);
-        }
-        DestroyMenu(loaded);
-      }
-      setMenu(bar);
-    }
-    delete reader_;
-    reader_ = nullptr;
-  }
-  // A frame still hidden keeps the first tab stop for its activation: giving the focus
-  // now would activate the hidden window and take the activation from another.
-  if (IsWindowVisible(handle_))
-    ziFocusFirstTabStop(this);
-  else
-    savedFocus_ = ziFirstTabStop(this);
+  makeTemplateControls();
+  focusFirstTabStopOnceShown();
 
   ziSizerFromWindow(this);
   if (!font_.isValid() && parent_ && parent_->font().isValid()) setFont(parent_->font(), 0);
 }
-
-void zDialogFrame::beforeShow() {}
 
 void zDialogFrame::show(int cmd) {
   if (flags_ & zWinShown) {
@@ -267,9 +194,10 @@ void zDialogFrame::endDialog() {
 }
 
 int zDialogFrame::onActivate(zEvent* event) {
+  // A top-level frame is activated before anything in it has the focus: the remembered
+  // control gets it back here and is forgotten.
   if (LOWORD(event->wParam_) == WA_INACTIVE) {
-    const HWND focus = GetFocus();
-    savedFocus_ = focus && IsChild(handle_, focus) ? focus : nullptr;
+    rememberFocusedControl();
   } else if (savedFocus_ && IsWindow(savedFocus_)) {
     SetFocus(savedFocus_);
     savedFocus_ = nullptr;
@@ -277,11 +205,6 @@ int zDialogFrame::onActivate(zEvent* event) {
     // Activated without a remembered control: the keyboard goes to the first tab stop.
     ziFocusFirstTabStop(this);
   }
-  return 1;
-}
-
-int zDialogFrame::onFocus(zEvent* event) {
-  if (event->message_ == WM_SETFOCUS) ziFocusFirstTabStop(this);
   return 1;
 }
 
@@ -294,68 +217,39 @@ LRESULT zDialogFrame::defProc(zEvent* event) {
   return zFrameWin::defProc(event);
 }
 
-LRESULT zDialogFrame::route(zEvent* event) {
-  LRESULT result = 0;
-  const uint32_t bits = handlerFlags_;
-  if (ziDefaultButtonMessage(this, defaultId_, event, &result)) return result;
-  switch (event->message_) {
-    case WM_ACTIVATE:
-      ziCurrentModelessDialog = event->wParam_ ? handle_ : nullptr;
-      return ziRouteEvent(this, event);
-    case WM_CLOSE:
-      if ((bits & zHandlesClose) && dispatchNotify(event)) return 1;
-      result = onClose(event);
-      if (result) return result;
-      if (modal_) endDialog();
-      return defProc(event);
-    case WM_SYSCOLORCHANGE: {
-      zWindowDlistIter it(&children_);
-      while (zWindow* child = it.next())
-        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
-      setBackgroundColor(zColor::fromColorRef(ziDialogBackground()));
-      invalidate(nullptr, 1);
-      return defProc(event);
+void zDialogFrame::takeTemplateMenu(uint32_t menuId) {
+  // The menu bar from the template's resource; filled by the menu's owner.
+  zMenu* bar = new zMenu(this);
+  const HMENU loaded = LoadMenuA(zTheProgram ? zTheProgram->instance() : nullptr, MAKEINTRESOURCEA(menuId));
+  if (loaded) {
+    // The entries move over to the bar; submenus change owner, not copied.
+    while (GetMenuItemCount(loaded) > 0) {
+      char text[100] = {0};
+      GetMenuStringA(loaded, 0, text, 99, MF_BYPOSITION);
+      const HMENU sub = GetSubMenu(loaded, 0);
+      const UINT id = GetMenuItemID(loaded, 0);
+      RemoveMenu(loaded, 0, MF_BYPOSITION);
+      if (sub)
+        AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(sub), text);
+      else
+        AppendMenuA(bar->handle(), MF_STRING, id, text);
     }
-    case WM_NEXTDLGCTL:
-      ziNextDialogControl(this, event->wParam_, event->lParam_);
-      return 1;
-    case WM_LBUTTONDOWN:
-    case WM_NCLBUTTONDOWN:
-    case WM_LBUTTONDBLCLK:
-    case WM_RBUTTONDOWN:
-    case WM_RBUTTONDBLCLK:
-      result = dispatchNotify(event);
-      if (!result) result = onMouseButtonDown(event);
-      if (!result && (event->message_ == WM_LBUTTONDOWN || event->message_ == WM_NCLBUTTONDOWN))
-        ziCloseComboDropDown(this);
-      return result ? result : defProc(event);
-    case WM_LBUTTONUP:
-    case WM_RBUTTONUP:
-    case WM_NCHITTEST:
-      result = dispatchNotify(event);
-      return result ? result : defProc(event);
-    case WM_MOUSEMOVE:
-      if (cursor_.handle()) SetCursor(cursor_.handle());
-      if ((bits & zHandlesMouseMove) && dispatchNotify(event)) return 1;
-      return defProc(event);
-    case zMsgDeleteDialog:
-      delete this;
-      return 0;
-    case WM_DESTROY:
-      if (ziCurrentModelessDialog == handle_) ziCurrentModelessDialog = nullptr;
-      if (zTheProgram && zTheProgram->mainFrame() == this) {
-        if (zTheProgram->taskDev()) zTheProgram->taskDev()->switchOff();
-        PostQuitMessage(0);
-      }
-      return 1;
-    case WM_NCDESTROY:
-      // A modal dialog whose window goes during its run is deleted when the run ends.
-      if (modal_ && (flags_ & zWinSelfDeleting)) {
-        clearFlags(zWinSelfDeleting);
-        deletePending_ = true;
-      }
-      return ziNcDestroy(this);
-    default:
-      return ziRouteEvent(this, event);
+    DestroyMenu(loaded);
   }
+  setMenu(bar);
+}
+
+void zDialogFrame::onCloseUnanswered() {
+  if (modal_) endDialog();
+}
+
+bool zDialogFrame::routeOwnMessage(zEvent* event, LRESULT* result) {
+  if (event->message_ != WM_NCDESTROY) return false;
+  // A modal dialog whose window goes during its run is deleted when the run ends.
+  if (modal_ && (flags_ & zWinSelfDeleting)) {
+    clearFlags(zWinSelfDeleting);
+    deletePending_ = true;
+  }
+  *result = ziNcDestroy(this);
+  return true;
 }

@@ -9,15 +9,14 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zResId.h"
-#include "framework/frames/ziFrameSupport.h"
+#include "framework/frames/zDialogFrameOf.h"
 
-class ziDialogReader;
+extern template class zDialogFrameOf<zFrameWin>;
 
-class zDialogFrame : public zFrameWin {
+class zDialogFrame : public zDialogFrameOf<zFrameWin> {
  public:
   // From a dialog template. A nonzero style replaces the upper word of the template's
   // (the template keeps the dialog styles of the lower word). Unless deferred, the window
@@ -27,35 +26,32 @@ class zDialogFrame : public zFrameWin {
   zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation = 0);
   ~zDialogFrame() override;
 
+  // A popup of its own class: the system colours give it the face colour, not the
+  // workspace colour of other frames.
   LRESULT defProc(zEvent* event) override;
   WNDCLASSA* classInfo() override;
   int onActivate(zEvent* event) override;
-  int onFocus(zEvent* event) override;
+  // The first show makes it the current dialog whether or not it is activated.
   void show(int cmd) override;
+  // A popup window (a child style becomes a popup), sized around its client area,
+  // with the system menu cut down to what its style allows.
   void create() override;
-  // Called once, just before the first show.
-  virtual void beforeShow();
   // Hides the dialog, re-enables its owners and ends a modal run.
-  virtual void endDialog();
+  void endDialog() override;
 
   // Runs a nested message loop until endDialog.
   void runModal();
   int isModal() const { return modal_; }
-  uint32_t defaultId() const { return defaultId_; }
-  // Why the template gave no controls; empty when it was read.
-  const std::string& templateError() const { return templateError_; }
   // The modal dialogs running, innermost last.
   static size_t modalDepth();
 
-  LRESULT route(zEvent* event);
+ protected:
+  // Only a top-level dialog runs modally, is destroyed as a popup and has a menu bar.
+  bool routeOwnMessage(zEvent* event, LRESULT* result) override;
+  void onCloseUnanswered() override;
+  void takeTemplateMenu(uint32_t menuId) override;
 
  private:
-  void initDialog();
-
-  ziDialogReader* reader_;
-  HWND savedFocus_;
-  int modal_;
-  uint32_t defaultId_;
-  bool deletePending_;
-  std::string templateError_;
+  int modal_ = 0;
+  bool deletePending_ = false;
 };

@@ -2,52 +2,19 @@
 
 #include "framework/controls/zMenu.h"
 #include "framework/core/zProgram.h"
-#include "framework/core/zSystemEntry.h"
 #include "framework/layout/zSizer.h"
-#include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/frames/ziDialogReader.h"
 
-static LRESULT ziMDIDialogProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
-  if (!window || !window->hasTypeBit(zTypeMDIDialogFrame) || (window->flags() & zWinDestroying))
-    return DefMDIChildProcA(handle, message, wParam, lParam);
-  zEvent event(lParam, wParam, message, handle);
-  return static_cast<zMDIDialogFrame*>(window)->route(&event);
-}
-
-LRESULT CALLBACK ziMDIDialogProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
-  return ziFromSystem("ziMDIDialogProc", [&] { return ziMDIDialogProcBody(handle, message, wParam, lParam); });
-}
-
-void zMDIDialogFrame::initMDIDialog() {
-  setTypeBit(zTypeMDIDialogFrame);
-  className_ = "MDIdialogCL";
-  reader_ = nullptr;
-  backColor_ = ziDialogBackground();
-  defaultId_ = zNoDefaultId;
-  savedFocus_ = nullptr;
-}
-
 zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style, int deferCreation)
-    : zMDIChildFrame(parent) {
-  initMDIDialog();
-  const LPCSTR name = templateId.resourceName();
-  id_ = IS_INTRESOURCE(name) ? static_cast<int32_t>(reinterpret_cast<uintptr_t>(name)) : 0;
-  reader_ = new ziDialogReader(this, templateId);
-  templateError_ = reader_->error();
-  style_ = reader_->style();
-  text_ = reader_->caption();
-  if (reader_->font().isValid()) setFont(reader_->font(), 0);
-  reader_->setFrameGeometry(sizer_);
-  if (style) style_ = style | (reader_->style() & 0xFFFFu);
+    : zDialogFrameOf(parent) {
+  readTemplate(templateId, style);
   style_ |= WS_CLIPSIBLINGS;
   if (!deferCreation) create();
 }
 
 zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation)
-    : zMDIChildFrame(parent) {
-  initMDIDialog();
+    : zDialogFrameOf(parent) {
   if (sizer) {
     sizer->setWindow(this);
     if (parent && parent->sizer() && !sizer->parent()) parent->sizer()->addChild(sizer);
@@ -60,18 +27,7 @@ zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style,
   if (!deferCreation) create();
 }
 
-zMDIDialogFrame::~zMDIDialogFrame() {
-  delete reader_;
-  reader_ = nullptr;
-  if (ziCurrentModelessDialog == handle_) ziCurrentModelessDialog = nullptr;
-  releaseChildWindow();
-}
-
-WNDCLASSA* zMDIDialogFrame::classInfo() {
-  WNDCLASSA* wc = zWindow::classInfo();
-  wc->lpfnWndProc = ziMDIDialogProc;
-  return wc;
-}
+zMDIDialogFrame::~zMDIDialogFrame() { releaseChildWindow(); }
 
 void zMDIDialogFrame::create() {
   if (WNDCLASSA* wc = classInfo()) {
@@ -112,19 +68,8 @@ void zMDIDialogFrame::create() {
   UpdateWindow(ziMDIClientWindow);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   setTitle(text_);
-  if (reader_) {
-    reader_->createControls();
-    if (templateError_.empty()) templateError_ = reader_->error();
-    defaultId_ = reader_->defaultId();
-    delete reader_;
-    reader_ = nullptr;
-  }
-  // A frame still hidden keeps the first tab stop for its activation: giving the focus
-  // now would activate the hidden window and take the activation from another.
-  if (IsWindowVisible(handle_))
-    ziFocusFirstTabStop(this);
-  else
-    savedFocus_ = ziFirstTabStop(this);
+  makeTemplateControls();
+  focusFirstTabStopOnceShown();
   placementFromWindow();
 }
 
@@ -137,6 +82,7 @@ void zMDIDialogFrame::show(int cmd) {
     if (parentMenu) parentMenu->redraw();
     return;
   }
+  beforeShow();
   setFlags(zWinShown);
   setTitle(text_);
   ShowWindow(handle_, cmd);
@@ -157,107 +103,44 @@ void zMDIDialogFrame::endDialog() {
   UpdateWindow(handle_);
 }
 
-LRESULT zMDIDialogFrame::defProc(zEvent* event) {
-  if (!event) return 0;
-  if (event->message_ == WM_GETMINMAXINFO) applyMinimumSize(event);
-  return DefMDIChildProcA(event->window_, event->message_, event->wParam_, event->lParam_);
-}
-
 int zMDIDialogFrame::onActivate(zEvent* event) {
   bool active;
   if (event->message_ == WM_MDIACTIVATE)
     active = reinterpret_cast<HWND>(event->lParam_) == handle_;
   else
     active = LOWORD(event->wParam_) != WA_INACTIVE;
+  // The MDI client gives the child its own focus after the activation: the remembered
+  // control gets the focus now and keeps being remembered until onFocus passes it on.
   if (!active) {
-    const HWND focus = GetFocus();
-    savedFocus_ = focus && IsChild(handle_, focus) ? focus : nullptr;
+    rememberFocusedControl();
   } else if (savedFocus_ && IsWindow(savedFocus_)) {
     SetFocus(savedFocus_);
   }
   return 0;
 }
 
-int zMDIDialogFrame::onFocus(zEvent* event) {
-  if (event->message_ != WM_SETFOCUS) return 1;
-  if (savedFocus_ && IsWindow(savedFocus_)) {
-    SetFocus(savedFocus_);
-    savedFocus_ = nullptr;
-  } else {
-    ziFocusFirstTabStop(this);
-  }
-  return 1;
-}
-
-LRESULT zMDIDialogFrame::route(zEvent* event) {
-  LRESULT result = 0;
-  const uint32_t bits = handlerFlags_;
-  if (ziDefaultButtonMessage(this, defaultId_, event, &result)) return result;
+bool zMDIDialogFrame::routeOwnMessage(zEvent* event, LRESULT* result) {
   switch (event->message_) {
     case WM_MOVE:
-      onMove(event);
-      if (sizer_) sizer_->setOrigin(zPoint::fromLParam(static_cast<uint32_t>(event->lParam_)));
-      return defProc(event);
     case WM_SIZE:
-      onSize(event);
-      layoutChildren(event);
-      return defProc(event);
-    case WM_ACTIVATE:
-      ziCurrentModelessDialog = event->wParam_ ? handle_ : nullptr;
-      if ((bits & zHandlesActivate) && dispatchNotify(event)) return 1;
-      if (onActivate(event)) return 0;
-      return defProc(event);
+    case WM_NCDESTROY:
+      *result = zMDIChildFrame::route(event);
+      return true;
     case WM_NCACTIVATE:
       ziCurrentModelessDialog = event->wParam_ ? handle_ : nullptr;
       onActivate(event);
-      if (dispatchNotify(event)) return 1;
-      return defProc(event);
-    case WM_MDIACTIVATE: {
-      if (zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu, static_cast<WPARAM>(event->lParam_),
-                     reinterpret_cast<LPARAM>(this));
-      const bool activated = reinterpret_cast<HWND>(event->lParam_) == handle_;
-      if (activated)
+      *result = dispatchNotify(event) ? 1 : defProc(event);
+      return true;
+    case WM_MDIACTIVATE:
+      // The active child is the current dialog of the message loop.
+      if (reinterpret_cast<HWND>(event->lParam_) == handle_)
         ziCurrentModelessDialog = handle_;
       else if (ziCurrentModelessDialog == handle_)
         ziCurrentModelessDialog = nullptr;
       onActivate(event);
-      return onMDIActivate(event);
-    }
-    case WM_SYSCOLORCHANGE: {
-      zWindowDlistIter it(&children_);
-      while (zWindow* child = it.next())
-        SendMessageA(child->handle(), WM_SYSCOLORCHANGE, event->wParam_, event->lParam_);
-      return 0;
-    }
-    case WM_DESTROY:
-      if (ziCurrentModelessDialog == handle_) ziCurrentModelessDialog = nullptr;
-      if (dispatchNotify(event)) return 0;
-      return defProc(event);
-    case WM_NEXTDLGCTL:
-      ziNextDialogControl(this, event->wParam_, event->lParam_);
-      return 1;
-    case WM_NCLBUTTONDOWN:
-      ziCloseComboDropDown(this);
-      return defProc(event);
-    case WM_LBUTTONDOWN:
-      ziCloseComboDropDown(this);
-      return ziRouteEvent(this, event);
-    case WM_CLOSE:
-      if ((bits & zHandlesClose) && dispatchNotify(event)) return 1;
-      result = onClose(event);
-      if (result) return 0;
-      return defProc(event);
-    case WM_NCDESTROY:
-      setFlags(zWinGone);
-      if (zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->remove(handle_);
-      if ((flags_ & zWinSelfDeleting) && zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0, reinterpret_cast<LPARAM>(this));
-      return 0;
-    case zMsgDeleteDialog:
-      delete this;
-      return 0;
+      *result = zMDIChildFrame::route(event);
+      return true;
     default:
-      return ziRouteEvent(this, event);
+      return false;
   }
 }

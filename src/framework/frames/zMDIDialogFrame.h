@@ -5,39 +5,29 @@
 #pragma once
 
 #include <cstdint>
-#include <string>
 
 #include "framework/core/zResId.h"
+#include "framework/frames/zDialogFrameOf.h"
 #include "framework/frames/zMDIAppFrame.h"
 
-class ziDialogReader;
+extern template class zDialogFrameOf<zMDIChildFrame>;
 
-class zMDIDialogFrame : public zMDIChildFrame {
+class zMDIDialogFrame : public zDialogFrameOf<zMDIChildFrame> {
  public:
   // From a template; a nonzero style replaces the upper word of the template's.
   zMDIDialogFrame(zWindow* parent, const zResId& templateId, uint32_t style = 0, int deferCreation = 0);
   zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, int deferCreation = 0);
   ~zMDIDialogFrame() override;
 
-  LRESULT defProc(zEvent* event) override;
-  WNDCLASSA* classInfo() override;
   int onActivate(zEvent* event) override;
-  int onFocus(zEvent* event) override;
+  // Activates the child through the MDI client and refreshes the frame's window menu.
   void show(int cmd) override;
+  // Made by the MDI client; a template's place is taken relative to the frame.
   void create() override;
   // Hides the dialog, or deletes it later when it deletes itself.
-  virtual void endDialog();
+  void endDialog() override;
 
-  uint32_t defaultId() const { return defaultId_; }
-  const std::string& templateError() const { return templateError_; }
-
-  LRESULT route(zEvent* event);
-
- private:
-  void initMDIDialog();
-
-  uint32_t defaultId_;
-  ziDialogReader* reader_;
-  HWND savedFocus_;
-  std::string templateError_;
+ protected:
+  // Moving, sizing, activation and the end of the window go through the MDI client.
+  bool routeOwnMessage(zEvent* event, LRESULT* result) override;
 };

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FramesTestSupport.h"
@@ -446,6 +447,79 @@ TEST_F(Dialogs, SelfDeletingMDIDialogGoesAfterItsWindow) {
   EXPECT_NE(ziCurrentModelessDialog, handle);
   pump();  // the frame deletes the object on 0x903
   EXPECT_EQ(app_->windowMap()->find(handle), nullptr);
+  delete frame;
+}
+
+// Counts what reaches a dialog of either kind: the show hook, the mouse, the end of its
+// window.
+template <class Frame>
+class DialogProbe : public Frame {
+ public:
+  template <class... Args>
+  explicit DialogProbe(Args&&... args) : Frame(std::forward<Args>(args)...) {
+    this->addMessageHandler(this, &DialogProbe::onDestroyNotice, WM_DESTROY);
+  }
+  void beforeShow() override { ++shows; }
+  int onMouseMove(zEvent*) override {
+    ++moves;
+    return 0;
+  }
+  int onMouseButtonUp(zEvent*) override {
+    ++releases;
+    return 0;
+  }
+  int onDestroyNotice(zEvent*) {
+    ++destroyNotices;
+    return 0;
+  }
+  int shows = 0;
+  int moves = 0;
+  int releases = 0;
+  int destroyNotices = 0;
+};
+
+template <class Probe>
+void expectTheAnswersOfEveryDialog(Probe* probe) {
+  probe->show(SW_SHOWNORMAL);
+  probe->show(SW_SHOWNORMAL);
+  pump();
+  EXPECT_EQ(probe->shows, 1);
+  // The frame's own focus goes on to its first tab stop.
+  SetFocus(probe->handle());
+  ASSERT_NE(probe->childById(kEditId), nullptr);
+  EXPECT_EQ(GetFocus(), probe->childById(kEditId)->handle());
+  // The pointer may move over the window meanwhile: the sent messages are counted alone.
+  const int moves = probe->moves;
+  const int releases = probe->releases;
+  SendMessageA(probe->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+  SendMessageA(probe->handle(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+  SendMessageA(probe->handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+  EXPECT_EQ(probe->moves, moves + 1);
+  EXPECT_EQ(probe->releases, releases + 2);
+  // A change of the system colours gives the dialog the face colour of now.
+  probe->setBackgroundColor(zColor::fromColorRef(RGB(1, 2, 3)));
+  SendMessageA(probe->handle(), WM_SYSCOLORCHANGE, 0, 0);
+  EXPECT_EQ(probe->backColor(), ziDialogBackground());
+  DestroyWindow(probe->handle());
+  EXPECT_EQ(probe->destroyNotices, 1);
+}
+
+TEST_F(Dialogs, TopLevelAndMDIDialogsAnswerAlike) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  frame->show(SW_SHOWNORMAL);
+  {
+    SCOPED_TRACE("top-level dialog");
+    auto* top = new DialogProbe<zDialogFrame>(frame, zResId(kMDIFormTemplate));
+    expectTheAnswersOfEveryDialog(top);
+    delete top;
+  }
+  {
+    SCOPED_TRACE("MDI dialog");
+    auto* child = new DialogProbe<zMDIDialogFrame>(frame, zResId(kMDIFormTemplate));
+    expectTheAnswersOfEveryDialog(child);
+    delete child;
+  }
+  pump();
   delete frame;
 }
 
