@@ -20,11 +20,7 @@ class AppOptsTable : public TableBuilder {
     using C = CalcAppOpts;
     using P = RptAppOpts;
     add(processingInstruction());
-    add(element("palvermontineAppOpts", 0, "/palvermontineAppOpts", "L", 1, 0, true, 0, 0, own(new Transform<R>()),
-                {fixed("xmlns:xsi", XSI_NAMESPACE), fixed("xsi:noNamespaceSchemaLocation", "palvermontineAppOpts.xsd"),
-                 attrib("crtime", "L", own(new Transform<R>(&R::set_crtime, &R::get_crtime)), false),
-                 attrib("modtime", "L", own(new Transform<R>(&R::set_modtime, &R::get_modtime)), false),
-                 attrib("appver", "L", own(new Transform<R>(&R::set_appver, &R::get_appver)), true)}));
+    add(optionsRoot<R>("palvermontineAppOpts", "/palvermontineAppOpts", "L", "palvermontineAppOpts.xsd"));
     add(element("idAppOpts", 0, "/palvermontineAppOpts/idAppOpts", "L", 0, 1, true, 0, 1, own(new Transform<I>()),
                 {attrib("owner", "L", own(new Transform<I>(&I::set_owner, &I::get_owner)), false)}));
     add(element(
@@ -135,9 +131,7 @@ void PalvermontineAppOptsFile::setDefaults() {
 }
 
 void PalvermontineAppOptsFile::writeObject(PalvermontineAppOpts& tdm) {
-  Table::OutputIterator& iter = table().output();
-  iter.reset();
-  table().writeTableHeader(doc(), tdm, iter);
+  Table::OutputIterator& iter = writeRootOf(tdm);
   table().writeElem(doc(), tdm.get_idAppOpts(), iter, 0);
   table().writeElem(doc(), tdm.get_defaultValuesAppOpts(), iter, 0);
   table().writeText(doc(), tdm.get_defaultValuesAppOpts(), iter, 1);

@@ -16,12 +16,8 @@ class MdlOptsTable : public TableBuilder {
     using R = PalvermontineMdlOpts;
     using P = ParmMdlOpts;
     add(processingInstruction());
-    add(element("palvermontineMdlOpts", 0, "/palvermontineMdlOpts", "Palvermontine Model Opts", 1, 0, true, 0, 0,
-                own(new Transform<R>()),
-                {fixed("xmlns:xsi", XSI_NAMESPACE), fixed("xsi:noNamespaceSchemaLocation", "palvermontineMdlOpts.xsd"),
-                 attrib("crtime", "L", own(new Transform<R>(&R::set_crtime, &R::get_crtime)), false),
-                 attrib("modtime", "L", own(new Transform<R>(&R::set_modtime, &R::get_modtime)), false),
-                 attrib("appver", "L", own(new Transform<R>(&R::set_appver, &R::get_appver)), true)}));
+    add(optionsRoot<R>("palvermontineMdlOpts", "/palvermontineMdlOpts", "Palvermontine Model Opts",
+                       "palvermontineMdlOpts.xsd"));
     add(element("parmMdlOpts", 0, "/palvermontineMdlOpts/parmMdlOpts", "L", 1, 0, true, 0, 1, own(new Transform<P>()),
                 {attrib("owner", "L", own(new Transform<P>(&P::set_owner, &P::get_owner)), false),
                  attrib("sil", "L", own(new Transform<P>(&P::set_sil, &P::get_sil, Functor::DECIMAL)), false),
@@ -63,9 +59,7 @@ void PalvermontineMdlOptsFile::setDefaults() {
 }
 
 void PalvermontineMdlOptsFile::writeObject(PalvermontineMdlOpts& tdm) {
-  Table::OutputIterator& iter = table().output();
-  iter.reset();
-  table().writeTableHeader(doc(), tdm, iter);
+  Table::OutputIterator& iter = writeRootOf(tdm);
   table().writeElem(doc(), tdm.get_parmMdlOpts(), iter, 0);
   table().writeText(doc(), tdm.get_parmMdlOpts(), iter, 1);
 }

@@ -5,6 +5,7 @@
 
 #include "foundation/Assert.h"
 #include "model/Functor.h"
+#include "model/Transform.h"
 #include "xml/XmlTable.h"
 
 #include <initializer_list>
@@ -59,6 +60,16 @@ class TableBuilder {
     PV_ASSERT(attribs.size() <= TABLE_MAX_ATTRIBS);
     for (const TableAttrib& a : attribs) e.attribs[e.attrcount++] = a;
     return e;
+  }
+  // The root element of an options file whose record is an R: the schema it names, when
+  // it was made and last changed, and the options version, which it must carry.
+  template <class R>
+  TableEntry optionsRoot(const char* tag, const char* path, const char* label, const char* schema) {
+    return element(tag, 0, path, label, 1, 0, true, 0, 0, own(new Data::Transform<R>()),
+                   {fixed("xmlns:xsi", XSI_NAMESPACE), fixed("xsi:noNamespaceSchemaLocation", schema),
+                    attrib("crtime", "L", own(new Data::Transform<R>(&R::set_crtime, &R::get_crtime)), false),
+                    attrib("modtime", "L", own(new Data::Transform<R>(&R::set_modtime, &R::get_modtime)), false),
+                    attrib("appver", "L", own(new Data::Transform<R>(&R::set_appver, &R::get_appver)), true)});
   }
 
  private:

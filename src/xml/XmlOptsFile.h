@@ -62,6 +62,8 @@ class OptsFile : public File<T> {
   // Reads the root element into the record and refuses a version this program does
   // not read (FormatError); the caller reads the elements below it.
   Table::InputIterator& readRootOf(T& record, double maxVersion);
+  // Writes the root element of the record; the caller writes the elements below it.
+  Table::OutputIterator& writeRootOf(T& record);
 
  private:
   T record_;
@@ -107,6 +109,14 @@ Table::InputIterator& OptsFile<T>::readRootOf(T& record, double maxVersion) {
   if (!(version >= MIN_APPVER && version <= maxVersion))
     throw FormatError("it was written by a newer version of the program (appver " +
                       this->doc().GetAttribute("appver") + "); this version reads options files up to 1.0");
+  return iter;
+}
+
+template <class T>
+Table::OutputIterator& OptsFile<T>::writeRootOf(T& record) {
+  Table::OutputIterator& iter = table().output();
+  iter.reset();
+  table().writeTableHeader(this->doc(), record, iter);
   return iter;
 }
 
