@@ -1,8 +1,8 @@
 # Precompiled headers: the headers that were most of a source's compile time, parsed once.
 #
-#   Window suites (pv_add_test ... GUI calls pv_precompile_test_headers): GoogleTest's
-#     header and <windows.h>, with NOMINMAX as the framework has it, from a header
-#     precompiled once for all of them.
+#   Test programs of the Windows build (pv_add_test calls pv_precompile_test_headers):
+#     GoogleTest's header and <windows.h> (which GoogleTest's header includes there), with
+#     NOMINMAX as the framework has it, from a header precompiled once for all of them.
 #   Window libraries (pv_precompile_window_libraries, after all libraries are defined):
 #     every library that links the window framework and has a few C++ sources takes
 #     <windows.h> from the header precompiled for the framework itself.
@@ -21,8 +21,10 @@ endif()
 option(PV_PCH "Precompile the headers that test programs and window libraries all include"
        ${pv_pch_default})
 
-# Marks TARGET's C++ sources that define a macro before their first include.
-function(pv_pch_skip_configured_sources target)
+# Marks TARGET's C++ sources that define a macro before their first include: they compile
+# their headers themselves, since the macro is meant for them, and alone, since in a unity
+# batch a source before them would have included those headers already.
+function(pv_compile_configured_sources_alone target)
   get_target_property(sources ${target} SOURCES)
   get_target_property(dir ${target} SOURCE_DIR)
   foreach(src ${sources})
@@ -38,7 +40,8 @@ function(pv_pch_skip_configured_sources target)
     string(FIND "${text}" "#define" first_define)
     if(first_define GREATER_EQUAL 0 AND (first_include LESS 0 OR first_define LESS first_include))
       set_source_files_properties("${path}" TARGET_DIRECTORY ${target}
-                                  PROPERTIES SKIP_PRECOMPILE_HEADERS ON)
+                                  PROPERTIES SKIP_PRECOMPILE_HEADERS ON
+                                             SKIP_UNITY_BUILD_INCLUSION ON)
     endif()
   endforeach()
 endfunction()
@@ -58,15 +61,12 @@ function(pv_test_pch_owner owner)
   target_precompile_headers(${owner} PRIVATE ${ARGN})
 endfunction()
 
-# Test program NAME, when GUI (a window suite of the Windows build), reuses the window
-# suites' precompiled header.
-function(pv_precompile_test_headers name gui)
-  if(NOT PV_PCH)
-    return()
-  endif()
-  # Only the window suites: GoogleTest's header alone costs a test source too little for a
-  # precompiled one to pay off (measured: no gain), <windows.h> costs it about half its time.
-  if(NOT gui OR NOT WIN32)
+# Test program NAME, in the Windows build, reuses the test programs' precompiled header.
+function(pv_precompile_test_headers name)
+  # Only in the Windows build: elsewhere GoogleTest's header alone costs a test source too
+  # little for a precompiled one to pay off (measured: no gain); under mingw it includes
+  # <windows.h>, which costs a source about half its time.
+  if(NOT PV_PCH OR NOT WIN32)
     return()
   endif()
   if(NOT TARGET pv_test_pch_win)
@@ -75,7 +75,6 @@ function(pv_precompile_test_headers name gui)
   endif()
   target_compile_definitions(${name} PRIVATE NOMINMAX)
   target_precompile_headers(${name} REUSE_FROM pv_test_pch_win)
-  pv_pch_skip_configured_sources(${name})
 endfunction()
 
 # True in OUT when TARGET links pv_framework, directly or through its libraries.
@@ -135,7 +134,7 @@ function(pv_precompile_window_libraries)
   # The framework owns the header: its flags are those of every library that links it
   # (NOMINMAX; the include folders don't change what <windows.h> means).
   target_precompile_headers(pv_framework PRIVATE <windows.h>)
-  pv_pch_skip_configured_sources(pv_framework)
+  pv_compile_configured_sources_alone(pv_framework)
   foreach(lib ${libs})
     get_target_property(sources ${lib} SOURCES)
     list(FILTER sources INCLUDE REGEX "\\.cpp$")
@@ -146,7 +145,7 @@ function(pv_precompile_window_libraries)
     pv_links_framework(${lib} windowed)
     if(windowed)
       target_precompile_headers(${lib} REUSE_FROM pv_framework)
-      pv_pch_skip_configured_sources(${lib})
+      pv_compile_configured_sources_alone(${lib})
     endif()
   endforeach()
 endfunction()

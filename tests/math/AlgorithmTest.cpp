@@ -13,12 +13,7 @@ namespace {
 using PV::Math::Algorithm;
 using PV::Test::makeModel;
 using PV::Test::ModelShape;
-
-std::string hex8(uint32_t v) {
-  char buf[9];
-  std::snprintf(buf, sizeof buf, "%08x", static_cast<unsigned>(v));
-  return buf;
-}
+using PV::Test::hex8;
 
 TEST(Algorithm, FreshModelIsUnscoredAndIncomplete) {
   ModelShape shape;

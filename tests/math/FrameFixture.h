@@ -3,6 +3,7 @@
 #pragma once
 
 #include "math/model.h"
+#include "math/rng.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -59,6 +60,17 @@ inline void scoreAll(model* m, uint8_t K) {
   for (unsigned cr = 0; cr < m->ncr; ++cr)
     for (uint32_t k = 0; k < static_cast<uint32_t>(m->ndm) * m->npr; ++k)
       model_set_packed_score(m->pd[cr].scores, k, K);
+}
+
+// A progress callback that never cancels a run.
+inline int keepGoing(alg_state*) { return 0; }
+
+// Every score of a frame drawn from a seeded stream.
+inline void scoreRandomly(model* m, uint32_t seed) {
+  rng_next(seed);
+  for (unsigned cr = 0; cr < m->ncr; ++cr)
+    for (uint32_t k = 0; k < static_cast<uint32_t>(m->ndm) * m->npr; ++k)
+      model_set_packed_score(m->pd[cr].scores, k, static_cast<uint8_t>(3 + rng_next(0) % 11));
 }
 
 }  // namespace mathtest

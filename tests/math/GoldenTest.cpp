@@ -85,14 +85,6 @@ void writeDraws(std::string& out) {
   }
 }
 
-int keepGoing(alg_state*) { return 0; }
-
-void scoreRandomly(model* m, uint32_t seed) {
-  rng_next(seed);
-  for (unsigned cr = 0; cr < m->ncr; ++cr)
-    for (uint32_t k = 0; k < static_cast<uint32_t>(m->ndm) * m->npr; ++k)
-      model_set_packed_score(m->pd[cr].scores, k, static_cast<uint8_t>(3 + rng_next(0) % 11));
-}
 
 // Scores from scale positions: pair (a, b) scored position[b] - position[a], clipped.
 void scoreConsistently(model* m, const std::vector<int>& position) {

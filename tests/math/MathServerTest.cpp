@@ -14,12 +14,7 @@ namespace {
 using PV::Math::MathServer;
 using PV::Test::makeModel;
 using PV::Test::ModelShape;
-
-std::string hex8(uint32_t v) {
-  char buf[9];
-  std::snprintf(buf, sizeof buf, "%08x", static_cast<unsigned>(v));
-  return buf;
-}
+using PV::Test::hex8;
 
 void scoreThroughServer(MathServer& server, const PV::Data::DecisionModel& m, int sil) {
   for (uint32_t c = 0; c < m.get_crs().size(); ++c) {

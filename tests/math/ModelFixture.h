@@ -7,11 +7,19 @@
 #include "model/DecisionModel.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 namespace PV {
 namespace Test {
+
+// A word as eight lower-case hex digits, as the expected texts write it.
+inline std::string hex8(uint32_t v) {
+  char buf[9];
+  std::snprintf(buf, sizeof buf, "%08x", static_cast<unsigned>(v));
+  return buf;
+}
 
 struct ModelShape {
   uint32_t ndm = 3;

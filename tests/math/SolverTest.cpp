@@ -13,16 +13,7 @@ namespace {
 
 using namespace mathtest;
 
-int keepGoing(alg_state*) { return 0; }
 int stopAtFirstCall(alg_state*) { return 1; }
-
-// Every score of a frame drawn from a seeded stream.
-void scoreRandomly(model* m, uint32_t seed) {
-  rng_next(seed);
-  for (unsigned cr = 0; cr < m->ncr; ++cr)
-    for (uint32_t k = 0; k < static_cast<uint32_t>(m->ndm) * m->npr; ++k)
-      model_set_packed_score(m->pd[cr].scores, k, static_cast<uint8_t>(3 + rng_next(0) % 11));
-}
 
 TEST(Solver, PreferenceRatios) {
   const double* r = alg_pref_ratio_table();

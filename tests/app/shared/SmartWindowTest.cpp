@@ -33,14 +33,6 @@ class TestWindow : public SmartWindow<Kind> {
   bool commitAnswer = true;
 };
 
-// The window's rectangle in the MDI client's coordinates.
-RECT placeOf(HWND window) {
-  RECT r = {};
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 class SmartWindows : public FrameworkTest {
  protected:
   void SetUp() override {

@@ -41,7 +41,7 @@ const zStatusMessage kCommandHelp[] = {
     {cmdHelp, "Shows the help"},
     {0, nullptr},
 };
-const zStatusMessage kTips[] = {
+const zStatusMessage kToolbarTips[] = {
     {cmdNew, "New"},         {cmdOpen, "Open"},
     {cmdSave, "Save"},       {cmdPrint, "Print"},
     {cmdChoices, "Choices"}, {cmdCriteria, "Criteria"},
@@ -176,7 +176,7 @@ class MainWindowFrame : public FrameworkTest {
 
     useTestClock();
     tip_ = new FrameTip(toolbar_, zToolTipCtrl::watchNearestFrame);
-    tip_->setMessageTable(kTips);
+    tip_->setMessageTable(kToolbarTips);
     for (zToolButton* b : buttons_) tip_->addTool(b);
   }
   void TearDown() override {

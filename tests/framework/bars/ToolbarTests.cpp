@@ -10,7 +10,7 @@
 
 namespace {
 
-const zStatusMessage kHelp[] = {
+const zStatusMessage kToolbarHelp[] = {
     {static_cast<int32_t>(kOpenCmd), "Opens a decision model"},
     {static_cast<int32_t>(kSaveCmd), "Saves the model"},
     {0, nullptr},
@@ -57,7 +57,7 @@ TEST_F(Toolbar, AToolButtonsClickReachesTheFrameAndItsHoverShowsHelp) {
   zToolButton* open = button(bar, kOpenCmd, 0);
   zStatusLineEZ* line = new zStatusLineEZ(frame_, new zGravSizer(gravBottom, 0, frame_->sizer()), 0xD900,
                                           WS_CHILD | WS_VISIBLE, zRCFont());
-  line->setMessageTable(0, kHelp);
+  line->setMessageTable(0, kToolbarHelp);
   showAll(bar);
   line->show(SW_SHOW);
   pump();

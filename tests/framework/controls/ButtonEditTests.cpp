@@ -11,8 +11,6 @@ namespace {
 
 using ButtonsAndEdits = FrameworkTest;
 
-zSizer* at(int x, int y, int w, int h) { return new zSizer(zPoint(x, y), zDimension(w, h), nullptr); }
-
 struct Clicks {
   int count = 0;
   int clicked(zEvent*) {

@@ -18,8 +18,6 @@ namespace {
 
 using ControlBase = FrameworkTest;
 
-zSizer* at(int x, int y, int w, int h) { return new zSizer(zPoint(x, y), zDimension(w, h), nullptr); }
-
 TEST_F(ControlBase, StylesOfNewControls) {
   LoggingFrame frame;
   struct Case {

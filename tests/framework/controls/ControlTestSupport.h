@@ -6,6 +6,10 @@
 #include "GuiTestSupport.h"
 #include "framework/core/zChildWin.h"
 #include "framework/core/zProgramFrame.h"
+#include "framework/layout/zSizer.h"
+
+// A fixed place for a control: x, y, width and height.
+inline zSizer* at(int x, int y, int w, int h) { return new zSizer(zPoint(x, y), zDimension(w, h), nullptr); }
 
 // A modeless dialog from a template in the suite's resources, child of the frame. Its
 // WM_COMMAND goes to the host's handler lists, as a dialog frame's would.

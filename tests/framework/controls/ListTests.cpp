@@ -15,8 +15,6 @@ namespace {
 
 using Lists = FrameworkTest;
 
-zSizer* at(int x, int y, int w, int h) { return new zSizer(zPoint(x, y), zDimension(w, h), nullptr); }
-
 int32_t averageCharWidth(HWND control) {
   const HDC dc = GetDC(control);
   const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0));

@@ -10,11 +10,6 @@ namespace {
 
 const zColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), black(0, 0, 0), white(255, 255, 255);
 
-int fontsDeleted = 0;
-struct CountedFont : zFont {
-  explicit CountedFont(int height) : zFont("Arial", zDimension(0, height)) {}
-  ~CountedFont() override { ++fontsDeleted; }
-};
 
 // A display that counts how often it acquires and releases a context.
 class CountingDisplay : public zDisplay {

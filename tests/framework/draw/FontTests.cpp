@@ -5,13 +5,6 @@
 
 namespace {
 
-// A font that counts its destructions.
-int fontsDeleted = 0;
-struct CountedFont : zFont {
-  CountedFont() : zFont("Arial", zDimension(0, 12)) {}
-  ~CountedFont() override { ++fontsDeleted; }
-};
-
 zRCFont countedFont() { return zRCFont(new ziRCFontImp(new CountedFont)); }
 
 TEST(Font, SpecFromArguments) {

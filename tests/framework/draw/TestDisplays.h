@@ -3,6 +3,7 @@
 
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/draw/zDisplay.h"
+#include "framework/draw/zFont.h"
 
 // A display with chosen device metrics and no device context.
 class MetricsDisplay : public zDisplay {
@@ -19,3 +20,10 @@ inline zBitmapDisplay* newCanvas(int width, int height) {
 }
 
 inline uint32_t rgb(zColor c) { return c.colorRef(); }
+
+// A font that counts its destructions in fontsDeleted.
+inline int fontsDeleted = 0;
+struct CountedFont : zFont {
+  explicit CountedFont(int height = 12) : zFont("Arial", zDimension(0, height)) {}
+  ~CountedFont() override { ++fontsDeleted; }
+};

@@ -45,13 +45,6 @@ class CountingForm : public zFormDialog {
 };
 int CountingForm::deleted = 0;
 
-RECT placeOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 // The dialog-unit formulas, worked out here on a screen context with the dialog's font.
 struct UnitsOf {
   explicit UnitsOf(HFONT font) {

@@ -22,7 +22,7 @@ void CALLBACK runScheduled(HWND, UINT, UINT_PTR id, DWORD) {
 }
 
 bool deadlineHit = false;
-void CALLBACK deadlineReached(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK workDeadlineReached(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
   deadlineHit = true;
   PostQuitMessage(99);
@@ -79,7 +79,7 @@ void cancelScheduled() {
 
 Deadline::Deadline(unsigned ms) {
   deadlineHit = false;
-  timer_ = SetTimer(nullptr, 0, ms, &deadlineReached);
+  timer_ = SetTimer(nullptr, 0, ms, &workDeadlineReached);
 }
 
 Deadline::~Deadline() { KillTimer(nullptr, timer_); }
@@ -112,4 +112,11 @@ HWND findThreadDialogBox(const char* caption) {
   FindByCaption find{caption, nullptr};
   EnumThreadWindows(GetCurrentThreadId(), &matchDialogBox, reinterpret_cast<LPARAM>(&find));
   return find.found;
+}
+
+RECT placeOf(HWND window) {
+  RECT r;
+  GetWindowRect(window, &r);
+  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+  return r;
 }

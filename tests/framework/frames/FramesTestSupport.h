@@ -29,6 +29,8 @@ HWND findThreadWindow(const char* caption);
 // is given (the framework's own dialogs are of another class, even where the caption is the
 // same); null when none.
 HWND findThreadDialogBox(const char* caption = nullptr);
+// The rectangle of a child window in its parent's client coordinates.
+RECT placeOf(HWND window);
 
 // A text input that must not be empty; stores its text into the string it is bound to.
 class RequiredEdit : public zControl {

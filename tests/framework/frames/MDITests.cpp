@@ -15,14 +15,6 @@ namespace {
 using MDI = FrameworkTest;
 using Texts = std::vector<std::string>;
 
-// The rectangle of a child window in its parent's client coordinates.
-RECT placeOf(HWND window) {
-  RECT r;
-  GetWindowRect(window, &r);
-  MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
-  return r;
-}
-
 TEST_F(MDI, MarginsTakeTheirBandsAndTheClientGetsTheRest) {
   zMDIAppFrame* frame = makeTestMDIFrame();
   zMDIMarginFrame* top = new zMDIMarginFrame(frame, new zSizer(zPoint(0, 0), zDimension(0, 30), nullptr), 0, "toolbar");
