@@ -16,7 +16,6 @@
 #include "framework/core/zChildWin.h"
 #include "framework/core/zNotifyNode.h"
 
-class zScrollInfo;
 class zSuperClass;
 
 // The brush that controls answer WM_CTLCOLOREDIT and WM_CTLCOLORLISTBOX of their own

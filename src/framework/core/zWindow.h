@@ -154,11 +154,7 @@ class zWindow : public zEvH, public zSizerWindow {
   // The colours the parent answers WM_CTLCOLOR* with for this window: true for a control,
   // with its text colour and its background brush (0 for none); false for other windows,
   // which get the system's window text colour and no brush.
-  virtual bool controlColors(uint32_t* textColor, HBRUSH* brush) const {
-    (void)textColor;
-    (void)brush;
-    return false;
-  }
+  virtual bool controlColors(uint32_t* /*textColor*/, HBRUSH* /*brush*/) const { return false; }
 
   void enable() { EnableWindow(handle_, TRUE); }
   void disable() { EnableWindow(handle_, FALSE); }
