@@ -12,11 +12,15 @@ Layers, bottom up (a folder may include its own layer's folders and every lower 
 
 Inside the framework and the program the folders have an order of their own, bottom up:
   framework/  1 layout                           (sizers: geometry only)
-              2 core, draw, controls, frames     (windows, drawing, menus and controls,
-                                                  frames and dialogs: they hold one another)
-              3 format, periphery                (formatting, printing, mail)
-              4 visual, bars, grid               (drawn controls, bars, grids)
-              5 the framework's own folder       (its assembly: the control families the
+              2 draw                             (displays, drawing objects, fonts, bitmaps)
+              3 core                             (application object, windows, routing,
+                                                  resources; menus, scrollers and the
+                                                  window's display, which windows own)
+              4 controls                         (the system's controls)
+              5 frames                           (frames, dialogs, panes)
+              6 format, periphery                (formatting, printing, mail)
+              7 visual, bars, grid               (drawn controls, bars, grids)
+              8 the framework's own folder       (its assembly: the control families the
                                                   application object registers)
   app/        1 services                         (portable: nothing of the framework)
               2 shared                           (what the model windows share)
@@ -47,10 +51,13 @@ LAYER = {
 INNER = {
     "framework": {
         "layout": 1,
-        "core": 2, "draw": 2, "controls": 2, "frames": 2,
-        "format": 3, "periphery": 3,
-        "visual": 4, "bars": 4, "grid": 4,
-        "": 5,
+        "draw": 2,
+        "core": 3,
+        "controls": 4,
+        "frames": 5,
+        "format": 6, "periphery": 6,
+        "visual": 7, "bars": 7, "grid": 7,
+        "": 8,
     },
     "app": {
         "services": 1,

@@ -25,7 +25,7 @@
 #include "framework/bars/zStatusMessageTable.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/frames/zMDIMarginFrame.h"
 #include "framework/layout/zGravSizer.h"

@@ -1,7 +1,7 @@
 #include "app/shared/ItemTable.h"
 
 #include "foundation/Assert.h"
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zResId.h"
 #include "framework/draw/zFont.h"
 #include "framework/format/zNumFormatter.h"

@@ -4,7 +4,7 @@
 
 #include "framework/bars/zBarPane.h"
 #include "framework/bars/zBarsArith.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zResources.h"

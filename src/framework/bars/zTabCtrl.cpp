@@ -9,7 +9,7 @@
 #include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zMeasure.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/layout/zGravSizer.h"
 #include "framework/visual/zVisDraw.h"
 

@@ -5,7 +5,7 @@
 #include "framework/core/zTimerDev.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/draw/zDisplay.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 
 namespace {
 // Whether the object still stands for its window: a tool or frame deleted before the tool

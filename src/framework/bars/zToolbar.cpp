@@ -1,7 +1,7 @@
 #include "framework/bars/zToolbar.h"
 
 #include "framework/bars/zBarPane.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zFrameWin.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/layout/zTiler.h"

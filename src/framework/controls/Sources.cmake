@@ -1,6 +1,5 @@
-# Standard controls over the system's control classes, menus and popup menus, scroll-bar
-# controls, radio groups, scrollers; the creators of the control types that the
-# application object registers.
+# Standard controls over the system's control classes, scroll-bar controls, radio groups;
+# the creators of the control types that the application object registers.
 set(PART_SOURCES
   zControl.cpp
   zControlReport.cpp
@@ -9,8 +8,4 @@ set(PART_SOURCES
   zListBox.cpp
   zScrollBar.cpp
   zRadio.cpp
-  zMenu.cpp
-  zPopupMenu.cpp
-  zScroller.cpp
-  zPaneScroller.cpp
 )

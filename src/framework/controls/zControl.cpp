@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "framework/controls/zControlReport.h"
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zSystemEntry.h"

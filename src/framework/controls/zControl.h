@@ -16,7 +16,6 @@
 #include "framework/core/zChildWin.h"
 #include "framework/core/zNotifyNode.h"
 
-class zScrollInfo;
 class zSuperClass;
 
 // The brush that controls answer WM_CTLCOLOREDIT and WM_CTLCOLORLISTBOX of their own
@@ -87,8 +86,12 @@ class zControl : public zChildWin {
   HBRUSH backgroundBrush() const { return brush_; }
   // Colour of the control's own children (a combo box's edit and list); -2 for none.
   virtual uint32_t childColor() const { return 0xFFFFFFFEu; }
-  // The scroll information of a scroll-bar control; null for other controls.
-  virtual zScrollInfo* scrollInfo() { return nullptr; }
+  // The control's text colour and background brush.
+  bool controlColors(uint32_t* textColor, HBRUSH* brush) const override {
+    *textColor = textColor_.colorRef();
+    *brush = brush_;
+    return true;
+  }
   WNDPROC classProcedure() const { return savedProc_; }
   int32_t kind() const { return kind_; }
   // The template placeholder this control took over and keeps; null when none.

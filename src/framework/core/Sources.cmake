@@ -1,6 +1,7 @@
 # Application object, message loop, window map, events and routing, windows, resources,
-# timers and idle tasks; and the least forms of neighbouring parts, replaced where those
-# parts are built.
+# timers and idle tasks; what a window owns or draws through: the frame's menus and popup
+# menus, scrollers, the window's display; and the least forms of neighbouring parts,
+# replaced where those parts are built.
 set(PART_SOURCES
   zProgram.cpp
   zControlType.cpp
@@ -12,6 +13,10 @@ set(PART_SOURCES
   zWindow.cpp
   zFrameWin.cpp
   zChildWin.cpp
+  zMenu.cpp
+  zPopupMenu.cpp
+  zScroller.cpp
+  zWinDisplay.cpp
   zProgramFrame.cpp
   zWindowProc.cpp
   zSystemEntry.cpp

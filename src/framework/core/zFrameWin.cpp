@@ -1,6 +1,6 @@
 #include "framework/core/zFrameWin.h"
 
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/layout/zSizer.h"
 

@@ -14,6 +14,7 @@
 #include "framework/core/zTimerDev.h"
 #include "framework/core/zWindow.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/draw/zMeasure.h"
 
 zProgram* zTheProgram = nullptr;
 HWND ziMDIClientWindow = nullptr;
@@ -69,6 +70,16 @@ void startCommonControls() {
   // Kept loaded for the rest of the run: the classes live in it.
 }
 
+// The screen's metrics for drawing: those read when the window system was set up, which
+// a deferred set-up does now.
+bool programScreen(ziDeviceMetrics* metrics) {
+  if (!zTheProgram) return false;
+  zTheProgram->startWindowSystem();
+  *metrics = ziDeviceMetrics{ziScreenWidth,    ziScreenHeight,  ziPixelsPerInchX,
+                             ziPixelsPerInchY, ziScreenWidthMm, ziScreenHeightMm};
+  return true;
+}
+
 }  // namespace
 
 void zProgram::deferWindowSystem(bool defer) { deferNextWindowSystem = defer; }
@@ -113,6 +124,7 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
   timerDev_ = nullptr;
   notifyList_ = nullptr;
   exitCode_ = 0;
+  ziProgramScreen = &programScreen;
 
   resourceModuleName_ = nullptr;
   modalLoop_ = 0;

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/core/zProgram.h"
+#include "framework/draw/zBitmap.h"
 
 namespace {
 char* copyText(const char* s) {
@@ -38,6 +39,11 @@ zResId::~zResId() {
 }
 
 LPCSTR zResId::resourceName() const { return name_ ? name_ : MAKEINTRESOURCEA(static_cast<WORD>(id_)); }
+
+zResId::operator zBitmapSource() const {
+  const HMODULE fallback = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
+  return zBitmapSource{moduleName_, module_, fallback, resourceName()};
+}
 
 bool zLoadFromResourceModule(const zResId& id, void (*load)(HMODULE, LPCSTR, void*), void* out) {
   if (id.moduleName()) {

@@ -10,6 +10,8 @@
 #endif
 #include <windows.h>
 
+struct zBitmapSource;
+
 class zResId {
  public:
   // By number, from the application's resource module (or its own program).
@@ -27,6 +29,10 @@ class zResId {
   const char* moduleName() const { return moduleName_; }
   HMODULE module() const { return module_; }
   void setModule(HMODULE module) { module_ = module; }
+  // Where a bitmap of this id is loaded from (zBitmap takes it): the application's
+  // instance is the fallback, or the program's own module without an application object.
+  // Valid while this id lives.
+  operator zBitmapSource() const;  // NOLINT: zBitmap(zResId(id)) reads as a resource load
 
  private:
   char* name_;

@@ -6,7 +6,7 @@
 #include "framework/core/zProgram.h"
 #include "framework/core/zResources.h"
 #include "framework/core/zScrollInfo.h"
-#include "framework/controls/zScrollerBase.h"
+#include "framework/core/zScrollerBase.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/ziWindowMap.h"
 

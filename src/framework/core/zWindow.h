@@ -148,6 +148,13 @@ class zWindow : public zEvH, public zSizerWindow {
   // Takes ownership of the scroll information (the previous one is freed).
   void setVertScroll(zScrollInfo* info);
   void setHorzScroll(zScrollInfo* info);
+  // The scroll information of a scroll-bar control, which its parent's WM_VSCROLL and
+  // WM_HSCROLL move; null for every other window.
+  virtual zScrollInfo* scrollInfo() { return nullptr; }
+  // The colours the parent answers WM_CTLCOLOR* with for this window: true for a control,
+  // with its text colour and its background brush (0 for none); false for other windows,
+  // which get the system's window text colour and no brush.
+  virtual bool controlColors(uint32_t* /*textColor*/, HBRUSH* /*brush*/) const { return false; }
 
   void enable() { EnableWindow(handle_, TRUE); }
   void disable() { EnableWindow(handle_, FALSE); }

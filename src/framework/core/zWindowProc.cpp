@@ -1,9 +1,8 @@
 #include "framework/core/zWindowProc.h"
 
-#include "framework/controls/zControl.h"
 #include "framework/core/zFrameWin.h"
-#include "framework/controls/zMenu.h"
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/layout/zSizer.h"
@@ -61,7 +60,7 @@ bool ziApplyScroll(zWindow* window, zEvent* event) {
     zWindow* control = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(sender) : nullptr;
     if (!control) return true;  // no object: no scroll information, the slot still runs
     if (!control->hasTypeBit(zTypeScrollBarBase)) return false;
-    info = static_cast<zControl*>(control)->scrollInfo();
+    info = control->scrollInfo();
   }
   if (!info) return true;
   switch (LOWORD(event->wParam_)) {
@@ -103,12 +102,11 @@ LRESULT ziControlColors(zWindow* window, zEvent* event) {
   zWindowDlistIter it(&window->children());
   while (zWindow* child = it.next()) {
     if (child->handle() != controlHandle) continue;
-    uint32_t textColor = GetSysColor(COLOR_WINDOWTEXT);
+    uint32_t textColor = 0;
     HBRUSH brush = nullptr;
-    if (child->hasTypeBit(zTypeControl)) {
-      zControl* control = static_cast<zControl*>(child);
-      textColor = control->textColor().colorRef();
-      brush = control->backgroundBrush();
+    if (!child->controlColors(&textColor, &brush)) {
+      textColor = GetSysColor(COLOR_WINDOWTEXT);
+      brush = nullptr;
     }
     uint32_t back = child->backColor();
     SetTextColor(dc, textColor);

@@ -5,7 +5,6 @@ set(PART_SOURCES
   zRegion.cpp
   zFont.cpp
   zDisplay.cpp
-  zWinDisplay.cpp
   zBitmap.cpp
   zBitmapDisplay.cpp
   zMetafileDisplay.cpp

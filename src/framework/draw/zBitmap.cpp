@@ -2,8 +2,6 @@
 
 #include "foundation/Assert.h"
 #include "framework/draw/zDisplay.h"
-#include "framework/core/zProgram.h"
-#include "framework/core/zResId.h"
 
 #include <algorithm>
 #include <cstring>
@@ -12,18 +10,18 @@ zBitmap::zBitmap(int width, int height, int bitsPerPixel, int planes) {
   handle_ = CreateBitmap(width, height, static_cast<UINT>(planes), static_cast<UINT>(bitsPerPixel), nullptr);
 }
 
-zBitmap::zBitmap(const zResId& id) {
+zBitmap::zBitmap(const zBitmapSource& source) {
   HMODULE module = nullptr;
   HMODULE loaded = nullptr;
-  if (id.moduleName()) {
-    loaded = LoadLibraryA(id.moduleName());
+  if (source.moduleName) {
+    loaded = LoadLibraryA(source.moduleName);
     if (reinterpret_cast<uintptr_t>(loaded) < 33) loaded = nullptr;
     module = loaded;
   } else {
-    module = id.module();
+    module = source.module;
   }
-  if (!module) module = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
-  handle_ = LoadBitmapA(module, id.resourceName());
+  if (!module) module = source.fallback;
+  handle_ = LoadBitmapA(module, source.name);
   if (loaded) FreeLibrary(loaded);
 }
 

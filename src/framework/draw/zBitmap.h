@@ -12,14 +12,23 @@
 #include <vector>
 
 class zDisplay;
-class zResId;
+
+// Where a bitmap resource is loaded from. Drawing knows no application object: the
+// application's resource ids (zResId) convert to this, filling in the fallback.
+struct zBitmapSource {
+  const char* moduleName;  // a module file loaded for the load and freed again; or 0
+  HMODULE module;          // the module that holds it when no file is named; or 0
+  HMODULE fallback;        // the application's module, for the rest
+  LPCSTR name;             // as the resource functions take it
+};
 
 class zBitmap : public zDrawObj {
  public:
   zBitmap(int width, int height, int bitsPerPixel, int planes);
-  // From the resources: of the named module when the id names one (the application
-  // when it cannot be loaded), else of the id's module, else of the application.
-  explicit zBitmap(const zResId& id);
+  // From the resources: of the named module when the source names one (the fallback
+  // when it cannot be loaded), else of the source's module, else of the fallback. A
+  // zResId converts to a source, so zBitmap(zResId(id)) loads from the application.
+  explicit zBitmap(const zBitmapSource& source);
   zBitmap(const zBitmap&) = delete;
 
   HBITMAP hbitmap() const { return static_cast<HBITMAP>(handle_); }

@@ -1,7 +1,6 @@
 #include "framework/draw/zMeasure.h"
 
 #include "framework/draw/zDisplay.h"
-#include "framework/core/zProgram.h"
 
 #include <windows.h>
 
@@ -21,14 +20,13 @@ int32_t perInch(int32_t v, int32_t dpi, int32_t offset, int32_t div) {
 
 }  // namespace
 
+ziScreenSource ziProgramScreen = nullptr;
+
 // The screen as the application object read it; before there is one (or without one,
 // as in tools and tests) the screen is read here, once, by the same rules.
 ziDeviceMetrics ziDeviceMetrics::screen() {
-  if (zTheProgram) {
-    zTheProgram->startWindowSystem();
-    return ziDeviceMetrics{ziScreenWidth,    ziScreenHeight,  ziPixelsPerInchX,
-                           ziPixelsPerInchY, ziScreenWidthMm, ziScreenHeightMm};
-  }
+  ziDeviceMetrics held{};
+  if (ziProgramScreen && ziProgramScreen(&held)) return held;
   static const ziDeviceMetrics metrics = [] {
     ziDeviceMetrics m{};
     HDC dc = GetDC(nullptr);

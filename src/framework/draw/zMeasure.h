@@ -43,6 +43,12 @@ struct ziDeviceMetrics {
   static ziDeviceMetrics screen();
 };
 
+// The screen as the application object holds it. Drawing sits below the application
+// object, so the object hands this in when it is made: the function answers false while
+// there is no application object, and screen() then reads the screen itself.
+using ziScreenSource = bool (*)(ziDeviceMetrics* metrics);
+extern ziScreenSource ziProgramScreen;
+
 #define PV_DECLARE_MEASURE(Name)                                                       \
   class Name : public zLogMeasure {                                                    \
    public:                                                                             \

@@ -1,5 +1,5 @@
 # MDI frames and children, margin frames, dialog frames and the template reader, form
-# dialogs, the common dialogs and panes.
+# dialogs, the common dialogs, panes and their scrollers.
 set(PART_SOURCES
   ziFrameSupport.cpp
   zMDIAppFrame.cpp
@@ -14,4 +14,5 @@ set(PART_SOURCES
   zCommonForms.cpp
   zChildFrame.cpp
   zPane.cpp
+  zPaneScroller.cpp
 )

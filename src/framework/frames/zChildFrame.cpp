@@ -1,6 +1,6 @@
 #include "framework/frames/zChildFrame.h"
 
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zProgramFrame.h"
 #include "framework/core/zSystemEntry.h"

@@ -1,7 +1,7 @@
 #include "framework/frames/zDialogFrame.h"
 
 #include "foundation/zLists.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zWindowProc.h"

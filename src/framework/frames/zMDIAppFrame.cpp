@@ -3,8 +3,8 @@
 #include <cstring>
 #include <vector>
 
-#include "framework/controls/zMenu.h"
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zSystemEntry.h"
 #include "framework/layout/zGravSizer.h"

@@ -1,6 +1,6 @@
 #include "framework/frames/zMDIDialogFrame.h"
 
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/ziWindowMap.h"

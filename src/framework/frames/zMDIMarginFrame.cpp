@@ -1,6 +1,6 @@
 #include "framework/frames/zMDIMarginFrame.h"
 
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/core/zSystemEntry.h"
 #include "framework/frames/zMDIAppFrame.h"

@@ -7,11 +7,11 @@
 #include "framework/core/zSystemEntry.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/core/zScrollInfo.h"
-#include "framework/controls/zScrollerBase.h"
+#include "framework/core/zScrollerBase.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/frames/ziFrameSupport.h"
 
 static LRESULT zPaneProcBody(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {

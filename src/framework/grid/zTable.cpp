@@ -7,7 +7,7 @@
 #include "framework/core/zControlType.h"
 #include "framework/core/zProgramFrame.h"
 #include "framework/draw/zDisplay.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/grid/zTableDrawAttr.h"
 #include "framework/grid/zTableScroller.h"
 #include "framework/core/zScrollInfo.h"

@@ -5,7 +5,7 @@
 // scroll.
 #pragma once
 
-#include "framework/controls/zPaneScroller.h"
+#include "framework/frames/zPaneScroller.h"
 
 class zTable;
 

@@ -1,7 +1,7 @@
 #include "framework/visual/zBitmapButton.h"
 
 #include "framework/draw/zBitmap.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/visual/zVisDraw.h"
 
 namespace {

@@ -1,6 +1,6 @@
 // 3-D check box and radio button: the 13 x 13 pixel marks and the controls around them.
 #include "framework/core/zControlType.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zCtrl3d.h"

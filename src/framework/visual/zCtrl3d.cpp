@@ -3,7 +3,7 @@
 #include <cstring>
 
 #include "framework/core/zControlType.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/visual/zVisDraw.h"
 
 namespace {

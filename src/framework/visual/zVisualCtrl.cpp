@@ -5,7 +5,7 @@
 #include "framework/core/zSystemEntry.h"
 #include "framework/core/zWindowProc.h"
 #include "framework/core/ziWindowMap.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "framework/visual/ziVisualPane.h"
 
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/layout/zSizer.h"
 
 ziVisualPane::ziVisualPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t id)

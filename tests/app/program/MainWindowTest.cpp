@@ -19,7 +19,7 @@
 #include "framework/bars/zStatusLine.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "math/MathServer.h"
 #include "model/RankSolutionData.h"

@@ -8,7 +8,7 @@
 
 #include "GuiTestSupport.h"
 #include "WindowImage.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/layout/zGravSizer.h"
 

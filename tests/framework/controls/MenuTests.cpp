@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "framework/controls/zMenu.h"
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zResources.h"
 #include "framework/core/zResId.h"
 #include "framework/core/ziWindowMap.h"

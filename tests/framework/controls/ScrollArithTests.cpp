@@ -1,7 +1,7 @@
 // The scrollers' decisions without windows: keys, line and page moves, ranges, origins.
 #include <gtest/gtest.h>
 
-#include "framework/controls/zScrollArith.h"
+#include "framework/core/zScrollArith.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ControlTestSupport.h"
-#include "framework/controls/zPaneScroller.h"
+#include "framework/frames/zPaneScroller.h"
 #include "framework/core/zScrollInfo.h"
 
 namespace {

@@ -5,7 +5,7 @@
 
 #include "GuiTestSupport.h"
 #include "framework/core/zDevice.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zNotifyNode.h"
 
 namespace {

@@ -5,8 +5,8 @@
 
 #include "GuiTestSupport.h"
 #include "framework/controls/zControl.h"
-#include "framework/controls/zMenu.h"
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zMenu.h"
+#include "framework/core/zPopupMenu.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/layout/zSizer.h"
 #include "framework/core/zTaskDev.h"

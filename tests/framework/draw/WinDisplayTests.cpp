@@ -5,7 +5,7 @@
 #include "framework/core/zResId.h"
 #include "framework/draw/zRegion.h"
 #include "framework/layout/zSizer.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 
 #include <gtest/gtest.h>
 

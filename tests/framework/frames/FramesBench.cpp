@@ -15,7 +15,7 @@
 #include "framework/controls/zControl.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/frames/ziDialogReader.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/frames/zMDIAppFrame.h"
 #include "framework/frames/zMDIMarginFrame.h"
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "GuiTestSupport.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/layout/zSizer.h"
 #include "framework/frames/zMDIAppFrame.h"
 

@@ -9,7 +9,7 @@
 #include "framework/core/zScrollInfo.h"
 #include "framework/layout/zSizer.h"
 #include "framework/draw/zDisplay.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/frames/zDialogFrame.h"
 #include "framework/frames/zPane.h"
 

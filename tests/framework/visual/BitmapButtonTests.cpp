@@ -4,7 +4,7 @@
 
 #include "VisualTestSupport.h"
 #include "framework/draw/zBitmap.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zImageStrip.h"
 

@@ -9,7 +9,7 @@
 #include "VisualTestSupport.h"
 #include "framework/core/zControlType.h"
 #include "framework/core/zScrollInfo.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zCtrl3d.h"

@@ -4,7 +4,7 @@
 
 #include "VisualTestSupport.h"
 #include "framework/draw/zBitmapDisplay.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/visual/zVisualCtrl.h"
 #include "framework/visual/ziVisText.h"
 #include "framework/visual/ziVisualPane.h"

@@ -10,7 +10,7 @@
 #include "framework/visual/ziVisButton.h"
 #include "framework/visual/ziVisual.h"
 #include "framework/draw/zAspect.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/visual/zVisualCtrl.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include "framework/draw/zDisplay.h"
 #include "framework/draw/zDrawObj.h"
 #include "framework/draw/zRCFont.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/grid/zTable.h"
 #include "framework/grid/zTableModel.h"
 #include "model/TextForms.h"

@@ -3,7 +3,7 @@
 #include "app/windows/solution/ChartArith.h"
 #include "foundation/Assert.h"
 #include "framework/draw/zDrawObj.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 
 namespace PV {
 namespace GUI {

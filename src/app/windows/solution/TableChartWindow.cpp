@@ -7,7 +7,7 @@
 #include "framework/core/zResId.h"
 #include "framework/core/zResources.h"
 #include "framework/draw/zRCFont.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/grid/zTable.h"
 #include "framework/grid/zTableDrawAttr.h"
 #include "framework/grid/zTableEditLine.h"

@@ -10,7 +10,7 @@
 #include "app/program/res/resource.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "xml/PalvermontineAppOptsFile.h"
 

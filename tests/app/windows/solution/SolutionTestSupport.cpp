@@ -5,7 +5,7 @@
 #include "WindowImage.h"
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/draw/zRCFont.h"
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 #include "framework/grid/zTableDrawAttr.h"
 
 #include <gtest/gtest.h>

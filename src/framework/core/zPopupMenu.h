@@ -7,7 +7,7 @@
 #pragma once
 
 #include "foundation/zGeometry.h"
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 
 class zPopupMenu;
 

@@ -1,4 +1,4 @@
-#include "framework/controls/zMenu.h"
+#include "framework/core/zMenu.h"
 
 #include "framework/core/zProgram.h"
 #include "framework/core/zResId.h"

@@ -1,4 +1,4 @@
-#include "framework/draw/zWinDisplay.h"
+#include "framework/core/zWinDisplay.h"
 
 #include "framework/draw/zRegion.h"
 #include "framework/core/zWindow.h"

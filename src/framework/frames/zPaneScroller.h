@@ -10,7 +10,7 @@
 #pragma once
 
 #include "foundation/zGeometry.h"
-#include "framework/controls/zScrollerBase.h"
+#include "framework/core/zScrollerBase.h"
 
 class zPaneScroller : public zScrollerWKeyboard {
  public:

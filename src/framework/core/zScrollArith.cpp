@@ -1,4 +1,4 @@
-#include "framework/controls/zScrollArith.h"
+#include "framework/core/zScrollArith.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "framework/controls/zPopupMenu.h"
+#include "framework/core/zPopupMenu.h"
 
 #include "framework/core/zResId.h"
 #include "framework/core/zWindow.h"

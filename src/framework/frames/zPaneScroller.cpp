@@ -1,4 +1,4 @@
-#include "framework/controls/zPaneScroller.h"
+#include "framework/frames/zPaneScroller.h"
 
 #include "framework/frames/zPane.h"
 

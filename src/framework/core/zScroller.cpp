@@ -1,4 +1,4 @@
-#include "framework/controls/zScrollerBase.h"
+#include "framework/core/zScrollerBase.h"
 
 #include "framework/core/zScrollInfo.h"
 #include "framework/core/zWindow.h"

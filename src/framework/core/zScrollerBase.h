@@ -7,7 +7,7 @@
 // zScrollArith.h, shared with the native tests.
 #pragma once
 
-#include "framework/controls/zScrollArith.h"
+#include "framework/core/zScrollArith.h"
 #include "framework/core/zEvH.h"
 
 class zScrollInfo;
