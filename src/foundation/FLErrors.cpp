@@ -10,28 +10,21 @@
 
 namespace {
 
-const char* copyText(const char* text) {
-  const size_t n = std::strlen(text);
-  char* copy = new char[n + 1];
-  std::memcpy(copy, text, n + 1);
-  return copy;
-}
-
 FLErrorHandler currentHandler = &fatalErrorHandler;
 
 }  // namespace
 
-FLxmsg::FLxmsg(const char* text) : text_(copyText(text ? text : "")), owns_(1) {}
+FLxmsg::FLxmsg(const char* text) : text_(copyMessageText(text ? text : "")), owns_(1) {}
 
-FLxmsg::FLxmsg(const FLMessage& message) : text_(copyText(message.text())), owns_(1) {}
+FLxmsg::FLxmsg(const FLMessage& message) : text_(copyMessageText(message.text())), owns_(1) {}
 
-FLxmsg::FLxmsg(const char* text, bool copy) : text_(copy ? copyText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
+FLxmsg::FLxmsg(const char* text, bool copy) : text_(copy ? copyMessageText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
 
-FLxmsg::FLxmsg(const FLxmsg& other) : std::exception(other), text_(other.owns_ ? copyText(other.text_) : other.text_), owns_(other.owns_) {}
+FLxmsg::FLxmsg(const FLxmsg& other) : std::exception(other), text_(other.owns_ ? copyMessageText(other.text_) : other.text_), owns_(other.owns_) {}
 
 FLxmsg& FLxmsg::operator=(const FLxmsg& other) {
   if (this != &other) {
-    const char* text = other.owns_ ? copyText(other.text_) : other.text_;
+    const char* text = other.owns_ ? copyMessageText(other.text_) : other.text_;
     if (owns_) delete[] text_;
     text_ = text;
     owns_ = other.owns_;

@@ -23,13 +23,6 @@ const FLMessageRecord kAllMessages[] = {FL_CORE_MESSAGES(FL_CORE_RECORD) FL_TOOL
 #undef FL_CORE_RECORD
 #undef FL_TOOLS_RECORD
 
-char* copyText(const char* text) {
-  const size_t n = std::strlen(text);
-  char* copy = new char[n + 1];
-  std::memcpy(copy, text, n + 1);
-  return copy;
-}
-
 }  // namespace
 
 #define FL_DEFINE_CORE_MESSAGE(tag, text) \
@@ -46,7 +39,7 @@ const FLMessageRecord* FLallMessages(uint32_t& count) {
   return kAllMessages;
 }
 
-FLMessage::FLMessage(const char* text) : text_(copyText(text ? text : "")) {}
+FLMessage::FLMessage(const char* text) : text_(copyMessageText(text ? text : "")) {}
 
 char* FLMessage::format(const char* pattern, ...) {
   va_list args;
@@ -57,19 +50,19 @@ char* FLMessage::format(const char* pattern, ...) {
   va_end(args);
   if (needed < 0) {
     va_end(again);
-    return copyText(pattern);
+    return copyMessageText(pattern);
   }
   std::vector<char> buffer(static_cast<size_t>(needed) + 1);
   std::vsnprintf(buffer.data(), buffer.size(), pattern, again);
   va_end(again);
-  return copyText(buffer.data());
+  return copyMessageText(buffer.data());
 }
 
-FLMessage::FLMessage(const FLMessage& other) : text_(copyText(other.text_)) {}
+FLMessage::FLMessage(const FLMessage& other) : text_(copyMessageText(other.text_)) {}
 
 FLMessage& FLMessage::operator=(const FLMessage& other) {
   if (this != &other) {
-    char* copy = copyText(other.text_);
+    char* copy = copyMessageText(other.text_);
     delete[] text_;
     text_ = copy;
   }
@@ -77,3 +70,10 @@ FLMessage& FLMessage::operator=(const FLMessage& other) {
 }
 
 FLMessage::~FLMessage() { delete[] text_; }
+
+char* copyMessageText(const char* text) {
+  const size_t n = std::strlen(text);
+  char* copy = new char[n + 1];
+  std::memcpy(copy, text, n + 1);
+  return copy;
+}

@@ -64,6 +64,10 @@ const FLMessageRecord* FLallMessages(uint32_t& count);
 
 // A formatted message text, owned. The text is formatted to whatever length it needs
 // (file names in "%s" can be long), so nothing is ever cut or overrun.
+// A copy of a NUL-terminated text on the heap, to be freed with delete[]: how messages and
+// the exceptions that carry them own their texts.
+char* copyMessageText(const char* text);
+
 class FLMessage {
  public:
   explicit FLMessage(const char* text);

@@ -10,9 +10,6 @@ using namespace PV::XML::Text;
 
 namespace {
 
-bool IsLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
 // Decodes one UTF-8 sequence at s[i] (s[i] >= 0x80). Returns the code point and sets
 // `used`; a byte that starts no valid sequence is taken alone as its Latin-1 value.
 uint32_t DecodeUtf8(const unsigned char* s, size_t n, size_t i, size_t& used) {

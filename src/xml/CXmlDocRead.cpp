@@ -9,10 +9,6 @@
 
 using namespace PV::XML::Text;
 
-namespace {
-bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-}  // namespace
-
 std::string CXmlDoc::UnescapeText(const char* text, int length) {
   std::string out;
   if (!text) return out;

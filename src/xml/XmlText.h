@@ -9,6 +9,8 @@ namespace XML {
 namespace Text {
 
 inline bool IsSpace(char ch) { return ch == ' ' || ch == '\t' || ch == '\n' || ch == '\r'; }
+inline bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+inline bool IsLetter(char ch) { return (ch >= 'a' && ch <= 'z') || (ch >= 'A' && ch <= 'Z'); }
 inline char ToLower(char ch) { return (ch >= 'A' && ch <= 'Z') ? static_cast<char>(ch - 'A' + 'a') : ch; }
 
 // printf-style formatting into a string of the needed size (messages use %s and %d only).
