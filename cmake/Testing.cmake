@@ -6,8 +6,8 @@
 #     time (they share the desktop's focus and foreground window). The program is compiled
 #     with PV_TEST_DATA_DIR (tests/data) and PV_TEST_OUT_DIR (a folder of its own in the
 #     build tree, the only place it may write to).
-#     Its sources compile in unity batches; in the Windows build they take GoogleTest's
-#     header and <windows.h> precompiled (cmake/Precompiled.cmake).
+#     Its sources compile in unity batches (cmake/Unity.cmake); in the Windows build they
+#     take GoogleTest's header and <windows.h> precompiled (cmake/Precompiled.cmake).
 #   pv_add_fuzzer(name SOURCES f.cpp LIBS lib1 [CORPUS dir])   clang, PV_FUZZ=ON only;
 #     the target pv_fuzzers builds them all
 #   pv_add_benchmark(name SOURCES b.cpp LIBS lib1)           native only
@@ -19,11 +19,7 @@ function(pv_add_test name)
     return()
   endif()
   add_executable(${name} ${T_SOURCES})
-  # A test program's sources compile in batches (unity build): most of a test source's
-  # time is the headers every source of the program includes. Its sources keep their
-  # helpers' names apart for it.
-  set_target_properties(${name} PROPERTIES UNITY_BUILD ON)
-  pv_compile_configured_sources_alone(${name})
+  pv_compile_configured_sources_alone(${name})  # unity batches (cmake/Unity.cmake)
   target_link_libraries(${name} PRIVATE ${T_LIBS} GTest::gtest_main GTest::gtest)
   # PV_TEST_OUT_DIR: a folder of the build tree for the files a test writes, so that a
   # test started by hand from anywhere (the source tree included) writes nowhere else.

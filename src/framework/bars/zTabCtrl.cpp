@@ -18,7 +18,6 @@ namespace {
 constexpr int32_t kFolderInset = 3;
 constexpr int32_t kSheetInset = 8;
 
-COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 COLORREF shadow() { return GetSysColor(COLOR_BTNSHADOW); }
 
 bool meets(const zRect& a, const zRect& b) {
@@ -98,8 +97,8 @@ void zTab::drawFolder(HDC dc) {
   const int32_t d = selected_ ? 0 : 3;
   const POINT body[] = {{x + cx - 1, y + 1 - d}, {x + cx - 1, y + cy}, {x, y + cy},
                         {x, y + 2 - d},          {x + 2, y + 1 - d},   {x + cx - 1, y + 1 - d}};
-  polygon(dc, body, 6, face(), face());
-  polyline(dc, {{x - 2, y}, {x + 1, y - 3}}, face());
+  polygon(dc, body, 6, zvis::face(), zvis::face());
+  polyline(dc, {{x - 2, y}, {x + 1, y - 3}}, zvis::face());
   polyline(dc, {{x + cx - 1, y + 1}, {x + cx - 1, y + cy}}, shadow());
   if (!selected_) polyline(dc, {{x + cx, y + cy}, {x, y + cy}}, zvis::white);
   polyline(dc, {{x, y + cy}, {x, y + 2}, {x + 2, y}, {x + cx - 1, y}}, zvis::white);
@@ -113,7 +112,7 @@ void zTab::drawSheet(HDC dc) {
   if (!selected_) {
     polygon(dc, shape, 5, zvis::white, zvis::black);
   } else {
-    polygon(dc, shape, 5, face(), face());
+    polygon(dc, shape, 5, zvis::face(), zvis::face());
     {
       zvis::PenScope pen(dc, zvis::black);
       Polyline(dc, shape, 4);
@@ -122,7 +121,7 @@ void zTab::drawSheet(HDC dc) {
     polyline(dc, {{x + s + 1, y + cy - 1}, {x + cx - s - 1, y + cy - 1}, {x + cx - 1, y + 1}}, shadow());
   }
   // The top line joins a selected sheet to the page.
-  polyline(dc, {{x, y}, {x + cx, y}}, selected_ ? face() : shadow());
+  polyline(dc, {{x, y}, {x + cx, y}}, selected_ ? zvis::face() : shadow());
 }
 
 void zTab::drawText(HDC dc) {
@@ -406,7 +405,7 @@ int zTabCtrl::draw(zEvent*) {
   RECT clientBox;
   GetClientRect(handle_, &clientBox);
   const zRect update(box), client(clientBox);
-  zvis::fill(dc, update.left(), update.top(), update.right(), update.bottom(), face());
+  zvis::fill(dc, update.left(), update.top(), update.right(), update.bottom(), zvis::face());
   if (sheets())
     drawSheetStrip(dc, update, client);
   else

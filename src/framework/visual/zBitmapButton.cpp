@@ -8,8 +8,6 @@ namespace {
 constexpr int32_t faceUp = 0;
 constexpr int32_t facePressed = 1;
 constexpr int32_t faceDown = 3;
-
-COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 }  // namespace
 
 // ---------------------------------------------------------------- the face
@@ -143,7 +141,7 @@ void ziVisBmpButtonInternal::paint(int32_t faceMode, int32_t imageIndex) {
   placeImage();
   const zRect r = rect();
   const int x = r.left(), y = r.top(), w = r.width(), h = r.height();
-  zvis::fill(dc, x, y, x + w, y + h, face());
+  zvis::fill(dc, x, y, x + w, y + h, zvis::face());
   int inset = 0;
   if (style_ & 0x1000) {
     inset = 1;

@@ -7,7 +7,6 @@
 #include "framework/visual/zVisDraw.h"
 
 namespace {
-COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 
 // Drawing relative to the box's top-left corner.
 class BoxDraw {
@@ -80,7 +79,7 @@ void ziVisCheckBoxInternal::place() {
 
 void ziVisCheckBoxInternal::drawBox(HDC dc) {
   const BoxDraw b(dc, box_.left(), box_.top());
-  const COLORREF faceColor = face();
+  const COLORREF faceColor = zvis::face();
   if (!(style_ & 0x200)) {
     b.line(zvis::grey, 11, 0, 0, 0);
     b.line(zvis::grey, 0, 1, 0, 12);
@@ -187,7 +186,7 @@ void ziVisRadioBtnInternal::setStyle(uint32_t style) {
 void ziVisRadioBtnInternal::place(HDC dc) {
   const zRect area = parent_ ? parent_->rect() : rect();
   box_ = placeBox(area, rect().width(), style_, 13);
-  const COLORREF faceColor = face();
+  const COLORREF faceColor = zvis::face();
   const BoxDraw b(dc, 0, 0);
   b.rect(box_.left(), box_.top(), box_.right(), box_.bottom(), zvis::lightGrey, &faceColor);
 }
@@ -208,8 +207,8 @@ void ziVisRadioBtnInternal::drawCircle(HDC dc, int mode) {
     }
     return;
   }
-  const COLORREF fill = mode == 0 ? (hostDisabled(this) ? face() : zvis::white) : zvis::grey;
-  const COLORREF shade = mode == 0 ? face() : zvis::grey;
+  const COLORREF fill = mode == 0 ? (hostDisabled(this) ? zvis::face() : zvis::white) : zvis::grey;
+  const COLORREF shade = mode == 0 ? zvis::face() : zvis::grey;
   b.rect(3, 3, 10, 10, fill, &fill);
   b.line(fill, 5, 2, 8, 2);
   b.line(fill, 10, 5, 10, 8);

@@ -9,8 +9,6 @@
 namespace {
 ziKeyHeldFlag keyHeldFlag;
 int lastFocusFlag = 0;
-
-COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
 }  // namespace
 
 // ---------------------------------------------------------------- ziCtrlBase
@@ -323,7 +321,7 @@ void ziVisGroupBoxInternal::showState1() {
       x1 = right - 5;
       x0 = x1 - tw - 2;
     }
-    zvis::PenScope pen(dc, face());
+    zvis::PenScope pen(dc, zvis::face());
     zvis::line(dc, x0, top, x1, top);
     zvis::line(dc, x0, top + 1, x1, top + 1);
   }
@@ -403,7 +401,7 @@ void ziVisPanelInternal::showState1() {
   const zRect r = rect();
   int left = r.left(), top = r.top(), right = r.right() - 1, bottom = r.bottom() - 1;
   // The visuals paint the whole window: the face first.
-  zvis::fill(dc, r.left(), r.top(), r.right(), r.bottom(), face());
+  zvis::fill(dc, r.left(), r.top(), r.right(), r.bottom(), zvis::face());
   drawBevel(dc, left, top, right, bottom, (style_ & 0x0200) != 0);
   const int shrink = bevel_ + gap_;
   left += shrink;

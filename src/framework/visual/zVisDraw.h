@@ -50,6 +50,9 @@ class PenScope {
   HGDIOBJ old_;
 };
 
+// The face colour of buttons and 3-D controls, as the system has it now.
+inline COLORREF face() { return GetSysColor(COLOR_BTNFACE); }
+
 inline void line(HDC dc, int x0, int y0, int x1, int y1) {
   MoveToEx(dc, x0, y0, nullptr);
   LineTo(dc, x1, y1);
