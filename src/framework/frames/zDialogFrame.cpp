@@ -237,6 +237,9 @@ void zDialogFrame::takeTemplateMenu(uint32_t menuId) {
     DestroyMenu(loaded);
   }
   setMenu(bar);
+  // The bar went onto the window while still empty; laid out again with its entries, it
+  // takes its room from the client, which keeps the template's extent.
+  bar->redraw();
 }
 
 void zDialogFrame::onCloseUnanswered() {

@@ -448,30 +448,34 @@ WNDCLASSA* zMDIChildFrame::classInfo() {
 }
 
 void zMDIChildFrame::create() {
+  MDICREATESTRUCTA mcs;
+  mcs.szTitle = "";
+  mcs.x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
+  mcs.y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
+  mcs.cx = sizer_ ? sizer_->width() : CW_USEDEFAULT;
+  mcs.cy = sizer_ ? sizer_->height() : CW_USEDEFAULT;
+  createInMDIClient(&mcs);
+  setTitle(text_);
+  placementFromWindow();
+}
+
+void zMDIChildFrame::createInMDIClient(MDICREATESTRUCTA* mcs) {
   if (WNDCLASSA* wc = classInfo()) {
     wc->style = classStyle_;
     // The destructor unregisters the class.
     ziRegisterOwnClass(this, wc, className_, false);
   }
-  MDICREATESTRUCTA mcs;
-  mcs.szClass = className_;
-  mcs.szTitle = "";
-  mcs.hOwner = appInstance();
-  mcs.x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
-  mcs.y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
-  mcs.cx = sizer_ ? sizer_->width() : CW_USEDEFAULT;
-  mcs.cy = sizer_ ? sizer_->height() : CW_USEDEFAULT;
-  mcs.style = style_;
-  mcs.lParam = 0;
+  mcs->szClass = className_;
+  mcs->hOwner = appInstance();
+  mcs->style = style_;
+  mcs->lParam = 0;
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
-  handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
+  handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(mcs)));
   if (handle_) ShowWindow(handle_, SW_HIDE);
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
   UpdateWindow(ziMDIClientWindow);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
-  setTitle(text_);
-  placementFromWindow();
 }
 
 void zMDIChildFrame::placementFromWindow() {

@@ -94,6 +94,9 @@ class zMDIChildFrame : public zFrameWin {
   void releaseChildWindow();
   // After a window is made: sizer from the window rectangle and the parent's font.
   void placementFromWindow();
+  // Registers the frame's own class, then makes the window through the MDI client, hidden
+  // (its first show activates it), and maps it to this frame.
+  void createInMDIClient(MDICREATESTRUCTA* mcs);
 };
 
 // The frame's menu bar owner: the main MDI frame, or null.

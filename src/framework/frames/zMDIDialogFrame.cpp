@@ -30,22 +30,18 @@ zMDIDialogFrame::zMDIDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style,
 zMDIDialogFrame::~zMDIDialogFrame() { releaseChildWindow(); }
 
 void zMDIDialogFrame::create() {
-  if (WNDCLASSA* wc = classInfo()) {
-    wc->style = classStyle_;
-    ziRegisterOwnClass(this, wc, className_, false);
-  }
   style_ = (style_ & ~static_cast<uint32_t>(WS_POPUP)) | WS_CHILD;
   if (style_ & WS_MINIMIZEBOX) style_ |= WS_SYSMENU;
   if (sizer_->width() != zSizer::unset) {
     int32_t width = sizer_->width();
     int32_t height = sizer_->height();
-    ziAddNonClientSize(style_, exStyle_ | WS_EX_MDICHILD, reader_ && reader_->hasMenu(), &width, &height);
+    // An MDI child shows no menu bar, even where its template names a menu: its frame
+    // adds no room for one.
+    ziAddNonClientSize(style_, exStyle_ | WS_EX_MDICHILD, false, &width, &height);
     sizer_->setExtent(zDimension(width, height));
   }
   MDICREATESTRUCTA mcs;
-  mcs.szClass = className_;
   mcs.szTitle = text_.length() > 1 ? static_cast<const char*>(text_) : nullptr;
-  mcs.hOwner = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
   // A template's position is relative to the frame's screen position; the client's
   // coordinates start at its own corner.
   mcs.x = sizer_->origin().x();
@@ -58,15 +54,7 @@ void zMDIDialogFrame::create() {
   }
   mcs.cx = sizer_->width();
   mcs.cy = sizer_->height();
-  mcs.style = style_;
-  mcs.lParam = 0;
-  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
-  handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&mcs)));
-  if (handle_) ShowWindow(handle_, SW_HIDE);
-  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
-  UpdateWindow(ziMDIClientWindow);
-  if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
+  createInMDIClient(&mcs);
   setTitle(text_);
   makeTemplateControls();
   focusFirstTabStopOnceShown();

@@ -427,6 +427,26 @@ TEST_F(Dialogs, ActivatingMDIDialogsMovesTheCurrentDialog) {
   delete frame;
 }
 
+TEST_F(Dialogs, ATemplatesMenuLeavesTheClientTheTemplatesExtentInBothKinds) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  frame->show(SW_SHOWNORMAL);
+  zFormDialog top(frame, zResId(kMenuTemplate));
+  zMDIFormDialog* child = new zMDIFormDialog(frame, zResId(kMenuTemplate));
+  top.show(SW_SHOWNORMAL);
+  child->show(SW_SHOWNORMAL);
+  pump();
+  EXPECT_NE(GetMenu(top.handle()), nullptr) << "the top-level dialog shows the template's menu";
+  for (zWindow* dialog : {static_cast<zWindow*>(&top), static_cast<zWindow*>(child)}) {
+    const UnitsOf units(dialog->font().hfont());
+    RECT client;
+    GetClientRect(dialog->handle(), &client);
+    EXPECT_EQ(client.right, units.x(160)) << (dialog == child ? "MDI" : "top-level");
+    EXPECT_EQ(client.bottom, units.y(70)) << (dialog == child ? "MDI" : "top-level");
+  }
+  delete child;
+  delete frame;
+}
+
 TEST_F(Dialogs, SelfDeletingMDIDialogGoesAfterItsWindow) {
   zMDIAppFrame* frame = makeTestMDIFrame();
   frame->show(SW_SHOWNORMAL);

@@ -7,6 +7,8 @@
 #define kMDIFormTemplate 103
 #define kRequiredTemplate 104
 #define kTypedTemplate 105
+#define kMenuTemplate 106
+#define kMenuTemplateMenu 107
 #define kMissingTemplate 199
 
 #define kEditId 110
