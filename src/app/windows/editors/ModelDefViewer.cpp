@@ -1,7 +1,7 @@
 #include "app/windows/editors/ModelDefViewer.h"
 
+#include "app/shared/ControlTips.h"
 #include "app/shared/DModelHost.h"
-#include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
@@ -104,7 +104,7 @@ void ModelDefViewerBase::build(const EditorSpec& spec) {
   }
   setButtonBitmaps();
   itemTable_->createEditLine(kEditorEditLine);
-  toolTips_ = Dialogs::attachToolTips(this, kTips);
+  toolTips_ = attachToolTips(this, kTips);
 
   applyNavigationDefault();
   tableModel_->attachView(this, &ModelDefViewerBase::tableChanged);
