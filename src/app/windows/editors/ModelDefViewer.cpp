@@ -10,7 +10,6 @@
 #include "framework/core/zResources.h"
 #include "framework/grid/zTableCell.h"
 #include "framework/grid/zTableModel.h"
-#include "math/MathServer.h"
 #include "model/AppOptions.h"
 #include "model/DecisionModel.h"
 #include "model/Functor.h"
