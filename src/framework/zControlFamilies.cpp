@@ -1,12 +1,15 @@
 // The framework's assembly: the control families that the application object registers
-// at its start. A new family adds its registration here, never in core/.
+// at its start, and the system's conventions the formatted controls follow. A new family
+// adds its registration here, never in core/.
 #include "framework/core/zControlFamilies.h"
 
 #include "framework/bars/zCommonCtrl.h"
+#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/bars/zProgressBar.h"
 #include "framework/bars/zTabCtrl.h"
 #include "framework/bars/zTextPane.h"
 #include "framework/controls/zControl.h"
+#include "framework/format/zSystemConventions.h"
 #include "framework/frames/zPane.h"
 #include "framework/grid/zTable.h"
 #include "framework/visual/zBitmapPane.h"
@@ -20,7 +23,9 @@ const ziControlFamilyType ziProgramControlTypes[] = {
 const uint32_t ziProgramControlTypeCount = sizeof ziProgramControlTypes / sizeof ziProgramControlTypes[0];
 
 void ziRegisterControlFamilies() {
+  zUseSystemConventions();
   zRegisterVisualCtrlClasses();
+  zRegisterPaneCtrlTypes();
   zRegisterGridControlTypes();
   zRegisterBarsControlTypes();
 }

@@ -9,6 +9,35 @@
 
 using namespace PV::XML::Text;
 
+namespace {
+
+// The marks a node of a markup kind opens and closes with in the text ("<!--" and "-->",
+// "<?" and "?>", "<![CDATA[" and "]]>", "</" and ">"); none around other kinds. What
+// lies between them is the node's inner text.
+struct NodeMarks {
+  int open = 0;
+  int close = 0;
+  int Both() const { return open + close; }
+  bool Any() const { return Both() != 0; }
+};
+
+NodeMarks MarksOf(int type) {
+  switch (type) {
+    case CXmlDoc::NODE_COMMENT:
+      return {4, 3};
+    case CXmlDoc::NODE_PROCESSING_INSTRUCTION:
+      return {2, 2};
+    case CXmlDoc::NODE_CDATA_SECTION:
+      return {9, 3};
+    case CXmlDoc::NODE_LONE_END_TAG:
+      return {2, 1};
+    default:
+      return {};
+  }
+}
+
+}  // namespace
+
 std::string CXmlDoc::UnescapeText(const char* text, int length) {
   std::string out;
   if (!text) return out;
@@ -438,34 +467,14 @@ std::string CXmlDoc::GetAttributeName(int n) const {
 
 // Text of a non-element node: the inner text of markup nodes, resolved text.
 std::string CXmlDoc::DoGetNodeText(int type, int offset, int length) const {
-  int skip = 0, trim = 0;
-  switch (type) {
-    case NODE_COMMENT:
-      skip = 4;
-      trim = 7;
-      break;
-    case NODE_PROCESSING_INSTRUCTION:
-      skip = 2;
-      trim = 4;
-      break;
-    case NODE_CDATA_SECTION:
-      skip = 9;
-      trim = 12;
-      break;
-    case NODE_LONE_END_TAG:
-      skip = 2;
-      trim = 3;
-      break;
-    case NODE_TEXT:
-      return UnescapeText(doc_.data() + offset, length);
-    default:
-      return doc_.substr(static_cast<size_t>(offset), static_cast<size_t>(length));
-  }
-  if (length < trim) {
+  if (type == NODE_TEXT) return UnescapeText(doc_.data() + offset, length);
+  const NodeMarks marks = MarksOf(type);
+  if (!marks.Any()) return doc_.substr(static_cast<size_t>(offset), static_cast<size_t>(length));
+  if (length < marks.Both()) {
     // A short section such as "<![C]]>": nothing between its marks.
     return std::string();
   }
-  return doc_.substr(static_cast<size_t>(offset + skip), static_cast<size_t>(length - trim));
+  return doc_.substr(static_cast<size_t>(offset + marks.open), static_cast<size_t>(length - marks.Both()));
 }
 
 std::string CXmlDoc::DoGetElementText(uint32_t index) const {
@@ -584,30 +593,10 @@ bool CXmlDoc::GetNodePosition(int& offset, int& length, int& innerOffset, int& i
   if (nodeLength_ > 0) {
     offset = nodeOffset_;
     length = nodeLength_;
-    int skip = 0, trim = 0;
-    switch (nodeType_) {
-      case NODE_COMMENT:
-        skip = 4;
-        trim = 7;
-        break;
-      case NODE_PROCESSING_INSTRUCTION:
-        skip = 2;
-        trim = 4;
-        break;
-      case NODE_CDATA_SECTION:
-        skip = 9;
-        trim = 12;
-        break;
-      case NODE_LONE_END_TAG:
-        skip = 2;
-        trim = 3;
-        break;
-      default:
-        break;
-    }
-    if (length < trim) skip = trim = 0;
-    innerOffset = offset + skip;
-    innerLength = length - trim;
+    NodeMarks marks = MarksOf(nodeType_);
+    if (length < marks.Both()) marks = NodeMarks();
+    innerOffset = offset + marks.open;
+    innerLength = length - marks.Both();
     return true;
   }
   if (element_) {

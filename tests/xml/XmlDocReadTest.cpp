@@ -171,6 +171,36 @@ TEST(XmlDocRead, NodeWalk) {
   EXPECT_EQ(CXmlDoc::GetDeclaredEncoding("<r/>"), "");
 }
 
+// A markup node's text and inner place lie between its opening and closing marks; a
+// node too short to hold both marks has no text, and its inner place is the whole node.
+TEST(XmlDocRead, MarkupNodesTextAndInnerPlaceLieBetweenTheirMarks) {
+  struct Case {
+    const char* doc;
+    int type;
+    const char* text;
+    int offset, length, innerOffset, innerLength;
+  } cases[] = {
+      {"<r><!--ab--></r>", CXmlDoc::NODE_COMMENT, "ab", 3, 9, 7, 2},
+      {"<r><?pi d?></r>", CXmlDoc::NODE_PROCESSING_INSTRUCTION, "pi d", 3, 8, 5, 4},
+      {"<r><![CDATA[xy]]></r>", CXmlDoc::NODE_CDATA_SECTION, "xy", 3, 14, 12, 2},
+      {"<r><![CDATA[]]></r>", CXmlDoc::NODE_CDATA_SECTION, "", 3, 12, 12, 0},
+      {"<r>a</x></r>", CXmlDoc::NODE_LONE_END_TAG, "x", 4, 4, 6, 1},
+  };
+  for (const Case& c : cases) {
+    CXmlDoc doc(c.doc);
+    ASSERT_TRUE(doc.FindElement("/r")) << c.doc;
+    ASSERT_TRUE(doc.IntoElement()) << c.doc;
+    ASSERT_EQ(doc.FindNode(c.type), c.type) << c.doc;
+    EXPECT_EQ(doc.GetText(), c.text) << c.doc;
+    int offset = -1, length = -1, innerOffset = -1, innerLength = -1;
+    ASSERT_TRUE(doc.GetNodePosition(offset, length, innerOffset, innerLength)) << c.doc;
+    EXPECT_EQ(offset, c.offset) << c.doc;
+    EXPECT_EQ(length, c.length) << c.doc;
+    EXPECT_EQ(innerOffset, c.innerOffset) << c.doc;
+    EXPECT_EQ(innerLength, c.innerLength) << c.doc;
+  }
+}
+
 TEST(XmlDocRead, SavedPositions) {
   CXmlDoc doc(kModel);
   EXPECT_FALSE(doc.RestorePosition("x"));

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <cstring>
 
-#include "framework/bars/zToolTip.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zWindow.h"
 #include "model/LimitCheck.h"
@@ -111,15 +110,6 @@ void refuse(zWindow* dialog, zWindow* field, const std::string& message) {
   if (owner) GetWindowTextA(owner, title, sizeof title);
   MessageBoxA(owner, message.c_str(), title, MB_OK | MB_ICONEXCLAMATION);
   if (field && field->handle()) SetFocus(field->handle());
-}
-
-zToolTipCtrl* attachToolTips(zWindow* dialog, const zStatusMessage* tips) {
-  zToolTipCtrl* control = new zToolTipCtrl(dialog);
-  control->setMessageTable(tips);
-  for (const zStatusMessage* tip = tips; tip->text; ++tip) {
-    if (zWindow* tool = dialog->childById(tip->id)) control->addTool(tool);
-  }
-  return control;
 }
 
 }  // namespace Dialogs

@@ -13,11 +13,11 @@
 #include <string>
 
 #include "app/dialogs/res/resource.h"
+#include "app/shared/ControlTips.h"
 #include "foundation/FLCString.h"
 #include "framework/bars/zStatusMessageTable.h"
 
 class zComboBoxStatic;
-class zToolTipCtrl;
 class zWindow;
 
 namespace PV {
@@ -73,9 +73,8 @@ bool modelTextFromScreen(const FLCString& typed, size_t maxBytes, const char* wh
 // A refusal shown over the dialog; the field gets the focus.
 void refuse(zWindow* dialog, zWindow* field, const std::string& message);
 
-// A tool-tip control over the dialog's controls that the table names (ended by a null
-// text); the dialog deletes it before its controls go.
-zToolTipCtrl* attachToolTips(zWindow* dialog, const zStatusMessage* tips);
+// The tool tips over the dialog's controls, as the model windows show theirs.
+using PV::attachToolTips;
 
 }  // namespace Dialogs
 }  // namespace PV

@@ -15,7 +15,7 @@
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
-#include "app/windows/solution/res/solution_res.h"
+#include "app/windows/solution/res/solution_ids.h"
 #include "factory/Factory.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "foundation/Assert.h"

@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/shared/res/shared_ids.h"
 #include "framework/draw/zDrawObj.h"
 #include "framework/grid/zTableEditLine.h"
 #include "framework/grid/zTablePrintable.h"
@@ -38,21 +39,21 @@ namespace GUI {
 
 class ItemTable;
 
-// The commands of the item tables' pop-up menu (menu resource 670).
+// The item tables' pop-up menu and its commands, as the resource script names them.
 enum ItemTableCommand : uint32_t {
-  kItemTableMenu = 670,
-  kCmCut = 671,
-  kCmCopy = 672,
-  kCmPaste = 673,
-  kCmClear = 674,
-  kCmClearClipboard = 675,
-  kCmInsertRow = 676,
-  kCmDeleteRow = 677,
-  kCmBackground = 678,
-  kCmForeground = 679,
-  kCmGridline = 680,
-  kCmRestoreDefaults = 681,
-  kCmFont = 6,
+  kItemTableMenu = IDM_ITEM_TABLE,
+  kCmCut = IDM_IT_CUT,
+  kCmCopy = IDM_IT_COPY,
+  kCmPaste = IDM_IT_PASTE,
+  kCmClear = IDM_IT_CLEAR,
+  kCmClearClipboard = IDM_IT_CLEAR_CLIPBOARD,
+  kCmInsertRow = IDM_IT_INSERT_ROW,
+  kCmDeleteRow = IDM_IT_DELETE_ROW,
+  kCmBackground = IDM_IT_BACKGROUND,
+  kCmForeground = IDM_IT_FOREGROUND,
+  kCmGridline = IDM_IT_GRIDLINE,
+  kCmRestoreDefaults = IDM_IT_RESTORE_DEFAULTS,
+  kCmFont = IDM_IT_FONT,
 };
 
 // Colours of the editing surfaces.

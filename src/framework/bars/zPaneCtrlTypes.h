@@ -9,7 +9,8 @@
 class zWindow;
 
 // Once per process; later calls do nothing. The records live as long as the program.
-// Called from zRegisterVisualCtrlClasses, the registration of the drawn controls' types.
+// Called from the framework's assembly (ziRegisterControlFamilies), after the drawn
+// controls' types, on which these stand.
 void zRegisterPaneCtrlTypes();
 
 // The framework-drawn pane of class className with the id among parent's children; null where

@@ -375,12 +375,7 @@ void zControl::create() {
     inheritParentFont();
 }
 
-void zControl::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
+void zControl::arrangeFirstShow() {
   if (parent_ && sizer_) {
     RECT client = {0, 0, 0, 0};
     if (IsWindow(parent_->handle())) GetClientRect(parent_->handle(), &client);
@@ -390,10 +385,6 @@ void zControl::show(int cmd) {
     parent_->sizer()->update();
   else if (sizer_)
     sizer_->update();
-  if (!handle_) return;
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }
 
 LRESULT zControl::defProc(zEvent* event) {

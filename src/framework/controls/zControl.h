@@ -68,8 +68,6 @@ class zControl : public zChildWin {
   // CreateWindowEx of the stored class, style and text at the sizer's rectangle, then the
   // window map and the subclassing; the parent's font. Without WS_CLIPSIBLINGS.
   void create() override;
-  // The first call lays the control out in its parent, then shows and updates it.
-  void show(int cmd) override;
   // CallWindowProc to the class's own procedure (DefWindowProc without one).
   LRESULT defProc(zEvent* event) override;
   // Stores the colour and makes the control's background brush of it.
@@ -109,6 +107,9 @@ class zControl : public zChildWin {
  protected:
   // Subclasses the native window and enters it in the window map.
   void attachNative();
+  // The first show lays the control out in its parent (a control without its window
+  // goes no further).
+  void arrangeFirstShow() override;
 
   zColor textColor_;
   zWindow* adopted_;

@@ -64,6 +64,18 @@ void endBatch(HWND handle) {
 
 }  // namespace
 
+void zListBinding::bindIndex(int32_t* index, uint32_t bindFlags) {
+  value = index;
+  kind = byIndex;
+  flags = bindFlags;
+}
+
+void zListBinding::bindString(FLCString* text, uint32_t bindFlags) {
+  value = text;
+  kind = byText;
+  flags = bindFlags;
+}
+
 BOOL CALLBACK zInvalidateWindowCallback(HWND window, LPARAM) {
   InvalidateRect(window, nullptr, TRUE);
   return TRUE;
@@ -72,14 +84,14 @@ BOOL CALLBACK zInvalidateWindowCallback(HWND window, LPARAM) {
 // ---------------------------------------------------------------- list boxes
 
 zListBoxBase::zListBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zControl(parent, sizer, style, text, id, "listbox"), bound_(nullptr), bindKind_(0), bindFlags_(0), widest_(0) {
+    : zControl(parent, sizer, style, text, id, "listbox"), widest_(0) {
   setTypeBit(zTypeListBoxBase);
   kind_ = zKindListBox;
   style_ |= WS_CHILD | WS_VISIBLE;
 }
 
 zListBoxBase::zListBoxBase(zWindow* parent, int32_t id)
-    : zControl(parent, id), bound_(nullptr), bindKind_(0), bindFlags_(0), widest_(0) {
+    : zControl(parent, id), widest_(0) {
   setTypeBit(zTypeListBoxBase);
   if (!isEmpty()) kind_ = zKindListBox;
 }
@@ -205,71 +217,42 @@ int zListBoxBase::addStrings(const zSlist& strings) { return addStrings(arrayOf<
 int zListBoxBase::addTextObjects(const zSlist& texts) { return addStrings(arrayOf<zString>(texts).data()); }
 int zListBoxBase::addStrings(zResStrBlock& block) { return addStrings(arrayOf(block).data()); }
 
-void zListBoxBase::bindIndex(int32_t* bound, uint32_t flags) {
-  bound_ = bound;
-  bindKind_ = 1;
-  bindFlags_ = flags;
-}
-
-void zListBoxBase::bindString(FLCString* bound, uint32_t flags) {
-  bound_ = bound;
-  bindKind_ = 2;
-  bindFlags_ = flags;
-}
-
 int zListBoxBase::validate() {
-  if (bindKind_ == 0 || !bound_) return 1;
-  return (selection() >= 0 || (bindFlags_ & zBindEmptyValid)) ? 1 : 0;
+  if (!binding_.bound()) return 1;
+  return (selection() >= 0 || (binding_.flags & zBindEmptyValid)) ? 1 : 0;
 }
 
 int zListBoxBase::storeData() {
   // An empty control (no native window) has nothing to store: the bound value stays.
-  if (bindKind_ == 0 || !bound_ || isEmpty()) return 0;
-  if (bindKind_ == 1) *static_cast<int32_t*>(bound_) = selection();
-  if (bindKind_ == 2) selectedText(static_cast<FLCString*>(bound_));
+  if (!binding_.bound() || isEmpty()) return 0;
+  if (int32_t* index = binding_.index()) *index = selection();
+  if (FLCString* text = binding_.text()) selectedText(text);
   return 1;
 }
 
-int zListBoxBase::loadData() {
-  if (!bound_) return 0;
-  if (bindKind_ == 1) setSelection(*static_cast<int32_t*>(bound_));
-  if (bindKind_ == 2) selectString(*static_cast<FLCString*>(bound_));
-  return 1;
-}
+int zListBoxBase::loadData() { return binding_.load(*this); }
 
 zListBox::zListBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zListBoxBase(parent, sizer, style != 0 ? style : LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER, text, id) {
-  setTypeBit(zTypeListBox);
+    : zListKindOf(parent, sizer, style != 0 ? style : LBS_NOTIFY | LBS_SORT | WS_VSCROLL | WS_BORDER, text, id) {
   create();
 }
-
-zListBox::zListBox(zWindow* parent, int32_t id) : zListBoxBase(parent, id) { setTypeBit(zTypeListBox); }
 
 zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zListBoxBase(parent, sizer, (style != 0 ? style : WS_BORDER) | WS_VSCROLL | LBS_NOTIFY, text, id) {
-  setTypeBit(zTypeListBoxUnsorted);
+    : zListKindOf(parent, sizer, (style != 0 ? style : WS_BORDER) | WS_VSCROLL | LBS_NOTIFY, text, id) {
   create();
-}
-
-zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id) : zListBoxBase(parent, id) {
-  setTypeBit(zTypeListBoxUnsorted);
 }
 
 // ---------------------------------------------------------------- combo boxes
 
 zComboBoxBase::zComboBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zControl(parent, sizer, style, text, id, "combobox"),
-      bound_(nullptr),
-      bindKind_(0),
-      bindFlags_(0),
-      childColor_(zBackDefault) {
+    : zControl(parent, sizer, style, text, id, "combobox"), childColor_(zBackDefault) {
   setTypeBit(zTypeComboBoxBase);
   kind_ = zKindComboBox;
   style_ |= WS_CHILD | WS_VISIBLE | WS_BORDER;
 }
 
 zComboBoxBase::zComboBoxBase(zWindow* parent, int32_t id)
-    : zControl(parent, id), bound_(nullptr), bindKind_(0), bindFlags_(0), childColor_(zBackDefault) {
+    : zControl(parent, id), childColor_(zBackDefault) {
   setTypeBit(zTypeComboBoxBase);
   if (!isEmpty()) kind_ = zKindComboBox;
 }
@@ -361,30 +344,17 @@ int zComboBoxBase::addStrings(const zSlist& strings) { return addStrings(arrayOf
 int zComboBoxBase::addTextObjects(const zSlist& texts) { return addStrings(arrayOf<zString>(texts).data()); }
 int zComboBoxBase::addStrings(zResStrBlock& block) { return addStrings(arrayOf(block).data()); }
 
-void zComboBoxBase::bindIndex(int32_t* bound, uint32_t flags) {
-  bound_ = bound;
-  bindKind_ = 1;
-  bindFlags_ = flags;
-}
-
-void zComboBoxBase::bindString(FLCString* bound, uint32_t flags) {
-  bound_ = bound;
-  bindKind_ = 2;
-  bindFlags_ = flags;
-}
-
 int zComboBoxBase::validate() {
-  if (bindKind_ == 0 || !bound_) return 1;
-  if (bindFlags_ & zBindEmptyValid) return 1;
+  if (!binding_.bound()) return 1;
+  if (binding_.flags & zBindEmptyValid) return 1;
   if (isDropDownList()) return selection() >= 0 ? 1 : 0;
   return (handle_ && SendMessageA(handle_, WM_GETTEXTLENGTH, 0, 0) != 0) ? 1 : 0;
 }
 
 int zComboBoxBase::storeData() {
-  if (bindKind_ == 0 || !bound_ || isEmpty()) return 0;
-  if (bindKind_ == 1) *static_cast<int32_t*>(bound_) = selection();
-  if (bindKind_ == 2) {
-    FLCString* target = static_cast<FLCString*>(bound_);
+  if (!binding_.bound() || isEmpty()) return 0;
+  if (int32_t* index = binding_.index()) *index = selection();
+  if (FLCString* target = binding_.text()) {
     if (isDropDownList()) {
       selectedText(target);
     } else {
@@ -397,80 +367,19 @@ int zComboBoxBase::storeData() {
   return 1;
 }
 
-int zComboBoxBase::loadData() {
-  if (!bound_) return 0;
-  if (bindKind_ == 1) setSelection(*static_cast<int32_t*>(bound_));
-  if (bindKind_ == 2) selectString(*static_cast<FLCString*>(bound_));
-  return 1;
-}
+int zComboBoxBase::loadData() { return binding_.load(*this); }
 
 zComboBox::zComboBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zComboBoxBase(parent, sizer, style != 0 ? (style | CBS_SIMPLE) : (CBS_SIMPLE | CBS_SORT), text, id) {
-  setTypeBit(zTypeComboBox);
+    : zListKindOf(parent, sizer, style != 0 ? (style | CBS_SIMPLE) : (CBS_SIMPLE | CBS_SORT), text, id) {
   createCombo();
 }
-
-zComboBox::zComboBox(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) { setTypeBit(zTypeComboBox); }
 
 zComboBoxFull::zComboBoxFull(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zComboBoxBase(parent, sizer, style != 0 ? (style | CBS_DROPDOWN) : (CBS_DROPDOWN | CBS_SORT), text, id) {
-  setTypeBit(zTypeComboBoxFull);
+    : zListKindOf(parent, sizer, style != 0 ? (style | CBS_DROPDOWN) : (CBS_DROPDOWN | CBS_SORT), text, id) {
   createCombo();
 }
-
-zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) { setTypeBit(zTypeComboBoxFull); }
 
 zComboBoxStatic::zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
-    : zComboBoxBase(parent, sizer, style != 0 ? (style | CBS_DROPDOWNLIST) : (CBS_DROPDOWNLIST | CBS_SORT), text, id) {
-  setTypeBit(zTypeComboBoxStatic);
+    : zListKindOf(parent, sizer, style != 0 ? (style | CBS_DROPDOWNLIST) : (CBS_DROPDOWNLIST | CBS_SORT), text, id) {
   createCombo();
-}
-
-zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id) : zComboBoxBase(parent, id) {
-  setTypeBit(zTypeComboBoxStatic);
-}
-
-zListBox::zListBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zListBox(parent, id) {
-  bindString(bound, flags);
-}
-
-zListBox::zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zListBox(parent, id) {
-  bindIndex(bound, flags);
-}
-
-zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)
-    : zListBoxUnsorted(parent, id) {
-  bindString(bound, flags);
-}
-
-zListBoxUnsorted::zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags)
-    : zListBoxUnsorted(parent, id) {
-  bindIndex(bound, flags);
-}
-
-zComboBox::zComboBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags) : zComboBox(parent, id) {
-  bindString(bound, flags);
-}
-
-zComboBox::zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBox(parent, id) {
-  bindIndex(bound, flags);
-}
-
-zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)
-    : zComboBoxFull(parent, id) {
-  bindString(bound, flags);
-}
-
-zComboBoxFull::zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags) : zComboBoxFull(parent, id) {
-  bindIndex(bound, flags);
-}
-
-zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags)
-    : zComboBoxStatic(parent, id) {
-  bindString(bound, flags);
-}
-
-zComboBoxStatic::zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags)
-    : zComboBoxStatic(parent, id) {
-  bindIndex(bound, flags);
 }

@@ -13,6 +13,50 @@ class zSlist;
 // Binding flag: an empty selection or text is valid.
 constexpr uint32_t zBindEmptyValid = 0x100;
 
+// The value a list or combo box moves in the dialog's load and store: the selected index,
+// or the selected (a combo box with an edit field: the typed) text.
+struct zListBinding {
+  void bindIndex(int32_t* index, uint32_t flags);
+  void bindString(FLCString* text, uint32_t flags);
+  bool bound() const { return kind != none && value; }
+  int32_t* index() const { return kind == byIndex ? static_cast<int32_t*>(value) : nullptr; }
+  FLCString* text() const { return kind == byText ? static_cast<FLCString*>(value) : nullptr; }
+  // The bound value into the control: its index selected, or the item of its text.
+  template <class Box>
+  int load(Box& box) const {
+    if (!value) return 0;
+    if (int32_t* i = index()) box.setSelection(*i);
+    if (FLCString* t = text()) box.selectString(*t);
+    return 1;
+  }
+
+  enum Kind : int32_t { none = 0, byIndex = 1, byText = 2 };
+  void* value = nullptr;
+  Kind kind = none;
+  uint32_t flags = 0;
+};
+
+// A kind of list or combo box over its base: its type bit, and the constructors that take
+// over a template item, plain or bound (the dialog's load and store move the value). The
+// kind's own constructor with a sizer completes the style and creates the window.
+template <class Base, unsigned TypeBit>
+class zListKindOf : public Base {
+ public:
+  zListKindOf(zWindow* parent, int32_t id) : Base(parent, id) { this->setTypeBit(TypeBit); }
+  zListKindOf(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0) : zListKindOf(parent, id) {
+    this->bindString(bound, flags);
+  }
+  zListKindOf(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0) : zListKindOf(parent, id) {
+    this->bindIndex(bound, flags);
+  }
+
+ protected:
+  zListKindOf(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id)
+      : Base(parent, sizer, style, text, id) {
+    this->setTypeBit(TypeBit);
+  }
+};
+
 class zListBoxBase : public zControl {
  public:
   zListBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
@@ -50,8 +94,8 @@ class zListBoxBase : public zControl {
   int addTextObjects(const zSlist& texts);
   int addStrings(zResStrBlock& block);
 
-  void bindIndex(int32_t* bound, uint32_t flags = 0);
-  void bindString(FLCString* bound, uint32_t flags = 0);
+  void bindIndex(int32_t* bound, uint32_t flags = 0) { binding_.bindIndex(bound, flags); }
+  void bindString(FLCString* bound, uint32_t flags = 0) { binding_.bindString(bound, flags); }
 
   // Notification handlers on the parent (LBN_ codes).
   void setSelChangeNotify(const zEventHandler& h) { addCtrlNotify(h, LBN_SELCHANGE); }
@@ -73,28 +117,20 @@ class zListBoxBase : public zControl {
   void widenFor(const char* text);
   bool keepsExtent() const;
 
-  void* bound_;
-  int32_t bindKind_;
-  uint32_t bindFlags_;
+  zListBinding binding_;
   int32_t widest_;
 };
 
-class zListBox : public zListBoxBase {
+class zListBox : public zListKindOf<zListBoxBase, zTypeListBox> {
  public:
   zListBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
-  zListBox(zWindow* parent, int32_t id);
-  // Takes over and binds (the dialog's load and store move the value).
-  zListBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
-  zListBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+  using zListKindOf::zListKindOf;
 };
 
-class zListBoxUnsorted : public zListBoxBase {
+class zListBoxUnsorted : public zListKindOf<zListBoxBase, zTypeListBoxUnsorted> {
  public:
   zListBoxUnsorted(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
-  zListBoxUnsorted(zWindow* parent, int32_t id);
-  // Takes over and binds (the dialog's load and store move the value).
-  zListBoxUnsorted(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
-  zListBoxUnsorted(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+  using zListKindOf::zListKindOf;
 };
 
 class zComboBoxBase : public zControl {
@@ -134,8 +170,8 @@ class zComboBoxBase : public zControl {
   int addTextObjects(const zSlist& texts);
   int addStrings(zResStrBlock& block);
 
-  void bindIndex(int32_t* bound, uint32_t flags = 0);
-  void bindString(FLCString* bound, uint32_t flags = 0);
+  void bindIndex(int32_t* bound, uint32_t flags = 0) { binding_.bindIndex(bound, flags); }
+  void bindString(FLCString* bound, uint32_t flags = 0) { binding_.bindString(bound, flags); }
 
   void setSelChangeNotify(const zEventHandler& h) { addCtrlNotify(h, CBN_SELCHANGE); }
   bool removeSelChangeNotify(const zEventHandler& h) { return removeCtrlNotify(h, CBN_SELCHANGE); }
@@ -159,37 +195,26 @@ class zComboBoxBase : public zControl {
   void createCombo();
   bool isDropDownList() const { return (style_ & 3u) == CBS_DROPDOWNLIST; }
 
-  void* bound_;
-  int32_t bindKind_;
-  uint32_t bindFlags_;
+  zListBinding binding_;
   uint32_t childColor_;
 };
 
-class zComboBox : public zComboBoxBase {
+class zComboBox : public zListKindOf<zComboBoxBase, zTypeComboBox> {
  public:
   zComboBox(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
-  zComboBox(zWindow* parent, int32_t id);
-  // Takes over and binds (the dialog's load and store move the value).
-  zComboBox(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
-  zComboBox(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+  using zListKindOf::zListKindOf;
 };
 
-class zComboBoxFull : public zComboBoxBase {
+class zComboBoxFull : public zListKindOf<zComboBoxBase, zTypeComboBoxFull> {
  public:
   zComboBoxFull(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
-  zComboBoxFull(zWindow* parent, int32_t id);
-  // Takes over and binds (the dialog's load and store move the value).
-  zComboBoxFull(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
-  zComboBoxFull(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+  using zListKindOf::zListKindOf;
 };
 
-class zComboBoxStatic : public zComboBoxBase {
+class zComboBoxStatic : public zListKindOf<zComboBoxBase, zTypeComboBoxStatic> {
  public:
   zComboBoxStatic(zWindow* parent, zSizer* sizer, uint32_t style, const char* text, int32_t id);
-  zComboBoxStatic(zWindow* parent, int32_t id);
-  // Takes over and binds (the dialog's load and store move the value).
-  zComboBoxStatic(zWindow* parent, int32_t id, FLCString* bound, uint32_t flags = 0);
-  zComboBoxStatic(zWindow* parent, int32_t id, int32_t* bound, uint32_t flags = 0);
+  using zListKindOf::zListKindOf;
 };
 
 // Invalidates a window (with erasing); 1. A callback for EnumChildWindows.

@@ -24,12 +24,7 @@ void zChildWin::create() {
   inheritParentFont();
 }
 
-void zChildWin::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
+void zChildWin::arrangeFirstShow() {
   if (parent_) {
     RECT client = {0, 0, 0, 0};
     if (IsWindow(parent_->handle())) GetClientRect(parent_->handle(), &client);
@@ -48,9 +43,6 @@ void zChildWin::show(int cmd) {
     sizer_->update();
   }
   if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }
 
 int zChildWin::onChar(zEvent*) { return 0; }

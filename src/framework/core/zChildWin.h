@@ -9,12 +9,15 @@ class zChildWin : public zWindow {
   explicit zChildWin(zWindow* parent);
   ~zChildWin() override;
 
-  void show(int cmd) override;
   // Registers the window class (when the window describes one) and creates the window.
   virtual void create();
   // WM_CHAR and WM_SYSCHAR of controls and panes; 0: not handled.
   virtual int onChar(zEvent* event);
   virtual int loadData();
+
+ protected:
+  // The first show lays the window out in its parent and takes its styles.
+  void arrangeFirstShow() override;
 
  private:
   void initChild(int32_t id);

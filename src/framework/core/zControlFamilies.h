@@ -20,7 +20,8 @@ extern const ziControlFamilyType ziProgramControlTypes[];
 extern const uint32_t ziProgramControlTypeCount;
 
 // The families' own registrations of what stays for the whole process (window classes,
-// the drawn controls' and grids' types); each is safe to call again.
+// the drawn controls', pane controls' and grids' types, the system's conventions for
+// formatted input); each is safe to call again.
 void ziRegisterControlFamilies();
 // What the families hold for the application object (the controls' background brush)
 // goes with it.

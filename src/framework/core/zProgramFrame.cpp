@@ -31,16 +31,6 @@ WNDCLASSA* zProgramFrame::classInfo() {
   return wc;
 }
 
-void zProgramFrame::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
-  setTitle(text_);
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
-}
+void zProgramFrame::arrangeFirstShow() { setTitle(text_); }
 
 bool zProgramFrame::exec(const char* commandLine) { return WinExec(commandLine, SW_SHOW) >= 32; }

@@ -13,7 +13,10 @@ class zProgramFrame : public zFrameWin {
   ~zProgramFrame() override;
 
   WNDCLASSA* classInfo() override;
-  void show(int cmd) override;
   // WinExec(commandLine, SW_SHOW); true when the result is 32 or more.
   static bool exec(const char* commandLine);
+
+ protected:
+  // The first show puts the title on the window.
+  void arrangeFirstShow() override;
 };

@@ -284,14 +284,20 @@ uint32_t zWindow::setBackgroundColor(const zColor& color) {
 
 void zWindow::show(int cmd) {
   if (flags_ & zWinShown) {
-    showWindow(cmd);
+    showAgain(cmd);
     return;
   }
+  prepareFirstShow();
   setFlags(zWinShown);
+  arrangeFirstShow();
+  if (!handle_) return;
   ShowWindow(handle_, cmd);
+  onFirstShown(cmd);
   UpdateWindow(handle_);
   if (cmd) style_ |= WS_VISIBLE;
 }
+
+void zWindow::showAgain(int cmd) { showWindow(cmd); }
 
 // ---------------------------------------------------------------- data exchange
 

@@ -94,6 +94,10 @@ class zWindow : public zEvH, public zSizerWindow {
   virtual void showWindow(int cmd);
   virtual int preferredSize(zDimension* size);
   virtual uint32_t setBackgroundColor(const zColor& color);
+  // The first show: the kind's preparation, then the window counts as shown, the kind
+  // arranges it, the system shows it, the kind follows up, and it is painted and marked
+  // visible (a window without a native window stops after the arrangement). Later shows
+  // are the system's alone (showAgain). Kinds change the steps, never the order.
   virtual void show(int cmd);
   // Data exchange over the window's children; the dialog classes give them their meaning.
   virtual int validate();
@@ -309,6 +313,16 @@ class zWindow : public zEvH, public zSizerWindow {
   int dispatchNotify2(zEvent* event);
 
  protected:
+  // The steps of show() that kinds of window take their own way; each does nothing here
+  // but showAgain, which asks the system to show the window.
+  virtual void showAgain(int cmd);
+  // Before the first show, while the window does not count as shown yet.
+  virtual void prepareFirstShow() {}
+  // Once it counts as shown, before the system shows it: title, layout, styles.
+  virtual void arrangeFirstShow() {}
+  // Right after the system first shows it, before it is painted.
+  virtual void onFirstShown(int /*cmd*/) {}
+
   // Registers the description (when there is one) and records its name with the
   // application; frees the description. Returns the class name to create the window with.
   void registerWindowClass(bool onceOnly);

@@ -3,10 +3,6 @@
 #include <cstring>
 #include <string>
 
-#ifdef _WIN32
-#include <windows.h>
-#endif
-
 namespace {
 // Copies at most size - 1 characters and always terminates.
 void copyField(char* field, size_t size, const char* text) {
@@ -25,27 +21,18 @@ void setChar(char* field, char c) {
 
 zIntlContext::zIntlContext(const zIntlSettings& settings) { apply(settings); }
 
-#ifdef _WIN32
+namespace {
+zIntlContext::UserSettings userSettings = nullptr;
+}  // namespace
+
 zIntlContext::zIntlContext() {
-  char dec[2], thou[2], cur[10], digits[2], placement[2], neg[3];
-  GetProfileStringA("intl", "sDecimal", ".", dec, sizeof dec);
-  GetProfileStringA("intl", "sThousand", ",", thou, sizeof thou);
-  GetProfileStringA("intl", "sCurrency", "$", cur, sizeof cur);
-  GetProfileStringA("intl", "iCurrDigits", "2", digits, sizeof digits);
-  GetProfileStringA("intl", "iCurrency", "0", placement, sizeof placement);
-  GetProfileStringA("intl", "iNegCurr", "0", neg, sizeof neg);
-  zIntlSettings s;
-  s.sDecimal = dec;
-  s.sThousand = thou;
-  s.sCurrency = cur;
-  s.iCurrDigits = digits;
-  s.iCurrency = placement;
-  s.iNegCurr = neg;
-  apply(s);
+  if (userSettings)
+    userSettings(*this);
+  else
+    apply(zIntlSettings());
 }
-#else
-zIntlContext::zIntlContext() { apply(zIntlSettings()); }
-#endif
+
+void zIntlContext::readUserSettingsWith(UserSettings read) { userSettings = read; }
 
 void zIntlContext::apply(const zIntlSettings& s) {
   copyField(decimal_, sizeof decimal_, s.sDecimal);

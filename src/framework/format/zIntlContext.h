@@ -23,9 +23,16 @@ struct zIntlSettings {
 
 class zIntlContext {
  public:
-  // The user's settings: the system profile under Windows, the defaults elsewhere.
+  // The user's settings, as the reader the framework installs gives them (the system
+  // profile under Windows); the defaults while none is installed.
   zIntlContext();
   explicit zIntlContext(const zIntlSettings& settings);
+
+  // Applies the user's settings to a context being made.
+  using UserSettings = void (*)(zIntlContext& context);
+  static void readUserSettingsWith(UserSettings read);
+  // Takes the settings, as the constructor from settings does.
+  void apply(const zIntlSettings& settings);
   zIntlContext(const zIntlContext&) = delete;
   zIntlContext& operator=(const zIntlContext&) = delete;
 
@@ -64,8 +71,6 @@ class zIntlContext {
   static zIntlContext* shared();
 
  private:
-  void apply(const zIntlSettings& settings);
-
   char decimal_[2];
   char thousands_[2];
   char currency1_[10];

@@ -2,34 +2,27 @@
 
 #include "framework/format/zFormatter.h"
 
-#ifdef _WIN32
-#include <windows.h>
-#else
 #include <cctype>
-#endif
 
 // ---------------------------------------------------------------- character classes
 
-#ifdef _WIN32
-bool zCharIsAlpha(char c) { return IsCharAlphaA(c) != 0; }
-bool zCharIsAlphaNumeric(char c) { return IsCharAlphaNumericA(c) != 0; }
-bool zCharIsLower(char c) { return IsCharLowerA(c) != 0; }
-char zCharToUpper(char c) {
-  return static_cast<char>(reinterpret_cast<uintptr_t>(
-      CharUpperA(reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c))))));
-}
-char zCharToLower(char c) {
-  return static_cast<char>(reinterpret_cast<uintptr_t>(
-      CharLowerA(reinterpret_cast<LPSTR>(static_cast<uintptr_t>(static_cast<unsigned char>(c))))));
-}
-#else
+namespace {
 // The classification functions take unsigned char values; plain char may be negative.
-bool zCharIsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
-bool zCharIsAlphaNumeric(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
-bool zCharIsLower(char c) { return std::islower(static_cast<unsigned char>(c)) != 0; }
-char zCharToUpper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
-char zCharToLower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-#endif
+bool asciiIsAlpha(char c) { return std::isalpha(static_cast<unsigned char>(c)) != 0; }
+bool asciiIsAlphaNumeric(char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; }
+bool asciiIsLower(char c) { return std::islower(static_cast<unsigned char>(c)) != 0; }
+char asciiToUpper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char asciiToLower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
+zCharClasses classesInUse = {&asciiIsAlpha, &asciiIsAlphaNumeric, &asciiIsLower, &asciiToUpper, &asciiToLower};
+}  // namespace
+
+void zUseCharClasses(const zCharClasses& classes) { classesInUse = classes; }
+bool zCharIsAlpha(char c) { return classesInUse.isAlpha(c); }
+bool zCharIsAlphaNumeric(char c) { return classesInUse.isAlphaNumeric(c); }
+bool zCharIsLower(char c) { return classesInUse.isLower(c); }
+char zCharToUpper(char c) { return classesInUse.toUpper(c); }
+char zCharToLower(char c) { return classesInUse.toLower(c); }
 
 // ---------------------------------------------------------------- literal
 

@@ -61,10 +61,20 @@ class zPictStrSetEl : public zPictStrEl {
   uint16_t negate_;
 };
 
-// Character classes of the user's system (the ANSI code page under Windows, ASCII
-// elsewhere).
+// Character classes of the user's system: ASCII until the framework installs the
+// system's own (the ANSI code page under Windows) as the application object starts.
 bool zCharIsAlpha(char c);
 bool zCharIsAlphaNumeric(char c);
 bool zCharIsLower(char c);
 char zCharToUpper(char c);
 char zCharToLower(char c);
+
+// The classes the functions above answer from; each entry is set.
+struct zCharClasses {
+  bool (*isAlpha)(char c);
+  bool (*isAlphaNumeric)(char c);
+  bool (*isLower)(char c);
+  char (*toUpper)(char c);
+  char (*toLower)(char c);
+};
+void zUseCharClasses(const zCharClasses& classes);

@@ -67,12 +67,7 @@ void zChildFrame::create() {
   inheritParentFont();
 }
 
-void zChildFrame::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
+void zChildFrame::arrangeFirstShow() {
   setTitle(text_);
   RECT client = {0, 0, 0, 0};
   if (parent_ && IsWindow(parent_->handle())) GetClientRect(parent_->handle(), &client);
@@ -87,9 +82,6 @@ void zChildFrame::show(int cmd) {
   else if (sizer_)
     sizer_->update();
   if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }
 
 LRESULT zChildFrame::route(zEvent* event) {
@@ -131,15 +123,7 @@ WNDCLASSA* zPopupFrame::classInfo() {
   return wc;
 }
 
-void zPopupFrame::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
+void zPopupFrame::arrangeFirstShow() {
   setTitle(text_);
   if (sizer_) sizer_->update();
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }

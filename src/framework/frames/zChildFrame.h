@@ -13,10 +13,14 @@ class zChildFrame : public zFrameWin {
 
   // The description of "zChildFrameCL", registered once per process.
   WNDCLASSA* classInfo() override;
-  void show(int cmd) override;
   void create() override;
 
   LRESULT route(zEvent* event);
+
+ protected:
+  // The first show puts the title on, lays the frame out in its parent's client area and
+  // takes its styles.
+  void arrangeFirstShow() override;
 };
 
 class zPopupFrame : public zFrameWin {
@@ -26,5 +30,8 @@ class zPopupFrame : public zFrameWin {
   ~zPopupFrame() override;
 
   WNDCLASSA* classInfo() override;
-  void show(int cmd) override;
+
+ protected:
+  // The first show puts the title on and lays the frame out.
+  void arrangeFirstShow() override;
 };

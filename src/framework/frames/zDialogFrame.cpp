@@ -118,18 +118,9 @@ void zDialogFrame::create() {
   if (!font_.isValid() && parent_ && parent_->font().isValid()) setFont(parent_->font(), 0);
 }
 
-void zDialogFrame::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  beforeShow();
-  setFlags(zWinShown);
+void zDialogFrame::arrangeFirstShow() {
   ziCurrentModelessDialog = handle_;
   setTitle(text_);
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }
 
 void zDialogFrame::runModal() {

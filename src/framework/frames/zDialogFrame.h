@@ -31,8 +31,6 @@ class zDialogFrame : public zDialogFrameOf<zFrameWin> {
   LRESULT defProc(zEvent* event) override;
   WNDCLASSA* classInfo() override;
   int onActivate(zEvent* event) override;
-  // The first show makes it the current dialog whether or not it is activated.
-  void show(int cmd) override;
   // A popup window (a child style becomes a popup), sized around its client area,
   // with the system menu cut down to what its style allows.
   void create() override;
@@ -50,6 +48,9 @@ class zDialogFrame : public zDialogFrameOf<zFrameWin> {
   bool routeOwnMessage(zEvent* event, LRESULT* result) override;
   void onCloseUnanswered() override;
   void takeTemplateMenu(uint32_t menuId) override;
+  // The first show makes it the current dialog whether or not it is activated, and puts
+  // the title on.
+  void arrangeFirstShow() override;
 
  private:
   int modal_ = 0;

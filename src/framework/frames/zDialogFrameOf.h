@@ -26,7 +26,7 @@ class zDialogFrameOf : public Base {
   WNDCLASSA* classInfo() override;
   // The frame's own focus goes on to the control it had last, else to the first tab stop.
   int onFocus(zEvent* event) override;
-  // Called once, just before the first show.
+  // Called once, just before the first show (as the first show's preparation).
   virtual void beforeShow();
   // Hides the dialog and ends it the way its kind of frame ends.
   virtual void endDialog() = 0;
@@ -62,6 +62,8 @@ class zDialogFrameOf : public Base {
   virtual void onCloseUnanswered() {}
   // The template's menu resource; only a top-level frame has a menu bar to take it.
   virtual void takeTemplateMenu(uint32_t /*menuId*/) {}
+  // Whatever the frame kind prepares, a dialog prepares its first show with beforeShow.
+  void prepareFirstShow() override { beforeShow(); }
 
   ziDialogReader* reader_;
   HWND savedFocus_;

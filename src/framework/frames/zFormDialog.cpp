@@ -12,13 +12,9 @@ zFormDialog::zFormDialog(zWindow* parent, zSizer* sizer, uint32_t style, const c
 
 zFormDialog::~zFormDialog() = default;
 
-void zFormDialog::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
+void zFormDialog::prepareFirstShow() {
   wireButtons();
-  zDialogFrame::show(cmd);
+  zFormOf<zDialogFrame>::prepareFirstShow();
 }
 
 zMDIFormDialog::zMDIFormDialog(zWindow* parent, const zResId& templateId, uint32_t style)

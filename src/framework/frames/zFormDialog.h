@@ -69,8 +69,9 @@ class zFormDialog : public zFormOf<zDialogFrame> {
   zFormDialog(zWindow* parent, zSizer* sizer, uint32_t style, const char* title);
   ~zFormDialog() override;
 
+ protected:
   // The first show finds the buttons with identifiers 1 and 2 and wires them.
-  void show(int cmd) override;
+  void prepareFirstShow() override;
 };
 
 class zMDIFormDialog : public zFormOf<zMDIDialogFrame> {

@@ -193,14 +193,9 @@ void zMDIAppFrame::placementFromWindow() {
   inheritParentFont();
 }
 
-void zMDIAppFrame::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
-  setTitle(text_);
-  ShowWindow(handle_, cmd);
+void zMDIAppFrame::arrangeFirstShow() { setTitle(text_); }
+
+void zMDIAppFrame::onFirstShown(int cmd) {
   if (client_) ShowWindow(client_->handle(), SW_SHOW);
   // The client is placed by the layout alone: lay out once at the size the window has.
   if (cmd != SW_MINIMIZE && cmd != SW_SHOWMINIMIZED && cmd != SW_SHOWMINNOACTIVE) {
@@ -209,8 +204,6 @@ void zMDIAppFrame::show(int cmd) {
     zEvent size(MAKELPARAM(rc.right - rc.left, rc.bottom - rc.top), SIZE_RESTORED, WM_SIZE, handle_);
     layoutChildren(&size);
   }
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }
 
 void zMDIAppFrame::layoutChildren(zEvent* event) {
@@ -483,23 +476,25 @@ void zMDIChildFrame::placementFromWindow() {
   inheritParentFont();
 }
 
-void zMDIChildFrame::show(int cmd) {
-  zMenu* parentMenu = menuOf(parent_);
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
-    if (parentMenu) parentMenu->redraw();
-    return;
-  }
-  if (sizer_) sizer_->update();
-  setFlags(zWinShown);
-  setTitle(text_);
-  ShowWindow(handle_, cmd);
-  if (cmd != SW_SHOWMINNOACTIVE && cmd != SW_SHOWNOACTIVATE) activate();
+void zMDIChildFrame::refreshFrameMenus() {
   SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
-  if (parentMenu) parentMenu->redraw();
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
+  if (zMenu* parentMenu = menuOf(parent_)) parentMenu->redraw();
+}
+
+void zMDIChildFrame::showAgain(int cmd) {
+  showWindow(cmd);
+  refreshFrameMenus();
+}
+
+void zMDIChildFrame::prepareFirstShow() {
+  if (sizer_) sizer_->update();
+}
+
+void zMDIChildFrame::arrangeFirstShow() { setTitle(text_); }
+
+void zMDIChildFrame::onFirstShown(int cmd) {
+  if (cmd != SW_SHOWMINNOACTIVE && cmd != SW_SHOWNOACTIVATE) activate();
+  refreshFrameMenus();
 }
 
 LRESULT zMDIChildFrame::defProc(zEvent* event) {

@@ -27,7 +27,6 @@ class zMDIAppFrame : public zFrameWin {
 
   LRESULT defProc(zEvent* event) override;
   WNDCLASSA* classInfo() override;
-  void show(int cmd) override;
   void create() override;
   // Lays the margin frames along the edges and gives the MDI client what is left.
   void layoutChildren(zEvent* event) override;
@@ -57,6 +56,12 @@ class zMDIAppFrame : public zFrameWin {
   // The frame procedure's own steps; public for the procedure.
   LRESULT route(zEvent* event);
 
+ protected:
+  // The first show puts the title on; once the frame shows, its client does too, and the
+  // layout places it at the size the frame has.
+  void arrangeFirstShow() override;
+  void onFirstShown(int cmd) override;
+
  private:
   void placementFromWindow();
 
@@ -77,7 +82,6 @@ class zMDIChildFrame : public zFrameWin {
 
   LRESULT defProc(zEvent* event) override;
   WNDCLASSA* classInfo() override;
-  void show(int cmd) override;
   void create() override;
   // WM_MDIACTIVATE; the default answers 0.
   virtual int onMDIActivate(zEvent* event);
@@ -97,6 +101,15 @@ class zMDIChildFrame : public zFrameWin {
   // Registers the frame's own class, then makes the window through the MDI client, hidden
   // (its first show activates it), and maps it to this frame.
   void createInMDIClient(MDICREATESTRUCTA* mcs);
+
+  // Every show refreshes the frame's window menu and redraws the parent's menu bar; the
+  // first lays the child out, puts the title on and activates it unless told not to.
+  void showAgain(int cmd) override;
+  void prepareFirstShow() override;
+  void arrangeFirstShow() override;
+  void onFirstShown(int cmd) override;
+  // The frame's window menu lists the children again; the parent's menu bar is redrawn.
+  void refreshFrameMenus();
 };
 
 // The frame's menu bar owner: the main MDI frame, or null.

@@ -61,25 +61,9 @@ void zMDIDialogFrame::create() {
   placementFromWindow();
 }
 
-void zMDIDialogFrame::show(int cmd) {
-  zMenu* parentMenu =
-      parent_ && parent_->hasTypeBit(zTypeFrameWin) ? static_cast<zFrameWin*>(parent_)->menu() : nullptr;
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
-    if (parentMenu) parentMenu->redraw();
-    return;
-  }
-  beforeShow();
-  setFlags(zWinShown);
-  setTitle(text_);
-  ShowWindow(handle_, cmd);
-  if (cmd != SW_SHOWNOACTIVATE && cmd != SW_SHOWMINNOACTIVE) activate();
-  SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
-  if (parentMenu) parentMenu->redraw();
+void zMDIDialogFrame::onFirstShown(int cmd) {
+  zMDIChildFrame::onFirstShown(cmd);
   if (cmd != SW_SHOWNOACTIVATE && cmd != SW_SHOWMINNOACTIVE) ziCurrentModelessDialog = handle_;
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
 }
 
 void zMDIDialogFrame::endDialog() {

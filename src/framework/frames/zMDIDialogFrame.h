@@ -20,8 +20,6 @@ class zMDIDialogFrame : public zDialogFrameOf<zMDIChildFrame> {
   ~zMDIDialogFrame() override;
 
   int onActivate(zEvent* event) override;
-  // Activates the child through the MDI client and refreshes the frame's window menu.
-  void show(int cmd) override;
   // Made by the MDI client; a template's place is taken relative to the frame.
   void create() override;
   // Hides the dialog, or deletes it later when it deletes itself.
@@ -30,4 +28,7 @@ class zMDIDialogFrame : public zDialogFrameOf<zMDIChildFrame> {
  protected:
   // Moving, sizing, activation and the end of the window go through the MDI client.
   bool routeOwnMessage(zEvent* event, LRESULT* result) override;
+  // Shown as an MDI child is (activated unless told not to, the window menus refreshed);
+  // activated, it becomes the current dialog.
+  void onFirstShown(int cmd) override;
 };

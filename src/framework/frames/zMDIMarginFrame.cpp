@@ -85,16 +85,6 @@ void zMDIMarginFrame::create() {
   inheritParentFont();
 }
 
-void zMDIMarginFrame::show(int cmd) {
-  if (flags_ & zWinShown) {
-    showWindow(cmd);
-    return;
-  }
-  setFlags(zWinShown);
-  ShowWindow(handle_, cmd);
-  UpdateWindow(handle_);
-  if (cmd) style_ |= WS_VISIBLE;
-}
 
 LRESULT zMDIMarginFrame::route(zEvent* event) {
   switch (event->message_) {

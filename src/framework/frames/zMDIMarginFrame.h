@@ -17,7 +17,6 @@ class zMDIMarginFrame : public zFrameWin {
   // DefWindowProc, without the frame's colour and minimum-size handling.
   LRESULT defProc(zEvent* event) override;
   WNDCLASSA* classInfo() override;
-  void show(int cmd) override;
   void create() override;
   void createWindow();
 

@@ -1,7 +1,6 @@
 // 3-D check box and radio button: the 13 x 13 pixel marks and the controls around them.
 #include "framework/core/zControlType.h"
 #include "framework/core/zWinDisplay.h"
-#include "framework/bars/zPaneCtrlTypes.h"
 #include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zCtrl3d.h"
 #include "framework/visual/zVisDraw.h"
@@ -405,6 +404,4 @@ void zRegisterVisualCtrlClasses() {
   new zControlType("zBmpBtnClass", &zCreateBitmapButton);
   new zControlType("zPanel3dClass", &zCreatePanel3d);
   new zControlType("VisualCtrl", &zCreateVisualCtrlWindow);
-  // The static text, value set and tree control.
-  zRegisterPaneCtrlTypes();
 }

@@ -9,6 +9,7 @@
 #include "framework/format/zFormattedEdit.h"
 #include "framework/format/zIntlContext.h"
 #include "framework/format/zNumFormatter.h"
+#include "framework/format/zPictStrEl.h"
 
 inline void PrintTo(const zRange& r, std::ostream* os) { *os << r.low() << ".." << r.high(); }
 
@@ -282,6 +283,35 @@ TEST_F(FormattedEditGui, AReadOnlyEditPassesCharactersOnUnformatted) {
   const int before = Refuser::edits;
   type(e, '7');
   EXPECT_EQ(Refuser::edits, before);
+}
+
+// The window-free formatters know only ASCII and default settings; a running program
+// gives them the system's: the code page's letters and cases, the profile's numbers.
+TEST_F(FormattedEditGui, AStartedProgramFormatsWithTheSystemsConventions) {
+  struct Case {
+    char c;
+    bool alpha, lower;
+    char upper, lowerCase;
+  } cases[] = {
+      {'\xE9', true, true, '\xC9', '\xE9'},   // e acute in the ANSI code page
+      {'\xC9', true, false, '\xC9', '\xE9'},  // E acute
+      {'q', true, true, 'Q', 'q'},
+      {'7', false, false, '7', '7'},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(zCharIsAlpha(c.c), c.alpha) << int(static_cast<unsigned char>(c.c));
+    EXPECT_EQ(zCharIsAlphaNumeric(c.c), c.alpha || (c.c >= '0' && c.c <= '9')) << int(static_cast<unsigned char>(c.c));
+    EXPECT_EQ(zCharIsLower(c.c), c.lower) << int(static_cast<unsigned char>(c.c));
+    EXPECT_EQ(zCharToUpper(c.c), c.upper) << int(static_cast<unsigned char>(c.c));
+    EXPECT_EQ(zCharToLower(c.c), c.lowerCase) << int(static_cast<unsigned char>(c.c));
+  }
+  char decimal[2] = {0};
+  char currency[10] = {0};
+  GetProfileStringA("intl", "sDecimal", ".", decimal, sizeof decimal);
+  GetProfileStringA("intl", "sCurrency", "$", currency, sizeof currency);
+  zIntlContext user;
+  EXPECT_EQ(user.decimal(), decimal[0]);
+  EXPECT_STREQ(user.currency(), currency);
 }
 
 }  // namespace

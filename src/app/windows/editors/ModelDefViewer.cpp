@@ -1,7 +1,7 @@
 #include "app/windows/editors/ModelDefViewer.h"
 
+#include "app/shared/ControlTips.h"
 #include "app/shared/DModelHost.h"
-#include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
@@ -10,7 +10,6 @@
 #include "framework/core/zResources.h"
 #include "framework/grid/zTableCell.h"
 #include "framework/grid/zTableModel.h"
-#include "math/MathServer.h"
 #include "model/AppOptions.h"
 #include "model/DecisionModel.h"
 #include "model/Functor.h"
@@ -104,7 +103,7 @@ void ModelDefViewerBase::build(const EditorSpec& spec) {
   }
   setButtonBitmaps();
   itemTable_->createEditLine(kEditorEditLine);
-  toolTips_ = Dialogs::attachToolTips(this, kTips);
+  toolTips_ = attachToolTips(this, kTips);
 
   applyNavigationDefault();
   tableModel_->attachView(this, &ModelDefViewerBase::tableChanged);

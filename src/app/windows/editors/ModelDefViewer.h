@@ -39,6 +39,7 @@
 #include "app/shared/ModelWindow.h"
 #include "app/shared/SingleDialogRef.h"
 #include "app/shared/SmartWindow.h"
+#include "app/windows/editors/res/editors_ids.h"
 #include "framework/frames/zFormDialog.h"
 
 class DModelHost;
@@ -53,28 +54,28 @@ class Functor;
 }
 namespace GUI {
 
-// The controls the three editors share (dialog templates 559, 561, 562).
+// The controls the three editors' templates share.
 enum EditorControl : int32_t {
-  kEditorTable = 109,
-  kEditorOk = 110,
-  kEditorUpdate = 111,
-  kEditorCancel = 2,
-  kEditorCommitLegend = 112,
-  kEditorUndoLegend = 113,
-  kEditorEditLine = 114,
-  kEditorCaption = 115,
-  kEditorRevert = 507,
-  kEditorCommit = 508,
-  kEditorAutoRecalc = 1011,
-  kEditorAutoUpdate = 1012,
+  kEditorTable = IDC_EDITOR_TABLE,
+  kEditorOk = IDC_EDITOR_OK,
+  kEditorUpdate = IDC_EDITOR_UPDATE,
+  kEditorCancel = IDCANCEL,
+  kEditorCommitLegend = IDC_EDITOR_COMMIT_LEGEND,
+  kEditorUndoLegend = IDC_EDITOR_UNDO_LEGEND,
+  kEditorEditLine = IDC_EDITOR_EDIT_LINE,
+  kEditorCaption = IDC_EDITOR_CAPTION,
+  kEditorRevert = IDC_EDITOR_REVERT,
+  kEditorCommit = IDC_EDITOR_COMMIT,
+  kEditorAutoRecalc = IDC_EDITOR_AUTO_RECALC,
+  kEditorAutoUpdate = IDC_EDITOR_AUTO_UPDATE,
 };
 
 // The bitmaps of the revert and commit buttons and of the two legends.
 enum EditorBitmap : uint32_t {
-  kRevertBitmap = 509,
-  kCommitBitmap = 510,
-  kCommitLegendBitmap = 511,
-  kUndoLegendBitmap = 512,
+  kRevertBitmap = IDB_EDITOR_REVERT,
+  kCommitBitmap = IDB_EDITOR_COMMIT,
+  kCommitLegendBitmap = IDB_EDITOR_COMMIT_LEGEND,
+  kUndoLegendBitmap = IDB_EDITOR_UNDO_LEGEND,
 };
 
 // The caption of the box that refuses a table.

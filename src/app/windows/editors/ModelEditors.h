@@ -1,9 +1,8 @@
-// The three list editors of the current model: DChoices (the choices, template 561),
-// DCriteria (the criteria and their weights, 559) and DDecisionMakers (the decision
-// makers and their weights, 562). Each is a modeless MDI window over the
-// model-definition viewer, opened by the main window's Choices, Criteria and
-// DecisionMakers commands, at most one of each at a time; the window deletes itself
-// when it closes.
+// The three list editors of the current model: DChoices (the choices), DCriteria (the
+// criteria and their weights) and DDecisionMakers (the decision makers and their
+// weights). Each is a modeless MDI window over the model-definition viewer, opened by
+// the main window's Choices, Criteria and DecisionMakers commands, at most one of each
+// at a time; the window deletes itself when it closes.
 //
 // open() brings the kind's open editor to the front, or makes one over the current
 // model; null when there is no model.
@@ -35,7 +34,7 @@ class DecisionMakersTable : public WtItemTable {
 
 class DChoices : public ModelDefViewer<Data::Choice> {
  public:
-  static constexpr uint32_t kTemplate = 561;
+  static constexpr uint32_t kTemplate = IDD_CHOICES;
   static DChoices* open(zMDIAppFrame* mainWindow);
   static DChoices* instance() { return static_cast<DChoices*>(SingleDialogRef<ModelDefViewer<Data::Choice>>::instance()); }
   explicit DChoices(zMDIAppFrame* mainWindow);
@@ -48,7 +47,7 @@ class DChoices : public ModelDefViewer<Data::Choice> {
 
 class DCriteria : public ModelDefViewer<Data::Criterion> {
  public:
-  static constexpr uint32_t kTemplate = 559;
+  static constexpr uint32_t kTemplate = IDD_CRITERIA;
   static DCriteria* open(zMDIAppFrame* mainWindow);
   static DCriteria* instance() { return static_cast<DCriteria*>(SingleDialogRef<ModelDefViewer<Data::Criterion>>::instance()); }
   explicit DCriteria(zMDIAppFrame* mainWindow);
@@ -61,7 +60,7 @@ class DCriteria : public ModelDefViewer<Data::Criterion> {
 
 class DDecisionMakers : public ModelDefViewer<Data::DecisionMaker> {
  public:
-  static constexpr uint32_t kTemplate = 562;
+  static constexpr uint32_t kTemplate = IDD_DECISION_MAKERS;
   static DDecisionMakers* open(zMDIAppFrame* mainWindow);
   static DDecisionMakers* instance() { return static_cast<DDecisionMakers*>(SingleDialogRef<ModelDefViewer<Data::DecisionMaker>>::instance()); }
   // The window's icon: the second decision-maker figure when set.

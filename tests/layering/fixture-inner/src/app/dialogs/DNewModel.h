@@ -1,4 +1,3 @@
-// A dialog may use a model window of its step and what the windows share.
+// A dialog may use what the windows share.
 #pragma once
-#include "app/windows/editors/DChoices.h"
 #include "app/shared/ModelWindow.h"

@@ -1,4 +1,4 @@
-// A grid may use the bars beside it and the core below.
+// A grid may use the core and the layout below it.
 #pragma once
-#include "framework/bars/zStatusLine.h"
 #include "framework/core/zWindow.h"
+#include "framework/layout/zSizer.h"
