@@ -10,7 +10,7 @@ PACKAGES=(
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32:i386 wine64 fonts-wine
   xvfb xauth xdotool x11-apps imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   libxml2-utils libxml2-dev qpdf libqpdf-dev poppler-utils
 )
 
