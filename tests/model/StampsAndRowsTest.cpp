@@ -27,9 +27,9 @@ TEST(TimeStampText, FormatAndZone) {
     bool daylight;
     const char* text;
   } zones[] = {
-      {0, false, "Z"},       {300, false, "-5"},     {300, true, "-4"},      {-60, false, "+1"},
-      {-60, true, "+2"},     {60, true, "Z"},        {-330, false, "+5:30"}, {-345, false, "+5:45"},
-      {570, false, "-9:30"}, {570, true, "-8:30"},   {-570, true, "+10:30"}, {30, false, "-0:30"},
+      {0, false, "Z"},       {300, false, "-5"},      {300, true, "-4"},      {-60, false, "+1"},
+      {-60, true, "+2"},     {60, true, "Z"},         {-330, false, "+5:30"}, {-345, false, "+5:45"},
+      {570, false, "-9:30"}, {570, true, "-8:30"},    {-570, true, "+10:30"}, {30, false, "-0:30"},
       {-30, true, "+1:30"},  {-825, false, "+13:45"},
   };
   for (const auto& z : zones) {

@@ -39,10 +39,8 @@ TEST_F(ModelWindowBindings, EveryControlAModelWindowBindsIsInItsTemplate) {
       {"criteria editor", DCriteria::kTemplate, [](ScoringHostFrame* f) { return DCriteria::open(f); }, 4, true},
       {"decision makers editor", DDecisionMakers::kTemplate,
        [](ScoringHostFrame* f) { return DDecisionMakers::open(f); }, 4, true},
-      {"compare choices", IDD_COMPARE_CHOICES, [](ScoringHostFrame* f) { return DCompareChoices::open(f); }, 6,
-       true},
-      {"scoring window", IDD_SCORING_WINDOW, [](ScoringHostFrame* f) { return DPairedPrefScoring::open(f); }, 1,
-       false},
+      {"compare choices", IDD_COMPARE_CHOICES, [](ScoringHostFrame* f) { return DCompareChoices::open(f); }, 6, true},
+      {"scoring window", IDD_SCORING_WINDOW, [](ScoringHostFrame* f) { return DPairedPrefScoring::open(f); }, 1, false},
       // Made with the scoring window, whose row counted its faults.
       {"scoring pane", IDD_SCORING_PANE,
        [](ScoringHostFrame*) -> zWindow* { return DPairedPrefScoring::instance()->pane(); }, 20, false},
