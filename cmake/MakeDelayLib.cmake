@@ -10,8 +10,10 @@ endif()
 # underscore, and dlltool's --kill-at imports it from the DLL without the size.
 string(REGEX MATCHALL "[^\n]+ T [^\n]+" lines "${symbols}")
 set(names "")
+set(thunks "")
 foreach(line IN LISTS lines)
   string(REGEX REPLACE "^.* T " "" name "${line}")
+  list(APPEND thunks "${name}")
   if(PROCESSOR MATCHES "^(i.86|x86)$" AND name MATCHES "^_")
     # One underscore only: a function may have one of its own (_TrackMouseEvent).
     string(SUBSTRING "${name}" 1 -1 name)
@@ -36,4 +38,16 @@ execute_process(COMMAND "${DLLTOOL}" ${kill_at} --input-def "${def}" --dllname "
                 RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "${DLLTOOL} cannot make ${OUTPUT}")
+endif()
+# The 32-bit linker drops the call thunk of an import that the program reaches only
+# through its __imp_ pointer, as every call declared for import does, and leaves the
+# pointer 0. A delay-load pointer starts at its thunk, which loads the DLL: without it
+# the first call jumps to 0. The script the program links (OUTPUT.keep.ld) names every
+# thunk as needed, so each stays.
+if(PROCESSOR MATCHES "^(i.86|x86)$")
+  list(REMOVE_DUPLICATES thunks)
+  list(TRANSFORM thunks PREPEND "\"")
+  list(TRANSFORM thunks APPEND "\"")
+  list(JOIN thunks "\n  " needed)
+  file(WRITE "${OUTPUT}.keep.ld" "EXTERN(\n  ${needed}\n)\n")
 endif()

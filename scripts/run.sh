@@ -9,7 +9,7 @@
 # and run under wine64 instead.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-jobs=${PV_BUILD_JOBS:-$(nproc)}
+jobs=${PV_JOBS:-${PV_BUILD_JOBS:-$(nproc)}}
 "$root/scripts/setup.sh"
 . "$root/scripts/wine-env.sh"
 if pv_wine32_runs; then
@@ -20,6 +20,8 @@ else
   toolchain=$root/cmake/toolchain-mingw64.cmake
 fi
 echo "run: building palvermontine.exe in $build"
+# The logs go beside the build folder, whose parent a fresh clone does not have yet.
+mkdir -p "$build"
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" \
   >"$build.configure.log" 2>&1 || { cat "$build.configure.log"; exit 1; }
 cmake --build "$build" -j "$jobs" --target palvermontine >"$build.build.log" 2>&1 ||

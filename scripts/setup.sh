@@ -14,7 +14,7 @@ PACKAGES=(
   libxi6:i386 libxrandr2:i386 libxcursor1:i386 libxrender1:i386 libxinerama1:i386
   libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
   xvfb xauth xdotool x11-apps imagemagick
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   libxml2-utils libxml2-dev qpdf libqpdf-dev poppler-utils
 )
 

@@ -47,15 +47,5 @@ const std::string& CalcAppOpts::get_solutionWindowOrientation() const {
   return solutionWindowOrientation_;
 }
 
-void PalvermontineAppOpts::set_appver(double appver) {
-  PV_LIMIT_ASSERT(appver > 0.0 && appver <= 20.0);
-  appver_ = appver;
-}
-
-double PalvermontineAppOpts::get_appver() const {
-  PV_ASSERT(appver_ > 0.0 && appver_ <= 20.0);
-  return appver_;
-}
-
 }  // namespace Data
 }  // namespace PV

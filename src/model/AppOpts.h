@@ -5,6 +5,8 @@
 // record holds values outside those sets until the options file fills it).
 #pragma once
 
+#include "model/OptionsStamp.h"
+
 #include <cstdint>
 #include <string>
 
@@ -113,7 +115,8 @@ class RptAppOpts {
   bool includeScores_ = false;
 };
 
-class PalvermontineAppOpts {
+// The times and the version come with the stamp.
+class PalvermontineAppOpts : public OptionsStamp {
  public:
   // The sections are changed in place through their getters or copied in whole.
   IdAppOpts& get_idAppOpts() { return idAppOpts_; }
@@ -132,24 +135,12 @@ class PalvermontineAppOpts {
   const RptAppOpts& get_rptAppOpts() const { return rptAppOpts_; }
   void set_rptAppOpts(const RptAppOpts& v) { rptAppOpts_ = v; }
 
-  void set_crtime(const std::string& v) { crtime_ = v; }
-  const std::string& get_crtime() const { return crtime_; }
-  void set_modtime(const std::string& v) { modtime_ = v; }
-  const std::string& get_modtime() const { return modtime_; }
-
-  // Above 0.0, at most 20.0.
-  void set_appver(double appver);
-  double get_appver() const;
-
  private:
   IdAppOpts idAppOpts_;
   DefaultValuesAppOpts defaultValuesAppOpts_;
   GuiAppOpts guiAppOpts_;
   CalcAppOpts calcAppOpts_;
   RptAppOpts rptAppOpts_;
-  std::string crtime_;
-  std::string modtime_;
-  double appver_ = 0.0;
 };
 
 }  // namespace Data

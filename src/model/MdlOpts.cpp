@@ -45,15 +45,5 @@ uint8_t ParmMdlOpts::get_sil() const {
   return sil_;
 }
 
-void PalvermontineMdlOpts::set_appver(double appver) {
-  PV_LIMIT_ASSERT(appver > 0.0 && appver <= 20.0);
-  appver_ = appver;
-}
-
-double PalvermontineMdlOpts::get_appver() const {
-  PV_ASSERT(appver_ > 0.0 && appver_ <= 20.0);
-  return appver_;
-}
-
 }  // namespace Data
 }  // namespace PV

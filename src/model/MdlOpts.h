@@ -4,6 +4,8 @@
 // holds cfl, sil and appver outside their ranges until the options file fills it).
 #pragma once
 
+#include "model/OptionsStamp.h"
+
 #include <cstdint>
 #include <string>
 
@@ -38,26 +40,15 @@ class ParmMdlOpts {
   uint8_t sil_ = 0;
 };
 
-class PalvermontineMdlOpts {
+// The times and the version come with the stamp.
+class PalvermontineMdlOpts : public OptionsStamp {
  public:
   ParmMdlOpts& get_parmMdlOpts() { return parmMdlOpts_; }
   const ParmMdlOpts& get_parmMdlOpts() const { return parmMdlOpts_; }
   void set_parmMdlOpts(const ParmMdlOpts& v) { parmMdlOpts_ = v; }
 
-  void set_crtime(const std::string& v) { crtime_ = v; }
-  const std::string& get_crtime() const { return crtime_; }
-  void set_modtime(const std::string& v) { modtime_ = v; }
-  const std::string& get_modtime() const { return modtime_; }
-
-  // Above 0.0, at most 20.0.
-  void set_appver(double appver);
-  double get_appver() const;
-
  private:
   ParmMdlOpts parmMdlOpts_;
-  std::string crtime_;
-  std::string modtime_;
-  double appver_ = 0.0;
 };
 
 }  // namespace Data

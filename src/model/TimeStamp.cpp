@@ -78,10 +78,17 @@ std::string formatTimeStamp(const std::tm& t) {
 }
 
 std::string timeZoneText(int biasMinutes, bool daylight) {
-  const int z = biasMinutes / 60 - (daylight ? 1 : 0);
-  if (z == 0) return "Z";
-  if (z >= 1) return "-" + std::to_string(z);
-  return "+" + std::to_string(-z);
+  // Minutes behind UTC; zones a half or a quarter of an hour off keep their minutes.
+  const int behind = biasMinutes - (daylight ? 60 : 0);
+  if (behind == 0) return "Z";
+  const int size = behind < 0 ? -behind : behind;
+  std::string text = (behind > 0 ? "-" : "+") + std::to_string(size / 60);
+  if (size % 60 != 0) {
+    text += ':';
+    text += static_cast<char>('0' + size % 60 / 10);
+    text += static_cast<char>('0' + size % 10);
+  }
+  return text;
 }
 
 void timeStamp(std::string& text, bool withZone) {

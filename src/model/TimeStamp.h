@@ -24,7 +24,9 @@ std::string dateLineText(const std::tm& time);
 std::string formatTimeStamp(const std::tm& time);
 
 // The time-zone text from the zone's bias in minutes (UTC minus local time, as the
-// system reports it) and whether daylight saving time is in force.
+// system reports it) and whether daylight saving time is in force: "Z" at UTC, else
+// the sign and the hours of the offset from UTC ("+1", "-5"), with the minutes where
+// the zone has them ("+5:30", "-9:30").
 std::string timeZoneText(int biasMinutes, bool daylight);
 
 }  // namespace Util

@@ -45,8 +45,9 @@ class OptsFile : public File<T> {
   // there is nothing to read. Throws FileError (the record unchanged) when the file
   // is not a valid options file.
   bool load();
-  // Writes the record to the file (through a temporary file beside it); false when
-  // it could not be written, the previous file then being unchanged.
+  // Writes the record to the file (through a temporary file beside it), its modtime
+  // now the time of this save: the record changes only to be saved. False when it
+  // could not be written, the previous file and the record's modtime then unchanged.
   bool save();
 
   // What went wrong with the file at creation, empty when nothing did.
@@ -123,7 +124,13 @@ Table::OutputIterator& OptsFile<T>::writeRootOf(T& record) {
 template <class T>
 bool OptsFile<T>::save() {
   PV_ASSERT(!filename_.empty());
-  return this->write(record_);
+  const std::string before = record_.get_modtime();
+  std::string now;
+  PV::Util::timeStamp(now, false);
+  record_.set_modtime(now);
+  if (this->write(record_)) return true;
+  record_.set_modtime(before);
+  return false;
 }
 
 template <class T>
@@ -143,8 +150,9 @@ void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
   }
   if (!loaded) {
     record_ = T();
+    // A new record was made and changed at one time (setDefaults stamps both).
     setDefaults();
-    if (!save()) {
+    if (!this->write(record_)) {
       if (!problem_.empty()) problem_ += " ";
       problem_ += "The options file " + filename_ + " could not be written: " + this->errorText();
     }

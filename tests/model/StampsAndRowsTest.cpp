@@ -21,12 +21,20 @@ TEST(TimeStampText, FormatAndZone) {
   t.tm_min = 3;
   t.tm_sec = 5;
   EXPECT_EQ(PV::Util::formatTimeStamp(t), "2010-01-10T14:03:05");
-  EXPECT_EQ(PV::Util::timeZoneText(0, false), "Z");
-  EXPECT_EQ(PV::Util::timeZoneText(300, false), "-5");
-  EXPECT_EQ(PV::Util::timeZoneText(300, true), "-4");
-  EXPECT_EQ(PV::Util::timeZoneText(-60, false), "+1");
-  EXPECT_EQ(PV::Util::timeZoneText(-60, true), "+2");
-  EXPECT_EQ(PV::Util::timeZoneText(60, true), "Z");
+  // Bias in minutes (UTC minus local time), daylight saving, text.
+  const struct {
+    int bias;
+    bool daylight;
+    const char* text;
+  } zones[] = {
+      {0, false, "Z"},       {300, false, "-5"},      {300, true, "-4"},      {-60, false, "+1"},
+      {-60, true, "+2"},     {60, true, "Z"},         {-330, false, "+5:30"}, {-345, false, "+5:45"},
+      {570, false, "-9:30"}, {570, true, "-8:30"},    {-570, true, "+10:30"}, {30, false, "-0:30"},
+      {-30, true, "+1:30"},  {-825, false, "+13:45"},
+  };
+  for (const auto& z : zones) {
+    EXPECT_EQ(PV::Util::timeZoneText(z.bias, z.daylight), z.text) << z.bias << (z.daylight ? " daylight" : "");
+  }
 
   std::string now;
   PV::Util::timeStamp(now, false);

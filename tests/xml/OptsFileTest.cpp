@@ -72,6 +72,38 @@ TEST(ModelOptionsFile, AMissingFileIsCreatedWithTheDefaultsAndReadAtTheNextStart
   EXPECT_EQ(Fixture::fileBytes(path), text);
 }
 
+// A save stamps the record's modtime with the time of the change and keeps its
+// crtime: read from a file written long ago, saved, read back.
+template <class OptionsFile>
+void expectASaveStampsItsTime(const std::string& text) {
+  const std::string then = "2001-02-03T04:05:06";
+  const std::string path = OptionsFile::configFilePath();
+  Fixture::writeBytes(path, text);
+  {
+    OptionsFile f;
+    ASSERT_TRUE(f.problem().empty()) << f.problem();
+    ASSERT_EQ(f.options().get_modtime(), then);
+    ASSERT_TRUE(f.save());
+  }
+  const std::string saved = Fixture::fileBytes(path);
+  EXPECT_EQ(attr(saved, "crtime"), then);
+  EXPECT_EQ(attr(saved, "modtime").size(), 19u);
+  EXPECT_GT(attr(saved, "modtime"), then);
+  OptionsFile again;
+  EXPECT_EQ(again.options().get_modtime(), attr(saved, "modtime"));
+}
+
+TEST(OptionsFiles, ASaveStampsTheTimeOfTheChangeAndKeepsTheCreation) {
+  configFolder("stamps");
+  const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n";
+  const std::string stamps = " crtime=\"2001-02-03T04:05:06\" modtime=\"2001-02-03T04:05:06\" appver=\"1.0\"";
+  expectASaveStampsItsTime<PalvermontineMdlOptsFile>(
+      head + "<palvermontineMdlOpts" + stamps +
+      "><parmMdlOpts owner=\"Ann\" sil=\"3\" cfl=\"90.0\" cfi=\"10.0\"/></palvermontineMdlOpts>\r\n");
+  expectASaveStampsItsTime<PalvermontineAppOptsFile>(head + "<palvermontineAppOpts" + stamps +
+                                                     "><idAppOpts owner=\"Ann\"/></palvermontineAppOpts>\r\n");
+}
+
 TEST(ModelOptionsFile, ChangesReachTheFileOnlyThroughSave) {
   configFolder("mdl_save");
   const std::string path = PalvermontineMdlOptsFile::configFilePath();

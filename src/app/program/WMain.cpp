@@ -821,9 +821,7 @@ bool WMain::bestChoice() {
   if (!batch_->solve(&ranking)) return false;
   ++bestChoiceCount_;
   const int32_t number = GUI::TableChartWindow::count() + 1;
-  const Data::DecisionModel* model = currentModel();
-  lastSolutionTitle_ = "#" + std::to_string(number) + " Solution -" + " Snapshot Result Calculated @ Time: " +
-                       model->get_slns().get_timestamp();
+  lastSolutionTitle_ = solutionTitle(number);
   updateStatusBar();
   const bool display = !env_ || !env_->appOpts || env_->appOpts->get_calcAppOpts().get_displaySolutionWindow();
   if (display) {
@@ -844,10 +842,31 @@ bool WMain::refreshSolutionWindow() {
   GUI::WaitCursor wait;
   Data::RankSolutionData ranking;
   if (!batch_->solve(&ranking)) return false;
-  window->fillTable(static_cast<uint32_t>(ranking.rows.size()), ranking);
-  window->refresh();
+  refillSolutionWindow(window, ranking);
   updateStatusBar();
   return true;
+}
+
+bool WMain::solveScoredModel() {
+  GUI::WaitCursor wait;
+  Data::RankSolutionData ranking;
+  if (!batch_->solve(&ranking)) return false;
+  if (GUI::TableChartWindow* window = solutionWindow()) refillSolutionWindow(window, ranking);
+  updateStatusBar();
+  return true;
+}
+
+// A refilled window keeps its number and takes the time of the solve it now shows.
+void WMain::refillSolutionWindow(GUI::TableChartWindow* window, const Data::RankSolutionData& ranking) {
+  window->fillTable(static_cast<uint32_t>(ranking.rows.size()), ranking);
+  window->setTextString(solutionTitle(window->id()).c_str());
+  window->refresh();
+}
+
+std::string WMain::solutionTitle(int32_t number) const {
+  const Data::DecisionModel* model = currentModel();
+  return "#" + std::to_string(number) + " Solution - Snapshot Result Calculated @ Time: " +
+         (model ? model->get_slns().get_timestamp() : std::string());
 }
 
 bool WMain::reportRun(bool print) {

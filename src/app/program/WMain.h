@@ -87,8 +87,9 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   CommandState commandState();
   void onActiveChildChanged() override;
   void setSolutionsFlag(bool flag) override;
-  // The last score of the model was stored: the Best Choice.
-  bool solveScoredModel() override { return bestChoice(); }
+  // The last score of the model was stored: solves it and refills the newest solution
+  // window; opens none and writes no report (Best Choice does both).
+  bool solveScoredModel() override;
 
   void registerWindow(const AppWindow& entry);
   void unregisterWindow(const AppWindow& entry);
@@ -105,6 +106,8 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   // the solve gave no ranking (which is told); true when the window shows the new
   // ranking, or when the model is not completely scored yet and it was left as it was.
   bool refreshSolutionWindow();
+  // "#n Solution - Snapshot Result Calculated @ Time: ..." with the model's solve time.
+  std::string solutionTitle(int32_t number) const;
   // The newest open solution window, or null; never one that was closed.
   GUI::TableChartWindow* solutionWindow() const { return GUI::TableChartWindow::latest(); }
   // The open solution window recorded under the number, or null.
@@ -162,6 +165,7 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   static constexpr const char* kSupportWebSite = "https://palvermontine.example.org/support";
 
  private:
+  void refillSolutionWindow(GUI::TableChartWindow* window, const Data::RankSolutionData& ranking);
   struct CommandRow;
   // The program's commands, one row each.
   static const std::vector<CommandRow>& commands();

@@ -6,14 +6,26 @@
 namespace PV {
 namespace Util {
 
+namespace {
+
+// The compiler's date of this build, "Dec 11 2026"; the compiler pads a day below 10
+// with a blank, written here as a 0 so that the text keeps its form ("Jan 05 2026").
+std::string compileDate() {
+  std::string date = __DATE__;
+  if (date.size() > 4 && date[4] == ' ') date[4] = '0';
+  return date;
+}
+
+}  // namespace
+
 PalvermontineAboutInfo::PalvermontineAboutInfo()
     : notImplemented_("Not Implemented"),
       description_(
           "Multi-criteria decision modelling: paired preferences, weighted criteria, "
           "weighted decision makers, group ranking"),
       webAddress_("https://palvermontine.example"),
-      buildTime_("01:54:57"),
-      buildDate_("Jan 10 2010"),
+      buildTime_(__TIME__),
+      buildDate_(compileDate()),
       company_("Palvermontine"),
       companyLine_("Palvermontine decision software"),
       rights_("All rights reserved."),

@@ -21,6 +21,7 @@ class PalvermontineAboutInfo : public PV::Data::Singleton<PalvermontineAboutInfo
   const std::string& get_userName() const { return userName_; }
   void set_userName(const std::string& userName) { userName_ = userName; }
   const std::string& get_webAddress() const { return webAddress_; }
+  // When the program was built: the compiler's time ("hh:mm:ss") and date ("Dec 11 2026").
   const std::string& get_buildTime() const { return buildTime_; }
   const std::string& get_buildDate() const { return buildDate_; }
   const std::string& get_osName() const { return osName_; }

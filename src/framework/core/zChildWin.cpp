@@ -20,7 +20,10 @@ zChildWin::~zChildWin() = default;
 
 void zChildWin::create() {
   registerWindowClass(true);
-  createNative(parent_ ? parent_->handle() : nullptr, nullptr, nullptr);
+  // The identifier is the native window's too, as a control's and a pane's are: the
+  // parent finds the window by it (GetDlgItem) and its notifications carry it.
+  createNative(parent_ ? parent_->handle() : nullptr,
+               reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), nullptr);
   inheritParentFont();
 }
 

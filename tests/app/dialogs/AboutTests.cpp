@@ -44,10 +44,11 @@ TEST_F(About, ShowsTheIdentityAndCopiesItsThreePartsInOrder) {
   EXPECT_EQ(company.substr(company.size() - 4), info.get_buildYear());
 
   const std::string box = textOf(item(dialog, DAbout::kInfoBox));
-  const char* const lines[] = {"Build Date: Jan 10 2010\r\n", "Build Time: 01:54:57\r\n", "Palvermontine: 4.1\r\n\r\n",
+  const std::string lines[] = {"Build Date: " + info.get_buildDate() + "\r\n",
+                               "Build Time: " + info.get_buildTime() + "\r\n", "Palvermontine: 4.1\r\n\r\n",
                                "Technical Support Email: "};
   size_t at = 0;
-  for (const char* line : lines) {
+  for (const std::string& line : lines) {
     const size_t found = box.find(line, at);
     EXPECT_NE(found, std::string::npos) << line << " in " << box;
     if (found != std::string::npos) at = found;

@@ -5,6 +5,7 @@
 #include <filesystem>
 
 #include "factory/Factory.h"
+#include "framework/core/zWindow.h"
 #include "framework/frames/zDialogFrame.h"
 #include "app/services/AppFolders.h"
 #include "xml/PalvermontineMdlOptsFile.h"
@@ -134,4 +135,15 @@ std::string saveWindowPicture(HWND window, const char* fileName) {
   std::filesystem::create_directories(folder, ignored);
   const std::string path = (folder / fileName).string();
   return saveWindowImage(window, path.c_str()) ? path : std::string();
+}
+
+int expectBoundControlsInTemplate(zWindow& window) {
+  int bound = 0;
+  zWindowDlistIter it(&window.children());
+  while (zWindow* child = it.next()) {
+    if (child->id() <= 0 || child->id() == 0xFFFF) continue;  // unnamed labels
+    ++bound;
+    EXPECT_EQ(GetDlgItem(window.handle(), child->id()), child->handle()) << "control " << child->id();
+  }
+  return bound;
 }

@@ -56,6 +56,11 @@ std::string selectedOf(HWND combo);
 // Selects the combo box's entry that is the text; false when there is none.
 bool chooseIn(HWND combo, const char* text);
 
+// A window made from a dialog template finds each control it binds (a child with an
+// identifier of its own) in the template by that identifier: checks that every such
+// child is the template's control, and returns how many there are.
+int expectBoundControlsInTemplate(zWindow& window);
+
 // Runs the dialog modally; after 30 ms the step runs inside the modal loop. False when
 // the deadline had to end the run.
 bool runModalWith(zDialogFrame* dialog, std::function<void()> step, unsigned deadlineMs = 8000);

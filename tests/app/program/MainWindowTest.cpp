@@ -747,6 +747,44 @@ TEST_F(MainWindow, ToolbarExitButtonFollowsTheCommandLine) {
   EXPECT_TRUE(WMain::isDmFemale());
 }
 
+// The start-up options that shape the window and the run, each beside a plain start:
+// -fullscreen maximizes the main window, -path shows the model file's folder in the
+// caption (which the options here leave out), -testapp writes the two options' dumps
+// into the working folder.
+TEST_F(MainWindow, StartUpOptionsShapeTheWindow) {
+  const fs::path model = writeDemoModel("shape.xpv");
+  const fs::path work = dir_ / "work";
+  const struct {
+    const char* options;
+    bool maximized;
+    bool folderInCaption;
+    bool dumps;
+  } rows[] = {
+      {"", false, false, false},
+      {" -fullscreen", true, false, false},
+      {" -path", false, true, false},
+      {" -testapp", false, false, true},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.options);
+    std::error_code ec;
+    fs::remove(work / "appoptstestfile.log", ec);
+    fs::remove(work / "mdloptstestfile.log", ec);
+    quietOptions();
+    PV::XML::PalvermontineAppOptsFile::instance()->options().get_guiAppOpts().set_showDirPathInMainWndwTitle(false);
+    WMain* w = start("\"" + model.string() + "\"" + row.options);
+    ASSERT_NE(w, nullptr);
+    EXPECT_EQ(IsZoomed(w->handle()) != FALSE, row.maximized);
+    const std::string caption = windowText(w->handle());
+    EXPECT_EQ(caption.find("work\\shape.xpv - Palvermontine") != std::string::npos, row.folderInCaption)
+        << caption;
+    if (!row.folderInCaption) EXPECT_EQ(caption, "shape.xpv - Palvermontine");
+    EXPECT_EQ(fs::exists(work / "appoptstestfile.log"), row.dumps);
+    EXPECT_EQ(fs::exists(work / "mdloptstestfile.log"), row.dumps);
+    stop();
+  }
+}
+
 // About and Application Options open over the main window; what the options change
 // reaches it at once: the toolbar's pictures, the caption's path, and a notice to each
 // model window.

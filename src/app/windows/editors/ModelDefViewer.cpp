@@ -98,6 +98,9 @@ void ModelDefViewerBase::build(const EditorSpec& spec) {
   autoUpdate_ = new zCheckBox(this, kEditorAutoUpdate);
   if (spec_.autoRecalcBox) {
     autoRecalc_ = new zCheckBox(this, kEditorAutoRecalc);
+  } else if (zWindow* box = childById(kEditorAutoRecalc)) {
+    // The object goes with its window: a window destroyed alone leaves a child without one.
+    delete box;
   } else if (HWND box = GetDlgItem(handle(), kEditorAutoRecalc)) {
     DestroyWindow(box);
   }

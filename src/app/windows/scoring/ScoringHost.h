@@ -24,8 +24,9 @@ class ScoringHost {
   // that would change the pairs; unlocks them when the pairs are gone.
   virtual void setModelDefEditLock(bool lock) = 0;
   virtual void setSolutionsFlag(bool flag) = 0;
-  // Every score of the model is in: solve it and show the ranking where the options
-  // say so. False when the model could not be solved.
+  // Every score of the model is in: solve it and refill the newest open solution
+  // window with the ranking (no window is opened). False when the model could not be
+  // solved.
   virtual bool solveScoredModel() = 0;
   // The windows that hold edits of the model: asked before a save, closed without
   // storing when the model is replaced.

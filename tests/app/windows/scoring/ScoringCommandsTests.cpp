@@ -33,6 +33,7 @@
 namespace {
 
 using PV::App::WMain;
+using PV::GUI::TableChartWindow;
 
 class ScoringCommands : public ModelDialogTest {
  protected:
@@ -141,7 +142,8 @@ TEST_F(ScoringCommands, CompareChoicesWarnsWithTheNumberOfScoresAndOpensTheSelec
 
 // A whole model scored from nothing with the keyboard alone (Left and Right to the
 // score, Enter to the next pair, Alt+U to store) solves, at the last store, to the
-// ranking the same scores give through the library.
+// ranking the same scores give through the library, and shows it only in a solution
+// window that is already open.
 // The demonstration model in a file, written before the program starts.
 class ScoringDemo : public ScoringCommands {
  protected:
@@ -194,13 +196,11 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
   EXPECT_EQ(windowTextOf(GetDlgItem(selector->handle(), IDC_CC_RATIO)),
             std::to_string(needed) + "/" + std::to_string(needed) + " = 100%");
   ASSERT_TRUE(server()->isComplete());
-  ASSERT_EQ(main_->solutionWindowCount(), 1u) << "the last store ran the Best Choice";
+  // The last store solved the model; with no solution window open it showed nothing.
+  EXPECT_EQ(main_->solutionWindowCount(), 0u) << "the store runs no Best Choice";
+  EXPECT_EQ(TableChartWindow::count(), 0) << "the store opens no solution window";
   const PV::Data::SolutionsVec byGui = model()->get_slns();
   ASSERT_EQ(byGui.size(), model()->get_chs().size());
-  // ...and showed its ranking in a solution window, a row per choice.
-  PV::GUI::TableChartWindow* shown = main_->solutionWindow();
-  ASSERT_NE(shown, nullptr) << "the last store opens the solution window";
-  EXPECT_EQ(shown->table()->model()->rowCount(), byGui.size());
 
   // The same scores through the library, on the same lists.
   PV::Data::DecisionModel library = unscored;
@@ -225,6 +225,29 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
     EXPECT_EQ(library.get_slns()[k].get_ch(), byGui[k].get_ch()) << k;
     EXPECT_DOUBLE_EQ(library.get_slns()[k].get_pctrank(), byGui[k].get_pctrank()) << k;
   }
+
+  // With solution windows open, storing scores of the complete model again refills the
+  // newest one in place, whose title takes the time of the new solve, and opens none.
+  command(CM_BEST_CHOICE);
+  command(CM_BEST_CHOICE);
+  ASSERT_EQ(TableChartWindow::count(), 2);
+  TableChartWindow* older = TableChartWindow::windows()[0];
+  TableChartWindow* newest = TableChartWindow::latest();
+  PV::Data::RankSolutionData stale;
+  stale.rows.push_back({1, "stale", 50.0, ""});
+  stale.numSolutions = 1;
+  for (TableChartWindow* w : {older, newest}) {
+    w->fillTable(1, stale);
+    SetWindowTextA(w->handle(), "stale");
+  }
+  keyUp(DCompareChoices::scoringDialog()->pane(), 'U', true);
+  EXPECT_EQ(TableChartWindow::count(), 2) << "no window opened";
+  EXPECT_EQ(main_->solutionWindowCount(), 2u);
+  EXPECT_EQ(newest->table()->model()->rowCount(), byGui.size());
+  EXPECT_EQ(windowTextOf(newest->handle()), main_->solutionTitle(newest->id()));
+  EXPECT_NE(windowTextOf(newest->handle()).find(model()->get_slns().get_timestamp()), std::string::npos);
+  EXPECT_EQ(older->table()->model()->rowCount(), 1u) << "only the newest is refilled";
+  EXPECT_EQ(windowTextOf(older->handle()), "stale");
 }
 
 // Clear Comparisons: No keeps everything; Yes closes the scoring windows without

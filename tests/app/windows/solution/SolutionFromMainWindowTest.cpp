@@ -246,7 +246,8 @@ TEST_F(SolutionFromMainWindow, ASolveWithoutARankingOpensNoWindow) {
   EXPECT_EQ(open->table()->model()->rowCount(), 2u);
 }
 
-// A re-solve refills the newest open window in place; with none open it opens none.
+// A re-solve refills the newest open window in place, its title with the new time; with
+// none open it opens none.
 TEST_F(SolutionFromMainWindow, AResolveRefillsTheOpenWindow) {
   options();
   WMain* w = start("-mkdm");
@@ -256,6 +257,7 @@ TEST_F(SolutionFromMainWindow, AResolveRefillsTheOpenWindow) {
   TableChartWindow* s = TableChartWindow::latest();
   const std::string top = cellLook(s->table(), 3, 1).text;
   s->fillTable(2, makeRanking({40.0, 20.0}, {"stale", "stale"}));
+  SetWindowTextA(s->handle(), "#1 Solution - Snapshot Result Calculated @ Time: stale");
   EXPECT_TRUE(w->refreshSolutionWindow());
   pump();
   EXPECT_EQ(TableChartWindow::count(), 1);
@@ -263,6 +265,9 @@ TEST_F(SolutionFromMainWindow, AResolveRefillsTheOpenWindow) {
   EXPECT_EQ(s->table()->model()->rowCount(), 10u);
   EXPECT_EQ(cellLook(s->table(), 1, 1).text, "100.0 ");
   EXPECT_EQ(cellLook(s->table(), 3, 1).text, top);
+  // The title keeps the window's number and takes the time of the new solve.
+  const auto* model = PV::Data::Factory::instance()->currDataModel(0);
+  EXPECT_EQ(captionOf(s->handle()), "#1" + std::string(kTitleStart) + model->get_slns().get_timestamp());
 }
 
 // Replacing the model closes every solution window.
