@@ -125,6 +125,11 @@ class BatchRun {
 
  private:
   int32_t runSteps();
+  // Tells the words of the command line that the program did not understand.
+  void tellNotUnderstood();
+  // The first option that takes a file name and was given none, with the code its
+  // step fails with; empty when every such option has its name.
+  std::string missingFileName(int32_t* code) const;
   void setCaptionFromFile();
 
   Util::PalvermontineOptions& options_;
