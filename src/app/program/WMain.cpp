@@ -650,15 +650,8 @@ bool WMain::save() {
   saved_ = false;
   if (!commitModelWindows()) return false;
   if (batch_->modelFile().empty()) return saveAs();
-  auto* factory = Data::Factory::instance();
-  if (!factory->save(batch_->modelFile().c_str())) {
-    std::string text =
-        "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write and/or resolve storage "
-        "error";
-    if (!factory->lastError().empty()) text += "\n" + factory->lastError();
-    ask(text, "ERROR: While Saving Loaded Model File, A Write Error Occurred", MB_OK | MB_ICONERROR);
-    return false;
-  }
+  // The batch run writes the file and tells why it could not, as for Save As.
+  if (!batch_->saveAs(batch_->modelFile())) return false;
   saved_ = true;
   return true;
 }

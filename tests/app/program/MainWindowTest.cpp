@@ -569,6 +569,26 @@ TEST_F(MainWindow, StartsWithTheMostRecentFileAndOpensThroughTheFileForm) {
   EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + second.string());
 }
 
+// Save of a model whose file can no longer be written (its folder is gone) tells why
+// in the save error's box, with the file's name, and counts as not saved.
+TEST_F(MainWindow, SaveThatCannotWriteTellsWhy) {
+  fs::create_directories(dir_ / "work" / "gone");
+  const fs::path model = dir_ / "work" / "gone" / "model.xpv";
+  fs::copy_file(writeDemoModel("model.xpv"), model);
+  quietOptions();
+  WMain* w = start("\"" + model.string() + "\"");
+  ASSERT_EQ(w->modelFile(), model.string());
+  fs::remove_all(dir_ / "work" / "gone");
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Changed");
+  boxes_.expect("ERROR: While Saving Loaded Model File, A Write Error Occurred", IDOK);
+  command(w, CM_SAVE);
+  EXPECT_FALSE(w->isSaved());
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text.rfind(model.string() + ": File is read-only or inaccessible", 0), 0u)
+      << boxes_.seen()[0].text;
+  EXPECT_FALSE(fs::exists(model));
+}
+
 // Opening another model after New with changes asks about them; Cancel keeps them.
 TEST_F(MainWindow, OpeningAfterNewAsksAboutItsChanges) {
   const fs::path model = writeDemoModel("other.xpv");
