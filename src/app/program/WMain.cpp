@@ -468,6 +468,9 @@ void WMain::afterStartup() {
   setModelDefEditLock(model && !model->get_ss().empty());
   updateStatusBar();
   menu()->checkItem(CM_CHECK_UPDATES, 0);
+  // The model the command line left (opened, or saved under -output) is a recent file,
+  // as one that File Open or Save As reached is.
+  if (rfm_ && !batch_->modelFile().empty()) rfm_->addFile(batch_->modelFile());
 }
 
 int WMain::ask(const std::string& text, const std::string& caption, UINT flags, bool withParent) {

@@ -569,6 +569,29 @@ TEST_F(MainWindow, StartsWithTheMostRecentFileAndOpensThroughTheFileForm) {
   EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + second.string());
 }
 
+// A model the command line opens, as the first word or after -input, goes on the
+// recent-files list as one that File Open opened does.
+TEST_F(MainWindow, AModelOpenedFromTheCommandLineIsARecentFile) {
+  const fs::path first = writeDemoModel("first word.xpv");
+  const fs::path input = writeDemoModel("input.xpv");
+  quietOptions();
+  const struct {
+    std::string commandLine;
+    fs::path model;
+  } cases[] = {
+      {"\"" + first.string() + "\"", first},
+      {"-input \"" + input.string() + "\"", input},
+  };
+  for (const auto& c : cases) {
+    WMain* w = start(c.commandLine);
+    EXPECT_EQ(w->modelFile(), c.model.string());
+    EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + c.model.string()) << c.commandLine;
+    EXPECT_EQ(readFile(dir_ / "config" / "palvermontinerecentfiles_menu.txt").rfind(c.model.string() + "\n", 0), 0u)
+        << c.commandLine;
+    stop();
+  }
+}
+
 // Save of a model whose file can no longer be written (its folder is gone) tells why
 // in the save error's box, with the file's name, and counts as not saved.
 TEST_F(MainWindow, SaveThatCannotWriteTellsWhy) {
