@@ -592,6 +592,30 @@ TEST_F(MainWindow, AModelOpenedFromTheCommandLineIsARecentFile) {
   }
 }
 
+// In the window's mode what the command line got wrong is told in a box, and the
+// window comes up all the same.
+TEST_F(MainWindow, CommandLineMistakesAreToldInABox) {
+  quietOptions();
+  const struct {
+    const char* commandLine;
+    const char* text;
+  } cases[] = {
+      {"-mkdm -ouput a.xpv", "Not understood on the command line, and ignored: \"-ouput\", \"a.xpv\""},
+      {"-mkdm -input", "-input needs a file name"},
+      {"-mkdm -launch_pdf -pdf", "-pdf needs a file name"},
+  };
+  for (const auto& c : cases) {
+    boxes_.clear();
+    boxes_.expect("Palvermontine", IDOK);
+    WMain* w = start(c.commandLine);
+    ASSERT_NE(w, nullptr) << c.commandLine;
+    ASSERT_EQ(boxes_.seen().size(), 1u) << c.commandLine;
+    EXPECT_EQ(boxes_.seen()[0].text, c.text) << c.commandLine;
+    EXPECT_TRUE(IsWindowVisible(w->handle())) << c.commandLine;
+    stop();
+  }
+}
+
 // Save of a model whose file can no longer be written (its folder is gone) tells why
 // in the save error's box, with the file's name, and counts as not saved.
 TEST_F(MainWindow, SaveThatCannotWriteTellsWhy) {
