@@ -6,6 +6,11 @@
 // object (standard error there) and ends the run with a non-zero exit code of its
 // own (BatchExit), so that a calling script sees what failed. Where the files went
 // is told as "Model: <path>" and "Report: <path>".
+//
+// The command line is checked before the first step: -input, -output or -pdf without a
+// file name ("-input needs a file name") ends a console run with that step's code
+// before anything is read or written (a window goes on without that step), and the
+// words the program did not understand are named as a warning.
 #pragma once
 
 #include "app/program/PalvermontineOptions.h"
