@@ -24,7 +24,8 @@ for text in "Palvermontine QuickStart Guide" "Lunch venue" "Compare Choices" "Be
   [ -s "$q" ] && check_text "$q" "$text"
 done
 for text in "Palvermontine Users Guide" "Application Options" "About Palvermontine" "palvermontineappoptions.xml" \
-            "palvermontinerecentfiles_menu.txt" "-console" "-solve" "Exit codes" "Table Navigation Default"; do
+            "palvermontinerecentfiles_menu.txt" "-console" "-solve" "Exit codes" "Table Navigation Default" \
+            "What the report cannot print" "Latin-1"; do
   [ -s "$u" ] && check_text "$u" "$text"
 done
 exit $fail

@@ -1,6 +1,8 @@
 # Sourced by the scripts that run Windows programs: starts an X server when no display
 # is set and a persistent wineserver for each Wine prefix there is, and stops them when
-# the calling script exits.
+# the calling script exits. Only what this session started is stopped: a wineserver that
+# already ran for a prefix (another session's, nested or beside this one, or a user's
+# own) is used and left running.
 root_session=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 . "$root_session/wine-env.sh"
 pv_xvfb_pid=""
@@ -17,12 +19,14 @@ fi
 pv_wine_prefixes=()
 for p in "$HOME/.wine-palvermontine" "$HOME/.wine-palvermontine64"; do
   [ -f "$p/.palvermontine-ready" ] || continue
-  pv_wine_prefixes+=("$p")
-  WINEPREFIX=$p wineserver -p >/dev/null 2>&1 </dev/null || true
+  # -k0 sends no signal: it only answers whether a server runs for the prefix.
+  WINEPREFIX=$p wineserver -k0 >/dev/null 2>&1 </dev/null && continue
+  # -p fails when another session started one meanwhile: that one is not ours either.
+  WINEPREFIX=$p wineserver -p >/dev/null 2>&1 </dev/null && pv_wine_prefixes+=("$p")
 done
 pv_wine_session_end() {
   local p
-  for p in "${pv_wine_prefixes[@]}"; do WINEPREFIX=$p wineserver -k >/dev/null 2>&1 || true; done
+  for p in ${pv_wine_prefixes[@]+"${pv_wine_prefixes[@]}"}; do WINEPREFIX=$p wineserver -k >/dev/null 2>&1 || true; done
   if [ -n "$pv_xvfb_pid" ]; then kill "$pv_xvfb_pid" 2>/dev/null || true; fi
 }
 trap pv_wine_session_end EXIT

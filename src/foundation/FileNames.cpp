@@ -22,6 +22,25 @@
 namespace PV {
 namespace Files {
 
+namespace {
+
+// Whether a component of the name is longer than file systems allow (255 characters
+// of the system's own form). The C library may answer such a name with ENOENT (a
+// missing folder before it, or the system's own choice), which would tell the user
+// the file is missing.
+template <class String>
+bool hasOverlongComponent(const String& name) {
+  constexpr size_t kLongestComponent = 255;
+  size_t length = 0;
+  for (auto c : name) {
+    length = c == '\\' || c == '/' ? 0 : length + 1;
+    if (length > kLongestComponent) return true;
+  }
+  return false;
+}
+
+}  // namespace
+
 #ifdef _WIN32
 
 namespace {
@@ -59,7 +78,10 @@ std::FILE* open(const std::string& name, const char* mode) {
     errno = ENOENT;
     return nullptr;
   }
-  return _wfopen(toWide(name).c_str(), toWide(mode).c_str());
+  const std::wstring wide = toWide(name);
+  std::FILE* file = _wfopen(wide.c_str(), toWide(mode).c_str());
+  if (!file && hasOverlongComponent(wide)) errno = ENAMETOOLONG;
+  return file;
 }
 
 bool remove(const std::string& name) { return !name.empty() && DeleteFileW(toWide(name).c_str()) != 0; }
@@ -128,7 +150,9 @@ std::FILE* open(const std::string& name, const char* mode) {
     errno = ENOENT;
     return nullptr;
   }
-  return std::fopen(name.c_str(), mode);
+  std::FILE* file = std::fopen(name.c_str(), mode);
+  if (!file && hasOverlongComponent(name)) errno = ENAMETOOLONG;
+  return file;
 }
 
 bool remove(const std::string& name) { return !name.empty() && std::remove(name.c_str()) == 0; }

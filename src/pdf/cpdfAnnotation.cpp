@@ -82,7 +82,6 @@ bool addAnnotation(CpdfDocument* doc, const char* label, int type, float x1, flo
     using cpdf_detail::pdfSyntaxValid;
     if ((a.hasBorderStyle && !pdfSyntaxValid(a.borderStyle.c_str(), PdfSyntax::DictionaryBody)) ||
         (a.hasBorderArray && !pdfSyntaxValid(a.borderArray.c_str(), PdfSyntax::BorderArray)) ||
-        (type == 2 && !pdfSyntaxValid(a.content.c_str(), PdfSyntax::Destination)) ||
         (type == 3 && !pdfSyntaxValid(a.content.c_str(), PdfSyntax::DictionaryBody))) {
       cpdf_docError(doc, 1, label, "Malformed destination, action or border refused");
       return false;
@@ -128,6 +127,12 @@ void pdf_rawSetLinkGoToPage(CpdfDocument* doc, float x1, float y1, float x2, flo
   // A link to a page that does not exist would point at no object.
   if (page < 1 || page >= static_cast<int>(doc->pages.size()) || doc->pages[page].pageNumber != page) {
     cpdf_docError(doc, 1, label, "Page %d has not yet been created for link.", page);
+    return;
+  }
+  if (destination && !cpdf_detail::pdfSyntaxValid(destination, cpdf_detail::PdfSyntax::Destination)) {
+    cpdf_docError(doc, 1, label,
+                  "Destination refused: a link to a page takes /XYZ, /Fit, /FitH, /FitV, /FitR, /FitB, /FitBH or "
+                  "/FitBV with its own number of operands");
     return;
   }
   CpdfAnnotation a;

@@ -260,7 +260,7 @@ enum class PdfSyntax {
   EncodingName,    // a name written after a slash: "WinAnsiEncoding"
   FilterNames,     // one or more names: "/FlateDecode"
   DashPattern,     // an array of numbers and a phase: "[2 3] 0"
-  Destination,     // a destination after its page: "/Fit", "/XYZ 0 792 0"
+  Destination,     // a destination after its page, a known type with its operands: "/Fit", "/XYZ 0 792 0"
   DictionaryBody,  // key and value pairs of a dictionary: "/S /URI /URI (x)"
   BorderArray,     // an array of numbers, perhaps ending in a dash array: "[0 0 1 [3]]"
 };

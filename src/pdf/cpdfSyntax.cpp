@@ -11,6 +11,8 @@
 #include "pdf/cpdfInternal.h"
 
 #include <cstring>
+#include <string>
+#include <vector>
 
 namespace cpdf_detail {
 namespace {
@@ -168,6 +170,39 @@ bool allNumeric(const std::vector<Kind>& kinds) {
   return true;
 }
 
+// A destination after its page: one of the types a reader knows, with exactly its
+// operands, each a number or null (/FitR takes four numbers). A reader refuses a link
+// to an unknown type or with a wrong count, so the writer does too.
+bool destinationValid(const char* text) {
+  static const struct {
+    const char* name;
+    int operands;
+    bool nullAllowed;
+  } types[] = {
+      {"/XYZ", 3, true}, {"/Fit", 0, false},  {"/FitH", 1, true},  {"/FitV", 1, true},
+      {"/FitR", 4, false}, {"/FitB", 0, false}, {"/FitBH", 1, true}, {"/FitBV", 1, true},
+  };
+  std::vector<std::string> words;
+  for (const char* p = text; *p;) {
+    while (*p && isWhite(*p)) ++p;
+    const char* start = p;
+    while (*p && !isWhite(*p)) ++p;
+    if (p > start) words.emplace_back(start, p);
+  }
+  if (words.empty()) return false;
+  for (const auto& type : types) {
+    if (words[0] != type.name) continue;
+    if (static_cast<int>(words.size()) - 1 != type.operands) return false;
+    for (size_t i = 1; i < words.size(); ++i) {
+      if (type.nullAllowed && words[i] == "null") continue;
+      Reader r(words[i].c_str());
+      if (!numeric(r.object(0)) || !r.atEnd()) return false;
+    }
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool pdfSyntaxValid(const char* text, PdfSyntax kind) {
@@ -197,14 +232,8 @@ bool pdfSyntaxValid(const char* text, PdfSyntax kind) {
       if (!allNumeric(elements) || !numeric(r.object(0))) return false;
       return r.atEnd();
     }
-    case PdfSyntax::Destination: {
-      if (r.object(0) != Kind::Name) return false;
-      while (!r.atEnd()) {
-        Kind k = r.object(0);
-        if (!numeric(k) && k != Kind::Keyword) return false;
-      }
-      return true;
-    }
+    case PdfSyntax::Destination:
+      return destinationValid(text);
     case PdfSyntax::DictionaryBody: {
       while (!r.atEnd()) {
         if (r.object(0) != Kind::Name) return false;

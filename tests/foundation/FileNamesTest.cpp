@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
+
 #include <cstdio>
 #include <string>
 
@@ -106,6 +108,20 @@ TEST(FileNames, FailuresAreAnswersNeverCrashes) {
   EXPECT_FALSE(PV::Files::exists(""));
   EXPECT_EQ(PV::Files::fullPath(""), "");
   EXPECT_EQ(PV::Files::environment("PV_FILE_NAMES_TEST_UNSET"), "");
+}
+
+// A name with a component longer than the file system takes is told as too long, not
+// as missing, for reading and for writing.
+TEST(FileNames, AnOverlongNameIsToldAsTooLong) {
+  const std::string longName(300, 'n');
+  for (const char* mode : {"rb", "wb"}) {
+    errno = 0;
+    EXPECT_EQ(PV::Files::open(longName + ".xpv", mode), nullptr);
+    EXPECT_EQ(errno, ENAMETOOLONG) << mode;
+    errno = 0;
+    EXPECT_EQ(PV::Files::open("folder/" + longName + "/a.xpv", mode), nullptr);
+    EXPECT_EQ(errno, ENAMETOOLONG) << mode;
+  }
 }
 
 TEST(FileNames, PathsShownInTheSystemsForm) {

@@ -152,6 +152,56 @@ TEST(Refusal, TextsThatBecomeSyntaxAreChecked) {
       "refused-syntax.pdf");
 }
 
+// A link's destination is one of the types a reader knows, with exactly its operands:
+// an unknown type or a wrong count is refused with a message, the rest are written.
+TEST(Refusal, LinkDestinationsOfUnknownTypeOrWrongLength) {
+  const struct {
+    const char* destination;
+    bool accepted;
+  } cases[] = {
+      {"/Fit", true},
+      {"/FitB", true},
+      {"/XYZ 0 792 0", true},
+      {"/XYZ null null null", true},
+      {"/FitH 700", true},
+      {"/FitV null", true},
+      {"/FitBH 10.5", true},
+      {"/FitBV -3", true},
+      {"/FitR 0 0 612 792", true},
+      {"/Name", false},
+      {"/fit", false},
+      {"/Fit 1 2 3", false},
+      {"/XYZ 0 792", false},
+      {"/XYZ 0 792 0 1", false},
+      {"/FitH", false},
+      {"/FitR 0 0 612", false},
+      {"/FitR 0 0 612 null", false},
+      {"/XYZ true 0 0", false},
+      {"/FitH (x)", false},
+      {"", false},
+  };
+  std::vector<RefusedCall> refused;
+  CpdfDocument* doc = pageOne();
+  for (const auto& c : cases) {
+    if (!c.accepted) {
+      refused.push_back({c.destination, [d = c.destination](CpdfDocument* to) {
+                           pdf_rawSetLinkGoToPage(to, 0, 0, 9, 9, 1, d, nullptr);
+                         }});
+      continue;
+    }
+    reports().clear();
+    const size_t before = doc->annotations.size();
+    pdf_rawSetLinkGoToPage(doc, 0, 0, 9, 9, 1, c.destination, nullptr);
+    EXPECT_EQ(doc->annotations.size(), before + 1) << c.destination;
+    EXPECT_TRUE(reports().empty()) << c.destination;
+  }
+  const std::string pdf = finish(doc);
+  cpdf_close(doc);
+  EXPECT_NE(pdf.find(" 0 R /FitR 0 0 612 792]"), std::string::npos);
+  writeSample("accepted-destinations.pdf", pdf);
+  expectAllRefused(refused, "refused-destinations.pdf");
+}
+
 TEST(Refusal, WellFormedSyntaxIsAccepted) {
   CpdfDocument* doc = openDocument(true);
   cpdf_compressionFilterSet(doc, "zlib", "/FlateDecode");

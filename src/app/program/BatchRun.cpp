@@ -285,11 +285,54 @@ int32_t BatchRun::run() {
   return BATCH_INTERNAL_ERROR;
 }
 
+void BatchRun::tellNotUnderstood() {
+  const auto& words = options_.notUnderstood();
+  if (words.empty()) return;
+  std::string text = "Not understood on the command line, and ignored:";
+  for (size_t i = 0; i < words.size(); ++i) text += (i ? ", \"" : " \"") + words[i] + "\"";
+  env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, text);
+}
+
+std::string BatchRun::missingFileName(int32_t* code) const {
+  // In the order of the steps, each with the code of its own failure.
+  static const struct {
+    const char* option;
+    int32_t code;
+  } valueOptions[] = {
+      {"-input", BATCH_LOAD_FAILED},
+      {"-output", BATCH_SAVE_FAILED},
+      {"-pdf", BATCH_REPORT_FAILED},
+  };
+  for (const auto& v : valueOptions) {
+    if (options_.isPresent(v.option) && options_.argument(v.option).empty()) {
+      *code = v.code;
+      return v.option;
+    }
+  }
+  return std::string();
+}
+
 int32_t BatchRun::runSteps() {
   const bool console = options_.isGuiMode() == 0;
+  tellNotUnderstood();
+  // An option that takes a file name and has none (an empty script variable) is
+  // refused before anything is loaded or written: in a console run the run ends there,
+  // and an empty -input never stands for "no input", which would save a new empty
+  // model over the -output file.
+  int32_t missingCode = BATCH_OK;
+  const std::string missing = missingFileName(&missingCode);
+  if (!missing.empty()) {
+    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, missing + " needs a file name");
+    if (console) return missingCode;
+  }
+
   std::string input;
-  if (!options_.getInput(input)) options_.getFileName(input);
-  if (input.empty()) {
+  const bool inputGiven = options_.getInput(input);
+  if (!inputGiven) options_.getFileName(input);
+  if (inputGiven && input.empty()) {
+    // A window goes on with a new default model: the name was refused above.
+    if (!Data::Factory::instance()->hasModel()) makeNewDefaultModel();
+  } else if (input.empty()) {
     if (options_.isMkdm() && demoBuilt_) {
       // The demonstration model stands: the start-up rule does not replace it.
       caption_ = "mkdm: Make Data Model Internal Demo - " + env_.appName;
@@ -309,17 +352,11 @@ int32_t BatchRun::runSteps() {
   }
 
   std::string output;
-  if (options_.getOutput(output)) {
-    if (output.empty()) {
-      env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, "-output needs a file name");
-      if (console) return BATCH_SAVE_FAILED;
-    } else if (!saveAs(output) && console) {
-      return BATCH_SAVE_FAILED;
-    }
-  }
+  if (options_.getOutput(output) && !output.empty() && !saveAs(output) && console) return BATCH_SAVE_FAILED;
 
   std::string pdf;
   const bool pdfGiven = options_.getPdf(pdf);
+  if (pdfGiven && pdf.empty()) return BATCH_OK;  // refused above: a window writes no report
   if (options_.isLaunchPdf() || (pdfGiven && console)) {
     // A console run shows the report only when asked to launch it.
     const bool display = options_.isLaunchPdf() && env_.appOpts && env_.appOpts->get_rptAppOpts().get_displayReport();

@@ -6,6 +6,11 @@
 // object (standard error there) and ends the run with a non-zero exit code of its
 // own (BatchExit), so that a calling script sees what failed. Where the files went
 // is told as "Model: <path>" and "Report: <path>".
+//
+// The command line is checked before the first step: -input, -output or -pdf without a
+// file name ("-input needs a file name") ends a console run with that step's code
+// before anything is read or written (a window goes on without that step), and the
+// words the program did not understand are named as a warning.
 #pragma once
 
 #include "app/program/PalvermontineOptions.h"
@@ -125,6 +130,11 @@ class BatchRun {
 
  private:
   int32_t runSteps();
+  // Tells the words of the command line that the program did not understand.
+  void tellNotUnderstood();
+  // The first option that takes a file name and was given none, with the code its
+  // step fails with; empty when every such option has its name.
+  std::string missingFileName(int32_t* code) const;
   void setCaptionFromFile();
 
   Util::PalvermontineOptions& options_;

@@ -1,43 +1,17 @@
 #include "app/program/OptionParser.h"
 
 #include "foundation/Assert.h"
+#include "foundation/CommandLineWords.h"
 
 namespace PV {
 namespace Util {
 
 namespace {
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
 const std::string kNoArgument;
 }  // namespace
 
 std::vector<std::string> splitCommandLine(const std::string& text, bool* unclosed) {
-  std::vector<std::string> words;
-  bool open = false;
-  size_t at = 0;
-  const size_t n = text.size();
-  while (at < n) {
-    while (at < n && isBlank(text[at])) ++at;
-    if (at >= n) break;
-    if (text[at] == '"') {
-      const size_t close = text.find('"', at + 1);
-      if (close == std::string::npos) {
-        // An open quote runs to the end of the line rather than losing the word.
-        words.push_back(text.substr(at + 1));
-        open = true;
-        at = n;
-      } else {
-        words.push_back(text.substr(at + 1, close - at - 1));
-        at = close + 1;
-      }
-    } else {
-      size_t end = at;
-      while (end < n && !isBlank(text[end])) ++end;
-      words.push_back(text.substr(at, end - at));
-      at = end;
-    }
-  }
-  if (unclosed) *unclosed = open;
-  return words;
+  return CommandLine::splitArguments(text, unclosed);
 }
 
 Options::Options(const std::vector<OptionsSpec>& specs, const char* commandLine) : opts_(specs) {
@@ -58,14 +32,21 @@ void Options::parseWords(const std::vector<std::string>& words) {
   int32_t pendingBinary = -1;
   for (size_t i = 0; i < words.size(); ++i) {
     const std::string& word = words[i];
-    if (pendingBinary >= 0) {
-      opts_[pendingBinary].arg = word;
-      pendingBinary = -1;
-      continue;
-    }
     const int32_t index = find(word);
+    if (pendingBinary >= 0) {
+      const int32_t owner = pendingBinary;
+      pendingBinary = -1;
+      if (index < 0) {
+        opts_[owner].arg = word;
+        continue;
+      }
+    }
     if (index < 0) {
-      if (i == 0) fileName_ = word;
+      if (i == 0) {
+        fileName_ = word;
+      } else {
+        notUnderstood_.push_back(word);
+      }
       continue;
     }
     OptionsSpec& spec = opts_[index];

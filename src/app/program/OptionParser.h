@@ -1,15 +1,17 @@
 // A generic command-line parser over a fixed list of option specifications.
 //
-// A command-line text is split into words at blanks and tabs; a word that opens with
-// a double quote runs to the next double quote (the quotes are not part of it), and
-// one whose closing quote is missing runs to the end of the line. Every word that
-// names an option marks it present; a binary option takes the next word as its
-// argument, whatever it reads. The first word, when it is not an option, is the
-// leading file name; other words that are not options are ignored.
+// A command-line text is split into words by the system's rules
+// (foundation/CommandLineWords.h): blanks and tabs separate words, quotes group, and a
+// backslash before a quote makes it literal. Every word that names an option marks it
+// present; a binary option takes the next word as its argument unless that word names
+// an option itself (then the argument is missing, as at the end of the line, and the
+// word counts as the option it names: "-input -console" with an unset name still runs
+// in console mode). The first word, when it is not an option, is the leading file name;
+// every other word that is neither an option nor an argument is kept as not understood.
 //
 // Nothing a user types can stop the program here: a repeated option keeps its last
-// argument, an empty quoted word ("") is an empty word, and a trailing binary option
-// is present with an empty argument.
+// argument, an empty quoted word ("") is an empty word, and a binary option without its
+// argument is present with an empty one, which its user refuses.
 #pragma once
 
 #include <cstdint>
@@ -48,6 +50,8 @@ class Options {
   const std::vector<std::string>& repeated() const { return repeated_; }
   // True when a quoted word had no closing quote.
   bool unclosedQuote() const { return unclosedQuote_; }
+  // The words that are neither options, arguments nor the leading file name, in order.
+  const std::vector<std::string>& notUnderstood() const { return notUnderstood_; }
 
  private:
   void parseText(const std::string& text);
@@ -57,10 +61,11 @@ class Options {
   std::vector<OptionsSpec> opts_;
   std::string fileName_;
   std::vector<std::string> repeated_;
+  std::vector<std::string> notUnderstood_;
   bool unclosedQuote_ = false;
 };
 
-// Splits a command-line text into words by the rules above; unclosed, when given,
+// Splits a command-line text into words by the system's rules; unclosed, when given,
 // tells whether a quote was left open.
 std::vector<std::string> splitCommandLine(const std::string& text, bool* unclosed = nullptr);
 

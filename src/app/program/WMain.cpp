@@ -468,6 +468,9 @@ void WMain::afterStartup() {
   setModelDefEditLock(model && !model->get_ss().empty());
   updateStatusBar();
   menu()->checkItem(CM_CHECK_UPDATES, 0);
+  // The model the command line left (opened, or saved under -output) is a recent file,
+  // as one that File Open or Save As reached is.
+  if (rfm_ && !batch_->modelFile().empty()) rfm_->addFile(batch_->modelFile());
 }
 
 int WMain::ask(const std::string& text, const std::string& caption, UINT flags, bool withParent) {
@@ -650,15 +653,8 @@ bool WMain::save() {
   saved_ = false;
   if (!commitModelWindows()) return false;
   if (batch_->modelFile().empty()) return saveAs();
-  auto* factory = Data::Factory::instance();
-  if (!factory->save(batch_->modelFile().c_str())) {
-    std::string text =
-        "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write and/or resolve storage "
-        "error";
-    if (!factory->lastError().empty()) text += "\n" + factory->lastError();
-    ask(text, "ERROR: While Saving Loaded Model File, A Write Error Occurred", MB_OK | MB_ICONERROR);
-    return false;
-  }
+  // The batch run writes the file and tells why it could not, as for Save As.
+  if (!batch_->saveAs(batch_->modelFile())) return false;
   saved_ = true;
   return true;
 }

@@ -181,6 +181,55 @@ TEST_F(BatchRunTest, ConsoleFailuresEndWithTheirOwnCode) {
   }
 }
 
+// An option that takes a file name and got none (an empty or unset script variable)
+// ends a console run with its step's code before anything is loaded or written: the
+// model under the -output name stays as it was, and no report appears.
+TEST_F(BatchRunTest, AnOptionWithoutItsFileNameWritesNothing) {
+  saveDemo("important.xpv");
+  const fs::path important = dir_ / "important.xpv";
+  const auto before = fs::file_size(important);
+  const auto stamp = fs::last_write_time(important);
+  const struct {
+    const char* commandLine;
+    int32_t code;
+    const char* told;
+  } cases[] = {
+      {"-console -input \"\" -output important.xpv", BATCH_LOAD_FAILED, "-input needs a file name"},
+      {"-console -output important.xpv -solve -input", BATCH_LOAD_FAILED, "-input needs a file name"},
+      {"-input -console -output important.xpv", BATCH_LOAD_FAILED, "-input needs a file name"},
+      {"-mkdm -console -output", BATCH_SAVE_FAILED, "-output needs a file name"},
+      {"-mkdm -console -pdf", BATCH_REPORT_FAILED, "-pdf needs a file name"},
+      {"-mkdm -console -output important.xpv -pdf \"\"", BATCH_REPORT_FAILED, "-pdf needs a file name"},
+  };
+  for (const auto& c : cases) {
+    ui_ = RecordingUi();
+    EXPECT_EQ(runBatch(c.commandLine), c.code) << c.commandLine;
+    ASSERT_EQ(ui_.told.size(), 1u) << c.commandLine << "\n" << ui_.all();
+    EXPECT_EQ(ui_.told[0].text, c.told) << c.commandLine;
+    EXPECT_TRUE(ui_.lines.empty()) << c.commandLine;
+    Data::Factory::destroy();
+  }
+  EXPECT_EQ(fs::file_size(important), before);
+  EXPECT_EQ(fs::last_write_time(important), stamp);
+  for (const auto& entry : fs::directory_iterator(dir_))
+    EXPECT_NE(entry.path().extension(), ".pdf") << entry.path();
+}
+
+// A word the program does not understand (a mistyped option, a second file name) is
+// named, and the run goes on as before with its own exit code.
+TEST_F(BatchRunTest, WordsNotUnderstoodAreTold) {
+  ASSERT_EQ(runBatch("-mkdm -console -solve -ouput a.xpv"), BATCH_OK) << ui_.all();
+  ASSERT_EQ(ui_.told.size(), 1u) << ui_.all();
+  EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_WARNING);
+  EXPECT_EQ(ui_.told[0].text, "Not understood on the command line, and ignored: \"-ouput\", \"a.xpv\"");
+  EXPECT_FALSE(fs::exists(dir_ / "a.xpv"));
+  Data::Factory::destroy();
+  ui_ = RecordingUi();
+  EXPECT_EQ(runBatch("-console -input missing.xpv -Solve"), BATCH_LOAD_FAILED);
+  ASSERT_EQ(ui_.told.size(), 2u) << ui_.all();
+  EXPECT_NE(ui_.told[0].text.find("\"-Solve\""), std::string::npos) << ui_.all();
+}
+
 // With no input the start-up rule reads the recent-files list itself (a batch run
 // has no menu), refuses names that are not model files, and never replaces the
 // demonstration model.

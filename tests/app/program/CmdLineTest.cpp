@@ -22,6 +22,8 @@ TEST(CommandLine, SplitsWordsQuotesAndBlanks) {
       // An open quote runs to the end of the line.
       {"-input \"C:\\my models\\a.xpv -solve", {"-input", "C:\\my models\\a.xpv -solve"}, true},
       {"a\tb  c", {"a", "b", "c"}, false},
+      // The system's rules: a quote escaped by a backslash is part of the word.
+      {"a\\\"b.xpv -solve", {"a\"b.xpv", "-solve"}, false},
   };
   for (const auto& c : cases) {
     bool unclosed = false;
@@ -51,16 +53,45 @@ TEST(CommandLine, LeadingFileNameOnlyWhenFirst) {
   EXPECT_FALSE(blanks.isSolve());
 }
 
-TEST(CommandLine, BinaryOptionTakesTheNextWordWhateverItReads) {
-  std::string arg;
-  PalvermontineOptions o("-input -solve");
-  EXPECT_TRUE(o.getInput(arg));
-  EXPECT_EQ(arg, "-solve");
-  EXPECT_FALSE(o.isSolve());
+// A binary option takes the next word unless it names an option: a script whose
+// variable was empty ("-input $MODEL -console") still runs in console mode, and the
+// missing name is refused there.
+TEST(CommandLine, BinaryOptionNeverTakesAnOptionAsItsArgument) {
+  const struct {
+    const char* text;
+    const char* option;
+    const char* arg;
+    bool console;
+  } cases[] = {
+      {"-input -console", "-input", "", true},
+      {"-console -output -solve", "-output", "", true},
+      {"-solve -output", "-output", "", false},
+      {"-console -input \"\"", "-input", "", true},
+      {"-pdf -gui", "-pdf", "", false},
+      {"-console -input -x.xpv", "-input", "-x.xpv", true},
+      {"-console -pdf \"a b.pdf\"", "-pdf", "a b.pdf", true},
+  };
+  for (const auto& c : cases) {
+    PalvermontineOptions o(c.text);
+    EXPECT_TRUE(o.isPresent(c.option)) << c.text;
+    EXPECT_EQ(o.argument(c.option), c.arg) << c.text;
+    EXPECT_EQ(o.isGuiMode() == 0, c.console) << c.text;
+  }
+}
 
-  PalvermontineOptions trailing("-solve -output");
-  EXPECT_TRUE(trailing.getOutput(arg));
-  EXPECT_EQ(arg, "");
+// Every word that is neither an option, an option's argument nor the leading file
+// name is kept, so that a mistyped option is told instead of ignored.
+TEST(CommandLine, WordsNotUnderstoodAreKept) {
+  const struct {
+    const char* text;
+    std::vector<std::string> words;
+  } cases[] = {
+      {"-mkdm -console -solve -ouput a.xpv", {"-ouput", "a.xpv"}},
+      {"model.xpv -console -Solve", {"-Solve"}},
+      {"-input a.xpv -output b.xpv -pdf c.pdf -solve", {}},
+      {"model.xpv other.xpv", {"other.xpv"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(PalvermontineOptions(c.text).notUnderstood(), c.words) << c.text;
 }
 
 TEST(CommandLine, NamesAreCaseSensitiveAndModeDefaults) {

@@ -569,6 +569,73 @@ TEST_F(MainWindow, StartsWithTheMostRecentFileAndOpensThroughTheFileForm) {
   EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + second.string());
 }
 
+// A model the command line opens, as the first word or after -input, goes on the
+// recent-files list as one that File Open opened does.
+TEST_F(MainWindow, AModelOpenedFromTheCommandLineIsARecentFile) {
+  const fs::path first = writeDemoModel("first word.xpv");
+  const fs::path input = writeDemoModel("input.xpv");
+  quietOptions();
+  const struct {
+    std::string commandLine;
+    fs::path model;
+  } cases[] = {
+      {"\"" + first.string() + "\"", first},
+      {"-input \"" + input.string() + "\"", input},
+  };
+  for (const auto& c : cases) {
+    WMain* w = start(c.commandLine);
+    EXPECT_EQ(w->modelFile(), c.model.string());
+    EXPECT_EQ(menuText(w, CM_RECENT_FIRST), "&1 " + c.model.string()) << c.commandLine;
+    EXPECT_EQ(readFile(dir_ / "config" / "palvermontinerecentfiles_menu.txt").rfind(c.model.string() + "\n", 0), 0u)
+        << c.commandLine;
+    stop();
+  }
+}
+
+// In the window's mode what the command line got wrong is told in a box, and the
+// window comes up all the same.
+TEST_F(MainWindow, CommandLineMistakesAreToldInABox) {
+  quietOptions();
+  const struct {
+    const char* commandLine;
+    const char* text;
+  } cases[] = {
+      {"-mkdm -ouput a.xpv", "Not understood on the command line, and ignored: \"-ouput\", \"a.xpv\""},
+      {"-mkdm -input", "-input needs a file name"},
+      {"-mkdm -launch_pdf -pdf", "-pdf needs a file name"},
+  };
+  for (const auto& c : cases) {
+    boxes_.clear();
+    boxes_.expect("Palvermontine", IDOK);
+    WMain* w = start(c.commandLine);
+    ASSERT_NE(w, nullptr) << c.commandLine;
+    ASSERT_EQ(boxes_.seen().size(), 1u) << c.commandLine;
+    EXPECT_EQ(boxes_.seen()[0].text, c.text) << c.commandLine;
+    EXPECT_TRUE(IsWindowVisible(w->handle())) << c.commandLine;
+    stop();
+  }
+}
+
+// Save of a model whose file can no longer be written (its folder is gone) tells why
+// in the save error's box, with the file's name, and counts as not saved.
+TEST_F(MainWindow, SaveThatCannotWriteTellsWhy) {
+  fs::create_directories(dir_ / "work" / "gone");
+  const fs::path model = dir_ / "work" / "gone" / "model.xpv";
+  fs::copy_file(writeDemoModel("model.xpv"), model);
+  quietOptions();
+  WMain* w = start("\"" + model.string() + "\"");
+  ASSERT_EQ(w->modelFile(), model.string());
+  fs::remove_all(dir_ / "work" / "gone");
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Changed");
+  boxes_.expect("ERROR: While Saving Loaded Model File, A Write Error Occurred", IDOK);
+  command(w, CM_SAVE);
+  EXPECT_FALSE(w->isSaved());
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text.rfind(model.string() + ": File is read-only or inaccessible", 0), 0u)
+      << boxes_.seen()[0].text;
+  EXPECT_FALSE(fs::exists(model));
+}
+
 // Opening another model after New with changes asks about them; Cancel keeps them.
 TEST_F(MainWindow, OpeningAfterNewAsksAboutItsChanges) {
   const fs::path model = writeDemoModel("other.xpv");

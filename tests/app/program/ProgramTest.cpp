@@ -247,12 +247,20 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
     std::ofstream bad(dir_ / "bad.xpv", std::ios::binary);
     bad << "not a model";
   }
+  const std::string overlong(300, 'n');
   const struct {
-    const char* arguments;
+    std::string arguments;
     DWORD code;
     const char* err;
   } cases[] = {
       {"-console -input missing.xpv -solve -pdf x.pdf", 2, "missing.xpv"},
+      // An option without its file name, empty or last, is refused with its step's code.
+      {"-console -input \"\" -output x.xpv", 2, "-input needs a file name"},
+      {"-console -output x.xpv -input", 2, "-input needs a file name"},
+      {"-mkdm -console -pdf", 5, "-pdf needs a file name"},
+      // A name too long for the file system is told so, not as missing.
+      {"-console -input " + overlong + ".xpv", 2, "too long"},
+      {"-mkdm -console -output " + overlong, 4, "too long"},
       {"-console -input bad -solve", 2, "bad.xpv"},
       {"-console -solve", 3, "The Model Is Not Solvable!"},
       {"-mkdm -console -output nowhere\\x", 4, "x.xpv"},
@@ -266,6 +274,12 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
     EXPECT_NE(r.err.find(c.err), std::string::npos) << c.arguments << "\n" << r.err;
   }
   EXPECT_FALSE(fs::exists(dir_ / "x.pdf"));
+  EXPECT_FALSE(fs::exists(dir_ / "x.xpv"));
+
+  // A mistyped option is named on standard error; the run goes on with its own code.
+  const RunResult typo = run("-mkdm -console -solve -ouput a.xpv");
+  EXPECT_EQ(typo.code, 0u) << typo.err;
+  EXPECT_NE(typo.err.find("\"-ouput\", \"a.xpv\""), std::string::npos) << typo.err;
 }
 
 // Without an input model a console run takes the first recent file (read from the
@@ -454,6 +468,13 @@ TEST_F(ProgramTest, BatchRunKeepsFileNamesBeyondAsciiAsTyped) {
     const RunResult again = run("\"" + c.model + "\" -console -solve -pdf again.pdf", folder);
     EXPECT_EQ(again.code, 0u) << c.model << "\n" << again.err;
     EXPECT_TRUE(fs::exists(folder / "again.pdf")) << c.model;
+  }
+  // Unquoted as the first word, a name whose first letter is outside ASCII opens too.
+  for (const std::string name : {"\xC3\xA9t\xC3\xA9", "\xC3\x89" "a", "\xCE\xA9" "a"}) {
+    ASSERT_EQ(run("-mkdm -console -output \"" + name + ".xpv\"").code, 0u) << name;
+    const RunResult r = run(name + ".xpv -console -solve -output \"copy of " + name + ".xpv\"");
+    EXPECT_EQ(r.code, 0u) << name << "\n" << r.err;
+    EXPECT_TRUE(fs::exists(dir_ / u8("copy of " + name + ".xpv"))) << name;
   }
   // The external checkers read the report's information: the model file's name as
   // typed (Greek included) in its title.
