@@ -308,6 +308,37 @@ TEST_F(Scoring, ThePanePressesTheScoreButtonAndColoursScoresAndTheHighlight) {
   EXPECT_LE(std::abs((arrow.top + arrow.bottom) / 2 - (item.top + item.bottom) / 2), 2);
 }
 
+// The mark of a completed criterion and decision maker is a drawn check mark in its
+// own colour, whatever font the lists have (0xFB was a letter in every font but the
+// OEM one); an unmarked item has none.
+TEST_F(Scoring, TheSelectorDrawsACheckMarkBeforeACompletedCriterion) {
+  makeScoringModel(1, 2, 3);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  PairedPrefScoringPane* pane = scoring->pane();
+  for (int pair = 0; pair < 3; ++pair) {
+    typeChar(pane, '1');
+    keyUp(pane, VK_RETURN);
+  }
+  keyUp(pane, 'U', true);
+  ASSERT_EQ(listText(selector, 0), std::string(1, kMark) + "Cr1");
+  selector->selectCriterion(1);
+  SetWindowPos(selector->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  pump();
+
+  const HWND list = GetDlgItem(selector->handle(), IDC_CC_CRITERIA);
+  InvalidateRect(list, nullptr, TRUE);
+  UpdateWindow(list);
+  const auto markBox = [list](int index) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    item.right = item.left + (item.bottom - item.top) + 2;
+    return item;
+  };
+  EXPECT_TRUE(anyPixelOf(list, markBox(0), DCompareChoices::kCheckColour)) << "Cr1 is complete";
+  EXPECT_FALSE(anyPixelOf(list, markBox(1), DCompareChoices::kCheckColour)) << "Cr2 is not";
+}
+
 // The selector after one criterion was scored (its mark and the ratio) and the
 // scoring window in the middle of the next, for the documentation.
 TEST_F(Scoring, Screenshots) {
