@@ -88,6 +88,22 @@ HFONT makeFont(HWND window, const char* face, int points) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
 }
 
+// A list of one side. The wheel over it moves the pane's current pair, so that both
+// lists, the title and the arrows stay on one pair: a list scrolled by itself would
+// show other pairs beside the arrows.
+class PairList : public zListBoxUnsorted {
+ public:
+  PairList(zWindow* pane, int32_t id) : zListBoxUnsorted(pane, id), pane_(pane) {}
+  LRESULT defProc(zEvent* event) override {
+    if (event->message() == WM_MOUSEWHEEL)
+      return SendMessageA(pane_->handle(), WM_MOUSEWHEEL, event->wParam(), event->lParam());
+    return zListBoxUnsorted::defProc(event);
+  }
+
+ private:
+  zWindow* pane_;
+};
+
 }  // namespace
 
 PairedPrefScoringPane::PairedPrefScoringPane(DPairedPrefScoring* window, int32_t id)
@@ -123,8 +139,8 @@ void PairedPrefScoringPane::bindControls() {
   labelFont_ = makeFont(handle(), "Arial", 10);
   smallFont_ = makeFont(handle(), "Arial", 9);
 
-  listA_ = new zListBoxUnsorted(this, IDC_SP_LIST_A);
-  listB_ = new zListBoxUnsorted(this, IDC_SP_LIST_B);
+  listA_ = new PairList(this, IDC_SP_LIST_A);
+  listB_ = new PairList(this, IDC_SP_LIST_B);
   // One item is the height of a digit in the list's font and a pixel.
   HDC dc = GetDC(handle());
   HGDIOBJ old = SelectObject(dc, listFont_);

@@ -308,6 +308,35 @@ TEST_F(Scoring, ThePanePressesTheScoreButtonAndColoursScoresAndTheHighlight) {
   EXPECT_LE(std::abs((arrow.top + arrow.bottom) / 2 - (item.top + item.bottom) / 2), 2);
 }
 
+// The wheel over either list moves the current pair by one for the whole pane: both
+// lists show the same rows, and the title names the pair.
+TEST_F(Scoring, TheWheelOverAListMovesBothListsByOnePair) {
+  makeScoringModel(1, 1, 6);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  PairedPrefScoringPane* pane = scoring->pane();
+  const uint32_t pairs = pane->state().count();
+  ASSERT_GE(pairs, 6u);
+  const auto wheel = [](HWND list, int notches) {
+    SendMessageA(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * notches), 0);
+    pump();
+  };
+  const auto top = [](zListBoxUnsorted* list) {
+    return static_cast<int>(SendMessageA(list->handle(), LB_GETTOPINDEX, 0, 0));
+  };
+  struct Case {
+    int side, notches;
+    uint32_t index;
+  } cases[] = {{0, 1, 1}, {0, 1, 2}, {1, 1, 3}, {1, -1, 2}, {0, -1, 1}, {0, 1, 2}, {0, 1, 3}, {0, 1, 4}};
+  for (const Case& c : cases) {
+    wheel((c.side == 0 ? pane->listA() : pane->listB())->handle(), c.notches);
+    EXPECT_EQ(pane->state().index(), c.index) << "side " << c.side;
+    EXPECT_EQ(top(pane->listA()), top(pane->listB())) << "pair " << c.index + 1;
+    EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_TITLE)),
+              "Paired Preferences Scoring - Pair " + std::to_string(c.index + 1) + " of " + std::to_string(pairs));
+  }
+}
+
 // The mark of a completed criterion and decision maker is a drawn check mark in its
 // own colour, whatever font the lists have (0xFB was a letter in every font but the
 // OEM one); an unmarked item has none.
