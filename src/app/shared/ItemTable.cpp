@@ -815,7 +815,10 @@ WtItemTable::WtItemTable(zWindow* parent, int32_t id, zTableModel* model) : Item
   PV_ASSERT(numCols_ - 2 == 2);
   const zTableCellRange weights(2, 1, 2, numRows_);
   for (uint32_t row = 1; row <= numRows_; ++row) makeWeightCell(row);
-  weightFormat_ = new zNumFormatter(0x2C0002, kNoWeight);
+  // The picture's '#' stay out of the edit line: a weight of 50 shows as "50", and a
+  // number of fewer than four digits is whole (no placeholders, no filling of every
+  // position).
+  weightFormat_ = new zNumFormatter(zFmtSkipLiterals | zFmtEmptyValid, kNoWeight);
   model->addAttribute(new zTableNumFormatterAttr(weights, weightFormat_));
   model->addAttribute(new zTableTextAlignmentAttr(zTableAlignCentre, weights));
   model->addAttribute(new zTableTextColorAttr(kWeightColour, weights));

@@ -200,6 +200,35 @@ TEST_F(ItemTables, TheEditLineShowsItsFocusRevertsAndWalksTheRows) {
   delete t;
 }
 
+// A weight shows in the edit line as its number alone, and typed digits store as typed:
+// no '#' of the column's picture stands in the line before them.
+TEST_F(ItemTables, TheEditLineShowsAWeightAsItsDigits) {
+  WtItemTable* t = make<WtItemTable>(3, 56);
+  HWND line = t->editLine()->handle();
+  struct Case {
+    const char* stored;
+    const char* shown;
+  } cases[] = {{"50", "50"}, {"7", "7"}, {"9999", "9999"}, {"0", "0"}};
+  for (const Case& c : cases) {
+    set(2, 2, c.stored);
+    t->setCurrentCell(zTableCellPos(2, 2));
+    t->resetEditLine();
+    EXPECT_EQ(textOf(line), c.shown) << c.stored;
+  }
+  // Typed into an empty weight.
+  set(2, 3, "");
+  t->setCurrentCell(zTableCellPos(2, 3));
+  t->resetEditLine();
+  SetFocus(line);
+  type(line, "42");
+  EXPECT_EQ(textOf(line), "42");
+  SendMessageA(line, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(line, WM_CHAR, '\r', 0);
+  pump();
+  EXPECT_EQ(cell(2, 3), "42");
+  delete t;
+}
+
 // Pasted weights are whole numbers of at most four digits, without blanks or leading
 // zeros; anything else is refused and leaves the cell alone.
 TEST_F(ItemTables, PastedWeightsAreNormalisedOrRefused) {
