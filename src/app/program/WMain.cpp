@@ -12,6 +12,7 @@
 #include "app/shared/ChildCommands.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "model/AppOptions.h"
+#include "model/ModelFileName.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
@@ -57,7 +58,6 @@ bool WMain::showDirPath_ = true;
 namespace {
 
 constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
-const char* const kModelFilter[] = {"Palvermontine XML Model Files (*.xpv)", "*.xpv", nullptr};
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -669,17 +669,17 @@ bool WMain::saveAs() {
   if (!model) return false;
   const std::string& fn = batch_->modelFile();
   std::string proposed = !fn.empty()                ? fn
-                         : newModel_                ? std::string("DecisionModel.xpv")
-                         : !model->get_nm().empty() ? model->get_nm() + ".xpv"
+                         : newModel_                ? Data::withModelExtension("DecisionModel")
+                         : !model->get_nm().empty() ? Data::withModelExtension(model->get_nm())
                                                     : std::string();
   if (fn.empty()) proposed = documentFolder() + "\\" + proposed;
-  zFileSaveAsForm form(this, "Save File As", proposed.c_str(), kModelFilter);
+  zFileSaveAsForm form(this, "Save File As", proposed.c_str(), Data::kModelFileFilter);
   if (!form.completed()) return false;
   modelOpen_ = true;
   newModel_ = false;
   std::string path = form.name();
   if (path.empty()) return false;
-  path = BatchRun::withModelExtension(path);
+  path = Data::withModelExtension(path);
   if (!overwritePrompt(path)) return false;
   if (!batch_->saveAs(path)) return false;
   saved_ = true;
@@ -711,8 +711,8 @@ void WMain::setModelCaption(const char* caption) {
 
 int WMain::cmOpen(zEvent*) {
   const std::string folder = documentFolder();
-  const std::string initial = (folder.empty() ? std::string(".") : folder) + "\\*.xpv";
-  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", initial.c_str(), kModelFilter);
+  const std::string initial = (folder.empty() ? std::string(".") : folder) + "\\" + Data::kModelFileFilter[1];
+  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", initial.c_str(), Data::kModelFileFilter);
   if (!form.completed()) return 1;
   modelOpen_ = true;
   if (form.name()[0]) loadModel(form.name());
@@ -763,7 +763,7 @@ int WMain::onDropFiles(zEvent* event) {
   DragFinish(drop);
   name.resize(n <= length ? n : 0);
   const std::string file = Files::fromWide(name);
-  if (!file.empty() && Data::Factory::hasModelExtension(file)) loadModel(file);
+  if (Data::isModelFileName(file)) loadModel(file);
   return 1;
 }
 
