@@ -1052,6 +1052,9 @@ int WMain::cmClearComparisons(zEvent*) {
   solutions.clear();
   solutions.set_flag(false);
   solutions.set_timestamp(std::string());
+  // Open solution windows show that ranking: they close, as they do when a model loads.
+  GUI::TableChartWindow::closeAll();
+  solutionWindows_.clear();
   server->update();
   setModelDefEditLock(false);
   updateStatusBar();
