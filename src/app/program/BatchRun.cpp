@@ -255,10 +255,11 @@ bool BatchRun::report(bool display, bool print) {
   reportFile_ = fullPath(written);
   if (reportFile_.empty()) reportFile_ = Files::nativeSeparators(written);
   env_.ui->where("Report: " + reportFile_);
-  // The viewer's own failure comes after the file was written: tell it, the report
-  // stands. A run that asked for no viewer has nothing to tell about one.
+  // The viewer's own failure comes after the file was written: tell it, and where the
+  // report stands. A run that asked for no viewer has nothing to tell about one.
   if ((display || print) && viewer && viewer->getError(viewerError)) {
-    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, reportFile_ + ": " + viewerError);
+    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
+                  reportFile_ + ": " + viewerError + "\n Creating but not displaying PDF Report");
   }
   return true;
 }

@@ -956,7 +956,12 @@ int WMain::cmGuide(zEvent* event) {
   const char* file = LOWORD(event->wParam()) == CM_QUICKSTART ? "pvquickstart.pdf" : "pvusersguide.pdf";
   const std::string path = programFolder() + "\\" + file;
   if (canRead(path)) {
-    GUI::shellExecute(path, handle(), "open");
+    // Where no viewer shows it, the user still learns where the guide is.
+    const std::string why = GUI::showThroughShell("open", path);
+    if (!why.empty()) {
+      ask(Utf8ToSystem(path) + ": " + why + "\n The guide could not be shown; open it from its folder with a PDF viewer.",
+          appName_, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    }
   } else {
     ask(std::string("Palvermontine: Error loading the ") + file + " file",
         std::string("WARNING: File ") + file + " Not Found", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);

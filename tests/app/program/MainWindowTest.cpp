@@ -705,6 +705,43 @@ TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
   unregisterFakeViewer();
 }
 
+// A registered viewer that ends without showing the file: Report and every guide of
+// the Help menu say that it was not shown and where the file is.
+TEST_F(MainWindow, ReportAndGuidesTellWhereTheyAreWhenNoViewerShowsThem) {
+  const fs::path log = dir_ / "viewer.log";
+  registerFakeViewer(log);
+  char bin[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, bin, MAX_PATH);
+  const std::string failing = "\"" + fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe\" /fail /open \"%1\"";
+  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\open\\command", REG_SZ, failing.c_str(),
+               static_cast<DWORD>(failing.size()));
+  const fs::path model = writeDemoModel("shown.xpv");
+  quietOptions();
+  PV::XML::PalvermontineAppOptsFile::instance()->options().get_rptAppOpts().set_displayReport(true);
+  WMain* w = start(model.string());
+  const std::string guides = fs::path(bin).parent_path().string();
+  struct Case {
+    uint32_t command;
+    std::string file;
+  } cases[] = {{CM_REPORT, (dir_ / "work" / "shown.pdf").string()},
+               {CM_CONTENTS, guides + "\\pvusersguide.pdf"},
+               {CM_QUICKSTART, guides + "\\pvquickstart.pdf"},
+               {CM_USERS_GUIDE, guides + "\\pvusersguide.pdf"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const size_t before = boxes_.seen().size();
+    boxes_.expect("Palvermontine", IDOK);
+    command(w, c.command);
+    ASSERT_EQ(boxes_.seen().size(), before + 1) << "the user is told";
+    const std::string& text = boxes_.seen().back().text;
+    EXPECT_NE(text.find(c.file), std::string::npos) << text;
+    EXPECT_NE(text.find("not "), std::string::npos) << text;
+    EXPECT_TRUE(logShows(log, "/fail /open \"" + c.file + "\"")) << "the viewer was asked";
+  }
+  registerFakeViewer(log);
+  unregisterFakeViewer();
+}
+
 // Properties and Model options open their dialogs over the main window; a name
 // stored through Properties shows in the status line.
 TEST_F(MainWindow, PropertiesAndModelOptionsOpenTheirDialogs) {
