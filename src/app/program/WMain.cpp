@@ -343,11 +343,12 @@ void WMain::buildBars() {
                                   zStatusEZClock | zStatusEZNum | zStatusEZCaps | zStatusEZFill | zStatusEZItemHelp, 0,
                                   zRCFont("Arial", zDimension(0, -12)), zStatusLine::frameIsGrandparent);
   stateItem_ = new zStatusOnOffItem(statusLine_, gravRight, 1, "SCO", "SLV");
-  nameItem_ = new zStatusItemText(statusLine_, gravRight, "MMMMMMMMMMMMMMMMMMMMMMMM", 2, zStatusClipped);
+  // The fields are measured from samples: together they leave the help field room on a
+  // screen 800 pixels wide (a longer name or summary is clipped, never pushed off).
+  nameItem_ = new zStatusItemText(statusLine_, gravRight, "MMMMMMMMMMMM", 2, zStatusClipped);
   nameItem_->addGap();
-  summaryItem_ =
-      new zStatusItemText(statusLine_, gravRight,
-                          "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
+  summaryItem_ = new zStatusItemText(statusLine_, gravRight, "Ch:10   Cr:7   DM:2   Conf:100,50   Scale:5   Pairs:999",
+                                     3, zStatusClipped);
   summaryItem_->addGap();
   updateCommandHelpTexts();
   statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);

@@ -742,6 +742,41 @@ TEST_F(MainWindow, ReportAndGuidesTellWhereTheyAreWhenNoViewerShowsThem) {
   unregisterFakeViewer();
 }
 
+// At 800 x 600 the status line shows the whole model summary and leaves the help
+// field room of its own: no field is pushed off the line's left edge.
+TEST_F(MainWindow, TheStatusLineFitsItsFieldsAt800By600) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  struct Case {
+    int width, height;
+  } cases[] = {{800, 600}, {1024, 768}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.width);
+    SetWindowPos(w->handle(), nullptr, 0, 0, c.width, c.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    pump();
+    const zRect summary = w->statusLine()->findItem(3)->rect();
+    const zRect help = w->statusLine()->findItem(0)->rect();
+    RECT line = {};
+    GetClientRect(w->statusLine()->handle(), &line);
+    EXPECT_GE(help.left(), 0);
+    EXPECT_GE(help.right() - help.left(), 100) << "room for the help texts";
+    EXPECT_GE(summary.left(), help.right()) << "the summary stands right of the help field";
+    EXPECT_LE(summary.right(), line.right);
+    // The demonstration model's summary fits its field in the line's font.
+    HDC dc = GetDC(w->statusLine()->handle());
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+    HGDIOBJ old = SelectObject(dc, font);
+    const std::string text = w->statusTexts().summary;
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(w->statusLine()->handle(), dc);
+    EXPECT_LE(extent.cx, summary.right() - summary.left()) << text;
+  }
+}
+
 // Properties and Model options open their dialogs over the main window; a name
 // stored through Properties shows in the status line.
 TEST_F(MainWindow, PropertiesAndModelOptionsOpenTheirDialogs) {
