@@ -76,6 +76,9 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   GetClientRect(handle(), &client);
   split_->moveSize(0, 0, client.right, client.bottom);
   grid_ = new zTable(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_CHILD | WS_VISIBLE, nullptr);
+  // The selection, which the chart draws, keeps the ranks' red and blue: it is filled
+  // pale rather than drawn inverted.
+  grid_->setSelectionFill(zColor::fromColorRef(kSelectionFill));
   editLine_ = new zTableInplaceEditLine(grid_);
   editLine_->setId(kEditLineId);
   if (editLine_->handle()) SetWindowLongPtrA(editLine_->handle(), GWLP_ID, kEditLineId);

@@ -401,3 +401,38 @@ TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
 }
 
 }  // namespace
+namespace {
+
+// The selected "% Rank" cells keep their red and blue on a pale fill: no cell of the
+// column is drawn inverted (yellow or cyan on black).
+TEST_F(SolutionWindow, TheSelectedRankColumnKeepsItsRedAndBlue) {
+  TableChartWindow* w = open(makeRanking({100.0, 100.0, 80.0, 60.0, 40.0}));
+  zTable* t = w->table();
+  ASSERT_EQ(t->selectionRange().start.column, 1u);
+  ASSERT_EQ(t->selectionRange().end.row, 5u);
+  InvalidateRect(t->handle(), nullptr, TRUE);
+  UpdateWindow(t->handle());
+  HDC dc = GetDC(t->handle());
+  struct Case {
+    uint32_t row;
+    COLORREF text, inverted;
+  } cases[] = {{2, kRed, RGB(0, 255, 255)}, {3, kBlue, RGB(255, 255, 0)}, {5, kBlue, RGB(255, 255, 0)}};
+  for (const Case& c : cases) {
+    const zRect cell = t->cellRect(zTableCellPos(1, c.row));
+    int text = 0, inverted = 0, fill = 0;
+    for (int32_t y = cell.top() + 2; y < cell.bottom() - 2; ++y) {
+      for (int32_t x = cell.left() + 2; x < cell.right() - 2; ++x) {
+        const COLORREF p = GetPixel(dc, x, y);
+        text += p == c.text;
+        inverted += p == c.inverted || p == RGB(0, 0, 0);
+        fill += p == TableChartWindow::kSelectionFill;
+      }
+    }
+    EXPECT_GT(text, 0) << "row " << c.row;
+    EXPECT_EQ(inverted, 0) << "row " << c.row;
+    EXPECT_GT(fill, 0) << "row " << c.row;
+  }
+  ReleaseDC(t->handle(), dc);
+}
+
+}  // namespace
