@@ -5,6 +5,8 @@
 #include "framework/draw/zDrawObj.h"
 #include "framework/core/zWinDisplay.h"
 
+#include <algorithm>
+
 namespace PV {
 namespace GUI {
 
@@ -44,10 +46,12 @@ SplitPane::~SplitPane() {
   }
 }
 
-void SplitPane::setStartSplit(int32_t h) {
+void SplitPane::setStartSplit(int32_t h, int32_t keepBelow) {
   if (orientation_ != Stacked || h <= 0) return;
-  const int32_t half = parentClient(parent()).height() / 2;
-  startSplit_ = curY_ = startY_ = h < half ? h : half;
+  const int32_t height = parentClient(parent()).height();
+  const int32_t half = height / 2;
+  const int32_t limit = keepBelow > 0 ? std::max(half, height - kBar - keepBelow) : half;
+  startSplit_ = curY_ = startY_ = h < limit ? h : limit;
   PV_ASSERT(startSplit_ != 0 || half == 0);
 }
 

@@ -28,9 +28,10 @@ class SplitPane : public zPane {
   SplitPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t orientation);
   ~SplitPane() override;
 
-  // Stacked only: the bar at h, or at half the parent's client height when h is not
-  // below that half; a side-by-side pane keeps its bar. A non-positive h is ignored.
-  void setStartSplit(int32_t h);
+  // Stacked only: the bar at h, as far down as leaves the lower pane keepBelow pixels
+  // and at least as far as half the parent's client height; a side-by-side pane keeps
+  // its bar. A non-positive h is ignored.
+  void setStartSplit(int32_t h, int32_t keepBelow = 0);
   void setSidePanes(zWindow* left, zWindow* right);
   void setStackedPanes(zWindow* top, zWindow* bottom);
 

@@ -85,7 +85,8 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
 
   tableWidth_ = fillTable(static_cast<uint32_t>(data.rows.size()), data);
-  split_->setStartSplit(tableHeight_);
+  // The table shows every rank where the chart below it keeps the room it needs.
+  split_->setStartSplit(tableHeight_, chart_->minimumSize().height());
   if (orientation_ == Portrait)
     split_->setStackedPanes(grid_, chart_);
   else

@@ -435,4 +435,17 @@ TEST_F(SolutionWindow, TheSelectedRankColumnKeepsItsRedAndBlue) {
   ReleaseDC(t->handle(), dc);
 }
 
+// In portrait the table shows all ten ranks of a full model where the chart below
+// keeps the room its bars need; the table's scroll bar is for what does not fit.
+TEST_F(SolutionWindow, PortraitShowsEveryRankWhereTheChartKeepsItsRoom) {
+  TableChartWindow* w = open(limitsRanking());
+  zTable* t = w->table();
+  RECT grid{}, chart{};
+  GetClientRect(t->handle(), &grid);
+  GetClientRect(w->chart()->handle(), &chart);
+  ASSERT_EQ(t->model()->rowCount(), 10u);
+  EXPECT_LE(t->cellRect(zTableCellPos(1, 10)).bottom(), grid.bottom) << "rank 10 is in view";
+  EXPECT_GE(chart.bottom, w->chart()->minimumSize().height()) << "the chart keeps its room";
+}
+
 }  // namespace
