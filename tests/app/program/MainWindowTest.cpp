@@ -31,6 +31,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -740,6 +741,30 @@ TEST_F(MainWindow, ReportAndGuidesTellWhereTheyAreWhenNoViewerShowsThem) {
   }
   registerFakeViewer(log);
   unregisterFakeViewer();
+}
+
+// Every menu of the bar, and the bar itself, gives each of its items a letter of its
+// own: a letter used twice only moves between the items instead of choosing one.
+TEST_F(MainWindow, EveryMenuGivesEachItemItsOwnLetter) {
+  quietOptions();
+  WMain* w = start();
+  std::vector<std::pair<HMENU, std::string>> menus = {{GetMenu(w->handle()), "the bar"}};
+  for (size_t k = 0; k < menus.size(); ++k) {
+    const HMENU menu = menus[k].first;
+    std::string letters;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[256] = {};
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      if (HMENU sub = GetSubMenu(menu, i)) menus.push_back({sub, text});
+      const char* amp = std::strchr(text, '&');
+      if (!amp || !amp[1] || amp[1] == '&') continue;
+      const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(amp[1])));
+      EXPECT_EQ(letters.find(letter), std::string::npos) << "'" << letter << "' twice in " << menus[k].second
+                                                          << ", again at " << text;
+      letters += letter;
+    }
+  }
+  EXPECT_GT(menus.size(), 6u);
 }
 
 // At 800 x 600 the status line shows the whole model summary and leaves the help
