@@ -198,6 +198,8 @@ ItemTable::ItemTable(zWindow* parent, int32_t id, zTableModel* model)
   defaultBackground_ = zColor(255, 255, 255);
   defaultText_ = kBlack;
   defaultGridline_ = zColor::fromColorRef(GetSysColor(COLOR_BTNFACE));
+  // Beyond the last column the table is the colour of its cells, not a dark block.
+  setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
   numCols_ = model->columnCount() + 1;
   numRows_ = model->rowCount();
   PV_ASSERT(numCols_ != 0);

@@ -812,9 +812,16 @@ int zTable::onMouseButtonUp(zEvent* event) {
   return 1;
 }
 
+uint32_t zTable::setBackgroundColor(const zColor& color) {
+  backgroundSet_ = true;
+  const uint32_t value = zWindow::setBackgroundColor(color);
+  if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+  return value;
+}
+
 void zTable::fillBackground(zDisplay* d, const zRect& r) {
   if (r.right() <= r.left() || r.bottom() <= r.top()) return;
-  fillSolid(d, r, sysColor(COLOR_APPWORKSPACE));
+  fillSolid(d, r, backgroundSet_ ? zColor::fromColorRef(backColorRef()) : sysColor(COLOR_APPWORKSPACE));
 }
 
 void zTable::draw(zDisplay* d, const zRect& update) {

@@ -141,6 +141,9 @@ class zTable : public zChildWin {
   // being drawn inverted (for a table whose text colours carry meaning); repaints.
   void setSelectionFill(const zColor& colour);
   bool hasSelectionFill() const { return selectionFilled_; }
+  // The colour of the area beyond the last column and below the last row: the
+  // application workspace's until a background colour is set.
+  uint32_t setBackgroundColor(const zColor& color) override;
 
   uint32_t headerStyle() const { return headerStyle_; }
   void setHeaderStyle(uint32_t style) { headerStyle_ = style; }
@@ -251,6 +254,7 @@ class zTable : public zChildWin {
   zColor gridColour_;
   zColor selectionFill_;
   bool selectionFilled_ = false;
+  bool backgroundSet_ = false;
   bool gridColourSet_ = false;
   uint32_t direction_ = ZTDIR_GODOWN;
   bool multiSel_ = true, headerSel_ = true, headerRangeSel_ = true, rowsResizable_ = true, columnsResizable_ = true;

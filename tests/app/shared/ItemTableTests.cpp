@@ -229,6 +229,26 @@ TEST_F(ItemTables, TheEditLineShowsAWeightAsItsDigits) {
   delete t;
 }
 
+// Right of the last column and below the last row the table shows the colour of its
+// cells, not the dark workspace grey.
+TEST_F(ItemTables, BeyondItsColumnsTheTableIsTheColourOfItsCells) {
+  ItemTable* t = make<ItemTable>(2, 3);
+  RECT client{};
+  GetClientRect(t->handle(), &client);
+  const zRect last = t->cellRect(zTableCellPos(t->getNumCols() - 1, 1));
+  ASSERT_LT(last.right() + 20, client.right) << "room right of the columns";
+  ASSERT_LT(t->cellRect(zTableCellPos(1, 3)).bottom() + 20, client.bottom) << "room below the rows";
+  InvalidateRect(t->handle(), nullptr, TRUE);
+  UpdateWindow(t->handle());
+  HDC dc = GetDC(t->handle());
+  const COLORREF right = GetPixel(dc, last.right() + 10, (last.top() + last.bottom()) / 2);
+  const COLORREF below = GetPixel(dc, 10, t->cellRect(zTableCellPos(1, 3)).bottom() + 10);
+  ReleaseDC(t->handle(), dc);
+  EXPECT_EQ(right, GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(below, GetSysColor(COLOR_WINDOW));
+  delete t;
+}
+
 // Pasted weights are whole numbers of at most four digits, without blanks or leading
 // zeros; anything else is refused and leaves the cell alone.
 TEST_F(ItemTables, PastedWeightsAreNormalisedOrRefused) {

@@ -79,6 +79,7 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   // The selection, which the chart draws, keeps the ranks' red and blue: it is filled
   // pale rather than drawn inverted.
   grid_->setSelectionFill(zColor::fromColorRef(kSelectionFill));
+  grid_->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
   editLine_ = new zTableInplaceEditLine(grid_);
   editLine_->setId(kEditLineId);
   if (editLine_->handle()) SetWindowLongPtrA(editLine_->handle(), GWLP_ID, kEditLineId);
