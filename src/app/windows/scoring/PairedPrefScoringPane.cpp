@@ -197,24 +197,27 @@ std::string PairedPrefScoringPane::escapeAmpersands(const std::string& text) {
   return out.size() > 1023 ? out.substr(0, 1023) : out;
 }
 
+// Every colour reads on the items' near-white fill and on a light highlight: the hues of
+// the strengths are kept dark enough, and a side without a score of its own (the other
+// side's choice, or both sides equal) is a dark grey rather than a pale one.
 COLORREF PairedPrefScoringPane::scoreColour(int value) {
   switch (value) {
     case -1:
       return RGB(0, 0, 0);
     case 0:
-      return RGB(178, 178, 178);
+      return RGB(110, 110, 110);
     case 1:
-      return RGB(204, 51, 255);
+      return RGB(190, 40, 250);
     case 2:
       return RGB(175, 90, 0);
     case 3:
-      return RGB(0, 168, 0);
+      return RGB(0, 140, 0);
     case 4:
       return RGB(0, 98, 196);
     case 5:
       return RGB(255, 0, 0);
     default:
-      return RGB(128, 128, 128);
+      return RGB(80, 80, 80);
   }
 }
 

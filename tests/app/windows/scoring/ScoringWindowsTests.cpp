@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -306,6 +307,27 @@ TEST_F(Scoring, ThePanePressesTheScoreButtonAndColoursScoresAndTheHighlight) {
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(pane->handle(), IDC_SP_ARROW_A1)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(pane->handle(), IDC_SP_ARROW_A0)));
   EXPECT_LE(std::abs((arrow.top + arrow.bottom) / 2 - (item.top + item.bottom) / 2), 2);
+}
+
+// Every score colour, the other side's grey included, stands out from the items' fill
+// (a contrast of at least 3.5 to 1 by relative luminance): no choice is pale grey on
+// near white.
+TEST(ScoreColours, EveryScoreColourReadsOnTheItemFill) {
+  const auto luminance = [](COLORREF c) {
+    double sum = 0.0;
+    const double weights[3] = {0.2126, 0.7152, 0.0722};
+    const int parts[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+    for (int k = 0; k < 3; ++k) {
+      const double v = parts[k] / 255.0;
+      sum += weights[k] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  const double fill = luminance(RGB(245, 244, 244));
+  for (int value = -1; value <= 6; ++value) {
+    const double ratio = (fill + 0.05) / (luminance(PairedPrefScoringPane::scoreColour(value)) + 0.05);
+    EXPECT_GE(ratio, 3.5) << "score value " << value;
+  }
 }
 
 // The wheel over either list moves the current pair by one for the whole pane: both
