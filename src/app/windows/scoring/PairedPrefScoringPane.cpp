@@ -374,6 +374,11 @@ void PairedPrefScoringPane::scored(bool changed) {
 }
 
 bool PairedPrefScoringPane::onKeyDown(WPARAM key) {
+  if (key == VK_TAB) {
+    tabDown_ = true;
+    tabBack_ = GetKeyState(VK_SHIFT) < 0;
+    return true;
+  }
   if (state_.empty() || busy_ || listA_->selection() != listB_->selection()) return true;
   const uint32_t before = state_.index();
   bool changed = false;
@@ -421,7 +426,9 @@ bool PairedPrefScoringPane::onKeyDown(WPARAM key) {
 }
 
 bool PairedPrefScoringPane::onKeyUp(WPARAM key, bool alt) {
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  if (key == VK_TAB && tabDown_) shift = tabBack_;
+  if (key == VK_TAB) tabDown_ = false;
   if (alt) {
     switch (key) {
       case 'U':

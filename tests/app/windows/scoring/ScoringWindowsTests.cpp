@@ -359,6 +359,37 @@ TEST_F(Scoring, TheWheelOverAListMovesBothListsByOnePair) {
   }
 }
 
+// Tab moves on and Shift+Tab back, by the Shift key's state when Tab went down: a
+// Shift let go before Tab still steps back.
+TEST_F(Scoring, ShiftTabStepsBackEvenWhenShiftIsLetGoFirst) {
+  makeScoringModel(1, 1, 6);
+  DCompareChoices* selector = openSelector();
+  PairedPrefScoringPane* pane = scorePairs(selector)->pane();
+  const auto shiftDown = [](bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  };
+  struct Case {
+    bool shiftAtPress, shiftAtRelease;
+    int step;
+  } cases[] = {{true, false, -1}, {true, true, -1}, {false, false, +1}, {false, true, +1}};
+  for (const Case& c : cases) {
+    keyDown(pane, VK_HOME);
+    keyDown(pane, VK_DOWN);
+    keyDown(pane, VK_DOWN);
+    ASSERT_EQ(pane->state().index(), 2u);
+    shiftDown(c.shiftAtPress);
+    keyDown(pane, VK_TAB);
+    shiftDown(c.shiftAtRelease);
+    keyUp(pane, VK_TAB);
+    shiftDown(false);
+    EXPECT_EQ(static_cast<int>(pane->state().index()), 2 + c.step)
+        << "Shift " << c.shiftAtPress << " at the press, " << c.shiftAtRelease << " at the release";
+  }
+}
+
 // The mark of a completed criterion and decision maker is a drawn check mark in its
 // own colour, whatever font the lists have (0xFB was a letter in every font but the
 // OEM one); an unmarked item has none.
