@@ -97,6 +97,14 @@ ItemTableEditLine::~ItemTableEditLine() {
 bool ItemTableEditLine::shortcut(WPARAM key) {
   if (!itemTable_) return false;
   const bool ctrl = keyDown(VK_CONTROL), alt = keyDown(VK_MENU), shift = keyDown(VK_SHIFT);
+  if (key == VK_TAB && !alt) {
+    if (!itemTable_->commitEdit()) return true;
+    if (ctrl)
+      itemTable_->leaveTable(shift);
+    else
+      itemTable_->tabMove(shift);
+    return true;
+  }
   if (ctrl && !alt) {
     switch (key) {
       case 'T':
@@ -121,9 +129,8 @@ bool ItemTableEditLine::shortcut(WPARAM key) {
         return false;
     }
   }
-  if (key == VK_TAB && !ctrl && !alt) {
-    if (!itemTable_->commitEdit()) return true;
-    itemTable_->tabMove(shift);
+  if (key == VK_RETURN && !ctrl && !alt && itemTable_->currentCellLocked()) {
+    itemTable_->tabMove(false);
     return true;
   }
   if (key == VK_RETURN && !ctrl && !alt) {
@@ -732,21 +739,50 @@ int ItemTable::onCommand(zEvent* event) {
 }
 
 void ItemTable::tabMove(bool back) {
-  const zTableCellPos at = currentCell();
-  if (!back) {
-    tab_ = true;
-    if (at.column >= notesColumn()) {
-      if (at.row < numRows_) setCurrentCell(zTableCellPos(kNameColumn, at.row + 1));
+  zTableCellPos at = currentCell();
+  if (at.column < kNameColumn || at.row < 1) at = zTableCellPos(kNameColumn, 1);
+  (back ? shiftTab_ : tab_) = true;
+  for (;;) {
+    if (!back) {
+      if (at.column < notesColumn()) {
+        at = zTableCellPos(at.column + 1, at.row);
+      } else if (at.row < numRows_) {
+        at = zTableCellPos(kNameColumn, at.row + 1);
+      } else {
+        leaveTable(false);
+        return;
+      }
     } else {
-      setCurrentCell(zTableCellPos(at.column + 1, at.row));
+      if (at.column > kNameColumn) {
+        at = zTableCellPos(at.column - 1, at.row);
+      } else if (at.row > 1) {
+        at = zTableCellPos(notesColumn(), at.row - 1);
+      } else {
+        leaveTable(true);
+        return;
+      }
     }
-  } else {
-    shiftTab_ = true;
-    if (at.column <= kNameColumn) {
-      if (at.row > 1) setCurrentCell(zTableCellPos(notesColumn(), at.row - 1));
-    } else {
-      setCurrentCell(zTableCellPos(at.column - 1, at.row));
+    if (!cellLocked(at)) {
+      setCurrentCell(at);
+      return;
     }
+  }
+}
+
+void ItemTable::leaveTable(bool back) {
+  zWindow* owner = parent();
+  if (!owner || !owner->handle() || !handle()) return;
+  const HWND line = itel_ ? itel_->handle() : nullptr;
+  // The edit line stands right before the table in the tab order.
+  HWND from = back && line ? line : handle();
+  for (int guard = 0; guard < 256; ++guard) {
+    const HWND next = GetNextDlgTabItem(owner->handle(), from, back ? TRUE : FALSE);
+    if (!next || next == from) return;
+    if (next != handle() && next != line) {
+      SetFocus(next);
+      return;
+    }
+    from = next;
   }
 }
 
@@ -766,7 +802,9 @@ bool ItemTable::keyDown(WPARAM key) {
     SendMessageA(itel_->handle(), EM_SETSEL, end, end);
     return true;
   }
-  if (key == VK_TAB && !ctrl && !alt) return tabMove(shift), true;
+  if (key == VK_TAB && !alt) return ctrl ? leaveTable(shift) : tabMove(shift), true;
+  // Enter on a cell the lock closes moves on as Tab does: it is no answer to the editor.
+  if (key == VK_RETURN && !ctrl && !alt && cellLocked(currentCell())) return tabMove(shift), true;
   if (key == VK_APPS) {
     RECT r = {0, 0, 0, 0};
     const zRect cell = cellRect(currentCell());
