@@ -448,4 +448,41 @@ TEST_F(SolutionWindow, PortraitShowsEveryRankWhereTheChartKeepsItsRoom) {
   EXPECT_GE(chart.bottom, w->chart()->minimumSize().height()) << "the chart keeps its room";
 }
 
+// A new size places the bar again: an undragged bar by its rule (in portrait the table
+// shows every rank once the window is tall enough, however small it opened), a dragged
+// one by its share of the window, so that after Tile the chart keeps its part.
+TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
+  TableChartWindow* portrait = open(limitsRanking());
+  MoveWindow(portrait->handle(), 0, 0, 420, 260, TRUE);
+  pump();
+  MoveWindow(portrait->handle(), 0, 0, 900, 660, TRUE);
+  pump();
+  RECT grid{};
+  GetClientRect(portrait->table()->handle(), &grid);
+  EXPECT_LE(portrait->table()->cellRect(zTableCellPos(1, 10)).bottom(), grid.bottom) << "rank 10 in view";
+  delete portrait;
+
+  TableChartWindow* landscape = open(limitsRanking(), TableChartWindow::Landscape);
+  MoveWindow(landscape->handle(), 0, 0, 900, 500, TRUE);
+  pump();
+  SplitPane* split = landscape->splitPane();
+  const int32_t s0 = split->startSplit();
+  SendMessageA(split->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s0 + 2, 20));
+  SendMessageA(split->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(s0 + 302, 20));
+  SendMessageA(split->handle(), WM_LBUTTONUP, 0, MAKELPARAM(s0 + 302, 20));
+  pump();
+  RECT before{}, chartBefore{};
+  GetClientRect(split->handle(), &before);
+  GetWindowRect(landscape->chart()->handle(), &chartBefore);
+  const double share = static_cast<double>(split->startSplit()) / before.right;
+  MoveWindow(landscape->handle(), 0, 0, 450, 500, TRUE);  // as Tile makes it
+  pump();
+  RECT after{}, chartAfter{};
+  GetClientRect(split->handle(), &after);
+  GetWindowRect(landscape->chart()->handle(), &chartAfter);
+  EXPECT_NEAR(static_cast<double>(split->startSplit()) / after.right, share, 0.02);
+  EXPECT_GT(chartAfter.right - chartAfter.left, (chartBefore.right - chartBefore.left) / 3) << "the chart keeps its part";
+  delete landscape;
+}
+
 }  // namespace
