@@ -243,6 +243,30 @@ TEST_F(AppOptions, BothStartUpChoicesInTheFileOpenWithTheDefaultModelWinning) {
   EXPECT_EQ(stored.get_defaultDirectory(), team);
 }
 
+// The drawn buttons (Browse, the highlight colour) show when they hold the focus: a
+// black frame at their edge, which they do not draw without it.
+TEST_F(AppOptions, TheDrawnButtonsShowTheFocus) {
+  OptionsHostFrame host;
+  DAppOptions dialog(&host);
+  ShowWindow(dialog.handle(), SW_SHOW);
+  for (int id : {kAoBrowse, kAoHighlightColor}) {
+    const HWND button = item(dialog, id);
+    EnableWindow(button, TRUE);
+    const auto corner = [button] {
+      RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+      HDC dc = GetDC(button);
+      const COLORREF c = GetPixel(dc, 0, 0);
+      ReleaseDC(button, dc);
+      return c;
+    };
+    SetFocus(item(dialog, kAoUserName));
+    EXPECT_NE(corner(), RGB(0, 0, 0)) << id << " without the focus";
+    SetFocus(button);
+    EXPECT_EQ(GetFocus(), button) << id;
+    EXPECT_EQ(corner(), RGB(0, 0, 0)) << id << " with the focus";
+  }
+}
+
 // A refused default model keeps the dialog open with the focus on the entry and
 // changes nothing at all: not the options in memory, not the file, not the main window,
 // not the navigation default. Cancel afterwards leaves everything as it was. The start
