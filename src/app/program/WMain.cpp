@@ -960,7 +960,7 @@ int WMain::cmGuide(zEvent* event) {
     // Where no viewer shows it, the user still learns where the guide is.
     const std::string why = GUI::showThroughShell("open", path);
     if (!why.empty()) {
-      ask(Utf8ToSystem(path) + ": " + why + "\n The guide could not be shown; open it from its folder with a PDF viewer.",
+      ask(path + ": " + why + "\n The guide could not be shown; open it from its folder with a PDF viewer.",
           appName_, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
     }
   } else {
