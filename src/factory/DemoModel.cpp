@@ -7,6 +7,7 @@
 #include "math/rng.h"
 #include "factory/DemoScores.h"
 #include "factory/Factory.h"
+#include "model/ModelFileName.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 
@@ -88,7 +89,7 @@ void fillModel(PV::Data::DecisionModel& m) {
   m.set_mode("std");
   m.set_note("Multiple Model for 2 experts 7 criteria 10 choices 45 pairs Test");
   // A path the factory can save under.
-  m.set_filepath(std::string(kModelName) + ".xpv");
+  m.set_filepath(std::string(kModelName) + Data::kModelExtension);
 }
 
 // Numbers and booleans as a plain stream writes them: 4.1, 1 or 0.

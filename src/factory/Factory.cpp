@@ -5,6 +5,7 @@
 #include "math/MathServer.h"
 #include "math/ModelCheck.h"
 #include "math/rng.h"
+#include "model/ModelFileName.h"
 #include "model/TextForms.h"
 #include "model/TimeStamp.h"
 #include "xml/PalvermontineFile.h"
@@ -28,18 +29,6 @@ Factory::~Factory() {
   currPalvermontine_ = nullptr;
   palvermontineModels_.clear();
   prevPalvermontine_.reset();
-}
-
-bool Factory::hasModelExtension(const std::string& path) {
-  static const char ext[] = ".xpv";
-  const std::size_t n = sizeof(ext) - 1;
-  if (path.size() < n) return false;
-  for (std::size_t i = 0; i < n; ++i) {
-    char c = path[path.size() - n + i];
-    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c != ext[i]) return false;
-  }
-  return true;
 }
 
 void Factory::seedModelIds() {
@@ -168,8 +157,8 @@ bool Factory::save(const char* filename_path) {
     lastError_ = "the model has no file name";
     return false;
   }
-  if (!hasModelExtension(target)) {
-    lastError_ = target + ": a model file name must end in .xpv";
+  if (!isModelFileName(target)) {
+    lastError_ = target + ": a model file name must end in " + kModelExtension;
     return false;
   }
   if (currPalvermontine_->get_model().get_nm().empty()) {

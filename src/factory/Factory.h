@@ -68,9 +68,6 @@ class Factory : public Singleton<Factory> {
   const std::string& filepath() const { return filepath_; }
   const std::string& lastError() const { return lastError_; }
 
-  // True when the path ends in ".xpv", in any letter case.
-  static bool hasModelExtension(const std::string& path);
-
  private:
   void seedModelIds();
   const uint32_t* nextModelId();

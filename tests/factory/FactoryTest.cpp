@@ -7,6 +7,7 @@
 
 #include "math/MathServer.h"
 #include "factory/Factory.h"
+#include "model/ModelFileName.h"
 #include "xml/PalvermontineFile.h"
 
 #include <gtest/gtest.h>
@@ -143,14 +144,14 @@ TEST(Factory, AFileNameWithoutTheModelExtensionIsRefused) {
   const std::string dir = Fixture::freshFolder("ext");
   Factory f;
   f.newModel(params(), false)->set_nm("X");
-  for (const char* name : {"/plan.xml", "/plan.xpv.bak", "/xpv", "/plan."}) {
+  for (const char* name : {"/plan.xml", "/plan.xpv.bak", "/xpv", "/plan.", "/.xpv"}) {
     const std::string path = dir + name;
     EXPECT_FALSE(f.save(path.c_str())) << name;
     EXPECT_FALSE(fs::exists(path)) << name;
   }
-  EXPECT_TRUE(Factory::hasModelExtension("C:\\M\\PLAN.XPV"));
-  EXPECT_TRUE(Factory::hasModelExtension("plan.Xpv"));
-  EXPECT_FALSE(Factory::hasModelExtension("plan.xpvx"));
+  EXPECT_TRUE(PV::Data::isModelFileName("C:\\M\\PLAN.XPV"));
+  EXPECT_TRUE(PV::Data::isModelFileName("plan.Xpv"));
+  EXPECT_FALSE(PV::Data::isModelFileName("plan.xpvx"));
 }
 
 TEST(Factory, AModelThatCouldNotBeReadBackIsNotSaved) {

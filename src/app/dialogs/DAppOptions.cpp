@@ -1,6 +1,5 @@
 #include "app/dialogs/DAppOptions.h"
 
-#include <cctype>
 
 #include "app/dialogs/GuiUtils.h"
 #include "app/dialogs/ModelDialogSupport.h"
@@ -17,7 +16,9 @@
 #include "framework/frames/zCommonForms.h"
 #include "framework/visual/zBitmapButton.h"
 #include "framework/visual/zBitmapPane.h"
+#include "foundation/FileNames.h"
 #include "model/AppOptions.h"
+#include "model/ModelFileName.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/SystemText.h"
 
@@ -90,15 +91,7 @@ const zStatusMessage kTips[] = {
     {0, nullptr},
 };
 
-const char* const kModelFilter[] = {"Palvermontine XML Model Files (*.xpv)", "*.xpv", nullptr};
-
 PV::XML::PalvermontineAppOptsFile* optionsFile() { return PV::XML::PalvermontineAppOptsFile::instance(); }
-
-bool containsModelExtension(const std::string& text) {
-  std::string lower(text);
-  for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return lower.find(".xpv") != std::string::npos;
-}
 
 // A picture of the resources with its background (top-left pixel) in the colour.
 zBitmap* pictureOn(uint32_t id, COLORREF background) {
@@ -288,7 +281,7 @@ int DAppOptions::onStartLastModel(zEvent*) { return exclusiveStartupChoice(1); }
 int DAppOptions::onStartDefaultModel(zEvent*) { return exclusiveStartupChoice(0); }
 
 int DAppOptions::browseDefaultModel(zEvent*) {
-  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", defaultModel_, kModelFilter);
+  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", defaultModel_, PV::Data::kModelFileFilter);
   if (form.completed() && form.name()[0]) {
     defaultModel_ = form.name();
     defaultModelEdit_->setText(form.name());
@@ -320,10 +313,20 @@ bool DAppOptions::store() {
   const bool startDefault = box(kAoStartDefaultModel)->checked() != 0;
   const bool startLast = box(kAoStartLastModel)->checked() != 0 && !startDefault;
   const std::string defaultModel = PV::XML::SystemToUtf8(static_cast<const char*>(defaultModel_));
-  if ((!defaultModel.empty() && !containsModelExtension(defaultModel)) || (defaultModel.empty() && startDefault)) {
+  // The start opens the default model by the same rule as every model file: a name
+  // taken here is one the start can open.
+  const std::string extension = PV::Data::kModelExtension;
+  if (defaultModel.empty() && startDefault) {
+    refuse(this, defaultModelEdit_, "Give the model that the program opens at start (a file ending in " + extension + ").");
+    return false;
+  }
+  if (!defaultModel.empty() && !PV::Data::isModelFileName(defaultModel)) {
     refuse(this, defaultModelEdit_,
-           defaultModel.empty() ? "Give the model that the program opens at start (a file ending in .xpv)."
-                                : "The default model must be a Palvermontine model file (a name ending in .xpv).");
+           "The default model must be a Palvermontine model file (a name ending in " + extension + ").");
+    return false;
+  }
+  if (startDefault && (!PV::Files::exists(defaultModel) || PV::Files::isFolder(defaultModel))) {
+    refuse(this, defaultModelEdit_, "The default model " + PV::XML::Utf8ToSystem(defaultModel) + " was not found.");
     return false;
   }
   std::string userName;

@@ -31,5 +31,41 @@ bool shellExecute(const std::string& target, HWND owner, const char* verb) {
   return true;
 }
 
+std::string showThroughShell(const std::string& verb, const std::string& target, const std::string& parameters,
+                             const std::string& directory) {
+  const std::wstring wideVerb = Files::toWide(verb);
+  const std::wstring wideTarget = Files::toWide(target);
+  const std::wstring wideParameters = Files::toWide(parameters);
+  const std::wstring wideDirectory = Files::toWide(directory);
+  SHELLEXECUTEINFOW info = {};
+  info.cbSize = sizeof info;
+  info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+  info.lpVerb = wideVerb.c_str();
+  info.lpFile = wideTarget.c_str();
+  info.lpParameters = wideParameters.empty() ? nullptr : wideParameters.c_str();
+  info.lpDirectory = wideDirectory.empty() ? nullptr : wideDirectory.c_str();
+  info.nShow = SW_SHOWNORMAL;
+  if (!ShellExecuteExW(&info)) {
+    const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(info.hInstApp));
+    const char* text = Util::shellExecuteErrorText(code);
+    return text ? text : "No program is registered to show the file";
+  }
+  if (!info.hProcess) return std::string();  // handed to a program that was already running
+  // How long a program that takes the document may take to fail.
+  constexpr DWORD kWatchMs = 3000, kStepMs = 50;
+  std::string why;
+  for (DWORD waited = 0; waited < kWatchMs; waited += kStepMs) {
+    if (WaitForSingleObject(info.hProcess, kStepMs) == WAIT_OBJECT_0) {
+      DWORD code = 0;
+      if (GetExitCodeProcess(info.hProcess, &code) && code != 0)
+        why = "The program registered to show the file ended without showing it (exit code " + std::to_string(code) + ")";
+      break;
+    }
+    if (WaitForInputIdle(info.hProcess, 0) == 0) break;  // up and waiting for its user
+  }
+  CloseHandle(info.hProcess);
+  return why;
+}
+
 }  // namespace GUI
 }  // namespace PV

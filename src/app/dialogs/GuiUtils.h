@@ -40,5 +40,14 @@ void setOptionCheckBoxes(zCheckBox* first, zCheckBox* second);
 // titled "ShellExecute Error" (owned by owner) and answers false.
 bool shellExecute(const std::string& target, HWND owner, const char* verb = "open");
 
+// Hands a document (or a program with its parameters) to the shell to be shown and
+// watches the program that takes it for a moment: empty when it took the document,
+// else why it was not shown. A program that ends at once with a failure code showed
+// nothing (Wine's stand-in for a viewer ends so when there is none behind it); one
+// that waits for input, or ends with success (having handed the document on), did.
+// The names are UTF-8.
+std::string showThroughShell(const std::string& verb, const std::string& target, const std::string& parameters = "",
+                             const std::string& directory = "");
+
 }  // namespace GUI
 }  // namespace PV

@@ -7,6 +7,7 @@
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "foundation/FileNames.h"
+#include "model/ModelFileName.h"
 #include "model/RankSolutionData.h"
 #include "report/PdfData.h"
 #include "report/PdfReport.h"
@@ -14,7 +15,6 @@
 #include "report/ReportFileName.h"
 #include "xml/SystemText.h"
 
-#include <cctype>
 #include <cstdio>
 #include <exception>
 #include <new>
@@ -25,11 +25,6 @@ namespace App {
 namespace {
 
 constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
-
-std::string lower(std::string text) {
-  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  return text;
-}
 
 // The full path of a name, in the system's form; empty when the system cannot make one.
 std::string fullPath(const std::string& name) { return Files::fullPath(name); }
@@ -52,12 +47,6 @@ bool BatchRun::writeHelpLog(const std::string& folder, std::string* path) {
   return std::fclose(out) == 0 && ok;
 }
 
-std::string BatchRun::withModelExtension(const std::string& name) {
-  // The extension counts in any letter case; a name without it gets it, as an
-  // interactive Save As does.
-  return Data::Factory::hasModelExtension(name) ? name : name + ".xpv";
-}
-
 void BatchRun::makeDemoModel() {
   Data::RankSolutionData ranking;
   demoAlgorithm_ = Test::makeDataModel(ranking, false, false);
@@ -73,7 +62,7 @@ void BatchRun::setCaptionFromFile() {
 
 bool BatchRun::loadModel(const std::string& name) {
   const std::string path = fullPath(name);
-  if (path.empty() || !Data::Factory::hasModelExtension(path)) {
+  if (!Data::isModelFileName(path)) {
     env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, Files::nativeSeparators(name) + " not found or corrupt");
     return false;
   }
@@ -182,7 +171,7 @@ bool BatchRun::solve(Data::RankSolutionData* result) {
 }
 
 bool BatchRun::saveAs(const std::string& name) {
-  const std::string path = fullPath(withModelExtension(name));
+  const std::string path = fullPath(Data::withModelExtension(name));
   auto* factory = Data::Factory::instance();
   if (path.empty() || !factory->save(path.c_str())) {
     std::string text =
@@ -205,8 +194,7 @@ bool BatchRun::saveAs(const std::string& name) {
 std::string BatchRun::reportName(const std::string& requested) const {
   if (!requested.empty()) return requested;
   if (!fn_.empty()) {
-    const std::string::size_type at = lower(fn_).rfind(".xpv");
-    return at == std::string::npos ? fn_ + ".pdf" : fn_.substr(0, at) + ".pdf";
+    return Data::withoutModelExtension(fn_) + ".pdf";
   }
   const std::string name = Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
   return fullPath(env_.documentsFolder.empty() ? name
@@ -229,7 +217,7 @@ bool BatchRun::report(bool display, bool print) {
   // where the file is.
   std::string name = reportName(pdfGiven ? requested : std::string());
   if (const std::string full = fullPath(name); !full.empty()) name = full;
-  if (model->get_filepath().empty()) model->set_filepath(model->get_nm() + ".xpv");
+  if (model->get_filepath().empty()) model->set_filepath(Data::withModelExtension(model->get_nm()));
 
   std::unique_ptr<ReportLauncher> viewer;
   if (env_.makeViewer) viewer = env_.makeViewer(print ? 2u : display ? 1u : 0u);
@@ -267,10 +255,11 @@ bool BatchRun::report(bool display, bool print) {
   reportFile_ = fullPath(written);
   if (reportFile_.empty()) reportFile_ = Files::nativeSeparators(written);
   env_.ui->where("Report: " + reportFile_);
-  // The viewer's own failure comes after the file was written: tell it, the report
-  // stands. A run that asked for no viewer has nothing to tell about one.
+  // The viewer's own failure comes after the file was written: tell it, and where the
+  // report stands. A run that asked for no viewer has nothing to tell about one.
   if ((display || print) && viewer && viewer->getError(viewerError)) {
-    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, reportFile_ + ": " + viewerError);
+    env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
+                  reportFile_ + ": " + viewerError + "\n Creating but not displaying PDF Report");
   }
   return true;
 }
@@ -339,7 +328,7 @@ int32_t BatchRun::runSteps() {
     } else if (!loadStartupModel()) {
       makeNewDefaultModel();
     }
-  } else if (!loadModel(withModelExtension(input))) {
+  } else if (!loadModel(Data::withModelExtension(input))) {
     if (console) return BATCH_LOAD_FAILED;
     // The window goes on with the model it has, or with a new default model when
     // this was the first: it never runs without one.

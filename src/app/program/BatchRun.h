@@ -124,7 +124,6 @@ class BatchRun {
   // The report's file name: the path asked for, else the model file's name with
   // ".pdf" in place of ".xpv", else the model's name in the documents folder.
   std::string reportName(const std::string& requested) const;
-  static std::string withModelExtension(const std::string& name);
   // What a solve that gave no ranking tells the user, by the solver's status.
   static std::string unsolvedText(uint32_t status);
 

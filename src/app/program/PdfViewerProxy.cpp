@@ -1,5 +1,6 @@
 #include "app/program/PdfViewerProxy.h"
 
+#include "app/dialogs/GuiUtils.h"
 #include "foundation/FileNames.h"
 
 #include <shellapi.h>
@@ -70,17 +71,10 @@ int PdfReaderCommandOptions::launch(ViewerCommand command, const std::string& fi
   std::fclose(f);
   lastCall_ = viewerShellCall(command, file, useAcrobatReader_, acrobatExe_);
   const std::string target = useAcrobatReader_ ? lastCall_.target : "\"" + lastCall_.target + "\"";
-  // The names are UTF-8: the wide call hands them to the viewer as they are.
-  const std::wstring verb = Files::toWide(lastCall_.verb);
-  const std::wstring wideTarget = Files::toWide(target);
-  const std::wstring parameters = Files::toWide(lastCall_.parameters);
-  const std::wstring directory = Files::toWide(lastCall_.directory);
-  const HINSTANCE rc = ShellExecuteW(nullptr, verb.c_str(), wideTarget.c_str(),
-                                     parameters.empty() ? nullptr : parameters.c_str(),
-                                     directory.empty() ? nullptr : directory.c_str(), SW_SHOWNORMAL);
-  const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(rc));
-  if (const char* text = shellExecuteErrorText(code)) {
-    fail(text);
+  // A viewer that is registered but shows nothing is a failure as much as none.
+  const std::string why = GUI::showThroughShell(lastCall_.verb, target, lastCall_.parameters, lastCall_.directory);
+  if (!why.empty()) {
+    fail(why);
     return 0;
   }
   return 1;

@@ -1,6 +1,7 @@
 #include "app/program/ShellServices.h"
 
 #include "app/program/LogoPixels.h"
+#include "app/services/BoxText.h"
 #include "foundation/FileNames.h"
 
 #include <shlobj.h>
@@ -28,7 +29,7 @@ std::string documentsFolder() {
 }
 
 int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
-  return MessageBoxW(owner, Files::toWide(text).c_str(), Files::toWide(caption).c_str(), flags);
+  return MessageBoxW(owner, Files::toWide(Util::flowedBoxText(text)).c_str(), Files::toWide(caption).c_str(), flags);
 }
 
 // The bitmap is read from the resource's bytes rather than through the display: a batch

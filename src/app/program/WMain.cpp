@@ -12,6 +12,7 @@
 #include "app/shared/ChildCommands.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "model/AppOptions.h"
+#include "model/ModelFileName.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/resource.h"
@@ -57,7 +58,6 @@ bool WMain::showDirPath_ = true;
 namespace {
 
 constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File Corrupted";
-const char* const kModelFilter[] = {"Palvermontine XML Model Files (*.xpv)", "*.xpv", nullptr};
 
 std::string lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -343,11 +343,12 @@ void WMain::buildBars() {
                                   zStatusEZClock | zStatusEZNum | zStatusEZCaps | zStatusEZFill | zStatusEZItemHelp, 0,
                                   zRCFont("Arial", zDimension(0, -12)), zStatusLine::frameIsGrandparent);
   stateItem_ = new zStatusOnOffItem(statusLine_, gravRight, 1, "SCO", "SLV");
-  nameItem_ = new zStatusItemText(statusLine_, gravRight, "MMMMMMMMMMMMMMMMMMMMMMMM", 2, zStatusClipped);
+  // The fields are measured from samples: together they leave the help field room on a
+  // screen 800 pixels wide (a longer name or summary is clipped, never pushed off).
+  nameItem_ = new zStatusItemText(statusLine_, gravRight, "MMMMMMMMMMMM", 2, zStatusClipped);
   nameItem_->addGap();
-  summaryItem_ =
-      new zStatusItemText(statusLine_, gravRight,
-                          "Cr:7   DM:2   Ch:10   Conf:100,50   Pairs:999   ScR:999/999   Scale:5", 3, zStatusClipped);
+  summaryItem_ = new zStatusItemText(statusLine_, gravRight, "Ch:10   Cr:7   DM:2   Conf:100,50   Scale:5   Pairs:999",
+                                     3, zStatusClipped);
   summaryItem_->addGap();
   updateCommandHelpTexts();
   statusLine_->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
@@ -665,17 +666,17 @@ bool WMain::saveAs() {
   if (!model) return false;
   const std::string& fn = batch_->modelFile();
   std::string proposed = !fn.empty()                ? fn
-                         : newModel_                ? std::string("DecisionModel.xpv")
-                         : !model->get_nm().empty() ? model->get_nm() + ".xpv"
+                         : newModel_                ? Data::withModelExtension("DecisionModel")
+                         : !model->get_nm().empty() ? Data::withModelExtension(model->get_nm())
                                                     : std::string();
   if (fn.empty()) proposed = documentFolder() + "\\" + proposed;
-  zFileSaveAsForm form(this, "Save File As", proposed.c_str(), kModelFilter);
+  zFileSaveAsForm form(this, "Save File As", proposed.c_str(), Data::kModelFileFilter);
   if (!form.completed()) return false;
   modelOpen_ = true;
   newModel_ = false;
   std::string path = form.name();
   if (path.empty()) return false;
-  path = BatchRun::withModelExtension(path);
+  path = Data::withModelExtension(path);
   if (!overwritePrompt(path)) return false;
   if (!batch_->saveAs(path)) return false;
   saved_ = true;
@@ -707,8 +708,8 @@ void WMain::setModelCaption(const char* caption) {
 
 int WMain::cmOpen(zEvent*) {
   const std::string folder = documentFolder();
-  const std::string initial = (folder.empty() ? std::string(".") : folder) + "\\*.xpv";
-  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", initial.c_str(), kModelFilter);
+  const std::string initial = (folder.empty() ? std::string(".") : folder) + "\\" + Data::kModelFileFilter[1];
+  zFileOpenForm form(this, "Open A Palvermontine Decision Model File", initial.c_str(), Data::kModelFileFilter);
   if (!form.completed()) return 1;
   modelOpen_ = true;
   if (form.name()[0]) loadModel(form.name());
@@ -759,7 +760,7 @@ int WMain::onDropFiles(zEvent* event) {
   DragFinish(drop);
   name.resize(n <= length ? n : 0);
   const std::string file = Files::fromWide(name);
-  if (!file.empty() && Data::Factory::hasModelExtension(file)) loadModel(file);
+  if (Data::isModelFileName(file)) loadModel(file);
   return 1;
 }
 
@@ -971,7 +972,12 @@ int WMain::cmGuide(zEvent* event) {
   const char* file = LOWORD(event->wParam()) == CM_QUICKSTART ? "pvquickstart.pdf" : "pvusersguide.pdf";
   const std::string path = programFolder() + "\\" + file;
   if (canRead(path)) {
-    GUI::shellExecute(path, handle(), "open");
+    // Where no viewer shows it, the user still learns where the guide is.
+    const std::string why = GUI::showThroughShell("open", path);
+    if (!why.empty()) {
+      ask(path + ": " + why + "\n The guide could not be shown; open it from its folder with a PDF viewer.",
+          appName_, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+    }
   } else {
     ask(std::string("Palvermontine: Error loading the ") + file + " file",
         std::string("WARNING: File ") + file + " Not Found", MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
@@ -1067,6 +1073,9 @@ int WMain::cmClearComparisons(zEvent*) {
   solutions.clear();
   solutions.set_flag(false);
   solutions.set_timestamp(std::string());
+  // Open solution windows show that ranking: they close, as they do when a model loads.
+  GUI::TableChartWindow::closeAll();
+  solutionWindows_.clear();
   server->update();
   setModelDefEditLock(false);
   updateStatusBar();

@@ -97,6 +97,14 @@ ItemTableEditLine::~ItemTableEditLine() {
 bool ItemTableEditLine::shortcut(WPARAM key) {
   if (!itemTable_) return false;
   const bool ctrl = keyDown(VK_CONTROL), alt = keyDown(VK_MENU), shift = keyDown(VK_SHIFT);
+  if (key == VK_TAB && !alt) {
+    if (!itemTable_->commitEdit()) return true;
+    if (ctrl)
+      itemTable_->leaveTable(shift);
+    else
+      itemTable_->tabMove(shift);
+    return true;
+  }
   if (ctrl && !alt) {
     switch (key) {
       case 'T':
@@ -121,9 +129,8 @@ bool ItemTableEditLine::shortcut(WPARAM key) {
         return false;
     }
   }
-  if (key == VK_TAB && !ctrl && !alt) {
-    if (!itemTable_->commitEdit()) return true;
-    itemTable_->tabMove(shift);
+  if (key == VK_RETURN && !ctrl && !alt && itemTable_->currentCellLocked()) {
+    itemTable_->tabMove(false);
     return true;
   }
   if (key == VK_RETURN && !ctrl && !alt) {
@@ -198,6 +205,8 @@ ItemTable::ItemTable(zWindow* parent, int32_t id, zTableModel* model)
   defaultBackground_ = zColor(255, 255, 255);
   defaultText_ = kBlack;
   defaultGridline_ = zColor::fromColorRef(GetSysColor(COLOR_BTNFACE));
+  // Beyond the last column the table is the colour of its cells, not a dark block.
+  setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
   numCols_ = model->columnCount() + 1;
   numRows_ = model->rowCount();
   PV_ASSERT(numCols_ != 0);
@@ -730,21 +739,50 @@ int ItemTable::onCommand(zEvent* event) {
 }
 
 void ItemTable::tabMove(bool back) {
-  const zTableCellPos at = currentCell();
-  if (!back) {
-    tab_ = true;
-    if (at.column >= notesColumn()) {
-      if (at.row < numRows_) setCurrentCell(zTableCellPos(kNameColumn, at.row + 1));
+  zTableCellPos at = currentCell();
+  if (at.column < kNameColumn || at.row < 1) at = zTableCellPos(kNameColumn, 1);
+  (back ? shiftTab_ : tab_) = true;
+  for (;;) {
+    if (!back) {
+      if (at.column < notesColumn()) {
+        at = zTableCellPos(at.column + 1, at.row);
+      } else if (at.row < numRows_) {
+        at = zTableCellPos(kNameColumn, at.row + 1);
+      } else {
+        leaveTable(false);
+        return;
+      }
     } else {
-      setCurrentCell(zTableCellPos(at.column + 1, at.row));
+      if (at.column > kNameColumn) {
+        at = zTableCellPos(at.column - 1, at.row);
+      } else if (at.row > 1) {
+        at = zTableCellPos(notesColumn(), at.row - 1);
+      } else {
+        leaveTable(true);
+        return;
+      }
     }
-  } else {
-    shiftTab_ = true;
-    if (at.column <= kNameColumn) {
-      if (at.row > 1) setCurrentCell(zTableCellPos(notesColumn(), at.row - 1));
-    } else {
-      setCurrentCell(zTableCellPos(at.column - 1, at.row));
+    if (!cellLocked(at)) {
+      setCurrentCell(at);
+      return;
     }
+  }
+}
+
+void ItemTable::leaveTable(bool back) {
+  zWindow* owner = parent();
+  if (!owner || !owner->handle() || !handle()) return;
+  const HWND line = itel_ ? itel_->handle() : nullptr;
+  // The edit line stands right before the table in the tab order.
+  HWND from = back && line ? line : handle();
+  for (int guard = 0; guard < 256; ++guard) {
+    const HWND next = GetNextDlgTabItem(owner->handle(), from, back ? TRUE : FALSE);
+    if (!next || next == from) return;
+    if (next != handle() && next != line) {
+      SetFocus(next);
+      return;
+    }
+    from = next;
   }
 }
 
@@ -764,7 +802,9 @@ bool ItemTable::keyDown(WPARAM key) {
     SendMessageA(itel_->handle(), EM_SETSEL, end, end);
     return true;
   }
-  if (key == VK_TAB && !ctrl && !alt) return tabMove(shift), true;
+  if (key == VK_TAB && !alt) return ctrl ? leaveTable(shift) : tabMove(shift), true;
+  // Enter on a cell the lock closes moves on as Tab does: it is no answer to the editor.
+  if (key == VK_RETURN && !ctrl && !alt && cellLocked(currentCell())) return tabMove(shift), true;
   if (key == VK_APPS) {
     RECT r = {0, 0, 0, 0};
     const zRect cell = cellRect(currentCell());
@@ -815,7 +855,10 @@ WtItemTable::WtItemTable(zWindow* parent, int32_t id, zTableModel* model) : Item
   PV_ASSERT(numCols_ - 2 == 2);
   const zTableCellRange weights(2, 1, 2, numRows_);
   for (uint32_t row = 1; row <= numRows_; ++row) makeWeightCell(row);
-  weightFormat_ = new zNumFormatter(0x2C0002, kNoWeight);
+  // The picture's '#' stay out of the edit line: a weight of 50 shows as "50", and a
+  // number of fewer than four digits is whole (no placeholders, no filling of every
+  // position).
+  weightFormat_ = new zNumFormatter(zFmtSkipLiterals | zFmtEmptyValid, kNoWeight);
   model->addAttribute(new zTableNumFormatterAttr(weights, weightFormat_));
   model->addAttribute(new zTableTextAlignmentAttr(zTableAlignCentre, weights));
   model->addAttribute(new zTableTextColorAttr(kWeightColour, weights));

@@ -182,9 +182,15 @@ class ItemTable : public zTablePrintable {
   void clearCursorFlags() { arrowMove_ = mouseClick_ = tab_ = shiftTab_ = false; }
   void setArrowMoved() { arrowMove_ = true; }
 
-  // Tab (forward) or Shift+Tab (back): one cell along the row, wrapping to the next
-  // (or previous) row at its end.
+  // Tab (forward) or Shift+Tab (back): to the next (previous) cell that can be edited,
+  // along the row and on to the next (previous) row, so that under the lock Tab walks
+  // the weights; past the table's last (first) such cell, out of the table to the
+  // editor's next (previous) control, as Ctrl+Tab always does.
   void tabMove(bool back);
+  // The focus to the editor's control after (before) the table and its edit line.
+  void leaveTable(bool back);
+  // Whether the current cell is closed to edits by the lock.
+  bool currentCellLocked() const { return cellLocked(currentCell()); }
 
   LRESULT defProc(zEvent* event) override;
   int onCommand(zEvent* event) override;

@@ -33,14 +33,29 @@ bool isTabStop(zWindow* child) {
   return IsWindow(h) && IsWindowEnabled(h) && (GetWindowLongA(h, GWL_STYLE) & WS_TABSTOP);
 }
 
-bool isUncheckedRadio(zWindow* child) {
-  if (child->hasTypeBit(zTypeRadioButton)) return SendMessageA(child->handle(), BM_GETCHECK, 0, 0) != BST_CHECKED;
+bool isRadio(HWND h) {
   char cls[16] = {0};
-  GetClassNameA(child->handle(), cls, sizeof cls);
+  GetClassNameA(h, cls, sizeof cls);
   if (lstrcmpiA(cls, "Button") != 0) return false;
-  const LONG kind = GetWindowLongA(child->handle(), GWL_STYLE) & 0xF;
-  if (kind != BS_RADIOBUTTON && kind != BS_AUTORADIOBUTTON) return false;
-  return SendMessageA(child->handle(), BM_GETCHECK, 0, 0) != BST_CHECKED;
+  const LONG kind = GetWindowLongA(h, GWL_STYLE) & 0xF;
+  return kind == BS_RADIOBUTTON || kind == BS_AUTORADIOBUTTON;
+}
+
+// A radio button the keyboard passes by: an unchecked one of a group where another is
+// checked. In a group with none checked (the frame's controls not loaded yet), the
+// first one is the group's stop, as in a dialog of the system's.
+bool isUncheckedRadio(zWindow* child) {
+  const HWND h = child->handle();
+  if (!child->hasTypeBit(zTypeRadioButton) && !isRadio(h)) return false;
+  if (SendMessageA(h, BM_GETCHECK, 0, 0) == BST_CHECKED) return false;
+  const HWND parent = GetParent(h);
+  HWND other = h;
+  for (int guard = 0; guard < 64; ++guard) {
+    other = GetNextDlgGroupItem(parent, other, FALSE);
+    if (!other || other == h) break;
+    if (isRadio(other) && SendMessageA(other, BM_GETCHECK, 0, 0) == BST_CHECKED) return true;
+  }
+  return false;
 }
 
 // The child of the frame that holds the focus (the focus may be on a grandchild).

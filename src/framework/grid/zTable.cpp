@@ -192,6 +192,12 @@ void zTable::makeColours() {
   gridPen_ = new zPen(gridColour_, PS_SOLID, 1);
 }
 
+void zTable::setSelectionFill(const zColor& colour) {
+  selectionFill_ = colour;
+  selectionFilled_ = true;
+  if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+}
+
 void zTable::setGridColour(const zColor& colour) {
   gridColour_ = colour;
   gridColourSet_ = true;
@@ -806,9 +812,16 @@ int zTable::onMouseButtonUp(zEvent* event) {
   return 1;
 }
 
+uint32_t zTable::setBackgroundColor(const zColor& color) {
+  backgroundSet_ = true;
+  const uint32_t value = zWindow::setBackgroundColor(color);
+  if (handle()) InvalidateRect(handle(), nullptr, FALSE);
+  return value;
+}
+
 void zTable::fillBackground(zDisplay* d, const zRect& r) {
   if (r.right() <= r.left() || r.bottom() <= r.top()) return;
-  fillSolid(d, r, sysColor(COLOR_APPWORKSPACE));
+  fillSolid(d, r, backgroundSet_ ? zColor::fromColorRef(backColorRef()) : sysColor(COLOR_APPWORKSPACE));
 }
 
 void zTable::draw(zDisplay* d, const zRect& update) {
@@ -852,6 +865,7 @@ void zTable::draw(zDisplay* d, const zRect& update) {
       zTableCellPos pos(c, r);
       env.current = pos == current_;
       env.selected = !env.current && anchor_.column != 0 && sel.contains(pos);
+      env.fill = selectionFilled_ ? &selectionFill_ : nullptr;
       env.collect(pos);
       int32_t left = L.columnLeft(c);
       zRect cr(left, top, left + static_cast<int32_t>(L.columnWidth(c)), bottom);
@@ -869,11 +883,15 @@ void zTable::drawEmptyCell(zDisplay* d, const zRect& r, ziTableEnv& env) {
     if (zTableAttr* a = env.slot(k)) a->apply(d);
   zPenStock black(BLACK_PEN);
   if (env.current) d->pushPen(&black);
+  zBrush fill(env.fill ? *env.fill : zColor(255, 255, 255));
+  const bool filled = env.selected && env.fill;
+  if (filled) d->pushBrush(&fill);
   d->rectangle(r);
+  if (filled) d->popBrush();
   if (env.current) d->popPen();
   for (uint32_t k : {zTableAttrTextColor, zTableAttrFont})
     if (zTableAttr* a = env.slot(k)) a->restore(d);
-  if (env.selected && d->hdc())
+  if (env.selected && !env.fill && d->hdc())
     PatBlt(d->hdc(), r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top(), DSTINVERT);
   if (env.current) {
     d->pushPen(&black);

@@ -137,6 +137,13 @@ class zTable : public zChildWin {
   // The colour of the lines between cells (the button face until set); repaints.
   void setGridColour(const zColor& colour);
   zColor gridColour() const { return gridColour_; }
+  // Selected cells filled with this colour behind their own text colours, in place of
+  // being drawn inverted (for a table whose text colours carry meaning); repaints.
+  void setSelectionFill(const zColor& colour);
+  bool hasSelectionFill() const { return selectionFilled_; }
+  // The colour of the area beyond the last column and below the last row: the
+  // application workspace's until a background colour is set.
+  uint32_t setBackgroundColor(const zColor& color) override;
 
   uint32_t headerStyle() const { return headerStyle_; }
   void setHeaderStyle(uint32_t style) { headerStyle_ = style; }
@@ -245,6 +252,9 @@ class zTable : public zChildWin {
   zColor face_, highlight_, shadow_, darkShadow_;
   zPen* gridPen_ = nullptr;
   zColor gridColour_;
+  zColor selectionFill_;
+  bool selectionFilled_ = false;
+  bool backgroundSet_ = false;
   bool gridColourSet_ = false;
   uint32_t direction_ = ZTDIR_GODOWN;
   bool multiSel_ = true, headerSel_ = true, headerRangeSel_ = true, rowsResizable_ = true, columnsResizable_ = true;

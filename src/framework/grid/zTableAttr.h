@@ -14,6 +14,7 @@
 #include "framework/grid/zTableTypes.h"
 
 class zDisplay;
+struct zColor;
 class zFormatter;
 class zNumFormatter;
 class zTableModel;
@@ -120,7 +121,8 @@ class ziTableEnv {
   zNumFormatter* numFormatter() const;
   bool readOnly() const { return slots_[zTableAttrReadOnly] != nullptr; }
 
-  uint32_t selected = 0;  // the cell is drawn inverted
+  uint32_t selected = 0;  // the cell is drawn inverted, or filled when fill is set
+  const zColor* fill = nullptr;  // the selection's fill colour, null to invert
   uint32_t current = 0;   // the cell gets the current-cell frame
 
  private:

@@ -35,7 +35,11 @@ void paintCell(zTableCell* cell, const zRect& r, zDisplay* d, ziTableEnv* env) {
   // 2. fill, drawing the grid lines with the current pen (black for the current cell)
   zPenStock black(BLACK_PEN);
   if (current) d->pushPen(&black);
+  const bool filled = selected && env->fill;
+  zBrush fill(filled ? *env->fill : zColor(255, 255, 255));
+  if (filled) d->pushBrush(&fill);
   d->rectangle(r);
+  if (filled) d->popBrush();
   if (current) d->popPen();
 
   int drewItself = 0;
@@ -88,7 +92,7 @@ void paintCell(zTableCell* cell, const zRect& r, zDisplay* d, ziTableEnv* env) {
   }
   if (!drewItself) {
     // 8. selection, 9. the current-cell frame
-    if (selected && d->hdc())
+    if (selected && !filled && d->hdc())
       PatBlt(d->hdc(), r.left(), r.top(), r.right() - r.left(), r.bottom() - r.top(), DSTINVERT);
     if (current) {
       d->pushPen(&black);

@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DAppOptions.h"
@@ -50,6 +51,12 @@ class AppOptions : public ModelDialogTest {
     return PalvermontineAppOptsFile::instance()->options();
   }
   static void save() { ASSERT_TRUE(PalvermontineAppOptsFile::instance()->save()); }
+  // A file of the name in the test's folder (its content does not matter here).
+  std::string existingFile(const char* name) const {
+    const std::string path = configPath(name);
+    std::ofstream(path) << "<x/>";
+    return path;
+  }
   static bool checked(zWindow& dialog, int id) {
     return SendMessageA(item(dialog, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
   }
@@ -216,9 +223,10 @@ TEST_F(AppOptions, TheStartUpBoxesExcludeEachOther) {
 // program); the default model's box is shown, as it is the one the start follows,
 // and OK stores the two apart.
 TEST_F(AppOptions, BothStartUpChoicesInTheFileOpenWithTheDefaultModelWinning) {
+  const std::string team = existingFile("team.xpv");
   options().get_defaultValuesAppOpts().set_autoSave(true);
   options().get_defaultValuesAppOpts().set_useCrc(true);
-  options().get_defaultValuesAppOpts().set_defaultDirectory("C:\\models\\team.xpv");
+  options().get_defaultValuesAppOpts().set_defaultDirectory(team);
   save();
   OptionsHostFrame host;
   DAppOptions dialog(&host);
@@ -226,29 +234,57 @@ TEST_F(AppOptions, BothStartUpChoicesInTheFileOpenWithTheDefaultModelWinning) {
   EXPECT_FALSE(checked(dialog, kAoStartLastModel));
   EXPECT_FALSE(enabled(dialog, kAoStartLastModel));
   EXPECT_TRUE(enabled(dialog, kAoDefaultModel));
-  EXPECT_EQ(textOf(item(dialog, kAoDefaultModel)), "C:\\models\\team.xpv");
+  EXPECT_EQ(textOf(item(dialog, kAoDefaultModel)), team);
   ASSERT_TRUE(runModalWith(&dialog, [&] { PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0); }));
   EXPECT_EQ(dialog.completed(), 1);
   const PV::Data::DefaultValuesAppOpts stored = reread().get_defaultValuesAppOpts();
   EXPECT_TRUE(stored.get_useCrc());
   EXPECT_FALSE(stored.get_autoSave());
-  EXPECT_EQ(stored.get_defaultDirectory(), "C:\\models\\team.xpv");
+  EXPECT_EQ(stored.get_defaultDirectory(), team);
+}
+
+// The drawn buttons (Browse, the highlight colour) show when they hold the focus: a
+// black frame at their edge, which they do not draw without it.
+TEST_F(AppOptions, TheDrawnButtonsShowTheFocus) {
+  OptionsHostFrame host;
+  DAppOptions dialog(&host);
+  ShowWindow(dialog.handle(), SW_SHOW);
+  for (int id : {kAoBrowse, kAoHighlightColor}) {
+    const HWND button = item(dialog, id);
+    EnableWindow(button, TRUE);
+    const auto corner = [button] {
+      RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
+      HDC dc = GetDC(button);
+      const COLORREF c = GetPixel(dc, 0, 0);
+      ReleaseDC(button, dc);
+      return c;
+    };
+    SetFocus(item(dialog, kAoUserName));
+    EXPECT_NE(corner(), RGB(0, 0, 0)) << id << " without the focus";
+    SetFocus(button);
+    EXPECT_EQ(GetFocus(), button) << id;
+    EXPECT_EQ(corner(), RGB(0, 0, 0)) << id << " with the focus";
+  }
 }
 
 // A refused default model keeps the dialog open with the focus on the entry and
 // changes nothing at all: not the options in memory, not the file, not the main window,
-// not the navigation default. Cancel afterwards leaves everything as it was.
+// not the navigation default. Cancel afterwards leaves everything as it was. The start
+// opens the model by the rule every model file follows, so a name that rule refuses
+// ("plan.xpv.bak") or a model that does not exist is refused here.
 TEST_F(AppOptions, ARefusedDefaultModelOrCancelChangesNothing) {
   struct Case {
     bool startWithDefault;
-    const char* entry;
+    std::string entry;
     bool refused;
   };
   const Case cases[] = {
       {true, "", true},
       {false, "C:\\models\\team.txt", true},
       {true, "C:\\models\\notes", true},
-      {true, "C:\\models\\Team.XPV", false},
+      {true, existingFile("plan.xpv.bak"), true},
+      {true, configPath("missing.xpv"), true},
+      {true, existingFile("Team.XPV"), false},
       {false, "", false},
   };
   // One main window for every case: the first frame of the test is the program's main
@@ -272,7 +308,7 @@ TEST_F(AppOptions, ARefusedDefaultModelOrCancelChangesNothing) {
     std::string message;
     ASSERT_TRUE(runModalWith(&dialog, [&] {
       EnableWindow(item(dialog, kAoDefaultModel), TRUE);
-      SetWindowTextA(item(dialog, kAoDefaultModel), c.entry);
+      SetWindowTextA(item(dialog, kAoDefaultModel), c.entry.c_str());
       click(dialog, kAoIncludeScores);
       ASSERT_TRUE(chooseIn(item(dialog, kAoNavigation), "Up"));
       click(dialog, kAoDm2);

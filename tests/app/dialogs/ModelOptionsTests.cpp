@@ -1,6 +1,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <vector>
 
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DModelOptions.h"
@@ -57,6 +58,27 @@ TEST_F(ModelOptions, OkWritesTheDefaultsToTheFileAtOnce) {
   EXPECT_EQ(selectedOf(item(next, 122)), "4.0");
   EXPECT_EQ(selectedOf(item(next, 123)), "2");
   EXPECT_EQ(textOf(item(next, 117)), "Decide together");
+}
+
+// The keyboard starts at the dialog's first control, the mode, and Tab walks the
+// controls top to bottom: "Standard" comes first, not after Cancel.
+TEST_F(ModelOptions, TheFocusStartsAtTheModeAndTabWalksDown) {
+  HostFrame host;
+  DModelOptions dialog(&host);
+  HWND first = nullptr;
+  std::vector<int> order;
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    first = GetFocus();
+    HWND at = first;
+    for (int i = 0; i < 12 && at; ++i) {
+      order.push_back(GetDlgCtrlID(at));
+      at = GetNextDlgTabItem(dialog.handle(), at, FALSE);
+      if (at == first) break;
+    }
+    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_EQ(first, item(dialog, 118)) << "Standard";
+  EXPECT_EQ(order, (std::vector<int>{118, 121, 122, 123, 117, IDOK, IDCANCEL}));
 }
 
 TEST_F(ModelOptions, OkWithNothingChangedStillRewritesTheFile) {

@@ -1,7 +1,9 @@
 // A stand-in PDF viewer for the program's tests: registered as the viewer in the
 // test prefix, it appends its command line to the log named by PV_FAKE_VIEWER_LOG
 // (or "fake_pdf_viewer.log" beside itself), in UTF-8 so that any file name it was given
-// reads back exactly, and ends at once.
+// reads back exactly, and ends at once: with success, or given "/fail" with the failure
+// code of a viewer that could not show the file (as Wine's stand-in ends when no viewer
+// stands behind it).
 #include <windows.h>
 
 #include <cstdio>
@@ -23,5 +25,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   if (n > 0) WideCharToMultiByte(CP_UTF8, 0, line, -1, &text[0], n, nullptr, nullptr);
   std::fprintf(log, "%s\n", text.c_str());
   std::fclose(log);
-  return 0;
+  return std::wstring(line).find(L" /fail ") != std::wstring::npos ? 1 : 0;
 }

@@ -31,6 +31,7 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <deque>
 #include <map>
@@ -770,6 +771,102 @@ TEST_F(MainWindow, ReportAndPrintThroughTheRegisteredViewer) {
   EXPECT_EQ(readFile(log).size(), printed);
   RegSetValueA(HKEY_CLASSES_ROOT, ".pdf", REG_SZ, "pdffile", 7);
   unregisterFakeViewer();
+}
+
+// A registered viewer that ends without showing the file: Report and every guide of
+// the Help menu say that it was not shown and where the file is.
+TEST_F(MainWindow, ReportAndGuidesTellWhereTheyAreWhenNoViewerShowsThem) {
+  const fs::path log = dir_ / "viewer.log";
+  registerFakeViewer(log);
+  char bin[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, bin, MAX_PATH);
+  const std::string failing = "\"" + fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe\" /fail /open \"%1\"";
+  RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\open\\command", REG_SZ, failing.c_str(),
+               static_cast<DWORD>(failing.size()));
+  const fs::path model = writeDemoModel("shown.xpv");
+  quietOptions();
+  PV::XML::PalvermontineAppOptsFile::instance()->options().get_rptAppOpts().set_displayReport(true);
+  WMain* w = start(model.string());
+  const std::string guides = fs::path(bin).parent_path().string();
+  struct Case {
+    uint32_t command;
+    std::string file;
+  } cases[] = {{CM_REPORT, (dir_ / "work" / "shown.pdf").string()},
+               {CM_CONTENTS, guides + "\\pvusersguide.pdf"},
+               {CM_QUICKSTART, guides + "\\pvquickstart.pdf"},
+               {CM_USERS_GUIDE, guides + "\\pvusersguide.pdf"}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.file);
+    const size_t before = boxes_.seen().size();
+    boxes_.expect("Palvermontine", IDOK);
+    command(w, c.command);
+    ASSERT_EQ(boxes_.seen().size(), before + 1) << "the user is told";
+    const std::string& text = boxes_.seen().back().text;
+    EXPECT_NE(text.find(c.file), std::string::npos) << text;
+    EXPECT_NE(text.find("not "), std::string::npos) << text;
+    EXPECT_TRUE(logShows(log, "/fail /open \"" + c.file + "\"")) << "the viewer was asked";
+  }
+  registerFakeViewer(log);
+  unregisterFakeViewer();
+}
+
+// Every menu of the bar, and the bar itself, gives each of its items a letter of its
+// own: a letter used twice only moves between the items instead of choosing one.
+TEST_F(MainWindow, EveryMenuGivesEachItemItsOwnLetter) {
+  quietOptions();
+  WMain* w = start();
+  std::vector<std::pair<HMENU, std::string>> menus = {{GetMenu(w->handle()), "the bar"}};
+  for (size_t k = 0; k < menus.size(); ++k) {
+    const HMENU menu = menus[k].first;
+    std::string letters;
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+      char text[256] = {};
+      GetMenuStringA(menu, static_cast<UINT>(i), text, sizeof text, MF_BYPOSITION);
+      if (HMENU sub = GetSubMenu(menu, i)) menus.push_back({sub, text});
+      const char* amp = std::strchr(text, '&');
+      if (!amp || !amp[1] || amp[1] == '&') continue;
+      const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(amp[1])));
+      EXPECT_EQ(letters.find(letter), std::string::npos) << "'" << letter << "' twice in " << menus[k].second
+                                                          << ", again at " << text;
+      letters += letter;
+    }
+  }
+  EXPECT_GT(menus.size(), 6u);
+}
+
+// At 800 x 600 the status line shows the whole model summary and leaves the help
+// field room of its own: no field is pushed off the line's left edge.
+TEST_F(MainWindow, TheStatusLineFitsItsFieldsAt800By600) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  struct Case {
+    int width, height;
+  } cases[] = {{800, 600}, {1024, 768}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.width);
+    SetWindowPos(w->handle(), nullptr, 0, 0, c.width, c.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    pump();
+    const zRect summary = w->statusLine()->findItem(3)->rect();
+    const zRect help = w->statusLine()->findItem(0)->rect();
+    RECT line = {};
+    GetClientRect(w->statusLine()->handle(), &line);
+    EXPECT_GE(help.left(), 0);
+    EXPECT_GE(help.right() - help.left(), 100) << "room for the help texts";
+    EXPECT_GE(summary.left(), help.right()) << "the summary stands right of the help field";
+    EXPECT_LE(summary.right(), line.right);
+    // The demonstration model's summary fits its field in the line's font.
+    HDC dc = GetDC(w->statusLine()->handle());
+    HFONT font = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
+    HGDIOBJ old = SelectObject(dc, font);
+    const std::string text = w->statusTexts().summary;
+    SIZE extent = {};
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    DeleteObject(font);
+    ReleaseDC(w->statusLine()->handle(), dc);
+    EXPECT_LE(extent.cx, summary.right() - summary.left()) << text;
+  }
 }
 
 // Properties and Model options open their dialogs over the main window; a name

@@ -2,6 +2,7 @@
 // information and the texts the report prints of it, the operating system's names.
 #include "app/services/AboutInfo.h"
 #include "app/services/AppFolders.h"
+#include "app/services/BoxText.h"
 #include "app/services/SystemInfo.h"
 
 #include <gtest/gtest.h>
@@ -19,6 +20,26 @@ void setEnv(const char* name, const std::string& value) {
 #else
   setenv(name, value.c_str(), 1);
 #endif
+}
+
+// A box's text flows within its paragraphs: a break that cuts a sentence becomes a
+// blank, one before a new sentence, a blank line or a list line stays.
+TEST(BoxText, LinesOfASentenceFlowAndParagraphsStay) {
+  struct Case {
+    const char* text;
+    const char* flowed;
+  } cases[] = {
+      {"pairs that have \nbeen generated", "pairs that have been generated"},
+      {"components\n(add, delete)", "components (add, delete)"},
+      {"pairs. \n\nIf you", "pairs. \n\nIf you"},
+      {"the last time\nit was saved.\nAre you sure?", "the last time it was saved.\nAre you sure?"},
+      {"Ch:10\nCr:7", "Ch:10\nCr:7"},
+      {"\nabc", "\nabc"},
+      {"a.pdf: no viewer\n Creating but not displaying PDF Report",
+       "a.pdf: no viewer\n Creating but not displaying PDF Report"},
+      {"", ""},
+  };
+  for (const Case& c : cases) EXPECT_EQ(PV::Util::flowedBoxText(c.text), c.flowed) << c.text;
 }
 
 TEST(ConfigFolder, EnvironmentOverrideIsCreated) {

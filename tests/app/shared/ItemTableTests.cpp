@@ -200,6 +200,55 @@ TEST_F(ItemTables, TheEditLineShowsItsFocusRevertsAndWalksTheRows) {
   delete t;
 }
 
+// A weight shows in the edit line as its number alone, and typed digits store as typed:
+// no '#' of the column's picture stands in the line before them.
+TEST_F(ItemTables, TheEditLineShowsAWeightAsItsDigits) {
+  WtItemTable* t = make<WtItemTable>(3, 56);
+  HWND line = t->editLine()->handle();
+  struct Case {
+    const char* stored;
+    const char* shown;
+  } cases[] = {{"50", "50"}, {"7", "7"}, {"9999", "9999"}, {"0", "0"}};
+  for (const Case& c : cases) {
+    set(2, 2, c.stored);
+    t->setCurrentCell(zTableCellPos(2, 2));
+    t->resetEditLine();
+    EXPECT_EQ(textOf(line), c.shown) << c.stored;
+  }
+  // Typed into an empty weight.
+  set(2, 3, "");
+  t->setCurrentCell(zTableCellPos(2, 3));
+  t->resetEditLine();
+  SetFocus(line);
+  type(line, "42");
+  EXPECT_EQ(textOf(line), "42");
+  SendMessageA(line, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(line, WM_CHAR, '\r', 0);
+  pump();
+  EXPECT_EQ(cell(2, 3), "42");
+  delete t;
+}
+
+// Right of the last column and below the last row the table shows the colour of its
+// cells, not the dark workspace grey.
+TEST_F(ItemTables, BeyondItsColumnsTheTableIsTheColourOfItsCells) {
+  ItemTable* t = make<ItemTable>(2, 3);
+  RECT client{};
+  GetClientRect(t->handle(), &client);
+  const zRect last = t->cellRect(zTableCellPos(t->getNumCols() - 1, 1));
+  ASSERT_LT(last.right() + 20, client.right) << "room right of the columns";
+  ASSERT_LT(t->cellRect(zTableCellPos(1, 3)).bottom() + 20, client.bottom) << "room below the rows";
+  InvalidateRect(t->handle(), nullptr, TRUE);
+  UpdateWindow(t->handle());
+  HDC dc = GetDC(t->handle());
+  const COLORREF right = GetPixel(dc, last.right() + 10, (last.top() + last.bottom()) / 2);
+  const COLORREF below = GetPixel(dc, 10, t->cellRect(zTableCellPos(1, 3)).bottom() + 10);
+  ReleaseDC(t->handle(), dc);
+  EXPECT_EQ(right, GetSysColor(COLOR_WINDOW));
+  EXPECT_EQ(below, GetSysColor(COLOR_WINDOW));
+  delete t;
+}
+
 // Pasted weights are whole numbers of at most four digits, without blanks or leading
 // zeros; anything else is refused and leaves the cell alone.
 TEST_F(ItemTables, PastedWeightsAreNormalisedOrRefused) {

@@ -12,6 +12,9 @@
 #include "math/RandomPairSet.h"
 #include "xml/SystemText.h"
 
+#include <algorithm>
+#include <string>
+
 namespace {
 
 constexpr uint32_t kIcon = 106;
@@ -86,13 +89,11 @@ DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
   for (const zStatusMessage* tip = kTips; tip->text; ++tip) {
     if (zWindow* tool = childById(tip->id)) toolTips_->addTool(tool);
   }
-  // Both lists in a fixed font of the OEM character set, in which 0xFB is the check
-  // mark (the stock OEM font can come in the ANSI set, where 0xFB is a letter).
-  oemFont_ = CreateFontA(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, OEM_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, "Terminal");
-  const WPARAM oem = reinterpret_cast<WPARAM>(oemFont_ ? oemFont_ : GetStockObject(OEM_FIXED_FONT));
-  SendMessageA(dmList_->handle(), WM_SETFONT, oem, FALSE);
-  SendMessageA(crList_->handle(), WM_SETFONT, oem, FALSE);
+  // Items drawn by the window are as high as a line of the lists' font with a little air.
+  const int itemHeight = std::max<int>(HIWORD(GetDialogBaseUnits()), 16);
+  SendMessageA(dmList_->handle(), CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), itemHeight);
+  SendMessageA(dmList_->handle(), CB_SETITEMHEIGHT, 0, itemHeight);
+  SendMessageA(crList_->handle(), LB_SETITEMHEIGHT, 0, itemHeight);
 
   if (hasPairSets(server())) EnableWindow(resetAll_->handle(), TRUE);
   ensurePairs();
@@ -105,7 +106,6 @@ DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
 DCompareChoices::~DCompareChoices() {
   delete toolTips_;
   toolTips_ = nullptr;
-  if (oemFont_) DeleteObject(oemFont_);
   if (host_) host_->removeModelWindow(this);
   // An open scoring window stays; it stores by itself from now on.
   if (DPairedPrefScoring* scoring = scoringDialog()) scoring->selectorClosed();
@@ -222,7 +222,53 @@ int DCompareChoices::onCommand(zEvent* event) {
   }
 }
 
+// An item of either list: the check mark drawn as two strokes in a box as high as the
+// item, then the name after the mark's character.
+void DCompareChoices::drawItem(const DRAWITEMSTRUCT* item) {
+  if (item->itemID == static_cast<UINT>(-1)) return;
+  const HWND control = item->hwndItem;
+  const bool combo = item->CtlType == ODT_COMBOBOX;
+  const int length = static_cast<int>(
+      SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item->itemID, 0));
+  if (length < 0) return;
+  std::string text(static_cast<size_t>(length) + 1, '\0');
+  SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(&text[0]));
+  text.resize(static_cast<size_t>(length));
+
+  HDC dc = item->hDC;
+  const RECT& rect = item->rcItem;
+  const bool selected = (item->itemState & ODS_SELECTED) != 0;
+  const bool enabled = (item->itemState & ODS_DISABLED) == 0;
+  FillRect(dc, &rect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+  const int box = rect.bottom - rect.top;
+  if (!text.empty() && text[0] == kMark) {
+    const int left = rect.left + 2, top = rect.top, size = box;
+    const POINT stroke[3] = {{left + size / 5, top + size / 2},
+                             {left + size * 2 / 5, top + size * 3 / 4},
+                             {left + size * 4 / 5, top + size / 5}};
+    HPEN pen = CreatePen(PS_SOLID, std::max(2, size / 7), selected ? GetSysColor(COLOR_HIGHLIGHTTEXT) : kCheckColour);
+    HGDIOBJ old = SelectObject(dc, pen);
+    Polyline(dc, stroke, 3);
+    SelectObject(dc, old);
+    DeleteObject(pen);
+  }
+  RECT textRect = rect;
+  textRect.left += box + 4;
+  SetBkMode(dc, TRANSPARENT);
+  SetTextColor(dc, GetSysColor(!enabled ? COLOR_GRAYTEXT : selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+  const char* name = text.empty() ? "" : text.c_str() + 1;
+  DrawTextA(dc, name, -1, &textRect, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
+  if ((item->itemState & ODS_FOCUS) && !(item->itemState & ODS_NOFOCUSRECT)) DrawFocusRect(dc, &rect);
+}
+
 LRESULT DCompareChoices::defProc(zEvent* event) {
+  if (event->message() == WM_DRAWITEM) {
+    const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(event->lParam());
+    if (item->CtlID == IDC_CC_DMS || item->CtlID == IDC_CC_CRITERIA) {
+      drawItem(item);
+      return TRUE;
+    }
+  }
   // The wheel over the criteria list walks the criteria, stopping at both ends.
   if (event->message() == WM_MOUSEWHEEL && crList_ && crList_->count() > 0) {
     const int32_t n = crList_->selection();

@@ -46,8 +46,10 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
                         public PV::GUI::SingleDialogRef<DCompareChoices>,
                         public PV::App::ModelWindow {
  public:
-  // One criterion as listed under a decision maker: its mark (' ' or the check mark
-  // 0xFB of the OEM font) and the mark followed by its name.
+  // One criterion as listed under a decision maker: its mark (' ' or kMark) and the
+  // mark followed by its name. The lists draw their items themselves: kMark shows as a
+  // drawn check mark, in no font's keeping (0xFB is a check mark in the OEM set only,
+  // and a letter wherever another font stands in for it).
   struct CrMarkElem {
     char mark = ' ';
     std::string text;
@@ -59,6 +61,8 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   };
 
   static constexpr char kMark = static_cast<char>(0xFB);
+  // The colour of the drawn check mark on an unselected item.
+  static constexpr COLORREF kCheckColour = RGB(0, 128, 0);
 
   // The open selector brought forward, or a new one in the frame; null while the
   // last one is still going.
@@ -109,6 +113,7 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   int onCriterionDoubleClick(zEvent* event);
   int onScorePairs(zEvent* event);
   int onResetAll(zEvent* event);
+  void drawItem(const DRAWITEMSTRUCT* item);
 
   zMDIAppFrame* frame_;
   PV::Scoring::ScoringHost* host_;
@@ -117,7 +122,6 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   zListBoxUnsorted* crList_ = nullptr;
   zStaticText* ratio_ = nullptr;
   zPushButton* resetAll_ = nullptr;
-  HFONT oemFont_ = nullptr;
   std::vector<DmMarkElem> entries_;
   uint32_t scored_ = 0;
   uint32_t total_ = 0;

@@ -88,6 +88,22 @@ HFONT makeFont(HWND window, const char* face, int points) {
                      CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, face);
 }
 
+// A list of one side. The wheel over it moves the pane's current pair, so that both
+// lists, the title and the arrows stay on one pair: a list scrolled by itself would
+// show other pairs beside the arrows.
+class PairList : public zListBoxUnsorted {
+ public:
+  PairList(zWindow* pane, int32_t id) : zListBoxUnsorted(pane, id), pane_(pane) {}
+  LRESULT defProc(zEvent* event) override {
+    if (event->message() == WM_MOUSEWHEEL)
+      return SendMessageA(pane_->handle(), WM_MOUSEWHEEL, event->wParam(), event->lParam());
+    return zListBoxUnsorted::defProc(event);
+  }
+
+ private:
+  zWindow* pane_;
+};
+
 }  // namespace
 
 PairedPrefScoringPane::PairedPrefScoringPane(DPairedPrefScoring* window, int32_t id)
@@ -123,8 +139,8 @@ void PairedPrefScoringPane::bindControls() {
   labelFont_ = makeFont(handle(), "Arial", 10);
   smallFont_ = makeFont(handle(), "Arial", 9);
 
-  listA_ = new zListBoxUnsorted(this, IDC_SP_LIST_A);
-  listB_ = new zListBoxUnsorted(this, IDC_SP_LIST_B);
+  listA_ = new PairList(this, IDC_SP_LIST_A);
+  listB_ = new PairList(this, IDC_SP_LIST_B);
   // One item is the height of a digit in the list's font and a pixel.
   HDC dc = GetDC(handle());
   HGDIOBJ old = SelectObject(dc, listFont_);
@@ -181,24 +197,27 @@ std::string PairedPrefScoringPane::escapeAmpersands(const std::string& text) {
   return out.size() > 1023 ? out.substr(0, 1023) : out;
 }
 
+// Every colour reads on the items' near-white fill and on a light highlight: the hues of
+// the strengths are kept dark enough, and a side without a score of its own (the other
+// side's choice, or both sides equal) is a dark grey rather than a pale one.
 COLORREF PairedPrefScoringPane::scoreColour(int value) {
   switch (value) {
     case -1:
       return RGB(0, 0, 0);
     case 0:
-      return RGB(178, 178, 178);
+      return RGB(110, 110, 110);
     case 1:
-      return RGB(204, 51, 255);
+      return RGB(190, 40, 250);
     case 2:
       return RGB(175, 90, 0);
     case 3:
-      return RGB(0, 168, 0);
+      return RGB(0, 140, 0);
     case 4:
       return RGB(0, 98, 196);
     case 5:
       return RGB(255, 0, 0);
     default:
-      return RGB(128, 128, 128);
+      return RGB(80, 80, 80);
   }
 }
 
@@ -355,6 +374,11 @@ void PairedPrefScoringPane::scored(bool changed) {
 }
 
 bool PairedPrefScoringPane::onKeyDown(WPARAM key) {
+  if (key == VK_TAB) {
+    tabDown_ = true;
+    tabBack_ = GetKeyState(VK_SHIFT) < 0;
+    return true;
+  }
   if (state_.empty() || busy_ || listA_->selection() != listB_->selection()) return true;
   const uint32_t before = state_.index();
   bool changed = false;
@@ -402,7 +426,9 @@ bool PairedPrefScoringPane::onKeyDown(WPARAM key) {
 }
 
 bool PairedPrefScoringPane::onKeyUp(WPARAM key, bool alt) {
-  const bool shift = GetKeyState(VK_SHIFT) < 0;
+  bool shift = GetKeyState(VK_SHIFT) < 0;
+  if (key == VK_TAB && tabDown_) shift = tabBack_;
+  if (key == VK_TAB) tabDown_ = false;
   if (alt) {
     switch (key) {
       case 'U':

@@ -94,5 +94,9 @@ class PairedPrefScoringPane : public zPaneControl {
   bool highlight_ = false;
   uint32_t highlightColour_ = 0x80FF80;
   bool busy_ = false;
+  // Whether Shift was down when Tab went down: the move happens at Tab's release, and a
+  // Shift let go first must not turn a step back into a step on.
+  bool tabDown_ = false;
+  bool tabBack_ = false;
   int pressed_ = 0;
 };

@@ -5,6 +5,8 @@
 #include "framework/draw/zDrawObj.h"
 #include "framework/core/zWinDisplay.h"
 
+#include <algorithm>
+
 namespace PV {
 namespace GUI {
 
@@ -44,10 +46,14 @@ SplitPane::~SplitPane() {
   }
 }
 
-void SplitPane::setStartSplit(int32_t h) {
+void SplitPane::setStartSplit(int32_t h, int32_t keepBelow) {
   if (orientation_ != Stacked || h <= 0) return;
-  const int32_t half = parentClient(parent()).height() / 2;
-  startSplit_ = curY_ = startY_ = h < half ? h : half;
+  fitHeight_ = h;
+  fitKeep_ = keepBelow;
+  const int32_t height = parentClient(parent()).height();
+  const int32_t half = height / 2;
+  const int32_t limit = keepBelow > 0 ? std::max(half, height - kBar - keepBelow) : half;
+  startSplit_ = curY_ = startY_ = h < limit ? h : limit;
   PV_ASSERT(startSplit_ != 0 || half == 0);
 }
 
@@ -88,6 +94,16 @@ void SplitPane::layoutPanes() {
 }
 
 int SplitPane::onSize(zEvent*) {
+  const int32_t now = extent();
+  if (!moved_) {
+    if (orientation_ == Stacked && fitHeight_ > 0)
+      setStartSplit(fitHeight_, fitKeep_);
+    else if (orientation_ == SideBySide)
+      startSplit_ = curX_ = startX_ = parentClient(parent()).width() / 4;
+  } else if (lastExtent_ > 0 && now > 0 && now != lastExtent_) {
+    startSplit_ = static_cast<int32_t>(static_cast<int64_t>(startSplit_) * now / lastExtent_);
+  }
+  if (now > 0) lastExtent_ = now;
   layoutPanes();
   return 1;
 }
@@ -202,7 +218,9 @@ int SplitPane::onMouseButtonUp(zEvent* event) {
   const int32_t moved = sideBySide ? curX_ - startX_ : curY_ - startY_;
   if (moved != 0) {
     startSplit_ += moved;
+    moved_ = true;
     layoutPanes();
+    lastExtent_ = extent();
   }
   return 1;
 }

@@ -28,9 +28,13 @@ class SplitPane : public zPane {
   SplitPane(zWindow* parent, zSizer* sizer, uint32_t style, int32_t orientation);
   ~SplitPane() override;
 
-  // Stacked only: the bar at h, or at half the parent's client height when h is not
-  // below that half; a side-by-side pane keeps its bar. A non-positive h is ignored.
-  void setStartSplit(int32_t h);
+  // Stacked only: the bar at h, as far down as leaves the lower pane keepBelow pixels
+  // and at least as far as half the parent's client height; a side-by-side pane keeps
+  // its bar. A non-positive h is ignored. Until the user drags the bar, every new size
+  // of the pane places it by the same rule (side by side: at a quarter of the width);
+  // a dragged bar keeps its share of the pane.
+  void setStartSplit(int32_t h, int32_t keepBelow = 0);
+  bool movedByUser() const { return moved_; }
   void setSidePanes(zWindow* left, zWindow* right);
   void setStackedPanes(zWindow* top, zWindow* bottom);
 
@@ -64,6 +68,10 @@ class SplitPane : public zPane {
   int32_t curY_ = 0;
   int32_t startY_ = 0;
   int32_t startSplit_ = 0;
+  int32_t fitHeight_ = 0;  // what setStartSplit was given, for the next size
+  int32_t fitKeep_ = 0;
+  bool moved_ = false;
+  int32_t lastExtent_ = 0;  // the extent the dragged bar's place was measured in
 };
 
 }  // namespace GUI

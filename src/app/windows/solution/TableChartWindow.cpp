@@ -76,13 +76,18 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   GetClientRect(handle(), &client);
   split_->moveSize(0, 0, client.right, client.bottom);
   grid_ = new zTable(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_CHILD | WS_VISIBLE, nullptr);
+  // The selection, which the chart draws, keeps the ranks' red and blue: it is filled
+  // pale rather than drawn inverted.
+  grid_->setSelectionFill(zColor::fromColorRef(kSelectionFill));
+  grid_->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
   editLine_ = new zTableInplaceEditLine(grid_);
   editLine_->setId(kEditLineId);
   if (editLine_->handle()) SetWindowLongPtrA(editLine_->handle(), GWLP_ID, kEditLineId);
   chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
 
   tableWidth_ = fillTable(static_cast<uint32_t>(data.rows.size()), data);
-  split_->setStartSplit(tableHeight_);
+  // The table shows every rank where the chart below it keeps the room it needs.
+  split_->setStartSplit(tableHeight_, chart_->minimumSize().height());
   if (orientation_ == Portrait)
     split_->setStackedPanes(grid_, chart_);
   else

@@ -58,6 +58,8 @@ class TableChartWindow : public zMDIChildFrame {
   int32_t tableWidth() const { return tableWidth_; }
   // The height the table needs for all its rows: where a portrait window's bar starts.
   int32_t tableHeight() const { return tableHeight_; }
+  // The fill of the table's selected cells.
+  static constexpr COLORREF kSelectionFill = RGB(255, 255, 204);
 
   // The open solution windows, oldest first.
   static int32_t count();

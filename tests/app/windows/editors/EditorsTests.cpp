@@ -370,6 +370,83 @@ TEST_F(Editors, TheLockGreysNamesButNotWeights) {
   EXPECT_EQ(textOf(GetDlgItem(dms->handle(), kEditorCaption)), "Create, Edit, or Delete Model Decision Makers");
 }
 
+// The keyboard alone reaches every control of an editor: Tab past the table's last cell
+// and Ctrl+Tab leave the table; under the lock Tab walks the weights, and Enter on a
+// locked cell moves on instead of answering the editor with OK.
+TEST_F(Editors, TheKeyboardLeavesTheTableAndWalksTheWeightsUnderTheLock) {
+  command(CM_CRITERIA);
+  DCriteria* criteria = DCriteria::instance();
+  ASSERT_NE(criteria, nullptr);
+  ItemTable* table = criteria->itemTable();
+  const HWND line = table->editLine()->handle();
+  const auto held = [](std::initializer_list<int> keys) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    for (int k : {VK_SHIFT, VK_CONTROL}) state[k] = 0;
+    for (int k : keys) state[k] = 0x80;
+    SetKeyboardState(state);
+  };
+  const auto press = [](HWND window, WPARAM key) {
+    SendMessageA(window, WM_KEYDOWN, key, 0);
+    SendMessageA(window, WM_KEYUP, key, 0);
+    pump();
+  };
+  const auto outside = [&] {
+    const HWND focus = GetFocus();
+    return focus && focus != table->handle() && focus != line && IsChild(criteria->handle(), focus);
+  };
+  setCell(criteria, 1, 1, "Price");
+  setCell(criteria, 2, 1, "10");
+  setCell(criteria, 1, 2, "Speed");
+  setCell(criteria, 2, 2, "20");
+  click(criteria, kEditorUpdate);
+
+  // Unlocked: Ctrl+Tab leaves at once, Tab after the last cell too.
+  table->setCurrentCell(zTableCellPos(1, 1));
+  SetFocus(table->handle());
+  held({VK_CONTROL});
+  press(table->handle(), VK_TAB);
+  held({});
+  EXPECT_TRUE(outside()) << "Ctrl+Tab from the table";
+  table->setCurrentCell(zTableCellPos(table->notesColumn(), table->getNumRows()));
+  SetFocus(table->handle());
+  press(table->handle(), VK_TAB);
+  EXPECT_TRUE(outside()) << "Tab from the last cell";
+
+  w->setModelDefEditLock(true);
+  struct Case {
+    zTableCellPos from;
+    bool back;
+    zTableCellPos to;  // column 0: out of the table
+  } cases[] = {
+      {{1, 1}, false, {2, 1}}, {{2, 1}, false, {2, 2}}, {{3, 1}, false, {2, 2}},
+      {{2, 2}, true, {2, 1}},  {{2, 1}, true, {0, 0}},
+  };
+  for (const Case& c : cases) {
+    table->setCurrentCell(c.from);
+    SetFocus(table->handle());
+    held(c.back ? std::initializer_list<int>{VK_SHIFT} : std::initializer_list<int>{});
+    press(table->handle(), VK_TAB);
+    held({});
+    if (c.to.column == 0) {
+      EXPECT_TRUE(outside()) << "Shift+Tab from the first weight";
+    } else {
+      EXPECT_EQ(table->currentCell(), c.to) << c.from.column << "," << c.from.row << (c.back ? " back" : "");
+    }
+  }
+  // Enter in the edit line of a locked notes cell.
+  table->setCurrentCell(zTableCellPos(3, 1));
+  table->resetEditLine();
+  SetFocus(line);
+  SendMessageA(line, WM_KEYDOWN, VK_RETURN, 0);
+  SendMessageA(line, WM_CHAR, '\r', 0);
+  pump();
+  ASSERT_EQ(DCriteria::instance(), criteria) << "the editor stays open";
+  EXPECT_TRUE(IsWindow(criteria->handle()));
+  EXPECT_EQ(table->currentCell(), zTableCellPos(2, 2));
+  w->setModelDefEditLock(false);
+}
+
 // Cut, Copy and Paste of the main window reach the active editor's table; pasted
 // weights are normalised.
 TEST_F(Editors, TheMainWindowsEditCommandsReachTheActiveTable) {

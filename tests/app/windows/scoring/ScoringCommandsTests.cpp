@@ -252,7 +252,8 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
 
 // Clear Comparisons: No keeps everything; Yes closes the scoring windows without
 // storing, drops the pairs, every score block and the ranking made of them, and
-// unlocks the lists; a Best Choice afterwards finds nothing to show.
+// unlocks the lists, and closes the solution windows showing the dropped ranking; a
+// Best Choice afterwards finds nothing to show.
 TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlocks) {
   smallModel(3);
   compare();
@@ -266,6 +267,7 @@ TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlock
   }
   keyUp(pane, 'U', true);
   ASSERT_FALSE(model()->get_slns().empty()) << "solved at the last store";
+  ASSERT_EQ(PV::GUI::TableChartWindow::count(), 1) << "showing the ranking";
   keyDown(pane, VK_LEFT);  // unsaved, to be dropped
 
   std::string asked;
@@ -274,9 +276,13 @@ TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlock
   EXPECT_NE(asked.find("This operation will clear out the list of pairs"), std::string::npos) << asked;
   EXPECT_TRUE(server()->hasAlgorithm());
   EXPECT_NE(DCompareChoices::instance(), nullptr);
+  EXPECT_EQ(PV::GUI::TableChartWindow::count(), 1);
 
   answerBox("Palvermontine: Clear Comparisons Warning", IDYES);
   command(CM_CLEAR_COMPARISONS);
+  pump();
+  EXPECT_EQ(PV::GUI::TableChartWindow::count(), 0) << "no window shows the dropped ranking";
+  EXPECT_EQ(main_->solutionWindow(), nullptr);
   EXPECT_EQ(DCompareChoices::instance(), nullptr);
   EXPECT_EQ(DCompareChoices::scoringDialog(), nullptr);
   EXPECT_FALSE(server()->hasAlgorithm());

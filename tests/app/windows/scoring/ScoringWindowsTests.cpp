@@ -17,6 +17,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <string>
 #include <vector>
 
@@ -306,6 +307,118 @@ TEST_F(Scoring, ThePanePressesTheScoreButtonAndColoursScoresAndTheHighlight) {
   EXPECT_TRUE(IsWindowVisible(GetDlgItem(pane->handle(), IDC_SP_ARROW_A1)));
   EXPECT_FALSE(IsWindowVisible(GetDlgItem(pane->handle(), IDC_SP_ARROW_A0)));
   EXPECT_LE(std::abs((arrow.top + arrow.bottom) / 2 - (item.top + item.bottom) / 2), 2);
+}
+
+// Every score colour, the other side's grey included, stands out from the items' fill
+// (a contrast of at least 3.5 to 1 by relative luminance): no choice is pale grey on
+// near white.
+TEST(ScoreColours, EveryScoreColourReadsOnTheItemFill) {
+  const auto luminance = [](COLORREF c) {
+    double sum = 0.0;
+    const double weights[3] = {0.2126, 0.7152, 0.0722};
+    const int parts[3] = {GetRValue(c), GetGValue(c), GetBValue(c)};
+    for (int k = 0; k < 3; ++k) {
+      const double v = parts[k] / 255.0;
+      sum += weights[k] * (v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4));
+    }
+    return sum;
+  };
+  const double fill = luminance(RGB(245, 244, 244));
+  for (int value = -1; value <= 6; ++value) {
+    const double ratio = (fill + 0.05) / (luminance(PairedPrefScoringPane::scoreColour(value)) + 0.05);
+    EXPECT_GE(ratio, 3.5) << "score value " << value;
+  }
+}
+
+// The wheel over either list moves the current pair by one for the whole pane: both
+// lists show the same rows, and the title names the pair.
+TEST_F(Scoring, TheWheelOverAListMovesBothListsByOnePair) {
+  makeScoringModel(1, 1, 6);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  PairedPrefScoringPane* pane = scoring->pane();
+  const uint32_t pairs = pane->state().count();
+  ASSERT_GE(pairs, 6u);
+  const auto wheel = [](HWND list, int notches) {
+    SendMessageA(list, WM_MOUSEWHEEL, MAKEWPARAM(0, -WHEEL_DELTA * notches), 0);
+    pump();
+  };
+  const auto top = [](zListBoxUnsorted* list) {
+    return static_cast<int>(SendMessageA(list->handle(), LB_GETTOPINDEX, 0, 0));
+  };
+  struct Case {
+    int side, notches;
+    uint32_t index;
+  } cases[] = {{0, 1, 1}, {0, 1, 2}, {1, 1, 3}, {1, -1, 2}, {0, -1, 1}, {0, 1, 2}, {0, 1, 3}, {0, 1, 4}};
+  for (const Case& c : cases) {
+    wheel((c.side == 0 ? pane->listA() : pane->listB())->handle(), c.notches);
+    EXPECT_EQ(pane->state().index(), c.index) << "side " << c.side;
+    EXPECT_EQ(top(pane->listA()), top(pane->listB())) << "pair " << c.index + 1;
+    EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_TITLE)),
+              "Paired Preferences Scoring - Pair " + std::to_string(c.index + 1) + " of " + std::to_string(pairs));
+  }
+}
+
+// Tab moves on and Shift+Tab back, by the Shift key's state when Tab went down: a
+// Shift let go before Tab still steps back.
+TEST_F(Scoring, ShiftTabStepsBackEvenWhenShiftIsLetGoFirst) {
+  makeScoringModel(1, 1, 6);
+  DCompareChoices* selector = openSelector();
+  PairedPrefScoringPane* pane = scorePairs(selector)->pane();
+  const auto shiftDown = [](bool down) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = down ? 0x80 : 0;
+    SetKeyboardState(keys);
+  };
+  struct Case {
+    bool shiftAtPress, shiftAtRelease;
+    int step;
+  } cases[] = {{true, false, -1}, {true, true, -1}, {false, false, +1}, {false, true, +1}};
+  for (const Case& c : cases) {
+    keyDown(pane, VK_HOME);
+    keyDown(pane, VK_DOWN);
+    keyDown(pane, VK_DOWN);
+    ASSERT_EQ(pane->state().index(), 2u);
+    shiftDown(c.shiftAtPress);
+    keyDown(pane, VK_TAB);
+    shiftDown(c.shiftAtRelease);
+    keyUp(pane, VK_TAB);
+    shiftDown(false);
+    EXPECT_EQ(static_cast<int>(pane->state().index()), 2 + c.step)
+        << "Shift " << c.shiftAtPress << " at the press, " << c.shiftAtRelease << " at the release";
+  }
+}
+
+// The mark of a completed criterion and decision maker is a drawn check mark in its
+// own colour, whatever font the lists have (0xFB was a letter in every font but the
+// OEM one); an unmarked item has none.
+TEST_F(Scoring, TheSelectorDrawsACheckMarkBeforeACompletedCriterion) {
+  makeScoringModel(1, 2, 3);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  PairedPrefScoringPane* pane = scoring->pane();
+  for (int pair = 0; pair < 3; ++pair) {
+    typeChar(pane, '1');
+    keyUp(pane, VK_RETURN);
+  }
+  keyUp(pane, 'U', true);
+  ASSERT_EQ(listText(selector, 0), std::string(1, kMark) + "Cr1");
+  selector->selectCriterion(1);
+  SetWindowPos(selector->handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+  pump();
+
+  const HWND list = GetDlgItem(selector->handle(), IDC_CC_CRITERIA);
+  InvalidateRect(list, nullptr, TRUE);
+  UpdateWindow(list);
+  const auto markBox = [list](int index) {
+    RECT item = {};
+    SendMessageA(list, LB_GETITEMRECT, index, reinterpret_cast<LPARAM>(&item));
+    item.right = item.left + (item.bottom - item.top) + 2;
+    return item;
+  };
+  EXPECT_TRUE(anyPixelOf(list, markBox(0), DCompareChoices::kCheckColour)) << "Cr1 is complete";
+  EXPECT_FALSE(anyPixelOf(list, markBox(1), DCompareChoices::kCheckColour)) << "Cr2 is not";
 }
 
 // The selector after one criterion was scored (its mark and the ratio) and the

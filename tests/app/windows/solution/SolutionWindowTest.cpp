@@ -401,3 +401,88 @@ TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
 }
 
 }  // namespace
+namespace {
+
+// The selected "% Rank" cells keep their red and blue on a pale fill: no cell of the
+// column is drawn inverted (yellow or cyan on black).
+TEST_F(SolutionWindow, TheSelectedRankColumnKeepsItsRedAndBlue) {
+  TableChartWindow* w = open(makeRanking({100.0, 100.0, 80.0, 60.0, 40.0}));
+  zTable* t = w->table();
+  ASSERT_EQ(t->selectionRange().start.column, 1u);
+  ASSERT_EQ(t->selectionRange().end.row, 5u);
+  InvalidateRect(t->handle(), nullptr, TRUE);
+  UpdateWindow(t->handle());
+  HDC dc = GetDC(t->handle());
+  struct Case {
+    uint32_t row;
+    COLORREF text, inverted;
+  } cases[] = {{2, kRed, RGB(0, 255, 255)}, {3, kBlue, RGB(255, 255, 0)}, {5, kBlue, RGB(255, 255, 0)}};
+  for (const Case& c : cases) {
+    const zRect cell = t->cellRect(zTableCellPos(1, c.row));
+    int text = 0, inverted = 0, fill = 0;
+    for (int32_t y = cell.top() + 2; y < cell.bottom() - 2; ++y) {
+      for (int32_t x = cell.left() + 2; x < cell.right() - 2; ++x) {
+        const COLORREF p = GetPixel(dc, x, y);
+        text += p == c.text;
+        inverted += p == c.inverted || p == RGB(0, 0, 0);
+        fill += p == TableChartWindow::kSelectionFill;
+      }
+    }
+    EXPECT_GT(text, 0) << "row " << c.row;
+    EXPECT_EQ(inverted, 0) << "row " << c.row;
+    EXPECT_GT(fill, 0) << "row " << c.row;
+  }
+  ReleaseDC(t->handle(), dc);
+}
+
+// In portrait the table shows all ten ranks of a full model where the chart below
+// keeps the room its bars need; the table's scroll bar is for what does not fit.
+TEST_F(SolutionWindow, PortraitShowsEveryRankWhereTheChartKeepsItsRoom) {
+  TableChartWindow* w = open(limitsRanking());
+  zTable* t = w->table();
+  RECT grid{}, chart{};
+  GetClientRect(t->handle(), &grid);
+  GetClientRect(w->chart()->handle(), &chart);
+  ASSERT_EQ(t->model()->rowCount(), 10u);
+  EXPECT_LE(t->cellRect(zTableCellPos(1, 10)).bottom(), grid.bottom) << "rank 10 is in view";
+  EXPECT_GE(chart.bottom, w->chart()->minimumSize().height()) << "the chart keeps its room";
+}
+
+// A new size places the bar again: an undragged bar by its rule (in portrait the table
+// shows every rank once the window is tall enough, however small it opened), a dragged
+// one by its share of the window, so that after Tile the chart keeps its part.
+TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
+  TableChartWindow* portrait = open(limitsRanking());
+  MoveWindow(portrait->handle(), 0, 0, 420, 260, TRUE);
+  pump();
+  MoveWindow(portrait->handle(), 0, 0, 900, 660, TRUE);
+  pump();
+  RECT grid{};
+  GetClientRect(portrait->table()->handle(), &grid);
+  EXPECT_LE(portrait->table()->cellRect(zTableCellPos(1, 10)).bottom(), grid.bottom) << "rank 10 in view";
+  delete portrait;
+
+  TableChartWindow* landscape = open(limitsRanking(), TableChartWindow::Landscape);
+  MoveWindow(landscape->handle(), 0, 0, 900, 500, TRUE);
+  pump();
+  SplitPane* split = landscape->splitPane();
+  const int32_t s0 = split->startSplit();
+  SendMessageA(split->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s0 + 2, 20));
+  SendMessageA(split->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(s0 + 302, 20));
+  SendMessageA(split->handle(), WM_LBUTTONUP, 0, MAKELPARAM(s0 + 302, 20));
+  pump();
+  RECT before{}, chartBefore{};
+  GetClientRect(split->handle(), &before);
+  GetWindowRect(landscape->chart()->handle(), &chartBefore);
+  const double share = static_cast<double>(split->startSplit()) / before.right;
+  MoveWindow(landscape->handle(), 0, 0, 450, 500, TRUE);  // as Tile makes it
+  pump();
+  RECT after{}, chartAfter{};
+  GetClientRect(split->handle(), &after);
+  GetWindowRect(landscape->chart()->handle(), &chartAfter);
+  EXPECT_NEAR(static_cast<double>(split->startSplit()) / after.right, share, 0.02);
+  EXPECT_GT(chartAfter.right - chartAfter.left, (chartBefore.right - chartBefore.left) / 3) << "the chart keeps its part";
+  delete landscape;
+}
+
+}  // namespace

@@ -1,0 +1,17 @@
+// The text of a message box as the box lays it out: the program's texts break their
+// lines where a screen of its day wrapped them, and a box that wraps at its own width
+// wraps each such line again, leaving a ragged edge. Within a paragraph a line break
+// before a word that goes on the sentence (a lowercase letter, an opening parenthesis)
+// becomes a space; a break before a new sentence, a blank line and every line of a
+// list stay as they are.
+#pragma once
+
+#include <string>
+
+namespace PV {
+namespace Util {
+
+std::string flowedBoxText(const std::string& text);
+
+}  // namespace Util
+}  // namespace PV

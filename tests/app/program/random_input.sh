@@ -1,0 +1,210 @@
+#!/bin/bash
+# Random keys and clicks into the real program from outside its process, through the X
+# server as a person's would come: a seeded stream of keys (letters, digits, Tab, Enter,
+# Esc, arrows, the program's own shortcuts and a few of its menus) and clicks (and wheel
+# turns) inside the main window's working area, for a set time. At the end the program
+# must be alive, answer a key, and hold no more memory than a bound.
+#
+#   random_input.sh BIN_DIR OUT_DIR
+#
+# PV_RANDOM_SEED     the seed (default: from the clock); printed first, so that a failure
+#                    can be replayed with the same stream of input
+# PV_RANDOM_SECONDS  how long the input goes on (default 60, at most 120)
+# PV_RANDOM_MAX_MB   the memory bound in MB of the program's resident set (default 256)
+#
+# Everything the program writes goes into OUT_DIR: its configuration and documents
+# folders are there, the prefix's PDF viewer is the logging stand-in, and the file
+# forms (where typed names could lead elsewhere) are answered with Esc. What could end
+# the program on purpose or start something outside the test is never sent: Alt+F4,
+# the File and Help menus, the menu bar by itself, clicks on the caption, the menus and
+# the toolbar.
+# Exit code 0 passed, 1 failed (the seed named), 77 skipped (no X server or no xdotool).
+set -u
+bin=$(cd "${1:?give the folder of palvermontine.exe}" && pwd)
+out=${2:?give the output folder}
+root=$(cd "$(dirname "$0")/../../.." && pwd)
+rm -rf "$out"
+mkdir -p "$out/config" "$out/work"
+out=$(cd "$out" && pwd)
+log="$out/random.log"
+: >"$log"
+
+seed=${PV_RANDOM_SEED:-$(( $(date +%s%N) % 1000000007 ))}
+seconds=${PV_RANDOM_SECONDS:-60}
+[ "$seconds" -gt 120 ] && seconds=120
+max_mb=${PV_RANDOM_MAX_MB:-256}
+say() { echo "random input [${SECONDS}s]: $*" | tee -a "$log"; }
+say "seed $seed (replay with PV_RANDOM_SEED=$seed), $seconds s"
+if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
+  say "skipped: needs an X server (DISPLAY) and xdotool"
+  exit 77
+fi
+
+. "$root/scripts/wine-env.sh"
+pv_wine_env_for "$bin/palvermontine.exe"
+winpath() { "$PV_WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
+export PALVERMONTINE_CONFIG_DIR PALVERMONTINE_DOCUMENTS_DIR PV_FAKE_VIEWER_LOG
+PALVERMONTINE_CONFIG_DIR=$(winpath "$out/config")
+PALVERMONTINE_DOCUMENTS_DIR=$(winpath "$out/work")
+PV_FAKE_VIEWER_LOG=$(winpath "$out/viewer.log")
+viewer=$(winpath "$bin/fake_pdf_viewer.exe")
+"$PV_WINE" reg add 'HKCR\.pdf' /ve /d pdffile /f >>"$log" 2>&1
+"$PV_WINE" reg add 'HKCR\pdffile\shell\open\command' /ve /d "\"$viewer\" /open \"%1\"" /f >>"$log" 2>&1
+"$PV_WINE" reg add 'HKCR\pdffile\shell\print\command' /ve /d "\"$viewer\" /print \"%1\"" /f >>"$log" 2>&1
+
+program_pid=""
+fail() {
+  say "FAILED with seed $seed: $*"
+  local w
+  for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
+    say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)'"
+  done
+  say "replay: PV_RANDOM_SEED=$seed PV_RANDOM_SECONDS=$seconds $0 $bin $out"
+  xwd -silent -root -out "$out/failed.xwd" 2>>"$log" &&
+    { command -v convert >/dev/null && convert "$out/failed.xwd" "$out/failed.png" 2>>"$log" && rm -f "$out/failed.xwd"; }
+  [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
+  exit 1
+}
+wait_for() {
+  local seconds=$1; shift
+  local until=$((SECONDS + seconds))
+  while ! "$@" >/dev/null 2>&1; do
+    [ $SECONDS -ge $until ] && return 1
+    sleep 0.2
+  done
+}
+window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
+has_window() { [ -n "$(window_named "$1")" ]; }
+main_window() { window_named " - Palvermontine$"; }
+alive() { kill -0 "$program_pid" 2>/dev/null; }
+# The resident memory in MB of the program's own process: the Wine process that runs
+# this palvermontine.exe (its command line starts with the program's path).
+program_mb() {
+  local pid kb=0 k first
+  for pid in $(pgrep -u "$(id -u)" -f 'palvermontine\.exe'); do
+    first=$(tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | head -1)
+    [ "$first" = "$bin/palvermontine.exe" ] || continue
+    k=$(awk '/^VmRSS:/ { print $2 }' "/proc/$pid/status" 2>/dev/null)
+    [ -n "$k" ] && [ "$k" -gt "$kb" ] && kb=$k
+  done
+  echo $((kb / 1024))
+}
+file_form_up() {
+  has_window "^Save File As$" || has_window "^Open A Palvermontine" || has_window "^Save As$" || has_window "^Open$"
+}
+# The window that holds the keyboard: the last of the program's windows other than the
+# main window (a dialog, a box or a form), else the main window.
+target() {
+  local id
+  id=$(xdotool search --onlyvisible --name "." 2>/dev/null | while read -r w; do
+    case "$(xdotool getwindowname "$w" 2>/dev/null)" in
+      *" - Palvermontine") ;;
+      "") ;;
+      *) echo "$w" ;;
+    esac
+  done | tail -1)
+  [ -n "$id" ] || id=$(main_window)
+  echo "$id"
+}
+
+# The stream. Bash's own generator, seeded, gives the same choices for the same seed.
+RANDOM=$seed
+pick() { local a=("$@"); echo "${a[RANDOM % ${#a[@]}]}"; }
+plain_keys=(a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9 space
+  Tab shift+Tab Tab Return Return Escape Up Down Left Right Home End Prior Next BackSpace Delete
+  shift+Left shift+Right shift+Up shift+Down)
+shortcut_keys=(F3 F4 F5 F6 F9 ctrl+n ctrl+s ctrl+r ctrl+p ctrl+x ctrl+c ctrl+v ctrl+F4 ctrl+F6 ctrl+u ctrl+t)
+# A menu and one of its items, sent together so that no arrow wanders into another menu.
+menu_items=("alt+m h" "alt+m d" "alt+m e" "alt+m c" "alt+m l" "alt+m b" "alt+m r" "alt+m p"
+  "alt+o a" "alt+o m" "alt+w c" "alt+w t" "alt+w a" "alt+e t" "alt+e c" "alt+e p")
+
+click_in_work_area() {
+  local id=$1 geometry x y w h
+  geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || return
+  eval "$geometry"
+  x=$X; y=$Y; w=$WIDTH; h=$HEIGHT
+  [ "$w" -gt 40 ] && [ "$h" -gt 120 ] || return
+  local px py button
+  if [ "$id" = "$(main_window)" ]; then
+    # Below the caption, the menu bar and the toolbar; above the status line.
+    px=$((x + 4 + RANDOM % (w - 8)))
+    py=$((y + 80 + RANDOM % (h - 110)))
+  else
+    # Inside a dialog or box, below its caption.
+    px=$((x + 4 + RANDOM % (w - 8)))
+    py=$((y + 24 + RANDOM % (h - 28)))
+  fi
+  button=$(pick 1 1 1 1 1 3 4 5)
+  xdotool mousemove "$px" "$py" click "$button" 2>>"$log"
+  echo "click $button at $((px - x)),$((py - y)) of $(xdotool getwindowname "$id" 2>/dev/null)" >>"$log"
+}
+
+(cd "$out/work" && exec "$PV_WINE" "$bin/palvermontine.exe" -mkdm >"$out/program.log" 2>&1) &
+program_pid=$!
+wait_for 60 has_window " - Palvermontine$" || fail "no main window"
+sleep 1
+start_mb=$(program_mb)
+[ "$start_mb" -gt 0 ] || fail "the program's process was not found"
+say "started: $start_mb MB"
+
+steps=0
+until=$((SECONDS + seconds))
+while [ $SECONDS -lt $until ]; do
+  alive || fail "the program ended after $steps inputs"
+  win=$(target)
+  [ -n "$win" ] || fail "the program shows no window after $steps inputs"
+  if file_form_up; then
+    xdotool windowfocus "$win" 2>/dev/null; xdotool key Escape
+    echo "Escape to a file form" >>"$log"
+    sleep 0.3
+    continue
+  fi
+  xdotool windowfocus "$win" 2>/dev/null
+  roll=$((RANDOM % 100))
+  if [ $roll -lt 55 ]; then
+    k=$(pick "${plain_keys[@]}")
+    xdotool key --delay 30 "$k"
+  elif [ $roll -lt 65 ]; then
+    k=$(pick "${shortcut_keys[@]}")
+    xdotool key --delay 30 "$k"
+  elif [ $roll -lt 72 ] && [ "$win" = "$(main_window)" ]; then
+    k=$(pick "${menu_items[@]}")
+    # shellcheck disable=SC2086
+    xdotool key --delay 120 $k
+  else
+    k=click
+    click_in_work_area "$win"
+  fi
+  [ "$k" = click ] || echo "key $k to $(xdotool getwindowname "$win" 2>/dev/null)" >>"$log"
+  steps=$((steps + 1))
+  sleep 0.$((RANDOM % 3 + 1))
+done
+say "$steps inputs sent"
+alive || fail "the program ended after the last input"
+
+# What stays open is answered (Esc, then No, then the close command of a dialog), and
+# then the program answers a key: New (Ctrl+N) shows its form, or first the question
+# about unsaved changes. The key is given a few chances, as a person would press it again.
+for _ in $(seq 12); do
+  win=$(target)
+  [ "$win" = "$(main_window)" ] && break
+  for k in Escape n alt+F4; do
+    xdotool windowfocus "$win" 2>/dev/null; xdotool key "$k"; sleep 0.7
+    [ "$(target)" = "$win" ] || break
+  done
+done
+[ "$(target)" = "$(main_window)" ] || fail "a window of the program does not close: $(xdotool getwindowname "$(target)")"
+answered() { has_window "^Create A New Decision Model$" || [ "$(target)" != "$(main_window)" ]; }
+for attempt in 1 2 3; do
+  xdotool windowfocus "$(main_window)" 2>/dev/null
+  xdotool key ctrl+n
+  wait_for 10 answered && break
+  [ "$attempt" = 3 ] && fail "the program answers no key after the random input"
+done
+end_mb=$(program_mb)
+say "answered a key; memory $start_mb MB at the start, $end_mb MB at the end (bound $max_mb MB)"
+[ "$end_mb" -le "$max_mb" ] || fail "the program holds $end_mb MB"
+kill "$program_pid" 2>/dev/null
+wait "$program_pid" 2>/dev/null
+say "passed"
+exit 0
