@@ -267,6 +267,7 @@ TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlock
   }
   keyUp(pane, 'U', true);
   ASSERT_FALSE(model()->get_slns().empty()) << "solved at the last store";
+  command(CM_BEST_CHOICE);
   ASSERT_EQ(PV::GUI::TableChartWindow::count(), 1) << "showing the ranking";
   keyDown(pane, VK_LEFT);  // unsaved, to be dropped
 
