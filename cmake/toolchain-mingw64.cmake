@@ -17,5 +17,8 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 
 # x86-64 does its double arithmetic in SSE2 already; static runtime as in the 32-bit build.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+# A DLL the build makes (a test's resource module) carries its runtime too: the
+# 32-bit compiler's exception runtime is a DLL of its own that Windows does not have.
+set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 set(CMAKE_CROSSCOMPILING_EMULATOR "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-emulator.sh")
