@@ -9,6 +9,10 @@ PACKAGES=(
   g++-mingw-w64-i686-posix mingw-w64-i686-dev libz-mingw-w64-dev
   g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev
   wine wine32:i386 wine64 fonts-wine
+  # Wine's X11 driver recommends these; without them the 32-bit driver cannot
+  # confine the pointer (XInput2) nor use the X extensions the 64-bit one has.
+  libxi6:i386 libxrandr2:i386 libxcursor1:i386 libxrender1:i386 libxinerama1:i386
+  libxcomposite1:i386 libxfixes3:i386 libxxf86vm1:i386
   xvfb xauth xdotool x11-apps imagemagick
   clang libclang-rt-14-dev
   libxml2-utils libxml2-dev qpdf libqpdf-dev poppler-utils
