@@ -64,16 +64,35 @@ wait_for() {
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 main_window() { window_named " - Palvermontine$"; }
-# A picture of the main window (a root picture would show Wine's menus and boxes as
-# black rectangles); png when ImageMagick is there.
+# A picture of the whole screen, as a person sees it, into shots/NN-NAME.png. It is read
+# with ImageMagick's import, which takes the screen's pixels as they are: xwd -root
+# renders the boxes, dialogs and menus a process opens over its own main window as black
+# rectangles (a plain program's message box too), though the screen shows them drawn.
+# Without ImageMagick, a picture of the main window alone.
+shot_file() { printf '%s/shots/%02d-%s.png' "$out" "$step_no" "$1"; }
 shot() {
+  local file
+  file=$(shot_file "$1")
+  if command -v import >/dev/null; then
+    import -silent -window root "$file" 2>>"$log" && return 0
+  fi
   local id
   id=$(main_window)
   [ -n "$id" ] || return 1
-  local name
-  name=$(printf '%02d-%s' "$step_no" "$1")
-  xwd -silent -id "$id" -out "$out/shots/$name.xwd" 2>>"$log" || return 1
-  if command -v convert >/dev/null; then convert "$out/shots/$name.xwd" "$out/shots/$name.png" 2>>"$log" && rm -f "$out/shots/$name.xwd"; fi
+  xwd -silent -id "$id" -out "${file%.png}.xwd" 2>>"$log"
+}
+# The box or dialog of the name is drawn on the screen: its area of a whole-screen picture
+# holds its frame and text (more than a few colours), not a blank rectangle.
+drawn_on_screen() {
+  command -v import >/dev/null && command -v convert >/dev/null || return 0
+  local id X Y WIDTH HEIGHT SCREEN WINDOW colours
+  id=$(window_named "$1")
+  [ -n "$id" ] || fail "no window '$1' to look at"
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  shot "$2" || fail "no picture of the screen"
+  colours=$(convert "$(shot_file "$2")" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format %k info: 2>>"$log")
+  say "'$1' at ${X},${Y} ${WIDTH}x${HEIGHT}: $colours colours on the screen"
+  [ "${colours:-0}" -ge 8 ] || fail "'$1' is not drawn on the screen (its area holds $colours colours)"
 }
 # Gives the window the keyboard (there is no window manager to do it) and sends keys.
 focus() { xdotool windowfocus --sync "$1" 2>>"$log" || xdotool windowfocus "$1"; sleep 0.3; }
@@ -110,6 +129,8 @@ step_new_model() {
   focus "$(main_window)"
   keys ctrl+n
   wait_for 20 has_window "^Create A New Decision Model$" || fail "no new-model dialog"
+  sleep 1
+  drawn_on_screen "^Create A New Decision Model$" new-model-dialog
   focus "$(window_named "^Create A New Decision Model$")"
   type_text "Lunch venue"
   keys Return
@@ -181,6 +202,8 @@ step_compare_and_score() {
   [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ] || { skipped; return; }
   focus "$(main_window)"; keys F6
   wait_for 20 has_window "Compare Choices Warning" || fail "no pair-generation question"
+  sleep 1
+  drawn_on_screen "Compare Choices Warning" compare-question
   focus "$(window_named "Compare Choices Warning")"
   keys y
   wait_for 20 sh -c '! xdotool search --onlyvisible --name "Compare Choices Warning" | grep -q .' ||
@@ -212,6 +235,8 @@ step_save_as() {
   focus "$(main_window)"
   keys alt+f a
   wait_for 20 has_window "^Save File As$" || fail "no Save As dialog"
+  sleep 1
+  drawn_on_screen "^Save File As$" save-as-dialog
   focus "$(window_named "^Save File As$")"
   keys ctrl+a
   type_text "$(winpath "$out/work")\\Lunch venue.xpv"
