@@ -28,7 +28,20 @@ std::string documentsFolder() {
 }
 
 int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
-  return MessageBoxW(owner, Files::toWide(text).c_str(), Files::toWide(caption).c_str(), flags);
+  // A box, above all one without an owner, leaves no window active when it goes, and the
+  // keyboard would reach nothing until a click: the window that was active, and the
+  // control that had the keys, take them again.
+  const HWND active = GetActiveWindow();
+  const HWND focus = GetFocus();
+  const int answer = MessageBoxW(owner, Files::toWide(text).c_str(), Files::toWide(caption).c_str(), flags);
+  if (active && IsWindow(active) && IsWindowVisible(active) && IsWindowEnabled(active)) {
+    SetActiveWindow(active);
+    if (focus && IsWindow(focus) && (focus == active || IsChild(active, focus)))
+      SetFocus(focus);
+    else if (!GetFocus())
+      SetFocus(active);
+  }
+  return answer;
 }
 
 // The bitmap is read from the resource's bytes rather than through the display: a batch

@@ -7,7 +7,7 @@
 #
 #   outside_journey.sh BIN_DIR OUT_DIR
 #
-# The journey: New ("Lunch venue"); 3 choices, 2 criteria and 2 decision makers typed
+# The journey: a damaged file opened (its box, and the keyboard back after it); New ("Lunch venue"); 3 choices, 2 criteria and 2 decision makers typed
 # into the editors; Compare Choices and every pair scored with the keys; Best Choice and
 # the solution window; Save As; Report; Exit. Then the batch run opens the saved model
 # and solves it again: its ranking equals the one the window showed (the saved model's
@@ -122,6 +122,33 @@ step_start() {
   sleep 1
   shot start
   [ -f "$out/config/palvermontineappoptions.xml" ] || fail "the options were not written into the empty folder"
+}
+
+# A damaged file through File Open: the box that says so is drawn, Enter answers it, and
+# the keyboard is the main window's again without a click (Ctrl+N, sent to whatever has
+# the keys, opens the New dialog; Escape closes it, nothing typed).
+step_damaged_file() {
+  begin "Open a damaged file: the box, then the keyboard back"
+  printf 'not a model\n' >"$out/work/damaged.xpv"
+  focus "$(main_window)"
+  keys ctrl+o
+  wait_for 20 has_window "^Open A Palvermontine Decision Model File$" || fail "no Open dialog"
+  focus "$(window_named "^Open A Palvermontine Decision Model File$")"
+  type_text "$(winpath "$out/work/damaged.xpv")"
+  keys Return
+  wait_for 20 has_window "^WARNING: " || fail "no box about the damaged file"
+  sleep 1
+  drawn_on_screen "^WARNING: " damaged-file-box
+  focus "$(window_named "^WARNING: ")"
+  keys Return
+  wait_for 20 sh -c '! xdotool search --onlyvisible --name "^WARNING: " | grep -q .' || fail "the box stayed"
+  sleep 1
+  keys ctrl+n
+  wait_for 10 has_window "^Create A New Decision Model$" || fail "the keys reach nothing after the box"
+  focus "$(window_named "^Create A New Decision Model$")"
+  keys Escape
+  wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Create A New Decision Model$" | grep -q .' ||
+    fail "the New dialog stayed"
 }
 
 step_new_model() {
@@ -305,6 +332,7 @@ step_batch_reopens() {
 }
 
 step_start
+step_damaged_file
 step_new_model
 step_editors
 step_compare_and_score
