@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -633,4 +634,39 @@ TEST_F(Editors, UpdateWithAutoRecalcRefillsTheNewestSolutionWindow) {
   EXPECT_EQ(w->solutionWindow(), solution) << "refilled in place, no new window";
   EXPECT_NE(ranks(), before) << "the ranking was computed again";
   EXPECT_NE(shown(), shownBefore) << "and the window shows it";
+}
+
+// With three hundred solution windows open (Best Choice opens a new one each time), the
+// program still answers the keys of the editors at once: round after round of F3 (the
+// Choices editor, open or brought back) and Esc (taken by its table as the program's
+// message loop hands it over) each end well within half a second, and the editor stays.
+TEST_F(Editors, KeysAreAnsweredWithThreeHundredSolutionWindowsOpen) {
+  {
+    PV::Data::RankSolutionData ranking;
+    auto algorithm = PV::Test::makeDataModel(ranking, false, false);
+    ASSERT_TRUE(PV::Data::Factory::instance()->save((workDir_ + "\\demo.xpv").c_str()));
+  }
+  ASSERT_TRUE(w->loadModel(workDir_ + "\\demo.xpv"));
+  for (int i = 0; i < 300; ++i) SendMessageA(w->handle(), WM_COMMAND, CM_BEST_CHOICE, 0);
+  pump();
+  ASSERT_EQ(PV::GUI::TableChartWindow::count(), 300);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  double slowest = 0;
+  for (int round = 0; round < 20; ++round) {
+    LARGE_INTEGER before, after;
+    QueryPerformanceCounter(&before);
+    command(CM_CHOICES);
+    DChoices* editor = DChoices::instance();
+    ASSERT_NE(editor, nullptr);
+    HWND table = editor->itemTable()->handle();
+    SetFocus(table);
+    MSG escape = {table, WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+    if (!IsDialogMessageA(editor->handle(), &escape)) DispatchMessageA(&escape);
+    pump();
+    QueryPerformanceCounter(&after);
+    slowest = std::max(slowest, double(after.QuadPart - before.QuadPart) / double(frequency.QuadPart));
+    ASSERT_EQ(DChoices::instance(), editor) << "round " << round;
+  }
+  EXPECT_LT(slowest, 0.5) << "the slowest round took " << slowest << " s";
 }
