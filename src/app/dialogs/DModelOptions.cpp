@@ -10,6 +10,7 @@
 #include "framework/controls/zRadio.h"
 #include "framework/core/zResources.h"
 #include "model/Limits.h"
+#include "app/shared/ModelTextField.h"
 #include "xml/PalvermontineMdlOptsFile.h"
 #include "xml/SystemText.h"
 
@@ -63,7 +64,8 @@ DModelOptions::DModelOptions(zWindow* parent, uint32_t templateId)
   intervalList_ = new zComboBoxStatic(this, kIntervalList, &interval_);
   scaleList_ = new zComboBoxStatic(this, kScaleList, &scale_);
   new zStaticText(this, kNotesLabel);
-  notesEdit_ = new zEditBox(this, kNotesEdit, &notes_, zEditEmptyValid);
+  notesEdit_ = new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES,
+                                         "default model notes");
   // The bias controls are disabled in the template, so their texts are neither
   // validated nor stored.
   new zEditLine(this, kWindowWidthEdit, &biasTexts_[0], zEditEmptyValid);

@@ -12,6 +12,7 @@
 #include "framework/core/zResources.h"
 #include "math/MathServer.h"
 #include "model/Limits.h"
+#include "app/shared/ModelTextField.h"
 #include "xml/SystemText.h"
 
 using namespace PV::Dialogs;
@@ -55,10 +56,10 @@ DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
   setIcon(new zIcon(zResId(kIcon)));
 
   // The model holds at most 40 bytes of name; the field stops the typing there.
-  nameEdit_ = new zEditLine(this, kNameEdit, &name_);
+  nameEdit_ = new PV::GUI::ModelTextLine(this, kNameEdit, &name_, 0, PV_DATA_NM_MAX_BYTES, "model name");
   nameEdit_->limitText(kNameChars);
   new zStaticText(this, kNotesLabel);
-  notesEdit_ = new zEditBox(this, kNotesEdit, &notes_, zEditEmptyValid);
+  notesEdit_ = new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES, "model notes");
   notesEdit_->limitText(kNotesChars);
   notesEdit_->setBackgroundColor(kNotesBackground);
 

@@ -1,6 +1,7 @@
 #include "app/dialogs/DNewModel.h"
 
 #include "app/shared/DModelHost.h"
+#include "app/shared/ModelTextField.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
@@ -60,8 +61,8 @@ DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
   PV_ASSERT(parent_ != 0);
   setIcon(new zIcon(zResId(kIcon)));
 
-  nameEdit_ = new zEditLine(this, kNameEdit, &name_);
-  notesEdit_ = new zEditBox(this, kNotesEdit, &notes_, zEditEmptyValid);
+  nameEdit_ = new PV::GUI::ModelTextLine(this, kNameEdit, &name_, 0, PV_DATA_NM_MAX_BYTES, "model name");
+  notesEdit_ = new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES, "model notes");
   notesEdit_->setBackgroundColor(kNotesBackground);
 
   for (int i = 0; i < 3; ++i) modes_[i] = new zRadioButton(this, kModeStandard + i);
@@ -120,8 +121,12 @@ void DNewModel::loadDefaults() {
 }
 
 int DNewModel::create(zEvent*) {
-  // An empty name fails the store: the form focuses the name and its own OK, which
-  // follows, fails in the same way and keeps the dialog open.
+  // A model needs a name (blanks are none): OK says so and keeps the dialog open.
+  const std::string typedName = static_cast<const char*>(editText(nameEdit_));
+  if (typedName.find_first_not_of(' ') == std::string::npos) {
+    refuse(this, nameEdit_, "Please give the new model a name: a model cannot be created without one.");
+    return 1;
+  }
   if (!storeData()) return 0;
   completed() = 0;
 

@@ -28,8 +28,43 @@ std::string documentsFolder() {
   return Files::currentFolder();
 }
 
+namespace {
+
+// A Yes/No box has no Cancel button, so Escape would do nothing and the box would keep a
+// user who presses it: Escape answers No, as leaving the question unanswered does.
+LRESULT CALLBACK escapeAnswersNo(int code, WPARAM wParam, LPARAM lParam) {
+  const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+  if (code == MSGF_DIALOGBOX && msg && msg->message == WM_KEYDOWN && msg->wParam == VK_ESCAPE) {
+    const HWND box = GetAncestor(msg->hwnd, GA_ROOT);
+    if (box && GetDlgItem(box, IDNO) && !GetDlgItem(box, IDCANCEL)) {
+      PostMessageW(box, WM_COMMAND, MAKEWPARAM(IDNO, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(box, IDNO)));
+      return 1;
+    }
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
 int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
-  return MessageBoxW(owner, Files::toWide(Util::flowedBoxText(text)).c_str(), Files::toWide(caption).c_str(), flags);
+  // A box, above all one without an owner, leaves no window active when it goes, and the
+  // keyboard would reach nothing until a click: the window that was active, and the
+  // control that had the keys, take them again.
+  const HWND active = GetActiveWindow();
+  const HWND focus = GetFocus();
+  const HHOOK escape = (flags & MB_TYPEMASK) == MB_YESNO
+                           ? SetWindowsHookExW(WH_MSGFILTER, &escapeAnswersNo, nullptr, GetCurrentThreadId())
+                           : nullptr;
+  const int answer = MessageBoxW(owner, Files::toWide(Util::flowedBoxText(text)).c_str(), Files::toWide(caption).c_str(), flags);
+  if (escape) UnhookWindowsHookEx(escape);
+  if (active && IsWindow(active) && IsWindowVisible(active) && IsWindowEnabled(active)) {
+    SetActiveWindow(active);
+    if (focus && IsWindow(focus) && (focus == active || IsChild(active, focus)))
+      SetFocus(focus);
+    else if (!GetFocus())
+      SetFocus(active);
+  }
+  return answer;
 }
 
 // The bitmap is read from the resource's bytes rather than through the display: a batch

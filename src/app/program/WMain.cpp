@@ -1013,11 +1013,10 @@ bool WMain::modelDefinitionComplete() {
     if (!kind.empty()) dirty += kind + " ";
   }
   if (dirty.empty()) return true;
-  MessageBoxA(nullptr,
-              ("Model Definition Dialog(s) are Incomplete, see (" + dirty +
-               ") and click Update|Okay before scoring model")
-                  .c_str(),
-              (appName_ + ": Warning - Model Definition Dialogs Incomplete").c_str(), MB_OK | MB_ICONEXCLAMATION);
+  // Owned by this window, so that it takes the keys (Enter and Esc answer it) and the
+  // window takes them back after it.
+  ask("Model Definition Dialog(s) are Incomplete, see (" + dirty + ") and click Update|Okay before scoring model",
+      appName_ + ": Warning - Model Definition Dialogs Incomplete", MB_OK | MB_ICONEXCLAMATION, true);
   return false;
 }
 

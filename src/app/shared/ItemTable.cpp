@@ -1,5 +1,7 @@
 #include "app/shared/ItemTable.h"
 
+#include "app/shared/ModelTextField.h"
+
 #include "foundation/Assert.h"
 #include "framework/core/zPopupMenu.h"
 #include "framework/core/zResId.h"
@@ -153,6 +155,13 @@ bool ItemTableEditLine::shortcut(WPARAM key) {
 
 LRESULT ItemTableEditLine::defProc(zEvent* event) {
   if (!event) return 0;
+  // Every paste into the line (the edit control's own menu, Shift+Insert) follows the
+  // table's rules: the lock, weights normalised, names and notes cut to what the model
+  // holds, with a word when cut.
+  if (event->message_ == WM_PASTE && itemTable_) {
+    itemTable_->paste();
+    return 0;
+  }
   if ((event->message_ == WM_KEYDOWN || event->message_ == WM_SYSKEYDOWN) && shortcut(event->wParam_)) return 0;
   if (event->message_ == WM_SYSCHAR && (event->wParam_ == 0 || keyDown(VK_MENU)) && !keyDown(VK_CONTROL)) {
     // Alt with an arrow leaves no character behind; other Alt keys go to the menus.
@@ -177,6 +186,9 @@ int ItemTableEditLine::onChar(zEvent* event) {
       MessageBoxA(GetParent(handle()), why.c_str(), "Table Entry Error", MB_OK | MB_ICONINFORMATION);
       return 1;
     }
+    // Typing stops where the model's bytes end, not only at the line's characters.
+    const size_t bytes = itemTable_->cellByteLimit(itemTable_->currentCell().column);
+    if (bytes != 0 && refuseTypedCharacter(handle(), static_cast<char>(c), bytes)) return 1;
     modified_ = true;
   }
   return zTableEditLine::onChar(event);
@@ -324,6 +336,11 @@ void ItemTable::resetEditLine() {
   reloadEditLine();
   itel_->setModified(false);
   if (focus == itel_->handle()) focusEditLine();
+}
+
+size_t ItemTable::cellByteLimit(uint32_t column) const {
+  if (column == 0 || isWeightsCell(zTableCellPos(column, 1))) return 0;
+  return column == notesColumn() ? PV_DATA_NOTES_MAX_BYTES : PV_DATA_NM_MAX_BYTES;
 }
 
 std::string ItemTable::refusalFor(uint32_t column, const std::string& text) const {
@@ -506,11 +523,12 @@ bool ItemTable::paste() {
     itel_->setModified(true);
     return commitEdit();
   }
-  // The line's own paste keeps its text limit; a cell's whole text is replaced unless
-  // the user is typing in the line.
+  // A cell's whole text is replaced unless the user is typing in the line; the paste
+  // keeps what the model holds of it and says when it was cut.
   const bool typing = itel_->hasFocus();
   if (!typing) itel_->setText("");
-  SendMessageA(itel_->handle(), WM_PASTE, 0, 0);
+  const bool notes = at.column == notesColumn();
+  pasteFitting(itel_->handle(), cellByteLimit(at.column), notes ? "notes" : "name");
   itel_->setModified(true);
   if (typing) return true;
   return commitEdit();
@@ -805,6 +823,9 @@ bool ItemTable::keyDown(WPARAM key) {
   if (key == VK_TAB && !alt) return ctrl ? leaveTable(shift) : tabMove(shift), true;
   // Enter on a cell the lock closes moves on as Tab does: it is no answer to the editor.
   if (key == VK_RETURN && !ctrl && !alt && cellLocked(currentCell())) return tabMove(shift), true;
+  // Escape brings the current cell's text back into the edit line, as it does while
+  // typing (after a paste too); it never leaves the table.
+  if (key == VK_ESCAPE && !ctrl && !alt) return resetEditLine(), true;
   if (key == VK_APPS) {
     RECT r = {0, 0, 0, 0};
     const zRect cell = cellRect(currentCell());
@@ -820,14 +841,20 @@ bool ItemTable::keyDown(WPARAM key) {
 
 LRESULT ItemTable::defProc(zEvent* event) {
   switch (event->message_) {
-    case WM_GETDLGCODE:
-      return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB;
+    case WM_GETDLGCODE: {
+      // Escape belongs to the table too: in a dialog it would press Cancel and close
+      // the editor with every row not yet stored.
+      const MSG* msg = reinterpret_cast<const MSG*>(event->lParam_);
+      const bool escape = msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
+                          msg->wParam == VK_ESCAPE;
+      return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | (escape ? DLGC_WANTMESSAGE : 0);
+    }
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:
       if (keyDown(event->wParam_)) return 0;
       break;
     case WM_CHAR:
-      if (event->wParam_ == '\t') return 0;  // the key-down moved the cell
+      if (event->wParam_ == '\t' || event->wParam_ == 27) return 0;  // the key-down did the work
       break;
     case WM_CONTEXTMENU: {
       popupMenu(zPoint(static_cast<int16_t>(LOWORD(event->lParam_)), static_cast<int16_t>(HIWORD(event->lParam_))));

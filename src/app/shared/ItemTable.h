@@ -149,6 +149,9 @@ class ItemTable : public zTablePrintable {
   std::string lineText() const;
   // Whether a text may go into a cell of the column: empty when yes, else why not.
   std::string refusalFor(uint32_t column, const std::string& text) const;
+  // The model's bytes a cell of the column holds (0: no text limit of the model's, the
+  // weights).
+  size_t cellByteLimit(uint32_t column) const;
 
   bool isModified() const;
   void setModified(bool on);

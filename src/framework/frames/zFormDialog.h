@@ -35,6 +35,7 @@ class zFormOf : public Frame {
     return 0;
   }
   int onCancel(zEvent*) {
+    if (!mayCancel()) return 1;
     completed_ = 0;
     this->endDialog();
     return 0;
@@ -45,6 +46,10 @@ class zFormOf : public Frame {
   explicit zFormOf(Args&&... args) : Frame(std::forward<Args>(args)...) {}
 
   // Finds the buttons with identifiers 1 and 2 and wires them, once each.
+  // Asked before Cancel ends the dialog: false keeps it open (say, the user chose to keep
+  // what would be lost).
+  virtual bool mayCancel() { return true; }
+
   void wireButtons() {
     if (!okButton_) {
       okButton_ = this->childById(IDOK);

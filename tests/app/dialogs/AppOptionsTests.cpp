@@ -85,29 +85,6 @@ const BoxField kBoxFields[] = {
      [](const PV::Data::PalvermontineAppOpts& o) { return o.get_defaultValuesAppOpts().get_openMostRecentFile(); }},
 };
 
-// The colour button shows the highlight colour on its sample and nowhere else.
-TEST_F(AppOptions, TheColourButtonShowsTheHighlightColour) {
-  options().get_guiAppOpts().set_rgbFilledBgHighlightChoicePairs(0x80FF80);
-  OptionsHostFrame host;
-  DAppOptions dialog(&host);
-  EXPECT_EQ(dialog.highlightColor(), 0x80FF80u);
-  COLORREF centre = 0, corner = 0;
-  // Looked at while the dialog runs, as a person sees it.
-  ASSERT_TRUE(runModalWith(&dialog, [&] {
-    saveWindowPicture(dialog.handle(), "app_options_dialog.bmp");
-    HWND button = item(dialog, kAoHighlightColor);
-    RECT r = {};
-    GetClientRect(button, &r);
-    HDC dc = GetDC(button);
-    centre = GetPixel(dc, r.right / 2, r.bottom / 2);
-    corner = GetPixel(dc, 1, 1);
-    ReleaseDC(button, dc);
-    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
-  }));
-  EXPECT_EQ(centre, RGB(0x80, 0xFF, 0x80));
-  EXPECT_NE(corner, RGB(0x80, 0xFF, 0x80));
-}
-
 // Opening shows every option of the file; toggling every box and choosing the other
 // radio buttons and "Up" stores each of them into the file, and the navigation code 4
 // and the toolbar choices reach the main window only on OK.
@@ -400,6 +377,29 @@ TEST(AppOptionsValues, NavigationAndExitTables) {
   EXPECT_EQ(exitModeOf("none"), 0);
   EXPECT_EQ(exitModeOf("other"), 2);
   for (int mode : {0, 1, 2}) EXPECT_EQ(exitModeOf(exitIconOf(mode)), mode);
+}
+
+// The colour button shows the highlight colour on its sample and nowhere else.
+TEST_F(AppOptions, TheColourButtonShowsTheHighlightColour) {
+  options().get_guiAppOpts().set_rgbFilledBgHighlightChoicePairs(0x80FF80);
+  OptionsHostFrame host;
+  DAppOptions dialog(&host);
+  EXPECT_EQ(dialog.highlightColor(), 0x80FF80u);
+  COLORREF centre = 0, corner = 0;
+  // Looked at while the dialog runs, as a person sees it.
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    saveWindowPicture(dialog.handle(), "app_options_dialog.bmp");
+    HWND button = item(dialog, kAoHighlightColor);
+    RECT r = {};
+    GetClientRect(button, &r);
+    HDC dc = GetDC(button);
+    centre = GetPixel(dc, r.right / 2, r.bottom / 2);
+    corner = GetPixel(dc, 1, 1);
+    ReleaseDC(button, dc);
+    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_EQ(centre, RGB(0x80, 0xFF, 0x80));
+  EXPECT_NE(corner, RGB(0x80, 0xFF, 0x80));
 }
 
 }  // namespace

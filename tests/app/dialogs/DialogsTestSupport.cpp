@@ -1,5 +1,7 @@
 #include "DialogsTestSupport.h"
 
+#include <cstring>
+
 #include <windows.h>
 
 #include <filesystem>
@@ -60,6 +62,16 @@ PV::Data::DecisionModel* ModelDialogTest::makeModel(double level, double interva
 
 void typeInto(HWND control, const std::string& text) {
   for (unsigned char c : text) SendMessageA(control, WM_CHAR, c, 1);
+}
+
+void putOnClipboard(const std::string& text) {
+  if (!OpenClipboard(nullptr)) return;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
 }
 
 std::string textOf(HWND control) {

@@ -85,14 +85,15 @@ TEST_F(NewModel, RefusesWhatAModelCannotHold) {
     const char* what;
     std::string name;
     std::string notes;
-    const char* box;  // the refusal's message box, or null when none shows
+    const char* box;  // the refusal's message box
+    const char* says;  // a part of its text
     int focused;
   };
   const Case cases[] = {
-      {"empty name", "", "", nullptr, 116},
-      {"name of 40 accented letters, 80 bytes in the model", std::string(40, '\xe9'), "", "Create A New Decision Model",
-       116},
-      {"notes of 240 accented letters", "Fine", std::string(240, '\xe9'), "Create A New Decision Model", 117},
+      {"empty name", "", "", "Create A New Decision Model", "give the new model a name", 116},
+      {"name of blanks", "   ", "", "Create A New Decision Model", "give the new model a name", 116},
+      {"notes of 240 accented letters", "Fine", std::string(240, '\xe9'), "Create A New Decision Model", "too long",
+       117},
   };
   if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
   HostFrame host;
@@ -106,7 +107,7 @@ TEST_F(NewModel, RefusesWhatAModelCannotHold) {
     const bool ended = runModalWith(dialog, [&] {
       typeInto(item(*dialog, 116), c.name);
       SetWindowTextA(item(*dialog, 117), c.notes.c_str());
-      if (c.box) answerBox(c.box, IDOK, &message);
+      answerBox(c.box, IDOK, &message);
       SendMessageA(dialog->handle(), WM_COMMAND, IDOK, 0);
       openAfterOk = IsWindowVisible(dialog->handle()) != FALSE;
       focusAfterOk = GetFocus();
@@ -119,9 +120,7 @@ TEST_F(NewModel, RefusesWhatAModelCannotHold) {
     EXPECT_EQ(dialog->completed(), 0);
     EXPECT_EQ(Factory::instance()->currDataModel(0), before);
     EXPECT_EQ(before->get_nm(), "Before");
-    if (c.box) {
-      EXPECT_NE(message.find("too long"), std::string::npos) << message;
-    }
+    EXPECT_NE(message.find(c.says), std::string::npos) << message;
     delete dialog;
   }
   EXPECT_TRUE(host.captions.empty());
@@ -135,6 +134,21 @@ TEST_F(NewModel, TypingStopsAtTheFieldLimits) {
   SetWindowTextA(item(dialog, 117), std::string(238, 'x').c_str());
   typeInto(item(dialog, 117), "xxx");
   EXPECT_EQ(textOf(item(dialog, 117)).size(), 240u);
+  // The name stops where the model's 40 bytes do: 20 accented letters, each two bytes.
+  if (GetACP() == 1252) {
+    SetWindowTextA(item(dialog, 116), "");
+    typeInto(item(dialog, 116), std::string(40, '\xe9'));
+    EXPECT_EQ(textOf(item(dialog, 116)), std::string(20, '\xe9'));
+  }
+  // A paste keeps what fits and says that it was cut.
+  SetWindowTextA(item(dialog, 116), "");
+  putOnClipboard(std::string(300, 'p'));
+  std::string cut;
+  answerBox("Pasted Text Cut", IDOK, &cut);
+  SendMessageA(item(dialog, 116), WM_PASTE, 0, 0);
+  EXPECT_EQ(textOf(item(dialog, 116)), std::string(40, 'p'));
+  EXPECT_NE(cut.find("cut to 40 of its 300 characters"), std::string::npos) << cut;
+  SetWindowTextA(item(dialog, 116), std::string(40, 'n').c_str());
   // A name of exactly 40 characters is a model's name.
   ASSERT_TRUE(runModalWith(&dialog, [&] { PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0); }));
   EXPECT_EQ(dialog.completed(), 1);

@@ -2,6 +2,7 @@
 // recolouring, the shell call's error box (answered from a driver thread with a
 // deadline), the wait cursor and the one-instance holder with a real window.
 #include "app/dialogs/GuiUtils.h"
+#include "app/program/ShellServices.h"
 #include "app/program/RecentFilesMenu.h"
 #include "app/shared/SingleDialogRef.h"
 
@@ -123,6 +124,49 @@ TEST(GuiUtils, ShellCallFailureIsShownAndReported) {
   EXPECT_FALSE(ok);
   ASSERT_TRUE(answered) << "no ShellExecute Error box";
   EXPECT_EQ(text, "There is no application associated with the given filename extension.");
+}
+
+// Every box of the program's message helper answers the keyboard: Enter its default
+// button, Escape its Cancel, or No where a question has no Cancel.
+TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
+  struct Case {
+    UINT flags;
+    WPARAM key;
+    int answer;
+  } cases[] = {
+      {MB_YESNO, VK_ESCAPE, IDNO},     {MB_YESNO, VK_RETURN, IDYES},     {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
+      {MB_YESNOCANCEL, VK_ESCAPE, IDCANCEL}, {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
+  };
+  const DWORD self = GetCurrentThreadId();
+  for (const Case& c : cases) {
+    SCOPED_TRACE(testing::Message() << "flags " << c.flags << " key " << c.key);
+    std::atomic<bool> keyed{false};
+    std::thread driver([&] {
+      Find find = {"Keyboard Box", nullptr};
+      const DWORD until = GetTickCount() + 10000;
+      while (GetTickCount() < until && !find.found) {
+        EnumThreadWindows(self, findCaption, reinterpret_cast<LPARAM>(&find));
+        Sleep(20);
+      }
+      if (!find.found) return;
+      Sleep(100);
+      // The key as a person presses it: to the box's focused button.
+      HWND button = nullptr;
+      for (int id : {IDYES, IDOK, IDNO, IDCANCEL})
+        if (!button && (GetWindowLongA(GetDlgItem(find.found, id), GWL_STYLE) & BS_DEFPUSHBUTTON)) button = GetDlgItem(find.found, id);
+      if (!button) button = GetDlgItem(find.found, IDYES) ? GetDlgItem(find.found, IDYES) : GetDlgItem(find.found, IDOK);
+      PostMessageA(button, WM_KEYDOWN, c.key, 1);
+      PostMessageA(button, WM_KEYUP, c.key, 0xC0000001);
+      keyed = true;
+      // A box that did not answer the key is closed after a while, so that no test waits.
+      for (int i = 0; i < 150 && IsWindow(find.found); ++i) Sleep(20);
+      if (IsWindow(find.found)) PostMessageA(find.found, WM_COMMAND, IDYES, 0);
+    });
+    const int answer = PV::App::showMessage(nullptr, "Pick one", "Keyboard Box", c.flags | MB_TASKMODAL);
+    driver.join();
+    EXPECT_TRUE(keyed);
+    EXPECT_EQ(answer, c.answer);
+  }
 }
 
 TEST(GuiUtils, WaitCursorRestoresThePreviousCursor) {

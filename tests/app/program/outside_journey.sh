@@ -7,7 +7,7 @@
 #
 #   outside_journey.sh BIN_DIR OUT_DIR
 #
-# The journey: New ("Lunch venue"); 3 choices, 2 criteria and 2 decision makers typed
+# The journey: a damaged file opened (its box, and the keyboard back after it); New ("Lunch venue"); 3 choices, 2 criteria and 2 decision makers typed
 # into the editors; Compare Choices and every pair scored with the keys; Best Choice and
 # the solution window; Save As; Report; Exit. Then the batch run opens the saved model
 # and solves it again: its ranking equals the one the window showed (the saved model's
@@ -64,16 +64,35 @@ wait_for() {
 window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
 has_window() { [ -n "$(window_named "$1")" ]; }
 main_window() { window_named " - Palvermontine$"; }
-# A picture of the main window (a root picture would show Wine's menus and boxes as
-# black rectangles); png when ImageMagick is there.
+# A picture of the whole screen, as a person sees it, into shots/NN-NAME.png. It is read
+# with ImageMagick's import, which takes the screen's pixels as they are: xwd -root
+# renders the boxes, dialogs and menus a process opens over its own main window as black
+# rectangles (a plain program's message box too), though the screen shows them drawn.
+# Without ImageMagick, a picture of the main window alone.
+shot_file() { printf '%s/shots/%02d-%s.png' "$out" "$step_no" "$1"; }
 shot() {
+  local file
+  file=$(shot_file "$1")
+  if command -v import >/dev/null; then
+    import -silent -window root "$file" 2>>"$log" && return 0
+  fi
   local id
   id=$(main_window)
   [ -n "$id" ] || return 1
-  local name
-  name=$(printf '%02d-%s' "$step_no" "$1")
-  xwd -silent -id "$id" -out "$out/shots/$name.xwd" 2>>"$log" || return 1
-  if command -v convert >/dev/null; then convert "$out/shots/$name.xwd" "$out/shots/$name.png" 2>>"$log" && rm -f "$out/shots/$name.xwd"; fi
+  xwd -silent -id "$id" -out "${file%.png}.xwd" 2>>"$log"
+}
+# The box or dialog of the name is drawn on the screen: its area of a whole-screen picture
+# holds its frame and text (more than a few colours), not a blank rectangle.
+drawn_on_screen() {
+  command -v import >/dev/null && command -v convert >/dev/null || return 0
+  local id X Y WIDTH HEIGHT SCREEN WINDOW colours
+  id=$(window_named "$1")
+  [ -n "$id" ] || fail "no window '$1' to look at"
+  eval "$(xdotool getwindowgeometry --shell "$id")"
+  shot "$2" || fail "no picture of the screen"
+  colours=$(convert "$(shot_file "$2")" -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage -format %k info: 2>>"$log")
+  say "'$1' at ${X},${Y} ${WIDTH}x${HEIGHT}: $colours colours on the screen"
+  [ "${colours:-0}" -ge 8 ] || fail "'$1' is not drawn on the screen (its area holds $colours colours)"
 }
 # Gives the window the keyboard (there is no window manager to do it) and sends keys.
 focus() { xdotool windowfocus --sync "$1" 2>>"$log" || xdotool windowfocus "$1"; sleep 0.3; }
@@ -105,11 +124,40 @@ step_start() {
   [ -f "$out/config/palvermontineappoptions.xml" ] || fail "the options were not written into the empty folder"
 }
 
+# A damaged file through File Open: the box that says so is drawn, Enter answers it, and
+# the keyboard is the main window's again without a click (Ctrl+N, sent to whatever has
+# the keys, opens the New dialog; Escape closes it, nothing typed).
+step_damaged_file() {
+  begin "Open a damaged file: the box, then the keyboard back"
+  printf 'not a model\n' >"$out/work/damaged.xpv"
+  focus "$(main_window)"
+  keys ctrl+o
+  wait_for 20 has_window "^Open A Palvermontine Decision Model File$" || fail "no Open dialog"
+  focus "$(window_named "^Open A Palvermontine Decision Model File$")"
+  type_text "$(winpath "$out/work/damaged.xpv")"
+  keys Return
+  wait_for 20 has_window "^WARNING: " || fail "no box about the damaged file"
+  sleep 1
+  drawn_on_screen "^WARNING: " damaged-file-box
+  focus "$(window_named "^WARNING: ")"
+  keys Return
+  wait_for 20 sh -c '! xdotool search --onlyvisible --name "^WARNING: " | grep -q .' || fail "the box stayed"
+  sleep 1
+  keys ctrl+n
+  wait_for 10 has_window "^Create A New Decision Model$" || fail "the keys reach nothing after the box"
+  focus "$(window_named "^Create A New Decision Model$")"
+  keys Escape
+  wait_for 10 sh -c '! xdotool search --onlyvisible --name "^Create A New Decision Model$" | grep -q .' ||
+    fail "the New dialog stayed"
+}
+
 step_new_model() {
   begin "New: Lunch venue"
   focus "$(main_window)"
   keys ctrl+n
   wait_for 20 has_window "^Create A New Decision Model$" || fail "no new-model dialog"
+  sleep 1
+  drawn_on_screen "^Create A New Decision Model$" new-model-dialog
   focus "$(window_named "^Create A New Decision Model$")"
   type_text "Lunch venue"
   keys Return
@@ -181,6 +229,8 @@ step_compare_and_score() {
   [ "${PV_JOURNEY_MODEL_WINDOWS:-1}" = 1 ] || { skipped; return; }
   focus "$(main_window)"; keys F6
   wait_for 20 has_window "Compare Choices Warning" || fail "no pair-generation question"
+  sleep 1
+  drawn_on_screen "Compare Choices Warning" compare-question
   focus "$(window_named "Compare Choices Warning")"
   keys y
   wait_for 20 sh -c '! xdotool search --onlyvisible --name "Compare Choices Warning" | grep -q .' ||
@@ -212,6 +262,8 @@ step_save_as() {
   focus "$(main_window)"
   keys alt+f a
   wait_for 20 has_window "^Save File As$" || fail "no Save As dialog"
+  sleep 1
+  drawn_on_screen "^Save File As$" save-as-dialog
   focus "$(window_named "^Save File As$")"
   keys ctrl+a
   type_text "$(winpath "$out/work")\\Lunch venue.xpv"
@@ -280,6 +332,7 @@ step_batch_reopens() {
 }
 
 step_start
+step_damaged_file
 step_new_model
 step_editors
 step_compare_and_score

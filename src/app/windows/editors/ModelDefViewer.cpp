@@ -23,6 +23,7 @@ namespace PV {
 namespace GUI {
 
 const char* const kTableEntryError = "Table Entry Error";
+const char* const kCancelChanges = "Cancel Changes";
 
 namespace {
 
@@ -438,6 +439,15 @@ int ModelDefViewerBase::onRevert(zEvent*) {
 int ModelDefViewerBase::onCommit(zEvent*) {
   itemTable()->commitEdit();
   return 1;
+}
+
+bool ModelDefViewerBase::mayCancel() {
+  if (discarding_ || !itemTable_) return true;
+  const bool typing = itemTable_->hasEditLine() && itemTable_->editLine()->modified();
+  if (!kindDirty() && !typing) return true;
+  return MessageBoxA(handle(),
+                     "The table holds changes that are not yet in the model. Close it and lose them?",
+                     kCancelChanges, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
 void ModelDefViewerBase::closeWithoutCommit() {

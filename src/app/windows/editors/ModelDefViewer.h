@@ -149,6 +149,8 @@ class ModelDefViewerBase : public zMDIFormDialog {
 
   LRESULT defProc(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
+  // Cancel with rows not yet in the model asks before it drops them.
+  bool mayCancel() override;
 
  protected:
   ModelDefViewerBase(zMDIAppFrame* parent, const zResId& resource);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -561,6 +562,72 @@ TEST_F(Editors, EditorsOfAReplacedModelCloseWithoutWriting) {
   EXPECT_TRUE(model()->get_crs().empty());
 }
 
+// Escape after a paste into a cell brings the cell's text back into the edit line, as
+// it does after typing, and leaves the editor open with its rows; the keys go through
+// the program's own message loop, where a dialog's Escape presses Cancel. Cancel itself
+// asks before it drops rows not yet in the model.
+TEST_F(Editors, EscapeAfterAPasteKeepsTheEditorAndCancelAsksBeforeDroppingRows) {
+  for (uint32_t kind : {CM_CHOICES, CM_CRITERIA}) {
+    SCOPED_TRACE(kind == CM_CHOICES ? "choices" : "criteria");
+    command(kind);
+    ModelDefViewerBase* editor = kind == CM_CHOICES ? static_cast<ModelDefViewerBase*>(DChoices::instance())
+                                                    : DCriteria::instance();
+    ASSERT_NE(editor, nullptr);
+    typeCells(editor, {"Alpha"});
+    ASSERT_EQ(cell(editor, 1, 1), "Alpha");
+    putOnClipboard("Pasted");
+    ItemTable* table = editor->itemTable();
+    table->setCurrentCell(zTableCellPos(1, 2));
+    SetFocus(table->handle());
+    command(CM_PASTE);
+    ASSERT_EQ(cell(editor, 1, 2), "Pasted");
+
+    HWND focus = GetFocus();
+    PostMessageA(focus, WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageA(focus, WM_CHAR, 27, 1);
+    PostQuitMessage(0);
+    app_->runMessageLoop();
+    pump();
+    const bool stillOpen = kind == CM_CHOICES ? DChoices::instance() == editor : DCriteria::instance() == editor;
+    ASSERT_TRUE(stillOpen) << "Escape closed the editor with its rows";
+    EXPECT_EQ(title(editor)[0], '*');
+    EXPECT_EQ(textOf(table->editLine()->handle()), "Pasted");
+    EXPECT_EQ(cell(editor, 1, 1), "Alpha");
+
+    // Cancel, answered No, keeps the window and its rows; Yes drops them.
+    const std::string question = withBox("Cancel Changes", IDNO, [&] { click(editor, kEditorCancel); });
+    EXPECT_NE(question.find("not yet in the model"), std::string::npos) << question;
+    EXPECT_EQ(cell(editor, 1, 2), "Pasted");
+    withBox("Cancel Changes", IDYES, [&] { click(editor, kEditorCancel); });
+    pump();
+    EXPECT_EQ(kind == CM_CHOICES ? static_cast<void*>(DChoices::instance()) : DCriteria::instance(), nullptr);
+    EXPECT_TRUE(model()->get_chs().empty());
+    EXPECT_TRUE(model()->get_crs().empty());
+  }
+}
+
+// A paste longer than a cell holds keeps what the model holds (a name 40 bytes, notes
+// 240) and says that it was cut.
+TEST_F(Editors, APasteLongerThanACellHoldsIsCutWithAWord) {
+  command(CM_CHOICES);
+  DChoices* editor = DChoices::instance();
+  ASSERT_NE(editor, nullptr);
+  ItemTable* table = editor->itemTable();
+  struct Case {
+    uint32_t column;
+    size_t kept;
+  } cases[] = {{1, 40}, {2, 240}};
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.column);
+    putOnClipboard(std::string(300, 'q'));
+    table->setCurrentCell(zTableCellPos(c.column, 1));
+    SetFocus(table->handle());
+    const std::string said = withBox("Pasted Text Cut", IDOK, [&] { command(CM_PASTE); });
+    EXPECT_EQ(cell(editor, c.column, 1), std::string(c.kept, 'q'));
+    EXPECT_NE(said.find("cut to " + std::to_string(c.kept) + " of its 300"), std::string::npos) << said;
+  }
+}
+
 // A file whose entries carry unordered, repeated or out-of-range row numbers opens in
 // its editor with every entry shown.
 TEST_F(Editors, EntriesWithUnorderedRowNumbersAreAllShown) {
@@ -644,4 +711,39 @@ TEST_F(Editors, UpdateWithAutoRecalcRefillsTheNewestSolutionWindow) {
   EXPECT_EQ(w->solutionWindow(), solution) << "refilled in place, no new window";
   EXPECT_NE(ranks(), before) << "the ranking was computed again";
   EXPECT_NE(shown(), shownBefore) << "and the window shows it";
+}
+
+// With three hundred solution windows open (Best Choice opens a new one each time), the
+// program still answers the keys of the editors at once: round after round of F3 (the
+// Choices editor, open or brought back) and Esc (taken by its table as the program's
+// message loop hands it over) each end well within half a second, and the editor stays.
+TEST_F(Editors, KeysAreAnsweredWithThreeHundredSolutionWindowsOpen) {
+  {
+    PV::Data::RankSolutionData ranking;
+    auto algorithm = PV::Test::makeDataModel(ranking, false, false);
+    ASSERT_TRUE(PV::Data::Factory::instance()->save((workDir_ + "\\demo.xpv").c_str()));
+  }
+  ASSERT_TRUE(w->loadModel(workDir_ + "\\demo.xpv"));
+  for (int i = 0; i < 300; ++i) SendMessageA(w->handle(), WM_COMMAND, CM_BEST_CHOICE, 0);
+  pump();
+  ASSERT_EQ(PV::GUI::TableChartWindow::count(), 300);
+  LARGE_INTEGER frequency;
+  QueryPerformanceFrequency(&frequency);
+  double slowest = 0;
+  for (int round = 0; round < 20; ++round) {
+    LARGE_INTEGER before, after;
+    QueryPerformanceCounter(&before);
+    command(CM_CHOICES);
+    DChoices* editor = DChoices::instance();
+    ASSERT_NE(editor, nullptr);
+    HWND table = editor->itemTable()->handle();
+    SetFocus(table);
+    MSG escape = {table, WM_KEYDOWN, VK_ESCAPE, 1, 0, {0, 0}};
+    if (!IsDialogMessageA(editor->handle(), &escape)) DispatchMessageA(&escape);
+    pump();
+    QueryPerformanceCounter(&after);
+    slowest = std::max(slowest, double(after.QuadPart - before.QuadPart) / double(frequency.QuadPart));
+    ASSERT_EQ(DChoices::instance(), editor) << "round " << round;
+  }
+  EXPECT_LT(slowest, 0.5) << "the slowest round took " << slowest << " s";
 }
