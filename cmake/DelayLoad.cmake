@@ -33,6 +33,8 @@ function(pv_delay_load target)
   string(REGEX REPLACE "-gcc(-posix|-win32)?$" "" tool_prefix "${CMAKE_C_COMPILER}")
   set(dlltool "${tool_prefix}-dlltool")
   set(nm "${tool_prefix}-nm")
+  set(objcopy "${tool_prefix}-objcopy")
+  set(ar "${tool_prefix}-ar")
   set(dir "${CMAKE_CURRENT_BINARY_DIR}/delayload")
   set(outputs "")
   foreach(lib IN LISTS ARGN)
@@ -40,7 +42,8 @@ function(pv_delay_load target)
     set(out "${dir}/lib${lib}.a")
     add_custom_command(
       OUTPUT "${out}"
-      COMMAND "${CMAKE_COMMAND}" -DNM=${nm} -DDLLTOOL=${dlltool} "-DIMPORT_LIB=${PV_IMPORT_LIB_${lib}}"
+      COMMAND "${CMAKE_COMMAND}" -DNM=${nm} -DDLLTOOL=${dlltool} -DOBJCOPY=${objcopy} -DAR=${ar}
+              "-DIMPORT_LIB=${PV_IMPORT_LIB_${lib}}"
               -DDLL=${lib}.dll -DPROCESSOR=${CMAKE_SYSTEM_PROCESSOR} "-DOUTPUT=${out}" -P "${PV_DELAY_LOAD_SCRIPT}"
       DEPENDS "${PV_IMPORT_LIB_${lib}}" "${PV_DELAY_LOAD_SCRIPT}"
       COMMENT "Delay-load import library for ${lib}.dll"
