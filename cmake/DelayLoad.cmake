@@ -22,13 +22,6 @@ function(pv_delay_load target)
   if(NOT WIN32)
     return()
   endif()
-  # The 32-bit linker of this toolchain (GNU ld 2.40) leaves a delay-load import's
-  # address slot empty: the first call into the library jumps to address 0 and the
-  # program dies before its first line of output. The 32-bit program therefore keeps
-  # ordinary imports until the toolchain links delay-load libraries correctly.
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
-    return()
-  endif()
   get_filename_component(tool_dir "${CMAKE_C_COMPILER}" DIRECTORY)
   string(REGEX REPLACE "-gcc(-posix|-win32)?$" "" tool_prefix "${CMAKE_C_COMPILER}")
   set(dlltool "${tool_prefix}-dlltool")

@@ -42,5 +42,6 @@ std::string argumentsAsUtf8(const char* given) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR commandLine, int showCommand) {
   std::string arguments = argumentsAsUtf8(commandLine);
-  return zProgramEntry(instance, prevInstance, &arguments[0], showCommand, &zProgramMain);
+  return zProgramEntry(instance, prevInstance, &arguments[0], showCommand, &zProgramMain,
+                       zProgramOpensWindows(arguments.c_str()));
 }
