@@ -22,37 +22,21 @@ function(pv_delay_load target)
   if(NOT WIN32)
     return()
   endif()
-  # The 32-bit linker of this toolchain (GNU ld 2.40) leaves a delay-load import's
-  # address slot empty: the first call into the library jumps to address 0 and the
-  # program dies before its first line of output. The 32-bit program therefore keeps
-  # ordinary imports until the toolchain links delay-load libraries correctly.
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
-    return()
-  endif()
   get_filename_component(tool_dir "${CMAKE_C_COMPILER}" DIRECTORY)
   string(REGEX REPLACE "-gcc(-posix|-win32)?$" "" tool_prefix "${CMAKE_C_COMPILER}")
   set(dlltool "${tool_prefix}-dlltool")
   set(nm "${tool_prefix}-nm")
+  set(objcopy "${tool_prefix}-objcopy")
+  set(ar "${tool_prefix}-ar")
   set(dir "${CMAKE_CURRENT_BINARY_DIR}/delayload")
   set(outputs "")
-  set(keep "")
-  set(x86 FALSE)
-  if(CMAKE_SYSTEM_PROCESSOR MATCHES "^(i.86|x86)$")
-    set(x86 TRUE)
-  endif()
   foreach(lib IN LISTS ARGN)
     find_library(PV_IMPORT_LIB_${lib} NAMES ${lib} REQUIRED)
     set(out "${dir}/lib${lib}.a")
-    set(byproducts "")
-    if(x86)
-      # The 32-bit link keeps every delay-load thunk through this script (see
-      # MakeDelayLib.cmake).
-      set(byproducts "${out}.keep.ld")
-      list(APPEND keep "${out}.keep.ld")
-    endif()
     add_custom_command(
-      OUTPUT "${out}" ${byproducts}
-      COMMAND "${CMAKE_COMMAND}" -DNM=${nm} -DDLLTOOL=${dlltool} "-DIMPORT_LIB=${PV_IMPORT_LIB_${lib}}"
+      OUTPUT "${out}"
+      COMMAND "${CMAKE_COMMAND}" -DNM=${nm} -DDLLTOOL=${dlltool} -DOBJCOPY=${objcopy} -DAR=${ar}
+              "-DIMPORT_LIB=${PV_IMPORT_LIB_${lib}}"
               -DDLL=${lib}.dll -DPROCESSOR=${CMAKE_SYSTEM_PROCESSOR} "-DOUTPUT=${out}" -P "${PV_DELAY_LOAD_SCRIPT}"
       DEPENDS "${PV_IMPORT_LIB_${lib}}" "${PV_DELAY_LOAD_SCRIPT}"
       COMMENT "Delay-load import library for ${lib}.dll"
@@ -62,9 +46,6 @@ function(pv_delay_load target)
   add_custom_target(${target}_delayload DEPENDS ${outputs})
   add_dependencies(${target} ${target}_delayload)
   target_link_directories(${target} PRIVATE "${dir}")
-  foreach(script IN LISTS keep)
-    target_link_options(${target} PRIVATE "${script}")
-  endforeach()
   # The link must also be redone when a delay-load library is.
   set_property(TARGET ${target} APPEND PROPERTY LINK_DEPENDS ${outputs})
 endfunction()

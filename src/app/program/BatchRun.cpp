@@ -197,8 +197,9 @@ std::string BatchRun::reportName(const std::string& requested) const {
     return Data::withoutModelExtension(fn_) + ".pdf";
   }
   const std::string name = Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
-  return fullPath(env_.documentsFolder.empty() ? name
-                                              : env_.documentsFolder + Report::folderSeparator() + name);
+  const std::string folder =
+      env_.documentsFolder.empty() && env_.findDocumentsFolder ? env_.findDocumentsFolder() : env_.documentsFolder;
+  return fullPath(folder.empty() ? name : folder + Report::folderSeparator() + name);
 }
 
 bool BatchRun::report(bool display, bool print) {

@@ -65,6 +65,8 @@ struct BatchEnvironment {
   // Where the report of a model that has no file goes (the user's documents
   // folder, where a new model file is proposed too); empty: the current folder.
   std::string documentsFolder;
+  // Finds that folder when documentsFolder is empty (asked once at most, when needed).
+  std::function<std::string()> findDocumentsFolder;
   std::string appName = "Palvermontine";
   BatchUi* ui = nullptr;
   // The report logo, when the program has one.

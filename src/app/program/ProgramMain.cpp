@@ -19,10 +19,23 @@ namespace App {
 
 namespace {
 
+// A string of the program's string table, in the ANSI code page as LoadStringA gives it,
+// read through the loader alone: LoadString lives in the window library, which a batch
+// run never loads. The table's block id / 16 + 1 holds sixteen counted UTF-16 strings.
 std::string loadString(HINSTANCE module, UINT id, const char* fallback) {
-  char buffer[256] = {};
-  const int n = LoadStringA(module, id, buffer, sizeof buffer);
-  return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string(fallback);
+  HRSRC found = FindResourceW(module, MAKEINTRESOURCEW(id / 16 + 1), MAKEINTRESOURCEW(6));  // RT_STRING
+  HGLOBAL loaded = found ? LoadResource(module, found) : nullptr;
+  const WCHAR* at = loaded ? static_cast<const WCHAR*>(LockResource(loaded)) : nullptr;
+  if (!at) return fallback;
+  const WCHAR* end = at + SizeofResource(module, found) / sizeof(WCHAR);
+  for (UINT i = 0; i < id % 16 && at < end; ++i) at += 1 + *at;
+  if (at >= end || *at == 0 || *at > end - at - 1) return fallback;
+  const int length = *at++;
+  const int n = WideCharToMultiByte(CP_ACP, 0, at, length, nullptr, 0, nullptr, nullptr);
+  if (n <= 0) return fallback;
+  std::string text(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, at, length, &text[0], n, nullptr, nullptr);
+  return text;
 }
 
 }  // namespace
@@ -82,7 +95,8 @@ bool ProgramMain::start() {
   env_.appOpts = &appOpts->options();
   env_.mdlOpts = &mdlOpts->options();
   env_.recentFilesPath = configFilePath(PV::GUI::RECENT_FILES_FILE);
-  env_.documentsFolder = documentsFolder();
+  // Asked for only when a report has no other place: finding the folder starts the shell.
+  env_.findDocumentsFolder = [] { return documentsFolder(); };
   env_.appName = appName_;
   env_.ui = &ui;
   env_.logo = logo_.usable() ? &logo_ : nullptr;

@@ -1,31 +1,50 @@
 #include "app/shared/BitmapColor.h"
 
+#include <cstdint>
+#include <vector>
+
 namespace PV {
 namespace GUI {
 
 namespace {
 
-// Walks the bitmap column by column; a pixel whose colour is (matching) or is not
-// (!matching) the reference pixel's takes the new colour.
+// A COLORREF (0x00bbggrr) as a pixel of a 32-bit DIB (0x00rrggbb), and back.
+uint32_t dibPixel(COLORREF c) { return (GetRValue(c) << 16) | (GetGValue(c) << 8) | GetBValue(c); }
+
+// The pixels are read and written as one 32-bit DIB rather than one by one: a toolbar
+// strip is thousands of pixels, and each GetPixel and SetPixel is a call into the
+// drawing library that costs more than the whole comparison. A pixel whose colour is
+// (matching) or is not (!matching) the reference pixel's takes the new colour.
 bool recolour(HBITMAP bitmap, COLORREF newColor, bool matching, int x, int y) {
   // The reference is a corner pixel; anything else would be a caller's slip, refused.
   if (!bitmap || x < 0 || y < 0 || x > 1 || y > 1) return false;
   BITMAP info = {};
   if (!GetObjectA(bitmap, sizeof info, &info)) return false;
+  if (x >= info.bmWidth || y >= info.bmHeight) return false;
+  BITMAPINFO format = {};
+  format.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+  format.bmiHeader.biWidth = info.bmWidth;
+  format.bmiHeader.biHeight = -info.bmHeight;  // top-down: row 0 first
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> pixels(static_cast<size_t>(info.bmWidth) * static_cast<size_t>(info.bmHeight));
   HDC dc = CreateCompatibleDC(nullptr);
   if (!dc) return false;
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  const COLORREF reference = GetPixel(dc, x, y);
-  if (reference != CLR_INVALID) {
-    for (int px = 0; px < info.bmWidth; ++px) {
-      for (int py = 0; py < info.bmHeight; ++py) {
-        if ((GetPixel(dc, px, py) == reference) == matching) SetPixel(dc, px, py, newColor);
-      }
+  bool done = false;
+  if (GetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS) ==
+      info.bmHeight) {
+    // The fourth byte is no colour: it is neither compared nor changed.
+    const uint32_t reference = pixels[static_cast<size_t>(y) * static_cast<size_t>(info.bmWidth) + x] & 0xFFFFFFu;
+    const uint32_t replacement = dibPixel(newColor);
+    for (uint32_t& pixel : pixels) {
+      if (((pixel & 0xFFFFFFu) == reference) == matching) pixel = (pixel & 0xFF000000u) | replacement;
     }
+    done = SetDIBits(dc, bitmap, 0, static_cast<UINT>(info.bmHeight), pixels.data(), &format, DIB_RGB_COLORS) ==
+           info.bmHeight;
   }
-  SelectObject(dc, old);
   DeleteDC(dc);
-  return reference != CLR_INVALID;
+  return done;
 }
 
 }  // namespace

@@ -43,6 +43,7 @@ void readScreenMetrics(zScreenMetrics* metrics) {
 namespace {
 
 bool deferNextWindowSystem = false;
+bool nextExpectsNoWindows = false;
 
 // Starts a deferred window system before the thread's first window exists.
 LRESULT CALLBACK startBeforeFirstWindow(int code, WPARAM wParam, LPARAM lParam) {
@@ -83,6 +84,8 @@ bool programScreen(ziDeviceMetrics* metrics) {
 }  // namespace
 
 void zProgram::deferWindowSystem(bool defer) { deferNextWindowSystem = defer; }
+
+void zProgram::expectNoWindows(bool none) { nextExpectsNoWindows = none; }
 
 void zProgram::startWindowSystem() {
   if (windowSystemStarted_) return;
@@ -139,9 +142,11 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
 
   setDialogFontWeight(-1);
 
-  if (deferNextWindowSystem)
+  // The hook is a call into the window library, which a run that opens no window never
+  // loads.
+  if (deferNextWindowSystem && !nextExpectsNoWindows)
     startHook_ = SetWindowsHookExA(WH_CBT, &startBeforeFirstWindow, nullptr, GetCurrentThreadId());
-  else
+  else if (!deferNextWindowSystem)
     startWindowSystem();
 }
 
@@ -267,10 +272,12 @@ void zProgram::registerSuperClass(const char* name, WNDPROC procedure, const cha
 }
 
 int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand,
-                  void (*mainRoutine)(zProgram*)) {
+                  void (*mainRoutine)(zProgram*), bool opensWindows) {
   zProgram::deferWindowSystem(true);
+  zProgram::expectNoWindows(!opensWindows);
   zProgram* app = new zProgram(instance, prevInstance, commandLine, showCommand);
   zProgram::deferWindowSystem(false);
+  zProgram::expectNoWindows(false);
   zTheProgram = app;
   mainRoutine(app);
   const int exitCode = app->exitCode();

@@ -94,6 +94,10 @@ class zProgram {
   bool windowSystemStarted() const { return windowSystemStarted_; }
   // Defers the set-up of the application objects made from now on.
   static void deferWindowSystem(bool defer);
+  // Makes the application objects made from now on (deferred ones) touch no window
+  // library at all: a run that opens no window then loads none. Their set-up waits for a
+  // reading of the screen's metrics or a call of startWindowSystem(), not for a window.
+  static void expectNoWindows(bool none);
 
   // Loads moduleFile when given (a failed load leaves the module 0), records the superclass
   // and tells its procedure the class's own procedure: procedure(0, 0, 0, classProcedure).
@@ -155,5 +159,9 @@ void readScreenMetrics(zScreenMetrics* metrics);
 void zProgramMain(zProgram* app);
 // The entry's work: makes the application object, runs the main routine, and returns the
 // exit code of the outermost message loop. WinMain calls it with zProgramMain.
+// opensWindows false: the run opens no window (zProgram::expectNoWindows).
 int zProgramEntry(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand,
-                  void (*mainRoutine)(zProgram* app));
+                  void (*mainRoutine)(zProgram* app), bool opensWindows = true);
+// The program provides it too: whether a run with these arguments (UTF-8) opens windows.
+// The entry asks before the application object is made.
+bool zProgramOpensWindows(const char* commandLine);

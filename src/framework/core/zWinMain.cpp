@@ -33,5 +33,6 @@ bool isProcessArguments(const char* given) {
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE prevInstance, LPSTR commandLine, int showCommand) {
   std::string arguments = isProcessArguments(commandLine) ? argumentsAsUtf8() : std::string(commandLine);
-  return zProgramEntry(instance, prevInstance, &arguments[0], showCommand, &zProgramMain);
+  return zProgramEntry(instance, prevInstance, &arguments[0], showCommand, &zProgramMain,
+                       zProgramOpensWindows(arguments.c_str()));
 }

@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -280,6 +282,105 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
   const RunResult typo = run("-mkdm -console -solve -ouput a.xpv");
   EXPECT_EQ(typo.code, 0u) << typo.err;
   EXPECT_NE(typo.err.find("\"-ouput\", \"a.xpv\""), std::string::npos) << typo.err;
+}
+
+// The modules a process loads, as a debugger is told of them: the program is started
+// under this process as its debugger and every library it loads is named, lower case,
+// without its folder. The run's exit code goes to *code.
+std::vector<std::string> modulesLoadedBy(const std::string& arguments, const fs::path& folder,
+                                         const fs::path& config, DWORD* code) {
+  SetEnvironmentVariableW(L"PALVERMONTINE_CONFIG_DIR", config.wstring().c_str());
+  STARTUPINFOW si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION pi = {};
+  std::wstring commandLine = L"\"" + wide(binFolder()) + L"\\palvermontine.exe\" " + wide(arguments);
+  std::vector<std::string> modules;
+  if (!CreateProcessW(nullptr, &commandLine[0], nullptr, nullptr, FALSE, DEBUG_ONLY_THIS_PROCESS, nullptr,
+                      folder.wstring().c_str(), &si, &pi)) {
+    ADD_FAILURE() << "CreateProcess failed: " << GetLastError();
+    return modules;
+  }
+  const DWORD deadline = GetTickCount() + kDeadlineMs;
+  for (bool running = true; running;) {
+    DEBUG_EVENT event = {};
+    if (!WaitForDebugEvent(&event, 1000)) {
+      if (GetTickCount() - deadline < 0x80000000u) {
+        ADD_FAILURE() << arguments << ": the program did not end";
+        TerminateProcess(pi.hProcess, 99);
+        DebugActiveProcessStop(pi.dwProcessId);
+        break;
+      }
+      continue;
+    }
+    DWORD answer = DBG_CONTINUE;
+    switch (event.dwDebugEventCode) {
+      case LOAD_DLL_DEBUG_EVENT: {
+        wchar_t path[MAX_PATH + 1] = {};
+        const HANDLE file = event.u.LoadDll.hFile;
+        if (file && GetFinalPathNameByHandleW(file, path, MAX_PATH, 0) > 0) {
+          std::wstring name(path);
+          name = name.substr(name.find_last_of(L"\\/") + 1);
+          std::string narrow;
+          for (wchar_t c : name) narrow += static_cast<char>(c < 128 ? std::tolower(c) : '?');
+          modules.push_back(narrow);
+        } else {
+          modules.push_back("(unnamed)");
+        }
+        if (file) CloseHandle(file);
+        break;
+      }
+      case CREATE_PROCESS_DEBUG_EVENT:
+        if (event.u.CreateProcessInfo.hFile) CloseHandle(event.u.CreateProcessInfo.hFile);
+        break;
+      case EXCEPTION_DEBUG_EVENT:
+        // The loader's first breakpoint is the debugger's; every other exception the
+        // program's own.
+        if (event.u.Exception.ExceptionRecord.ExceptionCode != EXCEPTION_BREAKPOINT) answer = DBG_EXCEPTION_NOT_HANDLED;
+        break;
+      case EXIT_PROCESS_DEBUG_EVENT:
+        *code = event.u.ExitProcess.dwExitCode;
+        running = false;
+        break;
+      default:
+        break;
+    }
+    ContinueDebugEvent(event.dwProcessId, event.dwThreadId, answer);
+  }
+  WaitForSingleObject(pi.hProcess, 5000);
+  CloseHandle(pi.hThread);
+  CloseHandle(pi.hProcess);
+  return modules;
+}
+
+// A console run opens no window and so loads no library of the window system: not the
+// window manager's or the drawing library (whose start under Wine connects to the
+// display), nor the shell, common controls, common dialogs or OLE.
+TEST_F(ProgramTest, ConsoleRunsLoadNoWindowLibrary) {
+  const char* const windowLibraries[] = {"user32.dll",   "gdi32.dll",  "comctl32.dll", "comdlg32.dll", "shell32.dll",
+                                         "ole32.dll",    "oleaut32.dll", "imm32.dll",  "uxtheme.dll",
+                                         "winex11.drv"};
+  const struct {
+    const char* arguments;
+    DWORD code;
+  } cases[] = {
+      {"-mkdm -console -solve -output demo -pdf demo.pdf", 0},  // the README's job
+      {"-console -input demo.xpv -solve -output again.xpv", 0},
+      {"-console -help", 0},
+      {"-console -input missing.xpv -solve", 2},
+  };
+  for (const auto& c : cases) {
+    DWORD code = 0xFFFFFFFF;
+    const std::vector<std::string> modules = modulesLoadedBy(c.arguments, dir_, config_, &code);
+    EXPECT_EQ(code, c.code) << c.arguments;
+    // The run is seen: the program's own libraries of the C runtime are among them.
+    EXPECT_NE(std::find(modules.begin(), modules.end(), "msvcrt.dll"), modules.end()) << c.arguments;
+    for (const char* library : windowLibraries) {
+      EXPECT_EQ(std::find(modules.begin(), modules.end(), library), modules.end())
+          << c.arguments << " loaded " << library;
+    }
+  }
+  EXPECT_TRUE(fs::exists(dir_ / "demo.pdf"));
+  EXPECT_TRUE(fs::exists(dir_ / "again.xpv"));
 }
 
 // Without an input model a console run takes the first recent file (read from the

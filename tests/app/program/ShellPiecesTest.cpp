@@ -70,6 +70,13 @@ TEST(GuiUtils, ReplaceBitmapColorTurnsOnlyTheReferenceColour) {
   for (int x = 0; x < 4; ++x)
     for (int y = 0; y < 3; ++y) EXPECT_EQ(GetPixel(dc, x, y), (x + y) % 2 ? blue : red) << x << "," << y;
   SelectObject(dc, old);
+  // The opposite turns every other colour: blue becomes green, red stays.
+  const COLORREF green = RGB(0, 160, 0);
+  ASSERT_TRUE(PV::GUI::replaceOtherBitmapColors(bitmap, green));
+  old = SelectObject(dc, bitmap);
+  for (int x = 0; x < 4; ++x)
+    for (int y = 0; y < 3; ++y) EXPECT_EQ(GetPixel(dc, x, y), (x + y) % 2 ? green : red) << x << "," << y;
+  SelectObject(dc, old);
   DeleteDC(dc);
   DeleteObject(bitmap);
 }

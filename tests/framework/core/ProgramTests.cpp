@@ -21,6 +21,8 @@ bool deferredUntilTheFirstWindow = false;
 void CALLBACK entryDeadline(HWND, UINT, UINT_PTR, DWORD) { PostQuitMessage(kDeadlineExitCode); }
 }  // namespace
 
+bool zProgramOpensWindows(const char*) { return true; }
+
 void zProgramMain(zProgram* app) {
   mainRoutineSawApplication = app == zTheProgram && app->commandLine() && std::string(app->commandLine()) == "-entry";
   // The entry leaves the window system's set-up to the first window, which a batch run

@@ -1,11 +1,14 @@
 // Opens and closes an MDI child and a modal dialog from a template 200 times and prints
 // the time per round and the process's handle, window-object and GDI-object counts before
-// and after; run under Wine by hand:  wine64 framework_frames_bench.exe
+// and after; each round is followed by the same round in plain Win32 calls
+// (bench/windows), and the figures are printed beside that anchor's with their ratio.
+// Run under Wine by hand:  wine framework_frames_bench.exe
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
 #include "BenchCounts.h"
+#include "RawWin32Anchors.h"
 #include "WindowImage.h"
 #include "frames_test_resources.h"
 #include "framework/core/zProgram.h"
@@ -36,6 +39,22 @@ double seconds() { return benchSeconds(); }
 
 double childTime = 0;
 double dialogTime = 0;
+double rawChildTime = 0;
+double rawDialogTime = 0;
+
+// The anchor: the same round in plain Win32 calls, on the same frame and template.
+void rawRound(zMDIAppFrame* frame) {
+  static const char* const customClasses[] = {"zPaneControl", nullptr};
+  const double t0 = seconds();
+  HWND child = RawAnchor::mdiChildOpen(ziMDIClientWindow, CW_USEDEFAULT, CW_USEDEFAULT);
+  const double t1 = seconds();
+  RawAnchor::modalDialogRound(frame->handle(), GetModuleHandleA(nullptr), kFormTemplate, customClasses);
+  const double t2 = seconds();
+  RawAnchor::mdiChildClose(ziMDIClientWindow, child);
+  const double t3 = seconds();
+  rawChildTime += (t1 - t0) + (t3 - t2);
+  rawDialogTime += t2 - t1;
+}
 
 void round(zMDIAppFrame* frame) {
   const double t0 = seconds();
@@ -188,20 +207,26 @@ int main(int argc, char** argv) {
     b = seconds();
     std::printf("dialog frame made, shown and deleted: %.3f ms\n", 1000 * (b - a) / 20);
   }
-  for (int i = 0; i < 5; ++i) round(frame);  // warm-up: classes, fonts, caches
+  for (int i = 0; i < 5; ++i) {  // warm-up: classes, fonts, caches
+    round(frame);
+    rawRound(frame);
+  }
+  childTime = dialogTime = rawChildTime = rawDialogTime = 0;
   const Counts before = counts();
   const int rounds = argc == 3 && std::strcmp(argv[1], "--rounds") == 0 ? std::atoi(argv[2]) : 200;
-  LARGE_INTEGER f, t0, t1;
-  QueryPerformanceFrequency(&f);
-  QueryPerformanceCounter(&t0);
-  for (int i = 0; i < rounds; ++i) round(frame);
-  QueryPerformanceCounter(&t1);
+  for (int i = 0; i < rounds; ++i) {
+    round(frame);
+    rawRound(frame);
+  }
   const Counts after = counts();
-  const double ms = 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(f.QuadPart);
-  std::printf("rounds: %d, time per round (MDI child and modal dialog, open and close): %.3f ms\n", rounds,
-              ms / rounds);
-  std::printf("of which MDI child: %.3f ms, modal dialog: %.3f ms\n", 1000.0 * childTime / (rounds + 5),
-              1000.0 * dialogTime / (rounds + 5));
+  const double ms = 1000.0 * (childTime + dialogTime) / rounds;
+  std::printf("rounds: %d, time per round (MDI child and modal dialog, open and close): %.3f ms\n", rounds, ms);
+  std::printf("of which MDI child: %.3f ms, modal dialog: %.3f ms\n", 1000.0 * childTime / rounds,
+              1000.0 * dialogTime / rounds);
+  RawAnchor::printRatio("MDI child and modal dialog", ms, "the same in plain Win32",
+                        1000.0 * (rawChildTime + rawDialogTime) / rounds);
+  RawAnchor::printRatio("MDI child", 1000.0 * childTime / rounds, "plain Win32", 1000.0 * rawChildTime / rounds);
+  RawAnchor::printRatio("modal dialog", 1000.0 * dialogTime / rounds, "plain Win32", 1000.0 * rawDialogTime / rounds);
   printBenchCounts(before, after);
   delete frame;
   delete app;

@@ -1,11 +1,15 @@
 // Opens, fills and paints a solution window and closes it again, 200 times, for the
 // demonstration model's ranking and for one at the model file's limits, side by side
-// with a plain MDI child of the same size that paints nothing; prints the time per
-// window, its ratio to the plain child's, and the process's handle and GDI counts
-// before and after each series. A timed program, not a test: run it under Wine by hand,
-//   wine64 solution_window_bench.exe [--rounds N]
+// with the framework's plain MDI child of the same size that paints nothing and with the
+// anchor, the same steps on an MDI child in plain Win32 calls (bench/windows). The
+// series take turns round by round (interleaved, so that a change of the machine's speed
+// touches all alike); prints the time per window, its ratio to the anchor's, and the
+// process's handle and GDI counts before and after. A timed program, not a test: run it
+// under Wine by hand,
+//   wine solution_window_bench.exe [--rounds N]
 #include "BenchCounts.h"
 #include "GuiTestSupport.h"
+#include "RawWin32Anchors.h"
 #include "SolutionTestSupport.h"
 #include "app/windows/solution/TableChartWindow.h"
 #include "factory/DemoModel.h"
@@ -36,22 +40,9 @@ void paintAndClose(zMDIChildFrame* window) {
 
 struct Series {
   const char* name;
-  std::function<zMDIChildFrame*()> make;
-  double ms = 0;
+  std::function<void()> round;
+  double seconds = 0;
 };
-
-double run(Series& s, int rounds) {
-  for (int i = 0; i < 5; ++i) paintAndClose(s.make());  // warm-up: classes, fonts, caches
-  const BenchCounts before = benchCounts();
-  const double t0 = benchSeconds();
-  for (int i = 0; i < rounds; ++i) paintAndClose(s.make());
-  const double t1 = benchSeconds();
-  const BenchCounts after = benchCounts();
-  s.ms = 1000.0 * (t1 - t0) / rounds;
-  std::printf("%s: %.3f ms per window\n", s.name, s.ms);
-  printBenchCounts(before, after);
-  return s.ms;
-}
 
 }  // namespace
 
@@ -68,16 +59,37 @@ int main(int argc, char** argv) {
   auto algorithm = PV::Test::makeDataModel(demo, false, false);
   const PV::Data::RankSolutionData limits = limitsRanking();
   Series series[] = {
-      {"plain MDI child", [&] { return new zMDIChildFrame(frame, place(), WS_OVERLAPPEDWINDOW, "plain"); }},
+      {"raw Win32 MDI child (the anchor)", [] { RawAnchor::mdiChildRound(ziMDIClientWindow, 760, 560); }},
+      {"plain MDI child",
+       [&] { paintAndClose(new zMDIChildFrame(frame, place(), WS_OVERLAPPEDWINDOW, "plain")); }},
       {"solution window, demonstration model (10 choices)",
-       [&] { return new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, demo, 292); }},
+       [&] {
+         paintAndClose(new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, demo, 292));
+       }},
       {"solution window, model at the file limits",
-       [&] { return new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, limits, 292); }},
+       [&] {
+         paintAndClose(new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, limits, 292));
+       }},
   };
   std::printf("rounds: %d\n", rounds);
-  for (Series& s : series) run(s, rounds);
-  for (int i = 1; i < 3; ++i)
-    std::printf("%s: %.2f times the plain child\n", series[i].name, series[i].ms / series[0].ms);
+  for (int i = 0; i < 5; ++i) {  // warm-up: classes, fonts, caches
+    for (Series& s : series) s.round();
+  }
+  const BenchCounts before = benchCounts();
+  for (int i = 0; i < rounds; ++i) {
+    for (Series& s : series) {
+      const double t0 = benchSeconds();
+      s.round();
+      s.seconds += benchSeconds() - t0;
+    }
+  }
+  const BenchCounts after = benchCounts();
+  const double anchorMs = 1000.0 * series[0].seconds / rounds;
+  std::printf("%s: %.3f ms per window\n", series[0].name, anchorMs);
+  for (int i = 1; i < 4; ++i)
+    RawAnchor::printRatio(series[i].name, 1000.0 * series[i].seconds / rounds, "raw Win32 child", anchorMs);
+  std::printf("all series together:\n");
+  printBenchCounts(before, after);
   algorithm.reset();
   PV::Data::Factory::destroy();
   delete frame;

@@ -1,0 +1,31 @@
+// The anchors the framework's window benchmarks are measured against: the same steps
+// written in plain Win32 calls, with nothing of the framework between. A benchmark runs
+// its own round and the anchor's in turn (interleaved, so that a change of the machine's
+// speed touches both alike) and prints both figures and their ratio.
+// Windows build only; the rounds need a running MDI frame and a message queue.
+#pragma once
+
+#include <windows.h>
+
+namespace RawAnchor {
+
+// An MDI child of the given size in the MDI client (CW_USEDEFAULT for the system's
+// size), shown, painted with all its children, then destroyed, and the queue emptied.
+void mdiChildRound(HWND mdiClient, int width, int height);
+// The same steps one by one: made and shown; painted; destroyed and the queue emptied.
+HWND mdiChildOpen(HWND mdiClient, int width, int height);
+void mdiChildPaint(HWND child);
+void mdiChildClose(HWND mdiClient, HWND child);
+
+// A modal dialog from the template, shown and ended from inside its own modal loop as a
+// click on Cancel ends it. A class named in the template that nothing registered gets a
+// plain window class, so that every control of the template is made.
+void modalDialogRound(HWND owner, HINSTANCE module, int templateId, const char* const* customClasses);
+
+// Seconds of the performance counter.
+double seconds();
+
+// "name: A ms, anchor: B ms, C times the anchor"
+void printRatio(const char* name, double ms, const char* anchor, double anchorMs);
+
+}  // namespace RawAnchor
