@@ -134,6 +134,14 @@ TEST_F(NewModel, TypingStopsAtTheFieldLimits) {
   SetWindowTextA(item(dialog, 117), std::string(238, 'x').c_str());
   typeInto(item(dialog, 117), "xxx");
   EXPECT_EQ(textOf(item(dialog, 117)).size(), 240u);
+  // Enter in the notes is a line break of two bytes: one byte short of room, none goes in.
+  for (const size_t length : {239u, 238u}) {
+    const std::string before(length, 'x');
+    SetWindowTextA(item(dialog, 117), before.c_str());
+    SendMessageA(item(dialog, 117), EM_SETSEL, length, length);
+    typeInto(item(dialog, 117), "\r");
+    EXPECT_EQ(textOf(item(dialog, 117)), length == 239u ? before : before + "\r\n") << length;
+  }
   // The name stops where the model's 40 bytes do: 20 accented letters, each two bytes.
   if (GetACP() == 1252) {
     SetWindowTextA(item(dialog, 116), "");
