@@ -52,6 +52,8 @@ std::string fittingText(const std::string& kept, const std::string& added, size_
 #ifdef _WIN32
     if (IsDBCSLeadByte(static_cast<BYTE>(added[taken])) && taken + 1 < added.size()) width = 2;
 #endif
+    // A line break is whole too: half of one would leave a lone carriage return.
+    if (added.compare(taken, 2, "\r\n") == 0) width = 2;
     const size_t bytes = XML::SystemToUtf8(added.substr(taken, width)).size();
     if (used + bytes > maxBytes) break;
     used += bytes;

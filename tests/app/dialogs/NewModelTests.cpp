@@ -142,6 +142,13 @@ TEST_F(NewModel, TypingStopsAtTheFieldLimits) {
     typeInto(item(dialog, 117), "\r");
     EXPECT_EQ(textOf(item(dialog, 117)), length == 239u ? before : before + "\r\n") << length;
   }
+  // Nor does a paste put in half of a line break.
+  SetWindowTextA(item(dialog, 117), std::string(239, 'x').c_str());
+  SendMessageA(item(dialog, 117), EM_SETSEL, 239, 239);
+  putOnClipboard("\r\nmore");
+  answerBox("Pasted Text Cut", IDOK);
+  SendMessageA(item(dialog, 117), WM_PASTE, 0, 0);
+  EXPECT_EQ(textOf(item(dialog, 117)), std::string(239, 'x'));
   // The name stops where the model's 40 bytes do: 20 accented letters, each two bytes.
   if (GetACP() == 1252) {
     SetWindowTextA(item(dialog, 116), "");
