@@ -52,10 +52,14 @@ int showMessage(HWND owner, const std::string& text, const std::string& caption,
   // control that had the keys, take them again.
   const HWND active = GetActiveWindow();
   const HWND focus = GetFocus();
+  // The texts are made before the hook goes in: nothing between the hook and its removal
+  // can throw.
+  const std::wstring wideText = Files::toWide(Util::flowedBoxText(text));
+  const std::wstring wideCaption = Files::toWide(caption);
   const HHOOK escape = (flags & MB_TYPEMASK) == MB_YESNO
                            ? SetWindowsHookExW(WH_MSGFILTER, &escapeAnswersNo, nullptr, GetCurrentThreadId())
                            : nullptr;
-  const int answer = MessageBoxW(owner, Files::toWide(Util::flowedBoxText(text)).c_str(), Files::toWide(caption).c_str(), flags);
+  const int answer = MessageBoxW(owner, wideText.c_str(), wideCaption.c_str(), flags);
   if (escape) UnhookWindowsHookEx(escape);
   if (active && IsWindow(active) && IsWindowVisible(active) && IsWindowEnabled(active)) {
     SetActiveWindow(active);
