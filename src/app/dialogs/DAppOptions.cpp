@@ -331,7 +331,9 @@ bool DAppOptions::store() {
   }
   std::string userName;
   std::string message;
-  if (!modelTextFromScreen(userName_, 254, "user name", &userName, &message)) {
+  const std::string& owner = optionsFile()->options().get_idAppOpts().get_owner();
+  const std::string shownName = owner.empty() ? PV::Util::PalvermontineAboutInfo::instance()->get_userName() : owner;
+  if (!modelTextFromScreen(userName_, 254, "user name", &userName, &message, &shownName)) {
     refuse(this, childById(kAoUserName), message);
     return false;
   }

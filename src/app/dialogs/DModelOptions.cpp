@@ -123,7 +123,8 @@ bool DModelOptions::store() {
   std::string message;
   ParameterValues values;
   // New models take these notes as they are, so the model's limits hold here too.
-  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "default model notes", &notes, &message)) {
+  const std::string shownNotes = optionsFile()->options().get_parmMdlOpts().get_note();
+  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "default model notes", &notes, &message, &shownNotes)) {
     refuse(this, notesEdit_, message);
     return false;
   }

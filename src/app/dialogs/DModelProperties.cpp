@@ -127,11 +127,12 @@ bool DModelProperties::store() {
   std::string name;
   std::string notes;
   std::string message;
-  if (!modelTextFromScreen(name_, PV_DATA_NM_MAX_BYTES, "model name", &name, &message)) {
+  const PV::Data::DecisionModel* shown = PV::Data::Factory::instance()->currDataModel(0);
+  if (!modelTextFromScreen(name_, PV_DATA_NM_MAX_BYTES, "model name", &name, &message, &shown->get_nm())) {
     refuse(this, nameEdit_, message);
     return false;
   }
-  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "model notes", &notes, &message)) {
+  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "model notes", &notes, &message, &shown->get_note())) {
     refuse(this, notesEdit_, message);
     return false;
   }

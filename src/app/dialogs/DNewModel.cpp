@@ -138,7 +138,9 @@ int DNewModel::create(zEvent*) {
     refuse(this, nameEdit_, message);
     return 1;
   }
-  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "model notes", &notes, &message)) {
+  const std::string& defaultNotes =
+      PV::XML::PalvermontineMdlOptsFile::instance()->options().get_parmMdlOpts().get_note();
+  if (!modelTextFromScreen(notes_, PV_DATA_NOTES_MAX_BYTES, "model notes", &notes, &message, &defaultNotes)) {
     refuse(this, notesEdit_, message);
     return 1;
   }

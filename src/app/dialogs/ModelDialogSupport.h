@@ -66,9 +66,12 @@ bool parseParameters(const FLCString& level, const FLCString& interval, const FL
 
 // The typed text in UTF-8 when the model can hold it: at most maxBytes bytes, no
 // control characters but tab and line ends. False, with the reason naming what (the
-// "model name"), otherwise.
+// "model name"), otherwise. shownFrom, when given, is the UTF-8 text the field was
+// filled from: a field left as it was filled gives that text back whole, so that the
+// letters the screen's code page lacks (shown there as '?') are not lost to a store
+// that changed nothing.
 bool modelTextFromScreen(const FLCString& typed, size_t maxBytes, const char* what, std::string* utf8,
-                         std::string* message);
+                         std::string* message, const std::string* shownFrom = nullptr);
 
 // A refusal shown over the dialog; the field gets the focus.
 void refuse(zWindow* dialog, zWindow* field, const std::string& message);

@@ -155,4 +155,17 @@ TEST_F(ModelOptions, AnAccentedNoteIsKeptAsTyped) {
             "f\xe9r\xe9");
 }
 
+// Default notes in letters the screen's code page lacks survive an OK that changed
+// nothing in them.
+TEST_F(ModelOptions, UntouchedNotesKeepLettersTheScreenCannotShow) {
+  if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
+  const std::string notes = "\xce\xa3\xce\xb7\xce\xbc";
+  setOptionDefaults(95.0, 5.0, 5, notes.c_str());
+  HostFrame host;
+  DModelOptions dialog(&host);
+  ASSERT_TRUE(runModalWith(&dialog, [&] { PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0); }));
+  EXPECT_EQ(dialog.completed(), 1);
+  EXPECT_EQ(reread().get_note(), notes);
+}
+
 }  // namespace

@@ -142,4 +142,28 @@ TEST_F(ModelProperties, AnAccentedNameRoundTripsThroughTheModelFile) {
   EXPECT_EQ(Factory::instance()->currDataModel(0)->get_nm(), utf8) << "stored back unchanged";
 }
 
+// Letters the screen's code page lacks (Greek here) show as '?': a field left as it was
+// filled keeps the model's own text, and a field the user changed is stored as typed.
+TEST_F(ModelProperties, UntouchedTextsKeepLettersTheScreenCannotShow) {
+  if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
+  const std::string name = "\xce\x91\xce\xbb\xcf\x86\xce\xb1";
+  const std::string notes = "\xce\xa3\xce\xb7\xce\xbc";
+  PV::Data::DecisionModel* model = ModelDialogTest::makeModel(90.0, 10.0, 3, name.c_str(), notes.c_str());
+  HostFrame host;
+  const struct {
+    const char* typedName;  // nullptr: the name field left as it was filled
+    std::string storedName;
+  } cases[] = {{nullptr, name}, {"Renamed", "Renamed"}};
+  for (const auto& c : cases) {
+    DModelProperties dialog(&host);
+    ASSERT_TRUE(runModalWith(&dialog, [&] {
+      if (c.typedName) SetWindowTextA(item(dialog, 116), c.typedName);
+      PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+    }));
+    EXPECT_EQ(dialog.completed(), 1);
+    EXPECT_EQ(model->get_nm(), c.storedName);
+    EXPECT_EQ(model->get_note(), notes);
+  }
+}
+
 }  // namespace
