@@ -104,6 +104,32 @@ TEST(OptionsFiles, ASaveStampsTheTimeOfTheChangeAndKeepsTheCreation) {
                                                      "><idAppOpts owner=\"Ann\"/></palvermontineAppOpts>\r\n");
 }
 
+// A file the program wrote and saved again without a change is the same bytes but for
+// its modtime.
+template <class OptionsFile>
+void expectAResaveChangesOnlyTheModtime() {
+  const std::string path = OptionsFile::configFilePath();
+  { OptionsFile created; }
+  const std::string written = Fixture::fileBytes(path);
+  {
+    OptionsFile f;
+    ASSERT_TRUE(f.problem().empty()) << f.problem();
+    ASSERT_TRUE(f.save());
+  }
+  std::string saved = Fixture::fileBytes(path);
+  const std::string key = " modtime=\"";
+  const std::size_t at = saved.find(key);
+  ASSERT_NE(at, std::string::npos) << saved;
+  saved.replace(at + key.size(), 19, attr(written, "modtime"));
+  EXPECT_EQ(saved, written);
+}
+
+TEST(OptionsFiles, AResaveChangesOnlyTheModtime) {
+  configFolder("resave");
+  expectAResaveChangesOnlyTheModtime<PalvermontineMdlOptsFile>();
+  expectAResaveChangesOnlyTheModtime<PalvermontineAppOptsFile>();
+}
+
 TEST(ModelOptionsFile, ChangesReachTheFileOnlyThroughSave) {
   configFolder("mdl_save");
   const std::string path = PalvermontineMdlOptsFile::configFilePath();
