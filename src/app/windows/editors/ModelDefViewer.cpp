@@ -18,6 +18,8 @@
 #include "xml/SystemText.h"
 
 #include <algorithm>
+#include <map>
+#include <utility>
 
 namespace PV {
 namespace GUI {
@@ -325,6 +327,19 @@ bool ModelDefViewerBase::readTable(std::vector<TableRow>* rows) {
   const uint32_t columns = spec_.columns;
   const uint32_t weights = table->weightsColumn();
   const std::string& nameHeader = table->columnHeader(ItemTable::kNameColumn);
+  // The model's texts with letters the screen's code page lacks (they show as '?'), by
+  // column and the form they show in: a cell still showing that form keeps the text
+  // whole. A form two texts share is left out (empty), as the cell could be either.
+  std::map<std::pair<uint32_t, std::string>, std::string> shownAs;
+  for (const TableRow& entry : modelRows()) {
+    for (uint32_t k = 1; k <= entry.texts.size(); ++k) {
+      const std::string& text = entry.texts[k - 1];
+      const std::string screen = XML::Utf8ToSystem(text);
+      if (XML::SystemToUtf8(screen) == text) continue;
+      const auto placed = shownAs.emplace(std::make_pair(k, rtrimmed(screen)), text);
+      if (!placed.second && placed.first->second != text) placed.first->second.clear();
+    }
+  }
   for (uint32_t r = 1; r <= table->getNumRows(); ++r) {
     TableRow row{r, std::vector<std::string>(columns)};
     bool hasName = true;
@@ -368,7 +383,8 @@ bool ModelDefViewerBase::readTable(std::vector<TableRow>* rows) {
         refuse("Row #" + std::to_string(r) + " : " + why);
         return false;
       }
-      row.texts[k - 1] = XML::SystemToUtf8(kept);
+      const auto shown = shownAs.find(std::make_pair(k, kept));
+      row.texts[k - 1] = shown != shownAs.end() && !shown->second.empty() ? shown->second : XML::SystemToUtf8(kept);
     }
     if (hasName) rows->push_back(std::move(row));
     (void)any;

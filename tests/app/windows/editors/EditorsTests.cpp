@@ -653,6 +653,35 @@ TEST_F(Editors, EntriesWithUnorderedRowNumbersAreAllShown) {
   EXPECT_EQ(model()->get_chs()[3].get_uid(), 4u);
 }
 
+// Names and notes in letters the screen's code page lacks show as '?': Update keeps the
+// texts the table still shows unchanged, and takes a cell the user changed as typed.
+TEST_F(Editors, UpdateKeepsLettersTheScreenCannotShow) {
+  if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
+  const std::string alpha = "\xce\x91\xce\xbb\xcf\x86\xce\xb1";
+  const std::string omega = "\xce\xa9 \xce\xbc\xce\xad\xce\xb3\xce\xb1";
+  const std::string names[] = {alpha, omega, "plain"};
+  auto& chs = model()->get_chs();
+  for (uint8_t i = 0; i < 3; ++i) {
+    PV::Data::Choice c;
+    c.set_nm(names[i]);
+    c.set_note(alpha);
+    c.set_row(static_cast<uint8_t>(i + 1));
+    c.set_uid(i + 1u);
+    chs.push_back(c);
+  }
+  command(CM_CHOICES);
+  DChoices* editor = DChoices::instance();
+  ASSERT_NE(editor, nullptr);
+  setCell(editor, 1, 3, "Renamed");
+  click(editor, kEditorUpdate);
+  const auto& stored = model()->get_chs();
+  ASSERT_EQ(stored.size(), 3u);
+  EXPECT_EQ(stored[0].get_nm(), alpha);
+  EXPECT_EQ(stored[1].get_nm(), omega);
+  EXPECT_EQ(stored[2].get_nm(), "Renamed");
+  for (const auto& c : stored) EXPECT_EQ(c.get_note(), alpha);
+}
+
 }  // namespace
 
 // A weight changed on a scored model whose ids are not its row numbers (the
