@@ -33,5 +33,9 @@ std::string SystemToUtf8(const std::string& text) { return text; }
 std::string Utf8ToSystem(const std::string& text) { return text; }
 #endif
 
+std::string SystemToUtf8Keeping(const std::string& screen, const std::string& shown) {
+  return screen == Utf8ToSystem(shown) ? shown : SystemToUtf8(screen);
+}
+
 }  // namespace XML
 }  // namespace PV

@@ -12,5 +12,10 @@ namespace XML {
 std::string SystemToUtf8(const std::string& text);
 std::string Utf8ToSystem(const std::string& text);
 
+// The screen's text in UTF-8 where it was shown from `shown` (UTF-8): while it reads as
+// it was shown, `shown` itself, whole with the letters the code page lacks (which the
+// screen shows as '?' or a look-alike); else the screen's text converted.
+std::string SystemToUtf8Keeping(const std::string& screen, const std::string& shown);
+
 }  // namespace XML
 }  // namespace PV

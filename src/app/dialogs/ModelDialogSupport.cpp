@@ -92,11 +92,7 @@ bool parseParameters(const FLCString& level, const FLCString& interval, const FL
 bool modelTextFromScreen(const FLCString& typed, size_t maxBytes, const char* what, std::string* utf8,
                          std::string* message, const std::string* shownFrom) {
   const std::string screen(static_cast<const char*>(typed), typed.length());
-  if (shownFrom && screen == XML::Utf8ToSystem(*shownFrom)) {
-    *utf8 = *shownFrom;
-    return true;
-  }
-  *utf8 = XML::SystemToUtf8(screen);
+  *utf8 = shownFrom ? XML::SystemToUtf8Keeping(screen, *shownFrom) : XML::SystemToUtf8(screen);
   if (utf8->size() > maxBytes) {
     *message = std::string("The ") + what + " is too long: it may hold " + std::to_string(maxBytes) +
                " bytes, and letters such as accented ones take two or three. Please shorten it.";

@@ -220,6 +220,25 @@ TEST_F(AppOptions, BothStartUpChoicesInTheFileOpenWithTheDefaultModelWinning) {
   EXPECT_EQ(stored.get_defaultDirectory(), team);
 }
 
+// A user name and a default model in letters the screen's code page lacks survive an OK
+// that left their fields as they were filled.
+TEST_F(AppOptions, UntouchedFieldsKeepLettersTheScreenCannotShow) {
+  if (GetACP() != 1252) GTEST_SKIP() << "code page " << GetACP();
+  const std::string owner = "\xce\x91\xce\xbb\xcf\x86\xce\xb1";
+  const std::string model = "C:\\\xce\xbc\xce\xad\xce\xb3\xce\xb1\\team.xpv";
+  options().get_idAppOpts().set_owner(owner);
+  options().get_defaultValuesAppOpts().set_useCrc(false);
+  options().get_defaultValuesAppOpts().set_defaultDirectory(model);
+  save();
+  OptionsHostFrame host;
+  DAppOptions dialog(&host);
+  ASSERT_TRUE(runModalWith(&dialog, [&] { PostMessageA(dialog.handle(), WM_COMMAND, IDOK, 0); }));
+  EXPECT_EQ(dialog.completed(), 1);
+  const PV::Data::PalvermontineAppOpts stored = reread();
+  EXPECT_EQ(stored.get_idAppOpts().get_owner(), owner);
+  EXPECT_EQ(stored.get_defaultValuesAppOpts().get_defaultDirectory(), model);
+}
+
 // The drawn buttons (Browse, the highlight colour) show when they hold the focus: a
 // black frame at their edge, which they do not draw without it.
 TEST_F(AppOptions, TheDrawnButtonsShowTheFocus) {
