@@ -312,9 +312,9 @@ bool DAppOptions::store() {
   // bound integer may still hold the state it had when the other box was checked.
   const bool startDefault = box(kAoStartDefaultModel)->checked() != 0;
   const bool startLast = box(kAoStartLastModel)->checked() != 0 && !startDefault;
-  const std::string defaultModel = PV::XML::SystemToUtf8Keeping(
-      static_cast<const char*>(defaultModel_),
-      optionsFile()->options().get_defaultValuesAppOpts().get_defaultDirectory());
+  const std::string defaultModel =
+      PV::XML::SystemToUtf8Keeping(static_cast<const char*>(defaultModel_),
+                                   optionsFile()->options().get_defaultValuesAppOpts().get_defaultDirectory());
   // The start opens the default model by the same rule as every model file: a name
   // taken here is one the start can open.
   const std::string extension = PV::Data::kModelExtension;

@@ -65,8 +65,7 @@ std::string fittingText(const std::string& kept, const std::string& added, size_
 bool refuseTypedCharacter(HWND field, char typed, size_t maxBytes) {
   // Enter (or Ctrl+Enter) in a field of several lines puts in a line break, which is two
   // characters and two bytes in the model.
-  const bool lineBreak =
-      (typed == '\r' || typed == '\n') && (GetWindowLongA(field, GWL_STYLE) & ES_MULTILINE) != 0;
+  const bool lineBreak = (typed == '\r' || typed == '\n') && (GetWindowLongA(field, GWL_STYLE) & ES_MULTILINE) != 0;
   if (static_cast<unsigned char>(typed) < 32 && !lineBreak) return false;
   const std::string added = lineBreak ? std::string("\r\n") : std::string(1, typed);
   if (fittingText(textOutsideSelection(field), added, maxBytes).size() == added.size()) return false;
