@@ -434,18 +434,7 @@ void ItemTable::repaintAll() {
 
 bool ItemTable::clipboardHasText() const { return IsClipboardFormatAvailable(CF_TEXT) != 0; }
 
-std::string ItemTable::clipboardText() const {
-  std::string text;
-  if (!OpenClipboard(handle())) return text;
-  if (HANDLE data = GetClipboardData(CF_TEXT)) {
-    if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-      text = chars;
-      GlobalUnlock(data);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
+std::string ItemTable::clipboardText() const { return clipboardTextFor(handle()); }
 
 std::string ItemTable::currentText() const { return itel_ ? windowText(itel_->handle()) : std::string(); }
 

@@ -28,6 +28,8 @@ std::string textOutsideSelection(HWND field) {
   return text.substr(0, from) + text.substr(to);
 }
 
+}  // namespace
+
 std::string clipboardTextFor(HWND owner) {
   std::string text;
   if (!OpenClipboard(owner)) return text;
@@ -40,8 +42,6 @@ std::string clipboardTextFor(HWND owner) {
   CloseClipboard();
   return text;
 }
-
-}  // namespace
 
 std::string fittingText(const std::string& kept, const std::string& added, size_t maxBytes) {
   size_t used = XML::SystemToUtf8(kept).size();

@@ -17,6 +17,10 @@
 namespace PV {
 namespace GUI {
 
+// The clipboard's text, in the system's code page; empty when it holds none or another
+// window keeps it open.
+std::string clipboardTextFor(HWND owner);
+
 // The longest start of `added` (screen text) that fits after `kept` (screen text) when
 // the model's UTF-8 of both together may take maxBytes; whole characters only.
 std::string fittingText(const std::string& kept, const std::string& added, size_t maxBytes);
