@@ -1,6 +1,8 @@
 // Watches the process grow, or not, while each model window is opened and closed many
 // times in the real main window; run by hand under Wine:
-//   wine app_growth_bench.exe [rounds]        (default 2000)
+//   wine app_growth_bench.exe [rounds] [kind...]   (default 2000 rounds of every kind;
+//                                                   kinds: choices dms criteria selector
+//                                                   scoring solution)
 // The program starts as its main routine starts it, on the demonstration model (-mkdm)
 // and option files in a folder of its own under the build folder. Each kind of window
 // in turn goes through the rounds, opened and closed as a user does it: the Choices,
@@ -89,7 +91,8 @@ LRESULT CALLBACK closeBoxes(int code, WPARAM wParam, LPARAM lParam) {
 // slots are handed out again last-freed first. So each table is asked for kProbe new
 // objects at once: past the free slots between used ones, the table hands out slots
 // from its end, and the highest slot handed out, less kProbe, is the number in use
-// (counted from the table's first slot).
+// (counted from the table's first slot). The window-manager table is the whole Wine
+// session's: run nothing else in the same prefix meanwhile.
 struct TableUse {
   long kernel = 0;
   long user = 0;
@@ -241,6 +244,7 @@ bool solutionRound() {
 }
 
 struct Kind {
+  const char* word;  // its name on the command line
   const char* name;
   bool (*round)();
 };
@@ -314,9 +318,13 @@ void quietOptions(const fs::path& home) {
 int main(int argc, char** argv) {
   const int rounds = argc > 1 ? std::atoi(argv[1]) : 2000;
   if (rounds < kFirstRounds) {
-    std::fprintf(stderr, "usage: app_growth_bench [rounds, at least %d]\n", kFirstRounds);
+    std::fprintf(stderr,
+                 "usage: app_growth_bench [rounds, at least %d] [choices dms criteria selector scoring solution]\n",
+                 kFirstRounds);
     return 2;
   }
+  // The kinds named after the rounds, or all.
+  const std::vector<std::string> chosen(argv + std::min(argc, 2), argv + argc);
   quietOptions(fs::path(PV_GROWTH_BENCH_OUT));
   boxHook = SetWindowsHookExA(WH_CBT, closeBoxes, nullptr, GetCurrentThreadId());
 
@@ -330,15 +338,16 @@ int main(int argc, char** argv) {
     mainWindow = program.window();
     pump();
     Kind kinds[] = {
-        {"Choices editor", [] { return editorRound<PV::GUI::DChoices>(CM_CHOICES); }},
-        {"DecisionMakers editor", [] { return editorRound<PV::GUI::DDecisionMakers>(CM_DECISION_MAKERS); }},
-        {"Criteria editor", [] { return editorRound<PV::GUI::DCriteria>(CM_CRITERIA); }},
-        {"Compare Choices selector", selectorRound},
-        {"scoring window", scoringRound},
-        {"solution window", solutionRound},
+        {"choices", "Choices editor", [] { return editorRound<PV::GUI::DChoices>(CM_CHOICES); }},
+        {"dms", "DecisionMakers editor", [] { return editorRound<PV::GUI::DDecisionMakers>(CM_DECISION_MAKERS); }},
+        {"criteria", "Criteria editor", [] { return editorRound<PV::GUI::DCriteria>(CM_CRITERIA); }},
+        {"selector", "Compare Choices selector", selectorRound},
+        {"scoring", "scoring window", scoringRound},
+        {"solution", "solution window", solutionRound},
     };
     std::printf("%d rounds of each window in the main window on the demonstration model\n", rounds);
     for (Kind& kind : kinds) {
+      if (!chosen.empty() && std::find(chosen.begin(), chosen.end(), kind.word) == chosen.end()) continue;
       // The scoring window is opened from the selector, which stays open beside it.
       const bool scoring = kind.round == scoringRound;
       if (scoring) command(CM_COMPARE);
