@@ -11,14 +11,14 @@
 // its Cancel, the solution window by Best Choice and its close box.
 //
 // Printed per kind, after the first rounds (when the caches the first windows fill are
-// full) and at the end: private bytes and working set; the bytes in use on the C
-// library's heap (the program's own new and malloc) and on the system's heaps, exact
-// where the other two move by whole pages; the handle, window-manager and GDI counts
-// the system reports (0 under Wine) and the slots in use in each of the three tables.
-// Then the growth per 50 rounds and a verdict: flat, or which measure grew (the working
-// set, which the system trims and refills as it likes, is shown but not judged). The
-// exit code is 1 when a kind grows, when a window did not open or close, or when a
-// message box came up.
+// full) and at the end: private bytes and working set, and under Wine the memory of its
+// own side, which no Windows figure shows; the bytes in use on the C library's heap
+// (the program's own new and malloc) and on the system's heaps, exact where the others
+// move by whole pages; the handle, window-manager and GDI counts the system reports (0
+// under Wine) and the slots in use in each of the three tables. Then the growth per 50
+// rounds and a verdict: flat, or which measure grew (the working set, which the system
+// trims and refills as it likes, is shown but not judged). The exit code is 1 when a
+// kind grows, when a window did not open or close, or when a message box came up.
 #include <windows.h>
 #include <psapi.h>
 
@@ -130,6 +130,7 @@ TableUse tableUse() {
 
 struct Sample {
   double privateBytes = 0;
+  double wineBytes = -1;
   double workingSet = 0;
   double programHeap = 0;
   double systemHeaps = 0;
@@ -165,6 +166,21 @@ double committedPrivateBytes() {
   return total;
 }
 
+// Under Wine the system's own side (window manager, GDI, fonts, X) keeps its memory
+// outside every Windows heap: the process's anonymous resident memory as Linux counts
+// it; -1 where there is no such file (on Windows).
+double wineAnonymousBytes() {
+  FILE* status = std::fopen("Z:\\proc\\self\\status", "r");
+  if (!status) return -1;
+  char line[256];
+  long kb = -1;
+  while (std::fgets(line, sizeof line, status)) {
+    if (std::sscanf(line, "RssAnon: %ld", &kb) == 1) break;
+  }
+  std::fclose(status);
+  return kb < 0 ? -1 : kb * 1024.0;
+}
+
 Sample sample() {
   Sample s;
   PROCESS_MEMORY_COUNTERS memory = {};
@@ -173,6 +189,7 @@ Sample sample() {
     s.workingSet = static_cast<double>(memory.WorkingSetSize);
   }
   s.privateBytes = committedPrivateBytes();
+  s.wineBytes = wineAnonymousBytes();
   // The program's own allocations (new, malloc) come from the C library's heap; the
   // others hold the system libraries' own.
   const HANDLE programHeap = reinterpret_cast<HANDLE>(_get_heap_handle());
@@ -260,6 +277,8 @@ bool report(const Kind& kind, const Sample& first, const Sample& end, int rounds
   const double program = per50(first.programHeap, end.programHeap, rounds);
   const double system = per50(first.systemHeaps, end.systemHeaps, rounds);
   const double priv = per50(first.privateBytes, end.privateBytes, rounds);
+  const bool underWine = first.wineBytes >= 0 && end.wineBytes >= 0;
+  const double wine = underWine ? per50(first.wineBytes, end.wineBytes, rounds) : 0.0;
   const double ws = per50(first.workingSet, end.workingSet, rounds);
   const long kernel = end.tables.kernel - first.tables.kernel;
   const long user = end.tables.user - first.tables.user;
@@ -270,6 +289,7 @@ bool report(const Kind& kind, const Sample& first, const Sample& end, int rounds
   std::string grew;
   if (program > kHeapSlack || system > kHeapSlack) grew += " heap";
   if (priv > kPrivateSlack) grew += " private";
+  if (wine > kPrivateSlack) grew += " wine";
   if (kernel > kSlotSlack || handles > kSlotSlack) grew += " kernel";
   if (user > kSlotSlack || userCount > kSlotSlack) grew += " user";
   if (gdi > kSlotSlack || gdiCount > kSlotSlack) grew += " gdi";
@@ -278,6 +298,10 @@ bool report(const Kind& kind, const Sample& first, const Sample& end, int rounds
   std::printf("%s: round %d -> round %d%30s per 50 rounds\n", kind.name, kFirstRounds, rounds, "");
   std::printf("  private bytes     %10.2f MB -> %10.2f MB   %+10.0f B\n", first.privateBytes / mb,
               end.privateBytes / mb, priv);
+  if (underWine) {
+    std::printf("  Wine's own side   %10.2f MB -> %10.2f MB   %+10.0f B\n", first.wineBytes / mb, end.wineBytes / mb,
+                wine);
+  }
   std::printf("  working set       %10.2f MB -> %10.2f MB   %+10.0f B\n", first.workingSet / mb, end.workingSet / mb,
               ws);
   std::printf("  program heap      %10.0f B  -> %10.0f B    %+10.1f B\n", first.programHeap, end.programHeap, program);
