@@ -790,20 +790,33 @@ int32_t WMain::solutionOrientation() const {
   return portrait ? GUI::TableChartWindow::Portrait : GUI::TableChartWindow::Landscape;
 }
 
+namespace {
+
+// Drops the entries of the numbered table whose window closed. An entry at the address
+// of a window just made (fresh) belongs to a closed one: addresses come back.
+template <class Entry>
+void dropClosedSolutions(std::vector<Entry>& entries, const GUI::TableChartWindow* fresh) {
+  const auto& open = GUI::TableChartWindow::windows();
+  entries.erase(std::remove_if(entries.begin(), entries.end(),
+                               [&](const Entry& e) {
+                                 return e.window == fresh || std::find(open.begin(), open.end(), e.window) == open.end();
+                               }),
+                entries.end());
+}
+
+}  // namespace
+
 int32_t WMain::registerSolutionWindow(GUI::TableChartWindow* window, int32_t number) {
   PV_ASSERT(window != nullptr);
   if (number == 0) number = static_cast<int32_t>(bestChoiceCount_);
+  // Pruned here too: Best Choice may open and close windows all day without a read.
+  dropClosedSolutions(solutionWindows_, window);
   solutionWindows_.push_back({number, window});
   return number;
 }
 
 GUI::TableChartWindow* WMain::solutionWindow(int32_t number) const {
-  const auto& open = GUI::TableChartWindow::windows();
-  solutionWindows_.erase(std::remove_if(solutionWindows_.begin(), solutionWindows_.end(),
-                                        [&](const NumberedSolution& e) {
-                                          return std::find(open.begin(), open.end(), e.window) == open.end();
-                                        }),
-                         solutionWindows_.end());
+  dropClosedSolutions(solutionWindows_, nullptr);
   for (auto it = solutionWindows_.rbegin(); it != solutionWindows_.rend(); ++it) {
     if (it->number == number) return it->window;
   }

@@ -240,7 +240,9 @@ zTimerDev* zProgram::makeTimerDev() {
   return timerDev_;
 }
 
-void zProgram::addRegisteredClass(const FLCString& name) { registeredClasses_->append(new FLCString(name.copy())); }
+void zProgram::addRegisteredClass(const FLCString& name) {
+  if (!isRegisteredClass(name)) registeredClasses_->append(new FLCString(name.copy()));
+}
 
 bool zProgram::isRegisteredClass(const char* name) const {
   zSlistIter it(*registeredClasses_);

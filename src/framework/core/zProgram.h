@@ -59,8 +59,9 @@ class zProgram {
   int modalLoop() const { return modalLoop_; }
   void setModalLoop(int on) { modalLoop_ = on; }
 
-  // Names of the window classes the framework registered, in order; each is unregistered
-  // when the application ends (a name may occur more than once).
+  // Names of the window classes the framework registered, in order, each once (every
+  // window of a kind registers its class again); each is unregistered when the
+  // application ends.
   const zSlist* registeredClasses() const { return registeredClasses_; }
   void addRegisteredClass(const FLCString& name);
   bool isRegisteredClass(const char* name) const;

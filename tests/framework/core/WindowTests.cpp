@@ -241,6 +241,21 @@ TEST_F(Windows, WindowWithAClassStyleGetsAClassOfItsOwn) {
   EXPECT_TRUE(app_->isRegisteredClass(expected.c_str()));
 }
 
+// Every window of a kind registers its class again; the program records the name once,
+// so a window opened and closed all day long does not grow the list.
+TEST_F(Windows, AClassRegisteredByEveryWindowOfItsKindIsRecordedOnce) {
+  LoggingFrame frame;
+  const auto created = [&] {
+    TestChild child(&frame, 1);
+    child.create();
+  };
+  created();
+  const uint32_t recorded = app_->registeredClasses()->count();
+  for (int i = 0; i < 5; ++i) created();
+  EXPECT_EQ(app_->registeredClasses()->count(), recorded);
+  EXPECT_TRUE(app_->isRegisteredClass("TestChildCL"));
+}
+
 TEST_F(Windows, EraseBackgroundWithTheWindowsColourOrDefault) {
   LoggingFrame frame;
   frame.setBackgroundColor(zColor(0x10, 0x80, 0xF0));
