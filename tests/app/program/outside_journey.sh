@@ -30,17 +30,7 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
   exit 77
 fi
 
-. "$root/scripts/wine-env.sh"
-pv_wine_env_for "$bin/palvermontine.exe"
-winpath() { "$PV_WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-export PALVERMONTINE_CONFIG_DIR
-PALVERMONTINE_CONFIG_DIR=$(winpath "$out/config")
-export PV_FAKE_VIEWER_LOG
-PV_FAKE_VIEWER_LOG=$(winpath "$out/viewer.log")
-# Nothing is launched outside the test: the prefix's PDF viewer is the logging stand-in.
-viewer=$(winpath "$bin/fake_pdf_viewer.exe")
-"$PV_WINE" reg add 'HKCR\.pdf' /ve /d pdffile /f >>"$log" 2>&1
-"$PV_WINE" reg add 'HKCR\pdffile\shell\open\command' /ve /d "\"$viewer\" /open \"%1\"" /f >>"$log" 2>&1
+. "$(dirname "$0")/outside_support.sh"
 
 program_pid=""
 step_no=0
@@ -52,18 +42,6 @@ fail() {
   say "pictures and logs are kept in $out"
   exit 1
 }
-# Waits until the command succeeds, for at most the given seconds.
-wait_for() {
-  local seconds=$1; shift
-  local until=$((SECONDS + seconds))
-  while ! "$@" >/dev/null 2>&1; do
-    [ $SECONDS -ge $until ] && return 1
-    sleep 0.2
-  done
-}
-window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
-main_window() { window_named " - Palvermontine$"; }
 # A picture of the whole screen, as a person sees it, into shots/NN-NAME.png. It is read
 # with ImageMagick's import, which takes the screen's pixels as they are: xwd -root
 # renders the boxes, dialogs and menus a process opens over its own main window as black

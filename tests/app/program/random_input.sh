@@ -40,17 +40,9 @@ if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
   exit 77
 fi
 
-. "$root/scripts/wine-env.sh"
-pv_wine_env_for "$bin/palvermontine.exe"
-winpath() { "$PV_WINE" winepath -w "$1" 2>/dev/null | tr -d '\r'; }
-export PALVERMONTINE_CONFIG_DIR PALVERMONTINE_DOCUMENTS_DIR PV_FAKE_VIEWER_LOG
-PALVERMONTINE_CONFIG_DIR=$(winpath "$out/config")
+. "$(dirname "$0")/outside_support.sh"
+export PALVERMONTINE_DOCUMENTS_DIR
 PALVERMONTINE_DOCUMENTS_DIR=$(winpath "$out/work")
-PV_FAKE_VIEWER_LOG=$(winpath "$out/viewer.log")
-viewer=$(winpath "$bin/fake_pdf_viewer.exe")
-"$PV_WINE" reg add 'HKCR\.pdf' /ve /d pdffile /f >>"$log" 2>&1
-"$PV_WINE" reg add 'HKCR\pdffile\shell\open\command' /ve /d "\"$viewer\" /open \"%1\"" /f >>"$log" 2>&1
-"$PV_WINE" reg add 'HKCR\pdffile\shell\print\command' /ve /d "\"$viewer\" /print \"%1\"" /f >>"$log" 2>&1
 
 program_pid=""
 fail() {
@@ -65,17 +57,6 @@ fail() {
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   exit 1
 }
-wait_for() {
-  local seconds=$1; shift
-  local until=$((SECONDS + seconds))
-  while ! "$@" >/dev/null 2>&1; do
-    [ $SECONDS -ge $until ] && return 1
-    sleep 0.2
-  done
-}
-window_named() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -1; }
-has_window() { [ -n "$(window_named "$1")" ]; }
-main_window() { window_named " - Palvermontine$"; }
 alive() { kill -0 "$program_pid" 2>/dev/null; }
 # The resident memory in MB of the program's own process: the Wine process that runs
 # this palvermontine.exe (its command line starts with the program's path).
