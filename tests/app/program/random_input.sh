@@ -7,7 +7,8 @@
 #
 #   random_input.sh BIN_DIR OUT_DIR
 #
-# PV_RANDOM_SEED     the seed (default: from the clock); printed first, so that a failure
+# PV_RANDOM_SEED     the seed (default: from the clock; the test command sets the one the
+#                    build names, PV_RANDOM_SEED in CMake); printed first, so that a failure
 #                    can be replayed with the same stream of input
 # PV_RANDOM_SECONDS  how long the input goes on (default 60, at most 120)
 # PV_RANDOM_MAX_MB   the memory bound in MB of the program's resident set (default 256)
