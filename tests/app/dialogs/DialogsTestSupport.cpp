@@ -64,16 +64,6 @@ void typeInto(HWND control, const std::string& text) {
   for (unsigned char c : text) SendMessageA(control, WM_CHAR, c, 1);
 }
 
-void putOnClipboard(const std::string& text) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
-}
-
 std::string textOf(HWND control) {
   char buffer[1024] = {0};
   GetWindowTextA(control, buffer, sizeof buffer);

@@ -49,8 +49,6 @@ class ModelDialogTest : public FrameworkTest {
 
 // Types the text into the control as keystrokes (so that length limits apply).
 void typeInto(HWND control, const std::string& text);
-// Puts the text on the clipboard (CF_TEXT).
-void putOnClipboard(const std::string& text);
 // The control's text.
 std::string textOf(HWND control);
 // The text of the combo box's selected entry; empty when none is selected.

@@ -32,16 +32,6 @@ std::string textOf(HWND w) {
   return buffer;
 }
 
-void putClipboard(const std::string& text, HWND owner) {
-  ASSERT_TRUE(OpenClipboard(owner));
-  EmptyClipboard();
-  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
-  GlobalUnlock(memory);
-  SetClipboardData(CF_TEXT, memory);
-  CloseClipboard();
-}
-
 std::string clipboard(HWND owner) {
   std::string text;
   if (!OpenClipboard(owner)) return text;
@@ -266,7 +256,7 @@ TEST_F(ItemTables, PastedWeightsAreNormalisedOrRefused) {
     t->setCurrentCell(zTableCellPos(2, 4));
     t->resetEditLine();
     SetFocus(t->handle());
-    putClipboard(c.clip, frame->handle());
+    ASSERT_TRUE(putOnClipboard(c.clip, frame->handle()));
     EXPECT_EQ(t->paste(), c.taken) << c.clip;
     EXPECT_EQ(cell(2, 4), c.stored) << '"' << c.clip << '"';
   }
@@ -373,7 +363,7 @@ TEST_F(ItemTables, TheLockGreysNamesAndNotesAndKeepsTheListsAsTheyAre) {
   type(line, "75");
   SendMessageA(line, WM_KEYDOWN, VK_RETURN, 0);
   EXPECT_EQ(cell(2, 1), "75");
-  putClipboard("0012", frame->handle());
+  ASSERT_TRUE(putOnClipboard("0012", frame->handle()));
   t->setCurrentCell(zTableCellPos(2, 2));
   SetFocus(t->handle());
   EXPECT_TRUE(t->paste());
@@ -413,7 +403,7 @@ TEST_F(ItemTables, ThePopupMenuGreysWhatDoesNotApply) {
     SCOPED_TRACE(c.what);
     if (c.locked != t->isLocked()) c.locked ? t->lock() : t->unlock();
     if (c.clip)
-      putClipboard("3", frame->handle());
+      ASSERT_TRUE(putOnClipboard("3", frame->handle()));
     else
       t->clearClipboard();
     t->setCurrentCell(c.at);

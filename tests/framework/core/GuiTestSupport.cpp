@@ -1,5 +1,7 @@
 #include "GuiTestSupport.h"
 
+#include <cstring>
+
 int LoggingFrame::destroyed = 0;
 
 namespace {
@@ -48,4 +50,15 @@ int FrameworkTest::runLoopWithDeadline(unsigned ms) {
   app_->runMessageLoop();
   KillTimer(nullptr, timer);
   return app_->exitCode();
+}
+
+bool putOnClipboard(const std::string& text, HWND owner) {
+  if (!OpenClipboard(owner)) return false;
+  EmptyClipboard();
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
+  memcpy(GlobalLock(memory), text.c_str(), text.size() + 1);
+  GlobalUnlock(memory);
+  SetClipboardData(CF_TEXT, memory);
+  CloseClipboard();
+  return true;
 }

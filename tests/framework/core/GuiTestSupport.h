@@ -14,6 +14,10 @@
 // Exit code that the deadline gives a loop it had to end.
 constexpr int kDeadlineExitCode = 99;
 
+// Puts text on the clipboard as CF_TEXT, the clipboard opened for owner; false when it
+// could not be opened.
+bool putOnClipboard(const std::string& text, HWND owner = nullptr);
+
 // Dispatches every waiting message; a WM_QUIT among them stays waiting for takeQuit.
 void pump();
 // Whether a WM_QUIT is waiting (it is removed); its exit code into *code.
