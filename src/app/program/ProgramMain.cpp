@@ -1,5 +1,6 @@
 #include "app/program/ProgramMain.h"
 
+#include "app/dialogs/DAppOptions.h"
 #include "app/program/MRUPersistentList.h"
 #include "app/program/PdfViewerProxy.h"
 #include "app/program/res/resource.h"
