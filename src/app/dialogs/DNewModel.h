@@ -14,7 +14,7 @@
 
 #include <cstdint>
 
-#include "app/dialogs/res/resource.h"
+#include "app/dialogs/res/dialogs_ids.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 

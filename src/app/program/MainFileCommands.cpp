@@ -6,7 +6,7 @@
 #include "app/dialogs/DNewModel.h"
 #include "app/program/MainWindowSupport.h"
 #include "app/program/SystemText.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "factory/Factory.h"
 #include "foundation/FileNames.h"
 #include "framework/core/zMenu.h"

@@ -3,7 +3,7 @@
 #include "app/dialogs/DAppOptions.h"
 #include "app/program/MRUPersistentList.h"
 #include "app/program/PdfViewerProxy.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "framework/core/zProgram.h"

@@ -8,7 +8,7 @@
 #include "app/program/MainWindowSupport.h"
 #include "app/program/ShellServices.h"
 #include "app/program/SystemText.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/shared/AppOptionsChanged.h"
 #include "app/shared/ChildCommands.h"
 #include "app/windows/editors/ModelEditors.h"

@@ -35,7 +35,7 @@
 
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"

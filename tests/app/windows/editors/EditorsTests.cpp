@@ -19,7 +19,7 @@
 #include "WindowImage.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "app/windows/solution/TableChartWindow.h"
 #include "factory/DemoModel.h"

@@ -10,7 +10,7 @@
 #include "ScoringTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"

@@ -7,7 +7,7 @@
 #include "SolutionTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "framework/core/zMenu.h"
