@@ -40,12 +40,14 @@ void WMain::setCaption(const std::string& caption) {
 void WMain::setCaptionForFile(const std::string& path) {
   setCaption(Utf8ToSystem(showDirPath_ ? path : fileNamePart(path)) + " - " + appName_);
 }
+
 void WMain::modelReplaced() {
   menu()->checkItem(CM_CHECK_UPDATES, 0);
   checkUpdates_ = true;
   modelOpen_ = true;
   updateStatusBar();
 }
+
 // ---- the shared routines of the file commands ----------------------------------------
 
 void WMain::makeNewDefaultModel() {

@@ -1,5 +1,6 @@
-// The main window's status line: its fields (the state, the model's name, its summary)
-// and the help texts of the commands, kept up to date from the current model.
+// The main window's status line: its fields (the state, the model's name, its summary),
+// kept up to date from the current model, and a click on the summary. The commands'
+// help texts it shows come with the commands (WMain.cpp).
 #include "app/program/WMain.h"
 
 #include "app/program/MainWindowSupport.h"
@@ -59,6 +60,7 @@ void WMain::showStatusTexts() {
   nameItem_->setText(status_.name.c_str());
   summaryItem_->setText(status_.summary.c_str());
 }
+
 void WMain::updateStatusBar() {
   auto* factory = Data::Factory::instance();
   const Data::DecisionModel* model = currentModel();
