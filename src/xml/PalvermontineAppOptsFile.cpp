@@ -8,6 +8,10 @@ namespace XML {
 
 namespace {
 
+// The owner a record holds between its defaults and the file's reading: a text no
+// options file can hold (XML holds no control character but tab and line ends).
+constexpr const char* kOwnerNotRead = "\x01";
+
 using namespace PV::Data;
 
 class AppOptsTable : public TableBuilder {
@@ -94,18 +98,30 @@ PalvermontineAppOptsFile::PalvermontineAppOptsFile(const std::string& path) : Op
 
 PalvermontineAppOptsFile::~PalvermontineAppOptsFile() = default;
 
+void PalvermontineAppOptsFile::completeDefaults() {
+  PalvermontineAppOpts& o = options();
+  std::string owner;
+  const auto ownerOnce = [&owner]() -> const std::string& {
+    if (owner.empty()) owner = newOptionsOwner();
+    return owner;
+  };
+  if (o.get_idAppOpts().get_owner() == kOwnerNotRead) o.get_idAppOpts().set_owner(ownerOnce());
+  DefaultValuesAppOpts& d = o.get_defaultValuesAppOpts();
+  if (d.get_username() == kOwnerNotRead) d.set_username(ownerOnce());
+}
+
 void PalvermontineAppOptsFile::setDefaults() {
   PalvermontineAppOpts& o = options();
   stampNewRecord(o);
-  const std::string& user = optionsHome().userName;
-  o.get_idAppOpts().set_owner(user);
+  // The owner is the logged-on user, found only when the file holds no owner.
+  o.get_idAppOpts().set_owner(kOwnerNotRead);
 
   DefaultValuesAppOpts& d = o.get_defaultValuesAppOpts();
   d.set_modelPathFilenameMostRecent("");
   d.set_defaultDirectory("");
   d.set_openMostRecentFile(false);
   d.set_useCrc(false);
-  d.set_username(user);
+  d.set_username(kOwnerNotRead);
   d.set_autoSave(true);
   d.set_loadDefaultModelOnStart(false);
 

@@ -29,6 +29,7 @@ class PalvermontineAppOptsFile : public OptsFile<Data::PalvermontineAppOpts>,
   static uint32_t tableLength();
 
   void setDefaults() override;
+  void completeDefaults() override;
 
  protected:
   void writeObject(Data::PalvermontineAppOpts& tdm) override;

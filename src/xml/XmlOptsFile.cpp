@@ -18,6 +18,8 @@ void setOptionsHome(const OptionsHome& where) { home() = where; }
 
 const OptionsHome& optionsHome() { return home(); }
 
+std::string newOptionsOwner() { return home().findUserName ? home().findUserName() : home().userName; }
+
 std::string optionsFilePath(const std::string& fileName) {
   const std::string& folder = home().folder;
   PV_ASSERT(!folder.empty());

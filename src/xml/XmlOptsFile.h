@@ -13,6 +13,7 @@
 #include "xml/XmlFile.h"
 #include "xml/XmlTable.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,9 +27,15 @@ namespace XML {
 struct OptionsHome {
   std::string folder;    // an existing folder
   std::string userName;  // the owner of a newly created application-options file
+  // When given, asked for that owner instead, and only when a new file needs one:
+  // finding the logged-on user loads a system library that a run whose files are in
+  // place never needs.
+  std::function<std::string()> findUserName;
 };
 void setOptionsHome(const OptionsHome& home);
 const OptionsHome& optionsHome();
+// The owner a newly created application-options file carries.
+std::string newOptionsOwner();
 // The path of an options file in the home folder.
 std::string optionsFilePath(const std::string& fileName);
 
@@ -57,6 +64,9 @@ class OptsFile : public File<T> {
   // Builds the table, then reads the file or falls back to the defaults.
   void init(const TableEntry* entries, uint32_t n);
   virtual void setDefaults() = 0;
+  // After the file was read over the defaults, or when a new record is made from them:
+  // the defaults that cost something to find, given only where the file held no value.
+  virtual void completeDefaults() {}
   Table& table() { return *table_; }
   // What every options record starts with: version 1.0, made and changed now.
   static void stampNewRecord(T& record);
@@ -87,8 +97,12 @@ bool OptsFile<T>::load() {
     record_ = kept;
     throw;
   }
-  if (!this->isOkay()) record_ = kept;
-  return this->isOkay();
+  if (!this->isOkay()) {
+    record_ = kept;
+    return false;
+  }
+  completeDefaults();
+  return true;
 }
 
 template <class T>
@@ -152,6 +166,7 @@ void OptsFile<T>::init(const TableEntry* entries, uint32_t n) {
     record_ = T();
     // A new record was made and changed at one time (setDefaults stamps both).
     setDefaults();
+    completeDefaults();
     if (!this->write(record_)) {
       if (!problem_.empty()) problem_ += " ";
       problem_ += "The options file " + filename_ + " could not be written: " + this->errorText();

@@ -284,6 +284,36 @@ TEST(ApplicationOptionsFile, TheFilesOwnerIsReadAndAbsentFieldsTakeDefaults) {
   EXPECT_EQ(f.options().get_calcAppOpts().get_solutionWindowOrientation(), "portrait");
 }
 
+// Finding the logged-on user loads a system library: it is asked for only where the
+// file names no owner or user.
+TEST(ApplicationOptionsFile, TheUserIsLookedForOnlyWhereTheFileNamesNone) {
+  const std::string dir = configFolder("app_owner_lookup");
+  int asked = 0;
+  XML::setOptionsHome({dir, std::string(), [&asked] {
+                         ++asked;
+                         return std::string("Lee");
+                       }});
+  const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<palvermontineAppOpts appver=\"1.0\">\r\n";
+  Fixture::writeBytes(PalvermontineAppOptsFile::configFilePath(),
+                      head + "<idAppOpts owner=\"Zed\"/>\r\n<defaultValuesAppOpts username=\"Zoe\"/>\r\n"
+                             "</palvermontineAppOpts>\r\n");
+  {
+    PalvermontineAppOptsFile f;
+    EXPECT_EQ(asked, 0);
+    EXPECT_EQ(f.options().get_idAppOpts().get_owner(), "Zed");
+    EXPECT_EQ(f.options().get_defaultValuesAppOpts().get_username(), "Zoe");
+  }
+  Fixture::writeBytes(PalvermontineAppOptsFile::configFilePath(),
+                      head + "<idAppOpts owner=\"Zed\"/>\r\n</palvermontineAppOpts>\r\n");
+  {
+    PalvermontineAppOptsFile f;
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(f.options().get_idAppOpts().get_owner(), "Zed");
+    EXPECT_EQ(f.options().get_defaultValuesAppOpts().get_username(), "Lee");
+  }
+  setConfigDir(dir);
+}
+
 TEST(ApplicationOptionsFile, ADamagedFileIsSetAsideAndReplacedByTheDefaults) {
   const Damage damage[] = {
       {"newer", "<palvermontineAppOpts appver=\"1.1\"/>", "appver 1.1"},

@@ -220,8 +220,10 @@ bool BatchRun::report(bool display, bool print) {
   if (const std::string full = fullPath(name); !full.empty()) name = full;
   if (model->get_filepath().empty()) model->set_filepath(Data::withModelExtension(model->get_nm()));
 
+  // A report that is neither shown nor printed needs no viewer (finding one reads the
+  // registry).
   std::unique_ptr<ReportLauncher> viewer;
-  if (env_.makeViewer) viewer = env_.makeViewer(print ? 2u : display ? 1u : 0u);
+  if (env_.makeViewer && (display || print)) viewer = env_.makeViewer(print ? 2u : 1u);
   std::string viewerError;
   if ((display || print) && viewer && viewer->getError(viewerError)) {
     env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,

@@ -63,7 +63,7 @@ bool ProgramMain::start() {
   // Option files: read, or created with their defaults; a damaged one is set aside
   // and replaced, which the user is told.
   auto* about = PV::Util::PalvermontineAboutInfo::instance();
-  PV::XML::setOptionsHome({PV::App::getConfigDirPath(), about->get_userName()});
+  PV::XML::setOptionsHome({PV::App::getConfigDirPath(), std::string(), [about] { return about->get_userName(); }});
   auto* mdlOpts = PV::XML::PalvermontineMdlOptsFile::instance();
   auto* appOpts = PV::XML::PalvermontineAppOptsFile::instance();
   about->set_userName(appOpts->options().get_idAppOpts().get_owner());

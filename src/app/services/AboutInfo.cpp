@@ -33,12 +33,19 @@ PalvermontineAboutInfo::PalvermontineAboutInfo()
       support_("support@palvermontine.example"),
       version_("4.1"),
       contact_("Contact: support@palvermontine.example") {
-  userName_ = logonUserName();
-  if (userName_.empty()) userName_ = "Not Defined";
   const WindowsOSVersion os;
   osName_ = os.name();
   osVersion_ = os.versionNumbers() + " " + os.servicePack();
   buildYear_ = buildDate_.substr(buildDate_.size() - 4);
+}
+
+const std::string& PalvermontineAboutInfo::get_userName() const {
+  if (!userNameKnown_) {
+    userName_ = logonUserName();
+    if (userName_.empty()) userName_ = "Not Defined";
+    userNameKnown_ = true;
+  }
+  return userName_;
 }
 
 PV::Report::AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {

@@ -16,10 +16,14 @@ class PalvermontineAboutInfo : public PV::Data::Singleton<PalvermontineAboutInfo
 
   const std::string& get_notImplemented() const { return notImplemented_; }
   const std::string& get_description() const { return description_; }
-  // The logged-on account's name when the object was built, or "Not Defined";
-  // the application-options file replaces it with the options' owner.
-  const std::string& get_userName() const { return userName_; }
-  void set_userName(const std::string& userName) { userName_ = userName; }
+  // The logged-on account's name, or "Not Defined", found when first asked for (the
+  // system's answer comes from a library that a batch run otherwise never loads); the
+  // application-options file replaces it with the options' owner.
+  const std::string& get_userName() const;
+  void set_userName(const std::string& userName) {
+    userName_ = userName;
+    userNameKnown_ = true;
+  }
   const std::string& get_webAddress() const { return webAddress_; }
   // When the program was built: the compiler's time ("hh:mm:ss") and date ("Dec 11 2026").
   const std::string& get_buildTime() const { return buildTime_; }
@@ -41,7 +45,8 @@ class PalvermontineAboutInfo : public PV::Data::Singleton<PalvermontineAboutInfo
  private:
   std::string notImplemented_;
   std::string description_;
-  std::string userName_;
+  mutable std::string userName_;
+  mutable bool userNameKnown_ = false;
   std::string webAddress_;
   std::string buildTime_;
   std::string buildDate_;

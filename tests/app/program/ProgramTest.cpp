@@ -383,6 +383,20 @@ TEST_F(ProgramTest, ConsoleRunsLoadNoWindowLibrary) {
   EXPECT_TRUE(fs::exists(dir_ / "again.xpv"));
 }
 
+// A batch run whose options files are in place and that shows no report asks nothing of
+// the registry library (the logged-on user's name, the PDF viewer's registration).
+TEST_F(ProgramTest, BatchRunWithItsOptionsInPlaceLoadsNoRegistryLibrary) {
+  DWORD code = 0xFFFFFFFF;
+  modulesLoadedBy("-mkdm -console -output first.xpv", dir_, config_, &code);  // the options files made
+  ASSERT_EQ(code, 0u);
+  const std::vector<std::string> modules =
+      modulesLoadedBy("-mkdm -console -solve -output demo -pdf demo.pdf", dir_, config_, &code);
+  EXPECT_EQ(code, 0u);
+  EXPECT_NE(std::find(modules.begin(), modules.end(), "msvcrt.dll"), modules.end());
+  EXPECT_EQ(std::find(modules.begin(), modules.end(), "advapi32.dll"), modules.end());
+  EXPECT_TRUE(fs::exists(dir_ / "demo.pdf"));
+}
+
 // Without an input model a console run takes the first recent file (read from the
 // list file), and -help writes its log without asking.
 TEST_F(ProgramTest, StartupModelAndHelpInConsoleMode) {
