@@ -183,10 +183,13 @@ bool Factory::save(const char* filename_path) {
   // A model changed in place, past the math server, can be one that opening would
   // refuse (a ranking entry of a removed choice, blocks of another shape): its text
   // is read back with every check of opening before it may replace the old file.
+  // The text checked is the text written.
+  XML::PalvermontineFile file(target, false);
+  std::string text;
   try {
-    XML::PalvermontineFile check(target, false);
     Palvermontine back;
-    check.readText(check.writeText(written), back);
+    text = file.writeText(written);
+    file.readText(text, back);
     std::string why;
     if (!Math::checkModelData(back.get_model(), why)) {
       lastError_ = target + ": " + why;
@@ -199,8 +202,7 @@ bool Factory::save(const char* filename_path) {
     lastError_ = e.what();
     return false;
   }
-  XML::PalvermontineFile file(target, false);
-  if (!file.write(written)) {
+  if (!file.writeGivenText(text)) {
     lastError_ = target + ": " + file.errorText();
     return false;
   }

@@ -89,6 +89,8 @@ class File {
   std::string writeText(T& object);
   // Writes the object to the file; false (with errorText) when nothing was written.
   bool write(T& object);
+  // Writes a text writeText made to the file, as write does.
+  bool writeGivenText(const std::string& text);
 
   // Opens the object on a file again, for another mode: with the read flag the
   // file is taken whole into memory for the next read (a missing or unreadable file
@@ -315,6 +317,14 @@ bool File<T>::write(T& object) {
     fail(WRITE_FAILED_FILE, e.what());
     return false;
   }
+  return writeGivenText(text);
+}
+
+template <class T>
+bool File<T>::writeGivenText(const std::string& text) {
+  error_ = false;
+  errorCode_ = OKAY_FILE;
+  errorText_.clear();
   // A file longer than the readers take could not be opened again.
   if (text.size() > MAX_XML_BUF) {
     fail(WRITE_FAILED_FILE, "the text would be longer than " + std::to_string(MAX_XML_BUF) + " bytes");
