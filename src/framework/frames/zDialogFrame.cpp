@@ -55,9 +55,8 @@ zDialogFrame::~zDialogFrame() {
   clearFlags(zWinSelfDeleting);
   while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && IsWindow(handle_)) DestroyWindow(handle_);
-  // The class of this object's own goes with it; the application's list of classes to
-  // unregister at exit keeps the name, which then unregisters nothing.
-  if (handle_) UnregisterClassA(className_, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr));
+  // The class of this object's own waits for the next dialog of the same description.
+  if (handle_) ziReleaseOwnClass(className_, handle_);
 }
 
 size_t zDialogFrame::modalDepth() { return modalStack().count(); }
@@ -78,12 +77,13 @@ void zDialogFrame::create() {
   ziAddNonClientSize(style_, exStyle_, hasMenu, &width, &height);
   sizer_->setExtent(zDimension(width, height));
 
-  if (WNDCLASSA* wc = classInfo()) ziRegisterOwnClass(this, wc, className_, true);
+  if (WNDCLASSA* wc = classInfo()) ziRegisterOwnClass(wc, className_);
   const int32_t x = sizer_->origin().x();
   const int32_t y = sizer_->origin().y();
   handle_ =
       CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, width, height, parent_ ? parent_->handle() : nullptr,
                       nullptr, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), nullptr);
+  ziSettleOwnClass(handle_, className_);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   setTitle(text_);
 

@@ -166,7 +166,7 @@ void zMDIAppFrame::create() {
   style_ |= WS_OVERLAPPEDWINDOW;
   if (WNDCLASSA* wc = classInfo()) {
     wc->style = classStyle_;
-    ziRegisterOwnClass(this, wc, className_, true);
+    ziRegisterOwnClass(wc, className_);
   }
   const int32_t x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
   const int32_t y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
@@ -174,6 +174,7 @@ void zMDIAppFrame::create() {
   const int32_t h = sizer_ ? sizer_->height() : CW_USEDEFAULT;
   handle_ =
       CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, w, h, nullptr, nullptr, appInstance(), nullptr);
+  ziSettleOwnClass(handle_, className_);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   if (zTheProgram && !zTheProgram->mainFrame()) zTheProgram->setMainFrame(this);
 
@@ -431,7 +432,7 @@ void zMDIChildFrame::releaseChildWindow() {
     // The frame's commands follow the child now active, or none.
     if (zMDIAppFrame* main = ziMainMDIFrame()) main->onActiveChildChanged();
   }
-  UnregisterClassA(className_, appInstance());
+  ziReleaseOwnClass(className_, handle_);
 }
 
 WNDCLASSA* zMDIChildFrame::classInfo() {
@@ -455,8 +456,8 @@ void zMDIChildFrame::create() {
 void zMDIChildFrame::createInMDIClient(MDICREATESTRUCTA* mcs) {
   if (WNDCLASSA* wc = classInfo()) {
     wc->style = classStyle_;
-    // The destructor unregisters the class.
-    ziRegisterOwnClass(this, wc, className_, false);
+    // The destructor gives the class back.
+    ziRegisterOwnClass(wc, className_);
   }
   mcs->szClass = className_;
   mcs->hOwner = appInstance();
@@ -464,6 +465,7 @@ void zMDIChildFrame::createInMDIClient(MDICREATESTRUCTA* mcs) {
   mcs->lParam = 0;
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
   handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(mcs)));
+  ziSettleOwnClass(handle_, className_);
   if (handle_) ShowWindow(handle_, SW_HIDE);
   SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
   InvalidateRect(ziMDIClientWindow, nullptr, TRUE);

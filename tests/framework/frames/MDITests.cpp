@@ -6,6 +6,8 @@
 #include "MDITestSupport.h"
 #include "FramesTestSupport.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/core/zResources.h"
+#include "framework/frames/zDialogFrame.h"
 #include "framework/frames/zMDIMarginFrame.h"
 
 int TestChild::destroyed = 0;
@@ -76,6 +78,35 @@ TEST_F(MDI, EachFrameAndChildRegistersAClassOfItsOwn) {
   EXPECT_EQ(std::string(name).rfind("MDIframeCL", 0), 0u);
   EXPECT_EQ(app_->mainFrame(), frame);
   EXPECT_FALSE(IsWindowVisible(a->handle())) << "children are created hidden";
+  delete frame;
+}
+
+// A window's icon is set on its class: a later window must start with the class's own
+// icon, never with one an earlier window of the same kind set, and two windows that live at
+// once never share a class.
+TEST_F(MDI, AnIconSetOnOneWindowStaysWithThatWindow) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  const HICON standard = LoadIcon(nullptr, IDI_APPLICATION);
+  const HICON other = LoadIcon(nullptr, IDI_INFORMATION);
+  auto iconOf = [](zWindow* w) { return reinterpret_cast<HICON>(GetClassLongPtrA(w->handle(), GCLP_HICON)); };
+  for (int round = 0; round < 3; ++round) {
+    TestChild* first = new TestChild(frame, "first");
+    first->setIcon(new zIcon(static_cast<uint16_t>(32516)));  // IDI_INFORMATION
+    TestChild* second = new TestChild(frame, "second");
+    EXPECT_NE(std::string(first->className()), std::string(second->className()));
+    EXPECT_EQ(iconOf(first), other);
+    EXPECT_EQ(iconOf(second), standard) << "round " << round;
+    delete first;
+    TestChild* third = new TestChild(frame, "third");
+    EXPECT_EQ(iconOf(third), standard) << "round " << round;
+    EXPECT_EQ(iconOf(second), standard);
+    zDialogFrame* dialog = new zDialogFrame(frame, nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU, "dialog");
+    EXPECT_EQ(iconOf(dialog), standard) << "round " << round;
+    dialog->setIcon(new zIcon(static_cast<uint16_t>(32516)));
+    delete dialog;
+    delete second;
+    delete third;
+  }
   delete frame;
 }
 
