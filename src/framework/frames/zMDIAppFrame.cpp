@@ -463,13 +463,24 @@ void zMDIChildFrame::createInMDIClient(MDICREATESTRUCTA* mcs) {
   mcs->hOwner = appInstance();
   mcs->style = style_;
   mcs->lParam = 0;
-  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
+  // The window is made hidden. Where the system may show it on its way (beside a maximised
+  // child it makes the new one maximised; a client without MDIS_ALLCHILDSTYLES, or the
+  // style, makes it visible), the client draws nothing until the window is hidden again,
+  // then draws itself once. Otherwise nothing on the screen changes.
+  BOOL maximized = FALSE;
+  if (IsWindow(ziMDIClientWindow))
+    SendMessageA(ziMDIClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+  const bool mayShow = maximized || (style_ & WS_VISIBLE) ||
+                       !(GetWindowLongA(ziMDIClientWindow, GWL_STYLE) & MDIS_ALLCHILDSTYLES);
+  if (mayShow) SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
   handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(mcs)));
   ziSettleOwnClass(handle_, className_);
   if (handle_) ShowWindow(handle_, SW_HIDE);
-  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
-  UpdateWindow(ziMDIClientWindow);
+  if (mayShow) {
+    SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
+    UpdateWindow(ziMDIClientWindow);
+  }
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
 }
 
