@@ -77,6 +77,12 @@ void mdiChildPaint(HWND child) {
   RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
+void mdiChildActivateAndPaint(HWND mdiClient, HWND child) {
+  if (!child) return;
+  SendMessageA(mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+  UpdateWindow(child);
+}
+
 void mdiChildClose(HWND mdiClient, HWND child) {
   if (child) SendMessageA(mdiClient, WM_MDIDESTROY, reinterpret_cast<WPARAM>(child), 0);
   pump();
