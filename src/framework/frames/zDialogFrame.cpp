@@ -52,9 +52,12 @@ zDialogFrame::zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const
 zDialogFrame::~zDialogFrame() {
   modalStack().remove(this);
   // The window goes while the object is still a dialog, so its last messages route here.
+  // It takes its child windows with it in one step (each control's own DestroyWindow
+  // would first hide it and the dialog would be redrawn around it, control by control);
+  // the controls' objects then go without windows, as when the system closes a dialog.
   clearFlags(zWinSelfDeleting);
-  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && IsWindow(handle_)) DestroyWindow(handle_);
+  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   // The class of this object's own waits for the next dialog of the same description.
   if (handle_) ziReleaseOwnClass(className_, handle_);
 }
