@@ -489,8 +489,9 @@ void zMDIChildFrame::placementFromWindow() {
   inheritParentFont();
 }
 
-void zMDIChildFrame::refreshFrameMenus() {
+void zMDIChildFrame::refreshFrameMenus(bool barChanges) {
   SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
+  if (!barChanges) return;
   if (zMenu* parentMenu = menuOf(parent_)) parentMenu->redraw();
 }
 
@@ -507,7 +508,10 @@ void zMDIChildFrame::arrangeFirstShow() { setTitle(text_); }
 
 void zMDIChildFrame::onFirstShown(int cmd) {
   if (cmd != SW_SHOWMINNOACTIVE && cmd != SW_SHOWNOACTIVATE) activate();
-  refreshFrameMenus();
+  // The refresh changes the window menu's list, not the bar, which is drawn again only
+  // where a maximised child puts its buttons into it; merging the child's own menu (posted
+  // by the activation) draws the bar itself.
+  refreshFrameMenus(IsZoomed(handle_) != FALSE);
 }
 
 LRESULT zMDIChildFrame::defProc(zEvent* event) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,69 @@ TEST_F(MDI, ActiveChildMenuIsMergedAndRemovedOnDeactivation) {
     EXPECT_NE(t, "&Go");
   }
   delete frame;
+}
+
+// The frame's menu bar as the screen shows it, pixel by pixel.
+std::vector<uint32_t> menuBarPixels(HWND frame) {
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMenuBarInfo(frame, OBJID_MENU, 0, &info)) return {};
+  const RECT r = info.rcBar;
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return {};
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO format = {};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = w;
+  format.bmiHeader.biHeight = -h;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &format, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// A child's first show lists it in the window menu; the menu bar shows what a fresh
+// drawing of it shows, whether the child opens as it is or maximised (its buttons then
+// stand in the bar), and whether or not another child is maximised.
+TEST_F(MDI, FirstShowLeavesTheMenuBarAsAFreshDrawingShowsIt) {
+  const struct {
+    const char* name;
+    int command;
+    bool othersMaximized;
+  } cases[] = {
+      {"normal", SW_SHOWNORMAL, false},
+      {"maximised", SW_SHOWMAXIMIZED, false},
+      {"normal beside a maximised child", SW_SHOWNORMAL, true},
+  };
+  for (const auto& c : cases) {
+    zMDIAppFrame* frame = makeTestMDIFrame();
+    frame->show(SW_SHOWNORMAL);
+    TestChild* first = new TestChild(frame, "First");
+    first->show(c.othersMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    pump();
+    TestChild* child = new TestChild(frame, "Second");
+    child->show(c.command);
+    pump();
+    const std::vector<uint32_t> shown = menuBarPixels(frame->handle());
+    DrawMenuBar(frame->handle());
+    pump();
+    EXPECT_FALSE(shown.empty()) << c.name;
+    EXPECT_TRUE(shown == menuBarPixels(frame->handle())) << c.name;
+    const Texts listed = menuTexts(frame->windowMenu()->handle());
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "&2 Second"), listed.end()) << c.name;
+    delete frame;
+  }
 }
 
 TEST_F(MDI, CtrlF6SwitchesTheActiveChild) {
