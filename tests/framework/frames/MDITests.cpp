@@ -182,6 +182,26 @@ std::vector<uint32_t> menuBarPixels(HWND frame) {
   return pixels;
 }
 
+// A bar filled after it went onto the window (it went on empty, without room) takes its
+// room and shows its entries once the frame is given it, with no child shown to draw it.
+TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
+  zMDIAppFrame* frame = new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0,
+                                         "Bar", nullptr, 1000);
+  zMenu* bar = new zMenu(frame);
+  AppendMenuA(bar->handle(), MF_STRING, 40, "&File");
+  AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
+  frame->setMenu(bar);
+  frame->show(SW_SHOWNORMAL);
+  pump();
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
+  POINT clientTop = {0, 0};
+  ClientToScreen(frame->handle(), &clientTop);
+  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+  delete frame;
+}
+
 // A child's first show lists it in the window menu; the menu bar shows what a fresh
 // drawing of it shows, whether the child opens as it is or maximised (its buttons then
 // stand in the bar), and whether or not another child is maximised.
