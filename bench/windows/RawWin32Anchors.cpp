@@ -42,6 +42,11 @@ void pump() {
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
   switch (message) {
     case WM_INITDIALOG:
+      // Shown and painted at once, as the framework's dialog is by its show. Left to the
+      // dialog manager, the window would show only once the queue is empty, and the
+      // Cancel posted below would end the dialog before it ever showed.
+      ShowWindow(dialog, SW_SHOWNORMAL);
+      UpdateWindow(dialog);
       PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
       return TRUE;
     case WM_COMMAND:
@@ -75,6 +80,12 @@ HWND mdiChildOpen(HWND mdiClient, int width, int height) {
 
 void mdiChildPaint(HWND child) {
   RedrawWindow(child, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void mdiChildActivateAndPaint(HWND mdiClient, HWND child) {
+  if (!child) return;
+  SendMessageA(mdiClient, WM_MDIACTIVATE, reinterpret_cast<WPARAM>(child), 0);
+  UpdateWindow(child);
 }
 
 void mdiChildClose(HWND mdiClient, HWND child) {

@@ -16,6 +16,10 @@ void mdiChildRound(HWND mdiClient, int width, int height);
 HWND mdiChildOpen(HWND mdiClient, int width, int height);
 void mdiChildPaint(HWND child);
 void mdiChildClose(HWND mdiClient, HWND child);
+// A shown MDI child activated through the MDI client (its caption drawn active, the
+// keyboard in it: a document window that opens for the user does so), then painted at
+// once. The plain child above is neither; this is what the framework's child does beyond.
+void mdiChildActivateAndPaint(HWND mdiClient, HWND child);
 
 // A modal dialog from the template, shown and ended from inside its own modal loop as a
 // click on Cancel ends it. A class named in the template that nothing registered gets a

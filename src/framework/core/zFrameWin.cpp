@@ -40,6 +40,7 @@ void zFrameWin::setMenu(zMenu* menu) {
   if (menu == menu_) return;
   delete menu_;
   menu_ = menu;
+  if (menu_) menu_->redraw();
 }
 
 void zFrameWin::create() {

@@ -31,7 +31,8 @@ class zFrameWin : public zWindow {
   void applyMinimumSize(zEvent* event) const;
 
   zMenu* menu() const { return menu_; }
-  // Takes ownership of the menu (the previous one is deleted).
+  // Takes ownership of the menu (the previous one is deleted). A menu bar is drawn again:
+  // entries added after it went onto the window take their room only then.
   void setMenu(zMenu* menu);
 
  private:

@@ -52,12 +52,14 @@ zDialogFrame::zDialogFrame(zWindow* parent, zSizer* sizer, uint32_t style, const
 zDialogFrame::~zDialogFrame() {
   modalStack().remove(this);
   // The window goes while the object is still a dialog, so its last messages route here.
+  // It takes its child windows with it in one step (each control's own DestroyWindow
+  // would first hide it and the dialog would be redrawn around it, control by control);
+  // the controls' objects then go without windows, as when the system closes a dialog.
   clearFlags(zWinSelfDeleting);
-  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
   if (!(flags_ & zWinGone) && IsWindow(handle_)) DestroyWindow(handle_);
-  // The class of this object's own goes with it; the application's list of classes to
-  // unregister at exit keeps the name, which then unregisters nothing.
-  if (handle_) UnregisterClassA(className_, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr));
+  while (void* child = children_.removeFirst()) delete static_cast<zWindow*>(child);
+  // The class of this object's own waits for the next dialog of the same description.
+  if (handle_) ziReleaseOwnClass(className_, handle_);
 }
 
 size_t zDialogFrame::modalDepth() { return modalStack().count(); }
@@ -78,12 +80,13 @@ void zDialogFrame::create() {
   ziAddNonClientSize(style_, exStyle_, hasMenu, &width, &height);
   sizer_->setExtent(zDimension(width, height));
 
-  if (WNDCLASSA* wc = classInfo()) ziRegisterOwnClass(this, wc, className_, true);
+  if (WNDCLASSA* wc = classInfo()) ziRegisterOwnClass(wc, className_);
   const int32_t x = sizer_->origin().x();
   const int32_t y = sizer_->origin().y();
   handle_ =
       CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, width, height, parent_ ? parent_->handle() : nullptr,
                       nullptr, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), nullptr);
+  ziSettleOwnClass(handle_, className_);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   setTitle(text_);
 

@@ -8,23 +8,35 @@ namespace {
 const char kAverageText[] = "ABCDEFGHIJLKMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 }  // namespace
 
-int32_t zDialogUnit::pixelsX(int32_t units, HDC dc) {
-  if (!dc) return static_cast<int32_t>(LOWORD(GetDialogBaseUnits())) * units / 4;
+zDialogUnit::Base zDialogUnit::measure(HDC dc) {
+  Base base;
+  if (!dc) return base;
+  base.fromFont = true;
   SIZE extent = {0, 0};
   GetTextExtentPointA(dc, kAverageText, 52, &extent);
-  int32_t average = extent.cx / 52;
-  if (extent.cx % 52 >= 26) ++average;
-  const int32_t product = average * units;
+  base.averageWidth = extent.cx / 52;
+  if (extent.cx % 52 >= 26) ++base.averageWidth;
+  TEXTMETRICA tm;
+  GetTextMetricsA(dc, &tm);
+  base.lineHeight = tm.tmHeight + tm.tmExternalLeading;
+  return base;
+}
+
+int32_t zDialogUnit::pixelsX(int32_t units, const Base& base) {
+  if (!base.fromFont) return static_cast<int32_t>(LOWORD(GetDialogBaseUnits())) * units / 4;
+  const int32_t product = base.averageWidth * units;
   return product / 4 + (product % 4 >= 2 ? 1 : 0);
 }
 
-int32_t zDialogUnit::pixelsY(int32_t units, HDC dc) {
-  if (!dc) return static_cast<int32_t>(HIWORD(GetDialogBaseUnits())) * units / 8;
-  TEXTMETRICA tm;
-  GetTextMetricsA(dc, &tm);
-  const int32_t product = (tm.tmHeight + tm.tmExternalLeading) * units;
+int32_t zDialogUnit::pixelsY(int32_t units, const Base& base) {
+  if (!base.fromFont) return static_cast<int32_t>(HIWORD(GetDialogBaseUnits())) * units / 8;
+  const int32_t product = base.lineHeight * units;
   return product / 8 + (product % 8 >= 4 ? 1 : 0);
 }
+
+int32_t zDialogUnit::pixelsX(int32_t units, HDC dc) { return pixelsX(units, measure(dc)); }
+
+int32_t zDialogUnit::pixelsY(int32_t units, HDC dc) { return pixelsY(units, measure(dc)); }
 
 zDialogUnit::zDialogUnit(int32_t x, int32_t y, zDisplay* display) { assign(x, y, display); }
 

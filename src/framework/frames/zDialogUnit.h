@@ -21,6 +21,18 @@ class zDialogUnit : public zLogMeasure {
   static int32_t pixelsX(int32_t units, HDC dc);
   static int32_t pixelsY(int32_t units, HDC dc);
 
+  // The font's measures that the units scale by, taken once on a context with the font
+  // selected (a null context: the system's dialog base units), for many conversions
+  // without measuring again: each measure costs a call into the font engine.
+  struct Base {
+    bool fromFont = false;
+    int32_t averageWidth = 0;  // rounded
+    int32_t lineHeight = 0;    // height and external leading
+  };
+  static Base measure(HDC dc);
+  static int32_t pixelsX(int32_t units, const Base& base);
+  static int32_t pixelsY(int32_t units, const Base& base);
+
  private:
   void convertWithFont(int32_t x, int32_t y, HFONT font);
 };

@@ -166,7 +166,7 @@ void zMDIAppFrame::create() {
   style_ |= WS_OVERLAPPEDWINDOW;
   if (WNDCLASSA* wc = classInfo()) {
     wc->style = classStyle_;
-    ziRegisterOwnClass(this, wc, className_, true);
+    ziRegisterOwnClass(wc, className_);
   }
   const int32_t x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
   const int32_t y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
@@ -174,6 +174,7 @@ void zMDIAppFrame::create() {
   const int32_t h = sizer_ ? sizer_->height() : CW_USEDEFAULT;
   handle_ =
       CreateWindowExA(exStyle_, className_, nullptr, style_, x, y, w, h, nullptr, nullptr, appInstance(), nullptr);
+  ziSettleOwnClass(handle_, className_);
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
   if (zTheProgram && !zTheProgram->mainFrame()) zTheProgram->setMainFrame(this);
 
@@ -431,7 +432,7 @@ void zMDIChildFrame::releaseChildWindow() {
     // The frame's commands follow the child now active, or none.
     if (zMDIAppFrame* main = ziMainMDIFrame()) main->onActiveChildChanged();
   }
-  UnregisterClassA(className_, appInstance());
+  ziReleaseOwnClass(className_, handle_);
 }
 
 WNDCLASSA* zMDIChildFrame::classInfo() {
@@ -455,19 +456,31 @@ void zMDIChildFrame::create() {
 void zMDIChildFrame::createInMDIClient(MDICREATESTRUCTA* mcs) {
   if (WNDCLASSA* wc = classInfo()) {
     wc->style = classStyle_;
-    // The destructor unregisters the class.
-    ziRegisterOwnClass(this, wc, className_, false);
+    // The destructor gives the class back.
+    ziRegisterOwnClass(wc, className_);
   }
   mcs->szClass = className_;
   mcs->hOwner = appInstance();
   mcs->style = style_;
   mcs->lParam = 0;
-  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
+  // The window is made hidden. Where the system may show it on its way (beside a maximised
+  // child it makes the new one maximised; a client without MDIS_ALLCHILDSTYLES, or the
+  // style, makes it visible), the client draws nothing until the window is hidden again,
+  // then draws itself once. Otherwise nothing on the screen changes.
+  BOOL maximized = FALSE;
+  if (IsWindow(ziMDIClientWindow))
+    SendMessageA(ziMDIClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
+  const bool mayShow = maximized || (style_ & WS_VISIBLE) ||
+                       !(GetWindowLongA(ziMDIClientWindow, GWL_STYLE) & MDIS_ALLCHILDSTYLES);
+  if (mayShow) SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
   handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(mcs)));
+  ziSettleOwnClass(handle_, className_);
   if (handle_) ShowWindow(handle_, SW_HIDE);
-  SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
-  InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
-  UpdateWindow(ziMDIClientWindow);
+  if (mayShow) {
+    SendMessageA(ziMDIClientWindow, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(ziMDIClientWindow, nullptr, TRUE);
+    UpdateWindow(ziMDIClientWindow);
+  }
   if (handle_ && zTheProgram && zTheProgram->windowMap()) zTheProgram->windowMap()->add(handle_, this);
 }
 
@@ -476,8 +489,9 @@ void zMDIChildFrame::placementFromWindow() {
   inheritParentFont();
 }
 
-void zMDIChildFrame::refreshFrameMenus() {
+void zMDIChildFrame::refreshFrameMenus(bool barChanges) {
   SendMessageA(ziMDIClientWindow, WM_MDIREFRESHMENU, 0, 0);
+  if (!barChanges) return;
   if (zMenu* parentMenu = menuOf(parent_)) parentMenu->redraw();
 }
 
@@ -494,7 +508,10 @@ void zMDIChildFrame::arrangeFirstShow() { setTitle(text_); }
 
 void zMDIChildFrame::onFirstShown(int cmd) {
   if (cmd != SW_SHOWMINNOACTIVE && cmd != SW_SHOWNOACTIVATE) activate();
-  refreshFrameMenus();
+  // The refresh changes the window menu's list, not the bar, which is drawn again only
+  // where a maximised child puts its buttons into it; merging the child's own menu (posted
+  // by the activation) draws the bar itself.
+  refreshFrameMenus(IsZoomed(handle_) != FALSE);
 }
 
 LRESULT zMDIChildFrame::defProc(zEvent* event) {

@@ -102,14 +102,16 @@ class zMDIChildFrame : public zFrameWin {
   // (its first show activates it), and maps it to this frame.
   void createInMDIClient(MDICREATESTRUCTA* mcs);
 
-  // Every show refreshes the frame's window menu and redraws the parent's menu bar; the
-  // first lays the child out, puts the title on and activates it unless told not to.
+  // Every show refreshes the frame's window menu and redraws the parent's menu bar (the
+  // first only where the child shows maximised); the first lays the child out, puts the
+  // title on and activates it unless told not to.
   void showAgain(int cmd) override;
   void prepareFirstShow() override;
   void arrangeFirstShow() override;
   void onFirstShown(int cmd) override;
-  // The frame's window menu lists the children again; the parent's menu bar is redrawn.
-  void refreshFrameMenus();
+  // The frame's window menu lists the children again; the parent's menu bar is redrawn
+  // unless told that it stays as it is.
+  void refreshFrameMenus(bool barChanges = true);
 };
 
 // The frame's menu bar owner: the main MDI frame, or null.

@@ -199,10 +199,16 @@ void ziDialogReader::readHeader() {
     font_ = zRCFont(face, zPrPoint(0, (points & 0xFF) * 10), weight == -1 ? 400 : weight);
     font = font_.hfont();
   }
-  const zDialogUnit origin(x, y, font_);
-  const zDialogUnit extent(cx, cy, font_);
-  int32_t left = origin.x();
-  int32_t top = origin.y();
+  if (font) {
+    ziInfoDisplay display;
+    display.lock();
+    const HGDIOBJ old = SelectObject(display.hdc(), font);
+    base_ = zDialogUnit::measure(display.hdc());
+    SelectObject(display.hdc(), old);
+    display.unlock();
+  }
+  int32_t left = zDialogUnit::pixelsX(x, base_);
+  int32_t top = zDialogUnit::pixelsY(y, base_);
   zWindow* anchor = anchorWindow(frame_);
   if (anchor && IsWindow(anchor->handle())) {
     RECT r;
@@ -210,8 +216,7 @@ void ziDialogReader::readHeader() {
     left += r.left;
     top += r.top;
   }
-  (void)font;
-  rect_ = zRect(left, top, left + extent.x(), top + extent.y());
+  rect_ = zRect(left, top, left + zDialogUnit::pixelsX(cx, base_), top + zDialogUnit::pixelsY(cy, base_));
   align();
 }
 
@@ -223,15 +228,6 @@ void ziDialogReader::setFrameGeometry(zSizer* sizer) const {
 
 bool ziDialogReader::createControls() {
   if (!isUsable()) return status_ == notFound;
-  HDC dc = nullptr;
-  ziInfoDisplay* display = nullptr;
-  HGDIOBJ oldFont = nullptr;
-  if (font_.isValid()) {
-    display = new ziInfoDisplay;
-    display->lock();
-    dc = display->hdc();
-    oldFont = SelectObject(dc, font_.hfont());
-  }
   bool ok = true;
   for (uint32_t i = 0; i < itemCount_ && ok; ++i) {
     uint32_t style = 0, exStyle = 0;
@@ -281,15 +277,10 @@ bool ziDialogReader::createControls() {
       }
       cursor_ += dataSize - 2u;
     }
-    const int32_t px = zDialogUnit::pixelsX(x, dc);
-    const int32_t py = zDialogUnit::pixelsY(y, dc);
-    const zRect pixels(px, py, px + zDialogUnit::pixelsX(cx, dc), py + zDialogUnit::pixelsY(cy, dc));
+    const int32_t px = zDialogUnit::pixelsX(x, base_);
+    const int32_t py = zDialogUnit::pixelsY(y, base_);
+    const zRect pixels(px, py, px + zDialogUnit::pixelsX(cx, base_), py + zDialogUnit::pixelsY(cy, base_));
     createControl(className, atom, title, id, pixels, style);
-  }
-  if (display) {
-    SelectObject(dc, oldFont);
-    display->unlock();
-    delete display;
   }
   return ok;
 }

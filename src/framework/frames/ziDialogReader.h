@@ -15,6 +15,7 @@
 #include "foundation/zGeometry.h"
 #include "framework/core/zResId.h"
 #include "framework/draw/zRCFont.h"
+#include "framework/frames/zDialogUnit.h"
 
 class zSizer;
 class zWindow;
@@ -72,6 +73,8 @@ class ziDialogReader {
   zWindow* frame_;
   zRect rect_;
   zRCFont font_;
+  // The dialog font's measures, taken once for the frame and all its items.
+  zDialogUnit::Base base_;
   HGLOBAL resource_;
   HMODULE module_;
   bool moduleLoaded_;

@@ -1,20 +1,99 @@
 #include "framework/frames/ziFrameSupport.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "framework/core/zProgram.h"
 #include "framework/layout/zSizer.h"
 
-void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className, bool record) {
+namespace {
+
+// A class that ziRegisterOwnClass gave out, with the description it was registered with.
+struct OwnClass {
+  std::string name;
+  WNDCLASSA description;
+  bool inUse;
+  bool iconToRestore;
+};
+
+std::vector<OwnClass>& ownClasses() {
+  static std::vector<OwnClass> classes;
+  return classes;
+}
+
+// The description without its name: what decides whether a class serves another window.
+bool sameDescription(const WNDCLASSA& a, const WNDCLASSA& b) {
+  return a.style == b.style && a.lpfnWndProc == b.lpfnWndProc && a.cbClsExtra == b.cbClsExtra &&
+         a.cbWndExtra == b.cbWndExtra && a.hInstance == b.hInstance && a.hIcon == b.hIcon &&
+         a.hCursor == b.hCursor && a.hbrBackground == b.hbrBackground && a.lpszMenuName == b.lpszMenuName;
+}
+
+OwnClass* findOwnClass(const char* name) {
+  for (OwnClass& entry : ownClasses())
+    if (entry.name == name) return &entry;
+  return nullptr;
+}
+
+void registerDescription(OwnClass& entry) {
+  WNDCLASSA description = entry.description;
+  description.lpszClassName = entry.name.c_str();
+  RegisterClassA(&description);
+  if (zTheProgram) zTheProgram->addRegisteredClass(FLCString(entry.name.c_str()));
+}
+
+}  // namespace
+
+void ziRegisterOwnClass(WNDCLASSA* description, FLCString& className) {
   if (!description) return;
-  const std::string name =
-      std::string(static_cast<const char*>(className)) + std::to_string(reinterpret_cast<uintptr_t>(window));
-  className = name.c_str();
-  description->lpszClassName = className;
-  RegisterClassA(description);
-  if (record && zTheProgram) zTheProgram->addRegisteredClass(className);
+  const std::string base = static_cast<const char*>(className);
+  WNDCLASSA wanted = *description;
+  wanted.lpszClassName = nullptr;
   delete description;
+  for (OwnClass& entry : ownClasses()) {
+    if (entry.inUse || entry.name.compare(0, base.size(), base) != 0 ||
+        !std::all_of(entry.name.begin() + static_cast<std::ptrdiff_t>(base.size()), entry.name.end(),
+                     [](char c) { return c >= '0' && c <= '9'; }))
+      continue;
+    if (!sameDescription(entry.description, wanted)) continue;
+    WNDCLASSA now;
+    if (!GetClassInfoA(wanted.hInstance, entry.name.c_str(), &now)) {
+      // The application unregistered it when it ended: registered afresh, as it was.
+      registerDescription(entry);
+      entry.iconToRestore = false;
+    } else {
+      // A class style changed on the class stays with it: such a class serves no other window.
+      if (now.style != wanted.style) continue;
+      entry.iconToRestore = now.hIcon != wanted.hIcon;
+    }
+    entry.inUse = true;
+    className = entry.name.c_str();
+    return;
+  }
+  static uint32_t serial = 0;
+  OwnClass entry{base + std::to_string(++serial), wanted, true, false};
+  registerDescription(entry);
+  ownClasses().push_back(entry);
+  className = ownClasses().back().name.c_str();
+}
+
+void ziSettleOwnClass(HWND window, const FLCString& className) {
+  OwnClass* entry = findOwnClass(className);
+  if (!entry || !entry->iconToRestore || !IsWindow(window)) return;
+  entry->iconToRestore = false;
+  SetClassLongPtrA(window, GCLP_HICON, reinterpret_cast<LONG_PTR>(entry->description.hIcon));
+}
+
+void ziReleaseOwnClass(const FLCString& className, HWND window) {
+  if (OwnClass* entry = findOwnClass(className)) {
+    // A window that outlived its object keeps its class to itself.
+    if (IsWindow(window)) return;
+    entry->inUse = false;
+    entry->iconToRestore = false;
+    return;
+  }
+  UnregisterClassA(className, zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr));
 }
 
 bool ziClassRegistered(const char* name) {

@@ -1,6 +1,6 @@
 // What the MDI windows and the dialog frames share: a window class of each object's own
-// (named by the object's address), the private messages that frames post to the main MDI
-// frame, and the keyboard navigation and default-button handling of dialogs.
+// (no two windows that live at once share one), the private messages that frames post to
+// the main MDI frame, and the keyboard navigation and default-button handling of dialogs.
 #pragma once
 
 #include <cstdint>
@@ -15,10 +15,21 @@ constexpr UINT zMsgMergeMenu = 0x902;       // merge or remove an MDI child's me
 constexpr UINT zMsgDeferredDelete = 0x903;  // delete a window object once its window is gone
 constexpr uint32_t zNoDefaultId = 0xFFFF;
 
-// Appends the object's address in decimal to the base name (so each object has a class of
-// its own), registers the description under that name and frees it. With record set, the
-// name joins the application's list of classes unregistered at exit.
-void ziRegisterOwnClass(zWindow* window, WNDCLASSA* description, FLCString& className, bool record);
+// Gives the window a class of its own for its description (which it frees) and sets
+// className to its name, the base name followed by a number. Each window has a class of its
+// own because its icon and class style are set on the class (zWindow::setIcon). A class
+// that a window gone before gave back is taken again when its description is the same
+// (registering and unregistering a class costs more than the window it serves); its icon
+// is then put back by ziSettleOwnClass once the window exists, before it shows. Every class
+// joins the application's list of classes unregistered at exit.
+void ziRegisterOwnClass(WNDCLASSA* description, FLCString& className);
+// After the window of a class from ziRegisterOwnClass is made: a class taken again gets the
+// icon of its description back (the window before may have set another one).
+void ziSettleOwnClass(HWND window, const FLCString& className);
+// The object of the class's window goes: once the window is gone, the class waits for the
+// next window of its description. A name that ziRegisterOwnClass did not give is
+// unregistered.
+void ziReleaseOwnClass(const FLCString& className, HWND window);
 
 // Whether the program has a window class of that name now. Classes registered once per
 // process are looked up rather than remembered: the application unregisters its classes

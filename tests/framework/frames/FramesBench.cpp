@@ -2,6 +2,8 @@
 // the time per round and the process's handle, window-object and GDI-object counts before
 // and after; each round is followed by the same round in plain Win32 calls
 // (bench/windows), and the figures are printed beside that anchor's with their ratio.
+// The child is also set beside a plain Win32 child that is activated and painted on show
+// as the framework's is, which the plain anchor's is not.
 // Run under Wine by hand:  wine framework_frames_bench.exe
 #include <cstdio>
 #include <cstdlib>
@@ -41,6 +43,7 @@ double childTime = 0;
 double dialogTime = 0;
 double rawChildTime = 0;
 double rawDialogTime = 0;
+double rawActiveChildTime = 0;
 
 // The anchor: the same round in plain Win32 calls, on the same frame and template.
 void rawRound(zMDIAppFrame* frame) {
@@ -54,6 +57,16 @@ void rawRound(zMDIAppFrame* frame) {
   const double t3 = seconds();
   rawChildTime += (t1 - t0) + (t3 - t2);
   rawDialogTime += t2 - t1;
+}
+
+// The plain Win32 child again, activated and painted at once on show as the framework's
+// child is: what those two steps cost the system itself.
+void rawActiveChildRound() {
+  const double t0 = seconds();
+  HWND child = RawAnchor::mdiChildOpen(ziMDIClientWindow, CW_USEDEFAULT, CW_USEDEFAULT);
+  RawAnchor::mdiChildActivateAndPaint(ziMDIClientWindow, child);
+  RawAnchor::mdiChildClose(ziMDIClientWindow, child);
+  rawActiveChildTime += seconds() - t0;
 }
 
 void round(zMDIAppFrame* frame) {
@@ -139,6 +152,12 @@ int main(int argc, char** argv) {
   }
   zMDIAppFrame* frame =
       new zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(800, 600), nullptr), 0, "bench", nullptr, 1000);
+  // A menu bar with the window menu in it, as the program's frame has: children that
+  // open and close keep the window menu's list.
+  zMenu* bar = new zMenu(frame);
+  AppendMenuA(bar->handle(), MF_STRING, 40, "&File");
+  AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
+  frame->setMenu(bar);
   frame->show(SW_SHOWNORMAL);
   if (argc == 2 && std::strcmp(argv[1], "--parts") == 0) {
     double a = seconds();
@@ -210,13 +229,15 @@ int main(int argc, char** argv) {
   for (int i = 0; i < 5; ++i) {  // warm-up: classes, fonts, caches
     round(frame);
     rawRound(frame);
+    rawActiveChildRound();
   }
-  childTime = dialogTime = rawChildTime = rawDialogTime = 0;
+  childTime = dialogTime = rawChildTime = rawDialogTime = rawActiveChildTime = 0;
   const Counts before = counts();
   const int rounds = argc == 3 && std::strcmp(argv[1], "--rounds") == 0 ? std::atoi(argv[2]) : 200;
   for (int i = 0; i < rounds; ++i) {
     round(frame);
     rawRound(frame);
+    rawActiveChildRound();
   }
   const Counts after = counts();
   const double ms = 1000.0 * (childTime + dialogTime) / rounds;
@@ -226,6 +247,8 @@ int main(int argc, char** argv) {
   RawAnchor::printRatio("MDI child and modal dialog", ms, "the same in plain Win32",
                         1000.0 * (rawChildTime + rawDialogTime) / rounds);
   RawAnchor::printRatio("MDI child", 1000.0 * childTime / rounds, "plain Win32", 1000.0 * rawChildTime / rounds);
+  RawAnchor::printRatio("MDI child", 1000.0 * childTime / rounds, "plain Win32 activated and painted on show",
+                        1000.0 * rawActiveChildTime / rounds);
   RawAnchor::printRatio("modal dialog", 1000.0 * dialogTime / rounds, "plain Win32", 1000.0 * rawDialogTime / rounds);
   printBenchCounts(before, after);
   delete frame;

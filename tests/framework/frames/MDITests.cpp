@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "MDITestSupport.h"
 #include "FramesTestSupport.h"
 #include "framework/core/ziWindowMap.h"
+#include "framework/core/zResources.h"
+#include "framework/frames/zDialogFrame.h"
 #include "framework/frames/zMDIMarginFrame.h"
 
 int TestChild::destroyed = 0;
@@ -79,6 +82,35 @@ TEST_F(MDI, EachFrameAndChildRegistersAClassOfItsOwn) {
   delete frame;
 }
 
+// A window's icon is set on its class: a later window must start with the class's own
+// icon, never with one an earlier window of the same kind set, and two windows that live at
+// once never share a class.
+TEST_F(MDI, AnIconSetOnOneWindowStaysWithThatWindow) {
+  zMDIAppFrame* frame = makeTestMDIFrame();
+  const HICON standard = LoadIcon(nullptr, IDI_APPLICATION);
+  const HICON other = LoadIcon(nullptr, IDI_INFORMATION);
+  auto iconOf = [](zWindow* w) { return reinterpret_cast<HICON>(GetClassLongPtrA(w->handle(), GCLP_HICON)); };
+  for (int round = 0; round < 3; ++round) {
+    TestChild* first = new TestChild(frame, "first");
+    first->setIcon(new zIcon(static_cast<uint16_t>(32516)));  // IDI_INFORMATION
+    TestChild* second = new TestChild(frame, "second");
+    EXPECT_NE(std::string(first->className()), std::string(second->className()));
+    EXPECT_EQ(iconOf(first), other);
+    EXPECT_EQ(iconOf(second), standard) << "round " << round;
+    delete first;
+    TestChild* third = new TestChild(frame, "third");
+    EXPECT_EQ(iconOf(third), standard) << "round " << round;
+    EXPECT_EQ(iconOf(second), standard);
+    zDialogFrame* dialog = new zDialogFrame(frame, nullptr, WS_POPUP | WS_CAPTION | WS_SYSMENU, "dialog");
+    EXPECT_EQ(iconOf(dialog), standard) << "round " << round;
+    dialog->setIcon(new zIcon(static_cast<uint16_t>(32516)));
+    delete dialog;
+    delete second;
+    delete third;
+  }
+  delete frame;
+}
+
 TEST_F(MDI, ActiveChildMenuIsMergedAndRemovedOnDeactivation) {
   zMDIAppFrame* frame = makeTestMDIFrame();
   frame->show(SW_SHOWNORMAL);
@@ -118,6 +150,89 @@ TEST_F(MDI, ActiveChildMenuIsMergedAndRemovedOnDeactivation) {
     EXPECT_NE(t, "&Go");
   }
   delete frame;
+}
+
+// The frame's menu bar as the screen shows it, pixel by pixel.
+std::vector<uint32_t> menuBarPixels(HWND frame) {
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  if (!GetMenuBarInfo(frame, OBJID_MENU, 0, &info)) return {};
+  const RECT r = info.rcBar;
+  const int w = r.right - r.left;
+  const int h = r.bottom - r.top;
+  if (w <= 0 || h <= 0) return {};
+  const HDC screen = GetDC(nullptr);
+  const HDC memory = CreateCompatibleDC(screen);
+  const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  const HGDIOBJ old = SelectObject(memory, bitmap);
+  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  SelectObject(memory, old);
+  BITMAPINFO format = {};
+  format.bmiHeader.biSize = sizeof format.bmiHeader;
+  format.bmiHeader.biWidth = w;
+  format.bmiHeader.biHeight = -h;
+  format.bmiHeader.biPlanes = 1;
+  format.bmiHeader.biBitCount = 32;
+  format.bmiHeader.biCompression = BI_RGB;
+  std::vector<uint32_t> pixels(static_cast<size_t>(w) * static_cast<size_t>(h));
+  GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &format, DIB_RGB_COLORS);
+  DeleteObject(bitmap);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// A bar filled after it went onto the window (it went on empty, without room) takes its
+// room and shows its entries once the frame is given it, with no child shown to draw it.
+TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
+  zMDIAppFrame* frame = new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0,
+                                         "Bar", nullptr, 1000);
+  zMenu* bar = new zMenu(frame);
+  AppendMenuA(bar->handle(), MF_STRING, 40, "&File");
+  AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
+  frame->setMenu(bar);
+  frame->show(SW_SHOWNORMAL);
+  pump();
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
+  POINT clientTop = {0, 0};
+  ClientToScreen(frame->handle(), &clientTop);
+  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+  delete frame;
+}
+
+// A child's first show lists it in the window menu; the menu bar shows what a fresh
+// drawing of it shows, whether the child opens as it is or maximised (its buttons then
+// stand in the bar), and whether or not another child is maximised.
+TEST_F(MDI, FirstShowLeavesTheMenuBarAsAFreshDrawingShowsIt) {
+  const struct {
+    const char* name;
+    int command;
+    bool othersMaximized;
+  } cases[] = {
+      {"normal", SW_SHOWNORMAL, false},
+      {"maximised", SW_SHOWMAXIMIZED, false},
+      {"normal beside a maximised child", SW_SHOWNORMAL, true},
+  };
+  for (const auto& c : cases) {
+    zMDIAppFrame* frame = makeTestMDIFrame();
+    frame->show(SW_SHOWNORMAL);
+    TestChild* first = new TestChild(frame, "First");
+    first->show(c.othersMaximized ? SW_SHOWMAXIMIZED : SW_SHOWNORMAL);
+    pump();
+    TestChild* child = new TestChild(frame, "Second");
+    child->show(c.command);
+    pump();
+    const std::vector<uint32_t> shown = menuBarPixels(frame->handle());
+    DrawMenuBar(frame->handle());
+    pump();
+    EXPECT_FALSE(shown.empty()) << c.name;
+    EXPECT_TRUE(shown == menuBarPixels(frame->handle())) << c.name;
+    const Texts listed = menuTexts(frame->windowMenu()->handle());
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "&2 Second"), listed.end()) << c.name;
+    delete frame;
+  }
 }
 
 TEST_F(MDI, CtrlF6SwitchesTheActiveChild) {
