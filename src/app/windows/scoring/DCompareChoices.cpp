@@ -1,5 +1,6 @@
 #include "app/windows/scoring/DCompareChoices.h"
 
+#include "app/document/ModelDocument.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/ScoringHost.h"
 #include "app/windows/scoring/res/scoring_ids.h"
@@ -228,8 +229,7 @@ void DCompareChoices::drawItem(const DRAWITEMSTRUCT* item) {
   if (item->itemID == static_cast<UINT>(-1)) return;
   const HWND control = item->hwndItem;
   const bool combo = item->CtlType == ODT_COMBOBOX;
-  const int length = static_cast<int>(
-      SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item->itemID, 0));
+  const int length = static_cast<int>(SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item->itemID, 0));
   if (length < 0) return;
   std::string text(static_cast<size_t>(length) + 1, '\0');
   SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(&text[0]));
@@ -287,14 +287,6 @@ void DCompareChoices::discard() {
   if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 
-std::vector<PairABText> DCompareChoices::collectPairs(uint32_t crIndex, uint32_t dmIndex) const {
-  const PV::Data::DecisionModel* m = currentModel();
-  std::vector<std::string> names;
-  for (const auto& ch : m->get_chs()) names.push_back(PV::XML::Utf8ToSystem(ch.get_nm()));
-  HeldPairSet rps(server(), crIndex, dmIndex);
-  return PV::Scoring::pairTextsOf(*rps, names);
-}
-
 void DCompareChoices::scorePairs() {
   const PV::Data::DecisionModel* m = currentModel();
   if (!m || !ensurePairs()) return;
@@ -308,14 +300,21 @@ void DCompareChoices::scorePairs() {
   if (!scoring) return;
   const auto& d = m->get_dms()[dm];
   const auto& c = m->get_crs()[cr];
+  const PV::App::PairSetScores set = PV::App::ModelDocument(PV::Data::Factory::instance())
+                                         .pairSet(static_cast<uint32_t>(cr), static_cast<uint32_t>(dm));
+  std::vector<PV::Scoring::PairNames> names;
+  const auto nameOf = [&](uint32_t index) {
+    return index < m->get_chs().size() ? PV::XML::Utf8ToSystem(m->get_chs()[index].get_nm()) : std::string("?");
+  };
+  for (const auto& pair : set.choices) names.emplace_back(nameOf(pair.first), nameOf(pair.second));
   // The question about unsaved scores comes before the header changes.
-  scoring->loadPairSet(this, static_cast<uint32_t>(cr), static_cast<uint32_t>(dm), collectPairs(cr, dm),
+  scoring->loadPairSet(this, static_cast<uint32_t>(cr), static_cast<uint32_t>(dm), names, set.scores,
                        PV::XML::Utf8ToSystem(d.get_nm()), PV::XML::Utf8ToSystem(d.get_note()),
                        PV::XML::Utf8ToSystem(c.get_nm()), PV::XML::Utf8ToSystem(c.get_note()), dm + 1, cr + 1);
 }
 
-bool DCompareChoices::storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs) {
-  const bool stored = DPairedPrefScoring::storeIntoModel(crIndex, dmIndex, pairs);
+bool DCompareChoices::storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<int>& scores) {
+  const bool stored = DPairedPrefScoring::storeIntoModel(crIndex, dmIndex, scores);
   refreshLists(dmList_->selection(), crList_->selection());
   PV::Math::MathServer* ms = server();
   if (stored && ms && ms->isComplete() && host_) host_->solveScoredModel();
@@ -327,21 +326,10 @@ void DCompareChoices::resetAllScores(bool ask) {
                          MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDYES) {
     return;
   }
-  PV::Math::MathServer* ms = server();
-  const PV::Data::DecisionModel* m = currentModel();
-  if (!m || !hasPairSets(ms)) return;
   const int32_t dm = dmList_->selection();
   const int32_t cr = crList_->selection();
-  for (uint32_t d = 0; d < m->get_dms().size(); ++d) {
-    for (uint32_t c = 0; c < m->get_crs().size(); ++c) {
-      HeldPairSet rps(ms, c, d);
-      for (uint32_t i = 0; i < rps->getNumPairs(); ++i) rps->setScore(i, PV::Scoring::kUnscored, true);
-      rps->saveScores();
-    }
-  }
-  ms->refresh();
-  // The reset reaches the model's score blocks now, so a save keeps it.
-  ms->transferScores();
+  // The reset reaches the model's score blocks at once, so a save keeps it.
+  if (!PV::App::ModelDocument(PV::Data::Factory::instance()).resetScores()) return;
   refreshLists(dm, cr);
   if (host_) {
     host_->setSolutionsFlag(true);

@@ -75,11 +75,10 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
 
   // Score Pairs: the scoring window for the selected decision maker and criterion.
   void scorePairs();
-  // Stores the pairs into the pair set of (criterion, decision maker), commits them
-  // into the model's score blocks, refreshes the marks and the ratio, and solves the
-  // model when this store completed it. False when the pair set is gone or refuses
-  // the texts.
-  bool storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
+  // Stores the scores into the pair set of (criterion, decision maker) and the model's
+  // score blocks, refreshes the marks and the ratio, and solves the model when this
+  // store completed it. False when the pair set is gone or refuses the scores.
+  bool storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<int>& scores);
   // Asks, then sets every pair of the model unscored and writes the score blocks.
   void resetAllScores(bool ask = true);
 
@@ -108,7 +107,6 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   void refreshLists(int32_t dm, int32_t cr);
   void updateRatio();
   bool ensurePairs();
-  std::vector<PairABText> collectPairs(uint32_t crIndex, uint32_t dmIndex) const;
   int onDmChange(zEvent* event);
   int onCriterionDoubleClick(zEvent* event);
   int onScorePairs(zEvent* event);

@@ -1,13 +1,12 @@
 #include "app/windows/scoring/DPairedPrefScoring.h"
 
+#include "app/document/ModelDocument.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
 #include "app/windows/scoring/ScoringHost.h"
 #include "app/windows/scoring/res/scoring_ids.h"
 #include "factory/Factory.h"
 #include "framework/core/zResources.h"
-#include "math/MathServer.h"
-#include "math/RandomPairSet.h"
 
 namespace {
 
@@ -20,27 +19,11 @@ DPairedPrefScoring* DPairedPrefScoring::open(zMDIAppFrame* frame) {
   return new DPairedPrefScoring(frame);
 }
 
-bool DPairedPrefScoring::storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs) {
-  PV::Data::Factory* factory = PV::Data::Factory::instance();
-  const PV::Data::DecisionModel* model = factory->currDataModel(0);
-  PV::Math::MathServer* ms = factory->getMathServer(0);
+bool DPairedPrefScoring::storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<int>& scores) {
   // The pairs may have gone since they were loaded (comparisons cleared, another
-  // model): nothing is stored then.
-  if (!model || !ms || !ms->hasAlgorithm() || crIndex >= model->get_crs().size() ||
-      dmIndex >= model->get_dms().size()) {
-    return false;
-  }
-  const auto& state = ms->getModelState();
-  if (crIndex >= state.numcrs_ || dmIndex >= state.numdms_) return false;
-  PV::Math::RandomPairSet* rps = ms->acquireRps(crIndex, dmIndex);
-  const bool stored = PV::Scoring::storePairTexts(*rps, pairs);
-  if (stored) rps->saveScores();
-  std::string advice;
-  ms->adviseNothing(rps, advice);
-  ms->releaseRps(rps);
-  ms->refresh(rps);
-  ms->transferScores();
-  return stored;
+  // model): the document refuses the store then.
+  PV::App::ModelDocument document(PV::Data::Factory::instance());
+  return document.storeScores(crIndex, dmIndex, scores);
 }
 
 DPairedPrefScoring::DPairedPrefScoring(zMDIAppFrame* frame) : SmartWindow(frame, zResId(IDD_SCORING_WINDOW)) {
@@ -74,13 +57,13 @@ void DPairedPrefScoring::setModified(bool modified) {
 }
 
 bool DPairedPrefScoring::hasUnsavedScores() const {
-  return loaded_ && !pane_->pairs().empty() && pane_->pairs() != pane_->initialPairs();
+  return loaded_ && !pane_->scores().empty() && pane_->scores() != pane_->initialScores();
 }
 
 void DPairedPrefScoring::loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex,
-                                     const std::vector<PairABText>& pairs, const std::string& dmName,
-                                     const std::string& dmNote, const std::string& crName, const std::string& crNote,
-                                     int32_t dmNumber, int32_t crNumber) {
+                                     const std::vector<PV::Scoring::PairNames>& names, const std::vector<int>& scores,
+                                     const std::string& dmName, const std::string& dmNote, const std::string& crName,
+                                     const std::string& crNote, int32_t dmNumber, int32_t crNumber) {
   if (hasUnsavedScores() &&
       MessageBoxA(handle(), "Do you want to save your data before updating the Paired Preferences View ?",
                   "Palvermontine", MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES) {
@@ -91,7 +74,7 @@ void DPairedPrefScoring::loadPairSet(DCompareChoices* selector, uint32_t crIndex
   dmIndex_ = dmIndex;
   loaded_ = true;
   pane_->setHeader(dmName, dmNote, crName, crNote);
-  pane_->loadPairs(pairs);
+  pane_->loadPairs(names, scores);
   setCaptionText("  DM" + std::to_string(dmNumber) + ":Cr" + std::to_string(crNumber));
   setModified(false);
   pane_->setFocus();
@@ -99,19 +82,19 @@ void DPairedPrefScoring::loadPairSet(DCompareChoices* selector, uint32_t crIndex
 
 bool DPairedPrefScoring::commit() {
   if (!loaded_) return false;
-  const std::vector<PairABText> pairs = pane_->pairs();
+  const std::vector<int> scores = pane_->scores();
   bool stored;
   if (DCompareChoices* selector = DCompareChoices::instance(); selector && selector == selector_) {
-    stored = selector->storeScores(crIndex_, dmIndex_, pairs);
+    stored = selector->storeScores(crIndex_, dmIndex_, scores);
   } else {
-    stored = storeIntoModel(crIndex_, dmIndex_, pairs);
+    stored = storeIntoModel(crIndex_, dmIndex_, scores);
   }
   if (host_) {
     host_->updateStatusBar();
     host_->setSolutionsFlag(true);
   }
   if (stored) {
-    pane_->takePairsAsStored();
+    pane_->takeScoresAsStored();
     setModified(false);
   }
   return stored;
@@ -124,7 +107,7 @@ void DPairedPrefScoring::applyHighlightOptions(bool on, uint32_t colour) {
 
 void DPairedPrefScoring::resetPane() {
   pane_->resetScores(false);
-  pane_->takePairsAsStored();
+  pane_->takeScoresAsStored();
   setModified(false);
 }
 

@@ -38,20 +38,21 @@ class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
   // The open window brought forward, or a new one in the frame; null while the last
   // one is still going.
   static DPairedPrefScoring* open(zMDIAppFrame* frame);
-  // Stores the texts into the pair set of (criterion, decision maker) of the current
-  // model, commits them and writes the model's score blocks. False when the model has
-  // no such pair set or the texts are not valid scores on its scale.
-  static bool storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
+  // Stores the scores into the pair set of (criterion, decision maker) of the current
+  // model and its score blocks. False when the model has no such pair set or the
+  // scores are not valid on its scale.
+  static bool storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<int>& scores);
 
   explicit DPairedPrefScoring(zMDIAppFrame* frame);
   ~DPairedPrefScoring() override;
 
   // Asks about unsaved scores of the pair set shown (Yes stores them into it), then
   // shows the new one with its header and caption "  DMdm:Crcr".
-  void loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs,
+  void loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex,
+                   const std::vector<PV::Scoring::PairNames>& names, const std::vector<int>& scores,
                    const std::string& dmName, const std::string& dmNote, const std::string& crName,
                    const std::string& crNote, int32_t dmNumber, int32_t crNumber);
-  // Stores the pane's pairs; clears the unsaved mark.
+  // Stores the pane's scores; clears the unsaved mark.
   bool commit();
   void setModified(bool modified);
   bool modified() const { return modified_; }
@@ -84,7 +85,6 @@ class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
 
  private:
   void setCaptionText(const std::string& text);
-
 
   PV::Scoring::ScoringHost* host_ = nullptr;
   PairedPrefScoringPane* pane_ = nullptr;

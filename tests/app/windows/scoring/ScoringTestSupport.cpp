@@ -130,9 +130,12 @@ std::vector<std::string> ScoringTest::scoresOf(uint32_t cr, uint32_t dm) {
   return chars;
 }
 
-std::vector<std::string> ScoringTest::charsOf(const std::vector<PairABText>& pairs) {
+std::vector<std::string> ScoringTest::charsOf(const std::vector<int>& scores) {
   std::vector<std::string> chars;
-  for (const PairABText& p : pairs) chars.push_back(std::string() + p.first[0] + p.second[0]);
+  for (int score : scores) {
+    const auto c = PV::Scoring::scoreChars(score, 5);
+    chars.push_back(std::string() + c.first + c.second);
+  }
   return chars;
 }
 

@@ -78,8 +78,8 @@ class ScoringTest : public ModelDialogTest {
   // The score characters of the pair set of (criterion, decision maker), as the pane
   // shows them ("??", "--", "2 ", " 3").
   static std::vector<std::string> scoresOf(uint32_t cr, uint32_t dm);
-  // The pane's pairs as score characters.
-  static std::vector<std::string> charsOf(const std::vector<PairABText>& pairs);
+  // The pane's scores as score characters.
+  static std::vector<std::string> charsOf(const std::vector<int>& scores);
   // A file in the test's own output folder (inside the build folder).
   static std::string outputPath(const std::string& name);
 

@@ -86,22 +86,22 @@ TEST_F(Scoring, KeysDigitsAndDoubleClicksScoreEveryPairAndTheLastStoreSolves) {
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_DM_NAME)), "DM1");
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_TITLE)), "Paired Preferences Scoring - Pair 1 of 3");
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_COMPLETION)), "0/3");
-  EXPECT_EQ(charsOf(pane->pairs()), (Chars{"??", "??", "??"}));
+  EXPECT_EQ(charsOf(pane->scores()), (Chars{"??", "??", "??"}));
 
   keyDown(pane, VK_RIGHT);
-  EXPECT_EQ(charsOf(pane->pairs())[0], " 1");
+  EXPECT_EQ(charsOf(pane->scores())[0], " 1");
   EXPECT_EQ(windowTextOf(scoring->handle()), "* DM1:Cr1") << "unsaved scores are marked";
   keyUp(pane, VK_RETURN);
   EXPECT_EQ(pane->state().index(), 1u);
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_TITLE)), "Paired Preferences Scoring - Pair 2 of 3");
   typeChar(pane, '2');
-  EXPECT_EQ(charsOf(pane->pairs())[1], " 2");
+  EXPECT_EQ(charsOf(pane->scores())[1], " 2");
   typeChar(pane, '2');
-  EXPECT_EQ(charsOf(pane->pairs())[1], "2 ") << "the same digit again switches the side";
+  EXPECT_EQ(charsOf(pane->scores())[1], "2 ") << "the same digit again switches the side";
   keyUp(pane, VK_TAB);
   doubleClickList(pane, 0);
   doubleClickList(pane, 0);
-  EXPECT_EQ(charsOf(pane->pairs()), (Chars{" 1", "2 ", "2 "}));
+  EXPECT_EQ(charsOf(pane->scores()), (Chars{" 1", "2 ", "2 "}));
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_COMPLETION)), "3/3");
   EXPECT_EQ(frame_->solves, 0);
 
@@ -204,7 +204,7 @@ TEST_F(Scoring, AnExceededScoreShowsAsUnscoredInThePaneTheMarksTheRatioAndTheSol
   EXPECT_FALSE(ms->isComplete());
 
   DPairedPrefScoring* scoring = scorePairs(selector);
-  EXPECT_EQ(charsOf(scoring->pane()->pairs()), (Chars{" 1", "??", " 1"}));
+  EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{" 1", "??", " 1"}));
   clickButton(scoring->pane()->handle(), IDC_SP_UPDATE);
   EXPECT_EQ(scoresOf(0, 0), (Chars{" 1", "??", " 1"}));
   EXPECT_EQ(frame_->solves, 0);
@@ -233,7 +233,7 @@ TEST_F(Scoring, ResetAllScoresSurvivesSaveAndReopen) {
   clickButton(selector->handle(), IDC_CC_RESET_ALL);
   EXPECT_NE(asked.find("Are you sure you want to reset \"all\" your scores ?"), std::string::npos) << asked;
   EXPECT_EQ(ratioOf(selector), "0/6 = 0%");
-  EXPECT_EQ(charsOf(scoring->pane()->pairs()), (Chars{"??", "??", "??"})) << "the open pane follows unasked";
+  EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{"??", "??", "??"})) << "the open pane follows unasked";
   EXPECT_EQ(windowTextOf(scoring->handle()), "  DM1:Cr1");
 
   const std::string file = configPath("reset.xpv");
