@@ -38,17 +38,21 @@ bool isScoreOnScale(int score, int sil) {
 
 ModelDocument::ModelDocument(Data::Factory* factory) : factory_(factory) {}
 
+Data::Factory* ModelDocument::factory() const { return factory_ ? factory_ : Data::Factory::instance(); }
+
 Data::DecisionModel* ModelDocument::model() const {
-  return factory_->hasModel() ? factory_->currDataModel(0) : nullptr;
+  return factory()->hasModel() ? factory()->currDataModel(0) : nullptr;
 }
 
-Math::MathServer* ModelDocument::server() const { return factory_->hasModel() ? factory_->getMathServer(0) : nullptr; }
+Math::MathServer* ModelDocument::server() const {
+  return factory()->hasModel() ? factory()->getMathServer(0) : nullptr;
+}
 
 // ---- the model as a whole ----------------------------------------------------------
 
 Data::DecisionModel* ModelDocument::newModel(const Data::ModelParameters& params, const std::string& name,
                                              const std::string& note) {
-  Data::DecisionModel* made = factory_->newModel(params, false);
+  Data::DecisionModel* made = factory()->newModel(params, false);
   if (!note.empty()) made->set_note(note);
   made->set_nm(name);
   changed(MODEL_REPLACED);
@@ -56,20 +60,20 @@ Data::DecisionModel* ModelDocument::newModel(const Data::ModelParameters& params
 }
 
 Data::DecisionModel* ModelDocument::load(const std::string& path) {
-  Data::DecisionModel* opened = factory_->load(path, false);
+  Data::DecisionModel* opened = factory()->load(path, false);
   if (opened) changed(MODEL_REPLACED);
   return opened;
 }
 
 bool ModelDocument::save(const std::string& path) {
-  if (!hasModel() || !factory_->save(path.c_str())) return false;
+  if (!hasModel() || !factory()->save(path.c_str())) return false;
   changed(MODEL_SAVED);
   return true;
 }
 
-bool ModelDocument::isUnmodified() const { return factory_->isUnmodified(); }
+bool ModelDocument::isUnmodified() const { return factory()->isUnmodified(); }
 
-const std::string& ModelDocument::lastError() const { return factory_->lastError(); }
+const std::string& ModelDocument::lastError() const { return factory()->lastError(); }
 
 // ---- the model's lists and properties ----------------------------------------------
 

@@ -71,7 +71,9 @@ struct PairSetScores {
 
 class ModelDocument {
  public:
-  explicit ModelDocument(Data::Factory* factory);
+  // The factory that holds the model; none: the process's own, as it stands at each
+  // call (the program makes it anew after a test or a run has ended it).
+  explicit ModelDocument(Data::Factory* factory = nullptr);
   ModelDocument(const ModelDocument&) = delete;
   ModelDocument& operator=(const ModelDocument&) = delete;
 
@@ -147,6 +149,7 @@ class ModelDocument {
   void changed(uint32_t changes);
 
  private:
+  Data::Factory* factory() const;
   template <class List, class Advise, class Set>
   bool setList(const List& list, std::string* reason, Advise advise, Set set);
 

@@ -300,7 +300,7 @@ void DCompareChoices::scorePairs() {
   if (!scoring) return;
   const auto& d = m->get_dms()[dm];
   const auto& c = m->get_crs()[cr];
-  const PV::App::PairSetScores set = PV::App::ModelDocument(PV::Data::Factory::instance())
+  const PV::App::PairSetScores set = PV::App::ModelDocument()
                                          .pairSet(static_cast<uint32_t>(cr), static_cast<uint32_t>(dm));
   std::vector<PV::Scoring::PairNames> names;
   const auto nameOf = [&](uint32_t index) {
@@ -329,7 +329,7 @@ void DCompareChoices::resetAllScores(bool ask) {
   const int32_t dm = dmList_->selection();
   const int32_t cr = crList_->selection();
   // The reset reaches the model's score blocks at once, so a save keeps it.
-  if (!PV::App::ModelDocument(PV::Data::Factory::instance()).resetScores()) return;
+  if (!PV::App::ModelDocument().resetScores()) return;
   refreshLists(dm, cr);
   if (host_) {
     host_->setSolutionsFlag(true);

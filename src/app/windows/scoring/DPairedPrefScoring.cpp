@@ -22,7 +22,7 @@ DPairedPrefScoring* DPairedPrefScoring::open(zMDIAppFrame* frame) {
 bool DPairedPrefScoring::storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<int>& scores) {
   // The pairs may have gone since they were loaded (comparisons cleared, another
   // model): the document refuses the store then.
-  PV::App::ModelDocument document(PV::Data::Factory::instance());
+  PV::App::ModelDocument document;
   return document.storeScores(crIndex, dmIndex, scores);
 }
 
