@@ -3,6 +3,7 @@
 
 #include "app/dialogs/GuiUtils.h"
 #include "app/dialogs/ModelDialogSupport.h"
+#include "app/shared/ModelWindowHost.h"
 #include "app/services/AboutInfo.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
@@ -49,8 +50,6 @@ const char* exitIconOf(int32_t exitMode) { return exitMode == 0 ? "none" : exitM
 
 }  // namespace Dialogs
 }  // namespace PV
-
-AppOptionsHost* appOptionsHostOf(zWindow* parent) { return dynamic_cast<AppOptionsHost*>(parent); }
 
 namespace {
 
@@ -119,7 +118,7 @@ DAppOptions::DAppOptions(zWindow* parent, uint32_t templateId)
       dmController_(nullptr),
       exitController_(nullptr),
       orientationController_(nullptr),
-      host_(appOptionsHostOf(parent)),
+      host_(PV::App::modelWindowHostOf(parent)),
       dmRadio_(kAoDm1),
       exitRadio_(kAoExit1),
       orientationRadio_(kAoPortrait),

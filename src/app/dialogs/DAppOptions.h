@@ -8,7 +8,7 @@
 // model entry (a refused entry keeps the dialog open with the focus on it, and nothing
 // at all is changed), then puts the copy in place, saves the file (a file that cannot be
 // written is reported, and the options stay as they were), sets the navigation default,
-// and tells the parent (an AppOptionsHost) what to apply. Cancel changes nothing.
+// and tells the parent (the model window host) what to apply. Cancel changes nothing.
 //
 // The two start-up choices exclude each other. A file that holds both is shown with
 // the default model's box checked, which is the one the program's start follows.
@@ -30,22 +30,11 @@ class zEditLine;
 class zRadioController;
 class zToolTipCtrl;
 
-// What the options change in the window that opens the dialog (the main window).
-class AppOptionsHost {
- public:
-  virtual ~AppOptionsHost() = default;
-  // The toolbar's decision makers' picture and exit button as they are shown now
-  // (exit: 0 none, 1 the "exit2" picture, 2 the "exit1" picture).
-  virtual bool dmPictureFemale() const = 0;
-  virtual int32_t toolbarExitMode() const = 0;
-  // Called once the new options are in place and saved: the host shows the
-  // toolbar choices, the caption path and the command help texts anew, and tells the
-  // model windows it holds (highlight, navigation, solution defaults).
-  virtual void applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) = 0;
-};
-
-// The host behind a dialog's parent; null when the parent is none or is not one.
-AppOptionsHost* appOptionsHostOf(zWindow* parent);
+namespace PV {
+namespace App {
+class ModelWindowHost;
+}
+}  // namespace PV
 
 namespace PV {
 namespace Dialogs {
@@ -150,7 +139,7 @@ class DAppOptions : public zFormDialog {
   zRadioController* dmController_;
   zRadioController* exitController_;
   zRadioController* orientationController_;
-  AppOptionsHost* host_;
+  PV::App::ModelWindowHost* host_;
 
   FLCString userName_;
   FLCString groupId_;

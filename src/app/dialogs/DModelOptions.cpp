@@ -1,6 +1,6 @@
 #include "app/dialogs/DModelOptions.h"
 
-#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
@@ -55,7 +55,7 @@ DModelOptions::DModelOptions(zWindow* parent, uint32_t templateId)
       scaleList_(nullptr),
       modeController_(nullptr),
       modeId_(kModeStandard),
-      parent_(modelHostOf(parent)) {
+      parent_(PV::App::modelWindowHostOf(parent)) {
   PV_ASSERT(parent_ != 0);
   setIcon(new zIcon(zResId(kIcon)));
 

@@ -5,18 +5,22 @@
 // cannot be used, and nothing of them is stored.
 //
 // Built over its dialog template and shown at once; the caller runs it modally and
-// deletes it. The parent must be the main window (a DModelHost). Notes the options
+// deletes it. The parent must be the main window (a model window host). Notes the options
 // cannot hold are refused with a message; a file that cannot be written is reported
 // and the dialog stays open, with the options as they were.
 #pragma once
 
 #include <cstdint>
 
-#include "app/dialogs/res/resource.h"
+#include "app/dialogs/res/dialogs_ids.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 
-class DModelHost;
+namespace PV {
+namespace App {
+class ModelWindowHost;
+}
+}  // namespace PV
 class zComboBoxStatic;
 class zEditBox;
 class zRadioController;
@@ -51,5 +55,5 @@ class DModelOptions : public zFormDialog {
   FLCString scale_;
   FLCString biasTexts_[5];
   int32_t modeId_;
-  DModelHost* parent_;
+  PV::App::ModelWindowHost* parent_;
 };

@@ -1,6 +1,6 @@
 #include "app/dialogs/DModelProperties.h"
 
-#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
@@ -51,7 +51,7 @@ DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
       modeController_(nullptr),
       modeId_(kModeModerator),
       locked_(false),
-      parent_(modelHostOf(parent)) {
+      parent_(PV::App::modelWindowHostOf(parent)) {
   PV_ASSERT(parent_ != 0);
   setIcon(new zIcon(zResId(kIcon)));
 

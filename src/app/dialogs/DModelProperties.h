@@ -6,17 +6,21 @@
 // counts follow, and refreshes the main window's status line. Cancel changes nothing.
 //
 // Built over its dialog template and shown at once; the caller runs it modally and
-// deletes it. The parent must be the main window (a DModelHost). A name or notes that
+// deletes it. The parent must be the main window (a model window host). A name or notes that
 // the model cannot hold are refused with a message and the dialog stays open.
 #pragma once
 
 #include <cstdint>
 
-#include "app/dialogs/res/resource.h"
+#include "app/dialogs/res/dialogs_ids.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 
-class DModelHost;
+namespace PV {
+namespace App {
+class ModelWindowHost;
+}
+}  // namespace PV
 class zComboBoxStatic;
 class zEditBox;
 class zEditLine;
@@ -56,5 +60,5 @@ class DModelProperties : public zFormDialog {
   FLCString scale_;
   int32_t modeId_;
   bool locked_;
-  DModelHost* parent_;
+  PV::App::ModelWindowHost* parent_;
 };

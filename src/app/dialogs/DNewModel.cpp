@@ -1,6 +1,6 @@
 #include "app/dialogs/DNewModel.h"
 
-#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "app/shared/ModelTextField.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "factory/Factory.h"
@@ -57,7 +57,7 @@ DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
       modeController_(nullptr),
       markFont_(nullptr),
       modeId_(kModeStandard),
-      parent_(modelHostOf(parent)) {
+      parent_(PV::App::modelWindowHostOf(parent)) {
   PV_ASSERT(parent_ != 0);
   setIcon(new zIcon(zResId(kIcon)));
 

@@ -5,7 +5,7 @@
 // window's caption and refreshes its status line; the caller then reads completed().
 //
 // Built over its dialog template and shown at once; the caller runs it modally and
-// deletes it. The parent must be the main window (a DModelHost).
+// deletes it. The parent must be the main window (a model window host).
 //
 // OK with an empty name, or with a name or notes that the model cannot hold, creates
 // nothing: the dialog stays open with the field focused. Cancel after something was
@@ -14,11 +14,15 @@
 
 #include <cstdint>
 
-#include "app/dialogs/res/resource.h"
+#include "app/dialogs/res/dialogs_ids.h"
 #include "foundation/FLCString.h"
 #include "framework/frames/zFormDialog.h"
 
-class DModelHost;
+namespace PV {
+namespace App {
+class ModelWindowHost;
+}
+}  // namespace PV
 class zComboBoxStatic;
 class zEditBox;
 class zEditLine;
@@ -72,5 +76,5 @@ class DNewModel : public zFormDialog {
   FLCString interval_;
   FLCString scale_;
   FLCString loadedNotes_;
-  DModelHost* parent_;
+  PV::App::ModelWindowHost* parent_;
 };

@@ -12,7 +12,7 @@
 #include <cstdint>
 #include <string>
 
-#include "app/dialogs/res/resource.h"
+#include "app/dialogs/res/dialogs_ids.h"
 #include "app/shared/ControlTips.h"
 #include "foundation/FLCString.h"
 #include "framework/bars/zStatusMessageTable.h"

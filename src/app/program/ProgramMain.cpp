@@ -1,8 +1,9 @@
 #include "app/program/ProgramMain.h"
 
+#include "app/dialogs/DAppOptions.h"
 #include "app/program/MRUPersistentList.h"
 #include "app/program/PdfViewerProxy.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "framework/core/zProgram.h"

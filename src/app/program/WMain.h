@@ -7,14 +7,18 @@
 // batch run's, which the window shares with the command line; the window adds the
 // questions, the captions and the menu states around it. Every failure is shown in a
 // message box and leaves the loaded model as it was.
+//
+// The window is the model windows' host: they register with it and it keeps them in
+// one registry. Its members live in a file per concern: WMain.cpp the frame and the
+// commands, MainFileCommands.cpp the file commands, MainStatusLine.cpp the status
+// line, MainModelWindows.cpp the model's windows and the solution windows.
 #pragma once
 
 #include "app/program/BatchRun.h"
 #include "app/program/CommandRules.h"
-#include "app/dialogs/DAppOptions.h"
-#include "app/shared/DModelHost.h"
 #include "app/shared/ModelWindow.h"
-#include "app/windows/scoring/ScoringHost.h"
+#include "app/shared/ModelWindowHost.h"
+#include "app/shared/ModelWindowRegistry.h"
 #include "app/program/RecentFilesMenu.h"
 #include "app/windows/solution/TableChartWindow.h"
 #include "framework/bars/zStatusMessageTable.h"
@@ -36,16 +40,8 @@ class zBitmap;
 namespace PV {
 namespace App {
 
-class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHost, public AppOptionsHost {
+class WMain : public zMDIAppFrame, public ModelWindowHost {
  public:
-  // One entry of the list of open child windows: two words for the caller's use and
-  // the window, which is the entry's identity.
-  struct AppWindow {
-    uint32_t a = 0;
-    uint32_t b = 0;
-    zWindow* w = nullptr;
-  };
-
   // The status texts (state, model name, summary) as the status line shows them.
   struct StatusTexts {
     std::string state;
@@ -91,11 +87,10 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   // window; opens none and writes no report (Best Choice does both).
   bool solveScoredModel() override;
 
-  void registerWindow(const AppWindow& entry);
-  void unregisterWindow(const AppWindow& entry);
-  size_t windowCount() const { return appWindowsVec_.size(); }
-  void addModelWindow(ModelWindow* window) override;
+  // The model's windows, every family alike (the registry numbers the solution windows).
+  int32_t addModelWindow(ModelWindow* window) override;
   void removeModelWindow(ModelWindow* window) override;
+  const ModelWindowRegistry& modelWindows() const { return modelWindows_; }
 
   // Runs the best choice, and the report (viewer mode print for Print); false when
   // refused or failed. Best Choice opens a new solution window numbered the count of
@@ -105,16 +100,15 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   // solves it into the newest open solution window. False when no window is open or
   // the solve gave no ranking (which is told); true when the window shows the new
   // ranking, or when the model is not completely scored yet and it was left as it was.
-  bool refreshSolutionWindow();
+  bool refreshSolutionWindow() override;
   // "#n Solution - Snapshot Result Calculated @ Time: ..." with the model's solve time.
   std::string solutionTitle(int32_t number) const;
   // The newest open solution window, or null; never one that was closed.
-  GUI::TableChartWindow* solutionWindow() const { return GUI::TableChartWindow::latest(); }
-  // The open solution window recorded under the number, or null.
+  GUI::TableChartWindow* solutionWindow() const;
+  // The newest open solution window numbered so, or null.
   GUI::TableChartWindow* solutionWindow(int32_t number) const;
-  // Records an open solution window under a number (0: the next Best Choice count);
-  // returns the number.
-  int32_t registerSolutionWindow(GUI::TableChartWindow* window, int32_t number);
+  // The open solution windows, oldest first.
+  std::vector<GUI::TableChartWindow*> solutionWindows() const;
   // The orientation of the solution windows this run opens, from the command line
   // (TableChartWindow::Portrait or Landscape); without it the options decide.
   void setSolutionOrientation(int32_t orientation) {
@@ -151,8 +145,6 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   // What the application options dialog changes: the toolbar's pictures, the caption's
   // path; the model windows are told with kAppOptionsChangedMessage, on which they read
   // the options they follow (highlight, navigation, solution defaults) anew.
-  bool dmPictureFemale() const override { return dmFemale_; }
-  int32_t toolbarExitMode() const override { return exitMode_; }
   void applyAppOptions(bool dmFemale, int32_t exitMode, bool showDirPath) override;
   // The status-line help of Best Choice and Report says which of their steps the
   // application options leave out (no solution window, no report file, no display).
@@ -172,6 +164,7 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   void registerCommands();
   // The toolbar in a band along the top and the status line in one along the bottom.
   void buildBars();
+  void buildStatusLine();
   void showStatusTexts();
   void setCaption(const std::string& caption);
   void setCaptionForFile(const std::string& path);
@@ -246,15 +239,7 @@ class WMain : public zMDIAppFrame, public DModelHost, public Scoring::ScoringHos
   std::string lastSolutionTitle_;
   bool orientationSet_ = false;
   int32_t orientation_ = GUI::TableChartWindow::Portrait;
-  // The numbered table of solution windows; an entry whose window closed is dropped
-  // when the table is read.
-  struct NumberedSolution {
-    int32_t number;
-    GUI::TableChartWindow* window;
-  };
-  mutable std::vector<NumberedSolution> solutionWindows_;
-  std::vector<AppWindow> appWindowsVec_;
-  std::vector<ModelWindow*> modelWindows_;
+  ModelWindowRegistry modelWindows_;
 
   static bool modelOpen_;
   static bool showDirPath_;

@@ -16,10 +16,8 @@ using namespace PV::Dialogs;
 using PV::XML::PalvermontineAppOptsFile;
 
 // The main window's part: what it shows and what the dialog told it.
-class OptionsHostFrame : public HostFrame, public AppOptionsHost {
+class OptionsHostFrame : public HostFrame {
  public:
-  bool dmPictureFemale() const override { return female; }
-  int32_t toolbarExitMode() const override { return exitMode; }
   void applyAppOptions(bool dmFemale, int32_t mode, bool showDirPath) override {
     ++applied;
     female = dmFemale;

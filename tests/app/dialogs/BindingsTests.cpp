@@ -22,12 +22,7 @@ namespace {
 class Bindings : public ModelDialogTest {};
 
 // The main window as the application options dialog needs it: a host of the options.
-class BindingsHostFrame : public HostFrame, public AppOptionsHost {
- public:
-  bool dmPictureFemale() const override { return false; }
-  int32_t toolbarExitMode() const override { return 2; }
-  void applyAppOptions(bool, int32_t, bool) override {}
-};
+using BindingsHostFrame = HostFrame;
 
 struct DialogRow {
   const char* name;

@@ -10,7 +10,7 @@
 
 #include "FramesTestSupport.h"
 #include "GuiTestSupport.h"
-#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "framework/frames/zDialogFrame.h"
 
 namespace PV {
@@ -19,11 +19,13 @@ class DecisionModel;
 }
 }  // namespace PV
 
-class HostFrame : public LoggingFrame, public DModelHost {
+class HostFrame : public LoggingFrame, public PV::App::ModelWindowHost {
  public:
   HostFrame() : LoggingFrame("Main window") {}
   void setModelCaption(const char* caption) override { captions.push_back(caption); }
   void updateStatusBar() override { ++statusRefreshes; }
+  int32_t addModelWindow(PV::App::ModelWindow*) override { return 0; }
+  void removeModelWindow(PV::App::ModelWindow*) override {}
   std::vector<std::string> captions;
   int statusRefreshes = 0;
 };

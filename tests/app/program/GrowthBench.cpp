@@ -35,7 +35,7 @@
 
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
@@ -256,10 +256,10 @@ bool scoringRound() {
 
 bool solutionRound() {
   command(CM_BEST_CHOICE);
-  PV::GUI::TableChartWindow* solution = PV::GUI::TableChartWindow::latest();
-  if (!solution || PV::GUI::TableChartWindow::count() != 1) return false;
+  PV::GUI::TableChartWindow* solution = mainWindow->solutionWindow();
+  if (!solution || mainWindow->solutionWindows().size() != 1) return false;
   closeBox(solution);
-  return PV::GUI::TableChartWindow::count() == 0;
+  return mainWindow->solutionWindows().empty();
 }
 
 struct Kind {

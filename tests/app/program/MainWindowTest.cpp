@@ -9,7 +9,7 @@
 #include "app/program/ProgramMain.h"
 #include "app/program/SystemText.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/shared/AppOptionsChanged.h"
 #include "app/shared/ChildCommands.h"
 #include "factory/DemoModel.h"

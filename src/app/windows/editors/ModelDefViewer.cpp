@@ -1,7 +1,7 @@
 #include "app/windows/editors/ModelDefViewer.h"
 
 #include "app/shared/ControlTips.h"
-#include "app/shared/DModelHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
@@ -34,14 +34,6 @@ const zColor kRed(255, 0, 0);
 const zColor kWhite(255, 255, 255);
 constexpr const char* kNoWeight = "####";
 
-std::function<void(App::ModelWindow*)>& closedHandler() {
-  static std::function<void(App::ModelWindow*)> handler;
-  return handler;
-}
-std::function<bool()>& recalcHandler() {
-  static std::function<bool()> handler;
-  return handler;
-}
 
 const zStatusMessage kTips[] = {
     {kEditorOk, "Commit Table Updates And Exit"},
@@ -66,7 +58,7 @@ bool allBlanks(const std::string& text) { return text.find_first_not_of(' ') == 
 // ---- construction -------------------------------------------------------------------------
 
 ModelDefViewerBase::ModelDefViewerBase(zMDIAppFrame* parent, const zResId& resource)
-    : zMDIFormDialog(parent, resource), spec_(), host_(modelHostOf(parent)) {
+    : zMDIFormDialog(parent, resource), spec_(), host_(App::modelWindowHostOf(parent)) {
   deleteOnClose(1);
   char title[128] = {};
   if (handle()) GetWindowTextA(handle(), title, sizeof title);
@@ -135,8 +127,12 @@ ModelDefViewerBase::~ModelDefViewerBase() {
   if (captionFont_) DeleteObject(captionFont_);
 }
 
-void ModelDefViewerBase::tellClosed(App::ModelWindow* window) {
-  if (auto& handler = closedHandler()) handler(window);
+void ModelDefViewerBase::joinHost(App::ModelWindow* window) {
+  if (host_) host_->addModelWindow(window);
+}
+
+void ModelDefViewerBase::leaveHost(App::ModelWindow* window) {
+  if (host_) host_->removeModelWindow(window);
 }
 
 void ModelDefViewerBase::setButtonBitmaps() {
@@ -167,12 +163,6 @@ ItemTable* ModelDefViewerBase::itemTable() const {
   PV_ASSERT(itemTable_ != 0);
   return itemTable_;
 }
-
-void ModelDefViewerBase::setClosedHandler(std::function<void(App::ModelWindow*)> handler) {
-  closedHandler() = std::move(handler);
-}
-
-void ModelDefViewerBase::setRecalcHandler(std::function<bool()> handler) { recalcHandler() = std::move(handler); }
 
 // ---- the marker, the lock and the options ---------------------------------------------------
 
@@ -429,8 +419,7 @@ bool ModelDefViewerBase::updateAndRecalc() {
   itemTable()->focusTable();
   const bool ok = tableToModel();
   if (!ok || !isAutoRecalc()) return false;
-  auto& recalc = recalcHandler();
-  return recalc ? recalc() : false;
+  return host_ ? host_->refreshSolutionWindow() : false;
 }
 
 // ---- buttons, closing and placement ------------------------------------------------------------------

@@ -30,7 +30,6 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -42,13 +41,15 @@
 #include "app/windows/editors/res/editors_ids.h"
 #include "framework/frames/zFormDialog.h"
 
-class DModelHost;
 class zStaticText;
 class zCheckBox;
 class zTableSmallModel;
 class zToolTipCtrl;
 
 namespace PV {
+namespace App {
+class ModelWindowHost;
+}
 namespace Data {
 class Functor;
 }
@@ -142,11 +143,6 @@ class ModelDefViewerBase : public zMDIFormDialog {
   bool editCommandEnabled(uint32_t id) const;
   bool doEditCommand(uint32_t id);
 
-  // Where the main window hears of the editors: one closed (the window goes), and the
-  // ranking to compute again after an update with Auto Recalc (true when computed).
-  static void setClosedHandler(std::function<void(App::ModelWindow*)> handler);
-  static void setRecalcHandler(std::function<bool()> handler);
-
   LRESULT defProc(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
   // Cancel with rows not yet in the model asks before it drops them.
@@ -183,7 +179,9 @@ class ModelDefViewerBase : public zMDIFormDialog {
   void closeWithoutCommit();
   bool discarding() const { return discarding_; }
   bool isBuilt() const { return built_; }
-  static void tellClosed(App::ModelWindow* window);
+  // The editor registers with the main window when made and is forgotten when it goes.
+  void joinHost(App::ModelWindow* window);
+  void leaveHost(App::ModelWindow* window);
 
  private:
   static void tableChanged(void* view, zTableModel* model, const zTableCellRange* range);
@@ -193,7 +191,7 @@ class ModelDefViewerBase : public zMDIFormDialog {
   bool readTable(std::vector<TableRow>* rows);
 
   EditorSpec spec_;
-  DModelHost* host_;
+  App::ModelWindowHost* host_;
   zTableSmallModel* tableModel_ = nullptr;
   ItemTable* itemTable_ = nullptr;
   zStaticText* captionText_ = nullptr;
@@ -226,7 +224,7 @@ class ModelDefViewer : public SmartWindow<T, ModelDefViewerBase, zMDIAppFrame>,
   ~ModelDefViewer() override {
     for (Data::Functor* f : functors_) delete f;
     dirty_ = false;
-    ModelDefViewerBase::tellClosed(this);
+    this->leaveHost(this);
   }
 
   static bool isDirtyKind() { return dirty_; }
@@ -255,7 +253,9 @@ class ModelDefViewer : public SmartWindow<T, ModelDefViewerBase, zMDIAppFrame>,
 
  protected:
   ModelDefViewer(zMDIAppFrame* parent, const EditorSpec& spec, std::vector<Data::Functor*> functors)
-      : Smart(parent, zResId(spec.templateId)), functors_(std::move(functors)) {}
+      : Smart(parent, zResId(spec.templateId)), functors_(std::move(functors)) {
+    this->joinHost(this);
+  }
 
   // The model's list (null without a model) and the server's setter.
   virtual List* modelList() const = 0;

@@ -2,7 +2,7 @@
 
 #include "app/document/ModelDocument.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
-#include "app/windows/scoring/ScoringHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "app/windows/scoring/res/scoring_ids.h"
 #include "factory/Factory.h"
 #include "framework/bars/zToolTip.h"
@@ -56,14 +56,6 @@ bool hasPairSets(PV::Math::MathServer* ms) {
 
 }  // namespace
 
-namespace PV {
-namespace Scoring {
-
-ScoringHost* scoringHostOf(zWindow* window) { return window ? dynamic_cast<ScoringHost*>(window) : nullptr; }
-
-}  // namespace Scoring
-}  // namespace PV
-
 DCompareChoices* DCompareChoices::open(zMDIAppFrame* frame) {
   if (DCompareChoices* open = instance()) return open->isDestroyed() ? nullptr : SingleDialogRef::open();
   return new DCompareChoices(frame);
@@ -75,7 +67,7 @@ DPairedPrefScoring* DCompareChoices::scoringDialog() {
 }
 
 DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
-    : SmartWindow(frame, zResId(IDD_COMPARE_CHOICES)), frame_(frame), host_(PV::Scoring::scoringHostOf(frame)) {
+    : SmartWindow(frame, zResId(IDD_COMPARE_CHOICES)), frame_(frame), host_(PV::App::modelWindowHostOf(frame)) {
   deleteOnClose(1);
   if (host_) host_->addModelWindow(this);
   setIcon(new zIcon(zResId(kIcon)));

@@ -33,8 +33,8 @@ namespace PV {
 namespace Math {
 class RandomPairSet;
 }
-namespace Scoring {
-class ScoringHost;
+namespace App {
+class ModelWindowHost;
 }
 namespace GUI {
 // The kind of window whose placement the selectors share.
@@ -114,7 +114,7 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   void drawItem(const DRAWITEMSTRUCT* item);
 
   zMDIAppFrame* frame_;
-  PV::Scoring::ScoringHost* host_;
+  PV::App::ModelWindowHost* host_;
   zToolTipCtrl* toolTips_ = nullptr;
   zComboBoxStatic* dmList_ = nullptr;
   zListBoxUnsorted* crList_ = nullptr;

@@ -3,7 +3,7 @@
 #include "app/document/ModelDocument.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
-#include "app/windows/scoring/ScoringHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "app/windows/scoring/res/scoring_ids.h"
 #include "factory/Factory.h"
 #include "framework/core/zResources.h"
@@ -27,7 +27,7 @@ bool DPairedPrefScoring::storeIntoModel(uint32_t crIndex, uint32_t dmIndex, cons
 }
 
 DPairedPrefScoring::DPairedPrefScoring(zMDIAppFrame* frame) : SmartWindow(frame, zResId(IDD_SCORING_WINDOW)) {
-  host_ = PV::Scoring::scoringHostOf(frame);
+  host_ = PV::App::modelWindowHostOf(frame);
   if (host_) host_->addModelWindow(this);
   deleteOnClose(1);
   setIcon(new zIcon(zResId(kIcon)));

@@ -23,8 +23,8 @@ class DCompareChoices;
 class PairedPrefScoringPane;
 
 namespace PV {
-namespace Scoring {
-class ScoringHost;
+namespace App {
+class ModelWindowHost;
 }
 }  // namespace PV
 
@@ -86,7 +86,7 @@ class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
  private:
   void setCaptionText(const std::string& text);
 
-  PV::Scoring::ScoringHost* host_ = nullptr;
+  PV::App::ModelWindowHost* host_ = nullptr;
   PairedPrefScoringPane* pane_ = nullptr;
   DCompareChoices* selector_ = nullptr;
   uint32_t crIndex_ = 0;

@@ -1,5 +1,6 @@
 #include "app/windows/solution/TableChartWindow.h"
 
+#include "app/shared/ModelWindowHost.h"
 #include "app/windows/solution/Chart.h"
 #include "app/windows/solution/ChartArith.h"
 #include "app/windows/solution/SplitPane.h"
@@ -21,8 +22,6 @@
 namespace PV {
 namespace GUI {
 
-int32_t TableChartWindow::count_ = 0;
-
 namespace {
 
 constexpr const char* kHeaders[5] = {"Rank", "% Rank", "ID", "Choices", "Notes"};
@@ -37,31 +36,7 @@ uint16_t pixels(int32_t v) { return static_cast<uint16_t>(std::clamp<int32_t>(v,
 
 }  // namespace
 
-std::vector<TableChartWindow*>& TableChartWindow::list() {
-  static std::vector<TableChartWindow*> windows;
-  return windows;
-}
-
-const std::vector<TableChartWindow*>& TableChartWindow::windows() { return list(); }
-
-int32_t TableChartWindow::count() {
-  PV_ASSERT(count_ >= 0);
-  return count_;
-}
-
-TableChartWindow* TableChartWindow::latest() {
-  const auto& all = list();
-  for (auto it = all.rbegin(); it != all.rend(); ++it) {
-    if ((*it)->id_ > 0) return *it;
-  }
-  return nullptr;
-}
-
-void TableChartWindow::closeAll() {
-  // Each deletion takes its window out of the list.
-  const std::vector<TableChartWindow*> open = list();
-  for (TableChartWindow* w : open) delete w;
-}
+void TableChartWindow::discard() { delete this; }
 
 TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* caption,
                                    int32_t orientation, const Data::RankSolutionData& data, int32_t iconId)
@@ -97,18 +72,12 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   split_->show(SW_SHOW);
   grid_->setFocus();
 
-  list().push_back(this);
-  ++count_;
-  id_ = count_;
+  host_ = App::modelWindowHostOf(parent);
+  if (host_) id_ = host_->addModelWindow(this);
 }
 
 TableChartWindow::~TableChartWindow() {
-  auto& all = list();
-  const auto it = std::find(all.begin(), all.end(), this);
-  if (it != all.end()) {
-    all.erase(it);
-    --count_;
-  }
+  if (host_) host_->removeModelWindow(this);
   // The chart watches the grid and its model: it goes first, the split pane that holds
   // both last.
   delete chart_;

@@ -4,16 +4,17 @@
 // split bar the user can drag. Portrait puts the table above the chart, landscape
 // beside it.
 //
-// Several solution windows may be open. They are numbered and kept in a class-wide
-// list, from which the main window takes the newest open one to refill after the
-// model was solved again (latest) and closes them all when the model or the program
-// goes (closeAll). A window leaves the list when it is destroyed, however that
-// happens, so the list never holds a closed window.
+// Several solution windows may be open. Each registers with the main window (the
+// model window host behind its parent) when it is made, which numbers it, and is
+// forgotten when it is destroyed, however that happens; the main window takes the
+// newest open one to refill after the model was solved again and closes them all
+// when the model or the program goes.
 //
 // The ranking is copied into the table: the window keeps nothing of the data it was
 // given. The table's text is the screen's code page, converted from the model's UTF-8.
 #pragma once
 
+#include "app/shared/ModelWindow.h"
 #include "framework/frames/zMDIAppFrame.h"
 #include "framework/grid/zTableTypes.h"
 #include "model/RankSolutionData.h"
@@ -26,19 +27,23 @@ class zTableAttr;
 class zTableInplaceEditLine;
 
 namespace PV {
+namespace App {
+class ModelWindowHost;
+}
 namespace GUI {
 
 class Chart;
 class SplitPane;
 
-class TableChartWindow : public zMDIChildFrame {
+class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
  public:
   enum Orientation : int32_t { Landscape = 0, Portrait = 1 };
   static constexpr int32_t kEditLineId = 1234;
   static constexpr const char* kMissingCaption = "!!! WARNING: Caption Name Missing - do Dirty #1, 2, 3..!!! ";
 
   // Made hidden in the MDI frame `parent`; the caller shows it. An empty caption gives
-  // the warning caption followed by the data's name. iconId 0: no icon of its own.
+  // the warning caption followed by the data's name. iconId 0: no icon of its own. The
+  // window takes its number from the host behind the parent (0 without one).
   TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* caption, int32_t orientation,
                    const Data::RankSolutionData& data, int32_t iconId);
   ~TableChartWindow() override;
@@ -50,6 +55,7 @@ class TableChartWindow : public zMDIChildFrame {
   // Repaints the table, the chart, the split pane and the window.
   void refresh();
 
+  // The number the window was given, the count of open solution windows with it.
   int32_t id() const { return id_; }
   int32_t orientation() const { return orientation_; }
   zTable* table() const { return grid_; }
@@ -61,13 +67,11 @@ class TableChartWindow : public zMDIChildFrame {
   // The fill of the table's selected cells.
   static constexpr COLORREF kSelectionFill = RGB(255, 255, 204);
 
-  // The open solution windows, oldest first.
-  static int32_t count();
-  static const std::vector<TableChartWindow*>& windows();
-  // The newest open window, or null.
-  static TableChartWindow* latest();
-  // Closes every open solution window.
-  static void closeAll();
+  // The host's view: nothing to store, and a discarded window is deleted at once.
+  bool commitToModel() override { return true; }
+  bool isDirty() const override { return false; }
+  void discard() override;
+  bool isNumbered() const override { return true; }
 
   void show(int cmd) override;
   int onSize(zEvent* event) override;
@@ -91,9 +95,7 @@ class TableChartWindow : public zMDIChildFrame {
   // The attributes this window added to its table's model, dropped at a refill so
   // that a refilled table equals a fresh one.
   std::vector<zTableAttr*> attributes_;
-
-  static std::vector<TableChartWindow*>& list();
-  static int32_t count_;
+  App::ModelWindowHost* host_ = nullptr;
 };
 
 }  // namespace GUI

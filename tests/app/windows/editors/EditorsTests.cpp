@@ -19,7 +19,7 @@
 #include "WindowImage.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/windows/editors/ModelEditors.h"
 #include "app/windows/solution/TableChartWindow.h"
 #include "factory/DemoModel.h"
@@ -755,7 +755,7 @@ TEST_F(Editors, KeysAreAnsweredWithThreeHundredSolutionWindowsOpen) {
   ASSERT_TRUE(w->loadModel(workDir_ + "\\demo.xpv"));
   for (int i = 0; i < 300; ++i) SendMessageA(w->handle(), WM_COMMAND, CM_BEST_CHOICE, 0);
   pump();
-  ASSERT_EQ(PV::GUI::TableChartWindow::count(), 300);
+  ASSERT_EQ(w->solutionWindows().size(), 300u);
   LARGE_INTEGER frequency;
   QueryPerformanceFrequency(&frequency);
   double slowest = 0;

@@ -7,12 +7,11 @@
 // GDI tables over 100 loads (a probe that stays put means the table did not grow).
 #include "BenchCounts.h"
 #include "OneCriterionModel.h"
-#include "app/shared/DModelHost.h"
 #include "app/dialogs/DModelProperties.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
-#include "app/windows/scoring/ScoringHost.h"
+#include "app/shared/ModelWindowHost.h"
 #include "factory/Factory.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zProgram.h"
@@ -30,17 +29,13 @@
 
 namespace {
 
-class BenchFrame : public zMDIAppFrame, public PV::Scoring::ScoringHost, public DModelHost {
+class BenchFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
  public:
   BenchFrame()
       : zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(1000, 720), nullptr), WS_OVERLAPPEDWINDOW,
                      "Scoring bench", nullptr, 1000) {}
-  void updateStatusBar() override {}
-  void setModelCaption(const char*) override {}
-  void setModelDefEditLock(bool) override {}
-  void setSolutionsFlag(bool) override {}
   bool solveScoredModel() override { return true; }
-  void addModelWindow(PV::App::ModelWindow*) override {}
+  int32_t addModelWindow(PV::App::ModelWindow*) override { return 0; }
   void removeModelWindow(PV::App::ModelWindow*) override {}
 };
 

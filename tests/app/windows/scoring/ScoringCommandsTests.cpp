@@ -10,7 +10,7 @@
 #include "ScoringTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
@@ -198,7 +198,7 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
   ASSERT_TRUE(server()->isComplete());
   // The last store solved the model; with no solution window open it showed nothing.
   EXPECT_EQ(main_->solutionWindowCount(), 0u) << "the store runs no Best Choice";
-  EXPECT_EQ(TableChartWindow::count(), 0) << "the store opens no solution window";
+  EXPECT_EQ(main_->solutionWindows().size(), 0u) << "the store opens no solution window";
   const PV::Data::SolutionsVec byGui = model()->get_slns();
   ASSERT_EQ(byGui.size(), model()->get_chs().size());
 
@@ -230,9 +230,9 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
   // newest one in place, whose title takes the time of the new solve, and opens none.
   command(CM_BEST_CHOICE);
   command(CM_BEST_CHOICE);
-  ASSERT_EQ(TableChartWindow::count(), 2);
-  TableChartWindow* older = TableChartWindow::windows()[0];
-  TableChartWindow* newest = TableChartWindow::latest();
+  ASSERT_EQ(main_->solutionWindows().size(), 2u);
+  TableChartWindow* older = main_->solutionWindows()[0];
+  TableChartWindow* newest = main_->solutionWindow();
   PV::Data::RankSolutionData stale;
   stale.rows.push_back({1, "stale", 50.0, ""});
   stale.numSolutions = 1;
@@ -241,7 +241,7 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
     SetWindowTextA(w->handle(), "stale");
   }
   keyUp(DCompareChoices::scoringDialog()->pane(), 'U', true);
-  EXPECT_EQ(TableChartWindow::count(), 2) << "no window opened";
+  EXPECT_EQ(main_->solutionWindows().size(), 2u) << "no window opened";
   EXPECT_EQ(main_->solutionWindowCount(), 2u);
   EXPECT_EQ(newest->table()->model()->rowCount(), byGui.size());
   EXPECT_EQ(windowTextOf(newest->handle()), main_->solutionTitle(newest->id()));
@@ -268,7 +268,7 @@ TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlock
   keyUp(pane, 'U', true);
   ASSERT_FALSE(model()->get_slns().empty()) << "solved at the last store";
   command(CM_BEST_CHOICE);
-  ASSERT_EQ(PV::GUI::TableChartWindow::count(), 1) << "showing the ranking";
+  ASSERT_EQ(main_->solutionWindows().size(), 1u) << "showing the ranking";
   keyDown(pane, VK_LEFT);  // unsaved, to be dropped
 
   std::string asked;
@@ -277,12 +277,12 @@ TEST_F(ScoringCommands, ClearComparisonsDropsPairsScoresAndTheirRankingAndUnlock
   EXPECT_NE(asked.find("This operation will clear out the list of pairs"), std::string::npos) << asked;
   EXPECT_TRUE(server()->hasAlgorithm());
   EXPECT_NE(DCompareChoices::instance(), nullptr);
-  EXPECT_EQ(PV::GUI::TableChartWindow::count(), 1);
+  EXPECT_EQ(main_->solutionWindows().size(), 1u);
 
   answerBox("Palvermontine: Clear Comparisons Warning", IDYES);
   command(CM_CLEAR_COMPARISONS);
   pump();
-  EXPECT_EQ(PV::GUI::TableChartWindow::count(), 0) << "no window shows the dropped ranking";
+  EXPECT_EQ(main_->solutionWindows().size(), 0u) << "no window shows the dropped ranking";
   EXPECT_EQ(main_->solutionWindow(), nullptr);
   EXPECT_EQ(DCompareChoices::instance(), nullptr);
   EXPECT_EQ(DCompareChoices::scoringDialog(), nullptr);

@@ -7,8 +7,9 @@
 
 #include "DialogsTestSupport.h"
 #include "app/shared/ModelWindow.h"
+#include "app/shared/ModelWindowHost.h"
+#include "app/shared/ModelWindowRegistry.h"
 #include "app/windows/scoring/PairTexts.h"
-#include "app/windows/scoring/ScoringHost.h"
 #include "framework/frames/zMDIAppFrame.h"
 
 #include <windows.h>
@@ -31,19 +32,17 @@ class Algorithm;
 
 // The main window as the scoring windows see it: an MDI frame that counts the
 // requests; the last store's solve goes to the math server as the Best Choice does.
-class ScoringHostFrame : public zMDIAppFrame, public PV::Scoring::ScoringHost {
+class ScoringHostFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
  public:
   ScoringHostFrame();
   void updateStatusBar() override { ++statusUpdates; }
   void setModelDefEditLock(bool lock) override { locked = lock; }
   void setSolutionsFlag(bool flag) override { solutionsFlag = flag; }
   bool solveScoredModel() override;
-  void addModelWindow(PV::App::ModelWindow* window) override { windows.push_back(window); }
-  void removeModelWindow(PV::App::ModelWindow* window) override {
-    windows.erase(std::remove(windows.begin(), windows.end(), window), windows.end());
-  }
+  int32_t addModelWindow(PV::App::ModelWindow* window) override { return windows.add(window); }
+  void removeModelWindow(PV::App::ModelWindow* window) override { windows.remove(window); }
 
-  std::vector<PV::App::ModelWindow*> windows;
+  PV::App::ModelWindowRegistry windows;
   int statusUpdates = 0;
   int solves = 0;
   bool locked = false;

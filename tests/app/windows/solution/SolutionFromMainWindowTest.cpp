@@ -7,7 +7,7 @@
 #include "SolutionTestSupport.h"
 #include "app/program/ProgramMain.h"
 #include "app/program/WMain.h"
-#include "app/program/res/resource.h"
+#include "app/program/res/program_ids.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "framework/core/zMenu.h"
@@ -47,10 +47,7 @@ class SolutionFromMainWindow : public ::testing::Test {
     setEnvironment("PALVERMONTINE_DOCUMENTS_DIR", dir_);
     PV::XML::setOptionsHome({(fs::path(dir_) / "config").string(), "tester"});
   }
-  void TearDown() override {
-    stop();
-    EXPECT_EQ(TableChartWindow::count(), 0) << "the program's end closes every solution window";
-  }
+  void TearDown() override { stop(); }
 
   // The options of a predictable run, with the solution window's orientation.
   void options(const char* orientation = "portrait", bool display = true) {
@@ -65,8 +62,13 @@ class SolutionFromMainWindow : public ::testing::Test {
 
   WMain* start(const std::string& commandLine) { return run_.start(commandLine); }
   void stop() {
+    std::vector<HWND> open;
+    if (run_.program() && run_.program()->window()) {
+      for (TableChartWindow* s : run_.program()->window()->solutionWindows()) open.push_back(s->handle());
+    }
     run_.stop();
     cancelScheduled();
+    for (HWND h : open) EXPECT_FALSE(IsWindow(h)) << "the program's end closes every solution window";
   }
   void command(WMain* w, uint32_t id) {
     SendMessageA(w->handle(), WM_COMMAND, id, 0);
@@ -87,8 +89,8 @@ TEST_F(SolutionFromMainWindow, BestChoiceShowsTheDemonstrationRanking) {
   WMain* w = start("-mkdm");
   ASSERT_NE(w, nullptr);
   command(w, CM_BEST_CHOICE);
-  ASSERT_EQ(TableChartWindow::count(), 1);
-  TableChartWindow* s = TableChartWindow::latest();
+  ASSERT_EQ(w->solutionWindows().size(), 1u);
+  TableChartWindow* s = w->solutionWindow();
   ASSERT_NE(s, nullptr);
   const auto* model = PV::Data::Factory::instance()->currDataModel(0);
   EXPECT_EQ(captionOf(s->handle()), "#1" + std::string(kTitleStart) + model->get_slns().get_timestamp());
@@ -162,8 +164,8 @@ TEST_F(SolutionFromMainWindow, OrientationFromTheCommandLineElseTheOptions) {
   for (const auto& c : cases) {
     options(c.option);
     WMain* w = start(c.commandLine);
-    ASSERT_EQ(TableChartWindow::count(), 1) << c.commandLine;
-    TableChartWindow* s = TableChartWindow::latest();
+    ASSERT_EQ(w->solutionWindows().size(), 1u) << c.commandLine;
+    TableChartWindow* s = w->solutionWindow();
     EXPECT_EQ(s->orientation(), c.orientation) << c.commandLine << " / " << c.option;
     EXPECT_EQ(captionOf(s->handle()).rfind("#1" + std::string(kTitleStart), 0), 0u);
     if (c.orientation == TableChartWindow::Landscape && std::string(c.option) == "portrait") {
@@ -173,7 +175,7 @@ TEST_F(SolutionFromMainWindow, OrientationFromTheCommandLineElseTheOptions) {
       saveShot(w->handle(), "solution-landscape");
     }
     stop();
-    EXPECT_EQ(TableChartWindow::count(), 0);
+    EXPECT_EQ(w->solutionWindows().size(), 0u);
   }
 }
 
@@ -184,19 +186,19 @@ TEST_F(SolutionFromMainWindow, NumberingAndClosingOneOfTwo) {
   WMain* w = start("-mkdm");
   command(w, CM_BEST_CHOICE);
   command(w, CM_BEST_CHOICE);
-  ASSERT_EQ(TableChartWindow::count(), 2);
-  TableChartWindow* first = TableChartWindow::windows()[0];
-  TableChartWindow* second = TableChartWindow::windows()[1];
+  ASSERT_EQ(w->solutionWindows().size(), 2u);
+  TableChartWindow* first = w->solutionWindows()[0];
+  TableChartWindow* second = w->solutionWindows()[1];
   EXPECT_EQ(captionOf(second->handle()).rfind("#2 Solution", 0), 0u);
   command(w, CM_BEST_CHOICE);
-  EXPECT_EQ(captionOf(TableChartWindow::latest()->handle()).rfind("#3 Solution", 0), 0u);
-  SendMessageA(TableChartWindow::latest()->handle(), WM_CLOSE, 0, 0);
+  EXPECT_EQ(captionOf(w->solutionWindow()->handle()).rfind("#3 Solution", 0), 0u);
+  SendMessageA(w->solutionWindow()->handle(), WM_CLOSE, 0, 0);
   SendMessageA(second->handle(), WM_CLOSE, 0, 0);
   pump();
-  EXPECT_EQ(TableChartWindow::count(), 1);
+  EXPECT_EQ(w->solutionWindows().size(), 1u);
   EXPECT_EQ(w->solutionWindow(), first);
   command(w, CM_BEST_CHOICE);
-  EXPECT_EQ(captionOf(TableChartWindow::latest()->handle()).rfind("#2 Solution", 0), 0u);
+  EXPECT_EQ(captionOf(w->solutionWindow()->handle()).rfind("#2 Solution", 0), 0u);
   EXPECT_EQ(w->solutionWindowCount(), 4u) << "the count of Best Choice runs only grows";
 }
 
@@ -205,7 +207,7 @@ TEST_F(SolutionFromMainWindow, NoWindowWhenTheOptionsSaySo) {
   options("portrait", false);
   WMain* w = start("-mkdm");
   command(w, CM_BEST_CHOICE);
-  EXPECT_EQ(TableChartWindow::count(), 0);
+  EXPECT_EQ(w->solutionWindows().size(), 0u);
   EXPECT_EQ(w->statusTexts().state, "SLV");
 }
 
@@ -219,15 +221,15 @@ TEST_F(SolutionFromMainWindow, ASolveWithoutARankingOpensNoWindow) {
   answerBox("Palvermontine", IDOK, &text);
   command(w, CM_BEST_CHOICE);
   EXPECT_EQ(text.rfind("The Model Is Not Solvable!", 0), 0u) << text;
-  EXPECT_EQ(TableChartWindow::count(), 0);
+  EXPECT_EQ(w->solutionWindows().size(), 0u);
   stop();
 
   // The window of a first solve stays as it was through the refused ones.
   options();
   w = start("-mkdm");
   command(w, CM_BEST_CHOICE);
-  ASSERT_EQ(TableChartWindow::count(), 1);
-  TableChartWindow* open = TableChartWindow::latest();
+  ASSERT_EQ(w->solutionWindows().size(), 1u);
+  TableChartWindow* open = w->solutionWindow();
   open->fillTable(2, makeRanking({100.0, 50.0}));
   auto* model = PV::Data::Factory::instance()->currDataModel(0);
   auto& criterion = model->get_crs()[0];
@@ -236,13 +238,13 @@ TEST_F(SolutionFromMainWindow, ASolveWithoutARankingOpensNoWindow) {
   answerBox("Palvermontine", IDOK, &text);
   command(w, CM_BEST_CHOICE);
   EXPECT_EQ(text.rfind("The Model Could Not Be Solved!", 0), 0u) << text;
-  EXPECT_EQ(TableChartWindow::count(), 1);
+  EXPECT_EQ(w->solutionWindows().size(), 1u);
   text.clear();
   answerBox("Palvermontine", IDOK, &text);
   EXPECT_FALSE(w->refreshSolutionWindow());
   pump();
   EXPECT_EQ(text.rfind("The Model Could Not Be Solved!", 0), 0u) << text;
-  EXPECT_EQ(TableChartWindow::latest(), open);
+  EXPECT_EQ(w->solutionWindow(), open);
   EXPECT_EQ(open->table()->model()->rowCount(), 2u);
 }
 
@@ -252,16 +254,16 @@ TEST_F(SolutionFromMainWindow, AResolveRefillsTheOpenWindow) {
   options();
   WMain* w = start("-mkdm");
   EXPECT_FALSE(w->refreshSolutionWindow());
-  EXPECT_EQ(TableChartWindow::count(), 0);
+  EXPECT_EQ(w->solutionWindows().size(), 0u);
   command(w, CM_BEST_CHOICE);
-  TableChartWindow* s = TableChartWindow::latest();
+  TableChartWindow* s = w->solutionWindow();
   const std::string top = cellLook(s->table(), 3, 1).text;
   s->fillTable(2, makeRanking({40.0, 20.0}, {"stale", "stale"}));
   SetWindowTextA(s->handle(), "#1 Solution - Snapshot Result Calculated @ Time: stale");
   EXPECT_TRUE(w->refreshSolutionWindow());
   pump();
-  EXPECT_EQ(TableChartWindow::count(), 1);
-  EXPECT_EQ(TableChartWindow::latest(), s);
+  EXPECT_EQ(w->solutionWindows().size(), 1u);
+  EXPECT_EQ(w->solutionWindow(), s);
   EXPECT_EQ(s->table()->model()->rowCount(), 10u);
   EXPECT_EQ(cellLook(s->table(), 1, 1).text, "100.0 ");
   EXPECT_EQ(cellLook(s->table(), 3, 1).text, top);
@@ -286,11 +288,11 @@ TEST_F(SolutionFromMainWindow, ReplacingTheModelClosesThemAll) {
   WMain* w = start("-input \"" + file.string() + "\"");
   command(w, CM_BEST_CHOICE);
   command(w, CM_BEST_CHOICE);
-  ASSERT_EQ(TableChartWindow::count(), 2);
+  ASSERT_EQ(w->solutionWindows().size(), 2u);
   if (!PV::Data::Factory::instance()->isUnmodified()) answerBox("Palvermontine", IDNO);
   EXPECT_TRUE(w->loadModel(other.string()));
   pump();
-  EXPECT_EQ(TableChartWindow::count(), 0);
+  EXPECT_EQ(w->solutionWindows().size(), 0u);
 }
 
 }  // namespace

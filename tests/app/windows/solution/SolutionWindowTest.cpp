@@ -1,10 +1,12 @@
 // The solution window on rankings made to measure, in an MDI frame of the test's own:
 // the table's texts, colours, alignment and widths; the chart's bars, groups, axis and
 // messages probed in its own picture at coordinates computed from its geometry; the
-// split bar dragged with real mouse messages; the class-wide list as windows open and
+// split bar dragged with real mouse messages; the host's numbering as windows open and
 // close; a refill; and a model at the file's limits in both orientations and small.
 #include "MDITestSupport.h"
 #include "SolutionTestSupport.h"
+#include "app/shared/ModelWindowHost.h"
+#include "app/shared/ModelWindowRegistry.h"
 #include "app/windows/solution/ChartArith.h"
 #include "app/windows/solution/SplitPane.h"
 #include "framework/core/zScrollInfo.h"
@@ -25,20 +27,40 @@ namespace Arith = PV::GUI::ChartArith;
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 
+// The main window as the solution windows see it: an MDI frame whose registry numbers
+// them, with the test frame's menus.
+class SolutionHostFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
+ public:
+  SolutionHostFrame()
+      : zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0, "Solution window test",
+                     new zMenu(), 1000) {
+    zMenu* bar = new zMenu(this);
+    const HMENU file = CreatePopupMenu();
+    AppendMenuA(file, MF_STRING, 40, "E&xit");
+    AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(file), "&File");
+    AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu()->handle()), "&Window");
+    setMenu(bar);
+    DrawMenuBar(handle());
+  }
+  int32_t addModelWindow(PV::App::ModelWindow* window) override { return windows.add(window); }
+  void removeModelWindow(PV::App::ModelWindow* window) override { windows.remove(window); }
+  PV::App::ModelWindowRegistry windows;
+};
+
 class SolutionWindow : public FrameworkTest {
  protected:
   void SetUp() override {
     FrameworkTest::SetUp();
-    frame_ = makeTestMDIFrame("Solution window test");
+    frame_ = new SolutionHostFrame();
     MoveWindow(frame_->handle(), 0, 0, 1000, 740, TRUE);
     frame_->show(SW_SHOWNORMAL);
     pump();
   }
   void TearDown() override {
-    TableChartWindow::closeAll();
+    frame_->windows.discardAll();
+    EXPECT_TRUE(frame_->windows.windows().empty());
     delete frame_;
     pump();
-    EXPECT_EQ(TableChartWindow::count(), 0);
     FrameworkTest::TearDown();
   }
   TableChartWindow* open(const PV::Data::RankSolutionData& data, int32_t orientation = TableChartWindow::Portrait,
@@ -54,7 +76,9 @@ class SolutionWindow : public FrameworkTest {
     MapWindowPoints(nullptr, GetParent(w->handle()), reinterpret_cast<POINT*>(&r), 2);
     return zRect(r.left, r.top, r.right, r.bottom);
   }
-  zMDIAppFrame* frame_ = nullptr;
+  size_t count() const { return frame_->windows.numberedWindows().size(); }
+  PV::App::ModelWindow* latest() const { return frame_->windows.latestNumbered(); }
+  SolutionHostFrame* frame_ = nullptr;
 };
 
 // The colouring rule of the "% Rank" column: red down to the last row at 100 (row 1
@@ -284,32 +308,32 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
   }
 }
 
-// The class-wide list: numbers count the open windows, closing one of two leaves the
-// other as the latest, and closeAll empties the list.
+// The host's registry: numbers count the open windows, closing one of two leaves the
+// other as the latest, and a discard closes them all.
 TEST_F(SolutionWindow, ClosingOneOfTwoLeavesTheOtherAsTheLatest) {
-  EXPECT_EQ(TableChartWindow::latest(), nullptr);
+  EXPECT_EQ(latest(), nullptr);
   TableChartWindow* first = open(makeRanking({100.0, 50.0}));
   TableChartWindow* second = open(makeRanking({100.0, 20.0}));
-  EXPECT_EQ(TableChartWindow::count(), 2);
+  EXPECT_EQ(count(), 2u);
   EXPECT_EQ(first->id(), 1);
   EXPECT_EQ(second->id(), 2);
-  EXPECT_EQ(TableChartWindow::latest(), second);
+  EXPECT_EQ(latest(), second);
   // The user closes the newer one: the older one is the latest again, and the closed
   // one is never reached.
   SendMessageA(second->handle(), WM_CLOSE, 0, 0);
   pump();
-  EXPECT_EQ(TableChartWindow::count(), 1);
-  EXPECT_EQ(TableChartWindow::latest(), first);
+  EXPECT_EQ(count(), 1u);
+  EXPECT_EQ(latest(), first);
   TableChartWindow* third = open(makeRanking({100.0, 10.0}));
   EXPECT_EQ(third->id(), 2) << "numbers are the count at creation";
   SendMessageA(first->handle(), WM_CLOSE, 0, 0);
   pump();
-  EXPECT_EQ(TableChartWindow::latest(), third);
-  ASSERT_EQ(TableChartWindow::windows().size(), 1u);
+  EXPECT_EQ(latest(), third);
+  ASSERT_EQ(frame_->windows.numberedWindows().size(), 1u);
   open(makeRanking({100.0, 30.0}));
-  TableChartWindow::closeAll();
-  EXPECT_EQ(TableChartWindow::count(), 0);
-  EXPECT_EQ(TableChartWindow::latest(), nullptr);
+  frame_->windows.discardAll();
+  EXPECT_EQ(count(), 0u);
+  EXPECT_EQ(latest(), nullptr);
 }
 
 // A refill shows the new ranking exactly as a fresh window would: rows added and

@@ -1,5 +1,0 @@
-#include "app/shared/DModelHost.h"
-
-#include "framework/core/zWindow.h"
-
-DModelHost* modelHostOf(zWindow* parent) { return dynamic_cast<DModelHost*>(parent); }
