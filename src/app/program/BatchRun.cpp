@@ -5,7 +5,6 @@
 #include "math/model.h"
 #include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
-#include "factory/Factory.h"
 #include "foundation/FileNames.h"
 #include "model/ModelFileName.h"
 #include "model/RankSolutionData.h"

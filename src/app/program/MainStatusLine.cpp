@@ -15,7 +15,6 @@
 namespace PV {
 namespace App {
 
-using MainWindow::currentModel;
 
 std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cfl, double cfi, int scale,
                           uint32_t pairs) {
@@ -60,9 +59,8 @@ void WMain::showStatusTexts() {
   summaryItem_->setText(status_.summary.c_str());
 }
 void WMain::updateStatusBar() {
-  auto* factory = Data::Factory::instance();
   const Data::DecisionModel* model = currentModel();
-  auto* server = model ? factory->getMathServer(0) : nullptr;
+  auto* server = model ? document().server() : nullptr;
   if (!model || !server) {
     status_ = StatusTexts();
     showStatusTexts();

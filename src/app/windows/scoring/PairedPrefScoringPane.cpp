@@ -3,7 +3,6 @@
 #include "app/shared/BitmapColor.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/res/scoring_ids.h"
-#include "factory/Factory.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zListBox.h"
@@ -117,7 +116,7 @@ PairedPrefScoringPane::PairedPrefScoringPane(DPairedPrefScoring* window, int32_t
   bindControls();
   const auto& gui = PV::XML::PalvermontineAppOptsFile::instance()->options().get_guiAppOpts();
   setHighlight(gui.get_useFilledBgHighlightChoicePairs(), gui.get_rgbFilledBgHighlightChoicePairs());
-  const PV::Data::DecisionModel* model = PV::Data::Factory::instance()->currDataModel(0);
+  const PV::Data::DecisionModel* model = window->document() ? window->document()->model() : nullptr;
   state_.setScaleDim(model ? model->get_params().get_sil() : 3);
   applyScaleDim();
   showPressed();
@@ -297,6 +296,19 @@ void PairedPrefScoringPane::resetScores(bool ask) {
   repaintLists();
   refreshTexts();
   if (ask) scored(true);
+}
+
+void PairedPrefScoringPane::replaceScores(const std::vector<int>& scores) {
+  if (scores.size() != state_.count()) {
+    loadPairs(names_, scores);
+    return;
+  }
+  state_.replace(scores);
+  initial_ = state_.scores();
+  showPressed();
+  showCurrent(true);
+  repaintLists();
+  refreshTexts();
 }
 
 int32_t PairedPrefScoringPane::currentRow() const {

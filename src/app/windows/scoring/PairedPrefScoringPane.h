@@ -40,6 +40,8 @@ class PairedPrefScoringPane : public zPaneControl {
   void loadPairs(const std::vector<PV::Scoring::PairNames>& names, const std::vector<int>& scores);
   // Asks first when ask is set; every pair "??".
   void resetScores(bool ask);
+  // The scores the pair set holds now (stored elsewhere): shown, and taken as stored.
+  void replaceScores(const std::vector<int>& scores);
   void setHeader(const std::string& dmName, const std::string& dmNote, const std::string& crName,
                  const std::string& crNote);
   void setHighlight(bool on, uint32_t colour);

@@ -89,6 +89,15 @@ bool ScoringState::doubleClick(Side side) {
   return score != before;
 }
 
+void ScoringState::replace(const std::vector<int>& scores) {
+  const uint32_t index = index_;
+  load(scores);
+  if (index < scores_.size()) {
+    index_ = index;
+    takeP();
+  }
+}
+
 void ScoringState::reset() {
   for (int& score : scores_) score = Math::UNSCORED;
   if (!scores_.empty()) takeP();

@@ -45,6 +45,9 @@ class ScoringState {
   bool doubleClick(Side side);
   // Every pair "??".
   void reset();
+  // The scores the pairs hold now, as load takes them; the current pair stays when the
+  // count is the same.
+  void replace(const std::vector<int>& scores);
 
   // Moves; each applies p to the pair being left and takes p from the new one. Next
   // on the last (or only) pair applies p and stays. Each returns whether the current

@@ -34,9 +34,10 @@ class BenchFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
   BenchFrame()
       : zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(1000, 720), nullptr), WS_OVERLAPPEDWINDOW,
                      "Scoring bench", nullptr, 1000) {}
-  bool solveScoredModel() override { return true; }
+  PV::App::ModelDocument& document() override { return document_; }
   int32_t addModelWindow(PV::App::ModelWindow*) override { return 0; }
   void removeModelWindow(PV::App::ModelWindow*) override {}
+  PV::App::ModelDocument document_;
 };
 
 void pump() {
@@ -90,7 +91,7 @@ int main() {
   // Loads: each a fresh pair set into the shown pane, painted; the tables are probed
   // once the first loads have made what stays.
   for (int i = 0; i < 5; ++i) {
-    scoring->loadPairSet(selector, 0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
+    scoring->loadPairSet(0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
     pump();
   }
@@ -98,7 +99,7 @@ int main() {
   double loadTime = 0;
   for (int i = 0; i < 100; ++i) {
     const double t0 = benchSeconds();
-    scoring->loadPairSet(selector, 0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
+    scoring->loadPairSet(0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
     loadTime += benchSeconds() - t0;
     pump();
@@ -107,7 +108,7 @@ int main() {
   // A slot of the GDI table is not always the lowest free one under Wine: a probe
   // that moved is checked over ten times as many loads, where a leak would climb.
   for (int i = 0; i < 1000; ++i) {
-    scoring->loadPairSet(selector, 0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
+    scoring->loadPairSet(0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
     pump();
   }

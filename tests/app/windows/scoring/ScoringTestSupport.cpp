@@ -17,12 +17,16 @@
 
 ScoringHostFrame::ScoringHostFrame()
     : zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(1000, 720), nullptr), WS_OVERLAPPEDWINDOW,
-                   "Scoring host", nullptr, 1000) {}
+                   "Scoring host", nullptr, 1000) {
+  document_.addListener(this);
+}
+
+ScoringHostFrame::~ScoringHostFrame() { document_.removeListener(this); }
 
 bool ScoringHostFrame::solveScoredModel() {
   ++solves;
   PV::Data::RankSolutionData ranking;
-  return PV::Data::Factory::instance()->getMathServer(0)->solve(&ranking) == MODEL_COMPLETED;
+  return document_.solve(&ranking) == MODEL_COMPLETED;
 }
 
 UnansweredBoxGuard::UnansweredBoxGuard() {

@@ -126,6 +126,42 @@ TEST_F(Scoring, OnePairOfThreeScoredShowsAThirdAsAWholePercentage) {
   EXPECT_EQ(listText(selector, 0), " Cr1");
 }
 
+// The scoring window stores into the model, whoever opened it: a selector closed and
+// opened again while the window stays shows its stores, and the store that completes
+// the model solves it whether a selector is open or not.
+TEST_F(Scoring, StoresReachASelectorOpenedAgainAndTheLastStoreSolvesWithoutOne) {
+  makeScoringModel(1, 2, 3);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  ASSERT_NE(scoring, nullptr);
+  const auto closeSelector = [&] {
+    SendMessageA(DCompareChoices::instance()->handle(), WM_CLOSE, 0, 0);
+    pump();
+    ASSERT_EQ(DCompareChoices::instance(), nullptr);
+  };
+  const auto scoreAllAndUpdate = [&] {
+    for (int i = 0; i < 3; ++i) {
+      typeChar(scoring->pane(), '1');
+      keyUp(scoring->pane(), VK_RETURN);
+    }
+    keyUp(scoring->pane(), 'U', true);
+  };
+  closeSelector();
+  selector = openSelector();
+  scoreAllAndUpdate();
+  EXPECT_EQ(ratioOf(selector), "3/6 = 50%") << "the selector opened again follows the store";
+  EXPECT_EQ(listText(selector, 0), std::string(1, kMark) + "Cr1");
+
+  selector->selectCriterion(1);
+  ASSERT_EQ(scorePairs(selector), scoring);
+  closeSelector();
+  scoreAllAndUpdate();
+  EXPECT_EQ(scoresOf(1, 0), (Chars{"1 ", "1 ", "1 "}));
+  EXPECT_TRUE(server()->isComplete());
+  EXPECT_EQ(frame_->solves, 1) << "the last store solves without a selector";
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_slns().size(), 3u);
+}
+
 // Another pair set while scores are unsaved: the question; No drops the scores, Yes
 // stores them into the pair set they belong to.
 TEST_F(Scoring, LoadingAnotherPairSetAsksAboutUnsavedScores) {
