@@ -101,10 +101,10 @@ void DPairedPrefScoring::modelChanged(uint32_t changes) {
     return;
   }
   if (storing_ || !loaded_ || !(changes & PV::App::MODEL_SCORES)) return;
-  // Scores of the set shown changed elsewhere (a reset of all scores): the pane shows
-  // them, and what it held unsaved is gone with the scores it was made on.
+  // Scores changed elsewhere (a reset of all scores, the one store no scoring window
+  // makes): the pane shows the set as it is now, and what it held unsaved goes too.
   const std::vector<int> scores = document_->pairSet(crIndex_, dmIndex_).scores;
-  if (scores == pane_->initialScores()) return;
+  if (scores == pane_->initialScores() && scores == pane_->scores()) return;
   pane_->replaceScores(scores);
   setModified(false);
 }

@@ -271,6 +271,13 @@ TEST_F(Scoring, ResetAllScoresSurvivesSaveAndReopen) {
   EXPECT_EQ(ratioOf(selector), "0/6 = 0%");
   EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{"??", "??", "??"})) << "the open pane follows unasked";
   EXPECT_EQ(windowTextOf(scoring->handle()), "  DM1:Cr1");
+  // Scores not yet stored go with a reset too, on pairs that were not scored before.
+  keyDown(scoring->pane(), VK_RIGHT);
+  ASSERT_EQ(windowTextOf(scoring->handle()), "* DM1:Cr1");
+  answerBox("Palvermontine", IDYES);
+  clickButton(selector->handle(), IDC_CC_RESET_ALL);
+  EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{"??", "??", "??"}));
+  EXPECT_EQ(windowTextOf(scoring->handle()), "  DM1:Cr1");
 
   const std::string file = configPath("reset.xpv");
   ASSERT_TRUE(PV::Data::Factory::instance()->save(file.c_str()));
