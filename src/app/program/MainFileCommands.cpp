@@ -51,7 +51,6 @@ void WMain::makeNewDefaultModel() {
   batch_->makeNewDefaultModel();
   setCaption("DecisionModel - " + appName_);
   setModelDefEditLock(false);
-  updateStatusBar();
 }
 
 bool WMain::savePrompt() {

@@ -110,7 +110,6 @@ bool WMain::refreshSolutionWindow() {
   Data::RankSolutionData ranking;
   if (!batch_->solve(&ranking)) return false;
   refillSolutionWindow(window, ranking);
-  updateStatusBar();
   return true;
 }
 
@@ -119,7 +118,6 @@ bool WMain::solveScoredModel() {
   Data::RankSolutionData ranking;
   if (!batch_->solve(&ranking)) return false;
   if (GUI::TableChartWindow* window = solutionWindow()) refillSolutionWindow(window, ranking);
-  updateStatusBar();
   return true;
 }
 

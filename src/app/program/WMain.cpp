@@ -426,7 +426,6 @@ int WMain::cmProperties(zEvent*) {
       setModelCaption((newName + " - " + appName_).c_str());
     }
   }
-  updateStatusBar();
   return 1;
 }
 
