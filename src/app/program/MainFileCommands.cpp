@@ -1,6 +1,7 @@
 // The main window's file commands (New, Open, Save, Save As, the recent files, a
 // dropped file, Exit) and the routines they share: the one load routine, the one save
-// prompt, and the caption that names the model's file.
+// prompt, and the caption that names the model's file; and the state of the model the
+// command line left.
 #include "app/program/WMain.h"
 
 #include "app/dialogs/DNewModel.h"
@@ -30,6 +31,19 @@ constexpr const char* kLoadCaption = "WARNING: Missing File Or Directory or File
 
 }  // namespace
 
+void WMain::afterStartup() {
+  newModel_ = batch_->madeDefaultModel();
+  modelOpen_ = true;
+  setCaption(batch_->caption().empty() ? "DecisionModel - " + appName_ : batch_->caption());
+  const Data::DecisionModel* model = currentModel();
+  setModelDefEditLock(model && !model->get_ss().empty());
+  updateStatusBar();
+  menu()->checkItem(CM_CHECK_UPDATES, 0);
+  // The model the command line left (opened, or saved under -output) is a recent file,
+  // as one that File Open or Save As reached is.
+  if (rfm_ && !batch_->modelFile().empty()) rfm_->addFile(batch_->modelFile());
+}
+
 void WMain::setCaption(const std::string& caption) {
   winTitle_ = caption;
   setTitle(caption.c_str());
@@ -38,12 +52,14 @@ void WMain::setCaption(const std::string& caption) {
 void WMain::setCaptionForFile(const std::string& path) {
   setCaption(Utf8ToSystem(showDirPath_ ? path : fileNamePart(path)) + " - " + appName_);
 }
+
 void WMain::modelReplaced() {
   menu()->checkItem(CM_CHECK_UPDATES, 0);
   checkUpdates_ = true;
   modelOpen_ = true;
   updateStatusBar();
 }
+
 // ---- the shared routines of the file commands ----------------------------------------
 
 void WMain::makeNewDefaultModel() {

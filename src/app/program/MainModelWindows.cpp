@@ -78,7 +78,9 @@ GUI::TableChartWindow* WMain::solutionWindow(int32_t number) const {
 
 std::vector<GUI::TableChartWindow*> WMain::solutionWindows() const {
   std::vector<GUI::TableChartWindow*> open;
-  for (ModelWindow* window : modelWindows_.numberedWindows()) open.push_back(dynamic_cast<GUI::TableChartWindow*>(window));
+  for (ModelWindow* window : modelWindows_.numberedWindows()) {
+    if (auto* solution = dynamic_cast<GUI::TableChartWindow*>(window)) open.push_back(solution);
+  }
   return open;
 }
 
@@ -146,5 +148,6 @@ bool WMain::reportRun(bool print) {
   }
   return true;
 }
+
 }  // namespace App
 }  // namespace PV

@@ -262,11 +262,31 @@ void WMain::buildBars() {
     placeToolButton(row.id, row.slot, image);
   }
 
-  buildStatusLine();
+  statusLine_ = std::make_unique<MainStatusLine>(this);
+  updateCommandHelpTexts();
+  statusLine_->line()->addMessageHandler(this, &WMain::onStatusClick, WM_LBUTTONDOWN);
   topBand_->show(SW_SHOW);
   toolbar_->show(SW_SHOW);
-  bottomBand_->show(SW_SHOW);
-  statusLine_->show(SW_SHOW);
+  statusLine_->show();
+}
+
+int WMain::onStatusClick(zEvent* event) {
+  // A click on the model's summary opens its properties.
+  if (event->message() == WM_LBUTTONDOWN && statusLine_->isOnSummary(event->point())) {
+    cmProperties(event);
+    return 1;
+  }
+  return 0;
+}
+
+void WMain::updateStatusBar() {
+  const Data::DecisionModel* model = currentModel();
+  auto* server = model ? document().server() : nullptr;
+  // Every edit of the model ends here: an edit that reconciled the pairs and could
+  // not write their log is told now.
+  if (server && !server->getLogError().empty()) batch_->tellLogError();
+  statusLine_->setTexts(statusTextsOf(model, server));
+  updateCommands();
 }
 
 void WMain::updateCommandHelpTexts() {
@@ -286,7 +306,7 @@ void WMain::updateCommandHelpTexts() {
     if (row.id == CM_REPORT) return report;
     return row.help;
   });
-  if (statusLine_) statusLine_->setMessageTable(0, helpTable_.data());
+  if (statusLine_) statusLine_->setHelpTable(helpTable_.data());
 }
 void WMain::placeToolButton(uint32_t id, int32_t slot, int32_t image) {
   zSizer* place = new zSizer(zPoint(toolbarX(kToolbarLayout, slot), 3), zDimension(24, 23), toolbar_->sizer());
@@ -329,7 +349,7 @@ CommandState WMain::commandState() {
   CommandState state;
   state.modelOpen = modelOpen_;
   state.scoresLocked = scoresLocked_;
-  state.solved = status_.state == "SLV";
+  state.solved = statusLine_ && statusLine_->texts().state == "SLV";
   state.activeChild = dynamic_cast<const ChildCommands*>(activeChild());
   return state;
 }
@@ -353,19 +373,6 @@ int WMain::cmActiveChild(zEvent* event) {
     if (child->commandEnabled(id)) child->doCommand(id);
   }
   return 1;
-}
-
-void WMain::afterStartup() {
-  newModel_ = batch_->madeDefaultModel();
-  modelOpen_ = true;
-  setCaption(batch_->caption().empty() ? "DecisionModel - " + appName_ : batch_->caption());
-  const Data::DecisionModel* model = currentModel();
-  setModelDefEditLock(model && !model->get_ss().empty());
-  updateStatusBar();
-  menu()->checkItem(CM_CHECK_UPDATES, 0);
-  // The model the command line left (opened, or saved under -output) is a recent file,
-  // as one that File Open or Save As reached is.
-  if (rfm_ && !batch_->modelFile().empty()) rfm_->addFile(batch_->modelFile());
 }
 
 int WMain::ask(const std::string& text, const std::string& caption, UINT flags, bool withParent) {

@@ -10,12 +10,14 @@
 //
 // The window is the model windows' host: they register with it and it keeps them in
 // one registry. Its members live in a file per concern: WMain.cpp the frame and the
-// commands, MainFileCommands.cpp the file commands, MainStatusLine.cpp the status
-// line, MainModelWindows.cpp the model's windows and the solution windows.
+// commands, MainFileCommands.cpp the file commands, MainModelWindows.cpp the model's
+// windows and the solution windows; the status line is an object of its own
+// (MainStatusLine).
 #pragma once
 
 #include "app/program/BatchRun.h"
 #include "app/program/CommandRules.h"
+#include "app/program/MainStatusLine.h"
 #include "app/shared/ModelWindow.h"
 #include "app/shared/ModelWindowHost.h"
 #include "app/shared/ModelWindowRegistry.h"
@@ -31,8 +33,6 @@
 
 class zMDIMarginFrame;
 class zStatusLineEZ;
-class zStatusItemText;
-class zStatusOnOffItem;
 class zToolbar;
 class zToolTipCtrl;
 class zBitmap;
@@ -42,13 +42,6 @@ namespace App {
 
 class WMain : public zMDIAppFrame, public ModelWindowHost {
  public:
-  // The status texts (state, model name, summary) as the status line shows them.
-  struct StatusTexts {
-    std::string state;
-    std::string name;
-    std::string summary;
-  };
-
   // The caption is the application's name. guiMode: the window gets the recent-files
   // menu (list file at recentFilesPath) and accepts dropped files; it is shown by the
   // caller.
@@ -126,7 +119,7 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   const std::string& appName() const { return appName_; }
   const std::string& caption() const { return winTitle_; }
   const std::string& modelFile() const { return batch_->modelFile(); }
-  const StatusTexts& statusTexts() const { return status_; }
+  const StatusTexts& statusTexts() const { return statusLine_->texts(); }
   bool isNewModel() const { return newModel_; }
   bool isSaved() const { return saved_; }
   uint32_t solutionWindowCount() const { return bestChoiceCount_; }
@@ -134,7 +127,7 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   GUI::RecentFilesMenu* recentFiles() const { return rfm_.get(); }
   zToolbar* toolbar() const { return toolbar_; }
   zToolTipCtrl* toolTips() const { return toolTips_.get(); }
-  zStatusLineEZ* statusLine() const { return statusLine_; }
+  zStatusLineEZ* statusLine() const { return statusLine_ ? statusLine_->line() : nullptr; }
 
   static bool isModelOpen() { return modelOpen_; }
   static void setModelOpen(bool open) { modelOpen_ = open; }
@@ -169,8 +162,6 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   void registerCommands();
   // The toolbar in a band along the top and the status line in one along the bottom.
   void buildBars();
-  void buildStatusLine();
-  void showStatusTexts();
   void setCaption(const std::string& caption);
   void setCaptionForFile(const std::string& path);
   // The state of a model that was just loaded, made or saved.
@@ -225,16 +216,11 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   BatchRun* batch_;
   const BatchEnvironment* env_;
   std::unique_ptr<GUI::RecentFilesMenu> rfm_;
-  StatusTexts status_;
   zMDIMarginFrame* topBand_ = nullptr;
-  zMDIMarginFrame* bottomBand_ = nullptr;
   zToolbar* toolbar_ = nullptr;
   std::unique_ptr<zBitmap> toolStrip_;
   std::unique_ptr<zToolTipCtrl> toolTips_;
-  zStatusLineEZ* statusLine_ = nullptr;
-  zStatusOnOffItem* stateItem_ = nullptr;
-  zStatusItemText* nameItem_ = nullptr;
-  zStatusItemText* summaryItem_ = nullptr;
+  std::unique_ptr<MainStatusLine> statusLine_;
   std::vector<zStatusMessage> helpTable_;
   bool newModel_ = false;
   bool saved_ = false;
@@ -251,12 +237,6 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   static bool dmFemale_;
   static int32_t exitMode_;
 };
-
-// The status summary of a model: "Ch:" choices, "Cr:" criteria, "DM:" decision
-// makers, "Conf:" level and interval as whole numbers, "Scale:" and "Pairs:", each
-// followed by three blanks.
-std::string statusSummary(size_t choices, size_t criteria, size_t dms, double cfl, double cfi, int scale,
-                          uint32_t pairs);
 
 }  // namespace App
 }  // namespace PV
