@@ -50,7 +50,7 @@ namespace PV {
 namespace App {
 class ModelDocument;
 class ModelWindowHost;
-}
+}  // namespace App
 namespace Data {
 class Functor;
 }
