@@ -2,7 +2,8 @@
 // that names an identifier its template lacks reports a control fault while it is
 // built and holds an object without a window. The list editors, the compare-choices
 // selector, the scoring window and its pane; one row per template. (The model dialogs'
-// templates are checked in their own suite.)
+// templates are checked in their own suite.) And every family's window meets the main
+// window alike: registered with the host behind its parent while it is open.
 #include "DialogsTestSupport.h"
 #include "ScoringTestSupport.h"
 #include "app/windows/editors/ModelEditors.h"
@@ -10,6 +11,7 @@
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
 #include "app/windows/scoring/res/scoring_ids.h"
+#include "app/windows/solution/TableChartWindow.h"
 #include "framework/controls/zControlReport.h"
 #include "framework/core/zWindow.h"
 
@@ -60,6 +62,46 @@ TEST_F(ModelWindowBindings, EveryControlAModelWindowBindsIsInItsTemplate) {
       pump();
     }
   }
+}
+
+// Each family's window registers with the host behind its parent when it is made (the
+// solution windows numbered) and is forgotten when the user closes it.
+TEST_F(ModelWindowBindings, EveryModelWindowIsRegisteredWithItsHostWhileOpen) {
+  makeScoringModel(2, 2, 3);
+  using PV::GUI::TableChartWindow;
+  const struct {
+    const char* name;
+    std::function<zWindow*(ScoringHostFrame* frame)> open;
+    int32_t number;
+  } rows[] = {
+      {"choices editor", [](ScoringHostFrame* f) { return PV::GUI::DChoices::open(f); }, 0},
+      {"criteria editor", [](ScoringHostFrame* f) { return PV::GUI::DCriteria::open(f); }, 0},
+      {"decision makers editor", [](ScoringHostFrame* f) { return PV::GUI::DDecisionMakers::open(f); }, 0},
+      {"compare choices", [](ScoringHostFrame* f) { return DCompareChoices::open(f); }, 0},
+      {"scoring window", [](ScoringHostFrame* f) { return DPairedPrefScoring::open(f); }, 0},
+      {"solution window",
+       [](ScoringHostFrame* f) -> zWindow* {
+         PV::Data::RankSolutionData ranking;
+         auto* w = new TableChartWindow(f, nullptr, WS_OVERLAPPEDWINDOW, "#1 Solution", TableChartWindow::Portrait,
+                                        ranking, 0);
+         w->show(SW_SHOWNORMAL);
+         return w;
+       },
+       1},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    zWindow* window = row.open(frame_);
+    pump();
+    auto* modelWindow = dynamic_cast<PV::App::ModelWindow*>(window);
+    ASSERT_NE(modelWindow, nullptr);
+    EXPECT_TRUE(frame_->windows.contains(modelWindow));
+    EXPECT_EQ(frame_->windows.numberOf(modelWindow), row.number);
+    SendMessageA(window->handle(), WM_CLOSE, 0, 0);
+    pump();
+    EXPECT_FALSE(frame_->windows.contains(modelWindow));
+  }
+  EXPECT_TRUE(frame_->windows.windows().empty());
 }
 
 }  // namespace
