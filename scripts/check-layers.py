@@ -25,9 +25,11 @@ Inside the framework and the program the folders have an order of their own, bot
               9 the framework's own folder       (its assembly: the control families the
                                                   application object registers)
   app/        1 services                         (portable: nothing of the framework)
-              2 shared                           (what the model windows share)
-              3 dialogs, windows                 (the dialogs and the model windows)
-              4 program                          (start-up, main window, commands)
+              2 document                         (portable: the open model, its operations
+                                                  and its change notice)
+              3 shared                           (what the model windows share)
+              4 dialogs, windows                 (the dialogs and the model windows)
+              5 program                          (start-up, main window, commands)
 A folder of the framework or the program may include from its own folder and every lower
 step; folders that share a step stand apart (neither includes the other), and so do the
 model-window families under app/windows/ (each family stands on app/shared alone). A
@@ -73,9 +75,10 @@ INNER = {
     },
     "app": {
         "services": 1,
-        "shared": 2,
-        "dialogs": 3, "windows": 3,
-        "program": 4,
+        "document": 2,
+        "shared": 3,
+        "dialogs": 4, "windows": 4,
+        "program": 5,
     },
 }
 # Folders of one layer that may not include one another.
@@ -83,7 +86,7 @@ SIBLINGS_APART = {"math", "xml", "pdf"}
 # Folders whose subfolders stand apart from one another (a family per subfolder).
 FAMILIES = {("app", "windows")}
 # Portable parts of a top-layer folder: what they may not include.
-PORTABLE = {("app", "services"): {"framework"}}
+PORTABLE = {("app", "services"): {"framework"}, ("app", "document"): {"framework"}}
 INCLUDE = re.compile(r'^\s*#\s*include\s*"([^"]+)"')
 ANGLE_INCLUDE = re.compile(r'^\s*#\s*include\s*<([^>]+)>')
 # What the window-free part may not name: the Windows headers, and the window system's

@@ -20,9 +20,13 @@ CASES = [
     ("framework/periphery/zPrinter.cpp", '#include "framework/format/zFormatter.h"',
      "crosses inside framework/ from periphery to format, which share step 6"),
     ("app/windows/editors/ModelDefViewer.cpp", '#include "app/dialogs/ModelDialogSupport.h"',
-     "crosses inside app/ from windows to dialogs, which share step 3"),
+     "crosses inside app/ from windows to dialogs, which share step 4"),
     ("app/dialogs/DNewModel.cpp", '#include "app/windows/editors/ModelEditors.h"',
-     "crosses inside app/ from dialogs to windows, which share step 3"),
+     "crosses inside app/ from dialogs to windows, which share step 4"),
+    # The open model's document sits below what the windows share, which stands on it.
+    ("app/document/ModelDocument.cpp", '#include "app/shared/ModelWindow.h"',
+     "runs up inside app/ from document (step 2) to shared (step 3)"),
+    ("app/windows/scoring/PairTexts.cpp", '#include "app/document/ModelDocument.h"', None),
     # The drawn controls sit below the bars, which draw with them.
     ("framework/visual/zCheck3d.cpp", '#include "framework/bars/zPaneCtrlTypes.h"',
      "runs up inside framework/ from visual (step 7) to bars (step 8)"),

@@ -2,7 +2,6 @@
 
 #include "app/shared/ModelWindowHost.h"
 #include "app/dialogs/ModelDialogSupport.h"
-#include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
@@ -98,8 +97,8 @@ DModelProperties::~DModelProperties() {
 }
 
 void DModelProperties::load() {
-  PV::Data::Factory* factory = PV::Data::Factory::instance();
-  PV::Data::DecisionModel* model = factory->currDataModel(0);
+  PV::App::ModelDocument& document = parent_->document();
+  PV::Data::DecisionModel* model = document.model();
   PV_ASSERT(model != 0);
   const PV::Data::ModelParameters& params = model->get_params();
   name_ = PV::XML::Utf8ToSystem(model->get_nm()).c_str();
@@ -114,7 +113,7 @@ void DModelProperties::load() {
   selectOrAdd(intervalList_, interval_);
   selectOrAdd(scaleList_, scale_);
 
-  auto* server = factory->getMathServer(0);
+  auto* server = document.server();
   PV_ASSERT(server != 0);
   locked_ = server->hasAlgorithm();
   if (locked_) {
@@ -127,7 +126,8 @@ bool DModelProperties::store() {
   std::string name;
   std::string notes;
   std::string message;
-  const PV::Data::DecisionModel* shown = PV::Data::Factory::instance()->currDataModel(0);
+  PV::App::ModelDocument& document = parent_->document();
+  const PV::Data::DecisionModel* shown = document.model();
   if (!modelTextFromScreen(name_, PV_DATA_NM_MAX_BYTES, "model name", &name, &message, &shown->get_nm())) {
     refuse(this, nameEdit_, message);
     return false;
@@ -142,29 +142,18 @@ bool DModelProperties::store() {
     return false;
   }
 
-  PV::Data::Factory* factory = PV::Data::Factory::instance();
-  PV::Data::DecisionModel* model = factory->currDataModel(0);
-  auto* server = factory->getMathServer(0);
-  PV::Data::ModelParameters params = model->get_params();
+  PV::Data::ModelParameters params = shown->get_params();
   if (!locked_) {
     params.set_cfl(values.level);
     params.set_cfi(values.interval);
     params.set_sil(values.scale);
-    if (server && server->adviseParams(params, message) == PV::Math::ADVICE_INVALID) {
-      refuse(this, levelList_, message);
-      return false;
-    }
   }
-  model->set_nm(name);
-  model->set_note(notes);
-  // Through the math server, which keeps its pair counts in step with the model.
-  if (!locked_ && params != model->get_params()) {
-    if (server)
-      server->setParams(params);
-    else
-      model->set_params(params);
+  // The parameters only while no pairs are drawn; the document refuses values its
+  // server calls not valid, and its notice shows the new name and parameters.
+  if (!document.setProperties(name, notes, locked_ ? nullptr : &params, &message)) {
+    refuse(this, levelList_, message);
+    return false;
   }
-  parent_->updateStatusBar();
   return true;
 }
 

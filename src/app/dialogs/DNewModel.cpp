@@ -3,7 +3,6 @@
 #include "app/shared/ModelWindowHost.h"
 #include "app/shared/ModelTextField.h"
 #include "app/dialogs/ModelDialogSupport.h"
-#include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
@@ -155,15 +154,10 @@ int DNewModel::create(zEvent*) {
   params.set_cfl(values.level);
   params.set_sil(values.scale);
 
-  PV::Data::Factory* factory = PV::Data::Factory::instance();
-  PV::Data::DecisionModel* model = factory->newModel(params, false);
-  if (!notes.empty()) model->set_note(notes);
-  model->set_nm(name);
-
+  // The document's notice of the new model shows it in the status line.
+  parent_->document().newModel(params, name, notes);
   const FLCString caption = FLCString("New Model: ") + name_ + " - Palvermontine";
   parent_->setModelCaption(caption);
-  if (auto* server = factory->getMathServer(0)) server->setParams(params);
-  parent_->updateStatusBar();
   return 0;
 }
 

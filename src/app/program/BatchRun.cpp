@@ -5,7 +5,6 @@
 #include "math/model.h"
 #include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
-#include "factory/Factory.h"
 #include "foundation/FileNames.h"
 #include "model/ModelFileName.h"
 #include "model/RankSolutionData.h"
@@ -66,16 +65,15 @@ bool BatchRun::loadModel(const std::string& name) {
     env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, Files::nativeSeparators(name) + " not found or corrupt");
     return false;
   }
-  auto* factory = Data::Factory::instance();
   Data::DecisionModel* model = nullptr;
   try {
-    model = factory->load(path, false);
+    model = document_.load(path);
   } catch (const std::bad_alloc&) {
     env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, path + " is too large to open");
     return false;
   }
   if (!model) {
-    const std::string why = factory->lastError();
+    const std::string why = document_.lastError();
     env_.ui->tell(BatchUi::TELL_WARNING, kLoadCaption, why.empty() ? path + " not found or corrupt" : why);
     return false;
   }
@@ -88,9 +86,7 @@ bool BatchRun::loadModel(const std::string& name) {
 }
 
 void BatchRun::tellLogError() {
-  auto* factory = Data::Factory::instance();
-  if (!factory->hasModel()) return;
-  auto* server = factory->getMathServer(0);
+  auto* server = document_.server();
   if (!server || server->getLogError().empty()) return;
   // Forgotten before it is told: a box's own message loop may ask again.
   const std::string why = server->getLogError();
@@ -107,8 +103,7 @@ void BatchRun::makeNewDefaultModel() {
     params.set_cfl(p.get_cfl());
     params.set_sil(static_cast<int8_t>(p.get_sil()));
   }
-  Data::DecisionModel* model = Data::Factory::instance()->newModel(params, false);
-  model->set_nm("DecisionModel");
+  document_.newModel(params, "DecisionModel", std::string());
   fn_.clear();
   madeDefault_ = true;
   caption_ = "DecisionModel - " + env_.appName;
@@ -152,15 +147,14 @@ std::string BatchRun::unsolvedText(uint32_t status) {
 }
 
 bool BatchRun::solve(Data::RankSolutionData* result) {
-  auto* server = Data::Factory::instance()->getMathServer(0);
-  if (!server || !server->isComplete()) {
+  if (!document_.isComplete()) {
     env_.ui->tell(BatchUi::TELL_INFO, "Palvermontine",
                   "The Model Is Not Solvable!\nPlease Score All Preference Pairs For Each "
                   "Decision Maker And Criteria And Try Again");
     return false;
   }
   Data::RankSolutionData ranking;
-  const uint32_t status = server->solve(&ranking, nullptr);
+  const uint32_t status = document_.solve(&ranking);
   tellLogError();
   if (status != MODEL_COMPLETED) {
     env_.ui->tell(BatchUi::TELL_ERROR, "Palvermontine", unsolvedText(status));
@@ -172,12 +166,11 @@ bool BatchRun::solve(Data::RankSolutionData* result) {
 
 bool BatchRun::saveAs(const std::string& name) {
   const std::string path = fullPath(Data::withModelExtension(name));
-  auto* factory = Data::Factory::instance();
-  if (path.empty() || !factory->save(path.c_str())) {
+  if (path.empty() || !document_.save(path)) {
     std::string text =
         "File is read-only or inaccessible, use File|SaveAs -or- set attrib to read-write "
         "and/or resolve storage error";
-    if (!factory->lastError().empty()) text += "\n" + factory->lastError();
+    if (!document_.lastError().empty()) text += "\n" + document_.lastError();
     env_.ui->tell(BatchUi::TELL_ERROR, "ERROR: While Saving Loaded Model File, A Write Error Occurred",
                   (path.empty() ? name : path) + ": " + text);
     return false;
@@ -185,7 +178,7 @@ bool BatchRun::saveAs(const std::string& name) {
   // The saved file is now the model's file: its report goes beside it.
   fn_ = path;
   madeDefault_ = false;
-  factory->currDataModel(0)->set_filepath(path);
+  document_.model()->set_filepath(path);
   setCaptionFromFile();
   env_.ui->where("Model: " + path);
   return true;
@@ -196,14 +189,14 @@ std::string BatchRun::reportName(const std::string& requested) const {
   if (!fn_.empty()) {
     return Data::withoutModelExtension(fn_) + ".pdf";
   }
-  const std::string name = Report::defaultReportFileName(Data::Factory::instance()->currDataModel(0)->get_nm());
+  const std::string name = Report::defaultReportFileName(document_.model()->get_nm());
   const std::string folder =
       env_.documentsFolder.empty() && env_.findDocumentsFolder ? env_.findDocumentsFolder() : env_.documentsFolder;
   return fullPath(folder.empty() ? name : folder + Report::folderSeparator() + name);
 }
 
 bool BatchRun::report(bool display, bool print) {
-  auto* model = Data::Factory::instance()->currDataModel(0);
+  auto* model = document_.model();
   std::string requested;
   const bool pdfGiven = options_.getPdf(requested) && !requested.empty();
   const Data::RptAppOpts defaults;
@@ -273,7 +266,7 @@ int32_t BatchRun::run() {
   } catch (const std::exception& e) {
     env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, std::string("The run stopped on an unexpected error: ") + e.what());
   }
-  if (options_.isGuiMode() != 0 && !Data::Factory::instance()->hasModel()) makeNewDefaultModel();
+  if (options_.isGuiMode() != 0 && !document_.hasModel()) makeNewDefaultModel();
   return BATCH_INTERNAL_ERROR;
 }
 
@@ -323,7 +316,7 @@ int32_t BatchRun::runSteps() {
   if (!inputGiven) options_.getFileName(input);
   if (inputGiven && input.empty()) {
     // A window goes on with a new default model: the name was refused above.
-    if (!Data::Factory::instance()->hasModel()) makeNewDefaultModel();
+    if (!document_.hasModel()) makeNewDefaultModel();
   } else if (input.empty()) {
     if (options_.isMkdm() && demoBuilt_) {
       // The demonstration model stands: the start-up rule does not replace it.
@@ -335,7 +328,7 @@ int32_t BatchRun::runSteps() {
     if (console) return BATCH_LOAD_FAILED;
     // The window goes on with the model it has, or with a new default model when
     // this was the first: it never runs without one.
-    if (!Data::Factory::instance()->hasModel()) makeNewDefaultModel();
+    if (!document_.hasModel()) makeNewDefaultModel();
   }
 
   if (options_.isSolve()) {

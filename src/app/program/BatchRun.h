@@ -13,6 +13,7 @@
 // words the program did not understand are named as a warning.
 #pragma once
 
+#include "app/document/ModelDocument.h"
 #include "app/program/PalvermontineOptions.h"
 #include "math/HJAlgorithm.h"
 #include "model/AppOpts.h"
@@ -116,6 +117,8 @@ class BatchRun {
   // Writes the report; display hands it to the viewer to show, print to print (a
   // viewer that was not found is told and never asked to print).
   bool report(bool display, bool print = false);
+  // The open model, which the main window and its model windows work on too.
+  ModelDocument& document() { return document_; }
   // The model in memory has no file any more (a new model replaced it).
   void forgetModelFile() { fn_.clear(); }
   // Tells the user why the last reconcile's log could not be written, once.
@@ -140,6 +143,7 @@ class BatchRun {
 
   Util::PalvermontineOptions& options_;
   BatchEnvironment env_;
+  ModelDocument document_;
   std::unique_ptr<Math::Algorithm> demoAlgorithm_;
   bool demoBuilt_ = false;
   bool madeDefault_ = false;

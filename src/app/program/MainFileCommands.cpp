@@ -8,7 +8,6 @@
 #include "app/program/MainWindowSupport.h"
 #include "app/program/SystemText.h"
 #include "app/program/res/program_ids.h"
-#include "factory/Factory.h"
 #include "foundation/FileNames.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
@@ -21,7 +20,6 @@ namespace PV {
 namespace App {
 
 using MainWindow::canRead;
-using MainWindow::currentModel;
 using MainWindow::documentFolder;
 using MainWindow::fileNamePart;
 using MainWindow::fullPathOf;
@@ -69,14 +67,13 @@ void WMain::makeNewDefaultModel() {
   batch_->makeNewDefaultModel();
   setCaption("DecisionModel - " + appName_);
   setModelDefEditLock(false);
-  updateStatusBar();
 }
 
 bool WMain::savePrompt() {
   const Data::DecisionModel* model = currentModel();
   if (!model) return true;
   const bool dirtyWindows = modelWindowsDirty();
-  if (Data::Factory::instance()->isUnmodified() && !dirtyWindows) return true;
+  if (document().isUnmodified() && !dirtyWindows) return true;
   if (newModel_ && !dirtyWindows && model->get_chs().empty() && model->get_dms().empty() && model->get_crs().empty()) {
     return true;
   }

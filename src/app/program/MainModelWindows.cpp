@@ -9,14 +9,12 @@
 #include "app/windows/editors/ModelEditors.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/solution/res/solution_ids.h"
-#include "factory/Factory.h"
 #include "math/MathServer.h"
 #include "model/AppOpts.h"
 
 namespace PV {
 namespace App {
 
-using MainWindow::currentModel;
 
 int32_t WMain::addModelWindow(ModelWindow* window) { return modelWindows_.add(window); }
 
@@ -24,6 +22,8 @@ void WMain::removeModelWindow(ModelWindow* window) {
   modelWindows_.remove(window);
   updateCommands();
 }
+
+void WMain::closeSolutionWindows() { modelWindows_.discardNumbered(); }
 
 void WMain::closeModelWindows() {
   // None of them may store into the model that is being replaced: the save prompt
@@ -107,13 +107,11 @@ bool WMain::bestChoice() {
 bool WMain::refreshSolutionWindow() {
   GUI::TableChartWindow* window = solutionWindow();
   if (!window) return false;
-  auto* server = Data::Factory::instance()->getMathServer(0);
-  if (!server || !server->isComplete()) return true;
+  if (!document().isComplete()) return true;
   GUI::WaitCursor wait;
   Data::RankSolutionData ranking;
   if (!batch_->solve(&ranking)) return false;
   refillSolutionWindow(window, ranking);
-  updateStatusBar();
   return true;
 }
 
@@ -122,7 +120,6 @@ bool WMain::solveScoredModel() {
   Data::RankSolutionData ranking;
   if (!batch_->solve(&ranking)) return false;
   if (GUI::TableChartWindow* window = solutionWindow()) refillSolutionWindow(window, ranking);
-  updateStatusBar();
   return true;
 }
 

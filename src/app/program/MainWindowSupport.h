@@ -1,8 +1,7 @@
-// What the main window's files share: the current model and the little routines on
+// What the main window's files share: the little routines on
 // file names and message tables its commands, its file commands and its status line use.
 #pragma once
 
-#include "factory/Factory.h"
 #include "framework/bars/zStatusMessageTable.h"
 #include "model/DecisionModel.h"
 
@@ -21,12 +20,6 @@ std::string fullPathOf(const std::string& name);
 bool canRead(const std::string& path);
 // Where the file forms start: the user's documents folder.
 std::string documentFolder();
-
-// Null until the first model is made or opened.
-inline Data::DecisionModel* currentModel() {
-  auto* factory = Data::Factory::instance();
-  return factory->hasModel() ? factory->currDataModel(0) : nullptr;
-}
 
 // The rows' help texts or tool tips as the status line's and the tool tips' tables
 // take them, ended by a null text.

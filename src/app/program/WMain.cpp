@@ -14,7 +14,6 @@
 #include "app/windows/editors/ModelEditors.h"
 #include "app/windows/scoring/DCompareChoices.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
-#include "factory/Factory.h"
 #include "framework/bars/zStatusLine.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/bars/zToolbar.h"
@@ -44,7 +43,6 @@ int32_t WMain::exitMode_ = 2;
 bool WMain::showDirPath_ = true;
 
 using MainWindow::canRead;
-using MainWindow::currentModel;
 using MainWindow::messageTable;
 
 namespace {
@@ -189,6 +187,8 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   setIcon(new zIcon(zResId(IDI_APP)));
   buildBars();
   setModelDefEditLock(false);
+  // The window follows every change of the model from now on.
+  batch_->document().addListener(this);
   // A changed advance option reaches the open editors at once.
   GUI::AppOptions::instance()->setChangeHandler([](uint32_t) { GUI::applyNavigationToEditors(); });
   if (guiMode) {
@@ -207,6 +207,7 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
 }
 
 WMain::~WMain() {
+  batch_->document().removeListener(this);
   GUI::AppOptions::instance()->setChangeHandler(nullptr);
   // The model's windows go first, storing nothing, while the list that knows them lives.
   closeModelWindows();
@@ -280,7 +281,7 @@ int WMain::onStatusClick(zEvent* event) {
 
 void WMain::updateStatusBar() {
   const Data::DecisionModel* model = currentModel();
-  auto* server = model ? Data::Factory::instance()->getMathServer(0) : nullptr;
+  auto* server = model ? document().server() : nullptr;
   // Every edit of the model ends here: an edit that reconciled the pairs and could
   // not write their log is told now.
   if (server && !server->getLogError().empty()) batch_->tellLogError();
@@ -385,9 +386,6 @@ int WMain::ask(const std::string& text, const std::string& caption, UINT flags, 
   return answer;
 }
 
-void WMain::setSolutionsFlag(bool flag) {
-  if (Data::DecisionModel* model = currentModel()) model->get_slns().set_flag(flag);
-}
 
 
 // ---- Model, Options, Help, Window ---------------------------------------------------
@@ -435,7 +433,6 @@ int WMain::cmProperties(zEvent*) {
       setModelCaption((newName + " - " + appName_).c_str());
     }
   }
-  updateStatusBar();
   return 1;
 }
 
@@ -532,29 +529,27 @@ int WMain::cmNothing(zEvent*) { return 1; }
 
 int WMain::cmCompare(zEvent*) {
   if (!modelDefinitionComplete()) return 1;
-  auto* server = Data::Factory::instance()->getMathServer(0);
-  if (!currentModel() || !server) return 1;
-  server->update();
-  if (!server->isScoreable()) {
+  ModelDocument& model = document();
+  if (!model.hasModel()) return 1;
+  if (!model.isScoreable()) {
     ask("The Model Is Not Scorable!\nYou Must Create And Store At Least 2 Choices, 1 Decision Maker, And 1 Criteria "
         "And Try Again!",
         "Palvermontine", MB_OK | MB_ICONINFORMATION, true);
     return 1;
   }
-  const bool drawing = !server->hasAlgorithm();
-  if (drawing) {
+  if (!model.server()->hasAlgorithm()) {
     std::string text =
         "Generating pairs will freeze the model in its current state.\nYou will only be allowed to modify decision "
         "maker and criteria weights\n\nDo not continue if the three core model components of decision makers, "
         "choices, and criteria\ndefining the model are not complete.\n\nBased on the number of core model "
         "components defined and the confidence level and \nconfidence interval settings, the total number of pairs "
         "that will be generated is NNN pairs.\n\nAre you sure you want to continue?";
-    text.replace(text.find("NNN"), 3, std::to_string(server->numScoresNeeded()));
+    text.replace(text.find("NNN"), 3, std::to_string(model.pairsNeeded()));
     if (ask(text, appName_ + ": Compare Choices Warning", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
       return 1;
   }
+  // The selector draws the pairs; the notice of the draw locks the lists.
   DCompareChoices::open(this);
-  if (drawing) updateStatusBar();
   return 1;
 }
 
@@ -568,25 +563,10 @@ int WMain::cmClearComparisons(zEvent*) {
       "this model as of the last time\nit was saved.\nAre you sure you want to continue?";
   if (ask(text, appName_ + ": Clear Comparisons Warning", MB_YESNOCANCEL | MB_ICONQUESTION | MB_TASKMODAL) != IDYES)
     return 1;
-  auto* server = Data::Factory::instance()->getMathServer(0);
-  Data::DecisionModel* model = currentModel();
-  if (!server || !model) return 1;
-  // The scoring windows go first, storing nothing: their pairs are about to go.
-  if (DPairedPrefScoring* scoring = DCompareChoices::scoringDialog()) scoring->discard();
-  if (DCompareChoices* selector = DCompareChoices::instance()) selector->discard();
-  if (server->hasAlgorithm()) server->deleteAlgorithm();
-  model->get_ss().clear();
-  // A ranking of scores that no longer exist would live on in reports and in the
-  // next Best Choice's window: it goes with them.
-  auto& solutions = model->get_slns();
-  solutions.clear();
-  solutions.set_flag(false);
-  solutions.set_timestamp(std::string());
-  // Open solution windows show that ranking: they close, as they do when a model loads.
-  modelWindows_.discardNumbered();
-  server->update();
-  setModelDefEditLock(false);
-  updateStatusBar();
+  // The pairs, their scores and their ranking go; the notice closes the windows that
+  // show them (selector, scoring and solution windows, storing nothing) and unlocks
+  // the lists.
+  document().clearComparisons();
   return 1;
 }
 

@@ -64,18 +64,23 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   bool save();
   bool saveAs();
 
+  // The open model, the batch run's, which every model window and dialog shares.
+  ModelDocument& document() override { return batch_->document(); }
+  Data::DecisionModel* currentModel() const { return batch_->document().model(); }
+
   // The status texts from the current model.
   void updateStatusBar() override;
   // The caption the new-model dialog gives the model it made.
   void setModelCaption(const char* caption) override;
   // Enables (lock) or grays 593 and sets the model editors' edit lock.
   void setModelDefEditLock(bool lock) override;
+  // The pairs went: the solution windows showing their ranking close.
+  void closeSolutionWindows() override;
   // Sets every command's menu item and toolbar button from its rule and the state now;
   // run by every change of that state.
   void updateCommands();
   CommandState commandState();
   void onActiveChildChanged() override;
-  void setSolutionsFlag(bool flag) override;
   // The last score of the model was stored: solves it and refills the newest solution
   // window; opens none and writes no report (Best Choice does both).
   bool solveScoredModel() override;

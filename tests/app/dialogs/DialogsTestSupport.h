@@ -21,13 +21,17 @@ class DecisionModel;
 
 class HostFrame : public LoggingFrame, public PV::App::ModelWindowHost {
  public:
-  HostFrame() : LoggingFrame("Main window") {}
+  // Follows the model's document as the main window does.
+  HostFrame() : LoggingFrame("Main window") { document_.addListener(this); }
+  ~HostFrame() override { document_.removeListener(this); }
+  PV::App::ModelDocument& document() override { return document_; }
   void setModelCaption(const char* caption) override { captions.push_back(caption); }
   void updateStatusBar() override { ++statusRefreshes; }
   int32_t addModelWindow(PV::App::ModelWindow*) override { return 0; }
   void removeModelWindow(PV::App::ModelWindow*) override {}
   std::vector<std::string> captions;
   int statusRefreshes = 0;
+  PV::App::ModelDocument document_;
 };
 
 class ModelDialogTest : public FrameworkTest {

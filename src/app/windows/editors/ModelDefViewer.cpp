@@ -2,7 +2,6 @@
 
 #include "app/shared/ControlTips.h"
 #include "app/shared/ModelWindowHost.h"
-#include "factory/Factory.h"
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
@@ -126,6 +125,8 @@ ModelDefViewerBase::~ModelDefViewerBase() {
   for (HBITMAP b : bitmaps_) DeleteObject(b);
   if (captionFont_) DeleteObject(captionFont_);
 }
+
+App::ModelDocument* ModelDefViewerBase::document() const { return host_ ? &host_->document() : nullptr; }
 
 void ModelDefViewerBase::joinHost(App::ModelWindow* window) {
   if (host_) host_->addModelWindow(window);
@@ -408,8 +409,6 @@ bool ModelDefViewerBase::tableToModel() {
       refuse(reason);
       return false;
     }
-    if (Data::DecisionModel* model = Data::Factory::instance()->currDataModel(0)) model->get_slns().set_flag(true);
-    if (host_) host_->updateStatusBar();
   }
   clearModified();
   return true;

@@ -48,8 +48,9 @@ class zToolTipCtrl;
 
 namespace PV {
 namespace App {
+class ModelDocument;
 class ModelWindowHost;
-}
+}  // namespace App
 namespace Data {
 class Functor;
 }
@@ -149,6 +150,8 @@ class ModelDefViewerBase : public zMDIFormDialog {
   bool mayCancel() override;
 
  protected:
+  // The open model the editor stores into (the host's); null without a host.
+  App::ModelDocument* document() const;
   ModelDefViewerBase(zMDIAppFrame* parent, const zResId& resource);
   // Builds the controls, the table (made by makeTable over the model) and fills it;
   // the derived constructor calls it once the table's type is known.

@@ -1,6 +1,7 @@
 #include "app/windows/editors/ModelEditors.h"
 
-#include "factory/Factory.h"
+#include "app/document/ModelDocument.h"
+#include "app/shared/ModelWindowHost.h"
 #include "framework/grid/zTableModel.h"
 #include "math/MathServer.h"
 #include "model/DecisionModel.h"
@@ -66,33 +67,12 @@ std::vector<Functor*> nameWeightAndNotes() {
           new Transform<Item>(&Item::set_note, &Item::get_note)};
 }
 
-Data::DecisionModel* currentModel() { return Data::Factory::instance()->currDataModel(0); }
-
-// The list through the model's math server, which keeps its pair sets and scores in
-// step; its refusal (no choice at all, too many entries) comes back as the reason.
-template <class List, class Advise, class Set>
-bool setThroughServer(const List& list, std::string* reason, Advise advise, Set set) {
-  auto* server = Data::Factory::instance()->getMathServer(0);
-  if (!server) {
-    *reason = "There is no model to take the table.";
-    return false;
-  }
-  std::string message;
-  if ((server->*advise)(list, message) == Math::ADVICE_INVALID) {
-    *reason = message;
-    return false;
-  }
-  if (!(server->*set)(list)) {
-    *reason = "The model refused the table.";
-    return false;
-  }
-  return true;
-}
 
 template <class Editor, class T>
 Editor* openEditor(zMDIAppFrame* mainWindow) {
   if (SingleDialogRef<ModelDefViewer<T>>::open()) return Editor::instance();
-  if (!currentModel()) return nullptr;
+  App::ModelWindowHost* host = App::modelWindowHostOf(mainWindow);
+  if (!host || !host->document().hasModel()) return nullptr;
   Editor* editor = new Editor(mainWindow);
   editor->show(SW_SHOWNORMAL);
   return editor;
@@ -131,12 +111,12 @@ DChoices* DChoices::open(zMDIAppFrame* mainWindow) { return openEditor<DChoices,
 ItemTable* DChoices::makeTable(zTableModel* model) { return new ChoicesTable(this, kEditorTable, model); }
 
 DChoices::List* DChoices::modelList() const {
-  Data::DecisionModel* model = currentModel();
+  Data::DecisionModel* model = document() ? document()->model() : nullptr;
   return model ? &model->get_chs() : nullptr;
 }
 
 bool DChoices::setList(const List& list, std::string* reason) {
-  return setThroughServer(list, reason, &Math::MathServer::adviseChoices, &Math::MathServer::setChoices);
+  return document() ? document()->setChoices(list, reason) : false;
 }
 
 // ---- the criteria --------------------------------------------------------------------------
@@ -151,12 +131,12 @@ DCriteria* DCriteria::open(zMDIAppFrame* mainWindow) { return openEditor<DCriter
 ItemTable* DCriteria::makeTable(zTableModel* model) { return new CriteriaTable(this, kEditorTable, model); }
 
 DCriteria::List* DCriteria::modelList() const {
-  Data::DecisionModel* model = currentModel();
+  Data::DecisionModel* model = document() ? document()->model() : nullptr;
   return model ? &model->get_crs() : nullptr;
 }
 
 bool DCriteria::setList(const List& list, std::string* reason) {
-  return setThroughServer(list, reason, &Math::MathServer::adviseCriteria, &Math::MathServer::setCriteria);
+  return document() ? document()->setCriteria(list, reason) : false;
 }
 
 // ---- the decision makers -----------------------------------------------------------------------
@@ -177,13 +157,12 @@ ItemTable* DDecisionMakers::makeTable(zTableModel* model) {
 }
 
 DDecisionMakers::List* DDecisionMakers::modelList() const {
-  Data::DecisionModel* model = currentModel();
+  Data::DecisionModel* model = document() ? document()->model() : nullptr;
   return model ? &model->get_dms() : nullptr;
 }
 
 bool DDecisionMakers::setList(const List& list, std::string* reason) {
-  return setThroughServer(list, reason, &Math::MathServer::adviseDecisionMakers,
-                          &Math::MathServer::setDecisionMakers);
+  return document() ? document()->setDecisionMakers(list, reason) : false;
 }
 
 // ---- all editors -----------------------------------------------------------------------------

@@ -1,15 +1,14 @@
 #include "app/windows/scoring/DCompareChoices.h"
 
+#include "app/document/ModelDocument.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/shared/ModelWindowHost.h"
 #include "app/windows/scoring/res/scoring_ids.h"
-#include "factory/Factory.h"
+#include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zResources.h"
-#include "math/MathServer.h"
-#include "math/RandomPairSet.h"
 #include "xml/SystemText.h"
 
 #include <algorithm>
@@ -26,33 +25,6 @@ const zStatusMessage kTips[] = {
     {0, nullptr},
 };
 
-PV::Data::DecisionModel* currentModel() { return PV::Data::Factory::instance()->currDataModel(0); }
-PV::Math::MathServer* server() { return PV::Data::Factory::instance()->getMathServer(0); }
-
-// The pair set of (criterion, decision maker), released again when the scope ends.
-class HeldPairSet {
- public:
-  HeldPairSet(PV::Math::MathServer* ms, uint32_t cr, uint32_t dm) : ms_(ms), rps_(ms->acquireRps(cr, dm)) {}
-  ~HeldPairSet() { ms_->releaseRps(rps_); }
-  HeldPairSet(const HeldPairSet&) = delete;
-  HeldPairSet& operator=(const HeldPairSet&) = delete;
-  PV::Math::RandomPairSet* operator->() const { return rps_; }
-  PV::Math::RandomPairSet& operator*() const { return *rps_; }
-
- private:
-  PV::Math::MathServer* ms_;
-  PV::Math::RandomPairSet* rps_;
-};
-
-// Whether the server holds pair sets for every decision maker and criterion of the
-// model as it stands.
-bool hasPairSets(PV::Math::MathServer* ms) {
-  if (!ms || !ms->hasAlgorithm()) return false;
-  const auto& state = ms->getModelState();
-  const PV::Data::DecisionModel* m = currentModel();
-  return m && state.numcrs_ == m->get_crs().size() && state.numdms_ == m->get_dms().size() && state.numpairs_ > 0;
-}
-
 }  // namespace
 
 DCompareChoices* DCompareChoices::open(zMDIAppFrame* frame) {
@@ -68,7 +40,9 @@ DPairedPrefScoring* DCompareChoices::scoringDialog() {
 DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
     : SmartWindow(frame, zResId(IDD_COMPARE_CHOICES)), frame_(frame), host_(PV::App::modelWindowHostOf(frame)) {
   deleteOnClose(1);
-  if (host_) host_->addModelWindow(this);
+  PV_ASSERT(host_ != nullptr);
+  host_->addModelWindow(this);
+  document_ = &host_->document();
   setIcon(new zIcon(zResId(kIcon)));
 
   dmList_ = new zComboBoxStatic(this, IDC_CC_DMS);
@@ -87,9 +61,11 @@ DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
   SendMessageA(dmList_->handle(), CB_SETITEMHEIGHT, 0, itemHeight);
   SendMessageA(crList_->handle(), LB_SETITEMHEIGHT, 0, itemHeight);
 
-  if (hasPairSets(server())) EnableWindow(resetAll_->handle(), TRUE);
+  if (document_->hasPairSets()) EnableWindow(resetAll_->handle(), TRUE);
   ensurePairs();
   fillLists();
+  // From now on the lists follow every change of the model.
+  document_->addListener(this);
   dmList_->setSelChangeNotify(zEventHandler(this, &DCompareChoices::onDmChange));
   crList_->setDblClickNotify(zEventHandler(this, &DCompareChoices::onCriterionDoubleClick));
   show(SW_SHOWNORMAL);
@@ -98,42 +74,31 @@ DCompareChoices::DCompareChoices(zMDIAppFrame* frame)
 DCompareChoices::~DCompareChoices() {
   delete toolTips_;
   toolTips_ = nullptr;
+  if (document_) document_->removeListener(this);
   if (host_) host_->removeModelWindow(this);
-  // An open scoring window stays; it stores by itself from now on.
-  if (DPairedPrefScoring* scoring = scoringDialog()) scoring->selectorClosed();
 }
 
 bool DCompareChoices::ensurePairs() {
-  PV::Math::MathServer* ms = server();
-  if (!ms) return false;
-  if (!ms->hasAlgorithm()) {
-    if (!ms->createAlgorithm()) return false;
-    ms->transferScores();
-    if (host_) {
-      host_->setModelDefEditLock(true);
-      host_->updateStatusBar();
-    }
-  }
+  // The notice of a draw locks the lists and updates the status line.
+  if (!document_ || !document_->drawPairs()) return false;
   EnableWindow(resetAll_->handle(), TRUE);
-  return hasPairSets(ms);
+  return true;
 }
 
 void DCompareChoices::buildEntries() {
   entries_.clear();
   scored_ = total_ = 0;
-  const PV::Data::DecisionModel* m = currentModel();
-  PV::Math::MathServer* ms = server();
+  const PV::Data::DecisionModel* m = document_ ? document_->model() : nullptr;
   if (!m) return;
-  const bool pairs = hasPairSets(ms);
+  const bool pairs = document_->hasPairSets();
   for (uint32_t d = 0; d < m->get_dms().size(); ++d) {
     DmMarkElem dm;
     uint32_t complete = 0;
     for (uint32_t c = 0; c < m->get_crs().size(); ++c) {
       CrMarkElem cr;
       if (pairs) {
-        HeldPairSet rps(ms, c, d);
         // Exceeded scores count as unscored here as in the solver.
-        const auto counts = rps->countScored();
+        const auto counts = document_->countScored(c, d);
         scored_ += counts.first;
         total_ += counts.second;
         if (counts.first == counts.second) {
@@ -220,8 +185,7 @@ void DCompareChoices::drawItem(const DRAWITEMSTRUCT* item) {
   if (item->itemID == static_cast<UINT>(-1)) return;
   const HWND control = item->hwndItem;
   const bool combo = item->CtlType == ODT_COMBOBOX;
-  const int length = static_cast<int>(
-      SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item->itemID, 0));
+  const int length = static_cast<int>(SendMessageA(control, combo ? CB_GETLBTEXTLEN : LB_GETTEXTLEN, item->itemID, 0));
   if (length < 0) return;
   std::string text(static_cast<size_t>(length) + 1, '\0');
   SendMessageA(control, combo ? CB_GETLBTEXT : LB_GETTEXT, item->itemID, reinterpret_cast<LPARAM>(&text[0]));
@@ -272,23 +236,29 @@ LRESULT DCompareChoices::defProc(zEvent* event) {
   return SmartWindow::defProc(event);
 }
 
+void DCompareChoices::modelChanged(uint32_t changes) {
+  // Another model, or the pairs gone (comparisons cleared): nothing is left to show.
+  if ((changes & PV::App::MODEL_REPLACED) || ((changes & PV::App::MODEL_PAIRS) && !document_->hasPairSets())) {
+    discard();
+    return;
+  }
+  // Marks and the ratio follow every store and reset, whichever window made it.
+  if (changes & (PV::App::MODEL_SCORES | PV::App::MODEL_LISTS))
+    refreshLists(dmList_->selection(), crList_->selection());
+}
+
 void DCompareChoices::discard() {
-  // The host forgets the window now, and the window the host: it may be going too.
+  // The host and the document forget the window now, and the window them: they may
+  // be going too.
+  if (document_) document_->removeListener(this);
+  document_ = nullptr;
   if (host_) host_->removeModelWindow(this);
   host_ = nullptr;
   if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);
 }
 
-std::vector<PairABText> DCompareChoices::collectPairs(uint32_t crIndex, uint32_t dmIndex) const {
-  const PV::Data::DecisionModel* m = currentModel();
-  std::vector<std::string> names;
-  for (const auto& ch : m->get_chs()) names.push_back(PV::XML::Utf8ToSystem(ch.get_nm()));
-  HeldPairSet rps(server(), crIndex, dmIndex);
-  return PV::Scoring::pairTextsOf(*rps, names);
-}
-
 void DCompareChoices::scorePairs() {
-  const PV::Data::DecisionModel* m = currentModel();
+  const PV::Data::DecisionModel* m = document_ ? document_->model() : nullptr;
   if (!m || !ensurePairs()) return;
   const int32_t dm = dmList_->selection();
   const int32_t cr = crList_->selection();
@@ -300,18 +270,16 @@ void DCompareChoices::scorePairs() {
   if (!scoring) return;
   const auto& d = m->get_dms()[dm];
   const auto& c = m->get_crs()[cr];
+  const PV::App::PairSetScores set = document_->pairSet(static_cast<uint32_t>(cr), static_cast<uint32_t>(dm));
+  std::vector<PV::Scoring::PairNames> names;
+  const auto nameOf = [&](uint32_t index) {
+    return index < m->get_chs().size() ? PV::XML::Utf8ToSystem(m->get_chs()[index].get_nm()) : std::string("?");
+  };
+  for (const auto& pair : set.choices) names.emplace_back(nameOf(pair.first), nameOf(pair.second));
   // The question about unsaved scores comes before the header changes.
-  scoring->loadPairSet(this, static_cast<uint32_t>(cr), static_cast<uint32_t>(dm), collectPairs(cr, dm),
+  scoring->loadPairSet(static_cast<uint32_t>(cr), static_cast<uint32_t>(dm), names, set.scores,
                        PV::XML::Utf8ToSystem(d.get_nm()), PV::XML::Utf8ToSystem(d.get_note()),
                        PV::XML::Utf8ToSystem(c.get_nm()), PV::XML::Utf8ToSystem(c.get_note()), dm + 1, cr + 1);
-}
-
-bool DCompareChoices::storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs) {
-  const bool stored = DPairedPrefScoring::storeIntoModel(crIndex, dmIndex, pairs);
-  refreshLists(dmList_->selection(), crList_->selection());
-  PV::Math::MathServer* ms = server();
-  if (stored && ms && ms->isComplete() && host_) host_->solveScoredModel();
-  return stored;
 }
 
 void DCompareChoices::resetAllScores(bool ask) {
@@ -319,25 +287,7 @@ void DCompareChoices::resetAllScores(bool ask) {
                          MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) != IDYES) {
     return;
   }
-  PV::Math::MathServer* ms = server();
-  const PV::Data::DecisionModel* m = currentModel();
-  if (!m || !hasPairSets(ms)) return;
-  const int32_t dm = dmList_->selection();
-  const int32_t cr = crList_->selection();
-  for (uint32_t d = 0; d < m->get_dms().size(); ++d) {
-    for (uint32_t c = 0; c < m->get_crs().size(); ++c) {
-      HeldPairSet rps(ms, c, d);
-      for (uint32_t i = 0; i < rps->getNumPairs(); ++i) rps->setScore(i, PV::Scoring::kUnscored, true);
-      rps->saveScores();
-    }
-  }
-  ms->refresh();
-  // The reset reaches the model's score blocks now, so a save keeps it.
-  ms->transferScores();
-  refreshLists(dm, cr);
-  if (host_) {
-    host_->setSolutionsFlag(true);
-    host_->updateStatusBar();
-  }
-  if (DPairedPrefScoring* scoring = scoringDialog()) scoring->resetPane();
+  // The reset reaches the model's score blocks at once, so a save keeps it; its notice
+  // refreshes these lists, the open scoring window and the main window.
+  if (document_) document_->resetScores();
 }

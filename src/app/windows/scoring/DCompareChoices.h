@@ -3,15 +3,17 @@
 // decision maker's criteria, each with a check mark once all its pairs are scored,
 // shows the completion ratio over every pair of the model, opens the scoring window
 // for the chosen decision maker and criterion (Score Pairs, or a double-click on a
-// criterion), stores the scores the scoring window hands back, and resets every score
-// of the model (Reset All Scores, which reaches the model's score blocks at once, so
-// that a save keeps the reset).
+// criterion), and resets every score of the model (Reset All Scores, which reaches the
+// model's score blocks at once, so that a save keeps the reset).
 //
-// The store that completes the model has the host solve it. At most one selector is
-// open; opening it again brings the open one forward. Opened only for a model that
-// can be scored; it draws the pairs when the model has none yet.
+// The scoring window stores into the model's document by itself; the selector follows
+// the document's notice, whichever window changed the scores, and closes when the
+// pairs go. At most one selector is open; opening it again brings the open one
+// forward. Opened only for a model that can be scored; it draws the pairs when the
+// model has none yet.
 #pragma once
 
+#include "app/document/ModelDocument.h"
 #include "app/shared/ModelWindow.h"
 #include "app/shared/SingleDialogRef.h"
 #include "app/shared/SmartWindow.h"
@@ -30,9 +32,6 @@ class zToolTipCtrl;
 class DPairedPrefScoring;
 
 namespace PV {
-namespace Math {
-class RandomPairSet;
-}
 namespace App {
 class ModelWindowHost;
 }
@@ -44,7 +43,8 @@ struct CompareChoicesData {};
 
 class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>,
                         public PV::GUI::SingleDialogRef<DCompareChoices>,
-                        public PV::App::ModelWindow {
+                        public PV::App::ModelWindow,
+                        public PV::App::ModelListener {
  public:
   // One criterion as listed under a decision maker: its mark (' ' or kMark) and the
   // mark followed by its name. The lists draw their items themselves: kMark shows as a
@@ -75,11 +75,6 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
 
   // Score Pairs: the scoring window for the selected decision maker and criterion.
   void scorePairs();
-  // Stores the pairs into the pair set of (criterion, decision maker), commits them
-  // into the model's score blocks, refreshes the marks and the ratio, and solves the
-  // model when this store completed it. False when the pair set is gone or refuses
-  // the texts.
-  bool storeScores(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
   // Asks, then sets every pair of the model unscored and writes the score blocks.
   void resetAllScores(bool ask = true);
 
@@ -101,6 +96,9 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   bool commitToModel() override { return true; }
   bool isDirty() const override { return false; }
   void discard() override;
+  // The document's notice: the marks and the ratio follow every store and reset; the
+  // window closes when the pairs go.
+  void modelChanged(uint32_t changes) override;
 
  private:
   void buildEntries();
@@ -108,7 +106,6 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
   void refreshLists(int32_t dm, int32_t cr);
   void updateRatio();
   bool ensurePairs();
-  std::vector<PairABText> collectPairs(uint32_t crIndex, uint32_t dmIndex) const;
   int onDmChange(zEvent* event);
   int onCriterionDoubleClick(zEvent* event);
   int onScorePairs(zEvent* event);
@@ -117,6 +114,7 @@ class DCompareChoices : public PV::GUI::SmartWindow<PV::GUI::CompareChoicesData>
 
   zMDIAppFrame* frame_;
   PV::App::ModelWindowHost* host_;
+  PV::App::ModelDocument* document_ = nullptr;
   zToolTipCtrl* toolTips_ = nullptr;
   zComboBoxStatic* dmList_ = nullptr;
   zListBoxUnsorted* crList_ = nullptr;

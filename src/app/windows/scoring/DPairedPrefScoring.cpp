@@ -1,13 +1,11 @@
 #include "app/windows/scoring/DPairedPrefScoring.h"
 
-#include "app/windows/scoring/DCompareChoices.h"
+#include "app/document/ModelDocument.h"
 #include "app/windows/scoring/PairedPrefScoringPane.h"
 #include "app/shared/ModelWindowHost.h"
 #include "app/windows/scoring/res/scoring_ids.h"
-#include "factory/Factory.h"
+#include "foundation/Assert.h"
 #include "framework/core/zResources.h"
-#include "math/MathServer.h"
-#include "math/RandomPairSet.h"
 
 namespace {
 
@@ -20,32 +18,12 @@ DPairedPrefScoring* DPairedPrefScoring::open(zMDIAppFrame* frame) {
   return new DPairedPrefScoring(frame);
 }
 
-bool DPairedPrefScoring::storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs) {
-  PV::Data::Factory* factory = PV::Data::Factory::instance();
-  const PV::Data::DecisionModel* model = factory->currDataModel(0);
-  PV::Math::MathServer* ms = factory->getMathServer(0);
-  // The pairs may have gone since they were loaded (comparisons cleared, another
-  // model): nothing is stored then.
-  if (!model || !ms || !ms->hasAlgorithm() || crIndex >= model->get_crs().size() ||
-      dmIndex >= model->get_dms().size()) {
-    return false;
-  }
-  const auto& state = ms->getModelState();
-  if (crIndex >= state.numcrs_ || dmIndex >= state.numdms_) return false;
-  PV::Math::RandomPairSet* rps = ms->acquireRps(crIndex, dmIndex);
-  const bool stored = PV::Scoring::storePairTexts(*rps, pairs);
-  if (stored) rps->saveScores();
-  std::string advice;
-  ms->adviseNothing(rps, advice);
-  ms->releaseRps(rps);
-  ms->refresh(rps);
-  ms->transferScores();
-  return stored;
-}
-
 DPairedPrefScoring::DPairedPrefScoring(zMDIAppFrame* frame) : SmartWindow(frame, zResId(IDD_SCORING_WINDOW)) {
   host_ = PV::App::modelWindowHostOf(frame);
-  if (host_) host_->addModelWindow(this);
+  PV_ASSERT(host_ != nullptr);
+  host_->addModelWindow(this);
+  document_ = &host_->document();
+  document_->addListener(this);
   deleteOnClose(1);
   setIcon(new zIcon(zResId(kIcon)));
   pane_ = new PairedPrefScoringPane(this, IDC_SCORING_PANE);
@@ -54,6 +32,7 @@ DPairedPrefScoring::DPairedPrefScoring(zMDIAppFrame* frame) : SmartWindow(frame,
 }
 
 DPairedPrefScoring::~DPairedPrefScoring() {
+  if (document_) document_->removeListener(this);
   if (host_) host_->removeModelWindow(this);
 }
 
@@ -74,44 +53,37 @@ void DPairedPrefScoring::setModified(bool modified) {
 }
 
 bool DPairedPrefScoring::hasUnsavedScores() const {
-  return loaded_ && !pane_->pairs().empty() && pane_->pairs() != pane_->initialPairs();
+  return loaded_ && !pane_->scores().empty() && pane_->scores() != pane_->initialScores();
 }
 
-void DPairedPrefScoring::loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex,
-                                     const std::vector<PairABText>& pairs, const std::string& dmName,
-                                     const std::string& dmNote, const std::string& crName, const std::string& crNote,
-                                     int32_t dmNumber, int32_t crNumber) {
+void DPairedPrefScoring::loadPairSet(uint32_t crIndex, uint32_t dmIndex,
+                                     const std::vector<PV::Scoring::PairNames>& names, const std::vector<int>& scores,
+                                     const std::string& dmName, const std::string& dmNote, const std::string& crName,
+                                     const std::string& crNote, int32_t dmNumber, int32_t crNumber) {
   if (hasUnsavedScores() &&
       MessageBoxA(handle(), "Do you want to save your data before updating the Paired Preferences View ?",
                   "Palvermontine", MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES) {
     commit();
   }
-  selector_ = selector;
   crIndex_ = crIndex;
   dmIndex_ = dmIndex;
   loaded_ = true;
   pane_->setHeader(dmName, dmNote, crName, crNote);
-  pane_->loadPairs(pairs);
+  pane_->loadPairs(names, scores);
   setCaptionText("  DM" + std::to_string(dmNumber) + ":Cr" + std::to_string(crNumber));
   setModified(false);
   pane_->setFocus();
 }
 
 bool DPairedPrefScoring::commit() {
-  if (!loaded_) return false;
-  const std::vector<PairABText> pairs = pane_->pairs();
-  bool stored;
-  if (DCompareChoices* selector = DCompareChoices::instance(); selector && selector == selector_) {
-    stored = selector->storeScores(crIndex_, dmIndex_, pairs);
-  } else {
-    stored = storeIntoModel(crIndex_, dmIndex_, pairs);
-  }
-  if (host_) {
-    host_->updateStatusBar();
-    host_->setSolutionsFlag(true);
-  }
+  if (!loaded_ || !document_) return false;
+  // The pairs may have gone since they were loaded (comparisons cleared, another
+  // model): the document refuses the store then.
+  storing_ = true;
+  const bool stored = document_->storeScores(crIndex_, dmIndex_, pane_->scores());
+  storing_ = false;
   if (stored) {
-    pane_->takePairsAsStored();
+    pane_->takeScoresAsStored();
     setModified(false);
   }
   return stored;
@@ -122,15 +94,27 @@ void DPairedPrefScoring::applyHighlightOptions(bool on, uint32_t colour) {
   pane_->setFocus();
 }
 
-void DPairedPrefScoring::resetPane() {
-  pane_->resetScores(false);
-  pane_->takePairsAsStored();
+void DPairedPrefScoring::modelChanged(uint32_t changes) {
+  // Another model, or the pairs gone (comparisons cleared): nothing is left to show.
+  if ((changes & PV::App::MODEL_REPLACED) || ((changes & PV::App::MODEL_PAIRS) && !document_->hasPairSets())) {
+    discard();
+    return;
+  }
+  if (storing_ || !loaded_ || !(changes & PV::App::MODEL_SCORES)) return;
+  // Scores changed elsewhere (a reset of all scores, the one store no scoring window
+  // makes): the pane shows the set as it is now, and what it held unsaved goes too.
+  const std::vector<int> scores = document_->pairSet(crIndex_, dmIndex_).scores;
+  if (scores == pane_->initialScores() && scores == pane_->scores()) return;
+  pane_->replaceScores(scores);
   setModified(false);
 }
 
 void DPairedPrefScoring::discard() {
   closeWithoutStore_ = true;
-  // The host forgets the window now, and the window the host: it may be going too.
+  // The host and the document forget the window now, and the window them: they may
+  // be going too.
+  if (document_) document_->removeListener(this);
+  document_ = nullptr;
   if (host_) host_->removeModelWindow(this);
   host_ = nullptr;
   if (!isDestroyed()) SendMessageA(handle(), WM_CLOSE, 0, 0);

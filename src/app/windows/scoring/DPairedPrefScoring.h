@@ -4,11 +4,14 @@
 // marks unsaved scores by a '*' in front of its caption ("  DM2:Cr3" becomes
 // "* DM2:Cr3"), and asks before a new pair set replaces unsaved scores.
 //
-// It stores through the selector while one is open (marks, ratio, solving), and by
-// itself otherwise. Cancel and Esc close it without storing; so does a model that is
-// replaced or whose comparisons are cleared (discard). At most one is open.
+// It stores into the model's document, whoever opened it; the selector, the main
+// window and the solving follow the document's notice. It follows the notice too: a
+// reset of the scores shown replaces them, and the pairs going (comparisons cleared)
+// close it without storing, as a replaced model does (discard). Cancel and Esc close
+// it without storing. At most one is open.
 #pragma once
 
+#include "app/document/ModelDocument.h"
 #include "app/shared/ModelWindow.h"
 #include "app/shared/SingleDialogRef.h"
 #include "app/shared/SmartWindow.h"
@@ -19,7 +22,6 @@
 #include <string>
 #include <vector>
 
-class DCompareChoices;
 class PairedPrefScoringPane;
 
 namespace PV {
@@ -33,40 +35,37 @@ struct PairedPrefData {};
 
 class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
                            public PV::GUI::SingleDialogRef<DPairedPrefScoring>,
-                           public PV::App::ModelWindow {
+                           public PV::App::ModelWindow,
+                           public PV::App::ModelListener {
  public:
   // The open window brought forward, or a new one in the frame; null while the last
   // one is still going.
   static DPairedPrefScoring* open(zMDIAppFrame* frame);
-  // Stores the texts into the pair set of (criterion, decision maker) of the current
-  // model, commits them and writes the model's score blocks. False when the model has
-  // no such pair set or the texts are not valid scores on its scale.
-  static bool storeIntoModel(uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs);
-
   explicit DPairedPrefScoring(zMDIAppFrame* frame);
   ~DPairedPrefScoring() override;
 
   // Asks about unsaved scores of the pair set shown (Yes stores them into it), then
   // shows the new one with its header and caption "  DMdm:Crcr".
-  void loadPairSet(DCompareChoices* selector, uint32_t crIndex, uint32_t dmIndex, const std::vector<PairABText>& pairs,
-                   const std::string& dmName, const std::string& dmNote, const std::string& crName,
-                   const std::string& crNote, int32_t dmNumber, int32_t crNumber);
-  // Stores the pane's pairs; clears the unsaved mark.
+  void loadPairSet(uint32_t crIndex, uint32_t dmIndex, const std::vector<PV::Scoring::PairNames>& names,
+                   const std::vector<int>& scores, const std::string& dmName, const std::string& dmNote,
+                   const std::string& crName, const std::string& crNote, int32_t dmNumber, int32_t crNumber);
+  // Stores the pane's scores into the model's document; clears the unsaved mark. False
+  // when the document refuses them (the pairs went since they were loaded).
   bool commit();
   void setModified(bool modified);
   bool modified() const { return modified_; }
   bool hasUnsavedScores() const;
   void applyHighlightOptions(bool on, uint32_t colour);
-  // Every pair "??" without asking; nothing counts as unsaved afterwards.
-  void resetPane();
-  // The selector went: the window stores by itself from now on.
-  void selectorClosed() { selector_ = nullptr; }
   // What the main window asks of a model window: store before a save, unsaved
   // scores, close without storing when the model goes.
   bool commitToModel() override { return !hasUnsavedScores() || commit(); }
   bool isDirty() const override { return hasUnsavedScores(); }
   void discard() override;
   void onShown(int) override {}
+  // The document's notice.
+  void modelChanged(uint32_t changes) override;
+  // The open model; null once the window was discarded.
+  PV::App::ModelDocument* document() const { return document_; }
 
   // The pane's buttons.
   void okPressed();
@@ -85,14 +84,15 @@ class DPairedPrefScoring : public PV::GUI::SmartWindow<PairedPrefData>,
  private:
   void setCaptionText(const std::string& text);
 
-
   PV::App::ModelWindowHost* host_ = nullptr;
+  PV::App::ModelDocument* document_ = nullptr;
   PairedPrefScoringPane* pane_ = nullptr;
-  DCompareChoices* selector_ = nullptr;
   uint32_t crIndex_ = 0;
   uint32_t dmIndex_ = 0;
   bool loaded_ = false;
   bool modified_ = false;
   bool closeWithoutStore_ = false;
+  // While its own store goes out: its notice tells the window nothing new.
+  bool storing_ = false;
   std::string caption_;
 };

@@ -3,7 +3,6 @@
 #include "app/shared/BitmapColor.h"
 #include "app/windows/scoring/DPairedPrefScoring.h"
 #include "app/windows/scoring/res/scoring_ids.h"
-#include "factory/Factory.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
 #include "framework/controls/zListBox.h"
@@ -117,7 +116,7 @@ PairedPrefScoringPane::PairedPrefScoringPane(DPairedPrefScoring* window, int32_t
   bindControls();
   const auto& gui = PV::XML::PalvermontineAppOptsFile::instance()->options().get_guiAppOpts();
   setHighlight(gui.get_useFilledBgHighlightChoicePairs(), gui.get_rgbFilledBgHighlightChoicePairs());
-  const PV::Data::DecisionModel* model = PV::Data::Factory::instance()->currDataModel(0);
+  const PV::Data::DecisionModel* model = window->document() ? window->document()->model() : nullptr;
   state_.setScaleDim(model ? model->get_params().get_sil() : 3);
   applyScaleDim();
   showPressed();
@@ -251,15 +250,22 @@ void PairedPrefScoringPane::showPressed() {
   pressed_ = state_.p();
 }
 
-void PairedPrefScoringPane::loadPairs(const std::vector<PairABText>& pairs) {
-  state_.load(pairs);
+void PairedPrefScoringPane::loadPairs(const std::vector<PV::Scoring::PairNames>& names,
+                                      const std::vector<int>& scores) {
+  names_ = names;
+  names_.resize(scores.size(), PV::Scoring::PairNames("?", "?"));
+  state_.load(scores);
   listA_->resetContent();
   listB_->resetContent();
-  for (const PairABText& p : state_.pairs()) {
-    SendMessageA(listA_->handle(), LB_SETITEMDATA, listA_->add(p.first.c_str()), 0);
-    SendMessageA(listB_->handle(), LB_SETITEMDATA, listB_->add(p.second.c_str()), 1);
+  // The lists hold a row per pair; what a row shows is drawn from the state.
+  for (uint32_t i = 0; i < state_.count(); ++i) {
+    const int score = state_.score(i);
+    SendMessageA(listA_->handle(), LB_SETITEMDATA,
+                 listA_->add(PV::Scoring::sideText(score, state_.scaleDim(), true, names_[i]).c_str()), 0);
+    SendMessageA(listB_->handle(), LB_SETITEMDATA,
+                 listB_->add(PV::Scoring::sideText(score, state_.scaleDim(), false, names_[i]).c_str()), 1);
   }
-  initial_ = state_.pairs();
+  initial_ = state_.scores();
   showPressed();
   showCurrent(true);
   refreshTexts();
@@ -290,6 +296,19 @@ void PairedPrefScoringPane::resetScores(bool ask) {
   repaintLists();
   refreshTexts();
   if (ask) scored(true);
+}
+
+void PairedPrefScoringPane::replaceScores(const std::vector<int>& scores) {
+  if (scores.size() != state_.count()) {
+    loadPairs(names_, scores);
+    return;
+  }
+  state_.replace(scores);
+  initial_ = state_.scores();
+  showPressed();
+  showCurrent(true);
+  repaintLists();
+  refreshTexts();
 }
 
 int32_t PairedPrefScoringPane::currentRow() const {
@@ -370,7 +389,7 @@ void PairedPrefScoringPane::scored(bool changed) {
   if (pressed_ != state_.p()) showPressed();
   if (changed) repaintRow(state_.index());
   refreshTexts();
-  window_->setModified(state_.pairs() != initial_);
+  window_->setModified(state_.scores() != initial_);
 }
 
 bool PairedPrefScoringPane::onKeyDown(WPARAM key) {
@@ -557,9 +576,9 @@ void PairedPrefScoringPane::drawItem(const DRAWITEMSTRUCT* item) {
   if (!(item->itemAction & (ODA_DRAWENTIRE | ODA_SELECT))) return;
   const bool sideA = item->CtlID == IDC_SP_LIST_A;
   if (item->itemID >= state_.count()) return;
-  const PairABText& pair = state_.pair(item->itemID);
-  const std::string& text = sideA ? pair.first : pair.second;
-  const int value = ScoringState::valueOfChar(text[0]);
+  const int score = state_.score(item->itemID);
+  const std::string text = PV::Scoring::sideText(score, state_.scaleDim(), sideA, names_[item->itemID]);
+  const int value = ScoringState::sideValue(score, sideA ? ScoringState::sideA : ScoringState::sideB);
   HDC dc = item->hDC;
   RECT rect = item->rcItem;
   const bool selected = (item->itemState & ODS_SELECTED) != 0;
@@ -569,7 +588,7 @@ void PairedPrefScoringPane::drawItem(const DRAWITEMSTRUCT* item) {
   DeleteObject(brush);
   SetBkColor(dc, filled ? static_cast<COLORREF>(highlightColour_) : kItemBack);
   SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, scoreColour(value < -1 ? -1 : value));
+  SetTextColor(dc, scoreColour(value));
   RECT textRect = rect;
   textRect.left += 2;
   DrawTextA(dc, text.c_str(), static_cast<int>(text.size()), &textRect,

@@ -14,6 +14,7 @@
 // shows them and passes its input on.
 #pragma once
 
+#include "app/windows/scoring/PairTexts.h"
 #include "app/windows/scoring/ScoringState.h"
 #include "framework/frames/zPane.h"
 
@@ -35,18 +36,22 @@ class PairedPrefScoringPane : public zPaneControl {
   PairedPrefScoringPane(DPairedPrefScoring* window, int32_t id);
   ~PairedPrefScoringPane() override;
 
-  void loadPairs(const std::vector<PairABText>& pairs);
+  // The names of each pair's choices and its score (ScoringState), one of each per pair.
+  void loadPairs(const std::vector<PV::Scoring::PairNames>& names, const std::vector<int>& scores);
   // Asks first when ask is set; every pair "??".
   void resetScores(bool ask);
+  // The scores the pair set holds now (stored elsewhere): shown, and taken as stored.
+  void replaceScores(const std::vector<int>& scores);
   void setHeader(const std::string& dmName, const std::string& dmNote, const std::string& crName,
                  const std::string& crNote);
   void setHighlight(bool on, uint32_t colour);
   bool highlight() const { return highlight_; }
   uint32_t highlightColour() const { return highlightColour_; }
 
-  const std::vector<PairABText>& pairs() const { return state_.pairs(); }
-  const std::vector<PairABText>& initialPairs() const { return initial_; }
-  void takePairsAsStored() { initial_ = state_.pairs(); }
+  const std::vector<int>& scores() const { return state_.scores(); }
+  const std::vector<int>& initialScores() const { return initial_; }
+  void takeScoresAsStored() { initial_ = state_.scores(); }
+  const std::vector<PV::Scoring::PairNames>& names() const { return names_; }
   const PV::Scoring::ScoringState& state() const { return state_; }
   // Row (0..2) of the lists in which the current pair is shown.
   int32_t currentRow() const;
@@ -82,7 +87,8 @@ class PairedPrefScoringPane : public zPaneControl {
 
   DPairedPrefScoring* window_;
   PV::Scoring::ScoringState state_;
-  std::vector<PairABText> initial_;
+  std::vector<PV::Scoring::PairNames> names_;
+  std::vector<int> initial_;
   zListBoxUnsorted* listA_ = nullptr;
   zListBoxUnsorted* listB_ = nullptr;
   zToolTipCtrl* toolTips_ = nullptr;

@@ -1,5 +1,7 @@
 #include "app/windows/scoring/ScoringState.h"
 
+#include "model/ScoreChars.h"
+
 #include <algorithm>
 #include <cstdlib>
 
@@ -10,70 +12,49 @@ namespace {
 
 constexpr uint32_t kPage = 3;
 
-void setChars(PairABText& pair, char a, char b) {
-  pair.first[0] = a;
-  pair.second[0] = b;
-}
-
 }  // namespace
 
 ScoringState::ScoringState(int scaleDim) : scaleDim_(std::clamp(scaleDim, 1, 5)) {}
 
 void ScoringState::setScaleDim(int scaleDim) { scaleDim_ = std::clamp(scaleDim, 1, 5); }
 
-int ScoringState::valueOfChar(char c) {
-  if (c == '?') return -1;
-  if (c == '-') return 0;
-  if (c == ' ') return 6;
-  if (c >= '1' && c <= '5') return c - '0';
-  return -2;
+int ScoringState::sideValue(int score, Side side) {
+  if (score == Math::UNSCORED) return -1;
+  if (score == 0) return 0;
+  const bool mine = score < 0 ? side == sideA : side == sideB;
+  return mine ? std::abs(score) : 6;
 }
 
-void ScoringState::load(const std::vector<PairABText>& pairs) {
-  ab_ = pairs;
-  for (PairABText& p : ab_) {
-    // Every text starts with its score character, whatever the caller gave.
-    if (p.first.empty()) p.first = "?";
-    if (p.second.empty()) p.second = "?";
+void ScoringState::load(const std::vector<int>& scores) {
+  scores_ = scores;
+  for (int& score : scores_) {
+    if (score != Math::UNSCORED && std::abs(score) > scaleDim_) score = Math::UNSCORED;
   }
   index_ = 0;
   p_ = 0;
   affinity_ = sideA;
-  if (!ab_.empty()) takeP();
+  if (!scores_.empty()) takeP();
 }
 
 void ScoringState::takeP() {
-  const PairABText& pair = ab_[index_];
-  const int a = valueOfChar(pair.first[0]);
-  const int b = valueOfChar(pair.second[0]);
-  if (a >= 1 && a <= scaleDim_ && b == 6) {
-    p_ = -a;
-    affinity_ = sideA;
-  } else if (b >= 1 && b <= scaleDim_ && a == 6) {
-    p_ = b;
-    affinity_ = sideB;
+  const int score = scores_[index_];
+  if (score != 0 && score != Math::UNSCORED && std::abs(score) <= scaleDim_) {
+    p_ = score;
+    affinity_ = score < 0 ? sideA : sideB;
   } else {
-    // "--", "??" and anything the scale cannot show.
     p_ = 0;
   }
 }
 
 bool ScoringState::applyP() {
-  if (ab_.empty()) return false;
-  PairABText& pair = ab_[index_];
-  const char a0 = pair.first[0], b0 = pair.second[0];
-  if (p_ == 0) {
-    setChars(pair, '-', '-');
-  } else if (p_ < 0) {
-    setChars(pair, static_cast<char>('0' - p_), ' ');
-  } else {
-    setChars(pair, ' ', static_cast<char>('0' + p_));
-  }
-  return pair.first[0] != a0 || pair.second[0] != b0;
+  if (scores_.empty()) return false;
+  const int before = scores_[index_];
+  scores_[index_] = p_;
+  return scores_[index_] != before;
 }
 
 bool ScoringState::pressScale(int value) {
-  if (ab_.empty()) return false;
+  if (scores_.empty()) return false;
   p_ = std::clamp(value, -scaleDim_, scaleDim_);
   if (p_ != 0) affinity_ = p_ < 0 ? sideA : sideB;
   return applyP();
@@ -84,43 +65,46 @@ bool ScoringState::keyLeft() { return pressScale(p_ == -scaleDim_ ? scaleDim_ : 
 bool ScoringState::keyRight() { return pressScale(p_ == scaleDim_ ? -scaleDim_ : p_ + 1); }
 
 bool ScoringState::digit(int k) {
-  if (k < 0 || k > scaleDim_ || ab_.empty()) return false;
+  if (k < 0 || k > scaleDim_ || scores_.empty()) return false;
   if (p_ != 0) affinity_ = p_ < 0 ? sideA : sideB;
   const int value = std::abs(p_) == k ? -p_ : affinity_ * k;
   return pressScale(value);
 }
 
 bool ScoringState::doubleClick(Side side) {
-  if (ab_.empty()) return false;
-  PairABText& pair = ab_[index_];
-  const char a0 = pair.first[0], b0 = pair.second[0];
-  char& mine = side == sideA ? pair.first[0] : pair.second[0];
-  char& other = side == sideA ? pair.second[0] : pair.first[0];
-  const int v = valueOfChar(mine);
-  if (v == -1 || v == 0 || v == -2) {
-    mine = '1';
-    other = ' ';
-  } else if (v == 6) {
-    mine = '-';
-    other = '-';
-  } else if (v >= scaleDim_) {
-    mine = '-';
-    other = '-';
+  if (scores_.empty()) return false;
+  int& score = scores_[index_];
+  const int before = score;
+  const int v = sideValue(score, side);
+  if (v <= 0) {
+    // Not scored or no preference: this side by one.
+    score = side;
+  } else if (v == 6 || v >= scaleDim_) {
+    // The other side's preference, or this side's at the top of the scale.
+    score = 0;
   } else {
-    mine = static_cast<char>('0' + v + 1);
-    other = ' ';
+    score = side * (v + 1);
   }
   takeP();
-  return pair.first[0] != a0 || pair.second[0] != b0;
+  return score != before;
+}
+
+void ScoringState::replace(const std::vector<int>& scores) {
+  const uint32_t index = index_;
+  load(scores);
+  if (index < scores_.size()) {
+    index_ = index;
+    takeP();
+  }
 }
 
 void ScoringState::reset() {
-  for (PairABText& pair : ab_) setChars(pair, '?', '?');
-  if (!ab_.empty()) takeP();
+  for (int& score : scores_) score = Math::UNSCORED;
+  if (!scores_.empty()) takeP();
 }
 
 bool ScoringState::moveTo(uint32_t index) {
-  if (ab_.empty() || index >= ab_.size() || index == index_) return false;
+  if (scores_.empty() || index >= scores_.size() || index == index_) return false;
   applyP();
   index_ = index;
   takeP();
@@ -128,8 +112,8 @@ bool ScoringState::moveTo(uint32_t index) {
 }
 
 bool ScoringState::next() {
-  if (ab_.empty()) return false;
-  if (index_ + 1 >= ab_.size()) {
+  if (scores_.empty()) return false;
+  if (index_ + 1 >= scores_.size()) {
     applyP();
     return false;
   }
@@ -140,22 +124,22 @@ bool ScoringState::previous() { return index_ > 0 && moveTo(index_ - 1); }
 
 bool ScoringState::first() { return moveTo(0); }
 
-bool ScoringState::last() { return !ab_.empty() && moveTo(count() - 1); }
+bool ScoringState::last() { return !scores_.empty() && moveTo(count() - 1); }
 
 bool ScoringState::pageUp() { return moveTo(index_ < kPage ? 0 : index_ - kPage); }
 
-bool ScoringState::pageDown() { return !ab_.empty() && moveTo(std::min(index_ + kPage, count() - 1)); }
+bool ScoringState::pageDown() { return !scores_.empty() && moveTo(std::min(index_ + kPage, count() - 1)); }
 
 bool ScoringState::select(uint32_t index) { return moveTo(index); }
 
 std::string ScoringState::titleText() const {
-  return "Paired Preferences Scoring - Pair " + std::to_string(ab_.empty() ? 0 : index_ + 1) + " of " +
-         std::to_string(ab_.size());
+  return "Paired Preferences Scoring - Pair " + std::to_string(scores_.empty() ? 0 : index_ + 1) + " of " +
+         std::to_string(scores_.size());
 }
 
 std::string ScoringState::completionText() const {
-  const auto counts = countScoredTexts(ab_);
-  return std::to_string(counts.first) + "/" + std::to_string(counts.second);
+  const auto scored = std::count_if(scores_.begin(), scores_.end(), [](int s) { return s != Math::UNSCORED; });
+  return std::to_string(scored) + "/" + std::to_string(scores_.size());
 }
 
 }  // namespace Scoring

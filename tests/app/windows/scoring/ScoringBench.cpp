@@ -34,9 +34,10 @@ class BenchFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
   BenchFrame()
       : zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(1000, 720), nullptr), WS_OVERLAPPEDWINDOW,
                      "Scoring bench", nullptr, 1000) {}
-  bool solveScoredModel() override { return true; }
+  PV::App::ModelDocument& document() override { return document_; }
   int32_t addModelWindow(PV::App::ModelWindow*) override { return 0; }
   void removeModelWindow(PV::App::ModelWindow*) override {}
+  PV::App::ModelDocument document_;
 };
 
 void pump() {
@@ -83,13 +84,14 @@ int main() {
   pump();
   DPairedPrefScoring* scoring = DPairedPrefScoring::instance();
   PairedPrefScoringPane* pane = scoring->pane();
-  const std::vector<PairABText> pairs = pane->pairs();
-  std::printf("pairs in the set: %u\n", static_cast<unsigned>(pairs.size()));
+  const std::vector<PV::Scoring::PairNames> names = pane->names();
+  const std::vector<int> scores = pane->scores();
+  std::printf("pairs in the set: %u\n", static_cast<unsigned>(scores.size()));
 
   // Loads: each a fresh pair set into the shown pane, painted; the tables are probed
   // once the first loads have made what stays.
   for (int i = 0; i < 5; ++i) {
-    scoring->loadPairSet(selector, 0, 0, pairs, "DM1", "", "Cr1", "", 1, 1);
+    scoring->loadPairSet(0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
     pump();
   }
@@ -97,7 +99,7 @@ int main() {
   double loadTime = 0;
   for (int i = 0; i < 100; ++i) {
     const double t0 = benchSeconds();
-    scoring->loadPairSet(selector, 0, 0, pairs, "DM1", "", "Cr1", "", 1, 1);
+    scoring->loadPairSet(0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
     loadTime += benchSeconds() - t0;
     pump();
@@ -106,7 +108,7 @@ int main() {
   // A slot of the GDI table is not always the lowest free one under Wine: a probe
   // that moved is checked over ten times as many loads, where a leak would climb.
   for (int i = 0; i < 1000; ++i) {
-    scoring->loadPairSet(selector, 0, 0, pairs, "DM1", "", "Cr1", "", 1, 1);
+    scoring->loadPairSet(0, 0, names, scores, "DM1", "", "Cr1", "", 1, 1);
     paintNow(pane);
     pump();
   }
@@ -145,7 +147,7 @@ int main() {
   std::printf("score and advance: %.3f ms per key (worst %.3f ms), goal under 16 ms\n", 1000 * keyTime / keys,
               1000 * worst);
   std::printf("load of %u pairs: %.3f ms per load; model properties opened: %.3f ms\n",
-              static_cast<unsigned>(pairs.size()), 1000 * loadTime / 100, 1000 * dialogTime / 20);
+              static_cast<unsigned>(scores.size()), 1000 * loadTime / 100, 1000 * dialogTime / 20);
   std::printf("window-manager probe %s (%#llx -> %#llx), GDI probe %s (%#llx -> %#llx) over 100 loads\n",
               before.userProbe == after.userProbe ? "steady" : "MOVED", static_cast<unsigned long long>(before.userProbe),
               static_cast<unsigned long long>(after.userProbe), before.gdiProbe == after.gdiProbe ? "steady" : "MOVED",

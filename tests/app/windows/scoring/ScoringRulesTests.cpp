@@ -1,8 +1,9 @@
-// The rules of scoring without a window: the score characters of a pair set's scores
-// (a score the scale cannot show reads as not scored) and every way the pane scores
-// and moves, each as a row of input from given pairs to the pairs expected.
+// The rules of scoring without a window: the score characters the pane draws of a
+// score (a score the scale cannot show reads as not scored) and every way the pane
+// scores and moves, each as a row of input from given scores to the scores expected.
 #include "app/windows/scoring/PairTexts.h"
 #include "app/windows/scoring/ScoringState.h"
+#include "model/ScoreChars.h"
 
 #include <gtest/gtest.h>
 
@@ -19,43 +20,38 @@ TEST(PairTexts, ScoreCharactersOfEveryScoreAndOfScoresTheScaleCannotShow) {
     int sil;
     const char* chars;
   } cases[] = {
-      {0, 3, "--"},   {PV::Scoring::kUnscored, 3, "??"}, {-1, 3, "1 "}, {-3, 3, "3 "}, {+2, 3, " 2"},
+      {0, 3, "--"},   {PV::Math::UNSCORED, 3, "??"}, {-1, 3, "1 "}, {-3, 3, "3 "}, {+2, 3, " 2"},
       {+5, 5, " 5"},  {-5, 5, "5 "},
       // An exceeded score (character code of 'E' or 'e') and a strength above the scale.
-      {69, 3, "??"},  {101, 3, "??"},                    {+4, 3, "??"}, {-5, 1, "??"},
+      {69, 3, "??"},  {101, 3, "??"},                {+4, 3, "??"}, {-5, 1, "??"},
   };
   for (const Case& c : cases) {
     const auto chars = PV::Scoring::scoreChars(c.score, c.sil);
     EXPECT_EQ(std::string() + chars.first + chars.second, c.chars) << c.score << " on " << c.sil;
   }
-  struct Back {
-    const char* chars;
-    bool valid;
-    int score;
-  } back[] = {
-      {"--", true, 0}, {"??", true, PV::Scoring::kUnscored}, {" 3", true, 3}, {"2 ", true, -2},
-      {"  ", false, 0}, {"?-", false, 0},                     {"23", false, 0}, {" 6", false, 0},
-  };
-  for (const Back& b : back) {
-    int score = 0;
-    EXPECT_EQ(PV::Scoring::scoreOfChars(b.chars[0], b.chars[1], &score), b.valid) << b.chars;
-    if (b.valid) EXPECT_EQ(score, b.score) << b.chars;
-  }
+  EXPECT_EQ(PV::Scoring::sideText(-2, 3, true, {"Ch1", "Ch2"}), "2Ch1");
+  EXPECT_EQ(PV::Scoring::sideText(-2, 3, false, {"Ch1", "Ch2"}), " Ch2");
 }
 
-// Pairs from their score characters ("??", "--", "2 ", " 3"), named A1/B1, A2/B2, ...
-std::vector<PairABText> pairsOf(const std::vector<std::string>& chars) {
-  std::vector<PairABText> pairs;
-  for (size_t i = 0; i < chars.size(); ++i) {
-    pairs.emplace_back(chars[i].substr(0, 1) + "A" + std::to_string(i + 1),
-                       chars[i].substr(1, 1) + "B" + std::to_string(i + 1));
-  }
-  return pairs;
+// The score of two score characters as the tables below write them ("??", "--", "2 ", " 3").
+int scoreOf(const std::string& chars) {
+  if (chars == "??") return PV::Math::UNSCORED;
+  if (chars == "--") return 0;
+  return chars[0] == ' ' ? chars[1] - '0' : -(chars[0] - '0');
+}
+
+std::vector<int> scoresOf(const std::vector<std::string>& chars) {
+  std::vector<int> scores;
+  for (const std::string& c : chars) scores.push_back(scoreOf(c));
+  return scores;
 }
 
 std::vector<std::string> charsOf(const ScoringState& s) {
   std::vector<std::string> chars;
-  for (const PairABText& p : s.pairs()) chars.push_back(std::string() + p.first[0] + p.second[0]);
+  for (int score : s.scores()) {
+    const auto c = PV::Scoring::scoreChars(score, s.scaleDim());
+    chars.push_back(std::string() + c.first + c.second);
+  }
   return chars;
 }
 
@@ -113,10 +109,12 @@ TEST(ScoringState, EveryInputGivesThePairsItsRulesPredict) {
        {"--", "??", "??", "--", "??"}, 0, 0},
       {"Page down stops at the last pair", 3, {"??", "??"}, "D", {"--", "??"}, 1, 0},
       {"First from the last pair", 3, {"??", " 1", "2 "}, "EF", {"--", " 1", "2 "}, 0, 0},
+      {"a stored score beyond the scale loads as not scored", 2, {" 3", "3 "}, "", {"??", "??"}, 0, 0},
+      {"and scoring it again is the way forward", 2, {" 3"}, "b", {" 1"}, 0, 1},
   };
   for (const Case& c : cases) {
     ScoringState s(c.scaleDim);
-    s.load(pairsOf(c.before));
+    s.load(scoresOf(c.before));
     play(s, c.input);
     EXPECT_EQ(charsOf(s), c.after) << c.what;
     EXPECT_EQ(s.index(), c.index) << c.what;
@@ -126,7 +124,7 @@ TEST(ScoringState, EveryInputGivesThePairsItsRulesPredict) {
 
 TEST(ScoringState, TitleAndCompletionTextsFollowThePairs) {
   ScoringState s(3);
-  s.load(pairsOf({"??", "??", " 1"}));
+  s.load(scoresOf({"??", "??", " 1"}));
   EXPECT_EQ(s.titleText(), "Paired Preferences Scoring - Pair 1 of 3");
   EXPECT_EQ(s.completionText(), "1/3");
   play(s, "NN");

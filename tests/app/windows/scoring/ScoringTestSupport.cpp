@@ -17,12 +17,16 @@
 
 ScoringHostFrame::ScoringHostFrame()
     : zMDIAppFrame(nullptr, new zSizer(zPoint(0, 0), zDimension(1000, 720), nullptr), WS_OVERLAPPEDWINDOW,
-                   "Scoring host", nullptr, 1000) {}
+                   "Scoring host", nullptr, 1000) {
+  document_.addListener(this);
+}
+
+ScoringHostFrame::~ScoringHostFrame() { document_.removeListener(this); }
 
 bool ScoringHostFrame::solveScoredModel() {
   ++solves;
   PV::Data::RankSolutionData ranking;
-  return PV::Data::Factory::instance()->getMathServer(0)->solve(&ranking) == MODEL_COMPLETED;
+  return document_.solve(&ranking) == MODEL_COMPLETED;
 }
 
 UnansweredBoxGuard::UnansweredBoxGuard() {
@@ -130,9 +134,12 @@ std::vector<std::string> ScoringTest::scoresOf(uint32_t cr, uint32_t dm) {
   return chars;
 }
 
-std::vector<std::string> ScoringTest::charsOf(const std::vector<PairABText>& pairs) {
+std::vector<std::string> ScoringTest::charsOf(const std::vector<int>& scores) {
   std::vector<std::string> chars;
-  for (const PairABText& p : pairs) chars.push_back(std::string() + p.first[0] + p.second[0]);
+  for (int score : scores) {
+    const auto c = PV::Scoring::scoreChars(score, 5);
+    chars.push_back(std::string() + c.first + c.second);
+  }
   return chars;
 }
 

@@ -30,23 +30,25 @@ class Algorithm;
 }  // namespace Math
 }  // namespace PV
 
-// The main window as the scoring windows see it: an MDI frame that counts the
-// requests; the last store's solve goes to the math server as the Best Choice does.
+// The main window as the scoring windows see it: an MDI frame that follows the model's
+// document and counts what the notice asks of it; the last store's solve goes to the
+// document as the Best Choice does.
 class ScoringHostFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
  public:
   ScoringHostFrame();
+  ~ScoringHostFrame() override;
+  PV::App::ModelDocument& document() override { return document_; }
   void updateStatusBar() override { ++statusUpdates; }
   void setModelDefEditLock(bool lock) override { locked = lock; }
-  void setSolutionsFlag(bool flag) override { solutionsFlag = flag; }
   bool solveScoredModel() override;
   int32_t addModelWindow(PV::App::ModelWindow* window) override { return windows.add(window); }
   void removeModelWindow(PV::App::ModelWindow* window) override { windows.remove(window); }
 
+  PV::App::ModelDocument document_;
   PV::App::ModelWindowRegistry windows;
   int statusUpdates = 0;
   int solves = 0;
   bool locked = false;
-  bool solutionsFlag = false;
 };
 
 // Closes a message box of this thread that nobody answered within 5 s (Cancel, No or
@@ -77,8 +79,8 @@ class ScoringTest : public ModelDialogTest {
   // The score characters of the pair set of (criterion, decision maker), as the pane
   // shows them ("??", "--", "2 ", " 3").
   static std::vector<std::string> scoresOf(uint32_t cr, uint32_t dm);
-  // The pane's pairs as score characters.
-  static std::vector<std::string> charsOf(const std::vector<PairABText>& pairs);
+  // The pane's scores as score characters.
+  static std::vector<std::string> charsOf(const std::vector<int>& scores);
   // A file in the test's own output folder (inside the build folder).
   static std::string outputPath(const std::string& name);
 

@@ -86,22 +86,22 @@ TEST_F(Scoring, KeysDigitsAndDoubleClicksScoreEveryPairAndTheLastStoreSolves) {
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_DM_NAME)), "DM1");
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_TITLE)), "Paired Preferences Scoring - Pair 1 of 3");
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_COMPLETION)), "0/3");
-  EXPECT_EQ(charsOf(pane->pairs()), (Chars{"??", "??", "??"}));
+  EXPECT_EQ(charsOf(pane->scores()), (Chars{"??", "??", "??"}));
 
   keyDown(pane, VK_RIGHT);
-  EXPECT_EQ(charsOf(pane->pairs())[0], " 1");
+  EXPECT_EQ(charsOf(pane->scores())[0], " 1");
   EXPECT_EQ(windowTextOf(scoring->handle()), "* DM1:Cr1") << "unsaved scores are marked";
   keyUp(pane, VK_RETURN);
   EXPECT_EQ(pane->state().index(), 1u);
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_TITLE)), "Paired Preferences Scoring - Pair 2 of 3");
   typeChar(pane, '2');
-  EXPECT_EQ(charsOf(pane->pairs())[1], " 2");
+  EXPECT_EQ(charsOf(pane->scores())[1], " 2");
   typeChar(pane, '2');
-  EXPECT_EQ(charsOf(pane->pairs())[1], "2 ") << "the same digit again switches the side";
+  EXPECT_EQ(charsOf(pane->scores())[1], "2 ") << "the same digit again switches the side";
   keyUp(pane, VK_TAB);
   doubleClickList(pane, 0);
   doubleClickList(pane, 0);
-  EXPECT_EQ(charsOf(pane->pairs()), (Chars{" 1", "2 ", "2 "}));
+  EXPECT_EQ(charsOf(pane->scores()), (Chars{" 1", "2 ", "2 "}));
   EXPECT_EQ(windowTextOf(GetDlgItem(pane->handle(), IDC_SP_COMPLETION)), "3/3");
   EXPECT_EQ(frame_->solves, 0);
 
@@ -124,6 +124,42 @@ TEST_F(Scoring, OnePairOfThreeScoredShowsAThirdAsAWholePercentage) {
   clickButton(pane->handle(), IDC_SP_UPDATE);
   EXPECT_EQ(ratioOf(selector), "1/3 = 33%");
   EXPECT_EQ(listText(selector, 0), " Cr1");
+}
+
+// The scoring window stores into the model, whoever opened it: a selector closed and
+// opened again while the window stays shows its stores, and the store that completes
+// the model solves it whether a selector is open or not.
+TEST_F(Scoring, StoresReachASelectorOpenedAgainAndTheLastStoreSolvesWithoutOne) {
+  makeScoringModel(1, 2, 3);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  ASSERT_NE(scoring, nullptr);
+  const auto closeSelector = [&] {
+    SendMessageA(DCompareChoices::instance()->handle(), WM_CLOSE, 0, 0);
+    pump();
+    ASSERT_EQ(DCompareChoices::instance(), nullptr);
+  };
+  const auto scoreAllAndUpdate = [&] {
+    for (int i = 0; i < 3; ++i) {
+      typeChar(scoring->pane(), '1');
+      keyUp(scoring->pane(), VK_RETURN);
+    }
+    keyUp(scoring->pane(), 'U', true);
+  };
+  closeSelector();
+  selector = openSelector();
+  scoreAllAndUpdate();
+  EXPECT_EQ(ratioOf(selector), "3/6 = 50%") << "the selector opened again follows the store";
+  EXPECT_EQ(listText(selector, 0), std::string(1, kMark) + "Cr1");
+
+  selector->selectCriterion(1);
+  ASSERT_EQ(scorePairs(selector), scoring);
+  closeSelector();
+  scoreAllAndUpdate();
+  EXPECT_EQ(scoresOf(1, 0), (Chars{"1 ", "1 ", "1 "}));
+  EXPECT_TRUE(server()->isComplete());
+  EXPECT_EQ(frame_->solves, 1) << "the last store solves without a selector";
+  EXPECT_EQ(PV::Data::Factory::instance()->currDataModel(0)->get_slns().size(), 3u);
 }
 
 // Another pair set while scores are unsaved: the question; No drops the scores, Yes
@@ -204,7 +240,7 @@ TEST_F(Scoring, AnExceededScoreShowsAsUnscoredInThePaneTheMarksTheRatioAndTheSol
   EXPECT_FALSE(ms->isComplete());
 
   DPairedPrefScoring* scoring = scorePairs(selector);
-  EXPECT_EQ(charsOf(scoring->pane()->pairs()), (Chars{" 1", "??", " 1"}));
+  EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{" 1", "??", " 1"}));
   clickButton(scoring->pane()->handle(), IDC_SP_UPDATE);
   EXPECT_EQ(scoresOf(0, 0), (Chars{" 1", "??", " 1"}));
   EXPECT_EQ(frame_->solves, 0);
@@ -233,7 +269,14 @@ TEST_F(Scoring, ResetAllScoresSurvivesSaveAndReopen) {
   clickButton(selector->handle(), IDC_CC_RESET_ALL);
   EXPECT_NE(asked.find("Are you sure you want to reset \"all\" your scores ?"), std::string::npos) << asked;
   EXPECT_EQ(ratioOf(selector), "0/6 = 0%");
-  EXPECT_EQ(charsOf(scoring->pane()->pairs()), (Chars{"??", "??", "??"})) << "the open pane follows unasked";
+  EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{"??", "??", "??"})) << "the open pane follows unasked";
+  EXPECT_EQ(windowTextOf(scoring->handle()), "  DM1:Cr1");
+  // Scores not yet stored go with a reset too, on pairs that were not scored before.
+  keyDown(scoring->pane(), VK_RIGHT);
+  ASSERT_EQ(windowTextOf(scoring->handle()), "* DM1:Cr1");
+  answerBox("Palvermontine", IDYES);
+  clickButton(selector->handle(), IDC_CC_RESET_ALL);
+  EXPECT_EQ(charsOf(scoring->pane()->scores()), (Chars{"??", "??", "??"}));
   EXPECT_EQ(windowTextOf(scoring->handle()), "  DM1:Cr1");
 
   const std::string file = configPath("reset.xpv");

@@ -44,7 +44,9 @@ class SolutionHostFrame : public zMDIAppFrame, public PV::App::ModelWindowHost {
   }
   int32_t addModelWindow(PV::App::ModelWindow* window) override { return windows.add(window); }
   void removeModelWindow(PV::App::ModelWindow* window) override { windows.remove(window); }
+  PV::App::ModelDocument& document() override { return document_; }
   PV::App::ModelWindowRegistry windows;
+  PV::App::ModelDocument document_;
 };
 
 class SolutionWindow : public FrameworkTest {
