@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 namespace zbars {
 

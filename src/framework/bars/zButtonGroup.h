@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zDevice.h"
 
 class zToolbar;

@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 // ---------------------------------------------------------------- 3-D static text
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/bars/zBarsArith.h"
 #include "framework/bars/zStatusLine.h"
 #include "framework/draw/zRCFont.h"

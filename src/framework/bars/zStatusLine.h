@@ -15,7 +15,7 @@
 #include <functional>
 
 #include "foundation/FLCString.h"
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/bars/zStatusMessageTable.h"
 #include "framework/draw/zRCFont.h"
 #include "framework/visual/ziVisualPane.h"

@@ -14,7 +14,7 @@
 #include <vector>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/frames/zPane.h"
 
 class zTabCtrl;

@@ -9,7 +9,7 @@
 #include <cstdarg>
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/bars/zTextBuf.h"
 #include "framework/frames/zPane.h"
 

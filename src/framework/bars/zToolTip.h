@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/bars/zStatusMessageTable.h"
 #include "framework/core/zWindow.h"
 #include "framework/frames/zPane.h"

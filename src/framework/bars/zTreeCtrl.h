@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/bars/zPaneCtrlArith.h"
 #include "framework/frames/zPane.h"
 

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/bars/zPaneCtrlArith.h"
 #include "framework/frames/zPane.h"
 

@@ -12,7 +12,7 @@
 // operation harmlessly. A CreateWindowEx that fails is reported the same way.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/core/zChildWin.h"
 #include "framework/core/zNotifyNode.h"
 

@@ -5,7 +5,7 @@
 // and lParam 4096) before the edit gets the key.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/controls/zControl.h"
 
 // Edit flag: an empty text is valid.

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zResources.h"
 
 namespace {

@@ -2,7 +2,7 @@
 
 #include <cctype>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 
 class zWindow;
 class zSizer;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 // One message exactly as the window procedure received it. Built on the procedure's stack
 // and passed by pointer: handlers must not keep it after they return.

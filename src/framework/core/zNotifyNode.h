@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zBoundMember.h"
 #include "framework/core/zEvH.h"
 

@@ -6,7 +6,7 @@
 // or the toolbar never reach a popup that is closed.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/core/zMenu.h"
 
 class zPopupMenu;

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "foundation/FLCString.h"
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zNotifyNode.h"
 
 class zControlType;

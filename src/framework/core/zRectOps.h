@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 namespace zRectOps {
 

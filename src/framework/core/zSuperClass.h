@@ -3,7 +3,7 @@
 #pragma once
 
 #include "foundation/FLCString.h"
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zBoundMember.h"
 
 using zTaskHandler = zBoundMember<int()>;

@@ -9,7 +9,7 @@
 
 #include <cstdint>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zNotifyNode.h"
 
 class zTimerDev;

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
-#include "foundation/zLists.h"
+#include "foundation/Geometry.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zCursor.h"
 #include "framework/core/zEvH.h"
 #include "framework/core/zNotifyNode.h"

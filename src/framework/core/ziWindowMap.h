@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 
 #ifndef NOMINMAX
 #define NOMINMAX

@@ -3,8 +3,8 @@
 // object once and reuses it. Interned aspects live as long as the process.
 #pragma once
 
-#include "foundation/zGeometry.h"
-#include "foundation/zLists.h"
+#include "foundation/Geometry.h"
+#include "foundation/PointerLists.h"
 #include "framework/draw/zRCFont.h"
 
 #include <cstdint>

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "foundation/FLTLists.h"
-#include "foundation/zGeometry.h"
-#include "foundation/zLists.h"
+#include "foundation/Geometry.h"
+#include "foundation/PointerLists.h"
 #include "framework/draw/zDrawObj.h"
 #include "framework/draw/zRCFont.h"
 

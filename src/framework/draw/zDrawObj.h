@@ -1,7 +1,7 @@
 // GDI objects wrapped as small owning objects: the base zDrawObj, pens and brushes.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 #include <windows.h>
 

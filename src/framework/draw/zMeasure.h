@@ -2,7 +2,7 @@
 // into the pixels of a display, or of the screen when no display is given.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 #include <cstdint>
 

@@ -1,7 +1,7 @@
 // GDI regions for invalidation and clipping.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 #include <windows.h>
 

@@ -11,7 +11,7 @@
 #endif
 #include <windows.h>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 class zWindow;
 

@@ -1,6 +1,6 @@
 #include "framework/frames/zDialogFrame.h"
 
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/layout/zSizer.h"

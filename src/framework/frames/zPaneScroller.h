@@ -9,7 +9,7 @@
 // which a pane with a display passes on to it.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/core/zScrollerBase.h"
 
 class zPaneScroller : public zScrollerWKeyboard {

@@ -12,7 +12,7 @@
 #include <string>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/core/zResId.h"
 #include "framework/draw/zRCFont.h"
 #include "framework/frames/zDialogUnit.h"

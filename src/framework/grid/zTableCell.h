@@ -11,7 +11,7 @@
 #include <cstdint>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/grid/zTableTypes.h"
 
 class zDisplay;

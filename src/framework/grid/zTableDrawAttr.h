@@ -3,7 +3,7 @@
 // is paired with one restore on the same display. Windows build only.
 #pragma once
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/draw/zDrawObj.h"
 #include "framework/draw/zRCFont.h"
 #include "framework/grid/zTableAttr.h"

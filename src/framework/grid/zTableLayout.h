@@ -11,7 +11,7 @@
 
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/grid/zTableSizeTable.h"
 #include "framework/grid/zTableTypes.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/grid/zTableSizeTable.h"
 #include "framework/grid/zTableTypes.h"
 

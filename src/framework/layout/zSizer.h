@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
-#include "foundation/zLists.h"
+#include "foundation/Geometry.h"
+#include "foundation/PointerLists.h"
 
 class zSizer;
 

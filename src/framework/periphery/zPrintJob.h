@@ -17,7 +17,7 @@
 #include <cstdint>
 
 #include "foundation/FLCString.h"
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 #include "framework/core/zBoundMember.h"
 #include "framework/core/zEvH.h"
 #include "framework/core/zResId.h"

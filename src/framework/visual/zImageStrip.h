@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 class zBitmap;
 class zBitmapDisplay;

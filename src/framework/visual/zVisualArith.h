@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 // A rectangle of a visual: left/top from the sizer's origin, right/bottom = origin + extent.
 // Both edges count, so a visual of width w answers for w + 1 columns.

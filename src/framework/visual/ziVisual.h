@@ -8,8 +8,8 @@
 
 #include <cstdint>
 
-#include "foundation/zGeometry.h"
-#include "foundation/zLists.h"
+#include "foundation/Geometry.h"
+#include "foundation/PointerLists.h"
 #include "framework/core/zEvH.h"
 
 class zDisplay;

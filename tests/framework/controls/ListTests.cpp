@@ -5,7 +5,7 @@
 #include <string>
 
 #include "ControlTestSupport.h"
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 #include "framework/controls/zListBox.h"
 #include "framework/core/zResources.h"
 #include "framework/layout/zSizer.h"

@@ -1,10 +1,10 @@
-#include "foundation/zGeometry.h"
+#include "foundation/Geometry.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(zGeometry, PointsFromMouseParametersAreSigned) {
+TEST(Geometry, PointsFromMouseParametersAreSigned) {
   const zPoint p = zPoint::fromLParam(0x0001FFFFu);
   EXPECT_EQ(p.x(), -1);
   EXPECT_EQ(p.y(), 1);
@@ -22,7 +22,7 @@ TEST(zGeometry, PointsFromMouseParametersAreSigned) {
   EXPECT_EQ(d.height(), 6);
 }
 
-TEST(zGeometry, RectanglesIncludeTheirRightAndBottomEdges) {
+TEST(Geometry, RectanglesIncludeTheirRightAndBottomEdges) {
   const zRect r(0, 0, 10, 20);
   EXPECT_TRUE(r.contains(zPoint(10, 20)));
   EXPECT_TRUE(r.contains(zPoint(0, 0)));
@@ -43,7 +43,7 @@ TEST(zGeometry, RectanglesIncludeTheirRightAndBottomEdges) {
 #endif
 }
 
-TEST(zGeometry, ColoursAndTheirNativeValues) {
+TEST(Geometry, ColoursAndTheirNativeValues) {
   EXPECT_EQ(zColor(5, 1, 0, zColor::paletteIndex).colorRef(), 0x01000105u);
   EXPECT_EQ(zColor(0x11, 0x22, 0x33).colorRef(), 0x00332211u);
   EXPECT_EQ(zColor(0x11, 0x22, 0x33, zColor::paletteRgb).colorRef(), 0x02332211u);

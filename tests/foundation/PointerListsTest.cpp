@@ -1,4 +1,4 @@
-#include "foundation/zLists.h"
+#include "foundation/PointerLists.h"
 
 #include <gtest/gtest.h>
 
