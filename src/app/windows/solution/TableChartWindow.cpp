@@ -221,18 +221,6 @@ void TableChartWindow::refresh() {
   }
 }
 
-void TableChartWindow::show(int cmd) {
-  zMDIChildFrame::show(cmd);
-  // The grid's and the chart's scroll bars were set while the window was hidden: their
-  // frames are measured and drawn anew now that it shows.
-  for (zWindow* pane : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_)}) {
-    if (pane && pane->handle())
-      SetWindowPos(pane->handle(), nullptr, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
-  if (grid_ && grid_->handle()) grid_->calcLayout();
-}
-
 int TableChartWindow::onSize(zEvent* event) {
   const int result = zMDIChildFrame::onSize(event);
   if (grid_) {

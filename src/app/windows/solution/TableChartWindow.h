@@ -69,7 +69,6 @@ class TableChartWindow : public zMDIChildFrame {
   // Closes every open solution window.
   static void closeAll();
 
-  void show(int cmd) override;
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
