@@ -16,6 +16,9 @@ namespace {
 
 zColor sysColor(int index) { return zColor::fromColorRef(GetSysColor(index)); }
 
+// Posted to the table itself: draw the scroll bars whose thumbs moved.
+constexpr UINT kMsgDrawThumbs = 0x90B;
+
 // Fills r with a pen and brush of one colour.
 void fillSolid(zDisplay* d, const zRect& r, zColor colour) {
   zPen pen(colour, PS_SOLID, 1);
@@ -248,9 +251,12 @@ void zTable::syncScrollBars() {
       // bar's own move on a page down already lands on the thumb of the new first line.
       const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
       b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
-      // Moving a thumb redraws the bar, which costs more than the rest of a scroll: only a
-      // thumb that moves is set.
-      if (pos != b.info->pos()) b.info->movePos(pos);
+      // Drawing a bar costs more than the rest of a scroll: only a thumb that moves is
+      // set, and drawn after the cells.
+      if (pos != b.info->pos()) {
+        b.info->movePos(pos, false);
+        if (!thumbsPending_ && PostMessageA(handle(), kMsgDrawThumbs, 0, 0)) thumbsPending_ = true;
+      }
       b.info->setPrevPos(b.info->pos());
     }
     MSG msg;
@@ -260,6 +266,21 @@ void zTable::syncScrollBars() {
     if (after.right == before.right && after.bottom == before.bottom) break;
   }
   syncing_ = false;
+}
+
+void zTable::drawMovedThumbs() {
+  thumbsPending_ = false;
+  // The frame outside the client area is the bars (and the corner between them).
+  RECT window{}, client{};
+  GetWindowRect(handle(), &window);
+  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&window), 2);
+  GetClientRect(handle(), &client);
+  HRGN frame = CreateRectRgnIndirect(&window);
+  HRGN inside = CreateRectRgnIndirect(&client);
+  if (CombineRgn(frame, frame, inside, RGN_DIFF) != NULLREGION)
+    RedrawWindow(handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
+  DeleteObject(inside);
+  DeleteObject(frame);
 }
 
 bool zTable::onDialog() const {
@@ -536,6 +557,9 @@ LRESULT zTable::defProc(zEvent* event) {
       d.setPainting(false);
       return 0;
     }
+    case kMsgDrawThumbs:
+      drawMovedThumbs();
+      return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETCURSOR:
