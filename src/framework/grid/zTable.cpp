@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/zControlType.h"
+#include "framework/core/zFrameRedraw.h"
 #include "framework/core/zProgramFrame.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/core/zWinDisplay.h"
@@ -270,17 +271,7 @@ void zTable::syncScrollBars() {
 
 void zTable::drawMovedThumbs() {
   thumbsPending_ = false;
-  // The frame outside the client area is the bars (and the corner between them).
-  RECT window{}, client{};
-  GetWindowRect(handle(), &window);
-  MapWindowPoints(nullptr, handle(), reinterpret_cast<POINT*>(&window), 2);
-  GetClientRect(handle(), &client);
-  HRGN frame = CreateRectRgnIndirect(&window);
-  HRGN inside = CreateRectRgnIndirect(&client);
-  if (CombineRgn(frame, frame, inside, RGN_DIFF) != NULLREGION)
-    RedrawWindow(handle(), nullptr, frame, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW | RDW_NOCHILDREN);
-  DeleteObject(inside);
-  DeleteObject(frame);
+  zRedrawFrame(handle(), true);
 }
 
 bool zTable::onDialog() const {
