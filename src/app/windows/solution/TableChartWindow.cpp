@@ -109,6 +109,9 @@ TableChartWindow::~TableChartWindow() {
     all.erase(it);
     --count_;
   }
+  // Hidden first, the panes go without each uncovering the others and the frame
+  // repainting what it shows; the window is closing.
+  if (split_ && split_->handle()) ShowWindow(split_->handle(), SW_HIDE);
   // The chart watches the grid and its model: it goes first, the split pane that holds
   // both last.
   delete chart_;
