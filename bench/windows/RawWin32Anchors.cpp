@@ -117,6 +117,32 @@ void modalDialogRound(HWND owner, HINSTANCE module, int templateId, const char* 
   pump();
 }
 
+double scrollThumbMoveMs(HWND parent, int width, int height, int moves) {
+  static bool registered = false;
+  const char kPaneClass[] = "RawAnchorScrolledPane";
+  if (!registered) {
+    registered = true;
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = &DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    windowClass.lpszClassName = kPaneClass;
+    RegisterClassA(&windowClass);
+  }
+  HWND pane = CreateWindowExA(0, kPaneClass, "", WS_CHILD | WS_VISIBLE | WS_VSCROLL, 0, 0, width, height, parent,
+                              nullptr, GetModuleHandleA(nullptr), nullptr);
+  if (!pane) return 0.0;
+  SetScrollRange(pane, SB_VERT, 1, 50, TRUE);
+  UpdateWindow(pane);
+  pump();
+  const double start = seconds();
+  for (int i = 0; i < moves; ++i) SetScrollPos(pane, SB_VERT, 1 + i % 40, TRUE);
+  const double ms = moves > 0 ? (seconds() - start) * 1000.0 / moves : 0.0;
+  DestroyWindow(pane);
+  pump();
+  return ms;
+}
+
 double seconds() {
   LARGE_INTEGER frequency, now;
   QueryPerformanceFrequency(&frequency);

@@ -26,6 +26,11 @@ void mdiChildActivateAndPaint(HWND mdiClient, HWND child);
 // plain window class, so that every control of the template is made.
 void modalDialogRound(HWND owner, HINSTANCE module, int templateId, const char* const* customClasses);
 
+// Milliseconds per move of the thumb of a plain Win32 child window's own vertical bar
+// (SetScrollPos with redraw), in a window of the given size made in parent for the
+// purpose: what drawing a scroll bar costs by itself.
+double scrollThumbMoveMs(HWND parent, int width, int height, int moves);
+
 // Seconds of the performance counter.
 double seconds();
 

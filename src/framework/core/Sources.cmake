@@ -12,6 +12,7 @@ set(PART_SOURCES
   zMessageHandler.cpp
   zWindow.cpp
   zFrameWin.cpp
+  zFrameRedraw.cpp
   zChildWin.cpp
   zMenu.cpp
   zPopupMenu.cpp

@@ -45,7 +45,14 @@ void zChildWin::arrangeFirstShow() {
   } else if (sizer_) {
     sizer_->update();
   }
-  if (IsWindow(handle_)) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+  if (IsWindow(handle_)) {
+    // The scroll bars come and go with the ranges set on them, and may have done so
+    // before the first show: the window keeps the ones it has (a bit set here without a
+    // frame change would take no room and paint over the client area).
+    const uint32_t bars = WS_HSCROLL | WS_VSCROLL;
+    style_ = (style_ & ~bars) | (static_cast<uint32_t>(GetWindowLongA(handle_, GWL_STYLE)) & bars);
+    SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+  }
 }
 
 int zChildWin::onChar(zEvent*) { return 0; }

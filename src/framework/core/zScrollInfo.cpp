@@ -29,13 +29,13 @@ void zScrollInfo::setPos(int32_t n) {
   applyToBar(n);
 }
 
-void zScrollInfo::movePos(int32_t n) {
+void zScrollInfo::movePos(int32_t n, bool redraw) {
   n = clamp(n);
   pos_ = n;
-  applyToBar(n);
+  applyToBar(n, redraw);
 }
 
-void zScrollInfo::applyToBar(int32_t n) {
+void zScrollInfo::applyToBar(int32_t n, bool redraw) {
   if (!owner_) return;
   const HWND window = owner_->handle();
   if (!IsWindow(window)) return;
@@ -45,7 +45,7 @@ void zScrollInfo::applyToBar(int32_t n) {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  SetScrollPos(window, bar_, n, TRUE);
+  SetScrollPos(window, bar_, n, redraw ? TRUE : FALSE);
   if (!IsWindowVisible(window) && GetFocus() == window) {
     const HWND parent = GetParent(window);
     if (parent) {

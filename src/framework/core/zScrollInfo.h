@@ -43,15 +43,16 @@ class zScrollInfo {
   void setRange(int32_t low, int32_t high);
   // Clamps to the range (against the high end first), remembers the old position.
   void setPos(int32_t n);
-  // The same without remembering the old position.
-  void movePos(int32_t n);
+  // The same without remembering the old position. Without redraw the bar takes the
+  // position but is not drawn: its owner draws it later.
+  void movePos(int32_t n, bool redraw = true);
 
  protected:
   zScrollInfo(zWindow* owner, int bar);
 
  private:
   int32_t clamp(int32_t n) const;
-  void applyToBar(int32_t n);
+  void applyToBar(int32_t n, bool redraw = true);
 
   int32_t low_;
   int32_t high_;

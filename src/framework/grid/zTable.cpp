@@ -5,6 +5,7 @@
 #include <string>
 
 #include "framework/core/zControlType.h"
+#include "framework/core/zFrameRedraw.h"
 #include "framework/core/zProgramFrame.h"
 #include "framework/draw/zDisplay.h"
 #include "framework/core/zWinDisplay.h"
@@ -15,6 +16,9 @@
 namespace {
 
 zColor sysColor(int index) { return zColor::fromColorRef(GetSysColor(index)); }
+
+// Posted to the table itself: draw the scroll bars whose thumbs moved.
+constexpr UINT kMsgDrawThumbs = 0x90B;
 
 // Fills r with a pen and brush of one colour.
 void fillSolid(zDisplay* d, const zRect& r, zColor colour) {
@@ -223,31 +227,51 @@ void zTable::calcLayout() {
 void zTable::syncScrollBars() {
   if (syncing_ || !handle() || !horzScroll() || !vertScroll()) return;
   // Showing or hiding a bar resizes the client area, which comes back here through
-  // onSize; that pass only lays out.
+  // onSize; that pass only lays out. The bars are applied at once rather than when the
+  // posted ranges arrive, so that the table's first paint already has the bars it needs
+  // and none it does not; a bar that came or went changes what fits, so the ranges are
+  // set again until the client area stays as it is.
   syncing_ = true;
-  struct Bar {
-    zScrollInfo* info;
-    uint32_t count, fit, first, pageOn;
-  } bars[2] = {
-      {horzScroll(), layout_.columnCount(), layout_.trailingColumnsFit(), layout_.firstColumn(),
-       layout_.pageOnColumn()},
-      {vertScroll(), layout_.rowCount(), layout_.trailingRowsFit(), layout_.firstRow(), layout_.pageOnRow()},
-  };
-  for (const Bar& b : bars) {
-    uint32_t shift = zTableLayout::scrollShift(b.count);
-    int32_t high = static_cast<int32_t>(zTableLayout::scrollRangeMax(b.count, b.fit));
-    if (b.info->low() != 1 || b.info->high() != high) b.info->setRange(1, high);
-    b.info->setLineStep(1);
-    // The bar's page step is the page the scroller takes, in thumb positions, so that the
-    // bar's own move on a page down already lands on the thumb of the new first line.
-    const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
-    b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
-    // Moving a thumb redraws the bar, which costs more than the rest of a scroll: only a
-    // thumb that moves is set.
-    if (pos != b.info->pos()) b.info->movePos(pos);
-    b.info->setPrevPos(b.info->pos());
+  for (int pass = 0; pass < 3; ++pass) {
+    RECT before{};
+    GetClientRect(handle(), &before);
+    struct Bar {
+      zScrollInfo* info;
+      uint32_t count, fit, first, pageOn;
+    } bars[2] = {
+        {horzScroll(), layout_.columnCount(), layout_.trailingColumnsFit(), layout_.firstColumn(),
+         layout_.pageOnColumn()},
+        {vertScroll(), layout_.rowCount(), layout_.trailingRowsFit(), layout_.firstRow(), layout_.pageOnRow()},
+    };
+    for (const Bar& b : bars) {
+      uint32_t shift = zTableLayout::scrollShift(b.count);
+      int32_t high = static_cast<int32_t>(zTableLayout::scrollRangeMax(b.count, b.fit));
+      if (b.info->low() != 1 || b.info->high() != high) b.info->setRange(1, high);
+      b.info->setLineStep(1);
+      // The bar's page step is the page the scroller takes, in thumb positions, so that the
+      // bar's own move on a page down already lands on the thumb of the new first line.
+      const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
+      b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
+      // Drawing a bar costs more than the rest of a scroll: only a thumb that moves is
+      // set, and drawn after the cells.
+      if (pos != b.info->pos()) {
+        b.info->movePos(pos, false);
+        if (!thumbsPending_ && PostMessageA(handle(), kMsgDrawThumbs, 0, 0)) thumbsPending_ = true;
+      }
+      b.info->setPrevPos(b.info->pos());
+    }
+    MSG msg;
+    while (PeekMessageA(&msg, handle(), zMsgScrollRange, zMsgScrollRange, PM_REMOVE)) DispatchMessageA(&msg);
+    RECT after{};
+    GetClientRect(handle(), &after);
+    if (after.right == before.right && after.bottom == before.bottom) break;
   }
   syncing_ = false;
+}
+
+void zTable::drawMovedThumbs() {
+  thumbsPending_ = false;
+  zRedrawFrame(handle(), true);
 }
 
 bool zTable::onDialog() const {
@@ -524,6 +548,9 @@ LRESULT zTable::defProc(zEvent* event) {
       d.setPainting(false);
       return 0;
     }
+    case kMsgDrawThumbs:
+      drawMovedThumbs();
+      return 0;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETCURSOR:

@@ -127,7 +127,9 @@ class zTable : public zChildWin {
   // Scrolling in whole cells: shows firstColumn and firstRow first (as far as the table's
   // end allows), repaints what moved and sets the scroll bars.
   void scrollTo(uint32_t firstColumn, uint32_t firstRow);
-  // Sets the scroll bars' ranges and thumbs from the counts and the layout.
+  // Sets the scroll bars' ranges and thumbs from the counts and the layout. A thumb that
+  // moves is drawn when the queue next runs (once for any number of moves meanwhile), so
+  // that a key that scrolls paints its cells first.
   void syncScrollBars();
   uint32_t horzScrollShift() const { return zTableLayout::scrollShift(layout_.columnCount()); }
   uint32_t vertScrollShift() const { return zTableLayout::scrollShift(layout_.rowCount()); }
@@ -263,6 +265,8 @@ class zTable : public zChildWin {
   void* selectionHookData_ = nullptr;
   ziTableScroller* scroller_ = nullptr;
   bool syncing_ = false;
+  bool thumbsPending_ = false;
+  void drawMovedThumbs();
   int dragMode_ = 0;
   bool captured_ = false;
   uint32_t resizePart_ = 0, resizeIndex_ = 0;

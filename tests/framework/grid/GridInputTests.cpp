@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 #include "../core/GuiTestSupport.h"
 #include "framework/core/zControlType.h"
@@ -101,6 +102,39 @@ TEST_F(GridInput, ScrollBarsMoveTheFirstCellOfLargeTables) {
     EXPECT_EQ(L.firstRow(), s.row) << s.msg << "/" << s.code;
     EXPECT_EQ(GetScrollPos(t->handle(), SB_HORZ), zTableLayout::thumbFromFirst(L.firstColumn(), 1));
   }
+  delete t;
+}
+
+// The vertical bar's middle column of pixels, top to bottom, as the screen shows it.
+std::vector<COLORREF> verticalBarPixels(zTable* t) {
+  RECT window{}, client{};
+  GetWindowRect(t->handle(), &window);
+  GetClientRect(t->handle(), &client);
+  std::vector<COLORREF> pixels;
+  HDC dc = GetWindowDC(t->handle());
+  const int x = client.right + GetSystemMetrics(SM_CXVSCROLL) / 2;
+  for (int y = 0; y < client.bottom; ++y) pixels.push_back(GetPixel(dc, x, y));
+  ReleaseDC(t->handle(), dc);
+  return pixels;
+}
+
+// Moves that scroll paint their cells at once and leave the bar to be drawn when the
+// queue runs next, once for them all: the bar then shows its thumb where one drawn
+// afresh does.
+TEST_F(GridInput, AThumbMovedByTheCurrentCellIsDrawnWhereItBelongs) {
+  zTableSmallModel model(3, 200);
+  zTable* t = makeTable(&model);
+  ASSERT_TRUE(GetWindowLongA(t->handle(), GWL_STYLE) & WS_VSCROLL);
+  const std::vector<COLORREF> atTop = verticalBarPixels(t);
+  for (uint32_t row = 2; row <= 120; ++row) t->setCurrentCell({1, row});
+  ASSERT_GT(t->layout().firstRow(), 100u);
+  EXPECT_EQ(GetScrollPos(t->handle(), SB_VERT),
+            zTableLayout::thumbFromFirst(t->layout().firstRow(), t->vertScrollShift()));
+  pump();
+  const std::vector<COLORREF> drawn = verticalBarPixels(t);
+  EXPECT_NE(drawn, atTop) << "the thumb moved down";
+  RedrawWindow(t->handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+  EXPECT_EQ(drawn, verticalBarPixels(t));
   delete t;
 }
 

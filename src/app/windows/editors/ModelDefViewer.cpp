@@ -5,6 +5,7 @@
 #include "foundation/Assert.h"
 #include "framework/bars/zToolTip.h"
 #include "framework/controls/zButton.h"
+#include "framework/core/zFrameRedraw.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zResources.h"
 #include "framework/grid/zTableCell.h"
@@ -173,7 +174,8 @@ void ModelDefViewerBase::setModifiedMark(bool modified) {
   if (caption_.empty() || caption_[0] == want) return;
   caption_[0] = want;
   setTitle(caption_.c_str());
-  if (handle()) RedrawWindow(handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+  // The caption alone: the table and the other children show what they showed.
+  if (handle()) zRedrawFrame(handle(), false);
 }
 
 void ModelDefViewerBase::clearModified() {

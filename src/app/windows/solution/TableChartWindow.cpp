@@ -78,6 +78,9 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
 
 TableChartWindow::~TableChartWindow() {
   if (host_) host_->removeModelWindow(this);
+  // Hidden first, the panes go without each uncovering the others and the frame
+  // repainting what it shows; the window is closing.
+  if (split_ && split_->handle()) ShowWindow(split_->handle(), SW_HIDE);
   // The chart watches the grid and its model: it goes first, the split pane that holds
   // both last.
   delete chart_;
@@ -188,18 +191,6 @@ void TableChartWindow::refresh() {
                      static_cast<zWindow*>(this)}) {
     if (w && w->handle()) InvalidateRect(w->handle(), nullptr, TRUE);
   }
-}
-
-void TableChartWindow::show(int cmd) {
-  zMDIChildFrame::show(cmd);
-  // The grid's and the chart's scroll bars were set while the window was hidden: their
-  // frames are measured and drawn anew now that it shows.
-  for (zWindow* pane : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_)}) {
-    if (pane && pane->handle())
-      SetWindowPos(pane->handle(), nullptr, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
-  }
-  if (grid_ && grid_->handle()) grid_->calcLayout();
 }
 
 int TableChartWindow::onSize(zEvent* event) {

@@ -73,7 +73,6 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   void discard() override;
   bool isNumbered() const override { return true; }
 
-  void show(int cmd) override;
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;

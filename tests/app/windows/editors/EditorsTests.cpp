@@ -231,6 +231,26 @@ TEST_F(Editors, ChoicesTypedUpdatedSavedAndOpenedAgain) {
   EXPECT_EQ(DChoices::instance(), editor);
 }
 
+// The mark of the first edit redraws the editor's caption alone: the table and the
+// buttons are not painted again for it.
+TEST_F(Editors, TheEditMarkRedrawsTheCaptionAlone) {
+  command(CM_CHOICES);
+  DChoices* editor = DChoices::instance();
+  ASSERT_NE(editor, nullptr);
+  pump();
+  PV::GUI::ItemTable* table = editor->itemTable();
+  table->setCurrentCell(zTableCellPos(1, 1));
+  SetFocus(table->handle());
+  SendMessageA(table->handle(), WM_CHAR, 'a', 0);
+  SendMessageA(table->editLine()->handle(), WM_KEYDOWN, VK_RETURN, 0);
+  EXPECT_EQ(title(editor), "* Choices");
+  for (int32_t id : {kEditorOk, kEditorUpdate}) {
+    EXPECT_FALSE(GetUpdateRect(GetDlgItem(editor->handle(), id), nullptr, FALSE)) << id;
+  }
+  editor->discard();
+  pump();
+}
+
 // Weights: an empty weight takes the list's default (0 for criteria, 100 for decision
 // makers), any spelling of a number is its number, and text that is none is refused.
 TEST_F(Editors, WeightsTakeDefaultsAndNormalisedNumbers) {

@@ -512,3 +512,39 @@ TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
 }
 
 }  // namespace
+
+namespace {
+
+// The table has the scroll bars its ranking needs from the window's first show, each
+// with its room, before any message loop runs: none for a ranking that fits, the
+// horizontal one alone for the long texts at the file limits; the loop changes nothing.
+TEST_F(SolutionWindow, TheTablesScrollBarsAreRightFromTheFirstShow) {
+  const struct {
+    const char* what;
+    PV::Data::RankSolutionData data;
+    bool horizontal;
+  } cases[] = {
+      {"five short rows", makeRanking({100.0, 80.0, 60.0, 40.0, 20.0}), false},
+      {"the file limits", limitsRanking(), true},
+  };
+  constexpr LONG kBars = WS_HSCROLL | WS_VSCROLL;
+  for (const auto& c : cases) {
+    auto* w = new TableChartWindow(frame_, new zSizer(zPoint(10, 10), zDimension(760, 560), nullptr),
+                                   WS_OVERLAPPEDWINDOW, "#1 Solution - test", TableChartWindow::Portrait, c.data, 292);
+    w->show(SW_SHOWNORMAL);
+    const HWND grid = w->table()->handle();
+    const LONG bars = GetWindowLongA(grid, GWL_STYLE) & kBars;
+    EXPECT_EQ((bars & WS_HSCROLL) != 0, c.horizontal) << c.what;
+    EXPECT_EQ(bars & WS_VSCROLL, 0) << c.what;
+    RECT outer{}, inner{};
+    GetWindowRect(grid, &outer);
+    GetClientRect(grid, &inner);
+    EXPECT_EQ(outer.bottom - outer.top - inner.bottom, c.horizontal ? GetSystemMetrics(SM_CYHSCROLL) : 0) << c.what;
+    EXPECT_EQ(outer.right - outer.left - inner.right, 0) << c.what;
+    pump();
+    EXPECT_EQ(GetWindowLongA(grid, GWL_STYLE) & kBars, bars) << c.what << ": the message loop changes none";
+    delete w;
+  }
+}
+
+}  // namespace
