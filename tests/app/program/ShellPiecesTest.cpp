@@ -176,6 +176,31 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
   }
 }
 
+// While the shell's program starts, the window that asked stays alive: a message sent to
+// it from another thread is answered long before the watch ends. (A console program:
+// the shell hands it the document at once, and the watch is the program's own.)
+TEST(GuiUtils, WindowAnswersWhileTheViewerStarts) {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const fs::path bin = fs::path(path).parent_path();
+  const HWND window = CreateWindowA("STATIC", "asker", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(window);
+  std::atomic<bool> answered{false};
+  std::thread sender([&] {
+    Sleep(300);
+    DWORD_PTR result = 0;
+    answered = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 700, &result) != 0;
+  });
+  const std::string why =
+      PV::GUI::showThroughShell("open", (bin / "fake_console_viewer.exe").string(),
+                                "/linger 1500 /open \"" + (bin / "pv-linger.pdf").string() + "\"");
+  sender.join();
+  DestroyWindow(window);
+  EXPECT_EQ(why, "");
+  EXPECT_TRUE(answered) << "the window did not answer while the viewer started";
+}
+
 TEST(GuiUtils, WaitCursorRestoresThePreviousCursor) {
   const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
   SetCursor(arrow);
