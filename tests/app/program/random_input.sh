@@ -53,8 +53,9 @@ fail() {
     say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)'"
   done
   say "replay: PV_RANDOM_SEED=$seed PV_RANDOM_SECONDS=$seconds $0 $bin $out"
-  xwd -silent -root -out "$out/failed.xwd" 2>>"$log" &&
-    { command -v convert >/dev/null && convert "$out/failed.xwd" "$out/failed.png" 2>>"$log" && rm -f "$out/failed.xwd"; }
+  # import reads the screen's pixels as they are; xwd -root draws a window that lies over
+  # another of the same process black (it assembles the picture by the windows' colormaps).
+  command -v import >/dev/null && import -silent -window root "$out/failed.png" 2>>"$log"
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   exit 1
 }
@@ -167,9 +168,15 @@ alive || fail "the program ended after the last input"
 # What stays open is answered (Esc, then No, then the close command of a dialog), and
 # then the program answers a key: New (Ctrl+N) shows its form, or first the question
 # about unsaved changes. The key is given a few chances, as a person would press it again.
+# Leaving a form that holds typed text asks whether to give the text up: Esc and No keep
+# the form, so that question is answered Yes, as by a person who means to leave.
 for _ in $(seq 12); do
   win=$(target)
   [ "$win" = "$(main_window)" ] && break
+  if [ "$(xdotool getwindowname "$win" 2>/dev/null)" = "WARNING: Unsaved Data" ]; then
+    xdotool windowfocus "$win" 2>/dev/null; xdotool key y; sleep 0.7
+    continue
+  fi
   for k in Escape n alt+F4; do
     xdotool windowfocus "$win" 2>/dev/null; xdotool key "$k"; sleep 0.7
     [ "$(target)" = "$win" ] || break
