@@ -29,7 +29,6 @@ constexpr int32_t kWinkList = IDC_WINK_LIST;
 constexpr int32_t kNudgeList = IDC_NUDGE_LIST;
 constexpr int32_t kNodList = IDC_NOD_LIST;
 const zColor kNotesBackground(255, 255, 193);
-const zColor kListBackground(128, 128, 192);
 
 const zStatusMessage kTips[] = {
     {kModeStandard, "A Standalone Model Configuration"},
@@ -83,7 +82,6 @@ DModelOptions::DModelOptions(zWindow* parent, uint32_t templateId)
 
   notesEdit_->limitText(kNotesChars);
   notesEdit_->setBackgroundColor(kNotesBackground);
-  for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_}) list->setBackgroundColor(kListBackground);
   modeController_ = new zRadioController(this, kModeStandard, kModeModerator, &modeId_);
   modeController_->update();
 

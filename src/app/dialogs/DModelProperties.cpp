@@ -25,7 +25,6 @@ constexpr uint32_t kScaleFill = IDR_PROPERTIES_SCALE_FILL;
 constexpr int32_t kNameChars = 40;
 constexpr int32_t kNotesChars = 200;
 const zColor kNotesBackground(255, 255, 193);
-const zColor kListBackground(128, 128, 192);
 
 const zStatusMessage kTips[] = {
     {kModeModerator, "Create Model as a Moderator Admin"},
@@ -66,7 +65,6 @@ DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
   levelList_ = new zComboBoxStatic(this, kLevelList, &level_);
   intervalList_ = new zComboBoxStatic(this, kIntervalList, &interval_);
   scaleList_ = new zComboBoxStatic(this, kScaleList, &scale_);
-  for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_}) list->setBackgroundColor(kListBackground);
   toolTips_ = attachToolTips(this, kTips);
 
   if (zWindow* ok = childById(IDOK)) ok->addCommandNotify(this, &DModelProperties::onOkPressed);

@@ -25,7 +25,6 @@ constexpr uint32_t kIcon = IDI_NEW_MODEL;
 constexpr int32_t kNameChars = 40;
 constexpr int32_t kNotesChars = 240;
 const zColor kNotesBackground(255, 255, 193);
-const zColor kListBackground(128, 128, 192);
 const zColor kBlack(0, 0, 0);
 
 const zStatusMessage kTips[] = {
@@ -69,7 +68,6 @@ DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
   levelList_ = new zComboBoxStatic(this, kLevelList, &level_);
   intervalList_ = new zComboBoxStatic(this, kIntervalList, &interval_);
   scaleList_ = new zComboBoxStatic(this, kScaleList, &scale_);
-  for (zComboBoxStatic* list : {levelList_, intervalList_, scaleList_}) list->setBackgroundColor(kListBackground);
   toolTips_ = attachToolTips(this, kTips);
 
   // Registered before the form wires its own OK and Cancel at the first show, so these

@@ -51,14 +51,25 @@ std::string showThroughShell(const std::string& verb, const std::string& target,
     return text ? text : "No program is registered to show the file";
   }
   if (!info.hProcess) return std::string();  // handed to a program that was already running
-  // How long a program that takes the document may take to fail.
+  // How long a program that takes the document may take to fail. The window stays drawn
+  // meanwhile: paints and messages sent by other threads are answered, while input and
+  // posted commands wait in the queue, so that nothing the user does runs inside this wait.
   constexpr DWORD kWatchMs = 3000, kStepMs = 50;
   std::string why;
-  for (DWORD waited = 0; waited < kWatchMs; waited += kStepMs) {
-    if (WaitForSingleObject(info.hProcess, kStepMs) == WAIT_OBJECT_0) {
+  const DWORD start = GetTickCount();
+  for (DWORD waited = 0; waited < kWatchMs; waited = GetTickCount() - start) {
+    const DWORD step = kWatchMs - waited < kStepMs ? kWatchMs - waited : kStepMs;
+    const DWORD woke = MsgWaitForMultipleObjects(1, &info.hProcess, FALSE, step, QS_PAINT | QS_SENDMESSAGE);
+    if (woke == WAIT_OBJECT_0) {
       DWORD code = 0;
       if (GetExitCodeProcess(info.hProcess, &code) && code != 0)
         why = "The program registered to show the file ended without showing it (exit code " + std::to_string(code) + ")";
+      break;
+    }
+    if (woke == WAIT_OBJECT_0 + 1) {
+      MSG msg;
+      while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE | PM_QS_PAINT)) DispatchMessageW(&msg);
+    } else if (woke == WAIT_FAILED) {
       break;
     }
     if (WaitForInputIdle(info.hProcess, 0) == 0) break;  // up and waiting for its user

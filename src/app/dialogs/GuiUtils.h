@@ -45,7 +45,8 @@ bool shellExecute(const std::string& target, HWND owner, const char* verb = "ope
 // else why it was not shown. A program that ends at once with a failure code showed
 // nothing (Wine's stand-in for a viewer ends so when there is none behind it); one
 // that waits for input, or ends with success (having handed the document on), did.
-// The names are UTF-8.
+// While it watches, the calling thread's windows keep painting and answer messages sent
+// to them; input waits until it returns. The names are UTF-8.
 std::string showThroughShell(const std::string& verb, const std::string& target, const std::string& parameters = "",
                              const std::string& directory = "");
 

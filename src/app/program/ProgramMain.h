@@ -37,6 +37,7 @@ class ProgramMain {
   zProgram* app_;
   PV::Util::PalvermontineOptions options_;
   bool console_;
+  std::unique_ptr<WholeBoxCaptions> wholeCaptions_;
   ConsoleUi consoleUi_;
   MessageBoxUi boxUi_;
   std::string appName_;

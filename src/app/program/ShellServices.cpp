@@ -44,7 +44,107 @@ LRESULT CALLBACK escapeAnswersNo(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// The width a window needs to show its caption whole: the text in the caption font,
+// the close button (and the room of an icon), the frame and a margin on each side.
+int captionWidth(HWND window) {
+  const int length = GetWindowTextLengthW(window);
+  if (length <= 0) return 0;
+  std::wstring caption(static_cast<size_t>(length) + 1, L'\0');
+  GetWindowTextW(window, &caption[0], length + 1);
+  caption.resize(static_cast<size_t>(length));
+  NONCLIENTMETRICSW metrics = {};
+  metrics.cbSize = sizeof metrics;
+  if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return 0;
+  const HFONT font = CreateFontIndirectW(&metrics.lfCaptionFont);
+  const HDC dc = GetDC(window);
+  const HGDIOBJ old = SelectObject(dc, font);
+  SIZE text = {0, 0};
+  GetTextExtentPoint32W(dc, caption.c_str(), length, &text);
+  SelectObject(dc, old);
+  ReleaseDC(window, dc);
+  DeleteObject(font);
+  return text.cx + 2 * metrics.iCaptionWidth + 2 * GetSystemMetrics(SM_CXFIXEDFRAME) + 24;
+}
+
+struct Shift {
+  HWND parent;
+  int dx;
+};
+
+BOOL CALLBACK shiftChild(HWND child, LPARAM lParam) {
+  const Shift* shift = reinterpret_cast<const Shift*>(lParam);
+  if (GetParent(child) != shift->parent) return TRUE;
+  RECT r;
+  GetWindowRect(child, &r);
+  MapWindowPoints(nullptr, shift->parent, reinterpret_cast<POINT*>(&r), 2);
+  SetWindowPos(child, nullptr, r.left + shift->dx, r.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return TRUE;
+}
+
+// A message box: a dialog holding the box's text control (0xFFFF).
+bool isMessageBox(HWND window) {
+  wchar_t name[16] = {};
+  GetClassNameW(window, name, 16);
+  return lstrcmpW(name, L"#32770") == 0 && GetDlgItem(window, 0xFFFF) != nullptr;
+}
+
+void fitCaption(HWND box) {
+  // Called at each activation; once widened, the box is wide enough.
+  RECT frame;
+  GetWindowRect(box, &frame);
+  const int width = frame.right - frame.left;
+  RECT work = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+  int wanted = captionWidth(box);
+  if (wanted > work.right - work.left) wanted = work.right - work.left;
+  if (wanted <= width) return;
+  const int grow = wanted - width;
+  int left = frame.left - grow / 2;
+  if (left + wanted > work.right) left = work.right - wanted;
+  if (left < work.left) left = work.left;
+  SetWindowPos(box, nullptr, left, frame.top, wanted, frame.bottom - frame.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  Shift shift = {box, grow / 2};
+  EnumChildWindows(box, &shiftChild, reinterpret_cast<LPARAM>(&shift));
+}
+
+const wchar_t kBoxProcedure[] = L"PV.BoxProcedure";
+
+// The box lays itself out at WM_INITDIALOG, and may be activated while it does: it is
+// fitted again as it is shown, when its layout is done.
+LRESULT CALLBACK fitAfterLayout(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  const WNDPROC original = reinterpret_cast<WNDPROC>(GetPropW(box, kBoxProcedure));
+  if (!original) return DefWindowProcW(box, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
+    RemovePropW(box, kBoxProcedure);
+    return CallWindowProcW(original, box, message, wParam, lParam);
+  }
+  const LRESULT result = CallWindowProcW(original, box, message, wParam, lParam);
+  if (message == WM_SHOWWINDOW && wParam) fitCaption(box);
+  return result;
+}
+
+LRESULT CALLBACK fitBoxCaptions(int code, WPARAM wParam, LPARAM lParam) {
+  const HWND box = reinterpret_cast<HWND>(wParam);
+  if (code == HCBT_ACTIVATE && isMessageBox(box)) {
+    if (!GetPropW(box, kBoxProcedure)) {
+      const LONG_PTR original = GetWindowLongPtrW(box, GWLP_WNDPROC);
+      if (original && SetPropW(box, kBoxProcedure, reinterpret_cast<HANDLE>(original)))
+        SetWindowLongPtrW(box, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&fitAfterLayout));
+    }
+    fitCaption(box);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 }  // namespace
+
+WholeBoxCaptions::WholeBoxCaptions()
+    : hook_(SetWindowsHookExW(WH_CBT, &fitBoxCaptions, nullptr, GetCurrentThreadId())) {}
+
+WholeBoxCaptions::~WholeBoxCaptions() {
+  if (hook_) UnhookWindowsHookEx(hook_);
+}
 
 int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
   // A box, above all one without an owner, leaves no window active when it goes, and the

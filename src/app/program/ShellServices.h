@@ -23,6 +23,21 @@ std::string documentsFolder();
 // MessageBox's flags and answer.
 int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags);
 
+// While one lives, the message boxes of the thread that made it show their whole
+// caption: a box is laid out as wide as its text and buttons, so a long caption over a
+// short text would be cut. Such a box is widened (within the screen) and its contents
+// kept in the middle.
+class WholeBoxCaptions {
+ public:
+  WholeBoxCaptions();
+  ~WholeBoxCaptions();
+  WholeBoxCaptions(const WholeBoxCaptions&) = delete;
+  WholeBoxCaptions& operator=(const WholeBoxCaptions&) = delete;
+
+ private:
+  HHOOK hook_;
+};
+
 // The logo bitmap of the resources (683) as the report reads it; empty when missing.
 Report::ReportLogo loadReportLogo(HINSTANCE module, int resourceId);
 

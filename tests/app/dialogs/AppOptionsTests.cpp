@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <vector>
 
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DAppOptions.h"
@@ -394,6 +395,44 @@ TEST(AppOptionsValues, NavigationAndExitTables) {
   EXPECT_EQ(exitModeOf("none"), 0);
   EXPECT_EQ(exitModeOf("other"), 2);
   for (int mode : {0, 1, 2}) EXPECT_EQ(exitModeOf(exitIconOf(mode)), mode);
+}
+
+// Tab walks the dialog as it reads: down the identification and defaults, down the
+// left column of the report and display choices, down the right column, along the
+// toolbar choices, then OK and Cancel (a control the other choices disable is passed
+// over); the keyboard starts at the name.
+TEST_F(AppOptions, TabFollowsTheVisualOrder) {
+  OptionsHostFrame host;
+  DAppOptions dialog(&host);
+  // In reading order; a radio group is named by its first button and stands for the
+  // one chosen.
+  const std::vector<int> reading = {kAoUserName, kAoDefaultModel, kAoBrowse, kAoShowPath, kAoStartLastModel,
+                                    kAoStartDefaultModel, kAoAutoUpdate, kAoHighlight, kAoHighlightColor,
+                                    kAoAppendTimestamp, kAoIncludeScores, kAoDisplayReport, kAoNavigation,
+                                    kAoPortrait, kAoRankChart, kAoAutoReport, kAoAutoRecalc, kAoDm1, kAoExit1,
+                                    IDOK, IDCANCEL};
+  const auto groupOf = [](int id) {
+    if (id == kAoLandscape) return static_cast<int>(kAoPortrait);
+    if (id == kAoDm2) return static_cast<int>(kAoDm1);
+    if (id == kAoExit2 || id == kAoNoExit) return static_cast<int>(kAoExit1);
+    return id;
+  };
+  HWND first = nullptr;
+  std::vector<int> order, expected;
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    first = GetFocus();
+    HWND at = first;
+    for (int i = 0; i < 40 && at; ++i) {
+      order.push_back(groupOf(GetDlgCtrlID(at)));
+      at = GetNextDlgTabItem(dialog.handle(), at, FALSE);
+      if (at == first) break;
+    }
+    for (int id : reading)
+      if (IsWindowEnabled(item(dialog, id)) || id == kAoPortrait || id == kAoDm1 || id == kAoExit1) expected.push_back(id);
+    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+  }));
+  EXPECT_EQ(first, item(dialog, kAoUserName));
+  EXPECT_EQ(order, expected);
 }
 
 // The colour button shows the highlight colour on its sample and nowhere else.

@@ -60,6 +60,27 @@ TEST_F(NewModel, StartsFromTheModelOptionsAndCreatesTheModelOnOk) {
   EXPECT_EQ(host.statusRefreshes, 1);
 }
 
+// The read-only lists read as a person expects: their field on the window colour (the
+// text in the window text colour), not on a colour of their own.
+TEST_F(NewModel, TheListsAreDrawnOnTheWindowColour) {
+  HostFrame host;
+  DNewModel dialog(&host);
+  COLORREF field[3] = {};
+  ASSERT_TRUE(runModalWith(&dialog, [&] {
+    for (int i = 0; i < 3; ++i) {
+      HWND list = item(dialog, 121 + i);
+      RECT r = {};
+      GetClientRect(list, &r);
+      HDC dc = GetDC(list);
+      // Right of the short choice, left of the drop-down button.
+      field[i] = GetPixel(dc, r.right - GetSystemMetrics(SM_CXVSCROLL) - 6, r.bottom / 2);
+      ReleaseDC(list, dc);
+    }
+    PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+  }));
+  for (int i = 0; i < 3; ++i) EXPECT_EQ(field[i], GetSysColor(COLOR_WINDOW)) << "list " << 121 + i;
+}
+
 TEST_F(NewModel, EmptyNotesKeepTheFactoryNote) {
   setOptionDefaults(90.0, 10.0, 3, "");
   HostFrame host;

@@ -3,13 +3,19 @@
 // (or "fake_pdf_viewer.log" beside itself), in UTF-8 so that any file name it was given
 // reads back exactly, and ends at once: with success, or given "/fail" with the failure
 // code of a viewer that could not show the file (as Wine's stand-in ends when no viewer
-// stands behind it).
+// stands behind it). Given "/linger MS" it first stays busy that long without
+// taking input, as a viewer slow to start does. Built also as a console program
+// (PV_CONSOLE_VIEWER), which the shell hands a document without waiting for it.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  const std::wstring args = GetCommandLineW();
+  const std::wstring::size_type linger = args.find(L" /linger ");
+  if (linger != std::wstring::npos) Sleep(static_cast<DWORD>(_wtoi(args.c_str() + linger + 9)));
   char path[MAX_PATH + 1] = {};
   if (!GetEnvironmentVariableA("PV_FAKE_VIEWER_LOG", path, MAX_PATH)) {
     GetModuleFileNameA(nullptr, path, MAX_PATH);
@@ -27,3 +33,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   std::fclose(log);
   return std::wstring(line).find(L" /fail ") != std::wstring::npos ? 1 : 0;
 }
+
+#ifdef PV_CONSOLE_VIEWER
+int main() { return WinMain(GetModuleHandleA(nullptr), nullptr, GetCommandLineA(), SW_SHOWNORMAL); }
+#endif

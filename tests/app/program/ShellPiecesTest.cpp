@@ -176,6 +176,76 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
   }
 }
 
+// While the shell's program starts, the window that asked stays alive: a message sent to
+// it from another thread is answered long before the watch ends. (A console program:
+// the shell hands it the document at once, and the watch is the program's own.)
+TEST(GuiUtils, WindowAnswersWhileTheViewerStarts) {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const fs::path bin = fs::path(path).parent_path();
+  const HWND window = CreateWindowA("STATIC", "asker", WS_OVERLAPPED, 0, 0, 50, 50, nullptr, nullptr,
+                                    GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(window);
+  std::atomic<bool> answered{false};
+  std::thread sender([&] {
+    Sleep(300);
+    DWORD_PTR result = 0;
+    answered = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 700, &result) != 0;
+  });
+  const std::string why =
+      PV::GUI::showThroughShell("open", (bin / "fake_console_viewer.exe").string(),
+                                "/linger 1500 /open \"" + (bin / "pv-linger.pdf").string() + "\"");
+  sender.join();
+  DestroyWindow(window);
+  EXPECT_EQ(why, "");
+  EXPECT_TRUE(answered) << "the window did not answer while the viewer started";
+}
+
+// A long caption over a short text shows whole: the box is wider than the caption's
+// text in the caption font, and its button stays in the middle.
+TEST(ShellServices, BoxShowsItsWholeCaption) {
+  const char* caption = "Palvermontine: Warning - Model Definition Dialogs Incomplete, Long";
+  PV::App::WholeBoxCaptions whole;
+  const DWORD self = GetCurrentThreadId();
+  int boxWidth = 0, textWidth = 0, buttonMiddle = 0, clientMiddle = 0;
+  std::thread driver([&] {
+    Find find = {caption, nullptr};
+    const DWORD until = GetTickCount() + 10000;
+    while (GetTickCount() < until && !find.found) {
+      EnumThreadWindows(self, findCaption, reinterpret_cast<LPARAM>(&find));
+      Sleep(20);
+    }
+    if (!find.found) return;
+    Sleep(100);
+    RECT frame, client, button;
+    GetWindowRect(find.found, &frame);
+    GetClientRect(find.found, &client);
+    GetWindowRect(GetDlgItem(find.found, IDOK), &button);
+    MapWindowPoints(nullptr, find.found, reinterpret_cast<POINT*>(&button), 2);
+    boxWidth = frame.right - frame.left;
+    buttonMiddle = (button.left + button.right) / 2;
+    clientMiddle = client.right / 2;
+    NONCLIENTMETRICSA metrics = {};
+    metrics.cbSize = sizeof metrics;
+    SystemParametersInfoA(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0);
+    const HFONT font = CreateFontIndirectA(&metrics.lfCaptionFont);
+    const HDC dc = GetDC(nullptr);
+    const HGDIOBJ old = SelectObject(dc, font);
+    SIZE size = {0, 0};
+    GetTextExtentPoint32A(dc, caption, lstrlenA(caption), &size);
+    SelectObject(dc, old);
+    ReleaseDC(nullptr, dc);
+    DeleteObject(font);
+    textWidth = size.cx;
+    PostMessageA(find.found, WM_COMMAND, IDOK, 0);
+  });
+  MessageBoxA(nullptr, "Short.", caption, MB_OK | MB_TASKMODAL);
+  driver.join();
+  ASSERT_GT(textWidth, 0) << "no box";
+  EXPECT_GT(boxWidth, textWidth + GetSystemMetrics(SM_CXSIZE));
+  EXPECT_NEAR(buttonMiddle, clientMiddle, 3);
+}
+
 TEST(GuiUtils, WaitCursorRestoresThePreviousCursor) {
   const HCURSOR arrow = LoadCursorA(nullptr, IDC_ARROW);
   SetCursor(arrow);

@@ -12,6 +12,7 @@
 #                    can be replayed with the same stream of input
 # PV_RANDOM_SECONDS  how long the input goes on (default 60, at most 120)
 # PV_RANDOM_MAX_MB   the memory bound in MB of the program's resident set (default 256)
+# PV_RANDOM_PLAN     a number N: print the first N inputs of the seed's stream and end
 #
 # Everything the program writes goes into OUT_DIR: its configuration and documents
 # folders are there, the prefix's PDF viewer is the logging stand-in, and the file
@@ -35,6 +36,48 @@ seconds=${PV_RANDOM_SECONDS:-60}
 [ "$seconds" -gt 120 ] && seconds=120
 max_mb=${PV_RANDOM_MAX_MB:-256}
 say() { echo "random input [${SECONDS}s]: $*" | tee -a "$log"; }
+
+# The stream. Bash's own generator, seeded, gives the same choices for the same seed, as
+# long as every draw is made in this shell: a subshell ($(...)) draws from a generator
+# seeded afresh, and the stream would not follow the seed.
+RANDOM=$seed
+pick() { local a=("$@"); picked=${a[RANDOM % ${#a[@]}]}; }
+plain_keys=(a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9 space
+  Tab shift+Tab Tab Return Return Escape Up Down Left Right Home End Prior Next BackSpace Delete
+  shift+Left shift+Right shift+Up shift+Down)
+shortcut_keys=(F3 F4 F5 F6 F9 ctrl+n ctrl+s ctrl+r ctrl+p ctrl+x ctrl+c ctrl+v ctrl+F4 ctrl+F6 ctrl+u ctrl+t)
+# A menu and one of its items, sent together so that no arrow wanders into another menu.
+menu_items=("alt+m h" "alt+m d" "alt+m e" "alt+m c" "alt+m l" "alt+m b" "alt+m r" "alt+m p"
+  "alt+o a" "alt+o m" "alt+w c" "alt+w t" "alt+w a" "alt+e t" "alt+e c" "alt+e p")
+
+# The next input, drawn whatever the window: kind (key, menu or click) and k (the keys, or
+# the button), and for a click its place as thousandths of the window's width and height.
+# $1 is 1 when the main window takes it (the menus are sent to it alone).
+next_input() {
+  local roll=$((RANDOM % 100))
+  fx=$((RANDOM % 1000))
+  fy=$((RANDOM % 1000))
+  if [ $roll -lt 55 ]; then
+    kind=key; pick "${plain_keys[@]}"
+  elif [ $roll -lt 65 ]; then
+    kind=key; pick "${shortcut_keys[@]}"
+  elif [ $roll -lt 72 ] && [ "$1" = 1 ]; then
+    kind=menu; pick "${menu_items[@]}"
+  else
+    kind=click; pick 1 1 1 1 1 3 4 5
+  fi
+  k=$picked
+}
+# PV_RANDOM_PLAN=N prints the first N inputs of the seed's stream (as the main window
+# would take them) and ends: the same seed must print the same lines.
+if [ -n "${PV_RANDOM_PLAN:-}" ]; then
+  for _ in $(seq "$PV_RANDOM_PLAN"); do
+    next_input 1
+    echo "$kind $k $fx $fy"
+  done
+  exit 0
+fi
+
 say "seed $seed (replay with PV_RANDOM_SEED=$seed), $seconds s"
 if [ -z "${DISPLAY:-}" ] || ! command -v xdotool >/dev/null; then
   say "skipped: needs an X server (DISPLAY) and xdotool"
@@ -53,8 +96,9 @@ fail() {
     say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)'"
   done
   say "replay: PV_RANDOM_SEED=$seed PV_RANDOM_SECONDS=$seconds $0 $bin $out"
-  xwd -silent -root -out "$out/failed.xwd" 2>>"$log" &&
-    { command -v convert >/dev/null && convert "$out/failed.xwd" "$out/failed.png" 2>>"$log" && rm -f "$out/failed.xwd"; }
+  # import reads the screen's pixels as they are; xwd -root draws a window that lies over
+  # another of the same process black (it assembles the picture by the windows' colormaps).
+  command -v import >/dev/null && import -silent -window root "$out/failed.png" 2>>"$log"
   [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null
   exit 1
 }
@@ -89,34 +133,22 @@ target() {
   echo "$id"
 }
 
-# The stream. Bash's own generator, seeded, gives the same choices for the same seed.
-RANDOM=$seed
-pick() { local a=("$@"); echo "${a[RANDOM % ${#a[@]}]}"; }
-plain_keys=(a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9 space
-  Tab shift+Tab Tab Return Return Escape Up Down Left Right Home End Prior Next BackSpace Delete
-  shift+Left shift+Right shift+Up shift+Down)
-shortcut_keys=(F3 F4 F5 F6 F9 ctrl+n ctrl+s ctrl+r ctrl+p ctrl+x ctrl+c ctrl+v ctrl+F4 ctrl+F6 ctrl+u ctrl+t)
-# A menu and one of its items, sent together so that no arrow wanders into another menu.
-menu_items=("alt+m h" "alt+m d" "alt+m e" "alt+m c" "alt+m l" "alt+m b" "alt+m r" "alt+m p"
-  "alt+o a" "alt+o m" "alt+w c" "alt+w t" "alt+w a" "alt+e t" "alt+e c" "alt+e p")
-
 click_in_work_area() {
-  local id=$1 geometry x y w h
+  local id=$1 button=$2 geometry x y w h
   geometry=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null) || return
   eval "$geometry"
   x=$X; y=$Y; w=$WIDTH; h=$HEIGHT
   [ "$w" -gt 40 ] && [ "$h" -gt 120 ] || return
-  local px py button
+  local px py
   if [ "$id" = "$(main_window)" ]; then
     # Below the caption, the menu bar and the toolbar; above the status line.
-    px=$((x + 4 + RANDOM % (w - 8)))
-    py=$((y + 80 + RANDOM % (h - 110)))
+    px=$((x + 4 + fx * (w - 8) / 1000))
+    py=$((y + 80 + fy * (h - 110) / 1000))
   else
     # Inside a dialog or box, below its caption.
-    px=$((x + 4 + RANDOM % (w - 8)))
-    py=$((y + 24 + RANDOM % (h - 28)))
+    px=$((x + 4 + fx * (w - 8) / 1000))
+    py=$((y + 24 + fy * (h - 28) / 1000))
   fi
-  button=$(pick 1 1 1 1 1 3 4 5)
   xdotool mousemove "$px" "$py" click "$button" 2>>"$log"
   echo "click $button at $((px - x)),$((py - y)) of $(xdotool getwindowname "$id" 2>/dev/null)" >>"$log"
 }
@@ -142,22 +174,16 @@ while [ $SECONDS -lt $until ]; do
     continue
   fi
   xdotool windowfocus "$win" 2>/dev/null
-  roll=$((RANDOM % 100))
-  if [ $roll -lt 55 ]; then
-    k=$(pick "${plain_keys[@]}")
-    xdotool key --delay 30 "$k"
-  elif [ $roll -lt 65 ]; then
-    k=$(pick "${shortcut_keys[@]}")
-    xdotool key --delay 30 "$k"
-  elif [ $roll -lt 72 ] && [ "$win" = "$(main_window)" ]; then
-    k=$(pick "${menu_items[@]}")
+  on_main=0
+  [ "$win" = "$(main_window)" ] && on_main=1
+  next_input "$on_main"
+  case $kind in
+    key) xdotool key --delay 30 "$k" ;;
     # shellcheck disable=SC2086
-    xdotool key --delay 120 $k
-  else
-    k=click
-    click_in_work_area "$win"
-  fi
-  [ "$k" = click ] || echo "key $k to $(xdotool getwindowname "$win" 2>/dev/null)" >>"$log"
+    menu) xdotool key --delay 120 $k ;;
+    click) click_in_work_area "$win" "$k" ;;
+  esac
+  [ "$kind" = click ] || echo "key $k to $(xdotool getwindowname "$win" 2>/dev/null)" >>"$log"
   steps=$((steps + 1))
   sleep 0.$((RANDOM % 3 + 1))
 done
@@ -167,9 +193,15 @@ alive || fail "the program ended after the last input"
 # What stays open is answered (Esc, then No, then the close command of a dialog), and
 # then the program answers a key: New (Ctrl+N) shows its form, or first the question
 # about unsaved changes. The key is given a few chances, as a person would press it again.
+# Leaving a form that holds typed text asks whether to give the text up: Esc and No keep
+# the form, so that question is answered Yes, as by a person who means to leave.
 for _ in $(seq 12); do
   win=$(target)
   [ "$win" = "$(main_window)" ] && break
+  if [ "$(xdotool getwindowname "$win" 2>/dev/null)" = "WARNING: Unsaved Data" ]; then
+    xdotool windowfocus "$win" 2>/dev/null; xdotool key y; sleep 0.7
+    continue
+  fi
   for k in Escape n alt+F4; do
     xdotool windowfocus "$win" 2>/dev/null; xdotool key "$k"; sleep 0.7
     [ "$(target)" = "$win" ] || break

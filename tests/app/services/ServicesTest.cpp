@@ -38,6 +38,11 @@ TEST(BoxText, LinesOfASentenceFlowAndParagraphsStay) {
       {"a.pdf: no viewer\n Creating but not displaying PDF Report",
        "a.pdf: no viewer\n Creating but not displaying PDF Report"},
       {"", ""},
+      // A path on its own line stays there, lowercase or not.
+      {"could not be opened\nc:\\models\\plan.xpv", "could not be opened\nc:\\models\\plan.xpv"},
+      {"is missing\n/home/ann/plan.xpv is gone", "is missing\n/home/ann/plan.xpv is gone"},
+      {"The report is in:\nreports here", "The report is in:\nreports here"},
+      {"see the folder\nplans and/or notes", "see the folder plans and/or notes"},
   };
   for (const Case& c : cases) EXPECT_EQ(PV::Util::flowedBoxText(c.text), c.flowed) << c.text;
 }
