@@ -97,6 +97,18 @@ BOOL CALLBACK findCaption(HWND w, LPARAM p) {
   return TRUE;
 }
 
+// The first visible window of thread with this caption, waited for up to 10 s; null when
+// none came.
+HWND waitForCaption(DWORD thread, const char* caption) {
+  Find find = {caption, nullptr};
+  const DWORD until = GetTickCount() + 10000;
+  while (GetTickCount() < until && !find.found) {
+    EnumThreadWindows(thread, findCaption, reinterpret_cast<LPARAM>(&find));
+    if (!find.found) Sleep(20);
+  }
+  return find.found;
+}
+
 // Presses the button of the first window of thread with this caption; false when
 // none came before the deadline. The box's text is kept.
 bool answerBox(DWORD thread, const char* caption, int button, std::string* text) {
@@ -149,12 +161,7 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
     SCOPED_TRACE(testing::Message() << "flags " << c.flags << " key " << c.key);
     std::atomic<bool> keyed{false};
     std::thread driver([&] {
-      Find find = {"Keyboard Box", nullptr};
-      const DWORD until = GetTickCount() + 10000;
-      while (GetTickCount() < until && !find.found) {
-        EnumThreadWindows(self, findCaption, reinterpret_cast<LPARAM>(&find));
-        Sleep(20);
-      }
+      Find find = {"Keyboard Box", waitForCaption(self, "Keyboard Box")};
       if (!find.found) return;
       Sleep(100);
       // The key as a person presses it: to the box's focused button.
@@ -209,12 +216,7 @@ TEST(ShellServices, BoxShowsItsWholeCaption) {
   const DWORD self = GetCurrentThreadId();
   int boxWidth = 0, textWidth = 0, buttonMiddle = 0, clientMiddle = 0;
   std::thread driver([&] {
-    Find find = {caption, nullptr};
-    const DWORD until = GetTickCount() + 10000;
-    while (GetTickCount() < until && !find.found) {
-      EnumThreadWindows(self, findCaption, reinterpret_cast<LPARAM>(&find));
-      Sleep(20);
-    }
+    Find find = {caption, waitForCaption(self, caption)};
     if (!find.found) return;
     Sleep(100);
     RECT frame, client, button;
