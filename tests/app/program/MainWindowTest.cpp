@@ -942,7 +942,9 @@ TEST_F(MainWindow, StartUpOptionsShapeTheWindow) {
     const std::string caption = windowText(w->handle());
     EXPECT_EQ(caption.find("work\\shape.xpv - Palvermontine") != std::string::npos, row.folderInCaption)
         << caption;
-    if (!row.folderInCaption) EXPECT_EQ(caption, "shape.xpv - Palvermontine");
+    if (!row.folderInCaption) {
+      EXPECT_EQ(caption, "shape.xpv - Palvermontine");
+    }
     EXPECT_EQ(fs::exists(work / "appoptstestfile.log"), row.dumps);
     EXPECT_EQ(fs::exists(work / "mdloptstestfile.log"), row.dumps);
     stop();
