@@ -66,18 +66,15 @@ void DPairedPrefScoring::loadPairSet(uint32_t crIndex, uint32_t dmIndex,
                   "Palvermontine", MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES) {
     stored = commit();
   }
-  // The caller read the scores before the question: a store into the set it asks for
-  // made them old.
-  std::vector<int> fresh;
-  if (stored && crIndex == crIndex_ && dmIndex == dmIndex_ && document_) {
-    fresh = document_->pairSet(crIndex, dmIndex).scores;
-    if (fresh.size() != scores.size()) fresh = scores;
-  }
+  // The caller read the scores before the question: after a store into the set it asks
+  // for, the set's scores as they stand now.
+  const bool sameSet = stored && crIndex == crIndex_ && dmIndex == dmIndex_ && document_;
+  const std::vector<int> shown = sameSet ? document_->pairSet(crIndex, dmIndex).scores : scores;
   crIndex_ = crIndex;
   dmIndex_ = dmIndex;
   loaded_ = true;
   pane_->setHeader(dmName, dmNote, crName, crNote);
-  pane_->loadPairs(names, fresh.empty() ? scores : fresh);
+  pane_->loadPairs(names, shown);
   setCaptionText("  DM" + std::to_string(dmNumber) + ":Cr" + std::to_string(crNumber));
   setModified(false);
   pane_->setFocus();
