@@ -30,7 +30,7 @@ struct OptionsHome {
   // When given, asked for that owner instead, and only when a new file needs one:
   // finding the logged-on user loads a system library that a run whose files are in
   // place never needs.
-  std::function<std::string()> findUserName;
+  std::function<std::string()> findUserName = nullptr;
 };
 void setOptionsHome(const OptionsHome& home);
 const OptionsHome& optionsHome();

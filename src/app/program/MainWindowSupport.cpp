@@ -34,8 +34,6 @@ std::string documentFolder() {
   return folder.empty() ? std::string(".") : folder;
 }
 
-// The window menu: the items of menu resource 571 in a popup of its own, in which the
-
 }  // namespace MainWindow
 }  // namespace App
 }  // namespace PV

@@ -63,8 +63,11 @@ bool ProgramMain::start() {
 
   // Option files: read, or created with their defaults; a damaged one is set aside
   // and replaced, which the user is told.
+  // The owner of a file made anew comes from the about information of that moment: this
+  // run's object goes when the run ends, the folder's setting stays.
+  PV::XML::setOptionsHome({PV::App::getConfigDirPath(), std::string(),
+                           [] { return PV::Util::PalvermontineAboutInfo::instance()->get_userName(); }});
   auto* about = PV::Util::PalvermontineAboutInfo::instance();
-  PV::XML::setOptionsHome({PV::App::getConfigDirPath(), std::string(), [about] { return about->get_userName(); }});
   auto* mdlOpts = PV::XML::PalvermontineMdlOptsFile::instance();
   auto* appOpts = PV::XML::PalvermontineAppOptsFile::instance();
   about->set_userName(appOpts->options().get_idAppOpts().get_owner());

@@ -12,6 +12,7 @@
 #include "app/program/res/program_ids.h"
 #include "app/shared/AppOptionsChanged.h"
 #include "app/shared/ChildCommands.h"
+#include "app/services/AboutInfo.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
 #include "factory/ReconcileLog.h"
@@ -426,6 +427,25 @@ TEST_F(MainWindow, StartsOnAnEmptyConfigurationFolder) {
   EXPECT_STREQ(title, "&Help");
   EXPECT_EQ(GetMenuItemID(GetSubMenu(bar, 5), 0), static_cast<UINT>(CM_CASCADE));
   EXPECT_EQ(GetSubMenu(bar, 5), w->windowMenu()->handle()) << "the client lists its children in the shown popup";
+}
+
+// An options file made anew after a run has ended (its about information gone) names the
+// user the about information knows then, never what the run's object held.
+TEST_F(MainWindow, OptionsMadeAfterARunNameTheUserKnownThen) {
+  ASSERT_NE(start(), nullptr);
+  stop();
+  // The block the run's object held stays taken, so the next object lives elsewhere.
+  auto* taken = new char[sizeof(PV::Util::PalvermontineAboutInfo)]();
+  PV::Util::PalvermontineAboutInfo::instance()->set_userName("Next Owner");
+  std::error_code ec;
+  fs::remove(PV::XML::PalvermontineAppOptsFile::configFilePath(), ec);
+  PV::XML::PalvermontineAppOptsFile::destroy();
+  const auto& options = PV::XML::PalvermontineAppOptsFile::instance()->options();
+  EXPECT_EQ(options.get_idAppOpts().get_owner(), "Next Owner");
+  EXPECT_EQ(options.get_defaultValuesAppOpts().get_username(), "Next Owner");
+  PV::XML::PalvermontineAppOptsFile::destroy();
+  PV::Util::PalvermontineAboutInfo::destroy();
+  delete[] taken;
 }
 
 // The commands that do nothing answer handled and change nothing; Check Product
@@ -942,7 +962,9 @@ TEST_F(MainWindow, StartUpOptionsShapeTheWindow) {
     const std::string caption = windowText(w->handle());
     EXPECT_EQ(caption.find("work\\shape.xpv - Palvermontine") != std::string::npos, row.folderInCaption)
         << caption;
-    if (!row.folderInCaption) EXPECT_EQ(caption, "shape.xpv - Palvermontine");
+    if (!row.folderInCaption) {
+      EXPECT_EQ(caption, "shape.xpv - Palvermontine");
+    }
     EXPECT_EQ(fs::exists(work / "appoptstestfile.log"), row.dumps);
     EXPECT_EQ(fs::exists(work / "mdloptstestfile.log"), row.dumps);
     stop();

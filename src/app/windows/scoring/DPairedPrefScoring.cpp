@@ -60,16 +60,21 @@ void DPairedPrefScoring::loadPairSet(uint32_t crIndex, uint32_t dmIndex,
                                      const std::vector<PV::Scoring::PairNames>& names, const std::vector<int>& scores,
                                      const std::string& dmName, const std::string& dmNote, const std::string& crName,
                                      const std::string& crNote, int32_t dmNumber, int32_t crNumber) {
+  bool stored = false;
   if (hasUnsavedScores() &&
       MessageBoxA(handle(), "Do you want to save your data before updating the Paired Preferences View ?",
                   "Palvermontine", MB_YESNO | MB_ICONEXCLAMATION | MB_TASKMODAL) == IDYES) {
-    commit();
+    stored = commit();
   }
+  // The caller read the scores before the question: after a store into the set it asks
+  // for, the set's scores as they stand now.
+  const bool sameSet = stored && crIndex == crIndex_ && dmIndex == dmIndex_ && document_;
+  const std::vector<int> shown = sameSet ? document_->pairSet(crIndex, dmIndex).scores : scores;
   crIndex_ = crIndex;
   dmIndex_ = dmIndex;
   loaded_ = true;
   pane_->setHeader(dmName, dmNote, crName, crNote);
-  pane_->loadPairs(names, scores);
+  pane_->loadPairs(names, shown);
   setCaptionText("  DM" + std::to_string(dmNumber) + ":Cr" + std::to_string(crNumber));
   setModified(false);
   pane_->setFocus();

@@ -197,6 +197,23 @@ TEST_F(Scoring, LoadingAnotherPairSetAsksAboutUnsavedScores) {
   pump();
 }
 
+// The shown pair set asked for again with unsaved scores: Yes stores them, and the pane
+// shows what was stored, so that its close box stores nothing older over them.
+TEST_F(Scoring, TheShownPairSetAskedForAgainShowsTheScoresYesStored) {
+  makeScoringModel(1, 1, 3);
+  DCompareChoices* selector = openSelector();
+  DPairedPrefScoring* scoring = scorePairs(selector);
+  keyDown(scoring->pane(), VK_RIGHT);
+  answerBox("Palvermontine", IDYES);
+  scorePairs(selector);
+  EXPECT_EQ(scoresOf(0, 0)[0], " 1");
+  EXPECT_EQ(charsOf(scoring->pane()->scores())[0], " 1");
+  EXPECT_EQ(charsOf(scoring->pane()->initialScores())[0], " 1");
+  SendMessageA(scoring->handle(), WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_EQ(scoresOf(0, 0)[0], " 1") << "the close box stored the scores shown before the question";
+}
+
 TEST_F(Scoring, CancelAndEscStoreNothingWhileTheCloseBoxStores) {
   makeScoringModel(1, 1, 3);
   DCompareChoices* selector = openSelector();
