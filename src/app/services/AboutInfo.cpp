@@ -1,7 +1,6 @@
 #include "app/services/AboutInfo.h"
 
 #include "app/services/SystemInfo.h"
-#include "report/WinAnsiText.h"
 
 namespace PV {
 namespace Util {
@@ -50,8 +49,7 @@ const std::string& PalvermontineAboutInfo::get_userName() const {
 
 PV::Report::AboutTexts aboutTextsFrom(const PV::Util::PalvermontineAboutInfo& aboutInfo) {
   PV::Report::AboutTexts texts;
-  // The user's name comes from the system, in its code page on Windows.
-  texts.userName = PV::Report::utf8FromSystemText(aboutInfo.get_userName());
+  texts.userName = aboutInfo.get_userName();
   texts.version = aboutInfo.get_version();
   texts.buildDate = aboutInfo.get_buildDate();
   texts.buildTime = aboutInfo.get_buildTime();

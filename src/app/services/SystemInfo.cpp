@@ -54,10 +54,18 @@ WindowsOSVersion::WindowsOSVersion() {
 
 std::string logonUserName() {
 #ifdef _WIN32
-  char buffer[260];
-  DWORD size = sizeof(buffer);
-  if (::GetUserNameA(buffer, &size) && size > 0) return std::string(buffer);
-  return "";
+  // Taken wide and handed on as UTF-8, the program's own text: the name is written into
+  // the options file, whose writer reads its text as UTF-8 (an account name in the
+  // screen's code page would reach it as broken sequences).
+  wchar_t buffer[260];
+  DWORD size = sizeof(buffer) / sizeof(buffer[0]);
+  if (!::GetUserNameW(buffer, &size) || size <= 1) return "";
+  const int length = ::WideCharToMultiByte(CP_UTF8, 0, buffer, -1, nullptr, 0, nullptr, nullptr);
+  if (length <= 1) return "";
+  std::string name(static_cast<size_t>(length), '\0');
+  ::WideCharToMultiByte(CP_UTF8, 0, buffer, -1, &name[0], length, nullptr, nullptr);
+  name.resize(static_cast<size_t>(length) - 1);
+  return name;
 #else
   const char* user = std::getenv("USER");
   return user != nullptr ? std::string(user) : std::string();

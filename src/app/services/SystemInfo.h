@@ -26,7 +26,7 @@ class WindowsOSVersion {
   std::string servicePack_;
 };
 
-// The logged-on account's name, or "" when the system gives none.
+// The logged-on account's name in UTF-8, or "" when the system gives none.
 std::string logonUserName();
 
 }  // namespace Util

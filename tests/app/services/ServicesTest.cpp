@@ -12,6 +12,10 @@
 #include <filesystem>
 #include <string>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 void setEnv(const char* name, const std::string& value) {
@@ -89,6 +93,22 @@ TEST(About, IdentityAndUserName) {
   EXPECT_EQ(PV::Util::PalvermontineAboutInfo::instance()->get_userName(), "ann");
   PV::Util::PalvermontineAboutInfo::destroy();
   EXPECT_EQ(PV::Util::PalvermontineAboutInfo::count(), 0);
+}
+
+// An account name with letters beyond ASCII reaches the report's texts as UTF-8, the
+// program's own text, whatever the screen's code page.
+TEST(About, AnAccentedAccountNameIsTakenAsUtf8) {
+#ifdef _WIN32
+  // The name Wine gives for the account; on Windows the test is left out.
+  if (!GetEnvironmentVariableW(L"WINEUSERNAME", nullptr, 0)) GTEST_SKIP() << "not under Wine";
+  SetEnvironmentVariableW(L"WINEUSERNAME", L"Zo\u00EB");
+#else
+  setEnv("USER", "Zo\xC3\xAB");
+#endif
+  EXPECT_EQ(PV::Util::logonUserName(), "Zo\xC3\xAB");
+  PV::Util::PalvermontineAboutInfo* info = PV::Util::PalvermontineAboutInfo::instance();
+  EXPECT_EQ(PV::Util::aboutTextsFrom(*info).userName, "Zo\xC3\xAB");
+  PV::Util::PalvermontineAboutInfo::destroy();
 }
 
 TEST(About, OsNameTable) {
