@@ -3,8 +3,8 @@
 // (discardAll), and the numbers of the numbered ones (the solution windows).
 //
 // A numbered window takes the count of open numbered windows plus one, so that numbers
-// come back once windows close ("#2" may be shown twice in a run, never twice at once
-// when an older window closed before a newer one). A window is forgotten when it goes
+// come back once windows close ("#2" may be shown twice in a run, and twice at once
+// after an older window closed while a newer one stayed). A window is forgotten when it goes
 // (remove, from its destructor); a discarded one is forgotten before it is asked to
 // close, so that a window deleted by its discard finds itself already gone.
 #pragma once
