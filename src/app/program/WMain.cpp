@@ -201,7 +201,7 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
     if (recent) {
       rfm_ = std::make_unique<GUI::RecentFilesMenu>(recent, handle(), CM_RECENT_FIRST, CM_RECENT_LAST, recentFilesPath);
     }
-    DragAcceptFiles(handle(), TRUE);
+    acceptDroppedFiles(true);
   }
   DrawMenuBar(handle());
 }
@@ -214,7 +214,14 @@ WMain::~WMain() {
   // Their objects go now, on the deletions their windows asked of this frame.
   MSG message;
   while (PeekMessageA(&message, handle(), 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-  if (handle()) DragAcceptFiles(handle(), FALSE);
+  if (handle()) acceptDroppedFiles(false);
+}
+
+void WMain::acceptDroppedFiles(bool accept) {
+  // The style bit is all that taking dropped files sets; set here, it spares the start
+  // loading the shell library, which only the first drop needs.
+  const LONG style = GetWindowLongA(handle(), GWL_EXSTYLE);
+  SetWindowLongA(handle(), GWL_EXSTYLE, accept ? style | WS_EX_ACCEPTFILES : style & ~WS_EX_ACCEPTFILES);
 }
 
 // ---- the list editors ----------------------------------------------------------------------

@@ -162,6 +162,8 @@ class WMain : public zMDIAppFrame, public ModelWindowHost {
   void registerCommands();
   // The toolbar in a band along the top and the status line in one along the bottom.
   void buildBars();
+  // Whether the frame takes files dropped on it (WM_DROPFILES).
+  void acceptDroppedFiles(bool accept);
   void setCaption(const std::string& caption);
   void setCaptionForFile(const std::string& path);
   // The state of a model that was just loaded, made or saved.

@@ -1,5 +1,6 @@
 #include "framework/core/zWinDisplay.h"
 
+#include "framework/draw/zMeasure.h"
 #include "framework/draw/zRegion.h"
 #include "framework/core/zWindow.h"
 
@@ -8,18 +9,12 @@
 zWinDisplay::zWinDisplay(zWindow* window) : window_(window), paintingDC_(false) {
   std::memset(&paint_, 0, sizeof paint_);
   kind_ = windowKind;
-  HWND source = nullptr;
-  HDC dc = nullptr;
-  if (window_ && IsWindow(window_->handle())) {
-    source = window_->handle();
-    dc = GetDC(source);
-  } else if (window_ && window_->parent()) {
-    source = window_->parent()->handle();
-    dc = GetDC(source);
-  }
-  if (dc) {
-    readMetrics(dc);
-    ReleaseDC(source, dc);
+  // A window draws on the screen, whose metrics the program read once: asking a device
+  // context of every window for them again cost a start about a millisecond a window.
+  if (window_ && (IsWindow(window_->handle()) || window_->parent())) {
+    const ziDeviceMetrics screen = ziDeviceMetrics::screen();
+    setMetrics(screen.horzRes, screen.vertRes, screen.pixelsPerInchX, screen.pixelsPerInchY, screen.horzSizeMM,
+               screen.vertSizeMM);
   }
   useWindowColors();
   if (window_) {

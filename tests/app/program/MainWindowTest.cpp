@@ -563,6 +563,8 @@ TEST_F(MainWindow, OpenByTheRecentListAndByDroppedFiles) {
   ASSERT_EQ(boxes_.seen().size(), 1u);
   EXPECT_EQ(boxes_.seen()[0].text, "recent.xpv is already loaded!  Do you want to continue?");
 
+  // The shell drops files only on a window that says it takes them.
+  EXPECT_NE(GetWindowLongA(w->handle(), GWL_EXSTYLE) & WS_EX_ACCEPTFILES, 0);
   dropFile(w->handle(), (dir_ / "work" / "notes.txt").string());
   pump();
   EXPECT_EQ(w->modelFile(), model.string());
