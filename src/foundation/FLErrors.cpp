@@ -18,9 +18,11 @@ FLxmsg::FLxmsg(const char* text) : text_(copyMessageText(text ? text : "")), own
 
 FLxmsg::FLxmsg(const FLMessage& message) : text_(copyMessageText(message.text())), owns_(1) {}
 
-FLxmsg::FLxmsg(const char* text, bool copy) : text_(copy ? copyMessageText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
+FLxmsg::FLxmsg(const char* text, bool copy)
+    : text_(copy ? copyMessageText(text ? text : "") : text), owns_(copy ? 1 : 0) {}
 
-FLxmsg::FLxmsg(const FLxmsg& other) : std::exception(other), text_(other.owns_ ? copyMessageText(other.text_) : other.text_), owns_(other.owns_) {}
+FLxmsg::FLxmsg(const FLxmsg& other)
+    : std::exception(other), text_(other.owns_ ? copyMessageText(other.text_) : other.text_), owns_(other.owns_) {}
 
 FLxmsg& FLxmsg::operator=(const FLxmsg& other) {
   if (this != &other) {

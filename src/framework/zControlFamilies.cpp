@@ -16,9 +16,8 @@
 #include "framework/visual/zCtrl3d.h"
 
 const ziControlFamilyType ziProgramControlTypes[] = {
-    {"zTextPane", &zCreateTextPane},        {"zPaneControl", &zCreatePaneControl},
-    {"zBitmapPane", &zCreateBitmapPane},    {"zTabCtrl", &zCreateTabCtrl},
-    {"msctls_updown32", &zCreateSpinCtrl},  {"msctls_trackbar32", &zCreateScaleCtrl},
+    {"zTextPane", &zCreateTextPane}, {"zPaneControl", &zCreatePaneControl}, {"zBitmapPane", &zCreateBitmapPane},
+    {"zTabCtrl", &zCreateTabCtrl},   {"msctls_updown32", &zCreateSpinCtrl}, {"msctls_trackbar32", &zCreateScaleCtrl},
 };
 const uint32_t ziProgramControlTypeCount = sizeof ziProgramControlTypes / sizeof ziProgramControlTypes[0];
 

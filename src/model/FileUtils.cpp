@@ -49,7 +49,9 @@ std::string systemErrorText(int err) {
 
 bool renameOver(const std::string& source, const std::string& target, std::string& why) {
 #ifdef _WIN32
-  if (MoveFileExW(Files::toWide(source).c_str(), Files::toWide(target).c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
+  if (MoveFileExW(Files::toWide(source).c_str(), Files::toWide(target).c_str(),
+                  MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+    return true;
   const DWORD code = GetLastError();
   char text[512] = {0};
   DWORD n = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, code, 0, text,

@@ -179,7 +179,7 @@ bool destinationValid(const char* text) {
     int operands;
     bool nullAllowed;
   } types[] = {
-      {"/XYZ", 3, true}, {"/Fit", 0, false},  {"/FitH", 1, true},  {"/FitV", 1, true},
+      {"/XYZ", 3, true},   {"/Fit", 0, false},  {"/FitH", 1, true},  {"/FitV", 1, true},
       {"/FitR", 4, false}, {"/FitB", 0, false}, {"/FitBH", 1, true}, {"/FitBV", 1, true},
   };
   std::vector<std::string> words;

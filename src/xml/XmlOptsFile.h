@@ -122,8 +122,8 @@ Table::InputIterator& OptsFile<T>::readRootOf(T& record, double maxVersion) {
   table().readRoot(this->doc(), record, iter);
   const double version = record.get_appver();
   if (!(version >= MIN_APPVER && version <= maxVersion))
-    throw FormatError("it was written by a newer version of the program (appver " +
-                      this->doc().GetAttribute("appver") + "); this version reads options files up to 1.0");
+    throw FormatError("it was written by a newer version of the program (appver " + this->doc().GetAttribute("appver") +
+                      "); this version reads options files up to 1.0");
   return iter;
 }
 

@@ -28,7 +28,11 @@ const struct SplitCase {
     {"-input \"C:\\my models\\a b.xpv\" -solve", {"-input", "C:\\my models\\a b.xpv", "-solve"}, false},
     // A letter outside ASCII, first or anywhere, is kept whole.
     {"\xC3\xA9t\xC3\xA9.xpv -console", {"\xC3\xA9t\xC3\xA9.xpv", "-console"}, false},
-    {"\xC3\x89" "a.xpv", {"\xC3\x89" "a.xpv"}, false},
+    {"\xC3\x89"
+     "a.xpv",
+     {"\xC3\x89"
+      "a.xpv"},
+     false},
     // Empty words from empty quoted parts.
     {"\"\" x", {"", "x"}, false},
     {"-input \"\"", {"-input", ""}, false},

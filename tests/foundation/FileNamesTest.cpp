@@ -27,7 +27,10 @@ struct NameCase {
 };
 
 // "Übersicht été" as the folder; the names inside it.
-const NameCase kFolder = {"\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9", L"\u00DCbersicht \u00E9t\u00E9"};
+const NameCase kFolder = {
+    "\xC3\x9C"
+    "bersicht \xC3\xA9t\xC3\xA9",
+    L"\u00DCbersicht \u00E9t\u00E9"};
 const NameCase kNames[] = {
     {"plain.xpv", L"plain.xpv"},
     {"J\xC3\xB6rg \xC3\xA9t\xC3\xA9.xpv", L"J\u00F6rg \u00E9t\u00E9.xpv"},

@@ -11,9 +11,9 @@
 namespace {
 
 using PV::Math::Algorithm;
+using PV::Test::hex8;
 using PV::Test::makeModel;
 using PV::Test::ModelShape;
-using PV::Test::hex8;
 
 TEST(Algorithm, FreshModelIsUnscoredAndIncomplete) {
   ModelShape shape;

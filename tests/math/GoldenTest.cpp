@@ -85,7 +85,6 @@ void writeDraws(std::string& out) {
   }
 }
 
-
 // Scores from scale positions: pair (a, b) scored position[b] - position[a], clipped.
 void scoreConsistently(model* m, const std::vector<int>& position) {
   for (unsigned cr = 0; cr < m->ncr; ++cr)

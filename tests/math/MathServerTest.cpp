@@ -12,9 +12,9 @@
 namespace {
 
 using PV::Math::MathServer;
+using PV::Test::hex8;
 using PV::Test::makeModel;
 using PV::Test::ModelShape;
-using PV::Test::hex8;
 
 void scoreThroughServer(MathServer& server, const PV::Data::DecisionModel& m, int sil) {
   for (uint32_t c = 0; c < m.get_crs().size(); ++c) {

@@ -12,11 +12,21 @@ TEST(ModelFileName, OnlyANameEndingInTheExtensionAfterAStemIsAModelFile) {
     const char* name;
     bool model;
   } cases[] = {
-      {"plan.xpv", true},         {"PLAN.XPV", true},           {"C:\\My Models\\plan.Xpv", true},
-      {"a/b.c/plan.xpv", true},   {"x.xpv", true},              {"plan.xpv.bak", false},
-      {"plan.xpvx", false},       {"plan.xp", false},           {"plan", false},
-      {".xpv", false},            {"C:\\models\\.xpv", false},  {"dir.xpv/", false},
-      {"", false},                {"xpv", false},               {"plan.pdf", false},
+      {"plan.xpv", true},
+      {"PLAN.XPV", true},
+      {"C:\\My Models\\plan.Xpv", true},
+      {"a/b.c/plan.xpv", true},
+      {"x.xpv", true},
+      {"plan.xpv.bak", false},
+      {"plan.xpvx", false},
+      {"plan.xp", false},
+      {"plan", false},
+      {".xpv", false},
+      {"C:\\models\\.xpv", false},
+      {"dir.xpv/", false},
+      {"", false},
+      {"xpv", false},
+      {"plan.pdf", false},
   };
   for (const Case& c : cases) EXPECT_EQ(PV::Data::isModelFileName(c.name), c.model) << '"' << c.name << '"';
 }

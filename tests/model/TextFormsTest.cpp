@@ -19,8 +19,8 @@ TEST(Converters, UShortReading) {
   struct Case {
     const char* text;
     uint16_t value;
-  } cases[] = {{"0", 0},   {"7", 7},   {"9999", 9999}, {"12abc", 12},  {" 7", 7},
-               {"+5", 5},  {"00", 0},  {"0000", 0},    {" 007 ", 7},   {"0010", 10}};
+  } cases[] = {{"0", 0},  {"7", 7},  {"9999", 9999}, {"12abc", 12}, {" 7", 7},
+               {"+5", 5}, {"00", 0}, {"0000", 0},    {" 007 ", 7},  {"0010", 10}};
   for (const Case& c : cases) {
     uint16_t n = 1;
     converters().stringToUShort(c.text, n);

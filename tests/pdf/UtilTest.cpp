@@ -32,9 +32,11 @@ TEST(Info, TextBeyondAsciiAsUtf16) {
       {"Lunch \xC3\xA4", 256, "\\376\\377\\000L\\000u\\000n\\000c\\000h\\000 \\000\\344"},
       {"\xCE\xB1(", 256, "\\376\\377\\003\\261\\000\\050"},
       {"a\xF0\x9F\x98\x80", 256, "\\376\\377\\000a\\330=\\336\\000"},
-      {"\xC3\xA4\xC3\xA4", 17, "\\376\\377\\000\\344"},      // the second "ä" does not fit
-      {"a\xF0\x9F\x98\x80", 20, "\\376\\377\\000a"},         // nor half of a pair
-      {"\xFF" "b", 256, "\\376\\377\\377\\375\\000b"},         // a stray byte: U+FFFD
+      {"\xC3\xA4\xC3\xA4", 17, "\\376\\377\\000\\344"},  // the second "ä" does not fit
+      {"a\xF0\x9F\x98\x80", 20, "\\376\\377\\000a"},     // nor half of a pair
+      {"\xFF"
+       "b",
+       256, "\\376\\377\\377\\375\\000b"},  // a stray byte: U+FFFD
   };
   for (const auto& c : cases) {
     std::string field;

@@ -295,8 +295,9 @@ TEST(ApplicationOptionsFile, TheUserIsLookedForOnlyWhereTheFileNamesNone) {
                        }});
   const std::string head = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<palvermontineAppOpts appver=\"1.0\">\r\n";
   Fixture::writeBytes(PalvermontineAppOptsFile::configFilePath(),
-                      head + "<idAppOpts owner=\"Zed\"/>\r\n<defaultValuesAppOpts username=\"Zoe\"/>\r\n"
-                             "</palvermontineAppOpts>\r\n");
+                      head +
+                          "<idAppOpts owner=\"Zed\"/>\r\n<defaultValuesAppOpts username=\"Zoe\"/>\r\n"
+                          "</palvermontineAppOpts>\r\n");
   {
     PalvermontineAppOptsFile f;
     EXPECT_EQ(asked, 0);

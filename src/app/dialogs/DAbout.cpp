@@ -116,8 +116,8 @@ DAbout::DAbout(zWindow* parent, uint32_t templateId)
   delete picture->setBitmap(bitmap, 1);
 
   const std::string& year = about.get_buildYear();
-  company_ = about.get_companyLine() + ", " + year + "\r\n" + about.get_publisher() + ". " + about.get_rights() + " " +
-             year;
+  company_ =
+      about.get_companyLine() + ", " + year + "\r\n" + about.get_publisher() + ". " + about.get_rights() + " " + year;
   company->setText(company_.c_str());
   info->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_BTNFACE)));
 

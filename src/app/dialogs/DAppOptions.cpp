@@ -1,6 +1,5 @@
 #include "app/dialogs/DAppOptions.h"
 
-
 #include "app/dialogs/GuiUtils.h"
 #include "app/dialogs/ModelDialogSupport.h"
 #include "app/shared/ModelWindowHost.h"
@@ -29,8 +28,12 @@ namespace PV {
 namespace Dialogs {
 
 const NavigationChoice kNavigationChoices[6] = {
-    {"Flow LRD", "leftRightDown", 0}, {"Down", "down", 1}, {"Right", "right", 2},
-    {"Left", "left", 3},              {"Up", "up", 4},     {"None", "none", 5},
+    {"Flow LRD", "leftRightDown", 0},
+    {"Down", "down", 1},
+    {"Right", "right", 2},
+    {"Left", "left", 3},
+    {"Up", "up", 4},
+    {"None", "none", 5},
 };
 
 const NavigationChoice& navigationChoiceOf(const std::string& value) {
@@ -64,9 +67,21 @@ constexpr uint32_t kHighlightBitmap = 1030;
 
 // The sixteen check boxes in the order of the dialog's bound integers.
 const int32_t kCheckIds[16] = {
-    kAoShowPath,         kAoStartLastModel,    kAoMultipleScoring, kAoAppendTimestamp, kAoIncludeScores,
-    kAoStartDefaultModel, kAoHighlight,        kAoRankChart,       kAoAutoReport,      kAoTransitiveBoolean,
-    kAoTransitiveQuantitive, kAoDistributive,  kAoDisplayReport,   kAoAutoRecalc,      kAoAutoUpdate,
+    kAoShowPath,
+    kAoStartLastModel,
+    kAoMultipleScoring,
+    kAoAppendTimestamp,
+    kAoIncludeScores,
+    kAoStartDefaultModel,
+    kAoHighlight,
+    kAoRankChart,
+    kAoAutoReport,
+    kAoTransitiveBoolean,
+    kAoTransitiveQuantitive,
+    kAoDistributive,
+    kAoDisplayReport,
+    kAoAutoRecalc,
+    kAoAutoUpdate,
     kAoRestoreEnv,
 };
 
@@ -209,8 +224,9 @@ void DAppOptions::load() {
 
   navigation_ = navigationChoiceOf(gui.get_cellInputAdvance()).text;
   const std::string& owner = options.get_idAppOpts().get_owner();
-  userName_ = PV::XML::Utf8ToSystem(owner.empty() ? PV::Util::PalvermontineAboutInfo::instance()->get_userName() : owner)
-                  .c_str();
+  userName_ =
+      PV::XML::Utf8ToSystem(owner.empty() ? PV::Util::PalvermontineAboutInfo::instance()->get_userName() : owner)
+          .c_str();
 
   check(kAoShowPath) = gui.get_showDirPathInMainWndwTitle();
   check(kAoHighlight) = gui.get_useFilledBgHighlightChoicePairs();
@@ -318,7 +334,8 @@ bool DAppOptions::store() {
   // taken here is one the start can open.
   const std::string extension = PV::Data::kModelExtension;
   if (defaultModel.empty() && startDefault) {
-    refuse(this, defaultModelEdit_, "Give the model that the program opens at start (a file ending in " + extension + ").");
+    refuse(this, defaultModelEdit_,
+           "Give the model that the program opens at start (a file ending in " + extension + ").");
     return false;
   }
   if (!defaultModel.empty() && !PV::Data::isModelFileName(defaultModel)) {
@@ -374,9 +391,9 @@ bool DAppOptions::store() {
 
   if (!file->save()) {
     file->options() = kept;
-    refuse(this, okButton(),
-           "The application options could not be saved to " + PV::XML::PalvermontineAppOptsFile::configFilePath() +
-               ".");
+    refuse(
+        this, okButton(),
+        "The application options could not be saved to " + PV::XML::PalvermontineAppOptsFile::configFilePath() + ".");
     return false;
   }
   if (!userName.empty()) PV::Util::PalvermontineAboutInfo::instance()->set_userName(userName);

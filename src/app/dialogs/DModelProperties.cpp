@@ -57,7 +57,8 @@ DModelProperties::DModelProperties(zWindow* parent, uint32_t templateId)
   nameEdit_ = new PV::GUI::ModelTextLine(this, kNameEdit, &name_, 0, PV_DATA_NM_MAX_BYTES, "model name");
   nameEdit_->limitText(kNameChars);
   new zStaticText(this, kNotesLabel);
-  notesEdit_ = new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES, "model notes");
+  notesEdit_ =
+      new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES, "model notes");
   notesEdit_->limitText(kNotesChars);
   notesEdit_->setBackgroundColor(kNotesBackground);
 

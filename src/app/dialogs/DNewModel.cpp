@@ -60,7 +60,8 @@ DNewModel::DNewModel(zWindow* parent, uint32_t templateId)
   setIcon(new zIcon(zResId(kIcon)));
 
   nameEdit_ = new PV::GUI::ModelTextLine(this, kNameEdit, &name_, 0, PV_DATA_NM_MAX_BYTES, "model name");
-  notesEdit_ = new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES, "model notes");
+  notesEdit_ =
+      new PV::GUI::ModelTextBox(this, kNotesEdit, &notes_, zEditEmptyValid, PV_DATA_NOTES_MAX_BYTES, "model notes");
   notesEdit_->setBackgroundColor(kNotesBackground);
 
   for (int i = 0; i < 3; ++i) modes_[i] = new zRadioButton(this, kModeStandard + i);

@@ -63,7 +63,8 @@ std::string showThroughShell(const std::string& verb, const std::string& target,
     if (woke == WAIT_OBJECT_0) {
       DWORD code = 0;
       if (GetExitCodeProcess(info.hProcess, &code) && code != 0)
-        why = "The program registered to show the file ended without showing it (exit code " + std::to_string(code) + ")";
+        why =
+            "The program registered to show the file ended without showing it (exit code " + std::to_string(code) + ")";
       break;
     }
     if (woke == WAIT_OBJECT_0 + 1) {

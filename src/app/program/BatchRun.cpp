@@ -264,7 +264,8 @@ int32_t BatchRun::run() {
   try {
     return runSteps();
   } catch (const std::exception& e) {
-    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName, std::string("The run stopped on an unexpected error: ") + e.what());
+    env_.ui->tell(BatchUi::TELL_ERROR, env_.appName,
+                  std::string("The run stopped on an unexpected error: ") + e.what());
   }
   if (options_.isGuiMode() != 0 && !document_.hasModel()) makeNewDefaultModel();
   return BATCH_INTERNAL_ERROR;

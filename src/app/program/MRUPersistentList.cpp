@@ -29,7 +29,8 @@ MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntrie
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     // Paths are UTF-8 (a line of an older list in the ANSI code page still names
     // its file); a line with control characters is no path, and ends the list.
-    const bool path = std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
+    const bool path =
+        std::none_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; });
     if (!path || text.empty()) break;
     entries_[i] = text;
   }

@@ -15,7 +15,6 @@
 namespace PV {
 namespace App {
 
-
 int32_t WMain::addModelWindow(ModelWindow* window) { return modelWindows_.add(window); }
 
 void WMain::removeModelWindow(ModelWindow* window) {
@@ -63,8 +62,8 @@ bool WMain::modelDefinitionComplete() {
 
 int32_t WMain::solutionOrientation() const {
   if (orientationSet_) return orientation_;
-  const bool portrait = !env_ || !env_->appOpts ||
-                        env_->appOpts->get_calcAppOpts().get_solutionWindowOrientation() == "portrait";
+  const bool portrait =
+      !env_ || !env_->appOpts || env_->appOpts->get_calcAppOpts().get_solutionWindowOrientation() == "portrait";
   return portrait ? GUI::TableChartWindow::Portrait : GUI::TableChartWindow::Landscape;
 }
 

@@ -70,7 +70,6 @@ constexpr int32_t kExitImages[] = {0, 272, 288};
 
 }  // namespace
 
-
 // One row per command of the menus, the accelerators and the toolbar: its help in the
 // status line while its menu item is highlighted, its tool tip, its toolbar slot and
 // the x of its picture in the strip bitmap (slot -1: no button), its handler and its
@@ -102,26 +101,23 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
       {CM_EXIT, "Exit the application", "Exit - Alt+F4", 14, -1, &WMain::cmExit, R::Always},
       // Edit: the active window's
       {CM_CUT, "Cut the selected item to the clipboard", "Cut - Ctrl+X, Shift+Del", 4, 64, nullptr, R::ActiveChild},
-      {CM_COPY, "Copy the selected item to the clipboard", "Copy - Ctrl+C, Ctrl+Ins", 5, 80, nullptr,
-       R::ActiveChild},
-      {CM_PASTE, "Paste the clipboard data into document", "Paste - Ctrl+V, Shift+Ins", 6, 96, nullptr,
-       R::ActiveChild},
+      {CM_COPY, "Copy the selected item to the clipboard", "Copy - Ctrl+C, Ctrl+Ins", 5, 80, nullptr, R::ActiveChild},
+      {CM_PASTE, "Paste the clipboard data into document", "Paste - Ctrl+V, Shift+Ins", 6, 96, nullptr, R::ActiveChild},
       // Model
-      {CM_CHOICES, "Create or edit choices for current model", "Choices - F3", 7, 144, &WMain::cmEditor,
-       R::ModelOpen},
+      {CM_CHOICES, "Create or edit choices for current model", "Choices - F3", 7, 144, &WMain::cmEditor, R::ModelOpen},
       {CM_DECISION_MAKERS, "Create or edit decision makers for current model", "DecisionMakers - F4", 8, -1,
        &WMain::cmEditor, R::ModelOpen},
       {CM_CRITERIA, "Create or edit criteria for current model", "Criteria - F5", 9, 192, &WMain::cmEditor,
        R::ModelOpen},
-      {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores", "Compare Choices - F6", 10,
-       208, &WMain::cmCompare, R::ModelOpen},
+      {CM_COMPARE, "Select Choice Pairs Category and Create Paired Preference Scores", "Compare Choices - F6", 10, 208,
+       &WMain::cmCompare, R::ModelOpen},
       {CM_CLEAR_COMPARISONS, "WARNING: Removes all choice pair preference scores", nullptr, -1, 0,
        &WMain::cmClearComparisons, R::ScoresLocked},
       {CM_TRANSITIVE_BIAS, "Check the transitive bias consistency", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
       {CM_DISTRIBUTIVE_BIAS, "Calculate the distributive bias over selected model components", nullptr, -1, 0,
        &WMain::cmNothing, R::NotYet},
-      {CM_BEST_CHOICE, "Calculate ranking after all paired preference scores are completed",
-       "Calculate Results - F9", 11, 224, &WMain::cmBestChoice, R::Always},
+      {CM_BEST_CHOICE, "Calculate ranking after all paired preference scores are completed", "Calculate Results - F9",
+       11, 224, &WMain::cmBestChoice, R::Always},
       {CM_SNAPSHOT, "Show a quick summary of the current model", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
       {CM_REPORT, "Create a decision model report file", "Generate PDF Report - Ctrl+R", 12, 240, &WMain::cmReport,
        R::Always},
@@ -132,8 +128,8 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
       {CM_SAVE_TO_DATABASE, "Save to model database", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
       {CM_MODERATOR_MODE, "Selects the mode as moderator", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
       {CM_COLLABORATOR_MODE, "Selects the mode as collaborator", nullptr, -1, 0, &WMain::cmNothing, R::NotYet},
-      {CM_EXPORT_MODEL, "Export the current moderated model  to a file for collaborative distribution", nullptr, -1,
-       0, &WMain::cmNothing, R::NotYet},
+      {CM_EXPORT_MODEL, "Export the current moderated model  to a file for collaborative distribution", nullptr, -1, 0,
+       &WMain::cmNothing, R::NotYet},
       {CM_MAIL_MODEL, "Send/Receive the current model file as a collaborator or moderator", nullptr, -1, 0,
        &WMain::cmNothing, R::NotYet},
       {CM_MERGE_MODEL, "Merge a collaborator model file into the current moderated model", nullptr, -1, 0,
@@ -144,8 +140,8 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
        R::Always},
       {CM_SYNCHRONIZATION, "Set handheld or smartphone synchronization policy", nullptr, -1, 0, &WMain::cmNothing,
        R::NotYet},
-      {CM_COLLABORATION, "Create or edit the collaboration default configuration", nullptr, -1, 0,
-       &WMain::cmNothing, R::NotYet},
+      {CM_COLLABORATION, "Create or edit the collaboration default configuration", nullptr, -1, 0, &WMain::cmNothing,
+       R::NotYet},
       // Help
       {CM_CONTENTS, "Help contents", "Help - F1", 13, 112, &WMain::cmGuide, R::Always},
       {CM_QUICKSTART, "Load the Palvermontine PDF QuickStart Guide", nullptr, -1, 0, &WMain::cmGuide, R::Always},
@@ -162,7 +158,6 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
   };
   return rows;
 }
-
 
 WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
              const std::string& recentFilesPath)
@@ -301,11 +296,11 @@ void WMain::updateCommandHelpTexts() {
   const bool window = options.get_calcAppOpts().get_displaySolutionWindow();
   const bool reportFile = options.get_calcAppOpts().get_generateReportFile();
   const bool display = options.get_rptAppOpts().get_displayReport();
-  const char* bestChoice =
-      window && reportFile ? "Calculate ranking after all paired preference scores are completed"
-      : window             ? "Calculate ranking and create PDF Report, No Auto Create Report Option"
-      : reportFile         ? "Calculate ranking and create PDF report, No Create Chart Option"
-                           : "Calculate ranking and create PDF report, No Create Chart and No Create Report Option";
+  const char* bestChoice = window && reportFile ? "Calculate ranking after all paired preference scores are completed"
+                           : window ? "Calculate ranking and create PDF Report, No Auto Create Report Option"
+                           : reportFile
+                               ? "Calculate ranking and create PDF report, No Create Chart Option"
+                               : "Calculate ranking and create PDF report, No Create Chart and No Create Report Option";
   const char* report =
       display ? "Create a decision model report file" : "Create a decision model report file, No Display Report Option";
   helpTable_ = messageTable(commands(), [&](const CommandRow& row) -> const char* {
@@ -392,8 +387,6 @@ int WMain::ask(const std::string& text, const std::string& caption, UINT flags, 
   }
   return answer;
 }
-
-
 
 // ---- Model, Options, Help, Window ---------------------------------------------------
 
@@ -509,8 +502,8 @@ int WMain::cmGuide(zEvent* event) {
     // Where no viewer shows it, the user still learns where the guide is.
     const std::string why = GUI::showThroughShell("open", path);
     if (!why.empty()) {
-      ask(path + ": " + why + "\n The guide could not be shown; open it from its folder with a PDF viewer.",
-          appName_, MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
+      ask(path + ": " + why + "\n The guide could not be shown; open it from its folder with a PDF viewer.", appName_,
+          MB_OK | MB_ICONEXCLAMATION | MB_TASKMODAL);
     }
   } else {
     ask(std::string("Palvermontine: Error loading the ") + file + " file",

@@ -63,8 +63,7 @@ std::string trimmed(const std::string& text) {
 
 std::string refusalOfCellText(const std::string& screenText, const CellTextRule& rule) {
   const std::string utf8 = XML::SystemToUtf8(screenText);
-  if (!Data::isUtf8Text(utf8) || !Data::hasOnlyXmlControls(utf8) ||
-      utf8.find_first_of("\t\r\n") != std::string::npos) {
+  if (!Data::isUtf8Text(utf8) || !Data::hasOnlyXmlControls(utf8) || utf8.find_first_of("\t\r\n") != std::string::npos) {
     return std::string("The ") + rule.what + " holds a character that a model cannot store. Please remove it.";
   }
   if (utf8.size() > rule.maxBytes) {
@@ -228,8 +227,7 @@ ItemTable::ItemTable(zWindow* parent, int32_t id, zTableModel* model)
   setColumnHeader(0, "ID");
   setColumnHeader(notesColumn(), kNotesHeader);
   model->addAttribute(new zTableTextColorAttr(kBlack, zTableCellRange(kNameColumn, 1, kNameColumn, numRows_)));
-  model->addAttribute(
-      new zTableTextColorAttr(kBlack, zTableCellRange(notesColumn(), 1, notesColumn(), numRows_)));
+  model->addAttribute(new zTableTextColorAttr(kBlack, zTableCellRange(notesColumn(), 1, notesColumn(), numRows_)));
   show(SW_SHOWNORMAL);
 }
 
@@ -297,8 +295,7 @@ void ItemTable::setColumnHeader(uint32_t column, const char* label) {
     return s.cx;
   };
   if (column == 0) {
-    layout().setHeaderSize(
-        zDimension(widthOf(headers_[0]) + 3 * unit.cx, static_cast<int32_t>(unit.cy * 3 / 2)));
+    layout().setHeaderSize(zDimension(widthOf(headers_[0]) + 3 * unit.cx, static_cast<int32_t>(unit.cy * 3 / 2)));
   } else {
     const bool notes = column == numCols_ - 1;
     if (notes) PV_ASSERT(headers_[column] == kNotesHeader);
@@ -355,8 +352,7 @@ std::string ItemTable::refusalFor(uint32_t column, const std::string& text) cons
     return "A weight is a whole number from 0 to 9999.";
   }
   const bool notes = column == notesColumn();
-  const CellTextRule rule = {notes ? PV_DATA_NOTES_MAX_BYTES : PV_DATA_NM_MAX_BYTES,
-                             notes ? "notes" : "name"};
+  const CellTextRule rule = {notes ? PV_DATA_NOTES_MAX_BYTES : PV_DATA_NM_MAX_BYTES, notes ? "notes" : "name"};
   return refusalOfCellText(text, rule);
 }
 
@@ -422,9 +418,7 @@ void ItemTable::unlock() {
   repaintAll();
 }
 
-bool ItemTable::cellLocked(zTableCellPos pos) const {
-  return isLocked_ && pos.column != 0 && !isWeightsCell(pos);
-}
+bool ItemTable::cellLocked(zTableCellPos pos) const { return isLocked_ && pos.column != 0 && !isWeightsCell(pos); }
 
 void ItemTable::repaintAll() {
   if (handle()) InvalidateRect(handle(), nullptr, FALSE);
@@ -834,8 +828,7 @@ LRESULT ItemTable::defProc(zEvent* event) {
       // Escape belongs to the table too: in a dialog it would press Cancel and close
       // the editor with every row not yet stored.
       const MSG* msg = reinterpret_cast<const MSG*>(event->lParam_);
-      const bool escape = msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) &&
-                          msg->wParam == VK_ESCAPE;
+      const bool escape = msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR) && msg->wParam == VK_ESCAPE;
       return DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_WANTTAB | (escape ? DLGC_WANTMESSAGE : 0);
     }
     case WM_KEYDOWN:

@@ -64,7 +64,7 @@ extern const zColor kWeightColour;      // dark red
 // What the model can hold of one cell: the limits of its text in the model's UTF-8,
 // and the message that refuses a text (empty when the text is accepted). Portable.
 struct CellTextRule {
-  size_t maxBytes;  // of the model's UTF-8 text
+  size_t maxBytes;   // of the model's UTF-8 text
   const char* what;  // "name", "notes": named in the message
 };
 // The typed (screen) text checked against the rule: empty when the model can hold it,

@@ -90,8 +90,7 @@ zListBoxBase::zListBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, const
   style_ |= WS_CHILD | WS_VISIBLE;
 }
 
-zListBoxBase::zListBoxBase(zWindow* parent, int32_t id)
-    : zControl(parent, id), widest_(0) {
+zListBoxBase::zListBoxBase(zWindow* parent, int32_t id) : zControl(parent, id), widest_(0) {
   setTypeBit(zTypeListBoxBase);
   if (!isEmpty()) kind_ = zKindListBox;
 }
@@ -251,8 +250,7 @@ zComboBoxBase::zComboBoxBase(zWindow* parent, zSizer* sizer, uint32_t style, con
   style_ |= WS_CHILD | WS_VISIBLE | WS_BORDER;
 }
 
-zComboBoxBase::zComboBoxBase(zWindow* parent, int32_t id)
-    : zControl(parent, id), childColor_(zBackDefault) {
+zComboBoxBase::zComboBoxBase(zWindow* parent, int32_t id) : zControl(parent, id), childColor_(zBackDefault) {
   setTypeBit(zTypeComboBoxBase);
   if (!isEmpty()) kind_ = zKindComboBox;
 }

@@ -41,8 +41,7 @@ template <class Base>
 LRESULT CALLBACK zDialogFrameOf<Base>::windowProc(HWND handle, UINT message, WPARAM wParam, LPARAM lParam) {
   using Kind = DialogKind<Base>;
   return ziFromSystem(Kind::procedure, [&]() -> LRESULT {
-    zWindow* window =
-        zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
+    zWindow* window = zTheProgram && zTheProgram->windowMap() ? zTheProgram->windowMap()->find(handle) : nullptr;
     if (!window || !window->hasTypeBit(Kind::typeBit) || (window->flags() & zWinDestroying))
       return Kind::unrouted(handle, message, wParam, lParam);
     zEvent event(lParam, wParam, message, handle);

@@ -470,8 +470,8 @@ void zMDIChildFrame::createInMDIClient(MDICREATESTRUCTA* mcs) {
   BOOL maximized = FALSE;
   if (IsWindow(ziMDIClientWindow))
     SendMessageA(ziMDIClientWindow, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximized));
-  const bool mayShow = maximized || (style_ & WS_VISIBLE) ||
-                       !(GetWindowLongA(ziMDIClientWindow, GWL_STYLE) & MDIS_ALLCHILDSTYLES);
+  const bool mayShow =
+      maximized || (style_ & WS_VISIBLE) || !(GetWindowLongA(ziMDIClientWindow, GWL_STYLE) & MDIS_ALLCHILDSTYLES);
   if (mayShow) SendMessageA(ziMDIClientWindow, WM_SETREDRAW, FALSE, 0);
   handle_ = reinterpret_cast<HWND>(SendMessageA(ziMDIClientWindow, WM_MDICREATE, 0, reinterpret_cast<LPARAM>(mcs)));
   ziSettleOwnClass(handle_, className_);

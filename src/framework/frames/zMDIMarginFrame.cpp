@@ -85,7 +85,6 @@ void zMDIMarginFrame::create() {
   inheritParentFont();
 }
 
-
 LRESULT zMDIMarginFrame::route(zEvent* event) {
   switch (event->message_) {
     case WM_DESTROY:

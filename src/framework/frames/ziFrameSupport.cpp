@@ -26,8 +26,8 @@ std::vector<OwnClass>& ownClasses() {
 // The description without its name: what decides whether a class serves another window.
 bool sameDescription(const WNDCLASSA& a, const WNDCLASSA& b) {
   return a.style == b.style && a.lpfnWndProc == b.lpfnWndProc && a.cbClsExtra == b.cbClsExtra &&
-         a.cbWndExtra == b.cbWndExtra && a.hInstance == b.hInstance && a.hIcon == b.hIcon &&
-         a.hCursor == b.hCursor && a.hbrBackground == b.hbrBackground && a.lpszMenuName == b.lpszMenuName;
+         a.cbWndExtra == b.cbWndExtra && a.hInstance == b.hInstance && a.hIcon == b.hIcon && a.hCursor == b.hCursor &&
+         a.hbrBackground == b.hbrBackground && a.lpszMenuName == b.lpszMenuName;
 }
 
 OwnClass* findOwnClass(const char* name) {

@@ -121,9 +121,9 @@ class ziTableEnv {
   zNumFormatter* numFormatter() const;
   bool readOnly() const { return slots_[zTableAttrReadOnly] != nullptr; }
 
-  uint32_t selected = 0;  // the cell is drawn inverted, or filled when fill is set
+  uint32_t selected = 0;         // the cell is drawn inverted, or filled when fill is set
   const zColor* fill = nullptr;  // the selection's fill colour, null to invert
-  uint32_t current = 0;   // the cell gets the current-cell frame
+  uint32_t current = 0;          // the cell gets the current-cell frame
 
  private:
   const zTableModel* model_;

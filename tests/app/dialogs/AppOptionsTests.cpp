@@ -70,14 +70,18 @@ struct BoxField {
   bool (*get)(const PV::Data::PalvermontineAppOpts&);
 };
 const BoxField kBoxFields[] = {
-    {kAoShowPath, [](const PV::Data::PalvermontineAppOpts& o) { return o.get_guiAppOpts().get_showDirPathInMainWndwTitle(); }},
+    {kAoShowPath,
+     [](const PV::Data::PalvermontineAppOpts& o) { return o.get_guiAppOpts().get_showDirPathInMainWndwTitle(); }},
     {kAoHighlight,
      [](const PV::Data::PalvermontineAppOpts& o) { return o.get_guiAppOpts().get_useFilledBgHighlightChoicePairs(); }},
-    {kAoAppendTimestamp, [](const PV::Data::PalvermontineAppOpts& o) { return o.get_rptAppOpts().get_appendTimestamp(); }},
+    {kAoAppendTimestamp,
+     [](const PV::Data::PalvermontineAppOpts& o) { return o.get_rptAppOpts().get_appendTimestamp(); }},
     {kAoIncludeScores, [](const PV::Data::PalvermontineAppOpts& o) { return o.get_rptAppOpts().get_includeScores(); }},
     {kAoDisplayReport, [](const PV::Data::PalvermontineAppOpts& o) { return o.get_rptAppOpts().get_displayReport(); }},
-    {kAoRankChart, [](const PV::Data::PalvermontineAppOpts& o) { return o.get_calcAppOpts().get_displaySolutionWindow(); }},
-    {kAoAutoReport, [](const PV::Data::PalvermontineAppOpts& o) { return o.get_calcAppOpts().get_generateReportFile(); }},
+    {kAoRankChart,
+     [](const PV::Data::PalvermontineAppOpts& o) { return o.get_calcAppOpts().get_displaySolutionWindow(); }},
+    {kAoAutoReport,
+     [](const PV::Data::PalvermontineAppOpts& o) { return o.get_calcAppOpts().get_generateReportFile(); }},
     {kAoAutoRecalc,
      [](const PV::Data::PalvermontineAppOpts& o) { return o.get_calcAppOpts().get_autoUpdateSolutionWindow(); }},
     {kAoAutoUpdate,
@@ -384,8 +388,13 @@ TEST(AppOptionsValues, NavigationAndExitTables) {
     const char* value;
     const char* text;
     uint32_t code;
-  } rows[] = {{"leftRightDown", "Flow LRD", 0}, {"down", "Down", 1}, {"right", "Right", 2}, {"left", "Left", 3},
-              {"up", "Up", 4},                  {"none", "None", 5}, {"sideways", "Flow LRD", 0}};
+  } rows[] = {{"leftRightDown", "Flow LRD", 0},
+              {"down", "Down", 1},
+              {"right", "Right", 2},
+              {"left", "Left", 3},
+              {"up", "Up", 4},
+              {"none", "None", 5},
+              {"sideways", "Flow LRD", 0}};
   for (const auto& r : rows) {
     EXPECT_STREQ(navigationChoiceOf(r.value).text, r.text) << r.value;
     EXPECT_EQ(navigationChoiceOf(r.value).code, r.code) << r.value;
@@ -406,11 +415,17 @@ TEST_F(AppOptions, TabFollowsTheVisualOrder) {
   DAppOptions dialog(&host);
   // In reading order; a radio group is named by its first button and stands for the
   // one chosen.
-  const std::vector<int> reading = {kAoUserName, kAoDefaultModel, kAoBrowse, kAoShowPath, kAoStartLastModel,
-                                    kAoStartDefaultModel, kAoAutoUpdate, kAoHighlight, kAoHighlightColor,
-                                    kAoAppendTimestamp, kAoIncludeScores, kAoDisplayReport, kAoNavigation,
-                                    kAoPortrait, kAoRankChart, kAoAutoReport, kAoAutoRecalc, kAoDm1, kAoExit1,
-                                    IDOK, IDCANCEL};
+  const std::vector<int> reading = {kAoUserName,       kAoDefaultModel,
+                                    kAoBrowse,         kAoShowPath,
+                                    kAoStartLastModel, kAoStartDefaultModel,
+                                    kAoAutoUpdate,     kAoHighlight,
+                                    kAoHighlightColor, kAoAppendTimestamp,
+                                    kAoIncludeScores,  kAoDisplayReport,
+                                    kAoNavigation,     kAoPortrait,
+                                    kAoRankChart,      kAoAutoReport,
+                                    kAoAutoRecalc,     kAoDm1,
+                                    kAoExit1,          IDOK,
+                                    IDCANCEL};
   const auto groupOf = [](int id) {
     if (id == kAoLandscape) return static_cast<int>(kAoPortrait);
     if (id == kAoDm2) return static_cast<int>(kAoDm1);
@@ -428,7 +443,8 @@ TEST_F(AppOptions, TabFollowsTheVisualOrder) {
       if (at == first) break;
     }
     for (int id : reading)
-      if (IsWindowEnabled(item(dialog, id)) || id == kAoPortrait || id == kAoDm1 || id == kAoExit1) expected.push_back(id);
+      if (IsWindowEnabled(item(dialog, id)) || id == kAoPortrait || id == kAoDm1 || id == kAoExit1)
+        expected.push_back(id);
     PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
   }));
   EXPECT_EQ(first, item(dialog, kAoUserName));

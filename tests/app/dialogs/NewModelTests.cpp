@@ -106,7 +106,7 @@ TEST_F(NewModel, RefusesWhatAModelCannotHold) {
     const char* what;
     std::string name;
     std::string notes;
-    const char* box;  // the refusal's message box
+    const char* box;   // the refusal's message box
     const char* says;  // a part of its text
     int focused;
   };

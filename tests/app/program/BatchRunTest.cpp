@@ -211,8 +211,7 @@ TEST_F(BatchRunTest, AnOptionWithoutItsFileNameWritesNothing) {
   }
   EXPECT_EQ(fs::file_size(important), before);
   EXPECT_EQ(fs::last_write_time(important), stamp);
-  for (const auto& entry : fs::directory_iterator(dir_))
-    EXPECT_NE(entry.path().extension(), ".pdf") << entry.path();
+  for (const auto& entry : fs::directory_iterator(dir_)) EXPECT_NE(entry.path().extension(), ".pdf") << entry.path();
 }
 
 // A word the program does not understand (a mistyped option, a second file name) is
@@ -357,10 +356,14 @@ TEST(RecentFiles, ListFileRules) {
     std::ofstream out(file, std::ios::binary);
     // Names beyond ASCII are kept (UTF-8, or the ANSI code page of an older list);
     // a line with a control character is no path and ends the list.
-    out << "\xc3\x9c" "bersicht \xc3\xa9t\xc3\xa9.xpv\nt\xe9o.xpv\nthr\x01" "ee.xpv\nfour.xpv\n";
+    out << "\xc3\x9c"
+           "bersicht \xc3\xa9t\xc3\xa9.xpv\nt\xe9o.xpv\nthr\x01"
+           "ee.xpv\nfour.xpv\n";
   }
   GUI::MRUPersistentList list(file.string(), 4);
-  EXPECT_EQ(list.get(0), "\xc3\x9c" "bersicht \xc3\xa9t\xc3\xa9.xpv");
+  EXPECT_EQ(list.get(0),
+            "\xc3\x9c"
+            "bersicht \xc3\xa9t\xc3\xa9.xpv");
   EXPECT_EQ(list.get(1), "t\xe9o.xpv");
   EXPECT_TRUE(list.isEmpty(2));
   EXPECT_TRUE(list.isEmpty(3));

@@ -7,9 +7,9 @@
 namespace {
 
 using PV::App::ChildCommands;
+using PV::App::commandEnabled;
 using PV::App::CommandRule;
 using PV::App::CommandState;
-using PV::App::commandEnabled;
 
 class TakesOnly : public ChildCommands {
  public:
@@ -46,8 +46,8 @@ TEST(CommandRules, EachRuleReadsItsPartOfTheState) {
       {CommandRule::ScoresLocked, 593, locked, true},
       {CommandRule::Solved, 597, locked, false},
       {CommandRule::Solved, 597, solved, true},
-      {CommandRule::ActiveChild, 588, open, false},      // no child
-      {CommandRule::ActiveChild, 588, withChild, true},  // the child takes it
+      {CommandRule::ActiveChild, 588, open, false},       // no child
+      {CommandRule::ActiveChild, 588, withChild, true},   // the child takes it
       {CommandRule::ActiveChild, 589, withChild, false},  // the child does not take it
   };
   for (const auto& c : cases) {

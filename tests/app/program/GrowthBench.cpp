@@ -249,7 +249,8 @@ bool scoringRound() {
   DPairedPrefScoring* scoring = DPairedPrefScoring::instance();
   if (!scoring) return false;
   const HWND pane = GetDlgItem(scoring->handle(), IDC_SCORING_PANE);
-  SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(pane, IDCANCEL)));
+  SendMessageA(pane, WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED),
+               reinterpret_cast<LPARAM>(GetDlgItem(pane, IDCANCEL)));
   pump();
   return DPairedPrefScoring::instance() == nullptr;
 }

@@ -161,8 +161,7 @@ class BoxAnswerer {
     EnumThreadWindows(GetCurrentThreadId(), &BoxAnswerer::collect, reinterpret_cast<LPARAM>(&found));
     for (HWND box : found.boxes) {
       if (std::find(answered_.begin(), answered_.end(), box) != answered_.end()) continue;
-      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)),
-                         windowTextUtf8(GetDlgItem(box, 0xFFFF))};
+      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)), windowTextUtf8(GetDlgItem(box, 0xFFFF))};
       if (!queue_.empty() && seen.caption.find(queue_.front().caption) != std::string::npos) {
         const Expected e = queue_.front();
         queue_.pop_front();
@@ -802,7 +801,8 @@ TEST_F(MainWindow, ReportAndGuidesTellWhereTheyAreWhenNoViewerShowsThem) {
   registerFakeViewer(log);
   char bin[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, bin, MAX_PATH);
-  const std::string failing = "\"" + fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe\" /fail /open \"%1\"";
+  const std::string failing =
+      "\"" + fs::path(bin).parent_path().string() + "\\fake_pdf_viewer.exe\" /fail /open \"%1\"";
   RegSetValueA(HKEY_CLASSES_ROOT, "pdffile\\shell\\open\\command", REG_SZ, failing.c_str(),
                static_cast<DWORD>(failing.size()));
   const fs::path model = writeDemoModel("shown.xpv");
@@ -848,8 +848,8 @@ TEST_F(MainWindow, EveryMenuGivesEachItemItsOwnLetter) {
       const char* amp = std::strchr(text, '&');
       if (!amp || !amp[1] || amp[1] == '&') continue;
       const char letter = static_cast<char>(std::tolower(static_cast<unsigned char>(amp[1])));
-      EXPECT_EQ(letters.find(letter), std::string::npos) << "'" << letter << "' twice in " << menus[k].second
-                                                          << ", again at " << text;
+      EXPECT_EQ(letters.find(letter), std::string::npos)
+          << "'" << letter << "' twice in " << menus[k].second << ", again at " << text;
       letters += letter;
     }
   }
@@ -962,8 +962,7 @@ TEST_F(MainWindow, StartUpOptionsShapeTheWindow) {
     ASSERT_NE(w, nullptr);
     EXPECT_EQ(IsZoomed(w->handle()) != FALSE, row.maximized);
     const std::string caption = windowText(w->handle());
-    EXPECT_EQ(caption.find("work\\shape.xpv - Palvermontine") != std::string::npos, row.folderInCaption)
-        << caption;
+    EXPECT_EQ(caption.find("work\\shape.xpv - Palvermontine") != std::string::npos, row.folderInCaption) << caption;
     if (!row.folderInCaption) {
       EXPECT_EQ(caption, "shape.xpv - Palvermontine");
     }
@@ -1003,8 +1002,8 @@ TEST_F(MainWindow, AboutAndApplicationOptionsAndWhatTheOptionsChange) {
   wc.lpszClassName = "PvOptionsListener";
   RegisterClassA(&wc);
   MDICREATESTRUCTA create = {"PvOptionsListener", "Listener", GetModuleHandleA(nullptr), 0, 0, 200, 100, 0, 0};
-  HWND child = reinterpret_cast<HWND>(
-      SendMessageA(w->client()->handle(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
+  HWND child =
+      reinterpret_cast<HWND>(SendMessageA(w->client()->handle(), WM_MDICREATE, 0, reinterpret_cast<LPARAM>(&create)));
   ASSERT_NE(child, nullptr);
 
   ASSERT_FALSE(WMain::getShowDirPathInTitle());
@@ -1087,7 +1086,9 @@ TEST_F(MainWindow, FilesThatAreGoneLeaveTheProgramWithAModel) {
 // dropped file and a recent entry. Every file is on disk under exactly the name typed.
 TEST_F(MainWindow, FileNamesBeyondAsciiInEveryFileCommand) {
   const std::string greek = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1 \xCF\x80\xCE\xBB\xCE\xAC\xCE\xBD\xCE\xBF";
-  const fs::path folder = dir_ / "work" / u8("\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9");
+  const fs::path folder = dir_ / "work" /
+                          u8("\xC3\x9C"
+                             "bersicht \xC3\xA9t\xC3\xA9");
   fs::create_directories(folder);
   const fs::path log = dir_ / "viewer.log";
   registerFakeViewer(log);
@@ -1251,8 +1252,8 @@ TEST_F(MainWindow, ToolbarButtonsStandInTheirSlots) {
   const struct {
     uint32_t id;
     int x;
-  } slots[] = {{CM_NEW, 6},         {CM_OPEN, 29},     {CM_PRINT, 75},  {CM_CUT, 107},
-               {CM_PASTE, 153},     {CM_CHOICES, 195}, {CM_CRITERIA, 241}, {CM_COMPARE, 280},
+  } slots[] = {{CM_NEW, 6},           {CM_OPEN, 29},     {CM_PRINT, 75},     {CM_CUT, 107},
+               {CM_PASTE, 153},       {CM_CHOICES, 195}, {CM_CRITERIA, 241}, {CM_COMPARE, 280},
                {CM_BEST_CHOICE, 303}, {CM_REPORT, 326},  {CM_CONTENTS, 364}, {CM_EXIT, 403}};
   for (const auto& slot : slots) {
     zWindow* button = w->toolbar()->findItem(static_cast<int32_t>(slot.id));

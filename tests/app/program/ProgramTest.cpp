@@ -287,8 +287,8 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
 // The modules a process loads, as a debugger is told of them: the program is started
 // under this process as its debugger and every library it loads is named, lower case,
 // without its folder. The run's exit code goes to *code.
-std::vector<std::string> modulesLoadedBy(const std::string& arguments, const fs::path& folder,
-                                         const fs::path& config, DWORD* code) {
+std::vector<std::string> modulesLoadedBy(const std::string& arguments, const fs::path& folder, const fs::path& config,
+                                         DWORD* code) {
   SetEnvironmentVariableW(L"PALVERMONTINE_CONFIG_DIR", config.wstring().c_str());
   STARTUPINFOW si = {};
   si.cb = sizeof si;
@@ -356,9 +356,8 @@ std::vector<std::string> modulesLoadedBy(const std::string& arguments, const fs:
 // window manager's or the drawing library (whose start under Wine connects to the
 // display), nor the shell, common controls, common dialogs or OLE.
 TEST_F(ProgramTest, ConsoleRunsLoadNoWindowLibrary) {
-  const char* const windowLibraries[] = {"user32.dll",   "gdi32.dll",  "comctl32.dll", "comdlg32.dll", "shell32.dll",
-                                         "ole32.dll",    "oleaut32.dll", "imm32.dll",  "uxtheme.dll",
-                                         "winex11.drv"};
+  const char* const windowLibraries[] = {"user32.dll", "gdi32.dll",    "comctl32.dll", "comdlg32.dll", "shell32.dll",
+                                         "ole32.dll",  "oleaut32.dll", "imm32.dll",    "uxtheme.dll",  "winex11.drv"};
   const struct {
     const char* arguments;
     DWORD code;
@@ -518,8 +517,7 @@ TEST_F(ProgramTest, StartsWithANewModelWhenTheCommandLinesFileCannotBeOpened) {
     std::string boxText;
     bool closed = false;
     const DWORD until = GetTickCount() + kDeadlineMs;
-    while (pi.hProcess && !closed && GetTickCount() < until &&
-           WaitForSingleObject(pi.hProcess, 50) == WAIT_TIMEOUT) {
+    while (pi.hProcess && !closed && GetTickCount() < until && WaitForSingleObject(pi.hProcess, 50) == WAIT_TIMEOUT) {
       for (const ProcessWindow& w : windowsOf(pi.dwProcessId)) {
         if (w.cls == "#32770" && boxText.empty()) {
           char text[1024] = {};
@@ -554,7 +552,9 @@ TEST_F(ProgramTest, StartsWithANewModelWhenTheCommandLinesFileCannotBeOpened) {
 // model and the report come out under exactly the names typed, the lines on
 // standard output name them so, and the model opens again by its name.
 TEST_F(ProgramTest, BatchRunKeepsFileNamesBeyondAsciiAsTyped) {
-  const std::string folderName = "\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9";  // Übersicht été
+  const std::string folderName =
+      "\xC3\x9C"
+      "bersicht \xC3\xA9t\xC3\xA9";  // Übersicht été
   const std::string greek = "\xCE\x91\xCE\xB8\xCE\xAE\xCE\xBD\xCE\xB1 \xCF\x80\xCE\xBB\xCE\xAC\xCE\xBD\xCE\xBF";
   fs::create_directories(dir_ / u8(folderName));
   const struct {
@@ -562,15 +562,16 @@ TEST_F(ProgramTest, BatchRunKeepsFileNamesBeyondAsciiAsTyped) {
     std::string model;
     std::string report;
   } cases[] = {
-      {"", "J\xC3\xB6rg \xC3\xA9t\xC3\xA9.xpv", "\xC3\x9C" "bersicht \xC3\xA9t\xC3\xA9.pdf"},
+      {"", "J\xC3\xB6rg \xC3\xA9t\xC3\xA9.xpv",
+       "\xC3\x9C"
+       "bersicht \xC3\xA9t\xC3\xA9.pdf"},
       {"", greek + ".xpv", greek + ".pdf"},
       {"", folderName + "\\x\xC3\xA9t.xpv", folderName + "\\" + greek + ".pdf"},
       {folderName, "\xC3\xA9t\xC3\xA9.xpv", greek + " 2.pdf"},
   };
   for (const auto& c : cases) {
     const fs::path folder = dir_ / u8(c.where);
-    const RunResult r =
-        run("-mkdm -console -solve -output \"" + c.model + "\" -pdf \"" + c.report + "\"", folder);
+    const RunResult r = run("-mkdm -console -solve -output \"" + c.model + "\" -pdf \"" + c.report + "\"", folder);
     ASSERT_EQ(r.code, 0u) << c.model << "\n" << r.err;
     const fs::path model = folder / u8(c.model);
     const fs::path report = folder / u8(c.report);
@@ -585,7 +586,11 @@ TEST_F(ProgramTest, BatchRunKeepsFileNamesBeyondAsciiAsTyped) {
     EXPECT_TRUE(fs::exists(folder / "again.pdf")) << c.model;
   }
   // Unquoted as the first word, a name whose first letter is outside ASCII opens too.
-  for (const std::string name : {"\xC3\xA9t\xC3\xA9", "\xC3\x89" "a", "\xCE\xA9" "a"}) {
+  for (const std::string name : {"\xC3\xA9t\xC3\xA9",
+                                 "\xC3\x89"
+                                 "a",
+                                 "\xCE\xA9"
+                                 "a"}) {
     ASSERT_EQ(run("-mkdm -console -output \"" + name + ".xpv\"").code, 0u) << name;
     const RunResult r = run(name + ".xpv -console -solve -output \"copy of " + name + ".xpv\"");
     EXPECT_EQ(r.code, 0u) << name << "\n" << r.err;
@@ -594,8 +599,7 @@ TEST_F(ProgramTest, BatchRunKeepsFileNamesBeyondAsciiAsTyped) {
   // The external checkers read the report's information: the model file's name as
   // typed (Greek included) in its title.
   if (const char* out = std::getenv("PV_PROGRAM_OUT_DIR")) {
-    fs::copy_file(dir_ / u8(greek + ".pdf"), fs::path(out) / "program_names.pdf",
-                  fs::copy_options::overwrite_existing);
+    fs::copy_file(dir_ / u8(greek + ".pdf"), fs::path(out) / "program_names.pdf", fs::copy_options::overwrite_existing);
   }
 }
 

@@ -35,23 +35,9 @@ TEST_F(ProgramResources, MenusAcceleratorsAndStrings) {
     UINT id;
     UINT state;
   } states[] = {
-      {594, 0},
-      {595, 0},
-      {599, 0},
-      {600, 0},
-      {603, MF_CHECKED},
-      {604, MF_CHECKED},
-      {605, 0},
-      {606, 0},
-      {607, 0},
-      {611, 0},
-      {612, 0},
-      {618, MF_CHECKED},
-      {577, 0},
-      {596, 0},
-      {598, 0},
-      {1043, 0},
-      {1046, 0},
+      {594, 0}, {595, 0}, {599, 0}, {600, 0},  {603, MF_CHECKED}, {604, MF_CHECKED},
+      {605, 0}, {606, 0}, {607, 0}, {611, 0},  {612, 0},          {618, MF_CHECKED},
+      {577, 0}, {596, 0}, {598, 0}, {1043, 0}, {1046, 0},
   };
   for (const auto& s : states) {
     EXPECT_EQ(GetMenuState(menu, s.id, MF_BYCOMMAND) & (MF_GRAYED | MF_CHECKED), s.state) << s.id;

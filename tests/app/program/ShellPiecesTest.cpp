@@ -153,8 +153,11 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
     WPARAM key;
     int answer;
   } cases[] = {
-      {MB_YESNO, VK_ESCAPE, IDNO},     {MB_YESNO, VK_RETURN, IDYES},     {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
-      {MB_YESNOCANCEL, VK_ESCAPE, IDCANCEL}, {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
+      {MB_YESNO, VK_ESCAPE, IDNO},
+      {MB_YESNO, VK_RETURN, IDYES},
+      {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
+      {MB_YESNOCANCEL, VK_ESCAPE, IDCANCEL},
+      {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
   };
   const DWORD self = GetCurrentThreadId();
   for (const Case& c : cases) {
@@ -167,8 +170,10 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
       // The key as a person presses it: to the box's focused button.
       HWND button = nullptr;
       for (int id : {IDYES, IDOK, IDNO, IDCANCEL})
-        if (!button && (GetWindowLongA(GetDlgItem(find.found, id), GWL_STYLE) & BS_DEFPUSHBUTTON)) button = GetDlgItem(find.found, id);
-      if (!button) button = GetDlgItem(find.found, IDYES) ? GetDlgItem(find.found, IDYES) : GetDlgItem(find.found, IDOK);
+        if (!button && (GetWindowLongA(GetDlgItem(find.found, id), GWL_STYLE) & BS_DEFPUSHBUTTON))
+          button = GetDlgItem(find.found, id);
+      if (!button)
+        button = GetDlgItem(find.found, IDYES) ? GetDlgItem(find.found, IDYES) : GetDlgItem(find.found, IDOK);
       PostMessageA(button, WM_KEYDOWN, c.key, 1);
       PostMessageA(button, WM_KEYUP, c.key, 0xC0000001);
       keyed = true;
@@ -199,9 +204,8 @@ TEST(GuiUtils, WindowAnswersWhileTheViewerStarts) {
     DWORD_PTR result = 0;
     answered = SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_BLOCK, 700, &result) != 0;
   });
-  const std::string why =
-      PV::GUI::showThroughShell("open", (bin / "fake_console_viewer.exe").string(),
-                                "/linger 1500 /open \"" + (bin / "pv-linger.pdf").string() + "\"");
+  const std::string why = PV::GUI::showThroughShell("open", (bin / "fake_console_viewer.exe").string(),
+                                                    "/linger 1500 /open \"" + (bin / "pv-linger.pdf").string() + "\"");
   sender.join();
   DestroyWindow(window);
   EXPECT_EQ(why, "");

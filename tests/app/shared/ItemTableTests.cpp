@@ -75,8 +75,7 @@ class ItemTables : public FrameworkTest {
   // The grid a template would make, taken over by the item table.
   template <class Table>
   Table* make(uint32_t columns, uint32_t rows) {
-    new zTable(frame.get(), new zSizer(zPoint(0, 40), zDimension(680, 420), nullptr), WS_CHILD | WS_VISIBLE, 0,
-               kGrid);
+    new zTable(frame.get(), new zSizer(zPoint(0, 40), zDimension(680, 420), nullptr), WS_CHILD | WS_VISIBLE, 0, kGrid);
     model = std::make_unique<zTableSmallModel>(columns, rows);
     Table* t = new Table(frame.get(), kGrid, model.get());
     MoveWindow(t->handle(), 0, 40, 680, 420, TRUE);
@@ -171,11 +170,10 @@ TEST_F(ItemTables, TheEditLineShowsItsFocusRevertsAndWalksTheRows) {
     bool back;
     zTableCellPos to;
   } cases[] = {
-      {{1, 3}, false, {2, 3}},    // along the row
-      {{2, 3}, false, {1, 4}},    // from the notes to the next row's name
-      {{2, 254}, false, {2, 254}},  // the last row's notes: nowhere to go
-      {{2, 3}, true, {1, 3}},
-      {{1, 3}, true, {2, 2}},     // from a name back to the row above's notes
+      {{1, 3}, false, {2, 3}},                              // along the row
+      {{2, 3}, false, {1, 4}},                              // from the notes to the next row's name
+      {{2, 254}, false, {2, 254}},                          // the last row's notes: nowhere to go
+      {{2, 3}, true, {1, 3}},      {{1, 3}, true, {2, 2}},  // from a name back to the row above's notes
       {{1, 1}, true, {1, 1}},
   };
   for (const Case& c : cases) {
@@ -443,7 +441,7 @@ TEST_F(ItemTables, EntryTheModelCannotHoldIsRefusedWithAMessage) {
   } cases[] = {
       {1, std::string(30, 'a') + std::string(6, '\xE9'), "too long"},  // 42 bytes of UTF-8
       {1, "a\x01z", "cannot store"},
-      {2, std::string(121, '\xE9'), "too long"},                        // 242 bytes
+      {2, std::string(121, '\xE9'), "too long"},  // 242 bytes
   };
   for (const Case& c : cases) {
     set(c.column, 7, "kept");
@@ -465,7 +463,7 @@ TEST_F(ItemTables, EntryTheModelCannotHoldIsRefusedWithAMessage) {
     EXPECT_FALSE(deadline.hit());
     EXPECT_NE(seen.find(c.why), std::string::npos) << seen;
     EXPECT_EQ(cell(c.column, 7), "kept");
-    EXPECT_EQ(t->lineText(), c.text);  // still there to be corrected
+    EXPECT_EQ(t->lineText(), c.text);    // still there to be corrected
     SendMessageA(line, WM_CHAR, 27, 0);  // Esc gives the cell's text back
     EXPECT_EQ(t->lineText(), "kept");
   }

@@ -10,7 +10,6 @@ namespace {
 
 const zColor red(255, 0, 0), green(0, 255, 0), blue(0, 0, 255), black(0, 0, 0), white(255, 255, 255);
 
-
 // A display that counts how often it acquires and releases a context.
 class CountingDisplay : public zDisplay {
  public:

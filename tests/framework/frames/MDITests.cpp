@@ -185,8 +185,8 @@ std::vector<uint32_t> menuBarPixels(HWND frame) {
 // A bar filled after it went onto the window (it went on empty, without room) takes its
 // room and shows its entries once the frame is given it, with no child shown to draw it.
 TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
-  zMDIAppFrame* frame = new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0,
-                                         "Bar", nullptr, 1000);
+  zMDIAppFrame* frame =
+      new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0, "Bar", nullptr, 1000);
   zMenu* bar = new zMenu(frame);
   AppendMenuA(bar->handle(), MF_STRING, 40, "&File");
   AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");

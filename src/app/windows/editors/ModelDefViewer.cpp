@@ -34,7 +34,6 @@ const zColor kRed(255, 0, 0);
 const zColor kWhite(255, 255, 255);
 constexpr const char* kNoWeight = "####";
 
-
 const zStatusMessage kTips[] = {
     {kEditorOk, "Commit Table Updates And Exit"},
     {kEditorUpdate, "Commit Table Updates"},
@@ -87,7 +86,8 @@ void ModelDefViewerBase::build(const EditorSpec& spec) {
   }
   captionText_ = new zStaticText(this, kEditorCaption);
   captionFont_ = CreateFontA(-15, 0, 0, 0, FW_BOLD, 0, 0, 0, ANSI_CHARSET, 0, 0, 0, 0, "System");
-  if (captionText_->handle()) SendMessageA(captionText_->handle(), WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_), 0);
+  if (captionText_->handle())
+    SendMessageA(captionText_->handle(), WM_SETFONT, reinterpret_cast<WPARAM>(captionFont_), 0);
   captionText_->setTextColor(kWhite);
   captionText_->setBackgroundColor(kNavy);
   autoUpdate_ = new zCheckBox(this, kEditorAutoUpdate);
@@ -354,8 +354,8 @@ bool ModelDefViewerBase::readTable(std::vector<TableRow>* rows) {
       }
       any = true;
       if ((k == 1 && allBlanks(text)) || (k != 1 && !hasName)) {
-        std::string message = "Incomplete Row #" + std::to_string(r) + " : A Description In Column \"" + nameHeader +
-                              "\" Is Required!";
+        std::string message =
+            "Incomplete Row #" + std::to_string(r) + " : A Description In Column \"" + nameHeader + "\" Is Required!";
         if (allBlanks(text)) message += "; Description is all spaces";
         refuse(message);
         return false;
@@ -363,8 +363,7 @@ bool ModelDefViewerBase::readTable(std::vector<TableRow>* rows) {
       if (k == weights) {
         std::string weight;
         if (!normaliseWeightText(text, &weight)) {
-          refuse("Row #" + std::to_string(r) + " : The weight \"" + text +
-                 "\" Is Not A Whole Number From 0 To 9999!");
+          refuse("Row #" + std::to_string(r) + " : The weight \"" + text + "\" Is Not A Whole Number From 0 To 9999!");
           return false;
         }
         row.texts[k - 1] = weight;
@@ -451,8 +450,7 @@ bool ModelDefViewerBase::mayCancel() {
   if (discarding_ || !itemTable_) return true;
   const bool typing = itemTable_->hasEditLine() && itemTable_->editLine()->modified();
   if (!kindDirty() && !typing) return true;
-  return MessageBoxA(handle(),
-                     "The table holds changes that are not yet in the model. Close it and lose them?",
+  return MessageBoxA(handle(), "The table holds changes that are not yet in the model. Close it and lose them?",
                      kCancelChanges, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) == IDYES;
 }
 
@@ -513,8 +511,8 @@ LRESULT ModelDefViewerBase::defProc(zEvent* event) {
 }
 
 int ModelDefViewerBase::onMDIActivate(zEvent* event) {
-  const bool deactivated = reinterpret_cast<HWND>(event->wParam_) == handle() &&
-                           reinterpret_cast<HWND>(event->lParam_) != handle();
+  const bool deactivated =
+      reinterpret_cast<HWND>(event->wParam_) == handle() && reinterpret_cast<HWND>(event->lParam_) != handle();
   if (deactivated && built_ && !discarding_ && isAutoUpdate()) {
     if (isAutoRecalc())
       updateAndRecalc();

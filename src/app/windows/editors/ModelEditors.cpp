@@ -23,17 +23,9 @@ constexpr uint32_t kCriteriaIcon = 102;
 constexpr uint32_t kDmIcon = 290;
 constexpr uint32_t kDmFemaleIcon = 291;
 
-const EditorSpec kChoicesSpec = {DChoices::kTemplate,
-                                 kChoicesIcon,
-                                 2,
-                                 254,
-                                 PV_DATA_MAX_CHS,
-                                 "choices",
-                                 "Choices",
-                                 "Create, Edit, or Delete Model Choices",
-                                 "Choices Edit Lock",
-                                 nullptr,
-                                 false};
+const EditorSpec kChoicesSpec = {DChoices::kTemplate, kChoicesIcon, 2,         254,
+                                 PV_DATA_MAX_CHS,     "choices",    "Choices", "Create, Edit, or Delete Model Choices",
+                                 "Choices Edit Lock", nullptr,      false};
 const EditorSpec kCriteriaSpec = {DCriteria::kTemplate,
                                   kCriteriaIcon,
                                   3,
@@ -66,7 +58,6 @@ std::vector<Functor*> nameWeightAndNotes() {
           new Transform<WtItem>(&WtItem::set_wt, &WtItem::get_wt, Functor::DECIMAL),
           new Transform<Item>(&Item::set_note, &Item::get_note)};
 }
-
 
 template <class Editor, class T>
 Editor* openEditor(zMDIAppFrame* mainWindow) {
@@ -121,8 +112,7 @@ bool DChoices::setList(const List& list, std::string* reason) {
 
 // ---- the criteria --------------------------------------------------------------------------
 
-DCriteria::DCriteria(zMDIAppFrame* mainWindow)
-    : ModelDefViewer(mainWindow, kCriteriaSpec, nameWeightAndNotes()) {
+DCriteria::DCriteria(zMDIAppFrame* mainWindow) : ModelDefViewer(mainWindow, kCriteriaSpec, nameWeightAndNotes()) {
   build(kCriteriaSpec);
 }
 
@@ -141,8 +131,7 @@ bool DCriteria::setList(const List& list, std::string* reason) {
 
 // ---- the decision makers -----------------------------------------------------------------------
 
-DDecisionMakers::DDecisionMakers(zMDIAppFrame* mainWindow)
-    : ModelDefViewer(mainWindow, kDmSpec, nameWeightAndNotes()) {
+DDecisionMakers::DDecisionMakers(zMDIAppFrame* mainWindow) : ModelDefViewer(mainWindow, kDmSpec, nameWeightAndNotes()) {
   EditorSpec spec = kDmSpec;
   spec.iconId = femaleFigure_ ? kDmFemaleIcon : kDmIcon;
   build(spec);
@@ -152,9 +141,7 @@ DDecisionMakers* DDecisionMakers::open(zMDIAppFrame* mainWindow) {
   return openEditor<DDecisionMakers, Data::DecisionMaker>(mainWindow);
 }
 
-ItemTable* DDecisionMakers::makeTable(zTableModel* model) {
-  return new DecisionMakersTable(this, kEditorTable, model);
-}
+ItemTable* DDecisionMakers::makeTable(zTableModel* model) { return new DecisionMakersTable(this, kEditorTable, model); }
 
 DDecisionMakers::List* DDecisionMakers::modelList() const {
   Data::DecisionModel* model = document() ? document()->model() : nullptr;

@@ -36,7 +36,9 @@ class DChoices : public ModelDefViewer<Data::Choice> {
  public:
   static constexpr uint32_t kTemplate = IDD_CHOICES;
   static DChoices* open(zMDIAppFrame* mainWindow);
-  static DChoices* instance() { return static_cast<DChoices*>(SingleDialogRef<ModelDefViewer<Data::Choice>>::instance()); }
+  static DChoices* instance() {
+    return static_cast<DChoices*>(SingleDialogRef<ModelDefViewer<Data::Choice>>::instance());
+  }
   explicit DChoices(zMDIAppFrame* mainWindow);
 
  protected:
@@ -49,7 +51,9 @@ class DCriteria : public ModelDefViewer<Data::Criterion> {
  public:
   static constexpr uint32_t kTemplate = IDD_CRITERIA;
   static DCriteria* open(zMDIAppFrame* mainWindow);
-  static DCriteria* instance() { return static_cast<DCriteria*>(SingleDialogRef<ModelDefViewer<Data::Criterion>>::instance()); }
+  static DCriteria* instance() {
+    return static_cast<DCriteria*>(SingleDialogRef<ModelDefViewer<Data::Criterion>>::instance());
+  }
   explicit DCriteria(zMDIAppFrame* mainWindow);
 
  protected:
@@ -62,7 +66,9 @@ class DDecisionMakers : public ModelDefViewer<Data::DecisionMaker> {
  public:
   static constexpr uint32_t kTemplate = IDD_DECISION_MAKERS;
   static DDecisionMakers* open(zMDIAppFrame* mainWindow);
-  static DDecisionMakers* instance() { return static_cast<DDecisionMakers*>(SingleDialogRef<ModelDefViewer<Data::DecisionMaker>>::instance()); }
+  static DDecisionMakers* instance() {
+    return static_cast<DDecisionMakers*>(SingleDialogRef<ModelDefViewer<Data::DecisionMaker>>::instance());
+  }
   // The window's icon: the second decision-maker figure when set.
   static void setFemaleFigure(bool on) { femaleFigure_ = on; }
   explicit DDecisionMakers(zMDIAppFrame* mainWindow);

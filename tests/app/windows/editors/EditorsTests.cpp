@@ -214,7 +214,8 @@ TEST_F(Editors, ChoicesTypedUpdatedSavedAndOpenedAgain) {
 
   EXPECT_TRUE(w->save());
   EXPECT_TRUE(w->isSaved());
-  const std::string box = withBox("Palvermontine: The Same Model File is Currently Loaded", IDYES, [&] { w->loadModel(path); });
+  const std::string box =
+      withBox("Palvermontine: The Same Model File is Currently Loaded", IDYES, [&] { w->loadModel(path); });
   EXPECT_NE(box.find("already loaded"), std::string::npos);
   EXPECT_EQ(DChoices::instance(), nullptr);  // the model's windows went with it
   ASSERT_EQ(model()->get_chs().size(), 3u);
@@ -259,9 +260,14 @@ TEST_F(Editors, WeightsTakeDefaultsAndNormalisedNumbers) {
     const char* weight;
     uint16_t stored;
   } cases[] = {
-      {CM_CRITERIA, "", 0},     {CM_CRITERIA, "00", 0},       {CM_CRITERIA, "0000", 0},
-      {CM_CRITERIA, "0007", 7}, {CM_DECISION_MAKERS, "", 100}, {CM_DECISION_MAKERS, " ", 100},
-      {CM_DECISION_MAKERS, "####", 100}, {CM_DECISION_MAKERS, "9999", 9999},
+      {CM_CRITERIA, "", 0},
+      {CM_CRITERIA, "00", 0},
+      {CM_CRITERIA, "0000", 0},
+      {CM_CRITERIA, "0007", 7},
+      {CM_DECISION_MAKERS, "", 100},
+      {CM_DECISION_MAKERS, " ", 100},
+      {CM_DECISION_MAKERS, "####", 100},
+      {CM_DECISION_MAKERS, "9999", 9999},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::string(c.weight) + (c.command == CM_CRITERIA ? " criteria" : " decision makers"));
@@ -590,8 +596,8 @@ TEST_F(Editors, EscapeAfterAPasteKeepsTheEditorAndCancelAsksBeforeDroppingRows) 
   for (uint32_t kind : {CM_CHOICES, CM_CRITERIA}) {
     SCOPED_TRACE(kind == CM_CHOICES ? "choices" : "criteria");
     command(kind);
-    ModelDefViewerBase* editor = kind == CM_CHOICES ? static_cast<ModelDefViewerBase*>(DChoices::instance())
-                                                    : DCriteria::instance();
+    ModelDefViewerBase* editor =
+        kind == CM_CHOICES ? static_cast<ModelDefViewerBase*>(DChoices::instance()) : DCriteria::instance();
     ASSERT_NE(editor, nullptr);
     typeCells(editor, {"Alpha"});
     ASSERT_EQ(cell(editor, 1, 1), "Alpha");

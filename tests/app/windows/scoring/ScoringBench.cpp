@@ -149,9 +149,10 @@ int main() {
   std::printf("load of %u pairs: %.3f ms per load; model properties opened: %.3f ms\n",
               static_cast<unsigned>(scores.size()), 1000 * loadTime / 100, 1000 * dialogTime / 20);
   std::printf("window-manager probe %s (%#llx -> %#llx), GDI probe %s (%#llx -> %#llx) over 100 loads\n",
-              before.userProbe == after.userProbe ? "steady" : "MOVED", static_cast<unsigned long long>(before.userProbe),
-              static_cast<unsigned long long>(after.userProbe), before.gdiProbe == after.gdiProbe ? "steady" : "MOVED",
-              static_cast<unsigned long long>(before.gdiProbe), static_cast<unsigned long long>(after.gdiProbe));
+              before.userProbe == after.userProbe ? "steady" : "MOVED",
+              static_cast<unsigned long long>(before.userProbe), static_cast<unsigned long long>(after.userProbe),
+              before.gdiProbe == after.gdiProbe ? "steady" : "MOVED", static_cast<unsigned long long>(before.gdiProbe),
+              static_cast<unsigned long long>(after.gdiProbe));
   std::printf("after 1000 more loads: window-manager probe %#llx, GDI probe %#llx\n",
               static_cast<unsigned long long>(longRun.userProbe), static_cast<unsigned long long>(longRun.gdiProbe));
   scoring->discard();

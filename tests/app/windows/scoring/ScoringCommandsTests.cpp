@@ -123,8 +123,7 @@ TEST_F(ScoringCommands, CompareChoicesWarnsWithTheNumberOfScoresAndOpensTheSelec
   std::string warning;
   answerBox("Palvermontine: Compare Choices Warning", IDNO, &warning);
   command(CM_COMPARE);
-  EXPECT_NE(warning.find("the total number of pairs that will be generated is 3 pairs."), std::string::npos)
-      << warning;
+  EXPECT_NE(warning.find("the total number of pairs that will be generated is 3 pairs."), std::string::npos) << warning;
   EXPECT_EQ(DCompareChoices::instance(), nullptr);
   EXPECT_FALSE(server()->hasAlgorithm());
 
@@ -185,7 +184,8 @@ TEST_F(ScoringDemo, AModelScoredByTheKeyboardRanksAsTheSameScoresThroughTheLibra
       const uint32_t n = pane->state().count();
       for (uint32_t i = 0; i < n; ++i) {
         const int v = scoreFor(cr, dm, i, sil);
-        for (int k = 0; k < (v < 0 ? -v : v); ++k) SendMessageA(pane->handle(), WM_KEYDOWN, v < 0 ? VK_LEFT : VK_RIGHT, 1);
+        for (int k = 0; k < (v < 0 ? -v : v); ++k)
+          SendMessageA(pane->handle(), WM_KEYDOWN, v < 0 ? VK_LEFT : VK_RIGHT, 1);
         SendMessageA(pane->handle(), WM_KEYUP, VK_RETURN, 0xC0000001);
       }
       keyUp(pane, 'U', true);

@@ -20,10 +20,18 @@ TEST(PairTexts, ScoreCharactersOfEveryScoreAndOfScoresTheScaleCannotShow) {
     int sil;
     const char* chars;
   } cases[] = {
-      {0, 3, "--"},   {PV::Math::UNSCORED, 3, "??"}, {-1, 3, "1 "}, {-3, 3, "3 "}, {+2, 3, " 2"},
-      {+5, 5, " 5"},  {-5, 5, "5 "},
+      {0, 3, "--"},
+      {PV::Math::UNSCORED, 3, "??"},
+      {-1, 3, "1 "},
+      {-3, 3, "3 "},
+      {+2, 3, " 2"},
+      {+5, 5, " 5"},
+      {-5, 5, "5 "},
       // An exceeded score (character code of 'E' or 'e') and a strength above the scale.
-      {69, 3, "??"},  {101, 3, "??"},                {+4, 3, "??"}, {-5, 1, "??"},
+      {69, 3, "??"},
+      {101, 3, "??"},
+      {+4, 3, "??"},
+      {-5, 1, "??"},
   };
   for (const Case& c : cases) {
     const auto chars = PV::Scoring::scoreChars(c.score, c.sil);
@@ -60,17 +68,39 @@ std::vector<std::string> charsOf(const ScoringState& s) {
 void play(ScoringState& s, const std::string& input) {
   for (char c : input) {
     switch (c) {
-      case 'L': s.keyLeft(); break;
-      case 'R': s.keyRight(); break;
-      case 'a': s.doubleClick(ScoringState::sideA); break;
-      case 'b': s.doubleClick(ScoringState::sideB); break;
-      case 'N': s.next(); break;
-      case 'P': s.previous(); break;
-      case 'F': s.first(); break;
-      case 'E': s.last(); break;
-      case 'U': s.pageUp(); break;
-      case 'D': s.pageDown(); break;
-      default: s.digit(c - '0'); break;
+      case 'L':
+        s.keyLeft();
+        break;
+      case 'R':
+        s.keyRight();
+        break;
+      case 'a':
+        s.doubleClick(ScoringState::sideA);
+        break;
+      case 'b':
+        s.doubleClick(ScoringState::sideB);
+        break;
+      case 'N':
+        s.next();
+        break;
+      case 'P':
+        s.previous();
+        break;
+      case 'F':
+        s.first();
+        break;
+      case 'E':
+        s.last();
+        break;
+      case 'U':
+        s.pageUp();
+        break;
+      case 'D':
+        s.pageDown();
+        break;
+      default:
+        s.digit(c - '0');
+        break;
     }
   }
 }
@@ -97,16 +127,31 @@ TEST(ScoringState, EveryInputGivesThePairsItsRulesPredict) {
       {"one double-click on A from undecided", 3, {"??"}, "a", {"1 "}, 0, -1},
       {"a double-click on the losing side gives no preference", 3, {" 2"}, "a", {"--"}, 0, 0},
       {"a double-click on B after no preference", 3, {"--"}, "b", {" 1"}, 0, 1},
-      {"Next through undecided pairs leaves them without preference", 3, {"??", "??", "??"}, "NNN",
-       {"--", "--", "--"}, 2, 0},
+      {"Next through undecided pairs leaves them without preference",
+       3,
+       {"??", "??", "??"},
+       "NNN",
+       {"--", "--", "--"},
+       2,
+       0},
       {"Next takes the score of the pair it reaches", 3, {"??", " 2"}, "RN", {" 1", " 2"}, 1, 2},
       {"one pair: Next writes the pressed value, Previous does nothing", 3, {"??"}, "P", {"??"}, 0, 0},
       {"one pair: Next writes it", 3, {"??"}, "N", {"--"}, 0, 0},
       {"Up at the first pair does nothing", 3, {"??", "??"}, "P", {"??", "??"}, 0, 0},
-      {"End writes the pair it leaves and stands on the last", 3, {"??", "??", "??", "??", "??"}, "E",
-       {"--", "??", "??", "??", "??"}, 4, 0},
-      {"Page down moves three, page up back", 3, {"??", "??", "??", "??", "??"}, "DU",
-       {"--", "??", "??", "--", "??"}, 0, 0},
+      {"End writes the pair it leaves and stands on the last",
+       3,
+       {"??", "??", "??", "??", "??"},
+       "E",
+       {"--", "??", "??", "??", "??"},
+       4,
+       0},
+      {"Page down moves three, page up back",
+       3,
+       {"??", "??", "??", "??", "??"},
+       "DU",
+       {"--", "??", "??", "--", "??"},
+       0,
+       0},
       {"Page down stops at the last pair", 3, {"??", "??"}, "D", {"--", "??"}, 1, 0},
       {"First from the last pair", 3, {"??", " 1", "2 "}, "EF", {"--", " 1", "2 "}, 0, 0},
       {"a stored score beyond the scale loads as not scored", 2, {" 3", "3 "}, "", {"??", "??"}, 0, 0},

@@ -60,12 +60,9 @@ int main(int argc, char** argv) {
   const PV::Data::RankSolutionData limits = limitsRanking();
   Series series[] = {
       {"raw Win32 MDI child (the anchor)", [] { RawAnchor::mdiChildRound(ziMDIClientWindow, 760, 560); }},
-      {"plain MDI child",
-       [&] { paintAndClose(new zMDIChildFrame(frame, place(), WS_OVERLAPPEDWINDOW, "plain")); }},
+      {"plain MDI child", [&] { paintAndClose(new zMDIChildFrame(frame, place(), WS_OVERLAPPEDWINDOW, "plain")); }},
       {"solution window, demonstration model (10 choices)",
-       [&] {
-         paintAndClose(new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, demo, 292));
-       }},
+       [&] { paintAndClose(new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, demo, 292)); }},
       {"solution window, model at the file limits",
        [&] {
          paintAndClose(new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, limits, 292));

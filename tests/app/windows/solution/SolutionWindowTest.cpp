@@ -507,7 +507,8 @@ TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
   GetClientRect(split->handle(), &after);
   GetWindowRect(landscape->chart()->handle(), &chartAfter);
   EXPECT_NEAR(static_cast<double>(split->startSplit()) / after.right, share, 0.02);
-  EXPECT_GT(chartAfter.right - chartAfter.left, (chartBefore.right - chartBefore.left) / 3) << "the chart keeps its part";
+  EXPECT_GT(chartAfter.right - chartAfter.left, (chartBefore.right - chartBefore.left) / 3)
+      << "the chart keeps its part";
   delete landscape;
 }
 
