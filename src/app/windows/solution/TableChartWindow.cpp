@@ -55,9 +55,10 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   grid_->setSelectionFill(zColor::fromColorRef(kSelectionFill));
   grid_->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
   // The table is read-only throughout: it makes no edit line, since none could open.
-  chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
-
   tableWidth_ = fillTable(static_cast<uint32_t>(data.rows.size()), data);
+  // Made after the first fill, the chart starts from the filled table and its selection
+  // rather than following each step of the fill.
+  chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
   // The table shows every rank where the chart below it keeps the room it needs.
   split_->setStartSplit(tableHeight_, chart_->minimumSize().height());
   if (orientation_ == Portrait)
