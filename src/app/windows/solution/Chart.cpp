@@ -46,6 +46,9 @@ Chart::Chart(zWindow* parent, zSizer* sizer, uint32_t style, zTable* grid)
   if (grid_) {
     grid_->setSelectionHook(&Chart::selectionChanged, this);
     selection_ = grid_->selectionRange();
+    // The bars a drawing larger than the pane needs are there before the pane is
+    // placed, so that its placing measures the client area they leave.
+    updateScrollRanges();
   }
 }
 

@@ -11,7 +11,6 @@
 #include "framework/core/zWinDisplay.h"
 #include "framework/grid/zTable.h"
 #include "framework/grid/zTableDrawAttr.h"
-#include "framework/grid/zTableEditLine.h"
 #include "framework/grid/zTableModel.h"
 #include "framework/layout/zSizer.h"
 #include "xml/SystemText.h"
@@ -55,12 +54,11 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   // pale rather than drawn inverted.
   grid_->setSelectionFill(zColor::fromColorRef(kSelectionFill));
   grid_->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
-  editLine_ = new zTableInplaceEditLine(grid_);
-  editLine_->setId(kEditLineId);
-  if (editLine_->handle()) SetWindowLongPtrA(editLine_->handle(), GWLP_ID, kEditLineId);
-  chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
-
+  // The table is read-only throughout: it makes no edit line, since none could open.
   tableWidth_ = fillTable(static_cast<uint32_t>(data.rows.size()), data);
+  // Made after the first fill, the chart starts from the filled table and its selection
+  // rather than following each step of the fill.
+  chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
   // The table shows every rank where the chart below it keeps the room it needs.
   split_->setStartSplit(tableHeight_, chart_->minimumSize().height());
   if (orientation_ == Portrait)
@@ -85,8 +83,6 @@ TableChartWindow::~TableChartWindow() {
   // both last.
   delete chart_;
   chart_ = nullptr;
-  delete editLine_;
-  editLine_ = nullptr;
   delete grid_;
   grid_ = nullptr;
   delete split_;

@@ -24,7 +24,6 @@
 
 class zTable;
 class zTableAttr;
-class zTableInplaceEditLine;
 
 namespace PV {
 namespace App {
@@ -38,7 +37,6 @@ class SplitPane;
 class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
  public:
   enum Orientation : int32_t { Landscape = 0, Portrait = 1 };
-  static constexpr int32_t kEditLineId = 1234;
   static constexpr const char* kMissingCaption = "!!! WARNING: Caption Name Missing - do Dirty #1, 2, 3..!!! ";
 
   // Made hidden in the MDI frame `parent`; the caller shows it. An empty caption gives
@@ -82,7 +80,6 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   void dropCellsFrom(uint32_t firstRow);
 
   zTable* grid_ = nullptr;
-  zTableInplaceEditLine* editLine_ = nullptr;
   int32_t tableWidth_ = 0;
   int32_t tableHeight_ = 0;
   Chart* chart_ = nullptr;
