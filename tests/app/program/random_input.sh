@@ -91,6 +91,12 @@ PALVERMONTINE_DOCUMENTS_DIR=$(winpath "$out/work")
 program_pid=""
 fail() {
   say "FAILED with seed $seed: $*"
+  # A program that ended says how: its exit status, and what Wine and the program wrote.
+  if [ -n "$program_pid" ] && ! alive; then
+    wait "$program_pid" 2>/dev/null
+    say "  the program's exit status: $?"
+    [ -s "$out/program.log" ] && sed 's/^/  program: /' "$out/program.log" | tail -20 | tee -a "$log"
+  fi
   local w
   for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
     say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)'"
