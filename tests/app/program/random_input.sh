@@ -199,12 +199,15 @@ alive || fail "the program ended after the last input"
 # What stays open is answered (Esc, then No, then the close command of a dialog), and
 # then the program answers a key: New (Ctrl+N) shows its form, or first the question
 # about unsaved changes. The key is given a few chances, as a person would press it again.
-# Leaving a form that holds typed text asks whether to give the text up: Esc and No keep
-# the form, so that question is answered Yes, as by a person who means to leave.
+# Leaving a form or a model editor that holds typed text asks whether to give the text up
+# ("WARNING: Unsaved Data", "Cancel Changes"): Esc and No keep the form, and Esc on it asks
+# again, round and round, so that question is answered Yes, as by a person who means to
+# leave.
 for _ in $(seq 12); do
   win=$(target)
   [ "$win" = "$(main_window)" ] && break
-  if [ "$(xdotool getwindowname "$win" 2>/dev/null)" = "WARNING: Unsaved Data" ]; then
+  name=$(xdotool getwindowname "$win" 2>/dev/null)
+  if [ "$name" = "WARNING: Unsaved Data" ] || [ "$name" = "Cancel Changes" ]; then
     xdotool windowfocus "$win" 2>/dev/null; xdotool key y; sleep 0.7
     continue
   fi
