@@ -121,6 +121,21 @@ program_mb() {
   done
   echo $((kb / 1024))
 }
+# Whether the program's process works on (a loop that never returns) or waits (input
+# that goes nowhere, a disabled window): its processor time over a second, in ticks.
+busy_or_idle() {
+  local pid ticks=() first
+  for pid in $(pgrep -u "$(id -u)" -f 'palvermontine\.exe'); do
+    first=$(tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | head -1)
+    [ "$first" = "$bin/palvermontine.exe" ] || continue
+    ticks+=("$(awk '{ print $14 + $15 }' "/proc/$pid/stat")")
+    sleep 1
+    ticks+=("$(awk '{ print $14 + $15 }' "/proc/$pid/stat")")
+    echo "$((ticks[1] - ticks[0])) of $(getconf CLK_TCK) processor ticks in a second"
+    return
+  done
+  echo "no process"
+}
 file_form_up() {
   has_window "^Save File As$" || has_window "^Open A Palvermontine" || has_window "^Save As$" || has_window "^Open$"
 }
@@ -222,7 +237,7 @@ for attempt in 1 2 3; do
   xdotool windowfocus "$(main_window)" 2>/dev/null
   xdotool key ctrl+n
   wait_for 10 answered && break
-  [ "$attempt" = 3 ] && fail "the program answers no key after the random input"
+  [ "$attempt" = 3 ] && fail "the program answers no key after the random input ($(busy_or_idle))"
 done
 end_mb=$(program_mb)
 say "answered a key; memory $start_mb MB at the start, $end_mb MB at the end (bound $max_mb MB)"
