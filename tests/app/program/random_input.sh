@@ -99,8 +99,17 @@ fail() {
   fi
   local w
   for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-    say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)'"
+    say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)' (X window $w, $(xdotool getwindowgeometry "$w" 2>/dev/null | tail -2 | tr -s ' \n' ' '))"
   done
+  # Every process of the program (a second one would hold windows of the same names), and
+  # every top-level X window, mapped or not, with its name and place: a window that takes
+  # the keyboard without showing is found here.
+  local pid
+  for pid in $(pgrep -u "$(id -u)" -f 'palvermontine\.exe'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
+      say "  process $pid: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+  done
+  command -v xwininfo >/dev/null && xwininfo -root -children 2>/dev/null | sed 's/^/  x: /' >>"$log"
   say "replay: PV_RANDOM_SEED=$seed PV_RANDOM_SECONDS=$seconds $0 $bin $out"
   # import reads the screen's pixels as they are; xwd -root draws a window that lies over
   # another of the same process black (it assembles the picture by the windows' colormaps).
