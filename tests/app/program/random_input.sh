@@ -91,10 +91,25 @@ PALVERMONTINE_DOCUMENTS_DIR=$(winpath "$out/work")
 program_pid=""
 fail() {
   say "FAILED with seed $seed: $*"
+  # A program that ended says how: its exit status, and what Wine and the program wrote.
+  if [ -n "$program_pid" ] && ! alive; then
+    wait "$program_pid" 2>/dev/null
+    say "  the program's exit status: $?"
+    [ -s "$out/program.log" ] && sed 's/^/  program: /' "$out/program.log" | tail -20 | tee -a "$log"
+  fi
   local w
   for w in $(xdotool search --onlyvisible --name "" 2>/dev/null); do
-    say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)'"
+    say "  a window shows: '$(xdotool getwindowname "$w" 2>/dev/null)' (X window $w, $(xdotool getwindowgeometry "$w" 2>/dev/null | tail -2 | tr -s ' \n' ' '))"
   done
+  # Every process of the program (a second one would hold windows of the same names), and
+  # every top-level X window, mapped or not, with its name and place: a window that takes
+  # the keyboard without showing is found here.
+  local pid
+  for pid in $(pgrep -u "$(id -u)" -f 'palvermontine\.exe'); do
+    tr '\0' '\n' <"/proc/$pid/environ" 2>/dev/null | grep -qx "WINEPREFIX=$WINEPREFIX" &&
+      say "  process $pid: $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null)"
+  done
+  command -v xwininfo >/dev/null && xwininfo -root -children 2>/dev/null | sed 's/^/  x: /' >>"$log"
   say "replay: PV_RANDOM_SEED=$seed PV_RANDOM_SECONDS=$seconds $0 $bin $out"
   # import reads the screen's pixels as they are; xwd -root draws a window that lies over
   # another of the same process black (it assembles the picture by the windows' colormaps).
@@ -114,6 +129,21 @@ program_mb() {
     [ -n "$k" ] && [ "$k" -gt "$kb" ] && kb=$k
   done
   echo $((kb / 1024))
+}
+# Whether the program's process works on (a loop that never returns) or waits (input
+# that goes nowhere, a disabled window): its processor time over a second, in ticks.
+busy_or_idle() {
+  local pid ticks=() first
+  for pid in $(pgrep -u "$(id -u)" -f 'palvermontine\.exe'); do
+    first=$(tr '\0' '\n' <"/proc/$pid/cmdline" 2>/dev/null | head -1)
+    [ "$first" = "$bin/palvermontine.exe" ] || continue
+    ticks+=("$(awk '{ print $14 + $15 }' "/proc/$pid/stat")")
+    sleep 1
+    ticks+=("$(awk '{ print $14 + $15 }' "/proc/$pid/stat")")
+    echo "$((ticks[1] - ticks[0])) of $(getconf CLK_TCK) processor ticks in a second"
+    return
+  done
+  echo "no process"
 }
 file_form_up() {
   has_window "^Save File As$" || has_window "^Open A Palvermontine" || has_window "^Save As$" || has_window "^Open$"
@@ -193,12 +223,15 @@ alive || fail "the program ended after the last input"
 # What stays open is answered (Esc, then No, then the close command of a dialog), and
 # then the program answers a key: New (Ctrl+N) shows its form, or first the question
 # about unsaved changes. The key is given a few chances, as a person would press it again.
-# Leaving a form that holds typed text asks whether to give the text up: Esc and No keep
-# the form, so that question is answered Yes, as by a person who means to leave.
+# Leaving a form or a model editor that holds typed text asks whether to give the text up
+# ("WARNING: Unsaved Data", "Cancel Changes"): Esc and No keep the form, and Esc on it asks
+# again, round and round, so that question is answered Yes, as by a person who means to
+# leave.
 for _ in $(seq 12); do
   win=$(target)
   [ "$win" = "$(main_window)" ] && break
-  if [ "$(xdotool getwindowname "$win" 2>/dev/null)" = "WARNING: Unsaved Data" ]; then
+  name=$(xdotool getwindowname "$win" 2>/dev/null)
+  if [ "$name" = "WARNING: Unsaved Data" ] || [ "$name" = "Cancel Changes" ]; then
     xdotool windowfocus "$win" 2>/dev/null; xdotool key y; sleep 0.7
     continue
   fi
@@ -213,7 +246,7 @@ for attempt in 1 2 3; do
   xdotool windowfocus "$(main_window)" 2>/dev/null
   xdotool key ctrl+n
   wait_for 10 answered && break
-  [ "$attempt" = 3 ] && fail "the program answers no key after the random input"
+  [ "$attempt" = 3 ] && fail "the program answers no key after the random input ($(busy_or_idle))"
 done
 end_mb=$(program_mb)
 say "answered a key; memory $start_mb MB at the start, $end_mb MB at the end (bound $max_mb MB)"
