@@ -59,7 +59,10 @@ ProgramMain::~ProgramMain() {
 
 bool ProgramMain::start() {
   BatchUi& ui = console_ ? static_cast<BatchUi&>(consoleUi_) : boxUi_;
-  if (!console_) wholeCaptions_ = std::make_unique<WholeBoxCaptions>();
+  if (!console_) {
+    wholeCaptions_ = std::make_unique<WholeBoxCaptions>();
+    escapeAnswersNo_ = std::make_unique<EscapeAnswersNo>();
+  }
 
   // Option files: read, or created with their defaults; a damaged one is set aside
   // and replaced, which the user is told.

@@ -38,6 +38,7 @@ class ProgramMain {
   PV::Util::PalvermontineOptions options_;
   bool console_;
   std::unique_ptr<WholeBoxCaptions> wholeCaptions_;
+  std::unique_ptr<EscapeAnswersNo> escapeAnswersNo_;
   ConsoleUi consoleUi_;
   MessageBoxUi boxUi_;
   std::string appName_;

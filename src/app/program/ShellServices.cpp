@@ -146,6 +146,13 @@ WholeBoxCaptions::~WholeBoxCaptions() {
   if (hook_) UnhookWindowsHookEx(hook_);
 }
 
+EscapeAnswersNo::EscapeAnswersNo()
+    : hook_(SetWindowsHookExW(WH_MSGFILTER, &escapeAnswersNo, nullptr, GetCurrentThreadId())) {}
+
+EscapeAnswersNo::~EscapeAnswersNo() {
+  if (hook_) UnhookWindowsHookEx(hook_);
+}
+
 int showMessage(HWND owner, const std::string& text, const std::string& caption, UINT flags) {
   // A box, above all one without an owner, leaves no window active when it goes, and the
   // keyboard would reach nothing until a click: the window that was active, and the

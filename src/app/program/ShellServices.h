@@ -38,6 +38,20 @@ class WholeBoxCaptions {
   HHOOK hook_;
 };
 
+// While one lives, Escape answers No in every Yes/No box of the thread that made it, those
+// opened with MessageBox directly too (showMessage does so for its own boxes): such a box
+// has no Cancel button, and Escape would do nothing.
+class EscapeAnswersNo {
+ public:
+  EscapeAnswersNo();
+  ~EscapeAnswersNo();
+  EscapeAnswersNo(const EscapeAnswersNo&) = delete;
+  EscapeAnswersNo& operator=(const EscapeAnswersNo&) = delete;
+
+ private:
+  HHOOK hook_;
+};
+
 // The logo bitmap of the resources (683) as the report reads it; empty when missing.
 Report::ReportLogo loadReportLogo(HINSTANCE module, int resourceId);
 

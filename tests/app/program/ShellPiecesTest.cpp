@@ -146,13 +146,17 @@ TEST(GuiUtils, ShellCallFailureIsShownAndReported) {
 }
 
 // Every box of the program's message helper answers the keyboard: Enter its default
-// button, Escape its Cancel, or No where a question has no Cancel.
+// button, Escape its Cancel, or No where a question has no Cancel. So does a box opened
+// with MessageBox directly while the program's Escape rule lives (direct).
 TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
   struct Case {
     UINT flags;
     WPARAM key;
     int answer;
+    bool direct = false;
   } cases[] = {
+      {MB_YESNO, VK_ESCAPE, IDNO, true},
+      {MB_YESNO, VK_RETURN, IDYES, true},
       {MB_YESNO, VK_ESCAPE, IDNO},
       {MB_YESNO, VK_RETURN, IDYES},
       {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
@@ -161,7 +165,7 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
   };
   const DWORD self = GetCurrentThreadId();
   for (const Case& c : cases) {
-    SCOPED_TRACE(testing::Message() << "flags " << c.flags << " key " << c.key);
+    SCOPED_TRACE(testing::Message() << "flags " << c.flags << " key " << c.key << " direct " << c.direct);
     std::atomic<bool> keyed{false};
     std::thread driver([&] {
       Find find = {"Keyboard Box", waitForCaption(self, "Keyboard Box")};
@@ -181,7 +185,13 @@ TEST(ShellServices, EveryBoxAnswersEnterAndEscape) {
       for (int i = 0; i < 150 && IsWindow(find.found); ++i) Sleep(20);
       if (IsWindow(find.found)) PostMessageA(find.found, WM_COMMAND, IDYES, 0);
     });
-    const int answer = PV::App::showMessage(nullptr, "Pick one", "Keyboard Box", c.flags | MB_TASKMODAL);
+    int answer = 0;
+    if (c.direct) {
+      const PV::App::EscapeAnswersNo escape;
+      answer = MessageBoxA(nullptr, "Pick one", "Keyboard Box", c.flags | MB_TASKMODAL);
+    } else {
+      answer = PV::App::showMessage(nullptr, "Pick one", "Keyboard Box", c.flags | MB_TASKMODAL);
+    }
     driver.join();
     EXPECT_TRUE(keyed);
     EXPECT_EQ(answer, c.answer);
