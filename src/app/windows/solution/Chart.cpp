@@ -77,49 +77,64 @@ int Chart::onSize(zEvent*) {
   return 1;
 }
 
-bool Chart::drawable() const {
-  const zTableCellRange& s = selection_;
+bool Chart::drawable(const zTableCellRange& s) {
   const bool single = s.start.column == s.end.column && s.start.row == s.end.row;
-  return model_ && !single && s.start.column == 1 && s.end.column == 1 && s.start.row != 0;
+  return !single && s.start.column == 1 && s.end.column == 1 && s.start.row != 0;
 }
 
-zDimension Chart::minimumSize() {
-  if (!drawable() || !windowDisplay() || !handle()) return zDimension(0, 0);
-  zDisplay* d = windowDisplay();
-  d->lock();
-  const zDimension zero = d->textExtent("0", 1);
-  d->unlock();
-  const uint32_t last = selection_.end.row < model_->rowCount() ? selection_.end.row : model_->rowCount();
-  const int32_t bars = last >= selection_.start.row ? static_cast<int32_t>(last - selection_.start.row + 1) : 0;
+zDimension Chart::minimumSizeFor(const zTableCellRange& selection, uint32_t rows, const zDimension& zero) {
+  if (!drawable(selection)) return zDimension(0, 0);
+  const uint32_t last = selection.end.row < rows ? selection.end.row : rows;
+  const int32_t bars = last >= selection.start.row ? static_cast<int32_t>(last - selection.start.row + 1) : 0;
   const ChartArith::ChartGeometry g =
       ChartArith::chartGeometry(bars + 1, ChartArith::kTicks + 1, zero.width(), zero.height(), 0, 0);
   return zDimension(g.width, g.height);
 }
 
+zDimension Chart::minimumSize() {
+  if (!model_ || !drawable(selection_) || !windowDisplay() || !handle()) return zDimension(0, 0);
+  zDisplay* d = windowDisplay();
+  d->lock();
+  const zDimension zero = d->textExtent("0", 1);
+  d->unlock();
+  return minimumSizeFor(selection_, model_->rowCount(), zero);
+}
+
 void Chart::updateScrollRanges() {
-  if (!handle()) return;
+  if (!handle() || updatingRanges_) return;
+  // Setting a bar's position applies its new range at once: a bar that comes or goes
+  // resizes the client area, whose size message arrives in the middle of this. That
+  // pass is skipped; the ranges are measured again here until the client area stays as
+  // it is, so that none is left from the size before.
+  updatingRanges_ = true;
   const zDimension need = minimumSize();
-  RECT client{};
-  GetClientRect(handle(), &client);
-  const int32_t overX = need.width() > client.right ? need.width() - client.right : 0;
-  const int32_t overY = need.height() > client.bottom ? need.height() - client.bottom : 0;
-  if (!horzScroll()) {
-    if (overX == 0 && overY == 0) return;
-    setHorzScroll(new zScrollInfoHoriz(this));
-    setVertScroll(new zScrollInfoVert(this));
+  for (int pass = 0; pass < 3; ++pass) {
+    RECT client{};
+    GetClientRect(handle(), &client);
+    const int32_t overX = need.width() > client.right ? need.width() - client.right : 0;
+    const int32_t overY = need.height() > client.bottom ? need.height() - client.bottom : 0;
+    if (!horzScroll()) {
+      if (overX == 0 && overY == 0) break;
+      setHorzScroll(new zScrollInfoHoriz(this));
+      setVertScroll(new zScrollInfoVert(this));
+    }
+    const struct {
+      zScrollInfo* info;
+      int32_t over, page;
+    } bars[2] = {{horzScroll(), overX, client.right}, {vertScroll(), overY, client.bottom}};
+    for (const auto& b : bars) {
+      b.info->setRange(0, b.over);
+      b.info->setLineStep(16);
+      b.info->setPageStep(b.page > 32 ? b.page - 16 : 16);
+      b.info->setPos(b.info->pos());
+    }
+    // What lies beyond the new ranges is shown from their ends.
+    windowDisplay()->setOrigin(horzScroll()->pos(), vertScroll()->pos());
+    RECT after{};
+    GetClientRect(handle(), &after);
+    if (after.right == client.right && after.bottom == client.bottom) break;
   }
-  const struct {
-    zScrollInfo* info;
-    int32_t over, page;
-  } bars[2] = {{horzScroll(), overX, client.right}, {vertScroll(), overY, client.bottom}};
-  for (const auto& b : bars) {
-    b.info->setRange(0, b.over);
-    b.info->setLineStep(16);
-    b.info->setPageStep(b.page > 32 ? b.page - 16 : 16);
-    b.info->setPos(b.info->pos());
-  }
-  // What lies beyond the new ranges is shown from their ends.
-  windowDisplay()->setOrigin(horzScroll()->pos(), vertScroll()->pos());
+  updatingRanges_ = false;
 }
 
 float Chart::value(uint32_t row) const {

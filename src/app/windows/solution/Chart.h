@@ -55,12 +55,15 @@ class Chart : public zPane {
   // The smallest drawing of the present selection, in pixels: what the pane scrolls
   // over when it is smaller.
   zDimension minimumSize();
+  // The same for a selection of a model of `rows` rows, drawn in a font whose "0" measures
+  // `zero`: what a pane made for the chart needs before the chart exists.
+  static zDimension minimumSizeFor(const zTableCellRange& selection, uint32_t rows, const zDimension& zero);
 
  private:
   static void modelChanged(void* view, zTableModel* model, const zTableCellRange* range);
   static void selectionChanged(void* data, zTable* grid);
   float value(uint32_t row) const;
-  bool drawable() const;
+  static bool drawable(const zTableCellRange& selection);
   void updateScrollRanges();
   void drawBars(zDisplay* d, const zRect& area);
 
@@ -69,6 +72,7 @@ class Chart : public zPane {
   zTableCellRange selection_;
   std::vector<int32_t> colorIndex_;
   Drawn drawn_;
+  bool updatingRanges_ = false;
 };
 
 }  // namespace GUI

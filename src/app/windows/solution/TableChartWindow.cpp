@@ -44,30 +44,41 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
   if (iconId != 0) setIcon(new zIcon(zResId(static_cast<uint32_t>(iconId))));
   deleteOnClose(1);
 
-  split_ = new SplitPane(this, new zSizeWithParent(), WS_VISIBLE,
-                         orientation_ == Portrait ? SplitPane::Stacked : SplitPane::SideBySide);
-  RECT client{};
-  GetClientRect(handle(), &client);
-  split_->moveSize(0, 0, client.right, client.bottom);
-  grid_ = new zTable(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_CHILD | WS_VISIBLE, nullptr);
+  // The window lays out its two panes and draws the split bar between them itself: what
+  // the panes leave of its client area is the bar, on the window's grey background.
+  setBackgroundColor(zColor::fromColorRef(SplitPane::kBackground));
+  setCursor(zCursor(LoadCursor(nullptr, orientation_ == Portrait ? IDC_SIZENS : IDC_SIZEWE)));
+  split_ = new SplitPane(this, orientation_ == Portrait ? SplitPane::Stacked : SplitPane::SideBySide);
+  // Each pane is made where it will stand, so that neither is laid out and given scroll
+  // bars for a size it never shows. Side by side the table's place is known at once;
+  // stacked it has the whole height until its rows are counted, and then shrinks to
+  // them, which leaves its scroll bars as they are.
+  zRect tablePlace = split_->firstRect();
+  if (orientation_ == Portrait) {
+    RECT client{};
+    GetClientRect(handle(), &client);
+    tablePlace = zRect(0, 0, client.right, client.bottom);
+  }
+  grid_ =
+      new zTable(this, new zSizer(tablePlace.topLeft(), zDimension(tablePlace.width(), tablePlace.height()), nullptr),
+                 WS_CHILD | WS_VISIBLE, nullptr);
   // The selection, which the chart draws, keeps the ranks' red and blue: it is filled
   // pale rather than drawn inverted.
   grid_->setSelectionFill(zColor::fromColorRef(kSelectionFill));
   grid_->setBackgroundColor(zColor::fromColorRef(GetSysColor(COLOR_WINDOW)));
   // The table is read-only throughout: it makes no edit line, since none could open.
   tableWidth_ = fillTable(static_cast<uint32_t>(data.rows.size()), data);
+  // The table shows every rank where the chart below it keeps the room it needs.
+  split_->setStartSplit(tableHeight_, Chart::minimumSizeFor(grid_->selectionRange(), filledRows_, zero_).height());
   // Made after the first fill, the chart starts from the filled table and its selection
   // rather than following each step of the fill.
-  chart_ = new Chart(split_, new zSizer(zPoint(0, 0), zDimension(10, 10), nullptr), WS_VISIBLE, grid_);
-  // The table shows every rank where the chart below it keeps the room it needs.
-  split_->setStartSplit(tableHeight_, chart_->minimumSize().height());
-  if (orientation_ == Portrait)
-    split_->setStackedPanes(grid_, chart_);
-  else
-    split_->setSidePanes(grid_, chart_);
+  const zRect chartPlace = split_->secondRect();
+  chart_ =
+      new Chart(this, new zSizer(chartPlace.topLeft(), zDimension(chartPlace.width(), chartPlace.height()), nullptr),
+                WS_VISIBLE, grid_);
+  split_->setPanes(grid_, chart_);
   grid_->show(SW_SHOW);
   chart_->show(SW_SHOW);
-  split_->show(SW_SHOW);
   grid_->setFocus();
 
   host_ = App::modelWindowHostOf(parent);
@@ -76,11 +87,18 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
 
 TableChartWindow::~TableChartWindow() {
   if (host_) host_->removeModelWindow(this);
-  // Hidden first, the panes go without each uncovering the others and the frame
-  // repainting what it shows; the window is closing.
-  if (split_ && split_->handle()) ShowWindow(split_->handle(), SW_HIDE);
-  // The chart watches the grid and its model: it goes first, the split pane that holds
-  // both last.
+  // Hidden together first, the panes go without each uncovering the other; the window
+  // is closing.
+  if (grid_ && chart_ && grid_->handle() && chart_->handle()) {
+    HDWP hide = BeginDeferWindowPos(2);
+    for (zWindow* pane : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_)}) {
+      if (hide)
+        hide = DeferWindowPos(hide, pane->handle(), nullptr, 0, 0, 0, 0,
+                              SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    if (hide) EndDeferWindowPos(hide);
+  }
+  // The chart watches the grid and its model: it goes first.
   delete chart_;
   chart_ = nullptr;
   delete grid_;
@@ -141,6 +159,7 @@ int32_t TableChartWindow::fillTable(uint32_t n, const Data::RankSolutionData& da
 
   const int32_t w = d.textExtent("N").width();
   const zDimension rank = d.textExtent("Rank");
+  zero_ = d.textExtent("0");
   d.unlock();
   const int32_t rowHeaderWidth = rank.width() + 2 * w;
   const int32_t columnHeaderHeight = static_cast<int32_t>(1.5 * rank.height());
@@ -183,8 +202,7 @@ int32_t TableChartWindow::fillTable(uint32_t n, const Data::RankSolutionData& da
 }
 
 void TableChartWindow::refresh() {
-  for (zWindow* w : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_), static_cast<zWindow*>(split_),
-                     static_cast<zWindow*>(this)}) {
+  for (zWindow* w : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_), static_cast<zWindow*>(this)}) {
     if (w && w->handle()) InvalidateRect(w->handle(), nullptr, TRUE);
   }
 }
@@ -193,13 +211,41 @@ int TableChartWindow::onSize(zEvent* event) {
   const int result = zMDIChildFrame::onSize(event);
   if (grid_) {
     range_ = grid_->model()->range();
-    grid_->setColumnWidth(kColumns + 1, 0);
+    // The column beyond the last stays empty; set again only where it is not, since each
+    // setting lays the table out and sets its scroll bars again.
+    if (grid_->layout().columnWidth(kColumns + 1) != 0) grid_->setColumnWidth(kColumns + 1, 0);
   }
-  if (split_ && event->wParam() != SIZE_MINIMIZED) {
-    const zDimension size = event->size();
-    split_->moveSize(0, 0, size.width(), size.height());
-  }
+  if (split_ && event->wParam() != SIZE_MINIMIZED) split_->onSize();
   return result;
+}
+
+LRESULT TableChartWindow::defProc(zEvent* event) {
+  if (event && event->message() == WM_PAINT && split_) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(handle(), &paint);
+    if (dc) split_->draw(dc);
+    EndPaint(handle(), &paint);
+    return 0;
+  }
+  return zMDIChildFrame::defProc(event);
+}
+
+int TableChartWindow::onMouseButtonDown(zEvent* event) {
+  if (event->message() != WM_LBUTTONDOWN || !split_) return zMDIChildFrame::onMouseButtonDown(event);
+  const zPoint p = event->point();
+  return split_->buttonDown(p.x(), p.y()) ? 1 : 0;
+}
+
+int TableChartWindow::onMouseMove(zEvent* event) {
+  const zPoint p = event->point();
+  if (split_ && split_->mouseMove(p.x(), p.y(), (event->wParam() & MK_LBUTTON) != 0)) return 1;
+  return zMDIChildFrame::onMouseMove(event);
+}
+
+int TableChartWindow::onMouseButtonUp(zEvent* event) {
+  if (event->message() != WM_LBUTTONUP || !split_) return zMDIChildFrame::onMouseButtonUp(event);
+  const zPoint p = event->point();
+  return split_->buttonUp(p.x(), p.y()) ? 1 : 0;
 }
 
 int TableChartWindow::onFocus(zEvent* event) {

@@ -50,7 +50,7 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   // and selects the whole "% Rank" column, which the chart draws. Returns the table's
   // total width in pixels.
   int32_t fillTable(uint32_t count, const Data::RankSolutionData& data);
-  // Repaints the table, the chart, the split pane and the window.
+  // Repaints the table, the chart and the window with its split bar.
   void refresh();
 
   // The number the window was given, the count of open solution windows with it.
@@ -74,6 +74,11 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
+  // The split bar's paint and its drag with the left mouse button.
+  LRESULT defProc(zEvent* event) override;
+  int onMouseButtonDown(zEvent* event) override;
+  int onMouseMove(zEvent* event) override;
+  int onMouseButtonUp(zEvent* event) override;
 
  private:
   void dropAttributes();
@@ -82,6 +87,7 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   zTable* grid_ = nullptr;
   int32_t tableWidth_ = 0;
   int32_t tableHeight_ = 0;
+  zDimension zero_;  // "0" in the table's font, which the chart draws in too
   Chart* chart_ = nullptr;
   SplitPane* split_ = nullptr;
   zTableCellRange range_;

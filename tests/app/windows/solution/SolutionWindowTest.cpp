@@ -273,8 +273,21 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
     SplitPane* split = w->splitPane();
     const bool side = orientation == TableChartWindow::Landscape;
     RECT client{};
-    GetClientRect(split->handle(), &client);
+    GetClientRect(w->handle(), &client);
     const int32_t extent = side ? client.right : client.bottom;
+    {
+      // The raised bar between the panes, across the window: black, white, grey,
+      // mid-grey and black lines.
+      const int32_t s = split->startSplit();
+      HDC dc = GetDC(w->handle());
+      const COLORREF edges[6] = {RGB(0, 0, 0),       RGB(255, 255, 255), RGB(192, 192, 192),
+                                 RGB(192, 192, 192), RGB(128, 128, 128), RGB(0, 0, 0)};
+      for (int32_t i = 0; i < 6; ++i) {
+        const int32_t at = s - 1 + i, along = (side ? client.bottom : client.right) / 2;
+        EXPECT_EQ(side ? GetPixel(dc, at, along) : GetPixel(dc, along, at), edges[i]) << "bar line " << i;
+      }
+      ReleaseDC(w->handle(), dc);
+    }
     if (side) {
       RECT parent{};
       GetClientRect(w->handle(), &parent);
@@ -290,10 +303,10 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
     auto drag = [&](int32_t from, int32_t to) {
       const LPARAM a = side ? MAKELPARAM(from, 20) : MAKELPARAM(20, from);
       const LPARAM b = side ? MAKELPARAM(to, 20) : MAKELPARAM(20, to);
-      SendMessageA(split->handle(), WM_LBUTTONDOWN, MK_LBUTTON, a);
+      SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, a);
       EXPECT_TRUE(split->dragging());
-      SendMessageA(split->handle(), WM_MOUSEMOVE, MK_LBUTTON, b);
-      SendMessageA(split->handle(), WM_LBUTTONUP, 0, b);
+      SendMessageA(w->handle(), WM_MOUSEMOVE, MK_LBUTTON, b);
+      SendMessageA(w->handle(), WM_LBUTTONUP, 0, b);
       EXPECT_FALSE(split->dragging());
       pump();
     };
@@ -365,23 +378,31 @@ TEST_F(SolutionWindow, ARefillEqualsAFreshFill) {
 }
 
 // A model at the file's limits in both orientations, at the size the MDI frame gives
-// and in a small window: the chart's slots stay wide enough for their labels, every
-// label lies inside the drawing, the names fit their column.
+// and in a small window, opened so or made so later: the chart's slots stay wide enough
+// for their labels, every label lies inside the drawing, the names fit their column.
 TEST_F(SolutionWindow, AModelAtTheFileLimitsDrawsItsLabelsApart) {
   const PV::Data::RankSolutionData data = limitsRanking();
   const struct {
     int32_t orientation;
     int32_t width, height;  // 0: as the MDI frame places it
+    bool resized;           // opened as the MDI frame places it, then given the size
     const char* shot;
   } cases[] = {
-      {TableChartWindow::Portrait, 0, 0, "solution-limits-portrait"},
-      {TableChartWindow::Landscape, 0, 0, "solution-limits-landscape"},
-      {TableChartWindow::Portrait, 360, 300, "solution-limits-small"},
-      {TableChartWindow::Landscape, 360, 300, nullptr},
+      {TableChartWindow::Portrait, 0, 0, false, "solution-limits-portrait"},
+      {TableChartWindow::Landscape, 0, 0, false, "solution-limits-landscape"},
+      {TableChartWindow::Portrait, 360, 300, false, "solution-limits-small"},
+      {TableChartWindow::Landscape, 360, 300, false, nullptr},
+      {TableChartWindow::Portrait, 360, 300, true, nullptr},
+      {TableChartWindow::Landscape, 300, 240, true, nullptr},
   };
   for (const auto& c : cases) {
-    zSizer* sizer = c.width ? new zSizer(zPoint(10, 10), zDimension(c.width, c.height), nullptr) : nullptr;
+    zSizer* sizer =
+        c.width && !c.resized ? new zSizer(zPoint(10, 10), zDimension(c.width, c.height), nullptr) : nullptr;
     TableChartWindow* w = open(data, c.orientation, "#1 Solution - limits", sizer);
+    if (c.resized) {
+      MoveWindow(w->handle(), 10, 10, c.width, c.height, TRUE);
+      pump();
+    }
     zTable* t = w->table();
     EXPECT_GE(t->layout().columnWidth(3), static_cast<uint32_t>(tableTextWidth(t, data.rows[0].name.c_str()) + 6))
         << "the name and the cell's margins fit";
@@ -493,18 +514,18 @@ TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
   pump();
   SplitPane* split = landscape->splitPane();
   const int32_t s0 = split->startSplit();
-  SendMessageA(split->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s0 + 2, 20));
-  SendMessageA(split->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(s0 + 302, 20));
-  SendMessageA(split->handle(), WM_LBUTTONUP, 0, MAKELPARAM(s0 + 302, 20));
+  SendMessageA(landscape->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s0 + 2, 20));
+  SendMessageA(landscape->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(s0 + 302, 20));
+  SendMessageA(landscape->handle(), WM_LBUTTONUP, 0, MAKELPARAM(s0 + 302, 20));
   pump();
   RECT before{}, chartBefore{};
-  GetClientRect(split->handle(), &before);
+  GetClientRect(landscape->handle(), &before);
   GetWindowRect(landscape->chart()->handle(), &chartBefore);
   const double share = static_cast<double>(split->startSplit()) / before.right;
   MoveWindow(landscape->handle(), 0, 0, 450, 500, TRUE);  // as Tile makes it
   pump();
   RECT after{}, chartAfter{};
-  GetClientRect(split->handle(), &after);
+  GetClientRect(landscape->handle(), &after);
   GetWindowRect(landscape->chart()->handle(), &chartAfter);
   EXPECT_NEAR(static_cast<double>(split->startSplit()) / after.right, share, 0.02);
   EXPECT_GT(chartAfter.right - chartAfter.left, (chartBefore.right - chartBefore.left) / 3)
