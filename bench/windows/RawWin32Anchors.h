@@ -21,6 +21,23 @@ void mdiChildClose(HWND mdiClient, HWND child);
 // once. The plain child above is neither; this is what the framework's child does beyond.
 void mdiChildActivateAndPaint(HWND mdiClient, HWND child);
 
+// What a solution-like child shows: `rows` lines of four texts each (a percentage, an
+// identifier, a name, a note), in that order in `texts`.
+struct TableChartContent {
+  int rows;
+  const char* const* texts;
+};
+
+// The solution window's structure in plain Win32 calls: an MDI child of the given size
+// with a grey background on which it draws a raised split bar, holding a table window
+// (header cells and text cells drawn with rectangles, lines and text, the scroll bars
+// its content needs beyond its size) above a chart window (axes, tick labels, a bar of
+// three faces with two labels for each line). Made with both panes in place, shown,
+// activated through the MDI client with the keyboard in the table and painted at once,
+// as the program's window is; then painted again with all its children, destroyed, and
+// the queue emptied.
+void tableChartChildRound(HWND mdiClient, int width, int height, const TableChartContent& content);
+
 // A modal dialog from the template, shown and ended from inside its own modal loop as a
 // click on Cancel ends it. A class named in the template that nothing registered gets a
 // plain window class, so that every control of the template is made.

@@ -1,9 +1,13 @@
 // Opens, fills and paints a solution window and closes it again, 200 times, for the
 // demonstration model's ranking and for one at the model file's limits, side by side
 // with the framework's plain MDI child of the same size that paints nothing and with the
-// anchor, the same steps on an MDI child in plain Win32 calls (bench/windows). The
-// series take turns round by round (interleaved, so that a change of the machine's speed
-// touches all alike); prints the time per window, its ratio to the anchor's, and the
+// anchor, the same steps on an MDI child in plain Win32 calls (bench/windows). Beside
+// each ranking it runs, too, a plain Win32 window of the solution window's structure
+// showing the same ranking (the same child windows and scroll bars, the same texts and
+// bars drawn with the same calls): what the window system alone costs for what the
+// solution window shows. The series take turns round by round (interleaved, so that a
+// change of the machine's speed touches all alike); prints the time per window, its
+// ratio to the anchor's and to the plain window of the same structure, and the
 // process's handle and GDI counts before and after. A timed program, not a test: run it
 // under Wine by hand,
 //   wine solution_window_bench.exe [--rounds N]
@@ -11,6 +15,7 @@
 #include "GuiTestSupport.h"
 #include "RawWin32Anchors.h"
 #include "SolutionTestSupport.h"
+#include "app/windows/solution/ChartArith.h"
 #include "app/windows/solution/TableChartWindow.h"
 #include "factory/DemoModel.h"
 #include "factory/Factory.h"
@@ -23,6 +28,8 @@
 #include <cstdlib>
 #include <cstring>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -37,6 +44,24 @@ void paintAndClose(zMDIChildFrame* window) {
   delete window;
   pump();
 }
+
+// The ranking's texts as the plain window of the same structure shows them.
+struct PlainContent {
+  explicit PlainContent(const PV::Data::RankSolutionData& data) {
+    for (const auto& row : data.rows) {
+      strings.push_back(PV::GUI::ChartArith::rankText(row.pctRank));
+      strings.push_back(std::to_string(row.row));
+      strings.push_back(" " + row.name);
+      strings.push_back(" " + row.note);
+    }
+    for (const std::string& text : strings) texts.push_back(text.c_str());
+    content.rows = static_cast<int>(data.rows.size());
+    content.texts = texts.data();
+  }
+  std::vector<std::string> strings;
+  std::vector<const char*> texts;
+  RawAnchor::TableChartContent content{};
+};
 
 struct Series {
   const char* name;
@@ -58,6 +83,7 @@ int main(int argc, char** argv) {
   PV::Data::RankSolutionData demo;
   auto algorithm = PV::Test::makeDataModel(demo, false, false);
   const PV::Data::RankSolutionData limits = limitsRanking();
+  const PlainContent plainDemo(demo), plainLimits(limits);
   Series series[] = {
       {"raw Win32 MDI child (the anchor)", [] { RawAnchor::mdiChildRound(ziMDIClientWindow, 760, 560); }},
       {"plain MDI child", [&] { paintAndClose(new zMDIChildFrame(frame, place(), WS_OVERLAPPEDWINDOW, "plain")); }},
@@ -67,6 +93,10 @@ int main(int argc, char** argv) {
        [&] {
          paintAndClose(new TableChartWindow(frame, place(), WS_OVERLAPPEDWINDOW, "#1 Solution", 1, limits, 292));
        }},
+      {"plain Win32 window of the same structure, demonstration model",
+       [&] { RawAnchor::tableChartChildRound(ziMDIClientWindow, 760, 560, plainDemo.content); }},
+      {"plain Win32 window of the same structure, model at the file limits",
+       [&] { RawAnchor::tableChartChildRound(ziMDIClientWindow, 760, 560, plainLimits.content); }},
   };
   std::printf("rounds: %d\n", rounds);
   for (int i = 0; i < 5; ++i) {  // warm-up: classes, fonts, caches
@@ -83,8 +113,11 @@ int main(int argc, char** argv) {
   const BenchCounts after = benchCounts();
   const double anchorMs = 1000.0 * series[0].seconds / rounds;
   std::printf("%s: %.3f ms per window\n", series[0].name, anchorMs);
-  for (int i = 1; i < 4; ++i)
-    RawAnchor::printRatio(series[i].name, 1000.0 * series[i].seconds / rounds, "raw Win32 child", anchorMs);
+  auto ms = [&](int i) { return 1000.0 * series[i].seconds / rounds; };
+  for (int i = 1; i < 4; ++i) RawAnchor::printRatio(series[i].name, ms(i), "raw Win32 child", anchorMs);
+  for (int i = 4; i < 6; ++i) RawAnchor::printRatio(series[i].name, ms(i), "raw Win32 child", anchorMs);
+  std::printf("beside the plain Win32 window of the same structure:\n");
+  for (int i = 2; i < 4; ++i) RawAnchor::printRatio(series[i].name, ms(i), "the same structure", ms(i + 2));
   std::printf("all series together:\n");
   printBenchCounts(before, after);
   algorithm.reset();
