@@ -39,9 +39,12 @@ void TableChartWindow::discard() { delete this; }
 
 TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t style, const char* caption,
                                    int32_t orientation, const Data::RankSolutionData& data, int32_t iconId)
-    : zMDIChildFrame(parent, sizer, style, captionFor(caption, data).c_str()),
-      orientation_(orientation == Landscape ? Landscape : Portrait) {
-  if (iconId != 0) setIcon(new zIcon(zResId(static_cast<uint32_t>(iconId))));
+    : zMDIChildFrame(parent, sizer, style, captionFor(caption, data).c_str(), 1),
+      orientation_(orientation == Landscape ? Landscape : Portrait),
+      iconId_(iconId) {
+  // Made here rather than by the frame's constructor, so that the window's class carries
+  // its icon from the start (see classInfo).
+  create();
   deleteOnClose(1);
 
   // The window lays out its two panes and draws the split bar between them itself: what
@@ -105,6 +108,19 @@ TableChartWindow::~TableChartWindow() {
   grid_ = nullptr;
   delete split_;
   split_ = nullptr;
+}
+
+WNDCLASSA* TableChartWindow::classInfo() {
+  WNDCLASSA* wc = zMDIChildFrame::classInfo();
+  // The icon is part of the class's description: solution windows come to share a class
+  // that has it, instead of setting it on a class taken over from another kind of child
+  // and back again, which makes the system scale the icon anew each time.
+  if (iconId_ != 0) {
+    zIcon icon(zResId(static_cast<uint32_t>(iconId_)));
+    if (icon.handle()) wc->hIcon = icon.handle();
+    icon.disown();
+  }
+  return wc;
 }
 
 void TableChartWindow::dropAttributes() {

@@ -71,6 +71,7 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   void discard() override;
   bool isNumbered() const override { return true; }
 
+  WNDCLASSA* classInfo() override;
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
@@ -93,6 +94,7 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   zTableCellRange range_;
   int32_t id_ = 0;
   int32_t orientation_;
+  int32_t iconId_;
   uint32_t filledRows_ = 0;
   // The attributes this window added to its table's model, dropped at a refill so
   // that a refilled table equals a fresh one.
