@@ -39,8 +39,11 @@ void line(zDisplay* d, std::initializer_list<POINT> points) {
 
 }  // namespace
 
+// A new table's layout is not measured yet: its first pass over the scroll bars finds
+// that every line fits and hides both. It is made without them, rather than with bars
+// that that pass takes away again (each a change of the window's frame).
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* model)
-    : zChildWin(parent, sizer, style | WS_HSCROLL | WS_VSCROLL, 0),
+    : zChildWin(parent, sizer, style, 0),
       model_(model ? model : new zTableSmallModel(100, 100)),
       ownsModel_(model == nullptr),
       layout_(model_->columnCount(), model_->rowCount()) {
@@ -48,10 +51,7 @@ zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* mode
 }
 
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, int, int32_t id)
-    : zChildWin(parent, sizer, style | WS_HSCROLL | WS_VSCROLL, id),
-      model_(new zTableSmallModel(100, 100)),
-      ownsModel_(true),
-      layout_(100, 100) {
+    : zChildWin(parent, sizer, style, id), model_(new zTableSmallModel(100, 100)), ownsModel_(true), layout_(100, 100) {
   initTable();
 }
 
