@@ -90,18 +90,14 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
 
 TableChartWindow::~TableChartWindow() {
   if (host_) host_->removeModelWindow(this);
-  // Hidden together first, the panes go without each uncovering the other; the window
-  // is closing.
-  if (grid_ && chart_ && grid_->handle() && chart_->handle()) {
-    HDWP hide = BeginDeferWindowPos(2);
-    for (zWindow* pane : {static_cast<zWindow*>(grid_), static_cast<zWindow*>(chart_)}) {
-      if (hide)
-        hide = DeferWindowPos(hide, pane->handle(), nullptr, 0, 0, 0, 0,
-                              SWP_HIDEWINDOW | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (hide) EndDeferWindowPos(hide);
+  // The window goes as a closing window does, its panes' windows with it in one step
+  // (each pane's own destruction would first hide it and uncover the window around it);
+  // the panes' objects then go without windows, the chart first, since it watches the
+  // grid.
+  for (zWindow* pane : {static_cast<zWindow*>(chart_), static_cast<zWindow*>(grid_)}) {
+    if (pane) removeChild(pane);
   }
-  // The chart watches the grid and its model: it goes first.
+  releaseChildWindow();
   delete chart_;
   chart_ = nullptr;
   delete grid_;
