@@ -209,7 +209,10 @@ int32_t TableChartWindow::fillTable(uint32_t n, const Data::RankSolutionData& da
                  12 + static_cast<int32_t>(n + 1);
   PV_ASSERT(tableHeight_ != 0);
   grid_->selectRange(zTableCellRange(1, 1, 1, n > 0 ? n : 1));
-  model->notifyViews();
+  // A refill tells the chart that the whole model changed. The first fill has no chart
+  // yet, and the table itself was laid out above: telling it again would lay it out and
+  // set its scroll bars once more for nothing.
+  if (chart_) model->notifyViews();
   return total;
 }
 
