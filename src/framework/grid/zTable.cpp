@@ -182,7 +182,7 @@ WNDCLASSA* zTable::classInfo() {
   WNDCLASSA* wc = zChildWin::classInfo();
   wc->lpfnWndProc = zProgramFrameProc;
   wc->hbrBackground = nullptr;  // the table paints all of itself
-  wc->hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc->hCursor = zArrowCursor();
   return wc;
 }
 
@@ -808,7 +808,7 @@ void zTable::endResize() {
   ClipCursor(nullptr);
   dragMode_ = 0;
   cursorState_ = 0;
-  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  SetCursor(zArrowCursor());
 }
 
 int zTable::onMouseButtonUp(zEvent* event) {
