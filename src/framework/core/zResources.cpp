@@ -185,6 +185,16 @@ zIcon::~zIcon() {
   if (owned_ && handle_) DestroyIcon(handle_);
 }
 
+HCURSOR zArrowCursor() {
+  static const HCURSOR arrow = LoadCursor(nullptr, IDC_ARROW);
+  return arrow;
+}
+
+HICON zApplicationIcon() {
+  static const HICON icon = LoadIcon(nullptr, IDI_APPLICATION);
+  return icon;
+}
+
 HCURSOR zLoadCursor(const zResId& id) {
   bool loaded = false;
   const HMODULE module = iconModule(id, &loaded);

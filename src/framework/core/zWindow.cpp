@@ -159,7 +159,7 @@ WNDCLASSA* zWindow::classInfo() {
   wc->cbClsExtra = 0;
   wc->cbWndExtra = 12;
   wc->hInstance = zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr);
-  wc->hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc->hIcon = zApplicationIcon();
   wc->hCursor = nullptr;
   wc->hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_APPWORKSPACE + 1));
   wc->lpszMenuName = nullptr;

@@ -1,6 +1,7 @@
 #include "framework/frames/zMDIAppFrame.h"
 
 #include <cstring>
+#include <string>
 #include <vector>
 
 #include "framework/core/zMenu.h"
@@ -17,6 +18,12 @@
 namespace {
 
 int32_t menuMergeOffsetValue = 1;
+
+// Merges posted to the main frame and not handled yet. A child that goes looks into the
+// queue for them only while there may be one: each look asks the window server, which
+// also takes the chance to read the display's events, and most children go long after
+// their merges ran.
+int32_t postedMerges = 0;
 
 HINSTANCE appInstance() { return zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr); }
 
@@ -374,6 +381,7 @@ LRESULT zMDIAppFrame::route(zEvent* event) {
       if (zTheProgram && zTheProgram->mainFrame() == this) zTheProgram->setMainFrame(nullptr);
       return ziNcDestroy(this);
     case zMsgMergeMenu:
+      if (postedMerges > 0) --postedMerges;
       mergeChildMenu(event);
       onActiveChildChanged();
       return defProc(event);
@@ -411,12 +419,15 @@ void zMDIChildFrame::releaseChildWindow() {
   if (zMDIAppFrame* main = ziMainMDIFrame()) {
     const HWND mainHandle = main->handle();
     MSG msg;
-    while (IsWindow(mainHandle) &&
+    while (postedMerges > 0 && IsWindow(mainHandle) &&
            PeekMessageA(&msg, mainHandle, zMsgMergeMenu, zMsgMergeMenu, PM_NOREMOVE | PM_NOYIELD)) {
       GetMessageA(&msg, mainHandle, zMsgMergeMenu, zMsgMergeMenu);
+      --postedMerges;
       zEvent queued(msg.lParam, msg.wParam, msg.message, msg.hwnd);
       main->mergeChildMenu(&queued);
     }
+    // None is left (a loop that removed one without handling it left the count behind).
+    postedMerges = 0;
     if (!(flags_ & zWinGone) && main->activeChild() == this) {
       zEvent remove(reinterpret_cast<LPARAM>(this), 0, zMsgMergeMenu, mainHandle);
       main->mergeChildMenu(&remove);
@@ -443,13 +454,13 @@ WNDCLASSA* zMDIChildFrame::classInfo() {
 
 void zMDIChildFrame::create() {
   MDICREATESTRUCTA mcs;
-  mcs.szTitle = "";
+  // The title goes in with the window: setting it again costs the window server a call.
+  mcs.szTitle = text_;
   mcs.x = sizer_ ? sizer_->origin().x() : CW_USEDEFAULT;
   mcs.y = sizer_ ? sizer_->origin().y() : CW_USEDEFAULT;
   mcs.cx = sizer_ ? sizer_->width() : CW_USEDEFAULT;
   mcs.cy = sizer_ ? sizer_->height() : CW_USEDEFAULT;
   createInMDIClient(&mcs);
-  setTitle(text_);
   placementFromWindow();
 }
 
@@ -504,7 +515,14 @@ void zMDIChildFrame::prepareFirstShow() {
   if (sizer_) sizer_->update();
 }
 
-void zMDIChildFrame::arrangeFirstShow() { setTitle(text_); }
+void zMDIChildFrame::arrangeFirstShow() {
+  // A deriving frame may have changed its title since the window was made.
+  if (!handle_) return;
+  const int length = GetWindowTextLengthA(handle_);
+  std::string shown(static_cast<size_t>(length) + 1, '\0');
+  shown.resize(static_cast<size_t>(GetWindowTextA(handle_, &shown[0], length + 1)));
+  if (shown != static_cast<const char*>(text_)) setTitle(text_);
+}
 
 void zMDIChildFrame::onFirstShown(int cmd) {
   if (cmd != SW_SHOWMINNOACTIVE && cmd != SW_SHOWNOACTIVATE) activate();
@@ -560,9 +578,10 @@ LRESULT zMDIChildFrame::route(zEvent* event) {
         PostMessageA(zTheProgram->mainFrame()->handle(), zMsgDeferredDelete, 0, reinterpret_cast<LPARAM>(this));
       return 0;
     case WM_MDIACTIVATE:
-      if (zTheProgram && zTheProgram->mainFrame())
-        PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu, static_cast<WPARAM>(event->lParam_),
-                     reinterpret_cast<LPARAM>(this));
+      if (zTheProgram && zTheProgram->mainFrame() &&
+          PostMessageA(zTheProgram->mainFrame()->handle(), zMsgMergeMenu, static_cast<WPARAM>(event->lParam_),
+                       reinterpret_cast<LPARAM>(this)))
+        ++postedMerges;
       return onMDIActivate(event);
     default:
       return ziRouteEvent(this, event);

@@ -218,7 +218,7 @@ void zCaret::setBlinkTime(uint16_t ms) {
 WNDCLASSA* zPane::classInfo() {
   WNDCLASSA* wc = zChildWin::classInfo();
   wc->lpfnWndProc = zPaneProc;
-  wc->hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc->hCursor = zArrowCursor();
   return wc;
 }
 

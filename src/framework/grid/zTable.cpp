@@ -182,7 +182,7 @@ WNDCLASSA* zTable::classInfo() {
   WNDCLASSA* wc = zChildWin::classInfo();
   wc->lpfnWndProc = zProgramFrameProc;
   wc->hbrBackground = nullptr;  // the table paints all of itself
-  wc->hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc->hCursor = zArrowCursor();
   return wc;
 }
 
@@ -529,20 +529,17 @@ zPoint mousePoint(zEvent* event) {
 LRESULT zTable::defProc(zEvent* event) {
   switch (event->message_) {
     case WM_PAINT: {
+      // A table that nobody laid out is laid out before its first paint begins, with its
+      // bars: a bar that comes or goes then is part of this paint, where measuring inside
+      // the paint left the bars as they were before the table knew what fits (a table of
+      // many rows showed no bar until its first scroll, which then drew it).
+      if (!layout_.ready()) calcLayout();
       zWinDisplay d(this);
       d.setDefaultFont(zRCFont(SYSTEM_FONT));
       d.setPainting(true);
       d.lock();
       zRect update;
       d.updateRect(update);
-      if (!layout_.ready()) {
-        zDimension text = d.textExtent("MMM MMM M", 9);
-        layout_.measure(text.width(), text.height());
-        RECT client{};
-        GetClientRect(handle(), &client);
-        layout_.setClientSize(client.right, client.bottom);
-        layout_.relayout();
-      }
       draw(&d, update);
       d.unlock();
       d.setPainting(false);
@@ -808,7 +805,7 @@ void zTable::endResize() {
   ClipCursor(nullptr);
   dragMode_ = 0;
   cursorState_ = 0;
-  SetCursor(LoadCursor(nullptr, IDC_ARROW));
+  SetCursor(zArrowCursor());
 }
 
 int zTable::onMouseButtonUp(zEvent* event) {

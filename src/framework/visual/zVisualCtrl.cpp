@@ -123,7 +123,7 @@ WNDCLASSA ziCtrlPane::visualCtrlClass() {
   wc.lpfnWndProc = zVisualCtrlProc;
   wc.cbWndExtra = 12;
   wc.hInstance = programInstance();
-  wc.hIcon = LoadIcon(nullptr, IDI_APPLICATION);
+  wc.hIcon = zApplicationIcon();
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
   wc.lpszClassName = "VisualCtrl";
   return wc;

@@ -64,6 +64,35 @@ TEST_F(GridView, MeasuresCellsAndHeadersFromTheFont) {
   delete t;
 }
 
+// A table that nobody lays out (as one a template places) is laid out at its first paint:
+// that paint already shows the bars its rows and columns need, before any scroll.
+TEST_F(GridView, TheFirstPaintShowsTheBarsTheTableNeeds) {
+  struct Case {
+    uint32_t columns, rows;
+    bool vertical, horizontal;
+  } cases[] = {
+      {2, 100, true, false},
+      {40, 3, false, true},
+      {2, 3, false, false},
+  };
+  for (const Case& c : cases) {
+    zTableSmallModel model(c.columns, c.rows);
+    auto* t =
+        new zTable(frame.get(), new zSizer(zPoint(0, 0), zDimension(400, 300), nullptr), WS_VISIBLE | WS_CHILD, &model);
+    MoveWindow(t->handle(), 0, 0, 400, 300, TRUE);
+    UpdateWindow(t->handle());
+    const LONG style = GetWindowLongA(t->handle(), GWL_STYLE);
+    const std::string name = std::to_string(c.columns) + " x " + std::to_string(c.rows);
+    EXPECT_TRUE(t->layout().ready()) << name;
+    EXPECT_EQ((style & WS_VSCROLL) != 0, c.vertical) << name;
+    EXPECT_EQ((style & WS_HSCROLL) != 0, c.horizontal) << name;
+    // Nothing is left for the queue to draw over the paint: the window has no update region.
+    EXPECT_FALSE(GetUpdateRect(t->handle(), nullptr, FALSE)) << name;
+    delete t;
+    pump();
+  }
+}
+
 TEST_F(GridView, AGivenModelOutlivesTheTable) {
   zTableSmallModel model(3, 4);
   zTable* t = makeTable(&model);
