@@ -90,7 +90,7 @@ void zProgram::expectNoWindows(bool none) { nextExpectsNoWindows = none; }
 
 void zProgram::startWindowSystem() {
   if (windowSystemStarted_) return;
-  // Set first: the set-up creates windows of its own (OLE's), which must not start it again.
+  // Set first: nothing the set-up calls may start it again.
   windowSystemStarted_ = true;
   if (startHook_) {
     UnhookWindowsHookEx(startHook_);
