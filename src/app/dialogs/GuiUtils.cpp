@@ -3,6 +3,7 @@
 #include "app/services/ViewerRules.h"
 #include "foundation/FileNames.h"
 #include "framework/controls/zButton.h"
+#include "framework/core/zProgram.h"
 #include "xml/PalvermontineAppOptsFile.h"
 
 #include <shellapi.h>
@@ -21,6 +22,8 @@ void setOptionCheckBoxes(zCheckBox* first, zCheckBox* second) {
 }
 
 bool shellExecute(const std::string& target, HWND owner, const char* verb) {
+  // The shell may hand the target to a handler of its own, an OLE object.
+  zStartOle();
   const HINSTANCE rc = ShellExecuteW(nullptr, Files::toWide(verb ? verb : "").c_str(), Files::toWide(target).c_str(),
                                      nullptr, nullptr, SW_SHOWNORMAL);
   const long long code = static_cast<long long>(reinterpret_cast<INT_PTR>(rc));
@@ -37,6 +40,7 @@ std::string showThroughShell(const std::string& verb, const std::string& target,
   const std::wstring wideTarget = Files::toWide(target);
   const std::wstring wideParameters = Files::toWide(parameters);
   const std::wstring wideDirectory = Files::toWide(directory);
+  zStartOle();  // as in shellExecute
   SHELLEXECUTEINFOW info = {};
   info.cbSize = sizeof info;
   info.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;

@@ -42,7 +42,8 @@ void RecentFilesMenu::initMenu() {
     info.cch = static_cast<UINT>(text.size());
     SetMenuItemInfoW(menu_, firstId_ + i, FALSE, &info);
   }
-  if (owner_) DrawMenuBar(owner_);
+  // A hidden window draws its bar when it shows: a frame change now would cost a layout.
+  if (owner_ && IsWindowVisible(owner_)) DrawMenuBar(owner_);
 }
 
 void RecentFilesMenu::addFile(const std::string& path) {

@@ -198,7 +198,8 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
     }
     acceptDroppedFiles(true);
   }
-  DrawMenuBar(handle());
+  // No DrawMenuBar: the window is still hidden, its first show draws the bar, and a frame
+  // change now would cost the start a layout of every bar.
 }
 
 WMain::~WMain() {

@@ -56,6 +56,7 @@ zScaleCtrl::zScaleCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const cha
 zScaleCtrl::zScaleCtrl(zWindow* parent, int32_t id) : ziCommonCtrlBase(parent, id) { setTypeBit(zTypeScaleCtrl); }
 
 void zScaleCtrl::create() {
+  zStartCommonControls();
   // Keeps the style as given, and the system's own font.
   createNative(parent_ ? parent_->handle() : nullptr,
                reinterpret_cast<HMENU>(static_cast<uintptr_t>(static_cast<uint16_t>(id_))), text_);
@@ -103,6 +104,7 @@ zSpinCtrl::zSpinCtrl(zWindow* parent, zSizer* sizer, uint32_t style, const char*
 zSpinCtrl::zSpinCtrl(zWindow* parent, int32_t id) : ziCommonCtrlBase(parent, id) { setTypeBit(zTypeSpinCtrl); }
 
 void zSpinCtrl::create() {
+  zStartCommonControls();
   style_ |= UDS_NOTHOUSANDS;
   const int32_t x = sizer_ ? sizer_->origin().x() : 0;
   const int32_t y = sizer_ ? sizer_->origin().y() : 0;

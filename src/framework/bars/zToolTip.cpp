@@ -85,6 +85,7 @@ zToolTipCtrl::zToolTipCtrl(zWindow* window, Watch watch)
       current_(nullptr),
       expired_(nullptr),
       popup_(nullptr),
+      popupGone_(false),
       enabled_(1),
       pollTimer_(nullptr),
       delayTimer_(nullptr),
@@ -92,8 +93,6 @@ zToolTipCtrl::zToolTipCtrl(zWindow* window, Watch watch)
   if (watch == watchNearestFrame) {
     while (watched_ && !watched_->hasTypeBit(zTypeFrameWin)) watched_ = watched_->parent();
   }
-  popup_ = new ziToolHelper(this, zTheProgram ? zTheProgram->mainFrame() : nullptr);
-  ShowWindow(popup_->handle(), SW_HIDE);
   watchedHandle_ = watched_ ? watched_->handle() : nullptr;
   if (watched_) watched_->addMessageHandler(this, &zToolTipCtrl::onActivate, WM_ACTIVATE);
 }
@@ -163,6 +162,14 @@ void zToolTipCtrl::setEnabled(int enabled) {
   if (!enabled) hide();
 }
 
+ziToolHelper* zToolTipCtrl::popup() {
+  if (!popup_ && !popupGone_) {
+    popup_ = new ziToolHelper(this, zTheProgram ? zTheProgram->mainFrame() : nullptr);
+    ShowWindow(popup_->handle(), SW_HIDE);
+  }
+  return popup_;
+}
+
 int zToolTipCtrl::isShown() const { return popup_ && IsWindowVisible(popup_->handle()) ? 1 : 0; }
 
 HWND zToolTipCtrl::windowUnderCursor() {
@@ -225,7 +232,7 @@ int zToolTipCtrl::delayDone(zEvent*) {
 }
 
 void zToolTipCtrl::show(const zPoint& point) {
-  if (!currentLive() || !enabled_ || current_ == expired_ || !popup_ || !applicationActive()) return;
+  if (!currentLive() || !enabled_ || current_ == expired_ || !applicationActive() || !popup()) return;
   RECT r;
   GetWindowRect(current_->handle(), &r);
   popup_->setText(text_);

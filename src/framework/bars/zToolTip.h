@@ -68,7 +68,9 @@ class zToolTipCtrl : public zEvH {
   int poll(zEvent*);
   int showTimeOver(zEvent*);
 
-  ziToolHelper* popup() const { return popup_; }
+  // The popup, made at the first call (a tip's first show): a window made with its frame
+  // would cost the frame's start and show. 0 once it has gone with the frame.
+  ziToolHelper* popup();
   zWindow* currentTool() const { return current_; }
   zWindow* expiredTool() const { return expired_; }
   zWindow* watchedWindow() const { return watched_; }
@@ -77,7 +79,10 @@ class zToolTipCtrl : public zEvH {
   int isShown() const;
   bool delayPending() const { return delayTimer_ != nullptr; }
   bool hideTimerRunning() const { return hideTimer_ != nullptr; }
-  void popupGone() { popup_ = nullptr; }
+  void popupGone() {
+    popup_ = nullptr;
+    popupGone_ = true;
+  }
 
  protected:
   // The window under the pointer, and whether the active window is one of this
@@ -107,6 +112,7 @@ class zToolTipCtrl : public zEvH {
   zWindow* current_;
   zWindow* expired_;
   ziToolHelper* popup_;
+  bool popupGone_;
   int32_t enabled_;
   zTimer* pollTimer_;
   zTimer* delayTimer_;

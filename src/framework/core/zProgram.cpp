@@ -54,8 +54,9 @@ LRESULT CALLBACK startBeforeFirstWindow(int code, WPARAM wParam, LPARAM lParam) 
 }
 
 // The common controls library is bound here rather than imported: loading it registers
-// its window classes, which costs a run that opens no window a good part of its start.
-void startCommonControls() {
+// its window classes, which costs a start a good part of its time, and only the
+// trackbar and the up-down control need it.
+void loadCommonControls() {
   HMODULE library = LoadLibraryA("comctl32.dll");
   if (!library) return;
   using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
@@ -89,7 +90,7 @@ void zProgram::expectNoWindows(bool none) { nextExpectsNoWindows = none; }
 
 void zProgram::startWindowSystem() {
   if (windowSystemStarted_) return;
-  // Set first: the set-up creates windows of its own (OLE's), which must not start it again.
+  // Set first: nothing the set-up calls may start it again.
   windowSystemStarted_ = true;
   if (startHook_) {
     UnhookWindowsHookEx(startHook_);
@@ -103,8 +104,23 @@ void zProgram::startWindowSystem() {
   ziPixelsPerInchY = screen.pixelsY;
   ziScreenWidthMm = screen.widthMm;
   ziScreenHeightMm = screen.heightMm;
+}
+
+void zProgram::startOle() {
+  if (oleTried_) return;
+  oleTried_ = true;
   oleStarted_ = SUCCEEDED(OleInitialize(nullptr));
-  startCommonControls();
+}
+
+void zStartOle() {
+  if (zTheProgram) zTheProgram->startOle();
+}
+
+void zStartCommonControls() {
+  static bool loaded = false;
+  if (loaded) return;
+  loaded = true;
+  loadCommonControls();
 }
 
 zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine, int showCommand)
@@ -112,6 +128,7 @@ zProgram::zProgram(HINSTANCE instance, HINSTANCE prevInstance, char* commandLine
       releaseMail_(nullptr),
       startHook_(nullptr),
       windowSystemStarted_(false),
+      oleTried_(false),
       oleStarted_(false),
       windowMap_(new ziWindowMap(&ziWindowMap::handleHash, 97)),
       registeredClasses_(new zSlist) {

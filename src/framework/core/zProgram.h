@@ -86,12 +86,16 @@ class zProgram {
                       uint32_t count = 0);
   uint32_t mailAvailable();
 
-  // The window system's set-up: the screen's metrics, OLE and the common controls. An
-  // application object does it at construction, unless it was deferred for it (the
-  // program's entry does: a batch run opens no window and needs none of it). Deferred,
-  // it happens before the first window of the thread is created, at the first reading of
-  // the screen's metrics, or when called; once either way.
+  // The window system's set-up: the screen's metrics. An application object does it at
+  // construction, unless it was deferred for it (the program's entry does: a batch run
+  // opens no window and needs none of it). Deferred, it happens before the first window
+  // of the thread is created, at the first reading of the screen's metrics, or when
+  // called; once either way.
   void startWindowSystem();
+  // OLE, for this thread, at the first work that needs it (the clipboard's data objects,
+  // the shell, the file forms), once: starting it costs a start some milliseconds and
+  // most runs never need it. Undone when the application object goes.
+  void startOle();
   bool windowSystemStarted() const { return windowSystemStarted_; }
   // Defers the set-up of the application objects made from now on.
   static void deferWindowSystem(bool defer);
@@ -111,6 +115,7 @@ class zProgram {
   void (*releaseMail_)(zMail*);
   HHOOK startHook_;
   bool windowSystemStarted_;
+  bool oleTried_;
   bool oleStarted_;
   int showCommand_;
   char* commandLine_;
@@ -154,6 +159,12 @@ struct zScreenMetrics {
   int32_t widthMm;   // HORZSIZE
 };
 void readScreenMetrics(zScreenMetrics* metrics);
+
+// OLE for the application object's thread (zProgram::startOle); nothing without one.
+void zStartOle();
+// The common controls' window classes (the trackbar's, the up-down control's), loaded at
+// their first use and kept for the rest of the process.
+void zStartCommonControls();
 
 // The program's main routine, which the program provides: it creates the main window, runs
 // the message loop and destroys the main window.

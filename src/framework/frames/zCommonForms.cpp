@@ -7,6 +7,7 @@
 #include <cwchar>
 
 #include "foundation/FileNames.h"
+#include "framework/core/zProgram.h"
 #include "framework/core/zWindow.h"
 
 namespace {
@@ -100,6 +101,8 @@ int32_t runFileDialog(zWindow* owner, const char* title, const char* initial, co
   ofn.lpstrTitle = title ? wideTitle.c_str() : nullptr;
   ofn.Flags = OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
   ofn.lpstrDefExt = start.hasDefaultExtension ? wideExtension.c_str() : nullptr;
+  // The form shows the shell's folders, which are OLE objects.
+  zStartOle();
   if (!run(&ofn)) return 0;
   const std::string chosen = PV::Files::fromWide(wideName);
   if (chosen.size() >= sizeof name) {

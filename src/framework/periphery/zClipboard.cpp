@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "framework/core/zProgram.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/draw/zMetafileDisplay.h"
 
@@ -49,6 +50,8 @@ FORMATETC query(CLIPFORMAT format) {
 }  // namespace
 
 zClipboard::zClipboard(zWindow* owner) : owner_(owner), flags_(0), placed_(nullptr) {
+  // The system clipboard takes and gives data objects through OLE.
+  zStartOle();
   data_.dataObject()->QueryInterface(IID_IDataObject, reinterpret_cast<void**>(&placed_));
 }
 

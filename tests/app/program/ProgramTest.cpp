@@ -284,11 +284,36 @@ TEST_F(ProgramTest, ConsoleFailuresExitNonZero) {
   EXPECT_NE(typo.err.find("\"-ouput\", \"a.xpv\""), std::string::npos) << typo.err;
 }
 
+struct MainWindowSearch {
+  DWORD process;
+  HWND found;
+};
+
+BOOL CALLBACK findMainWindow(HWND window, LPARAM data) {
+  auto* search = reinterpret_cast<MainWindowSearch*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  char name[32] = {};
+  GetClassNameA(window, name, sizeof name);
+  if (owner != search->process || !IsWindowVisible(window) || std::string(name).rfind("MDIframeCL", 0) != 0)
+    return TRUE;
+  search->found = window;
+  return FALSE;
+}
+
+// The visible main window of the process, or 0.
+HWND mainWindowOf(DWORD process) {
+  MainWindowSearch search = {process, nullptr};
+  EnumWindows(&findMainWindow, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
 // The modules a process loads, as a debugger is told of them: the program is started
 // under this process as its debugger and every library it loads is named, lower case,
-// without its folder. The run's exit code goes to *code.
+// without its folder. The run's exit code goes to *code. A run with windows is closed
+// once its main window shows.
 std::vector<std::string> modulesLoadedBy(const std::string& arguments, const fs::path& folder, const fs::path& config,
-                                         DWORD* code) {
+                                         DWORD* code, bool closeMainWindow = false) {
   SetEnvironmentVariableW(L"PALVERMONTINE_CONFIG_DIR", config.wstring().c_str());
   STARTUPINFOW si = {};
   si.cb = sizeof si;
@@ -301,9 +326,13 @@ std::vector<std::string> modulesLoadedBy(const std::string& arguments, const fs:
     return modules;
   }
   const DWORD deadline = GetTickCount() + kDeadlineMs;
+  bool closed = false;
   for (bool running = true; running;) {
     DEBUG_EVENT event = {};
-    if (!WaitForDebugEvent(&event, 1000)) {
+    if (closeMainWindow && !closed) {
+      if (const HWND window = mainWindowOf(pi.dwProcessId)) closed = PostMessageA(window, WM_CLOSE, 0, 0) != 0;
+    }
+    if (!WaitForDebugEvent(&event, closeMainWindow ? 50 : 1000)) {
       if (GetTickCount() - deadline < 0x80000000u) {
         ADD_FAILURE() << arguments << ": the program did not end";
         TerminateProcess(pi.hProcess, 99);
@@ -380,6 +409,22 @@ TEST_F(ProgramTest, ConsoleRunsLoadNoWindowLibrary) {
   }
   EXPECT_TRUE(fs::exists(dir_ / "demo.pdf"));
   EXPECT_TRUE(fs::exists(dir_ / "again.xpv"));
+}
+
+// A start with windows loads the libraries of what it shows alone: the common controls
+// wait for the first trackbar or up-down control, the common dialogs and the shell for
+// the first form or shell command, OLE automation for nothing the program does.
+TEST_F(ProgramTest, AWindowStartLoadsOnlyTheLibrariesItShows) {
+  DWORD code = 0xFFFFFFFF;
+  modulesLoadedBy("-mkdm -console -output first.xpv", dir_, config_, &code);  // the options files made
+  ASSERT_EQ(code, 0u);
+  const std::vector<std::string> modules = modulesLoadedBy("", dir_, config_, &code, true);
+  EXPECT_EQ(code, 0u);
+  // The window was up: its drawing library and the display driver came.
+  EXPECT_NE(std::find(modules.begin(), modules.end(), "winex11.drv"), modules.end());
+  for (const char* library : {"comctl32.dll", "comdlg32.dll", "shell32.dll", "oleaut32.dll"}) {
+    EXPECT_EQ(std::find(modules.begin(), modules.end(), library), modules.end()) << "loaded " << library;
+  }
 }
 
 // A batch run whose options files are in place and that shows no report asks nothing of

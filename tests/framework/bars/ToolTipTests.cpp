@@ -29,6 +29,17 @@ class TestTip : public zToolTipCtrl {
   int applicationActive() override { return active; }
 };
 
+struct OwnedCount {
+  HWND owner;
+  int n;
+};
+
+BOOL CALLBACK countOwned(HWND window, LPARAM data) {
+  auto* count = reinterpret_cast<OwnedCount*>(data);
+  if (GetWindow(window, GW_OWNER) == count->owner) ++count->n;
+  return TRUE;
+}
+
 class ToolTips : public FrameworkTest {
  protected:
   void SetUp() override {
@@ -59,7 +70,14 @@ class ToolTips : public FrameworkTest {
     tip_->under = buttons_[i]->handle();
     SendMessageA(buttons_[i]->handle(), WM_MOUSEMOVE, 0, MAKELPARAM(x, y));
   }
-  bool popupVisible() { return tip_->popup() && IsWindowVisible(tip_->popup()->handle()); }
+  // Asked without making the popup.
+  bool popupVisible() { return tip_->isShown() != 0; }
+  // The windows the frame owns: the popup, once made.
+  int ownedWindows() {
+    OwnedCount count = {frame_->handle(), 0};
+    EnumThreadWindows(GetCurrentThreadId(), &countOwned, reinterpret_cast<LPARAM>(&count));
+    return count.n;
+  }
 
   MenuFrame* frame_ = nullptr;
   zBitmap* strip_ = nullptr;
@@ -70,12 +88,16 @@ class ToolTips : public FrameworkTest {
 
 TEST_F(ToolTips, ATipShowsAfterTheDelayAndGoesAfterFiveAndAHalfSeconds) {
   EXPECT_EQ(tip_->watchedWindow(), frame_);
+  // The popup is made for the first tip, not with the frame.
+  EXPECT_EQ(ownedWindows(), 0);
   moveOver(0);
   EXPECT_TRUE(tip_->delayPending());
   advanceClock(550);
   EXPECT_FALSE(popupVisible());
+  EXPECT_EQ(ownedWindows(), 0);
   advanceClock(100);
   ASSERT_TRUE(popupVisible());
+  EXPECT_EQ(ownedWindows(), 1);
   EXPECT_STREQ(tip_->popup()->text(), "Open a model");
   // Below and right of the pointer, sized to the text.
   RECT button, popup;

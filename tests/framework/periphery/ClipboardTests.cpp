@@ -9,6 +9,7 @@
 #include <string>
 
 #include "PeripheryTestSupport.h"
+#include "framework/core/zProgram.h"
 #include "framework/draw/zBitmap.h"
 #include "framework/draw/zDrawObj.h"
 #include "framework/draw/zMetafileDisplay.h"
@@ -61,6 +62,9 @@ TEST_F(Clipboard, ForeignTextWithoutTerminatorIsReadWithinItsBlock) {
   medium.tymed = TYMED_HGLOBAL;
   medium.hGlobal = block;
   ASSERT_EQ(foreign->SetData(&f, &medium, TRUE), S_OK);
+  // The other source places it through OLE on this thread, which the program starts
+  // only at its own first use of the clipboard.
+  zStartOle();
   ASSERT_EQ(OleSetClipboard(foreign), S_OK);
   foreign->Release();
 
