@@ -10,7 +10,9 @@
 #    wait_for_window listens for it; without X11 headers xdotool is asked every 10 ms),
 #    then closed with Alt+F4.
 # Prints the median and the mean of each, each batch run beyond that start and the
-# ratio of the medians. The point subtracted is a program that does nothing: one that
+# ratio of the medians; then, from rounds of their own (after the timed ones, so that the
+# measuring takes no time from them), the peak resident memory of the program that ends
+# at once and of each batch run, as the kernel counts it for the process (/usr/bin/time). The point subtracted is a program that does nothing: one that
 # also set up OLE and the common controls ran slower under Wine than the whole batch
 # run on some machines (OLE starts Wine's service processes, which the batch run
 # never needs), so the program's own share came out negative.
@@ -68,6 +70,15 @@ time_once() {
   "$PV_WINE" "$@" >/dev/null 2>&1 </dev/null || { echo "failed: $*" >&2; exit 1; }
   end=$(date +%s%N)
   echo $(((end - start) / 1000000))
+}
+
+# The peak resident memory, in kB, of one run of the command.
+peak_once() {
+  /usr/bin/time -o "$work/peak" -f '%M' "$PV_WINE" "$@" >/dev/null 2>&1 </dev/null || {
+    echo "failed: $*" >&2
+    exit 1
+  }
+  tail -n 1 "$work/peak"
 }
 
 # Milliseconds from the start of the program to its window NAME (an extended regular
@@ -129,6 +140,23 @@ for ((i = 0; i < runs; i++)); do
   for c in "${cases[@]}"; do samples[$c]+="$(run_case "$c") "; done  # interleaved
 done
 
+memory_runs=${PV_BENCH_MEMORY_RUNS:-7}
+memory_cases=(start demo limits)
+[ -z "$before" ] || memory_cases+=(demo_before)
+declare -A peaks
+if [ -x /usr/bin/time ]; then
+  for ((i = 0; i < memory_runs; i++)); do
+    for c in "${memory_cases[@]}"; do
+      case $c in
+        start) peaks[$c]+="$(peak_once "$build/bin/exit_at_once.exe") " ;;
+        demo) peaks[$c]+="$(peak_once "$program" -mkdm -console -solve -output demo.xpv -pdf demo.pdf) " ;;
+        limits) peaks[$c]+="$(peak_once "$program" -console -input limits.xpv -solve -output limits-out.xpv -pdf limits.pdf) " ;;
+        demo_before) peaks[$c]+="$(peak_once "$before" -mkdm -console -solve -output demo.xpv -pdf demo.pdf) " ;;
+      esac
+    done
+  done
+fi
+
 stats() {  # median and mean of a list of numbers
   tr ' ' '\n' <<<"$1" | grep . | sort -n | awk '{ v[NR] = $1; s += $1 }
     END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2; printf "%d %.1f", m, s / NR }'
@@ -151,6 +179,24 @@ for c in "${cases[@]}"; do
   if [ -n "$base" ]; then
     printf "   %s times, %d ms beyond (medians)" "$(awk -v a="$med" -v b="$base" 'BEGIN { printf "%.2f", a / b }')" \
       $((med - base))
+  fi
+  printf "\n"
+done
+
+[ -x /usr/bin/time ] || exit 0
+read -r start_peak _ <<<"$(stats "${peaks[start]}")"
+printf "%-48s %8s\n" "peak resident memory ($memory_runs runs)" "median"
+for c in "${memory_cases[@]}"; do
+  read -r med _ <<<"$(stats "${peaks[$c]}")"
+  case $c in
+    start) label="Wine start (a program that ends at once)" ;;
+    demo) label="batch run, demonstration model" ;;
+    limits) label="batch run, model at the file limits" ;;
+    demo_before) label="batch run, demonstration model (before)" ;;
+  esac
+  printf "%-48s %6s MB" "$label" "$(awk -v k="$med" 'BEGIN { printf "%.1f", k / 1024 }')"
+  if [ "$c" != start ]; then
+    printf "   %s MB beyond" "$(awk -v k="$med" -v b="$start_peak" 'BEGIN { printf "%.1f", (k - b) / 1024 }')"
   fi
   printf "\n"
 done

@@ -1,5 +1,6 @@
 #include "model/TextForms.h"
 
+#include "foundation/FixedText.h"
 #include "foundation/TextCodes.h"
 
 #include <charconv>
@@ -90,7 +91,7 @@ std::string formatHex32(uint32_t value, bool upper, std::size_t width) {
 std::string formatDouble1(double value) {
   // Large enough for any double in fixed notation (at most 309 integer digits).
   std::string text(400, '\0');
-  const auto result = std::to_chars(&text[0], &text[0] + text.size(), value, std::chars_format::fixed, 1);
+  const auto result = Text::fixedChars(&text[0], &text[0] + text.size(), value, 1);
   text.resize(result.ec == std::errc() ? static_cast<std::size_t>(result.ptr - text.data()) : 0);
   return text;
 }

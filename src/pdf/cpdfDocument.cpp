@@ -5,11 +5,95 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <vector>
 
 using cpdf_detail::Line;
 
+struct CpdfCompressorMemory {
+  struct Block {
+    void* memory;
+    size_t size;
+    bool inUse;
+  };
+  std::vector<Block> blocks;
+};
+
+void cpdf_compressorMemoryFree(CpdfCompressorMemory* memory) {
+  if (!memory) return;
+  for (const CpdfCompressorMemory::Block& block : memory->blocks) std::free(block.memory);
+  delete memory;
+}
+
 namespace {
+
+// The compressor's allocation: a block of the same size given back before, or a new one
+// kept for the next page. Its contents are whatever they were, as the C library's memory
+// is: the compressor writes what it reads.
+voidpf compressorAlloc(voidpf opaque, uInt items, uInt size) {
+  auto* memory = static_cast<CpdfCompressorMemory*>(opaque);
+  if (size != 0 && items > static_cast<uInt>(-1) / size) return Z_NULL;
+  const size_t bytes = static_cast<size_t>(items) * size;
+  for (CpdfCompressorMemory::Block& block : memory->blocks) {
+    if (!block.inUse && block.size == bytes) {
+      block.inUse = true;
+      return block.memory;
+    }
+  }
+  void* fresh = std::malloc(bytes);
+  if (!fresh) return Z_NULL;
+  try {
+    memory->blocks.push_back({fresh, bytes, true});
+  } catch (const std::bad_alloc&) {
+    std::free(fresh);
+    return Z_NULL;
+  }
+  return fresh;
+}
+
+void compressorFree(voidpf opaque, voidpf address) {
+  auto* memory = static_cast<CpdfCompressorMemory*>(opaque);
+  for (CpdfCompressorMemory::Block& block : memory->blocks) {
+    if (block.memory == address) block.inUse = false;
+  }
+}
+
+// zlib's compress() in the document's compressor memory: the same stream, level and
+// steps, so the same bytes.
+int compressInDocument(CpdfDocument* doc, Bytef* dest, uLongf* destLen, const Bytef* source, uLong sourceLen) {
+  if (!doc->compressorMemory) {
+    doc->compressorMemory.reset(new (std::nothrow) CpdfCompressorMemory);
+    if (!doc->compressorMemory) return Z_MEM_ERROR;
+  }
+  z_stream stream{};
+  stream.zalloc = compressorAlloc;
+  stream.zfree = compressorFree;
+  stream.opaque = doc->compressorMemory.get();
+  int err = deflateInit(&stream, Z_DEFAULT_COMPRESSION);
+  if (err != Z_OK) return err;
+  const uInt max = static_cast<uInt>(-1);
+  uLong left = *destLen;
+  *destLen = 0;
+  stream.next_out = dest;
+  stream.avail_out = 0;
+  stream.next_in = const_cast<Bytef*>(source);
+  stream.avail_in = 0;
+  do {
+    if (stream.avail_out == 0) {
+      stream.avail_out = left > static_cast<uLong>(max) ? max : static_cast<uInt>(left);
+      left -= stream.avail_out;
+    }
+    if (stream.avail_in == 0) {
+      stream.avail_in = sourceLen > static_cast<uLong>(max) ? max : static_cast<uInt>(sourceLen);
+      sourceLen -= stream.avail_in;
+    }
+    err = deflate(&stream, sourceLen ? Z_NO_FLUSH : Z_FINISH);
+  } while (err == Z_OK);
+  *destLen = stream.total_out;
+  deflateEnd(&stream);
+  return err == Z_STREAM_END ? Z_OK : err;
+}
 
 CpdfLimits g_defaults = {100, 100, 100, 100, 5000};
 
@@ -88,8 +172,8 @@ void compressPage(CpdfDocument* doc, CpdfPage& page) {
     return;
   }
   uLongf destLen = capacity;
-  int rc = compress(reinterpret_cast<Bytef*>(&dest[0]), &destLen, reinterpret_cast<const Bytef*>(page.content->buffer),
-                    static_cast<uLong>(count));
+  int rc = compressInDocument(doc, reinterpret_cast<Bytef*>(&dest[0]), &destLen,
+                              reinterpret_cast<const Bytef*>(page.content->buffer), static_cast<uLong>(count));
   if (rc != Z_OK) {
     cpdf_docError(doc, -1, "_pdf_closeContentMemStreamForPage()", "ZLIB compress code=%d", rc);
     return;

@@ -23,6 +23,17 @@ struct MemStreamDeleter {
 };
 using MemStreamPtr = std::unique_ptr<CpdfMemoryStream, MemStreamDeleter>;
 
+// The memory of the page compressor, kept for the document's pages: each page is
+// compressed from a fresh start as before, in the blocks the previous page used. Given
+// back to the heap after each page, the compressor's quarter of a megabyte was taken
+// back from the system and its pages touched again for the next page, four times in a
+// report. Defined beside the compression in cpdfDocument.cpp.
+struct CpdfCompressorMemory;
+void cpdf_compressorMemoryFree(CpdfCompressorMemory* memory);
+struct CompressorMemoryDeleter {
+  void operator()(CpdfCompressorMemory* memory) const { cpdf_compressorMemoryFree(memory); }
+};
+
 struct CpdfPlotDomain {
   uint32_t magic = 0xDADA3333;
   CpdfDocument* doc = nullptr;
@@ -187,6 +198,7 @@ struct CpdfDocument {
   int pageContentInMemory = 1;
   MemStreamPtr file;
   MemStreamPtr scratch;
+  std::unique_ptr<CpdfCompressorMemory, CompressorMemoryDeleter> compressorMemory;
   CpdfMemoryStream* currentContent = nullptr;  // null: no page open for drawing
   bool noPageReported = false;
   // One call that writes several operators (ContentGroup): where the group started, and

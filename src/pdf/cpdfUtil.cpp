@@ -1,6 +1,7 @@
 // Document information, errors, time stamps, string utilities and number formatting.
 #include "pdf/cpdfInternal.h"
 
+#include "foundation/FixedText.h"
 #include "foundation/TextCodes.h"
 
 #include <algorithm>
@@ -110,7 +111,7 @@ Line& Line::fixed(double v, int decimals) {
     return *this;
   }
   char buf[64];
-  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  auto r = PV::Text::fixedChars(buf, buf + sizeof buf, v, decimals);
   s_.append(buf, r.ptr);
   return *this;
 }
@@ -132,7 +133,7 @@ Line& Line::general(double v) {
     std::from_chars(x + (x[1] == '+' ? 2 : 1), e.ptr, exponent);
     decimals = std::min(15, std::max(0, 5 - exponent));
   }
-  auto r = std::to_chars(buf, buf + sizeof buf, v, std::chars_format::fixed, decimals);
+  auto r = PV::Text::fixedChars(buf, buf + sizeof buf, v, decimals);
   std::string t(buf, r.ptr);
   if (t.find('.') != std::string::npos) {
     while (!t.empty() && t.back() == '0') t.pop_back();

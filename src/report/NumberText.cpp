@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "foundation/Assert.h"
+#include "foundation/FixedText.h"
 
 namespace PV {
 namespace Report {
@@ -11,8 +12,7 @@ namespace Report {
 std::string fixedText(double value, int decimals, int minWidth) {
   std::string text(64, '\0');
   std::to_chars_result r;
-  while ((r = std::to_chars(&text[0], &text[0] + text.size(), value, std::chars_format::fixed, decimals)).ec !=
-         std::errc()) {
+  while ((r = Text::fixedChars(&text[0], &text[0] + text.size(), value, decimals)).ec != std::errc()) {
     text.resize(text.size() * 2);
   }
   text.resize(static_cast<size_t>(r.ptr - text.data()));

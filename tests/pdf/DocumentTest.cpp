@@ -2,6 +2,9 @@
 
 #include <cstdio>
 #include <gtest/gtest.h>
+#include <string>
+#include <vector>
+#include <zlib.h>
 
 using namespace pdftest;
 
@@ -104,6 +107,33 @@ TEST(Document, EmptyPageIsUncompressedAndNoDuration) {
   EXPECT_NE(pdf.find("6 0 obj\n<</Length 0>>\nstream\n\nendstream\nendobj\n"), std::string::npos);
   EXPECT_EQ(pdf.find("/Dur"), std::string::npos);
   EXPECT_TRUE(xrefConsistent(pdf));
+}
+
+// Each page is compressed from a fresh start even though the compressor's memory is the
+// previous page's: every page's stream is what zlib's own compress() makes of its content,
+// byte for byte, also when a longer page follows a shorter one.
+TEST(Document, EachCompressedPageIsZlibsCompressOfItsContent) {
+  CpdfDocument* doc = openDocument(true);
+  std::vector<std::string> contents;
+  for (int page = 1; page <= 3; ++page) {
+    ASSERT_EQ(cpdf_pageInit(doc, page, 0, "0 0 612 792", "0 0 612 792"), 0);
+    for (int i = 0; i < 150 * page; ++i) {
+      cpdf_rawRect(doc, static_cast<float>(i % 37) * 1.25f, static_cast<float>(i * page) * 0.5f, 3, 4);
+      cpdf_setrgbcolorfill(doc, static_cast<float>(i % 7) / 7.0f, 0.5f, static_cast<float>(page) / 4.0f);
+    }
+    contents.push_back(pageContent(doc, page));
+  }
+  const std::string pdf = finish(doc);
+  cpdf_close(doc);
+  for (const std::string& content : contents) {
+    uLongf length = compressBound(static_cast<uLong>(content.size()));
+    std::string packed(length, '\0');
+    ASSERT_EQ(compress(reinterpret_cast<Bytef*>(&packed[0]), &length, reinterpret_cast<const Bytef*>(content.data()),
+                       static_cast<uLong>(content.size())),
+              Z_OK);
+    packed.resize(length);
+    EXPECT_NE(pdf.find("stream\n" + packed + "\nendstream"), std::string::npos) << content.size() << " bytes";
+  }
 }
 
 TEST(Document, ObjectTableIsBoundsChecked) {

@@ -12,6 +12,7 @@
 #include "app/services/AppFolders.h"
 #include "xml/PalvermontineAppOptsFile.h"
 #include "xml/PalvermontineMdlOptsFile.h"
+#include "xml/XmlOptsFile.h"
 
 #include <windows.h>
 
@@ -102,7 +103,8 @@ bool ProgramMain::start() {
   logo_ = loadReportLogo(app_->instance(), IDB_LOGO);
   env_.appOpts = &appOpts->options();
   env_.mdlOpts = &mdlOpts->options();
-  env_.recentFilesPath = configFilePath(PV::GUI::RECENT_FILES_FILE);
+  // In the options folder, which was found (and made where missing) once above.
+  env_.recentFilesPath = PV::XML::optionsFilePath(PV::GUI::RECENT_FILES_FILE);
   // Asked for only when a report has no other place: finding the folder starts the shell.
   env_.findDocumentsFolder = [] { return documentsFolder(); };
   env_.appName = appName_;
