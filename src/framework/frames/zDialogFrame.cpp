@@ -140,10 +140,14 @@ void zDialogFrame::runModal() {
   }
   // A nested run restores the switch of the run around it.
   const int outerModal = zTheProgram ? zTheProgram->modalLoop() : 0;
+  ended_ = false;
   if (zTheProgram) {
     zTheProgram->setModalLoop(1);
-    zTheProgram->runMessageLoop();
+    const bool quit = zTheProgram->runNestedLoop(&ended_);
     zTheProgram->setModalLoop(outerModal);
+    // The program ends while the dialog runs: the run ends as a cancel would end it, its
+    // owners enabled again, and the quit waits for the loop around this one.
+    if (quit && !ended_) endDialog();
   }
   if (!IsWindow(remembered) || remembered == handle_ || IsChild(handle_, remembered)) {
     if (main && IsWindow(main->handle())) SetFocus(main->handle());
@@ -176,7 +180,9 @@ void zDialogFrame::endDialog() {
   }
   ShowWindow(handle_, SW_HIDE);
   UpdateWindow(handle_);
-  if (modal_) PostQuitMessage(0);
+  // The run's own loop ends once the message that ended the dialog is answered and any
+  // loop that runs inside it meanwhile (a box, another dialog) has ended.
+  if (modal_) ended_ = true;
   if (flags_ & zWinSelfDeleting) {
     if (modal_)
       deletePending_ = true;
