@@ -130,17 +130,18 @@ void zDialogFrame::runModal() {
   zDialogFrameStack& stack = modalStack();
   if (stack.top() && IsWindow(stack.top()->handle())) EnableWindow(stack.top()->handle(), FALSE);
   stack.push(this);
+  // From here on an end (even one that comes with the focus given below) ends this run.
+  ended_ = false;
   modal_ = 1;
   const HWND remembered = GetFocus();
   if (!ziIsWithin(this, remembered)) SetFocus(handle_);
   zWindow* main = mainFrame();
-  if (parent_) {
+  if (parent_ && !ended_) {
     enableWindow(parent_, FALSE);
     if (parent_ != main) enableWindow(main, FALSE);
   }
   // A nested run restores the switch of the run around it.
   const int outerModal = zTheProgram ? zTheProgram->modalLoop() : 0;
-  ended_ = false;
   if (zTheProgram) {
     zTheProgram->setModalLoop(1);
     const bool quit = zTheProgram->runNestedLoop(&ended_);

@@ -367,6 +367,31 @@ TEST_F(Dialogs, EndingADialogEndsItsOwnRunAndNoOther) {
   EXPECT_FALSE(takeQuit());
 }
 
+// A dialog that ends as its run gives it the keyboard (its activation) ends the run at
+// once, and leaves its owners enabled.
+TEST_F(Dialogs, AnEndAsTheRunStartsEndsItAtOnce) {
+  class EndsWhenActivated : public CountingForm {
+   public:
+    using CountingForm::CountingForm;
+    int onActivate(zEvent* e) override {
+      if (LOWORD(e->wParam_) != WA_INACTIVE && isModal()) endDialog();
+      return CountingForm::onActivate(e);
+    }
+  };
+  LoggingFrame main("main");
+  main.show(SW_SHOWNORMAL);
+  SetFocus(main.handle());
+  EndsWhenActivated form(&main, kFormTemplate);
+  form.show(SW_SHOWNOACTIVATE);
+  Deadline deadline(5000);
+  form.runModal();
+  EXPECT_FALSE(deadline.hit());
+  EXPECT_FALSE(IsWindowVisible(form.handle()));
+  EXPECT_TRUE(IsWindowEnabled(main.handle()));
+  EXPECT_EQ(zDialogFrame::modalDepth(), 0u);
+  EXPECT_FALSE(takeQuit());
+}
+
 TEST_F(Dialogs, InvalidInputKeepsTheFormOpenWithTheFocusOnIt) {
   LoggingFrame main("main");
   CountingForm form(&main, kRequiredTemplate);
