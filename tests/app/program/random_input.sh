@@ -164,6 +164,7 @@ target() {
   [ -n "$id" ] || id=$(main_window)
   echo "$id"
 }
+target_found() { [ -n "$(target)" ]; }
 
 click_in_work_area() {
   local id=$1 button=$2 geometry x y w h
@@ -206,7 +207,10 @@ steps=0
 until=$((SECONDS + seconds))
 while [ $SECONDS -lt $until ]; do
   alive || fail "the program ended after $steps inputs"
+  # A search made while a window goes (a form that Esc closes) can come back empty: no
+  # window is only a finding when it lasts.
   win=$(target)
+  [ -n "$win" ] || { wait_for 5 target_found && win=$(target); }
   [ -n "$win" ] || fail "the program shows no window after $steps inputs"
   if file_form_up; then
     xdotool windowfocus "$win" 2>/dev/null; xdotool key Escape
@@ -238,9 +242,17 @@ alive || fail "the program ended after the last input"
 # ("WARNING: Unsaved Data", "Cancel Changes"): Esc and No keep the form, and Esc on it asks
 # again, round and round, so that question is answered Yes, as by a person who means to
 # leave.
+# The last input may still be opening a window (a key that asks to save, then its file
+# form): the main window is taken for the one that holds the keyboard only when it still
+# is after a while.
+settled_on_main() {
+  [ "$(target)" = "$(main_window)" ] || return 1
+  sleep 2
+  [ "$(target)" = "$(main_window)" ]
+}
 for _ in $(seq 12); do
+  settled_on_main && break
   win=$(target)
-  [ "$win" = "$(main_window)" ] && break
   name=$(xdotool getwindowname "$win" 2>/dev/null)
   if [ "$name" = "WARNING: Unsaved Data" ] || [ "$name" = "Cancel Changes" ]; then
     xdotool windowfocus "$win" 2>/dev/null; xdotool key y; sleep 0.7
