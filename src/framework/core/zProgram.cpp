@@ -191,9 +191,18 @@ zProgram::~zProgram() {
   if (zTheProgram == this) zTheProgram = nullptr;
 }
 
-void zProgram::runMessageLoop() {
+void zProgram::runMessageLoop() { loopUntil(nullptr); }
+
+bool zProgram::runNestedLoop(const bool* ended) { return loopUntil(ended); }
+
+bool zProgram::loopUntil(const bool* ended) {
+  // A nested loop ends by its own flag, never by taking a quit: a quit belongs to the
+  // program, and a nested loop that swallowed it would leave the program running with no
+  // one to end it, while a quit meant for one modal run but taken by another run nested
+  // in it would end the wrong one.
   MSG msg = {};
   for (;;) {
+    if (ended && *ended) return false;
     if (taskDev_ && taskDev_->count() > 0 && !taskDev_->isPassRunning()) {
       if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) {
         taskDev_->idle();
@@ -214,7 +223,12 @@ void zProgram::runMessageLoop() {
     TranslateMessage(&msg);
     DispatchMessageA(&msg);
   }
-  exitCode_ = static_cast<int32_t>(msg.wParam);
+  if (ended) {
+    if (msg.message == WM_QUIT) PostQuitMessage(static_cast<int>(msg.wParam));
+  } else {
+    exitCode_ = static_cast<int32_t>(msg.wParam);
+  }
+  return msg.message == WM_QUIT;
 }
 
 void zProgram::quit() { PostQuitMessage(0); }

@@ -28,6 +28,9 @@ class zProgram {
 
   // Runs until WM_QUIT and keeps its wParam as the exit code.
   void runMessageLoop();
+  // A nested loop (a modal run): runs until *ended turns true, or until WM_QUIT, which it
+  // posts again so that every loop around it ends too. True when a quit ended it.
+  bool runNestedLoop(const bool* ended);
   // PostQuitMessage(0).
   void quit();
   // Loads the accelerator table; true when a table was loaded.
@@ -110,6 +113,8 @@ class zProgram {
 
  private:
   zMail& mail();
+  // The loop of both: until *ended (when given) or WM_QUIT; true when a quit ended it.
+  bool loopUntil(const bool* ended);
 
   zMail* mail_;
   void (*releaseMail_)(zMail*);

@@ -130,11 +130,13 @@ void zDialogFrame::runModal() {
   zDialogFrameStack& stack = modalStack();
   if (stack.top() && IsWindow(stack.top()->handle())) EnableWindow(stack.top()->handle(), FALSE);
   stack.push(this);
+  // From here on an end (even one that comes with the focus given below) ends this run.
+  ended_ = false;
   modal_ = 1;
   const HWND remembered = GetFocus();
   if (!ziIsWithin(this, remembered)) SetFocus(handle_);
   zWindow* main = mainFrame();
-  if (parent_) {
+  if (parent_ && !ended_) {
     enableWindow(parent_, FALSE);
     if (parent_ != main) enableWindow(main, FALSE);
   }
@@ -142,8 +144,11 @@ void zDialogFrame::runModal() {
   const int outerModal = zTheProgram ? zTheProgram->modalLoop() : 0;
   if (zTheProgram) {
     zTheProgram->setModalLoop(1);
-    zTheProgram->runMessageLoop();
+    const bool quit = zTheProgram->runNestedLoop(&ended_);
     zTheProgram->setModalLoop(outerModal);
+    // The program ends while the dialog runs: the run ends as a cancel would end it, its
+    // owners enabled again, and the quit waits for the loop around this one.
+    if (quit && !ended_) endDialog();
   }
   if (!IsWindow(remembered) || remembered == handle_ || IsChild(handle_, remembered)) {
     if (main && IsWindow(main->handle())) SetFocus(main->handle());
@@ -176,7 +181,9 @@ void zDialogFrame::endDialog() {
   }
   ShowWindow(handle_, SW_HIDE);
   UpdateWindow(handle_);
-  if (modal_) PostQuitMessage(0);
+  // The run's own loop ends once the message that ended the dialog is answered and any
+  // loop that runs inside it meanwhile (a box, another dialog) has ended.
+  if (modal_) ended_ = true;
   if (flags_ & zWinSelfDeleting) {
     if (modal_)
       deletePending_ = true;

@@ -37,7 +37,8 @@ class zDialogFrame : public zDialogFrameOf<zFrameWin> {
   // Hides the dialog, re-enables its owners and ends a modal run.
   void endDialog() override;
 
-  // Runs a nested message loop until endDialog.
+  // Runs a nested message loop until endDialog. A quit that comes meanwhile ends the run
+  // too (as a cancel) and is passed on to the loop around it.
   void runModal();
   int isModal() const { return modal_; }
   // The modal dialogs running, innermost last.
@@ -54,5 +55,7 @@ class zDialogFrame : public zDialogFrameOf<zFrameWin> {
 
  private:
   int modal_ = 0;
+  // Set by endDialog: ends the run's nested loop.
+  bool ended_ = false;
   bool deletePending_ = false;
 };

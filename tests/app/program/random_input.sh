@@ -51,8 +51,9 @@ menu_items=("alt+m h" "alt+m d" "alt+m e" "alt+m c" "alt+m l" "alt+m b" "alt+m r
   "alt+o a" "alt+o m" "alt+w c" "alt+w t" "alt+w a" "alt+e t" "alt+e c" "alt+e p")
 
 # The next input, drawn whatever the window: kind (key, menu or click) and k (the keys, or
-# the button), and for a click its place as thousandths of the window's width and height.
-# $1 is 1 when the main window takes it (the menus are sent to it alone).
+# the button), for a click its place as thousandths of the window's width and height, and
+# the pause after it. $1 is 1 when the main window takes it (the menus are sent to it
+# alone).
 next_input() {
   local roll=$((RANDOM % 100))
   fx=$((RANDOM % 1000))
@@ -67,13 +68,14 @@ next_input() {
     kind=click; pick 1 1 1 1 1 3 4 5
   fi
   k=$picked
+  pause=0.$((RANDOM % 3 + 1))
 }
 # PV_RANDOM_PLAN=N prints the first N inputs of the seed's stream (as the main window
 # would take them) and ends: the same seed must print the same lines.
 if [ -n "${PV_RANDOM_PLAN:-}" ]; then
   for _ in $(seq "$PV_RANDOM_PLAN"); do
     next_input 1
-    echo "$kind $k $fx $fy"
+    echo "$kind $k $fx $fy, pause $pause"
   done
   exit 0
 fi
@@ -162,6 +164,7 @@ target() {
   [ -n "$id" ] || id=$(main_window)
   echo "$id"
 }
+target_found() { [ -n "$(target)" ]; }
 
 click_in_work_area() {
   local id=$1 button=$2 geometry x y w h
@@ -183,6 +186,15 @@ click_in_work_area() {
   echo "click $button at $((px - x)),$((py - y)) of $(xdotool getwindowname "$id" 2>/dev/null)" >>"$log"
 }
 
+# The display must hold no window of the program before the run: one left by an earlier
+# run (a run that was killed) has the same names, and the input and the window searches
+# would go to it.
+has_window " - Palvermontine$" && fail "the display already shows a main window of the program, another run's"
+# A run that ends early (a timeout, a signal) takes its program with it, so that it does
+# not stay on the display into the next run.
+trap '[ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null' EXIT
+trap 'exit 143' TERM
+trap 'exit 130' INT
 (cd "$out/work" && exec "$PV_WINE" "$bin/palvermontine.exe" -mkdm >"$out/program.log" 2>&1) &
 program_pid=$!
 wait_for 60 has_window " - Palvermontine$" || fail "no main window"
@@ -195,7 +207,10 @@ steps=0
 until=$((SECONDS + seconds))
 while [ $SECONDS -lt $until ]; do
   alive || fail "the program ended after $steps inputs"
+  # A search made while a window goes (a form that Esc closes) can come back empty: no
+  # window is only a finding when it lasts.
   win=$(target)
+  [ -n "$win" ] || { wait_for 5 target_found && win=$(target); }
   [ -n "$win" ] || fail "the program shows no window after $steps inputs"
   if file_form_up; then
     xdotool windowfocus "$win" 2>/dev/null; xdotool key Escape
@@ -215,7 +230,7 @@ while [ $SECONDS -lt $until ]; do
   esac
   [ "$kind" = click ] || echo "key $k to $(xdotool getwindowname "$win" 2>/dev/null)" >>"$log"
   steps=$((steps + 1))
-  sleep 0.$((RANDOM % 3 + 1))
+  sleep "$pause"
 done
 say "$steps inputs sent"
 alive || fail "the program ended after the last input"
@@ -227,9 +242,17 @@ alive || fail "the program ended after the last input"
 # ("WARNING: Unsaved Data", "Cancel Changes"): Esc and No keep the form, and Esc on it asks
 # again, round and round, so that question is answered Yes, as by a person who means to
 # leave.
+# The last input may still be opening a window (a key that asks to save, then its file
+# form): the main window is taken for the one that holds the keyboard only when it still
+# is after a while.
+settled_on_main() {
+  [ "$(target)" = "$(main_window)" ] || return 1
+  sleep 2
+  [ "$(target)" = "$(main_window)" ]
+}
 for _ in $(seq 12); do
+  settled_on_main && break
   win=$(target)
-  [ "$win" = "$(main_window)" ] && break
   name=$(xdotool getwindowname "$win" 2>/dev/null)
   if [ "$name" = "WARNING: Unsaved Data" ] || [ "$name" = "Cancel Changes" ]; then
     xdotool windowfocus "$win" 2>/dev/null; xdotool key y; sleep 0.7
@@ -253,5 +276,6 @@ say "answered a key; memory $start_mb MB at the start, $end_mb MB at the end (bo
 [ "$end_mb" -le "$max_mb" ] || fail "the program holds $end_mb MB"
 kill "$program_pid" 2>/dev/null
 wait "$program_pid" 2>/dev/null
+program_pid=""
 say "passed"
 exit 0

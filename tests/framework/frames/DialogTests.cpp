@@ -275,6 +275,123 @@ TEST_F(Dialogs, SelfDeletingModalDialogIsDeletedOnlyAfterItsRun) {
   EXPECT_EQ(zDialogFrame::modalDepth(), 0u);
 }
 
+// The program's quit reaches every modal run, however deeply nested: each ends as if
+// cancelled, its owners enabled again, and the quit, with its exit code, is left for the
+// loop around them all (the program's own loop, which ends the program).
+TEST_F(Dialogs, AQuitEndsEveryModalRunAndIsPassedOn) {
+  LoggingFrame main("main");
+  CountingForm outer(&main, kFormTemplate);
+  CountingForm inner(&main, kPlainTemplate);
+  outer.show(SW_SHOWNORMAL);
+  inner.show(SW_SHOWNORMAL);
+  bool innerReturned = false;
+  runAfter(30, [&] {
+    runAfter(30, [] { PostQuitMessage(7); });
+    inner.runModal();
+    innerReturned = true;
+  });
+  Deadline deadline(5000);
+  outer.runModal();
+  EXPECT_FALSE(deadline.hit());
+  EXPECT_TRUE(innerReturned);
+  for (CountingForm* form : {&outer, &inner}) {
+    EXPECT_FALSE(IsWindowVisible(form->handle()));
+    EXPECT_EQ(form->isModal(), 0);
+    EXPECT_EQ(form->completed(), 0);
+  }
+  EXPECT_TRUE(IsWindowEnabled(main.handle()));
+  EXPECT_EQ(zDialogFrame::modalDepth(), 0u);
+  EXPECT_EQ(app_->modalLoop(), 0);
+  int code = 0;
+  EXPECT_TRUE(takeQuit(&code)) << "the quit must reach the program's own loop";
+  EXPECT_EQ(code, 7);
+}
+
+// A run ends only by its own dialog's end: an outer dialog ended while an inner one runs
+// leaves the inner one running for its user, and ends its own run once the inner one
+// has ended; a box open over a dialog that ends stays up until it is answered. Neither
+// leaves a quit behind, which would end the program.
+TEST_F(Dialogs, EndingADialogEndsItsOwnRunAndNoOther) {
+  LoggingFrame main("main");
+  CountingForm outer(&main, kFormTemplate);
+  CountingForm inner(&main, kPlainTemplate);
+  outer.show(SW_SHOWNORMAL);
+  inner.show(SW_SHOWNORMAL);
+  bool innerRanOn = false;
+  runAfter(30, [&] {
+    runAfter(30, [&] {
+      PostMessageA(outer.handle(), WM_COMMAND, IDCANCEL, 0);
+      runAfter(60, [&] {
+        innerRanOn = inner.isModal() && IsWindowVisible(inner.handle()) && !IsWindowVisible(outer.handle());
+        PostMessageA(inner.handle(), WM_COMMAND, IDOK, 0);
+      });
+    });
+    inner.runModal();
+  });
+  {
+    Deadline deadline(5000);
+    outer.runModal();
+    EXPECT_FALSE(deadline.hit()) << "the outer run must end once the inner one has";
+  }
+  EXPECT_TRUE(innerRanOn);
+  EXPECT_EQ(outer.completed(), 0);
+  EXPECT_EQ(inner.completed(), 1);
+  EXPECT_TRUE(IsWindowEnabled(main.handle()));
+  EXPECT_EQ(zDialogFrame::modalDepth(), 0u);
+  EXPECT_FALSE(takeQuit());
+
+  // A box over the dialog; the dialog is cancelled while the box waits for its answer.
+  CountingForm form(&main, kFormTemplate);
+  form.show(SW_SHOWNORMAL);
+  int answer = -1;
+  bool boxStayed = false;
+  runAfter(30, [&] {
+    runAfter(30, [&] {
+      PostMessageA(form.handle(), WM_COMMAND, IDCANCEL, 0);
+      runAfter(60, [&] {
+        const HWND box = findThreadDialogBox("Box over a dialog");
+        boxStayed = box && !IsWindowVisible(form.handle());
+        if (box) PostMessageA(box, WM_COMMAND, IDNO, 0);
+      });
+    });
+    answer = MessageBoxA(form.handle(), "Keep it?", "Box over a dialog", MB_YESNO);
+  });
+  {
+    Deadline deadline(5000);
+    form.runModal();
+    EXPECT_FALSE(deadline.hit());
+  }
+  EXPECT_TRUE(boxStayed) << "the box must wait for its answer";
+  EXPECT_EQ(answer, IDNO);
+  EXPECT_TRUE(IsWindowEnabled(main.handle()));
+  EXPECT_FALSE(takeQuit());
+}
+
+// A dialog that ends as its run gives it the keyboard (its activation) ends the run at
+// once, and leaves its owners enabled.
+TEST_F(Dialogs, AnEndAsTheRunStartsEndsItAtOnce) {
+  class EndsWhenActivated : public CountingForm {
+   public:
+    using CountingForm::CountingForm;
+    int onActivate(zEvent* e) override {
+      if (LOWORD(e->wParam_) != WA_INACTIVE && isModal()) endDialog();
+      return CountingForm::onActivate(e);
+    }
+  };
+  LoggingFrame main("main");
+  main.show(SW_SHOWNORMAL);
+  SetFocus(main.handle());
+  EndsWhenActivated form(&main, kFormTemplate);
+  form.show(SW_SHOWNOACTIVATE);
+  Deadline deadline(5000);
+  form.runModal();
+  EXPECT_FALSE(deadline.hit());
+  EXPECT_FALSE(IsWindowVisible(form.handle()));
+  EXPECT_TRUE(IsWindowEnabled(main.handle()));
+  EXPECT_EQ(zDialogFrame::modalDepth(), 0u);
+  EXPECT_FALSE(takeQuit());
+}
+
 TEST_F(Dialogs, InvalidInputKeepsTheFormOpenWithTheFocusOnIt) {
   LoggingFrame main("main");
   CountingForm form(&main, kRequiredTemplate);

@@ -13,7 +13,8 @@
 void runAfter(unsigned ms, std::function<void()> work);
 // Cancels every scheduled run.
 void cancelScheduled();
-// Ends the innermost message loop after ms milliseconds unless disarmed; hit() tells.
+// Posts a quit after ms milliseconds unless disarmed, which ends the loops that run (a
+// modal run ends and passes it on); hit() tells.
 class Deadline {
  public:
   explicit Deadline(unsigned ms);
