@@ -28,12 +28,11 @@ SplitPane::SplitPane(zWindow* owner, int32_t orientation)
 }
 
 SplitPane::~SplitPane() {
-  if (dragDisplay_) {
-    ClipCursor(nullptr);
-    ReleaseCapture();
-    delete dragDisplay_;
-    dragDisplay_ = nullptr;
-  }
+  if (!dragDisplay_) return;
+  ClipCursor(nullptr);
+  ReleaseCapture();
+  delete dragDisplay_;
+  dragDisplay_ = nullptr;
 }
 
 RECT SplitPane::client() const {
@@ -188,16 +187,22 @@ bool SplitPane::mouseMove(int32_t x, int32_t y, bool leftButton) {
   return true;
 }
 
-bool SplitPane::buttonUp(int32_t, int32_t) {
-  if (!dragDisplay_) return false;
+void SplitPane::endDrag() {
   ClipCursor(nullptr);
-  ReleaseCapture();
   drawDragLine(cur_);
   dragDisplay_->lock();
   dragDisplay_->popPen();
   dragDisplay_->unlock();
   delete dragDisplay_;
   dragDisplay_ = nullptr;
+}
+
+bool SplitPane::buttonUp(int32_t, int32_t) {
+  if (!dragDisplay_) return false;
+  // The drag is over before the capture goes: giving it back tells the owner that it
+  // lost the mouse, which must then find no drag to end.
+  endDrag();
+  ReleaseCapture();
   const int32_t moved = cur_ - start_;
   if (moved != 0) {
     startSplit_ += moved;
@@ -206,6 +211,12 @@ bool SplitPane::buttonUp(int32_t, int32_t) {
     lastExtent_ = extent();
   }
   return true;
+}
+
+void SplitPane::captureLost() {
+  if (!dragDisplay_) return;
+  endDrag();
+  cur_ = start_;
 }
 
 }  // namespace GUI

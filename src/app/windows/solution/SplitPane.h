@@ -62,11 +62,17 @@ class SplitPane {
   bool buttonDown(int32_t x, int32_t y);
   bool mouseMove(int32_t x, int32_t y, bool leftButton);
   bool buttonUp(int32_t x, int32_t y);
+  // The owner lost the mouse to another window (a box that opened, another window's
+  // capture) in the middle of a drag: the drag ends, the bar where it was and the pointer
+  // free again. Nothing otherwise.
+  void captureLost();
 
  private:
   void layoutPanes();
   // The feedback line at a position across the bar (x side by side, y stacked).
   void drawDragLine(int32_t at);
+  // Frees the pointer and takes the feedback line away; the mouse capture is the caller's.
+  void endDrag();
   RECT client() const;
   int32_t extent() const;
   void place(zWindow* pane, const zRect& r) const;

@@ -235,6 +235,8 @@ int TableChartWindow::onSize(zEvent* event) {
 }
 
 LRESULT TableChartWindow::defProc(zEvent* event) {
+  if (event && event->message() == WM_CAPTURECHANGED && split_ && reinterpret_cast<HWND>(event->lParam()) != handle())
+    split_->captureLost();
   if (event && event->message() == WM_PAINT && split_) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(handle(), &paint);

@@ -75,7 +75,8 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
-  // The split bar's paint and its drag with the left mouse button.
+  // The split bar's paint, its drag with the left mouse button and the drag's end when
+  // another window takes the mouse.
   LRESULT defProc(zEvent* event) override;
   int onMouseButtonDown(zEvent* event) override;
   int onMouseMove(zEvent* event) override;

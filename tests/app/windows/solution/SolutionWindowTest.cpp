@@ -323,6 +323,56 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
   }
 }
 
+// Another window that takes the mouse in the middle of a drag (a box that opens) ends the
+// drag where it is: the pointer is free again, the feedback line is gone, the release
+// that follows moves nothing, and the next drag works as the first.
+TEST_F(SolutionWindow, ADragEndsWhenAnotherWindowTakesTheMouse) {
+  for (int32_t orientation : {TableChartWindow::Landscape, TableChartWindow::Portrait}) {
+    TableChartWindow* w = open(makeRanking({100.0, 80.0, 60.0}), orientation);
+    SplitPane* split = w->splitPane();
+    const bool side = orientation == TableChartWindow::Landscape;
+    auto at = [&](int32_t across) { return side ? MAKELPARAM(across, 20) : MAKELPARAM(20, across); };
+    // A point of the feedback line in the chart, which lies beyond the bar.
+    auto chartPixel = [&](int32_t across) {
+      const zRect chart = rectOf(w->chart());
+      HDC dc = GetDC(w->chart()->handle());
+      const COLORREF c = side ? GetPixel(dc, across - chart.left(), 20 - chart.top())
+                              : GetPixel(dc, 20 - chart.left(), across - chart.top());
+      ReleaseDC(w->chart()->handle(), dc);
+      return c;
+    };
+    RECT freeClip{};
+    GetClipCursor(&freeClip);
+    const int32_t s0 = split->startSplit();
+    const COLORREF before = chartPixel(s0 + 42);
+    SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(s0 + 2));
+    SendMessageA(w->handle(), WM_MOUSEMOVE, MK_LBUTTON, at(s0 + 42));
+    ASSERT_TRUE(split->dragging());
+    RECT clip{};
+    GetClipCursor(&clip);
+    EXPECT_FALSE(EqualRect(&clip, &freeClip)) << "the drag confines the pointer";
+    EXPECT_NE(chartPixel(s0 + 42), before) << "the feedback line is drawn";
+
+    SetCapture(w->chart()->handle());
+    EXPECT_FALSE(split->dragging());
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &freeClip)) << "the pointer is free again";
+    EXPECT_EQ(chartPixel(s0 + 42), before) << "the feedback line is gone";
+    ReleaseCapture();
+    SendMessageA(w->handle(), WM_LBUTTONUP, 0, at(s0 + 42));
+    EXPECT_EQ(split->startSplit(), s0);
+    EXPECT_FALSE(split->movedByUser());
+
+    SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(s0 + 2));
+    SendMessageA(w->handle(), WM_MOUSEMOVE, MK_LBUTTON, at(s0 + 12));
+    SendMessageA(w->handle(), WM_LBUTTONUP, 0, at(s0 + 12));
+    EXPECT_FALSE(split->dragging());
+    EXPECT_EQ(split->startSplit(), s0 + 10);
+    pump();
+    delete w;
+  }
+}
+
 // The host's registry: numbers count the open windows, closing one of two leaves the
 // other as the latest, and a discard closes them all.
 TEST_F(SolutionWindow, ClosingOneOfTwoLeavesTheOtherAsTheLatest) {
