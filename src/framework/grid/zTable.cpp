@@ -747,7 +747,7 @@ int zTable::onMouseMove(zEvent* event) {
     }
     if (state != cursorState_) {
       cursorState_ = state;
-      SetCursor(LoadCursor(nullptr, state == 1 ? IDC_SIZENS : state == 2 ? IDC_SIZEWE : IDC_ARROW));
+      SetCursor(state == 0 ? zArrowCursor() : LoadCursor(nullptr, state == 1 ? IDC_SIZENS : IDC_SIZEWE));
     }
     return 0;
   }
