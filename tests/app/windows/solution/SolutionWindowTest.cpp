@@ -8,7 +8,7 @@
 #include "app/shared/ModelWindowHost.h"
 #include "app/shared/ModelWindowRegistry.h"
 #include "app/windows/solution/ChartArith.h"
-#include "app/windows/solution/SplitPane.h"
+#include "app/windows/solution/SplitBar.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/grid/zTableModel.h"
@@ -20,7 +20,7 @@
 namespace {
 
 using PV::GUI::Chart;
-using PV::GUI::SplitPane;
+using PV::GUI::SplitBar;
 using PV::GUI::TableChartWindow;
 namespace Arith = PV::GUI::ChartArith;
 
@@ -270,7 +270,7 @@ TEST_F(SolutionWindow, TiesAllEqualAndManyDistinctRanksDraw) {
 TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
   for (int32_t orientation : {TableChartWindow::Landscape, TableChartWindow::Portrait}) {
     TableChartWindow* w = open(makeRanking({100.0, 80.0, 60.0}), orientation);
-    SplitPane* split = w->splitPane();
+    SplitBar* split = w->splitBar();
     const bool side = orientation == TableChartWindow::Landscape;
     RECT client{};
     GetClientRect(w->handle(), &client);
@@ -329,7 +329,7 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
 TEST_F(SolutionWindow, ADragEndsWhenAnotherWindowTakesTheMouse) {
   for (int32_t orientation : {TableChartWindow::Landscape, TableChartWindow::Portrait}) {
     TableChartWindow* w = open(makeRanking({100.0, 80.0, 60.0}), orientation);
-    SplitPane* split = w->splitPane();
+    SplitBar* split = w->splitBar();
     const bool side = orientation == TableChartWindow::Landscape;
     auto at = [&](int32_t across) { return side ? MAKELPARAM(across, 20) : MAKELPARAM(20, across); };
     // A point of the feedback line in the chart, which lies beyond the bar.
@@ -562,7 +562,7 @@ TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
   TableChartWindow* landscape = open(limitsRanking(), TableChartWindow::Landscape);
   MoveWindow(landscape->handle(), 0, 0, 900, 500, TRUE);
   pump();
-  SplitPane* split = landscape->splitPane();
+  SplitBar* split = landscape->splitBar();
   const int32_t s0 = split->startSplit();
   SendMessageA(landscape->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s0 + 2, 20));
   SendMessageA(landscape->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(s0 + 302, 20));

@@ -22,7 +22,7 @@ class zWinDisplay;
 namespace PV {
 namespace GUI {
 
-class SplitPane {
+class SplitBar {
  public:
   enum Orientation : int32_t { SideBySide = 0, Stacked = 1 };
   // What the owner's background shows between and around the panes.
@@ -30,10 +30,10 @@ class SplitPane {
 
   // The bar starts at a quarter of the owner's client width (side by side) or at half
   // its height (stacked).
-  SplitPane(zWindow* owner, int32_t orientation);
-  ~SplitPane();
-  SplitPane(const SplitPane&) = delete;
-  SplitPane& operator=(const SplitPane&) = delete;
+  SplitBar(zWindow* owner, int32_t orientation);
+  ~SplitBar();
+  SplitBar(const SplitBar&) = delete;
+  SplitBar& operator=(const SplitBar&) = delete;
 
   // Stacked only: the bar at h, as far down as leaves the lower pane keepBelow pixels
   // and at least as far as half the owner's client height; a side-by-side split keeps
