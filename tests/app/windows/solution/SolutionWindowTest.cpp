@@ -325,7 +325,8 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
 
 // Another window that takes the mouse in the middle of a drag (a box that opens) ends the
 // drag where it is: the pointer is free again, the feedback line is gone, the release
-// that follows moves nothing, and the next drag works as the first.
+// that follows moves nothing, and the next drag works as the first; a window closed in
+// the middle of a drag leaves the pointer free too.
 TEST_F(SolutionWindow, ADragEndsWhenAnotherWindowTakesTheMouse) {
   for (int32_t orientation : {TableChartWindow::Landscape, TableChartWindow::Portrait}) {
     TableChartWindow* w = open(makeRanking({100.0, 80.0, 60.0}), orientation);
@@ -369,7 +370,14 @@ TEST_F(SolutionWindow, ADragEndsWhenAnotherWindowTakesTheMouse) {
     EXPECT_FALSE(split->dragging());
     EXPECT_EQ(split->startSplit(), s0 + 10);
     pump();
+    // A window that goes in the middle of a drag frees the pointer too.
+    SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(s0 + 12));
+    ASSERT_TRUE(split->dragging());
     delete w;
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &freeClip)) << "the pointer is free after the window";
+    EXPECT_EQ(GetCapture(), nullptr);
+    pump();
   }
 }
 
