@@ -40,8 +40,9 @@ void line(zDisplay* d, std::initializer_list<POINT> points) {
 }  // namespace
 
 // A new table's layout is not measured yet: its first pass over the scroll bars finds
-// that every line fits and hides both. It is made without them, rather than with bars
-// that that pass takes away again (each a change of the window's frame).
+// that every line fits and hides both. Every table is made without them (the one that
+// takes a template's place too, whose bars are its own), rather than with bars that that
+// pass takes away again (each a change of the window's frame).
 zTable::zTable(zWindow* parent, zSizer* sizer, uint32_t style, zTableModel* model)
     : zChildWin(parent, sizer, style, 0),
       model_(model ? model : new zTableSmallModel(100, 100)),
@@ -92,7 +93,7 @@ zSizer* placeSizer(zWindow* parent, int32_t id) {
 }  // namespace
 
 zTable::zTable(zWindow* parent, int32_t id, zTableModel* model)
-    : zChildWin(parent, placeSizer(parent, id), placeStyle(parent, id) | WS_HSCROLL | WS_VSCROLL, id),
+    : zChildWin(parent, placeSizer(parent, id), placeStyle(parent, id), id),
       model_(nullptr),
       ownsModel_(false),
       layout_(0, 0) {
@@ -747,7 +748,7 @@ int zTable::onMouseMove(zEvent* event) {
     }
     if (state != cursorState_) {
       cursorState_ = state;
-      SetCursor(LoadCursor(nullptr, state == 1 ? IDC_SIZENS : state == 2 ? IDC_SIZEWE : IDC_ARROW));
+      SetCursor(state == 0 ? zArrowCursor() : LoadCursor(nullptr, state == 1 ? IDC_SIZENS : IDC_SIZEWE));
     }
     return 0;
   }

@@ -4,8 +4,11 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <functional>
+#include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "../core/GuiTestSupport.h"
 #include "../draw/TestDisplays.h"
@@ -91,6 +94,44 @@ TEST_F(GridView, TheFirstPaintShowsTheBarsTheTableNeeds) {
     delete t;
     pump();
   }
+}
+
+// The style each window of the thread is created with, while a test watches.
+std::vector<LONG> createdStyles;
+LRESULT CALLBACK recordCreatedStyle(int code, WPARAM wParam, LPARAM lParam) {
+  if (code == HCBT_CREATEWND) createdStyles.push_back(reinterpret_cast<CBT_CREATEWND*>(lParam)->lpcs->style);
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// Every way of making a table makes its window without scroll bars: its first layout shows
+// those its lines need, where bars made with the window would be taken away again, each a
+// change of the window's frame.
+TEST_F(GridView, ATableIsMadeWithoutScrollBarsWhicheverWayItIsMade) {
+  constexpr int32_t kId = 4711;
+  const std::function<zTable*()> makers[] = {
+      [&] {
+        return new zTable(frame.get(), new zSizer(zPoint(0, 0), zDimension(400, 300), nullptr), WS_VISIBLE | WS_CHILD,
+                          nullptr);
+      },
+      [&] {
+        return new zTable(frame.get(), new zSizer(zPoint(0, 0), zDimension(400, 300), nullptr), WS_VISIBLE | WS_CHILD,
+                          0, kId);
+      },
+      // In the place of the table above, as a table made by a template is replaced.
+      [&] { return new zTable(frame.get(), kId, nullptr); },
+  };
+  for (size_t i = 0; i < std::size(makers); ++i) {
+    createdStyles.clear();
+    HHOOK hook = SetWindowsHookExA(WH_CBT, &recordCreatedStyle, nullptr, GetCurrentThreadId());
+    ASSERT_NE(hook, nullptr);
+    zTable* t = makers[i]();
+    UnhookWindowsHookEx(hook);
+    // The table's own window comes first.
+    ASSERT_FALSE(createdStyles.empty()) << "maker " << i;
+    EXPECT_EQ(createdStyles.front() & (WS_HSCROLL | WS_VSCROLL), 0) << "maker " << i;
+    if (i != 1) delete t;  // the second stays for the third to replace
+  }
+  pump();
 }
 
 TEST_F(GridView, AGivenModelOutlivesTheTable) {

@@ -1,7 +1,7 @@
 // The arithmetic of the solution window, free of windows so that both builds test it:
 // the rank chart's palette (hue, saturation and lightness on a 0 to 240 scale turned
 // into red, green and blue), its colour groups of equal ranks, the step of its value
-// axis and where its cells and bars lie; the split pane's bar position; the table's
+// axis and where its cells and bars lie; the split bar's position; the table's
 // rank texts. Nothing here fails: every input gives a result, out-of-range values
 // included (they are clamped where a drawing would otherwise leave the window).
 #pragma once

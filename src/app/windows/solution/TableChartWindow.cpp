@@ -3,7 +3,7 @@
 #include "app/shared/ModelWindowHost.h"
 #include "app/windows/solution/Chart.h"
 #include "app/windows/solution/ChartArith.h"
-#include "app/windows/solution/SplitPane.h"
+#include "app/windows/solution/SplitBar.h"
 #include "foundation/Assert.h"
 #include "framework/core/zResId.h"
 #include "framework/core/zResources.h"
@@ -49,9 +49,9 @@ TableChartWindow::TableChartWindow(zWindow* parent, zSizer* sizer, uint32_t styl
 
   // The window lays out its two panes and draws the split bar between them itself: what
   // the panes leave of its client area is the bar, on the window's grey background.
-  setBackgroundColor(zColor::fromColorRef(SplitPane::kBackground));
+  setBackgroundColor(zColor::fromColorRef(SplitBar::kBackground));
   setCursor(zCursor(LoadCursor(nullptr, orientation_ == Portrait ? IDC_SIZENS : IDC_SIZEWE)));
-  split_ = new SplitPane(this, orientation_ == Portrait ? SplitPane::Stacked : SplitPane::SideBySide);
+  split_ = new SplitBar(this, orientation_ == Portrait ? SplitBar::Stacked : SplitBar::SideBySide);
   // Each pane is made where it will stand, so that neither is laid out and given scroll
   // bars for a size it never shows. Side by side the table's place is known at once;
   // stacked it has the whole height until its rows are counted, and then shrinks to
@@ -235,6 +235,8 @@ int TableChartWindow::onSize(zEvent* event) {
 }
 
 LRESULT TableChartWindow::defProc(zEvent* event) {
+  if (event && event->message() == WM_CAPTURECHANGED && split_ && reinterpret_cast<HWND>(event->lParam()) != handle())
+    split_->captureLost();
   if (event && event->message() == WM_PAINT && split_) {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(handle(), &paint);

@@ -32,7 +32,7 @@ class ModelWindowHost;
 namespace GUI {
 
 class Chart;
-class SplitPane;
+class SplitBar;
 
 class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
  public:
@@ -58,7 +58,7 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   int32_t orientation() const { return orientation_; }
   zTable* table() const { return grid_; }
   Chart* chart() const { return chart_; }
-  SplitPane* splitPane() const { return split_; }
+  SplitBar* splitBar() const { return split_; }
   int32_t tableWidth() const { return tableWidth_; }
   // The height the table needs for all its rows: where a portrait window's bar starts.
   int32_t tableHeight() const { return tableHeight_; }
@@ -75,7 +75,8 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   int onSize(zEvent* event) override;
   int onFocus(zEvent* event) override;
   int onMDIActivate(zEvent* event) override;
-  // The split bar's paint and its drag with the left mouse button.
+  // The split bar's paint, its drag with the left mouse button and the drag's end when
+  // another window takes the mouse.
   LRESULT defProc(zEvent* event) override;
   int onMouseButtonDown(zEvent* event) override;
   int onMouseMove(zEvent* event) override;
@@ -90,7 +91,7 @@ class TableChartWindow : public zMDIChildFrame, public App::ModelWindow {
   int32_t tableHeight_ = 0;
   zDimension zero_;  // "0" in the table's font, which the chart draws in too
   Chart* chart_ = nullptr;
-  SplitPane* split_ = nullptr;
+  SplitBar* split_ = nullptr;
   zTableCellRange range_;
   int32_t id_ = 0;
   int32_t orientation_;

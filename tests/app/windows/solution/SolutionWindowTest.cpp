@@ -8,7 +8,7 @@
 #include "app/shared/ModelWindowHost.h"
 #include "app/shared/ModelWindowRegistry.h"
 #include "app/windows/solution/ChartArith.h"
-#include "app/windows/solution/SplitPane.h"
+#include "app/windows/solution/SplitBar.h"
 #include "framework/core/zScrollInfo.h"
 #include "framework/draw/zBitmapDisplay.h"
 #include "framework/grid/zTableModel.h"
@@ -20,7 +20,7 @@
 namespace {
 
 using PV::GUI::Chart;
-using PV::GUI::SplitPane;
+using PV::GUI::SplitBar;
 using PV::GUI::TableChartWindow;
 namespace Arith = PV::GUI::ChartArith;
 
@@ -270,7 +270,7 @@ TEST_F(SolutionWindow, TiesAllEqualAndManyDistinctRanksDraw) {
 TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
   for (int32_t orientation : {TableChartWindow::Landscape, TableChartWindow::Portrait}) {
     TableChartWindow* w = open(makeRanking({100.0, 80.0, 60.0}), orientation);
-    SplitPane* split = w->splitPane();
+    SplitBar* split = w->splitBar();
     const bool side = orientation == TableChartWindow::Landscape;
     RECT client{};
     GetClientRect(w->handle(), &client);
@@ -320,6 +320,64 @@ TEST_F(SolutionWindow, SplitBarPlacesThePanesAndMovesThemWhenDragged) {
     drag(s0 + 42, s0 + 42 + 5000);
     EXPECT_EQ(split->startSplit(), extent - 5);
     delete w;
+  }
+}
+
+// Another window that takes the mouse in the middle of a drag (a box that opens) ends the
+// drag where it is: the pointer is free again, the feedback line is gone, the release
+// that follows moves nothing, and the next drag works as the first; a window closed in
+// the middle of a drag leaves the pointer free too.
+TEST_F(SolutionWindow, ADragEndsWhenAnotherWindowTakesTheMouse) {
+  for (int32_t orientation : {TableChartWindow::Landscape, TableChartWindow::Portrait}) {
+    TableChartWindow* w = open(makeRanking({100.0, 80.0, 60.0}), orientation);
+    SplitBar* split = w->splitBar();
+    const bool side = orientation == TableChartWindow::Landscape;
+    auto at = [&](int32_t across) { return side ? MAKELPARAM(across, 20) : MAKELPARAM(20, across); };
+    // A point of the feedback line in the chart, which lies beyond the bar.
+    auto chartPixel = [&](int32_t across) {
+      const zRect chart = rectOf(w->chart());
+      HDC dc = GetDC(w->chart()->handle());
+      const COLORREF c = side ? GetPixel(dc, across - chart.left(), 20 - chart.top())
+                              : GetPixel(dc, 20 - chart.left(), across - chart.top());
+      ReleaseDC(w->chart()->handle(), dc);
+      return c;
+    };
+    RECT freeClip{};
+    GetClipCursor(&freeClip);
+    const int32_t s0 = split->startSplit();
+    const COLORREF before = chartPixel(s0 + 42);
+    SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(s0 + 2));
+    SendMessageA(w->handle(), WM_MOUSEMOVE, MK_LBUTTON, at(s0 + 42));
+    ASSERT_TRUE(split->dragging());
+    RECT clip{};
+    GetClipCursor(&clip);
+    EXPECT_FALSE(EqualRect(&clip, &freeClip)) << "the drag confines the pointer";
+    EXPECT_NE(chartPixel(s0 + 42), before) << "the feedback line is drawn";
+
+    SetCapture(w->chart()->handle());
+    EXPECT_FALSE(split->dragging());
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &freeClip)) << "the pointer is free again";
+    EXPECT_EQ(chartPixel(s0 + 42), before) << "the feedback line is gone";
+    ReleaseCapture();
+    SendMessageA(w->handle(), WM_LBUTTONUP, 0, at(s0 + 42));
+    EXPECT_EQ(split->startSplit(), s0);
+    EXPECT_FALSE(split->movedByUser());
+
+    SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(s0 + 2));
+    SendMessageA(w->handle(), WM_MOUSEMOVE, MK_LBUTTON, at(s0 + 12));
+    SendMessageA(w->handle(), WM_LBUTTONUP, 0, at(s0 + 12));
+    EXPECT_FALSE(split->dragging());
+    EXPECT_EQ(split->startSplit(), s0 + 10);
+    pump();
+    // A window that goes in the middle of a drag frees the pointer too.
+    SendMessageA(w->handle(), WM_LBUTTONDOWN, MK_LBUTTON, at(s0 + 12));
+    ASSERT_TRUE(split->dragging());
+    delete w;
+    GetClipCursor(&clip);
+    EXPECT_TRUE(EqualRect(&clip, &freeClip)) << "the pointer is free after the window";
+    EXPECT_EQ(GetCapture(), nullptr);
+    pump();
   }
 }
 
@@ -512,7 +570,7 @@ TEST_F(SolutionWindow, TheBarFollowsTheWindowsSize) {
   TableChartWindow* landscape = open(limitsRanking(), TableChartWindow::Landscape);
   MoveWindow(landscape->handle(), 0, 0, 900, 500, TRUE);
   pump();
-  SplitPane* split = landscape->splitPane();
+  SplitBar* split = landscape->splitBar();
   const int32_t s0 = split->startSplit();
   SendMessageA(landscape->handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(s0 + 2, 20));
   SendMessageA(landscape->handle(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(s0 + 302, 20));

@@ -1,4 +1,4 @@
-#include "app/windows/solution/SplitPane.h"
+#include "app/windows/solution/SplitBar.h"
 
 #include "app/windows/solution/ChartArith.h"
 #include "foundation/Assert.h"
@@ -21,33 +21,32 @@ void segment(HDC dc, int32_t x1, int32_t y1, int32_t x2, int32_t y2) {
 
 }  // namespace
 
-SplitPane::SplitPane(zWindow* owner, int32_t orientation)
+SplitBar::SplitBar(zWindow* owner, int32_t orientation)
     : owner_(owner), orientation_(orientation == Stacked ? Stacked : SideBySide) {
   const RECT r = client();
   startSplit_ = cur_ = start_ = orientation_ == SideBySide ? r.right / 4 : r.bottom / 2;
 }
 
-SplitPane::~SplitPane() {
-  if (dragDisplay_) {
-    ClipCursor(nullptr);
-    ReleaseCapture();
-    delete dragDisplay_;
-    dragDisplay_ = nullptr;
-  }
+SplitBar::~SplitBar() {
+  if (!dragDisplay_) return;
+  ClipCursor(nullptr);
+  ReleaseCapture();
+  delete dragDisplay_;
+  dragDisplay_ = nullptr;
 }
 
-RECT SplitPane::client() const {
+RECT SplitBar::client() const {
   RECT r{};
   if (owner_ && owner_->handle()) GetClientRect(owner_->handle(), &r);
   return r;
 }
 
-int32_t SplitPane::extent() const {
+int32_t SplitBar::extent() const {
   const RECT r = client();
   return orientation_ == SideBySide ? r.right : r.bottom;
 }
 
-void SplitPane::setStartSplit(int32_t h, int32_t keepBelow) {
+void SplitBar::setStartSplit(int32_t h, int32_t keepBelow) {
   if (orientation_ != Stacked || h <= 0) return;
   fitHeight_ = h;
   fitKeep_ = keepBelow;
@@ -58,27 +57,27 @@ void SplitPane::setStartSplit(int32_t h, int32_t keepBelow) {
   PV_ASSERT(startSplit_ != 0 || half == 0);
 }
 
-zRect SplitPane::firstRect() const {
+zRect SplitBar::firstRect() const {
   const RECT r = client();
   const int32_t s = ChartArith::clampSplit(startSplit_, extent(), orientation_ == Stacked);
   if (orientation_ == SideBySide) return zRect(0, 0, s - 1 > 0 ? s - 1 : 0, r.bottom);
   return zRect(0, 0, r.right, s - 1 > 0 ? s - 1 : 0);
 }
 
-zRect SplitPane::secondRect() const {
+zRect SplitBar::secondRect() const {
   const RECT r = client();
   const int32_t s = ChartArith::clampSplit(startSplit_, extent(), orientation_ == Stacked);
   if (orientation_ == SideBySide) return zRect(s + kBar, 0, r.right > s + kBar ? r.right : s + kBar, r.bottom);
   return zRect(0, s + kBar, r.right, r.bottom > s + kBar ? r.bottom : s + kBar);
 }
 
-void SplitPane::setPanes(zWindow* first, zWindow* second) {
+void SplitBar::setPanes(zWindow* first, zWindow* second) {
   first_ = first;
   second_ = second;
   layoutPanes();
 }
 
-void SplitPane::place(zWindow* pane, const zRect& r) const {
+void SplitBar::place(zWindow* pane, const zRect& r) const {
   if (!pane || !pane->handle()) return;
   // A pane already in its place is left alone: moving it to where it is would still
   // cost the window server a round.
@@ -89,7 +88,7 @@ void SplitPane::place(zWindow* pane, const zRect& r) const {
   pane->moveSize(r.left(), r.top(), r.width(), r.height());
 }
 
-void SplitPane::layoutPanes() {
+void SplitBar::layoutPanes() {
   if (orientation_ == SideBySide && startSplit_ == 0) startSplit_ = cur_ = start_ = client().right / 2 - 3;
   startSplit_ = ChartArith::clampSplit(startSplit_, extent(), orientation_ == Stacked);
   place(first_, firstRect());
@@ -98,7 +97,7 @@ void SplitPane::layoutPanes() {
   if (owner_ && owner_->handle()) InvalidateRect(owner_->handle(), nullptr, TRUE);
 }
 
-void SplitPane::onSize() {
+void SplitBar::onSize() {
   const int32_t now = extent();
   if (!moved_) {
     if (orientation_ == Stacked && fitHeight_ > 0)
@@ -112,7 +111,7 @@ void SplitPane::onSize() {
   layoutPanes();
 }
 
-void SplitPane::draw(HDC dc) const {
+void SplitBar::draw(HDC dc) const {
   const RECT area = client();
   const int32_t s = startSplit_;
   const HPEN grey = CreatePen(PS_SOLID, 1, RGB(128, 128, 128));
@@ -140,7 +139,7 @@ void SplitPane::draw(HDC dc) const {
   DeleteObject(grey);
 }
 
-void SplitPane::drawDragLine(int32_t at) {
+void SplitBar::drawDragLine(int32_t at) {
   if (!dragDisplay_) return;
   // The line crosses both panes: the owner's clipping of its children is lifted while
   // the display is taken.
@@ -160,7 +159,7 @@ void SplitPane::drawDragLine(int32_t at) {
   SetWindowLongA(window, GWL_STYLE, style);
 }
 
-bool SplitPane::buttonDown(int32_t x, int32_t y) {
+bool SplitBar::buttonDown(int32_t x, int32_t y) {
   if (dragDisplay_ || !owner_ || !owner_->handle()) return false;
   cur_ = orientation_ == SideBySide ? x : y;
   const HWND window = owner_->handle();
@@ -178,7 +177,7 @@ bool SplitPane::buttonDown(int32_t x, int32_t y) {
   return true;
 }
 
-bool SplitPane::mouseMove(int32_t x, int32_t y, bool leftButton) {
+bool SplitBar::mouseMove(int32_t x, int32_t y, bool leftButton) {
   if (!dragDisplay_ || !leftButton) return false;
   const int32_t now = orientation_ == SideBySide ? x : y;
   if (now == cur_) return true;
@@ -188,16 +187,22 @@ bool SplitPane::mouseMove(int32_t x, int32_t y, bool leftButton) {
   return true;
 }
 
-bool SplitPane::buttonUp(int32_t, int32_t) {
-  if (!dragDisplay_) return false;
+void SplitBar::endDrag() {
   ClipCursor(nullptr);
-  ReleaseCapture();
   drawDragLine(cur_);
   dragDisplay_->lock();
   dragDisplay_->popPen();
   dragDisplay_->unlock();
   delete dragDisplay_;
   dragDisplay_ = nullptr;
+}
+
+bool SplitBar::buttonUp(int32_t, int32_t) {
+  if (!dragDisplay_) return false;
+  // The drag is over before the capture goes: giving it back tells the owner that it
+  // lost the mouse, which must then find no drag to end.
+  endDrag();
+  ReleaseCapture();
   const int32_t moved = cur_ - start_;
   if (moved != 0) {
     startSplit_ += moved;
@@ -206,6 +211,12 @@ bool SplitPane::buttonUp(int32_t, int32_t) {
     lastExtent_ = extent();
   }
   return true;
+}
+
+void SplitBar::captureLost() {
+  if (!dragDisplay_) return;
+  endDrag();
+  cur_ = start_;
 }
 
 }  // namespace GUI

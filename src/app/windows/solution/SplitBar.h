@@ -22,7 +22,7 @@ class zWinDisplay;
 namespace PV {
 namespace GUI {
 
-class SplitPane {
+class SplitBar {
  public:
   enum Orientation : int32_t { SideBySide = 0, Stacked = 1 };
   // What the owner's background shows between and around the panes.
@@ -30,10 +30,10 @@ class SplitPane {
 
   // The bar starts at a quarter of the owner's client width (side by side) or at half
   // its height (stacked).
-  SplitPane(zWindow* owner, int32_t orientation);
-  ~SplitPane();
-  SplitPane(const SplitPane&) = delete;
-  SplitPane& operator=(const SplitPane&) = delete;
+  SplitBar(zWindow* owner, int32_t orientation);
+  ~SplitBar();
+  SplitBar(const SplitBar&) = delete;
+  SplitBar& operator=(const SplitBar&) = delete;
 
   // Stacked only: the bar at h, as far down as leaves the lower pane keepBelow pixels
   // and at least as far as half the owner's client height; a side-by-side split keeps
@@ -62,11 +62,17 @@ class SplitPane {
   bool buttonDown(int32_t x, int32_t y);
   bool mouseMove(int32_t x, int32_t y, bool leftButton);
   bool buttonUp(int32_t x, int32_t y);
+  // The owner lost the mouse to another window (a box that opened, another window's
+  // capture) in the middle of a drag: the drag ends, the bar where it was and the pointer
+  // free again. Nothing otherwise.
+  void captureLost();
 
  private:
   void layoutPanes();
   // The feedback line at a position across the bar (x side by side, y stacked).
   void drawDragLine(int32_t at);
+  // Frees the pointer and takes the feedback line away; the mouse capture is the caller's.
+  void endDrag();
   RECT client() const;
   int32_t extent() const;
   void place(zWindow* pane, const zRect& r) const;
