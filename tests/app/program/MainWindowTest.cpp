@@ -822,6 +822,11 @@ TEST_F(MainWindow, ReportAndGuidesTellWhereTheyAreWhenNoViewerShowsThem) {
     const size_t before = boxes_.seen().size();
     boxes_.expect("Palvermontine", IDOK);
     command(w, c.command);
+    // The program watches a viewer for a few seconds and takes one still running then as
+    // showing the file. On a loaded machine a Wine process can take longer than that
+    // just to start and fail: such a round is asked once more (a program that never tells
+    // the user fails both).
+    if (boxes_.seen().size() == before) command(w, c.command);
     ASSERT_EQ(boxes_.seen().size(), before + 1) << "the user is told";
     const std::string& text = boxes_.seen().back().text;
     EXPECT_NE(text.find(c.file), std::string::npos) << text;
