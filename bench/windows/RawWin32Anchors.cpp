@@ -395,7 +395,7 @@ void mdiChildRound(HWND mdiClient, int width, int height) {
   mdiChildClose(mdiClient, child);
 }
 
-void tableChartChildRound(HWND mdiClient, int width, int height, const TableChartContent& content) {
+void tableChartChildRound(HWND mdiClient, int width, int height, const TableChartContent& content, bool runQueue) {
   registerTableChartClasses();
   tableChart = TableChart();
   tableChart.content = &content;
@@ -415,6 +415,7 @@ void tableChartChildRound(HWND mdiClient, int width, int height, const TableChar
   SetFocus(tableChart.table);
   UpdateWindow(child);
   mdiChildPaint(child);
+  if (runQueue) pump();
   mdiChildClose(mdiClient, child);
   tableChart = TableChart();
 }

@@ -34,9 +34,11 @@ struct TableChartContent {
 // its content needs beyond its size) above a chart window (axes, tick labels, a bar of
 // three faces with two labels for each line). Made with both panes in place, shown,
 // activated through the MDI client with the keyboard in the table and painted at once,
-// as the program's window is; then painted again with all its children, destroyed, and
+// as the program's window is; then painted again with all its children (with runQueue,
+// its queue run as a person's program runs it before anything closes it), destroyed, and
 // the queue emptied.
-void tableChartChildRound(HWND mdiClient, int width, int height, const TableChartContent& content);
+void tableChartChildRound(HWND mdiClient, int width, int height, const TableChartContent& content,
+                          bool runQueue = false);
 
 // A modal dialog from the template, shown and ended from inside its own modal loop as a
 // click on Cancel ends it. A class named in the template that nothing registered gets a

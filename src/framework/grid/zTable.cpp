@@ -31,6 +31,23 @@ void fillSolid(zDisplay* d, const zRect& r, zColor colour) {
   d->popPen();
 }
 
+// Whether a frame paint of this update region (1: the whole window; else a region in
+// screen coordinates) draws the whole of each bar the window shows.
+bool paintCoversBars(HWND window, WPARAM update) {
+  if (update == 1) return true;
+  const HRGN region = reinterpret_cast<HRGN>(update);
+  for (LONG bar : {static_cast<LONG>(OBJID_HSCROLL), static_cast<LONG>(OBJID_VSCROLL)}) {
+    SCROLLBARINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetScrollBarInfo(window, bar, &info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) continue;
+    HRGN left = CreateRectRgnIndirect(&info.rcScrollBar);
+    const bool covered = left && CombineRgn(left, left, region, RGN_DIFF) == NULLREGION;
+    if (left) DeleteObject(left);
+    if (!covered) return false;
+  }
+  return true;
+}
+
 void line(zDisplay* d, std::initializer_list<POINT> points) {
   auto it = points.begin();
   d->moveTo(it->x, it->y);
@@ -254,10 +271,12 @@ void zTable::syncScrollBars() {
       const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
       b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
       // Drawing a bar costs more than the rest of a scroll: only a thumb that moves is
-      // set, and drawn after the cells.
+      // set, and drawn after the cells. A hidden table draws nothing: its first show
+      // draws its frame, bars and thumbs included.
       if (pos != b.info->pos()) {
         b.info->movePos(pos, false);
-        if (!thumbsPending_ && PostMessageA(handle(), kMsgDrawThumbs, 0, 0)) thumbsPending_ = true;
+        if (!thumbsPending_ && IsWindowVisible(handle()) && PostMessageA(handle(), kMsgDrawThumbs, 0, 0))
+          thumbsPending_ = true;
       }
       b.info->setPrevPos(b.info->pos());
     }
@@ -271,6 +290,9 @@ void zTable::syncScrollBars() {
 }
 
 void zTable::drawMovedThumbs() {
+  // A frame drawn since the thumb moved (the window's show, a bar that came or went) has
+  // drawn the thumb where it now stands.
+  if (!thumbsPending_) return;
   thumbsPending_ = false;
   zRedrawFrame(handle(), true);
 }
@@ -549,6 +571,9 @@ LRESULT zTable::defProc(zEvent* event) {
     case kMsgDrawThumbs:
       drawMovedThumbs();
       return 0;
+    case WM_NCPAINT:
+      if (thumbsPending_ && paintCoversBars(handle(), event->wParam_)) thumbsPending_ = false;
+      break;
     case WM_GETDLGCODE:
       return DLGC_WANTARROWS | DLGC_WANTCHARS;
     case WM_SETCURSOR:

@@ -265,6 +265,7 @@ class zTable : public zChildWin {
   void* selectionHookData_ = nullptr;
   ziTableScroller* scroller_ = nullptr;
   bool syncing_ = false;
+  // A thumb moved that no drawing of the frame has shown yet.
   bool thumbsPending_ = false;
   void drawMovedThumbs();
   int dragMode_ = 0;

@@ -25,6 +25,44 @@ void FrameworkTest::TearDown() {
   takeQuit();
 }
 
+namespace {
+FramePaintCounter* liveCounter = nullptr;
+}
+
+FramePaintCounter::FramePaintCounter(const char* className) : className_(className) {
+  liveCounter = this;
+  hook_ = SetWindowsHookExA(WH_CALLWNDPROC, &FramePaintCounter::hook, nullptr, GetCurrentThreadId());
+  EXPECT_NE(hook_, nullptr);
+}
+
+FramePaintCounter::~FramePaintCounter() {
+  if (hook_) UnhookWindowsHookEx(hook_);
+  liveCounter = nullptr;
+}
+
+int FramePaintCounter::count(HWND window) const {
+  for (const auto& p : paints_)
+    if (p.first == window) return p.second;
+  return 0;
+}
+
+LRESULT CALLBACK FramePaintCounter::hook(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  char name[64] = {};
+  if (code == HC_ACTION && liveCounter && m->message == WM_NCPAINT && GetClassNameA(m->hwnd, name, sizeof name) &&
+      std::strncmp(name, liveCounter->className_.c_str(), liveCounter->className_.size()) == 0) {
+    bool found = false;
+    for (auto& p : liveCounter->paints_) {
+      if (p.first == m->hwnd) {
+        ++p.second;
+        found = true;
+      }
+    }
+    if (!found) liveCounter->paints_.emplace_back(m->hwnd, 1);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void pump() {
   MSG msg;
   while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {

@@ -20,6 +20,25 @@ bool putOnClipboard(const std::string& text, HWND owner = nullptr);
 
 // Dispatches every waiting message; a WM_QUIT among them stays waiting for takeQuit.
 void pump();
+// Counts, while it lives, the frame paints (WM_NCPAINT) this thread's windows of one
+// class receive: a window's own scroll bars are drawn with its frame, so the count is
+// how often they are drawn.
+class FramePaintCounter {
+ public:
+  explicit FramePaintCounter(const char* className);
+  ~FramePaintCounter();
+  FramePaintCounter(const FramePaintCounter&) = delete;
+  FramePaintCounter& operator=(const FramePaintCounter&) = delete;
+  int count(HWND window) const;
+  void reset() { paints_.clear(); }
+
+ private:
+  static LRESULT CALLBACK hook(int code, WPARAM wParam, LPARAM lParam);
+  std::string className_;
+  std::vector<std::pair<HWND, int>> paints_;
+  HHOOK hook_ = nullptr;
+};
+
 // Whether a WM_QUIT is waiting (it is removed); its exit code into *code.
 bool takeQuit(int* code = nullptr);
 

@@ -134,6 +134,52 @@ TEST_F(GridView, ATableIsMadeWithoutScrollBarsWhicheverWayItIsMade) {
   pump();
 }
 
+// Drawing a scroll bar is slow under Wine's theme: a table laid out while it (or the
+// window it sits in) is hidden, then shown before the queue runs, draws its bars once,
+// at the show, and not again when the queue runs; a thumb that moves later is drawn again.
+TEST_F(GridView, AHiddenTableDrawsItsBarsOnceWhenItShows) {
+  struct Case {
+    uint32_t columns, rows;
+    bool hiddenParent;
+  } cases[] = {
+      {40, 3, false},
+      {2, 100, false},
+      {40, 100, false},
+      {40, 100, true},
+  };
+  FramePaintCounter paints("zTableCL");
+  for (const Case& c : cases) {
+    const std::string name = std::to_string(c.columns) + " x " + std::to_string(c.rows) +
+                             (c.hiddenParent ? " in a hidden window" : " hidden itself");
+    std::unique_ptr<LoggingFrame> hidden;
+    zWindow* parent = frame.get();
+    if (c.hiddenParent) {
+      hidden = std::make_unique<LoggingFrame>("Hidden frame", WS_OVERLAPPEDWINDOW);
+      MoveWindow(hidden->handle(), 20, 20, 500, 400, FALSE);
+      parent = hidden.get();
+    }
+    zTableSmallModel model(c.columns, c.rows);
+    auto* t = new zTable(parent, new zSizer(zPoint(0, 0), zDimension(400, 300), nullptr),
+                         c.hiddenParent ? WS_CHILD | WS_VISIBLE : WS_CHILD, &model);
+    MoveWindow(t->handle(), 0, 0, 400, 300, FALSE);
+    t->calcLayout();
+    paints.reset();
+    if (c.hiddenParent)
+      ShowWindow(hidden->handle(), SW_SHOW);
+    else
+      ShowWindow(t->handle(), SW_SHOW);
+    pump();
+    EXPECT_EQ(paints.count(t->handle()), 1) << name;
+    // A thumb moved by a scroll is drawn again.
+    t->scrollTo(c.columns > 2 ? 5 : 1, c.rows > 3 ? 20 : 1);
+    pump();
+    EXPECT_EQ(paints.count(t->handle()), 2) << name;
+    delete t;
+    hidden.reset();
+    pump();
+  }
+}
+
 TEST_F(GridView, AGivenModelOutlivesTheTable) {
   zTableSmallModel model(3, 4);
   zTable* t = makeTable(&model);

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "DialogsTestSupport.h"
@@ -250,6 +251,28 @@ TEST_F(Editors, TheEditMarkRedrawsTheCaptionAlone) {
   }
   editor->discard();
   pump();
+}
+
+// Each editor's table has more rows than it shows: its vertical bar is drawn once as the
+// editor opens and not again when the queue runs (each drawing of a bar through Wine's
+// theme is slow).
+TEST_F(Editors, TheTablesBarIsDrawnOnceWhenTheEditorOpens) {
+  auto opens = [this](auto* kind, uint32_t id, const char* name) {
+    using Editor = std::remove_pointer_t<decltype(kind)>;
+    FramePaintCounter paints("zTableCL");
+    command(id);
+    Editor* editor = Editor::instance();
+    ASSERT_NE(editor, nullptr) << name;
+    pump();
+    const HWND table = editor->itemTable()->handle();
+    EXPECT_NE(GetWindowLongA(table, GWL_STYLE) & WS_VSCROLL, 0) << name;
+    EXPECT_EQ(paints.count(table), 1) << name;
+    editor->discard();
+    pump();
+  };
+  opens(static_cast<DChoices*>(nullptr), CM_CHOICES, "choices");
+  opens(static_cast<DCriteria*>(nullptr), CM_CRITERIA, "criteria");
+  opens(static_cast<DDecisionMakers*>(nullptr), CM_DECISION_MAKERS, "decision makers");
 }
 
 // Weights: an empty weight takes the list's default (0 for criteria, 100 for decision

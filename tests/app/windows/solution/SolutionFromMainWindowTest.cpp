@@ -272,6 +272,36 @@ TEST_F(SolutionFromMainWindow, AResolveRefillsTheOpenWindow) {
   EXPECT_EQ(captionOf(s->handle()), "#1" + std::string(kTitleStart) + model->get_slns().get_timestamp());
 }
 
+// Best Choice on a model at the file's limits: the ranking's names and notes need the
+// table's horizontal bar, which is drawn once as the window first shows and not again
+// when the queue runs (each drawing of a bar through Wine's theme is slow); a thumb
+// moved later draws it again.
+TEST_F(SolutionFromMainWindow, TheTablesBarIsDrawnOnceWhenTheWindowOpens) {
+  options();
+  WMain* w = start("-mkdm");
+  ASSERT_NE(w, nullptr);
+  const PV::Data::RankSolutionData limits = limitsRanking();
+  auto& chs = PV::Data::Factory::instance()->currDataModel(0)->get_chs();
+  ASSERT_EQ(chs.size(), limits.rows.size());
+  size_t i = 0;
+  for (auto& c : chs) {
+    c.set_nm(limits.rows[i].name);
+    c.set_note(limits.rows[i].note);
+    ++i;
+  }
+  FramePaintCounter paints("zTableCL");
+  command(w, CM_BEST_CHOICE);
+  TableChartWindow* s = w->solutionWindow();
+  ASSERT_NE(s, nullptr);
+  zTable* t = s->table();
+  ASSERT_EQ(cellLook(t, 4, 1).text.size(), 241u) << "the notes at their longest";
+  EXPECT_NE(GetWindowLongA(t->handle(), GWL_STYLE) & WS_HSCROLL, 0);
+  EXPECT_EQ(paints.count(t->handle()), 1);
+  t->scrollTo(3, 1);
+  pump();
+  EXPECT_EQ(paints.count(t->handle()), 2);
+}
+
 // Replacing the model closes every solution window.
 TEST_F(SolutionFromMainWindow, ReplacingTheModelClosesThemAll) {
   const fs::path file = fs::path(dir_) / "demo.xpv";
