@@ -64,15 +64,18 @@ void paintCell(zTableCell* cell, const zRect& r, zDisplay* d, ziTableEnv* env) {
       x = r.left() + (width - w) / 2 + m;
     int32_t y = r.top() + m;
 
-    // A right-aligned text wider than its cell shows its end, clipped at the left margin;
-    // the clip the display had (a paint's) is put back afterwards.
-    bool clip = align == zTableAlignRight && w > width - m && d->hdc();
+    // A text wider than its cell stays inside it: a right-aligned one shows its end,
+    // clipped at the left margin; any other is cut at the cell's right edge (the next
+    // cell would paint over it, but beyond the last column nothing does). The clip the
+    // display had (a paint's) is put back afterwards.
+    bool clip = w > width - m && d->hdc();
     HRGN previous = nullptr;
     int hadClip = 0;
     if (clip) {
       previous = CreateRectRgn(0, 0, 0, 0);
       hadClip = previous ? GetClipRgn(d->hdc(), previous) : 0;
-      IntersectClipRect(d->hdc(), r.left() + m, r.top() + m, r.right(), r.bottom());
+      const int32_t left = align == zTableAlignRight ? r.left() + m : r.left();
+      IntersectClipRect(d->hdc(), left, r.top() + m, r.right(), r.bottom());
     }
     if (isBitmapCell) {
       if (bitmap) d->drawBitmap(*bitmap, zPoint(x, y));

@@ -103,6 +103,28 @@ TEST_F(DrawFixture, RightAlignedLongTextIsClippedAtTheMargin) {
   EXPECT_GT(later, 0);
 }
 
+// A left-aligned or centred text wider than its cell is cut at the cell's right edge: in
+// the last column nothing would paint over what it spills.
+TEST_F(DrawFixture, LongTextStaysInsideItsCell) {
+  for (const uint32_t align : {uint32_t(zTableAlignLeft), uint32_t(zTableAlignCentre)}) {
+    zTableSmallModel m(1, 1);
+    m.addAttribute(new zTableTextAlignmentAttr(align, zTableCellRange(1, 1, 1, 1)));
+    auto* cell = new zTableTextCell(&m, "WWWWWWWWWWWWWWWWWWWW", {1, 1});
+    canvas.reset(newCanvas(300, 100));
+    ziTableEnv env(&m);
+    env.collect({1, 1});
+    const zRect r(50, 10, 90, 40);
+    cell->draw(r, canvas.get(), &env);
+    int inked_right = 0, inked_inside = 0;
+    for (int y = 14; y < 38; ++y) {
+      for (int x = 53; x < 88; ++x) inked_inside += at(x, y) != kWhite;
+      for (int x = 90; x < 300; ++x) inked_right += at(x, y) != kWhite;
+    }
+    EXPECT_GT(inked_inside, 0) << align;
+    EXPECT_EQ(inked_right, 0) << align;
+  }
+}
+
 TEST_F(DrawFixture, CentredAndRightAlignedPlacement) {
   struct Case {
     uint32_t align;
