@@ -49,12 +49,9 @@ void zChildWin::arrangeFirstShow() {
     // The scroll bars come and go with the ranges set on them, and may have done so
     // before the first show: the window keeps the ones it has (a bit set here without a
     // frame change would take no room and paint over the client area).
-    // A style that is the window's already is not written again: the write alone costs a
-    // request to the window server and two messages, for each child at its first show.
     const uint32_t bars = WS_HSCROLL | WS_VSCROLL;
-    const uint32_t current = static_cast<uint32_t>(GetWindowLongA(handle_, GWL_STYLE));
-    style_ = (style_ & ~bars) | (current & bars);
-    if (style_ != current) SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
+    style_ = (style_ & ~bars) | (static_cast<uint32_t>(GetWindowLongA(handle_, GWL_STYLE)) & bars);
+    SetWindowLongA(handle_, GWL_STYLE, static_cast<LONG>(style_));
   }
 }
 
