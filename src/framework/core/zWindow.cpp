@@ -172,6 +172,16 @@ namespace {
 bool visualCtrlRegistered = false;
 }  // namespace
 
+namespace {
+// Whether the program has a class of this name already. The lookup stays in the process,
+// where a RegisterClass that fails for an existing class costs a request to the window
+// server each time a window of a shared class is made.
+bool programClassExists(HINSTANCE instance, const char* name) {
+  WNDCLASSA known;
+  return GetClassInfoA(instance, name, &known) && known.hInstance == instance;
+}
+}  // namespace
+
 void zWindow::registerWindowClass(bool visualCtrlOnce) {
   WNDCLASSA* wc = classInfo();
   if (!wc) return;
@@ -189,7 +199,7 @@ void zWindow::registerWindowClass(bool visualCtrlOnce) {
   if (!skip) {
     // A class that is already registered keeps its first registration; its name is
     // recorded all the same and unregistered at the end.
-    RegisterClassA(wc);
+    if (!programClassExists(wc->hInstance, className_)) RegisterClassA(wc);
     if (zTheProgram) zTheProgram->addRegisteredClass(className_);
   }
   delete wc;

@@ -4,6 +4,9 @@
 // (bench/windows), and the figures are printed beside that anchor's with their ratio.
 // The child is also set beside a plain Win32 child that is activated and painted on show
 // as the framework's is, which the plain anchor's is not.
+// With --windows it times instead the making and the first show of single framework
+// windows (a push button, a drawn tool button, a plain pane, the grid) beside the same
+// class and style made and shown by plain CreateWindowEx, ShowWindow and UpdateWindow.
 // Run under Wine by hand:  wine framework_frames_bench.exe
 #include <cstdio>
 #include <cstdlib>
@@ -21,6 +24,11 @@
 #include "framework/draw/zDisplay.h"
 #include "framework/frames/ziDialogReader.h"
 #include "framework/core/zMenu.h"
+#include "framework/controls/zButton.h"
+#include "framework/draw/zBitmap.h"
+#include "framework/frames/zPane.h"
+#include "framework/grid/zTable.h"
+#include "framework/visual/zBitmapButton.h"
 #include "framework/frames/zMDIAppFrame.h"
 #include "framework/frames/zMDIMarginFrame.h"
 
@@ -139,6 +147,99 @@ int screenshot(const char* path) {
   return ok ? 0 : 1;
 }
 
+// One kind of framework window: made under parent at a place of its own.
+struct WindowKind {
+  const char* name;
+  zWindow* (*make)(zWindow* parent, zSizer* place, int32_t id);
+};
+
+zBitmap* toolStrip = nullptr;
+
+const WindowKind windowKinds[] = {
+    {"push button",
+     [](zWindow* p, zSizer* s, int32_t id) -> zWindow* {
+       zButton* b = new zButton(p, s, BS_PUSHBUTTON, "OK", id);
+       b->create();
+       return b;
+     }},
+    {"tool button",
+     [](zWindow* p, zSizer* s, int32_t id) -> zWindow* {
+       return new zToolButton(p, s, 0, id, toolStrip, zRect(0, 0, 16, 16));
+     }},
+    {"plain pane",
+     [](zWindow* p, zSizer* s, int32_t id) -> zWindow* {
+       zPane* pane = new zPane(p, s, WS_CHILD, id);
+       pane->create();
+       return pane;
+     }},
+    {"grid", [](zWindow* p, zSizer* s, int32_t) -> zWindow* { return new zTable(p, s, WS_CHILD, nullptr); }},
+};
+
+// Each kind made and shown 20 times in a dialog frame, each window followed by a plain
+// CreateWindowEx of the class, styles and place it got, shown the same way.
+void windowsBench(zMDIAppFrame* frame) {
+  toolStrip = new zBitmap(16, 16, 32, 1);
+  const int perFrame = 20;
+  const int frames = 10;
+  for (const WindowKind& kind : windowKinds) {
+    double made = 0, shown = 0, rawMade = 0, rawShown = 0;
+    for (int f = -1; f < frames; ++f) {  // the first frame warms up
+      zDialogFrame host(frame, new zSizer(zPoint(0, 0), zDimension(600, 400), nullptr), WS_POPUP | WS_VISIBLE, "x");
+      host.show(SW_SHOWNA);
+      pump();
+      double m = 0, sh = 0, rm = 0, rs = 0;
+      for (int i = 0; i < perFrame; ++i) {
+        zSizer* place = new zSizer(zPoint(4 + 28 * (i % 10), 4 + 30 * (i / 10)), zDimension(24, 23), host.sizer());
+        place->setGravity(gravNone);
+        if (kind.make == windowKinds[3].make || kind.make == windowKinds[2].make)
+          place->setExtent(zDimension(200, 150));
+        const bool mark = f == 0 && i == 1 && std::getenv("PV_BENCH_MARKS");
+        if (mark) OutputDebugStringA("mark make");
+        const double t0 = seconds();
+        zWindow* w = kind.make(&host, place, 100 + i);
+        const double t1 = seconds();
+        if (mark) OutputDebugStringA("mark show");
+        w->show(SW_SHOW);
+        const double t2 = seconds();
+        if (mark) OutputDebugStringA("mark raw");
+        char cls[64] = "";
+        GetClassNameA(w->handle(), cls, sizeof cls);
+        RECT r;
+        GetWindowRect(w->handle(), &r);
+        MapWindowPoints(nullptr, host.handle(), reinterpret_cast<POINT*>(&r), 2);
+        const DWORD style = static_cast<DWORD>(GetWindowLongA(w->handle(), GWL_STYLE)) & ~WS_VISIBLE;
+        const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(w->handle(), GWL_EXSTYLE));
+        const double t3 = seconds();
+        HWND raw = CreateWindowExA(exStyle, cls, "", style, r.left, r.top + 200, r.right - r.left, r.bottom - r.top,
+                                   host.handle(), reinterpret_cast<HMENU>(static_cast<uintptr_t>(300 + i)),
+                                   GetModuleHandleA(nullptr), nullptr);
+        const double t4 = seconds();
+        ShowWindow(raw, SW_SHOW);
+        UpdateWindow(raw);
+        const double t5 = seconds();
+        if (mark) OutputDebugStringA("mark end");
+        m += t1 - t0;
+        sh += t2 - t1;
+        rm += t4 - t3;
+        rs += t5 - t4;
+      }
+      pump();
+      if (f < 0) continue;
+      made += m;
+      shown += sh;
+      rawMade += rm;
+      rawShown += rs;
+    }
+    const int n = perFrame * frames;
+    char label[96];
+    std::snprintf(label, sizeof label, "%s made", kind.name);
+    RawAnchor::printRatio(label, 1000.0 * made / n, "CreateWindowEx", 1000.0 * rawMade / n);
+    std::snprintf(label, sizeof label, "%s shown", kind.name);
+    RawAnchor::printRatio(label, 1000.0 * shown / n, "ShowWindow and UpdateWindow", 1000.0 * rawShown / n);
+  }
+  delete toolStrip;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -159,6 +260,12 @@ int main(int argc, char** argv) {
   AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
   frame->setMenu(bar);
   frame->show(SW_SHOWNORMAL);
+  if (argc == 2 && std::strcmp(argv[1], "--windows") == 0) {
+    windowsBench(frame);
+    delete frame;
+    delete app;
+    return 0;
+  }
   if (argc == 2 && std::strcmp(argv[1], "--parts") == 0) {
     double a = seconds();
     for (int i = 0; i < 20; ++i) {
