@@ -152,7 +152,7 @@ TEST_F(MDI, ActiveChildMenuIsMergedAndRemovedOnDeactivation) {
   delete frame;
 }
 
-// The frame's menu bar as the screen shows it, pixel by pixel.
+// The frame's menu bar as the frame has drawn it, pixel by pixel.
 std::vector<uint32_t> menuBarPixels(HWND frame) {
   MENUBARINFO info = {};
   info.cbSize = sizeof info;
@@ -161,11 +161,15 @@ std::vector<uint32_t> menuBarPixels(HWND frame) {
   const int w = r.right - r.left;
   const int h = r.bottom - r.top;
   if (w <= 0 || h <= 0) return {};
-  const HDC screen = GetDC(nullptr);
-  const HDC memory = CreateCompatibleDC(screen);
-  const HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
+  // Read from the frame's own drawing, not from the screen: the tests run beside others
+  // on one display, whose windows may lie over the bar there.
+  RECT window = {};
+  GetWindowRect(frame, &window);
+  const HDC dc = GetWindowDC(frame);
+  const HDC memory = CreateCompatibleDC(dc);
+  const HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
   const HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  BitBlt(memory, 0, 0, w, h, dc, r.left - window.left, r.top - window.top, SRCCOPY);
   SelectObject(memory, old);
   BITMAPINFO format = {};
   format.bmiHeader.biSize = sizeof format.bmiHeader;
@@ -178,7 +182,7 @@ std::vector<uint32_t> menuBarPixels(HWND frame) {
   GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &format, DIB_RGB_COLORS);
   DeleteObject(bitmap);
   DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  ReleaseDC(frame, dc);
   return pixels;
 }
 
