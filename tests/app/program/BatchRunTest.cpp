@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -366,6 +367,26 @@ TEST(RecentFiles, ListFileRules) {
             "bersicht \xc3\xa9t\xc3\xa9.xpv");
   EXPECT_EQ(list.get(1), "t\xe9o.xpv");
   EXPECT_TRUE(list.isEmpty(2));
+  EXPECT_TRUE(list.isEmpty(3));
+  fs::remove(file);
+}
+
+TEST(RecentFiles, LongPathsAreReadBackWhole) {
+  // A path of Greek letters takes two bytes of UTF-8 a letter: a folder a Windows path
+  // may hold is longer than 260 bytes, and the list must give it back as it was
+  // written, followed by the entries after it.
+  const fs::path file = fs::temp_directory_path() / "pv-recent-long-test.txt";
+  fs::remove(file);
+  std::string greek;
+  for (int i = 0; i < 90; ++i) greek += "\xce\xb1\xce\xb2";  // 180 letters
+  const std::string paths[] = {"C:\\" + greek + "\\m.xpv", "C:\\" + std::string(259, 'a') + ".xpv",
+                               "C:\\short.xpv"};
+  {
+    GUI::MRUPersistentList list(file.string(), 4);
+    for (auto it = std::rbegin(paths); it != std::rend(paths); ++it) EXPECT_TRUE(list.add(*it));
+  }
+  GUI::MRUPersistentList list(file.string(), 4);
+  for (uint32_t i = 0; i < 3; ++i) EXPECT_EQ(list.get(i), paths[i]) << i;
   EXPECT_TRUE(list.isEmpty(3));
   fs::remove(file);
 }
