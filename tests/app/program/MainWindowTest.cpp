@@ -738,6 +738,31 @@ TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
   EXPECT_TRUE(takeQuit());
 }
 
+// The end of the session (log off, shut down) asks about unsaved changes as the close
+// box does: Cancel keeps the session, No lets it end; an unchanged model asks nothing.
+TEST_F(MainWindow, TheSessionsEndAsksAboutUnsavedChangesFirst) {
+  quietOptions();
+  WMain* w = start();
+  EXPECT_NE(SendMessageA(w->handle(), WM_QUERYENDSESSION, 0, 0), 0);
+  EXPECT_EQ(boxes_.seen().size(), 0u);
+  stop();
+  w = start("-mkdm");
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Unsaved");
+  boxes_.expect("Palvermontine", IDCANCEL);
+  EXPECT_EQ(SendMessageA(w->handle(), WM_QUERYENDSESSION, 0, 0), 0);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text, "Save changes to Unsaved");
+  boxes_.expect("Palvermontine", IDNO);
+  EXPECT_NE(SendMessageA(w->handle(), WM_QUERYENDSESSION, 0, 0), 0);
+  EXPECT_EQ(boxes_.seen().size(), 2u);
+  EXPECT_TRUE(IsWindow(w->handle()));
+  EXPECT_FALSE(takeQuit());
+  boxes_.expect("Palvermontine", IDNO);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
+  EXPECT_TRUE(takeQuit());
+}
+
 // Best Choice: an unscored model is refused with the not-solvable box; the scored
 // demonstration model is solved and numbered.
 TEST_F(MainWindow, BestChoice) {
