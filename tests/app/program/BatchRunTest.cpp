@@ -230,6 +230,37 @@ TEST_F(BatchRunTest, WordsNotUnderstoodAreTold) {
   EXPECT_NE(ui_.told[0].text.find("\"-Solve\""), std::string::npos) << ui_.all();
 }
 
+// Two model files, the leading name and -input's, in either order: the one -input names
+// is opened and the other is named as ignored; -input alone tells nothing.
+TEST_F(BatchRunTest, ALeadingFileBesideInputIsToldAsIgnored) {
+  saveDemo("first.xpv");
+  saveDemo("second.xpv");
+  const std::string told =
+      "Two model files on the command line: \"first.xpv\" is ignored, the model is the one -input names";
+  const struct {
+    const char* commandLine;
+    const char* told;
+  } cases[] = {
+      {"first.xpv -console -input second.xpv", told.c_str()},
+      {"first.xpv -input second.xpv -console", told.c_str()},
+      {"-console -input second.xpv", nullptr},
+  };
+  for (const auto& c : cases) {
+    ui_ = RecordingUi();
+    BatchRun* run = nullptr;
+    EXPECT_EQ(runBatch(c.commandLine, &run), BATCH_OK) << c.commandLine << "\n" << ui_.all();
+    EXPECT_EQ(run->modelFile(), (dir_ / "second.xpv").string()) << c.commandLine;
+    if (c.told) {
+      ASSERT_EQ(ui_.told.size(), 1u) << c.commandLine << "\n" << ui_.all();
+      EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_WARNING);
+      EXPECT_EQ(ui_.told[0].text, c.told);
+    } else {
+      EXPECT_TRUE(ui_.told.empty()) << c.commandLine << "\n" << ui_.all();
+    }
+    Data::Factory::destroy();
+  }
+}
+
 // With no input the start-up rule reads the recent-files list itself (a batch run
 // has no menu), refuses names that are not model files, and never replaces the
 // demonstration model.
