@@ -107,6 +107,7 @@ struct Seen {
   std::string caption;
   std::string text;
   std::string utf8Text;  // the text read in the wide form, as UTF-8
+  std::string fileName;  // a file form's name field as it was shown, as UTF-8
 };
 
 class BoxAnswerer {
@@ -161,7 +162,9 @@ class BoxAnswerer {
     EnumThreadWindows(GetCurrentThreadId(), &BoxAnswerer::collect, reinterpret_cast<LPARAM>(&found));
     for (HWND box : found.boxes) {
       if (std::find(answered_.begin(), answered_.end(), box) != answered_.end()) continue;
-      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)), windowTextUtf8(GetDlgItem(box, 0xFFFF))};
+      Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)), windowTextUtf8(GetDlgItem(box, 0xFFFF))};
+      for (int field : {0x480, 0x47c})
+        if (seen.fileName.empty() && GetDlgItem(box, field)) seen.fileName = windowTextUtf8(GetDlgItem(box, field));
       if (!queue_.empty() && seen.caption.find(queue_.front().caption) != std::string::npos) {
         const Expected e = queue_.front();
         queue_.pop_front();
@@ -533,6 +536,34 @@ TEST_F(MainWindow, SaveAsWithTheOverwriteQuestionAndTextRoundTrip) {
   stop();
   start((dir_ / "work" / "cafe.xpv").string());
   EXPECT_EQ(run_.program()->window()->statusTexts().name, typed);
+}
+
+// Save As proposes a name the file system can hold, made of the model's name: the
+// letters a file name cannot hold (a "/" would name a folder, a "?" makes the form
+// filter instead of save) become "_", and the others stay as they are.
+TEST_F(MainWindow, SaveAsProposesAFileNameMadeOfTheModelsName) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  const struct {
+    const char* modelName;
+    const char* proposed;
+  } cases[] = {
+      {"Plan: A/B?", "Plan_ A_B_.xpv"},
+      {"Caf\xc3\xa9 <Choice>", "Caf\xc3\xa9 _Choice_.xpv"},
+      {"Site \"North\"", "Site _North_.xpv"},
+  };
+  for (const auto& c : cases) {
+    boxes_.clear();
+    PV::Data::Factory::instance()->currDataModel(0)->set_nm(c.modelName);
+    boxes_.expect("Save File As", IDCANCEL);
+    command(w, CM_SAVE_AS);
+    ASSERT_EQ(boxes_.seen().size(), 1u) << c.modelName;
+    EXPECT_EQ(boxes_.seen()[0].fileName, c.proposed) << c.modelName;
+    EXPECT_FALSE(w->isSaved());
+  }
+  boxes_.expect("Palvermontine", IDNO);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
 }
 
 // Open by the recent list and by a dropped file; the same file again asks first;
