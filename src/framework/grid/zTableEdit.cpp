@@ -68,8 +68,14 @@ void zTable::loadEditLine() {
     formatter = cell->hasKind(zTableCellNumber) ? static_cast<zFormatter*>(env.numFormatter()) : env.formatter();
   editLine_->useCellFormatter(formatter);
   const char* raw = cell ? cell->text() : "";
-  editLine_->setText("");
-  if (!formatter || !*raw || !editLine_->insertText(raw)) editLine_->setText(raw);
+  // Only a formatter inserts the text into an empty line; without one the text is set
+  // once (each setting redraws the line and moves its caret).
+  if (formatter) {
+    editLine_->setText("");
+    if (*raw && !editLine_->insertText(raw)) editLine_->setText(raw);
+  } else {
+    editLine_->setText(raw);
+  }
   loadedText_ = windowText(editLine_->handle());
   editLine_->setLocked(env.readOnly() ? 1 : 0);
 }
