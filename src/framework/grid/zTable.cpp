@@ -411,9 +411,12 @@ void zTable::setCurrent(zTableCellPos pos, bool force) {
   bringIntoView(pos);
   invalidateCell(current_);
   followEditLine();
-  if (handle()) UpdateWindow(handle());
+  // The hooks run before the paint: one that moves the current cell on (an editor's
+  // entry turning at a row's end) would otherwise have the cell it leaves painted as
+  // the current one first, and the table painted twice.
   callHook(cellHook_, cellHookData_);
   callHook(selectionHook_, selectionHookData_);
+  if (handle()) UpdateWindow(handle());
 }
 
 void zTable::clearHeaderHighlight() {
