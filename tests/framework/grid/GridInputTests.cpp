@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "../core/GuiTestSupport.h"
@@ -135,6 +136,41 @@ TEST_F(GridInput, AThumbMovedByTheCurrentCellIsDrawnWhereItBelongs) {
   EXPECT_NE(drawn, atTop) << "the thumb moved down";
   RedrawWindow(t->handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(drawn, verticalBarPixels(t));
+  delete t;
+}
+
+// The thumb's top and bottom in its bar, in pixels.
+std::pair<int, int> thumbPixels(zTable* t) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(t->handle(), OBJID_VSCROLL, &info);
+  return {info.xyThumbTop, info.xyThumbBottom};
+}
+
+// In a long table many lines share the thumb's pixels: a scroll that leaves the thumb
+// where it is draws no bar; one that moves it draws the bar once when the queue runs,
+// as a bar drawn afresh shows it.
+TEST_F(GridInput, ABarIsDrawnOnlyWhenItsThumbsPixelsMove) {
+  zTableSmallModel model(3, 3000);
+  zTable* t = makeTable(&model);
+  ASSERT_TRUE(GetWindowLongA(t->handle(), GWL_STYLE) & WS_VSCROLL);
+  FramePaintCounter paints("zTableCL");
+  struct Step {
+    uint32_t firstRow;
+    bool thumbMoves;
+  } steps[] = {{2, false}, {3, false}, {1500, true}, {1501, false}, {20, true}};
+  for (const Step& s : steps) {
+    const std::pair<int, int> before = thumbPixels(t);
+    paints.reset();
+    t->scrollTo(1, s.firstRow);
+    ASSERT_EQ(t->layout().firstRow(), s.firstRow);
+    ASSERT_EQ(thumbPixels(t) != before, s.thumbMoves) << "row " << s.firstRow;
+    pump();
+    EXPECT_EQ(paints.count(t->handle()), s.thumbMoves ? 1 : 0) << "row " << s.firstRow;
+    const std::vector<COLORREF> shown = verticalBarPixels(t);
+    RedrawWindow(t->handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(shown, verticalBarPixels(t)) << "row " << s.firstRow;
+  }
   delete t;
 }
 
