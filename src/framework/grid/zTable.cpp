@@ -435,12 +435,16 @@ void zTable::setCurrent(zTableCellPos pos, bool force) {
   current_ = pos;
   bringIntoView(pos);
   invalidateCell(current_);
-  followEditLine();
-  // The hooks run before the paint: one that moves the current cell on (an editor's
-  // entry turning at a row's end) would otherwise have the cell it leaves painted as
-  // the current one first, and the table painted twice.
+  // The hooks run before the edit line is loaded and the table paints: one that moves
+  // the current cell on (an editor's entry turning at a row's end) would otherwise have
+  // the line loaded with the cell it leaves, and that cell painted as the current one.
+  lineBehind_ = true;
   callHook(cellHook_, cellHookData_);
   callHook(selectionHook_, selectionHookData_);
+  if (lineBehind_) {
+    lineBehind_ = false;
+    followEditLine();
+  }
   if (handle()) UpdateWindow(handle());
 }
 

@@ -121,7 +121,9 @@ void zTable::beginEdit(const char* text) {
 }
 
 void zTable::storeEdit(bool takeFocus) {
-  if (!editLine_ || !editLine_->handle() || current_.column == 0 || current_.row == 0) return;
+  // While a move's hooks run the line still holds the cell before, which the move has
+  // stored (or dropped, as loading the new cell would).
+  if (lineBehind_ || !editLine_ || !editLine_->handle() || current_.column == 0 || current_.row == 0) return;
   const bool inPlace = editLine_ == inplace_;
   if (inPlace && !inplace_->shown()) return;
   const std::string shown = windowText(editLine_->handle());
