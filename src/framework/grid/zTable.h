@@ -277,7 +277,9 @@ class zTable : public zChildWin {
   zPoint lastLine_;
   int cursorState_ = 0;  // 0 arrow, 1 row border, 2 column border
   uint32_t headerDragStart_ = 0;
-  void loadEditLine();
+  // Loads the current cell into the edit line; with keepShownText a line that shows the
+  // cell's text as loaded and untouched since is not set again.
+  void loadEditLine(bool keepShownText = false);
   void releaseEditLines();
   // Loads the new current cell into the edit line and tells it where the cell is.
   void followEditLine();
@@ -287,6 +289,8 @@ class zTable : public zChildWin {
   zTableEditLine* editLine_ = nullptr;
   zTableInplaceEditLine* inplace_ = nullptr;
   std::string loadedText_;  // the current cell's text as last loaded into the edit line
+  zTableCellPos loadedAt_;   // the cell last loaded (0, 0: none, or typed over since)
+  std::string loadedRaw_;    // that cell's text then
   // The current cell moved and its hooks run: the edit line still shows the cell before.
   bool lineBehind_ = false;
 };

@@ -234,6 +234,40 @@ TEST_F(GridInput, AMoveTheHookTurnsLoadsTheEditLineOnce) {
   }
 }
 
+// A key typed on the table replaces the edit line's whole text: a line that shows the
+// current cell as loaded is not set again first; one typed over since is.
+TEST_F(GridInput, AnEditBegunOnALoadedLineSetsNoTextFirst) {
+  struct Case {
+    const char* typedOver;  // into the line before the key, or none
+    int texts;
+  } cases[] = {{nullptr, 0}, {"other", 1}};
+  for (const Case& c : cases) {
+    zTableSmallModel model(3, 10);
+    new zTableTextCell(&model, "name 3", {1, 3});
+    zTable* t = makeTable(&model);
+    t->setCurrentCell({2, 2});
+    SendMessageA(t->handle(), WM_CHAR, '7', 0);
+    textsCountedFor = t->editHandle();
+    ASSERT_NE(textsCountedFor, nullptr);
+    t->setCurrentCell({1, 3});
+    if (c.typedOver) SetWindowTextA(textsCountedFor, c.typedOver);
+    textsSet = 0;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &countTexts, nullptr, GetCurrentThreadId());
+    SendMessageA(t->handle(), WM_CHAR, 'x', 0);
+    UnhookWindowsHookEx(hook);
+    const std::string name = c.typedOver ? c.typedOver : "loaded";
+    EXPECT_EQ(textsSet, c.texts) << name;
+    char shown[32] = {};
+    GetWindowTextA(textsCountedFor, shown, sizeof shown);
+    EXPECT_STREQ(shown, "x") << name;
+    t->storeEdit();
+    ASSERT_NE(model.cell({1, 3}), nullptr) << name;
+    EXPECT_STREQ(model.cell({1, 3})->text(), "x") << name;
+    EXPECT_STREQ(model.cell({2, 2})->text(), "7") << name;
+    delete t;
+  }
+}
+
 TEST_F(GridInput, AScrollStoresTheEditAndMovesThePixels) {
   zTableSmallModel model(20, 20);
   model.addAttribute(new zTableBackColorAttr(zColor(255, 0, 0), zTableCellRange(3, 1, 3, 20)));
