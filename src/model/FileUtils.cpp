@@ -14,10 +14,16 @@
 #define WIN32_LEAN_AND_MEAN
 #endif
 #include <windows.h>
+#else
+#include <sys/stat.h>
 #endif
 
 namespace PV {
 namespace Util {
+
+namespace {
+constexpr const char* kReadOnlyTarget = "the file is read-only";
+}  // namespace
 
 void trimChar(std::string& text, int mode, char ch) {
   if (text.empty()) return;
@@ -49,6 +55,12 @@ std::string systemErrorText(int err) {
 
 bool renameOver(const std::string& source, const std::string& target, std::string& why) {
 #ifdef _WIN32
+  const DWORD attributes = GetFileAttributesW(Files::toWide(target).c_str());
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0) {
+    why = kReadOnlyTarget;
+    errno = EACCES;
+    return false;
+  }
   if (MoveFileExW(Files::toWide(source).c_str(), Files::toWide(target).c_str(),
                   MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
     return true;
@@ -61,6 +73,12 @@ bool renameOver(const std::string& source, const std::string& target, std::strin
   errno = EACCES;
   return false;
 #else
+  struct stat status;
+  if (stat(target.c_str(), &status) == 0 && S_ISREG(status.st_mode) && (status.st_mode & S_IWUSR) == 0) {
+    why = kReadOnlyTarget;
+    errno = EACCES;
+    return false;
+  }
   errno = 0;
   if (std::rename(source.c_str(), target.c_str()) == 0) return true;
   why = systemErrorText(errno);

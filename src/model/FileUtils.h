@@ -16,7 +16,9 @@ std::string systemErrorText(int err);
 
 // Renames the source over the target in one step, replacing a target that exists
 // (Windows' own rename refuses one); true on success, else false with `why` the
-// system's reason. The target stays as it was until the rename succeeds.
+// system's reason. The target stays as it was until the rename succeeds. A read-only
+// target is refused: a rename would replace it (under Wine as on POSIX systems) where
+// the user marked it to be kept.
 bool renameOver(const std::string& source, const std::string& target, std::string& why);
 
 // Replaces the target file by the source: fails at once when the target is missing

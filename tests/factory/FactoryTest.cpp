@@ -289,6 +289,27 @@ TEST(Factory, AFailedSaveKeepsTheOldFileTheModelAndItsChangedMark) {
   EXPECT_NE(Fixture::fileBytes(good).find("Changed"), std::string::npos);
 }
 
+// A file marked read-only is not replaced by a save, as Windows itself refuses; the
+// reason says so, no temporary file is left, and the model keeps its changed mark.
+TEST(Factory, ASaveOverAReadOnlyFileKeepsItAndSaysSo) {
+  const std::string dir = Fixture::freshFolder("readonly");
+  const std::string kept = dir + "/kept.xpv";
+  fs::copy_file(kGolden, kept);
+  fs::permissions(kept, fs::perms::owner_write | fs::perms::group_write | fs::perms::others_write,
+                  fs::perm_options::remove);
+  Factory f;
+  ASSERT_NE(f.load(kept, false), nullptr);
+  f.currDataModel(0)->get_dms()[0].set_nm("Changed");
+  EXPECT_FALSE(f.save(nullptr));
+  EXPECT_NE(f.lastError().find(kept + ": cannot replace " + kept + ": the file is read-only"), std::string::npos)
+      << f.lastError();
+  EXPECT_FALSE(f.isUnmodified());
+  EXPECT_FALSE(fs::exists(kept + ".tmp"));
+  fs::permissions(kept, fs::perms::owner_write, fs::perm_options::add);
+  EXPECT_EQ(Fixture::fileBytes(kept), Fixture::fileBytes(kGolden));
+  EXPECT_TRUE(f.save(nullptr)) << f.lastError();
+}
+
 // A save into a full disk: the previous file stays whole, no temporary file is left,
 // and the reason is the system's, beside the file's name.
 TEST(Factory, ASaveIntoAFullDiskKeepsThePreviousFileAndSaysWhy) {

@@ -247,7 +247,8 @@ void DAppOptions::load() {
   dmRadio_ = gui.get_decisionMakerIcon() == "dm2" ? kAoDm2 : kAoDm1;
   const int32_t exitMode = exitModeOf(gui.get_exitIcon());
   exitRadio_ = exitMode == 2 ? kAoExit1 : exitMode == 1 ? kAoExit2 : kAoNoExit;
-  defaultModel_ = PV::XML::Utf8ToSystem(defaults.get_defaultDirectory()).c_str();
+  defaultModelShown_ = defaults.get_defaultDirectory();
+  defaultModel_ = PV::XML::Utf8ToSystem(defaultModelShown_).c_str();
 
   loadChildren();
   for (zRadioController* c : {dmController_, exitController_, orientationController_}) c->update();
@@ -298,8 +299,10 @@ int DAppOptions::onStartDefaultModel(zEvent*) { return exclusiveStartupChoice(0)
 int DAppOptions::browseDefaultModel(zEvent*) {
   zFileOpenForm form(this, "Open A Palvermontine Decision Model File", defaultModel_, PV::Data::kModelFileFilter);
   if (form.completed() && form.name()[0]) {
-    defaultModel_ = form.name();
-    defaultModelEdit_->setText(form.name());
+    // The form names the file in UTF-8; the entry shows screen text.
+    defaultModelShown_ = form.name();
+    defaultModel_ = PV::XML::Utf8ToSystem(defaultModelShown_).c_str();
+    defaultModelEdit_->setText(defaultModel_);
   }
   return 0;
 }
@@ -328,8 +331,7 @@ bool DAppOptions::store() {
   const bool startDefault = box(kAoStartDefaultModel)->checked() != 0;
   const bool startLast = box(kAoStartLastModel)->checked() != 0 && !startDefault;
   const std::string defaultModel =
-      PV::XML::SystemToUtf8Keeping(static_cast<const char*>(defaultModel_),
-                                   optionsFile()->options().get_defaultValuesAppOpts().get_defaultDirectory());
+      PV::XML::SystemToUtf8Keeping(static_cast<const char*>(defaultModel_), defaultModelShown_);
   // The start opens the default model by the same rule as every model file: a name
   // taken here is one the start can open.
   const std::string extension = PV::Data::kModelExtension;

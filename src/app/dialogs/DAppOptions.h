@@ -145,6 +145,10 @@ class DAppOptions : public zFormDialog {
   FLCString groupId_;
   FLCString email_;
   FLCString defaultModel_;
+  // The default model's name (UTF-8) the entry was last filled with, from the options
+  // or the Browse form: the entry shows it in the screen's code page, which may lack
+  // some of its letters.
+  std::string defaultModelShown_;
   FLCString navigation_;
   int32_t dmRadio_;
   int32_t exitRadio_;

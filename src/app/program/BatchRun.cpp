@@ -279,6 +279,13 @@ void BatchRun::tellNotUnderstood() {
   env_.ui->tell(BatchUi::TELL_WARNING, env_.appName, text);
 }
 
+void BatchRun::tellSecondModelFile() {
+  std::string leading;
+  if (!options_.isPresent("-input") || !options_.getFileName(leading)) return;
+  env_.ui->tell(BatchUi::TELL_WARNING, env_.appName,
+                "Two model files on the command line: \"" + leading + "\" is ignored, the model is the one -input names");
+}
+
 std::string BatchRun::missingFileName(int32_t* code) const {
   // In the order of the steps, each with the code of its own failure.
   static const struct {
@@ -301,6 +308,7 @@ std::string BatchRun::missingFileName(int32_t* code) const {
 int32_t BatchRun::runSteps() {
   const bool console = options_.isGuiMode() == 0;
   tellNotUnderstood();
+  tellSecondModelFile();
   // An option that takes a file name and has none (an empty script variable) is
   // refused before anything is loaded or written: in a console run the run ends there,
   // and an empty -input never stands for "no input", which would save a new empty

@@ -136,6 +136,8 @@ class BatchRun {
   int32_t runSteps();
   // Tells the words of the command line that the program did not understand.
   void tellNotUnderstood();
+  // A leading file name beside -input is not opened: the user is told so.
+  void tellSecondModelFile();
   // The first option that takes a file name and was given none, with the code its
   // step fails with; empty when every such option has its name.
   std::string missingFileName(int32_t* code) const;

@@ -11,7 +11,21 @@ namespace GUI {
 
 namespace {
 const std::string kEmpty = RECENT_EMPTY;
-constexpr size_t kMaxLine = 260;
+// The longest line taken for a path: a Windows path holds up to 32767 UTF-16 units,
+// each at most three bytes of UTF-8. A longer line is no path.
+constexpr size_t kMaxLine = 3 * 32767;
+
+// Reads one line without its line end; false at the end of the file, or when the line
+// is longer than any path.
+bool readLine(std::FILE* in, std::string& text) {
+  text.clear();
+  int c;
+  while ((c = std::fgetc(in)) != EOF && c != '\n') {
+    if (text.size() == kMaxLine) return false;
+    text += static_cast<char>(c);
+  }
+  return c != EOF || !text.empty();
+}
 }  // namespace
 
 MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntries, bool createMissing)
@@ -22,11 +36,12 @@ MRUPersistentList::MRUPersistentList(const std::string& path, uint32_t maxEntrie
     if (createMissing) write();
     return;
   }
-  char line[kMaxLine + 2];
+  // A line is read whole, however long: a path in Greek or accented letters takes two
+  // bytes of UTF-8 a letter, and a cut line would be two false entries.
+  std::string text;
   for (uint32_t i = 0; i < maxEntries; ++i) {
-    if (!std::fgets(line, sizeof line, in)) break;
-    std::string text(line);
-    while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
+    if (!readLine(in, text)) break;
+    while (!text.empty() && text.back() == '\r') text.pop_back();
     // Paths are UTF-8 (a line of an older list in the ANSI code page still names
     // its file); a line with control characters is no path, and ends the list.
     const bool path =

@@ -12,6 +12,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zProgram.h"
 #include "framework/frames/zCommonForms.h"
+#include "model/FileUtils.h"
 #include "model/ModelFileName.h"
 
 #include <shellapi.h>
@@ -141,7 +142,7 @@ bool WMain::saveAs() {
   const std::string& fn = batch_->modelFile();
   std::string proposed = !fn.empty()                ? fn
                          : newModel_                ? Data::withModelExtension("DecisionModel")
-                         : !model->get_nm().empty() ? Data::withModelExtension(model->get_nm())
+                         : !model->get_nm().empty() ? Util::safeFileName(model->get_nm(), Data::kModelExtension)
                                                     : std::string();
   if (fn.empty()) proposed = documentFolder() + "\\" + proposed;
   zFileSaveAsForm form(this, "Save File As", proposed.c_str(), Data::kModelFileFilter);

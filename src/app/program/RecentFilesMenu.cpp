@@ -20,7 +20,9 @@ RecentFilesMenu::RecentFilesMenu(HMENU menu, HWND owner, uint32_t firstId, uint3
 
 std::string RecentFilesMenu::itemText(uint32_t index, const std::string& entry) {
   if (entry == RECENT_EMPTY) return entry;
-  std::string text = "&" + std::to_string(index + 1) + " " + entry;
+  // A menu takes "&" for the mark of its key letter: one in a path is doubled to show.
+  std::string text = "&" + std::to_string(index + 1) + " ";
+  for (char c : entry) text += c == '&' ? std::string("&&") : std::string(1, c);
   if (text.size() > kMaxItemText) {
     text.resize(kMaxItemText);
     // Never half a character: the cut goes before a UTF-8 sequence it would split.

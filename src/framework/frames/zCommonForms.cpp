@@ -43,7 +43,12 @@ zFileFormStart ziFileFormStart(bool saveForm, const char* initial, const char* c
     if (!saveForm) copyBounded(name, capacity, initial);
   } else {
     copyBounded(name, capacity, initial);
-    if (const char* dot = std::strchr(initial, '.')) {
+    // The extension is the file's own, after the last full stop of its last part: a
+    // folder such as "j.smith" or a name such as "plan.v2.xpv" holds others before it.
+    const char* file = initial;
+    for (const char* at = initial; *at; ++at)
+      if (*at == '\\' || *at == '/' || *at == ':') file = at + 1;
+    if (const char* dot = std::strrchr(file, '.')) {
       start.defaultExtension = dot + 1;
       start.hasDefaultExtension = true;
     } else if (firstPattern) {

@@ -337,6 +337,18 @@ LRESULT zMDIAppFrame::route(zEvent* event) {
       if (result) return result;
       break;
     }
+    case WM_QUERYENDSESSION: {
+      // The session's end closes the program as surely as its close box: whatever may
+      // refuse a close (a question about unsaved work) is asked first, and a refusal
+      // keeps the session. The default procedure would let it end without a word.
+      zWindowDlistIter it(&children_);
+      std::vector<zWindow*> children;
+      while (zWindow* child = it.next()) children.push_back(child);
+      for (zWindow* child : children) {
+        if (child->onClose(event)) return FALSE;
+      }
+      return onClose(event) ? FALSE : TRUE;
+    }
     case WM_SYSCOLORCHANGE:
       resendSysColorChange(this, event);
       break;

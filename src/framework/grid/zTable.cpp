@@ -48,6 +48,21 @@ bool paintCoversBars(HWND window, WPARAM update) {
   return true;
 }
 
+// The thumb of the window's own bar (SB_HORZ or SB_VERT) in the window's client
+// coordinates, as the bar's position places it in pixels; empty without a shown bar.
+RECT thumbPlace(HWND window, int bar) {
+  RECT place{};
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  const LONG object = bar == SB_VERT ? static_cast<LONG>(OBJID_VSCROLL) : static_cast<LONG>(OBJID_HSCROLL);
+  if (!GetScrollBarInfo(window, object, &info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return place;
+  const RECT& r = info.rcScrollBar;
+  place = bar == SB_VERT ? RECT{r.left, r.top + info.xyThumbTop, r.right, r.top + info.xyThumbBottom}
+                         : RECT{r.left + info.xyThumbTop, r.top, r.left + info.xyThumbBottom, r.bottom};
+  MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&place), 2);
+  return place;
+}
+
 void line(zDisplay* d, std::initializer_list<POINT> points) {
   auto it = points.begin();
   d->moveTo(it->x, it->y);
@@ -271,12 +286,22 @@ void zTable::syncScrollBars() {
       const int32_t pos = zTableLayout::thumbFromFirst(b.first, shift);
       b.info->setPageStep(std::max(1, zTableLayout::thumbFromFirst(b.pageOn, shift) - pos));
       // Drawing a bar costs more than the rest of a scroll: only a thumb that moves is
-      // set, and drawn after the cells. A hidden table draws nothing: its first show
+      // set, and drawn after the cells, only where its pixels moved (many lines share a
+      // thumb's place in a long table). A hidden table draws nothing: its first show
       // draws its frame, bars and thumbs included.
       if (pos != b.info->pos()) {
-        b.info->movePos(pos, false);
-        if (!thumbsPending_ && IsWindowVisible(handle()) && PostMessageA(handle(), kMsgDrawThumbs, 0, 0))
-          thumbsPending_ = true;
+        if (thumbsPending_ || !IsWindowVisible(handle())) {
+          b.info->movePos(pos, false);
+        } else {
+          // A range posted before is applied first (it draws the bar): the thumb's place
+          // is then measured as the screen shows it.
+          MSG msg;
+          while (PeekMessageA(&msg, handle(), zMsgScrollRange, zMsgScrollRange, PM_REMOVE)) DispatchMessageA(&msg);
+          const RECT from = thumbPlace(handle(), b.info->bar());
+          b.info->movePos(pos, false);
+          const RECT to = thumbPlace(handle(), b.info->bar());
+          if (!EqualRect(&from, &to) && PostMessageA(handle(), kMsgDrawThumbs, 0, 0)) thumbsPending_ = true;
+        }
       }
       b.info->setPrevPos(b.info->pos());
     }
@@ -410,10 +435,17 @@ void zTable::setCurrent(zTableCellPos pos, bool force) {
   current_ = pos;
   bringIntoView(pos);
   invalidateCell(current_);
-  followEditLine();
-  if (handle()) UpdateWindow(handle());
+  // The hooks run before the edit line is loaded and the table paints: one that moves
+  // the current cell on (an editor's entry turning at a row's end) would otherwise have
+  // the line loaded with the cell it leaves, and that cell painted as the current one.
+  lineBehind_ = true;
   callHook(cellHook_, cellHookData_);
   callHook(selectionHook_, selectionHookData_);
+  if (lineBehind_) {
+    lineBehind_ = false;
+    followEditLine();
+  }
+  if (handle()) UpdateWindow(handle());
 }
 
 void zTable::clearHeaderHighlight() {

@@ -70,7 +70,9 @@ class zTable : public zChildWin {
   // when the position is the current cell.
   void setCurrentCell(zTableCellPos pos) { setCurrent(pos, true); }
   // Moves the current cell (its column and row lowered to the counts), clears the
-  // selection and the header highlight, brings the cell into view and calls the hooks.
+  // selection and the header highlight, brings the cell into view, calls the hooks, then
+  // loads the edit line and paints. A hook may move the current cell on: the line is
+  // loaded once, for the cell the moves end at.
   // Without force nothing happens when pos is the current cell.
   void setCurrent(zTableCellPos pos, bool force);
   // The selection: the current cell and the anchor as a range (the current cell alone
@@ -190,8 +192,9 @@ class zTable : public zChildWin {
   void commitAndMove(int direction);
   void cancelEdit() { reloadEditLine(); }
   // Stores the edit line's text in the current cell without moving (nothing while the
-  // in-place line is hidden, or on a read-only cell); the in-place line closes and, with
-  // takeFocus, the table gets the focus.
+  // in-place line is hidden, or on a read-only cell, or while the hooks of a move run,
+  // before the line shows the new cell); the in-place line closes and, with takeFocus,
+  // the table gets the focus.
   void storeEdit(bool takeFocus = true);
   // Whether the typed text may go into the cell; a refused text stays in the edit line
   // and the cell keeps its own. Every store of an edit asks (all texts by default).
@@ -274,7 +277,9 @@ class zTable : public zChildWin {
   zPoint lastLine_;
   int cursorState_ = 0;  // 0 arrow, 1 row border, 2 column border
   uint32_t headerDragStart_ = 0;
-  void loadEditLine();
+  // Loads the current cell into the edit line; with keepShownText a line that shows the
+  // cell's text as loaded and untouched since is not set again.
+  void loadEditLine(bool keepShownText = false);
   void releaseEditLines();
   // Loads the new current cell into the edit line and tells it where the cell is.
   void followEditLine();
@@ -284,6 +289,10 @@ class zTable : public zChildWin {
   zTableEditLine* editLine_ = nullptr;
   zTableInplaceEditLine* inplace_ = nullptr;
   std::string loadedText_;  // the current cell's text as last loaded into the edit line
+  zTableCellPos loadedAt_;   // the cell last loaded (0, 0: none, or typed over since)
+  std::string loadedRaw_;    // that cell's text then
+  // The current cell moved and its hooks run: the edit line still shows the cell before.
+  bool lineBehind_ = false;
 };
 
 // The control type "zTable" for dialog templates: a table with a model of its own.

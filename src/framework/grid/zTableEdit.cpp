@@ -57,7 +57,7 @@ void zTable::detachEditLine(zTableEditLine* line) {
   if (editLine_ == line) editLine_ = inplace_;
 }
 
-void zTable::loadEditLine() {
+void zTable::loadEditLine(bool keepShownText) {
   if (!editLine_ || current_.column == 0 || current_.row == 0) return;
   ziTableEnv env(model_);
   env.collect(current_);
@@ -68,9 +68,22 @@ void zTable::loadEditLine() {
     formatter = cell->hasKind(zTableCellNumber) ? static_cast<zFormatter*>(env.numFormatter()) : env.formatter();
   editLine_->useCellFormatter(formatter);
   const char* raw = cell ? cell->text() : "";
-  editLine_->setText("");
-  if (!formatter || !*raw || !editLine_->insertText(raw)) editLine_->setText(raw);
-  loadedText_ = windowText(editLine_->handle());
+  // A line that still shows the cell's text as loaded, untouched, keeps it when asked to.
+  const bool shown = keepShownText && !formatter && loadedAt_ == current_ && loadedRaw_ == raw &&
+                     windowText(editLine_->handle()) == loadedText_;
+  if (!shown) {
+    // Only a formatter inserts the text into an empty line; without one the text is set
+    // once (each setting redraws the line and moves its caret).
+    if (formatter) {
+      editLine_->setText("");
+      if (*raw && !editLine_->insertText(raw)) editLine_->setText(raw);
+    } else {
+      editLine_->setText(raw);
+    }
+    loadedText_ = windowText(editLine_->handle());
+    loadedAt_ = current_;
+    loadedRaw_ = raw;
+  }
   editLine_->setLocked(env.readOnly() ? 1 : 0);
 }
 
@@ -99,7 +112,9 @@ void zTable::beginEdit(const char* text) {
   }
   HWND e = editLine_->handle();
   if (!e) return;
-  loadEditLine();
+  // The typed text replaces the whole line: a line already showing the cell is not set
+  // again first.
+  loadEditLine(true);
   editLine_->cellMoved(current_);
   editLine_->open();
   // The text is cut to the edit's limit like typed text, so it is bounded as well.
@@ -115,7 +130,9 @@ void zTable::beginEdit(const char* text) {
 }
 
 void zTable::storeEdit(bool takeFocus) {
-  if (!editLine_ || !editLine_->handle() || current_.column == 0 || current_.row == 0) return;
+  // While a move's hooks run the line still holds the cell before, which the move has
+  // stored (or dropped, as loading the new cell would).
+  if (lineBehind_ || !editLine_ || !editLine_->handle() || current_.column == 0 || current_.row == 0) return;
   const bool inPlace = editLine_ == inplace_;
   if (inPlace && !inplace_->shown()) return;
   const std::string shown = windowText(editLine_->handle());
@@ -137,6 +154,7 @@ void zTable::storeEdit(bool takeFocus) {
   if (before ? text == before->text() : text.empty()) return;
   if (!acceptEdit(current_, text)) return;
   loadedText_ = shown;
+  loadedAt_ = zTableCellPos(0, 0);  // the line shows what was typed, not what was loaded
   delete model_->setCellText(current_, text.c_str());
   model_->notifyViews();
 }

@@ -1,5 +1,6 @@
 #include <windows.h>
 
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "DialogsTestSupport.h"
 #include "app/dialogs/DAppOptions.h"
 #include "app/services/AboutInfo.h"
+#include "foundation/FileNames.h"
 #include "framework/bars/zToolTip.h"
 #include "model/AppOptions.h"
 #include "xml/PalvermontineAppOptsFile.h"
@@ -240,6 +242,56 @@ TEST_F(AppOptions, UntouchedFieldsKeepLettersTheScreenCannotShow) {
   const PV::Data::PalvermontineAppOpts stored = reread();
   EXPECT_EQ(stored.get_idAppOpts().get_owner(), owner);
   EXPECT_EQ(stored.get_defaultValuesAppOpts().get_defaultDirectory(), model);
+}
+
+// Answers the file form of the caption with the name (UTF-8, typed through the wide
+// form as a keyboard would) once it shows; polls every 20 ms for at most 4 s.
+void answerFileForm(const std::string& caption, const std::string& name, int triesLeft = 200) {
+  if (HWND form = findThreadDialogBox(caption.c_str())) {
+    const std::wstring wide = PV::Files::toWide(name);
+    for (int field : {0x47c, 0x480}) SetDlgItemTextW(form, field, wide.c_str());
+    PostMessageA(form, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), reinterpret_cast<LPARAM>(GetDlgItem(form, IDOK)));
+    return;
+  }
+  if (triesLeft > 0) runAfter(20, [=] { answerFileForm(caption, name, triesLeft - 1); });
+}
+
+// A default model chosen through Browse in a folder named in accented or Greek letters
+// is stored as the file the form named, which the start can open.
+TEST_F(AppOptions, ADefaultModelChosenThroughBrowseKeepsLettersBeyondAscii) {
+  const std::string folders[] = {"\xc3\x89quipe d\xc3\xa9j\xc3\xa0", "\xce\x9f\xce\xbc\xce\xac\xce\xb4\xce\xb1"};
+  OptionsHostFrame host;
+  for (const std::string& folder : folders) {
+    SCOPED_TRACE(folder);
+    const std::string model = configPath(folder.c_str()) + "\\team.xpv";
+    ASSERT_TRUE(PV::Files::createFolders(configPath(folder.c_str())));
+    std::FILE* file = PV::Files::open(model, "wb");
+    ASSERT_NE(file, nullptr);
+    std::fclose(file);
+    PalvermontineAppOptsFile::destroy();
+    options().get_defaultValuesAppOpts().set_useCrc(false);
+    options().get_defaultValuesAppOpts().set_autoSave(false);
+    options().get_defaultValuesAppOpts().set_defaultDirectory("");
+    save();
+    DAppOptions dialog(&host);
+    std::string refusal;
+    ASSERT_TRUE(runModalWith(&dialog, [&] {
+      click(dialog, kAoStartDefaultModel);
+      answerFileForm("Open A Palvermontine Decision Model File", model);
+      // The drawn button tells the dialog as every button does.
+      SendMessageA(dialog.handle(), WM_COMMAND, MAKEWPARAM(kAoBrowse, BN_CLICKED),
+                   reinterpret_cast<LPARAM>(item(dialog, kAoBrowse)));
+      answerBox("Application Options", IDOK, &refusal);
+      SendMessageA(dialog.handle(), WM_COMMAND, IDOK, 0);
+      if (IsWindow(dialog.handle()) && IsWindowVisible(dialog.handle()))
+        PostMessageA(dialog.handle(), WM_COMMAND, IDCANCEL, 0);
+    }));
+    EXPECT_EQ(refusal, "");
+    EXPECT_EQ(dialog.completed(), 1);
+    const PV::Data::DefaultValuesAppOpts stored = reread().get_defaultValuesAppOpts();
+    EXPECT_TRUE(stored.get_useCrc());
+    EXPECT_EQ(stored.get_defaultDirectory(), model);
+  }
 }
 
 // The drawn buttons (Browse, the highlight colour) show when they hold the focus: a

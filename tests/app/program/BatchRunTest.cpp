@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -229,6 +230,37 @@ TEST_F(BatchRunTest, WordsNotUnderstoodAreTold) {
   EXPECT_NE(ui_.told[0].text.find("\"-Solve\""), std::string::npos) << ui_.all();
 }
 
+// Two model files, the leading name and -input's, in either order: the one -input names
+// is opened and the other is named as ignored; -input alone tells nothing.
+TEST_F(BatchRunTest, ALeadingFileBesideInputIsToldAsIgnored) {
+  saveDemo("first.xpv");
+  saveDemo("second.xpv");
+  const std::string told =
+      "Two model files on the command line: \"first.xpv\" is ignored, the model is the one -input names";
+  const struct {
+    const char* commandLine;
+    const char* told;
+  } cases[] = {
+      {"first.xpv -console -input second.xpv", told.c_str()},
+      {"first.xpv -input second.xpv -console", told.c_str()},
+      {"-console -input second.xpv", nullptr},
+  };
+  for (const auto& c : cases) {
+    ui_ = RecordingUi();
+    BatchRun* run = nullptr;
+    EXPECT_EQ(runBatch(c.commandLine, &run), BATCH_OK) << c.commandLine << "\n" << ui_.all();
+    EXPECT_EQ(run->modelFile(), (dir_ / "second.xpv").string()) << c.commandLine;
+    if (c.told) {
+      ASSERT_EQ(ui_.told.size(), 1u) << c.commandLine << "\n" << ui_.all();
+      EXPECT_EQ(ui_.told[0].kind, BatchUi::TELL_WARNING);
+      EXPECT_EQ(ui_.told[0].text, c.told);
+    } else {
+      EXPECT_TRUE(ui_.told.empty()) << c.commandLine << "\n" << ui_.all();
+    }
+    Data::Factory::destroy();
+  }
+}
+
 // With no input the start-up rule reads the recent-files list itself (a batch run
 // has no menu), refuses names that are not model files, and never replaces the
 // demonstration model.
@@ -366,6 +398,26 @@ TEST(RecentFiles, ListFileRules) {
             "bersicht \xc3\xa9t\xc3\xa9.xpv");
   EXPECT_EQ(list.get(1), "t\xe9o.xpv");
   EXPECT_TRUE(list.isEmpty(2));
+  EXPECT_TRUE(list.isEmpty(3));
+  fs::remove(file);
+}
+
+TEST(RecentFiles, LongPathsAreReadBackWhole) {
+  // A path of Greek letters takes two bytes of UTF-8 a letter: a folder a Windows path
+  // may hold is longer than 260 bytes, and the list must give it back as it was
+  // written, followed by the entries after it.
+  const fs::path file = fs::temp_directory_path() / "pv-recent-long-test.txt";
+  fs::remove(file);
+  std::string greek;
+  for (int i = 0; i < 90; ++i) greek += "\xce\xb1\xce\xb2";  // 180 letters
+  const std::string paths[] = {"C:\\" + greek + "\\m.xpv", "C:\\" + std::string(259, 'a') + ".xpv",
+                               "C:\\short.xpv"};
+  {
+    GUI::MRUPersistentList list(file.string(), 4);
+    for (auto it = std::rbegin(paths); it != std::rend(paths); ++it) EXPECT_TRUE(list.add(*it));
+  }
+  GUI::MRUPersistentList list(file.string(), 4);
+  for (uint32_t i = 0; i < 3; ++i) EXPECT_EQ(list.get(i), paths[i]) << i;
   EXPECT_TRUE(list.isEmpty(3));
   fs::remove(file);
 }

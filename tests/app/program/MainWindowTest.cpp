@@ -107,6 +107,7 @@ struct Seen {
   std::string caption;
   std::string text;
   std::string utf8Text;  // the text read in the wide form, as UTF-8
+  std::string fileName;  // a file form's name field as it was shown, as UTF-8
 };
 
 class BoxAnswerer {
@@ -161,7 +162,9 @@ class BoxAnswerer {
     EnumThreadWindows(GetCurrentThreadId(), &BoxAnswerer::collect, reinterpret_cast<LPARAM>(&found));
     for (HWND box : found.boxes) {
       if (std::find(answered_.begin(), answered_.end(), box) != answered_.end()) continue;
-      const Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)), windowTextUtf8(GetDlgItem(box, 0xFFFF))};
+      Seen seen = {windowText(box), windowText(GetDlgItem(box, 0xFFFF)), windowTextUtf8(GetDlgItem(box, 0xFFFF))};
+      for (int field : {0x480, 0x47c})
+        if (seen.fileName.empty() && GetDlgItem(box, field)) seen.fileName = windowTextUtf8(GetDlgItem(box, field));
       if (!queue_.empty() && seen.caption.find(queue_.front().caption) != std::string::npos) {
         const Expected e = queue_.front();
         queue_.pop_front();
@@ -535,6 +538,34 @@ TEST_F(MainWindow, SaveAsWithTheOverwriteQuestionAndTextRoundTrip) {
   EXPECT_EQ(run_.program()->window()->statusTexts().name, typed);
 }
 
+// Save As proposes a name the file system can hold, made of the model's name: the
+// letters a file name cannot hold (a "/" would name a folder, a "?" makes the form
+// filter instead of save) become "_", and the others stay as they are.
+TEST_F(MainWindow, SaveAsProposesAFileNameMadeOfTheModelsName) {
+  quietOptions();
+  WMain* w = start("-mkdm");
+  const struct {
+    const char* modelName;
+    const char* proposed;
+  } cases[] = {
+      {"Plan: A/B?", "Plan_ A_B_.xpv"},
+      {"Caf\xc3\xa9 <Choice>", "Caf\xc3\xa9 _Choice_.xpv"},
+      {"Site \"North\"", "Site _North_.xpv"},
+  };
+  for (const auto& c : cases) {
+    boxes_.clear();
+    PV::Data::Factory::instance()->currDataModel(0)->set_nm(c.modelName);
+    boxes_.expect("Save File As", IDCANCEL);
+    command(w, CM_SAVE_AS);
+    ASSERT_EQ(boxes_.seen().size(), 1u) << c.modelName;
+    EXPECT_EQ(boxes_.seen()[0].fileName, c.proposed) << c.modelName;
+    EXPECT_FALSE(w->isSaved());
+  }
+  boxes_.expect("Palvermontine", IDNO);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
+}
+
 // Open by the recent list and by a dropped file; the same file again asks first;
 // a dropped name that is not a model file loads nothing; the extension counts in any
 // letter case.
@@ -735,6 +766,31 @@ TEST_F(MainWindow, ExitWithUnsavedChangesAnsweredCancel) {
   SendMessageA(w->handle(), WM_CLOSE, 0, 0);
   pump();
   EXPECT_FALSE(IsWindow(w->handle()));
+  EXPECT_TRUE(takeQuit());
+}
+
+// The end of the session (log off, shut down) asks about unsaved changes as the close
+// box does: Cancel keeps the session, No lets it end; an unchanged model asks nothing.
+TEST_F(MainWindow, TheSessionsEndAsksAboutUnsavedChangesFirst) {
+  quietOptions();
+  WMain* w = start();
+  EXPECT_NE(SendMessageA(w->handle(), WM_QUERYENDSESSION, 0, 0), 0);
+  EXPECT_EQ(boxes_.seen().size(), 0u);
+  stop();
+  w = start("-mkdm");
+  PV::Data::Factory::instance()->currDataModel(0)->set_nm("Unsaved");
+  boxes_.expect("Palvermontine", IDCANCEL);
+  EXPECT_EQ(SendMessageA(w->handle(), WM_QUERYENDSESSION, 0, 0), 0);
+  ASSERT_EQ(boxes_.seen().size(), 1u);
+  EXPECT_EQ(boxes_.seen()[0].text, "Save changes to Unsaved");
+  boxes_.expect("Palvermontine", IDNO);
+  EXPECT_NE(SendMessageA(w->handle(), WM_QUERYENDSESSION, 0, 0), 0);
+  EXPECT_EQ(boxes_.seen().size(), 2u);
+  EXPECT_TRUE(IsWindow(w->handle()));
+  EXPECT_FALSE(takeQuit());
+  boxes_.expect("Palvermontine", IDNO);
+  SendMessageA(w->handle(), WM_CLOSE, 0, 0);
+  pump();
   EXPECT_TRUE(takeQuit());
 }
 

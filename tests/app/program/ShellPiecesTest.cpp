@@ -54,6 +54,25 @@ TEST(RecentFilesMenu, ItemsFollowTheList) {
   fs::remove(list);
 }
 
+// A path with "&" in it shows whole in the menu (a lone "&" would vanish and mark the
+// letter after it), and the list keeps the path itself.
+TEST(RecentFilesMenu, AnAmpersandInAPathShowsAsItIs) {
+  char temp[MAX_PATH + 1] = {};
+  GetTempPathA(MAX_PATH, temp);
+  const fs::path list = fs::path(temp) / "pv-recent-menu-ampersand.txt";
+  fs::remove(list);
+  HMENU menu = CreatePopupMenu();
+  for (UINT id = 1043; id <= 1046; ++id) AppendMenuA(menu, MF_STRING, id, std::to_string(id - 1042).c_str());
+  {
+    PV::GUI::RecentFilesMenu recent(menu, nullptr, 1043, 1046, list.string());
+    recent.addFile("C:\\Tom & Jerry\\R&D.xpv");
+    EXPECT_EQ(menuText(menu, 1043), "&1 C:\\Tom && Jerry\\R&&D.xpv");
+    EXPECT_EQ(recent.pathForId(0), "C:\\Tom & Jerry\\R&D.xpv");
+  }
+  DestroyMenu(menu);
+  fs::remove(list);
+}
+
 TEST(GuiUtils, ReplaceBitmapColorTurnsOnlyTheReferenceColour) {
   HDC screen = GetDC(nullptr);
   HBITMAP bitmap = CreateCompatibleBitmap(screen, 4, 3);

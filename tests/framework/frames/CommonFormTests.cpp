@@ -26,6 +26,11 @@ TEST(FileFormStart, DefaultExtensionAndInitialName) {
       {false, "model.xpv", nullptr, "model.xpv", true, "xpv"}, {true, "model.xpv", nullptr, "model.xpv", true, "xpv"},
       {false, "model", kModelFilters, "model", true, "*.xpv"}, {true, "model", kModelFilters, "model", false, ""},
       {false, "model", nullptr, "model", true, "*"},           {true, "model", nullptr, "model", false, ""},
+      // Only the file's own extension counts: not a folder's full stop, nor an earlier one.
+      {true, "C:\\Users\\j.smith\\plan.xpv", kModelFilters, "C:\\Users\\j.smith\\plan.xpv", true, "xpv"},
+      {true, "C:\\v1.2\\plan", kModelFilters, "C:\\v1.2\\plan", false, ""},
+      {false, "C:\\v1.2\\plan", kModelFilters, "C:\\v1.2\\plan", true, "*.xpv"},
+      {true, "plan.v2.xpv", nullptr, "plan.v2.xpv", true, "xpv"},
   };
   for (const Case& c : cases) {
     char name[256];

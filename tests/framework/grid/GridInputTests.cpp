@@ -5,12 +5,15 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "../core/GuiTestSupport.h"
 #include "framework/core/zControlType.h"
 #include "framework/frames/zFormDialog.h"
 #include "framework/grid/zTable.h"
+#include "framework/grid/zTableCell.h"
 #include "framework/grid/zTableDrawAttr.h"
 #include "grid_test_resources.h"
 
@@ -136,6 +139,133 @@ TEST_F(GridInput, AThumbMovedByTheCurrentCellIsDrawnWhereItBelongs) {
   RedrawWindow(t->handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
   EXPECT_EQ(drawn, verticalBarPixels(t));
   delete t;
+}
+
+// The thumb's top and bottom in its bar, in pixels.
+std::pair<int, int> thumbPixels(zTable* t) {
+  SCROLLBARINFO info{};
+  info.cbSize = sizeof info;
+  GetScrollBarInfo(t->handle(), OBJID_VSCROLL, &info);
+  return {info.xyThumbTop, info.xyThumbBottom};
+}
+
+// In a long table many lines share the thumb's pixels: a scroll that leaves the thumb
+// where it is draws no bar; one that moves it draws the bar once when the queue runs,
+// as a bar drawn afresh shows it.
+TEST_F(GridInput, ABarIsDrawnOnlyWhenItsThumbsPixelsMove) {
+  zTableSmallModel model(3, 3000);
+  zTable* t = makeTable(&model);
+  ASSERT_TRUE(GetWindowLongA(t->handle(), GWL_STYLE) & WS_VSCROLL);
+  FramePaintCounter paints("zTableCL");
+  struct Step {
+    uint32_t firstRow;
+    bool thumbMoves;
+  } steps[] = {{2, false}, {3, false}, {1500, true}, {1501, false}, {20, true}};
+  for (const Step& s : steps) {
+    const std::pair<int, int> before = thumbPixels(t);
+    paints.reset();
+    t->scrollTo(1, s.firstRow);
+    ASSERT_EQ(t->layout().firstRow(), s.firstRow);
+    ASSERT_EQ(thumbPixels(t) != before, s.thumbMoves) << "row " << s.firstRow;
+    pump();
+    EXPECT_EQ(paints.count(t->handle()), s.thumbMoves ? 1 : 0) << "row " << s.firstRow;
+    const std::vector<COLORREF> shown = verticalBarPixels(t);
+    RedrawWindow(t->handle(), nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(shown, verticalBarPixels(t)) << "row " << s.firstRow;
+  }
+  delete t;
+}
+
+// Texts set into one window, counted from the calls to its procedure.
+HWND textsCountedFor = nullptr;
+int textsSet = 0;
+LRESULT CALLBACK countTexts(int code, WPARAM wParam, LPARAM lParam) {
+  const auto* m = reinterpret_cast<const CWPSTRUCT*>(lParam);
+  if (code == HC_ACTION && m->hwnd == textsCountedFor && m->message == WM_SETTEXT) ++textsSet;
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A hook that turns a move into the last column on to the row's first cell, as an
+// editor's entry turns at a row's end.
+void turnAtRowEnd(void* data, zTable* t) {
+  ++*static_cast<int*>(data);
+  const zTableCellPos at = t->currentCell();
+  if (at.column == 3) t->setCurrent({1, at.row}, false);
+}
+
+// The edit is stored in the cell it was typed for, and the move loads the edit line once,
+// with the cell the move ends at, also when the cell's hook moves the current cell on.
+TEST_F(GridInput, AMoveTheHookTurnsLoadsTheEditLineOnce) {
+  struct Case {
+    zTableCellPos to, endsAt;
+    const char* shown;
+  } cases[] = {
+      {{3, 3}, {1, 3}, "name 3"},
+      {{2, 3}, {2, 3}, "weight 3"},
+  };
+  for (const Case& c : cases) {
+    zTableSmallModel model(3, 10);
+    new zTableTextCell(&model, "name 3", {1, 3});
+    new zTableTextCell(&model, "weight 3", {2, 3});
+    new zTableTextCell(&model, "note 3", {3, 3});
+    zTable* t = makeTable(&model);
+    t->setCurrentCell({2, 2});
+    SendMessageA(t->handle(), WM_CHAR, '7', 0);
+    textsCountedFor = t->editHandle();
+    ASSERT_NE(textsCountedFor, nullptr);
+    int moves = 0;
+    t->setCellChangeHook(&turnAtRowEnd, &moves);
+    textsSet = 0;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &countTexts, nullptr, GetCurrentThreadId());
+    t->setCurrent(c.to, false);
+    UnhookWindowsHookEx(hook);
+    const std::string at = std::to_string(c.to.column) + "," + std::to_string(c.to.row);
+    ASSERT_NE(model.cell({2, 2}), nullptr) << at;
+    EXPECT_STREQ(model.cell({2, 2})->text(), "7") << at;
+    EXPECT_EQ(t->currentCell(), c.endsAt) << at;
+    EXPECT_EQ(moves, c.endsAt == c.to ? 1 : 2) << at;
+    // The stored cell shown anew in the (closed) line, then the cell the move ends at.
+    EXPECT_EQ(textsSet, 2) << at;
+    char shown[32] = {};
+    GetWindowTextA(textsCountedFor, shown, sizeof shown);
+    EXPECT_STREQ(shown, c.shown) << at;
+    t->setCellChangeHook(nullptr, nullptr);
+    delete t;
+  }
+}
+
+// A key typed on the table replaces the edit line's whole text: a line that shows the
+// current cell as loaded is not set again first; one typed over since is.
+TEST_F(GridInput, AnEditBegunOnALoadedLineSetsNoTextFirst) {
+  struct Case {
+    const char* typedOver;  // into the line before the key, or none
+    int texts;
+  } cases[] = {{nullptr, 0}, {"other", 1}};
+  for (const Case& c : cases) {
+    zTableSmallModel model(3, 10);
+    new zTableTextCell(&model, "name 3", {1, 3});
+    zTable* t = makeTable(&model);
+    t->setCurrentCell({2, 2});
+    SendMessageA(t->handle(), WM_CHAR, '7', 0);
+    textsCountedFor = t->editHandle();
+    ASSERT_NE(textsCountedFor, nullptr);
+    t->setCurrentCell({1, 3});
+    if (c.typedOver) SetWindowTextA(textsCountedFor, c.typedOver);
+    textsSet = 0;
+    HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, &countTexts, nullptr, GetCurrentThreadId());
+    SendMessageA(t->handle(), WM_CHAR, 'x', 0);
+    UnhookWindowsHookEx(hook);
+    const std::string name = c.typedOver ? c.typedOver : "loaded";
+    EXPECT_EQ(textsSet, c.texts) << name;
+    char shown[32] = {};
+    GetWindowTextA(textsCountedFor, shown, sizeof shown);
+    EXPECT_STREQ(shown, "x") << name;
+    t->storeEdit();
+    ASSERT_NE(model.cell({1, 3}), nullptr) << name;
+    EXPECT_STREQ(model.cell({1, 3})->text(), "x") << name;
+    EXPECT_STREQ(model.cell({2, 2})->text(), "7") << name;
+    delete t;
+  }
 }
 
 TEST_F(GridInput, AScrollStoresTheEditAndMovesThePixels) {
