@@ -327,6 +327,16 @@ int32_t BatchRun::runSteps() {
     // A window goes on with a new default model: the name was refused above.
     if (!document_.hasModel()) makeNewDefaultModel();
   } else if (input.empty()) {
+    if (console && !(options_.isMkdm() && demoBuilt_)) {
+      // A model file named out of its place (after an option) is not opened: a console
+      // run must not go on with the start-up model in its stead and call that success.
+      for (const std::string& word : options_.notUnderstood()) {
+        if (!Data::isModelFileName(word)) continue;
+        env_.ui->tell(BatchUi::TELL_ERROR, env_.appName,
+                      word + " was not opened: a model file is named first on the command line or after -input");
+        return BATCH_LOAD_FAILED;
+      }
+    }
     if (options_.isMkdm() && demoBuilt_) {
       // The demonstration model stands: the start-up rule does not replace it.
       caption_ = "mkdm: Make Data Model Internal Demo - " + env_.appName;

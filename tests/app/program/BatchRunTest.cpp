@@ -261,6 +261,39 @@ TEST_F(BatchRunTest, ALeadingFileBesideInputIsToldAsIgnored) {
   }
 }
 
+// A model file named after an option in a console run is refused with the load's
+// code: the run does not go on with the start-up model (here the recent file) in its
+// stead. With a model of its own (-input, -mkdm) the word is only told, as any other.
+TEST_F(BatchRunTest, AModelFileOutOfItsPlaceIsNotReplacedByTheStartupModel) {
+  saveDemo("recent.xpv");
+  saveDemo("meant.xpv");
+  writeRecent((dir_ / "recent.xpv").string());
+  const struct {
+    const char* commandLine;
+    int32_t code;
+    const char* told;
+  } cases[] = {
+      {"-console meant.xpv -solve -pdf r.pdf", BATCH_LOAD_FAILED,
+       "meant.xpv was not opened: a model file is named first on the command line or after -input"},
+      {"-console -solve MEANT.XPV", BATCH_LOAD_FAILED,
+       "MEANT.XPV was not opened: a model file is named first on the command line or after -input"},
+      {"-console -input recent.xpv meant.xpv", BATCH_OK, nullptr},
+      {"-mkdm -console meant.xpv", BATCH_OK, nullptr},
+      {"-console notes.txt", BATCH_OK, nullptr},
+  };
+  for (const auto& c : cases) {
+    ui_ = RecordingUi();
+    EXPECT_EQ(runBatch(c.commandLine), c.code) << c.commandLine << "\n" << ui_.all();
+    if (c.told) {
+      ASSERT_EQ(ui_.told.size(), 2u) << c.commandLine << "\n" << ui_.all();
+      EXPECT_EQ(ui_.told[1].kind, BatchUi::TELL_ERROR);
+      EXPECT_EQ(ui_.told[1].text, c.told);
+    }
+    Data::Factory::destroy();
+  }
+  EXPECT_FALSE(fs::exists(dir_ / "r.pdf"));
+}
+
 // With no input the start-up rule reads the recent-files list itself (a batch run
 // has no menu), refuses names that are not model files, and never replaces the
 // demonstration model.
