@@ -168,8 +168,9 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
       batch_(batch),
       env_(env) {
   // The menu bar, with the window menu before Help: the frame lists its children in
-  // the window menu's popup.
-  zMenu* bar = new zMenu(this, zResId(IDM_MAIN));
+  // the window menu's popup. The bar is attached once it is whole, so that the window
+  // lays it out once.
+  zMenu* bar = new zMenu(zResId(IDM_MAIN));
   char windowTitle[64] = {};
   if (LoadStringA(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), IDS_WINDOW_MENU, windowTitle,
                   sizeof windowTitle) <= 0) {
@@ -178,6 +179,7 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   InsertMenuA(bar->handle(), 5, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu()->handle()),
               windowTitle);
   setMenu(bar);
+  bar->attach(this);
   registerCommands();
   setIcon(new zIcon(zResId(IDI_APP)));
   buildBars();
