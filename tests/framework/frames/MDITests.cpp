@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MDITestSupport.h"
+#include "frames_test_resources.h"
 #include "FramesTestSupport.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/core/zResources.h"
@@ -197,6 +198,31 @@ TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
   frame->setMenu(bar);
   frame->show(SW_SHOWNORMAL);
   pump();
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
+  POINT clientTop = {0, 0};
+  ClientToScreen(frame->handle(), &clientTop);
+  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+  delete frame;
+}
+
+// A bar loaded without an owner and completed before it is attached becomes the window's
+// menu at the attach, with every entry it was given, and takes its room.
+TEST_F(MDI, ABarCompletedBeforeItsAttachIsTheWindowsMenu) {
+  zMDIAppFrame* frame =
+      new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0, "Bar", nullptr, 1000);
+  zMenu* bar = new zMenu(zResId(kMenuTemplateMenu));
+  ASSERT_NE(bar->handle(), nullptr);
+  AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
+  frame->setMenu(bar);
+  EXPECT_EQ(GetMenu(frame->handle()), nullptr) << "held by the frame, not yet on its window";
+  bar->attach(frame);
+  EXPECT_EQ(GetMenu(frame->handle()), bar->handle());
+  EXPECT_EQ(bar->owner(), frame);
+  frame->show(SW_SHOWNORMAL);
+  pump();
+  EXPECT_EQ(GetMenuItemCount(GetMenu(frame->handle())), 2);
   MENUBARINFO info = {};
   info.cbSize = sizeof info;
   ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
