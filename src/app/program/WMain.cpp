@@ -162,7 +162,7 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
 WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
              const std::string& recentFilesPath)
     : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(1100, 720), nullptr),
-                   WS_OVERLAPPEDWINDOW, appName.c_str(), makeWindowMenu(), 1000),
+                   WS_OVERLAPPEDWINDOW, appName.c_str(), makeWindowMenu(), 1000, new zIcon(zResId(IDI_APP))),
       appName_(appName),
       winTitle_(appName),
       batch_(batch),
@@ -181,7 +181,6 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   setMenu(bar);
   bar->attach(this);
   registerCommands();
-  setIcon(new zIcon(zResId(IDI_APP)));
   buildBars();
   setModelDefEditLock(false);
   // The window follows every change of the model from now on.

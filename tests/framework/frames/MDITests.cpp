@@ -232,6 +232,28 @@ TEST_F(MDI, ABarCompletedBeforeItsAttachIsTheWindowsMenu) {
   delete frame;
 }
 
+// The icon a frame is given goes in with its window's class; without one the class
+// carries the system's application icon.
+TEST_F(MDI, AFramesClassCarriesTheIconItIsGiven) {
+  const struct {
+    const char* name;
+    uint16_t given;  // a system icon's id, 0: none
+    uint16_t expected;
+  } cases[] = {
+      {"no icon", 0, 32512},          // IDI_APPLICATION
+      {"information", 32516, 32516},  // IDI_INFORMATION
+      {"warning", 32515, 32515},      // IDI_WARNING
+  };
+  for (const auto& c : cases) {
+    zMDIAppFrame* frame = new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(320, 240), nullptr), 0,
+                                           c.name, nullptr, 1000, c.given ? new zIcon(c.given) : nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(frame->handle(), GCLP_HICON)),
+              LoadIconA(nullptr, MAKEINTRESOURCEA(c.expected)))
+        << c.name;
+    delete frame;
+  }
+}
+
 // A child's first show lists it in the window menu; the menu bar shows what a fresh
 // drawing of it shows, whether the child opens as it is or maximised (its buttons then
 // stand in the bar), and whether or not another child is maximised.
