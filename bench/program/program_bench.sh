@@ -8,7 +8,11 @@
 #    cost of a process and its first mapped window); the goal is under 1.2 times it.
 #    A window is timed until the X server shows it mapped (bench/program's
 #    wait_for_window listens for it; without X11 headers xdotool is asked every 10 ms),
-#    then closed with Alt+F4.
+#    then closed with Alt+F4. Beside both, in the same rounds, a plain Win32 program of the
+#    main window's own structure (bench/program/ShowMainStructure.c: the frame, menus,
+#    icon, MDI client, toolbar band with 15 button windows and status line, made and
+#    shown in the program's order): the program beside it is what the program costs
+#    beyond its structure, and it beside the one window what the structure costs Wine.
 # Prints the median and the mean of each, each batch run beyond that start and the
 # ratio of the medians; then, from rounds of their own (after the timed ones, so that the
 # measuring takes no time from them), the peak resident memory of the program that ends
@@ -38,10 +42,10 @@ else
   build=$root/build/windows64; toolchain=$root/cmake/toolchain-mingw64.cmake
 fi
 if [ ! -f "$build/bin/palvermontine.exe" ] || [ ! -f "$build/bin/exit_at_once.exe" ] ||
-  [ ! -f "$build/bin/show_one_window.exe" ]; then
+  [ ! -f "$build/bin/show_one_window.exe" ] || [ ! -f "$build/bin/show_main_structure.exe" ]; then
   [ -f "$build/CMakeCache.txt" ] ||
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE="$toolchain" >/dev/null
-  cmake --build "$build" -j "$jobs" --target palvermontine exit_at_once show_one_window >/dev/null
+  cmake --build "$build" -j "$jobs" --target palvermontine exit_at_once show_one_window show_main_structure >/dev/null
 fi
 native=$root/build/native
 if [ ! -f "$native/bin/make_limits_model" ] || [ ! -f "$native/bin/wait_for_window" ]; then
@@ -122,7 +126,7 @@ time_window() {
 }
 
 declare -A samples
-cases=(start demo limits window main)
+cases=(start demo limits window structure main)
 [ -z "$before" ] || cases+=(demo_before main_before)
 run_case() {
   case $1 in
@@ -130,6 +134,7 @@ run_case() {
     demo) time_once "$program" -mkdm -console -solve -output demo.xpv -pdf demo.pdf ;;
     limits) time_once "$program" -console -input limits.xpv -solve -output limits-out.xpv -pdf limits.pdf ;;
     window) time_window '^Show One Window$' "$build/bin/show_one_window.exe" ;;
+    structure) time_window '^Show Main Structure$' "$build/bin/show_main_structure.exe" ;;
     main) time_window 'Palvermontine$' "$program" ;;
     demo_before) time_once "$before" -mkdm -console -solve -output demo.xpv -pdf demo.pdf ;;
     main_before) time_window 'Palvermontine$' "$before" ;;
@@ -163,6 +168,7 @@ stats() {  # median and mean of a list of numbers
 }
 read -r start_med _ <<<"$(stats "${samples[start]}")"
 read -r window_med _ <<<"$(stats "${samples[window]}")"
+read -r structure_med _ <<<"$(stats "${samples[structure]}")"
 printf "%-48s %8s %8s\n" "whole process under $(basename "$PV_WINE") ($runs runs)" "median" "mean"
 for c in "${cases[@]}"; do
   read -r med mean <<<"$(stats "${samples[$c]}")"
@@ -171,6 +177,7 @@ for c in "${cases[@]}"; do
     demo) label="batch run, demonstration model"; base=$start_med ;;
     limits) label="batch run, model at the file limits"; base=$start_med ;;
     window) label="a program that shows one window"; base= ;;
+    structure) label="the main window's structure, plain Win32"; base=$window_med ;;
     main) label="start to the visible main window"; base=$window_med ;;
     demo_before) label="batch run, demonstration model (before)"; base=$start_med ;;
     main_before) label="start to the visible main window (before)"; base=$window_med ;;
@@ -181,6 +188,13 @@ for c in "${cases[@]}"; do
       $((med - base))
   fi
   printf "\n"
+  # The main window beside its own structure too: what the program costs beyond it.
+  case $c in
+    main | main_before)
+      printf "%-48s %6s %6s      %s times, %d ms beyond (medians)\n" "  beside the main window's structure" "" "" \
+        "$(awk -v a="$med" -v b="$structure_med" 'BEGIN { printf "%.2f", a / b }')" $((med - structure_med))
+      ;;
+  esac
 done
 
 [ -x /usr/bin/time ] || exit 0

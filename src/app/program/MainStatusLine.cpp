@@ -2,6 +2,7 @@
 
 #include "framework/bars/zStatusItems.h"
 #include "framework/bars/zStatusLine.h"
+#include "framework/draw/zDisplay.h"
 #include "framework/draw/zRCFont.h"
 #include "framework/frames/zMDIAppFrame.h"
 #include "framework/frames/zMDIMarginFrame.h"
@@ -42,6 +43,9 @@ MainStatusLine::MainStatusLine(zMDIAppFrame* frame) {
   line_ = new zStatusLineEZ(band_, new zGravSizer(gravClient, 0, band_->sizer()),
                             zStatusEZClock | zStatusEZNum | zStatusEZCaps | zStatusEZFill | zStatusEZItemHelp, 0,
                             zRCFont("Arial", zDimension(0, -12)), zStatusLine::frameIsGrandparent);
+  // The items measure their samples on one device context of the line, taken once.
+  zDisplay* measuring = line_->display();
+  if (measuring) measuring->lock();
   stateItem_ = new zStatusOnOffItem(line_, gravRight, 1, "SCO", "SLV");
   // The fields are measured from samples: together they leave the help field room on a
   // screen 800 pixels wide (a longer name or summary is clipped, never pushed off).
@@ -50,6 +54,7 @@ MainStatusLine::MainStatusLine(zMDIAppFrame* frame) {
   summaryItem_ = new zStatusItemText(line_, gravRight, "Ch:10   Cr:7   DM:2   Conf:100,50   Scale:5   Pairs:999", 3,
                                      zStatusClipped);
   summaryItem_->addGap();
+  if (measuring) measuring->unlock();
 }
 
 void MainStatusLine::show() {

@@ -162,14 +162,15 @@ const std::vector<WMain::CommandRow>& WMain::commands() {
 WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment* env, bool guiMode,
              const std::string& recentFilesPath)
     : zMDIAppFrame(nullptr, new zSizer(zPoint(CW_USEDEFAULT, CW_USEDEFAULT), zDimension(1100, 720), nullptr),
-                   WS_OVERLAPPEDWINDOW, appName.c_str(), makeWindowMenu(), 1000),
+                   WS_OVERLAPPEDWINDOW, appName.c_str(), makeWindowMenu(), 1000, new zIcon(zResId(IDI_APP))),
       appName_(appName),
       winTitle_(appName),
       batch_(batch),
       env_(env) {
   // The menu bar, with the window menu before Help: the frame lists its children in
-  // the window menu's popup.
-  zMenu* bar = new zMenu(this, zResId(IDM_MAIN));
+  // the window menu's popup. The bar is attached once it is whole, so that the window
+  // lays it out once.
+  zMenu* bar = new zMenu(zResId(IDM_MAIN));
   char windowTitle[64] = {};
   if (LoadStringA(zTheProgram ? zTheProgram->instance() : GetModuleHandleA(nullptr), IDS_WINDOW_MENU, windowTitle,
                   sizeof windowTitle) <= 0) {
@@ -178,8 +179,8 @@ WMain::WMain(const std::string& appName, BatchRun* batch, const BatchEnvironment
   InsertMenuA(bar->handle(), 5, MF_BYPOSITION | MF_POPUP, reinterpret_cast<UINT_PTR>(windowMenu()->handle()),
               windowTitle);
   setMenu(bar);
+  bar->attach(this);
   registerCommands();
-  setIcon(new zIcon(zResId(IDI_APP)));
   buildBars();
   setModelDefEditLock(false);
   // The window follows every change of the model from now on.

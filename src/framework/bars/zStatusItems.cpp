@@ -136,10 +136,15 @@ zStatusLineEZ::zStatusLineEZ(zWindow* parent, zSizer* sizer, uint32_t flags, uin
 
 void zStatusLineEZ::makeItems() {
   const uint32_t f = styleFlags();
+  // Each item measures its sample text as it is made: on one device context for all,
+  // which the window server hands out once instead of once an item.
+  zDisplay* measuring = display();
+  if (measuring) measuring->lock();
   if (f & zStatusEZClock) new zStatusClock(this, gravRight, -1);
   if (f & zStatusEZNum) new zStatusNumLock(this, gravRight, -1);
   if (f & zStatusEZCaps) new zStatusCapsLock(this, gravRight, -1);
   if (f & zStatusEZFill) new zStatusItemText(this, nullptr, 0, zStatusClipped | 0x1);
+  if (measuring) measuring->unlock();
   if (f & zStatusEZLineHelp)
     helpInLine();
   else if ((f & zStatusEZItemHelp) && (f & zStatusEZFill))

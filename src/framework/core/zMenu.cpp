@@ -68,6 +68,13 @@ zMenu::~zMenu() {
   DestroyMenu(handle_);
 }
 
+void zMenu::attach(zWindow* owner) {
+  owner_ = owner;
+  if (!owner_ || !handle_) return;
+  if (IsWindow(owner_->handle())) SetMenu(owner_->handle(), handle_);
+  announceToMainFrame();
+}
+
 void zMenu::announceToMainFrame() {
   zWindow* frame = zTheProgram ? zTheProgram->mainFrame() : nullptr;
   if (!frame || frame == owner_ || !IsWindow(frame->handle()) || !owner_->handle()) return;

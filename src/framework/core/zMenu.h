@@ -29,6 +29,10 @@ class zMenu : public zDevice {
   zMenu(zWindow* owner, const zResId& id);
   // A menu loaded from a resource, without an owner.
   explicit zMenu(const zResId& id);
+  // Attaches a menu made without an owner to the owner's window as its menu bar. A bar
+  // completed before it is attached is laid out once; each change to an attached bar has
+  // the window lay out its frame again (menus, bars and all).
+  void attach(zWindow* owner);
   // Detaches itself from its owner when it is the owner's menu, then destroys the native
   // menu unless it went with its window.
   ~zMenu() override;

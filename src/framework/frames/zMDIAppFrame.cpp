@@ -7,6 +7,7 @@
 #include "framework/core/zMenu.h"
 #include "framework/core/zPopupMenu.h"
 #include "framework/core/zProgram.h"
+#include "framework/core/zResources.h"
 #include "framework/core/zSystemEntry.h"
 #include "framework/layout/zGravSizer.h"
 #include "framework/layout/zSizer.h"
@@ -110,12 +111,18 @@ LRESULT CALLBACK ziMDIChildProc(HWND handle, UINT message, WPARAM wParam, LPARAM
 // ---------------------------------------------------------------- the MDI frame
 
 zMDIAppFrame::zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, zMenu* windowMenu,
-                           uint32_t firstChildId)
+                           uint32_t firstChildId, zIcon* icon)
     : zFrameWin(parent, sizer, style, title),
       windowMenu_(windowMenu ? windowMenu : new zMenu()),
       firstChildId_(firstChildId),
+      classIcon_(icon ? icon->handle() : nullptr),
       client_(nullptr),
       mergedChild_(nullptr) {
+  // The icon stays with the class, as one set on a window's class does.
+  if (icon) {
+    icon->disown();
+    delete icon;
+  }
   setTypeBit(zTypeMDIAppFrame);
   className_ = "MDIframeCL";
   create();
@@ -166,6 +173,7 @@ zMDIAppFrame::~zMDIAppFrame() {
 WNDCLASSA* zMDIAppFrame::classInfo() {
   WNDCLASSA* wc = zFrameWin::classInfo();
   wc->lpfnWndProc = ziMDIFrameProc;
+  if (classIcon_) wc->hIcon = classIcon_;
   return wc;
 }
 

@@ -19,9 +19,12 @@ constexpr int32_t zMDIClientId = 3244;
 class zMDIAppFrame : public zFrameWin {
  public:
   // A null window menu gets an empty popup menu in which the client lists its children;
-  // the frame owns it. The window and its MDI client are created at once.
+  // the frame owns it. The window and its MDI client are created at once. The icon (the
+  // frame takes it; null: the system's application icon) goes in with the window's class:
+  // set on the class afterwards, the system would scale a small icon twice, once for the
+  // icon it replaces.
   zMDIAppFrame(zWindow* parent, zSizer* sizer, uint32_t style, const char* title, zMenu* windowMenu,
-               uint32_t firstChildId);
+               uint32_t firstChildId, zIcon* icon = nullptr);
   // Deletes every child (the active one last), then the client object and the frame.
   ~zMDIAppFrame() override;
 
@@ -67,6 +70,7 @@ class zMDIAppFrame : public zFrameWin {
 
   zMenu* windowMenu_;
   uint32_t firstChildId_;
+  HICON classIcon_;
   zFrameWin* client_;
   zWindow* mergedChild_;
 };

@@ -61,6 +61,8 @@ LRESULT zMDIMarginFrame::defProc(zEvent* event) { return zEvH::defProc(event); }
 WNDCLASSA* zMDIMarginFrame::classInfo() {
   WNDCLASSA* wc = zWindow::classInfo();
   wc->lpfnWndProc = ziMDIMarginProc;
+  // A margin shows no icon, and one on the class is scaled by the system at its registration.
+  wc->hIcon = nullptr;
   return wc;
 }
 

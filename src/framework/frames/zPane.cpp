@@ -219,6 +219,9 @@ WNDCLASSA* zPane::classInfo() {
   WNDCLASSA* wc = zChildWin::classInfo();
   wc->lpfnWndProc = zPaneProc;
   wc->hCursor = zArrowCursor();
+  // A pane shows no icon; a class registered with one has the system scale it to the
+  // small size there and then (Wine: about a millisecond of every new pane class).
+  wc->hIcon = nullptr;
   return wc;
 }
 

@@ -123,7 +123,8 @@ WNDCLASSA ziCtrlPane::visualCtrlClass() {
   wc.lpfnWndProc = zVisualCtrlProc;
   wc.cbWndExtra = 12;
   wc.hInstance = programInstance();
-  wc.hIcon = zApplicationIcon();
+  // No icon: a control shows none, and one on the class is scaled by the system at its
+  // registration.
   wc.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<uintptr_t>(COLOR_WINDOW + 1));
   wc.lpszClassName = "VisualCtrl";
   return wc;

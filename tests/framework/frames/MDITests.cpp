@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "MDITestSupport.h"
+#include "frames_test_resources.h"
 #include "FramesTestSupport.h"
 #include "framework/core/ziWindowMap.h"
 #include "framework/core/zResources.h"
@@ -204,6 +205,53 @@ TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
   ClientToScreen(frame->handle(), &clientTop);
   EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
   delete frame;
+}
+
+// A bar loaded without an owner and completed before it is attached becomes the window's
+// menu at the attach, with every entry it was given, and takes its room.
+TEST_F(MDI, ABarCompletedBeforeItsAttachIsTheWindowsMenu) {
+  zMDIAppFrame* frame =
+      new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(640, 480), nullptr), 0, "Bar", nullptr, 1000);
+  zMenu* bar = new zMenu(zResId(kMenuTemplateMenu));
+  ASSERT_NE(bar->handle(), nullptr);
+  AppendMenuA(bar->handle(), MF_POPUP, reinterpret_cast<UINT_PTR>(frame->windowMenu()->handle()), "&Window");
+  frame->setMenu(bar);
+  EXPECT_EQ(GetMenu(frame->handle()), nullptr) << "held by the frame, not yet on its window";
+  bar->attach(frame);
+  EXPECT_EQ(GetMenu(frame->handle()), bar->handle());
+  EXPECT_EQ(bar->owner(), frame);
+  frame->show(SW_SHOWNORMAL);
+  pump();
+  EXPECT_EQ(GetMenuItemCount(GetMenu(frame->handle())), 2);
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
+  POINT clientTop = {0, 0};
+  ClientToScreen(frame->handle(), &clientTop);
+  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+  delete frame;
+}
+
+// The icon a frame is given goes in with its window's class; without one the class
+// carries the system's application icon.
+TEST_F(MDI, AFramesClassCarriesTheIconItIsGiven) {
+  const struct {
+    const char* name;
+    uint16_t given;  // a system icon's id, 0: none
+    uint16_t expected;
+  } cases[] = {
+      {"no icon", 0, 32512},          // IDI_APPLICATION
+      {"information", 32516, 32516},  // IDI_INFORMATION
+      {"warning", 32515, 32515},      // IDI_WARNING
+  };
+  for (const auto& c : cases) {
+    zMDIAppFrame* frame = new zMDIAppFrame(nullptr, new zSizer(zPoint(20, 20), zDimension(320, 240), nullptr), 0,
+                                           c.name, nullptr, 1000, c.given ? new zIcon(c.given) : nullptr);
+    EXPECT_EQ(reinterpret_cast<HICON>(GetClassLongPtrA(frame->handle(), GCLP_HICON)),
+              LoadIconA(nullptr, MAKEINTRESOURCEA(c.expected)))
+        << c.name;
+    delete frame;
+  }
 }
 
 // A child's first show lists it in the window menu; the menu bar shows what a fresh
