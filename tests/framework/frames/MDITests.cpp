@@ -187,6 +187,16 @@ std::vector<uint32_t> menuBarPixels(HWND frame) {
   return pixels;
 }
 
+// The frame's menu bar takes its room: the client starts below it.
+void expectClientBelowBar(zMDIAppFrame* frame) {
+  MENUBARINFO info = {};
+  info.cbSize = sizeof info;
+  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
+  POINT clientTop = {0, 0};
+  ClientToScreen(frame->handle(), &clientTop);
+  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+}
+
 // A bar filled after it went onto the window (it went on empty, without room) takes its
 // room and shows its entries once the frame is given it, with no child shown to draw it.
 TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
@@ -198,12 +208,7 @@ TEST_F(MDI, ABarFilledBeforeTheFrameTakesItShows) {
   frame->setMenu(bar);
   frame->show(SW_SHOWNORMAL);
   pump();
-  MENUBARINFO info = {};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
-  POINT clientTop = {0, 0};
-  ClientToScreen(frame->handle(), &clientTop);
-  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+  expectClientBelowBar(frame);
   delete frame;
 }
 
@@ -223,12 +228,7 @@ TEST_F(MDI, ABarCompletedBeforeItsAttachIsTheWindowsMenu) {
   frame->show(SW_SHOWNORMAL);
   pump();
   EXPECT_EQ(GetMenuItemCount(GetMenu(frame->handle())), 2);
-  MENUBARINFO info = {};
-  info.cbSize = sizeof info;
-  ASSERT_TRUE(GetMenuBarInfo(frame->handle(), OBJID_MENU, 0, &info));
-  POINT clientTop = {0, 0};
-  ClientToScreen(frame->handle(), &clientTop);
-  EXPECT_GE(clientTop.y - info.rcBar.top, GetSystemMetrics(SM_CYMENU) - 1) << "the client starts below the bar";
+  expectClientBelowBar(frame);
   delete frame;
 }
 
